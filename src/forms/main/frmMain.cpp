@@ -1,0 +1,152 @@
+#include "forms/main/frmMain.h"
+
+#include "app/FormHelpers.h"
+#include "app/Globals.h"
+#include "app/MessageBox.h"
+#include "app/Repair.h"
+#include "app/Twips.h"
+#include "data/Database.h"
+#include "data/Setup.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace varnelle {
+
+namespace {
+
+QAction *addCommand(QMenu *menu, const char *name, const QString &caption)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(name);
+    return action;
+}
+
+QPushButton *addButton(QWidget *parent, const char *name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName("frmMain");
+    setWindowIcon(QApplication::style()->standardIcon(QStyle::SP_DirHomeIcon));
+    createControls();
+    createMenus();
+    adjustSize();
+}
+
+frmMain::~frmMain() = default;
+
+void frmMain::createControls()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName("client");
+    SetClientSizeTwips(client, 7080, 4590);
+    setCentralWidget(client);
+
+    lstAddress = new QListWidget(client);
+    lstAddress->setObjectName("lstAddress");
+    lstAddress->setSortingEnabled(true);
+    lstAddress->setUniformItemSizes(true);
+    lstAddress->setBackgroundRole(QPalette::Button);
+    PlaceTwips(lstAddress, 240, 120, 5055, 4350);
+
+    cmdAdd = addButton(client, "cmdAdd", "&Add");
+    PlaceTwips(cmdAdd, 5520, 120, 1335, 615);
+    cmdEdit = addButton(client, "cmdEdit", "&Edit");
+    PlaceTwips(cmdEdit, 5520, 960, 1335, 615);
+    cmdDelete = addButton(client, "cmdDelete", "&Delete");
+    PlaceTwips(cmdDelete, 5520, 1800, 1335, 615);
+    cmdSwap = addButton(client, "cmdSwap", "&Business");
+    PlaceTwips(cmdSwap, 5520, 3840, 1335, 615);
+
+    setTabOrder(lstAddress, cmdAdd);
+    setTabOrder(cmdAdd, cmdEdit);
+    setTabOrder(cmdEdit, cmdDelete);
+    setTabOrder(cmdDelete, cmdSwap);
+}
+
+void frmMain::createMenus()
+{
+    mnuFile = menuBar()->addMenu("&File");
+    mnuFile->setObjectName("mnuFile");
+    mnuRepair = addCommand(mnuFile, "mnuRepair", "&Repair Database");
+    mnuExit = addCommand(mnuFile, "mnuExit", "E&xit");
+
+    mnuTable = menuBar()->addMenu("&Tables");
+    mnuTable->setObjectName("mnuTable");
+    mnuTypes = addCommand(mnuTable, "mnuTypes", "&Telephone Types");
+
+    mnuReports = menuBar()->addMenu("&Reports");
+    mnuReports->setObjectName("mnuReports");
+    mnuAddress = addCommand(mnuReports, "mnuAddress", "&Address List");
+    mnuTelephone = addCommand(mnuReports, "mnuTelephone", "&Telephone List");
+    mnuDetail = addCommand(mnuReports, "mnuDetail", "&Detail Report");
+
+    mnuHelp = menuBar()->addMenu("&Help");
+    mnuHelp->setObjectName("mnuHelp");
+    mnuAbout = addCommand(mnuHelp, "mnuAbout", "&About");
+
+    connect(mnuRepair, &QAction::triggered, this, &frmMain::mnuRepair_Click);
+    connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+}
+
+void frmMain::Load()
+{
+    SetButtons();
+    InitMainForm(*this);
+    EnsureDatabase(DatabaseFileName);
+    gRefreshCriteria = true;
+    OpenMainDatabase();
+    gIsBusiness = ReadSetupView(gDatabase);
+    FillList();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    CloseMainDatabase();
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void frmMain::mnuExit_Click()
+{
+    close();
+}
+
+void frmMain::mnuRepair_Click()
+{
+    CloseMainDatabase();
+    FixDatabase(DatabaseFileName);
+    try {
+        OpenMainDatabase();
+    } catch (const DatabaseError &error) {
+        FatalError(error.message());
+    }
+}
+
+void frmMain::SetButtons()
+{
+    const bool selected = lstAddress->currentRow() >= 0 && !lstAddress->selectedItems().isEmpty();
+    cmdEdit->setEnabled(selected);
+    cmdDelete->setEnabled(selected);
+}
+
+void frmMain::FillList()
+{
+    lstAddress->clear();
+    cmdSwap->setText(gIsBusiness ? "&Business" : "&Personal");
+    SetButtons();
+}
+
+} // namespace varnelle

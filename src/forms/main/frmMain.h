@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QMainWindow>
+#include <cstdint>
+
+class QAction;
+class QListWidget;
+class QMenu;
+class QPushButton;
+
+namespace varnelle {
+
+// The main window: the contact list of the current view, its buttons and the
+// menus. Creating and loading it starts the program; closing it ends it.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget *parent = nullptr);
+    ~frmMain() override;
+
+    // The start-up: buttons, caption and centring, the database file, the
+    // saved view, the list. Throws DatabaseError when the database cannot be
+    // opened or read; the caller ends the program then.
+    void Load();
+
+    // File menu
+    void mnuRepair_Click();
+    void mnuExit_Click();
+
+    // Contact list and buttons
+    void SetButtons();
+    void FillList();
+
+    QListWidget *lstAddress = nullptr;
+    QPushButton *cmdAdd = nullptr;
+    QPushButton *cmdEdit = nullptr;
+    QPushButton *cmdDelete = nullptr;
+    QPushButton *cmdSwap = nullptr;
+
+    QMenu *mnuFile = nullptr;
+    QAction *mnuRepair = nullptr;
+    QAction *mnuExit = nullptr;
+    QMenu *mnuTable = nullptr;
+    QAction *mnuTypes = nullptr;
+    QMenu *mnuReports = nullptr;
+    QAction *mnuAddress = nullptr;
+    QAction *mnuTelephone = nullptr;
+    QAction *mnuDetail = nullptr;
+    QMenu *mnuHelp = nullptr;
+    QAction *mnuAbout = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createMenus();
+};
+
+} // namespace varnelle
