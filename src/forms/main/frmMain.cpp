@@ -99,6 +99,11 @@ void frmMain::createMenus()
 
     connect(mnuRepair, &QAction::triggered, this, &frmMain::mnuRepair_Click);
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
+    connect(mnuTypes, &QAction::triggered, this, &frmMain::mnuTypes_Click);
+    connect(mnuAddress, &QAction::triggered, this, &frmMain::mnuAddress_Click);
+    connect(mnuTelephone, &QAction::triggered, this, &frmMain::mnuTelephone_Click);
+    connect(mnuDetail, &QAction::triggered, this, &frmMain::mnuDetail_Click);
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 }
 
 void frmMain::Load()
@@ -124,6 +129,10 @@ void frmMain::mnuExit_Click()
     close();
 }
 
+void frmMain::mnuTypes_Click()
+{
+}
+
 void frmMain::mnuRepair_Click()
 {
     CloseMainDatabase();
@@ -133,20 +142,6 @@ void frmMain::mnuRepair_Click()
     } catch (const DatabaseError &error) {
         FatalError(error.message());
     }
-}
-
-void frmMain::SetButtons()
-{
-    const bool selected = lstAddress->currentRow() >= 0 && !lstAddress->selectedItems().isEmpty();
-    cmdEdit->setEnabled(selected);
-    cmdDelete->setEnabled(selected);
-}
-
-void frmMain::FillList()
-{
-    lstAddress->clear();
-    cmdSwap->setText(gIsBusiness ? "&Business" : "&Personal");
-    SetButtons();
 }
 
 } // namespace varnelle

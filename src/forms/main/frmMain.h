@@ -10,6 +10,8 @@ class QPushButton;
 
 namespace varnelle {
 
+class ReportEngine;
+
 // The main window: the contact list of the current view, its buttons and the
 // menus. Creating and loading it starts the program; closing it ends it.
 class frmMain : public QMainWindow {
@@ -23,13 +25,29 @@ public:
     // opened or read; the caller ends the program then.
     void Load();
 
-    // File menu
+    // File menu (frmMain.cpp)
     void mnuRepair_Click();
     void mnuExit_Click();
 
-    // Contact list and buttons
+    // Tables menu (frmMain.cpp)
+    void mnuTypes_Click();
+
+    // Contact list and its buttons (frmMainList.cpp)
     void SetButtons();
     void FillList();
+    QString FormatLine(std::int32_t personId);
+    void DeleteContact(std::int32_t personId);
+    void cmdAdd_Click();
+    void cmdEdit_Click();
+    void cmdDelete_Click();
+    void cmdSwap_Click();
+
+    // Reports and Help menus (frmMainReports.cpp)
+    void mnuAddress_Click();
+    void mnuTelephone_Click();
+    void mnuDetail_Click();
+    void mnuAbout_Click();
+    void RunReport(const QString &reportFile);
 
     QListWidget *lstAddress = nullptr;
     QPushButton *cmdAdd = nullptr;
@@ -48,6 +66,8 @@ public:
     QAction *mnuDetail = nullptr;
     QMenu *mnuHelp = nullptr;
     QAction *mnuAbout = nullptr;
+
+    ReportEngine *rptAddress = nullptr; // the report engine control, owned by this window
 
 protected:
     void closeEvent(QCloseEvent *event) override;
