@@ -38,4 +38,12 @@ inline QLabel *MakeLabel(QWidget *parent, const char *name, const QString &capti
     return label;
 }
 
+// Draws a box or list on the system's button-face colour.
+inline void UseButtonFace(QWidget *control)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    control->setPalette(palette);
+}
+
 } // namespace varnelle

@@ -1,6 +1,7 @@
 #include "forms/main/frmMain.h"
 
 #include "app/Controls.h"
+#include "app/Forms.h"
 #include "app/FormHelpers.h"
 #include "app/Globals.h"
 #include "app/MessageBox.h"
@@ -8,6 +9,7 @@
 #include "app/Twips.h"
 #include "data/Database.h"
 #include "data/Setup.h"
+#include "forms/types/frmTypes.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -50,7 +52,7 @@ void frmMain::createControls()
     lstAddress = MakeControl<QListWidget>(client, "lstAddress", 240, 120, 5055, 4350);
     lstAddress->setSortingEnabled(true);
     lstAddress->setUniformItemSizes(true);
-    lstAddress->setBackgroundRole(QPalette::Button);
+    UseButtonFace(lstAddress);
 
     cmdAdd = MakeButton(client, "cmdAdd", "&Add", 5520, 120, 1335, 615);
     cmdEdit = MakeButton(client, "cmdEdit", "&Edit", 5520, 960, 1335, 615);
@@ -118,6 +120,8 @@ void frmMain::mnuExit_Click()
 
 void frmMain::mnuTypes_Click()
 {
+    Form<frmTypes>().show();
+    hide();
 }
 
 void frmMain::mnuRepair_Click()
