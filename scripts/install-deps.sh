@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs, with apt, whatever the build, the program and its tests need and
+# this machine does not have yet.
+set -euo pipefail
+
+packages=(
+  build-essential cmake
+  qt6-base-dev libqt6sql6-sqlite libgl-dev
+  fonts-dejavu-core
+  sqlite3
+  xvfb xauth xdotool
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace varnelle {
+
+// Style values of the message boxes.
+enum MsgStyle : int {
+    MsgOkOnly = 0,
+    MsgYesNo = 4,
+    MsgQuestion = 32,
+    MsgExclamation = 48,
+    MsgRefusal = MsgOkOnly + MsgExclamation,   // 48: a refusal or a caught failure
+    MsgConfirm = MsgYesNo + MsgQuestion,       // 36: a question answered Yes or No
+};
+
+// Answers of the message boxes.
+enum MsgAnswer : int { AnswerOk = 1, AnswerYes = 6, AnswerNo = 7 };
+
+// Shows a message box titled gAppTitle and returns the answer.
+int MsgBox(const QString &text, int style = MsgOkOnly);
+
+// Asks for a line of text in a box titled gAppTitle, pre-filled with
+// defaultText. Returns the empty string when the user cancels.
+QString InputBox(const QString &prompt, const QString &defaultText = {});
+
+// Tests install responders so that no real box ever opens. A message
+// responder gets title, text and style and returns the answer; an input
+// responder returns the typed text, or nothing for Cancel. Passing an empty
+// function brings the real boxes back.
+using MessageResponder = std::function<int(const QString &title, const QString &text, int style)>;
+using InputResponder =
+    std::function<std::optional<QString>(const QString &title, const QString &prompt, const QString &defaultText)>;
+void SetMessageResponder(MessageResponder responder);
+void SetInputResponder(InputResponder responder);
+
+// Ends the program after a failure it cannot go on from: shows the text in a
+// refusal box, closes the database and exits with a non-zero status. Tests
+// may install a handler instead, which must not return (it throws).
+[[noreturn]] void FatalError(const QString &text);
+using FatalHandler = std::function<void(const QString &text)>;
+void SetFatalHandler(FatalHandler handler);
+
+} // namespace varnelle

@@ -1,0 +1,211 @@
+#include "data/Database.h"
+
+#include "data/Schema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlError>
+#include <QTemporaryFile>
+#include <QUrl>
+#include <QUuid>
+
+namespace varnelle {
+
+namespace {
+
+QString displayName(const QString &fileName)
+{
+    return fileName.isEmpty() ? QString(DatabaseFileName) : QFileInfo(fileName).fileName();
+}
+
+DatabaseError duplicateKeyError(const QString &detail)
+{
+    // detail: "Table.Field, Table.Field"
+    QString table;
+    QStringList fields;
+    for (const QString &part : detail.split(',', Qt::SkipEmptyParts)) {
+        const QStringList tf = part.trimmed().split('.');
+        if (tf.size() != 2)
+            continue;
+        table = tf[0];
+        fields << tf[1];
+    }
+    const QString index = schema::IndexNameFor(table, fields);
+    const QString what = fields.size() == 1 ? QString("this %1").arg(fields.first())
+                                            : QString("this combination of %1").arg(fields.join(" and "));
+    return DatabaseError(QString("The change was not saved: table '%1' already has a row with %2, and its index '%3' "
+                                 "allows no duplicate values.")
+                             .arg(table, what, index.isEmpty() ? fields.join(", ") : index),
+                         DatabaseError::Kind::DuplicateKey);
+}
+
+DatabaseError tooLongError(const QString &constraint)
+{
+    const QString field = QString(constraint).remove(QRegularExpression("_size$"));
+    int size = 0;
+    for (const auto &table : schema::Tables()) {
+        if (const int s = schema::TextSize(table.name, field); s > 0) {
+            size = s;
+            break;
+        }
+    }
+    return DatabaseError(QString("The text for the field '%1' is too long: it holds at most %2 characters.")
+                             .arg(field)
+                             .arg(size),
+                         DatabaseError::Kind::TooLong);
+}
+
+} // namespace
+
+DatabaseError CopyExistsError()
+{
+    return DatabaseError(QString("The file '%1' already exists, so the compacted copy of the database cannot be "
+                                 "written. Move or remove it, then repair again.")
+                             .arg(RepairFileName));
+}
+
+DatabaseError ToDatabaseError(const QSqlError &error, const QString &fileName)
+{
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    const QString file = displayName(fileName);
+
+    static const QRegularExpression unique("UNIQUE constraint failed: (.*)$");
+    static const QRegularExpression check("CHECK constraint failed: \"?([A-Za-z]+_size)\"?");
+    if (auto m = unique.match(text); m.hasMatch())
+        return duplicateKeyError(m.captured(1));
+    if (auto m = check.match(text); m.hasMatch())
+        return tooLongError(m.captured(1));
+    if (text.contains("file is not a database") || text.contains("malformed"))
+        return DatabaseError(QString("The file '%1' is not a database of this program, or it is damaged.").arg(file),
+                             DatabaseError::Kind::NotADatabase);
+    if (text.contains("unable to open database file") || text.contains("Error opening database"))
+        return DatabaseError(QString("The database file '%1' cannot be opened: it does not exist, or it cannot be "
+                                     "read and written in this folder.")
+                                 .arg(file),
+                             DatabaseError::Kind::CannotOpen);
+    if (text.contains("database is locked") || text.contains("database table is locked"))
+        return DatabaseError(QString("The database file '%1' is in use by another program. Close that program and "
+                                     "try again.")
+                                 .arg(file),
+                             DatabaseError::Kind::Busy);
+    if (text.contains("output file already exists"))
+        return CopyExistsError();
+    if (text.contains("no such table"))
+        return DatabaseError(QString("The database file '%1' is incomplete: %2.").arg(file, text));
+    if (text.contains("disk I/O error") || text.contains("database or disk is full"))
+        return DatabaseError(QString("The database file '%1' could not be written: %2.").arg(file, text));
+    return DatabaseError(text.isEmpty() ? QString("The database reported an unknown error.") : text);
+}
+
+QSqlQuery RunQuery(const QSqlDatabase &db, const QString &sql, const QVariantList &values)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw ToDatabaseError(query.lastError(), db.databaseName());
+    for (const QVariant &v : values)
+        query.addBindValue(v);
+    if (!query.exec())
+        throw ToDatabaseError(query.lastError(), db.databaseName());
+    return query;
+}
+
+void BeginTransaction(QSqlDatabase &db)
+{
+    if (!db.transaction())
+        throw ToDatabaseError(db.lastError(), db.databaseName());
+}
+
+void CommitTransaction(QSqlDatabase &db)
+{
+    if (!db.commit()) {
+        const DatabaseError error = ToDatabaseError(db.lastError(), db.databaseName());
+        db.rollback();
+        throw error;
+    }
+}
+
+QSqlDatabase OpenDatabase(const QString &fileName, const QString &connectionName)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connectionName);
+    // mode=rw: open an existing file only, never create one.
+    const QString uri = QUrl::fromLocalFile(QFileInfo(fileName).absoluteFilePath()).toString(QUrl::FullyEncoded);
+    db.setDatabaseName(uri + "?mode=rw");
+    db.setConnectOptions("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000");
+    auto fail = [&](const QSqlError &error) {
+        DatabaseError e = ToDatabaseError(error, fileName);
+        CloseDatabase(db);
+        return e;
+    };
+    if (!db.open())
+        throw fail(db.lastError());
+    // SQLite reads the file lazily; reading the catalogue tells a database from other files.
+    QSqlQuery probe(db);
+    if (!probe.exec("SELECT count(*) FROM sqlite_master")) {
+        const QSqlError error = probe.lastError();
+        probe = QSqlQuery();
+        throw fail(error);
+    }
+    return db;
+}
+
+void CloseDatabase(QSqlDatabase &db)
+{
+    if (!db.isValid())
+        return;
+    const QString name = db.connectionName();
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(name);
+}
+
+void EnsureDatabase(const QString &fileName)
+{
+    const QFileInfo target(fileName);
+    if (target.exists() || target.isSymLink())
+        return; // never replace or alter an existing file, whatever it holds
+    CreateDatabaseFile(fileName, schema::CreateStatements());
+}
+
+bool CreateDatabaseFile(const QString &fileName, const QStringList &statements)
+{
+    const QFileInfo target(fileName);
+
+    QTemporaryFile scratch(target.absoluteDir().filePath(target.fileName() + ".new-XXXXXX"));
+    if (!scratch.open())
+        return false;
+    scratch.setAutoRemove(false);
+    const QString scratchName = scratch.fileName();
+    scratch.close();
+    // An ordinary file, readable by others like any document, not a private temporary one.
+    QFile::setPermissions(scratchName, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser
+                                           | QFile::ReadGroup | QFile::ReadOther);
+
+    bool complete = false;
+    {
+        const QString connection = "create-" + QUuid::createUuid().toString(QUuid::WithoutBraces);
+        try {
+            QSqlDatabase db = OpenDatabase(scratchName, connection);
+            try {
+                InTransaction(db, [&] {
+                    for (const QString &statement : statements)
+                        RunQuery(db, statement);
+                });
+                complete = true;
+            } catch (const DatabaseError &) {
+            }
+            CloseDatabase(db);
+        } catch (const DatabaseError &) {
+        }
+    }
+    QFile::remove(scratchName + "-journal");
+    // QFile::rename never replaces an existing file: a file made meanwhile wins.
+    if (complete && QFile::rename(scratchName, target.absoluteFilePath()))
+        return true;
+    QFile::remove(scratchName);
+    return false;
+}
+
+} // namespace varnelle

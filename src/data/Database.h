@@ -1,0 +1,69 @@
+#pragma once
+
+#include "data/DatabaseError.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+class QSqlError;
+
+namespace varnelle {
+
+// The file names of the address book, relative to the current directory.
+inline constexpr const char *DatabaseFileName = "Address.mdb";
+inline constexpr const char *RepairFileName = "_MDBFIX_.MDB";
+
+// A sentence a person can read for a failure of the store.
+DatabaseError ToDatabaseError(const QSqlError &error, const QString &fileName = {});
+
+// The failure of a repair that finds an earlier compacted copy in its way.
+DatabaseError CopyExistsError();
+
+// Prepares one statement on db, binds values in order and runs it.
+// Throws DatabaseError with a readable text when any step fails.
+QSqlQuery RunQuery(const QSqlDatabase &db, const QString &sql, const QVariantList &values = {});
+
+// Runs body inside one transaction on db: committed when body returns,
+// rolled back when it throws (the exception is passed on).
+template <class Body>
+void InTransaction(QSqlDatabase &db, Body &&body);
+
+// Creates the database file with its full schema when there is no file of that
+// name. An existing file is never touched, even when it cannot be opened. The
+// schema is made in one transaction in a file of another name, which takes the
+// given name only when complete, so a failed creation leaves no file behind.
+// Reports nothing: a failure simply leaves no file.
+void EnsureDatabase(const QString &fileName = DatabaseFileName);
+
+// The creation step of EnsureDatabase with the statements to run: true when
+// the file was made complete, false when nothing was made.
+bool CreateDatabaseFile(const QString &fileName, const QStringList &statements);
+
+// Opens an existing database file for reading and writing under the given
+// connection name. Never creates a file. A file that is not a database is
+// reported. Throws DatabaseError.
+QSqlDatabase OpenDatabase(const QString &fileName, const QString &connectionName);
+
+// Closes the connection and forgets it; db is left invalid.
+void CloseDatabase(QSqlDatabase &db);
+
+void BeginTransaction(QSqlDatabase &db);
+void CommitTransaction(QSqlDatabase &db);
+
+template <class Body>
+void InTransaction(QSqlDatabase &db, Body &&body)
+{
+    BeginTransaction(db);
+    try {
+        body();
+    } catch (...) {
+        db.rollback();
+        throw;
+    }
+    CommitTransaction(db);
+}
+
+} // namespace varnelle

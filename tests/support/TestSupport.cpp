@@ -1,0 +1,117 @@
+#include "support/TestSupport.h"
+
+#include "app/Forms.h"
+#include "app/Globals.h"
+#include "app/MessageBox.h"
+#include "data/Database.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSqlRecord>
+#include <QUuid>
+#include <stdexcept>
+
+namespace varnelle::test {
+
+TempWorkDir::TempWorkDir()
+    : mOldDir(QDir::currentPath())
+{
+    if (!mDir.isValid() || !QDir::setCurrent(mDir.path()))
+        throw std::runtime_error("cannot make a temporary work folder");
+}
+
+TempWorkDir::~TempWorkDir()
+{
+    UnloadForms();
+    ResetGlobals();
+    QDir::setCurrent(mOldDir);
+}
+
+ScriptedBoxes::ScriptedBoxes()
+{
+    SetMessageResponder([this](const QString &title, const QString &text, int style) {
+        messages.append({title, text, style});
+        if (!mAnswers.isEmpty())
+            return mAnswers.takeFirst();
+        return (style & MsgYesNo) ? int(AnswerNo) : int(AnswerOk);
+    });
+    SetInputResponder([this](const QString &title, const QString &prompt, const QString &defaultText) {
+        inputs.append({title, prompt + "|" + defaultText, 0});
+        if (!mInputs.isEmpty())
+            return mInputs.takeFirst();
+        return std::optional<QString>();
+    });
+}
+
+ScriptedBoxes::~ScriptedBoxes()
+{
+    SetMessageResponder({});
+    SetInputResponder({});
+}
+
+QStringList ScriptedBoxes::texts() const
+{
+    QStringList list;
+    for (const ShownMessage &m : messages)
+        list << m.text;
+    return list;
+}
+
+CatchFatal::CatchFatal()
+{
+    SetFatalHandler([](const QString &text) { throw FatalExit{text}; });
+}
+
+CatchFatal::~CatchFatal()
+{
+    SetFatalHandler({});
+}
+
+namespace {
+template <class Body>
+auto withFile(const QString &fileName, Body &&body)
+{
+    QSqlDatabase db = OpenDatabase(fileName, "test-" + QUuid::createUuid().toString(QUuid::WithoutBraces));
+    try {
+        auto result = body(db);
+        CloseDatabase(db);
+        return result;
+    } catch (...) {
+        CloseDatabase(db);
+        throw;
+    }
+}
+} // namespace
+
+QList<QVariantList> Rows(const QString &fileName, const QString &sql, const QVariantList &values)
+{
+    return withFile(fileName, [&](QSqlDatabase &db) {
+        QList<QVariantList> rows;
+        QSqlQuery q = RunQuery(db, sql, values);
+        while (q.next()) {
+            QVariantList row;
+            for (int i = 0; i < q.record().count(); ++i)
+                row << q.value(i);
+            rows << row;
+        }
+        return rows;
+    });
+}
+
+void Exec(const QString &fileName, const QString &sql, const QVariantList &values)
+{
+    withFile(fileName, [&](QSqlDatabase &db) {
+        RunQuery(db, sql, values);
+        return 0;
+    });
+}
+
+QByteArray ReadAll(const QString &fileName)
+{
+    QFile f(fileName);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    return f.readAll();
+}
+
+} // namespace varnelle::test
