@@ -1,5 +1,7 @@
 #include "forms/main/frmMain.h"
 
+#include "app/Controls.h"
+#include "app/Forms.h"
 #include "app/FormHelpers.h"
 #include "app/Globals.h"
 #include "app/MessageBox.h"
@@ -7,6 +9,7 @@
 #include "app/Twips.h"
 #include "data/Database.h"
 #include "data/Setup.h"
+#include "forms/types/frmTypes.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -23,14 +26,6 @@ QAction *addCommand(QMenu *menu, const char *name, const QString &caption)
     QAction *action = menu->addAction(caption);
     action->setObjectName(name);
     return action;
-}
-
-QPushButton *addButton(QWidget *parent, const char *name, const QString &caption)
-{
-    auto *button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
 }
 
 } // namespace
@@ -54,21 +49,15 @@ void frmMain::createControls()
     SetClientSizeTwips(client, 7080, 4590);
     setCentralWidget(client);
 
-    lstAddress = new QListWidget(client);
-    lstAddress->setObjectName("lstAddress");
+    lstAddress = MakeControl<QListWidget>(client, "lstAddress", 240, 120, 5055, 4350);
     lstAddress->setSortingEnabled(true);
     lstAddress->setUniformItemSizes(true);
-    lstAddress->setBackgroundRole(QPalette::Button);
-    PlaceTwips(lstAddress, 240, 120, 5055, 4350);
+    UseButtonFace(lstAddress);
 
-    cmdAdd = addButton(client, "cmdAdd", "&Add");
-    PlaceTwips(cmdAdd, 5520, 120, 1335, 615);
-    cmdEdit = addButton(client, "cmdEdit", "&Edit");
-    PlaceTwips(cmdEdit, 5520, 960, 1335, 615);
-    cmdDelete = addButton(client, "cmdDelete", "&Delete");
-    PlaceTwips(cmdDelete, 5520, 1800, 1335, 615);
-    cmdSwap = addButton(client, "cmdSwap", "&Business");
-    PlaceTwips(cmdSwap, 5520, 3840, 1335, 615);
+    cmdAdd = MakeButton(client, "cmdAdd", "&Add", 5520, 120, 1335, 615);
+    cmdEdit = MakeButton(client, "cmdEdit", "&Edit", 5520, 960, 1335, 615);
+    cmdDelete = MakeButton(client, "cmdDelete", "&Delete", 5520, 1800, 1335, 615);
+    cmdSwap = MakeButton(client, "cmdSwap", "&Business", 5520, 3840, 1335, 615);
 
     setTabOrder(lstAddress, cmdAdd);
     setTabOrder(cmdAdd, cmdEdit);
@@ -131,6 +120,8 @@ void frmMain::mnuExit_Click()
 
 void frmMain::mnuTypes_Click()
 {
+    Form<frmTypes>().show();
+    hide();
 }
 
 void frmMain::mnuRepair_Click()

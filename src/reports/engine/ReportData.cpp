@@ -73,7 +73,7 @@ void ReportData::fail(const QString &what, const QString &driverText) const
 QStringList ReportData::matchingValues(const QString &field, const QString &value)
 {
     if (value.isEmpty())
-        return {QString()};
+        return {QStringLiteral("")}; // an empty text, not Null: it is compared with coalesce(field, '')
     // COLLATE BINARY keeps values apart that differ only in case.
     QSqlQuery query(connection(mConnection));
     query.setForwardOnly(true);

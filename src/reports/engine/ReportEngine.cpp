@@ -63,7 +63,8 @@ QString toText(const QVariant &value, const char *property)
 {
     if (value.isNull())
         return {};
-    if (!value.canConvert<QString>())
+    const int type = value.userType();
+    if (!value.canConvert<QString>() || type == QMetaType::QStringList || type == QMetaType::QVariantList)
         throw ReportError(QStringLiteral("The value given for %1 is not a text.").arg(QLatin1String(property)));
     return value.toString();
 }

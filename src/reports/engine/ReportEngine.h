@@ -4,12 +4,12 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QWidget>
 #include <functional>
 #include <memory>
 #include <stdexcept>
 
 class QPrinter;
-class QWidget;
 
 namespace varnelle {
 

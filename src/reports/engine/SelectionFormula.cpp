@@ -202,13 +202,16 @@ void collectFields(const Node &node, QStringList &fields)
 QString buildSql(const Node &node, const QString &alias, const SelectionFormula::ValueResolver &resolve,
                  QVariantList &values)
 {
+    // The operands are built one after the other: their values are bound in
+    // the order of the placeholders.
     switch (node.kind) {
     case Node::Kind::And:
-        return QStringLiteral("(%1 AND %2)").arg(buildSql(*node.children[0], alias, resolve, values),
-                                                 buildSql(*node.children[1], alias, resolve, values));
-    case Node::Kind::Or:
-        return QStringLiteral("(%1 OR %2)").arg(buildSql(*node.children[0], alias, resolve, values),
-                                                buildSql(*node.children[1], alias, resolve, values));
+    case Node::Kind::Or: {
+        const QString left = buildSql(*node.children[0], alias, resolve, values);
+        const QString right = buildSql(*node.children[1], alias, resolve, values);
+        return QStringLiteral("(%1 %2 %3)")
+            .arg(left, node.kind == Node::Kind::And ? QStringLiteral("AND") : QStringLiteral("OR"), right);
+    }
     case Node::Kind::Not:
         return QStringLiteral("(NOT %1)").arg(buildSql(*node.children[0], alias, resolve, values));
     case Node::Kind::Compare:

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QString>
+
+namespace varnelle {
+
+// Makes a control named name (its objectName), placed in twips in parent.
+template <class W>
+W *MakeControl(QWidget *parent, const char *name, double left, double top, double width, double height)
+{
+    auto *control = new W(parent);
+    control->setObjectName(name);
+    PlaceTwips(control, left, top, width, height);
+    return control;
+}
+
+// A command button; it becomes the default button only where a form says so.
+inline QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, double left, double top,
+                               double width, double height)
+{
+    auto *button = MakeControl<QPushButton>(parent, name, left, top, width, height);
+    button->setText(caption);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// A label, right-aligned unless told otherwise.
+inline QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, double left, double top,
+                         double width, double height, Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter)
+{
+    auto *label = MakeControl<QLabel>(parent, name, left, top, width, height);
+    label->setText(caption);
+    label->setAlignment(alignment);
+    return label;
+}
+
+// Draws a box or list on the system's button-face colour.
+inline void UseButtonFace(QWidget *control)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    control->setPalette(palette);
+}
+
+} // namespace varnelle
