@@ -2,6 +2,7 @@
 // user drives them, checked through the engine's properties.
 #include "support/TestSupport.h"
 
+#include "app/FormHelpers.h"
 #include "app/Forms.h"
 #include "app/Globals.h"
 #include "app/MessageBox.h"
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <cmath>
 #include <stdexcept>
 
 using namespace varnelle;
@@ -92,6 +94,13 @@ void addContact(bool business, const QVariant &company, const QVariant &state, c
              {business, company, state, lastName});
 }
 
+bool centred(const QWidget &form)
+{
+    const QRect frame = form.frameGeometry();
+    return std::abs(frame.center().x() - ScreenWidthTwips() / 30) <= 1 &&
+           std::abs(frame.center().y() - ScreenHeightTwips() / 30) <= 1;
+}
+
 const QVariant Null = QVariant(QMetaType::fromType<QString>());
 
 } // namespace
@@ -114,8 +123,11 @@ private slots:
 void ReportDialogsTest::destinationDialogOpensWithItsDefaults()
 {
     TempWorkDir dir;
+    QWidget screenProbe;
+    InitMainForm(screenProbe);
     frmRpt &dialog = showDestination();
     QCOMPARE(dialog.windowTitle(), QString("Report Destination Selection"));
+    QVERIFY(centred(dialog));
     QCOMPARE(dialog.size(), QSize(426, 283));
     QVERIFY(find<QRadioButton>(dialog, "opPrinter")->isChecked());
     QVERIFY(find<QRadioButton>(dialog, "opAll")->isChecked());
@@ -307,6 +319,7 @@ void ReportDialogsTest::criteriaListsHoldEveryDistinctValueSorted()
     frmReportSelection &dialog = Form<frmReportSelection>();
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QString("Address Report Selection Criteria"));
+    QVERIFY(centred(dialog));
     QCOMPARE(dialog.size(), QSize(341, 202));
     QVERIFY(!gRefreshCriteria);
     QCOMPARE(entries(dialog, "cmbCompany"), (QStringList{"", "acme", "Beta Ltd", "Zeta"}));

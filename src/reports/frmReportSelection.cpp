@@ -1,10 +1,10 @@
 #include "reports/frmReportSelection.h"
 
+#include "app/Controls.h"
 #include "app/FormHelpers.h"
 #include "app/Globals.h"
 #include "app/MessageBox.h"
 #include "app/SortedLists.h"
-#include "app/Twips.h"
 #include "data/Criteria.h"
 #include "data/DatabaseError.h"
 #include "reports/engine/ReportEngine.h"
@@ -13,20 +13,11 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QPushButton>
 
 namespace varnelle {
 
 namespace {
-
-template <class W>
-W *make(QWidget *parent, const QString &name)
-{
-    auto *widget = new W(parent);
-    widget->setObjectName(name);
-    return widget;
-}
 
 // A value between single quotes, a quote inside it doubled.
 QString quoted(QString value)
@@ -43,52 +34,28 @@ frmReportSelection::frmReportSelection(QWidget *parent)
     setWindowTitle("Address Report Selection Criteria");
     SetClientSizeTwips(this, 5115, 3030);
     createControls();
+    winId(); // the window and its frame exist, so the frame size is known when centring
     CenterForm(*this);
 }
 
 void frmReportSelection::createControls()
 {
-    const struct {
-        int label;
-        const char *caption;
-        QRect labelPlace;
-        QComboBox **list;
-        const char *name;
-        QRect listPlace;
-        QRect boxPlace;
-    } rows[] = {
-        {1, "Company:", {120, 480, 735, 255}, &cmbCompany, "cmbCompany", {960, 480, 3135, 315}, {4200, 480, 975, 255}},
-        {0, "State:", {360, 960, 495, 255}, &cmbState, "cmbState", {960, 960, 855, 315}, {1920, 960, 975, 255}},
-        {2, "Last Name:", {45, 1440, 810, 195}, &cmbLastName, "cmbLastName", {960, 1440, 3135, 315},
-         {4200, 1440, 975, 255}},
-    };
-    QList<QWidget *> order;
-    for (int i = 0; i < 3; ++i) {
-        const auto &row = rows[i];
-        QLabel *label = make<QLabel>(this, QString("lblArray_%1").arg(row.label));
-        label->setText(row.caption);
-        label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        PlaceTwips(label, row.labelPlace.x(), row.labelPlace.y(), row.labelPlace.width(), row.labelPlace.height());
-        lblArray[row.label] = label;
-
-        QComboBox *list = make<QComboBox>(this, row.name);
-        list->setEditable(false);
-        PlaceTwips(list, row.listPlace.x(), row.listPlace.y(), row.listPlace.width(), row.listPlace.height());
-        *row.list = list;
-
-        QCheckBox *box = make<QCheckBox>(this, QString("chkExclude_%1").arg(i));
+    lblArray[1] = MakeLabel(this, "lblArray_1", "Company:", 120, 480, 735, 255);
+    cmbCompany = MakeControl<QComboBox>(this, "cmbCompany", 960, 480, 3135, 315);
+    chkExclude[0] = MakeControl<QCheckBox>(this, "chkExclude_0", 4200, 480, 975, 255);
+    lblArray[0] = MakeLabel(this, "lblArray_0", "State:", 360, 960, 495, 255);
+    cmbState = MakeControl<QComboBox>(this, "cmbState", 960, 960, 855, 315);
+    chkExclude[1] = MakeControl<QCheckBox>(this, "chkExclude_1", 1920, 960, 975, 255);
+    lblArray[2] = MakeLabel(this, "lblArray_2", "Last Name:", 45, 1440, 810, 195);
+    cmbLastName = MakeControl<QComboBox>(this, "cmbLastName", 960, 1440, 3135, 315);
+    chkExclude[2] = MakeControl<QCheckBox>(this, "chkExclude_2", 4200, 1440, 975, 255);
+    for (QCheckBox *box : chkExclude)
         box->setText("Exclude");
-        PlaceTwips(box, row.boxPlace.x(), row.boxPlace.y(), row.boxPlace.width(), row.boxPlace.height());
-        chkExclude[i] = box;
-        order << list << box;
-    }
-
-    cmdOK = make<QPushButton>(this, "cmdOK");
-    cmdOK->setText("OK");
+    cmdOK = MakeButton(this, "cmdOK", "OK", 1800, 2040, 1215, 615);
     cmdOK->setDefault(true);
-    PlaceTwips(cmdOK, 1800, 2040, 1215, 615);
-    order << cmdOK;
-    for (int i = 1; i < order.size(); ++i)
+
+    QWidget *order[] = {cmbCompany, chkExclude[0], cmbState, chkExclude[1], cmbLastName, chkExclude[2], cmdOK};
+    for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmReportSelection::cmdOK_Click);

@@ -1,14 +1,13 @@
 #include "reports/frmRpt.h"
 
+#include "app/Controls.h"
 #include "app/FormHelpers.h"
 #include "app/Globals.h"
-#include "app/Twips.h"
 #include "reports/engine/ReportEngine.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -18,28 +17,21 @@ namespace varnelle {
 
 namespace {
 
-template <class W>
-W *make(QWidget *parent, const char *name)
+QRadioButton *option(QWidget *frame, QButtonGroup *group, const char *name, const QString &caption, double left,
+                     double top, double width, double height)
 {
-    auto *widget = new W(parent);
-    widget->setObjectName(name);
-    return widget;
-}
-
-QRadioButton *option(QWidget *frame, QButtonGroup *group, const char *name, const QString &caption)
-{
-    auto *button = make<QRadioButton>(frame, name);
+    auto *button = MakeControl<QRadioButton>(frame, name, left, top, width, height);
     button->setText(caption);
     group->addButton(button);
     return button;
 }
 
-QLabel *rightLabel(QWidget *frame, int index, const QString &caption)
+QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, double left, double top, double width,
+                 double height)
 {
-    auto *label = make<QLabel>(frame, qPrintable(QString("lblArray_%1").arg(index)));
-    label->setText(caption);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
+    auto *box = MakeControl<QGroupBox>(parent, name, left, top, width, height);
+    box->setTitle(caption);
+    return box;
 }
 
 // The engine's PrintFileType values; 5 is not offered.
@@ -76,56 +68,33 @@ frmRpt::frmRpt(QWidget *parent)
 
 void frmRpt::createControls()
 {
-    fraWhere = make<QGroupBox>(this, "fraWhere");
-    PlaceTwips(fraWhere, 240, 120, 1700, 1700);
+    fraWhere = frame(this, "fraWhere", {}, 240, 120, 1700, 1700);
     auto *where = new QButtonGroup(fraWhere);
-    opPrinter = option(fraWhere, where, "opPrinter", "Printer");
-    PlaceTwips(opPrinter, 240, 360, 1335, 255);
-    opScreen = option(fraWhere, where, "opScreen", "Screen");
-    PlaceTwips(opScreen, 240, 720, 1095, 195);
-    opDisk = option(fraWhere, where, "opDisk", "Disk");
-    PlaceTwips(opDisk, 240, 1080, 1215, 255);
+    opPrinter = option(fraWhere, where, "opPrinter", "Printer", 240, 360, 1335, 255);
+    opScreen = option(fraWhere, where, "opScreen", "Screen", 240, 720, 1095, 195);
+    opDisk = option(fraWhere, where, "opDisk", "Disk", 240, 1080, 1215, 255);
 
-    fraWhat = make<QGroupBox>(this, "fraWhat");
-    PlaceTwips(fraWhat, 240, 2040, 1700, 1215);
+    fraWhat = frame(this, "fraWhat", {}, 240, 2040, 1700, 1215);
     auto *what = new QButtonGroup(fraWhat);
-    opAll = option(fraWhat, what, "opAll", "All Records");
-    PlaceTwips(opAll, 240, 360, 1335, 255);
-    opPartial = option(fraWhat, what, "opPartial", "Partial Report");
-    PlaceTwips(opPartial, 240, 720, 1335, 255);
+    opAll = option(fraWhat, what, "opAll", "All Records", 240, 360, 1335, 255);
+    opPartial = option(fraWhat, what, "opPartial", "Partial Report", 240, 720, 1335, 255);
 
-    fraPrinter = make<QGroupBox>(this, "fraPrinter");
-    fraPrinter->setTitle("Report To Printer");
-    PlaceTwips(fraPrinter, 2280, 120, 3855, 975);
-    fraDisk = make<QGroupBox>(this, "fraDisk");
-    fraDisk->setTitle("Report To Disk");
-    PlaceTwips(fraDisk, 2280, 1920, 3615, 1335);
+    fraPrinter = frame(this, "fraPrinter", "Report To Printer", 2280, 120, 3855, 975);
+    fraDisk = frame(this, "fraDisk", "Report To Disk", 2280, 1920, 3615, 1335);
 
     // At most three digits, typed or pasted; Backspace edits as usual.
-    txtCopies = make<QLineEdit>(fraPrinter, "txtCopies");
+    txtCopies = MakeControl<QLineEdit>(fraPrinter, "txtCopies", 840, 360, 495, 285);
     txtCopies->setMaxLength(3);
     txtCopies->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,3}"), txtCopies));
-    PlaceTwips(txtCopies, 840, 360, 495, 285);
-    lblArray[2] = rightLabel(fraPrinter, 2, "Copies:");
-    PlaceTwips(lblArray[2], 240, 360, 525, 195);
+    lblArray[2] = MakeLabel(fraPrinter, "lblArray_2", "Copies:", 240, 360, 525, 195);
+    lblArray[1] = MakeLabel(fraDisk, "lblArray_1", "File Type:", 120, 360, 690, 195);
+    lblArray[0] = MakeLabel(fraDisk, "lblArray_0", "File Name:", 120, 840, 750, 195);
+    txtFileName = MakeControl<QLineEdit>(fraDisk, "txtFileName", 1080, 840, 2175, 285);
+    cmbFileType = MakeControl<QComboBox>(fraDisk, "cmbFileType", 1080, 360, 2175, 315);
 
-    lblArray[1] = rightLabel(fraDisk, 1, "File Type:");
-    PlaceTwips(lblArray[1], 120, 360, 690, 195);
-    lblArray[0] = rightLabel(fraDisk, 0, "File Name:");
-    PlaceTwips(lblArray[0], 120, 840, 750, 195);
-    txtFileName = make<QLineEdit>(fraDisk, "txtFileName");
-    PlaceTwips(txtFileName, 1080, 840, 2175, 285);
-    cmbFileType = make<QComboBox>(fraDisk, "cmbFileType");
-    PlaceTwips(cmbFileType, 1080, 360, 2175, 315);
-
-    cmdOK = make<QPushButton>(this, "cmdOK");
-    cmdOK->setText("&OK");
+    cmdOK = MakeButton(this, "cmdOK", "&OK", 1320, 3600, 1095, 495);
     cmdOK->setDefault(true);
-    PlaceTwips(cmdOK, 1320, 3600, 1095, 495);
-    cmdCancel = make<QPushButton>(this, "cmdCancel");
-    cmdCancel->setText("&Cancel");
-    cmdCancel->setAutoDefault(false);
-    PlaceTwips(cmdCancel, 3120, 3600, 1095, 495);
+    cmdCancel = MakeButton(this, "cmdCancel", "&Cancel", 3120, 3600, 1095, 495);
 
     QWidget *order[] = {opPrinter, opScreen, opDisk, opAll,       opPartial,   txtCopies,
                         txtFileName, cmbFileType, cmdOK, cmdCancel};
@@ -138,6 +107,7 @@ void frmRpt::createControls()
 
 void frmRpt::Load()
 {
+    winId(); // the window and its frame exist, so the frame size is known when centring
     CenterForm(*this);
     for (const auto &type : FileTypes)
         cmbFileType->addItem(type.caption, type.fileType);

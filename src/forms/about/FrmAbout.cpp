@@ -1,26 +1,14 @@
 #include "forms/about/FrmAbout.h"
 
 #include "VersionInfo.h"
+#include "app/Controls.h"
 #include "app/FormHelpers.h"
-#include "app/Twips.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
 namespace varnelle {
-
-namespace {
-
-QLabel *centredLabel(QWidget *parent, const char *name, const QString &text)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
-} // namespace
 
 FrmAbout::FrmAbout(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
@@ -33,31 +21,28 @@ FrmAbout::FrmAbout(QWidget *parent)
 
 void FrmAbout::createControls()
 {
-    cmdOK = new QPushButton("OK", this);
-    cmdOK->setObjectName("cmdOK");
-    PlaceTwips(cmdOK, 1920, 1680, 1095, 495);
+    cmdOK = MakeButton(this, "cmdOK", "OK", 1920, 1680, 1095, 495);
+    cmdOK->setAutoDefault(true); // the only control that takes the focus: Enter clicks it too
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
-    lblProduct = centredLabel(this, "lblProduct", " ");
-    PlaceTwips(lblProduct, 2160, 240, 585, 195);
-    lblVersion = centredLabel(this, "lblVersion", " ");
-    PlaceTwips(lblVersion, 2160, 600, 585, 195);
-    lblCopyright = centredLabel(this, "lblCopyright", QString::fromUtf8("Copyright \u00A9 2026 Varnelle"));
-    PlaceTwips(lblCopyright, 1035, 1200, 2625, 195);
+    lblProduct = MakeLabel(this, "lblProduct", " ", 2160, 240, 585, 195, Qt::AlignCenter);
+    lblVersion = MakeLabel(this, "lblVersion", " ", 2160, 600, 585, 195, Qt::AlignCenter);
+    lblCopyright = MakeLabel(this, "lblCopyright", QString::fromUtf8("Copyright \u00A9 2026 Varnelle"), 1035, 1200,
+                             2625, 195, Qt::AlignCenter);
 
-    linSeparator = new QFrame(this);
-    linSeparator->setObjectName("linSeparator");
+    // A black horizontal line one pixel high, from (360, 960) to (4440, 960).
+    linSeparator = MakeControl<QFrame>(this, "linSeparator", 360, 960 - TwipsPerPixel / 2, 4440 - 360, TwipsPerPixel);
     linSeparator->setFrameShape(QFrame::HLine);
     linSeparator->setFrameShadow(QFrame::Plain);
     linSeparator->setLineWidth(1);
     QPalette black = linSeparator->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     linSeparator->setPalette(black);
-    PlaceTwips(linSeparator, 360, 960 - 7.5, 4440 - 360, TwipsPerPixel);
 }
 
 void FrmAbout::Load()
 {
+    winId(); // the window and its frame exist, so the frame size is known when centring
     CenterForm(*this);
     setWindowTitle(QString("About ") + QString::fromUtf8(version::ShortTitle));
     lblVersion->setText(VersionText(version::Major, version::Minor));
