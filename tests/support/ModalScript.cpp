@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
+#include <exception>
 
 namespace varnelle::test {
 
@@ -36,7 +37,12 @@ void ModalScript::answer(QDialog &dialog)
         return;
     }
     const Step step = mSteps.takeFirst().second;
-    step(dialog);
+    // Nothing may be thrown through the dialog's event loop.
+    try {
+        step(dialog);
+    } catch (const std::exception &error) {
+        problems << "dialog " + name + ": " + QString::fromLocal8Bit(error.what());
+    }
     if (dialog.isVisible()) {
         problems << "dialog " + name + " left open";
         dialog.close();
