@@ -4,7 +4,12 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QWidget>
+#include <functional>
+#include <memory>
 #include <stdexcept>
+
+class QPrinter;
 
 namespace varnelle {
 
@@ -61,6 +66,36 @@ public:
     QString selectionFormula() const;
     QString dataFiles(int index) const;
     QString reportFileName() const;
+
+    // Folders searched in turn for a definition named without a directory.
+    // By default: the current directory, then the program's own folder.
+    void setDefinitionFolders(const QStringList &folders);
+    QStringList definitionFolders() const;
+
+    // The parent of preview windows (none by default).
+    void setPreviewParent(QWidget *parent);
+
+    // A printer to use for Destination 1 instead of the system's default
+    // printer, for example one writing PDF; not owned. Null restores the default.
+    void setPrinter(QPrinter *printer);
+
+    // Called during a run with the contacts done so far and their number;
+    // returning false cancels the run. A cancelled run writes nothing and is
+    // not an error.
+    using ProgressObserver = std::function<bool(qint64 done, qint64 total)>;
+    void setProgressObserver(ProgressObserver observer);
+    // Whether the run of the last Action write was cancelled.
+    bool lastRunCancelled() const;
+
+signals:
+    // A preview window was opened (Destination 0); it deletes itself when closed.
+    void previewOpened(QWidget *window);
+
+private:
+    void run();
+
+    struct Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace varnelle

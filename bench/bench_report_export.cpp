@@ -1,0 +1,232 @@
+// Times the report engine's comma-separated export of the business address
+// list over 100,000 contacts (two numbers each, half of them business) against
+// the sqlite3 shell exporting the same rows and columns as CSV, and the text
+// rendering of the same report. Target: the engine within twice the shell's time.
+
+#include "reports/engine/ReportEngine.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int contacts = 100000;
+constexpr int rounds = 3;
+
+bool run(QSqlQuery &query, const QString &sql)
+{
+    if (query.exec(sql))
+        return true;
+    std::fprintf(stderr, "%s: %s\n", qPrintable(sql), qPrintable(query.lastError().text()));
+    return false;
+}
+
+bool createDatabase(const QString &path)
+{
+    bool ok = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench"));
+        db.setDatabaseName(path);
+        if (!db.open())
+            return false;
+        QSqlQuery q(db);
+        ok = run(q, "CREATE TABLE Address (PersonID INTEGER PRIMARY KEY AUTOINCREMENT, IsBusiness BOOLEAN,"
+                    " Title TEXT(12) COLLATE NOCASE, FirstName TEXT(15) COLLATE NOCASE, LastName TEXT(25) COLLATE NOCASE,"
+                    " Company TEXT(30) COLLATE NOCASE, Street TEXT(40) COLLATE NOCASE, State TEXT(2) COLLATE NOCASE,"
+                    " City TEXT(25) COLLATE NOCASE, ZipCode TEXT(10) COLLATE NOCASE, EMail TEXT(50) COLLATE NOCASE,"
+                    " Spouse TEXT(30) COLLATE NOCASE, Children TEXT(50) COLLATE NOCASE)")
+            && run(q, "CREATE INDEX Name ON Address (IsBusiness, LastName, FirstName)")
+            && run(q, "CREATE TABLE TelephoneType (TypeID INTEGER PRIMARY KEY AUTOINCREMENT, TelephoneType TEXT(20) COLLATE NOCASE)")
+            && run(q, "CREATE UNIQUE INDEX TelephoneTypeName ON TelephoneType (TelephoneType)")
+            && run(q, "CREATE TABLE TelephoneList (PersonID INTEGER, TypeID INTEGER, Number TEXT(20) COLLATE NOCASE,"
+                      " PRIMARY KEY (PersonID, TypeID))")
+            && run(q, "CREATE INDEX TypeID ON TelephoneList (TypeID)")
+            && run(q, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Home'), ('Work')");
+        db.transaction();
+        QSqlQuery address(db);
+        address.prepare("INSERT INTO Address (IsBusiness, Title, FirstName, LastName, Company, Street, State, City,"
+                        " ZipCode, EMail) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+        QSqlQuery number(db);
+        number.prepare("INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)");
+        static const char *const states[] = {"NY", "MA", "CA", "TX", "WA", "IL"};
+        static const char *const cities[] = {"New York", "Boston", "San Francisco", "Austin", "Seattle", "Chicago"};
+        QRandomGenerator random(20240611);
+        for (int i = 1; ok && i <= contacts; ++i) {
+            const int s = int(random.bounded(6));
+            address.addBindValue(i % 2);
+            address.addBindValue(i % 3 ? QStringLiteral("Ms.") : QStringLiteral("Mr."));
+            address.addBindValue(QStringLiteral("First%1").arg(random.bounded(5000)));
+            address.addBindValue(QStringLiteral("Last%1").arg(random.bounded(20000), 5, 10, QLatin1Char('0')));
+            address.addBindValue(QStringLiteral("Company %1, Inc.").arg(random.bounded(3000)));
+            address.addBindValue(QStringLiteral("%1 Main Street").arg(random.bounded(9999) + 1));
+            address.addBindValue(QString::fromLatin1(states[s]));
+            address.addBindValue(QString::fromLatin1(cities[s]));
+            address.addBindValue(QStringLiteral("%1").arg(random.bounded(99999), 5, 10, QLatin1Char('0')));
+            address.addBindValue(QStringLiteral("person%1@example.com").arg(i));
+            ok = address.exec();
+            for (int type = 1; ok && type <= 2; ++type) {
+                number.addBindValue(i);
+                number.addBindValue(type);
+                number.addBindValue(QStringLiteral("555-%1").arg(random.bounded(10000), 4, 10, QLatin1Char('0')));
+                ok = number.exec();
+            }
+        }
+        ok = db.commit() && ok;
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("bench"));
+    return ok;
+}
+
+// CSV records, to check that both exports hold the same cells. Records may
+// end in CR LF (RFC 4180, the engine) or LF (the sqlite3 shell on Unix).
+QList<QStringList> readCsv(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = QString::fromUtf8(file.readAll());
+    QList<QStringList> table;
+    QStringList record;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text.at(i + 1) == u'"') {
+                field += c;
+                ++i;
+            } else if (c == u'"') {
+                quoted = false;
+            } else {
+                field += c;
+            }
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            record << field;
+            field.clear();
+        } else if (c == u'\n' || (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')) {
+            record << field;
+            table << record;
+            record.clear();
+            field.clear();
+            if (c == u'\r')
+                ++i;
+        } else {
+            field += c;
+        }
+    }
+    return table;
+}
+
+double bestOf(const std::function<bool()> &work)
+{
+    double best = 1e300;
+    for (int i = 0; i < rounds; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        if (!work())
+            return -1;
+        best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
+    }
+    return best;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+
+    const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+    if (shell.isEmpty()) {
+        std::fprintf(stderr, "The sqlite3 shell is not installed (Debian package sqlite3).\n");
+        return 1;
+    }
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("Address.mdb"));
+    QElapsedTimer building;
+    building.start();
+    if (!createDatabase(data)) {
+        std::fprintf(stderr, "The benchmark database could not be built.\n");
+        return 1;
+    }
+    std::printf("database: %d contacts, 2 numbers each, half business (built in %.0f ms)\n", contacts,
+                double(building.elapsed()));
+
+    varnelle::ReportEngine engine;
+    engine.setDefinitionFolders({QStringLiteral(VARNELLE_SOURCE_REPORTS_DIR)});
+    engine.setDataFiles(0, data);
+    engine.setReportFileName(QStringLiteral("bAddress.rpt"));
+    engine.setDestination(varnelle::ReportEngine::ToFile);
+
+    auto export_ = [&](int type, const QString &file) {
+        return [&engine, type, file] {
+            engine.setPrintFileType(type);
+            engine.setPrintFileName(file);
+            try {
+                engine.setAction(1);
+            } catch (const varnelle::ReportError &error) {
+                std::fprintf(stderr, "%s\n", qPrintable(error.message()));
+                return false;
+            }
+            return true;
+        };
+    };
+    const QString engineCsv = dir.filePath(QStringLiteral("engine.csv"));
+    const QString shellCsv = dir.filePath(QStringLiteral("shell.csv"));
+    const QString engineText = dir.filePath(QStringLiteral("engine.txt"));
+
+    // The same rows and columns as bAddress.rpt: the name joins the non-empty
+    // last and first names with ", ".
+    const QString sql = QStringLiteral(
+        "SELECT coalesce(nullif(LastName, ''), '')"
+        " || CASE WHEN coalesce(LastName, '') <> '' AND coalesce(FirstName, '') <> '' THEN ', ' ELSE '' END"
+        " || coalesce(FirstName, '') AS Name, Company, Street, City, State, ZipCode AS ZIP"
+        " FROM Address WHERE IsBusiness = 1"
+        " ORDER BY LastName COLLATE NOCASE, FirstName COLLATE NOCASE, PersonID");
+    const auto shellExport = [&] {
+        QProcess process;
+        process.setStandardOutputFile(shellCsv);
+        process.start(shell, {QStringLiteral("-csv"), QStringLiteral("-header"), data, sql});
+        return process.waitForFinished(120000) && process.exitCode() == 0;
+    };
+
+    const double shellMs = bestOf(shellExport);
+    const double csvMs = bestOf(export_(4, engineCsv));
+    const double textMs = bestOf(export_(2, engineText));
+    if (shellMs < 0 || csvMs < 0 || textMs < 0)
+        return 1;
+
+    const QList<QStringList> engineCells = readCsv(engineCsv);
+    const QList<QStringList> shellCells = readCsv(shellCsv);
+    const bool same = engineCells == shellCells;
+    for (qsizetype i = 0; !same && i < std::min(engineCells.size(), shellCells.size()); ++i) {
+        if (engineCells.at(i) != shellCells.at(i)) {
+            std::printf("first difference in row %lld:\n  engine: %s\n  shell:  %s\n", static_cast<long long>(i),
+                        qPrintable(engineCells.at(i).join(QLatin1Char('|'))),
+                        qPrintable(shellCells.at(i).join(QLatin1Char('|'))));
+            break;
+        }
+    }
+    std::printf("rows exported: %lld (with the heading)\n", static_cast<long long>(engineCells.size()));
+    std::printf("sqlite3 shell, CSV:          %8.1f ms (best of %d)\n", shellMs, rounds);
+    std::printf("report engine, CSV (type 4): %8.1f ms (best of %d)\n", csvMs, rounds);
+    std::printf("report engine, text (type 2):%8.1f ms (best of %d)\n", textMs, rounds);
+    std::printf("ratio engine/shell (CSV):    %8.2f (target at most 2.00)\n", csvMs / shellMs);
+    std::printf("same cells as the shell:     %s\n", same ? "yes" : "NO");
+    return same ? 0 : 2;
+}

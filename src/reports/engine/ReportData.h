@@ -1,0 +1,58 @@
+#pragma once
+
+#include "reports/engine/ReportDefinition.h"
+#include "reports/engine/SelectionFormula.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace varnelle::engine {
+
+struct Telephone {
+    QString type;   // the type's name; empty when the type row is missing
+    QString number;
+};
+
+// One contact as a report shows it: a cell per definition column, and its
+// telephone numbers in TypeID order when the definition lists them.
+struct ReportRow {
+    QStringList cells;
+    QList<Telephone> telephones;
+};
+
+// Reads the contacts of a report from a database file. The file is opened
+// read-only on a connection of its own (another connection of the program may
+// hold it open at the same time) and closed again when the reader goes away.
+// All queries of a run share one read transaction, so the count and the rows
+// agree.
+class ReportData {
+public:
+    // Throws ReportError when the file is missing or not a readable database.
+    explicit ReportData(const QString &dataFile);
+    ~ReportData();
+    ReportData(const ReportData &) = delete;
+    ReportData &operator=(const ReportData &) = delete;
+
+    // Prepares the selection; throws ReportError on a database failure.
+    void select(const ReportDefinition &definition, const SelectionFormula &formula);
+    // How many contacts the selection holds.
+    qint64 count() const { return mCount; }
+    // Hands each contact, in report order, to `sink`; stops early (and
+    // returns false) when `sink` returns false.
+    bool read(const std::function<bool(const ReportRow &)> &sink);
+
+private:
+    [[noreturn]] void fail(const QString &what, const QString &driverText) const;
+    QStringList matchingValues(const QString &field, const QString &value);
+
+    QString mFile;
+    QString mConnection;
+    const ReportDefinition *mDefinition = nullptr;
+    QString mWhere;  // " WHERE ...", shared by the count and the rows
+    QVariantList mValues;
+    qint64 mCount = 0;
+};
+
+} // namespace varnelle::engine
