@@ -34,7 +34,6 @@ frmReportSelection::frmReportSelection(QWidget *parent)
     setWindowTitle("Address Report Selection Criteria");
     SetClientSizeTwips(this, 5115, 3030);
     createControls();
-    winId(); // the window and its frame exist, so the frame size is known when centring
     CenterForm(*this);
 }
 

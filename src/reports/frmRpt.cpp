@@ -107,7 +107,6 @@ void frmRpt::createControls()
 
 void frmRpt::Load()
 {
-    winId(); // the window and its frame exist, so the frame size is known when centring
     CenterForm(*this);
     for (const auto &type : FileTypes)
         cmbFileType->addItem(type.caption, type.fileType);

@@ -42,7 +42,6 @@ void FrmAbout::createControls()
 
 void FrmAbout::Load()
 {
-    winId(); // the window and its frame exist, so the frame size is known when centring
     CenterForm(*this);
     setWindowTitle(QString("About ") + QString::fromUtf8(version::ShortTitle));
     lblVersion->setText(VersionText(version::Major, version::Minor));
