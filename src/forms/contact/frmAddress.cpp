@@ -44,10 +44,19 @@ protected:
     }
 };
 
-// An emptied box stores Null, as a field that was never filled holds.
+// Moves text between the boxes and the row. An emptied box stores Null, as
+// a field that was never filled holds.
 class NullWhenEmpty : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
+
+    // Escape would only put one box back; it is the form's Cancel.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+            return false;
+        return QStyledItemDelegate::eventFilter(watched, event);
+    }
 
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
     {
