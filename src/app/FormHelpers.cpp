@@ -29,6 +29,7 @@ void InitMainForm(QWidget &form)
 
 QPointF CenterForm(QWidget &form)
 {
+    form.winId(); // the window and its frame exist, so the frame's size is known
     const QSize frame = form.frameGeometry().size();
     const float top = (mScreenHeight - static_cast<float>(PixelsToTwips(frame.height()))) / 2.0f;
     const float left = (mScreenWidth - static_cast<float>(PixelsToTwips(frame.width()))) / 2.0f;
