@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 #include <QListWidget>
+#include <algorithm>
+#include <iterator>
 
 namespace varnelle {
 
@@ -18,14 +20,59 @@ public:
     bool operator<(const QListWidgetItem &other) const override { return textLess(text(), other.text()); }
 };
 
-} // namespace
-
-QListWidgetItem *AddListEntry(QListWidget *list, const QString &text, std::int32_t itemData)
+QListWidgetItem *newEntry(const QString &text, std::int32_t itemData)
 {
     auto *item = new CaselessItem(text);
     item->setData(Qt::UserRole, itemData);
+    return item;
+}
+
+} // namespace
+
+bool ListTextLess(const QString &a, const QString &b)
+{
+    return textLess(a, b);
+}
+
+QListWidgetItem *AddListEntry(QListWidget *list, const QString &text, std::int32_t itemData)
+{
+    QListWidgetItem *item = newEntry(text, itemData);
     list->addItem(item);
     return item;
+}
+
+void FillSortedList(QListWidget *list, std::vector<ListEntry> entries)
+{
+    const auto less = [](const ListEntry &a, const ListEntry &b) { return textLess(a.first, b.first); };
+
+    // Keep a sorted run; an entry that would break it goes aside together with
+    // the run's last entry (one of the two is out of place). Nearly ordered
+    // input leaves few entries aside, which are sorted and merged back.
+    std::vector<ListEntry> run;
+    std::vector<ListEntry> aside;
+    run.reserve(entries.size());
+    for (ListEntry &entry : entries) {
+        if (run.empty() || !less(entry, run.back())) {
+            run.push_back(std::move(entry));
+        } else {
+            aside.push_back(std::move(run.back()));
+            run.pop_back();
+            aside.push_back(std::move(entry));
+        }
+    }
+    entries.clear();
+    std::stable_sort(aside.begin(), aside.end(), less);
+    std::merge(std::make_move_iterator(run.begin()), std::make_move_iterator(run.end()),
+               std::make_move_iterator(aside.begin()), std::make_move_iterator(aside.end()),
+               std::back_inserter(entries), less);
+
+    // In order already: append without searching each entry's place.
+    list->clear();
+    const bool sorting = list->isSortingEnabled();
+    list->setSortingEnabled(false);
+    for (const ListEntry &entry : entries)
+        list->addItem(newEntry(entry.first, entry.second));
+    list->setSortingEnabled(sorting);
 }
 
 int AddSortedComboEntry(QComboBox *combo, const QString &text, std::int32_t itemData)

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <cstdint>
+#include <utility>
+#include <vector>
 
 class QComboBox;
 class QListWidget;
@@ -17,6 +19,15 @@ QListWidgetItem *AddListEntry(QListWidget *list, const QString &text, std::int32
 
 // Adds an entry to a combo box at its sorted place; returns its index.
 int AddSortedComboEntry(QComboBox *combo, const QString &text, std::int32_t itemData);
+
+// Whether a sorted list puts text a before text b.
+bool ListTextLess(const QString &a, const QString &b);
+
+// Replaces the entries of a list whose sorting is enabled with these (text,
+// item data) pairs, at their sorted places. Entries that arrive nearly in
+// order are placed in about linear time.
+using ListEntry = std::pair<QString, std::int32_t>;
+void FillSortedList(QListWidget *list, std::vector<ListEntry> entries);
 
 // The item data of an entry; 0 when there is none.
 std::int32_t ItemData(const QListWidgetItem *item);

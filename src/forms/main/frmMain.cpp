@@ -1,11 +1,14 @@
 #include "forms/main/frmMain.h"
 
+#include "app/ContactLines.h"
 #include "app/Controls.h"
 #include "app/Forms.h"
 #include "app/FormHelpers.h"
 #include "app/Globals.h"
+#include "app/ListKeys.h"
 #include "app/MessageBox.h"
 #include "app/Repair.h"
+#include "app/TabStops.h"
 #include "app/Twips.h"
 #include "data/Database.h"
 #include "data/Setup.h"
@@ -63,6 +66,19 @@ void frmMain::createControls()
     setTabOrder(cmdAdd, cmdEdit);
     setTabOrder(cmdEdit, cmdDelete);
     setTabOrder(cmdDelete, cmdSwap);
+
+    // FormatLine measures the lines in the window's font, and the list draws
+    // them in it, with the numbers at a tab stop.
+    setFont(ListFont(font()));
+    ShowTabsAtStops(lstAddress);
+
+    connect(lstAddress, &QListWidget::itemSelectionChanged, this, &frmMain::SetButtons);
+    connect(lstAddress, &QListWidget::itemDoubleClicked, this, &frmMain::cmdEdit_Click);
+    OnEnterWithSelection(lstAddress, [this] { cmdEdit_Click(); });
+    connect(cmdAdd, &QPushButton::clicked, this, &frmMain::cmdAdd_Click);
+    connect(cmdEdit, &QPushButton::clicked, this, &frmMain::cmdEdit_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmMain::cmdDelete_Click);
+    connect(cmdSwap, &QPushButton::clicked, this, &frmMain::cmdSwap_Click);
 }
 
 void frmMain::createMenus()

@@ -1,0 +1,164 @@
+// Start-up of the main window with 100,000 contacts (50,000 in each view, two
+// numbers each) against the floor: one plain query reading the same contacts
+// with their first numbers in the same order. Prints both, their ratio and the
+// process's peak memory.
+//
+// Run from the build directory: QT_QPA_PLATFORM=offscreen ./bench/bench_contact_list
+#include "app/Forms.h"
+#include "app/Globals.h"
+#include "data/Database.h"
+#include "forms/main/frmMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QListWidget>
+#include <QRandomGenerator>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+using namespace varnelle;
+
+namespace {
+
+constexpr int Contacts = 100000;
+constexpr int Rounds = 5;
+
+QString randomName(QRandomGenerator &random, int minLength, int maxLength)
+{
+    static const QString letters = "abcdefghijklmnopqrstuvwxyz";
+    const int length = random.bounded(minLength, maxLength + 1);
+    QString name;
+    for (int i = 0; i < length; ++i)
+        name += letters[random.bounded(letters.size())];
+    name[0] = name[0].toUpper();
+    return name;
+}
+
+void buildDatabase()
+{
+    EnsureDatabase();
+    QSqlDatabase db = OpenDatabase(DatabaseFileName, "bench-build");
+    QRandomGenerator random(20240601);
+    InTransaction(db, [&] {
+        RunQuery(db, "INSERT INTO Setup (IsBusiness) VALUES (1)");
+        RunQuery(db, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Work'), ('Home'), ('Fax')");
+        QSqlQuery contact(db);
+        contact.prepare("INSERT INTO Address (IsBusiness, Title, LastName, FirstName, Company, City, State) "
+                        "VALUES (?, 'Mr', ?, ?, 'Acme', 'Springfield', 'NY')");
+        QSqlQuery number(db);
+        number.prepare("INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)");
+        for (int i = 0; i < Contacts; ++i) {
+            contact.addBindValue(i % 2 == 0);
+            // A few contacts without one or both names, as in real books.
+            contact.addBindValue(i % 50 == 7 ? QVariant() : QVariant(randomName(random, 3, 16)));
+            contact.addBindValue(i % 40 == 3 ? QVariant() : QVariant(randomName(random, 3, 10)));
+            if (!contact.exec())
+                throw ToDatabaseError(contact.lastError());
+            const QVariant personId = contact.lastInsertId();
+            // Two numbers of types 3 and 2: the list shows the type 2 one.
+            for (int type : {3, 2}) {
+                number.addBindValue(personId);
+                number.addBindValue(type);
+                number.addBindValue(QString("555-%1-%2").arg(i, 6, 10, QChar('0')).arg(type));
+                if (!number.exec())
+                    throw ToDatabaseError(number.lastError());
+            }
+        }
+    });
+    CloseDatabase(db);
+}
+
+// The floor: the business view's contacts with their first numbers, read by
+// one query on a connection of its own.
+qint64 floorQuery(int &rows)
+{
+    QElapsedTimer timer;
+    timer.start();
+    QSqlDatabase db = OpenDatabase(DatabaseFileName, "bench-floor");
+    {
+        QSqlQuery q = RunQuery(db,
+                               "SELECT a.PersonID, a.LastName, a.FirstName, "
+                               "(SELECT n.Number FROM TelephoneList n WHERE n.PersonID = a.PersonID "
+                               "ORDER BY n.TypeID LIMIT 1) "
+                               "FROM Address a WHERE a.IsBusiness = 1 ORDER BY a.LastName, a.FirstName");
+        std::vector<std::pair<int, QString>> read;
+        while (q.next())
+            read.emplace_back(q.value(0).toInt(), q.value(1).toString() + q.value(2).toString() + q.value(3).toString());
+        rows = static_cast<int>(read.size());
+    }
+    CloseDatabase(db);
+    return timer.nsecsElapsed();
+}
+
+qint64 startUp(int &rows)
+{
+    QElapsedTimer timer;
+    timer.start();
+    frmMain &main = Form<frmMain>();
+    main.Load();
+    rows = main.lstAddress->count();
+    const qint64 elapsed = timer.nsecsElapsed();
+    UnloadForms();
+    ResetGlobals();
+    return elapsed;
+}
+
+long peakMemoryKb()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+double median(std::vector<qint64> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2] / 1e6;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    if (!dir.isValid() || !QDir::setCurrent(dir.path()))
+        return 1;
+
+    QElapsedTimer build;
+    build.start();
+    buildDatabase();
+    std::printf("built %d contacts in %.0f ms\n", Contacts, build.nsecsElapsed() / 1e6);
+
+    std::vector<qint64> floorTimes, startTimes;
+    int floorRows = 0, listRows = 0;
+    floorQuery(floorRows); // warm the file cache
+    for (int round = 0; round < Rounds; ++round) {
+        floorTimes.push_back(floorQuery(floorRows));
+        startTimes.push_back(startUp(listRows));
+    }
+    if (floorRows != listRows) {
+        std::printf("row counts differ: floor %d, list %d\n", floorRows, listRows);
+        return 1;
+    }
+    const double a = median(startTimes);
+    const double b = median(floorTimes);
+    std::printf("(a) main window start-up, list of %d contacts filled: %.1f ms (median of %d)\n", listRows, a, Rounds);
+    std::printf("(b) one plain query, same contacts and first numbers:  %.1f ms (median of %d)\n", b, Rounds);
+    std::printf("ratio a/b: %.2f\n", a / b);
+    std::printf("peak memory (VmHWM): %.1f MB\n", peakMemoryKb() / 1024.0);
+    QDir::setCurrent(QDir::tempPath());
+    return 0;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QString>
+#include <QStringView>
+#include <array>
+#include <functional>
+
+namespace varnelle {
+
+struct ContactLine;
+
+// The contact list's line: the name column padded to NameColumnLength
+// characters, then spaces until the text is wider than LineWidthTwips in the
+// list's font, then a tab and the number of the lowest TypeID, if any.
+inline constexpr int NameColumnLength = 42;
+inline constexpr double LineWidthTwips = 2750;
+
+// "Last, First", "Last", "First" or "Unknown"; an empty field counts as missing.
+QString NameColumn(const QString &lastName, const QString &firstName);
+
+// The name of a list line: its first NameColumnLength characters without the
+// spaces before and after.
+QString NameOfLine(const QString &line);
+
+// Pads name columns in one font.
+class LinePadder {
+public:
+    // Widths measured in font, as the list draws it.
+    explicit LinePadder(const QFont &font);
+    // Widths measured in pixels by measure (for trying odd fonts).
+    explicit LinePadder(std::function<qreal(const QString &)> measure);
+
+    // The name column padded with spaces to NameColumnLength characters, then
+    // with further spaces while its width is not above LineWidthTwips: the
+    // result is the first that is wider. When a space adds no width, no
+    // further space is added.
+    QString Pad(const QString &nameColumn) const;
+
+    // The width of text in pixels.
+    qreal Width(const QString &text) const;
+
+private:
+    qreal charSum(const QString &text, bool &simple) const;
+
+    std::function<qreal(const QString &)> mMeasure; // when set, measures instead of mMetrics
+    // Without kerning and shaping, the width of plain Latin text is the sum
+    // of its characters' advances; these are cached here (negative = not yet).
+    bool mAdditive = false;
+    QFontMetricsF mMetrics;
+    mutable std::array<qreal, 0x250> mAdvance{};
+};
+
+// The whole list line of a contact.
+QString ContactListLine(const ContactLine &contact, const LinePadder &padder);
+
+// The font of a list whose lines LinePadder measures quickly: font without
+// kerning and shaping, which plain Latin text does not need.
+QFont ListFont(QFont font);
+
+} // namespace varnelle

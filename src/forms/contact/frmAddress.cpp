@@ -1,0 +1,324 @@
+#include "forms/contact/frmAddress.h"
+
+#include "app/Controls.h"
+#include "app/FormHelpers.h"
+#include "app/Forms.h"
+#include "app/Globals.h"
+#include "app/ListKeys.h"
+#include "app/MessageBox.h"
+#include "app/SortedLists.h"
+#include "app/TabStops.h"
+#include "data/Contacts.h"
+#include "data/DatabaseError.h"
+#include "forms/contact/frmAddNumber.h"
+
+#include <QDataWidgetMapper>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QShowEvent>
+#include <QSqlTableModel>
+#include <QStyledItemDelegate>
+
+namespace varnelle {
+
+namespace {
+
+// A box that turns typed letters into capitals; pasted text keeps its case.
+class CapitalsBox : public QLineEdit {
+public:
+    using QLineEdit::QLineEdit;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const QString upper = event->text().toUpper();
+        if (upper == event->text() || upper.size() != event->text().size()) {
+            QLineEdit::keyPressEvent(event);
+            return;
+        }
+        QKeyEvent typed(event->type(), event->key(), event->modifiers(), upper, event->isAutoRepeat(),
+                        event->count());
+        QLineEdit::keyPressEvent(&typed);
+        event->setAccepted(typed.isAccepted());
+    }
+};
+
+// Moves text between the boxes and the row. An emptied box stores Null, as
+// a field that was never filled holds.
+class NullWhenEmpty : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    // Escape would only put one box back; it is the form's Cancel.
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+            return false;
+        return QStyledItemDelegate::eventFilter(watched, event);
+    }
+
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
+    {
+        const auto *box = qobject_cast<QLineEdit *>(editor);
+        if (box && box->text().isEmpty())
+            model->setData(index, QVariant(QMetaType::fromType<QString>()));
+        else
+            QStyledItemDelegate::setModelData(editor, model, index);
+    }
+};
+
+struct BoxPlace {
+    int index;
+    const char *field;
+    int maxLength;
+    double left, top, width, height;
+};
+
+// In tab order; index 6 is the State box.
+constexpr BoxPlace Boxes[] = {
+    {0, "Title", 12, 1560, 240, 1215, 285},      {1, "FirstName", 15, 1560, 600, 1455, 285},
+    {2, "LastName", 25, 3120, 600, 2295, 285},   {3, "Company", 30, 1560, 960, 2895, 285},
+    {4, "Street", 40, 1560, 1320, 3495, 285},    {5, "City", 25, 1560, 1680, 2415, 285},
+    {6, "State", 2, 4080, 1680, 615, 285},       {7, "ZipCode", 10, 4800, 1680, 1095, 285},
+    {11, "EMail", 50, 1560, 2040, 4575, 285},    {12, "Spouse", 30, 1560, 2400, 3015, 285},
+    {13, "Children", 50, 1560, 2760, 4575, 285},
+};
+
+struct LabelPlace {
+    int index;
+    const char *caption;
+    double left, top, width, height;
+};
+
+constexpr LabelPlace Labels[] = {
+    {0, "Title:", 1080, 240, 375, 255},           {1, "Company:", 720, 960, 735, 255},
+    {2, "Address:", 840, 1320, 615, 255},         {3, "Name:", 990, 600, 465, 195},
+    {11, "E-Mail Address:", 360, 2040, 1095, 255}, {12, "Spouse:", 840, 2400, 615, 255},
+    {13, "Children:", 840, 2760, 615, 255},
+};
+
+QListWidgetItem *numberEntry(const QString &line, std::int32_t typeId)
+{
+    auto *item = new QListWidgetItem(line);
+    item->setData(Qt::UserRole, typeId);
+    return item;
+}
+
+QListWidgetItem *selectedEntry(const QListWidget *list)
+{
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+} // namespace
+
+frmAddress::frmAddress(QWidget *parent)
+    : QDialog(parent)
+{
+    setObjectName("frmAddress");
+    setWindowFlag(Qt::WindowMinimizeButtonHint, false);
+    SetClientSizeTwips(this, 7095, 5610);
+    createControls();
+
+    mBinding = new QDataWidgetMapper(this);
+    mBinding->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
+    mBinding->setItemDelegate(new NullWhenEmpty(mBinding));
+
+    connect(lstNumbers, &QListWidget::itemSelectionChanged, this, &frmAddress::SetButtons);
+    connect(lstNumbers, &QListWidget::itemDoubleClicked, this, &frmAddress::cmdEdit_Click);
+    OnEnterWithSelection(lstNumbers, [this] { cmdEdit_Click(); });
+    connect(cmdAdd, &QPushButton::clicked, this, &frmAddress::cmdAdd_Click);
+    connect(cmdEdit, &QPushButton::clicked, this, &frmAddress::cmdEdit_Click);
+    connect(cmdDelete, &QPushButton::clicked, this, &frmAddress::cmdDelete_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &frmAddress::cmdSave_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmAddress::cmdCancel_Click);
+
+    // Load
+    adjustSize();
+    CenterForm(*this);
+    mActivated = false;
+}
+
+frmAddress::~frmAddress() = default;
+
+void frmAddress::createControls()
+{
+    QWidget *previous = nullptr;
+    auto chain = [&](QWidget *next) {
+        if (previous)
+            setTabOrder(previous, next);
+        previous = next;
+    };
+    for (const BoxPlace &b : Boxes) {
+        QLineEdit *box = nullptr;
+        if (b.index == 6) {
+            box = txtState = MakeControl<CapitalsBox>(this, "txtState", b.left, b.top, b.width, b.height);
+        } else {
+            const QByteArray name = "txtFields_" + QByteArray::number(b.index);
+            box = txtFields[b.index] = MakeControl<QLineEdit>(this, name.constData(), b.left, b.top, b.width, b.height);
+        }
+        box->setMaxLength(b.maxLength);
+        UseButtonFace(box);
+        chain(box);
+    }
+    lstNumbers = MakeControl<QListWidget>(this, "lstNumbers", 1560, 3120, 3975, 1620);
+    UseButtonFace(lstNumbers);
+    ShowTabsAtStops(lstNumbers);
+    chain(lstNumbers);
+    cmdAdd = MakeButton(this, "cmdAdd", "&Add Number", 5640, 3240, 1335, 375);
+    cmdEdit = MakeButton(this, "cmdEdit", "&Edit Number", 5640, 3720, 1335, 375);
+    cmdDelete = MakeButton(this, "cmdDelete", "&Delete Number", 5640, 4200, 1335, 375);
+    cmdSave = MakeButton(this, "cmdSave", "&Save", 1560, 4920, 1215, 615);
+    cmdCancel = MakeButton(this, "cmdCancel", "&Cancel", 3840, 4920, 1215, 615);
+    cmdSave->setDefault(true);
+    for (QWidget *button : {cmdAdd, cmdEdit, cmdDelete, cmdSave, cmdCancel})
+        chain(button);
+    for (const LabelPlace &l : Labels) {
+        const QByteArray name = "lblLabels_" + QByteArray::number(l.index);
+        lblLabels[l.index] = MakeLabel(this, name.constData(), l.caption, l.left, l.top, l.width, l.height);
+    }
+}
+
+void frmAddress::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!mActivated)
+        Initialise();
+}
+
+void frmAddress::Initialise()
+{
+    releaseRow();
+    try {
+        datAddress = OpenContactRow(gDatabase, gPersonID, this);
+    } catch (const DatabaseError &error) {
+        MsgBox(error.message(), MsgRefusal);
+    }
+    if (!datAddress || datAddress->rowCount() == 0) {
+        // No such contact: leave as a cancel does, once the showing is complete.
+        releaseRow();
+        gPersonID = 0;
+        QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
+        return;
+    }
+    datAddress->setObjectName("datAddress");
+    mBinding->setModel(datAddress);
+    for (const BoxPlace &b : Boxes)
+        mBinding->addMapping(b.index == 6 ? txtState : txtFields[b.index], datAddress->fieldIndex(b.field));
+    mBinding->toFirst();
+
+    setWindowTitle("Edit Address");
+    mActivated = true;
+    fillNumbers();
+    SetButtons();
+    txtFields[0]->setFocus();
+}
+
+void frmAddress::fillNumbers()
+{
+    lstNumbers->clear();
+    try {
+        for (const ContactNumber &n : ReadContactNumbers(gDatabase, gPersonID)) {
+            gNumberLine = n.typeName + '\t' + n.number;
+            lstNumbers->addItem(numberEntry(gNumberLine, n.typeId));
+        }
+    } catch (const DatabaseError &error) {
+        MsgBox(error.message(), MsgRefusal);
+    }
+}
+
+void frmAddress::SetButtons()
+{
+    const bool selected = selectedEntry(lstNumbers) != nullptr;
+    cmdEdit->setEnabled(selected);
+    cmdDelete->setEnabled(selected);
+}
+
+void frmAddress::cmdAdd_Click()
+{
+    gTypeID = 0;
+    Form<frmAddNumber>().exec();
+    if (gTypeID > 0)
+        lstNumbers->addItem(numberEntry(gNumberLine, gTypeID));
+}
+
+void frmAddress::cmdEdit_Click()
+{
+    QListWidgetItem *item = selectedEntry(lstNumbers);
+    if (!item)
+        return;
+    gTypeID = ItemData(item);
+    Form<frmAddNumber>().exec();
+    if (gTypeID <= 0)
+        return;
+    const int row = lstNumbers->row(item);
+    delete lstNumbers->takeItem(row);
+    lstNumbers->insertItem(row, numberEntry(gNumberLine, gTypeID));
+    lstNumbers->clearSelection();
+    SetButtons();
+}
+
+void frmAddress::cmdDelete_Click()
+{
+    QListWidgetItem *item = selectedEntry(lstNumbers);
+    if (!item)
+        return;
+    if (MsgBox("Delete " + item->text() + "?", MsgConfirm) != AnswerYes)
+        return;
+    try {
+        DeleteContactNumber(gDatabase, gPersonID, ItemData(item));
+    } catch (const DatabaseError &error) {
+        MsgBox(error.message(), MsgRefusal);
+        return;
+    }
+    delete lstNumbers->takeItem(lstNumbers->row(item));
+    lstNumbers->clearSelection();
+    SetButtons();
+}
+
+void frmAddress::cmdSave_Click()
+{
+    if (!datAddress)
+        return;
+    try {
+        if (!mBinding->submit())
+            throw DatabaseError("The changes could not be taken from the boxes.");
+        StoreContactRow(*datAddress, gPersonID);
+    } catch (const DatabaseError &error) {
+        // The editor stays open with the user's entries.
+        MsgBox(error.message(), MsgRefusal);
+        return;
+    }
+    gRefreshCriteria = true;
+    finish();
+}
+
+void frmAddress::cmdCancel_Click()
+{
+    if (datAddress)
+        datAddress->revertAll();
+    gPersonID = 0;
+    finish();
+}
+
+void frmAddress::reject()
+{
+    cmdCancel_Click();
+}
+
+void frmAddress::finish()
+{
+    releaseRow();
+    mActivated = false;
+    hide();
+}
+
+void frmAddress::releaseRow()
+{
+    mBinding->clearMapping();
+    delete datAddress;
+    datAddress = nullptr;
+}
+
+} // namespace varnelle
