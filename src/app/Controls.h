@@ -3,6 +3,7 @@
 #include "app/Twips.h"
 
 #include <QLabel>
+#include <QList>
 #include <QPushButton>
 #include <QString>
 
@@ -36,6 +37,13 @@ inline QLabel *MakeLabel(QWidget *parent, const char *name, const QString &capti
     label->setText(caption);
     label->setAlignment(alignment);
     return label;
+}
+
+// Gives the controls the tab order in which they are listed.
+inline void SetTabOrder(const QList<QWidget *> &order)
+{
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 // Draws a box or list on the system's button-face colour.

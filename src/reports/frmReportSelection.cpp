@@ -53,9 +53,7 @@ void frmReportSelection::createControls()
     cmdOK = MakeButton(this, "cmdOK", "OK", 1800, 2040, 1215, 615);
     cmdOK->setDefault(true);
 
-    QWidget *order[] = {cmbCompany, chkExclude[0], cmbState, chkExclude[1], cmbLastName, chkExclude[2], cmdOK};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    SetTabOrder({cmbCompany, chkExclude[0], cmbState, chkExclude[1], cmbLastName, chkExclude[2], cmdOK});
 
     connect(cmdOK, &QPushButton::clicked, this, &frmReportSelection::cmdOK_Click);
 }

@@ -96,10 +96,8 @@ void frmRpt::createControls()
     cmdOK->setDefault(true);
     cmdCancel = MakeButton(this, "cmdCancel", "&Cancel", 3120, 3600, 1095, 495);
 
-    QWidget *order[] = {opPrinter, opScreen, opDisk, opAll,       opPartial,   txtCopies,
-                        txtFileName, cmbFileType, cmdOK, cmdCancel};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    SetTabOrder({opPrinter, opScreen, opDisk, opAll,       opPartial,   txtCopies,
+                        txtFileName, cmbFileType, cmdOK, cmdCancel});
 
     connect(cmdOK, &QPushButton::clicked, this, &frmRpt::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmRpt::cmdCancel_Click);

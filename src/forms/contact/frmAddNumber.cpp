@@ -33,9 +33,7 @@ frmAddNumber::frmAddNumber(QWidget *parent)
     cmdCancel = MakeButton(this, "cmdCancel", "&Cancel", 2760, 1560, 1095, 615);
     lblArray_0 = MakeLabel(this, "lblArray_0", "Type of Number:", 480, 240, 1185, 195);
     lblArray_1 = MakeLabel(this, "lblArray_1", "Telephone Number:", 240, 720, 1410, 195);
-    setTabOrder(cmbType, txtNumber);
-    setTabOrder(txtNumber, cmdSave);
-    setTabOrder(cmdSave, cmdCancel);
+    SetTabOrder({cmbType, txtNumber, cmdSave, cmdCancel});
 
     // Choosing a type, by the user or by the program, moves on to the number.
     auto toNumber = [this](int index) {

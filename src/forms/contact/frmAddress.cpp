@@ -144,12 +144,7 @@ frmAddress::~frmAddress() = default;
 
 void frmAddress::createControls()
 {
-    QWidget *previous = nullptr;
-    auto chain = [&](QWidget *next) {
-        if (previous)
-            setTabOrder(previous, next);
-        previous = next;
-    };
+    QList<QWidget *> tabOrder;
     for (const BoxPlace &b : Boxes) {
         QLineEdit *box = nullptr;
         if (b.index == 6) {
@@ -160,20 +155,18 @@ void frmAddress::createControls()
         }
         box->setMaxLength(b.maxLength);
         UseButtonFace(box);
-        chain(box);
+        tabOrder << box;
     }
     lstNumbers = MakeControl<QListWidget>(this, "lstNumbers", 1560, 3120, 3975, 1620);
     UseButtonFace(lstNumbers);
     ShowTabsAtStops(lstNumbers);
-    chain(lstNumbers);
     cmdAdd = MakeButton(this, "cmdAdd", "&Add Number", 5640, 3240, 1335, 375);
     cmdEdit = MakeButton(this, "cmdEdit", "&Edit Number", 5640, 3720, 1335, 375);
     cmdDelete = MakeButton(this, "cmdDelete", "&Delete Number", 5640, 4200, 1335, 375);
     cmdSave = MakeButton(this, "cmdSave", "&Save", 1560, 4920, 1215, 615);
     cmdCancel = MakeButton(this, "cmdCancel", "&Cancel", 3840, 4920, 1215, 615);
     cmdSave->setDefault(true);
-    for (QWidget *button : {cmdAdd, cmdEdit, cmdDelete, cmdSave, cmdCancel})
-        chain(button);
+    SetTabOrder(tabOrder << lstNumbers << cmdAdd << cmdEdit << cmdDelete << cmdSave << cmdCancel);
     for (const LabelPlace &l : Labels) {
         const QByteArray name = "lblLabels_" + QByteArray::number(l.index);
         lblLabels[l.index] = MakeLabel(this, name.constData(), l.caption, l.left, l.top, l.width, l.height);

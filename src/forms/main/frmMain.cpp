@@ -62,10 +62,7 @@ void frmMain::createControls()
     cmdDelete = MakeButton(client, "cmdDelete", "&Delete", 5520, 1800, 1335, 615);
     cmdSwap = MakeButton(client, "cmdSwap", "&Business", 5520, 3840, 1335, 615);
 
-    setTabOrder(lstAddress, cmdAdd);
-    setTabOrder(cmdAdd, cmdEdit);
-    setTabOrder(cmdEdit, cmdDelete);
-    setTabOrder(cmdDelete, cmdSwap);
+    SetTabOrder({lstAddress, cmdAdd, cmdEdit, cmdDelete, cmdSwap});
 
     // FormatLine measures the lines in the window's font, and the list draws
     // them in it, with the numbers at a tab stop.

@@ -33,11 +33,7 @@ frmTypes::frmTypes(QWidget *parent)
     cmdEdit = MakeButton(this, "cmdEdit", "&Edit", 4080, 1440, 1095, 495);
     cmdDelete = MakeButton(this, "cmdDelete", "&Delete", 4080, 2160, 1095, 495);
     cmdOK = MakeButton(this, "cmdOK", "OK", 4080, 3120, 1095, 495);
-    setTabOrder(txtType, lstData);
-    setTabOrder(lstData, cmdAdd);
-    setTabOrder(cmdAdd, cmdEdit);
-    setTabOrder(cmdEdit, cmdDelete);
-    setTabOrder(cmdDelete, cmdOK);
+    SetTabOrder({txtType, lstData, cmdAdd, cmdEdit, cmdDelete, cmdOK});
 
     connect(txtType, &QLineEdit::textChanged, this, [this](const QString &text) { cmdAdd->setEnabled(!text.isEmpty()); });
     connect(lstData, &QListWidget::itemSelectionChanged, this, &frmTypes::SetButtons);
