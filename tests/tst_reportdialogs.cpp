@@ -1,6 +1,7 @@
 // The report destination dialog and the selection criteria dialog, driven as a
 // user drives them, checked through the engine's properties.
 #include "support/TestSupport.h"
+#include "support/UserActions.h"
 
 #include "app/FormHelpers.h"
 #include "app/Forms.h"
@@ -29,47 +30,6 @@ using namespace varnelle;
 using namespace varnelle::test;
 
 namespace {
-
-template <class T>
-T *find(QWidget &form, const QString &name)
-{
-    T *widget = form.findChild<T *>(name);
-    if (!widget)
-        throw std::runtime_error(qPrintable("no control " + name + " on " + form.objectName()));
-    return widget;
-}
-
-void click(QWidget &form, const QString &name)
-{
-    QTest::mouseClick(find<QWidget>(form, name), Qt::LeftButton);
-}
-
-// Picks an entry with the keyboard, as a user does in a drop-down list.
-bool choose(QWidget &form, const QString &name, const QString &text)
-{
-    auto *combo = find<QComboBox>(form, name);
-    QTest::keyClick(combo, Qt::Key_Home);
-    while (combo->currentText() != text && combo->currentIndex() < combo->count() - 1)
-        QTest::keyClick(combo, Qt::Key_Down);
-    return combo->currentText() == text;
-}
-
-void retype(QWidget &form, const QString &name, const QString &text)
-{
-    auto *edit = find<QLineEdit>(form, name);
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
-}
-
-QStringList entries(QWidget &form, const QString &name)
-{
-    auto *combo = find<QComboBox>(form, name);
-    QStringList list;
-    for (int i = 0; i < combo->count(); ++i)
-        list << combo->itemText(i);
-    return list;
-}
 
 // Values no dialog writes, to see which properties a dialog touched.
 void markUntouched(ReportEngine &engine)

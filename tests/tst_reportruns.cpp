@@ -2,6 +2,7 @@
 // criteria dialog for a partial report, and the engine's output or refusal.
 #include "support/ModalScript.h"
 #include "support/TestSupport.h"
+#include "support/UserActions.h"
 
 #include "app/Forms.h"
 #include "app/Globals.h"
@@ -30,38 +31,6 @@ using namespace varnelle::test;
 
 namespace {
 
-template <class T>
-T *find(QWidget &form, const QString &name)
-{
-    T *widget = form.findChild<T *>(name);
-    if (!widget)
-        throw std::runtime_error(qPrintable("no control " + name + " on " + form.objectName()));
-    return widget;
-}
-
-void click(QWidget &form, const QString &name)
-{
-    QTest::mouseClick(find<QWidget>(form, name), Qt::LeftButton);
-}
-
-void choose(QWidget &form, const QString &name, const QString &text)
-{
-    auto *combo = find<QComboBox>(form, name);
-    QTest::keyClick(combo, Qt::Key_Home);
-    while (combo->currentText() != text && combo->currentIndex() < combo->count() - 1)
-        QTest::keyClick(combo, Qt::Key_Down);
-    if (combo->currentText() != text)
-        throw std::runtime_error(qPrintable("no entry " + text + " in " + name));
-}
-
-void retype(QWidget &form, const QString &name, const QString &text)
-{
-    auto *edit = find<QLineEdit>(form, name);
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
-}
-
 const QStringList FileTypeCaptions{"Record Format",        "Tab Separated",          "Text Format",
                                    "DIF Format",           "Comma Separated Values", "Tab Separated Values"};
 
@@ -71,7 +40,7 @@ ModalScript::Step toDisk(const QString &fileName, bool allRecords, const QString
     return [=](QDialog &d) {
         click(d, "opDisk");
         click(d, allRecords ? "opAll" : "opPartial");
-        choose(d, "cmbFileType", fileType);
+        chooseExisting(d, "cmbFileType", fileType);
         retype(d, "txtFileName", fileName);
         click(d, "cmdOK");
     };
@@ -92,9 +61,9 @@ ModalScript::Step criteria(const QString &company, const QString &state, const Q
                            QList<bool> exclude = {false, false, false})
 {
     return [=](QDialog &d) {
-        choose(d, "cmbCompany", company);
-        choose(d, "cmbState", state);
-        choose(d, "cmbLastName", lastName);
+        chooseExisting(d, "cmbCompany", company);
+        chooseExisting(d, "cmbState", state);
+        chooseExisting(d, "cmbLastName", lastName);
         for (int i = 0; i < 3; ++i) {
             auto *box = find<QCheckBox>(d, QString("chkExclude_%1").arg(i));
             if (box->isChecked() != exclude[i])
@@ -275,7 +244,7 @@ void ReportRunsTest::cancelEndsTheRunSilentlyAndTheNextRunWorks()
     next.expect("frmRpt", [](QDialog &d) {
         QVERIFY(find<QRadioButton>(d, "opPartial")->isChecked());
         QCOMPARE(find<QLineEdit>(d, "txtFileName")->text(), QString("cancelled.csv"));
-        choose(d, "cmbFileType", "Comma Separated Values");
+        chooseExisting(d, "cmbFileType", "Comma Separated Values");
         retype(d, "txtFileName", "next.csv");
         click(d, "cmdOK");
     });

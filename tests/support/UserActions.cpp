@@ -1,0 +1,46 @@
+#include "support/UserActions.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+
+namespace varnelle::test {
+
+void click(QWidget &form, const QString &name)
+{
+    QTest::mouseClick(find<QWidget>(form, name), Qt::LeftButton);
+}
+
+bool choose(QWidget &form, const QString &name, const QString &text)
+{
+    auto *combo = find<QComboBox>(form, name);
+    QTest::keyClick(combo, Qt::Key_Home);
+    while (combo->currentText() != text && combo->currentIndex() < combo->count() - 1)
+        QTest::keyClick(combo, Qt::Key_Down);
+    return combo->currentText() == text;
+}
+
+void chooseExisting(QWidget &form, const QString &name, const QString &text)
+{
+    if (!choose(form, name, text))
+        throw std::runtime_error(qPrintable("no entry " + text + " in " + name));
+}
+
+void retype(QWidget &form, const QString &name, const QString &text)
+{
+    auto *edit = find<QLineEdit>(form, name);
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    QTest::keyClicks(edit, text);
+}
+
+QStringList entries(QWidget &form, const QString &name)
+{
+    auto *combo = find<QComboBox>(form, name);
+    QStringList list;
+    for (int i = 0; i < combo->count(); ++i)
+        list << combo->itemText(i);
+    return list;
+}
+
+} // namespace varnelle::test
