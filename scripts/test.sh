@@ -4,4 +4,4 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/build.sh"
 cd "$root/build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+ctest --output-on-failure -j"$(nproc)"

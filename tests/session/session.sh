@@ -31,6 +31,7 @@ cleanup() {
 }
 trap cleanup EXIT
 export DISPLAY="$display"
+unset QT_QPA_PLATFORM # a real display, as a user has it
 for _ in $(seq 50); do xdotool getmouselocation > /dev/null 2>&1 && break; sleep 0.1; done
 
 # Waits for a visible window whose title is exactly $1, gives it the keyboard
