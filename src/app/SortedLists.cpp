@@ -91,6 +91,18 @@ int AddSortedComboEntry(QComboBox *combo, const QString &text, std::int32_t item
     return low;
 }
 
+QListWidgetItem *SelectedEntry(const QListWidget *list)
+{
+    const QList<QListWidgetItem *> selected = list->selectedItems();
+    return selected.isEmpty() ? nullptr : selected.first();
+}
+
+void RemoveEntry(QListWidget *list, QListWidgetItem *item)
+{
+    delete list->takeItem(list->row(item));
+    list->clearSelection();
+}
+
 std::int32_t ItemData(const QListWidgetItem *item)
 {
     return item ? item->data(Qt::UserRole).toInt() : 0;

@@ -29,6 +29,13 @@ bool ListTextLess(const QString &a, const QString &b);
 using ListEntry = std::pair<QString, std::int32_t>;
 void FillSortedList(QListWidget *list, std::vector<ListEntry> entries);
 
+// The selected entry of a list that allows one selection; nullptr when none is.
+QListWidgetItem *SelectedEntry(const QListWidget *list);
+
+// Removes an entry and leaves nothing selected (the list would otherwise
+// move the selection to a neighbour by itself).
+void RemoveEntry(QListWidget *list, QListWidgetItem *item);
+
 // The item data of an entry; 0 when there is none.
 std::int32_t ItemData(const QListWidgetItem *item);
 

@@ -105,12 +105,6 @@ QListWidgetItem *numberEntry(const QString &line, std::int32_t typeId)
     return item;
 }
 
-QListWidgetItem *selectedEntry(const QListWidget *list)
-{
-    const QList<QListWidgetItem *> selected = list->selectedItems();
-    return selected.isEmpty() ? nullptr : selected.first();
-}
-
 } // namespace
 
 frmAddress::frmAddress(QWidget *parent)
@@ -223,7 +217,7 @@ void frmAddress::fillNumbers()
 
 void frmAddress::SetButtons()
 {
-    const bool selected = selectedEntry(lstNumbers) != nullptr;
+    const bool selected = SelectedEntry(lstNumbers) != nullptr;
     cmdEdit->setEnabled(selected);
     cmdDelete->setEnabled(selected);
 }
@@ -238,7 +232,7 @@ void frmAddress::cmdAdd_Click()
 
 void frmAddress::cmdEdit_Click()
 {
-    QListWidgetItem *item = selectedEntry(lstNumbers);
+    QListWidgetItem *item = SelectedEntry(lstNumbers);
     if (!item)
         return;
     gTypeID = ItemData(item);
@@ -254,7 +248,7 @@ void frmAddress::cmdEdit_Click()
 
 void frmAddress::cmdDelete_Click()
 {
-    QListWidgetItem *item = selectedEntry(lstNumbers);
+    QListWidgetItem *item = SelectedEntry(lstNumbers);
     if (!item)
         return;
     if (MsgBox("Delete " + item->text() + "?", MsgConfirm) != AnswerYes)
@@ -265,8 +259,7 @@ void frmAddress::cmdDelete_Click()
         MsgBox(error.message(), MsgRefusal);
         return;
     }
-    delete lstNumbers->takeItem(lstNumbers->row(item));
-    lstNumbers->clearSelection();
+    RemoveEntry(lstNumbers, item);
     SetButtons();
 }
 

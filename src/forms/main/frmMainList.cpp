@@ -16,27 +16,9 @@
 
 namespace varnelle {
 
-namespace {
-
-QListWidgetItem *selectedEntry(const QListWidget *list)
-{
-    const QList<QListWidgetItem *> selected = list->selectedItems();
-    return selected.isEmpty() ? nullptr : selected.first();
-}
-
-// Removes an entry; the list then selects nothing (it would move the
-// selection to a neighbour by itself).
-void removeEntry(QListWidget *list, QListWidgetItem *item)
-{
-    delete list->takeItem(list->row(item));
-    list->clearSelection();
-}
-
-} // namespace
-
 void frmMain::SetButtons()
 {
-    const bool selected = selectedEntry(lstAddress) != nullptr;
+    const bool selected = SelectedEntry(lstAddress) != nullptr;
     cmdEdit->setEnabled(selected);
     cmdDelete->setEnabled(selected);
 }
@@ -84,7 +66,7 @@ void frmMain::DeleteContact(std::int32_t personId)
     }
     for (int row = 0; row < lstAddress->count(); ++row) {
         if (ItemData(lstAddress->item(row)) == personId) {
-            removeEntry(lstAddress, lstAddress->item(row));
+            RemoveEntry(lstAddress, lstAddress->item(row));
             return;
         }
     }
@@ -110,21 +92,21 @@ void frmMain::cmdAdd_Click()
 
 void frmMain::cmdEdit_Click()
 {
-    QListWidgetItem *item = selectedEntry(lstAddress);
+    QListWidgetItem *item = SelectedEntry(lstAddress);
     if (!item)
         return;
     gPersonID = ItemData(item);
     Form<frmAddress>().exec();
     if (gPersonID == 0)
         return;
-    removeEntry(lstAddress, item);
+    RemoveEntry(lstAddress, item);
     AddListEntry(lstAddress, FormatLine(gPersonID), gPersonID);
     SetButtons();
 }
 
 void frmMain::cmdDelete_Click()
 {
-    QListWidgetItem *item = selectedEntry(lstAddress);
+    QListWidgetItem *item = SelectedEntry(lstAddress);
     if (!item)
         return;
     if (MsgBox("Delete " + NameOfLine(item->text()) + "?", MsgConfirm) != AnswerYes)

@@ -70,7 +70,7 @@ void frmTypes::showEvent(QShowEvent *event)
 
 void frmTypes::SetButtons()
 {
-    const bool selected = !lstData->selectedItems().isEmpty();
+    const bool selected = SelectedEntry(lstData) != nullptr;
     cmdEdit->setEnabled(selected);
     cmdDelete->setEnabled(selected);
 }
@@ -92,8 +92,8 @@ void frmTypes::cmdAdd_Click()
 
 void frmTypes::Rename()
 {
-    QListWidgetItem *selected = lstData->currentItem();
-    if (!selected || !selected->isSelected())
+    QListWidgetItem *selected = SelectedEntry(lstData);
+    if (!selected)
         return;
     const QString answer = InputBox("What is the type of telphone number?", selected->text());
     if (!answer.isEmpty()) {
@@ -113,8 +113,8 @@ void frmTypes::Rename()
 
 void frmTypes::cmdDelete_Click()
 {
-    QListWidgetItem *selected = lstData->currentItem();
-    if (!selected || !selected->isSelected())
+    QListWidgetItem *selected = SelectedEntry(lstData);
+    if (!selected)
         return;
     const QString name = selected->text();
     const std::int32_t typeId = ItemData(selected);
@@ -123,9 +123,7 @@ void frmTypes::cmdDelete_Click()
             MsgBox("Cannot delete " + name + ".", MsgRefusal);
         } else if (MsgBox("Are you sure you want to delete " + name + "?", MsgConfirm) == AnswerYes) {
             DeleteTelephoneType(gDatabase, typeId);
-            delete selected;
-            lstData->clearSelection();
-            lstData->setCurrentItem(nullptr);
+            RemoveEntry(lstData, selected);
             gTypesChanged = true;
             txtType->setFocus();
         }
