@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake
   qt6-base-dev libqt6sql6-sqlite libgl-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation2
   sqlite3
   xvfb xauth xdotool
 )

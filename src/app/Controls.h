@@ -29,15 +29,15 @@ inline QPushButton *MakeButton(QWidget *parent, const char *name, const QString 
     return button;
 }
 
-// A label, right-aligned unless told otherwise.
-inline QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, double left, double top,
-                         double width, double height, Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter)
-{
-    auto *label = MakeControl<QLabel>(parent, name, left, top, width, height);
-    label->setText(caption);
-    label->setAlignment(alignment);
-    return label;
-}
+// Widens a control whose caption needs more room than its place in the
+// current font: it grows to the right, keeping its left edge.
+void WidenToText(QWidget *control);
+
+// A label, right-aligned unless told otherwise. A caption wider than its place
+// in the current font widens the label away from its aligned edge, so that
+// no letter is cut off.
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, double left, double top, double width,
+                  double height, Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter);
 
 // Gives the controls the tab order in which they are listed.
 inline void SetTabOrder(const QList<QWidget *> &order)

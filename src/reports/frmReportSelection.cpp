@@ -48,8 +48,10 @@ void frmReportSelection::createControls()
     lblArray[2] = MakeLabel(this, "lblArray_2", "Last Name:", 45, 1440, 810, 195);
     cmbLastName = MakeControl<QComboBox>(this, "cmbLastName", 960, 1440, 3135, 315);
     chkExclude[2] = MakeControl<QCheckBox>(this, "chkExclude_2", 4200, 1440, 975, 255);
-    for (QCheckBox *box : chkExclude)
+    for (QCheckBox *box : chkExclude) {
         box->setText("Exclude");
+        WidenToText(box);
+    }
     cmdOK = MakeButton(this, "cmdOK", "OK", 1800, 2040, 1215, 615);
     cmdOK->setDefault(true);
 

@@ -22,6 +22,7 @@ QRadioButton *option(QWidget *frame, QButtonGroup *group, const char *name, cons
 {
     auto *button = MakeControl<QRadioButton>(frame, name, left, top, width, height);
     button->setText(caption);
+    WidenToText(button);
     group->addButton(button);
     return button;
 }

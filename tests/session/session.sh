@@ -124,7 +124,7 @@ for _ in $(seq 50); do [ -f contacts.csv ] && break; sleep 0.1; done
 
 # Help > About with the mouse (the menu's title, then its first command), closed with Escape.
 main="$(window "Varnelle For Windows")"
-click "$main" 171 9
+click "$main" 148 9
 popup=""
 for _ in $(seq 50); do
   popup="$(xdotool search --onlyvisible --pid "$app" 2> /dev/null | grep -v "^$main\$" | tail -n 1 || true)"

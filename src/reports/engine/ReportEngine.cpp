@@ -6,9 +6,13 @@
 #include "reports/engine/SelectionFormula.h"
 
 #include <QApplication>
+#include <algorithm>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPointer>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
@@ -154,12 +158,23 @@ bool produce(ReportData &data, ReportWriter &writer, Progress &progress,
     return true;
 }
 
-// The report text in a fixed-pitch font, its title centred and bold.
-QTextDocument *makeDocument(const QString &text, QObject *parent)
+// The report text for a printer's page, in a fixed-pitch font of 8 points, or
+// smaller where that is needed for the widest line to fit the page's width;
+// its title centred and bold.
+QTextDocument *makeDocument(const QString &text, const QPrinter &printer, QObject *parent)
 {
     auto *document = new QTextDocument(parent);
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSize(8);
+    font.setPointSizeF(8);
+    qsizetype widest = 0;
+    for (QStringView line : QStringView(text).split(u'\n'))
+        widest = std::max(widest, line.size());
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
+    const double lineWidthPoints = QFontMetricsF(font).horizontalAdvance(QString(widest, u'M')) * 72.0 / dpi;
+    const double pageWidthPoints = printer.pageLayout().paintRect(QPageLayout::Point).width() * 0.9;
+    if (lineWidthPoints > pageWidthPoints && lineWidthPoints > 0)
+        font.setPointSizeF(8 * pageWidthPoints / lineWidthPoints);
     document->setDefaultFont(font);
     document->setPlainText(text);
     QTextCursor cursor(document->firstBlock());
@@ -342,7 +357,7 @@ void ReportEngine::run()
         printer->setCopyCount(d->copiesToPrinter);
         printer->setDocName(definition.title);
         printer->setPageOrientation(wide ? QPageLayout::Landscape : QPageLayout::Portrait);
-        const std::unique_ptr<QTextDocument> document(makeDocument(text, nullptr));
+        const std::unique_ptr<QTextDocument> document(makeDocument(text, *printer, nullptr));
         document->print(printer);
         if (printer->printerState() == QPrinter::Error)
             throw ReportError(QStringLiteral("The report could not be printed on \"%1\".").arg(printer->printerName()));
@@ -356,7 +371,7 @@ void ReportEngine::run()
     preview->setWindowTitle(definition.title);
     preview->printer()->setDocName(definition.title);
     preview->printer()->setPageOrientation(wide ? QPageLayout::Landscape : QPageLayout::Portrait);
-    QTextDocument *document = makeDocument(text, preview);
+    QTextDocument *document = makeDocument(text, *preview->printer(), preview);
     connect(preview, &QPrintPreviewDialog::paintRequested, document, [document](QPrinter *printer) {
         document->print(printer);
     });
