@@ -77,7 +77,11 @@ void frmAddNumber::prepare()
     try {
         number = FindTelephoneNumber(gDatabase, gPersonID, gTypeID);
     } catch (const DatabaseError &error) {
+        // Without the stored number the dialog cannot tell adding from editing: it closes as Cancel does.
         MsgBox(error.message(), MsgRefusal);
+        gTypeID = 0;
+        QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
+        return;
     }
     if (number) {
         txtNumber->setText(*number);
