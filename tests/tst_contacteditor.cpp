@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QInputMethodEvent>
 #include <QTest>
 
 using namespace varnelle;
@@ -274,6 +275,24 @@ void ContactEditorTest::frameCloseAndEscapeActAsCancel()
     QCOMPARE(gPersonID, 0);
     QCOMPARE(addressRow(1), before);
 
+    // Enter on the focused Cancel button cancels; Enter in a box saves (Save is the default button).
+    editContact(main, 0, [](frmAddress &editor) {
+        retype(editor.txtFields[2], "Entered");
+        editor.cmdCancel->setFocus();
+        QTest::keyClick(editor.cmdCancel, Qt::Key_Return);
+        QVERIFY(!editor.isVisible());
+    });
+    QCOMPARE(gPersonID, 0);
+    QCOMPARE(addressRow(1), before);
+    editContact(main, 0, [](frmAddress &editor) {
+        retype(editor.txtFields[2], "Entered");
+        QTest::keyClick(editor.txtFields[2], Qt::Key_Return);
+        QVERIFY(!editor.isVisible());
+    });
+    QCOMPARE(gPersonID, 1);
+    QCOMPARE(Rows(DatabaseFileName, "SELECT LastName FROM Address WHERE PersonID = 1")[0][0].toString(),
+             QString("Entered"));
+
     // A new contact left through the frame is removed again, as after Cancel.
     const int contacts = Rows(DatabaseFileName, "SELECT count(*) FROM Address")[0][0].toInt();
     WhenShown<frmAddress>([](frmAddress &editor) {
@@ -387,6 +406,13 @@ void ContactEditorTest::stateBoxCapitalisesTypedLettersOnly()
         QTest::keyClick(state, Qt::Key_Backspace);
         QTest::keyClicks(state, "-7");
         QCOMPARE(state->text(), QString("N-")); // no case, unchanged; at most two characters
+
+        // A letter composed through an input method is typed, too.
+        state->clear();
+        QInputMethodEvent composed;
+        composed.setCommitString(QString::fromUtf8("\u00e9"));
+        QApplication::sendEvent(state, &composed);
+        QCOMPARE(state->text(), QString::fromUtf8("\u00c9"));
 
         state->clear();
         QApplication::clipboard()->setText("ny");

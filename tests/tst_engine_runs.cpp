@@ -168,6 +168,25 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(ReportError, fixture::exportReport(*mEngine, "bAddress.rpt", 4, "  "));
     }
 
+    void neverWritesOverWhatItReads()
+    {
+        const QByteArray data = fixture::readAll(mData);
+        const QString definition = mDir.filePath("Mine.rpt");
+        QFile::copy(QStringLiteral(VARNELLE_SOURCE_REPORTS_DIR "/bAddress.rpt"), definition);
+        const QByteArray definitionText = fixture::readAll(definition);
+        // The same files, named the way a user might type them.
+        for (const QString &target : {mData, mDir.filePath("./Address.mdb"), definition}) {
+            try {
+                fixture::exportReport(*mEngine, "Mine.rpt", 4, target);
+                QFAIL("a report was written over its own source");
+            } catch (const ReportError &error) {
+                QVERIFY2(error.message().contains("that file is one the report is read from"), qPrintable(error.message()));
+            }
+        }
+        QCOMPARE(fixture::readAll(mData), data);
+        QCOMPARE(fixture::readAll(definition), definitionText);
+    }
+
     void cancelledRunWritesNothing()
     {
         const QString existing = mDir.filePath("cancel.csv");

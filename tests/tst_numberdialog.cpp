@@ -102,15 +102,16 @@ void NumberDialogTest::addModeStartsEmptyAndStores()
     QVERIFY(d.cmbType->isEnabled());
     QCOMPARE(d.txtNumber->text(), QString());
     QCOMPARE(d.form.focusWidget(), d.cmbType);
-    QVERIFY(!d.cmdSave->isDefault() && !d.cmdSave->autoDefault());
+    QVERIFY(!d.cmdSave->isDefault());
 
     d.chooseType("Work");
     QCOMPARE(d.form.focusWidget(), d.txtNumber); // choosing a type moves on to the number
     QTest::keyClicks(d.txtNumber, "(555) 123-4567 ext. 89"); // the box takes 20 characters
     QCOMPARE(d.txtNumber->text(), QString("(555) 123-4567 ext. "));
-    QTest::keyClick(d.txtNumber, Qt::Key_Return); // Enter does not save
+    QTest::keyClick(d.txtNumber, Qt::Key_Return); // Enter in the box does not save
     QVERIFY(d.form.isVisible());
-    QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+    d.cmdSave->setFocus();
+    QTest::keyClick(d.cmdSave, Qt::Key_Return); // Enter on the focused button does
 
     QVERIFY(!d.form.isVisible());
     QCOMPARE(gTypeID, 1);
@@ -222,6 +223,14 @@ void NumberDialogTest::cancelEscapeAndFrameHandBackNothing()
     showDialog(2);
     d.typeNumber("997");
     d.form.close();
+    QVERIFY(!d.form.isVisible());
+    QCOMPARE(gTypeID, 0);
+
+    // Enter on the focused Cancel button presses it.
+    showDialog(2);
+    d.typeNumber("996");
+    d.cmdCancel->setFocus();
+    QTest::keyClick(d.cmdCancel, Qt::Key_Return);
     QVERIFY(!d.form.isVisible());
     QCOMPARE(gTypeID, 0);
 

@@ -1,6 +1,41 @@
 #include "app/Controls.h"
 
+#include <QKeyEvent>
+
 namespace varnelle {
+
+namespace {
+
+// Enter on a focused button presses it, as Space does.
+class PressOnEnter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        static_cast<QPushButton *>(watched)->click();
+        return true;
+    }
+};
+
+} // namespace
+
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, double left, double top,
+                        double width, double height)
+{
+    auto *button = MakeControl<QPushButton>(parent, name, left, top, width, height);
+    button->setText(caption);
+    // Not a default button by itself: a dialog would otherwise make its first button the default.
+    button->setAutoDefault(false);
+    button->installEventFilter(new PressOnEnter(button));
+    return button;
+}
 
 void WidenToText(QWidget *control)
 {

@@ -19,15 +19,10 @@ W *MakeControl(QWidget *parent, const char *name, double left, double top, doubl
     return control;
 }
 
-// A command button; it becomes the default button only where a form says so.
-inline QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, double left, double top,
-                               double width, double height)
-{
-    auto *button = MakeControl<QPushButton>(parent, name, left, top, width, height);
-    button->setText(caption);
-    button->setAutoDefault(false);
-    return button;
-}
+// A command button. Enter on the focused button presses it; elsewhere Enter
+// presses the form's default button, and only where a form names one.
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, double left, double top,
+                        double width, double height);
 
 // Widens a control whose caption needs more room than its place in the
 // current font: it grows to the right, keeping its left edge.

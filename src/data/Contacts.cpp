@@ -37,8 +37,7 @@ void ReadContactLines(const QSqlDatabase &db, bool isBusiness, const std::functi
                            {isBusiness});
     while (q.next())
         each(contactLineOf(q));
-    if (q.lastError().isValid())
-        throw ToDatabaseError(q.lastError(), db.databaseName());
+    CheckRowsRead(q);
 }
 
 std::optional<ContactLine> ReadContactLine(const QSqlDatabase &db, std::int32_t personId)
@@ -76,6 +75,7 @@ std::vector<ContactNumber> ReadContactNumbers(const QSqlDatabase &db, std::int32
     std::vector<ContactNumber> numbers;
     while (q.next())
         numbers.push_back({q.value(0).toInt(), q.value(1).toString(), q.value(2).toString()});
+    CheckRowsRead(q);
     return numbers;
 }
 

@@ -13,6 +13,7 @@ QStringList DistinctValues(const QSqlDatabase &db, const QString &field)
         if (!value.isNull() && !value.toString().isEmpty())
             values << value.toString();
     }
+    CheckRowsRead(query);
     return values;
 }
 

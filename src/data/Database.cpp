@@ -112,6 +112,12 @@ QSqlQuery RunQuery(const QSqlDatabase &db, const QString &sql, const QVariantLis
     return query;
 }
 
+void CheckRowsRead(const QSqlQuery &query)
+{
+    if (query.lastError().isValid())
+        throw ToDatabaseError(query.lastError());
+}
+
 void BeginTransaction(QSqlDatabase &db)
 {
     if (!db.transaction())

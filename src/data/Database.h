@@ -26,6 +26,10 @@ DatabaseError CopyExistsError();
 // Throws DatabaseError with a readable text when any step fails.
 QSqlQuery RunQuery(const QSqlDatabase &db, const QString &sql, const QVariantList &values = {});
 
+// Throws DatabaseError when reading the rows of a query stopped on a failure
+// rather than at the end.
+void CheckRowsRead(const QSqlQuery &query);
+
 // Runs body inside one transaction on db: committed when body returns,
 // rolled back when it throws (the exception is passed on).
 template <class Body>

@@ -45,6 +45,7 @@ QList<TelephoneTypeRow> ListTelephoneTypes(const QSqlDatabase &db)
     QSqlQuery q = RunQuery(db, "SELECT TypeID, TelephoneType FROM TelephoneType ORDER BY TypeID");
     while (q.next())
         rows.append({q.value(0).toInt(), q.value(1).toString()});
+    CheckRowsRead(q);
     return rows;
 }
 

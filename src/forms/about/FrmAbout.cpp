@@ -22,7 +22,7 @@ FrmAbout::FrmAbout(QWidget *parent)
 void FrmAbout::createControls()
 {
     cmdOK = MakeButton(this, "cmdOK", "OK", 1920, 1680, 1095, 495);
-    cmdOK->setAutoDefault(true); // the only control that takes the focus: Enter clicks it too
+    cmdOK->setDefault(true); // the only control that takes the focus, so Enter reaches it
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     lblProduct = MakeLabel(this, "lblProduct", " ", 2160, 240, 585, 195, Qt::AlignCenter);

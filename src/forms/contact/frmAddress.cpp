@@ -13,6 +13,7 @@
 #include "forms/contact/frmAddNumber.h"
 
 #include <QDataWidgetMapper>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
@@ -40,6 +41,20 @@ protected:
         QKeyEvent typed(event->type(), event->key(), event->modifiers(), upper, event->isAutoRepeat(),
                         event->count());
         QLineEdit::keyPressEvent(&typed);
+        event->setAccepted(typed.isAccepted());
+    }
+
+    // Letters composed through an input method (dead keys, compose) are typed too.
+    void inputMethodEvent(QInputMethodEvent *event) override
+    {
+        const QString upper = event->commitString().toUpper();
+        if (upper == event->commitString() || upper.size() != event->commitString().size()) {
+            QLineEdit::inputMethodEvent(event);
+            return;
+        }
+        QInputMethodEvent typed(event->preeditString(), event->attributes());
+        typed.setCommitString(upper, event->replacementStart(), event->replacementLength());
+        QLineEdit::inputMethodEvent(&typed);
         event->setAccepted(typed.isAccepted());
     }
 };

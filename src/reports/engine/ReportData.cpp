@@ -42,12 +42,26 @@ ReportData::ReportData(const QString &dataFile)
     db.setDatabaseName(info.absoluteFilePath());
     // Read-only: the engine never changes the file, and never creates one.
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
-    if (!db.open())
-        fail(QStringLiteral("cannot be opened"), db.lastError().text());
-    // One read transaction for the whole run: the count and the rows see the same data.
-    QSqlQuery begin(db);
-    if (!begin.exec(QStringLiteral("BEGIN")))
-        fail(QStringLiteral("cannot be read"), begin.lastError().text());
+    QString failure;
+    QString failureText;
+    if (!db.open()) {
+        failure = QStringLiteral("cannot be opened");
+        failureText = db.lastError().text();
+    } else {
+        // One read transaction for the whole run: the count and the rows see the same data.
+        QSqlQuery begin(db);
+        if (!begin.exec(QStringLiteral("BEGIN"))) {
+            failure = QStringLiteral("cannot be read");
+            failureText = begin.lastError().text();
+        }
+    }
+    if (!failure.isEmpty()) {
+        // The destructor does not run for a constructor that throws: let the connection go here.
+        db.close();
+        db = QSqlDatabase();
+        QSqlDatabase::removeDatabase(mConnection);
+        fail(failure, failureText);
+    }
 }
 
 ReportData::~ReportData()
@@ -99,7 +113,7 @@ void ReportData::select(const ReportDefinition &definition, const SelectionFormu
         where = QStringLiteral("a.IsBusiness = 1");
         break;
     case ReportDefinition::Contacts::Personal:
-        where = QStringLiteral("a.IsBusiness IS NOT 1");
+        where = QStringLiteral("a.IsBusiness = 0");
         break;
     case ReportDefinition::Contacts::All:
         where = QStringLiteral("1");

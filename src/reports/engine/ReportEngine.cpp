@@ -172,7 +172,9 @@ QTextDocument *makeDocument(const QString &text, const QPrinter &printer, QObjec
     const QScreen *screen = QGuiApplication::primaryScreen();
     const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
     const double lineWidthPoints = QFontMetricsF(font).horizontalAdvance(QString(widest, u'M')) * 72.0 / dpi;
-    const double pageWidthPoints = printer.pageLayout().paintRect(QPageLayout::Point).width() * 0.9;
+    // QTextDocument::print keeps a margin of 2 cm on each side of the paint area.
+    const double marginPoints = 2 / 2.54 * 72;
+    const double pageWidthPoints = (printer.pageLayout().paintRect(QPageLayout::Point).width() - 2 * marginPoints) * 0.97;
     if (lineWidthPoints > pageWidthPoints && lineWidthPoints > 0)
         font.setPointSizeF(8 * pageWidthPoints / lineWidthPoints);
     document->setDefaultFont(font);
@@ -284,8 +286,8 @@ bool ReportEngine::lastRunCancelled() const { return d->cancelled; }
 
 void ReportEngine::run()
 {
-    const ReportDefinition definition =
-        ReportDefinition::load(locateDefinition(d->reportFileName, definitionFolders()));
+    const QString definitionPath = locateDefinition(d->reportFileName, definitionFolders());
+    const ReportDefinition definition = ReportDefinition::load(definitionPath);
     const SelectionFormula formula = SelectionFormula::parse(d->selectionFormula);
 
     // Settings of the destination are checked before any data is read.
@@ -306,6 +308,13 @@ void ReportEngine::run()
             throw ReportError(QStringLiteral("No file name was given for the report."));
         if (!ReportWriter::isFileType(d->printFileType))
             ReportWriter::create(d->printFileType, definition); // throws the message naming the known types
+        // The output replaces its file whole: never the data the report is made of, nor its definition.
+        for (const QString &source : {d->dataFiles.value(0), definitionPath}) {
+            if (QFileInfo::exists(d->printFileName) && QFileInfo(d->printFileName) == QFileInfo(source))
+                throw ReportError(QStringLiteral("The report cannot be written to \"%1\": that file is one the report "
+                                                 "is read from. Choose another file name.")
+                                      .arg(shownPath(d->printFileName)));
+        }
         break;
     default:
         throw ReportError(QStringLiteral("The destination %1 is not known. Choose 0 (the screen), 1 (the printer) "
