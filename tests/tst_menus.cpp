@@ -107,27 +107,9 @@ void MenusTest::menuBarHoldsEveryCommandEnabled()
     QCOMPARE(found, captions);
 }
 
-void MenusTest::everyCommandWithTheMouse()
-{
-    TempWorkDir dir;
-    frmMain &main = startMain();
-    for (const Command &c : Commands) {
-        auto *menu = main.findChild<QMenu *>(c.menu);
-        auto *action = main.findChild<QAction *>(c.action);
-        QSignalSpy triggered(action, &QAction::triggered);
-        pick(main, c, [&] {
-            QMenuBar *bar = main.menuBar();
-            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
-            QTRY_VERIFY(menu->isVisible());
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-        });
-        QCOMPARE(triggered.count(), 1);
-    }
-    QVERIFY(!main.isVisible()); // Exit closed the main window
-    QVERIFY(!gDatabase.isValid());
-}
-
-void MenusTest::everyCommandWithTheKeyboard()
+// Picks every command in turn with choose(main, menu, action, command), Exit
+// last, and checks that each was triggered once and that Exit ended the run.
+void pickEveryCommand(const std::function<void(frmMain &, QMenu *, QAction *, const Command &)> &choose)
 {
     TempWorkDir dir;
     frmMain &main = startMain();
@@ -138,15 +120,30 @@ void MenusTest::everyCommandWithTheKeyboard()
         // Closing a dialog gives the main window back its activation, as a window manager does.
         main.activateWindow();
         QVERIFY_ACTIVE(main);
-        pick(main, c, [&] {
-            QTest::keyClick(&main, c.menuKey, Qt::AltModifier);
-            QTRY_VERIFY(menu->isVisible());
-            QTest::keyClick(menu, c.actionKey);
-        });
+        pick(main, c, [&] { choose(main, menu, action, c); });
         QCOMPARE(triggered.count(), 1);
     }
-    QVERIFY(!main.isVisible());
+    QVERIFY(!main.isVisible()); // Exit closed the main window
     QVERIFY(!gDatabase.isValid());
+}
+
+void MenusTest::everyCommandWithTheMouse()
+{
+    pickEveryCommand([](frmMain &main, QMenu *menu, QAction *action, const Command &) {
+        QMenuBar *bar = main.menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+        QTRY_VERIFY(menu->isVisible());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+    });
+}
+
+void MenusTest::everyCommandWithTheKeyboard()
+{
+    pickEveryCommand([](frmMain &main, QMenu *menu, QAction *, const Command &c) {
+        QTest::keyClick(&main, c.menuKey, Qt::AltModifier);
+        QTRY_VERIFY(menu->isVisible());
+        QTest::keyClick(menu, c.actionKey);
+    });
 }
 
 QTEST_MAIN(MenusTest)
