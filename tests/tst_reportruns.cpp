@@ -8,7 +8,6 @@
 #include "app/Globals.h"
 #include "app/MessageBox.h"
 #include "data/Database.h"
-#include "data/Setup.h"
 #include "forms/main/frmMain.h"
 #include "reports/engine/ReportEngine.h"
 
@@ -22,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrintPreviewDialog>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <stdexcept>
@@ -130,7 +130,7 @@ struct Program {
         gRefreshCriteria = true;
     }
 
-    void swapView() { gIsBusiness = SwapSetupView(gDatabase); }
+    void swapView() { QTest::mouseClick(main->cmdSwap, Qt::LeftButton); }
 
     // Runs a menu command, answering its dialogs; returns the dialogs shown.
     // A dialog that is not answered as the script says fails the test.
