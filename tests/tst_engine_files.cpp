@@ -85,6 +85,8 @@ private slots:
                                  "DATA\r\n0,0\r\n\"\"\r\n-1,0\r\nBOT\r\n1,0\r\n\"Name\"\r\n"));
         QVERIFY(bytes.contains("1,0\r\n\"1 \"\"Main\"\" St\"\r\n"));
         QVERIFY(bytes.endsWith("1,0\r\n\"02134\"\r\n-1,0\r\nEOD\r\n"));
+        QVERIFY(bytes.contains(QStringLiteral("\"N\u00fc\u00f1ez, Zo\u00eb\"").toLatin1())); // one byte a letter
+        QVERIFY(!bytes.contains("\xc3"));
         int vectors = 0;
         int tuples = 0;
         QCOMPARE(fixture::readDif(bytes, &vectors, &tuples), onOneLine(businessAddresses));

@@ -152,7 +152,8 @@ inline Table readTsv(const QByteArray &bytes)
 // value, -1,0 EOD ends the data.
 inline Table readDif(const QByteArray &bytes, int *vectors = nullptr, int *tuples = nullptr)
 {
-    const QStringList lines = QString::fromUtf8(bytes).split(QStringLiteral("\r\n"));
+    // Read in Latin-1, as spreadsheets read DIF.
+    const QStringList lines = QString::fromLatin1(bytes).split(QStringLiteral("\r\n"));
     Table table;
     qsizetype i = 0;
     while (i + 2 < lines.size() && lines.at(i) != QLatin1String("DATA")) {

@@ -174,7 +174,10 @@ private:
         out += "-1,0\r\nBOT\r\n";
         for (const QString &cell : cells) {
             out += "1,0\r\n";
-            appendLine(out, quoted(oneLine(cell)), "\r\n");
+            // Spreadsheets read DIF in the Western 8-bit character set, not UTF-8;
+            // a character outside it is written as '?'.
+            out += quoted(oneLine(cell)).toLatin1();
+            out += "\r\n";
         }
     }
     const ReportDefinition &mDefinition;

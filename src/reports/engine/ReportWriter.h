@@ -18,8 +18,10 @@ enum class FileType {
     Tsv = 6,          // heading row, no quotes; tabs and line breaks in values become spaces
 };
 
-// Every file is UTF-8 without a byte-order mark. CSV and DIF end their lines
-// with CR LF as their formats ask; the other types end them with LF.
+// Every file but DIF is UTF-8 without a byte-order mark; DIF is written in
+// ISO 8859-1 (Latin-1), the character set spreadsheets read it in. CSV and
+// DIF end their lines with CR LF as their formats ask; the other types end
+// them with LF.
 //
 // Telephone numbers (for definitions that list them) take one last column in
 // the record, tab-separated, DIF, CSV and TSV types: "Type: Number; Type: Number"
