@@ -6,6 +6,7 @@
 #include <QSqlDriver>
 #include <QStringDecoder>
 #include <QVarLengthArray>
+#include <cstring>
 #include <sqlite3.h>
 
 namespace varnelle::text {
@@ -13,15 +14,26 @@ namespace varnelle::text {
 namespace {
 
 // UTF-8 from the store decoded into a buffer that lives on the stack for
-// texts of a field's size, so that comparing allocates nothing.
+// texts of a field's size, so that comparing allocates nothing. Plain ASCII,
+// the common case, is widened without the decoder's setup.
 class Utf16Text {
 public:
     Utf16Text(const void *utf8, int length)
     {
-        const QByteArrayView bytes(static_cast<const char *>(utf8), length);
+        const auto *bytes = static_cast<const unsigned char *>(utf8);
+        mBuffer.resize(length); // UTF-16 needs no more units than UTF-8 has bytes
+        qsizetype ascii = 0;
+        while (ascii < length && bytes[ascii] < 0x80) {
+            mBuffer[ascii] = QChar(bytes[ascii]);
+            ++ascii;
+        }
+        if (ascii == length) {
+            mSize = length;
+            return;
+        }
         QStringDecoder decoder(QStringDecoder::Utf8);
-        mBuffer.resize(decoder.requiredSpace(length));
-        mSize = decoder.appendToBuffer(mBuffer.data(), bytes) - mBuffer.data();
+        QChar *end = decoder.appendToBuffer(mBuffer.data() + ascii, QByteArrayView(bytes + ascii, length - ascii));
+        mSize = end - mBuffer.data();
     }
     QStringView view() const { return QStringView(mBuffer.data(), mSize); }
 
@@ -32,6 +44,9 @@ private:
 
 int compareUtf8(void *, int lengthA, const void *a, int lengthB, const void *b)
 {
+    // Equal bytes are equal texts (sorting meets many repeated names).
+    if (lengthA == lengthB && std::memcmp(a, b, std::size_t(lengthA)) == 0)
+        return 0;
     return CompareText(Utf16Text(a, lengthA).view(), Utf16Text(b, lengthB).view());
 }
 
