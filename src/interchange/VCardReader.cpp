@@ -59,13 +59,14 @@ public:
             const QByteArrayView following = peek();
             if (mPos >= mData.size())
                 break;
-            if (!following.isEmpty() && (following[0] == ' ' || following[0] == '\t')) {
-                take(physical);
-                text += physical.sliced(1);
-            } else if (quotedPrintable && text.endsWith('=')) {
+            if (quotedPrintable && text.endsWith('=')) {
+                // A soft line break: the next line goes on with the value as it stands.
                 take(physical);
                 text.chop(1);
                 text += physical;
+            } else if (!following.isEmpty() && (following[0] == ' ' || following[0] == '\t')) {
+                take(physical);
+                text += physical.sliced(1);
             } else if (base64 && !following.trimmed().isEmpty() && !following.contains(':')) {
                 take(physical);
                 text += physical.trimmed();
@@ -234,7 +235,7 @@ Property parseProperty(const QByteArray &text, qsizetype line)
         } else if (key == "PREF") {
             p.preferred = true;
         } else if (key == "TYPE") {
-            for (QByteArrayView t : splitOutsideQuotes(value, ',')) {
+            for (const QByteArray &t : unquoted(value).split(',')) {
                 const QString type = QString::fromUtf8(unquoted(t)).toLower();
                 if (type == QLatin1String("pref"))
                     p.preferred = true;
