@@ -38,7 +38,9 @@ QString bookPath(const QSqlDatabase &db)
     return QFileInfo(name).canonicalFilePath();
 }
 
-void refuseProtectedFile(const QSqlDatabase &db, const QString &fileName)
+} // namespace
+
+void RefuseProtectedFile(const QSqlDatabase &db, const QString &fileName)
 {
     const QFileInfo target(fileName);
     const QString suffix = target.suffix().toLower();
@@ -52,6 +54,8 @@ void refuseProtectedFile(const QSqlDatabase &db, const QString &fileName)
                                        "another name.")
                                    .arg(target.fileName()));
 }
+
+namespace {
 
 int mostNumbers(const QSqlDatabase &db, ExportScope scope)
 {
@@ -101,7 +105,7 @@ ExportFormat FormatForFileName(const QString &fileName)
 
 qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, ExportFormat format, ExportScope scope)
 {
-    refuseProtectedFile(db, fileName);
+    RefuseProtectedFile(db, fileName);
     QSaveFile file(fileName);
     auto failed = [&] {
         return InterchangeError(QString("The file '%1' could not be written: %2.")

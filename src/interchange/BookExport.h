@@ -23,6 +23,11 @@ void ReadBookContacts(const QSqlDatabase &db, ExportScope scope,
 // number of contacts written. Throws InterchangeError.
 qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, ExportFormat format, ExportScope scope);
 
+// Throws InterchangeError when a file is one that exports and saved
+// summaries never write over: the address book of db, any database file
+// (*.mdb) or a report definition (*.rpt).
+void RefuseProtectedFile(const QSqlDatabase &db, const QString &fileName);
+
 // The format a file name asks for: CSV for *.csv, else vCard 4.0.
 ExportFormat FormatForFileName(const QString &fileName);
 
