@@ -9,7 +9,6 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QTextStream>
-#include <cstdio>
 
 namespace {
 
