@@ -33,10 +33,12 @@ struct Command {
     const char *action;   // objectName of the command
     Qt::Key actionKey;    // its access key within the menu
     const char *dialog;   // the modal dialog it opens, or nullptr
-    const char *closeButton;
+    const char *closeButton; // the button that closes it, or nullptr for Esc
 };
 
 const Command Commands[] = {
+    {"mnuFile", Qt::Key_F, "mnuImport", Qt::Key_I, "dlgImportFile", nullptr},
+    {"mnuFile", Qt::Key_F, "mnuExport", Qt::Key_P, "dlgExportFile", nullptr},
     {"mnuFile", Qt::Key_F, "mnuRepair", Qt::Key_R, nullptr, nullptr},
     {"mnuTable", Qt::Key_T, "mnuTypes", Qt::Key_T, nullptr, nullptr},
     {"mnuReports", Qt::Key_R, "mnuAddress", Qt::Key_A, "frmRpt", "cmdCancel"},
@@ -63,7 +65,10 @@ void pick(frmMain &main, const Command &c, const std::function<void()> &open)
     if (c.dialog) {
         const QString button = c.closeButton;
         script.expect(c.dialog, [button](QDialog &d) {
-            QTest::mouseClick(d.findChild<QPushButton *>(button), Qt::LeftButton);
+            if (button.isEmpty())
+                QTest::keyClick(&d, Qt::Key_Escape);
+            else
+                QTest::mouseClick(d.findChild<QPushButton *>(button), Qt::LeftButton);
         });
     }
     script.run(open);
@@ -96,7 +101,8 @@ void MenusTest::menuBarHoldsEveryCommandEnabled()
     for (QAction *a : main.menuBar()->actions())
         titles << a->text();
     QCOMPARE(titles, (QStringList{"&File", "&Tables", "&Reports", "&Help"}));
-    const QStringList captions = {"&Repair Database", "E&xit", "&Telephone Types", "&Address List",
+    const QStringList captions = {QString::fromUtf8("&Import Contacts\u2026"), QString::fromUtf8("Ex&port Contacts\u2026"),
+                                  "&Repair Database", "E&xit", "&Telephone Types", "&Address List",
                                   "&Telephone List",  "&Detail Report", "&About"};
     QStringList found;
     for (const char *menu : {"mnuFile", "mnuTable", "mnuReports", "mnuHelp"})

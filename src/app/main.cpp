@@ -1,21 +1,64 @@
 #include "VersionInfo.h"
+#include "app/AppDataFolder.h"
+#include "app/CommandLine.h"
+#include "app/Globals.h"
+#include "app/MessageBox.h"
 #include "app/Program.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QTextStream>
 
-int main(int argc, char *argv[])
+namespace {
+
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+int runWindows(int argc, char *argv[], const QString &folderError)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QString::fromUtf8(varnelle::version::ShortTitle));
-    QApplication::setApplicationVersion(
-        QString("%1.%2").arg(varnelle::version::Major).arg(varnelle::version::Minor));
     // The windows are laid out for a narrow 8-point interface font.
     QFont font = QApplication::font();
     if (QFontDatabase::hasFamily("Liberation Sans"))
         font.setFamily("Liberation Sans");
     font.setPointSize(8);
     QApplication::setFont(font);
+    if (!folderError.isEmpty()) {
+        varnelle::gAppTitle = QString::fromUtf8(varnelle::version::ProductName);
+        varnelle::MsgBox(folderError, varnelle::MsgRefusal);
+        return varnelle::ExitFailure;
+    }
     return varnelle::RunProgram();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication::setApplicationName(QString::fromUtf8(varnelle::version::ShortTitle));
+    QCoreApplication::setApplicationVersion(
+        QString("%1.%2").arg(varnelle::version::Major).arg(varnelle::version::Minor));
+    const varnelle::CommandLine command = varnelle::ParseCommandLine(argumentsOf(argc, argv));
+
+    QString folderError;
+    if (command.desktop && command.action != varnelle::CommandLine::Action::Mistake
+        && !varnelle::EnterAppDataFolder(&folderError)) {
+        QTextStream(stderr) << folderError << '\n';
+        if (command.action != varnelle::CommandLine::Action::Run)
+            return varnelle::ExitFailure;
+    }
+    if (command.action == varnelle::CommandLine::Action::Run)
+        return runWindows(argc, argv, folderError);
+
+    // Import, export, help and version show no window.
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return varnelle::RunWithoutWindows(command, out, err);
 }

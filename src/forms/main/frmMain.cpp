@@ -82,6 +82,8 @@ void frmMain::createMenus()
 {
     mnuFile = menuBar()->addMenu("&File");
     mnuFile->setObjectName("mnuFile");
+    mnuImport = addCommand(mnuFile, "mnuImport", QString::fromUtf8("&Import Contacts\u2026"));
+    mnuExport = addCommand(mnuFile, "mnuExport", QString::fromUtf8("Ex&port Contacts\u2026"));
     mnuRepair = addCommand(mnuFile, "mnuRepair", "&Repair Database");
     mnuExit = addCommand(mnuFile, "mnuExit", "E&xit");
 
@@ -99,6 +101,8 @@ void frmMain::createMenus()
     mnuHelp->setObjectName("mnuHelp");
     mnuAbout = addCommand(mnuHelp, "mnuAbout", "&About");
 
+    connect(mnuImport, &QAction::triggered, this, &frmMain::mnuImport_Click);
+    connect(mnuExport, &QAction::triggered, this, &frmMain::mnuExport_Click);
     connect(mnuRepair, &QAction::triggered, this, &frmMain::mnuRepair_Click);
     connect(mnuExit, &QAction::triggered, this, &frmMain::mnuExit_Click);
     connect(mnuTypes, &QAction::triggered, this, &frmMain::mnuTypes_Click);

@@ -25,7 +25,9 @@ public:
     // opened or read; the caller ends the program then.
     void Load();
 
-    // File menu (frmMain.cpp)
+    // File menu (frmMain.cpp; import and export in frmMainInterchange.cpp)
+    void mnuImport_Click();
+    void mnuExport_Click();
     void mnuRepair_Click();
     void mnuExit_Click();
 
@@ -56,6 +58,8 @@ public:
     QPushButton *cmdSwap = nullptr;
 
     QMenu *mnuFile = nullptr;
+    QAction *mnuImport = nullptr;
+    QAction *mnuExport = nullptr;
     QAction *mnuRepair = nullptr;
     QAction *mnuExit = nullptr;
     QMenu *mnuTable = nullptr;

@@ -1,0 +1,183 @@
+#include "app/CommandLine.h"
+
+#include "VersionInfo.h"
+#include "data/Database.h"
+#include "data/Setup.h"
+
+#include <QCommandLineParser>
+#include <QTextStream>
+
+namespace varnelle {
+
+namespace {
+
+using interchange::ExportFormat;
+using interchange::ExportScope;
+using interchange::ImportView;
+
+template <class T>
+std::optional<T> choice(const QString &value, std::initializer_list<std::pair<const char *, T>> choices)
+{
+    for (const auto &[name, result] : choices)
+        if (value.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+            return result;
+    return std::nullopt;
+}
+
+CommandLine mistake(const QString &text)
+{
+    CommandLine c;
+    c.action = CommandLine::Action::Mistake;
+    c.text = text + "\nTry 'varnelle --help' for the options.";
+    return c;
+}
+
+int importFile(const CommandLine &command, QSqlDatabase &db, QTextStream &out)
+{
+    interchange::ImportOptions options;
+    options.view = command.into;
+    options.currentIsBusiness = ReadSetupView(db);
+    out << interchange::ImportContactFile(db, command.file, options).lines.join('\n') << '\n';
+    return ExitSuccess;
+}
+
+int exportFile(const CommandLine &command, const QSqlDatabase &db, QTextStream &out)
+{
+    const ExportFormat format = command.format.value_or(interchange::FormatForFileName(command.file));
+    const qsizetype count = interchange::ExportContacts(db, command.file, format, command.view);
+    out << QString("%1 contact%2 exported to %3.\n").arg(count).arg(count == 1 ? "" : "s", command.file);
+    return ExitSuccess;
+}
+
+} // namespace
+
+CommandLine ParseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QString::fromUtf8(version::ProductName) + ": an address book.");
+    const QCommandLineOption help({"h", "help"}, "Shows these options.");
+    const QCommandLineOption versionOption({"v", "version"}, "Shows the version.");
+    const QCommandLineOption import("import", "Imports the contacts of a vCard or CSV file into Address.mdb in the "
+                                              "current folder, prints a summary and ends.", "file");
+    const QCommandLineOption into("into", "Where imported contacts go: business, personal, current (the view "
+                                          "shown at the last start) or by-company (business when a company is "
+                                          "given; the default).", "view");
+    const QCommandLineOption exportOption("export", "Exports the contacts of Address.mdb in the current folder to "
+                                                    "a file and ends.", "file");
+    const QCommandLineOption format("format", "The export's format: vcard4, vcard3 or csv (default: csv for a "
+                                              "*.csv file, else vcard4).", "format");
+    const QCommandLineOption view("view", "Which contacts to export: business, personal or all (the default).",
+                                  "view");
+    const QCommandLineOption desktop("desktop", "Keeps the address book in the user's data folder instead of the "
+                                                "current folder.");
+    parser.addOptions({help, versionOption, import, into, exportOption, format, view, desktop});
+    // Qt's own options for the windows.
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "qwindowicon", "qwindowtitle", "display", "geometry", "style", "stylesheet", "session",
+                             "qmljsdebugger"}) {
+        QCommandLineOption qtOption(name, {}, "value");
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption qtOption(name);
+        qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qtOption);
+    }
+
+    if (!parser.parse(arguments))
+        return mistake(parser.errorText().endsWith(u'.') ? parser.errorText() : parser.errorText() + u'.');
+    if (!parser.positionalArguments().isEmpty())
+        return mistake(QString("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+
+    CommandLine c;
+    c.desktop = parser.isSet(desktop);
+    if (parser.isSet(help)) {
+        c.action = CommandLine::Action::Help;
+        c.text = parser.helpText().replace("<executable_name>", "varnelle");
+        return c;
+    }
+    if (parser.isSet(versionOption)) {
+        c.action = CommandLine::Action::Version;
+        c.text = QString("%1 %2.%3").arg(QString::fromUtf8(version::ProductName)).arg(version::Major).arg(version::Minor);
+        return c;
+    }
+    if (parser.isSet(import) && parser.isSet(exportOption))
+        return mistake("--import and --export cannot be given together.");
+    if (parser.isSet(import)) {
+        c.action = CommandLine::Action::Import;
+        c.file = parser.value(import);
+        const auto chosen = choice<ImportView>(parser.value(into).isEmpty() ? "by-company" : parser.value(into),
+                                               {{"business", ImportView::Business},
+                                                {"personal", ImportView::Personal},
+                                                {"current", ImportView::Current},
+                                                {"by-company", ImportView::ByCompany}});
+        if (!chosen)
+            return mistake(QString("--into takes business, personal, current or by-company, not '%1'.")
+                               .arg(parser.value(into)));
+        c.into = *chosen;
+    } else if (parser.isSet(into)) {
+        return mistake("--into belongs to --import.");
+    }
+    if (parser.isSet(exportOption)) {
+        c.action = CommandLine::Action::Export;
+        c.file = parser.value(exportOption);
+        if (parser.isSet(format)) {
+            c.format = choice<ExportFormat>(parser.value(format), {{"vcard4", ExportFormat::VCard4},
+                                                                   {"vcard3", ExportFormat::VCard3},
+                                                                   {"csv", ExportFormat::Csv}});
+            if (!c.format)
+                return mistake(QString("--format takes vcard4, vcard3 or csv, not '%1'.").arg(parser.value(format)));
+        }
+        const auto scope = choice<ExportScope>(parser.value(view).isEmpty() ? "all" : parser.value(view),
+                                               {{"business", ExportScope::Business},
+                                                {"personal", ExportScope::Personal},
+                                                {"all", ExportScope::All}});
+        if (!scope)
+            return mistake(QString("--view takes business, personal or all, not '%1'.").arg(parser.value(view)));
+        c.view = *scope;
+    } else if (parser.isSet(format) || parser.isSet(view)) {
+        return mistake("--format and --view belong to --export.");
+    }
+    return c;
+}
+
+int RunWithoutWindows(const CommandLine &command, QTextStream &out, QTextStream &err)
+{
+    switch (command.action) {
+    case CommandLine::Action::Run:
+        break;
+    case CommandLine::Action::Help:
+    case CommandLine::Action::Version:
+        out << command.text << '\n';
+        return ExitSuccess;
+    case CommandLine::Action::Mistake:
+        err << command.text << '\n';
+        return ExitUsage;
+    case CommandLine::Action::Import:
+    case CommandLine::Action::Export:
+        try {
+            EnsureDatabase(DatabaseFileName);
+            QSqlDatabase db = OpenDatabase(DatabaseFileName, "command-line");
+            int status = ExitFailure;
+            try {
+                status = command.action == CommandLine::Action::Import ? importFile(command, db, out)
+                                                                       : exportFile(command, db, out);
+            } catch (...) {
+                CloseDatabase(db);
+                throw;
+            }
+            CloseDatabase(db);
+            return status;
+        } catch (const DatabaseError &error) {
+            err << error.message() << '\n';
+        } catch (const interchange::InterchangeError &error) {
+            err << error.message() << '\n';
+        }
+        return ExitFailure;
+    }
+    return ExitSuccess;
+}
+
+} // namespace varnelle

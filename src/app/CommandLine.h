@@ -1,0 +1,41 @@
+#pragma once
+
+#include "interchange/BookExport.h"
+#include "interchange/BookImport.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QTextStream;
+
+namespace varnelle {
+
+// What the command line asks for. Without --import, --export, --help or
+// --version the program starts with its windows; --desktop first moves into
+// the user's data folder.
+struct CommandLine {
+    enum class Action { Run, Import, Export, Help, Version, Mistake };
+    Action action = Action::Run;
+    bool desktop = false;
+    QString file;
+    interchange::ImportView into = interchange::ImportView::ByCompany;
+    std::optional<interchange::ExportFormat> format; // none: by the file's name
+    interchange::ExportScope view = interchange::ExportScope::All;
+    QString text; // the help text, or the mistake
+};
+
+// Exit statuses of a run from the command line.
+enum ExitStatus : int { ExitSuccess = 0, ExitFailure = 1, ExitUsage = 2 };
+
+// Reads the arguments (the program's name first). Options of Qt itself
+// (-platform, -style, ...) are let through for the windows.
+CommandLine ParseCommandLine(const QStringList &arguments);
+
+// Runs what a command line without windows asks for: prints the help, the
+// version, a mistake, or imports or exports with Address.mdb in the current
+// folder (made as a first start makes it) and prints the summary. Returns the
+// exit status. Needs a QCoreApplication for an import or export.
+int RunWithoutWindows(const CommandLine &command, QTextStream &out, QTextStream &err);
+
+} // namespace varnelle

@@ -1,0 +1,31 @@
+#include "interchange/BookAccess.h"
+
+#include <QSqlError>
+
+namespace varnelle::interchange {
+
+InterchangeError BookError(const QSqlQuery &query)
+{
+    const QSqlError error = query.lastError();
+    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    return InterchangeError(QString("The address book reported a failure: %1.").arg(text));
+}
+
+QSqlQuery Prepare(const QSqlDatabase &db, const QString &sql)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw BookError(query);
+    return query;
+}
+
+void Run(QSqlQuery &query, const QVariantList &values)
+{
+    for (qsizetype i = 0; i < values.size(); ++i)
+        query.bindValue(int(i), values[i]);
+    if (!query.exec())
+        throw BookError(query);
+}
+
+} // namespace varnelle::interchange

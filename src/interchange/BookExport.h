@@ -1,0 +1,34 @@
+#pragma once
+
+#include "interchange/ContactRecord.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <functional>
+
+namespace varnelle::interchange {
+
+enum class ExportFormat { VCard4, VCard3, Csv };
+enum class ExportScope { All, Business, Personal };
+
+// Hands each contact of the scope, with its numbers in TypeID order and their
+// type names, to each, in the order of the list (view, last name, first
+// name). Throws InterchangeError.
+void ReadBookContacts(const QSqlDatabase &db, ExportScope scope,
+                      const std::function<void(const ContactRecord &)> &each);
+
+// Writes the contacts of the scope to a file through QSaveFile, so that a
+// failure leaves any earlier file as it was. Never writes over the address
+// book, a database file (*.mdb) or a report definition (*.rpt). Returns the
+// number of contacts written. Throws InterchangeError.
+qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, ExportFormat format, ExportScope scope);
+
+// Throws InterchangeError when a file is one that exports and saved
+// summaries never write over: the address book of db, any database file
+// (*.mdb) or a report definition (*.rpt).
+void RefuseProtectedFile(const QSqlDatabase &db, const QString &fileName);
+
+// The format a file name asks for: CSV for *.csv, else vCard 4.0.
+ExportFormat FormatForFileName(const QString &fileName);
+
+} // namespace varnelle::interchange

@@ -1,0 +1,272 @@
+#include "interchange/BookImport.h"
+
+#include "interchange/BookAccess.h"
+#include "interchange/ContactFile.h"
+#include "text/Collation.h"
+#include "text/StoreText.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+
+namespace varnelle::interchange {
+
+namespace {
+
+constexpr qsizetype ProgressEvery = 64;
+
+// The sizes of a table's text fields, as its columns declare them ("VARCHAR(12)").
+QHash<QString, qsizetype> textSizes(const QSqlDatabase &db, const QString &table)
+{
+    static const QRegularExpression size("\\((\\d+)\\)");
+    QSqlQuery query = Prepare(db, QString("SELECT name, type FROM pragma_table_info('%1')").arg(table));
+    Run(query);
+    QHash<QString, qsizetype> sizes;
+    while (query.next())
+        if (const auto m = size.match(query.value(1).toString()); m.hasMatch())
+            sizes.insert(query.value(0).toString(), m.captured(1).toLongLong());
+    if (sizes.isEmpty())
+        throw InterchangeError(QString("The address book has no table '%1'; repair it or start afresh.").arg(table));
+    return sizes;
+}
+
+QString quoted(const QString &value)
+{
+    QString shown = value;
+    shown.replace(QChar(u'\0'), QLatin1String("\\0"));
+    if (text::StoreLength(shown) > 80)
+        shown = text::LeftInStoreLength(shown, 77) + QStringLiteral("...");
+    return u'"' + shown + u'"';
+}
+
+// The identity of a contact for finding it again: names, company, e-mail.
+QString identity(const QString &first, const QString &last, const QString &company, const QString &email)
+{
+    return QStringList{first, last, company, email}.join(QChar(u'\x1f')).toCaseFolded();
+}
+
+// The import of one batch of records into the open book.
+class Importer {
+public:
+    Importer(QSqlDatabase &db, const ImportOptions &options)
+        : mOptions(options), mAddressSizes(textSizes(db, "Address")),
+          mNumberSize(textSizes(db, "TelephoneList").value("Number")),
+          mTypeSize(textSizes(db, "TelephoneType").value("TelephoneType"))
+    {
+        QSqlQuery types = Prepare(db, "SELECT TypeID, TelephoneType FROM TelephoneType ORDER BY TypeID");
+        Run(types);
+        while (types.next())
+            mTypes << qMakePair(types.value(1).toString(), types.value(0).toInt());
+        QSqlQuery contacts = Prepare(db, "SELECT FirstName, LastName, Company, EMail FROM Address");
+        Run(contacts);
+        while (contacts.next())
+            mKnown.insert(identity(contacts.value(0).toString(), contacts.value(1).toString(),
+                                   contacts.value(2).toString(), contacts.value(3).toString()));
+        QStringList columns;
+        QStringList marks;
+        for (const BookField &f : BookFields()) {
+            columns << f.column;
+            marks << "?";
+        }
+        mInsertAddress = Prepare(db, QString("INSERT INTO Address (IsBusiness, %1) VALUES (?, %2)")
+                                         .arg(columns.join(", "), marks.join(", ")));
+        mInsertNumber = Prepare(db, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)");
+        mInsertType = Prepare(db, "INSERT INTO TelephoneType (TelephoneType) VALUES (?)");
+    }
+
+    void add(const ContactRecord &record)
+    {
+        mWho = QString("%1 (line %2)").arg(record.displayName()).arg(record.line);
+        const qsizetype notesBefore = mNotes.size();
+        ContactRecord stored;
+        for (const BookField &f : BookFields())
+            stored.*f.member = fitting(record.*f.member, f.caption, mAddressSizes.value(f.column));
+        if (mKnown.contains(identity(stored.firstName, stored.lastName, stored.company, stored.email))) {
+            mNotes.resize(notesBefore); // a contact already present adds nothing, not even notes
+            ++mSummary.alreadyPresent;
+            return;
+        }
+        bool hasData = !record.telephones.isEmpty();
+        for (const BookField &f : BookFields())
+            hasData = hasData || !(stored.*f.member).isEmpty();
+        if (!hasData) {
+            note("nothing in it fits the book; not imported.");
+            for (const QString &line : record.unplaced)
+                note(line + " (no place in the book)");
+            return;
+        }
+        QVariantList values{isBusiness(stored)};
+        for (const BookField &f : BookFields())
+            values << ((stored.*f.member).isEmpty() ? QVariant() : QVariant(stored.*f.member));
+        Run(mInsertAddress, values);
+        const int personId = mInsertAddress.lastInsertId().toInt();
+        mKnown.insert(identity(stored.firstName, stored.lastName, stored.company, stored.email));
+        ++mSummary.imported;
+        addTelephones(personId, record.telephones);
+        for (const QString &line : record.unplaced)
+            note(line + " (no place in the book)");
+    }
+
+    ImportSummary summary(const QString &source)
+    {
+        ImportSummary s = mSummary;
+        s.lines << QString("%1 contact%2 imported%3; %4 already present.")
+                       .arg(s.imported)
+                       .arg(s.imported == 1 ? "" : "s")
+                       .arg(source.isEmpty() ? QString() : " from " + source)
+                       .arg(s.alreadyPresent);
+        if (!s.typesCreated.isEmpty())
+            s.lines << "New telephone types: " + s.typesCreated.join(", ") + ".";
+        if (!mNotes.isEmpty())
+            s.lines << QString("%1 value%2 could not be placed in the book:")
+                           .arg(mNotes.size())
+                           .arg(mNotes.size() == 1 ? "" : "s");
+        s.lines << mNotes;
+        return s;
+    }
+
+private:
+    void note(const QString &what) { mNotes << mWho + ": " + what; }
+
+    // The value as the book can hold it, or empty with a note when it cannot.
+    QString fitting(const QString &value, const QString &caption, qsizetype size)
+    {
+        QString v = value;
+        if (text::ContainsNul(v)) {
+            v.remove(QChar(u'\0'));
+            note(QString("%1 held NUL characters, which were left out.").arg(caption));
+        }
+        if (size > 0 && text::StoreLength(v) > size) {
+            note(QString("%1 %2 is longer than %3 characters; not imported.").arg(caption, quoted(v)).arg(size));
+            return {};
+        }
+        return v;
+    }
+
+    bool isBusiness(const ContactRecord &r) const
+    {
+        switch (mOptions.view) {
+        case ImportView::Current:
+            return mOptions.currentIsBusiness;
+        case ImportView::Business:
+            return true;
+        case ImportView::Personal:
+            return false;
+        case ImportView::ByCompany:
+            break;
+        }
+        return !r.company.trimmed().isEmpty();
+    }
+
+    // The TypeID of the type with this name in any letter case; a new type when there is none.
+    int typeId(const QString &name)
+    {
+        if (const auto hit = mTypeCache.constFind(name); hit != mTypeCache.cend())
+            return hit.value();
+        int id = 0;
+        for (const auto &[existing, existingId] : std::as_const(mTypes))
+            if (text::SameIgnoringCase(existing, name)) {
+                id = existingId;
+                break;
+            }
+        if (id == 0) {
+            Run(mInsertType, {name});
+            id = mInsertType.lastInsertId().toInt();
+            mTypes << qMakePair(name, id);
+            mSummary.typesCreated << name;
+        }
+        mTypeCache.insert(name, id);
+        return id;
+    }
+
+    void addTelephones(int personId, const QList<Telephone> &telephones)
+    {
+        QHash<int, QString> used;
+        for (const Telephone &t : telephones) {
+            const QString type = QString(t.type).remove(QChar(u'\0')).trimmed();
+            const QString number = fitting(t.number, type + " number", mNumberSize);
+            if (number.isEmpty())
+                continue;
+            if (text::StoreLength(type) > mTypeSize) {
+                note(QString("the type name %1 of the number %2 is longer than %3 characters; not imported.")
+                         .arg(quoted(type), quoted(number))
+                         .arg(mTypeSize));
+                continue;
+            }
+            const int id = typeId(type.isEmpty() ? QStringLiteral("Phone") : type);
+            if (used.contains(id)) {
+                note(QString("%1 number %2: the book keeps one number of each type, and %3 is already stored; not "
+                             "imported.")
+                         .arg(type, quoted(number), quoted(used.value(id))));
+                continue;
+            }
+            Run(mInsertNumber, {personId, id, number});
+            used.insert(id, number);
+        }
+    }
+
+    const ImportOptions &mOptions;
+    QHash<QString, qsizetype> mAddressSizes;
+    qsizetype mNumberSize;
+    qsizetype mTypeSize;
+    QList<QPair<QString, int>> mTypes;
+    QHash<QString, int> mTypeCache; // by the spelling met in the files
+    QSet<QString> mKnown;
+    QSqlQuery mInsertAddress;
+    QSqlQuery mInsertNumber;
+    QSqlQuery mInsertType;
+    ImportSummary mSummary;
+    QStringList mNotes;
+    QString mWho; // the record at hand, for the notes
+};
+
+ImportSummary importInto(QSqlDatabase &db, const std::vector<ContactRecord> &records, const ImportOptions &options,
+                         const QString &source)
+{
+    if (!db.transaction())
+        throw InterchangeError("The address book cannot begin the import: it is in use. Try again.");
+    try {
+        ImportSummary summary;
+        {
+            Importer importer(db, options);
+            const qsizetype total = qsizetype(records.size());
+            for (qsizetype i = 0; i < total; ++i) {
+                if (options.progress && i % ProgressEvery == 0 && !options.progress(i, total)) {
+                    db.rollback();
+                    ImportSummary cancelled;
+                    cancelled.cancelled = true;
+                    cancelled.lines << "The import was cancelled; the address book is unchanged.";
+                    return cancelled;
+                }
+                importer.add(records[size_t(i)]);
+            }
+            if (options.progress)
+                options.progress(total, total);
+            summary = importer.summary(source);
+        }
+        if (!db.commit())
+            throw InterchangeError("The address book could not keep the imported contacts.");
+        return summary;
+    } catch (const InterchangeError &error) {
+        db.rollback();
+        throw InterchangeError(error.message() + " Nothing was imported; the address book is unchanged.");
+    } catch (...) {
+        db.rollback();
+        throw;
+    }
+}
+
+} // namespace
+
+ImportSummary ImportContacts(QSqlDatabase &db, const std::vector<ContactRecord> &records, const ImportOptions &options)
+{
+    return importInto(db, records, options, {});
+}
+
+ImportSummary ImportContactFile(QSqlDatabase &db, const QString &fileName, const ImportOptions &options)
+{
+    return importInto(db, ReadContactFile(fileName), options, QFileInfo(fileName).fileName());
+}
+
+} // namespace varnelle::interchange

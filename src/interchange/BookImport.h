@@ -1,0 +1,48 @@
+#pragma once
+
+#include "interchange/ContactRecord.h"
+
+#include <QSqlDatabase>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+namespace varnelle::interchange {
+
+// Where imported contacts go: the view shown now, business, personal, or
+// business exactly when the contact has a company.
+enum class ImportView { Current, Business, Personal, ByCompany };
+
+struct ImportOptions {
+    ImportView view = ImportView::ByCompany;
+    bool currentIsBusiness = true; // the view shown now, for ImportView::Current
+    // Told now and then how many of how many records are done; returning
+    // false cancels the import, which leaves the book unchanged.
+    std::function<bool(qsizetype done, qsizetype total)> progress;
+};
+
+struct ImportSummary {
+    bool cancelled = false;
+    qsizetype imported = 0;
+    qsizetype alreadyPresent = 0;
+    QStringList typesCreated;
+    // For the user: the counts first, then one line for every value that did
+    // not fit the book, every number beyond the first of its type, every
+    // property with no place in the book.
+    QStringList lines;
+};
+
+// Adds the records to the address book in one transaction: all of them or,
+// on a failure or a cancel, none. Values are checked against the sizes of the
+// book's fields as the store counts them; what does not fit is left out and
+// listed. A number's type is the existing type of that name in any letter
+// case, or a new one. A record whose names, company and e-mail (in any letter
+// case) a contact of the book already has is counted as already present and
+// not added again. Throws InterchangeError; the book is then unchanged.
+ImportSummary ImportContacts(QSqlDatabase &db, const std::vector<ContactRecord> &records,
+                             const ImportOptions &options);
+
+// Reads a vCard or CSV file and imports its contacts. Throws InterchangeError.
+ImportSummary ImportContactFile(QSqlDatabase &db, const QString &fileName, const ImportOptions &options);
+
+} // namespace varnelle::interchange

@@ -1,0 +1,176 @@
+#include "interchange/ContactRecord.h"
+
+namespace varnelle::interchange {
+
+namespace {
+
+QString joined(const QStringList &parts, const QString &separator)
+{
+    QStringList present;
+    for (const QString &p : parts)
+        if (!p.trimmed().isEmpty())
+            present << p.trimmed();
+    return present.join(separator);
+}
+
+QString addressInOneLine(const PostalAddress &a)
+{
+    const QString cityLine = joined({a.city, joined({a.state, a.zipCode}, " ")}, ", ");
+    return joined({a.poBox.isEmpty() ? QString() : "PO Box " + a.poBox, a.street, a.extended, cityLine, a.country},
+                  ", ");
+}
+
+bool isTitleWord(const QString &word)
+{
+    static const QStringList titles = {"Mr", "Mrs", "Ms", "Miss", "Mx", "Dr", "Prof", "Sir", "Rev"};
+    QString w = word;
+    if (w.endsWith('.'))
+        w.chop(1);
+    for (const QString &t : titles)
+        if (w.compare(t, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+} // namespace
+
+QString ContactRecord::displayName() const
+{
+    const QString name = joined({lastName, firstName}, ", ");
+    if (!name.isEmpty())
+        return name;
+    if (!company.isEmpty())
+        return company;
+    if (!email.isEmpty())
+        return email;
+    return QString("the contact at line %1").arg(line);
+}
+
+const std::array<BookField, 11> &BookFields()
+{
+    static const std::array<BookField, 11> fields = {{
+        {"Title", "Title", &ContactRecord::title},
+        {"FirstName", "First Name", &ContactRecord::firstName},
+        {"LastName", "Last Name", &ContactRecord::lastName},
+        {"Company", "Company", &ContactRecord::company},
+        {"Street", "Street", &ContactRecord::street},
+        {"State", "State", &ContactRecord::state},
+        {"City", "City", &ContactRecord::city},
+        {"ZipCode", "ZIP", &ContactRecord::zipCode},
+        {"EMail", "E-mail Address", &ContactRecord::email},
+        {"Spouse", "Spouse", &ContactRecord::spouse},
+        {"Children", "Children", &ContactRecord::children},
+    }};
+    return fields;
+}
+
+InterchangeError LineError(qsizetype line, const QString &text)
+{
+    return InterchangeError(QString("Line %1: %2").arg(line).arg(text));
+}
+
+bool PostalAddress::isEmpty() const
+{
+    return addressInOneLine(*this).isEmpty();
+}
+
+void RecordBuilder::addAddress(const PostalAddress &address)
+{
+    if (!address.isEmpty())
+        mAddresses << address;
+}
+
+void RecordBuilder::addEmail(const QString &email, bool preferred)
+{
+    if (email.trimmed().isEmpty())
+        return;
+    if (preferred && mPreferredEmail < 0)
+        mPreferredEmail = mEmails.size();
+    mEmails << email.trimmed();
+}
+
+void RecordBuilder::addSpouse(const QString &name)
+{
+    if (name.trimmed().isEmpty())
+        return;
+    if (record.spouse.isEmpty())
+        record.spouse = name.trimmed();
+    else
+        addUnplaced("Spouse", name);
+}
+
+void RecordBuilder::addChild(const QString &name)
+{
+    if (!name.trimmed().isEmpty())
+        mChildren << name.trimmed();
+}
+
+void RecordBuilder::addTelephone(const QString &type, const QString &number)
+{
+    if (!number.trimmed().isEmpty())
+        record.telephones << Telephone{type, number.trimmed()};
+}
+
+void RecordBuilder::addUnplaced(const QString &label, const QString &value)
+{
+    if (!value.trimmed().isEmpty())
+        record.unplaced << label + ": " + value.trimmed();
+}
+
+ContactRecord RecordBuilder::finish()
+{
+    qsizetype chosen = -1;
+    for (qsizetype i = 0; i < mAddresses.size() && chosen < 0; ++i)
+        if (mAddresses[i].preferred)
+            chosen = i;
+    if (chosen < 0 && !mAddresses.isEmpty())
+        chosen = 0;
+    for (qsizetype i = 0; i < mAddresses.size(); ++i) {
+        const PostalAddress &a = mAddresses[i];
+        const QString label = a.label.isEmpty() ? QString("Address") : QString("Address (%1)").arg(a.label);
+        if (i != chosen) {
+            addUnplaced(label, addressInOneLine(a));
+            continue;
+        }
+        record.street = joined({a.street, a.extended}, ", ");
+        record.city = a.city.trimmed();
+        record.state = a.state.trimmed();
+        record.zipCode = a.zipCode.trimmed();
+        addUnplaced("PO box", a.poBox);
+        addUnplaced("Country", a.country);
+    }
+    const qsizetype email = mPreferredEmail >= 0 ? mPreferredEmail : 0;
+    for (qsizetype i = 0; i < mEmails.size(); ++i) {
+        if (i == email)
+            record.email = mEmails[i];
+        else
+            addUnplaced("E-mail", mEmails[i]);
+    }
+    record.children = mChildren.join(", ");
+    return record;
+}
+
+void SplitWholeName(const QString &whole, ContactRecord &record)
+{
+    const QString name = whole.simplified();
+    if (const qsizetype comma = name.indexOf(','); comma > 0) {
+        record.lastName = name.left(comma).trimmed();
+        QStringList rest = name.mid(comma + 1).split(' ', Qt::SkipEmptyParts);
+        if (!rest.isEmpty() && isTitleWord(rest.first()))
+            record.title = rest.takeFirst();
+        record.firstName = rest.join(' ');
+        return;
+    }
+    QStringList words = name.split(' ', Qt::SkipEmptyParts);
+    if (words.size() > 1 && isTitleWord(words.first()))
+        record.title = words.takeFirst();
+    if (words.size() == 1) {
+        record.firstName = words.first();
+        return;
+    }
+    if (!words.isEmpty())
+        record.lastName = words.takeLast();
+    record.firstName = words.join(' ');
+}
+
+} // namespace varnelle::interchange

@@ -1,0 +1,406 @@
+#include "interchange/CsvReader.h"
+
+#include "interchange/CsvWriter.h"
+#include "interchange/TextDecoding.h"
+#include "interchange/TypeWords.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <map>
+
+namespace varnelle::interchange {
+
+namespace {
+
+constexpr qsizetype MaxCellChars = 16 * 1024 * 1024;
+
+// What a column holds.
+enum class Role {
+    Ignored, Title, FirstName, LastName, WholeName, Company, Email, Spouse, Children,
+    Telephone,    // a number of the type in `words`
+    Unplaced,     // a value with no place, captioned `words`
+    AddressPart,  // part `words` of the address in slot `slot`
+    PairType,     // the type of numbered pair `slot` ("phone 1", "e-mail 2", "relation 1")
+    PairValue,    // its value
+};
+
+struct Column {
+    Role role = Role::Ignored;
+    QString words;
+    QString slot;
+};
+
+const QHash<QString, QString> &fixedTelephones()
+{
+    static const QHash<QString, QString> table = {
+        {"business phone", "Work"},      {"business phone 2", "Work"},   {"work phone", "Work"},
+        {"home phone", "Home"},          {"home phone 2", "Home"},       {"mobile phone", "Mobile"},
+        {"mobile number", "Mobile"},     {"cell phone", "Mobile"},       {"mobile", "Mobile"},
+        {"business fax", "Work Fax"},    {"work fax", "Work Fax"},       {"home fax", "Home Fax"},
+        {"other fax", "Other Fax"},      {"fax", "Fax"},                 {"fax number", "Fax"},
+        {"pager", "Pager"},              {"pager number", "Pager"},      {"car phone", "Car"},
+        {"primary phone", "Main"},       {"company main phone", "Company Main"}, {"other phone", "Other"},
+        {"assistant's phone", "Assistant"}, {"callback", "Callback"},    {"isdn", "ISDN"},
+        {"radio phone", "Radio"},        {"telex", "Telex"},             {"tty/tdd phone", "TTY/TDD"},
+        {"phone", "Phone"},              {"telephone", "Phone"},         {"phone number", "Phone"},
+    };
+    return table;
+}
+
+const QHash<QString, Role> &fixedRoles()
+{
+    static const QHash<QString, Role> table = {
+        {"title", Role::Title},          {"name prefix", Role::Title},     {"prefix", Role::Title},
+        {"first name", Role::FirstName}, {"given name", Role::FirstName},  {"last name", Role::LastName},
+        {"family name", Role::LastName}, {"surname", Role::LastName},      {"name", Role::WholeName},
+        {"display name", Role::WholeName}, {"full name", Role::WholeName}, {"company", Role::Company},
+        {"organization", Role::Company}, {"organization name", Role::Company}, {"company name", Role::Company},
+        {"e-mail address", Role::Email}, {"email address", Role::Email},   {"e-mail", Role::Email},
+        {"email", Role::Email},          {"primary email", Role::Email},   {"spouse", Role::Spouse},
+        {"spouse name", Role::Spouse},   {"children", Role::Children},     {"child", Role::Children},
+    };
+    return table;
+}
+
+const QHash<QString, QString> &unplacedCaptions()
+{
+    static const QHash<QString, QString> table = {
+        {"middle name", "Middle name"},   {"additional name", "Middle name"}, {"suffix", "Name suffix"},
+        {"name suffix", "Name suffix"},   {"nickname", "Nickname"},           {"job title", "Job title"},
+        {"department", "Department"},     {"notes", "Note"},                  {"note", "Note"},
+        {"birthday", "Birthday"},         {"anniversary", "Anniversary"},     {"web page", "Web page"},
+        {"web page 2", "Web page"},       {"website", "Web page"},            {"personal web page", "Web page"},
+        {"e-mail 2 address", "E-mail"},   {"e-mail 3 address", "E-mail"},     {"secondary email", "E-mail"},
+        {"assistant's name", "Assistant"}, {"manager's name", "Manager"},     {"office location", "Office"},
+    };
+    return table;
+}
+
+// "business street 2" -> slot "work", part "street"
+bool addressColumn(const QString &heading, Column &column)
+{
+    static const QRegularExpression pattern(
+        "^(?:(business|work|home|other) )?(street|street 2|street 3|address|address 2|street address|city|state|"
+        "region|postal code|zip|zip code|zipcode|country|country/region|po box)$");
+    const auto m = pattern.match(heading);
+    if (!m.hasMatch())
+        return false;
+    QString part = m.captured(2);
+    if (part.startsWith("street") || part.startsWith("address"))
+        part = "street";
+    else if (part == "region")
+        part = "state";
+    else if (part.startsWith("zip") || part == "postal code")
+        part = "zip";
+    else if (part.startsWith("country"))
+        part = "country";
+    QString slot = m.captured(1);
+    if (slot == "business")
+        slot = "work";
+    column = {Role::AddressPart, part, slot};
+    return true;
+}
+
+// "Phone 1 - Type", "E-mail 2 - Value", "Address 1 - City", "Organization 1 - Name"
+bool numberedColumn(const QString &heading, Column &column)
+{
+    static const QRegularExpression pattern("^(phone|e-mail|email|relation|address|organization|website) (\\d+) - "
+                                            "(.+)$");
+    const auto m = pattern.match(heading);
+    if (!m.hasMatch())
+        return false;
+    const QString kind = m.captured(1) == "email" ? QStringLiteral("e-mail") : m.captured(1);
+    const QString slot = kind + u' ' + m.captured(2);
+    const QString field = m.captured(3);
+    const bool first = m.captured(2) == "1";
+    if (field == "type" || field == "label") {
+        column = {Role::PairType, {}, slot};
+    } else if (kind == "address") {
+        if (field == "extended address")
+            column = {Role::AddressPart, "extended", slot};
+        else if (!addressColumn(field, column) || field == "formatted")
+            return false;
+        column.slot = slot;
+    } else if (kind == "organization") {
+        if (field == "name")
+            column = first ? Column{Role::Company, {}, {}} : Column{Role::Unplaced, "Company", {}};
+        else if (field == "title")
+            column = {Role::Unplaced, "Job title", {}};
+        else if (field == "department")
+            column = {Role::Unplaced, "Department", {}};
+        else
+            return false;
+    } else if (field == "value") {
+        column = {Role::PairValue, {}, slot};
+    } else {
+        return false;
+    }
+    return true;
+}
+
+Column columnFor(const QString &rawHeading)
+{
+    const QString heading = rawHeading.simplified().toLower();
+    Column column;
+    if (auto r = fixedRoles().find(heading); r != fixedRoles().end())
+        return {r.value(), {}, {}};
+    if (auto t = fixedTelephones().find(heading); t != fixedTelephones().end())
+        return {Role::Telephone, t.value(), {}};
+    if (auto u = unplacedCaptions().find(heading); u != unplacedCaptions().end())
+        return {Role::Unplaced, u.value(), {}};
+    if (numberedColumn(heading, column) || addressColumn(heading, column))
+        return column;
+    return {};
+}
+
+// A telephone type written as a cell: "Mobile", "* Work", "work fax".
+QString telephoneType(const QString &cell)
+{
+    QString type = cell.trimmed();
+    while (type.startsWith(u'*'))
+        type = type.mid(1).trimmed();
+    if (type.isEmpty())
+        return QStringLiteral("Phone");
+    if (type == type.toLower())
+        return TypeWordsFor(type.split(u' ', Qt::SkipEmptyParts));
+    return type;
+}
+
+// The cells of one record and the line it starts on.
+struct Row {
+    QStringList cells;
+    qsizetype line = 0;
+};
+
+// Splits RFC 4180 text into rows: quoted cells may hold separators, quotes
+// (doubled) and line breaks.
+class RowSource {
+public:
+    RowSource(const QString &text, QChar separator) : mText(text), mSeparator(separator) {}
+
+    bool next(Row &row)
+    {
+        row.cells.clear();
+        if (mPos >= mText.size())
+            return false;
+        row.line = mLine;
+        QString cell;
+        bool quoted = false;
+        qsizetype quoteLine = 0;
+        const qsizetype size = mText.size();
+        while (mPos < size) {
+            const QChar c = mText[mPos++];
+            if (quoted) {
+                if (c == u'"') {
+                    if (mPos < size && mText[mPos] == u'"') {
+                        cell += c;
+                        ++mPos;
+                    } else {
+                        quoted = false;
+                    }
+                } else {
+                    if (c == u'\n')
+                        ++mLine;
+                    cell += c;
+                }
+            } else if (c == u'"' && cell.trimmed().isEmpty()) {
+                quoted = true;
+                quoteLine = mLine;
+                cell.clear();
+            } else if (c == mSeparator) {
+                row.cells << cell;
+                cell.clear();
+            } else if (c == u'\n') {
+                ++mLine;
+                break;
+            } else if (c != u'\r') {
+                cell += c;
+            }
+            if (cell.size() > MaxCellChars)
+                throw LineError(row.line, "a cell is longer than 16 MB, far more than any contact holds. This is not "
+                                          "a contact file, or it is damaged.");
+        }
+        if (quoted)
+            throw LineError(quoteLine, "a quoted cell begins here but has no closing quote.");
+        row.cells << cell;
+        return true;
+    }
+
+private:
+    const QString &mText;
+    QChar mSeparator;
+    qsizetype mPos = 0;
+    qsizetype mLine = 1;
+};
+
+QChar separatorOf(const QString &headingLine)
+{
+    const qsizetype commas = headingLine.count(u',');
+    const qsizetype semicolons = headingLine.count(u';');
+    const qsizetype tabs = headingLine.count(u'\t');
+    if (tabs > commas && tabs > semicolons)
+        return u'\t';
+    return semicolons > commas ? u';' : u',';
+}
+
+// Numbered pairs of one row: type and values by slot.
+struct Pair {
+    QString type;
+    QStringList values;
+};
+
+ContactRecord readRow(const std::vector<Column> &columns, const Row &row)
+{
+    RecordBuilder b(row.line);
+    ContactRecord &r = b.record;
+    std::map<QString, PostalAddress> addresses; // by slot
+    QStringList addressOrder;
+    std::map<QString, Pair> pairs;
+    QStringList pairOrder;
+    QString wholeName;
+    for (qsizetype i = 0; i < row.cells.size() && i < qsizetype(columns.size()); ++i) {
+        const Column &col = columns[size_t(i)];
+        const QString cell = WithoutFormulaMark(row.cells[i]).trimmed();
+        if (cell.isEmpty() && col.role != Role::PairType)
+            continue;
+        switch (col.role) {
+        case Role::Ignored:
+            break;
+        case Role::Title:
+            r.title = cell;
+            break;
+        case Role::FirstName:
+            r.firstName = cell;
+            break;
+        case Role::LastName:
+            r.lastName = cell;
+            break;
+        case Role::WholeName:
+            wholeName = cell;
+            break;
+        case Role::Company:
+            if (r.company.isEmpty())
+                r.company = cell;
+            else
+                b.addUnplaced("Company", cell);
+            break;
+        case Role::Email:
+            for (const QString &e : cell.split(QLatin1String(" ::: ")))
+                b.addEmail(e, false);
+            break;
+        case Role::Spouse:
+            b.addSpouse(cell);
+            break;
+        case Role::Children:
+            b.addChild(cell);
+            break;
+        case Role::Telephone:
+            b.addTelephone(col.words, cell);
+            break;
+        case Role::Unplaced:
+            b.addUnplaced(col.words, cell);
+            break;
+        case Role::AddressPart: {
+            if (!addresses.count(col.slot))
+                addressOrder << col.slot;
+            PostalAddress &a = addresses[col.slot];
+            a.label = col.slot;
+            QString *part = col.words == "street" ? &a.street
+                : col.words == "extended"         ? &a.extended
+                : col.words == "city"             ? &a.city
+                : col.words == "state"            ? &a.state
+                : col.words == "zip"              ? &a.zipCode
+                : col.words == "po box"           ? &a.poBox
+                                                  : &a.country;
+            *part = part->isEmpty() ? cell : *part + ", " + cell;
+            break;
+        }
+        case Role::PairType:
+        case Role::PairValue: {
+            if (!pairs.count(col.slot))
+                pairOrder << col.slot;
+            Pair &p = pairs[col.slot];
+            if (col.role == Role::PairType)
+                p.type = cell;
+            else
+                p.values << cell.split(QLatin1String(" ::: "));
+            break;
+        }
+        }
+    }
+    for (const QString &slot : pairOrder) {
+        const Pair &p = pairs[slot];
+        for (const QString &value : p.values) {
+            if (slot.startsWith(QLatin1String("phone")))
+                b.addTelephone(telephoneType(p.type), value);
+            else if (slot.startsWith(QLatin1String("e-mail")))
+                b.addEmail(value, p.type.startsWith(u'*'));
+            else if (slot.startsWith(QLatin1String("relation")) && p.type.compare("spouse", Qt::CaseInsensitive) == 0)
+                b.addSpouse(value);
+            else if (slot.startsWith(QLatin1String("relation")) && p.type.compare("child", Qt::CaseInsensitive) == 0)
+                b.addChild(value);
+            else if (slot.startsWith(QLatin1String("relation")))
+                b.addUnplaced(p.type.isEmpty() ? QStringLiteral("Related") : "Related (" + p.type + ")", value);
+            else
+                b.addUnplaced(p.type.isEmpty() ? QStringLiteral("Web page") : "Web page (" + p.type + ")", value);
+        }
+    }
+    for (const QString &slot : addressOrder) {
+        PostalAddress &a = addresses[slot];
+        if (pairs.count(slot) && !pairs[slot].type.isEmpty())
+            a.label = pairs[slot].type;
+        b.addAddress(a);
+    }
+    ContactRecord record = b.finish();
+    if (record.firstName.isEmpty() && record.lastName.isEmpty() && !wholeName.isEmpty()
+        && wholeName.compare(record.company, Qt::CaseInsensitive) != 0
+        && wholeName.compare(record.email, Qt::CaseInsensitive) != 0)
+        SplitWholeName(wholeName, record);
+    return record;
+}
+
+bool isEmptyRecord(const ContactRecord &r)
+{
+    for (const BookField &f : BookFields())
+        if (!(r.*f.member).isEmpty())
+            return false;
+    return r.telephones.isEmpty() && r.unplaced.isEmpty();
+}
+
+} // namespace
+
+std::vector<ContactRecord> ReadCsvContacts(const QByteArray &data)
+{
+    QByteArrayView bytes(data);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes = bytes.sliced(3);
+    if (const qsizetype at = FirstControlByte(bytes); at >= 0)
+        throw LineError(bytes.first(at).count('\n') + 1,
+                        "the line holds binary data, which no CSV file of contacts holds. This is not a CSV file, "
+                        "or it is damaged.");
+    const QString text = Decode(bytes);
+    RowSource rows(text, separatorOf(text.left(text.indexOf(u'\n'))));
+    Row heading;
+    if (!rows.next(heading))
+        throw InterchangeError("The file is empty: it holds no heading row and no contacts.");
+    std::vector<Column> columns;
+    bool known = false;
+    for (const QString &h : heading.cells) {
+        columns.push_back(columnFor(h));
+        known = known || columns.back().role != Role::Ignored;
+    }
+    if (!known)
+        throw LineError(1, "this is neither a vCard file (which begins with BEGIN:VCARD) nor a CSV file of "
+                           "contacts (whose first line names columns such as \"First Name\", \"Last Name\", "
+                           "\"Company\" or \"E-mail Address\").");
+    std::vector<ContactRecord> records;
+    Row row;
+    while (rows.next(row)) {
+        ContactRecord record = readRow(columns, row);
+        if (!isEmptyRecord(record))
+            records.push_back(std::move(record));
+    }
+    return records;
+}
+
+} // namespace varnelle::interchange

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "interchange/ContactRecord.h"
+
+#include <QByteArray>
+#include <vector>
+
+namespace varnelle::interchange {
+
+// Reads a comma-separated file with a heading row, as web address books and
+// mail programs export contacts: "Given Name"/"First Name", "Family
+// Name"/"Last Name", "Organization 1 - Name"/"Company", "E-mail 1 -
+// Value"/"E-mail Address", "Phone 1 - Type" with "Phone 1 - Value",
+// "Business Phone", "Home Phone", "Mobile Phone", "Business Fax", the address
+// columns of each kind, and so on. Columns it does not know are ignored;
+// known ones with no place in the book (notes, job title, a second address)
+// become unplaced lines. Commas, semicolons or tabs separate the cells, as
+// the heading shows; the text is UTF-8, or Windows-1252 when it is not
+// valid UTF-8. Throws InterchangeError naming the line of a fault.
+std::vector<ContactRecord> ReadCsvContacts(const QByteArray &data);
+
+} // namespace varnelle::interchange

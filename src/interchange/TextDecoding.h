@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace varnelle::interchange {
+
+// The character sets contact files are written in.
+enum class Charset { Utf8, Latin1, Windows1252, Unknown };
+
+// The character set of a CHARSET= name in its common spellings ("UTF-8",
+// "us-ascii", "ISO-8859-1", "windows-1252", "cp1252"); Unknown for others.
+Charset CharsetNamed(QByteArrayView name);
+
+// The bytes as text in the character set. UTF-8 that is not valid UTF-8 is
+// read as Windows-1252, which is what older programs mean by it.
+QString Decode(QByteArrayView bytes, Charset charset = Charset::Utf8);
+
+// Bytes 0x00-0x1F other than tab, CR and LF: the first one's offset, or -1.
+qsizetype FirstControlByte(QByteArrayView bytes);
+
+} // namespace varnelle::interchange

@@ -1,0 +1,95 @@
+#include "interchange/TypeWords.h"
+
+namespace varnelle::interchange {
+
+namespace {
+
+struct TypeWord {
+    const char *vcard;
+    const char *words;
+    bool place; // a place (work, home) goes before the kind of telephone
+};
+
+const TypeWord Table[] = {
+    {"work", "Work", true},    {"home", "Home", true},       {"main", "Main", true},
+    {"other", "Other", true},  {"cell", "Mobile", false},    {"iphone", "iPhone", false},
+    {"fax", "Fax", false},     {"pager", "Pager", false},    {"car", "Car", false},
+    {"video", "Video", false}, {"isdn", "ISDN", false},      {"bbs", "BBS", false},
+    {"modem", "Modem", false}, {"msg", "Message", false},    {"text", "Text", false},
+    {"textphone", "Textphone", false},
+};
+
+const char *const Silent[] = {"voice", "pref", "internet", "x400", "dom", "intl", "postal", "parcel"};
+
+const TypeWord *find(const QString &vcard)
+{
+    for (const TypeWord &t : Table)
+        if (vcard.compare(QLatin1String(t.vcard), Qt::CaseInsensitive) == 0)
+            return &t;
+    if (vcard.compare(QLatin1String("mobile"), Qt::CaseInsensitive) == 0)
+        return find("cell");
+    return nullptr;
+}
+
+bool silent(const QString &vcard)
+{
+    for (const char *s : Silent)
+        if (vcard.compare(QLatin1String(s), Qt::CaseInsensitive) == 0)
+            return true;
+    return vcard.isEmpty() || vcard.startsWith(QLatin1String("x-"), Qt::CaseInsensitive);
+}
+
+} // namespace
+
+QString TypeWordsFor(const QStringList &vcardTypes)
+{
+    QStringList places;
+    QStringList kinds;
+    for (const QString &type : vcardTypes) {
+        QString words;
+        bool place = false;
+        if (const TypeWord *t = find(type)) {
+            words = QLatin1String(t->words);
+            place = t->place;
+        } else if (!silent(type)) {
+            words = type.left(1).toUpper() + type.mid(1).toLower();
+        }
+        QStringList &list = place ? places : kinds;
+        if (!words.isEmpty() && !list.contains(words))
+            list << words;
+    }
+    const QString words = (places + kinds).join(' ');
+    return words.isEmpty() ? QStringLiteral("Phone") : words;
+}
+
+QString WordsOfLabel(const QString &label)
+{
+    QString words = label.trimmed();
+    if (!(words.startsWith(QLatin1String("_$!<")) && words.endsWith(QLatin1String(">!$_"))))
+        return words;
+    words = words.mid(4, words.size() - 8);
+    if (words.endsWith(QLatin1String("FAX")) && words.size() > 3)
+        words = words.chopped(3) + QStringLiteral(" Fax");
+    return words;
+}
+
+QStringList VCardTypesFor(const QString &words)
+{
+    if (words == QLatin1String("Phone"))
+        return {QStringLiteral("voice")};
+    QStringList types;
+    for (const QString &word : words.split(' ')) {
+        const TypeWord *match = nullptr;
+        for (const TypeWord &t : Table)
+            if (word == QLatin1String(t.words))
+                match = &t;
+        if (!match)
+            return {};
+        types << QLatin1String(match->vcard);
+    }
+    if (TypeWordsFor(types) != words)
+        return {};
+    return types;
+}
+
+} // namespace varnelle::interchange

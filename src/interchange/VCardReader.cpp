@@ -1,0 +1,501 @@
+#include "interchange/VCardReader.h"
+
+#include "interchange/TextDecoding.h"
+#include "interchange/TypeWords.h"
+
+#include <QHash>
+
+namespace varnelle::interchange {
+
+namespace {
+
+constexpr qsizetype MaxLineBytes = 16 * 1024 * 1024;
+
+// One property line of a card, its parameters read in whatever spelling.
+struct Property {
+    QByteArray group; // upper case, without the dot
+    QByteArray name;  // upper case
+    QStringList types; // TYPE values, lower case
+    QByteArray valueType; // VALUE=, lower case
+    bool preferred = false;
+    bool binary = false;
+    QString value; // decoded, still escaped
+    qsizetype line = 0;
+};
+
+bool startsWithNoCase(QByteArrayView text, QByteArrayView prefix)
+{
+    return text.size() >= prefix.size() && qstrnicmp(text.data(), prefix.data(), prefix.size()) == 0;
+}
+
+// The physical and logical lines of a file: folded lines are joined, and so
+// are quoted-printable soft line breaks and the bare continuation lines of a
+// version 2.1 base64 value.
+class LineSource {
+public:
+    explicit LineSource(const QByteArray &data)
+        : mData(data)
+    {
+        if (mData.startsWith("\xEF\xBB\xBF"))
+            mPos = 3;
+    }
+
+    // The next non-blank logical line and the number of its first physical
+    // line; false at the end of the data.
+    bool next(QByteArray &text, qsizetype &line)
+    {
+        QByteArrayView physical;
+        do {
+            if (!take(physical))
+                return false;
+        } while (physical.trimmed().isEmpty());
+        line = mLine;
+        text = physical.toByteArray();
+        const qsizetype colon = text.indexOf(':');
+        const QByteArray head = (colon < 0 ? text : text.left(colon)).toUpper();
+        const bool quotedPrintable = head.contains("QUOTED-PRINTABLE");
+        const bool base64 = head.contains("BASE64") || head.contains("ENCODING=B");
+        for (;;) {
+            const QByteArrayView following = peek();
+            if (mPos >= mData.size())
+                break;
+            if (quotedPrintable && text.endsWith('=')) {
+                // A soft line break: the next line goes on with the value as it stands.
+                take(physical);
+                text.chop(1);
+                text += physical;
+            } else if (!following.isEmpty() && (following[0] == ' ' || following[0] == '\t')) {
+                take(physical);
+                text += physical.sliced(1);
+            } else if (base64 && !following.trimmed().isEmpty() && !following.contains(':')) {
+                take(physical);
+                text += physical.trimmed();
+            } else {
+                break;
+            }
+            if (text.size() > MaxLineBytes)
+                throw tooLong(line);
+        }
+        return true;
+    }
+
+    qsizetype lastLine() const { return mLine; }
+
+private:
+    static InterchangeError tooLong(qsizetype line)
+    {
+        return LineError(line, "the line is longer than 16 MB, far more than any contact holds. This is not a "
+                               "vCard file, or it is damaged.");
+    }
+
+    QByteArrayView peek() const
+    {
+        if (mPos >= mData.size())
+            return {};
+        qsizetype end = mData.indexOf('\n', mPos);
+        if (end < 0)
+            end = mData.size();
+        QByteArrayView line(mData.constData() + mPos, end - mPos);
+        return line.endsWith('\r') ? line.chopped(1) : line;
+    }
+
+    bool take(QByteArrayView &line)
+    {
+        if (mPos >= mData.size())
+            return false;
+        ++mLine;
+        qsizetype end = mData.indexOf('\n', mPos);
+        if (end < 0)
+            end = mData.size();
+        if (end - mPos > MaxLineBytes)
+            throw tooLong(mLine);
+        line = QByteArrayView(mData.constData() + mPos, end - mPos);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        mPos = end + 1;
+        if (const qsizetype at = FirstControlByte(line); at >= 0)
+            throw LineError(mLine, QString("the line holds binary data (byte 0x%1 at column %2), which no vCard "
+                                           "file holds. This is not a vCard file, or it is damaged.")
+                                       .arg(static_cast<unsigned char>(line[at]), 2, 16, QLatin1Char('0'))
+                                       .arg(at + 1));
+        return true;
+    }
+
+    const QByteArray &mData;
+    qsizetype mPos = 0;
+    qsizetype mLine = 0;
+};
+
+int hexDigit(char c)
+{
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    return -1;
+}
+
+QByteArray decodeQuotedPrintable(QByteArrayView value, qsizetype line)
+{
+    QByteArray bytes;
+    bytes.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] != '=') {
+            bytes += value[i];
+            continue;
+        }
+        const int high = i + 1 < value.size() ? hexDigit(value[i + 1]) : -1;
+        const int low = i + 2 < value.size() ? hexDigit(value[i + 2]) : -1;
+        if (high < 0 || low < 0)
+            throw LineError(line, QString("the quoted-printable sequence \"%1\" is invalid: '=' must be followed by "
+                                          "two hexadecimal digits.")
+                                      .arg(QString::fromLatin1(value.sliced(i, qMin<qsizetype>(3, value.size() - i)))));
+        bytes += char(high * 16 + low);
+        i += 2;
+    }
+    return bytes;
+}
+
+// Splits at separators outside double quotes.
+QList<QByteArrayView> splitOutsideQuotes(QByteArrayView text, char separator)
+{
+    QList<QByteArrayView> parts;
+    bool quoted = false;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == '"')
+            quoted = !quoted;
+        else if (text[i] == separator && !quoted) {
+            parts << text.sliced(start, i - start);
+            start = i + 1;
+        }
+    }
+    parts << text.sliced(start);
+    return parts;
+}
+
+QByteArray unquoted(QByteArrayView value)
+{
+    QByteArrayView v = value.trimmed();
+    if (v.size() >= 2 && v.startsWith('"') && v.endsWith('"'))
+        v = v.sliced(1, v.size() - 2);
+    return v.toByteArray();
+}
+
+Property parseProperty(const QByteArray &text, qsizetype line)
+{
+    Property p;
+    p.line = line;
+    // The colon that ends the name and parameters is the first one outside quotes.
+    qsizetype colon = -1;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size() && colon < 0; ++i) {
+        if (text[i] == '"')
+            quoted = !quoted;
+        else if (text[i] == ':' && !quoted)
+            colon = i;
+    }
+    if (colon < 0)
+        throw LineError(line, QString("\"%1\" is not a vCard property: it has no ':'.")
+                                  .arg(QString::fromUtf8(text.left(60)).trimmed()));
+    const QList<QByteArrayView> head = splitOutsideQuotes(QByteArrayView(text).first(colon), ';');
+    const QByteArray fullName = head.first().trimmed().toByteArray().toUpper();
+    if (const qsizetype dot = fullName.lastIndexOf('.'); dot >= 0) {
+        p.group = fullName.left(dot);
+        p.name = fullName.mid(dot + 1);
+    } else {
+        p.name = fullName;
+    }
+    if (p.name.isEmpty())
+        throw LineError(line, "the property has no name before its ':'.");
+
+    QByteArray encoding;
+    QByteArray charsetName;
+    for (qsizetype i = 1; i < head.size(); ++i) {
+        const QByteArrayView param = head[i].trimmed();
+        if (param.isEmpty())
+            continue;
+        const qsizetype eq = param.indexOf('=');
+        QByteArray key = eq < 0 ? QByteArray("TYPE") : param.first(eq).trimmed().toByteArray().toUpper();
+        QByteArrayView value = eq < 0 ? param : param.sliced(eq + 1);
+        if (eq < 0) {
+            // Version 2.1 writes bare values: TEL;HOME;FAX, ADR;QUOTED-PRINTABLE.
+            const QByteArray bare = value.toByteArray().toUpper();
+            if (bare == "QUOTED-PRINTABLE" || bare == "BASE64" || bare == "8BIT" || bare == "7BIT")
+                key = "ENCODING";
+        }
+        if (key == "ENCODING") {
+            encoding = unquoted(value).toUpper();
+        } else if (key == "CHARSET") {
+            charsetName = unquoted(value);
+        } else if (key == "VALUE") {
+            p.valueType = unquoted(value).toLower();
+        } else if (key == "PREF") {
+            p.preferred = true;
+        } else if (key == "TYPE") {
+            for (const QByteArray &t : unquoted(value).split(',')) {
+                const QString type = QString::fromUtf8(unquoted(t)).toLower();
+                if (type == QLatin1String("pref"))
+                    p.preferred = true;
+                else if (!type.isEmpty())
+                    p.types << type;
+            }
+        }
+    }
+
+    QByteArrayView raw = QByteArrayView(text).sliced(colon + 1);
+    if (encoding == "B" || encoding == "BASE64" || p.valueType == "binary" || startsWithNoCase(raw, "data:")) {
+        p.binary = true;
+        return p;
+    }
+    Charset charset = Charset::Utf8;
+    if (!charsetName.isEmpty()) {
+        charset = CharsetNamed(charsetName);
+        if (charset == Charset::Unknown)
+            throw LineError(line, QString("the character set \"%1\" is unknown; this program reads UTF-8, "
+                                          "ISO-8859-1 and Windows-1252.")
+                                      .arg(QString::fromLatin1(charsetName)));
+    }
+    if (encoding == "QUOTED-PRINTABLE")
+        p.value = Decode(decodeQuotedPrintable(raw, line), charset);
+    else
+        p.value = Decode(raw, charset);
+    return p;
+}
+
+// The parts of a structured value (N, ADR, ORG), split at unescaped ';'.
+QStringList structuredParts(const QString &value)
+{
+    QStringList parts;
+    QString part;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c == u'\\' && i + 1 < value.size()) {
+            part += c;
+            part += value[++i];
+        } else if (c == u';') {
+            parts << part;
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    parts << part;
+    return parts;
+}
+
+// An escaped text value as plain text; unescaped commas separate the values
+// of a list, which are joined with listSeparator.
+QString unescaped(const QString &value, const QString &listSeparator = QStringLiteral(","))
+{
+    QString text;
+    text.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c == u',') {
+            text += listSeparator;
+        } else if (c == u'\\' && i + 1 < value.size()) {
+            const QChar e = value[++i];
+            if (e == u'n' || e == u'N')
+                text += u'\n';
+            else if (e == u'\\' || e == u',' || e == u';' || e == u':')
+                text += e;
+            else
+                text += QString(c) + e;
+        } else {
+            text += c;
+        }
+    }
+    return text.trimmed();
+}
+
+QString part(const QStringList &parts, qsizetype i, const QString &listSeparator = QStringLiteral(" "))
+{
+    return i < parts.size() ? unescaped(parts[i], listSeparator) : QString();
+}
+
+QString caption(const QByteArray &name)
+{
+    static const QHash<QByteArray, QString> captions = {
+        {"NOTE", "Note"},          {"URL", "Web page"},         {"BDAY", "Birthday"},
+        {"ANNIVERSARY", "Anniversary"}, {"TITLE", "Job title"}, {"ROLE", "Role"},
+        {"NICKNAME", "Nickname"},  {"CATEGORIES", "Categories"}, {"GEO", "Position"},
+        {"TZ", "Time zone"},       {"IMPP", "Instant messaging"}, {"PHOTO", "Photo"},
+        {"LOGO", "Logo"},          {"SOUND", "Sound"},          {"KEY", "Public key"},
+        {"GENDER", "Gender"},      {"LANG", "Language"},        {"RELATED", "Related"},
+        {"X-ABRELATEDNAMES", "Related"}, {"X-ABDATE", "Date"},  {"MAILER", "Mail program"},
+    };
+    return captions.value(name, QString::fromLatin1(name));
+}
+
+bool isIgnored(const QByteArray &name)
+{
+    // What describes the file or repeats other properties, not the contact.
+    static const QList<QByteArray> ignored = {
+        "BEGIN", "END", "VERSION", "PRODID", "REV", "UID", "X-ABLABEL", "X-ABSHOWAS", "KIND", "SORT-STRING",
+        "CLIENTPIDMAP", "LABEL", "X-MS-OL-DESIGN", "X-MS-OL-DEFAULT-POSTAL-ADDRESS", "X-ABUID", "X-ABADR",
+        "SOURCE", "NAME", "X-MS-CARDPICTURE"};
+    return ignored.contains(name);
+}
+
+bool isSpouseProperty(const QByteArray &name)
+{
+    return name == "X-SPOUSE" || name == "X-EVOLUTION-SPOUSE" || name == "X-KADDRESSBOOK-X-SPOUSENAME"
+        || name == "X-MS-SPOUSE" || name == "X-SPOUSE-NAME";
+}
+
+bool isChildrenProperty(const QByteArray &name)
+{
+    return name == "X-CHILD" || name == "X-CHILDREN" || name == "X-MS-CHILD" || name == "X-EVOLUTION-CHILDREN"
+        || name == "X-KADDRESSBOOK-X-CHILDREN";
+}
+
+QString labelled(const QString &caption, const QString &label)
+{
+    return label.isEmpty() ? caption : QString("%1 (%2)").arg(caption, label);
+}
+
+// A relation named as text (not a link to another card): spouse, child, or other.
+void mapRelation(RecordBuilder &b, const Property &p, const QString &label)
+{
+    const QString name = unescaped(p.value);
+    const bool link = p.valueType == "uri" || name.startsWith(QLatin1String("urn:"))
+        || name.contains(QLatin1String("://")) || name.startsWith(QLatin1String("mailto:"));
+    const QString relation = label.isEmpty() ? p.types.join(' ') : label.toLower();
+    if (!link && (relation.contains(QLatin1String("spouse"))))
+        b.addSpouse(name);
+    else if (!link && relation.contains(QLatin1String("child")))
+        b.addChild(name);
+    else
+        b.addUnplaced(labelled("Related", label.isEmpty() ? p.types.join(", ") : label), name);
+}
+
+ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line)
+{
+    RecordBuilder b(line);
+    ContactRecord &r = b.record;
+    QHash<QByteArray, QString> labels;
+    for (const Property &p : properties)
+        if (p.name == "X-ABLABEL" && !p.group.isEmpty())
+            labels.insert(p.group, WordsOfLabel(unescaped(p.value)));
+
+    QString wholeName;
+    bool haveNameParts = false;
+    for (const Property &p : properties) {
+        const QString label = p.group.isEmpty() ? QString() : labels.value(p.group);
+        if (isIgnored(p.name))
+            continue;
+        if (p.binary) {
+            b.addUnplaced(caption(p.name), "not imported (binary data)");
+        } else if (p.name == "N") {
+            const QStringList parts = structuredParts(p.value);
+            r.lastName = part(parts, 0);
+            r.firstName = part(parts, 1);
+            r.title = part(parts, 3);
+            haveNameParts = !(r.lastName.isEmpty() && r.firstName.isEmpty() && r.title.isEmpty());
+            b.addUnplaced("Middle name", part(parts, 2));
+            b.addUnplaced("Name suffix", part(parts, 4));
+        } else if (p.name == "FN") {
+            wholeName = unescaped(p.value);
+        } else if (p.name == "ORG") {
+            const QStringList parts = structuredParts(p.value);
+            if (r.company.isEmpty())
+                r.company = part(parts, 0, QStringLiteral(","));
+            else
+                b.addUnplaced("Company", part(parts, 0, QStringLiteral(",")));
+            for (qsizetype i = 1; i < parts.size(); ++i)
+                b.addUnplaced("Department", part(parts, i, QStringLiteral(",")));
+        } else if (p.name == "ADR") {
+            const QStringList parts = structuredParts(p.value);
+            PostalAddress a;
+            a.label = label.isEmpty() ? p.types.join(", ") : label;
+            a.poBox = part(parts, 0, QStringLiteral(", "));
+            a.extended = part(parts, 1, QStringLiteral(", "));
+            a.street = part(parts, 2, QStringLiteral(", "));
+            a.city = part(parts, 3, QStringLiteral(", "));
+            a.state = part(parts, 4, QStringLiteral(", "));
+            a.zipCode = part(parts, 5, QStringLiteral(", "));
+            a.country = part(parts, 6, QStringLiteral(", "));
+            a.preferred = p.preferred;
+            b.addAddress(a);
+        } else if (p.name == "EMAIL") {
+            b.addEmail(unescaped(p.value), p.preferred);
+        } else if (p.name == "TEL") {
+            QString number = unescaped(p.value);
+            if (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) {
+                number = number.mid(4);
+                number.replace(QLatin1String(";ext="), QLatin1String(" ext. "), Qt::CaseInsensitive);
+            }
+            b.addTelephone(label.isEmpty() ? TypeWordsFor(p.types) : label, number);
+        } else if (p.name == "RELATED" || p.name == "X-ABRELATEDNAMES") {
+            mapRelation(b, p, label);
+        } else if (isSpouseProperty(p.name)) {
+            b.addSpouse(unescaped(p.value));
+        } else if (isChildrenProperty(p.name)) {
+            b.addChild(unescaped(p.value, QStringLiteral(", ")));
+        } else {
+            b.addUnplaced(labelled(caption(p.name), label), unescaped(p.value, QStringLiteral(", ")));
+        }
+    }
+    ContactRecord record = b.finish();
+    const bool wholeNameIsNoName = wholeName.compare(record.company, Qt::CaseInsensitive) == 0
+        || wholeName.compare(record.email, Qt::CaseInsensitive) == 0;
+    if (!haveNameParts && !wholeName.isEmpty() && !wholeNameIsNoName)
+        SplitWholeName(wholeName, record);
+    return record;
+}
+
+bool isLine(const QByteArray &text, const char *expected)
+{
+    return text.trimmed().compare(expected, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+bool LooksLikeVCard(const QByteArray &data)
+{
+    QByteArrayView rest(data);
+    if (rest.startsWith("\xEF\xBB\xBF"))
+        rest = rest.sliced(3);
+    rest = rest.trimmed();
+    return startsWithNoCase(rest, "BEGIN:VCARD");
+}
+
+std::vector<ContactRecord> ReadVCards(const QByteArray &data)
+{
+    std::vector<ContactRecord> records;
+    LineSource source(data);
+    QByteArray text;
+    qsizetype line = 0;
+    qsizetype cardLine = 0; // 0 outside a card
+    std::vector<Property> properties;
+    while (source.next(text, line)) {
+        if (cardLine == 0) {
+            if (!isLine(text, "BEGIN:VCARD"))
+                throw LineError(line, QString("\"%1\" stands where a card should begin with BEGIN:VCARD. This is "
+                                              "not a vCard file, or it is damaged.")
+                                          .arg(QString::fromUtf8(text.left(60)).trimmed()));
+            cardLine = line;
+            properties.clear();
+            continue;
+        }
+        if (isLine(text, "END:VCARD")) {
+            records.push_back(mapCard(properties, cardLine));
+            cardLine = 0;
+            continue;
+        }
+        if (isLine(text, "BEGIN:VCARD"))
+            throw LineError(line, QString("a new card begins, but the card that begins at line %1 has no "
+                                          "END:VCARD.")
+                                      .arg(cardLine));
+        properties.push_back(parseProperty(text, line));
+    }
+    if (cardLine != 0)
+        throw LineError(source.lastLine(),
+                        QString("the file ends, but the card that begins at line %1 has no END:VCARD.").arg(cardLine));
+    return records;
+}
+
+} // namespace varnelle::interchange

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "interchange/ContactRecord.h"
+
+#include <QByteArray>
+#include <vector>
+
+namespace varnelle::interchange {
+
+// Reads every card of a vCard file, version 2.1, 3.0 or 4.0: folded lines,
+// escapes, parameters in every spelling (TYPE=work,voice; type=WORK;type=pref;
+// bare TEL;HOME;FAX), item1. groups with their X-ABLabel, quoted-printable
+// values with soft line breaks, CHARSET= names, CRLF or LF line ends, a
+// UTF-8 byte order mark. Pictures and other binary values are skipped and
+// noted as unplaced. Throws InterchangeError naming the line of the first
+// fault: a card without END:VCARD, an invalid quoted-printable sequence, an
+// unknown character set, an overlong line, binary data, text that is no card.
+std::vector<ContactRecord> ReadVCards(const QByteArray &data);
+
+// Whether the bytes start like a vCard file (after a byte order mark and blank lines).
+bool LooksLikeVCard(const QByteArray &data);
+
+} // namespace varnelle::interchange

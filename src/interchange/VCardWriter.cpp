@@ -1,0 +1,116 @@
+#include "interchange/VCardWriter.h"
+
+#include "interchange/TypeWords.h"
+
+namespace varnelle::interchange {
+
+namespace {
+
+constexpr qsizetype FoldOctets = 75;
+
+QString escaped(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() + 8);
+    for (const QChar c : text) {
+        if (c == u'\\' || c == u',' || c == u';') {
+            out += u'\\';
+            out += c;
+        } else if (c == u'\n')
+            out += QLatin1String("\\n");
+        else if (c != u'\r')
+            out += c;
+    }
+    return out;
+}
+
+// Appends a content line, folded: no physical line is longer than 75 octets,
+// and a continuation line starts with a space.
+void appendLine(QByteArray &out, const QString &line)
+{
+    const QByteArray bytes = line.toUtf8();
+    qsizetype start = 0;
+    qsizetype room = FoldOctets;
+    while (bytes.size() - start > room) {
+        qsizetype cut = start + room;
+        while (cut > start && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80)
+            --cut; // a UTF-8 continuation byte stays with its sequence
+        out.append(bytes.constData() + start, cut - start);
+        out.append("\r\n ");
+        start = cut;
+        room = FoldOctets - 1;
+    }
+    out.append(bytes.constData() + start, bytes.size() - start);
+    out.append("\r\n");
+}
+
+QString structured(const QStringList &parts)
+{
+    QStringList out;
+    for (const QString &p : parts)
+        out << escaped(p);
+    return out.join(u';');
+}
+
+QString wholeName(const ContactRecord &r)
+{
+    QStringList parts;
+    for (const QString &p : {r.title, r.firstName, r.lastName})
+        if (!p.isEmpty())
+            parts << p;
+    if (!parts.isEmpty())
+        return parts.join(u' ');
+    return r.company.isEmpty() ? r.email : r.company;
+}
+
+} // namespace
+
+void AppendVCard(QByteArray &out, const ContactRecord &r, VCardVersion version)
+{
+    const bool v4 = version == VCardVersion::V4;
+    auto upper = [v4](const QString &types) { return v4 ? types : types.toUpper(); };
+    int item = 0;
+    auto appendLabelled = [&](const QString &property, const QString &value, const QString &label) {
+        const QString group = QString("item%1.").arg(++item);
+        appendLine(out, group + property + u':' + value);
+        appendLine(out, group + "X-ABLabel:" + escaped(label));
+    };
+
+    out.append("BEGIN:VCARD\r\n");
+    out.append(v4 ? "VERSION:4.0\r\n" : "VERSION:3.0\r\n");
+    appendLine(out, "FN:" + escaped(wholeName(r)));
+    appendLine(out, "N:" + structured({r.lastName, r.firstName, QString(), r.title, QString()}));
+    if (!r.company.isEmpty())
+        appendLine(out, "ORG:" + escaped(r.company));
+    if (!(r.street.isEmpty() && r.city.isEmpty() && r.state.isEmpty() && r.zipCode.isEmpty()))
+        appendLine(out, "ADR;TYPE=" + upper(r.isBusiness ? "work" : "home") + u':'
+                            + structured({QString(), QString(), r.street, r.city, r.state, r.zipCode, QString()}));
+    if (!r.email.isEmpty())
+        appendLine(out, (v4 ? "EMAIL:" : "EMAIL;TYPE=INTERNET:") + escaped(r.email));
+    const QString textValue = v4 ? QStringLiteral(";VALUE=text") : QString();
+    for (const Telephone &t : r.telephones) {
+        const QStringList types = VCardTypesFor(t.type);
+        if (types.isEmpty())
+            appendLabelled("TEL" + textValue, escaped(t.number), t.type);
+        else
+            appendLine(out, "TEL" + textValue + ";TYPE=" + upper(types.join(u',')) + u':' + escaped(t.number));
+    }
+    QStringList children;
+    for (const QString &child : r.children.split(u','))
+        if (!child.trimmed().isEmpty())
+            children << child.trimmed();
+    if (v4) {
+        if (!r.spouse.isEmpty())
+            appendLine(out, "RELATED;TYPE=spouse;VALUE=text:" + escaped(r.spouse));
+        for (const QString &child : children)
+            appendLine(out, "RELATED;TYPE=child;VALUE=text:" + escaped(child));
+    } else {
+        if (!r.spouse.isEmpty())
+            appendLabelled("X-ABRELATEDNAMES", escaped(r.spouse), "_$!<Spouse>!$_");
+        for (const QString &child : children)
+            appendLabelled("X-ABRELATEDNAMES", escaped(child), "_$!<Child>!$_");
+    }
+    out.append("END:VCARD\r\n");
+}
+
+} // namespace varnelle::interchange

@@ -1,0 +1,308 @@
+// The vCard and CSV readers and writers on their own: files as phones, web
+// address books and mail programs write them, the type words, faults.
+#include "interchange/ContactFile.h"
+#include "interchange/CsvWriter.h"
+#include "interchange/TypeWords.h"
+#include "interchange/VCardWriter.h"
+
+#include <QTest>
+
+using namespace varnelle::interchange;
+
+namespace {
+
+// A record in one line: the book's fields, then the numbers, then the unplaced values.
+QString dump(const ContactRecord &r)
+{
+    QStringList fields;
+    for (const BookField &f : BookFields())
+        fields << r.*f.member;
+    QStringList numbers;
+    for (const Telephone &t : r.telephones)
+        numbers << t.type + "=" + t.number;
+    return fields.join('|') + " # " + numbers.join("; ") + " # " + r.unplaced.join("; ");
+}
+
+QString firstDump(const QByteArray &data, const QString &name = {})
+{
+    const std::vector<ContactRecord> records = ReadContacts(data, name);
+    return records.empty() ? QString("(none)") : dump(records.front());
+}
+
+ContactRecord sample()
+{
+    ContactRecord r;
+    r.title = "Dr.";
+    r.firstName = "Zoë";
+    r.lastName = "O'Brien; Jr\\";
+    r.company = "Smith, Jones & Co";
+    r.street = QString("Straße ").repeated(6).trimmed();
+    r.city = "München";
+    r.state = "BY";
+    r.zipCode = "80331";
+    r.email = "zoe@example.com";
+    r.spouse = "Max Mustermann";
+    r.children = "Ann, Bob";
+    r.telephones = {{"Work", "+49 89 123"}, {"Home Fax", "(089) 456"}, {"Büro", "=1+2"}, {"Phone", "-5"},
+                    {"Mobile", "0170 \U0001F600"}};
+    r.isBusiness = true;
+    return r;
+}
+
+} // namespace
+
+class InterchangeVCardTest : public QObject {
+    Q_OBJECT
+private slots:
+    void readsFilesAsProgramsWriteThem_data();
+    void readsFilesAsProgramsWriteThem();
+    void typeWords_data();
+    void typeWords();
+    void manyCardsAnyLineEnds();
+    void writtenCardsReadBackTheSame_data();
+    void writtenCardsReadBackTheSame();
+    void foldsAt75OctetsWithoutSplittingCharacters();
+    void badInputNamesTheLine_data();
+    void badInputNamesTheLine();
+};
+
+void InterchangeVCardTest::readsFilesAsProgramsWriteThem_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("phone 3.0, item groups and X-ABLabel")
+        << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nPRODID:-//Apple Inc.//iPhone OS 17.0//EN\r\n"
+                      "N:Appleseed;John;;Dr.;\r\nFN:Dr. John Appleseed\r\nORG:Apple Inc.;\r\n"
+                      "item1.EMAIL;type=INTERNET;type=pref:john@example.com\r\n"
+                      "TEL;type=CELL;type=VOICE;type=pref:+1 408 555 0100\r\n"
+                      "item2.TEL:+1 408 555 0199\r\nitem2.X-ABLabel:_$!<HomeFAX>!$_\r\n"
+                      "item3.TEL:555 0123\r\nitem3.X-ABLabel:B\xC3\xBCro\r\n"
+                      "item4.ADR;type=WORK;type=pref:;;1 Infinite Loop;Cupertino;CA;95014;United States\r\n"
+                      "item4.X-ABADR:us\r\n"
+                      "item5.X-ABRELATEDNAMES;type=pref:Jane Appleseed\r\nitem5.X-ABLabel:_$!<Spouse>!$_\r\n"
+                      "PHOTO;ENCODING=b;TYPE=JPEG:/9j/4AAQSkZJRgABAQAAAQABAAD\r\n"
+                      " /2wBDAAMCAgICAgMCAgIDAwMDBAYEBAQEBAgGBgUGCQgKCgkICQkKDA8MCgsOCwkJDRENDg8Q\r\n"
+                      "END:VCARD\r\n")
+        << QString("Dr.|John|Appleseed|Apple Inc.|1 Infinite Loop|CA|Cupertino|95014|john@example.com|Jane "
+                   "Appleseed| # Mobile=+1 408 555 0100; Home Fax=+1 408 555 0199; Büro=555 0123 # Photo: not "
+                   "imported (binary data); Country: United States");
+    QTest::newRow("phone 2.1, quoted-printable in ISO-8859-1, bare types")
+        << QByteArray("BEGIN:VCARD\nVERSION:2.1\n"
+                      "N;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:M=FCller;J=FCrgen;;;\n"
+                      "FN;CHARSET=ISO-8859-1;ENCODING=QUOTED-PRINTABLE:J=FCrgen M=FCller\n"
+                      "TEL;HOME;FAX:+49 30 1234567\nTEL;WORK;VOICE:+49 30 7654321\nTEL;CELL:0170 1234567\n"
+                      "ADR;HOME;CHARSET=ISO-8859-1;QUOTED-PRINTABLE:;;Hauptstra=DFe 5;Berlin;;10115;=\n"
+                      "Deutschland\n"
+                      "EMAIL;PREF;INTERNET:juergen@example.de\n"
+                      "NOTE;ENCODING=QUOTED-PRINTABLE:Ruft gern=\n abends an\n"
+                      "PHOTO;ENCODING=BASE64;TYPE=JPEG:/9j/4AAQSkZJRgABAQ\n"
+                      "AAAQABAAD/2wBDAAMCAgICAgMCAgIDAwMDBAYEBAQEBAgGBg\n\n"
+                      "END:VCARD\n")
+        << QString("|Jürgen|Müller||Hauptstraße 5||Berlin|10115|juergen@example.de|| # Home Fax=+49 30 1234567; "
+                   "Work=+49 30 7654321; Mobile=0170 1234567 # Note: Ruft gern abends an; Photo: not imported "
+                   "(binary data); Country: Deutschland");
+    QTest::newRow("4.0, RELATED and tel: URIs")
+        << QByteArray("BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ann Smith\r\nN:Smith;Ann;;Ms.;\r\n"
+                      "ORG:Example\\, Ltd.;Sales\r\n"
+                      "TEL;VALUE=uri;TYPE=\"work,voice\";PREF=1:tel:+1-555-555-0101;ext=42\r\n"
+                      "TEL;VALUE=uri;TYPE=cell:tel:+1-555-555-0102\r\n"
+                      "EMAIL;TYPE=work:ann@example.com\r\nEMAIL;PREF=1:ann.smith@example.org\r\n"
+                      "RELATED;TYPE=spouse;VALUE=text:Bob Smith\r\nRELATED;TYPE=child;VALUE=text:Cy Smith\r\n"
+                      "RELATED;TYPE=child;VALUE=text:Di Smith\r\n"
+                      "RELATED;TYPE=friend:urn:uuid:f81d4fae-7dec-11d0-a765-00a0c91e6bf6\r\n"
+                      "NOTE:Line one\\nLine two\\, with comma\r\nEND:VCARD\r\n")
+        << QString("Ms.|Ann|Smith|Example, Ltd.|||||ann.smith@example.org|Bob Smith|Cy Smith, Di Smith # Work=+1-555-555-0101 ext. 42; "
+                   "Mobile=+1-555-555-0102 # Department: Sales; Related (friend): "
+                   "urn:uuid:f81d4fae-7dec-11d0-a765-00a0c91e6bf6; Note: Line one\nLine two, with comma; E-mail: "
+                   "ann@example.com");
+    QTest::newRow("web address book 3.0, second number of a type, labelled URL")
+        << QByteArray("BEGIN:VCARD\nVERSION:3.0\nFN:Carol Jones\nN:Jones;Carol;;;\n"
+                      "EMAIL;TYPE=INTERNET;TYPE=HOME:carol@example.net\nTEL;TYPE=WORK:555-0200\n"
+                      "TEL;TYPE=WORK:555-0201\nADR;TYPE=HOME:;Apt 4;12 Elm St;Springfield;IL;62701;\n"
+                      "item1.URL:http\\://carol.example.net\nitem1.X-ABLabel:PROFILE\nX-EVOLUTION-SPOUSE:Dan\n"
+                      "END:VCARD\n")
+        << QString("|Carol|Jones||12 Elm St, Apt 4|IL|Springfield|62701|carol@example.net|Dan| # Work=555-0200; "
+                   "Work=555-0201 # Web page (PROFILE): http://carol.example.net");
+    QTest::newRow("only a whole name")
+        << QByteArray("BEGIN:VCARD\nVERSION:3.0\nFN:Dr. Jane Q. Public\nEND:VCARD\n")
+        << QString("Dr.|Jane Q.|Public|||||||| #  # ");
+    QTest::newRow("a company card")
+        << QByteArray("BEGIN:VCARD\nVERSION:3.0\nN:;;;;\nFN:Acme Corp\nORG:Acme Corp\nEND:VCARD\n")
+        << QString("|||Acme Corp||||||| #  # ");
+    QTest::newRow("desktop mail program 2.1 in Windows-1252")
+        << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nN;LANGUAGE=de;CHARSET=Windows-1252:Gr\xFC\xDF;Ren\xE9\r\n"
+                      "TITLE:Caf\x80 owner\r\nTEL;WORK;FAX:555 10\r\nX-MS-OL-DESIGN;CHARSET=utf-8:<card/>\r\n"
+                      "END:VCARD\r\n")
+        << QString("|René|Grüß|||||||| # Work Fax=555 10 # Job title: Caf\u20AC owner");
+    QTest::newRow("web address book CSV")
+        << QByteArray("Name,Given Name,Additional Name,Family Name,Name Prefix,E-mail 1 - Type,E-mail 1 - Value,"
+                      "Phone 1 - Type,Phone 1 - Value,Phone 2 - Type,Phone 2 - Value,Address 1 - Type,"
+                      "Address 1 - Street,Address 1 - City,Address 1 - Region,Address 1 - Postal Code,"
+                      "Address 1 - Country,Organization 1 - Name,Organization 1 - Title,Relation 1 - Type,"
+                      "Relation 1 - Value,Notes,Group Membership\n"
+                      "Eve Adams,Eve,M,Adams,Ms.,* Home,eve@example.com ::: eve2@example.com,Mobile,"
+                      "555-1 ::: 555-2,Work Fax,555-3,Home,\"1 Main St\nFloor 2\",Austin,TX,78701,USA,"
+                      "\"Adams, Inc.\",CEO,Spouse,Frank Adams,\"Likes \"\"tea\"\"\",* myContacts\n")
+        << QString("Ms.|Eve|Adams|Adams, Inc.|1 Main St\nFloor 2|TX|Austin|78701|eve@example.com|Frank Adams| # "
+                   "Mobile=555-1; Mobile=555-2; Work Fax=555-3 # Middle name: M; Job title: CEO; Note: Likes "
+                   "\"tea\"; Country: USA; E-mail: eve2@example.com");
+    QTest::newRow("mail program CSV")
+        << QByteArray("\xEF\xBB\xBF\"Title\",\"First Name\",\"Last Name\",\"Company\",\"Department\","
+                      "\"Business Street\",\"Business City\",\"Business State\",\"Business Postal Code\","
+                      "\"Home Street\",\"Home City\",\"Business Fax\",\"Business Phone\",\"Home Phone\","
+                      "\"Mobile Phone\",\"E-mail Address\",\"E-mail 2 Address\",\"Spouse\",\"Children\","
+                      "\"Priority\",\"Sensitivity\"\r\n"
+                      "\"Mr.\",\"Gus\",\"Hill\",\"Hill Ltd\",\"Sales\",\"9 Oak Rd\",\"Dover\",\"DE\",\"19901\","
+                      "\"2 Pine Ln\",\"Dover\",\"555-9\",\"555-8\",\"555-7\",\"555-6\",\"gus@hill.example\","
+                      "\"gus@home.example\",\"Hanna\",\"Ivy, Jon\",\"Normal\",\"Normal\"\r\n")
+        << QString("Mr.|Gus|Hill|Hill Ltd|9 Oak Rd|DE|Dover|19901|gus@hill.example|Hanna|Ivy, Jon # Work Fax=555-9; "
+                   "Work=555-8; Home=555-7; Mobile=555-6 # Department: Sales; E-mail: gus@home.example; Address "
+                   "(home): 2 Pine Ln, Dover");
+}
+
+void InterchangeVCardTest::readsFilesAsProgramsWriteThem()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, expected);
+    QCOMPARE(firstDump(file), expected);
+}
+
+void InterchangeVCardTest::typeWords_data()
+{
+    QTest::addColumn<QStringList>("types");
+    QTest::addColumn<QString>("words");
+    QTest::addColumn<bool>("writtenAsTypes");
+    QTest::newRow("work") << QStringList{"work"} << "Work" << true;
+    QTest::newRow("home") << QStringList{"HOME"} << "Home" << true;
+    QTest::newRow("cell") << QStringList{"cell"} << "Mobile" << true;
+    QTest::newRow("fax") << QStringList{"fax"} << "Fax" << true;
+    QTest::newRow("pager") << QStringList{"pager"} << "Pager" << true;
+    QTest::newRow("work+fax") << QStringList{"fax", "work"} << "Work Fax" << true;
+    QTest::newRow("work+voice+pref") << QStringList{"work", "voice", "pref"} << "Work" << true;
+    QTest::newRow("home+cell") << QStringList{"cell", "home"} << "Home Mobile" << true;
+    QTest::newRow("voice only") << QStringList{"voice"} << "Phone" << true;
+    QTest::newRow("no type") << QStringList{} << "Phone" << true;
+    QTest::newRow("unknown") << QStringList{"x-assistant", "satellite"} << "Satellite" << false;
+}
+
+void InterchangeVCardTest::typeWords()
+{
+    QFETCH(QStringList, types);
+    QFETCH(QString, words);
+    QFETCH(bool, writtenAsTypes);
+    QCOMPARE(TypeWordsFor(types), words);
+    const QStringList back = VCardTypesFor(words);
+    QCOMPARE(!back.isEmpty(), writtenAsTypes);
+    if (writtenAsTypes)
+        QCOMPARE(TypeWordsFor(back), words);
+}
+
+void InterchangeVCardTest::manyCardsAnyLineEnds()
+{
+    QByteArray file = "\xEF\xBB\xBF";
+    for (int i = 0; i < 50; ++i)
+        file += QString("BEGIN:VCARD\r\nVERSION:3.0\nN:Last%1;First;;;\r\nEND:VCARD\n\n").arg(i).toUtf8();
+    const std::vector<ContactRecord> records = ReadContacts(file);
+    QCOMPARE(records.size(), size_t(50));
+    QCOMPARE(records[49].lastName, QString("Last49"));
+    QCOMPARE(records[49].line, 246);
+}
+
+void InterchangeVCardTest::writtenCardsReadBackTheSame_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::newRow("vCard 4.0") << 4;
+    QTest::newRow("vCard 3.0") << 3;
+    QTest::newRow("CSV") << 0;
+}
+
+void InterchangeVCardTest::writtenCardsReadBackTheSame()
+{
+    QFETCH(int, format);
+    const ContactRecord original = sample();
+    ContactRecord bare;
+    bare.company = "Only A Company";
+    QByteArray file;
+    if (format == 0) {
+        CsvWriter csv(5);
+        csv.appendHeading(file);
+        csv.appendRow(file, original);
+        csv.appendRow(file, bare);
+        QVERIFY(file.contains("'=1+2") && file.contains(",-5,")); // formula-safe, numbers kept
+    } else {
+        for (const ContactRecord &r : {original, bare})
+            AppendVCard(file, r, format == 4 ? VCardVersion::V4 : VCardVersion::V3);
+        QVERIFY(file.contains(format == 4 ? "VERSION:4.0\r\n" : "VERSION:3.0\r\n"));
+    }
+    const std::vector<ContactRecord> back = ReadContacts(file, format == 0 ? "x.csv" : "x.vcf");
+    QCOMPARE(back.size(), size_t(2));
+    QCOMPARE(dump(back[0]), dump(original));
+    QCOMPARE(dump(back[1]), dump(bare));
+}
+
+void InterchangeVCardTest::foldsAt75OctetsWithoutSplittingCharacters()
+{
+    ContactRecord r = sample();
+    r.street = QString("ü").repeated(37) + "x" + QString("€").repeated(30); // 2- and 3-octet sequences
+    QByteArray file;
+    AppendVCard(file, r);
+    QVERIFY(file.endsWith("END:VCARD\r\n"));
+    for (const QByteArray &line : file.split('\n')) {
+        const QByteArray physical = line.endsWith('\r') ? line.chopped(1) : line;
+        QVERIFY2(physical.size() <= 75, physical.constData());
+        QVERIFY2(QString::fromUtf8(physical).toUtf8() == physical, physical.constData()); // whole characters
+    }
+    QCOMPARE(ReadContacts(file).front().street, r.street);
+}
+
+void InterchangeVCardTest::badInputNamesTheLine_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("message");
+    const QByteArray start = "BEGIN:VCARD\nVERSION:2.1\n";
+    QTest::newRow("no END:VCARD") << start + "FN:A\n" << "a.vcf"
+                                  << "Line 3: the file ends, but the card that begins at line 1 has no END:VCARD.";
+    QTest::newRow("card inside a card") << start + "FN:A\nBEGIN:VCARD\n" << "a.vcf"
+                                        << "Line 4: a new card begins, but the card that begins at line 1";
+    QTest::newRow("invalid quoted-printable") << start + "NOTE;ENCODING=QUOTED-PRINTABLE:abc=ZZ\nEND:VCARD\n"
+                                              << "a.vcf" << "Line 3: the quoted-printable sequence \"=ZZ\" is invalid";
+    QTest::newRow("unknown charset") << start + "N;CHARSET=KOI8-R:x;y\nEND:VCARD\n" << "a.vcf"
+                                     << "Line 3: the character set \"KOI8-R\" is unknown";
+    QTest::newRow("no colon") << start + "garbage\nEND:VCARD\n" << "a.vcf"
+                              << "Line 3: \"garbage\" is not a vCard property";
+    QTest::newRow("text after a card") << start + "END:VCARD\nhello\n" << "a.vcf"
+                                       << "Line 4: \"hello\" stands where a card should begin";
+    QTest::newRow("100 MB line") << start + "NOTE:" + QByteArray(100 << 20, 'a') + "\nEND:VCARD\n" << "a.vcf"
+                                 << "Line 3: the line is longer than 16 MB";
+    QTest::newRow("binary junk") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << "a.png"
+                                 << "Line 2: the line holds binary data";
+    QTest::newRow("binary in a card") << start + "FN:A\x01\x02\nEND:VCARD\n" << "a.vcf"
+                                      << "Line 3: the line holds binary data (byte 0x01 at column 5)";
+    QTest::newRow("neither vCard nor CSV") << QByteArray("Dear Sir,\nthank you.\n") << "letter.txt"
+                                           << "Line 1: this is neither a vCard file";
+    QTest::newRow("open quote in CSV") << QByteArray("First Name,Last Name\nAnn,\"Lee\nBob,Roe\n") << "a.csv"
+                                       << "Line 2: a quoted cell begins here but has no closing quote.";
+    QTest::newRow("20 MB CSV cell") << "Last Name\n" + QByteArray(20 << 20, 'b') << "a.csv"
+                                    << "Line 2: a cell is longer than 16 MB";
+    QTest::newRow("empty file") << QByteArray() << "a.csv" << "The file is empty";
+}
+
+void InterchangeVCardTest::badInputNamesTheLine()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, name);
+    QFETCH(QString, message);
+    try {
+        ReadContacts(file, name);
+        QFAIL("the file was read");
+    } catch (const InterchangeError &error) {
+        QVERIFY2(error.message().startsWith(QString("The file '%1' cannot be imported. ").arg(name)),
+                 qPrintable(error.message()));
+        QVERIFY2(error.message().contains(message), qPrintable(error.message()));
+    }
+}
+
+QTEST_GUILESS_MAIN(InterchangeVCardTest)
+#include "tst_interchange_vcard.moc"
