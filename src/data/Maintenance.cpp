@@ -1,7 +1,10 @@
 #include "data/Maintenance.h"
 
+#include "data/BookFile.h"
 #include "data/Database.h"
+#include "data/Health.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QUuid>
@@ -33,34 +36,43 @@ void WithConnection(const QString &fileName, Body &&body)
 
 } // namespace
 
-void RepairInPlace(const QString &fileName)
+RepairResult RepairBook(const QString &fileName)
 {
-    WithConnection(fileName, [&](QSqlDatabase &db) {
-        RunQuery(db, "REINDEX");
-        QSqlQuery check = RunQuery(db, "PRAGMA integrity_check");
-        QStringList problems;
-        while (check.next()) {
-            const QString line = check.value(0).toString();
-            if (line != "ok")
-                problems << line;
-        }
-        if (!problems.isEmpty())
-            throw DatabaseError(QString("The database file '%1' is damaged and cannot be repaired: %2")
-                                    .arg(QFileInfo(fileName).fileName(), problems.mid(0, 3).join("; ")),
-                                DatabaseError::Kind::NotADatabase);
-    });
+    const QString book = RealBookPath(fileName);
+    const QString copy = QFileInfo(book).absoluteDir().filePath(RepairFileName);
+    // A leftover copy of an earlier repair stops this one before either file is touched.
+    if (QFileInfo::exists(copy) || QFileInfo(copy).isSymLink())
+        throw CopyExistsError();
+    QStringList damage;
+    WithConnection(book, [&](QSqlDatabase &db) { damage = FindDamage(db); });
+
+    RepairResult result;
+    result.salvaged = !damage.isEmpty();
+    try {
+        if (result.salvaged)
+            result.report = SalvageInto(book, copy);
+        else
+            CompactInto(book, copy);
+        KeepModeAndOwner(book, copy);
+        if (result.salvaged)
+            result.keptAs = KeepDamagedOriginal(book);
+        ReplaceFile(copy, book);
+    } catch (const DatabaseError &) {
+        QFile::remove(copy); // the book is still the one found
+        throw;
+    }
+    return result;
 }
 
 void CompactInto(const QString &fileName, const QString &copyName)
 {
     const QString copyPath = QFileInfo(copyName).absoluteFilePath();
-    const bool copyExisted = QFileInfo::exists(copyPath);
+    if (QFileInfo::exists(copyPath))
+        throw CopyExistsError();
     try {
-        // VACUUM INTO refuses to write over an existing file.
         WithConnection(fileName, [&](QSqlDatabase &db) { RunQuery(db, "VACUUM INTO ?", {copyPath}); });
     } catch (const DatabaseError &) {
-        if (!copyExisted)
-            QFile::remove(copyPath); // a copy cut short is of no use
+        QFile::remove(copyPath); // a copy cut short is of no use
         throw;
     }
 }

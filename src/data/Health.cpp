@@ -1,0 +1,92 @@
+#include "data/Health.h"
+
+#include "data/BookFile.h"
+#include "data/Database.h"
+
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace varnelle {
+
+namespace {
+
+bool mayWrite(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
+#else
+    return QFileInfo(path).isWritable();
+#endif
+}
+
+// The failure of one change to the database, taken back at once; none when it can be changed.
+QSqlError tryOneChange(const QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    if (!query.exec("BEGIN IMMEDIATE"))
+        return query.lastError();
+    QSqlError failure;
+    // Writing the header's user version back as it is makes SQLite open its journal.
+    if (!query.exec("PRAGMA user_version") || !query.next())
+        failure = query.lastError();
+    else if (const int version = query.value(0).toInt(); !query.exec(QString("PRAGMA user_version = %1").arg(version)))
+        failure = query.lastError();
+    query.exec("ROLLBACK");
+    return failure;
+}
+
+} // namespace
+
+QStringList FindDamage(const QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    int pages = 0;
+    if (query.exec("PRAGMA page_count") && query.next())
+        pages = query.value(0).toInt();
+    const QString check = pages <= FullCheckPageLimit ? "integrity_check" : "quick_check";
+    QStringList problems;
+    if (!query.exec(QString("PRAGMA %1(5)").arg(check)))
+        return {query.lastError().databaseText()};
+    while (query.next()) {
+        const QString line = query.value(0).toString();
+        if (line != "ok")
+            problems << line;
+    }
+    if (query.lastError().isValid())
+        problems << query.lastError().databaseText();
+    return problems;
+}
+
+void RequireWritable(const QSqlDatabase &db, const QString &fileName)
+{
+    const QSqlError failure = tryOneChange(db);
+    if (!failure.isValid())
+        return;
+    const DatabaseError error = ToDatabaseError(failure, fileName);
+    if (error.kind() != DatabaseError::Kind::ReadOnly && error.kind() != DatabaseError::Kind::CannotOpen)
+        return; // in use or damaged: that is for the operations that meet it to report
+    const QString name = QFileInfo(fileName).fileName();
+    const QFileInfo real(RealBookPath(fileName));
+    if (!mayWrite(real.absoluteFilePath()))
+        throw DatabaseError(QString("The database file '%1' cannot be changed: the file is write-protected. Allow "
+                                    "changes to it, or start the program with a copy that can be changed.")
+                                .arg(name),
+                            DatabaseError::Kind::ReadOnly);
+    if (!mayWrite(real.absolutePath()))
+        throw DatabaseError(QString("The database file '%1' cannot be changed: its folder does not allow the journal "
+                                    "file that is written beside it during each change. Allow changes in the folder, "
+                                    "or move the file to a folder that allows them.")
+                                .arg(name),
+                            DatabaseError::Kind::ReadOnly);
+    throw DatabaseError(QString("The database file '%1' cannot be changed: it can only be read.").arg(name),
+                        DatabaseError::Kind::ReadOnly);
+}
+
+} // namespace varnelle
