@@ -1,15 +1,19 @@
 // File > Repair Database: mend in place, compact, replace atomically.
+#include "support/BookDamage.h"
 #include "support/TestSupport.h"
 
 #include "app/Forms.h"
 #include "app/Globals.h"
 #include "app/MessageBox.h"
+#include "app/Repair.h"
 #include "data/Database.h"
 #include "forms/main/frmMain.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
+
+#include <sys/stat.h>
 
 using namespace varnelle;
 using namespace varnelle::test;
@@ -37,6 +41,38 @@ frmMain &loadWithData()
     return main;
 }
 
+// A closed book of 400 contacts over several pages, two types, a number each.
+void makeBook(const QString &fileName = DatabaseFileName)
+{
+    EnsureDatabase(fileName);
+    Exec(fileName, "INSERT INTO Setup VALUES (1)");
+    Exec(fileName, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Home'), ('Work')");
+    Exec(fileName, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 400) "
+                   "INSERT INTO Address (IsBusiness, LastName, FirstName, Company, State) "
+                   "SELECT i % 2, 'Last' || i, 'First' || i, 'A company of some size ' || i, 'NY' FROM n");
+    Exec(fileName, "INSERT INTO TelephoneList SELECT PersonID, 1 + PersonID % 2, '555-' || PersonID FROM Address");
+}
+
+// Destroys one page of the contacts' table; returns how many contacts were on it.
+int destroyContactPage(const QString &fileName = DatabaseFileName)
+{
+    const int page = LeafPage(fileName, "Address", 2);
+    const int cells = CellsOnPage(fileName, page);
+    ZeroPage(fileName, page);
+    return cells;
+}
+
+bool passesIntegrityCheck(const QString &fileName)
+{
+    return Rows(fileName, "PRAGMA integrity_check") == QList<QVariantList>{{"ok"}};
+}
+
+int fileMode(const QString &name)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(name).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
+}
+
 void writeFile(const QString &name, const QByteArray &bytes)
 {
     QFile f(name);
@@ -52,6 +88,12 @@ private slots:
     void healthyRepairKeepsEveryRowAndLeavesNoCopy();
     void leftoverCopyFailsOnceAndTouchesNeitherFile();
     void damagedFileIsReportedThenReopenIsFatal();
+    void salvageKeepsEveryReadableRowAndReportsTheCounts();
+    void refusedRepairLeavesTheFileByteForByte_data();
+    void refusedRepairLeavesTheFileByteForByte();
+    void repairKeepsModeAndLink_data();
+    void repairKeepsModeAndLink();
+    void indexDamageMetInAnEditIsMendedByRepair();
 };
 
 void RepairTest::healthyRepairKeepsEveryRowAndLeavesNoCopy()
@@ -120,6 +162,144 @@ void RepairTest::damagedFileIsReportedThenReopenIsFatal()
     QVERIFY2(boxes.messages[0].text.contains("Address.mdb"), qPrintable(boxes.messages[0].text));
     QCOMPARE(ReadAll(DatabaseFileName), garbage);
     QVERIFY(!QFile::exists(RepairFileName));
+}
+
+void RepairTest::salvageKeepsEveryReadableRowAndReportsTheCounts()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    makeBook();
+    const QList<QVariantList> before = Rows(DatabaseFileName, AllRows);
+    const int lost = destroyContactPage();
+    const QByteArray damaged = ReadAll(DatabaseFileName);
+    writeFile("Address.mdb.damaged", "kept from an earlier repair");
+    frmMain &main = Form<frmMain>();
+    main.Load();
+    QCOMPARE(boxes.messages.size(), 1); // the start-up's word on the damage
+
+    main.mnuRepair->trigger();
+
+    QCOMPARE(boxes.messages.size(), 2);
+    QCOMPARE(boxes.messages[1].text,
+             QString("The database file 'Address.mdb' was damaged. What could still be read is in the repaired file: "
+                     "%1 contacts, 400 telephone numbers and 2 telephone types were saved. %2 contacts could not be "
+                     "read. The damaged file is kept as 'Address.mdb.damaged.1'.")
+                 .arg(400 - lost)
+                 .arg(lost));
+    QCOMPARE(ReadAll("Address.mdb.damaged.1"), damaged);
+    QCOMPARE(ReadAll("Address.mdb.damaged"), QByteArray("kept from an earlier repair"));
+    QVERIFY(!QFile::exists(RepairFileName));
+    QVERIFY(passesIntegrityCheck(DatabaseFileName));
+    // Exactly the rows of the destroyed page are missing; every other row is as it was.
+    const QList<QVariantList> after = Rows(DatabaseFileName, AllRows);
+    QCOMPARE(after.size(), before.size() - lost);
+    for (const QVariantList &row : after)
+        QVERIFY2(before.contains(row), qPrintable(row[0].toString() + row[1].toString()));
+    // Keys go on after the highest ever given, and the program opens the file without a word.
+    RunQuery(gDatabase, "INSERT INTO Address (IsBusiness) VALUES (1)");
+    QCOMPARE(Rows(DatabaseFileName, "SELECT max(PersonID) FROM Address")[0][0].toInt(), 401);
+    UnloadForms();
+    ResetGlobals();
+    Form<frmMain>().Load();
+    QCOMPARE(boxes.messages.size(), 2);
+}
+
+void RepairTest::refusedRepairLeavesTheFileByteForByte_data()
+{
+    QTest::addColumn<bool>("leftoverCopy");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("leftover copy") << true << "The file '_MDBFIX_.MDB' already exists";
+    QTest::newRow("book of another program")
+        << false << "'Address.mdb' is not a Varnelle address book (no such column: State).";
+}
+
+void RepairTest::refusedRepairLeavesTheFileByteForByte()
+{
+    QFETCH(bool, leftoverCopy);
+    QFETCH(QString, message);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    makeBook();
+    if (leftoverCopy)
+        writeFile(RepairFileName, "left over");
+    else
+        Exec(DatabaseFileName, "ALTER TABLE Address DROP COLUMN State");
+    destroyContactPage();
+    const QStringList files = QDir(".").entryList(QDir::Files);
+    const QByteArray before = ReadAll(DatabaseFileName);
+
+    FixDatabase(DatabaseFileName);
+
+    QCOMPARE(boxes.messages.size(), 1);
+    QVERIFY2(boxes.messages[0].text.startsWith(message), qPrintable(boxes.messages[0].text));
+    QCOMPARE(ReadAll(DatabaseFileName), before);
+    QCOMPARE(QDir(".").entryList(QDir::Files), files);
+}
+
+void RepairTest::repairKeepsModeAndLink_data()
+{
+    QTest::addColumn<bool>("damaged");
+    QTest::addColumn<bool>("link");
+    QTest::newRow("sound book") << false << false;
+    QTest::newRow("damaged book") << true << false;
+    QTest::newRow("sound book through a link") << false << true;
+    QTest::newRow("damaged book through a link") << true << true;
+}
+
+void RepairTest::repairKeepsModeAndLink()
+{
+    QFETCH(bool, damaged);
+    QFETCH(bool, link);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    const QString book = link ? "store/book.sqlite" : DatabaseFileName;
+    QVERIFY(QDir(".").mkpath("store"));
+    makeBook(book);
+    if (link)
+        QVERIFY(QFile::link(book, DatabaseFileName));
+    if (damaged)
+        destroyContactPage(book);
+    QCOMPARE(::chmod(QFile::encodeName(book).constData(), 0600), 0);
+
+    FixDatabase(DatabaseFileName);
+
+    QCOMPARE(boxes.messages.size(), damaged ? 1 : 0);
+    QCOMPARE(fileMode(book), 0600);
+    QCOMPARE(QFileInfo(DatabaseFileName).isSymLink(), link);
+    QCOMPARE(QFileInfo(DatabaseFileName).canonicalFilePath(), QFileInfo(book).canonicalFilePath());
+    QVERIFY(passesIntegrityCheck(DatabaseFileName));
+    QCOMPARE(QFile::exists(book + ".damaged"), damaged);
+    QStringList left = QDir(".").entryList(QDir::Files | QDir::System) + QDir("store").entryList(QDir::Files);
+    QVERIFY2(!left.contains(RepairFileName), qPrintable(left.join(", ")));
+}
+
+void RepairTest::indexDamageMetInAnEditIsMendedByRepair()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    frmMain &main = loadWithData();
+    CloseMainDatabase();
+    // The type index now names 'Abcd' where the table holds 'Home'.
+    ReplaceOnPage(DatabaseFileName, LeafPage(DatabaseFileName, "sqlite_autoindex_TelephoneType_1"), "Home", "Abcd");
+    OpenMainDatabase();
+    const QString insert = "INSERT INTO TelephoneType (TelephoneType) VALUES ('Abcd')";
+    try {
+        RunQuery(gDatabase, insert);
+        QFAIL("a value the damaged index holds was stored");
+    } catch (const DatabaseError &error) {
+        QCOMPARE(error.kind(), DatabaseError::Kind::Damaged);
+        QCOMPARE(error.message(), QString("The change was not saved: an index of table 'TelephoneType' in the "
+                                          "database file 'Address.mdb' is damaged. Choose File > Repair Database "
+                                          "to mend it, then try again."));
+    }
+
+    main.mnuRepair->trigger();
+
+    QCOMPARE(boxes.messages.size(), 1);
+    QVERIFY2(boxes.messages[0].text.contains("Nothing was lost."), qPrintable(boxes.messages[0].text));
+    RunQuery(gDatabase, insert);
+    QCOMPARE(Rows(DatabaseFileName, "SELECT TelephoneType FROM TelephoneType ORDER BY TypeID"),
+             (QList<QVariantList>{{"Home"}, {"Work"}, {"Abcd"}}));
 }
 
 QTEST_MAIN(RepairTest)

@@ -21,7 +21,9 @@ namespace {
 // Unreadable reads a table may meet before the rest of its damaged ranges is given up.
 constexpr int FailedReadLimit = 20000;
 
-QString quoted(const QString &name) { return '"' + QString(name).replace('"', "\"\"") + '"'; }
+// Brackets, not double quotes: SQLite reads a double-quoted name it does not
+// know as a text, and a column missing from the damaged file must be an error.
+QString quoted(const QString &name) { return '[' + name + ']'; }
 
 bool isDamage(const QSqlError &error) { return ToDatabaseError(error).kind() == DatabaseError::Kind::Damaged; }
 
@@ -40,8 +42,9 @@ public:
         if (!keyIsRowid)
             columns.prepend("rowid");
         const QString list = columns.join(", ");
-        mInsert = QString("INSERT OR IGNORE INTO main.%1 (%2) SELECT %2 FROM damaged.%1 WHERE rowid BETWEEN ? AND ?")
-                      .arg(quoted(table.name), list);
+        const QString insert = QString("INSERT OR IGNORE INTO main.%1 (%2) SELECT %2 FROM damaged.%1 ").arg(quoted(table.name), list);
+        mInsertRange = insert + "WHERE rowid BETWEEN ? AND ?";
+        mInsertOne = insert + "WHERE rowid = ?";
         mRead = QString("SELECT rowid, %2 FROM damaged.%1 WHERE rowid BETWEEN ? AND ? ORDER BY rowid")
                     .arg(quoted(table.name), list);
     }
@@ -53,38 +56,53 @@ public:
     }
 
 private:
-    // Copies the rows of [lo, hi]; when the range meets damage, keeps the rows
-    // read before it (probe) and narrows the rest down by halves.
-    void copyRange(qint64 lo, qint64 hi, bool probe)
+    // Runs one insert; false when it met damage (and then inserted nothing).
+    bool tryInsert(const QString &sql, const QVariantList &values)
     {
-        if (mFailedReads >= FailedReadLimit)
-            return;
         QSqlQuery insert(mDb);
-        if (!insert.prepare(mInsert))
+        if (!insert.prepare(sql))
             throw ToDatabaseError(insert.lastError());
-        insert.addBindValue(lo);
-        insert.addBindValue(hi);
+        for (const QVariant &value : values)
+            insert.addBindValue(value);
         if (insert.exec()) {
             mSaved += insert.numRowsAffected();
-            return;
+            return true;
         }
         if (!isDamage(insert.lastError()))
             throw ToDatabaseError(insert.lastError());
         ++mFailedReads;
+        return false;
+    }
+
+    // Copies the rows of [lo, hi]. A range that meets damage keeps the rows
+    // read before it (probe) and narrows the rest down by halves. A range
+    // scan also steps onto the row after its last one, so the last row read
+    // before the damage is copied on its own, found by its rowid.
+    void copyRange(qint64 lo, qint64 hi, bool probe)
+    {
+        if (mFailedReads >= FailedReadLimit)
+            return;
+        if (lo == hi) {
+            tryInsert(mInsertOne, {lo});
+            return;
+        }
+        if (tryInsert(mInsertRange, {lo, hi}))
+            return;
         qint64 from = lo;
         if (probe) {
             if (const std::optional<qint64> last = lastReadable(lo, hi)) {
-                copyRange(lo, *last, false);
+                if (*last > lo)
+                    copyRange(lo, *last - 1, false);
+                tryInsert(mInsertOne, {*last});
                 if (*last == hi)
                     return;
                 from = *last + 1;
             }
         }
-        if (from == hi)
-            return; // one unreadable rowid
         const qint64 mid = from + qint64((quint64(hi) - quint64(from)) / 2);
         copyRange(from, mid, true);
-        copyRange(mid + 1, hi, true);
+        if (mid < hi)
+            copyRange(mid + 1, hi, true);
     }
 
     // The rowid of the last row read in order from lo before the damage.
@@ -107,7 +125,8 @@ private:
     }
 
     QSqlDatabase mDb;
-    QString mInsert;
+    QString mInsertRange;
+    QString mInsertOne;
     QString mRead;
     qint64 mSaved = 0;
     int mFailedReads = 0;
@@ -174,16 +193,19 @@ SalvageReport SalvageInto(const QString &source, const QString &copyName)
         db = OpenDatabase(copyName, "salvage-" + QUuid::createUuid().toString(QUuid::WithoutBraces));
         const QString uri =
             QUrl::fromLocalFile(QFileInfo(source).absoluteFilePath()).toString(QUrl::FullyEncoded) + "?mode=ro";
+        // Each copy is a statement of its own: within one transaction, SQLite
+        // refuses every write after one that met damage. The file is new and
+        // is flushed to disk before it is used, so its journal can stay in memory.
+        RunQuery(db, "PRAGMA journal_mode = MEMORY");
+        RunQuery(db, "PRAGMA synchronous = OFF");
         RunQuery(db, "ATTACH DATABASE ? AS damaged", {uri});
-        InTransaction(db, [&] {
-            for (const schema::Table &table : schema::Tables()) {
-                SalvagedTable kept{table.name, TableSalvage(db, table).copyAll(), 0};
-                const qint64 counted = countedRows(db, table.name);
-                kept.lost = counted < 0 ? -1 : std::max<qint64>(0, counted - kept.saved);
-                report.tables.push_back(kept);
-            }
-            keepKeySequences(db);
-        });
+        for (const schema::Table &table : schema::Tables()) {
+            SalvagedTable kept{table.name, TableSalvage(db, table).copyAll(), 0};
+            const qint64 counted = countedRows(db, table.name);
+            kept.lost = counted < 0 ? -1 : std::max<qint64>(0, counted - kept.saved);
+            report.tables.push_back(kept);
+        }
+        keepKeySequences(db);
         RunQuery(db, "DETACH DATABASE damaged");
         QSqlQuery check = RunQuery(db, "PRAGMA integrity_check");
         if (!check.next() || check.value(0).toString() != "ok")
