@@ -34,57 +34,17 @@ void WithConnection(const QString &fileName, Body &&body)
     CloseDatabase(db);
 }
 
-} // namespace
-
-RepairResult RepairBook(const QString &fileName)
-{
-    const QString book = RealBookPath(fileName);
-    const QString copy = QFileInfo(book).absoluteDir().filePath(RepairFileName);
-    // A leftover copy of an earlier repair stops this one before either file is touched.
-    if (QFileInfo::exists(copy) || QFileInfo(copy).isSymLink())
-        throw CopyExistsError();
-    QStringList damage;
-    WithConnection(book, [&](QSqlDatabase &db) { damage = FindDamage(db); });
-
-    RepairResult result;
-    result.salvaged = !damage.isEmpty();
-    try {
-        if (result.salvaged)
-            result.report = SalvageInto(book, copy);
-        else
-            CompactInto(book, copy);
-        KeepModeAndOwner(book, copy);
-        if (result.salvaged)
-            result.keptAs = KeepDamagedOriginal(book);
-        ReplaceFile(copy, book);
-    } catch (const DatabaseError &) {
-        QFile::remove(copy); // the book is still the one found
-        throw;
-    }
-    return result;
-}
-
-void CompactInto(const QString &fileName, const QString &copyName)
-{
-    const QString copyPath = QFileInfo(copyName).absoluteFilePath();
-    if (QFileInfo::exists(copyPath))
-        throw CopyExistsError();
-    try {
-        WithConnection(fileName, [&](QSqlDatabase &db) { RunQuery(db, "VACUUM INTO ?", {copyPath}); });
-    } catch (const DatabaseError &) {
-        QFile::remove(copyPath); // a copy cut short is of no use
-        throw;
-    }
-}
-
+// Puts the file 'from' in the place of 'to' with one atomic rename, after
+// flushing it to disk.
 void ReplaceFile(const QString &from, const QString &to)
 {
     QFile copy(from);
     if (!copy.open(QIODevice::ReadWrite))
-        throw DatabaseError(QString("The file '%1' cannot be opened: %2").arg(from, copy.errorString()));
+        throw DatabaseError(
+            QString("The file '%1' cannot be opened: %2").arg(QFileInfo(from).fileName(), copy.errorString()));
 #ifdef Q_OS_UNIX
     if (::fsync(copy.handle()) != 0)
-        throw DatabaseError(QString("The file '%1' could not be written to disk.").arg(from));
+        throw DatabaseError(QString("The file '%1' could not be written to disk.").arg(QFileInfo(from).fileName()));
 #endif
     copy.close();
 
@@ -94,7 +54,39 @@ void ReplaceFile(const QString &from, const QString &to)
                             std::filesystem::path(QFile::encodeName(to).toStdString()), error);
     if (error)
         throw DatabaseError(QString("The file '%1' could not be renamed to '%2': %3.")
-                                .arg(from, to, QString::fromStdString(error.message())));
+                                .arg(QFileInfo(from).fileName(), QFileInfo(to).fileName(),
+                                     QString::fromStdString(error.message())));
+}
+
+} // namespace
+
+RepairResult RepairBook(const QString &fileName)
+{
+    const QString book = RealBookPath(fileName);
+    const QString copy = QFileInfo(book).absoluteDir().filePath(RepairFileName);
+    // A leftover copy of an earlier repair stops this one before either file is touched.
+    if (QFileInfo::exists(copy) || QFileInfo(copy).isSymLink())
+        throw CopyExistsError();
+    RepairResult result;
+    try {
+        WithConnection(book, [&](QSqlDatabase &db) {
+            // A cache the size of a large book: the pages the check reads serve the compaction.
+            RunQuery(db, "PRAGMA cache_size = -65536");
+            result.salvaged = !FindDamage(db).isEmpty();
+            if (!result.salvaged)
+                RunQuery(db, "VACUUM INTO ?", {copy});
+        });
+        if (result.salvaged)
+            result.report = SalvageInto(book, copy);
+        KeepModeAndOwner(book, copy);
+        if (result.salvaged)
+            result.keptAs = KeepDamagedOriginal(book);
+        ReplaceFile(copy, book);
+    } catch (const DatabaseError &) {
+        QFile::remove(copy); // the book is still the one found
+        throw;
+    }
+    return result;
 }
 
 } // namespace varnelle

@@ -22,12 +22,4 @@ struct RepairResult {
 // when the repair is refused or fails; the file is then as it was.
 RepairResult RepairBook(const QString &fileName);
 
-// Writes a compacted copy of the database file to copyName, which must not
-// exist yet. Throws DatabaseError.
-void CompactInto(const QString &fileName, const QString &copyName);
-
-// Puts the file 'from' in the place of 'to' with one atomic rename, after
-// flushing it to disk. Throws DatabaseError.
-void ReplaceFile(const QString &from, const QString &to);
-
 } // namespace varnelle
