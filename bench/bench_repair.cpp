@@ -24,7 +24,7 @@ using namespace varnelle;
 namespace {
 
 constexpr int Contacts = 100000;
-constexpr int Rounds = 5;
+constexpr int Rounds = 9;
 const char *const Master = "master.mdb";
 
 void buildBook()

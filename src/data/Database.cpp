@@ -42,12 +42,13 @@ DatabaseError notADatabaseError(const QString &file)
 bool tableAndIndexesAgree(const QSqlDatabase &db, const QString &table)
 {
     QSqlQuery check(db);
-    if (!check.exec(QString("PRAGMA integrity_check(\"%1\")").arg(QString(table).replace('"', "\"\""))))
-        return false;
-    while (check.next())
-        if (check.value(0).toString() != "ok")
-            return false;
-    return !check.lastError().isValid();
+    if (check.exec(QString("PRAGMA integrity_check(\"%1\")").arg(QString(table).replace('"', "\"\"")))) {
+        while (check.next())
+            if (check.value(0).toString() != "ok")
+                return false;
+    }
+    // A check that could not run (the file in use, say) is no sign of damage; one that met damage is.
+    return !check.lastError().isValid() || ToDatabaseError(check.lastError()).kind() != DatabaseError::Kind::Damaged;
 }
 
 DatabaseError queryError(const QSqlDatabase &db, const QSqlError &error)

@@ -10,6 +10,8 @@
 #include <QUuid>
 
 #include <filesystem>
+#include <future>
+#include <optional>
 #include <system_error>
 
 #ifdef Q_OS_UNIX
@@ -69,15 +71,27 @@ RepairResult RepairBook(const QString &fileName)
         throw CopyExistsError();
     RepairResult result;
     try {
-        WithConnection(book, [&](QSqlDatabase &db) {
-            // A cache the size of a large book: the pages the check reads serve the compaction.
-            RunQuery(db, "PRAGMA cache_size = -65536");
-            result.salvaged = !FindDamage(db).isEmpty();
-            if (!result.salvaged)
-                RunQuery(db, "VACUUM INTO ?", {copy});
+        // The check and the compaction read the file at the same time, each
+        // on a connection of its own; the compacted copy is used only when the
+        // check finds the file sound.
+        std::future<bool> sound = std::async(std::launch::async, [&book] {
+            bool found = false;
+            WithConnection(book, [&](QSqlDatabase &db) { found = FindDamage(db).isEmpty(); });
+            return found;
         });
-        if (result.salvaged)
+        std::optional<DatabaseError> compactFailure;
+        try {
+            WithConnection(book, [&](QSqlDatabase &db) { RunQuery(db, "VACUUM INTO ?", {copy}); });
+        } catch (const DatabaseError &error) {
+            compactFailure = error;
+        }
+        result.salvaged = !sound.get();
+        if (result.salvaged) {
+            QFile::remove(copy);
             result.report = SalvageInto(book, copy);
+        } else if (compactFailure) {
+            throw *compactFailure;
+        }
         KeepModeAndOwner(book, copy);
         if (result.salvaged)
             result.keptAs = KeepDamagedOriginal(book);
