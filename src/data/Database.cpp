@@ -1,6 +1,7 @@
 #include "data/Database.h"
 
 #include "data/BookFile.h"
+#include "data/Health.h"
 #include "data/Schema.h"
 
 #include <QDir>
@@ -60,6 +61,7 @@ DatabaseError queryError(const QSqlDatabase &db, const QSqlError &error)
     const QString table = unique.match(engineText(error)).captured(1).trimmed();
     if (table.isEmpty() || tableAndIndexesAgree(db, table))
         return result;
+    NoteIndexDamage();
     return DatabaseError(QString("The change was not saved: an index of table '%1' in the database file '%2' is "
                                  "damaged. Choose File > Repair Database to mend it, then try again.")
                              .arg(table, displayName(db.databaseName())),

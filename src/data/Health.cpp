@@ -4,6 +4,7 @@
 #include "data/Database.h"
 
 #include <QFileInfo>
+#include <atomic>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -15,6 +16,8 @@
 namespace varnelle {
 
 namespace {
+
+std::atomic<bool> indexDamageNoted = false;
 
 bool mayWrite(const QString &path)
 {
@@ -50,7 +53,7 @@ QStringList FindDamage(const QSqlDatabase &db)
     int pages = 0;
     if (query.exec("PRAGMA page_count") && query.next())
         pages = query.value(0).toInt();
-    const QString check = pages <= FullCheckPageLimit ? "integrity_check" : "quick_check";
+    const QString check = pages <= FullCheckPageLimit || indexDamageNoted ? "integrity_check" : "quick_check";
     QStringList problems;
     if (!query.exec(QString("PRAGMA %1(5)").arg(check)))
         return {query.lastError().databaseText()};
@@ -63,6 +66,9 @@ QStringList FindDamage(const QSqlDatabase &db)
         problems << query.lastError().databaseText();
     return problems;
 }
+
+void NoteIndexDamage() { indexDamageNoted = true; }
+void ForgetIndexDamage() { indexDamageNoted = false; }
 
 void RequireWritable(const QSqlDatabase &db, const QString &fileName)
 {

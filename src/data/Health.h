@@ -13,7 +13,14 @@ inline constexpr int FullCheckPageLimit = 1024;
 
 // The damage SQLite finds in the open database, one line per finding (at most
 // a few); empty when the file is sound. Reads only; never changes the file.
+// Runs the full check, whatever the file's size, once index damage was noted.
 QStringList FindDamage(const QSqlDatabase &db);
+
+// An index that disagrees with its table is found by the full check only.
+// Once an operation has met one, FindDamage looks for it in files of every
+// size, until the repair that replaces the file forgets it.
+void NoteIndexDamage();
+void ForgetIndexDamage();
 
 // Throws DatabaseError (kind ReadOnly) naming the file and the cause when the
 // open database cannot be changed: the file is write-protected, or its folder

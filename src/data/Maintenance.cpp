@@ -96,6 +96,7 @@ RepairResult RepairBook(const QString &fileName)
         if (result.salvaged)
             result.keptAs = KeepDamagedOriginal(book);
         ReplaceFile(copy, book);
+        ForgetIndexDamage();
     } catch (const DatabaseError &) {
         QFile::remove(copy); // the book is still the one found
         throw;
