@@ -61,7 +61,7 @@ DatabaseError queryError(const QSqlDatabase &db, const QSqlError &error)
     const QString table = unique.match(engineText(error)).captured(1).trimmed();
     if (table.isEmpty() || tableAndIndexesAgree(db, table))
         return result;
-    NoteIndexDamage();
+    NoteDamage();
     return DatabaseError(QString("The change was not saved: an index of table '%1' in the database file '%2' is "
                                  "damaged. Choose File > Repair Database to mend it, then try again.")
                              .arg(table, displayName(db.databaseName())),
@@ -135,8 +135,10 @@ DatabaseError ToDatabaseError(const QSqlError &error, const QString &fileName)
         return tooLongError(m.captured(1));
     if (text.contains("file is not a database"))
         return notADatabaseError(file);
-    if (text.contains("malformed") || text.contains("corrupt"))
+    if (text.contains("malformed") || text.contains("corrupt")) {
+        NoteDamage(); // the repair is to look for it in full
         return DamagedBookError(file);
+    }
     if (text.contains("no such table") || text.contains("no such column") || text.contains("unsupported file format"))
         return DatabaseError(QString("'%1' is not a Varnelle address book (%2).").arg(file, text),
                              DatabaseError::Kind::NotADatabase);

@@ -2,6 +2,7 @@
 
 #include "data/BookFile.h"
 #include "data/Database.h"
+#include "data/Schema.h"
 
 #include <QFileInfo>
 #include <atomic>
@@ -17,7 +18,7 @@ namespace varnelle {
 
 namespace {
 
-std::atomic<bool> indexDamageNoted = false;
+std::atomic<bool> damageNoted = false;
 
 bool mayWrite(const QString &path)
 {
@@ -46,29 +47,63 @@ QSqlError tryOneChange(const QSqlDatabase &db)
 
 } // namespace
 
+bool FullCheckIsCheap(const QSqlDatabase &db)
+{
+    QSqlQuery pages(db);
+    return damageNoted || (pages.exec("PRAGMA page_count") && pages.next() && pages.value(0).toInt() <= FullCheckPageLimit);
+}
+
 QStringList FindDamage(const QSqlDatabase &db)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
-    int pages = 0;
-    if (query.exec("PRAGMA page_count") && query.next())
-        pages = query.value(0).toInt();
-    const QString check = pages <= FullCheckPageLimit || indexDamageNoted ? "integrity_check" : "quick_check";
     QStringList problems;
-    if (!query.exec(QString("PRAGMA %1(5)").arg(check)))
-        return {query.lastError().databaseText()};
-    while (query.next()) {
-        const QString line = query.value(0).toString();
-        if (line != "ok")
-            problems << line;
+    if (query.exec(QString("PRAGMA %1(5)").arg(FullCheckIsCheap(db) ? "integrity_check" : "quick_check"))) {
+        while (query.next()) {
+            const QString line = query.value(0).toString();
+            if (line != "ok")
+                problems << line;
+        }
     }
     if (query.lastError().isValid())
         problems << query.lastError().databaseText();
+    if (!problems.isEmpty())
+        NoteDamage();
     return problems;
 }
 
-void NoteIndexDamage() { indexDamageNoted = true; }
-void ForgetIndexDamage() { indexDamageNoted = false; }
+void NoteDamage() { damageNoted = true; }
+void ForgetDamage() { damageNoted = false; }
+bool DamageNoted() { return damageNoted; }
+
+QList<qint64> RowCounts(const QSqlDatabase &db, const QString &table, const QString &schema)
+{
+    QStringList sources{"NOT INDEXED"};
+    QSqlQuery indexes(db);
+    if (indexes.exec(QString("PRAGMA %1.index_list([%2])").arg(schema, table))) {
+        while (indexes.next())
+            sources << QString("INDEXED BY [%1]").arg(indexes.value(1).toString());
+    }
+    QList<qint64> counts;
+    for (const QString &source : sources) {
+        // sum(1), not count(*): SQLite counts rows through its smallest index, whatever the query names.
+        QSqlQuery count(db);
+        const bool read =
+            count.exec(QString("SELECT coalesce(sum(1), 0) FROM %1.[%2] %3").arg(schema, table, source)) && count.next();
+        counts << (read ? count.value(0).toLongLong() : -1);
+    }
+    return counts;
+}
+
+bool RowCountsAgree(const QSqlDatabase &db)
+{
+    for (const schema::Table &table : schema::Tables()) {
+        const QList<qint64> counts = RowCounts(db, table.name);
+        if (counts.contains(-1) || counts.count(counts.first()) != counts.size())
+            return false;
+    }
+    return true;
+}
 
 void RequireWritable(const QSqlDatabase &db, const QString &fileName)
 {

@@ -13,14 +13,29 @@ inline constexpr int FullCheckPageLimit = 1024;
 
 // The damage SQLite finds in the open database, one line per finding (at most
 // a few); empty when the file is sound. Reads only; never changes the file.
-// Runs the full check, whatever the file's size, once index damage was noted.
+// The full check runs where FullCheckIsCheap, the quick check elsewhere.
+// Damage found is noted (NoteDamage).
 QStringList FindDamage(const QSqlDatabase &db);
 
-// An index that disagrees with its table is found by the full check only.
-// Once an operation has met one, FindDamage looks for it in files of every
-// size, until the repair that replaces the file forgets it.
-void NoteIndexDamage();
-void ForgetIndexDamage();
+// True for files of at most FullCheckPageLimit pages, and for every file once
+// damage has been noted.
+bool FullCheckIsCheap(const QSqlDatabase &db);
+
+// Damage met by any operation (the start-up check, a read, an edit) is noted
+// for the rest of the run, so that the repair checks the file in full; the
+// repair that replaces the file forgets it.
+void NoteDamage();
+void ForgetDamage();
+bool DamageNoted();
+
+// The rows of a table counted through the table itself and then through each
+// of its indexes; -1 where a count cannot be read. In a sound file all are
+// equal. `schema` is "main" or the name of an attached database.
+QList<qint64> RowCounts(const QSqlDatabase &db, const QString &table, const QString &schema = "main");
+
+// True when every table of the address book counts the same rows through
+// itself and through each of its indexes.
+bool RowCountsAgree(const QSqlDatabase &db);
 
 // Throws DatabaseError (kind ReadOnly) naming the file and the cause when the
 // open database cannot be changed: the file is write-protected, or its folder

@@ -10,8 +10,6 @@
 #include <QUuid>
 
 #include <filesystem>
-#include <future>
-#include <optional>
 #include <system_error>
 
 #ifdef Q_OS_UNIX
@@ -60,6 +58,30 @@ void ReplaceFile(const QString &from, const QString &to)
                                      QString::fromStdString(error.message())));
 }
 
+// Compacts the book into copy when it is sound; false when it is damaged.
+// Small books, and books in which damage was met during this run, get the
+// full check first. A larger book, found sound by the start-up's quick check,
+// is checked by its compaction: VACUUM INTO reads every row of every table and
+// index and stops at an unreadable page; then each table must count the same
+// rows through itself and through each of its indexes.
+bool compactIfSound(const QSqlDatabase &db, const QString &copy)
+{
+    if (FullCheckIsCheap(db)) {
+        if (!FindDamage(db).isEmpty())
+            return false;
+        RunQuery(db, "VACUUM INTO ?", {copy});
+        return true;
+    }
+    try {
+        RunQuery(db, "VACUUM INTO ?", {copy});
+    } catch (const DatabaseError &error) {
+        if (error.kind() != DatabaseError::Kind::Damaged)
+            throw;
+        return false;
+    }
+    return RowCountsAgree(db);
+}
+
 } // namespace
 
 RepairResult RepairBook(const QString &fileName)
@@ -71,32 +93,16 @@ RepairResult RepairBook(const QString &fileName)
         throw CopyExistsError();
     RepairResult result;
     try {
-        // The check and the compaction read the file at the same time, each
-        // on a connection of its own; the compacted copy is used only when the
-        // check finds the file sound.
-        std::future<bool> sound = std::async(std::launch::async, [&book] {
-            bool found = false;
-            WithConnection(book, [&](QSqlDatabase &db) { found = FindDamage(db).isEmpty(); });
-            return found;
-        });
-        std::optional<DatabaseError> compactFailure;
-        try {
-            WithConnection(book, [&](QSqlDatabase &db) { RunQuery(db, "VACUUM INTO ?", {copy}); });
-        } catch (const DatabaseError &error) {
-            compactFailure = error;
-        }
-        result.salvaged = !sound.get();
+        WithConnection(book, [&](QSqlDatabase &db) { result.salvaged = !compactIfSound(db, copy); });
         if (result.salvaged) {
             QFile::remove(copy);
             result.report = SalvageInto(book, copy);
-        } else if (compactFailure) {
-            throw *compactFailure;
         }
         KeepModeAndOwner(book, copy);
         if (result.salvaged)
             result.keptAs = KeepDamagedOriginal(book);
         ReplaceFile(copy, book);
-        ForgetIndexDamage();
+        ForgetDamage();
     } catch (const DatabaseError &) {
         QFile::remove(copy); // the book is still the one found
         throw;

@@ -15,7 +15,8 @@ struct RepairResult {
 
 // Repairs the address book 'fileName', or the file a symbolic link of that
 // name points to (the link stays). First checks the file without changing
-// it. A sound file is compacted into "_MDBFIX_.MDB" beside it; a damaged one
+// it (see FindDamage, DamageNoted). A sound file is compacted into
+// "_MDBFIX_.MDB" beside it; a damaged one
 // has every readable row salvaged into "_MDBFIX_.MDB" and is kept under a name
 // of its own ("Address.mdb.damaged", ...). The new file takes the old one's
 // mode and owner and its place with one atomic rename. Throws DatabaseError

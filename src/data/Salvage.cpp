@@ -1,6 +1,7 @@
 #include "data/Salvage.h"
 
 #include "data/Database.h"
+#include "data/Health.h"
 #include "data/Schema.h"
 
 #include <QFile>
@@ -136,19 +137,8 @@ private:
 // itself or any of its indexes; -1 when none of them can be counted.
 qint64 countedRows(const QSqlDatabase &db, const QString &table)
 {
-    QStringList sources{"NOT INDEXED"};
-    QSqlQuery indexes(db);
-    if (indexes.exec(QString("PRAGMA damaged.index_list(%1)").arg(quoted(table)))) {
-        while (indexes.next())
-            sources << "INDEXED BY " + quoted(indexes.value(1).toString());
-    }
-    qint64 most = -1;
-    for (const QString &source : sources) {
-        QSqlQuery count(db);
-        if (count.exec(QString("SELECT count(*) FROM damaged.%1 %2").arg(quoted(table), source)) && count.next())
-            most = std::max(most, count.value(0).toLongLong());
-    }
-    return most;
+    const QList<qint64> counts = RowCounts(db, table, "damaged");
+    return *std::max_element(counts.begin(), counts.end());
 }
 
 // Automatic keys go on from the highest ever given, as in the damaged file.
