@@ -39,7 +39,7 @@ void WithConnection(const QString &fileName, Body &&body)
 void ReplaceFile(const QString &from, const QString &to)
 {
     QFile copy(from);
-    if (!copy.open(QIODevice::ReadWrite))
+    if (!copy.open(QIODevice::ReadOnly)) // enough to flush it, whatever its mode
         throw DatabaseError(
             QString("The file '%1' cannot be opened: %2").arg(QFileInfo(from).fileName(), copy.errorString()));
 #ifdef Q_OS_UNIX
