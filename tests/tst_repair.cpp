@@ -194,6 +194,10 @@ void RepairTest::salvageKeepsEveryReadableRowAndReportsTheCounts()
     QCOMPARE(ReadAll("Address.mdb.damaged"), QByteArray("kept from an earlier repair"));
     QVERIFY(!QFile::exists(RepairFileName));
     QVERIFY(passesIntegrityCheck(DatabaseFileName));
+    // A complete book: the schema of a new one.
+    EnsureDatabase("new.mdb");
+    const QString schema = "SELECT type, name, tbl_name, sql FROM sqlite_master ORDER BY name";
+    QCOMPARE(Rows(DatabaseFileName, schema), Rows("new.mdb", schema));
     // Exactly the rows of the destroyed page are missing; every other row is as it was.
     const QList<QVariantList> after = Rows(DatabaseFileName, AllRows);
     QCOMPARE(after.size(), before.size() - lost);

@@ -174,7 +174,11 @@ const SalvagedTable &SalvageReport::of(const QString &table) const
 
 SalvageReport SalvageInto(const QString &source, const QString &copyName)
 {
-    if (!CreateDatabaseFile(copyName, schema::CreateStatements()))
+    // Indexes that allow duplicates are made after the rows are in, by one sort each.
+    QStringList tables, laterIndexes;
+    for (const QString &statement : schema::CreateStatements())
+        (statement.startsWith("CREATE INDEX") ? laterIndexes : tables) << statement;
+    if (!CreateDatabaseFile(copyName, tables))
         throw DatabaseError(QString("The repaired file '%1' cannot be made in the folder of '%2'.")
                                 .arg(QFileInfo(copyName).fileName(), QFileInfo(source).fileName()));
     SalvageReport report;
@@ -197,6 +201,8 @@ SalvageReport SalvageInto(const QString &source, const QString &copyName)
         }
         keepKeySequences(db);
         RunQuery(db, "DETACH DATABASE damaged");
+        for (const QString &index : laterIndexes)
+            RunQuery(db, index);
         QSqlQuery check = RunQuery(db, "PRAGMA integrity_check");
         if (!check.next() || check.value(0).toString() != "ok")
             throw DatabaseError(QString("The repaired file '%1' did not pass the integrity check, so it was not used.")
