@@ -50,6 +50,16 @@ private slots:
         QTest::newRow("no match") << "{Address.City} = 'Nowhere'" << QStringList{};
         QTest::newRow("no match excluded") << "{Address.City} <> 'Nowhere'" << all;
         QTest::newRow("quotes are data, not SQL") << "{Address.LastName} = 'x'' OR 1=1 --'" << QStringList{};
+        // The limits: the longest chain and the deepest nesting run, and a run of Nots is no nesting.
+        const QString adams = "{Address.LastName} = 'Adams'";
+        QTest::newRow("500 comparisons") << QStringList(500, adams).join(" Or ") << QStringList{"Adams"};
+        QString nested = adams;
+        for (int level = 0; level < 16; ++level)
+            nested = QString("(%1 %2 %3)").arg(QStringList(30, adams).join(level % 2 ? " And " : " Or "),
+                                               level % 2 ? "And" : "Or", nested);
+        QTest::newRow("16 levels of parentheses") << nested << QStringList{"Adams"};
+        QTest::newRow("100,001 Nots") << QString("Not ").repeated(100001) + "{Address.State} = 'NY'"
+                                      << QStringList{"Adams", "Baker", "Clark", "Nüñez"};
     }
 
     void selects()
@@ -99,7 +109,12 @@ private slots:
         QTest::newRow("unclosed brace") << "{Address.State = 'NY'"
             << "The selection formula has an error at position 1: the field reference is not closed by '}'.";
         QTest::newRow("too deep") << QString(5000, QLatin1Char('(')) + "{Address.State} = 'NY'"
-            << "The selection formula has an error at position 201: the formula is nested too deeply.";
+            << "The selection formula has an error at position 17: the formula is nested too deeply; it may hold "
+               "at most 16 levels of parentheses.";
+        const QString term = "{Address.State} = 'NY' Or ";
+        QTest::newRow("100,000 comparisons") << term.repeated(100000) + "{Address.State} = 'NY'"
+            << QString("The selection formula has an error at position %1: the formula is too long; it may hold at "
+                       "most 500 comparisons.").arg(500 * term.size() + 1);
     }
 
     void rejects()
@@ -127,7 +142,8 @@ private slots:
         QCOMPARE(asked, QStringList({"LastName=a'b", "State=ny"}));
         QCOMPARE(sql.values, QVariantList({"a'b", "NY", "ny"}));
         QVERIFY2(!sql.condition.contains("a'b"), qPrintable(sql.condition));
-        QCOMPARE(sql.condition, QString("((coalesce(a.LastName, '') IN (?)) AND (NOT (coalesce(a.State, '') NOT IN (?, ?))))"));
+        // Not is moved onto the comparison it stands before.
+        QCOMPARE(sql.condition, QString("((coalesce(a.LastName, '') IN (?)) AND (coalesce(a.State, '') IN (?, ?)))"));
     }
 
     void badFormulaStopsTheRunBeforeAnyOutput()

@@ -1,4 +1,5 @@
 // Start-up: creating the database file, opening it, the Setup row, fatal failures.
+#include "support/BookDamage.h"
 #include "support/TestSupport.h"
 
 #include "app/Forms.h"
@@ -16,6 +17,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+
+#include <sys/stat.h>
 
 using namespace varnelle;
 using namespace varnelle::test;
@@ -51,6 +54,24 @@ QStringList indexes(const QString &table)
     return result;
 }
 
+// A book of 300 contacts, half of them business, with a number each.
+void makeBook()
+{
+    EnsureDatabase();
+    Exec(DatabaseFileName, "INSERT INTO Setup VALUES (1)");
+    Exec(DatabaseFileName, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Home')");
+    Exec(DatabaseFileName, "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 300) "
+                           "INSERT INTO Address (IsBusiness, LastName, Street) "
+                           "SELECT i % 2, 'Last' || i, 'A street long enough to fill pages ' || i FROM n");
+    Exec(DatabaseFileName, "INSERT INTO TelephoneList SELECT PersonID, 1, '555-' || PersonID FROM Address");
+}
+
+int fileMode(const QString &name)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(name).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
+}
+
 frmMain &loadMain()
 {
     frmMain &main = Form<frmMain>();
@@ -74,6 +95,14 @@ private slots:
     void onlyTheFirstSetupRowIsReadAndSwitched();
     void fatalStartShowsOneMessageAndFails();
     void closingMainWindowClosesDatabase();
+    void damagedFileWarnsOnceAndTheStartGoesOn_data();
+    void damagedFileWarnsOnceAndTheStartGoesOn();
+    void newBookHonoursTheUmask_data();
+    void newBookHonoursTheUmask();
+    void bookThatCannotBeUsedIsRefusedWithItsCause_data();
+    void bookThatCannotBeUsedIsRefusedWithItsCause();
+    void messagesNameTheFileAndSpeakPlainly_data();
+    void messagesNameTheFileAndSpeakPlainly();
 };
 
 void StartupTest::firstStartCreatesCompleteEmptyDatabase()
@@ -330,6 +359,129 @@ void StartupTest::closingMainWindowClosesDatabase()
     QVERIFY(!gDatabase.isValid());
     QVERIFY(boxes.messages.isEmpty());
     QVERIFY(QFile::exists(DatabaseFileName));
+}
+
+void StartupTest::damagedFileWarnsOnceAndTheStartGoesOn_data()
+{
+    QTest::addColumn<QString>("btree");
+    QTest::addColumn<int>("leaf");
+    QTest::addColumn<bool>("listComplete");
+    QTest::newRow("index the list does not use") << "TypeID" << 0 << true;
+    QTest::newRow("index the list is read through") << "Name" << 1 << false;
+}
+
+void StartupTest::damagedFileWarnsOnceAndTheStartGoesOn()
+{
+    QFETCH(QString, btree);
+    QFETCH(int, leaf);
+    QFETCH(bool, listComplete);
+    TempWorkDir dir;
+    makeBook();
+    ZeroPage(DatabaseFileName, LeafPage(DatabaseFileName, btree, leaf));
+    ScriptedBoxes boxes;
+    frmMain &main = loadMain();
+    QCOMPARE(boxes.texts(), QStringList{"The database file 'Address.mdb' is damaged: some contacts may be missing or "
+                                        "wrong. Choose File > Repair Database to save what can still be read."});
+    QVERIFY(gDatabase.isOpen());
+    QCOMPARE(main.lstAddress->count() == 150, listComplete);
+    QVERIFY(main.isVisible());
+}
+
+void StartupTest::newBookHonoursTheUmask_data()
+{
+    QTest::addColumn<int>("umask");
+    QTest::addColumn<int>("mode");
+    QTest::newRow("077: private") << 0077 << 0600;
+    QTest::newRow("027: group reads") << 0027 << 0640;
+    QTest::newRow("022: everyone reads") << 0022 << 0644;
+    QTest::newRow("002: never wider than 0644") << 0002 << 0644;
+}
+
+void StartupTest::newBookHonoursTheUmask()
+{
+    QFETCH(int, umask);
+    QFETCH(int, mode);
+    TempWorkDir dir;
+    const mode_t before = ::umask(mode_t(umask));
+    loadMain();
+    ::umask(before);
+    QCOMPARE(fileMode(DatabaseFileName), mode);
+}
+
+void StartupTest::bookThatCannotBeUsedIsRefusedWithItsCause_data()
+{
+    QTest::addColumn<int>("folderMode");
+    QTest::addColumn<int>("fileMode");
+    QTest::addColumn<QByteArray>("header"); // bytes written at offset 44, the schema format
+    QTest::addColumn<QString>("message");
+    QTest::newRow("write-protected file")
+        << 0777 << 0444 << QByteArray()
+        << "The database file 'Address.mdb' cannot be changed: the file is write-protected. Allow changes to it, or "
+           "start the program with a copy that can be changed.";
+    QTest::newRow("folder without room for the journal")
+        << 0555 << 0666 << QByteArray()
+        << "The database file 'Address.mdb' cannot be changed: its folder does not allow the journal file that is "
+           "written beside it during each change. Allow changes in the folder, or move the file to a folder that "
+           "allows them.";
+    QTest::newRow("unsupported format") << 0755 << 0644 << QByteArray("\0\0\0\x09", 4)
+                                        << "'Address.mdb' is not a Varnelle address book (unsupported file format).";
+}
+
+void StartupTest::bookThatCannotBeUsedIsRefusedWithItsCause()
+{
+    QFETCH(int, folderMode);
+    QFETCH(int, fileMode);
+    QFETCH(QByteArray, header);
+    QFETCH(QString, message);
+    TempWorkDir dir;
+    makeBook();
+    if (!header.isEmpty()) {
+        QFile file(DatabaseFileName);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(44));
+        file.write(header);
+    }
+    const QByteArray before = ReadAll(DatabaseFileName);
+    QCOMPARE(::chmod(QFile::encodeName(dir.path()).constData(), mode_t(folderMode)), 0);
+    QCOMPARE(::chmod(DatabaseFileName, mode_t(fileMode)), 0);
+    ScriptedBoxes boxes;
+    int status = 0;
+    {
+        const AsOrdinaryUser user;
+        status = RunProgram();
+    }
+    QCOMPARE(status, 1);
+    QCOMPARE(boxes.texts(), QStringList{message});
+    QCOMPARE(ReadAll(DatabaseFileName), before);
+}
+
+void StartupTest::messagesNameTheFileAndSpeakPlainly_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("column the book lacks")
+        << "SELECT IsPrivate FROM Address" << "'Address.mdb' is not a Varnelle address book (no such column: IsPrivate).";
+    QTest::newRow("table the book lacks")
+        << "SELECT 1 FROM Notes" << "'Address.mdb' is not a Varnelle address book (no such table: Notes).";
+    QTest::newRow("damage met on the way")
+        << "SELECT count(Street) FROM Address NOT INDEXED"
+        << "The database file 'Address.mdb' is damaged: some contacts may be missing or wrong. Choose File > Repair "
+           "Database to save what can still be read.";
+}
+
+void StartupTest::messagesNameTheFileAndSpeakPlainly()
+{
+    QFETCH(QString, sql);
+    QFETCH(QString, message);
+    TempWorkDir dir;
+    makeBook();
+    ZeroPage(DatabaseFileName, LeafPage(DatabaseFileName, "Address", 1));
+    OpenMainDatabase(); // through its URI, which no message shows
+    try {
+        RunQuery(gDatabase, sql);
+        QFAIL("the statement succeeded");
+    } catch (const DatabaseError &error) {
+        QCOMPARE(error.message(), message);
+    }
 }
 
 QTEST_MAIN(StartupTest)

@@ -1,13 +1,20 @@
 #pragma once
 
+#include <QSqlDatabase>
 #include <QString>
 
 namespace varnelle {
 
-// Repairs the database file in place, compacts it into "_MDBFIX_.MDB" and
-// puts the compacted copy in its place with one atomic rename. Any failure is
-// shown in one refusal box; the file is then left as the failing step left it,
-// and the data are never only in the temporary file.
+// Repairs the database file (see RepairBook): a sound file is compacted and
+// put in place with no message; a damaged one is salvaged, and one message
+// tells how many contacts, numbers and types were saved and how many could
+// not be read. A refusal or failure is shown in one refusal box, and the file
+// is then as it was.
 void FixDatabase(const QString &fileName);
+
+// The checks of the book just opened at start-up. A book that cannot be
+// changed ends the start (throws DatabaseError naming the file and the cause);
+// a damaged one is told in one message, and the start goes on.
+void CheckBookAtStartUp(const QSqlDatabase &db, const QString &fileName);
 
 } // namespace varnelle

@@ -1,5 +1,7 @@
 #include "data/Database.h"
 
+#include "data/BookFile.h"
+#include "data/Health.h"
 #include "data/Schema.h"
 #include "text/StoreText.h"
 
@@ -16,9 +18,55 @@ namespace varnelle {
 
 namespace {
 
+// The file's own name, also when given the URI a connection was opened with
+// ("file:///folder/Address.mdb?mode=rw").
 QString displayName(const QString &fileName)
 {
-    return fileName.isEmpty() ? QString(DatabaseFileName) : QFileInfo(fileName).fileName();
+    if (fileName.isEmpty())
+        return DatabaseFileName;
+    const QUrl url(fileName);
+    return QFileInfo(url.isLocalFile() ? url.toLocalFile() : fileName).fileName();
+}
+
+QString engineText(const QSqlError &error)
+{
+    return error.databaseText().isEmpty() ? error.text() : error.databaseText();
+}
+
+DatabaseError notADatabaseError(const QString &file)
+{
+    return DatabaseError(QString("The file '%1' is not a database of this program, or it is damaged.").arg(file),
+                         DatabaseError::Kind::NotADatabase);
+}
+
+// A unique index that disagrees with its table refuses values that no row
+// holds. Tells that damage from a true duplicate by checking the table.
+bool tableAndIndexesAgree(const QSqlDatabase &db, const QString &table)
+{
+    QSqlQuery check(db);
+    if (check.exec(QString("PRAGMA integrity_check(\"%1\")").arg(QString(table).replace('"', "\"\"")))) {
+        while (check.next())
+            if (check.value(0).toString() != "ok")
+                return false;
+    }
+    // A check that could not run (the file in use, say) is no sign of damage; one that met damage is.
+    return !check.lastError().isValid() || ToDatabaseError(check.lastError()).kind() != DatabaseError::Kind::Damaged;
+}
+
+DatabaseError queryError(const QSqlDatabase &db, const QSqlError &error)
+{
+    DatabaseError result = ToDatabaseError(error, db.databaseName());
+    if (result.kind() != DatabaseError::Kind::DuplicateKey)
+        return result;
+    static const QRegularExpression unique("UNIQUE constraint failed: ([^.,]+)\\.");
+    const QString table = unique.match(engineText(error)).captured(1).trimmed();
+    if (table.isEmpty() || tableAndIndexesAgree(db, table))
+        return result;
+    NoteDamage();
+    return DatabaseError(QString("The change was not saved: an index of table '%1' in the database file '%2' is "
+                                 "damaged. Choose File > Repair Database to mend it, then try again.")
+                             .arg(table, displayName(db.databaseName())),
+                         DatabaseError::Kind::Damaged);
 }
 
 DatabaseError duplicateKeyError(const QString &detail)
@@ -60,6 +108,14 @@ DatabaseError tooLongError(const QString &constraint)
 
 } // namespace
 
+DatabaseError DamagedBookError(const QString &fileName)
+{
+    return DatabaseError(QString("The database file '%1' is damaged: some contacts may be missing or wrong. Choose "
+                                 "File > Repair Database to save what can still be read.")
+                             .arg(displayName(fileName)),
+                         DatabaseError::Kind::Damaged);
+}
+
 DatabaseError CopyExistsError()
 {
     return DatabaseError(QString("The file '%1' already exists, so the compacted copy of the database cannot be "
@@ -69,7 +125,7 @@ DatabaseError CopyExistsError()
 
 DatabaseError ToDatabaseError(const QSqlError &error, const QString &fileName)
 {
-    const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    const QString text = engineText(error);
     const QString file = displayName(fileName);
 
     static const QRegularExpression unique("UNIQUE constraint failed: (.*)$");
@@ -78,9 +134,18 @@ DatabaseError ToDatabaseError(const QSqlError &error, const QString &fileName)
         return duplicateKeyError(m.captured(1));
     if (auto m = check.match(text); m.hasMatch())
         return tooLongError(m.captured(1));
-    if (text.contains("file is not a database") || text.contains("malformed"))
-        return DatabaseError(QString("The file '%1' is not a database of this program, or it is damaged.").arg(file),
+    if (text.contains("file is not a database"))
+        return notADatabaseError(file);
+    if (text.contains("malformed") || text.contains("corrupt")) {
+        NoteDamage(); // the repair is to look for it in full
+        return DamagedBookError(file);
+    }
+    if (text.contains("no such table") || text.contains("no such column") || text.contains("unsupported file format"))
+        return DatabaseError(QString("'%1' is not a Varnelle address book (%2).").arg(file, text),
                              DatabaseError::Kind::NotADatabase);
+    if (text.contains("readonly database"))
+        return DatabaseError(QString("The database file '%1' cannot be changed: it can only be read.").arg(file),
+                             DatabaseError::Kind::ReadOnly);
     if (text.contains("unable to open database file") || text.contains("Error opening database"))
         return DatabaseError(QString("The database file '%1' cannot be opened: it does not exist, or it cannot be "
                                      "read and written in this folder.")
@@ -93,8 +158,6 @@ DatabaseError ToDatabaseError(const QSqlError &error, const QString &fileName)
                              DatabaseError::Kind::Busy);
     if (text.contains("output file already exists"))
         return CopyExistsError();
-    if (text.contains("no such table"))
-        return DatabaseError(QString("The database file '%1' is incomplete: %2.").arg(file, text));
     if (text.contains("disk I/O error") || text.contains("database or disk is full"))
         return DatabaseError(QString("The database file '%1' could not be written: %2.").arg(file, text));
     return DatabaseError(text.isEmpty() ? QString("The database reported an unknown error.") : text);
@@ -123,7 +186,7 @@ QSqlQuery RunQuery(const QSqlDatabase &db, const QString &sql, const QVariantLis
     for (const QVariant &v : values)
         query.addBindValue(v);
     if (!query.exec())
-        throw ToDatabaseError(query.lastError(), db.databaseName());
+        throw queryError(db, query.lastError());
     return query;
 }
 
@@ -158,7 +221,8 @@ QSqlDatabase OpenDatabase(const QString &fileName, const QString &connectionName
     auto fail = [&](const QSqlError &error) {
         DatabaseError e = ToDatabaseError(error, fileName);
         CloseDatabase(db);
-        return e;
+        // A file whose catalogue cannot be read is no database the program can open.
+        return e.kind() == DatabaseError::Kind::Damaged ? notADatabaseError(displayName(fileName)) : e;
     };
     if (!db.open())
         throw fail(db.lastError());
@@ -200,9 +264,8 @@ bool CreateDatabaseFile(const QString &fileName, const QStringList &statements)
     scratch.setAutoRemove(false);
     const QString scratchName = scratch.fileName();
     scratch.close();
-    // An ordinary file, readable by others like any document, not a private temporary one.
-    QFile::setPermissions(scratchName, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser
-                                           | QFile::ReadGroup | QFile::ReadOther);
+    // A document's mode, as the user's umask allows it, rather than a private temporary file's.
+    QFile::setPermissions(scratchName, NewBookPermissions());
 
     bool complete = false;
     {

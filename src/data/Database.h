@@ -19,6 +19,9 @@ inline constexpr const char *RepairFileName = "_MDBFIX_.MDB";
 // A sentence a person can read for a failure of the store.
 DatabaseError ToDatabaseError(const QSqlError &error, const QString &fileName = {});
 
+// The failure of an operation that found the file damaged; points to the repair.
+DatabaseError DamagedBookError(const QString &fileName = DatabaseFileName);
+
 // The failure of a repair that finds an earlier compacted copy in its way.
 DatabaseError CopyExistsError();
 
@@ -29,7 +32,9 @@ void RefuseTextWithNul(const QVariant &value);
 
 // Prepares one statement on db, binds values in order and runs it.
 // Throws DatabaseError with a readable text when any step fails, and
-// before anything runs when a bound text holds a NUL character.
+// before anything runs when a bound text holds a NUL character; a unique
+// index refusing a value is checked against its table, and damage found there
+// is reported as such rather than as a duplicate.
 QSqlQuery RunQuery(const QSqlDatabase &db, const QString &sql, const QVariantList &values = {});
 
 // Throws DatabaseError when reading the rows of a query stopped on a failure

@@ -8,7 +8,7 @@ namespace varnelle {
 // A failure of the store, carrying a sentence a person can read.
 class DatabaseError : public std::runtime_error {
 public:
-    enum class Kind { Other, DuplicateKey, TooLong, NotADatabase, CannotOpen, Busy };
+    enum class Kind { Other, DuplicateKey, TooLong, NotADatabase, CannotOpen, Busy, ReadOnly, Damaged };
 
     explicit DatabaseError(const QString &message, Kind kind = Kind::Other)
         : std::runtime_error(message.toStdString()), mMessage(message), mKind(kind) {}

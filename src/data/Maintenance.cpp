@@ -1,7 +1,10 @@
 #include "data/Maintenance.h"
 
+#include "data/BookFile.h"
 #include "data/Database.h"
+#include "data/Health.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QUuid>
@@ -31,48 +34,17 @@ void WithConnection(const QString &fileName, Body &&body)
     CloseDatabase(db);
 }
 
-} // namespace
-
-void RepairInPlace(const QString &fileName)
-{
-    WithConnection(fileName, [&](QSqlDatabase &db) {
-        RunQuery(db, "REINDEX");
-        QSqlQuery check = RunQuery(db, "PRAGMA integrity_check");
-        QStringList problems;
-        while (check.next()) {
-            const QString line = check.value(0).toString();
-            if (line != "ok")
-                problems << line;
-        }
-        if (!problems.isEmpty())
-            throw DatabaseError(QString("The database file '%1' is damaged and cannot be repaired: %2")
-                                    .arg(QFileInfo(fileName).fileName(), problems.mid(0, 3).join("; ")),
-                                DatabaseError::Kind::NotADatabase);
-    });
-}
-
-void CompactInto(const QString &fileName, const QString &copyName)
-{
-    const QString copyPath = QFileInfo(copyName).absoluteFilePath();
-    const bool copyExisted = QFileInfo::exists(copyPath);
-    try {
-        // VACUUM INTO refuses to write over an existing file.
-        WithConnection(fileName, [&](QSqlDatabase &db) { RunQuery(db, "VACUUM INTO ?", {copyPath}); });
-    } catch (const DatabaseError &) {
-        if (!copyExisted)
-            QFile::remove(copyPath); // a copy cut short is of no use
-        throw;
-    }
-}
-
+// Puts the file 'from' in the place of 'to' with one atomic rename, after
+// flushing it to disk.
 void ReplaceFile(const QString &from, const QString &to)
 {
     QFile copy(from);
-    if (!copy.open(QIODevice::ReadWrite))
-        throw DatabaseError(QString("The file '%1' cannot be opened: %2").arg(from, copy.errorString()));
+    if (!copy.open(QIODevice::ReadOnly)) // enough to flush it, whatever its mode
+        throw DatabaseError(
+            QString("The file '%1' cannot be opened: %2").arg(QFileInfo(from).fileName(), copy.errorString()));
 #ifdef Q_OS_UNIX
     if (::fsync(copy.handle()) != 0)
-        throw DatabaseError(QString("The file '%1' could not be written to disk.").arg(from));
+        throw DatabaseError(QString("The file '%1' could not be written to disk.").arg(QFileInfo(from).fileName()));
 #endif
     copy.close();
 
@@ -82,7 +54,60 @@ void ReplaceFile(const QString &from, const QString &to)
                             std::filesystem::path(QFile::encodeName(to).toStdString()), error);
     if (error)
         throw DatabaseError(QString("The file '%1' could not be renamed to '%2': %3.")
-                                .arg(from, to, QString::fromStdString(error.message())));
+                                .arg(QFileInfo(from).fileName(), QFileInfo(to).fileName(),
+                                     QString::fromStdString(error.message())));
+}
+
+// Compacts the book into copy when it is sound; false when it is damaged.
+// Small books, and books in which damage was met during this run, get the
+// full check first. A larger book, found sound by the start-up's quick check,
+// is checked by its compaction: VACUUM INTO reads every row of every table and
+// index and stops at an unreadable page; then each table must count the same
+// rows through itself and through each of its indexes.
+bool compactIfSound(const QSqlDatabase &db, const QString &copy)
+{
+    if (FullCheckIsCheap(db)) {
+        if (!FindDamage(db).isEmpty())
+            return false;
+        RunQuery(db, "VACUUM INTO ?", {copy});
+        return true;
+    }
+    try {
+        RunQuery(db, "VACUUM INTO ?", {copy});
+    } catch (const DatabaseError &error) {
+        if (error.kind() != DatabaseError::Kind::Damaged)
+            throw;
+        return false;
+    }
+    return RowCountsAgree(db);
+}
+
+} // namespace
+
+RepairResult RepairBook(const QString &fileName)
+{
+    const QString book = RealBookPath(fileName);
+    const QString copy = QFileInfo(book).absoluteDir().filePath(RepairFileName);
+    // A leftover copy of an earlier repair stops this one before either file is touched.
+    if (QFileInfo::exists(copy) || QFileInfo(copy).isSymLink())
+        throw CopyExistsError();
+    RepairResult result;
+    try {
+        WithConnection(book, [&](QSqlDatabase &db) { result.salvaged = !compactIfSound(db, copy); });
+        if (result.salvaged) {
+            QFile::remove(copy);
+            result.report = SalvageInto(book, copy);
+        }
+        KeepModeAndOwner(book, copy);
+        if (result.salvaged)
+            result.keptAs = KeepDamagedOriginal(book);
+        ReplaceFile(copy, book);
+        ForgetDamage();
+    } catch (const DatabaseError &) {
+        QFile::remove(copy); // the book is still the one found
+        throw;
+    }
+    return result;
 }
 
 } // namespace varnelle

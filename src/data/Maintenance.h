@@ -1,20 +1,26 @@
 #pragma once
 
+#include "data/Salvage.h"
+
 #include <QString>
 
 namespace varnelle {
 
-// Checks and mends the database file in place: rebuilds every index, then
-// checks the whole file. Damage that cannot be mended is reported.
-// Throws DatabaseError.
-void RepairInPlace(const QString &fileName);
+// What a repair did: compacted a sound file, or salvaged a damaged one.
+struct RepairResult {
+    bool salvaged = false;
+    SalvageReport report; // salvaged only
+    QString keptAs;       // salvaged only: where the damaged original is kept
+};
 
-// Writes a compacted copy of the database file to copyName, which must not
-// exist yet. Throws DatabaseError.
-void CompactInto(const QString &fileName, const QString &copyName);
-
-// Puts the file 'from' in the place of 'to' with one atomic rename, after
-// flushing it to disk. Throws DatabaseError.
-void ReplaceFile(const QString &from, const QString &to);
+// Repairs the address book 'fileName', or the file a symbolic link of that
+// name points to (the link stays). First checks the file without changing
+// it (see FindDamage, DamageNoted). A sound file is compacted into
+// "_MDBFIX_.MDB" beside it; a damaged one
+// has every readable row salvaged into "_MDBFIX_.MDB" and is kept under a name
+// of its own ("Address.mdb.damaged", ...). The new file takes the old one's
+// mode and owner and its place with one atomic rename. Throws DatabaseError
+// when the repair is refused or fails; the file is then as it was.
+RepairResult RepairBook(const QString &fileName);
 
 } // namespace varnelle

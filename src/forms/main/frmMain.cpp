@@ -119,6 +119,7 @@ void frmMain::Load()
     EnsureDatabase(DatabaseFileName);
     gRefreshCriteria = true;
     OpenMainDatabase();
+    CheckBookAtStartUp(gDatabase, DatabaseFileName);
     gIsBusiness = ReadSetupView(gDatabase);
     FillList();
 }

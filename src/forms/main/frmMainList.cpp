@@ -26,8 +26,8 @@ void frmMain::SetButtons()
 void frmMain::FillList()
 {
     lstAddress->clear();
+    std::vector<ListEntry> entries;
     try {
-        std::vector<ListEntry> entries;
         // An empty view reads nothing further.
         if (ViewHasContacts(gDatabase, gIsBusiness)) {
             const LinePadder padder(font());
@@ -35,10 +35,12 @@ void frmMain::FillList()
                 entries.emplace_back(ContactListLine(contact, padder), contact.personId);
             });
         }
-        FillSortedList(lstAddress, std::move(entries));
     } catch (const DatabaseError &error) {
-        FatalError(error.message());
+        // A damaged file lists what it can: the start-up check has told the user.
+        if (error.kind() != DatabaseError::Kind::Damaged)
+            FatalError(error.message());
     }
+    FillSortedList(lstAddress, std::move(entries));
     cmdSwap->setText(gIsBusiness ? "&Business" : "&Personal");
     SetButtons();
 }

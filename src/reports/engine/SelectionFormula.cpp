@@ -3,11 +3,19 @@
 #include "reports/engine/ReportDefinition.h"
 #include "reports/engine/ReportEngine.h"
 
+#include <QHash>
+
 namespace varnelle::engine {
 
 namespace {
 
 using Node = SelectionFormula::Node;
+
+// Bounds that keep every formula within what SQLite parses: its parser stack
+// holds about twenty nested parentheses after an operator, and its
+// expressions nest at most 1000 deep (a chain of n terms nests n deep).
+constexpr int MaxNesting = 16;
+constexpr int MaxComparisons = 500;
 
 // A recursive-descent reader over the formula text. Positions in messages
 // count characters from 1.
@@ -51,12 +59,24 @@ private:
         return true;
     }
 
-    static std::unique_ptr<Node> combine(Node::Kind kind, std::unique_ptr<Node> left, std::unique_ptr<Node> right)
+    // Joins left and right with And or Or, flattening chains: a And b And c
+    // is one node with three terms, however long the chain.
+    static std::unique_ptr<Node> join(Node::Kind kind, std::unique_ptr<Node> left, std::unique_ptr<Node> right)
     {
-        auto node = std::make_unique<Node>();
-        node->kind = kind;
-        node->children.push_back(std::move(left));
-        node->children.push_back(std::move(right));
+        std::unique_ptr<Node> node;
+        if (left->kind == kind) {
+            node = std::move(left);
+        } else {
+            node = std::make_unique<Node>();
+            node->kind = kind;
+            node->children.push_back(std::move(left));
+        }
+        if (right->kind == kind) {
+            for (auto &child : right->children)
+                node->children.push_back(std::move(child));
+        } else {
+            node->children.push_back(std::move(right));
+        }
         return node;
     }
 
@@ -64,7 +84,7 @@ private:
     {
         auto node = parseAnd();
         while (keyword(QLatin1String("or")))
-            node = combine(Node::Kind::Or, std::move(node), parseAnd());
+            node = join(Node::Kind::Or, std::move(node), parseAnd());
         return node;
     }
 
@@ -72,31 +92,23 @@ private:
     {
         auto node = parseNot();
         while (keyword(QLatin1String("and")))
-            node = combine(Node::Kind::And, std::move(node), parseNot());
+            node = join(Node::Kind::And, std::move(node), parseNot());
         return node;
     }
 
-    // Guards the recursion against formulas nested beyond any sensible depth.
-    struct Nesting {
-        explicit Nesting(Parser &parser) : mParser(parser)
-        {
-            if (++mParser.mDepth > 200)
-                mParser.fail(QStringLiteral("the formula is nested too deeply"));
-        }
-        ~Nesting() { --mParser.mDepth; }
-        Parser &mParser;
-    };
-
+    // Not binds to the term after it; a run of them is counted, not nested.
     std::unique_ptr<Node> parseNot()
     {
-        const Nesting nesting(*this);
-        if (keyword(QLatin1String("not"))) {
-            auto node = std::make_unique<Node>();
-            node->kind = Node::Kind::Not;
-            node->children.push_back(parseNot());
+        bool negated = false;
+        while (keyword(QLatin1String("not")))
+            negated = !negated;
+        auto node = parsePrimary();
+        if (!negated)
             return node;
-        }
-        return parsePrimary();
+        auto notNode = std::make_unique<Node>();
+        notNode->kind = Node::Kind::Not;
+        notNode->children.push_back(std::move(node));
+        return notNode;
     }
 
     std::unique_ptr<Node> parsePrimary()
@@ -105,14 +117,20 @@ private:
         if (mPos >= mText.size())
             fail(QStringLiteral("expected a field such as {Address.LastName}, 'Not' or '(' but the formula ends"));
         if (mText.at(mPos) == QLatin1Char('(')) {
+            if (++mDepth > MaxNesting)
+                fail(QStringLiteral("the formula is nested too deeply; it may hold at most %1 levels of parentheses")
+                         .arg(MaxNesting));
             ++mPos;
             auto node = parseOr();
             skipSpace();
             if (mPos >= mText.size() || mText.at(mPos) != QLatin1Char(')'))
                 fail(QStringLiteral("expected ')'"));
             ++mPos;
+            --mDepth;
             return node;
         }
+        if (++mComparisons > MaxComparisons)
+            fail(QStringLiteral("the formula is too long; it may hold at most %1 comparisons").arg(MaxComparisons));
         return parseComparison();
     }
 
@@ -186,6 +204,7 @@ private:
     const QString &mText;
     qsizetype mPos = 0;
     int mDepth = 0;
+    int mComparisons = 0;
 };
 
 void collectFields(const Node &node, QStringList &fields)
@@ -199,37 +218,67 @@ void collectFields(const Node &node, QStringList &fields)
         collectFields(*child, fields);
 }
 
-QString buildSql(const Node &node, const QString &alias, const SelectionFormula::ValueResolver &resolve,
-                 QVariantList &values)
-{
-    // The operands are built one after the other: their values are bound in
-    // the order of the placeholders.
-    switch (node.kind) {
-    case Node::Kind::And:
-    case Node::Kind::Or: {
-        const QString left = buildSql(*node.children[0], alias, resolve, values);
-        const QString right = buildSql(*node.children[1], alias, resolve, values);
-        return QStringLiteral("(%1 %2 %3)")
-            .arg(left, node.kind == Node::Kind::And ? QStringLiteral("AND") : QStringLiteral("OR"), right);
+// Writes the condition with every Not moved down onto the comparisons (a
+// field compared through coalesce() is never Null, so De Morgan's laws hold
+// exactly): the SQL nests only where the formula's parentheses do. Within a
+// chain the comparisons come first and the groups last, which keeps SQLite's
+// expression tree shallow.
+class SqlWriter {
+public:
+    SqlWriter(const QString &alias, const SelectionFormula::ValueResolver &resolve, QVariantList &values)
+        : mAlias(alias), mResolve(resolve), mValues(values)
+    {
     }
-    case Node::Kind::Not:
-        return QStringLiteral("(NOT %1)").arg(buildSql(*node.children[0], alias, resolve, values));
-    case Node::Kind::Compare:
-        break;
+
+    QString write(const Node &node, bool negated)
+    {
+        switch (node.kind) {
+        case Node::Kind::Not:
+            return write(*node.children[0], !negated);
+        case Node::Kind::Compare:
+            return compare(node, node.notEqual != negated);
+        case Node::Kind::And:
+        case Node::Kind::Or:
+            break;
+        }
+        const bool isAnd = (node.kind == Node::Kind::And) != negated;
+        QStringList terms;
+        for (const bool groups : {false, true}) {
+            // The operands are written one after the other: their values are
+            // bound in the order of the placeholders.
+            for (const auto &child : node.children)
+                if ((child->kind == Node::Kind::And || child->kind == Node::Kind::Or) == groups)
+                    terms << write(*child, negated);
+        }
+        return QStringLiteral("(%1)").arg(terms.join(isAnd ? QStringLiteral(" AND ") : QStringLiteral(" OR ")));
     }
-    const QStringList matches = resolve(node.field, node.value);
-    if (matches.isEmpty())
-        return node.notEqual ? QStringLiteral("1") : QStringLiteral("0");
-    QStringList marks;
-    for (const QString &match : matches) {
-        marks << QStringLiteral("?");
-        values << match;
+
+private:
+    QString compare(const Node &node, bool notEqual)
+    {
+        const QString key = node.field + QChar(0) + node.value;
+        auto known = mMatches.constFind(key);
+        if (known == mMatches.constEnd())
+            known = mMatches.insert(key, mResolve(node.field, node.value));
+        const QStringList &matches = *known;
+        if (matches.isEmpty())
+            return notEqual ? QStringLiteral("1") : QStringLiteral("0");
+        QStringList marks;
+        for (const QString &match : matches) {
+            marks << QStringLiteral("?");
+            mValues << match;
+        }
+        // coalesce() drops the column's collation, so the listed values match exactly.
+        return QStringLiteral("(coalesce(%1.%2, '') %3 (%4))")
+            .arg(mAlias, node.field, notEqual ? QStringLiteral("NOT IN") : QStringLiteral("IN"),
+                 marks.join(QStringLiteral(", ")));
     }
-    // coalesce() drops the column's collation, so the listed values match exactly.
-    return QStringLiteral("(coalesce(%1.%2, '') %3 (%4))")
-        .arg(alias, node.field, node.notEqual ? QStringLiteral("NOT IN") : QStringLiteral("IN"),
-             marks.join(QStringLiteral(", ")));
-}
+
+    const QString &mAlias;
+    const SelectionFormula::ValueResolver &mResolve;
+    QVariantList &mValues;
+    QHash<QString, QStringList> mMatches; // each distinct comparison asks the resolver once
+};
 
 } // namespace
 
@@ -254,7 +303,7 @@ QStringList SelectionFormula::fields() const
 SelectionFormula::Sql SelectionFormula::toSql(const QString &tableAlias, const ValueResolver &resolve) const
 {
     Sql sql;
-    sql.condition = mRoot ? buildSql(*mRoot, tableAlias, resolve, sql.values) : QStringLiteral("1");
+    sql.condition = mRoot ? SqlWriter(tableAlias, resolve, sql.values).write(*mRoot, false) : QStringLiteral("1");
     return sql;
 }
 

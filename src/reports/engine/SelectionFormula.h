@@ -13,6 +13,8 @@ namespace varnelle::engine {
 // text, `{Address.Company} = 'Acme'` or `{Address.State} <> 'NY'`, combined
 // with And, Or, Not and parentheses. Keywords, table and field names are read
 // without regard to case; a doubled single quote inside a text is one quote.
+// A formula holds at most 500 comparisons and 16 levels of parentheses, so
+// that any formula read becomes SQL that SQLite can run.
 //
 // Comparisons ignore letter case by Unicode case folding (QString::toCaseFolded),
 // and a Null field reads as the empty text. SQLite's own NOCASE and lower()
@@ -28,7 +30,7 @@ public:
         QString field;        // canonical Address field name (Compare)
         bool notEqual = false;
         QString value;        // the quoted text, quotes undoubled (Compare)
-        std::vector<std::unique_ptr<Node>> children;
+        std::vector<std::unique_ptr<Node>> children; // the terms of a chain (And, Or), or the one of Not
     };
 
     // The stored values of `field` that equal `value` without regard to case.

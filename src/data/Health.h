@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+
+namespace varnelle {
+
+// Files of at most this many pages (4 MB at SQLite's usual page size) get the
+// full integrity check, which also compares every index with its table; larger
+// ones get the quick check of every page, which costs one read of the file.
+inline constexpr int FullCheckPageLimit = 1024;
+
+// The damage SQLite finds in the open database, one line per finding (at most
+// a few); empty when the file is sound. Reads only; never changes the file.
+// The full check runs where FullCheckIsCheap, the quick check elsewhere.
+// Damage found is noted (NoteDamage).
+QStringList FindDamage(const QSqlDatabase &db);
+
+// True for files of at most FullCheckPageLimit pages, and for every file once
+// damage has been noted.
+bool FullCheckIsCheap(const QSqlDatabase &db);
+
+// Damage met by any operation (the start-up check, a read, an edit) is noted
+// for the rest of the run, so that the repair checks the file in full; the
+// repair that replaces the file forgets it.
+void NoteDamage();
+void ForgetDamage();
+bool DamageNoted();
+
+// The rows of a table counted through the table itself and then through each
+// of its indexes; -1 where a count cannot be read. In a sound file all are
+// equal. `schema` is "main" or the name of an attached database.
+QList<qint64> RowCounts(const QSqlDatabase &db, const QString &table, const QString &schema = "main");
+
+// True when every table of the address book counts the same rows through
+// itself and through each of its indexes.
+bool RowCountsAgree(const QSqlDatabase &db);
+
+// Throws DatabaseError (kind ReadOnly) naming the file and the cause when the
+// open database cannot be changed: the file is write-protected, or its folder
+// does not allow the journal SQLite writes beside it. Tries one change and
+// takes it back, so the file is left as it was.
+void RequireWritable(const QSqlDatabase &db, const QString &fileName);
+
+} // namespace varnelle

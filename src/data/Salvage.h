@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+#include <vector>
+
+namespace varnelle {
+
+// What a salvage kept of one table of the address book.
+struct SalvagedTable {
+    QString table;
+    qint64 saved = 0;
+    // Rows the damaged file still counts (through the table or one of its
+    // indexes) that could not be read or kept; -1 when no count could be read.
+    qint64 lost = 0;
+};
+
+struct SalvageReport {
+    std::vector<SalvagedTable> tables;
+    const SalvagedTable &of(const QString &table) const;
+};
+
+// Makes copyName a complete new address book holding every row of each table
+// of the damaged file 'source' that can still be read, with its keys, values
+// and types as stored. Each table is read by ranges of rowids; a range that
+// meets an unreadable page is narrowed down around it, so that only the rows
+// on the damaged pages are missed. The source is opened read-only and never
+// changed. The copy passes SQLite's integrity check, or it is removed and
+// DatabaseError is thrown; copyName must not exist.
+SalvageReport SalvageInto(const QString &source, const QString &copyName);
+
+} // namespace varnelle

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace varnelle::test {
+
+// Damage made on purpose, page by page, in a closed database file.
+
+// The page number of the nth leaf page (from 0, in page order) of a table's or
+// an index's b-tree, found through SQLite's dbstat table; 0 when there is none.
+int LeafPage(const QString &fileName, const QString &btree, int nth = 0);
+// The number of rows (cells) on a page.
+int CellsOnPage(const QString &fileName, int page);
+// Overwrites a whole page with zeros.
+void ZeroPage(const QString &fileName, int page);
+// Replaces the first 'from' on a page with 'to' (of the same length).
+void ReplaceOnPage(const QString &fileName, int page, const QByteArray &from, const QByteArray &to);
+
+// Permissions do not stop root: for its life, this object makes the process
+// run as the unprivileged user "nobody" when it runs as root (the saved user
+// stays root, so the destructor can come back), and does nothing otherwise.
+class AsOrdinaryUser {
+public:
+    AsOrdinaryUser();
+    ~AsOrdinaryUser();
+    AsOrdinaryUser(const AsOrdinaryUser &) = delete;
+    AsOrdinaryUser &operator=(const AsOrdinaryUser &) = delete;
+
+private:
+    bool mSwitched = false;
+};
+
+} // namespace varnelle::test
