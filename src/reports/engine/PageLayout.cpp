@@ -53,7 +53,7 @@ QString oneLine(const QString &text)
 }
 
 // `text` on one line within `width`, cut with "…" when it is longer.
-QString fitted(const QFontMetricsF &metrics, const QString &text, double width)
+QString fittedIn(const QFontMetricsF &metrics, const QString &text, double width)
 {
     const QString line = oneLine(text);
     if (metrics.horizontalAdvance(line) <= width)
@@ -84,10 +84,13 @@ PageLayout::PageLayout(const ReportDefinition &definition, const QFont &font)
     mGap = 8 * point;
     const QFontMetricsF bold(mBold);
     for (const ReportColumn &column : definition.columns)
-        mLabelWidth = std::max(mLabelWidth, body.horizontalAdvance(column.heading + u':'));
-    if (definition.listTelephones)
-        mLabelWidth = std::max(mLabelWidth, body.horizontalAdvance(definition.telephones.heading + u':'));
+        mLabels << column.heading + u':';
+    mLabels << definition.telephones.heading + u':';
+    for (const QString &label : std::as_const(mLabels))
+        mLabelWidth = std::max(mLabelWidth, body.horizontalAdvance(label));
     mLabelWidth += mGap;
+    for (std::size_t c = 0; c < mLatinAdvance.size(); ++c)
+        mLatinAdvance[c] = body.horizontalAdvance(QChar(char16_t(c)));
     mTitleHeight = QFontMetricsF(mTitle).lineSpacing() + 10 * point;
     mHeadingsHeight = mTable ? std::ceil(bold.lineSpacing()) + 5 * point : 0;
     mFooterHeight = QFontMetricsF(mSmall).lineSpacing() + 8 * point;
@@ -260,9 +263,25 @@ QString PageLayout::footerPage(int page) const
     return QStringLiteral("Page %1 of %2").arg(page + 1).arg(pageCount());
 }
 
+QString PageLayout::fitted(const QString &text, double width) const
+{
+    // Most values are measured by adding up the advances of their characters;
+    // only those that come near the width are measured as they are printed.
+    double estimate = 0;
+    for (const QChar c : text) {
+        if (c.unicode() >= mLatinAdvance.size()) {
+            estimate = width;
+            break;
+        }
+        estimate += mLatinAdvance[c.unicode()];
+    }
+    if (estimate < width * 0.95)
+        return oneLine(text);
+    return fittedIn(QFontMetricsF(mBody), text, width);
+}
+
 double PageLayout::drawRow(QPainter &painter, double y, double bottom, const ReportRow &row, int firstLine) const
 {
-    const QFontMetricsF metrics(mBody);
     const double padding = mTable ? rowPadding : cardPadding;
     int line = 0; // of the row, counted from its first
     double top = y + padding;
@@ -284,7 +303,7 @@ double PageLayout::drawRow(QPainter &painter, double y, double bottom, const Rep
                 const QString &cell = row.cells.at(i);
                 if (!cell.isEmpty())
                     painter.drawText(QPointF(mColumnX[std::size_t(i)], baseline),
-                                     fitted(metrics, cell, mColumnWidth[std::size_t(i)]));
+                                     fitted(cell, mColumnWidth[std::size_t(i)]));
             }
         });
         const double numberWidth = mContent.width() - indent;
@@ -292,7 +311,7 @@ double PageLayout::drawRow(QPainter &painter, double y, double bottom, const Rep
             if (!place([&](double baseline) {
                     painter.setPen(ink);
                     painter.drawText(QPointF(mContent.left() + indent, baseline),
-                                     fitted(metrics, flattenTelephones({telephone}), numberWidth));
+                                     fitted(flattenTelephones({telephone}), numberWidth));
                 }))
                 break;
         return y + rowHeight(line);
@@ -300,25 +319,22 @@ double PageLayout::drawRow(QPainter &painter, double y, double bottom, const Rep
 
     const double valueX = mContent.left() + mLabelWidth;
     const double valueWidth = mContent.right() - valueX;
-    auto labelled = [&](const QString &label, const QString &value) {
+    auto labelled = [&](const QString *label, const QString &value) {
         return place([&](double baseline) {
-            if (!label.isEmpty()) {
+            if (label) {
                 painter.setPen(muted);
-                painter.drawText(QPointF(mContent.left(), baseline), fitted(metrics, label + u':', mLabelWidth - mGap));
+                painter.drawText(QPointF(mContent.left(), baseline), *label);
             }
             painter.setPen(ink);
-            painter.drawText(QPointF(valueX, baseline), fitted(metrics, value, valueWidth));
+            painter.drawText(QPointF(valueX, baseline), fitted(value, valueWidth));
         });
     };
     bool room = true;
-    for (qsizetype i = 0; room && i < row.cells.size(); ++i)
+    for (qsizetype i = 0; room && i < row.cells.size() && i + 1 < mLabels.size(); ++i)
         if (!row.cells.at(i).isEmpty())
-            room = labelled(mDefinition.columns[std::size_t(i)].heading, row.cells.at(i));
-    QString label = mDefinition.telephones.heading;
-    for (qsizetype i = 0; room && i < row.telephones.size(); ++i) {
-        room = labelled(label, flattenTelephones({row.telephones.at(i)}));
-        label.clear();
-    }
+            room = labelled(&mLabels.at(i), row.cells.at(i));
+    for (qsizetype i = 0; room && i < row.telephones.size(); ++i)
+        room = labelled(i == 0 ? &mLabels.last() : nullptr, flattenTelephones({row.telephones.at(i)}));
     if (line == 0)
         ++line; // an empty card keeps its one line
     return y + rowHeight(std::max(0, line - firstLine));
@@ -337,7 +353,7 @@ void PageLayout::drawPage(QPainter &painter, int page, const QList<ReportRow> &r
     painter.setFont(mTitle);
     painter.setPen(ink);
     const QFontMetricsF title(mTitle);
-    painter.drawText(QPointF(left, mContent.top() + title.ascent()), fitted(title, mDefinition.title, mContent.width()));
+    painter.drawText(QPointF(left, mContent.top() + title.ascent()), fittedIn(title, mDefinition.title, mContent.width()));
     double y = mContent.top() + title.lineSpacing() + 3 * point;
     painter.setPen(QPen(ink, 1 * point));
     painter.drawLine(QPointF(left, y), QPointF(right, y));
@@ -350,7 +366,7 @@ void PageLayout::drawPage(QPainter &painter, int page, const QList<ReportRow> &r
         const QFontMetricsF bold(mBold);
         for (std::size_t i = 0; i < mColumnX.size(); ++i)
             painter.drawText(QPointF(mColumnX[i], y + bold.ascent()),
-                             fitted(bold, mDefinition.columns[i].heading, mColumnWidth[i]));
+                             fittedIn(bold, mDefinition.columns[i].heading, mColumnWidth[i]));
         y += std::ceil(bold.lineSpacing()) + 2 * point;
         painter.setPen(QPen(ink, 0.6 * point));
         painter.drawLine(QPointF(left, y), QPointF(right, y));

@@ -9,6 +9,7 @@
 #include <QPageLayout>
 #include <QRectF>
 #include <QSizeF>
+#include <array>
 #include <vector>
 
 class QPainter;
@@ -74,6 +75,8 @@ private:
     double summaryHeight() const;
     void placeColumns(double width);
     double drawRow(QPainter &painter, double y, double bottom, const ReportRow &row, int firstLine) const;
+    // A value of the body font on one line within `width`, cut with "…" when longer.
+    QString fitted(const QString &text, double width) const;
 
     ReportDefinition mDefinition;
     bool mTable = true;
@@ -83,6 +86,8 @@ private:
     double mCharWidth = 0; // what a character of a definition's width is worth
     double mGap = 0;       // between columns
     double mLabelWidth = 0; // of a card's labels
+    QStringList mLabels;    // a card's labels, "Heading:", the numbers' last
+    std::array<double, 256> mLatinAdvance{}; // of the body font, to measure most values without shaping them
     double mTitleHeight = 0, mHeadingsHeight = 0, mFooterHeight = 0;
 
     QList<qint64> mIds;

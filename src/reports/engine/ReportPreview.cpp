@@ -92,6 +92,9 @@ ReportPreview::ReportPreview(std::shared_ptr<const PageLayout> layout, FetchRows
     mPageBox->setObjectName(QStringLiteral("pageNumber"));
     mPageBox->setRange(1, std::max(1, mLayout->pageCount()));
     mPageBox->setKeyboardTracking(false);
+    mPageBox->setAlignment(Qt::AlignRight);
+    mPageBox->setMinimumWidth(mPageBox->fontMetrics().horizontalAdvance(QString::number(mLayout->pageCount()) + u'0')
+                              + mPageBox->sizeHint().width());
     bar->addWidget(mPageBox);
     mPageCount = new QLabel(QStringLiteral(" of %1 ").arg(mLayout->pageCount()), bar);
     bar->addWidget(mPageCount);
