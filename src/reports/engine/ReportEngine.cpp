@@ -216,6 +216,7 @@ bool printPages(QPrinter &printer, const PageLayout &layout, const ReportPreview
             byId.insert(rows.at(i).personId, i);
         for (; page <= last; ++page) {
             if (!step(layout.rowsOf(page).first)) {
+                printer.abort(); // a print queue drops the job where the printer allows it
                 painter.end();
                 return false;
             }
