@@ -319,8 +319,12 @@ double PageLayout::drawRow(QPainter &painter, double y, double bottom, const Rep
 
     const double valueX = mContent.left() + mLabelWidth;
     const double valueWidth = mContent.right() - valueX;
+    // A card continued from the page before says so where its first line here has no label.
+    static const QString continued = QStringLiteral("(continued)");
     auto labelled = [&](const QString *label, const QString &value) {
         return place([&](double baseline) {
+            if (!label && firstLine > 0 && line - 1 == firstLine)
+                label = &continued;
             if (label) {
                 painter.setPen(muted);
                 painter.drawText(QPointF(mContent.left(), baseline), *label);
