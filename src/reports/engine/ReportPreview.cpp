@@ -185,22 +185,24 @@ void ReportPreview::fitPage()
     mFit = Fit::Page;
 }
 
-void ReportPreview::showEvent(QShowEvent *event)
+void ReportPreview::refit()
 {
-    QMainWindow::showEvent(event);
     if (mFit == Fit::Width)
         fitWidth();
     else if (mFit == Fit::Page)
         fitPage();
 }
 
+void ReportPreview::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    refit();
+}
+
 void ReportPreview::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
-    if (mFit == Fit::Width)
-        fitWidth();
-    else if (mFit == Fit::Page)
-        fitPage();
+    refit();
 }
 
 void ReportPreview::updateControls()

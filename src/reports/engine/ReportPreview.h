@@ -50,6 +50,8 @@ private:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void updateControls();
+    // Keeps a fit to the width or the page as the window changes.
+    void refit();
     double fitZoom(bool wholePage) const;
 
     friend class PageView;
