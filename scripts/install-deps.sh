@@ -7,7 +7,7 @@ packages=(
   build-essential cmake
   qt6-base-dev libqt6sql6-sqlite libgl-dev
   fonts-dejavu-core fonts-liberation2
-  sqlite3
+  sqlite3 libsqlite3-dev
   xvfb xauth xdotool
 )
 

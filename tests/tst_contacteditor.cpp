@@ -3,6 +3,7 @@
 // capitals, and every way of leaving it.
 #include "support/Modal.h"
 #include "support/TestSupport.h"
+#include "support/UserActions.h"
 
 #include "app/Forms.h"
 #include "app/Globals.h"
@@ -156,6 +157,9 @@ private slots:
     void secondShowingForAnotherContactShowsOnlyThatContact();
     void contactNotFoundHidesWithoutMessage();
     void refusedSaveKeepsTheEditorOpenWithTheEntries();
+    void untouchedEmptyTextsAreKept();
+    void emojiAtTheLimitIsKeptWholeAndNulDropped_data();
+    void emojiAtTheLimitIsKeptWholeAndNulDropped();
 };
 
 void ContactEditorTest::controlsStandWhereTheyBelongInTabOrder()
@@ -170,7 +174,8 @@ void ContactEditorTest::controlsStandWhereTheyBelongInTabOrder()
              QRect(TwipsToPixels(1560), TwipsToPixels(3120), TwipsToPixels(3975), TwipsToPixels(1620)));
     QCOMPARE(editor.findChild<QLabel *>("lblLabels_11")->text(), QString("E-Mail Address:"));
     QVERIFY(editor.findChild<QPushButton *>("cmdSave")->isDefault());
-    QCOMPARE(editor.txtFields[13]->maxLength(), 50);
+    QTest::keyClicks(editor.txtFields[13], QString(51, u'x'));
+    QCOMPARE(editor.txtFields[13]->text(), QString(50, u'x'));
     QVERIFY(!editor.findChild<QLineEdit *>("txtFields_6"));
 
     QStringList order;
@@ -510,6 +515,58 @@ void ContactEditorTest::refusedSaveKeepsTheEditorOpenWithTheEntries()
     QCOMPARE(boxes.messages.size(), 2);
     QCOMPARE(boxes.messages[1].text, QString("The changes were not saved: this contact is no longer in the database."));
     QCOMPARE(gPersonID, 0);
+}
+
+void ContactEditorTest::untouchedEmptyTextsAreKept()
+{
+    TempWorkDir dir;
+    frmMain &main = loadFixture();
+    RunQuery(gDatabase, "UPDATE Address SET Title = '', Company = '' WHERE PersonID = 2");
+    editContact(main, 1, [](frmAddress &editor) {
+        retype(editor.txtFields[2], "Tailor");
+        click(editor.cmdSave);
+    });
+    QCOMPARE(Rows(DatabaseFileName, "SELECT LastName, Title, Company, FirstName IS NULL, City IS NULL FROM Address "
+                                    "WHERE PersonID = 2"),
+             (QList<QVariantList>{{"Tailor", "", "", 1, 1}}));
+}
+
+void ContactEditorTest::emojiAtTheLimitIsKeptWholeAndNulDropped_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("first name") << 1 << "FirstName" << 15;
+    QTest::newRow("last name") << 2 << "LastName" << 25;
+    QTest::newRow("city") << 5 << "City" << 25;
+}
+
+void ContactEditorTest::emojiAtTheLimitIsKeptWholeAndNulDropped()
+{
+    QFETCH(int, box);
+    QFETCH(QString, field);
+    QFETCH(int, limit);
+    TempWorkDir dir;
+    frmMain &main = loadFixture();
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // one character, two UTF-16 units
+    const QString letters(limit - 2, u'a');
+    editContact(main, 1, [&](frmAddress &editor) {
+        QLineEdit *edit = editor.txtFields[box];
+        // Typed: the emoji fills the last place; one more does not fit at all.
+        retype(edit, letters + "b");
+        typeText(edit, emoji + emoji);
+        QCOMPARE(edit->text(), letters + "b" + emoji);
+        // Pasted: a NUL is dropped, and of what does not fit nothing is split.
+        edit->selectAll();
+        QApplication::clipboard()->setText(letters + QChar(u'\0') + "c" + emoji + emoji);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), letters + "c" + emoji);
+        click(editor.cmdSave);
+    });
+    const QString stored = Rows(DatabaseFileName, QString("SELECT %1 FROM Address WHERE PersonID = 2").arg(field))
+                               .value(0).value(0).toString();
+    QCOMPARE(stored, letters + "c" + emoji);
+    QVERIFY(!stored.contains(QChar::ReplacementCharacter));
 }
 
 QTEST_MAIN(ContactEditorTest)

@@ -29,6 +29,39 @@ Table onOneLine(Table table)
     return table;
 }
 
+// Business contacts named so that code-unit order differs from the
+// collation's, each with a company a spreadsheet could take for a formula
+// (or a number that must stay one) and a street of Windows-1252 characters.
+const QStringList collatedNames{"Adams", "Ärzte", "Baker", "Émile", "Zeller"};
+const QStringList companies{"-5", "+44 20 7946 0958", "+cmd|' /C calc'!A0", "@A1", "=1+2"};
+const QStringList formulaSafeCompanies{"-5", "+44 20 7946 0958", "'+cmd|' /C calc'!A0", "'@A1", "'=1+2"};
+const QStringList streets{"(555) 010-2000", "O’Neil", "Škoda – €", "“Œuvre” Ž", "\U0001F600 smile"};
+const QStringList streetsInDif{"(555) 010-2000", "O’Neil", "Škoda – €", "“Œuvre” Ž", "? smile"};
+
+void createRealNamesDatabase(const QString &path)
+{
+    fixture::createDatabase(path);
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("real-names"));
+    db.setDatabaseName(path);
+    QVERIFY(db.open());
+    fixture::exec(db, QStringLiteral("DELETE FROM Address"));
+    for (int i = collatedNames.size() - 1; i >= 0; --i)
+        fixture::exec(db, QStringLiteral("INSERT INTO Address (IsBusiness, LastName, Company, Street) VALUES (1, ?, ?, ?)"),
+                      {collatedNames[i], companies[i], streets[i]});
+    db.close();
+    db = QSqlDatabase();
+    QSqlDatabase::removeDatabase(QStringLiteral("real-names"));
+}
+
+// One column of each contact's row, the heading row left out.
+QStringList column(const Table &table, int index, bool heading)
+{
+    QStringList cells;
+    for (qsizetype row = heading ? 1 : 0; row < table.size(); ++row)
+        cells << table.at(row).value(index);
+    return cells;
+}
+
 } // namespace
 
 class EngineFilesTest : public QObject {
@@ -39,6 +72,7 @@ private slots:
     {
         QVERIFY(mDir.isValid());
         fixture::createDatabase(mDir.filePath("Address.mdb"));
+        createRealNamesDatabase(mDir.filePath("Real.mdb"));
         // A narrow definition for exact layouts, with a column cut to its width.
         fixture::writeAll(mDir.filePath("Narrow.rpt"), R"({
             "title": "Narrow List", "contacts": "business", "sort": ["LastName", "FirstName"],
@@ -201,6 +235,50 @@ private slots:
                 }
             }
         }
+    }
+
+    void realNamesSortWithTheirLettersAndFormulasReadAsText_data()
+    {
+        QTest::addColumn<int>("fileType");
+        QTest::newRow("tab separated") << 1;
+        QTest::newRow("comma-separated values") << 4;
+        QTest::newRow("tab-separated values") << 6;
+    }
+
+    void realNamesSortWithTheirLettersAndFormulasReadAsText()
+    {
+        QFETCH(int, fileType);
+        mEngine->setDataFiles(0, mDir.filePath("Real.mdb"));
+        const QByteArray bytes = fixture::exportReport(*mEngine, "bAddress.rpt", fileType, mDir.filePath("real.out"));
+        Table table = fileType == 4 ? fixture::readCsv(bytes) : fixture::readTsv(bytes);
+        for (QStringList &row : table)
+            for (QString &cell : row)
+                if (fileType == 1)
+                    cell = cell.mid(1, cell.size() - 2); // every field is quoted
+        QCOMPARE(column(table, 0, fileType != 1), collatedNames);
+        QCOMPARE(column(table, 1, fileType != 1), formulaSafeCompanies);
+        QCOMPARE(column(table, 2, fileType != 1), streets);
+    }
+
+    void recordAndTextTypesWriteValuesAsTheyAre()
+    {
+        mEngine->setDataFiles(0, mDir.filePath("Real.mdb"));
+        for (const int type : {0, 2}) {
+            const QString text = QString::fromUtf8(
+                fixture::exportReport(*mEngine, "bAddress.rpt", type, mDir.filePath("real.txt")));
+            for (const QString &company : companies)
+                QVERIFY2(text.contains(company) && !text.contains('\'' + company), qPrintable(text));
+        }
+    }
+
+    void difIsWindows1252WithQuestionMarksForTheRest()
+    {
+        mEngine->setDataFiles(0, mDir.filePath("Real.mdb"));
+        const QByteArray bytes = fixture::exportReport(*mEngine, "bAddress.rpt", 3, mDir.filePath("real.dif"));
+        QVERIFY(bytes.contains("\"\x8akoda \x96 \x80\"")); // one byte a character
+        const Table table = fixture::readDif(bytes);
+        QCOMPARE(column(table, 0, true), collatedNames);
+        QCOMPARE(column(table, 2, true), streetsInDif);
     }
 
 private:

@@ -87,6 +87,7 @@ private slots:
     void cancelEscapeAndFrameHandBackNothing();
     void typesReloadOnlyAfterAChange();
     void modalShowingEndsWhenHidden();
+    void typesListAndComboSortAccentedNamesWithTheirLetters();
 };
 
 void NumberDialogTest::addModeStartsEmptyAndStores()
@@ -287,6 +288,26 @@ void NumberDialogTest::modalShowingEndsWhenHidden()
     Form<frmAddNumber>().exec();
     QCOMPARE(gTypeID, 3);
     QCOMPARE(gNumberLine, QString("Fax\t555-0142"));
+}
+
+void NumberDialogTest::typesListAndComboSortAccentedNamesWithTheirLetters()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    Form<frmMain>().Load();
+    const QStringList sorted{"Adams", QString::fromUtf8("Ärzte"), "Baker", QString::fromUtf8("Émile"), "Zeller"};
+    for (const QString &name : {sorted[4], sorted[3], sorted[2], sorted[1], sorted[0]})
+        RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES (?)", {name});
+
+    Form<frmMain>().mnuTypes->trigger();
+    auto *list = Form<frmTypes>().findChild<QListWidget *>("lstData");
+    QStringList listed;
+    for (int i = 0; i < list->count(); ++i)
+        listed << list->item(i)->text();
+    QCOMPARE(listed, sorted);
+
+    NumberDialog d = showDialog(0);
+    QCOMPARE(d.types(), sorted);
 }
 
 QTEST_MAIN(NumberDialogTest)

@@ -274,6 +274,8 @@ void ReportDialogsTest::criteriaListsHoldEveryDistinctValueSorted()
     addContact(true, Null, Null, "O'Brien");
     addContact(false, "", "", Null);
     addContact(true, "Beta Ltd", "TX", "Young");
+    addContact(true, Null, Null, QString::fromUtf8("Émile"));
+    addContact(false, Null, Null, QString::fromUtf8("Ärzte"));
     QVERIFY(gRefreshCriteria);
 
     frmReportSelection &dialog = Form<frmReportSelection>();
@@ -284,7 +286,8 @@ void ReportDialogsTest::criteriaListsHoldEveryDistinctValueSorted()
     QVERIFY(!gRefreshCriteria);
     QCOMPARE(entries(dialog, "cmbCompany"), (QStringList{"", "acme", "Beta Ltd", "Zeta"}));
     QCOMPARE(entries(dialog, "cmbState"), (QStringList{"", "ca", "NY", "TX"}));
-    QCOMPARE(entries(dialog, "cmbLastName"), (QStringList{"", "adams", "O'Brien", "Smith", "Young"}));
+    QCOMPARE(entries(dialog, "cmbLastName"), (QStringList{"", "adams", QString::fromUtf8("Ärzte"), QString::fromUtf8("Émile"),
+                                                       "O'Brien", "Smith", "Young"}));
     for (const char *name : {"cmbCompany", "cmbState", "cmbLastName"}) {
         QVERIFY(!find<QComboBox>(dialog, name)->isEditable());
         QCOMPARE(find<QComboBox>(dialog, name)->currentText(), QString());

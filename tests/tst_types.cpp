@@ -1,5 +1,6 @@
 // The telephone types window, driven as a user would.
 #include "support/TestSupport.h"
+#include "support/UserActions.h"
 
 #include "app/Forms.h"
 #include "app/Globals.h"
@@ -47,7 +48,7 @@ struct TypesWindow {
     void add(const QString &name)
     {
         txtType->clear();
-        QTest::keyClicks(txtType, name);
+        typeText(txtType, name);
         QTest::mouseClick(cmdAdd, Qt::LeftButton);
     }
     bool editAndDeleteEnabled() const { return cmdEdit->isEnabled() && cmdDelete->isEnabled(); }
@@ -83,7 +84,10 @@ class TypesTest : public QObject {
 private slots:
     void opensOverHiddenMainWithEmptyListAndButtonsOff();
     void addStoresSelectsAndSorts();
+    void addRefusesNameDifferingOnlyInCase_data();
     void addRefusesNameDifferingOnlyInCase();
+    void nulIsNeverStored();
+    void keysTypedAfterAMnemonicLandInOrder();
     void renameThroughTheInputBox();
     void renameRefusalsChangeNothing();
     void deleteChecksUseFirstThenAsks();
@@ -142,24 +146,87 @@ void TypesTest::addStoresSelectsAndSorts()
     QVERIFY(boxes.messages.isEmpty());
 }
 
+void TypesTest::addRefusesNameDifferingOnlyInCase_data()
+{
+    QTest::addColumn<QString>("existing");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("ASCII") << "Home" << "HOME";
+    QTest::newRow("umlaut") << QString::fromUtf8("Büro") << QString::fromUtf8("BÜRO");
+    QTest::newRow("accents") << QString::fromUtf8("Télécopie") << QString::fromUtf8("TÉLÉCOPIE");
+}
+
 void TypesTest::addRefusesNameDifferingOnlyInCase()
+{
+    QFETCH(QString, existing);
+    QFETCH(QString, typed);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    TypesWindow w = openTypes();
+    w.add(existing);
+    w.add("Aux");
+    gTypesChanged = false;
+    const QString refusal = QString("The telephone type '%1' was not saved: the type '%2' already exists, and the "
+                                    "index 'TelephoneType' allows no two types with the same name.")
+                                .arg(typed, existing);
+    w.add(typed);
+
+    QCOMPARE(boxes.messages.size(), 1);
+    QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
+    QCOMPARE(boxes.messages[0].text, refusal);
+    QCOMPARE(w.txtType->text(), typed);
+
+    // Renaming another type to it is refused the same way.
+    w.select("Aux");
+    boxes.answerInput(typed);
+    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+    QCOMPARE(boxes.messages.size(), 2);
+    QCOMPARE(boxes.messages[1].text, refusal);
+    QCOMPARE(w.texts(), (QStringList{"Aux", existing}));
+    QCOMPARE(typeRows(), (QList<QVariantList>{{1, existing}, {2, "Aux"}}));
+    QVERIFY(!gTypesChanged);
+
+    // A type may change the case of its own name.
+    w.select(existing);
+    boxes.answerInput(typed);
+    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+    QCOMPARE(typeRows(), (QList<QVariantList>{{1, typed}, {2, "Aux"}}));
+}
+
+void TypesTest::nulIsNeverStored()
 {
     TempWorkDir dir;
     ScriptedBoxes boxes;
     TypesWindow w = openTypes();
-    w.add("Home");
-    gTypesChanged = false;
-    w.add("HOME");
+    // Typed or pasted into the box, a NUL is dropped.
+    w.add(QString("ab") + QChar(u'\0') + "c");
+    QCOMPARE(typeRows(), (QList<QVariantList>{{1, "abc"}}));
 
+    // Through the input box it reaches the store, which refuses it: the
+    // size check alone would count only the characters before the NUL.
+    w.select("abc");
+    boxes.answerInput(QString("ab") + QChar(u'\0') + QString(40, u'x'));
+    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
     QCOMPARE(boxes.messages.size(), 1);
-    QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
-    QCOMPARE(boxes.messages[0].text,
-             QString("The telephone type 'HOME' was not saved: the type 'Home' already exists, and the index "
-                     "'TelephoneType' allows no two types with the same name."));
-    QCOMPARE(w.texts(), QStringList{"Home"});
-    QCOMPARE(typeRows(), (QList<QVariantList>{{1, "Home"}}));
-    QCOMPARE(w.txtType->text(), QString("HOME"));
-    QVERIFY(!gTypesChanged);
+    QVERIFY2(boxes.messages[0].text.contains("NUL character"), qPrintable(boxes.messages[0].text));
+    QCOMPARE(typeRows(), (QList<QVariantList>{{1, "abc"}}));
+    QCOMPARE(w.texts(), QStringList{"abc"});
+}
+
+void TypesTest::keysTypedAfterAMnemonicLandInOrder()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    TypesWindow w = openTypes();
+    w.form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.form));
+    // Typed at once, with no pause for the button's animation.
+    QTest::keyClicks(w.txtType, "Pager");
+    QTest::keyClick(w.txtType, Qt::Key_A, Qt::AltModifier);
+    QTest::keyClicks(w.form.focusWidget(), "Car");
+    QTest::keyClick(w.form.focusWidget(), Qt::Key_A, Qt::AltModifier);
+    QCOMPARE(typeRows(), (QList<QVariantList>{{1, "Pager"}, {2, "Car"}}));
+    QCOMPARE(w.texts(), (QStringList{"Car", "Pager"}));
+    QVERIFY(boxes.messages.isEmpty());
 }
 
 void TypesTest::renameThroughTheInputBox()

@@ -1,6 +1,9 @@
 #include "app/Controls.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QPointer>
+#include <QShortcutEvent>
 
 namespace varnelle {
 
@@ -24,7 +27,40 @@ protected:
     }
 };
 
+// A button reached by its mnemonic (Alt and its underlined letter) acts at
+// once, as a click does. Qt would press it with a short animation and act
+// only when that ends, so keys typed meanwhile would be handled first; at
+// once, the keys a user types ahead are handled in the order typed.
+class MnemonicsActAtOnce : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Shortcut)
+            return false;
+        // A button is sent only the shortcut of its own mnemonic.
+        auto *button = qobject_cast<QAbstractButton *>(watched);
+        if (!button || static_cast<QShortcutEvent *>(event)->isAmbiguous() || !button->isEnabled())
+            return false;
+        if (button->isCheckable() && (button->focusPolicy() & Qt::TabFocus))
+            button->setFocus(Qt::ShortcutFocusReason);
+        button->click();
+        return true;
+    }
+};
+
 } // namespace
+
+void MakeMnemonicsActAtOnce()
+{
+    static QPointer<QObject> filter;
+    if (filter || !QCoreApplication::instance())
+        return;
+    filter = new MnemonicsActAtOnce(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(filter);
+}
 
 QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, double left, double top,
                         double width, double height)
@@ -34,6 +70,7 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &captio
     // Not a default button by itself: a dialog would otherwise make its first button the default.
     button->setAutoDefault(false);
     button->installEventFilter(new PressOnEnter(button));
+    MakeMnemonicsActAtOnce();
     return button;
 }
 

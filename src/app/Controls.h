@@ -24,6 +24,11 @@ W *MakeControl(QWidget *parent, const char *name, double left, double top, doubl
 QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, double left, double top,
                         double width, double height);
 
+// Makes every button of the application, its own and those of message and
+// input boxes, act at once when reached by its mnemonic, in the order the keys
+// were typed. MakeButton calls it; calling it again changes nothing.
+void MakeMnemonicsActAtOnce();
+
 // Widens a control whose caption needs more room than its place in the
 // current font: it grows to the right, keeping its left edge.
 void WidenToText(QWidget *control);

@@ -1,5 +1,7 @@
 #include "app/SortedLists.h"
 
+#include "text/Collation.h"
+
 #include <QComboBox>
 #include <QListWidget>
 #include <algorithm>
@@ -9,20 +11,15 @@ namespace varnelle {
 
 namespace {
 
-bool textLess(const QString &a, const QString &b)
-{
-    return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-}
-
-class CaselessItem : public QListWidgetItem {
+class CollatedItem : public QListWidgetItem {
 public:
     using QListWidgetItem::QListWidgetItem;
-    bool operator<(const QListWidgetItem &other) const override { return textLess(text(), other.text()); }
+    bool operator<(const QListWidgetItem &other) const override { return text::TextLess(text(), other.text()); }
 };
 
 QListWidgetItem *newEntry(const QString &text, std::int32_t itemData)
 {
-    auto *item = new CaselessItem(text);
+    auto *item = new CollatedItem(text);
     item->setData(Qt::UserRole, itemData);
     return item;
 }
@@ -31,7 +28,7 @@ QListWidgetItem *newEntry(const QString &text, std::int32_t itemData)
 
 bool ListTextLess(const QString &a, const QString &b)
 {
-    return textLess(a, b);
+    return text::TextLess(a, b);
 }
 
 QListWidgetItem *AddListEntry(QListWidget *list, const QString &text, std::int32_t itemData)
@@ -43,7 +40,7 @@ QListWidgetItem *AddListEntry(QListWidget *list, const QString &text, std::int32
 
 void FillSortedList(QListWidget *list, std::vector<ListEntry> entries)
 {
-    const auto less = [](const ListEntry &a, const ListEntry &b) { return textLess(a.first, b.first); };
+    const auto less = [](const ListEntry &a, const ListEntry &b) { return text::TextLess(a.first, b.first); };
 
     // Keep a sorted run; an entry that would break it goes aside together with
     // the run's last entry (one of the two is out of place). Nearly ordered
@@ -82,7 +79,7 @@ int AddSortedComboEntry(QComboBox *combo, const QString &text, std::int32_t item
     int high = combo->count();
     while (low < high) {
         const int mid = (low + high) / 2;
-        if (textLess(text, combo->itemText(mid)))
+        if (text::TextLess(text, combo->itemText(mid)))
             high = mid;
         else
             low = mid + 1;

@@ -11,8 +11,9 @@ class QListWidgetItem;
 
 namespace varnelle {
 
-// Sorted lists keep their entries in ascending order of their text without
-// regard to case, each entry carrying its record's key as item data.
+// Sorted lists keep their entries in ascending order of their text in the
+// program's one collation (text::CompareText: without regard to case or
+// accents), each entry carrying its record's key as item data.
 
 // Adds an entry to a list whose sorting is enabled; returns the new item.
 QListWidgetItem *AddListEntry(QListWidget *list, const QString &text, std::int32_t itemData);

@@ -3,6 +3,7 @@
 #include "data/Database.h"
 
 #include <QSqlError>
+#include <QSqlRecord>
 #include <QSqlTableModel>
 
 namespace varnelle {
@@ -103,6 +104,9 @@ void StoreContactRow(QSqlTableModel &row, std::int32_t personId)
     // An update of a row that is gone changes nothing and reports no error.
     if (!ContactExists(row.database(), personId))
         throw DatabaseError("The changes were not saved: this contact is no longer in the database.");
+    const QSqlRecord values = row.record(0);
+    for (int field = 0; field < values.count(); ++field)
+        RefuseTextWithNul(values.value(field));
     if (!row.submitAll())
         throw ToDatabaseError(row.lastError(), row.database().databaseName());
 }

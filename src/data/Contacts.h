@@ -26,7 +26,9 @@ struct ContactLine {
 bool ViewHasContacts(const QSqlDatabase &db, bool isBusiness);
 
 // Hands each contact of the view to each, in the order of the Name index
-// (last name, then first name, without regard to case). Throws DatabaseError.
+// (last name, then first name, without regard to the case of ASCII letters):
+// nearly the list's order, which FillSortedList then completes with the
+// program's collation. Throws DatabaseError.
 void ReadContactLines(const QSqlDatabase &db, bool isBusiness, const std::function<void(const ContactLine &)> &each);
 
 // One contact's line data, or nothing when there is no such contact.

@@ -1,6 +1,7 @@
 #include "data/Database.h"
 
 #include "data/Schema.h"
+#include "text/StoreText.h"
 
 #include <QDir>
 #include <QFile>
@@ -99,8 +100,22 @@ DatabaseError ToDatabaseError(const QSqlError &error, const QString &fileName)
     return DatabaseError(text.isEmpty() ? QString("The database reported an unknown error.") : text);
 }
 
+void RefuseTextWithNul(const QVariant &value)
+{
+    if (value.typeId() != QMetaType::QString)
+        return;
+    const QString text = value.toString();
+    if (!text::ContainsNul(text))
+        return;
+    throw DatabaseError(QString("The text that begins \"%1\" was not saved: it contains a NUL character (character "
+                                "code 0), which the address book does not store.")
+                            .arg(text.left(text.indexOf(QChar(u'\0')))));
+}
+
 QSqlQuery RunQuery(const QSqlDatabase &db, const QString &sql, const QVariantList &values)
 {
+    for (const QVariant &v : values)
+        RefuseTextWithNul(v);
     QSqlQuery query(db);
     query.setForwardOnly(true);
     if (!query.prepare(sql))

@@ -22,8 +22,14 @@ DatabaseError ToDatabaseError(const QSqlError &error, const QString &fileName = 
 // The failure of a repair that finds an earlier compacted copy in its way.
 DatabaseError CopyExistsError();
 
+// Throws DatabaseError when value is a text holding a NUL character. The
+// store never keeps one: SQLite's length() stops counting at the first NUL,
+// so the size checks would let the rest of such a text through.
+void RefuseTextWithNul(const QVariant &value);
+
 // Prepares one statement on db, binds values in order and runs it.
-// Throws DatabaseError with a readable text when any step fails.
+// Throws DatabaseError with a readable text when any step fails, and
+// before anything runs when a bound text holds a NUL character.
 QSqlQuery RunQuery(const QSqlDatabase &db, const QString &sql, const QVariantList &values = {});
 
 // Throws DatabaseError when reading the rows of a query stopped on a failure

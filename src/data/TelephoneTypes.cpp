@@ -1,6 +1,7 @@
 #include "data/TelephoneTypes.h"
 
 #include "data/Database.h"
+#include "text/Collation.h"
 
 namespace varnelle {
 
@@ -14,26 +15,39 @@ TelephoneTypeRow readType(const QSqlDatabase &db, std::int32_t typeId)
     return {q.value(0).toInt(), q.value(1).toString()};
 }
 
-// Turns the unique index's refusal into a sentence naming both names.
-DatabaseError duplicateName(const QSqlDatabase &db, const QString &name, const DatabaseError &error)
+DatabaseError duplicateName(const QString &name, const QString &existing)
 {
-    QSqlQuery q = RunQuery(db, "SELECT TelephoneType FROM TelephoneType WHERE TelephoneType = ?", {name});
-    const QString existing = q.next() ? q.value(0).toString() : name;
     return DatabaseError(QString("The telephone type '%1' was not saved: the type '%2' already exists, and the index "
                                  "'TelephoneType' allows no two types with the same name.")
                              .arg(name, existing),
-                         error.kind());
+                         DatabaseError::Kind::DuplicateKey);
 }
 
+// The index TelephoneType tells names apart without regard to the case of
+// ASCII letters only; this refuses a name that another type (not the one
+// renamed) has with any letter in another case, "BÜRO" beside "Büro".
+void refuseNameOfAnotherType(const QSqlDatabase &db, const QString &name, std::int32_t renamedTypeId = 0)
+{
+    QSqlQuery q = RunQuery(db, "SELECT TelephoneType FROM TelephoneType WHERE TypeID <> ?", {renamedTypeId});
+    while (q.next()) {
+        const QString existing = q.value(0).toString();
+        if (text::SameIgnoringCase(existing, name))
+            throw duplicateName(name, existing);
+    }
+    CheckRowsRead(q);
+}
+
+// Turns the unique index's refusal into a sentence naming both names.
 template <class Body>
 auto refusingDuplicateNames(const QSqlDatabase &db, const QString &name, Body &&body)
 {
     try {
         return body();
     } catch (const DatabaseError &error) {
-        if (error.kind() == DatabaseError::Kind::DuplicateKey)
-            throw duplicateName(db, name, error);
-        throw;
+        if (error.kind() != DatabaseError::Kind::DuplicateKey)
+            throw;
+        QSqlQuery q = RunQuery(db, "SELECT TelephoneType FROM TelephoneType WHERE TelephoneType = ?", {name});
+        throw duplicateName(name, q.next() ? q.value(0).toString() : name);
     }
 }
 
@@ -51,6 +65,7 @@ QList<TelephoneTypeRow> ListTelephoneTypes(const QSqlDatabase &db)
 
 TelephoneTypeRow AddTelephoneType(const QSqlDatabase &db, const QString &name)
 {
+    refuseNameOfAnotherType(db, name);
     return refusingDuplicateNames(db, name, [&] {
         QSqlQuery q = RunQuery(db, "INSERT INTO TelephoneType (TelephoneType) VALUES (?)", {name});
         return readType(db, q.lastInsertId().toInt());
@@ -59,6 +74,7 @@ TelephoneTypeRow AddTelephoneType(const QSqlDatabase &db, const QString &name)
 
 TelephoneTypeRow RenameTelephoneType(const QSqlDatabase &db, std::int32_t typeId, const QString &name)
 {
+    refuseNameOfAnotherType(db, name, typeId);
     return refusingDuplicateNames(db, name, [&] {
         QSqlQuery q = RunQuery(db, "UPDATE TelephoneType SET TelephoneType = ? WHERE TypeID = ?", {name, typeId});
         if (q.numRowsAffected() == 0)

@@ -42,12 +42,12 @@ bool isNumberOrTelephone(QStringView rest)
 
 } // namespace
 
-int CompareText(const QString &a, const QString &b)
+int CompareText(QStringView a, QStringView b)
 {
     const int order = collator().compare(a, b);
     if (order != 0)
         return order;
-    return QString::compare(a, b, Qt::CaseSensitive);
+    return a.compare(b, Qt::CaseSensitive);
 }
 
 QCollatorSortKey SortKey(const QString &text)

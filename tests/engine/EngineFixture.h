@@ -12,6 +12,7 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringDecoder>
 #include <QStringList>
 #include <QTest>
 #include <QVariant>
@@ -152,8 +153,9 @@ inline Table readTsv(const QByteArray &bytes)
 // value, -1,0 EOD ends the data.
 inline Table readDif(const QByteArray &bytes, int *vectors = nullptr, int *tuples = nullptr)
 {
-    // Read in Latin-1, as spreadsheets read DIF.
-    const QStringList lines = QString::fromLatin1(bytes).split(QStringLiteral("\r\n"));
+    // Read in Windows-1252, as spreadsheets read DIF.
+    QStringDecoder windows1252("windows-1252");
+    const QStringList lines = QString(windows1252(bytes)).split(QStringLiteral("\r\n"));
     Table table;
     qsizetype i = 0;
     while (i + 2 < lines.size() && lines.at(i) != QLatin1String("DATA")) {

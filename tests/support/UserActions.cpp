@@ -34,6 +34,15 @@ void retype(QWidget &form, const QString &name, const QString &text)
     QTest::keyClicks(edit, text);
 }
 
+void typeText(QWidget *widget, const QString &text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype width = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text.mid(i, width), Qt::NoModifier);
+        i += width - 1;
+    }
+}
+
 QStringList entries(QWidget &form, const QString &name)
 {
     auto *combo = find<QComboBox>(form, name);

@@ -29,6 +29,10 @@ void chooseExisting(QWidget &form, const QString &name, const QString &text);
 // Replaces the text of a box by typing.
 void retype(QWidget &form, const QString &name, const QString &text);
 
+// Types text into a widget one character at a time, any character (accented
+// letters, an emoji as one key press), as a keyboard or input method does.
+void typeText(QWidget *widget, const QString &text);
+
 // The entries of a drop-down list.
 QStringList entries(QWidget &form, const QString &name);
 

@@ -5,6 +5,7 @@
 #include "app/Globals.h"
 #include "app/MessageBox.h"
 #include "app/SortedLists.h"
+#include "app/TextBoxes.h"
 #include "data/DatabaseError.h"
 #include "data/TelephoneNumbers.h"
 #include "data/TelephoneTypes.h"
@@ -27,7 +28,7 @@ frmAddNumber::frmAddNumber(QWidget *parent)
     cmbType->setEditable(false);
     UseButtonFace(cmbType);
     txtNumber = MakeControl<QLineEdit>(this, "txtNumber", 1800, 720, 2175, 285);
-    txtNumber->setMaxLength(20);
+    LimitToStoreLength(txtNumber, 20);
     UseButtonFace(txtNumber);
     cmdSave = MakeButton(this, "cmdSave", "&Save", 1080, 1560, 1095, 615);
     cmdCancel = MakeButton(this, "cmdCancel", "&Cancel", 2760, 1560, 1095, 615);

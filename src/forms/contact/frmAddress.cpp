@@ -8,6 +8,7 @@
 #include "app/MessageBox.h"
 #include "app/SortedLists.h"
 #include "app/TabStops.h"
+#include "app/TextBoxes.h"
 #include "data/Contacts.h"
 #include "data/DatabaseError.h"
 #include "forms/contact/frmAddNumber.h"
@@ -59,9 +60,10 @@ protected:
     }
 };
 
-// Moves text between the boxes and the row. An emptied box stores Null, as
-// a field that was never filled holds.
-class NullWhenEmpty : public QStyledItemDelegate {
+// Moves into the row only what the user changed. A box whose text is still
+// the stored value writes nothing, so a stored '' stays '' and a Null stays
+// Null; a box the user emptied stores Null, as a field never filled holds.
+class ChangedBoxesOnly : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
@@ -76,10 +78,15 @@ public:
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
     {
         const auto *box = qobject_cast<QLineEdit *>(editor);
-        if (box && box->text().isEmpty())
-            model->setData(index, QVariant(QMetaType::fromType<QString>()));
-        else
+        if (!box) {
             QStyledItemDelegate::setModelData(editor, model, index);
+        } else if (box->text() == index.data(Qt::EditRole).toString()) {
+            return;
+        } else if (box->text().isEmpty()) {
+            model->setData(index, QVariant(QMetaType::fromType<QString>()));
+        } else {
+            model->setData(index, box->text());
+        }
     }
 };
 
@@ -132,7 +139,7 @@ frmAddress::frmAddress(QWidget *parent)
 
     mBinding = new QDataWidgetMapper(this);
     mBinding->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
-    mBinding->setItemDelegate(new NullWhenEmpty(mBinding));
+    mBinding->setItemDelegate(new ChangedBoxesOnly(mBinding));
 
     connect(lstNumbers, &QListWidget::itemSelectionChanged, this, &frmAddress::SetButtons);
     connect(lstNumbers, &QListWidget::itemDoubleClicked, this, &frmAddress::cmdEdit_Click);
@@ -162,7 +169,7 @@ void frmAddress::createControls()
             const QByteArray name = "txtFields_" + QByteArray::number(b.index);
             box = txtFields[b.index] = MakeControl<QLineEdit>(this, name.constData(), b.left, b.top, b.width, b.height);
         }
-        box->setMaxLength(b.maxLength);
+        LimitToStoreLength(box, b.maxLength);
         UseButtonFace(box);
         tabOrder << box;
     }

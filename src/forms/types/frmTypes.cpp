@@ -7,6 +7,7 @@
 #include "app/ListKeys.h"
 #include "app/MessageBox.h"
 #include "app/SortedLists.h"
+#include "app/TextBoxes.h"
 #include "data/DatabaseError.h"
 #include "data/TelephoneTypes.h"
 #include "forms/main/frmMain.h"
@@ -24,7 +25,7 @@ frmTypes::frmTypes(QWidget *parent)
     SetClientSizeTwips(this, 5385, 4590);
 
     txtType = MakeControl<QLineEdit>(this, "txtType", 240, 240, 3615, 285);
-    txtType->setMaxLength(20);
+    LimitToStoreLength(txtType, 20);
     UseButtonFace(txtType);
     lstData = MakeControl<QListWidget>(this, "lstData", 240, 720, 3615, 3765);
     lstData->setSortingEnabled(true);

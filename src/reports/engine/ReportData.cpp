@@ -1,6 +1,8 @@
 #include "reports/engine/ReportData.h"
 
 #include "reports/engine/ReportEngine.h"
+#include "text/Collation.h"
+#include "text/SqlCollation.h"
 
 #include <QAtomicInt>
 #include <QDir>
@@ -47,6 +49,10 @@ ReportData::ReportData(const QString &dataFile)
     if (!db.open()) {
         failure = QStringLiteral("cannot be opened");
         failureText = db.lastError().text();
+    } else if (!text::RegisterSqlCollation(db)) {
+        // Reports sort in the program's own order of text, as its lists do.
+        failure = QStringLiteral("cannot be sorted");
+        failureText = QStringLiteral("the collation of names could not be set up");
     } else {
         // One read transaction for the whole run: the count and the rows see the same data.
         QSqlQuery begin(db);
@@ -141,7 +147,7 @@ bool ReportData::read(const std::function<bool(const ReportRow &)> &sink)
     QString sql;
     sql += mWhere + QStringLiteral(" ORDER BY ");
     for (const QString &field : definition.sort)
-        sql += QStringLiteral("a.%1 COLLATE NOCASE, ").arg(field);
+        sql += QStringLiteral("a.%1 COLLATE %2, ").arg(field, QLatin1String(text::SqlCollationName));
     sql += QStringLiteral("a.PersonID");
     if (definition.listTelephones)
         sql += QStringLiteral(", l.TypeID");

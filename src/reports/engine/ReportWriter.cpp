@@ -1,6 +1,10 @@
 #include "reports/engine/ReportWriter.h"
 
 #include "reports/engine/ReportEngine.h"
+#include "text/SpreadsheetCell.h"
+
+#include <algorithm>
+#include <iterator>
 
 namespace varnelle::engine {
 
@@ -52,6 +56,37 @@ QString quoted(const QString &text)
     return QLatin1Char('"') + result + QLatin1Char('"');
 }
 
+// Windows-1252 is Latin-1 with printable characters in place of the C1
+// controls 0x80 to 0x9F; these are their Unicode code points, 0 where the
+// code is unused.
+constexpr char16_t Windows1252High[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
+// The text in Windows-1252; each character outside it (a surrogate pair
+// being one character) becomes '?'.
+QByteArray toWindows1252(const QString &text)
+{
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        char byte = '?';
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            byte = char(c);
+        } else if (const auto *at = std::find(std::begin(Windows1252High), std::end(Windows1252High), c);
+                   at != std::end(Windows1252High)) {
+            byte = char(0x80 + (at - std::begin(Windows1252High)));
+        } else if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text.at(i + 1).isLowSurrogate()) {
+            ++i;
+        }
+        bytes += byte;
+    }
+    return bytes;
+}
+
 void appendLine(QByteArray &out, const QString &line, const char *end = "\n")
 {
     out += line.toUtf8();
@@ -94,7 +129,7 @@ public:
     {
         QStringList cells = tabularCells(mDefinition, row);
         for (QString &cell : cells)
-            cell = quoted(cell);
+            cell = quoted(text::FormulaSafeCell(cell));
         appendLine(out, cells.join(QLatin1Char('\t')));
     }
     void end(QByteArray &) override {}
@@ -117,7 +152,7 @@ private:
         for (qsizetype i = 0; i < cells.size(); ++i) {
             if (i > 0)
                 line += QLatin1Char(',');
-            const QString &cell = cells.at(i);
+            const QString cell = text::FormulaSafeCell(cells.at(i));
             const bool needsQuotes = cell.contains(QLatin1Char(',')) || cell.contains(QLatin1Char('"'))
                 || cell.contains(QLatin1Char('\r')) || cell.contains(QLatin1Char('\n'));
             line += needsQuotes ? quoted(cell) : cell;
@@ -138,7 +173,7 @@ private:
     static void write(QByteArray &out, QStringList cells)
     {
         for (QString &cell : cells)
-            cell = oneLine(cell);
+            cell = text::FormulaSafeCell(oneLine(cell));
         appendLine(out, cells.join(QLatin1Char('\t')));
     }
     const ReportDefinition &mDefinition;
@@ -174,9 +209,8 @@ private:
         out += "-1,0\r\nBOT\r\n";
         for (const QString &cell : cells) {
             out += "1,0\r\n";
-            // Spreadsheets read DIF in the Western 8-bit character set, not UTF-8;
-            // a character outside it is written as '?'.
-            out += quoted(oneLine(cell)).toLatin1();
+            // Spreadsheets read DIF in Windows-1252, not UTF-8.
+            out += toWindows1252(quoted(oneLine(cell)));
             out += "\r\n";
         }
     }

@@ -19,9 +19,13 @@ enum class FileType {
 };
 
 // Every file but DIF is UTF-8 without a byte-order mark; DIF is written in
-// ISO 8859-1 (Latin-1), the character set spreadsheets read it in. CSV and
-// DIF end their lines with CR LF as their formats ask; the other types end
-// them with LF.
+// Windows-1252, the character set spreadsheets read it in ('?' for a
+// character outside it). CSV and DIF end their lines with CR LF as their
+// formats ask; the other types end them with LF.
+//
+// In the tab-separated, CSV and TSV types a cell that a spreadsheet would
+// take for a formula gets a leading apostrophe (text::FormulaSafeCell), so it
+// reads back as text; the record and text types write values as they are.
 //
 // Telephone numbers (for definitions that list them) take one last column in
 // the record, tab-separated, DIF, CSV and TSV types: "Type: Number; Type: Number"
