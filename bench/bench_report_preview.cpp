@@ -1,6 +1,7 @@
 // The report preview and printing on a book of 100,000 contacts (half of them
 // business, two numbers each), against the floor: one plain query reading the
-// same rows, fields and numbers in report order.
+// same rows, fields and numbers in report order (the program's collation),
+// and beside it the same query sorted by SQLite's cheaper NOCASE.
 //
 //  - time from the start of a run to the first preview page drawn, for the
 //    business Detail Report and Telephone List (target: at most twice the read);
@@ -11,6 +12,8 @@
 
 #include "reports/engine/ReportEngine.h"
 #include "reports/engine/ReportPreview.h"
+#include "text/Collation.h"
+#include "text/SqlCollation.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -73,8 +76,10 @@ bool buildBook(const QString &path)
     return ok;
 }
 
-// One plain query reading the rows a report shows, every value as text.
-double plainRead(const QString &path, const QString &fields)
+// One plain query reading the rows a report shows, every value as text, in
+// the order of `collation`: the program's own, as the reports sort, or
+// SQLite's NOCASE, which costs SQLite less.
+double plainRead(const QString &path, const QString &fields, const QString &collation)
 {
     QElapsedTimer timer;
     timer.start();
@@ -83,13 +88,14 @@ double plainRead(const QString &path, const QString &fields)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("plain"));
         db.setDatabaseName(path);
         db.open();
+        varnelle::text::RegisterSqlCollation(db);
         QSqlQuery q(db);
         q.setForwardOnly(true);
         q.exec(QStringLiteral("SELECT a.PersonID, %1, t.TelephoneType, l.Number FROM Address AS a"
                               " LEFT JOIN TelephoneList AS l ON l.PersonID = a.PersonID"
                               " LEFT JOIN TelephoneType AS t ON t.TypeID = l.TypeID WHERE a.IsBusiness = 1"
-                              " ORDER BY a.LastName COLLATE NOCASE, a.FirstName COLLATE NOCASE, a.PersonID, l.TypeID")
-                   .arg(fields));
+                              " ORDER BY a.LastName COLLATE %2, a.FirstName COLLATE %2, a.PersonID, l.TypeID")
+                   .arg(fields, collation));
         const int columns = q.record().count();
         while (q.next())
             for (int c = 0; c < columns; ++c)
@@ -167,10 +173,14 @@ int main(int argc, char **argv)
     const QString cardFields = QStringLiteral("a.Title, a.FirstName, a.LastName, a.Company, a.Street, a.City,"
                                               " a.State, a.ZipCode, a.EMail, a.Spouse, a.Children");
     const QString listFields = QStringLiteral("a.LastName, a.FirstName, a.Company");
-    const double detailRead = bestOf([&] { return plainRead(data, cardFields); });
+    const QString sameOrder = QLatin1String(varnelle::text::SqlCollationName);
+    const QString nocase = QStringLiteral("NOCASE");
+    const double detailRead = bestOf([&] { return plainRead(data, cardFields, sameOrder); });
+    const double detailNocase = bestOf([&] { return plainRead(data, cardFields, nocase); });
     const double detailFirst = bestOf(firstPage(QStringLiteral("bDetail.rpt")));
     const int detailPages = qobject_cast<varnelle::engine::ReportPreview *>(previews.last())->layout().pageCount();
-    const double listRead = bestOf([&] { return plainRead(data, listFields); });
+    const double listRead = bestOf([&] { return plainRead(data, listFields, sameOrder); });
+    const double listNocase = bestOf([&] { return plainRead(data, listFields, nocase); });
     const double listFirst = bestOf(firstPage(QStringLiteral("Business.rpt")));
     const int listPages = qobject_cast<varnelle::engine::ReportPreview *>(previews.last())->layout().pageCount();
     const long peak = peakKilobytes();
@@ -196,13 +206,15 @@ int main(int argc, char **argv)
     engine.setAction(1);
     const double printMs = double(printing.nsecsElapsed()) / 1e6;
 
-    std::printf("Detail Report (%d pages):   read %8.1f ms, first page %8.1f ms, ratio %5.2f (target at most 2.00)\n",
-                detailPages, detailRead, detailFirst, detailFirst / detailRead);
-    std::printf("Telephone List (%d pages):  read %8.1f ms, first page %8.1f ms, ratio %5.2f (target at most 2.00)\n",
-                listPages, listRead, listFirst, listFirst / listRead);
+    std::printf("read in report order (NOCASE order): Detail %.1f ms (%.1f ms), Telephone List %.1f ms (%.1f ms)\n",
+                detailRead, detailNocase, listRead, listNocase);
+    std::printf("Detail Report (%d pages):   first page %8.1f ms, ratio %5.2f to the read (%5.2f to NOCASE; target at most 2.00)\n",
+                detailPages, detailFirst, detailFirst / detailRead, detailFirst / detailNocase);
+    std::printf("Telephone List (%d pages):  first page %8.1f ms, ratio %5.2f to the read (%5.2f to NOCASE; target at most 2.00)\n",
+                listPages, listFirst, listFirst / listRead, listFirst / listNocase);
     std::printf("last Detail page on demand: %8.1f ms\n", lastPageMs);
     std::printf("peak memory, %d previews open: %ld MB (target below 300 MB)\n", int(previews.size()), peak / 1024);
-    std::printf("Detail Report to PDF:       %8.1f ms, ratio %5.2f to the read (target at most 3.00), %lld KB\n", printMs,
-                printMs / detailRead, static_cast<long long>(QFileInfo(pdf).size() / 1024));
+    std::printf("Detail Report to PDF:       %8.1f ms, ratio %5.2f to the read (%5.2f to NOCASE; target at most 3.00), %lld KB\n",
+                printMs, printMs / detailRead, printMs / detailNocase, static_cast<long long>(QFileInfo(pdf).size() / 1024));
     return 0;
 }
