@@ -23,6 +23,7 @@ constexpr double minimumMargin = 15 / 25.4 * PageLayout::unitsPerInch; // 15 mm
 constexpr double rowPadding = 1 * point;  // above and below a table row
 constexpr double cardPadding = 4 * point; // above and below a card
 constexpr double indent = 12 * point;     // of the numbers under a table row
+constexpr double numberWidth = 150 * point; // at least, for "Type: Number" side by side
 const QColor ink(Qt::black);
 const QColor muted(0x55, 0x55, 0x55);
 const QColor thinRule(0x99, 0x99, 0x99);
@@ -96,12 +97,21 @@ PageLayout::PageLayout(const ReportDefinition &definition, const QFont &font)
     mFooterHeight = QFontMetricsF(mSmall).lineSpacing() + 8 * point;
 }
 
-int PageLayout::linesOf(const ReportRow &row) const
+int PageLayout::entriesOf(const ReportRow &row, bool table)
+{
+    if (table)
+        return int(row.telephones.size());
+    const auto filled = std::count_if(row.cells.cbegin(), row.cells.cend(), [](const QString &c) { return !c.isEmpty(); });
+    return int(filled + row.telephones.size());
+}
+
+// A table row takes a line, and lines of numbers side by side beneath it; a
+// card a line for each filled field and number.
+int PageLayout::linesOf(int entries) const
 {
     if (mTable)
-        return 1 + int(row.telephones.size());
-    const auto filled = std::count_if(row.cells.cbegin(), row.cells.cend(), [](const QString &c) { return !c.isEmpty(); });
-    return std::max(1, int(filled + row.telephones.size()));
+        return 1 + (entries + mNumbersPerLine - 1) / mNumbersPerLine;
+    return std::max(1, entries);
 }
 
 double PageLayout::rowHeight(int lines) const
@@ -114,7 +124,7 @@ double PageLayout::summaryHeight() const { return mLine + 8 * point; }
 void PageLayout::addRow(const ReportRow &row)
 {
     mIds << row.personId;
-    mLines << quint16(std::min(linesOf(row), 0xffff));
+    mEntries << quint16(std::min(entriesOf(row, mTable), 0xffff));
 }
 
 // The width the columns take at their widths in characters, each at least as
@@ -203,6 +213,9 @@ void PageLayout::paginate(const QPageLayout &page)
                              -std::max(margins.right(), minimumMargin), -std::max(margins.bottom(), minimumMargin));
     mRowArea = mContent.adjusted(0, mTitleHeight + mHeadingsHeight, 0, -mFooterHeight);
     placeColumns(mContent.width());
+    const double numbers = mContent.width() - indent;
+    mNumbersPerLine = std::max(1, int((numbers + mGap) / (numberWidth + mGap)));
+    mNumberWidth = (numbers - mGap * (mNumbersPerLine - 1)) / mNumbersPerLine;
 
     // One pass: a row goes to the next page when it does not fit on this one;
     // only a row taller than a page is cut, between its lines.
@@ -210,8 +223,8 @@ void PageLayout::paginate(const QPageLayout &page)
     const double room = mRowArea.height();
     const int linesPerPage = std::max(1, int((room - rowHeight(0)) / mLine));
     double y = 0;
-    for (qsizetype row = 0; row < mLines.size(); ++row) {
-        const int lines = mLines.at(row);
+    for (qsizetype row = 0; row < mEntries.size(); ++row) {
+        const int lines = linesOf(mEntries.at(row));
         double height = rowHeight(lines);
         if (y > 0 && y + height > room) {
             mPages.push_back({row, 0});
@@ -228,7 +241,7 @@ void PageLayout::paginate(const QPageLayout &page)
         y += height;
     }
     if (y > 0 && y + summaryHeight() > room)
-        mPages.push_back({mLines.size(), 0});
+        mPages.push_back({mEntries.size(), 0});
 }
 
 std::pair<qsizetype, qsizetype> PageLayout::rowsOf(int page) const
@@ -306,12 +319,13 @@ double PageLayout::drawRow(QPainter &painter, double y, double bottom, const Rep
                                      fitted(cell, mColumnWidth[std::size_t(i)]));
             }
         });
-        const double numberWidth = mContent.width() - indent;
-        for (const Telephone &telephone : row.telephones)
+        for (qsizetype first = 0; first < row.telephones.size(); first += mNumbersPerLine)
             if (!place([&](double baseline) {
-                    painter.setPen(ink);
-                    painter.drawText(QPointF(mContent.left() + indent, baseline),
-                                     fitted(flattenTelephones({telephone}), numberWidth));
+                    painter.setPen(muted);
+                    const qsizetype end = std::min(row.telephones.size(), first + mNumbersPerLine);
+                    for (qsizetype i = first; i < end; ++i)
+                        painter.drawText(QPointF(mContent.left() + indent + double(i - first) * (mNumberWidth + mGap), baseline),
+                                         fitted(flattenTelephones({row.telephones.at(i)}), mNumberWidth));
                 }))
                 break;
         return y + rowHeight(line);

@@ -19,7 +19,7 @@ namespace varnelle::engine {
 // The printed pages of a report, for the preview and the printer alike.
 //
 // The rows are measured once as they are read (addRow keeps a contact's ID
-// and its number of lines, nothing else); paginate() then cuts the pages in
+// and how many lines or numbers it has, nothing else); paginate() then cuts the pages in
 // one pass and keeps only where each page starts. A page is drawn on demand
 // from the rows of its range, fetched when it is needed.
 //
@@ -69,7 +69,8 @@ private:
         qsizetype row;
         int line; // the first line of a row taller than a page, continued from the page before
     };
-    int linesOf(const ReportRow &row) const;
+    static int entriesOf(const ReportRow &row, bool table);
+    int linesOf(int entries) const;
     double rowHeight(int lines) const;
     double naturalWidth() const;
     double summaryHeight() const;
@@ -91,12 +92,14 @@ private:
     double mTitleHeight = 0, mHeadingsHeight = 0, mFooterHeight = 0;
 
     QList<qint64> mIds;
-    QList<quint16> mLines;
+    QList<quint16> mEntries; // a table row's numbers, or a card's filled lines
 
     QSizeF mPaper;
     QRectF mContent;  // the area inside the margins
     QRectF mRowArea;  // between the header (and headings) and the footer
     std::vector<double> mColumnX, mColumnWidth;
+    int mNumbersPerLine = 1; // side by side under a table row
+    double mNumberWidth = 0;
     std::vector<PageStart> mPages;
     QDate mDate = QDate::currentDate();
 };
