@@ -62,6 +62,13 @@ QString fittedIn(const QFontMetricsF &metrics, const QString &text, double width
     return metrics.elidedText(line, Qt::ElideRight, width);
 }
 
+// Sets the pen's colour only when it changes: a printer writes every pen set.
+void useColor(QPainter &painter, const QColor &color)
+{
+    if (painter.pen().color() != color || painter.pen().widthF() > 0)
+        painter.setPen(QPen(color, 0));
+}
+
 QRectF inUnits(const QRectF &points)
 {
     const double scale = PageLayout::unitsPerInch / 72.0;
@@ -311,7 +318,7 @@ double PageLayout::drawRow(QPainter &painter, double y, double bottom, const Rep
 
     if (mTable) {
         place([&](double baseline) {
-            painter.setPen(ink);
+            useColor(painter, ink);
             for (qsizetype i = 0; i < row.cells.size() && std::size_t(i) < mColumnX.size(); ++i) {
                 const QString &cell = row.cells.at(i);
                 if (!cell.isEmpty())
@@ -321,7 +328,7 @@ double PageLayout::drawRow(QPainter &painter, double y, double bottom, const Rep
         });
         for (qsizetype first = 0; first < row.telephones.size(); first += mNumbersPerLine)
             if (!place([&](double baseline) {
-                    painter.setPen(muted);
+                    useColor(painter, muted);
                     const qsizetype end = std::min(row.telephones.size(), first + mNumbersPerLine);
                     for (qsizetype i = first; i < end; ++i)
                         painter.drawText(QPointF(mContent.left() + indent + double(i - first) * (mNumberWidth + mGap), baseline),
@@ -331,31 +338,38 @@ double PageLayout::drawRow(QPainter &painter, double y, double bottom, const Rep
         return y + rowHeight(line);
     }
 
-    const double valueX = mContent.left() + mLabelWidth;
-    const double valueWidth = mContent.right() - valueX;
+    // The card's lines on this page, its labels first and then its values:
+    // a printer takes each change of colour as a change of its state.
+    struct Entry {
+        const QString *label;
+        QString value;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(std::size_t(row.cells.size() + row.telephones.size()));
+    for (qsizetype i = 0; i < row.cells.size() && i + 1 < mLabels.size(); ++i)
+        if (!row.cells.at(i).isEmpty())
+            entries.push_back({&mLabels.at(i), row.cells.at(i)});
+    for (qsizetype i = 0; i < row.telephones.size(); ++i)
+        entries.push_back({i == 0 ? &mLabels.last() : nullptr, flattenTelephones({row.telephones.at(i)})});
+    const int fitting = std::max(0, int((bottom + 0.5 - top) / mLine));
+    const int end = std::min(int(entries.size()), firstLine + fitting);
     // A card continued from the page before says so where its first line here has no label.
     static const QString continued = QStringLiteral("(continued)");
-    auto labelled = [&](const QString *label, const QString &value) {
-        return place([&](double baseline) {
-            if (!label && firstLine > 0 && line - 1 == firstLine)
-                label = &continued;
-            if (label) {
-                painter.setPen(muted);
-                painter.drawText(QPointF(mContent.left(), baseline), *label);
-            }
-            painter.setPen(ink);
-            painter.drawText(QPointF(valueX, baseline), fitted(value, valueWidth));
-        });
-    };
-    bool room = true;
-    for (qsizetype i = 0; room && i < row.cells.size() && i + 1 < mLabels.size(); ++i)
-        if (!row.cells.at(i).isEmpty())
-            room = labelled(&mLabels.at(i), row.cells.at(i));
-    for (qsizetype i = 0; room && i < row.telephones.size(); ++i)
-        room = labelled(i == 0 ? &mLabels.last() : nullptr, flattenTelephones({row.telephones.at(i)}));
-    if (line == 0)
-        ++line; // an empty card keeps its one line
-    return y + rowHeight(std::max(0, line - firstLine));
+    useColor(painter, muted);
+    for (int k = firstLine; k < end; ++k) {
+        const QString *label = entries[std::size_t(k)].label;
+        if (!label && k == firstLine && firstLine > 0)
+            label = &continued;
+        if (label)
+            painter.drawText(QPointF(mContent.left(), top + (k - firstLine) * mLine + mAscent), *label);
+    }
+    const double valueX = mContent.left() + mLabelWidth;
+    const double valueWidth = mContent.right() - valueX;
+    useColor(painter, ink);
+    for (int k = firstLine; k < end; ++k)
+        painter.drawText(QPointF(valueX, top + (k - firstLine) * mLine + mAscent),
+                         fitted(entries[std::size_t(k)].value, valueWidth));
+    return y + rowHeight(std::max(1, end - firstLine)); // an empty card keeps its one line
 }
 
 void PageLayout::drawPage(QPainter &painter, int page, const QList<ReportRow> &rows) const
