@@ -37,7 +37,8 @@ QFont sized(const QFont &family, int pixels, bool bold)
     font.setUnderline(false);
     // Fractional advances: the text is measured once and printed at any resolution.
     font.setHintingPreference(QFont::PreferNoHinting);
-    font.setKerning(true);
+    // Shaping only for the scripts that need it: a report prints a lot of text.
+    font.setStyleStrategy(QFont::PreferNoShaping);
     return font;
 }
 
