@@ -450,8 +450,8 @@ void ReportEngine::run()
     auto print = [layout, fetch, title = definition.title](QPrinter &printer) {
         PageLayout pages = *layout;
         pages.paginate(printer.pageLayout());
-        Progress printing({}, title, pages.rowCount());
-        printPages(printer, pages, fetch, [&](qint64 done) { return printing.step(done); });
+        Progress printProgress({}, title, pages.rowCount());
+        printPages(printer, pages, fetch, [&](qint64 done) { return printProgress.step(done); });
     };
     auto *preview = new ReportPreview(layout, fetch, print, d->previewParent);
     preview->setWindowTitle(definition.title);
