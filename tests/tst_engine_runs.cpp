@@ -3,9 +3,9 @@
 // connection.
 
 #include "engine/EngineFixture.h"
+#include "reports/engine/ReportPreview.h"
 
 #include <QPointer>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSignalSpy>
@@ -265,7 +265,7 @@ private slots:
         QCOMPARE(opened.size(), 1);
         QPointer<QWidget> window = qvariant_cast<QWidget *>(opened.at(0).at(0));
         QVERIFY(window);
-        QVERIFY(qobject_cast<QPrintPreviewDialog *>(window.data()));
+        QVERIFY(qobject_cast<varnelle::engine::ReportPreview *>(window.data()));
         QVERIFY(window->isVisible());
         QCOMPARE(window->windowModality(), Qt::NonModal);
         QCOMPARE(window->windowTitle(), QString("Business Telephone List"));

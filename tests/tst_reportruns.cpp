@@ -10,6 +10,7 @@
 #include "data/Database.h"
 #include "forms/main/frmMain.h"
 #include "reports/engine/ReportEngine.h"
+#include "reports/engine/ReportPreview.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +21,6 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -377,9 +377,9 @@ void ReportRunsTest::screenReportOpensAPreview()
     p.run(p.main->mnuDetail, script);
     QVERIFY(p.boxes.messages.isEmpty());
     QCOMPARE(p.engine().destination(), 0);
-    QPrintPreviewDialog *preview = nullptr;
+    engine::ReportPreview *preview = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *d = qobject_cast<QPrintPreviewDialog *>(w); d && d->isVisible())
+        if (auto *d = qobject_cast<engine::ReportPreview *>(w); d && d->isVisible())
             preview = d;
     QVERIFY(preview);
     QVERIFY(!preview->isModal());

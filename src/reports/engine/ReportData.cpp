@@ -144,7 +144,51 @@ bool ReportData::read(const std::function<bool(const ReportRow &)> &sink)
 {
     Q_ASSERT(mDefinition);
     const ReportDefinition &definition = *mDefinition;
+    QString sql;
+    sql += mWhere + QStringLiteral(" ORDER BY ");
+    for (const QString &field : definition.sort)
+        sql += QStringLiteral("a.%1 COLLATE %2, ").arg(field, QLatin1String(text::SqlCollationName));
+    sql += QStringLiteral("a.PersonID");
+    if (definition.listTelephones)
+        sql += QStringLiteral(", l.TypeID");
+    return readRows(definition, sql, mValues, sink);
+}
 
+QList<ReportRow> ReportData::readContacts(const ReportDefinition &definition, const QList<qint64> &ids)
+{
+    // The IDs travel as one bound JSON array, whatever their number.
+    QString array;
+    array.reserve(ids.size() * 8 + 2);
+    array += QLatin1Char('[');
+    for (qsizetype i = 0; i < ids.size(); ++i) {
+        if (i > 0)
+            array += QLatin1Char(',');
+        array += QString::number(ids.at(i));
+    }
+    array += QLatin1Char(']');
+    QString tail = QStringLiteral(" WHERE a.PersonID IN (SELECT value FROM json_each(?)) ORDER BY a.PersonID");
+    if (definition.listTelephones)
+        tail += QStringLiteral(", l.TypeID");
+
+    QHash<qint64, ReportRow> found;
+    found.reserve(ids.size());
+    readRows(definition, tail, {array}, [&found](const ReportRow &row) {
+        found.insert(row.personId, row);
+        return true;
+    });
+    QList<ReportRow> rows;
+    rows.reserve(ids.size());
+    for (const qint64 id : ids) {
+        const auto at = found.constFind(id);
+        if (at != found.constEnd())
+            rows << *at;
+    }
+    return rows;
+}
+
+bool ReportData::readRows(const ReportDefinition &definition, const QString &tail, const QVariantList &values,
+                          const std::function<bool(const ReportRow &)> &sink)
+{
     // Each field the columns need is read once; cells are joined from their positions.
     QStringList fields;
     std::vector<std::vector<int>> cellFields;
@@ -172,25 +216,20 @@ bool ReportData::read(const std::function<bool(const ReportRow &)> &sink)
     } else {
         sql += QStringLiteral(" FROM Address AS a");
     }
-    sql += mWhere + QStringLiteral(" ORDER BY ");
-    for (const QString &field : definition.sort)
-        sql += QStringLiteral("a.%1 COLLATE %2, ").arg(field, QLatin1String(text::SqlCollationName));
-    sql += QStringLiteral("a.PersonID");
-    if (definition.listTelephones)
-        sql += QStringLiteral(", l.TypeID");
+    sql += tail;
 
     QSqlQuery query(connection(mConnection));
     query.setForwardOnly(true);
     if (!query.prepare(sql))
         fail(QStringLiteral("cannot be read"), query.lastError().text());
-    bindAll(query, mValues);
+    bindAll(query, values);
     if (!query.exec())
         fail(QStringLiteral("cannot be read"), query.lastError().text());
 
     ReportRow row;
     qint64 current = 0;
     bool pending = false;
-    QStringList values(fields.size());
+    QStringList fieldValues(fields.size());
     while (query.next()) {
         const qint64 personId = query.value(0).toLongLong();
         if (!pending || personId != current) {
@@ -198,14 +237,15 @@ bool ReportData::read(const std::function<bool(const ReportRow &)> &sink)
                 return false;
             pending = true;
             current = personId;
+            row.personId = personId;
             for (qsizetype i = 0; i < fields.size(); ++i)
-                values[i] = query.value(int(i) + 1).toString();
+                fieldValues[i] = query.value(int(i) + 1).toString();
             row.cells.clear();
             row.telephones.clear();
             for (std::size_t c = 0; c < cellFields.size(); ++c) {
                 QString cell;
                 for (const int position : cellFields[c]) {
-                    const QString &value = values.at(position - 1);
+                    const QString &value = fieldValues.at(position - 1);
                     if (value.isEmpty())
                         continue;
                     if (!cell.isEmpty())

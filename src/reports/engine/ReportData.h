@@ -18,6 +18,7 @@ struct Telephone {
 // One contact as a report shows it: a cell per definition column, and its
 // telephone numbers in TypeID order when the definition lists them.
 struct ReportRow {
+    qint64 personId = 0;
     QStringList cells;
     QList<Telephone> telephones;
 };
@@ -42,9 +43,18 @@ public:
     // Hands each contact, in report order, to `sink`; stops early (and
     // returns false) when `sink` returns false.
     bool read(const std::function<bool(const ReportRow &)> &sink);
+    // The contacts with the given PersonIDs, in the order of `ids`, built as
+    // `definition` shows them; an ID whose contact is gone is left out.
+    // Needs no select(): the pages of a report fetch their rows this way.
+    QList<ReportRow> readContacts(const ReportDefinition &definition, const QList<qint64> &ids);
 
 private:
     [[noreturn]] void fail(const QString &what, const QString &driverText) const;
+    // Reads the definition's fields (and numbers) of the contacts chosen by
+    // `tail`, a WHERE and ORDER BY clause that keeps the rows of a contact
+    // together, and hands each contact to `sink`.
+    bool readRows(const ReportDefinition &definition, const QString &tail, const QVariantList &values,
+                  const std::function<bool(const ReportRow &)> &sink);
     QStringList matchingValues(const QString &field, const QString &value);
 
     QString mFile;

@@ -1,6 +1,8 @@
 #include "reports/engine/ReportEngine.h"
 
+#include "reports/engine/PageLayout.h"
 #include "reports/engine/ReportData.h"
+#include "reports/engine/ReportPreview.h"
 #include "reports/engine/ReportDefinition.h"
 #include "reports/engine/ReportWriter.h"
 #include "reports/engine/SelectionFormula.h"
@@ -8,22 +10,17 @@
 #include <QApplication>
 #include <algorithm>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QFontDatabase>
-#include <QFontMetricsF>
+#include <QHash>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QPointer>
-#include <QPrintPreviewDialog>
+#include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProgressDialog>
 #include <QSaveFile>
-#include <QTextBlock>
-#include <QTextBlockFormat>
-#include <QTextCharFormat>
-#include <QTextCursor>
-#include <QTextDocument>
+#include <filesystem>
 
 namespace varnelle {
 
@@ -48,8 +45,6 @@ struct ReportEngine::Private {
 namespace {
 
 constexpr int maxDataFileIndex = 255;
-// Reports with lines wider than this are laid out across the page.
-constexpr int landscapeWidth = 100;
 // How many contacts pass between two looks at the progress and the Cancel button.
 constexpr qint64 progressStep = 256;
 
@@ -83,20 +78,12 @@ bool hasWidgets()
     return qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr;
 }
 
-int lineWidth(const ReportDefinition &definition)
-{
-    int width = 0;
-    for (const int w : definition.widths())
-        width += w + 2;
-    return width;
-}
-
 // The progress of a run: an observer handed in by the program, and a
 // cancellable progress dialog that appears only when the run takes a while.
 class Progress {
 public:
-    Progress(const ReportEngine::ProgressObserver &observer, const QString &title, qint64 total)
-        : mObserver(observer), mTotal(total)
+    Progress(ReportEngine::ProgressObserver observer, const QString &title, qint64 total)
+        : mObserver(std::move(observer)), mTotal(total)
     {
         if (!hasWidgets() || total < progressStep)
             return;
@@ -124,7 +111,7 @@ public:
     }
 
 private:
-    const ReportEngine::ProgressObserver &mObserver;
+    ReportEngine::ProgressObserver mObserver;
     qint64 mTotal;
     int mScale = 1;
     std::unique_ptr<QProgressDialog> mDialog;
@@ -158,37 +145,103 @@ bool produce(ReportData &data, ReportWriter &writer, Progress &progress,
     return true;
 }
 
-// The report text for a printer's page, in a fixed-pitch font of 8 points, or
-// smaller where that is needed for the widest line to fit the page's width;
-// its title centred and bold.
-QTextDocument *makeDocument(const QString &text, const QPrinter &printer, QObject *parent)
+// Points the printer at a temporary file beside a PDF or PostScript file it is
+// to write, so that a print that stops half-way leaves no file behind; commit()
+// puts the finished file in place.
+class PrintFile {
+public:
+    explicit PrintFile(QPrinter &printer) : mPrinter(printer), mName(printer.outputFileName())
+    {
+        if (mName.isEmpty() || printer.outputFormat() != QPrinter::PdfFormat)
+            return;
+        // A free name beside the file; the printer creates it as it would the file itself.
+        for (int n = 0; mPart.isEmpty() || QFileInfo::exists(mPart); ++n)
+            mPart = QStringLiteral("%1.%2.part").arg(mName).arg(n);
+        printer.setOutputFileName(mPart);
+    }
+    ~PrintFile()
+    {
+        if (mPart.isEmpty())
+            return;
+        mPrinter.setOutputFileName(mName);
+        if (!mCommitted)
+            QFile::remove(mPart);
+    }
+    void commit()
+    {
+        if (mPart.isEmpty())
+            return;
+        std::error_code error;
+        std::filesystem::rename(QFile::encodeName(mPart).toStdString(), QFile::encodeName(mName).toStdString(), error);
+        if (error)
+            throw ReportError(QStringLiteral("The file \"%1\" cannot be written: %2.")
+                                  .arg(shownPath(mName), QString::fromLocal8Bit(error.message())));
+        mCommitted = true;
+    }
+
+private:
+    QPrinter &mPrinter;
+    QString mName;
+    QString mPart;
+    bool mCommitted = false;
+};
+
+// How many contacts are read at a time while printing.
+constexpr qsizetype printBatch = 512;
+
+// Prints every page of `layout` on `printer`, reading the rows of a few pages
+// at a time through `fetch`; `step` hears of the rows printed so far and stops
+// the print by returning false. False when the print was stopped.
+bool printPages(QPrinter &printer, const PageLayout &layout, const ReportPreview::FetchRows &fetch,
+                const std::function<bool(qint64 done)> &step)
 {
-    auto *document = new QTextDocument(parent);
-    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    font.setPointSizeF(8);
-    qsizetype widest = 0;
-    for (QStringView line : QStringView(text).split(u'\n'))
-        widest = std::max(widest, line.size());
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInch() : 96.0;
-    const double lineWidthPoints = QFontMetricsF(font).horizontalAdvance(QString(widest, u'M')) * 72.0 / dpi;
-    // QTextDocument::print keeps a margin of 2 cm on each side of the paint area.
-    const double marginPoints = 2 / 2.54 * 72;
-    const double pageWidthPoints = (printer.pageLayout().paintRect(QPageLayout::Point).width() - 2 * marginPoints) * 0.97;
-    if (lineWidthPoints > pageWidthPoints && lineWidthPoints > 0)
-        font.setPointSizeF(8 * pageWidthPoints / lineWidthPoints);
-    document->setDefaultFont(font);
-    document->setPlainText(text);
-    QTextCursor cursor(document->firstBlock());
-    QTextBlockFormat block;
-    block.setAlignment(Qt::AlignHCenter);
-    cursor.setBlockFormat(block);
-    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    QTextCharFormat title;
-    title.setFontWeight(QFont::Bold);
-    title.setFontPointSize(12);
-    cursor.mergeCharFormat(title);
-    return document;
+    PrintFile file(printer);
+    // The page layout, its orientation included, is the printer's before the
+    // first page is painted: the printer (a print queue too) turns nothing itself.
+    printer.setFullPage(true);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        throw ReportError(QStringLiteral("The report could not be printed on \"%1\".").arg(printer.printerName()));
+    const double scale = printer.logicalDpiX() / PageLayout::unitsPerInch;
+    painter.scale(scale, scale);
+    for (int page = 0; page < layout.pageCount();) {
+        // The pages of the next batch of contacts, at least one page.
+        int last = page;
+        const qsizetype first = layout.rowsOf(page).first;
+        while (last + 1 < layout.pageCount() && layout.rowsOf(last).second - first < printBatch)
+            ++last;
+        const QList<ReportRow> rows = fetch(layout.idsOf(first, layout.rowsOf(last).second));
+        QHash<qint64, qsizetype> byId;
+        for (qsizetype i = 0; i < rows.size(); ++i)
+            byId.insert(rows.at(i).personId, i);
+        for (; page <= last; ++page) {
+            if (!step(layout.rowsOf(page).first)) {
+                printer.abort(); // a print queue drops the job where the printer allows it
+                painter.end();
+                return false;
+            }
+            QList<ReportRow> pageRows;
+            for (const qint64 id : layout.idsOf(page))
+                if (const auto at = byId.constFind(id); at != byId.constEnd())
+                    pageRows << rows.at(*at);
+            if (page > 0)
+                printer.newPage();
+            layout.drawPage(painter, page, pageRows);
+        }
+    }
+    painter.end();
+    if (printer.printerState() == QPrinter::Error)
+        throw ReportError(QStringLiteral("The report could not be printed on \"%1\".").arg(printer.printerName()));
+    file.commit();
+    return true;
+}
+
+// Gives the printer the orientation the report prints best in.
+void orientPrinter(QPrinter &printer, const PageLayout &layout)
+{
+    QPageLayout page = printer.pageLayout();
+    page.setOrientation(layout.orientationFor(page));
+    printer.setPageLayout(page);
 }
 
 } // namespace
@@ -347,16 +400,25 @@ void ReportEngine::run()
         return;
     }
 
-    QByteArray bytes;
-    const auto writer = ReportWriter::create(int(FileType::Text), definition);
-    if (!produce(data, *writer, progress, [&](QByteArray &piece) { bytes += piece; })) {
+    // Printer and preview: the rows are measured once, in report order.
+    auto layout = std::make_shared<PageLayout>(definition, QGuiApplication::font());
+    const qint64 total = data.count();
+    const bool printing = d->destination == ToPrinter;
+    // A print reads the contacts twice, to measure them and to print them: each pass is half the progress.
+    qint64 measured = 0;
+    const bool complete = data.read([&](const ReportRow &row) {
+        if (measured % progressStep == 0 && !progress.step(printing ? measured / 2 : measured))
+            return false;
+        layout->addRow(row);
+        ++measured;
+        return true;
+    });
+    if (!complete) {
         d->cancelled = true;
         return;
     }
-    const QString text = QString::fromUtf8(bytes);
-    const bool wide = definition.layout == ReportDefinition::Layout::Table && lineWidth(definition) > landscapeWidth;
 
-    if (d->destination == ToPrinter) {
+    if (printing) {
         std::unique_ptr<QPrinter> systemPrinter;
         QPrinter *printer = d->printer;
         if (!printer) {
@@ -365,25 +427,34 @@ void ReportEngine::run()
         }
         printer->setCopyCount(d->copiesToPrinter);
         printer->setDocName(definition.title);
-        printer->setPageOrientation(wide ? QPageLayout::Landscape : QPageLayout::Portrait);
-        const std::unique_ptr<QTextDocument> document(makeDocument(text, *printer, nullptr));
-        document->print(printer);
-        if (printer->printerState() == QPrinter::Error)
-            throw ReportError(QStringLiteral("The report could not be printed on \"%1\".").arg(printer->printerName()));
+        orientPrinter(*printer, *layout);
+        layout->paginate(printer->pageLayout());
+        const bool printed = printPages(
+            *printer, *layout, [&](const QList<qint64> &ids) { return data.readContacts(definition, ids); },
+            [&](qint64 done) { return progress.step((total + done) / 2); });
+        if (!printed)
+            d->cancelled = true;
         return;
     }
 
-    // A modeless preview that lives until the user closes it.
-    auto *preview = new QPrintPreviewDialog(d->previewParent);
-    preview->setAttribute(Qt::WA_DeleteOnClose);
-    preview->setWindowModality(Qt::NonModal);
+    // The preview reads the rows of a page when it shows it, each time on a
+    // connection of its own: the file is not held open while the window is.
+    QPrinter pagePrinter(QPrinter::HighResolution);
+    orientPrinter(pagePrinter, *layout);
+    layout->paginate(pagePrinter.pageLayout());
+    const QString dataFile = QFileInfo(d->dataFiles.value(0)).absoluteFilePath();
+    auto fetch = [dataFile, definition](const QList<qint64> &ids) {
+        ReportData pageData(dataFile);
+        return pageData.readContacts(definition, ids);
+    };
+    auto print = [layout, fetch, title = definition.title](QPrinter &printer) {
+        PageLayout pages = *layout;
+        pages.paginate(printer.pageLayout());
+        Progress printProgress({}, title, pages.rowCount());
+        printPages(printer, pages, fetch, [&](qint64 done) { return printProgress.step(done); });
+    };
+    auto *preview = new ReportPreview(layout, fetch, print, d->previewParent);
     preview->setWindowTitle(definition.title);
-    preview->printer()->setDocName(definition.title);
-    preview->printer()->setPageOrientation(wide ? QPageLayout::Landscape : QPageLayout::Portrait);
-    QTextDocument *document = makeDocument(text, *preview->printer(), preview);
-    connect(preview, &QPrintPreviewDialog::paintRequested, document, [document](QPrinter *printer) {
-        document->print(printer);
-    });
     preview->show();
     emit previewOpened(preview);
 }

@@ -219,7 +219,7 @@ private:
 
 // The report as a person reads it: title, headings, a line per contact with
 // its numbers beneath (table layout) or a block per contact (card layout),
-// and the number of contacts. The preview and the printer show this text.
+// and the number of contacts, as the printed pages read.
 class TextWriter : public ReportWriter {
 public:
     explicit TextWriter(const ReportDefinition &definition) : mDefinition(definition)
