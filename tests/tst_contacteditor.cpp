@@ -3,6 +3,7 @@
 // capitals, and every way of leaving it.
 #include "support/Modal.h"
 #include "support/TestSupport.h"
+#include "support/UserActions.h"
 
 #include "app/Forms.h"
 #include "app/Globals.h"
@@ -152,6 +153,7 @@ private slots:
     void typedTextSurvivesAddingANumber();
     void editNumberReplacesTheLineInPlace();
     void enterInTheNumberListEditsOnlyWithASelection();
+    void numberSelectionStaysOnEmptyClickAndCtrlClick();
     void stateBoxCapitalisesTypedLettersOnly();
     void secondShowingForAnotherContactShowsOnlyThatContact();
     void contactNotFoundHidesWithoutMessage();
@@ -510,6 +512,17 @@ void ContactEditorTest::refusedSaveKeepsTheEditorOpenWithTheEntries()
     QCOMPARE(boxes.messages.size(), 2);
     QCOMPARE(boxes.messages[1].text, QString("The changes were not saved: this contact is no longer in the database."));
     QCOMPARE(gPersonID, 0);
+}
+
+void ContactEditorTest::numberSelectionStaysOnEmptyClickAndCtrlClick()
+{
+    TempWorkDir dir;
+    frmMain &main = loadFixture();
+    editContact(main, 0, [](frmAddress &editor) {
+        QCOMPARE(selectedRowsAfterClicks(editor.lstNumbers, 1), (QList<int>{1, 1, 1, 1}));
+        QVERIFY(editor.cmdEdit->isEnabled() && editor.cmdDelete->isEnabled());
+        click(editor.cmdCancel);
+    });
 }
 
 QTEST_MAIN(ContactEditorTest)

@@ -1,5 +1,6 @@
 // The telephone types window, driven as a user would.
 #include "support/TestSupport.h"
+#include "support/UserActions.h"
 
 #include "app/Forms.h"
 #include "app/Globals.h"
@@ -83,6 +84,7 @@ class TypesTest : public QObject {
 private slots:
     void opensOverHiddenMainWithEmptyListAndButtonsOff();
     void addStoresSelectsAndSorts();
+    void selectionStaysOnEmptyClickAndCtrlClick();
     void addRefusesNameDifferingOnlyInCase();
     void renameThroughTheInputBox();
     void renameRefusalsChangeNothing();
@@ -323,6 +325,16 @@ void TypesTest::thousandTypesStaySorted()
     QCOMPARE(texts.indexOf("Middle"), 500);
     QCOMPARE(w.selected(), QString("Middle"));
     QVERIFY(boxes.messages.isEmpty());
+}
+
+void TypesTest::selectionStaysOnEmptyClickAndCtrlClick()
+{
+    TempWorkDir dir;
+    TypesWindow w = openTypes();
+    w.add("Home");
+    w.add("Work");
+    QCOMPARE(selectedRowsAfterClicks(w.lstData, 0), (QList<int>{0, 0, 0, 0}));
+    QVERIFY(w.editAndDeleteEnabled());
 }
 
 QTEST_MAIN(TypesTest)

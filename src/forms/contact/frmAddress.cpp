@@ -8,6 +8,7 @@
 #include "app/MessageBox.h"
 #include "app/SortedLists.h"
 #include "app/TabStops.h"
+#include "app/SingleSelection.h"
 #include "data/Contacts.h"
 #include "data/DatabaseError.h"
 #include "forms/contact/frmAddNumber.h"
@@ -168,6 +169,7 @@ void frmAddress::createControls()
     }
     lstNumbers = MakeControl<QListWidget>(this, "lstNumbers", 1560, 3120, 3975, 1620);
     UseButtonFace(lstNumbers);
+    KeepSelectionOnceChosen(lstNumbers);
     ShowTabsAtStops(lstNumbers);
     cmdAdd = MakeButton(this, "cmdAdd", "&Add Number", 5640, 3240, 1335, 375);
     cmdEdit = MakeButton(this, "cmdEdit", "&Edit Number", 5640, 3720, 1335, 375);

@@ -7,6 +7,7 @@
 #include "app/ListKeys.h"
 #include "app/MessageBox.h"
 #include "app/SortedLists.h"
+#include "app/SingleSelection.h"
 #include "data/DatabaseError.h"
 #include "data/TelephoneTypes.h"
 #include "forms/main/frmMain.h"
@@ -29,6 +30,7 @@ frmTypes::frmTypes(QWidget *parent)
     lstData = MakeControl<QListWidget>(this, "lstData", 240, 720, 3615, 3765);
     lstData->setSortingEnabled(true);
     UseButtonFace(lstData);
+    KeepSelectionOnceChosen(lstData);
     cmdAdd = MakeButton(this, "cmdAdd", "&Add", 4080, 720, 1095, 495);
     cmdEdit = MakeButton(this, "cmdEdit", "&Edit", 4080, 1440, 1095, 495);
     cmdDelete = MakeButton(this, "cmdDelete", "&Delete", 4080, 2160, 1095, 495);
