@@ -31,21 +31,26 @@ QRect AvailableArea(const QWidget &form)
     return screen ? screen->availableGeometry() : QRect();
 }
 
-bool Framed(const QWidget &form)
+// The frame's extents as the window manager reports them; none before the
+// window manager has framed the form, and none without a window manager.
+QMargins FrameMargins(const QWidget &form)
 {
-    return form.frameGeometry().size() != form.size();
+    const QWindow *window = form.windowHandle();
+    return window ? window->frameMargins() : QMargins();
 }
 
 // A window manager frames a form only when the form is first shown, so a form
-// centred before that is centred on its client area alone. This waits for the
-// first exposure of the form's window, when the frame's extents are known, and
-// centres the form once more on its framed size. It then goes away for good,
-// so a window the user moves afterwards stays where the user put it.
+// centred before that is centred on its client area alone. This watches the
+// form's window from its first exposure until the frame's extents are known,
+// then centres the form once more on its framed size, and goes away for good.
+// It goes away without moving anything when the form no longer stands where
+// it was put: then the user (or the window manager) has placed it.
 class CentreWhenFramed : public QObject {
 public:
     explicit CentreWhenFramed(QWidget *form)
         : QObject(form)
         , mForm(form)
+        , mPlaced(form->geometry().topLeft())
     {
         form->windowHandle()->installEventFilter(this);
     }
@@ -53,17 +58,22 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
-            watched->removeEventFilter(this);
-            deleteLater();
-            if (Framed(*mForm))
-                CenterForm(*mForm);
-        }
+        const bool exposedOrMoved = event->type() == QEvent::Expose || event->type() == QEvent::Move;
+        if (!exposedOrMoved || !static_cast<QWindow *>(watched)->isExposed())
+            return false;
+        const bool moved = mForm->geometry().topLeft() != mPlaced;
+        if (!moved && FrameMargins(*mForm).isNull())
+            return false; // not framed yet
+        watched->removeEventFilter(this);
+        deleteLater();
+        if (!moved)
+            CenterForm(*mForm);
         return false;
     }
 
 private:
     QWidget *mForm;
+    QPoint mPlaced;
 };
 
 } // namespace
@@ -90,10 +100,14 @@ QPointF CentredPosition(const QRectF &area, const QSizeF &frame)
 QPointF CenterForm(QWidget &form)
 {
     form.winId(); // the native window exists, so its frame is known once the window manager has framed it
-    const QPointF position =
-        CentredPosition(TwipsRect(AvailableArea(form)), TwipsRect(form.frameGeometry()).size());
-    form.move(TwipsToPixels(position.x()), TwipsToPixels(position.y()));
-    if (!form.isVisible() && !Framed(form))
+    const QMargins frame = FrameMargins(form);
+    const QSize framed = form.size().grownBy(frame);
+    const QPointF position = CentredPosition(TwipsRect(AvailableArea(form)),
+                                             QSizeF(PixelsToTwips(framed.width()), PixelsToTwips(framed.height())));
+    // The client area goes inside the frame, whose outer corner is the position.
+    const QPoint client(TwipsToPixels(position.x()) + frame.left(), TwipsToPixels(position.y()) + frame.top());
+    form.setGeometry(QRect(client, form.size()));
+    if (frame.isNull() && !form.isVisible())
         new CentreWhenFramed(&form);
     return position;
 }
