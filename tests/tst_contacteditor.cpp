@@ -397,6 +397,17 @@ void ContactEditorTest::enterInTheNumberListEditsOnlyWithASelection()
     QCOMPARE(addressRow(1)[0].toString(), QString("Prof"));
 }
 
+void ContactEditorTest::numberSelectionStaysOnEmptyClickAndCtrlClick()
+{
+    TempWorkDir dir;
+    frmMain &main = loadFixture();
+    editContact(main, 0, [](frmAddress &editor) {
+        QCOMPARE(selectedRowsAfterClicks(editor.lstNumbers, 1), (QList<int>{1, 1, 1, 1}));
+        QVERIFY(editor.cmdEdit->isEnabled() && editor.cmdDelete->isEnabled());
+        click(editor.cmdCancel);
+    });
+}
+
 void ContactEditorTest::stateBoxCapitalisesTypedLettersOnly()
 {
     TempWorkDir dir;
@@ -512,17 +523,6 @@ void ContactEditorTest::refusedSaveKeepsTheEditorOpenWithTheEntries()
     QCOMPARE(boxes.messages.size(), 2);
     QCOMPARE(boxes.messages[1].text, QString("The changes were not saved: this contact is no longer in the database."));
     QCOMPARE(gPersonID, 0);
-}
-
-void ContactEditorTest::numberSelectionStaysOnEmptyClickAndCtrlClick()
-{
-    TempWorkDir dir;
-    frmMain &main = loadFixture();
-    editContact(main, 0, [](frmAddress &editor) {
-        QCOMPARE(selectedRowsAfterClicks(editor.lstNumbers, 1), (QList<int>{1, 1, 1, 1}));
-        QVERIFY(editor.cmdEdit->isEnabled() && editor.cmdDelete->isEnabled());
-        click(editor.cmdCancel);
-    });
 }
 
 QTEST_MAIN(ContactEditorTest)

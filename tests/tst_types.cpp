@@ -84,10 +84,10 @@ class TypesTest : public QObject {
 private slots:
     void opensOverHiddenMainWithEmptyListAndButtonsOff();
     void addStoresSelectsAndSorts();
-    void selectionStaysOnEmptyClickAndCtrlClick();
     void addRefusesNameDifferingOnlyInCase();
     void renameThroughTheInputBox();
     void renameRefusalsChangeNothing();
+    void selectionStaysOnEmptyClickAndCtrlClick();
     void deleteChecksUseFirstThenAsks();
     void okEscapeAndFrameBringMainBack();
     void thousandTypesStaySorted();

@@ -4,8 +4,8 @@
 #include "app/Globals.h"
 #include "app/Twips.h"
 
-#include <QGuiApplication>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
