@@ -8,8 +8,8 @@ packages=(
   qt6-base-dev libqt6sql6-sqlite libgl-dev
   fonts-dejavu-core fonts-liberation2
   sqlite3
-  xvfb xauth xdotool openbox x11-utils
-  librsvg2-bin desktop-file-utils appstream man-db file
+  xvfb xauth xdotool
+  openbox x11-utils librsvg2-bin desktop-file-utils appstream man-db file
 )
 
 missing=()
