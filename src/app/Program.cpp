@@ -33,6 +33,7 @@ int RunProgram()
     // visible window goes (the main window hides while the types window is up).
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ProgramIcon());
+    QApplication::setDesktopFileName("org.varnelle.Varnelle"); // the desktop entry, for the desktop's window list
 
     int status = 0;
     try {
