@@ -26,9 +26,9 @@ DESTDIR="$stage" cmake --install "$build" --prefix /usr > "$work/install.log" ||
 id=org.varnelle.Varnelle
 expected=(
   usr/bin/varnelle
-  usr/share/applications/$id.desktop
-  usr/share/metainfo/$id.metainfo.xml
-  usr/share/icons/hicolor/scalable/apps/$id.svg
+  "usr/share/applications/$id.desktop"
+  "usr/share/metainfo/$id.metainfo.xml"
+  "usr/share/icons/hicolor/scalable/apps/$id.svg"
   usr/share/man/man1/varnelle.1.gz
 )
 for size in 16 22 24 32 48 64 128 256; do expected+=("usr/share/icons/hicolor/${size}x$size/apps/$id.png"); done
@@ -56,7 +56,8 @@ main="$(window "Varnelle For Windows" 100)"
 [[ "$(xprop -id "$main" _NET_WM_ICON)" == *"Icon (16 x 16)"* ]] || fail "the main window has no icon of 16 x 16"
 report_to_csv contacts.csv
 exit_app
-[ "$(ls | sort | tr '\n' ' ')" = "Address.mdb contacts.csv " ] || fail "the folder holds: $(ls | tr '\n' ' ')"
+left="$(find . -mindepth 1 -printf '%P\n' | sort | tr '\n' ' ')"
+[ "$left" = "Address.mdb contacts.csv " ] || fail "the folder holds: $left"
 [ "$(sqlite3 Address.mdb 'SELECT count(*) FROM Setup')" = 1 ] || fail "the new book has no settings row"
 head -n 1 contacts.csv | grep -q "," || fail "the report has no heading row"
 echo "install: the installed program made its book and a comma-separated report in an empty folder"
@@ -89,7 +90,8 @@ exit_app
 DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq varnelle > "$work/apt.log" 2>&1 ||
   { cat "$work/apt.log" >&2; fail "apt-get purge varnelle failed"; }
 installed_deb=""
-[ ! -e /usr/bin/varnelle ] && [ ! -e /usr/share/varnelle ] && [ ! -e "/usr/share/applications/$id.desktop" ] ||
-  fail "files stay behind after the package was removed"
+for f in /usr/bin/varnelle /usr/share/varnelle "/usr/share/applications/$id.desktop"; do
+  [ ! -e "$f" ] || fail "$f stays behind after the package was removed"
+done
 echo "install: $(basename "$deb") installed with apt, started, and removed cleanly"
 echo "install: 1 passed, 0 failed"

@@ -1,3 +1,4 @@
+# shellcheck shell=bash disable=SC2154 # tag, work and log come from the sourcing script
 # Drives Varnelle on a real X display (Xvfb) under a real window manager
 # (openbox) with xdotool, and measures its windows with xwininfo and xprop.
 # Sourced by the session and install tests, which set: tag (the name their
