@@ -19,7 +19,9 @@ xvfb=""
 cleanup() {
   [ -n "$app" ] && kill "$app" 2> /dev/null || true
   [ -n "$wm" ] && kill "$wm" 2> /dev/null || true
-  [ -n "$xvfb" ] && kill "$xvfb" 2> /dev/null || true
+  # Xvfb removes its socket as it ends: wait for it, so that a display started
+  # next under the same number keeps its socket.
+  if [ -n "$xvfb" ]; then kill "$xvfb" 2> /dev/null || true; wait "$xvfb" 2> /dev/null || true; fi
   if declare -F on_exit > /dev/null; then on_exit; fi
   rm -rf "$work"
 }
@@ -28,20 +30,25 @@ trap cleanup EXIT
 # A display of our own, with openbox managing its windows; sets area_x,
 # area_y, area_w, area_h to its work area (the screen less any panels).
 start_desktop() {
-  local display=""
-  for n in $(seq 90 120); do
-    if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-  done
-  [ -n "$display" ] || fail "no free X display"
-  Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
+  # Xvfb takes the first free display number itself and tells it on fd 3, so
+  # that tests started at the same moment never share a display.
+  local number
+  number="$(mktemp)"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$number" > /dev/null 2>&1 &
   xvfb=$!
+  for _ in $(seq 100); do [ -s "$number" ] && break; sleep 0.1; done
+  local display
+  display=":$(tr -d '[:space:]' < "$number")"
+  rm -f "$number"
+  [ "$display" != ":" ] || fail "Xvfb did not start"
   export DISPLAY="$display"
   unset QT_QPA_PLATFORM # a real display, as a user has it
   for _ in $(seq 50); do xdotool getmouselocation > /dev/null 2>&1 && break; sleep 0.1; done
-  openbox --sm-disable > /dev/null 2>&1 &
+  openbox --sm-disable > "$work/.openbox.log" 2>&1 &
   wm=$!
   for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id" && break; sleep 0.1; done
-  xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id" || fail "openbox did not start"
+  xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id" ||
+    fail "openbox did not start on $DISPLAY: $(cat "$work/.openbox.log")"
   read -r area_x area_y area_w area_h <<< "$(xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g' | cut -d' ' -f1-4)"
 }
 
@@ -118,13 +125,19 @@ dragged() {
   local x y w h top
   read -r x y w h <<< "$(frame_of "$1")"
   top="$(xprop -id "$1" _NET_FRAME_EXTENTS | sed -n 's/.*= //p' | tr -d ',' | cut -d' ' -f3)"
-  xdotool mousemove "$((x + w / 2))" "$((y + top / 2))" mousedown 1 sleep 0.2 \
-    mousemove "$((x + w / 2 + 20))" "$((y + top / 2 + 10))" sleep 0.1 \
-    mousemove "$((x + w / 2 + 60))" "$((y + top / 2 + 40))" sleep 0.2 mouseup 1
-  sleep 0.7
-  local want="$((x + 60)) $((y + 40)) $w $h" now
-  now="$(frame_of "$1")"
+  xdotool mousemove "$((x + w / 2))" "$((y + top / 2))" sleep 0.2 mousedown 1 sleep 0.3 \
+    mousemove "$((x + w / 2 + 20))" "$((y + top / 2 + 10))" sleep 0.2 \
+    mousemove "$((x + w / 2 + 60))" "$((y + top / 2 + 40))" sleep 0.3 mouseup 1
+  local want="$((x + 60)) $((y + 40)) $w $h" now=""
+  for _ in $(seq 30); do
+    now="$(frame_of "$1")"
+    [ "$now" = "$want" ] && break
+    sleep 0.1
+  done
   [ "$now" = "$want" ] || fail "$2: dragged from $x $y to $want, but the frame is at $now"
+  sleep 0.5 # and there it stays
+  now="$(frame_of "$1")"
+  [ "$now" = "$want" ] || fail "$2: dropped at $want, the frame moved on to $now"
   echo "$tag: $2: dragged to $now, and it stays"
 }
 
