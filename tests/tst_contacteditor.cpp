@@ -153,6 +153,7 @@ private slots:
     void typedTextSurvivesAddingANumber();
     void editNumberReplacesTheLineInPlace();
     void enterInTheNumberListEditsOnlyWithASelection();
+    void numberSelectionStaysOnEmptyClickAndCtrlClick();
     void stateBoxCapitalisesTypedLettersOnly();
     void secondShowingForAnotherContactShowsOnlyThatContact();
     void contactNotFoundHidesWithoutMessage();
@@ -398,6 +399,17 @@ void ContactEditorTest::enterInTheNumberListEditsOnlyWithASelection()
     });
     QCOMPARE(gPersonID, 1);
     QCOMPARE(addressRow(1)[0].toString(), QString("Prof"));
+}
+
+void ContactEditorTest::numberSelectionStaysOnEmptyClickAndCtrlClick()
+{
+    TempWorkDir dir;
+    frmMain &main = loadFixture();
+    editContact(main, 0, [](frmAddress &editor) {
+        QCOMPARE(selectedRowsAfterClicks(editor.lstNumbers, 1), (QList<int>{1, 1, 1, 1}));
+        QVERIFY(editor.cmdEdit->isEnabled() && editor.cmdDelete->isEnabled());
+        click(editor.cmdCancel);
+    });
 }
 
 void ContactEditorTest::stateBoxCapitalisesTypedLettersOnly()

@@ -2,6 +2,7 @@
 // the business/personal switch, driven through the window's controls.
 #include "support/Modal.h"
 #include "support/TestSupport.h"
+#include "support/UserActions.h"
 
 #include "app/ContactLines.h"
 #include "app/Forms.h"
@@ -123,6 +124,7 @@ private slots:
     void addThenCancelLeavesDatabaseAndListAsBefore();
     void addThenSaveShowsTheLineAtItsPlaceUnselected();
     void editThenCancelKeepsTheEntrySelected();
+    void selectionStaysOnEmptyClickAndCtrlClick();
     void editThenSaveRebuildsTheLine();
     void doubleClickAndEnterOpenTheEditor();
     void deleteAsksAndRemovesExactlyTheContactsRows();
@@ -561,6 +563,17 @@ void ContactListTest::deleteFailureChangesNothingAndShowsOneMessage()
     QCOMPARE(boxes.messages.size(), 3);
     QCOMPARE(allRows(), QList<QVariantList>{});
     QCOMPARE(main.lstAddress->count(), 0);
+}
+
+void ContactListTest::selectionStaysOnEmptyClickAndCtrlClick()
+{
+    TempWorkDir dir;
+    frmMain &main = loadMain();
+    addContact(true, "Adams", "Amy");
+    addContact(true, "Baker", "Bob");
+    main.FillList();
+    QCOMPARE(selectedRowsAfterClicks(main.lstAddress, 1), (QList<int>{1, 1, 1, 1}));
+    QVERIFY(main.cmdEdit->isEnabled() && main.cmdDelete->isEnabled());
 }
 
 QTEST_MAIN(ContactListTest)

@@ -312,8 +312,10 @@ private slots:
         QVERIFY(fixture::exportReport(*mEngine, "bAddress.rpt", 2, mDir.filePath("local.txt"))
                     .startsWith("Business Address List\n"));
 
-        ReportEngine plain; // by default: the current directory, then the program's folder
-        QCOMPARE(plain.definitionFolders(), QStringList({QDir::currentPath(), QCoreApplication::applicationDirPath()}));
+        ReportEngine plain; // by default: the current directory, the program's folder, the installed definitions
+        const QString program = QCoreApplication::applicationDirPath();
+        QCOMPARE(plain.definitionFolders(),
+                 QStringList({QDir::currentPath(), program, QDir::cleanPath(program + "/../share/varnelle/reports")}));
     }
 
 private:

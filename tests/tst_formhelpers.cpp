@@ -8,6 +8,8 @@
 #include "app/Twips.h"
 
 #include <QComboBox>
+#include <QFontDatabase>
+#include <QMessageBox>
 #include <QListWidget>
 #include <QTest>
 #include <cmath>
@@ -20,9 +22,12 @@ class FormHelpersTest : public QObject {
 private slots:
     void initMainFormCaptionsCentresAndShows();
     void centreKeepsFractionalHalfAndDoesNotClamp();
+    void centredPositionKeepsTheScreensOrigin_data();
+    void centredPositionKeepsTheScreensOrigin();
     void twipsAreFifteenToAPixel();
     void sortedListsIgnoreCaseAndKeepItemData();
     void messageBoxesAreTitledWithTheApplicationTitle();
+    void messageBoxIsWideEnoughForItsTitle();
     void versionTextHasNoLeadingZeros();
 };
 
@@ -73,6 +78,29 @@ void FormHelpersTest::centreKeepsFractionalHalfAndDoesNotClamp()
     form.move(0, 0);
     const QPointF again = CenterForm(form);
     QCOMPARE(form.frameGeometry().left(), TwipsToPixels(again.x()));
+}
+
+void FormHelpersTest::centredPositionKeepsTheScreensOrigin_data()
+{
+    QTest::addColumn<QRectF>("area");
+    QTest::addColumn<QSizeF>("frame");
+    QTest::addColumn<QPointF>("position");
+    // Twips; a second screen right of a 1920-pixel one, one above and left of
+    // the primary, and a frame larger than its screen.
+    QTest::newRow("right of the primary") << QRectF(28800, 0, 19200, 15360) << QSizeF(7200, 5000)
+                                          << QPointF(28800 + 6000, 5180);
+    QTest::newRow("negative origin") << QRectF(-19200, -3000, 19200, 14400) << QSizeF(7215, 4995)
+                                     << QPointF(-19200 + 5992.5, -3000 + 4702.5);
+    QTest::newRow("larger than the screen") << QRectF(1500, 450, 6000, 4000) << QSizeF(9000, 5000)
+                                            << QPointF(0, -50);
+}
+
+void FormHelpersTest::centredPositionKeepsTheScreensOrigin()
+{
+    QFETCH(QRectF, area);
+    QFETCH(QSizeF, frame);
+    QFETCH(QPointF, position);
+    QCOMPARE(CentredPosition(area, frame), position);
 }
 
 void FormHelpersTest::twipsAreFifteenToAPixel()
@@ -135,6 +163,23 @@ void FormHelpersTest::messageBoxesAreTitledWithTheApplicationTitle()
     QCOMPARE(InputBox("What is the type of telphone number?", "Cell"), QString()); // Cancel
     QCOMPARE(boxes.inputs.size(), 2);
     QCOMPARE(boxes.inputs[0].title, QString("Varnelle For Windows"));
+}
+
+void FormHelpersTest::messageBoxIsWideEnoughForItsTitle()
+{
+    gAppTitle = "Varnelle For Windows";
+    QMessageBox box;
+    SetUpMessageBox(box, "Delete Smith, John?", MsgConfirm);
+    box.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&box));
+    // The title as a window manager draws it, in bold, beside an icon and three buttons.
+    QFont bold = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    bold.setBold(true);
+    const QFontMetrics title(bold);
+    QVERIFY2(box.width() >= title.horizontalAdvance(gAppTitle) + 4 * title.height(), qPrintable(QString::number(box.width())));
+    QCOMPARE(box.windowTitle(), gAppTitle);
+    QCOMPARE(box.text(), QString("Delete Smith, John?"));
+    QCOMPARE(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
 }
 
 void FormHelpersTest::versionTextHasNoLeadingZeros()

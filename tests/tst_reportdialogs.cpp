@@ -22,6 +22,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <cmath>
 #include <stdexcept>
@@ -112,6 +114,16 @@ void ReportDialogsTest::destinationDialogOpensWithItsDefaults()
     for (int i = 0; i < types->count(); ++i)
         data << types->itemData(i).toInt();
     QCOMPARE(data, (QList<int>{0, 1, 2, 3, 4, 6}));
+    // The closed list shows its longest entry whole, and stays inside its frame.
+    types->setCurrentIndex(4);
+    QStyleOptionComboBox shown;
+    shown.initFrom(types);
+    shown.currentText = types->currentText();
+    const QRect field = types->style()->subControlRect(QStyle::CC_ComboBox, &shown, QStyle::SC_ComboBoxEditField, types);
+    QVERIFY(field.width() - 2 >= types->fontMetrics().horizontalAdvance("Comma Separated Values"));
+    QVERIFY(find<QGroupBox>(dialog, "fraDisk")->rect().contains(types->geometry()));
+    QVERIFY(dialog.rect().contains(find<QGroupBox>(dialog, "fraDisk")->geometry()));
+    types->setCurrentIndex(0);
 
     // Two independent groups; choosing an option disables nothing.
     click(dialog, "opPartial");

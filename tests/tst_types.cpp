@@ -90,6 +90,7 @@ private slots:
     void keysTypedAfterAMnemonicLandInOrder();
     void renameThroughTheInputBox();
     void renameRefusalsChangeNothing();
+    void selectionStaysOnEmptyClickAndCtrlClick();
     void deleteChecksUseFirstThenAsks();
     void okEscapeAndFrameBringMainBack();
     void thousandTypesStaySorted();
@@ -390,6 +391,16 @@ void TypesTest::thousandTypesStaySorted()
     QCOMPARE(texts.indexOf("Middle"), 500);
     QCOMPARE(w.selected(), QString("Middle"));
     QVERIFY(boxes.messages.isEmpty());
+}
+
+void TypesTest::selectionStaysOnEmptyClickAndCtrlClick()
+{
+    TempWorkDir dir;
+    TypesWindow w = openTypes();
+    w.add("Home");
+    w.add("Work");
+    QCOMPARE(selectedRowsAfterClicks(w.lstData, 0), (QList<int>{0, 0, 0, 0}));
+    QVERIFY(w.editAndDeleteEnabled());
 }
 
 QTEST_MAIN(TypesTest)

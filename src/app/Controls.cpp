@@ -4,6 +4,9 @@
 #include <QKeyEvent>
 #include <QPointer>
 #include <QShortcutEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
 
 namespace varnelle {
 
@@ -79,6 +82,27 @@ void WidenToText(QWidget *control)
     const int needed = control->sizeHint().width();
     if (needed > control->width())
         control->resize(needed, control->height());
+}
+
+void WidenToLongestEntry(QComboBox *combo)
+{
+    int longest = 0;
+    for (int i = 0; i < combo->count(); ++i)
+        longest = std::max(longest, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    const int field =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
+    const int needed = longest + 2; // the entry is drawn a pixel inside the field on either side
+    if (needed <= field)
+        return;
+    combo->resize(combo->width() + needed - field, combo->height());
+    // A frame around the list grows with it, so that the frame does not cut it off.
+    QWidget *frame = combo->parentWidget();
+    const int frameWidth = combo->geometry().right() + 1 + combo->style()->pixelMetric(QStyle::PM_LayoutRightMargin);
+    if (frame && !frame->isWindow() && frame->width() < frameWidth)
+        frame->resize(frameWidth, frame->height());
 }
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, double left, double top, double width,

@@ -2,6 +2,7 @@
 
 #include "app/Twips.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QList>
 #include <QPushButton>
@@ -32,6 +33,11 @@ void MakeMnemonicsActAtOnce();
 // Widens a control whose caption needs more room than its place in the
 // current font: it grows to the right, keeping its left edge.
 void WidenToText(QWidget *control);
+
+// Widens a drop-down list just enough for its closed box to show its longest
+// entry whole; it grows to the right, keeping its left edge, and so does the
+// frame it stands in when the frame would cut it off.
+void WidenToLongestEntry(QComboBox *combo);
 
 // A label, right-aligned unless told otherwise. A caption wider than its place
 // in the current font widens the label away from its aligned edge, so that

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QPointF>
+#include <QRectF>
+#include <QSizeF>
 
 class QWidget;
 
@@ -10,13 +12,22 @@ namespace varnelle {
 // captions the main window with it, centres the window and shows it.
 void InitMainForm(QWidget &form);
 
-// Moves a form (its frame) to the middle of the screen measured by
-// InitMainForm. The position is computed in floating point and not clamped, so
-// a form larger than the screen gets a negative Left or Top. Returns the
+// Moves a form (its frame) to the middle of the available area of the screen
+// it is on. The position is computed in floating point and not clamped, so a
+// form larger than the screen gets a negative Left or Top. Returns the
 // position in twips (Left, Top) before the window system rounds it to pixels.
+//
+// A form not yet shown has no frame: it is centred on its client area first,
+// and once more on its framed size when the window manager has framed it,
+// unless the user has moved it by then.
 QPointF CenterForm(QWidget &form);
 
-// The screen size in twips as InitMainForm took it.
+// Left and top, in twips, of a frame of the given size centred in an area of
+// a screen (both in twips; the area keeps its origin, which need not be 0, 0).
+QPointF CentredPosition(const QRectF &area, const QSizeF &frame);
+
+// The screen size in twips as InitMainForm took it (the primary screen's
+// available area).
 float ScreenWidthTwips();
 float ScreenHeightTwips();
 

@@ -3,6 +3,9 @@
 #include "app/Globals.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <cstdio>
@@ -30,14 +33,20 @@ FatalHandler &fatalHandler()
     return handler;
 }
 
+// Room the window manager takes for a title: the text in a bold title font,
+// plus the window's icon and its buttons on either side.
+int TitleBarWidth(const QString &title)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + 8 * metrics.height();
+}
+
 } // namespace
 
-int MsgBox(const QString &text, int style)
+void SetUpMessageBox(QMessageBox &box, const QString &text, int style)
 {
-    if (messageResponder())
-        return messageResponder()(gAppTitle, text, style);
-
-    QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(gAppTitle);
     box.setText(text);
     if ((style & MsgExclamation) == MsgExclamation)
@@ -48,10 +57,25 @@ int MsgBox(const QString &text, int style)
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
-        return box.exec() == QMessageBox::Yes ? AnswerYes : AnswerNo;
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
     }
-    box.setStandardButtons(QMessageBox::Ok);
-    box.exec();
+    // A message box sizes itself to its text and buttons; a strut as wide as
+    // the title bar keeps a short question from cutting off the title.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(TitleBarWidth(gAppTitle), 0), grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+int MsgBox(const QString &text, int style)
+{
+    if (messageResponder())
+        return messageResponder()(gAppTitle, text, style);
+
+    QMessageBox box(QApplication::activeWindow());
+    SetUpMessageBox(box, text, style);
+    const int answer = box.exec();
+    if (style & MsgYesNo)
+        return answer == QMessageBox::Yes ? AnswerYes : AnswerNo;
     return AnswerOk;
 }
 

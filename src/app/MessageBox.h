@@ -4,6 +4,8 @@
 #include <functional>
 #include <optional>
 
+class QMessageBox;
+
 namespace varnelle {
 
 // Style values of the message boxes.
@@ -21,6 +23,11 @@ enum MsgAnswer : int { AnswerOk = 1, AnswerYes = 6, AnswerNo = 7 };
 
 // Shows a message box titled gAppTitle and returns the answer.
 int MsgBox(const QString &text, int style = MsgOkOnly);
+
+// Sets up a real message box as MsgBox shows it: title, text, icon and
+// buttons of the style, and wide enough for the window manager to show the
+// whole title.
+void SetUpMessageBox(QMessageBox &box, const QString &text, int style);
 
 // Asks for a line of text in a box titled gAppTitle, pre-filled with
 // defaultText. Returns the empty string when the user cancels.

@@ -109,6 +109,7 @@ void frmRpt::Load()
     CenterForm(*this);
     for (const auto &type : FileTypes)
         cmbFileType->addItem(type.caption, type.fileType);
+    WidenToLongestEntry(cmbFileType); // "Comma Separated Values" shows whole
     cmbFileType->setCurrentIndex(0);
     opPrinter->setChecked(true);
     opAll->setChecked(true);

@@ -1,79 +1,33 @@
 #!/usr/bin/env bash
 # A short session as a new user has it: Varnelle started with the README's
-# command on a real X display, driven with the keyboard and the mouse. It adds
-# a telephone type and a contact with a number, switches the view, sends the
-# address list to a comma-separated file, repairs the database and exits;
-# then it checks Address.mdb and the file.
+# command on a real X display under a real window manager (openbox), driven
+# with the keyboard and the mouse. It adds a telephone type and a contact with
+# a number, switches the view, sends the address list to a comma-separated
+# file, repairs the database and exits; then it checks Address.mdb and the
+# file. On the way it measures each window's frame, as the window manager
+# draws it, and checks that it is centred on the screen's work area, and that
+# a window dragged by its title bar stays where it was dropped.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 work="$(mktemp -d)"
 log="$work/session.log"
-
-fail() {
-  echo "session: $*" >&2
-  [ -f "$log" ] && sed 's/^/  varnelle: /' "$log" >&2
-  exit 1
-}
-
-# A display of our own.
-display=""
-for n in $(seq 90 120); do
-  if [ ! -e "/tmp/.X11-unix/X$n" ] && [ ! -e "/tmp/.X$n-lock" ]; then display=":$n"; break; fi
-done
-[ -n "$display" ] || fail "no free X display"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp > /dev/null 2>&1 &
-xvfb=$!
-app=""
-cleanup() {
-  [ -n "$app" ] && kill "$app" 2> /dev/null || true
-  kill "$xvfb" 2> /dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
-export DISPLAY="$display"
-unset QT_QPA_PLATFORM # a real display, as a user has it
-for _ in $(seq 50); do xdotool getmouselocation > /dev/null 2>&1 && break; sleep 0.1; done
-
-# Waits for a visible window whose title is exactly $1, gives it the keyboard
-# and prints its id.
-window() {
-  local id=""
-  for _ in $(seq "${2:-100}"); do
-    id="$(xdotool search --onlyvisible --name "^$1\$" 2> /dev/null | head -n 1 || true)"
-    [ -n "$id" ] && break
-    sleep 0.1
-  done
-  [ -n "$id" ] || fail "no window '$1'"
-  xdotool windowfocus --sync "$id"
-  sleep 0.2
-  echo "$id"
-}
-gone() {
-  for _ in $(seq 100); do
-    xdotool search --onlyvisible --name "^$1\$" > /dev/null 2>&1 || return 0
-    sleep 0.1
-  done
-  fail "window '$1' did not close"
-}
-keys() { xdotool key --delay 60 "$@"; sleep 0.3; }
-typed() { xdotool type --delay 30 "$1"; sleep 0.2; }
-# Clicks at x,y pixels of the client area of window $1.
-click() {
-  eval "$(xdotool getwindowgeometry --shell "$1")"
-  xdotool mousemove "$((X + $2))" "$((Y + $3))" click 1
-  sleep 0.3
-}
-# Pixels of a position in twips (15 twips to a pixel).
-px() { echo $(( $1 / 15 )); }
+tag=session
+# shellcheck source=tests/session/desktop.sh
+source "$root/tests/session/desktop.sh"
+start_desktop
 
 cd "$work"
 "$root/scripts/run.sh" > "$log" 2>&1 &
 app=$!
 main="$(window "Varnelle For Windows" 1200)" # the command builds first
+centred "$main" "main window"
+shot main
+dragged "$main" "main window"
 
 # Tables > Telephone Types: add "Home", then OK with Escape.
 keys alt+t t
-window "Telephone Types" > /dev/null
+types="$(window "Telephone Types")"
+centred "$types" "Telephone Types"
 typed "Home"
 keys alt+a Escape
 gone "Telephone Types"
@@ -84,7 +38,8 @@ keys alt+b
 
 # Add a contact with a number.
 keys alt+a
-window "Edit Address" > /dev/null
+editor="$(window "Edit Address")"
+centred "$editor" "contact editor"
 typed "Mr"
 keys Tab
 typed "Sean"
@@ -98,8 +53,11 @@ keys Tab
 typed "Galway"
 keys Tab
 typed "ny"
+dragged "$editor" "contact editor"
+xdotool windowfocus --sync "$editor"
 keys alt+a
-window "Telephone Number" > /dev/null
+number="$(window "Telephone Number")"
+centred "$number" "Telephone Number"
 keys Down
 typed "555-0142"
 keys alt+s
@@ -110,17 +68,7 @@ gone "Edit Address"
 
 # Reports > Address List to a comma-separated file, all records.
 main="$(window "Varnelle For Windows")"
-keys alt+r a
-rpt="$(window "Report Destination Selection")"
-click "$rpt" "$(px $((240 + 240 + 150)))" "$(px $((120 + 1080 + 120)))"        # opDisk
-click "$rpt" "$(px $((2280 + 1080 + 1000)))" "$(px $((1920 + 840 + 140)))"    # txtFileName
-keys ctrl+a
-typed "contacts.csv"
-click "$rpt" "$(px $((2280 + 1080 + 1000)))" "$(px $((1920 + 360 + 150)))"    # cmbFileType
-keys c Return
-keys alt+o
-gone "Report Destination Selection"
-for _ in $(seq 50); do [ -f contacts.csv ] && break; sleep 0.1; done
+report_to_csv contacts.csv
 
 # Help > About with the mouse (the menu's title, then its first command), closed with Escape.
 main="$(window "Varnelle For Windows")"
@@ -133,7 +81,11 @@ for _ in $(seq 50); do
 done
 [ -n "$popup" ] || fail "the Help menu did not open under the mouse"
 click "$popup" 20 12
-window "About Varnelle" > /dev/null
+about="$(window "About Varnelle")"
+centred "$about" "About box"
+shot about
+dragged "$about" "About box"
+xdotool windowfocus --sync "$about"
 keys Escape
 gone "About Varnelle"
 
@@ -142,11 +94,7 @@ window "Varnelle For Windows" > /dev/null
 keys alt+f r
 sleep 0.5
 window "Varnelle For Windows" > /dev/null
-keys alt+f x
-for _ in $(seq 100); do kill -0 "$app" 2> /dev/null || break; sleep 0.1; done
-kill -0 "$app" 2> /dev/null && fail "Varnelle did not end after File > Exit"
-wait "$app" || fail "Varnelle ended with status $?"
-app=""
+exit_app
 
 # What the session left behind.
 q() { sqlite3 -separator '|' Address.mdb "$1"; }

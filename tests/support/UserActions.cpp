@@ -6,6 +6,30 @@
 
 namespace varnelle::test {
 
+QList<int> selectedRowsAfterClicks(QListWidget *list, int row)
+{
+    const auto selectedRow = [list] {
+        const auto items = list->selectedItems();
+        return items.isEmpty() ? -1 : list->row(items.first());
+    };
+    QList<int> rows;
+    const QPoint onEntry = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onEntry);
+    rows << selectedRow();
+    const QRect last = list->visualItemRect(list->item(list->count() - 1));
+    const QPoint empty(last.center().x(), last.bottom() + 10);
+    if (!list->indexAt(empty).isValid() && list->viewport()->rect().contains(empty))
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, empty);
+    else
+        return {}; // the list has no empty part to click
+    rows << selectedRow();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, onEntry);
+    rows << selectedRow();
+    QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+    rows << selectedRow();
+    return rows;
+}
+
 void click(QWidget &form, const QString &name)
 {
     QTest::mouseClick(find<QWidget>(form, name), Qt::LeftButton);

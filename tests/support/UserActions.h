@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <QList>
+#include <QListWidget>
 #include <QWidget>
 #include <stdexcept>
 
@@ -35,5 +37,10 @@ void typeText(QWidget *widget, const QString &text);
 
 // The entries of a drop-down list.
 QStringList entries(QWidget &form, const QString &name);
+
+// Clicks the entry of row in a list, then the list's empty part below its
+// last entry, then Ctrl+clicks the entry and presses Ctrl+Space; returns the
+// selected row after each of the four (-1 for none).
+QList<int> selectedRowsAfterClicks(QListWidget *list, int row);
 
 } // namespace varnelle::test

@@ -6,6 +6,7 @@
 #include "app/Globals.h"
 #include "app/ListKeys.h"
 #include "app/MessageBox.h"
+#include "app/SingleSelection.h"
 #include "app/SortedLists.h"
 #include "app/TabStops.h"
 #include "app/TextBoxes.h"
@@ -175,6 +176,7 @@ void frmAddress::createControls()
     }
     lstNumbers = MakeControl<QListWidget>(this, "lstNumbers", 1560, 3120, 3975, 1620);
     UseButtonFace(lstNumbers);
+    KeepSelectionOnceChosen(lstNumbers);
     ShowTabsAtStops(lstNumbers);
     cmdAdd = MakeButton(this, "cmdAdd", "&Add Number", 5640, 3240, 1335, 375);
     cmdEdit = MakeButton(this, "cmdEdit", "&Edit Number", 5640, 3720, 1335, 375);

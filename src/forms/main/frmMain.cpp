@@ -8,6 +8,7 @@
 #include "app/ListKeys.h"
 #include "app/MessageBox.h"
 #include "app/Repair.h"
+#include "app/SingleSelection.h"
 #include "app/TabStops.h"
 #include "app/Twips.h"
 #include "data/Database.h"
@@ -37,7 +38,6 @@ frmMain::frmMain(QWidget *parent)
     : QMainWindow(parent)
 {
     setObjectName("frmMain");
-    setWindowIcon(QApplication::style()->standardIcon(QStyle::SP_DirHomeIcon));
     createControls();
     createMenus();
     adjustSize();
@@ -56,6 +56,7 @@ void frmMain::createControls()
     lstAddress->setSortingEnabled(true);
     lstAddress->setUniformItemSizes(true);
     UseButtonFace(lstAddress);
+    KeepSelectionOnceChosen(lstAddress);
 
     cmdAdd = MakeButton(client, "cmdAdd", "&Add", 5520, 120, 1335, 615);
     cmdEdit = MakeButton(client, "cmdEdit", "&Edit", 5520, 960, 1335, 615);

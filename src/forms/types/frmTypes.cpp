@@ -6,6 +6,7 @@
 #include "app/Globals.h"
 #include "app/ListKeys.h"
 #include "app/MessageBox.h"
+#include "app/SingleSelection.h"
 #include "app/SortedLists.h"
 #include "app/TextBoxes.h"
 #include "data/DatabaseError.h"
@@ -30,6 +31,7 @@ frmTypes::frmTypes(QWidget *parent)
     lstData = MakeControl<QListWidget>(this, "lstData", 240, 720, 3615, 3765);
     lstData->setSortingEnabled(true);
     UseButtonFace(lstData);
+    KeepSelectionOnceChosen(lstData);
     cmdAdd = MakeButton(this, "cmdAdd", "&Add", 4080, 720, 1095, 495);
     cmdEdit = MakeButton(this, "cmdEdit", "&Edit", 4080, 1440, 1095, 495);
     cmdDelete = MakeButton(this, "cmdDelete", "&Delete", 4080, 2160, 1095, 495);

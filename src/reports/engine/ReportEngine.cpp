@@ -327,8 +327,10 @@ QStringList ReportEngine::definitionFolders() const
     if (!d->definitionFolders.isEmpty())
         return d->definitionFolders;
     QStringList folders{QDir::currentPath()};
-    if (QCoreApplication::instance())
-        folders << QCoreApplication::applicationDirPath();
+    if (QCoreApplication::instance()) {
+        const QString programFolder = QCoreApplication::applicationDirPath();
+        folders << programFolder << QDir::cleanPath(programFolder + "/../share/varnelle/reports");
+    }
     return folders;
 }
 

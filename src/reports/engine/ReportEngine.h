@@ -68,7 +68,8 @@ public:
     QString reportFileName() const;
 
     // Folders searched in turn for a definition named without a directory.
-    // By default: the current directory, then the program's own folder.
+    // By default: the current directory, the program's own folder, then the
+    // installed definitions in ../share/varnelle/reports from the program.
     void setDefinitionFolders(const QStringList &folders);
     QStringList definitionFolders() const;
 

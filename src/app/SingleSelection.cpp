@@ -1,0 +1,61 @@
+#include "app/SingleSelection.h"
+
+#include <QAbstractItemView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace varnelle {
+
+namespace {
+
+class SelectionKeeper : public QObject {
+public:
+    explicit SelectionKeeper(QAbstractItemView *list)
+        : QObject(list)
+        , mList(list)
+    {
+        list->installEventFilter(this);
+        list->viewport()->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (!mList->selectionModel() || !mList->selectionModel()->hasSelection())
+            return false;
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::MouseMove: {
+            const auto *mouse = static_cast<QMouseEvent *>(event);
+            if (event->type() == QEvent::MouseMove && !(mouse->buttons() & Qt::LeftButton))
+                return false;
+            const QModelIndex index = mList->indexAt(mouse->position().toPoint());
+            if (index.isValid() && !(mouse->modifiers() & Qt::ControlModifier))
+                return false;
+            if (index.isValid() && !mList->selectionModel()->isSelected(index))
+                return false; // Ctrl+click on another entry chooses it
+            mList->setFocus(Qt::MouseFocusReason);
+            return true;
+        }
+        case QEvent::KeyPress: {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            return key->key() == Qt::Key_Space && (key->modifiers() & Qt::ControlModifier);
+        }
+        default:
+            return false;
+        }
+    }
+
+private:
+    QAbstractItemView *mList;
+};
+
+} // namespace
+
+void KeepSelectionOnceChosen(QAbstractItemView *list)
+{
+    new SelectionKeeper(list);
+}
+
+} // namespace varnelle
