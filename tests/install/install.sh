@@ -14,7 +14,7 @@ tag=install
 installed_deb=""
 on_exit() {
   if [ -n "$installed_deb" ]; then
-    DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq varnelle > /dev/null 2>&1 || true
+    DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 purge -y -qq varnelle > /dev/null 2>&1 || true
   fi
 }
 # shellcheck source=tests/session/desktop.sh
@@ -77,17 +77,19 @@ cpack -G DEB -B "$work/deb" --config "$build/CPackConfig.cmake" > "$work/cpack.l
 deb="$(ls "$work"/deb/varnelle_*.deb)"
 [[ "$(dpkg-deb -c "$deb")" == *./usr/share/varnelle/reports/Address.rpt* ]] || fail "the package lacks the report definitions"
 installed_deb=yes
-DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" > "$work/apt.log" 2>&1 ||
+DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 install -y -qq "$deb" > "$work/apt.log" 2>&1 ||
   { cat "$work/apt.log" >&2; fail "apt-get install $deb failed"; }
 [ -x /usr/bin/varnelle ] || fail "/usr/bin/varnelle is missing after the package was installed"
-mkdir "$work/fromdeb"
+# Started as the desktop entry starts it: the book goes to the user's data folder.
+mkdir -p "$work/home" "$work/fromdeb"
 cd "$work/fromdeb"
-/usr/bin/varnelle > "$log" 2>&1 &
+HOME="$work/home" XDG_DATA_HOME="" /usr/bin/varnelle --desktop > "$log" 2>&1 &
 app=$!
 window "Varnelle For Windows" 100 > /dev/null
 exit_app
-[ -f Address.mdb ] || fail "the packaged program made no book"
-DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq varnelle > "$work/apt.log" 2>&1 ||
+[ -f "$work/home/.local/share/Varnelle/Address.mdb" ] || fail "the packaged program made no book in the user's data folder"
+[ -z "$(ls -A "$work/fromdeb")" ] || fail "the packaged program started with --desktop wrote into the current folder"
+DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 purge -y -qq varnelle > "$work/apt.log" 2>&1 ||
   { cat "$work/apt.log" >&2; fail "apt-get purge varnelle failed"; }
 installed_deb=""
 for f in /usr/bin/varnelle /usr/share/varnelle "/usr/share/applications/$id.desktop"; do
