@@ -9,9 +9,11 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,6 +36,18 @@ public:
 
     QList<DrawnText> texts;
     QList<QLineF> rules;
+
+    // The texts line by line, each line's from left to right.
+    QStringList lines() const
+    {
+        QMap<double, QMap<double, QString>> byLine;
+        for (const DrawnText &t : texts)
+            byLine[t.at.y()].insert(t.at.x(), t.text);
+        QStringList found;
+        for (const QMap<double, QString> &line : std::as_const(byLine))
+            found << QStringList(line.values()).join(u' ').simplified();
+        return found;
+    }
 
     QStringList textsIn(double top, double bottom) const
     {
@@ -254,6 +268,50 @@ private slots:
             QCOMPARE(texts.filter(QRegularExpression("^Type 3: 555-")).size(), int(end - first));
         }
         QCOMPARE(next, qsizetype(100));
+    }
+
+    // A printer gets a page's text in few runs of glyphs; the PDF reads line
+    // by line as the page drawn text by text: Latin, Greek, elided alike.
+    void printedPagesReadAsDrawn()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString data = mDir.filePath("mixed.mdb");
+        createBook(data, 30, 2);
+        {
+            QSqlDatabase db = QSqlDatabase::database(data);
+            QVERIFY(db.open());
+            fixture::exec(db, QStringLiteral("UPDATE Address SET Street = 'Οδός Αθηνάς 5', City = ? WHERE PersonID = 2"),
+                          {QStringLiteral("Zürich ").repeated(40)});
+            db.close();
+        }
+        const auto pages = pagesOf("bDetail.rpt", data);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = mDir.filePath("mixed.pdf");
+        printer.setOutputFileName(pdf);
+        mEngine->setPrinter(&printer);
+        mEngine->setDestination(ReportEngine::ToPrinter);
+        mEngine->setAction(1);
+
+        QProcess text;
+        text.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        QVERIFY(text.waitForFinished());
+        QStringList printed = QString::fromUtf8(text.readAllStandardOutput()).split(u'\f');
+        printed.removeLast(); // after the last page
+        QCOMPARE(printed.size(), qsizetype(pages.size()));
+        QStringList all;
+        for (std::size_t page = 0; page < pages.size(); ++page) {
+            QStringList lines;
+            for (const QString &line : printed.at(qsizetype(page)).split(u'\n'))
+                if (!line.trimmed().isEmpty())
+                    lines << line.simplified();
+            QCOMPARE(lines, pages[page]->lines());
+            all << lines;
+        }
+        QVERIFY(all.contains(QStringLiteral("Street: Οδός Αθηνάς 5")));
+        QVERIFY(all.indexOf(QRegularExpression(QStringLiteral("^City: (Zürich )+\\S*…$"))) >= 0);
     }
 
     // The orientation comes from what the layout prints: the telephone lists
