@@ -32,9 +32,9 @@ ShapedText shaped(const QString &text, const QFont &font, Qt::LayoutDirection di
     return result;
 }
 
-// Whether every character of `text` is one the font draws as it is, one glyph
-// each and at its own advance, in the order written: Latin letters, digits and
-// the common punctuation. Text without shaping is laid out just so.
+// Whether `text` is laid out one glyph a character, each at its own advance,
+// in the order written, as unshaped text of Latin letters, digits and common
+// punctuation is (so long as the font has all its characters).
 bool plainLatin(const QString &text)
 {
     return std::all_of(text.cbegin(), text.cend(), [](QChar c) {
@@ -43,12 +43,65 @@ bool plainLatin(const QString &text)
     });
 }
 
-// The glyphs of one font in one colour, placed on the page.
-struct Run {
-    QRawFont font;
-    QColor color;
-    QList<quint32> glyphs;
-    QList<QPointF> positions;
+// The glyphs of a page, one run for each font and colour.
+class GlyphRuns {
+public:
+    void add(const QRawFont &font, const QColor &color, const QList<quint32> &glyphs, const QList<QPointF> &positions,
+             QPointF at)
+    {
+        auto run = std::find_if(mRuns.begin(), mRuns.end(),
+                                [&](const Run &r) { return r.color == color && r.font == font; });
+        if (run == mRuns.end())
+            run = mRuns.insert(mRuns.end(), Run{font, color, {}, {}});
+        run->glyphs += glyphs;
+        for (const QPointF &p : positions)
+            run->positions << p + at;
+    }
+    void add(const QList<QGlyphRun> &runs, const QColor &color, QPointF at)
+    {
+        for (const QGlyphRun &run : runs)
+            add(run.rawFont(), color, run.glyphIndexes(), run.positions(), at);
+    }
+    // Adds plain Latin `text` straight from the advances of `font`; false,
+    // adding nothing, for text that must be laid out in full.
+    bool addPlain(const QRawFont &font, const QColor &color, const QString &text, QPointF at)
+    {
+        if (!font.isValid() || !plainLatin(text))
+            return false;
+        const QList<quint32> glyphs = font.glyphIndexesForString(text);
+        if (glyphs.contains(0u)) // a character the font lacks: another font draws it
+            return false;
+        QList<QPointF> positions;
+        positions.reserve(glyphs.size());
+        QPointF pen;
+        for (const QPointF &advance : font.advancesForGlyphIndexes(glyphs)) {
+            positions << pen;
+            pen += advance;
+        }
+        add(font, color, glyphs, positions, at);
+        return true;
+    }
+
+    void paint(QPainter &painter) const
+    {
+        for (const Run &run : mRuns) {
+            QGlyphRun glyphs;
+            glyphs.setRawFont(run.font);
+            glyphs.setGlyphIndexes(run.glyphs);
+            glyphs.setPositions(run.positions);
+            painter.setPen(QPen(run.color, 0));
+            painter.drawGlyphRun(QPointF(0, 0), glyphs);
+        }
+    }
+
+private:
+    struct Run {
+        QRawFont font;
+        QColor color;
+        QList<quint32> glyphs;
+        QList<QPointF> positions;
+    };
+    std::vector<Run> mRuns;
 };
 
 } // namespace
@@ -91,64 +144,25 @@ void PageText::paintAsText(QPainter &painter) const
 
 void PageText::paintAsGlyphRuns(QPainter &painter) const
 {
-    std::vector<Run> runs;
-    auto place = [&runs](const QGlyphRun &glyphs, const QColor &color, QPointF at) {
-        const QRawFont font = glyphs.rawFont();
-        auto run = std::find_if(runs.begin(), runs.end(),
-                                [&](const Run &r) { return r.color == color && r.font == font; });
-        if (run == runs.end())
-            run = runs.insert(runs.end(), Run{font, color, {}, {}});
-        run->glyphs += glyphs.glyphIndexes();
-        for (const QPointF &p : glyphs.positions())
-            run->positions << p + at;
-    };
-    // Plain Latin text in a font that has all its characters is placed
-    // straight from the font's advances; any other is laid out in full.
-    const QFont *lastFont = nullptr;
-    QRawFont raw;
-    auto placePlain = [&](const Item &item) {
-        if (item.font != lastFont) {
-            raw = QRawFont::fromFont(*item.font);
-            lastFont = item.font;
-        }
-        if (!raw.isValid() || !plainLatin(item.text))
-            return false;
-        const QList<quint32> glyphs = raw.glyphIndexesForString(item.text);
-        if (glyphs.contains(0u))
-            return false;
-        const QList<QPointF> advances = raw.advancesForGlyphIndexes(glyphs);
-        QList<QPointF> positions;
-        positions.reserve(glyphs.size());
-        QPointF at = item.at;
-        for (const QPointF &advance : advances) {
-            positions << at;
-            at += advance;
-        }
-        QGlyphRun run;
-        run.setRawFont(raw);
-        run.setGlyphIndexes(glyphs);
-        run.setPositions(positions);
-        place(run, item.color, {});
-        return true;
-    };
+    // Left to right, the texts shaped before and plain Latin text are placed
+    // as they are; any other text is laid out as drawText() would.
     const Qt::LayoutDirection direction = painter.layoutDirection();
+    const bool leftToRight = direction == Qt::LeftToRight;
+    GlyphRuns runs;
+    const QFont *font = nullptr;
+    QRawFont raw; // of `font`
     for (const Item &item : mItems) {
-        if (item.shaped) {
-            for (const QGlyphRun &glyphs : item.shaped->runs)
-                place(glyphs, item.color, item.at);
-        } else if (!placePlain(item)) {
-            for (const QGlyphRun &glyphs : shaped(item.text, *item.font, direction).runs)
-                place(glyphs, item.color, item.at);
+        if (item.font != font) {
+            font = item.font;
+            raw = QRawFont::fromFont(*font);
         }
+        const QString &text = item.shaped ? item.shaped->text : item.text;
+        if (leftToRight && item.shaped)
+            runs.add(item.shaped->runs, item.color, item.at);
+        else if (!leftToRight || !runs.addPlain(raw, item.color, text, item.at))
+            runs.add(shaped(text, *font, direction).runs, item.color, item.at);
     }
-    for (const Run &run : runs) {
-        QGlyphRun glyphs;
-        glyphs.setRawFont(run.font);
-        glyphs.setGlyphIndexes(run.glyphs);
-        glyphs.setPositions(run.positions);
-        painter.setPen(QPen(run.color, 0));
-        painter.drawGlyphRun(QPointF(0, 0), glyphs);
-    }
+    runs.paint(painter);
 }
 
 } // namespace varnelle::engine
