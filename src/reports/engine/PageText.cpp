@@ -108,7 +108,7 @@ private:
 
 ShapedText shapeText(const QString &text, const QFont &font)
 {
-    return shaped(text, font, Qt::LeftToRight);
+    return shaped(text, font, Qt::LayoutDirectionAuto); // a painter's own direction, unless set
 }
 
 void PageText::add(const QFont &font, const QColor &color, QPointF at, const QString &text)
@@ -144,10 +144,10 @@ void PageText::paintAsText(QPainter &painter) const
 
 void PageText::paintAsGlyphRuns(QPainter &painter) const
 {
-    // Left to right, the texts shaped before and plain Latin text are placed
-    // as they are; any other text is laid out as drawText() would.
+    // The texts shaped before are placed as they are when the painter lays
+    // text out in the direction they were shaped in, and plain Latin text when
+    // it is not set right to left; any other text is laid out as drawText() would.
     const Qt::LayoutDirection direction = painter.layoutDirection();
-    const bool leftToRight = direction == Qt::LeftToRight;
     GlyphRuns runs;
     const QFont *font = nullptr;
     QRawFont raw; // of `font`
@@ -157,9 +157,9 @@ void PageText::paintAsGlyphRuns(QPainter &painter) const
             raw = QRawFont::fromFont(*font);
         }
         const QString &text = item.shaped ? item.shaped->text : item.text;
-        if (leftToRight && item.shaped)
+        if (item.shaped && direction == Qt::LayoutDirectionAuto)
             runs.add(item.shaped->runs, item.color, item.at);
-        else if (!leftToRight || !runs.addPlain(raw, item.color, text, item.at))
+        else if (direction == Qt::RightToLeft || !runs.addPlain(raw, item.color, text, item.at))
             runs.add(shaped(text, *font, direction).runs, item.color, item.at);
     }
     runs.paint(painter);

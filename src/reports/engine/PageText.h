@@ -19,7 +19,8 @@ struct ShapedText {
     QList<QGlyphRun> runs;
 };
 
-// Lays `text` out on one line in `font`, as QPainter::drawText would.
+// Lays `text` out on one line in `font`, as QPainter::drawText does on a
+// painter whose layout direction is not set.
 ShapedText shapeText(const QString &text, const QFont &font);
 
 // The text of a page, gathered as it is placed and painted in one go.
