@@ -319,7 +319,8 @@ double PageLayout::drawRow(PageText &text, double y, double bottom, const Report
             for (qsizetype i = 0; i < row.cells.size() && std::size_t(i) < mColumnX.size(); ++i) {
                 const QString &cell = row.cells.at(i);
                 if (!cell.isEmpty())
-                    text.add(mBody, ink, QPointF(mColumnX[std::size_t(i)], baseline), fitted(cell, mColumnWidth[std::size_t(i)]));
+                    text.add(mBody, ink, QPointF(mColumnX[std::size_t(i)], baseline),
+                             fitted(cell, mColumnWidth[std::size_t(i)]));
             }
         });
         for (qsizetype first = 0; first < row.telephones.size(); first += mNumbersPerLine)
@@ -334,7 +335,7 @@ double PageLayout::drawRow(PageText &text, double y, double bottom, const Report
     }
 
     // The card's lines on this page, its labels first and then its values:
-    // a printer takes each change of colour as a change of its state.
+    // a painter drawing them text by text changes its colour twice a card.
     struct Entry {
         const ShapedText *label;
         QString value;
@@ -346,7 +347,8 @@ double PageLayout::drawRow(PageText &text, double y, double bottom, const Report
         if (!row.cells.at(i).isEmpty())
             entries.push_back({&mShapedLabels[std::size_t(i)], row.cells.at(i)});
     for (qsizetype i = 0; i < row.telephones.size(); ++i)
-        entries.push_back({i == 0 ? &mShapedLabels[std::size_t(numbersLabel)] : nullptr, flattenTelephones({row.telephones.at(i)})});
+        entries.push_back({i == 0 ? &mShapedLabels[std::size_t(numbersLabel)] : nullptr,
+                           flattenTelephones({row.telephones.at(i)})});
     const int fitting = std::max(0, int((bottom + 0.5 - top) / mLine));
     const int end = std::min(int(entries.size()), firstLine + fitting);
     // A card continued from the page before says so where its first line here has no label.
