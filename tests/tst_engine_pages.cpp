@@ -295,12 +295,20 @@ private slots:
         mEngine->setDestination(ReportEngine::ToPrinter);
         mEngine->setAction(1);
 
-        QProcess text;
-        text.start(pdftotext, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
-        QVERIFY(text.waitForFinished());
-        QStringList printed = QString::fromUtf8(text.readAllStandardOutput()).split(u'\f');
+        auto pdfText = [&](const QString &option) {
+            QProcess text;
+            text.start(pdftotext, {option, pdf, QStringLiteral("-")});
+            text.waitForFinished();
+            return QString::fromUtf8(text.readAllStandardOutput());
+        };
+        QStringList printed = pdfText(QStringLiteral("-layout")).split(u'\f');
         printed.removeLast(); // after the last page
         QCOMPARE(printed.size(), qsizetype(pages.size()));
+        // Each text starts where it was drawn: its first word begins at its x
+        // and spans its baseline (the layout's units are tenths of a point).
+        const QStringList boxes = pdfText(QStringLiteral("-bbox")).split(QStringLiteral("<page ")).mid(1);
+        QCOMPARE(boxes.size(), printed.size());
+        const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)<)re");
         QStringList all;
         for (std::size_t page = 0; page < pages.size(); ++page) {
             QStringList lines;
@@ -309,6 +317,15 @@ private slots:
                     lines << line.simplified();
             QCOMPARE(lines, pages[page]->lines());
             all << lines;
+            for (const DrawnText &t : pages[page]->texts) {
+                const QString first = t.text.section(u' ', 0, 0, QString::SectionSkipEmpty);
+                bool placed = false;
+                for (const QRegularExpressionMatch &m : word.globalMatch(boxes.at(qsizetype(page))))
+                    placed = placed
+                             || (m.captured(4) == first && std::abs(m.captured(1).toDouble() - t.at.x() / 10) < 0.1
+                                 && m.captured(2).toDouble() < t.at.y() / 10 && m.captured(3).toDouble() > t.at.y() / 10);
+                QVERIFY2(placed, qPrintable(t.text));
+            }
         }
         QVERIFY(all.contains(QStringLiteral("Street: Οδός Αθηνάς 5")));
         QVERIFY(all.indexOf(QRegularExpression(QStringLiteral("^City: (Zürich )+\\S*…$"))) >= 0);
