@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libqt6sql6-sqlite libgl-dev
   fonts-dejavu-core fonts-liberation2
   sqlite3 libsqlite3-dev
+  poppler-utils
   xvfb xauth xdotool
   openbox x11-utils librsvg2-bin desktop-file-utils appstream man-db file
 )

@@ -9,9 +9,11 @@
 #include <QPaintEngine>
 #include <QPainter>
 #include <QPrinter>
+#include <QProcess>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -34,6 +36,18 @@ public:
 
     QList<DrawnText> texts;
     QList<QLineF> rules;
+
+    // The texts line by line, each line's from left to right.
+    QStringList lines() const
+    {
+        QMap<double, QMap<double, QString>> byLine;
+        for (const DrawnText &t : texts)
+            byLine[t.at.y()].insert(t.at.x(), t.text);
+        QStringList found;
+        for (const QMap<double, QString> &line : std::as_const(byLine))
+            found << QStringList(line.values()).join(u' ').simplified();
+        return found;
+    }
 
     QStringList textsIn(double top, double bottom) const
     {
@@ -254,6 +268,67 @@ private slots:
             QCOMPARE(texts.filter(QRegularExpression("^Type 3: 555-")).size(), int(end - first));
         }
         QCOMPARE(next, qsizetype(100));
+    }
+
+    // A printer gets a page's text in few runs of glyphs; the PDF reads line
+    // by line as the page drawn text by text: Latin, Greek, elided alike.
+    void printedPagesReadAsDrawn()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString data = mDir.filePath("mixed.mdb");
+        createBook(data, 30, 2);
+        {
+            QSqlDatabase db = QSqlDatabase::database(data);
+            QVERIFY(db.open());
+            fixture::exec(db, QStringLiteral("UPDATE Address SET Street = 'Οδός Αθηνάς 5', City = ? WHERE PersonID = 2"),
+                          {QStringLiteral("Zürich ").repeated(40)});
+            db.close();
+        }
+        const auto pages = pagesOf("bDetail.rpt", data);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        const QString pdf = mDir.filePath("mixed.pdf");
+        printer.setOutputFileName(pdf);
+        mEngine->setPrinter(&printer);
+        mEngine->setDestination(ReportEngine::ToPrinter);
+        mEngine->setAction(1);
+
+        auto pdfText = [&](const QString &option) {
+            QProcess text;
+            text.start(pdftotext, {option, pdf, QStringLiteral("-")});
+            text.waitForFinished();
+            return QString::fromUtf8(text.readAllStandardOutput());
+        };
+        QStringList printed = pdfText(QStringLiteral("-layout")).split(u'\f');
+        printed.removeLast(); // after the last page
+        QCOMPARE(printed.size(), qsizetype(pages.size()));
+        // Each text starts where it was drawn: its first word begins at its x
+        // and spans its baseline (the layout's units are tenths of a point).
+        const QStringList boxes = pdfText(QStringLiteral("-bbox")).split(QStringLiteral("<page ")).mid(1);
+        QCOMPARE(boxes.size(), printed.size());
+        const QRegularExpression word(R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="[\d.]+" yMax="([\d.]+)">([^<]*)<)re");
+        QStringList all;
+        for (std::size_t page = 0; page < pages.size(); ++page) {
+            QStringList lines;
+            for (const QString &line : printed.at(qsizetype(page)).split(u'\n'))
+                if (!line.trimmed().isEmpty())
+                    lines << line.simplified();
+            QCOMPARE(lines, pages[page]->lines());
+            all << lines;
+            for (const DrawnText &t : pages[page]->texts) {
+                const QString first = t.text.section(u' ', 0, 0, QString::SectionSkipEmpty);
+                bool placed = false;
+                for (const QRegularExpressionMatch &m : word.globalMatch(boxes.at(qsizetype(page))))
+                    placed = placed
+                             || (m.captured(4) == first && std::abs(m.captured(1).toDouble() - t.at.x() / 10) < 0.1
+                                 && m.captured(2).toDouble() < t.at.y() / 10 && m.captured(3).toDouble() > t.at.y() / 10);
+                QVERIFY2(placed, qPrintable(t.text));
+            }
+        }
+        QVERIFY(all.contains(QStringLiteral("Street: Οδός Αθηνάς 5")));
+        QVERIFY(all.indexOf(QRegularExpression(QStringLiteral("^City: (Zürich )+\\S*…$"))) >= 0);
     }
 
     // The orientation comes from what the layout prints: the telephone lists

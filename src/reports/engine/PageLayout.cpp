@@ -1,5 +1,6 @@
 #include "reports/engine/PageLayout.h"
 
+#include "reports/engine/PageText.h"
 #include "reports/engine/ReportWriter.h"
 
 #include <QFontMetricsF>
@@ -63,13 +64,6 @@ QString fittedIn(const QFontMetricsF &metrics, const QString &text, double width
     return metrics.elidedText(line, Qt::ElideRight, width);
 }
 
-// Sets the pen's colour only when it changes: a printer writes every pen set.
-void useColor(QPainter &painter, const QColor &color)
-{
-    if (painter.pen().color() != color || painter.pen().widthF() > 0)
-        painter.setPen(QPen(color, 0));
-}
-
 QRectF inUnits(const QRectF &points)
 {
     const double scale = PageLayout::unitsPerInch / 72.0;
@@ -95,8 +89,11 @@ PageLayout::PageLayout(const ReportDefinition &definition, const QFont &font)
     for (const ReportColumn &column : definition.columns)
         mLabels << column.heading + u':';
     mLabels << definition.telephones.heading + u':';
-    for (const QString &label : std::as_const(mLabels))
+    for (const QString &label : std::as_const(mLabels)) {
         mLabelWidth = std::max(mLabelWidth, body.horizontalAdvance(label));
+        mShapedLabels.push_back(shapeText(label, mBody));
+    }
+    mShapedLabels.push_back(shapeText(QStringLiteral("(continued)"), mBody));
     mLabelWidth += mGap;
     for (std::size_t c = 0; c < mLatinAdvance.size(); ++c)
         mLatinAdvance[c] = body.horizontalAdvance(QChar(char16_t(c)));
@@ -301,12 +298,12 @@ QString PageLayout::fitted(const QString &text, double width) const
     return fittedIn(QFontMetricsF(mBody), text, width);
 }
 
-double PageLayout::drawRow(QPainter &painter, double y, double bottom, const ReportRow &row, int firstLine) const
+double PageLayout::drawRow(PageText &text, double y, double bottom, const ReportRow &row, int firstLine) const
 {
     const double padding = mTable ? rowPadding : cardPadding;
     int line = 0; // of the row, counted from its first
     double top = y + padding;
-    // Draws line `line` of the row when it belongs to this page; false once the page is full.
+    // Places line `line` of the row when it belongs to this page; false once the page is full.
     auto place = [&](const std::function<void(double baseline)> &draw) {
         if (line++ < firstLine)
             return true;
@@ -319,57 +316,55 @@ double PageLayout::drawRow(QPainter &painter, double y, double bottom, const Rep
 
     if (mTable) {
         place([&](double baseline) {
-            useColor(painter, ink);
             for (qsizetype i = 0; i < row.cells.size() && std::size_t(i) < mColumnX.size(); ++i) {
                 const QString &cell = row.cells.at(i);
                 if (!cell.isEmpty())
-                    painter.drawText(QPointF(mColumnX[std::size_t(i)], baseline),
-                                     fitted(cell, mColumnWidth[std::size_t(i)]));
+                    text.add(mBody, ink, QPointF(mColumnX[std::size_t(i)], baseline),
+                             fitted(cell, mColumnWidth[std::size_t(i)]));
             }
         });
         for (qsizetype first = 0; first < row.telephones.size(); first += mNumbersPerLine)
             if (!place([&](double baseline) {
-                    useColor(painter, muted);
                     const qsizetype end = std::min(row.telephones.size(), first + mNumbersPerLine);
                     for (qsizetype i = first; i < end; ++i)
-                        painter.drawText(QPointF(mContent.left() + indent + double(i - first) * (mNumberWidth + mGap), baseline),
-                                         fitted(flattenTelephones({row.telephones.at(i)}), mNumberWidth));
+                        text.add(mBody, muted, QPointF(mContent.left() + indent + double(i - first) * (mNumberWidth + mGap), baseline),
+                                 fitted(flattenTelephones({row.telephones.at(i)}), mNumberWidth));
                 }))
                 break;
         return y + rowHeight(line);
     }
 
     // The card's lines on this page, its labels first and then its values:
-    // a printer takes each change of colour as a change of its state.
+    // a painter drawing them text by text changes its colour twice a card.
     struct Entry {
-        const QString *label;
+        const ShapedText *label;
         QString value;
     };
     std::vector<Entry> entries;
     entries.reserve(std::size_t(row.cells.size() + row.telephones.size()));
-    for (qsizetype i = 0; i < row.cells.size() && i + 1 < mLabels.size(); ++i)
+    const qsizetype numbersLabel = mLabels.size() - 1;
+    for (qsizetype i = 0; i < row.cells.size() && i < numbersLabel; ++i)
         if (!row.cells.at(i).isEmpty())
-            entries.push_back({&mLabels.at(i), row.cells.at(i)});
+            entries.push_back({&mShapedLabels[std::size_t(i)], row.cells.at(i)});
     for (qsizetype i = 0; i < row.telephones.size(); ++i)
-        entries.push_back({i == 0 ? &mLabels.last() : nullptr, flattenTelephones({row.telephones.at(i)})});
+        entries.push_back({i == 0 ? &mShapedLabels[std::size_t(numbersLabel)] : nullptr,
+                           flattenTelephones({row.telephones.at(i)})});
     const int fitting = std::max(0, int((bottom + 0.5 - top) / mLine));
     const int end = std::min(int(entries.size()), firstLine + fitting);
     // A card continued from the page before says so where its first line here has no label.
-    static const QString continued = QStringLiteral("(continued)");
-    useColor(painter, muted);
+    const ShapedText &continued = mShapedLabels.back();
     for (int k = firstLine; k < end; ++k) {
-        const QString *label = entries[std::size_t(k)].label;
+        const ShapedText *label = entries[std::size_t(k)].label;
         if (!label && k == firstLine && firstLine > 0)
             label = &continued;
         if (label)
-            painter.drawText(QPointF(mContent.left(), top + (k - firstLine) * mLine + mAscent), *label);
+            text.add(mBody, muted, QPointF(mContent.left(), top + (k - firstLine) * mLine + mAscent), *label);
     }
     const double valueX = mContent.left() + mLabelWidth;
     const double valueWidth = mContent.right() - valueX;
-    useColor(painter, ink);
     for (int k = firstLine; k < end; ++k)
-        painter.drawText(QPointF(valueX, top + (k - firstLine) * mLine + mAscent),
-                         fitted(entries[std::size_t(k)].value, valueWidth));
+        text.add(mBody, ink, QPointF(valueX, top + (k - firstLine) * mLine + mAscent),
+                 fitted(entries[std::size_t(k)].value, valueWidth));
     return y + rowHeight(std::max(1, end - firstLine)); // an empty card keeps its one line
 }
 
@@ -406,7 +401,7 @@ void PageLayout::drawPage(QPainter &painter, int page, const QList<ReportRow> &r
     }
 
     // The rows; a thin rule between cards.
-    painter.setFont(mBody);
+    PageText text;
     y = mRowArea.top();
     const bool valid = page >= 0 && page < pageCount();
     const int firstLine = valid ? mPages[std::size_t(page)].line : 0;
@@ -417,8 +412,10 @@ void PageLayout::drawPage(QPainter &painter, int page, const QList<ReportRow> &r
             painter.setPen(QPen(thinRule, 0.4 * point));
             painter.drawLine(QPointF(left, y), QPointF(right, y));
         }
-        y = drawRow(painter, y, mRowArea.bottom(), row, i == 0 && row.personId == firstId ? firstLine : 0);
+        y = drawRow(text, y, mRowArea.bottom(), row, i == 0 && row.personId == firstId ? firstLine : 0);
     }
+    text.paint(painter);
+    painter.setFont(mBody);
     if (valid && page + 1 == pageCount() && y + summaryHeight() <= mRowArea.bottom() + 0.5) {
         painter.setPen(ink);
         const qsizetype count = mIds.size();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "reports/engine/PageText.h"
 #include "reports/engine/ReportData.h"
 #include "reports/engine/ReportDefinition.h"
 
@@ -75,7 +76,7 @@ private:
     double naturalWidth() const;
     double summaryHeight() const;
     void placeColumns(double width);
-    double drawRow(QPainter &painter, double y, double bottom, const ReportRow &row, int firstLine) const;
+    double drawRow(PageText &text, double y, double bottom, const ReportRow &row, int firstLine) const;
     // A value of the body font on one line within `width`, cut with "…" when longer.
     QString fitted(const QString &text, double width) const;
 
@@ -88,6 +89,7 @@ private:
     double mGap = 0;       // between columns
     double mLabelWidth = 0; // of a card's labels
     QStringList mLabels;    // a card's labels, "Heading:", the numbers' last
+    std::vector<ShapedText> mShapedLabels; // the same, and "(continued)" after them
     std::array<double, 256> mLatinAdvance{}; // of the body font, to measure most values without shaping them
     double mTitleHeight = 0, mHeadingsHeight = 0, mFooterHeight = 0;
 

@@ -21,6 +21,7 @@
 #include <QProgressDialog>
 #include <QSaveFile>
 #include <filesystem>
+#include <future>
 
 namespace varnelle {
 
@@ -192,6 +193,9 @@ constexpr qsizetype printBatch = 512;
 // Prints every page of `layout` on `printer`, reading the rows of a few pages
 // at a time through `fetch`; `step` hears of the rows printed so far and stops
 // the print by returning false. False when the print was stopped.
+//
+// The rows of the next pages are read on a thread of their own while these
+// are drawn, so `fetch` must open its own connection each time it is called.
 bool printPages(QPrinter &printer, const PageLayout &layout, const ReportPreview::FetchRows &fetch,
                 const std::function<bool(qint64 done)> &step)
 {
@@ -204,21 +208,35 @@ bool printPages(QPrinter &printer, const PageLayout &layout, const ReportPreview
         throw ReportError(QStringLiteral("The report could not be printed on \"%1\".").arg(printer.printerName()));
     const double scale = printer.logicalDpiX() / PageLayout::unitsPerInch;
     painter.scale(scale, scale);
-    for (int page = 0; page < layout.pageCount();) {
-        // The pages of the next batch of contacts, at least one page.
-        int last = page;
+
+    // The pages of the batch of contacts from `page` on, at least one page, and their rows being read.
+    struct Batch {
+        int first = 0, last = -1;
+        std::future<QList<ReportRow>> rows;
+    };
+    auto batchFrom = [&](int page) {
+        Batch batch{page, page - 1, {}};
+        if (page >= layout.pageCount())
+            return batch; // none left
+        batch.last = page;
         const qsizetype first = layout.rowsOf(page).first;
-        while (last + 1 < layout.pageCount() && layout.rowsOf(last).second - first < printBatch)
-            ++last;
-        const QList<ReportRow> rows = fetch(layout.idsOf(first, layout.rowsOf(last).second));
+        while (batch.last + 1 < layout.pageCount() && layout.rowsOf(batch.last).second - first < printBatch)
+            ++batch.last;
+        batch.rows = std::async(std::launch::async, fetch, layout.idsOf(first, layout.rowsOf(batch.last).second));
+        return batch;
+    };
+    for (Batch batch = batchFrom(0); batch.first <= batch.last;) {
+        const QList<ReportRow> rows = batch.rows.get();
+        const int first = batch.first, last = batch.last;
+        batch = batchFrom(last + 1);
         QHash<qint64, qsizetype> byId;
         for (qsizetype i = 0; i < rows.size(); ++i)
             byId.insert(rows.at(i).personId, i);
-        for (; page <= last; ++page) {
+        for (int page = first; page <= last; ++page) {
             if (!step(layout.rowsOf(page).first)) {
                 printer.abort(); // a print queue drops the job where the printer allows it
                 painter.end();
-                return false;
+                return false; // the read under way ends before `batch` goes
             }
             QList<ReportRow> pageRows;
             for (const qint64 id : layout.idsOf(page))
@@ -234,6 +252,15 @@ bool printPages(QPrinter &printer, const PageLayout &layout, const ReportPreview
         throw ReportError(QStringLiteral("The report could not be printed on \"%1\".").arg(printer.printerName()));
     file.commit();
     return true;
+}
+
+// Reads the rows of `ids` from `dataFile` on a connection of its own, in whatever thread it is called.
+ReportPreview::FetchRows rowsOf(const QString &dataFile, const ReportDefinition &definition)
+{
+    return [dataFile, definition](const QList<qint64> &ids) {
+        ReportData pageData(dataFile);
+        return pageData.readContacts(definition, ids);
+    };
 }
 
 // Gives the printer the orientation the report prints best in.
@@ -420,6 +447,9 @@ void ReportEngine::run()
         return;
     }
 
+    // Pages read their rows when they are drawn, each time on a connection of
+    // their own: a preview does not hold the file open, a print reads ahead on another thread.
+    const QString dataFile = QFileInfo(d->dataFiles.value(0)).absoluteFilePath();
     if (printing) {
         std::unique_ptr<QPrinter> systemPrinter;
         QPrinter *printer = d->printer;
@@ -431,24 +461,17 @@ void ReportEngine::run()
         printer->setDocName(definition.title);
         orientPrinter(*printer, *layout);
         layout->paginate(printer->pageLayout());
-        const bool printed = printPages(
-            *printer, *layout, [&](const QList<qint64> &ids) { return data.readContacts(definition, ids); },
-            [&](qint64 done) { return progress.step((total + done) / 2); });
+        const bool printed = printPages(*printer, *layout, rowsOf(dataFile, definition),
+                                        [&](qint64 done) { return progress.step((total + done) / 2); });
         if (!printed)
             d->cancelled = true;
         return;
     }
 
-    // The preview reads the rows of a page when it shows it, each time on a
-    // connection of its own: the file is not held open while the window is.
     QPrinter pagePrinter(QPrinter::HighResolution);
     orientPrinter(pagePrinter, *layout);
     layout->paginate(pagePrinter.pageLayout());
-    const QString dataFile = QFileInfo(d->dataFiles.value(0)).absoluteFilePath();
-    auto fetch = [dataFile, definition](const QList<qint64> &ids) {
-        ReportData pageData(dataFile);
-        return pageData.readContacts(definition, ids);
-    };
+    const auto fetch = rowsOf(dataFile, definition);
     auto print = [layout, fetch, title = definition.title](QPrinter &printer) {
         PageLayout pages = *layout;
         pages.paginate(printer.pageLayout());
