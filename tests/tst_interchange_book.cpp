@@ -167,9 +167,10 @@ void InterchangeBookTest::summaryListsWhatDidNotFit()
     r.company = QString("C").repeated(31);
     r.state = "Bavaria";
     r.city = QString("Spring") + QChar(u'\0') + "field";
+    r.street = "1 Main St\r\nFlat 2\n"; // lines of one field are joined
     r.telephones = {{"Work", "1"}, {"work", "2"}, {"Mobile", QString("9").repeated(21)},
                     {QString("T").repeated(21), "3"}};
-    r.unplaced = {"Note: call after six"};
+    r.unplaced = {"Note: call after six\r\nor at noon"};
     r.line = 7;
     std::vector<ContactRecord> records{r};
     const ImportSummary summary = ImportContacts(book.db, records, {});
@@ -184,13 +185,14 @@ void InterchangeBookTest::summaryListsWhatDidNotFit()
         who + "work number \"2\": the book keeps one number of each type, and \"1\" is already stored; not imported.",
         who + "Mobile number \"999999999999999999999\" is longer than 20 characters; not imported.",
         who + "the type name \"TTTTTTTTTTTTTTTTTTTTT\" of the number \"3\" is longer than 20 characters; not imported.",
-        who + "Note: call after six (no place in the book)",
+        who + "Note: call after six, or at noon (no place in the book)",
     };
     QCOMPARE(summary.lines.join('\n'), expected.join('\n'));
-    const QVariantList row = Rows(DatabaseFileName, "SELECT FirstName, LastName, Company, State, City FROM Address").value(0);
+    const QVariantList row
+        = Rows(DatabaseFileName, "SELECT FirstName, LastName, Company, State, City, Street FROM Address").value(0);
     QCOMPARE(row.value(0).toString() + "|" + row.value(1).toString() + "|" + row.value(2).toString() + "|"
-                 + row.value(3).toString() + "|" + row.value(4).toString(),
-             "Bartholomew-Jon|" + r.lastName + "|||Springfield");
+                 + row.value(3).toString() + "|" + row.value(4).toString() + "|" + row.value(5).toString(),
+             "Bartholomew-Jon|" + r.lastName + "|||Springfield|1 Main St, Flat 2");
     QCOMPARE(count("TelephoneList"), QString("1"));
 }
 

@@ -40,6 +40,21 @@ QString quoted(const QString &value)
     return u'"' + shown + u'"';
 }
 
+// The book's fields and the summary hold one line each: the lines of a value
+// that a file gives on several lines (a street with a second line, a note)
+// are joined by ", ".
+QString inOneLine(const QString &value)
+{
+    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]"));
+    if (!value.contains(lineBreaks))
+        return value;
+    QStringList lines;
+    for (const QString &line : value.split(lineBreaks))
+        if (!line.trimmed().isEmpty())
+            lines << line.trimmed();
+    return lines.join(QStringLiteral(", "));
+}
+
 // The identity of a contact for finding it again: names, company, e-mail.
 QString identity(const QString &first, const QString &last, const QString &company, const QString &email)
 {
@@ -127,12 +142,12 @@ public:
     }
 
 private:
-    void note(const QString &what) { mNotes << mWho + ": " + what; }
+    void note(const QString &what) { mNotes << inOneLine(mWho + ": " + what); }
 
     // The value as the book can hold it, or empty with a note when it cannot.
     QString fitting(const QString &value, const QString &caption, qsizetype size)
     {
-        QString v = value;
+        QString v = inOneLine(value);
         if (text::ContainsNul(v)) {
             v.remove(QChar(u'\0'));
             note(QString("%1 held NUL characters, which were left out.").arg(caption));
