@@ -120,6 +120,7 @@ private slots:
     void failedOrCancelledImportChangesNothing();
     void exportThenImportKeepsEveryField_data();
     void exportThenImportKeepsEveryField();
+    void exportFollowsTheListsOrder();
     void exportNeverWritesOverTheBookOrAReport_data();
     void exportNeverWritesOverTheBookOrAReport();
     void commandLine_data();
@@ -281,6 +282,17 @@ void InterchangeBookTest::exportThenImportKeepsEveryField()
     QCOMPARE(bookLines(fresh.db), original);
     QVERIFY(original.contains("Dr.|Li|Ng|Ng, Lim & Co|1 Long Rd, Suite 5|WA|Perth|6000|li@ng.example|Mo Ng|Al, "
                               "Bo|Büro==7"));
+}
+
+void InterchangeBookTest::exportFollowsTheListsOrder()
+{
+    TempWorkDir dir;
+    Book book;
+    Exec(DatabaseFileName, "INSERT INTO Address (IsBusiness, LastName) VALUES (1, 'Zeller'), (1, 'Émile'),"
+                           " (1, 'adams'), (1, 'Ärzte'), (1, 'Baker'), (0, 'Aaron')");
+    QStringList names;
+    ReadBookContacts(book.db, ExportScope::All, [&](const ContactRecord &r) { names << r.lastName; });
+    QCOMPARE(names, (QStringList{"adams", "Ärzte", "Baker", "Émile", "Zeller", "Aaron"}));
 }
 
 void InterchangeBookTest::exportNeverWritesOverTheBookOrAReport_data()

@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
+
 namespace varnelle::interchange {
 
 namespace {
@@ -45,9 +47,12 @@ QString quoted(const QString &value)
 // are joined by ", ".
 QString inOneLine(const QString &value)
 {
-    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]"));
-    if (!value.contains(lineBreaks))
+    const auto isBreak = [](QChar c) {
+        return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    };
+    if (std::none_of(value.cbegin(), value.cend(), isBreak))
         return value;
+    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]"));
     QStringList lines;
     for (const QString &line : value.split(lineBreaks))
         if (!line.trimmed().isEmpty())
