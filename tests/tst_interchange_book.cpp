@@ -427,6 +427,7 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
             QCOMPARE(d.findChild<QComboBox *>("cmbFormat")->currentText(), QString("CSV (comma-separated values)"));
             QTest::mouseClick(d.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
         });
+    gRefreshCriteria = gTypesChanged = false;
     script.run([&] {
         main.mnuImport->trigger();
         main.mnuExport->trigger();
@@ -436,6 +437,7 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
     QVERIFY(summary.startsWith("2 contacts imported from in.vcf"));
     QCOMPARE(main.lstAddress->count(), 2); // the list is filled again
     QVERIFY(gRefreshCriteria);
+    QVERIFY(gTypesChanged); // "Mobile", "Work Fax" and "Home" were made
     QVERIFY(ReadAll("out.csv").contains("Ms.,Jane,Doe,Acme"));
 
     frmImportSummary shown(summary.split('\n'));

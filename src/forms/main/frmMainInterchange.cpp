@@ -72,6 +72,8 @@ void frmMain::mnuImport_Click()
     if (!summary.cancelled) {
         FillList();
         gRefreshCriteria = true;
+        if (!summary.typesCreated.isEmpty())
+            gTypesChanged = true; // the number dialog lists the new types
     }
     frmImportSummary(summary.lines, this).exec();
 }
