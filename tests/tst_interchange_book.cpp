@@ -9,6 +9,7 @@
 #include "data/Database.h"
 #include "forms/interchange/frmImportSummary.h"
 #include "forms/main/frmMain.h"
+#include "forms/types/frmTypes.h"
 #include "interchange/BookExport.h"
 #include "interchange/BookImport.h"
 
@@ -427,6 +428,7 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
             QCOMPARE(d.findChild<QComboBox *>("cmbFormat")->currentText(), QString("CSV (comma-separated values)"));
             QTest::mouseClick(d.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
         });
+    frmTypes &types = Form<frmTypes>(); // loaded before the import made types
     gRefreshCriteria = gTypesChanged = false;
     script.run([&] {
         main.mnuImport->trigger();
@@ -438,6 +440,7 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
     QCOMPARE(main.lstAddress->count(), 2); // the list is filled again
     QVERIFY(gRefreshCriteria);
     QVERIFY(gTypesChanged); // "Mobile", "Work Fax" and "Home" were made
+    QCOMPARE(QString::number(types.lstData->count()), count("TelephoneType"));
     QVERIFY(ReadAll("out.csv").contains("Ms.,Jane,Doe,Acme"));
 
     frmImportSummary shown(summary.split('\n'));
