@@ -9,6 +9,7 @@
 #include "data/Database.h"
 #include "forms/interchange/frmImportSummary.h"
 #include "forms/main/frmMain.h"
+#include "forms/types/frmTypes.h"
 #include "interchange/BookExport.h"
 #include "interchange/BookImport.h"
 
@@ -120,6 +121,7 @@ private slots:
     void failedOrCancelledImportChangesNothing();
     void exportThenImportKeepsEveryField_data();
     void exportThenImportKeepsEveryField();
+    void exportFollowsTheListsOrder();
     void exportNeverWritesOverTheBookOrAReport_data();
     void exportNeverWritesOverTheBookOrAReport();
     void commandLine_data();
@@ -167,9 +169,10 @@ void InterchangeBookTest::summaryListsWhatDidNotFit()
     r.company = QString("C").repeated(31);
     r.state = "Bavaria";
     r.city = QString("Spring") + QChar(u'\0') + "field";
+    r.street = "1 Main St\r\nFlat 2\n"; // lines of one field are joined
     r.telephones = {{"Work", "1"}, {"work", "2"}, {"Mobile", QString("9").repeated(21)},
                     {QString("T").repeated(21), "3"}};
-    r.unplaced = {"Note: call after six"};
+    r.unplaced = {"Note: call after six\r\nor at noon"};
     r.line = 7;
     std::vector<ContactRecord> records{r};
     const ImportSummary summary = ImportContacts(book.db, records, {});
@@ -184,13 +187,14 @@ void InterchangeBookTest::summaryListsWhatDidNotFit()
         who + "work number \"2\": the book keeps one number of each type, and \"1\" is already stored; not imported.",
         who + "Mobile number \"999999999999999999999\" is longer than 20 characters; not imported.",
         who + "the type name \"TTTTTTTTTTTTTTTTTTTTT\" of the number \"3\" is longer than 20 characters; not imported.",
-        who + "Note: call after six (no place in the book)",
+        who + "Note: call after six, or at noon (no place in the book)",
     };
     QCOMPARE(summary.lines.join('\n'), expected.join('\n'));
-    const QVariantList row = Rows(DatabaseFileName, "SELECT FirstName, LastName, Company, State, City FROM Address").value(0);
+    const QVariantList row
+        = Rows(DatabaseFileName, "SELECT FirstName, LastName, Company, State, City, Street FROM Address").value(0);
     QCOMPARE(row.value(0).toString() + "|" + row.value(1).toString() + "|" + row.value(2).toString() + "|"
-                 + row.value(3).toString() + "|" + row.value(4).toString(),
-             "Bartholomew-Jon|" + r.lastName + "|||Springfield");
+                 + row.value(3).toString() + "|" + row.value(4).toString() + "|" + row.value(5).toString(),
+             "Bartholomew-Jon|" + r.lastName + "|||Springfield|1 Main St, Flat 2");
     QCOMPARE(count("TelephoneList"), QString("1"));
 }
 
@@ -279,6 +283,17 @@ void InterchangeBookTest::exportThenImportKeepsEveryField()
     QCOMPARE(bookLines(fresh.db), original);
     QVERIFY(original.contains("Dr.|Li|Ng|Ng, Lim & Co|1 Long Rd, Suite 5|WA|Perth|6000|li@ng.example|Mo Ng|Al, "
                               "Bo|Büro==7"));
+}
+
+void InterchangeBookTest::exportFollowsTheListsOrder()
+{
+    TempWorkDir dir;
+    Book book;
+    Exec(DatabaseFileName, "INSERT INTO Address (IsBusiness, LastName) VALUES (1, 'Zeller'), (1, 'Émile'),"
+                           " (1, 'adams'), (1, 'Ärzte'), (1, 'Baker'), (0, 'Aaron')");
+    QStringList names;
+    ReadBookContacts(book.db, ExportScope::All, [&](const ContactRecord &r) { names << r.lastName; });
+    QCOMPARE(names, (QStringList{"adams", "Ärzte", "Baker", "Émile", "Zeller", "Aaron"}));
 }
 
 void InterchangeBookTest::exportNeverWritesOverTheBookOrAReport_data()
@@ -413,6 +428,8 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
             QCOMPARE(d.findChild<QComboBox *>("cmbFormat")->currentText(), QString("CSV (comma-separated values)"));
             QTest::mouseClick(d.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
         });
+    frmTypes &types = Form<frmTypes>(); // loaded before the import made types
+    gRefreshCriteria = gTypesChanged = false;
     script.run([&] {
         main.mnuImport->trigger();
         main.mnuExport->trigger();
@@ -422,6 +439,8 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
     QVERIFY(summary.startsWith("2 contacts imported from in.vcf"));
     QCOMPARE(main.lstAddress->count(), 2); // the list is filled again
     QVERIFY(gRefreshCriteria);
+    QVERIFY(gTypesChanged); // "Mobile", "Work Fax" and "Home" were made
+    QCOMPARE(QString::number(types.lstData->count()), count("TelephoneType"));
     QVERIFY(ReadAll("out.csv").contains("Ms.,Jane,Doe,Acme"));
 
     frmImportSummary shown(summary.split('\n'));

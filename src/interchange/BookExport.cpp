@@ -3,6 +3,8 @@
 #include "interchange/BookAccess.h"
 #include "interchange/CsvWriter.h"
 #include "interchange/VCardWriter.h"
+#include "text/Collation.h"
+#include "text/SqlCollation.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -80,9 +82,13 @@ void ReadBookContacts(const QSqlDatabase &db, ExportScope scope, const std::func
     QStringList columns;
     for (const BookField &f : BookFields())
         columns << f.column;
+    // Names in the order of the program's lists, where the connection can learn it.
+    const QString collate = text::RegisterSqlCollation(db)
+                                ? QStringLiteral(" COLLATE ") + QLatin1String(text::SqlCollationName)
+                                : QString();
     QSqlQuery q = Prepare(db, QString("SELECT PersonID, IsBusiness, %1 FROM Address%2"
-                                      " ORDER BY IsBusiness DESC, LastName, FirstName, PersonID")
-                                  .arg(columns.join(", "), scopeCondition(scope)));
+                                      " ORDER BY IsBusiness DESC, LastName%3, FirstName%3, PersonID")
+                                  .arg(columns.join(", "), scopeCondition(scope), collate));
     Run(q);
     ContactRecord r;
     while (q.next()) {

@@ -10,6 +10,8 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
+
 namespace varnelle::interchange {
 
 namespace {
@@ -38,6 +40,24 @@ QString quoted(const QString &value)
     if (text::StoreLength(shown) > 80)
         shown = text::LeftInStoreLength(shown, 77) + QStringLiteral("...");
     return u'"' + shown + u'"';
+}
+
+// The book's fields and the summary hold one line each: the lines of a value
+// that a file gives on several lines (a street with a second line, a note)
+// are joined by ", ".
+QString inOneLine(const QString &value)
+{
+    const auto isBreak = [](QChar c) {
+        return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+    };
+    if (std::none_of(value.cbegin(), value.cend(), isBreak))
+        return value;
+    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]"));
+    QStringList lines;
+    for (const QString &line : value.split(lineBreaks))
+        if (!line.trimmed().isEmpty())
+            lines << line.trimmed();
+    return lines.join(QStringLiteral(", "));
 }
 
 // The identity of a contact for finding it again: names, company, e-mail.
@@ -127,12 +147,12 @@ public:
     }
 
 private:
-    void note(const QString &what) { mNotes << mWho + ": " + what; }
+    void note(const QString &what) { mNotes << inOneLine(mWho + ": " + what); }
 
     // The value as the book can hold it, or empty with a note when it cannot.
     QString fitting(const QString &value, const QString &caption, qsizetype size)
     {
-        QString v = value;
+        QString v = inOneLine(value);
         if (text::ContainsNul(v)) {
             v.remove(QChar(u'\0'));
             note(QString("%1 held NUL characters, which were left out.").arg(caption));

@@ -1,11 +1,13 @@
 // The File menu's import and export of contacts.
 #include "forms/main/frmMain.h"
 
+#include "app/Forms.h"
 #include "app/Globals.h"
 #include "app/MessageBox.h"
 #include "forms/interchange/frmExportOptions.h"
 #include "forms/interchange/frmImportOptions.h"
 #include "forms/interchange/frmImportSummary.h"
+#include "forms/types/frmTypes.h"
 
 #include <QFileDialog>
 #include <QProgressDialog>
@@ -72,6 +74,10 @@ void frmMain::mnuImport_Click()
     if (!summary.cancelled) {
         FillList();
         gRefreshCriteria = true;
+        if (!summary.typesCreated.isEmpty()) {
+            gTypesChanged = true; // the number dialog lists the new types
+            Form<frmTypes>().FillListAgain();
+        }
     }
     frmImportSummary(summary.lines, this).exec();
 }

@@ -65,6 +65,13 @@ void frmTypes::fillList()
     }
 }
 
+void frmTypes::FillListAgain()
+{
+    lstData->clear();
+    fillList();
+    SetButtons();
+}
+
 void frmTypes::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);

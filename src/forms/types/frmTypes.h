@@ -21,6 +21,8 @@ public:
     void Rename(); // cmdEdit, double-click, Enter
     void cmdDelete_Click();
     void cmdOK_Click();
+    // Lists the types again, for types that were made elsewhere (an import).
+    void FillListAgain();
 
     QLineEdit *txtType = nullptr;
     QListWidget *lstData = nullptr;
