@@ -430,6 +430,7 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
         });
     frmTypes &types = Form<frmTypes>(); // loaded before the import made types
     gRefreshCriteria = gTypesChanged = false;
+    ScriptedBoxes boxes;
     script.run([&] {
         main.mnuImport->trigger();
         main.mnuExport->trigger();
@@ -442,6 +443,7 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
     QVERIFY(gTypesChanged); // "Mobile", "Work Fax" and "Home" were made
     QCOMPARE(QString::number(types.lstData->count()), count("TelephoneType"));
     QVERIFY(ReadAll("out.csv").contains("Ms.,Jane,Doe,Acme"));
+    QCOMPARE(boxes.texts(), QStringList{"2 contacts exported to out.csv."});
 
     frmImportSummary shown(summary.split('\n'));
     ModalScript saving;

@@ -183,7 +183,8 @@ void InterchangeVCardTest::typeWords_data()
     QTest::newRow("home+cell") << QStringList{"cell", "home"} << "Home Mobile" << true;
     QTest::newRow("voice only") << QStringList{"voice"} << "Phone" << true;
     QTest::newRow("no type") << QStringList{} << "Phone" << true;
-    QTest::newRow("unknown") << QStringList{"x-assistant", "satellite"} << "Satellite" << false;
+    QTest::newRow("unknown") << QStringList{"x-assistant", "satellite"} << "Assistant Satellite" << false;
+    QTest::newRow("private") << QStringList{"X-Satellite"} << "Satellite" << false;
 }
 
 void InterchangeVCardTest::typeWords()

@@ -45,7 +45,7 @@ int exportFile(const CommandLine &command, const QSqlDatabase &db, QTextStream &
 {
     const ExportFormat format = command.format.value_or(interchange::FormatForFileName(command.file));
     const qsizetype count = interchange::ExportContacts(db, command.file, format, command.view);
-    out << QString("%1 contact%2 exported to %3.\n").arg(count).arg(count == 1 ? "" : "s", command.file);
+    out << interchange::ExportedText(count, command.file) << '\n';
     return ExitSuccess;
 }
 

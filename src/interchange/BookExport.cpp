@@ -142,4 +142,9 @@ qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, Export
     return written;
 }
 
+QString ExportedText(qsizetype count, const QString &fileName)
+{
+    return QString("%1 contact%2 exported to %3.").arg(count).arg(count == 1 ? "" : "s", fileName);
+}
+
 } // namespace varnelle::interchange

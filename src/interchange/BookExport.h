@@ -23,6 +23,9 @@ void ReadBookContacts(const QSqlDatabase &db, ExportScope scope,
 // number of contacts written. Throws InterchangeError.
 qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, ExportFormat format, ExportScope scope);
 
+// "3 contacts exported to file.vcf.", as an export tells it.
+QString ExportedText(qsizetype count, const QString &fileName);
+
 // Throws InterchangeError when a file is one that exports and saved
 // summaries never write over: the address book of db, any database file
 // (*.mdb) or a report definition (*.rpt).

@@ -36,7 +36,15 @@ bool silent(const QString &vcard)
     for (const char *s : Silent)
         if (vcard.compare(QLatin1String(s), Qt::CaseInsensitive) == 0)
             return true;
-    return vcard.isEmpty() || vcard.startsWith(QLatin1String("x-"), Qt::CaseInsensitive);
+    return vcard.isEmpty();
+}
+
+// An unknown type in words: "satellite" and the private "X-Satellite" both
+// read "Satellite", so the kind of telephone is kept.
+QString wordsOfUnknown(const QString &vcard)
+{
+    const QString name = vcard.startsWith(QLatin1String("x-"), Qt::CaseInsensitive) ? vcard.mid(2) : vcard;
+    return name.left(1).toUpper() + name.mid(1).toLower();
 }
 
 } // namespace
@@ -52,7 +60,7 @@ QString TypeWordsFor(const QStringList &vcardTypes)
             words = QLatin1String(t->words);
             place = t->place;
         } else if (!silent(type)) {
-            words = type.left(1).toUpper() + type.mid(1).toLower();
+            words = wordsOfUnknown(type);
         }
         QStringList &list = place ? places : kinds;
         if (!words.isEmpty() && !list.contains(words))

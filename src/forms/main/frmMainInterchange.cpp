@@ -10,6 +10,7 @@
 #include "forms/types/frmTypes.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QProgressDialog>
 
 namespace varnelle {
@@ -52,6 +53,7 @@ void frmMain::mnuImport_Click()
 
     QProgressDialog progress("Importing contacts...", "Cancel", 0, 1, this);
     progress.setObjectName("dlgImportProgress");
+    progress.setWindowTitle(gAppTitle);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(800);
     interchange::ImportOptions options;
@@ -91,7 +93,9 @@ void frmMain::mnuExport_Click()
     if (choice.exec() != QDialog::Accepted)
         return;
     try {
-        interchange::ExportContacts(gDatabase, fileName, choice.chosenFormat(), choice.chosenScope());
+        const qsizetype count =
+            interchange::ExportContacts(gDatabase, fileName, choice.chosenFormat(), choice.chosenScope());
+        MsgBox(interchange::ExportedText(count, QFileInfo(fileName).fileName()));
     } catch (const interchange::InterchangeError &error) {
         MsgBox(error.message(), MsgRefusal);
     }
