@@ -18,10 +18,9 @@ wm=""
 xvfb=""
 cleanup() {
   [ -n "$app" ] && kill "$app" 2> /dev/null || true
-  [ -n "$wm" ] && kill "$wm" 2> /dev/null || true
   # Xvfb removes its socket as it ends: wait for it, so that a display started
   # next under the same number keeps its socket.
-  if [ -n "$xvfb" ]; then kill "$xvfb" 2> /dev/null || true; wait "$xvfb" 2> /dev/null || true; fi
+  stop_display
   if declare -F on_exit > /dev/null; then on_exit; fi
   rm -rf "$work"
 }
@@ -30,6 +29,18 @@ trap cleanup EXIT
 # A display of our own, with openbox managing its windows; sets area_x,
 # area_y, area_w, area_h to its work area (the screen less any panels).
 start_desktop() {
+  local attempt
+  for attempt in 1 2 3; do
+    start_display && return 0
+    echo "$tag: the display did not come up (attempt $attempt): $(cat "$work/.openbox.log" 2> /dev/null)" >&2
+    stop_display
+  done
+  fail "Xvfb with openbox did not start"
+}
+
+# One try at a display with openbox on it; false when either does not come up
+# (another X server ending at that moment may take the new display's socket).
+start_display() {
   # Xvfb takes the first free display number itself and tells it on fd 3, so
   # that tests started at the same moment never share a display.
   local number
@@ -40,16 +51,22 @@ start_desktop() {
   local display
   display=":$(tr -d '[:space:]' < "$number")"
   rm -f "$number"
-  [ "$display" != ":" ] || fail "Xvfb did not start"
+  [ "$display" != ":" ] || return 1
   export DISPLAY="$display"
   unset QT_QPA_PLATFORM # a real display, as a user has it
   for _ in $(seq 50); do xdotool getmouselocation > /dev/null 2>&1 && break; sleep 0.1; done
   openbox --sm-disable > "$work/.openbox.log" 2>&1 &
   wm=$!
   for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id" && break; sleep 0.1; done
-  xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id" ||
-    fail "openbox did not start on $DISPLAY: $(cat "$work/.openbox.log")"
+  xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q "window id" || return 1
   read -r area_x area_y area_w area_h <<< "$(xprop -root _NET_WORKAREA | sed 's/.*= //; s/,//g' | cut -d' ' -f1-4)"
+}
+
+stop_display() {
+  [ -n "$wm" ] && kill "$wm" 2> /dev/null || true
+  if [ -n "$xvfb" ]; then kill "$xvfb" 2> /dev/null || true; wait "$xvfb" 2> /dev/null || true; fi
+  wm=""
+  xvfb=""
 }
 
 # Waits for a visible window whose title is exactly $1, gives it the keyboard
