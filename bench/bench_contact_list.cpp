@@ -4,6 +4,7 @@
 // process's peak memory.
 //
 // Run from the build directory: QT_QPA_PLATFORM=offscreen ./bench/bench_contact_list
+#include "PeakMemory.h"
 #include "app/Forms.h"
 #include "app/Globals.h"
 #include "data/Database.h"
@@ -126,17 +127,6 @@ qint64 startUpChecks()
     return elapsed;
 }
 
-long peakMemoryKb()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
 double median(std::vector<qint64> v)
 {
     std::sort(v.begin(), v.end());
@@ -178,7 +168,7 @@ int main(int argc, char **argv)
     std::printf("ratio a/b: %.2f\n", a / b);
     std::printf("(c) of (a), the checks of the opened file (damage, writable): %.1f ms (median of %d)\n",
                 median(checkTimes), Rounds);
-    std::printf("peak memory (VmHWM): %.1f MB\n", peakMemoryKb() / 1024.0);
+    std::printf("peak memory (VmHWM): %.1f MB\n", PeakMemoryKb() / 1024.0);
     QDir::setCurrent(QDir::tempPath());
     return 0;
 }

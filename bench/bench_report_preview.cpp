@@ -10,6 +10,7 @@
 //
 // Run from the build directory: QT_QPA_PLATFORM=offscreen ./bench/bench_report_preview
 
+#include "PeakMemory.h"
 #include "reports/engine/ReportEngine.h"
 #include "reports/engine/ReportPreview.h"
 #include "text/Collation.h"
@@ -114,17 +115,6 @@ double bestOf(const std::function<double()> &work)
     return best;
 }
 
-long peakKilobytes()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -183,7 +173,7 @@ int main(int argc, char **argv)
     const double listNocase = bestOf([&] { return plainRead(data, listFields, nocase); });
     const double listFirst = bestOf(firstPage(QStringLiteral("Business.rpt")));
     const int listPages = qobject_cast<varnelle::engine::ReportPreview *>(previews.last())->layout().pageCount();
-    const long peak = peakKilobytes();
+    const long peak = PeakMemoryKb();
 
     // The last page of the open Detail preview, drawn on demand.
     auto *detail = qobject_cast<varnelle::engine::ReportPreview *>(previews.at(rounds - 1));
