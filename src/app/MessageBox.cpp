@@ -1,5 +1,6 @@
 #include "app/MessageBox.h"
 
+#include "app/FormHelpers.h"
 #include "app/Globals.h"
 
 #include <QApplication>
@@ -43,6 +44,22 @@ int TitleBarWidth(const QString &title)
     return metrics.horizontalAdvance(title) + 8 * metrics.height();
 }
 
+// A box centred on the screen by its frame, as the forms are. A box knows its
+// size only as it is shown, so it is centred then, not where Qt would put it
+// (beside a parent not yet framed, by a guessed frame).
+template <class Box>
+class CentredBox : public Box {
+public:
+    using Box::Box;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        Box::showEvent(event);
+        CenterForm(*this);
+    }
+};
+
 } // namespace
 
 void SetUpMessageBox(QMessageBox &box, const QString &text, int style)
@@ -71,7 +88,7 @@ int MsgBox(const QString &text, int style)
     if (messageResponder())
         return messageResponder()(gAppTitle, text, style);
 
-    QMessageBox box(QApplication::activeWindow());
+    CentredBox<QMessageBox> box(QApplication::activeWindow());
     SetUpMessageBox(box, text, style);
     const int answer = box.exec();
     if (style & MsgYesNo)
@@ -84,7 +101,7 @@ QString InputBox(const QString &prompt, const QString &defaultText)
     if (inputResponder())
         return inputResponder()(gAppTitle, prompt, defaultText).value_or(QString());
 
-    QInputDialog dialog(QApplication::activeWindow());
+    CentredBox<QInputDialog> dialog(QApplication::activeWindow());
     dialog.setWindowTitle(gAppTitle);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
