@@ -12,6 +12,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -214,9 +215,11 @@ void RepairTest::salvageKeepsEveryReadableRowAndReportsTheCounts()
     EnsureDatabase("new.mdb");
     const QString schema = "SELECT type, name, tbl_name, sql FROM sqlite_master ORDER BY name";
     QCOMPARE(Rows(DatabaseFileName, schema), Rows("new.mdb", schema));
-    // Every row saved is as it was.
+    // Every row saved is as it was, and the list shows the saved contacts of the view.
     for (const QVariantList &row : after)
         QVERIFY2(before.contains(row), qPrintable(row[0].toString() + row[1].toString()));
+    QCOMPARE(main.lstAddress->count(),
+             Rows(DatabaseFileName, "SELECT count(*) FROM Address WHERE IsBusiness = 1")[0][0].toInt());
     // Keys go on after the highest ever given, and the program opens the file without a word.
     RunQuery(gDatabase, "INSERT INTO Address (IsBusiness) VALUES (1)");
     QCOMPARE(Rows(DatabaseFileName, "SELECT max(PersonID) FROM Address")[0][0].toInt(), 401);

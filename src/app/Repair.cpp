@@ -47,14 +47,16 @@ QString salvageMessage(const QString &fileName, const RepairResult &result)
 
 } // namespace
 
-void FixDatabase(const QString &fileName)
+bool FixDatabase(const QString &fileName)
 {
     try {
         const RepairResult result = RepairBook(fileName);
         if (result.salvaged)
             MsgBox(salvageMessage(fileName, result), MsgRefusal);
+        return result.salvaged;
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
+        return false;
     }
 }
 
