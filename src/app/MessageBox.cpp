@@ -44,9 +44,10 @@ int TitleBarWidth(const QString &title)
     return metrics.horizontalAdvance(title) + 8 * metrics.height();
 }
 
-// A box centred on the screen by its frame, as the forms are. A box knows its
-// size only as it is shown, so it is centred then, not where Qt would put it
-// (beside a parent not yet framed, by a guessed frame).
+// A box wide enough for its title and centred on the screen by its frame, as
+// the forms are. A box knows its size only as it is shown, so it is widened
+// and centred then, not placed where Qt would put it (beside a parent not yet
+// framed, by a guessed frame).
 template <class Box>
 class CentredBox : public Box {
 public:
@@ -56,6 +57,9 @@ protected:
     void showEvent(QShowEvent *event) override
     {
         Box::showEvent(event);
+        const int titleWidth = TitleBarWidth(this->windowTitle());
+        if (this->width() < titleWidth)
+            this->resize(titleWidth, this->height());
         CenterForm(*this);
     }
 };
