@@ -44,23 +44,34 @@ int TitleBarWidth(const QString &title)
     return metrics.horizontalAdvance(title) + 8 * metrics.height();
 }
 
-// A box wide enough for its title and centred on the screen by its frame, as
-// the forms are. A box knows its size only as it is shown, so it is widened
-// and centred then, not placed where Qt would put it (beside a parent not yet
-// framed, by a guessed frame).
-template <class Box>
-class CentredBox : public Box {
+// A message box centred on the screen by its frame, as the forms are. It knows
+// its size only as it is shown, so it is centred then, not where Qt would put
+// it (beside a parent not yet framed, by a guessed frame).
+class CentredMessageBox : public QMessageBox {
 public:
-    using Box::Box;
+    using QMessageBox::QMessageBox;
 
 protected:
     void showEvent(QShowEvent *event) override
     {
-        Box::showEvent(event);
-        const int titleWidth = TitleBarWidth(this->windowTitle());
-        if (this->width() < titleWidth)
-            this->resize(titleWidth, this->height());
+        QMessageBox::showEvent(event);
         CenterForm(*this);
+    }
+};
+
+// The input box stays where Qt puts it, widened about its centre as far as
+// its title needs: it lays itself out only as it is shown.
+class TitledInputDialog : public QInputDialog {
+public:
+    using QInputDialog::QInputDialog;
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        QInputDialog::showEvent(event);
+        const int missing = TitleBarWidth(windowTitle()) - width();
+        if (missing > 0)
+            setGeometry(x() - missing / 2, y(), width() + missing, height());
     }
 };
 
@@ -92,7 +103,7 @@ int MsgBox(const QString &text, int style)
     if (messageResponder())
         return messageResponder()(gAppTitle, text, style);
 
-    CentredBox<QMessageBox> box(QApplication::activeWindow());
+    CentredMessageBox box(QApplication::activeWindow());
     SetUpMessageBox(box, text, style);
     const int answer = box.exec();
     if (style & MsgYesNo)
@@ -105,7 +116,7 @@ QString InputBox(const QString &prompt, const QString &defaultText)
     if (inputResponder())
         return inputResponder()(gAppTitle, prompt, defaultText).value_or(QString());
 
-    CentredBox<QInputDialog> dialog(QApplication::activeWindow());
+    TitledInputDialog dialog(QApplication::activeWindow());
     dialog.setWindowTitle(gAppTitle);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
