@@ -44,35 +44,22 @@ int TitleBarWidth(const QString &title)
     return metrics.horizontalAdvance(title) + 8 * metrics.height();
 }
 
-// A message box centred on the screen by its frame, as the forms are. It knows
-// its size only as it is shown, so it is centred then, not where Qt would put
-// it (beside a parent not yet framed, by a guessed frame).
-class CentredMessageBox : public QMessageBox {
+// A box of the active window that lays itself out only as it is shown: once
+// shown, it is handed to `shown` to be placed.
+template <class Box>
+class PlacedBox : public Box {
 public:
-    using QMessageBox::QMessageBox;
+    explicit PlacedBox(std::function<void(Box &)> shown) : Box(QApplication::activeWindow()), mShown(std::move(shown)) {}
 
 protected:
     void showEvent(QShowEvent *event) override
     {
-        QMessageBox::showEvent(event);
-        CenterForm(*this);
+        Box::showEvent(event);
+        mShown(*this);
     }
-};
 
-// The input box stays where Qt puts it, widened about its centre as far as
-// its title needs: it lays itself out only as it is shown.
-class TitledInputDialog : public QInputDialog {
-public:
-    using QInputDialog::QInputDialog;
-
-protected:
-    void showEvent(QShowEvent *event) override
-    {
-        QInputDialog::showEvent(event);
-        const int missing = TitleBarWidth(windowTitle()) - width();
-        if (missing > 0)
-            setGeometry(x() - missing / 2, y(), width() + missing, height());
-    }
+private:
+    std::function<void(Box &)> mShown;
 };
 
 } // namespace
@@ -103,7 +90,9 @@ int MsgBox(const QString &text, int style)
     if (messageResponder())
         return messageResponder()(gAppTitle, text, style);
 
-    CentredMessageBox box(QApplication::activeWindow());
+    // Centred on the screen by its frame, as the forms are, not where Qt would
+    // put it (beside a parent not yet framed, by a guessed frame).
+    PlacedBox<QMessageBox> box([](QMessageBox &shown) { CenterForm(shown); });
     SetUpMessageBox(box, text, style);
     const int answer = box.exec();
     if (style & MsgYesNo)
@@ -116,7 +105,12 @@ QString InputBox(const QString &prompt, const QString &defaultText)
     if (inputResponder())
         return inputResponder()(gAppTitle, prompt, defaultText).value_or(QString());
 
-    TitledInputDialog dialog(QApplication::activeWindow());
+    // Where Qt puts it, widened about its centre as far as its title needs.
+    PlacedBox<QInputDialog> dialog([](QInputDialog &shown) {
+        const int missing = TitleBarWidth(shown.windowTitle()) - shown.width();
+        if (missing > 0)
+            shown.setGeometry(shown.x() - missing / 2, shown.y(), shown.width() + missing, shown.height());
+    });
     dialog.setWindowTitle(gAppTitle);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
