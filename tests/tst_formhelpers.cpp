@@ -193,7 +193,8 @@ void FormHelpersTest::messageBoxIsWideEnoughForItsTitle()
         }
     });
     InputBox("What is the type of telphone number?", "Car");
-    QVERIFY2(inputWidth >= title.horizontalAdvance(gAppTitle) + 4 * title.height(), qPrintable(QString::number(inputWidth)));
+    QVERIFY2(inputWidth >= title.horizontalAdvance(gAppTitle) + 4 * title.height(),
+             qPrintable(QString::number(inputWidth)));
 }
 
 void FormHelpersTest::versionTextHasNoLeadingZeros()

@@ -299,7 +299,8 @@ void RepairTest::repairKeepsModeOwnerAndLink()
     QCOMPARE(boxes.messages.size(), damaged ? 1 : 0);
     if (damaged) { // the kept original is named where it can be found
         const QString kept = link ? QFileInfo(book + ".damaged").canonicalFilePath() : book + ".damaged";
-        QVERIFY2(boxes.messages[0].text.endsWith(QString("kept as '%1'.").arg(kept)), qPrintable(boxes.messages[0].text));
+        QVERIFY2(boxes.messages[0].text.endsWith(QString("kept as '%1'.").arg(kept)),
+                 qPrintable(boxes.messages[0].text));
     }
     QCOMPARE(fileMode(book), 0600);
     QCOMPARE(QFileInfo(book).ownerId(), owner);

@@ -49,7 +49,8 @@ int TitleBarWidth(const QString &title)
 template <class Box>
 class PlacedBox : public Box {
 public:
-    explicit PlacedBox(std::function<void(Box &)> shown) : Box(QApplication::activeWindow()), mShown(std::move(shown)) {}
+    explicit PlacedBox(std::function<void(Box &)> shown)
+        : Box(QApplication::activeWindow()), mShown(std::move(shown)) {}
 
 protected:
     void showEvent(QShowEvent *event) override
