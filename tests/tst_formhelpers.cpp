@@ -7,7 +7,10 @@
 #include "app/SortedLists.h"
 #include "app/Twips.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QTimer>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QListWidget>
@@ -180,6 +183,18 @@ void FormHelpersTest::messageBoxIsWideEnoughForItsTitle()
     QCOMPARE(box.windowTitle(), gAppTitle);
     QCOMPARE(box.text(), QString("Delete Smith, John?"));
     QCOMPARE(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
+
+    // The input box, with its short prompt, too.
+    int inputWidth = 0;
+    QTimer::singleShot(0, [&] {
+        if (auto *input = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+            inputWidth = input->width();
+            input->reject();
+        }
+    });
+    InputBox("What is the type of telphone number?", "Car");
+    QVERIFY2(inputWidth >= title.horizontalAdvance(gAppTitle) + 4 * title.height(),
+             qPrintable(QString::number(inputWidth)));
 }
 
 void FormHelpersTest::versionTextHasNoLeadingZeros()

@@ -1,5 +1,6 @@
 // The road of a report: a Reports menu command, the destination dialog, the
 // criteria dialog for a partial report, and the engine's output or refusal.
+#include "support/BookDamage.h"
 #include "support/ModalScript.h"
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
@@ -357,12 +358,25 @@ void ReportRunsTest::engineRefusalsGiveOneMessage()
              }));
     QVERIFY(!QFile::exists("missing.csv"));
 
+    // A damaged book: the message says so in plain words and points to the repair.
+    ZeroPage(DatabaseFileName, LeafPage(DatabaseFileName, "Address"));
+    ModalScript damaged;
+    damaged.expect("frmRpt", toDisk("damaged.csv", true));
+    p.run(p.main->mnuAddress, damaged);
+    QCOMPARE(p.boxes.messages.size(), 2);
+    QCOMPARE(p.boxes.messages[1].text,
+             QString("The data file \"Address.mdb\" is damaged: the report cannot read its contacts. "
+                     "Choose File > Repair Database to save what can still be read."));
+    QVERIFY(!QFile::exists("damaged.csv"));
+    p.main->mnuRepair->trigger();
+    p.boxes.messages.clear();
+
     // The program goes on: the next report runs.
     ModalScript next;
     next.expect("frmRpt", toDisk("next.csv", true));
     p.run(p.main->mnuAddress, next);
     QVERIFY(QFile::exists("next.csv"));
-    QCOMPARE(p.boxes.messages.size(), 1);
+    QCOMPARE(p.boxes.messages.size(), 0);
 }
 
 void ReportRunsTest::screenReportOpensAPreview()

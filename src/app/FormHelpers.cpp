@@ -107,7 +107,7 @@ QPointF CenterForm(QWidget &form)
     // The client area goes inside the frame, whose outer corner is the position.
     const QPoint client(TwipsToPixels(position.x()) + frame.left(), TwipsToPixels(position.y()) + frame.top());
     form.setGeometry(QRect(client, form.size()));
-    if (frame.isNull() && !form.isVisible())
+    if (frame.isNull() && !form.windowHandle()->isExposed())
         new CentreWhenFramed(&form);
     return position;
 }

@@ -1,5 +1,6 @@
 #include "app/MessageBox.h"
 
+#include "app/FormHelpers.h"
 #include "app/Globals.h"
 
 #include <QApplication>
@@ -43,6 +44,25 @@ int TitleBarWidth(const QString &title)
     return metrics.horizontalAdvance(title) + 8 * metrics.height();
 }
 
+// A box of the active window that lays itself out only as it is shown: once
+// shown, it is handed to `shown` to be placed.
+template <class Box>
+class PlacedBox : public Box {
+public:
+    explicit PlacedBox(std::function<void(Box &)> shown)
+        : Box(QApplication::activeWindow()), mShown(std::move(shown)) {}
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        Box::showEvent(event);
+        mShown(*this);
+    }
+
+private:
+    std::function<void(Box &)> mShown;
+};
+
 } // namespace
 
 void SetUpMessageBox(QMessageBox &box, const QString &text, int style)
@@ -71,7 +91,9 @@ int MsgBox(const QString &text, int style)
     if (messageResponder())
         return messageResponder()(gAppTitle, text, style);
 
-    QMessageBox box(QApplication::activeWindow());
+    // Centred on the screen by its frame, as the forms are, not where Qt would
+    // put it (beside a parent not yet framed, by a guessed frame).
+    PlacedBox<QMessageBox> box([](QMessageBox &shown) { CenterForm(shown); });
     SetUpMessageBox(box, text, style);
     const int answer = box.exec();
     if (style & MsgYesNo)
@@ -84,7 +106,12 @@ QString InputBox(const QString &prompt, const QString &defaultText)
     if (inputResponder())
         return inputResponder()(gAppTitle, prompt, defaultText).value_or(QString());
 
-    QInputDialog dialog(QApplication::activeWindow());
+    // Where Qt puts it, widened about its centre as far as its title needs.
+    PlacedBox<QInputDialog> dialog([](QInputDialog &shown) {
+        const int missing = TitleBarWidth(shown.windowTitle()) - shown.width();
+        if (missing > 0)
+            shown.setGeometry(shown.x() - missing / 2, shown.y(), shown.width() + missing, shown.height());
+    });
     dialog.setWindowTitle(gAppTitle);
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);

@@ -5,6 +5,7 @@
 #include "data/Health.h"
 #include "data/Maintenance.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace varnelle {
@@ -21,6 +22,15 @@ QString listed(const QStringList &parts)
     if (parts.size() < 2)
         return parts.join(QString());
     return parts.mid(0, parts.size() - 1).join(", ") + " and " + parts.last();
+}
+
+// The kept original by its name when it is in the current folder; elsewhere
+// (the book is a link to another folder) by its whole path, so it can be found.
+QString keptName(const QString &keptAs)
+{
+    const QFileInfo kept(keptAs);
+    return kept.canonicalPath() == QDir::current().canonicalPath() ? kept.fileName()
+                                                                   : QDir::toNativeSeparators(kept.canonicalFilePath());
 }
 
 QString salvageMessage(const QString &fileName, const RepairResult &result)
@@ -42,19 +52,21 @@ QString salvageMessage(const QString &fileName, const RepairResult &result)
                    "saved. %3 The damaged file is kept as '%4'.")
         .arg(QFileInfo(fileName).fileName(), listed(saved),
              lost.isEmpty() ? QString("Nothing was lost.") : listed(lost) + " could not be read.",
-             QFileInfo(result.keptAs).fileName());
+             keptName(result.keptAs));
 }
 
 } // namespace
 
-void FixDatabase(const QString &fileName)
+bool FixDatabase(const QString &fileName)
 {
     try {
         const RepairResult result = RepairBook(fileName);
         if (result.salvaged)
             MsgBox(salvageMessage(fileName, result), MsgRefusal);
+        return result.salvaged;
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
+        return false;
     }
 }
 

@@ -9,8 +9,9 @@ namespace varnelle {
 // put in place with no message; a damaged one is salvaged, and one message
 // tells how many contacts, numbers and types were saved and how many could
 // not be read. A refusal or failure is shown in one refusal box, and the file
-// is then as it was.
-void FixDatabase(const QString &fileName);
+// is then as it was. True when the book was salvaged: lists read from the
+// damaged file no longer show what it holds.
+bool FixDatabase(const QString &fileName);
 
 // The checks of the book just opened at start-up. A book that cannot be
 // changed ends the start (throws DatabaseError naming the file and the cause);

@@ -48,11 +48,13 @@ public:
         mInsertOne = insert + "WHERE rowid = ?";
         mRead = QString("SELECT rowid, %2 FROM damaged.%1 WHERE rowid BETWEEN ? AND ? ORDER BY rowid")
                     .arg(quoted(table.name), list);
+        mTable = table.name;
     }
 
     qint64 copyAll()
     {
         copyRange(std::numeric_limits<qint64>::min(), std::numeric_limits<qint64>::max(), true);
+        copyRowsListedByIndexes();
         return mSaved;
     }
 
@@ -106,6 +108,35 @@ private:
             copyRange(mid + 1, hi, true);
     }
 
+    // A page whose cell pointers are damaged can end a range scan early
+    // without an error, hiding the sound rows after it. The table's indexes
+    // still list their rowids, so every row an index lists and the scan missed
+    // is sought once more by its rowid alone.
+    void copyRowsListedByIndexes()
+    {
+        QStringList indexes;
+        QSqlQuery named(mDb);
+        named.prepare("SELECT name FROM damaged.sqlite_master WHERE type = 'index' AND tbl_name = ?");
+        named.addBindValue(mTable);
+        if (named.exec())
+            while (named.next())
+                indexes << named.value(0).toString();
+        for (const QString &index : indexes) {
+            QSqlQuery listed(mDb);
+            listed.setForwardOnly(true);
+            QList<qint64> missed;
+            if (listed.exec(QString("SELECT rowid FROM damaged.%1 INDEXED BY %2 WHERE rowid NOT IN "
+                                    "(SELECT rowid FROM main.%1)")
+                                .arg(quoted(mTable), quoted(index)))) {
+                while (listed.next())
+                    missed << listed.value(0).toLongLong();
+            }
+            for (const qint64 rowid : missed)
+                if (mFailedReads < FailedReadLimit)
+                    tryInsert(mInsertOne, {rowid});
+        }
+    }
+
     // The rowid of the last row read in order from lo before the damage.
     std::optional<qint64> lastReadable(qint64 lo, qint64 hi)
     {
@@ -129,6 +160,7 @@ private:
     QString mInsertRange;
     QString mInsertOne;
     QString mRead;
+    QString mTable;
     qint64 mSaved = 0;
     int mFailedReads = 0;
 };

@@ -66,6 +66,21 @@ window "Edit Address" > /dev/null
 keys alt+s
 gone "Edit Address"
 
+# Delete asks first, in a message box centred as the forms are; No keeps the contact.
+main="$(window "Varnelle For Windows")"
+click "$main" 60 32 # the contact's line in the list
+keys alt+d
+question=""
+for _ in $(seq 50); do
+  question="$(xdotool search --onlyvisible --name "^Varnelle For Windows\$" 2> /dev/null | grep -v "^$main\$" | head -n 1 || true)"
+  [ -n "$question" ] && break
+  sleep 0.1
+done
+[ -n "$question" ] || fail "Delete asked nothing"
+centred "$question" "Delete question"
+xdotool windowfocus --sync "$question"
+keys Escape
+
 # Reports > Address List to a comma-separated file, all records.
 main="$(window "Varnelle For Windows")"
 report_to_csv contacts.csv

@@ -48,6 +48,15 @@ void ZeroPage(const QString &fileName, int page)
     changePage(fileName, page, [](QByteArray &bytes) { bytes.fill('\0'); });
 }
 
+void ScrambleCellPointers(const QString &fileName, int page, int cells)
+{
+    constexpr int leafHeader = 8;
+    changePage(fileName, page, [&](QByteArray &bytes) {
+        for (int i = leafHeader; i < leafHeader + 2 * cells; ++i)
+            bytes[i] = char(bytes[i] ^ 0x5a);
+    });
+}
+
 void ReplaceOnPage(const QString &fileName, int page, const QByteArray &from, const QByteArray &to)
 {
     changePage(fileName, page, [&](QByteArray &bytes) {

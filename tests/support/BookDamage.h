@@ -14,6 +14,9 @@ int LeafPage(const QString &fileName, const QString &btree, int nth = 0);
 int CellsOnPage(const QString &fileName, int page);
 // Overwrites a whole page with zeros.
 void ZeroPage(const QString &fileName, int page);
+// Flips bits in the first `cells` cell pointers of a leaf page, so that they
+// point at the wrong places and a scan of the table ends there without an error.
+void ScrambleCellPointers(const QString &fileName, int page, int cells);
 // Replaces the first 'from' on a page with 'to' (of the same length).
 void ReplaceOnPage(const QString &fileName, int page, const QByteArray &from, const QByteArray &to);
 

@@ -146,12 +146,15 @@ void frmMain::mnuTypes_Click()
 void frmMain::mnuRepair_Click()
 {
     CloseMainDatabase();
-    FixDatabase(DatabaseFileName);
+    const bool salvaged = FixDatabase(DatabaseFileName);
     try {
         OpenMainDatabase();
     } catch (const DatabaseError &error) {
         FatalError(error.message());
     }
+    // A salvaged book holds what could be read, not what the list was filled from.
+    if (salvaged)
+        FillList();
 }
 
 } // namespace varnelle

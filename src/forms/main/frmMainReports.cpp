@@ -56,7 +56,9 @@ void frmMain::RunReport(const QString &reportFile)
         rptAddress->setReportFileName(reportFile);
         rptAddress->setAction(1);
     } catch (const ReportError &error) {
-        MsgBox(error.message(), MsgRefusal);
+        MsgBox(error.damagedData() ? error.message() + " Choose File > Repair Database to save what can still be read."
+                                   : error.message(),
+               MsgRefusal);
     } catch (const std::exception &error) {
         MsgBox(QString::fromLocal8Bit(error.what()), MsgRefusal);
     }

@@ -86,6 +86,11 @@ ReportData::~ReportData()
 
 void ReportData::fail(const QString &what, const QString &driverText) const
 {
+    // SQLite's words for a damaged file mean nothing to the reader of the message.
+    if (driverText.contains(QStringLiteral("malformed")) || driverText.contains(QStringLiteral("corrupt")))
+        throw ReportError(QStringLiteral("The data file \"%1\" is damaged: the report cannot read its contacts.")
+                              .arg(QDir::toNativeSeparators(mFile)),
+                          true);
     throw ReportError(QStringLiteral("The data file \"%1\" %2 as a contacts database: %3.")
                           .arg(QDir::toNativeSeparators(mFile), what, driverText.trimmed()));
 }

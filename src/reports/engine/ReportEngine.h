@@ -14,14 +14,17 @@ class QPrinter;
 namespace varnelle {
 
 // Every failure of the report engine: the message is a sentence a person can act on.
+// A data file found damaged is told apart, so that the program can say how to mend it.
 class ReportError : public std::runtime_error {
 public:
-    explicit ReportError(const QString &message)
-        : std::runtime_error(message.toStdString()), mMessage(message) {}
+    explicit ReportError(const QString &message, bool damagedData = false)
+        : std::runtime_error(message.toStdString()), mMessage(message), mDamagedData(damagedData) {}
     QString message() const { return mMessage; }
+    bool damagedData() const { return mDamagedData; }
 
 private:
     QString mMessage;
+    bool mDamagedData;
 };
 
 // The report engine control. The program drives it only by writing its
