@@ -251,6 +251,35 @@ private slots:
         QVERIFY(pages.back()->textsIn(0, 1e9).contains("100 contacts"));
     }
 
+    // A ZIP code and a telephone number are no use cut: the ZIP column keeps
+    // room for its digits, and a long type's name gives way to its number.
+    void codesAndNumbersArePrintedWhole_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("whole");
+        QTest::newRow("ZIP code in the address list") << "bAddress.rpt" << "81019-7234";
+        QTest::newRow("number in the telephone list") << "Business.rpt" << "+1 (212) 555-0199 x7";
+    }
+    void codesAndNumbersArePrintedWhole()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, whole);
+        const QString data = mDir.filePath("long.mdb");
+        if (!QFile::exists(data)) {
+            createBook(data, 1, 3);
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), data);
+            db.setDatabaseName(data);
+            QVERIFY(db.open());
+            fixture::exec(db, "UPDATE Address SET ZipCode = '81019-7234', Street = '1600 Pennsylvania Avenue Northwest 400'");
+            fixture::exec(db, "UPDATE TelephoneType SET TelephoneType = 'Assistant Phone Line'");
+            fixture::exec(db, "UPDATE TelephoneList SET Number = '+1 (212) 555-0199 x7'");
+            db.close();
+        }
+        const QStringList texts = pagesOf(file, data).front()->textsIn(0, 1e9);
+        QVERIFY2(!texts.filter(QRegularExpression(QRegularExpression::escape(whole) + "$")).isEmpty(),
+                 qPrintable(texts.join(" | ")));
+    }
+
     // Cards of eight lines, from "Ann" to the third number: a card that would
     // straddle a page break starts the next page.
     void cardsAreNeverSplit()

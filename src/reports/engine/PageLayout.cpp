@@ -142,11 +142,22 @@ double PageLayout::naturalWidth() const
             widest = std::max(widest, column.width);
         return mLabelWidth + std::min(widest, 60) * mCharWidth;
     }
-    const QFontMetricsF bold(mBold);
     double width = mGap * double(mDefinition.columns.size() - 1);
     for (const ReportColumn &column : mDefinition.columns)
-        width += std::max(column.width * mCharWidth, bold.horizontalAdvance(column.heading));
+        width += std::max(column.width * mCharWidth, leastWidth(column));
     return width;
+}
+
+// A column is never narrower than its heading. A short column holds a code
+// (a state, a ZIP code) that is no use cut: it keeps room for its characters
+// at the width of a digit, wider than the average letter.
+double PageLayout::leastWidth(const ReportColumn &column) const
+{
+    constexpr int shortColumn = 12;
+    const double heading = QFontMetricsF(mBold).horizontalAdvance(column.heading);
+    if (column.width > shortColumn)
+        return heading;
+    return std::max(heading, column.width * QFontMetricsF(mBody).horizontalAdvance(u'0'));
 }
 
 QPageLayout::Orientation PageLayout::orientationFor(const QPageLayout &page) const
@@ -166,14 +177,13 @@ void PageLayout::placeColumns(double width)
     if (!mTable || mDefinition.columns.empty())
         return;
     // The widths of the definition share out the line; a column is never
-    // narrower than its heading while the others can give way.
-    const QFontMetricsF bold(mBold);
+    // narrower than its least width while the others can give way.
     const std::size_t count = mDefinition.columns.size();
     const double room = std::max(0.0, width - mGap * double(count - 1));
     std::vector<double> heading(count);
     std::vector<bool> fixed(count, false);
     for (std::size_t i = 0; i < count; ++i)
-        heading[i] = bold.horizontalAdvance(mDefinition.columns[i].heading);
+        heading[i] = leastWidth(mDefinition.columns[i]);
     mColumnWidth.assign(count, 0);
     for (bool changed = true; changed;) {
         changed = false;
@@ -298,6 +308,22 @@ QString PageLayout::fitted(const QString &text, double width) const
     return fittedIn(QFontMetricsF(mBody), text, width);
 }
 
+// "Type: Number" within `width`. When it is too long the type's name gives
+// way first, so that the number itself is printed whole wherever it can be.
+QString PageLayout::fittedTelephone(const Telephone &telephone, double width) const
+{
+    const QString whole = flattenTelephones({telephone});
+    const QString shown = fitted(whole, width);
+    if (shown == oneLine(whole) || telephone.type.isEmpty())
+        return shown;
+    const QFontMetricsF metrics(mBody);
+    const QString number = QStringLiteral(": ") + oneLine(telephone.number);
+    const double room = width - metrics.horizontalAdvance(number);
+    if (room < metrics.horizontalAdvance(QStringLiteral("WW…")))
+        return fittedIn(metrics, oneLine(telephone.number), width);
+    return fittedIn(metrics, oneLine(telephone.type), room) + number;
+}
+
 double PageLayout::drawRow(PageText &text, double y, double bottom, const ReportRow &row, int firstLine) const
 {
     const double padding = mTable ? rowPadding : cardPadding;
@@ -328,7 +354,7 @@ double PageLayout::drawRow(PageText &text, double y, double bottom, const Report
                     const qsizetype end = std::min(row.telephones.size(), first + mNumbersPerLine);
                     for (qsizetype i = first; i < end; ++i)
                         text.add(mBody, muted, QPointF(mContent.left() + indent + double(i - first) * (mNumberWidth + mGap), baseline),
-                                 fitted(flattenTelephones({row.telephones.at(i)}), mNumberWidth));
+                                 fittedTelephone(row.telephones.at(i), mNumberWidth));
                 }))
                 break;
         return y + rowHeight(line);

@@ -74,11 +74,13 @@ private:
     int linesOf(int entries) const;
     double rowHeight(int lines) const;
     double naturalWidth() const;
+    double leastWidth(const ReportColumn &column) const;
     double summaryHeight() const;
     void placeColumns(double width);
     double drawRow(PageText &text, double y, double bottom, const ReportRow &row, int firstLine) const;
     // A value of the body font on one line within `width`, cut with "…" when longer.
     QString fitted(const QString &text, double width) const;
+    QString fittedTelephone(const Telephone &telephone, double width) const;
 
     ReportDefinition mDefinition;
     bool mTable = true;
