@@ -5,7 +5,7 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/build.sh" > /dev/null
 export QT_QPA_PLATFORM=offscreen
 for bench in "$root"/build/bench/bench_*; do
-  [ -x "$bench" ] || continue
+  [ -f "$bench" ] && [ -x "$bench" ] || continue
   echo "== $(basename "$bench")"
   "$bench"
 done
