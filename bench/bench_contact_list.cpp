@@ -4,7 +4,7 @@
 // process's peak memory.
 //
 // Run from the build directory: QT_QPA_PLATFORM=offscreen ./bench/bench_contact_list
-#include "PeakMemory.h"
+#include "BenchSupport.h"
 #include "app/Forms.h"
 #include "app/Globals.h"
 #include "data/Database.h"
@@ -137,8 +137,7 @@ double median(std::vector<qint64> v)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    RunHeadlessUnlessTold();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     if (!dir.isValid() || !QDir::setCurrent(dir.path()))

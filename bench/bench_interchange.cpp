@@ -3,6 +3,7 @@
 // the same rows from CSV files (.import) into the same schema. Targets: the
 // import within 3 times the shell's, the vCard export within 2 times.
 
+#include "BenchSupport.h"
 #include "data/Database.h"
 #include "interchange/BookExport.h"
 #include "interchange/BookImport.h"
@@ -95,21 +96,6 @@ bool shellImport(const QString &shell, const QString &dir, const QString &book)
     return process.waitForFinished(300000) && process.exitCode() == 0 && process.readAllStandardError().isEmpty();
 }
 
-double bestOf(const std::function<bool()> &prepare, const std::function<bool()> &work)
-{
-    double best = 1e300;
-    for (int i = 0; i < Rounds; ++i) {
-        if (!prepare())
-            return -1;
-        QElapsedTimer timer;
-        timer.start();
-        if (!work())
-            return -1;
-        best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
-    }
-    return best;
-}
-
 template <class Work>
 bool onBook(const QString &path, Work work)
 {
@@ -157,23 +143,23 @@ int main(int argc, char **argv)
     }
 
     QString book;
-    const double shellSmall = bestOf([&] { return !(book = freshBook(smallDir, "shell.mdb")).isEmpty(); },
+    const double shellSmall = BestOfMs(Rounds, [&] { return !(book = freshBook(smallDir, "shell.mdb")).isEmpty(); },
                                      [&] { return shellImport(shell, smallDir, book); });
     qsizetype imported = 0;
-    const double importMs = bestOf([&] { return !(book = freshBook(smallDir, "import.mdb")).isEmpty(); },
+    const double importMs = BestOfMs(Rounds, [&] { return !(book = freshBook(smallDir, "import.mdb")).isEmpty(); },
                                    [&] {
                                        return onBook(book, [&](QSqlDatabase &db) {
                                            imported = ImportContactFile(db, cards, {}).imported;
                                            return imported == ImportedCards;
                                        });
                                    });
-    const double readMs = bestOf([] { return true; },
+    const double readMs = BestOfMs(Rounds, [] { return true; },
                                  [&] { return ReadContactFile(cards).size() == size_t(ImportedCards); });
-    const double shellLarge = bestOf([&] { return !(book = freshBook(largeDir, "shell.mdb")).isEmpty(); },
+    const double shellLarge = BestOfMs(Rounds, [&] { return !(book = freshBook(largeDir, "shell.mdb")).isEmpty(); },
                                      [&] { return shellImport(shell, largeDir, book); });
     const QString source = book; // the shell's last import: 100,000 contacts with two numbers each
     auto exportAs = [&](ExportFormat format, const QString &name) {
-        return bestOf([] { return true; }, [&, format, name] {
+        return BestOfMs(Rounds, [] { return true; }, [&, format, name] {
             return onBook(source, [&](QSqlDatabase &db) {
                 return ExportContacts(db, largeDir + "/" + name, format, ExportScope::All) == ExportedContacts;
             });

@@ -3,6 +3,7 @@
 // the sqlite3 shell exporting the same rows and columns as CSV, and the text
 // rendering of the same report. Target: the engine within twice the shell's time.
 
+#include "BenchSupport.h"
 #include "reports/engine/ReportEngine.h"
 
 #include <QApplication>
@@ -130,25 +131,11 @@ QList<QStringList> readCsv(const QString &path)
     return table;
 }
 
-double bestOf(const std::function<bool()> &work)
-{
-    double best = 1e300;
-    for (int i = 0; i < rounds; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        if (!work())
-            return -1;
-        best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
-    }
-    return best;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    RunHeadlessUnlessTold();
     QApplication app(argc, argv);
 
     const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
@@ -205,9 +192,9 @@ int main(int argc, char **argv)
         return process.waitForFinished(120000) && process.exitCode() == 0;
     };
 
-    const double shellMs = bestOf(shellExport);
-    const double csvMs = bestOf(export_(4, engineCsv));
-    const double textMs = bestOf(export_(2, engineText));
+    const double shellMs = BestOfMs(rounds, [] { return true; }, shellExport);
+    const double csvMs = BestOfMs(rounds, [] { return true; }, export_(4, engineCsv));
+    const double textMs = BestOfMs(rounds, [] { return true; }, export_(2, engineText));
     if (shellMs < 0 || csvMs < 0 || textMs < 0)
         return 1;
 

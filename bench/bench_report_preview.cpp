@@ -10,7 +10,7 @@
 //
 // Run from the build directory: QT_QPA_PLATFORM=offscreen ./bench/bench_report_preview
 
-#include "PeakMemory.h"
+#include "BenchSupport.h"
 #include "reports/engine/ReportEngine.h"
 #include "reports/engine/ReportPreview.h"
 #include "text/Collation.h"
@@ -119,8 +119,7 @@ double bestOf(const std::function<double()> &work)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    RunHeadlessUnlessTold();
     QApplication app(argc, argv);
     QTemporaryDir dir;
     const QString data = dir.filePath(QStringLiteral("Address.mdb"));

@@ -1,0 +1,46 @@
+#pragma once
+
+// What the benchmarks share: running headless, timing, and peak memory.
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QtGlobal>
+#include <algorithm>
+#include <functional>
+
+// Runs offscreen unless a platform was chosen; call before the application is made.
+inline void RunHeadlessUnlessTold()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// The best time in milliseconds of `rounds` runs of `work`, each after an
+// untimed `prepare`; -1 when either fails.
+inline double BestOfMs(int rounds, const std::function<bool()> &prepare, const std::function<bool()> &work)
+{
+    double best = 1e300;
+    for (int i = 0; i < rounds; ++i) {
+        if (!prepare())
+            return -1;
+        QElapsedTimer timer;
+        timer.start();
+        if (!work())
+            return -1;
+        best = std::min(best, double(timer.nsecsElapsed()) / 1e6);
+    }
+    return best;
+}
+
+// The most memory this process has held (VmHWM) in kilobytes; -1 when unknown.
+inline long PeakMemoryKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
