@@ -21,9 +21,15 @@ public:
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
+        // Only input is looked at: the list also passes events here while it
+        // is being destroyed, when it is a list no more.
+        const QEvent::Type type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonDblClick && type != QEvent::MouseMove
+            && type != QEvent::KeyPress)
+            return false;
         if (!mList->selectionModel() || !mList->selectionModel()->hasSelection())
             return false;
-        switch (event->type()) {
+        switch (type) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick:
         case QEvent::MouseMove: {
