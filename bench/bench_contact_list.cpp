@@ -5,11 +5,11 @@
 //
 // Run from the build directory: QT_QPA_PLATFORM=offscreen ./bench/bench_contact_list
 #include "BenchSupport.h"
-#include "app/Forms.h"
-#include "app/Globals.h"
-#include "data/Database.h"
-#include "data/Health.h"
-#include "forms/main/frmMain.h"
+#include "ui/Forms.h"
+#include "ui/Globals.h"
+#include "store/Database.h"
+#include "store/repair/Health.h"
+#include "ui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QDir>
@@ -102,7 +102,7 @@ qint64 startUp(int &rows)
 {
     QElapsedTimer timer;
     timer.start();
-    frmMain &main = Form<frmMain>();
+    MainWindow &main = Form<MainWindow>();
     main.Load();
     rows = main.lstAddress->count();
     const qint64 elapsed = timer.nsecsElapsed();

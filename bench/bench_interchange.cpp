@@ -4,7 +4,7 @@
 // import within 3 times the shell's, the vCard export within 2 times.
 
 #include "BenchSupport.h"
-#include "data/Database.h"
+#include "store/Database.h"
 #include "interchange/BookExport.h"
 #include "interchange/BookImport.h"
 #include "interchange/ContactFile.h"

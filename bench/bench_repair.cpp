@@ -5,8 +5,8 @@
 // every readable row into a new book.
 //
 // Run from the build directory: ./bench/bench_repair
-#include "data/Database.h"
-#include "data/Maintenance.h"
+#include "store/Database.h"
+#include "store/repair/Maintenance.h"
 
 #include <QCoreApplication>
 #include <QDir>

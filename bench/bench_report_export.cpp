@@ -4,7 +4,7 @@
 // rendering of the same report. Target: the engine within twice the shell's time.
 
 #include "BenchSupport.h"
-#include "reports/engine/ReportEngine.h"
+#include "reports/ReportEngine.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

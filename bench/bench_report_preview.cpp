@@ -11,10 +11,10 @@
 // Run from the build directory: QT_QPA_PLATFORM=offscreen ./bench/bench_report_preview
 
 #include "BenchSupport.h"
-#include "reports/engine/ReportEngine.h"
-#include "reports/engine/ReportPreview.h"
-#include "text/Collation.h"
-#include "text/SqlCollation.h"
+#include "reports/ReportEngine.h"
+#include "reports/ReportPreview.h"
+#include "common/Collation.h"
+#include "common/SqlCollation.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

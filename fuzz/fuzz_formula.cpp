@@ -1,8 +1,8 @@
 // Fuzzes the selection formula parser: any input is read or refused with a
 // ReportError, never crashes, and every formula read becomes SQL that SQLite
 // prepares and runs.
-#include "reports/engine/ReportEngine.h"
-#include "reports/engine/SelectionFormula.h"
+#include "reports/ReportEngine.h"
+#include "reports/SelectionFormula.h"
 
 #include <QSqlDatabase>
 #include <QSqlError>

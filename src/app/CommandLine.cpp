@@ -1,8 +1,8 @@
 #include "app/CommandLine.h"
 
 #include "VersionInfo.h"
-#include "data/Database.h"
-#include "data/Setup.h"
+#include "store/Database.h"
+#include "store/Setup.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>

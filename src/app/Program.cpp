@@ -1,11 +1,11 @@
 #include "app/Program.h"
 
 #include "VersionInfo.h"
-#include "app/Forms.h"
-#include "app/Globals.h"
-#include "app/MessageBox.h"
-#include "data/DatabaseError.h"
-#include "forms/main/frmMain.h"
+#include "ui/Forms.h"
+#include "ui/Globals.h"
+#include "ui/widgets/MessageBox.h"
+#include "store/DatabaseError.h"
+#include "ui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -37,7 +37,7 @@ int RunProgram()
 
     int status = 0;
     try {
-        Form<frmMain>().Load();
+        Form<MainWindow>().Load();
         status = QApplication::exec();
     } catch (const DatabaseError &error) {
         gAppTitle = QString::fromUtf8(version::ProductName);

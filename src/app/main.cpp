@@ -1,8 +1,8 @@
 #include "VersionInfo.h"
 #include "app/AppDataFolder.h"
 #include "app/CommandLine.h"
-#include "app/Globals.h"
-#include "app/MessageBox.h"
+#include "ui/Globals.h"
+#include "ui/widgets/MessageBox.h"
 #include "app/Program.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 #include "interchange/BookAccess.h"
 #include "interchange/CsvWriter.h"
 #include "interchange/VCardWriter.h"
-#include "text/Collation.h"
-#include "text/SqlCollation.h"
+#include "common/Collation.h"
+#include "common/SqlCollation.h"
 
 #include <QFileInfo>
 #include <QHash>

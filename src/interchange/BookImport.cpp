@@ -2,8 +2,8 @@
 
 #include "interchange/BookAccess.h"
 #include "interchange/ContactFile.h"
-#include "text/Collation.h"
-#include "text/StoreText.h"
+#include "common/Collation.h"
+#include "common/StoreText.h"
 
 #include <QFileInfo>
 #include <QHash>

@@ -1,6 +1,6 @@
 #include "interchange/CsvWriter.h"
 
-#include "text/SpreadsheetCell.h"
+#include "common/SpreadsheetCell.h"
 
 namespace varnelle::interchange {
 

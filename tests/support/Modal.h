@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Forms.h"
+#include "ui/Forms.h"
 
 #include <QTimer>
 #include <functional>

@@ -1,9 +1,9 @@
 #include "support/TestSupport.h"
 
-#include "app/Forms.h"
-#include "app/Globals.h"
-#include "app/MessageBox.h"
-#include "data/Database.h"
+#include "ui/Forms.h"
+#include "ui/Globals.h"
+#include "ui/widgets/MessageBox.h"
+#include "store/Database.h"
 
 #include <QDir>
 #include <QFile>

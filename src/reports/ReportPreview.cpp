@@ -1,0 +1,239 @@
+#include "reports/ReportPreview.h"
+
+#include "reports/ReportEngine.h"
+
+#include <QAction>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QToolBar>
+#include <algorithm>
+
+namespace varnelle::engine {
+
+namespace {
+constexpr double minZoom = 0.1;
+constexpr double maxZoom = 8.0;
+constexpr double zoomStep = 1.25;
+constexpr int paperMargin = 12; // grey around the paper, in pixels
+} // namespace
+
+// The paper of the current page at the preview's zoom, on a grey desk.
+class PageView : public QWidget {
+public:
+    explicit PageView(ReportPreview *preview) : QWidget(preview), mPreview(preview)
+    {
+        setObjectName(QStringLiteral("pageView"));
+        setAutoFillBackground(false);
+    }
+
+    double scale() const { return mPreview->mZoom * logicalDpiX() / PageLayout::unitsPerInch; }
+    QSize paperPixels() const
+    {
+        const QSizeF paper = mPreview->mLayout->paperSize() * scale();
+        return {qRound(paper.width()), qRound(paper.height())};
+    }
+    void resizeToPaper() { resize(paperPixels() + QSize(2 * paperMargin, 2 * paperMargin)); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), palette().color(QPalette::Dark));
+        const QSize paper = paperPixels();
+        const QPoint origin((width() - paper.width()) / 2, paperMargin);
+        painter.fillRect(QRect(origin + QPoint(3, 3), paper), QColor(0, 0, 0, 60));
+        painter.translate(origin);
+        painter.setClipRect(QRect(QPoint(0, 0), paper));
+        painter.scale(scale(), scale());
+        const int page = mPreview->mPage;
+        const QList<ReportRow> &rows = mPreview->rowsOf(page);
+        mPreview->mLayout->drawPage(painter, page, rows);
+        if (!mPreview->mReadError.isEmpty()) {
+            painter.resetTransform();
+            painter.setPen(Qt::darkRed);
+            painter.drawText(QRect(origin, paper).adjusted(20, 80, -20, -20), Qt::TextWordWrap, mPreview->mReadError);
+        }
+        emit mPreview->pageDrawn(page);
+    }
+
+private:
+    ReportPreview *mPreview;
+};
+
+ReportPreview::ReportPreview(std::shared_ptr<const PageLayout> layout, FetchRows fetch, Print printReport, QWidget *parent)
+    : QMainWindow(parent), mLayout(std::move(layout)), mFetch(std::move(fetch)), mPrint(std::move(printReport))
+{
+    setObjectName(QStringLiteral("ReportPreview"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowModality(Qt::NonModal);
+    setWindowFlag(Qt::Window);
+
+    auto *bar = addToolBar(QStringLiteral("Preview"));
+    bar->setObjectName(QStringLiteral("previewToolBar"));
+    bar->setMovable(false);
+    auto action = [&](const char *name, const QString &text, const QKeySequence &key, auto slot) {
+        QAction *act = bar->addAction(text, this, slot);
+        act->setObjectName(QLatin1String(name));
+        act->setShortcut(key);
+        act->setToolTip(key.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)));
+        return act;
+    };
+    mFirst = action("actFirst", QStringLiteral("First"), QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { showPage(0); });
+    mPrevious = action("actPrevious", QStringLiteral("Previous"), QKeySequence(Qt::Key_PageUp), [this] { showPage(mPage - 1); });
+    mPageBox = new QSpinBox(bar);
+    mPageBox->setObjectName(QStringLiteral("pageNumber"));
+    mPageBox->setRange(1, std::max(1, mLayout->pageCount()));
+    mPageBox->setKeyboardTracking(false);
+    mPageBox->setAlignment(Qt::AlignRight);
+    mPageBox->setMinimumWidth(mPageBox->fontMetrics().horizontalAdvance(QString::number(mLayout->pageCount()) + u'0')
+                              + mPageBox->sizeHint().width());
+    bar->addWidget(mPageBox);
+    mPageCount = new QLabel(QStringLiteral(" of %1 ").arg(mLayout->pageCount()), bar);
+    bar->addWidget(mPageCount);
+    connect(mPageBox, &QSpinBox::valueChanged, this, [this](int value) { showPage(value - 1); });
+    mNext = action("actNext", QStringLiteral("Next"), QKeySequence(Qt::Key_PageDown), [this] { showPage(mPage + 1); });
+    mLast = action("actLast", QStringLiteral("Last"), QKeySequence(Qt::CTRL | Qt::Key_End), [this] { showPage(mLayout->pageCount() - 1); });
+    bar->addSeparator();
+    mZoomOut = action("actZoomOut", QStringLiteral("Zoom Out"), QKeySequence::ZoomOut, [this] { setZoom(mZoom / zoomStep); });
+    mZoomIn = action("actZoomIn", QStringLiteral("Zoom In"), QKeySequence::ZoomIn, [this] { setZoom(mZoom * zoomStep); });
+    action("actFitWidth", QStringLiteral("Fit Width"), QKeySequence(), [this] { fitWidth(); });
+    action("actFitPage", QStringLiteral("Fit Page"), QKeySequence(), [this] { fitPage(); });
+    bar->addSeparator();
+    action("actPrint", QStringLiteral("Print..."), QKeySequence::Print, [this] { print(); });
+
+    mScroll = new QScrollArea(this);
+    mScroll->setObjectName(QStringLiteral("pageScroll"));
+    mScroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    mScroll->setBackgroundRole(QPalette::Dark);
+    mView = new PageView(this);
+    mScroll->setWidget(mView);
+    setCentralWidget(mScroll);
+
+    // A window as tall as the screen allows, wide enough for a portrait page.
+    QSize size(900, 1000);
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    resize(size);
+    updateControls();
+}
+
+ReportPreview::~ReportPreview() = default;
+
+const QList<ReportRow> &ReportPreview::rowsOf(int page)
+{
+    if (page != mRowsPage) {
+        mRowsPage = page;
+        mRows.clear();
+        mReadError.clear();
+        try {
+            mRows = mFetch(mLayout->idsOf(page));
+        } catch (const ReportError &error) {
+            mReadError = error.message();
+        }
+    }
+    return mRows;
+}
+
+void ReportPreview::showPage(int page)
+{
+    page = std::clamp(page, 0, std::max(0, mLayout->pageCount() - 1));
+    if (page != mPage) {
+        mPage = page;
+        mScroll->verticalScrollBar()->setValue(0);
+        mView->update();
+    }
+    updateControls();
+}
+
+void ReportPreview::setZoom(double zoom)
+{
+    mFit = Fit::None;
+    mZoom = std::clamp(zoom, minZoom, maxZoom);
+    mView->resizeToPaper();
+    mView->update();
+    updateControls();
+}
+
+double ReportPreview::fitZoom(bool wholePage) const
+{
+    const QSize room = mScroll->maximumViewportSize() - QSize(2 * paperMargin, 2 * paperMargin);
+    const QSizeF paper = mLayout->paperSize() * (mView->logicalDpiX() / PageLayout::unitsPerInch);
+    if (paper.isEmpty())
+        return 1;
+    const double scrollBar = wholePage ? 0 : mScroll->verticalScrollBar()->sizeHint().width();
+    const double across = (room.width() - scrollBar) / paper.width();
+    return wholePage ? std::min(across, room.height() / paper.height()) : across;
+}
+
+void ReportPreview::fitWidth()
+{
+    setZoom(fitZoom(false));
+    mFit = Fit::Width;
+}
+
+void ReportPreview::fitPage()
+{
+    setZoom(fitZoom(true));
+    mFit = Fit::Page;
+}
+
+void ReportPreview::refit()
+{
+    if (mFit == Fit::Width)
+        fitWidth();
+    else if (mFit == Fit::Page)
+        fitPage();
+}
+
+void ReportPreview::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    refit();
+}
+
+void ReportPreview::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    refit();
+}
+
+void ReportPreview::updateControls()
+{
+    const int count = mLayout->pageCount();
+    mFirst->setEnabled(mPage > 0);
+    mPrevious->setEnabled(mPage > 0);
+    mNext->setEnabled(mPage + 1 < count);
+    mLast->setEnabled(mPage + 1 < count);
+    mZoomIn->setEnabled(mZoom < maxZoom);
+    mZoomOut->setEnabled(mZoom > minZoom);
+    const QSignalBlocker quiet(mPageBox);
+    mPageBox->setValue(mPage + 1);
+}
+
+void ReportPreview::print()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(windowTitle());
+    QPageLayout page = printer.pageLayout();
+    page.setOrientation(mLayout->orientationFor(page));
+    printer.setPageLayout(page);
+    QPrintDialog dialog(&printer, this);
+    dialog.setWindowTitle(QStringLiteral("Print %1").arg(windowTitle()));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    try {
+        mPrint(printer);
+    } catch (const ReportError &error) {
+        QMessageBox::warning(this, windowTitle(), error.message());
+    }
+}
+
+} // namespace varnelle::engine

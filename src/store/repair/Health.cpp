@@ -1,0 +1,133 @@
+#include "store/repair/Health.h"
+
+#include "store/repair/BookFile.h"
+#include "store/Database.h"
+#include "store/Schema.h"
+
+#include <QFileInfo>
+#include <atomic>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace varnelle {
+
+namespace {
+
+std::atomic<bool> damageNoted = false;
+
+bool mayWrite(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    return ::faccessat(AT_FDCWD, QFile::encodeName(path).constData(), W_OK, AT_EACCESS) == 0;
+#else
+    return QFileInfo(path).isWritable();
+#endif
+}
+
+// The failure of one change to the database, taken back at once; none when it can be changed.
+QSqlError tryOneChange(const QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    if (!query.exec("BEGIN IMMEDIATE"))
+        return query.lastError();
+    QSqlError failure;
+    // Writing the header's user version back as it is makes SQLite open its journal.
+    if (!query.exec("PRAGMA user_version") || !query.next())
+        failure = query.lastError();
+    else if (const int version = query.value(0).toInt(); !query.exec(QString("PRAGMA user_version = %1").arg(version)))
+        failure = query.lastError();
+    query.exec("ROLLBACK");
+    return failure;
+}
+
+} // namespace
+
+bool FullCheckIsCheap(const QSqlDatabase &db)
+{
+    QSqlQuery pages(db);
+    return damageNoted || (pages.exec("PRAGMA page_count") && pages.next() && pages.value(0).toInt() <= FullCheckPageLimit);
+}
+
+QStringList FindDamage(const QSqlDatabase &db)
+{
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    QStringList problems;
+    if (query.exec(QString("PRAGMA %1(5)").arg(FullCheckIsCheap(db) ? "integrity_check" : "quick_check"))) {
+        while (query.next()) {
+            const QString line = query.value(0).toString();
+            if (line != "ok")
+                problems << line;
+        }
+    }
+    if (query.lastError().isValid())
+        problems << query.lastError().databaseText();
+    if (!problems.isEmpty())
+        NoteDamage();
+    return problems;
+}
+
+void NoteDamage() { damageNoted = true; }
+void ForgetDamage() { damageNoted = false; }
+bool DamageNoted() { return damageNoted; }
+
+QList<qint64> RowCounts(const QSqlDatabase &db, const QString &table, const QString &schema)
+{
+    QStringList sources{"NOT INDEXED"};
+    QSqlQuery indexes(db);
+    if (indexes.exec(QString("PRAGMA %1.index_list([%2])").arg(schema, table))) {
+        while (indexes.next())
+            sources << QString("INDEXED BY [%1]").arg(indexes.value(1).toString());
+    }
+    QList<qint64> counts;
+    for (const QString &source : sources) {
+        // sum(1), not count(*): SQLite counts rows through its smallest index, whatever the query names.
+        QSqlQuery count(db);
+        const bool read =
+            count.exec(QString("SELECT coalesce(sum(1), 0) FROM %1.[%2] %3").arg(schema, table, source)) && count.next();
+        counts << (read ? count.value(0).toLongLong() : -1);
+    }
+    return counts;
+}
+
+bool RowCountsAgree(const QSqlDatabase &db)
+{
+    for (const schema::Table &table : schema::Tables()) {
+        const QList<qint64> counts = RowCounts(db, table.name);
+        if (counts.contains(-1) || counts.count(counts.first()) != counts.size())
+            return false;
+    }
+    return true;
+}
+
+void RequireWritable(const QSqlDatabase &db, const QString &fileName)
+{
+    const QSqlError failure = tryOneChange(db);
+    if (!failure.isValid())
+        return;
+    const DatabaseError error = ToDatabaseError(failure, fileName);
+    if (error.kind() != DatabaseError::Kind::ReadOnly && error.kind() != DatabaseError::Kind::CannotOpen)
+        return; // in use or damaged: that is for the operations that meet it to report
+    const QString name = QFileInfo(fileName).fileName();
+    const QFileInfo real(RealBookPath(fileName));
+    if (!mayWrite(real.absoluteFilePath()))
+        throw DatabaseError(QString("The database file '%1' cannot be changed: the file is write-protected. Allow "
+                                    "changes to it, or start the program with a copy that can be changed.")
+                                .arg(name),
+                            DatabaseError::Kind::ReadOnly);
+    if (!mayWrite(real.absolutePath()))
+        throw DatabaseError(QString("The database file '%1' cannot be changed: its folder does not allow the journal "
+                                    "file that is written beside it during each change. Allow changes in the folder, "
+                                    "or move the file to a folder that allows them.")
+                                .arg(name),
+                            DatabaseError::Kind::ReadOnly);
+    throw DatabaseError(QString("The database file '%1' cannot be changed: it can only be read.").arg(name),
+                        DatabaseError::Kind::ReadOnly);
+}
+
+} // namespace varnelle

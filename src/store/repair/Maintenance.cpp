@@ -1,0 +1,113 @@
+#include "store/repair/Maintenance.h"
+
+#include "store/repair/BookFile.h"
+#include "store/Database.h"
+#include "store/repair/Health.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QUuid>
+
+#include <filesystem>
+#include <system_error>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace varnelle {
+
+namespace {
+
+// Runs body on a connection of its own to fileName, closed afterwards.
+template <class Body>
+void WithConnection(const QString &fileName, Body &&body)
+{
+    QSqlDatabase db = OpenDatabase(fileName, "maintenance-" + QUuid::createUuid().toString(QUuid::WithoutBraces));
+    try {
+        body(db);
+    } catch (...) {
+        CloseDatabase(db);
+        throw;
+    }
+    CloseDatabase(db);
+}
+
+// Puts the file 'from' in the place of 'to' with one atomic rename, after
+// flushing it to disk.
+void ReplaceFile(const QString &from, const QString &to)
+{
+    QFile copy(from);
+    if (!copy.open(QIODevice::ReadOnly)) // enough to flush it, whatever its mode
+        throw DatabaseError(
+            QString("The file '%1' cannot be opened: %2").arg(QFileInfo(from).fileName(), copy.errorString()));
+#ifdef Q_OS_UNIX
+    if (::fsync(copy.handle()) != 0)
+        throw DatabaseError(QString("The file '%1' could not be written to disk.").arg(QFileInfo(from).fileName()));
+#endif
+    copy.close();
+
+    std::error_code error;
+    // Replaces the target in one step: the target names either the old file or the new one.
+    std::filesystem::rename(std::filesystem::path(QFile::encodeName(from).toStdString()),
+                            std::filesystem::path(QFile::encodeName(to).toStdString()), error);
+    if (error)
+        throw DatabaseError(QString("The file '%1' could not be renamed to '%2': %3.")
+                                .arg(QFileInfo(from).fileName(), QFileInfo(to).fileName(),
+                                     QString::fromStdString(error.message())));
+}
+
+// Compacts the book into copy when it is sound; false when it is damaged.
+// Small books, and books in which damage was met during this run, get the
+// full check first. A larger book, found sound by the start-up's quick check,
+// is checked by its compaction: VACUUM INTO reads every row of every table and
+// index and stops at an unreadable page; then each table must count the same
+// rows through itself and through each of its indexes.
+bool compactIfSound(const QSqlDatabase &db, const QString &copy)
+{
+    if (FullCheckIsCheap(db)) {
+        if (!FindDamage(db).isEmpty())
+            return false;
+        RunQuery(db, "VACUUM INTO ?", {copy});
+        return true;
+    }
+    try {
+        RunQuery(db, "VACUUM INTO ?", {copy});
+    } catch (const DatabaseError &error) {
+        if (error.kind() != DatabaseError::Kind::Damaged)
+            throw;
+        return false;
+    }
+    return RowCountsAgree(db);
+}
+
+} // namespace
+
+RepairResult RepairBook(const QString &fileName)
+{
+    const QString book = RealBookPath(fileName);
+    const QString copy = QFileInfo(book).absoluteDir().filePath(RepairFileName);
+    // A leftover copy of an earlier repair stops this one before either file is touched.
+    if (QFileInfo::exists(copy) || QFileInfo(copy).isSymLink())
+        throw CopyExistsError();
+    RepairResult result;
+    try {
+        WithConnection(book, [&](QSqlDatabase &db) { result.salvaged = !compactIfSound(db, copy); });
+        if (result.salvaged) {
+            QFile::remove(copy);
+            result.report = SalvageInto(book, copy);
+        }
+        KeepModeAndOwner(book, copy);
+        if (result.salvaged)
+            result.keptAs = KeepDamagedOriginal(book);
+        ReplaceFile(copy, book);
+        ForgetDamage();
+    } catch (const DatabaseError &) {
+        QFile::remove(copy); // the book is still the one found
+        throw;
+    }
+    return result;
+}
+
+} // namespace varnelle

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "store/repair/Salvage.h"
+
+#include <QString>
+
+namespace varnelle {
+
+// What a repair did: compacted a sound file, or salvaged a damaged one.
+struct RepairResult {
+    bool salvaged = false;
+    SalvageReport report; // salvaged only
+    QString keptAs;       // salvaged only: where the damaged original is kept
+};
+
+// Repairs the address book 'fileName', or the file a symbolic link of that
+// name points to (the link stays). First checks the file without changing
+// it (see FindDamage, DamageNoted). A sound file is compacted into
+// "_MDBFIX_.MDB" beside it; a damaged one
+// has every readable row salvaged into "_MDBFIX_.MDB" and is kept under a name
+// of its own ("Address.mdb.damaged", ...). The new file takes the old one's
+// mode and owner and its place with one atomic rename. Throws DatabaseError
+// when the repair is refused or fails; the file is then as it was.
+RepairResult RepairBook(const QString &fileName);
+
+} // namespace varnelle

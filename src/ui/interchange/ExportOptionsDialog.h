@@ -1,0 +1,33 @@
+#pragma once
+
+#include "interchange/BookExport.h"
+
+#include <QDialog>
+
+class QComboBox;
+class QPushButton;
+class QRadioButton;
+
+namespace varnelle {
+
+// Asks which contacts to export (all, or the current view) and in which
+// format (vCard 4.0, vCard 3.0, CSV; the file's name suggests one).
+class ExportOptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    ExportOptionsDialog(const QString &fileName, bool currentIsBusiness, QWidget *parent = nullptr);
+
+    interchange::ExportScope chosenScope() const;
+    interchange::ExportFormat chosenFormat() const;
+
+    QRadioButton *opAll = nullptr;
+    QRadioButton *opView = nullptr;
+    QComboBox *cmbFormat = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QPushButton *cmdCancel = nullptr;
+
+private:
+    bool mCurrentIsBusiness;
+};
+
+} // namespace varnelle

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "interchange/BookImport.h"
+
+#include <QDialog>
+
+class QPushButton;
+class QRadioButton;
+
+namespace varnelle {
+
+// Asks where imported contacts go: business when a company is given (the
+// first choice), business, personal, or the current view.
+class ImportOptionsDialog : public QDialog {
+    Q_OBJECT
+public:
+    ImportOptionsDialog(bool currentIsBusiness, QWidget *parent = nullptr);
+
+    interchange::ImportView chosenView() const;
+
+    QRadioButton *opByCompany = nullptr;
+    QRadioButton *opBusiness = nullptr;
+    QRadioButton *opPersonal = nullptr;
+    QRadioButton *opCurrent = nullptr;
+    QPushButton *cmdOK = nullptr;
+    QPushButton *cmdCancel = nullptr;
+};
+
+} // namespace varnelle

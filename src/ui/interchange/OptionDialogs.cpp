@@ -1,0 +1,34 @@
+#include "ui/interchange/OptionDialogs.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace varnelle {
+
+QBoxLayout *MakeOptionsFrame(QDialog &dialog, const char *name, const QString &title, QPushButton *&ok,
+                             QPushButton *&cancel)
+{
+    dialog.setObjectName(name);
+    dialog.setWindowTitle(title);
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *body = new QVBoxLayout;
+    layout->addLayout(body);
+    auto *buttons = new QDialogButtonBox(&dialog);
+    ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
+    ok->setObjectName("cmdOK");
+    ok->setDefault(true);
+    cancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+    cancel->setObjectName("cmdCancel");
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    return body;
+}
+
+QString CurrentViewCaption(bool currentIsBusiness)
+{
+    return QString("The &current view (%1)").arg(currentIsBusiness ? "business" : "personal");
+}
+
+} // namespace varnelle

@@ -1,0 +1,80 @@
+#include "ui/main/RepairCommand.h"
+
+#include "ui/widgets/MessageBox.h"
+#include "store/Database.h"
+#include "store/repair/Health.h"
+#include "store/repair/Maintenance.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace varnelle {
+
+namespace {
+
+QString amount(qint64 n, const QString &one, const QString &many)
+{
+    return n < 0 ? QString("an unknown number of %1").arg(many) : QString("%1 %2").arg(n).arg(n == 1 ? one : many);
+}
+
+QString listed(const QStringList &parts)
+{
+    if (parts.size() < 2)
+        return parts.join(QString());
+    return parts.mid(0, parts.size() - 1).join(", ") + " and " + parts.last();
+}
+
+// The kept original by its name when it is in the current folder; elsewhere
+// (the book is a link to another folder) by its whole path, so it can be found.
+QString keptName(const QString &keptAs)
+{
+    const QFileInfo kept(keptAs);
+    return kept.canonicalPath() == QDir::current().canonicalPath() ? kept.fileName()
+                                                                   : QDir::toNativeSeparators(kept.canonicalFilePath());
+}
+
+QString salvageMessage(const QString &fileName, const RepairResult &result)
+{
+    struct Kind {
+        const char *table, *one, *many;
+    };
+    static const Kind kinds[] = {{"Address", "contact", "contacts"},
+                                 {"TelephoneList", "telephone number", "telephone numbers"},
+                                 {"TelephoneType", "telephone type", "telephone types"}};
+    QStringList saved, lost;
+    for (const Kind &kind : kinds) {
+        const SalvagedTable &table = result.report.of(kind.table);
+        saved << amount(table.saved, kind.one, kind.many);
+        if (table.lost != 0)
+            lost << amount(table.lost, kind.one, kind.many);
+    }
+    return QString("The database file '%1' was damaged. What could still be read is in the repaired file: %2 were "
+                   "saved. %3 The damaged file is kept as '%4'.")
+        .arg(QFileInfo(fileName).fileName(), listed(saved),
+             lost.isEmpty() ? QString("Nothing was lost.") : listed(lost) + " could not be read.",
+             keptName(result.keptAs));
+}
+
+} // namespace
+
+bool FixDatabase(const QString &fileName)
+{
+    try {
+        const RepairResult result = RepairBook(fileName);
+        if (result.salvaged)
+            MsgBox(salvageMessage(fileName, result), MsgRefusal);
+        return result.salvaged;
+    } catch (const DatabaseError &error) {
+        MsgBox(error.message(), MsgRefusal);
+        return false;
+    }
+}
+
+void CheckBookAtStartUp(const QSqlDatabase &db, const QString &fileName)
+{
+    RequireWritable(db, fileName);
+    if (!FindDamage(db).isEmpty())
+        MsgBox(DamagedBookError(fileName).message(), MsgRefusal);
+}
+
+} // namespace varnelle

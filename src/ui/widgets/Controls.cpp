@@ -1,0 +1,128 @@
+#include "ui/widgets/Controls.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPointer>
+#include <QShortcutEvent>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <algorithm>
+
+namespace varnelle {
+
+namespace {
+
+// Enter on a focused button presses it, as Space does.
+class PressOnEnter : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key != Qt::Key_Return && key != Qt::Key_Enter)
+            return false;
+        static_cast<QPushButton *>(watched)->click();
+        return true;
+    }
+};
+
+// A button reached by its mnemonic (Alt and its underlined letter) acts at
+// once, as a click does. Qt would press it with a short animation and act
+// only when that ends, so keys typed meanwhile would be handled first; at
+// once, the keys a user types ahead are handled in the order typed.
+class MnemonicsActAtOnce : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() != QEvent::Shortcut)
+            return false;
+        // A button is sent only the shortcut of its own mnemonic.
+        auto *button = qobject_cast<QAbstractButton *>(watched);
+        if (!button || static_cast<QShortcutEvent *>(event)->isAmbiguous() || !button->isEnabled())
+            return false;
+        if (button->isCheckable() && (button->focusPolicy() & Qt::TabFocus))
+            button->setFocus(Qt::ShortcutFocusReason);
+        button->click();
+        return true;
+    }
+};
+
+} // namespace
+
+void MakeMnemonicsActAtOnce()
+{
+    static QPointer<QObject> filter;
+    if (filter || !QCoreApplication::instance())
+        return;
+    filter = new MnemonicsActAtOnce(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(filter);
+}
+
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, double left, double top,
+                        double width, double height)
+{
+    auto *button = MakeControl<QPushButton>(parent, name, left, top, width, height);
+    button->setText(caption);
+    // Not a default button by itself: a dialog would otherwise make its first button the default.
+    button->setAutoDefault(false);
+    button->installEventFilter(new PressOnEnter(button));
+    MakeMnemonicsActAtOnce();
+    return button;
+}
+
+void WidenToText(QWidget *control)
+{
+    const int needed = control->sizeHint().width();
+    if (needed > control->width())
+        control->resize(needed, control->height());
+}
+
+void WidenToLongestEntry(QComboBox *combo)
+{
+    int longest = 0;
+    for (int i = 0; i < combo->count(); ++i)
+        longest = std::max(longest, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    const int field =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
+    const int needed = longest + 2; // the entry is drawn a pixel inside the field on either side
+    if (needed <= field)
+        return;
+    combo->resize(combo->width() + needed - field, combo->height());
+    // A frame around the list grows with it, so that the frame does not cut it off.
+    QWidget *frame = combo->parentWidget();
+    const int frameWidth = combo->geometry().right() + 1 + combo->style()->pixelMetric(QStyle::PM_LayoutRightMargin);
+    if (frame && !frame->isWindow() && frame->width() < frameWidth)
+        frame->resize(frameWidth, frame->height());
+}
+
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, double left, double top, double width,
+                  double height, Qt::Alignment alignment)
+{
+    auto *label = MakeControl<QLabel>(parent, name, left, top, width, height);
+    label->setText(caption);
+    label->setAlignment(alignment);
+    const int missing = label->sizeHint().width() - label->width();
+    if (missing > 0) {
+        QRect place = label->geometry();
+        if (alignment & Qt::AlignRight)
+            place.setLeft(place.left() - missing);
+        else if (alignment & Qt::AlignHCenter)
+            place.adjust(-missing / 2, 0, missing - missing / 2, 0);
+        else
+            place.setRight(place.right() + missing);
+        label->setGeometry(place);
+    }
+    return label;
+}
+
+} // namespace varnelle

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "ui/widgets/Twips.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QList>
+#include <QPushButton>
+#include <QString>
+
+namespace varnelle {
+
+// Makes a control named name (its objectName), placed in twips in parent.
+template <class W>
+W *MakeControl(QWidget *parent, const char *name, double left, double top, double width, double height)
+{
+    auto *control = new W(parent);
+    control->setObjectName(name);
+    PlaceTwips(control, left, top, width, height);
+    return control;
+}
+
+// A command button. Enter on the focused button presses it; elsewhere Enter
+// presses the form's default button, and only where a form names one.
+QPushButton *MakeButton(QWidget *parent, const char *name, const QString &caption, double left, double top,
+                        double width, double height);
+
+// Makes every button of the application, its own and those of message and
+// input boxes, act at once when reached by its mnemonic, in the order the keys
+// were typed. MakeButton calls it; calling it again changes nothing.
+void MakeMnemonicsActAtOnce();
+
+// Widens a control whose caption needs more room than its place in the
+// current font: it grows to the right, keeping its left edge.
+void WidenToText(QWidget *control);
+
+// Widens a drop-down list just enough for its closed box to show its longest
+// entry whole; it grows to the right, keeping its left edge, and so does the
+// frame it stands in when the frame would cut it off.
+void WidenToLongestEntry(QComboBox *combo);
+
+// A label, right-aligned unless told otherwise. A caption wider than its place
+// in the current font widens the label away from its aligned edge, so that
+// no letter is cut off.
+QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, double left, double top, double width,
+                  double height, Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter);
+
+// Gives the controls the tab order in which they are listed.
+inline void SetTabOrder(const QList<QWidget *> &order)
+{
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
+// Draws a box or list on the system's button-face colour.
+inline void UseButtonFace(QWidget *control)
+{
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    control->setPalette(palette);
+}
+
+} // namespace varnelle

@@ -1,0 +1,148 @@
+#include "ui/widgets/MessageBox.h"
+
+#include "ui/widgets/WindowPlacement.h"
+#include "ui/Globals.h"
+
+#include <QApplication>
+#include <QFontDatabase>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <cstdio>
+#include <cstdlib>
+
+namespace varnelle {
+
+namespace {
+
+MessageResponder &messageResponder()
+{
+    static MessageResponder responder;
+    return responder;
+}
+
+InputResponder &inputResponder()
+{
+    static InputResponder responder;
+    return responder;
+}
+
+FatalHandler &fatalHandler()
+{
+    static FatalHandler handler;
+    return handler;
+}
+
+// Room the window manager takes for a title: the text in a bold title font,
+// plus the window's icon and its buttons on either side.
+int TitleBarWidth(const QString &title)
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::TitleFont);
+    font.setBold(true);
+    const QFontMetrics metrics(font);
+    return metrics.horizontalAdvance(title) + 8 * metrics.height();
+}
+
+// A box of the active window that lays itself out only as it is shown: once
+// shown, it is handed to `shown` to be placed.
+template <class Box>
+class PlacedBox : public Box {
+public:
+    explicit PlacedBox(std::function<void(Box &)> shown)
+        : Box(QApplication::activeWindow()), mShown(std::move(shown)) {}
+
+protected:
+    void showEvent(QShowEvent *event) override
+    {
+        Box::showEvent(event);
+        mShown(*this);
+    }
+
+private:
+    std::function<void(Box &)> mShown;
+};
+
+} // namespace
+
+void SetUpMessageBox(QMessageBox &box, const QString &text, int style)
+{
+    box.setWindowTitle(gAppTitle);
+    box.setText(text);
+    if ((style & MsgExclamation) == MsgExclamation)
+        box.setIcon(QMessageBox::Warning);
+    else if (style & MsgQuestion)
+        box.setIcon(QMessageBox::Question);
+    if (style & MsgYesNo) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::No);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    // A message box sizes itself to its text and buttons; a strut as wide as
+    // the title bar keeps a short question from cutting off the title.
+    if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
+        grid->addItem(new QSpacerItem(TitleBarWidth(gAppTitle), 0), grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+int MsgBox(const QString &text, int style)
+{
+    if (messageResponder())
+        return messageResponder()(gAppTitle, text, style);
+
+    // Centred on the screen by its frame, as the forms are, not where Qt would
+    // put it (beside a parent not yet framed, by a guessed frame).
+    PlacedBox<QMessageBox> box([](QMessageBox &shown) { CenterForm(shown); });
+    SetUpMessageBox(box, text, style);
+    const int answer = box.exec();
+    if (style & MsgYesNo)
+        return answer == QMessageBox::Yes ? AnswerYes : AnswerNo;
+    return AnswerOk;
+}
+
+QString InputBox(const QString &prompt, const QString &defaultText)
+{
+    if (inputResponder())
+        return inputResponder()(gAppTitle, prompt, defaultText).value_or(QString());
+
+    // Where Qt puts it, widened about its centre as far as its title needs.
+    PlacedBox<QInputDialog> dialog([](QInputDialog &shown) {
+        const int missing = TitleBarWidth(shown.windowTitle()) - shown.width();
+        if (missing > 0)
+            shown.setGeometry(shown.x() - missing / 2, shown.y(), shown.width() + missing, shown.height());
+    });
+    dialog.setWindowTitle(gAppTitle);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+void SetMessageResponder(MessageResponder responder)
+{
+    messageResponder() = std::move(responder);
+}
+
+void SetInputResponder(InputResponder responder)
+{
+    inputResponder() = std::move(responder);
+}
+
+void FatalError(const QString &text)
+{
+    if (fatalHandler()) {
+        fatalHandler()(text);
+        std::abort(); // a handler must not return
+    }
+    MsgBox(text, MsgRefusal);
+    CloseMainDatabase();
+    std::fflush(nullptr);
+    std::_Exit(1);
+}
+
+void SetFatalHandler(FatalHandler handler)
+{
+    fatalHandler() = std::move(handler);
+}
+
+} // namespace varnelle

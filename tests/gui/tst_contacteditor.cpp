@@ -1,0 +1,585 @@
+// The contact editor, opened from the main window as the user does: address
+// boxes written by Save only, numbers written at once, the State box's
+// capitals, and every way of leaving it.
+#include "support/Modal.h"
+#include "support/TestSupport.h"
+#include "support/UserActions.h"
+
+#include "ui/Forms.h"
+#include "ui/Globals.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/SortedLists.h"
+#include "ui/widgets/Twips.h"
+#include "store/Database.h"
+#include "ui/contact/PhoneNumberDialog.h"
+#include "ui/contact/ContactDialog.h"
+#include "ui/main/MainWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QInputMethodEvent>
+#include <QTest>
+
+using namespace varnelle;
+using namespace varnelle::test;
+
+namespace {
+
+const char *const AddressFields = "Title, FirstName, LastName, Company, Street, City, State, ZipCode, EMail, Spouse, "
+                                  "Children";
+
+// Types Work (1), Home (2), Fax (3). Contact 1, Smith, has every field and a
+// Home and a Work number (stored in that order); contact 2 has a last name only.
+MainWindow &loadFixture()
+{
+    MainWindow &main = Form<MainWindow>();
+    main.Load();
+    RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Work'), ('Home'), ('Fax')");
+    RunQuery(gDatabase, QString("INSERT INTO Address (IsBusiness, %1) VALUES (1, 'Dr', 'John', 'Smith', 'Acme', "
+                                "'1 Main St', 'Springfield', 'IL', '62701', 'john@acme.test', 'Jane', 'Tim, Tom')")
+                            .arg(AddressFields));
+    RunQuery(gDatabase, "INSERT INTO TelephoneList VALUES (1, 2, '555-0102'), (1, 1, '555-0101')");
+    RunQuery(gDatabase, "INSERT INTO Address (IsBusiness, LastName) VALUES (1, 'Taylor')");
+    main.FillList();
+    return main;
+}
+
+// A contact's address fields; Null reads as an invalid QVariant.
+QVariantList addressRow(int personId)
+{
+    QVariantList row =
+        Rows(DatabaseFileName, QString("SELECT %1 FROM Address WHERE PersonID = ?").arg(AddressFields), {personId})
+            .value(0);
+    for (QVariant &value : row) {
+        if (value.isNull())
+            value = QVariant();
+    }
+    return row;
+}
+
+QList<QVariantList> numberRows()
+{
+    return Rows(DatabaseFileName, "SELECT PersonID, TypeID, Number FROM TelephoneList ORDER BY PersonID, TypeID");
+}
+
+QStringList boxTexts(const ContactDialog &editor)
+{
+    QStringList texts;
+    for (int index : {0, 1, 2, 3, 4, 5})
+        texts << editor.txtFields[index]->text();
+    texts << editor.txtState->text();
+    for (int index : {7, 11, 12, 13})
+        texts << editor.txtFields[index]->text();
+    return texts;
+}
+
+QStringList lines(const QListWidget *list)
+{
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i)
+        result << list->item(i)->text();
+    return result;
+}
+
+QList<int> typeIds(const QListWidget *list)
+{
+    QList<int> result;
+    for (int i = 0; i < list->count(); ++i)
+        result << ItemData(list->item(i));
+    return result;
+}
+
+void click(QPushButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void retype(QLineEdit *box, const QString &text)
+{
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+void selectLine(QListWidget *list, int row)
+{
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+// Opens the editor on the contact listed at row of the main window, runs act
+// in it, and returns when it has closed.
+void editContact(MainWindow &main, int row, std::function<void(ContactDialog &)> act)
+{
+    bool shown = false;
+    WhenShown<ContactDialog>([&](ContactDialog &editor) {
+        shown = true;
+        act(editor);
+    });
+    main.lstAddress->setCurrentRow(row);
+    click(main.cmdEdit);
+    QVERIFY(shown);
+}
+
+// Stores a number through the number dialog, choosing its type with the keyboard.
+void answerNumberDialog(const QString &type, const QString &number)
+{
+    WhenShown<PhoneNumberDialog>([=](PhoneNumberDialog &dialog) {
+        dialog.cmbType->setFocus();
+        const int target = dialog.cmbType->findText(type);
+        while (dialog.cmbType->isEnabled() && target >= 0 && dialog.cmbType->currentIndex() != target)
+            QTest::keyClick(dialog.cmbType, dialog.cmbType->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+        dialog.txtNumber->selectAll();
+        QTest::keyClicks(dialog.txtNumber, number);
+        click(dialog.cmdSave);
+    });
+}
+
+} // namespace
+
+class ContactEditorTest : public QObject {
+    Q_OBJECT
+private slots:
+    void controlsStandWhereTheyBelongInTabOrder();
+    void showsTheContactWithNumbersInTypeCreationOrder();
+    void saveStoresEveryBoxAndEmptiedBoxesAsNull();
+    void cancelDiscardsAddressEditsButKeepsNumberChanges();
+    void frameCloseAndEscapeActAsCancel();
+    void typedTextSurvivesAddingANumber();
+    void editNumberReplacesTheLineInPlace();
+    void enterInTheNumberListEditsOnlyWithASelection();
+    void numberSelectionStaysOnEmptyClickAndCtrlClick();
+    void stateBoxCapitalisesTypedLettersOnly();
+    void secondShowingForAnotherContactShowsOnlyThatContact();
+    void contactNotFoundHidesWithoutMessage();
+    void refusedSaveKeepsTheEditorOpenWithTheEntries();
+    void untouchedEmptyTextsAreKept();
+    void emojiAtTheLimitIsKeptWholeAndNulDropped_data();
+    void emojiAtTheLimitIsKeptWholeAndNulDropped();
+};
+
+void ContactEditorTest::controlsStandWhereTheyBelongInTabOrder()
+{
+    TempWorkDir dir;
+    ContactDialog &editor = Form<ContactDialog>();
+    QCOMPARE(editor.size(), TwipsSize(7095, 5610));
+    QVERIFY(!(editor.windowFlags() & Qt::WindowMinimizeButtonHint));
+    QCOMPARE(editor.txtState->geometry(), QRect(TwipsToPixels(4080), TwipsToPixels(1680), TwipsToPixels(615),
+                                                TwipsToPixels(285)));
+    QCOMPARE(editor.findChild<QListWidget *>("lstNumbers")->geometry(),
+             QRect(TwipsToPixels(1560), TwipsToPixels(3120), TwipsToPixels(3975), TwipsToPixels(1620)));
+    QCOMPARE(editor.findChild<QLabel *>("lblLabels_11")->text(), QString("E-Mail Address:"));
+    QVERIFY(editor.findChild<QPushButton *>("cmdSave")->isDefault());
+    QTest::keyClicks(editor.txtFields[13], QString(51, u'x'));
+    QCOMPARE(editor.txtFields[13]->text(), QString(50, u'x'));
+    QVERIFY(!editor.findChild<QLineEdit *>("txtFields_6"));
+
+    QStringList order;
+    QWidget *w = editor.txtFields[0];
+    for (int i = 0; i < 17; ++i, w = w->nextInFocusChain()) {
+        while (!(w->focusPolicy() & Qt::TabFocus))
+            w = w->nextInFocusChain();
+        order << w->objectName();
+    }
+    QCOMPARE(order, (QStringList{"txtFields_0", "txtFields_1", "txtFields_2", "txtFields_3", "txtFields_4",
+                                 "txtFields_5", "txtState", "txtFields_7", "txtFields_11", "txtFields_12",
+                                 "txtFields_13", "lstNumbers", "cmdAdd", "cmdEdit", "cmdDelete", "cmdSave",
+                                 "cmdCancel"}));
+}
+
+void ContactEditorTest::showsTheContactWithNumbersInTypeCreationOrder()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadFixture();
+    editContact(main, 0, [](ContactDialog &editor) {
+        QCOMPARE(editor.windowTitle(), QString("Edit Address"));
+        QCOMPARE(boxTexts(editor), (QStringList{"Dr", "John", "Smith", "Acme", "1 Main St", "Springfield", "IL",
+                                                "62701", "john@acme.test", "Jane", "Tim, Tom"}));
+        QCOMPARE(lines(editor.lstNumbers), (QStringList{"Work\t555-0101", "Home\t555-0102"}));
+        QCOMPARE(typeIds(editor.lstNumbers), (QList<int>{1, 2}));
+        QVERIFY(!editor.cmdEdit->isEnabled() && !editor.cmdDelete->isEnabled());
+        QCOMPARE(editor.focusWidget(), editor.txtFields[0]);
+        selectLine(editor.lstNumbers, 1);
+        QVERIFY(editor.cmdEdit->isEnabled() && editor.cmdDelete->isEnabled());
+        click(editor.cmdCancel);
+    });
+    QVERIFY(boxes.messages.isEmpty());
+}
+
+void ContactEditorTest::saveStoresEveryBoxAndEmptiedBoxesAsNull()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadFixture();
+    gRefreshCriteria = false;
+    editContact(main, 0, [](ContactDialog &editor) {
+        retype(editor.txtFields[1], "Jon");
+        retype(editor.txtFields[3], "");
+        retype(editor.txtFields[13], "");
+        retype(editor.txtFields[11], "jon@acme.test");
+        click(editor.cmdSave);
+        QVERIFY(!editor.isVisible());
+    });
+    QCOMPARE(gPersonID, 1);
+    QVERIFY(gRefreshCriteria);
+    QCOMPARE(addressRow(1), (QVariantList{"Dr", "Jon", "Smith", QVariant(), "1 Main St", "Springfield", "IL", "62701",
+                                          "jon@acme.test", "Jane", QVariant()}));
+    QCOMPARE(Rows(DatabaseFileName, "SELECT Company IS NULL, Children IS NULL, IsBusiness FROM Address "
+                                    "WHERE PersonID = 1"),
+             (QList<QVariantList>{{1, 1, 1}}));
+    QCOMPARE(main.lstAddress->item(0)->text().left(9), QString("Smith, Jo"));
+}
+
+void ContactEditorTest::cancelDiscardsAddressEditsButKeepsNumberChanges()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadFixture();
+    gRefreshCriteria = false;
+    editContact(main, 0, [&](ContactDialog &editor) {
+        retype(editor.txtFields[1], "Changed");
+        selectLine(editor.lstNumbers, 0);
+        click(editor.cmdDelete); // answered No
+        QCOMPARE(editor.lstNumbers->count(), 2);
+        boxes.answer(AnswerYes);
+        click(editor.cmdDelete);
+        QCOMPARE(lines(editor.lstNumbers), QStringList{"Home\t555-0102"});
+        QVERIFY(!editor.cmdEdit->isEnabled() && !editor.cmdDelete->isEnabled());
+        click(editor.cmdCancel);
+    });
+    QCOMPARE(boxes.texts(), (QStringList{"Delete Work\t555-0101?", "Delete Work\t555-0101?"}));
+    QCOMPARE(boxes.messages[0].style, int(MsgConfirm));
+    QCOMPARE(gPersonID, 0);
+    QVERIFY(!gRefreshCriteria);
+    QCOMPARE(addressRow(1)[1].toString(), QString("John"));
+    QCOMPARE(numberRows(), (QList<QVariantList>{{1, 2, "555-0102"}}));
+}
+
+void ContactEditorTest::frameCloseAndEscapeActAsCancel()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadFixture();
+    const QVariantList before = addressRow(1);
+    editContact(main, 0, [](ContactDialog &editor) {
+        retype(editor.txtFields[2], "Framed");
+        editor.close();
+        QVERIFY(!editor.isVisible());
+    });
+    QCOMPARE(gPersonID, 0);
+    QCOMPARE(addressRow(1), before);
+
+    editContact(main, 0, [](ContactDialog &editor) {
+        retype(editor.txtFields[2], "Escaped");
+        QTest::keyClick(editor.txtFields[2], Qt::Key_Escape);
+        QVERIFY(!editor.isVisible());
+    });
+    QCOMPARE(gPersonID, 0);
+    QCOMPARE(addressRow(1), before);
+
+    // Enter on the focused Cancel button cancels; Enter in a box saves (Save is the default button).
+    editContact(main, 0, [](ContactDialog &editor) {
+        retype(editor.txtFields[2], "Entered");
+        editor.cmdCancel->setFocus();
+        QTest::keyClick(editor.cmdCancel, Qt::Key_Return);
+        QVERIFY(!editor.isVisible());
+    });
+    QCOMPARE(gPersonID, 0);
+    QCOMPARE(addressRow(1), before);
+    editContact(main, 0, [](ContactDialog &editor) {
+        retype(editor.txtFields[2], "Entered");
+        QTest::keyClick(editor.txtFields[2], Qt::Key_Return);
+        QVERIFY(!editor.isVisible());
+    });
+    QCOMPARE(gPersonID, 1);
+    QCOMPARE(Rows(DatabaseFileName, "SELECT LastName FROM Address WHERE PersonID = 1")[0][0].toString(),
+             QString("Entered"));
+
+    // A new contact left through the frame is removed again, as after Cancel.
+    const int contacts = Rows(DatabaseFileName, "SELECT count(*) FROM Address")[0][0].toInt();
+    WhenShown<ContactDialog>([](ContactDialog &editor) {
+        QTest::keyClicks(editor.txtFields[2], "Closed");
+        editor.close();
+    });
+    click(main.cmdAdd);
+    QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM Address")[0][0].toInt(), contacts);
+    QCOMPARE(main.lstAddress->count(), 2);
+}
+
+void ContactEditorTest::typedTextSurvivesAddingANumber()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadFixture();
+    editContact(main, 1, [](ContactDialog &editor) {
+        QTest::keyClicks(editor.txtFields[1], "Tina");
+        QTest::keyClicks(editor.txtFields[5], "Shelbyville");
+        answerNumberDialog("Home", "555-0201");
+        click(editor.cmdAdd);
+        answerNumberDialog("Fax", "555-0203");
+        click(editor.cmdAdd);
+        // Appended in the order added, whatever the type names.
+        QCOMPARE(lines(editor.lstNumbers), (QStringList{"Home\t555-0201", "Fax\t555-0203"}));
+        QCOMPARE(typeIds(editor.lstNumbers), (QList<int>{2, 3}));
+        QCOMPARE(editor.txtFields[1]->text(), QString("Tina"));
+        QCOMPARE(editor.txtFields[5]->text(), QString("Shelbyville"));
+        QCOMPARE(editor.windowTitle(), QString("Edit Address"));
+        click(editor.cmdSave);
+    });
+    QCOMPARE(gPersonID, 2);
+    QCOMPARE(addressRow(2).mid(1, 2), (QVariantList{"Tina", "Taylor"}));
+    QCOMPARE(addressRow(2)[5].toString(), QString("Shelbyville"));
+    QCOMPARE(numberRows().mid(2), (QList<QVariantList>{{2, 2, "555-0201"}, {2, 3, "555-0203"}}));
+    // The main window's line now shows the number of the lowest type.
+    QVERIFY(main.lstAddress->item(1)->text().endsWith("\t555-0201"));
+    QVERIFY(boxes.messages.isEmpty());
+}
+
+void ContactEditorTest::editNumberReplacesTheLineInPlace()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadFixture();
+    editContact(main, 0, [](ContactDialog &editor) {
+        selectLine(editor.lstNumbers, 0);
+        answerNumberDialog("Work", "555-0111");
+        click(editor.cmdEdit);
+        QCOMPARE(lines(editor.lstNumbers), (QStringList{"Work\t555-0111", "Home\t555-0102"}));
+        QCOMPARE(typeIds(editor.lstNumbers), (QList<int>{1, 2}));
+        QVERIFY(editor.lstNumbers->selectedItems().isEmpty());
+        QVERIFY(!editor.cmdEdit->isEnabled() && !editor.cmdDelete->isEnabled());
+
+        // Cancelled in the dialog: the list stays as it was.
+        selectLine(editor.lstNumbers, 1);
+        WhenShown<PhoneNumberDialog>([](PhoneNumberDialog &dialog) { click(dialog.cmdCancel); });
+        click(editor.cmdEdit);
+        QCOMPARE(lines(editor.lstNumbers), (QStringList{"Work\t555-0111", "Home\t555-0102"}));
+        click(editor.cmdCancel);
+    });
+    QCOMPARE(numberRows(), (QList<QVariantList>{{1, 1, "555-0111"}, {1, 2, "555-0102"}}));
+}
+
+void ContactEditorTest::enterInTheNumberListEditsOnlyWithASelection()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadFixture();
+    editContact(main, 0, [](ContactDialog &editor) {
+        int dialogShownFor = 0;
+        selectLine(editor.lstNumbers, 1);
+        WhenShown<PhoneNumberDialog>([&](PhoneNumberDialog &dialog) {
+            dialogShownFor = gTypeID;
+            click(dialog.cmdCancel);
+        });
+        QTest::keyClick(editor.lstNumbers, Qt::Key_Return);
+        QCOMPARE(dialogShownFor, 2);
+        QVERIFY(editor.isVisible());
+
+        // A double-click on a line does the same.
+        dialogShownFor = 0;
+        const QPoint onWork = editor.lstNumbers->visualItemRect(editor.lstNumbers->item(0)).center();
+        WhenShown<PhoneNumberDialog>([&](PhoneNumberDialog &dialog) {
+            dialogShownFor = gTypeID;
+            click(dialog.cmdCancel);
+        });
+        QTest::mouseClick(editor.lstNumbers->viewport(), Qt::LeftButton, {}, onWork);
+        QTest::mouseDClick(editor.lstNumbers->viewport(), Qt::LeftButton, {}, onWork);
+        QCOMPARE(dialogShownFor, 1);
+
+        // With nothing selected, Enter is the form's: Save.
+        editor.lstNumbers->clearSelection();
+        retype(editor.txtFields[0], "Prof");
+        editor.lstNumbers->setFocus();
+        QTest::keyClick(editor.lstNumbers, Qt::Key_Return);
+        QVERIFY(!editor.isVisible());
+    });
+    QCOMPARE(gPersonID, 1);
+    QCOMPARE(addressRow(1)[0].toString(), QString("Prof"));
+}
+
+void ContactEditorTest::numberSelectionStaysOnEmptyClickAndCtrlClick()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadFixture();
+    editContact(main, 0, [](ContactDialog &editor) {
+        QCOMPARE(selectedRowsAfterClicks(editor.lstNumbers, 1), (QList<int>{1, 1, 1, 1}));
+        QVERIFY(editor.cmdEdit->isEnabled() && editor.cmdDelete->isEnabled());
+        click(editor.cmdCancel);
+    });
+}
+
+void ContactEditorTest::stateBoxCapitalisesTypedLettersOnly()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadFixture();
+    editContact(main, 1, [](ContactDialog &editor) {
+        QLineEdit *state = editor.txtState;
+        QTest::keyClicks(state, "ny");
+        QCOMPARE(state->text(), QString("NY"));
+        QTest::keyClick(state, Qt::Key_Backspace);
+        QTest::keyClicks(state, "-7");
+        QCOMPARE(state->text(), QString("N-")); // no case, unchanged; at most two characters
+
+        // A letter composed through an input method is typed, too.
+        state->clear();
+        QInputMethodEvent composed;
+        composed.setCommitString(QString::fromUtf8("\u00e9"));
+        QApplication::sendEvent(state, &composed);
+        QCOMPARE(state->text(), QString::fromUtf8("\u00c9"));
+
+        state->clear();
+        QApplication::clipboard()->setText("ny");
+        QTest::keyClick(state, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(state->text(), QString("ny"));
+        click(editor.cmdSave);
+    });
+    QCOMPARE(addressRow(2)[6].toString(), QString("ny"));
+}
+
+void ContactEditorTest::secondShowingForAnotherContactShowsOnlyThatContact()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadFixture();
+    editContact(main, 0, [](ContactDialog &editor) {
+        QTest::keyClicks(editor.txtFields[12], " and Joe");
+        click(editor.cmdCancel);
+    });
+    editContact(main, 1, [](ContactDialog &editor) {
+        QCOMPARE(editor.windowTitle(), QString("Edit Address"));
+        QCOMPARE(boxTexts(editor), (QStringList{"", "", "Taylor", "", "", "", "", "", "", "", ""}));
+        QCOMPARE(editor.lstNumbers->count(), 0);
+        QVERIFY(!editor.cmdEdit->isEnabled() && !editor.cmdDelete->isEnabled());
+        click(editor.cmdSave);
+    });
+    // Saving the second contact wrote nothing of the first into it.
+    QCOMPARE(addressRow(2), (QVariantList{QVariant(), QVariant(), "Taylor", QVariant(), QVariant(), QVariant(),
+                                          QVariant(), QVariant(), QVariant(), QVariant(), QVariant()}));
+    QCOMPARE(addressRow(1)[9].toString(), QString("Jane"));
+}
+
+void ContactEditorTest::contactNotFoundHidesWithoutMessage()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    loadFixture();
+    gPersonID = 99;
+    ContactDialog &editor = Form<ContactDialog>();
+    editor.exec();
+    QVERIFY(!editor.isVisible());
+    QCOMPARE(gPersonID, 0);
+    QVERIFY(boxes.messages.isEmpty());
+
+    // The next showing for a contact that exists works as usual.
+    gPersonID = 2;
+    WhenShown<ContactDialog>([](ContactDialog &shown) {
+        QCOMPARE(shown.txtFields[2]->text(), QString("Taylor"));
+        click(shown.cmdSave);
+    });
+    editor.exec();
+    QCOMPARE(gPersonID, 2);
+}
+
+void ContactEditorTest::refusedSaveKeepsTheEditorOpenWithTheEntries()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadFixture();
+    const QVariantList before = addressRow(1);
+    Exec(DatabaseFileName, "CREATE TRIGGER no_edits BEFORE UPDATE ON Address "
+                           "BEGIN SELECT RAISE(ABORT, 'contacts are read-only today'); END");
+    gRefreshCriteria = false;
+    editContact(main, 0, [&](ContactDialog &editor) {
+        retype(editor.txtFields[1], "Johnny");
+        click(editor.cmdSave);
+        QCOMPARE(boxes.messages.size(), 1);
+        QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
+        QVERIFY2(boxes.messages[0].text.contains("contacts are read-only today"), qPrintable(boxes.messages[0].text));
+        QVERIFY(editor.isVisible());
+        QCOMPARE(editor.txtFields[1]->text(), QString("Johnny"));
+        QCOMPARE(gPersonID, 1);
+        QVERIFY(!gRefreshCriteria);
+        QCOMPARE(addressRow(1), before);
+
+        // Allowed again: the same entries, with one more correction, are saved.
+        Exec(DatabaseFileName, "DROP TRIGGER no_edits");
+        QTest::keyClicks(editor.txtFields[1], "!");
+        click(editor.cmdSave);
+        QVERIFY(!editor.isVisible());
+    });
+    QCOMPARE(boxes.messages.size(), 1);
+    QCOMPARE(gPersonID, 1);
+    QVERIFY(gRefreshCriteria);
+    QCOMPARE(addressRow(1)[1].toString(), QString("Johnny!"));
+
+    // A contact deleted while it is being edited is reported, not silently lost.
+    editContact(main, 1, [&](ContactDialog &editor) {
+        QTest::keyClicks(editor.txtFields[1], "Tess");
+        Exec(DatabaseFileName, "DELETE FROM Address WHERE PersonID = 2");
+        click(editor.cmdSave);
+        QVERIFY(editor.isVisible());
+        QCOMPARE(editor.txtFields[1]->text(), QString("Tess"));
+        click(editor.cmdCancel);
+    });
+    QCOMPARE(boxes.messages.size(), 2);
+    QCOMPARE(boxes.messages[1].text, QString("The changes were not saved: this contact is no longer in the database."));
+    QCOMPARE(gPersonID, 0);
+}
+
+void ContactEditorTest::untouchedEmptyTextsAreKept()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadFixture();
+    RunQuery(gDatabase, "UPDATE Address SET Title = '', Company = '' WHERE PersonID = 2");
+    editContact(main, 1, [](ContactDialog &editor) {
+        retype(editor.txtFields[2], "Tailor");
+        click(editor.cmdSave);
+    });
+    QCOMPARE(Rows(DatabaseFileName, "SELECT LastName, Title, Company, FirstName IS NULL, City IS NULL FROM Address "
+                                    "WHERE PersonID = 2"),
+             (QList<QVariantList>{{"Tailor", "", "", 1, 1}}));
+}
+
+void ContactEditorTest::emojiAtTheLimitIsKeptWholeAndNulDropped_data()
+{
+    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("first name") << 1 << "FirstName" << 15;
+    QTest::newRow("last name") << 2 << "LastName" << 25;
+    QTest::newRow("city") << 5 << "City" << 25;
+}
+
+void ContactEditorTest::emojiAtTheLimitIsKeptWholeAndNulDropped()
+{
+    QFETCH(int, box);
+    QFETCH(QString, field);
+    QFETCH(int, limit);
+    TempWorkDir dir;
+    MainWindow &main = loadFixture();
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // one character, two UTF-16 units
+    const QString letters(limit - 2, u'a');
+    editContact(main, 1, [&](ContactDialog &editor) {
+        QLineEdit *edit = editor.txtFields[box];
+        // Typed: the emoji fills the last place; one more does not fit at all.
+        retype(edit, letters + "b");
+        typeText(edit, emoji + emoji);
+        QCOMPARE(edit->text(), letters + "b" + emoji);
+        // Pasted: a NUL is dropped, and of what does not fit nothing is split.
+        edit->selectAll();
+        QApplication::clipboard()->setText(letters + QChar(u'\0') + "c" + emoji + emoji);
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), letters + "c" + emoji);
+        click(editor.cmdSave);
+    });
+    const QString stored = Rows(DatabaseFileName, QString("SELECT %1 FROM Address WHERE PersonID = 2").arg(field))
+                               .value(0).value(0).toString();
+    QCOMPARE(stored, letters + "c" + emoji);
+    QVERIFY(!stored.contains(QChar::ReplacementCharacter));
+}
+
+QTEST_MAIN(ContactEditorTest)
+#include "tst_contacteditor.moc"

@@ -1,0 +1,580 @@
+// The main window's contact list: filling, line format, add, edit, delete and
+// the business/personal switch, driven through the window's controls.
+#include "support/Modal.h"
+#include "support/TestSupport.h"
+#include "support/UserActions.h"
+
+#include "ui/main/ContactLines.h"
+#include "ui/Forms.h"
+#include "ui/Globals.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/SortedLists.h"
+#include "store/Database.h"
+#include "ui/contact/PhoneNumberDialog.h"
+#include "ui/contact/ContactDialog.h"
+#include "ui/main/MainWindow.h"
+
+#include <QComboBox>
+#include <QFontMetricsF>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QTest>
+#include <algorithm>
+
+using namespace varnelle;
+using namespace varnelle::test;
+
+namespace {
+
+constexpr double LimitPixels = 2750.0 / 15.0;
+
+MainWindow &loadMain()
+{
+    MainWindow &main = Form<MainWindow>();
+    main.Load();
+    return main;
+}
+
+std::int32_t addContact(bool isBusiness, const QVariant &last, const QVariant &first)
+{
+    return RunQuery(gDatabase, "INSERT INTO Address (IsBusiness, LastName, FirstName) VALUES (?, ?, ?)",
+                    {isBusiness, last, first})
+        .lastInsertId()
+        .toInt();
+}
+
+void addNumber(std::int32_t personId, int typeId, const QVariant &number)
+{
+    RunQuery(gDatabase, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)",
+             {personId, typeId, number});
+}
+
+QStringList texts(const QListWidget *list)
+{
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i)
+        result << list->item(i)->text();
+    return result;
+}
+
+QList<int> ids(const QListWidget *list)
+{
+    QList<int> result;
+    for (int i = 0; i < list->count(); ++i)
+        result << ItemData(list->item(i));
+    return result;
+}
+
+QStringList names(const QListWidget *list)
+{
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i)
+        result << NameOfLine(list->item(i)->text());
+    return result;
+}
+
+QList<QVariantList> allRows()
+{
+    return Rows(DatabaseFileName, "SELECT 'A', PersonID, IsBusiness, LastName, FirstName, NULL FROM Address "
+                                  "UNION ALL SELECT 'N', PersonID, TypeID, Number, NULL, NULL FROM TelephoneList "
+                                  "ORDER BY 1, 2, 3");
+}
+
+bool nothingSelected(const MainWindow &main)
+{
+    return main.lstAddress->selectedItems().isEmpty() && !main.cmdEdit->isEnabled() && !main.cmdDelete->isEnabled();
+}
+
+void click(QPushButton *button)
+{
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void select(MainWindow &main, int row)
+{
+    QListWidget *list = main.lstAddress;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+}
+
+// The padding rule measured the slow way, one space at a time.
+QString padOneByOne(QString s, const std::function<qreal(const QString &)> &width)
+{
+    while (s.size() < 42)
+        s += ' ';
+    while (width(s) <= LimitPixels)
+        s += ' ';
+    return s;
+}
+
+} // namespace
+
+class ContactListTest : public QObject {
+    Q_OBJECT
+private slots:
+    void nameColumnForEachNameCombination();
+    void lineShowsTheNumberOfTheLowestType();
+    void paddingMatchesMeasuringSpaceBySpace();
+    void paddingStopsWhenSpacesHaveNoWidth();
+    void listHoldsTheViewSortedWithoutRegardToCaseOrAccents();
+    void sortedFillPlacesStraysAndLaterEntries();
+    void emptyViewAndViewWithOnlyOtherContacts();
+    void switchingTwiceReturnsTheSameListAndCaptions();
+    void addThenCancelLeavesDatabaseAndListAsBefore();
+    void addThenSaveShowsTheLineAtItsPlaceUnselected();
+    void editThenCancelKeepsTheEntrySelected();
+    void selectionStaysOnEmptyClickAndCtrlClick();
+    void editThenSaveRebuildsTheLine();
+    void doubleClickAndEnterOpenTheEditor();
+    void deleteAsksAndRemovesExactlyTheContactsRows();
+    void deleteFailureChangesNothingAndShowsOneMessage();
+};
+
+void ContactListTest::nameColumnForEachNameCombination()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadMain();
+    const QString last25 = "Abcdefghijklmnopqrstuvwxy";
+    const QString first15 = "Abcdefghijklmno";
+    const struct {
+        QVariant last, first;
+        QString column;
+    } cases[] = {
+        {"Smith", "John", "Smith, John"}, {"Smith", QVariant(), "Smith"}, {"Smith", "", "Smith"},
+        {QVariant(), "John", "John"},     {"", "John", "John"},           {QVariant(), QVariant(), "Unknown"},
+        {"", "", "Unknown"},              {last25, first15, last25 + ", " + first15},
+    };
+    for (const auto &c : cases)
+        addContact(true, c.last, c.first);
+    main.FillList();
+
+    const QFontMetricsF metrics(main.font());
+    QCOMPARE(main.lstAddress->count(), int(std::size(cases)));
+    for (int row = 0; row < main.lstAddress->count(); ++row) {
+        const QString line = main.lstAddress->item(row)->text();
+        const int person = ItemData(main.lstAddress->item(row));
+        const auto &c = cases[person - 1];
+        QVERIFY2(!line.contains('\t'), qPrintable(line)); // no numbers
+        QCOMPARE(line.left(42), c.column.leftJustified(42));
+        QCOMPARE(NameOfLine(line), c.column);
+        // Then spaces up to the first width above 2750 twips in the window's font.
+        QVERIFY(metrics.horizontalAdvance(line) > LimitPixels);
+        QVERIFY(line.size() == 42 || metrics.horizontalAdvance(line.chopped(1)) <= LimitPixels);
+        QCOMPARE(line.mid(42).count(' '), line.size() - 42);
+    }
+    // The longest names fill the column without a pad space.
+    const QString longest = main.FormatLine(8);
+    QCOMPARE(longest.left(42), last25 + ", " + first15);
+    QCOMPARE(main.FormatLine(6), padOneByOne("Unknown", [&](const QString &s) { return metrics.horizontalAdvance(s); }));
+}
+
+void ContactListTest::lineShowsTheNumberOfTheLowestType()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadMain();
+    const int both = addContact(true, "Both", QVariant());
+    addNumber(both, 3, "555-0003");
+    addNumber(both, 1, "555-0001");
+    const int nullNumber = addContact(true, "Null", QVariant());
+    addNumber(nullNumber, 2, QVariant());
+    const int other = addContact(true, "Other", QVariant());
+    addNumber(other + 1, 1, "555-0999"); // someone else's number
+    main.FillList();
+
+    QCOMPARE(texts(main.lstAddress).size(), 3);
+    QCOMPARE(main.lstAddress->item(0)->text().section('\t', 1), QString("555-0001"));
+    QCOMPARE(main.lstAddress->item(0)->text().count('\t'), 1);
+    QVERIFY(main.lstAddress->item(1)->text().endsWith('\t')); // a Null number: the tab, then nothing
+    QVERIFY(!main.lstAddress->item(2)->text().contains('\t'));
+    // A single line is built the same way as the filled list.
+    QCOMPARE(main.FormatLine(both), main.lstAddress->item(0)->text());
+    QCOMPARE(main.FormatLine(nullNumber), main.lstAddress->item(1)->text());
+}
+
+void ContactListTest::paddingMatchesMeasuringSpaceBySpace()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadMain();
+    const QFontMetricsF metrics(main.font());
+    const LinePadder padder(main.font());
+    const auto measure = [&](const QString &s) { return metrics.horizontalAdvance(s); };
+
+    // Narrow, wide, accented and non-Latin names, with and without kerning pairs.
+    QStringList samples = {"i",          "Ill, Lili",  "WWWWWWWWWWWWWWWWWWWWWWWWW, MMMMMMMMMMMMMMM",
+                           "AVAWAY, To", "Ærøskøbing", QString::fromUtf8("Ωμέγα, Δέλτα"),
+                           QString::fromUtf8("Nguyễn, Văn"), QString::fromUtf8("e\u0301te\u0301")};
+    QRandomGenerator random(7);
+    const QString letters = QString::fromUtf8("abcdefghijklmnopqrstuvwxyzAVTWYLfi .,'-éüßÅ");
+    for (int i = 0; i < 300; ++i) {
+        QString name;
+        const int length = random.bounded(1, 43);
+        for (int k = 0; k < length; ++k)
+            name += letters[random.bounded(letters.size())];
+        samples << name;
+    }
+    for (const QString &name : samples) {
+        const QString padded = padder.Pad(name);
+        QCOMPARE(padded, padOneByOne(name, measure));
+        QCOMPARE(padder.Width(padded), metrics.horizontalAdvance(padded));
+    }
+}
+
+void ContactListTest::paddingStopsWhenSpacesHaveNoWidth()
+{
+    // A font that draws spaces with no width would never reach the limit.
+    const LinePadder noSpace([](const QString &s) { return qreal(QString(s).remove(' ').size()); });
+    QCOMPARE(noSpace.Pad("Smith"), QString("Smith").leftJustified(42));
+
+    // With a measure of its own the padder still adds the spaces one by one would.
+    const auto halfSpaces = [](const QString &s) { return s.count(' ') * 2.5 + (s.size() - s.count(' ')) * 4.0; };
+    const LinePadder padder(halfSpaces);
+    for (const QString &name : {QString("A"), QString("Smith, John"), QString(40, 'x'), QString(42, 'W')})
+        QCOMPARE(padder.Pad(name), padOneByOne(name, halfSpaces));
+}
+
+void ContactListTest::listHoldsTheViewSortedWithoutRegardToCaseOrAccents()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadMain();
+    const int adams = addContact(true, "adams", "Zoe");
+    const int adamson = addContact(true, "ADAMSON", QVariant());
+    const int baker = addContact(true, "Baker", "anna");
+    const int anne = addContact(true, QVariant(), "Anne"); // sorts by its first name
+    const int unknown = addContact(true, QVariant(), QVariant());
+    const int zeller = addContact(true, "Zeller", QVariant());
+    const int zed = addContact(true, "Zed", QVariant());
+    addContact(false, "Able", "Personal");
+    const int emile = addContact(true, QString::fromUtf8("Émile"), "Ä");
+    const int aerzte = addContact(true, QString::fromUtf8("Ärzte"), QVariant());
+    main.FillList();
+
+    // Accented letters sort with their base letters, not after Z.
+    QCOMPARE(names(main.lstAddress),
+             (QStringList{"adams, Zoe", "ADAMSON", "Anne", QString::fromUtf8("Ärzte"), "Baker, anna",
+                          QString::fromUtf8("Émile, Ä"), "Unknown", "Zed", "Zeller"}));
+    QCOMPARE(ids(main.lstAddress), (QList<int>{adams, adamson, anne, aerzte, baker, emile, unknown, zed, zeller}));
+    QStringList sorted = texts(main.lstAddress);
+    std::stable_sort(sorted.begin(), sorted.end(), ListTextLess);
+    QCOMPARE(texts(main.lstAddress), sorted);
+    QVERIFY(nothingSelected(main));
+    QCOMPARE(main.cmdSwap->text(), QString("&Business"));
+}
+
+void ContactListTest::sortedFillPlacesStraysAndLaterEntries()
+{
+    TempWorkDir dir;
+    QListWidget list;
+    list.setSortingEnabled(true);
+    QRandomGenerator random(11);
+    for (int round = 0; round < 20; ++round) {
+        // Mostly in order, with a few entries out of place at either end or anywhere.
+        std::vector<ListEntry> entries;
+        for (int i = 0; i < 200; ++i)
+            entries.emplace_back(QString("name%1").arg(i, 3, 10, QChar('0')), i);
+        for (int k = 0; k < round; ++k)
+            std::swap(entries[random.bounded(200)], entries[random.bounded(200)]);
+        entries.emplace(entries.begin(), "ZZZ first", 1000);
+        entries.emplace_back("aaa last", 1001);
+        entries.emplace_back("NAME050", 1002);
+        FillSortedList(&list, entries);
+
+        QCOMPARE(list.count(), 203);
+        QStringList expected;
+        for (const ListEntry &e : entries)
+            expected << e.first;
+        std::stable_sort(expected.begin(), expected.end(), ListTextLess);
+        QCOMPARE(texts(&list), expected);
+        for (int row = 0; row < list.count(); ++row) {
+            const auto match = std::find_if(entries.begin(), entries.end(),
+                                            [&](const ListEntry &e) { return e.first == list.item(row)->text(); });
+            QCOMPARE(ItemData(list.item(row)), match->second);
+        }
+    }
+    // The list still sorts what comes later.
+    QVERIFY(list.isSortingEnabled());
+    AddListEntry(&list, "name0505", 7);
+    QCOMPARE(list.item(list.row(list.findItems("name051", Qt::MatchExactly).first()) - 1)->text(), QString("name0505"));
+}
+
+void ContactListTest::emptyViewAndViewWithOnlyOtherContacts()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadMain();
+    QCOMPARE(main.lstAddress->count(), 0);
+    QVERIFY(nothingSelected(main));
+
+    addContact(false, "Personal", "Only");
+    main.FillList();
+    QCOMPARE(main.lstAddress->count(), 0);
+    QVERIFY(nothingSelected(main));
+
+    // Enter, Edit and Delete with nothing to act on do nothing.
+    ScriptedBoxes boxes;
+    gPersonID = -5;
+    QTest::keyClick(main.lstAddress, Qt::Key_Return);
+    main.cmdEdit_Click();
+    main.cmdDelete_Click();
+    QCOMPARE(gPersonID, -5);
+    QVERIFY(boxes.messages.isEmpty());
+
+    click(main.cmdSwap);
+    QCOMPARE(names(main.lstAddress), QStringList{"Personal, Only"});
+}
+
+void ContactListTest::switchingTwiceReturnsTheSameListAndCaptions()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadMain();
+    addContact(true, "Business", "One");
+    addContact(true, "Business", "Two");
+    addContact(false, "Personal", "Three");
+    main.FillList();
+    const QStringList business = texts(main.lstAddress);
+    const QList<int> businessIds = ids(main.lstAddress);
+    select(main, 1);
+    QVERIFY(main.cmdEdit->isEnabled());
+
+    click(main.cmdSwap);
+    QVERIFY(!gIsBusiness);
+    QCOMPARE(main.cmdSwap->text(), QString("&Personal"));
+    QCOMPARE(names(main.lstAddress), QStringList{"Personal, Three"});
+    QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness FROM Setup"), (QList<QVariantList>{{0}}));
+    QVERIFY(nothingSelected(main));
+
+    click(main.cmdSwap);
+    QVERIFY(gIsBusiness);
+    QCOMPARE(main.cmdSwap->text(), QString("&Business"));
+    QCOMPARE(texts(main.lstAddress), business);
+    QCOMPARE(ids(main.lstAddress), businessIds);
+    QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness FROM Setup"), (QList<QVariantList>{{1}}));
+    QVERIFY(nothingSelected(main));
+}
+
+void ContactListTest::addThenCancelLeavesDatabaseAndListAsBefore()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadMain();
+    RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Home')");
+    addNumber(addContact(true, "Kept", "Karl"), 1, "555-0100");
+    main.FillList();
+    const QList<QVariantList> rowsBefore = allRows();
+    const QStringList listBefore = texts(main.lstAddress);
+
+    bool shown = false;
+    WhenShown<ContactDialog>([&](ContactDialog &editor) {
+        shown = true;
+        // While the editor is open the new contact is listed and selected.
+        QCOMPARE(main.lstAddress->count(), 2);
+        QCOMPARE(NameOfLine(main.lstAddress->selectedItems().value(0)->text()), QString("Unknown"));
+        QTest::keyClicks(editor.txtFields[1], "Temporary");
+        // A number stored for the new contact goes with it.
+        WhenShown<PhoneNumberDialog>([](PhoneNumberDialog &dialog) {
+            dialog.cmbType->setCurrentIndex(0);
+            QTest::keyClicks(dialog.txtNumber, "555-0199");
+            click(dialog.cmdSave);
+        });
+        click(editor.cmdAdd);
+        QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM TelephoneList")[0][0].toInt(), 2);
+        click(editor.cmdCancel);
+    });
+    click(main.cmdAdd);
+
+    QVERIFY(shown);
+    QCOMPARE(gPersonID, 0);
+    QCOMPARE(allRows(), rowsBefore);
+    QCOMPARE(texts(main.lstAddress), listBefore);
+    QVERIFY(nothingSelected(main));
+    QVERIFY(boxes.messages.isEmpty());
+}
+
+void ContactListTest::addThenSaveShowsTheLineAtItsPlaceUnselected()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadMain();
+    click(main.cmdSwap); // the personal view
+    addContact(false, "Adams", "Amy");
+    addContact(false, "Young", "Yves");
+    main.FillList();
+    gRefreshCriteria = false;
+
+    WhenShown<ContactDialog>([](ContactDialog &editor) {
+        QTest::keyClicks(editor.txtFields[2], "Miller");
+        QTest::keyClicks(editor.txtFields[1], "Ann");
+        click(editor.cmdSave);
+    });
+    click(main.cmdAdd);
+
+    QCOMPARE(names(main.lstAddress), (QStringList{"Adams, Amy", "Miller, Ann", "Young, Yves"}));
+    const int added = ItemData(main.lstAddress->item(1));
+    QCOMPARE(gPersonID, added);
+    QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness, LastName, FirstName FROM Address WHERE PersonID = ?", {added}),
+             (QList<QVariantList>{{0, "Miller", "Ann"}}));
+    QVERIFY(gRefreshCriteria);
+    QVERIFY(nothingSelected(main));
+    QVERIFY(boxes.messages.isEmpty());
+}
+
+void ContactListTest::editThenCancelKeepsTheEntrySelected()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadMain();
+    addContact(true, "Adams", "Amy");
+    const int baker = addContact(true, "Baker", "Bob");
+    main.FillList();
+    const QStringList before = texts(main.lstAddress);
+    select(main, 1);
+
+    WhenShown<ContactDialog>([](ContactDialog &editor) {
+        editor.txtFields[2]->clear();
+        QTest::keyClicks(editor.txtFields[2], "Changed");
+        click(editor.cmdCancel);
+    });
+    click(main.cmdEdit);
+
+    QCOMPARE(gPersonID, 0);
+    QCOMPARE(texts(main.lstAddress), before);
+    QCOMPARE(main.lstAddress->selectedItems().size(), 1);
+    QCOMPARE(ItemData(main.lstAddress->selectedItems().first()), baker);
+    QVERIFY(main.cmdEdit->isEnabled() && main.cmdDelete->isEnabled());
+    QCOMPARE(Rows(DatabaseFileName, "SELECT LastName FROM Address WHERE PersonID = ?", {baker})[0][0].toString(),
+             QString("Baker"));
+}
+
+void ContactListTest::editThenSaveRebuildsTheLine()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadMain();
+    const int adams = addContact(true, "Adams", "Amy");
+    addContact(true, "Baker", "Bob");
+    main.FillList();
+    select(main, 0);
+
+    WhenShown<ContactDialog>([](ContactDialog &editor) {
+        editor.txtFields[2]->selectAll();
+        QTest::keyClicks(editor.txtFields[2], "Carter");
+        click(editor.cmdSave);
+    });
+    click(main.cmdEdit);
+
+    QCOMPARE(gPersonID, adams);
+    QCOMPARE(names(main.lstAddress), (QStringList{"Baker, Bob", "Carter, Amy"}));
+    QCOMPARE(ItemData(main.lstAddress->item(1)), adams);
+    QCOMPARE(main.lstAddress->count(), 2);
+    QVERIFY(nothingSelected(main));
+}
+
+void ContactListTest::doubleClickAndEnterOpenTheEditor()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadMain();
+    addContact(true, "Adams", "Amy");
+    const int baker = addContact(true, "Baker", "Bob");
+    main.FillList();
+
+    int shownFor = 0;
+    const auto cancelNoting = [&](ContactDialog &editor) {
+        shownFor = gPersonID;
+        click(editor.cmdCancel);
+    };
+    WhenShown<ContactDialog>(cancelNoting);
+    QListWidget *list = main.lstAddress;
+    // A double-click reaches the list as a click, then the double-click.
+    const QPoint onBaker = list->visualItemRect(list->item(1)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onBaker);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onBaker);
+    QCOMPARE(shownFor, baker);
+
+    shownFor = 0;
+    select(main, 1);
+    WhenShown<ContactDialog>(cancelNoting);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCOMPARE(shownFor, baker);
+    QCOMPARE(ItemData(list->selectedItems().value(0)), baker);
+}
+
+void ContactListTest::deleteAsksAndRemovesExactlyTheContactsRows()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadMain();
+    const int smith = addContact(true, "Smith", "John");
+    addNumber(smith, 1, "555-0001");
+    addNumber(smith, 2, "555-0002");
+    const int other = addContact(true, "Taylor", QVariant());
+    addNumber(other, 1, "555-0003");
+    const int personal = addContact(false, "Smith", "John");
+    addNumber(personal, 2, "555-0004");
+    main.FillList();
+    const QList<QVariantList> before = allRows();
+    gRefreshCriteria = false;
+
+    select(main, 0);
+    click(main.cmdDelete); // answered No
+    QCOMPARE(boxes.messages.size(), 1);
+    QCOMPARE(boxes.messages[0].text, QString("Delete Smith, John?"));
+    QCOMPARE(boxes.messages[0].style, int(MsgConfirm));
+    QCOMPARE(allRows(), before);
+    QCOMPARE(main.lstAddress->count(), 2);
+
+    boxes.answer(AnswerYes);
+    click(main.cmdDelete);
+    QCOMPARE(boxes.messages.size(), 2);
+    QList<QVariantList> expected = before;
+    expected.erase(std::remove_if(expected.begin(), expected.end(),
+                                  [&](const QVariantList &row) { return row[1].toInt() == smith; }),
+                   expected.end());
+    QCOMPARE(allRows(), expected);
+    QCOMPARE(ids(main.lstAddress), QList<int>{other});
+    QVERIFY(nothingSelected(main));
+    QVERIFY(gRefreshCriteria);
+}
+
+void ContactListTest::deleteFailureChangesNothingAndShowsOneMessage()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadMain();
+    const int smith = addContact(true, "Smith", "John");
+    addNumber(smith, 1, "555-0001");
+    main.FillList();
+    // The store refuses the second step, removing the numbers.
+    Exec(DatabaseFileName, "CREATE TRIGGER keep_numbers BEFORE DELETE ON TelephoneList "
+                           "BEGIN SELECT RAISE(ABORT, 'numbers cannot be deleted now'); END");
+    const QList<QVariantList> before = allRows();
+
+    select(main, 0);
+    boxes.answer(AnswerYes);
+    click(main.cmdDelete);
+
+    QCOMPARE(boxes.messages.size(), 2);
+    QCOMPARE(boxes.messages[1].style, int(MsgRefusal));
+    QVERIFY2(boxes.messages[1].text.contains("numbers cannot be deleted now"), qPrintable(boxes.messages[1].text));
+    QCOMPARE(allRows(), before); // the contact's row is still there too
+    QCOMPARE(ids(main.lstAddress), QList<int>{smith});
+
+    // Once the store allows it, the same delete goes through.
+    Exec(DatabaseFileName, "DROP TRIGGER keep_numbers");
+    boxes.answer(AnswerYes);
+    select(main, 0);
+    click(main.cmdDelete);
+    QCOMPARE(boxes.messages.size(), 3);
+    QCOMPARE(allRows(), QList<QVariantList>{});
+    QCOMPARE(main.lstAddress->count(), 0);
+}
+
+void ContactListTest::selectionStaysOnEmptyClickAndCtrlClick()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadMain();
+    addContact(true, "Adams", "Amy");
+    addContact(true, "Baker", "Bob");
+    main.FillList();
+    QCOMPARE(selectedRowsAfterClicks(main.lstAddress, 1), (QList<int>{1, 1, 1, 1}));
+    QVERIFY(main.cmdEdit->isEnabled() && main.cmdDelete->isEnabled());
+}
+
+QTEST_MAIN(ContactListTest)
+#include "tst_contactlist.moc"

@@ -1,0 +1,457 @@
+// Import into and export from the address book: the mapping onto the
+// tables, the summary, no duplicates, all or nothing, round trips, the File
+// menu and the command line.
+#include "support/ModalScript.h"
+#include "support/TestSupport.h"
+
+#include "ui/Forms.h"
+#include "ui/Globals.h"
+#include "store/Database.h"
+#include "ui/interchange/ImportSummaryDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/types/PhoneTypesDialog.h"
+#include "interchange/BookExport.h"
+#include "interchange/BookImport.h"
+
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+using namespace varnelle;
+using namespace varnelle::interchange;
+using namespace varnelle::test;
+
+namespace {
+
+const QByteArray TwoCards = "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Doe;Jane;;Ms.;\r\nORG:Acme\r\n"
+                            "TEL;TYPE=WORK:555-0100\r\nTEL;TYPE=CELL:555-0101\r\nTEL;TYPE=WORK,FAX:555-0102\r\n"
+                            "END:VCARD\r\n"
+                            "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Bob Roe\r\nTEL;TYPE=home;VALUE=uri:tel:555-0200\r\n"
+                            "END:VCARD\r\n";
+
+void writeFile(const QString &name, const QByteArray &bytes)
+{
+    QFile f(name);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+// The book in the current folder, made as a first start makes it, on a connection of its own.
+struct Book {
+    QSqlDatabase db;
+    Book()
+    {
+        EnsureDatabase();
+        db = OpenDatabase(DatabaseFileName, "book");
+    }
+    ~Book() { CloseDatabase(db); }
+    ImportSummary import(const QByteArray &file, ImportView view = ImportView::ByCompany)
+    {
+        writeFile("in.vcf", file);
+        ImportOptions options;
+        options.view = view;
+        return ImportContactFile(db, "in.vcf", options);
+    }
+};
+
+QString count(const QString &table)
+{
+    return Rows(DatabaseFileName, "SELECT count(*) FROM " + table).value(0).value(0).toString();
+}
+
+QString counts()
+{
+    return count("Address") + "/" + count("TelephoneList") + "/" + count("TelephoneType");
+}
+
+// Every contact of the book in one line each, numbers included.
+QStringList bookLines(const QSqlDatabase &db)
+{
+    QStringList lines;
+    ReadBookContacts(db, ExportScope::All, [&](const ContactRecord &r) {
+        QStringList parts;
+        for (const BookField &f : BookFields())
+            parts << r.*f.member;
+        for (const Telephone &t : r.telephones)
+            parts << t.type + "=" + t.number;
+        lines << parts.join('|');
+    });
+    lines.sort();
+    return lines;
+}
+
+QString program()
+{
+    return QDir(QCoreApplication::applicationDirPath() + "/..").filePath("varnelle");
+}
+
+// Runs the program in the current folder; returns its exit code, with stdout and stderr in output.
+int runProgram(const QStringList &arguments, QString *output, const QProcessEnvironment &env = {})
+{
+    QProcess process;
+    process.setProcessChannelMode(QProcess::MergedChannels);
+    if (!env.isEmpty())
+        process.setProcessEnvironment(env);
+    process.start(program(), arguments);
+    if (!process.waitForFinished(60000))
+        return -1;
+    *output = QString::fromUtf8(process.readAll());
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+} // namespace
+
+class InterchangeBookTest : public QObject {
+    Q_OBJECT
+private slots:
+    void importMapsOntoTheBook_data();
+    void importMapsOntoTheBook();
+    void summaryListsWhatDidNotFit();
+    void secondImportAddsNoDuplicates();
+    void failedOrCancelledImportChangesNothing_data();
+    void failedOrCancelledImportChangesNothing();
+    void exportThenImportKeepsEveryField_data();
+    void exportThenImportKeepsEveryField();
+    void exportFollowsTheListsOrder();
+    void exportNeverWritesOverTheBookOrAReport_data();
+    void exportNeverWritesOverTheBookOrAReport();
+    void commandLine_data();
+    void commandLine();
+    void desktopKeepsTheBookInTheDataFolder();
+    void importAndExportFromTheFileMenu();
+};
+
+void InterchangeBookTest::importMapsOntoTheBook_data()
+{
+    QTest::addColumn<int>("view");
+    QTest::addColumn<QString>("isBusiness"); // of Jane (with a company), then Bob
+    QTest::newRow("business when a company is given") << int(ImportView::ByCompany) << "1 0";
+    QTest::newRow("business") << int(ImportView::Business) << "1 1";
+    QTest::newRow("personal") << int(ImportView::Personal) << "0 0";
+    QTest::newRow("current view (business on a first start)") << int(ImportView::Current) << "1 1";
+}
+
+void InterchangeBookTest::importMapsOntoTheBook()
+{
+    QFETCH(int, view);
+    QFETCH(QString, isBusiness);
+    TempWorkDir dir;
+    Book book;
+    Exec(DatabaseFileName, "INSERT INTO TelephoneType (TelephoneType) VALUES ('work')");
+    const ImportSummary summary = book.import(TwoCards, ImportView(view));
+    QCOMPARE(summary.lines.first(), QString("2 contacts imported from in.vcf; 0 already present."));
+    QCOMPARE(summary.typesCreated, (QStringList{"Mobile", "Work Fax", "Home"})); // "work" is Work
+    QStringList flags;
+    for (const QVariantList &row : Rows(DatabaseFileName, "SELECT IsBusiness FROM Address ORDER BY PersonID"))
+        flags << row[0].toString();
+    QCOMPARE(flags.join(' '), isBusiness);
+    QCOMPARE(bookLines(book.db),
+             (QStringList{"Ms.|Jane|Doe|Acme||||||||work=555-0100|Mobile=555-0101|Work Fax=555-0102",
+                          "|Bob|Roe|||||||||Home=555-0200"}));
+}
+
+void InterchangeBookTest::summaryListsWhatDidNotFit()
+{
+    TempWorkDir dir;
+    Book book;
+    ContactRecord r;
+    r.firstName = "Bartholomew-Jon"; // 15: fits
+    r.lastName = QString::fromUtf8("\U0001F600").repeated(25); // 25 characters as the store counts them
+    r.company = QString("C").repeated(31);
+    r.state = "Bavaria";
+    r.city = QString("Spring") + QChar(u'\0') + "field";
+    r.street = "1 Main St\r\nFlat 2\n"; // lines of one field are joined
+    r.telephones = {{"Work", "1"}, {"work", "2"}, {"Mobile", QString("9").repeated(21)},
+                    {QString("T").repeated(21), "3"}};
+    r.unplaced = {"Note: call after six\r\nor at noon"};
+    r.line = 7;
+    std::vector<ContactRecord> records{r};
+    const ImportSummary summary = ImportContacts(book.db, records, {});
+    const QString who = r.lastName + ", Bartholomew-Jon (line 7): ";
+    const QStringList expected = {
+        "1 contact imported; 0 already present.",
+        "New telephone types: Work.",
+        "7 values could not be placed in the book:",
+        who + "Company \"" + r.company + "\" is longer than 30 characters; not imported.",
+        who + "State \"Bavaria\" is longer than 2 characters; not imported.",
+        who + "City held NUL characters, which were left out.",
+        who + "work number \"2\": the book keeps one number of each type, and \"1\" is already stored; not imported.",
+        who + "Mobile number \"999999999999999999999\" is longer than 20 characters; not imported.",
+        who + "the type name \"TTTTTTTTTTTTTTTTTTTTT\" of the number \"3\" is longer than 20 characters; not imported.",
+        who + "Note: call after six, or at noon (no place in the book)",
+    };
+    QCOMPARE(summary.lines.join('\n'), expected.join('\n'));
+    const QVariantList row
+        = Rows(DatabaseFileName, "SELECT FirstName, LastName, Company, State, City, Street FROM Address").value(0);
+    QCOMPARE(row.value(0).toString() + "|" + row.value(1).toString() + "|" + row.value(2).toString() + "|"
+                 + row.value(3).toString() + "|" + row.value(4).toString() + "|" + row.value(5).toString(),
+             "Bartholomew-Jon|" + r.lastName + "|||Springfield|1 Main St, Flat 2");
+    QCOMPARE(count("TelephoneList"), QString("1"));
+}
+
+void InterchangeBookTest::secondImportAddsNoDuplicates()
+{
+    TempWorkDir dir;
+    Book book;
+    book.import(TwoCards);
+    const QString before = counts();
+    QCOMPARE(book.import(TwoCards, ImportView::Personal).lines.first(),
+             QString("0 contacts imported from in.vcf; 2 already present."));
+    QByteArray shouting = TwoCards;
+    shouting.replace("Doe;Jane", "DOE;JANE").replace("Acme", "ACME");
+    QCOMPARE(book.import(shouting + TwoCards).lines.first(),
+             QString("0 contacts imported from in.vcf; 4 already present."));
+    QCOMPARE(counts(), before);
+}
+
+void InterchangeBookTest::failedOrCancelledImportChangesNothing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("failure halfway") << "failure";
+    QTest::newRow("cancel halfway") << "cancel";
+    QTest::newRow("bad file") << "bad file";
+}
+
+void InterchangeBookTest::failedOrCancelledImportChangesNothing()
+{
+    QFETCH(QString, how);
+    TempWorkDir dir;
+    Book book;
+    book.import(TwoCards);
+    const QString before = counts();
+    std::vector<ContactRecord> records(300);
+    for (int i = 0; i < 300; ++i) {
+        records[size_t(i)].lastName = i == 150 ? QString("Boom") : QString("Last%1").arg(i);
+        records[size_t(i)].telephones = {{QString("Type %1").arg(i % 7), "1"}};
+    }
+    // The store fails on the 151st contact, as a full disk would.
+    Exec(DatabaseFileName, "CREATE TRIGGER boom BEFORE INSERT ON Address WHEN NEW.LastName = 'Boom' "
+                           "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
+    ImportOptions options;
+    int calls = 0;
+    options.progress = [&](qsizetype, qsizetype) { return !(how == "cancel" && ++calls == 2); };
+    try {
+        if (how == "bad file")
+            book.import(TwoCards + "BEGIN:VCARD\r\nFN:X\r\n");
+        else if (ImportContacts(book.db, records, options).cancelled)
+            QCOMPARE(how, QString("cancel"));
+        QCOMPARE(how, QString("cancel"));
+    } catch (const InterchangeError &error) {
+        QVERIFY2(error.message().contains(how == "failure" ? "disk full" : "has no END:VCARD"), qPrintable(error.message()));
+    }
+    QCOMPARE(counts(), before);
+}
+
+void InterchangeBookTest::exportThenImportKeepsEveryField_data()
+{
+    QTest::addColumn<int>("format");
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("vCard 4.0") << int(ExportFormat::VCard4) << "all.vcf";
+    QTest::newRow("vCard 3.0") << int(ExportFormat::VCard3) << "all.vcf";
+    QTest::newRow("CSV") << int(ExportFormat::Csv) << "all.csv";
+}
+
+void InterchangeBookTest::exportThenImportKeepsEveryField()
+{
+    QFETCH(int, format);
+    QFETCH(QString, fileName);
+    TempWorkDir dir;
+    QStringList original;
+    {
+        Book book;
+        book.import(TwoCards + "BEGIN:VCARD\nVERSION:4.0\nN:Ng;Li;;Dr.;\nORG:Ng\\, Lim & Co\nADR;TYPE=work:;Suite 5;"
+                               "1 Long Rd;Perth;WA;6000;\nEMAIL:li@ng.example\nRELATED;TYPE=spouse:Mo Ng\n"
+                               "RELATED;TYPE=child:Al\nRELATED;TYPE=child:Bo\nitem1.TEL:=7\nitem1.X-ABLabel:B\xC3\xBCro\n"
+                               "END:VCARD\n");
+        original = bookLines(book.db);
+        QCOMPARE(ExportContacts(book.db, fileName, ExportFormat(format), ExportScope::All), 3);
+        QCOMPARE(ExportContacts(book.db, "business.vcf", ExportFormat(format), ExportScope::Business), 2);
+    }
+    QVERIFY(QFile::rename(DatabaseFileName, "old.mdb"));
+    Book fresh;
+    ImportOptions options;
+    ImportContactFile(fresh.db, fileName, options);
+    QCOMPARE(bookLines(fresh.db), original);
+    QVERIFY(original.contains("Dr.|Li|Ng|Ng, Lim & Co|1 Long Rd, Suite 5|WA|Perth|6000|li@ng.example|Mo Ng|Al, "
+                              "Bo|Büro==7"));
+}
+
+void InterchangeBookTest::exportFollowsTheListsOrder()
+{
+    TempWorkDir dir;
+    Book book;
+    Exec(DatabaseFileName, "INSERT INTO Address (IsBusiness, LastName) VALUES (1, 'Zeller'), (1, 'Émile'),"
+                           " (1, 'adams'), (1, 'Ärzte'), (1, 'Baker'), (0, 'Aaron')");
+    QStringList names;
+    ReadBookContacts(book.db, ExportScope::All, [&](const ContactRecord &r) { names << r.lastName; });
+    QCOMPARE(names, (QStringList{"adams", "Ärzte", "Baker", "Émile", "Zeller", "Aaron"}));
+}
+
+void InterchangeBookTest::exportNeverWritesOverTheBookOrAReport_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("the book") << DatabaseFileName;
+    QTest::newRow("the book in capitals") << "ADDRESS.MDB";
+    QTest::newRow("the repair copy") << "_MDBFIX_.MDB";
+    QTest::newRow("a report definition") << "bAddress.rpt";
+}
+
+void InterchangeBookTest::exportNeverWritesOverTheBookOrAReport()
+{
+    QFETCH(QString, fileName);
+    TempWorkDir dir;
+    Book book;
+    book.import(TwoCards);
+    if (!QFile::exists(fileName))
+        writeFile(fileName, "kept");
+    const QByteArray before = ReadAll(fileName);
+    try {
+        ExportContacts(book.db, fileName, ExportFormat::VCard4, ExportScope::All);
+        QFAIL("the file was written");
+    } catch (const InterchangeError &error) {
+        QVERIFY2(error.message().startsWith("Contacts are never exported to"), qPrintable(error.message()));
+    }
+    QCOMPARE(ReadAll(fileName), before);
+}
+
+void InterchangeBookTest::commandLine_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<QString>("fileHolds");
+    QTest::newRow("import again") << QStringList{"--import", "in.vcf", "--into", "personal"} << 0
+                                  << "0 contacts imported from in.vcf; 2 already present." << "" << "";
+    QTest::newRow("export vCard 4.0") << QStringList{"--export", "out.vcf"} << 0 << "2 contacts exported to out.vcf."
+                                      << "out.vcf" << "VERSION:4.0";
+    QTest::newRow("export vCard 3.0, personal")
+        << QStringList{"--export", "out.vcf", "--format", "vcard3", "--view", "personal"} << 0
+        << "1 contact exported to out.vcf." << "out.vcf" << "N:Roe;Bob;;;";
+    QTest::newRow("export CSV by the name") << QStringList{"--export", "out.csv"} << 0 << "2 contacts exported"
+                                            << "out.csv" << "Title,First Name,Last Name";
+    QTest::newRow("export over the book") << QStringList{"--export", "Address.mdb"} << 1
+                                          << "Contacts are never exported to 'Address.mdb'" << "" << "";
+    QTest::newRow("import a missing file") << QStringList{"--import", "none.vcf"} << 1
+                                           << "The file 'none.vcf' cannot be read" << "" << "";
+    QTest::newRow("import a bad file") << QStringList{"--import", "bad.vcf"} << 1
+                                       << "The file 'bad.vcf' cannot be imported. Line 2:" << "" << "";
+    QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "Unknown option 'bogus'." << "" << "";
+    QTest::newRow("unknown view") << QStringList{"--export", "x.vcf", "--view", "some"} << 2
+                                  << "--view takes business, personal or all, not 'some'." << "" << "";
+    QTest::newRow("unknown format") << QStringList{"--export", "x.vcf", "--format", "xml"} << 2
+                                    << "--format takes vcard4, vcard3 or csv" << "" << "";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "Varnelle For Windows 1.0" << "" << "";
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "--import <file>" << "" << "";
+}
+
+void InterchangeBookTest::commandLine()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QFETCH(QString, fileName);
+    QFETCH(QString, fileHolds);
+    TempWorkDir dir;
+    writeFile("in.vcf", TwoCards);
+    writeFile("bad.vcf", "BEGIN:VCARD\nN;CHARSET=EBCDIC:x\nEND:VCARD\n");
+    QString printed;
+    QCOMPARE(runProgram({"--import", "in.vcf"}, &printed), 0); // the first start makes the book
+    QVERIFY(printed.startsWith("2 contacts imported from in.vcf; 0 already present."));
+    QCOMPARE(count("Setup"), QString("1"));
+    QCOMPARE(runProgram(arguments, &printed), exitCode);
+    QVERIFY2(printed.contains(output), qPrintable(printed));
+    if (!fileName.isEmpty())
+        QVERIFY(ReadAll(fileName).contains(fileHolds.toUtf8()));
+    QCOMPARE(count("Address"), QString("2"));
+}
+
+void InterchangeBookTest::desktopKeepsTheBookInTheDataFolder()
+{
+    TempWorkDir dir;
+    writeFile("in.vcf", TwoCards);
+    writeFile("not-a-folder", "x");
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    QString printed;
+    env.insert("XDG_DATA_HOME", dir.file("data"));
+    QCOMPARE(runProgram({"--desktop", "--import", dir.file("in.vcf")}, &printed, env), 0);
+    QVERIFY(QFile::exists(dir.file("data/Varnelle/Address.mdb")));
+    QVERIFY(!QFile::exists(DatabaseFileName));
+    env.insert("XDG_DATA_HOME", dir.file("not-a-folder"));
+    QCOMPARE(runProgram({"--desktop", "--import", dir.file("in.vcf")}, &printed, env), 1);
+    QVERIFY2(printed.contains("cannot be created or entered"), qPrintable(printed));
+}
+
+void InterchangeBookTest::importAndExportFromTheFileMenu()
+{
+    TempWorkDir dir;
+    writeFile("in.vcf", TwoCards);
+    MainWindow &main = Form<MainWindow>();
+    main.Load();
+    auto typeFileName = [](const QString &name) {
+        return [name](QDialog &d) {
+            static_cast<QFileDialog &>(d).selectFile(name);
+            auto *buttons = d.findChild<QDialogButtonBox *>("buttonBox");
+            QPushButton *accept = buttons->button(QDialogButtonBox::Open);
+            if (!accept)
+                accept = buttons->button(QDialogButtonBox::Save);
+            QTRY_VERIFY(accept->isEnabled()); // once the dialog has looked at the folder
+            QTest::mouseClick(accept, Qt::LeftButton);
+        };
+    };
+    QString summary;
+    ModalScript script;
+    script.expect("dlgImportFile", typeFileName(dir.file("in.vcf")))
+        .expect("ImportOptionsDialog",
+                [](QDialog &d) {
+                    QVERIFY(d.findChild<QRadioButton *>("opByCompany")->isChecked());
+                    auto *business = d.findChild<QRadioButton *>("opBusiness");
+                    QTest::mouseClick(business, Qt::LeftButton, {}, QPoint(6, business->height() / 2));
+                    QTest::mouseClick(d.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+                })
+        .expect("ImportSummaryDialog",
+                [&](QDialog &d) {
+                    summary = d.findChild<QPlainTextEdit *>("txtSummary")->toPlainText();
+                    QTest::mouseClick(d.findChild<QPushButton *>("cmdClose"), Qt::LeftButton);
+                })
+        .expect("dlgExportFile", typeFileName("out.csv"))
+        .expect("ExportOptionsDialog", [](QDialog &d) {
+            QCOMPARE(d.findChild<QComboBox *>("cmbFormat")->currentText(), QString("CSV (comma-separated values)"));
+            QTest::mouseClick(d.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+        });
+    PhoneTypesDialog &types = Form<PhoneTypesDialog>(); // loaded before the import made types
+    gRefreshCriteria = gTypesChanged = false;
+    ScriptedBoxes boxes;
+    script.run([&] {
+        main.mnuImport->trigger();
+        main.mnuExport->trigger();
+    });
+    QVERIFY2(script.problems.isEmpty(), qPrintable(script.problems.join("; ")));
+    QCOMPARE(script.pending(), 0);
+    QVERIFY(summary.startsWith("2 contacts imported from in.vcf"));
+    QCOMPARE(main.lstAddress->count(), 2); // the list is filled again
+    QVERIFY(gRefreshCriteria);
+    QVERIFY(gTypesChanged); // "Mobile", "Work Fax" and "Home" were made
+    QCOMPARE(QString::number(types.lstData->count()), count("TelephoneType"));
+    QVERIFY(ReadAll("out.csv").contains("Ms.,Jane,Doe,Acme"));
+    QCOMPARE(boxes.texts(), QStringList{"2 contacts exported to out.csv."});
+
+    ImportSummaryDialog shown(summary.split('\n'));
+    ModalScript saving;
+    saving.expect("dlgSaveSummary", typeFileName("summary.txt"));
+    saving.run([&] { QTest::mouseClick(shown.cmdSaveAs, Qt::LeftButton); });
+    QCOMPARE(saving.pending(), 0);
+    QCOMPARE(QString::fromUtf8(ReadAll("summary.txt")), summary + '\n');
+}
+
+QTEST_MAIN(InterchangeBookTest)
+#include "tst_interchange_book.moc"

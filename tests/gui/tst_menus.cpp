@@ -1,0 +1,156 @@
+// Every menu command can be reached with the mouse and with the keyboard, and
+// none is disabled, checked or hidden.
+#include "support/ModalScript.h"
+#include "support/TestSupport.h"
+
+#include "ui/Forms.h"
+#include "ui/Globals.h"
+#include "ui/main/MainWindow.h"
+#include "ui/types/PhoneTypesDialog.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace varnelle;
+using namespace varnelle::test;
+
+#define QVERIFY_ACTIVE(window)                                                                                  \
+    do {                                                                                                       \
+        if (!QTest::qWaitForWindowActive(&(window)))                                                           \
+            qWarning("the main window did not become active");                                                 \
+    } while (false)
+
+namespace {
+
+struct Command {
+    const char *menu;     // objectName of the menu
+    Qt::Key menuKey;      // its access key
+    const char *action;   // objectName of the command
+    Qt::Key actionKey;    // its access key within the menu
+    const char *dialog;   // the modal dialog it opens, or nullptr
+    const char *closeButton; // the button that closes it, or nullptr for Esc
+};
+
+const Command Commands[] = {
+    {"mnuFile", Qt::Key_F, "mnuImport", Qt::Key_I, "dlgImportFile", nullptr},
+    {"mnuFile", Qt::Key_F, "mnuExport", Qt::Key_P, "dlgExportFile", nullptr},
+    {"mnuFile", Qt::Key_F, "mnuRepair", Qt::Key_R, nullptr, nullptr},
+    {"mnuTable", Qt::Key_T, "mnuTypes", Qt::Key_T, nullptr, nullptr},
+    {"mnuReports", Qt::Key_R, "mnuAddress", Qt::Key_A, "ReportDestinationDialog", "cmdCancel"},
+    {"mnuReports", Qt::Key_R, "mnuTelephone", Qt::Key_T, "ReportDestinationDialog", "cmdCancel"},
+    {"mnuReports", Qt::Key_R, "mnuDetail", Qt::Key_D, "ReportDestinationDialog", "cmdCancel"},
+    {"mnuHelp", Qt::Key_H, "mnuAbout", Qt::Key_A, "AboutDialog", "cmdOK"},
+    {"mnuFile", Qt::Key_F, "mnuExit", Qt::Key_X, nullptr, nullptr},
+};
+
+MainWindow &startMain()
+{
+    MainWindow &main = Form<MainWindow>();
+    main.Load();
+    main.activateWindow();
+    QVERIFY_ACTIVE(main);
+    return main;
+}
+
+// Runs open (which picks the command), answering the dialog it shows and
+// bringing the main window back after the types window.
+void pick(MainWindow &main, const Command &c, const std::function<void()> &open)
+{
+    ModalScript script;
+    if (c.dialog) {
+        const QString button = c.closeButton;
+        script.expect(c.dialog, [button](QDialog &d) {
+            if (button.isEmpty())
+                QTest::keyClick(&d, Qt::Key_Escape);
+            else
+                QTest::mouseClick(d.findChild<QPushButton *>(button), Qt::LeftButton);
+        });
+    }
+    script.run(open);
+    QVERIFY2(script.problems.isEmpty(), qPrintable(script.problems.join("; ")));
+    QCOMPARE(script.pending(), 0);
+    if (QByteArray(c.action) == "mnuTypes") {
+        QVERIFY(!main.isVisible());
+        QTest::mouseClick(Form<PhoneTypesDialog>().findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+        QVERIFY(main.isVisible());
+        main.activateWindow();
+        QVERIFY_ACTIVE(main);
+    }
+}
+
+} // namespace
+
+class MenusTest : public QObject {
+    Q_OBJECT
+private slots:
+    void menuBarHoldsEveryCommandEnabled();
+    void everyCommandWithTheMouse();
+    void everyCommandWithTheKeyboard();
+};
+
+void MenusTest::menuBarHoldsEveryCommandEnabled()
+{
+    TempWorkDir dir;
+    MainWindow &main = startMain();
+    QStringList titles;
+    for (QAction *a : main.menuBar()->actions())
+        titles << a->text();
+    QCOMPARE(titles, (QStringList{"&File", "&Tables", "&Reports", "&Help"}));
+    const QStringList captions = {QString::fromUtf8("&Import Contacts\u2026"), QString::fromUtf8("Ex&port Contacts\u2026"),
+                                  "&Repair Database", "E&xit", "&Telephone Types", "&Address List",
+                                  "&Telephone List",  "&Detail Report", "&About"};
+    QStringList found;
+    for (const char *menu : {"mnuFile", "mnuTable", "mnuReports", "mnuHelp"})
+        for (QAction *a : main.findChild<QMenu *>(menu)->actions()) {
+            found << a->text();
+            QVERIFY(a->isEnabled() && a->isVisible() && !a->isCheckable());
+        }
+    QCOMPARE(found, captions);
+}
+
+// Picks every command in turn with choose(main, menu, action, command), Exit
+// last, and checks that each was triggered once and that Exit ended the run.
+void pickEveryCommand(const std::function<void(MainWindow &, QMenu *, QAction *, const Command &)> &choose)
+{
+    TempWorkDir dir;
+    MainWindow &main = startMain();
+    for (const Command &c : Commands) {
+        auto *menu = main.findChild<QMenu *>(c.menu);
+        auto *action = main.findChild<QAction *>(c.action);
+        QSignalSpy triggered(action, &QAction::triggered);
+        // Closing a dialog gives the main window back its activation, as a window manager does.
+        main.activateWindow();
+        QVERIFY_ACTIVE(main);
+        pick(main, c, [&] { choose(main, menu, action, c); });
+        QCOMPARE(triggered.count(), 1);
+    }
+    QVERIFY(!main.isVisible()); // Exit closed the main window
+    QVERIFY(!gDatabase.isValid());
+}
+
+void MenusTest::everyCommandWithTheMouse()
+{
+    pickEveryCommand([](MainWindow &main, QMenu *menu, QAction *action, const Command &) {
+        QMenuBar *bar = main.menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+        QTRY_VERIFY(menu->isVisible());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+    });
+}
+
+void MenusTest::everyCommandWithTheKeyboard()
+{
+    pickEveryCommand([](MainWindow &main, QMenu *menu, QAction *, const Command &c) {
+        QTest::keyClick(&main, c.menuKey, Qt::AltModifier);
+        QTRY_VERIFY(menu->isVisible());
+        QTest::keyClick(menu, c.actionKey);
+    });
+}
+
+QTEST_MAIN(MenusTest)
+#include "tst_menus.moc"

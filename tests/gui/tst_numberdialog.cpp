@@ -1,0 +1,314 @@
+// The telephone number dialog, shown the way the contact editor shows it.
+#include "support/TestSupport.h"
+
+#include "ui/Forms.h"
+#include "ui/Globals.h"
+#include "ui/widgets/MessageBox.h"
+#include "store/Database.h"
+#include "ui/contact/PhoneNumberDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/types/PhoneTypesDialog.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+using namespace varnelle;
+using namespace varnelle::test;
+
+namespace {
+
+// Types Work (1), Home (2), Fax (3); contact 1 with a Home number.
+void loadFixture()
+{
+    Form<MainWindow>().Load();
+    RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Work'), ('Home'), ('Fax')");
+    RunQuery(gDatabase, "INSERT INTO Address (IsBusiness, LastName) VALUES (1, 'Smith')");
+    RunQuery(gDatabase, "INSERT INTO TelephoneList VALUES (1, 2, '555-0100')");
+    gPersonID = 1;
+}
+
+struct NumberDialog {
+    PhoneNumberDialog &form;
+    QComboBox *cmbType;
+    QLineEdit *txtNumber;
+    QPushButton *cmdSave, *cmdCancel;
+
+    QStringList types() const
+    {
+        QStringList list;
+        for (int i = 0; i < cmbType->count(); ++i)
+            list << cmbType->itemText(i);
+        return list;
+    }
+    // Picks a type with the keyboard, as a user would.
+    void chooseType(const QString &name)
+    {
+        cmbType->setFocus();
+        const int target = cmbType->findText(name);
+        QVERIFY(target >= 0);
+        while (cmbType->currentIndex() != target)
+            QTest::keyClick(cmbType, cmbType->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+    }
+    void typeNumber(const QString &number)
+    {
+        txtNumber->selectAll();
+        QTest::keyClicks(txtNumber, number);
+    }
+};
+
+// Shows the dialog for gPersonID with the given gTypeID, as the editor does.
+NumberDialog showDialog(std::int32_t typeId)
+{
+    gTypeID = typeId;
+    PhoneNumberDialog &form = Form<PhoneNumberDialog>();
+    form.show();
+    return {form, form.findChild<QComboBox *>("cmbType"), form.findChild<QLineEdit *>("txtNumber"),
+            form.findChild<QPushButton *>("cmdSave"), form.findChild<QPushButton *>("cmdCancel")};
+}
+
+QList<QVariantList> numbers()
+{
+    return Rows(DatabaseFileName, "SELECT PersonID, TypeID, Number FROM TelephoneList ORDER BY PersonID, TypeID");
+}
+
+} // namespace
+
+class NumberDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void addModeStartsEmptyAndStores();
+    void inputChecksInTheirOrder();
+    void duplicateTypeRefusedThenAnotherAccepted();
+    void editModeChangesTheNumberUnderItsType();
+    void cancelEscapeAndFrameHandBackNothing();
+    void typesReloadOnlyAfterAChange();
+    void modalShowingEndsWhenHidden();
+    void typesListAndComboSortAccentedNamesWithTheirLetters();
+};
+
+void NumberDialogTest::addModeStartsEmptyAndStores()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    loadFixture();
+    NumberDialog d = showDialog(0);
+
+    QCOMPARE(d.form.windowTitle(), QString("Telephone Number"));
+    QCOMPARE(d.types(), (QStringList{"Fax", "Home", "Work"}));
+    QCOMPARE(d.cmbType->currentIndex(), -1);
+    QVERIFY(d.cmbType->isEnabled());
+    QCOMPARE(d.txtNumber->text(), QString());
+    QCOMPARE(d.form.focusWidget(), d.cmbType);
+    QVERIFY(!d.cmdSave->isDefault());
+
+    d.chooseType("Work");
+    QCOMPARE(d.form.focusWidget(), d.txtNumber); // choosing a type moves on to the number
+    QTest::keyClicks(d.txtNumber, "(555) 123-4567 ext. 89"); // the box takes 20 characters
+    QCOMPARE(d.txtNumber->text(), QString("(555) 123-4567 ext. "));
+    QTest::keyClick(d.txtNumber, Qt::Key_Return); // Enter in the box does not save
+    QVERIFY(d.form.isVisible());
+    d.cmdSave->setFocus();
+    QTest::keyClick(d.cmdSave, Qt::Key_Return); // Enter on the focused button does
+
+    QVERIFY(!d.form.isVisible());
+    QCOMPARE(gTypeID, 1);
+    QCOMPARE(gNumberLine, QString("Work\t(555) 123-4567 ext. "));
+    QCOMPARE(numbers(), (QList<QVariantList>{{1, 1, "(555) 123-4567 ext. "}, {1, 2, "555-0100"}}));
+    QVERIFY(boxes.messages.isEmpty());
+}
+
+void NumberDialogTest::inputChecksInTheirOrder()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    loadFixture();
+    NumberDialog d = showDialog(0);
+
+    QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+    QCOMPARE(boxes.texts(), QStringList{"Please enter a telephone number."});
+    QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
+    QCOMPARE(d.form.focusWidget(), d.txtNumber);
+
+    QTest::keyClicks(d.txtNumber, "   ");
+    QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+    QCOMPARE(boxes.texts(), (QStringList{"Please enter a telephone number.", "Please select a type of number."}));
+    QCOMPARE(d.form.focusWidget(), d.cmbType);
+    QVERIFY(d.form.isVisible());
+    QCOMPARE(gTypeID, 0);
+    QCOMPARE(numbers().size(), 1);
+
+    // A number of blanks only is stored exactly as typed.
+    d.chooseType("Fax");
+    QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+    QCOMPARE(boxes.messages.size(), 2);
+    QCOMPARE(numbers().last(), (QVariantList{1, 3, "   "}));
+    QCOMPARE(gNumberLine, QString("Fax\t   "));
+}
+
+void NumberDialogTest::duplicateTypeRefusedThenAnotherAccepted()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    loadFixture();
+    NumberDialog d = showDialog(0);
+    d.chooseType("Home");
+    d.typeNumber("555-0199");
+    QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+
+    QCOMPARE(boxes.messages.size(), 1);
+    QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
+    QVERIFY2(boxes.messages[0].text.contains("already has a telephone number of this type"),
+             qPrintable(boxes.messages[0].text));
+    QVERIFY(d.form.isVisible());
+    QCOMPARE(gTypeID, 0);
+    QCOMPARE(d.txtNumber->text(), QString("555-0199"));
+    QCOMPARE(numbers(), (QList<QVariantList>{{1, 2, "555-0100"}}));
+
+    d.chooseType("Fax");
+    QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+    QCOMPARE(boxes.messages.size(), 1);
+    QCOMPARE(gTypeID, 3);
+    QCOMPARE(numbers(), (QList<QVariantList>{{1, 2, "555-0100"}, {1, 3, "555-0199"}}));
+}
+
+void NumberDialogTest::editModeChangesTheNumberUnderItsType()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    loadFixture();
+    NumberDialog d = showDialog(2);
+
+    QCOMPARE(d.txtNumber->text(), QString("555-0100"));
+    QCOMPARE(d.cmbType->currentText(), QString("Home"));
+    QVERIFY(!d.cmbType->isEnabled());
+    QCOMPARE(d.form.focusWidget(), d.txtNumber);
+
+    d.typeNumber("555-0111");
+    QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+    QVERIFY(!d.form.isVisible());
+    QCOMPARE(gTypeID, 2);
+    QCOMPARE(gNumberLine, QString("Home\t555-0111"));
+    QCOMPARE(numbers(), (QList<QVariantList>{{1, 2, "555-0111"}}));
+
+    // The next showing in add mode starts afresh.
+    NumberDialog again = showDialog(0);
+    QCOMPARE(again.txtNumber->text(), QString());
+    QCOMPARE(again.cmbType->currentIndex(), -1);
+    QVERIFY(again.cmbType->isEnabled());
+    QVERIFY(boxes.messages.isEmpty());
+}
+
+void NumberDialogTest::cancelEscapeAndFrameHandBackNothing()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    loadFixture();
+    gNumberLine = "untouched";
+
+    NumberDialog d = showDialog(2);
+    d.typeNumber("999");
+    QTest::mouseClick(d.cmdCancel, Qt::LeftButton);
+    QVERIFY(!d.form.isVisible());
+    QCOMPARE(gTypeID, 0);
+
+    showDialog(2);
+    d.typeNumber("998");
+    QTest::keyClick(&d.form, Qt::Key_Escape);
+    QVERIFY(!d.form.isVisible());
+    QCOMPARE(gTypeID, 0);
+
+    showDialog(2);
+    d.typeNumber("997");
+    d.form.close();
+    QVERIFY(!d.form.isVisible());
+    QCOMPARE(gTypeID, 0);
+
+    // Enter on the focused Cancel button presses it.
+    showDialog(2);
+    d.typeNumber("996");
+    d.cmdCancel->setFocus();
+    QTest::keyClick(d.cmdCancel, Qt::Key_Return);
+    QVERIFY(!d.form.isVisible());
+    QCOMPARE(gTypeID, 0);
+
+    QCOMPARE(gNumberLine, QString("untouched"));
+    QCOMPARE(numbers(), (QList<QVariantList>{{1, 2, "555-0100"}}));
+    QVERIFY(boxes.messages.isEmpty());
+}
+
+void NumberDialogTest::typesReloadOnlyAfterAChange()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    loadFixture();
+    NumberDialog d = showDialog(0);
+    QVERIFY(!gTypesChanged);
+    d.form.hide();
+
+    // A type added behind the program's back is not listed: nothing asked for a reload.
+    Exec(DatabaseFileName, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Pager')");
+    showDialog(0);
+    QCOMPARE(d.types(), (QStringList{"Fax", "Home", "Work"}));
+    d.form.hide();
+
+    // A rename in the types window is listed at the next showing.
+    Form<MainWindow>().mnuTypes->trigger();
+    PhoneTypesDialog &types = Form<PhoneTypesDialog>();
+    auto *list = types.findChild<QListWidget *>("lstData");
+    list->setCurrentItem(list->findItems("Work", Qt::MatchExactly).first());
+    boxes.answerInput(QString("Office"));
+    QTest::mouseClick(types.findChild<QPushButton *>("cmdEdit"), Qt::LeftButton);
+    QTest::mouseClick(types.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+    QVERIFY(gTypesChanged);
+
+    showDialog(0);
+    QCOMPARE(d.types(), (QStringList{"Fax", "Home", "Office", "Pager"}));
+    QVERIFY(!gTypesChanged);
+    QCOMPARE(d.cmbType->currentIndex(), -1);
+    QCOMPARE(d.cmbType->itemData(d.cmbType->findText("Office")).toInt(), 1);
+}
+
+void NumberDialogTest::modalShowingEndsWhenHidden()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    loadFixture();
+    gTypeID = 0;
+    QTimer::singleShot(0, [] {
+        PhoneNumberDialog &form = Form<PhoneNumberDialog>();
+        auto *combo = form.findChild<QComboBox *>("cmbType");
+        combo->setCurrentIndex(combo->findText("Fax"));
+        QTest::keyClicks(form.findChild<QLineEdit *>("txtNumber"), "555-0142");
+        QTest::mouseClick(form.findChild<QPushButton *>("cmdSave"), Qt::LeftButton);
+    });
+    Form<PhoneNumberDialog>().exec();
+    QCOMPARE(gTypeID, 3);
+    QCOMPARE(gNumberLine, QString("Fax\t555-0142"));
+}
+
+void NumberDialogTest::typesListAndComboSortAccentedNamesWithTheirLetters()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    Form<MainWindow>().Load();
+    const QStringList sorted{"Adams", QString::fromUtf8("Ärzte"), "Baker", QString::fromUtf8("Émile"), "Zeller"};
+    for (const QString &name : {sorted[4], sorted[3], sorted[2], sorted[1], sorted[0]})
+        RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES (?)", {name});
+
+    Form<MainWindow>().mnuTypes->trigger();
+    auto *list = Form<PhoneTypesDialog>().findChild<QListWidget *>("lstData");
+    QStringList listed;
+    for (int i = 0; i < list->count(); ++i)
+        listed << list->item(i)->text();
+    QCOMPARE(listed, sorted);
+
+    NumberDialog d = showDialog(0);
+    QCOMPARE(d.types(), sorted);
+}
+
+QTEST_MAIN(NumberDialogTest)
+#include "tst_numberdialog.moc"

@@ -1,0 +1,356 @@
+// File > Repair Database: mend in place, compact, replace atomically.
+#include "support/BookDamage.h"
+#include "support/TestSupport.h"
+
+#include "ui/Forms.h"
+#include "ui/Globals.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/main/RepairCommand.h"
+#include "store/Database.h"
+#include "store/repair/Health.h"
+#include "ui/main/MainWindow.h"
+
+#include <QDir>
+#include <QFile>
+#include <QListWidget>
+#include <QTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace varnelle;
+using namespace varnelle::test;
+
+namespace {
+
+const char *const AllRows = "SELECT 'A', PersonID, IsBusiness, LastName, FirstName, Company, State FROM Address "
+                            "UNION ALL SELECT 'T', TypeID, TelephoneType, NULL, NULL, NULL, NULL FROM TelephoneType "
+                            "UNION ALL SELECT 'N', PersonID, TypeID, Number, NULL, NULL, NULL FROM TelephoneList "
+                            "UNION ALL SELECT 'S', rowid, IsBusiness, NULL, NULL, NULL, NULL FROM Setup "
+                            "ORDER BY 1, 2, 3";
+
+MainWindow &loadWithData()
+{
+    MainWindow &main = Form<MainWindow>();
+    main.Load();
+    RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Home'), ('Work')");
+    for (int i = 0; i < 200; ++i)
+        RunQuery(gDatabase, "INSERT INTO Address (IsBusiness, LastName, FirstName, Company, State) VALUES (?,?,?,?,?)",
+                 {i % 2, QString("Last%1").arg(i), QString("First%1").arg(i), i % 3 ? QVariant("Acme") : QVariant(),
+                  "NY"});
+    RunQuery(gDatabase, "INSERT INTO TelephoneList SELECT PersonID, 1, '555-' || PersonID FROM Address");
+    // Leave free pages behind so that compacting has something to do.
+    RunQuery(gDatabase, "DELETE FROM Address WHERE PersonID > 150");
+    return main;
+}
+
+// A closed book of contacts over several pages, two types, a number each.
+void makeBook(const QString &fileName = DatabaseFileName, int contacts = 400)
+{
+    EnsureDatabase(fileName);
+    Exec(fileName, "INSERT INTO Setup VALUES (1)");
+    Exec(fileName, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Home'), ('Work')");
+    Exec(fileName, QString("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                           "INSERT INTO Address (IsBusiness, LastName, FirstName, Company, State) "
+                           "SELECT i % 2, 'Last' || i, 'First' || i, 'A company of some size ' || i, 'NY' FROM n")
+                       .arg(contacts));
+    Exec(fileName, "INSERT INTO TelephoneList SELECT PersonID, 1 + PersonID % 2, '555-' || PersonID FROM Address");
+}
+
+// Destroys one page of the contacts' table; returns how many contacts were on it.
+int destroyContactPage(const QString &fileName = DatabaseFileName)
+{
+    const int page = LeafPage(fileName, "Address", 2);
+    const int cells = CellsOnPage(fileName, page);
+    ZeroPage(fileName, page);
+    return cells;
+}
+
+bool passesIntegrityCheck(const QString &fileName)
+{
+    return Rows(fileName, "PRAGMA integrity_check") == QList<QVariantList>{{"ok"}};
+}
+
+int fileMode(const QString &name)
+{
+    struct stat st {};
+    return ::stat(QFile::encodeName(name).constData(), &st) == 0 ? int(st.st_mode & 0777) : -1;
+}
+
+void writeFile(const QString &name, const QByteArray &bytes)
+{
+    QFile f(name);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+} // namespace
+
+class RepairTest : public QObject {
+    Q_OBJECT
+private slots:
+    void healthyRepairKeepsEveryRowAndLeavesNoCopy();
+    void leftoverCopyFailsOnceAndTouchesNeitherFile();
+    void damagedFileIsReportedThenReopenIsFatal();
+    void salvageKeepsEveryReadableRowAndReportsTheCounts_data();
+    void salvageKeepsEveryReadableRowAndReportsTheCounts();
+    void refusedRepairLeavesTheFileByteForByte_data();
+    void refusedRepairLeavesTheFileByteForByte();
+    void repairKeepsModeOwnerAndLink_data();
+    void repairKeepsModeOwnerAndLink();
+    void indexDamageMetInAnEditIsMendedByRepair_data();
+    void indexDamageMetInAnEditIsMendedByRepair();
+};
+
+void RepairTest::healthyRepairKeepsEveryRowAndLeavesNoCopy()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadWithData();
+    const QList<QVariantList> before = Rows(DatabaseFileName, AllRows);
+    const qint64 sizeBefore = QFileInfo(DatabaseFileName).size();
+
+    main.mnuRepair->trigger();
+
+    QVERIFY2(boxes.messages.isEmpty(), qPrintable(boxes.texts().join("\n")));
+    QCOMPARE(QDir(".").entryList(QDir::Files | QDir::Hidden), QStringList{"Address.mdb"});
+    QCOMPARE(Rows(DatabaseFileName, AllRows), before);
+    QVERIFY(QFileInfo(DatabaseFileName).size() < sizeBefore);
+    // The schema came through the copy: keys are still assigned and checked.
+    QVERIFY(gDatabase.isOpen());
+    RunQuery(gDatabase, "INSERT INTO Address (IsBusiness) VALUES (1)");
+    QCOMPARE(Rows(DatabaseFileName, "SELECT max(PersonID) FROM Address")[0][0].toInt(), 201);
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, RunQuery(gDatabase, "INSERT INTO Address (State) VALUES ('ABC')"));
+    QVERIFY_THROWS_EXCEPTION(DatabaseError,
+                             RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES ('work')"));
+}
+
+void RepairTest::leftoverCopyFailsOnceAndTouchesNeitherFile()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadWithData();
+    writeFile(RepairFileName, "left over from an earlier repair");
+    CloseMainDatabase();
+    const QByteArray data = ReadAll(DatabaseFileName);
+    OpenMainDatabase();
+
+    main.mnuRepair->trigger();
+
+    QCOMPARE(boxes.messages.size(), 1);
+    QCOMPARE(boxes.messages[0].title, QString("Varnelle For Windows"));
+    QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
+    QVERIFY2(boxes.messages[0].text.contains("_MDBFIX_.MDB"), qPrintable(boxes.messages[0].text));
+    QCOMPARE(ReadAll(RepairFileName), QByteArray("left over from an earlier repair"));
+    QVERIFY(gDatabase.isOpen());
+    CloseMainDatabase();
+    QCOMPARE(ReadAll(DatabaseFileName), data);
+}
+
+void RepairTest::damagedFileIsReportedThenReopenIsFatal()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    CatchFatal fatal;
+    MainWindow &main = loadWithData();
+    CloseMainDatabase();
+    const QByteArray garbage = QByteArray("this is no longer a database\n").repeated(100);
+    writeFile(DatabaseFileName, garbage);
+
+    try {
+        main.mnuRepair_Click();
+        QFAIL("the reopen of a damaged file succeeded");
+    } catch (const FatalExit &exit) {
+        QVERIFY2(exit.text.contains("Address.mdb"), qPrintable(exit.text));
+    }
+    // The repair's own failure was shown once; the file was neither replaced nor emptied.
+    QCOMPARE(boxes.messages.size(), 1);
+    QVERIFY2(boxes.messages[0].text.contains("Address.mdb"), qPrintable(boxes.messages[0].text));
+    QCOMPARE(ReadAll(DatabaseFileName), garbage);
+    QVERIFY(!QFile::exists(RepairFileName));
+}
+
+void RepairTest::salvageKeepsEveryReadableRowAndReportsTheCounts_data()
+{
+    QTest::addColumn<bool>("zeroed");
+    QTest::newRow("page of zeros") << true;
+    QTest::newRow("page whose cell pointers are scrambled") << false;
+}
+
+void RepairTest::salvageKeepsEveryReadableRowAndReportsTheCounts()
+{
+    QFETCH(bool, zeroed);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    makeBook();
+    const QList<QVariantList> before = Rows(DatabaseFileName, AllRows);
+    const int page = LeafPage(DatabaseFileName, "Address", 2);
+    const int onPage = CellsOnPage(DatabaseFileName, page);
+    zeroed ? ZeroPage(DatabaseFileName, page) : ScrambleCellPointers(DatabaseFileName, page, onPage / 2);
+    const QByteArray damaged = ReadAll(DatabaseFileName);
+    writeFile("Address.mdb.damaged", "kept from an earlier repair");
+    MainWindow &main = Form<MainWindow>();
+    main.Load();
+    QCOMPARE(boxes.messages.size(), 1); // the start-up's word on the damage
+
+    main.mnuRepair->trigger();
+
+    // Only rows of the damaged page are missing: all of them when it is
+    // destroyed, those its scrambled pointers hide when it is not.
+    const QList<QVariantList> after = Rows(DatabaseFileName, AllRows);
+    const int lost = int(before.size() - after.size());
+    QVERIFY2(zeroed ? lost == onPage : lost > 0 && lost < onPage, qPrintable(QString::number(lost)));
+    QCOMPARE(boxes.messages.size(), 2);
+    QCOMPARE(boxes.messages[1].text,
+             QString("The database file 'Address.mdb' was damaged. What could still be read is in the repaired file: "
+                     "%1 contacts, 400 telephone numbers and 2 telephone types were saved. %2 contacts could not be "
+                     "read. The damaged file is kept as 'Address.mdb.damaged.1'.")
+                 .arg(400 - lost)
+                 .arg(lost));
+    QCOMPARE(ReadAll("Address.mdb.damaged.1"), damaged);
+    QCOMPARE(ReadAll("Address.mdb.damaged"), QByteArray("kept from an earlier repair"));
+    QVERIFY(!QFile::exists(RepairFileName));
+    QVERIFY(passesIntegrityCheck(DatabaseFileName));
+    // A complete book: the schema of a new one.
+    EnsureDatabase("new.mdb");
+    const QString schema = "SELECT type, name, tbl_name, sql FROM sqlite_master ORDER BY name";
+    QCOMPARE(Rows(DatabaseFileName, schema), Rows("new.mdb", schema));
+    // Every row saved is as it was, and the list shows the saved contacts of the view.
+    for (const QVariantList &row : after)
+        QVERIFY2(before.contains(row), qPrintable(row[0].toString() + row[1].toString()));
+    QCOMPARE(main.lstAddress->count(),
+             Rows(DatabaseFileName, "SELECT count(*) FROM Address WHERE IsBusiness = 1")[0][0].toInt());
+    // Keys go on after the highest ever given, and the program opens the file without a word.
+    RunQuery(gDatabase, "INSERT INTO Address (IsBusiness) VALUES (1)");
+    QCOMPARE(Rows(DatabaseFileName, "SELECT max(PersonID) FROM Address")[0][0].toInt(), 401);
+    UnloadForms();
+    ResetGlobals();
+    Form<MainWindow>().Load();
+    QCOMPARE(boxes.messages.size(), 2);
+}
+
+void RepairTest::refusedRepairLeavesTheFileByteForByte_data()
+{
+    QTest::addColumn<bool>("leftoverCopy");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("leftover copy") << true << "The file '_MDBFIX_.MDB' already exists";
+    QTest::newRow("book of another program")
+        << false << "'Address.mdb' is not a Varnelle address book (no such column: State).";
+}
+
+void RepairTest::refusedRepairLeavesTheFileByteForByte()
+{
+    QFETCH(bool, leftoverCopy);
+    QFETCH(QString, message);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    makeBook();
+    if (leftoverCopy)
+        writeFile(RepairFileName, "left over");
+    else
+        Exec(DatabaseFileName, "ALTER TABLE Address DROP COLUMN State");
+    destroyContactPage();
+    const QStringList files = QDir(".").entryList(QDir::Files);
+    const QByteArray before = ReadAll(DatabaseFileName);
+
+    FixDatabase(DatabaseFileName);
+
+    QCOMPARE(boxes.messages.size(), 1);
+    QVERIFY2(boxes.messages[0].text.startsWith(message), qPrintable(boxes.messages[0].text));
+    QCOMPARE(ReadAll(DatabaseFileName), before);
+    QCOMPARE(QDir(".").entryList(QDir::Files), files);
+}
+
+void RepairTest::repairKeepsModeOwnerAndLink_data()
+{
+    QTest::addColumn<bool>("damaged");
+    QTest::addColumn<bool>("link");
+    QTest::addColumn<int>("contacts");
+    QTest::newRow("sound book") << false << false << 400;
+    QTest::newRow("damaged book") << true << false << 400;
+    QTest::newRow("sound book through a link") << false << true << 400;
+    QTest::newRow("damaged book through a link") << true << true << 400;
+    // Checked by its compaction, which meets the destroyed page.
+    QTest::newRow("damaged book too large for the full check") << true << false << 40000;
+}
+
+void RepairTest::repairKeepsModeOwnerAndLink()
+{
+    QFETCH(bool, damaged);
+    QFETCH(bool, link);
+    QFETCH(int, contacts);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    ForgetDamage(); // no damage met before this repair
+    const QString book = link ? "store/book.sqlite" : DatabaseFileName;
+    QVERIFY(QDir(".").mkpath("store"));
+    makeBook(book, contacts);
+    if (link)
+        QVERIFY(QFile::link(book, DatabaseFileName));
+    if (damaged)
+        destroyContactPage(book);
+    QCOMPARE(::chmod(QFile::encodeName(book).constData(), 0600), 0);
+    // Root may give the file to another user, and the repair keeps it that user's.
+    const uid_t owner = ::geteuid() == 0 ? 65534 : ::geteuid();
+    QCOMPARE(::chown(QFile::encodeName(book).constData(), owner, gid_t(-1)), 0);
+
+    FixDatabase(DatabaseFileName);
+
+    QCOMPARE(boxes.messages.size(), damaged ? 1 : 0);
+    if (damaged) { // the kept original is named where it can be found
+        const QString kept = link ? QFileInfo(book + ".damaged").canonicalFilePath() : book + ".damaged";
+        QVERIFY2(boxes.messages[0].text.endsWith(QString("kept as '%1'.").arg(kept)),
+                 qPrintable(boxes.messages[0].text));
+    }
+    QCOMPARE(fileMode(book), 0600);
+    QCOMPARE(QFileInfo(book).ownerId(), owner);
+    QCOMPARE(QFileInfo(DatabaseFileName).isSymLink(), link);
+    QCOMPARE(QFileInfo(DatabaseFileName).canonicalFilePath(), QFileInfo(book).canonicalFilePath());
+    QVERIFY(passesIntegrityCheck(DatabaseFileName));
+    QCOMPARE(QFile::exists(book + ".damaged"), damaged);
+    QStringList left = QDir(".").entryList(QDir::Files | QDir::System) + QDir("store").entryList(QDir::Files);
+    QVERIFY2(!left.contains(RepairFileName), qPrintable(left.join(", ")));
+}
+
+void RepairTest::indexDamageMetInAnEditIsMendedByRepair_data()
+{
+    QTest::addColumn<int>("contacts");
+    QTest::newRow("small book") << 400;
+    QTest::newRow("book too large for the full check at start-up") << 40000;
+}
+
+void RepairTest::indexDamageMetInAnEditIsMendedByRepair()
+{
+    QFETCH(int, contacts);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    makeBook(DatabaseFileName, contacts);
+    MainWindow &main = Form<MainWindow>();
+    main.Load();
+    CloseMainDatabase();
+    // The type index now names 'Abcd' where the table holds 'Home'.
+    ReplaceOnPage(DatabaseFileName, LeafPage(DatabaseFileName, "sqlite_autoindex_TelephoneType_1"), "Home", "Abcd");
+    OpenMainDatabase();
+    QCOMPARE(FindDamage(gDatabase).isEmpty(), contacts > 400); // the quick check does not see it
+    const QString insert = "INSERT INTO TelephoneType (TelephoneType) VALUES ('Abcd')";
+    try {
+        RunQuery(gDatabase, insert);
+        QFAIL("a value the damaged index holds was stored");
+    } catch (const DatabaseError &error) {
+        QCOMPARE(error.kind(), DatabaseError::Kind::Damaged);
+        QCOMPARE(error.message(), QString("The change was not saved: an index of table 'TelephoneType' in the "
+                                          "database file 'Address.mdb' is damaged. Choose File > Repair Database "
+                                          "to mend it, then try again."));
+    }
+
+    main.mnuRepair->trigger();
+
+    QCOMPARE(boxes.messages.size(), 1);
+    QVERIFY2(boxes.messages[0].text.contains("Nothing was lost."), qPrintable(boxes.messages[0].text));
+    RunQuery(gDatabase, insert);
+    QCOMPARE(Rows(DatabaseFileName, "SELECT TelephoneType FROM TelephoneType ORDER BY TypeID"),
+             (QList<QVariantList>{{"Home"}, {"Work"}, {"Abcd"}}));
+}
+
+QTEST_MAIN(RepairTest)
+#include "tst_repair.moc"

@@ -1,0 +1,434 @@
+// The report destination dialog and the selection criteria dialog, driven as a
+// user drives them, checked through the engine's properties.
+#include "support/TestSupport.h"
+#include "support/UserActions.h"
+
+#include "ui/widgets/WindowPlacement.h"
+#include "ui/Forms.h"
+#include "ui/Globals.h"
+#include "ui/widgets/MessageBox.h"
+#include "store/Database.h"
+#include "ui/main/MainWindow.h"
+#include "reports/ReportEngine.h"
+#include "ui/reports/ReportCriteriaDialog.h"
+#include "ui/reports/ReportDestinationDialog.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QTest>
+#include <cmath>
+#include <stdexcept>
+
+using namespace varnelle;
+using namespace varnelle::test;
+
+namespace {
+
+// Values no dialog writes, to see which properties a dialog touched.
+void markUntouched(ReportEngine &engine)
+{
+    engine.setDestination(7);
+    engine.setPrintFileName("untouched");
+    engine.setPrintFileType(9);
+    engine.setCopiesToPrinter(42);
+    engine.setSelectionFormula("untouched");
+}
+
+ReportDestinationDialog &showDestination()
+{
+    ReportDestinationDialog &dialog = Form<ReportDestinationDialog>();
+    dialog.show();
+    return dialog;
+}
+
+void addContact(bool business, const QVariant &company, const QVariant &state, const QVariant &lastName)
+{
+    RunQuery(gDatabase, "INSERT INTO Address (IsBusiness, Company, State, LastName) VALUES (?, ?, ?, ?)",
+             {business, company, state, lastName});
+}
+
+bool centred(const QWidget &form)
+{
+    const QRect frame = form.frameGeometry();
+    return std::abs(frame.center().x() - ScreenWidthTwips() / 30) <= 1 &&
+           std::abs(frame.center().y() - ScreenHeightTwips() / 30) <= 1;
+}
+
+const QVariant Null = QVariant(QMetaType::fromType<QString>());
+
+} // namespace
+
+class ReportDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void destinationDialogOpensWithItsDefaults();
+    void okWritesOnlyTheChosenDestination();
+    void copiesBoxTakesAtMostThreeDigits();
+    void cancelEscAndFrameCloseWriteNothingAndKeepTheChoices();
+
+    void criteriaListsHoldEveryDistinctValueSorted();
+    void criteriaListsAreRebuiltOnlyWhenAsked();
+    void okWritesTheFormulaInItsFixedOrder();
+    void frameCloseWritesTheFormulaAndEscIsIgnored();
+    void databaseFailureWhileFillingIsReported();
+};
+
+void ReportDialogsTest::destinationDialogOpensWithItsDefaults()
+{
+    TempWorkDir dir;
+    QWidget screenProbe;
+    InitMainForm(screenProbe);
+    ReportDestinationDialog &dialog = showDestination();
+    QCOMPARE(dialog.windowTitle(), QString("Report Destination Selection"));
+    QVERIFY(centred(dialog));
+    QCOMPARE(dialog.size(), QSize(426, 283));
+    QVERIFY(find<QRadioButton>(dialog, "opPrinter")->isChecked());
+    QVERIFY(find<QRadioButton>(dialog, "opAll")->isChecked());
+    QVERIFY(!find<QRadioButton>(dialog, "opScreen")->isChecked());
+    QVERIFY(!find<QRadioButton>(dialog, "opDisk")->isChecked());
+    QVERIFY(!find<QRadioButton>(dialog, "opPartial")->isChecked());
+    QCOMPARE(find<QLineEdit>(dialog, "txtCopies")->text(), QString("1"));
+    QCOMPARE(find<QLineEdit>(dialog, "txtFileName")->text(), QString("address.txt"));
+    QCOMPARE(find<QGroupBox>(dialog, "fraPrinter")->title(), QString("Report To Printer"));
+    QCOMPARE(find<QGroupBox>(dialog, "fraDisk")->title(), QString("Report To Disk"));
+    QCOMPARE(find<QLabel>(dialog, "lblArray_2")->text(), QString("Copies:"));
+    QCOMPARE(find<QPushButton>(dialog, "cmdOK")->text(), QString("&OK"));
+    QVERIFY(find<QPushButton>(dialog, "cmdOK")->isDefault());
+
+    auto *types = find<QComboBox>(dialog, "cmbFileType");
+    QVERIFY(!types->isEditable());
+    QCOMPARE(types->currentText(), QString("Record Format"));
+    QCOMPARE(entries(dialog, "cmbFileType"),
+             (QStringList{"Record Format", "Tab Separated", "Text Format", "DIF Format", "Comma Separated Values",
+                          "Tab Separated Values"}));
+    QList<int> data;
+    for (int i = 0; i < types->count(); ++i)
+        data << types->itemData(i).toInt();
+    QCOMPARE(data, (QList<int>{0, 1, 2, 3, 4, 6}));
+    // The closed list shows its longest entry whole, and stays inside its frame.
+    types->setCurrentIndex(4);
+    QStyleOptionComboBox shown;
+    shown.initFrom(types);
+    shown.currentText = types->currentText();
+    const QRect field = types->style()->subControlRect(QStyle::CC_ComboBox, &shown, QStyle::SC_ComboBoxEditField, types);
+    QVERIFY(field.width() - 2 >= types->fontMetrics().horizontalAdvance("Comma Separated Values"));
+    QVERIFY(find<QGroupBox>(dialog, "fraDisk")->rect().contains(types->geometry()));
+    QVERIFY(dialog.rect().contains(find<QGroupBox>(dialog, "fraDisk")->geometry()));
+    types->setCurrentIndex(0);
+
+    // Two independent groups; choosing an option disables nothing.
+    click(dialog, "opPartial");
+    QVERIFY(find<QRadioButton>(dialog, "opPrinter")->isChecked());
+    click(dialog, "opDisk");
+    QVERIFY(find<QRadioButton>(dialog, "opPartial")->isChecked());
+    QVERIFY(!find<QRadioButton>(dialog, "opPrinter")->isChecked());
+    click(dialog, "opScreen");
+    QVERIFY(!find<QRadioButton>(dialog, "opDisk")->isChecked());
+    for (QWidget *w : dialog.findChildren<QWidget *>())
+        QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+}
+
+void ReportDialogsTest::okWritesOnlyTheChosenDestination()
+{
+    TempWorkDir dir;
+    ReportEngine engine;
+    gReport = &engine;
+
+    // Screen: only the destination.
+    markUntouched(engine);
+    ReportDestinationDialog &dialog = showDestination();
+    click(dialog, "opScreen");
+    click(dialog, "cmdOK");
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(engine.destination(), 0);
+    QCOMPARE(engine.printFileName(), QString("untouched"));
+    QCOMPARE(engine.printFileType(), 9);
+    QCOMPARE(engine.copiesToPrinter(), 42);
+    QCOMPARE(engine.selectionFormula(), QString("untouched"));
+    QVERIFY(gAllRecords);
+    QCOMPARE(gReport, &engine);
+
+    // Disk with CSV: the file name does not follow the file type.
+    markUntouched(engine);
+    showDestination();
+    click(dialog, "opDisk");
+    click(dialog, "opPartial");
+    QVERIFY(choose(dialog, "cmbFileType", "Comma Separated Values"));
+    click(dialog, "cmdOK");
+    QCOMPARE(engine.destination(), 2);
+    QCOMPARE(engine.printFileName(), QString("address.txt"));
+    QCOMPARE(engine.printFileType(), 4);
+    QCOMPARE(engine.copiesToPrinter(), 42);
+    QVERIFY(!gAllRecords);
+
+    // A typed name goes unchanged; Enter is OK.
+    markUntouched(engine);
+    showDestination();
+    QVERIFY(choose(dialog, "cmbFileType", "Tab Separated Values"));
+    retype(dialog, "txtFileName", " my list ");
+    click(dialog, "opAll");
+    QTest::keyClick(find<QLineEdit>(dialog, "txtFileName"), Qt::Key_Return);
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(engine.printFileName(), QString(" my list "));
+    QCOMPARE(engine.printFileType(), 6);
+    QVERIFY(gAllRecords);
+
+    // Printer: destination and copies only.
+    markUntouched(engine);
+    showDestination();
+    click(dialog, "opPrinter");
+    retype(dialog, "txtCopies", "12");
+    click(dialog, "cmdOK");
+    QCOMPARE(engine.destination(), 1);
+    QCOMPARE(engine.copiesToPrinter(), 12);
+    QCOMPARE(engine.printFileName(), QString("untouched"));
+    QCOMPARE(engine.printFileType(), 9);
+}
+
+void ReportDialogsTest::copiesBoxTakesAtMostThreeDigits()
+{
+    TempWorkDir dir;
+    ReportEngine engine;
+    gReport = &engine;
+    ReportDestinationDialog &dialog = showDestination();
+    auto *copies = find<QLineEdit>(dialog, "txtCopies");
+    QTest::keyClick(copies, Qt::Key_End);
+
+    QTest::keyClicks(copies, "a-+. e");
+    QCOMPARE(copies->text(), QString("1"));
+    QTest::keyClicks(copies, "2x3");
+    QCOMPARE(copies->text(), QString("123"));
+    QTest::keyClick(copies, Qt::Key_4);
+    QCOMPARE(copies->text(), QString("123"));
+    QTest::keyClick(copies, Qt::Key_Backspace);
+    QCOMPARE(copies->text(), QString("12"));
+
+    // Pasting goes through the same filter: no letters, at most three digits.
+    QTest::keyClick(copies, Qt::Key_Backspace);
+    QGuiApplication::clipboard()->setText("7b");
+    QTest::keyClick(copies, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(copies->text(), QString("1"));
+    QGuiApplication::clipboard()->setText("995");
+    QTest::keyClick(copies, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(copies->text(), QString("199"));
+    QGuiApplication::clipboard()->setText("9");
+    QTest::keyClick(copies, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(copies->text(), QString("199"));
+
+    // "007" is seven copies; an emptied box is none.
+    retype(dialog, "txtCopies", "007");
+    click(dialog, "cmdOK");
+    QCOMPARE(engine.copiesToPrinter(), 7);
+    showDestination();
+    retype(dialog, "txtCopies", "");
+    QCOMPARE(copies->text(), QString());
+    click(dialog, "cmdOK");
+    QCOMPARE(engine.destination(), 1);
+    QCOMPARE(engine.copiesToPrinter(), 0);
+
+    QCOMPARE(LeadingNumber("12abc"), 12);
+    QCOMPARE(LeadingNumber("x1"), 0);
+}
+
+void ReportDialogsTest::cancelEscAndFrameCloseWriteNothingAndKeepTheChoices()
+{
+    TempWorkDir dir;
+    ReportEngine engine;
+    markUntouched(engine);
+
+    const auto cancelWith = [&](const std::function<void(ReportDestinationDialog &)> &cancel) {
+        gReport = &engine;
+        gAllRecords = true;
+        ReportDestinationDialog &dialog = showDestination();
+        click(dialog, "opDisk");
+        click(dialog, "opPartial");
+        QVERIFY(choose(dialog, "cmbFileType", "DIF Format"));
+        retype(dialog, "txtFileName", "list.dif");
+        retype(dialog, "txtCopies", "3");
+        cancel(dialog);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(gReport, nullptr);
+        QVERIFY(gAllRecords);
+        QCOMPARE(engine.destination(), 7);
+        QCOMPARE(engine.printFileName(), QString("untouched"));
+        QCOMPARE(engine.printFileType(), 9);
+        QCOMPARE(engine.copiesToPrinter(), 42);
+    };
+    cancelWith([](ReportDestinationDialog &d) { click(d, "cmdCancel"); });
+    cancelWith([](ReportDestinationDialog &d) { QTest::keyClick(&d, Qt::Key_Escape); });
+    cancelWith([](ReportDestinationDialog &d) { d.close(); });
+
+    // The same dialog, with the user's last choices, opens next time.
+    ReportDestinationDialog &again = showDestination();
+    QVERIFY(find<QRadioButton>(again, "opDisk")->isChecked());
+    QVERIFY(find<QRadioButton>(again, "opPartial")->isChecked());
+    QCOMPARE(find<QComboBox>(again, "cmbFileType")->currentText(), QString("DIF Format"));
+    QCOMPARE(find<QLineEdit>(again, "txtFileName")->text(), QString("list.dif"));
+    QCOMPARE(find<QLineEdit>(again, "txtCopies")->text(), QString("3"));
+}
+
+void ReportDialogsTest::criteriaListsHoldEveryDistinctValueSorted()
+{
+    TempWorkDir dir;
+    Form<MainWindow>().Load();
+    addContact(true, "Zeta", "NY", "Smith");
+    addContact(false, "acme", "ca", "adams");
+    addContact(true, "acme", "NY", "smith");
+    addContact(true, Null, Null, "O'Brien");
+    addContact(false, "", "", Null);
+    addContact(true, "Beta Ltd", "TX", "Young");
+    addContact(true, Null, Null, QString::fromUtf8("Émile"));
+    addContact(false, Null, Null, QString::fromUtf8("Ärzte"));
+    QVERIFY(gRefreshCriteria);
+
+    ReportCriteriaDialog &dialog = Form<ReportCriteriaDialog>();
+    dialog.show();
+    QCOMPARE(dialog.windowTitle(), QString("Address Report Selection Criteria"));
+    QVERIFY(centred(dialog));
+    QCOMPARE(dialog.size(), QSize(341, 202));
+    QVERIFY(!gRefreshCriteria);
+    QCOMPARE(entries(dialog, "cmbCompany"), (QStringList{"", "acme", "Beta Ltd", "Zeta"}));
+    QCOMPARE(entries(dialog, "cmbState"), (QStringList{"", "ca", "NY", "TX"}));
+    QCOMPARE(entries(dialog, "cmbLastName"), (QStringList{"", "adams", QString::fromUtf8("Ärzte"), QString::fromUtf8("Émile"),
+                                                       "O'Brien", "Smith", "Young"}));
+    for (const char *name : {"cmbCompany", "cmbState", "cmbLastName"}) {
+        QVERIFY(!find<QComboBox>(dialog, name)->isEditable());
+        QCOMPARE(find<QComboBox>(dialog, name)->currentText(), QString());
+    }
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(find<QCheckBox>(dialog, QString("chkExclude_%1").arg(i))->text(), QString("Exclude"));
+    QCOMPARE(find<QLabel>(dialog, "lblArray_1")->text(), QString("Company:"));
+    QCOMPARE(find<QLabel>(dialog, "lblArray_0")->text(), QString("State:"));
+    QCOMPARE(find<QLabel>(dialog, "lblArray_2")->text(), QString("Last Name:"));
+}
+
+void ReportDialogsTest::criteriaListsAreRebuiltOnlyWhenAsked()
+{
+    TempWorkDir dir;
+    Form<MainWindow>().Load();
+    ReportEngine engine;
+    gReport = &engine;
+    addContact(true, "Acme", "NY", "Smith");
+
+    ReportCriteriaDialog &dialog = Form<ReportCriteriaDialog>();
+    dialog.show();
+    QVERIFY(choose(dialog, "cmbCompany", "Acme"));
+    QVERIFY(choose(dialog, "cmbLastName", "Smith"));
+    click(dialog, "chkExclude_1");
+    click(dialog, "cmdOK");
+    QVERIFY(!dialog.isVisible());
+
+    // Without the flag no query runs: the new company is not listed yet.
+    addContact(false, "Newco", "CA", "Jones");
+    dialog.show();
+    QCOMPARE(entries(dialog, "cmbCompany"), (QStringList{"", "Acme"}));
+    QCOMPARE(find<QComboBox>(dialog, "cmbCompany")->currentText(), QString());
+    QCOMPARE(find<QComboBox>(dialog, "cmbLastName")->currentText(), QString());
+    QVERIFY(find<QCheckBox>(dialog, "chkExclude_1")->isChecked());
+    QVERIFY(!find<QCheckBox>(dialog, "chkExclude_0")->isChecked());
+    click(dialog, "cmdOK");
+
+    gRefreshCriteria = true;
+    dialog.show();
+    QCOMPARE(entries(dialog, "cmbCompany"), (QStringList{"", "Acme", "Newco"}));
+    QCOMPARE(entries(dialog, "cmbState"), (QStringList{"", "CA", "NY"}));
+    QVERIFY(!gRefreshCriteria);
+    QVERIFY(find<QCheckBox>(dialog, "chkExclude_1")->isChecked());
+}
+
+void ReportDialogsTest::okWritesTheFormulaInItsFixedOrder()
+{
+    TempWorkDir dir;
+    Form<MainWindow>().Load();
+    ReportEngine engine;
+    gReport = &engine;
+    addContact(true, "Acme", "NY", "Smith");
+    addContact(true, "Other", "CA", "O'Brien");
+    ReportCriteriaDialog &dialog = Form<ReportCriteriaDialog>();
+
+    const auto formula = [&](const QString &company, const QString &state, const QString &lastName,
+                             QList<bool> exclude) {
+        engine.setSelectionFormula("untouched");
+        dialog.show();
+        choose(dialog, "cmbCompany", company);
+        choose(dialog, "cmbState", state);
+        choose(dialog, "cmbLastName", lastName);
+        for (int i = 0; i < 3; ++i) {
+            auto *box = find<QCheckBox>(dialog, QString("chkExclude_%1").arg(i));
+            if (box->isChecked() != exclude[i])
+                QTest::mouseClick(box, Qt::LeftButton);
+        }
+        QTest::keyClick(find<QComboBox>(dialog, "cmbCompany"), Qt::Key_Return);
+        return dialog.isVisible() ? QString("still open") : engine.selectionFormula();
+    };
+
+    QCOMPARE(formula("Acme", "", "", {false, false, false}), QString("{Address.Company} = 'Acme'"));
+    QCOMPARE(formula("Acme", "", "", {true, false, false}), QString("{Address.Company} <> 'Acme'"));
+    QCOMPARE(formula("", "NY", "Smith", {false, true, false}),
+             QString("{Address.State} <> 'NY' And {Address.LastName} = 'Smith'"));
+    QCOMPARE(formula("Other", "CA", "Smith", {true, false, true}),
+             QString("{Address.Company} <> 'Other' And {Address.State} = 'CA' And {Address.LastName} <> 'Smith'"));
+    QCOMPARE(formula("", "", "O'Brien", {false, false, false}), QString("{Address.LastName} = 'O''Brien'"));
+    // Nothing chosen: the empty formula is written, whatever the Exclude boxes say.
+    QCOMPARE(formula("", "", "", {true, true, true}), QString());
+}
+
+void ReportDialogsTest::frameCloseWritesTheFormulaAndEscIsIgnored()
+{
+    TempWorkDir dir;
+    Form<MainWindow>().Load();
+    ReportEngine engine;
+    gReport = &engine;
+    addContact(true, "Acme", "NY", "Smith");
+    ReportCriteriaDialog &dialog = Form<ReportCriteriaDialog>();
+    dialog.show();
+    QVERIFY(choose(dialog, "cmbState", "NY"));
+
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(engine.selectionFormula(), QString());
+
+    dialog.close();
+    QVERIFY(!dialog.isVisible());
+    QCOMPARE(engine.selectionFormula(), QString("{Address.State} = 'NY'"));
+    QCOMPARE(&Form<ReportCriteriaDialog>(), &dialog);
+}
+
+void ReportDialogsTest::databaseFailureWhileFillingIsReported()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    Form<MainWindow>().Load();
+    ReportEngine engine;
+    gReport = &engine;
+    CloseMainDatabase();
+
+    ReportCriteriaDialog &dialog = Form<ReportCriteriaDialog>();
+    dialog.show();
+    QCOMPARE(boxes.messages.size(), 1);
+    QCOMPARE(boxes.messages[0].title, QString("Varnelle For Windows"));
+    QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
+    QCOMPARE(entries(dialog, "cmbCompany"), QStringList{""});
+    QVERIFY(gRefreshCriteria);
+    click(dialog, "cmdOK");
+    QCOMPARE(engine.selectionFormula(), QString());
+
+    // Once the database is back, the next showing fills the lists.
+    OpenMainDatabase();
+    addContact(true, "Acme", "NY", "Smith");
+    dialog.show();
+    QCOMPARE(entries(dialog, "cmbCompany"), (QStringList{"", "Acme"}));
+    QCOMPARE(boxes.messages.size(), 1);
+}
+
+QTEST_MAIN(ReportDialogsTest)
+#include "tst_reportdialogs.moc"

@@ -1,0 +1,404 @@
+// The road of a report: a Reports menu command, the destination dialog, the
+// criteria dialog for a partial report, and the engine's output or refusal.
+#include "support/BookDamage.h"
+#include "support/ModalScript.h"
+#include "support/TestSupport.h"
+#include "support/UserActions.h"
+
+#include "ui/Forms.h"
+#include "ui/Globals.h"
+#include "ui/widgets/MessageBox.h"
+#include "store/Database.h"
+#include "ui/main/MainWindow.h"
+#include "reports/ReportEngine.h"
+#include "reports/ReportPreview.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <stdexcept>
+
+using namespace varnelle;
+using namespace varnelle::test;
+
+namespace {
+
+const QStringList FileTypeCaptions{"Record Format",        "Tab Separated",          "Text Format",
+                                   "DIF Format",           "Comma Separated Values", "Tab Separated Values"};
+
+// The destination dialog answered with a disk file of the given type.
+ModalScript::Step toDisk(const QString &fileName, bool allRecords, const QString &fileType = "Comma Separated Values")
+{
+    return [=](QDialog &d) {
+        click(d, "opDisk");
+        click(d, allRecords ? "opAll" : "opPartial");
+        chooseExisting(d, "cmbFileType", fileType);
+        retype(d, "txtFileName", fileName);
+        click(d, "cmdOK");
+    };
+}
+
+ModalScript::Step toPrinter(const QString &copies)
+{
+    return [=](QDialog &d) {
+        click(d, "opPrinter");
+        click(d, "opAll");
+        retype(d, "txtCopies", copies);
+        click(d, "cmdOK");
+    };
+}
+
+// The criteria dialog answered with the three criteria and their Exclude boxes.
+ModalScript::Step criteria(const QString &company, const QString &state, const QString &lastName,
+                           QList<bool> exclude = {false, false, false})
+{
+    return [=](QDialog &d) {
+        chooseExisting(d, "cmbCompany", company);
+        chooseExisting(d, "cmbState", state);
+        chooseExisting(d, "cmbLastName", lastName);
+        for (int i = 0; i < 3; ++i) {
+            auto *box = find<QCheckBox>(d, QString("chkExclude_%1").arg(i));
+            if (box->isChecked() != exclude[i])
+                QTest::mouseClick(box, Qt::LeftButton);
+        }
+        click(d, "cmdOK");
+    };
+}
+
+// The first column (the name) of each data row of a CSV report.
+QStringList csvNames(const QString &fileName)
+{
+    const QString text = QString::fromUtf8(ReadAll(fileName));
+    QStringList names;
+    const QStringList lines = text.split("\r\n", Qt::SkipEmptyParts);
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QString &line = lines[i];
+        if (line.startsWith('"')) {
+            QString name;
+            for (qsizetype j = 1; j < line.size(); ++j) {
+                if (line[j] == '"' && j + 1 < line.size() && line[j + 1] == '"')
+                    name += line[++j];
+                else if (line[j] == '"')
+                    break;
+                else
+                    name += line[j];
+            }
+            names << name;
+        } else {
+            names << line.section(',', 0, 0);
+        }
+    }
+    return names;
+}
+
+// A started program with its report definitions beside the database and a
+// few contacts in both views.
+struct Program {
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow *main = nullptr;
+
+    Program()
+    {
+        const QDir source(VARNELLE_SOURCE_REPORTS_DIR);
+        for (const QString &name : source.entryList({"*.rpt"}, QDir::Files))
+            QFile::copy(source.filePath(name), dir.file(name));
+        main = &Form<MainWindow>();
+        main->Load();
+        addContact(true, "Acme", "NY", "Smith", "Sam");
+        addContact(true, "Acme", "CA", "Young", "Yan");
+        addContact(true, "Globex", "NY", "O'Brien", "Sean");
+        addContact(true, QVariant(QMetaType::fromType<QString>()), "TX", "Adams", "Ann");
+        addContact(false, "Acme", "NY", "Baker", "Bob");
+        addContact(false, "", "CA", "Clark", "Cy");
+    }
+
+    static void addContact(bool business, const QVariant &company, const QString &state, const QString &lastName,
+                           const QString &firstName)
+    {
+        RunQuery(gDatabase,
+                 "INSERT INTO Address (IsBusiness, Company, State, LastName, FirstName) VALUES (?, ?, ?, ?, ?)",
+                 {business, company, state, lastName, firstName});
+        gRefreshCriteria = true;
+    }
+
+    void swapView() { QTest::mouseClick(main->cmdSwap, Qt::LeftButton); }
+
+    // Runs a menu command, answering its dialogs; returns the dialogs shown.
+    // A dialog that is not answered as the script says fails the test.
+    QStringList run(QAction *command, ModalScript &script)
+    {
+        script.run([&] { command->trigger(); });
+        if (!script.problems.isEmpty())
+            QTest::qFail(qPrintable(script.problems.join("; ")), __FILE__, __LINE__);
+        else if (script.pending() != 0)
+            QTest::qFail("an expected dialog did not appear", __FILE__, __LINE__);
+        return script.shown;
+    }
+
+    ReportEngine &engine() const { return *main->rptAddress; }
+};
+
+// The text a standalone engine gives for a run with these settings.
+QString engineRefusal(const std::function<void(ReportEngine &)> &settings)
+{
+    ReportEngine engine;
+    engine.setDataFiles(0, DatabaseFileName);
+    settings(engine);
+    try {
+        engine.setAction(1);
+    } catch (const ReportError &e) {
+        return e.message();
+    }
+    return "no refusal";
+}
+
+const QStringList BusinessNames{"Adams, Ann", "O'Brien, Sean", "Smith, Sam", "Young, Yan"};
+const QStringList PersonalNames{"Baker, Bob", "Clark, Cy"};
+
+} // namespace
+
+class ReportRunsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void eachCommandRunsTheFileOfTheCurrentView();
+    void cancelEndsTheRunSilentlyAndTheNextRunWorks();
+    void allRecordsCoversEveryContactAfterAPartialRun();
+    void partialRunsSelectByTheCriteria();
+    void everyFileTypeLandsInTheNamedFile();
+    void engineRefusalsGiveOneMessage();
+    void screenReportOpensAPreview();
+};
+
+void ReportRunsTest::eachCommandRunsTheFileOfTheCurrentView()
+{
+    Program p;
+    for (QAction *command : {p.main->mnuAddress, p.main->mnuTelephone, p.main->mnuDetail, p.main->mnuAbout,
+                             p.main->mnuRepair, p.main->mnuExit, p.main->mnuTypes}) {
+        QVERIFY(command->isEnabled());
+        QVERIFY(command->isVisible());
+        QVERIFY(!command->isCheckable());
+    }
+
+    QVERIFY(gIsBusiness);
+    p.swapView();
+    QVERIFY(!gIsBusiness);
+    const struct {
+        QAction *command;
+        const char *personal;
+        const char *business;
+    } commands[] = {{p.main->mnuAddress, "Address.rpt", "bAddress.rpt"},
+                    {p.main->mnuTelephone, "Personal.rpt", "Business.rpt"},
+                    {p.main->mnuDetail, "Detail.rpt", "bDetail.rpt"}};
+    for (const bool business : {false, true}) {
+        for (const auto &c : commands) {
+            const QString file = business ? c.business : c.personal;
+            ModalScript script;
+            script.expect("ReportDestinationDialog", toDisk(file + ".csv", true));
+            QCOMPARE(p.run(c.command, script), QStringList{"ReportDestinationDialog"});
+            QCOMPARE(p.engine().reportFileName(), file);
+            QCOMPARE(p.engine().dataFiles(0), QString("Address.mdb"));
+            QVERIFY2(QFile::exists(file + ".csv"), qPrintable(file));
+            if (c.command == p.main->mnuTelephone)
+                QCOMPARE(csvNames(file + ".csv"), business ? BusinessNames : PersonalNames);
+        }
+        p.swapView();
+    }
+    QVERIFY(p.boxes.messages.isEmpty());
+}
+
+void ReportRunsTest::cancelEndsTheRunSilentlyAndTheNextRunWorks()
+{
+    Program p;
+    // Partial chosen, then cancelled: no criteria dialog, no report, no message.
+    ModalScript cancel;
+    cancel.expect("ReportDestinationDialog", [](QDialog &d) {
+        click(d, "opDisk");
+        click(d, "opPartial");
+        retype(d, "txtFileName", "cancelled.csv");
+        click(d, "cmdCancel");
+    });
+    QCOMPARE(p.run(p.main->mnuTelephone, cancel), QStringList{"ReportDestinationDialog"});
+    QCOMPARE(gReport, nullptr);
+    QCOMPARE(p.engine().reportFileName(), QString());
+    QVERIFY(!QFile::exists("cancelled.csv"));
+    QVERIFY(p.boxes.messages.isEmpty());
+
+    // Closing through the frame is a Cancel too.
+    ModalScript close;
+    close.expect("ReportDestinationDialog", [](QDialog &d) { d.close(); });
+    QCOMPARE(p.run(p.main->mnuAddress, close), QStringList{"ReportDestinationDialog"});
+    QCOMPARE(p.engine().reportFileName(), QString());
+    QVERIFY(p.boxes.messages.isEmpty());
+
+    // The next command runs, and the dialog kept the cancelled choices.
+    ModalScript next;
+    next.expect("ReportDestinationDialog", [](QDialog &d) {
+        QVERIFY(find<QRadioButton>(d, "opPartial")->isChecked());
+        QCOMPARE(find<QLineEdit>(d, "txtFileName")->text(), QString("cancelled.csv"));
+        chooseExisting(d, "cmbFileType", "Comma Separated Values");
+        retype(d, "txtFileName", "next.csv");
+        click(d, "cmdOK");
+    });
+    next.expect("ReportCriteriaDialog", criteria("", "", ""));
+    QCOMPARE(p.run(p.main->mnuTelephone, next), (QStringList{"ReportDestinationDialog", "ReportCriteriaDialog"}));
+    QCOMPARE(csvNames("next.csv"), BusinessNames);
+    QVERIFY(p.boxes.messages.isEmpty());
+}
+
+void ReportRunsTest::allRecordsCoversEveryContactAfterAPartialRun()
+{
+    Program p;
+    ModalScript partial;
+    partial.expect("ReportDestinationDialog", toDisk("partial.csv", false)).expect("ReportCriteriaDialog", criteria("Acme", "", ""));
+    p.run(p.main->mnuTelephone, partial);
+    QCOMPARE(p.engine().selectionFormula(), QString("{Address.Company} = 'Acme'"));
+    QCOMPARE(csvNames("partial.csv"), (QStringList{"Smith, Sam", "Young, Yan"}));
+
+    ModalScript all;
+    all.expect("ReportDestinationDialog", toDisk("all.csv", true));
+    QCOMPARE(p.run(p.main->mnuTelephone, all), QStringList{"ReportDestinationDialog"});
+    QCOMPARE(p.engine().selectionFormula(), QString());
+    QCOMPARE(csvNames("all.csv"), BusinessNames);
+    QVERIFY(p.boxes.messages.isEmpty());
+}
+
+void ReportRunsTest::partialRunsSelectByTheCriteria()
+{
+    Program p;
+    const auto report = [&](const ModalScript::Step &chosen) {
+        ModalScript script;
+        script.expect("ReportDestinationDialog", toDisk("out.csv", false)).expect("ReportCriteriaDialog", chosen);
+        p.run(p.main->mnuTelephone, script);
+        return csvNames("out.csv");
+    };
+
+    // Blank criteria: everyone of the view.
+    QCOMPARE(report(criteria("", "", "")), BusinessNames);
+    QCOMPARE(p.engine().selectionFormula(), QString());
+
+    // An excluded company keeps the others, those without a company included.
+    QCOMPARE(report(criteria("Acme", "", "", {true, false, false})), (QStringList{"Adams, Ann", "O'Brien, Sean"}));
+    QCOMPARE(p.engine().selectionFormula(), QString("{Address.Company} <> 'Acme'"));
+
+    QCOMPARE(report(criteria("", "NY", "Smith", {false, true, false})), QStringList{});
+    QCOMPARE(p.engine().selectionFormula(), QString("{Address.State} <> 'NY' And {Address.LastName} = 'Smith'"));
+    QCOMPARE(report(criteria("Acme", "NY", "", {false, true, false})), QStringList{"Young, Yan"});
+    QCOMPARE(p.engine().selectionFormula(), QString("{Address.Company} = 'Acme' And {Address.State} <> 'NY'"));
+
+    // A quote in the value is doubled and selects its contact.
+    QCOMPARE(report(criteria("", "", "O'Brien")), QStringList{"O'Brien, Sean"});
+    QCOMPARE(p.engine().selectionFormula(), QString("{Address.LastName} = 'O''Brien'"));
+
+    // A contact saved since the last run shows in the lists of the next one.
+    Program::addContact(true, "Initech", "WA", "Zane", "Zed");
+    QCOMPARE(report(criteria("Initech", "", "")), QStringList{"Zane, Zed"});
+    QVERIFY(p.boxes.messages.isEmpty());
+}
+
+void ReportRunsTest::everyFileTypeLandsInTheNamedFile()
+{
+    Program p;
+    for (int i = 0; i < FileTypeCaptions.size(); ++i) {
+        const QString name = QString("report %1.out").arg(i);
+        ModalScript script;
+        script.expect("ReportDestinationDialog", toDisk(name, true, FileTypeCaptions[i]));
+        p.run(p.main->mnuAddress, script);
+        QCOMPARE(p.engine().printFileType(), QList<int>({0, 1, 2, 3, 4, 6})[i]);
+        QCOMPARE(p.engine().printFileName(), name);
+        const QString text = QString::fromUtf8(ReadAll(name));
+        QVERIFY2(text.contains("Smith") && text.contains("Young") && !text.contains("Baker"),
+                 qPrintable(FileTypeCaptions[i] + ": " + text.left(200)));
+    }
+    QVERIFY(p.boxes.messages.isEmpty());
+    QCOMPARE(QDir(".").entryList({"*.out"}, QDir::Files).size(), 6);
+}
+
+void ReportRunsTest::engineRefusalsGiveOneMessage()
+{
+    Program p;
+    // An emptied copies box asks the printer for no copies.
+    ModalScript noCopies;
+    noCopies.expect("ReportDestinationDialog", toPrinter(""));
+    p.run(p.main->mnuAddress, noCopies);
+    QCOMPARE(p.engine().destination(), 1);
+    QCOMPARE(p.engine().copiesToPrinter(), 0);
+    QCOMPARE(p.boxes.messages.size(), 1);
+    QCOMPARE(p.boxes.messages[0].title, QString("Varnelle For Windows"));
+    QCOMPARE(p.boxes.messages[0].style, int(MsgRefusal));
+    QCOMPARE(p.boxes.messages[0].text, engineRefusal([](ReportEngine &e) {
+                 e.setReportFileName("bAddress.rpt");
+                 e.setDestination(1);
+                 e.setCopiesToPrinter(0);
+             }));
+
+    // A definition file that is not there.
+    QVERIFY(QFile::remove("Business.rpt"));
+    p.boxes.messages.clear();
+    ModalScript missing;
+    missing.expect("ReportDestinationDialog", toDisk("missing.csv", true));
+    p.run(p.main->mnuTelephone, missing);
+    QCOMPARE(p.boxes.messages.size(), 1);
+    QCOMPARE(p.boxes.messages[0].title, QString("Varnelle For Windows"));
+    QCOMPARE(p.boxes.messages[0].style, int(MsgRefusal));
+    QVERIFY2(p.boxes.messages[0].text.contains("Business.rpt"), qPrintable(p.boxes.messages[0].text));
+    QCOMPARE(p.boxes.messages[0].text, engineRefusal([](ReportEngine &e) {
+                 e.setReportFileName("Business.rpt");
+                 e.setDestination(2);
+                 e.setPrintFileName("missing.csv");
+             }));
+    QVERIFY(!QFile::exists("missing.csv"));
+
+    // A damaged book: the message says so in plain words and points to the repair.
+    ZeroPage(DatabaseFileName, LeafPage(DatabaseFileName, "Address"));
+    ModalScript damaged;
+    damaged.expect("ReportDestinationDialog", toDisk("damaged.csv", true));
+    p.run(p.main->mnuAddress, damaged);
+    QCOMPARE(p.boxes.messages.size(), 2);
+    QCOMPARE(p.boxes.messages[1].text,
+             QString("The data file \"Address.mdb\" is damaged: the report cannot read its contacts. "
+                     "Choose File > Repair Database to save what can still be read."));
+    QVERIFY(!QFile::exists("damaged.csv"));
+    p.main->mnuRepair->trigger();
+    p.boxes.messages.clear();
+
+    // The program goes on: the next report runs.
+    ModalScript next;
+    next.expect("ReportDestinationDialog", toDisk("next.csv", true));
+    p.run(p.main->mnuAddress, next);
+    QVERIFY(QFile::exists("next.csv"));
+    QCOMPARE(p.boxes.messages.size(), 0);
+}
+
+void ReportRunsTest::screenReportOpensAPreview()
+{
+    Program p;
+    ModalScript script;
+    script.expect("ReportDestinationDialog", [](QDialog &d) {
+        click(d, "opScreen");
+        click(d, "opAll");
+        click(d, "cmdOK");
+    });
+    p.run(p.main->mnuDetail, script);
+    QVERIFY(p.boxes.messages.isEmpty());
+    QCOMPARE(p.engine().destination(), 0);
+    engine::ReportPreview *preview = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *d = qobject_cast<engine::ReportPreview *>(w); d && d->isVisible())
+            preview = d;
+    QVERIFY(preview);
+    QVERIFY(!preview->isModal());
+    preview->close();
+}
+
+QTEST_MAIN(ReportRunsTest)
+#include "tst_reportruns.moc"

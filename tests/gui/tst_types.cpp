@@ -1,0 +1,407 @@
+// The telephone types window, driven as a user would.
+#include "support/TestSupport.h"
+#include "support/UserActions.h"
+
+#include "ui/Forms.h"
+#include "ui/Globals.h"
+#include "ui/widgets/MessageBox.h"
+#include "store/Database.h"
+#include "ui/main/MainWindow.h"
+#include "ui/types/PhoneTypesDialog.h"
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+using namespace varnelle;
+using namespace varnelle::test;
+
+namespace {
+
+struct TypesWindow {
+    MainWindow &main;
+    PhoneTypesDialog &form;
+    QLineEdit *txtType;
+    QListWidget *lstData;
+    QPushButton *cmdAdd, *cmdEdit, *cmdDelete, *cmdOK;
+
+    QStringList texts() const
+    {
+        QStringList list;
+        for (int i = 0; i < lstData->count(); ++i)
+            list << lstData->item(i)->text();
+        return list;
+    }
+    QString selected() const
+    {
+        const auto items = lstData->selectedItems();
+        return items.isEmpty() ? QString() : items.first()->text();
+    }
+    void select(const QString &name)
+    {
+        const auto found = lstData->findItems(name, Qt::MatchExactly);
+        QVERIFY(!found.isEmpty());
+        lstData->scrollToItem(found.first());
+        QTest::mouseClick(lstData->viewport(), Qt::LeftButton, {}, lstData->visualItemRect(found.first()).center());
+    }
+    void add(const QString &name)
+    {
+        txtType->clear();
+        typeText(txtType, name);
+        QTest::mouseClick(cmdAdd, Qt::LeftButton);
+    }
+    bool editAndDeleteEnabled() const { return cmdEdit->isEnabled() && cmdDelete->isEnabled(); }
+    bool editAndDeleteDisabled() const { return !cmdEdit->isEnabled() && !cmdDelete->isEnabled(); }
+};
+
+TypesWindow openTypes()
+{
+    MainWindow &main = Form<MainWindow>();
+    if (!gDatabase.isOpen())
+        main.Load();
+    main.mnuTypes->trigger();
+    PhoneTypesDialog &form = Form<PhoneTypesDialog>();
+    return {main,
+            form,
+            form.findChild<QLineEdit *>("txtType"),
+            form.findChild<QListWidget *>("lstData"),
+            form.findChild<QPushButton *>("cmdAdd"),
+            form.findChild<QPushButton *>("cmdEdit"),
+            form.findChild<QPushButton *>("cmdDelete"),
+            form.findChild<QPushButton *>("cmdOK")};
+}
+
+QList<QVariantList> typeRows()
+{
+    return Rows(DatabaseFileName, "SELECT TypeID, TelephoneType FROM TelephoneType ORDER BY TypeID");
+}
+
+} // namespace
+
+class TypesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void opensOverHiddenMainWithEmptyListAndButtonsOff();
+    void addStoresSelectsAndSorts();
+    void addRefusesNameDifferingOnlyInCase_data();
+    void addRefusesNameDifferingOnlyInCase();
+    void nulIsNeverStored();
+    void keysTypedAfterAMnemonicLandInOrder();
+    void renameThroughTheInputBox();
+    void renameRefusalsChangeNothing();
+    void selectionStaysOnEmptyClickAndCtrlClick();
+    void deleteChecksUseFirstThenAsks();
+    void okEscapeAndFrameBringMainBack();
+    void thousandTypesStaySorted();
+};
+
+void TypesTest::opensOverHiddenMainWithEmptyListAndButtonsOff()
+{
+    TempWorkDir dir;
+    TypesWindow w = openTypes();
+    QVERIFY(w.form.isVisible());
+    QVERIFY(!w.main.isVisible());
+    QCOMPARE(w.form.windowTitle(), QString("Telephone Types"));
+    QCOMPARE(w.lstData->count(), 0);
+    QVERIFY(w.editAndDeleteDisabled());
+    QVERIFY(!w.cmdAdd->isEnabled());
+    QVERIFY(w.cmdOK->isEnabled());
+    QCOMPARE(w.form.focusWidget(), w.txtType);
+
+    QTest::keyClicks(w.txtType, "H");
+    QVERIFY(w.cmdAdd->isEnabled());
+    QTest::keyClick(w.txtType, Qt::Key_Backspace);
+    QVERIFY(!w.cmdAdd->isEnabled());
+    // The box takes at most 20 characters.
+    QTest::keyClicks(w.txtType, "Twenty-one characters");
+    QCOMPARE(w.txtType->text(), QString("Twenty-one character"));
+}
+
+void TypesTest::addStoresSelectsAndSorts()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    TypesWindow w = openTypes();
+    w.add("Work");
+    w.add("home");
+    w.add("Fax");
+
+    QCOMPARE(w.texts(), (QStringList{"Fax", "home", "Work"}));
+    QCOMPARE(w.selected(), QString("Fax"));
+    QVERIFY(w.editAndDeleteEnabled());
+    QCOMPARE(w.txtType->text(), QString());
+    QVERIFY(!w.cmdAdd->isEnabled());
+    QCOMPARE(w.form.focusWidget(), w.txtType);
+    QVERIFY(gTypesChanged);
+    QCOMPARE(typeRows(), (QList<QVariantList>{{1, "Work"}, {2, "home"}, {3, "Fax"}}));
+    for (int i = 0; i < w.lstData->count(); ++i) {
+        const QListWidgetItem *item = w.lstData->item(i);
+        QCOMPARE(Rows(DatabaseFileName, "SELECT TelephoneType FROM TelephoneType WHERE TypeID = ?",
+                      {item->data(Qt::UserRole)})[0][0].toString(),
+                 item->text());
+    }
+    // Names are stored as typed, blanks included.
+    w.add(" Car ");
+    QCOMPARE(typeRows().last(), (QVariantList{4, " Car "}));
+    QVERIFY(boxes.messages.isEmpty());
+}
+
+void TypesTest::addRefusesNameDifferingOnlyInCase_data()
+{
+    QTest::addColumn<QString>("existing");
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("ASCII") << "Home" << "HOME";
+    QTest::newRow("umlaut") << QString::fromUtf8("Büro") << QString::fromUtf8("BÜRO");
+    QTest::newRow("accents") << QString::fromUtf8("Télécopie") << QString::fromUtf8("TÉLÉCOPIE");
+}
+
+void TypesTest::addRefusesNameDifferingOnlyInCase()
+{
+    QFETCH(QString, existing);
+    QFETCH(QString, typed);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    TypesWindow w = openTypes();
+    w.add(existing);
+    w.add("Aux");
+    gTypesChanged = false;
+    const QString refusal = QString("The telephone type '%1' was not saved: the type '%2' already exists, and the "
+                                    "index 'TelephoneType' allows no two types with the same name.")
+                                .arg(typed, existing);
+    w.add(typed);
+
+    QCOMPARE(boxes.messages.size(), 1);
+    QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
+    QCOMPARE(boxes.messages[0].text, refusal);
+    QCOMPARE(w.txtType->text(), typed);
+
+    // Renaming another type to it is refused the same way.
+    w.select("Aux");
+    boxes.answerInput(typed);
+    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+    QCOMPARE(boxes.messages.size(), 2);
+    QCOMPARE(boxes.messages[1].text, refusal);
+    QCOMPARE(w.texts(), (QStringList{"Aux", existing}));
+    QCOMPARE(typeRows(), (QList<QVariantList>{{1, existing}, {2, "Aux"}}));
+    QVERIFY(!gTypesChanged);
+
+    // A type may change the case of its own name.
+    w.select(existing);
+    boxes.answerInput(typed);
+    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+    QCOMPARE(typeRows(), (QList<QVariantList>{{1, typed}, {2, "Aux"}}));
+}
+
+void TypesTest::nulIsNeverStored()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    TypesWindow w = openTypes();
+    // Typed or pasted into the box, a NUL is dropped.
+    w.add(QString("ab") + QChar(u'\0') + "c");
+    QCOMPARE(typeRows(), (QList<QVariantList>{{1, "abc"}}));
+
+    // Through the input box it reaches the store, which refuses it: the
+    // size check alone would count only the characters before the NUL.
+    w.select("abc");
+    boxes.answerInput(QString("ab") + QChar(u'\0') + QString(40, u'x'));
+    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+    QCOMPARE(boxes.messages.size(), 1);
+    QVERIFY2(boxes.messages[0].text.contains("NUL character"), qPrintable(boxes.messages[0].text));
+    QCOMPARE(typeRows(), (QList<QVariantList>{{1, "abc"}}));
+    QCOMPARE(w.texts(), QStringList{"abc"});
+}
+
+void TypesTest::keysTypedAfterAMnemonicLandInOrder()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    TypesWindow w = openTypes();
+    w.form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w.form));
+    // Typed at once, with no pause for the button's animation.
+    QTest::keyClicks(w.txtType, "Pager");
+    QTest::keyClick(w.txtType, Qt::Key_A, Qt::AltModifier);
+    QTest::keyClicks(w.form.focusWidget(), "Car");
+    QTest::keyClick(w.form.focusWidget(), Qt::Key_A, Qt::AltModifier);
+    QCOMPARE(typeRows(), (QList<QVariantList>{{1, "Pager"}, {2, "Car"}}));
+    QCOMPARE(w.texts(), (QStringList{"Car", "Pager"}));
+    QVERIFY(boxes.messages.isEmpty());
+}
+
+void TypesTest::renameThroughTheInputBox()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    TypesWindow w = openTypes();
+    w.add("Work");
+    w.add("Fax");
+    gTypesChanged = false;
+
+    w.select("Fax");
+    boxes.answerInput(QString("Mobile"));
+    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+    QCOMPARE(boxes.inputs.size(), 1);
+    QCOMPARE(boxes.inputs[0].title, QString("Varnelle For Windows"));
+    QCOMPARE(boxes.inputs[0].text, QString("What is the type of telphone number?|Fax"));
+    QCOMPARE(w.texts(), (QStringList{"Mobile", "Work"}));
+    QCOMPARE(w.selected(), QString("Mobile"));
+    QVERIFY(w.editAndDeleteEnabled());
+    QCOMPARE(typeRows(), (QList<QVariantList>{{1, "Work"}, {2, "Mobile"}}));
+    QVERIFY(gTypesChanged);
+
+    // Double-click and Enter rename too; the same name rewrites the same record.
+    boxes.answerInput(QString("Mobile"));
+    const QListWidgetItem *mobile = w.lstData->findItems("Mobile", Qt::MatchExactly).first();
+    const QPoint at = w.lstData->visualItemRect(mobile).center();
+    QTest::mouseClick(w.lstData->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(w.lstData->viewport(), Qt::LeftButton, {}, at);
+    QCOMPARE(boxes.inputs.size(), 2);
+    QCOMPARE(typeRows(), (QList<QVariantList>{{1, "Work"}, {2, "Mobile"}}));
+
+    w.select("Work");
+    boxes.answerInput(QString("Office"));
+    QTest::keyClick(w.lstData, Qt::Key_Return);
+    QCOMPARE(w.texts(), (QStringList{"Mobile", "Office"}));
+    QCOMPARE(typeRows(), (QList<QVariantList>{{1, "Office"}, {2, "Mobile"}}));
+    QVERIFY(boxes.messages.isEmpty());
+
+    // Enter with nothing selected asks nothing.
+    w.lstData->clearSelection();
+    QTest::keyClick(w.lstData, Qt::Key_Return);
+    QCOMPARE(boxes.inputs.size(), 3);
+}
+
+void TypesTest::renameRefusalsChangeNothing()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    TypesWindow w = openTypes();
+    w.add("Work");
+    w.add("Home");
+    const auto before = typeRows();
+    gTypesChanged = false;
+
+    w.select("Home");
+    boxes.answerInput(std::nullopt); // Cancel
+    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+    boxes.answerInput(QString()); // text cleared, then OK
+    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+    QCOMPARE(typeRows(), before);
+    QCOMPARE(w.texts(), (QStringList{"Home", "Work"}));
+    QCOMPARE(w.selected(), QString("Home"));
+    QVERIFY(w.editAndDeleteEnabled());
+    QVERIFY(boxes.messages.isEmpty());
+
+    boxes.answerInput(QString("WORK"));
+    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+    QCOMPARE(boxes.messages.size(), 1);
+    QVERIFY(boxes.messages[0].text.contains("'Work' already exists"));
+    QCOMPARE(typeRows(), before);
+    QCOMPARE(w.texts(), (QStringList{"Home", "Work"}));
+    QCOMPARE(w.selected(), QString("Home"));
+    QVERIFY(!gTypesChanged);
+
+    // A type deleted behind the window's back cannot be renamed.
+    Exec(DatabaseFileName, "DELETE FROM TelephoneType WHERE TelephoneType = 'Home'");
+    boxes.answerInput(QString("House"));
+    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+    QCOMPARE(boxes.messages.size(), 2);
+    QCOMPARE(w.texts(), (QStringList{"Home", "Work"}));
+}
+
+void TypesTest::deleteChecksUseFirstThenAsks()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    TypesWindow w = openTypes();
+    w.add("Home");
+    w.add("Fax");
+    RunQuery(gDatabase, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (5, 1, '555')");
+    gTypesChanged = false;
+
+    w.select("Home");
+    QTest::mouseClick(w.cmdDelete, Qt::LeftButton);
+    QCOMPARE(boxes.messages.size(), 1);
+    QCOMPARE(boxes.messages[0].text, QString("Cannot delete Home."));
+    QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
+    QCOMPARE(typeRows().size(), 2);
+    QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM TelephoneList")[0][0].toInt(), 1);
+
+    w.select("Fax");
+    boxes.answer(AnswerNo);
+    QTest::mouseClick(w.cmdDelete, Qt::LeftButton);
+    QCOMPARE(boxes.messages.size(), 2);
+    QCOMPARE(boxes.messages[1].text, QString("Are you sure you want to delete Fax?"));
+    QCOMPARE(boxes.messages[1].style, int(MsgConfirm));
+    QCOMPARE(typeRows().size(), 2);
+    QVERIFY(!gTypesChanged);
+
+    boxes.answer(AnswerYes);
+    QTest::mouseClick(w.cmdDelete, Qt::LeftButton);
+    QCOMPARE(typeRows(), (QList<QVariantList>{{1, "Home"}}));
+    QCOMPARE(w.texts(), QStringList{"Home"});
+    QCOMPARE(w.selected(), QString());
+    QVERIFY(w.editAndDeleteDisabled());
+    QCOMPARE(w.form.focusWidget(), w.txtType);
+    QVERIFY(gTypesChanged);
+}
+
+void TypesTest::okEscapeAndFrameBringMainBack()
+{
+    TempWorkDir dir;
+    TypesWindow w = openTypes();
+    w.add("Home");
+    QTest::mouseClick(w.cmdOK, Qt::LeftButton);
+    QVERIFY(w.main.isVisible());
+    QVERIFY(!w.form.isVisible());
+
+    // The window is kept: it comes back with its list as it was, not reread.
+    Exec(DatabaseFileName, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Other')");
+    TypesWindow again = openTypes();
+    QCOMPARE(&again.form, &w.form);
+    QCOMPARE(again.texts(), QStringList{"Home"});
+    QVERIFY(!w.main.isVisible());
+    QTest::keyClick(&w.form, Qt::Key_Escape);
+    QVERIFY(w.main.isVisible());
+    QVERIFY(!w.form.isVisible());
+
+    openTypes();
+    w.form.close();
+    QVERIFY(w.main.isVisible());
+    QVERIFY(!w.form.isVisible());
+}
+
+void TypesTest::thousandTypesStaySorted()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    Form<MainWindow>().Load();
+    for (int i = 999; i >= 0; --i)
+        RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES (?)",
+                 {QString("%1 Type %2").arg(i % 2 ? "odd" : "Even").arg(i, 4, 10, QChar('0'))});
+    TypesWindow w = openTypes();
+    QCOMPARE(w.lstData->count(), 1000);
+    w.add("Middle");
+    const QStringList texts = w.texts();
+    QCOMPARE(texts.size(), 1001);
+    for (int i = 1; i < texts.size(); ++i)
+        QVERIFY2(QString::compare(texts[i - 1], texts[i], Qt::CaseInsensitive) < 0, qPrintable(texts[i]));
+    QCOMPARE(texts.indexOf("Middle"), 500);
+    QCOMPARE(w.selected(), QString("Middle"));
+    QVERIFY(boxes.messages.isEmpty());
+}
+
+void TypesTest::selectionStaysOnEmptyClickAndCtrlClick()
+{
+    TempWorkDir dir;
+    TypesWindow w = openTypes();
+    w.add("Home");
+    w.add("Work");
+    QCOMPARE(selectedRowsAfterClicks(w.lstData, 0), (QList<int>{0, 0, 0, 0}));
+    QVERIFY(w.editAndDeleteEnabled());
+}
+
+QTEST_MAIN(TypesTest)
+#include "tst_types.moc"

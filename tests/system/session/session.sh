@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# A short session as a new user has it: Varnelle started with the README's
+# command on a real X display under a real window manager (openbox), driven
+# with the keyboard and the mouse. It adds a telephone type and a contact with
+# a number, switches the view, sends the address list to a comma-separated
+# file, repairs the database and exits; then it checks Address.mdb and the
+# file. On the way it measures each window's frame, as the window manager
+# draws it, and checks that it is centred on the screen's work area, and that
+# a window dragged by its title bar stays where it was dropped.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)"
+work="$(mktemp -d)"
+log="$work/session.log"
+tag=session
+# shellcheck source=tests/system/session/desktop.sh
+source "$root/tests/system/session/desktop.sh"
+start_desktop
+
+cd "$work"
+"$root/scripts/run.sh" > "$log" 2>&1 &
+app=$!
+main="$(window "Varnelle For Windows" 1200)" # the command builds first
+centred "$main" "main window"
+shot main
+dragged "$main" "main window"
+
+# Tables > Telephone Types: add "Home", then OK with Escape.
+keys alt+t t
+types="$(window "Telephone Types")"
+centred "$types" "Telephone Types"
+typed "Home"
+keys alt+a Escape
+gone "Telephone Types"
+
+# Switch to the personal view.
+main="$(window "Varnelle For Windows")"
+keys alt+b
+
+# Add a contact with a number.
+keys alt+a
+editor="$(window "Edit Address")"
+centred "$editor" "contact editor"
+typed "Mr"
+keys Tab
+typed "Sean"
+keys Tab
+typed "O'Brien"
+keys Tab
+typed "Brien & Sons, Ltd."
+keys Tab
+typed "1 Harbour Road"
+keys Tab
+typed "Galway"
+keys Tab
+typed "ny"
+dragged "$editor" "contact editor"
+xdotool windowfocus --sync "$editor"
+keys alt+a
+number="$(window "Telephone Number")"
+centred "$number" "Telephone Number"
+keys Down
+typed "555-0142"
+keys alt+s
+gone "Telephone Number"
+window "Edit Address" > /dev/null
+keys alt+s
+gone "Edit Address"
+
+# Delete asks first, in a message box centred as the forms are; No keeps the contact.
+main="$(window "Varnelle For Windows")"
+click "$main" 60 32 # the contact's line in the list
+keys alt+d
+question=""
+for _ in $(seq 50); do
+  question="$(xdotool search --onlyvisible --name "^Varnelle For Windows\$" 2> /dev/null | grep -v "^$main\$" | head -n 1 || true)"
+  [ -n "$question" ] && break
+  sleep 0.1
+done
+[ -n "$question" ] || fail "Delete asked nothing"
+centred "$question" "Delete question"
+xdotool windowfocus --sync "$question"
+keys Escape
+
+# Reports > Address List to a comma-separated file, all records.
+main="$(window "Varnelle For Windows")"
+report_to_csv contacts.csv
+
+# Help > About with the mouse (the menu's title, then its first command), closed with Escape.
+main="$(window "Varnelle For Windows")"
+click "$main" 148 9
+popup=""
+for _ in $(seq 50); do
+  popup="$(xdotool search --onlyvisible --pid "$app" 2> /dev/null | grep -v "^$main\$" | tail -n 1 || true)"
+  [ -n "$popup" ] && break
+  sleep 0.1
+done
+[ -n "$popup" ] || fail "the Help menu did not open under the mouse"
+click "$popup" 20 12
+about="$(window "About Varnelle")"
+centred "$about" "About box"
+shot about
+dragged "$about" "About box"
+xdotool windowfocus --sync "$about"
+keys Escape
+gone "About Varnelle"
+
+# File > Repair Database, then File > Exit.
+window "Varnelle For Windows" > /dev/null
+keys alt+f r
+sleep 0.5
+window "Varnelle For Windows" > /dev/null
+exit_app
+
+# What the session left behind.
+q() { sqlite3 -separator '|' Address.mdb "$1"; }
+expect() { [ "$2" = "$3" ] || fail "$1: expected '$3', found '$2'"; }
+expect "files" "$(ls | grep -v session.log | sort | tr '\n' ' ')" "Address.mdb contacts.csv "
+expect "view" "$(q 'SELECT IsBusiness FROM Setup')" "0"
+expect "types" "$(q 'SELECT TypeID, TelephoneType FROM TelephoneType')" "1|Home"
+expect "contact" "$(q 'SELECT PersonID, IsBusiness, Title, FirstName, LastName, Company, Street, City, State FROM Address')" \
+  "1|0|Mr|Sean|O'Brien|Brien & Sons, Ltd.|1 Harbour Road|Galway|NY"
+expect "numbers" "$(q 'SELECT PersonID, TypeID, Number FROM TelephoneList')" "1|1|555-0142"
+expect "integrity" "$(q 'PRAGMA integrity_check')" "ok"
+csv="$(tr -d '\r' < contacts.csv)"
+expect "report lines" "$(echo "$csv" | wc -l)" "2"
+expect "report row" "$(echo "$csv" | sed -n 2p)" '"O'"'"'Brien, Sean",1 Harbour Road,Galway,NY,'
+echo "session: 1 passed, 0 failed"
