@@ -1,0 +1,55 @@
+#include "store/AddressBook.h"
+
+#include "store/Setup.h"
+
+#include <QUuid>
+
+namespace varnelle {
+
+AddressBook::AddressBook(const QString &fileName, QObject *parent)
+    : QObject(parent), mFileName(fileName)
+{
+}
+
+AddressBook::~AddressBook()
+{
+    close();
+}
+
+void AddressBook::open()
+{
+    close();
+    // A connection name of its own, so that several books (tests, tools) can be open at once.
+    mDatabase = OpenDatabase(mFileName, "book-" + QUuid::createUuid().toString(QUuid::WithoutBraces));
+}
+
+void AddressBook::readSavedView()
+{
+    mIsBusiness = ReadSetupView(mDatabase);
+}
+
+void AddressBook::close()
+{
+    CloseDatabase(mDatabase);
+}
+
+bool AddressBook::isOpen() const
+{
+    return mDatabase.isOpen();
+}
+
+void AddressBook::switchView()
+{
+    mIsBusiness = SwapSetupView(mDatabase);
+    emit viewChanged(mIsBusiness);
+}
+
+void AddressBook::reload()
+{
+    mIsBusiness = ReadSetupView(mDatabase);
+    emit viewChanged(mIsBusiness);
+    emit typesChanged();
+    emit contactsChanged();
+}
+
+} // namespace varnelle
