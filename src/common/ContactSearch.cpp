@@ -1,0 +1,104 @@
+#include "common/ContactSearch.h"
+
+namespace varnelle::text {
+
+namespace {
+
+// Separates the fields of a key; never part of a folded word.
+constexpr QChar FieldSeparator = u'\x1f';
+
+bool isAscii(QStringView text)
+{
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80)
+            return false;
+    return true;
+}
+
+bool isWordCharacter(QChar c)
+{
+    return c.isLetterOrNumber() || c.category() == QChar::Mark_NonSpacing;
+}
+
+// The digits of a text that holds nothing but digits and the separators of a
+// telephone number; empty for any other text.
+QString numberDigits(QStringView text)
+{
+    QString digits;
+    for (const QChar c : text) {
+        if (c >= u'0' && c <= u'9')
+            digits += c;
+        else if (!QStringView(u" -./()+").contains(c))
+            return {};
+    }
+    return digits;
+}
+
+} // namespace
+
+QString FoldForSearch(QStringView text)
+{
+    if (isAscii(text))
+        return text.toString().toLower();
+    const QString decomposed = text.toString().normalized(QString::NormalizationForm_KD);
+    QString folded;
+    folded.reserve(decomposed.size());
+    for (const QChar c : decomposed) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            folded += c;
+    }
+    folded = folded.toCaseFolded();
+    folded.replace(QChar(0xdf), QStringLiteral("ss"));
+    return folded;
+}
+
+SearchKey::SearchKey(const QStringList &fields, const QString &email, const QStringList &numbers)
+{
+    for (const QString &field : fields) {
+        if (field.isEmpty())
+            continue;
+        mWords += FieldSeparator;
+        mWords += FoldForSearch(field);
+    }
+    mEmail = FoldForSearch(email);
+    for (const QString &number : numbers) {
+        QString digits;
+        for (const QChar c : number)
+            if (c >= u'0' && c <= u'9')
+                digits += c;
+        if (!digits.isEmpty())
+            mDigits += u' ' + digits;
+    }
+}
+
+SearchQuery::SearchQuery(const QString &typed)
+{
+    const QStringList words = typed.split(QChar::Space, Qt::SkipEmptyParts);
+    for (const QString &word : words) {
+        const QString trimmed = word.trimmed();
+        if (trimmed.isEmpty())
+            continue;
+        mWords.append({FoldForSearch(trimmed), numberDigits(trimmed), trimmed.contains(u'@')});
+    }
+}
+
+bool SearchQuery::matches(const SearchKey &key) const
+{
+    for (const Word &word : mWords) {
+        bool found = false;
+        // At the start of a word: at the start of a field, or after a
+        // character that ends a word ("neil" in "O'Neil", "smith" in "Jones-Smith").
+        for (qsizetype at = key.mWords.indexOf(word.folded); at >= 0 && !found;
+             at = key.mWords.indexOf(word.folded, at + 1))
+            found = at > 0 && !isWordCharacter(key.mWords.at(at - 1));
+        if (!found && !word.digits.isEmpty())
+            found = key.mDigits.contains(word.digits);
+        if (!found && word.email)
+            found = key.mEmail.contains(word.folded);
+        if (!found)
+            return false;
+    }
+    return true;
+}
+
+} // namespace varnelle::text

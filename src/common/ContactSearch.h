@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace varnelle::text {
+
+// Text as the search compares it: without case and accents ("Müller",
+// "MÜLLER" and "Muller" all read "muller"; "São" reads "sao").
+QString FoldForSearch(QStringView text);
+
+// What a contact offers to the search, prepared once so that each keystroke
+// only scans it.
+class SearchKey {
+public:
+    SearchKey() = default;
+    // fields: the texts whose words a search word may start (names, company,
+    // address, e-mail, spouse, children); email: the e-mail, searched inside
+    // for words holding "@"; numbers: the telephone numbers, searched for digits.
+    SearchKey(const QStringList &fields, const QString &email, const QStringList &numbers);
+
+private:
+    friend class SearchQuery;
+    QString mWords;  // folded fields, each behind a separator
+    QString mEmail;  // folded
+    QString mDigits; // the digits of each number, each behind a space
+};
+
+// A search as typed: words that must all match, in any order. A word matches
+// the start of a word of a field; a word of digits (spaces, dashes, dots,
+// slashes, brackets and "+" aside) also matches anywhere inside a number,
+// whatever separates its digits there; a word holding "@" also matches
+// anywhere inside the e-mail. Every character is taken literally.
+class SearchQuery {
+public:
+    explicit SearchQuery(const QString &typed = {});
+
+    // No words: everything matches.
+    bool isEmpty() const { return mWords.isEmpty(); }
+    bool matches(const SearchKey &key) const;
+
+private:
+    struct Word {
+        QString folded;
+        QString digits; // empty unless the word is a number
+        bool email = false;
+    };
+    QList<Word> mWords;
+};
+
+} // namespace varnelle::text
