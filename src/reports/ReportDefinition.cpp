@@ -1,6 +1,6 @@
 #include "reports/ReportDefinition.h"
 
-#include "reports/ReportEngine.h"
+#include "reports/ReportError.h"
 
 #include <QDir>
 #include <QFile>

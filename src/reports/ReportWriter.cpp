@@ -1,6 +1,6 @@
 #include "reports/ReportWriter.h"
 
-#include "reports/ReportEngine.h"
+#include "reports/ReportError.h"
 #include "common/SpreadsheetCell.h"
 
 #include <algorithm>

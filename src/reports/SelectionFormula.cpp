@@ -1,7 +1,7 @@
 #include "reports/SelectionFormula.h"
 
 #include "reports/ReportDefinition.h"
-#include "reports/ReportEngine.h"
+#include "reports/ReportError.h"
 
 #include <QHash>
 

@@ -68,9 +68,8 @@ private slots:
         QFETCH(QStringList, names);
         ReportEngine engine;
         engine.setDefinitionFolders({mDir.path()});
-        engine.setDataFiles(0, mDir.filePath("Address.mdb"));
         const fixture::Table table =
-            fixture::readCsv(fixture::exportReport(engine, "Names.rpt", 4, mDir.filePath("names.csv"), formula));
+            fixture::readCsv(fixture::exportReport(engine, mDir.filePath("Address.mdb"), "Names.rpt", 4, mDir.filePath("names.csv"), formula));
         QStringList selected;
         for (qsizetype i = 1; i < table.size(); ++i)
             selected << table.at(i).at(0);
@@ -152,9 +151,8 @@ private slots:
         fixture::writeAll(output, "earlier report\n");
         ReportEngine engine;
         engine.setDefinitionFolders({mDir.path()});
-        engine.setDataFiles(0, mDir.filePath("Address.mdb"));
         try {
-            fixture::exportReport(engine, "Names.rpt", 4, output, "{Address.LastName} = O'Brien");
+            fixture::exportReport(engine, mDir.filePath("Address.mdb"), "Names.rpt", 4, output, "{Address.LastName} = O'Brien");
             QFAIL("the run succeeded");
         } catch (const ReportError &error) {
             QVERIFY2(error.message().contains("position 22"), qPrintable(error.message()));
