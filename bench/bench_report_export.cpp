@@ -6,7 +6,7 @@
 #include "BenchSupport.h"
 #include "reports/ReportEngine.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -136,7 +136,7 @@ QList<QStringList> readCsv(const QString &path)
 int main(int argc, char **argv)
 {
     RunHeadlessUnlessTold();
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
 
     const QString shell = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
     if (shell.isEmpty()) {
@@ -156,16 +156,17 @@ int main(int argc, char **argv)
 
     varnelle::ReportEngine engine;
     engine.setDefinitionFolders({QStringLiteral(VARNELLE_SOURCE_REPORTS_DIR)});
-    engine.setDataFiles(0, data);
-    engine.setReportFileName(QStringLiteral("bAddress.rpt"));
-    engine.setDestination(varnelle::ReportEngine::ToFile);
+    varnelle::ReportRequest request;
+    request.dataFile = data;
+    request.definition = QStringLiteral("bAddress.rpt");
+    request.destination = varnelle::ReportDestination::File;
 
     auto export_ = [&](int type, const QString &file) {
-        return [&engine, type, file] {
-            engine.setPrintFileType(type);
-            engine.setPrintFileName(file);
+        return [&engine, request, type, file]() mutable {
+            request.fileType = type;
+            request.fileName = file;
             try {
-                engine.setAction(1);
+                engine.run(request);
             } catch (const varnelle::ReportError &error) {
                 std::fprintf(stderr, "%s\n", qPrintable(error.message()));
                 return false;

@@ -12,7 +12,8 @@
 
 #include "BenchSupport.h"
 #include "reports/ReportEngine.h"
-#include "reports/ReportPreview.h"
+#include "ui/reports/ReportPreviewWindow.h"
+#include "ui/reports/ReportPrinting.h"
 #include "common/Collation.h"
 #include "common/SqlCollation.h"
 
@@ -131,26 +132,28 @@ int main(int argc, char **argv)
 
     varnelle::ReportEngine engine;
     engine.setDefinitionFolders({QStringLiteral(VARNELLE_SOURCE_REPORTS_DIR)});
-    engine.setDataFiles(0, data);
-    QList<QWidget *> previews;
-    QObject::connect(&engine, &varnelle::ReportEngine::previewOpened, [&](QWidget *w) { previews << w; });
+    varnelle::ReportRequest request;
+    request.dataFile = data;
+    QList<varnelle::ReportPreviewWindow *> previews;
 
     // Start of the run to the first page drawn; the window stays open.
     auto firstPage = [&](const QString &report) {
-        return [&engine, &previews, report] {
+        return [&engine, &previews, request, report]() mutable {
             QElapsedTimer timer;
             timer.start();
-            engine.setReportFileName(report);
-            engine.setDestination(varnelle::ReportEngine::ToWindow);
+            request.definition = report;
+            request.destination = varnelle::ReportDestination::Screen;
+            varnelle::ReportPreviewWindow *preview = nullptr;
             try {
-                engine.setAction(1);
+                preview = new varnelle::ReportPreviewWindow(std::move(*engine.run(request).pages));
             } catch (const varnelle::ReportError &error) {
                 std::fprintf(stderr, "%s\n", qPrintable(error.message()));
                 return -1.0;
             }
-            auto *preview = qobject_cast<varnelle::engine::ReportPreview *>(previews.value(previews.size() - 1));
+            preview->show();
+            previews << preview;
             bool drawn = false;
-            const auto connection = QObject::connect(preview, &varnelle::engine::ReportPreview::pageDrawn,
+            const auto connection = QObject::connect(preview, &varnelle::ReportPreviewWindow::pageDrawn,
                                                      [&drawn] { drawn = true; });
             while (!drawn)
                 QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
@@ -167,15 +170,15 @@ int main(int argc, char **argv)
     const double detailRead = bestOf([&] { return plainRead(data, cardFields, sameOrder); });
     const double detailNocase = bestOf([&] { return plainRead(data, cardFields, nocase); });
     const double detailFirst = bestOf(firstPage(QStringLiteral("bDetail.rpt")));
-    const int detailPages = qobject_cast<varnelle::engine::ReportPreview *>(previews.last())->layout().pageCount();
+    const int detailPages = previews.last()->layout().pageCount();
     const double listRead = bestOf([&] { return plainRead(data, listFields, sameOrder); });
     const double listNocase = bestOf([&] { return plainRead(data, listFields, nocase); });
     const double listFirst = bestOf(firstPage(QStringLiteral("Business.rpt")));
-    const int listPages = qobject_cast<varnelle::engine::ReportPreview *>(previews.last())->layout().pageCount();
+    const int listPages = previews.last()->layout().pageCount();
     const long peak = PeakMemoryKb();
 
     // The last page of the open Detail preview, drawn on demand.
-    auto *detail = qobject_cast<varnelle::engine::ReportPreview *>(previews.at(rounds - 1));
+    auto *detail = previews.at(rounds - 1);
     QElapsedTimer jump;
     jump.start();
     detail->showPage(detailPages - 1);
@@ -187,12 +190,13 @@ int main(int argc, char **argv)
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString pdf = dir.filePath(QStringLiteral("detail.pdf"));
     printer.setOutputFileName(pdf);
-    engine.setPrinter(&printer);
-    engine.setReportFileName(QStringLiteral("bDetail.rpt"));
-    engine.setDestination(varnelle::ReportEngine::ToPrinter);
+    varnelle::PrinterOutput output(printer);
+    engine.setPrinter(&output);
+    request.definition = QStringLiteral("bDetail.rpt");
+    request.destination = varnelle::ReportDestination::Printer;
     QElapsedTimer printing;
     printing.start();
-    engine.setAction(1);
+    engine.run(request);
     const double printMs = double(printing.nsecsElapsed()) / 1e6;
 
     std::printf("read in report order (NOCASE order): Detail %.1f ms (%.1f ms), Telephone List %.1f ms (%.1f ms)\n",

@@ -1,7 +1,7 @@
 // Fuzzes the selection formula parser: any input is read or refused with a
 // ReportError, never crashes, and every formula read becomes SQL that SQLite
 // prepares and runs.
-#include "reports/ReportEngine.h"
+#include "reports/ReportError.h"
 #include "reports/SelectionFormula.h"
 
 #include <QSqlDatabase>

@@ -3,6 +3,7 @@
 #include "reports/PageText.h"
 #include "reports/ReportWriter.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
@@ -93,7 +94,7 @@ PageLayout::PageLayout(const ReportDefinition &definition, const QFont &font)
         mLabelWidth = std::max(mLabelWidth, body.horizontalAdvance(label));
         mShapedLabels.push_back(shapeText(label, mBody));
     }
-    mShapedLabels.push_back(shapeText(QStringLiteral("(continued)"), mBody));
+    mShapedLabels.push_back(shapeText(QCoreApplication::translate("Reports", "(continued)"), mBody));
     mLabelWidth += mGap;
     for (std::size_t c = 0; c < mLatinAdvance.size(); ++c)
         mLatinAdvance[c] = body.horizontalAdvance(QChar(char16_t(c)));
@@ -288,7 +289,7 @@ QString PageLayout::footerDate() const
 
 QString PageLayout::footerPage(int page) const
 {
-    return QStringLiteral("Page %1 of %2").arg(page + 1).arg(pageCount());
+    return QCoreApplication::translate("Reports", "Page %1 of %2").arg(page + 1).arg(pageCount());
 }
 
 QString PageLayout::fitted(const QString &text, double width) const
@@ -446,7 +447,8 @@ void PageLayout::drawPage(QPainter &painter, int page, const QList<ReportRow> &r
         painter.setPen(ink);
         const qsizetype count = mIds.size();
         painter.drawText(QPointF(left, y + 8 * point + mAscent),
-                         count == 1 ? QStringLiteral("1 contact") : QStringLiteral("%1 contacts").arg(count));
+                         count == 1 ? QCoreApplication::translate("Reports", "1 contact")
+                                    : QCoreApplication::translate("Reports", "%1 contacts").arg(count));
     }
 
     // Footer: a rule, the print date and the page number.

@@ -1,6 +1,6 @@
 #include "reports/ReportData.h"
 
-#include "reports/ReportEngine.h"
+#include "reports/ReportError.h"
 #include "common/Collation.h"
 #include "common/SqlCollation.h"
 

@@ -1,8 +1,9 @@
 #include "reports/ReportWriter.h"
 
-#include "reports/ReportEngine.h"
+#include "reports/ReportError.h"
 #include "common/SpreadsheetCell.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <iterator>
 
@@ -334,7 +335,7 @@ std::unique_ptr<ReportWriter> ReportWriter::create(int fileType, const ReportDef
     default:
         break;
     }
-    throw ReportError(QStringLiteral("The file type %1 is not known. Choose 0 (record format), 1 (tab separated), "
+    throw ReportError(QCoreApplication::translate("Reports", "The file type %1 is not known. Choose 0 (record format), 1 (tab separated), "
                                      "2 (text), 3 (DIF), 4 (comma-separated values) or 6 (tab-separated values).")
                           .arg(fileType));
 }

@@ -1,8 +1,9 @@
 #include "reports/SelectionFormula.h"
 
 #include "reports/ReportDefinition.h"
-#include "reports/ReportEngine.h"
+#include "reports/ReportError.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace varnelle::engine {
@@ -28,14 +29,14 @@ public:
         auto node = parseOr();
         skipSpace();
         if (mPos < mText.size())
-            fail(QStringLiteral("expected 'And', 'Or' or the end of the formula"));
+            fail(QCoreApplication::translate("Reports", "expected 'And', 'Or' or the end of the formula"));
         return node;
     }
 
 private:
     [[noreturn]] void fail(const QString &what, qsizetype at = -1) const
     {
-        throw ReportError(QStringLiteral("The selection formula has an error at position %1: %2.")
+        throw ReportError(QCoreApplication::translate("Reports", "The selection formula has an error at position %1: %2.")
                               .arg((at < 0 ? mPos : at) + 1)
                               .arg(what));
     }
@@ -115,22 +116,22 @@ private:
     {
         skipSpace();
         if (mPos >= mText.size())
-            fail(QStringLiteral("expected a field such as {Address.LastName}, 'Not' or '(' but the formula ends"));
+            fail(QCoreApplication::translate("Reports", "expected a field such as {Address.LastName}, 'Not' or '(' but the formula ends"));
         if (mText.at(mPos) == QLatin1Char('(')) {
             if (++mDepth > MaxNesting)
-                fail(QStringLiteral("the formula is nested too deeply; it may hold at most %1 levels of parentheses")
+                fail(QCoreApplication::translate("Reports", "the formula is nested too deeply; it may hold at most %1 levels of parentheses")
                          .arg(MaxNesting));
             ++mPos;
             auto node = parseOr();
             skipSpace();
             if (mPos >= mText.size() || mText.at(mPos) != QLatin1Char(')'))
-                fail(QStringLiteral("expected ')'"));
+                fail(QCoreApplication::translate("Reports", "expected ')'"));
             ++mPos;
             --mDepth;
             return node;
         }
         if (++mComparisons > MaxComparisons)
-            fail(QStringLiteral("the formula is too long; it may hold at most %1 comparisons").arg(MaxComparisons));
+            fail(QCoreApplication::translate("Reports", "the formula is too long; it may hold at most %1 comparisons").arg(MaxComparisons));
         return parseComparison();
     }
 
@@ -147,18 +148,18 @@ private:
         } else if (mPos < mText.size() && mText.at(mPos) == QLatin1Char('=')) {
             ++mPos;
         } else {
-            fail(QStringLiteral("expected '=' or '<>' after %1").arg(reference));
+            fail(QCoreApplication::translate("Reports", "expected '=' or '<>' after %1").arg(reference));
         }
         const QString op = node->notEqual ? QStringLiteral("<>") : QStringLiteral("=");
 
         skipSpace();
         if (mPos >= mText.size() || mText.at(mPos) != QLatin1Char('\''))
-            fail(QStringLiteral("expected a quoted text after '%1'").arg(op));
+            fail(QCoreApplication::translate("Reports", "expected a quoted text after '%1'").arg(op));
         const qsizetype opening = mPos++;
         QString value;
         for (;;) {
             if (mPos >= mText.size())
-                fail(QStringLiteral("the quoted text is not closed by a single quote"), opening);
+                fail(QCoreApplication::translate("Reports", "the quoted text is not closed by a single quote"), opening);
             const QChar c = mText.at(mPos++);
             if (c != QLatin1Char('\'')) {
                 value += c;
@@ -178,23 +179,23 @@ private:
     {
         const qsizetype start = mPos;
         if (mText.at(mPos) != QLatin1Char('{'))
-            fail(QStringLiteral("expected a field in braces such as {Address.LastName}"));
+            fail(QCoreApplication::translate("Reports", "expected a field in braces such as {Address.LastName}"));
         const qsizetype close = mText.indexOf(QLatin1Char('}'), mPos);
         if (close < 0)
-            fail(QStringLiteral("the field reference is not closed by '}'"));
+            fail(QCoreApplication::translate("Reports", "the field reference is not closed by '}'"));
         const QString reference = mText.mid(start, close - start + 1);
         const QString inner = mText.mid(start + 1, close - start - 1).trimmed();
         const qsizetype dot = inner.indexOf(QLatin1Char('.'));
         if (dot < 0)
-            fail(QStringLiteral("the field %1 must name its table, as in {Address.LastName}").arg(reference), start);
+            fail(QCoreApplication::translate("Reports", "the field %1 must name its table, as in {Address.LastName}").arg(reference), start);
         const QString table = inner.left(dot).trimmed();
         const QString name = inner.mid(dot + 1).trimmed();
         if (table.compare(QLatin1String("Address"), Qt::CaseInsensitive) != 0)
-            fail(QStringLiteral("the table \"%1\" is not known; fields of table Address can be compared").arg(table),
+            fail(QCoreApplication::translate("Reports", "the table \"%1\" is not known; fields of table Address can be compared").arg(table),
                  start);
         field = canonicalAddressField(name);
         if (field.isEmpty() || field == QLatin1String("PersonID") || field == QLatin1String("IsBusiness"))
-            fail(QStringLiteral("the field %1 is not a text field of table Address (%2)")
+            fail(QCoreApplication::translate("Reports", "the field %1 is not a text field of table Address (%2)")
                      .arg(reference, addressFields().mid(2).join(QStringLiteral(", "))),
                  start);
         mPos = close + 1;

@@ -12,7 +12,7 @@ std::int32_t gTypeID = 0;
 QString gNumberLine;
 std::int32_t gPersonID = 0;
 QString gAppTitle;
-ReportEngine *gReport = nullptr;
+ReportRequest *gReport = nullptr;
 bool gAllRecords = false;
 
 void OpenMainDatabase()

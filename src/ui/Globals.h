@@ -6,7 +6,7 @@
 
 namespace varnelle {
 
-class ReportEngine;
+struct ReportRequest;
 
 // Application-wide state, held for the whole run.
 extern QSqlDatabase gDatabase;    // the one handle on Address.mdb
@@ -17,7 +17,7 @@ extern std::int32_t gTypeID;      // number handed between editor and number dia
 extern QString gNumberLine;       // list line of the number the dialog stored
 extern std::int32_t gPersonID;    // contact handed to the editor; 0 after a cancel
 extern QString gAppTitle;         // "Varnelle For Windows": caption of every message box
-extern ReportEngine *gReport;     // engine of the current report run, or nullptr
+extern ReportRequest *gReport;    // request of the current report run, or nullptr
 extern bool gAllRecords;          // "All Records" was chosen in the destination dialog
 
 // Opens Address.mdb into gDatabase. Throws DatabaseError.

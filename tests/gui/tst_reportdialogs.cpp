@@ -1,5 +1,5 @@
 // The report destination dialog and the selection criteria dialog, driven as a
-// user drives them, checked through the engine's properties.
+// user drives them, checked through the report request they fill in.
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
 
@@ -9,7 +9,7 @@
 #include "ui/widgets/MessageBox.h"
 #include "store/Database.h"
 #include "ui/main/MainWindow.h"
-#include "reports/ReportEngine.h"
+#include "reports/ReportRequest.h"
 #include "ui/reports/ReportCriteriaDialog.h"
 #include "ui/reports/ReportDestinationDialog.h"
 
@@ -34,13 +34,13 @@ using namespace varnelle::test;
 namespace {
 
 // Values no dialog writes, to see which properties a dialog touched.
-void markUntouched(ReportEngine &engine)
+void markUntouched(ReportRequest &engine)
 {
-    engine.setDestination(7);
-    engine.setPrintFileName("untouched");
-    engine.setPrintFileType(9);
-    engine.setCopiesToPrinter(42);
-    engine.setSelectionFormula("untouched");
+    engine.destination = ReportDestination(7);
+    engine.fileName = "untouched";
+    engine.fileType = 9;
+    engine.copies = 42;
+    engine.selectionFormula = "untouched";
 }
 
 ReportDestinationDialog &showDestination()
@@ -140,7 +140,7 @@ void ReportDialogsTest::destinationDialogOpensWithItsDefaults()
 void ReportDialogsTest::okWritesOnlyTheChosenDestination()
 {
     TempWorkDir dir;
-    ReportEngine engine;
+    ReportRequest engine;
     gReport = &engine;
 
     // Screen: only the destination.
@@ -149,11 +149,11 @@ void ReportDialogsTest::okWritesOnlyTheChosenDestination()
     click(dialog, "opScreen");
     click(dialog, "cmdOK");
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(engine.destination(), 0);
-    QCOMPARE(engine.printFileName(), QString("untouched"));
-    QCOMPARE(engine.printFileType(), 9);
-    QCOMPARE(engine.copiesToPrinter(), 42);
-    QCOMPARE(engine.selectionFormula(), QString("untouched"));
+    QCOMPARE(int(engine.destination), 0);
+    QCOMPARE(engine.fileName, QString("untouched"));
+    QCOMPARE(engine.fileType, 9);
+    QCOMPARE(engine.copies, 42);
+    QCOMPARE(engine.selectionFormula, QString("untouched"));
     QVERIFY(gAllRecords);
     QCOMPARE(gReport, &engine);
 
@@ -164,10 +164,10 @@ void ReportDialogsTest::okWritesOnlyTheChosenDestination()
     click(dialog, "opPartial");
     QVERIFY(choose(dialog, "cmbFileType", "Comma Separated Values"));
     click(dialog, "cmdOK");
-    QCOMPARE(engine.destination(), 2);
-    QCOMPARE(engine.printFileName(), QString("address.txt"));
-    QCOMPARE(engine.printFileType(), 4);
-    QCOMPARE(engine.copiesToPrinter(), 42);
+    QCOMPARE(int(engine.destination), 2);
+    QCOMPARE(engine.fileName, QString("address.txt"));
+    QCOMPARE(engine.fileType, 4);
+    QCOMPARE(engine.copies, 42);
     QVERIFY(!gAllRecords);
 
     // A typed name goes unchanged; Enter is OK.
@@ -178,8 +178,8 @@ void ReportDialogsTest::okWritesOnlyTheChosenDestination()
     click(dialog, "opAll");
     QTest::keyClick(find<QLineEdit>(dialog, "txtFileName"), Qt::Key_Return);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(engine.printFileName(), QString(" my list "));
-    QCOMPARE(engine.printFileType(), 6);
+    QCOMPARE(engine.fileName, QString(" my list "));
+    QCOMPARE(engine.fileType, 6);
     QVERIFY(gAllRecords);
 
     // Printer: destination and copies only.
@@ -188,16 +188,16 @@ void ReportDialogsTest::okWritesOnlyTheChosenDestination()
     click(dialog, "opPrinter");
     retype(dialog, "txtCopies", "12");
     click(dialog, "cmdOK");
-    QCOMPARE(engine.destination(), 1);
-    QCOMPARE(engine.copiesToPrinter(), 12);
-    QCOMPARE(engine.printFileName(), QString("untouched"));
-    QCOMPARE(engine.printFileType(), 9);
+    QCOMPARE(int(engine.destination), 1);
+    QCOMPARE(engine.copies, 12);
+    QCOMPARE(engine.fileName, QString("untouched"));
+    QCOMPARE(engine.fileType, 9);
 }
 
 void ReportDialogsTest::copiesBoxTakesAtMostThreeDigits()
 {
     TempWorkDir dir;
-    ReportEngine engine;
+    ReportRequest engine;
     gReport = &engine;
     ReportDestinationDialog &dialog = showDestination();
     auto *copies = find<QLineEdit>(dialog, "txtCopies");
@@ -227,13 +227,13 @@ void ReportDialogsTest::copiesBoxTakesAtMostThreeDigits()
     // "007" is seven copies; an emptied box is none.
     retype(dialog, "txtCopies", "007");
     click(dialog, "cmdOK");
-    QCOMPARE(engine.copiesToPrinter(), 7);
+    QCOMPARE(engine.copies, 7);
     showDestination();
     retype(dialog, "txtCopies", "");
     QCOMPARE(copies->text(), QString());
     click(dialog, "cmdOK");
-    QCOMPARE(engine.destination(), 1);
-    QCOMPARE(engine.copiesToPrinter(), 0);
+    QCOMPARE(int(engine.destination), 1);
+    QCOMPARE(engine.copies, 0);
 
     QCOMPARE(LeadingNumber("12abc"), 12);
     QCOMPARE(LeadingNumber("x1"), 0);
@@ -242,7 +242,7 @@ void ReportDialogsTest::copiesBoxTakesAtMostThreeDigits()
 void ReportDialogsTest::cancelEscAndFrameCloseWriteNothingAndKeepTheChoices()
 {
     TempWorkDir dir;
-    ReportEngine engine;
+    ReportRequest engine;
     markUntouched(engine);
 
     const auto cancelWith = [&](const std::function<void(ReportDestinationDialog &)> &cancel) {
@@ -258,10 +258,10 @@ void ReportDialogsTest::cancelEscAndFrameCloseWriteNothingAndKeepTheChoices()
         QVERIFY(!dialog.isVisible());
         QCOMPARE(gReport, nullptr);
         QVERIFY(gAllRecords);
-        QCOMPARE(engine.destination(), 7);
-        QCOMPARE(engine.printFileName(), QString("untouched"));
-        QCOMPARE(engine.printFileType(), 9);
-        QCOMPARE(engine.copiesToPrinter(), 42);
+        QCOMPARE(int(engine.destination), 7);
+        QCOMPARE(engine.fileName, QString("untouched"));
+        QCOMPARE(engine.fileType, 9);
+        QCOMPARE(engine.copies, 42);
     };
     cancelWith([](ReportDestinationDialog &d) { click(d, "cmdCancel"); });
     cancelWith([](ReportDestinationDialog &d) { QTest::keyClick(&d, Qt::Key_Escape); });
@@ -315,7 +315,7 @@ void ReportDialogsTest::criteriaListsAreRebuiltOnlyWhenAsked()
 {
     TempWorkDir dir;
     Form<MainWindow>().Load();
-    ReportEngine engine;
+    ReportRequest engine;
     gReport = &engine;
     addContact(true, "Acme", "NY", "Smith");
 
@@ -349,7 +349,7 @@ void ReportDialogsTest::okWritesTheFormulaInItsFixedOrder()
 {
     TempWorkDir dir;
     Form<MainWindow>().Load();
-    ReportEngine engine;
+    ReportRequest engine;
     gReport = &engine;
     addContact(true, "Acme", "NY", "Smith");
     addContact(true, "Other", "CA", "O'Brien");
@@ -357,7 +357,7 @@ void ReportDialogsTest::okWritesTheFormulaInItsFixedOrder()
 
     const auto formula = [&](const QString &company, const QString &state, const QString &lastName,
                              QList<bool> exclude) {
-        engine.setSelectionFormula("untouched");
+        engine.selectionFormula = "untouched";
         dialog.show();
         choose(dialog, "cmbCompany", company);
         choose(dialog, "cmbState", state);
@@ -368,7 +368,7 @@ void ReportDialogsTest::okWritesTheFormulaInItsFixedOrder()
                 QTest::mouseClick(box, Qt::LeftButton);
         }
         QTest::keyClick(find<QComboBox>(dialog, "cmbCompany"), Qt::Key_Return);
-        return dialog.isVisible() ? QString("still open") : engine.selectionFormula();
+        return dialog.isVisible() ? QString("still open") : engine.selectionFormula;
     };
 
     QCOMPARE(formula("Acme", "", "", {false, false, false}), QString("{Address.Company} = 'Acme'"));
@@ -386,7 +386,7 @@ void ReportDialogsTest::frameCloseWritesTheFormulaAndEscIsIgnored()
 {
     TempWorkDir dir;
     Form<MainWindow>().Load();
-    ReportEngine engine;
+    ReportRequest engine;
     gReport = &engine;
     addContact(true, "Acme", "NY", "Smith");
     ReportCriteriaDialog &dialog = Form<ReportCriteriaDialog>();
@@ -395,11 +395,11 @@ void ReportDialogsTest::frameCloseWritesTheFormulaAndEscIsIgnored()
 
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QVERIFY(dialog.isVisible());
-    QCOMPARE(engine.selectionFormula(), QString());
+    QCOMPARE(engine.selectionFormula, QString());
 
     dialog.close();
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(engine.selectionFormula(), QString("{Address.State} = 'NY'"));
+    QCOMPARE(engine.selectionFormula, QString("{Address.State} = 'NY'"));
     QCOMPARE(&Form<ReportCriteriaDialog>(), &dialog);
 }
 
@@ -408,7 +408,7 @@ void ReportDialogsTest::databaseFailureWhileFillingIsReported()
     TempWorkDir dir;
     ScriptedBoxes boxes;
     Form<MainWindow>().Load();
-    ReportEngine engine;
+    ReportRequest engine;
     gReport = &engine;
     CloseMainDatabase();
 
@@ -420,7 +420,7 @@ void ReportDialogsTest::databaseFailureWhileFillingIsReported()
     QCOMPARE(entries(dialog, "cmbCompany"), QStringList{""});
     QVERIFY(gRefreshCriteria);
     click(dialog, "cmdOK");
-    QCOMPARE(engine.selectionFormula(), QString());
+    QCOMPARE(engine.selectionFormula, QString());
 
     // Once the database is back, the next showing fills the lists.
     OpenMainDatabase();

@@ -11,7 +11,7 @@
 #include "store/Database.h"
 #include "ui/main/MainWindow.h"
 #include "reports/ReportEngine.h"
-#include "reports/ReportPreview.h"
+#include "ui/reports/ReportPreviewWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -145,17 +145,18 @@ struct Program {
         return script.shown;
     }
 
-    ReportEngine &engine() const { return *main->rptAddress; }
+    const ReportRequest &engine() const { return main->rptRequest; }
 };
 
 // The text a standalone engine gives for a run with these settings.
-QString engineRefusal(const std::function<void(ReportEngine &)> &settings)
+QString engineRefusal(const std::function<void(ReportRequest &)> &settings)
 {
     ReportEngine engine;
-    engine.setDataFiles(0, DatabaseFileName);
-    settings(engine);
+    ReportRequest request;
+    request.dataFile = DatabaseFileName;
+    settings(request);
     try {
-        engine.setAction(1);
+        engine.run(request);
     } catch (const ReportError &e) {
         return e.message();
     }
@@ -205,8 +206,8 @@ void ReportRunsTest::eachCommandRunsTheFileOfTheCurrentView()
             ModalScript script;
             script.expect("ReportDestinationDialog", toDisk(file + ".csv", true));
             QCOMPARE(p.run(c.command, script), QStringList{"ReportDestinationDialog"});
-            QCOMPARE(p.engine().reportFileName(), file);
-            QCOMPARE(p.engine().dataFiles(0), QString("Address.mdb"));
+            QCOMPARE(p.engine().definition, file);
+            QCOMPARE(p.engine().dataFile, QString("Address.mdb"));
             QVERIFY2(QFile::exists(file + ".csv"), qPrintable(file));
             if (c.command == p.main->mnuTelephone)
                 QCOMPARE(csvNames(file + ".csv"), business ? BusinessNames : PersonalNames);
@@ -229,7 +230,7 @@ void ReportRunsTest::cancelEndsTheRunSilentlyAndTheNextRunWorks()
     });
     QCOMPARE(p.run(p.main->mnuTelephone, cancel), QStringList{"ReportDestinationDialog"});
     QCOMPARE(gReport, nullptr);
-    QCOMPARE(p.engine().reportFileName(), QString());
+    QCOMPARE(p.engine().definition, QString());
     QVERIFY(!QFile::exists("cancelled.csv"));
     QVERIFY(p.boxes.messages.isEmpty());
 
@@ -237,7 +238,7 @@ void ReportRunsTest::cancelEndsTheRunSilentlyAndTheNextRunWorks()
     ModalScript close;
     close.expect("ReportDestinationDialog", [](QDialog &d) { d.close(); });
     QCOMPARE(p.run(p.main->mnuAddress, close), QStringList{"ReportDestinationDialog"});
-    QCOMPARE(p.engine().reportFileName(), QString());
+    QCOMPARE(p.engine().definition, QString());
     QVERIFY(p.boxes.messages.isEmpty());
 
     // The next command runs, and the dialog kept the cancelled choices.
@@ -261,13 +262,13 @@ void ReportRunsTest::allRecordsCoversEveryContactAfterAPartialRun()
     ModalScript partial;
     partial.expect("ReportDestinationDialog", toDisk("partial.csv", false)).expect("ReportCriteriaDialog", criteria("Acme", "", ""));
     p.run(p.main->mnuTelephone, partial);
-    QCOMPARE(p.engine().selectionFormula(), QString("{Address.Company} = 'Acme'"));
+    QCOMPARE(p.engine().selectionFormula, QString("{Address.Company} = 'Acme'"));
     QCOMPARE(csvNames("partial.csv"), (QStringList{"Smith, Sam", "Young, Yan"}));
 
     ModalScript all;
     all.expect("ReportDestinationDialog", toDisk("all.csv", true));
     QCOMPARE(p.run(p.main->mnuTelephone, all), QStringList{"ReportDestinationDialog"});
-    QCOMPARE(p.engine().selectionFormula(), QString());
+    QCOMPARE(p.engine().selectionFormula, QString());
     QCOMPARE(csvNames("all.csv"), BusinessNames);
     QVERIFY(p.boxes.messages.isEmpty());
 }
@@ -284,20 +285,20 @@ void ReportRunsTest::partialRunsSelectByTheCriteria()
 
     // Blank criteria: everyone of the view.
     QCOMPARE(report(criteria("", "", "")), BusinessNames);
-    QCOMPARE(p.engine().selectionFormula(), QString());
+    QCOMPARE(p.engine().selectionFormula, QString());
 
     // An excluded company keeps the others, those without a company included.
     QCOMPARE(report(criteria("Acme", "", "", {true, false, false})), (QStringList{"Adams, Ann", "O'Brien, Sean"}));
-    QCOMPARE(p.engine().selectionFormula(), QString("{Address.Company} <> 'Acme'"));
+    QCOMPARE(p.engine().selectionFormula, QString("{Address.Company} <> 'Acme'"));
 
     QCOMPARE(report(criteria("", "NY", "Smith", {false, true, false})), QStringList{});
-    QCOMPARE(p.engine().selectionFormula(), QString("{Address.State} <> 'NY' And {Address.LastName} = 'Smith'"));
+    QCOMPARE(p.engine().selectionFormula, QString("{Address.State} <> 'NY' And {Address.LastName} = 'Smith'"));
     QCOMPARE(report(criteria("Acme", "NY", "", {false, true, false})), QStringList{"Young, Yan"});
-    QCOMPARE(p.engine().selectionFormula(), QString("{Address.Company} = 'Acme' And {Address.State} <> 'NY'"));
+    QCOMPARE(p.engine().selectionFormula, QString("{Address.Company} = 'Acme' And {Address.State} <> 'NY'"));
 
     // A quote in the value is doubled and selects its contact.
     QCOMPARE(report(criteria("", "", "O'Brien")), QStringList{"O'Brien, Sean"});
-    QCOMPARE(p.engine().selectionFormula(), QString("{Address.LastName} = 'O''Brien'"));
+    QCOMPARE(p.engine().selectionFormula, QString("{Address.LastName} = 'O''Brien'"));
 
     // A contact saved since the last run shows in the lists of the next one.
     Program::addContact(true, "Initech", "WA", "Zane", "Zed");
@@ -313,8 +314,8 @@ void ReportRunsTest::everyFileTypeLandsInTheNamedFile()
         ModalScript script;
         script.expect("ReportDestinationDialog", toDisk(name, true, FileTypeCaptions[i]));
         p.run(p.main->mnuAddress, script);
-        QCOMPARE(p.engine().printFileType(), QList<int>({0, 1, 2, 3, 4, 6})[i]);
-        QCOMPARE(p.engine().printFileName(), name);
+        QCOMPARE(p.engine().fileType, QList<int>({0, 1, 2, 3, 4, 6})[i]);
+        QCOMPARE(p.engine().fileName, name);
         const QString text = QString::fromUtf8(ReadAll(name));
         QVERIFY2(text.contains("Smith") && text.contains("Young") && !text.contains("Baker"),
                  qPrintable(FileTypeCaptions[i] + ": " + text.left(200)));
@@ -330,15 +331,15 @@ void ReportRunsTest::engineRefusalsGiveOneMessage()
     ModalScript noCopies;
     noCopies.expect("ReportDestinationDialog", toPrinter(""));
     p.run(p.main->mnuAddress, noCopies);
-    QCOMPARE(p.engine().destination(), 1);
-    QCOMPARE(p.engine().copiesToPrinter(), 0);
+    QCOMPARE(int(p.engine().destination), 1);
+    QCOMPARE(p.engine().copies, 0);
     QCOMPARE(p.boxes.messages.size(), 1);
     QCOMPARE(p.boxes.messages[0].title, QString("Varnelle For Windows"));
     QCOMPARE(p.boxes.messages[0].style, int(MsgRefusal));
-    QCOMPARE(p.boxes.messages[0].text, engineRefusal([](ReportEngine &e) {
-                 e.setReportFileName("bAddress.rpt");
-                 e.setDestination(1);
-                 e.setCopiesToPrinter(0);
+    QCOMPARE(p.boxes.messages[0].text, engineRefusal([](ReportRequest &e) {
+                 e.definition = "bAddress.rpt";
+                 e.destination = ReportDestination::Printer;
+                 e.copies = 0;
              }));
 
     // A definition file that is not there.
@@ -351,10 +352,10 @@ void ReportRunsTest::engineRefusalsGiveOneMessage()
     QCOMPARE(p.boxes.messages[0].title, QString("Varnelle For Windows"));
     QCOMPARE(p.boxes.messages[0].style, int(MsgRefusal));
     QVERIFY2(p.boxes.messages[0].text.contains("Business.rpt"), qPrintable(p.boxes.messages[0].text));
-    QCOMPARE(p.boxes.messages[0].text, engineRefusal([](ReportEngine &e) {
-                 e.setReportFileName("Business.rpt");
-                 e.setDestination(2);
-                 e.setPrintFileName("missing.csv");
+    QCOMPARE(p.boxes.messages[0].text, engineRefusal([](ReportRequest &e) {
+                 e.definition = "Business.rpt";
+                 e.destination = ReportDestination::File;
+                 e.fileName = "missing.csv";
              }));
     QVERIFY(!QFile::exists("missing.csv"));
 
@@ -390,10 +391,10 @@ void ReportRunsTest::screenReportOpensAPreview()
     });
     p.run(p.main->mnuDetail, script);
     QVERIFY(p.boxes.messages.isEmpty());
-    QCOMPARE(p.engine().destination(), 0);
-    engine::ReportPreview *preview = nullptr;
+    QCOMPARE(int(p.engine().destination), 0);
+    ReportPreviewWindow *preview = nullptr;
     for (QWidget *w : QApplication::topLevelWidgets())
-        if (auto *d = qobject_cast<engine::ReportPreview *>(w); d && d->isVisible())
+        if (auto *d = qobject_cast<ReportPreviewWindow *>(w); d && d->isVisible())
             preview = d;
     QVERIFY(preview);
     QVERIFY(!preview->isModal());

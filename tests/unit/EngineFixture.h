@@ -184,16 +184,18 @@ inline Table readDif(const QByteArray &bytes, int *vectors = nullptr, int *tuple
     return {}; // no EOD
 }
 
-// Runs a report to a file and hands back the bytes written.
-inline QByteArray exportReport(varnelle::ReportEngine &engine, const QString &definition, int fileType,
-                               const QString &output, const QString &formula = {})
+// Runs a report of `dataFile` to a file and hands back the bytes written.
+inline QByteArray exportReport(varnelle::ReportEngine &engine, const QString &dataFile, const QString &definition,
+                               int fileType, const QString &output, const QString &formula = {})
 {
-    engine.setReportFileName(definition);
-    engine.setDestination(varnelle::ReportEngine::ToFile);
-    engine.setPrintFileType(fileType);
-    engine.setPrintFileName(output);
-    engine.setSelectionFormula(formula);
-    engine.setAction(1);
+    varnelle::ReportRequest request;
+    request.definition = definition;
+    request.dataFile = dataFile;
+    request.destination = varnelle::ReportDestination::File;
+    request.fileType = fileType;
+    request.fileName = output;
+    request.selectionFormula = formula;
+    engine.run(request);
     return readAll(output);
 }
 

@@ -85,12 +85,12 @@ private slots:
     {
         mEngine = std::make_unique<ReportEngine>();
         mEngine->setDefinitionFolders({mDir.path(), QStringLiteral(VARNELLE_SOURCE_REPORTS_DIR)});
-        mEngine->setDataFiles(0, mDir.filePath("Address.mdb"));
+        mData = mDir.filePath("Address.mdb");
     }
 
     void csvIsRfc4180()
     {
-        const QByteArray bytes = fixture::exportReport(*mEngine, "bAddress.rpt", 4, mDir.filePath("out.csv"));
+        const QByteArray bytes = fixture::exportReport(*mEngine, mData, "bAddress.rpt", 4, mDir.filePath("out.csv"));
         QCOMPARE(bytes,
                  QByteArray("Name,Company,Street,City,State,ZIP\r\n"
                             "\"Adams, Ann\",,,Boston,MA,\r\n"
@@ -102,7 +102,7 @@ private slots:
 
     void tsvHasNoQuotesAndKeepsOneLinePerRow()
     {
-        const QByteArray bytes = fixture::exportReport(*mEngine, "bAddress.rpt", 6, mDir.filePath("out.tsv"));
+        const QByteArray bytes = fixture::exportReport(*mEngine, mData, "bAddress.rpt", 6, mDir.filePath("out.tsv"));
         QCOMPARE(bytes,
                  QByteArray("Name\tCompany\tStreet\tCity\tState\tZIP\n"
                             "Adams, Ann\t\t\tBoston\tMA\t\n"
@@ -114,7 +114,7 @@ private slots:
 
     void difReadsBackAsTheSameCells()
     {
-        const QByteArray bytes = fixture::exportReport(*mEngine, "bAddress.rpt", 3, mDir.filePath("out.dif"));
+        const QByteArray bytes = fixture::exportReport(*mEngine, mData, "bAddress.rpt", 3, mDir.filePath("out.dif"));
         QVERIFY(bytes.startsWith("TABLE\r\n0,1\r\n\"\"\r\nVECTORS\r\n0,6\r\n\"\"\r\nTUPLES\r\n0,5\r\n\"\"\r\n"
                                  "DATA\r\n0,0\r\n\"\"\r\n-1,0\r\nBOT\r\n1,0\r\n\"Name\"\r\n"));
         QVERIFY(bytes.contains("1,0\r\n\"1 \"\"Main\"\" St\"\r\n"));
@@ -130,7 +130,7 @@ private slots:
 
     void tabSeparatedQuotesEveryField()
     {
-        const QByteArray bytes = fixture::exportReport(*mEngine, "bAddress.rpt", 1, mDir.filePath("out.tab"));
+        const QByteArray bytes = fixture::exportReport(*mEngine, mData, "bAddress.rpt", 1, mDir.filePath("out.tab"));
         // No heading; a quoted field keeps its tabs and line breaks.
         QCOMPARE(bytes,
                  QByteArray("\"Adams, Ann\"\t\"\"\t\"\"\t\"Boston\"\t\"MA\"\t\"\"\n"
@@ -141,7 +141,7 @@ private slots:
 
     void recordFormatHasFixedWidthFields()
     {
-        const QByteArray bytes = fixture::exportReport(*mEngine, "Narrow.rpt", 0, mDir.filePath("out.txt"));
+        const QByteArray bytes = fixture::exportReport(*mEngine, mData, "Narrow.rpt", 0, mDir.filePath("out.txt"));
         QCOMPARE(QString::fromUtf8(bytes),
                  QString("Ann Adams   MA                           \n"
                          "Zoë Nüñez      Home: +41 22 000          \n"
@@ -151,7 +151,7 @@ private slots:
 
     void textReadsLikeThePreview()
     {
-        const QByteArray bytes = fixture::exportReport(*mEngine, "Narrow.rpt", 2, mDir.filePath("out.txt"));
+        const QByteArray bytes = fixture::exportReport(*mEngine, mData, "Narrow.rpt", 2, mDir.filePath("out.txt"));
         QCOMPARE(QString::fromUtf8(bytes),
                  QString("Narrow List\n"
                          "\n"
@@ -170,7 +170,7 @@ private slots:
 
     void telephoneListsFlattenNumbersInTypeOrder()
     {
-        const QByteArray bytes = fixture::exportReport(*mEngine, "Business.rpt", 4, mDir.filePath("phones.csv"));
+        const QByteArray bytes = fixture::exportReport(*mEngine, mData, "Business.rpt", 4, mDir.filePath("phones.csv"));
         const Table table = fixture::readCsv(bytes);
         QCOMPARE(table.size(), 5);
         QCOMPARE(table.at(0), QStringList({"Name", "Company", "Telephone Numbers"}));
@@ -178,7 +178,7 @@ private slots:
         QCOMPARE(table.at(3), QStringList({"O'Brien, Seán", "Acme, Inc.", "Work: 555-0100; Fax: 555-0101"}));
 
         const QString personal =
-            QString::fromUtf8(fixture::exportReport(*mEngine, "Personal.rpt", 2, mDir.filePath("personal.txt")));
+            QString::fromUtf8(fixture::exportReport(*mEngine, mData, "Personal.rpt", 2, mDir.filePath("personal.txt")));
         QVERIFY2(personal.startsWith("Personal Telephone List\n"), qPrintable(personal));
         QVERIFY2(personal.contains("\nBaker, Bob\n    Home: 555-0200\nClark, Cy\n"), qPrintable(personal));
         QVERIFY(personal.endsWith("\n2 contacts\n"));
@@ -187,7 +187,7 @@ private slots:
     void detailReportListsEveryFieldAndNumber()
     {
         const QString text =
-            QString::fromUtf8(fixture::exportReport(*mEngine, "bDetail.rpt", 2, mDir.filePath("detail.txt")));
+            QString::fromUtf8(fixture::exportReport(*mEngine, mData, "bDetail.rpt", 2, mDir.filePath("detail.txt")));
         const QString obrien = "Title:             Mr.\n"
                                "First Name:        Seán\n"
                                "Last Name:         O'Brien\n"
@@ -207,7 +207,7 @@ private slots:
         QVERIFY(text.endsWith("4 contacts\n"));
 
         const Table table = fixture::readCsv(
-            fixture::exportReport(*mEngine, "bDetail.rpt", 4, mDir.filePath("detail.csv")));
+            fixture::exportReport(*mEngine, mData, "bDetail.rpt", 4, mDir.filePath("detail.csv")));
         QCOMPARE(table.size(), 5);
         QCOMPARE(table.at(0).size(), 12);
         QCOMPARE(table.at(3).at(10), QString("Aoife, Cian"));
@@ -217,7 +217,7 @@ private slots:
     void personalFilesReportPersonalContacts()
     {
         const Table table =
-            fixture::readCsv(fixture::exportReport(*mEngine, "Address.rpt", 4, mDir.filePath("personal.csv")));
+            fixture::readCsv(fixture::exportReport(*mEngine, mData, "Address.rpt", 4, mDir.filePath("personal.csv")));
         QCOMPARE(table, Table({{"Name", "Street", "City", "State", "ZIP"},
                                {"Baker, Bob", "", "", "CA", ""},
                                {"Clark, Cy", "", "", "", ""}}));
@@ -229,7 +229,7 @@ private slots:
             for (const int type : {0, 1, 2, 3, 4, 6}) {
                 const QString output = mDir.filePath(QStringLiteral("all-%1-%2").arg(name).arg(type));
                 try {
-                    QVERIFY(!fixture::exportReport(*mEngine, name, type, output).isEmpty());
+                    QVERIFY(!fixture::exportReport(*mEngine, mData, name, type, output).isEmpty());
                 } catch (const ReportError &error) {
                     QFAIL(qPrintable(QStringLiteral("%1, type %2: %3").arg(name).arg(type).arg(error.message())));
                 }
@@ -248,8 +248,8 @@ private slots:
     void realNamesSortWithTheirLettersAndFormulasReadAsText()
     {
         QFETCH(int, fileType);
-        mEngine->setDataFiles(0, mDir.filePath("Real.mdb"));
-        const QByteArray bytes = fixture::exportReport(*mEngine, "bAddress.rpt", fileType, mDir.filePath("real.out"));
+        mData = mDir.filePath("Real.mdb");
+        const QByteArray bytes = fixture::exportReport(*mEngine, mData, "bAddress.rpt", fileType, mDir.filePath("real.out"));
         Table table = fileType == 4 ? fixture::readCsv(bytes) : fixture::readTsv(bytes);
         for (QStringList &row : table)
             for (QString &cell : row)
@@ -262,10 +262,10 @@ private slots:
 
     void recordAndTextTypesWriteValuesAsTheyAre()
     {
-        mEngine->setDataFiles(0, mDir.filePath("Real.mdb"));
+        mData = mDir.filePath("Real.mdb");
         for (const int type : {0, 2}) {
             const QString text = QString::fromUtf8(
-                fixture::exportReport(*mEngine, "bAddress.rpt", type, mDir.filePath("real.txt")));
+                fixture::exportReport(*mEngine, mData, "bAddress.rpt", type, mDir.filePath("real.txt")));
             for (const QString &company : companies)
                 QVERIFY2(text.contains(company) && !text.contains('\'' + company), qPrintable(text));
         }
@@ -273,8 +273,8 @@ private slots:
 
     void difIsWindows1252WithQuestionMarksForTheRest()
     {
-        mEngine->setDataFiles(0, mDir.filePath("Real.mdb"));
-        const QByteArray bytes = fixture::exportReport(*mEngine, "bAddress.rpt", 3, mDir.filePath("real.dif"));
+        mData = mDir.filePath("Real.mdb");
+        const QByteArray bytes = fixture::exportReport(*mEngine, mData, "bAddress.rpt", 3, mDir.filePath("real.dif"));
         QVERIFY(bytes.contains("\"\x8akoda \x96 \x80\"")); // one byte a character
         const Table table = fixture::readDif(bytes);
         QCOMPARE(column(table, 0, true), collatedNames);
@@ -284,6 +284,7 @@ private slots:
 private:
     QTemporaryDir mDir;
     std::unique_ptr<ReportEngine> mEngine;
+    QString mData;
 };
 
 QTEST_MAIN(EngineFilesTest)

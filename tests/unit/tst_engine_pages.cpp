@@ -3,7 +3,8 @@
 
 #include "EngineFixture.h"
 #include "reports/PageLayout.h"
-#include "reports/ReportPreview.h"
+#include "ui/reports/ReportPreviewWindow.h"
+#include "ui/reports/ReportPrinting.h"
 
 #include <QAction>
 #include <QPaintEngine>
@@ -133,16 +134,19 @@ class EnginePagesTest : public QObject {
 private:
     QTemporaryDir mDir;
     std::unique_ptr<ReportEngine> mEngine;
-    QList<QPointer<ReportPreview>> mPreviews;
+    ReportRequest mRequest;
+    QList<QPointer<ReportPreviewWindow>> mPreviews;
 
     // The report `file` on `data` in a preview, with every page drawn onto a recorder.
     std::vector<std::unique_ptr<PageRecorder>> pagesOf(const QString &file, const QString &data)
     {
-        mEngine->setDataFiles(0, data);
-        mEngine->setReportFileName(file);
-        mEngine->setDestination(ReportEngine::ToWindow);
-        mEngine->setAction(1);
-        ReportPreview *preview = mPreviews.last();
+        mRequest.dataFile = data;
+        mRequest.definition = file;
+        mRequest.destination = ReportDestination::Screen;
+        ReportResult result = mEngine->run(mRequest);
+        auto *preview = new ReportPreviewWindow(std::move(*result.pages));
+        preview->show();
+        mPreviews << preview;
         std::vector<std::unique_ptr<PageRecorder>> pages;
         for (int page = 0; page < preview->layout().pageCount(); ++page) {
             auto recorder = std::make_unique<PageRecorder>(preview->layout().paperSize());
@@ -166,13 +170,12 @@ private slots:
     {
         mEngine = std::make_unique<ReportEngine>();
         mEngine->setDefinitionFolders({QStringLiteral(VARNELLE_SOURCE_REPORTS_DIR)});
-        connect(mEngine.get(), &ReportEngine::previewOpened, this,
-                [this](QWidget *w) { mPreviews << qobject_cast<ReportPreview *>(w); });
+        mRequest = ReportRequest();
     }
 
     void cleanup()
     {
-        for (const QPointer<ReportPreview> &preview : std::as_const(mPreviews))
+        for (const QPointer<ReportPreviewWindow> &preview : std::as_const(mPreviews))
             delete preview.data();
         mPreviews.clear();
     }
@@ -320,9 +323,10 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         const QString pdf = mDir.filePath("mixed.pdf");
         printer.setOutputFileName(pdf);
-        mEngine->setPrinter(&printer);
-        mEngine->setDestination(ReportEngine::ToPrinter);
-        mEngine->setAction(1);
+        PrinterOutput output(printer);
+        mEngine->setPrinter(&output);
+        mRequest.destination = ReportDestination::Printer;
+        mEngine->run(mRequest);
 
         auto pdfText = [&](const QString &option) {
             QProcess text;
@@ -380,11 +384,12 @@ private slots:
         printer.setPageSize(QPageSize(QPageSize::A4));
         const QString pdf = mDir.filePath("orientation.pdf");
         printer.setOutputFileName(pdf);
-        mEngine->setDataFiles(0, mDir.filePath("Address.mdb"));
-        mEngine->setPrinter(&printer);
-        mEngine->setDestination(ReportEngine::ToPrinter);
-        mEngine->setReportFileName(file);
-        mEngine->setAction(1);
+        PrinterOutput output(printer);
+        mEngine->setPrinter(&output);
+        mRequest.dataFile = mDir.filePath("Address.mdb");
+        mRequest.destination = ReportDestination::Printer;
+        mRequest.definition = file;
+        mEngine->run(mRequest);
         // The pages written: A4 is 595 by 842 points.
         const QByteArray bytes = fixture::readAll(pdf);
         const QRegularExpression box(portrait ? R"(/MediaBox \[0 0 595(\.0+)? 842(\.0+)?\])"
@@ -411,25 +416,22 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         qint64 last = 0;
-        mEngine->setProgressObserver([&](qint64 done, qint64 total) {
+        PrinterOutput output(printer);
+        mEngine->setPrinter(&output);
+        mRequest.dataFile = mDir.filePath("numbers.mdb");
+        mRequest.destination = ReportDestination::Printer;
+        mRequest.definition = "bDetail.rpt";
+        QVERIFY(mEngine->run(mRequest, [&](qint64 done, qint64 total) {
             last = done;
             return done < total * 3 / 4; // stops while the pages are printed
-        });
-        mEngine->setDataFiles(0, mDir.filePath("numbers.mdb"));
-        mEngine->setPrinter(&printer);
-        mEngine->setDestination(ReportEngine::ToPrinter);
-        mEngine->setReportFileName("bDetail.rpt");
-        mEngine->setAction(1);
-        QVERIFY(mEngine->lastRunCancelled());
+        }).cancelled);
         QVERIFY(last > 50);
         QCOMPARE(QDir(out.path()).entryList(QDir::Files), existing ? QStringList{"report.pdf"} : QStringList{});
         if (existing)
             QCOMPARE(fixture::readAll(pdf), QByteArray("kept"));
         QCOMPARE(printer.outputFileName(), pdf);
 
-        mEngine->setProgressObserver({});
-        mEngine->setAction(1);
-        QVERIFY(!mEngine->lastRunCancelled());
+        QVERIFY(!mEngine->run(mRequest).cancelled);
         QVERIFY(fixture::readAll(pdf).startsWith("%PDF"));
         QCOMPARE(QDir(out.path()).entryList(QDir::Files), QStringList{"report.pdf"});
     }
@@ -438,8 +440,8 @@ private slots:
     void previewNavigatesAndZooms()
     {
         pagesOf("bDetail.rpt", mDir.filePath("numbers.mdb"));
-        ReportPreview *preview = mPreviews.last();
-        QSignalSpy pages(preview, &ReportPreview::pageDrawn);
+        ReportPreviewWindow *preview = mPreviews.last();
+        QSignalSpy pages(preview, &ReportPreviewWindow::pageDrawn);
         preview->grab();
         QCOMPARE(pages.last().at(0).toInt(), 0);
         const int count = preview->layout().pageCount();

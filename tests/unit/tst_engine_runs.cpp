@@ -1,9 +1,12 @@
-// Report runs: properties, destinations (preview, printer, file), failures
-// that must leave files alone, cancelling, and the engine's own database
-// connection.
+// Report runs: destinations (preview, printer, file), failures that must
+// leave files alone, cancelling, and the engine's own database connection.
 
 #include "EngineFixture.h"
-#include "reports/ReportPreview.h"
+#include "ui/reports/ReportPreviewWindow.h"
+#include "ui/reports/ReportPrinting.h"
+#include "ui/reports/ReportRunner.h"
+
+#include <QApplication>
 
 #include <QPointer>
 #include <QPrinter>
@@ -33,71 +36,20 @@ private slots:
     {
         mEngine = std::make_unique<ReportEngine>();
         mEngine->setDefinitionFolders({mDir.path(), QStringLiteral(VARNELLE_SOURCE_REPORTS_DIR)});
-        mEngine->setDataFiles(0, mData);
-        mEngine->setReportFileName("bAddress.rpt");
+        mRequest = ReportRequest();
+        mRequest.dataFile = mData;
+        mRequest.definition = "bAddress.rpt";
     }
 
-    void propertiesKeepTheirLastValues()
+    // The message of the run of mRequest, which must fail.
+    QString refusal()
     {
-        ReportEngine engine;
-        QTemporaryDir empty;
-        engine.setDefinitionFolders({empty.path()});
-        QCOMPARE(engine.dataFiles(0), QString("Address.mdb"));
-        engine.setProperty(ReportEngine::DispDestination, 2);
-        engine.setProperty(ReportEngine::DispPrintFileName, "first.txt");
-        engine.setProperty(ReportEngine::DispPrintFileName, "out.csv");
-        engine.setProperty(ReportEngine::DispPrintFileType, "4");
-        engine.setProperty(ReportEngine::DispCopiesToPrinter, 3);
-        engine.setProperty(ReportEngine::DispSelectionFormula, "{Address.State} = 'NY'");
-        engine.setProperty(ReportEngine::DispDataFiles, "other.mdb", 2);
-        engine.setProperty(ReportEngine::DispDataFiles, mData, 0);
-        engine.setProperty(ReportEngine::DispReportFileName, "Detail.rpt");
-        QCOMPARE(engine.destination(), 2);
-        QCOMPARE(engine.printFileName(), QString("out.csv"));
-        QCOMPARE(engine.printFileType(), 4);
-        QCOMPARE(engine.copiesToPrinter(), 3);
-        QCOMPARE(engine.selectionFormula(), QString("{Address.State} = 'NY'"));
-        QCOMPARE(engine.dataFiles(0), mData);
-        QCOMPARE(engine.dataFiles(1), QString());
-        QCOMPARE(engine.dataFiles(2), QString("other.mdb"));
-        QCOMPARE(engine.reportFileName(), QString("Detail.rpt"));
-
-        // A failed run changes none of them.
-        QVERIFY_THROWS_EXCEPTION(ReportError, engine.setProperty(ReportEngine::DispAction, 1));
-        QCOMPARE(engine.printFileName(), QString("out.csv"));
-        QCOMPARE(engine.selectionFormula(), QString("{Address.State} = 'NY'"));
-    }
-
-    void badPropertyWrites_data()
-    {
-        QTest::addColumn<int>("id");
-        QTest::addColumn<QVariant>("value");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("unknown id") << 99 << QVariant(1) << 0
-                                    << "The report engine has no property with dispatch ID 99.";
-        QTest::newRow("not a number") << int(ReportEngine::DispDestination) << QVariant("screen") << 0
-                                      << "The value \"screen\" cannot be used for Destination: a whole number is expected.";
-        QTest::newRow("negative entry") << int(ReportEngine::DispDataFiles) << QVariant("a.mdb") << -1
-                                        << "DataFiles has the entries 0 to 255; entry -1 does not exist.";
-        QTest::newRow("list as text") << int(ReportEngine::DispPrintFileName) << QVariant(QStringList{"a", "b"}) << 0
-                                      << "The value given for PrintFileName is not a text.";
-        QTest::newRow("other action") << int(ReportEngine::DispAction) << QVariant(2) << 0
-                                      << "The action 2 is not known; write 1 to produce the report.";
-    }
-
-    void badPropertyWrites()
-    {
-        QFETCH(int, id);
-        QFETCH(QVariant, value);
-        QFETCH(int, index);
-        QFETCH(QString, message);
         try {
-            mEngine->setProperty(id, value, index);
-            QFAIL("the write was accepted");
+            mEngine->run(mRequest);
         } catch (const ReportError &error) {
-            QCOMPARE(error.message(), message);
+            return error.message();
         }
+        return "no refusal";
     }
 
     void failuresLeaveFilesAlone_data()
@@ -126,15 +78,14 @@ private slots:
         QFETCH(int, fileType);
         QFETCH(QString, dataFile);
         QFETCH(QString, expected);
-        if (!dataFile.isEmpty())
-            mEngine->setDataFiles(0, dataFile == "nowhere.mdb" ? dataFile : mDir.filePath(dataFile));
+        const QString data = dataFile.isEmpty() ? mData : dataFile == "nowhere.mdb" ? dataFile : mDir.filePath(dataFile);
         const QString existing = mDir.filePath("existing.csv");
         const QString fresh = mDir.filePath("fresh.csv");
         fixture::writeAll(existing, "the earlier report\n");
         QFile::remove(fresh);
         for (const QString &output : {existing, fresh}) {
             try {
-                fixture::exportReport(*mEngine, definition, fileType, output);
+                fixture::exportReport(*mEngine, data, definition, fileType, output);
                 QFAIL("the run succeeded");
             } catch (const ReportError &error) {
                 QVERIFY2(error.message().contains(expected), qPrintable(error.message()));
@@ -151,7 +102,7 @@ private slots:
     {
         const QString missingFolder = mDir.filePath("no/such/folder/out.csv");
         try {
-            fixture::exportReport(*mEngine, "bAddress.rpt", 4, missingFolder);
+            fixture::exportReport(*mEngine, mData, "bAddress.rpt", 4, missingFolder);
             QFAIL("the run succeeded");
         } catch (const ReportError &error) {
             QVERIFY2(error.message().startsWith(QStringLiteral("The file \"%1\" cannot be written: ")
@@ -162,10 +113,10 @@ private slots:
 
         // A folder is not a file to write over.
         QVERIFY(QDir(mDir.path()).mkpath("folder"));
-        QVERIFY_THROWS_EXCEPTION(ReportError, fixture::exportReport(*mEngine, "bAddress.rpt", 4, mDir.filePath("folder")));
+        QVERIFY_THROWS_EXCEPTION(ReportError, fixture::exportReport(*mEngine, mData, "bAddress.rpt", 4, mDir.filePath("folder")));
         QVERIFY(QFileInfo(mDir.filePath("folder")).isDir());
 
-        QVERIFY_THROWS_EXCEPTION(ReportError, fixture::exportReport(*mEngine, "bAddress.rpt", 4, "  "));
+        QVERIFY_THROWS_EXCEPTION(ReportError, fixture::exportReport(*mEngine, mData, "bAddress.rpt", 4, "  "));
     }
 
     void neverWritesOverWhatItReads()
@@ -177,7 +128,7 @@ private slots:
         // The same files, named the way a user might type them.
         for (const QString &target : {mData, mDir.filePath("./Address.mdb"), definition}) {
             try {
-                fixture::exportReport(*mEngine, "Mine.rpt", 4, target);
+                fixture::exportReport(*mEngine, mData, "Mine.rpt", 4, target);
                 QFAIL("a report was written over its own source");
             } catch (const ReportError &error) {
                 QVERIFY2(error.message().contains("that file is one the report is read from"), qPrintable(error.message()));
@@ -192,18 +143,18 @@ private slots:
         const QString existing = mDir.filePath("cancel.csv");
         fixture::writeAll(existing, "kept\n");
         QList<qint64> totals;
-        mEngine->setProgressObserver([&](qint64 done, qint64 total) {
+        mRequest.destination = ReportDestination::File;
+        mRequest.fileType = 4;
+        mRequest.fileName = existing;
+        const ReportResult cancelled = mEngine->run(mRequest, [&](qint64 done, qint64 total) {
             totals << total;
             return done > 0; // cancel at the first look
-        });
-        fixture::exportReport(*mEngine, "bAddress.rpt", 4, existing); // no error
-        QVERIFY(mEngine->lastRunCancelled());
+        }); // no error
+        QVERIFY(cancelled.cancelled);
         QCOMPARE(totals, QList<qint64>{4});
         QCOMPARE(fixture::readAll(existing), QByteArray("kept\n"));
 
-        mEngine->setProgressObserver({});
-        fixture::exportReport(*mEngine, "bAddress.rpt", 4, existing);
-        QVERIFY(!mEngine->lastRunCancelled());
+        QVERIFY(!mEngine->run(mRequest).cancelled);
         QVERIFY(fixture::readAll(existing).startsWith("Name,Company"));
     }
 
@@ -213,10 +164,11 @@ private slots:
         printer.setOutputFormat(QPrinter::PdfFormat);
         const QString pdf = mDir.filePath("printed.pdf");
         printer.setOutputFileName(pdf);
-        mEngine->setPrinter(&printer);
-        mEngine->setDestination(ReportEngine::ToPrinter);
-        mEngine->setCopiesToPrinter(3);
-        mEngine->setAction(1);
+        PrinterOutput output(printer);
+        mEngine->setPrinter(&output);
+        mRequest.destination = ReportDestination::Printer;
+        mRequest.copies = 3;
+        mEngine->run(mRequest);
         QCOMPARE(printer.copyCount(), 3);
         QCOMPARE(printer.docName(), QString("Business Address List"));
         const QByteArray bytes = fixture::readAll(pdf);
@@ -226,58 +178,45 @@ private slots:
 
     void printerFailuresAreClear()
     {
-        mEngine->setDestination(ReportEngine::ToPrinter);
-        mEngine->setCopiesToPrinter(0);
-        try {
-            mEngine->setAction(1);
-            QFAIL("printed no copies");
-        } catch (const ReportError &error) {
-            QCOMPARE(error.message(), QString("The number of copies must be at least 1."));
-        }
-        if (!QPrinterInfo::availablePrinterNames().isEmpty())
-            QSKIP("this machine has a printer");
-        mEngine->setCopiesToPrinter(1);
-        try {
-            mEngine->setAction(1);
-            QFAIL("printed without a printer");
-        } catch (const ReportError &error) {
-            QVERIFY2(error.message().startsWith("No printer is available."), qPrintable(error.message()));
-        }
+        mRequest.destination = ReportDestination::Printer;
+        mRequest.copies = 0;
+        QCOMPARE(refusal(), QString("The number of copies must be at least 1."));
+        mRequest.copies = 1; // and no printer given
+        QVERIFY2(refusal().startsWith("No printer is available."), qPrintable(refusal()));
     }
 
     void unknownDestinationIsAnError()
     {
-        mEngine->setDestination(3);
-        try {
-            mEngine->setAction(1);
-            QFAIL("an unknown destination was accepted");
-        } catch (const ReportError &error) {
-            QVERIFY2(error.message().startsWith("The destination 3 is not known."), qPrintable(error.message()));
-        }
+        mRequest.destination = ReportDestination(3);
+        QVERIFY2(refusal().startsWith("The destination 3 is not known."), qPrintable(refusal()));
     }
 
     void previewIsModelessAndTitled()
     {
-        QSignalSpy opened(mEngine.get(), &ReportEngine::previewOpened);
-        mEngine->setReportFileName("Business.rpt");
-        mEngine->setDestination(ReportEngine::ToWindow);
-        mEngine->setAction(1); // returns at once: the window stays open
-        QCOMPARE(opened.size(), 1);
-        QPointer<QWidget> window = qvariant_cast<QWidget *>(opened.at(0).at(0));
-        QVERIFY(window);
-        QVERIFY(qobject_cast<varnelle::engine::ReportPreview *>(window.data()));
+        const auto previews = [] {
+            QList<ReportPreviewWindow *> open;
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *preview = qobject_cast<ReportPreviewWindow *>(w))
+                    open << preview;
+            return open;
+        };
+        mRequest.definition = "Business.rpt";
+        mRequest.destination = ReportDestination::Screen;
+        RunReport(*mEngine, mRequest, nullptr); // returns at once: the window stays open
+        QCOMPARE(previews().size(), 1);
+        QPointer<QWidget> window = previews().at(0);
         QVERIFY(window->isVisible());
         QCOMPARE(window->windowModality(), Qt::NonModal);
         QCOMPARE(window->windowTitle(), QString("Business Telephone List"));
 
-        mEngine->setAction(1); // a second report opens a second window
-        QCOMPARE(opened.size(), 2);
+        RunReport(*mEngine, mRequest, nullptr); // a second report opens a second window
+        QCOMPARE(previews().size(), 2);
         QVERIFY(window);
 
         window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!window); // deleted on close
-        delete opened.at(1).at(0).value<QWidget *>();
+        qDeleteAll(previews());
     }
 
     void readsBesideAnOpenConnectionAndClosesItsOwn()
@@ -292,7 +231,7 @@ private slots:
             QVERIFY(query.exec("SELECT count(*) FROM Address") && query.next());
             QCOMPARE(query.value(0).toInt(), 6);
 
-            fixture::exportReport(*mEngine, "bAddress.rpt", 4, mDir.filePath("beside.csv"));
+            fixture::exportReport(*mEngine, mData, "bAddress.rpt", 4, mDir.filePath("beside.csv"));
             QCOMPARE(fixture::readCsv(fixture::readAll(mDir.filePath("beside.csv"))).size(), 5);
             QVERIFY(query.exec("SELECT count(*) FROM Address") && query.next()); // still usable
         }
@@ -307,9 +246,9 @@ private slots:
         fixture::writeAll(first.filePath("bAddress.rpt"), R"({ "title": "Local Copy", "contacts": "business",
             "columns": [ { "heading": "Who", "fields": ["LastName"], "width": 10 } ] })");
         mEngine->setDefinitionFolders({first.path(), QStringLiteral(VARNELLE_SOURCE_REPORTS_DIR)});
-        QVERIFY(fixture::exportReport(*mEngine, "bAddress.rpt", 2, mDir.filePath("local.txt")).startsWith("Local Copy\n"));
+        QVERIFY(fixture::exportReport(*mEngine, mData, "bAddress.rpt", 2, mDir.filePath("local.txt")).startsWith("Local Copy\n"));
         mEngine->setDefinitionFolders({mDir.path(), QStringLiteral(VARNELLE_SOURCE_REPORTS_DIR)});
-        QVERIFY(fixture::exportReport(*mEngine, "bAddress.rpt", 2, mDir.filePath("local.txt"))
+        QVERIFY(fixture::exportReport(*mEngine, mData, "bAddress.rpt", 2, mDir.filePath("local.txt"))
                     .startsWith("Business Address List\n"));
 
         ReportEngine plain; // by default: the current directory, the program's folder, the installed definitions
@@ -322,6 +261,7 @@ private:
     QTemporaryDir mDir;
     QString mData;
     std::unique_ptr<ReportEngine> mEngine;
+    ReportRequest mRequest;
 };
 
 QTEST_MAIN(EngineRunsTest)

@@ -68,9 +68,46 @@ private slots:
         QFETCH(QStringList, names);
         ReportEngine engine;
         engine.setDefinitionFolders({mDir.path()});
-        engine.setDataFiles(0, mDir.filePath("Address.mdb"));
         const fixture::Table table =
-            fixture::readCsv(fixture::exportReport(engine, "Names.rpt", 4, mDir.filePath("names.csv"), formula));
+            fixture::readCsv(fixture::exportReport(engine, mDir.filePath("Address.mdb"), "Names.rpt", 4, mDir.filePath("names.csv"), formula));
+        QStringList selected;
+        for (qsizetype i = 1; i < table.size(); ++i)
+            selected << table.at(i).at(0);
+        QCOMPARE(selected, names);
+    }
+
+    // A request's criteria and its own formula must both hold.
+    void criteriaAndFormulaBothHold_data()
+    {
+        QTest::addColumn<QString>("company");
+        QTest::addColumn<bool>("exclude");
+        QTest::addColumn<QString>("formula");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("criteria only") << "Acme, Inc." << false << "" << QStringList{"Baker", "O'Brien", "Zeller"};
+        QTest::newRow("both") << "Acme, Inc." << false << "{Address.State} = 'NY' Or {Address.State} = 'CA'"
+                              << QStringList{"Baker", "O'Brien", "Zeller"};
+        QTest::newRow("both narrow") << "Acme, Inc." << false << "{Address.State} = 'CA'" << QStringList{"Baker"};
+        QTest::newRow("excluded, with an Or") << "Acme, Inc." << true << "{Address.LastName} = 'Adams' Or {Address.LastName} = 'Zeller'"
+                                              << QStringList{"Adams"};
+    }
+    void criteriaAndFormulaBothHold()
+    {
+        QFETCH(QString, company);
+        QFETCH(bool, exclude);
+        QFETCH(QString, formula);
+        QFETCH(QStringList, names);
+        ReportEngine engine;
+        engine.setDefinitionFolders({mDir.path()});
+        ReportRequest request;
+        request.definition = "Names.rpt";
+        request.dataFile = mDir.filePath("Address.mdb");
+        request.destination = ReportDestination::File;
+        request.fileType = 4;
+        request.fileName = mDir.filePath("criteria.csv");
+        request.criteria.company = {company, exclude};
+        request.selectionFormula = formula;
+        engine.run(request);
+        const fixture::Table table = fixture::readCsv(fixture::readAll(request.fileName));
         QStringList selected;
         for (qsizetype i = 1; i < table.size(); ++i)
             selected << table.at(i).at(0);
@@ -152,9 +189,8 @@ private slots:
         fixture::writeAll(output, "earlier report\n");
         ReportEngine engine;
         engine.setDefinitionFolders({mDir.path()});
-        engine.setDataFiles(0, mDir.filePath("Address.mdb"));
         try {
-            fixture::exportReport(engine, "Names.rpt", 4, output, "{Address.LastName} = O'Brien");
+            fixture::exportReport(engine, mDir.filePath("Address.mdb"), "Names.rpt", 4, output, "{Address.LastName} = O'Brien");
             QFAIL("the run succeeded");
         } catch (const ReportError &error) {
             QVERIFY2(error.message().contains("position 22"), qPrintable(error.message()));

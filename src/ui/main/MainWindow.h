@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/ReportRequest.h"
+
 #include <QMainWindow>
 #include <cstdint>
 
@@ -71,7 +73,8 @@ public:
     QMenu *mnuHelp = nullptr;
     QAction *mnuAbout = nullptr;
 
-    ReportEngine *rptAddress = nullptr; // the report engine control, owned by this window
+    ReportEngine *rptAddress = nullptr; // the report engine, owned by this window
+    ReportRequest rptRequest;           // the request of the last report run
 
 protected:
     void closeEvent(QCloseEvent *event) override;

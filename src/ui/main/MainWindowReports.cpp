@@ -7,6 +7,7 @@
 #include "store/Database.h"
 #include "ui/about/AboutDialog.h"
 #include "reports/ReportEngine.h"
+#include "ui/reports/ReportRunner.h"
 #include "ui/reports/ReportCriteriaDialog.h"
 #include "ui/reports/ReportDestinationDialog.h"
 
@@ -42,26 +43,18 @@ void MainWindow::RunReport(const QString &reportFile)
         rptAddress = new ReportEngine(this);
         rptAddress->setObjectName("rptAddress");
     }
-    gReport = rptAddress;
+    gReport = &rptRequest;
     Form<ReportDestinationDialog>().exec();
     if (!gReport)
         return;
     if (gAllRecords)
-        rptAddress->setSelectionFormula(QString()); // an earlier partial run's formula must not narrow this one
+        rptRequest.selectionFormula.clear(); // an earlier partial run's formula must not narrow this one
     else
         Form<ReportCriteriaDialog>().exec();
 
-    try {
-        rptAddress->setDataFiles(0, DatabaseFileName);
-        rptAddress->setReportFileName(reportFile);
-        rptAddress->setAction(1);
-    } catch (const ReportError &error) {
-        MsgBox(error.damagedData() ? error.message() + " Choose File > Repair Database to save what can still be read."
-                                   : error.message(),
-               MsgRefusal);
-    } catch (const std::exception &error) {
-        MsgBox(QString::fromLocal8Bit(error.what()), MsgRefusal);
-    }
+    rptRequest.dataFile = DatabaseFileName;
+    rptRequest.definition = reportFile;
+    varnelle::RunReport(*rptAddress, rptRequest, this);
 }
 
 } // namespace varnelle

@@ -7,7 +7,7 @@
 #include "ui/widgets/SortedLists.h"
 #include "store/Criteria.h"
 #include "store/DatabaseError.h"
-#include "reports/ReportEngine.h"
+#include "reports/ReportRequest.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -119,7 +119,7 @@ QString ReportCriteriaDialog::SelectionFormula() const
 void ReportCriteriaDialog::cmdOK_Click()
 {
     if (gReport)
-        gReport->setSelectionFormula(SelectionFormula());
+        gReport->selectionFormula = SelectionFormula();
     accept();
 }
 

@@ -3,7 +3,7 @@
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/WindowPlacement.h"
 #include "ui/Globals.h"
-#include "reports/ReportEngine.h"
+#include "reports/ReportRequest.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -121,14 +121,14 @@ void ReportDestinationDialog::cmdOK_Click()
 {
     if (gReport) {
         if (opScreen->isChecked()) {
-            gReport->setDestination(ReportEngine::ToWindow);
+            gReport->destination = ReportDestination::Screen;
         } else if (opDisk->isChecked()) {
-            gReport->setDestination(ReportEngine::ToFile);
-            gReport->setPrintFileName(txtFileName->text());
-            gReport->setPrintFileType(cmbFileType->currentData().toInt());
+            gReport->destination = ReportDestination::File;
+            gReport->fileName = txtFileName->text();
+            gReport->fileType = cmbFileType->currentData().toInt();
         } else {
-            gReport->setDestination(ReportEngine::ToPrinter);
-            gReport->setCopiesToPrinter(LeadingNumber(txtCopies->text()));
+            gReport->destination = ReportDestination::Printer;
+            gReport->copies = LeadingNumber(txtCopies->text());
         }
     }
     gAllRecords = opAll->isChecked();

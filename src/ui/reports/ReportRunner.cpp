@@ -1,37 +1,53 @@
 #include "ui/reports/ReportRunner.h"
 
+#include "reports/ReportDefinition.h"
 #include "reports/ReportEngine.h"
+#include "ui/reports/ReportPreviewWindow.h"
+#include "ui/reports/ReportPrinting.h"
 #include "ui/widgets/MessageBox.h"
 
+#include <QCoreApplication>
+#include <QPrinter>
+#include <QPrinterInfo>
+
 namespace varnelle {
+
+namespace {
+
+// The system's printer, or none when the system has no printer.
+std::unique_ptr<QPrinter> SystemPrinter()
+{
+    if (QPrinterInfo::availablePrinterNames().isEmpty() || QPrinterInfo::defaultPrinter().isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
+}
+
+} // namespace
 
 void RunReport(ReportEngine &engine, const ReportRequest &request, [[maybe_unused]] QWidget *parent)
 {
     try {
-        switch (request.destination) {
-        case ReportDestination::Screen:
-            engine.setDestination(ReportEngine::ToWindow);
-            break;
-        case ReportDestination::Printer:
-            engine.setDestination(ReportEngine::ToPrinter);
-            engine.setCopiesToPrinter(request.copies);
-            break;
-        case ReportDestination::File:
-            engine.setDestination(ReportEngine::ToFile);
-            engine.setPrintFileName(request.fileName);
-            engine.setPrintFileType(request.fileType);
-            break;
+        std::unique_ptr<QPrinter> printer;
+        std::unique_ptr<PrinterOutput> output;
+        if (request.destination == ReportDestination::Printer) {
+            printer = SystemPrinter();
+            if (printer)
+                output = std::make_unique<PrinterOutput>(*printer);
         }
-        QString formula = request.criteria.selectionFormula();
-        if (!request.selectionFormula.isEmpty())
-            formula = formula.isEmpty() ? request.selectionFormula
-                                        : "(" + formula + ") And (" + request.selectionFormula + ")";
-        engine.setSelectionFormula(formula);
-        engine.setDataFiles(0, request.dataFile);
-        engine.setReportFileName(request.definition);
-        engine.setAction(1);
+        // The dialog is titled with the report's title, which the run has read by the time it is shown.
+        ReportProgressDialog progress([&] {
+            return engine::ReportDefinition::load(engine::locateDefinition(request.definition, engine.definitionFolders()))
+                .title;
+        });
+        ReportResult result = engine.run(request, progress.callback(), output.get());
+        if (result.pages) {
+            // Modeless and without a parent, as a window of its own; it deletes itself when closed.
+            auto *preview = new ReportPreviewWindow(std::move(*result.pages));
+            preview->show();
+        }
     } catch (const ReportError &error) {
-        MsgBox(error.damagedData() ? error.message() + " Choose File > Repair Database to save what can still be read."
+        MsgBox(error.damagedData() ? error.message() + QCoreApplication::translate(
+                                         "Reports", " Choose File > Repair Database to save what can still be read.")
                                    : error.message(),
                MsgRefusal);
     } catch (const std::exception &error) {

@@ -1,6 +1,6 @@
-#include "reports/ReportPreview.h"
+#include "ui/reports/ReportPreviewWindow.h"
 
-#include "reports/ReportEngine.h"
+#include "ui/reports/ReportPrinting.h"
 
 #include <QAction>
 #include <QGuiApplication>
@@ -16,7 +16,9 @@
 #include <QToolBar>
 #include <algorithm>
 
-namespace varnelle::engine {
+namespace varnelle {
+
+using namespace engine;
 
 namespace {
 constexpr double minZoom = 0.1;
@@ -28,7 +30,7 @@ constexpr int paperMargin = 12; // grey around the paper, in pixels
 // The paper of the current page at the preview's zoom, on a grey desk.
 class PageView : public QWidget {
 public:
-    explicit PageView(ReportPreview *preview) : QWidget(preview), mPreview(preview)
+    explicit PageView(ReportPreviewWindow *preview) : QWidget(preview), mPreview(preview)
     {
         setObjectName(QStringLiteral("pageView"));
         setAutoFillBackground(false);
@@ -37,7 +39,7 @@ public:
     double scale() const { return mPreview->mZoom * logicalDpiX() / PageLayout::unitsPerInch; }
     QSize paperPixels() const
     {
-        const QSizeF paper = mPreview->mLayout->paperSize() * scale();
+        const QSizeF paper = mPreview->layout().paperSize() * scale();
         return {qRound(paper.width()), qRound(paper.height())};
     }
     void resizeToPaper() { resize(paperPixels() + QSize(2 * paperMargin, 2 * paperMargin)); }
@@ -55,7 +57,7 @@ protected:
         painter.scale(scale(), scale());
         const int page = mPreview->mPage;
         const QList<ReportRow> &rows = mPreview->rowsOf(page);
-        mPreview->mLayout->drawPage(painter, page, rows);
+        mPreview->layout().drawPage(painter, page, rows);
         if (!mPreview->mReadError.isEmpty()) {
             painter.resetTransform();
             painter.setPen(Qt::darkRed);
@@ -65,18 +67,23 @@ protected:
     }
 
 private:
-    ReportPreview *mPreview;
+    ReportPreviewWindow *mPreview;
 };
 
-ReportPreview::ReportPreview(std::shared_ptr<const PageLayout> layout, FetchRows fetch, Print printReport, QWidget *parent)
-    : QMainWindow(parent), mLayout(std::move(layout)), mFetch(std::move(fetch)), mPrint(std::move(printReport))
+ReportPreviewWindow::ReportPreviewWindow(ReportPages pages, QWidget *parent)
+    : QMainWindow(parent), mPages(std::move(pages))
 {
+    // The pages are cut for the paper of the system's printer, turned as the report prints best.
+    QPrinter pagePrinter(QPrinter::HighResolution);
+    OrientPrinter(pagePrinter, *mPages.layout);
+    mPages.layout->paginate(pagePrinter.pageLayout());
+    setWindowTitle(mPages.title);
     setObjectName(QStringLiteral("ReportPreview"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowModality(Qt::NonModal);
     setWindowFlag(Qt::Window);
 
-    auto *bar = addToolBar(QStringLiteral("Preview"));
+    auto *bar = addToolBar(tr("Preview"));
     bar->setObjectName(QStringLiteral("previewToolBar"));
     bar->setMovable(false);
     auto action = [&](const char *name, const QString &text, const QKeySequence &key, auto slot) {
@@ -86,28 +93,28 @@ ReportPreview::ReportPreview(std::shared_ptr<const PageLayout> layout, FetchRows
         act->setToolTip(key.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)));
         return act;
     };
-    mFirst = action("actFirst", QStringLiteral("First"), QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { showPage(0); });
-    mPrevious = action("actPrevious", QStringLiteral("Previous"), QKeySequence(Qt::Key_PageUp), [this] { showPage(mPage - 1); });
+    mFirst = action("actFirst", tr("First"), QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { showPage(0); });
+    mPrevious = action("actPrevious", tr("Previous"), QKeySequence(Qt::Key_PageUp), [this] { showPage(mPage - 1); });
     mPageBox = new QSpinBox(bar);
     mPageBox->setObjectName(QStringLiteral("pageNumber"));
-    mPageBox->setRange(1, std::max(1, mLayout->pageCount()));
+    mPageBox->setRange(1, std::max(1, mPages.layout->pageCount()));
     mPageBox->setKeyboardTracking(false);
     mPageBox->setAlignment(Qt::AlignRight);
-    mPageBox->setMinimumWidth(mPageBox->fontMetrics().horizontalAdvance(QString::number(mLayout->pageCount()) + u'0')
+    mPageBox->setMinimumWidth(mPageBox->fontMetrics().horizontalAdvance(QString::number(mPages.layout->pageCount()) + u'0')
                               + mPageBox->sizeHint().width());
     bar->addWidget(mPageBox);
-    mPageCount = new QLabel(QStringLiteral(" of %1 ").arg(mLayout->pageCount()), bar);
+    mPageCount = new QLabel(tr(" of %1 ").arg(mPages.layout->pageCount()), bar);
     bar->addWidget(mPageCount);
     connect(mPageBox, &QSpinBox::valueChanged, this, [this](int value) { showPage(value - 1); });
-    mNext = action("actNext", QStringLiteral("Next"), QKeySequence(Qt::Key_PageDown), [this] { showPage(mPage + 1); });
-    mLast = action("actLast", QStringLiteral("Last"), QKeySequence(Qt::CTRL | Qt::Key_End), [this] { showPage(mLayout->pageCount() - 1); });
+    mNext = action("actNext", tr("Next"), QKeySequence(Qt::Key_PageDown), [this] { showPage(mPage + 1); });
+    mLast = action("actLast", tr("Last"), QKeySequence(Qt::CTRL | Qt::Key_End), [this] { showPage(mPages.layout->pageCount() - 1); });
     bar->addSeparator();
-    mZoomOut = action("actZoomOut", QStringLiteral("Zoom Out"), QKeySequence::ZoomOut, [this] { setZoom(mZoom / zoomStep); });
-    mZoomIn = action("actZoomIn", QStringLiteral("Zoom In"), QKeySequence::ZoomIn, [this] { setZoom(mZoom * zoomStep); });
-    action("actFitWidth", QStringLiteral("Fit Width"), QKeySequence(), [this] { fitWidth(); });
-    action("actFitPage", QStringLiteral("Fit Page"), QKeySequence(), [this] { fitPage(); });
+    mZoomOut = action("actZoomOut", tr("Zoom Out"), QKeySequence::ZoomOut, [this] { setZoom(mZoom / zoomStep); });
+    mZoomIn = action("actZoomIn", tr("Zoom In"), QKeySequence::ZoomIn, [this] { setZoom(mZoom * zoomStep); });
+    action("actFitWidth", tr("Fit Width"), QKeySequence(), [this] { fitWidth(); });
+    action("actFitPage", tr("Fit Page"), QKeySequence(), [this] { fitPage(); });
     bar->addSeparator();
-    action("actPrint", QStringLiteral("Print..."), QKeySequence::Print, [this] { print(); });
+    action("actPrint", tr("Print..."), QKeySequence::Print, [this] { print(); });
 
     mScroll = new QScrollArea(this);
     mScroll->setObjectName(QStringLiteral("pageScroll"));
@@ -125,16 +132,16 @@ ReportPreview::ReportPreview(std::shared_ptr<const PageLayout> layout, FetchRows
     updateControls();
 }
 
-ReportPreview::~ReportPreview() = default;
+ReportPreviewWindow::~ReportPreviewWindow() = default;
 
-const QList<ReportRow> &ReportPreview::rowsOf(int page)
+const QList<ReportRow> &ReportPreviewWindow::rowsOf(int page)
 {
     if (page != mRowsPage) {
         mRowsPage = page;
         mRows.clear();
         mReadError.clear();
         try {
-            mRows = mFetch(mLayout->idsOf(page));
+            mRows = mPages.fetch(mPages.layout->idsOf(page));
         } catch (const ReportError &error) {
             mReadError = error.message();
         }
@@ -142,9 +149,9 @@ const QList<ReportRow> &ReportPreview::rowsOf(int page)
     return mRows;
 }
 
-void ReportPreview::showPage(int page)
+void ReportPreviewWindow::showPage(int page)
 {
-    page = std::clamp(page, 0, std::max(0, mLayout->pageCount() - 1));
+    page = std::clamp(page, 0, std::max(0, mPages.layout->pageCount() - 1));
     if (page != mPage) {
         mPage = page;
         mScroll->verticalScrollBar()->setValue(0);
@@ -153,7 +160,7 @@ void ReportPreview::showPage(int page)
     updateControls();
 }
 
-void ReportPreview::setZoom(double zoom)
+void ReportPreviewWindow::setZoom(double zoom)
 {
     mFit = Fit::None;
     mZoom = std::clamp(zoom, minZoom, maxZoom);
@@ -162,10 +169,10 @@ void ReportPreview::setZoom(double zoom)
     updateControls();
 }
 
-double ReportPreview::fitZoom(bool wholePage) const
+double ReportPreviewWindow::fitZoom(bool wholePage) const
 {
     const QSize room = mScroll->maximumViewportSize() - QSize(2 * paperMargin, 2 * paperMargin);
-    const QSizeF paper = mLayout->paperSize() * (mView->logicalDpiX() / PageLayout::unitsPerInch);
+    const QSizeF paper = mPages.layout->paperSize() * (mView->logicalDpiX() / PageLayout::unitsPerInch);
     if (paper.isEmpty())
         return 1;
     const double scrollBar = wholePage ? 0 : mScroll->verticalScrollBar()->sizeHint().width();
@@ -173,19 +180,19 @@ double ReportPreview::fitZoom(bool wholePage) const
     return wholePage ? std::min(across, room.height() / paper.height()) : across;
 }
 
-void ReportPreview::fitWidth()
+void ReportPreviewWindow::fitWidth()
 {
     setZoom(fitZoom(false));
     mFit = Fit::Width;
 }
 
-void ReportPreview::fitPage()
+void ReportPreviewWindow::fitPage()
 {
     setZoom(fitZoom(true));
     mFit = Fit::Page;
 }
 
-void ReportPreview::refit()
+void ReportPreviewWindow::refit()
 {
     if (mFit == Fit::Width)
         fitWidth();
@@ -193,21 +200,21 @@ void ReportPreview::refit()
         fitPage();
 }
 
-void ReportPreview::showEvent(QShowEvent *event)
+void ReportPreviewWindow::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     refit();
 }
 
-void ReportPreview::resizeEvent(QResizeEvent *event)
+void ReportPreviewWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     refit();
 }
 
-void ReportPreview::updateControls()
+void ReportPreviewWindow::updateControls()
 {
-    const int count = mLayout->pageCount();
+    const int count = mPages.layout->pageCount();
     mFirst->setEnabled(mPage > 0);
     mPrevious->setEnabled(mPage > 0);
     mNext->setEnabled(mPage + 1 < count);
@@ -218,22 +225,22 @@ void ReportPreview::updateControls()
     mPageBox->setValue(mPage + 1);
 }
 
-void ReportPreview::print()
+void ReportPreviewWindow::print()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(windowTitle());
-    QPageLayout page = printer.pageLayout();
-    page.setOrientation(mLayout->orientationFor(page));
-    printer.setPageLayout(page);
+    OrientPrinter(printer, *mPages.layout);
     QPrintDialog dialog(&printer, this);
-    dialog.setWindowTitle(QStringLiteral("Print %1").arg(windowTitle()));
+    dialog.setWindowTitle(tr("Print %1").arg(windowTitle()));
     if (dialog.exec() != QDialog::Accepted)
         return;
     try {
-        mPrint(printer);
+        PrinterOutput output(printer);
+        ReportProgressDialog progress(windowTitle());
+        mPages.print(output, progress.callback());
     } catch (const ReportError &error) {
         QMessageBox::warning(this, windowTitle(), error.message());
     }
 }
 
-} // namespace varnelle::engine
+} // namespace varnelle

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "reports/PageLayout.h"
+#include "reports/ReportEngine.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -8,28 +8,26 @@
 
 class QAction;
 class QLabel;
-class QPrinter;
 class QScrollArea;
 class QSpinBox;
 
-namespace varnelle::engine {
+namespace varnelle {
 
 class PageView;
 
 // The preview window of a report: one page at a time, drawn when it is shown,
-// with page navigation, zoom, fitting and printing. It reads the rows of the
-// page it shows through `fetch` and nothing else; `print` prints the whole
-// report on a printer the user has chosen. It deletes itself when closed.
-class ReportPreview : public QMainWindow {
+// with page navigation, zoom, fitting and printing. The report's pages are cut
+// for the paper of the system's printer; the window reads the rows of the page
+// it shows through the pages' fetch and nothing else, and prints the whole
+// report on a printer the user chooses. It is titled with the report's title
+// and deletes itself when closed.
+class ReportPreviewWindow : public QMainWindow {
     Q_OBJECT
 public:
-    using FetchRows = std::function<QList<ReportRow>(const QList<qint64> &ids)>;
-    using Print = std::function<void(QPrinter &printer)>;
+    explicit ReportPreviewWindow(ReportPages pages, QWidget *parent = nullptr);
+    ~ReportPreviewWindow() override;
 
-    ReportPreview(std::shared_ptr<const PageLayout> layout, FetchRows fetch, Print print, QWidget *parent = nullptr);
-    ~ReportPreview() override;
-
-    const PageLayout &layout() const { return *mLayout; }
+    const engine::PageLayout &layout() const { return *mPages.layout; }
     int currentPage() const { return mPage; } // from 0
     double zoom() const { return mZoom; }     // 1 = the paper's real size
 
@@ -40,7 +38,7 @@ public:
     void print();
 
     // The rows of a page, read once while the page is shown.
-    const QList<ReportRow> &rowsOf(int page);
+    const QList<engine::ReportRow> &rowsOf(int page);
     QString readError() const { return mReadError; }
 
 signals:
@@ -55,15 +53,13 @@ private:
     double fitZoom(bool wholePage) const;
 
     friend class PageView;
-    std::shared_ptr<const PageLayout> mLayout;
-    FetchRows mFetch;
-    Print mPrint;
+    ReportPages mPages;
     int mPage = 0;
     double mZoom = 1;
     enum class Fit { None, Width, Page } mFit = Fit::Width;
 
     int mRowsPage = -1;
-    QList<ReportRow> mRows;
+    QList<engine::ReportRow> mRows;
     QString mReadError;
 
     PageView *mView = nullptr;
@@ -74,4 +70,4 @@ private:
     QAction *mZoomIn = nullptr, *mZoomOut = nullptr;
 };
 
-} // namespace varnelle::engine
+} // namespace varnelle
