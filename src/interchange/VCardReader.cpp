@@ -3,6 +3,7 @@
 #include "interchange/TextDecoding.h"
 #include "interchange/TypeWords.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace varnelle::interchange {
@@ -114,7 +115,7 @@ private:
             line.chop(1);
         mPos = end + 1;
         if (const qsizetype at = FirstControlByte(line); at >= 0)
-            throw LineError(mLine, QString("the line holds binary data (byte 0x%1 at column %2), which no vCard "
+            throw LineError(mLine, QCoreApplication::translate("Interchange", "the line holds binary data (byte 0x%1 at column %2), which no vCard "
                                            "file holds. This is not a vCard file, or it is damaged.")
                                        .arg(static_cast<unsigned char>(line[at]), 2, 16, QLatin1Char('0'))
                                        .arg(at + 1));
@@ -149,7 +150,7 @@ QByteArray decodeQuotedPrintable(QByteArrayView value, qsizetype line)
         const int high = i + 1 < value.size() ? hexDigit(value[i + 1]) : -1;
         const int low = i + 2 < value.size() ? hexDigit(value[i + 2]) : -1;
         if (high < 0 || low < 0)
-            throw LineError(line, QString("the quoted-printable sequence \"%1\" is invalid: '=' must be followed by "
+            throw LineError(line, QCoreApplication::translate("Interchange", "the quoted-printable sequence \"%1\" is invalid: '=' must be followed by "
                                           "two hexadecimal digits.")
                                       .arg(QString::fromLatin1(value.sliced(i, qMin<qsizetype>(3, value.size() - i)))));
         bytes += char(high * 16 + low);
@@ -198,7 +199,7 @@ Property parseProperty(const QByteArray &text, qsizetype line)
             colon = i;
     }
     if (colon < 0)
-        throw LineError(line, QString("\"%1\" is not a vCard property: it has no ':'.")
+        throw LineError(line, QCoreApplication::translate("Interchange", "\"%1\" is not a vCard property: it has no ':'.")
                                   .arg(QString::fromUtf8(text.left(60)).trimmed()));
     const QList<QByteArrayView> head = splitOutsideQuotes(QByteArrayView(text).first(colon), ';');
     const QByteArray fullName = head.first().trimmed().toByteArray().toUpper();
@@ -254,7 +255,7 @@ Property parseProperty(const QByteArray &text, qsizetype line)
     if (!charsetName.isEmpty()) {
         charset = CharsetNamed(charsetName);
         if (charset == Charset::Unknown)
-            throw LineError(line, QString("the character set \"%1\" is unknown; this program reads UTF-8, "
+            throw LineError(line, QCoreApplication::translate("Interchange", "the character set \"%1\" is unknown; this program reads UTF-8, "
                                           "ISO-8859-1 and Windows-1252.")
                                       .arg(QString::fromLatin1(charsetName)));
     }
@@ -474,7 +475,7 @@ std::vector<ContactRecord> ReadVCards(const QByteArray &data)
     while (source.next(text, line)) {
         if (cardLine == 0) {
             if (!isLine(text, "BEGIN:VCARD"))
-                throw LineError(line, QString("\"%1\" stands where a card should begin with BEGIN:VCARD. This is "
+                throw LineError(line, QCoreApplication::translate("Interchange", "\"%1\" stands where a card should begin with BEGIN:VCARD. This is "
                                               "not a vCard file, or it is damaged.")
                                           .arg(QString::fromUtf8(text.left(60)).trimmed()));
             cardLine = line;
@@ -487,14 +488,14 @@ std::vector<ContactRecord> ReadVCards(const QByteArray &data)
             continue;
         }
         if (isLine(text, "BEGIN:VCARD"))
-            throw LineError(line, QString("a new card begins, but the card that begins at line %1 has no "
+            throw LineError(line, QCoreApplication::translate("Interchange", "a new card begins, but the card that begins at line %1 has no "
                                           "END:VCARD.")
                                       .arg(cardLine));
         properties.push_back(parseProperty(text, line));
     }
     if (cardLine != 0)
         throw LineError(source.lastLine(),
-                        QString("the file ends, but the card that begins at line %1 has no END:VCARD.").arg(cardLine));
+                        QCoreApplication::translate("Interchange", "the file ends, but the card that begins at line %1 has no END:VCARD.").arg(cardLine));
     return records;
 }
 

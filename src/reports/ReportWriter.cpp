@@ -51,9 +51,7 @@ QString fit(const QString &text, int width, bool cut)
 
 QString quoted(const QString &text)
 {
-    QString result = text;
-    result.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + result + QLatin1Char('"');
+    return text::QuotedCell(text);
 }
 
 // Windows-1252 is Latin-1 with printable characters in place of the C1
@@ -152,10 +150,7 @@ private:
         for (qsizetype i = 0; i < cells.size(); ++i) {
             if (i > 0)
                 line += QLatin1Char(',');
-            const QString cell = text::FormulaSafeCell(cells.at(i));
-            const bool needsQuotes = cell.contains(QLatin1Char(',')) || cell.contains(QLatin1Char('"'))
-                || cell.contains(QLatin1Char('\r')) || cell.contains(QLatin1Char('\n'));
-            line += needsQuotes ? quoted(cell) : cell;
+            line += text::CsvCell(cells.at(i));
         }
         appendLine(out, line, "\r\n");
     }
