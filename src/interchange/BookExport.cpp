@@ -33,13 +33,17 @@ void RefuseProtectedFile(const QSqlDatabase &db, const QString &fileName)
     const QString suffix = target.suffix().toLower();
     const bool book = !bookPath(db).isEmpty() && target.canonicalFilePath() == bookPath(db);
     if (book || suffix == QLatin1String("mdb"))
-        throw InterchangeError(QCoreApplication::translate("Interchange", "Contacts are never exported to '%1': that is a database file. Choose "
-                                       "another name.")
-                                   .arg(target.fileName()));
+        throw InterchangeError(
+            QCoreApplication::translate("Interchange",
+                                        "Contacts are never exported to '%1': that is a database file. Choose "
+                                        "another name.")
+                .arg(target.fileName()));
     if (suffix == QLatin1String("rpt"))
-        throw InterchangeError(QCoreApplication::translate("Interchange", "Contacts are never exported to '%1': that is a report definition. Choose "
-                                       "another name.")
-                                   .arg(target.fileName()));
+        throw InterchangeError(
+            QCoreApplication::translate("Interchange",
+                                        "Contacts are never exported to '%1': that is a report definition. Choose "
+                                        "another name.")
+                .arg(target.fileName()));
 }
 
 void ReadBookContacts(const QSqlDatabase &db, ExportScope scope, const std::function<void(const Contact &)> &each)
@@ -98,7 +102,9 @@ qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, Export
 
 QString ExportedText(qsizetype count, const QString &fileName)
 {
-    return QCoreApplication::translate("Interchange", "%1 contact%2 exported to %3.").arg(count).arg(count == 1 ? "" : "s", fileName);
+    return QCoreApplication::translate("Interchange", "%1 contact%2 exported to %3.")
+        .arg(count)
+        .arg(count == 1 ? "" : "s", fileName);
 }
 
 } // namespace varnelle::interchange

@@ -66,9 +66,8 @@ public:
     {
         for (const TelephoneTypeRow &type : ListTelephoneTypes(db))
             mTypes << qMakePair(type.name, int(type.typeId));
-        ReadContactNames(db, [this](const Contact &c) {
-            mKnown.insert(identity(c.firstName, c.lastName, c.company, c.email));
-        });
+        ReadContactNames(
+            db, [this](const Contact &c) { mKnown.insert(identity(c.firstName, c.lastName, c.company, c.email)); });
     }
 
     void add(const ContactRecord &record)
@@ -110,7 +109,8 @@ public:
                        .arg(source.isEmpty() ? QString() : " from " + source)
                        .arg(s.alreadyPresent);
         if (!s.typesCreated.isEmpty())
-            s.lines << QCoreApplication::translate("Interchange", "New telephone types: %1.").arg(s.typesCreated.join(", "));
+            s.lines << QCoreApplication::translate("Interchange", "New telephone types: %1.")
+                           .arg(s.typesCreated.join(", "));
         if (!mNotes.isEmpty())
             s.lines << QCoreApplication::translate("Interchange", "%1 value%2 could not be placed in the book:")
                            .arg(mNotes.size())
@@ -128,10 +128,13 @@ private:
         QString v = inOneLine(value);
         if (text::ContainsNul(v)) {
             v.remove(QChar(u'\0'));
-            note(QCoreApplication::translate("Interchange", "%1 held NUL characters, which were left out.").arg(caption));
+            note(QCoreApplication::translate("Interchange", "%1 held NUL characters, which were left out.")
+                     .arg(caption));
         }
         if (size > 0 && text::StoreLength(v) > size) {
-            note(QCoreApplication::translate("Interchange", "%1 %2 is longer than %3 characters; not imported.").arg(caption, quoted(v)).arg(size));
+            note(QCoreApplication::translate("Interchange", "%1 %2 is longer than %3 characters; not imported.")
+                     .arg(caption, quoted(v))
+                     .arg(size));
             return {};
         }
         return v;
@@ -181,15 +184,18 @@ private:
             if (number.isEmpty())
                 continue;
             if (text::StoreLength(type) > PhoneTypeSize) {
-                note(QCoreApplication::translate("Interchange", "the type name %1 of the number %2 is longer than %3 characters; not imported.")
+                note(QCoreApplication::translate(
+                         "Interchange", "the type name %1 of the number %2 is longer than %3 characters; not imported.")
                          .arg(quoted(type), quoted(number))
                          .arg(PhoneTypeSize));
                 continue;
             }
             const int id = typeId(type.isEmpty() ? QStringLiteral("Phone") : type);
             if (used.contains(id)) {
-                note(QCoreApplication::translate("Interchange", "%1 number %2: the book keeps one number of each type, and %3 is already stored; not "
-                             "imported.")
+                note(QCoreApplication::translate(
+                         "Interchange",
+                         "%1 number %2: the book keeps one number of each type, and %3 is already stored; not "
+                         "imported.")
                          .arg(type, quoted(number), quoted(used.value(id))));
                 continue;
             }
@@ -212,7 +218,8 @@ ImportSummary importInto(QSqlDatabase &db, const std::vector<ContactRecord> &rec
                          const QString &source)
 {
     if (!db.transaction())
-        throw InterchangeError(QCoreApplication::translate("Interchange", "The address book cannot begin the import: it is in use. Try again."));
+        throw InterchangeError(QCoreApplication::translate(
+            "Interchange", "The address book cannot begin the import: it is in use. Try again."));
     try {
         ImportSummary summary;
         {
@@ -223,7 +230,8 @@ ImportSummary importInto(QSqlDatabase &db, const std::vector<ContactRecord> &rec
                     db.rollback();
                     ImportSummary cancelled;
                     cancelled.cancelled = true;
-                    cancelled.lines << QCoreApplication::translate("Interchange", "The import was cancelled; the address book is unchanged.");
+                    cancelled.lines << QCoreApplication::translate(
+                        "Interchange", "The import was cancelled; the address book is unchanged.");
                     return cancelled;
                 }
                 importer.add(records[size_t(i)]);
@@ -233,7 +241,8 @@ ImportSummary importInto(QSqlDatabase &db, const std::vector<ContactRecord> &rec
             summary = importer.summary(source);
         }
         if (!db.commit())
-            throw InterchangeError(QCoreApplication::translate("Interchange", "The address book could not keep the imported contacts."));
+            throw InterchangeError(
+                QCoreApplication::translate("Interchange", "The address book could not keep the imported contacts."));
         return summary;
     } catch (const InterchangeError &error) {
         db.rollback();

@@ -383,7 +383,8 @@ std::vector<ContactRecord> ReadCsvContacts(const QByteArray &data)
     RowSource rows(text, separatorOf(text.left(text.indexOf(u'\n'))));
     Row heading;
     if (!rows.next(heading))
-        throw InterchangeError(QCoreApplication::translate("Interchange", "The file is empty: it holds no heading row and no contacts."));
+        throw InterchangeError(
+            QCoreApplication::translate("Interchange", "The file is empty: it holds no heading row and no contacts."));
     std::vector<Column> columns;
     bool known = false;
     for (const QString &h : heading.cells) {

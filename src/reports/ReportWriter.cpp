@@ -49,10 +49,7 @@ QString fit(const QString &text, int width, bool cut)
     return result;
 }
 
-QString quoted(const QString &text)
-{
-    return text::QuotedCell(text);
-}
+QString quoted(const QString &text) { return text::QuotedCell(text); }
 
 // Windows-1252 is Latin-1 with printable characters in place of the C1
 // controls 0x80 to 0x9F; these are their Unicode code points, 0 where the

@@ -55,12 +55,13 @@ void run(QSqlQuery &query, const QString &file, const QVariantList &values)
 int MostNumbers(const QSqlDatabase &db, ContactScope scope)
 {
     QSqlQuery query = RunQuery(db, "SELECT max(n) FROM (SELECT count(*) AS n FROM TelephoneList"
-                                   " WHERE PersonID IN (SELECT PersonID FROM Address" + scopeCondition(scope)
-                                       + ") GROUP BY PersonID)");
+                                   " WHERE PersonID IN (SELECT PersonID FROM Address"
+                                       + scopeCondition(scope) + ") GROUP BY PersonID)");
     return query.next() ? query.value(0).toInt() : 0;
 }
 
-void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope, const std::function<void(const Contact &)> &each)
+void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
+                             const std::function<void(const Contact &)> &each)
 {
     QHash<int, QList<PhoneNumber>> numbers;
     QSqlQuery n = RunQuery(db, "SELECT l.PersonID, t.TelephoneType, l.Number FROM TelephoneList l"
@@ -102,8 +103,7 @@ void ReadContactNames(const QSqlDatabase &db, const std::function<void(const Con
     CheckRowsRead(q);
 }
 
-ContactInserter::ContactInserter(const QSqlDatabase &db)
-    : mFile(db.databaseName())
+ContactInserter::ContactInserter(const QSqlDatabase &db) : mFile(db.databaseName())
 {
     QStringList marks;
     for (std::size_t i = 0; i < ContactFieldCount; ++i)

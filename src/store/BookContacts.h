@@ -23,7 +23,8 @@ int MostNumbers(const QSqlDatabase &db, ContactScope scope);
 // then by last and first name (in the program's collation where the
 // connection can learn it) and PersonID. A number whose type has no row is
 // left out. Throws DatabaseError.
-void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope, const std::function<void(const Contact &)> &each);
+void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
+                             const std::function<void(const Contact &)> &each);
 
 // Hands the names, company and e-mail address of every contact to each, in no
 // particular order; the other fields are left empty. Throws DatabaseError.

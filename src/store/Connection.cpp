@@ -11,10 +11,7 @@ Connection::Connection(const QString &purpose)
     mDatabase = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), mName);
 }
 
-Connection::~Connection()
-{
-    close();
-}
+Connection::~Connection() { close(); }
 
 Connection::Connection(Connection &&other) noexcept
     : mName(std::exchange(other.mName, QString())), mDatabase(std::exchange(other.mDatabase, QSqlDatabase()))

@@ -39,10 +39,7 @@ QString engineText(const QSqlError &error)
     return error.databaseText().isEmpty() ? error.text() : error.databaseText();
 }
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("Store", text);
-}
+QString tr(const char *text) { return QCoreApplication::translate("Store", text); }
 
 DatabaseError notADatabaseError(const QString &file, const QString &engine = {})
 {
@@ -113,10 +110,9 @@ DatabaseError tooLongError(const QString &constraint, const QString &engine)
             break;
         }
     }
-    return DatabaseError(tr("The text for the field '%1' is too long: it holds at most %2 characters.")
-                             .arg(field)
-                             .arg(size),
-                         DatabaseError::Kind::TooLong, engine);
+    return DatabaseError(
+        tr("The text for the field '%1' is too long: it holds at most %2 characters.").arg(field).arg(size),
+        DatabaseError::Kind::TooLong, engine);
 }
 
 // The result code SQLite's words stand for, where the driver passed on no code.
@@ -195,7 +191,8 @@ DatabaseError DescribeFailure(const QSqlError &error, const QString &fileName)
     }
     case SQLITE_ERROR:
         // A file of another program, or of a later SQLite: it lacks the book's tables or cannot be read at all.
-        if (text.contains("no such table") || text.contains("no such column") || text.contains("unsupported file format"))
+        if (text.contains("no such table") || text.contains("no such column")
+            || text.contains("unsupported file format"))
             return DatabaseError(tr("'%1' is not a Varnelle address book (%2).").arg(file, text), Kind::NotADatabase,
                                  text);
         if (text.contains("output file already exists"))
@@ -217,8 +214,7 @@ DatabaseError DescribeFailure(const QSqlError &error, const QString &fileName)
                              Kind::Busy, text);
     case SQLITE_IOERR:
     case SQLITE_FULL:
-        return DatabaseError(tr("The database file '%1' could not be written: %2.").arg(file, text), Kind::Other,
-                             text);
+        return DatabaseError(tr("The database file '%1' could not be written: %2.").arg(file, text), Kind::Other, text);
     default:
         break;
     }
@@ -336,9 +332,9 @@ Connection OpenForReading(const QString &fileName)
     if (!db.open())
         throw failed(db.lastError(), Step::Open);
     if (!text::RegisterSqlCollation(db))
-        throw ReadingOpenError(DatabaseError(QCoreApplication::translate(
-                                   "Store", "The collation of names could not be set up.")),
-                               Step::Collation, QStringLiteral("the collation of names could not be set up"));
+        throw ReadingOpenError(
+            DatabaseError(QCoreApplication::translate("Store", "The collation of names could not be set up.")),
+            Step::Collation, QStringLiteral("the collation of names could not be set up"));
     // One read transaction: every query sees the same state of the book.
     QSqlQuery begin(db);
     if (!begin.exec(QStringLiteral("BEGIN")))

@@ -67,8 +67,7 @@ const std::vector<Table> &Tables()
          {{"Primary", {"PersonID", "TypeID"}, true, true}, {"TypeID", {"TypeID"}, false, false}}},
         {"Address",
          addressFields(),
-         {{"Primary", {"PersonID"}, true, true},
-          {"Name", {"IsBusiness", "LastName", "FirstName"}, false, false}}},
+         {{"Primary", {"PersonID"}, true, true}, {"Name", {"IsBusiness", "LastName", "FirstName"}, false, false}}},
     };
     return tables;
 }

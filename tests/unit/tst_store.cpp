@@ -91,10 +91,14 @@ private slots:
         QTest::addColumn<QString>("existing");
         QTest::addColumn<QString>("added");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("same") << "Work" << "Work" << false;
-        QTest::newRow("ASCII case") << "Work" << "WORK" << false;
-        QTest::newRow("accented case") << "Büro" << "BÜRO" << false;
-        QTest::newRow("accent differs") << "Büro" << "Buro" << true;
+        QTest::newRow("same") << "Work"
+                              << "Work" << false;
+        QTest::newRow("ASCII case") << "Work"
+                                    << "WORK" << false;
+        QTest::newRow("accented case") << "Büro"
+                                       << "BÜRO" << false;
+        QTest::newRow("accent differs") << "Büro"
+                                        << "Buro" << true;
     }
     void typeNamesAreCaseBlind()
     {
@@ -150,7 +154,8 @@ private slots:
 
     void distinctValuesLeaveOutBlanks()
     {
-        for (const QVariant &city : {QVariant("Boston"), QVariant("Boston"), QVariant(""), QVariant(), QVariant("Bern")})
+        for (const QVariant &city :
+             {QVariant("Boston"), QVariant("Boston"), QVariant(""), QVariant(), QVariant("Bern")})
             RunQuery(db(), "INSERT INTO Address (IsBusiness, City) VALUES (1, ?)", {city});
         QStringList values = DistinctValues(db(), "City");
         values.sort();

@@ -23,7 +23,6 @@ QStringList FindDamage(const QSqlDatabase &db);
 // damage has been noted.
 bool FullCheckIsCheap(const QSqlDatabase &db);
 
-
 // The rows of a table counted through the table itself and then through each
 // of its indexes; -1 where a count cannot be read. In a sound file all are
 // equal. `schema` is "main" or the name of an attached database.

@@ -35,11 +35,12 @@ void ReplaceFile(const QString &from, const QString &to)
 {
     QFile copy(from);
     if (!copy.open(QIODevice::ReadOnly)) // enough to flush it, whatever its mode
-        throw DatabaseError(
-            QCoreApplication::translate("Store", "The file '%1' cannot be opened: %2").arg(QFileInfo(from).fileName(), copy.errorString()));
+        throw DatabaseError(QCoreApplication::translate("Store", "The file '%1' cannot be opened: %2")
+                                .arg(QFileInfo(from).fileName(), copy.errorString()));
 #ifdef Q_OS_UNIX
     if (::fsync(copy.handle()) != 0)
-        throw DatabaseError(QCoreApplication::translate("Store", "The file '%1' could not be written to disk.").arg(QFileInfo(from).fileName()));
+        throw DatabaseError(QCoreApplication::translate("Store", "The file '%1' could not be written to disk.")
+                                .arg(QFileInfo(from).fileName()));
 #endif
     copy.close();
 
@@ -48,9 +49,9 @@ void ReplaceFile(const QString &from, const QString &to)
     std::filesystem::rename(std::filesystem::path(QFile::encodeName(from).toStdString()),
                             std::filesystem::path(QFile::encodeName(to).toStdString()), error);
     if (error)
-        throw DatabaseError(QCoreApplication::translate("Store", "The file '%1' could not be renamed to '%2': %3.")
-                                .arg(QFileInfo(from).fileName(), QFileInfo(to).fileName(),
-                                     QString::fromStdString(error.message())));
+        throw DatabaseError(
+            QCoreApplication::translate("Store", "The file '%1' could not be renamed to '%2': %3.")
+                .arg(QFileInfo(from).fileName(), QFileInfo(to).fileName(), QString::fromStdString(error.message())));
 }
 
 // Compacts the book into copy when it is sound; false when it is damaged.

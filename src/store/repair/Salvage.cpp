@@ -212,8 +212,9 @@ SalvageReport SalvageInto(const QString &source, const QString &copyName)
     for (const QString &statement : schema::CreateStatements())
         (statement.startsWith("CREATE INDEX") ? laterIndexes : tables) << statement;
     if (!CreateDatabaseFile(copyName, tables))
-        throw DatabaseError(QCoreApplication::translate("Store", "The repaired file '%1' cannot be made in the folder of '%2'.")
-                                .arg(QFileInfo(copyName).fileName(), QFileInfo(source).fileName()));
+        throw DatabaseError(
+            QCoreApplication::translate("Store", "The repaired file '%1' cannot be made in the folder of '%2'.")
+                .arg(QFileInfo(copyName).fileName(), QFileInfo(source).fileName()));
     SalvageReport report;
     try {
         Connection connection = OpenConnection(copyName, "salvage");
@@ -238,8 +239,10 @@ SalvageReport SalvageInto(const QString &source, const QString &copyName)
             RunQuery(db, index);
         QSqlQuery check = RunQuery(db, "PRAGMA integrity_check");
         if (!check.next() || check.value(0).toString() != "ok")
-            throw DatabaseError(QCoreApplication::translate("Store", "The repaired file '%1' did not pass the integrity check, so it was not used.")
-                                    .arg(QFileInfo(copyName).fileName()));
+            throw DatabaseError(
+                QCoreApplication::translate(
+                    "Store", "The repaired file '%1' did not pass the integrity check, so it was not used.")
+                    .arg(QFileInfo(copyName).fileName()));
     } catch (...) {
         QFile::remove(copyName + "-journal");
         QFile::remove(copyName);
