@@ -10,6 +10,7 @@
 #include "store/TelephoneTypes.h"
 
 #include <QSignalSpy>
+#include <QSqlError>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -162,6 +163,34 @@ private slots:
         QCOMPARE(values, (QStringList{"Bern", "Boston"}));
     }
 
+    void kindOfResultCode_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("words");
+        QTest::addColumn<DatabaseError::Kind>("kind");
+        QTest::newRow("BUSY") << "5" << "" << DatabaseError::Kind::Busy;
+        QTest::newRow("LOCKED") << "6" << "" << DatabaseError::Kind::Busy;
+        QTest::newRow("READONLY_DBMOVED") << "1032" << "" << DatabaseError::Kind::ReadOnly;
+        QTest::newRow("CORRUPT") << "11" << "" << DatabaseError::Kind::Damaged;
+        QTest::newRow("NOTADB") << "26" << "" << DatabaseError::Kind::NotADatabase;
+        QTest::newRow("CANTOPEN") << "14" << "" << DatabaseError::Kind::CannotOpen;
+        QTest::newRow("CONSTRAINT_UNIQUE")
+            << "2067" << "UNIQUE constraint failed: TelephoneType.TelephoneType" << DatabaseError::Kind::DuplicateKey;
+        QTest::newRow("CONSTRAINT_CHECK")
+            << "275" << "CHECK constraint failed: Number_size" << DatabaseError::Kind::TooLong;
+        QTest::newRow("NOTNULL") << "1299" << "NOT NULL constraint failed: x.y" << DatabaseError::Kind::Other;
+        QTest::newRow("no code, locked") << "" << "database is locked" << DatabaseError::Kind::Busy;
+        QTest::newRow("no code, open") << "" << "Error opening database" << DatabaseError::Kind::CannotOpen;
+    }
+    void kindOfResultCode()
+    {
+        QFETCH(QString, code);
+        QFETCH(QString, words);
+        QFETCH(DatabaseError::Kind, kind);
+        const QSqlError error(words, words, QSqlError::StatementError, code);
+        QCOMPARE(DescribeFailure(error, path()).kind(), kind);
+    }
+
     void failuresByResultCode_data()
     {
         QTest::addColumn<QString>("failure");
@@ -194,6 +223,9 @@ private slots:
                 OpenConnection(path(), "probe");
             } else if (failure == "unique") {
                 RunQuery(db(), insertType, {"Work"});
+                QSqlQuery again(db());
+                QVERIFY(!again.exec("INSERT INTO TelephoneType (TelephoneType) VALUES ('Work')"));
+                QCOMPARE(SqliteResultCode(again.lastError()), 2067); // SQLITE_CONSTRAINT_UNIQUE, from the driver
                 RunQuery(db(), insertType, {"Work"});
             } else {
                 RunQuery(db(), insertType, {QString(21, u'x')});
