@@ -39,12 +39,12 @@ QString engineText(const QSqlError &error)
     return error.databaseText().isEmpty() ? error.text() : error.databaseText();
 }
 
-QString tr(const char *text) { return QCoreApplication::translate("Store", text); }
-
 DatabaseError notADatabaseError(const QString &file, const QString &engine = {})
 {
-    return DatabaseError(tr("The file '%1' is not a database of this program, or it is damaged.").arg(file),
-                         DatabaseError::Kind::NotADatabase, engine);
+    return DatabaseError(
+        QCoreApplication::translate("Store", "The file '%1' is not a database of this program, or it is damaged.")
+            .arg(file),
+        DatabaseError::Kind::NotADatabase, engine);
 }
 
 // A unique index that disagrees with its table refuses values that no row
@@ -71,8 +71,9 @@ DatabaseError queryError(const QSqlDatabase &db, const QSqlError &error)
     if (table.isEmpty() || tableAndIndexesAgree(db, table))
         return result;
     NoteDamage();
-    return DatabaseError(tr("The change was not saved: an index of table '%1' in the database file '%2' is "
-                            "damaged. Choose File > Repair Database to mend it, then try again.")
+    return DatabaseError(QCoreApplication::translate(
+                             "Store", "The change was not saved: an index of table '%1' in the database file '%2' is "
+                                      "damaged. Choose File > Repair Database to mend it, then try again.")
                              .arg(table, displayName(db.databaseName())),
                          DatabaseError::Kind::Damaged, engineText(error));
 }
@@ -92,10 +93,13 @@ std::optional<DatabaseError> duplicateKeyError(const QString &detail, const QStr
     if (fields.isEmpty())
         return std::nullopt;
     const QString index = schema::IndexNameFor(table, fields);
-    const QString what = fields.size() == 1 ? tr("this %1").arg(fields.first())
-                                            : tr("this combination of %1").arg(fields.join(" and "));
-    return DatabaseError(tr("The change was not saved: table '%1' already has a row with %2, and its index '%3' "
-                            "allows no duplicate values.")
+    const QString what = fields.size() == 1
+                             ? QCoreApplication::translate("Store", "this %1").arg(fields.first())
+                             : QCoreApplication::translate("Store", "this combination of %1").arg(fields.join(" and "));
+    return DatabaseError(QCoreApplication::translate(
+                             "Store",
+                             "The change was not saved: table '%1' already has a row with %2, and its index '%3' "
+                             "allows no duplicate values.")
                              .arg(table, what, index.isEmpty() ? fields.join(", ") : index),
                          DatabaseError::Kind::DuplicateKey, engine);
 }
@@ -111,7 +115,9 @@ DatabaseError tooLongError(const QString &constraint, const QString &engine)
         }
     }
     return DatabaseError(
-        tr("The text for the field '%1' is too long: it holds at most %2 characters.").arg(field).arg(size),
+        QCoreApplication::translate("Store", "The text for the field '%1' is too long: it holds at most %2 characters.")
+            .arg(field)
+            .arg(size),
         DatabaseError::Kind::TooLong, engine);
 }
 
@@ -151,16 +157,19 @@ int SqliteResultCode(const QSqlError &error)
 
 DatabaseError DamagedBookError(const QString &fileName)
 {
-    return DatabaseError(tr("The database file '%1' is damaged: some contacts may be missing or wrong. Choose "
-                            "File > Repair Database to save what can still be read.")
-                             .arg(displayName(fileName)),
-                         DatabaseError::Kind::Damaged);
+    return DatabaseError(
+        QCoreApplication::translate("Store",
+                                    "The database file '%1' is damaged: some contacts may be missing or wrong. Choose "
+                                    "File > Repair Database to save what can still be read.")
+            .arg(displayName(fileName)),
+        DatabaseError::Kind::Damaged);
 }
 
 DatabaseError CopyExistsError()
 {
-    return DatabaseError(tr("The file '%1' already exists, so the compacted copy of the database cannot be "
-                            "written. Move or remove it, then repair again.")
+    return DatabaseError(QCoreApplication::translate(
+                             "Store", "The file '%1' already exists, so the compacted copy of the database cannot be "
+                                      "written. Move or remove it, then repair again.")
                              .arg(RepairFileName));
 }
 
@@ -193,32 +202,43 @@ DatabaseError DescribeFailure(const QSqlError &error, const QString &fileName)
         // A file of another program, or of a later SQLite: it lacks the book's tables or cannot be read at all.
         if (text.contains("no such table") || text.contains("no such column")
             || text.contains("unsupported file format"))
-            return DatabaseError(tr("'%1' is not a Varnelle address book (%2).").arg(file, text), Kind::NotADatabase,
-                                 text);
+            return DatabaseError(
+                QCoreApplication::translate("Store", "'%1' is not a Varnelle address book (%2).").arg(file, text),
+                Kind::NotADatabase, text);
         if (text.contains("output file already exists"))
             return CopyExistsError();
         break;
     case SQLITE_READONLY:
-        return DatabaseError(tr("The database file '%1' cannot be changed: it can only be read.").arg(file),
-                             Kind::ReadOnly, text);
+        return DatabaseError(
+            QCoreApplication::translate("Store", "The database file '%1' cannot be changed: it can only be read.")
+                .arg(file),
+            Kind::ReadOnly, text);
     case SQLITE_CANTOPEN:
-        return DatabaseError(tr("The database file '%1' cannot be opened: it does not exist, or it cannot be read "
-                                "and written in this folder.")
+        return DatabaseError(QCoreApplication::translate(
+                                 "Store",
+                                 "The database file '%1' cannot be opened: it does not exist, or it cannot be read "
+                                 "and written in this folder.")
                                  .arg(file),
                              Kind::CannotOpen, text);
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return DatabaseError(tr("The database file '%1' is in use by another program. Close that program and try "
-                                "again.")
+        return DatabaseError(QCoreApplication::translate(
+                                 "Store",
+                                 "The database file '%1' is in use by another program. Close that program and try "
+                                 "again.")
                                  .arg(file),
                              Kind::Busy, text);
     case SQLITE_IOERR:
     case SQLITE_FULL:
-        return DatabaseError(tr("The database file '%1' could not be written: %2.").arg(file, text), Kind::Other, text);
+        return DatabaseError(
+            QCoreApplication::translate("Store", "The database file '%1' could not be written: %2.").arg(file, text),
+            Kind::Other, text);
     default:
         break;
     }
-    return DatabaseError(text.isEmpty() ? tr("The database reported an unknown error.") : text, Kind::Other, text);
+    return DatabaseError(
+        text.isEmpty() ? QCoreApplication::translate("Store", "The database reported an unknown error.") : text,
+        Kind::Other, text);
 }
 
 DatabaseError ToDatabaseError(const QSqlError &error, const QString &fileName)
@@ -236,9 +256,11 @@ void RefuseTextWithNul(const QVariant &value)
     const QString text = value.toString();
     if (!text::ContainsNul(text))
         return;
-    throw DatabaseError(tr("The text that begins \"%1\" was not saved: it contains a NUL character (character "
-                           "code 0), which the address book does not store.")
-                            .arg(text.left(text.indexOf(QChar(u'\0')))));
+    throw DatabaseError(
+        QCoreApplication::translate("Store",
+                                    "The text that begins \"%1\" was not saved: it contains a NUL character (character "
+                                    "code 0), which the address book does not store.")
+            .arg(text.left(text.indexOf(QChar(u'\0')))));
 }
 
 QSqlQuery RunQuery(const QSqlDatabase &db, const QString &sql, const QVariantList &values)
