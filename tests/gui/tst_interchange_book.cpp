@@ -77,11 +77,11 @@ QString counts()
 QStringList bookLines(const QSqlDatabase &db)
 {
     QStringList lines;
-    ReadBookContacts(db, ExportScope::All, [&](const ContactRecord &r) {
+    ReadBookContacts(db, ExportScope::All, [&](const Contact &r) {
         QStringList parts;
-        for (const BookField &f : BookFields())
+        for (const ContactField &f : ContactFields())
             parts << r.*f.member;
-        for (const Telephone &t : r.telephones)
+        for (const PhoneNumber &t : r.telephones)
             parts << t.type + "=" + t.number;
         lines << parts.join('|');
     });
@@ -292,7 +292,7 @@ void InterchangeBookTest::exportFollowsTheListsOrder()
     Exec(DatabaseFileName, "INSERT INTO Address (IsBusiness, LastName) VALUES (1, 'Zeller'), (1, 'Émile'),"
                            " (1, 'adams'), (1, 'Ärzte'), (1, 'Baker'), (0, 'Aaron')");
     QStringList names;
-    ReadBookContacts(book.db, ExportScope::All, [&](const ContactRecord &r) { names << r.lastName; });
+    ReadBookContacts(book.db, ExportScope::All, [&](const Contact &r) { names << r.lastName; });
     QCOMPARE(names, (QStringList{"adams", "Ärzte", "Baker", "Émile", "Zeller", "Aaron"}));
 }
 

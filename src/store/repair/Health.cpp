@@ -4,8 +4,8 @@
 #include "store/Database.h"
 #include "store/Schema.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
-#include <atomic>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -17,8 +17,6 @@
 namespace varnelle {
 
 namespace {
-
-std::atomic<bool> damageNoted = false;
 
 bool mayWrite(const QString &path)
 {
@@ -50,7 +48,8 @@ QSqlError tryOneChange(const QSqlDatabase &db)
 bool FullCheckIsCheap(const QSqlDatabase &db)
 {
     QSqlQuery pages(db);
-    return damageNoted || (pages.exec("PRAGMA page_count") && pages.next() && pages.value(0).toInt() <= FullCheckPageLimit);
+    return DamageNoted()
+           || (pages.exec("PRAGMA page_count") && pages.next() && pages.value(0).toInt() <= FullCheckPageLimit);
 }
 
 QStringList FindDamage(const QSqlDatabase &db)
@@ -71,10 +70,6 @@ QStringList FindDamage(const QSqlDatabase &db)
         NoteDamage();
     return problems;
 }
-
-void NoteDamage() { damageNoted = true; }
-void ForgetDamage() { damageNoted = false; }
-bool DamageNoted() { return damageNoted; }
 
 QList<qint64> RowCounts(const QSqlDatabase &db, const QString &table, const QString &schema)
 {
@@ -116,18 +111,23 @@ void RequireWritable(const QSqlDatabase &db, const QString &fileName)
     const QString name = QFileInfo(fileName).fileName();
     const QFileInfo real(RealBookPath(fileName));
     if (!mayWrite(real.absoluteFilePath()))
-        throw DatabaseError(QString("The database file '%1' cannot be changed: the file is write-protected. Allow "
-                                    "changes to it, or start the program with a copy that can be changed.")
+        throw DatabaseError(QCoreApplication::translate(
+                                "Store", "The database file '%1' cannot be changed: the file is write-protected. Allow "
+                                         "changes to it, or start the program with a copy that can be changed.")
                                 .arg(name),
                             DatabaseError::Kind::ReadOnly);
     if (!mayWrite(real.absolutePath()))
-        throw DatabaseError(QString("The database file '%1' cannot be changed: its folder does not allow the journal "
-                                    "file that is written beside it during each change. Allow changes in the folder, "
-                                    "or move the file to a folder that allows them.")
+        throw DatabaseError(QCoreApplication::translate(
+                                "Store",
+                                "The database file '%1' cannot be changed: its folder does not allow the journal "
+                                "file that is written beside it during each change. Allow changes in the folder, "
+                                "or move the file to a folder that allows them.")
                                 .arg(name),
                             DatabaseError::Kind::ReadOnly);
-    throw DatabaseError(QString("The database file '%1' cannot be changed: it can only be read.").arg(name),
-                        DatabaseError::Kind::ReadOnly);
+    throw DatabaseError(
+        QCoreApplication::translate("Store", "The database file '%1' cannot be changed: it can only be read.")
+            .arg(name),
+        DatabaseError::Kind::ReadOnly);
 }
 
 } // namespace varnelle

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/DamageNote.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -20,13 +22,6 @@ QStringList FindDamage(const QSqlDatabase &db);
 // True for files of at most FullCheckPageLimit pages, and for every file once
 // damage has been noted.
 bool FullCheckIsCheap(const QSqlDatabase &db);
-
-// Damage met by any operation (the start-up check, a read, an edit) is noted
-// for the rest of the run, so that the repair checks the file in full; the
-// repair that replaces the file forgets it.
-void NoteDamage();
-void ForgetDamage();
-bool DamageNoted();
 
 // The rows of a table counted through the table itself and then through each
 // of its indexes; -1 where a count cannot be read. In a sound file all are

@@ -1,13 +1,14 @@
 #include "store/repair/Maintenance.h"
 
 #include "store/repair/BookFile.h"
+#include "store/Connection.h"
 #include "store/Database.h"
 #include "store/repair/Health.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QUuid>
 
 #include <filesystem>
 #include <system_error>
@@ -24,14 +25,8 @@ namespace {
 template <class Body>
 void WithConnection(const QString &fileName, Body &&body)
 {
-    QSqlDatabase db = OpenDatabase(fileName, "maintenance-" + QUuid::createUuid().toString(QUuid::WithoutBraces));
-    try {
-        body(db);
-    } catch (...) {
-        CloseDatabase(db);
-        throw;
-    }
-    CloseDatabase(db);
+    Connection connection = OpenConnection(fileName, "maintenance");
+    body(connection.database());
 }
 
 // Puts the file 'from' in the place of 'to' with one atomic rename, after
@@ -40,11 +35,12 @@ void ReplaceFile(const QString &from, const QString &to)
 {
     QFile copy(from);
     if (!copy.open(QIODevice::ReadOnly)) // enough to flush it, whatever its mode
-        throw DatabaseError(
-            QString("The file '%1' cannot be opened: %2").arg(QFileInfo(from).fileName(), copy.errorString()));
+        throw DatabaseError(QCoreApplication::translate("Store", "The file '%1' cannot be opened: %2")
+                                .arg(QFileInfo(from).fileName(), copy.errorString()));
 #ifdef Q_OS_UNIX
     if (::fsync(copy.handle()) != 0)
-        throw DatabaseError(QString("The file '%1' could not be written to disk.").arg(QFileInfo(from).fileName()));
+        throw DatabaseError(QCoreApplication::translate("Store", "The file '%1' could not be written to disk.")
+                                .arg(QFileInfo(from).fileName()));
 #endif
     copy.close();
 
@@ -53,9 +49,9 @@ void ReplaceFile(const QString &from, const QString &to)
     std::filesystem::rename(std::filesystem::path(QFile::encodeName(from).toStdString()),
                             std::filesystem::path(QFile::encodeName(to).toStdString()), error);
     if (error)
-        throw DatabaseError(QString("The file '%1' could not be renamed to '%2': %3.")
-                                .arg(QFileInfo(from).fileName(), QFileInfo(to).fileName(),
-                                     QString::fromStdString(error.message())));
+        throw DatabaseError(
+            QCoreApplication::translate("Store", "The file '%1' could not be renamed to '%2': %3.")
+                .arg(QFileInfo(from).fileName(), QFileInfo(to).fileName(), QString::fromStdString(error.message())));
 }
 
 // Compacts the book into copy when it is sound; false when it is damaged.

@@ -1,15 +1,16 @@
 #include "store/repair/Salvage.h"
 
+#include "store/Connection.h"
 #include "store/Database.h"
 #include "store/repair/Health.h"
 #include "store/Schema.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QUrl>
-#include <QUuid>
 
 #include <algorithm>
 #include <limits>
@@ -211,12 +212,13 @@ SalvageReport SalvageInto(const QString &source, const QString &copyName)
     for (const QString &statement : schema::CreateStatements())
         (statement.startsWith("CREATE INDEX") ? laterIndexes : tables) << statement;
     if (!CreateDatabaseFile(copyName, tables))
-        throw DatabaseError(QString("The repaired file '%1' cannot be made in the folder of '%2'.")
-                                .arg(QFileInfo(copyName).fileName(), QFileInfo(source).fileName()));
+        throw DatabaseError(
+            QCoreApplication::translate("Store", "The repaired file '%1' cannot be made in the folder of '%2'.")
+                .arg(QFileInfo(copyName).fileName(), QFileInfo(source).fileName()));
     SalvageReport report;
-    QSqlDatabase db;
     try {
-        db = OpenDatabase(copyName, "salvage-" + QUuid::createUuid().toString(QUuid::WithoutBraces));
+        Connection connection = OpenConnection(copyName, "salvage");
+        QSqlDatabase &db = connection.database();
         const QString uri =
             QUrl::fromLocalFile(QFileInfo(source).absoluteFilePath()).toString(QUrl::FullyEncoded) + "?mode=ro";
         // Each copy is a statement of its own: within one transaction, SQLite
@@ -237,12 +239,11 @@ SalvageReport SalvageInto(const QString &source, const QString &copyName)
             RunQuery(db, index);
         QSqlQuery check = RunQuery(db, "PRAGMA integrity_check");
         if (!check.next() || check.value(0).toString() != "ok")
-            throw DatabaseError(QString("The repaired file '%1' did not pass the integrity check, so it was not used.")
-                                    .arg(QFileInfo(copyName).fileName()));
-        check = QSqlQuery();
-        CloseDatabase(db);
+            throw DatabaseError(
+                QCoreApplication::translate(
+                    "Store", "The repaired file '%1' did not pass the integrity check, so it was not used.")
+                    .arg(QFileInfo(copyName).fileName()));
     } catch (...) {
-        CloseDatabase(db);
         QFile::remove(copyName + "-journal");
         QFile::remove(copyName);
         throw;
