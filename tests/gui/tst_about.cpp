@@ -3,8 +3,7 @@
 #include "support/TestSupport.h"
 
 #include "ui/widgets/WindowPlacement.h"
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "store/AddressBook.h"
 #include "ui/main/MainWindow.h"
 
 #include <QAction>
@@ -76,8 +75,8 @@ void AboutTest::showsProductAndVersionCentredEveryTime()
 {
     TempWorkDir dir;
     ScriptedBoxes boxes;
-    MainWindow &main = Form<MainWindow>();
-    main.Load();
+    MainWindow &main = CurrentMainWindow();
+    main.load();
     main.move(0, 0); // the box centres on the screen, not on the main window
 
     for (int i = 0; i < 2; ++i) {
@@ -99,8 +98,8 @@ void AboutTest::showsProductAndVersionCentredEveryTime()
 void AboutTest::escAndEnterCloseItLikeOk()
 {
     TempWorkDir dir;
-    MainWindow &main = Form<MainWindow>();
-    main.Load();
+    MainWindow &main = CurrentMainWindow();
+    main.load();
     for (const int key : {int(Qt::Key_Escape), int(Qt::Key_Return)}) {
         const Showing seen = showAbout(main, key);
         QCOMPARE(seen.caption, QString("About Varnelle"));

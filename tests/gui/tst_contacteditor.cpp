@@ -5,8 +5,7 @@
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
 
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "store/AddressBook.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/SortedLists.h"
 #include "ui/widgets/Twips.h"
@@ -24,6 +23,8 @@
 #include <QPushButton>
 #include <QInputMethodEvent>
 #include <QTest>
+#include <optional>
+#include <QSignalSpy>
 
 using namespace varnelle;
 using namespace varnelle::test;
@@ -37,15 +38,15 @@ const char *const AddressFields = "Title, FirstName, LastName, Company, Street, 
 // Home and a Work number (stored in that order); contact 2 has a last name only.
 MainWindow &loadFixture()
 {
-    MainWindow &main = Form<MainWindow>();
-    main.Load();
-    RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Work'), ('Home'), ('Fax')");
-    RunQuery(gDatabase, QString("INSERT INTO Address (IsBusiness, %1) VALUES (1, 'Dr', 'John', 'Smith', 'Acme', "
+    MainWindow &main = CurrentMainWindow();
+    main.load();
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES ('Work'), ('Home'), ('Fax')");
+    RunQuery(CurrentBook().database(), QString("INSERT INTO Address (IsBusiness, %1) VALUES (1, 'Dr', 'John', 'Smith', 'Acme', "
                                 "'1 Main St', 'Springfield', 'IL', '62701', 'john@acme.test', 'Jane', 'Tim, Tom')")
                             .arg(AddressFields));
-    RunQuery(gDatabase, "INSERT INTO TelephoneList VALUES (1, 2, '555-0102'), (1, 1, '555-0101')");
-    RunQuery(gDatabase, "INSERT INTO Address (IsBusiness, LastName) VALUES (1, 'Taylor')");
-    main.FillList();
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneList VALUES (1, 2, '555-0102'), (1, 1, '555-0101')");
+    RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness, LastName) VALUES (1, 'Taylor')");
+    main.fillList();
     return main;
 }
 
@@ -114,12 +115,17 @@ void selectLine(QListWidget *list, int row)
 
 // Opens the editor on the contact listed at row of the main window, runs act
 // in it, and returns when it has closed.
+// The contact the last editor shown through editContact saved; none after a cancel.
+std::optional<std::int32_t> lastSaved;
+
 void editContact(MainWindow &main, int row, std::function<void(ContactDialog &)> act)
 {
     bool shown = false;
+    lastSaved.reset();
     WhenShown<ContactDialog>([&](ContactDialog &editor) {
         shown = true;
         act(editor);
+        lastSaved = editor.savedContact();
     });
     main.lstAddress->setCurrentRow(row);
     click(main.cmdEdit);
@@ -166,7 +172,7 @@ private slots:
 void ContactEditorTest::controlsStandWhereTheyBelongInTabOrder()
 {
     TempWorkDir dir;
-    ContactDialog &editor = Form<ContactDialog>();
+    ContactDialog editor(CurrentBook(), 1);
     QCOMPARE(editor.size(), TwipsSize(7095, 5610));
     QVERIFY(!(editor.windowFlags() & Qt::WindowMinimizeButtonHint));
     QCOMPARE(editor.txtState->geometry(), QRect(TwipsToPixels(4080), TwipsToPixels(1680), TwipsToPixels(615),
@@ -216,7 +222,7 @@ void ContactEditorTest::saveStoresEveryBoxAndEmptiedBoxesAsNull()
 {
     TempWorkDir dir;
     MainWindow &main = loadFixture();
-    gRefreshCriteria = false;
+    QSignalSpy contactsChanged(&CurrentBook(), &AddressBook::contactsChanged);
     editContact(main, 0, [](ContactDialog &editor) {
         retype(editor.txtFields[1], "Jon");
         retype(editor.txtFields[3], "");
@@ -225,8 +231,8 @@ void ContactEditorTest::saveStoresEveryBoxAndEmptiedBoxesAsNull()
         click(editor.cmdSave);
         QVERIFY(!editor.isVisible());
     });
-    QCOMPARE(gPersonID, 1);
-    QVERIFY(gRefreshCriteria);
+    QCOMPARE(lastSaved, std::optional<std::int32_t>(1));
+    QVERIFY(!contactsChanged.isEmpty());
     QCOMPARE(addressRow(1), (QVariantList{"Dr", "Jon", "Smith", QVariant(), "1 Main St", "Springfield", "IL", "62701",
                                           "jon@acme.test", "Jane", QVariant()}));
     QCOMPARE(Rows(DatabaseFileName, "SELECT Company IS NULL, Children IS NULL, IsBusiness FROM Address "
@@ -240,7 +246,7 @@ void ContactEditorTest::cancelDiscardsAddressEditsButKeepsNumberChanges()
     TempWorkDir dir;
     ScriptedBoxes boxes;
     MainWindow &main = loadFixture();
-    gRefreshCriteria = false;
+    QSignalSpy contactsChanged(&CurrentBook(), &AddressBook::contactsChanged);
     editContact(main, 0, [&](ContactDialog &editor) {
         retype(editor.txtFields[1], "Changed");
         selectLine(editor.lstNumbers, 0);
@@ -254,8 +260,8 @@ void ContactEditorTest::cancelDiscardsAddressEditsButKeepsNumberChanges()
     });
     QCOMPARE(boxes.texts(), (QStringList{"Delete Work\t555-0101?", "Delete Work\t555-0101?"}));
     QCOMPARE(boxes.messages[0].style, int(MsgConfirm));
-    QCOMPARE(gPersonID, 0);
-    QVERIFY(!gRefreshCriteria);
+    QCOMPARE(lastSaved, std::nullopt);
+    QVERIFY(contactsChanged.isEmpty());
     QCOMPARE(addressRow(1)[1].toString(), QString("John"));
     QCOMPARE(numberRows(), (QList<QVariantList>{{1, 2, "555-0102"}}));
 }
@@ -270,7 +276,7 @@ void ContactEditorTest::frameCloseAndEscapeActAsCancel()
         editor.close();
         QVERIFY(!editor.isVisible());
     });
-    QCOMPARE(gPersonID, 0);
+    QCOMPARE(lastSaved, std::nullopt);
     QCOMPARE(addressRow(1), before);
 
     editContact(main, 0, [](ContactDialog &editor) {
@@ -278,7 +284,7 @@ void ContactEditorTest::frameCloseAndEscapeActAsCancel()
         QTest::keyClick(editor.txtFields[2], Qt::Key_Escape);
         QVERIFY(!editor.isVisible());
     });
-    QCOMPARE(gPersonID, 0);
+    QCOMPARE(lastSaved, std::nullopt);
     QCOMPARE(addressRow(1), before);
 
     // Enter on the focused Cancel button cancels; Enter in a box saves (Save is the default button).
@@ -288,14 +294,14 @@ void ContactEditorTest::frameCloseAndEscapeActAsCancel()
         QTest::keyClick(editor.cmdCancel, Qt::Key_Return);
         QVERIFY(!editor.isVisible());
     });
-    QCOMPARE(gPersonID, 0);
+    QCOMPARE(lastSaved, std::nullopt);
     QCOMPARE(addressRow(1), before);
     editContact(main, 0, [](ContactDialog &editor) {
         retype(editor.txtFields[2], "Entered");
         QTest::keyClick(editor.txtFields[2], Qt::Key_Return);
         QVERIFY(!editor.isVisible());
     });
-    QCOMPARE(gPersonID, 1);
+    QCOMPARE(lastSaved, std::optional<std::int32_t>(1));
     QCOMPARE(Rows(DatabaseFileName, "SELECT LastName FROM Address WHERE PersonID = 1")[0][0].toString(),
              QString("Entered"));
 
@@ -330,7 +336,7 @@ void ContactEditorTest::typedTextSurvivesAddingANumber()
         QCOMPARE(editor.windowTitle(), QString("Edit Address"));
         click(editor.cmdSave);
     });
-    QCOMPARE(gPersonID, 2);
+    QCOMPARE(lastSaved, std::optional<std::int32_t>(2));
     QCOMPARE(addressRow(2).mid(1, 2), (QVariantList{"Tina", "Taylor"}));
     QCOMPARE(addressRow(2)[5].toString(), QString("Shelbyville"));
     QCOMPARE(numberRows().mid(2), (QList<QVariantList>{{2, 2, "555-0201"}, {2, 3, "555-0203"}}));
@@ -372,7 +378,7 @@ void ContactEditorTest::enterInTheNumberListEditsOnlyWithASelection()
         int dialogShownFor = 0;
         selectLine(editor.lstNumbers, 1);
         WhenShown<PhoneNumberDialog>([&](PhoneNumberDialog &dialog) {
-            dialogShownFor = gTypeID;
+            dialogShownFor = dialog.cmbType->currentData().toInt();
             click(dialog.cmdCancel);
         });
         QTest::keyClick(editor.lstNumbers, Qt::Key_Return);
@@ -383,7 +389,7 @@ void ContactEditorTest::enterInTheNumberListEditsOnlyWithASelection()
         dialogShownFor = 0;
         const QPoint onWork = editor.lstNumbers->visualItemRect(editor.lstNumbers->item(0)).center();
         WhenShown<PhoneNumberDialog>([&](PhoneNumberDialog &dialog) {
-            dialogShownFor = gTypeID;
+            dialogShownFor = dialog.cmbType->currentData().toInt();
             click(dialog.cmdCancel);
         });
         QTest::mouseClick(editor.lstNumbers->viewport(), Qt::LeftButton, {}, onWork);
@@ -397,7 +403,7 @@ void ContactEditorTest::enterInTheNumberListEditsOnlyWithASelection()
         QTest::keyClick(editor.lstNumbers, Qt::Key_Return);
         QVERIFY(!editor.isVisible());
     });
-    QCOMPARE(gPersonID, 1);
+    QCOMPARE(lastSaved, std::optional<std::int32_t>(1));
     QCOMPARE(addressRow(1)[0].toString(), QString("Prof"));
 }
 
@@ -466,21 +472,20 @@ void ContactEditorTest::contactNotFoundHidesWithoutMessage()
     TempWorkDir dir;
     ScriptedBoxes boxes;
     loadFixture();
-    gPersonID = 99;
-    ContactDialog &editor = Form<ContactDialog>();
+    ContactDialog editor(CurrentBook(), 99);
     editor.exec();
     QVERIFY(!editor.isVisible());
-    QCOMPARE(gPersonID, 0);
+    QCOMPARE(editor.savedContact(), std::nullopt);
     QVERIFY(boxes.messages.isEmpty());
 
     // The next showing for a contact that exists works as usual.
-    gPersonID = 2;
+    ContactDialog next(CurrentBook(), 2);
     WhenShown<ContactDialog>([](ContactDialog &shown) {
         QCOMPARE(shown.txtFields[2]->text(), QString("Taylor"));
         click(shown.cmdSave);
     });
-    editor.exec();
-    QCOMPARE(gPersonID, 2);
+    next.exec();
+    QCOMPARE(next.savedContact(), std::optional<std::int32_t>(2));
 }
 
 void ContactEditorTest::refusedSaveKeepsTheEditorOpenWithTheEntries()
@@ -491,7 +496,7 @@ void ContactEditorTest::refusedSaveKeepsTheEditorOpenWithTheEntries()
     const QVariantList before = addressRow(1);
     Exec(DatabaseFileName, "CREATE TRIGGER no_edits BEFORE UPDATE ON Address "
                            "BEGIN SELECT RAISE(ABORT, 'contacts are read-only today'); END");
-    gRefreshCriteria = false;
+    QSignalSpy contactsChanged(&CurrentBook(), &AddressBook::contactsChanged);
     editContact(main, 0, [&](ContactDialog &editor) {
         retype(editor.txtFields[1], "Johnny");
         click(editor.cmdSave);
@@ -500,8 +505,8 @@ void ContactEditorTest::refusedSaveKeepsTheEditorOpenWithTheEntries()
         QVERIFY2(boxes.messages[0].text.contains("contacts are read-only today"), qPrintable(boxes.messages[0].text));
         QVERIFY(editor.isVisible());
         QCOMPARE(editor.txtFields[1]->text(), QString("Johnny"));
-        QCOMPARE(gPersonID, 1);
-        QVERIFY(!gRefreshCriteria);
+        QVERIFY(!editor.savedContact());
+        QVERIFY(contactsChanged.isEmpty());
         QCOMPARE(addressRow(1), before);
 
         // Allowed again: the same entries, with one more correction, are saved.
@@ -511,8 +516,8 @@ void ContactEditorTest::refusedSaveKeepsTheEditorOpenWithTheEntries()
         QVERIFY(!editor.isVisible());
     });
     QCOMPARE(boxes.messages.size(), 1);
-    QCOMPARE(gPersonID, 1);
-    QVERIFY(gRefreshCriteria);
+    QCOMPARE(lastSaved, std::optional<std::int32_t>(1));
+    QVERIFY(!contactsChanged.isEmpty());
     QCOMPARE(addressRow(1)[1].toString(), QString("Johnny!"));
 
     // A contact deleted while it is being edited is reported, not silently lost.
@@ -526,14 +531,14 @@ void ContactEditorTest::refusedSaveKeepsTheEditorOpenWithTheEntries()
     });
     QCOMPARE(boxes.messages.size(), 2);
     QCOMPARE(boxes.messages[1].text, QString("The changes were not saved: this contact is no longer in the database."));
-    QCOMPARE(gPersonID, 0);
+    QCOMPARE(lastSaved, std::nullopt);
 }
 
 void ContactEditorTest::untouchedEmptyTextsAreKept()
 {
     TempWorkDir dir;
     MainWindow &main = loadFixture();
-    RunQuery(gDatabase, "UPDATE Address SET Title = '', Company = '' WHERE PersonID = 2");
+    RunQuery(CurrentBook().database(), "UPDATE Address SET Title = '', Company = '' WHERE PersonID = 2");
     editContact(main, 1, [](ContactDialog &editor) {
         retype(editor.txtFields[2], "Tailor");
         click(editor.cmdSave);

@@ -5,8 +5,7 @@
 #include "support/UserActions.h"
 
 #include "ui/main/ContactLines.h"
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "store/AddressBook.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/SortedLists.h"
 #include "store/Database.h"
@@ -20,6 +19,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
 
@@ -32,14 +32,14 @@ constexpr double LimitPixels = 2750.0 / 15.0;
 
 MainWindow &loadMain()
 {
-    MainWindow &main = Form<MainWindow>();
-    main.Load();
+    MainWindow &main = CurrentMainWindow();
+    main.load();
     return main;
 }
 
 std::int32_t addContact(bool isBusiness, const QVariant &last, const QVariant &first)
 {
-    return RunQuery(gDatabase, "INSERT INTO Address (IsBusiness, LastName, FirstName) VALUES (?, ?, ?)",
+    return RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness, LastName, FirstName) VALUES (?, ?, ?)",
                     {isBusiness, last, first})
         .lastInsertId()
         .toInt();
@@ -47,7 +47,7 @@ std::int32_t addContact(bool isBusiness, const QVariant &last, const QVariant &f
 
 void addNumber(std::int32_t personId, int typeId, const QVariant &number)
 {
-    RunQuery(gDatabase, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)",
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)",
              {personId, typeId, number});
 }
 
@@ -147,7 +147,7 @@ void ContactListTest::nameColumnForEachNameCombination()
     };
     for (const auto &c : cases)
         addContact(true, c.last, c.first);
-    main.FillList();
+    main.fillList();
 
     const QFontMetricsF metrics(main.font());
     QCOMPARE(main.lstAddress->count(), int(std::size(cases)));
@@ -164,9 +164,9 @@ void ContactListTest::nameColumnForEachNameCombination()
         QCOMPARE(line.mid(42).count(' '), line.size() - 42);
     }
     // The longest names fill the column without a pad space.
-    const QString longest = main.FormatLine(8);
+    const QString longest = main.formatLine(8);
     QCOMPARE(longest.left(42), last25 + ", " + first15);
-    QCOMPARE(main.FormatLine(6), padOneByOne("Unknown", [&](const QString &s) { return metrics.horizontalAdvance(s); }));
+    QCOMPARE(main.formatLine(6), padOneByOne("Unknown", [&](const QString &s) { return metrics.horizontalAdvance(s); }));
 }
 
 void ContactListTest::lineShowsTheNumberOfTheLowestType()
@@ -180,7 +180,7 @@ void ContactListTest::lineShowsTheNumberOfTheLowestType()
     addNumber(nullNumber, 2, QVariant());
     const int other = addContact(true, "Other", QVariant());
     addNumber(other + 1, 1, "555-0999"); // someone else's number
-    main.FillList();
+    main.fillList();
 
     QCOMPARE(texts(main.lstAddress).size(), 3);
     QCOMPARE(main.lstAddress->item(0)->text().section('\t', 1), QString("555-0001"));
@@ -188,8 +188,8 @@ void ContactListTest::lineShowsTheNumberOfTheLowestType()
     QVERIFY(main.lstAddress->item(1)->text().endsWith('\t')); // a Null number: the tab, then nothing
     QVERIFY(!main.lstAddress->item(2)->text().contains('\t'));
     // A single line is built the same way as the filled list.
-    QCOMPARE(main.FormatLine(both), main.lstAddress->item(0)->text());
-    QCOMPARE(main.FormatLine(nullNumber), main.lstAddress->item(1)->text());
+    QCOMPARE(main.formatLine(both), main.lstAddress->item(0)->text());
+    QCOMPARE(main.formatLine(nullNumber), main.lstAddress->item(1)->text());
 }
 
 void ContactListTest::paddingMatchesMeasuringSpaceBySpace()
@@ -247,7 +247,7 @@ void ContactListTest::listHoldsTheViewSortedWithoutRegardToCaseOrAccents()
     addContact(false, "Able", "Personal");
     const int emile = addContact(true, QString::fromUtf8("Émile"), "Ä");
     const int aerzte = addContact(true, QString::fromUtf8("Ärzte"), QVariant());
-    main.FillList();
+    main.fillList();
 
     // Accented letters sort with their base letters, not after Z.
     QCOMPARE(names(main.lstAddress),
@@ -305,17 +305,19 @@ void ContactListTest::emptyViewAndViewWithOnlyOtherContacts()
     QVERIFY(nothingSelected(main));
 
     addContact(false, "Personal", "Only");
-    main.FillList();
+    main.fillList();
     QCOMPARE(main.lstAddress->count(), 0);
     QVERIFY(nothingSelected(main));
 
     // Enter, Edit and Delete with nothing to act on do nothing.
     ScriptedBoxes boxes;
-    gPersonID = -5;
+    bool editorShown = false;
+    WhenShown<ContactDialog>([&](ContactDialog &) { editorShown = true; });
     QTest::keyClick(main.lstAddress, Qt::Key_Return);
-    main.cmdEdit_Click();
-    main.cmdDelete_Click();
-    QCOMPARE(gPersonID, -5);
+    main.editContact();
+    main.deleteContact();
+    QCoreApplication::processEvents();
+    QVERIFY(!editorShown);
     QVERIFY(boxes.messages.isEmpty());
 
     click(main.cmdSwap);
@@ -329,21 +331,21 @@ void ContactListTest::switchingTwiceReturnsTheSameListAndCaptions()
     addContact(true, "Business", "One");
     addContact(true, "Business", "Two");
     addContact(false, "Personal", "Three");
-    main.FillList();
+    main.fillList();
     const QStringList business = texts(main.lstAddress);
     const QList<int> businessIds = ids(main.lstAddress);
     select(main, 1);
     QVERIFY(main.cmdEdit->isEnabled());
 
     click(main.cmdSwap);
-    QVERIFY(!gIsBusiness);
+    QVERIFY(!CurrentBook().isBusiness());
     QCOMPARE(main.cmdSwap->text(), QString("&Personal"));
     QCOMPARE(names(main.lstAddress), QStringList{"Personal, Three"});
     QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness FROM Setup"), (QList<QVariantList>{{0}}));
     QVERIFY(nothingSelected(main));
 
     click(main.cmdSwap);
-    QVERIFY(gIsBusiness);
+    QVERIFY(CurrentBook().isBusiness());
     QCOMPARE(main.cmdSwap->text(), QString("&Business"));
     QCOMPARE(texts(main.lstAddress), business);
     QCOMPARE(ids(main.lstAddress), businessIds);
@@ -356,9 +358,9 @@ void ContactListTest::addThenCancelLeavesDatabaseAndListAsBefore()
     TempWorkDir dir;
     ScriptedBoxes boxes;
     MainWindow &main = loadMain();
-    RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Home')");
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES ('Home')");
     addNumber(addContact(true, "Kept", "Karl"), 1, "555-0100");
-    main.FillList();
+    main.fillList();
     const QList<QVariantList> rowsBefore = allRows();
     const QStringList listBefore = texts(main.lstAddress);
 
@@ -378,11 +380,11 @@ void ContactListTest::addThenCancelLeavesDatabaseAndListAsBefore()
         click(editor.cmdAdd);
         QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM TelephoneList")[0][0].toInt(), 2);
         click(editor.cmdCancel);
+        QCOMPARE(editor.savedContact(), std::nullopt);
     });
     click(main.cmdAdd);
 
     QVERIFY(shown);
-    QCOMPARE(gPersonID, 0);
     QCOMPARE(allRows(), rowsBefore);
     QCOMPARE(texts(main.lstAddress), listBefore);
     QVERIFY(nothingSelected(main));
@@ -397,22 +399,24 @@ void ContactListTest::addThenSaveShowsTheLineAtItsPlaceUnselected()
     click(main.cmdSwap); // the personal view
     addContact(false, "Adams", "Amy");
     addContact(false, "Young", "Yves");
-    main.FillList();
-    gRefreshCriteria = false;
+    main.fillList();
+    QSignalSpy contactsChanged(&CurrentBook(), &AddressBook::contactsChanged);
 
-    WhenShown<ContactDialog>([](ContactDialog &editor) {
+    std::optional<std::int32_t> saved;
+    WhenShown<ContactDialog>([&](ContactDialog &editor) {
         QTest::keyClicks(editor.txtFields[2], "Miller");
         QTest::keyClicks(editor.txtFields[1], "Ann");
         click(editor.cmdSave);
+        saved = editor.savedContact();
     });
     click(main.cmdAdd);
 
     QCOMPARE(names(main.lstAddress), (QStringList{"Adams, Amy", "Miller, Ann", "Young, Yves"}));
     const int added = ItemData(main.lstAddress->item(1));
-    QCOMPARE(gPersonID, added);
+    QCOMPARE(saved, std::optional<std::int32_t>(added));
     QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness, LastName, FirstName FROM Address WHERE PersonID = ?", {added}),
              (QList<QVariantList>{{0, "Miller", "Ann"}}));
-    QVERIFY(gRefreshCriteria);
+    QVERIFY(!contactsChanged.isEmpty());
     QVERIFY(nothingSelected(main));
     QVERIFY(boxes.messages.isEmpty());
 }
@@ -423,18 +427,20 @@ void ContactListTest::editThenCancelKeepsTheEntrySelected()
     MainWindow &main = loadMain();
     addContact(true, "Adams", "Amy");
     const int baker = addContact(true, "Baker", "Bob");
-    main.FillList();
+    main.fillList();
     const QStringList before = texts(main.lstAddress);
     select(main, 1);
 
-    WhenShown<ContactDialog>([](ContactDialog &editor) {
+    std::optional<std::int32_t> saved = -1;
+    WhenShown<ContactDialog>([&](ContactDialog &editor) {
         editor.txtFields[2]->clear();
         QTest::keyClicks(editor.txtFields[2], "Changed");
         click(editor.cmdCancel);
+        saved = editor.savedContact();
     });
     click(main.cmdEdit);
 
-    QCOMPARE(gPersonID, 0);
+    QCOMPARE(saved, std::nullopt);
     QCOMPARE(texts(main.lstAddress), before);
     QCOMPARE(main.lstAddress->selectedItems().size(), 1);
     QCOMPARE(ItemData(main.lstAddress->selectedItems().first()), baker);
@@ -449,17 +455,19 @@ void ContactListTest::editThenSaveRebuildsTheLine()
     MainWindow &main = loadMain();
     const int adams = addContact(true, "Adams", "Amy");
     addContact(true, "Baker", "Bob");
-    main.FillList();
+    main.fillList();
     select(main, 0);
 
-    WhenShown<ContactDialog>([](ContactDialog &editor) {
+    std::optional<std::int32_t> saved;
+    WhenShown<ContactDialog>([&](ContactDialog &editor) {
         editor.txtFields[2]->selectAll();
         QTest::keyClicks(editor.txtFields[2], "Carter");
         click(editor.cmdSave);
+        saved = editor.savedContact();
     });
     click(main.cmdEdit);
 
-    QCOMPARE(gPersonID, adams);
+    QCOMPARE(saved, std::optional<std::int32_t>(adams));
     QCOMPARE(names(main.lstAddress), (QStringList{"Baker, Bob", "Carter, Amy"}));
     QCOMPARE(ItemData(main.lstAddress->item(1)), adams);
     QCOMPARE(main.lstAddress->count(), 2);
@@ -472,11 +480,11 @@ void ContactListTest::doubleClickAndEnterOpenTheEditor()
     MainWindow &main = loadMain();
     addContact(true, "Adams", "Amy");
     const int baker = addContact(true, "Baker", "Bob");
-    main.FillList();
+    main.fillList();
 
-    int shownFor = 0;
+    QString shownFor;
     const auto cancelNoting = [&](ContactDialog &editor) {
-        shownFor = gPersonID;
+        shownFor = editor.txtFields[2]->text();
         click(editor.cmdCancel);
     };
     WhenShown<ContactDialog>(cancelNoting);
@@ -485,13 +493,13 @@ void ContactListTest::doubleClickAndEnterOpenTheEditor()
     const QPoint onBaker = list->visualItemRect(list->item(1)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onBaker);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onBaker);
-    QCOMPARE(shownFor, baker);
+    QCOMPARE(shownFor, QString("Baker"));
 
-    shownFor = 0;
+    shownFor.clear();
     select(main, 1);
     WhenShown<ContactDialog>(cancelNoting);
     QTest::keyClick(list, Qt::Key_Return);
-    QCOMPARE(shownFor, baker);
+    QCOMPARE(shownFor, QString("Baker"));
     QCOMPARE(ItemData(list->selectedItems().value(0)), baker);
 }
 
@@ -507,9 +515,9 @@ void ContactListTest::deleteAsksAndRemovesExactlyTheContactsRows()
     addNumber(other, 1, "555-0003");
     const int personal = addContact(false, "Smith", "John");
     addNumber(personal, 2, "555-0004");
-    main.FillList();
+    main.fillList();
     const QList<QVariantList> before = allRows();
-    gRefreshCriteria = false;
+    QSignalSpy contactsChanged(&CurrentBook(), &AddressBook::contactsChanged);
 
     select(main, 0);
     click(main.cmdDelete); // answered No
@@ -529,7 +537,7 @@ void ContactListTest::deleteAsksAndRemovesExactlyTheContactsRows()
     QCOMPARE(allRows(), expected);
     QCOMPARE(ids(main.lstAddress), QList<int>{other});
     QVERIFY(nothingSelected(main));
-    QVERIFY(gRefreshCriteria);
+    QVERIFY(!contactsChanged.isEmpty());
 }
 
 void ContactListTest::deleteFailureChangesNothingAndShowsOneMessage()
@@ -539,7 +547,7 @@ void ContactListTest::deleteFailureChangesNothingAndShowsOneMessage()
     MainWindow &main = loadMain();
     const int smith = addContact(true, "Smith", "John");
     addNumber(smith, 1, "555-0001");
-    main.FillList();
+    main.fillList();
     // The store refuses the second step, removing the numbers.
     Exec(DatabaseFileName, "CREATE TRIGGER keep_numbers BEFORE DELETE ON TelephoneList "
                            "BEGIN SELECT RAISE(ABORT, 'numbers cannot be deleted now'); END");
@@ -571,7 +579,7 @@ void ContactListTest::selectionStaysOnEmptyClickAndCtrlClick()
     MainWindow &main = loadMain();
     addContact(true, "Adams", "Amy");
     addContact(true, "Baker", "Bob");
-    main.FillList();
+    main.fillList();
     QCOMPARE(selectedRowsAfterClicks(main.lstAddress, 1), (QList<int>{1, 1, 1, 1}));
     QVERIFY(main.cmdEdit->isEnabled() && main.cmdDelete->isEnabled());
 }

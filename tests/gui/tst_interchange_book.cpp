@@ -4,8 +4,7 @@
 #include "support/ModalScript.h"
 #include "support/TestSupport.h"
 
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "store/AddressBook.h"
 #include "store/Database.h"
 #include "ui/interchange/ImportSummaryDialog.h"
 #include "ui/main/MainWindow.h"
@@ -24,6 +23,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
 using namespace varnelle;
@@ -395,8 +395,8 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
 {
     TempWorkDir dir;
     writeFile("in.vcf", TwoCards);
-    MainWindow &main = Form<MainWindow>();
-    main.Load();
+    MainWindow &main = CurrentMainWindow();
+    main.load();
     auto typeFileName = [](const QString &name) {
         return [name](QDialog &d) {
             static_cast<QFileDialog &>(d).selectFile(name);
@@ -428,8 +428,9 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
             QCOMPARE(d.findChild<QComboBox *>("cmbFormat")->currentText(), QString("CSV (comma-separated values)"));
             QTest::mouseClick(d.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
         });
-    PhoneTypesDialog &types = Form<PhoneTypesDialog>(); // loaded before the import made types
-    gRefreshCriteria = gTypesChanged = false;
+    PhoneTypesDialog types(CurrentBook()); // loaded before the import made types
+    QSignalSpy contactsChanged(&CurrentBook(), &AddressBook::contactsChanged);
+    QSignalSpy typesChanged(&CurrentBook(), &AddressBook::typesChanged);
     ScriptedBoxes boxes;
     script.run([&] {
         main.mnuImport->trigger();
@@ -439,13 +440,13 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
     QCOMPARE(script.pending(), 0);
     QVERIFY(summary.startsWith("2 contacts imported from in.vcf"));
     QCOMPARE(main.lstAddress->count(), 2); // the list is filled again
-    QVERIFY(gRefreshCriteria);
-    QVERIFY(gTypesChanged); // "Mobile", "Work Fax" and "Home" were made
+    QVERIFY(!contactsChanged.isEmpty());
+    QVERIFY(!typesChanged.isEmpty()); // "Mobile", "Work Fax" and "Home" were made
     QCOMPARE(QString::number(types.lstData->count()), count("TelephoneType"));
     QVERIFY(ReadAll("out.csv").contains("Ms.,Jane,Doe,Acme"));
     QCOMPARE(boxes.texts(), QStringList{"2 contacts exported to out.csv."});
 
-    ImportSummaryDialog shown(summary.split('\n'));
+    ImportSummaryDialog shown(CurrentBook(), summary.split('\n'));
     ModalScript saving;
     saving.expect("dlgSaveSummary", typeFileName("summary.txt"));
     saving.run([&] { QTest::mouseClick(shown.cmdSaveAs, Qt::LeftButton); });

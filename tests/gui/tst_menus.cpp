@@ -3,8 +3,7 @@
 #include "support/ModalScript.h"
 #include "support/TestSupport.h"
 
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "store/AddressBook.h"
 #include "ui/main/MainWindow.h"
 #include "ui/types/PhoneTypesDialog.h"
 
@@ -50,8 +49,8 @@ const Command Commands[] = {
 
 MainWindow &startMain()
 {
-    MainWindow &main = Form<MainWindow>();
-    main.Load();
+    MainWindow &main = CurrentMainWindow();
+    main.load();
     main.activateWindow();
     QVERIFY_ACTIVE(main);
     return main;
@@ -76,7 +75,7 @@ void pick(MainWindow &main, const Command &c, const std::function<void()> &open)
     QCOMPARE(script.pending(), 0);
     if (QByteArray(c.action) == "mnuTypes") {
         QVERIFY(!main.isVisible());
-        QTest::mouseClick(Form<PhoneTypesDialog>().findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+        QTest::mouseClick(main.phoneTypesDialog()->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
         QVERIFY(main.isVisible());
         main.activateWindow();
         QVERIFY_ACTIVE(main);
@@ -130,7 +129,7 @@ void pickEveryCommand(const std::function<void(MainWindow &, QMenu *, QAction *,
         QCOMPARE(triggered.count(), 1);
     }
     QVERIFY(!main.isVisible()); // Exit closed the main window
-    QVERIFY(!gDatabase.isValid());
+    QVERIFY(!CurrentBook().database().isValid());
 }
 
 void MenusTest::everyCommandWithTheMouse()

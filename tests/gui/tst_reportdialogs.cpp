@@ -1,11 +1,11 @@
 // The report destination dialog and the selection criteria dialog, driven as a
-// user drives them, checked through the engine's properties.
+// user drives them, checked through the request and criteria they hand back.
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
 
 #include "ui/widgets/WindowPlacement.h"
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "store/AddressBook.h"
+#include "reports/ReportRequest.h"
 #include "ui/widgets/MessageBox.h"
 #include "store/Database.h"
 #include "ui/main/MainWindow.h"
@@ -33,26 +33,23 @@ using namespace varnelle::test;
 
 namespace {
 
-// Values no dialog writes, to see which properties a dialog touched.
-void markUntouched(ReportEngine &engine)
+// A request holding values no dialog writes, with the destination the
+// dialog's choices fill in: shows which parts the dialog touched.
+ReportRequest chosen(const ReportDestinationDialog &dialog)
 {
-    engine.setDestination(7);
-    engine.setPrintFileName("untouched");
-    engine.setPrintFileType(9);
-    engine.setCopiesToPrinter(42);
-    engine.setSelectionFormula("untouched");
-}
-
-ReportDestinationDialog &showDestination()
-{
-    ReportDestinationDialog &dialog = Form<ReportDestinationDialog>();
-    dialog.show();
-    return dialog;
+    ReportRequest request;
+    request.destination = static_cast<ReportDestination>(7);
+    request.fileName = "untouched";
+    request.fileType = 9;
+    request.copies = 42;
+    request.selectionFormula = "untouched";
+    dialog.fillDestination(request);
+    return request;
 }
 
 void addContact(bool business, const QVariant &company, const QVariant &state, const QVariant &lastName)
 {
-    RunQuery(gDatabase, "INSERT INTO Address (IsBusiness, Company, State, LastName) VALUES (?, ?, ?, ?)",
+    RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness, Company, State, LastName) VALUES (?, ?, ?, ?)",
              {business, company, state, lastName});
 }
 
@@ -87,7 +84,8 @@ void ReportDialogsTest::destinationDialogOpensWithItsDefaults()
     TempWorkDir dir;
     QWidget screenProbe;
     InitMainForm(screenProbe);
-    ReportDestinationDialog &dialog = showDestination();
+    ReportDestinationDialog dialog;
+    dialog.show();
     QCOMPARE(dialog.windowTitle(), QString("Report Destination Selection"));
     QVERIFY(centred(dialog));
     QCOMPARE(dialog.size(), QSize(426, 283));
@@ -140,66 +138,59 @@ void ReportDialogsTest::destinationDialogOpensWithItsDefaults()
 void ReportDialogsTest::okWritesOnlyTheChosenDestination()
 {
     TempWorkDir dir;
-    ReportEngine engine;
-    gReport = &engine;
-
     // Screen: only the destination.
-    markUntouched(engine);
-    ReportDestinationDialog &dialog = showDestination();
+    ReportDestinationDialog dialog;
+    dialog.show();
     click(dialog, "opScreen");
     click(dialog, "cmdOK");
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(engine.destination(), 0);
-    QCOMPARE(engine.printFileName(), QString("untouched"));
-    QCOMPARE(engine.printFileType(), 9);
-    QCOMPARE(engine.copiesToPrinter(), 42);
-    QCOMPARE(engine.selectionFormula(), QString("untouched"));
-    QVERIFY(gAllRecords);
-    QCOMPARE(gReport, &engine);
+    QCOMPARE(int(chosen(dialog).destination), 0);
+    QCOMPARE(chosen(dialog).fileName, QString("untouched"));
+    QCOMPARE(chosen(dialog).fileType, 9);
+    QCOMPARE(chosen(dialog).copies, 42);
+    QCOMPARE(chosen(dialog).selectionFormula, QString("untouched"));
+    QVERIFY(dialog.allRecords());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
     // Disk with CSV: the file name does not follow the file type.
-    markUntouched(engine);
-    showDestination();
+    dialog.show();
     click(dialog, "opDisk");
     click(dialog, "opPartial");
     QVERIFY(choose(dialog, "cmbFileType", "Comma Separated Values"));
     click(dialog, "cmdOK");
-    QCOMPARE(engine.destination(), 2);
-    QCOMPARE(engine.printFileName(), QString("address.txt"));
-    QCOMPARE(engine.printFileType(), 4);
-    QCOMPARE(engine.copiesToPrinter(), 42);
-    QVERIFY(!gAllRecords);
+    QCOMPARE(int(chosen(dialog).destination), 2);
+    QCOMPARE(chosen(dialog).fileName, QString("address.txt"));
+    QCOMPARE(chosen(dialog).fileType, 4);
+    QCOMPARE(chosen(dialog).copies, 42);
+    QVERIFY(!dialog.allRecords());
 
     // A typed name goes unchanged; Enter is OK.
-    markUntouched(engine);
-    showDestination();
+    dialog.show();
     QVERIFY(choose(dialog, "cmbFileType", "Tab Separated Values"));
     retype(dialog, "txtFileName", " my list ");
     click(dialog, "opAll");
     QTest::keyClick(find<QLineEdit>(dialog, "txtFileName"), Qt::Key_Return);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(engine.printFileName(), QString(" my list "));
-    QCOMPARE(engine.printFileType(), 6);
-    QVERIFY(gAllRecords);
+    QCOMPARE(chosen(dialog).fileName, QString(" my list "));
+    QCOMPARE(chosen(dialog).fileType, 6);
+    QVERIFY(dialog.allRecords());
 
     // Printer: destination and copies only.
-    markUntouched(engine);
-    showDestination();
+    dialog.show();
     click(dialog, "opPrinter");
     retype(dialog, "txtCopies", "12");
     click(dialog, "cmdOK");
-    QCOMPARE(engine.destination(), 1);
-    QCOMPARE(engine.copiesToPrinter(), 12);
-    QCOMPARE(engine.printFileName(), QString("untouched"));
-    QCOMPARE(engine.printFileType(), 9);
+    QCOMPARE(int(chosen(dialog).destination), 1);
+    QCOMPARE(chosen(dialog).copies, 12);
+    QCOMPARE(chosen(dialog).fileName, QString("untouched"));
+    QCOMPARE(chosen(dialog).fileType, 9);
 }
 
 void ReportDialogsTest::copiesBoxTakesAtMostThreeDigits()
 {
     TempWorkDir dir;
-    ReportEngine engine;
-    gReport = &engine;
-    ReportDestinationDialog &dialog = showDestination();
+    ReportDestinationDialog dialog;
+    dialog.show();
     auto *copies = find<QLineEdit>(dialog, "txtCopies");
     QTest::keyClick(copies, Qt::Key_End);
 
@@ -227,13 +218,13 @@ void ReportDialogsTest::copiesBoxTakesAtMostThreeDigits()
     // "007" is seven copies; an emptied box is none.
     retype(dialog, "txtCopies", "007");
     click(dialog, "cmdOK");
-    QCOMPARE(engine.copiesToPrinter(), 7);
-    showDestination();
+    QCOMPARE(chosen(dialog).copies, 7);
+    dialog.show();
     retype(dialog, "txtCopies", "");
     QCOMPARE(copies->text(), QString());
     click(dialog, "cmdOK");
-    QCOMPARE(engine.destination(), 1);
-    QCOMPARE(engine.copiesToPrinter(), 0);
+    QCOMPARE(int(chosen(dialog).destination), 1);
+    QCOMPARE(chosen(dialog).copies, 0);
 
     QCOMPARE(LeadingNumber("12abc"), 12);
     QCOMPARE(LeadingNumber("x1"), 0);
@@ -242,13 +233,10 @@ void ReportDialogsTest::copiesBoxTakesAtMostThreeDigits()
 void ReportDialogsTest::cancelEscAndFrameCloseWriteNothingAndKeepTheChoices()
 {
     TempWorkDir dir;
-    ReportEngine engine;
-    markUntouched(engine);
+    ReportDestinationDialog dialog;
 
     const auto cancelWith = [&](const std::function<void(ReportDestinationDialog &)> &cancel) {
-        gReport = &engine;
-        gAllRecords = true;
-        ReportDestinationDialog &dialog = showDestination();
+        dialog.show();
         click(dialog, "opDisk");
         click(dialog, "opPartial");
         QVERIFY(choose(dialog, "cmbFileType", "DIF Format"));
@@ -256,19 +244,15 @@ void ReportDialogsTest::cancelEscAndFrameCloseWriteNothingAndKeepTheChoices()
         retype(dialog, "txtCopies", "3");
         cancel(dialog);
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(gReport, nullptr);
-        QVERIFY(gAllRecords);
-        QCOMPARE(engine.destination(), 7);
-        QCOMPARE(engine.printFileName(), QString("untouched"));
-        QCOMPARE(engine.printFileType(), 9);
-        QCOMPARE(engine.copiesToPrinter(), 42);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected)); // the run ends; nothing is read from the dialog
     };
     cancelWith([](ReportDestinationDialog &d) { click(d, "cmdCancel"); });
     cancelWith([](ReportDestinationDialog &d) { QTest::keyClick(&d, Qt::Key_Escape); });
     cancelWith([](ReportDestinationDialog &d) { d.close(); });
 
     // The same dialog, with the user's last choices, opens next time.
-    ReportDestinationDialog &again = showDestination();
+    ReportDestinationDialog &again = dialog;
+    again.show();
     QVERIFY(find<QRadioButton>(again, "opDisk")->isChecked());
     QVERIFY(find<QRadioButton>(again, "opPartial")->isChecked());
     QCOMPARE(find<QComboBox>(again, "cmbFileType")->currentText(), QString("DIF Format"));
@@ -279,7 +263,7 @@ void ReportDialogsTest::cancelEscAndFrameCloseWriteNothingAndKeepTheChoices()
 void ReportDialogsTest::criteriaListsHoldEveryDistinctValueSorted()
 {
     TempWorkDir dir;
-    Form<MainWindow>().Load();
+    CurrentMainWindow().load();
     addContact(true, "Zeta", "NY", "Smith");
     addContact(false, "acme", "ca", "adams");
     addContact(true, "acme", "NY", "smith");
@@ -288,14 +272,12 @@ void ReportDialogsTest::criteriaListsHoldEveryDistinctValueSorted()
     addContact(true, "Beta Ltd", "TX", "Young");
     addContact(true, Null, Null, QString::fromUtf8("Émile"));
     addContact(false, Null, Null, QString::fromUtf8("Ärzte"));
-    QVERIFY(gRefreshCriteria);
 
-    ReportCriteriaDialog &dialog = Form<ReportCriteriaDialog>();
+    ReportCriteriaDialog dialog(CurrentBook());
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QString("Address Report Selection Criteria"));
     QVERIFY(centred(dialog));
     QCOMPARE(dialog.size(), QSize(341, 202));
-    QVERIFY(!gRefreshCriteria);
     QCOMPARE(entries(dialog, "cmbCompany"), (QStringList{"", "acme", "Beta Ltd", "Zeta"}));
     QCOMPARE(entries(dialog, "cmbState"), (QStringList{"", "ca", "NY", "TX"}));
     QCOMPARE(entries(dialog, "cmbLastName"), (QStringList{"", "adams", QString::fromUtf8("Ärzte"), QString::fromUtf8("Émile"),
@@ -314,12 +296,10 @@ void ReportDialogsTest::criteriaListsHoldEveryDistinctValueSorted()
 void ReportDialogsTest::criteriaListsAreRebuiltOnlyWhenAsked()
 {
     TempWorkDir dir;
-    Form<MainWindow>().Load();
-    ReportEngine engine;
-    gReport = &engine;
+    CurrentMainWindow().load();
     addContact(true, "Acme", "NY", "Smith");
 
-    ReportCriteriaDialog &dialog = Form<ReportCriteriaDialog>();
+    ReportCriteriaDialog dialog(CurrentBook());
     dialog.show();
     QVERIFY(choose(dialog, "cmbCompany", "Acme"));
     QVERIFY(choose(dialog, "cmbLastName", "Smith"));
@@ -327,7 +307,7 @@ void ReportDialogsTest::criteriaListsAreRebuiltOnlyWhenAsked()
     click(dialog, "cmdOK");
     QVERIFY(!dialog.isVisible());
 
-    // Without the flag no query runs: the new company is not listed yet.
+    // Without a change told by the book no query runs: the new company is not listed yet.
     addContact(false, "Newco", "CA", "Jones");
     dialog.show();
     QCOMPARE(entries(dialog, "cmbCompany"), (QStringList{"", "Acme"}));
@@ -337,27 +317,23 @@ void ReportDialogsTest::criteriaListsAreRebuiltOnlyWhenAsked()
     QVERIFY(!find<QCheckBox>(dialog, "chkExclude_0")->isChecked());
     click(dialog, "cmdOK");
 
-    gRefreshCriteria = true;
+    CurrentBook().notifyContactsChanged();
     dialog.show();
     QCOMPARE(entries(dialog, "cmbCompany"), (QStringList{"", "Acme", "Newco"}));
     QCOMPARE(entries(dialog, "cmbState"), (QStringList{"", "CA", "NY"}));
-    QVERIFY(!gRefreshCriteria);
     QVERIFY(find<QCheckBox>(dialog, "chkExclude_1")->isChecked());
 }
 
 void ReportDialogsTest::okWritesTheFormulaInItsFixedOrder()
 {
     TempWorkDir dir;
-    Form<MainWindow>().Load();
-    ReportEngine engine;
-    gReport = &engine;
+    CurrentMainWindow().load();
     addContact(true, "Acme", "NY", "Smith");
     addContact(true, "Other", "CA", "O'Brien");
-    ReportCriteriaDialog &dialog = Form<ReportCriteriaDialog>();
+    ReportCriteriaDialog dialog(CurrentBook());
 
     const auto formula = [&](const QString &company, const QString &state, const QString &lastName,
                              QList<bool> exclude) {
-        engine.setSelectionFormula("untouched");
         dialog.show();
         choose(dialog, "cmbCompany", company);
         choose(dialog, "cmbState", state);
@@ -368,7 +344,7 @@ void ReportDialogsTest::okWritesTheFormulaInItsFixedOrder()
                 QTest::mouseClick(box, Qt::LeftButton);
         }
         QTest::keyClick(find<QComboBox>(dialog, "cmbCompany"), Qt::Key_Return);
-        return dialog.isVisible() ? QString("still open") : engine.selectionFormula();
+        return dialog.isVisible() ? QString("still open") : dialog.criteria().selectionFormula();
     };
 
     QCOMPARE(formula("Acme", "", "", {false, false, false}), QString("{Address.Company} = 'Acme'"));
@@ -385,45 +361,40 @@ void ReportDialogsTest::okWritesTheFormulaInItsFixedOrder()
 void ReportDialogsTest::frameCloseWritesTheFormulaAndEscIsIgnored()
 {
     TempWorkDir dir;
-    Form<MainWindow>().Load();
-    ReportEngine engine;
-    gReport = &engine;
+    CurrentMainWindow().load();
     addContact(true, "Acme", "NY", "Smith");
-    ReportCriteriaDialog &dialog = Form<ReportCriteriaDialog>();
+    ReportCriteriaDialog dialog(CurrentBook());
     dialog.show();
     QVERIFY(choose(dialog, "cmbState", "NY"));
 
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QVERIFY(dialog.isVisible());
-    QCOMPARE(engine.selectionFormula(), QString());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
 
     dialog.close();
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(engine.selectionFormula(), QString("{Address.State} = 'NY'"));
-    QCOMPARE(&Form<ReportCriteriaDialog>(), &dialog);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.criteria().selectionFormula(), QString("{Address.State} = 'NY'"));
 }
 
 void ReportDialogsTest::databaseFailureWhileFillingIsReported()
 {
     TempWorkDir dir;
     ScriptedBoxes boxes;
-    Form<MainWindow>().Load();
-    ReportEngine engine;
-    gReport = &engine;
-    CloseMainDatabase();
+    CurrentMainWindow().load();
+    CurrentBook().close();
 
-    ReportCriteriaDialog &dialog = Form<ReportCriteriaDialog>();
+    ReportCriteriaDialog dialog(CurrentBook());
     dialog.show();
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].title, QString("Varnelle For Windows"));
     QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
     QCOMPARE(entries(dialog, "cmbCompany"), QStringList{""});
-    QVERIFY(gRefreshCriteria);
     click(dialog, "cmdOK");
-    QCOMPARE(engine.selectionFormula(), QString());
+    QCOMPARE(dialog.criteria().selectionFormula(), QString());
 
     // Once the database is back, the next showing fills the lists.
-    OpenMainDatabase();
+    CurrentBook().open();
     addContact(true, "Acme", "NY", "Smith");
     dialog.show();
     QCOMPARE(entries(dialog, "cmbCompany"), (QStringList{"", "Acme"}));

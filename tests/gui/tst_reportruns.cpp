@@ -5,8 +5,7 @@
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
 
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "store/AddressBook.h"
 #include "ui/widgets/MessageBox.h"
 #include "store/Database.h"
 #include "ui/main/MainWindow.h"
@@ -112,8 +111,8 @@ struct Program {
         const QDir source(VARNELLE_SOURCE_REPORTS_DIR);
         for (const QString &name : source.entryList({"*.rpt"}, QDir::Files))
             QFile::copy(source.filePath(name), dir.file(name));
-        main = &Form<MainWindow>();
-        main->Load();
+        main = &CurrentMainWindow();
+        main->load();
         addContact(true, "Acme", "NY", "Smith", "Sam");
         addContact(true, "Acme", "CA", "Young", "Yan");
         addContact(true, "Globex", "NY", "O'Brien", "Sean");
@@ -125,10 +124,10 @@ struct Program {
     static void addContact(bool business, const QVariant &company, const QString &state, const QString &lastName,
                            const QString &firstName)
     {
-        RunQuery(gDatabase,
+        RunQuery(CurrentBook().database(),
                  "INSERT INTO Address (IsBusiness, Company, State, LastName, FirstName) VALUES (?, ?, ?, ?, ?)",
                  {business, company, state, lastName, firstName});
-        gRefreshCriteria = true;
+        CurrentBook().notifyContactsChanged();
     }
 
     void swapView() { QTest::mouseClick(main->cmdSwap, Qt::LeftButton); }
@@ -189,9 +188,9 @@ void ReportRunsTest::eachCommandRunsTheFileOfTheCurrentView()
         QVERIFY(!command->isCheckable());
     }
 
-    QVERIFY(gIsBusiness);
+    QVERIFY(CurrentBook().isBusiness());
     p.swapView();
-    QVERIFY(!gIsBusiness);
+    QVERIFY(!CurrentBook().isBusiness());
     const struct {
         QAction *command;
         const char *personal;
@@ -228,7 +227,6 @@ void ReportRunsTest::cancelEndsTheRunSilentlyAndTheNextRunWorks()
         click(d, "cmdCancel");
     });
     QCOMPARE(p.run(p.main->mnuTelephone, cancel), QStringList{"ReportDestinationDialog"});
-    QCOMPARE(gReport, nullptr);
     QCOMPARE(p.engine().reportFileName(), QString());
     QVERIFY(!QFile::exists("cancelled.csv"));
     QVERIFY(p.boxes.messages.isEmpty());

@@ -1,9 +1,9 @@
 // Start-up: creating the database file, opening it, the Setup row, fatal failures.
 #include "support/BookDamage.h"
+#include "support/Modal.h"
 #include "support/TestSupport.h"
 
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "store/AddressBook.h"
 #include "ui/widgets/MessageBox.h"
 #include "app/Program.h"
 #include "store/Database.h"
@@ -74,8 +74,8 @@ int fileMode(const QString &name)
 
 MainWindow &loadMain()
 {
-    MainWindow &main = Form<MainWindow>();
-    main.Load();
+    MainWindow &main = CurrentMainWindow();
+    main.load();
     return main;
 }
 
@@ -114,7 +114,7 @@ void StartupTest::firstStartCreatesCompleteEmptyDatabase()
     QVERIFY(QFile::exists(DatabaseFileName));
     QCOMPARE(QDir(".").entryList(QDir::Files), QStringList{"Address.mdb"});
     QCOMPARE(main.windowTitle(), QString("Varnelle For Windows"));
-    QCOMPARE(gAppTitle, QString("Varnelle For Windows"));
+    QCOMPARE(AppTitle(), QString("Varnelle For Windows"));
     QVERIFY(boxes.messages.isEmpty());
 
     QStringList tables;
@@ -147,8 +147,7 @@ void StartupTest::firstStartCreatesCompleteEmptyDatabase()
     QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness FROM Setup"), (QList<QVariantList>{{1}}));
     for (const char *table : {"TelephoneType", "TelephoneList", "Address"})
         QCOMPARE(Rows(DatabaseFileName, QString("SELECT count(*) FROM %1").arg(table))[0][0].toInt(), 0);
-    QVERIFY(gIsBusiness);
-    QVERIFY(gRefreshCriteria);
+    QVERIFY(CurrentBook().isBusiness());
     QCOMPARE(main.lstAddress->count(), 0);
     QVERIFY(!main.cmdEdit->isEnabled());
     QVERIFY(!main.cmdDelete->isEnabled());
@@ -171,9 +170,9 @@ void StartupTest::textFieldsRefuseOverlongValuesAndKeepExactOnes()
     for (const auto &f : fields) {
         const QString insert = QString("INSERT INTO %1 (%2) VALUES (?)").arg(f.table, f.field);
         // Characters, not bytes, count: a full field of accented letters fits.
-        RunQuery(gDatabase, insert, {QString(f.size, QChar(0xE9))});
+        RunQuery(CurrentBook().database(), insert, {QString(f.size, QChar(0xE9))});
         try {
-            RunQuery(gDatabase, insert, {QString(f.size + 1, 'x')});
+            RunQuery(CurrentBook().database(), insert, {QString(f.size + 1, 'x')});
             QFAIL(qPrintable(QString("%1.%2 took an over-long value").arg(f.table, f.field)));
         } catch (const DatabaseError &e) {
             QCOMPARE(e.kind(), DatabaseError::Kind::TooLong);
@@ -184,9 +183,9 @@ void StartupTest::textFieldsRefuseOverlongValuesAndKeepExactOnes()
     }
     // Three letters in State are refused and nothing is stored; empty and Null are allowed.
     const int before = Rows(DatabaseFileName, "SELECT count(*) FROM Address")[0][0].toInt();
-    QVERIFY_THROWS_EXCEPTION(DatabaseError, RunQuery(gDatabase, "INSERT INTO Address (State) VALUES ('NYC')"));
+    QVERIFY_THROWS_EXCEPTION(DatabaseError, RunQuery(CurrentBook().database(), "INSERT INTO Address (State) VALUES ('NYC')"));
     QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM Address")[0][0].toInt(), before);
-    RunQuery(gDatabase, "INSERT INTO Address (State, City) VALUES ('', NULL)");
+    RunQuery(CurrentBook().database(), "INSERT INTO Address (State, City) VALUES ('', NULL)");
     QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM Address")[0][0].toInt(), before + 1);
 }
 
@@ -194,9 +193,9 @@ void StartupTest::keysAreUniqueAndCaseInsensitive()
 {
     TempWorkDir dir;
     loadMain();
-    RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Home')");
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES ('Home')");
     try {
-        RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES ('HOME')");
+        RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES ('HOME')");
         QFAIL("a type name differing only in case was stored");
     } catch (const DatabaseError &e) {
         QCOMPARE(e.kind(), DatabaseError::Kind::DuplicateKey);
@@ -205,22 +204,22 @@ void StartupTest::keysAreUniqueAndCaseInsensitive()
     QCOMPARE(Rows(DatabaseFileName, "SELECT TypeID, TelephoneType FROM TelephoneType"),
              (QList<QVariantList>{{1, "Home"}}));
 
-    RunQuery(gDatabase, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (7, 1, '555')");
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (7, 1, '555')");
     try {
-        RunQuery(gDatabase, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (7, 1, '556')");
+        RunQuery(CurrentBook().database(), "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (7, 1, '556')");
         QFAIL("a second number of the same type was stored");
     } catch (const DatabaseError &e) {
         QCOMPARE(e.kind(), DatabaseError::Kind::DuplicateKey);
         QVERIFY2(e.message().contains("index 'Primary'"), qPrintable(e.message()));
         QVERIFY2(e.message().contains("PersonID and TypeID"), qPrintable(e.message()));
     }
-    RunQuery(gDatabase, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (8, 1, '556')");
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (8, 1, '556')");
 
     // The store assigns keys and never reuses a deleted one.
-    RunQuery(gDatabase, "INSERT INTO Address (IsBusiness) VALUES (1)");
-    RunQuery(gDatabase, "INSERT INTO Address (IsBusiness) VALUES (0)");
-    RunQuery(gDatabase, "DELETE FROM Address WHERE PersonID = 2");
-    RunQuery(gDatabase, "INSERT INTO Address (IsBusiness) VALUES (0)");
+    RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness) VALUES (1)");
+    RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness) VALUES (0)");
+    RunQuery(CurrentBook().database(), "DELETE FROM Address WHERE PersonID = 2");
+    RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness) VALUES (0)");
     QCOMPARE(Rows(DatabaseFileName, "SELECT PersonID FROM Address ORDER BY PersonID"),
              (QList<QVariantList>{{1}, {3}}));
 }
@@ -234,10 +233,10 @@ void StartupTest::existingValidFileIsLeftByteForByte()
     const QByteArray before = ReadAll(DatabaseFileName);
 
     MainWindow &main = loadMain();
-    QVERIFY(!gIsBusiness);
+    QVERIFY(!CurrentBook().isBusiness());
     QCOMPARE(main.cmdSwap->text(), QString("&Personal"));
     main.close();
-    QVERIFY(!gDatabase.isOpen());
+    QVERIFY(!CurrentBook().database().isOpen());
     QCOMPARE(ReadAll(DatabaseFileName), before);
     QCOMPARE(QDir(".").entryList(QDir::Files), QStringList{"Address.mdb"});
 }
@@ -257,11 +256,11 @@ void StartupTest::fileLackingATableStaysAsItIs()
     loadMain();
     QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM sqlite_master WHERE name = 'TelephoneType'")[0][0].toInt(),
              0);
-    CloseMainDatabase();
+    CurrentBook().close();
     QCOMPARE(ReadAll(DatabaseFileName), before);
 
     // Without the Setup table the start fails, and the file is still left alone.
-    UnloadForms();
+    dir.restart();
     QFile::remove(DatabaseFileName);
     QVERIFY(CreateDatabaseFile(DatabaseFileName, {"CREATE TABLE Address (PersonID INTEGER PRIMARY KEY)"}));
     const QByteArray noSetup = ReadAll(DatabaseFileName);
@@ -312,13 +311,12 @@ void StartupTest::viewSurvivesARestart()
 {
     TempWorkDir dir;
     loadMain();
-    QVERIFY(gIsBusiness);
-    QVERIFY(!SwapSetupView(gDatabase));
-    UnloadForms();
-    ResetGlobals();
+    QVERIFY(CurrentBook().isBusiness());
+    QVERIFY(!SwapSetupView(CurrentBook().database()));
+    dir.restart();
 
     MainWindow &main = loadMain();
-    QVERIFY(!gIsBusiness);
+    QVERIFY(!CurrentBook().isBusiness());
     QCOMPARE(main.cmdSwap->text(), QString("&Personal"));
     QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness FROM Setup"), (QList<QVariantList>{{0}}));
 }
@@ -330,8 +328,8 @@ void StartupTest::onlyTheFirstSetupRowIsReadAndSwitched()
     Exec(DatabaseFileName, "INSERT INTO Setup VALUES (0)");
     Exec(DatabaseFileName, "INSERT INTO Setup VALUES (1)");
     loadMain();
-    QVERIFY(!gIsBusiness);
-    QVERIFY(SwapSetupView(gDatabase));
+    QVERIFY(!CurrentBook().isBusiness());
+    QVERIFY(SwapSetupView(CurrentBook().database()));
     QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness FROM Setup ORDER BY rowid"),
              (QList<QVariantList>{{1}, {1}}));
 }
@@ -341,7 +339,7 @@ void StartupTest::fatalStartShowsOneMessageAndFails()
     TempWorkDir dir;
     writeFile(DatabaseFileName, QByteArray("not a database, just some text in a file\n").repeated(30));
     ScriptedBoxes boxes;
-    QCOMPARE(RunProgram(), 1);
+    QCOMPARE(RunProgram(CurrentBook()), 1);
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].title, QString("Varnelle For Windows"));
     QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
@@ -354,9 +352,9 @@ void StartupTest::closingMainWindowClosesDatabase()
     TempWorkDir dir;
     ScriptedBoxes boxes;
     // The real event loop: close the main window through File > Exit once it runs.
-    QTimer::singleShot(0, [] { Form<MainWindow>().mnuExit->trigger(); });
-    QCOMPARE(RunProgram(), 0);
-    QVERIFY(!gDatabase.isValid());
+    QTimer::singleShot(0, [] { ShownWindow<MainWindow>()->mnuExit->trigger(); });
+    QCOMPARE(RunProgram(CurrentBook()), 0);
+    QVERIFY(!CurrentBook().database().isValid());
     QVERIFY(boxes.messages.isEmpty());
     QVERIFY(QFile::exists(DatabaseFileName));
 }
@@ -382,7 +380,7 @@ void StartupTest::damagedFileWarnsOnceAndTheStartGoesOn()
     MainWindow &main = loadMain();
     QCOMPARE(boxes.texts(), QStringList{"The database file 'Address.mdb' is damaged: some contacts may be missing or "
                                         "wrong. Choose File > Repair Database to save what can still be read."});
-    QVERIFY(gDatabase.isOpen());
+    QVERIFY(CurrentBook().database().isOpen());
     QCOMPARE(main.lstAddress->count() == 150, listComplete);
     QVERIFY(main.isVisible());
 }
@@ -447,7 +445,7 @@ void StartupTest::bookThatCannotBeUsedIsRefusedWithItsCause()
     int status = 0;
     {
         const AsOrdinaryUser user;
-        status = RunProgram();
+        status = RunProgram(CurrentBook());
     }
     QCOMPARE(status, 1);
     QCOMPARE(boxes.texts(), QStringList{message});
@@ -475,9 +473,9 @@ void StartupTest::messagesNameTheFileAndSpeakPlainly()
     TempWorkDir dir;
     makeBook();
     ZeroPage(DatabaseFileName, LeafPage(DatabaseFileName, "Address", 1));
-    OpenMainDatabase(); // through its URI, which no message shows
+    CurrentBook().open(); // through its URI, which no message shows
     try {
-        RunQuery(gDatabase, sql);
+        RunQuery(CurrentBook().database(), sql);
         QFAIL("the statement succeeded");
     } catch (const DatabaseError &error) {
         QCOMPARE(error.message(), message);

@@ -2,8 +2,7 @@
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
 
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "store/AddressBook.h"
 #include "ui/widgets/MessageBox.h"
 #include "store/Database.h"
 #include "ui/main/MainWindow.h"
@@ -12,7 +11,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <memory>
 
 using namespace varnelle;
 using namespace varnelle::test;
@@ -25,6 +26,7 @@ struct TypesWindow {
     QLineEdit *txtType;
     QListWidget *lstData;
     QPushButton *cmdAdd, *cmdEdit, *cmdDelete, *cmdOK;
+    std::shared_ptr<QSignalSpy> typesChanged; // the book's announcements since the window opened
 
     QStringList texts() const
     {
@@ -57,11 +59,11 @@ struct TypesWindow {
 
 TypesWindow openTypes()
 {
-    MainWindow &main = Form<MainWindow>();
-    if (!gDatabase.isOpen())
-        main.Load();
+    MainWindow &main = CurrentMainWindow();
+    if (!CurrentBook().database().isOpen())
+        main.load();
     main.mnuTypes->trigger();
-    PhoneTypesDialog &form = Form<PhoneTypesDialog>();
+    PhoneTypesDialog &form = *main.phoneTypesDialog();
     return {main,
             form,
             form.findChild<QLineEdit *>("txtType"),
@@ -69,7 +71,8 @@ TypesWindow openTypes()
             form.findChild<QPushButton *>("cmdAdd"),
             form.findChild<QPushButton *>("cmdEdit"),
             form.findChild<QPushButton *>("cmdDelete"),
-            form.findChild<QPushButton *>("cmdOK")};
+            form.findChild<QPushButton *>("cmdOK"),
+            std::make_shared<QSignalSpy>(&CurrentBook(), &AddressBook::typesChanged)};
 }
 
 QList<QVariantList> typeRows()
@@ -133,7 +136,7 @@ void TypesTest::addStoresSelectsAndSorts()
     QCOMPARE(w.txtType->text(), QString());
     QVERIFY(!w.cmdAdd->isEnabled());
     QCOMPARE(w.form.focusWidget(), w.txtType);
-    QVERIFY(gTypesChanged);
+    QVERIFY(!w.typesChanged->isEmpty());
     QCOMPARE(typeRows(), (QList<QVariantList>{{1, "Work"}, {2, "home"}, {3, "Fax"}}));
     for (int i = 0; i < w.lstData->count(); ++i) {
         const QListWidgetItem *item = w.lstData->item(i);
@@ -165,7 +168,7 @@ void TypesTest::addRefusesNameDifferingOnlyInCase()
     TypesWindow w = openTypes();
     w.add(existing);
     w.add("Aux");
-    gTypesChanged = false;
+    w.typesChanged->clear();
     const QString refusal = QString("The telephone type '%1' was not saved: the type '%2' already exists, and the "
                                     "index 'TelephoneType' allows no two types with the same name.")
                                 .arg(typed, existing);
@@ -184,7 +187,7 @@ void TypesTest::addRefusesNameDifferingOnlyInCase()
     QCOMPARE(boxes.messages[1].text, refusal);
     QCOMPARE(w.texts(), (QStringList{"Aux", existing}));
     QCOMPARE(typeRows(), (QList<QVariantList>{{1, existing}, {2, "Aux"}}));
-    QVERIFY(!gTypesChanged);
+    QVERIFY(w.typesChanged->isEmpty());
 
     // A type may change the case of its own name.
     w.select(existing);
@@ -237,7 +240,7 @@ void TypesTest::renameThroughTheInputBox()
     TypesWindow w = openTypes();
     w.add("Work");
     w.add("Fax");
-    gTypesChanged = false;
+    w.typesChanged->clear();
 
     w.select("Fax");
     boxes.answerInput(QString("Mobile"));
@@ -249,7 +252,7 @@ void TypesTest::renameThroughTheInputBox()
     QCOMPARE(w.selected(), QString("Mobile"));
     QVERIFY(w.editAndDeleteEnabled());
     QCOMPARE(typeRows(), (QList<QVariantList>{{1, "Work"}, {2, "Mobile"}}));
-    QVERIFY(gTypesChanged);
+    QVERIFY(!w.typesChanged->isEmpty());
 
     // Double-click and Enter rename too; the same name rewrites the same record.
     boxes.answerInput(QString("Mobile"));
@@ -281,7 +284,7 @@ void TypesTest::renameRefusalsChangeNothing()
     w.add("Work");
     w.add("Home");
     const auto before = typeRows();
-    gTypesChanged = false;
+    w.typesChanged->clear();
 
     w.select("Home");
     boxes.answerInput(std::nullopt); // Cancel
@@ -301,7 +304,7 @@ void TypesTest::renameRefusalsChangeNothing()
     QCOMPARE(typeRows(), before);
     QCOMPARE(w.texts(), (QStringList{"Home", "Work"}));
     QCOMPARE(w.selected(), QString("Home"));
-    QVERIFY(!gTypesChanged);
+    QVERIFY(w.typesChanged->isEmpty());
 
     // A type deleted behind the window's back cannot be renamed.
     Exec(DatabaseFileName, "DELETE FROM TelephoneType WHERE TelephoneType = 'Home'");
@@ -318,8 +321,8 @@ void TypesTest::deleteChecksUseFirstThenAsks()
     TypesWindow w = openTypes();
     w.add("Home");
     w.add("Fax");
-    RunQuery(gDatabase, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (5, 1, '555')");
-    gTypesChanged = false;
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (5, 1, '555')");
+    w.typesChanged->clear();
 
     w.select("Home");
     QTest::mouseClick(w.cmdDelete, Qt::LeftButton);
@@ -336,7 +339,7 @@ void TypesTest::deleteChecksUseFirstThenAsks()
     QCOMPARE(boxes.messages[1].text, QString("Are you sure you want to delete Fax?"));
     QCOMPARE(boxes.messages[1].style, int(MsgConfirm));
     QCOMPARE(typeRows().size(), 2);
-    QVERIFY(!gTypesChanged);
+    QVERIFY(w.typesChanged->isEmpty());
 
     boxes.answer(AnswerYes);
     QTest::mouseClick(w.cmdDelete, Qt::LeftButton);
@@ -345,7 +348,7 @@ void TypesTest::deleteChecksUseFirstThenAsks()
     QCOMPARE(w.selected(), QString());
     QVERIFY(w.editAndDeleteDisabled());
     QCOMPARE(w.form.focusWidget(), w.txtType);
-    QVERIFY(gTypesChanged);
+    QVERIFY(!w.typesChanged->isEmpty());
 }
 
 void TypesTest::okEscapeAndFrameBringMainBack()
@@ -377,9 +380,9 @@ void TypesTest::thousandTypesStaySorted()
 {
     TempWorkDir dir;
     ScriptedBoxes boxes;
-    Form<MainWindow>().Load();
+    CurrentMainWindow().load();
     for (int i = 999; i >= 0; --i)
-        RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES (?)",
+        RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES (?)",
                  {QString("%1 Type %2").arg(i % 2 ? "odd" : "Even").arg(i, 4, 10, QChar('0'))});
     TypesWindow w = openTypes();
     QCOMPARE(w.lstData->count(), 1000);

@@ -2,14 +2,13 @@
 
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/WindowPlacement.h"
-#include "ui/Forms.h"
-#include "ui/Globals.h"
 #include "ui/widgets/ListKeys.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/SingleSelection.h"
 #include "ui/widgets/SortedLists.h"
 #include "ui/widgets/TabStops.h"
 #include "ui/widgets/StoreLengthValidator.h"
+#include "store/AddressBook.h"
 #include "store/Contacts.h"
 #include "store/DatabaseError.h"
 #include "ui/contact/PhoneNumberDialog.h"
@@ -130,8 +129,8 @@ QListWidgetItem *numberEntry(const QString &line, std::int32_t typeId)
 
 } // namespace
 
-ContactDialog::ContactDialog(QWidget *parent)
-    : QDialog(parent)
+ContactDialog::ContactDialog(AddressBook &book, std::int32_t personId, QWidget *parent)
+    : QDialog(parent), mBook(book), mPersonId(personId)
 {
     setObjectName("ContactDialog");
     setWindowFlag(Qt::WindowMinimizeButtonHint, false);
@@ -142,14 +141,14 @@ ContactDialog::ContactDialog(QWidget *parent)
     mBinding->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
     mBinding->setItemDelegate(new ChangedBoxesOnly(mBinding));
 
-    connect(lstNumbers, &QListWidget::itemSelectionChanged, this, &ContactDialog::SetButtons);
-    connect(lstNumbers, &QListWidget::itemDoubleClicked, this, &ContactDialog::cmdEdit_Click);
-    OnEnterWithSelection(lstNumbers, [this] { cmdEdit_Click(); });
-    connect(cmdAdd, &QPushButton::clicked, this, &ContactDialog::cmdAdd_Click);
-    connect(cmdEdit, &QPushButton::clicked, this, &ContactDialog::cmdEdit_Click);
-    connect(cmdDelete, &QPushButton::clicked, this, &ContactDialog::cmdDelete_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &ContactDialog::cmdSave_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &ContactDialog::cmdCancel_Click);
+    connect(lstNumbers, &QListWidget::itemSelectionChanged, this, &ContactDialog::setButtons);
+    connect(lstNumbers, &QListWidget::itemDoubleClicked, this, &ContactDialog::editNumber);
+    OnEnterWithSelection(lstNumbers, [this] { editNumber(); });
+    connect(cmdAdd, &QPushButton::clicked, this, &ContactDialog::addNumber);
+    connect(cmdEdit, &QPushButton::clicked, this, &ContactDialog::editNumber);
+    connect(cmdDelete, &QPushButton::clicked, this, &ContactDialog::deleteNumber);
+    connect(cmdSave, &QPushButton::clicked, this, &ContactDialog::save);
+    connect(cmdCancel, &QPushButton::clicked, this, &ContactDialog::cancel);
 
     // Load
     adjustSize();
@@ -195,21 +194,21 @@ void ContactDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!mActivated)
-        Initialise();
+        initialise();
 }
 
-void ContactDialog::Initialise()
+void ContactDialog::initialise()
 {
     releaseRow();
     try {
-        datAddress = OpenContactRow(gDatabase, gPersonID, this);
+        datAddress = OpenContactRow(mBook.database(), mPersonId, this);
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
     }
     if (!datAddress || datAddress->rowCount() == 0) {
         // No such contact: leave as a cancel does, once the showing is complete.
         releaseRow();
-        gPersonID = 0;
+        mSaved.reset();
         QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
         return;
     }
@@ -222,7 +221,7 @@ void ContactDialog::Initialise()
     setWindowTitle("Edit Address");
     mActivated = true;
     fillNumbers();
-    SetButtons();
+    setButtons();
     txtFields[0]->setFocus();
 }
 
@@ -230,47 +229,46 @@ void ContactDialog::fillNumbers()
 {
     lstNumbers->clear();
     try {
-        for (const ContactNumber &n : ReadContactNumbers(gDatabase, gPersonID)) {
-            gNumberLine = n.typeName + '\t' + n.number;
-            lstNumbers->addItem(numberEntry(gNumberLine, n.typeId));
-        }
+        for (const ContactNumber &n : ReadContactNumbers(mBook.database(), mPersonId))
+            lstNumbers->addItem(numberEntry(n.typeName + '\t' + n.number, n.typeId));
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
     }
 }
 
-void ContactDialog::SetButtons()
+void ContactDialog::setButtons()
 {
     const bool selected = SelectedEntry(lstNumbers) != nullptr;
     cmdEdit->setEnabled(selected);
     cmdDelete->setEnabled(selected);
 }
 
-void ContactDialog::cmdAdd_Click()
+void ContactDialog::addNumber()
 {
-    gTypeID = 0;
-    Form<PhoneNumberDialog>().exec();
-    if (gTypeID > 0)
-        lstNumbers->addItem(numberEntry(gNumberLine, gTypeID));
+    PhoneNumberDialog dialog(mBook, mPersonId, 0);
+    dialog.exec();
+    if (const std::optional<StoredNumber> stored = dialog.storedNumber())
+        lstNumbers->addItem(numberEntry(stored->line, stored->typeId));
 }
 
-void ContactDialog::cmdEdit_Click()
+void ContactDialog::editNumber()
 {
     QListWidgetItem *item = SelectedEntry(lstNumbers);
     if (!item)
         return;
-    gTypeID = ItemData(item);
-    Form<PhoneNumberDialog>().exec();
-    if (gTypeID <= 0)
+    PhoneNumberDialog dialog(mBook, mPersonId, ItemData(item));
+    dialog.exec();
+    const std::optional<StoredNumber> stored = dialog.storedNumber();
+    if (!stored)
         return;
     const int row = lstNumbers->row(item);
     delete lstNumbers->takeItem(row);
-    lstNumbers->insertItem(row, numberEntry(gNumberLine, gTypeID));
+    lstNumbers->insertItem(row, numberEntry(stored->line, stored->typeId));
     lstNumbers->clearSelection();
-    SetButtons();
+    setButtons();
 }
 
-void ContactDialog::cmdDelete_Click()
+void ContactDialog::deleteNumber()
 {
     QListWidgetItem *item = SelectedEntry(lstNumbers);
     if (!item)
@@ -278,43 +276,44 @@ void ContactDialog::cmdDelete_Click()
     if (MsgBox("Delete " + item->text() + "?", MsgConfirm) != AnswerYes)
         return;
     try {
-        DeleteContactNumber(gDatabase, gPersonID, ItemData(item));
+        DeleteContactNumber(mBook.database(), mPersonId, ItemData(item));
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
         return;
     }
     RemoveEntry(lstNumbers, item);
-    SetButtons();
+    setButtons();
 }
 
-void ContactDialog::cmdSave_Click()
+void ContactDialog::save()
 {
     if (!datAddress)
         return;
     try {
         if (!mBinding->submit())
             throw DatabaseError("The changes could not be taken from the boxes.");
-        StoreContactRow(*datAddress, gPersonID);
+        StoreContactRow(*datAddress, mPersonId);
     } catch (const DatabaseError &error) {
         // The editor stays open with the user's entries.
         MsgBox(error.message(), MsgRefusal);
         return;
     }
-    gRefreshCriteria = true;
+    mSaved = mPersonId;
+    mBook.notifyContactsChanged();
     finish();
 }
 
-void ContactDialog::cmdCancel_Click()
+void ContactDialog::cancel()
 {
     if (datAddress)
         datAddress->revertAll();
-    gPersonID = 0;
+    mSaved.reset();
     finish();
 }
 
 void ContactDialog::reject()
 {
-    cmdCancel_Click();
+    cancel();
 }
 
 void ContactDialog::finish()

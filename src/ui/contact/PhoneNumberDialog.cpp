@@ -2,10 +2,10 @@
 
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/WindowPlacement.h"
-#include "ui/Globals.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/SortedLists.h"
 #include "ui/widgets/StoreLengthValidator.h"
+#include "store/AddressBook.h"
 #include "store/DatabaseError.h"
 #include "store/TelephoneNumbers.h"
 #include "store/TelephoneTypes.h"
@@ -16,8 +16,8 @@
 
 namespace varnelle {
 
-PhoneNumberDialog::PhoneNumberDialog(QWidget *parent)
-    : QDialog(parent)
+PhoneNumberDialog::PhoneNumberDialog(AddressBook &book, std::int32_t personId, std::int32_t typeId, QWidget *parent)
+    : QDialog(parent), mBook(book), mPersonId(personId), mTypeId(typeId)
 {
     setObjectName("PhoneNumberDialog");
     setWindowTitle("Telephone Number");
@@ -43,26 +43,25 @@ PhoneNumberDialog::PhoneNumberDialog(QWidget *parent)
     };
     connect(cmbType, &QComboBox::activated, this, toNumber);
     connect(cmbType, &QComboBox::currentIndexChanged, this, toNumber);
-    connect(cmdSave, &QPushButton::clicked, this, &PhoneNumberDialog::cmdSave_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &PhoneNumberDialog::cmdCancel_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &PhoneNumberDialog::save);
+    connect(cmdCancel, &QPushButton::clicked, this, &PhoneNumberDialog::cancel);
 
     // Load
     adjustSize();
     CenterForm(*this);
-    FillTypes();
+    fillTypes();
 }
 
-void PhoneNumberDialog::FillTypes()
+void PhoneNumberDialog::fillTypes()
 {
     cmbType->clear();
     try {
-        for (const TelephoneTypeRow &row : ListTelephoneTypes(gDatabase))
+        for (const TelephoneTypeRow &row : ListTelephoneTypes(mBook.database()))
             AddSortedComboEntry(cmbType, row.name, row.typeId);
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
     }
     cmbType->setCurrentIndex(-1); // the first entry added would otherwise be chosen
-    gTypesChanged = false;
 }
 
 void PhoneNumberDialog::showEvent(QShowEvent *event)
@@ -76,11 +75,10 @@ void PhoneNumberDialog::prepare()
 {
     std::optional<QString> number;
     try {
-        number = FindTelephoneNumber(gDatabase, gPersonID, gTypeID);
+        number = FindTelephoneNumber(mBook.database(), mPersonId, mTypeId);
     } catch (const DatabaseError &error) {
         // Without the stored number the dialog cannot tell adding from editing: it closes as Cancel does.
         MsgBox(error.message(), MsgRefusal);
-        gTypeID = 0;
         QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
         return;
     }
@@ -90,11 +88,9 @@ void PhoneNumberDialog::prepare()
         txtNumber->clear();
         cmbType->setCurrentIndex(-1);
     }
-    if (gTypesChanged)
-        FillTypes();
     cmbType->setEnabled(true);
     cmbType->setFocus();
-    const int index = cmbType->findData(gTypeID);
+    const int index = cmbType->findData(mTypeId);
     if (index >= 0) {
         cmbType->setCurrentIndex(index);
         cmbType->setEnabled(false);
@@ -102,7 +98,7 @@ void PhoneNumberDialog::prepare()
     }
 }
 
-void PhoneNumberDialog::cmdSave_Click()
+void PhoneNumberDialog::save()
 {
     if (txtNumber->text().isEmpty()) {
         MsgBox("Please enter a telephone number.", MsgRefusal);
@@ -116,25 +112,24 @@ void PhoneNumberDialog::cmdSave_Click()
     }
     const std::int32_t typeId = cmbType->currentData().toInt();
     try {
-        SaveTelephoneNumber(gDatabase, gPersonID, gTypeID, typeId, txtNumber->text());
+        SaveTelephoneNumber(mBook.database(), mPersonId, mTypeId, typeId, txtNumber->text());
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
         return;
     }
-    gTypeID = typeId;
-    gNumberLine = cmbType->currentText() + '\t' + txtNumber->text();
+    mStored = StoredNumber{typeId, cmbType->currentText() + '\t' + txtNumber->text()};
     accept();
 }
 
-void PhoneNumberDialog::cmdCancel_Click()
+void PhoneNumberDialog::cancel()
 {
-    gTypeID = 0;
+    mStored.reset();
     QDialog::reject();
 }
 
 void PhoneNumberDialog::reject()
 {
-    cmdCancel_Click();
+    cancel();
 }
 
 } // namespace varnelle

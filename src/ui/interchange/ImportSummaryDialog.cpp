@@ -1,8 +1,8 @@
 #include "ui/interchange/ImportSummaryDialog.h"
 
-#include "ui/Globals.h"
 #include "ui/widgets/MessageBox.h"
 #include "interchange/BookExport.h"
+#include "store/AddressBook.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -14,8 +14,8 @@
 
 namespace varnelle {
 
-ImportSummaryDialog::ImportSummaryDialog(const QStringList &lines, QWidget *parent)
-    : QDialog(parent)
+ImportSummaryDialog::ImportSummaryDialog(AddressBook &book, const QStringList &lines, QWidget *parent)
+    : QDialog(parent), mBook(book)
 {
     setObjectName("ImportSummaryDialog");
     setWindowTitle("Import Summary");
@@ -33,11 +33,11 @@ ImportSummaryDialog::ImportSummaryDialog(const QStringList &lines, QWidget *pare
     cmdClose->setObjectName("cmdClose");
     cmdClose->setDefault(true);
     layout->addWidget(buttons);
-    connect(cmdSaveAs, &QPushButton::clicked, this, &ImportSummaryDialog::cmdSaveAs_Click);
+    connect(cmdSaveAs, &QPushButton::clicked, this, &ImportSummaryDialog::saveSummary);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-void ImportSummaryDialog::cmdSaveAs_Click()
+void ImportSummaryDialog::saveSummary()
 {
     QFileDialog dialog(this, "Save Import Summary", {}, "Text files (*.txt)");
     dialog.setObjectName("dlgSaveSummary");
@@ -48,7 +48,7 @@ void ImportSummaryDialog::cmdSaveAs_Click()
         return;
     const QString fileName = dialog.selectedFiles().first();
     try {
-        interchange::RefuseProtectedFile(gDatabase, fileName);
+        interchange::RefuseProtectedFile(mBook.database(), fileName);
     } catch (const interchange::InterchangeError &error) {
         MsgBox(error.message(), MsgRefusal);
         return;

@@ -7,18 +7,25 @@ class QPushButton;
 
 namespace varnelle {
 
+class AddressBook;
+
 // Shows the summary of an import, line by line; "Save As..." keeps it in a
 // text file.
 class ImportSummaryDialog : public QDialog {
     Q_OBJECT
 public:
-    ImportSummaryDialog(const QStringList &lines, QWidget *parent = nullptr);
+    ImportSummaryDialog(AddressBook &book, const QStringList &lines, QWidget *parent = nullptr);
 
-    void cmdSaveAs_Click();
+public slots:
+    void saveSummary();
 
+public:
     QPlainTextEdit *txtSummary = nullptr;
     QPushButton *cmdSaveAs = nullptr;
     QPushButton *cmdClose = nullptr;
+
+private:
+    AddressBook &mBook;
 };
 
 } // namespace varnelle

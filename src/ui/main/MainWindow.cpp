@@ -1,18 +1,18 @@
 #include "ui/main/MainWindow.h"
 
 #include "ui/main/ContactLines.h"
+#include "ui/reports/ReportCriteriaDialog.h"
+#include "ui/reports/ReportDestinationDialog.h"
 #include "ui/widgets/Controls.h"
-#include "ui/Forms.h"
 #include "ui/widgets/WindowPlacement.h"
-#include "ui/Globals.h"
 #include "ui/widgets/ListKeys.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/main/RepairCommand.h"
 #include "ui/widgets/SingleSelection.h"
 #include "ui/widgets/TabStops.h"
 #include "ui/widgets/Twips.h"
+#include "store/AddressBook.h"
 #include "store/Database.h"
-#include "store/Setup.h"
 #include "ui/types/PhoneTypesDialog.h"
 
 #include <QApplication>
@@ -34,13 +34,21 @@ QAction *addCommand(QMenu *menu, const char *name, const QString &caption)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent)
+MainWindow::MainWindow(AddressBook &book, QWidget *parent)
+    : QMainWindow(parent), mBook(book)
 {
     setObjectName("MainWindow");
     createControls();
     createMenus();
     adjustSize();
+
+    // Changes made elsewhere (an import, a repair) refill the list; this
+    // window's own additions, edits and deletions place their lines themselves.
+    connect(&mBook, &AddressBook::contactsChanged, this, [this] {
+        if (!mChangingContacts)
+            fillList();
+    });
+    connect(&mBook, &AddressBook::viewChanged, this, &MainWindow::fillList);
 }
 
 MainWindow::~MainWindow() = default;
@@ -70,13 +78,13 @@ void MainWindow::createControls()
     setFont(ListFont(font()));
     ShowTabsAtStops(lstAddress);
 
-    connect(lstAddress, &QListWidget::itemSelectionChanged, this, &MainWindow::SetButtons);
-    connect(lstAddress, &QListWidget::itemDoubleClicked, this, &MainWindow::cmdEdit_Click);
-    OnEnterWithSelection(lstAddress, [this] { cmdEdit_Click(); });
-    connect(cmdAdd, &QPushButton::clicked, this, &MainWindow::cmdAdd_Click);
-    connect(cmdEdit, &QPushButton::clicked, this, &MainWindow::cmdEdit_Click);
-    connect(cmdDelete, &QPushButton::clicked, this, &MainWindow::cmdDelete_Click);
-    connect(cmdSwap, &QPushButton::clicked, this, &MainWindow::cmdSwap_Click);
+    connect(lstAddress, &QListWidget::itemSelectionChanged, this, &MainWindow::setButtons);
+    connect(lstAddress, &QListWidget::itemDoubleClicked, this, &MainWindow::editContact);
+    OnEnterWithSelection(lstAddress, [this] { editContact(); });
+    connect(cmdAdd, &QPushButton::clicked, this, &MainWindow::addContact);
+    connect(cmdEdit, &QPushButton::clicked, this, &MainWindow::editContact);
+    connect(cmdDelete, &QPushButton::clicked, this, &MainWindow::deleteContact);
+    connect(cmdSwap, &QPushButton::clicked, this, &MainWindow::switchView);
 }
 
 void MainWindow::createMenus()
@@ -102,59 +110,68 @@ void MainWindow::createMenus()
     mnuHelp->setObjectName("mnuHelp");
     mnuAbout = addCommand(mnuHelp, "mnuAbout", "&About");
 
-    connect(mnuImport, &QAction::triggered, this, &MainWindow::mnuImport_Click);
-    connect(mnuExport, &QAction::triggered, this, &MainWindow::mnuExport_Click);
-    connect(mnuRepair, &QAction::triggered, this, &MainWindow::mnuRepair_Click);
-    connect(mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
-    connect(mnuTypes, &QAction::triggered, this, &MainWindow::mnuTypes_Click);
-    connect(mnuAddress, &QAction::triggered, this, &MainWindow::mnuAddress_Click);
-    connect(mnuTelephone, &QAction::triggered, this, &MainWindow::mnuTelephone_Click);
-    connect(mnuDetail, &QAction::triggered, this, &MainWindow::mnuDetail_Click);
-    connect(mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+    connect(mnuImport, &QAction::triggered, this, &MainWindow::importContacts);
+    connect(mnuExport, &QAction::triggered, this, &MainWindow::exportContacts);
+    connect(mnuRepair, &QAction::triggered, this, &MainWindow::repairDatabase);
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+    connect(mnuTypes, &QAction::triggered, this, &MainWindow::showPhoneTypes);
+    connect(mnuAddress, &QAction::triggered, this, &MainWindow::showAddressList);
+    connect(mnuTelephone, &QAction::triggered, this, &MainWindow::showTelephoneList);
+    connect(mnuDetail, &QAction::triggered, this, &MainWindow::showDetailReport);
+    connect(mnuAbout, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
-void MainWindow::Load()
+void MainWindow::load()
 {
-    SetButtons();
+    setButtons();
     InitMainForm(*this);
-    EnsureDatabase(DatabaseFileName);
-    gRefreshCriteria = true;
-    OpenMainDatabase();
-    CheckBookAtStartUp(gDatabase, DatabaseFileName);
-    gIsBusiness = ReadSetupView(gDatabase);
-    FillList();
+    EnsureDatabase(mBook.fileName());
+    mBook.open();
+    CheckBookAtStartUp(mBook.database(), mBook.fileName());
+    mBook.readSavedView();
+    fillList();
+}
+
+void MainWindow::failWith(const QString &message)
+{
+    MsgBox(message, MsgRefusal);
+    mBook.close();
+    mFailed = true;
+    QCoreApplication::exit(1);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    CloseMainDatabase();
+    mBook.close();
     event->accept();
     QCoreApplication::quit();
 }
 
-void MainWindow::mnuExit_Click()
+void MainWindow::showPhoneTypes()
 {
-    close();
-}
-
-void MainWindow::mnuTypes_Click()
-{
-    Form<PhoneTypesDialog>().show();
+    if (!mTypesDialog) {
+        mTypesDialog = std::make_unique<PhoneTypesDialog>(mBook);
+        connect(mTypesDialog.get(), &PhoneTypesDialog::done, this, &QWidget::show);
+    }
+    mTypesDialog->show();
     hide();
 }
 
-void MainWindow::mnuRepair_Click()
+void MainWindow::repairDatabase()
 {
-    CloseMainDatabase();
-    const bool salvaged = FixDatabase(DatabaseFileName);
+    mBook.close();
+    const bool salvaged = FixDatabase(mBook.fileName());
     try {
-        OpenMainDatabase();
+        mBook.open();
     } catch (const DatabaseError &error) {
-        FatalError(error.message());
+        failWith(error.message());
+        return;
     }
-    // A salvaged book holds what could be read, not what the list was filled from.
-    if (salvaged)
-        FillList();
+    // A salvaged book holds what could be read, not what the lists were filled from.
+    if (salvaged) {
+        mBook.notifyTypesChanged();
+        mBook.notifyContactsChanged();
+    }
 }
 
 } // namespace varnelle

@@ -1,67 +1,69 @@
 // The main window's contact list, its buttons and the business/personal view.
 #include "ui/main/MainWindow.h"
 
+#include "ui/contact/ContactDialog.h"
 #include "ui/main/ContactLines.h"
-#include "ui/Forms.h"
-#include "ui/Globals.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/SortedLists.h"
+#include "store/AddressBook.h"
 #include "store/Contacts.h"
 #include "store/DatabaseError.h"
-#include "store/Setup.h"
-#include "ui/contact/ContactDialog.h"
 
 #include <QListWidget>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 namespace varnelle {
 
-void MainWindow::SetButtons()
+void MainWindow::setButtons()
 {
     const bool selected = SelectedEntry(lstAddress) != nullptr;
     cmdEdit->setEnabled(selected);
     cmdDelete->setEnabled(selected);
 }
 
-void MainWindow::FillList()
+void MainWindow::fillList()
 {
     lstAddress->clear();
     std::vector<ListEntry> entries;
     try {
         // An empty view reads nothing further.
-        if (ViewHasContacts(gDatabase, gIsBusiness)) {
+        if (ViewHasContacts(mBook.database(), mBook.isBusiness())) {
             const LinePadder padder(font());
-            ReadContactLines(gDatabase, gIsBusiness, [&](const ContactLine &contact) {
+            ReadContactLines(mBook.database(), mBook.isBusiness(), [&](const ContactLine &contact) {
                 entries.emplace_back(ContactListLine(contact, padder), contact.personId);
             });
         }
     } catch (const DatabaseError &error) {
         // A damaged file lists what it can: the start-up check has told the user.
-        if (error.kind() != DatabaseError::Kind::Damaged)
-            FatalError(error.message());
+        if (error.kind() != DatabaseError::Kind::Damaged) {
+            failWith(error.message());
+            return;
+        }
     }
     FillSortedList(lstAddress, std::move(entries));
-    cmdSwap->setText(gIsBusiness ? "&Business" : "&Personal");
-    SetButtons();
+    cmdSwap->setText(mBook.isBusiness() ? "&Business" : "&Personal");
+    setButtons();
 }
 
-QString MainWindow::FormatLine(std::int32_t personId)
+QString MainWindow::formatLine(std::int32_t personId)
 {
     std::optional<ContactLine> contact;
     try {
-        contact = ReadContactLine(gDatabase, personId);
+        contact = ReadContactLine(mBook.database(), personId);
     } catch (const DatabaseError &error) {
-        FatalError(error.message());
+        failWith(error.message());
     }
     // A contact that is gone reads like one without names and numbers.
     return ContactListLine(contact.value_or(ContactLine{personId, {}, {}, false, {}}), LinePadder(font()));
 }
 
-void MainWindow::DeleteContact(std::int32_t personId)
+void MainWindow::removeContact(std::int32_t personId)
 {
-    gRefreshCriteria = true;
     try {
-        DeleteContactWithNumbers(gDatabase, personId);
+        QScopedValueRollback changing(mChangingContacts, true);
+        DeleteContactWithNumbers(mBook.database(), personId);
+        mBook.notifyContactsChanged();
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
         return;
@@ -74,57 +76,71 @@ void MainWindow::DeleteContact(std::int32_t personId)
     }
 }
 
-void MainWindow::cmdAdd_Click()
+void MainWindow::addContact()
 {
     std::int32_t personId = 0;
     try {
-        personId = AddContact(gDatabase, gIsBusiness);
+        personId = AddContact(mBook.database(), mBook.isBusiness());
     } catch (const DatabaseError &error) {
-        FatalError(error.message());
+        failWith(error.message());
+        return;
     }
-    gPersonID = personId;
-    QListWidgetItem *item = AddListEntry(lstAddress, FormatLine(gPersonID), gPersonID);
+    QListWidgetItem *item = AddListEntry(lstAddress, formatLine(personId), personId);
+    if (mFailed)
+        return;
     lstAddress->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
     lstAddress->scrollToItem(item);
-    cmdEdit_Click();
-    if (gPersonID == 0)
-        DeleteContact(personId);
-    SetButtons();
+    const std::optional<std::int32_t> saved = editSelectedContact();
+    if (mFailed)
+        return;
+    if (!saved)
+        removeContact(personId);
+    setButtons();
 }
 
-void MainWindow::cmdEdit_Click()
+void MainWindow::editContact()
+{
+    editSelectedContact();
+}
+
+std::optional<std::int32_t> MainWindow::editSelectedContact()
 {
     QListWidgetItem *item = SelectedEntry(lstAddress);
     if (!item)
-        return;
-    gPersonID = ItemData(item);
-    Form<ContactDialog>().exec();
-    if (gPersonID == 0)
-        return;
+        return std::nullopt;
+    std::optional<std::int32_t> saved;
+    {
+        QScopedValueRollback changing(mChangingContacts, true);
+        ContactDialog editor(mBook, ItemData(item));
+        editor.exec();
+        saved = editor.savedContact();
+    }
+    if (!saved)
+        return std::nullopt;
     RemoveEntry(lstAddress, item);
-    AddListEntry(lstAddress, FormatLine(gPersonID), gPersonID);
-    SetButtons();
+    AddListEntry(lstAddress, formatLine(*saved), *saved);
+    setButtons();
+    return saved;
 }
 
-void MainWindow::cmdDelete_Click()
+void MainWindow::deleteContact()
 {
     QListWidgetItem *item = SelectedEntry(lstAddress);
     if (!item)
         return;
     if (MsgBox("Delete " + NameOfLine(item->text()) + "?", MsgConfirm) != AnswerYes)
         return;
-    DeleteContact(ItemData(item));
-    SetButtons();
+    removeContact(ItemData(item));
+    setButtons();
 }
 
-void MainWindow::cmdSwap_Click()
+void MainWindow::switchView()
 {
     try {
-        gIsBusiness = SwapSetupView(gDatabase);
+        mBook.switchView(); // the list follows the view
     } catch (const DatabaseError &error) {
-        FatalError(error.message());
+        failWith(error.message());
     }
-    FillList();
 }
 
 } // namespace varnelle

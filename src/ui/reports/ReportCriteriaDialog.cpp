@@ -2,12 +2,11 @@
 
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/WindowPlacement.h"
-#include "ui/Globals.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/SortedLists.h"
+#include "store/AddressBook.h"
 #include "store/Criteria.h"
 #include "store/DatabaseError.h"
-#include "reports/ReportEngine.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,24 +16,15 @@
 
 namespace varnelle {
 
-namespace {
-
-// A value between single quotes, a quote inside it doubled.
-QString quoted(QString value)
-{
-    return "'" + value.replace("'", "''") + "'";
-}
-
-} // namespace
-
-ReportCriteriaDialog::ReportCriteriaDialog(QWidget *parent)
-    : QDialog(parent)
+ReportCriteriaDialog::ReportCriteriaDialog(AddressBook &book, QWidget *parent)
+    : QDialog(parent), mBook(book)
 {
     setObjectName("ReportCriteriaDialog");
     setWindowTitle("Address Report Selection Criteria");
     SetClientSizeTwips(this, 5115, 3030);
     createControls();
     CenterForm(*this);
+    connect(&mBook, &AddressBook::contactsChanged, this, [this] { mListsStale = true; });
 }
 
 void ReportCriteriaDialog::createControls()
@@ -57,30 +47,30 @@ void ReportCriteriaDialog::createControls()
 
     SetTabOrder({cmbCompany, chkExclude[0], cmbState, chkExclude[1], cmbLastName, chkExclude[2], cmdOK});
 
-    connect(cmdOK, &QPushButton::clicked, this, &ReportCriteriaDialog::cmdOK_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &ReportCriteriaDialog::ok);
 }
 
 void ReportCriteriaDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        Activate();
+        activate();
 }
 
 // Every showing starts with blank criteria; the Exclude boxes keep their state.
-void ReportCriteriaDialog::Activate()
+void ReportCriteriaDialog::activate()
 {
-    if (gRefreshCriteria || cmbCompany->count() == 0) {
-        FillLists();
+    if (mListsStale || cmbCompany->count() == 0) {
+        fillLists();
         return;
     }
     for (QComboBox *list : {cmbCompany, cmbState, cmbLastName})
         list->setCurrentIndex(0);
 }
 
-void ReportCriteriaDialog::FillLists()
+void ReportCriteriaDialog::fillLists()
 {
-    gRefreshCriteria = false;
+    mListsStale = false;
     const std::pair<QComboBox *, const char *> lists[] = {
         {cmbCompany, "Company"}, {cmbState, "State"}, {cmbLastName, "LastName"}};
     for (const auto &[list, field] : lists) {
@@ -89,44 +79,35 @@ void ReportCriteriaDialog::FillLists()
     }
     try {
         for (const auto &[list, field] : lists) {
-            for (const QString &value : DistinctValues(gDatabase, field))
+            for (const QString &value : DistinctValues(mBook.database(), field))
                 AddSortedComboEntry(list, value, 0);
             list->setCurrentIndex(0);
         }
     } catch (const DatabaseError &error) {
         // Try again on the next showing; meanwhile the lists offer no criteria.
-        gRefreshCriteria = true;
+        mListsStale = true;
         MsgBox(error.message(), MsgRefusal);
     }
 }
 
-QString ReportCriteriaDialog::SelectionFormula() const
+ReportCriteria ReportCriteriaDialog::criteria() const
 {
-    const std::pair<QComboBox *, const char *> criteria[] = {
-        {cmbCompany, "{Address.Company} "}, {cmbState, "{Address.State} "}, {cmbLastName, "{Address.LastName} "}};
-    QString formula;
-    for (int i = 0; i < 3; ++i) {
-        const QString value = criteria[i].first->currentText();
-        if (value.isEmpty())
-            continue;
-        if (!formula.isEmpty())
-            formula += " And ";
-        formula += criteria[i].second + QString(chkExclude[i]->isChecked() ? "<>" : "=") + " " + quoted(value);
-    }
-    return formula;
+    ReportCriteria criteria;
+    criteria.company = {cmbCompany->currentText(), chkExclude[0]->isChecked()};
+    criteria.state = {cmbState->currentText(), chkExclude[1]->isChecked()};
+    criteria.lastName = {cmbLastName->currentText(), chkExclude[2]->isChecked()};
+    return criteria;
 }
 
-void ReportCriteriaDialog::cmdOK_Click()
+void ReportCriteriaDialog::ok()
 {
-    if (gReport)
-        gReport->setSelectionFormula(SelectionFormula());
     accept();
 }
 
 void ReportCriteriaDialog::closeEvent(QCloseEvent *event)
 {
     if (isVisible())
-        cmdOK_Click();
+        ok();
     event->accept();
 }
 

@@ -2,8 +2,7 @@
 
 #include "ui/widgets/Controls.h"
 #include "ui/widgets/WindowPlacement.h"
-#include "ui/Globals.h"
-#include "reports/ReportEngine.h"
+#include "reports/ReportRequest.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -64,7 +63,7 @@ ReportDestinationDialog::ReportDestinationDialog(QWidget *parent)
     setWindowTitle("Report Destination Selection");
     SetClientSizeTwips(this, 6390, 4245);
     createControls();
-    Load();
+    load();
 }
 
 void ReportDestinationDialog::createControls()
@@ -100,11 +99,11 @@ void ReportDestinationDialog::createControls()
     SetTabOrder({opPrinter, opScreen, opDisk, opAll,       opPartial,   txtCopies,
                         txtFileName, cmbFileType, cmdOK, cmdCancel});
 
-    connect(cmdOK, &QPushButton::clicked, this, &ReportDestinationDialog::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &ReportDestinationDialog::cmdCancel_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void ReportDestinationDialog::Load()
+void ReportDestinationDialog::load()
 {
     CenterForm(*this);
     for (const auto &type : FileTypes)
@@ -117,33 +116,23 @@ void ReportDestinationDialog::Load()
     txtFileName->setText("address.txt");
 }
 
-void ReportDestinationDialog::cmdOK_Click()
+void ReportDestinationDialog::fillDestination(ReportRequest &request) const
 {
-    if (gReport) {
-        if (opScreen->isChecked()) {
-            gReport->setDestination(ReportEngine::ToWindow);
-        } else if (opDisk->isChecked()) {
-            gReport->setDestination(ReportEngine::ToFile);
-            gReport->setPrintFileName(txtFileName->text());
-            gReport->setPrintFileType(cmbFileType->currentData().toInt());
-        } else {
-            gReport->setDestination(ReportEngine::ToPrinter);
-            gReport->setCopiesToPrinter(LeadingNumber(txtCopies->text()));
-        }
+    if (opScreen->isChecked()) {
+        request.destination = ReportDestination::Screen;
+    } else if (opDisk->isChecked()) {
+        request.destination = ReportDestination::File;
+        request.fileName = txtFileName->text();
+        request.fileType = cmbFileType->currentData().toInt();
+    } else {
+        request.destination = ReportDestination::Printer;
+        request.copies = LeadingNumber(txtCopies->text());
     }
-    gAllRecords = opAll->isChecked();
-    accept();
 }
 
-void ReportDestinationDialog::cmdCancel_Click()
+bool ReportDestinationDialog::allRecords() const
 {
-    reject();
-}
-
-void ReportDestinationDialog::reject()
-{
-    gReport = nullptr;
-    QDialog::reject();
+    return opAll->isChecked();
 }
 
 } // namespace varnelle

@@ -1,25 +1,24 @@
 #include "ui/types/PhoneTypesDialog.h"
 
 #include "ui/widgets/Controls.h"
-#include "ui/Forms.h"
 #include "ui/widgets/WindowPlacement.h"
-#include "ui/Globals.h"
 #include "ui/widgets/ListKeys.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/SingleSelection.h"
 #include "ui/widgets/SortedLists.h"
 #include "ui/widgets/StoreLengthValidator.h"
+#include "store/AddressBook.h"
 #include "store/DatabaseError.h"
 #include "store/TelephoneTypes.h"
-#include "ui/main/MainWindow.h"
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScopedValueRollback>
 
 namespace varnelle {
 
-PhoneTypesDialog::PhoneTypesDialog(QWidget *parent)
-    : QDialog(parent)
+PhoneTypesDialog::PhoneTypesDialog(AddressBook &book, QWidget *parent)
+    : QDialog(parent), mBook(book)
 {
     setObjectName("PhoneTypesDialog");
     setWindowTitle("Telephone Types");
@@ -39,18 +38,22 @@ PhoneTypesDialog::PhoneTypesDialog(QWidget *parent)
     SetTabOrder({txtType, lstData, cmdAdd, cmdEdit, cmdDelete, cmdOK});
 
     connect(txtType, &QLineEdit::textChanged, this, [this](const QString &text) { cmdAdd->setEnabled(!text.isEmpty()); });
-    connect(lstData, &QListWidget::itemSelectionChanged, this, &PhoneTypesDialog::SetButtons);
-    connect(lstData, &QListWidget::itemDoubleClicked, this, &PhoneTypesDialog::Rename);
-    OnEnterWithSelection(lstData, [this] { Rename(); });
-    connect(cmdAdd, &QPushButton::clicked, this, &PhoneTypesDialog::cmdAdd_Click);
-    connect(cmdEdit, &QPushButton::clicked, this, &PhoneTypesDialog::Rename);
-    connect(cmdDelete, &QPushButton::clicked, this, &PhoneTypesDialog::cmdDelete_Click);
-    connect(cmdOK, &QPushButton::clicked, this, &PhoneTypesDialog::cmdOK_Click);
+    connect(lstData, &QListWidget::itemSelectionChanged, this, &PhoneTypesDialog::setButtons);
+    connect(lstData, &QListWidget::itemDoubleClicked, this, &PhoneTypesDialog::renameType);
+    OnEnterWithSelection(lstData, [this] { renameType(); });
+    connect(cmdAdd, &QPushButton::clicked, this, &PhoneTypesDialog::addType);
+    connect(cmdEdit, &QPushButton::clicked, this, &PhoneTypesDialog::renameType);
+    connect(cmdDelete, &QPushButton::clicked, this, &PhoneTypesDialog::deleteType);
+    connect(cmdOK, &QPushButton::clicked, this, &PhoneTypesDialog::finish);
+    connect(&mBook, &AddressBook::typesChanged, this, [this] {
+        if (!mAnnouncing)
+            fillListAgain();
+    });
 
     // Load
     adjustSize();
     CenterForm(*this);
-    SetButtons();
+    setButtons();
     cmdAdd->setEnabled(false);
     fillList();
 }
@@ -59,17 +62,23 @@ void PhoneTypesDialog::fillList()
 {
     // Whatever can be read is listed; a failure leaves the list as far as it got.
     try {
-        for (const TelephoneTypeRow &row : ListTelephoneTypes(gDatabase))
+        for (const TelephoneTypeRow &row : ListTelephoneTypes(mBook.database()))
             AddListEntry(lstData, row.name, row.typeId);
     } catch (const DatabaseError &) {
     }
 }
 
-void PhoneTypesDialog::FillListAgain()
+void PhoneTypesDialog::fillListAgain()
 {
     lstData->clear();
     fillList();
-    SetButtons();
+    setButtons();
+}
+
+void PhoneTypesDialog::announceTypesChanged()
+{
+    QScopedValueRollback announcing(mAnnouncing, true);
+    mBook.notifyTypesChanged();
 }
 
 void PhoneTypesDialog::showEvent(QShowEvent *event)
@@ -78,29 +87,29 @@ void PhoneTypesDialog::showEvent(QShowEvent *event)
     txtType->setFocus();
 }
 
-void PhoneTypesDialog::SetButtons()
+void PhoneTypesDialog::setButtons()
 {
     const bool selected = SelectedEntry(lstData) != nullptr;
     cmdEdit->setEnabled(selected);
     cmdDelete->setEnabled(selected);
 }
 
-void PhoneTypesDialog::cmdAdd_Click()
+void PhoneTypesDialog::addType()
 {
     TelephoneTypeRow row;
     try {
-        row = AddTelephoneType(gDatabase, txtType->text());
+        row = AddTelephoneType(mBook.database(), txtType->text());
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
         return;
     }
     lstData->setCurrentItem(AddListEntry(lstData, row.name, row.typeId));
-    gTypesChanged = true;
+    announceTypesChanged();
     txtType->clear();
     txtType->setFocus();
 }
 
-void PhoneTypesDialog::Rename()
+void PhoneTypesDialog::renameType()
 {
     QListWidgetItem *selected = SelectedEntry(lstData);
     if (!selected)
@@ -109,19 +118,19 @@ void PhoneTypesDialog::Rename()
     if (!answer.isEmpty()) {
         TelephoneTypeRow row;
         try {
-            row = RenameTelephoneType(gDatabase, ItemData(selected), answer);
+            row = RenameTelephoneType(mBook.database(), ItemData(selected), answer);
         } catch (const DatabaseError &error) {
             MsgBox(error.message(), MsgRefusal);
             return;
         }
         delete selected;
         lstData->setCurrentItem(AddListEntry(lstData, row.name, row.typeId));
-        gTypesChanged = true;
+        announceTypesChanged();
     }
-    SetButtons();
+    setButtons();
 }
 
-void PhoneTypesDialog::cmdDelete_Click()
+void PhoneTypesDialog::deleteType()
 {
     QListWidgetItem *selected = SelectedEntry(lstData);
     if (!selected)
@@ -129,30 +138,30 @@ void PhoneTypesDialog::cmdDelete_Click()
     const QString name = selected->text();
     const std::int32_t typeId = ItemData(selected);
     try {
-        if (TelephoneTypeInUse(gDatabase, typeId)) {
+        if (TelephoneTypeInUse(mBook.database(), typeId)) {
             MsgBox("Cannot delete " + name + ".", MsgRefusal);
         } else if (MsgBox("Are you sure you want to delete " + name + "?", MsgConfirm) == AnswerYes) {
-            DeleteTelephoneType(gDatabase, typeId);
+            DeleteTelephoneType(mBook.database(), typeId);
             RemoveEntry(lstData, selected);
-            gTypesChanged = true;
+            announceTypesChanged();
             txtType->setFocus();
         }
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
         return;
     }
-    SetButtons();
+    setButtons();
 }
 
-void PhoneTypesDialog::cmdOK_Click()
+void PhoneTypesDialog::finish()
 {
-    Form<MainWindow>().show();
+    emit done();
     hide();
 }
 
 void PhoneTypesDialog::reject()
 {
-    cmdOK_Click();
+    finish();
 }
 
 } // namespace varnelle

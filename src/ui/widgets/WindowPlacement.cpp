@@ -1,7 +1,6 @@
 #include "ui/widgets/WindowPlacement.h"
 
-#include "VersionInfo.h"
-#include "ui/Globals.h"
+#include "ui/widgets/MessageBox.h"
 #include "ui/widgets/Twips.h"
 
 #include <QEvent>
@@ -84,8 +83,7 @@ void InitMainForm(QWidget &form)
         mScreenHeight = static_cast<float>(PixelsToTwips(screen->availableGeometry().height()));
         mScreenWidth = static_cast<float>(PixelsToTwips(screen->availableGeometry().width()));
     }
-    gAppTitle = QString::fromUtf8(version::ProductName);
-    form.setWindowTitle(gAppTitle);
+    form.setWindowTitle(AppTitle());
     CenterForm(form);
     form.show();
 }
