@@ -104,7 +104,7 @@ qint64 startUp(int &rows)
     AddressBook book;
     MainWindow main(book);
     main.load();
-    rows = main.lstAddress->count();
+    rows = main.findChild<QListWidget *>("contactList")->count();
     return timer.nsecsElapsed();
 }
 

@@ -1,6 +1,7 @@
 // The About box: its texts, its centring on every showing, and how it closes.
 #include "support/ModalScript.h"
 #include "support/TestSupport.h"
+#include "support/UserActions.h"
 
 #include "ui/widgets/WindowPlacement.h"
 #include "store/AddressBook.h"
@@ -37,20 +38,20 @@ Showing showAbout(MainWindow &main, int key = 0)
     script.expect("AboutDialog", [&](QDialog &d) {
         seen.dialog = &d;
         seen.caption = d.windowTitle();
-        seen.product = d.findChild<QLabel *>("lblProduct")->text();
-        seen.version = d.findChild<QLabel *>("lblVersion")->text();
-        seen.copyright = d.findChild<QLabel *>("lblCopyright")->text();
+        seen.product = d.findChild<QLabel *>("productLabel")->text();
+        seen.version = d.findChild<QLabel *>("versionLabel")->text();
+        seen.copyright = d.findChild<QLabel *>("copyrightLabel")->text();
         seen.frame = d.frameGeometry();
-        seen.labelsLeft = {d.findChild<QLabel *>("lblProduct")->x(), d.findChild<QLabel *>("lblVersion")->x()};
-        const auto *line = d.findChild<QFrame *>("linSeparator");
+        seen.labelsLeft = {d.findChild<QLabel *>("productLabel")->x(), d.findChild<QLabel *>("versionLabel")->x()};
+        const auto *line = d.findChild<QFrame *>("separator");
         seen.separatorIsBlackLine = line->frameShape() == QFrame::HLine && line->height() <= 2 &&
                                     line->palette().color(QPalette::WindowText) == Qt::black;
         if (key)
             QTest::keyClick(&d, Qt::Key(key));
         else
-            QTest::mouseClick(d.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+            QTest::mouseClick(d.findChild<QPushButton *>("okButton"), Qt::LeftButton);
     });
-    script.run([&] { main.mnuAbout->trigger(); });
+    script.run([&] { find<QAction>(main, "aboutAction")->trigger(); });
     if (!script.problems.isEmpty() || script.pending() != 0)
         seen.caption = "not answered: " + script.problems.join("; ");
     return seen;

@@ -84,7 +84,7 @@ QList<QVariantList> allRows()
 
 bool nothingSelected(const MainWindow &main)
 {
-    return main.lstAddress->selectedItems().isEmpty() && !main.cmdEdit->isEnabled() && !main.cmdDelete->isEnabled();
+    return find<QListWidget>(main, "contactList")->selectedItems().isEmpty() && !find<QPushButton>(main, "editButton")->isEnabled() && !find<QPushButton>(main, "deleteButton")->isEnabled();
 }
 
 void click(QPushButton *button)
@@ -94,7 +94,7 @@ void click(QPushButton *button)
 
 void select(MainWindow &main, int row)
 {
-    QListWidget *list = main.lstAddress;
+    QListWidget *list = find<QListWidget>(main, "contactList");
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
 }
 
@@ -150,10 +150,10 @@ void ContactListTest::nameColumnForEachNameCombination()
     main.fillList();
 
     const QFontMetricsF metrics(main.font());
-    QCOMPARE(main.lstAddress->count(), int(std::size(cases)));
-    for (int row = 0; row < main.lstAddress->count(); ++row) {
-        const QString line = main.lstAddress->item(row)->text();
-        const int person = ItemData(main.lstAddress->item(row));
+    QCOMPARE(find<QListWidget>(main, "contactList")->count(), int(std::size(cases)));
+    for (int row = 0; row < find<QListWidget>(main, "contactList")->count(); ++row) {
+        const QString line = find<QListWidget>(main, "contactList")->item(row)->text();
+        const int person = ItemData(find<QListWidget>(main, "contactList")->item(row));
         const auto &c = cases[person - 1];
         QVERIFY2(!line.contains('\t'), qPrintable(line)); // no numbers
         QCOMPARE(line.left(42), c.column.leftJustified(42));
@@ -182,14 +182,14 @@ void ContactListTest::lineShowsTheNumberOfTheLowestType()
     addNumber(other + 1, 1, "555-0999"); // someone else's number
     main.fillList();
 
-    QCOMPARE(texts(main.lstAddress).size(), 3);
-    QCOMPARE(main.lstAddress->item(0)->text().section('\t', 1), QString("555-0001"));
-    QCOMPARE(main.lstAddress->item(0)->text().count('\t'), 1);
-    QVERIFY(main.lstAddress->item(1)->text().endsWith('\t')); // a Null number: the tab, then nothing
-    QVERIFY(!main.lstAddress->item(2)->text().contains('\t'));
+    QCOMPARE(texts(find<QListWidget>(main, "contactList")).size(), 3);
+    QCOMPARE(find<QListWidget>(main, "contactList")->item(0)->text().section('\t', 1), QString("555-0001"));
+    QCOMPARE(find<QListWidget>(main, "contactList")->item(0)->text().count('\t'), 1);
+    QVERIFY(find<QListWidget>(main, "contactList")->item(1)->text().endsWith('\t')); // a Null number: the tab, then nothing
+    QVERIFY(!find<QListWidget>(main, "contactList")->item(2)->text().contains('\t'));
     // A single line is built the same way as the filled list.
-    QCOMPARE(main.formatLine(both), main.lstAddress->item(0)->text());
-    QCOMPARE(main.formatLine(nullNumber), main.lstAddress->item(1)->text());
+    QCOMPARE(main.formatLine(both), find<QListWidget>(main, "contactList")->item(0)->text());
+    QCOMPARE(main.formatLine(nullNumber), find<QListWidget>(main, "contactList")->item(1)->text());
 }
 
 void ContactListTest::paddingMatchesMeasuringSpaceBySpace()
@@ -250,15 +250,15 @@ void ContactListTest::listHoldsTheViewSortedWithoutRegardToCaseOrAccents()
     main.fillList();
 
     // Accented letters sort with their base letters, not after Z.
-    QCOMPARE(names(main.lstAddress),
+    QCOMPARE(names(find<QListWidget>(main, "contactList")),
              (QStringList{"adams, Zoe", "ADAMSON", "Anne", QString::fromUtf8("Ärzte"), "Baker, anna",
                           QString::fromUtf8("Émile, Ä"), "Unknown", "Zed", "Zeller"}));
-    QCOMPARE(ids(main.lstAddress), (QList<int>{adams, adamson, anne, aerzte, baker, emile, unknown, zed, zeller}));
-    QStringList sorted = texts(main.lstAddress);
+    QCOMPARE(ids(find<QListWidget>(main, "contactList")), (QList<int>{adams, adamson, anne, aerzte, baker, emile, unknown, zed, zeller}));
+    QStringList sorted = texts(find<QListWidget>(main, "contactList"));
     std::stable_sort(sorted.begin(), sorted.end(), ListTextLess);
-    QCOMPARE(texts(main.lstAddress), sorted);
+    QCOMPARE(texts(find<QListWidget>(main, "contactList")), sorted);
     QVERIFY(nothingSelected(main));
-    QCOMPARE(main.cmdSwap->text(), QString("&Business"));
+    QCOMPARE(find<QPushButton>(main, "viewButton")->text(), QString("&Business"));
 }
 
 void ContactListTest::sortedFillPlacesStraysAndLaterEntries()
@@ -301,27 +301,27 @@ void ContactListTest::emptyViewAndViewWithOnlyOtherContacts()
 {
     TempWorkDir dir;
     MainWindow &main = loadMain();
-    QCOMPARE(main.lstAddress->count(), 0);
+    QCOMPARE(find<QListWidget>(main, "contactList")->count(), 0);
     QVERIFY(nothingSelected(main));
 
     addContact(false, "Personal", "Only");
     main.fillList();
-    QCOMPARE(main.lstAddress->count(), 0);
+    QCOMPARE(find<QListWidget>(main, "contactList")->count(), 0);
     QVERIFY(nothingSelected(main));
 
     // Enter, Edit and Delete with nothing to act on do nothing.
     ScriptedBoxes boxes;
     bool editorShown = false;
     WhenShown<ContactDialog>([&](ContactDialog &) { editorShown = true; });
-    QTest::keyClick(main.lstAddress, Qt::Key_Return);
+    QTest::keyClick(find<QListWidget>(main, "contactList"), Qt::Key_Return);
     main.editContact();
     main.deleteContact();
     QCoreApplication::processEvents();
     QVERIFY(!editorShown);
     QVERIFY(boxes.messages.isEmpty());
 
-    click(main.cmdSwap);
-    QCOMPARE(names(main.lstAddress), QStringList{"Personal, Only"});
+    click(find<QPushButton>(main, "viewButton"));
+    QCOMPARE(names(find<QListWidget>(main, "contactList")), QStringList{"Personal, Only"});
 }
 
 void ContactListTest::switchingTwiceReturnsTheSameListAndCaptions()
@@ -332,23 +332,23 @@ void ContactListTest::switchingTwiceReturnsTheSameListAndCaptions()
     addContact(true, "Business", "Two");
     addContact(false, "Personal", "Three");
     main.fillList();
-    const QStringList business = texts(main.lstAddress);
-    const QList<int> businessIds = ids(main.lstAddress);
+    const QStringList business = texts(find<QListWidget>(main, "contactList"));
+    const QList<int> businessIds = ids(find<QListWidget>(main, "contactList"));
     select(main, 1);
-    QVERIFY(main.cmdEdit->isEnabled());
+    QVERIFY(find<QPushButton>(main, "editButton")->isEnabled());
 
-    click(main.cmdSwap);
+    click(find<QPushButton>(main, "viewButton"));
     QVERIFY(!CurrentBook().isBusiness());
-    QCOMPARE(main.cmdSwap->text(), QString("&Personal"));
-    QCOMPARE(names(main.lstAddress), QStringList{"Personal, Three"});
+    QCOMPARE(find<QPushButton>(main, "viewButton")->text(), QString("&Personal"));
+    QCOMPARE(names(find<QListWidget>(main, "contactList")), QStringList{"Personal, Three"});
     QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness FROM Setup"), (QList<QVariantList>{{0}}));
     QVERIFY(nothingSelected(main));
 
-    click(main.cmdSwap);
+    click(find<QPushButton>(main, "viewButton"));
     QVERIFY(CurrentBook().isBusiness());
-    QCOMPARE(main.cmdSwap->text(), QString("&Business"));
-    QCOMPARE(texts(main.lstAddress), business);
-    QCOMPARE(ids(main.lstAddress), businessIds);
+    QCOMPARE(find<QPushButton>(main, "viewButton")->text(), QString("&Business"));
+    QCOMPARE(texts(find<QListWidget>(main, "contactList")), business);
+    QCOMPARE(ids(find<QListWidget>(main, "contactList")), businessIds);
     QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness FROM Setup"), (QList<QVariantList>{{1}}));
     QVERIFY(nothingSelected(main));
 }
@@ -362,31 +362,31 @@ void ContactListTest::addThenCancelLeavesDatabaseAndListAsBefore()
     addNumber(addContact(true, "Kept", "Karl"), 1, "555-0100");
     main.fillList();
     const QList<QVariantList> rowsBefore = allRows();
-    const QStringList listBefore = texts(main.lstAddress);
+    const QStringList listBefore = texts(find<QListWidget>(main, "contactList"));
 
     bool shown = false;
     WhenShown<ContactDialog>([&](ContactDialog &editor) {
         shown = true;
         // While the editor is open the new contact is listed and selected.
-        QCOMPARE(main.lstAddress->count(), 2);
-        QCOMPARE(NameOfLine(main.lstAddress->selectedItems().value(0)->text()), QString("Unknown"));
-        QTest::keyClicks(editor.txtFields[1], "Temporary");
+        QCOMPARE(find<QListWidget>(main, "contactList")->count(), 2);
+        QCOMPARE(NameOfLine(find<QListWidget>(main, "contactList")->selectedItems().value(0)->text()), QString("Unknown"));
+        QTest::keyClicks(find<QLineEdit>(editor, "firstNameBox"), "Temporary");
         // A number stored for the new contact goes with it.
         WhenShown<PhoneNumberDialog>([](PhoneNumberDialog &dialog) {
-            dialog.cmbType->setCurrentIndex(0);
-            QTest::keyClicks(dialog.txtNumber, "555-0199");
-            click(dialog.cmdSave);
+            find<QComboBox>(dialog, "typeCombo")->setCurrentIndex(0);
+            QTest::keyClicks(find<QLineEdit>(dialog, "numberBox"), "555-0199");
+            click(find<QPushButton>(dialog, "saveButton"));
         });
-        click(editor.cmdAdd);
+        click(find<QPushButton>(editor, "addNumberButton"));
         QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM TelephoneList")[0][0].toInt(), 2);
-        click(editor.cmdCancel);
+        click(find<QPushButton>(editor, "cancelButton"));
         QCOMPARE(editor.savedContact(), std::nullopt);
     });
-    click(main.cmdAdd);
+    click(find<QPushButton>(main, "addButton"));
 
     QVERIFY(shown);
     QCOMPARE(allRows(), rowsBefore);
-    QCOMPARE(texts(main.lstAddress), listBefore);
+    QCOMPARE(texts(find<QListWidget>(main, "contactList")), listBefore);
     QVERIFY(nothingSelected(main));
     QVERIFY(boxes.messages.isEmpty());
 }
@@ -396,7 +396,7 @@ void ContactListTest::addThenSaveShowsTheLineAtItsPlaceUnselected()
     TempWorkDir dir;
     ScriptedBoxes boxes;
     MainWindow &main = loadMain();
-    click(main.cmdSwap); // the personal view
+    click(find<QPushButton>(main, "viewButton")); // the personal view
     addContact(false, "Adams", "Amy");
     addContact(false, "Young", "Yves");
     main.fillList();
@@ -404,15 +404,15 @@ void ContactListTest::addThenSaveShowsTheLineAtItsPlaceUnselected()
 
     std::optional<std::int32_t> saved;
     WhenShown<ContactDialog>([&](ContactDialog &editor) {
-        QTest::keyClicks(editor.txtFields[2], "Miller");
-        QTest::keyClicks(editor.txtFields[1], "Ann");
-        click(editor.cmdSave);
+        QTest::keyClicks(find<QLineEdit>(editor, "lastNameBox"), "Miller");
+        QTest::keyClicks(find<QLineEdit>(editor, "firstNameBox"), "Ann");
+        click(find<QPushButton>(editor, "saveButton"));
         saved = editor.savedContact();
     });
-    click(main.cmdAdd);
+    click(find<QPushButton>(main, "addButton"));
 
-    QCOMPARE(names(main.lstAddress), (QStringList{"Adams, Amy", "Miller, Ann", "Young, Yves"}));
-    const int added = ItemData(main.lstAddress->item(1));
+    QCOMPARE(names(find<QListWidget>(main, "contactList")), (QStringList{"Adams, Amy", "Miller, Ann", "Young, Yves"}));
+    const int added = ItemData(find<QListWidget>(main, "contactList")->item(1));
     QCOMPARE(saved, std::optional<std::int32_t>(added));
     QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness, LastName, FirstName FROM Address WHERE PersonID = ?", {added}),
              (QList<QVariantList>{{0, "Miller", "Ann"}}));
@@ -428,23 +428,23 @@ void ContactListTest::editThenCancelKeepsTheEntrySelected()
     addContact(true, "Adams", "Amy");
     const int baker = addContact(true, "Baker", "Bob");
     main.fillList();
-    const QStringList before = texts(main.lstAddress);
+    const QStringList before = texts(find<QListWidget>(main, "contactList"));
     select(main, 1);
 
     std::optional<std::int32_t> saved = -1;
     WhenShown<ContactDialog>([&](ContactDialog &editor) {
-        editor.txtFields[2]->clear();
-        QTest::keyClicks(editor.txtFields[2], "Changed");
-        click(editor.cmdCancel);
+        find<QLineEdit>(editor, "lastNameBox")->clear();
+        QTest::keyClicks(find<QLineEdit>(editor, "lastNameBox"), "Changed");
+        click(find<QPushButton>(editor, "cancelButton"));
         saved = editor.savedContact();
     });
-    click(main.cmdEdit);
+    click(find<QPushButton>(main, "editButton"));
 
     QCOMPARE(saved, std::nullopt);
-    QCOMPARE(texts(main.lstAddress), before);
-    QCOMPARE(main.lstAddress->selectedItems().size(), 1);
-    QCOMPARE(ItemData(main.lstAddress->selectedItems().first()), baker);
-    QVERIFY(main.cmdEdit->isEnabled() && main.cmdDelete->isEnabled());
+    QCOMPARE(texts(find<QListWidget>(main, "contactList")), before);
+    QCOMPARE(find<QListWidget>(main, "contactList")->selectedItems().size(), 1);
+    QCOMPARE(ItemData(find<QListWidget>(main, "contactList")->selectedItems().first()), baker);
+    QVERIFY(find<QPushButton>(main, "editButton")->isEnabled() && find<QPushButton>(main, "deleteButton")->isEnabled());
     QCOMPARE(Rows(DatabaseFileName, "SELECT LastName FROM Address WHERE PersonID = ?", {baker})[0][0].toString(),
              QString("Baker"));
 }
@@ -460,17 +460,17 @@ void ContactListTest::editThenSaveRebuildsTheLine()
 
     std::optional<std::int32_t> saved;
     WhenShown<ContactDialog>([&](ContactDialog &editor) {
-        editor.txtFields[2]->selectAll();
-        QTest::keyClicks(editor.txtFields[2], "Carter");
-        click(editor.cmdSave);
+        find<QLineEdit>(editor, "lastNameBox")->selectAll();
+        QTest::keyClicks(find<QLineEdit>(editor, "lastNameBox"), "Carter");
+        click(find<QPushButton>(editor, "saveButton"));
         saved = editor.savedContact();
     });
-    click(main.cmdEdit);
+    click(find<QPushButton>(main, "editButton"));
 
     QCOMPARE(saved, std::optional<std::int32_t>(adams));
-    QCOMPARE(names(main.lstAddress), (QStringList{"Baker, Bob", "Carter, Amy"}));
-    QCOMPARE(ItemData(main.lstAddress->item(1)), adams);
-    QCOMPARE(main.lstAddress->count(), 2);
+    QCOMPARE(names(find<QListWidget>(main, "contactList")), (QStringList{"Baker, Bob", "Carter, Amy"}));
+    QCOMPARE(ItemData(find<QListWidget>(main, "contactList")->item(1)), adams);
+    QCOMPARE(find<QListWidget>(main, "contactList")->count(), 2);
     QVERIFY(nothingSelected(main));
 }
 
@@ -484,11 +484,11 @@ void ContactListTest::doubleClickAndEnterOpenTheEditor()
 
     QString shownFor;
     const auto cancelNoting = [&](ContactDialog &editor) {
-        shownFor = editor.txtFields[2]->text();
-        click(editor.cmdCancel);
+        shownFor = find<QLineEdit>(editor, "lastNameBox")->text();
+        click(find<QPushButton>(editor, "cancelButton"));
     };
     WhenShown<ContactDialog>(cancelNoting);
-    QListWidget *list = main.lstAddress;
+    QListWidget *list = find<QListWidget>(main, "contactList");
     // A double-click reaches the list as a click, then the double-click.
     const QPoint onBaker = list->visualItemRect(list->item(1)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onBaker);
@@ -520,22 +520,22 @@ void ContactListTest::deleteAsksAndRemovesExactlyTheContactsRows()
     QSignalSpy contactsChanged(&CurrentBook(), &AddressBook::contactsChanged);
 
     select(main, 0);
-    click(main.cmdDelete); // answered No
+    click(find<QPushButton>(main, "deleteButton")); // answered No
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].text, QString("Delete Smith, John?"));
     QCOMPARE(boxes.messages[0].style, int(MsgConfirm));
     QCOMPARE(allRows(), before);
-    QCOMPARE(main.lstAddress->count(), 2);
+    QCOMPARE(find<QListWidget>(main, "contactList")->count(), 2);
 
     boxes.answer(AnswerYes);
-    click(main.cmdDelete);
+    click(find<QPushButton>(main, "deleteButton"));
     QCOMPARE(boxes.messages.size(), 2);
     QList<QVariantList> expected = before;
     expected.erase(std::remove_if(expected.begin(), expected.end(),
                                   [&](const QVariantList &row) { return row[1].toInt() == smith; }),
                    expected.end());
     QCOMPARE(allRows(), expected);
-    QCOMPARE(ids(main.lstAddress), QList<int>{other});
+    QCOMPARE(ids(find<QListWidget>(main, "contactList")), QList<int>{other});
     QVERIFY(nothingSelected(main));
     QVERIFY(!contactsChanged.isEmpty());
 }
@@ -555,22 +555,22 @@ void ContactListTest::deleteFailureChangesNothingAndShowsOneMessage()
 
     select(main, 0);
     boxes.answer(AnswerYes);
-    click(main.cmdDelete);
+    click(find<QPushButton>(main, "deleteButton"));
 
     QCOMPARE(boxes.messages.size(), 2);
     QCOMPARE(boxes.messages[1].style, int(MsgRefusal));
     QVERIFY2(boxes.messages[1].text.contains("numbers cannot be deleted now"), qPrintable(boxes.messages[1].text));
     QCOMPARE(allRows(), before); // the contact's row is still there too
-    QCOMPARE(ids(main.lstAddress), QList<int>{smith});
+    QCOMPARE(ids(find<QListWidget>(main, "contactList")), QList<int>{smith});
 
     // Once the store allows it, the same delete goes through.
     Exec(DatabaseFileName, "DROP TRIGGER keep_numbers");
     boxes.answer(AnswerYes);
     select(main, 0);
-    click(main.cmdDelete);
+    click(find<QPushButton>(main, "deleteButton"));
     QCOMPARE(boxes.messages.size(), 3);
     QCOMPARE(allRows(), QList<QVariantList>{});
-    QCOMPARE(main.lstAddress->count(), 0);
+    QCOMPARE(find<QListWidget>(main, "contactList")->count(), 0);
 }
 
 void ContactListTest::selectionStaysOnEmptyClickAndCtrlClick()
@@ -580,8 +580,8 @@ void ContactListTest::selectionStaysOnEmptyClickAndCtrlClick()
     addContact(true, "Adams", "Amy");
     addContact(true, "Baker", "Bob");
     main.fillList();
-    QCOMPARE(selectedRowsAfterClicks(main.lstAddress, 1), (QList<int>{1, 1, 1, 1}));
-    QVERIFY(main.cmdEdit->isEnabled() && main.cmdDelete->isEnabled());
+    QCOMPARE(selectedRowsAfterClicks(find<QListWidget>(main, "contactList"), 1), (QList<int>{1, 1, 1, 1}));
+    QVERIFY(find<QPushButton>(main, "editButton")->isEnabled() && find<QPushButton>(main, "deleteButton")->isEnabled());
 }
 
 QTEST_MAIN(ContactListTest)

@@ -5,7 +5,7 @@
 #include "store/AddressBook.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/SortedLists.h"
-#include "ui/widgets/Twips.h"
+#include "ui/widgets/LayoutUnits.h"
 
 #include <QApplication>
 #include <QComboBox>

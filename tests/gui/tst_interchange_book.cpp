@@ -3,6 +3,7 @@
 // menu and the command line.
 #include "support/ModalScript.h"
 #include "support/TestSupport.h"
+#include "support/UserActions.h"
 
 #include "store/AddressBook.h"
 #include "store/Database.h"
@@ -410,46 +411,46 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
     };
     QString summary;
     ModalScript script;
-    script.expect("dlgImportFile", typeFileName(dir.file("in.vcf")))
+    script.expect("importFileDialog", typeFileName(dir.file("in.vcf")))
         .expect("ImportOptionsDialog",
                 [](QDialog &d) {
-                    QVERIFY(d.findChild<QRadioButton *>("opByCompany")->isChecked());
-                    auto *business = d.findChild<QRadioButton *>("opBusiness");
+                    QVERIFY(d.findChild<QRadioButton *>("byCompanyOption")->isChecked());
+                    auto *business = d.findChild<QRadioButton *>("businessOption");
                     QTest::mouseClick(business, Qt::LeftButton, {}, QPoint(6, business->height() / 2));
-                    QTest::mouseClick(d.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+                    QTest::mouseClick(d.findChild<QPushButton *>("okButton"), Qt::LeftButton);
                 })
         .expect("ImportSummaryDialog",
                 [&](QDialog &d) {
-                    summary = d.findChild<QPlainTextEdit *>("txtSummary")->toPlainText();
-                    QTest::mouseClick(d.findChild<QPushButton *>("cmdClose"), Qt::LeftButton);
+                    summary = d.findChild<QPlainTextEdit *>("summaryText")->toPlainText();
+                    QTest::mouseClick(d.findChild<QPushButton *>("closeButton"), Qt::LeftButton);
                 })
-        .expect("dlgExportFile", typeFileName("out.csv"))
+        .expect("exportFileDialog", typeFileName("out.csv"))
         .expect("ExportOptionsDialog", [](QDialog &d) {
-            QCOMPARE(d.findChild<QComboBox *>("cmbFormat")->currentText(), QString("CSV (comma-separated values)"));
-            QTest::mouseClick(d.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+            QCOMPARE(d.findChild<QComboBox *>("formatCombo")->currentText(), QString("CSV (comma-separated values)"));
+            QTest::mouseClick(d.findChild<QPushButton *>("okButton"), Qt::LeftButton);
         });
     PhoneTypesDialog types(CurrentBook()); // loaded before the import made types
     QSignalSpy contactsChanged(&CurrentBook(), &AddressBook::contactsChanged);
     QSignalSpy typesChanged(&CurrentBook(), &AddressBook::typesChanged);
     ScriptedBoxes boxes;
     script.run([&] {
-        main.mnuImport->trigger();
-        main.mnuExport->trigger();
+        find<QAction>(main, "importAction")->trigger();
+        find<QAction>(main, "exportAction")->trigger();
     });
     QVERIFY2(script.problems.isEmpty(), qPrintable(script.problems.join("; ")));
     QCOMPARE(script.pending(), 0);
     QVERIFY(summary.startsWith("2 contacts imported from in.vcf"));
-    QCOMPARE(main.lstAddress->count(), 2); // the list is filled again
+    QCOMPARE(find<QListWidget>(main, "contactList")->count(), 2); // the list is filled again
     QVERIFY(!contactsChanged.isEmpty());
     QVERIFY(!typesChanged.isEmpty()); // "Mobile", "Work Fax" and "Home" were made
-    QCOMPARE(QString::number(types.lstData->count()), count("TelephoneType"));
+    QCOMPARE(QString::number(find<QListWidget>(types, "typeList")->count()), count("TelephoneType"));
     QVERIFY(ReadAll("out.csv").contains("Ms.,Jane,Doe,Acme"));
     QCOMPARE(boxes.texts(), QStringList{"2 contacts exported to out.csv."});
 
     ImportSummaryDialog shown(CurrentBook(), summary.split('\n'));
     ModalScript saving;
-    saving.expect("dlgSaveSummary", typeFileName("summary.txt"));
-    saving.run([&] { QTest::mouseClick(shown.cmdSaveAs, Qt::LeftButton); });
+    saving.expect("saveSummaryDialog", typeFileName("summary.txt"));
+    saving.run([&] { QTest::mouseClick(find<QPushButton>(shown, "saveAsButton"), Qt::LeftButton); });
     QCOMPARE(saving.pending(), 0);
     QCOMPARE(QString::fromUtf8(ReadAll("summary.txt")), summary + '\n');
 }

@@ -36,15 +36,15 @@ struct Command {
 };
 
 const Command Commands[] = {
-    {"mnuFile", Qt::Key_F, "mnuImport", Qt::Key_I, "dlgImportFile", nullptr},
-    {"mnuFile", Qt::Key_F, "mnuExport", Qt::Key_P, "dlgExportFile", nullptr},
-    {"mnuFile", Qt::Key_F, "mnuRepair", Qt::Key_R, nullptr, nullptr},
-    {"mnuTable", Qt::Key_T, "mnuTypes", Qt::Key_T, nullptr, nullptr},
-    {"mnuReports", Qt::Key_R, "mnuAddress", Qt::Key_A, "ReportDestinationDialog", "cmdCancel"},
-    {"mnuReports", Qt::Key_R, "mnuTelephone", Qt::Key_T, "ReportDestinationDialog", "cmdCancel"},
-    {"mnuReports", Qt::Key_R, "mnuDetail", Qt::Key_D, "ReportDestinationDialog", "cmdCancel"},
-    {"mnuHelp", Qt::Key_H, "mnuAbout", Qt::Key_A, "AboutDialog", "cmdOK"},
-    {"mnuFile", Qt::Key_F, "mnuExit", Qt::Key_X, nullptr, nullptr},
+    {"fileMenu", Qt::Key_F, "importAction", Qt::Key_I, "importFileDialog", nullptr},
+    {"fileMenu", Qt::Key_F, "exportAction", Qt::Key_P, "exportFileDialog", nullptr},
+    {"fileMenu", Qt::Key_F, "repairAction", Qt::Key_R, nullptr, nullptr},
+    {"tablesMenu", Qt::Key_T, "phoneTypesAction", Qt::Key_T, nullptr, nullptr},
+    {"reportsMenu", Qt::Key_R, "addressListAction", Qt::Key_A, "ReportDestinationDialog", "cancelButton"},
+    {"reportsMenu", Qt::Key_R, "telephoneListAction", Qt::Key_T, "ReportDestinationDialog", "cancelButton"},
+    {"reportsMenu", Qt::Key_R, "detailReportAction", Qt::Key_D, "ReportDestinationDialog", "cancelButton"},
+    {"helpMenu", Qt::Key_H, "aboutAction", Qt::Key_A, "AboutDialog", "okButton"},
+    {"fileMenu", Qt::Key_F, "exitAction", Qt::Key_X, nullptr, nullptr},
 };
 
 MainWindow &startMain()
@@ -73,9 +73,9 @@ void pick(MainWindow &main, const Command &c, const std::function<void()> &open)
     script.run(open);
     QVERIFY2(script.problems.isEmpty(), qPrintable(script.problems.join("; ")));
     QCOMPARE(script.pending(), 0);
-    if (QByteArray(c.action) == "mnuTypes") {
+    if (QByteArray(c.action) == "phoneTypesAction") {
         QVERIFY(!main.isVisible());
-        QTest::mouseClick(main.phoneTypesDialog()->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+        QTest::mouseClick(main.phoneTypesDialog()->findChild<QPushButton *>("okButton"), Qt::LeftButton);
         QVERIFY(main.isVisible());
         main.activateWindow();
         QVERIFY_ACTIVE(main);
@@ -104,7 +104,7 @@ void MenusTest::menuBarHoldsEveryCommandEnabled()
                                   "&Repair Database", "E&xit", "&Telephone Types", "&Address List",
                                   "&Telephone List",  "&Detail Report", "&About"};
     QStringList found;
-    for (const char *menu : {"mnuFile", "mnuTable", "mnuReports", "mnuHelp"})
+    for (const char *menu : {"fileMenu", "tablesMenu", "reportsMenu", "helpMenu"})
         for (QAction *a : main.findChild<QMenu *>(menu)->actions()) {
             found << a->text();
             QVERIFY(a->isEnabled() && a->isVisible() && !a->isCheckable());

@@ -1,5 +1,6 @@
 // The telephone number dialog, shown the way the contact editor shows it.
 #include "support/TestSupport.h"
+#include "support/UserActions.h"
 
 #include "store/AddressBook.h"
 #include "ui/widgets/MessageBox.h"
@@ -34,30 +35,30 @@ void loadFixture()
 struct NumberDialog {
     std::shared_ptr<PhoneNumberDialog> owned;
     PhoneNumberDialog &form;
-    QComboBox *cmbType;
-    QLineEdit *txtNumber;
-    QPushButton *cmdSave, *cmdCancel;
+    QComboBox *typeCombo;
+    QLineEdit *numberBox;
+    QPushButton *saveButton, *cancelButton;
 
     QStringList types() const
     {
         QStringList list;
-        for (int i = 0; i < cmbType->count(); ++i)
-            list << cmbType->itemText(i);
+        for (int i = 0; i < typeCombo->count(); ++i)
+            list << typeCombo->itemText(i);
         return list;
     }
     // Picks a type with the keyboard, as a user would.
     void chooseType(const QString &name)
     {
-        cmbType->setFocus();
-        const int target = cmbType->findText(name);
+        typeCombo->setFocus();
+        const int target = typeCombo->findText(name);
         QVERIFY(target >= 0);
-        while (cmbType->currentIndex() != target)
-            QTest::keyClick(cmbType, cmbType->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+        while (typeCombo->currentIndex() != target)
+            QTest::keyClick(typeCombo, typeCombo->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
     }
     void typeNumber(const QString &number)
     {
-        txtNumber->selectAll();
-        QTest::keyClicks(txtNumber, number);
+        numberBox->selectAll();
+        QTest::keyClicks(numberBox, number);
     }
 };
 
@@ -67,8 +68,8 @@ NumberDialog showDialog(std::int32_t typeId)
     auto owned = std::make_shared<PhoneNumberDialog>(CurrentBook(), 1, typeId);
     PhoneNumberDialog &form = *owned;
     form.show();
-    return {owned, form, form.findChild<QComboBox *>("cmbType"), form.findChild<QLineEdit *>("txtNumber"),
-            form.findChild<QPushButton *>("cmdSave"), form.findChild<QPushButton *>("cmdCancel")};
+    return {owned, form, form.findChild<QComboBox *>("typeCombo"), form.findChild<QLineEdit *>("numberBox"),
+            form.findChild<QPushButton *>("saveButton"), form.findChild<QPushButton *>("cancelButton")};
 }
 
 QList<QVariantList> numbers()
@@ -100,20 +101,20 @@ void NumberDialogTest::addModeStartsEmptyAndStores()
 
     QCOMPARE(d.form.windowTitle(), QString("Telephone Number"));
     QCOMPARE(d.types(), (QStringList{"Fax", "Home", "Work"}));
-    QCOMPARE(d.cmbType->currentIndex(), -1);
-    QVERIFY(d.cmbType->isEnabled());
-    QCOMPARE(d.txtNumber->text(), QString());
-    QCOMPARE(d.form.focusWidget(), d.cmbType);
-    QVERIFY(!d.cmdSave->isDefault());
+    QCOMPARE(d.typeCombo->currentIndex(), -1);
+    QVERIFY(d.typeCombo->isEnabled());
+    QCOMPARE(d.numberBox->text(), QString());
+    QCOMPARE(d.form.focusWidget(), d.typeCombo);
+    QVERIFY(!d.saveButton->isDefault());
 
     d.chooseType("Work");
-    QCOMPARE(d.form.focusWidget(), d.txtNumber); // choosing a type moves on to the number
-    QTest::keyClicks(d.txtNumber, "(555) 123-4567 ext. 89"); // the box takes 20 characters
-    QCOMPARE(d.txtNumber->text(), QString("(555) 123-4567 ext. "));
-    QTest::keyClick(d.txtNumber, Qt::Key_Return); // Enter in the box does not save
+    QCOMPARE(d.form.focusWidget(), d.numberBox); // choosing a type moves on to the number
+    QTest::keyClicks(d.numberBox, "(555) 123-4567 ext. 89"); // the box takes 20 characters
+    QCOMPARE(d.numberBox->text(), QString("(555) 123-4567 ext. "));
+    QTest::keyClick(d.numberBox, Qt::Key_Return); // Enter in the box does not save
     QVERIFY(d.form.isVisible());
-    d.cmdSave->setFocus();
-    QTest::keyClick(d.cmdSave, Qt::Key_Return); // Enter on the focused button does
+    d.saveButton->setFocus();
+    QTest::keyClick(d.saveButton, Qt::Key_Return); // Enter on the focused button does
 
     QVERIFY(!d.form.isVisible());
     QCOMPARE(d.form.storedNumber()->typeId, 1);
@@ -129,22 +130,22 @@ void NumberDialogTest::inputChecksInTheirOrder()
     loadFixture();
     NumberDialog d = showDialog(0);
 
-    QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+    QTest::mouseClick(d.saveButton, Qt::LeftButton);
     QCOMPARE(boxes.texts(), QStringList{"Please enter a telephone number."});
     QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
-    QCOMPARE(d.form.focusWidget(), d.txtNumber);
+    QCOMPARE(d.form.focusWidget(), d.numberBox);
 
-    QTest::keyClicks(d.txtNumber, "   ");
-    QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+    QTest::keyClicks(d.numberBox, "   ");
+    QTest::mouseClick(d.saveButton, Qt::LeftButton);
     QCOMPARE(boxes.texts(), (QStringList{"Please enter a telephone number.", "Please select a type of number."}));
-    QCOMPARE(d.form.focusWidget(), d.cmbType);
+    QCOMPARE(d.form.focusWidget(), d.typeCombo);
     QVERIFY(d.form.isVisible());
     QVERIFY(!d.form.storedNumber());
     QCOMPARE(numbers().size(), 1);
 
     // A number of blanks only is stored exactly as typed.
     d.chooseType("Fax");
-    QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+    QTest::mouseClick(d.saveButton, Qt::LeftButton);
     QCOMPARE(boxes.messages.size(), 2);
     QCOMPARE(numbers().last(), (QVariantList{1, 3, "   "}));
     QCOMPARE(d.form.storedNumber()->line, QString("Fax\t   "));
@@ -158,7 +159,7 @@ void NumberDialogTest::duplicateTypeRefusedThenAnotherAccepted()
     NumberDialog d = showDialog(0);
     d.chooseType("Home");
     d.typeNumber("555-0199");
-    QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+    QTest::mouseClick(d.saveButton, Qt::LeftButton);
 
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
@@ -166,11 +167,11 @@ void NumberDialogTest::duplicateTypeRefusedThenAnotherAccepted()
              qPrintable(boxes.messages[0].text));
     QVERIFY(d.form.isVisible());
     QVERIFY(!d.form.storedNumber());
-    QCOMPARE(d.txtNumber->text(), QString("555-0199"));
+    QCOMPARE(d.numberBox->text(), QString("555-0199"));
     QCOMPARE(numbers(), (QList<QVariantList>{{1, 2, "555-0100"}}));
 
     d.chooseType("Fax");
-    QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+    QTest::mouseClick(d.saveButton, Qt::LeftButton);
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(d.form.storedNumber()->typeId, 3);
     QCOMPARE(numbers(), (QList<QVariantList>{{1, 2, "555-0100"}, {1, 3, "555-0199"}}));
@@ -183,13 +184,13 @@ void NumberDialogTest::editModeChangesTheNumberUnderItsType()
     loadFixture();
     NumberDialog d = showDialog(2);
 
-    QCOMPARE(d.txtNumber->text(), QString("555-0100"));
-    QCOMPARE(d.cmbType->currentText(), QString("Home"));
-    QVERIFY(!d.cmbType->isEnabled());
-    QCOMPARE(d.form.focusWidget(), d.txtNumber);
+    QCOMPARE(d.numberBox->text(), QString("555-0100"));
+    QCOMPARE(d.typeCombo->currentText(), QString("Home"));
+    QVERIFY(!d.typeCombo->isEnabled());
+    QCOMPARE(d.form.focusWidget(), d.numberBox);
 
     d.typeNumber("555-0111");
-    QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+    QTest::mouseClick(d.saveButton, Qt::LeftButton);
     QVERIFY(!d.form.isVisible());
     QCOMPARE(d.form.storedNumber()->typeId, 2);
     QCOMPARE(d.form.storedNumber()->line, QString("Home\t555-0111"));
@@ -197,9 +198,9 @@ void NumberDialogTest::editModeChangesTheNumberUnderItsType()
 
     // The next showing in add mode starts afresh.
     NumberDialog again = showDialog(0);
-    QCOMPARE(again.txtNumber->text(), QString());
-    QCOMPARE(again.cmbType->currentIndex(), -1);
-    QVERIFY(again.cmbType->isEnabled());
+    QCOMPARE(again.numberBox->text(), QString());
+    QCOMPARE(again.typeCombo->currentIndex(), -1);
+    QVERIFY(again.typeCombo->isEnabled());
     QVERIFY(boxes.messages.isEmpty());
 }
 
@@ -216,13 +217,13 @@ void NumberDialogTest::cancelEscapeAndFrameHandBackNothing()
         QVERIFY(!d.form.isVisible());
         QVERIFY(!d.form.storedNumber());
     };
-    cancelWith("999", [](NumberDialog &d) { QTest::mouseClick(d.cmdCancel, Qt::LeftButton); });
+    cancelWith("999", [](NumberDialog &d) { QTest::mouseClick(d.cancelButton, Qt::LeftButton); });
     cancelWith("998", [](NumberDialog &d) { QTest::keyClick(&d.form, Qt::Key_Escape); });
     cancelWith("997", [](NumberDialog &d) { d.form.close(); });
     // Enter on the focused Cancel button presses it.
     cancelWith("996", [](NumberDialog &d) {
-        d.cmdCancel->setFocus();
-        QTest::keyClick(d.cmdCancel, Qt::Key_Return);
+        d.cancelButton->setFocus();
+        QTest::keyClick(d.cancelButton, Qt::Key_Return);
     });
 
     QCOMPARE(numbers(), (QList<QVariantList>{{1, 2, "555-0100"}}));
@@ -241,18 +242,18 @@ void NumberDialogTest::typesListedAsTheBookHoldsThem()
     QCOMPARE(showDialog(0).types(), (QStringList{"Fax", "Home", "Pager", "Work"}));
 
     // A rename in the types window is listed at the next showing.
-    CurrentMainWindow().mnuTypes->trigger();
+    find<QAction>(CurrentMainWindow(), "phoneTypesAction")->trigger();
     PhoneTypesDialog &types = *CurrentMainWindow().phoneTypesDialog();
-    auto *list = types.findChild<QListWidget *>("lstData");
+    auto *list = types.findChild<QListWidget *>("typeList");
     list->setCurrentItem(list->findItems("Work", Qt::MatchExactly).first());
     boxes.answerInput(QString("Office"));
-    QTest::mouseClick(types.findChild<QPushButton *>("cmdEdit"), Qt::LeftButton);
-    QTest::mouseClick(types.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+    QTest::mouseClick(types.findChild<QPushButton *>("editButton"), Qt::LeftButton);
+    QTest::mouseClick(types.findChild<QPushButton *>("okButton"), Qt::LeftButton);
 
     NumberDialog d = showDialog(0);
     QCOMPARE(d.types(), (QStringList{"Fax", "Home", "Office", "Pager"}));
-    QCOMPARE(d.cmbType->currentIndex(), -1);
-    QCOMPARE(d.cmbType->itemData(d.cmbType->findText("Office")).toInt(), 1);
+    QCOMPARE(d.typeCombo->currentIndex(), -1);
+    QCOMPARE(d.typeCombo->itemData(d.typeCombo->findText("Office")).toInt(), 1);
 }
 
 void NumberDialogTest::modalShowingEndsWhenHidden()
@@ -262,10 +263,10 @@ void NumberDialogTest::modalShowingEndsWhenHidden()
     loadFixture();
     PhoneNumberDialog form(CurrentBook(), 1, 0);
     QTimer::singleShot(0, [&form] {
-        auto *combo = form.findChild<QComboBox *>("cmbType");
+        auto *combo = form.findChild<QComboBox *>("typeCombo");
         combo->setCurrentIndex(combo->findText("Fax"));
-        QTest::keyClicks(form.findChild<QLineEdit *>("txtNumber"), "555-0142");
-        QTest::mouseClick(form.findChild<QPushButton *>("cmdSave"), Qt::LeftButton);
+        QTest::keyClicks(form.findChild<QLineEdit *>("numberBox"), "555-0142");
+        QTest::mouseClick(form.findChild<QPushButton *>("saveButton"), Qt::LeftButton);
     });
     form.exec();
     QCOMPARE(form.storedNumber()->typeId, 3);
@@ -281,8 +282,8 @@ void NumberDialogTest::typesListAndComboSortAccentedNamesWithTheirLetters()
     for (const QString &name : {sorted[4], sorted[3], sorted[2], sorted[1], sorted[0]})
         RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES (?)", {name});
 
-    CurrentMainWindow().mnuTypes->trigger();
-    auto *list = CurrentMainWindow().phoneTypesDialog()->findChild<QListWidget *>("lstData");
+    find<QAction>(CurrentMainWindow(), "phoneTypesAction")->trigger();
+    auto *list = CurrentMainWindow().phoneTypesDialog()->findChild<QListWidget *>("typeList");
     QStringList listed;
     for (int i = 0; i < list->count(); ++i)
         listed << list->item(i)->text();

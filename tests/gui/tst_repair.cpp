@@ -1,6 +1,7 @@
 // File > Repair Database: mend in place, compact, replace atomically.
 #include "support/BookDamage.h"
 #include "support/TestSupport.h"
+#include "support/UserActions.h"
 
 #include "store/AddressBook.h"
 #include "ui/widgets/MessageBox.h"
@@ -109,7 +110,7 @@ void RepairTest::healthyRepairKeepsEveryRowAndLeavesNoCopy()
     const QList<QVariantList> before = Rows(DatabaseFileName, AllRows);
     const qint64 sizeBefore = QFileInfo(DatabaseFileName).size();
 
-    main.mnuRepair->trigger();
+    find<QAction>(main, "repairAction")->trigger();
 
     QVERIFY2(boxes.messages.isEmpty(), qPrintable(boxes.texts().join("\n")));
     QCOMPARE(QDir(".").entryList(QDir::Files | QDir::Hidden), QStringList{"Address.mdb"});
@@ -134,7 +135,7 @@ void RepairTest::leftoverCopyFailsOnceAndTouchesNeitherFile()
     const QByteArray data = ReadAll(DatabaseFileName);
     CurrentBook().open();
 
-    main.mnuRepair->trigger();
+    find<QAction>(main, "repairAction")->trigger();
 
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].title, QString("Varnelle For Windows"));
@@ -190,7 +191,7 @@ void RepairTest::salvageKeepsEveryReadableRowAndReportsTheCounts()
     main.load();
     QCOMPARE(boxes.messages.size(), 1); // the start-up's word on the damage
 
-    main.mnuRepair->trigger();
+    find<QAction>(main, "repairAction")->trigger();
 
     // Only rows of the damaged page are missing: all of them when it is
     // destroyed, those its scrambled pointers hide when it is not.
@@ -215,7 +216,7 @@ void RepairTest::salvageKeepsEveryReadableRowAndReportsTheCounts()
     // Every row saved is as it was, and the list shows the saved contacts of the view.
     for (const QVariantList &row : after)
         QVERIFY2(before.contains(row), qPrintable(row[0].toString() + row[1].toString()));
-    QCOMPARE(main.lstAddress->count(),
+    QCOMPARE(find<QListWidget>(main, "contactList")->count(),
              Rows(DatabaseFileName, "SELECT count(*) FROM Address WHERE IsBusiness = 1")[0][0].toInt());
     // Keys go on after the highest ever given, and the program opens the file without a word.
     RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness) VALUES (1)");
@@ -339,7 +340,7 @@ void RepairTest::indexDamageMetInAnEditIsMendedByRepair()
                                           "to mend it, then try again."));
     }
 
-    main.mnuRepair->trigger();
+    find<QAction>(main, "repairAction")->trigger();
 
     QCOMPARE(boxes.messages.size(), 1);
     QVERIFY2(boxes.messages[0].text.contains("Nothing was lost."), qPrintable(boxes.messages[0].text));

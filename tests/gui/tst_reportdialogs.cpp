@@ -33,6 +33,9 @@ using namespace varnelle::test;
 
 namespace {
 
+// The criteria dialog's Exclude boxes: company, state, last name.
+const char *const ExcludeBoxes[] = {"excludeCompanyBox", "excludeStateBox", "excludeLastNameBox"};
+
 // A request holding values no dialog writes, with the destination the
 // dialog's choices fill in: shows which parts the dialog touched.
 ReportRequest chosen(const ReportDestinationDialog &dialog)
@@ -89,23 +92,23 @@ void ReportDialogsTest::destinationDialogOpensWithItsDefaults()
     QCOMPARE(dialog.windowTitle(), QString("Report Destination Selection"));
     QVERIFY(centred(dialog));
     QCOMPARE(dialog.size(), QSize(426, 283));
-    QVERIFY(find<QRadioButton>(dialog, "opPrinter")->isChecked());
-    QVERIFY(find<QRadioButton>(dialog, "opAll")->isChecked());
-    QVERIFY(!find<QRadioButton>(dialog, "opScreen")->isChecked());
-    QVERIFY(!find<QRadioButton>(dialog, "opDisk")->isChecked());
-    QVERIFY(!find<QRadioButton>(dialog, "opPartial")->isChecked());
-    QCOMPARE(find<QLineEdit>(dialog, "txtCopies")->text(), QString("1"));
-    QCOMPARE(find<QLineEdit>(dialog, "txtFileName")->text(), QString("address.txt"));
-    QCOMPARE(find<QGroupBox>(dialog, "fraPrinter")->title(), QString("Report To Printer"));
-    QCOMPARE(find<QGroupBox>(dialog, "fraDisk")->title(), QString("Report To Disk"));
-    QCOMPARE(find<QLabel>(dialog, "lblArray_2")->text(), QString("Copies:"));
-    QCOMPARE(find<QPushButton>(dialog, "cmdOK")->text(), QString("&OK"));
-    QVERIFY(find<QPushButton>(dialog, "cmdOK")->isDefault());
+    QVERIFY(find<QRadioButton>(dialog, "printerOption")->isChecked());
+    QVERIFY(find<QRadioButton>(dialog, "allRecordsOption")->isChecked());
+    QVERIFY(!find<QRadioButton>(dialog, "screenOption")->isChecked());
+    QVERIFY(!find<QRadioButton>(dialog, "diskOption")->isChecked());
+    QVERIFY(!find<QRadioButton>(dialog, "partialReportOption")->isChecked());
+    QCOMPARE(find<QLineEdit>(dialog, "copiesBox")->text(), QString("1"));
+    QCOMPARE(find<QLineEdit>(dialog, "fileNameBox")->text(), QString("address.txt"));
+    QCOMPARE(find<QGroupBox>(dialog, "printerGroup")->title(), QString("Report To Printer"));
+    QCOMPARE(find<QGroupBox>(dialog, "diskGroup")->title(), QString("Report To Disk"));
+    QCOMPARE(find<QLabel>(dialog, "copiesLabel")->text(), QString("Copies:"));
+    QCOMPARE(find<QPushButton>(dialog, "okButton")->text(), QString("&OK"));
+    QVERIFY(find<QPushButton>(dialog, "okButton")->isDefault());
 
-    auto *types = find<QComboBox>(dialog, "cmbFileType");
+    auto *types = find<QComboBox>(dialog, "fileTypeCombo");
     QVERIFY(!types->isEditable());
     QCOMPARE(types->currentText(), QString("Record Format"));
-    QCOMPARE(entries(dialog, "cmbFileType"),
+    QCOMPARE(entries(dialog, "fileTypeCombo"),
              (QStringList{"Record Format", "Tab Separated", "Text Format", "DIF Format", "Comma Separated Values",
                           "Tab Separated Values"}));
     QList<int> data;
@@ -119,18 +122,18 @@ void ReportDialogsTest::destinationDialogOpensWithItsDefaults()
     shown.currentText = types->currentText();
     const QRect field = types->style()->subControlRect(QStyle::CC_ComboBox, &shown, QStyle::SC_ComboBoxEditField, types);
     QVERIFY(field.width() - 2 >= types->fontMetrics().horizontalAdvance("Comma Separated Values"));
-    QVERIFY(find<QGroupBox>(dialog, "fraDisk")->rect().contains(types->geometry()));
-    QVERIFY(dialog.rect().contains(find<QGroupBox>(dialog, "fraDisk")->geometry()));
+    QVERIFY(find<QGroupBox>(dialog, "diskGroup")->rect().contains(types->geometry()));
+    QVERIFY(dialog.rect().contains(find<QGroupBox>(dialog, "diskGroup")->geometry()));
     types->setCurrentIndex(0);
 
     // Two independent groups; choosing an option disables nothing.
-    click(dialog, "opPartial");
-    QVERIFY(find<QRadioButton>(dialog, "opPrinter")->isChecked());
-    click(dialog, "opDisk");
-    QVERIFY(find<QRadioButton>(dialog, "opPartial")->isChecked());
-    QVERIFY(!find<QRadioButton>(dialog, "opPrinter")->isChecked());
-    click(dialog, "opScreen");
-    QVERIFY(!find<QRadioButton>(dialog, "opDisk")->isChecked());
+    click(dialog, "partialReportOption");
+    QVERIFY(find<QRadioButton>(dialog, "printerOption")->isChecked());
+    click(dialog, "diskOption");
+    QVERIFY(find<QRadioButton>(dialog, "partialReportOption")->isChecked());
+    QVERIFY(!find<QRadioButton>(dialog, "printerOption")->isChecked());
+    click(dialog, "screenOption");
+    QVERIFY(!find<QRadioButton>(dialog, "diskOption")->isChecked());
     for (QWidget *w : dialog.findChildren<QWidget *>())
         QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
 }
@@ -141,8 +144,8 @@ void ReportDialogsTest::okWritesOnlyTheChosenDestination()
     // Screen: only the destination.
     ReportDestinationDialog dialog;
     dialog.show();
-    click(dialog, "opScreen");
-    click(dialog, "cmdOK");
+    click(dialog, "screenOption");
+    click(dialog, "okButton");
     QVERIFY(!dialog.isVisible());
     QCOMPARE(int(chosen(dialog).destination), 0);
     QCOMPARE(chosen(dialog).fileName, QString("untouched"));
@@ -154,10 +157,10 @@ void ReportDialogsTest::okWritesOnlyTheChosenDestination()
 
     // Disk with CSV: the file name does not follow the file type.
     dialog.show();
-    click(dialog, "opDisk");
-    click(dialog, "opPartial");
-    QVERIFY(choose(dialog, "cmbFileType", "Comma Separated Values"));
-    click(dialog, "cmdOK");
+    click(dialog, "diskOption");
+    click(dialog, "partialReportOption");
+    QVERIFY(choose(dialog, "fileTypeCombo", "Comma Separated Values"));
+    click(dialog, "okButton");
     QCOMPARE(int(chosen(dialog).destination), 2);
     QCOMPARE(chosen(dialog).fileName, QString("address.txt"));
     QCOMPARE(chosen(dialog).fileType, 4);
@@ -166,10 +169,10 @@ void ReportDialogsTest::okWritesOnlyTheChosenDestination()
 
     // A typed name goes unchanged; Enter is OK.
     dialog.show();
-    QVERIFY(choose(dialog, "cmbFileType", "Tab Separated Values"));
-    retype(dialog, "txtFileName", " my list ");
-    click(dialog, "opAll");
-    QTest::keyClick(find<QLineEdit>(dialog, "txtFileName"), Qt::Key_Return);
+    QVERIFY(choose(dialog, "fileTypeCombo", "Tab Separated Values"));
+    retype(dialog, "fileNameBox", " my list ");
+    click(dialog, "allRecordsOption");
+    QTest::keyClick(find<QLineEdit>(dialog, "fileNameBox"), Qt::Key_Return);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(chosen(dialog).fileName, QString(" my list "));
     QCOMPARE(chosen(dialog).fileType, 6);
@@ -177,9 +180,9 @@ void ReportDialogsTest::okWritesOnlyTheChosenDestination()
 
     // Printer: destination and copies only.
     dialog.show();
-    click(dialog, "opPrinter");
-    retype(dialog, "txtCopies", "12");
-    click(dialog, "cmdOK");
+    click(dialog, "printerOption");
+    retype(dialog, "copiesBox", "12");
+    click(dialog, "okButton");
     QCOMPARE(int(chosen(dialog).destination), 1);
     QCOMPARE(chosen(dialog).copies, 12);
     QCOMPARE(chosen(dialog).fileName, QString("untouched"));
@@ -191,7 +194,7 @@ void ReportDialogsTest::copiesBoxTakesAtMostThreeDigits()
     TempWorkDir dir;
     ReportDestinationDialog dialog;
     dialog.show();
-    auto *copies = find<QLineEdit>(dialog, "txtCopies");
+    auto *copies = find<QLineEdit>(dialog, "copiesBox");
     QTest::keyClick(copies, Qt::Key_End);
 
     QTest::keyClicks(copies, "a-+. e");
@@ -216,13 +219,13 @@ void ReportDialogsTest::copiesBoxTakesAtMostThreeDigits()
     QCOMPARE(copies->text(), QString("199"));
 
     // "007" is seven copies; an emptied box is none.
-    retype(dialog, "txtCopies", "007");
-    click(dialog, "cmdOK");
+    retype(dialog, "copiesBox", "007");
+    click(dialog, "okButton");
     QCOMPARE(chosen(dialog).copies, 7);
     dialog.show();
-    retype(dialog, "txtCopies", "");
+    retype(dialog, "copiesBox", "");
     QCOMPARE(copies->text(), QString());
-    click(dialog, "cmdOK");
+    click(dialog, "okButton");
     QCOMPARE(int(chosen(dialog).destination), 1);
     QCOMPARE(chosen(dialog).copies, 0);
 
@@ -237,27 +240,27 @@ void ReportDialogsTest::cancelEscAndFrameCloseWriteNothingAndKeepTheChoices()
 
     const auto cancelWith = [&](const std::function<void(ReportDestinationDialog &)> &cancel) {
         dialog.show();
-        click(dialog, "opDisk");
-        click(dialog, "opPartial");
-        QVERIFY(choose(dialog, "cmbFileType", "DIF Format"));
-        retype(dialog, "txtFileName", "list.dif");
-        retype(dialog, "txtCopies", "3");
+        click(dialog, "diskOption");
+        click(dialog, "partialReportOption");
+        QVERIFY(choose(dialog, "fileTypeCombo", "DIF Format"));
+        retype(dialog, "fileNameBox", "list.dif");
+        retype(dialog, "copiesBox", "3");
         cancel(dialog);
         QVERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), int(QDialog::Rejected)); // the run ends; nothing is read from the dialog
     };
-    cancelWith([](ReportDestinationDialog &d) { click(d, "cmdCancel"); });
+    cancelWith([](ReportDestinationDialog &d) { click(d, "cancelButton"); });
     cancelWith([](ReportDestinationDialog &d) { QTest::keyClick(&d, Qt::Key_Escape); });
     cancelWith([](ReportDestinationDialog &d) { d.close(); });
 
     // The same dialog, with the user's last choices, opens next time.
     ReportDestinationDialog &again = dialog;
     again.show();
-    QVERIFY(find<QRadioButton>(again, "opDisk")->isChecked());
-    QVERIFY(find<QRadioButton>(again, "opPartial")->isChecked());
-    QCOMPARE(find<QComboBox>(again, "cmbFileType")->currentText(), QString("DIF Format"));
-    QCOMPARE(find<QLineEdit>(again, "txtFileName")->text(), QString("list.dif"));
-    QCOMPARE(find<QLineEdit>(again, "txtCopies")->text(), QString("3"));
+    QVERIFY(find<QRadioButton>(again, "diskOption")->isChecked());
+    QVERIFY(find<QRadioButton>(again, "partialReportOption")->isChecked());
+    QCOMPARE(find<QComboBox>(again, "fileTypeCombo")->currentText(), QString("DIF Format"));
+    QCOMPARE(find<QLineEdit>(again, "fileNameBox")->text(), QString("list.dif"));
+    QCOMPARE(find<QLineEdit>(again, "copiesBox")->text(), QString("3"));
 }
 
 void ReportDialogsTest::criteriaListsHoldEveryDistinctValueSorted()
@@ -278,19 +281,19 @@ void ReportDialogsTest::criteriaListsHoldEveryDistinctValueSorted()
     QCOMPARE(dialog.windowTitle(), QString("Address Report Selection Criteria"));
     QVERIFY(centred(dialog));
     QCOMPARE(dialog.size(), QSize(341, 202));
-    QCOMPARE(entries(dialog, "cmbCompany"), (QStringList{"", "acme", "Beta Ltd", "Zeta"}));
-    QCOMPARE(entries(dialog, "cmbState"), (QStringList{"", "ca", "NY", "TX"}));
-    QCOMPARE(entries(dialog, "cmbLastName"), (QStringList{"", "adams", QString::fromUtf8("Ärzte"), QString::fromUtf8("Émile"),
+    QCOMPARE(entries(dialog, "companyCombo"), (QStringList{"", "acme", "Beta Ltd", "Zeta"}));
+    QCOMPARE(entries(dialog, "stateCombo"), (QStringList{"", "ca", "NY", "TX"}));
+    QCOMPARE(entries(dialog, "lastNameCombo"), (QStringList{"", "adams", QString::fromUtf8("Ärzte"), QString::fromUtf8("Émile"),
                                                        "O'Brien", "Smith", "Young"}));
-    for (const char *name : {"cmbCompany", "cmbState", "cmbLastName"}) {
+    for (const char *name : {"companyCombo", "stateCombo", "lastNameCombo"}) {
         QVERIFY(!find<QComboBox>(dialog, name)->isEditable());
         QCOMPARE(find<QComboBox>(dialog, name)->currentText(), QString());
     }
     for (int i = 0; i < 3; ++i)
-        QCOMPARE(find<QCheckBox>(dialog, QString("chkExclude_%1").arg(i))->text(), QString("Exclude"));
-    QCOMPARE(find<QLabel>(dialog, "lblArray_1")->text(), QString("Company:"));
-    QCOMPARE(find<QLabel>(dialog, "lblArray_0")->text(), QString("State:"));
-    QCOMPARE(find<QLabel>(dialog, "lblArray_2")->text(), QString("Last Name:"));
+        QCOMPARE(find<QCheckBox>(dialog, ExcludeBoxes[i])->text(), QString("Exclude"));
+    QCOMPARE(find<QLabel>(dialog, "companyLabel")->text(), QString("Company:"));
+    QCOMPARE(find<QLabel>(dialog, "stateLabel")->text(), QString("State:"));
+    QCOMPARE(find<QLabel>(dialog, "lastNameLabel")->text(), QString("Last Name:"));
 }
 
 void ReportDialogsTest::criteriaListsAreRebuiltOnlyWhenAsked()
@@ -301,27 +304,27 @@ void ReportDialogsTest::criteriaListsAreRebuiltOnlyWhenAsked()
 
     ReportCriteriaDialog dialog(CurrentBook());
     dialog.show();
-    QVERIFY(choose(dialog, "cmbCompany", "Acme"));
-    QVERIFY(choose(dialog, "cmbLastName", "Smith"));
-    click(dialog, "chkExclude_1");
-    click(dialog, "cmdOK");
+    QVERIFY(choose(dialog, "companyCombo", "Acme"));
+    QVERIFY(choose(dialog, "lastNameCombo", "Smith"));
+    click(dialog, "excludeStateBox");
+    click(dialog, "okButton");
     QVERIFY(!dialog.isVisible());
 
     // Without a change told by the book no query runs: the new company is not listed yet.
     addContact(false, "Newco", "CA", "Jones");
     dialog.show();
-    QCOMPARE(entries(dialog, "cmbCompany"), (QStringList{"", "Acme"}));
-    QCOMPARE(find<QComboBox>(dialog, "cmbCompany")->currentText(), QString());
-    QCOMPARE(find<QComboBox>(dialog, "cmbLastName")->currentText(), QString());
-    QVERIFY(find<QCheckBox>(dialog, "chkExclude_1")->isChecked());
-    QVERIFY(!find<QCheckBox>(dialog, "chkExclude_0")->isChecked());
-    click(dialog, "cmdOK");
+    QCOMPARE(entries(dialog, "companyCombo"), (QStringList{"", "Acme"}));
+    QCOMPARE(find<QComboBox>(dialog, "companyCombo")->currentText(), QString());
+    QCOMPARE(find<QComboBox>(dialog, "lastNameCombo")->currentText(), QString());
+    QVERIFY(find<QCheckBox>(dialog, "excludeStateBox")->isChecked());
+    QVERIFY(!find<QCheckBox>(dialog, "excludeCompanyBox")->isChecked());
+    click(dialog, "okButton");
 
     CurrentBook().notifyContactsChanged();
     dialog.show();
-    QCOMPARE(entries(dialog, "cmbCompany"), (QStringList{"", "Acme", "Newco"}));
-    QCOMPARE(entries(dialog, "cmbState"), (QStringList{"", "CA", "NY"}));
-    QVERIFY(find<QCheckBox>(dialog, "chkExclude_1")->isChecked());
+    QCOMPARE(entries(dialog, "companyCombo"), (QStringList{"", "Acme", "Newco"}));
+    QCOMPARE(entries(dialog, "stateCombo"), (QStringList{"", "CA", "NY"}));
+    QVERIFY(find<QCheckBox>(dialog, "excludeStateBox")->isChecked());
 }
 
 void ReportDialogsTest::okWritesTheFormulaInItsFixedOrder()
@@ -335,15 +338,15 @@ void ReportDialogsTest::okWritesTheFormulaInItsFixedOrder()
     const auto formula = [&](const QString &company, const QString &state, const QString &lastName,
                              QList<bool> exclude) {
         dialog.show();
-        choose(dialog, "cmbCompany", company);
-        choose(dialog, "cmbState", state);
-        choose(dialog, "cmbLastName", lastName);
+        choose(dialog, "companyCombo", company);
+        choose(dialog, "stateCombo", state);
+        choose(dialog, "lastNameCombo", lastName);
         for (int i = 0; i < 3; ++i) {
-            auto *box = find<QCheckBox>(dialog, QString("chkExclude_%1").arg(i));
+            auto *box = find<QCheckBox>(dialog, ExcludeBoxes[i]);
             if (box->isChecked() != exclude[i])
                 QTest::mouseClick(box, Qt::LeftButton);
         }
-        QTest::keyClick(find<QComboBox>(dialog, "cmbCompany"), Qt::Key_Return);
+        QTest::keyClick(find<QComboBox>(dialog, "companyCombo"), Qt::Key_Return);
         return dialog.isVisible() ? QString("still open") : dialog.criteria().selectionFormula();
     };
 
@@ -365,7 +368,7 @@ void ReportDialogsTest::frameCloseWritesTheFormulaAndEscIsIgnored()
     addContact(true, "Acme", "NY", "Smith");
     ReportCriteriaDialog dialog(CurrentBook());
     dialog.show();
-    QVERIFY(choose(dialog, "cmbState", "NY"));
+    QVERIFY(choose(dialog, "stateCombo", "NY"));
 
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QVERIFY(dialog.isVisible());
@@ -389,15 +392,15 @@ void ReportDialogsTest::databaseFailureWhileFillingIsReported()
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].title, QString("Varnelle For Windows"));
     QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
-    QCOMPARE(entries(dialog, "cmbCompany"), QStringList{""});
-    click(dialog, "cmdOK");
+    QCOMPARE(entries(dialog, "companyCombo"), QStringList{""});
+    click(dialog, "okButton");
     QCOMPARE(dialog.criteria().selectionFormula(), QString());
 
     // Once the database is back, the next showing fills the lists.
     CurrentBook().open();
     addContact(true, "Acme", "NY", "Smith");
     dialog.show();
-    QCOMPARE(entries(dialog, "cmbCompany"), (QStringList{"", "Acme"}));
+    QCOMPARE(entries(dialog, "companyCombo"), (QStringList{"", "Acme"}));
     QCOMPARE(boxes.messages.size(), 1);
 }
 

@@ -31,6 +31,9 @@ using namespace varnelle::test;
 
 namespace {
 
+// The criteria dialog's Exclude boxes: company, state, last name.
+const char *const ExcludeBoxes[] = {"excludeCompanyBox", "excludeStateBox", "excludeLastNameBox"};
+
 const QStringList FileTypeCaptions{"Record Format",        "Tab Separated",          "Text Format",
                                    "DIF Format",           "Comma Separated Values", "Tab Separated Values"};
 
@@ -38,21 +41,21 @@ const QStringList FileTypeCaptions{"Record Format",        "Tab Separated",     
 ModalScript::Step toDisk(const QString &fileName, bool allRecords, const QString &fileType = "Comma Separated Values")
 {
     return [=](QDialog &d) {
-        click(d, "opDisk");
-        click(d, allRecords ? "opAll" : "opPartial");
-        chooseExisting(d, "cmbFileType", fileType);
-        retype(d, "txtFileName", fileName);
-        click(d, "cmdOK");
+        click(d, "diskOption");
+        click(d, allRecords ? "allRecordsOption" : "partialReportOption");
+        chooseExisting(d, "fileTypeCombo", fileType);
+        retype(d, "fileNameBox", fileName);
+        click(d, "okButton");
     };
 }
 
 ModalScript::Step toPrinter(const QString &copies)
 {
     return [=](QDialog &d) {
-        click(d, "opPrinter");
-        click(d, "opAll");
-        retype(d, "txtCopies", copies);
-        click(d, "cmdOK");
+        click(d, "printerOption");
+        click(d, "allRecordsOption");
+        retype(d, "copiesBox", copies);
+        click(d, "okButton");
     };
 }
 
@@ -61,15 +64,15 @@ ModalScript::Step criteria(const QString &company, const QString &state, const Q
                            QList<bool> exclude = {false, false, false})
 {
     return [=](QDialog &d) {
-        chooseExisting(d, "cmbCompany", company);
-        chooseExisting(d, "cmbState", state);
-        chooseExisting(d, "cmbLastName", lastName);
+        chooseExisting(d, "companyCombo", company);
+        chooseExisting(d, "stateCombo", state);
+        chooseExisting(d, "lastNameCombo", lastName);
         for (int i = 0; i < 3; ++i) {
-            auto *box = find<QCheckBox>(d, QString("chkExclude_%1").arg(i));
+            auto *box = find<QCheckBox>(d, ExcludeBoxes[i]);
             if (box->isChecked() != exclude[i])
                 QTest::mouseClick(box, Qt::LeftButton);
         }
-        click(d, "cmdOK");
+        click(d, "okButton");
     };
 }
 
@@ -130,7 +133,7 @@ struct Program {
         CurrentBook().notifyContactsChanged();
     }
 
-    void swapView() { QTest::mouseClick(main->cmdSwap, Qt::LeftButton); }
+    void swapView() { QTest::mouseClick(find<QPushButton>(*main, "viewButton"), Qt::LeftButton); }
 
     // Runs a menu command, answering its dialogs; returns the dialogs shown.
     // A dialog that is not answered as the script says fails the test.
@@ -144,7 +147,7 @@ struct Program {
         return script.shown;
     }
 
-    ReportEngine &engine() const { return *main->rptAddress; }
+    ReportEngine &engine() const { return *find<ReportEngine>(*main, "reportEngine"); }
 };
 
 // The text a standalone engine gives for a run with these settings.
@@ -181,8 +184,8 @@ private slots:
 void ReportRunsTest::eachCommandRunsTheFileOfTheCurrentView()
 {
     Program p;
-    for (QAction *command : {p.main->mnuAddress, p.main->mnuTelephone, p.main->mnuDetail, p.main->mnuAbout,
-                             p.main->mnuRepair, p.main->mnuExit, p.main->mnuTypes}) {
+    for (QAction *command : {find<QAction>(*p.main, "addressListAction"), find<QAction>(*p.main, "telephoneListAction"), find<QAction>(*p.main, "detailReportAction"), find<QAction>(*p.main, "aboutAction"),
+                             find<QAction>(*p.main, "repairAction"), find<QAction>(*p.main, "exitAction"), find<QAction>(*p.main, "phoneTypesAction")}) {
         QVERIFY(command->isEnabled());
         QVERIFY(command->isVisible());
         QVERIFY(!command->isCheckable());
@@ -195,9 +198,9 @@ void ReportRunsTest::eachCommandRunsTheFileOfTheCurrentView()
         QAction *command;
         const char *personal;
         const char *business;
-    } commands[] = {{p.main->mnuAddress, "Address.rpt", "bAddress.rpt"},
-                    {p.main->mnuTelephone, "Personal.rpt", "Business.rpt"},
-                    {p.main->mnuDetail, "Detail.rpt", "bDetail.rpt"}};
+    } commands[] = {{find<QAction>(*p.main, "addressListAction"), "Address.rpt", "bAddress.rpt"},
+                    {find<QAction>(*p.main, "telephoneListAction"), "Personal.rpt", "Business.rpt"},
+                    {find<QAction>(*p.main, "detailReportAction"), "Detail.rpt", "bDetail.rpt"}};
     for (const bool business : {false, true}) {
         for (const auto &c : commands) {
             const QString file = business ? c.business : c.personal;
@@ -207,7 +210,7 @@ void ReportRunsTest::eachCommandRunsTheFileOfTheCurrentView()
             QCOMPARE(p.engine().reportFileName(), file);
             QCOMPARE(p.engine().dataFiles(0), QString("Address.mdb"));
             QVERIFY2(QFile::exists(file + ".csv"), qPrintable(file));
-            if (c.command == p.main->mnuTelephone)
+            if (c.command == find<QAction>(*p.main, "telephoneListAction"))
                 QCOMPARE(csvNames(file + ".csv"), business ? BusinessNames : PersonalNames);
         }
         p.swapView();
@@ -221,12 +224,12 @@ void ReportRunsTest::cancelEndsTheRunSilentlyAndTheNextRunWorks()
     // Partial chosen, then cancelled: no criteria dialog, no report, no message.
     ModalScript cancel;
     cancel.expect("ReportDestinationDialog", [](QDialog &d) {
-        click(d, "opDisk");
-        click(d, "opPartial");
-        retype(d, "txtFileName", "cancelled.csv");
-        click(d, "cmdCancel");
+        click(d, "diskOption");
+        click(d, "partialReportOption");
+        retype(d, "fileNameBox", "cancelled.csv");
+        click(d, "cancelButton");
     });
-    QCOMPARE(p.run(p.main->mnuTelephone, cancel), QStringList{"ReportDestinationDialog"});
+    QCOMPARE(p.run(find<QAction>(*p.main, "telephoneListAction"), cancel), QStringList{"ReportDestinationDialog"});
     QCOMPARE(p.engine().reportFileName(), QString());
     QVERIFY(!QFile::exists("cancelled.csv"));
     QVERIFY(p.boxes.messages.isEmpty());
@@ -234,21 +237,21 @@ void ReportRunsTest::cancelEndsTheRunSilentlyAndTheNextRunWorks()
     // Closing through the frame is a Cancel too.
     ModalScript close;
     close.expect("ReportDestinationDialog", [](QDialog &d) { d.close(); });
-    QCOMPARE(p.run(p.main->mnuAddress, close), QStringList{"ReportDestinationDialog"});
+    QCOMPARE(p.run(find<QAction>(*p.main, "addressListAction"), close), QStringList{"ReportDestinationDialog"});
     QCOMPARE(p.engine().reportFileName(), QString());
     QVERIFY(p.boxes.messages.isEmpty());
 
     // The next command runs, and the dialog kept the cancelled choices.
     ModalScript next;
     next.expect("ReportDestinationDialog", [](QDialog &d) {
-        QVERIFY(find<QRadioButton>(d, "opPartial")->isChecked());
-        QCOMPARE(find<QLineEdit>(d, "txtFileName")->text(), QString("cancelled.csv"));
-        chooseExisting(d, "cmbFileType", "Comma Separated Values");
-        retype(d, "txtFileName", "next.csv");
-        click(d, "cmdOK");
+        QVERIFY(find<QRadioButton>(d, "partialReportOption")->isChecked());
+        QCOMPARE(find<QLineEdit>(d, "fileNameBox")->text(), QString("cancelled.csv"));
+        chooseExisting(d, "fileTypeCombo", "Comma Separated Values");
+        retype(d, "fileNameBox", "next.csv");
+        click(d, "okButton");
     });
     next.expect("ReportCriteriaDialog", criteria("", "", ""));
-    QCOMPARE(p.run(p.main->mnuTelephone, next), (QStringList{"ReportDestinationDialog", "ReportCriteriaDialog"}));
+    QCOMPARE(p.run(find<QAction>(*p.main, "telephoneListAction"), next), (QStringList{"ReportDestinationDialog", "ReportCriteriaDialog"}));
     QCOMPARE(csvNames("next.csv"), BusinessNames);
     QVERIFY(p.boxes.messages.isEmpty());
 }
@@ -258,13 +261,13 @@ void ReportRunsTest::allRecordsCoversEveryContactAfterAPartialRun()
     Program p;
     ModalScript partial;
     partial.expect("ReportDestinationDialog", toDisk("partial.csv", false)).expect("ReportCriteriaDialog", criteria("Acme", "", ""));
-    p.run(p.main->mnuTelephone, partial);
+    p.run(find<QAction>(*p.main, "telephoneListAction"), partial);
     QCOMPARE(p.engine().selectionFormula(), QString("{Address.Company} = 'Acme'"));
     QCOMPARE(csvNames("partial.csv"), (QStringList{"Smith, Sam", "Young, Yan"}));
 
     ModalScript all;
     all.expect("ReportDestinationDialog", toDisk("all.csv", true));
-    QCOMPARE(p.run(p.main->mnuTelephone, all), QStringList{"ReportDestinationDialog"});
+    QCOMPARE(p.run(find<QAction>(*p.main, "telephoneListAction"), all), QStringList{"ReportDestinationDialog"});
     QCOMPARE(p.engine().selectionFormula(), QString());
     QCOMPARE(csvNames("all.csv"), BusinessNames);
     QVERIFY(p.boxes.messages.isEmpty());
@@ -276,7 +279,7 @@ void ReportRunsTest::partialRunsSelectByTheCriteria()
     const auto report = [&](const ModalScript::Step &chosen) {
         ModalScript script;
         script.expect("ReportDestinationDialog", toDisk("out.csv", false)).expect("ReportCriteriaDialog", chosen);
-        p.run(p.main->mnuTelephone, script);
+        p.run(find<QAction>(*p.main, "telephoneListAction"), script);
         return csvNames("out.csv");
     };
 
@@ -310,7 +313,7 @@ void ReportRunsTest::everyFileTypeLandsInTheNamedFile()
         const QString name = QString("report %1.out").arg(i);
         ModalScript script;
         script.expect("ReportDestinationDialog", toDisk(name, true, FileTypeCaptions[i]));
-        p.run(p.main->mnuAddress, script);
+        p.run(find<QAction>(*p.main, "addressListAction"), script);
         QCOMPARE(p.engine().printFileType(), QList<int>({0, 1, 2, 3, 4, 6})[i]);
         QCOMPARE(p.engine().printFileName(), name);
         const QString text = QString::fromUtf8(ReadAll(name));
@@ -327,7 +330,7 @@ void ReportRunsTest::engineRefusalsGiveOneMessage()
     // An emptied copies box asks the printer for no copies.
     ModalScript noCopies;
     noCopies.expect("ReportDestinationDialog", toPrinter(""));
-    p.run(p.main->mnuAddress, noCopies);
+    p.run(find<QAction>(*p.main, "addressListAction"), noCopies);
     QCOMPARE(p.engine().destination(), 1);
     QCOMPARE(p.engine().copiesToPrinter(), 0);
     QCOMPARE(p.boxes.messages.size(), 1);
@@ -344,7 +347,7 @@ void ReportRunsTest::engineRefusalsGiveOneMessage()
     p.boxes.messages.clear();
     ModalScript missing;
     missing.expect("ReportDestinationDialog", toDisk("missing.csv", true));
-    p.run(p.main->mnuTelephone, missing);
+    p.run(find<QAction>(*p.main, "telephoneListAction"), missing);
     QCOMPARE(p.boxes.messages.size(), 1);
     QCOMPARE(p.boxes.messages[0].title, QString("Varnelle For Windows"));
     QCOMPARE(p.boxes.messages[0].style, int(MsgRefusal));
@@ -360,19 +363,19 @@ void ReportRunsTest::engineRefusalsGiveOneMessage()
     ZeroPage(DatabaseFileName, LeafPage(DatabaseFileName, "Address"));
     ModalScript damaged;
     damaged.expect("ReportDestinationDialog", toDisk("damaged.csv", true));
-    p.run(p.main->mnuAddress, damaged);
+    p.run(find<QAction>(*p.main, "addressListAction"), damaged);
     QCOMPARE(p.boxes.messages.size(), 2);
     QCOMPARE(p.boxes.messages[1].text,
              QString("The data file \"Address.mdb\" is damaged: the report cannot read its contacts. "
                      "Choose File > Repair Database to save what can still be read."));
     QVERIFY(!QFile::exists("damaged.csv"));
-    p.main->mnuRepair->trigger();
+    find<QAction>(*p.main, "repairAction")->trigger();
     p.boxes.messages.clear();
 
     // The program goes on: the next report runs.
     ModalScript next;
     next.expect("ReportDestinationDialog", toDisk("next.csv", true));
-    p.run(p.main->mnuAddress, next);
+    p.run(find<QAction>(*p.main, "addressListAction"), next);
     QVERIFY(QFile::exists("next.csv"));
     QCOMPARE(p.boxes.messages.size(), 0);
 }
@@ -382,11 +385,11 @@ void ReportRunsTest::screenReportOpensAPreview()
     Program p;
     ModalScript script;
     script.expect("ReportDestinationDialog", [](QDialog &d) {
-        click(d, "opScreen");
-        click(d, "opAll");
-        click(d, "cmdOK");
+        click(d, "screenOption");
+        click(d, "allRecordsOption");
+        click(d, "okButton");
     });
-    p.run(p.main->mnuDetail, script);
+    p.run(find<QAction>(*p.main, "detailReportAction"), script);
     QVERIFY(p.boxes.messages.isEmpty());
     QCOMPARE(p.engine().destination(), 0);
     engine::ReportPreview *preview = nullptr;

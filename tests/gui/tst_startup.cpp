@@ -2,6 +2,7 @@
 #include "support/BookDamage.h"
 #include "support/Modal.h"
 #include "support/TestSupport.h"
+#include "support/UserActions.h"
 
 #include "store/AddressBook.h"
 #include "ui/widgets/MessageBox.h"
@@ -148,10 +149,10 @@ void StartupTest::firstStartCreatesCompleteEmptyDatabase()
     for (const char *table : {"TelephoneType", "TelephoneList", "Address"})
         QCOMPARE(Rows(DatabaseFileName, QString("SELECT count(*) FROM %1").arg(table))[0][0].toInt(), 0);
     QVERIFY(CurrentBook().isBusiness());
-    QCOMPARE(main.lstAddress->count(), 0);
-    QVERIFY(!main.cmdEdit->isEnabled());
-    QVERIFY(!main.cmdDelete->isEnabled());
-    QCOMPARE(main.cmdSwap->text(), QString("&Business"));
+    QCOMPARE(find<QListWidget>(main, "contactList")->count(), 0);
+    QVERIFY(!find<QPushButton>(main, "editButton")->isEnabled());
+    QVERIFY(!find<QPushButton>(main, "deleteButton")->isEnabled());
+    QCOMPARE(find<QPushButton>(main, "viewButton")->text(), QString("&Business"));
 }
 
 void StartupTest::textFieldsRefuseOverlongValuesAndKeepExactOnes()
@@ -234,7 +235,7 @@ void StartupTest::existingValidFileIsLeftByteForByte()
 
     MainWindow &main = loadMain();
     QVERIFY(!CurrentBook().isBusiness());
-    QCOMPARE(main.cmdSwap->text(), QString("&Personal"));
+    QCOMPARE(find<QPushButton>(main, "viewButton")->text(), QString("&Personal"));
     main.close();
     QVERIFY(!CurrentBook().database().isOpen());
     QCOMPARE(ReadAll(DatabaseFileName), before);
@@ -317,7 +318,7 @@ void StartupTest::viewSurvivesARestart()
 
     MainWindow &main = loadMain();
     QVERIFY(!CurrentBook().isBusiness());
-    QCOMPARE(main.cmdSwap->text(), QString("&Personal"));
+    QCOMPARE(find<QPushButton>(main, "viewButton")->text(), QString("&Personal"));
     QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness FROM Setup"), (QList<QVariantList>{{0}}));
 }
 
@@ -352,7 +353,7 @@ void StartupTest::closingMainWindowClosesDatabase()
     TempWorkDir dir;
     ScriptedBoxes boxes;
     // The real event loop: close the main window through File > Exit once it runs.
-    QTimer::singleShot(0, [] { ShownWindow<MainWindow>()->mnuExit->trigger(); });
+    QTimer::singleShot(0, [] { find<QAction>(*ShownWindow<MainWindow>(), "exitAction")->trigger(); });
     QCOMPARE(RunProgram(CurrentBook()), 0);
     QVERIFY(!CurrentBook().database().isValid());
     QVERIFY(boxes.messages.isEmpty());
@@ -381,7 +382,7 @@ void StartupTest::damagedFileWarnsOnceAndTheStartGoesOn()
     QCOMPARE(boxes.texts(), QStringList{"The database file 'Address.mdb' is damaged: some contacts may be missing or "
                                         "wrong. Choose File > Repair Database to save what can still be read."});
     QVERIFY(CurrentBook().database().isOpen());
-    QCOMPARE(main.lstAddress->count() == 150, listComplete);
+    QCOMPARE(find<QListWidget>(main, "contactList")->count() == 150, listComplete);
     QVERIFY(main.isVisible());
 }
 

@@ -11,7 +11,7 @@ namespace varnelle::test {
 
 // A control of a form by its objectName; throws when there is none.
 template <class T>
-T *find(QWidget &form, const QString &name)
+T *find(const QWidget &form, const QString &name)
 {
     T *widget = form.findChild<T *>(name);
     if (!widget)

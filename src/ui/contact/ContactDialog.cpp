@@ -1,6 +1,6 @@
 #include "ui/contact/ContactDialog.h"
 
-#include "ui/widgets/Controls.h"
+#include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
 #include "ui/widgets/ListKeys.h"
 #include "ui/widgets/MessageBox.h"
@@ -91,33 +91,36 @@ public:
 };
 
 struct BoxPlace {
-    int index;
+    const char *name;
     const char *field;
     int maxLength;
     double left, top, width, height;
 };
 
-// In tab order; index 6 is the State box.
+// The address boxes in tab order, each bound to its field.
 constexpr BoxPlace Boxes[] = {
-    {0, "Title", 12, 1560, 240, 1215, 285},      {1, "FirstName", 15, 1560, 600, 1455, 285},
-    {2, "LastName", 25, 3120, 600, 2295, 285},   {3, "Company", 30, 1560, 960, 2895, 285},
-    {4, "Street", 40, 1560, 1320, 3495, 285},    {5, "City", 25, 1560, 1680, 2415, 285},
-    {6, "State", 2, 4080, 1680, 615, 285},       {7, "ZipCode", 10, 4800, 1680, 1095, 285},
-    {11, "EMail", 50, 1560, 2040, 4575, 285},    {12, "Spouse", 30, 1560, 2400, 3015, 285},
-    {13, "Children", 50, 1560, 2760, 4575, 285},
+    {"titleBox", "Title", 12, 1560, 240, 1215, 285},          {"firstNameBox", "FirstName", 15, 1560, 600, 1455, 285},
+    {"lastNameBox", "LastName", 25, 3120, 600, 2295, 285},    {"companyBox", "Company", 30, 1560, 960, 2895, 285},
+    {"streetBox", "Street", 40, 1560, 1320, 3495, 285},       {"cityBox", "City", 25, 1560, 1680, 2415, 285},
+    {"stateBox", "State", 2, 4080, 1680, 615, 285},           {"zipCodeBox", "ZipCode", 10, 4800, 1680, 1095, 285},
+    {"emailBox", "EMail", 50, 1560, 2040, 4575, 285},         {"spouseBox", "Spouse", 30, 1560, 2400, 3015, 285},
+    {"childrenBox", "Children", 50, 1560, 2760, 4575, 285},
 };
 
 struct LabelPlace {
-    int index;
+    const char *name;
     const char *caption;
     double left, top, width, height;
 };
 
 constexpr LabelPlace Labels[] = {
-    {0, "Title:", 1080, 240, 375, 255},           {1, "Company:", 720, 960, 735, 255},
-    {2, "Address:", 840, 1320, 615, 255},         {3, "Name:", 990, 600, 465, 195},
-    {11, "E-Mail Address:", 360, 2040, 1095, 255}, {12, "Spouse:", 840, 2400, 615, 255},
-    {13, "Children:", 840, 2760, 615, 255},
+    {"titleLabel", "Title:", 1080, 240, 375, 255},
+    {"companyLabel", "Company:", 720, 960, 735, 255},
+    {"addressLabel", "Address:", 840, 1320, 615, 255},
+    {"nameLabel", "Name:", 990, 600, 465, 195},
+    {"emailLabel", "E-Mail Address:", 360, 2040, 1095, 255},
+    {"spouseLabel", "Spouse:", 840, 2400, 615, 255},
+    {"childrenLabel", "Children:", 840, 2760, 615, 255},
 };
 
 QListWidgetItem *numberEntry(const QString &line, std::int32_t typeId)
@@ -141,14 +144,14 @@ ContactDialog::ContactDialog(AddressBook &book, std::int32_t personId, QWidget *
     mBinding->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
     mBinding->setItemDelegate(new ChangedBoxesOnly(mBinding));
 
-    connect(lstNumbers, &QListWidget::itemSelectionChanged, this, &ContactDialog::setButtons);
-    connect(lstNumbers, &QListWidget::itemDoubleClicked, this, &ContactDialog::editNumber);
-    OnEnterWithSelection(lstNumbers, [this] { editNumber(); });
-    connect(cmdAdd, &QPushButton::clicked, this, &ContactDialog::addNumber);
-    connect(cmdEdit, &QPushButton::clicked, this, &ContactDialog::editNumber);
-    connect(cmdDelete, &QPushButton::clicked, this, &ContactDialog::deleteNumber);
-    connect(cmdSave, &QPushButton::clicked, this, &ContactDialog::save);
-    connect(cmdCancel, &QPushButton::clicked, this, &ContactDialog::cancel);
+    connect(mNumberList, &QListWidget::itemSelectionChanged, this, &ContactDialog::setButtons);
+    connect(mNumberList, &QListWidget::itemDoubleClicked, this, &ContactDialog::editNumber);
+    OnEnterWithSelection(mNumberList, [this] { editNumber(); });
+    connect(mAddNumberButton, &QPushButton::clicked, this, &ContactDialog::addNumber);
+    connect(mEditNumberButton, &QPushButton::clicked, this, &ContactDialog::editNumber);
+    connect(mDeleteNumberButton, &QPushButton::clicked, this, &ContactDialog::deleteNumber);
+    connect(mSaveButton, &QPushButton::clicked, this, &ContactDialog::save);
+    connect(mCancelButton, &QPushButton::clicked, this, &ContactDialog::cancel);
 
     // Load
     adjustSize();
@@ -162,32 +165,28 @@ void ContactDialog::createControls()
 {
     QList<QWidget *> tabOrder;
     for (const BoxPlace &b : Boxes) {
-        QLineEdit *box = nullptr;
-        if (b.index == 6) {
-            box = txtState = MakeControl<CapitalsBox>(this, "txtState", b.left, b.top, b.width, b.height);
-        } else {
-            const QByteArray name = "txtFields_" + QByteArray::number(b.index);
-            box = txtFields[b.index] = MakeControl<QLineEdit>(this, name.constData(), b.left, b.top, b.width, b.height);
-        }
+        // The State box turns typed letters into capitals.
+        QLineEdit *box = QByteArray(b.field) == "State"
+                             ? MakeControl<CapitalsBox>(this, b.name, b.left, b.top, b.width, b.height)
+                             : MakeControl<QLineEdit>(this, b.name, b.left, b.top, b.width, b.height);
+        mAddressBoxes.push_back({box, b.field});
         LimitToStoreLength(box, b.maxLength);
         UseButtonFace(box);
         tabOrder << box;
     }
-    lstNumbers = MakeControl<QListWidget>(this, "lstNumbers", 1560, 3120, 3975, 1620);
-    UseButtonFace(lstNumbers);
-    KeepSelectionOnceChosen(lstNumbers);
-    ShowTabsAtStops(lstNumbers);
-    cmdAdd = MakeButton(this, "cmdAdd", "&Add Number", 5640, 3240, 1335, 375);
-    cmdEdit = MakeButton(this, "cmdEdit", "&Edit Number", 5640, 3720, 1335, 375);
-    cmdDelete = MakeButton(this, "cmdDelete", "&Delete Number", 5640, 4200, 1335, 375);
-    cmdSave = MakeButton(this, "cmdSave", "&Save", 1560, 4920, 1215, 615);
-    cmdCancel = MakeButton(this, "cmdCancel", "&Cancel", 3840, 4920, 1215, 615);
-    cmdSave->setDefault(true);
-    SetTabOrder(tabOrder << lstNumbers << cmdAdd << cmdEdit << cmdDelete << cmdSave << cmdCancel);
-    for (const LabelPlace &l : Labels) {
-        const QByteArray name = "lblLabels_" + QByteArray::number(l.index);
-        lblLabels[l.index] = MakeLabel(this, name.constData(), l.caption, l.left, l.top, l.width, l.height);
-    }
+    mNumberList = MakeControl<QListWidget>(this, "numberList", 1560, 3120, 3975, 1620);
+    UseButtonFace(mNumberList);
+    KeepSelectionOnceChosen(mNumberList);
+    ShowTabsAtStops(mNumberList);
+    mAddNumberButton = MakeButton(this, "addNumberButton", "&Add Number", 5640, 3240, 1335, 375);
+    mEditNumberButton = MakeButton(this, "editNumberButton", "&Edit Number", 5640, 3720, 1335, 375);
+    mDeleteNumberButton = MakeButton(this, "deleteNumberButton", "&Delete Number", 5640, 4200, 1335, 375);
+    mSaveButton = MakeButton(this, "saveButton", "&Save", 1560, 4920, 1215, 615);
+    mCancelButton = MakeButton(this, "cancelButton", "&Cancel", 3840, 4920, 1215, 615);
+    mSaveButton->setDefault(true);
+    SetTabOrder(tabOrder << mNumberList << mAddNumberButton << mEditNumberButton << mDeleteNumberButton << mSaveButton << mCancelButton);
+    for (const LabelPlace &l : Labels)
+        MakeLabel(this, l.name, l.caption, l.left, l.top, l.width, l.height);
 }
 
 void ContactDialog::showEvent(QShowEvent *event)
@@ -201,36 +200,36 @@ void ContactDialog::initialise()
 {
     releaseRow();
     try {
-        datAddress = OpenContactRow(mBook.database(), mPersonId, this);
+        mContactRow = OpenContactRow(mBook.database(), mPersonId, this);
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
     }
-    if (!datAddress || datAddress->rowCount() == 0) {
+    if (!mContactRow || mContactRow->rowCount() == 0) {
         // No such contact: leave as a cancel does, once the showing is complete.
         releaseRow();
         mSaved.reset();
         QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
         return;
     }
-    datAddress->setObjectName("datAddress");
-    mBinding->setModel(datAddress);
-    for (const BoxPlace &b : Boxes)
-        mBinding->addMapping(b.index == 6 ? txtState : txtFields[b.index], datAddress->fieldIndex(b.field));
+    mContactRow->setObjectName("contactRow");
+    mBinding->setModel(mContactRow);
+    for (const AddressBox &b : mAddressBoxes)
+        mBinding->addMapping(b.box, mContactRow->fieldIndex(b.field));
     mBinding->toFirst();
 
     setWindowTitle("Edit Address");
     mActivated = true;
     fillNumbers();
     setButtons();
-    txtFields[0]->setFocus();
+    mAddressBoxes.front().box->setFocus();
 }
 
 void ContactDialog::fillNumbers()
 {
-    lstNumbers->clear();
+    mNumberList->clear();
     try {
         for (const ContactNumber &n : ReadContactNumbers(mBook.database(), mPersonId))
-            lstNumbers->addItem(numberEntry(n.typeName + '\t' + n.number, n.typeId));
+            mNumberList->addItem(numberEntry(n.typeName + '\t' + n.number, n.typeId));
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
     }
@@ -238,9 +237,9 @@ void ContactDialog::fillNumbers()
 
 void ContactDialog::setButtons()
 {
-    const bool selected = SelectedEntry(lstNumbers) != nullptr;
-    cmdEdit->setEnabled(selected);
-    cmdDelete->setEnabled(selected);
+    const bool selected = SelectedEntry(mNumberList) != nullptr;
+    mEditNumberButton->setEnabled(selected);
+    mDeleteNumberButton->setEnabled(selected);
 }
 
 void ContactDialog::addNumber()
@@ -248,12 +247,12 @@ void ContactDialog::addNumber()
     PhoneNumberDialog dialog(mBook, mPersonId, 0);
     dialog.exec();
     if (const std::optional<StoredNumber> stored = dialog.storedNumber())
-        lstNumbers->addItem(numberEntry(stored->line, stored->typeId));
+        mNumberList->addItem(numberEntry(stored->line, stored->typeId));
 }
 
 void ContactDialog::editNumber()
 {
-    QListWidgetItem *item = SelectedEntry(lstNumbers);
+    QListWidgetItem *item = SelectedEntry(mNumberList);
     if (!item)
         return;
     PhoneNumberDialog dialog(mBook, mPersonId, ItemData(item));
@@ -261,16 +260,16 @@ void ContactDialog::editNumber()
     const std::optional<StoredNumber> stored = dialog.storedNumber();
     if (!stored)
         return;
-    const int row = lstNumbers->row(item);
-    delete lstNumbers->takeItem(row);
-    lstNumbers->insertItem(row, numberEntry(stored->line, stored->typeId));
-    lstNumbers->clearSelection();
+    const int row = mNumberList->row(item);
+    delete mNumberList->takeItem(row);
+    mNumberList->insertItem(row, numberEntry(stored->line, stored->typeId));
+    mNumberList->clearSelection();
     setButtons();
 }
 
 void ContactDialog::deleteNumber()
 {
-    QListWidgetItem *item = SelectedEntry(lstNumbers);
+    QListWidgetItem *item = SelectedEntry(mNumberList);
     if (!item)
         return;
     if (MsgBox("Delete " + item->text() + "?", MsgConfirm) != AnswerYes)
@@ -281,18 +280,18 @@ void ContactDialog::deleteNumber()
         MsgBox(error.message(), MsgRefusal);
         return;
     }
-    RemoveEntry(lstNumbers, item);
+    RemoveEntry(mNumberList, item);
     setButtons();
 }
 
 void ContactDialog::save()
 {
-    if (!datAddress)
+    if (!mContactRow)
         return;
     try {
         if (!mBinding->submit())
             throw DatabaseError("The changes could not be taken from the boxes.");
-        StoreContactRow(*datAddress, mPersonId);
+        StoreContactRow(*mContactRow, mPersonId);
     } catch (const DatabaseError &error) {
         // The editor stays open with the user's entries.
         MsgBox(error.message(), MsgRefusal);
@@ -305,8 +304,8 @@ void ContactDialog::save()
 
 void ContactDialog::cancel()
 {
-    if (datAddress)
-        datAddress->revertAll();
+    if (mContactRow)
+        mContactRow->revertAll();
     mSaved.reset();
     finish();
 }
@@ -326,8 +325,8 @@ void ContactDialog::finish()
 void ContactDialog::releaseRow()
 {
     mBinding->clearMapping();
-    delete datAddress;
-    datAddress = nullptr;
+    delete mContactRow;
+    mContactRow = nullptr;
 }
 
 } // namespace varnelle

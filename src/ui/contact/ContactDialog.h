@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QDialog>
-#include <array>
+#include <vector>
 #include <cstdint>
 #include <optional>
 
@@ -37,25 +37,24 @@ public slots:
     void cancel();
 
 public:
-
     void reject() override; // Escape and the frame's close act as Cancel
-
-    // The address boxes by their index: 0 to 5, 7 and 11 to 13 (the other
-    // places are empty; State has a box of its own).
-    std::array<QLineEdit *, 14> txtFields{};
-    QLineEdit *txtState = nullptr;
-    QListWidget *lstNumbers = nullptr;
-    QPushButton *cmdAdd = nullptr;
-    QPushButton *cmdEdit = nullptr;
-    QPushButton *cmdDelete = nullptr;
-    QPushButton *cmdSave = nullptr;
-    QPushButton *cmdCancel = nullptr;
-    std::array<QLabel *, 14> lblLabels{};
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    struct AddressBox {
+        QLineEdit *box;
+        const char *field;
+    };
+    std::vector<AddressBox> mAddressBoxes; // in tab order, Title first
+    QListWidget *mNumberList = nullptr;
+    QPushButton *mAddNumberButton = nullptr;
+    QPushButton *mEditNumberButton = nullptr;
+    QPushButton *mDeleteNumberButton = nullptr;
+    QPushButton *mSaveButton = nullptr;
+    QPushButton *mCancelButton = nullptr;
+
     void createControls();
     void setButtons();
     void initialise();
@@ -67,8 +66,8 @@ private:
     const std::int32_t mPersonId;
     std::optional<std::int32_t> mSaved;
     bool mActivated = false;                // initialised for the current showing
-    QSqlTableModel *datAddress = nullptr;   // the contact's row while the editor is shown
-    QDataWidgetMapper *mBinding = nullptr;  // the boxes bound to datAddress
+    QSqlTableModel *mContactRow = nullptr;   // the contact's row while the editor is shown
+    QDataWidgetMapper *mBinding = nullptr;  // the boxes bound to mContactRow
 };
 
 } // namespace varnelle

@@ -1,6 +1,6 @@
 #include "ui/contact/PhoneNumberDialog.h"
 
-#include "ui/widgets/Controls.h"
+#include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/SortedLists.h"
@@ -24,27 +24,27 @@ PhoneNumberDialog::PhoneNumberDialog(AddressBook &book, std::int32_t personId, s
     setWindowFlag(Qt::WindowMinimizeButtonHint, false);
     SetClientSizeTwips(this, 5115, 2460);
 
-    cmbType = MakeControl<QComboBox>(this, "cmbType", 1800, 240, 2175, 315);
-    cmbType->setEditable(false);
-    UseButtonFace(cmbType);
-    txtNumber = MakeControl<QLineEdit>(this, "txtNumber", 1800, 720, 2175, 285);
-    LimitToStoreLength(txtNumber, 20);
-    UseButtonFace(txtNumber);
-    cmdSave = MakeButton(this, "cmdSave", "&Save", 1080, 1560, 1095, 615);
-    cmdCancel = MakeButton(this, "cmdCancel", "&Cancel", 2760, 1560, 1095, 615);
-    lblArray_0 = MakeLabel(this, "lblArray_0", "Type of Number:", 480, 240, 1185, 195);
-    lblArray_1 = MakeLabel(this, "lblArray_1", "Telephone Number:", 240, 720, 1410, 195);
-    SetTabOrder({cmbType, txtNumber, cmdSave, cmdCancel});
+    mTypeCombo = MakeControl<QComboBox>(this, "typeCombo", 1800, 240, 2175, 315);
+    mTypeCombo->setEditable(false);
+    UseButtonFace(mTypeCombo);
+    mNumberBox = MakeControl<QLineEdit>(this, "numberBox", 1800, 720, 2175, 285);
+    LimitToStoreLength(mNumberBox, 20);
+    UseButtonFace(mNumberBox);
+    mSaveButton = MakeButton(this, "saveButton", "&Save", 1080, 1560, 1095, 615);
+    mCancelButton = MakeButton(this, "cancelButton", "&Cancel", 2760, 1560, 1095, 615);
+    mTypeLabel = MakeLabel(this, "typeLabel", "Type of Number:", 480, 240, 1185, 195);
+    mNumberLabel = MakeLabel(this, "numberLabel", "Telephone Number:", 240, 720, 1410, 195);
+    SetTabOrder({mTypeCombo, mNumberBox, mSaveButton, mCancelButton});
 
     // Choosing a type, by the user or by the program, moves on to the number.
     auto toNumber = [this](int index) {
         if (index >= 0)
-            txtNumber->setFocus();
+            mNumberBox->setFocus();
     };
-    connect(cmbType, &QComboBox::activated, this, toNumber);
-    connect(cmbType, &QComboBox::currentIndexChanged, this, toNumber);
-    connect(cmdSave, &QPushButton::clicked, this, &PhoneNumberDialog::save);
-    connect(cmdCancel, &QPushButton::clicked, this, &PhoneNumberDialog::cancel);
+    connect(mTypeCombo, &QComboBox::activated, this, toNumber);
+    connect(mTypeCombo, &QComboBox::currentIndexChanged, this, toNumber);
+    connect(mSaveButton, &QPushButton::clicked, this, &PhoneNumberDialog::save);
+    connect(mCancelButton, &QPushButton::clicked, this, &PhoneNumberDialog::cancel);
 
     // Load
     adjustSize();
@@ -54,14 +54,14 @@ PhoneNumberDialog::PhoneNumberDialog(AddressBook &book, std::int32_t personId, s
 
 void PhoneNumberDialog::fillTypes()
 {
-    cmbType->clear();
+    mTypeCombo->clear();
     try {
         for (const TelephoneTypeRow &row : ListTelephoneTypes(mBook.database()))
-            AddSortedComboEntry(cmbType, row.name, row.typeId);
+            AddSortedComboEntry(mTypeCombo, row.name, row.typeId);
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
     }
-    cmbType->setCurrentIndex(-1); // the first entry added would otherwise be chosen
+    mTypeCombo->setCurrentIndex(-1); // the first entry added would otherwise be chosen
 }
 
 void PhoneNumberDialog::showEvent(QShowEvent *event)
@@ -83,41 +83,41 @@ void PhoneNumberDialog::prepare()
         return;
     }
     if (number) {
-        txtNumber->setText(*number);
+        mNumberBox->setText(*number);
     } else {
-        txtNumber->clear();
-        cmbType->setCurrentIndex(-1);
+        mNumberBox->clear();
+        mTypeCombo->setCurrentIndex(-1);
     }
-    cmbType->setEnabled(true);
-    cmbType->setFocus();
-    const int index = cmbType->findData(mTypeId);
+    mTypeCombo->setEnabled(true);
+    mTypeCombo->setFocus();
+    const int index = mTypeCombo->findData(mTypeId);
     if (index >= 0) {
-        cmbType->setCurrentIndex(index);
-        cmbType->setEnabled(false);
-        txtNumber->setFocus();
+        mTypeCombo->setCurrentIndex(index);
+        mTypeCombo->setEnabled(false);
+        mNumberBox->setFocus();
     }
 }
 
 void PhoneNumberDialog::save()
 {
-    if (txtNumber->text().isEmpty()) {
+    if (mNumberBox->text().isEmpty()) {
         MsgBox("Please enter a telephone number.", MsgRefusal);
-        txtNumber->setFocus();
+        mNumberBox->setFocus();
         return;
     }
-    if (cmbType->currentIndex() < 0) {
+    if (mTypeCombo->currentIndex() < 0) {
         MsgBox("Please select a type of number.", MsgRefusal);
-        cmbType->setFocus();
+        mTypeCombo->setFocus();
         return;
     }
-    const std::int32_t typeId = cmbType->currentData().toInt();
+    const std::int32_t typeId = mTypeCombo->currentData().toInt();
     try {
-        SaveTelephoneNumber(mBook.database(), mPersonId, mTypeId, typeId, txtNumber->text());
+        SaveTelephoneNumber(mBook.database(), mPersonId, mTypeId, typeId, mNumberBox->text());
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
         return;
     }
-    mStored = StoredNumber{typeId, cmbType->currentText() + '\t' + txtNumber->text()};
+    mStored = StoredNumber{typeId, mTypeCombo->currentText() + '\t' + mNumberBox->text()};
     accept();
 }
 

@@ -35,15 +35,15 @@ public slots:
     void save();
     void cancel();
 
-public:
-    QComboBox *cmbType = nullptr;
-    QLineEdit *txtNumber = nullptr;
-    QPushButton *cmdSave = nullptr;
-    QPushButton *cmdCancel = nullptr;
-    QLabel *lblArray_0 = nullptr;
-    QLabel *lblArray_1 = nullptr;
-
     void reject() override; // Escape and the frame's close act as Cancel
+
+private:
+    QComboBox *mTypeCombo = nullptr;
+    QLineEdit *mNumberBox = nullptr;
+    QPushButton *mSaveButton = nullptr;
+    QPushButton *mCancelButton = nullptr;
+    QLabel *mTypeLabel = nullptr;
+    QLabel *mNumberLabel = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;

@@ -20,27 +20,27 @@ ImportSummaryDialog::ImportSummaryDialog(AddressBook &book, const QStringList &l
     setObjectName("ImportSummaryDialog");
     setWindowTitle("Import Summary");
     auto *layout = new QVBoxLayout(this);
-    txtSummary = new QPlainTextEdit(lines.join('\n'), this);
-    txtSummary->setObjectName("txtSummary");
-    txtSummary->setReadOnly(true);
-    txtSummary->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtSummary->setMinimumSize(520, 220);
-    layout->addWidget(txtSummary);
+    mSummaryText = new QPlainTextEdit(lines.join('\n'), this);
+    mSummaryText->setObjectName("summaryText");
+    mSummaryText->setReadOnly(true);
+    mSummaryText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    mSummaryText->setMinimumSize(520, 220);
+    layout->addWidget(mSummaryText);
     auto *buttons = new QDialogButtonBox(this);
-    cmdSaveAs = buttons->addButton("&Save As...", QDialogButtonBox::ActionRole);
-    cmdSaveAs->setObjectName("cmdSaveAs");
-    cmdClose = buttons->addButton("&Close", QDialogButtonBox::RejectRole);
-    cmdClose->setObjectName("cmdClose");
-    cmdClose->setDefault(true);
+    mSaveAsButton = buttons->addButton("&Save As...", QDialogButtonBox::ActionRole);
+    mSaveAsButton->setObjectName("saveAsButton");
+    mCloseButton = buttons->addButton("&Close", QDialogButtonBox::RejectRole);
+    mCloseButton->setObjectName("closeButton");
+    mCloseButton->setDefault(true);
     layout->addWidget(buttons);
-    connect(cmdSaveAs, &QPushButton::clicked, this, &ImportSummaryDialog::saveSummary);
+    connect(mSaveAsButton, &QPushButton::clicked, this, &ImportSummaryDialog::saveSummary);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
 void ImportSummaryDialog::saveSummary()
 {
     QFileDialog dialog(this, "Save Import Summary", {}, "Text files (*.txt)");
-    dialog.setObjectName("dlgSaveSummary");
+    dialog.setObjectName("saveSummaryDialog");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("txt");
     dialog.selectFile("import-summary.txt");
@@ -54,7 +54,7 @@ void ImportSummaryDialog::saveSummary()
         return;
     }
     QSaveFile file(fileName);
-    if (!(file.open(QIODevice::WriteOnly | QIODevice::Text) && file.write(txtSummary->toPlainText().toUtf8() + '\n') >= 0
+    if (!(file.open(QIODevice::WriteOnly | QIODevice::Text) && file.write(mSummaryText->toPlainText().toUtf8() + '\n') >= 0
           && file.commit()))
         MsgBox(QString("The summary could not be saved in '%1': %2.")
                    .arg(QFileInfo(fileName).fileName(), file.errorString()),

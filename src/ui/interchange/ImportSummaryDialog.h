@@ -19,12 +19,10 @@ public:
 public slots:
     void saveSummary();
 
-public:
-    QPlainTextEdit *txtSummary = nullptr;
-    QPushButton *cmdSaveAs = nullptr;
-    QPushButton *cmdClose = nullptr;
-
 private:
+    QPlainTextEdit *mSummaryText = nullptr;
+    QPushButton *mSaveAsButton = nullptr;
+    QPushButton *mCloseButton = nullptr;
     AddressBook &mBook;
 };
 

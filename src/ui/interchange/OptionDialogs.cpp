@@ -16,10 +16,10 @@ QBoxLayout *MakeOptionsFrame(QDialog &dialog, const char *name, const QString &t
     layout->addLayout(body);
     auto *buttons = new QDialogButtonBox(&dialog);
     ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-    ok->setObjectName("cmdOK");
+    ok->setObjectName("okButton");
     ok->setDefault(true);
     cancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
-    cancel->setObjectName("cmdCancel");
+    cancel->setObjectName("cancelButton");
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);

@@ -1,6 +1,6 @@
 #include "ui/main/ContactLines.h"
 
-#include "ui/widgets/Twips.h"
+#include "ui/widgets/LayoutUnits.h"
 #include "store/Contacts.h"
 
 #include <cmath>

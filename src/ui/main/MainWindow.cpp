@@ -3,14 +3,14 @@
 #include "ui/main/ContactLines.h"
 #include "ui/reports/ReportCriteriaDialog.h"
 #include "ui/reports/ReportDestinationDialog.h"
-#include "ui/widgets/Controls.h"
+#include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
 #include "ui/widgets/ListKeys.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/main/RepairCommand.h"
 #include "ui/widgets/SingleSelection.h"
 #include "ui/widgets/TabStops.h"
-#include "ui/widgets/Twips.h"
+#include "ui/widgets/LayoutUnits.h"
 #include "store/AddressBook.h"
 #include "store/Database.h"
 #include "ui/types/PhoneTypesDialog.h"
@@ -60,65 +60,65 @@ void MainWindow::createControls()
     SetClientSizeTwips(client, 7080, 4590);
     setCentralWidget(client);
 
-    lstAddress = MakeControl<QListWidget>(client, "lstAddress", 240, 120, 5055, 4350);
-    lstAddress->setSortingEnabled(true);
-    lstAddress->setUniformItemSizes(true);
-    UseButtonFace(lstAddress);
-    KeepSelectionOnceChosen(lstAddress);
+    mContactList = MakeControl<QListWidget>(client, "contactList", 240, 120, 5055, 4350);
+    mContactList->setSortingEnabled(true);
+    mContactList->setUniformItemSizes(true);
+    UseButtonFace(mContactList);
+    KeepSelectionOnceChosen(mContactList);
 
-    cmdAdd = MakeButton(client, "cmdAdd", "&Add", 5520, 120, 1335, 615);
-    cmdEdit = MakeButton(client, "cmdEdit", "&Edit", 5520, 960, 1335, 615);
-    cmdDelete = MakeButton(client, "cmdDelete", "&Delete", 5520, 1800, 1335, 615);
-    cmdSwap = MakeButton(client, "cmdSwap", "&Business", 5520, 3840, 1335, 615);
+    mAddButton = MakeButton(client, "addButton", "&Add", 5520, 120, 1335, 615);
+    mEditButton = MakeButton(client, "editButton", "&Edit", 5520, 960, 1335, 615);
+    mDeleteButton = MakeButton(client, "deleteButton", "&Delete", 5520, 1800, 1335, 615);
+    mViewButton = MakeButton(client, "viewButton", "&Business", 5520, 3840, 1335, 615);
 
-    SetTabOrder({lstAddress, cmdAdd, cmdEdit, cmdDelete, cmdSwap});
+    SetTabOrder({mContactList, mAddButton, mEditButton, mDeleteButton, mViewButton});
 
     // FormatLine measures the lines in the window's font, and the list draws
     // them in it, with the numbers at a tab stop.
     setFont(ListFont(font()));
-    ShowTabsAtStops(lstAddress);
+    ShowTabsAtStops(mContactList);
 
-    connect(lstAddress, &QListWidget::itemSelectionChanged, this, &MainWindow::setButtons);
-    connect(lstAddress, &QListWidget::itemDoubleClicked, this, &MainWindow::editContact);
-    OnEnterWithSelection(lstAddress, [this] { editContact(); });
-    connect(cmdAdd, &QPushButton::clicked, this, &MainWindow::addContact);
-    connect(cmdEdit, &QPushButton::clicked, this, &MainWindow::editContact);
-    connect(cmdDelete, &QPushButton::clicked, this, &MainWindow::deleteContact);
-    connect(cmdSwap, &QPushButton::clicked, this, &MainWindow::switchView);
+    connect(mContactList, &QListWidget::itemSelectionChanged, this, &MainWindow::setButtons);
+    connect(mContactList, &QListWidget::itemDoubleClicked, this, &MainWindow::editContact);
+    OnEnterWithSelection(mContactList, [this] { editContact(); });
+    connect(mAddButton, &QPushButton::clicked, this, &MainWindow::addContact);
+    connect(mEditButton, &QPushButton::clicked, this, &MainWindow::editContact);
+    connect(mDeleteButton, &QPushButton::clicked, this, &MainWindow::deleteContact);
+    connect(mViewButton, &QPushButton::clicked, this, &MainWindow::switchView);
 }
 
 void MainWindow::createMenus()
 {
-    mnuFile = menuBar()->addMenu("&File");
-    mnuFile->setObjectName("mnuFile");
-    mnuImport = addCommand(mnuFile, "mnuImport", QString::fromUtf8("&Import Contacts\u2026"));
-    mnuExport = addCommand(mnuFile, "mnuExport", QString::fromUtf8("Ex&port Contacts\u2026"));
-    mnuRepair = addCommand(mnuFile, "mnuRepair", "&Repair Database");
-    mnuExit = addCommand(mnuFile, "mnuExit", "E&xit");
+    mFileMenu = menuBar()->addMenu("&File");
+    mFileMenu->setObjectName("fileMenu");
+    mImportAction = addCommand(mFileMenu, "importAction", QString::fromUtf8("&Import Contacts\u2026"));
+    mExportAction = addCommand(mFileMenu, "exportAction", QString::fromUtf8("Ex&port Contacts\u2026"));
+    mRepairAction = addCommand(mFileMenu, "repairAction", "&Repair Database");
+    mExitAction = addCommand(mFileMenu, "exitAction", "E&xit");
 
-    mnuTable = menuBar()->addMenu("&Tables");
-    mnuTable->setObjectName("mnuTable");
-    mnuTypes = addCommand(mnuTable, "mnuTypes", "&Telephone Types");
+    mTablesMenu = menuBar()->addMenu("&Tables");
+    mTablesMenu->setObjectName("tablesMenu");
+    mPhoneTypesAction = addCommand(mTablesMenu, "phoneTypesAction", "&Telephone Types");
 
-    mnuReports = menuBar()->addMenu("&Reports");
-    mnuReports->setObjectName("mnuReports");
-    mnuAddress = addCommand(mnuReports, "mnuAddress", "&Address List");
-    mnuTelephone = addCommand(mnuReports, "mnuTelephone", "&Telephone List");
-    mnuDetail = addCommand(mnuReports, "mnuDetail", "&Detail Report");
+    mReportsMenu = menuBar()->addMenu("&Reports");
+    mReportsMenu->setObjectName("reportsMenu");
+    mAddressListAction = addCommand(mReportsMenu, "addressListAction", "&Address List");
+    mTelephoneListAction = addCommand(mReportsMenu, "telephoneListAction", "&Telephone List");
+    mDetailReportAction = addCommand(mReportsMenu, "detailReportAction", "&Detail Report");
 
-    mnuHelp = menuBar()->addMenu("&Help");
-    mnuHelp->setObjectName("mnuHelp");
-    mnuAbout = addCommand(mnuHelp, "mnuAbout", "&About");
+    mHelpMenu = menuBar()->addMenu("&Help");
+    mHelpMenu->setObjectName("helpMenu");
+    mAboutAction = addCommand(mHelpMenu, "aboutAction", "&About");
 
-    connect(mnuImport, &QAction::triggered, this, &MainWindow::importContacts);
-    connect(mnuExport, &QAction::triggered, this, &MainWindow::exportContacts);
-    connect(mnuRepair, &QAction::triggered, this, &MainWindow::repairDatabase);
-    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
-    connect(mnuTypes, &QAction::triggered, this, &MainWindow::showPhoneTypes);
-    connect(mnuAddress, &QAction::triggered, this, &MainWindow::showAddressList);
-    connect(mnuTelephone, &QAction::triggered, this, &MainWindow::showTelephoneList);
-    connect(mnuDetail, &QAction::triggered, this, &MainWindow::showDetailReport);
-    connect(mnuAbout, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(mImportAction, &QAction::triggered, this, &MainWindow::importContacts);
+    connect(mExportAction, &QAction::triggered, this, &MainWindow::exportContacts);
+    connect(mRepairAction, &QAction::triggered, this, &MainWindow::repairDatabase);
+    connect(mExitAction, &QAction::triggered, this, &QWidget::close);
+    connect(mPhoneTypesAction, &QAction::triggered, this, &MainWindow::showPhoneTypes);
+    connect(mAddressListAction, &QAction::triggered, this, &MainWindow::showAddressList);
+    connect(mTelephoneListAction, &QAction::triggered, this, &MainWindow::showTelephoneList);
+    connect(mDetailReportAction, &QAction::triggered, this, &MainWindow::showDetailReport);
+    connect(mAboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
 void MainWindow::load()

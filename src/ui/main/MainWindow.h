@@ -64,28 +64,28 @@ public slots:
     void showDetailReport();
     void showAbout();
 
-public:
-    QListWidget *lstAddress = nullptr;
-    QPushButton *cmdAdd = nullptr;
-    QPushButton *cmdEdit = nullptr;
-    QPushButton *cmdDelete = nullptr;
-    QPushButton *cmdSwap = nullptr;
+private:
+    QListWidget *mContactList = nullptr;
+    QPushButton *mAddButton = nullptr;
+    QPushButton *mEditButton = nullptr;
+    QPushButton *mDeleteButton = nullptr;
+    QPushButton *mViewButton = nullptr;
 
-    QMenu *mnuFile = nullptr;
-    QAction *mnuImport = nullptr;
-    QAction *mnuExport = nullptr;
-    QAction *mnuRepair = nullptr;
-    QAction *mnuExit = nullptr;
-    QMenu *mnuTable = nullptr;
-    QAction *mnuTypes = nullptr;
-    QMenu *mnuReports = nullptr;
-    QAction *mnuAddress = nullptr;
-    QAction *mnuTelephone = nullptr;
-    QAction *mnuDetail = nullptr;
-    QMenu *mnuHelp = nullptr;
-    QAction *mnuAbout = nullptr;
+    QMenu *mFileMenu = nullptr;
+    QAction *mImportAction = nullptr;
+    QAction *mExportAction = nullptr;
+    QAction *mRepairAction = nullptr;
+    QAction *mExitAction = nullptr;
+    QMenu *mTablesMenu = nullptr;
+    QAction *mPhoneTypesAction = nullptr;
+    QMenu *mReportsMenu = nullptr;
+    QAction *mAddressListAction = nullptr;
+    QAction *mTelephoneListAction = nullptr;
+    QAction *mDetailReportAction = nullptr;
+    QMenu *mHelpMenu = nullptr;
+    QAction *mAboutAction = nullptr;
 
-    ReportEngine *rptAddress = nullptr; // the report engine control, owned by this window
+    ReportEngine *mReportEngine = nullptr; // the report engine control, owned by this window
 
 protected:
     void closeEvent(QCloseEvent *event) override;

@@ -20,7 +20,7 @@ QString askContactFile(QWidget *parent, QFileDialog::AcceptMode mode)
 {
     const bool save = mode == QFileDialog::AcceptSave;
     QFileDialog dialog(parent, save ? "Export Contacts" : "Import Contacts");
-    dialog.setObjectName(save ? "dlgExportFile" : "dlgImportFile");
+    dialog.setObjectName(save ? "exportFileDialog" : "importFileDialog");
     dialog.setAcceptMode(mode);
     if (save) {
         dialog.setNameFilters({"vCard files (*.vcf)", "CSV files (*.csv)"});
@@ -50,7 +50,7 @@ void MainWindow::importContacts()
         return;
 
     QProgressDialog progress("Importing contacts...", "Cancel", 0, 1, this);
-    progress.setObjectName("dlgImportProgress");
+    progress.setObjectName("importProgressDialog");
     progress.setWindowTitle(AppTitle());
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(800);

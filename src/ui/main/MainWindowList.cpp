@@ -17,14 +17,14 @@ namespace varnelle {
 
 void MainWindow::setButtons()
 {
-    const bool selected = SelectedEntry(lstAddress) != nullptr;
-    cmdEdit->setEnabled(selected);
-    cmdDelete->setEnabled(selected);
+    const bool selected = SelectedEntry(mContactList) != nullptr;
+    mEditButton->setEnabled(selected);
+    mDeleteButton->setEnabled(selected);
 }
 
 void MainWindow::fillList()
 {
-    lstAddress->clear();
+    mContactList->clear();
     std::vector<ListEntry> entries;
     try {
         // An empty view reads nothing further.
@@ -41,8 +41,8 @@ void MainWindow::fillList()
             return;
         }
     }
-    FillSortedList(lstAddress, std::move(entries));
-    cmdSwap->setText(mBook.isBusiness() ? "&Business" : "&Personal");
+    FillSortedList(mContactList, std::move(entries));
+    mViewButton->setText(mBook.isBusiness() ? "&Business" : "&Personal");
     setButtons();
 }
 
@@ -68,9 +68,9 @@ void MainWindow::removeContact(std::int32_t personId)
         MsgBox(error.message(), MsgRefusal);
         return;
     }
-    for (int row = 0; row < lstAddress->count(); ++row) {
-        if (ItemData(lstAddress->item(row)) == personId) {
-            RemoveEntry(lstAddress, lstAddress->item(row));
+    for (int row = 0; row < mContactList->count(); ++row) {
+        if (ItemData(mContactList->item(row)) == personId) {
+            RemoveEntry(mContactList, mContactList->item(row));
             return;
         }
     }
@@ -85,11 +85,11 @@ void MainWindow::addContact()
         failWith(error.message());
         return;
     }
-    QListWidgetItem *item = AddListEntry(lstAddress, formatLine(personId), personId);
+    QListWidgetItem *item = AddListEntry(mContactList, formatLine(personId), personId);
     if (mFailed)
         return;
-    lstAddress->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
-    lstAddress->scrollToItem(item);
+    mContactList->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+    mContactList->scrollToItem(item);
     const std::optional<std::int32_t> saved = editSelectedContact();
     if (mFailed)
         return;
@@ -105,7 +105,7 @@ void MainWindow::editContact()
 
 std::optional<std::int32_t> MainWindow::editSelectedContact()
 {
-    QListWidgetItem *item = SelectedEntry(lstAddress);
+    QListWidgetItem *item = SelectedEntry(mContactList);
     if (!item)
         return std::nullopt;
     std::optional<std::int32_t> saved;
@@ -117,15 +117,15 @@ std::optional<std::int32_t> MainWindow::editSelectedContact()
     }
     if (!saved)
         return std::nullopt;
-    RemoveEntry(lstAddress, item);
-    AddListEntry(lstAddress, formatLine(*saved), *saved);
+    RemoveEntry(mContactList, item);
+    AddListEntry(mContactList, formatLine(*saved), *saved);
     setButtons();
     return saved;
 }
 
 void MainWindow::deleteContact()
 {
-    QListWidgetItem *item = SelectedEntry(lstAddress);
+    QListWidgetItem *item = SelectedEntry(mContactList);
     if (!item)
         return;
     if (MsgBox("Delete " + NameOfLine(item->text()) + "?", MsgConfirm) != AnswerYes)

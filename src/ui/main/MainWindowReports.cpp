@@ -37,9 +37,9 @@ void MainWindow::showAbout()
 // the destination ends the run silently.
 void MainWindow::runReport(const QString &definition)
 {
-    if (!rptAddress) {
-        rptAddress = new ReportEngine(this);
-        rptAddress->setObjectName("rptAddress");
+    if (!mReportEngine) {
+        mReportEngine = new ReportEngine(this);
+        mReportEngine->setObjectName("reportEngine");
     }
     if (!mDestinationDialog)
         mDestinationDialog = std::make_unique<ReportDestinationDialog>();
@@ -56,7 +56,7 @@ void MainWindow::runReport(const QString &definition)
         mCriteriaDialog->exec(); // closing it through its frame chooses as OK does
         request.criteria = mCriteriaDialog->criteria();
     }
-    RunReport(*rptAddress, request, this);
+    RunReport(*mReportEngine, request, this);
 }
 
 } // namespace varnelle

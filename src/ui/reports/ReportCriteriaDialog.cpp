@@ -1,6 +1,6 @@
 #include "ui/reports/ReportCriteriaDialog.h"
 
-#include "ui/widgets/Controls.h"
+#include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/SortedLists.h"
@@ -29,25 +29,25 @@ ReportCriteriaDialog::ReportCriteriaDialog(AddressBook &book, QWidget *parent)
 
 void ReportCriteriaDialog::createControls()
 {
-    lblArray[1] = MakeLabel(this, "lblArray_1", "Company:", 120, 480, 735, 255);
-    cmbCompany = MakeControl<QComboBox>(this, "cmbCompany", 960, 480, 3135, 315);
-    chkExclude[0] = MakeControl<QCheckBox>(this, "chkExclude_0", 4200, 480, 975, 255);
-    lblArray[0] = MakeLabel(this, "lblArray_0", "State:", 360, 960, 495, 255);
-    cmbState = MakeControl<QComboBox>(this, "cmbState", 960, 960, 855, 315);
-    chkExclude[1] = MakeControl<QCheckBox>(this, "chkExclude_1", 1920, 960, 975, 255);
-    lblArray[2] = MakeLabel(this, "lblArray_2", "Last Name:", 45, 1440, 810, 195);
-    cmbLastName = MakeControl<QComboBox>(this, "cmbLastName", 960, 1440, 3135, 315);
-    chkExclude[2] = MakeControl<QCheckBox>(this, "chkExclude_2", 4200, 1440, 975, 255);
-    for (QCheckBox *box : chkExclude) {
+    mLabels[1] = MakeLabel(this, "companyLabel", "Company:", 120, 480, 735, 255);
+    mCompanyCombo = MakeControl<QComboBox>(this, "companyCombo", 960, 480, 3135, 315);
+    mExcludeBoxes[0] = MakeControl<QCheckBox>(this, "excludeCompanyBox", 4200, 480, 975, 255);
+    mLabels[0] = MakeLabel(this, "stateLabel", "State:", 360, 960, 495, 255);
+    mStateCombo = MakeControl<QComboBox>(this, "stateCombo", 960, 960, 855, 315);
+    mExcludeBoxes[1] = MakeControl<QCheckBox>(this, "excludeStateBox", 1920, 960, 975, 255);
+    mLabels[2] = MakeLabel(this, "lastNameLabel", "Last Name:", 45, 1440, 810, 195);
+    mLastNameCombo = MakeControl<QComboBox>(this, "lastNameCombo", 960, 1440, 3135, 315);
+    mExcludeBoxes[2] = MakeControl<QCheckBox>(this, "excludeLastNameBox", 4200, 1440, 975, 255);
+    for (QCheckBox *box : mExcludeBoxes) {
         box->setText("Exclude");
         WidenToText(box);
     }
-    cmdOK = MakeButton(this, "cmdOK", "OK", 1800, 2040, 1215, 615);
-    cmdOK->setDefault(true);
+    mOkButton = MakeButton(this, "okButton", "OK", 1800, 2040, 1215, 615);
+    mOkButton->setDefault(true);
 
-    SetTabOrder({cmbCompany, chkExclude[0], cmbState, chkExclude[1], cmbLastName, chkExclude[2], cmdOK});
+    SetTabOrder({mCompanyCombo, mExcludeBoxes[0], mStateCombo, mExcludeBoxes[1], mLastNameCombo, mExcludeBoxes[2], mOkButton});
 
-    connect(cmdOK, &QPushButton::clicked, this, &ReportCriteriaDialog::ok);
+    connect(mOkButton, &QPushButton::clicked, this, &ReportCriteriaDialog::ok);
 }
 
 void ReportCriteriaDialog::showEvent(QShowEvent *event)
@@ -60,11 +60,11 @@ void ReportCriteriaDialog::showEvent(QShowEvent *event)
 // Every showing starts with blank criteria; the Exclude boxes keep their state.
 void ReportCriteriaDialog::activate()
 {
-    if (mListsStale || cmbCompany->count() == 0) {
+    if (mListsStale || mCompanyCombo->count() == 0) {
         fillLists();
         return;
     }
-    for (QComboBox *list : {cmbCompany, cmbState, cmbLastName})
+    for (QComboBox *list : {mCompanyCombo, mStateCombo, mLastNameCombo})
         list->setCurrentIndex(0);
 }
 
@@ -72,7 +72,7 @@ void ReportCriteriaDialog::fillLists()
 {
     mListsStale = false;
     const std::pair<QComboBox *, const char *> lists[] = {
-        {cmbCompany, "Company"}, {cmbState, "State"}, {cmbLastName, "LastName"}};
+        {mCompanyCombo, "Company"}, {mStateCombo, "State"}, {mLastNameCombo, "LastName"}};
     for (const auto &[list, field] : lists) {
         list->clear();
         list->addItem(QString(), 0);
@@ -93,9 +93,9 @@ void ReportCriteriaDialog::fillLists()
 ReportCriteria ReportCriteriaDialog::criteria() const
 {
     ReportCriteria criteria;
-    criteria.company = {cmbCompany->currentText(), chkExclude[0]->isChecked()};
-    criteria.state = {cmbState->currentText(), chkExclude[1]->isChecked()};
-    criteria.lastName = {cmbLastName->currentText(), chkExclude[2]->isChecked()};
+    criteria.company = {mCompanyCombo->currentText(), mExcludeBoxes[0]->isChecked()};
+    criteria.state = {mStateCombo->currentText(), mExcludeBoxes[1]->isChecked()};
+    criteria.lastName = {mLastNameCombo->currentText(), mExcludeBoxes[2]->isChecked()};
     return criteria;
 }
 

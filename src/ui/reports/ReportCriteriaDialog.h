@@ -31,12 +31,12 @@ public slots:
 
 public:
 
-    QComboBox *cmbCompany = nullptr;
-    QComboBox *cmbState = nullptr;
-    QComboBox *cmbLastName = nullptr;
-    QCheckBox *chkExclude[3] = {};
-    QLabel *lblArray[3] = {};
-    QPushButton *cmdOK = nullptr;
+    QComboBox *mCompanyCombo = nullptr;
+    QComboBox *mStateCombo = nullptr;
+    QComboBox *mLastNameCombo = nullptr;
+    QCheckBox *mExcludeBoxes[3] = {};
+    QLabel *mLabels[3] = {};
+    QPushButton *mOkButton = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;

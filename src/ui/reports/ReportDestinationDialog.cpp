@@ -1,6 +1,6 @@
 #include "ui/reports/ReportDestinationDialog.h"
 
-#include "ui/widgets/Controls.h"
+#include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
 #include "reports/ReportRequest.h"
 
@@ -68,71 +68,71 @@ ReportDestinationDialog::ReportDestinationDialog(QWidget *parent)
 
 void ReportDestinationDialog::createControls()
 {
-    fraWhere = frame(this, "fraWhere", {}, 240, 120, 1700, 1700);
-    auto *where = new QButtonGroup(fraWhere);
-    opPrinter = option(fraWhere, where, "opPrinter", "Printer", 240, 360, 1335, 255);
-    opScreen = option(fraWhere, where, "opScreen", "Screen", 240, 720, 1095, 195);
-    opDisk = option(fraWhere, where, "opDisk", "Disk", 240, 1080, 1215, 255);
+    mDestinationGroup = frame(this, "destinationGroup", {}, 240, 120, 1700, 1700);
+    auto *where = new QButtonGroup(mDestinationGroup);
+    mPrinterOption = option(mDestinationGroup, where, "printerOption", "Printer", 240, 360, 1335, 255);
+    mScreenOption = option(mDestinationGroup, where, "screenOption", "Screen", 240, 720, 1095, 195);
+    mDiskOption = option(mDestinationGroup, where, "diskOption", "Disk", 240, 1080, 1215, 255);
 
-    fraWhat = frame(this, "fraWhat", {}, 240, 2040, 1700, 1215);
-    auto *what = new QButtonGroup(fraWhat);
-    opAll = option(fraWhat, what, "opAll", "All Records", 240, 360, 1335, 255);
-    opPartial = option(fraWhat, what, "opPartial", "Partial Report", 240, 720, 1335, 255);
+    mRecordsGroup = frame(this, "recordsGroup", {}, 240, 2040, 1700, 1215);
+    auto *what = new QButtonGroup(mRecordsGroup);
+    mAllRecordsOption = option(mRecordsGroup, what, "allRecordsOption", "All Records", 240, 360, 1335, 255);
+    mPartialReportOption = option(mRecordsGroup, what, "partialReportOption", "Partial Report", 240, 720, 1335, 255);
 
-    fraPrinter = frame(this, "fraPrinter", "Report To Printer", 2280, 120, 3855, 975);
-    fraDisk = frame(this, "fraDisk", "Report To Disk", 2280, 1920, 3615, 1335);
+    mPrinterGroup = frame(this, "printerGroup", "Report To Printer", 2280, 120, 3855, 975);
+    mDiskGroup = frame(this, "diskGroup", "Report To Disk", 2280, 1920, 3615, 1335);
 
     // At most three digits, typed or pasted; Backspace edits as usual.
-    txtCopies = MakeControl<QLineEdit>(fraPrinter, "txtCopies", 840, 360, 495, 285);
-    txtCopies->setMaxLength(3);
-    txtCopies->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,3}"), txtCopies));
-    lblArray[2] = MakeLabel(fraPrinter, "lblArray_2", "Copies:", 240, 360, 525, 195);
-    lblArray[1] = MakeLabel(fraDisk, "lblArray_1", "File Type:", 120, 360, 690, 195);
-    lblArray[0] = MakeLabel(fraDisk, "lblArray_0", "File Name:", 120, 840, 750, 195);
-    txtFileName = MakeControl<QLineEdit>(fraDisk, "txtFileName", 1080, 840, 2175, 285);
-    cmbFileType = MakeControl<QComboBox>(fraDisk, "cmbFileType", 1080, 360, 2175, 315);
+    mCopiesBox = MakeControl<QLineEdit>(mPrinterGroup, "copiesBox", 840, 360, 495, 285);
+    mCopiesBox->setMaxLength(3);
+    mCopiesBox->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,3}"), mCopiesBox));
+    mLabels[2] = MakeLabel(mPrinterGroup, "copiesLabel", "Copies:", 240, 360, 525, 195);
+    mLabels[1] = MakeLabel(mDiskGroup, "fileTypeLabel", "File Type:", 120, 360, 690, 195);
+    mLabels[0] = MakeLabel(mDiskGroup, "fileNameLabel", "File Name:", 120, 840, 750, 195);
+    mFileNameBox = MakeControl<QLineEdit>(mDiskGroup, "fileNameBox", 1080, 840, 2175, 285);
+    mFileTypeCombo = MakeControl<QComboBox>(mDiskGroup, "fileTypeCombo", 1080, 360, 2175, 315);
 
-    cmdOK = MakeButton(this, "cmdOK", "&OK", 1320, 3600, 1095, 495);
-    cmdOK->setDefault(true);
-    cmdCancel = MakeButton(this, "cmdCancel", "&Cancel", 3120, 3600, 1095, 495);
+    mOkButton = MakeButton(this, "okButton", "&OK", 1320, 3600, 1095, 495);
+    mOkButton->setDefault(true);
+    mCancelButton = MakeButton(this, "cancelButton", "&Cancel", 3120, 3600, 1095, 495);
 
-    SetTabOrder({opPrinter, opScreen, opDisk, opAll,       opPartial,   txtCopies,
-                        txtFileName, cmbFileType, cmdOK, cmdCancel});
+    SetTabOrder({mPrinterOption, mScreenOption, mDiskOption, mAllRecordsOption,       mPartialReportOption,   mCopiesBox,
+                        mFileNameBox, mFileTypeCombo, mOkButton, mCancelButton});
 
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(mOkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(mCancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void ReportDestinationDialog::load()
 {
     CenterForm(*this);
     for (const auto &type : FileTypes)
-        cmbFileType->addItem(type.caption, type.fileType);
-    WidenToLongestEntry(cmbFileType); // "Comma Separated Values" shows whole
-    cmbFileType->setCurrentIndex(0);
-    opPrinter->setChecked(true);
-    opAll->setChecked(true);
-    txtCopies->setText("1");
-    txtFileName->setText("address.txt");
+        mFileTypeCombo->addItem(type.caption, type.fileType);
+    WidenToLongestEntry(mFileTypeCombo); // "Comma Separated Values" shows whole
+    mFileTypeCombo->setCurrentIndex(0);
+    mPrinterOption->setChecked(true);
+    mAllRecordsOption->setChecked(true);
+    mCopiesBox->setText("1");
+    mFileNameBox->setText("address.txt");
 }
 
 void ReportDestinationDialog::fillDestination(ReportRequest &request) const
 {
-    if (opScreen->isChecked()) {
+    if (mScreenOption->isChecked()) {
         request.destination = ReportDestination::Screen;
-    } else if (opDisk->isChecked()) {
+    } else if (mDiskOption->isChecked()) {
         request.destination = ReportDestination::File;
-        request.fileName = txtFileName->text();
-        request.fileType = cmbFileType->currentData().toInt();
+        request.fileName = mFileNameBox->text();
+        request.fileType = mFileTypeCombo->currentData().toInt();
     } else {
         request.destination = ReportDestination::Printer;
-        request.copies = LeadingNumber(txtCopies->text());
+        request.copies = LeadingNumber(mCopiesBox->text());
     }
 }
 
 bool ReportDestinationDialog::allRecords() const
 {
-    return opAll->isChecked();
+    return mAllRecordsOption->isChecked();
 }
 
 } // namespace varnelle

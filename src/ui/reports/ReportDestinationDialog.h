@@ -29,23 +29,23 @@ public:
     // Whether "All Records" is chosen.
     bool allRecords() const;
 
-public:
+private:
 
-    QGroupBox *fraWhere = nullptr;
-    QRadioButton *opPrinter = nullptr;
-    QRadioButton *opScreen = nullptr;
-    QRadioButton *opDisk = nullptr;
-    QGroupBox *fraWhat = nullptr;
-    QRadioButton *opAll = nullptr;
-    QRadioButton *opPartial = nullptr;
-    QGroupBox *fraPrinter = nullptr;
-    QGroupBox *fraDisk = nullptr;
-    QLineEdit *txtCopies = nullptr;
-    QLineEdit *txtFileName = nullptr;
-    QComboBox *cmbFileType = nullptr;
-    QLabel *lblArray[3] = {};
-    QPushButton *cmdOK = nullptr;
-    QPushButton *cmdCancel = nullptr;
+    QGroupBox *mDestinationGroup = nullptr;
+    QRadioButton *mPrinterOption = nullptr;
+    QRadioButton *mScreenOption = nullptr;
+    QRadioButton *mDiskOption = nullptr;
+    QGroupBox *mRecordsGroup = nullptr;
+    QRadioButton *mAllRecordsOption = nullptr;
+    QRadioButton *mPartialReportOption = nullptr;
+    QGroupBox *mPrinterGroup = nullptr;
+    QGroupBox *mDiskGroup = nullptr;
+    QLineEdit *mCopiesBox = nullptr;
+    QLineEdit *mFileNameBox = nullptr;
+    QComboBox *mFileTypeCombo = nullptr;
+    QLabel *mLabels[3] = {};
+    QPushButton *mOkButton = nullptr;
+    QPushButton *mCancelButton = nullptr;
 
 private:
     void createControls();

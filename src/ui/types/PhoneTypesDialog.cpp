@@ -1,6 +1,6 @@
 #include "ui/types/PhoneTypesDialog.h"
 
-#include "ui/widgets/Controls.h"
+#include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
 #include "ui/widgets/ListKeys.h"
 #include "ui/widgets/MessageBox.h"
@@ -24,27 +24,27 @@ PhoneTypesDialog::PhoneTypesDialog(AddressBook &book, QWidget *parent)
     setWindowTitle("Telephone Types");
     SetClientSizeTwips(this, 5385, 4590);
 
-    txtType = MakeControl<QLineEdit>(this, "txtType", 240, 240, 3615, 285);
-    LimitToStoreLength(txtType, 20);
-    UseButtonFace(txtType);
-    lstData = MakeControl<QListWidget>(this, "lstData", 240, 720, 3615, 3765);
-    lstData->setSortingEnabled(true);
-    UseButtonFace(lstData);
-    KeepSelectionOnceChosen(lstData);
-    cmdAdd = MakeButton(this, "cmdAdd", "&Add", 4080, 720, 1095, 495);
-    cmdEdit = MakeButton(this, "cmdEdit", "&Edit", 4080, 1440, 1095, 495);
-    cmdDelete = MakeButton(this, "cmdDelete", "&Delete", 4080, 2160, 1095, 495);
-    cmdOK = MakeButton(this, "cmdOK", "OK", 4080, 3120, 1095, 495);
-    SetTabOrder({txtType, lstData, cmdAdd, cmdEdit, cmdDelete, cmdOK});
+    mTypeBox = MakeControl<QLineEdit>(this, "typeBox", 240, 240, 3615, 285);
+    LimitToStoreLength(mTypeBox, 20);
+    UseButtonFace(mTypeBox);
+    mTypeList = MakeControl<QListWidget>(this, "typeList", 240, 720, 3615, 3765);
+    mTypeList->setSortingEnabled(true);
+    UseButtonFace(mTypeList);
+    KeepSelectionOnceChosen(mTypeList);
+    mAddButton = MakeButton(this, "addButton", "&Add", 4080, 720, 1095, 495);
+    mEditButton = MakeButton(this, "editButton", "&Edit", 4080, 1440, 1095, 495);
+    mDeleteButton = MakeButton(this, "deleteButton", "&Delete", 4080, 2160, 1095, 495);
+    mOkButton = MakeButton(this, "okButton", "OK", 4080, 3120, 1095, 495);
+    SetTabOrder({mTypeBox, mTypeList, mAddButton, mEditButton, mDeleteButton, mOkButton});
 
-    connect(txtType, &QLineEdit::textChanged, this, [this](const QString &text) { cmdAdd->setEnabled(!text.isEmpty()); });
-    connect(lstData, &QListWidget::itemSelectionChanged, this, &PhoneTypesDialog::setButtons);
-    connect(lstData, &QListWidget::itemDoubleClicked, this, &PhoneTypesDialog::renameType);
-    OnEnterWithSelection(lstData, [this] { renameType(); });
-    connect(cmdAdd, &QPushButton::clicked, this, &PhoneTypesDialog::addType);
-    connect(cmdEdit, &QPushButton::clicked, this, &PhoneTypesDialog::renameType);
-    connect(cmdDelete, &QPushButton::clicked, this, &PhoneTypesDialog::deleteType);
-    connect(cmdOK, &QPushButton::clicked, this, &PhoneTypesDialog::finish);
+    connect(mTypeBox, &QLineEdit::textChanged, this, [this](const QString &text) { mAddButton->setEnabled(!text.isEmpty()); });
+    connect(mTypeList, &QListWidget::itemSelectionChanged, this, &PhoneTypesDialog::setButtons);
+    connect(mTypeList, &QListWidget::itemDoubleClicked, this, &PhoneTypesDialog::renameType);
+    OnEnterWithSelection(mTypeList, [this] { renameType(); });
+    connect(mAddButton, &QPushButton::clicked, this, &PhoneTypesDialog::addType);
+    connect(mEditButton, &QPushButton::clicked, this, &PhoneTypesDialog::renameType);
+    connect(mDeleteButton, &QPushButton::clicked, this, &PhoneTypesDialog::deleteType);
+    connect(mOkButton, &QPushButton::clicked, this, &PhoneTypesDialog::finish);
     connect(&mBook, &AddressBook::typesChanged, this, [this] {
         if (!mAnnouncing)
             fillListAgain();
@@ -54,7 +54,7 @@ PhoneTypesDialog::PhoneTypesDialog(AddressBook &book, QWidget *parent)
     adjustSize();
     CenterForm(*this);
     setButtons();
-    cmdAdd->setEnabled(false);
+    mAddButton->setEnabled(false);
     fillList();
 }
 
@@ -63,14 +63,14 @@ void PhoneTypesDialog::fillList()
     // Whatever can be read is listed; a failure leaves the list as far as it got.
     try {
         for (const TelephoneTypeRow &row : ListTelephoneTypes(mBook.database()))
-            AddListEntry(lstData, row.name, row.typeId);
+            AddListEntry(mTypeList, row.name, row.typeId);
     } catch (const DatabaseError &) {
     }
 }
 
 void PhoneTypesDialog::fillListAgain()
 {
-    lstData->clear();
+    mTypeList->clear();
     fillList();
     setButtons();
 }
@@ -84,34 +84,34 @@ void PhoneTypesDialog::announceTypesChanged()
 void PhoneTypesDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    txtType->setFocus();
+    mTypeBox->setFocus();
 }
 
 void PhoneTypesDialog::setButtons()
 {
-    const bool selected = SelectedEntry(lstData) != nullptr;
-    cmdEdit->setEnabled(selected);
-    cmdDelete->setEnabled(selected);
+    const bool selected = SelectedEntry(mTypeList) != nullptr;
+    mEditButton->setEnabled(selected);
+    mDeleteButton->setEnabled(selected);
 }
 
 void PhoneTypesDialog::addType()
 {
     TelephoneTypeRow row;
     try {
-        row = AddTelephoneType(mBook.database(), txtType->text());
+        row = AddTelephoneType(mBook.database(), mTypeBox->text());
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
         return;
     }
-    lstData->setCurrentItem(AddListEntry(lstData, row.name, row.typeId));
+    mTypeList->setCurrentItem(AddListEntry(mTypeList, row.name, row.typeId));
     announceTypesChanged();
-    txtType->clear();
-    txtType->setFocus();
+    mTypeBox->clear();
+    mTypeBox->setFocus();
 }
 
 void PhoneTypesDialog::renameType()
 {
-    QListWidgetItem *selected = SelectedEntry(lstData);
+    QListWidgetItem *selected = SelectedEntry(mTypeList);
     if (!selected)
         return;
     const QString answer = InputBox("What is the type of telphone number?", selected->text());
@@ -124,7 +124,7 @@ void PhoneTypesDialog::renameType()
             return;
         }
         delete selected;
-        lstData->setCurrentItem(AddListEntry(lstData, row.name, row.typeId));
+        mTypeList->setCurrentItem(AddListEntry(mTypeList, row.name, row.typeId));
         announceTypesChanged();
     }
     setButtons();
@@ -132,7 +132,7 @@ void PhoneTypesDialog::renameType()
 
 void PhoneTypesDialog::deleteType()
 {
-    QListWidgetItem *selected = SelectedEntry(lstData);
+    QListWidgetItem *selected = SelectedEntry(mTypeList);
     if (!selected)
         return;
     const QString name = selected->text();
@@ -142,9 +142,9 @@ void PhoneTypesDialog::deleteType()
             MsgBox("Cannot delete " + name + ".", MsgRefusal);
         } else if (MsgBox("Are you sure you want to delete " + name + "?", MsgConfirm) == AnswerYes) {
             DeleteTelephoneType(mBook.database(), typeId);
-            RemoveEntry(lstData, selected);
+            RemoveEntry(mTypeList, selected);
             announceTypesChanged();
-            txtType->setFocus();
+            mTypeBox->setFocus();
         }
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);

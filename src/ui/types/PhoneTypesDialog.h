@@ -29,15 +29,15 @@ signals:
     void done();
 
 public:
-
-    QLineEdit *txtType = nullptr;
-    QListWidget *lstData = nullptr;
-    QPushButton *cmdAdd = nullptr;
-    QPushButton *cmdEdit = nullptr;
-    QPushButton *cmdDelete = nullptr;
-    QPushButton *cmdOK = nullptr;
-
     void reject() override; // Escape and the frame's close act as OK
+
+private:
+    QLineEdit *mTypeBox = nullptr;
+    QListWidget *mTypeList = nullptr;
+    QPushButton *mAddButton = nullptr;
+    QPushButton *mEditButton = nullptr;
+    QPushButton *mDeleteButton = nullptr;
+    QPushButton *mOkButton = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;

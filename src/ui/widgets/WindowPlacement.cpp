@@ -1,7 +1,7 @@
 #include "ui/widgets/WindowPlacement.h"
 
 #include "ui/widgets/MessageBox.h"
-#include "ui/widgets/Twips.h"
+#include "ui/widgets/LayoutUnits.h"
 
 #include <QEvent>
 #include <QGuiApplication>
