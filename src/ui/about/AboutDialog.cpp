@@ -21,13 +21,13 @@ AboutDialog::AboutDialog(QWidget *parent)
 
 void AboutDialog::createControls()
 {
-    mOkButton = MakeButton(this, "okButton", "OK", 1920, 1680, 1095, 495);
+    mOkButton = MakeButton(this, "okButton", tr("OK"), 1920, 1680, 1095, 495);
     mOkButton->setDefault(true); // the only control that takes the focus, so Enter reaches it
     connect(mOkButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    mProductLabel = MakeLabel(this, "productLabel", " ", 2160, 240, 585, 195, Qt::AlignCenter);
-    mVersionLabel = MakeLabel(this, "versionLabel", " ", 2160, 600, 585, 195, Qt::AlignCenter);
-    mCopyrightLabel = MakeLabel(this, "copyrightLabel", QString::fromUtf8("Copyright \u00A9 2026 Varnelle"), 1035, 1200,
+    mProductLabel = MakeLabel(this, "productLabel", tr(" "), 2160, 240, 585, 195, Qt::AlignCenter);
+    mVersionLabel = MakeLabel(this, "versionLabel", tr(" "), 2160, 600, 585, 195, Qt::AlignCenter);
+    mCopyrightLabel = MakeLabel(this, "copyrightLabel", tr("Copyright \u00A9 2026 Varnelle"), 1035, 1200,
                              2625, 195, Qt::AlignCenter);
 
     // A black horizontal line one pixel high, from (360, 960) to (4440, 960).
@@ -43,7 +43,7 @@ void AboutDialog::createControls()
 void AboutDialog::load()
 {
     CenterForm(*this);
-    setWindowTitle(QString("About ") + QString::fromUtf8(version::ShortTitle));
+    setWindowTitle(tr("About %1").arg(QString::fromUtf8(version::ShortTitle)));
     mVersionLabel->setText(VersionText(version::Major, version::Minor));
     mProductLabel->setText(QString::fromUtf8(version::ProductName));
     // Both labels fit themselves to their text, growing to the right.

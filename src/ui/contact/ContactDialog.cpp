@@ -107,22 +107,6 @@ constexpr BoxPlace Boxes[] = {
     {"childrenBox", "Children", 50, 1560, 2760, 4575, 285},
 };
 
-struct LabelPlace {
-    const char *name;
-    const char *caption;
-    double left, top, width, height;
-};
-
-constexpr LabelPlace Labels[] = {
-    {"titleLabel", "Title:", 1080, 240, 375, 255},
-    {"companyLabel", "Company:", 720, 960, 735, 255},
-    {"addressLabel", "Address:", 840, 1320, 615, 255},
-    {"nameLabel", "Name:", 990, 600, 465, 195},
-    {"emailLabel", "E-Mail Address:", 360, 2040, 1095, 255},
-    {"spouseLabel", "Spouse:", 840, 2400, 615, 255},
-    {"childrenLabel", "Children:", 840, 2760, 615, 255},
-};
-
 QListWidgetItem *numberEntry(const QString &line, std::int32_t typeId)
 {
     auto *item = new QListWidgetItem(line);
@@ -178,15 +162,20 @@ void ContactDialog::createControls()
     UseButtonFace(mNumberList);
     KeepSelectionOnceChosen(mNumberList);
     ShowTabsAtStops(mNumberList);
-    mAddNumberButton = MakeButton(this, "addNumberButton", "&Add Number", 5640, 3240, 1335, 375);
-    mEditNumberButton = MakeButton(this, "editNumberButton", "&Edit Number", 5640, 3720, 1335, 375);
-    mDeleteNumberButton = MakeButton(this, "deleteNumberButton", "&Delete Number", 5640, 4200, 1335, 375);
-    mSaveButton = MakeButton(this, "saveButton", "&Save", 1560, 4920, 1215, 615);
-    mCancelButton = MakeButton(this, "cancelButton", "&Cancel", 3840, 4920, 1215, 615);
+    mAddNumberButton = MakeButton(this, "addNumberButton", tr("&Add Number"), 5640, 3240, 1335, 375);
+    mEditNumberButton = MakeButton(this, "editNumberButton", tr("&Edit Number"), 5640, 3720, 1335, 375);
+    mDeleteNumberButton = MakeButton(this, "deleteNumberButton", tr("&Delete Number"), 5640, 4200, 1335, 375);
+    mSaveButton = MakeButton(this, "saveButton", tr("&Save"), 1560, 4920, 1215, 615);
+    mCancelButton = MakeButton(this, "cancelButton", tr("&Cancel"), 3840, 4920, 1215, 615);
     mSaveButton->setDefault(true);
     SetTabOrder(tabOrder << mNumberList << mAddNumberButton << mEditNumberButton << mDeleteNumberButton << mSaveButton << mCancelButton);
-    for (const LabelPlace &l : Labels)
-        MakeLabel(this, l.name, l.caption, l.left, l.top, l.width, l.height);
+    MakeLabel(this, "titleLabel", tr("Title:"), 1080, 240, 375, 255);
+    MakeLabel(this, "companyLabel", tr("Company:"), 720, 960, 735, 255);
+    MakeLabel(this, "addressLabel", tr("Address:"), 840, 1320, 615, 255);
+    MakeLabel(this, "nameLabel", tr("Name:"), 990, 600, 465, 195);
+    MakeLabel(this, "emailLabel", tr("E-Mail Address:"), 360, 2040, 1095, 255);
+    MakeLabel(this, "spouseLabel", tr("Spouse:"), 840, 2400, 615, 255);
+    MakeLabel(this, "childrenLabel", tr("Children:"), 840, 2760, 615, 255);
 }
 
 void ContactDialog::showEvent(QShowEvent *event)
@@ -217,7 +206,7 @@ void ContactDialog::initialise()
         mBinding->addMapping(b.box, mContactRow->fieldIndex(b.field));
     mBinding->toFirst();
 
-    setWindowTitle("Edit Address");
+    setWindowTitle(tr("Edit Address"));
     mActivated = true;
     fillNumbers();
     setButtons();
@@ -272,7 +261,7 @@ void ContactDialog::deleteNumber()
     QListWidgetItem *item = SelectedEntry(mNumberList);
     if (!item)
         return;
-    if (MsgBox("Delete " + item->text() + "?", MsgConfirm) != AnswerYes)
+    if (MsgBox(tr("Delete %1?").arg(item->text()), MsgConfirm) != AnswerYes)
         return;
     try {
         DeleteContactNumber(mBook.database(), mPersonId, ItemData(item));
@@ -290,7 +279,7 @@ void ContactDialog::save()
         return;
     try {
         if (!mBinding->submit())
-            throw DatabaseError("The changes could not be taken from the boxes.");
+            throw DatabaseError(tr("The changes could not be taken from the boxes."));
         StoreContactRow(*mContactRow, mPersonId);
     } catch (const DatabaseError &error) {
         // The editor stays open with the user's entries.

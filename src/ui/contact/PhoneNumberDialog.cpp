@@ -20,7 +20,7 @@ PhoneNumberDialog::PhoneNumberDialog(AddressBook &book, std::int32_t personId, s
     : QDialog(parent), mBook(book), mPersonId(personId), mTypeId(typeId)
 {
     setObjectName("PhoneNumberDialog");
-    setWindowTitle("Telephone Number");
+    setWindowTitle(tr("Telephone Number"));
     setWindowFlag(Qt::WindowMinimizeButtonHint, false);
     SetClientSizeTwips(this, 5115, 2460);
 
@@ -30,10 +30,10 @@ PhoneNumberDialog::PhoneNumberDialog(AddressBook &book, std::int32_t personId, s
     mNumberBox = MakeControl<QLineEdit>(this, "numberBox", 1800, 720, 2175, 285);
     LimitToStoreLength(mNumberBox, 20);
     UseButtonFace(mNumberBox);
-    mSaveButton = MakeButton(this, "saveButton", "&Save", 1080, 1560, 1095, 615);
-    mCancelButton = MakeButton(this, "cancelButton", "&Cancel", 2760, 1560, 1095, 615);
-    mTypeLabel = MakeLabel(this, "typeLabel", "Type of Number:", 480, 240, 1185, 195);
-    mNumberLabel = MakeLabel(this, "numberLabel", "Telephone Number:", 240, 720, 1410, 195);
+    mSaveButton = MakeButton(this, "saveButton", tr("&Save"), 1080, 1560, 1095, 615);
+    mCancelButton = MakeButton(this, "cancelButton", tr("&Cancel"), 2760, 1560, 1095, 615);
+    mTypeLabel = MakeLabel(this, "typeLabel", tr("Type of Number:"), 480, 240, 1185, 195);
+    mNumberLabel = MakeLabel(this, "numberLabel", tr("Telephone Number:"), 240, 720, 1410, 195);
     SetTabOrder({mTypeCombo, mNumberBox, mSaveButton, mCancelButton});
 
     // Choosing a type, by the user or by the program, moves on to the number.
@@ -101,12 +101,12 @@ void PhoneNumberDialog::prepare()
 void PhoneNumberDialog::save()
 {
     if (mNumberBox->text().isEmpty()) {
-        MsgBox("Please enter a telephone number.", MsgRefusal);
+        MsgBox(tr("Please enter a telephone number."), MsgRefusal);
         mNumberBox->setFocus();
         return;
     }
     if (mTypeCombo->currentIndex() < 0) {
-        MsgBox("Please select a type of number.", MsgRefusal);
+        MsgBox(tr("Please select a type of number."), MsgRefusal);
         mTypeCombo->setFocus();
         return;
     }

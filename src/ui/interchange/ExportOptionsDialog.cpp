@@ -13,11 +13,11 @@ namespace varnelle {
 ExportOptionsDialog::ExportOptionsDialog(const QString &fileName, bool currentIsBusiness, QWidget *parent)
     : QDialog(parent), mCurrentIsBusiness(currentIsBusiness)
 {
-    QBoxLayout *body = MakeOptionsFrame(*this, "ExportOptionsDialog", "Export Contacts", mOkButton, mCancelButton);
-    auto *scopeGroup = new QGroupBox("Contacts", this);
+    QBoxLayout *body = MakeOptionsFrame(*this, "ExportOptionsDialog", tr("Export Contacts"), mOkButton, mCancelButton);
+    auto *scopeGroup = new QGroupBox(tr("Contacts"), this);
     scopeGroup->setObjectName("scopeGroup");
     auto *choices = new QVBoxLayout(scopeGroup);
-    mAllOption = new QRadioButton("&All contacts", scopeGroup);
+    mAllOption = new QRadioButton(tr("&All contacts"), scopeGroup);
     mAllOption->setObjectName("allOption");
     mViewOption = new QRadioButton(CurrentViewCaption(currentIsBusiness), scopeGroup);
     mViewOption->setObjectName("viewOption");
@@ -29,11 +29,11 @@ ExportOptionsDialog::ExportOptionsDialog(const QString &fileName, bool currentIs
     auto *formatRow = new QFormLayout;
     mFormatCombo = new QComboBox(this);
     mFormatCombo->setObjectName("formatCombo");
-    mFormatCombo->addItem("vCard 4.0", int(interchange::ExportFormat::VCard4));
-    mFormatCombo->addItem("vCard 3.0", int(interchange::ExportFormat::VCard3));
-    mFormatCombo->addItem("CSV (comma-separated values)", int(interchange::ExportFormat::Csv));
+    mFormatCombo->addItem(tr("vCard 4.0"), int(interchange::ExportFormat::VCard4));
+    mFormatCombo->addItem(tr("vCard 3.0"), int(interchange::ExportFormat::VCard3));
+    mFormatCombo->addItem(tr("CSV (comma-separated values)"), int(interchange::ExportFormat::Csv));
     mFormatCombo->setCurrentIndex(mFormatCombo->findData(int(interchange::FormatForFileName(fileName))));
-    formatRow->addRow("&Format:", mFormatCombo);
+    formatRow->addRow(tr("&Format:"), mFormatCombo);
     body->addLayout(formatRow);
 }
 

@@ -11,8 +11,8 @@ namespace varnelle {
 ImportOptionsDialog::ImportOptionsDialog(bool currentIsBusiness, QWidget *parent)
     : QDialog(parent)
 {
-    QBoxLayout *body = MakeOptionsFrame(*this, "ImportOptionsDialog", "Import Contacts", mOkButton, mCancelButton);
-    auto *viewGroup = new QGroupBox("Put the imported contacts into", this);
+    QBoxLayout *body = MakeOptionsFrame(*this, "ImportOptionsDialog", tr("Import Contacts"), mOkButton, mCancelButton);
+    auto *viewGroup = new QGroupBox(tr("Put the imported contacts into"), this);
     viewGroup->setObjectName("viewGroup");
     auto *choices = new QVBoxLayout(viewGroup);
     auto option = [&](const char *name, const QString &caption) {
@@ -21,9 +21,9 @@ ImportOptionsDialog::ImportOptionsDialog(bool currentIsBusiness, QWidget *parent
         choices->addWidget(op);
         return op;
     };
-    mByCompanyOption = option("byCompanyOption", "&Business when a company is given, else personal");
-    mBusinessOption = option("businessOption", "B&usiness");
-    mPersonalOption = option("personalOption", "&Personal");
+    mByCompanyOption = option("byCompanyOption", tr("&Business when a company is given, else personal"));
+    mBusinessOption = option("businessOption", tr("B&usiness"));
+    mPersonalOption = option("personalOption", tr("&Personal"));
     mCurrentViewOption = option("currentViewOption", CurrentViewCaption(currentIsBusiness));
     mByCompanyOption->setChecked(true);
     body->addWidget(viewGroup);

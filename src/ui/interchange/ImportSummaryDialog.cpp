@@ -18,7 +18,7 @@ ImportSummaryDialog::ImportSummaryDialog(AddressBook &book, const QStringList &l
     : QDialog(parent), mBook(book)
 {
     setObjectName("ImportSummaryDialog");
-    setWindowTitle("Import Summary");
+    setWindowTitle(tr("Import Summary"));
     auto *layout = new QVBoxLayout(this);
     mSummaryText = new QPlainTextEdit(lines.join('\n'), this);
     mSummaryText->setObjectName("summaryText");
@@ -27,9 +27,9 @@ ImportSummaryDialog::ImportSummaryDialog(AddressBook &book, const QStringList &l
     mSummaryText->setMinimumSize(520, 220);
     layout->addWidget(mSummaryText);
     auto *buttons = new QDialogButtonBox(this);
-    mSaveAsButton = buttons->addButton("&Save As...", QDialogButtonBox::ActionRole);
+    mSaveAsButton = buttons->addButton(tr("&Save As..."), QDialogButtonBox::ActionRole);
     mSaveAsButton->setObjectName("saveAsButton");
-    mCloseButton = buttons->addButton("&Close", QDialogButtonBox::RejectRole);
+    mCloseButton = buttons->addButton(tr("&Close"), QDialogButtonBox::RejectRole);
     mCloseButton->setObjectName("closeButton");
     mCloseButton->setDefault(true);
     layout->addWidget(buttons);
@@ -39,11 +39,11 @@ ImportSummaryDialog::ImportSummaryDialog(AddressBook &book, const QStringList &l
 
 void ImportSummaryDialog::saveSummary()
 {
-    QFileDialog dialog(this, "Save Import Summary", {}, "Text files (*.txt)");
+    QFileDialog dialog(this, tr("Save Import Summary"), {}, tr("Text files (*.txt)"));
     dialog.setObjectName("saveSummaryDialog");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("txt");
-    dialog.selectFile("import-summary.txt");
+    dialog.selectFile(tr("import-summary.txt"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString fileName = dialog.selectedFiles().first();
@@ -56,7 +56,7 @@ void ImportSummaryDialog::saveSummary()
     QSaveFile file(fileName);
     if (!(file.open(QIODevice::WriteOnly | QIODevice::Text) && file.write(mSummaryText->toPlainText().toUtf8() + '\n') >= 0
           && file.commit()))
-        MsgBox(QString("The summary could not be saved in '%1': %2.")
+        MsgBox(tr("The summary could not be saved in '%1': %2.")
                    .arg(QFileInfo(fileName).fileName(), file.errorString()),
                MsgRefusal);
 }

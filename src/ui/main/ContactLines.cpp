@@ -3,6 +3,7 @@
 #include "ui/widgets/LayoutUnits.h"
 #include "store/Contacts.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace varnelle {
@@ -27,7 +28,7 @@ QString NameColumn(const QString &lastName, const QString &firstName)
         return lastName;
     if (!firstName.isEmpty())
         return firstName;
-    return "Unknown";
+    return QCoreApplication::translate("ContactList", "Unknown");
 }
 
 QString NameOfLine(const QString &line)

@@ -66,10 +66,10 @@ void MainWindow::createControls()
     UseButtonFace(mContactList);
     KeepSelectionOnceChosen(mContactList);
 
-    mAddButton = MakeButton(client, "addButton", "&Add", 5520, 120, 1335, 615);
-    mEditButton = MakeButton(client, "editButton", "&Edit", 5520, 960, 1335, 615);
-    mDeleteButton = MakeButton(client, "deleteButton", "&Delete", 5520, 1800, 1335, 615);
-    mViewButton = MakeButton(client, "viewButton", "&Business", 5520, 3840, 1335, 615);
+    mAddButton = MakeButton(client, "addButton", tr("&Add"), 5520, 120, 1335, 615);
+    mEditButton = MakeButton(client, "editButton", tr("&Edit"), 5520, 960, 1335, 615);
+    mDeleteButton = MakeButton(client, "deleteButton", tr("&Delete"), 5520, 1800, 1335, 615);
+    mViewButton = MakeButton(client, "viewButton", tr("&Business"), 5520, 3840, 1335, 615);
 
     SetTabOrder({mContactList, mAddButton, mEditButton, mDeleteButton, mViewButton});
 
@@ -89,26 +89,26 @@ void MainWindow::createControls()
 
 void MainWindow::createMenus()
 {
-    mFileMenu = menuBar()->addMenu("&File");
+    mFileMenu = menuBar()->addMenu(tr("&File"));
     mFileMenu->setObjectName("fileMenu");
-    mImportAction = addCommand(mFileMenu, "importAction", QString::fromUtf8("&Import Contacts\u2026"));
-    mExportAction = addCommand(mFileMenu, "exportAction", QString::fromUtf8("Ex&port Contacts\u2026"));
-    mRepairAction = addCommand(mFileMenu, "repairAction", "&Repair Database");
-    mExitAction = addCommand(mFileMenu, "exitAction", "E&xit");
+    mImportAction = addCommand(mFileMenu, "importAction", tr("&Import Contacts\u2026"));
+    mExportAction = addCommand(mFileMenu, "exportAction", tr("Ex&port Contacts\u2026"));
+    mRepairAction = addCommand(mFileMenu, "repairAction", tr("&Repair Database"));
+    mExitAction = addCommand(mFileMenu, "exitAction", tr("E&xit"));
 
-    mTablesMenu = menuBar()->addMenu("&Tables");
+    mTablesMenu = menuBar()->addMenu(tr("&Tables"));
     mTablesMenu->setObjectName("tablesMenu");
-    mPhoneTypesAction = addCommand(mTablesMenu, "phoneTypesAction", "&Telephone Types");
+    mPhoneTypesAction = addCommand(mTablesMenu, "phoneTypesAction", tr("&Telephone Types"));
 
-    mReportsMenu = menuBar()->addMenu("&Reports");
+    mReportsMenu = menuBar()->addMenu(tr("&Reports"));
     mReportsMenu->setObjectName("reportsMenu");
-    mAddressListAction = addCommand(mReportsMenu, "addressListAction", "&Address List");
-    mTelephoneListAction = addCommand(mReportsMenu, "telephoneListAction", "&Telephone List");
-    mDetailReportAction = addCommand(mReportsMenu, "detailReportAction", "&Detail Report");
+    mAddressListAction = addCommand(mReportsMenu, "addressListAction", tr("&Address List"));
+    mTelephoneListAction = addCommand(mReportsMenu, "telephoneListAction", tr("&Telephone List"));
+    mDetailReportAction = addCommand(mReportsMenu, "detailReportAction", tr("&Detail Report"));
 
-    mHelpMenu = menuBar()->addMenu("&Help");
+    mHelpMenu = menuBar()->addMenu(tr("&Help"));
     mHelpMenu->setObjectName("helpMenu");
-    mAboutAction = addCommand(mHelpMenu, "aboutAction", "&About");
+    mAboutAction = addCommand(mHelpMenu, "aboutAction", tr("&About"));
 
     connect(mImportAction, &QAction::triggered, this, &MainWindow::importContacts);
     connect(mExportAction, &QAction::triggered, this, &MainWindow::exportContacts);

@@ -19,19 +19,19 @@ namespace {
 QString askContactFile(QWidget *parent, QFileDialog::AcceptMode mode)
 {
     const bool save = mode == QFileDialog::AcceptSave;
-    QFileDialog dialog(parent, save ? "Export Contacts" : "Import Contacts");
+    QFileDialog dialog(parent, save ? MainWindow::tr("Export Contacts") : MainWindow::tr("Import Contacts"));
     dialog.setObjectName(save ? "exportFileDialog" : "importFileDialog");
     dialog.setAcceptMode(mode);
     if (save) {
-        dialog.setNameFilters({"vCard files (*.vcf)", "CSV files (*.csv)"});
+        dialog.setNameFilters({MainWindow::tr("vCard files (*.vcf)"), MainWindow::tr("CSV files (*.csv)")});
         dialog.setDefaultSuffix("vcf");
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
             dialog.setDefaultSuffix(filter.contains("*.csv") ? "csv" : "vcf");
         });
     } else {
         dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilters({"Contacts (*.vcf *.csv)", "vCard files (*.vcf)", "CSV files (*.csv)",
-                               "All files (*)"});
+        dialog.setNameFilters({MainWindow::tr("Contacts (*.vcf *.csv)"), MainWindow::tr("vCard files (*.vcf)"),
+                               MainWindow::tr("CSV files (*.csv)"), MainWindow::tr("All files (*)")});
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -49,7 +49,7 @@ void MainWindow::importContacts()
     if (choice.exec() != QDialog::Accepted)
         return;
 
-    QProgressDialog progress("Importing contacts...", "Cancel", 0, 1, this);
+    QProgressDialog progress(tr("Importing contacts..."), tr("Cancel"), 0, 1, this);
     progress.setObjectName("importProgressDialog");
     progress.setWindowTitle(AppTitle());
     progress.setWindowModality(Qt::WindowModal);

@@ -42,7 +42,7 @@ void MainWindow::fillList()
         }
     }
     FillSortedList(mContactList, std::move(entries));
-    mViewButton->setText(mBook.isBusiness() ? "&Business" : "&Personal");
+    mViewButton->setText(mBook.isBusiness() ? tr("&Business") : tr("&Personal"));
     setButtons();
 }
 
@@ -128,7 +128,7 @@ void MainWindow::deleteContact()
     QListWidgetItem *item = SelectedEntry(mContactList);
     if (!item)
         return;
-    if (MsgBox("Delete " + NameOfLine(item->text()) + "?", MsgConfirm) != AnswerYes)
+    if (MsgBox(tr("Delete %1?").arg(NameOfLine(item->text())), MsgConfirm) != AnswerYes)
         return;
     removeContact(ItemData(item));
     setButtons();

@@ -20,7 +20,7 @@ ReportCriteriaDialog::ReportCriteriaDialog(AddressBook &book, QWidget *parent)
     : QDialog(parent), mBook(book)
 {
     setObjectName("ReportCriteriaDialog");
-    setWindowTitle("Address Report Selection Criteria");
+    setWindowTitle(tr("Address Report Selection Criteria"));
     SetClientSizeTwips(this, 5115, 3030);
     createControls();
     CenterForm(*this);
@@ -29,20 +29,20 @@ ReportCriteriaDialog::ReportCriteriaDialog(AddressBook &book, QWidget *parent)
 
 void ReportCriteriaDialog::createControls()
 {
-    mLabels[1] = MakeLabel(this, "companyLabel", "Company:", 120, 480, 735, 255);
+    mLabels[1] = MakeLabel(this, "companyLabel", tr("Company:"), 120, 480, 735, 255);
     mCompanyCombo = MakeControl<QComboBox>(this, "companyCombo", 960, 480, 3135, 315);
     mExcludeBoxes[0] = MakeControl<QCheckBox>(this, "excludeCompanyBox", 4200, 480, 975, 255);
-    mLabels[0] = MakeLabel(this, "stateLabel", "State:", 360, 960, 495, 255);
+    mLabels[0] = MakeLabel(this, "stateLabel", tr("State:"), 360, 960, 495, 255);
     mStateCombo = MakeControl<QComboBox>(this, "stateCombo", 960, 960, 855, 315);
     mExcludeBoxes[1] = MakeControl<QCheckBox>(this, "excludeStateBox", 1920, 960, 975, 255);
-    mLabels[2] = MakeLabel(this, "lastNameLabel", "Last Name:", 45, 1440, 810, 195);
+    mLabels[2] = MakeLabel(this, "lastNameLabel", tr("Last Name:"), 45, 1440, 810, 195);
     mLastNameCombo = MakeControl<QComboBox>(this, "lastNameCombo", 960, 1440, 3135, 315);
     mExcludeBoxes[2] = MakeControl<QCheckBox>(this, "excludeLastNameBox", 4200, 1440, 975, 255);
     for (QCheckBox *box : mExcludeBoxes) {
-        box->setText("Exclude");
+        box->setText(tr("Exclude"));
         WidenToText(box);
     }
-    mOkButton = MakeButton(this, "okButton", "OK", 1800, 2040, 1215, 615);
+    mOkButton = MakeButton(this, "okButton", tr("OK"), 1800, 2040, 1215, 615);
     mOkButton->setDefault(true);
 
     SetTabOrder({mCompanyCombo, mExcludeBoxes[0], mStateCombo, mExcludeBoxes[1], mLastNameCombo, mExcludeBoxes[2], mOkButton});

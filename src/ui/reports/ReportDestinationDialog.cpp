@@ -34,15 +34,6 @@ QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, doub
     return box;
 }
 
-// The engine's PrintFileType values; 5 is not offered.
-const struct {
-    const char *caption;
-    int fileType;
-} FileTypes[] = {
-    {"Record Format", 0}, {"Tab Separated", 1},          {"Text Format", 2},
-    {"DIF Format", 3},    {"Comma Separated Values", 4}, {"Tab Separated Values", 6},
-};
-
 } // namespace
 
 int LeadingNumber(const QString &text)
@@ -60,7 +51,7 @@ ReportDestinationDialog::ReportDestinationDialog(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName("ReportDestinationDialog");
-    setWindowTitle("Report Destination Selection");
+    setWindowTitle(tr("Report Destination Selection"));
     SetClientSizeTwips(this, 6390, 4245);
     createControls();
     load();
@@ -70,31 +61,31 @@ void ReportDestinationDialog::createControls()
 {
     mDestinationGroup = frame(this, "destinationGroup", {}, 240, 120, 1700, 1700);
     auto *where = new QButtonGroup(mDestinationGroup);
-    mPrinterOption = option(mDestinationGroup, where, "printerOption", "Printer", 240, 360, 1335, 255);
-    mScreenOption = option(mDestinationGroup, where, "screenOption", "Screen", 240, 720, 1095, 195);
-    mDiskOption = option(mDestinationGroup, where, "diskOption", "Disk", 240, 1080, 1215, 255);
+    mPrinterOption = option(mDestinationGroup, where, "printerOption", tr("Printer"), 240, 360, 1335, 255);
+    mScreenOption = option(mDestinationGroup, where, "screenOption", tr("Screen"), 240, 720, 1095, 195);
+    mDiskOption = option(mDestinationGroup, where, "diskOption", tr("Disk"), 240, 1080, 1215, 255);
 
     mRecordsGroup = frame(this, "recordsGroup", {}, 240, 2040, 1700, 1215);
     auto *what = new QButtonGroup(mRecordsGroup);
-    mAllRecordsOption = option(mRecordsGroup, what, "allRecordsOption", "All Records", 240, 360, 1335, 255);
-    mPartialReportOption = option(mRecordsGroup, what, "partialReportOption", "Partial Report", 240, 720, 1335, 255);
+    mAllRecordsOption = option(mRecordsGroup, what, "allRecordsOption", tr("All Records"), 240, 360, 1335, 255);
+    mPartialReportOption = option(mRecordsGroup, what, "partialReportOption", tr("Partial Report"), 240, 720, 1335, 255);
 
-    mPrinterGroup = frame(this, "printerGroup", "Report To Printer", 2280, 120, 3855, 975);
-    mDiskGroup = frame(this, "diskGroup", "Report To Disk", 2280, 1920, 3615, 1335);
+    mPrinterGroup = frame(this, "printerGroup", tr("Report To Printer"), 2280, 120, 3855, 975);
+    mDiskGroup = frame(this, "diskGroup", tr("Report To Disk"), 2280, 1920, 3615, 1335);
 
     // At most three digits, typed or pasted; Backspace edits as usual.
     mCopiesBox = MakeControl<QLineEdit>(mPrinterGroup, "copiesBox", 840, 360, 495, 285);
     mCopiesBox->setMaxLength(3);
     mCopiesBox->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,3}"), mCopiesBox));
-    mLabels[2] = MakeLabel(mPrinterGroup, "copiesLabel", "Copies:", 240, 360, 525, 195);
-    mLabels[1] = MakeLabel(mDiskGroup, "fileTypeLabel", "File Type:", 120, 360, 690, 195);
-    mLabels[0] = MakeLabel(mDiskGroup, "fileNameLabel", "File Name:", 120, 840, 750, 195);
+    mLabels[2] = MakeLabel(mPrinterGroup, "copiesLabel", tr("Copies:"), 240, 360, 525, 195);
+    mLabels[1] = MakeLabel(mDiskGroup, "fileTypeLabel", tr("File Type:"), 120, 360, 690, 195);
+    mLabels[0] = MakeLabel(mDiskGroup, "fileNameLabel", tr("File Name:"), 120, 840, 750, 195);
     mFileNameBox = MakeControl<QLineEdit>(mDiskGroup, "fileNameBox", 1080, 840, 2175, 285);
     mFileTypeCombo = MakeControl<QComboBox>(mDiskGroup, "fileTypeCombo", 1080, 360, 2175, 315);
 
-    mOkButton = MakeButton(this, "okButton", "&OK", 1320, 3600, 1095, 495);
+    mOkButton = MakeButton(this, "okButton", tr("&OK"), 1320, 3600, 1095, 495);
     mOkButton->setDefault(true);
-    mCancelButton = MakeButton(this, "cancelButton", "&Cancel", 3120, 3600, 1095, 495);
+    mCancelButton = MakeButton(this, "cancelButton", tr("&Cancel"), 3120, 3600, 1095, 495);
 
     SetTabOrder({mPrinterOption, mScreenOption, mDiskOption, mAllRecordsOption,       mPartialReportOption,   mCopiesBox,
                         mFileNameBox, mFileTypeCombo, mOkButton, mCancelButton});
@@ -106,14 +97,19 @@ void ReportDestinationDialog::createControls()
 void ReportDestinationDialog::load()
 {
     CenterForm(*this);
-    for (const auto &type : FileTypes)
-        mFileTypeCombo->addItem(type.caption, type.fileType);
+    // The engine's PrintFileType values; 5 is not offered.
+    mFileTypeCombo->addItem(tr("Record Format"), 0);
+    mFileTypeCombo->addItem(tr("Tab Separated"), 1);
+    mFileTypeCombo->addItem(tr("Text Format"), 2);
+    mFileTypeCombo->addItem(tr("DIF Format"), 3);
+    mFileTypeCombo->addItem(tr("Comma Separated Values"), 4);
+    mFileTypeCombo->addItem(tr("Tab Separated Values"), 6);
     WidenToLongestEntry(mFileTypeCombo); // "Comma Separated Values" shows whole
     mFileTypeCombo->setCurrentIndex(0);
     mPrinterOption->setChecked(true);
     mAllRecordsOption->setChecked(true);
     mCopiesBox->setText("1");
-    mFileNameBox->setText("address.txt");
+    mFileNameBox->setText(tr("address.txt"));
 }
 
 void ReportDestinationDialog::fillDestination(ReportRequest &request) const

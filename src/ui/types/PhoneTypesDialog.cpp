@@ -21,7 +21,7 @@ PhoneTypesDialog::PhoneTypesDialog(AddressBook &book, QWidget *parent)
     : QDialog(parent), mBook(book)
 {
     setObjectName("PhoneTypesDialog");
-    setWindowTitle("Telephone Types");
+    setWindowTitle(tr("Telephone Types"));
     SetClientSizeTwips(this, 5385, 4590);
 
     mTypeBox = MakeControl<QLineEdit>(this, "typeBox", 240, 240, 3615, 285);
@@ -31,10 +31,10 @@ PhoneTypesDialog::PhoneTypesDialog(AddressBook &book, QWidget *parent)
     mTypeList->setSortingEnabled(true);
     UseButtonFace(mTypeList);
     KeepSelectionOnceChosen(mTypeList);
-    mAddButton = MakeButton(this, "addButton", "&Add", 4080, 720, 1095, 495);
-    mEditButton = MakeButton(this, "editButton", "&Edit", 4080, 1440, 1095, 495);
-    mDeleteButton = MakeButton(this, "deleteButton", "&Delete", 4080, 2160, 1095, 495);
-    mOkButton = MakeButton(this, "okButton", "OK", 4080, 3120, 1095, 495);
+    mAddButton = MakeButton(this, "addButton", tr("&Add"), 4080, 720, 1095, 495);
+    mEditButton = MakeButton(this, "editButton", tr("&Edit"), 4080, 1440, 1095, 495);
+    mDeleteButton = MakeButton(this, "deleteButton", tr("&Delete"), 4080, 2160, 1095, 495);
+    mOkButton = MakeButton(this, "okButton", tr("OK"), 4080, 3120, 1095, 495);
     SetTabOrder({mTypeBox, mTypeList, mAddButton, mEditButton, mDeleteButton, mOkButton});
 
     connect(mTypeBox, &QLineEdit::textChanged, this, [this](const QString &text) { mAddButton->setEnabled(!text.isEmpty()); });
@@ -114,7 +114,7 @@ void PhoneTypesDialog::renameType()
     QListWidgetItem *selected = SelectedEntry(mTypeList);
     if (!selected)
         return;
-    const QString answer = InputBox("What is the type of telphone number?", selected->text());
+    const QString answer = InputBox(tr("What is the type of telphone number?"), selected->text());
     if (!answer.isEmpty()) {
         TelephoneTypeRow row;
         try {
@@ -139,8 +139,8 @@ void PhoneTypesDialog::deleteType()
     const std::int32_t typeId = ItemData(selected);
     try {
         if (TelephoneTypeInUse(mBook.database(), typeId)) {
-            MsgBox("Cannot delete " + name + ".", MsgRefusal);
-        } else if (MsgBox("Are you sure you want to delete " + name + "?", MsgConfirm) == AnswerYes) {
+            MsgBox(tr("Cannot delete %1.").arg(name), MsgRefusal);
+        } else if (MsgBox(tr("Are you sure you want to delete %1?").arg(name), MsgConfirm) == AnswerYes) {
             DeleteTelephoneType(mBook.database(), typeId);
             RemoveEntry(mTypeList, selected);
             announceTypesChanged();

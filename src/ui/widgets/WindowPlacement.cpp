@@ -3,6 +3,7 @@
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/LayoutUnits.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -122,7 +123,7 @@ float ScreenHeightTwips()
 
 QString VersionText(int major, int minor)
 {
-    return QString("Version %1.%2").arg(major).arg(minor);
+    return QCoreApplication::translate("About", "Version %1.%2").arg(major).arg(minor);
 }
 
 } // namespace varnelle
