@@ -12,6 +12,7 @@
 #include "store/Database.h"
 #include "ui/contact/PhoneNumberDialog.h"
 #include "ui/contact/ContactDialog.h"
+#include "ui/main/ContactListModel.h"
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
@@ -22,6 +23,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QInputMethodEvent>
+#include <QListView>
 #include <QTest>
 #include <optional>
 #include <QSignalSpy>
@@ -125,7 +127,7 @@ void editContact(MainWindow &main, int row, std::function<void(ContactDialog &)>
         act(editor);
         lastSaved = editor.savedContact();
     });
-    find<QListWidget>(main, "contactList")->setCurrentRow(row);
+    find<QListView>(main, "contactList")->setCurrentIndex(find<QListView>(main, "contactList")->model()->index(row, 0));
     click(find<QPushButton>(main, "editButton"));
     QVERIFY(shown);
 }
@@ -236,7 +238,7 @@ void ContactEditorTest::saveStoresEveryBoxAndEmptiedBoxesAsNull()
     QCOMPARE(Rows(DatabaseFileName, "SELECT Company IS NULL, Children IS NULL, IsBusiness FROM Address "
                                     "WHERE PersonID = 1"),
              (QList<QVariantList>{{1, 1, 1}}));
-    QCOMPARE(find<QListWidget>(main, "contactList")->item(0)->text().left(9), QString("Smith, Jo"));
+    QCOMPARE(find<QListView>(main, "contactList")->model()->index(0, 0).data(ContactListModel::LineRole).toString().left(9), QString("Smith, Jo"));
 }
 
 void ContactEditorTest::cancelDiscardsAddressEditsButKeepsNumberChanges()
@@ -311,7 +313,7 @@ void ContactEditorTest::frameCloseAndEscapeActAsCancel()
     });
     click(find<QPushButton>(main, "addButton"));
     QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM Address")[0][0].toInt(), contacts);
-    QCOMPARE(find<QListWidget>(main, "contactList")->count(), 2);
+    QCOMPARE(find<QListView>(main, "contactList")->model()->rowCount(), 2);
 }
 
 void ContactEditorTest::typedTextSurvivesAddingANumber()
@@ -339,7 +341,7 @@ void ContactEditorTest::typedTextSurvivesAddingANumber()
     QCOMPARE(addressRow(2)[5].toString(), QString("Shelbyville"));
     QCOMPARE(numberRows().mid(2), (QList<QVariantList>{{2, 2, "555-0201"}, {2, 3, "555-0203"}}));
     // The main window's line now shows the number of the lowest type.
-    QVERIFY(find<QListWidget>(main, "contactList")->item(1)->text().endsWith("\t555-0201"));
+    QVERIFY(find<QListView>(main, "contactList")->model()->index(1, 0).data(ContactListModel::LineRole).toString().endsWith("\t555-0201"));
     QVERIFY(boxes.messages.isEmpty());
 }
 

@@ -5,6 +5,7 @@
 #include "support/UserActions.h"
 
 #include "ui/main/ContactLines.h"
+#include "ui/main/ContactListModel.h"
 #include "store/AddressBook.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/SortedLists.h"
@@ -13,10 +14,11 @@
 #include "ui/contact/ContactDialog.h"
 #include "ui/main/MainWindow.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QSignalSpy>
@@ -51,27 +53,61 @@ void addNumber(std::int32_t personId, int typeId, const QVariant &number)
              {personId, typeId, number});
 }
 
-QStringList texts(const QListWidget *list)
+QListView *contactList(const MainWindow &main)
+{
+    return find<QListView>(main, "contactList");
+}
+
+int rows(const MainWindow &main)
+{
+    return contactList(main)->model()->rowCount();
+}
+
+QVariant at(const MainWindow &main, int row, int role)
+{
+    return contactList(main)->model()->index(row, 0).data(role);
+}
+
+// The lines as drawn: the name padded to the number's column, a tab and the number.
+QString lineAt(const MainWindow &main, int row)
+{
+    return at(main, row, ContactListModel::LineRole).toString();
+}
+
+int personAt(const MainWindow &main, int row)
+{
+    return at(main, row, ContactListModel::PersonIdRole).toInt();
+}
+
+QList<int> selectedRows(const MainWindow &main)
+{
+    QList<int> selected;
+    for (const QModelIndex &index : contactList(main)->selectionModel()->selectedIndexes())
+        selected << index.row();
+    return selected;
+}
+
+QStringList texts(const MainWindow &main)
 {
     QStringList result;
-    for (int i = 0; i < list->count(); ++i)
-        result << list->item(i)->text();
+    for (int i = 0; i < rows(main); ++i)
+        result << lineAt(main, i);
     return result;
 }
 
-QList<int> ids(const QListWidget *list)
+QList<int> ids(const MainWindow &main)
 {
     QList<int> result;
-    for (int i = 0; i < list->count(); ++i)
-        result << ItemData(list->item(i));
+    for (int i = 0; i < rows(main); ++i)
+        result << personAt(main, i);
     return result;
 }
 
-QStringList names(const QListWidget *list)
+QStringList names(const MainWindow &main)
 {
     QStringList result;
-    for (int i = 0; i < list->count(); ++i)
-        result << NameOfLine(list->item(i)->text());
+    for (int i = 0; i < rows(main); ++i)
+        result << at(main, i, ContactListModel::NameRole).toString();
     return result;
 }
 
@@ -84,7 +120,7 @@ QList<QVariantList> allRows()
 
 bool nothingSelected(const MainWindow &main)
 {
-    return find<QListWidget>(main, "contactList")->selectedItems().isEmpty() && !find<QPushButton>(main, "editButton")->isEnabled() && !find<QPushButton>(main, "deleteButton")->isEnabled();
+    return selectedRows(main).isEmpty() && !find<QPushButton>(main, "editButton")->isEnabled() && !find<QPushButton>(main, "deleteButton")->isEnabled();
 }
 
 void click(QPushButton *button)
@@ -94,8 +130,8 @@ void click(QPushButton *button)
 
 void select(MainWindow &main, int row)
 {
-    QListWidget *list = find<QListWidget>(main, "contactList");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QListView *list = contactList(main);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
 }
 
 // The padding rule measured the slow way, one space at a time.
@@ -129,6 +165,9 @@ private slots:
     void doubleClickAndEnterOpenTheEditor();
     void deleteAsksAndRemovesExactlyTheContactsRows();
     void deleteFailureChangesNothingAndShowsOneMessage();
+    void rowsReadAsNameTabNumber_data();
+    void rowsReadAsNameTabNumber();
+    void typingAFirstLetterSelectsTheNextNameWithIt();
 };
 
 void ContactListTest::nameColumnForEachNameCombination()
@@ -150,14 +189,14 @@ void ContactListTest::nameColumnForEachNameCombination()
     main.fillList();
 
     const QFontMetricsF metrics(main.font());
-    QCOMPARE(find<QListWidget>(main, "contactList")->count(), int(std::size(cases)));
-    for (int row = 0; row < find<QListWidget>(main, "contactList")->count(); ++row) {
-        const QString line = find<QListWidget>(main, "contactList")->item(row)->text();
-        const int person = ItemData(find<QListWidget>(main, "contactList")->item(row));
+    QCOMPARE(rows(main), int(std::size(cases)));
+    for (int row = 0; row < rows(main); ++row) {
+        const QString line = lineAt(main, row);
+        const int person = personAt(main, row);
         const auto &c = cases[person - 1];
         QVERIFY2(!line.contains('\t'), qPrintable(line)); // no numbers
         QCOMPARE(line.left(42), c.column.leftJustified(42));
-        QCOMPARE(NameOfLine(line), c.column);
+        QCOMPARE(at(main, row, ContactListModel::NameRole).toString(), c.column);
         // Then spaces up to the first width above 2750 twips in the window's font.
         QVERIFY(metrics.horizontalAdvance(line) > LimitPixels);
         QVERIFY(line.size() == 42 || metrics.horizontalAdvance(line.chopped(1)) <= LimitPixels);
@@ -182,14 +221,14 @@ void ContactListTest::lineShowsTheNumberOfTheLowestType()
     addNumber(other + 1, 1, "555-0999"); // someone else's number
     main.fillList();
 
-    QCOMPARE(texts(find<QListWidget>(main, "contactList")).size(), 3);
-    QCOMPARE(find<QListWidget>(main, "contactList")->item(0)->text().section('\t', 1), QString("555-0001"));
-    QCOMPARE(find<QListWidget>(main, "contactList")->item(0)->text().count('\t'), 1);
-    QVERIFY(find<QListWidget>(main, "contactList")->item(1)->text().endsWith('\t')); // a Null number: the tab, then nothing
-    QVERIFY(!find<QListWidget>(main, "contactList")->item(2)->text().contains('\t'));
+    QCOMPARE(texts(main).size(), 3);
+    QCOMPARE(lineAt(main, 0).section('\t', 1), QString("555-0001"));
+    QCOMPARE(lineAt(main, 0).count('\t'), 1);
+    QVERIFY(lineAt(main, 1).endsWith('\t')); // a Null number: the tab, then nothing
+    QVERIFY(!lineAt(main, 2).contains('\t'));
     // A single line is built the same way as the filled list.
-    QCOMPARE(main.formatLine(both), find<QListWidget>(main, "contactList")->item(0)->text());
-    QCOMPARE(main.formatLine(nullNumber), find<QListWidget>(main, "contactList")->item(1)->text());
+    QCOMPARE(main.formatLine(both), lineAt(main, 0));
+    QCOMPARE(main.formatLine(nullNumber), lineAt(main, 1));
 }
 
 void ContactListTest::paddingMatchesMeasuringSpaceBySpace()
@@ -250,70 +289,77 @@ void ContactListTest::listHoldsTheViewSortedWithoutRegardToCaseOrAccents()
     main.fillList();
 
     // Accented letters sort with their base letters, not after Z.
-    QCOMPARE(names(find<QListWidget>(main, "contactList")),
+    QCOMPARE(names(main),
              (QStringList{"adams, Zoe", "ADAMSON", "Anne", QString::fromUtf8("Ärzte"), "Baker, anna",
                           QString::fromUtf8("Émile, Ä"), "Unknown", "Zed", "Zeller"}));
-    QCOMPARE(ids(find<QListWidget>(main, "contactList")), (QList<int>{adams, adamson, anne, aerzte, baker, emile, unknown, zed, zeller}));
-    QStringList sorted = texts(find<QListWidget>(main, "contactList"));
+    QCOMPARE(ids(main), (QList<int>{adams, adamson, anne, aerzte, baker, emile, unknown, zed, zeller}));
+    QStringList sorted = texts(main);
     std::stable_sort(sorted.begin(), sorted.end(), ListTextLess);
-    QCOMPARE(texts(find<QListWidget>(main, "contactList")), sorted);
+    QCOMPARE(texts(main), sorted);
     QVERIFY(nothingSelected(main));
     QCOMPARE(find<QPushButton>(main, "viewButton")->text(), QString("&Business"));
 }
 
 void ContactListTest::sortedFillPlacesStraysAndLaterEntries()
 {
-    TempWorkDir dir;
-    QListWidget list;
-    list.setSortingEnabled(true);
+    ContactListModel model;
+    const auto entry = [](const QString &line, std::int32_t personId) {
+        return ContactListModel::Entry{personId, line, {}, false, line};
+    };
+    const auto lines = [&] {
+        QStringList result;
+        for (int row = 0; row < model.rowCount(); ++row)
+            result << model.index(row).data(ContactListModel::LineRole).toString();
+        return result;
+    };
     QRandomGenerator random(11);
     for (int round = 0; round < 20; ++round) {
         // Mostly in order, with a few entries out of place at either end or anywhere.
-        std::vector<ListEntry> entries;
+        std::vector<ContactListModel::Entry> entries;
         for (int i = 0; i < 200; ++i)
-            entries.emplace_back(QString("name%1").arg(i, 3, 10, QChar('0')), i);
+            entries.push_back(entry(QString("name%1").arg(i, 3, 10, QChar('0')), i));
         for (int k = 0; k < round; ++k)
             std::swap(entries[random.bounded(200)], entries[random.bounded(200)]);
-        entries.emplace(entries.begin(), "ZZZ first", 1000);
-        entries.emplace_back("aaa last", 1001);
-        entries.emplace_back("NAME050", 1002);
-        FillSortedList(&list, entries);
+        entries.insert(entries.begin(), entry("ZZZ first", 1000));
+        entries.push_back(entry("aaa last", 1001));
+        entries.push_back(entry("NAME050", 1002));
+        model.setEntries(entries);
 
-        QCOMPARE(list.count(), 203);
+        QCOMPARE(model.rowCount(), 203);
         QStringList expected;
-        for (const ListEntry &e : entries)
-            expected << e.first;
+        for (const ContactListModel::Entry &e : entries)
+            expected << e.line;
         std::stable_sort(expected.begin(), expected.end(), ListTextLess);
-        QCOMPARE(texts(&list), expected);
-        for (int row = 0; row < list.count(); ++row) {
-            const auto match = std::find_if(entries.begin(), entries.end(),
-                                            [&](const ListEntry &e) { return e.first == list.item(row)->text(); });
-            QCOMPARE(ItemData(list.item(row)), match->second);
+        QCOMPARE(lines(), expected);
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const auto match = std::find_if(entries.begin(), entries.end(), [&](const ContactListModel::Entry &e) {
+                return e.line == model.index(row).data(ContactListModel::LineRole).toString();
+            });
+            QCOMPARE(model.personIdAt(row), match->personId);
         }
     }
-    // The list still sorts what comes later.
-    QVERIFY(list.isSortingEnabled());
-    AddListEntry(&list, "name0505", 7);
-    QCOMPARE(list.item(list.row(list.findItems("name051", Qt::MatchExactly).first()) - 1)->text(), QString("name0505"));
+    // A contact added later goes to its sorted place.
+    const int added = model.addEntry(entry("name0505", 7));
+    QCOMPARE(lines().indexOf("name051"), added + 1);
 }
 
 void ContactListTest::emptyViewAndViewWithOnlyOtherContacts()
 {
     TempWorkDir dir;
     MainWindow &main = loadMain();
-    QCOMPARE(find<QListWidget>(main, "contactList")->count(), 0);
+    QCOMPARE(rows(main), 0);
     QVERIFY(nothingSelected(main));
 
     addContact(false, "Personal", "Only");
     main.fillList();
-    QCOMPARE(find<QListWidget>(main, "contactList")->count(), 0);
+    QCOMPARE(rows(main), 0);
     QVERIFY(nothingSelected(main));
 
     // Enter, Edit and Delete with nothing to act on do nothing.
     ScriptedBoxes boxes;
     bool editorShown = false;
     WhenShown<ContactDialog>([&](ContactDialog &) { editorShown = true; });
-    QTest::keyClick(find<QListWidget>(main, "contactList"), Qt::Key_Return);
+    QTest::keyClick(contactList(main), Qt::Key_Return);
     main.editContact();
     main.deleteContact();
     QCoreApplication::processEvents();
@@ -321,7 +367,7 @@ void ContactListTest::emptyViewAndViewWithOnlyOtherContacts()
     QVERIFY(boxes.messages.isEmpty());
 
     click(find<QPushButton>(main, "viewButton"));
-    QCOMPARE(names(find<QListWidget>(main, "contactList")), QStringList{"Personal, Only"});
+    QCOMPARE(names(main), QStringList{"Personal, Only"});
 }
 
 void ContactListTest::switchingTwiceReturnsTheSameListAndCaptions()
@@ -332,23 +378,23 @@ void ContactListTest::switchingTwiceReturnsTheSameListAndCaptions()
     addContact(true, "Business", "Two");
     addContact(false, "Personal", "Three");
     main.fillList();
-    const QStringList business = texts(find<QListWidget>(main, "contactList"));
-    const QList<int> businessIds = ids(find<QListWidget>(main, "contactList"));
+    const QStringList business = texts(main);
+    const QList<int> businessIds = ids(main);
     select(main, 1);
     QVERIFY(find<QPushButton>(main, "editButton")->isEnabled());
 
     click(find<QPushButton>(main, "viewButton"));
     QVERIFY(!CurrentBook().isBusiness());
     QCOMPARE(find<QPushButton>(main, "viewButton")->text(), QString("&Personal"));
-    QCOMPARE(names(find<QListWidget>(main, "contactList")), QStringList{"Personal, Three"});
+    QCOMPARE(names(main), QStringList{"Personal, Three"});
     QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness FROM Setup"), (QList<QVariantList>{{0}}));
     QVERIFY(nothingSelected(main));
 
     click(find<QPushButton>(main, "viewButton"));
     QVERIFY(CurrentBook().isBusiness());
     QCOMPARE(find<QPushButton>(main, "viewButton")->text(), QString("&Business"));
-    QCOMPARE(texts(find<QListWidget>(main, "contactList")), business);
-    QCOMPARE(ids(find<QListWidget>(main, "contactList")), businessIds);
+    QCOMPARE(texts(main), business);
+    QCOMPARE(ids(main), businessIds);
     QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness FROM Setup"), (QList<QVariantList>{{1}}));
     QVERIFY(nothingSelected(main));
 }
@@ -362,14 +408,14 @@ void ContactListTest::addThenCancelLeavesDatabaseAndListAsBefore()
     addNumber(addContact(true, "Kept", "Karl"), 1, "555-0100");
     main.fillList();
     const QList<QVariantList> rowsBefore = allRows();
-    const QStringList listBefore = texts(find<QListWidget>(main, "contactList"));
+    const QStringList listBefore = texts(main);
 
     bool shown = false;
     WhenShown<ContactDialog>([&](ContactDialog &editor) {
         shown = true;
         // While the editor is open the new contact is listed and selected.
-        QCOMPARE(find<QListWidget>(main, "contactList")->count(), 2);
-        QCOMPARE(NameOfLine(find<QListWidget>(main, "contactList")->selectedItems().value(0)->text()), QString("Unknown"));
+        QCOMPARE(rows(main), 2);
+        QCOMPARE(at(main, selectedRows(main).value(0), ContactListModel::NameRole).toString(), QString("Unknown"));
         QTest::keyClicks(find<QLineEdit>(editor, "firstNameBox"), "Temporary");
         // A number stored for the new contact goes with it.
         WhenShown<PhoneNumberDialog>([](PhoneNumberDialog &dialog) {
@@ -386,7 +432,7 @@ void ContactListTest::addThenCancelLeavesDatabaseAndListAsBefore()
 
     QVERIFY(shown);
     QCOMPARE(allRows(), rowsBefore);
-    QCOMPARE(texts(find<QListWidget>(main, "contactList")), listBefore);
+    QCOMPARE(texts(main), listBefore);
     QVERIFY(nothingSelected(main));
     QVERIFY(boxes.messages.isEmpty());
 }
@@ -411,8 +457,8 @@ void ContactListTest::addThenSaveShowsTheLineAtItsPlaceUnselected()
     });
     click(find<QPushButton>(main, "addButton"));
 
-    QCOMPARE(names(find<QListWidget>(main, "contactList")), (QStringList{"Adams, Amy", "Miller, Ann", "Young, Yves"}));
-    const int added = ItemData(find<QListWidget>(main, "contactList")->item(1));
+    QCOMPARE(names(main), (QStringList{"Adams, Amy", "Miller, Ann", "Young, Yves"}));
+    const int added = personAt(main, 1);
     QCOMPARE(saved, std::optional<std::int32_t>(added));
     QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness, LastName, FirstName FROM Address WHERE PersonID = ?", {added}),
              (QList<QVariantList>{{0, "Miller", "Ann"}}));
@@ -428,7 +474,7 @@ void ContactListTest::editThenCancelKeepsTheEntrySelected()
     addContact(true, "Adams", "Amy");
     const int baker = addContact(true, "Baker", "Bob");
     main.fillList();
-    const QStringList before = texts(find<QListWidget>(main, "contactList"));
+    const QStringList before = texts(main);
     select(main, 1);
 
     std::optional<std::int32_t> saved = -1;
@@ -441,9 +487,9 @@ void ContactListTest::editThenCancelKeepsTheEntrySelected()
     click(find<QPushButton>(main, "editButton"));
 
     QCOMPARE(saved, std::nullopt);
-    QCOMPARE(texts(find<QListWidget>(main, "contactList")), before);
-    QCOMPARE(find<QListWidget>(main, "contactList")->selectedItems().size(), 1);
-    QCOMPARE(ItemData(find<QListWidget>(main, "contactList")->selectedItems().first()), baker);
+    QCOMPARE(texts(main), before);
+    QCOMPARE(selectedRows(main).size(), 1);
+    QCOMPARE(personAt(main, selectedRows(main).first()), baker);
     QVERIFY(find<QPushButton>(main, "editButton")->isEnabled() && find<QPushButton>(main, "deleteButton")->isEnabled());
     QCOMPARE(Rows(DatabaseFileName, "SELECT LastName FROM Address WHERE PersonID = ?", {baker})[0][0].toString(),
              QString("Baker"));
@@ -468,9 +514,9 @@ void ContactListTest::editThenSaveRebuildsTheLine()
     click(find<QPushButton>(main, "editButton"));
 
     QCOMPARE(saved, std::optional<std::int32_t>(adams));
-    QCOMPARE(names(find<QListWidget>(main, "contactList")), (QStringList{"Baker, Bob", "Carter, Amy"}));
-    QCOMPARE(ItemData(find<QListWidget>(main, "contactList")->item(1)), adams);
-    QCOMPARE(find<QListWidget>(main, "contactList")->count(), 2);
+    QCOMPARE(names(main), (QStringList{"Baker, Bob", "Carter, Amy"}));
+    QCOMPARE(personAt(main, 1), adams);
+    QCOMPARE(rows(main), 2);
     QVERIFY(nothingSelected(main));
 }
 
@@ -488,9 +534,9 @@ void ContactListTest::doubleClickAndEnterOpenTheEditor()
         click(find<QPushButton>(editor, "cancelButton"));
     };
     WhenShown<ContactDialog>(cancelNoting);
-    QListWidget *list = find<QListWidget>(main, "contactList");
+    QListView *list = contactList(main);
     // A double-click reaches the list as a click, then the double-click.
-    const QPoint onBaker = list->visualItemRect(list->item(1)).center();
+    const QPoint onBaker = list->visualRect(list->model()->index(1, 0)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onBaker);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onBaker);
     QCOMPARE(shownFor, QString("Baker"));
@@ -500,7 +546,7 @@ void ContactListTest::doubleClickAndEnterOpenTheEditor()
     WhenShown<ContactDialog>(cancelNoting);
     QTest::keyClick(list, Qt::Key_Return);
     QCOMPARE(shownFor, QString("Baker"));
-    QCOMPARE(ItemData(list->selectedItems().value(0)), baker);
+    QCOMPARE(personAt(main, selectedRows(main).value(0)), baker);
 }
 
 void ContactListTest::deleteAsksAndRemovesExactlyTheContactsRows()
@@ -525,7 +571,7 @@ void ContactListTest::deleteAsksAndRemovesExactlyTheContactsRows()
     QCOMPARE(boxes.messages[0].text, QString("Delete Smith, John?"));
     QCOMPARE(boxes.messages[0].style, int(MsgConfirm));
     QCOMPARE(allRows(), before);
-    QCOMPARE(find<QListWidget>(main, "contactList")->count(), 2);
+    QCOMPARE(rows(main), 2);
 
     boxes.answer(AnswerYes);
     click(find<QPushButton>(main, "deleteButton"));
@@ -535,7 +581,7 @@ void ContactListTest::deleteAsksAndRemovesExactlyTheContactsRows()
                                   [&](const QVariantList &row) { return row[1].toInt() == smith; }),
                    expected.end());
     QCOMPARE(allRows(), expected);
-    QCOMPARE(ids(find<QListWidget>(main, "contactList")), QList<int>{other});
+    QCOMPARE(ids(main), QList<int>{other});
     QVERIFY(nothingSelected(main));
     QVERIFY(!contactsChanged.isEmpty());
 }
@@ -561,7 +607,7 @@ void ContactListTest::deleteFailureChangesNothingAndShowsOneMessage()
     QCOMPARE(boxes.messages[1].style, int(MsgRefusal));
     QVERIFY2(boxes.messages[1].text.contains("numbers cannot be deleted now"), qPrintable(boxes.messages[1].text));
     QCOMPARE(allRows(), before); // the contact's row is still there too
-    QCOMPARE(ids(find<QListWidget>(main, "contactList")), QList<int>{smith});
+    QCOMPARE(ids(main), QList<int>{smith});
 
     // Once the store allows it, the same delete goes through.
     Exec(DatabaseFileName, "DROP TRIGGER keep_numbers");
@@ -570,7 +616,7 @@ void ContactListTest::deleteFailureChangesNothingAndShowsOneMessage()
     click(find<QPushButton>(main, "deleteButton"));
     QCOMPARE(boxes.messages.size(), 3);
     QCOMPARE(allRows(), QList<QVariantList>{});
-    QCOMPARE(find<QListWidget>(main, "contactList")->count(), 0);
+    QCOMPARE(rows(main), 0);
 }
 
 void ContactListTest::selectionStaysOnEmptyClickAndCtrlClick()
@@ -580,8 +626,43 @@ void ContactListTest::selectionStaysOnEmptyClickAndCtrlClick()
     addContact(true, "Adams", "Amy");
     addContact(true, "Baker", "Bob");
     main.fillList();
-    QCOMPARE(selectedRowsAfterClicks(find<QListWidget>(main, "contactList"), 1), (QList<int>{1, 1, 1, 1}));
+    QCOMPARE(selectedRowsAfterClicks(contactList(main), 1), (QList<int>{1, 1, 1, 1}));
     QVERIFY(find<QPushButton>(main, "editButton")->isEnabled() && find<QPushButton>(main, "deleteButton")->isEnabled());
+}
+
+void ContactListTest::rowsReadAsNameTabNumber_data()
+{
+    QTest::addColumn<int>("role");
+    QTest::newRow("display") << int(Qt::DisplayRole);
+    QTest::newRow("accessible") << int(Qt::AccessibleTextRole);
+}
+
+void ContactListTest::rowsReadAsNameTabNumber()
+{
+    QFETCH(int, role);
+    TempWorkDir dir;
+    MainWindow &main = loadMain();
+    addNumber(addContact(true, "Adams", "Amy"), 1, "555-0001");
+    addContact(true, "Baker", QVariant());
+    main.fillList();
+    QCOMPARE(at(main, 0, role).toString(), QString("Adams, Amy\t555-0001"));
+    QCOMPARE(at(main, 1, role).toString(), QString("Baker"));
+}
+
+void ContactListTest::typingAFirstLetterSelectsTheNextNameWithIt()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadMain();
+    for (const char *last : {"Adams", "Baker", "Brown", "Carter"})
+        addContact(true, last, QVariant());
+    main.fillList();
+    contactList(main)->setFocus();
+    QTest::keyClick(contactList(main), Qt::Key_B);
+    QCOMPARE(selectedRows(main), QList<int>{1});
+    QTest::qWait(QApplication::keyboardInputInterval() + 50); // a new search, not "bb"
+    QTest::keyClick(contactList(main), Qt::Key_B);
+    QCOMPARE(selectedRows(main), QList<int>{2});
+    QVERIFY(find<QPushButton>(main, "editButton")->isEnabled());
 }
 
 QTEST_MAIN(ContactListTest)

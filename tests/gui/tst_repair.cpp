@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QListView>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -216,7 +217,7 @@ void RepairTest::salvageKeepsEveryReadableRowAndReportsTheCounts()
     // Every row saved is as it was, and the list shows the saved contacts of the view.
     for (const QVariantList &row : after)
         QVERIFY2(before.contains(row), qPrintable(row[0].toString() + row[1].toString()));
-    QCOMPARE(find<QListWidget>(main, "contactList")->count(),
+    QCOMPARE(find<QListView>(main, "contactList")->model()->rowCount(),
              Rows(DatabaseFileName, "SELECT count(*) FROM Address WHERE IsBusiness = 1")[0][0].toInt());
     // Keys go on after the highest ever given, and the program opens the file without a word.
     RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness) VALUES (1)");

@@ -22,7 +22,6 @@ private:
     QLabel *mCopyrightLabel = nullptr;
     QFrame *mSeparator = nullptr;
 
-private:
     void createControls();
     void load();
 };

@@ -1,6 +1,7 @@
 #include "ui/main/MainWindow.h"
 
 #include "ui/main/ContactLines.h"
+#include "ui/main/ContactListModel.h"
 #include "ui/reports/ReportCriteriaDialog.h"
 #include "ui/reports/ReportDestinationDialog.h"
 #include "ui/widgets/WidgetFactory.h"
@@ -9,7 +10,6 @@
 #include "ui/widgets/MessageBox.h"
 #include "ui/main/RepairCommand.h"
 #include "ui/widgets/SingleSelection.h"
-#include "ui/widgets/TabStops.h"
 #include "ui/widgets/LayoutUnits.h"
 #include "store/AddressBook.h"
 #include "store/Database.h"
@@ -17,7 +17,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -60,8 +60,9 @@ void MainWindow::createControls()
     SetClientSizeTwips(client, 7080, 4590);
     setCentralWidget(client);
 
-    mContactList = MakeControl<QListWidget>(client, "contactList", 240, 120, 5055, 4350);
-    mContactList->setSortingEnabled(true);
+    mContactList = MakeControl<QListView>(client, "contactList", 240, 120, 5055, 4350);
+    mContacts = new ContactListModel(this);
+    mContactList->setModel(mContacts);
     mContactList->setUniformItemSizes(true);
     UseButtonFace(mContactList);
     KeepSelectionOnceChosen(mContactList);
@@ -73,13 +74,13 @@ void MainWindow::createControls()
 
     SetTabOrder({mContactList, mAddButton, mEditButton, mDeleteButton, mViewButton});
 
-    // FormatLine measures the lines in the window's font, and the list draws
-    // them in it, with the numbers at a tab stop.
+    // The lines are padded in the window's font, and the list draws them in
+    // it, with the numbers at a tab stop.
     setFont(ListFont(font()));
-    ShowTabsAtStops(mContactList);
+    mContactList->setItemDelegate(new ContactListDelegate(mContactList));
 
-    connect(mContactList, &QListWidget::itemSelectionChanged, this, &MainWindow::setButtons);
-    connect(mContactList, &QListWidget::itemDoubleClicked, this, &MainWindow::editContact);
+    connect(mContactList->selectionModel(), &QItemSelectionModel::selectionChanged, this, &MainWindow::setButtons);
+    connect(mContactList, &QListView::doubleClicked, this, &MainWindow::editContact);
     OnEnterWithSelection(mContactList, [this] { editContact(); });
     connect(mAddButton, &QPushButton::clicked, this, &MainWindow::addContact);
     connect(mEditButton, &QPushButton::clicked, this, &MainWindow::editContact);

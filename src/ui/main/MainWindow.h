@@ -6,13 +6,14 @@
 #include <optional>
 
 class QAction;
-class QListWidget;
+class QListView;
 class QMenu;
 class QPushButton;
 
 namespace varnelle {
 
 class AddressBook;
+class ContactListModel;
 class PhoneTypesDialog;
 class ReportCriteriaDialog;
 class ReportDestinationDialog;
@@ -65,7 +66,8 @@ public slots:
     void showAbout();
 
 private:
-    QListWidget *mContactList = nullptr;
+    QListView *mContactList = nullptr;
+    ContactListModel *mContacts = nullptr;
     QPushButton *mAddButton = nullptr;
     QPushButton *mEditButton = nullptr;
     QPushButton *mDeleteButton = nullptr;
@@ -95,6 +97,12 @@ private:
     void createMenus();
     void setButtons();
     void removeContact(std::int32_t personId);
+    // The row selected in the list; -1 when none is.
+    int selectedRow() const;
+    // Lists a contact as the book holds it now, at its sorted place; returns its row.
+    int listContact(std::int32_t personId);
+    // Takes a row off the list, leaving nothing selected.
+    void unlistRow(int row);
     // Opens the editor on the selected contact; the contact saved, or none.
     std::optional<std::int32_t> editSelectedContact();
     void runReport(const QString &definition);

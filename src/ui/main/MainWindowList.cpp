@@ -3,13 +3,13 @@
 
 #include "ui/contact/ContactDialog.h"
 #include "ui/main/ContactLines.h"
+#include "ui/main/ContactListModel.h"
 #include "ui/widgets/MessageBox.h"
-#include "ui/widgets/SortedLists.h"
 #include "store/AddressBook.h"
 #include "store/Contacts.h"
 #include "store/DatabaseError.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QScopedValueRollback>
 
@@ -17,31 +17,37 @@ namespace varnelle {
 
 void MainWindow::setButtons()
 {
-    const bool selected = SelectedEntry(mContactList) != nullptr;
+    const bool selected = selectedRow() >= 0;
     mEditButton->setEnabled(selected);
     mDeleteButton->setEnabled(selected);
 }
 
+int MainWindow::selectedRow() const
+{
+    const QModelIndexList selected = mContactList->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
 void MainWindow::fillList()
 {
-    mContactList->clear();
-    std::vector<ListEntry> entries;
+    std::vector<ContactListModel::Entry> entries;
     try {
         // An empty view reads nothing further.
         if (ViewHasContacts(mBook.database(), mBook.isBusiness())) {
             const LinePadder padder(font());
             ReadContactLines(mBook.database(), mBook.isBusiness(), [&](const ContactLine &contact) {
-                entries.emplace_back(ContactListLine(contact, padder), contact.personId);
+                entries.push_back(ContactListModel::makeEntry(contact, padder));
             });
         }
     } catch (const DatabaseError &error) {
         // A damaged file lists what it can: the start-up check has told the user.
         if (error.kind() != DatabaseError::Kind::Damaged) {
+            mContacts->setEntries({});
             failWith(error.message());
             return;
         }
     }
-    FillSortedList(mContactList, std::move(entries));
+    mContacts->setEntries(std::move(entries));
     mViewButton->setText(mBook.isBusiness() ? tr("&Business") : tr("&Personal"));
     setButtons();
 }
@@ -55,7 +61,26 @@ QString MainWindow::formatLine(std::int32_t personId)
         failWith(error.message());
     }
     // A contact that is gone reads like one without names and numbers.
-    return ContactListLine(contact.value_or(ContactLine{personId, {}, {}, false, {}}), LinePadder(font()));
+    return ContactListModel::makeEntry(contact.value_or(ContactLine{personId, {}, {}, false, {}}), LinePadder(font()))
+        .line;
+}
+
+int MainWindow::listContact(std::int32_t personId)
+{
+    std::optional<ContactLine> contact;
+    try {
+        contact = ReadContactLine(mBook.database(), personId);
+    } catch (const DatabaseError &error) {
+        failWith(error.message());
+    }
+    return mContacts->addEntry(
+        ContactListModel::makeEntry(contact.value_or(ContactLine{personId, {}, {}, false, {}}), LinePadder(font())));
+}
+
+void MainWindow::unlistRow(int row)
+{
+    mContacts->removeRowAt(row);
+    mContactList->clearSelection();
 }
 
 void MainWindow::removeContact(std::int32_t personId)
@@ -68,12 +93,8 @@ void MainWindow::removeContact(std::int32_t personId)
         MsgBox(error.message(), MsgRefusal);
         return;
     }
-    for (int row = 0; row < mContactList->count(); ++row) {
-        if (ItemData(mContactList->item(row)) == personId) {
-            RemoveEntry(mContactList, mContactList->item(row));
-            return;
-        }
-    }
+    if (const int row = mContacts->rowOf(personId); row >= 0)
+        unlistRow(row);
 }
 
 void MainWindow::addContact()
@@ -85,11 +106,12 @@ void MainWindow::addContact()
         failWith(error.message());
         return;
     }
-    QListWidgetItem *item = AddListEntry(mContactList, formatLine(personId), personId);
+    const int row = listContact(personId);
     if (mFailed)
         return;
-    mContactList->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
-    mContactList->scrollToItem(item);
+    const QModelIndex added = mContacts->index(row);
+    mContactList->selectionModel()->setCurrentIndex(added, QItemSelectionModel::ClearAndSelect);
+    mContactList->scrollTo(added);
     const std::optional<std::int32_t> saved = editSelectedContact();
     if (mFailed)
         return;
@@ -105,32 +127,34 @@ void MainWindow::editContact()
 
 std::optional<std::int32_t> MainWindow::editSelectedContact()
 {
-    QListWidgetItem *item = SelectedEntry(mContactList);
-    if (!item)
+    const int row = selectedRow();
+    if (row < 0)
         return std::nullopt;
+    const std::int32_t personId = mContacts->personIdAt(row);
     std::optional<std::int32_t> saved;
     {
         QScopedValueRollback changing(mChangingContacts, true);
-        ContactDialog editor(mBook, ItemData(item));
+        ContactDialog editor(mBook, personId);
         editor.exec();
         saved = editor.savedContact();
     }
     if (!saved)
         return std::nullopt;
-    RemoveEntry(mContactList, item);
-    AddListEntry(mContactList, formatLine(*saved), *saved);
+    unlistRow(mContacts->rowOf(personId));
+    listContact(*saved);
     setButtons();
     return saved;
 }
 
 void MainWindow::deleteContact()
 {
-    QListWidgetItem *item = SelectedEntry(mContactList);
-    if (!item)
+    const int row = selectedRow();
+    if (row < 0)
         return;
-    if (MsgBox(tr("Delete %1?").arg(NameOfLine(item->text())), MsgConfirm) != AnswerYes)
+    const QString name = mContacts->index(row).data(ContactListModel::NameRole).toString();
+    if (MsgBox(tr("Delete %1?").arg(name), MsgConfirm) != AnswerYes)
         return;
-    removeContact(ItemData(item));
+    removeContact(mContacts->personIdAt(row));
     setButtons();
 }
 

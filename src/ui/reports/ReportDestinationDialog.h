@@ -30,7 +30,6 @@ public:
     bool allRecords() const;
 
 private:
-
     QGroupBox *mDestinationGroup = nullptr;
     QRadioButton *mPrinterOption = nullptr;
     QRadioButton *mScreenOption = nullptr;
@@ -47,7 +46,6 @@ private:
     QPushButton *mOkButton = nullptr;
     QPushButton *mCancelButton = nullptr;
 
-private:
     void createControls();
     void load();
 };
