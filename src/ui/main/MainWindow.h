@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/main/ContactListModel.h"
+
 #include <QMainWindow>
 #include <cstdint>
 #include <memory>
@@ -13,7 +15,6 @@ class QPushButton;
 namespace varnelle {
 
 class AddressBook;
-class ContactListModel;
 class PhoneTypesDialog;
 class ReportCriteriaDialog;
 class ReportDestinationDialog;
@@ -99,6 +100,8 @@ private:
     void removeContact(std::int32_t personId);
     // The row selected in the list; -1 when none is.
     int selectedRow() const;
+    // The row of a contact as the book holds it now.
+    ContactListModel::Entry readEntry(std::int32_t personId);
     // Lists a contact as the book holds it now, at its sorted place; returns its row.
     int listContact(std::int32_t personId);
     // Takes a row off the list, leaving nothing selected.

@@ -54,18 +54,10 @@ void MainWindow::fillList()
 
 QString MainWindow::formatLine(std::int32_t personId)
 {
-    std::optional<ContactLine> contact;
-    try {
-        contact = ReadContactLine(mBook.database(), personId);
-    } catch (const DatabaseError &error) {
-        failWith(error.message());
-    }
-    // A contact that is gone reads like one without names and numbers.
-    return ContactListModel::makeEntry(contact.value_or(ContactLine{personId, {}, {}, false, {}}), LinePadder(font()))
-        .line;
+    return readEntry(personId).line;
 }
 
-int MainWindow::listContact(std::int32_t personId)
+ContactListModel::Entry MainWindow::readEntry(std::int32_t personId)
 {
     std::optional<ContactLine> contact;
     try {
@@ -73,8 +65,13 @@ int MainWindow::listContact(std::int32_t personId)
     } catch (const DatabaseError &error) {
         failWith(error.message());
     }
-    return mContacts->addEntry(
-        ContactListModel::makeEntry(contact.value_or(ContactLine{personId, {}, {}, false, {}}), LinePadder(font())));
+    // A contact that is gone reads like one without names and numbers.
+    return ContactListModel::makeEntry(contact.value_or(ContactLine{personId, {}, {}, false, {}}), LinePadder(font()));
+}
+
+int MainWindow::listContact(std::int32_t personId)
+{
+    return mContacts->addEntry(readEntry(personId));
 }
 
 void MainWindow::unlistRow(int row)
