@@ -44,8 +44,8 @@ Showing showAbout(MainWindow &main, int key = 0)
         seen.frame = d.frameGeometry();
         seen.labelsLeft = {d.findChild<QLabel *>("productLabel")->x(), d.findChild<QLabel *>("versionLabel")->x()};
         const auto *line = d.findChild<QFrame *>("separator");
-        seen.separatorIsBlackLine = line->frameShape() == QFrame::HLine && line->height() <= 2 &&
-                                    line->palette().color(QPalette::WindowText) == Qt::black;
+        seen.separatorIsBlackLine = line->frameShape() == QFrame::HLine && line->height() <= 2
+                                    && line->palette().color(QPalette::WindowText) == Qt::black;
         if (key)
             QTest::keyClick(&d, Qt::Key(key));
         else
@@ -59,8 +59,8 @@ Showing showAbout(MainWindow &main, int key = 0)
 
 bool centred(const QRect &frame)
 {
-    return std::abs(frame.center().x() - ScreenWidthTwips() / 30) <= 1 &&
-           std::abs(frame.center().y() - ScreenHeightTwips() / 30) <= 1;
+    return std::abs(frame.center().x() - ScreenWidthTwips() / 30) <= 1
+           && std::abs(frame.center().y() - ScreenHeightTwips() / 30) <= 1;
 }
 
 } // namespace
@@ -85,12 +85,18 @@ void AboutTest::showsProductAndVersionCentredEveryTime()
         QCOMPARE(seen.caption, QString("About Varnelle"));
         QCOMPARE(seen.product, QString("Varnelle For Windows"));
         QCOMPARE(seen.version, QString("Version 1.0"));
-        QVERIFY2(seen.copyright.contains("2026") && seen.copyright.contains("Varnelle") &&
-                     !seen.copyright.contains('\n'),
+        QVERIFY2(seen.copyright.contains("2026") && seen.copyright.contains("Varnelle")
+                     && !seen.copyright.contains('\n'),
                  qPrintable(seen.copyright));
         QVERIFY(seen.separatorIsBlackLine);
         QCOMPARE(seen.labelsLeft, QPoint(144, 144));
-        QVERIFY2(centred(seen.frame), qPrintable(QString("%1,%2 %3x%4 screen %5x%6").arg(seen.frame.x()).arg(seen.frame.y()).arg(seen.frame.width()).arg(seen.frame.height()).arg(ScreenWidthTwips() / 15).arg(ScreenHeightTwips() / 15)));
+        QVERIFY2(centred(seen.frame), qPrintable(QString("%1,%2 %3x%4 screen %5x%6")
+                                                     .arg(seen.frame.x())
+                                                     .arg(seen.frame.y())
+                                                     .arg(seen.frame.width())
+                                                     .arg(seen.frame.height())
+                                                     .arg(ScreenWidthTwips() / 15)
+                                                     .arg(ScreenHeightTwips() / 15)));
         QVERIFY(seen.dialog.isNull()); // destroyed after each showing
     }
     QVERIFY(boxes.messages.isEmpty());

@@ -43,9 +43,10 @@ MainWindow &loadFixture()
     MainWindow &main = CurrentMainWindow();
     main.load();
     RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES ('Work'), ('Home'), ('Fax')");
-    RunQuery(CurrentBook().database(), QString("INSERT INTO Address (IsBusiness, %1) VALUES (1, 'Dr', 'John', 'Smith', 'Acme', "
-                                "'1 Main St', 'Springfield', 'IL', '62701', 'john@acme.test', 'Jane', 'Tim, Tom')")
-                            .arg(AddressFields));
+    RunQuery(CurrentBook().database(),
+             QString("INSERT INTO Address (IsBusiness, %1) VALUES (1, 'Dr', 'John', 'Smith', 'Acme', "
+                     "'1 Main St', 'Springfield', 'IL', '62701', 'john@acme.test', 'Jane', 'Tim, Tom')")
+                 .arg(AddressFields));
     RunQuery(CurrentBook().database(), "INSERT INTO TelephoneList VALUES (1, 2, '555-0102'), (1, 1, '555-0101')");
     RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness, LastName) VALUES (1, 'Taylor')");
     main.fillList();
@@ -138,8 +139,10 @@ void answerNumberDialog(const QString &type, const QString &number)
     WhenShown<PhoneNumberDialog>([=](PhoneNumberDialog &dialog) {
         find<QComboBox>(dialog, "typeCombo")->setFocus();
         const int target = find<QComboBox>(dialog, "typeCombo")->findText(type);
-        while (find<QComboBox>(dialog, "typeCombo")->isEnabled() && target >= 0 && find<QComboBox>(dialog, "typeCombo")->currentIndex() != target)
-            QTest::keyClick(find<QComboBox>(dialog, "typeCombo"), find<QComboBox>(dialog, "typeCombo")->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+        while (find<QComboBox>(dialog, "typeCombo")->isEnabled() && target >= 0
+               && find<QComboBox>(dialog, "typeCombo")->currentIndex() != target)
+            QTest::keyClick(find<QComboBox>(dialog, "typeCombo"),
+                            find<QComboBox>(dialog, "typeCombo")->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
         find<QLineEdit>(dialog, "numberBox")->selectAll();
         QTest::keyClicks(find<QLineEdit>(dialog, "numberBox"), number);
         click(find<QPushButton>(dialog, "saveButton"));
@@ -175,8 +178,8 @@ void ContactEditorTest::controlsStandWhereTheyBelongInTabOrder()
     ContactDialog editor(CurrentBook(), 1);
     QCOMPARE(editor.size(), TwipsSize(7095, 5610));
     QVERIFY(!(editor.windowFlags() & Qt::WindowMinimizeButtonHint));
-    QCOMPARE(find<QLineEdit>(editor, "stateBox")->geometry(), QRect(TwipsToPixels(4080), TwipsToPixels(1680), TwipsToPixels(615),
-                                                TwipsToPixels(285)));
+    QCOMPARE(find<QLineEdit>(editor, "stateBox")->geometry(),
+             QRect(TwipsToPixels(4080), TwipsToPixels(1680), TwipsToPixels(615), TwipsToPixels(285)));
     QCOMPARE(editor.findChild<QListWidget *>("numberList")->geometry(),
              QRect(TwipsToPixels(1560), TwipsToPixels(3120), TwipsToPixels(3975), TwipsToPixels(1620)));
     QCOMPARE(editor.findChild<QLabel *>("emailLabel")->text(), QString("E-Mail Address:"));
@@ -192,10 +195,10 @@ void ContactEditorTest::controlsStandWhereTheyBelongInTabOrder()
             w = w->nextInFocusChain();
         order << w->objectName();
     }
-    QCOMPARE(order, (QStringList{"titleBox", "firstNameBox", "lastNameBox", "companyBox", "streetBox",
-                                 "cityBox", "stateBox", "zipCodeBox", "emailBox", "spouseBox",
-                                 "childrenBox", "numberList", "addNumberButton", "editNumberButton", "deleteNumberButton", "saveButton",
-                                 "cancelButton"}));
+    QCOMPARE(order,
+             (QStringList{"titleBox", "firstNameBox", "lastNameBox", "companyBox", "streetBox", "cityBox", "stateBox",
+                          "zipCodeBox", "emailBox", "spouseBox", "childrenBox", "numberList", "addNumberButton",
+                          "editNumberButton", "deleteNumberButton", "saveButton", "cancelButton"}));
 }
 
 void ContactEditorTest::showsTheContactWithNumbersInTypeCreationOrder()
@@ -209,10 +212,12 @@ void ContactEditorTest::showsTheContactWithNumbersInTypeCreationOrder()
                                                 "62701", "john@acme.test", "Jane", "Tim, Tom"}));
         QCOMPARE(lines(find<QListWidget>(editor, "numberList")), (QStringList{"Work\t555-0101", "Home\t555-0102"}));
         QCOMPARE(typeIds(find<QListWidget>(editor, "numberList")), (QList<int>{1, 2}));
-        QVERIFY(!find<QPushButton>(editor, "editNumberButton")->isEnabled() && !find<QPushButton>(editor, "deleteNumberButton")->isEnabled());
+        QVERIFY(!find<QPushButton>(editor, "editNumberButton")->isEnabled()
+                && !find<QPushButton>(editor, "deleteNumberButton")->isEnabled());
         QCOMPARE(editor.focusWidget(), find<QLineEdit>(editor, "titleBox"));
         selectLine(find<QListWidget>(editor, "numberList"), 1);
-        QVERIFY(find<QPushButton>(editor, "editNumberButton")->isEnabled() && find<QPushButton>(editor, "deleteNumberButton")->isEnabled());
+        QVERIFY(find<QPushButton>(editor, "editNumberButton")->isEnabled()
+                && find<QPushButton>(editor, "deleteNumberButton")->isEnabled());
         click(find<QPushButton>(editor, "cancelButton"));
     });
     QVERIFY(boxes.messages.isEmpty());
@@ -238,7 +243,9 @@ void ContactEditorTest::saveStoresEveryBoxAndEmptiedBoxesAsNull()
     QCOMPARE(Rows(DatabaseFileName, "SELECT Company IS NULL, Children IS NULL, IsBusiness FROM Address "
                                     "WHERE PersonID = 1"),
              (QList<QVariantList>{{1, 1, 1}}));
-    QCOMPARE(find<QListView>(main, "contactList")->model()->index(0, 0).data(ContactListModel::LineRole).toString().left(9), QString("Smith, Jo"));
+    QCOMPARE(
+        find<QListView>(main, "contactList")->model()->index(0, 0).data(ContactListModel::LineRole).toString().left(9),
+        QString("Smith, Jo"));
 }
 
 void ContactEditorTest::cancelDiscardsAddressEditsButKeepsNumberChanges()
@@ -255,7 +262,8 @@ void ContactEditorTest::cancelDiscardsAddressEditsButKeepsNumberChanges()
         boxes.answer(AnswerYes);
         click(find<QPushButton>(editor, "deleteNumberButton"));
         QCOMPARE(lines(find<QListWidget>(editor, "numberList")), QStringList{"Home\t555-0102"});
-        QVERIFY(!find<QPushButton>(editor, "editNumberButton")->isEnabled() && !find<QPushButton>(editor, "deleteNumberButton")->isEnabled());
+        QVERIFY(!find<QPushButton>(editor, "editNumberButton")->isEnabled()
+                && !find<QPushButton>(editor, "deleteNumberButton")->isEnabled());
         click(find<QPushButton>(editor, "cancelButton"));
     });
     QCOMPARE(boxes.texts(), (QStringList{"Delete Work\t555-0101?", "Delete Work\t555-0101?"}));
@@ -341,7 +349,12 @@ void ContactEditorTest::typedTextSurvivesAddingANumber()
     QCOMPARE(addressRow(2)[5].toString(), QString("Shelbyville"));
     QCOMPARE(numberRows().mid(2), (QList<QVariantList>{{2, 2, "555-0201"}, {2, 3, "555-0203"}}));
     // The main window's line now shows the number of the lowest type.
-    QVERIFY(find<QListView>(main, "contactList")->model()->index(1, 0).data(ContactListModel::LineRole).toString().endsWith("\t555-0201"));
+    QVERIFY(find<QListView>(main, "contactList")
+                ->model()
+                ->index(1, 0)
+                .data(ContactListModel::LineRole)
+                .toString()
+                .endsWith("\t555-0201"));
     QVERIFY(boxes.messages.isEmpty());
 }
 
@@ -357,11 +370,13 @@ void ContactEditorTest::editNumberReplacesTheLineInPlace()
         QCOMPARE(lines(find<QListWidget>(editor, "numberList")), (QStringList{"Work\t555-0111", "Home\t555-0102"}));
         QCOMPARE(typeIds(find<QListWidget>(editor, "numberList")), (QList<int>{1, 2}));
         QVERIFY(find<QListWidget>(editor, "numberList")->selectedItems().isEmpty());
-        QVERIFY(!find<QPushButton>(editor, "editNumberButton")->isEnabled() && !find<QPushButton>(editor, "deleteNumberButton")->isEnabled());
+        QVERIFY(!find<QPushButton>(editor, "editNumberButton")->isEnabled()
+                && !find<QPushButton>(editor, "deleteNumberButton")->isEnabled());
 
         // Cancelled in the dialog: the list stays as it was.
         selectLine(find<QListWidget>(editor, "numberList"), 1);
-        WhenShown<PhoneNumberDialog>([](PhoneNumberDialog &dialog) { click(find<QPushButton>(dialog, "cancelButton")); });
+        WhenShown<PhoneNumberDialog>(
+            [](PhoneNumberDialog &dialog) { click(find<QPushButton>(dialog, "cancelButton")); });
         click(find<QPushButton>(editor, "editNumberButton"));
         QCOMPARE(lines(find<QListWidget>(editor, "numberList")), (QStringList{"Work\t555-0111", "Home\t555-0102"}));
         click(find<QPushButton>(editor, "cancelButton"));
@@ -387,7 +402,9 @@ void ContactEditorTest::enterInTheNumberListEditsOnlyWithASelection()
 
         // A double-click on a line does the same.
         dialogShownFor = 0;
-        const QPoint onWork = find<QListWidget>(editor, "numberList")->visualItemRect(find<QListWidget>(editor, "numberList")->item(0)).center();
+        const QPoint onWork = find<QListWidget>(editor, "numberList")
+                                  ->visualItemRect(find<QListWidget>(editor, "numberList")->item(0))
+                                  .center();
         WhenShown<PhoneNumberDialog>([&](PhoneNumberDialog &dialog) {
             dialogShownFor = find<QComboBox>(dialog, "typeCombo")->currentData().toInt();
             click(find<QPushButton>(dialog, "cancelButton"));
@@ -413,7 +430,8 @@ void ContactEditorTest::numberSelectionStaysOnEmptyClickAndCtrlClick()
     MainWindow &main = loadFixture();
     editContact(main, 0, [](ContactDialog &editor) {
         QCOMPARE(selectedRowsAfterClicks(find<QListWidget>(editor, "numberList"), 1), (QList<int>{1, 1, 1, 1}));
-        QVERIFY(find<QPushButton>(editor, "editNumberButton")->isEnabled() && find<QPushButton>(editor, "deleteNumberButton")->isEnabled());
+        QVERIFY(find<QPushButton>(editor, "editNumberButton")->isEnabled()
+                && find<QPushButton>(editor, "deleteNumberButton")->isEnabled());
         click(find<QPushButton>(editor, "cancelButton"));
     });
 }
@@ -458,7 +476,8 @@ void ContactEditorTest::secondShowingForAnotherContactShowsOnlyThatContact()
         QCOMPARE(editor.windowTitle(), QString("Edit Address"));
         QCOMPARE(boxTexts(editor), (QStringList{"", "", "Taylor", "", "", "", "", "", "", "", ""}));
         QCOMPARE(find<QListWidget>(editor, "numberList")->count(), 0);
-        QVERIFY(!find<QPushButton>(editor, "editNumberButton")->isEnabled() && !find<QPushButton>(editor, "deleteNumberButton")->isEnabled());
+        QVERIFY(!find<QPushButton>(editor, "editNumberButton")->isEnabled()
+                && !find<QPushButton>(editor, "deleteNumberButton")->isEnabled());
         click(find<QPushButton>(editor, "saveButton"));
     });
     // Saving the second contact wrote nothing of the first into it.

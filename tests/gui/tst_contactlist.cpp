@@ -120,7 +120,8 @@ QList<QVariantList> allRows()
 
 bool nothingSelected(const MainWindow &main)
 {
-    return selectedRows(main).isEmpty() && !find<QPushButton>(main, "editButton")->isEnabled() && !find<QPushButton>(main, "deleteButton")->isEnabled();
+    return selectedRows(main).isEmpty() && !find<QPushButton>(main, "editButton")->isEnabled()
+           && !find<QPushButton>(main, "deleteButton")->isEnabled();
 }
 
 void click(QPushButton *button)
@@ -205,7 +206,8 @@ void ContactListTest::nameColumnForEachNameCombination()
     // The longest names fill the column without a pad space.
     const QString longest = main.formatLine(8);
     QCOMPARE(longest.left(42), last25 + ", " + first15);
-    QCOMPARE(main.formatLine(6), padOneByOne("Unknown", [&](const QString &s) { return metrics.horizontalAdvance(s); }));
+    QCOMPARE(main.formatLine(6),
+             padOneByOne("Unknown", [&](const QString &s) { return metrics.horizontalAdvance(s); }));
 }
 
 void ContactListTest::lineShowsTheNumberOfTheLowestType()

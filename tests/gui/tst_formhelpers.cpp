@@ -177,7 +177,8 @@ void FormHelpersTest::messageBoxIsWideEnoughForItsTitle()
     QFont bold = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     bold.setBold(true);
     const QFontMetrics title(bold);
-    QVERIFY2(box.width() >= title.horizontalAdvance(AppTitle()) + 4 * title.height(), qPrintable(QString::number(box.width())));
+    QVERIFY2(box.width() >= title.horizontalAdvance(AppTitle()) + 4 * title.height(),
+             qPrintable(QString::number(box.width())));
     QCOMPARE(box.windowTitle(), AppTitle());
     QCOMPARE(box.text(), QString("Delete Smith, John?"));
     QCOMPARE(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);

@@ -248,7 +248,8 @@ void InterchangeBookTest::failedOrCancelledImportChangesNothing()
             QCOMPARE(how, QString("cancel"));
         QCOMPARE(how, QString("cancel"));
     } catch (const InterchangeError &error) {
-        QVERIFY2(error.message().contains(how == "failure" ? "disk full" : "has no END:VCARD"), qPrintable(error.message()));
+        QVERIFY2(error.message().contains(how == "failure" ? "disk full" : "has no END:VCARD"),
+                 qPrintable(error.message()));
     }
     QCOMPARE(counts(), before);
 }
@@ -270,10 +271,11 @@ void InterchangeBookTest::exportThenImportKeepsEveryField()
     QStringList original;
     {
         Book book;
-        book.import(TwoCards + "BEGIN:VCARD\nVERSION:4.0\nN:Ng;Li;;Dr.;\nORG:Ng\\, Lim & Co\nADR;TYPE=work:;Suite 5;"
-                               "1 Long Rd;Perth;WA;6000;\nEMAIL:li@ng.example\nRELATED;TYPE=spouse:Mo Ng\n"
-                               "RELATED;TYPE=child:Al\nRELATED;TYPE=child:Bo\nitem1.TEL:=7\nitem1.X-ABLabel:B\xC3\xBCro\n"
-                               "END:VCARD\n");
+        book.import(TwoCards +
+                    "BEGIN:VCARD\nVERSION:4.0\nN:Ng;Li;;Dr.;\nORG:Ng\\, Lim & Co\nADR;TYPE=work:;Suite 5;"
+                    "1 Long Rd;Perth;WA;6000;\nEMAIL:li@ng.example\nRELATED;TYPE=spouse:Mo Ng\n"
+                    "RELATED;TYPE=child:Al\nRELATED;TYPE=child:Bo\nitem1.TEL:=7\nitem1.X-ABLabel:B\xC3\xBCro\n"
+                    "END:VCARD\n");
         original = bookLines(book.db);
         QCOMPARE(ExportContacts(book.db, fileName, ExportFormat(format), ExportScope::All), 3);
         QCOMPARE(ExportContacts(book.db, "business.vcf", ExportFormat(format), ExportScope::Business), 2);

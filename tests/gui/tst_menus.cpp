@@ -100,9 +100,15 @@ void MenusTest::menuBarHoldsEveryCommandEnabled()
     for (QAction *a : main.menuBar()->actions())
         titles << a->text();
     QCOMPARE(titles, (QStringList{"&File", "&Tables", "&Reports", "&Help"}));
-    const QStringList captions = {QString::fromUtf8("&Import Contacts\u2026"), QString::fromUtf8("Ex&port Contacts\u2026"),
-                                  "&Repair Database", "E&xit", "&Telephone Types", "&Address List",
-                                  "&Telephone List",  "&Detail Report", "&About"};
+    const QStringList captions = {QString::fromUtf8("&Import Contacts\u2026"),
+                                  QString::fromUtf8("Ex&port Contacts\u2026"),
+                                  "&Repair Database",
+                                  "E&xit",
+                                  "&Telephone Types",
+                                  "&Address List",
+                                  "&Telephone List",
+                                  "&Detail Report",
+                                  "&About"};
     QStringList found;
     for (const char *menu : {"fileMenu", "tablesMenu", "reportsMenu", "helpMenu"})
         for (QAction *a : main.findChild<QMenu *>(menu)->actions()) {

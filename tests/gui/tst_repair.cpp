@@ -36,9 +36,10 @@ MainWindow &loadWithData()
     main.load();
     RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES ('Home'), ('Work')");
     for (int i = 0; i < 200; ++i)
-        RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness, LastName, FirstName, Company, State) VALUES (?,?,?,?,?)",
-                 {i % 2, QString("Last%1").arg(i), QString("First%1").arg(i), i % 3 ? QVariant("Acme") : QVariant(),
-                  "NY"});
+        RunQuery(
+            CurrentBook().database(),
+            "INSERT INTO Address (IsBusiness, LastName, FirstName, Company, State) VALUES (?,?,?,?,?)",
+            {i % 2, QString("Last%1").arg(i), QString("First%1").arg(i), i % 3 ? QVariant("Acme") : QVariant(), "NY"});
     RunQuery(CurrentBook().database(), "INSERT INTO TelephoneList SELECT PersonID, 1, '555-' || PersonID FROM Address");
     // Leave free pages behind so that compacting has something to do.
     RunQuery(CurrentBook().database(), "DELETE FROM Address WHERE PersonID > 150");
@@ -121,9 +122,10 @@ void RepairTest::healthyRepairKeepsEveryRowAndLeavesNoCopy()
     QVERIFY(CurrentBook().database().isOpen());
     RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness) VALUES (1)");
     QCOMPARE(Rows(DatabaseFileName, "SELECT max(PersonID) FROM Address")[0][0].toInt(), 201);
-    QVERIFY_THROWS_EXCEPTION(DatabaseError, RunQuery(CurrentBook().database(), "INSERT INTO Address (State) VALUES ('ABC')"));
     QVERIFY_THROWS_EXCEPTION(DatabaseError,
-                             RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES ('work')"));
+                             RunQuery(CurrentBook().database(), "INSERT INTO Address (State) VALUES ('ABC')"));
+    QVERIFY_THROWS_EXCEPTION(
+        DatabaseError, RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES ('work')"));
 }
 
 void RepairTest::leftoverCopyFailsOnceAndTouchesNeitherFile()

@@ -59,8 +59,8 @@ void addContact(bool business, const QVariant &company, const QVariant &state, c
 bool centred(const QWidget &form)
 {
     const QRect frame = form.frameGeometry();
-    return std::abs(frame.center().x() - ScreenWidthTwips() / 30) <= 1 &&
-           std::abs(frame.center().y() - ScreenHeightTwips() / 30) <= 1;
+    return std::abs(frame.center().x() - ScreenWidthTwips() / 30) <= 1
+           && std::abs(frame.center().y() - ScreenHeightTwips() / 30) <= 1;
 }
 
 const QVariant Null = QVariant(QMetaType::fromType<QString>());
@@ -120,7 +120,8 @@ void ReportDialogsTest::destinationDialogOpensWithItsDefaults()
     QStyleOptionComboBox shown;
     shown.initFrom(types);
     shown.currentText = types->currentText();
-    const QRect field = types->style()->subControlRect(QStyle::CC_ComboBox, &shown, QStyle::SC_ComboBoxEditField, types);
+    const QRect field =
+        types->style()->subControlRect(QStyle::CC_ComboBox, &shown, QStyle::SC_ComboBoxEditField, types);
     QVERIFY(field.width() - 2 >= types->fontMetrics().horizontalAdvance("Comma Separated Values"));
     QVERIFY(find<QGroupBox>(dialog, "diskGroup")->rect().contains(types->geometry()));
     QVERIFY(dialog.rect().contains(find<QGroupBox>(dialog, "diskGroup")->geometry()));
@@ -283,8 +284,8 @@ void ReportDialogsTest::criteriaListsHoldEveryDistinctValueSorted()
     QCOMPARE(dialog.size(), QSize(341, 202));
     QCOMPARE(entries(dialog, "companyCombo"), (QStringList{"", "acme", "Beta Ltd", "Zeta"}));
     QCOMPARE(entries(dialog, "stateCombo"), (QStringList{"", "ca", "NY", "TX"}));
-    QCOMPARE(entries(dialog, "lastNameCombo"), (QStringList{"", "adams", QString::fromUtf8("Ärzte"), QString::fromUtf8("Émile"),
-                                                       "O'Brien", "Smith", "Young"}));
+    QCOMPARE(entries(dialog, "lastNameCombo"), (QStringList{"", "adams", QString::fromUtf8("Ärzte"),
+                                                            QString::fromUtf8("Émile"), "O'Brien", "Smith", "Young"}));
     for (const char *name : {"companyCombo", "stateCombo", "lastNameCombo"}) {
         QVERIFY(!find<QComboBox>(dialog, name)->isEditable());
         QCOMPARE(find<QComboBox>(dialog, name)->currentText(), QString());

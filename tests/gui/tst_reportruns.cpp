@@ -184,8 +184,10 @@ private slots:
 void ReportRunsTest::eachCommandRunsTheFileOfTheCurrentView()
 {
     Program p;
-    for (QAction *command : {find<QAction>(*p.main, "addressListAction"), find<QAction>(*p.main, "telephoneListAction"), find<QAction>(*p.main, "detailReportAction"), find<QAction>(*p.main, "aboutAction"),
-                             find<QAction>(*p.main, "repairAction"), find<QAction>(*p.main, "exitAction"), find<QAction>(*p.main, "phoneTypesAction")}) {
+    for (QAction *command : {find<QAction>(*p.main, "addressListAction"), find<QAction>(*p.main, "telephoneListAction"),
+                             find<QAction>(*p.main, "detailReportAction"), find<QAction>(*p.main, "aboutAction"),
+                             find<QAction>(*p.main, "repairAction"), find<QAction>(*p.main, "exitAction"),
+                             find<QAction>(*p.main, "phoneTypesAction")}) {
         QVERIFY(command->isEnabled());
         QVERIFY(command->isVisible());
         QVERIFY(!command->isCheckable());
@@ -251,7 +253,8 @@ void ReportRunsTest::cancelEndsTheRunSilentlyAndTheNextRunWorks()
         click(d, "okButton");
     });
     next.expect("ReportCriteriaDialog", criteria("", "", ""));
-    QCOMPARE(p.run(find<QAction>(*p.main, "telephoneListAction"), next), (QStringList{"ReportDestinationDialog", "ReportCriteriaDialog"}));
+    QCOMPARE(p.run(find<QAction>(*p.main, "telephoneListAction"), next),
+             (QStringList{"ReportDestinationDialog", "ReportCriteriaDialog"}));
     QCOMPARE(csvNames("next.csv"), BusinessNames);
     QVERIFY(p.boxes.messages.isEmpty());
 }
@@ -260,7 +263,8 @@ void ReportRunsTest::allRecordsCoversEveryContactAfterAPartialRun()
 {
     Program p;
     ModalScript partial;
-    partial.expect("ReportDestinationDialog", toDisk("partial.csv", false)).expect("ReportCriteriaDialog", criteria("Acme", "", ""));
+    partial.expect("ReportDestinationDialog", toDisk("partial.csv", false))
+        .expect("ReportCriteriaDialog", criteria("Acme", "", ""));
     p.run(find<QAction>(*p.main, "telephoneListAction"), partial);
     QCOMPARE(p.engine().selectionFormula(), QString("{Address.Company} = 'Acme'"));
     QCOMPARE(csvNames("partial.csv"), (QStringList{"Smith, Sam", "Young, Yan"}));

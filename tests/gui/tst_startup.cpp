@@ -48,7 +48,8 @@ QStringList indexes(const QString &table)
     QStringList result;
     for (const QVariantList &row : Rows(DatabaseFileName, QString("PRAGMA index_list(\"%1\")").arg(table))) {
         QStringList fields;
-        for (const QVariantList &f : Rows(DatabaseFileName, QString("PRAGMA index_info(\"%1\")").arg(row[1].toString())))
+        for (const QVariantList &f :
+             Rows(DatabaseFileName, QString("PRAGMA index_info(\"%1\")").arg(row[1].toString())))
             fields << f[2].toString();
         result << row[1].toString() + ":" + row[2].toString() + ":" + fields.join(",");
     }
@@ -185,7 +186,8 @@ void StartupTest::textFieldsRefuseOverlongValuesAndKeepExactOnes()
     }
     // Three letters in State are refused and nothing is stored; empty and Null are allowed.
     const int before = Rows(DatabaseFileName, "SELECT count(*) FROM Address")[0][0].toInt();
-    QVERIFY_THROWS_EXCEPTION(DatabaseError, RunQuery(CurrentBook().database(), "INSERT INTO Address (State) VALUES ('NYC')"));
+    QVERIFY_THROWS_EXCEPTION(DatabaseError,
+                             RunQuery(CurrentBook().database(), "INSERT INTO Address (State) VALUES ('NYC')"));
     QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM Address")[0][0].toInt(), before);
     RunQuery(CurrentBook().database(), "INSERT INTO Address (State, City) VALUES ('', NULL)");
     QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM Address")[0][0].toInt(), before + 1);
@@ -277,8 +279,8 @@ void StartupTest::fileLackingATableStaysAsItIs()
 
 void StartupTest::fileThatIsNotADatabaseIsReportedAndKept()
 {
-    const QList<QByteArray> contents = {QByteArray("Dear diary, this is a letter and not an address book.\n").repeated(40),
-                                        QByteArray()};
+    const QList<QByteArray> contents = {
+        QByteArray("Dear diary, this is a letter and not an address book.\n").repeated(40), QByteArray()};
     for (const QByteArray &content : contents) {
         TempWorkDir dir;
         writeFile(DatabaseFileName, content);
@@ -459,7 +461,8 @@ void StartupTest::messagesNameTheFileAndSpeakPlainly_data()
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("message");
     QTest::newRow("column the book lacks")
-        << "SELECT IsPrivate FROM Address" << "'Address.mdb' is not a Varnelle address book (no such column: IsPrivate).";
+        << "SELECT IsPrivate FROM Address"
+        << "'Address.mdb' is not a Varnelle address book (no such column: IsPrivate).";
     QTest::newRow("table the book lacks")
         << "SELECT 1 FROM Notes" << "'Address.mdb' is not a Varnelle address book (no such table: Notes).";
     QTest::newRow("damage met on the way")

@@ -168,7 +168,8 @@ void ContactDialog::createControls()
     mSaveButton = MakeButton(this, "saveButton", tr("&Save"), 1560, 4920, 1215, 615);
     mCancelButton = MakeButton(this, "cancelButton", tr("&Cancel"), 3840, 4920, 1215, 615);
     mSaveButton->setDefault(true);
-    SetTabOrder(tabOrder << mNumberList << mAddNumberButton << mEditNumberButton << mDeleteNumberButton << mSaveButton << mCancelButton);
+    SetTabOrder(tabOrder << mNumberList << mAddNumberButton << mEditNumberButton << mDeleteNumberButton << mSaveButton
+                         << mCancelButton);
     MakeLabel(this, "titleLabel", tr("Title:"), 1080, 240, 375, 255);
     MakeLabel(this, "companyLabel", tr("Company:"), 720, 960, 735, 255);
     MakeLabel(this, "addressLabel", tr("Address:"), 840, 1320, 615, 255);

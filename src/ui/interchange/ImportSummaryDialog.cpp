@@ -54,8 +54,8 @@ void ImportSummaryDialog::saveSummary()
         return;
     }
     QSaveFile file(fileName);
-    if (!(file.open(QIODevice::WriteOnly | QIODevice::Text) && file.write(mSummaryText->toPlainText().toUtf8() + '\n') >= 0
-          && file.commit()))
+    if (!(file.open(QIODevice::WriteOnly | QIODevice::Text)
+          && file.write(mSummaryText->toPlainText().toUtf8() + '\n') >= 0 && file.commit()))
         MsgBox(tr("The summary could not be saved in '%1': %2.")
                    .arg(QFileInfo(fileName).fileName(), file.errorString()),
                MsgRefusal);

@@ -45,7 +45,8 @@ void ReportCriteriaDialog::createControls()
     mOkButton = MakeButton(this, "okButton", tr("OK"), 1800, 2040, 1215, 615);
     mOkButton->setDefault(true);
 
-    SetTabOrder({mCompanyCombo, mExcludeBoxes[0], mStateCombo, mExcludeBoxes[1], mLastNameCombo, mExcludeBoxes[2], mOkButton});
+    SetTabOrder(
+        {mCompanyCombo, mExcludeBoxes[0], mStateCombo, mExcludeBoxes[1], mLastNameCombo, mExcludeBoxes[2], mOkButton});
 
     connect(mOkButton, &QPushButton::clicked, this, &ReportCriteriaDialog::ok);
 }

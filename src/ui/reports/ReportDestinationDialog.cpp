@@ -68,7 +68,8 @@ void ReportDestinationDialog::createControls()
     mRecordsGroup = frame(this, "recordsGroup", {}, 240, 2040, 1700, 1215);
     auto *what = new QButtonGroup(mRecordsGroup);
     mAllRecordsOption = option(mRecordsGroup, what, "allRecordsOption", tr("All Records"), 240, 360, 1335, 255);
-    mPartialReportOption = option(mRecordsGroup, what, "partialReportOption", tr("Partial Report"), 240, 720, 1335, 255);
+    mPartialReportOption =
+        option(mRecordsGroup, what, "partialReportOption", tr("Partial Report"), 240, 720, 1335, 255);
 
     mPrinterGroup = frame(this, "printerGroup", tr("Report To Printer"), 2280, 120, 3855, 975);
     mDiskGroup = frame(this, "diskGroup", tr("Report To Disk"), 2280, 1920, 3615, 1335);
@@ -87,8 +88,8 @@ void ReportDestinationDialog::createControls()
     mOkButton->setDefault(true);
     mCancelButton = MakeButton(this, "cancelButton", tr("&Cancel"), 3120, 3600, 1095, 495);
 
-    SetTabOrder({mPrinterOption, mScreenOption, mDiskOption, mAllRecordsOption,       mPartialReportOption,   mCopiesBox,
-                        mFileNameBox, mFileTypeCombo, mOkButton, mCancelButton});
+    SetTabOrder({mPrinterOption, mScreenOption, mDiskOption, mAllRecordsOption, mPartialReportOption, mCopiesBox,
+                 mFileNameBox, mFileTypeCombo, mOkButton, mCancelButton});
 
     connect(mOkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(mCancelButton, &QPushButton::clicked, this, &QDialog::reject);

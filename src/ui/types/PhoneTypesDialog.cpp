@@ -37,7 +37,8 @@ PhoneTypesDialog::PhoneTypesDialog(AddressBook &book, QWidget *parent)
     mOkButton = MakeButton(this, "okButton", tr("OK"), 4080, 3120, 1095, 495);
     SetTabOrder({mTypeBox, mTypeList, mAddButton, mEditButton, mDeleteButton, mOkButton});
 
-    connect(mTypeBox, &QLineEdit::textChanged, this, [this](const QString &text) { mAddButton->setEnabled(!text.isEmpty()); });
+    connect(mTypeBox, &QLineEdit::textChanged, this,
+            [this](const QString &text) { mAddButton->setEnabled(!text.isEmpty()); });
     connect(mTypeList, &QListWidget::itemSelectionChanged, this, &PhoneTypesDialog::setButtons);
     connect(mTypeList, &QListWidget::itemDoubleClicked, this, &PhoneTypesDialog::renameType);
     OnEnterWithSelection(mTypeList, [this] { renameType(); });
