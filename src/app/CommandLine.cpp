@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "VersionInfo.h"
+#include "app/SyncCommands.h"
 #include "store/Database.h"
 #include "store/Setup.h"
 
@@ -53,6 +54,8 @@ int exportFile(const CommandLine &command, const QSqlDatabase &db, QTextStream &
 
 CommandLine ParseCommandLine(const QStringList &arguments)
 {
+    if (IsSyncCommand(arguments))
+        return {CommandLine::Action::Sync, arguments.contains("--desktop"), {}, {}, {}, {}, {}, arguments};
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QString::fromUtf8(version::ProductName) + ": an address book.");
@@ -155,6 +158,8 @@ int RunWithoutWindows(const CommandLine &command, QTextStream &out, QTextStream 
     case CommandLine::Action::Mistake:
         err << command.text << '\n';
         return ExitUsage;
+    case CommandLine::Action::Sync:
+        return RunSyncCommand(command.arguments, out, err);
     case CommandLine::Action::Import:
     case CommandLine::Action::Export:
         try {
