@@ -94,6 +94,13 @@ private:
         return path;
     }
 
+    static QList<QPair<QByteArray, QByteArray>> ifMatch(const QString &etag)
+    {
+        if (etag.isEmpty())
+            return {};
+        return {{"If-Match", etag.toUtf8()}};
+    }
+
     QUrl urlOf(const QString &path) const
     {
         QUrl url = mBookUrl;
@@ -198,14 +205,17 @@ private:
         if (!listed) {
             const DavResponse list = mClient.run({"PROPFIND",
                                                   mBookUrl,
-                                                  PropfindBody({"getetag"}),
+                                                  PropfindBody({"getetag", "sync-token"}),
                                                   {{"Depth", "1"}, {"Content-Type", "application/xml; charset=utf-8"}}});
             if (list.status != 207)
                 httpFailure(list, SyncText("list the address book"));
             QSet<QString> present;
             for (const DavEntry &e : ParseMultiStatus(list.body, list.url, mHost).entries) {
-                if (e.href == mBookPath || e.resourceTypes.contains(PropertyKey(DavNs, "collection")))
+                if (e.href == mBookPath || e.resourceTypes.contains(PropertyKey(DavNs, "collection"))) {
+                    if (e.href == mBookPath) // a token from now on, if the server has them
+                        token = e.text.value(PropertyKey(DavNs, "sync-token"));
                     continue;
+                }
                 const QString href = checkedHref(e.href);
                 present << href;
                 const QString etag = e.text.value(PropertyKey(DavNs, "getetag"));
@@ -329,7 +339,7 @@ private:
                 continue;
             gone << s;
             if (!s.card.isEmpty())
-                requests.push_back({"DELETE", urlOf(s.href), {}, {{"If-Match", s.etag.toUtf8()}}});
+                requests.push_back({"DELETE", urlOf(s.href), {}, ifMatch(s.etag)});
         }
         if (gone.isEmpty())
             return;
@@ -401,10 +411,10 @@ private:
                 conditionValue = s.etag.toUtf8();
             }
             uploads.push_back({s.href, card});
-            requests.push_back({"PUT",
-                                urlOf(s.href),
-                                card,
-                                {{"Content-Type", "text/vcard; charset=utf-8"}, {condition, conditionValue}}});
+            DavRequest put{"PUT", urlOf(s.href), card, {{"Content-Type", "text/vcard; charset=utf-8"}}};
+            if (!conditionValue.isEmpty()) // a server that gave no ETag is written over
+                put.headers.append({condition, conditionValue});
+            requests.push_back(put);
         }
         const size_t batch = size_t(std::max(1, mOptions.batchSize));
         for (size_t start = 0; start < requests.size(); start += batch) {

@@ -1,11 +1,20 @@
 // Two-way CardDAV sync against a real Radicale server started on a free
 // loopback port with a temporary storage folder and one htpasswd user.
+#include "store/AddressBook.h"
 #include "store/Database.h"
 #include "store/SyncState.h"
 #include "sync/BookSync.h"
 #include "sync/DavClient.h"
 #include "sync/Discovery.h"
 #include "sync/SyncError.h"
+#include "ui/sync/SyncAccountsDialog.h"
+#include "ui/sync/SyncActions.h"
+#include "ui/sync/SyncPasswords.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
 
 #include <QDir>
 #include <QProcess>
@@ -367,7 +376,38 @@ private slots:
         QVERIFY(run.waitForFinished(60000));
         QVERIFY(QString::fromUtf8(run.readAllStandardOutput()).contains(server.bookUrl()));
     }
+
+    void accountsDialogAndMenu()
+    {
+        Radicale server;
+        QTemporaryDir dir;
+        EnsureDatabase(dir.filePath("Address.mdb"));
+        AddressBook book(dir.filePath("Address.mdb"));
+        book.open();
+        SyncPasswords passwords;
+        SyncAccountsDialog dialog(book, passwords, false);
+        dialog.findChild<QLineEdit *>("serverEdit")->setText(server.url());
+        dialog.findChild<QLineEdit *>("userEdit")->setText("alice");
+        dialog.findChild<QLineEdit *>("passwordEdit")->setText("secret");
+        dialog.findChild<QPushButton *>("findButton")->click();
+        QCOMPARE(dialog.findChild<QComboBox *>("businessBookCombo")->currentText(), "Contacts");
+        dialog.findChild<QPushButton *>("addButton")->click();
+        const QList<SyncAccount> accounts = ReadSyncAccounts(book.database());
+        QCOMPARE(accounts.size(), 1);
+        QCOMPARE(accounts.first().bookUrl, server.bookUrl());
+        QVERIFY(accounts.first().isBusiness);
+
+        QWidget window;
+        QMenu menu;
+        menu.addAction("E&xit");
+        AddSyncActions(&menu, book, &window);
+        QStringList texts;
+        for (QAction *action : menu.actions())
+            texts << action->text();
+        QCOMPARE(texts, (QStringList{"Sync &Accounts\u2026", "S&ync Now", "", "E&xit"}));
+        book.close();
+    }
 };
 
-QTEST_GUILESS_MAIN(SyncTest)
+QTEST_MAIN(SyncTest)
 #include "tst_sync.moc"
