@@ -183,24 +183,38 @@ private:
         QStringList removed;
         QString token;
         bool listed = false;
-        const DavResponse report = mClient.run({"REPORT",
-                                                mBookUrl,
-                                                SyncCollectionBody(mAccount.syncToken),
-                                                {{"Content-Type", "application/xml; charset=utf-8"}}});
-        if (report.status == 207) {
+        // A server may send the changes in parts: a 507 on the collection
+        // itself asks for the rest from the token that came with them.
+        QString from = mAccount.syncToken;
+        for (int part = 0; part < 1000; ++part) {
+            const DavResponse report = mClient.run({"REPORT",
+                                                    mBookUrl,
+                                                    SyncCollectionBody(from),
+                                                    {{"Depth", "0"}, {"Content-Type", "application/xml; charset=utf-8"}}});
+            if (report.status != 207)
+                break;
             const MultiStatus ms = ParseMultiStatus(report.body, report.url, mHost);
+            bool truncated = false;
             for (const DavEntry &e : ms.entries) {
-                if (e.href == mBookPath)
+                if (e.href == mBookPath) {
+                    truncated = truncated || e.status == 507;
                     continue;
+                }
                 const QString href = checkedHref(e.href);
-                if (e.status == 404)
+                if (e.status == 404) {
                     removed << href;
-                else if (const QString etag = e.text.value(PropertyKey(DavNs, "getetag"));
-                         mStates.value(href).etag != etag || etag.isEmpty())
+                    changed.remove(href);
+                } else if (const QString etag = e.text.value(PropertyKey(DavNs, "getetag"));
+                           mStates.value(href).etag != etag || etag.isEmpty()) {
                     changed.insert(href, etag);
+                    removed.removeAll(href);
+                }
             }
             token = ms.syncToken;
             listed = true;
+            if (!truncated || token.isEmpty() || token == from)
+                break;
+            from = token;
         }
         if (!listed) {
             const DavResponse list = mClient.run({"PROPFIND",
@@ -473,6 +487,7 @@ SyncSummary SyncBook(QSqlDatabase &db, const QString &bookFile, const SyncAccoun
     summary.bookName = account.bookName.isEmpty() ? bookUrl.path() : account.bookName;
     summary.isBusiness = account.isBusiness;
     QLockFile lock(QFileInfo(bookFile).absoluteFilePath() + ".sync-lock");
+    lock.setStaleLockTime(0); // stale only when its process is gone, however long a sync runs
     if (!lock.tryLock(0))
         throw SyncError(SyncText("Another sync of this address book is running; try again when it has ended."));
     DavClient client(bookUrl, account.userName, password, account.insecure);

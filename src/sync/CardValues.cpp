@@ -115,13 +115,14 @@ namespace {
 struct Line {
     QString group; // as written, without the dot
     QString name;  // upper case
+    QString spelled; // the name as written
     QString params; // as written, each with its leading ';'
     QString value;  // as written, escaped
     QStringList types;
     bool preferred = false;
     bool removed = false;
 
-    QString text() const { return (group.isEmpty() ? QString() : group + u'.') + name + params + u':' + value; }
+    QString text() const { return (group.isEmpty() ? QString() : group + u'.') + spelled + params + u':' + value; }
 };
 
 QString escaped(const QString &text)
@@ -200,7 +201,7 @@ Line parseLine(const QString &text)
             colon = i;
     }
     if (colon < 0) {
-        l.name = text; // kept as it is
+        l.name = l.spelled = text; // kept as it is
         return l;
     }
     l.value = text.mid(colon + 1);
@@ -208,7 +209,8 @@ Line parseLine(const QString &text)
     const QString fullName = head.first().toString();
     const qsizetype dot = fullName.lastIndexOf(u'.');
     l.group = dot < 0 ? QString() : fullName.left(dot);
-    l.name = fullName.mid(dot + 1).toUpper();
+    l.spelled = fullName.mid(dot + 1);
+    l.name = l.spelled.toUpper();
     for (qsizetype i = 1; i < head.size(); ++i) {
         const QString param = head[i].toString();
         l.params += u';' + param;
