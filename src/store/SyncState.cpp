@@ -3,6 +3,7 @@
 #include "store/Database.h"
 
 #include <QHash>
+#include <QSqlError>
 
 namespace varnelle {
 
@@ -162,6 +163,71 @@ std::int32_t WriteStoredContact(const QSqlDatabase &db, bool isBusiness, const Q
                  {id, typeId, number});
     }
     return id;
+}
+
+SyncWriter::SyncWriter(const QSqlDatabase &db, std::int64_t accountId, bool isBusiness, const QStringList &columns)
+    : mDb(db), mAccountId(accountId), mIsBusiness(isBusiness), mColumns(columns)
+{
+}
+
+QSqlQuery &SyncWriter::prepared(QSqlQuery &query, const QString &sql)
+{
+    if (query.lastQuery().isEmpty()) {
+        query = QSqlQuery(mDb);
+        query.setForwardOnly(true);
+        if (!query.prepare(sql))
+            throw ToDatabaseError(query.lastError(), mDb.databaseName());
+    }
+    return query;
+}
+
+void SyncWriter::run(QSqlQuery &query, const QVariantList &values)
+{
+    for (int i = 0; i < values.size(); ++i) {
+        RefuseTextWithNul(values[i]);
+        query.bindValue(i, values[i]);
+    }
+    if (!query.exec())
+        throw ToDatabaseError(query.lastError(), mDb.databaseName());
+}
+
+std::int32_t SyncWriter::writeContact(const StoredContact &c)
+{
+    std::int32_t id = c.personId;
+    if (id == 0) {
+        run(prepared(mInsert, "INSERT INTO Address (IsBusiness) VALUES (?)"), {mIsBusiness});
+        id = mInsert.lastInsertId().toInt();
+    }
+    QStringList assignments;
+    for (const QString &column : mColumns)
+        assignments << column + " = ?";
+    QVariantList values;
+    for (int i = 0; i < mColumns.size(); ++i)
+        values << (c.values.value(i).isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(c.values[i]));
+    values << id;
+    run(prepared(mUpdate, QString("UPDATE Address SET %1 WHERE PersonID = ?").arg(assignments.join(", "))), values);
+    run(prepared(mDeleteNumbers, "DELETE FROM TelephoneList WHERE PersonID = ?"), {id});
+    for (const auto &[type, number] : c.numbers) {
+        run(prepared(mFindType, "SELECT TypeID FROM TelephoneType WHERE TelephoneType = ?"), {type});
+        qint64 typeId = 0;
+        if (mFindType.next()) {
+            typeId = mFindType.value(0).toLongLong();
+        } else {
+            run(prepared(mAddType, "INSERT INTO TelephoneType (TelephoneType) VALUES (?)"), {type});
+            typeId = mAddType.lastInsertId().toLongLong();
+        }
+        mFindType.finish();
+        run(prepared(mAddNumber, "INSERT OR REPLACE INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)"),
+            {id, typeId, number});
+    }
+    return id;
+}
+
+void SyncWriter::storeState(const SyncedContact &c)
+{
+    run(prepared(mState, "INSERT OR REPLACE INTO SyncContact (AccountID, PersonID, Href, ETag, Uid, Card) VALUES (?, "
+                         "?, ?, ?, ?, ?)"),
+        {qint64(mAccountId), c.personId, c.href, c.etag, c.uid, c.card});
 }
 
 void RemoveStoredContact(const QSqlDatabase &db, std::int32_t personId)

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QPair>
 #include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariantList>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -68,6 +70,26 @@ struct StoredContact {
 
 // Every contact of a view. Throws DatabaseError.
 std::vector<StoredContact> ReadStoredContacts(const QSqlDatabase &db, bool isBusiness, const QStringList &columns);
+// Writes contacts and their sync state with statements prepared once, for
+// the many rows of a sync; the same as the functions around it. Run it inside
+// a transaction. Throws DatabaseError.
+class SyncWriter {
+public:
+    SyncWriter(const QSqlDatabase &db, std::int64_t accountId, bool isBusiness, const QStringList &columns);
+    std::int32_t writeContact(const StoredContact &contact);
+    void storeState(const SyncedContact &contact);
+
+private:
+    QSqlQuery &prepared(QSqlQuery &query, const QString &sql);
+    void run(QSqlQuery &query, const QVariantList &values);
+
+    QSqlDatabase mDb;
+    std::int64_t mAccountId;
+    bool mIsBusiness;
+    QStringList mColumns;
+    QSqlQuery mInsert, mUpdate, mDeleteNumbers, mFindType, mAddType, mAddNumber, mState;
+};
+
 // Writes a contact: a new one when personId is 0 (its id is returned), else
 // its row and all its numbers are replaced. A number's type is the type of
 // that name in any letter case, or a new one. Run it inside a transaction.

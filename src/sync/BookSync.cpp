@@ -58,7 +58,8 @@ public:
     Engine(QSqlDatabase &db, const SyncAccount &account, DavClient &client, const SyncOptions &options,
            SyncSummary &summary)
         : mDb(db), mAccount(account), mClient(client), mOptions(options), mSummary(summary),
-          mColumns(bookColumns()), mBookUrl(account.bookUrl), mBookPath(mBookUrl.path(QUrl::FullyDecoded))
+          mColumns(bookColumns()), mBookUrl(account.bookUrl), mBookPath(mBookUrl.path(QUrl::FullyDecoded)),
+          mWriter(db, account.id, account.isBusiness, mColumns)
     {
         if (!mBookPath.endsWith(u'/'))
             mBookPath += u'/';
@@ -115,10 +116,23 @@ private:
         throw SyncError(SyncText("The server %1 refused to %2 (HTTP status %3).").arg(mHost, what).arg(r.status));
     }
 
+    // Stores a contact's state and remembers the values of its card.
+    void storeState(const SyncedContact &state, const BookValues *values = nullptr)
+    {
+        mWriter.storeState(state);
+        if (values)
+            mBases.insert(state.href, *values);
+        else
+            mBases.remove(state.href);
+    }
+
+    // The values of the card of the last sync; otherwise when there is none.
     BookValues baseOf(const SyncedContact &state, const BookValues &otherwise)
     {
         if (state.card.isEmpty())
             return otherwise;
+        if (const auto known = mBases.constFind(state.href); known != mBases.cend())
+            return *known;
         try {
             return FitToBook(ReadCard(state.card.toUtf8()));
         } catch (const interchange::InterchangeError &) {
@@ -128,7 +142,7 @@ private:
 
     std::int32_t writeLocal(std::int32_t personId, const BookValues &v)
     {
-        const std::int32_t id = WriteStoredContact(mDb, mAccount.isBusiness, mColumns, {personId, v.fields, v.numbers});
+        const std::int32_t id = mWriter.writeContact({personId, v.fields, v.numbers});
         mLocal.insert(id, v);
         return id;
     }
@@ -241,26 +255,33 @@ private:
                     removed << s.href;
         }
 
+        // Batches are fetched a few at once, so that the server prepares the
+        // next ones while this side stores the last; each is one transaction.
         const QStringList hrefs = changed.keys();
-        for (qsizetype start = 0; start < hrefs.size(); start += mOptions.batchSize) {
-            progress(SyncText("Receiving"), start, hrefs.size());
-            const QStringList batch = hrefs.mid(start, mOptions.batchSize);
-            const DavResponse r = mClient.run({"REPORT",
-                                               mBookUrl,
-                                               MultigetBody(batch),
-                                               {{"Depth", "1"}, {"Content-Type", "application/xml; charset=utf-8"}}});
-            if (r.status != 207)
-                httpFailure(r, SyncText("send the changed contacts"));
-            const MultiStatus ms = ParseMultiStatus(r.body, r.url, mHost);
-            InTransaction(mDb, [&] {
-                for (const DavEntry &e : ms.entries) {
-                    const QString href = checkedHref(e.href);
-                    const QString card = e.text.value(PropertyKey(CardDavNs, "address-data"));
-                    if (e.status == 404 || card.isEmpty())
-                        continue;
-                    applyReceived(href, e.text.value(PropertyKey(DavNs, "getetag")), card);
-                }
-            });
+        const qsizetype batch = std::max(1, mOptions.batchSize);
+        const qsizetype group = batch * std::max(1, mOptions.parallel);
+        for (qsizetype first = 0; first < hrefs.size(); first += group) {
+            progress(SyncText("Receiving"), first, hrefs.size());
+            std::vector<DavRequest> requests;
+            for (qsizetype start = first; start < std::min(hrefs.size(), first + group); start += batch)
+                requests.push_back({"REPORT",
+                                    mBookUrl,
+                                    MultigetBody(hrefs.mid(start, batch)),
+                                    {{"Depth", "1"}, {"Content-Type", "application/xml; charset=utf-8"}}});
+            for (const DavResponse &r : mClient.runAll(requests, mOptions.parallel)) {
+                if (r.status != 207)
+                    httpFailure(r, SyncText("send the changed contacts"));
+                const MultiStatus ms = ParseMultiStatus(r.body, r.url, mHost);
+                InTransaction(mDb, [&] {
+                    for (const DavEntry &e : ms.entries) {
+                        const QString href = checkedHref(e.href);
+                        const QString card = e.text.value(PropertyKey(CardDavNs, "address-data"));
+                        if (e.status == 404 || card.isEmpty())
+                            continue;
+                        applyReceived(href, e.text.value(PropertyKey(DavNs, "getetag")), card);
+                    }
+                });
+            }
         }
         InTransaction(mDb, [&] {
             for (const QString &href : removed)
@@ -291,7 +312,7 @@ private:
             ++mSummary.cameIn;
             for (const QString &n : notFitted)
                 mSummary.notFitted << nameOf(remote) + ": " + n;
-            StoreSyncedContact(mDb, mAccount.id, state);
+            storeState(state, &remote);
             mStates.insert(href, state);
             return;
         }
@@ -312,7 +333,7 @@ private:
         }
         state.etag = etag;
         state.card = card;
-        StoreSyncedContact(mDb, mAccount.id, state);
+        storeState(state, &remote);
     }
 
     void applyRemoved(const QString &href)
@@ -341,7 +362,7 @@ private:
         mSummary.notes << SyncText("%1 was deleted on the server but changed here, so it was kept.").arg(nameOf(local));
         state.etag.clear();
         state.card.clear();
-        StoreSyncedContact(mDb, mAccount.id, state);
+        storeState(state);
     }
 
     void sendDeletions()
@@ -395,7 +416,7 @@ private:
                     continue;
                 const QString uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
                 SyncedContact state{id, mBookPath + uid + ".vcf", QString(), uid, QString()};
-                StoreSyncedContact(mDb, mAccount.id, state);
+                storeState(state);
                 mStates.insert(state.href, state);
                 hrefOf.insert(id, state.href);
             }
@@ -454,7 +475,7 @@ private:
                     }
                     s.etag = QString::fromUtf8(r.header("ETag"));
                     s.card = QString::fromUtf8(u.card);
-                    StoreSyncedContact(mDb, mAccount.id, s);
+                    storeState(s);
                     ++mSummary.wentOut;
                 }
             });
@@ -474,6 +495,8 @@ private:
     QString mHost;
     QHash<QString, SyncedContact> mStates; // by href
     QHash<std::int32_t, BookValues> mLocal;
+    QHash<QString, BookValues> mBases; // values of the cards stored in this sync, by href
+    SyncWriter mWriter;
 };
 
 } // namespace

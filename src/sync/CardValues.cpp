@@ -235,8 +235,9 @@ QList<Line> unfold(const QByteArray &card)
 {
     QList<Line> lines;
     QString current;
-    const QStringList physical = QString::fromUtf8(card).split(QRegularExpression("\r?\n"));
-    for (const QString &p : physical) {
+    for (QString p : QString::fromUtf8(card).split(u'\n')) {
+        if (p.endsWith(u'\r'))
+            p.chop(1);
         if (!p.isEmpty() && (p[0] == u' ' || p[0] == u'\t')) {
             current += p.mid(1);
             continue;
