@@ -54,8 +54,13 @@ int exportFile(const CommandLine &command, const QSqlDatabase &db, QTextStream &
 
 CommandLine ParseCommandLine(const QStringList &arguments)
 {
-    if (IsSyncCommand(arguments))
-        return {CommandLine::Action::Sync, arguments.contains("--desktop"), {}, {}, {}, {}, {}, arguments};
+    if (IsSyncCommand(arguments)) {
+        CommandLine c;
+        c.action = CommandLine::Action::Sync;
+        c.desktop = arguments.contains("--desktop");
+        c.arguments = arguments;
+        return c;
+    }
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QString::fromUtf8(version::ProductName) + ": an address book.");
