@@ -240,9 +240,11 @@ void CopySyncTables(const QSqlDatabase &db, const QString &from)
 {
     QSqlQuery q(db);
     if (!q.exec(QString("SELECT count(*) FROM %1.sqlite_master WHERE type = 'table' AND name IN ('SyncAccount', "
-                        "'SyncContact')"))
+                        "'SyncContact')")
+                    .arg(from))
         || !q.next() || q.value(0).toInt() != 2)
         return;
+    q.finish(); // no statement may read the schema while tables are made
     CreateSyncTables(db);
     for (const QString &table : SyncTableNames()) {
         QSqlQuery copy(db);

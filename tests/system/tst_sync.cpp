@@ -3,6 +3,7 @@
 #include "store/AddressBook.h"
 #include "store/Database.h"
 #include "store/SyncState.h"
+#include "store/repair/Salvage.h"
 #include "sync/BookSync.h"
 #include "sync/DavClient.h"
 #include "sync/Discovery.h"
@@ -375,6 +376,20 @@ private slots:
         run.start(program(), {"--accounts"});
         QVERIFY(run.waitForFinished(60000));
         QVERIFY(QString::fromUtf8(run.readAllStandardOutput()).contains(server.bookUrl()));
+    }
+
+    void salvageKeepsTheSyncState()
+    {
+        Radicale server;
+        Book book(server);
+        book.add("Jane", "Doe");
+        book.sync();
+        const QString copy = book.dir() + "/salvaged.mdb";
+        SalvageInto(book.file(), copy);
+        QSqlDatabase salvaged = OpenDatabase(copy, "salvaged");
+        QCOMPARE(ReadSyncAccounts(salvaged).size(), 1);
+        QCOMPARE(ReadSyncedContacts(salvaged, book.account.id).size(), size_t(1));
+        CloseDatabase(salvaged);
     }
 
     void accountsDialogAndMenu()
