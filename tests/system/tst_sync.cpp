@@ -42,19 +42,30 @@ int freePort()
 // A Radicale server of its own for each test, user alice, one address book.
 class Radicale {
 public:
-    Radicale()
+    explicit Radicale(bool tls = false) : mTls(tls)
     {
         mPort = freePort();
+        QString tlsConfig;
+        if (tls) { // a self-signed certificate, which no system trusts
+            QProcess openssl;
+            openssl.setStandardErrorFile(QProcess::nullDevice());
+            openssl.start("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
+                                      "/CN=127.0.0.1", "-keyout", mDir.filePath("key.pem"), "-out",
+                                      mDir.filePath("cert.pem")});
+            openssl.waitForFinished();
+            tlsConfig = QString("ssl = True\ncertificate = %1\nkey = %2\n")
+                            .arg(mDir.filePath("cert.pem"), mDir.filePath("key.pem"));
+        }
         const QString books = mDir.filePath("store/collection-root/alice/contacts");
         QDir().mkpath(books);
         write(books + "/.Radicale.props", R"({"tag": "VADDRESSBOOK", "D:displayname": "Contacts"})");
         write(mDir.filePath("users"), "alice:secret\n");
-        write(mDir.filePath("config"), QString("[server]\nhosts = 127.0.0.1:%1\n[auth]\ntype = htpasswd\n"
+        write(mDir.filePath("config"), QString("[server]\nhosts = 127.0.0.1:%1\n%4[auth]\ntype = htpasswd\n"
                                                "htpasswd_filename = %2\nhtpasswd_encryption = plain\n[storage]\n"
                                                "filesystem_folder = %3\n[rights]\ntype = owner_only\n"
-                                               "[logging]\nlevel = warning\n")
+                                               "[logging]\nlevel = critical\n")
                                            .arg(mPort)
-                                           .arg(mDir.filePath("users"), mDir.filePath("store"))
+                                           .arg(mDir.filePath("users"), mDir.filePath("store"), tlsConfig)
                                            .toUtf8());
         mProcess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         mProcess.start(QStandardPaths::findExecutable("radicale"), {"--config", mDir.filePath("config")});
@@ -74,7 +85,7 @@ public:
         mProcess.waitForFinished(5000);
     }
     bool isUp() const { return mUp; }
-    QString url() const { return QString("http://127.0.0.1:%1/").arg(mPort); }
+    QString url() const { return QString("%1://127.0.0.1:%2/").arg(mTls ? "https" : "http").arg(mPort); }
     QString bookUrl() const { return url() + "alice/contacts/"; }
     QString folder() const { return mDir.filePath("store/collection-root/alice/contacts"); }
 
@@ -106,6 +117,7 @@ private:
 
     QTemporaryDir mDir;
     QProcess mProcess;
+    bool mTls = false;
     int mPort = 0;
     bool mUp = false;
 };
@@ -343,17 +355,23 @@ private slots:
                            "echo secret"}
             << "plain http" << 1;
         QTest::newRow("mistake") << QStringList{"--sync", "--view", "both"} << "--view takes" << 2;
+        QTest::newRow("untrusted certificate")
+            << QStringList{"--add-account", "SERVER", "--user", "alice", "--password-command", "echo secret"}
+            << "is not trusted" << 1;
     }
     void refused()
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
         QFETCH(int, status);
-        Radicale server;
+        const bool tls = arguments.contains("SERVER");
+        if (tls && QStandardPaths::findExecutable("openssl").isEmpty())
+            QSKIP("no openssl to make a certificate");
+        Radicale server(tls);
         Book book(server);
         QProcess run;
         run.setWorkingDirectory(book.dir());
-        run.start(program(), arguments);
+        run.start(program(), arguments.replaceInStrings("SERVER", server.url()));
         QVERIFY(run.waitForFinished(60000));
         const QString err = QString::fromUtf8(run.readAllStandardError());
         QCOMPARE(run.exitCode(), status);
