@@ -5,6 +5,8 @@
 #include "interchange/VCardWriter.h"
 #include "common/Collation.h"
 #include "common/SqlCollation.h"
+#include "store/DatabaseError.h"
+#include "store/SyncState.h"
 
 #include <QFileInfo>
 #include <QHash>
@@ -79,6 +81,12 @@ void ReadBookContacts(const QSqlDatabase &db, ExportScope scope, const std::func
     while (n.next())
         numbers[n.value(0).toInt()] << Telephone{n.value(1).toString(), n.value(2).toString()};
 
+    QHash<std::int32_t, QString> uids;
+    try {
+        uids = ReadSyncUids(db); // a synced contact keeps its UID in files too
+    } catch (const DatabaseError &error) {
+        throw InterchangeError(error.message());
+    }
     QStringList columns;
     for (const BookField &f : BookFields())
         columns << f.column;
@@ -97,6 +105,7 @@ void ReadBookContacts(const QSqlDatabase &db, ExportScope scope, const std::func
         for (const BookField &f : BookFields())
             r.*f.member = q.value(column++).toString();
         r.telephones = numbers.value(q.value(0).toInt());
+        r.uid = uids.value(q.value(0).toInt());
         each(r);
     }
     if (q.lastError().isValid())

@@ -33,6 +33,7 @@ struct ContactRecord {
     QList<Telephone> telephones;
     QStringList unplaced;
     bool isBusiness = false; // written by exports (address type); imports choose the view themselves
+    QString uid;             // written by exports when the contact has one (from its sync state)
     qsizetype line = 0;      // where the record starts in its file, from 1
 
     // A short name for messages: "Doe, Jane", else the company, the e-mail or the line.

@@ -112,6 +112,18 @@ void ForgetSyncedContact(const QSqlDatabase &db, std::int64_t accountId, std::in
     RunQuery(db, "DELETE FROM SyncContact WHERE AccountID = ? AND PersonID = ?", {qint64(accountId), personId});
 }
 
+QHash<std::int32_t, QString> ReadSyncUids(const QSqlDatabase &db)
+{
+    QHash<std::int32_t, QString> uids;
+    if (!HasSyncTables(db))
+        return uids;
+    QSqlQuery q = RunQuery(db, "SELECT PersonID, Uid FROM SyncContact ORDER BY AccountID DESC");
+    while (q.next())
+        uids.insert(q.value(0).toInt(), q.value(1).toString());
+    CheckRowsRead(q);
+    return uids;
+}
+
 std::vector<StoredContact> ReadStoredContacts(const QSqlDatabase &db, bool isBusiness, const QStringList &columns)
 {
     QHash<std::int32_t, QList<QPair<QString, QString>>> numbers;

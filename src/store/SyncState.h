@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QPair>
 #include <QSqlDatabase>
@@ -59,6 +60,10 @@ void StoreSyncToken(const QSqlDatabase &db, std::int64_t accountId, const QStrin
 std::vector<SyncedContact> ReadSyncedContacts(const QSqlDatabase &db, std::int64_t accountId);
 void StoreSyncedContact(const QSqlDatabase &db, std::int64_t accountId, const SyncedContact &contact);
 void ForgetSyncedContact(const QSqlDatabase &db, std::int64_t accountId, std::int32_t personId);
+
+// The UID of each synced contact, by PersonID (the first account's when
+// several have it); empty when the book has no sync tables. Throws DatabaseError.
+QHash<std::int32_t, QString> ReadSyncUids(const QSqlDatabase &db);
 
 // A contact's row and numbers as sync reads and writes them: the values of
 // the given Address columns, and its numbers as (type name, number) in TypeID order.

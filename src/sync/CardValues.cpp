@@ -411,9 +411,10 @@ QByteArray NewCard(const BookValues &values, bool isBusiness, const QString &uid
     for (const auto &[type, number] : values.numbers)
         r.telephones << interchange::Telephone{type, number};
     r.isBusiness = isBusiness;
+    r.uid = uid;
     QByteArray card;
     interchange::AppendVCard(card, r, interchange::VCardVersion::V3);
-    return card.replace("VERSION:3.0\r\n", "VERSION:3.0\r\nUID:" + escaped(uid).toUtf8() + "\r\n");
+    return card;
 }
 
 QByteArray EditCard(const QByteArray &text, const BookValues &from, const BookValues &to, bool isBusiness,

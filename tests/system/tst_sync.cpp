@@ -1,5 +1,6 @@
 // Two-way CardDAV sync against a real Radicale server started on a free
 // loopback port with a temporary storage folder and one htpasswd user.
+#include "interchange/BookExport.h"
 #include "store/AddressBook.h"
 #include "store/Database.h"
 #include "store/SyncState.h"
@@ -208,6 +209,10 @@ private slots:
         QVERIFY(!uid.isEmpty());
         QVERIFY(server.cards().value(uid + ".vcf").contains("UID:" + uid.toUtf8()));
         QVERIFY(server.cards().value(uid + ".vcf").contains("jane@example.com"));
+        const QString exported = book.dir() + "/export.vcf";
+        interchange::ExportContacts(book.db, exported, interchange::ExportFormat::VCard4, interchange::ExportScope::All);
+        QFile file(exported);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains("UID:" + uid.toUtf8()));
 
         // Nothing changed: nothing moves, in a constant number of requests.
         const sync::SyncSummary again = book.sync();
