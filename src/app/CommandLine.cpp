@@ -103,7 +103,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     c.desktop = parser.isSet(desktop);
     if (parser.isSet(help)) {
         c.action = CommandLine::Action::Help;
-        c.text = parser.helpText().replace("<executable_name>", "varnelle");
+        c.text = parser.helpText().replace("<executable_name>", "varnelle") + SyncHelpText();
         return c;
     }
     if (parser.isSet(versionOption)) {

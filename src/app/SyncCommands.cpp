@@ -150,6 +150,20 @@ int syncAccounts(QSqlDatabase &db, const QCommandLineParser &p, Passwords &passw
 
 } // namespace
 
+QString SyncHelpText()
+{
+    return tr("\nSync with a CardDAV server (the password comes from --password-command,\n"
+              "else from standard input):\n"
+              "  --add-account <url> --user <name> [--view business|personal]\n"
+              "      [--address-book <name-or-url>] [--password-command <command>] [--insecure]\n"
+              "                     Adds an account for a view and chooses its address book.\n"
+              "  --accounts         Lists the accounts.\n"
+              "  --remove-account <n>\n"
+              "                     Removes the account of that number.\n"
+              "  --sync [--view business|personal|all] [--password-command <command>]\n"
+              "                     Syncs the accounts both ways and prints a summary.\n");
+}
+
 bool IsSyncCommand(const QStringList &arguments)
 {
     for (const QString &a : arguments.mid(1)) {

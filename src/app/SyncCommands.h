@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 class QTextStream;
@@ -17,6 +18,9 @@ namespace varnelle {
 
 // Whether the arguments (the program's name first) ask for one of them.
 bool IsSyncCommand(const QStringList &arguments);
+
+// The sync commands for the end of --help.
+QString SyncHelpText();
 
 // Runs it on Address.mdb in the current folder and prints a summary. Returns
 // 0 on success, 1 on a failure (the message names the server and the cause),
