@@ -2,6 +2,7 @@
 
 #include "VersionInfo.h"
 #include "app/FindCommands.h"
+#include "app/SyncCommands.h"
 #include "store/Database.h"
 #include "store/Setup.h"
 
@@ -55,6 +56,13 @@ int exportFile(const CommandLine &command, const QSqlDatabase &db, QTextStream &
 
 CommandLine ParseCommandLine(const QStringList &arguments)
 {
+    if (IsSyncCommand(arguments)) {
+        CommandLine c;
+        c.action = CommandLine::Action::Sync;
+        c.desktop = arguments.contains("--desktop");
+        c.arguments = arguments;
+        return c;
+    }
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "%1: an address book.")
@@ -129,7 +137,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     c.desktop = parser.isSet(desktop);
     if (parser.isSet(help)) {
         c.action = CommandLine::Action::Help;
-        c.text = parser.helpText().replace("<executable_name>", "varnelle");
+        c.text = parser.helpText().replace("<executable_name>", "varnelle") + SyncHelpText();
         return c;
     }
     if (parser.isSet(versionOption)) {
@@ -222,6 +230,8 @@ int RunWithoutWindows(const CommandLine &command, QTextStream &out, QTextStream 
                            out, err);
     case CommandLine::Action::Query:
         return QueryCommand(command.text, out, err);
+    case CommandLine::Action::Sync:
+        return RunSyncCommand(command.arguments, out, err);
     case CommandLine::Action::Import:
     case CommandLine::Action::Export:
         try {

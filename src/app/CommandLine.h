@@ -15,7 +15,7 @@ namespace varnelle {
 // --version the program starts with its windows; --desktop first moves into
 // the user's data folder.
 struct CommandLine {
-    enum class Action { Run, Import, Export, Find, Query, Help, Version, Mistake };
+    enum class Action { Run, Import, Export, Find, Query, Help, Version, Mistake, Sync };
     Action action = Action::Run;
     bool desktop = false;
     QString file;
@@ -23,6 +23,7 @@ struct CommandLine {
     std::optional<interchange::ExportFormat> format; // none: by the file's name
     interchange::ExportScope view = interchange::ExportScope::All;
     QString text; // the help text, the mistake, or what --find and --query look for
+    QStringList arguments; // for Sync: all of them (app/SyncCommands.h)
 };
 
 // Exit statuses of a run from the command line.

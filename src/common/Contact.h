@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <cstdint>
 #include <QStringView>
 #include <array>
 
@@ -35,6 +36,8 @@ struct Contact {
     QString children;
     QList<PhoneNumber> telephones;
     bool isBusiness = false;
+    std::int32_t personId = 0; // the book's key; 0 for a contact not (yet) in the book
+    QString uid;               // the contact's identity in other programs: its sync state's, when it has one
 };
 
 // A text field of a contact: its column in table Address, its caption in

@@ -78,6 +78,8 @@ void AppendVCard(QByteArray &out, const Contact &r, VCardVersion version)
 
     out.append("BEGIN:VCARD\r\n");
     out.append(v4 ? "VERSION:4.0\r\n" : "VERSION:3.0\r\n");
+    if (!r.uid.isEmpty())
+        appendLine(out, "UID:" + escaped(r.uid));
     appendLine(out, "FN:" + escaped(wholeName(r)));
     appendLine(out, "N:" + structured({r.lastName, r.firstName, QString(), r.title, QString()}));
     if (!r.company.isEmpty())

@@ -1,5 +1,7 @@
 #include "store/BookContacts.h"
 
+#include "store/SyncState.h"
+
 #include "store/Database.h"
 #include "common/Collation.h"
 #include "common/SqlCollation.h"
@@ -77,8 +79,11 @@ void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
     QSqlQuery q = RunQuery(db, QString("SELECT PersonID, IsBusiness, %1 FROM Address%2"
                                        " ORDER BY IsBusiness DESC, LastName%3, FirstName%3, PersonID")
                                    .arg(columnList(), scopeCondition(scope), collate));
+    const QHash<std::int32_t, QString> uids = ReadSyncUids(db); // a synced contact keeps its UID in files too
     Contact c;
     while (q.next()) {
+        c.personId = q.value(0).toInt();
+        c.uid = uids.value(c.personId);
         c.isBusiness = q.value(1).toBool();
         int column = 2;
         for (const ContactField &f : ContactFields())

@@ -103,6 +103,9 @@ void MenusTest::menuBarHoldsEveryCommandEnabled()
     const QStringList captions = {QString::fromUtf8("&Import Contacts\u2026"),
                                   QString::fromUtf8("Ex&port Contacts\u2026"),
                                   "&Repair Database",
+                                  QString::fromUtf8("Sync &Accounts\u2026"),
+                                  "S&ync Now",
+                                  "", // a separator before Exit
                                   "E&xit",
                                   "&Telephone Types",
                                   "&Address List",

@@ -4,6 +4,7 @@
 #include "store/Database.h"
 #include "store/repair/Health.h"
 #include "store/Schema.h"
+#include "store/SyncState.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -234,6 +235,7 @@ SalvageReport SalvageInto(const QString &source, const QString &copyName)
             report.tables.push_back(kept);
         }
         keepKeySequences(db);
+        CopySyncTables(db, "damaged");
         RunQuery(db, "DETACH DATABASE damaged");
         for (const QString &index : laterIndexes)
             RunQuery(db, index);

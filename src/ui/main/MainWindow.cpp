@@ -14,6 +14,7 @@
 #include "ui/widgets/LayoutUnits.h"
 #include "store/AddressBook.h"
 #include "store/Database.h"
+#include "ui/sync/SyncActions.h"
 #include "ui/types/PhoneTypesDialog.h"
 
 #include <QApplication>
@@ -112,6 +113,7 @@ void MainWindow::createMenus()
     mExportAction = addCommand(mFileMenu, "exportAction", tr("Ex&port Contacts\u2026"));
     mRepairAction = addCommand(mFileMenu, "repairAction", tr("&Repair Database"));
     mExitAction = addCommand(mFileMenu, "exitAction", tr("E&xit"));
+    AddSyncActions(mFileMenu, mBook, this);
 
     mTablesMenu = menuBar()->addMenu(tr("&Tables"));
     mTablesMenu->setObjectName("tablesMenu");

@@ -1,0 +1,252 @@
+#include "app/SyncCommands.h"
+
+#include "store/Database.h"
+#include "store/Setup.h"
+#include "store/SyncState.h"
+#include "sync/BookSync.h"
+#include "sync/DavClient.h"
+#include "sync/Discovery.h"
+#include "sync/SyncError.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QHash>
+#include <QProcess>
+#include <QTextStream>
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace varnelle {
+
+namespace {
+
+QString tr(const char *text) { return QCoreApplication::translate("SyncCommands", text); }
+
+struct Mistake {
+    QString text;
+};
+
+// Where the password comes from; asked once for each server and user.
+class Passwords {
+public:
+    explicit Passwords(const QString &command) : mCommand(command) {}
+
+    QString get(const QString &server, const QString &user)
+    {
+        const QString key = server + u'\n' + user;
+        if (!mKnown.contains(key))
+            mKnown.insert(key, read(server));
+        return mKnown.value(key);
+    }
+
+private:
+    QString read(const QString &server)
+    {
+        if (!mCommand.isEmpty()) {
+            QProcess process;
+            process.start("/bin/sh", {"-c", mCommand});
+            if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit
+                || process.exitCode() != 0)
+                throw sync::SyncError(tr("The password command for %1 failed: %2")
+                                          .arg(server, QString::fromLocal8Bit(process.readAllStandardError()).trimmed()));
+            return QString::fromLocal8Bit(process.readAllStandardOutput()).section(u'\n', 0, 0).remove(u'\r');
+        }
+#ifdef Q_OS_UNIX
+        if (!::isatty(STDIN_FILENO)) {
+            if (mStdinUsed)
+                return mFromStdin;
+            QFile in;
+            if (in.open(stdin, QIODevice::ReadOnly))
+                mFromStdin = QString::fromLocal8Bit(in.readLine()).remove(u'\n').remove(u'\r');
+            mStdinUsed = true;
+            return mFromStdin;
+        }
+#endif
+        throw sync::SyncError(tr("No password for %1: give it with --password-command, or on standard input.")
+                                  .arg(server));
+    }
+
+    QString mCommand;
+    QHash<QString, QString> mKnown;
+    QString mFromStdin;
+    bool mStdinUsed = false;
+};
+
+QString viewName(bool isBusiness) { return isBusiness ? tr("business") : tr("personal"); }
+
+std::optional<bool> viewNamed(const QString &name)
+{
+    if (name.compare(QLatin1String("business"), Qt::CaseInsensitive) == 0)
+        return true;
+    if (name.compare(QLatin1String("personal"), Qt::CaseInsensitive) == 0)
+        return false;
+    return std::nullopt;
+}
+
+int listAccounts(const QSqlDatabase &db, QTextStream &out)
+{
+    const QList<SyncAccount> accounts = ReadSyncAccounts(db);
+    if (accounts.isEmpty())
+        out << tr("No sync accounts.") << '\n';
+    for (qsizetype i = 0; i < accounts.size(); ++i) {
+        const SyncAccount &a = accounts[i];
+        out << tr("%1: the %2 view with '%3' (%4), user %5%6")
+                   .arg(i + 1)
+                   .arg(viewName(a.isBusiness), a.bookName, a.bookUrl, a.userName,
+                        a.insecure ? tr(", plain http allowed") : QString())
+            << '\n';
+    }
+    return 0;
+}
+
+int addAccount(QSqlDatabase &db, const QCommandLineParser &p, Passwords &passwords, QTextStream &out)
+{
+    const QUrl server = sync::ServerUrl(p.value("add-account"));
+    const bool insecure = p.isSet("insecure");
+    sync::DavClient::CheckTransport(server, insecure);
+    const bool isBusiness = p.isSet("view") ? *viewNamed(p.value("view")) : ReadSetupView(db);
+    const QString user = p.value("user");
+    sync::DavClient client(server, user, passwords.get(server.host(), user), insecure);
+    const sync::RemoteBook book = sync::ChooseAddressBook(sync::FindAddressBooks(client, server),
+                                                          p.value("address-book"), server.host());
+    SyncAccount account;
+    account.serverUrl = server.toString();
+    account.userName = user;
+    account.isBusiness = isBusiness;
+    account.bookUrl = book.url.toString();
+    account.bookName = book.name.isEmpty() ? book.url.path() : book.name;
+    account.insecure = insecure;
+    AddSyncAccount(db, account);
+    out << tr("Account %1 added: the %2 view syncs with '%3' on %4.")
+               .arg(ReadSyncAccounts(db).size())
+               .arg(viewName(isBusiness), account.bookName, server.host())
+        << '\n';
+    return 0;
+}
+
+int syncAccounts(QSqlDatabase &db, const QCommandLineParser &p, Passwords &passwords, QTextStream &out)
+{
+    const QString view = p.isSet("view") ? p.value("view").toLower() : QStringLiteral("all");
+    int synced = 0;
+    for (const SyncAccount &a : ReadSyncAccounts(db)) {
+        if (view != QLatin1String("all") && viewNamed(view) != a.isBusiness)
+            continue;
+        const QUrl url(a.bookUrl);
+        const sync::SyncSummary summary =
+            sync::SyncBook(db, DatabaseFileName, a, passwords.get(url.host(), a.userName));
+        out << summary.lines().join(u'\n') << '\n';
+        ++synced;
+    }
+    if (synced == 0)
+        throw sync::SyncError(view == QLatin1String("all")
+                                  ? tr("No account to sync: add one with --add-account.")
+                                  : tr("No account syncs the %1 view: add one with --add-account.").arg(view));
+    return 0;
+}
+
+} // namespace
+
+QString SyncHelpText()
+{
+    return tr("\nSync with a CardDAV server (the password comes from --password-command,\n"
+              "else from standard input):\n"
+              "  --add-account <url> --user <name> [--view business|personal]\n"
+              "      [--address-book <name-or-url>] [--password-command <command>] [--insecure]\n"
+              "                     Adds an account for a view and chooses its address book.\n"
+              "  --accounts         Lists the accounts.\n"
+              "  --remove-account <n>\n"
+              "                     Removes the account of that number.\n"
+              "  --sync [--view business|personal|all] [--password-command <command>]\n"
+              "                     Syncs the accounts both ways and prints a summary.\n");
+}
+
+bool IsSyncCommand(const QStringList &arguments)
+{
+    for (const QString &a : arguments.mid(1)) {
+        const QString name = QString(a).remove(QRegularExpression("^--?")).section(u'=', 0, 0);
+        if (a.startsWith(u'-') && (name == QLatin1String("add-account") || name == QLatin1String("accounts")
+                                   || name == QLatin1String("remove-account") || name == QLatin1String("sync")))
+            return true;
+    }
+    return false;
+}
+
+int RunSyncCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
+{
+    QCommandLineParser p;
+    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    p.addOptions({{"add-account", {}, "url"},
+                  {"user", {}, "name"},
+                  {"view", {}, "view"},
+                  {"address-book", {}, "name"},
+                  {"password-command", {}, "command"},
+                  {"insecure", {}},
+                  {"accounts", {}},
+                  {"remove-account", {}, "n"},
+                  {"sync", {}},
+                  {"desktop", {}}});
+    auto mistake = [&](const QString &text) {
+        err << text << '\n' << tr("Try 'varnelle --help' for the options.") << '\n';
+        return 2;
+    };
+    if (!p.parse(arguments))
+        return mistake(p.errorText());
+    if (!p.positionalArguments().isEmpty())
+        return mistake(tr("Unexpected argument '%1'.").arg(p.positionalArguments().first()));
+    const int commands = int(p.isSet("add-account")) + int(p.isSet("accounts")) + int(p.isSet("remove-account"))
+        + int(p.isSet("sync"));
+    if (commands != 1)
+        return mistake(tr("Give one of --add-account, --accounts, --remove-account and --sync."));
+    if (p.isSet("add-account")) {
+        if (p.value("user").isEmpty())
+            return mistake(tr("--add-account needs --user NAME."));
+        if (p.isSet("view") && !viewNamed(p.value("view")))
+            return mistake(tr("--view takes business or personal, not '%1'.").arg(p.value("view")));
+    } else if (p.isSet("user") || p.isSet("address-book") || p.isSet("insecure")) {
+        return mistake(tr("--user, --address-book and --insecure belong to --add-account."));
+    }
+    if (p.isSet("sync") && p.isSet("view") && !viewNamed(p.value("view"))
+        && p.value("view").compare(QLatin1String("all"), Qt::CaseInsensitive) != 0)
+        return mistake(tr("--view takes business, personal or all, not '%1'.").arg(p.value("view")));
+    if ((p.isSet("accounts") || p.isSet("remove-account")) && (p.isSet("view") || p.isSet("password-command")))
+        return mistake(tr("--view and --password-command belong to --add-account and --sync."));
+    bool numberOk = true;
+    const int number = p.isSet("remove-account") ? p.value("remove-account").toInt(&numberOk) : 0;
+    if (!numberOk || (p.isSet("remove-account") && number < 1))
+        return mistake(tr("--remove-account takes the number of an account as --accounts lists it."));
+
+    Passwords passwords(p.value("password-command"));
+    QSqlDatabase db;
+    try {
+        EnsureDatabase(DatabaseFileName);
+        db = OpenDatabase(DatabaseFileName, "sync-command");
+        int status = 0;
+        if (p.isSet("accounts")) {
+            status = listAccounts(db, out);
+        } else if (p.isSet("remove-account")) {
+            const QList<SyncAccount> accounts = ReadSyncAccounts(db);
+            if (number > accounts.size())
+                throw sync::SyncError(tr("There is no account %1; --accounts lists them.").arg(number));
+            RemoveSyncAccount(db, accounts[number - 1].id);
+            out << tr("Account %1 removed.").arg(number) << '\n';
+        } else if (p.isSet("add-account")) {
+            status = addAccount(db, p, passwords, out);
+        } else {
+            status = syncAccounts(db, p, passwords, out);
+        }
+        CloseDatabase(db);
+        return status;
+    } catch (const sync::SyncError &error) {
+        err << error.message() << '\n';
+    } catch (const DatabaseError &error) {
+        err << error.message() << '\n';
+    }
+    CloseDatabase(db);
+    return 1;
+}
+
+} // namespace varnelle

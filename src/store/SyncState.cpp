@@ -1,0 +1,267 @@
+#include "store/SyncState.h"
+
+#include "store/Database.h"
+
+#include <QHash>
+#include <QSqlError>
+
+namespace varnelle {
+
+namespace {
+
+const QStringList &createStatements()
+{
+    // Plain SQLite types and no collation of the program's, so that the
+    // sqlite3 shell reads and writes these tables like the others.
+    static const QStringList statements = {
+        "CREATE TABLE IF NOT EXISTS SyncAccount (AccountID INTEGER PRIMARY KEY AUTOINCREMENT, ServerUrl TEXT NOT "
+        "NULL, UserName TEXT NOT NULL, IsBusiness BOOLEAN NOT NULL, BookUrl TEXT NOT NULL, BookName TEXT, Insecure "
+        "BOOLEAN NOT NULL DEFAULT 0, SyncToken TEXT)",
+        "CREATE TABLE IF NOT EXISTS SyncContact (AccountID INTEGER NOT NULL, PersonID INTEGER NOT NULL, Href TEXT "
+        "NOT NULL, ETag TEXT, Uid TEXT NOT NULL, Card TEXT, PRIMARY KEY (AccountID, PersonID))",
+        "CREATE INDEX IF NOT EXISTS SyncContactHref ON SyncContact (AccountID, Href)",
+    };
+    return statements;
+}
+
+} // namespace
+
+const QStringList &SyncTableNames()
+{
+    static const QStringList names = {"SyncAccount", "SyncContact"};
+    return names;
+}
+
+bool HasSyncTables(const QSqlDatabase &db)
+{
+    QSqlQuery q = RunQuery(db, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name IN "
+                               "('SyncAccount', 'SyncContact')");
+    return q.next() && q.value(0).toInt() == 2;
+}
+
+void CreateSyncTables(const QSqlDatabase &db)
+{
+    for (const QString &statement : createStatements())
+        RunQuery(db, statement);
+}
+
+QList<SyncAccount> ReadSyncAccounts(const QSqlDatabase &db)
+{
+    QList<SyncAccount> accounts;
+    if (!HasSyncTables(db))
+        return accounts;
+    QSqlQuery q = RunQuery(db, "SELECT AccountID, ServerUrl, UserName, IsBusiness, BookUrl, BookName, Insecure, "
+                               "SyncToken FROM SyncAccount ORDER BY AccountID");
+    while (q.next())
+        accounts << SyncAccount{q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
+                                q.value(3).toBool(),     q.value(4).toString(), q.value(5).toString(),
+                                q.value(6).toBool(),     q.value(7).toString()};
+    CheckRowsRead(q);
+    return accounts;
+}
+
+std::int64_t AddSyncAccount(QSqlDatabase &db, const SyncAccount &a)
+{
+    std::int64_t id = 0;
+    InTransaction(db, [&] {
+        CreateSyncTables(db);
+        id = RunQuery(db,
+                      "INSERT INTO SyncAccount (ServerUrl, UserName, IsBusiness, BookUrl, BookName, Insecure) "
+                      "VALUES (?, ?, ?, ?, ?, ?)",
+                      {a.serverUrl, a.userName, a.isBusiness, a.bookUrl, a.bookName, a.insecure})
+                 .lastInsertId()
+                 .toLongLong();
+    });
+    return id;
+}
+
+void RemoveSyncAccount(QSqlDatabase &db, std::int64_t id)
+{
+    InTransaction(db, [&] {
+        RunQuery(db, "DELETE FROM SyncContact WHERE AccountID = ?", {qint64(id)});
+        RunQuery(db, "DELETE FROM SyncAccount WHERE AccountID = ?", {qint64(id)});
+    });
+}
+
+void StoreSyncToken(const QSqlDatabase &db, std::int64_t accountId, const QString &token)
+{
+    RunQuery(db, "UPDATE SyncAccount SET SyncToken = ? WHERE AccountID = ?", {token, qint64(accountId)});
+}
+
+std::vector<SyncedContact> ReadSyncedContacts(const QSqlDatabase &db, std::int64_t accountId)
+{
+    std::vector<SyncedContact> contacts;
+    QSqlQuery q = RunQuery(db, "SELECT PersonID, Href, ETag, Uid, Card FROM SyncContact WHERE AccountID = ?",
+                           {qint64(accountId)});
+    while (q.next())
+        contacts.push_back({q.value(0).toInt(), q.value(1).toString(), q.value(2).toString(), q.value(3).toString(),
+                            q.value(4).toString()});
+    CheckRowsRead(q);
+    return contacts;
+}
+
+void StoreSyncedContact(const QSqlDatabase &db, std::int64_t accountId, const SyncedContact &c)
+{
+    RunQuery(db, "INSERT OR REPLACE INTO SyncContact (AccountID, PersonID, Href, ETag, Uid, Card) VALUES (?, ?, ?, ?, "
+                 "?, ?)",
+             {qint64(accountId), c.personId, c.href, c.etag, c.uid, c.card});
+}
+
+void ForgetSyncedContact(const QSqlDatabase &db, std::int64_t accountId, std::int32_t personId)
+{
+    RunQuery(db, "DELETE FROM SyncContact WHERE AccountID = ? AND PersonID = ?", {qint64(accountId), personId});
+}
+
+QHash<std::int32_t, QString> ReadSyncUids(const QSqlDatabase &db)
+{
+    QHash<std::int32_t, QString> uids;
+    if (!HasSyncTables(db))
+        return uids;
+    QSqlQuery q = RunQuery(db, "SELECT PersonID, Uid FROM SyncContact ORDER BY AccountID DESC");
+    while (q.next())
+        uids.insert(q.value(0).toInt(), q.value(1).toString());
+    CheckRowsRead(q);
+    return uids;
+}
+
+std::vector<StoredContact> ReadStoredContacts(const QSqlDatabase &db, bool isBusiness, const QStringList &columns)
+{
+    QHash<std::int32_t, QList<QPair<QString, QString>>> numbers;
+    QSqlQuery n = RunQuery(db, "SELECT l.PersonID, t.TelephoneType, l.Number FROM TelephoneList l JOIN TelephoneType t "
+                               "ON t.TypeID = l.TypeID JOIN Address a ON a.PersonID = l.PersonID WHERE a.IsBusiness "
+                               "= ? ORDER BY l.PersonID, l.TypeID",
+                           {isBusiness});
+    while (n.next())
+        numbers[n.value(0).toInt()] << qMakePair(n.value(1).toString(), n.value(2).toString());
+    CheckRowsRead(n);
+    std::vector<StoredContact> contacts;
+    QSqlQuery q = RunQuery(db, QString("SELECT PersonID, %1 FROM Address WHERE IsBusiness = ? ORDER BY PersonID")
+                                   .arg(columns.join(", ")),
+                           {isBusiness});
+    while (q.next()) {
+        StoredContact c;
+        c.personId = q.value(0).toInt();
+        for (int i = 0; i < columns.size(); ++i)
+            c.values << q.value(i + 1).toString();
+        c.numbers = numbers.value(c.personId);
+        contacts.push_back(std::move(c));
+    }
+    CheckRowsRead(q);
+    return contacts;
+}
+
+std::int32_t WriteStoredContact(const QSqlDatabase &db, bool isBusiness, const QStringList &columns,
+                                const StoredContact &c)
+{
+    std::int32_t id = c.personId;
+    if (id == 0)
+        id = RunQuery(db, "INSERT INTO Address (IsBusiness) VALUES (?)", {isBusiness}).lastInsertId().toInt();
+    QStringList assignments;
+    QVariantList values;
+    for (int i = 0; i < columns.size(); ++i) {
+        assignments << columns[i] + " = ?";
+        values << (c.values.value(i).isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(c.values[i]));
+    }
+    values << id;
+    RunQuery(db, QString("UPDATE Address SET %1 WHERE PersonID = ?").arg(assignments.join(", ")), values);
+    RunQuery(db, "DELETE FROM TelephoneList WHERE PersonID = ?", {id});
+    for (const auto &[type, number] : c.numbers) {
+        QSqlQuery t = RunQuery(db, "SELECT TypeID FROM TelephoneType WHERE TelephoneType = ?", {type});
+        const qint64 typeId = t.next() ? t.value(0).toLongLong()
+                                       : RunQuery(db, "INSERT INTO TelephoneType (TelephoneType) VALUES (?)", {type})
+                                             .lastInsertId()
+                                             .toLongLong();
+        RunQuery(db, "INSERT OR REPLACE INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)",
+                 {id, typeId, number});
+    }
+    return id;
+}
+
+SyncWriter::SyncWriter(const QSqlDatabase &db, std::int64_t accountId, bool isBusiness, const QStringList &columns)
+    : mDb(db), mAccountId(accountId), mIsBusiness(isBusiness), mColumns(columns)
+{
+}
+
+QSqlQuery &SyncWriter::prepared(QSqlQuery &query, const QString &sql)
+{
+    if (query.lastQuery().isEmpty()) {
+        query = QSqlQuery(mDb);
+        query.setForwardOnly(true);
+        if (!query.prepare(sql))
+            throw ToDatabaseError(query.lastError(), mDb.databaseName());
+    }
+    return query;
+}
+
+void SyncWriter::run(QSqlQuery &query, const QVariantList &values)
+{
+    for (int i = 0; i < values.size(); ++i) {
+        RefuseTextWithNul(values[i]);
+        query.bindValue(i, values[i]);
+    }
+    if (!query.exec())
+        throw ToDatabaseError(query.lastError(), mDb.databaseName());
+}
+
+std::int32_t SyncWriter::writeContact(const StoredContact &c)
+{
+    std::int32_t id = c.personId;
+    if (id == 0) {
+        run(prepared(mInsert, "INSERT INTO Address (IsBusiness) VALUES (?)"), {mIsBusiness});
+        id = mInsert.lastInsertId().toInt();
+    }
+    QStringList assignments;
+    for (const QString &column : mColumns)
+        assignments << column + " = ?";
+    QVariantList values;
+    for (int i = 0; i < mColumns.size(); ++i)
+        values << (c.values.value(i).isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(c.values[i]));
+    values << id;
+    run(prepared(mUpdate, QString("UPDATE Address SET %1 WHERE PersonID = ?").arg(assignments.join(", "))), values);
+    run(prepared(mDeleteNumbers, "DELETE FROM TelephoneList WHERE PersonID = ?"), {id});
+    for (const auto &[type, number] : c.numbers) {
+        run(prepared(mFindType, "SELECT TypeID FROM TelephoneType WHERE TelephoneType = ?"), {type});
+        qint64 typeId = 0;
+        if (mFindType.next()) {
+            typeId = mFindType.value(0).toLongLong();
+        } else {
+            run(prepared(mAddType, "INSERT INTO TelephoneType (TelephoneType) VALUES (?)"), {type});
+            typeId = mAddType.lastInsertId().toLongLong();
+        }
+        mFindType.finish();
+        run(prepared(mAddNumber, "INSERT OR REPLACE INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)"),
+            {id, typeId, number});
+    }
+    return id;
+}
+
+void SyncWriter::storeState(const SyncedContact &c)
+{
+    run(prepared(mState, "INSERT OR REPLACE INTO SyncContact (AccountID, PersonID, Href, ETag, Uid, Card) VALUES (?, "
+                         "?, ?, ?, ?, ?)"),
+        {qint64(mAccountId), c.personId, c.href, c.etag, c.uid, c.card});
+}
+
+void RemoveStoredContact(const QSqlDatabase &db, std::int32_t personId)
+{
+    RunQuery(db, "DELETE FROM TelephoneList WHERE PersonID = ?", {personId});
+    RunQuery(db, "DELETE FROM Address WHERE PersonID = ?", {personId});
+}
+
+void CopySyncTables(const QSqlDatabase &db, const QString &from)
+{
+    QSqlQuery q(db);
+    if (!q.exec(QString("SELECT count(*) FROM %1.sqlite_master WHERE type = 'table' AND name IN ('SyncAccount', "
+                        "'SyncContact')")
+                    .arg(from))
+        || !q.next() || q.value(0).toInt() != 2)
+        return;
+    q.finish(); // no statement may read the schema while tables are made
+    CreateSyncTables(db);
+    for (const QString &table : SyncTableNames()) {
+        QSqlQuery copy(db);
+        copy.exec(QString("INSERT OR IGNORE INTO main.%1 SELECT * FROM %2.%1").arg(table, from));
+    }
+}
+
+} // namespace varnelle

@@ -1,0 +1,534 @@
+#include "sync/BookSync.h"
+
+#include "sync/CardValues.h"
+#include "sync/DavClient.h"
+#include "sync/DavXml.h"
+#include "sync/Discovery.h"
+#include "sync/SyncError.h"
+#include "interchange/ContactRecord.h"
+#include "store/Database.h"
+
+#include <QFileInfo>
+#include <QHash>
+#include <QLockFile>
+#include <QUuid>
+
+namespace varnelle::sync {
+
+QStringList SyncSummary::lines() const
+{
+    QStringList out;
+    out << SyncText("%1 contacts with '%2' on %3: %4 came in, %5 went out, %6 removed here, %7 removed on the server.")
+               .arg(isBusiness ? SyncText("Business") : SyncText("Personal"), bookName, server)
+               .arg(cameIn)
+               .arg(wentOut)
+               .arg(removedHere)
+               .arg(removedThere);
+    for (const QString &c : conflicts)
+        out << SyncText("Conflict: %1").arg(c);
+    for (const QString &n : notFitted)
+        out << SyncText("Not in the book, kept on the server: %1").arg(n);
+    out << notes;
+    return out;
+}
+
+namespace {
+
+QStringList bookColumns()
+{
+    QStringList columns;
+    for (const ContactField &f : ContactFields())
+        columns << f.column;
+    return columns;
+}
+
+QString nameOf(const BookValues &v)
+{
+    QStringList parts;
+    for (const QString &p : {v.fields[LastName], v.fields[FirstName]})
+        if (!p.isEmpty())
+            parts << p;
+    if (!parts.isEmpty())
+        return parts.join(QLatin1String(", "));
+    return !v.fields[Company].isEmpty() ? v.fields[Company] : v.fields[EMail];
+}
+
+class Engine {
+public:
+    Engine(QSqlDatabase &db, const SyncAccount &account, DavClient &client, const SyncOptions &options,
+           SyncSummary &summary)
+        : mDb(db), mAccount(account), mClient(client), mOptions(options), mSummary(summary),
+          mColumns(bookColumns()), mBookUrl(account.bookUrl), mBookPath(mBookUrl.path(QUrl::FullyDecoded)),
+          mWriter(db, account.id, account.isBusiness, mColumns)
+    {
+        if (!mBookPath.endsWith(u'/'))
+            mBookPath += u'/';
+        mHost = mBookUrl.host();
+    }
+
+    void run()
+    {
+        for (const SyncedContact &c : ReadSyncedContacts(mDb, mAccount.id))
+            mStates.insert(c.href, c);
+        for (const StoredContact &c : ReadStoredContacts(mDb, mAccount.isBusiness, mColumns))
+            mLocal.insert(c.personId, BookValues::normalized(c.values, c.numbers));
+        receive();
+        sendDeletions();
+        sendChanges();
+    }
+
+private:
+    void progress(const QString &stage, qsizetype done, qsizetype total)
+    {
+        if (mOptions.progress)
+            mOptions.progress(stage, done, total);
+        if (mOptions.cancelled && mOptions.cancelled())
+            throw SyncError(SyncText("The sync was cancelled."), SyncError::Kind::Cancelled);
+    }
+
+    QString checkedHref(const QString &path)
+    {
+        if (!path.startsWith(mBookPath) || path == mBookPath || path.mid(mBookPath.size()).contains(u'/'))
+            throw SyncError(SyncText("The server %1 named '%2', which is outside the address book; the sync was "
+                                     "stopped.")
+                                .arg(mHost, path));
+        return path;
+    }
+
+    static QList<QPair<QByteArray, QByteArray>> ifMatch(const QString &etag)
+    {
+        if (etag.isEmpty())
+            return {};
+        return {{"If-Match", etag.toUtf8()}};
+    }
+
+    QUrl urlOf(const QString &path) const
+    {
+        QUrl url = mBookUrl;
+        url.setPath(path, QUrl::DecodedMode);
+        return url;
+    }
+
+    [[noreturn]] void httpFailure(const DavResponse &r, const QString &what)
+    {
+        if (r.status == 507)
+            throw SyncError(SyncText("The server %1 has no room for more contacts (its quota is used up).").arg(mHost));
+        throw SyncError(SyncText("The server %1 refused to %2 (HTTP status %3).").arg(mHost, what).arg(r.status));
+    }
+
+    // Stores a contact's state and remembers the values of its card.
+    void storeState(const SyncedContact &state, const BookValues *values = nullptr)
+    {
+        mWriter.storeState(state);
+        if (values)
+            mBases.insert(state.href, *values);
+        else
+            mBases.remove(state.href);
+    }
+
+    // The values of the card of the last sync; otherwise when there is none.
+    BookValues baseOf(const SyncedContact &state, const BookValues &otherwise)
+    {
+        if (state.card.isEmpty())
+            return otherwise;
+        if (const auto known = mBases.constFind(state.href); known != mBases.cend())
+            return *known;
+        try {
+            return FitToBook(ReadCard(state.card.toUtf8()));
+        } catch (const interchange::InterchangeError &) {
+            return otherwise;
+        }
+    }
+
+    std::int32_t writeLocal(std::int32_t personId, const BookValues &v)
+    {
+        const std::int32_t id = mWriter.writeContact({personId, v.fields, v.numbers});
+        mLocal.insert(id, v);
+        return id;
+    }
+
+    BookValues merge(const BookValues &base, const BookValues &local, const BookValues &remote)
+    {
+        BookValues result = local;
+        const QString name = nameOf(local);
+        for (int i = 0; i < 11; ++i) {
+            if (local.fields[i] == base.fields[i])
+                result.fields[i] = remote.fields[i];
+            else if (remote.fields[i] != base.fields[i] && remote.fields[i] != local.fields[i])
+                mSummary.conflicts << SyncText("%1: %2: the book's '%3' was kept, the server's '%4' was not taken.")
+                                          .arg(name,
+                                               QCoreApplication::translate(
+                                                   "Sync", ContactFields()[size_t(i)].caption),
+                                               local.fields[i], remote.fields[i]);
+        }
+        QStringList keys = local.typeKeys();
+        for (const QStringList &more : {base.typeKeys(), remote.typeKeys()})
+            for (const QString &k : more)
+                if (!keys.contains(k))
+                    keys << k;
+        result.numbers.clear();
+        for (const QString &key : keys) {
+            const QString b = base.number(key), l = local.number(key), r = remote.number(key);
+            QString chosen = l;
+            if (l == b)
+                chosen = r;
+            else if (r != b && r != l)
+                mSummary.conflicts << SyncText("%1: %2 number: the book's '%3' was kept, the server's '%4' was not "
+                                               "taken.")
+                                          .arg(name, key, l, r);
+            if (chosen.isEmpty())
+                continue;
+            QString type = key;
+            for (const BookValues *v : {&local, &remote, &base})
+                for (const auto &[t, n] : v->numbers)
+                    if (t.toLower() == key)
+                        type = t;
+            result.numbers << qMakePair(type, chosen);
+        }
+        return result;
+    }
+
+    // Changes on the server since the last sync: by sync-collection with the
+    // stored token, else by comparing every ETag.
+    void receive()
+    {
+        progress(SyncText("Looking for changes"), 0, 0);
+        QHash<QString, QString> changed; // href -> etag
+        QStringList removed;
+        QString token;
+        bool listed = false;
+        // A server may send the changes in parts: a 507 on the collection
+        // itself asks for the rest from the token that came with them.
+        QString from = mAccount.syncToken;
+        for (int part = 0; part < 1000; ++part) {
+            const DavResponse report = mClient.run({"REPORT",
+                                                    mBookUrl,
+                                                    SyncCollectionBody(from),
+                                                    {{"Depth", "0"}, {"Content-Type", "application/xml; charset=utf-8"}}});
+            if (report.status != 207)
+                break;
+            const MultiStatus ms = ParseMultiStatus(report.body, report.url, mHost);
+            bool truncated = false;
+            for (const DavEntry &e : ms.entries) {
+                if (e.href == mBookPath) {
+                    truncated = truncated || e.status == 507;
+                    continue;
+                }
+                const QString href = checkedHref(e.href);
+                if (e.status == 404) {
+                    removed << href;
+                    changed.remove(href);
+                } else if (const QString etag = e.text.value(PropertyKey(DavNs, "getetag"));
+                           mStates.value(href).etag != etag || etag.isEmpty()) {
+                    changed.insert(href, etag);
+                    removed.removeAll(href);
+                }
+            }
+            token = ms.syncToken;
+            listed = true;
+            if (!truncated || token.isEmpty() || token == from)
+                break;
+            from = token;
+        }
+        if (!listed) {
+            const DavResponse list = mClient.run({"PROPFIND",
+                                                  mBookUrl,
+                                                  PropfindBody({"getetag", "sync-token"}),
+                                                  {{"Depth", "1"}, {"Content-Type", "application/xml; charset=utf-8"}}});
+            if (list.status != 207)
+                httpFailure(list, SyncText("list the address book"));
+            QSet<QString> present;
+            for (const DavEntry &e : ParseMultiStatus(list.body, list.url, mHost).entries) {
+                if (e.href == mBookPath || e.resourceTypes.contains(PropertyKey(DavNs, "collection"))) {
+                    if (e.href == mBookPath) // a token from now on, if the server has them
+                        token = e.text.value(PropertyKey(DavNs, "sync-token"));
+                    continue;
+                }
+                const QString href = checkedHref(e.href);
+                present << href;
+                const QString etag = e.text.value(PropertyKey(DavNs, "getetag"));
+                if (mStates.value(href).etag != etag || etag.isEmpty())
+                    changed.insert(href, etag);
+            }
+            for (const SyncedContact &s : std::as_const(mStates))
+                if (!s.card.isEmpty() && !present.contains(s.href))
+                    removed << s.href;
+        }
+
+        // Batches are fetched a few at once; each group is one transaction.
+        const QStringList hrefs = changed.keys();
+        const qsizetype batch = std::max(1, mOptions.batchSize);
+        const qsizetype group = batch * std::max(1, mOptions.parallel);
+        for (qsizetype first = 0; first < hrefs.size(); first += group) {
+            progress(SyncText("Receiving"), first, hrefs.size());
+            std::vector<DavRequest> requests;
+            for (qsizetype start = first; start < std::min(hrefs.size(), first + group); start += batch)
+                requests.push_back({"REPORT",
+                                    mBookUrl,
+                                    MultigetBody(hrefs.mid(start, batch)),
+                                    {{"Depth", "1"}, {"Content-Type", "application/xml; charset=utf-8"}}});
+            // What came in together is stored in one transaction: a commit
+            // waits for the disk, so fewer of them keep the sync quick.
+            const std::vector<DavResponse> responses = mClient.runAll(requests, mOptions.parallel);
+            std::vector<MultiStatus> parsed;
+            for (const DavResponse &r : responses) {
+                if (r.status != 207)
+                    httpFailure(r, SyncText("send the changed contacts"));
+                parsed.push_back(ParseMultiStatus(r.body, r.url, mHost));
+            }
+            InTransaction(mDb, [&] {
+                for (const MultiStatus &ms : parsed)
+                    for (const DavEntry &e : ms.entries) {
+                        const QString href = checkedHref(e.href);
+                        const QString card = e.text.value(PropertyKey(CardDavNs, "address-data"));
+                        if (e.status == 404 || card.isEmpty())
+                            continue;
+                        applyReceived(href, e.text.value(PropertyKey(DavNs, "getetag")), card);
+                    }
+            });
+        }
+        InTransaction(mDb, [&] {
+            for (const QString &href : removed)
+                applyRemoved(href);
+            if (!token.isEmpty())
+                StoreSyncToken(mDb, mAccount.id, token);
+        });
+    }
+
+    void applyReceived(const QString &href, const QString &etag, const QString &card)
+    {
+        interchange::ContactRecord record;
+        try {
+            record = ReadCard(card.toUtf8());
+        } catch (const interchange::InterchangeError &error) {
+            mSummary.notes << SyncText("The card '%1' on the server cannot be read and was left out: %2")
+                                  .arg(href, error.message());
+            return;
+        }
+        QStringList notFitted;
+        const BookValues remote = FitToBook(record, &notFitted);
+        auto it = mStates.find(href);
+        if (it == mStates.end()) {
+            SyncedContact state{0, href, etag, CardUid(card.toUtf8()), card};
+            if (state.uid.isEmpty())
+                state.uid = href.section(u'/', -1);
+            state.personId = writeLocal(0, remote);
+            ++mSummary.cameIn;
+            for (const QString &n : notFitted)
+                mSummary.notFitted << nameOf(remote) + ": " + n;
+            storeState(state, &remote);
+            mStates.insert(href, state);
+            return;
+        }
+        SyncedContact &state = *it;
+        const BookValues base = baseOf(state, remote);
+        if (mLocal.contains(state.personId)) {
+            const BookValues local = mLocal.value(state.personId);
+            const BookValues merged = merge(base, local, remote);
+            if (!(merged == local)) {
+                writeLocal(state.personId, merged);
+                ++mSummary.cameIn;
+            }
+        } else if (!(remote == base)) {
+            state.personId = writeLocal(0, remote);
+            ++mSummary.cameIn;
+            mSummary.notes << SyncText("%1 was deleted here but changed on the server, so it was kept.")
+                                  .arg(nameOf(remote));
+        }
+        state.etag = etag;
+        state.card = card;
+        storeState(state, &remote);
+    }
+
+    void applyRemoved(const QString &href)
+    {
+        auto it = mStates.find(href);
+        if (it == mStates.end())
+            return;
+        SyncedContact &state = *it;
+        if (!mLocal.contains(state.personId) || state.card.isEmpty()) {
+            if (!state.card.isEmpty() || !mLocal.contains(state.personId)) {
+                ForgetSyncedContact(mDb, mAccount.id, state.personId);
+                mStates.erase(it);
+            }
+            return;
+        }
+        const BookValues local = mLocal.value(state.personId);
+        if (local == baseOf(state, local)) {
+            RemoveStoredContact(mDb, state.personId);
+            ForgetSyncedContact(mDb, mAccount.id, state.personId);
+            mLocal.remove(state.personId);
+            mStates.erase(it);
+            ++mSummary.removedHere;
+            return;
+        }
+        // Changed here, deleted there: kept, and sent again as a new card.
+        mSummary.notes << SyncText("%1 was deleted on the server but changed here, so it was kept.").arg(nameOf(local));
+        state.etag.clear();
+        state.card.clear();
+        storeState(state);
+    }
+
+    void sendDeletions()
+    {
+        std::vector<DavRequest> requests;
+        QList<SyncedContact> gone;
+        for (const SyncedContact &s : std::as_const(mStates)) {
+            if (mLocal.contains(s.personId))
+                continue;
+            gone << s;
+            if (!s.card.isEmpty())
+                requests.push_back({"DELETE", urlOf(s.href), {}, ifMatch(s.etag)});
+        }
+        if (gone.isEmpty())
+            return;
+        progress(SyncText("Sending"), 0, gone.size());
+        const std::vector<DavResponse> responses = mClient.runAll(requests, mOptions.parallel);
+        InTransaction(mDb, [&] {
+            size_t r = 0;
+            for (const SyncedContact &s : std::as_const(gone)) {
+                if (!s.card.isEmpty()) {
+                    const DavResponse &response = responses[r++];
+                    if (response.status == 412) {
+                        mSummary.notes << SyncText("'%1' was changed on the server meanwhile and was not deleted "
+                                                   "there; the next sync brings it back.")
+                                              .arg(nameOf(baseOf(s, BookValues::normalized({}, {}))));
+                        continue;
+                    }
+                    if (response.status >= 300 && response.status != 404)
+                        httpFailure(response, SyncText("delete a contact"));
+                    ++mSummary.removedThere;
+                }
+                ForgetSyncedContact(mDb, mAccount.id, s.personId);
+                mStates.remove(s.href);
+            }
+        });
+    }
+
+    void sendChanges()
+    {
+        QHash<std::int32_t, QString> hrefOf;
+        for (const SyncedContact &s : std::as_const(mStates))
+            hrefOf.insert(s.personId, s.href);
+        // New contacts get their UID and href first, in one transaction, so that
+        // a sync stopped after a PUT finds its card again instead of adding a second.
+        QList<std::int32_t> ids = mLocal.keys();
+        std::sort(ids.begin(), ids.end());
+        InTransaction(mDb, [&] {
+            for (std::int32_t id : ids) {
+                if (hrefOf.contains(id))
+                    continue;
+                const QString uid = QUuid::createUuid().toString(QUuid::WithoutBraces);
+                SyncedContact state{id, mBookPath + uid + ".vcf", QString(), uid, QString()};
+                storeState(state);
+                mStates.insert(state.href, state);
+                hrefOf.insert(id, state.href);
+            }
+        });
+        struct Upload {
+            QString href;
+            QByteArray card;
+        };
+        std::vector<Upload> uploads;
+        std::vector<DavRequest> requests;
+        for (std::int32_t id : std::as_const(ids)) {
+            const SyncedContact &s = mStates[hrefOf.value(id)];
+            const BookValues local = mLocal.value(id);
+            QByteArray card;
+            QByteArray condition;
+            QByteArray conditionValue;
+            if (s.card.isEmpty()) {
+                card = NewCard(local, mAccount.isBusiness, s.uid);
+                condition = "If-None-Match";
+                conditionValue = "*";
+            } else {
+                const BookValues base = baseOf(s, local);
+                if (local == base)
+                    continue;
+                card = EditCard(s.card.toUtf8(), base, local, mAccount.isBusiness, s.uid);
+                condition = "If-Match";
+                conditionValue = s.etag.toUtf8();
+            }
+            uploads.push_back({s.href, card});
+            DavRequest put{"PUT", urlOf(s.href), card, {{"Content-Type", "text/vcard; charset=utf-8"}}};
+            if (!conditionValue.isEmpty()) // a server that gave no ETag is written over
+                put.headers.append({condition, conditionValue});
+            requests.push_back(put);
+        }
+        const size_t batch = size_t(std::max(1, mOptions.batchSize));
+        for (size_t start = 0; start < requests.size(); start += batch) {
+            progress(SyncText("Sending"), qsizetype(start), qsizetype(requests.size()));
+            const std::vector<DavRequest> part(requests.begin() + qsizetype(start),
+                                                requests.begin() + qsizetype(std::min(requests.size(), start + batch)));
+            const std::vector<DavResponse> responses = mClient.runAll(part, mOptions.parallel);
+            std::optional<DavResponse> failed;
+            InTransaction(mDb, [&] {
+                for (size_t i = 0; i < responses.size(); ++i) {
+                    const DavResponse &r = responses[i];
+                    const Upload &u = uploads[start + i];
+                    SyncedContact &s = mStates[u.href];
+                    if (r.status == 412) {
+                        mSummary.notes << SyncText("%1 was changed on the server meanwhile; the next sync merges it.")
+                                              .arg(nameOf(mLocal.value(s.personId)));
+                        continue;
+                    }
+                    if (r.status < 200 || r.status >= 300) {
+                        if (!failed)
+                            failed = r;
+                        continue;
+                    }
+                    s.etag = QString::fromUtf8(r.header("ETag"));
+                    s.card = QString::fromUtf8(u.card);
+                    storeState(s);
+                    ++mSummary.wentOut;
+                }
+            });
+            if (failed)
+                httpFailure(*failed, SyncText("store a contact"));
+        }
+    }
+
+    QSqlDatabase &mDb;
+    SyncAccount mAccount;
+    DavClient &mClient;
+    const SyncOptions &mOptions;
+    SyncSummary &mSummary;
+    QStringList mColumns;
+    QUrl mBookUrl;
+    QString mBookPath;
+    QString mHost;
+    QHash<QString, SyncedContact> mStates; // by href
+    QHash<std::int32_t, BookValues> mLocal;
+    QHash<QString, BookValues> mBases; // values of the cards stored in this sync, by href
+    SyncWriter mWriter;
+};
+
+} // namespace
+
+SyncSummary SyncBook(QSqlDatabase &db, const QString &bookFile, const SyncAccount &account, const QString &password,
+                     const SyncOptions &options)
+{
+    SyncSummary summary;
+    const QUrl bookUrl(account.bookUrl);
+    summary.server = bookUrl.host();
+    summary.bookName = account.bookName.isEmpty() ? bookUrl.path() : account.bookName;
+    summary.isBusiness = account.isBusiness;
+    QLockFile lock(QFileInfo(bookFile).absoluteFilePath() + ".sync-lock");
+    lock.setStaleLockTime(0); // stale only when its process is gone, however long a sync runs
+    if (!lock.tryLock(0))
+        throw SyncError(SyncText("Another sync of this address book is running; try again when it has ended."));
+    DavClient client(bookUrl, account.userName, password, account.insecure);
+    client.setCancelCheck(options.cancelled);
+    client.setMaxResponseBytes(options.maxResponseBytes);
+    Engine engine(db, account, client, options, summary);
+    try {
+        engine.run();
+    } catch (...) {
+        summary.requests = client.requestCount();
+        throw;
+    }
+    summary.requests = client.requestCount();
+    return summary;
+}
+
+} // namespace varnelle::sync

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "store/SyncState.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+namespace varnelle::sync {
+
+// What one sync did, for the user.
+struct SyncSummary {
+    QString server;
+    QString bookName;
+    bool isBusiness = false;
+    int cameIn = 0;
+    int wentOut = 0;
+    int removedHere = 0;
+    int removedThere = 0;
+    int requests = 0;         // HTTP requests sent
+    QStringList conflicts;    // "Doe, Jane: E-mail Address: ..." the server's value, not taken
+    QStringList notFitted;    // values the book cannot hold; they stay on the server
+    QStringList notes;        // contacts kept although deleted on one side, cards that cannot be read
+
+    // The counts first, then a line for every conflict, value and note.
+    QStringList lines() const;
+};
+
+struct SyncOptions {
+    // Asked often; true stops the sync within a second. What was applied stays.
+    std::function<bool()> cancelled;
+    // Told what the sync is doing: "Receiving", "Sending", with counts.
+    std::function<void(const QString &stage, qsizetype done, qsizetype total)> progress;
+    int batchSize = 100;
+    int parallel = 4;
+    qint64 maxResponseBytes = 100LL * 1024 * 1024;
+};
+
+// Syncs the account's view of the book with its address book on the server,
+// both ways, merging field by field against the cards of the last sync. Each
+// batch of changes is applied in one transaction with its sync state, so a
+// sync stopped at any moment is finished by the next one without duplicates.
+// Only one sync of a book file runs at a time. Throws SyncError (naming the
+// server and the cause) or DatabaseError.
+SyncSummary SyncBook(QSqlDatabase &db, const QString &bookFile, const SyncAccount &account, const QString &password,
+                     const SyncOptions &options = {});
+
+} // namespace varnelle::sync

@@ -1,0 +1,532 @@
+#include "sync/CardValues.h"
+
+#include "common/StoreText.h"
+#include "interchange/TypeWords.h"
+#include "interchange/VCardReader.h"
+#include "interchange/VCardWriter.h"
+#include "store/Schema.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QRegularExpression>
+
+namespace varnelle::sync {
+
+using interchange::ContactRecord;
+
+namespace {
+
+constexpr int NumberSize = 20;
+constexpr int TypeSize = 20;
+
+QString childrenText(const QString &children)
+{
+    QStringList names;
+    for (const QString &c : children.split(u','))
+        if (!c.trimmed().isEmpty())
+            names << c.trimmed();
+    return names.join(QLatin1String(", "));
+}
+
+} // namespace
+
+BookValues BookValues::normalized(const QStringList &fields, const QList<QPair<QString, QString>> &numbers)
+{
+    BookValues v;
+    for (int i = 0; i < 11; ++i)
+        v.fields << (i == Children ? childrenText(fields.value(i)) : fields.value(i).trimmed());
+    QStringList seen;
+    for (const auto &[type, number] : numbers) {
+        const QString key = type.trimmed().toLower();
+        if (number.trimmed().isEmpty() || seen.contains(key))
+            continue;
+        seen << key;
+        v.numbers << qMakePair(type.trimmed(), number.trimmed());
+    }
+    return v;
+}
+
+QString BookValues::number(const QString &type) const
+{
+    for (const auto &[t, n] : numbers)
+        if (t.compare(type, Qt::CaseInsensitive) == 0)
+            return n;
+    return {};
+}
+
+QStringList BookValues::typeKeys() const
+{
+    QStringList keys;
+    for (const auto &[t, n] : numbers)
+        keys << t.toLower();
+    return keys;
+}
+
+bool BookValues::operator==(const BookValues &other) const
+{
+    if (fields != other.fields || numbers.size() != other.numbers.size())
+        return false;
+    for (const auto &[t, n] : numbers)
+        if (other.number(t) != n)
+            return false;
+    return true;
+}
+
+BookValues FitToBook(const ContactRecord &record, QStringList *notFitted)
+{
+    QStringList fields;
+    for (const ContactField &f : ContactFields())
+        fields << record.*f.member;
+    QList<QPair<QString, QString>> numbers;
+    for (const PhoneNumber &t : record.telephones)
+        numbers << qMakePair(t.type, t.number);
+    BookValues v = BookValues::normalized(fields, numbers);
+    for (int i = 0; i < 11; ++i) {
+        const ContactField &f = ContactFields()[size_t(i)];
+        if (text::StoreLength(v.fields[i]) > schema::TextSize("Address", f.column)) {
+            if (notFitted)
+                *notFitted << QString("%1: %2").arg(QCoreApplication::translate("Sync", f.caption), v.fields[i]);
+            v.fields[i].clear();
+        }
+    }
+    for (qsizetype i = v.numbers.size() - 1; i >= 0; --i) {
+        const auto &[type, number] = v.numbers[i];
+        if (text::StoreLength(type) > TypeSize || text::StoreLength(number) > NumberSize) {
+            if (notFitted)
+                *notFitted << QString("%1: %2").arg(type, number);
+            v.numbers.removeAt(i);
+        }
+    }
+    return v;
+}
+
+ContactRecord ReadCard(const QByteArray &card)
+{
+    const std::vector<ContactRecord> records = interchange::ReadVCards(card);
+    if (records.size() != 1)
+        throw interchange::InterchangeError(QCoreApplication::translate("Sync", "the resource holds %1 cards, not one.")
+                                                .arg(records.size()));
+    return records.front();
+}
+
+namespace {
+
+// One content line of a card, unfolded.
+struct Line {
+    QString group; // as written, without the dot
+    QString name;  // upper case
+    QString spelled; // the name as written
+    QString params; // as written, each with its leading ';'
+    QString value;  // as written, escaped
+    QStringList types;
+    bool preferred = false;
+    bool removed = false;
+
+    QString text() const { return (group.isEmpty() ? QString() : group + u'.') + spelled + params + u':' + value; }
+};
+
+QString escaped(const QString &text)
+{
+    QString out;
+    for (const QChar c : text) {
+        if (c == u'\\' || c == u',' || c == u';')
+            out += u'\\', out += c;
+        else if (c == u'\n')
+            out += QLatin1String("\\n");
+        else if (c != u'\r')
+            out += c;
+    }
+    return out;
+}
+
+QString unescaped(const QString &value)
+{
+    QString out;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] == u'\\' && i + 1 < value.size()) {
+            const QChar e = value[++i];
+            out += (e == u'n' || e == u'N') ? QChar(u'\n') : e;
+        } else {
+            out += value[i];
+        }
+    }
+    return out.trimmed();
+}
+
+QStringList components(const QString &value)
+{
+    QStringList parts;
+    QString part;
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        if (value[i] == u'\\' && i + 1 < value.size()) {
+            part += value[i];
+            part += value[++i];
+        } else if (value[i] == u';') {
+            parts << part;
+            part.clear();
+        } else {
+            part += value[i];
+        }
+    }
+    parts << part;
+    return parts;
+}
+
+QList<QStringView> splitOutsideQuotes(QStringView text, QChar separator)
+{
+    QList<QStringView> parts;
+    bool quoted = false;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'"')
+            quoted = !quoted;
+        else if (text[i] == separator && !quoted) {
+            parts << text.sliced(start, i - start);
+            start = i + 1;
+        }
+    }
+    parts << text.sliced(start);
+    return parts;
+}
+
+Line parseLine(const QString &text)
+{
+    Line l;
+    qsizetype colon = -1;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size() && colon < 0; ++i) {
+        if (text[i] == u'"')
+            quoted = !quoted;
+        else if (text[i] == u':' && !quoted)
+            colon = i;
+    }
+    if (colon < 0) {
+        l.name = l.spelled = text; // kept as it is
+        return l;
+    }
+    l.value = text.mid(colon + 1);
+    const QList<QStringView> head = splitOutsideQuotes(QStringView(text).first(colon), u';');
+    const QString fullName = head.first().toString();
+    const qsizetype dot = fullName.lastIndexOf(u'.');
+    l.group = dot < 0 ? QString() : fullName.left(dot);
+    l.spelled = fullName.mid(dot + 1);
+    l.name = l.spelled.toUpper();
+    for (qsizetype i = 1; i < head.size(); ++i) {
+        const QString param = head[i].toString();
+        l.params += u';' + param;
+        const qsizetype eq = param.indexOf(u'=');
+        const QString key = eq < 0 ? QStringLiteral("TYPE") : param.left(eq).trimmed().toUpper();
+        const QString value = eq < 0 ? param : param.mid(eq + 1);
+        if (key == QLatin1String("PREF"))
+            l.preferred = true;
+        else if (key == QLatin1String("TYPE"))
+            for (QString t : value.split(u',')) {
+                t = t.remove(u'"').trimmed().toLower();
+                if (t == QLatin1String("pref"))
+                    l.preferred = true;
+                else if (!t.isEmpty())
+                    l.types << t;
+            }
+    }
+    return l;
+}
+
+QList<Line> unfold(const QByteArray &card)
+{
+    QList<Line> lines;
+    QString current;
+    for (QString p : QString::fromUtf8(card).split(u'\n')) {
+        if (p.endsWith(u'\r'))
+            p.chop(1);
+        if (!p.isEmpty() && (p[0] == u' ' || p[0] == u'\t')) {
+            current += p.mid(1);
+            continue;
+        }
+        if (!current.trimmed().isEmpty())
+            lines << parseLine(current);
+        current = p;
+    }
+    if (!current.trimmed().isEmpty())
+        lines << parseLine(current);
+    return lines;
+}
+
+void appendFolded(QByteArray &out, const QString &line)
+{
+    const QByteArray bytes = line.toUtf8();
+    qsizetype start = 0;
+    qsizetype room = 75;
+    while (bytes.size() - start > room) {
+        qsizetype cut = start + room;
+        while (cut > start && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80)
+            --cut;
+        out.append(bytes.constData() + start, cut - start);
+        out.append("\r\n ");
+        start = cut;
+        room = 74;
+    }
+    out.append(bytes.constData() + start, bytes.size() - start);
+    out.append("\r\n");
+}
+
+class CardEditor {
+public:
+    CardEditor(const QByteArray &card) : mLines(unfold(card))
+    {
+        for (const Line &l : mLines) {
+            if (l.name == QLatin1String("VERSION"))
+                mV4 = l.value.trimmed().startsWith(u'4');
+            if (l.name == QLatin1String("X-ABLABEL") && !l.group.isEmpty())
+                mLabels.insert(l.group.toUpper(), interchange::WordsOfLabel(unescaped(l.value)));
+            static const QRegularExpression item("^ITEM(\\d+)$", QRegularExpression::CaseInsensitiveOption);
+            if (const auto m = item.match(l.group); m.hasMatch())
+                mItems = std::max(mItems, m.captured(1).toInt());
+        }
+    }
+
+    QString label(const Line &l) const { return l.group.isEmpty() ? QString() : mLabels.value(l.group.toUpper()); }
+
+    // The first line of the name, preferred first when asked.
+    Line *find(const std::function<bool(const Line &)> &matches, bool preferredFirst = false)
+    {
+        if (preferredFirst)
+            for (Line &l : mLines)
+                if (!l.removed && l.preferred && matches(l))
+                    return &l;
+        for (Line &l : mLines)
+            if (!l.removed && matches(l))
+                return &l;
+        return nullptr;
+    }
+
+    void remove(Line *l)
+    {
+        l->removed = true;
+        if (!l->group.isEmpty()) // its label goes with it
+            for (Line &other : mLines)
+                if (other.group.compare(l->group, Qt::CaseInsensitive) == 0 && other.name == QLatin1String("X-ABLABEL"))
+                    other.removed = true;
+    }
+
+    void add(const QString &text) { mAdded << text; }
+    void addLabelled(const QString &property, const QString &value, const QString &label)
+    {
+        const QString group = QString("item%1.").arg(++mItems);
+        add(group + property + u':' + value);
+        add(group + "X-ABLabel:" + escaped(label));
+    }
+    bool v4() const { return mV4; }
+    QList<Line> &lines() { return mLines; }
+
+    QByteArray text() const
+    {
+        QByteArray out;
+        for (const Line &l : mLines) {
+            if (l.removed)
+                continue;
+            if (l.name == QLatin1String("END"))
+                for (const QString &a : mAdded)
+                    appendFolded(out, a);
+            appendFolded(out, l.text());
+        }
+        return out;
+    }
+
+private:
+    QList<Line> mLines;
+    QStringList mAdded;
+    QHash<QString, QString> mLabels;
+    bool mV4 = false;
+    int mItems = 0;
+};
+
+void setComponents(Line &line, const QList<QPair<int, QString>> &values)
+{
+    QStringList parts = components(line.value);
+    for (const auto &[i, v] : values) {
+        while (parts.size() <= i)
+            parts << QString();
+        parts[i] = escaped(v);
+    }
+    line.value = parts.join(u';');
+}
+
+bool hasValue(const Line &l)
+{
+    return !QString(l.value).remove(u';').trimmed().isEmpty();
+}
+
+bool isRelation(const CardEditor &card, const Line &l, const char *relation)
+{
+    static const QStringList spouses = {"X-SPOUSE", "X-EVOLUTION-SPOUSE", "X-KADDRESSBOOK-X-SPOUSENAME", "X-MS-SPOUSE",
+                                        "X-SPOUSE-NAME"};
+    static const QStringList children = {"X-CHILD", "X-CHILDREN", "X-MS-CHILD", "X-EVOLUTION-CHILDREN",
+                                         "X-KADDRESSBOOK-X-CHILDREN"};
+    const bool spouse = qstrcmp(relation, "spouse") == 0;
+    if ((spouse ? spouses : children).contains(l.name))
+        return true;
+    if (l.name == QLatin1String("RELATED"))
+        return l.types.join(u' ').contains(QLatin1String(relation)) && !l.value.contains(QLatin1String(":"));
+    if (l.name == QLatin1String("X-ABRELATEDNAMES")) {
+        const QString label = card.label(l);
+        return (label.isEmpty() ? l.types.join(u' ') : label.toLower()).contains(QLatin1String(relation));
+    }
+    return false;
+}
+
+void addRelation(CardEditor &card, const QString &name, bool spouse)
+{
+    if (card.v4())
+        card.add(QString("RELATED;TYPE=%1;VALUE=text:").arg(spouse ? "spouse" : "child") + escaped(name));
+    else
+        card.addLabelled("X-ABRELATEDNAMES", escaped(name), spouse ? "_$!<Spouse>!$_" : "_$!<Child>!$_");
+}
+
+QString wholeName(const QStringList &f)
+{
+    QStringList parts;
+    for (const QString &p : {f[Title], f[FirstName], f[LastName]})
+        if (!p.isEmpty())
+            parts << p;
+    if (!parts.isEmpty())
+        return parts.join(u' ');
+    return f[Company].isEmpty() ? f[EMail] : f[Company];
+}
+
+} // namespace
+
+QString CardUid(const QByteArray &card)
+{
+    for (const Line &l : unfold(card))
+        if (l.name == QLatin1String("UID"))
+            return unescaped(l.value);
+    return {};
+}
+
+QByteArray NewCard(const BookValues &values, bool isBusiness, const QString &uid)
+{
+    ContactRecord r;
+    for (int i = 0; i < 11; ++i)
+        r.*ContactFields()[size_t(i)].member = values.fields[i];
+    for (const auto &[type, number] : values.numbers)
+        r.telephones << PhoneNumber{type, number};
+    r.isBusiness = isBusiness;
+    r.uid = uid;
+    QByteArray card;
+    interchange::AppendVCard(card, r, interchange::VCardVersion::V3);
+    return card;
+}
+
+QByteArray EditCard(const QByteArray &text, const BookValues &from, const BookValues &to, bool isBusiness,
+                    const QString &uid)
+{
+    CardEditor card(text);
+    const QStringList &f = to.fields;
+    auto changed = [&](std::initializer_list<int> fields) {
+        for (int i : fields)
+            if (from.fields[i] != to.fields[i])
+                return true;
+        return false;
+    };
+    auto named = [](const char *name) { return [name](const Line &l) { return l.name == QLatin1String(name); }; };
+
+    if (changed({Title, FirstName, LastName})) {
+        if (Line *n = card.find(named("N")))
+            setComponents(*n, {{0, f[LastName]}, {1, f[FirstName]}, {3, f[Title]}});
+        else
+            card.add("N:" + escaped(f[LastName]) + u';' + escaped(f[FirstName]) + ";;" + escaped(f[Title]) + u';');
+    }
+    if (changed({Title, FirstName, LastName, Company})) {
+        if (Line *fn = card.find(named("FN")))
+            fn->value = escaped(wholeName(f));
+        else
+            card.add("FN:" + escaped(wholeName(f)));
+    }
+    if (changed({Company})) {
+        Line *org = card.find(named("ORG"));
+        if (org && f[Company].isEmpty() && components(org->value).size() < 2)
+            card.remove(org);
+        else if (org)
+            setComponents(*org, {{0, f[Company]}});
+        else if (!f[Company].isEmpty())
+            card.add("ORG:" + escaped(f[Company]));
+    }
+    if (changed({Street, City, State, ZipCode})) {
+        Line *adr = card.find([](const Line &l) { return l.name == QLatin1String("ADR") && hasValue(l); }, true);
+        const bool empty = f[Street].isEmpty() && f[City].isEmpty() && f[State].isEmpty() && f[ZipCode].isEmpty();
+        if (adr) {
+            setComponents(*adr, {{1, QString()}, {2, f[Street]}, {3, f[City]}, {4, f[State]}, {5, f[ZipCode]}});
+            if (!hasValue(*adr))
+                card.remove(adr);
+        } else if (!empty) {
+            const QString type = isBusiness ? "work" : "home";
+            card.add("ADR;TYPE=" + (card.v4() ? type : type.toUpper()) + ":;;" + escaped(f[Street]) + u';'
+                     + escaped(f[City]) + u';' + escaped(f[State]) + u';' + escaped(f[ZipCode]) + u';');
+        }
+    }
+    if (changed({EMail})) {
+        Line *email = card.find([](const Line &l) { return l.name == QLatin1String("EMAIL") && hasValue(l); }, true);
+        if (email && f[EMail].isEmpty())
+            card.remove(email);
+        else if (email)
+            email->value = escaped(f[EMail]);
+        else if (!f[EMail].isEmpty())
+            card.add((card.v4() ? "EMAIL:" : "EMAIL;TYPE=INTERNET:") + escaped(f[EMail]));
+    }
+    if (changed({Spouse})) {
+        Line *spouse = card.find([&](const Line &l) { return isRelation(card, l, "spouse"); });
+        if (spouse && f[Spouse].isEmpty())
+            card.remove(spouse);
+        else if (spouse)
+            spouse->value = escaped(f[Spouse]);
+        else if (!f[Spouse].isEmpty())
+            addRelation(card, f[Spouse], true);
+    }
+    if (changed({Children})) {
+        while (Line *child = card.find([&](const Line &l) { return isRelation(card, l, "child"); }))
+            card.remove(child);
+        for (const QString &child : f[Children].split(u','))
+            if (!child.trimmed().isEmpty())
+                addRelation(card, child.trimmed(), false);
+    }
+    QStringList types = from.typeKeys();
+    for (const QString &t : to.typeKeys())
+        if (!types.contains(t))
+            types << t;
+    for (const QString &key : types) {
+        const QString number = to.number(key);
+        if (from.number(key) == number)
+            continue;
+        Line *tel = card.find([&](const Line &l) {
+            if (l.name != QLatin1String("TEL"))
+                return false;
+            const QString label = card.label(l);
+            return (label.isEmpty() ? interchange::TypeWordsFor(l.types) : label).toLower() == key;
+        });
+        if (tel && number.isEmpty()) {
+            card.remove(tel);
+        } else if (tel) {
+            tel->value = escaped(number);
+        } else {
+            QString type;
+            for (const auto &[t, n] : to.numbers)
+                if (t.toLower() == key)
+                    type = t;
+            const QStringList vcardTypes = interchange::VCardTypesFor(type);
+            if (vcardTypes.isEmpty())
+                card.addLabelled("TEL", escaped(number), type);
+            else
+                card.add("TEL;TYPE=" + (card.v4() ? vcardTypes.join(u',') : vcardTypes.join(u',').toUpper()) + u':'
+                         + escaped(number));
+        }
+    }
+    if (!card.find(named("UID")))
+        for (Line &l : card.lines())
+            if (l.name == QLatin1String("VERSION")) {
+                card.add("UID:" + escaped(uid));
+                break;
+            }
+    return card.text();
+}
+
+} // namespace varnelle::sync

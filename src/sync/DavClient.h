@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QUrl>
+#include <functional>
+#include <vector>
+
+class QAuthenticator;
+class QNetworkAccessManager;
+class QNetworkReply;
+
+namespace varnelle::sync {
+
+struct DavRequest {
+    QByteArray method;
+    QUrl url;
+    QByteArray body;
+    QList<QPair<QByteArray, QByteArray>> headers;
+};
+
+struct DavResponse {
+    int status = 0;
+    QUrl url; // after redirects
+    QByteArray body;
+    QHash<QByteArray, QByteArray> headers; // names in lower case
+    QByteArray header(const QByteArray &name) const { return headers.value(name.toLower()); }
+};
+
+// HTTP for CardDAV on QNetworkAccessManager, run to completion in a local
+// event loop. Answers Basic and Digest challenges of the account's server
+// only, and once: a second challenge means the password is wrong. Follows
+// redirects itself: never from https to http, and a redirect to another host
+// is followed without the credentials. Refuses plain http to a host other
+// than this machine unless allowed, untrusted certificates, responses over
+// the size limit; stops within a second of a cancel. Failures of the
+// transport throw SyncError naming the server; HTTP statuses are returned.
+class DavClient : public QObject {
+    Q_OBJECT
+public:
+    DavClient(const QUrl &server, const QString &userName, const QString &password, bool insecure,
+              QObject *parent = nullptr);
+    ~DavClient() override;
+
+    // Asked ten times a second while requests run; true stops them (SyncError, Kind::Cancelled).
+    void setCancelCheck(std::function<bool()> cancelled) { mCancelled = std::move(cancelled); }
+    void setMaxResponseBytes(qint64 bytes) { mMaxBytes = bytes; }
+    void setTimeoutSeconds(int seconds) { mTimeoutMs = seconds * 1000; }
+
+    DavResponse run(const DavRequest &request);
+    // Runs the requests with at most `parallel` at once; the responses in the requests' order.
+    std::vector<DavResponse> runAll(const std::vector<DavRequest> &requests, int parallel = 4);
+
+    // Requests sent so far, redirects and authentication rounds included.
+    int requestCount() const { return mRequests; }
+    QString serverName() const { return mServer.host(); }
+
+    // Whether a URL may be used: throws SyncError for plain http to a host
+    // other than this machine when insecure is not set.
+    static void CheckTransport(const QUrl &url, bool insecure);
+    static bool IsLoopback(const QString &host);
+
+private:
+    QNetworkReply *send(const DavRequest &request);
+    void authenticate(QNetworkReply *reply, QAuthenticator *authenticator);
+
+    QNetworkAccessManager *mManager;
+    QUrl mServer;
+    QString mUser;
+    QString mPassword;
+    bool mInsecure;
+    std::function<bool()> mCancelled;
+    qint64 mMaxBytes = 100LL * 1024 * 1024;
+    int mTimeoutMs = 60000;
+    int mRequests = 0;
+};
+
+} // namespace varnelle::sync

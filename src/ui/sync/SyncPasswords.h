@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+class QWidget;
+
+namespace varnelle {
+
+// The passwords of the sync accounts for one session of the program: kept
+// in the desktop's keyring when one answers (QtKeychain and a Secret
+// Service), else asked once a session and held in memory only. Never written
+// to the book, a log or a settings file.
+class SyncPasswords : public QObject {
+    Q_OBJECT
+public:
+    explicit SyncPasswords(QObject *parent = nullptr) : QObject(parent) {}
+
+    // The password of user at server: from memory, the keyring, or asked
+    // (empty when the user cancels).
+    QString password(const QString &server, const QString &user, QWidget *parent);
+    // Remembers a password typed in the accounts dialog, in the keyring too.
+    void remember(const QString &server, const QString &user, const QString &password);
+    // Forgets a password that the server refused.
+    void forget(const QString &server, const QString &user);
+
+private:
+    QHash<QString, QString> mSession;
+};
+
+} // namespace varnelle

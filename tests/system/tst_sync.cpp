@@ -1,0 +1,451 @@
+// Two-way CardDAV sync against a real Radicale server started on a free
+// loopback port with a temporary storage folder and one htpasswd user.
+#include "interchange/BookExport.h"
+#include "store/AddressBook.h"
+#include "store/Database.h"
+#include "store/SyncState.h"
+#include "store/repair/Salvage.h"
+#include "sync/BookSync.h"
+#include "sync/DavClient.h"
+#include "sync/Discovery.h"
+#include "sync/SyncError.h"
+#include "ui/sync/SyncAccountsDialog.h"
+#include "ui/sync/SyncActions.h"
+#include "ui/sync/SyncPasswords.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+#include <QDir>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+
+using namespace varnelle;
+
+namespace {
+
+int freePort()
+{
+    QTcpServer probe;
+    probe.listen(QHostAddress::LocalHost, 0);
+    return probe.serverPort();
+}
+
+// A Radicale server of its own for each test, user alice, one address book.
+class Radicale {
+public:
+    explicit Radicale(bool tls = false) : mTls(tls)
+    {
+        mPort = freePort();
+        QString tlsConfig;
+        if (tls) { // a self-signed certificate, which no system trusts
+            QProcess openssl;
+            openssl.setStandardErrorFile(QProcess::nullDevice());
+            openssl.start("openssl", {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-days", "2", "-subj",
+                                      "/CN=127.0.0.1", "-keyout", mDir.filePath("key.pem"), "-out",
+                                      mDir.filePath("cert.pem")});
+            openssl.waitForFinished();
+            tlsConfig = QString("ssl = True\ncertificate = %1\nkey = %2\n")
+                            .arg(mDir.filePath("cert.pem"), mDir.filePath("key.pem"));
+        }
+        const QString books = mDir.filePath("store/collection-root/alice/contacts");
+        QDir().mkpath(books);
+        write(books + "/.Radicale.props", R"({"tag": "VADDRESSBOOK", "D:displayname": "Contacts"})");
+        write(mDir.filePath("users"), "alice:secret\n");
+        write(mDir.filePath("config"), QString("[server]\nhosts = 127.0.0.1:%1\n%4[auth]\ntype = htpasswd\n"
+                                               "htpasswd_filename = %2\nhtpasswd_encryption = plain\n[storage]\n"
+                                               "filesystem_folder = %3\n[rights]\ntype = owner_only\n"
+                                               "[logging]\nlevel = critical\n")
+                                           .arg(mPort)
+                                           .arg(mDir.filePath("users"), mDir.filePath("store"), tlsConfig)
+                                           .toUtf8());
+        mProcess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        mProcess.start(QStandardPaths::findExecutable("radicale"), {"--config", mDir.filePath("config")});
+        for (int i = 0; i < 100; ++i) {
+            QTcpSocket socket;
+            socket.connectToHost(QHostAddress::LocalHost, quint16(mPort));
+            if (socket.waitForConnected(100)) {
+                mUp = true;
+                break;
+            }
+            QThread::msleep(100);
+        }
+    }
+    ~Radicale()
+    {
+        mProcess.terminate();
+        mProcess.waitForFinished(5000);
+    }
+    bool isUp() const { return mUp; }
+    QString url() const { return QString("%1://127.0.0.1:%2/").arg(mTls ? "https" : "http").arg(mPort); }
+    QString bookUrl() const { return url() + "alice/contacts/"; }
+    QString folder() const { return mDir.filePath("store/collection-root/alice/contacts"); }
+
+    // The cards stored on the server, by file name.
+    QMap<QString, QByteArray> cards() const
+    {
+        QMap<QString, QByteArray> out;
+        for (const QString &name : QDir(folder()).entryList({"*.vcf"}, QDir::Files)) {
+            QFile f(folder() + u'/' + name);
+            f.open(QIODevice::ReadOnly);
+            out.insert(name, f.readAll());
+        }
+        return out;
+    }
+    // Changes the server as another client does, through HTTP.
+    int request(const QByteArray &method, const QString &name, const QByteArray &card = {})
+    {
+        sync::DavClient client(QUrl(url()), "alice", "secret", false);
+        return client.run({method, QUrl(bookUrl() + name), card, {{"Content-Type", "text/vcard"}}}).status;
+    }
+
+private:
+    static void write(const QString &path, const QByteArray &text)
+    {
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(text);
+    }
+
+    QTemporaryDir mDir;
+    QProcess mProcess;
+    bool mTls = false;
+    int mPort = 0;
+    bool mUp = false;
+};
+
+// A book of its own with an account for its business view.
+class Book {
+public:
+    Book(const Radicale &server, const QString &name = "Address.mdb") : mFile(mDir.filePath(name))
+    {
+        EnsureDatabase(mFile);
+        db = OpenDatabase(mFile, "book-" + name + QString::number(quintptr(this)));
+        account.serverUrl = server.url();
+        account.userName = "alice";
+        account.isBusiness = true;
+        account.bookUrl = server.bookUrl();
+        account.bookName = "Contacts";
+        account.id = AddSyncAccount(db, account);
+    }
+    ~Book() { CloseDatabase(db); }
+
+    sync::SyncSummary sync(const QString &password = "secret")
+    {
+        account = ReadSyncAccounts(db).first();
+        return sync::SyncBook(db, mFile, account, password);
+    }
+    void add(const QString &first, const QString &last, const QString &email = {})
+    {
+        RunQuery(db, "INSERT INTO Address (IsBusiness, FirstName, LastName, EMail) VALUES (1, ?, ?, ?)",
+                 {first, last, email.isEmpty() ? QVariant() : QVariant(email)});
+    }
+    QString value(const QString &column, const QString &lastName)
+    {
+        QSqlQuery q = RunQuery(db, QString("SELECT %1 FROM Address WHERE LastName = ?").arg(column), {lastName});
+        return q.next() ? q.value(0).toString() : QStringLiteral("<none>");
+    }
+    int count() { return scalar("SELECT count(*) FROM Address").toInt(); }
+    QVariant scalar(const QString &sql)
+    {
+        QSqlQuery q = RunQuery(db, sql);
+        return q.next() ? q.value(0) : QVariant();
+    }
+    QString dir() const { return mDir.path(); }
+    QString file() const { return mFile; }
+
+    QSqlDatabase db;
+    SyncAccount account;
+
+private:
+    QTemporaryDir mDir;
+    QString mFile;
+};
+
+QByteArray card(const QString &uid, const QString &first, const QString &last, const QByteArray &more = {})
+{
+    return "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:" + uid.toUtf8() + "\r\nFN:" + (first + u' ' + last).toUtf8()
+        + "\r\nN:" + (last + u';' + first).toUtf8() + ";;;\r\n" + more + "END:VCARD\r\n";
+}
+
+QString program() { return QStringLiteral(VARNELLE_PROGRAM); }
+
+} // namespace
+
+class SyncTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase()
+    {
+        if (QStandardPaths::findExecutable("radicale").isEmpty())
+            QSKIP("radicale is not installed (scripts/install-deps.sh installs it)");
+    }
+
+    void firstSyncUpAndDown()
+    {
+        Radicale server;
+        QVERIFY(server.isUp());
+        Book book(server);
+        book.add("Jane", "Doe", "jane@example.com");
+        QCOMPARE(server.request("PUT", "john.vcf", card("john", "John", "Smith", "TEL;TYPE=CELL:0170 1\r\n")), 201);
+
+        const sync::SyncSummary summary = book.sync();
+        QCOMPARE(summary.cameIn, 1);
+        QCOMPARE(summary.wentOut, 1);
+        QCOMPARE(book.value("FirstName", "Smith"), "John");
+        QCOMPARE(book.scalar("SELECT Number FROM TelephoneList l JOIN TelephoneType t USING (TypeID) "
+                             "WHERE t.TelephoneType = 'Mobile'").toString(), "0170 1");
+        QCOMPARE(server.cards().size(), 2);
+        const QString uid = book.scalar("SELECT Uid FROM SyncContact WHERE PersonID = 1").toString();
+        QVERIFY(!uid.isEmpty());
+        QVERIFY(server.cards().value(uid + ".vcf").contains("UID:" + uid.toUtf8()));
+        QVERIFY(server.cards().value(uid + ".vcf").contains("jane@example.com"));
+        const QString exported = book.dir() + "/export.vcf";
+        interchange::ExportContacts(book.db, exported, interchange::ExportFormat::VCard4, interchange::ExportScope::All);
+        QFile file(exported);
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.readAll().contains("UID:" + uid.toUtf8()));
+
+        // Nothing changed: nothing moves, in a constant number of requests.
+        const sync::SyncSummary again = book.sync();
+        QCOMPARE(again.cameIn + again.wentOut + again.removedHere + again.removedThere, 0);
+        QVERIFY(again.requests <= 3);
+    }
+
+    void mergeFieldByField()
+    {
+        Radicale server;
+        Book book(server);
+        book.add("Jane", "Doe", "jane@example.com");
+        book.sync();
+        const QString name = server.cards().firstKey();
+        QByteArray text = server.cards().first();
+        text.replace("jane@example.com", "jane@server.example");
+        text.replace("END:VCARD", "ORG:Server Co\r\nEND:VCARD");
+        QVERIFY(server.request("PUT", name, text) < 300);
+        RunQuery(book.db, "UPDATE Address SET FirstName = 'Janet', Company = 'Book Co'");
+
+        const sync::SyncSummary summary = book.sync();
+        QCOMPARE(book.value("EMail", "Doe"), "jane@server.example"); // the server's change
+        QCOMPARE(book.value("FirstName", "Doe"), "Janet");           // the book's change
+        QCOMPARE(book.value("Company", "Doe"), "Book Co");           // both: the book's value wins
+        QCOMPARE(summary.conflicts.size(), 1);
+        QVERIFY(summary.conflicts.first().contains("Doe, Janet"));
+        QVERIFY(summary.conflicts.first().contains("Server Co"));
+        const QByteArray merged = server.cards().value(name);
+        QVERIFY(merged.contains("jane@server.example"));
+        QVERIFY(merged.contains("Janet"));
+        QVERIFY(merged.contains("ORG:Book Co"));
+    }
+
+    void deletesBothWays()
+    {
+        Radicale server;
+        Book book(server);
+        book.add("Jane", "Doe");
+        book.add("John", "Smith");
+        book.add("Kept", "Changed");
+        book.sync();
+        QCOMPARE(server.cards().size(), 3);
+        auto hrefOf = [&](const QString &last) {
+            return book.scalar("SELECT Href FROM SyncContact s JOIN Address a USING (PersonID) WHERE a.LastName = '"
+                               + last + "'").toString().section(u'/', -1);
+        };
+        const QString smith = hrefOf("Smith"), changed = hrefOf("Changed");
+        RunQuery(book.db, "DELETE FROM Address WHERE LastName = 'Doe'");
+        QCOMPARE(server.request("DELETE", smith), 200);
+        // Deleted on the server, changed here: kept.
+        QCOMPARE(server.request("DELETE", changed), 200);
+        RunQuery(book.db, "UPDATE Address SET FirstName = 'Still' WHERE LastName = 'Changed'");
+
+        const sync::SyncSummary summary = book.sync();
+        QCOMPARE(summary.removedHere, 1);
+        QCOMPARE(summary.removedThere, 1);
+        QCOMPARE(book.count(), 1);
+        QCOMPARE(book.value("FirstName", "Changed"), "Still");
+        QCOMPARE(summary.notes.size(), 1);
+        QCOMPARE(server.cards().size(), 1);
+        QVERIFY(server.cards().first().contains("Still"));
+    }
+
+    void keepsWhatTheBookCannotHold()
+    {
+        Radicale server;
+        Book book(server);
+        const QByteArray extra = "PHOTO;ENCODING=b;TYPE=PNG:iVBORw0KGgo=\r\nBDAY:1970-01-02\r\nNOTE:call after six\r\n"
+                                 "EMAIL;TYPE=INTERNET,PREF:first@example.com\r\nEMAIL;TYPE=INTERNET:second@example.com\r\n"
+                                 "X-CUSTOM:kept\r\n";
+        QCOMPARE(server.request("PUT", "rich.vcf", card("rich", "Rich", "Card", extra)), 201);
+        book.sync();
+        QCOMPARE(book.value("EMail", "Card"), "first@example.com");
+        RunQuery(book.db, "UPDATE Address SET EMail = 'new@example.com', City = 'Springfield'");
+        QCOMPARE(book.sync().wentOut, 1);
+        const QByteArray text = server.cards().value("rich.vcf");
+        for (const char *kept : {"PHOTO", "iVBORw0KGgo=", "BDAY:1970-01-02", "NOTE:call after six",
+                                 "second@example.com", "X-CUSTOM:kept", "new@example.com", "Springfield"})
+            QVERIFY2(text.contains(kept), kept);
+        QVERIFY(!text.contains("first@example.com"));
+    }
+
+    void sqliteShellChangeSentUp()
+    {
+        if (QStandardPaths::findExecutable("sqlite3").isEmpty())
+            QSKIP("no sqlite3 shell");
+        Radicale server;
+        Book book(server);
+        book.add("Jane", "Doe");
+        book.sync();
+        QCOMPARE(QProcess::execute("sqlite3", {book.file(), "UPDATE Address SET Spouse = 'John' WHERE LastName = 'Doe'"}),
+                 0);
+        QCOMPARE(book.sync().wentOut, 1);
+        QVERIFY(server.cards().first().contains("John"));
+    }
+
+    void thousandContactsAndAKilledSync()
+    {
+        Radicale server;
+        Book book(server);
+        QVERIFY(book.db.transaction());
+        for (int i = 0; i < 1000; ++i)
+            book.add(QString("First%1").arg(i), QString("Last%1").arg(i), QString("p%1@example.com").arg(i));
+        QVERIFY(book.db.commit());
+        CloseDatabase(book.db);
+
+        // The command line's sync, killed once part of the cards are on the server.
+        QProcess sync;
+        sync.setWorkingDirectory(book.dir());
+        sync.start(program(), {"--sync", "--password-command", "echo secret"});
+        QVERIFY(sync.waitForStarted());
+        QTRY_VERIFY_WITH_TIMEOUT(server.cards().size() >= 100 || sync.state() == QProcess::NotRunning, 60000);
+        QVERIFY2(sync.state() == QProcess::Running, "the sync ended before it could be stopped halfway");
+        sync.kill();
+        sync.waitForFinished();
+        QVERIFY(server.cards().size() < 1000);
+
+        sync.start(program(), {"--sync", "--password-command", "echo secret"});
+        QVERIFY(sync.waitForFinished(300000));
+        QCOMPARE(sync.exitCode(), 0);
+        book.db = OpenDatabase(book.file(), "reopened");
+        QCOMPARE(book.count(), 1000);
+        QCOMPARE(server.cards().size(), 1000);
+        QCOMPARE(book.scalar("SELECT count(DISTINCT Uid) FROM SyncContact WHERE ETag <> ''").toInt(), 1000);
+
+        // A second book gets all of them, once.
+        Book other(server, "Other.mdb");
+        QCOMPARE(other.sync().cameIn, 1000);
+        QCOMPARE(other.count(), 1000);
+        QCOMPARE(other.sync().cameIn, 0);
+    }
+
+    void refused_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<int>("status");
+        QTest::newRow("wrong password") << QStringList{"--sync", "--password-command", "echo wrong"}
+                                        << "refused the user name or password" << 1;
+        QTest::newRow("server down") << QStringList{"--add-account", QString("http://127.0.0.1:%1/").arg(freePort()),
+                                                    "--user", "alice", "--password-command", "echo secret"}
+                                     << "cannot be reached" << 1;
+        QTest::newRow("plain http elsewhere")
+            << QStringList{"--add-account", "http://192.0.2.7/dav/", "--user", "alice", "--password-command",
+                           "echo secret"}
+            << "plain http" << 1;
+        QTest::newRow("mistake") << QStringList{"--sync", "--view", "both"} << "--view takes" << 2;
+        QTest::newRow("untrusted certificate")
+            << QStringList{"--add-account", "SERVER", "--user", "alice", "--password-command", "echo secret"}
+            << "is not trusted" << 1;
+    }
+    void refused()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QFETCH(int, status);
+        const bool tls = arguments.contains("SERVER");
+        if (tls && QStandardPaths::findExecutable("openssl").isEmpty())
+            QSKIP("no openssl to make a certificate");
+        Radicale server(tls);
+        Book book(server);
+        QProcess run;
+        run.setWorkingDirectory(book.dir());
+        run.start(program(), arguments.replaceInStrings("SERVER", server.url()));
+        QVERIFY(run.waitForFinished(60000));
+        const QString err = QString::fromUtf8(run.readAllStandardError());
+        QCOMPARE(run.exitCode(), status);
+        QVERIFY2(err.contains(message), qPrintable(err));
+        if (status == 1)
+            QVERIFY2(err.contains("127.0.0.1") || err.contains("192.0.2.7"), qPrintable(err));
+    }
+
+    void addAccountFindsTheBook()
+    {
+        Radicale server;
+        QTemporaryDir dir;
+        QProcess run;
+        run.setWorkingDirectory(dir.path());
+        run.start(program(), {"--add-account", server.url(), "--user", "alice", "--view", "personal"});
+        run.write("secret\n");
+        run.closeWriteChannel();
+        QVERIFY(run.waitForFinished(60000));
+        QCOMPARE(run.exitCode(), 0);
+        run.start(program(), {"--accounts"});
+        QVERIFY(run.waitForFinished(60000));
+        QVERIFY(QString::fromUtf8(run.readAllStandardOutput()).contains(server.bookUrl()));
+    }
+
+    void salvageKeepsTheSyncState()
+    {
+        Radicale server;
+        Book book(server);
+        book.add("Jane", "Doe");
+        book.sync();
+        const QString copy = book.dir() + "/salvaged.mdb";
+        SalvageInto(book.file(), copy);
+        QSqlDatabase salvaged = OpenDatabase(copy, "salvaged");
+        QCOMPARE(ReadSyncAccounts(salvaged).size(), 1);
+        QCOMPARE(ReadSyncedContacts(salvaged, book.account.id).size(), size_t(1));
+        CloseDatabase(salvaged);
+    }
+
+    void accountsDialogAndMenu()
+    {
+        Radicale server;
+        QTemporaryDir dir;
+        EnsureDatabase(dir.filePath("Address.mdb"));
+        AddressBook book(dir.filePath("Address.mdb"));
+        book.open();
+        SyncPasswords passwords;
+        SyncAccountsDialog dialog(book, passwords, false);
+        dialog.findChild<QLineEdit *>("serverEdit")->setText(server.url());
+        dialog.findChild<QLineEdit *>("userEdit")->setText("alice");
+        dialog.findChild<QLineEdit *>("passwordEdit")->setText("secret");
+        dialog.findChild<QPushButton *>("findButton")->click();
+        QCOMPARE(dialog.findChild<QComboBox *>("businessBookCombo")->currentText(), "Contacts");
+        dialog.findChild<QPushButton *>("addButton")->click();
+        const QList<SyncAccount> accounts = ReadSyncAccounts(book.database());
+        QCOMPARE(accounts.size(), 1);
+        QCOMPARE(accounts.first().bookUrl, server.bookUrl());
+        QVERIFY(accounts.first().isBusiness);
+
+        QWidget window;
+        QMenu menu;
+        menu.addAction("E&xit");
+        AddSyncActions(&menu, book, &window);
+        QStringList texts;
+        for (QAction *action : menu.actions())
+            texts << action->text();
+        QCOMPARE(texts, (QStringList{"Sync &Accounts\u2026", "S&ync Now", "", "E&xit"}));
+        book.close();
+    }
+};
+
+QTEST_MAIN(SyncTest)
+#include "tst_sync.moc"

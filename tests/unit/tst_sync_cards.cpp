@@ -1,0 +1,79 @@
+// A card edited for upload: only the values the book changed are replaced,
+// everything else of the card stays, and the card reads back as the book's values.
+#include "sync/CardValues.h"
+
+#include <QTest>
+
+using namespace varnelle::sync;
+
+class SyncCardsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void editKeepsTheRest_data()
+    {
+        QTest::addColumn<QByteArray>("card");
+        QTest::addColumn<int>("field"); // -1: a number changes instead
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("phoneType");
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QStringList>("absent");
+        const QByteArray head = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:u1\r\nFN:Jane Doe\r\n";
+        QTest::newRow("preferred e-mail") << head + "N:Doe;Jane;;;\r\nEMAIL;TYPE=INTERNET:other@x.org\r\n"
+                                                    "EMAIL;TYPE=INTERNET,PREF:old@x.org\r\nEND:VCARD\r\n"
+                                          << int(EMail) << QString("new@x.org") << QString()
+                                          << QStringList{"EMAIL;TYPE=INTERNET:other@x.org", "PREF:new@x.org"}
+                                          << QStringList{"old@x.org"};
+        QTest::newRow("name parts kept") << head + "N:Doe;Jane;Q.;Dr.;Jr.\r\nEND:VCARD\r\n" << int(FirstName)
+                                         << QString("Janet") << QString() << QStringList{"N:Doe;Janet;Q.;Dr.;Jr."}
+                                         << QStringList{};
+        QTest::newRow("preferred address") << head + "N:Doe;Jane;;;\r\nADR;TYPE=HOME:;;1 Elm St;Oldtown;;;UK\r\n"
+                                                     "ADR;TYPE=WORK,PREF:;;2 Oak St;Worktown;CA;90210;USA\r\nEND:VCARD\r\n"
+                                           << int(City) << QString("Newtown") << QString()
+                                           << QStringList{"1 Elm St;Oldtown;;;UK", "2 Oak St;Newtown;CA;90210;USA"}
+                                           << QStringList{"Worktown"};
+        QTest::newRow("spouse, version 4")
+            << QByteArray("BEGIN:VCARD\r\nVERSION:4.0\r\nUID:u1\r\nFN:Jane\r\nN:Doe;Jane;;;\r\nRELATED;TYPE=spouse;VALUE=text:Ann\r\n"
+               "RELATED;TYPE=friend;VALUE=text:Bob\r\nEND:VCARD\r\n")
+            << int(Spouse) << QString("Bea") << QString() << QStringList{"RELATED;TYPE=spouse;VALUE=text:Bea", "Bob"}
+            << QStringList{"Ann"};
+        QTest::newRow("labelled number") << head + "N:Doe;Jane;;;\r\nitem1.TEL:111\r\nitem1.X-ABLabel:Büro\r\n"
+                                                   "TEL;TYPE=HOME:222\r\nEND:VCARD\r\n"
+                                         << -1 << QString("333") << QString("Büro")
+                                         << QStringList{"item1.TEL:333", "item1.X-ABLabel:Büro", "TEL;TYPE=HOME:222"}
+                                         << QStringList{"111"};
+        QTest::newRow("number removed with its label")
+            << head + "N:Doe;Jane;;;\r\nitem1.TEL:111\r\nitem1.X-ABLabel:Büro\r\nEND:VCARD\r\n" << -1 << QString()
+            << QString("Büro") << QStringList{} << QStringList{"111", "Büro"};
+        QTest::newRow("new number, UID added")
+            << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Jane\r\nN:Doe;Jane;;;\r\nNOTE:kept\r\nEND:VCARD\r\n") << -1
+            << QString("444") << QString("Work Fax") << QStringList{"TEL;TYPE=WORK,FAX:444", "NOTE:kept", "UID:new-uid"}
+            << QStringList{};
+    }
+    void editKeepsTheRest()
+    {
+        QFETCH(QByteArray, card);
+        QFETCH(int, field);
+        QFETCH(QString, value);
+        QFETCH(QString, phoneType);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        const BookValues from = FitToBook(ReadCard(card));
+        BookValues to = from;
+        if (field >= 0) {
+            to.fields[field] = value;
+        } else {
+            to.numbers.removeIf([&](const auto &n) { return n.first == phoneType; });
+            if (!value.isEmpty())
+                to.numbers << qMakePair(phoneType, value);
+        }
+        const QByteArray edited = EditCard(card, from, to, true, "new-uid");
+        for (const QString &text : present)
+            QVERIFY2(edited.contains(text.toUtf8()), edited.constData());
+        for (const QString &text : absent)
+            QVERIFY2(!edited.contains(text.toUtf8()), edited.constData());
+        QVERIFY(FitToBook(ReadCard(edited)) == to);
+    }
+};
+
+QTEST_GUILESS_MAIN(SyncCardsTest)
+#include "tst_sync_cards.moc"
