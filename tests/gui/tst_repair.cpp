@@ -100,6 +100,8 @@ private slots:
     void repairKeepsModeOwnerAndLink();
     void indexDamageMetInAnEditIsMendedByRepair_data();
     void indexDamageMetInAnEditIsMendedByRepair();
+    void bookOpenedDespiteItsDamageIsRepairedFromTheMenu_data();
+    void bookOpenedDespiteItsDamageIsRepairedFromTheMenu();
 };
 
 void RepairTest::healthyRepairKeepsEveryRowAndLeavesNoCopy()
@@ -350,6 +352,37 @@ void RepairTest::indexDamageMetInAnEditIsMendedByRepair()
     RunQuery(gDatabase, insert);
     QCOMPARE(Rows(DatabaseFileName, "SELECT TelephoneType FROM TelephoneType ORDER BY TypeID"),
              (QList<QVariantList>{{"Home"}, {"Work"}, {"Abcd"}}));
+}
+
+void RepairTest::bookOpenedDespiteItsDamageIsRepairedFromTheMenu_data()
+{
+    QTest::addColumn<bool>("cutShort");
+    QTest::newRow("Setup page destroyed") << false;
+    QTest::newRow("file cut short") << true;
+}
+
+void RepairTest::bookOpenedDespiteItsDamageIsRepairedFromTheMenu()
+{
+    QFETCH(bool, cutShort);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    makeBook();
+    if (cutShort)
+        TruncateToPages(DatabaseFileName, Rows(DatabaseFileName, "PRAGMA page_count")[0][0].toInt() * 3 / 5);
+    else
+        ZeroPage(DatabaseFileName, LeafPage(DatabaseFileName, "Setup"));
+    MainWindow &main = Form<MainWindow>();
+    main.Load();
+    QCOMPARE(boxes.messages.size(), 1);
+
+    main.mnuRepair->trigger();
+
+    QCOMPARE(boxes.messages.size(), 2);
+    QVERIFY2(boxes.messages[1].text.startsWith("The database file 'Address.mdb' was damaged."),
+             qPrintable(boxes.messages[1].text));
+    QVERIFY(passesIntegrityCheck(DatabaseFileName));
+    QVERIFY(gDatabase.isOpen());
+    QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM Address")[0][0].toInt() == 400, !cutShort);
 }
 
 QTEST_MAIN(RepairTest)

@@ -4,7 +4,9 @@
 #include "store/Database.h"
 #include "store/Schema.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QUrl>
 #include <atomic>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -103,6 +105,36 @@ bool RowCountsAgree(const QSqlDatabase &db)
             return false;
     }
     return true;
+}
+
+bool HasDatabaseHeader(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) && file.read(16) == QByteArray("SQLite format 3", 16);
+}
+
+QSqlDatabase OpenCutShortDatabase(const QString &fileName, const QString &connectionName)
+{
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connectionName);
+    const QString uri = QUrl::fromLocalFile(QFileInfo(fileName).absoluteFilePath()).toString(QUrl::FullyEncoded);
+    db.setDatabaseName(uri + "?mode=rw");
+    db.setConnectOptions("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000");
+    QSqlError failure;
+    if (!db.open()) {
+        failure = db.lastError();
+    } else {
+        // Before the first read: SQLite checks the file's length against its header then.
+        QSqlQuery query(db);
+        if (!query.exec("PRAGMA writable_schema = ON") || !query.exec("SELECT count(*) FROM sqlite_master"))
+            failure = query.lastError();
+    }
+    if (failure.isValid()) {
+        const DatabaseError error = ToDatabaseError(failure, fileName);
+        CloseDatabase(db);
+        throw error;
+    }
+    NoteDamage();
+    return db;
 }
 
 void RequireWritable(const QSqlDatabase &db, const QString &fileName)

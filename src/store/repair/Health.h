@@ -43,4 +43,14 @@ bool RowCountsAgree(const QSqlDatabase &db);
 // takes it back, so the file is left as it was.
 void RequireWritable(const QSqlDatabase &db, const QString &fileName);
 
+// True when the file begins with SQLite's header: a database, however damaged
+// the rest of it may be.
+bool HasDatabaseHeader(const QString &fileName);
+
+// Opens, as OpenDatabase does, a database with a sound header that SQLite
+// refuses whole: a file cut short. It is read as far as it goes (SQLite's
+// writable_schema), and the damage is noted. Throws DatabaseError when it
+// cannot be opened even so.
+QSqlDatabase OpenCutShortDatabase(const QString &fileName, const QString &connectionName);
+
 } // namespace varnelle

@@ -10,6 +10,7 @@
 #include <QUuid>
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #ifdef Q_OS_UNIX
@@ -93,10 +94,25 @@ RepairResult RepairBook(const QString &fileName)
         throw CopyExistsError();
     RepairResult result;
     try {
-        WithConnection(book, [&](QSqlDatabase &db) { result.salvaged = !compactIfSound(db, copy); });
+        std::optional<DatabaseError> refused;
+        try {
+            WithConnection(book, [&](QSqlDatabase &db) { result.salvaged = !compactIfSound(db, copy); });
+        } catch (const DatabaseError &error) {
+            // SQLite refuses a file cut short whole, though its header is its own: salvaged as far as it goes.
+            if (error.kind() != DatabaseError::Kind::NotADatabase || !HasDatabaseHeader(book))
+                throw;
+            refused = error;
+            result.salvaged = true;
+        }
         if (result.salvaged) {
             QFile::remove(copy);
-            result.report = SalvageInto(book, copy);
+            try {
+                result.report = SalvageInto(book, copy);
+            } catch (const DatabaseError &error) {
+                if (refused && error.kind() == DatabaseError::Kind::NotADatabase)
+                    throw *refused;
+                throw;
+            }
         }
         KeepModeAndOwner(book, copy);
         if (result.salvaged)

@@ -119,9 +119,7 @@ void MainWindow::Load()
     InitMainForm(*this);
     EnsureDatabase(DatabaseFileName);
     gRefreshCriteria = true;
-    OpenMainDatabase();
-    CheckBookAtStartUp(gDatabase, DatabaseFileName);
-    gIsBusiness = ReadSetupView(gDatabase);
+    gIsBusiness = OpenBookAtStartUp(gDatabase, DatabaseFileName, "gDatabase");
     FillList();
 }
 
@@ -148,7 +146,7 @@ void MainWindow::mnuRepair_Click()
     CloseMainDatabase();
     const bool salvaged = FixDatabase(DatabaseFileName);
     try {
-        OpenMainDatabase();
+        OpenBookAsFarAsReadable(gDatabase, DatabaseFileName, "gDatabase");
     } catch (const DatabaseError &error) {
         FatalError(error.message());
     }

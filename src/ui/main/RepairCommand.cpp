@@ -2,6 +2,7 @@
 
 #include "ui/widgets/MessageBox.h"
 #include "store/Database.h"
+#include "store/Setup.h"
 #include "store/repair/Health.h"
 #include "store/repair/Maintenance.h"
 
@@ -70,11 +71,38 @@ bool FixDatabase(const QString &fileName)
     }
 }
 
-void CheckBookAtStartUp(const QSqlDatabase &db, const QString &fileName)
+void OpenBookAsFarAsReadable(QSqlDatabase &db, const QString &fileName, const QString &connectionName)
 {
+    CloseDatabase(db);
+    try {
+        db = OpenDatabase(fileName, connectionName);
+    } catch (const DatabaseError &error) {
+        if (error.kind() != DatabaseError::Kind::NotADatabase || !HasDatabaseHeader(fileName))
+            throw;
+        try {
+            db = OpenCutShortDatabase(fileName, connectionName);
+        } catch (const DatabaseError &) {
+            throw error;
+        }
+    }
+}
+
+bool OpenBookAtStartUp(QSqlDatabase &db, const QString &fileName, const QString &connectionName)
+{
+    OpenBookAsFarAsReadable(db, fileName, connectionName);
     RequireWritable(db, fileName);
-    if (!FindDamage(db).isEmpty())
+    const bool told = !FindDamage(db).isEmpty();
+    if (told)
         MsgBox(DamagedBookError(fileName).message(), MsgRefusal);
+    try {
+        return ReadSetupView(db);
+    } catch (const DatabaseError &error) {
+        if (error.kind() != DatabaseError::Kind::Damaged)
+            throw;
+        if (!told)
+            MsgBox(error.message(), MsgRefusal);
+        return InitialViewIsBusiness;
+    }
 }
 
 } // namespace varnelle

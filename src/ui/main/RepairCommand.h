@@ -13,9 +13,17 @@ namespace varnelle {
 // damaged file no longer show what it holds.
 bool FixDatabase(const QString &fileName);
 
-// The checks of the book just opened at start-up. A book that cannot be
-// changed ends the start (throws DatabaseError naming the file and the cause);
-// a damaged one is told in one message, and the start goes on.
-void CheckBookAtStartUp(const QSqlDatabase &db, const QString &fileName);
+// Opens the book into db under connectionName (OpenDatabase). A book whose
+// header is SQLite's but that SQLite refuses whole (cut short) is opened as far
+// as it can be read, so that File > Repair Database can be reached; a file that
+// is not a database is refused as OpenDatabase refuses it (DatabaseError).
+void OpenBookAsFarAsReadable(QSqlDatabase &db, const QString &fileName, const QString &connectionName);
+
+// The start-up: opens the book (OpenBookAsFarAsReadable), checks it and
+// returns its saved view. A book that cannot be changed ends the start (throws
+// DatabaseError naming the file and the cause). A damaged one is told in one
+// message and opens with whatever can be read; when its view cannot be read,
+// in the initial view.
+bool OpenBookAtStartUp(QSqlDatabase &db, const QString &fileName, const QString &connectionName);
 
 } // namespace varnelle
