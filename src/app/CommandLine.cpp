@@ -72,6 +72,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     const QCommandLineOption desktop("desktop", "Keeps the address book in the user's data folder instead of the "
                                                 "current folder.");
     parser.addOptions({help, versionOption, import, into, exportOption, format, view, desktop});
+    AddBookCommandOptions(parser);
     // Qt's own options for the windows.
     for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
                              "qwindowicon", "qwindowtitle", "display", "geometry", "style", "stylesheet", "session",
@@ -101,6 +102,10 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     if (parser.isSet(versionOption)) {
         c.action = CommandLine::Action::Version;
         c.text = QString("%1 %2.%3").arg(QString::fromUtf8(version::ProductName)).arg(version::Major).arg(version::Minor);
+        return c;
+    }
+    if ((c.book = BookCommandOf(parser)) != BookCommand::None) {
+        c.action = CommandLine::Action::Book;
         return c;
     }
     if (parser.isSet(import) && parser.isSet(exportOption))
@@ -155,6 +160,8 @@ int RunWithoutWindows(const CommandLine &command, QTextStream &out, QTextStream 
     case CommandLine::Action::Mistake:
         err << command.text << '\n';
         return ExitUsage;
+    case CommandLine::Action::Book:
+        return RunBookCommand(command.book, out);
     case CommandLine::Action::Import:
     case CommandLine::Action::Export:
         try {

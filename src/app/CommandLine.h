@@ -2,6 +2,7 @@
 
 #include "interchange/BookExport.h"
 #include "interchange/BookImport.h"
+#include "app/RepairCommands.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,7 +16,7 @@ namespace varnelle {
 // --version the program starts with its windows; --desktop first moves into
 // the user's data folder.
 struct CommandLine {
-    enum class Action { Run, Import, Export, Help, Version, Mistake };
+    enum class Action { Run, Import, Export, Help, Version, Mistake, Book };
     Action action = Action::Run;
     bool desktop = false;
     QString file;
@@ -23,6 +24,7 @@ struct CommandLine {
     std::optional<interchange::ExportFormat> format; // none: by the file's name
     interchange::ExportScope view = interchange::ExportScope::All;
     QString text; // the help text, or the mistake
+    BookCommand book = BookCommand::None; // Action::Book: --check or --repair (app/RepairCommands.h)
 };
 
 // Exit statuses of a run from the command line.

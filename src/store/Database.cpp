@@ -127,6 +127,9 @@ DatabaseError ToDatabaseError(const QSqlError &error, const QString &fileName)
 {
     const QString text = engineText(error);
     const QString file = displayName(fileName);
+    // Failures the file itself explains better than SQLite's words (store/repair/Health).
+    if (std::optional<DatabaseError> plain = PlainFileFailure(fileName.isEmpty() ? DatabaseFileName : fileName, text))
+        return *plain;
 
     static const QRegularExpression unique("UNIQUE constraint failed: (.*)$");
     static const QRegularExpression check("CHECK constraint failed: \"?([A-Za-z]+_size)\"?");

@@ -9,11 +9,14 @@
 #include "store/Database.h"
 #include "store/repair/Health.h"
 #include "ui/main/MainWindow.h"
+#include "app/CommandLine.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QTest>
+#include <QTextStream>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -100,6 +103,9 @@ private slots:
     void repairKeepsModeOwnerAndLink();
     void indexDamageMetInAnEditIsMendedByRepair_data();
     void indexDamageMetInAnEditIsMendedByRepair();
+    void temporaryFilesOfAKilledRepairGoOnceTheirOwnerIsGone();
+    void commandLineChecksAndRepairsWithoutAWindow_data();
+    void commandLineChecksAndRepairsWithoutAWindow();
     void bookOpenedDespiteItsDamageIsRepairedFromTheMenu_data();
     void bookOpenedDespiteItsDamageIsRepairedFromTheMenu();
 };
@@ -142,7 +148,9 @@ void RepairTest::leftoverCopyFailsOnceAndTouchesNeitherFile()
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].title, QString("Varnelle For Windows"));
     QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
-    QVERIFY2(boxes.messages[0].text.contains("_MDBFIX_.MDB"), qPrintable(boxes.messages[0].text));
+    QCOMPARE(boxes.messages[0].text,
+             QString("The file '_MDBFIX_.MDB' already exists: an earlier repair was interrupted. 'Address.mdb' is "
+                     "intact. Move '_MDBFIX_.MDB' away or delete it, then repair again."));
     QCOMPARE(ReadAll(RepairFileName), QByteArray("left over from an earlier repair"));
     QVERIFY(gDatabase.isOpen());
     CloseMainDatabase();
@@ -352,6 +360,76 @@ void RepairTest::indexDamageMetInAnEditIsMendedByRepair()
     RunQuery(gDatabase, insert);
     QCOMPARE(Rows(DatabaseFileName, "SELECT TelephoneType FROM TelephoneType ORDER BY TypeID"),
              (QList<QVariantList>{{"Home"}, {"Work"}, {"Abcd"}}));
+}
+
+void RepairTest::temporaryFilesOfAKilledRepairGoOnceTheirOwnerIsGone()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    makeBook();
+    const QDateTime minuteAgo = QDateTime::currentDateTime().addSecs(-60);
+    for (const char *name : {"Address.mdb.new-Ab12Cd", "_MDBFIX_.MDB.new-Ef34Gh", "Address.mdb.new-Held00",
+                             "Address.mdb.new-Fresh0"}) {
+        writeFile(name, "a half-made book");
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        if (!QByteArray(name).endsWith("Fresh0"))
+            QVERIFY(file.setFileTime(minuteAgo, QFileDevice::FileModificationTime));
+    }
+    QFile held("Address.mdb.new-Held00"); // its owner is still at work on it
+    QVERIFY(held.open(QIODevice::ReadOnly));
+
+    FixDatabase(DatabaseFileName);
+
+    QVERIFY2(boxes.messages.isEmpty(), qPrintable(boxes.texts().join("\n")));
+    QCOMPARE(QDir(".").entryList(QDir::Files),
+             (QStringList{"Address.mdb", "Address.mdb.new-Fresh0", "Address.mdb.new-Held00"}));
+}
+
+void RepairTest::commandLineChecksAndRepairsWithoutAWindow_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("book"); // sound, damaged, or leftover (a copy of an earlier repair beside it)
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("lastLine");
+    QTest::newRow("check, sound") << "--check" << "sound" << 0 << "The database file 'Address.mdb' is sound.";
+    QTest::newRow("check, damaged") << "--check" << "damaged" << 1 << "";
+    QTest::newRow("repair, sound") << "--repair" << "sound" << 0
+                                   << "The database file 'Address.mdb' was sound and has been compacted.";
+    QTest::newRow("repair, damaged") << "--repair" << "damaged" << 0
+                                     << "The database file 'Address.mdb' was salvaged: Setup 1 saved, 0 lost; "
+                                        "TelephoneType 2 saved, 0 lost; TelephoneList 400 saved, 0 lost; Address "
+                                        "%1 saved, %2 lost.";
+    QTest::newRow("repair, leftover copy") << "--repair" << "leftover" << 1
+                                           << "The file '_MDBFIX_.MDB' already exists: an earlier repair was "
+                                              "interrupted. 'Address.mdb' is intact. Move '_MDBFIX_.MDB' away or "
+                                              "delete it, then repair again.";
+}
+
+void RepairTest::commandLineChecksAndRepairsWithoutAWindow()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, book);
+    QFETCH(int, status);
+    QFETCH(QString, lastLine);
+    TempWorkDir dir;
+    makeBook();
+    const int lost = book == "damaged" ? destroyContactPage() : 0;
+    if (book == "leftover")
+        writeFile(RepairFileName, "left over");
+    QString printed, errors;
+    QTextStream out(&printed), err(&errors);
+
+    QCOMPARE(RunWithoutWindows(ParseCommandLine({"varnelle", option}), out, err), status);
+
+    out.flush();
+    QVERIFY2(errors.isEmpty(), qPrintable(errors));
+    const QStringList lines = printed.trimmed().split('\n');
+    if (option == "--check" && book == "damaged")
+        QVERIFY2(lines.first() == DamagedBookError().message() && lines.size() > 1, qPrintable(printed));
+    else
+        QCOMPARE(lines.last(), lastLine.contains("%1") ? lastLine.arg(400 - lost).arg(lost) : lastLine);
+    QCOMPARE(passesIntegrityCheck(DatabaseFileName), book != "damaged" || option == "--repair");
 }
 
 void RepairTest::bookOpenedDespiteItsDamageIsRepairedFromTheMenu_data()

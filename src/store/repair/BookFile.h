@@ -2,6 +2,7 @@
 
 #include <QFileDevice>
 #include <QString>
+#include <QStringList>
 
 namespace varnelle {
 
@@ -25,5 +26,12 @@ void KeepModeAndOwner(const QString &from, const QString &to);
 // a second link to the same file where the file system has links, a copy
 // where it has not. Returns the name chosen. Throws DatabaseError.
 QString KeepDamagedOriginal(const QString &path);
+
+// Removes the temporary files that an interrupted creation or repair of the
+// book 'path' left in its folder ("Address.mdb.new-*", "_MDBFIX_.MDB.new-*" and
+// their journals), once no process has them open and they are a few seconds
+// old. A leftover "_MDBFIX_.MDB" itself stays: it stops the next repair.
+// Returns the names removed.
+QStringList RemoveLeftoverFiles(const QString &path);
 
 } // namespace varnelle

@@ -4,6 +4,7 @@
 #include "store/Database.h"
 #include "store/Schema.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
@@ -13,6 +14,7 @@
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -45,6 +47,56 @@ QSqlError tryOneChange(const QSqlDatabase &db)
         failure = query.lastError();
     query.exec("ROLLBACK");
     return failure;
+}
+
+// SQLite's Unix file layer refuses paths of this many bytes and more.
+constexpr int SQLitePathLimit = 512;
+
+// The file a name or a connection's URI ("file:///folder/Address.mdb?mode=rw") stands for.
+QString localPath(const QString &fileName)
+{
+    const QUrl url(fileName);
+    return url.isLocalFile() ? url.toLocalFile() : fileName;
+}
+
+bool isOwnedByAnother(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct stat status {};
+    // A file its owner may change: write-protected for the others only.
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && status.st_uid != ::geteuid()
+           && ::geteuid() != 0 && (status.st_mode & S_IWUSR) != 0;
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
+// Why the book 'fileName' cannot be changed, in words.
+DatabaseError readOnlyError(const QString &fileName)
+{
+    const QString name = QFileInfo(fileName).fileName();
+    const QFileInfo real(RealBookPath(fileName));
+    if (!mayWrite(real.absoluteFilePath()) && isOwnedByAnother(real.absoluteFilePath()))
+        return DatabaseError(QCoreApplication::translate("Store", "The database file '%1' cannot be changed: it "
+                                                                  "belongs to another user (%2), who has not allowed "
+                                                                  "changes by others. Start the program as that user, "
+                                                                  "or with a copy of your own.")
+                                 .arg(name, real.owner()),
+                             DatabaseError::Kind::ReadOnly);
+    if (!mayWrite(real.absoluteFilePath()))
+        return DatabaseError(QString("The database file '%1' cannot be changed: the file is write-protected. Allow "
+                                     "changes to it, or start the program with a copy that can be changed.")
+                                 .arg(name),
+                             DatabaseError::Kind::ReadOnly);
+    if (!mayWrite(real.absolutePath()))
+        return DatabaseError(QString("The database file '%1' cannot be changed: its folder does not allow the journal "
+                                     "file that is written beside it during each change. Allow changes in the folder, "
+                                     "or move the file to a folder that allows them.")
+                                 .arg(name),
+                             DatabaseError::Kind::ReadOnly);
+    return DatabaseError(QString("The database file '%1' cannot be changed: it can only be read.").arg(name),
+                         DatabaseError::Kind::ReadOnly);
 }
 
 } // namespace
@@ -145,21 +197,40 @@ void RequireWritable(const QSqlDatabase &db, const QString &fileName)
     const DatabaseError error = ToDatabaseError(failure, fileName);
     if (error.kind() != DatabaseError::Kind::ReadOnly && error.kind() != DatabaseError::Kind::CannotOpen)
         return; // in use or damaged: that is for the operations that meet it to report
-    const QString name = QFileInfo(fileName).fileName();
-    const QFileInfo real(RealBookPath(fileName));
-    if (!mayWrite(real.absoluteFilePath()))
-        throw DatabaseError(QString("The database file '%1' cannot be changed: the file is write-protected. Allow "
-                                    "changes to it, or start the program with a copy that can be changed.")
-                                .arg(name),
-                            DatabaseError::Kind::ReadOnly);
-    if (!mayWrite(real.absolutePath()))
-        throw DatabaseError(QString("The database file '%1' cannot be changed: its folder does not allow the journal "
-                                    "file that is written beside it during each change. Allow changes in the folder, "
-                                    "or move the file to a folder that allows them.")
-                                .arg(name),
-                            DatabaseError::Kind::ReadOnly);
-    throw DatabaseError(QString("The database file '%1' cannot be changed: it can only be read.").arg(name),
-                        DatabaseError::Kind::ReadOnly);
+    throw readOnlyError(fileName);
+}
+
+std::optional<DatabaseError> PlainFileFailure(const QString &fileName, const QString &engineText)
+{
+    const QString path = localPath(fileName);
+    if (path.isEmpty())
+        return std::nullopt;
+    const QString name = QFileInfo(path).fileName();
+    if (engineText.contains("database or disk is full"))
+        return DatabaseError(QCoreApplication::translate("Store", "The database file '%1' could not be written: the "
+                                                                  "disk is full. Make room on it, then try again.")
+                                 .arg(name));
+    if (engineText.contains("disk I/O error"))
+        return DatabaseError(QCoreApplication::translate("Store", "The database file '%1' could not be read or "
+                                                                  "written: the disk reported an error.")
+                                 .arg(name));
+    if (engineText.contains("readonly database"))
+        return readOnlyError(path);
+    if (engineText.contains("unable to open database file")
+        && QFile::encodeName(QFileInfo(path).absoluteFilePath()).size() >= SQLitePathLimit)
+        return DatabaseError(QCoreApplication::translate("Store", "The database file '%1' cannot be opened: its path "
+                                                                  "is longer than the %2 characters the database "
+                                                                  "accepts. Move it to a folder with a shorter path.")
+                                 .arg(name)
+                                 .arg(SQLitePathLimit),
+                             DatabaseError::Kind::CannotOpen);
+    if (engineText.contains("no such table") && QFileInfo(path).isFile() && QFileInfo(path).size() == 0)
+        return DatabaseError(QCoreApplication::translate("Store", "The file '%1' is empty: it holds no address book. "
+                                                                  "Move it away or delete it, and the program makes a "
+                                                                  "new one at the next start.")
+                                 .arg(name),
+                             DatabaseError::Kind::NotADatabase);
+    return std::nullopt;
 }
 
 } // namespace varnelle

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "store/DatabaseError.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 namespace varnelle {
 
@@ -42,6 +45,14 @@ bool RowCountsAgree(const QSqlDatabase &db);
 // does not allow the journal SQLite writes beside it. Tries one change and
 // takes it back, so the file is left as it was.
 void RequireWritable(const QSqlDatabase &db, const QString &fileName);
+
+// The failure SQLite reported as engineText for the file 'fileName' (a path or
+// the URI a connection was opened with) in plain words that name the file and
+// the cause, where the file itself tells more than SQLite's words: a full disk,
+// an error of the disk, a book that cannot be changed (write-protected, in a
+// folder that refuses the journal, another user's), a path longer than SQLite
+// accepts, an empty file. None for every other failure.
+std::optional<DatabaseError> PlainFileFailure(const QString &fileName, const QString &engineText);
 
 // True when the file begins with SQLite's header: a database, however damaged
 // the rest of it may be.

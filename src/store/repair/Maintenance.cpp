@@ -85,13 +85,22 @@ bool compactIfSound(const QSqlDatabase &db, const QString &copy)
 
 } // namespace
 
+DatabaseError InterruptedRepairError(const QString &fileName)
+{
+    const QString book = QFileInfo(fileName).fileName();
+    return DatabaseError(QString("The file '%1' already exists: an earlier repair was interrupted. '%2' is intact. "
+                                 "Move '%1' away or delete it, then repair again.")
+                             .arg(RepairFileName, book));
+}
+
 RepairResult RepairBook(const QString &fileName)
 {
     const QString book = RealBookPath(fileName);
     const QString copy = QFileInfo(book).absoluteDir().filePath(RepairFileName);
+    RemoveLeftoverFiles(book);
     // A leftover copy of an earlier repair stops this one before either file is touched.
     if (QFileInfo::exists(copy) || QFileInfo(copy).isSymLink())
-        throw CopyExistsError();
+        throw InterruptedRepairError(fileName);
     RepairResult result;
     try {
         std::optional<DatabaseError> refused;

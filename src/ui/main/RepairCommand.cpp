@@ -3,6 +3,7 @@
 #include "ui/widgets/MessageBox.h"
 #include "store/Database.h"
 #include "store/Setup.h"
+#include "store/repair/BookFile.h"
 #include "store/repair/Health.h"
 #include "store/repair/Maintenance.h"
 
@@ -34,7 +35,9 @@ QString keptName(const QString &keptAs)
                                                                    : QDir::toNativeSeparators(kept.canonicalFilePath());
 }
 
-QString salvageMessage(const QString &fileName, const RepairResult &result)
+} // namespace
+
+QString SalvageMessage(const QString &fileName, const RepairResult &result)
 {
     struct Kind {
         const char *table, *one, *many;
@@ -56,14 +59,12 @@ QString salvageMessage(const QString &fileName, const RepairResult &result)
              keptName(result.keptAs));
 }
 
-} // namespace
-
 bool FixDatabase(const QString &fileName)
 {
     try {
         const RepairResult result = RepairBook(fileName);
         if (result.salvaged)
-            MsgBox(salvageMessage(fileName, result), MsgRefusal);
+            MsgBox(SalvageMessage(fileName, result), MsgRefusal);
         return result.salvaged;
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
@@ -89,6 +90,7 @@ void OpenBookAsFarAsReadable(QSqlDatabase &db, const QString &fileName, const QS
 
 bool OpenBookAtStartUp(QSqlDatabase &db, const QString &fileName, const QString &connectionName)
 {
+    RemoveLeftoverFiles(RealBookPath(fileName));
     OpenBookAsFarAsReadable(db, fileName, connectionName);
     RequireWritable(db, fileName);
     const bool told = !FindDamage(db).isEmpty();

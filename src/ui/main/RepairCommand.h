@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/repair/Maintenance.h"
+
 #include <QSqlDatabase>
 #include <QString>
 
@@ -12,6 +14,10 @@ namespace varnelle {
 // is then as it was. True when the book was salvaged: lists read from the
 // damaged file no longer show what it holds.
 bool FixDatabase(const QString &fileName);
+
+// The message of a repair that salvaged the book: what was saved, what could
+// not be read, and where the damaged original is kept.
+QString SalvageMessage(const QString &fileName, const RepairResult &result);
 
 // Opens the book into db under connectionName (OpenDatabase). A book whose
 // header is SQLite's but that SQLite refuses whole (cut short) is opened as far
