@@ -101,6 +101,8 @@ private slots:
     void newBookHonoursTheUmask();
     void bookThatCannotBeUsedIsRefusedWithItsCause_data();
     void bookThatCannotBeUsedIsRefusedWithItsCause();
+    void unusableFileIsNamedWithItsCause_data();
+    void unusableFileIsNamedWithItsCause();
     void messagesNameTheFileAndSpeakPlainly_data();
     void messagesNameTheFileAndSpeakPlainly();
 };
@@ -458,6 +460,35 @@ void StartupTest::bookThatCannotBeUsedIsRefusedWithItsCause()
     QCOMPARE(status, 1);
     QCOMPARE(boxes.texts(), QStringList{message});
     QCOMPARE(ReadAll(DatabaseFileName), before);
+}
+
+void StartupTest::unusableFileIsNamedWithItsCause_data()
+{
+    QTest::addColumn<bool>("empty"); // else: a folder path longer than the database accepts
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty file") << true
+                                << "The file 'Address.mdb' is empty: it holds no address book. Move it away or "
+                                   "delete it, and the program makes a new one at the next start.";
+    QTest::newRow("path too long") << false
+                                   << "The database file 'Address.mdb' cannot be opened: its path is longer than the "
+                                      "512 characters the database accepts. Move it to a folder with a shorter path.";
+}
+
+void StartupTest::unusableFileIsNamedWithItsCause()
+{
+    QFETCH(bool, empty);
+    QFETCH(QString, message);
+    TempWorkDir dir;
+    if (empty)
+        writeFile(DatabaseFileName, {});
+    else
+        for (int i = 0; i < 6; ++i) {
+            const QString folder(100, QChar('a' + i));
+            QVERIFY(QDir::current().mkdir(folder) && QDir::setCurrent(folder));
+        }
+    ScriptedBoxes boxes;
+    QCOMPARE(RunProgram(), 1);
+    QCOMPARE(boxes.texts(), QStringList{message});
 }
 
 void StartupTest::messagesNameTheFileAndSpeakPlainly_data()
