@@ -46,31 +46,6 @@ mode_t currentUmask()
 // the file and not yet opened it.
 constexpr int LeftoverAgeSeconds = 10;
 
-// True when a process of this system has the file open, as far as /proc tells.
-bool isOpenSomewhere(const QString &path)
-{
-#ifdef Q_OS_LINUX
-    struct stat wanted {};
-    if (::stat(encoded(path).constData(), &wanted) != 0)
-        return false;
-    const QStringList processes = QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &process : processes) {
-        if (process.isEmpty() || !process.front().isDigit())
-            continue;
-        const QDir descriptors("/proc/" + process + "/fd");
-        for (const QString &fd : descriptors.entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot)) {
-            struct stat held {};
-            if (::stat(encoded(descriptors.filePath(fd)).constData(), &held) == 0 && held.st_dev == wanted.st_dev
-                && held.st_ino == wanted.st_ino)
-                return true;
-        }
-    }
-#else
-    Q_UNUSED(path);
-#endif
-    return false;
-}
-
 } // namespace
 
 QFileDevice::Permissions NewBookPermissions()
@@ -136,6 +111,30 @@ QString KeepDamagedOriginal(const QString &path)
                             .arg(QFileInfo(path).fileName()));
 }
 
+bool FileIsOpenSomewhere(const QString &path)
+{
+#ifdef Q_OS_LINUX
+    struct stat wanted {};
+    if (::stat(encoded(path).constData(), &wanted) != 0)
+        return false;
+    const QStringList processes = QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &process : processes) {
+        if (process.isEmpty() || !process.front().isDigit())
+            continue;
+        const QDir descriptors("/proc/" + process + "/fd");
+        for (const QString &fd : descriptors.entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot)) {
+            struct stat held {};
+            if (::stat(encoded(descriptors.filePath(fd)).constData(), &held) == 0 && held.st_dev == wanted.st_dev
+                && held.st_ino == wanted.st_ino)
+                return true;
+        }
+    }
+#else
+    Q_UNUSED(path);
+#endif
+    return false;
+}
+
 QStringList RemoveLeftoverFiles(const QString &path)
 {
     QStringList removed;
@@ -145,7 +144,7 @@ QStringList RemoveLeftoverFiles(const QString &path)
     const QStringList patterns{book.fileName() + ".new-*", QString(RepairFileName) + ".new-*"};
     const QDateTime old = QDateTime::currentDateTime().addSecs(-LeftoverAgeSeconds);
     for (const QFileInfo &file : folder.entryInfoList(patterns, QDir::Files | QDir::Hidden | QDir::System)) {
-        if (file.isSymLink() || file.lastModified() > old || isOpenSomewhere(file.absoluteFilePath()))
+        if (file.isSymLink() || file.lastModified() > old || FileIsOpenSomewhere(file.absoluteFilePath()))
             continue;
         if (QFile::remove(file.absoluteFilePath()))
             removed << file.fileName();

@@ -27,6 +27,10 @@ void KeepModeAndOwner(const QString &from, const QString &to);
 // where it has not. Returns the name chosen. Throws DatabaseError.
 QString KeepDamagedOriginal(const QString &path);
 
+// True when a process of this system has the file open, as far as the system
+// tells (on Linux, through /proc); false where it cannot tell.
+bool FileIsOpenSomewhere(const QString &path);
+
 // Removes the temporary files that an interrupted creation or repair of the
 // book 'path' left in its folder ("Address.mdb.new-*", "_MDBFIX_.MDB.new-*" and
 // their journals), once no process has them open and they are a few seconds

@@ -5,6 +5,7 @@
 #include "store/Schema.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
@@ -15,6 +16,7 @@
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 #endif
 
@@ -72,6 +74,17 @@ bool isOwnedByAnother(const QString &path)
 #endif
 }
 
+bool onReadOnlyDisk(const QString &path)
+{
+#ifdef Q_OS_UNIX
+    struct statvfs disk {};
+    return ::statvfs(QFile::encodeName(path).constData(), &disk) == 0 && (disk.f_flag & ST_RDONLY) != 0;
+#else
+    Q_UNUSED(path);
+    return false;
+#endif
+}
+
 // Why the book 'fileName' cannot be changed, in words.
 DatabaseError readOnlyError(const QString &fileName)
 {
@@ -95,6 +108,14 @@ DatabaseError readOnlyError(const QString &fileName)
                                      "or move the file to a folder that allows them.")
                                  .arg(name),
                              DatabaseError::Kind::ReadOnly);
+    if (!onReadOnlyDisk(real.absoluteFilePath()))
+        // The file and its folder may be changed: SQLite refuses writes into a
+        // file that another program (a repair) has replaced since it was opened.
+        return DatabaseError(QCoreApplication::translate("Store", "The database file '%1' was replaced by another "
+                                                                  "program (a repair) while the change was made, so it "
+                                                                  "was not saved. Try again.")
+                                 .arg(name),
+                             DatabaseError::Kind::Busy);
     return DatabaseError(QString("The database file '%1' cannot be changed: it can only be read.").arg(name),
                          DatabaseError::Kind::ReadOnly);
 }
@@ -216,6 +237,12 @@ std::optional<DatabaseError> PlainFileFailure(const QString &fileName, const QSt
                                  .arg(name));
     if (engineText.contains("readonly database"))
         return readOnlyError(path);
+    if (engineText.contains("database is locked")
+        && FileIsOpenSomewhere(QFileInfo(RealBookPath(path)).absoluteDir().filePath(RepairFileName)))
+        return DatabaseError(QCoreApplication::translate("Store", "The database file '%1' is being repaired by another "
+                                                                  "program. Try again when the repair is done.")
+                                 .arg(name),
+                             DatabaseError::Kind::Busy);
     if (engineText.contains("unable to open database file")
         && QFile::encodeName(QFileInfo(path).absoluteFilePath()).size() >= SQLitePathLimit)
         return DatabaseError(QCoreApplication::translate("Store", "The database file '%1' cannot be opened: its path "

@@ -21,18 +21,20 @@ namespace varnelle {
 
 namespace {
 
-// Runs body on a connection of its own to fileName, closed afterwards.
-template <class Body>
-void WithConnection(const QString &fileName, Body &&body)
+// How long a repair waits for the others to finish what they are doing in the book.
+constexpr int HoldWaitMilliseconds = 10000;
+
+// Takes the book for the connection alone until it is closed: from the check
+// to the rename of the new file, no other program reads or changes it, so no
+// change of theirs can fall between the copy and its taking the book's place.
+// Others wait (their busy timeout) and then say the book is in use.
+void holdBook(const QSqlDatabase &db)
 {
-    QSqlDatabase db = OpenDatabase(fileName, "maintenance-" + QUuid::createUuid().toString(QUuid::WithoutBraces));
-    try {
-        body(db);
-    } catch (...) {
-        CloseDatabase(db);
-        throw;
-    }
-    CloseDatabase(db);
+    RunQuery(db, QString("PRAGMA busy_timeout = %1").arg(HoldWaitMilliseconds));
+    RunQuery(db, "PRAGMA locking_mode = EXCLUSIVE");
+    // In the exclusive locking mode the lock of a write transaction stays after it ends.
+    RunQuery(db, "BEGIN EXCLUSIVE");
+    RunQuery(db, "COMMIT");
 }
 
 // Puts the file 'from' in the place of 'to' with one atomic rename, after
@@ -102,21 +104,29 @@ RepairResult RepairBook(const QString &fileName)
     if (QFileInfo::exists(copy) || QFileInfo(copy).isSymLink())
         throw InterruptedRepairError(fileName);
     RepairResult result;
+    QSqlDatabase db;
     try {
+        // SQLite refuses a file cut short whole, though its header is its own: salvaged as far as it goes.
         std::optional<DatabaseError> refused;
+        const QString connection = "repair-" + QUuid::createUuid().toString(QUuid::WithoutBraces);
         try {
-            WithConnection(book, [&](QSqlDatabase &db) { result.salvaged = !compactIfSound(db, copy); });
+            db = OpenDatabase(book, connection);
         } catch (const DatabaseError &error) {
-            // SQLite refuses a file cut short whole, though its header is its own: salvaged as far as it goes.
             if (error.kind() != DatabaseError::Kind::NotADatabase || !HasDatabaseHeader(book))
                 throw;
             refused = error;
-            result.salvaged = true;
+            try {
+                db = OpenCutShortDatabase(book, connection);
+            } catch (const DatabaseError &) {
+                throw error;
+            }
         }
+        holdBook(db);
+        result.salvaged = refused || !compactIfSound(db, copy);
         if (result.salvaged) {
             QFile::remove(copy);
             try {
-                result.report = SalvageInto(book, copy);
+                result.report = SalvageFromOpenBook(db, book, copy);
             } catch (const DatabaseError &error) {
                 if (refused && error.kind() == DatabaseError::Kind::NotADatabase)
                     throw *refused;
@@ -127,8 +137,10 @@ RepairResult RepairBook(const QString &fileName)
         if (result.salvaged)
             result.keptAs = KeepDamagedOriginal(book);
         ReplaceFile(copy, book);
+        CloseDatabase(db); // the others come in now, to the new file
         ForgetDamage();
     } catch (const DatabaseError &) {
+        CloseDatabase(db);
         QFile::remove(copy); // the book is still the one found
         throw;
     }

@@ -34,7 +34,7 @@ QString quoted(const QString &name) { return '[' + name + ']'; }
 
 bool isDamage(const QSqlError &error) { return ToDatabaseError(error).kind() == DatabaseError::Kind::Damaged; }
 
-// Copies one table from the attached damaged file ("damaged") into the new book ("main").
+// Copies one table from the damaged book (the schema `source`) into the new one, attached as "salvaged".
 //
 // The table is swept in rowid order from its start. A scan that meets damage
 // keeps the rows it read before it; then the rowids after them are looked up
@@ -46,7 +46,8 @@ bool isDamage(const QSqlError &error) { return ToDatabaseError(error).kind() == 
 // a loop: the stack does not grow with the damage.
 class TableSalvage {
 public:
-    TableSalvage(const QSqlDatabase &db, const schema::Table &table) : mDb(db), mTable(table.name)
+    TableSalvage(const QSqlDatabase &db, const QString &source, const schema::Table &table)
+        : mDb(db), mSource(source), mTable(table.name)
     {
         QStringList columns;
         bool keyIsRowid = false;
@@ -59,14 +60,14 @@ public:
             columns.prepend("rowid");
         const QString list = columns.join(", ");
         const QString insert =
-            QString("INSERT OR IGNORE INTO main.%1 (%2) SELECT %2 FROM damaged.%1 ").arg(quoted(table.name), list);
+            QString("INSERT OR IGNORE INTO salvaged.%1 (%2) SELECT %2 FROM " + mSource + ".%1 ").arg(quoted(table.name), list);
         // The scans that read and the ones that copy share their plan, so
         // both meet the same rows in the same order.
         mInsertFrom = insert + "WHERE rowid >= ? ORDER BY rowid";
         mInsertCounted = mInsertFrom + " LIMIT ?";
         mInsertOne = insert + "WHERE rowid = ?";
-        mReadFrom = QString("SELECT rowid FROM damaged.%1 WHERE rowid >= ? ORDER BY rowid").arg(quoted(table.name));
-        mLookUp = QString("SELECT rowid, %2 FROM damaged.%1 WHERE rowid = ?").arg(quoted(table.name), list);
+        mReadFrom = QString("SELECT rowid FROM " + mSource + ".%1 WHERE rowid >= ? ORDER BY rowid").arg(quoted(table.name));
+        mLookUp = QString("SELECT rowid, %2 FROM " + mSource + ".%1 WHERE rowid = ?").arg(quoted(table.name), list);
     }
 
     qint64 copyAll()
@@ -114,7 +115,7 @@ private:
     void noteListedRowids()
     {
         QSqlQuery named(mDb);
-        named.prepare("SELECT name FROM damaged.sqlite_master WHERE type = 'index' AND tbl_name = ?");
+        named.prepare("SELECT name FROM " + mSource + ".sqlite_master WHERE type = 'index' AND tbl_name = ?");
         named.addBindValue(mTable);
         QStringList indexes;
         if (named.exec())
@@ -123,19 +124,19 @@ private:
         for (const QString &index : indexes) {
             QSqlQuery listed(mDb);
             listed.setForwardOnly(true);
-            if (listed.exec(QString("SELECT rowid FROM damaged.%1 INDEXED BY %2").arg(quoted(mTable), quoted(index))))
+            if (listed.exec(QString("SELECT rowid FROM " + mSource + ".%1 INDEXED BY %2").arg(quoted(mTable), quoted(index))))
                 while (listed.next()) {
                     mListed.push_back(listed.value(0).toLongLong());
                     seen(mListed.back());
                 }
         }
         QSqlQuery sequence(mDb);
-        sequence.prepare("SELECT seq FROM damaged.sqlite_sequence WHERE name = ?");
+        sequence.prepare("SELECT seq FROM " + mSource + ".sqlite_sequence WHERE name = ?");
         sequence.addBindValue(mTable);
         if (sequence.exec() && sequence.next())
             seen(sequence.value(0).toLongLong());
         QSqlQuery highest(mDb);
-        if (highest.exec(QString("SELECT max(rowid) FROM damaged.%1").arg(quoted(mTable))) && highest.next()
+        if (highest.exec(QString("SELECT max(rowid) FROM " + mSource + ".%1").arg(quoted(mTable))) && highest.next()
             && !highest.value(0).isNull())
             seen(highest.value(0).toLongLong());
     }
@@ -227,7 +228,7 @@ private:
         std::vector<qint64> saved;
         QSqlQuery kept(mDb);
         kept.setForwardOnly(true);
-        if (kept.exec(QString("SELECT rowid FROM main.%1 ORDER BY rowid").arg(quoted(mTable))))
+        if (kept.exec(QString("SELECT rowid FROM salvaged.%1 ORDER BY rowid").arg(quoted(mTable))))
             while (kept.next())
                 saved.push_back(kept.value(0).toLongLong());
         kept = QSqlQuery();
@@ -252,6 +253,7 @@ private:
     }
 
     QSqlDatabase mDb;
+    QString mSource;
     QString mTable;
     QString mInsertFrom, mInsertCounted, mInsertOne, mReadFrom, mLookUp;
     QSqlQuery mInsertFromQuery, mInsertCountedQuery, mInsertOneQuery, mReadQuery, mLookUpQuery;
@@ -265,17 +267,17 @@ private:
 
 // The most rows the damaged file counts for a table, through the table
 // itself or any of its indexes; -1 when none of them can be counted.
-qint64 countedRows(const QSqlDatabase &db, const QString &table)
+qint64 countedRows(const QSqlDatabase &db, const QString &source, const QString &table)
 {
-    const QList<qint64> counts = RowCounts(db, table, "damaged");
+    const QList<qint64> counts = RowCounts(db, table, source);
     return *std::max_element(counts.begin(), counts.end());
 }
 
 // Automatic keys go on from the highest ever given, as in the damaged file.
-void keepKeySequences(const QSqlDatabase &db)
+void keepKeySequences(const QSqlDatabase &db, const QString &source)
 {
     QSqlQuery sequences(db);
-    if (!sequences.exec("SELECT name, seq FROM damaged.sqlite_sequence"))
+    if (!sequences.exec("SELECT name, seq FROM " + source + ".sqlite_sequence"))
         return;
     while (sequences.next()) {
         const QString name = sequences.value(0).toString();
@@ -284,10 +286,10 @@ void keepKeySequences(const QSqlDatabase &db)
                                       [&](const schema::Table &t) { return t.name == name; });
         if (!ours)
             continue;
-        if (RunQuery(db, "UPDATE main.sqlite_sequence SET seq = max(seq, ?) WHERE name = ?", {seq, name})
+        if (RunQuery(db, "UPDATE salvaged.sqlite_sequence SET seq = max(seq, ?) WHERE name = ?", {seq, name})
                 .numRowsAffected()
             == 0)
-            RunQuery(db, "INSERT INTO main.sqlite_sequence (name, seq) VALUES (?, ?)", {name, seq});
+            RunQuery(db, "INSERT INTO salvaged.sqlite_sequence (name, seq) VALUES (?, ?)", {name, seq});
     }
 }
 
@@ -302,7 +304,10 @@ const SalvagedTable &SalvageReport::of(const QString &table) const
     return none;
 }
 
-SalvageReport SalvageInto(const QString &source, const QString &copyName)
+namespace {
+
+// Salvages the book read through the schema `schema` of db into the new book copyName.
+SalvageReport salvage(const QSqlDatabase &db, const QString &schema, const QString &source, const QString &copyName)
 {
     // Indexes that allow duplicates are made after the rows are in, by one sort each.
     QStringList tables, laterIndexes;
@@ -312,43 +317,71 @@ SalvageReport SalvageInto(const QString &source, const QString &copyName)
         throw DatabaseError(QString("The repaired file '%1' cannot be made in the folder of '%2'.")
                                 .arg(QFileInfo(copyName).fileName(), QFileInfo(source).fileName()));
     SalvageReport report;
-    QSqlDatabase db;
+    bool attached = false;
     try {
-        db = OpenDatabase(copyName, "salvage-" + QUuid::createUuid().toString(QUuid::WithoutBraces));
-        const QString uri =
-            QUrl::fromLocalFile(QFileInfo(source).absoluteFilePath()).toString(QUrl::FullyEncoded) + "?mode=ro";
+        RunQuery(db, "ATTACH DATABASE ? AS salvaged", {QFileInfo(copyName).absoluteFilePath()});
+        attached = true;
         // Each copy is a statement of its own: within one transaction, SQLite
         // refuses every write after one that met damage. The file is new and
         // is flushed to disk before it is used, so its journal can stay in memory.
-        RunQuery(db, "PRAGMA journal_mode = MEMORY");
-        RunQuery(db, "PRAGMA synchronous = OFF");
-        // A file cut short is read as far as it goes, where SQLite would refuse it whole.
-        RunQuery(db, "PRAGMA writable_schema = ON");
-        RunQuery(db, "ATTACH DATABASE ? AS damaged", {uri});
+        RunQuery(db, "PRAGMA salvaged.journal_mode = MEMORY");
+        RunQuery(db, "PRAGMA salvaged.synchronous = OFF");
         for (const schema::Table &table : schema::Tables()) {
-            SalvagedTable kept{table.name, TableSalvage(db, table).copyAll(), 0};
-            const qint64 counted = countedRows(db, table.name);
+            SalvagedTable kept{table.name, TableSalvage(db, schema, table).copyAll(), 0};
+            const qint64 counted = countedRows(db, schema, table.name);
             kept.lost = counted < 0 ? -1 : std::max<qint64>(0, counted - kept.saved);
             report.tables.push_back(kept);
         }
-        keepKeySequences(db);
-        RunQuery(db, "DETACH DATABASE damaged");
+        keepKeySequences(db, schema);
         RunQuery(db, "PRAGMA writable_schema = OFF");
         for (const QString &index : laterIndexes)
-            RunQuery(db, index);
-        QSqlQuery check = RunQuery(db, "PRAGMA integrity_check");
+            RunQuery(db, QString(index).replace("CREATE INDEX ", "CREATE INDEX salvaged."));
+        QSqlQuery check = RunQuery(db, "PRAGMA salvaged.integrity_check");
         if (!check.next() || check.value(0).toString() != "ok")
             throw DatabaseError(QString("The repaired file '%1' did not pass the integrity check, so it was not used.")
                                     .arg(QFileInfo(copyName).fileName()));
         check = QSqlQuery();
-        CloseDatabase(db);
+        RunQuery(db, "DETACH DATABASE salvaged");
     } catch (...) {
-        CloseDatabase(db);
+        if (attached)
+            QSqlQuery(db).exec("DETACH DATABASE salvaged");
         QFile::remove(copyName + "-journal");
         QFile::remove(copyName);
         throw;
     }
     return report;
+}
+
+} // namespace
+
+SalvageReport SalvageInto(const QString &source, const QString &copyName)
+{
+    const QString connection = "salvage-" + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection);
+    // The damaged file is attached read-only to a connection of no file of its own.
+    db.setDatabaseName(":memory:");
+    db.setConnectOptions("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=2000");
+    try {
+        if (!db.open())
+            throw ToDatabaseError(db.lastError(), source);
+        // A file cut short is read as far as it goes, where SQLite would refuse it whole.
+        RunQuery(db, "PRAGMA writable_schema = ON");
+        RunQuery(db, "ATTACH DATABASE ? AS damaged",
+                 {QUrl::fromLocalFile(QFileInfo(source).absoluteFilePath()).toString(QUrl::FullyEncoded) + "?mode=ro"});
+        SalvageReport report = salvage(db, "damaged", source, copyName);
+        CloseDatabase(db);
+        return report;
+    } catch (...) {
+        CloseDatabase(db);
+        throw;
+    }
+}
+
+SalvageReport SalvageFromOpenBook(const QSqlDatabase &db, const QString &source, const QString &copyName)
+{
+    // A file cut short is read as far as it goes, where SQLite would refuse it whole.
+    RunQuery(db, "PRAGMA writable_schema = ON");
+    return salvage(db, "main", source, copyName);
 }
 
 } // namespace varnelle

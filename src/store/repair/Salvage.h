@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSqlDatabase>
 #include <QString>
 #include <vector>
 
@@ -28,5 +29,9 @@ struct SalvageReport {
 // read-only and never changed. The copy passes SQLite's integrity check, or it is removed and
 // DatabaseError is thrown; copyName must not exist.
 SalvageReport SalvageInto(const QString &source, const QString &copyName);
+
+// SalvageInto with the damaged book 'source' read through db, a connection
+// already open on it (a repair's, which holds the book for its whole run).
+SalvageReport SalvageFromOpenBook(const QSqlDatabase &db, const QString &source, const QString &copyName);
 
 } // namespace varnelle
