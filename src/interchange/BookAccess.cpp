@@ -1,5 +1,8 @@
 #include "interchange/BookAccess.h"
 
+#include "store/Database.h"
+#include "store/repair/Health.h"
+
 #include <QSqlError>
 
 namespace varnelle::interchange {
@@ -8,6 +11,9 @@ InterchangeError BookError(const QSqlQuery &query)
 {
     const QSqlError error = query.lastError();
     const QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    // A full disk, a disk error, a book that cannot be changed: the file and the cause in plain words.
+    if (const std::optional<DatabaseError> plain = PlainFileFailure(DatabaseFileName, text))
+        return InterchangeError(plain->message());
     return InterchangeError(QString("The address book reported a failure: %1.").arg(text));
 }
 

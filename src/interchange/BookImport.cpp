@@ -4,10 +4,12 @@
 #include "interchange/ContactFile.h"
 #include "common/Collation.h"
 #include "common/StoreText.h"
+#include "store/repair/Health.h"
 
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSqlError>
 #include <QSet>
 
 #include <algorithm>
@@ -265,8 +267,10 @@ ImportSummary importInto(QSqlDatabase &db, const std::vector<ContactRecord> &rec
                 options.progress(total, total);
             summary = importer.summary(source);
         }
-        if (!db.commit())
-            throw InterchangeError("The address book could not keep the imported contacts.");
+        if (!db.commit()) {
+            const std::optional<DatabaseError> plain = PlainFileFailure(db.databaseName(), db.lastError().databaseText());
+            throw InterchangeError(plain ? plain->message() : "The address book could not keep the imported contacts.");
+        }
         return summary;
     } catch (const InterchangeError &error) {
         db.rollback();

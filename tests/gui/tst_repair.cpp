@@ -15,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QProcess>
 #include <QTest>
 #include <QTextStream>
 
@@ -106,6 +107,7 @@ private slots:
     void temporaryFilesOfAKilledRepairGoOnceTheirOwnerIsGone();
     void commandLineChecksAndRepairsWithoutAWindow_data();
     void commandLineChecksAndRepairsWithoutAWindow();
+    void importsOfAnotherProgramDuringARepairAreKept();
     void bookOpenedDespiteItsDamageIsRepairedFromTheMenu_data();
     void bookOpenedDespiteItsDamageIsRepairedFromTheMenu();
 };
@@ -430,6 +432,47 @@ void RepairTest::commandLineChecksAndRepairsWithoutAWindow()
     else
         QCOMPARE(lines.last(), lastLine.contains("%1") ? lastLine.arg(400 - lost).arg(lost) : lastLine);
     QCOMPARE(passesIntegrityCheck(DatabaseFileName), book != "damaged" || option == "--repair");
+}
+
+void RepairTest::importsOfAnotherProgramDuringARepairAreKept()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    makeBook(DatabaseFileName, 40000);
+    destroyContactPage(); // a salvage, which takes a while
+    constexpr int Imports = 12;
+    for (int i = 0; i < Imports; ++i)
+        writeFile(QString("card%1.vcf").arg(i), QString("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Imported%1;Ann;;;\r\n"
+                                                         "END:VCARD\r\n").arg(i).toUtf8());
+    // Two other programs import one card after another while the repair runs; each line: card, status.
+    QList<QProcess *> programs;
+    for (int half = 0; half < 2; ++half) {
+        auto *program = new QProcess(this);
+        program->setWorkingDirectory(dir.path());
+        program->start("sh", {"-c", QString("for i in $(seq %1 2 %2); do \"$0\" --import card$i.vcf >/dev/null 2>&1; "
+                                            "echo $i $?; done").arg(half).arg(Imports - 1),
+                              VARNELLE_PROGRAM});
+        programs << program;
+    }
+    QTest::qWait(150);
+
+    FixDatabase(DatabaseFileName);
+
+    QStringList kept;
+    for (QProcess *program : programs) {
+        QVERIFY(program->waitForFinished(120000));
+        for (const QByteArray &line : program->readAllStandardOutput().split('\n')) {
+            const QList<QByteArray> fields = line.split(' ');
+            if (fields.size() == 2 && fields[1] == "0")
+                kept << "Imported" + QString::fromLatin1(fields[0]);
+        }
+        delete program;
+    }
+    QVERIFY(passesIntegrityCheck(DatabaseFileName));
+    for (const QString &name : kept)
+        QVERIFY2(Rows(DatabaseFileName, "SELECT count(*) FROM Address WHERE LastName = ?", {name})[0][0].toInt() == 1,
+                 qPrintable(name + " was reported imported and is missing"));
+    qInfo("%lld of %d imports reported success", qint64(kept.size()), Imports);
 }
 
 void RepairTest::bookOpenedDespiteItsDamageIsRepairedFromTheMenu_data()
