@@ -43,6 +43,12 @@ public:
     // The file was replaced or changed past the program (a repair, an
     // import): the view is read again and every signal is sent.
     void reload();
+    // Asks before an action whether another program changed the file past
+    // this connection: a file replaced (a repair elsewhere) is opened again,
+    // and a file changed (an import elsewhere) is read again; either way the
+    // signals are sent and true is returned. Throws DatabaseError when the
+    // new file cannot be opened.
+    bool refreshIfChanged();
 
 signals:
     void contactsChanged();
@@ -53,6 +59,7 @@ private:
     QString mFileName;
     QSqlDatabase mDatabase;
     bool mIsBusiness = false;
+    qint64 mDataVersion = -1; // of the file as last read
 };
 
 } // namespace varnelle

@@ -15,9 +15,12 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QPushButton>
 #include <QProcess>
 #include <QTest>
 #include <QTextStream>
+
+#include <cstdio>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -108,6 +111,8 @@ private slots:
     void commandLineChecksAndRepairsWithoutAWindow_data();
     void commandLineChecksAndRepairsWithoutAWindow();
     void importsOfAnotherProgramDuringARepairAreKept();
+    void windowMeetsABookHeldOrReplacedByAnotherProgram_data();
+    void windowMeetsABookHeldOrReplacedByAnotherProgram();
     void bookOpenedDespiteItsDamageIsRepairedFromTheMenu_data();
     void bookOpenedDespiteItsDamageIsRepairedFromTheMenu();
 };
@@ -473,6 +478,49 @@ void RepairTest::importsOfAnotherProgramDuringARepairAreKept()
         QVERIFY2(Rows(DatabaseFileName, "SELECT count(*) FROM Address WHERE LastName = ?", {name})[0][0].toInt() == 1,
                  qPrintable(name + " was reported imported and is missing"));
     qInfo("%lld of %d imports reported success", qint64(kept.size()), Imports);
+}
+
+void RepairTest::windowMeetsABookHeldOrReplacedByAnotherProgram_data()
+{
+    QTest::addColumn<bool>("replaced"); // else held: another program is in the middle of a change
+    QTest::newRow("held") << false;
+    QTest::newRow("replaced by a repair") << true;
+}
+
+void RepairTest::windowMeetsABookHeldOrReplacedByAnotherProgram()
+{
+    QFETCH(bool, replaced);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    CatchFatal fatal;
+    makeBook();
+    MainWindow &main = Form<MainWindow>();
+    main.Load();
+    const bool business = gIsBusiness;
+    QSqlDatabase other = OpenDatabase(DatabaseFileName, "other program");
+    if (replaced) {
+        RunQuery(other, "VACUUM INTO 'repaired.mdb'");
+        QCOMPARE(std::rename("repaired.mdb", DatabaseFileName), 0); // in one step, as a repair does
+    } else {
+        RunQuery(other, "BEGIN EXCLUSIVE");
+    }
+
+    try {
+        main.cmdSwap->click();
+    } catch (const FatalExit &exit) {
+        QFAIL(qPrintable("the window ended: " + exit.text));
+    }
+
+    CloseDatabase(other);
+    QVERIFY(main.isVisible());
+    if (replaced) {
+        QVERIFY2(boxes.messages.isEmpty(), qPrintable(boxes.texts().join("\n")));
+        QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness FROM Setup")[0][0].toBool(), !business);
+    } else {
+        QCOMPARE(boxes.texts(), QStringList{"The database file 'Address.mdb' is in use by another program. Close "
+                                            "that program and try again."});
+        QCOMPARE(gIsBusiness, business);
+    }
 }
 
 void RepairTest::bookOpenedDespiteItsDamageIsRepairedFromTheMenu_data()

@@ -11,7 +11,10 @@
 #include <QUrl>
 #include <atomic>
 #include <QSqlError>
+#include <QSqlDriver>
 #include <QSqlQuery>
+
+#include <sqlite3.h>
 
 #ifdef Q_OS_UNIX
 #include <fcntl.h>
@@ -178,6 +181,23 @@ bool RowCountsAgree(const QSqlDatabase &db)
             return false;
     }
     return true;
+}
+
+bool BookWasReplaced(const QSqlDatabase &db)
+{
+    const QVariant handle = db.isOpen() ? db.driver()->handle() : QVariant();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return false;
+    auto *connection = *static_cast<sqlite3 *const *>(handle.constData());
+    int moved = 0;
+    return connection && sqlite3_file_control(connection, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK
+           && moved != 0;
+}
+
+qint64 DataVersion(const QSqlDatabase &db)
+{
+    QSqlQuery version(db);
+    return version.exec("PRAGMA data_version") && version.next() ? version.value(0).toLongLong() : -1;
 }
 
 bool HasDatabaseHeader(const QString &fileName)

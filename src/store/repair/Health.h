@@ -54,6 +54,13 @@ void RequireWritable(const QSqlDatabase &db, const QString &fileName);
 // accepts, an empty file. None for every other failure.
 std::optional<DatabaseError> PlainFileFailure(const QString &fileName, const QString &engineText);
 
+// True when the file the connection has open is no longer the one its name
+// stands for: another program (a repair) replaced or removed it.
+bool BookWasReplaced(const QSqlDatabase &db);
+// SQLite's count of the changes other connections have made to the file
+// since db was opened (PRAGMA data_version); -1 when it cannot be read.
+qint64 DataVersion(const QSqlDatabase &db);
+
 // True when the file begins with SQLite's header: a database, however damaged
 // the rest of it may be.
 bool HasDatabaseHeader(const QString &fileName);

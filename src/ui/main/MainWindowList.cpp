@@ -10,6 +10,8 @@
 #include "store/DatabaseError.h"
 #include "store/Setup.h"
 #include "ui/contact/ContactDialog.h"
+#include "ui/main/RepairCommand.h"
+#include "store/Database.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -78,9 +80,14 @@ void MainWindow::cmdAdd_Click()
 {
     std::int32_t personId = 0;
     try {
+        if (ReopenIfReplaced(gDatabase, DatabaseFileName, "gDatabase"))
+            FillList();
         personId = AddContact(gDatabase, gIsBusiness);
     } catch (const DatabaseError &error) {
-        FatalError(error.message());
+        if (error.kind() != DatabaseError::Kind::Busy)
+            FatalError(error.message());
+        MsgBox(error.message(), MsgRefusal); // another program holds the book: refused, the window stays
+        return;
     }
     gPersonID = personId;
     QListWidgetItem *item = AddListEntry(lstAddress, FormatLine(gPersonID), gPersonID);
@@ -120,9 +127,13 @@ void MainWindow::cmdDelete_Click()
 void MainWindow::cmdSwap_Click()
 {
     try {
+        ReopenIfReplaced(gDatabase, DatabaseFileName, "gDatabase");
         gIsBusiness = SwapSetupView(gDatabase);
     } catch (const DatabaseError &error) {
-        FatalError(error.message());
+        if (error.kind() != DatabaseError::Kind::Busy)
+            FatalError(error.message());
+        MsgBox(error.message(), MsgRefusal); // another program holds the book: refused, the window stays
+        return;
     }
     FillList();
 }

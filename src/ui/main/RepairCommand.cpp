@@ -88,6 +88,14 @@ void OpenBookAsFarAsReadable(QSqlDatabase &db, const QString &fileName, const QS
     }
 }
 
+bool ReopenIfReplaced(QSqlDatabase &db, const QString &fileName, const QString &connectionName)
+{
+    if (!BookWasReplaced(db))
+        return false;
+    OpenBookAsFarAsReadable(db, fileName, connectionName);
+    return true;
+}
+
 bool OpenBookAtStartUp(QSqlDatabase &db, const QString &fileName, const QString &connectionName)
 {
     RemoveLeftoverFiles(RealBookPath(fileName));

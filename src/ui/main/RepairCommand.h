@@ -32,4 +32,9 @@ void OpenBookAsFarAsReadable(QSqlDatabase &db, const QString &fileName, const QS
 // in the initial view.
 bool OpenBookAtStartUp(QSqlDatabase &db, const QString &fileName, const QString &connectionName);
 
+// Before an action on the book: a file another program (a repair) replaced
+// since db opened it is opened again (OpenBookAsFarAsReadable), so the action
+// goes to the book now in its place; true then (the lists are to be refilled).
+bool ReopenIfReplaced(QSqlDatabase &db, const QString &fileName, const QString &connectionName);
+
 } // namespace varnelle
