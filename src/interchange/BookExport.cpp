@@ -123,9 +123,10 @@ qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, Export
     QSaveFile file(fileName);
     auto failed = [&] {
         const int error = errno;
-        // Qt tells a full disk apart, and at times names no cause at all.
+        // Qt tells a full disk apart, and otherwise names the system's cause, at times none at all.
+        const bool known = error == ENOSPC || error == EIO || error == EROFS || error == EACCES || error == EPERM;
         const QString cause = file.error() == QFileDevice::ResourceError ? FileFailureCause(ENOSPC)
-                              : error != 0 && (file.errorString().isEmpty() || file.errorString() == "Unknown error")
+                              : known || file.errorString().isEmpty() || file.errorString() == "Unknown error"
                                   ? FileFailureCause(error)
                                   : file.errorString();
         return InterchangeError(QString("The file '%1' could not be written: %2.")

@@ -4,6 +4,9 @@
 #include "store/Database.h"
 #include "store/repair/Health.h"
 
+#include "common/FileFailure.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -47,7 +50,8 @@ void ReplaceFile(const QString &from, const QString &to)
             QString("The file '%1' cannot be opened: %2").arg(QFileInfo(from).fileName(), copy.errorString()));
 #ifdef Q_OS_UNIX
     if (::fsync(copy.handle()) != 0)
-        throw DatabaseError(QString("The file '%1' could not be written to disk.").arg(QFileInfo(from).fileName()));
+        throw DatabaseError(QCoreApplication::translate("Store", "The file '%1' could not be written to disk: %2.")
+                                .arg(QFileInfo(from).fileName(), FileFailureCause(errno)));
 #endif
     copy.close();
 
@@ -58,7 +62,7 @@ void ReplaceFile(const QString &from, const QString &to)
     if (error)
         throw DatabaseError(QString("The file '%1' could not be renamed to '%2': %3.")
                                 .arg(QFileInfo(from).fileName(), QFileInfo(to).fileName(),
-                                     QString::fromStdString(error.message())));
+                                     FileFailureCause(error.value())));
 }
 
 // Compacts the book into copy when it is sound; false when it is damaged.
