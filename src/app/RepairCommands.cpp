@@ -51,7 +51,8 @@ int repair(QTextStream &out)
         out << SalvageMessage(DatabaseFileName, result) << '\n';
         QStringList counts;
         for (const SalvagedTable &table : result.report.tables)
-            counts << tr("%1 %2 saved, %3 lost").arg(table.table).arg(table.saved).arg(table.lost);
+            counts << (table.lost < 0 ? tr("%1 %2 saved, an unknown number lost").arg(table.table).arg(table.saved)
+                                      : tr("%1 %2 saved, %3 lost").arg(table.table).arg(table.saved).arg(table.lost));
         out << tr("The database file '%1' was salvaged: %2.").arg(DatabaseFileName, counts.join("; ")) << '\n';
         return ExitSuccess;
     } catch (const DatabaseError &error) {

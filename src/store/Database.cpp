@@ -266,7 +266,7 @@ bool CreateDatabaseFile(const QString &fileName, const QStringList &statements)
         return false;
     scratch.setAutoRemove(false);
     const QString scratchName = scratch.fileName();
-    scratch.close();
+    // Held open until the file is complete: a file nobody holds is a leftover (RemoveLeftoverFiles).
     // A document's mode, as the user's umask allows it, rather than a private temporary file's.
     QFile::setPermissions(scratchName, NewBookPermissions());
 
@@ -288,6 +288,7 @@ bool CreateDatabaseFile(const QString &fileName, const QStringList &statements)
         }
     }
     QFile::remove(scratchName + "-journal");
+    scratch.close();
     // QFile::rename never replaces an existing file: a file made meanwhile wins.
     if (complete && QFile::rename(scratchName, target.absoluteFilePath()))
         return true;

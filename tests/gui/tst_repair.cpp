@@ -11,7 +11,6 @@
 #include "ui/main/MainWindow.h"
 #include "app/CommandLine.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
@@ -374,23 +373,15 @@ void RepairTest::temporaryFilesOfAKilledRepairGoOnceTheirOwnerIsGone()
     TempWorkDir dir;
     ScriptedBoxes boxes;
     makeBook();
-    const QDateTime minuteAgo = QDateTime::currentDateTime().addSecs(-60);
-    for (const char *name : {"Address.mdb.new-Ab12Cd", "_MDBFIX_.MDB.new-Ef34Gh", "Address.mdb.new-Held00",
-                             "Address.mdb.new-Fresh0"}) {
+    for (const char *name : {"Address.mdb.new-Ab12Cd", "_MDBFIX_.MDB.new-Ef34Gh", "Address.mdb.new-Held00"})
         writeFile(name, "a half-made book");
-        QFile file(name);
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        if (!QByteArray(name).endsWith("Fresh0"))
-            QVERIFY(file.setFileTime(minuteAgo, QFileDevice::FileModificationTime));
-    }
     QFile held("Address.mdb.new-Held00"); // its owner is still at work on it
     QVERIFY(held.open(QIODevice::ReadOnly));
 
     FixDatabase(DatabaseFileName);
 
     QVERIFY2(boxes.messages.isEmpty(), qPrintable(boxes.texts().join("\n")));
-    QCOMPARE(QDir(".").entryList(QDir::Files),
-             (QStringList{"Address.mdb", "Address.mdb.new-Fresh0", "Address.mdb.new-Held00"}));
+    QCOMPARE(QDir(".").entryList(QDir::Files), (QStringList{"Address.mdb", "Address.mdb.new-Held00"}));
 }
 
 void RepairTest::commandLineChecksAndRepairsWithoutAWindow_data()
@@ -465,7 +456,7 @@ void RepairTest::importsOfAnotherProgramDuringARepairAreKept()
 
     QStringList kept;
     for (QProcess *program : programs) {
-        QVERIFY(program->waitForFinished(120000));
+        QVERIFY(program->state() == QProcess::NotRunning || program->waitForFinished(120000));
         for (const QByteArray &line : program->readAllStandardOutput().split('\n')) {
             const QList<QByteArray> fields = line.split(' ');
             if (fields.size() == 2 && fields[1] == "0")

@@ -5,13 +5,14 @@
  *   VARNELLE_FAULT_DIR    the folder whose files count (an absolute path)
  *   VARNELLE_FAULT_CALL   write | fsync | rename
  *   VARNELLE_FAULT_AT     the call to fail, from 1; 0 fails none
- *   VARNELLE_FAULT_ERRNO  the errno of the failure
+ *   VARNELLE_FAULT_ERRNO  the errno of the failure; 0 kills the program there (SIGKILL)
  *   VARNELLE_FAULT_COUNT  a file the number of calls counted is written to at exit
  */
 #define _GNU_SOURCE
 #include <dlfcn.h>
 #include <errno.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -54,6 +55,8 @@ static int failHere(const char *kind, int counts)
     if (atol(setting("VARNELLE_FAULT_AT")) != calls)
         return 0;
     errno = atoi(setting("VARNELLE_FAULT_ERRNO"));
+    if (errno == 0)
+        raise(SIGKILL);
     return 1;
 }
 

@@ -3,7 +3,6 @@
 #include "store/Database.h"
 #include "store/DatabaseError.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -41,10 +40,6 @@ mode_t currentUmask()
     return mask;
 }
 #endif
-
-// Temporary files younger than this may belong to a creation that has made
-// the file and not yet opened it.
-constexpr int LeftoverAgeSeconds = 10;
 
 } // namespace
 
@@ -142,9 +137,8 @@ QStringList RemoveLeftoverFiles(const QString &path)
     const QFileInfo book(path);
     const QDir folder = book.absoluteDir();
     const QStringList patterns{book.fileName() + ".new-*", QString(RepairFileName) + ".new-*"};
-    const QDateTime old = QDateTime::currentDateTime().addSecs(-LeftoverAgeSeconds);
     for (const QFileInfo &file : folder.entryInfoList(patterns, QDir::Files | QDir::Hidden | QDir::System)) {
-        if (file.isSymLink() || file.lastModified() > old || FileIsOpenSomewhere(file.absoluteFilePath()))
+        if (file.isSymLink() || FileIsOpenSomewhere(file.absoluteFilePath()))
             continue;
         if (QFile::remove(file.absoluteFilePath()))
             removed << file.fileName();

@@ -33,8 +33,9 @@ bool FileIsOpenSomewhere(const QString &path);
 
 // Removes the temporary files that an interrupted creation or repair of the
 // book 'path' left in its folder ("Address.mdb.new-*", "_MDBFIX_.MDB.new-*" and
-// their journals), once no process has them open and they are a few seconds
-// old. A leftover "_MDBFIX_.MDB" itself stays: it stops the next repair.
+// their journals), once no process has them open: their makers hold them open
+// until they are complete. A leftover "_MDBFIX_.MDB" itself stays: it stops
+// the next repair.
 // Returns the names removed.
 QStringList RemoveLeftoverFiles(const QString &path);
 

@@ -126,6 +126,9 @@ RepairResult RepairBook(const QString &fileName)
             }
         }
         holdBook(db);
+        // Opening the book rolled back a journal a killed change left; what is left of one now is no journal of a
+        // change at all (killed before its header was written), and must not lie beside the new file.
+        QFile::remove(book + "-journal");
         result.salvaged = refused || !compactIfSound(db, copy);
         if (result.salvaged) {
             QFile::remove(copy);
