@@ -6,6 +6,7 @@
 #include "ui/Globals.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/main/RepairCommand.h"
+#include "store/AddressBook.h"
 #include "store/Database.h"
 #include "store/repair/Health.h"
 #include "ui/main/MainWindow.h"
@@ -112,6 +113,8 @@ private slots:
     void importsOfAnotherProgramDuringARepairAreKept();
     void windowMeetsABookHeldOrReplacedByAnotherProgram_data();
     void windowMeetsABookHeldOrReplacedByAnotherProgram();
+    void bookNoticesWhatAnotherProgramDid_data();
+    void bookNoticesWhatAnotherProgramDid();
     void bookOpenedDespiteItsDamageIsRepairedFromTheMenu_data();
     void bookOpenedDespiteItsDamageIsRepairedFromTheMenu();
 };
@@ -476,6 +479,44 @@ void RepairTest::windowMeetsABookHeldOrReplacedByAnotherProgram_data()
     QTest::addColumn<bool>("replaced"); // else held: another program is in the middle of a change
     QTest::newRow("held") << false;
     QTest::newRow("replaced by a repair") << true;
+}
+
+void RepairTest::bookNoticesWhatAnotherProgramDid_data()
+{
+    QTest::addColumn<QString>("change"); // none, an import, a repair
+    QTest::addColumn<bool>("noticed");
+    QTest::newRow("nothing") << "none" << false;
+    QTest::newRow("contacts added") << "import" << true;
+    QTest::newRow("file replaced") << "repair" << true;
+}
+
+void RepairTest::bookNoticesWhatAnotherProgramDid()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, noticed);
+    TempWorkDir dir;
+    makeBook();
+    AddressBook book(DatabaseFileName);
+    book.open();
+    book.readSavedView();
+    int announced = 0;
+    connect(&book, &AddressBook::contactsChanged, this, [&] { ++announced; });
+    if (change == "import")
+        Exec(DatabaseFileName, "INSERT INTO Address (IsBusiness, LastName) VALUES (1, 'Newcomer')");
+    if (change == "repair") {
+        Exec(DatabaseFileName, "VACUUM INTO 'repaired.mdb'");
+        Exec("repaired.mdb", "INSERT INTO Address (IsBusiness, LastName) VALUES (1, 'Newcomer')");
+        QCOMPARE(std::rename("repaired.mdb", DatabaseFileName), 0);
+    }
+
+    QCOMPARE(book.refreshIfChanged(), noticed);
+
+    QCOMPARE(announced, noticed ? 1 : 0);
+    QSqlQuery count = RunQuery(book.database(), "SELECT count(*) FROM Address WHERE LastName = 'Newcomer'");
+    QVERIFY(count.next());
+    QCOMPARE(count.value(0).toInt(), change == "none" ? 0 : 1); // read from the file now in the book's place
+    count = QSqlQuery();
+    QCOMPARE(book.refreshIfChanged(), false);
 }
 
 void RepairTest::windowMeetsABookHeldOrReplacedByAnotherProgram()

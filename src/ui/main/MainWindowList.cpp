@@ -84,9 +84,10 @@ void MainWindow::cmdAdd_Click()
             FillList();
         personId = AddContact(gDatabase, gIsBusiness);
     } catch (const DatabaseError &error) {
-        if (error.kind() != DatabaseError::Kind::Busy)
+        // Another program holds the book, or it is damaged: refused, and the window stays (File > Repair Database).
+        if (error.kind() != DatabaseError::Kind::Busy && error.kind() != DatabaseError::Kind::Damaged)
             FatalError(error.message());
-        MsgBox(error.message(), MsgRefusal); // another program holds the book: refused, the window stays
+        MsgBox(error.message(), MsgRefusal);
         return;
     }
     gPersonID = personId;
@@ -130,9 +131,10 @@ void MainWindow::cmdSwap_Click()
         ReopenIfReplaced(gDatabase, DatabaseFileName, "gDatabase");
         gIsBusiness = SwapSetupView(gDatabase);
     } catch (const DatabaseError &error) {
-        if (error.kind() != DatabaseError::Kind::Busy)
+        // Another program holds the book, or it is damaged: refused, and the window stays (File > Repair Database).
+        if (error.kind() != DatabaseError::Kind::Busy && error.kind() != DatabaseError::Kind::Damaged)
             FatalError(error.message());
-        MsgBox(error.message(), MsgRefusal); // another program holds the book: refused, the window stays
+        MsgBox(error.message(), MsgRefusal);
         return;
     }
     FillList();
