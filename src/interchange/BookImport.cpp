@@ -268,8 +268,10 @@ ImportSummary importInto(QSqlDatabase &db, const std::vector<ContactRecord> &rec
             summary = importer.summary(source);
         }
         if (!db.commit()) {
-            const std::optional<DatabaseError> plain = PlainFileFailure(db.databaseName(), db.lastError().databaseText());
-            throw InterchangeError(plain ? plain->message() : "The address book could not keep the imported contacts.");
+            const std::optional<DatabaseError> plain =
+                PlainFileFailure(db.databaseName(), db.lastError().databaseText());
+            throw InterchangeError(plain ? plain->message()
+                                         : QString("The address book could not keep the imported contacts."));
         }
         return summary;
     } catch (const InterchangeError &error) {

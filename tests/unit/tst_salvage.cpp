@@ -36,7 +36,8 @@ void damage(const QString &fileName, const QString &table, Damage kind)
     case FirstLeaf:
     case MiddleLeaf:
     case LastLeaf:
-        ZeroPage(fileName, LeafPage(fileName, table, kind == FirstLeaf ? 0 : kind == MiddleLeaf ? leaves / 2 : leaves - 1));
+        ZeroPage(fileName,
+                 LeafPage(fileName, table, kind == FirstLeaf ? 0 : kind == MiddleLeaf ? leaves / 2 : leaves - 1));
         break;
     case OutOfOrder:
         SwapPages(fileName, LeafPage(fileName, table, 1), LeafPage(fileName, table, leaves - 2));

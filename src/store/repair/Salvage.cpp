@@ -59,14 +59,14 @@ public:
         if (!keyIsRowid)
             columns.prepend("rowid");
         const QString list = columns.join(", ");
-        const QString insert =
-            QString("INSERT OR IGNORE INTO salvaged.%1 (%2) SELECT %2 FROM " + mSource + ".%1 ").arg(quoted(table.name), list);
+        const QString insert = QString("INSERT OR IGNORE INTO salvaged.%1 (%2) SELECT %2 FROM %3.%1 ")
+                                   .arg(quoted(table.name), list, mSource);
         // The scans that read and the ones that copy share their plan, so
         // both meet the same rows in the same order.
         mInsertFrom = insert + "WHERE rowid >= ? ORDER BY rowid";
         mInsertCounted = mInsertFrom + " LIMIT ?";
         mInsertOne = insert + "WHERE rowid = ?";
-        mReadFrom = QString("SELECT rowid FROM " + mSource + ".%1 WHERE rowid >= ? ORDER BY rowid").arg(quoted(table.name));
+        mReadFrom = QString("SELECT rowid FROM %2.%1 WHERE rowid >= ? ORDER BY rowid").arg(quoted(table.name), mSource);
         mLookUp = QString("SELECT rowid, %2 FROM " + mSource + ".%1 WHERE rowid = ?").arg(quoted(table.name), list);
     }
 
@@ -124,7 +124,9 @@ private:
         for (const QString &index : indexes) {
             QSqlQuery listed(mDb);
             listed.setForwardOnly(true);
-            if (listed.exec(QString("SELECT rowid FROM " + mSource + ".%1 INDEXED BY %2").arg(quoted(mTable), quoted(index))))
+            const QString sql =
+                QString("SELECT rowid FROM %3.%1 INDEXED BY %2").arg(quoted(mTable), quoted(index), mSource);
+            if (listed.exec(sql))
                 while (listed.next()) {
                     mListed.push_back(listed.value(0).toLongLong());
                     seen(mListed.back());
