@@ -66,7 +66,7 @@ void writeShellFiles(const QString &dir, int count)
     for (int i = 1; i <= count; ++i) {
         const ContactRecord r = contact(i);
         QByteArray row = QByteArray::number(i) + ',' + QByteArray::number(int(r.isBusiness));
-        for (const BookField &f : BookFields())
+        for (const ContactField &f : ContactFields())
             row += ',' + csvCell(r.*f.member);
         address.write(row + '\n');
         for (int t = 0; t < r.telephones.size(); ++t)

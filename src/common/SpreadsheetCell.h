@@ -11,4 +11,11 @@ namespace varnelle::text {
 // as it is.
 QString FormulaSafeCell(const QString &value);
 
+// A text in double quotes, each double quote inside it doubled.
+QString QuotedCell(const QString &text);
+
+// A cell of a comma-separated file (RFC 4180): the formula-safe value, in
+// double quotes when it holds a comma, a double quote or a line break.
+QString CsvCell(const QString &value);
+
 } // namespace varnelle::text

@@ -96,3 +96,23 @@ QString FormulaSafeCell(const QString &value)
 }
 
 } // namespace varnelle::text
+
+namespace varnelle::text {
+
+QString QuotedCell(const QString &text)
+{
+    QString result = text;
+    result.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + result + QLatin1Char('"');
+}
+
+QString CsvCell(const QString &value)
+{
+    const QString cell = FormulaSafeCell(value);
+    for (const QChar c : cell)
+        if (c == u',' || c == u'"' || c == u'\n' || c == u'\r')
+            return QuotedCell(cell);
+    return cell;
+}
+
+} // namespace varnelle::text

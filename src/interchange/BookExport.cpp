@@ -1,17 +1,14 @@
 #include "interchange/BookExport.h"
 
-#include "interchange/BookAccess.h"
 #include "interchange/CsvWriter.h"
 #include "interchange/VCardWriter.h"
-#include "common/Collation.h"
+#include "interchange/BookFailure.h"
 #include "common/FileFailure.h"
-#include "common/SqlCollation.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
-#include <QSqlError>
 #include <QUrl>
 
 #include <cerrno>
@@ -25,19 +22,6 @@ namespace varnelle::interchange {
 namespace {
 
 constexpr qsizetype FlushBytes = 1 << 20;
-
-QString scopeCondition(ExportScope scope)
-{
-    switch (scope) {
-    case ExportScope::Business:
-        return " WHERE IsBusiness";
-    case ExportScope::Personal:
-        return " WHERE NOT coalesce(IsBusiness, 0)";
-    case ExportScope::All:
-        break;
-    }
-    return {};
-}
 
 // The path of the book's file, also when the connection names it as a file: URI.
 QString bookPath(const QSqlDatabase &db)
@@ -56,59 +40,26 @@ void RefuseProtectedFile(const QSqlDatabase &db, const QString &fileName)
     const QString suffix = target.suffix().toLower();
     const bool book = !bookPath(db).isEmpty() && target.canonicalFilePath() == bookPath(db);
     if (book || suffix == QLatin1String("mdb"))
-        throw InterchangeError(QString("Contacts are never exported to '%1': that is a database file. Choose "
-                                       "another name.")
-                                   .arg(target.fileName()));
+        throw InterchangeError(
+            QCoreApplication::translate("Interchange",
+                                        "Contacts are never exported to '%1': that is a database file. Choose "
+                                        "another name.")
+                .arg(target.fileName()));
     if (suffix == QLatin1String("rpt"))
-        throw InterchangeError(QString("Contacts are never exported to '%1': that is a report definition. Choose "
-                                       "another name.")
-                                   .arg(target.fileName()));
+        throw InterchangeError(
+            QCoreApplication::translate("Interchange",
+                                        "Contacts are never exported to '%1': that is a report definition. Choose "
+                                        "another name.")
+                .arg(target.fileName()));
 }
 
-namespace {
-
-int mostNumbers(const QSqlDatabase &db, ExportScope scope)
+void ReadBookContacts(const QSqlDatabase &db, ExportScope scope, const std::function<void(const Contact &)> &each)
 {
-    QSqlQuery query = Prepare(db, "SELECT max(n) FROM (SELECT count(*) AS n FROM TelephoneList"
-                                  " WHERE PersonID IN (SELECT PersonID FROM Address" + scopeCondition(scope)
-                                      + ") GROUP BY PersonID)");
-    Run(query);
-    return query.next() ? query.value(0).toInt() : 0;
-}
-
-} // namespace
-
-void ReadBookContacts(const QSqlDatabase &db, ExportScope scope, const std::function<void(const ContactRecord &)> &each)
-{
-    QHash<int, QList<Telephone>> numbers;
-    QSqlQuery n = Prepare(db, "SELECT l.PersonID, t.TelephoneType, l.Number FROM TelephoneList l"
-                              " JOIN TelephoneType t ON t.TypeID = l.TypeID ORDER BY l.PersonID, l.TypeID");
-    Run(n);
-    while (n.next())
-        numbers[n.value(0).toInt()] << Telephone{n.value(1).toString(), n.value(2).toString()};
-
-    QStringList columns;
-    for (const BookField &f : BookFields())
-        columns << f.column;
-    // Names in the order of the program's lists, where the connection can learn it.
-    const QString collate = text::RegisterSqlCollation(db)
-                                ? QStringLiteral(" COLLATE ") + QLatin1String(text::SqlCollationName)
-                                : QString();
-    QSqlQuery q = Prepare(db, QString("SELECT PersonID, IsBusiness, %1 FROM Address%2"
-                                      " ORDER BY IsBusiness DESC, LastName%3, FirstName%3, PersonID")
-                                  .arg(columns.join(", "), scopeCondition(scope), collate));
-    Run(q);
-    ContactRecord r;
-    while (q.next()) {
-        r.isBusiness = q.value(1).toBool();
-        int column = 2;
-        for (const BookField &f : BookFields())
-            r.*f.member = q.value(column++).toString();
-        r.telephones = numbers.value(q.value(0).toInt());
-        each(r);
+    try {
+        ReadContactsWithNumbers(db, scope, each);
+    } catch (const DatabaseError &error) {
+        throw BookError(error);
     }
-    if (q.lastError().isValid())
-        throw BookError(q);
 }
 
 ExportFormat FormatForFileName(const QString &fileName)
@@ -129,18 +80,24 @@ qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, Export
                               : known || file.errorString().isEmpty() || file.errorString() == "Unknown error"
                                   ? FileFailureCause(error)
                                   : file.errorString();
-        return InterchangeError(QString("The file '%1' could not be written: %2.")
+        return InterchangeError(QCoreApplication::translate("Interchange", "The file '%1' could not be written: %2.")
                                     .arg(QFileInfo(fileName).fileName(), cause));
     };
     if (!file.open(QIODevice::WriteOnly))
         throw failed();
     QByteArray buffer;
     buffer.reserve(FlushBytes + 4096);
-    const CsvWriter csv(format == ExportFormat::Csv ? mostNumbers(db, scope) : 0);
+    int phoneColumns = 0;
+    try {
+        phoneColumns = format == ExportFormat::Csv ? MostNumbers(db, scope) : 0;
+    } catch (const DatabaseError &error) {
+        throw BookError(error);
+    }
+    const CsvWriter csv(phoneColumns);
     if (format == ExportFormat::Csv)
         csv.appendHeading(buffer);
     qsizetype written = 0;
-    ReadBookContacts(db, scope, [&](const ContactRecord &r) {
+    ReadBookContacts(db, scope, [&](const Contact &r) {
         if (format == ExportFormat::Csv)
             csv.appendRow(buffer, r);
         else
@@ -172,7 +129,9 @@ qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, Export
 
 QString ExportedText(qsizetype count, const QString &fileName)
 {
-    return QString("%1 contact%2 exported to %3.").arg(count).arg(count == 1 ? "" : "s", fileName);
+    return QCoreApplication::translate("Interchange", "%1 contact%2 exported to %3.")
+        .arg(count)
+        .arg(count == 1 ? "" : "s", fileName);
 }
 
 } // namespace varnelle::interchange

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "interchange/ContactRecord.h"
+#include "store/BookContacts.h"
 
 #include <QSqlDatabase>
 #include <QString>
@@ -9,13 +10,12 @@
 namespace varnelle::interchange {
 
 enum class ExportFormat { VCard4, VCard3, Csv };
-enum class ExportScope { All, Business, Personal };
+using ExportScope = ContactScope;
 
 // Hands each contact of the scope, with its numbers in TypeID order and their
 // type names, to each, in the order of the list (view, last name, first
 // name). Throws InterchangeError.
-void ReadBookContacts(const QSqlDatabase &db, ExportScope scope,
-                      const std::function<void(const ContactRecord &)> &each);
+void ReadBookContacts(const QSqlDatabase &db, ExportScope scope, const std::function<void(const Contact &)> &each);
 
 // Writes the contacts of the scope to a file through QSaveFile, so that a
 // failure leaves any earlier file as it was. Never writes over the address

@@ -1,11 +1,14 @@
 #include "interchange/BookImport.h"
 
-#include "interchange/BookAccess.h"
+#include "interchange/BookFailure.h"
 #include "interchange/ContactFile.h"
+#include "store/BookContacts.h"
+#include "store/TelephoneTypes.h"
 #include "common/Collation.h"
 #include "common/StoreText.h"
 #include "store/repair/Health.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
@@ -20,19 +23,9 @@ namespace {
 
 constexpr qsizetype ProgressEvery = 64;
 
-// The sizes of a table's text fields, as its columns declare them ("VARCHAR(12)").
-QHash<QString, qsizetype> textSizes(const QSqlDatabase &db, const QString &table)
+QString nothingImported()
 {
-    static const QRegularExpression size("\\((\\d+)\\)");
-    QSqlQuery query = Prepare(db, QString("SELECT name, type FROM pragma_table_info('%1')").arg(table));
-    Run(query);
-    QHash<QString, qsizetype> sizes;
-    while (query.next())
-        if (const auto m = size.match(query.value(1).toString()); m.hasMatch())
-            sizes.insert(query.value(0).toString(), m.captured(1).toLongLong());
-    if (sizes.isEmpty())
-        throw InterchangeError(QString("The address book has no table '%1'; repair it or start afresh.").arg(table));
-    return sizes;
+    return QCoreApplication::translate("Interchange", " Nothing was imported; the address book is unchanged.");
 }
 
 QString quoted(const QString &value)
@@ -71,46 +64,28 @@ QString identity(const QString &first, const QString &last, const QString &compa
 // The import of one batch of records into the open book.
 class Importer {
 public:
-    Importer(QSqlDatabase &db, const ImportOptions &options)
-        : mOptions(options), mAddressSizes(textSizes(db, "Address")),
-          mNumberSize(textSizes(db, "TelephoneList").value("Number")),
-          mTypeSize(textSizes(db, "TelephoneType").value("TelephoneType"))
+    Importer(QSqlDatabase &db, const ImportOptions &options) : mOptions(options), mInsert(db)
     {
-        QSqlQuery types = Prepare(db, "SELECT TypeID, TelephoneType FROM TelephoneType ORDER BY TypeID");
-        Run(types);
-        while (types.next())
-            mTypes << qMakePair(types.value(1).toString(), types.value(0).toInt());
-        QSqlQuery contacts = Prepare(db, "SELECT FirstName, LastName, Company, EMail FROM Address");
-        Run(contacts);
-        while (contacts.next())
-            mKnown.insert(identity(contacts.value(0).toString(), contacts.value(1).toString(),
-                                   contacts.value(2).toString(), contacts.value(3).toString()));
-        QStringList columns;
-        QStringList marks;
-        for (const BookField &f : BookFields()) {
-            columns << f.column;
-            marks << "?";
-        }
-        mInsertAddress = Prepare(db, QString("INSERT INTO Address (IsBusiness, %1) VALUES (?, %2)")
-                                         .arg(columns.join(", "), marks.join(", ")));
-        mInsertNumber = Prepare(db, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)");
-        mInsertType = Prepare(db, "INSERT INTO TelephoneType (TelephoneType) VALUES (?)");
+        for (const TelephoneTypeRow &type : ListTelephoneTypes(db))
+            mTypes << qMakePair(type.name, int(type.typeId));
+        ReadContactNames(
+            db, [this](const Contact &c) { mKnown.insert(identity(c.firstName, c.lastName, c.company, c.email)); });
     }
 
     void add(const ContactRecord &record)
     {
-        mWho = QString("%1 (line %2)").arg(record.displayName()).arg(record.line);
+        mWho = QCoreApplication::translate("Interchange", "%1 (line %2)").arg(record.displayName()).arg(record.line);
         const qsizetype notesBefore = mNotes.size();
-        ContactRecord stored;
-        for (const BookField &f : BookFields())
-            stored.*f.member = fitting(record.*f.member, f.caption, mAddressSizes.value(f.column));
+        Contact stored;
+        for (const ContactField &f : ContactFields())
+            stored.*f.member = fitting(record.*f.member, QString::fromLatin1(f.caption), f.size);
         if (mKnown.contains(identity(stored.firstName, stored.lastName, stored.company, stored.email))) {
             mNotes.resize(notesBefore); // a contact already present adds nothing, not even notes
             ++mSummary.alreadyPresent;
             return;
         }
         bool hasData = !record.telephones.isEmpty();
-        for (const BookField &f : BookFields())
+        for (const ContactField &f : ContactFields())
             hasData = hasData || !(stored.*f.member).isEmpty();
         if (!hasData) {
             note("nothing in it fits the book; not imported.");
@@ -118,11 +93,8 @@ public:
                 note(line + " (no place in the book)");
             return;
         }
-        QVariantList values{isBusiness(stored)};
-        for (const BookField &f : BookFields())
-            values << ((stored.*f.member).isEmpty() ? QVariant() : QVariant(stored.*f.member));
-        Run(mInsertAddress, values);
-        const int personId = mInsertAddress.lastInsertId().toInt();
+        stored.isBusiness = isBusiness(stored);
+        const int personId = mInsert.addContact(stored);
         mKnown.insert(identity(stored.firstName, stored.lastName, stored.company, stored.email));
         ++mSummary.imported;
         addTelephones(personId, record.telephones);
@@ -133,15 +105,16 @@ public:
     ImportSummary summary(const QString &source)
     {
         ImportSummary s = mSummary;
-        s.lines << QString("%1 contact%2 imported%3; %4 already present.")
+        s.lines << QCoreApplication::translate("Interchange", "%1 contact%2 imported%3; %4 already present.")
                        .arg(s.imported)
                        .arg(s.imported == 1 ? "" : "s")
                        .arg(source.isEmpty() ? QString() : " from " + source)
                        .arg(s.alreadyPresent);
         if (!s.typesCreated.isEmpty())
-            s.lines << "New telephone types: " + s.typesCreated.join(", ") + ".";
+            s.lines << QCoreApplication::translate("Interchange", "New telephone types: %1.")
+                           .arg(s.typesCreated.join(", "));
         if (!mNotes.isEmpty())
-            s.lines << QString("%1 value%2 could not be placed in the book:")
+            s.lines << QCoreApplication::translate("Interchange", "%1 value%2 could not be placed in the book:")
                            .arg(mNotes.size())
                            .arg(mNotes.size() == 1 ? "" : "s");
         s.lines << mNotes;
@@ -157,16 +130,19 @@ private:
         QString v = inOneLine(value);
         if (text::ContainsNul(v)) {
             v.remove(QChar(u'\0'));
-            note(QString("%1 held NUL characters, which were left out.").arg(caption));
+            note(QCoreApplication::translate("Interchange", "%1 held NUL characters, which were left out.")
+                     .arg(caption));
         }
         if (size > 0 && text::StoreLength(v) > size) {
-            note(QString("%1 %2 is longer than %3 characters; not imported.").arg(caption, quoted(v)).arg(size));
+            note(QCoreApplication::translate("Interchange", "%1 %2 is longer than %3 characters; not imported.")
+                     .arg(caption, quoted(v))
+                     .arg(size));
             return {};
         }
         return v;
     }
 
-    bool isBusiness(const ContactRecord &r) const
+    bool isBusiness(const Contact &r) const
     {
         switch (mOptions.view) {
         case ImportView::Current:
@@ -193,8 +169,7 @@ private:
                 break;
             }
         if (id == 0) {
-            Run(mInsertType, {name});
-            id = mInsertType.lastInsertId().toInt();
+            id = mInsert.addType(name);
             mTypes << qMakePair(name, id);
             mSummary.typesCreated << name;
         }
@@ -202,42 +177,40 @@ private:
         return id;
     }
 
-    void addTelephones(int personId, const QList<Telephone> &telephones)
+    void addTelephones(int personId, const QList<PhoneNumber> &telephones)
     {
         QHash<int, QString> used;
-        for (const Telephone &t : telephones) {
+        for (const PhoneNumber &t : telephones) {
             const QString type = QString(t.type).remove(QChar(u'\0')).trimmed();
-            const QString number = fitting(t.number, type + " number", mNumberSize);
+            const QString number = fitting(t.number, type + " number", PhoneNumberSize);
             if (number.isEmpty())
                 continue;
-            if (text::StoreLength(type) > mTypeSize) {
-                note(QString("the type name %1 of the number %2 is longer than %3 characters; not imported.")
+            if (text::StoreLength(type) > PhoneTypeSize) {
+                note(QCoreApplication::translate(
+                         "Interchange", "the type name %1 of the number %2 is longer than %3 characters; not imported.")
                          .arg(quoted(type), quoted(number))
-                         .arg(mTypeSize));
+                         .arg(PhoneTypeSize));
                 continue;
             }
             const int id = typeId(type.isEmpty() ? QStringLiteral("Phone") : type);
             if (used.contains(id)) {
-                note(QString("%1 number %2: the book keeps one number of each type, and %3 is already stored; not "
-                             "imported.")
+                note(QCoreApplication::translate(
+                         "Interchange",
+                         "%1 number %2: the book keeps one number of each type, and %3 is already stored; not "
+                         "imported.")
                          .arg(type, quoted(number), quoted(used.value(id))));
                 continue;
             }
-            Run(mInsertNumber, {personId, id, number});
+            mInsert.addNumber(personId, id, number);
             used.insert(id, number);
         }
     }
 
     const ImportOptions &mOptions;
-    QHash<QString, qsizetype> mAddressSizes;
-    qsizetype mNumberSize;
-    qsizetype mTypeSize;
     QList<QPair<QString, int>> mTypes;
     QHash<QString, int> mTypeCache; // by the spelling met in the files
     QSet<QString> mKnown;
-    QSqlQuery mInsertAddress;
-    QSqlQuery mInsertNumber;
-    QSqlQuery mInsertType;
+    ContactInserter mInsert;
     ImportSummary mSummary;
     QStringList mNotes;
     QString mWho; // the record at hand, for the notes
@@ -247,7 +220,8 @@ ImportSummary importInto(QSqlDatabase &db, const std::vector<ContactRecord> &rec
                          const QString &source)
 {
     if (!db.transaction())
-        throw InterchangeError("The address book cannot begin the import: it is in use. Try again.");
+        throw InterchangeError(QCoreApplication::translate(
+            "Interchange", "The address book cannot begin the import: it is in use. Try again."));
     try {
         ImportSummary summary;
         {
@@ -258,7 +232,8 @@ ImportSummary importInto(QSqlDatabase &db, const std::vector<ContactRecord> &rec
                     db.rollback();
                     ImportSummary cancelled;
                     cancelled.cancelled = true;
-                    cancelled.lines << "The import was cancelled; the address book is unchanged.";
+                    cancelled.lines << QCoreApplication::translate(
+                        "Interchange", "The import was cancelled; the address book is unchanged.");
                     return cancelled;
                 }
                 importer.add(records[size_t(i)]);
@@ -269,14 +244,18 @@ ImportSummary importInto(QSqlDatabase &db, const std::vector<ContactRecord> &rec
         }
         if (!db.commit()) {
             const std::optional<DatabaseError> plain =
-                PlainFileFailure(db.databaseName(), db.lastError().databaseText());
+                PlainFileFailure(db.databaseName(), db.lastError().databaseText(), SqliteResultCode(db.lastError()));
             throw InterchangeError(plain ? plain->message()
-                                         : QString("The address book could not keep the imported contacts."));
+                                         : QCoreApplication::translate(
+                                               "Interchange", "The address book could not keep the imported contacts."));
         }
         return summary;
     } catch (const InterchangeError &error) {
         db.rollback();
-        throw InterchangeError(error.message() + " Nothing was imported; the address book is unchanged.");
+        throw InterchangeError(error.message() + nothingImported());
+    } catch (const DatabaseError &error) {
+        db.rollback();
+        throw InterchangeError(BookError(error).message() + nothingImported());
     } catch (...) {
         db.rollback();
         throw;

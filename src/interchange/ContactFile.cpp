@@ -3,6 +3,7 @@
 #include "interchange/CsvReader.h"
 #include "interchange/VCardReader.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
@@ -24,7 +25,8 @@ std::vector<ContactRecord> ReadContacts(const QByteArray &data, const QString &f
     } catch (const InterchangeError &error) {
         if (name.isEmpty())
             throw;
-        throw InterchangeError(QString("The file '%1' cannot be imported. %2").arg(name, error.message()));
+        throw InterchangeError(QCoreApplication::translate("Interchange", "The file '%1' cannot be imported. %2")
+                                   .arg(name, error.message()));
     }
 }
 
@@ -32,8 +34,8 @@ std::vector<ContactRecord> ReadContactFile(const QString &fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw InterchangeError(
-            QString("The file '%1' cannot be read: %2.").arg(QFileInfo(fileName).fileName(), file.errorString()));
+        throw InterchangeError(QCoreApplication::translate("Interchange", "The file '%1' cannot be read: %2.")
+                                   .arg(QFileInfo(fileName).fileName(), file.errorString()));
     return ReadContacts(file.readAll(), fileName);
 }
 

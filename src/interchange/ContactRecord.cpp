@@ -1,5 +1,7 @@
 #include "interchange/ContactRecord.h"
 
+#include <QCoreApplication>
+
 namespace varnelle::interchange {
 
 namespace {
@@ -43,30 +45,12 @@ QString ContactRecord::displayName() const
         return company;
     if (!email.isEmpty())
         return email;
-    return QString("the contact at line %1").arg(line);
-}
-
-const std::array<BookField, 11> &BookFields()
-{
-    static const std::array<BookField, 11> fields = {{
-        {"Title", "Title", &ContactRecord::title},
-        {"FirstName", "First Name", &ContactRecord::firstName},
-        {"LastName", "Last Name", &ContactRecord::lastName},
-        {"Company", "Company", &ContactRecord::company},
-        {"Street", "Street", &ContactRecord::street},
-        {"State", "State", &ContactRecord::state},
-        {"City", "City", &ContactRecord::city},
-        {"ZipCode", "ZIP", &ContactRecord::zipCode},
-        {"EMail", "E-mail Address", &ContactRecord::email},
-        {"Spouse", "Spouse", &ContactRecord::spouse},
-        {"Children", "Children", &ContactRecord::children},
-    }};
-    return fields;
+    return QCoreApplication::translate("Interchange", "the contact at line %1").arg(line);
 }
 
 InterchangeError LineError(qsizetype line, const QString &text)
 {
-    return InterchangeError(QString("Line %1: %2").arg(line).arg(text));
+    return InterchangeError(QCoreApplication::translate("Interchange", "Line %1: %2").arg(line).arg(text));
 }
 
 bool PostalAddress::isEmpty() const
@@ -108,7 +92,7 @@ void RecordBuilder::addChild(const QString &name)
 void RecordBuilder::addTelephone(const QString &type, const QString &number)
 {
     if (!number.trimmed().isEmpty())
-        record.telephones << Telephone{type, number.trimmed()};
+        record.telephones << PhoneNumber{type, number.trimmed()};
 }
 
 void RecordBuilder::addUnplaced(const QString &label, const QString &value)

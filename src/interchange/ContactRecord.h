@@ -1,65 +1,32 @@
 #pragma once
 
+#include "common/Contact.h"
+#include "common/Error.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <array>
-#include <stdexcept>
 
 namespace varnelle::interchange {
 
-// A telephone number with its type in words ("Work", "Home Fax", "Mobile").
-struct Telephone {
-    QString type;
-    QString number;
-    bool operator==(const Telephone &) const = default;
-};
-
 // One contact as a vCard or CSV file carries it, before it meets the address
-// book: the book's fields, the numbers, and a line for each value the book
-// has no place for ("Note: call after six").
-struct ContactRecord {
-    QString title;
-    QString firstName;
-    QString lastName;
-    QString company;
-    QString street;
-    QString city;
-    QString state;
-    QString zipCode;
-    QString email;
-    QString spouse;
-    QString children;
-    QList<Telephone> telephones;
+// book: the book's fields and numbers (numbers with their type in words:
+// "Work", "Home Fax", "Mobile"), and a line for each value the book has no
+// place for ("Note: call after six"). isBusiness is written by exports (the
+// address type); imports choose the view themselves.
+struct ContactRecord : Contact {
     QStringList unplaced;
-    bool isBusiness = false; // written by exports (address type); imports choose the view themselves
-    qsizetype line = 0;      // where the record starts in its file, from 1
+    qsizetype line = 0; // where the record starts in its file, from 1
 
     // A short name for messages: "Doe, Jane", else the company, the e-mail or the line.
     QString displayName() const;
 };
 
-// A text field of the book: its column in table Address, its caption in
-// messages and CSV headings, and where a record keeps it.
-struct BookField {
-    const char *column;
-    const char *caption;
-    QString ContactRecord::*member;
-};
-
-// The eleven text fields of table Address, in the table's order.
-const std::array<BookField, 11> &BookFields();
-
 // A file that cannot be read as contacts, or a book that cannot take them;
 // the message is a sentence for the user, naming the line where there is one.
-class InterchangeError : public std::runtime_error {
+class InterchangeError : public Error {
 public:
-    explicit InterchangeError(const QString &message)
-        : std::runtime_error(message.toStdString()), mMessage(message) {}
-    QString message() const { return mMessage; }
-
-private:
-    QString mMessage;
+    using Error::Error;
 };
 
 // An error about one line of a file: "Line 12: ...".

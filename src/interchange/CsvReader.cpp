@@ -4,6 +4,7 @@
 #include "interchange/TextDecoding.h"
 #include "interchange/TypeWords.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
 #include <map>
@@ -361,7 +362,7 @@ ContactRecord readRow(const std::vector<Column> &columns, const Row &row)
 
 bool isEmptyRecord(const ContactRecord &r)
 {
-    for (const BookField &f : BookFields())
+    for (const ContactField &f : ContactFields())
         if (!(r.*f.member).isEmpty())
             return false;
     return r.telephones.isEmpty() && r.unplaced.isEmpty();
@@ -382,7 +383,8 @@ std::vector<ContactRecord> ReadCsvContacts(const QByteArray &data)
     RowSource rows(text, separatorOf(text.left(text.indexOf(u'\n'))));
     Row heading;
     if (!rows.next(heading))
-        throw InterchangeError("The file is empty: it holds no heading row and no contacts.");
+        throw InterchangeError(
+            QCoreApplication::translate("Interchange", "The file is empty: it holds no heading row and no contacts."));
     std::vector<Column> columns;
     bool known = false;
     for (const QString &h : heading.cells) {

@@ -10,17 +10,7 @@ void appendCell(QByteArray &out, const QString &value, bool first)
 {
     if (!first)
         out += ',';
-    const QString cell = text::FormulaSafeCell(value);
-    bool quote = false;
-    for (const QChar c : cell)
-        quote = quote || c == u',' || c == u'"' || c == u'\n' || c == u'\r';
-    if (!quote) {
-        out += cell.toUtf8();
-        return;
-    }
-    out += '"';
-    out += QString(cell).replace(u'"', QLatin1String("\"\"")).toUtf8();
-    out += '"';
+    out += text::CsvCell(value).toUtf8();
 }
 
 } // namespace
@@ -28,7 +18,7 @@ void appendCell(QByteArray &out, const QString &value, bool first)
 void CsvWriter::appendHeading(QByteArray &out) const
 {
     bool first = true;
-    for (const BookField &f : BookFields()) {
+    for (const ContactField &f : ContactFields()) {
         appendCell(out, QString::fromLatin1(f.caption), first);
         first = false;
     }
@@ -39,10 +29,10 @@ void CsvWriter::appendHeading(QByteArray &out) const
     out += "\r\n";
 }
 
-void CsvWriter::appendRow(QByteArray &out, const ContactRecord &record) const
+void CsvWriter::appendRow(QByteArray &out, const Contact &record) const
 {
     bool first = true;
-    for (const BookField &f : BookFields()) {
+    for (const ContactField &f : ContactFields()) {
         appendCell(out, record.*f.member, first);
         first = false;
     }

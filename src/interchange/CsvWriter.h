@@ -18,7 +18,7 @@ public:
 
     void appendHeading(QByteArray &out) const;
     // Numbers beyond the pairs of the heading are left out.
-    void appendRow(QByteArray &out, const ContactRecord &record) const;
+    void appendRow(QByteArray &out, const Contact &record) const;
 
 private:
     int mPhoneColumns;

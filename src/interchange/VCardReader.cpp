@@ -3,6 +3,7 @@
 #include "interchange/TextDecoding.h"
 #include "interchange/TypeWords.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace varnelle::interchange {
@@ -114,10 +115,12 @@ private:
             line.chop(1);
         mPos = end + 1;
         if (const qsizetype at = FirstControlByte(line); at >= 0)
-            throw LineError(mLine, QString("the line holds binary data (byte 0x%1 at column %2), which no vCard "
-                                           "file holds. This is not a vCard file, or it is damaged.")
-                                       .arg(static_cast<unsigned char>(line[at]), 2, 16, QLatin1Char('0'))
-                                       .arg(at + 1));
+            throw LineError(mLine,
+                            QCoreApplication::translate(
+                                "Interchange", "the line holds binary data (byte 0x%1 at column %2), which no vCard "
+                                               "file holds. This is not a vCard file, or it is damaged.")
+                                .arg(static_cast<unsigned char>(line[at]), 2, 16, QLatin1Char('0'))
+                                .arg(at + 1));
         return true;
     }
 
@@ -149,8 +152,10 @@ QByteArray decodeQuotedPrintable(QByteArrayView value, qsizetype line)
         const int high = i + 1 < value.size() ? hexDigit(value[i + 1]) : -1;
         const int low = i + 2 < value.size() ? hexDigit(value[i + 2]) : -1;
         if (high < 0 || low < 0)
-            throw LineError(line, QString("the quoted-printable sequence \"%1\" is invalid: '=' must be followed by "
-                                          "two hexadecimal digits.")
+            throw LineError(line, QCoreApplication::translate(
+                                      "Interchange",
+                                      "the quoted-printable sequence \"%1\" is invalid: '=' must be followed by "
+                                      "two hexadecimal digits.")
                                       .arg(QString::fromLatin1(value.sliced(i, qMin<qsizetype>(3, value.size() - i)))));
         bytes += char(high * 16 + low);
         i += 2;
@@ -198,8 +203,9 @@ Property parseProperty(const QByteArray &text, qsizetype line)
             colon = i;
     }
     if (colon < 0)
-        throw LineError(line, QString("\"%1\" is not a vCard property: it has no ':'.")
-                                  .arg(QString::fromUtf8(text.left(60)).trimmed()));
+        throw LineError(line,
+                        QCoreApplication::translate("Interchange", "\"%1\" is not a vCard property: it has no ':'.")
+                            .arg(QString::fromUtf8(text.left(60)).trimmed()));
     const QList<QByteArrayView> head = splitOutsideQuotes(QByteArrayView(text).first(colon), ';');
     const QByteArray fullName = head.first().trimmed().toByteArray().toUpper();
     if (const qsizetype dot = fullName.lastIndexOf('.'); dot >= 0) {
@@ -254,8 +260,9 @@ Property parseProperty(const QByteArray &text, qsizetype line)
     if (!charsetName.isEmpty()) {
         charset = CharsetNamed(charsetName);
         if (charset == Charset::Unknown)
-            throw LineError(line, QString("the character set \"%1\" is unknown; this program reads UTF-8, "
-                                          "ISO-8859-1 and Windows-1252.")
+            throw LineError(line, QCoreApplication::translate(
+                                      "Interchange", "the character set \"%1\" is unknown; this program reads UTF-8, "
+                                                     "ISO-8859-1 and Windows-1252.")
                                       .arg(QString::fromLatin1(charsetName)));
     }
     if (encoding == "QUOTED-PRINTABLE")
@@ -474,9 +481,11 @@ std::vector<ContactRecord> ReadVCards(const QByteArray &data)
     while (source.next(text, line)) {
         if (cardLine == 0) {
             if (!isLine(text, "BEGIN:VCARD"))
-                throw LineError(line, QString("\"%1\" stands where a card should begin with BEGIN:VCARD. This is "
-                                              "not a vCard file, or it is damaged.")
-                                          .arg(QString::fromUtf8(text.left(60)).trimmed()));
+                throw LineError(line,
+                                QCoreApplication::translate(
+                                    "Interchange", "\"%1\" stands where a card should begin with BEGIN:VCARD. This is "
+                                                   "not a vCard file, or it is damaged.")
+                                    .arg(QString::fromUtf8(text.left(60)).trimmed()));
             cardLine = line;
             properties.clear();
             continue;
@@ -487,14 +496,17 @@ std::vector<ContactRecord> ReadVCards(const QByteArray &data)
             continue;
         }
         if (isLine(text, "BEGIN:VCARD"))
-            throw LineError(line, QString("a new card begins, but the card that begins at line %1 has no "
-                                          "END:VCARD.")
+            throw LineError(line, QCoreApplication::translate(
+                                      "Interchange", "a new card begins, but the card that begins at line %1 has no "
+                                                     "END:VCARD.")
                                       .arg(cardLine));
         properties.push_back(parseProperty(text, line));
     }
     if (cardLine != 0)
         throw LineError(source.lastLine(),
-                        QString("the file ends, but the card that begins at line %1 has no END:VCARD.").arg(cardLine));
+                        QCoreApplication::translate(
+                            "Interchange", "the file ends, but the card that begins at line %1 has no END:VCARD.")
+                            .arg(cardLine));
     return records;
 }
 

@@ -52,7 +52,7 @@ QString structured(const QStringList &parts)
     return out.join(u';');
 }
 
-QString wholeName(const ContactRecord &r)
+QString wholeName(const Contact &r)
 {
     QStringList parts;
     for (const QString &p : {r.title, r.firstName, r.lastName})
@@ -65,7 +65,7 @@ QString wholeName(const ContactRecord &r)
 
 } // namespace
 
-void AppendVCard(QByteArray &out, const ContactRecord &r, VCardVersion version)
+void AppendVCard(QByteArray &out, const Contact &r, VCardVersion version)
 {
     const bool v4 = version == VCardVersion::V4;
     auto upper = [v4](const QString &types) { return v4 ? types : types.toUpper(); };
@@ -88,7 +88,7 @@ void AppendVCard(QByteArray &out, const ContactRecord &r, VCardVersion version)
     if (!r.email.isEmpty())
         appendLine(out, (v4 ? "EMAIL:" : "EMAIL;TYPE=INTERNET:") + escaped(r.email));
     const QString textValue = v4 ? QStringLiteral(";VALUE=text") : QString();
-    for (const Telephone &t : r.telephones) {
+    for (const PhoneNumber &t : r.telephones) {
         const QStringList types = VCardTypesFor(t.type);
         if (types.isEmpty())
             appendLabelled("TEL" + textValue, escaped(t.number), t.type);

@@ -13,6 +13,6 @@ enum class VCardVersion { V3, V4 };
 // vCard types say exactly ("Work Fax") is written as TYPE values; any other
 // ("Büro") as an item group with an X-ABLabel. Spouse and children are
 // RELATED properties in version 4.0 and X-ABRELATEDNAMES items in 3.0.
-void AppendVCard(QByteArray &out, const ContactRecord &record, VCardVersion version = VCardVersion::V4);
+void AppendVCard(QByteArray &out, const Contact &record, VCardVersion version = VCardVersion::V4);
 
 } // namespace varnelle::interchange

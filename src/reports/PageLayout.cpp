@@ -311,7 +311,7 @@ QString PageLayout::fitted(const QString &text, double width) const
 
 // "Type: Number" within `width`. When it is too long the type's name gives
 // way first, so that the number itself is printed whole wherever it can be.
-QString PageLayout::fittedTelephone(const Telephone &telephone, double width) const
+QString PageLayout::fittedTelephone(const PhoneNumber &telephone, double width) const
 {
     const QString whole = flattenTelephones({telephone});
     const QString shown = fitted(whole, width);

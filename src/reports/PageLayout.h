@@ -80,7 +80,7 @@ private:
     double drawRow(PageText &text, double y, double bottom, const ReportRow &row, int firstLine) const;
     // A value of the body font on one line within `width`, cut with "…" when longer.
     QString fitted(const QString &text, double width) const;
-    QString fittedTelephone(const Telephone &telephone, double width) const;
+    QString fittedTelephone(const PhoneNumber &telephone, double width) const;
 
     ReportDefinition mDefinition;
     bool mTable = true;

@@ -1,10 +1,11 @@
 #include "reports/ReportData.h"
 
 #include "reports/ReportError.h"
+#include "store/Database.h"
 #include "common/Collation.h"
 #include "common/SqlCollation.h"
 
-#include <QAtomicInt>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
@@ -15,11 +16,6 @@
 namespace varnelle::engine {
 
 namespace {
-
-QSqlDatabase connection(const QString &name)
-{
-    return QSqlDatabase::database(name, false);
-}
 
 void bindAll(QSqlQuery &query, const QVariantList &values)
 {
@@ -33,66 +29,53 @@ ReportData::ReportData(const QString &dataFile)
     : mFile(dataFile)
 {
     if (dataFile.trimmed().isEmpty())
-        throw ReportError(QStringLiteral("No data file was named for the report."));
+        throw ReportError(QCoreApplication::translate("Reports", "No data file was named for the report."));
     const QFileInfo info(dataFile);
     if (!info.isFile())
-        throw ReportError(QStringLiteral("The data file \"%1\" cannot be found.").arg(QDir::toNativeSeparators(dataFile)));
-
-    static QAtomicInt serial;
-    mConnection = QStringLiteral("varnelle-report-%1").arg(serial.fetchAndAddRelaxed(1));
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), mConnection);
-    db.setDatabaseName(info.absoluteFilePath());
-    // Read-only: the engine never changes the file, and never creates one.
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
-    QString failure;
-    QString failureText;
-    if (!db.open()) {
-        failure = QStringLiteral("cannot be opened");
-        failureText = db.lastError().text();
-    } else if (!text::RegisterSqlCollation(db)) {
-        // Reports sort in the program's own order of text, as its lists do.
-        failure = QStringLiteral("cannot be sorted");
-        failureText = QStringLiteral("the collation of names could not be set up");
-    } else {
-        // One read transaction for the whole run: the count and the rows see the same data.
-        QSqlQuery begin(db);
-        if (!begin.exec(QStringLiteral("BEGIN"))) {
-            failure = QStringLiteral("cannot be read");
-            failureText = begin.lastError().text();
+        throw ReportError(QCoreApplication::translate("Reports", "The data file \"%1\" cannot be found.")
+                              .arg(QDir::toNativeSeparators(dataFile)));
+    // Read-only, in one read transaction for the whole run (the count and the
+    // rows see the same data), sorting in the program's own order of text.
+    try {
+        mConnection = OpenForReading(info.absoluteFilePath());
+    } catch (const ReadingOpenError &error) {
+        switch (error.step()) {
+        case ReadingOpenError::Step::Open:
+            fail(QStringLiteral("cannot be opened"), error);
+        case ReadingOpenError::Step::Collation:
+            fail(QStringLiteral("cannot be sorted"), error);
+        case ReadingOpenError::Step::Begin:
+            break;
         }
-    }
-    if (!failure.isEmpty()) {
-        // The destructor does not run for a constructor that throws: let the connection go here.
-        db.close();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(mConnection);
-        fail(failure, failureText);
+        fail(QStringLiteral("cannot be read"), error);
     }
 }
 
 ReportData::~ReportData()
 {
-    {
-        QSqlDatabase db = connection(mConnection);
-        if (db.isOpen()) {
-            QSqlQuery end(db);
-            end.exec(QStringLiteral("ROLLBACK"));
-            end.finish();
-            db.close();
-        }
+    if (mConnection.isOpen()) {
+        QSqlQuery end(mConnection.database());
+        end.exec(QStringLiteral("ROLLBACK"));
     }
-    QSqlDatabase::removeDatabase(mConnection);
 }
 
-void ReportData::fail(const QString &what, const QString &driverText) const
+void ReportData::fail(const QString &what, const QSqlError &error) const
+{
+    const DatabaseError failure = DescribeFailure(error, mFile);
+    fail(what, ReadingOpenError(failure, ReadingOpenError::Step::Begin, error.text()));
+}
+
+void ReportData::fail(const QString &what, const ReadingOpenError &error) const
 {
     // SQLite's words for a damaged file mean nothing to the reader of the message.
-    if (driverText.contains(QStringLiteral("malformed")) || driverText.contains(QStringLiteral("corrupt")))
-        throw ReportError(QStringLiteral("The data file \"%1\" is damaged: the report cannot read its contacts.")
+    if (error.kind() == DatabaseError::Kind::Damaged)
+        throw ReportError(QCoreApplication::translate("Reports",
+                                                      "The data file \"%1\" is damaged: the report cannot read its "
+                                                      "contacts.")
                               .arg(QDir::toNativeSeparators(mFile)),
                           true);
-    throw ReportError(QStringLiteral("The data file \"%1\" %2 as a contacts database: %3.")
-                          .arg(QDir::toNativeSeparators(mFile), what, driverText.trimmed()));
+    throw ReportError(QCoreApplication::translate("Reports", "The data file \"%1\" %2 as a contacts database: %3.")
+                          .arg(QDir::toNativeSeparators(mFile), what, error.driverText().trimmed()));
 }
 
 QStringList ReportData::matchingValues(const QString &field, const QString &value)
@@ -100,11 +83,11 @@ QStringList ReportData::matchingValues(const QString &field, const QString &valu
     if (value.isEmpty())
         return {QStringLiteral("")}; // an empty text, not Null: it is compared with coalesce(field, '')
     // COLLATE BINARY keeps values apart that differ only in case.
-    QSqlQuery query(connection(mConnection));
+    QSqlQuery query(mConnection.database());
     query.setForwardOnly(true);
     if (!query.exec(QStringLiteral("SELECT DISTINCT %1 COLLATE BINARY FROM Address WHERE %1 IS NOT NULL AND %1 <> ''")
                         .arg(field)))
-        fail(QStringLiteral("cannot be read"), query.lastError().text());
+        fail(QStringLiteral("cannot be read"), query.lastError());
     const QString wanted = SelectionFormula::fold(value);
     QStringList matches;
     while (query.next()) {
@@ -135,13 +118,13 @@ void ReportData::select(const ReportDefinition &definition, const SelectionFormu
     mWhere = QStringLiteral(" WHERE %1 AND %2").arg(where, condition.condition);
     mValues = condition.values;
 
-    QSqlQuery query(connection(mConnection));
+    QSqlQuery query(mConnection.database());
     query.setForwardOnly(true);
     if (!query.prepare(QStringLiteral("SELECT count(*) FROM Address AS a") + mWhere))
-        fail(QStringLiteral("cannot be read"), query.lastError().text());
+        fail(QStringLiteral("cannot be read"), query.lastError());
     bindAll(query, mValues);
     if (!query.exec() || !query.next())
-        fail(QStringLiteral("cannot be read"), query.lastError().text());
+        fail(QStringLiteral("cannot be read"), query.lastError());
     mCount = query.value(0).toLongLong();
 }
 
@@ -223,13 +206,13 @@ bool ReportData::readRows(const ReportDefinition &definition, const QString &tai
     }
     sql += tail;
 
-    QSqlQuery query(connection(mConnection));
+    QSqlQuery query(mConnection.database());
     query.setForwardOnly(true);
     if (!query.prepare(sql))
-        fail(QStringLiteral("cannot be read"), query.lastError().text());
+        fail(QStringLiteral("cannot be read"), query.lastError());
     bindAll(query, values);
     if (!query.exec())
-        fail(QStringLiteral("cannot be read"), query.lastError().text());
+        fail(QStringLiteral("cannot be read"), query.lastError());
 
     ReportRow row;
     qint64 current = 0;
@@ -264,7 +247,7 @@ bool ReportData::readRows(const ReportDefinition &definition, const QString &tai
             row.telephones.append({query.value(typeColumn).toString(), query.value(typeColumn + 1).toString()});
     }
     if (query.lastError().isValid())
-        fail(QStringLiteral("cannot be read"), query.lastError().text());
+        fail(QStringLiteral("cannot be read"), query.lastError());
     if (pending && !sink(row))
         return false;
     return true;

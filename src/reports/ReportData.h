@@ -2,25 +2,26 @@
 
 #include "reports/ReportDefinition.h"
 #include "reports/SelectionFormula.h"
+#include "store/Connection.h"
+#include "store/DatabaseError.h"
+#include "common/Contact.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
 
-namespace varnelle::engine {
+class QSqlError;
 
-struct Telephone {
-    QString type;   // the type's name; empty when the type row is missing
-    QString number;
-};
+namespace varnelle::engine {
 
 // One contact as a report shows it: a cell per definition column, and its
 // telephone numbers in TypeID order when the definition lists them.
 struct ReportRow {
     qint64 personId = 0;
     QStringList cells;
-    QList<Telephone> telephones;
+    // A number's type name is empty when its type row is missing.
+    QList<PhoneNumber> telephones;
 };
 
 // Reads the contacts of a report from a database file. The file is opened
@@ -49,7 +50,9 @@ public:
     QList<ReportRow> readContacts(const ReportDefinition &definition, const QList<qint64> &ids);
 
 private:
-    [[noreturn]] void fail(const QString &what, const QString &driverText) const;
+    // Throws ReportError telling that the data file `what` ("cannot be read").
+    [[noreturn]] void fail(const QString &what, const QSqlError &error) const;
+    [[noreturn]] void fail(const QString &what, const ReadingOpenError &error) const;
     // Reads the definition's fields (and numbers) of the contacts chosen by
     // `tail`, a WHERE and ORDER BY clause that keeps the rows of a contact
     // together, and hands each contact to `sink`.
@@ -58,7 +61,7 @@ private:
     QStringList matchingValues(const QString &field, const QString &value);
 
     QString mFile;
-    QString mConnection;
+    Connection mConnection;
     const ReportDefinition *mDefinition = nullptr;
     QString mWhere;  // " WHERE ...", shared by the count and the rows
     QVariantList mValues;

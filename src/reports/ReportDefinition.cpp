@@ -1,6 +1,7 @@
 #include "reports/ReportDefinition.h"
 
 #include "reports/ReportError.h"
+#include "common/Contact.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,13 +15,12 @@ namespace varnelle::engine {
 
 const QStringList &addressFields()
 {
-    static const QStringList fields = {
-        QStringLiteral("PersonID"), QStringLiteral("IsBusiness"), QStringLiteral("Title"),
-        QStringLiteral("FirstName"), QStringLiteral("LastName"), QStringLiteral("Company"),
-        QStringLiteral("Street"), QStringLiteral("State"), QStringLiteral("City"),
-        QStringLiteral("ZipCode"), QStringLiteral("EMail"), QStringLiteral("Spouse"),
-        QStringLiteral("Children"),
-    };
+    static const QStringList fields = [] {
+        QStringList names = {QStringLiteral("PersonID"), QStringLiteral("IsBusiness")};
+        for (const ContactField &field : ContactFields())
+            names << QLatin1String(field.column);
+        return names;
+    }();
     return fields;
 }
 

@@ -9,10 +9,10 @@
 
 namespace varnelle::engine {
 
-QString flattenTelephones(const QList<Telephone> &telephones)
+QString flattenTelephones(const QList<PhoneNumber> &telephones)
 {
     QString result;
-    for (const Telephone &telephone : telephones) {
+    for (const PhoneNumber &telephone : telephones) {
         if (!result.isEmpty())
             result += QStringLiteral("; ");
         if (!telephone.type.isEmpty())
@@ -50,12 +50,7 @@ QString fit(const QString &text, int width, bool cut)
     return result;
 }
 
-QString quoted(const QString &text)
-{
-    QString result = text;
-    result.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + result + QLatin1Char('"');
-}
+QString quoted(const QString &text) { return text::QuotedCell(text); }
 
 // Windows-1252 is Latin-1 with printable characters in place of the C1
 // controls 0x80 to 0x9F; these are their Unicode code points, 0 where the
@@ -153,10 +148,7 @@ private:
         for (qsizetype i = 0; i < cells.size(); ++i) {
             if (i > 0)
                 line += QLatin1Char(',');
-            const QString cell = text::FormulaSafeCell(cells.at(i));
-            const bool needsQuotes = cell.contains(QLatin1Char(',')) || cell.contains(QLatin1Char('"'))
-                || cell.contains(QLatin1Char('\r')) || cell.contains(QLatin1Char('\n'));
-            line += needsQuotes ? quoted(cell) : cell;
+            line += text::CsvCell(cells.at(i));
         }
         appendLine(out, line, "\r\n");
     }
@@ -253,7 +245,7 @@ public:
         ++mRows;
         if (mDefinition.layout == ReportDefinition::Layout::Table) {
             appendLine(out, tableLine(row.cells));
-            for (const Telephone &telephone : row.telephones)
+            for (const PhoneNumber &telephone : row.telephones)
                 appendLine(out, QStringLiteral("    ") + oneLine(flattenTelephones({telephone})));
             return;
         }
@@ -263,7 +255,7 @@ public:
             QString label = mDefinition.telephones.heading;
             if (row.telephones.isEmpty())
                 appendLine(out, cardLine(label, QString()));
-            for (const Telephone &telephone : row.telephones) {
+            for (const PhoneNumber &telephone : row.telephones) {
                 appendLine(out, cardLine(label, flattenTelephones({telephone})));
                 label.clear();
             }

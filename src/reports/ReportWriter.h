@@ -44,6 +44,6 @@ public:
 };
 
 // "Type: Number; Type: Number" (just the number when its type has no name).
-QString flattenTelephones(const QList<Telephone> &telephones);
+QString flattenTelephones(const QList<PhoneNumber> &telephones);
 
 } // namespace varnelle::engine

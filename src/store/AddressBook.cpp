@@ -21,12 +21,13 @@ void AddressBook::open()
 {
     close();
     // A connection name of its own, so that several books (tests, tools) can be open at once.
-    mDatabase = OpenDatabase(mFileName, "book-" + QUuid::createUuid().toString(QUuid::WithoutBraces));
+    OpenBookAsFarAsReadable(mDatabase, mFileName, "book-" + QUuid::createUuid().toString(QUuid::WithoutBraces));
     mDataVersion = DataVersion(mDatabase);
 }
 
 void AddressBook::readSavedView()
 {
+    mIsBusiness = InitialViewIsBusiness; // when the saved one cannot be read
     mIsBusiness = ReadSetupView(mDatabase);
 }
 

@@ -19,10 +19,12 @@ public:
     explicit AddressBook(const QString &fileName = DatabaseFileName, QObject *parent = nullptr);
     ~AddressBook() override;
 
-    // Opens the file, never creating it. Throws DatabaseError.
+    // Opens the file, never creating it; a file cut short is opened as far as
+    // it can be read (OpenBookAsFarAsReadable). Throws DatabaseError.
     void open();
     // Reads the saved view (a new book gets the initial one). Separate from
-    // open() so that the file can be checked in between. Throws DatabaseError.
+    // open() so that the file can be checked in between. Throws DatabaseError,
+    // leaving the initial view.
     void readSavedView();
     void close();
     bool isOpen() const;

@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <QSqlTableModel>
@@ -103,7 +104,8 @@ void StoreContactRow(QSqlTableModel &row, std::int32_t personId)
 {
     // An update of a row that is gone changes nothing and reports no error.
     if (!ContactExists(row.database(), personId))
-        throw DatabaseError("The changes were not saved: this contact is no longer in the database.");
+        throw DatabaseError(QCoreApplication::translate(
+            "Store", "The changes were not saved: this contact is no longer in the database."));
     const QSqlRecord values = row.record(0);
     for (int field = 0; field < values.count(); ++field)
         RefuseTextWithNul(values.value(field));

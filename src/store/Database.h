@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Connection.h"
 #include "store/DatabaseError.h"
 
 #include <QSqlDatabase>
@@ -16,7 +17,16 @@ namespace varnelle {
 inline constexpr const char *DatabaseFileName = "Address.mdb";
 inline constexpr const char *RepairFileName = "_MDBFIX_.MDB";
 
-// A sentence a person can read for a failure of the store.
+// SQLite's result code for a failure, extended where SQLite gives one
+// (SQLITE_CONSTRAINT_UNIQUE); the primary code is (code & 0xff). Where the
+// driver gives no code, the code is told from SQLite's words; 0 when unknown.
+int SqliteResultCode(const QSqlError &error);
+
+// A sentence a person can read for a failure of the store, classified by its
+// result code. Changes nothing.
+DatabaseError DescribeFailure(const QSqlError &error, const QString &fileName = {});
+
+// DescribeFailure, noting damage (NoteDamage) when the failure met some.
 DatabaseError ToDatabaseError(const QSqlError &error, const QString &fileName = {});
 
 // The failure of an operation that found the file damaged; points to the repair.
@@ -61,6 +71,21 @@ bool CreateDatabaseFile(const QString &fileName, const QStringList &statements);
 // connection name. Never creates a file. A file that is not a database is
 // reported. Throws DatabaseError.
 QSqlDatabase OpenDatabase(const QString &fileName, const QString &connectionName);
+
+// Opens an existing file for reading and writing on db, a QSQLITE connection
+// not yet open, as OpenDatabase does. Throws DatabaseError; db is closed then.
+void OpenDatabaseFile(QSqlDatabase &db, const QString &fileName);
+
+// Opens an existing file for reading and writing on a connection of its own,
+// as OpenDatabase does. Throws DatabaseError.
+Connection OpenConnection(const QString &fileName, const QString &purpose);
+
+// Opens an existing file read-only for a reader that runs many queries over
+// one state of the book (the report engine): never creates or changes a file,
+// waits for a writer for a few seconds, knows the program's collation
+// (text::SqlCollationName), and holds one read transaction until closed.
+// Another connection may hold the same file open. Throws ReadingOpenError.
+Connection OpenForReading(const QString &fileName);
 
 // Closes the connection and forgets it; db is left invalid.
 void CloseDatabase(QSqlDatabase &db);

@@ -1,10 +1,21 @@
 #include "store/Schema.h"
 
+#include "common/Contact.h"
+
 namespace varnelle::schema {
 
 namespace {
 
 Field text(const char *name, int size) { return {name, FieldType::Text, size, false}; }
+
+// PersonID, IsBusiness and then the contact's text fields.
+std::vector<Field> addressFields()
+{
+    std::vector<Field> fields = {{"PersonID", FieldType::Long, 0, true}, {"IsBusiness", FieldType::Boolean}};
+    for (const ContactField &f : ContactFields())
+        fields.push_back(text(f.column, f.size));
+    return fields;
+}
 
 QString quoted(const QString &name) { return '"' + name + '"'; }
 
@@ -49,27 +60,14 @@ const std::vector<Table> &Tables()
     static const std::vector<Table> tables = {
         {"Setup", {{"IsBusiness", FieldType::Boolean}}, {}},
         {"TelephoneType",
-         {{"TypeID", FieldType::Long, 0, true}, text("TelephoneType", 20)},
+         {{"TypeID", FieldType::Long, 0, true}, text("TelephoneType", PhoneTypeSize)},
          {{"Primary", {"TypeID"}, true, true}, {"TelephoneType", {"TelephoneType"}, false, true}}},
         {"TelephoneList",
-         {{"PersonID", FieldType::Long}, {"TypeID", FieldType::Long}, text("Number", 20)},
+         {{"PersonID", FieldType::Long}, {"TypeID", FieldType::Long}, text("Number", PhoneNumberSize)},
          {{"Primary", {"PersonID", "TypeID"}, true, true}, {"TypeID", {"TypeID"}, false, false}}},
         {"Address",
-         {{"PersonID", FieldType::Long, 0, true},
-          {"IsBusiness", FieldType::Boolean},
-          text("Title", 12),
-          text("FirstName", 15),
-          text("LastName", 25),
-          text("Company", 30),
-          text("Street", 40),
-          text("State", 2),
-          text("City", 25),
-          text("ZipCode", 10),
-          text("EMail", 50),
-          text("Spouse", 30),
-          text("Children", 50)},
-         {{"Primary", {"PersonID"}, true, true},
-          {"Name", {"IsBusiness", "LastName", "FirstName"}, false, false}}},
+         addressFields(),
+         {{"Primary", {"PersonID"}, true, true}, {"Name", {"IsBusiness", "LastName", "FirstName"}, false, false}}},
     };
     return tables;
 }

@@ -2,6 +2,7 @@
 
 #include "store/Database.h"
 
+#include <QCoreApplication>
 namespace varnelle {
 
 std::optional<QString> FindTelephoneNumber(const QSqlDatabase &db, std::int32_t personId, std::int32_t typeId)
@@ -25,9 +26,11 @@ void SaveTelephoneNumber(const QSqlDatabase &db, std::int32_t personId, std::int
     } catch (const DatabaseError &error) {
         if (error.kind() != DatabaseError::Kind::DuplicateKey)
             throw;
-        throw DatabaseError("The number was not saved: the contact already has a telephone number of this type, and "
-                            "the index 'Primary' of table 'TelephoneList' allows one number of each type per contact.",
-                            error.kind());
+        throw DatabaseError(
+            QCoreApplication::translate(
+                "Store", "The number was not saved: the contact already has a telephone number of this type, and "
+                         "the index 'Primary' of table 'TelephoneList' allows one number of each type per contact."),
+            error.kind());
     }
 }
 

@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "common/Collation.h"
 
+#include <QCoreApplication>
 namespace varnelle {
 
 namespace {
@@ -11,14 +12,17 @@ TelephoneTypeRow readType(const QSqlDatabase &db, std::int32_t typeId)
 {
     QSqlQuery q = RunQuery(db, "SELECT TypeID, TelephoneType FROM TelephoneType WHERE TypeID = ?", {typeId});
     if (!q.next())
-        throw DatabaseError("The telephone type no longer exists; it may have been deleted meanwhile.");
+        throw DatabaseError(QCoreApplication::translate(
+            "Store", "The telephone type no longer exists; it may have been deleted meanwhile."));
     return {q.value(0).toInt(), q.value(1).toString()};
 }
 
 DatabaseError duplicateName(const QString &name, const QString &existing)
 {
-    return DatabaseError(QString("The telephone type '%1' was not saved: the type '%2' already exists, and the index "
-                                 "'TelephoneType' allows no two types with the same name.")
+    return DatabaseError(QCoreApplication::translate(
+                             "Store",
+                             "The telephone type '%1' was not saved: the type '%2' already exists, and the index "
+                             "'TelephoneType' allows no two types with the same name.")
                              .arg(name, existing),
                          DatabaseError::Kind::DuplicateKey);
 }
@@ -78,7 +82,8 @@ TelephoneTypeRow RenameTelephoneType(const QSqlDatabase &db, std::int32_t typeId
     return refusingDuplicateNames(db, name, [&] {
         QSqlQuery q = RunQuery(db, "UPDATE TelephoneType SET TelephoneType = ? WHERE TypeID = ?", {name, typeId});
         if (q.numRowsAffected() == 0)
-            throw DatabaseError("The telephone type no longer exists; it may have been deleted meanwhile.");
+            throw DatabaseError(QCoreApplication::translate(
+                "Store", "The telephone type no longer exists; it may have been deleted meanwhile."));
         return readType(db, typeId);
     });
 }
@@ -91,7 +96,8 @@ bool TelephoneTypeInUse(const QSqlDatabase &db, std::int32_t typeId)
 void DeleteTelephoneType(const QSqlDatabase &db, std::int32_t typeId)
 {
     if (RunQuery(db, "DELETE FROM TelephoneType WHERE TypeID = ?", {typeId}).numRowsAffected() == 0)
-        throw DatabaseError("The telephone type no longer exists; it may have been deleted meanwhile.");
+        throw DatabaseError(QCoreApplication::translate(
+            "Store", "The telephone type no longer exists; it may have been deleted meanwhile."));
 }
 
 } // namespace varnelle

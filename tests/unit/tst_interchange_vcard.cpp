@@ -7,6 +7,7 @@
 
 #include <QTest>
 
+using namespace varnelle;
 using namespace varnelle::interchange;
 
 namespace {
@@ -15,10 +16,10 @@ namespace {
 QString dump(const ContactRecord &r)
 {
     QStringList fields;
-    for (const BookField &f : BookFields())
+    for (const ContactField &f : ContactFields())
         fields << r.*f.member;
     QStringList numbers;
-    for (const Telephone &t : r.telephones)
+    for (const PhoneNumber &t : r.telephones)
         numbers << t.type + "=" + t.number;
     return fields.join('|') + " # " + numbers.join("; ") + " # " + r.unplaced.join("; ");
 }

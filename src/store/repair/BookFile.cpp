@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/DatabaseError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -78,8 +79,9 @@ void KeepModeAndOwner(const QString &from, const QString &to)
     if (::chown(encoded(to).constData(), original.st_uid, original.st_gid) != 0)
         (void)::chown(encoded(to).constData(), uid_t(-1), original.st_gid); // at least the group, where allowed
     if (::chmod(encoded(to).constData(), original.st_mode & 07777) != 0)
-        throw DatabaseError(QString("The permissions of '%1' cannot be given to the repaired file: %2.")
-                                .arg(QFileInfo(from).fileName(), QString::fromLocal8Bit(std::strerror(errno))));
+        throw DatabaseError(
+            QCoreApplication::translate("Store", "The permissions of '%1' cannot be given to the repaired file: %2.")
+                .arg(QFileInfo(from).fileName(), QString::fromLocal8Bit(std::strerror(errno))));
 #else
     QFile::setPermissions(to, QFile::permissions(from));
 #endif
@@ -99,11 +101,14 @@ QString KeepDamagedOriginal(const QString &path)
 #endif
         if (QFile::copy(path, name))
             return name;
-        throw DatabaseError(QString("The damaged file '%1' cannot be kept as '%2', so it was not repaired.")
+        throw DatabaseError(QCoreApplication::translate(
+                                "Store", "The damaged file '%1' cannot be kept as '%2', so it was not repaired.")
                                 .arg(QFileInfo(path).fileName(), QFileInfo(name).fileName()));
     }
-    throw DatabaseError(QString("The damaged file '%1' cannot be kept: too many earlier damaged copies lie beside it.")
-                            .arg(QFileInfo(path).fileName()));
+    throw DatabaseError(
+        QCoreApplication::translate(
+            "Store", "The damaged file '%1' cannot be kept: too many earlier damaged copies lie beside it.")
+            .arg(QFileInfo(path).fileName()));
 }
 
 bool FileIsOpenSomewhere(const QString &path)

@@ -27,8 +27,6 @@ namespace varnelle {
 
 namespace {
 
-std::atomic<bool> damageNoted = false;
-
 bool mayWrite(const QString &path)
 {
 #ifdef Q_OS_UNIX
@@ -89,9 +87,11 @@ bool onReadOnlyDisk(const QString &path)
 }
 
 // Why the book 'fileName' cannot be changed, in words.
-DatabaseError readOnlyError(const QString &fileName)
+// resultCode: SQLite's extended result code of the refused write, -1 when not known.
+DatabaseError readOnlyError(const QString &fileName, int resultCode = -1)
 {
     const QString name = QFileInfo(fileName).fileName();
+    const bool replaced = resultCode == SQLITE_READONLY_DBMOVED;
     const QFileInfo real(RealBookPath(fileName));
     if (!mayWrite(real.absoluteFilePath()) && isOwnedByAnother(real.absoluteFilePath()))
         return DatabaseError(QCoreApplication::translate("Store", "The database file '%1' cannot be changed: it "
@@ -101,17 +101,20 @@ DatabaseError readOnlyError(const QString &fileName)
                                  .arg(name, real.owner()),
                              DatabaseError::Kind::ReadOnly);
     if (!mayWrite(real.absoluteFilePath()))
-        return DatabaseError(QString("The database file '%1' cannot be changed: the file is write-protected. Allow "
-                                     "changes to it, or start the program with a copy that can be changed.")
+        return DatabaseError(QCoreApplication::translate("Store", "The database file '%1' cannot be changed: the file "
+                                                                  "is write-protected. Allow changes to it, or start "
+                                                                  "the program with a copy that can be changed.")
                                  .arg(name),
                              DatabaseError::Kind::ReadOnly);
     if (!mayWrite(real.absolutePath()))
-        return DatabaseError(QString("The database file '%1' cannot be changed: its folder does not allow the journal "
-                                     "file that is written beside it during each change. Allow changes in the folder, "
-                                     "or move the file to a folder that allows them.")
+        return DatabaseError(QCoreApplication::translate("Store", "The database file '%1' cannot be changed: its folder "
+                                                                  "does not allow the journal file that is written "
+                                                                  "beside it during each change. Allow changes in the "
+                                                                  "folder, or move the file to a folder that allows "
+                                                                  "them.")
                                  .arg(name),
                              DatabaseError::Kind::ReadOnly);
-    if (!onReadOnlyDisk(real.absoluteFilePath()))
+    if (replaced || (resultCode == -1 && !onReadOnlyDisk(real.absoluteFilePath())))
         // The file and its folder may be changed: SQLite refuses writes into a
         // file that another program (a repair) has replaced since it was opened.
         return DatabaseError(QCoreApplication::translate("Store", "The database file '%1' was replaced by another "
@@ -119,7 +122,8 @@ DatabaseError readOnlyError(const QString &fileName)
                                                                   "was not saved. Try again.")
                                  .arg(name),
                              DatabaseError::Kind::Busy);
-    return DatabaseError(QString("The database file '%1' cannot be changed: it can only be read.").arg(name),
+    return DatabaseError(
+        QCoreApplication::translate("Store", "The database file '%1' cannot be changed: it can only be read.").arg(name),
                          DatabaseError::Kind::ReadOnly);
 }
 
@@ -128,7 +132,8 @@ DatabaseError readOnlyError(const QString &fileName)
 bool FullCheckIsCheap(const QSqlDatabase &db)
 {
     QSqlQuery pages(db);
-    return damageNoted || (pages.exec("PRAGMA page_count") && pages.next() && pages.value(0).toInt() <= FullCheckPageLimit);
+    return DamageNoted()
+           || (pages.exec("PRAGMA page_count") && pages.next() && pages.value(0).toInt() <= FullCheckPageLimit);
 }
 
 QStringList FindDamage(const QSqlDatabase &db)
@@ -149,10 +154,6 @@ QStringList FindDamage(const QSqlDatabase &db)
         NoteDamage();
     return problems;
 }
-
-void NoteDamage() { damageNoted = true; }
-void ForgetDamage() { damageNoted = false; }
-bool DamageNoted() { return damageNoted; }
 
 QList<qint64> RowCounts(const QSqlDatabase &db, const QString &table, const QString &schema)
 {
@@ -230,6 +231,22 @@ QSqlDatabase OpenCutShortDatabase(const QString &fileName, const QString &connec
     return db;
 }
 
+void OpenBookAsFarAsReadable(QSqlDatabase &db, const QString &fileName, const QString &connectionName)
+{
+    CloseDatabase(db);
+    try {
+        db = OpenDatabase(fileName, connectionName);
+    } catch (const DatabaseError &error) {
+        if (error.kind() != DatabaseError::Kind::NotADatabase || !HasDatabaseHeader(fileName))
+            throw;
+        try {
+            db = OpenCutShortDatabase(fileName, connectionName);
+        } catch (const DatabaseError &) {
+            throw error;
+        }
+    }
+}
+
 void RequireWritable(const QSqlDatabase &db, const QString &fileName)
 {
     const QSqlError failure = tryOneChange(db);
@@ -241,7 +258,7 @@ void RequireWritable(const QSqlDatabase &db, const QString &fileName)
     throw readOnlyError(fileName);
 }
 
-std::optional<DatabaseError> PlainFileFailure(const QString &fileName, const QString &engineText)
+std::optional<DatabaseError> PlainFileFailure(const QString &fileName, const QString &engineText, int resultCode)
 {
     const QString path = localPath(fileName);
     if (path.isEmpty())
@@ -256,7 +273,7 @@ std::optional<DatabaseError> PlainFileFailure(const QString &fileName, const QSt
                                                                   "written: the disk reported an error.")
                                  .arg(name));
     if (engineText.contains("readonly database"))
-        return readOnlyError(path);
+        return readOnlyError(path, resultCode);
     if (engineText.contains("database is locked")
         && FileIsOpenSomewhere(QFileInfo(RealBookPath(path)).absoluteDir().filePath(RepairFileName)))
         return DatabaseError(QCoreApplication::translate("Store", "The database file '%1' is being repaired by another "

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/DamageNote.h"
 #include "store/DatabaseError.h"
 
 #include <QSqlDatabase>
@@ -24,13 +25,6 @@ QStringList FindDamage(const QSqlDatabase &db);
 // damage has been noted.
 bool FullCheckIsCheap(const QSqlDatabase &db);
 
-// Damage met by any operation (the start-up check, a read, an edit) is noted
-// for the rest of the run, so that the repair checks the file in full; the
-// repair that replaces the file forgets it.
-void NoteDamage();
-void ForgetDamage();
-bool DamageNoted();
-
 // The rows of a table counted through the table itself and then through each
 // of its indexes; -1 where a count cannot be read. In a sound file all are
 // equal. `schema` is "main" or the name of an attached database.
@@ -51,8 +45,11 @@ void RequireWritable(const QSqlDatabase &db, const QString &fileName);
 // the cause, where the file itself tells more than SQLite's words: a full disk,
 // an error of the disk, a book that cannot be changed (write-protected, in a
 // folder that refuses the journal, another user's), a path longer than SQLite
-// accepts, an empty file. None for every other failure.
-std::optional<DatabaseError> PlainFileFailure(const QString &fileName, const QString &engineText);
+// accepts, an empty file. None for every other failure. resultCode is SQLite's
+// extended result code where known (it tells a replaced file from a read-only
+// connection); -1 when not.
+std::optional<DatabaseError> PlainFileFailure(const QString &fileName, const QString &engineText,
+                                              int resultCode = -1);
 
 // True when the file the connection has open is no longer the one its name
 // stands for: another program (a repair) replaced or removed it.
@@ -70,5 +67,11 @@ bool HasDatabaseHeader(const QString &fileName);
 // writable_schema), and the damage is noted. Throws DatabaseError when it
 // cannot be opened even so.
 QSqlDatabase OpenCutShortDatabase(const QString &fileName, const QString &connectionName);
+
+// Opens the book into db under connectionName (OpenDatabase). A book whose
+// header is SQLite's but that SQLite refuses whole (cut short) is opened as far
+// as it can be read (OpenCutShortDatabase), so that a repair can be reached; a
+// file that is not a database is refused as OpenDatabase refuses it.
+void OpenBookAsFarAsReadable(QSqlDatabase &db, const QString &fileName, const QString &connectionName);
 
 } // namespace varnelle

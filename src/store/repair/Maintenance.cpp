@@ -1,6 +1,7 @@
 #include "store/repair/Maintenance.h"
 
 #include "store/repair/BookFile.h"
+#include "store/Connection.h"
 #include "store/Database.h"
 #include "store/repair/Health.h"
 
@@ -46,8 +47,8 @@ void ReplaceFile(const QString &from, const QString &to)
 {
     QFile copy(from);
     if (!copy.open(QIODevice::ReadOnly)) // enough to flush it, whatever its mode
-        throw DatabaseError(
-            QString("The file '%1' cannot be opened: %2").arg(QFileInfo(from).fileName(), copy.errorString()));
+        throw DatabaseError(QCoreApplication::translate("Store", "The file '%1' cannot be opened: %2")
+                                .arg(QFileInfo(from).fileName(), copy.errorString()));
 #ifdef Q_OS_UNIX
     if (::fsync(copy.handle()) != 0)
         throw DatabaseError(QCoreApplication::translate("Store", "The file '%1' could not be written to disk: %2.")
@@ -60,7 +61,7 @@ void ReplaceFile(const QString &from, const QString &to)
     std::filesystem::rename(std::filesystem::path(QFile::encodeName(from).toStdString()),
                             std::filesystem::path(QFile::encodeName(to).toStdString()), error);
     if (error)
-        throw DatabaseError(QString("The file '%1' could not be renamed to '%2': %3.")
+        throw DatabaseError(QCoreApplication::translate("Store", "The file '%1' could not be renamed to '%2': %3.")
                                 .arg(QFileInfo(from).fileName(), QFileInfo(to).fileName(),
                                      FileFailureCause(error.value())));
 }
@@ -94,8 +95,9 @@ bool compactIfSound(const QSqlDatabase &db, const QString &copy)
 DatabaseError InterruptedRepairError(const QString &fileName)
 {
     const QString book = QFileInfo(fileName).fileName();
-    return DatabaseError(QString("The file '%1' already exists: an earlier repair was interrupted. '%2' is intact. "
-                                 "Move '%1' away or delete it, then repair again.")
+    return DatabaseError(QCoreApplication::translate("Store", "The file '%1' already exists: an earlier repair was "
+                                                              "interrupted. '%2' is intact. Move '%1' away or delete "
+                                                              "it, then repair again.")
                              .arg(RepairFileName, book));
 }
 

@@ -1,9 +1,11 @@
 #include "store/repair/Salvage.h"
 
+#include "store/Connection.h"
 #include "store/Database.h"
 #include "store/repair/Health.h"
 #include "store/Schema.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
@@ -316,8 +318,9 @@ SalvageReport salvage(const QSqlDatabase &db, const QString &schema, const QStri
     for (const QString &statement : schema::CreateStatements())
         (statement.startsWith("CREATE INDEX") ? laterIndexes : tables) << statement;
     if (!CreateDatabaseFile(copyName, tables))
-        throw DatabaseError(QString("The repaired file '%1' cannot be made in the folder of '%2'.")
-                                .arg(QFileInfo(copyName).fileName(), QFileInfo(source).fileName()));
+        throw DatabaseError(
+            QCoreApplication::translate("Store", "The repaired file '%1' cannot be made in the folder of '%2'.")
+                .arg(QFileInfo(copyName).fileName(), QFileInfo(source).fileName()));
     SalvageReport report;
     bool attached = false;
     try {
@@ -340,8 +343,10 @@ SalvageReport salvage(const QSqlDatabase &db, const QString &schema, const QStri
             RunQuery(db, QString(index).replace("CREATE INDEX ", "CREATE INDEX salvaged."));
         QSqlQuery check = RunQuery(db, "PRAGMA salvaged.integrity_check");
         if (!check.next() || check.value(0).toString() != "ok")
-            throw DatabaseError(QString("The repaired file '%1' did not pass the integrity check, so it was not used.")
-                                    .arg(QFileInfo(copyName).fileName()));
+            throw DatabaseError(
+                QCoreApplication::translate(
+                    "Store", "The repaired file '%1' did not pass the integrity check, so it was not used.")
+                    .arg(QFileInfo(copyName).fileName()));
         check = QSqlQuery();
         RunQuery(db, "DETACH DATABASE salvaged");
     } catch (...) {

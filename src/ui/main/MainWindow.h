@@ -1,17 +1,31 @@
 #pragma once
 
 #include "reports/ReportRequest.h"
+#include "store/SearchIndex.h"
+#include "ui/main/ContactListModel.h"
 
+#include <QFutureWatcher>
 #include <QMainWindow>
+#include <QSet>
 #include <cstdint>
+#include <memory>
+#include <optional>
 
 class QAction;
-class QListWidget;
+class QLabel;
+class QLineEdit;
+class QListView;
 class QMenu;
 class QPushButton;
 
 namespace varnelle {
 
+class AddressBook;
+class DatabaseError;
+class ContactSearchFilter;
+class PhoneTypesDialog;
+class ReportCriteriaDialog;
+class ReportDestinationDialog;
 class ReportEngine;
 
 // The main window: the contact list of the current view, its buttons and the
@@ -19,69 +33,141 @@ class ReportEngine;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    explicit MainWindow(AddressBook &book, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // The start-up: buttons, caption and centring, the database file, the
     // saved view, the list. Throws DatabaseError when the database cannot be
     // opened or read; the caller ends the program then.
-    void Load();
+    void load();
 
+    // True once a failure the program cannot go on from has been shown: the
+    // application's event loop has been told to end with status 1.
+    bool hasFailed() const { return mFailed; }
+
+    // The list of the current view, read again from the book.
+    void fillList();
+    // The list line of a contact as the book holds it now.
+    QString formatLine(std::int32_t personId);
+
+    // The request of the last report that was run (none before the first).
+    const ReportRequest &lastReportRequest() const { return mLastReportRequest; }
+
+    // The telephone types window, once it has been opened; nullptr before.
+    PhoneTypesDialog *phoneTypesDialog() const { return mTypesDialog.get(); }
+
+public slots:
     // File menu (MainWindow.cpp; import and export in MainWindowInterchange.cpp)
-    void mnuImport_Click();
-    void mnuExport_Click();
-    void mnuRepair_Click();
-    void mnuExit_Click();
+    void importContacts();
+    void exportContacts();
+    void repairDatabase();
 
-    // Tables menu (MainWindow.cpp)
-    void mnuTypes_Click();
+    // Tables menu
+    void showPhoneTypes();
 
     // Contact list and its buttons (MainWindowList.cpp)
-    void SetButtons();
-    void FillList();
-    QString FormatLine(std::int32_t personId);
-    void DeleteContact(std::int32_t personId);
-    void cmdAdd_Click();
-    void cmdEdit_Click();
-    void cmdDelete_Click();
-    void cmdSwap_Click();
+    void addContact();
+    void editContact();
+    void deleteContact();
+    void switchView();
+
+    // The search box (MainWindowSearch.cpp): lists the contacts of the view
+    // that match text; an empty text lists them all.
+    void searchFor(const QString &text);
+    // Ctrl+F, and "/" typed in the list.
+    void focusSearch();
 
     // Reports and Help menus (MainWindowReports.cpp)
-    void mnuAddress_Click();
-    void mnuTelephone_Click();
-    void mnuDetail_Click();
-    void mnuAbout_Click();
-    void RunReport(const QString &reportFile);
+    void showAddressList();
+    void showTelephoneList();
+    void showDetailReport();
+    void showAbout();
 
-    QListWidget *lstAddress = nullptr;
-    QPushButton *cmdAdd = nullptr;
-    QPushButton *cmdEdit = nullptr;
-    QPushButton *cmdDelete = nullptr;
-    QPushButton *cmdSwap = nullptr;
+private:
+    // The search band above the list, in twips: the box, then its count line.
+    // The rest of the window lies SearchBand lower than it would without it.
+    static constexpr double SearchBoxTop = 120, SearchBoxHeight = 315;
+    static constexpr double SearchCountTop = 465, SearchCountHeight = 195;
+    static constexpr double SearchBand = 570;
 
-    QMenu *mnuFile = nullptr;
-    QAction *mnuImport = nullptr;
-    QAction *mnuExport = nullptr;
-    QAction *mnuRepair = nullptr;
-    QAction *mnuExit = nullptr;
-    QMenu *mnuTable = nullptr;
-    QAction *mnuTypes = nullptr;
-    QMenu *mnuReports = nullptr;
-    QAction *mnuAddress = nullptr;
-    QAction *mnuTelephone = nullptr;
-    QAction *mnuDetail = nullptr;
-    QMenu *mnuHelp = nullptr;
-    QAction *mnuAbout = nullptr;
+    QLineEdit *mSearchBox = nullptr;
+    QLabel *mSearchCount = nullptr;
+    QListView *mContactList = nullptr;
+    ContactListModel *mContacts = nullptr;
+    ContactSearchFilter *mFiltered = nullptr; // what the list shows of mContacts
+    SearchIndex mSearchIndex;
+    bool mSearchIndexStale = true;
+    // The index read on a thread of its own, so that no keystroke waits for
+    // it; contacts this window changed meanwhile are read again after it.
+    QFutureWatcher<std::optional<SearchIndex>> mIndexBuild;
+    QSet<std::int32_t> mChangedDuringBuild;
+    QPushButton *mAddButton = nullptr;
+    QPushButton *mEditButton = nullptr;
+    QPushButton *mDeleteButton = nullptr;
+    QPushButton *mViewButton = nullptr;
 
-    ReportEngine *rptAddress = nullptr; // the report engine, owned by this window
-    ReportRequest rptRequest;           // the request of the last report run
+    QMenu *mFileMenu = nullptr;
+    QAction *mImportAction = nullptr;
+    QAction *mExportAction = nullptr;
+    QAction *mRepairAction = nullptr;
+    QAction *mExitAction = nullptr;
+    QMenu *mTablesMenu = nullptr;
+    QAction *mPhoneTypesAction = nullptr;
+    QMenu *mReportsMenu = nullptr;
+    QAction *mAddressListAction = nullptr;
+    QAction *mTelephoneListAction = nullptr;
+    QAction *mDetailReportAction = nullptr;
+    QMenu *mHelpMenu = nullptr;
+    QAction *mAboutAction = nullptr;
+
+    ReportEngine *mReportEngine = nullptr; // the report engine control, owned by this window
+    ReportRequest mLastReportRequest;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
     void createMenus();
+    void setButtons();
+    void removeContact(std::int32_t personId);
+    // The row selected in the list; -1 when none is.
+    int selectedRow() const;
+    // The row of a contact as the book holds it now.
+    ContactListModel::Entry readEntry(std::int32_t personId);
+    // Lists a contact as the book holds it now, at its sorted place; returns its row.
+    int listContact(std::int32_t personId);
+    // Takes a row off the list, leaving nothing selected.
+    void unlistRow(int row);
+    // Opens the editor on the selected contact; the contact saved, or none.
+    std::optional<std::int32_t> editSelectedContact();
+    void runReport(const QString &definition);
+    void createSearch(QWidget *client);
+    // Starts reading the search index anew, on a thread of its own.
+    void startSearchIndex();
+    // Takes the index just read; false when it could not be read.
+    bool takeSearchIndex();
+    // Makes the search index current before a search: waits for a reading
+    // under way, or reads it here when none is.
+    void prepareSearchIndex();
+    // A contact of this window's own making: indexed again, and kept in view
+    // by a search that is active.
+    void contactChanged(std::int32_t personId);
+    void showSearchCount();
+    // Shows the failure, closes the book and ends the program with status 1.
+    void failWith(const QString &message);
+    // Another program holds the book, or it is damaged: the action is refused
+    // with the message and the window stays (File > Repair Database can be
+    // reached). Any other failure ends as failWith does.
+    void refuseOrFail(const DatabaseError &error);
+
+    AddressBook &mBook;
+    bool mFailed = false;
+    bool mChangingContacts = false; // the list follows this window's own changes itself
+    std::unique_ptr<PhoneTypesDialog> mTypesDialog;
+    std::unique_ptr<ReportDestinationDialog> mDestinationDialog;
+    std::unique_ptr<ReportCriteriaDialog> mCriteriaDialog;
 };
 
 } // namespace varnelle

@@ -7,6 +7,7 @@
 #include "store/repair/Health.h"
 #include "store/repair/Maintenance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -16,14 +17,16 @@ namespace {
 
 QString amount(qint64 n, const QString &one, const QString &many)
 {
-    return n < 0 ? QString("an unknown number of %1").arg(many) : QString("%1 %2").arg(n).arg(n == 1 ? one : many);
+    return n < 0 ? QCoreApplication::translate("Repair", "an unknown number of %1").arg(many)
+                 : QCoreApplication::translate("Repair", "%1 %2").arg(n).arg(n == 1 ? one : many);
 }
 
 QString listed(const QStringList &parts)
 {
     if (parts.size() < 2)
         return parts.join(QString());
-    return parts.mid(0, parts.size() - 1).join(", ") + " and " + parts.last();
+    return QCoreApplication::translate("Repair", "%1 and %2")
+        .arg(parts.mid(0, parts.size() - 1).join(", "), parts.last());
 }
 
 // The kept original by its name when it is in the current folder; elsewhere
@@ -40,11 +43,15 @@ QString keptName(const QString &keptAs)
 QString SalvageMessage(const QString &fileName, const RepairResult &result)
 {
     struct Kind {
-        const char *table, *one, *many;
+        const char *table;
+        QString one, many;
     };
-    static const Kind kinds[] = {{"Address", "contact", "contacts"},
-                                 {"TelephoneList", "telephone number", "telephone numbers"},
-                                 {"TelephoneType", "telephone type", "telephone types"}};
+    const Kind kinds[] = {{"Address", QCoreApplication::translate("Repair", "contact"),
+                           QCoreApplication::translate("Repair", "contacts")},
+                          {"TelephoneList", QCoreApplication::translate("Repair", "telephone number"),
+                           QCoreApplication::translate("Repair", "telephone numbers")},
+                          {"TelephoneType", QCoreApplication::translate("Repair", "telephone type"),
+                           QCoreApplication::translate("Repair", "telephone types")}};
     QStringList saved, lost;
     for (const Kind &kind : kinds) {
         const SalvagedTable &table = result.report.of(kind.table);
@@ -52,10 +59,12 @@ QString SalvageMessage(const QString &fileName, const RepairResult &result)
         if (table.lost != 0)
             lost << amount(table.lost, kind.one, kind.many);
     }
-    return QString("The database file '%1' was damaged. What could still be read is in the repaired file: %2 were "
-                   "saved. %3 The damaged file is kept as '%4'.")
+    return QCoreApplication::translate("Repair",
+                                       "The database file '%1' was damaged. What could still be read is in the "
+                                       "repaired file: %2 were saved. %3 The damaged file is kept as '%4'.")
         .arg(QFileInfo(fileName).fileName(), listed(saved),
-             lost.isEmpty() ? QString("Nothing was lost.") : listed(lost) + " could not be read.",
+             lost.isEmpty() ? QCoreApplication::translate("Repair", "Nothing was lost.")
+                            : QCoreApplication::translate("Repair", "%1 could not be read.").arg(listed(lost)),
              keptName(result.keptAs));
 }
 
@@ -72,47 +81,14 @@ bool FixDatabase(const QString &fileName)
     }
 }
 
-void OpenBookAsFarAsReadable(QSqlDatabase &db, const QString &fileName, const QString &connectionName)
-{
-    CloseDatabase(db);
-    try {
-        db = OpenDatabase(fileName, connectionName);
-    } catch (const DatabaseError &error) {
-        if (error.kind() != DatabaseError::Kind::NotADatabase || !HasDatabaseHeader(fileName))
-            throw;
-        try {
-            db = OpenCutShortDatabase(fileName, connectionName);
-        } catch (const DatabaseError &) {
-            throw error;
-        }
-    }
-}
-
-bool ReopenIfReplaced(QSqlDatabase &db, const QString &fileName, const QString &connectionName)
-{
-    if (!BookWasReplaced(db))
-        return false;
-    OpenBookAsFarAsReadable(db, fileName, connectionName);
-    return true;
-}
-
-bool OpenBookAtStartUp(QSqlDatabase &db, const QString &fileName, const QString &connectionName)
+bool CheckBookAtStartUp(const QSqlDatabase &db, const QString &fileName)
 {
     RemoveLeftoverFiles(RealBookPath(fileName));
-    OpenBookAsFarAsReadable(db, fileName, connectionName);
     RequireWritable(db, fileName);
-    const bool told = !FindDamage(db).isEmpty();
-    if (told)
-        MsgBox(DamagedBookError(fileName).message(), MsgRefusal);
-    try {
-        return ReadSetupView(db);
-    } catch (const DatabaseError &error) {
-        if (error.kind() != DatabaseError::Kind::Damaged)
-            throw;
-        if (!told)
-            MsgBox(error.message(), MsgRefusal);
-        return InitialViewIsBusiness;
-    }
+    if (FindDamage(db).isEmpty())
+        return false;
+    MsgBox(DamagedBookError(fileName).message(), MsgRefusal);
+    return true;
 }
 
 } // namespace varnelle

@@ -19,22 +19,11 @@ bool FixDatabase(const QString &fileName);
 // not be read, and where the damaged original is kept.
 QString SalvageMessage(const QString &fileName, const RepairResult &result);
 
-// Opens the book into db under connectionName (OpenDatabase). A book whose
-// header is SQLite's but that SQLite refuses whole (cut short) is opened as far
-// as it can be read, so that File > Repair Database can be reached; a file that
-// is not a database is refused as OpenDatabase refuses it (DatabaseError).
-void OpenBookAsFarAsReadable(QSqlDatabase &db, const QString &fileName, const QString &connectionName);
-
-// The start-up: opens the book (OpenBookAsFarAsReadable), checks it and
-// returns its saved view. A book that cannot be changed ends the start (throws
-// DatabaseError naming the file and the cause). A damaged one is told in one
-// message and opens with whatever can be read; when its view cannot be read,
-// in the initial view.
-bool OpenBookAtStartUp(QSqlDatabase &db, const QString &fileName, const QString &connectionName);
-
-// Before an action on the book: a file another program (a repair) replaced
-// since db opened it is opened again (OpenBookAsFarAsReadable), so the action
-// goes to the book now in its place; true then (the lists are to be refilled).
-bool ReopenIfReplaced(QSqlDatabase &db, const QString &fileName, const QString &connectionName);
+// The checks of the book just opened at start-up. Files of ours left by a
+// killed run whose owner is gone are removed. A book that cannot be changed
+// ends the start (throws DatabaseError naming the file and the cause); a
+// damaged one is told in one message, and the start goes on with whatever can
+// be read: true then.
+bool CheckBookAtStartUp(const QSqlDatabase &db, const QString &fileName);
 
 } // namespace varnelle

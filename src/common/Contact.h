@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+#include <array>
+
+namespace varnelle {
+
+// A telephone number with the name of its type ("Work", "Home Fax"); the
+// type name is empty when the number's type has no row.
+struct PhoneNumber {
+    QString type;
+    QString number;
+    bool operator==(const PhoneNumber &) const = default;
+};
+
+// The most characters a telephone number and a type name hold.
+inline constexpr int PhoneNumberSize = 20;
+inline constexpr int PhoneTypeSize = 20;
+
+// One contact: the text fields of its Address row, its view, and its
+// telephone numbers in TypeID order.
+struct Contact {
+    QString title;
+    QString firstName;
+    QString lastName;
+    QString company;
+    QString street;
+    QString city;
+    QString state;
+    QString zipCode;
+    QString email;
+    QString spouse;
+    QString children;
+    QList<PhoneNumber> telephones;
+    bool isBusiness = false;
+};
+
+// A text field of a contact: its column in table Address, its caption in
+// messages and CSV headings, the most characters it holds, and where a
+// Contact keeps it.
+struct ContactField {
+    const char *column;
+    const char *caption;
+    int size;
+    QString Contact::*member;
+};
+
+inline constexpr std::size_t ContactFieldCount = 11;
+
+// The text fields of table Address, in the table's order.
+const std::array<ContactField, ContactFieldCount> &ContactFields();
+
+// The field of that column, compared without regard to case; null when none.
+const ContactField *FindContactField(QStringView column);
+
+} // namespace varnelle

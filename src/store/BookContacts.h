@@ -1,0 +1,53 @@
+#pragma once
+
+#include "common/Contact.h"
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <cstdint>
+#include <functional>
+
+namespace varnelle {
+
+// Whole contacts, with their numbers, for reading and writing many at once
+// (exports and imports).
+
+enum class ContactScope { All, Business, Personal };
+
+// The most numbers any contact of the scope has. Throws DatabaseError.
+int MostNumbers(const QSqlDatabase &db, ContactScope scope);
+
+// Hands each contact of the scope, with its numbers in TypeID order and their
+// type names, to each, in the order of the list: business contacts first,
+// then by last and first name (in the program's collation where the
+// connection can learn it) and PersonID. A number whose type has no row is
+// left out. Throws DatabaseError.
+void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
+                             const std::function<void(const Contact &)> &each);
+
+// Hands the names, company and e-mail address of every contact to each, in no
+// particular order; the other fields are left empty. Throws DatabaseError.
+void ReadContactNames(const QSqlDatabase &db, const std::function<void(const Contact &)> &each);
+
+// Adds contacts, numbers and types through statements prepared once, for many
+// additions inside one transaction of the caller. Throws DatabaseError.
+class ContactInserter {
+public:
+    explicit ContactInserter(const QSqlDatabase &db);
+
+    // Adds the contact's view and text fields (an empty text is stored as
+    // Null), not its numbers; returns the PersonID the store gave it.
+    std::int32_t addContact(const Contact &contact);
+    void addNumber(std::int32_t personId, std::int32_t typeId, const QString &number);
+    // Adds a type named exactly as given and returns its TypeID.
+    std::int32_t addType(const QString &name);
+
+private:
+    QString mFile;
+    QSqlQuery mInsertContact;
+    QSqlQuery mInsertNumber;
+    QSqlQuery mInsertType;
+};
+
+} // namespace varnelle
