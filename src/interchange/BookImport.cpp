@@ -243,11 +243,13 @@ ImportSummary importInto(QSqlDatabase &db, const std::vector<ContactRecord> &rec
             summary = importer.summary(source);
         }
         if (!db.commit()) {
+            const QSqlError failure = db.lastError();
             const std::optional<DatabaseError> plain =
-                PlainFileFailure(db.databaseName(), db.lastError().databaseText(), SqliteResultCode(db.lastError()));
-            throw InterchangeError(plain ? plain->message()
-                                         : QCoreApplication::translate(
-                                               "Interchange", "The address book could not keep the imported contacts."));
+                PlainFileFailure(db.databaseName(), failure.databaseText(), SqliteResultCode(failure));
+            if (plain)
+                throw InterchangeError(plain->message());
+            throw InterchangeError(
+                QCoreApplication::translate("Interchange", "The address book could not keep the imported contacts."));
         }
         return summary;
     } catch (const InterchangeError &error) {

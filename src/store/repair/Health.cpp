@@ -107,11 +107,11 @@ DatabaseError readOnlyError(const QString &fileName, int resultCode = -1)
                                  .arg(name),
                              DatabaseError::Kind::ReadOnly);
     if (!mayWrite(real.absolutePath()))
-        return DatabaseError(QCoreApplication::translate("Store", "The database file '%1' cannot be changed: its folder "
-                                                                  "does not allow the journal file that is written "
-                                                                  "beside it during each change. Allow changes in the "
-                                                                  "folder, or move the file to a folder that allows "
-                                                                  "them.")
+        return DatabaseError(QCoreApplication::translate("Store", "The database file '%1' cannot be changed: its "
+                                                                  "folder does not allow the journal file that is "
+                                                                  "written beside it during each change. Allow changes "
+                                                                  "in the folder, or move the file to a folder that "
+                                                                  "allows them.")
                                  .arg(name),
                              DatabaseError::Kind::ReadOnly);
     if (replaced || (resultCode == -1 && !onReadOnlyDisk(real.absoluteFilePath())))
@@ -123,8 +123,9 @@ DatabaseError readOnlyError(const QString &fileName, int resultCode = -1)
                                  .arg(name),
                              DatabaseError::Kind::Busy);
     return DatabaseError(
-        QCoreApplication::translate("Store", "The database file '%1' cannot be changed: it can only be read.").arg(name),
-                         DatabaseError::Kind::ReadOnly);
+        QCoreApplication::translate("Store", "The database file '%1' cannot be changed: it can only be read.")
+            .arg(name),
+        DatabaseError::Kind::ReadOnly);
 }
 
 } // namespace
