@@ -3,6 +3,7 @@
 #include "reports/ReportRequest.h"
 #include "store/SearchIndex.h"
 #include "ui/main/ContactListModel.h"
+#include "ui/widgets/WindowPlacement.h"
 
 #include <QFutureWatcher>
 #include <QMainWindow>
@@ -165,6 +166,7 @@ private:
     AddressBook &mBook;
     bool mFailed = false;
     bool mChangingContacts = false; // the list follows this window's own changes itself
+    DialogPlaces mDialogPlaces; // of the contact editor and the number dialog
     std::unique_ptr<PhoneTypesDialog> mTypesDialog;
     std::unique_ptr<ReportDestinationDialog> mDestinationDialog;
     std::unique_ptr<ReportCriteriaDialog> mCriteriaDialog;

@@ -135,7 +135,7 @@ std::optional<std::int32_t> MainWindow::editSelectedContact()
     std::optional<std::int32_t> saved;
     {
         QScopedValueRollback changing(mChangingContacts, true);
-        ContactDialog editor(mBook, personId);
+        ContactDialog editor(mBook, personId, nullptr, &mDialogPlaces);
         editor.exec();
         saved = editor.savedContact();
     }
