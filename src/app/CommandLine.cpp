@@ -113,6 +113,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         QCoreApplication::translate("CommandLine", "Keeps the address book in the user's data folder instead of the "
                                                    "current folder."));
     parser.addOptions({help, versionOption, import, into, exportOption, format, find, query, view, desktop});
+    AddBookCommandOptions(parser);
     // Qt's own options for the windows.
     for (const char *name :
          {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
@@ -146,6 +147,10 @@ CommandLine ParseCommandLine(const QStringList &arguments)
                      .arg(QString::fromUtf8(version::ProductName))
                      .arg(version::Major)
                      .arg(version::Minor);
+        return c;
+    }
+    if ((c.book = BookCommandOf(parser)) != BookCommand::None) {
+        c.action = CommandLine::Action::Book;
         return c;
     }
     if (parser.isSet(import) && parser.isSet(exportOption))
@@ -223,6 +228,8 @@ int RunWithoutWindows(const CommandLine &command, QTextStream &out, QTextStream 
     case CommandLine::Action::Mistake:
         err << command.text << '\n';
         return ExitUsage;
+    case CommandLine::Action::Book:
+        return RunBookCommand(command.book, out);
     case CommandLine::Action::Find:
         return FindCommand(command.text,
                            command.view == ExportScope::All ? std::nullopt

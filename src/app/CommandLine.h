@@ -2,6 +2,7 @@
 
 #include "interchange/BookExport.h"
 #include "interchange/BookImport.h"
+#include "app/RepairCommands.h"
 
 #include <QString>
 #include <QStringList>
@@ -15,7 +16,7 @@ namespace varnelle {
 // --version the program starts with its windows; --desktop first moves into
 // the user's data folder.
 struct CommandLine {
-    enum class Action { Run, Import, Export, Find, Query, Help, Version, Mistake, Sync };
+    enum class Action { Run, Import, Export, Find, Query, Help, Version, Mistake, Sync, Book };
     Action action = Action::Run;
     bool desktop = false;
     QString file;
@@ -24,6 +25,7 @@ struct CommandLine {
     interchange::ExportScope view = interchange::ExportScope::All;
     QString text; // the help text, the mistake, or what --find and --query look for
     QStringList arguments; // for Sync: all of them (app/SyncCommands.h)
+    BookCommand book = BookCommand::None; // Action::Book: --check or --repair (app/RepairCommands.h)
 };
 
 // Exit statuses of a run from the command line.

@@ -3,12 +3,19 @@
 #include "interchange/CsvWriter.h"
 #include "interchange/VCardWriter.h"
 #include "interchange/BookFailure.h"
+#include "common/FileFailure.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QSaveFile>
 #include <QUrl>
+
+#include <cerrno>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace varnelle::interchange {
 
@@ -66,8 +73,15 @@ qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, Export
     RefuseProtectedFile(db, fileName);
     QSaveFile file(fileName);
     auto failed = [&] {
+        const int error = errno;
+        // Qt tells a full disk apart, and otherwise names the system's cause, at times none at all.
+        const bool known = error == ENOSPC || error == EIO || error == EROFS || error == EACCES || error == EPERM;
+        const QString cause = file.error() == QFileDevice::ResourceError ? FileFailureCause(ENOSPC)
+                              : known || file.errorString().isEmpty() || file.errorString() == "Unknown error"
+                                  ? FileFailureCause(error)
+                                  : file.errorString();
         return InterchangeError(QCoreApplication::translate("Interchange", "The file '%1' could not be written: %2.")
-                                    .arg(QFileInfo(fileName).fileName(), file.errorString()));
+                                    .arg(QFileInfo(fileName).fileName(), cause));
     };
     if (!file.open(QIODevice::WriteOnly))
         throw failed();
@@ -95,7 +109,20 @@ qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, Export
             buffer.clear();
         }
     });
-    if (file.write(buffer) != buffer.size() || !file.commit())
+    if (file.write(buffer) != buffer.size())
+        throw failed();
+    // QSaveFile's commit ignores a failed fsync: a file that may not be on the disk is a failure.
+    if (!file.flush())
+        throw failed();
+#ifdef Q_OS_UNIX
+    if (::fsync(file.handle()) != 0) {
+        const int error = errno;
+        file.cancelWriting();
+        throw InterchangeError(QCoreApplication::translate("Interchange", "The file '%1' could not be written: %2.")
+                                   .arg(QFileInfo(fileName).fileName(), FileFailureCause(error)));
+    }
+#endif
+    if (!file.commit())
         throw failed();
     return written;
 }

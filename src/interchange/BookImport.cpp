@@ -6,11 +6,13 @@
 #include "store/TelephoneTypes.h"
 #include "common/Collation.h"
 #include "common/StoreText.h"
+#include "store/repair/Health.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
+#include <QSqlError>
 #include <QSet>
 
 #include <algorithm>
@@ -240,9 +242,15 @@ ImportSummary importInto(QSqlDatabase &db, const std::vector<ContactRecord> &rec
                 options.progress(total, total);
             summary = importer.summary(source);
         }
-        if (!db.commit())
+        if (!db.commit()) {
+            const QSqlError failure = db.lastError();
+            const std::optional<DatabaseError> plain =
+                PlainFileFailure(db.databaseName(), failure.databaseText(), SqliteResultCode(failure));
+            if (plain)
+                throw InterchangeError(plain->message());
             throw InterchangeError(
                 QCoreApplication::translate("Interchange", "The address book could not keep the imported contacts."));
+        }
         return summary;
     } catch (const InterchangeError &error) {
         db.rollback();

@@ -1,6 +1,7 @@
 #include "store/AddressBook.h"
 
 #include "store/Setup.h"
+#include "store/repair/Health.h"
 
 #include <QUuid>
 
@@ -20,11 +21,13 @@ void AddressBook::open()
 {
     close();
     // A connection name of its own, so that several books (tests, tools) can be open at once.
-    mDatabase = OpenDatabase(mFileName, "book-" + QUuid::createUuid().toString(QUuid::WithoutBraces));
+    OpenBookAsFarAsReadable(mDatabase, mFileName, "book-" + QUuid::createUuid().toString(QUuid::WithoutBraces));
+    mDataVersion = DataVersion(mDatabase);
 }
 
 void AddressBook::readSavedView()
 {
+    mIsBusiness = InitialViewIsBusiness; // when the saved one cannot be read
     mIsBusiness = ReadSetupView(mDatabase);
 }
 
@@ -44,8 +47,25 @@ void AddressBook::switchView()
     emit viewChanged(mIsBusiness);
 }
 
+bool AddressBook::refreshIfChanged()
+{
+    if (!isOpen())
+        return false;
+    if (BookWasReplaced(mDatabase)) {
+        open();
+        reload();
+        return true;
+    }
+    const qint64 version = DataVersion(mDatabase);
+    if (version == mDataVersion)
+        return false;
+    reload();
+    return true;
+}
+
 void AddressBook::reload()
 {
+    mDataVersion = DataVersion(mDatabase);
     mIsBusiness = ReadSetupView(mDatabase);
     emit viewChanged(mIsBusiness);
     emit typesChanged();

@@ -19,10 +19,12 @@ public:
     explicit AddressBook(const QString &fileName = DatabaseFileName, QObject *parent = nullptr);
     ~AddressBook() override;
 
-    // Opens the file, never creating it. Throws DatabaseError.
+    // Opens the file, never creating it; a file cut short is opened as far as
+    // it can be read (OpenBookAsFarAsReadable). Throws DatabaseError.
     void open();
     // Reads the saved view (a new book gets the initial one). Separate from
-    // open() so that the file can be checked in between. Throws DatabaseError.
+    // open() so that the file can be checked in between. Throws DatabaseError,
+    // leaving the initial view.
     void readSavedView();
     void close();
     bool isOpen() const;
@@ -43,6 +45,12 @@ public:
     // The file was replaced or changed past the program (a repair, an
     // import): the view is read again and every signal is sent.
     void reload();
+    // Asks before an action whether another program changed the file past
+    // this connection: a file replaced (a repair elsewhere) is opened again,
+    // and a file changed (an import elsewhere) is read again; either way the
+    // signals are sent and true is returned. Throws DatabaseError when the
+    // new file cannot be opened.
+    bool refreshIfChanged();
 
 signals:
     void contactsChanged();
@@ -53,6 +61,7 @@ private:
     QString mFileName;
     QSqlDatabase mDatabase;
     bool mIsBusiness = false;
+    qint64 mDataVersion = -1; // of the file as last read
 };
 
 } // namespace varnelle

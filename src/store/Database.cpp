@@ -4,6 +4,7 @@
 #include "store/DamageNote.h"
 #include "store/Schema.h"
 #include "store/repair/BookFile.h"
+#include "store/repair/Health.h"
 #include "common/Collation.h"
 #include "common/SqlCollation.h"
 #include "common/StoreText.h"
@@ -243,6 +244,11 @@ DatabaseError DescribeFailure(const QSqlError &error, const QString &fileName)
 
 DatabaseError ToDatabaseError(const QSqlError &error, const QString &fileName)
 {
+    const QString text = engineText(error);
+    // Failures the file itself explains better than SQLite's words (store/repair/Health).
+    if (std::optional<DatabaseError> plain =
+            PlainFileFailure(fileName.isEmpty() ? DatabaseFileName : fileName, text, SqliteResultCode(error)))
+        return DatabaseError(plain->message(), plain->kind(), text);
     DatabaseError result = DescribeFailure(error, fileName);
     if (result.kind() == DatabaseError::Kind::Damaged)
         NoteDamage(); // the repair is to look for it in full
@@ -391,7 +397,7 @@ bool CreateDatabaseFile(const QString &fileName, const QStringList &statements)
         return false;
     scratch.setAutoRemove(false);
     const QString scratchName = scratch.fileName();
-    scratch.close();
+    // Held open until the file is complete: a file nobody holds is a leftover (RemoveLeftoverFiles).
     // A document's mode, as the user's umask allows it, rather than a private temporary file's.
     QFile::setPermissions(scratchName, NewBookPermissions());
 
@@ -407,6 +413,7 @@ bool CreateDatabaseFile(const QString &fileName, const QStringList &statements)
     } catch (const DatabaseError &) {
     }
     QFile::remove(scratchName + "-journal");
+    scratch.close();
     // QFile::rename never replaces an existing file: a file made meanwhile wins.
     if (complete && QFile::rename(scratchName, target.absoluteFilePath()))
         return true;

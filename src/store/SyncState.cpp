@@ -39,10 +39,10 @@ bool HasSyncTables(const QSqlDatabase &db)
     return q.next() && q.value(0).toInt() == 2;
 }
 
-void CreateSyncTables(const QSqlDatabase &db)
+void CreateSyncTables(const QSqlDatabase &db, const QString &schemaName)
 {
-    for (const QString &statement : createStatements())
-        RunQuery(db, statement);
+    for (QString statement : createStatements())
+        RunQuery(db, statement.replace(QLatin1String("IF NOT EXISTS "), "IF NOT EXISTS " + schemaName + '.'));
 }
 
 QList<SyncAccount> ReadSyncAccounts(const QSqlDatabase &db)
@@ -248,7 +248,7 @@ void RemoveStoredContact(const QSqlDatabase &db, std::int32_t personId)
     RunQuery(db, "DELETE FROM Address WHERE PersonID = ?", {personId});
 }
 
-void CopySyncTables(const QSqlDatabase &db, const QString &from)
+void CopySyncTables(const QSqlDatabase &db, const QString &from, const QString &to)
 {
     QSqlQuery q(db);
     if (!q.exec(QString("SELECT count(*) FROM %1.sqlite_master WHERE type = 'table' AND name IN ('SyncAccount', "
@@ -257,10 +257,10 @@ void CopySyncTables(const QSqlDatabase &db, const QString &from)
         || !q.next() || q.value(0).toInt() != 2)
         return;
     q.finish(); // no statement may read the schema while tables are made
-    CreateSyncTables(db);
+    CreateSyncTables(db, to);
     for (const QString &table : SyncTableNames()) {
         QSqlQuery copy(db);
-        copy.exec(QString("INSERT OR IGNORE INTO main.%1 SELECT * FROM %2.%1").arg(table, from));
+        copy.exec(QString("INSERT OR IGNORE INTO %3.%1 SELECT * FROM %2.%1").arg(table, from, to));
     }
 }
 

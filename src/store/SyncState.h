@@ -46,7 +46,7 @@ const QStringList &SyncTableNames();
 
 bool HasSyncTables(const QSqlDatabase &db);
 // Makes the tables when missing. Throws DatabaseError.
-void CreateSyncTables(const QSqlDatabase &db);
+void CreateSyncTables(const QSqlDatabase &db, const QString &schemaName = QStringLiteral("main"));
 
 // Every account in the order they were added; none when the tables are missing.
 // Throws DatabaseError.
@@ -106,6 +106,6 @@ void RemoveStoredContact(const QSqlDatabase &db, std::int32_t personId);
 
 // Copies the sync tables of the database attached as `from` into the main one,
 // when it has them; for the salvage of a damaged book.
-void CopySyncTables(const QSqlDatabase &db, const QString &from);
+void CopySyncTables(const QSqlDatabase &db, const QString &from, const QString &to = QStringLiteral("main"));
 
 } // namespace varnelle

@@ -9,12 +9,18 @@
 #include "store/Database.h"
 #include "store/repair/Health.h"
 #include "ui/main/MainWindow.h"
+#include "app/CommandLine.h"
 
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QListView>
+#include <QProcess>
+#include <QPushButton>
 #include <QTest>
+#include <QTextStream>
+
+#include <cstdio>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -102,6 +108,16 @@ private slots:
     void repairKeepsModeOwnerAndLink();
     void indexDamageMetInAnEditIsMendedByRepair_data();
     void indexDamageMetInAnEditIsMendedByRepair();
+    void temporaryFilesOfAKilledRepairGoOnceTheirOwnerIsGone();
+    void commandLineChecksAndRepairsWithoutAWindow_data();
+    void commandLineChecksAndRepairsWithoutAWindow();
+    void importsOfAnotherProgramDuringARepairAreKept();
+    void windowMeetsABookHeldOrReplacedByAnotherProgram_data();
+    void windowMeetsABookHeldOrReplacedByAnotherProgram();
+    void bookNoticesWhatAnotherProgramDid_data();
+    void bookNoticesWhatAnotherProgramDid();
+    void bookOpenedDespiteItsDamageIsRepairedFromTheMenu_data();
+    void bookOpenedDespiteItsDamageIsRepairedFromTheMenu();
 };
 
 void RepairTest::healthyRepairKeepsEveryRowAndLeavesNoCopy()
@@ -143,7 +159,9 @@ void RepairTest::leftoverCopyFailsOnceAndTouchesNeitherFile()
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].title, QString("Varnelle For Windows"));
     QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
-    QVERIFY2(boxes.messages[0].text.contains("_MDBFIX_.MDB"), qPrintable(boxes.messages[0].text));
+    QCOMPARE(boxes.messages[0].text,
+             QString("The file '_MDBFIX_.MDB' already exists: an earlier repair was interrupted. 'Address.mdb' is "
+                     "intact. Move '_MDBFIX_.MDB' away or delete it, then repair again."));
     QCOMPARE(ReadAll(RepairFileName), QByteArray("left over from an earlier repair"));
     QVERIFY(CurrentBook().database().isOpen());
     CurrentBook().close();
@@ -350,6 +368,219 @@ void RepairTest::indexDamageMetInAnEditIsMendedByRepair()
     RunQuery(CurrentBook().database(), insert);
     QCOMPARE(Rows(DatabaseFileName, "SELECT TelephoneType FROM TelephoneType ORDER BY TypeID"),
              (QList<QVariantList>{{"Home"}, {"Work"}, {"Abcd"}}));
+}
+
+void RepairTest::temporaryFilesOfAKilledRepairGoOnceTheirOwnerIsGone()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    makeBook();
+    for (const char *name : {"Address.mdb.new-Ab12Cd", "_MDBFIX_.MDB.new-Ef34Gh", "Address.mdb.new-Held00"})
+        writeFile(name, "a half-made book");
+    QFile held("Address.mdb.new-Held00"); // its owner is still at work on it
+    QVERIFY(held.open(QIODevice::ReadOnly));
+
+    FixDatabase(DatabaseFileName);
+
+    QVERIFY2(boxes.messages.isEmpty(), qPrintable(boxes.texts().join("\n")));
+    QCOMPARE(QDir(".").entryList(QDir::Files), (QStringList{"Address.mdb", "Address.mdb.new-Held00"}));
+}
+
+void RepairTest::commandLineChecksAndRepairsWithoutAWindow_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("book"); // sound, damaged, or leftover (a copy of an earlier repair beside it)
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("lastLine");
+    QTest::newRow("check, sound") << "--check" << "sound" << 0 << "The database file 'Address.mdb' is sound.";
+    QTest::newRow("check, damaged") << "--check" << "damaged" << 1 << "";
+    QTest::newRow("repair, sound") << "--repair" << "sound" << 0
+                                   << "The database file 'Address.mdb' was sound and has been compacted.";
+    QTest::newRow("repair, damaged") << "--repair" << "damaged" << 0
+                                     << "The database file 'Address.mdb' was salvaged: Setup 1 saved, 0 lost; "
+                                        "TelephoneType 2 saved, 0 lost; TelephoneList 400 saved, 0 lost; Address "
+                                        "%1 saved, %2 lost.";
+    QTest::newRow("repair, leftover copy") << "--repair" << "leftover" << 1
+                                           << "The file '_MDBFIX_.MDB' already exists: an earlier repair was "
+                                              "interrupted. 'Address.mdb' is intact. Move '_MDBFIX_.MDB' away or "
+                                              "delete it, then repair again.";
+}
+
+void RepairTest::commandLineChecksAndRepairsWithoutAWindow()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, book);
+    QFETCH(int, status);
+    QFETCH(QString, lastLine);
+    TempWorkDir dir;
+    makeBook();
+    const int lost = book == "damaged" ? destroyContactPage() : 0;
+    if (book == "leftover")
+        writeFile(RepairFileName, "left over");
+    QString printed, errors;
+    QTextStream out(&printed), err(&errors);
+
+    QCOMPARE(RunWithoutWindows(ParseCommandLine({"varnelle", option}), out, err), status);
+
+    out.flush();
+    QVERIFY2(errors.isEmpty(), qPrintable(errors));
+    const QStringList lines = printed.trimmed().split('\n');
+    if (option == "--check" && book == "damaged")
+        QVERIFY2(lines.first() == DamagedBookError().message() && lines.size() > 1, qPrintable(printed));
+    else
+        QCOMPARE(lines.last(), lastLine.contains("%1") ? lastLine.arg(400 - lost).arg(lost) : lastLine);
+    QCOMPARE(passesIntegrityCheck(DatabaseFileName), book != "damaged" || option == "--repair");
+}
+
+void RepairTest::importsOfAnotherProgramDuringARepairAreKept()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    makeBook(DatabaseFileName, 40000);
+    destroyContactPage(); // a salvage, which takes a while
+    constexpr int Imports = 12;
+    for (int i = 0; i < Imports; ++i)
+        writeFile(QString("card%1.vcf").arg(i), QString("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Imported%1;Ann;;;\r\n"
+                                                         "END:VCARD\r\n").arg(i).toUtf8());
+    // Two other programs import one card after another while the repair runs; each line: card, status.
+    QList<QProcess *> programs;
+    for (int half = 0; half < 2; ++half) {
+        auto *program = new QProcess(this);
+        program->setWorkingDirectory(dir.path());
+        program->start("sh", {"-c", QString("for i in $(seq %1 2 %2); do \"$0\" --import card$i.vcf >/dev/null 2>&1; "
+                                            "echo $i $?; done").arg(half).arg(Imports - 1),
+                              VARNELLE_PROGRAM});
+        programs << program;
+    }
+    QTest::qWait(150);
+
+    FixDatabase(DatabaseFileName);
+
+    QStringList kept;
+    for (QProcess *program : programs) {
+        QVERIFY(program->state() == QProcess::NotRunning || program->waitForFinished(120000));
+        for (const QByteArray &line : program->readAllStandardOutput().split('\n')) {
+            const QList<QByteArray> fields = line.split(' ');
+            if (fields.size() == 2 && fields[1] == "0")
+                kept << "Imported" + QString::fromLatin1(fields[0]);
+        }
+        delete program;
+    }
+    QVERIFY(passesIntegrityCheck(DatabaseFileName));
+    for (const QString &name : kept)
+        QVERIFY2(Rows(DatabaseFileName, "SELECT count(*) FROM Address WHERE LastName = ?", {name})[0][0].toInt() == 1,
+                 qPrintable(name + " was reported imported and is missing"));
+    qInfo("%lld of %d imports reported success", qint64(kept.size()), Imports);
+}
+
+void RepairTest::windowMeetsABookHeldOrReplacedByAnotherProgram_data()
+{
+    QTest::addColumn<bool>("replaced"); // else held: another program is in the middle of a change
+    QTest::newRow("held") << false;
+    QTest::newRow("replaced by a repair") << true;
+}
+
+void RepairTest::bookNoticesWhatAnotherProgramDid_data()
+{
+    QTest::addColumn<QString>("change"); // none, an import, a repair
+    QTest::addColumn<bool>("noticed");
+    QTest::newRow("nothing") << "none" << false;
+    QTest::newRow("contacts added") << "import" << true;
+    QTest::newRow("file replaced") << "repair" << true;
+}
+
+void RepairTest::bookNoticesWhatAnotherProgramDid()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, noticed);
+    TempWorkDir dir;
+    makeBook();
+    AddressBook book(DatabaseFileName);
+    book.open();
+    book.readSavedView();
+    int announced = 0;
+    connect(&book, &AddressBook::contactsChanged, this, [&] { ++announced; });
+    if (change == "import")
+        Exec(DatabaseFileName, "INSERT INTO Address (IsBusiness, LastName) VALUES (1, 'Newcomer')");
+    if (change == "repair") {
+        Exec(DatabaseFileName, "VACUUM INTO 'repaired.mdb'");
+        Exec("repaired.mdb", "INSERT INTO Address (IsBusiness, LastName) VALUES (1, 'Newcomer')");
+        QCOMPARE(std::rename("repaired.mdb", DatabaseFileName), 0);
+    }
+
+    QCOMPARE(book.refreshIfChanged(), noticed);
+
+    QCOMPARE(announced, noticed ? 1 : 0);
+    QSqlQuery count = RunQuery(book.database(), "SELECT count(*) FROM Address WHERE LastName = 'Newcomer'");
+    QVERIFY(count.next());
+    QCOMPARE(count.value(0).toInt(), change == "none" ? 0 : 1); // read from the file now in the book's place
+    count = QSqlQuery();
+    QCOMPARE(book.refreshIfChanged(), false);
+}
+
+void RepairTest::windowMeetsABookHeldOrReplacedByAnotherProgram()
+{
+    QFETCH(bool, replaced);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    makeBook();
+    MainWindow &main = CurrentMainWindow();
+    main.load();
+    const bool business = CurrentBook().isBusiness();
+    QSqlDatabase other = OpenDatabase(DatabaseFileName, "other program");
+    if (replaced) {
+        RunQuery(other, "VACUUM INTO 'repaired.mdb'");
+        QCOMPARE(std::rename("repaired.mdb", DatabaseFileName), 0); // in one step, as a repair does
+    } else {
+        RunQuery(other, "BEGIN EXCLUSIVE");
+    }
+
+    find<QPushButton>(main, "viewButton")->click();
+
+    CloseDatabase(other);
+    QVERIFY2(!main.hasFailed(), qPrintable(boxes.texts().join("\n")));
+    QVERIFY(main.isVisible());
+    if (replaced) {
+        QVERIFY2(boxes.messages.isEmpty(), qPrintable(boxes.texts().join("\n")));
+        QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness FROM Setup")[0][0].toBool(), !business);
+    } else {
+        QCOMPARE(boxes.texts(), QStringList{"The database file 'Address.mdb' is in use by another program. Close "
+                                            "that program and try again."});
+        QCOMPARE(CurrentBook().isBusiness(), business);
+    }
+}
+
+void RepairTest::bookOpenedDespiteItsDamageIsRepairedFromTheMenu_data()
+{
+    QTest::addColumn<bool>("cutShort");
+    QTest::newRow("Setup page destroyed") << false;
+    QTest::newRow("file cut short") << true;
+}
+
+void RepairTest::bookOpenedDespiteItsDamageIsRepairedFromTheMenu()
+{
+    QFETCH(bool, cutShort);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    makeBook();
+    if (cutShort)
+        TruncateToPages(DatabaseFileName, Rows(DatabaseFileName, "PRAGMA page_count")[0][0].toInt() * 3 / 5);
+    else
+        ZeroPage(DatabaseFileName, LeafPage(DatabaseFileName, "Setup"));
+    MainWindow &main = CurrentMainWindow();
+    main.load();
+    QCOMPARE(boxes.messages.size(), 1);
+    QVERIFY(!main.hasFailed());
+
+    find<QAction>(main, "repairAction")->trigger();
+
+    QCOMPARE(boxes.messages.size(), 2);
+    QVERIFY2(boxes.messages[1].text.startsWith("The database file 'Address.mdb' was damaged."),
+             qPrintable(boxes.messages[1].text));
+    QVERIFY(passesIntegrityCheck(DatabaseFileName));
+    QVERIFY(!main.hasFailed());
+    QVERIFY(CurrentBook().isOpen());
+    QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM Address")[0][0].toInt() == 400, !cutShort);
 }
 
 QTEST_MAIN(RepairTest)

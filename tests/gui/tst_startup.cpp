@@ -104,6 +104,8 @@ private slots:
     void newBookHonoursTheUmask();
     void bookThatCannotBeUsedIsRefusedWithItsCause_data();
     void bookThatCannotBeUsedIsRefusedWithItsCause();
+    void unusableFileIsNamedWithItsCause_data();
+    void unusableFileIsNamedWithItsCause();
     void messagesNameTheFileAndSpeakPlainly_data();
     void messagesNameTheFileAndSpeakPlainly();
 };
@@ -370,6 +372,9 @@ void StartupTest::damagedFileWarnsOnceAndTheStartGoesOn_data()
     QTest::addColumn<bool>("listComplete");
     QTest::newRow("index the list does not use") << "TypeID" << 0 << true;
     QTest::newRow("index the list is read through") << "Name" << 1 << false;
+    // Opens in the initial view (business), which lists the 150 business contacts.
+    QTest::newRow("Setup page") << "Setup" << 0 << true;
+    QTest::newRow("file cut short") << QString() << 0 << false;
 }
 
 void StartupTest::damagedFileWarnsOnceAndTheStartGoesOn()
@@ -379,7 +384,10 @@ void StartupTest::damagedFileWarnsOnceAndTheStartGoesOn()
     QFETCH(bool, listComplete);
     TempWorkDir dir;
     makeBook();
-    ZeroPage(DatabaseFileName, LeafPage(DatabaseFileName, btree, leaf));
+    if (btree.isEmpty())
+        TruncateToPages(DatabaseFileName, Rows(DatabaseFileName, "PRAGMA page_count")[0][0].toInt() * 3 / 5);
+    else
+        ZeroPage(DatabaseFileName, LeafPage(DatabaseFileName, btree, leaf));
     ScriptedBoxes boxes;
     MainWindow &main = loadMain();
     QCOMPARE(boxes.texts(), QStringList{"The database file 'Address.mdb' is damaged: some contacts may be missing or "
@@ -454,6 +462,35 @@ void StartupTest::bookThatCannotBeUsedIsRefusedWithItsCause()
     QCOMPARE(status, 1);
     QCOMPARE(boxes.texts(), QStringList{message});
     QCOMPARE(ReadAll(DatabaseFileName), before);
+}
+
+void StartupTest::unusableFileIsNamedWithItsCause_data()
+{
+    QTest::addColumn<bool>("empty"); // else: a folder path longer than the database accepts
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty file") << true
+                                << "The file 'Address.mdb' is empty: it holds no address book. Move it away or "
+                                   "delete it, and the program makes a new one at the next start.";
+    QTest::newRow("path too long") << false
+                                   << "The database file 'Address.mdb' cannot be opened: its path is longer than the "
+                                      "512 characters the database accepts. Move it to a folder with a shorter path.";
+}
+
+void StartupTest::unusableFileIsNamedWithItsCause()
+{
+    QFETCH(bool, empty);
+    QFETCH(QString, message);
+    TempWorkDir dir;
+    if (empty)
+        writeFile(DatabaseFileName, {});
+    else
+        for (int i = 0; i < 6; ++i) {
+            const QString folder(100, QChar('a' + i));
+            QVERIFY(QDir::current().mkdir(folder) && QDir::setCurrent(folder));
+        }
+    ScriptedBoxes boxes;
+    QCOMPARE(RunProgram(CurrentBook()), 1);
+    QCOMPARE(boxes.texts(), QStringList{message});
 }
 
 void StartupTest::messagesNameTheFileAndSpeakPlainly_data()

@@ -3,6 +3,13 @@
 #include "support/TestSupport.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QUrl>
+#include <QUuid>
+#include <utility>
 #include <stdexcept>
 
 #include <unistd.h>
@@ -65,6 +72,55 @@ void ReplaceOnPage(const QString &fileName, int page, const QByteArray &from, co
             throw std::runtime_error("the text to replace is not on the page");
         bytes.replace(at, to.size(), to);
     });
+}
+
+int LeafPageCount(const QString &fileName, const QString &btree)
+{
+    return Rows(fileName, "SELECT count(*) FROM dbstat WHERE name = ? AND pagetype = 'leaf'", {btree})[0][0].toInt();
+}
+
+void SwapPages(const QString &fileName, int first, int second)
+{
+    QByteArray other;
+    changePage(fileName, second, [&](QByteArray &bytes) { other = bytes; });
+    changePage(fileName, first, [&](QByteArray &bytes) { std::swap(bytes, other); });
+    changePage(fileName, second, [&](QByteArray &bytes) { bytes = other; });
+}
+
+void TruncateToPages(const QString &fileName, int pages)
+{
+    const int size = pageSize(fileName);
+    if (!QFile::resize(fileName, qint64(pages) * size))
+        throw std::runtime_error("cannot cut the database file short");
+}
+
+QList<QVariantList> ReadableByRowid(const QString &fileName, const QString &table, qint64 upTo)
+{
+    const QString connection = "readable-" + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    QList<QVariantList> rows;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection);
+        db.setDatabaseName(QUrl::fromLocalFile(QFileInfo(fileName).absoluteFilePath()).toString() + "?mode=ro");
+        db.setConnectOptions("QSQLITE_OPEN_URI");
+        if (!db.open())
+            throw std::runtime_error("cannot open the damaged file");
+        QSqlQuery query(db);
+        query.exec("PRAGMA writable_schema = ON");
+        query.prepare(QString("SELECT rowid, * FROM [%1] WHERE rowid = ?").arg(table));
+        for (qint64 rowid = 1; rowid <= upTo; ++rowid) {
+            query.addBindValue(rowid);
+            if (query.exec() && query.next()) {
+                QVariantList row;
+                for (int i = 0; i < query.record().count(); ++i)
+                    row << query.value(i);
+                rows << row;
+            }
+        }
+        query = QSqlQuery();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return rows;
 }
 
 AsOrdinaryUser::AsOrdinaryUser()

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
+#include <QVariantList>
 
 namespace varnelle::test {
 
@@ -19,6 +21,17 @@ void ZeroPage(const QString &fileName, int page);
 void ScrambleCellPointers(const QString &fileName, int page, int cells);
 // Replaces the first 'from' on a page with 'to' (of the same length).
 void ReplaceOnPage(const QString &fileName, int page, const QByteArray &from, const QByteArray &to);
+// The number of leaf pages of a b-tree.
+int LeafPageCount(const QString &fileName, const QString &btree);
+// Exchanges two whole pages, so that the rows of a table come out of order.
+void SwapPages(const QString &fileName, int first, int second);
+// Cuts the file after its first `pages` pages.
+void TruncateToPages(const QString &fileName, int pages);
+
+// Every row of a table (rowid first, then its columns) that a lookup by rowid
+// still reads from a damaged file, for rowids from 1 to upTo. The file is
+// read as SQLite reads a file cut short: with writable_schema.
+QList<QVariantList> ReadableByRowid(const QString &fileName, const QString &table, qint64 upTo);
 
 // Permissions do not stop root: for its life, this object makes the process
 // run as the unprivileged user "nobody" when it runs as root (the saved user

@@ -1,8 +1,10 @@
 #include "store/repair/BookFile.h"
 
+#include "store/Database.h"
 #include "store/DatabaseError.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -107,6 +109,49 @@ QString KeepDamagedOriginal(const QString &path)
         QCoreApplication::translate(
             "Store", "The damaged file '%1' cannot be kept: too many earlier damaged copies lie beside it.")
             .arg(QFileInfo(path).fileName()));
+}
+
+bool FileIsOpenSomewhere(const QString &path)
+{
+#ifdef Q_OS_LINUX
+    struct stat wanted {};
+    if (::stat(encoded(path).constData(), &wanted) != 0)
+        return false;
+    const QStringList processes = QDir("/proc").entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &process : processes) {
+        if (process.isEmpty() || !process.front().isDigit())
+            continue;
+        const QDir descriptors("/proc/" + process + "/fd");
+        for (const QString &fd : descriptors.entryList(QDir::Files | QDir::System | QDir::NoDotAndDotDot)) {
+            struct stat held {};
+            if (::stat(encoded(descriptors.filePath(fd)).constData(), &held) == 0 && held.st_dev == wanted.st_dev
+                && held.st_ino == wanted.st_ino)
+                return true;
+        }
+    }
+#else
+    Q_UNUSED(path);
+#endif
+    return false;
+}
+
+QStringList RemoveLeftoverFiles(const QString &path)
+{
+    QStringList removed;
+#ifdef Q_OS_UNIX
+    const QFileInfo book(path);
+    const QDir folder = book.absoluteDir();
+    const QStringList patterns{book.fileName() + ".new-*", QString(RepairFileName) + ".new-*"};
+    for (const QFileInfo &file : folder.entryInfoList(patterns, QDir::Files | QDir::Hidden | QDir::System)) {
+        if (file.isSymLink() || FileIsOpenSomewhere(file.absoluteFilePath()))
+            continue;
+        if (QFile::remove(file.absoluteFilePath()))
+            removed << file.fileName();
+    }
+#else
+    Q_UNUSED(path);
+#endif
+    return removed;
 }
 
 } // namespace varnelle

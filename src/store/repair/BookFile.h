@@ -2,6 +2,7 @@
 
 #include <QFileDevice>
 #include <QString>
+#include <QStringList>
 
 namespace varnelle {
 
@@ -25,5 +26,17 @@ void KeepModeAndOwner(const QString &from, const QString &to);
 // a second link to the same file where the file system has links, a copy
 // where it has not. Returns the name chosen. Throws DatabaseError.
 QString KeepDamagedOriginal(const QString &path);
+
+// True when a process of this system has the file open, as far as the system
+// tells (on Linux, through /proc); false where it cannot tell.
+bool FileIsOpenSomewhere(const QString &path);
+
+// Removes the temporary files that an interrupted creation or repair of the
+// book 'path' left in its folder ("Address.mdb.new-*", "_MDBFIX_.MDB.new-*" and
+// their journals), once no process has them open: their makers hold them open
+// until they are complete. A leftover "_MDBFIX_.MDB" itself stays: it stops
+// the next repair.
+// Returns the names removed.
+QStringList RemoveLeftoverFiles(const QString &path);
 
 } // namespace varnelle

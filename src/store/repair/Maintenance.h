@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/DatabaseError.h"
 #include "store/repair/Salvage.h"
 
 #include <QString>
@@ -22,5 +23,10 @@ struct RepairResult {
 // mode and owner and its place with one atomic rename. Throws DatabaseError
 // when the repair is refused or fails; the file is then as it was.
 RepairResult RepairBook(const QString &fileName);
+
+// The refusal of a repair that finds the copy of an earlier one beside the
+// book 'fileName': that repair was interrupted before the copy took the
+// book's place, so the book is as it was.
+DatabaseError InterruptedRepairError(const QString &fileName);
 
 } // namespace varnelle

@@ -14,6 +14,7 @@
 #include "ui/widgets/LayoutUnits.h"
 #include "store/AddressBook.h"
 #include "store/Database.h"
+#include "store/DatabaseError.h"
 #include "ui/sync/SyncActions.h"
 #include "ui/types/PhoneTypesDialog.h"
 
@@ -146,8 +147,16 @@ void MainWindow::load()
     InitMainForm(*this);
     EnsureDatabase(mBook.fileName());
     mBook.open();
-    CheckBookAtStartUp(mBook.database(), mBook.fileName());
-    mBook.readSavedView();
+    // A damaged book opens with whatever can be read, so that File > Repair Database can be reached.
+    const bool told = CheckBookAtStartUp(mBook.database(), mBook.fileName());
+    try {
+        mBook.readSavedView();
+    } catch (const DatabaseError &error) {
+        if (error.kind() != DatabaseError::Kind::Damaged)
+            throw;
+        if (!told)
+            MsgBox(error.message(), MsgRefusal);
+    }
     fillList();
     startSearchIndex();
 }
@@ -158,6 +167,15 @@ void MainWindow::failWith(const QString &message)
     mBook.close();
     mFailed = true;
     QCoreApplication::exit(1);
+}
+
+void MainWindow::refuseOrFail(const DatabaseError &error)
+{
+    if (error.kind() != DatabaseError::Kind::Busy && error.kind() != DatabaseError::Kind::Damaged) {
+        failWith(error.message());
+        return;
+    }
+    MsgBox(error.message(), MsgRefusal);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

@@ -22,6 +22,7 @@ class QPushButton;
 namespace varnelle {
 
 class AddressBook;
+class DatabaseError;
 class ContactSearchFilter;
 class PhoneTypesDialog;
 class ReportCriteriaDialog;
@@ -157,6 +158,10 @@ private:
     void showSearchCount();
     // Shows the failure, closes the book and ends the program with status 1.
     void failWith(const QString &message);
+    // Another program holds the book, or it is damaged: the action is refused
+    // with the message and the window stays (File > Repair Database can be
+    // reached). Any other failure ends as failWith does.
+    void refuseOrFail(const DatabaseError &error);
 
     AddressBook &mBook;
     bool mFailed = false;

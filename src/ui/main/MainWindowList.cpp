@@ -9,6 +9,7 @@
 #include "store/AddressBook.h"
 #include "store/Contacts.h"
 #include "store/DatabaseError.h"
+#include "store/Database.h"
 
 #include <QListView>
 #include <QPushButton>
@@ -99,9 +100,10 @@ void MainWindow::addContact()
 {
     std::int32_t personId = 0;
     try {
+        mBook.refreshIfChanged(); // another program's repair or import: the lists follow the book
         personId = AddContact(mBook.database(), mBook.isBusiness());
     } catch (const DatabaseError &error) {
-        failWith(error.message());
+        refuseOrFail(error);
         return;
     }
     contactChanged(personId);
@@ -161,9 +163,10 @@ void MainWindow::deleteContact()
 void MainWindow::switchView()
 {
     try {
+        mBook.refreshIfChanged();
         mBook.switchView(); // the list follows the view
     } catch (const DatabaseError &error) {
-        failWith(error.message());
+        refuseOrFail(error);
     }
 }
 

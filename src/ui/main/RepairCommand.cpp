@@ -2,6 +2,8 @@
 
 #include "ui/widgets/MessageBox.h"
 #include "store/Database.h"
+#include "store/Setup.h"
+#include "store/repair/BookFile.h"
 #include "store/repair/Health.h"
 #include "store/repair/Maintenance.h"
 
@@ -36,7 +38,9 @@ QString keptName(const QString &keptAs)
                                                                    : QDir::toNativeSeparators(kept.canonicalFilePath());
 }
 
-QString salvageMessage(const QString &fileName, const RepairResult &result)
+} // namespace
+
+QString SalvageMessage(const QString &fileName, const RepairResult &result)
 {
     struct Kind {
         const char *table;
@@ -64,14 +68,12 @@ QString salvageMessage(const QString &fileName, const RepairResult &result)
              keptName(result.keptAs));
 }
 
-} // namespace
-
 bool FixDatabase(const QString &fileName)
 {
     try {
         const RepairResult result = RepairBook(fileName);
         if (result.salvaged)
-            MsgBox(salvageMessage(fileName, result), MsgRefusal);
+            MsgBox(SalvageMessage(fileName, result), MsgRefusal);
         return result.salvaged;
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
@@ -79,11 +81,14 @@ bool FixDatabase(const QString &fileName)
     }
 }
 
-void CheckBookAtStartUp(const QSqlDatabase &db, const QString &fileName)
+bool CheckBookAtStartUp(const QSqlDatabase &db, const QString &fileName)
 {
+    RemoveLeftoverFiles(RealBookPath(fileName));
     RequireWritable(db, fileName);
-    if (!FindDamage(db).isEmpty())
-        MsgBox(DamagedBookError(fileName).message(), MsgRefusal);
+    if (FindDamage(db).isEmpty())
+        return false;
+    MsgBox(DamagedBookError(fileName).message(), MsgRefusal);
+    return true;
 }
 
 } // namespace varnelle

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/repair/Maintenance.h"
+
 #include <QSqlDatabase>
 #include <QString>
 
@@ -13,9 +15,15 @@ namespace varnelle {
 // damaged file no longer show what it holds.
 bool FixDatabase(const QString &fileName);
 
-// The checks of the book just opened at start-up. A book that cannot be
-// changed ends the start (throws DatabaseError naming the file and the cause);
-// a damaged one is told in one message, and the start goes on.
-void CheckBookAtStartUp(const QSqlDatabase &db, const QString &fileName);
+// The message of a repair that salvaged the book: what was saved, what could
+// not be read, and where the damaged original is kept.
+QString SalvageMessage(const QString &fileName, const RepairResult &result);
+
+// The checks of the book just opened at start-up. Files of ours left by a
+// killed run whose owner is gone are removed. A book that cannot be changed
+// ends the start (throws DatabaseError naming the file and the cause); a
+// damaged one is told in one message, and the start goes on with whatever can
+// be read: true then.
+bool CheckBookAtStartUp(const QSqlDatabase &db, const QString &fileName);
 
 } // namespace varnelle
