@@ -35,6 +35,7 @@ struct Contact {
     QString children;
     QList<PhoneNumber> telephones;
     bool isBusiness = false;
+    int personId = 0; // the contact's PersonID when it comes from the book; 0 otherwise
 };
 
 // A text field of a contact: its column in table Address, its caption in

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QSaveFile>
 #include <QUrl>
+#include <QUuid>
 
 namespace varnelle::interchange {
 
@@ -23,6 +24,23 @@ QString bookPath(const QSqlDatabase &db)
     if (name.startsWith(QLatin1String("file:")))
         name = QUrl(name.section(u'?', 0, 0)).toLocalFile();
     return QFileInfo(name).canonicalFilePath();
+}
+
+// The UIDs that CardDAV sync keeps for contacts, by PersonID. This is where
+// the sync tables are read once they exist: a UID stored there wins over the
+// one an export derives, so a contact is the same card here and on a server.
+QHash<int, QString> storedUids(const QSqlDatabase &)
+{
+    return {};
+}
+
+// A UID that stays the same for a contact in every export of its book: a
+// name-based UUID of the book's path and the contact's PersonID.
+QString derivedUid(const QString &book, int personId)
+{
+    static const QUuid space = QUuid::createUuidV5(QUuid(), QStringLiteral("varnelle contacts"));
+    return QStringLiteral("urn:uuid:")
+        + QUuid::createUuidV5(space, book + u'/' + QString::number(personId)).toString(QUuid::WithoutBraces);
 }
 
 } // namespace
@@ -83,11 +101,17 @@ qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, Export
     if (format == ExportFormat::Csv)
         csv.appendHeading(buffer);
     qsizetype written = 0;
+    const QHash<int, QString> stored = format == ExportFormat::Csv ? QHash<int, QString>() : storedUids(db);
+    const QString book = bookPath(db);
+    CardStamp stamp;
+    stamp.revision = QDateTime::currentDateTimeUtc();
     ReadBookContacts(db, scope, [&](const Contact &r) {
-        if (format == ExportFormat::Csv)
+        if (format == ExportFormat::Csv) {
             csv.appendRow(buffer, r);
-        else
-            AppendVCard(buffer, r, format == ExportFormat::VCard3 ? VCardVersion::V3 : VCardVersion::V4);
+        } else {
+            stamp.uid = stored.value(r.personId, derivedUid(book, r.personId));
+            AppendVCard(buffer, r, format == ExportFormat::VCard3 ? VCardVersion::V3 : VCardVersion::V4, stamp);
+        }
         ++written;
         if (buffer.size() >= FlushBytes) {
             if (file.write(buffer) != buffer.size())

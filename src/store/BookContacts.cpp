@@ -79,6 +79,7 @@ void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
                                    .arg(columnList(), scopeCondition(scope), collate));
     Contact c;
     while (q.next()) {
+        c.personId = q.value(0).toInt();
         c.isBusiness = q.value(1).toBool();
         int column = 2;
         for (const ContactField &f : ContactFields())

@@ -345,6 +345,12 @@ void InterchangeBookTest::commandLine_data()
                                            << "The file 'none.vcf' cannot be read" << "" << "";
     QTest::newRow("import a bad file") << QStringList{"--import", "bad.vcf"} << 1
                                        << "The file 'bad.vcf' cannot be imported. Line 2:" << "" << "";
+    QTest::newRow("import an empty vCard file") << QStringList{"--import", "empty.vcf"} << 1
+                                                << "The file 'empty.vcf' cannot be imported. The file is empty" << ""
+                                                << "";
+    QTest::newRow("import an empty CSV file") << QStringList{"--import", "empty.csv"} << 1
+                                              << "The file 'empty.csv' cannot be imported. The file is empty" << ""
+                                              << "";
     QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "Unknown option 'bogus'." << "" << "";
     QTest::newRow("unknown view") << QStringList{"--export", "x.vcf", "--view", "some"} << 2
                                   << "--view takes business, personal or all, not 'some'." << "" << "";
@@ -363,7 +369,9 @@ void InterchangeBookTest::commandLine()
     QFETCH(QString, fileHolds);
     TempWorkDir dir;
     writeFile("in.vcf", TwoCards);
-    writeFile("bad.vcf", "BEGIN:VCARD\nN;CHARSET=EBCDIC:x\nEND:VCARD\n");
+    writeFile("bad.vcf", "BEGIN:VCARD\nN:x\n");
+    writeFile("empty.vcf", "");
+    writeFile("empty.csv", "");
     QString printed;
     QCOMPARE(runProgram({"--import", "in.vcf"}, &printed), 0); // the first start makes the book
     QVERIFY(printed.startsWith("2 contacts imported from in.vcf; 0 already present."));
