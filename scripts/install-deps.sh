@@ -9,6 +9,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   sqlite3 libsqlite3-dev
   poppler-utils
+  python3-vobject
   xvfb xauth xdotool
   openbox x11-utils librsvg2-bin desktop-file-utils appstream man-db file
 )
