@@ -1,5 +1,6 @@
 #include "app/AppDataFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -15,7 +16,8 @@ bool EnterAppDataFolder(QString *error)
     const QString folder = AppDataFolder();
     if (folder.isEmpty() || !QDir().mkpath(folder) || !QDir::setCurrent(folder)) {
         if (error)
-            *error = QString("The folder '%1' for the address book cannot be created or entered.")
+            *error = QCoreApplication::translate("CommandLine",
+                                                 "The folder '%1' for the address book cannot be created or entered.")
                          .arg(QDir::toNativeSeparators(folder));
         return false;
     }

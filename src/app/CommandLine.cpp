@@ -5,6 +5,7 @@
 #include "store/Setup.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace varnelle {
@@ -28,7 +29,7 @@ CommandLine mistake(const QString &text)
 {
     CommandLine c;
     c.action = CommandLine::Action::Mistake;
-    c.text = text + "\nTry 'varnelle --help' for the options.";
+    c.text = text + QCoreApplication::translate("CommandLine", "\nTry 'varnelle --help' for the options.");
     return c;
 }
 
@@ -55,27 +56,47 @@ CommandLine ParseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QString::fromUtf8(version::ProductName) + ": an address book.");
-    const QCommandLineOption help({"h", "help"}, "Shows these options.");
-    const QCommandLineOption versionOption({"v", "version"}, "Shows the version.");
-    const QCommandLineOption import("import", "Imports the contacts of a vCard or CSV file into Address.mdb in the "
-                                              "current folder, prints a summary and ends.", "file");
-    const QCommandLineOption into("into", "Where imported contacts go: business, personal, current (the view "
-                                          "shown at the last start) or by-company (business when a company is "
-                                          "given; the default).", "view");
-    const QCommandLineOption exportOption("export", "Exports the contacts of Address.mdb in the current folder to "
-                                                    "a file and ends.", "file");
-    const QCommandLineOption format("format", "The export's format: vcard4, vcard3 or csv (default: csv for a "
-                                              "*.csv file, else vcard4).", "format");
-    const QCommandLineOption view("view", "Which contacts to export: business, personal or all (the default).",
-                                  "view");
-    const QCommandLineOption desktop("desktop", "Keeps the address book in the user's data folder instead of the "
-                                                "current folder.");
+    parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "%1: an address book.")
+                                         .arg(QString::fromUtf8(version::ProductName)));
+    const QCommandLineOption help({"h", "help"}, QCoreApplication::translate("CommandLine", "Shows these options."));
+    const QCommandLineOption versionOption({"v", "version"},
+                                           QCoreApplication::translate("CommandLine", "Shows the version."));
+    const QCommandLineOption import(
+        "import",
+        QCoreApplication::translate("CommandLine",
+                                    "Imports the contacts of a vCard or CSV file into Address.mdb in the "
+                                    "current folder, prints a summary and ends."),
+        QCoreApplication::translate("CommandLine", "file"));
+    const QCommandLineOption into(
+        "into",
+        QCoreApplication::translate("CommandLine", "Where imported contacts go: business, personal, current (the view "
+                                                   "shown at the last start) or by-company (business when a company is "
+                                                   "given; the default)."),
+        QCoreApplication::translate("CommandLine", "view"));
+    const QCommandLineOption exportOption(
+        "export",
+        QCoreApplication::translate("CommandLine", "Exports the contacts of Address.mdb in the current folder to "
+                                                   "a file and ends."),
+        QCoreApplication::translate("CommandLine", "file"));
+    const QCommandLineOption format(
+        "format",
+        QCoreApplication::translate("CommandLine", "The export's format: vcard4, vcard3 or csv (default: csv for a "
+                                                   "*.csv file, else vcard4)."),
+        QCoreApplication::translate("CommandLine", "format"));
+    const QCommandLineOption view(
+        "view",
+        QCoreApplication::translate("CommandLine",
+                                    "Which contacts to export: business, personal or all (the default)."),
+        QCoreApplication::translate("CommandLine", "view"));
+    const QCommandLineOption desktop(
+        "desktop",
+        QCoreApplication::translate("CommandLine", "Keeps the address book in the user's data folder instead of the "
+                                                   "current folder."));
     parser.addOptions({help, versionOption, import, into, exportOption, format, view, desktop});
     // Qt's own options for the windows.
-    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                             "qwindowicon", "qwindowtitle", "display", "geometry", "style", "stylesheet", "session",
-                             "qmljsdebugger"}) {
+    for (const char *name :
+         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
+          "display", "geometry", "style", "stylesheet", "session", "qmljsdebugger"}) {
         QCommandLineOption qtOption(name, {}, "value");
         qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(qtOption);
@@ -89,7 +110,8 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     if (!parser.parse(arguments))
         return mistake(parser.errorText().endsWith(u'.') ? parser.errorText() : parser.errorText() + u'.');
     if (!parser.positionalArguments().isEmpty())
-        return mistake(QString("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+        return mistake(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                           .arg(parser.positionalArguments().first()));
 
     CommandLine c;
     c.desktop = parser.isSet(desktop);
@@ -100,11 +122,14 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     }
     if (parser.isSet(versionOption)) {
         c.action = CommandLine::Action::Version;
-        c.text = QString("%1 %2.%3").arg(QString::fromUtf8(version::ProductName)).arg(version::Major).arg(version::Minor);
+        c.text = QCoreApplication::translate("CommandLine", "%1 %2.%3")
+                     .arg(QString::fromUtf8(version::ProductName))
+                     .arg(version::Major)
+                     .arg(version::Minor);
         return c;
     }
     if (parser.isSet(import) && parser.isSet(exportOption))
-        return mistake("--import and --export cannot be given together.");
+        return mistake(QCoreApplication::translate("CommandLine", "--import and --export cannot be given together."));
     if (parser.isSet(import)) {
         c.action = CommandLine::Action::Import;
         c.file = parser.value(import);
@@ -114,31 +139,35 @@ CommandLine ParseCommandLine(const QStringList &arguments)
                                                 {"current", ImportView::Current},
                                                 {"by-company", ImportView::ByCompany}});
         if (!chosen)
-            return mistake(QString("--into takes business, personal, current or by-company, not '%1'.")
+            return mistake(QCoreApplication::translate(
+                               "CommandLine", "--into takes business, personal, current or by-company, not '%1'.")
                                .arg(parser.value(into)));
         c.into = *chosen;
     } else if (parser.isSet(into)) {
-        return mistake("--into belongs to --import.");
+        return mistake(QCoreApplication::translate("CommandLine", "--into belongs to --import."));
     }
     if (parser.isSet(exportOption)) {
         c.action = CommandLine::Action::Export;
         c.file = parser.value(exportOption);
         if (parser.isSet(format)) {
-            c.format = choice<ExportFormat>(parser.value(format), {{"vcard4", ExportFormat::VCard4},
-                                                                   {"vcard3", ExportFormat::VCard3},
-                                                                   {"csv", ExportFormat::Csv}});
+            c.format = choice<ExportFormat>(
+                parser.value(format),
+                {{"vcard4", ExportFormat::VCard4}, {"vcard3", ExportFormat::VCard3}, {"csv", ExportFormat::Csv}});
             if (!c.format)
-                return mistake(QString("--format takes vcard4, vcard3 or csv, not '%1'.").arg(parser.value(format)));
+                return mistake(
+                    QCoreApplication::translate("CommandLine", "--format takes vcard4, vcard3 or csv, not '%1'.")
+                        .arg(parser.value(format)));
         }
-        const auto scope = choice<ExportScope>(parser.value(view).isEmpty() ? "all" : parser.value(view),
-                                               {{"business", ExportScope::Business},
-                                                {"personal", ExportScope::Personal},
-                                                {"all", ExportScope::All}});
+        const auto scope = choice<ExportScope>(
+            parser.value(view).isEmpty() ? "all" : parser.value(view),
+            {{"business", ExportScope::Business}, {"personal", ExportScope::Personal}, {"all", ExportScope::All}});
         if (!scope)
-            return mistake(QString("--view takes business, personal or all, not '%1'.").arg(parser.value(view)));
+            return mistake(
+                QCoreApplication::translate("CommandLine", "--view takes business, personal or all, not '%1'.")
+                    .arg(parser.value(view)));
         c.view = *scope;
     } else if (parser.isSet(format) || parser.isSet(view)) {
-        return mistake("--format and --view belong to --export.");
+        return mistake(QCoreApplication::translate("CommandLine", "--format and --view belong to --export."));
     }
     return c;
 }

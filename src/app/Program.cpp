@@ -1,9 +1,7 @@
 #include "app/Program.h"
 
-#include "VersionInfo.h"
-#include "ui/Forms.h"
-#include "ui/Globals.h"
 #include "ui/widgets/MessageBox.h"
+#include "store/AddressBook.h"
 #include "store/DatabaseError.h"
 #include "ui/main/MainWindow.h"
 
@@ -27,7 +25,7 @@ QIcon ProgramIcon()
 
 } // namespace
 
-int RunProgram()
+int RunProgram(AddressBook &book)
 {
     // The program ends when the main window is closed, not when its last
     // visible window goes (the main window hides while the types window is up).
@@ -36,16 +34,18 @@ int RunProgram()
     QApplication::setDesktopFileName("org.varnelle.Varnelle"); // the desktop entry, for the desktop's window list
 
     int status = 0;
-    try {
-        Form<MainWindow>().Load();
-        status = QApplication::exec();
-    } catch (const DatabaseError &error) {
-        gAppTitle = QString::fromUtf8(version::ProductName);
-        MsgBox(error.message(), MsgRefusal);
-        status = 1;
+    {
+        MainWindow window(book);
+        try {
+            window.load();
+            // A failure while the list was first read has been shown already.
+            status = window.hasFailed() ? 1 : QApplication::exec();
+        } catch (const DatabaseError &error) {
+            MsgBox(error.message(), MsgRefusal);
+            status = 1;
+        }
     }
-    CloseMainDatabase();
-    UnloadForms();
+    book.close();
     return status;
 }
 

@@ -1,9 +1,9 @@
 #include "VersionInfo.h"
 #include "app/AppDataFolder.h"
 #include "app/CommandLine.h"
-#include "ui/Globals.h"
 #include "ui/widgets/MessageBox.h"
 #include "app/Program.h"
+#include "store/AddressBook.h"
 
 #include <QApplication>
 #include <QFont>
@@ -30,11 +30,11 @@ int runWindows(int argc, char *argv[], const QString &folderError)
     font.setPointSize(8);
     QApplication::setFont(font);
     if (!folderError.isEmpty()) {
-        varnelle::gAppTitle = QString::fromUtf8(varnelle::version::ProductName);
         varnelle::MsgBox(folderError, varnelle::MsgRefusal);
         return varnelle::ExitFailure;
     }
-    return varnelle::RunProgram();
+    varnelle::AddressBook book;
+    return varnelle::RunProgram(book);
 }
 
 } // namespace

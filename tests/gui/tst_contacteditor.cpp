@@ -5,14 +5,14 @@
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
 
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "store/AddressBook.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/SortedLists.h"
-#include "ui/widgets/Twips.h"
+#include "ui/widgets/LayoutUnits.h"
 #include "store/Database.h"
 #include "ui/contact/PhoneNumberDialog.h"
 #include "ui/contact/ContactDialog.h"
+#include "ui/main/ContactListModel.h"
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
@@ -23,7 +23,10 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QInputMethodEvent>
+#include <QListView>
 #include <QTest>
+#include <optional>
+#include <QSignalSpy>
 
 using namespace varnelle;
 using namespace varnelle::test;
@@ -37,15 +40,16 @@ const char *const AddressFields = "Title, FirstName, LastName, Company, Street, 
 // Home and a Work number (stored in that order); contact 2 has a last name only.
 MainWindow &loadFixture()
 {
-    MainWindow &main = Form<MainWindow>();
-    main.Load();
-    RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Work'), ('Home'), ('Fax')");
-    RunQuery(gDatabase, QString("INSERT INTO Address (IsBusiness, %1) VALUES (1, 'Dr', 'John', 'Smith', 'Acme', "
-                                "'1 Main St', 'Springfield', 'IL', '62701', 'john@acme.test', 'Jane', 'Tim, Tom')")
-                            .arg(AddressFields));
-    RunQuery(gDatabase, "INSERT INTO TelephoneList VALUES (1, 2, '555-0102'), (1, 1, '555-0101')");
-    RunQuery(gDatabase, "INSERT INTO Address (IsBusiness, LastName) VALUES (1, 'Taylor')");
-    main.FillList();
+    MainWindow &main = CurrentMainWindow();
+    main.load();
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES ('Work'), ('Home'), ('Fax')");
+    RunQuery(CurrentBook().database(),
+             QString("INSERT INTO Address (IsBusiness, %1) VALUES (1, 'Dr', 'John', 'Smith', 'Acme', "
+                     "'1 Main St', 'Springfield', 'IL', '62701', 'john@acme.test', 'Jane', 'Tim, Tom')")
+                 .arg(AddressFields));
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneList VALUES (1, 2, '555-0102'), (1, 1, '555-0101')");
+    RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness, LastName) VALUES (1, 'Taylor')");
+    main.fillList();
     return main;
 }
 
@@ -70,11 +74,9 @@ QList<QVariantList> numberRows()
 QStringList boxTexts(const ContactDialog &editor)
 {
     QStringList texts;
-    for (int index : {0, 1, 2, 3, 4, 5})
-        texts << editor.txtFields[index]->text();
-    texts << editor.txtState->text();
-    for (int index : {7, 11, 12, 13})
-        texts << editor.txtFields[index]->text();
+    for (const char *box : {"titleBox", "firstNameBox", "lastNameBox", "companyBox", "streetBox", "cityBox", "stateBox",
+                            "zipCodeBox", "emailBox", "spouseBox", "childrenBox"})
+        texts << find<QLineEdit>(editor, box)->text();
     return texts;
 }
 
@@ -114,15 +116,20 @@ void selectLine(QListWidget *list, int row)
 
 // Opens the editor on the contact listed at row of the main window, runs act
 // in it, and returns when it has closed.
+// The contact the last editor shown through editContact saved; none after a cancel.
+std::optional<std::int32_t> lastSaved;
+
 void editContact(MainWindow &main, int row, std::function<void(ContactDialog &)> act)
 {
     bool shown = false;
+    lastSaved.reset();
     WhenShown<ContactDialog>([&](ContactDialog &editor) {
         shown = true;
         act(editor);
+        lastSaved = editor.savedContact();
     });
-    main.lstAddress->setCurrentRow(row);
-    click(main.cmdEdit);
+    find<QListView>(main, "contactList")->setCurrentIndex(find<QListView>(main, "contactList")->model()->index(row, 0));
+    click(find<QPushButton>(main, "editButton"));
     QVERIFY(shown);
 }
 
@@ -130,13 +137,15 @@ void editContact(MainWindow &main, int row, std::function<void(ContactDialog &)>
 void answerNumberDialog(const QString &type, const QString &number)
 {
     WhenShown<PhoneNumberDialog>([=](PhoneNumberDialog &dialog) {
-        dialog.cmbType->setFocus();
-        const int target = dialog.cmbType->findText(type);
-        while (dialog.cmbType->isEnabled() && target >= 0 && dialog.cmbType->currentIndex() != target)
-            QTest::keyClick(dialog.cmbType, dialog.cmbType->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
-        dialog.txtNumber->selectAll();
-        QTest::keyClicks(dialog.txtNumber, number);
-        click(dialog.cmdSave);
+        find<QComboBox>(dialog, "typeCombo")->setFocus();
+        const int target = find<QComboBox>(dialog, "typeCombo")->findText(type);
+        while (find<QComboBox>(dialog, "typeCombo")->isEnabled() && target >= 0
+               && find<QComboBox>(dialog, "typeCombo")->currentIndex() != target)
+            QTest::keyClick(find<QComboBox>(dialog, "typeCombo"),
+                            find<QComboBox>(dialog, "typeCombo")->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+        find<QLineEdit>(dialog, "numberBox")->selectAll();
+        QTest::keyClicks(find<QLineEdit>(dialog, "numberBox"), number);
+        click(find<QPushButton>(dialog, "saveButton"));
     });
 }
 
@@ -166,30 +175,30 @@ private slots:
 void ContactEditorTest::controlsStandWhereTheyBelongInTabOrder()
 {
     TempWorkDir dir;
-    ContactDialog &editor = Form<ContactDialog>();
+    ContactDialog editor(CurrentBook(), 1);
     QCOMPARE(editor.size(), TwipsSize(7095, 5610));
     QVERIFY(!(editor.windowFlags() & Qt::WindowMinimizeButtonHint));
-    QCOMPARE(editor.txtState->geometry(), QRect(TwipsToPixels(4080), TwipsToPixels(1680), TwipsToPixels(615),
-                                                TwipsToPixels(285)));
-    QCOMPARE(editor.findChild<QListWidget *>("lstNumbers")->geometry(),
+    QCOMPARE(find<QLineEdit>(editor, "stateBox")->geometry(),
+             QRect(TwipsToPixels(4080), TwipsToPixels(1680), TwipsToPixels(615), TwipsToPixels(285)));
+    QCOMPARE(editor.findChild<QListWidget *>("numberList")->geometry(),
              QRect(TwipsToPixels(1560), TwipsToPixels(3120), TwipsToPixels(3975), TwipsToPixels(1620)));
-    QCOMPARE(editor.findChild<QLabel *>("lblLabels_11")->text(), QString("E-Mail Address:"));
-    QVERIFY(editor.findChild<QPushButton *>("cmdSave")->isDefault());
-    QTest::keyClicks(editor.txtFields[13], QString(51, u'x'));
-    QCOMPARE(editor.txtFields[13]->text(), QString(50, u'x'));
-    QVERIFY(!editor.findChild<QLineEdit *>("txtFields_6"));
+    QCOMPARE(editor.findChild<QLabel *>("emailLabel")->text(), QString("E-Mail Address:"));
+    QVERIFY(editor.findChild<QPushButton *>("saveButton")->isDefault());
+    QTest::keyClicks(find<QLineEdit>(editor, "childrenBox"), QString(51, u'x'));
+    QCOMPARE(find<QLineEdit>(editor, "childrenBox")->text(), QString(50, u'x'));
+    QCOMPARE(editor.findChildren<QLineEdit *>().size(), 11);
 
     QStringList order;
-    QWidget *w = editor.txtFields[0];
+    QWidget *w = find<QLineEdit>(editor, "titleBox");
     for (int i = 0; i < 17; ++i, w = w->nextInFocusChain()) {
         while (!(w->focusPolicy() & Qt::TabFocus))
             w = w->nextInFocusChain();
         order << w->objectName();
     }
-    QCOMPARE(order, (QStringList{"txtFields_0", "txtFields_1", "txtFields_2", "txtFields_3", "txtFields_4",
-                                 "txtFields_5", "txtState", "txtFields_7", "txtFields_11", "txtFields_12",
-                                 "txtFields_13", "lstNumbers", "cmdAdd", "cmdEdit", "cmdDelete", "cmdSave",
-                                 "cmdCancel"}));
+    QCOMPARE(order,
+             (QStringList{"titleBox", "firstNameBox", "lastNameBox", "companyBox", "streetBox", "cityBox", "stateBox",
+                          "zipCodeBox", "emailBox", "spouseBox", "childrenBox", "numberList", "addNumberButton",
+                          "editNumberButton", "deleteNumberButton", "saveButton", "cancelButton"}));
 }
 
 void ContactEditorTest::showsTheContactWithNumbersInTypeCreationOrder()
@@ -201,13 +210,15 @@ void ContactEditorTest::showsTheContactWithNumbersInTypeCreationOrder()
         QCOMPARE(editor.windowTitle(), QString("Edit Address"));
         QCOMPARE(boxTexts(editor), (QStringList{"Dr", "John", "Smith", "Acme", "1 Main St", "Springfield", "IL",
                                                 "62701", "john@acme.test", "Jane", "Tim, Tom"}));
-        QCOMPARE(lines(editor.lstNumbers), (QStringList{"Work\t555-0101", "Home\t555-0102"}));
-        QCOMPARE(typeIds(editor.lstNumbers), (QList<int>{1, 2}));
-        QVERIFY(!editor.cmdEdit->isEnabled() && !editor.cmdDelete->isEnabled());
-        QCOMPARE(editor.focusWidget(), editor.txtFields[0]);
-        selectLine(editor.lstNumbers, 1);
-        QVERIFY(editor.cmdEdit->isEnabled() && editor.cmdDelete->isEnabled());
-        click(editor.cmdCancel);
+        QCOMPARE(lines(find<QListWidget>(editor, "numberList")), (QStringList{"Work\t555-0101", "Home\t555-0102"}));
+        QCOMPARE(typeIds(find<QListWidget>(editor, "numberList")), (QList<int>{1, 2}));
+        QVERIFY(!find<QPushButton>(editor, "editNumberButton")->isEnabled()
+                && !find<QPushButton>(editor, "deleteNumberButton")->isEnabled());
+        QCOMPARE(editor.focusWidget(), find<QLineEdit>(editor, "titleBox"));
+        selectLine(find<QListWidget>(editor, "numberList"), 1);
+        QVERIFY(find<QPushButton>(editor, "editNumberButton")->isEnabled()
+                && find<QPushButton>(editor, "deleteNumberButton")->isEnabled());
+        click(find<QPushButton>(editor, "cancelButton"));
     });
     QVERIFY(boxes.messages.isEmpty());
 }
@@ -216,23 +227,25 @@ void ContactEditorTest::saveStoresEveryBoxAndEmptiedBoxesAsNull()
 {
     TempWorkDir dir;
     MainWindow &main = loadFixture();
-    gRefreshCriteria = false;
+    QSignalSpy contactsChanged(&CurrentBook(), &AddressBook::contactsChanged);
     editContact(main, 0, [](ContactDialog &editor) {
-        retype(editor.txtFields[1], "Jon");
-        retype(editor.txtFields[3], "");
-        retype(editor.txtFields[13], "");
-        retype(editor.txtFields[11], "jon@acme.test");
-        click(editor.cmdSave);
+        retype(find<QLineEdit>(editor, "firstNameBox"), "Jon");
+        retype(find<QLineEdit>(editor, "companyBox"), "");
+        retype(find<QLineEdit>(editor, "childrenBox"), "");
+        retype(find<QLineEdit>(editor, "emailBox"), "jon@acme.test");
+        click(find<QPushButton>(editor, "saveButton"));
         QVERIFY(!editor.isVisible());
     });
-    QCOMPARE(gPersonID, 1);
-    QVERIFY(gRefreshCriteria);
+    QCOMPARE(lastSaved, std::optional<std::int32_t>(1));
+    QVERIFY(!contactsChanged.isEmpty());
     QCOMPARE(addressRow(1), (QVariantList{"Dr", "Jon", "Smith", QVariant(), "1 Main St", "Springfield", "IL", "62701",
                                           "jon@acme.test", "Jane", QVariant()}));
     QCOMPARE(Rows(DatabaseFileName, "SELECT Company IS NULL, Children IS NULL, IsBusiness FROM Address "
                                     "WHERE PersonID = 1"),
              (QList<QVariantList>{{1, 1, 1}}));
-    QCOMPARE(main.lstAddress->item(0)->text().left(9), QString("Smith, Jo"));
+    QCOMPARE(
+        find<QListView>(main, "contactList")->model()->index(0, 0).data(ContactListModel::LineRole).toString().left(9),
+        QString("Smith, Jo"));
 }
 
 void ContactEditorTest::cancelDiscardsAddressEditsButKeepsNumberChanges()
@@ -240,22 +253,23 @@ void ContactEditorTest::cancelDiscardsAddressEditsButKeepsNumberChanges()
     TempWorkDir dir;
     ScriptedBoxes boxes;
     MainWindow &main = loadFixture();
-    gRefreshCriteria = false;
+    QSignalSpy contactsChanged(&CurrentBook(), &AddressBook::contactsChanged);
     editContact(main, 0, [&](ContactDialog &editor) {
-        retype(editor.txtFields[1], "Changed");
-        selectLine(editor.lstNumbers, 0);
-        click(editor.cmdDelete); // answered No
-        QCOMPARE(editor.lstNumbers->count(), 2);
+        retype(find<QLineEdit>(editor, "firstNameBox"), "Changed");
+        selectLine(find<QListWidget>(editor, "numberList"), 0);
+        click(find<QPushButton>(editor, "deleteNumberButton")); // answered No
+        QCOMPARE(find<QListWidget>(editor, "numberList")->count(), 2);
         boxes.answer(AnswerYes);
-        click(editor.cmdDelete);
-        QCOMPARE(lines(editor.lstNumbers), QStringList{"Home\t555-0102"});
-        QVERIFY(!editor.cmdEdit->isEnabled() && !editor.cmdDelete->isEnabled());
-        click(editor.cmdCancel);
+        click(find<QPushButton>(editor, "deleteNumberButton"));
+        QCOMPARE(lines(find<QListWidget>(editor, "numberList")), QStringList{"Home\t555-0102"});
+        QVERIFY(!find<QPushButton>(editor, "editNumberButton")->isEnabled()
+                && !find<QPushButton>(editor, "deleteNumberButton")->isEnabled());
+        click(find<QPushButton>(editor, "cancelButton"));
     });
     QCOMPARE(boxes.texts(), (QStringList{"Delete Work\t555-0101?", "Delete Work\t555-0101?"}));
     QCOMPARE(boxes.messages[0].style, int(MsgConfirm));
-    QCOMPARE(gPersonID, 0);
-    QVERIFY(!gRefreshCriteria);
+    QCOMPARE(lastSaved, std::nullopt);
+    QVERIFY(contactsChanged.isEmpty());
     QCOMPARE(addressRow(1)[1].toString(), QString("John"));
     QCOMPARE(numberRows(), (QList<QVariantList>{{1, 2, "555-0102"}}));
 }
@@ -266,48 +280,48 @@ void ContactEditorTest::frameCloseAndEscapeActAsCancel()
     MainWindow &main = loadFixture();
     const QVariantList before = addressRow(1);
     editContact(main, 0, [](ContactDialog &editor) {
-        retype(editor.txtFields[2], "Framed");
+        retype(find<QLineEdit>(editor, "lastNameBox"), "Framed");
         editor.close();
         QVERIFY(!editor.isVisible());
     });
-    QCOMPARE(gPersonID, 0);
+    QCOMPARE(lastSaved, std::nullopt);
     QCOMPARE(addressRow(1), before);
 
     editContact(main, 0, [](ContactDialog &editor) {
-        retype(editor.txtFields[2], "Escaped");
-        QTest::keyClick(editor.txtFields[2], Qt::Key_Escape);
+        retype(find<QLineEdit>(editor, "lastNameBox"), "Escaped");
+        QTest::keyClick(find<QLineEdit>(editor, "lastNameBox"), Qt::Key_Escape);
         QVERIFY(!editor.isVisible());
     });
-    QCOMPARE(gPersonID, 0);
+    QCOMPARE(lastSaved, std::nullopt);
     QCOMPARE(addressRow(1), before);
 
     // Enter on the focused Cancel button cancels; Enter in a box saves (Save is the default button).
     editContact(main, 0, [](ContactDialog &editor) {
-        retype(editor.txtFields[2], "Entered");
-        editor.cmdCancel->setFocus();
-        QTest::keyClick(editor.cmdCancel, Qt::Key_Return);
+        retype(find<QLineEdit>(editor, "lastNameBox"), "Entered");
+        find<QPushButton>(editor, "cancelButton")->setFocus();
+        QTest::keyClick(find<QPushButton>(editor, "cancelButton"), Qt::Key_Return);
         QVERIFY(!editor.isVisible());
     });
-    QCOMPARE(gPersonID, 0);
+    QCOMPARE(lastSaved, std::nullopt);
     QCOMPARE(addressRow(1), before);
     editContact(main, 0, [](ContactDialog &editor) {
-        retype(editor.txtFields[2], "Entered");
-        QTest::keyClick(editor.txtFields[2], Qt::Key_Return);
+        retype(find<QLineEdit>(editor, "lastNameBox"), "Entered");
+        QTest::keyClick(find<QLineEdit>(editor, "lastNameBox"), Qt::Key_Return);
         QVERIFY(!editor.isVisible());
     });
-    QCOMPARE(gPersonID, 1);
+    QCOMPARE(lastSaved, std::optional<std::int32_t>(1));
     QCOMPARE(Rows(DatabaseFileName, "SELECT LastName FROM Address WHERE PersonID = 1")[0][0].toString(),
              QString("Entered"));
 
     // A new contact left through the frame is removed again, as after Cancel.
     const int contacts = Rows(DatabaseFileName, "SELECT count(*) FROM Address")[0][0].toInt();
     WhenShown<ContactDialog>([](ContactDialog &editor) {
-        QTest::keyClicks(editor.txtFields[2], "Closed");
+        QTest::keyClicks(find<QLineEdit>(editor, "lastNameBox"), "Closed");
         editor.close();
     });
-    click(main.cmdAdd);
+    click(find<QPushButton>(main, "addButton"));
     QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM Address")[0][0].toInt(), contacts);
-    QCOMPARE(main.lstAddress->count(), 2);
+    QCOMPARE(find<QListView>(main, "contactList")->model()->rowCount(), 2);
 }
 
 void ContactEditorTest::typedTextSurvivesAddingANumber()
@@ -316,26 +330,31 @@ void ContactEditorTest::typedTextSurvivesAddingANumber()
     ScriptedBoxes boxes;
     MainWindow &main = loadFixture();
     editContact(main, 1, [](ContactDialog &editor) {
-        QTest::keyClicks(editor.txtFields[1], "Tina");
-        QTest::keyClicks(editor.txtFields[5], "Shelbyville");
+        QTest::keyClicks(find<QLineEdit>(editor, "firstNameBox"), "Tina");
+        QTest::keyClicks(find<QLineEdit>(editor, "cityBox"), "Shelbyville");
         answerNumberDialog("Home", "555-0201");
-        click(editor.cmdAdd);
+        click(find<QPushButton>(editor, "addNumberButton"));
         answerNumberDialog("Fax", "555-0203");
-        click(editor.cmdAdd);
+        click(find<QPushButton>(editor, "addNumberButton"));
         // Appended in the order added, whatever the type names.
-        QCOMPARE(lines(editor.lstNumbers), (QStringList{"Home\t555-0201", "Fax\t555-0203"}));
-        QCOMPARE(typeIds(editor.lstNumbers), (QList<int>{2, 3}));
-        QCOMPARE(editor.txtFields[1]->text(), QString("Tina"));
-        QCOMPARE(editor.txtFields[5]->text(), QString("Shelbyville"));
+        QCOMPARE(lines(find<QListWidget>(editor, "numberList")), (QStringList{"Home\t555-0201", "Fax\t555-0203"}));
+        QCOMPARE(typeIds(find<QListWidget>(editor, "numberList")), (QList<int>{2, 3}));
+        QCOMPARE(find<QLineEdit>(editor, "firstNameBox")->text(), QString("Tina"));
+        QCOMPARE(find<QLineEdit>(editor, "cityBox")->text(), QString("Shelbyville"));
         QCOMPARE(editor.windowTitle(), QString("Edit Address"));
-        click(editor.cmdSave);
+        click(find<QPushButton>(editor, "saveButton"));
     });
-    QCOMPARE(gPersonID, 2);
+    QCOMPARE(lastSaved, std::optional<std::int32_t>(2));
     QCOMPARE(addressRow(2).mid(1, 2), (QVariantList{"Tina", "Taylor"}));
     QCOMPARE(addressRow(2)[5].toString(), QString("Shelbyville"));
     QCOMPARE(numberRows().mid(2), (QList<QVariantList>{{2, 2, "555-0201"}, {2, 3, "555-0203"}}));
     // The main window's line now shows the number of the lowest type.
-    QVERIFY(main.lstAddress->item(1)->text().endsWith("\t555-0201"));
+    QVERIFY(find<QListView>(main, "contactList")
+                ->model()
+                ->index(1, 0)
+                .data(ContactListModel::LineRole)
+                .toString()
+                .endsWith("\t555-0201"));
     QVERIFY(boxes.messages.isEmpty());
 }
 
@@ -345,20 +364,22 @@ void ContactEditorTest::editNumberReplacesTheLineInPlace()
     ScriptedBoxes boxes;
     MainWindow &main = loadFixture();
     editContact(main, 0, [](ContactDialog &editor) {
-        selectLine(editor.lstNumbers, 0);
+        selectLine(find<QListWidget>(editor, "numberList"), 0);
         answerNumberDialog("Work", "555-0111");
-        click(editor.cmdEdit);
-        QCOMPARE(lines(editor.lstNumbers), (QStringList{"Work\t555-0111", "Home\t555-0102"}));
-        QCOMPARE(typeIds(editor.lstNumbers), (QList<int>{1, 2}));
-        QVERIFY(editor.lstNumbers->selectedItems().isEmpty());
-        QVERIFY(!editor.cmdEdit->isEnabled() && !editor.cmdDelete->isEnabled());
+        click(find<QPushButton>(editor, "editNumberButton"));
+        QCOMPARE(lines(find<QListWidget>(editor, "numberList")), (QStringList{"Work\t555-0111", "Home\t555-0102"}));
+        QCOMPARE(typeIds(find<QListWidget>(editor, "numberList")), (QList<int>{1, 2}));
+        QVERIFY(find<QListWidget>(editor, "numberList")->selectedItems().isEmpty());
+        QVERIFY(!find<QPushButton>(editor, "editNumberButton")->isEnabled()
+                && !find<QPushButton>(editor, "deleteNumberButton")->isEnabled());
 
         // Cancelled in the dialog: the list stays as it was.
-        selectLine(editor.lstNumbers, 1);
-        WhenShown<PhoneNumberDialog>([](PhoneNumberDialog &dialog) { click(dialog.cmdCancel); });
-        click(editor.cmdEdit);
-        QCOMPARE(lines(editor.lstNumbers), (QStringList{"Work\t555-0111", "Home\t555-0102"}));
-        click(editor.cmdCancel);
+        selectLine(find<QListWidget>(editor, "numberList"), 1);
+        WhenShown<PhoneNumberDialog>(
+            [](PhoneNumberDialog &dialog) { click(find<QPushButton>(dialog, "cancelButton")); });
+        click(find<QPushButton>(editor, "editNumberButton"));
+        QCOMPARE(lines(find<QListWidget>(editor, "numberList")), (QStringList{"Work\t555-0111", "Home\t555-0102"}));
+        click(find<QPushButton>(editor, "cancelButton"));
     });
     QCOMPARE(numberRows(), (QList<QVariantList>{{1, 1, "555-0111"}, {1, 2, "555-0102"}}));
 }
@@ -370,34 +391,36 @@ void ContactEditorTest::enterInTheNumberListEditsOnlyWithASelection()
     MainWindow &main = loadFixture();
     editContact(main, 0, [](ContactDialog &editor) {
         int dialogShownFor = 0;
-        selectLine(editor.lstNumbers, 1);
+        selectLine(find<QListWidget>(editor, "numberList"), 1);
         WhenShown<PhoneNumberDialog>([&](PhoneNumberDialog &dialog) {
-            dialogShownFor = gTypeID;
-            click(dialog.cmdCancel);
+            dialogShownFor = find<QComboBox>(dialog, "typeCombo")->currentData().toInt();
+            click(find<QPushButton>(dialog, "cancelButton"));
         });
-        QTest::keyClick(editor.lstNumbers, Qt::Key_Return);
+        QTest::keyClick(find<QListWidget>(editor, "numberList"), Qt::Key_Return);
         QCOMPARE(dialogShownFor, 2);
         QVERIFY(editor.isVisible());
 
         // A double-click on a line does the same.
         dialogShownFor = 0;
-        const QPoint onWork = editor.lstNumbers->visualItemRect(editor.lstNumbers->item(0)).center();
+        const QPoint onWork = find<QListWidget>(editor, "numberList")
+                                  ->visualItemRect(find<QListWidget>(editor, "numberList")->item(0))
+                                  .center();
         WhenShown<PhoneNumberDialog>([&](PhoneNumberDialog &dialog) {
-            dialogShownFor = gTypeID;
-            click(dialog.cmdCancel);
+            dialogShownFor = find<QComboBox>(dialog, "typeCombo")->currentData().toInt();
+            click(find<QPushButton>(dialog, "cancelButton"));
         });
-        QTest::mouseClick(editor.lstNumbers->viewport(), Qt::LeftButton, {}, onWork);
-        QTest::mouseDClick(editor.lstNumbers->viewport(), Qt::LeftButton, {}, onWork);
+        QTest::mouseClick(find<QListWidget>(editor, "numberList")->viewport(), Qt::LeftButton, {}, onWork);
+        QTest::mouseDClick(find<QListWidget>(editor, "numberList")->viewport(), Qt::LeftButton, {}, onWork);
         QCOMPARE(dialogShownFor, 1);
 
         // With nothing selected, Enter is the form's: Save.
-        editor.lstNumbers->clearSelection();
-        retype(editor.txtFields[0], "Prof");
-        editor.lstNumbers->setFocus();
-        QTest::keyClick(editor.lstNumbers, Qt::Key_Return);
+        find<QListWidget>(editor, "numberList")->clearSelection();
+        retype(find<QLineEdit>(editor, "titleBox"), "Prof");
+        find<QListWidget>(editor, "numberList")->setFocus();
+        QTest::keyClick(find<QListWidget>(editor, "numberList"), Qt::Key_Return);
         QVERIFY(!editor.isVisible());
     });
-    QCOMPARE(gPersonID, 1);
+    QCOMPARE(lastSaved, std::optional<std::int32_t>(1));
     QCOMPARE(addressRow(1)[0].toString(), QString("Prof"));
 }
 
@@ -406,9 +429,10 @@ void ContactEditorTest::numberSelectionStaysOnEmptyClickAndCtrlClick()
     TempWorkDir dir;
     MainWindow &main = loadFixture();
     editContact(main, 0, [](ContactDialog &editor) {
-        QCOMPARE(selectedRowsAfterClicks(editor.lstNumbers, 1), (QList<int>{1, 1, 1, 1}));
-        QVERIFY(editor.cmdEdit->isEnabled() && editor.cmdDelete->isEnabled());
-        click(editor.cmdCancel);
+        QCOMPARE(selectedRowsAfterClicks(find<QListWidget>(editor, "numberList"), 1), (QList<int>{1, 1, 1, 1}));
+        QVERIFY(find<QPushButton>(editor, "editNumberButton")->isEnabled()
+                && find<QPushButton>(editor, "deleteNumberButton")->isEnabled());
+        click(find<QPushButton>(editor, "cancelButton"));
     });
 }
 
@@ -417,7 +441,7 @@ void ContactEditorTest::stateBoxCapitalisesTypedLettersOnly()
     TempWorkDir dir;
     MainWindow &main = loadFixture();
     editContact(main, 1, [](ContactDialog &editor) {
-        QLineEdit *state = editor.txtState;
+        QLineEdit *state = find<QLineEdit>(editor, "stateBox");
         QTest::keyClicks(state, "ny");
         QCOMPARE(state->text(), QString("NY"));
         QTest::keyClick(state, Qt::Key_Backspace);
@@ -435,7 +459,7 @@ void ContactEditorTest::stateBoxCapitalisesTypedLettersOnly()
         QApplication::clipboard()->setText("ny");
         QTest::keyClick(state, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(state->text(), QString("ny"));
-        click(editor.cmdSave);
+        click(find<QPushButton>(editor, "saveButton"));
     });
     QCOMPARE(addressRow(2)[6].toString(), QString("ny"));
 }
@@ -445,15 +469,16 @@ void ContactEditorTest::secondShowingForAnotherContactShowsOnlyThatContact()
     TempWorkDir dir;
     MainWindow &main = loadFixture();
     editContact(main, 0, [](ContactDialog &editor) {
-        QTest::keyClicks(editor.txtFields[12], " and Joe");
-        click(editor.cmdCancel);
+        QTest::keyClicks(find<QLineEdit>(editor, "spouseBox"), " and Joe");
+        click(find<QPushButton>(editor, "cancelButton"));
     });
     editContact(main, 1, [](ContactDialog &editor) {
         QCOMPARE(editor.windowTitle(), QString("Edit Address"));
         QCOMPARE(boxTexts(editor), (QStringList{"", "", "Taylor", "", "", "", "", "", "", "", ""}));
-        QCOMPARE(editor.lstNumbers->count(), 0);
-        QVERIFY(!editor.cmdEdit->isEnabled() && !editor.cmdDelete->isEnabled());
-        click(editor.cmdSave);
+        QCOMPARE(find<QListWidget>(editor, "numberList")->count(), 0);
+        QVERIFY(!find<QPushButton>(editor, "editNumberButton")->isEnabled()
+                && !find<QPushButton>(editor, "deleteNumberButton")->isEnabled());
+        click(find<QPushButton>(editor, "saveButton"));
     });
     // Saving the second contact wrote nothing of the first into it.
     QCOMPARE(addressRow(2), (QVariantList{QVariant(), QVariant(), "Taylor", QVariant(), QVariant(), QVariant(),
@@ -466,21 +491,20 @@ void ContactEditorTest::contactNotFoundHidesWithoutMessage()
     TempWorkDir dir;
     ScriptedBoxes boxes;
     loadFixture();
-    gPersonID = 99;
-    ContactDialog &editor = Form<ContactDialog>();
+    ContactDialog editor(CurrentBook(), 99);
     editor.exec();
     QVERIFY(!editor.isVisible());
-    QCOMPARE(gPersonID, 0);
+    QCOMPARE(editor.savedContact(), std::nullopt);
     QVERIFY(boxes.messages.isEmpty());
 
     // The next showing for a contact that exists works as usual.
-    gPersonID = 2;
+    ContactDialog next(CurrentBook(), 2);
     WhenShown<ContactDialog>([](ContactDialog &shown) {
-        QCOMPARE(shown.txtFields[2]->text(), QString("Taylor"));
-        click(shown.cmdSave);
+        QCOMPARE(find<QLineEdit>(shown, "lastNameBox")->text(), QString("Taylor"));
+        click(find<QPushButton>(shown, "saveButton"));
     });
-    editor.exec();
-    QCOMPARE(gPersonID, 2);
+    next.exec();
+    QCOMPARE(next.savedContact(), std::optional<std::int32_t>(2));
 }
 
 void ContactEditorTest::refusedSaveKeepsTheEditorOpenWithTheEntries()
@@ -491,52 +515,52 @@ void ContactEditorTest::refusedSaveKeepsTheEditorOpenWithTheEntries()
     const QVariantList before = addressRow(1);
     Exec(DatabaseFileName, "CREATE TRIGGER no_edits BEFORE UPDATE ON Address "
                            "BEGIN SELECT RAISE(ABORT, 'contacts are read-only today'); END");
-    gRefreshCriteria = false;
+    QSignalSpy contactsChanged(&CurrentBook(), &AddressBook::contactsChanged);
     editContact(main, 0, [&](ContactDialog &editor) {
-        retype(editor.txtFields[1], "Johnny");
-        click(editor.cmdSave);
+        retype(find<QLineEdit>(editor, "firstNameBox"), "Johnny");
+        click(find<QPushButton>(editor, "saveButton"));
         QCOMPARE(boxes.messages.size(), 1);
         QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
         QVERIFY2(boxes.messages[0].text.contains("contacts are read-only today"), qPrintable(boxes.messages[0].text));
         QVERIFY(editor.isVisible());
-        QCOMPARE(editor.txtFields[1]->text(), QString("Johnny"));
-        QCOMPARE(gPersonID, 1);
-        QVERIFY(!gRefreshCriteria);
+        QCOMPARE(find<QLineEdit>(editor, "firstNameBox")->text(), QString("Johnny"));
+        QVERIFY(!editor.savedContact());
+        QVERIFY(contactsChanged.isEmpty());
         QCOMPARE(addressRow(1), before);
 
         // Allowed again: the same entries, with one more correction, are saved.
         Exec(DatabaseFileName, "DROP TRIGGER no_edits");
-        QTest::keyClicks(editor.txtFields[1], "!");
-        click(editor.cmdSave);
+        QTest::keyClicks(find<QLineEdit>(editor, "firstNameBox"), "!");
+        click(find<QPushButton>(editor, "saveButton"));
         QVERIFY(!editor.isVisible());
     });
     QCOMPARE(boxes.messages.size(), 1);
-    QCOMPARE(gPersonID, 1);
-    QVERIFY(gRefreshCriteria);
+    QCOMPARE(lastSaved, std::optional<std::int32_t>(1));
+    QVERIFY(!contactsChanged.isEmpty());
     QCOMPARE(addressRow(1)[1].toString(), QString("Johnny!"));
 
     // A contact deleted while it is being edited is reported, not silently lost.
     editContact(main, 1, [&](ContactDialog &editor) {
-        QTest::keyClicks(editor.txtFields[1], "Tess");
+        QTest::keyClicks(find<QLineEdit>(editor, "firstNameBox"), "Tess");
         Exec(DatabaseFileName, "DELETE FROM Address WHERE PersonID = 2");
-        click(editor.cmdSave);
+        click(find<QPushButton>(editor, "saveButton"));
         QVERIFY(editor.isVisible());
-        QCOMPARE(editor.txtFields[1]->text(), QString("Tess"));
-        click(editor.cmdCancel);
+        QCOMPARE(find<QLineEdit>(editor, "firstNameBox")->text(), QString("Tess"));
+        click(find<QPushButton>(editor, "cancelButton"));
     });
     QCOMPARE(boxes.messages.size(), 2);
     QCOMPARE(boxes.messages[1].text, QString("The changes were not saved: this contact is no longer in the database."));
-    QCOMPARE(gPersonID, 0);
+    QCOMPARE(lastSaved, std::nullopt);
 }
 
 void ContactEditorTest::untouchedEmptyTextsAreKept()
 {
     TempWorkDir dir;
     MainWindow &main = loadFixture();
-    RunQuery(gDatabase, "UPDATE Address SET Title = '', Company = '' WHERE PersonID = 2");
+    RunQuery(CurrentBook().database(), "UPDATE Address SET Title = '', Company = '' WHERE PersonID = 2");
     editContact(main, 1, [](ContactDialog &editor) {
-        retype(editor.txtFields[2], "Tailor");
-        click(editor.cmdSave);
+        retype(find<QLineEdit>(editor, "lastNameBox"), "Tailor");
+        click(find<QPushButton>(editor, "saveButton"));
     });
     QCOMPARE(Rows(DatabaseFileName, "SELECT LastName, Title, Company, FirstName IS NULL, City IS NULL FROM Address "
                                     "WHERE PersonID = 2"),
@@ -545,17 +569,17 @@ void ContactEditorTest::untouchedEmptyTextsAreKept()
 
 void ContactEditorTest::emojiAtTheLimitIsKeptWholeAndNulDropped_data()
 {
-    QTest::addColumn<int>("box");
+    QTest::addColumn<QString>("box");
     QTest::addColumn<QString>("field");
     QTest::addColumn<int>("limit");
-    QTest::newRow("first name") << 1 << "FirstName" << 15;
-    QTest::newRow("last name") << 2 << "LastName" << 25;
-    QTest::newRow("city") << 5 << "City" << 25;
+    QTest::newRow("first name") << "firstNameBox" << "FirstName" << 15;
+    QTest::newRow("last name") << "lastNameBox" << "LastName" << 25;
+    QTest::newRow("city") << "cityBox" << "City" << 25;
 }
 
 void ContactEditorTest::emojiAtTheLimitIsKeptWholeAndNulDropped()
 {
-    QFETCH(int, box);
+    QFETCH(QString, box);
     QFETCH(QString, field);
     QFETCH(int, limit);
     TempWorkDir dir;
@@ -563,7 +587,7 @@ void ContactEditorTest::emojiAtTheLimitIsKeptWholeAndNulDropped()
     const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // one character, two UTF-16 units
     const QString letters(limit - 2, u'a');
     editContact(main, 1, [&](ContactDialog &editor) {
-        QLineEdit *edit = editor.txtFields[box];
+        QLineEdit *edit = find<QLineEdit>(editor, box);
         // Typed: the emoji fills the last place; one more does not fit at all.
         retype(edit, letters + "b");
         typeText(edit, emoji + emoji);
@@ -573,7 +597,7 @@ void ContactEditorTest::emojiAtTheLimitIsKeptWholeAndNulDropped()
         QApplication::clipboard()->setText(letters + QChar(u'\0') + "c" + emoji + emoji);
         QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
         QCOMPARE(edit->text(), letters + "c" + emoji);
-        click(editor.cmdSave);
+        click(find<QPushButton>(editor, "saveButton"));
     });
     const QString stored = Rows(DatabaseFileName, QString("SELECT %1 FROM Address WHERE PersonID = 2").arg(field))
                                .value(0).value(0).toString();

@@ -5,8 +5,8 @@
 #include "support/UserActions.h"
 
 #include "ui/main/ContactLines.h"
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "ui/main/ContactListModel.h"
+#include "store/AddressBook.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/SortedLists.h"
 #include "store/Database.h"
@@ -14,12 +14,14 @@
 #include "ui/contact/ContactDialog.h"
 #include "ui/main/MainWindow.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QTest>
 #include <algorithm>
 
@@ -32,14 +34,14 @@ constexpr double LimitPixels = 2750.0 / 15.0;
 
 MainWindow &loadMain()
 {
-    MainWindow &main = Form<MainWindow>();
-    main.Load();
+    MainWindow &main = CurrentMainWindow();
+    main.load();
     return main;
 }
 
 std::int32_t addContact(bool isBusiness, const QVariant &last, const QVariant &first)
 {
-    return RunQuery(gDatabase, "INSERT INTO Address (IsBusiness, LastName, FirstName) VALUES (?, ?, ?)",
+    return RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness, LastName, FirstName) VALUES (?, ?, ?)",
                     {isBusiness, last, first})
         .lastInsertId()
         .toInt();
@@ -47,31 +49,65 @@ std::int32_t addContact(bool isBusiness, const QVariant &last, const QVariant &f
 
 void addNumber(std::int32_t personId, int typeId, const QVariant &number)
 {
-    RunQuery(gDatabase, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)",
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)",
              {personId, typeId, number});
 }
 
-QStringList texts(const QListWidget *list)
+QListView *contactList(const MainWindow &main)
+{
+    return find<QListView>(main, "contactList");
+}
+
+int rows(const MainWindow &main)
+{
+    return contactList(main)->model()->rowCount();
+}
+
+QVariant at(const MainWindow &main, int row, int role)
+{
+    return contactList(main)->model()->index(row, 0).data(role);
+}
+
+// The lines as drawn: the name padded to the number's column, a tab and the number.
+QString lineAt(const MainWindow &main, int row)
+{
+    return at(main, row, ContactListModel::LineRole).toString();
+}
+
+int personAt(const MainWindow &main, int row)
+{
+    return at(main, row, ContactListModel::PersonIdRole).toInt();
+}
+
+QList<int> selectedRows(const MainWindow &main)
+{
+    QList<int> selected;
+    for (const QModelIndex &index : contactList(main)->selectionModel()->selectedIndexes())
+        selected << index.row();
+    return selected;
+}
+
+QStringList texts(const MainWindow &main)
 {
     QStringList result;
-    for (int i = 0; i < list->count(); ++i)
-        result << list->item(i)->text();
+    for (int i = 0; i < rows(main); ++i)
+        result << lineAt(main, i);
     return result;
 }
 
-QList<int> ids(const QListWidget *list)
+QList<int> ids(const MainWindow &main)
 {
     QList<int> result;
-    for (int i = 0; i < list->count(); ++i)
-        result << ItemData(list->item(i));
+    for (int i = 0; i < rows(main); ++i)
+        result << personAt(main, i);
     return result;
 }
 
-QStringList names(const QListWidget *list)
+QStringList names(const MainWindow &main)
 {
     QStringList result;
-    for (int i = 0; i < list->count(); ++i)
-        result << NameOfLine(list->item(i)->text());
+    for (int i = 0; i < rows(main); ++i)
+        result << at(main, i, ContactListModel::NameRole).toString();
     return result;
 }
 
@@ -84,7 +120,8 @@ QList<QVariantList> allRows()
 
 bool nothingSelected(const MainWindow &main)
 {
-    return main.lstAddress->selectedItems().isEmpty() && !main.cmdEdit->isEnabled() && !main.cmdDelete->isEnabled();
+    return selectedRows(main).isEmpty() && !find<QPushButton>(main, "editButton")->isEnabled()
+           && !find<QPushButton>(main, "deleteButton")->isEnabled();
 }
 
 void click(QPushButton *button)
@@ -94,8 +131,8 @@ void click(QPushButton *button)
 
 void select(MainWindow &main, int row)
 {
-    QListWidget *list = main.lstAddress;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QListView *list = contactList(main);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
 }
 
 // The padding rule measured the slow way, one space at a time.
@@ -129,6 +166,9 @@ private slots:
     void doubleClickAndEnterOpenTheEditor();
     void deleteAsksAndRemovesExactlyTheContactsRows();
     void deleteFailureChangesNothingAndShowsOneMessage();
+    void rowsReadAsNameTabNumber_data();
+    void rowsReadAsNameTabNumber();
+    void typingAFirstLetterSelectsTheNextNameWithIt();
 };
 
 void ContactListTest::nameColumnForEachNameCombination()
@@ -147,26 +187,27 @@ void ContactListTest::nameColumnForEachNameCombination()
     };
     for (const auto &c : cases)
         addContact(true, c.last, c.first);
-    main.FillList();
+    main.fillList();
 
     const QFontMetricsF metrics(main.font());
-    QCOMPARE(main.lstAddress->count(), int(std::size(cases)));
-    for (int row = 0; row < main.lstAddress->count(); ++row) {
-        const QString line = main.lstAddress->item(row)->text();
-        const int person = ItemData(main.lstAddress->item(row));
+    QCOMPARE(rows(main), int(std::size(cases)));
+    for (int row = 0; row < rows(main); ++row) {
+        const QString line = lineAt(main, row);
+        const int person = personAt(main, row);
         const auto &c = cases[person - 1];
         QVERIFY2(!line.contains('\t'), qPrintable(line)); // no numbers
         QCOMPARE(line.left(42), c.column.leftJustified(42));
-        QCOMPARE(NameOfLine(line), c.column);
+        QCOMPARE(at(main, row, ContactListModel::NameRole).toString(), c.column);
         // Then spaces up to the first width above 2750 twips in the window's font.
         QVERIFY(metrics.horizontalAdvance(line) > LimitPixels);
         QVERIFY(line.size() == 42 || metrics.horizontalAdvance(line.chopped(1)) <= LimitPixels);
         QCOMPARE(line.mid(42).count(' '), line.size() - 42);
     }
     // The longest names fill the column without a pad space.
-    const QString longest = main.FormatLine(8);
+    const QString longest = main.formatLine(8);
     QCOMPARE(longest.left(42), last25 + ", " + first15);
-    QCOMPARE(main.FormatLine(6), padOneByOne("Unknown", [&](const QString &s) { return metrics.horizontalAdvance(s); }));
+    QCOMPARE(main.formatLine(6),
+             padOneByOne("Unknown", [&](const QString &s) { return metrics.horizontalAdvance(s); }));
 }
 
 void ContactListTest::lineShowsTheNumberOfTheLowestType()
@@ -180,16 +221,16 @@ void ContactListTest::lineShowsTheNumberOfTheLowestType()
     addNumber(nullNumber, 2, QVariant());
     const int other = addContact(true, "Other", QVariant());
     addNumber(other + 1, 1, "555-0999"); // someone else's number
-    main.FillList();
+    main.fillList();
 
-    QCOMPARE(texts(main.lstAddress).size(), 3);
-    QCOMPARE(main.lstAddress->item(0)->text().section('\t', 1), QString("555-0001"));
-    QCOMPARE(main.lstAddress->item(0)->text().count('\t'), 1);
-    QVERIFY(main.lstAddress->item(1)->text().endsWith('\t')); // a Null number: the tab, then nothing
-    QVERIFY(!main.lstAddress->item(2)->text().contains('\t'));
+    QCOMPARE(texts(main).size(), 3);
+    QCOMPARE(lineAt(main, 0).section('\t', 1), QString("555-0001"));
+    QCOMPARE(lineAt(main, 0).count('\t'), 1);
+    QVERIFY(lineAt(main, 1).endsWith('\t')); // a Null number: the tab, then nothing
+    QVERIFY(!lineAt(main, 2).contains('\t'));
     // A single line is built the same way as the filled list.
-    QCOMPARE(main.FormatLine(both), main.lstAddress->item(0)->text());
-    QCOMPARE(main.FormatLine(nullNumber), main.lstAddress->item(1)->text());
+    QCOMPARE(main.formatLine(both), lineAt(main, 0));
+    QCOMPARE(main.formatLine(nullNumber), lineAt(main, 1));
 }
 
 void ContactListTest::paddingMatchesMeasuringSpaceBySpace()
@@ -247,79 +288,88 @@ void ContactListTest::listHoldsTheViewSortedWithoutRegardToCaseOrAccents()
     addContact(false, "Able", "Personal");
     const int emile = addContact(true, QString::fromUtf8("Émile"), "Ä");
     const int aerzte = addContact(true, QString::fromUtf8("Ärzte"), QVariant());
-    main.FillList();
+    main.fillList();
 
     // Accented letters sort with their base letters, not after Z.
-    QCOMPARE(names(main.lstAddress),
+    QCOMPARE(names(main),
              (QStringList{"adams, Zoe", "ADAMSON", "Anne", QString::fromUtf8("Ärzte"), "Baker, anna",
                           QString::fromUtf8("Émile, Ä"), "Unknown", "Zed", "Zeller"}));
-    QCOMPARE(ids(main.lstAddress), (QList<int>{adams, adamson, anne, aerzte, baker, emile, unknown, zed, zeller}));
-    QStringList sorted = texts(main.lstAddress);
+    QCOMPARE(ids(main), (QList<int>{adams, adamson, anne, aerzte, baker, emile, unknown, zed, zeller}));
+    QStringList sorted = texts(main);
     std::stable_sort(sorted.begin(), sorted.end(), ListTextLess);
-    QCOMPARE(texts(main.lstAddress), sorted);
+    QCOMPARE(texts(main), sorted);
     QVERIFY(nothingSelected(main));
-    QCOMPARE(main.cmdSwap->text(), QString("&Business"));
+    QCOMPARE(find<QPushButton>(main, "viewButton")->text(), QString("&Business"));
 }
 
 void ContactListTest::sortedFillPlacesStraysAndLaterEntries()
 {
-    TempWorkDir dir;
-    QListWidget list;
-    list.setSortingEnabled(true);
+    ContactListModel model;
+    const auto entry = [](const QString &line, std::int32_t personId) {
+        return ContactListModel::Entry{personId, line, {}, false, line};
+    };
+    const auto lines = [&] {
+        QStringList result;
+        for (int row = 0; row < model.rowCount(); ++row)
+            result << model.index(row).data(ContactListModel::LineRole).toString();
+        return result;
+    };
     QRandomGenerator random(11);
     for (int round = 0; round < 20; ++round) {
         // Mostly in order, with a few entries out of place at either end or anywhere.
-        std::vector<ListEntry> entries;
+        std::vector<ContactListModel::Entry> entries;
         for (int i = 0; i < 200; ++i)
-            entries.emplace_back(QString("name%1").arg(i, 3, 10, QChar('0')), i);
+            entries.push_back(entry(QString("name%1").arg(i, 3, 10, QChar('0')), i));
         for (int k = 0; k < round; ++k)
             std::swap(entries[random.bounded(200)], entries[random.bounded(200)]);
-        entries.emplace(entries.begin(), "ZZZ first", 1000);
-        entries.emplace_back("aaa last", 1001);
-        entries.emplace_back("NAME050", 1002);
-        FillSortedList(&list, entries);
+        entries.insert(entries.begin(), entry("ZZZ first", 1000));
+        entries.push_back(entry("aaa last", 1001));
+        entries.push_back(entry("NAME050", 1002));
+        model.setEntries(entries);
 
-        QCOMPARE(list.count(), 203);
+        QCOMPARE(model.rowCount(), 203);
         QStringList expected;
-        for (const ListEntry &e : entries)
-            expected << e.first;
+        for (const ContactListModel::Entry &e : entries)
+            expected << e.line;
         std::stable_sort(expected.begin(), expected.end(), ListTextLess);
-        QCOMPARE(texts(&list), expected);
-        for (int row = 0; row < list.count(); ++row) {
-            const auto match = std::find_if(entries.begin(), entries.end(),
-                                            [&](const ListEntry &e) { return e.first == list.item(row)->text(); });
-            QCOMPARE(ItemData(list.item(row)), match->second);
+        QCOMPARE(lines(), expected);
+        for (int row = 0; row < model.rowCount(); ++row) {
+            const auto match = std::find_if(entries.begin(), entries.end(), [&](const ContactListModel::Entry &e) {
+                return e.line == model.index(row).data(ContactListModel::LineRole).toString();
+            });
+            QCOMPARE(model.personIdAt(row), match->personId);
         }
     }
-    // The list still sorts what comes later.
-    QVERIFY(list.isSortingEnabled());
-    AddListEntry(&list, "name0505", 7);
-    QCOMPARE(list.item(list.row(list.findItems("name051", Qt::MatchExactly).first()) - 1)->text(), QString("name0505"));
+    // A contact added later goes to its sorted place.
+    const int added = model.addEntry(entry("name0505", 7));
+    QCOMPARE(lines().indexOf("name051"), added + 1);
 }
 
 void ContactListTest::emptyViewAndViewWithOnlyOtherContacts()
 {
     TempWorkDir dir;
     MainWindow &main = loadMain();
-    QCOMPARE(main.lstAddress->count(), 0);
+    QCOMPARE(rows(main), 0);
     QVERIFY(nothingSelected(main));
 
     addContact(false, "Personal", "Only");
-    main.FillList();
-    QCOMPARE(main.lstAddress->count(), 0);
+    main.fillList();
+    QCOMPARE(rows(main), 0);
     QVERIFY(nothingSelected(main));
 
     // Enter, Edit and Delete with nothing to act on do nothing.
     ScriptedBoxes boxes;
-    gPersonID = -5;
-    QTest::keyClick(main.lstAddress, Qt::Key_Return);
-    main.cmdEdit_Click();
-    main.cmdDelete_Click();
-    QCOMPARE(gPersonID, -5);
+    bool editorShown = false;
+    WhenShown<ContactDialog>([&](ContactDialog &) { editorShown = true; });
+    QTest::keyClick(contactList(main), Qt::Key_Return);
+    main.editContact();
+    main.deleteContact();
+    QCoreApplication::processEvents();
+    QVERIFY(!editorShown);
     QVERIFY(boxes.messages.isEmpty());
 
-    click(main.cmdSwap);
-    QCOMPARE(names(main.lstAddress), QStringList{"Personal, Only"});
+    click(find<QPushButton>(main, "viewButton"));
+    QCOMPARE(names(main), QStringList{"Personal, Only"});
 }
 
 void ContactListTest::switchingTwiceReturnsTheSameListAndCaptions()
@@ -329,24 +379,24 @@ void ContactListTest::switchingTwiceReturnsTheSameListAndCaptions()
     addContact(true, "Business", "One");
     addContact(true, "Business", "Two");
     addContact(false, "Personal", "Three");
-    main.FillList();
-    const QStringList business = texts(main.lstAddress);
-    const QList<int> businessIds = ids(main.lstAddress);
+    main.fillList();
+    const QStringList business = texts(main);
+    const QList<int> businessIds = ids(main);
     select(main, 1);
-    QVERIFY(main.cmdEdit->isEnabled());
+    QVERIFY(find<QPushButton>(main, "editButton")->isEnabled());
 
-    click(main.cmdSwap);
-    QVERIFY(!gIsBusiness);
-    QCOMPARE(main.cmdSwap->text(), QString("&Personal"));
-    QCOMPARE(names(main.lstAddress), QStringList{"Personal, Three"});
+    click(find<QPushButton>(main, "viewButton"));
+    QVERIFY(!CurrentBook().isBusiness());
+    QCOMPARE(find<QPushButton>(main, "viewButton")->text(), QString("&Personal"));
+    QCOMPARE(names(main), QStringList{"Personal, Three"});
     QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness FROM Setup"), (QList<QVariantList>{{0}}));
     QVERIFY(nothingSelected(main));
 
-    click(main.cmdSwap);
-    QVERIFY(gIsBusiness);
-    QCOMPARE(main.cmdSwap->text(), QString("&Business"));
-    QCOMPARE(texts(main.lstAddress), business);
-    QCOMPARE(ids(main.lstAddress), businessIds);
+    click(find<QPushButton>(main, "viewButton"));
+    QVERIFY(CurrentBook().isBusiness());
+    QCOMPARE(find<QPushButton>(main, "viewButton")->text(), QString("&Business"));
+    QCOMPARE(texts(main), business);
+    QCOMPARE(ids(main), businessIds);
     QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness FROM Setup"), (QList<QVariantList>{{1}}));
     QVERIFY(nothingSelected(main));
 }
@@ -356,35 +406,35 @@ void ContactListTest::addThenCancelLeavesDatabaseAndListAsBefore()
     TempWorkDir dir;
     ScriptedBoxes boxes;
     MainWindow &main = loadMain();
-    RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Home')");
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES ('Home')");
     addNumber(addContact(true, "Kept", "Karl"), 1, "555-0100");
-    main.FillList();
+    main.fillList();
     const QList<QVariantList> rowsBefore = allRows();
-    const QStringList listBefore = texts(main.lstAddress);
+    const QStringList listBefore = texts(main);
 
     bool shown = false;
     WhenShown<ContactDialog>([&](ContactDialog &editor) {
         shown = true;
         // While the editor is open the new contact is listed and selected.
-        QCOMPARE(main.lstAddress->count(), 2);
-        QCOMPARE(NameOfLine(main.lstAddress->selectedItems().value(0)->text()), QString("Unknown"));
-        QTest::keyClicks(editor.txtFields[1], "Temporary");
+        QCOMPARE(rows(main), 2);
+        QCOMPARE(at(main, selectedRows(main).value(0), ContactListModel::NameRole).toString(), QString("Unknown"));
+        QTest::keyClicks(find<QLineEdit>(editor, "firstNameBox"), "Temporary");
         // A number stored for the new contact goes with it.
         WhenShown<PhoneNumberDialog>([](PhoneNumberDialog &dialog) {
-            dialog.cmbType->setCurrentIndex(0);
-            QTest::keyClicks(dialog.txtNumber, "555-0199");
-            click(dialog.cmdSave);
+            find<QComboBox>(dialog, "typeCombo")->setCurrentIndex(0);
+            QTest::keyClicks(find<QLineEdit>(dialog, "numberBox"), "555-0199");
+            click(find<QPushButton>(dialog, "saveButton"));
         });
-        click(editor.cmdAdd);
+        click(find<QPushButton>(editor, "addNumberButton"));
         QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM TelephoneList")[0][0].toInt(), 2);
-        click(editor.cmdCancel);
+        click(find<QPushButton>(editor, "cancelButton"));
+        QCOMPARE(editor.savedContact(), std::nullopt);
     });
-    click(main.cmdAdd);
+    click(find<QPushButton>(main, "addButton"));
 
     QVERIFY(shown);
-    QCOMPARE(gPersonID, 0);
     QCOMPARE(allRows(), rowsBefore);
-    QCOMPARE(texts(main.lstAddress), listBefore);
+    QCOMPARE(texts(main), listBefore);
     QVERIFY(nothingSelected(main));
     QVERIFY(boxes.messages.isEmpty());
 }
@@ -394,25 +444,27 @@ void ContactListTest::addThenSaveShowsTheLineAtItsPlaceUnselected()
     TempWorkDir dir;
     ScriptedBoxes boxes;
     MainWindow &main = loadMain();
-    click(main.cmdSwap); // the personal view
+    click(find<QPushButton>(main, "viewButton")); // the personal view
     addContact(false, "Adams", "Amy");
     addContact(false, "Young", "Yves");
-    main.FillList();
-    gRefreshCriteria = false;
+    main.fillList();
+    QSignalSpy contactsChanged(&CurrentBook(), &AddressBook::contactsChanged);
 
-    WhenShown<ContactDialog>([](ContactDialog &editor) {
-        QTest::keyClicks(editor.txtFields[2], "Miller");
-        QTest::keyClicks(editor.txtFields[1], "Ann");
-        click(editor.cmdSave);
+    std::optional<std::int32_t> saved;
+    WhenShown<ContactDialog>([&](ContactDialog &editor) {
+        QTest::keyClicks(find<QLineEdit>(editor, "lastNameBox"), "Miller");
+        QTest::keyClicks(find<QLineEdit>(editor, "firstNameBox"), "Ann");
+        click(find<QPushButton>(editor, "saveButton"));
+        saved = editor.savedContact();
     });
-    click(main.cmdAdd);
+    click(find<QPushButton>(main, "addButton"));
 
-    QCOMPARE(names(main.lstAddress), (QStringList{"Adams, Amy", "Miller, Ann", "Young, Yves"}));
-    const int added = ItemData(main.lstAddress->item(1));
-    QCOMPARE(gPersonID, added);
+    QCOMPARE(names(main), (QStringList{"Adams, Amy", "Miller, Ann", "Young, Yves"}));
+    const int added = personAt(main, 1);
+    QCOMPARE(saved, std::optional<std::int32_t>(added));
     QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness, LastName, FirstName FROM Address WHERE PersonID = ?", {added}),
              (QList<QVariantList>{{0, "Miller", "Ann"}}));
-    QVERIFY(gRefreshCriteria);
+    QVERIFY(!contactsChanged.isEmpty());
     QVERIFY(nothingSelected(main));
     QVERIFY(boxes.messages.isEmpty());
 }
@@ -423,22 +475,24 @@ void ContactListTest::editThenCancelKeepsTheEntrySelected()
     MainWindow &main = loadMain();
     addContact(true, "Adams", "Amy");
     const int baker = addContact(true, "Baker", "Bob");
-    main.FillList();
-    const QStringList before = texts(main.lstAddress);
+    main.fillList();
+    const QStringList before = texts(main);
     select(main, 1);
 
-    WhenShown<ContactDialog>([](ContactDialog &editor) {
-        editor.txtFields[2]->clear();
-        QTest::keyClicks(editor.txtFields[2], "Changed");
-        click(editor.cmdCancel);
+    std::optional<std::int32_t> saved = -1;
+    WhenShown<ContactDialog>([&](ContactDialog &editor) {
+        find<QLineEdit>(editor, "lastNameBox")->clear();
+        QTest::keyClicks(find<QLineEdit>(editor, "lastNameBox"), "Changed");
+        click(find<QPushButton>(editor, "cancelButton"));
+        saved = editor.savedContact();
     });
-    click(main.cmdEdit);
+    click(find<QPushButton>(main, "editButton"));
 
-    QCOMPARE(gPersonID, 0);
-    QCOMPARE(texts(main.lstAddress), before);
-    QCOMPARE(main.lstAddress->selectedItems().size(), 1);
-    QCOMPARE(ItemData(main.lstAddress->selectedItems().first()), baker);
-    QVERIFY(main.cmdEdit->isEnabled() && main.cmdDelete->isEnabled());
+    QCOMPARE(saved, std::nullopt);
+    QCOMPARE(texts(main), before);
+    QCOMPARE(selectedRows(main).size(), 1);
+    QCOMPARE(personAt(main, selectedRows(main).first()), baker);
+    QVERIFY(find<QPushButton>(main, "editButton")->isEnabled() && find<QPushButton>(main, "deleteButton")->isEnabled());
     QCOMPARE(Rows(DatabaseFileName, "SELECT LastName FROM Address WHERE PersonID = ?", {baker})[0][0].toString(),
              QString("Baker"));
 }
@@ -449,20 +503,22 @@ void ContactListTest::editThenSaveRebuildsTheLine()
     MainWindow &main = loadMain();
     const int adams = addContact(true, "Adams", "Amy");
     addContact(true, "Baker", "Bob");
-    main.FillList();
+    main.fillList();
     select(main, 0);
 
-    WhenShown<ContactDialog>([](ContactDialog &editor) {
-        editor.txtFields[2]->selectAll();
-        QTest::keyClicks(editor.txtFields[2], "Carter");
-        click(editor.cmdSave);
+    std::optional<std::int32_t> saved;
+    WhenShown<ContactDialog>([&](ContactDialog &editor) {
+        find<QLineEdit>(editor, "lastNameBox")->selectAll();
+        QTest::keyClicks(find<QLineEdit>(editor, "lastNameBox"), "Carter");
+        click(find<QPushButton>(editor, "saveButton"));
+        saved = editor.savedContact();
     });
-    click(main.cmdEdit);
+    click(find<QPushButton>(main, "editButton"));
 
-    QCOMPARE(gPersonID, adams);
-    QCOMPARE(names(main.lstAddress), (QStringList{"Baker, Bob", "Carter, Amy"}));
-    QCOMPARE(ItemData(main.lstAddress->item(1)), adams);
-    QCOMPARE(main.lstAddress->count(), 2);
+    QCOMPARE(saved, std::optional<std::int32_t>(adams));
+    QCOMPARE(names(main), (QStringList{"Baker, Bob", "Carter, Amy"}));
+    QCOMPARE(personAt(main, 1), adams);
+    QCOMPARE(rows(main), 2);
     QVERIFY(nothingSelected(main));
 }
 
@@ -472,27 +528,27 @@ void ContactListTest::doubleClickAndEnterOpenTheEditor()
     MainWindow &main = loadMain();
     addContact(true, "Adams", "Amy");
     const int baker = addContact(true, "Baker", "Bob");
-    main.FillList();
+    main.fillList();
 
-    int shownFor = 0;
+    QString shownFor;
     const auto cancelNoting = [&](ContactDialog &editor) {
-        shownFor = gPersonID;
-        click(editor.cmdCancel);
+        shownFor = find<QLineEdit>(editor, "lastNameBox")->text();
+        click(find<QPushButton>(editor, "cancelButton"));
     };
     WhenShown<ContactDialog>(cancelNoting);
-    QListWidget *list = main.lstAddress;
+    QListView *list = contactList(main);
     // A double-click reaches the list as a click, then the double-click.
-    const QPoint onBaker = list->visualItemRect(list->item(1)).center();
+    const QPoint onBaker = list->visualRect(list->model()->index(1, 0)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onBaker);
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, onBaker);
-    QCOMPARE(shownFor, baker);
+    QCOMPARE(shownFor, QString("Baker"));
 
-    shownFor = 0;
+    shownFor.clear();
     select(main, 1);
     WhenShown<ContactDialog>(cancelNoting);
     QTest::keyClick(list, Qt::Key_Return);
-    QCOMPARE(shownFor, baker);
-    QCOMPARE(ItemData(list->selectedItems().value(0)), baker);
+    QCOMPARE(shownFor, QString("Baker"));
+    QCOMPARE(personAt(main, selectedRows(main).value(0)), baker);
 }
 
 void ContactListTest::deleteAsksAndRemovesExactlyTheContactsRows()
@@ -507,29 +563,29 @@ void ContactListTest::deleteAsksAndRemovesExactlyTheContactsRows()
     addNumber(other, 1, "555-0003");
     const int personal = addContact(false, "Smith", "John");
     addNumber(personal, 2, "555-0004");
-    main.FillList();
+    main.fillList();
     const QList<QVariantList> before = allRows();
-    gRefreshCriteria = false;
+    QSignalSpy contactsChanged(&CurrentBook(), &AddressBook::contactsChanged);
 
     select(main, 0);
-    click(main.cmdDelete); // answered No
+    click(find<QPushButton>(main, "deleteButton")); // answered No
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].text, QString("Delete Smith, John?"));
     QCOMPARE(boxes.messages[0].style, int(MsgConfirm));
     QCOMPARE(allRows(), before);
-    QCOMPARE(main.lstAddress->count(), 2);
+    QCOMPARE(rows(main), 2);
 
     boxes.answer(AnswerYes);
-    click(main.cmdDelete);
+    click(find<QPushButton>(main, "deleteButton"));
     QCOMPARE(boxes.messages.size(), 2);
     QList<QVariantList> expected = before;
     expected.erase(std::remove_if(expected.begin(), expected.end(),
                                   [&](const QVariantList &row) { return row[1].toInt() == smith; }),
                    expected.end());
     QCOMPARE(allRows(), expected);
-    QCOMPARE(ids(main.lstAddress), QList<int>{other});
+    QCOMPARE(ids(main), QList<int>{other});
     QVERIFY(nothingSelected(main));
-    QVERIFY(gRefreshCriteria);
+    QVERIFY(!contactsChanged.isEmpty());
 }
 
 void ContactListTest::deleteFailureChangesNothingAndShowsOneMessage()
@@ -539,7 +595,7 @@ void ContactListTest::deleteFailureChangesNothingAndShowsOneMessage()
     MainWindow &main = loadMain();
     const int smith = addContact(true, "Smith", "John");
     addNumber(smith, 1, "555-0001");
-    main.FillList();
+    main.fillList();
     // The store refuses the second step, removing the numbers.
     Exec(DatabaseFileName, "CREATE TRIGGER keep_numbers BEFORE DELETE ON TelephoneList "
                            "BEGIN SELECT RAISE(ABORT, 'numbers cannot be deleted now'); END");
@@ -547,22 +603,22 @@ void ContactListTest::deleteFailureChangesNothingAndShowsOneMessage()
 
     select(main, 0);
     boxes.answer(AnswerYes);
-    click(main.cmdDelete);
+    click(find<QPushButton>(main, "deleteButton"));
 
     QCOMPARE(boxes.messages.size(), 2);
     QCOMPARE(boxes.messages[1].style, int(MsgRefusal));
     QVERIFY2(boxes.messages[1].text.contains("numbers cannot be deleted now"), qPrintable(boxes.messages[1].text));
     QCOMPARE(allRows(), before); // the contact's row is still there too
-    QCOMPARE(ids(main.lstAddress), QList<int>{smith});
+    QCOMPARE(ids(main), QList<int>{smith});
 
     // Once the store allows it, the same delete goes through.
     Exec(DatabaseFileName, "DROP TRIGGER keep_numbers");
     boxes.answer(AnswerYes);
     select(main, 0);
-    click(main.cmdDelete);
+    click(find<QPushButton>(main, "deleteButton"));
     QCOMPARE(boxes.messages.size(), 3);
     QCOMPARE(allRows(), QList<QVariantList>{});
-    QCOMPARE(main.lstAddress->count(), 0);
+    QCOMPARE(rows(main), 0);
 }
 
 void ContactListTest::selectionStaysOnEmptyClickAndCtrlClick()
@@ -571,9 +627,44 @@ void ContactListTest::selectionStaysOnEmptyClickAndCtrlClick()
     MainWindow &main = loadMain();
     addContact(true, "Adams", "Amy");
     addContact(true, "Baker", "Bob");
-    main.FillList();
-    QCOMPARE(selectedRowsAfterClicks(main.lstAddress, 1), (QList<int>{1, 1, 1, 1}));
-    QVERIFY(main.cmdEdit->isEnabled() && main.cmdDelete->isEnabled());
+    main.fillList();
+    QCOMPARE(selectedRowsAfterClicks(contactList(main), 1), (QList<int>{1, 1, 1, 1}));
+    QVERIFY(find<QPushButton>(main, "editButton")->isEnabled() && find<QPushButton>(main, "deleteButton")->isEnabled());
+}
+
+void ContactListTest::rowsReadAsNameTabNumber_data()
+{
+    QTest::addColumn<int>("role");
+    QTest::newRow("display") << int(Qt::DisplayRole);
+    QTest::newRow("accessible") << int(Qt::AccessibleTextRole);
+}
+
+void ContactListTest::rowsReadAsNameTabNumber()
+{
+    QFETCH(int, role);
+    TempWorkDir dir;
+    MainWindow &main = loadMain();
+    addNumber(addContact(true, "Adams", "Amy"), 1, "555-0001");
+    addContact(true, "Baker", QVariant());
+    main.fillList();
+    QCOMPARE(at(main, 0, role).toString(), QString("Adams, Amy\t555-0001"));
+    QCOMPARE(at(main, 1, role).toString(), QString("Baker"));
+}
+
+void ContactListTest::typingAFirstLetterSelectsTheNextNameWithIt()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadMain();
+    for (const char *last : {"Adams", "Baker", "Brown", "Carter"})
+        addContact(true, last, QVariant());
+    main.fillList();
+    contactList(main)->setFocus();
+    QTest::keyClick(contactList(main), Qt::Key_B);
+    QCOMPARE(selectedRows(main), QList<int>{1});
+    QTest::qWait(QApplication::keyboardInputInterval() + 50); // a new search, not "bb"
+    QTest::keyClick(contactList(main), Qt::Key_B);
+    QCOMPARE(selectedRows(main), QList<int>{2});
+    QVERIFY(find<QPushButton>(main, "editButton")->isEnabled());
 }
 
 QTEST_MAIN(ContactListTest)

@@ -2,10 +2,10 @@
 #include "support/TestSupport.h"
 
 #include "ui/widgets/WindowPlacement.h"
-#include "ui/Globals.h"
+#include "store/AddressBook.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/SortedLists.h"
-#include "ui/widgets/Twips.h"
+#include "ui/widgets/LayoutUnits.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -42,7 +42,7 @@ void FormHelpersTest::initMainFormCaptionsCentresAndShows()
     InitMainForm(form);
     QVERIFY(form.isVisible());
     QCOMPARE(form.windowTitle(), QString("Varnelle For Windows"));
-    QCOMPARE(gAppTitle, QString("Varnelle For Windows"));
+    QCOMPARE(AppTitle(), QString("Varnelle For Windows"));
     QVERIFY(ScreenWidthTwips() > 0);
     QVERIFY(ScreenHeightTwips() > 0);
     const QRect frame = form.frameGeometry();
@@ -149,7 +149,6 @@ void FormHelpersTest::sortedListsIgnoreCaseAndKeepItemData()
 void FormHelpersTest::messageBoxesAreTitledWithTheApplicationTitle()
 {
     TempWorkDir dir;
-    gAppTitle = "Varnelle For Windows";
     ScriptedBoxes boxes;
     boxes.answer(AnswerYes);
     QCOMPARE(MsgBox("Delete Smith?", MsgConfirm), int(AnswerYes));
@@ -170,7 +169,6 @@ void FormHelpersTest::messageBoxesAreTitledWithTheApplicationTitle()
 
 void FormHelpersTest::messageBoxIsWideEnoughForItsTitle()
 {
-    gAppTitle = "Varnelle For Windows";
     QMessageBox box;
     SetUpMessageBox(box, "Delete Smith, John?", MsgConfirm);
     box.show();
@@ -179,8 +177,9 @@ void FormHelpersTest::messageBoxIsWideEnoughForItsTitle()
     QFont bold = QFontDatabase::systemFont(QFontDatabase::TitleFont);
     bold.setBold(true);
     const QFontMetrics title(bold);
-    QVERIFY2(box.width() >= title.horizontalAdvance(gAppTitle) + 4 * title.height(), qPrintable(QString::number(box.width())));
-    QCOMPARE(box.windowTitle(), gAppTitle);
+    QVERIFY2(box.width() >= title.horizontalAdvance(AppTitle()) + 4 * title.height(),
+             qPrintable(QString::number(box.width())));
+    QCOMPARE(box.windowTitle(), AppTitle());
     QCOMPARE(box.text(), QString("Delete Smith, John?"));
     QCOMPARE(box.standardButtons(), QMessageBox::Yes | QMessageBox::No);
 
@@ -193,7 +192,7 @@ void FormHelpersTest::messageBoxIsWideEnoughForItsTitle()
         }
     });
     InputBox("What is the type of telphone number?", "Car");
-    QVERIFY2(inputWidth >= title.horizontalAdvance(gAppTitle) + 4 * title.height(),
+    QVERIFY2(inputWidth >= title.horizontalAdvance(AppTitle()) + 4 * title.height(),
              qPrintable(QString::number(inputWidth)));
 }
 

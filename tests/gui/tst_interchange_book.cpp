@@ -3,9 +3,9 @@
 // menu and the command line.
 #include "support/ModalScript.h"
 #include "support/TestSupport.h"
+#include "support/UserActions.h"
 
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "store/AddressBook.h"
 #include "store/Database.h"
 #include "ui/interchange/ImportSummaryDialog.h"
 #include "ui/main/MainWindow.h"
@@ -24,6 +24,8 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
+#include <QListView>
 #include <QTest>
 
 #include <algorithm>
@@ -319,7 +321,8 @@ void InterchangeBookTest::failedOrCancelledImportChangesNothing()
             QCOMPARE(how, QString("cancel"));
         QCOMPARE(how, QString("cancel"));
     } catch (const InterchangeError &error) {
-        QVERIFY2(error.message().contains(how == "failure" ? "disk full" : "has no END:VCARD"), qPrintable(error.message()));
+        QVERIFY2(error.message().contains(how == "failure" ? "disk full" : "has no END:VCARD"),
+                 qPrintable(error.message()));
     }
     QCOMPARE(counts(), before);
 }
@@ -341,10 +344,11 @@ void InterchangeBookTest::exportThenImportKeepsEveryField()
     QStringList original;
     {
         Book book;
-        book.import(TwoCards + "BEGIN:VCARD\nVERSION:4.0\nN:Ng;Li;;Dr.;\nORG:Ng\\, Lim & Co\nADR;TYPE=work:;Suite 5;"
-                               "1 Long Rd;Perth;WA;6000;\nEMAIL:li@ng.example\nRELATED;TYPE=spouse:Mo Ng\n"
-                               "RELATED;TYPE=child:Al\nRELATED;TYPE=child:Bo\nitem1.TEL:=7\nitem1.X-ABLabel:B\xC3\xBCro\n"
-                               "END:VCARD\n");
+        book.import(TwoCards +
+                    "BEGIN:VCARD\nVERSION:4.0\nN:Ng;Li;;Dr.;\nORG:Ng\\, Lim & Co\nADR;TYPE=work:;Suite 5;"
+                    "1 Long Rd;Perth;WA;6000;\nEMAIL:li@ng.example\nRELATED;TYPE=spouse:Mo Ng\n"
+                    "RELATED;TYPE=child:Al\nRELATED;TYPE=child:Bo\nitem1.TEL:=7\nitem1.X-ABLabel:B\xC3\xBCro\n"
+                    "END:VCARD\n");
         // Type names as the program keeps them, and a contact with numbers only.
         Exec(DatabaseFileName, "INSERT INTO TelephoneType (TelephoneType) VALUES ('cell'), ('pager 2'), ('*VIP')");
         Exec(DatabaseFileName, "INSERT INTO Address (IsBusiness) VALUES (0)");
@@ -497,8 +501,8 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
 {
     TempWorkDir dir;
     writeFile("in.vcf", TwoCards);
-    MainWindow &main = Form<MainWindow>();
-    main.Load();
+    MainWindow &main = CurrentMainWindow();
+    main.load();
     auto typeFileName = [](const QString &name) {
         return [name](QDialog &d) {
             static_cast<QFileDialog &>(d).selectFile(name);
@@ -512,45 +516,46 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
     };
     QString summary;
     ModalScript script;
-    script.expect("dlgImportFile", typeFileName(dir.file("in.vcf")))
+    script.expect("importFileDialog", typeFileName(dir.file("in.vcf")))
         .expect("ImportOptionsDialog",
                 [](QDialog &d) {
-                    QVERIFY(d.findChild<QRadioButton *>("opByCompany")->isChecked());
-                    auto *business = d.findChild<QRadioButton *>("opBusiness");
+                    QVERIFY(d.findChild<QRadioButton *>("byCompanyOption")->isChecked());
+                    auto *business = d.findChild<QRadioButton *>("businessOption");
                     QTest::mouseClick(business, Qt::LeftButton, {}, QPoint(6, business->height() / 2));
-                    QTest::mouseClick(d.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+                    QTest::mouseClick(d.findChild<QPushButton *>("okButton"), Qt::LeftButton);
                 })
         .expect("ImportSummaryDialog",
                 [&](QDialog &d) {
-                    summary = d.findChild<QPlainTextEdit *>("txtSummary")->toPlainText();
-                    QTest::mouseClick(d.findChild<QPushButton *>("cmdClose"), Qt::LeftButton);
+                    summary = d.findChild<QPlainTextEdit *>("summaryText")->toPlainText();
+                    QTest::mouseClick(d.findChild<QPushButton *>("closeButton"), Qt::LeftButton);
                 })
-        .expect("dlgExportFile", typeFileName("out.csv"))
+        .expect("exportFileDialog", typeFileName("out.csv"))
         .expect("ExportOptionsDialog", [](QDialog &d) {
-            QCOMPARE(d.findChild<QComboBox *>("cmbFormat")->currentText(), QString("CSV (comma-separated values)"));
-            QTest::mouseClick(d.findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+            QCOMPARE(d.findChild<QComboBox *>("formatCombo")->currentText(), QString("CSV (comma-separated values)"));
+            QTest::mouseClick(d.findChild<QPushButton *>("okButton"), Qt::LeftButton);
         });
-    PhoneTypesDialog &types = Form<PhoneTypesDialog>(); // loaded before the import made types
-    gRefreshCriteria = gTypesChanged = false;
+    PhoneTypesDialog types(CurrentBook()); // loaded before the import made types
+    QSignalSpy contactsChanged(&CurrentBook(), &AddressBook::contactsChanged);
+    QSignalSpy typesChanged(&CurrentBook(), &AddressBook::typesChanged);
     ScriptedBoxes boxes;
     script.run([&] {
-        main.mnuImport->trigger();
-        main.mnuExport->trigger();
+        find<QAction>(main, "importAction")->trigger();
+        find<QAction>(main, "exportAction")->trigger();
     });
     QVERIFY2(script.problems.isEmpty(), qPrintable(script.problems.join("; ")));
     QCOMPARE(script.pending(), 0);
     QVERIFY(summary.startsWith("2 contacts imported from in.vcf"));
-    QCOMPARE(main.lstAddress->count(), 2); // the list is filled again
-    QVERIFY(gRefreshCriteria);
-    QVERIFY(gTypesChanged); // "Mobile", "Work Fax" and "Home" were made
-    QCOMPARE(QString::number(types.lstData->count()), count("TelephoneType"));
+    QCOMPARE(find<QListView>(main, "contactList")->model()->rowCount(), 2); // the list is filled again
+    QVERIFY(!contactsChanged.isEmpty());
+    QVERIFY(!typesChanged.isEmpty()); // "Mobile", "Work Fax" and "Home" were made
+    QCOMPARE(QString::number(find<QListWidget>(types, "typeList")->count()), count("TelephoneType"));
     QVERIFY(ReadAll("out.csv").contains("Ms.,Jane,Doe,Acme"));
     QCOMPARE(boxes.texts(), QStringList{"2 contacts exported to out.csv."});
 
-    ImportSummaryDialog shown(summary.split('\n'));
+    ImportSummaryDialog shown(CurrentBook(), summary.split('\n'));
     ModalScript saving;
-    saving.expect("dlgSaveSummary", typeFileName("summary.txt"));
-    saving.run([&] { QTest::mouseClick(shown.cmdSaveAs, Qt::LeftButton); });
+    saving.expect("saveSummaryDialog", typeFileName("summary.txt"));
+    saving.run([&] { QTest::mouseClick(find<QPushButton>(shown, "saveAsButton"), Qt::LeftButton); });
     QCOMPARE(saving.pending(), 0);
     QCOMPARE(QString::fromUtf8(ReadAll("summary.txt")), summary + '\n');
 }

@@ -3,8 +3,7 @@
 #include "support/ModalScript.h"
 #include "support/TestSupport.h"
 
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "store/AddressBook.h"
 #include "ui/main/MainWindow.h"
 #include "ui/types/PhoneTypesDialog.h"
 
@@ -37,21 +36,21 @@ struct Command {
 };
 
 const Command Commands[] = {
-    {"mnuFile", Qt::Key_F, "mnuImport", Qt::Key_I, "dlgImportFile", nullptr},
-    {"mnuFile", Qt::Key_F, "mnuExport", Qt::Key_P, "dlgExportFile", nullptr},
-    {"mnuFile", Qt::Key_F, "mnuRepair", Qt::Key_R, nullptr, nullptr},
-    {"mnuTable", Qt::Key_T, "mnuTypes", Qt::Key_T, nullptr, nullptr},
-    {"mnuReports", Qt::Key_R, "mnuAddress", Qt::Key_A, "ReportDestinationDialog", "cmdCancel"},
-    {"mnuReports", Qt::Key_R, "mnuTelephone", Qt::Key_T, "ReportDestinationDialog", "cmdCancel"},
-    {"mnuReports", Qt::Key_R, "mnuDetail", Qt::Key_D, "ReportDestinationDialog", "cmdCancel"},
-    {"mnuHelp", Qt::Key_H, "mnuAbout", Qt::Key_A, "AboutDialog", "cmdOK"},
-    {"mnuFile", Qt::Key_F, "mnuExit", Qt::Key_X, nullptr, nullptr},
+    {"fileMenu", Qt::Key_F, "importAction", Qt::Key_I, "importFileDialog", nullptr},
+    {"fileMenu", Qt::Key_F, "exportAction", Qt::Key_P, "exportFileDialog", nullptr},
+    {"fileMenu", Qt::Key_F, "repairAction", Qt::Key_R, nullptr, nullptr},
+    {"tablesMenu", Qt::Key_T, "phoneTypesAction", Qt::Key_T, nullptr, nullptr},
+    {"reportsMenu", Qt::Key_R, "addressListAction", Qt::Key_A, "ReportDestinationDialog", "cancelButton"},
+    {"reportsMenu", Qt::Key_R, "telephoneListAction", Qt::Key_T, "ReportDestinationDialog", "cancelButton"},
+    {"reportsMenu", Qt::Key_R, "detailReportAction", Qt::Key_D, "ReportDestinationDialog", "cancelButton"},
+    {"helpMenu", Qt::Key_H, "aboutAction", Qt::Key_A, "AboutDialog", "okButton"},
+    {"fileMenu", Qt::Key_F, "exitAction", Qt::Key_X, nullptr, nullptr},
 };
 
 MainWindow &startMain()
 {
-    MainWindow &main = Form<MainWindow>();
-    main.Load();
+    MainWindow &main = CurrentMainWindow();
+    main.load();
     main.activateWindow();
     QVERIFY_ACTIVE(main);
     return main;
@@ -74,9 +73,9 @@ void pick(MainWindow &main, const Command &c, const std::function<void()> &open)
     script.run(open);
     QVERIFY2(script.problems.isEmpty(), qPrintable(script.problems.join("; ")));
     QCOMPARE(script.pending(), 0);
-    if (QByteArray(c.action) == "mnuTypes") {
+    if (QByteArray(c.action) == "phoneTypesAction") {
         QVERIFY(!main.isVisible());
-        QTest::mouseClick(Form<PhoneTypesDialog>().findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+        QTest::mouseClick(main.phoneTypesDialog()->findChild<QPushButton *>("okButton"), Qt::LeftButton);
         QVERIFY(main.isVisible());
         main.activateWindow();
         QVERIFY_ACTIVE(main);
@@ -101,11 +100,17 @@ void MenusTest::menuBarHoldsEveryCommandEnabled()
     for (QAction *a : main.menuBar()->actions())
         titles << a->text();
     QCOMPARE(titles, (QStringList{"&File", "&Tables", "&Reports", "&Help"}));
-    const QStringList captions = {QString::fromUtf8("&Import Contacts\u2026"), QString::fromUtf8("Ex&port Contacts\u2026"),
-                                  "&Repair Database", "E&xit", "&Telephone Types", "&Address List",
-                                  "&Telephone List",  "&Detail Report", "&About"};
+    const QStringList captions = {QString::fromUtf8("&Import Contacts\u2026"),
+                                  QString::fromUtf8("Ex&port Contacts\u2026"),
+                                  "&Repair Database",
+                                  "E&xit",
+                                  "&Telephone Types",
+                                  "&Address List",
+                                  "&Telephone List",
+                                  "&Detail Report",
+                                  "&About"};
     QStringList found;
-    for (const char *menu : {"mnuFile", "mnuTable", "mnuReports", "mnuHelp"})
+    for (const char *menu : {"fileMenu", "tablesMenu", "reportsMenu", "helpMenu"})
         for (QAction *a : main.findChild<QMenu *>(menu)->actions()) {
             found << a->text();
             QVERIFY(a->isEnabled() && a->isVisible() && !a->isCheckable());
@@ -130,7 +135,7 @@ void pickEveryCommand(const std::function<void(MainWindow &, QMenu *, QAction *,
         QCOMPARE(triggered.count(), 1);
     }
     QVERIFY(!main.isVisible()); // Exit closed the main window
-    QVERIFY(!gDatabase.isValid());
+    QVERIFY(!CurrentBook().database().isValid());
 }
 
 void MenusTest::everyCommandWithTheMouse()

@@ -1,9 +1,9 @@
 // File > Repair Database: mend in place, compact, replace atomically.
 #include "support/BookDamage.h"
 #include "support/TestSupport.h"
+#include "support/UserActions.h"
 
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "store/AddressBook.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/main/RepairCommand.h"
 #include "store/Database.h"
@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QListView>
 #include <QTest>
 
 #include <sys/stat.h>
@@ -31,16 +32,17 @@ const char *const AllRows = "SELECT 'A', PersonID, IsBusiness, LastName, FirstNa
 
 MainWindow &loadWithData()
 {
-    MainWindow &main = Form<MainWindow>();
-    main.Load();
-    RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Home'), ('Work')");
+    MainWindow &main = CurrentMainWindow();
+    main.load();
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES ('Home'), ('Work')");
     for (int i = 0; i < 200; ++i)
-        RunQuery(gDatabase, "INSERT INTO Address (IsBusiness, LastName, FirstName, Company, State) VALUES (?,?,?,?,?)",
-                 {i % 2, QString("Last%1").arg(i), QString("First%1").arg(i), i % 3 ? QVariant("Acme") : QVariant(),
-                  "NY"});
-    RunQuery(gDatabase, "INSERT INTO TelephoneList SELECT PersonID, 1, '555-' || PersonID FROM Address");
+        RunQuery(
+            CurrentBook().database(),
+            "INSERT INTO Address (IsBusiness, LastName, FirstName, Company, State) VALUES (?,?,?,?,?)",
+            {i % 2, QString("Last%1").arg(i), QString("First%1").arg(i), i % 3 ? QVariant("Acme") : QVariant(), "NY"});
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneList SELECT PersonID, 1, '555-' || PersonID FROM Address");
     // Leave free pages behind so that compacting has something to do.
-    RunQuery(gDatabase, "DELETE FROM Address WHERE PersonID > 150");
+    RunQuery(CurrentBook().database(), "DELETE FROM Address WHERE PersonID > 150");
     return main;
 }
 
@@ -110,19 +112,20 @@ void RepairTest::healthyRepairKeepsEveryRowAndLeavesNoCopy()
     const QList<QVariantList> before = Rows(DatabaseFileName, AllRows);
     const qint64 sizeBefore = QFileInfo(DatabaseFileName).size();
 
-    main.mnuRepair->trigger();
+    find<QAction>(main, "repairAction")->trigger();
 
     QVERIFY2(boxes.messages.isEmpty(), qPrintable(boxes.texts().join("\n")));
     QCOMPARE(QDir(".").entryList(QDir::Files | QDir::Hidden), QStringList{"Address.mdb"});
     QCOMPARE(Rows(DatabaseFileName, AllRows), before);
     QVERIFY(QFileInfo(DatabaseFileName).size() < sizeBefore);
     // The schema came through the copy: keys are still assigned and checked.
-    QVERIFY(gDatabase.isOpen());
-    RunQuery(gDatabase, "INSERT INTO Address (IsBusiness) VALUES (1)");
+    QVERIFY(CurrentBook().database().isOpen());
+    RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness) VALUES (1)");
     QCOMPARE(Rows(DatabaseFileName, "SELECT max(PersonID) FROM Address")[0][0].toInt(), 201);
-    QVERIFY_THROWS_EXCEPTION(DatabaseError, RunQuery(gDatabase, "INSERT INTO Address (State) VALUES ('ABC')"));
     QVERIFY_THROWS_EXCEPTION(DatabaseError,
-                             RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES ('work')"));
+                             RunQuery(CurrentBook().database(), "INSERT INTO Address (State) VALUES ('ABC')"));
+    QVERIFY_THROWS_EXCEPTION(
+        DatabaseError, RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES ('work')"));
 }
 
 void RepairTest::leftoverCopyFailsOnceAndTouchesNeitherFile()
@@ -131,19 +134,19 @@ void RepairTest::leftoverCopyFailsOnceAndTouchesNeitherFile()
     ScriptedBoxes boxes;
     MainWindow &main = loadWithData();
     writeFile(RepairFileName, "left over from an earlier repair");
-    CloseMainDatabase();
+    CurrentBook().close();
     const QByteArray data = ReadAll(DatabaseFileName);
-    OpenMainDatabase();
+    CurrentBook().open();
 
-    main.mnuRepair->trigger();
+    find<QAction>(main, "repairAction")->trigger();
 
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].title, QString("Varnelle For Windows"));
     QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
     QVERIFY2(boxes.messages[0].text.contains("_MDBFIX_.MDB"), qPrintable(boxes.messages[0].text));
     QCOMPARE(ReadAll(RepairFileName), QByteArray("left over from an earlier repair"));
-    QVERIFY(gDatabase.isOpen());
-    CloseMainDatabase();
+    QVERIFY(CurrentBook().database().isOpen());
+    CurrentBook().close();
     QCOMPARE(ReadAll(DatabaseFileName), data);
 }
 
@@ -151,20 +154,18 @@ void RepairTest::damagedFileIsReportedThenReopenIsFatal()
 {
     TempWorkDir dir;
     ScriptedBoxes boxes;
-    CatchFatal fatal;
     MainWindow &main = loadWithData();
-    CloseMainDatabase();
+    CurrentBook().close();
     const QByteArray garbage = QByteArray("this is no longer a database\n").repeated(100);
     writeFile(DatabaseFileName, garbage);
 
-    try {
-        main.mnuRepair_Click();
-        QFAIL("the reopen of a damaged file succeeded");
-    } catch (const FatalExit &exit) {
-        QVERIFY2(exit.text.contains("Address.mdb"), qPrintable(exit.text));
-    }
+    main.repairDatabase();
+    // The reopen's failure ends the program, after its own message.
+    QVERIFY(main.hasFailed());
+    QVERIFY(!CurrentBook().isOpen());
+    QCOMPARE(boxes.messages.size(), 2);
+    QVERIFY2(boxes.messages[1].text.contains("Address.mdb"), qPrintable(boxes.messages[1].text));
     // The repair's own failure was shown once; the file was neither replaced nor emptied.
-    QCOMPARE(boxes.messages.size(), 1);
     QVERIFY2(boxes.messages[0].text.contains("Address.mdb"), qPrintable(boxes.messages[0].text));
     QCOMPARE(ReadAll(DatabaseFileName), garbage);
     QVERIFY(!QFile::exists(RepairFileName));
@@ -189,11 +190,11 @@ void RepairTest::salvageKeepsEveryReadableRowAndReportsTheCounts()
     zeroed ? ZeroPage(DatabaseFileName, page) : ScrambleCellPointers(DatabaseFileName, page, onPage / 2);
     const QByteArray damaged = ReadAll(DatabaseFileName);
     writeFile("Address.mdb.damaged", "kept from an earlier repair");
-    MainWindow &main = Form<MainWindow>();
-    main.Load();
+    MainWindow &main = CurrentMainWindow();
+    main.load();
     QCOMPARE(boxes.messages.size(), 1); // the start-up's word on the damage
 
-    main.mnuRepair->trigger();
+    find<QAction>(main, "repairAction")->trigger();
 
     // Only rows of the damaged page are missing: all of them when it is
     // destroyed, those its scrambled pointers hide when it is not.
@@ -218,14 +219,13 @@ void RepairTest::salvageKeepsEveryReadableRowAndReportsTheCounts()
     // Every row saved is as it was, and the list shows the saved contacts of the view.
     for (const QVariantList &row : after)
         QVERIFY2(before.contains(row), qPrintable(row[0].toString() + row[1].toString()));
-    QCOMPARE(main.lstAddress->count(),
+    QCOMPARE(find<QListView>(main, "contactList")->model()->rowCount(),
              Rows(DatabaseFileName, "SELECT count(*) FROM Address WHERE IsBusiness = 1")[0][0].toInt());
     // Keys go on after the highest ever given, and the program opens the file without a word.
-    RunQuery(gDatabase, "INSERT INTO Address (IsBusiness) VALUES (1)");
+    RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness) VALUES (1)");
     QCOMPARE(Rows(DatabaseFileName, "SELECT max(PersonID) FROM Address")[0][0].toInt(), 401);
-    UnloadForms();
-    ResetGlobals();
-    Form<MainWindow>().Load();
+    dir.restart();
+    CurrentMainWindow().load();
     QCOMPARE(boxes.messages.size(), 2);
 }
 
@@ -325,16 +325,16 @@ void RepairTest::indexDamageMetInAnEditIsMendedByRepair()
     TempWorkDir dir;
     ScriptedBoxes boxes;
     makeBook(DatabaseFileName, contacts);
-    MainWindow &main = Form<MainWindow>();
-    main.Load();
-    CloseMainDatabase();
+    MainWindow &main = CurrentMainWindow();
+    main.load();
+    CurrentBook().close();
     // The type index now names 'Abcd' where the table holds 'Home'.
     ReplaceOnPage(DatabaseFileName, LeafPage(DatabaseFileName, "sqlite_autoindex_TelephoneType_1"), "Home", "Abcd");
-    OpenMainDatabase();
-    QCOMPARE(FindDamage(gDatabase).isEmpty(), contacts > 400); // the quick check does not see it
+    CurrentBook().open();
+    QCOMPARE(FindDamage(CurrentBook().database()).isEmpty(), contacts > 400); // the quick check does not see it
     const QString insert = "INSERT INTO TelephoneType (TelephoneType) VALUES ('Abcd')";
     try {
-        RunQuery(gDatabase, insert);
+        RunQuery(CurrentBook().database(), insert);
         QFAIL("a value the damaged index holds was stored");
     } catch (const DatabaseError &error) {
         QCOMPARE(error.kind(), DatabaseError::Kind::Damaged);
@@ -343,11 +343,11 @@ void RepairTest::indexDamageMetInAnEditIsMendedByRepair()
                                           "to mend it, then try again."));
     }
 
-    main.mnuRepair->trigger();
+    find<QAction>(main, "repairAction")->trigger();
 
     QCOMPARE(boxes.messages.size(), 1);
     QVERIFY2(boxes.messages[0].text.contains("Nothing was lost."), qPrintable(boxes.messages[0].text));
-    RunQuery(gDatabase, insert);
+    RunQuery(CurrentBook().database(), insert);
     QCOMPARE(Rows(DatabaseFileName, "SELECT TelephoneType FROM TelephoneType ORDER BY TypeID"),
              (QList<QVariantList>{{"Home"}, {"Work"}, {"Abcd"}}));
 }

@@ -1,15 +1,15 @@
 // The report destination dialog and the selection criteria dialog, driven as a
-// user drives them, checked through the report request they fill in.
+// user drives them, checked through the request and criteria they hand back.
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
 
 #include "ui/widgets/WindowPlacement.h"
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "store/AddressBook.h"
+#include "reports/ReportRequest.h"
 #include "ui/widgets/MessageBox.h"
 #include "store/Database.h"
 #include "ui/main/MainWindow.h"
-#include "reports/ReportRequest.h"
+#include "reports/ReportEngine.h"
 #include "ui/reports/ReportCriteriaDialog.h"
 #include "ui/reports/ReportDestinationDialog.h"
 
@@ -33,34 +33,34 @@ using namespace varnelle::test;
 
 namespace {
 
-// Values no dialog writes, to see which properties a dialog touched.
-void markUntouched(ReportRequest &engine)
-{
-    engine.destination = ReportDestination(7);
-    engine.fileName = "untouched";
-    engine.fileType = 9;
-    engine.copies = 42;
-    engine.selectionFormula = "untouched";
-}
+// The criteria dialog's Exclude boxes: company, state, last name.
+const char *const ExcludeBoxes[] = {"excludeCompanyBox", "excludeStateBox", "excludeLastNameBox"};
 
-ReportDestinationDialog &showDestination()
+// A request holding values no dialog writes, with the destination the
+// dialog's choices fill in: shows which parts the dialog touched.
+ReportRequest chosen(const ReportDestinationDialog &dialog)
 {
-    ReportDestinationDialog &dialog = Form<ReportDestinationDialog>();
-    dialog.show();
-    return dialog;
+    ReportRequest request;
+    request.destination = static_cast<ReportDestination>(7);
+    request.fileName = "untouched";
+    request.fileType = 9;
+    request.copies = 42;
+    request.selectionFormula = "untouched";
+    dialog.fillDestination(request);
+    return request;
 }
 
 void addContact(bool business, const QVariant &company, const QVariant &state, const QVariant &lastName)
 {
-    RunQuery(gDatabase, "INSERT INTO Address (IsBusiness, Company, State, LastName) VALUES (?, ?, ?, ?)",
+    RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness, Company, State, LastName) VALUES (?, ?, ?, ?)",
              {business, company, state, lastName});
 }
 
 bool centred(const QWidget &form)
 {
     const QRect frame = form.frameGeometry();
-    return std::abs(frame.center().x() - ScreenWidthTwips() / 30) <= 1 &&
-           std::abs(frame.center().y() - ScreenHeightTwips() / 30) <= 1;
+    return std::abs(frame.center().x() - ScreenWidthTwips() / 30) <= 1
+           && std::abs(frame.center().y() - ScreenHeightTwips() / 30) <= 1;
 }
 
 const QVariant Null = QVariant(QMetaType::fromType<QString>());
@@ -87,27 +87,28 @@ void ReportDialogsTest::destinationDialogOpensWithItsDefaults()
     TempWorkDir dir;
     QWidget screenProbe;
     InitMainForm(screenProbe);
-    ReportDestinationDialog &dialog = showDestination();
+    ReportDestinationDialog dialog;
+    dialog.show();
     QCOMPARE(dialog.windowTitle(), QString("Report Destination Selection"));
     QVERIFY(centred(dialog));
     QCOMPARE(dialog.size(), QSize(426, 283));
-    QVERIFY(find<QRadioButton>(dialog, "opPrinter")->isChecked());
-    QVERIFY(find<QRadioButton>(dialog, "opAll")->isChecked());
-    QVERIFY(!find<QRadioButton>(dialog, "opScreen")->isChecked());
-    QVERIFY(!find<QRadioButton>(dialog, "opDisk")->isChecked());
-    QVERIFY(!find<QRadioButton>(dialog, "opPartial")->isChecked());
-    QCOMPARE(find<QLineEdit>(dialog, "txtCopies")->text(), QString("1"));
-    QCOMPARE(find<QLineEdit>(dialog, "txtFileName")->text(), QString("address.txt"));
-    QCOMPARE(find<QGroupBox>(dialog, "fraPrinter")->title(), QString("Report To Printer"));
-    QCOMPARE(find<QGroupBox>(dialog, "fraDisk")->title(), QString("Report To Disk"));
-    QCOMPARE(find<QLabel>(dialog, "lblArray_2")->text(), QString("Copies:"));
-    QCOMPARE(find<QPushButton>(dialog, "cmdOK")->text(), QString("&OK"));
-    QVERIFY(find<QPushButton>(dialog, "cmdOK")->isDefault());
+    QVERIFY(find<QRadioButton>(dialog, "printerOption")->isChecked());
+    QVERIFY(find<QRadioButton>(dialog, "allRecordsOption")->isChecked());
+    QVERIFY(!find<QRadioButton>(dialog, "screenOption")->isChecked());
+    QVERIFY(!find<QRadioButton>(dialog, "diskOption")->isChecked());
+    QVERIFY(!find<QRadioButton>(dialog, "partialReportOption")->isChecked());
+    QCOMPARE(find<QLineEdit>(dialog, "copiesBox")->text(), QString("1"));
+    QCOMPARE(find<QLineEdit>(dialog, "fileNameBox")->text(), QString("address.txt"));
+    QCOMPARE(find<QGroupBox>(dialog, "printerGroup")->title(), QString("Report To Printer"));
+    QCOMPARE(find<QGroupBox>(dialog, "diskGroup")->title(), QString("Report To Disk"));
+    QCOMPARE(find<QLabel>(dialog, "copiesLabel")->text(), QString("Copies:"));
+    QCOMPARE(find<QPushButton>(dialog, "okButton")->text(), QString("&OK"));
+    QVERIFY(find<QPushButton>(dialog, "okButton")->isDefault());
 
-    auto *types = find<QComboBox>(dialog, "cmbFileType");
+    auto *types = find<QComboBox>(dialog, "fileTypeCombo");
     QVERIFY(!types->isEditable());
     QCOMPARE(types->currentText(), QString("Record Format"));
-    QCOMPARE(entries(dialog, "cmbFileType"),
+    QCOMPARE(entries(dialog, "fileTypeCombo"),
              (QStringList{"Record Format", "Tab Separated", "Text Format", "DIF Format", "Comma Separated Values",
                           "Tab Separated Values"}));
     QList<int> data;
@@ -119,20 +120,21 @@ void ReportDialogsTest::destinationDialogOpensWithItsDefaults()
     QStyleOptionComboBox shown;
     shown.initFrom(types);
     shown.currentText = types->currentText();
-    const QRect field = types->style()->subControlRect(QStyle::CC_ComboBox, &shown, QStyle::SC_ComboBoxEditField, types);
+    const QRect field =
+        types->style()->subControlRect(QStyle::CC_ComboBox, &shown, QStyle::SC_ComboBoxEditField, types);
     QVERIFY(field.width() - 2 >= types->fontMetrics().horizontalAdvance("Comma Separated Values"));
-    QVERIFY(find<QGroupBox>(dialog, "fraDisk")->rect().contains(types->geometry()));
-    QVERIFY(dialog.rect().contains(find<QGroupBox>(dialog, "fraDisk")->geometry()));
+    QVERIFY(find<QGroupBox>(dialog, "diskGroup")->rect().contains(types->geometry()));
+    QVERIFY(dialog.rect().contains(find<QGroupBox>(dialog, "diskGroup")->geometry()));
     types->setCurrentIndex(0);
 
     // Two independent groups; choosing an option disables nothing.
-    click(dialog, "opPartial");
-    QVERIFY(find<QRadioButton>(dialog, "opPrinter")->isChecked());
-    click(dialog, "opDisk");
-    QVERIFY(find<QRadioButton>(dialog, "opPartial")->isChecked());
-    QVERIFY(!find<QRadioButton>(dialog, "opPrinter")->isChecked());
-    click(dialog, "opScreen");
-    QVERIFY(!find<QRadioButton>(dialog, "opDisk")->isChecked());
+    click(dialog, "partialReportOption");
+    QVERIFY(find<QRadioButton>(dialog, "printerOption")->isChecked());
+    click(dialog, "diskOption");
+    QVERIFY(find<QRadioButton>(dialog, "partialReportOption")->isChecked());
+    QVERIFY(!find<QRadioButton>(dialog, "printerOption")->isChecked());
+    click(dialog, "screenOption");
+    QVERIFY(!find<QRadioButton>(dialog, "diskOption")->isChecked());
     for (QWidget *w : dialog.findChildren<QWidget *>())
         QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
 }
@@ -140,67 +142,60 @@ void ReportDialogsTest::destinationDialogOpensWithItsDefaults()
 void ReportDialogsTest::okWritesOnlyTheChosenDestination()
 {
     TempWorkDir dir;
-    ReportRequest engine;
-    gReport = &engine;
-
     // Screen: only the destination.
-    markUntouched(engine);
-    ReportDestinationDialog &dialog = showDestination();
-    click(dialog, "opScreen");
-    click(dialog, "cmdOK");
+    ReportDestinationDialog dialog;
+    dialog.show();
+    click(dialog, "screenOption");
+    click(dialog, "okButton");
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(int(engine.destination), 0);
-    QCOMPARE(engine.fileName, QString("untouched"));
-    QCOMPARE(engine.fileType, 9);
-    QCOMPARE(engine.copies, 42);
-    QCOMPARE(engine.selectionFormula, QString("untouched"));
-    QVERIFY(gAllRecords);
-    QCOMPARE(gReport, &engine);
+    QCOMPARE(int(chosen(dialog).destination), 0);
+    QCOMPARE(chosen(dialog).fileName, QString("untouched"));
+    QCOMPARE(chosen(dialog).fileType, 9);
+    QCOMPARE(chosen(dialog).copies, 42);
+    QCOMPARE(chosen(dialog).selectionFormula, QString("untouched"));
+    QVERIFY(dialog.allRecords());
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
 
     // Disk with CSV: the file name does not follow the file type.
-    markUntouched(engine);
-    showDestination();
-    click(dialog, "opDisk");
-    click(dialog, "opPartial");
-    QVERIFY(choose(dialog, "cmbFileType", "Comma Separated Values"));
-    click(dialog, "cmdOK");
-    QCOMPARE(int(engine.destination), 2);
-    QCOMPARE(engine.fileName, QString("address.txt"));
-    QCOMPARE(engine.fileType, 4);
-    QCOMPARE(engine.copies, 42);
-    QVERIFY(!gAllRecords);
+    dialog.show();
+    click(dialog, "diskOption");
+    click(dialog, "partialReportOption");
+    QVERIFY(choose(dialog, "fileTypeCombo", "Comma Separated Values"));
+    click(dialog, "okButton");
+    QCOMPARE(int(chosen(dialog).destination), 2);
+    QCOMPARE(chosen(dialog).fileName, QString("address.txt"));
+    QCOMPARE(chosen(dialog).fileType, 4);
+    QCOMPARE(chosen(dialog).copies, 42);
+    QVERIFY(!dialog.allRecords());
 
     // A typed name goes unchanged; Enter is OK.
-    markUntouched(engine);
-    showDestination();
-    QVERIFY(choose(dialog, "cmbFileType", "Tab Separated Values"));
-    retype(dialog, "txtFileName", " my list ");
-    click(dialog, "opAll");
-    QTest::keyClick(find<QLineEdit>(dialog, "txtFileName"), Qt::Key_Return);
+    dialog.show();
+    QVERIFY(choose(dialog, "fileTypeCombo", "Tab Separated Values"));
+    retype(dialog, "fileNameBox", " my list ");
+    click(dialog, "allRecordsOption");
+    QTest::keyClick(find<QLineEdit>(dialog, "fileNameBox"), Qt::Key_Return);
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(engine.fileName, QString(" my list "));
-    QCOMPARE(engine.fileType, 6);
-    QVERIFY(gAllRecords);
+    QCOMPARE(chosen(dialog).fileName, QString(" my list "));
+    QCOMPARE(chosen(dialog).fileType, 6);
+    QVERIFY(dialog.allRecords());
 
     // Printer: destination and copies only.
-    markUntouched(engine);
-    showDestination();
-    click(dialog, "opPrinter");
-    retype(dialog, "txtCopies", "12");
-    click(dialog, "cmdOK");
-    QCOMPARE(int(engine.destination), 1);
-    QCOMPARE(engine.copies, 12);
-    QCOMPARE(engine.fileName, QString("untouched"));
-    QCOMPARE(engine.fileType, 9);
+    dialog.show();
+    click(dialog, "printerOption");
+    retype(dialog, "copiesBox", "12");
+    click(dialog, "okButton");
+    QCOMPARE(int(chosen(dialog).destination), 1);
+    QCOMPARE(chosen(dialog).copies, 12);
+    QCOMPARE(chosen(dialog).fileName, QString("untouched"));
+    QCOMPARE(chosen(dialog).fileType, 9);
 }
 
 void ReportDialogsTest::copiesBoxTakesAtMostThreeDigits()
 {
     TempWorkDir dir;
-    ReportRequest engine;
-    gReport = &engine;
-    ReportDestinationDialog &dialog = showDestination();
-    auto *copies = find<QLineEdit>(dialog, "txtCopies");
+    ReportDestinationDialog dialog;
+    dialog.show();
+    auto *copies = find<QLineEdit>(dialog, "copiesBox");
     QTest::keyClick(copies, Qt::Key_End);
 
     QTest::keyClicks(copies, "a-+. e");
@@ -225,15 +220,15 @@ void ReportDialogsTest::copiesBoxTakesAtMostThreeDigits()
     QCOMPARE(copies->text(), QString("199"));
 
     // "007" is seven copies; an emptied box is none.
-    retype(dialog, "txtCopies", "007");
-    click(dialog, "cmdOK");
-    QCOMPARE(engine.copies, 7);
-    showDestination();
-    retype(dialog, "txtCopies", "");
+    retype(dialog, "copiesBox", "007");
+    click(dialog, "okButton");
+    QCOMPARE(chosen(dialog).copies, 7);
+    dialog.show();
+    retype(dialog, "copiesBox", "");
     QCOMPARE(copies->text(), QString());
-    click(dialog, "cmdOK");
-    QCOMPARE(int(engine.destination), 1);
-    QCOMPARE(engine.copies, 0);
+    click(dialog, "okButton");
+    QCOMPARE(int(chosen(dialog).destination), 1);
+    QCOMPARE(chosen(dialog).copies, 0);
 
     QCOMPARE(LeadingNumber("12abc"), 12);
     QCOMPARE(LeadingNumber("x1"), 0);
@@ -242,44 +237,37 @@ void ReportDialogsTest::copiesBoxTakesAtMostThreeDigits()
 void ReportDialogsTest::cancelEscAndFrameCloseWriteNothingAndKeepTheChoices()
 {
     TempWorkDir dir;
-    ReportRequest engine;
-    markUntouched(engine);
+    ReportDestinationDialog dialog;
 
     const auto cancelWith = [&](const std::function<void(ReportDestinationDialog &)> &cancel) {
-        gReport = &engine;
-        gAllRecords = true;
-        ReportDestinationDialog &dialog = showDestination();
-        click(dialog, "opDisk");
-        click(dialog, "opPartial");
-        QVERIFY(choose(dialog, "cmbFileType", "DIF Format"));
-        retype(dialog, "txtFileName", "list.dif");
-        retype(dialog, "txtCopies", "3");
+        dialog.show();
+        click(dialog, "diskOption");
+        click(dialog, "partialReportOption");
+        QVERIFY(choose(dialog, "fileTypeCombo", "DIF Format"));
+        retype(dialog, "fileNameBox", "list.dif");
+        retype(dialog, "copiesBox", "3");
         cancel(dialog);
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(gReport, nullptr);
-        QVERIFY(gAllRecords);
-        QCOMPARE(int(engine.destination), 7);
-        QCOMPARE(engine.fileName, QString("untouched"));
-        QCOMPARE(engine.fileType, 9);
-        QCOMPARE(engine.copies, 42);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected)); // the run ends; nothing is read from the dialog
     };
-    cancelWith([](ReportDestinationDialog &d) { click(d, "cmdCancel"); });
+    cancelWith([](ReportDestinationDialog &d) { click(d, "cancelButton"); });
     cancelWith([](ReportDestinationDialog &d) { QTest::keyClick(&d, Qt::Key_Escape); });
     cancelWith([](ReportDestinationDialog &d) { d.close(); });
 
     // The same dialog, with the user's last choices, opens next time.
-    ReportDestinationDialog &again = showDestination();
-    QVERIFY(find<QRadioButton>(again, "opDisk")->isChecked());
-    QVERIFY(find<QRadioButton>(again, "opPartial")->isChecked());
-    QCOMPARE(find<QComboBox>(again, "cmbFileType")->currentText(), QString("DIF Format"));
-    QCOMPARE(find<QLineEdit>(again, "txtFileName")->text(), QString("list.dif"));
-    QCOMPARE(find<QLineEdit>(again, "txtCopies")->text(), QString("3"));
+    ReportDestinationDialog &again = dialog;
+    again.show();
+    QVERIFY(find<QRadioButton>(again, "diskOption")->isChecked());
+    QVERIFY(find<QRadioButton>(again, "partialReportOption")->isChecked());
+    QCOMPARE(find<QComboBox>(again, "fileTypeCombo")->currentText(), QString("DIF Format"));
+    QCOMPARE(find<QLineEdit>(again, "fileNameBox")->text(), QString("list.dif"));
+    QCOMPARE(find<QLineEdit>(again, "copiesBox")->text(), QString("3"));
 }
 
 void ReportDialogsTest::criteriaListsHoldEveryDistinctValueSorted()
 {
     TempWorkDir dir;
-    Form<MainWindow>().Load();
+    CurrentMainWindow().load();
     addContact(true, "Zeta", "NY", "Smith");
     addContact(false, "acme", "ca", "adams");
     addContact(true, "acme", "NY", "smith");
@@ -288,87 +276,79 @@ void ReportDialogsTest::criteriaListsHoldEveryDistinctValueSorted()
     addContact(true, "Beta Ltd", "TX", "Young");
     addContact(true, Null, Null, QString::fromUtf8("Émile"));
     addContact(false, Null, Null, QString::fromUtf8("Ärzte"));
-    QVERIFY(gRefreshCriteria);
 
-    ReportCriteriaDialog &dialog = Form<ReportCriteriaDialog>();
+    ReportCriteriaDialog dialog(CurrentBook());
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QString("Address Report Selection Criteria"));
     QVERIFY(centred(dialog));
     QCOMPARE(dialog.size(), QSize(341, 202));
-    QVERIFY(!gRefreshCriteria);
-    QCOMPARE(entries(dialog, "cmbCompany"), (QStringList{"", "acme", "Beta Ltd", "Zeta"}));
-    QCOMPARE(entries(dialog, "cmbState"), (QStringList{"", "ca", "NY", "TX"}));
-    QCOMPARE(entries(dialog, "cmbLastName"), (QStringList{"", "adams", QString::fromUtf8("Ärzte"), QString::fromUtf8("Émile"),
-                                                       "O'Brien", "Smith", "Young"}));
-    for (const char *name : {"cmbCompany", "cmbState", "cmbLastName"}) {
+    QCOMPARE(entries(dialog, "companyCombo"), (QStringList{"", "acme", "Beta Ltd", "Zeta"}));
+    QCOMPARE(entries(dialog, "stateCombo"), (QStringList{"", "ca", "NY", "TX"}));
+    QCOMPARE(entries(dialog, "lastNameCombo"), (QStringList{"", "adams", QString::fromUtf8("Ärzte"),
+                                                            QString::fromUtf8("Émile"), "O'Brien", "Smith", "Young"}));
+    for (const char *name : {"companyCombo", "stateCombo", "lastNameCombo"}) {
         QVERIFY(!find<QComboBox>(dialog, name)->isEditable());
         QCOMPARE(find<QComboBox>(dialog, name)->currentText(), QString());
     }
     for (int i = 0; i < 3; ++i)
-        QCOMPARE(find<QCheckBox>(dialog, QString("chkExclude_%1").arg(i))->text(), QString("Exclude"));
-    QCOMPARE(find<QLabel>(dialog, "lblArray_1")->text(), QString("Company:"));
-    QCOMPARE(find<QLabel>(dialog, "lblArray_0")->text(), QString("State:"));
-    QCOMPARE(find<QLabel>(dialog, "lblArray_2")->text(), QString("Last Name:"));
+        QCOMPARE(find<QCheckBox>(dialog, ExcludeBoxes[i])->text(), QString("Exclude"));
+    QCOMPARE(find<QLabel>(dialog, "companyLabel")->text(), QString("Company:"));
+    QCOMPARE(find<QLabel>(dialog, "stateLabel")->text(), QString("State:"));
+    QCOMPARE(find<QLabel>(dialog, "lastNameLabel")->text(), QString("Last Name:"));
 }
 
 void ReportDialogsTest::criteriaListsAreRebuiltOnlyWhenAsked()
 {
     TempWorkDir dir;
-    Form<MainWindow>().Load();
-    ReportRequest engine;
-    gReport = &engine;
+    CurrentMainWindow().load();
     addContact(true, "Acme", "NY", "Smith");
 
-    ReportCriteriaDialog &dialog = Form<ReportCriteriaDialog>();
+    ReportCriteriaDialog dialog(CurrentBook());
     dialog.show();
-    QVERIFY(choose(dialog, "cmbCompany", "Acme"));
-    QVERIFY(choose(dialog, "cmbLastName", "Smith"));
-    click(dialog, "chkExclude_1");
-    click(dialog, "cmdOK");
+    QVERIFY(choose(dialog, "companyCombo", "Acme"));
+    QVERIFY(choose(dialog, "lastNameCombo", "Smith"));
+    click(dialog, "excludeStateBox");
+    click(dialog, "okButton");
     QVERIFY(!dialog.isVisible());
 
-    // Without the flag no query runs: the new company is not listed yet.
+    // Without a change told by the book no query runs: the new company is not listed yet.
     addContact(false, "Newco", "CA", "Jones");
     dialog.show();
-    QCOMPARE(entries(dialog, "cmbCompany"), (QStringList{"", "Acme"}));
-    QCOMPARE(find<QComboBox>(dialog, "cmbCompany")->currentText(), QString());
-    QCOMPARE(find<QComboBox>(dialog, "cmbLastName")->currentText(), QString());
-    QVERIFY(find<QCheckBox>(dialog, "chkExclude_1")->isChecked());
-    QVERIFY(!find<QCheckBox>(dialog, "chkExclude_0")->isChecked());
-    click(dialog, "cmdOK");
+    QCOMPARE(entries(dialog, "companyCombo"), (QStringList{"", "Acme"}));
+    QCOMPARE(find<QComboBox>(dialog, "companyCombo")->currentText(), QString());
+    QCOMPARE(find<QComboBox>(dialog, "lastNameCombo")->currentText(), QString());
+    QVERIFY(find<QCheckBox>(dialog, "excludeStateBox")->isChecked());
+    QVERIFY(!find<QCheckBox>(dialog, "excludeCompanyBox")->isChecked());
+    click(dialog, "okButton");
 
-    gRefreshCriteria = true;
+    CurrentBook().notifyContactsChanged();
     dialog.show();
-    QCOMPARE(entries(dialog, "cmbCompany"), (QStringList{"", "Acme", "Newco"}));
-    QCOMPARE(entries(dialog, "cmbState"), (QStringList{"", "CA", "NY"}));
-    QVERIFY(!gRefreshCriteria);
-    QVERIFY(find<QCheckBox>(dialog, "chkExclude_1")->isChecked());
+    QCOMPARE(entries(dialog, "companyCombo"), (QStringList{"", "Acme", "Newco"}));
+    QCOMPARE(entries(dialog, "stateCombo"), (QStringList{"", "CA", "NY"}));
+    QVERIFY(find<QCheckBox>(dialog, "excludeStateBox")->isChecked());
 }
 
 void ReportDialogsTest::okWritesTheFormulaInItsFixedOrder()
 {
     TempWorkDir dir;
-    Form<MainWindow>().Load();
-    ReportRequest engine;
-    gReport = &engine;
+    CurrentMainWindow().load();
     addContact(true, "Acme", "NY", "Smith");
     addContact(true, "Other", "CA", "O'Brien");
-    ReportCriteriaDialog &dialog = Form<ReportCriteriaDialog>();
+    ReportCriteriaDialog dialog(CurrentBook());
 
     const auto formula = [&](const QString &company, const QString &state, const QString &lastName,
                              QList<bool> exclude) {
-        engine.selectionFormula = "untouched";
         dialog.show();
-        choose(dialog, "cmbCompany", company);
-        choose(dialog, "cmbState", state);
-        choose(dialog, "cmbLastName", lastName);
+        choose(dialog, "companyCombo", company);
+        choose(dialog, "stateCombo", state);
+        choose(dialog, "lastNameCombo", lastName);
         for (int i = 0; i < 3; ++i) {
-            auto *box = find<QCheckBox>(dialog, QString("chkExclude_%1").arg(i));
+            auto *box = find<QCheckBox>(dialog, ExcludeBoxes[i]);
             if (box->isChecked() != exclude[i])
                 QTest::mouseClick(box, Qt::LeftButton);
         }
-        QTest::keyClick(find<QComboBox>(dialog, "cmbCompany"), Qt::Key_Return);
-        return dialog.isVisible() ? QString("still open") : engine.selectionFormula;
+        QTest::keyClick(find<QComboBox>(dialog, "companyCombo"), Qt::Key_Return);
+        return dialog.isVisible() ? QString("still open") : dialog.criteria().selectionFormula();
     };
 
     QCOMPARE(formula("Acme", "", "", {false, false, false}), QString("{Address.Company} = 'Acme'"));
@@ -385,48 +365,43 @@ void ReportDialogsTest::okWritesTheFormulaInItsFixedOrder()
 void ReportDialogsTest::frameCloseWritesTheFormulaAndEscIsIgnored()
 {
     TempWorkDir dir;
-    Form<MainWindow>().Load();
-    ReportRequest engine;
-    gReport = &engine;
+    CurrentMainWindow().load();
     addContact(true, "Acme", "NY", "Smith");
-    ReportCriteriaDialog &dialog = Form<ReportCriteriaDialog>();
+    ReportCriteriaDialog dialog(CurrentBook());
     dialog.show();
-    QVERIFY(choose(dialog, "cmbState", "NY"));
+    QVERIFY(choose(dialog, "stateCombo", "NY"));
 
     QTest::keyClick(&dialog, Qt::Key_Escape);
     QVERIFY(dialog.isVisible());
-    QCOMPARE(engine.selectionFormula, QString());
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
 
     dialog.close();
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(engine.selectionFormula, QString("{Address.State} = 'NY'"));
-    QCOMPARE(&Form<ReportCriteriaDialog>(), &dialog);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.criteria().selectionFormula(), QString("{Address.State} = 'NY'"));
 }
 
 void ReportDialogsTest::databaseFailureWhileFillingIsReported()
 {
     TempWorkDir dir;
     ScriptedBoxes boxes;
-    Form<MainWindow>().Load();
-    ReportRequest engine;
-    gReport = &engine;
-    CloseMainDatabase();
+    CurrentMainWindow().load();
+    CurrentBook().close();
 
-    ReportCriteriaDialog &dialog = Form<ReportCriteriaDialog>();
+    ReportCriteriaDialog dialog(CurrentBook());
     dialog.show();
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].title, QString("Varnelle For Windows"));
     QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
-    QCOMPARE(entries(dialog, "cmbCompany"), QStringList{""});
-    QVERIFY(gRefreshCriteria);
-    click(dialog, "cmdOK");
-    QCOMPARE(engine.selectionFormula, QString());
+    QCOMPARE(entries(dialog, "companyCombo"), QStringList{""});
+    click(dialog, "okButton");
+    QCOMPARE(dialog.criteria().selectionFormula(), QString());
 
     // Once the database is back, the next showing fills the lists.
-    OpenMainDatabase();
+    CurrentBook().open();
     addContact(true, "Acme", "NY", "Smith");
     dialog.show();
-    QCOMPARE(entries(dialog, "cmbCompany"), (QStringList{"", "Acme"}));
+    QCOMPARE(entries(dialog, "companyCombo"), (QStringList{"", "Acme"}));
     QCOMPARE(boxes.messages.size(), 1);
 }
 

@@ -5,8 +5,7 @@
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
 
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "store/AddressBook.h"
 #include "ui/widgets/MessageBox.h"
 #include "store/Database.h"
 #include "ui/main/MainWindow.h"
@@ -32,6 +31,9 @@ using namespace varnelle::test;
 
 namespace {
 
+// The criteria dialog's Exclude boxes: company, state, last name.
+const char *const ExcludeBoxes[] = {"excludeCompanyBox", "excludeStateBox", "excludeLastNameBox"};
+
 const QStringList FileTypeCaptions{"Record Format",        "Tab Separated",          "Text Format",
                                    "DIF Format",           "Comma Separated Values", "Tab Separated Values"};
 
@@ -39,21 +41,21 @@ const QStringList FileTypeCaptions{"Record Format",        "Tab Separated",     
 ModalScript::Step toDisk(const QString &fileName, bool allRecords, const QString &fileType = "Comma Separated Values")
 {
     return [=](QDialog &d) {
-        click(d, "opDisk");
-        click(d, allRecords ? "opAll" : "opPartial");
-        chooseExisting(d, "cmbFileType", fileType);
-        retype(d, "txtFileName", fileName);
-        click(d, "cmdOK");
+        click(d, "diskOption");
+        click(d, allRecords ? "allRecordsOption" : "partialReportOption");
+        chooseExisting(d, "fileTypeCombo", fileType);
+        retype(d, "fileNameBox", fileName);
+        click(d, "okButton");
     };
 }
 
 ModalScript::Step toPrinter(const QString &copies)
 {
     return [=](QDialog &d) {
-        click(d, "opPrinter");
-        click(d, "opAll");
-        retype(d, "txtCopies", copies);
-        click(d, "cmdOK");
+        click(d, "printerOption");
+        click(d, "allRecordsOption");
+        retype(d, "copiesBox", copies);
+        click(d, "okButton");
     };
 }
 
@@ -62,15 +64,15 @@ ModalScript::Step criteria(const QString &company, const QString &state, const Q
                            QList<bool> exclude = {false, false, false})
 {
     return [=](QDialog &d) {
-        chooseExisting(d, "cmbCompany", company);
-        chooseExisting(d, "cmbState", state);
-        chooseExisting(d, "cmbLastName", lastName);
+        chooseExisting(d, "companyCombo", company);
+        chooseExisting(d, "stateCombo", state);
+        chooseExisting(d, "lastNameCombo", lastName);
         for (int i = 0; i < 3; ++i) {
-            auto *box = find<QCheckBox>(d, QString("chkExclude_%1").arg(i));
+            auto *box = find<QCheckBox>(d, ExcludeBoxes[i]);
             if (box->isChecked() != exclude[i])
                 QTest::mouseClick(box, Qt::LeftButton);
         }
-        click(d, "cmdOK");
+        click(d, "okButton");
     };
 }
 
@@ -112,8 +114,8 @@ struct Program {
         const QDir source(VARNELLE_SOURCE_REPORTS_DIR);
         for (const QString &name : source.entryList({"*.rpt"}, QDir::Files))
             QFile::copy(source.filePath(name), dir.file(name));
-        main = &Form<MainWindow>();
-        main->Load();
+        main = &CurrentMainWindow();
+        main->load();
         addContact(true, "Acme", "NY", "Smith", "Sam");
         addContact(true, "Acme", "CA", "Young", "Yan");
         addContact(true, "Globex", "NY", "O'Brien", "Sean");
@@ -125,13 +127,13 @@ struct Program {
     static void addContact(bool business, const QVariant &company, const QString &state, const QString &lastName,
                            const QString &firstName)
     {
-        RunQuery(gDatabase,
+        RunQuery(CurrentBook().database(),
                  "INSERT INTO Address (IsBusiness, Company, State, LastName, FirstName) VALUES (?, ?, ?, ?, ?)",
                  {business, company, state, lastName, firstName});
-        gRefreshCriteria = true;
+        CurrentBook().notifyContactsChanged();
     }
 
-    void swapView() { QTest::mouseClick(main->cmdSwap, Qt::LeftButton); }
+    void swapView() { QTest::mouseClick(find<QPushButton>(*main, "viewButton"), Qt::LeftButton); }
 
     // Runs a menu command, answering its dialogs; returns the dialogs shown.
     // A dialog that is not answered as the script says fails the test.
@@ -145,7 +147,7 @@ struct Program {
         return script.shown;
     }
 
-    const ReportRequest &engine() const { return main->rptRequest; }
+    const ReportRequest &engine() const { return main->lastReportRequest(); }
 };
 
 // The text a standalone engine gives for a run with these settings.
@@ -183,23 +185,25 @@ private slots:
 void ReportRunsTest::eachCommandRunsTheFileOfTheCurrentView()
 {
     Program p;
-    for (QAction *command : {p.main->mnuAddress, p.main->mnuTelephone, p.main->mnuDetail, p.main->mnuAbout,
-                             p.main->mnuRepair, p.main->mnuExit, p.main->mnuTypes}) {
+    for (QAction *command : {find<QAction>(*p.main, "addressListAction"), find<QAction>(*p.main, "telephoneListAction"),
+                             find<QAction>(*p.main, "detailReportAction"), find<QAction>(*p.main, "aboutAction"),
+                             find<QAction>(*p.main, "repairAction"), find<QAction>(*p.main, "exitAction"),
+                             find<QAction>(*p.main, "phoneTypesAction")}) {
         QVERIFY(command->isEnabled());
         QVERIFY(command->isVisible());
         QVERIFY(!command->isCheckable());
     }
 
-    QVERIFY(gIsBusiness);
+    QVERIFY(CurrentBook().isBusiness());
     p.swapView();
-    QVERIFY(!gIsBusiness);
+    QVERIFY(!CurrentBook().isBusiness());
     const struct {
         QAction *command;
         const char *personal;
         const char *business;
-    } commands[] = {{p.main->mnuAddress, "Address.rpt", "bAddress.rpt"},
-                    {p.main->mnuTelephone, "Personal.rpt", "Business.rpt"},
-                    {p.main->mnuDetail, "Detail.rpt", "bDetail.rpt"}};
+    } commands[] = {{find<QAction>(*p.main, "addressListAction"), "Address.rpt", "bAddress.rpt"},
+                    {find<QAction>(*p.main, "telephoneListAction"), "Personal.rpt", "Business.rpt"},
+                    {find<QAction>(*p.main, "detailReportAction"), "Detail.rpt", "bDetail.rpt"}};
     for (const bool business : {false, true}) {
         for (const auto &c : commands) {
             const QString file = business ? c.business : c.personal;
@@ -209,7 +213,7 @@ void ReportRunsTest::eachCommandRunsTheFileOfTheCurrentView()
             QCOMPARE(p.engine().definition, file);
             QCOMPARE(p.engine().dataFile, QString("Address.mdb"));
             QVERIFY2(QFile::exists(file + ".csv"), qPrintable(file));
-            if (c.command == p.main->mnuTelephone)
+            if (c.command == find<QAction>(*p.main, "telephoneListAction"))
                 QCOMPARE(csvNames(file + ".csv"), business ? BusinessNames : PersonalNames);
         }
         p.swapView();
@@ -223,13 +227,12 @@ void ReportRunsTest::cancelEndsTheRunSilentlyAndTheNextRunWorks()
     // Partial chosen, then cancelled: no criteria dialog, no report, no message.
     ModalScript cancel;
     cancel.expect("ReportDestinationDialog", [](QDialog &d) {
-        click(d, "opDisk");
-        click(d, "opPartial");
-        retype(d, "txtFileName", "cancelled.csv");
-        click(d, "cmdCancel");
+        click(d, "diskOption");
+        click(d, "partialReportOption");
+        retype(d, "fileNameBox", "cancelled.csv");
+        click(d, "cancelButton");
     });
-    QCOMPARE(p.run(p.main->mnuTelephone, cancel), QStringList{"ReportDestinationDialog"});
-    QCOMPARE(gReport, nullptr);
+    QCOMPARE(p.run(find<QAction>(*p.main, "telephoneListAction"), cancel), QStringList{"ReportDestinationDialog"});
     QCOMPARE(p.engine().definition, QString());
     QVERIFY(!QFile::exists("cancelled.csv"));
     QVERIFY(p.boxes.messages.isEmpty());
@@ -237,21 +240,22 @@ void ReportRunsTest::cancelEndsTheRunSilentlyAndTheNextRunWorks()
     // Closing through the frame is a Cancel too.
     ModalScript close;
     close.expect("ReportDestinationDialog", [](QDialog &d) { d.close(); });
-    QCOMPARE(p.run(p.main->mnuAddress, close), QStringList{"ReportDestinationDialog"});
+    QCOMPARE(p.run(find<QAction>(*p.main, "addressListAction"), close), QStringList{"ReportDestinationDialog"});
     QCOMPARE(p.engine().definition, QString());
     QVERIFY(p.boxes.messages.isEmpty());
 
     // The next command runs, and the dialog kept the cancelled choices.
     ModalScript next;
     next.expect("ReportDestinationDialog", [](QDialog &d) {
-        QVERIFY(find<QRadioButton>(d, "opPartial")->isChecked());
-        QCOMPARE(find<QLineEdit>(d, "txtFileName")->text(), QString("cancelled.csv"));
-        chooseExisting(d, "cmbFileType", "Comma Separated Values");
-        retype(d, "txtFileName", "next.csv");
-        click(d, "cmdOK");
+        QVERIFY(find<QRadioButton>(d, "partialReportOption")->isChecked());
+        QCOMPARE(find<QLineEdit>(d, "fileNameBox")->text(), QString("cancelled.csv"));
+        chooseExisting(d, "fileTypeCombo", "Comma Separated Values");
+        retype(d, "fileNameBox", "next.csv");
+        click(d, "okButton");
     });
     next.expect("ReportCriteriaDialog", criteria("", "", ""));
-    QCOMPARE(p.run(p.main->mnuTelephone, next), (QStringList{"ReportDestinationDialog", "ReportCriteriaDialog"}));
+    QCOMPARE(p.run(find<QAction>(*p.main, "telephoneListAction"), next),
+             (QStringList{"ReportDestinationDialog", "ReportCriteriaDialog"}));
     QCOMPARE(csvNames("next.csv"), BusinessNames);
     QVERIFY(p.boxes.messages.isEmpty());
 }
@@ -260,15 +264,16 @@ void ReportRunsTest::allRecordsCoversEveryContactAfterAPartialRun()
 {
     Program p;
     ModalScript partial;
-    partial.expect("ReportDestinationDialog", toDisk("partial.csv", false)).expect("ReportCriteriaDialog", criteria("Acme", "", ""));
-    p.run(p.main->mnuTelephone, partial);
-    QCOMPARE(p.engine().selectionFormula, QString("{Address.Company} = 'Acme'"));
+    partial.expect("ReportDestinationDialog", toDisk("partial.csv", false))
+        .expect("ReportCriteriaDialog", criteria("Acme", "", ""));
+    p.run(find<QAction>(*p.main, "telephoneListAction"), partial);
+    QCOMPARE(p.engine().criteria.selectionFormula(), QString("{Address.Company} = 'Acme'"));
     QCOMPARE(csvNames("partial.csv"), (QStringList{"Smith, Sam", "Young, Yan"}));
 
     ModalScript all;
     all.expect("ReportDestinationDialog", toDisk("all.csv", true));
-    QCOMPARE(p.run(p.main->mnuTelephone, all), QStringList{"ReportDestinationDialog"});
-    QCOMPARE(p.engine().selectionFormula, QString());
+    QCOMPARE(p.run(find<QAction>(*p.main, "telephoneListAction"), all), QStringList{"ReportDestinationDialog"});
+    QCOMPARE(p.engine().criteria.selectionFormula(), QString());
     QCOMPARE(csvNames("all.csv"), BusinessNames);
     QVERIFY(p.boxes.messages.isEmpty());
 }
@@ -279,26 +284,26 @@ void ReportRunsTest::partialRunsSelectByTheCriteria()
     const auto report = [&](const ModalScript::Step &chosen) {
         ModalScript script;
         script.expect("ReportDestinationDialog", toDisk("out.csv", false)).expect("ReportCriteriaDialog", chosen);
-        p.run(p.main->mnuTelephone, script);
+        p.run(find<QAction>(*p.main, "telephoneListAction"), script);
         return csvNames("out.csv");
     };
 
     // Blank criteria: everyone of the view.
     QCOMPARE(report(criteria("", "", "")), BusinessNames);
-    QCOMPARE(p.engine().selectionFormula, QString());
+    QCOMPARE(p.engine().criteria.selectionFormula(), QString());
 
     // An excluded company keeps the others, those without a company included.
     QCOMPARE(report(criteria("Acme", "", "", {true, false, false})), (QStringList{"Adams, Ann", "O'Brien, Sean"}));
-    QCOMPARE(p.engine().selectionFormula, QString("{Address.Company} <> 'Acme'"));
+    QCOMPARE(p.engine().criteria.selectionFormula(), QString("{Address.Company} <> 'Acme'"));
 
     QCOMPARE(report(criteria("", "NY", "Smith", {false, true, false})), QStringList{});
-    QCOMPARE(p.engine().selectionFormula, QString("{Address.State} <> 'NY' And {Address.LastName} = 'Smith'"));
+    QCOMPARE(p.engine().criteria.selectionFormula(), QString("{Address.State} <> 'NY' And {Address.LastName} = 'Smith'"));
     QCOMPARE(report(criteria("Acme", "NY", "", {false, true, false})), QStringList{"Young, Yan"});
-    QCOMPARE(p.engine().selectionFormula, QString("{Address.Company} = 'Acme' And {Address.State} <> 'NY'"));
+    QCOMPARE(p.engine().criteria.selectionFormula(), QString("{Address.Company} = 'Acme' And {Address.State} <> 'NY'"));
 
     // A quote in the value is doubled and selects its contact.
     QCOMPARE(report(criteria("", "", "O'Brien")), QStringList{"O'Brien, Sean"});
-    QCOMPARE(p.engine().selectionFormula, QString("{Address.LastName} = 'O''Brien'"));
+    QCOMPARE(p.engine().criteria.selectionFormula(), QString("{Address.LastName} = 'O''Brien'"));
 
     // A contact saved since the last run shows in the lists of the next one.
     Program::addContact(true, "Initech", "WA", "Zane", "Zed");
@@ -313,7 +318,7 @@ void ReportRunsTest::everyFileTypeLandsInTheNamedFile()
         const QString name = QString("report %1.out").arg(i);
         ModalScript script;
         script.expect("ReportDestinationDialog", toDisk(name, true, FileTypeCaptions[i]));
-        p.run(p.main->mnuAddress, script);
+        p.run(find<QAction>(*p.main, "addressListAction"), script);
         QCOMPARE(p.engine().fileType, QList<int>({0, 1, 2, 3, 4, 6})[i]);
         QCOMPARE(p.engine().fileName, name);
         const QString text = QString::fromUtf8(ReadAll(name));
@@ -330,7 +335,7 @@ void ReportRunsTest::engineRefusalsGiveOneMessage()
     // An emptied copies box asks the printer for no copies.
     ModalScript noCopies;
     noCopies.expect("ReportDestinationDialog", toPrinter(""));
-    p.run(p.main->mnuAddress, noCopies);
+    p.run(find<QAction>(*p.main, "addressListAction"), noCopies);
     QCOMPARE(int(p.engine().destination), 1);
     QCOMPARE(p.engine().copies, 0);
     QCOMPARE(p.boxes.messages.size(), 1);
@@ -347,7 +352,7 @@ void ReportRunsTest::engineRefusalsGiveOneMessage()
     p.boxes.messages.clear();
     ModalScript missing;
     missing.expect("ReportDestinationDialog", toDisk("missing.csv", true));
-    p.run(p.main->mnuTelephone, missing);
+    p.run(find<QAction>(*p.main, "telephoneListAction"), missing);
     QCOMPARE(p.boxes.messages.size(), 1);
     QCOMPARE(p.boxes.messages[0].title, QString("Varnelle For Windows"));
     QCOMPARE(p.boxes.messages[0].style, int(MsgRefusal));
@@ -363,19 +368,19 @@ void ReportRunsTest::engineRefusalsGiveOneMessage()
     ZeroPage(DatabaseFileName, LeafPage(DatabaseFileName, "Address"));
     ModalScript damaged;
     damaged.expect("ReportDestinationDialog", toDisk("damaged.csv", true));
-    p.run(p.main->mnuAddress, damaged);
+    p.run(find<QAction>(*p.main, "addressListAction"), damaged);
     QCOMPARE(p.boxes.messages.size(), 2);
     QCOMPARE(p.boxes.messages[1].text,
              QString("The data file \"Address.mdb\" is damaged: the report cannot read its contacts. "
                      "Choose File > Repair Database to save what can still be read."));
     QVERIFY(!QFile::exists("damaged.csv"));
-    p.main->mnuRepair->trigger();
+    find<QAction>(*p.main, "repairAction")->trigger();
     p.boxes.messages.clear();
 
     // The program goes on: the next report runs.
     ModalScript next;
     next.expect("ReportDestinationDialog", toDisk("next.csv", true));
-    p.run(p.main->mnuAddress, next);
+    p.run(find<QAction>(*p.main, "addressListAction"), next);
     QVERIFY(QFile::exists("next.csv"));
     QCOMPARE(p.boxes.messages.size(), 0);
 }
@@ -385,11 +390,11 @@ void ReportRunsTest::screenReportOpensAPreview()
     Program p;
     ModalScript script;
     script.expect("ReportDestinationDialog", [](QDialog &d) {
-        click(d, "opScreen");
-        click(d, "opAll");
-        click(d, "cmdOK");
+        click(d, "screenOption");
+        click(d, "allRecordsOption");
+        click(d, "okButton");
     });
-    p.run(p.main->mnuDetail, script);
+    p.run(find<QAction>(*p.main, "detailReportAction"), script);
     QVERIFY(p.boxes.messages.isEmpty());
     QCOMPARE(int(p.engine().destination), 0);
     ReportPreviewWindow *preview = nullptr;

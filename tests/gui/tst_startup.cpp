@@ -1,9 +1,10 @@
 // Start-up: creating the database file, opening it, the Setup row, fatal failures.
 #include "support/BookDamage.h"
+#include "support/Modal.h"
 #include "support/TestSupport.h"
+#include "support/UserActions.h"
 
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "store/AddressBook.h"
 #include "ui/widgets/MessageBox.h"
 #include "app/Program.h"
 #include "store/Database.h"
@@ -15,6 +16,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPushButton>
+#include <QListView>
 #include <QTest>
 #include <QTimer>
 
@@ -46,7 +48,8 @@ QStringList indexes(const QString &table)
     QStringList result;
     for (const QVariantList &row : Rows(DatabaseFileName, QString("PRAGMA index_list(\"%1\")").arg(table))) {
         QStringList fields;
-        for (const QVariantList &f : Rows(DatabaseFileName, QString("PRAGMA index_info(\"%1\")").arg(row[1].toString())))
+        for (const QVariantList &f :
+             Rows(DatabaseFileName, QString("PRAGMA index_info(\"%1\")").arg(row[1].toString())))
             fields << f[2].toString();
         result << row[1].toString() + ":" + row[2].toString() + ":" + fields.join(",");
     }
@@ -74,8 +77,8 @@ int fileMode(const QString &name)
 
 MainWindow &loadMain()
 {
-    MainWindow &main = Form<MainWindow>();
-    main.Load();
+    MainWindow &main = CurrentMainWindow();
+    main.load();
     return main;
 }
 
@@ -114,7 +117,7 @@ void StartupTest::firstStartCreatesCompleteEmptyDatabase()
     QVERIFY(QFile::exists(DatabaseFileName));
     QCOMPARE(QDir(".").entryList(QDir::Files), QStringList{"Address.mdb"});
     QCOMPARE(main.windowTitle(), QString("Varnelle For Windows"));
-    QCOMPARE(gAppTitle, QString("Varnelle For Windows"));
+    QCOMPARE(AppTitle(), QString("Varnelle For Windows"));
     QVERIFY(boxes.messages.isEmpty());
 
     QStringList tables;
@@ -147,12 +150,11 @@ void StartupTest::firstStartCreatesCompleteEmptyDatabase()
     QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness FROM Setup"), (QList<QVariantList>{{1}}));
     for (const char *table : {"TelephoneType", "TelephoneList", "Address"})
         QCOMPARE(Rows(DatabaseFileName, QString("SELECT count(*) FROM %1").arg(table))[0][0].toInt(), 0);
-    QVERIFY(gIsBusiness);
-    QVERIFY(gRefreshCriteria);
-    QCOMPARE(main.lstAddress->count(), 0);
-    QVERIFY(!main.cmdEdit->isEnabled());
-    QVERIFY(!main.cmdDelete->isEnabled());
-    QCOMPARE(main.cmdSwap->text(), QString("&Business"));
+    QVERIFY(CurrentBook().isBusiness());
+    QCOMPARE(find<QListView>(main, "contactList")->model()->rowCount(), 0);
+    QVERIFY(!find<QPushButton>(main, "editButton")->isEnabled());
+    QVERIFY(!find<QPushButton>(main, "deleteButton")->isEnabled());
+    QCOMPARE(find<QPushButton>(main, "viewButton")->text(), QString("&Business"));
 }
 
 void StartupTest::textFieldsRefuseOverlongValuesAndKeepExactOnes()
@@ -171,9 +173,9 @@ void StartupTest::textFieldsRefuseOverlongValuesAndKeepExactOnes()
     for (const auto &f : fields) {
         const QString insert = QString("INSERT INTO %1 (%2) VALUES (?)").arg(f.table, f.field);
         // Characters, not bytes, count: a full field of accented letters fits.
-        RunQuery(gDatabase, insert, {QString(f.size, QChar(0xE9))});
+        RunQuery(CurrentBook().database(), insert, {QString(f.size, QChar(0xE9))});
         try {
-            RunQuery(gDatabase, insert, {QString(f.size + 1, 'x')});
+            RunQuery(CurrentBook().database(), insert, {QString(f.size + 1, 'x')});
             QFAIL(qPrintable(QString("%1.%2 took an over-long value").arg(f.table, f.field)));
         } catch (const DatabaseError &e) {
             QCOMPARE(e.kind(), DatabaseError::Kind::TooLong);
@@ -184,9 +186,10 @@ void StartupTest::textFieldsRefuseOverlongValuesAndKeepExactOnes()
     }
     // Three letters in State are refused and nothing is stored; empty and Null are allowed.
     const int before = Rows(DatabaseFileName, "SELECT count(*) FROM Address")[0][0].toInt();
-    QVERIFY_THROWS_EXCEPTION(DatabaseError, RunQuery(gDatabase, "INSERT INTO Address (State) VALUES ('NYC')"));
+    QVERIFY_THROWS_EXCEPTION(DatabaseError,
+                             RunQuery(CurrentBook().database(), "INSERT INTO Address (State) VALUES ('NYC')"));
     QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM Address")[0][0].toInt(), before);
-    RunQuery(gDatabase, "INSERT INTO Address (State, City) VALUES ('', NULL)");
+    RunQuery(CurrentBook().database(), "INSERT INTO Address (State, City) VALUES ('', NULL)");
     QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM Address")[0][0].toInt(), before + 1);
 }
 
@@ -194,9 +197,9 @@ void StartupTest::keysAreUniqueAndCaseInsensitive()
 {
     TempWorkDir dir;
     loadMain();
-    RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Home')");
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES ('Home')");
     try {
-        RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES ('HOME')");
+        RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES ('HOME')");
         QFAIL("a type name differing only in case was stored");
     } catch (const DatabaseError &e) {
         QCOMPARE(e.kind(), DatabaseError::Kind::DuplicateKey);
@@ -205,22 +208,22 @@ void StartupTest::keysAreUniqueAndCaseInsensitive()
     QCOMPARE(Rows(DatabaseFileName, "SELECT TypeID, TelephoneType FROM TelephoneType"),
              (QList<QVariantList>{{1, "Home"}}));
 
-    RunQuery(gDatabase, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (7, 1, '555')");
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (7, 1, '555')");
     try {
-        RunQuery(gDatabase, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (7, 1, '556')");
+        RunQuery(CurrentBook().database(), "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (7, 1, '556')");
         QFAIL("a second number of the same type was stored");
     } catch (const DatabaseError &e) {
         QCOMPARE(e.kind(), DatabaseError::Kind::DuplicateKey);
         QVERIFY2(e.message().contains("index 'Primary'"), qPrintable(e.message()));
         QVERIFY2(e.message().contains("PersonID and TypeID"), qPrintable(e.message()));
     }
-    RunQuery(gDatabase, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (8, 1, '556')");
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (8, 1, '556')");
 
     // The store assigns keys and never reuses a deleted one.
-    RunQuery(gDatabase, "INSERT INTO Address (IsBusiness) VALUES (1)");
-    RunQuery(gDatabase, "INSERT INTO Address (IsBusiness) VALUES (0)");
-    RunQuery(gDatabase, "DELETE FROM Address WHERE PersonID = 2");
-    RunQuery(gDatabase, "INSERT INTO Address (IsBusiness) VALUES (0)");
+    RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness) VALUES (1)");
+    RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness) VALUES (0)");
+    RunQuery(CurrentBook().database(), "DELETE FROM Address WHERE PersonID = 2");
+    RunQuery(CurrentBook().database(), "INSERT INTO Address (IsBusiness) VALUES (0)");
     QCOMPARE(Rows(DatabaseFileName, "SELECT PersonID FROM Address ORDER BY PersonID"),
              (QList<QVariantList>{{1}, {3}}));
 }
@@ -234,10 +237,10 @@ void StartupTest::existingValidFileIsLeftByteForByte()
     const QByteArray before = ReadAll(DatabaseFileName);
 
     MainWindow &main = loadMain();
-    QVERIFY(!gIsBusiness);
-    QCOMPARE(main.cmdSwap->text(), QString("&Personal"));
+    QVERIFY(!CurrentBook().isBusiness());
+    QCOMPARE(find<QPushButton>(main, "viewButton")->text(), QString("&Personal"));
     main.close();
-    QVERIFY(!gDatabase.isOpen());
+    QVERIFY(!CurrentBook().database().isOpen());
     QCOMPARE(ReadAll(DatabaseFileName), before);
     QCOMPARE(QDir(".").entryList(QDir::Files), QStringList{"Address.mdb"});
 }
@@ -257,11 +260,11 @@ void StartupTest::fileLackingATableStaysAsItIs()
     loadMain();
     QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM sqlite_master WHERE name = 'TelephoneType'")[0][0].toInt(),
              0);
-    CloseMainDatabase();
+    CurrentBook().close();
     QCOMPARE(ReadAll(DatabaseFileName), before);
 
     // Without the Setup table the start fails, and the file is still left alone.
-    UnloadForms();
+    dir.restart();
     QFile::remove(DatabaseFileName);
     QVERIFY(CreateDatabaseFile(DatabaseFileName, {"CREATE TABLE Address (PersonID INTEGER PRIMARY KEY)"}));
     const QByteArray noSetup = ReadAll(DatabaseFileName);
@@ -276,8 +279,8 @@ void StartupTest::fileLackingATableStaysAsItIs()
 
 void StartupTest::fileThatIsNotADatabaseIsReportedAndKept()
 {
-    const QList<QByteArray> contents = {QByteArray("Dear diary, this is a letter and not an address book.\n").repeated(40),
-                                        QByteArray()};
+    const QList<QByteArray> contents = {
+        QByteArray("Dear diary, this is a letter and not an address book.\n").repeated(40), QByteArray()};
     for (const QByteArray &content : contents) {
         TempWorkDir dir;
         writeFile(DatabaseFileName, content);
@@ -312,14 +315,13 @@ void StartupTest::viewSurvivesARestart()
 {
     TempWorkDir dir;
     loadMain();
-    QVERIFY(gIsBusiness);
-    QVERIFY(!SwapSetupView(gDatabase));
-    UnloadForms();
-    ResetGlobals();
+    QVERIFY(CurrentBook().isBusiness());
+    QVERIFY(!SwapSetupView(CurrentBook().database()));
+    dir.restart();
 
     MainWindow &main = loadMain();
-    QVERIFY(!gIsBusiness);
-    QCOMPARE(main.cmdSwap->text(), QString("&Personal"));
+    QVERIFY(!CurrentBook().isBusiness());
+    QCOMPARE(find<QPushButton>(main, "viewButton")->text(), QString("&Personal"));
     QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness FROM Setup"), (QList<QVariantList>{{0}}));
 }
 
@@ -330,8 +332,8 @@ void StartupTest::onlyTheFirstSetupRowIsReadAndSwitched()
     Exec(DatabaseFileName, "INSERT INTO Setup VALUES (0)");
     Exec(DatabaseFileName, "INSERT INTO Setup VALUES (1)");
     loadMain();
-    QVERIFY(!gIsBusiness);
-    QVERIFY(SwapSetupView(gDatabase));
+    QVERIFY(!CurrentBook().isBusiness());
+    QVERIFY(SwapSetupView(CurrentBook().database()));
     QCOMPARE(Rows(DatabaseFileName, "SELECT IsBusiness FROM Setup ORDER BY rowid"),
              (QList<QVariantList>{{1}, {1}}));
 }
@@ -341,7 +343,7 @@ void StartupTest::fatalStartShowsOneMessageAndFails()
     TempWorkDir dir;
     writeFile(DatabaseFileName, QByteArray("not a database, just some text in a file\n").repeated(30));
     ScriptedBoxes boxes;
-    QCOMPARE(RunProgram(), 1);
+    QCOMPARE(RunProgram(CurrentBook()), 1);
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].title, QString("Varnelle For Windows"));
     QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
@@ -354,9 +356,9 @@ void StartupTest::closingMainWindowClosesDatabase()
     TempWorkDir dir;
     ScriptedBoxes boxes;
     // The real event loop: close the main window through File > Exit once it runs.
-    QTimer::singleShot(0, [] { Form<MainWindow>().mnuExit->trigger(); });
-    QCOMPARE(RunProgram(), 0);
-    QVERIFY(!gDatabase.isValid());
+    QTimer::singleShot(0, [] { find<QAction>(*ShownWindow<MainWindow>(), "exitAction")->trigger(); });
+    QCOMPARE(RunProgram(CurrentBook()), 0);
+    QVERIFY(!CurrentBook().database().isValid());
     QVERIFY(boxes.messages.isEmpty());
     QVERIFY(QFile::exists(DatabaseFileName));
 }
@@ -382,8 +384,8 @@ void StartupTest::damagedFileWarnsOnceAndTheStartGoesOn()
     MainWindow &main = loadMain();
     QCOMPARE(boxes.texts(), QStringList{"The database file 'Address.mdb' is damaged: some contacts may be missing or "
                                         "wrong. Choose File > Repair Database to save what can still be read."});
-    QVERIFY(gDatabase.isOpen());
-    QCOMPARE(main.lstAddress->count() == 150, listComplete);
+    QVERIFY(CurrentBook().database().isOpen());
+    QCOMPARE(find<QListView>(main, "contactList")->model()->rowCount() == 150, listComplete);
     QVERIFY(main.isVisible());
 }
 
@@ -447,7 +449,7 @@ void StartupTest::bookThatCannotBeUsedIsRefusedWithItsCause()
     int status = 0;
     {
         const AsOrdinaryUser user;
-        status = RunProgram();
+        status = RunProgram(CurrentBook());
     }
     QCOMPARE(status, 1);
     QCOMPARE(boxes.texts(), QStringList{message});
@@ -459,7 +461,8 @@ void StartupTest::messagesNameTheFileAndSpeakPlainly_data()
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("message");
     QTest::newRow("column the book lacks")
-        << "SELECT IsPrivate FROM Address" << "'Address.mdb' is not a Varnelle address book (no such column: IsPrivate).";
+        << "SELECT IsPrivate FROM Address"
+        << "'Address.mdb' is not a Varnelle address book (no such column: IsPrivate).";
     QTest::newRow("table the book lacks")
         << "SELECT 1 FROM Notes" << "'Address.mdb' is not a Varnelle address book (no such table: Notes).";
     QTest::newRow("damage met on the way")
@@ -475,9 +478,9 @@ void StartupTest::messagesNameTheFileAndSpeakPlainly()
     TempWorkDir dir;
     makeBook();
     ZeroPage(DatabaseFileName, LeafPage(DatabaseFileName, "Address", 1));
-    OpenMainDatabase(); // through its URI, which no message shows
+    CurrentBook().open(); // through its URI, which no message shows
     try {
-        RunQuery(gDatabase, sql);
+        RunQuery(CurrentBook().database(), sql);
         QFAIL("the statement succeeded");
     } catch (const DatabaseError &error) {
         QCOMPARE(error.message(), message);

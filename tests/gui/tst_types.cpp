@@ -2,8 +2,7 @@
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
 
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "store/AddressBook.h"
 #include "ui/widgets/MessageBox.h"
 #include "store/Database.h"
 #include "ui/main/MainWindow.h"
@@ -12,7 +11,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
+#include <memory>
 
 using namespace varnelle;
 using namespace varnelle::test;
@@ -22,54 +23,56 @@ namespace {
 struct TypesWindow {
     MainWindow &main;
     PhoneTypesDialog &form;
-    QLineEdit *txtType;
-    QListWidget *lstData;
-    QPushButton *cmdAdd, *cmdEdit, *cmdDelete, *cmdOK;
+    QLineEdit *typeBox;
+    QListWidget *typeList;
+    QPushButton *addButton, *editButton, *deleteButton, *okButton;
+    std::shared_ptr<QSignalSpy> typesChanged; // the book's announcements since the window opened
 
     QStringList texts() const
     {
         QStringList list;
-        for (int i = 0; i < lstData->count(); ++i)
-            list << lstData->item(i)->text();
+        for (int i = 0; i < typeList->count(); ++i)
+            list << typeList->item(i)->text();
         return list;
     }
     QString selected() const
     {
-        const auto items = lstData->selectedItems();
+        const auto items = typeList->selectedItems();
         return items.isEmpty() ? QString() : items.first()->text();
     }
     void select(const QString &name)
     {
-        const auto found = lstData->findItems(name, Qt::MatchExactly);
+        const auto found = typeList->findItems(name, Qt::MatchExactly);
         QVERIFY(!found.isEmpty());
-        lstData->scrollToItem(found.first());
-        QTest::mouseClick(lstData->viewport(), Qt::LeftButton, {}, lstData->visualItemRect(found.first()).center());
+        typeList->scrollToItem(found.first());
+        QTest::mouseClick(typeList->viewport(), Qt::LeftButton, {}, typeList->visualItemRect(found.first()).center());
     }
     void add(const QString &name)
     {
-        txtType->clear();
-        typeText(txtType, name);
-        QTest::mouseClick(cmdAdd, Qt::LeftButton);
+        typeBox->clear();
+        typeText(typeBox, name);
+        QTest::mouseClick(addButton, Qt::LeftButton);
     }
-    bool editAndDeleteEnabled() const { return cmdEdit->isEnabled() && cmdDelete->isEnabled(); }
-    bool editAndDeleteDisabled() const { return !cmdEdit->isEnabled() && !cmdDelete->isEnabled(); }
+    bool editAndDeleteEnabled() const { return editButton->isEnabled() && deleteButton->isEnabled(); }
+    bool editAndDeleteDisabled() const { return !editButton->isEnabled() && !deleteButton->isEnabled(); }
 };
 
 TypesWindow openTypes()
 {
-    MainWindow &main = Form<MainWindow>();
-    if (!gDatabase.isOpen())
-        main.Load();
-    main.mnuTypes->trigger();
-    PhoneTypesDialog &form = Form<PhoneTypesDialog>();
+    MainWindow &main = CurrentMainWindow();
+    if (!CurrentBook().database().isOpen())
+        main.load();
+    find<QAction>(main, "phoneTypesAction")->trigger();
+    PhoneTypesDialog &form = *main.phoneTypesDialog();
     return {main,
             form,
-            form.findChild<QLineEdit *>("txtType"),
-            form.findChild<QListWidget *>("lstData"),
-            form.findChild<QPushButton *>("cmdAdd"),
-            form.findChild<QPushButton *>("cmdEdit"),
-            form.findChild<QPushButton *>("cmdDelete"),
-            form.findChild<QPushButton *>("cmdOK")};
+            form.findChild<QLineEdit *>("typeBox"),
+            form.findChild<QListWidget *>("typeList"),
+            form.findChild<QPushButton *>("addButton"),
+            form.findChild<QPushButton *>("editButton"),
+            form.findChild<QPushButton *>("deleteButton"),
+            form.findChild<QPushButton *>("okButton"),
+            std::make_shared<QSignalSpy>(&CurrentBook(), &AddressBook::typesChanged)};
 }
 
 QList<QVariantList> typeRows()
@@ -103,19 +106,19 @@ void TypesTest::opensOverHiddenMainWithEmptyListAndButtonsOff()
     QVERIFY(w.form.isVisible());
     QVERIFY(!w.main.isVisible());
     QCOMPARE(w.form.windowTitle(), QString("Telephone Types"));
-    QCOMPARE(w.lstData->count(), 0);
+    QCOMPARE(w.typeList->count(), 0);
     QVERIFY(w.editAndDeleteDisabled());
-    QVERIFY(!w.cmdAdd->isEnabled());
-    QVERIFY(w.cmdOK->isEnabled());
-    QCOMPARE(w.form.focusWidget(), w.txtType);
+    QVERIFY(!w.addButton->isEnabled());
+    QVERIFY(w.okButton->isEnabled());
+    QCOMPARE(w.form.focusWidget(), w.typeBox);
 
-    QTest::keyClicks(w.txtType, "H");
-    QVERIFY(w.cmdAdd->isEnabled());
-    QTest::keyClick(w.txtType, Qt::Key_Backspace);
-    QVERIFY(!w.cmdAdd->isEnabled());
+    QTest::keyClicks(w.typeBox, "H");
+    QVERIFY(w.addButton->isEnabled());
+    QTest::keyClick(w.typeBox, Qt::Key_Backspace);
+    QVERIFY(!w.addButton->isEnabled());
     // The box takes at most 20 characters.
-    QTest::keyClicks(w.txtType, "Twenty-one characters");
-    QCOMPARE(w.txtType->text(), QString("Twenty-one character"));
+    QTest::keyClicks(w.typeBox, "Twenty-one characters");
+    QCOMPARE(w.typeBox->text(), QString("Twenty-one character"));
 }
 
 void TypesTest::addStoresSelectsAndSorts()
@@ -130,13 +133,13 @@ void TypesTest::addStoresSelectsAndSorts()
     QCOMPARE(w.texts(), (QStringList{"Fax", "home", "Work"}));
     QCOMPARE(w.selected(), QString("Fax"));
     QVERIFY(w.editAndDeleteEnabled());
-    QCOMPARE(w.txtType->text(), QString());
-    QVERIFY(!w.cmdAdd->isEnabled());
-    QCOMPARE(w.form.focusWidget(), w.txtType);
-    QVERIFY(gTypesChanged);
+    QCOMPARE(w.typeBox->text(), QString());
+    QVERIFY(!w.addButton->isEnabled());
+    QCOMPARE(w.form.focusWidget(), w.typeBox);
+    QVERIFY(!w.typesChanged->isEmpty());
     QCOMPARE(typeRows(), (QList<QVariantList>{{1, "Work"}, {2, "home"}, {3, "Fax"}}));
-    for (int i = 0; i < w.lstData->count(); ++i) {
-        const QListWidgetItem *item = w.lstData->item(i);
+    for (int i = 0; i < w.typeList->count(); ++i) {
+        const QListWidgetItem *item = w.typeList->item(i);
         QCOMPARE(Rows(DatabaseFileName, "SELECT TelephoneType FROM TelephoneType WHERE TypeID = ?",
                       {item->data(Qt::UserRole)})[0][0].toString(),
                  item->text());
@@ -165,7 +168,7 @@ void TypesTest::addRefusesNameDifferingOnlyInCase()
     TypesWindow w = openTypes();
     w.add(existing);
     w.add("Aux");
-    gTypesChanged = false;
+    w.typesChanged->clear();
     const QString refusal = QString("The telephone type '%1' was not saved: the type '%2' already exists, and the "
                                     "index 'TelephoneType' allows no two types with the same name.")
                                 .arg(typed, existing);
@@ -174,22 +177,22 @@ void TypesTest::addRefusesNameDifferingOnlyInCase()
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
     QCOMPARE(boxes.messages[0].text, refusal);
-    QCOMPARE(w.txtType->text(), typed);
+    QCOMPARE(w.typeBox->text(), typed);
 
     // Renaming another type to it is refused the same way.
     w.select("Aux");
     boxes.answerInput(typed);
-    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+    QTest::mouseClick(w.editButton, Qt::LeftButton);
     QCOMPARE(boxes.messages.size(), 2);
     QCOMPARE(boxes.messages[1].text, refusal);
     QCOMPARE(w.texts(), (QStringList{"Aux", existing}));
     QCOMPARE(typeRows(), (QList<QVariantList>{{1, existing}, {2, "Aux"}}));
-    QVERIFY(!gTypesChanged);
+    QVERIFY(w.typesChanged->isEmpty());
 
     // A type may change the case of its own name.
     w.select(existing);
     boxes.answerInput(typed);
-    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+    QTest::mouseClick(w.editButton, Qt::LeftButton);
     QCOMPARE(typeRows(), (QList<QVariantList>{{1, typed}, {2, "Aux"}}));
 }
 
@@ -206,7 +209,7 @@ void TypesTest::nulIsNeverStored()
     // size check alone would count only the characters before the NUL.
     w.select("abc");
     boxes.answerInput(QString("ab") + QChar(u'\0') + QString(40, u'x'));
-    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+    QTest::mouseClick(w.editButton, Qt::LeftButton);
     QCOMPARE(boxes.messages.size(), 1);
     QVERIFY2(boxes.messages[0].text.contains("NUL character"), qPrintable(boxes.messages[0].text));
     QCOMPARE(typeRows(), (QList<QVariantList>{{1, "abc"}}));
@@ -221,8 +224,8 @@ void TypesTest::keysTypedAfterAMnemonicLandInOrder()
     w.form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w.form));
     // Typed at once, with no pause for the button's animation.
-    QTest::keyClicks(w.txtType, "Pager");
-    QTest::keyClick(w.txtType, Qt::Key_A, Qt::AltModifier);
+    QTest::keyClicks(w.typeBox, "Pager");
+    QTest::keyClick(w.typeBox, Qt::Key_A, Qt::AltModifier);
     QTest::keyClicks(w.form.focusWidget(), "Car");
     QTest::keyClick(w.form.focusWidget(), Qt::Key_A, Qt::AltModifier);
     QCOMPARE(typeRows(), (QList<QVariantList>{{1, "Pager"}, {2, "Car"}}));
@@ -237,11 +240,11 @@ void TypesTest::renameThroughTheInputBox()
     TypesWindow w = openTypes();
     w.add("Work");
     w.add("Fax");
-    gTypesChanged = false;
+    w.typesChanged->clear();
 
     w.select("Fax");
     boxes.answerInput(QString("Mobile"));
-    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+    QTest::mouseClick(w.editButton, Qt::LeftButton);
     QCOMPARE(boxes.inputs.size(), 1);
     QCOMPARE(boxes.inputs[0].title, QString("Varnelle For Windows"));
     QCOMPARE(boxes.inputs[0].text, QString("What is the type of telphone number?|Fax"));
@@ -249,27 +252,27 @@ void TypesTest::renameThroughTheInputBox()
     QCOMPARE(w.selected(), QString("Mobile"));
     QVERIFY(w.editAndDeleteEnabled());
     QCOMPARE(typeRows(), (QList<QVariantList>{{1, "Work"}, {2, "Mobile"}}));
-    QVERIFY(gTypesChanged);
+    QVERIFY(!w.typesChanged->isEmpty());
 
     // Double-click and Enter rename too; the same name rewrites the same record.
     boxes.answerInput(QString("Mobile"));
-    const QListWidgetItem *mobile = w.lstData->findItems("Mobile", Qt::MatchExactly).first();
-    const QPoint at = w.lstData->visualItemRect(mobile).center();
-    QTest::mouseClick(w.lstData->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(w.lstData->viewport(), Qt::LeftButton, {}, at);
+    const QListWidgetItem *mobile = w.typeList->findItems("Mobile", Qt::MatchExactly).first();
+    const QPoint at = w.typeList->visualItemRect(mobile).center();
+    QTest::mouseClick(w.typeList->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(w.typeList->viewport(), Qt::LeftButton, {}, at);
     QCOMPARE(boxes.inputs.size(), 2);
     QCOMPARE(typeRows(), (QList<QVariantList>{{1, "Work"}, {2, "Mobile"}}));
 
     w.select("Work");
     boxes.answerInput(QString("Office"));
-    QTest::keyClick(w.lstData, Qt::Key_Return);
+    QTest::keyClick(w.typeList, Qt::Key_Return);
     QCOMPARE(w.texts(), (QStringList{"Mobile", "Office"}));
     QCOMPARE(typeRows(), (QList<QVariantList>{{1, "Office"}, {2, "Mobile"}}));
     QVERIFY(boxes.messages.isEmpty());
 
     // Enter with nothing selected asks nothing.
-    w.lstData->clearSelection();
-    QTest::keyClick(w.lstData, Qt::Key_Return);
+    w.typeList->clearSelection();
+    QTest::keyClick(w.typeList, Qt::Key_Return);
     QCOMPARE(boxes.inputs.size(), 3);
 }
 
@@ -281,13 +284,13 @@ void TypesTest::renameRefusalsChangeNothing()
     w.add("Work");
     w.add("Home");
     const auto before = typeRows();
-    gTypesChanged = false;
+    w.typesChanged->clear();
 
     w.select("Home");
     boxes.answerInput(std::nullopt); // Cancel
-    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+    QTest::mouseClick(w.editButton, Qt::LeftButton);
     boxes.answerInput(QString()); // text cleared, then OK
-    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+    QTest::mouseClick(w.editButton, Qt::LeftButton);
     QCOMPARE(typeRows(), before);
     QCOMPARE(w.texts(), (QStringList{"Home", "Work"}));
     QCOMPARE(w.selected(), QString("Home"));
@@ -295,18 +298,18 @@ void TypesTest::renameRefusalsChangeNothing()
     QVERIFY(boxes.messages.isEmpty());
 
     boxes.answerInput(QString("WORK"));
-    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+    QTest::mouseClick(w.editButton, Qt::LeftButton);
     QCOMPARE(boxes.messages.size(), 1);
     QVERIFY(boxes.messages[0].text.contains("'Work' already exists"));
     QCOMPARE(typeRows(), before);
     QCOMPARE(w.texts(), (QStringList{"Home", "Work"}));
     QCOMPARE(w.selected(), QString("Home"));
-    QVERIFY(!gTypesChanged);
+    QVERIFY(w.typesChanged->isEmpty());
 
     // A type deleted behind the window's back cannot be renamed.
     Exec(DatabaseFileName, "DELETE FROM TelephoneType WHERE TelephoneType = 'Home'");
     boxes.answerInput(QString("House"));
-    QTest::mouseClick(w.cmdEdit, Qt::LeftButton);
+    QTest::mouseClick(w.editButton, Qt::LeftButton);
     QCOMPARE(boxes.messages.size(), 2);
     QCOMPARE(w.texts(), (QStringList{"Home", "Work"}));
 }
@@ -318,11 +321,11 @@ void TypesTest::deleteChecksUseFirstThenAsks()
     TypesWindow w = openTypes();
     w.add("Home");
     w.add("Fax");
-    RunQuery(gDatabase, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (5, 1, '555')");
-    gTypesChanged = false;
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (5, 1, '555')");
+    w.typesChanged->clear();
 
     w.select("Home");
-    QTest::mouseClick(w.cmdDelete, Qt::LeftButton);
+    QTest::mouseClick(w.deleteButton, Qt::LeftButton);
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].text, QString("Cannot delete Home."));
     QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
@@ -331,21 +334,21 @@ void TypesTest::deleteChecksUseFirstThenAsks()
 
     w.select("Fax");
     boxes.answer(AnswerNo);
-    QTest::mouseClick(w.cmdDelete, Qt::LeftButton);
+    QTest::mouseClick(w.deleteButton, Qt::LeftButton);
     QCOMPARE(boxes.messages.size(), 2);
     QCOMPARE(boxes.messages[1].text, QString("Are you sure you want to delete Fax?"));
     QCOMPARE(boxes.messages[1].style, int(MsgConfirm));
     QCOMPARE(typeRows().size(), 2);
-    QVERIFY(!gTypesChanged);
+    QVERIFY(w.typesChanged->isEmpty());
 
     boxes.answer(AnswerYes);
-    QTest::mouseClick(w.cmdDelete, Qt::LeftButton);
+    QTest::mouseClick(w.deleteButton, Qt::LeftButton);
     QCOMPARE(typeRows(), (QList<QVariantList>{{1, "Home"}}));
     QCOMPARE(w.texts(), QStringList{"Home"});
     QCOMPARE(w.selected(), QString());
     QVERIFY(w.editAndDeleteDisabled());
-    QCOMPARE(w.form.focusWidget(), w.txtType);
-    QVERIFY(gTypesChanged);
+    QCOMPARE(w.form.focusWidget(), w.typeBox);
+    QVERIFY(!w.typesChanged->isEmpty());
 }
 
 void TypesTest::okEscapeAndFrameBringMainBack()
@@ -353,7 +356,7 @@ void TypesTest::okEscapeAndFrameBringMainBack()
     TempWorkDir dir;
     TypesWindow w = openTypes();
     w.add("Home");
-    QTest::mouseClick(w.cmdOK, Qt::LeftButton);
+    QTest::mouseClick(w.okButton, Qt::LeftButton);
     QVERIFY(w.main.isVisible());
     QVERIFY(!w.form.isVisible());
 
@@ -377,12 +380,12 @@ void TypesTest::thousandTypesStaySorted()
 {
     TempWorkDir dir;
     ScriptedBoxes boxes;
-    Form<MainWindow>().Load();
+    CurrentMainWindow().load();
     for (int i = 999; i >= 0; --i)
-        RunQuery(gDatabase, "INSERT INTO TelephoneType (TelephoneType) VALUES (?)",
+        RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES (?)",
                  {QString("%1 Type %2").arg(i % 2 ? "odd" : "Even").arg(i, 4, 10, QChar('0'))});
     TypesWindow w = openTypes();
-    QCOMPARE(w.lstData->count(), 1000);
+    QCOMPARE(w.typeList->count(), 1000);
     w.add("Middle");
     const QStringList texts = w.texts();
     QCOMPARE(texts.size(), 1001);
@@ -399,7 +402,7 @@ void TypesTest::selectionStaysOnEmptyClickAndCtrlClick()
     TypesWindow w = openTypes();
     w.add("Home");
     w.add("Work");
-    QCOMPARE(selectedRowsAfterClicks(w.lstData, 0), (QList<int>{0, 0, 0, 0}));
+    QCOMPARE(selectedRowsAfterClicks(w.typeList, 0), (QList<int>{0, 0, 0, 0}));
     QVERIFY(w.editAndDeleteEnabled());
 }
 

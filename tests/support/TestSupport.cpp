@@ -1,8 +1,8 @@
 #include "support/TestSupport.h"
 
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "ui/main/MainWindow.h"
 #include "ui/widgets/MessageBox.h"
+#include "store/AddressBook.h"
 #include "store/Database.h"
 
 #include <QDir>
@@ -13,18 +13,61 @@
 
 namespace varnelle::test {
 
+namespace {
+QList<TempWorkDir *> &workDirs()
+{
+    static QList<TempWorkDir *> dirs;
+    return dirs;
+}
+} // namespace
+
 TempWorkDir::TempWorkDir()
     : mOldDir(QDir::currentPath())
 {
     if (!mDir.isValid() || !QDir::setCurrent(mDir.path()))
         throw std::runtime_error("cannot make a temporary work folder");
+    workDirs().append(this);
 }
 
 TempWorkDir::~TempWorkDir()
 {
-    UnloadForms();
-    ResetGlobals();
+    restart();
+    workDirs().removeAll(this);
     QDir::setCurrent(mOldDir);
+}
+
+AddressBook &TempWorkDir::book()
+{
+    if (!mBook)
+        mBook = std::make_unique<AddressBook>();
+    return *mBook;
+}
+
+MainWindow &TempWorkDir::main()
+{
+    if (!mMain)
+        mMain = std::make_unique<MainWindow>(book());
+    return *mMain;
+}
+
+void TempWorkDir::restart()
+{
+    mMain.reset();
+    mBook.reset();
+}
+
+AddressBook &CurrentBook()
+{
+    if (workDirs().isEmpty())
+        throw std::runtime_error("no TempWorkDir");
+    return workDirs().last()->book();
+}
+
+MainWindow &CurrentMainWindow()
+{
+    if (workDirs().isEmpty())
+        throw std::runtime_error("no TempWorkDir");
+    return workDirs().last()->main();
 }
 
 ScriptedBoxes::ScriptedBoxes()
@@ -55,16 +98,6 @@ QStringList ScriptedBoxes::texts() const
     for (const ShownMessage &m : messages)
         list << m.text;
     return list;
-}
-
-CatchFatal::CatchFatal()
-{
-    SetFatalHandler([](const QString &text) { throw FatalExit{text}; });
-}
-
-CatchFatal::~CatchFatal()
-{
-    SetFatalHandler({});
 }
 
 namespace {

@@ -5,13 +5,20 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QVariantList>
+#include <memory>
 #include <optional>
+
+namespace varnelle {
+class AddressBook;
+class MainWindow;
+} // namespace varnelle
 
 namespace varnelle::test {
 
-// Runs a test in a fresh empty folder as the current directory; puts the
-// old directory back, closes the database, unloads every form and resets the
-// application-wide variables on destruction.
+// Runs a test in a fresh empty folder as the current directory, with the
+// program as it starts there: one AddressBook on Address.mdb and the main
+// window over it, each made on first use (CurrentBook(), CurrentMainWindow()). On destruction the
+// window and the book go and the old directory is put back.
 class TempWorkDir {
 public:
     TempWorkDir();
@@ -19,10 +26,21 @@ public:
     QString path() const { return mDir.path(); }
     QString file(const QString &name) const { return mDir.filePath(name); }
 
+    AddressBook &book();
+    MainWindow &main();
+    // Ends the program's window and book; the next use makes new ones.
+    void restart();
+
 private:
     QTemporaryDir mDir;
     QString mOldDir;
+    std::unique_ptr<AddressBook> mBook;
+    std::unique_ptr<MainWindow> mMain;
 };
+
+// The book and the main window of the innermost TempWorkDir.
+AddressBook &CurrentBook();
+MainWindow &CurrentMainWindow();
 
 struct ShownMessage {
     QString title;
@@ -49,17 +67,6 @@ public:
 private:
     QList<int> mAnswers;
     QList<std::optional<QString>> mInputs;
-};
-
-// Thrown by the test fatal handler in place of ending the program.
-struct FatalExit {
-    QString text;
-};
-// Installs a fatal handler that throws FatalExit for the life of the object.
-class CatchFatal {
-public:
-    CatchFatal();
-    ~CatchFatal();
 };
 
 // Rows of a query on a database file, opened on a connection of its own, as

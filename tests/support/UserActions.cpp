@@ -6,17 +6,18 @@
 
 namespace varnelle::test {
 
-QList<int> selectedRowsAfterClicks(QListWidget *list, int row)
+QList<int> selectedRowsAfterClicks(QAbstractItemView *list, int row)
 {
     const auto selectedRow = [list] {
-        const auto items = list->selectedItems();
-        return items.isEmpty() ? -1 : list->row(items.first());
+        const QModelIndexList selected = list->selectionModel()->selectedIndexes();
+        return selected.isEmpty() ? -1 : selected.first().row();
     };
+    const QAbstractItemModel *model = list->model();
     QList<int> rows;
-    const QPoint onEntry = list->visualItemRect(list->item(row)).center();
+    const QPoint onEntry = list->visualRect(model->index(row, 0)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, onEntry);
     rows << selectedRow();
-    const QRect last = list->visualItemRect(list->item(list->count() - 1));
+    const QRect last = list->visualRect(model->index(model->rowCount() - 1, 0));
     const QPoint empty(last.center().x(), last.bottom() + 10);
     if (!list->indexAt(empty).isValid() && list->viewport()->rect().contains(empty))
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, empty);

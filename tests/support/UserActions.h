@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QList>
-#include <QListWidget>
+#include <QAbstractItemView>
 #include <QWidget>
 #include <stdexcept>
 
@@ -11,7 +11,7 @@ namespace varnelle::test {
 
 // A control of a form by its objectName; throws when there is none.
 template <class T>
-T *find(QWidget &form, const QString &name)
+T *find(const QWidget &form, const QString &name)
 {
     T *widget = form.findChild<T *>(name);
     if (!widget)
@@ -41,6 +41,6 @@ QStringList entries(QWidget &form, const QString &name);
 // Clicks the entry of row in a list, then the list's empty part below its
 // last entry, then Ctrl+clicks the entry and presses Ctrl+Space; returns the
 // selected row after each of the four (-1 for none).
-QList<int> selectedRowsAfterClicks(QListWidget *list, int row);
+QList<int> selectedRowsAfterClicks(QAbstractItemView *list, int row);
 
 } // namespace varnelle::test

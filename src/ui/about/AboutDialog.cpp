@@ -1,7 +1,7 @@
 #include "ui/about/AboutDialog.h"
 
 #include "VersionInfo.h"
-#include "ui/widgets/Controls.h"
+#include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
 
 #include <QFrame>
@@ -16,39 +16,39 @@ AboutDialog::AboutDialog(QWidget *parent)
     setObjectName("AboutDialog");
     SetClientSizeTwips(this, 4875, 2595);
     createControls();
-    Load();
+    load();
 }
 
 void AboutDialog::createControls()
 {
-    cmdOK = MakeButton(this, "cmdOK", "OK", 1920, 1680, 1095, 495);
-    cmdOK->setDefault(true); // the only control that takes the focus, so Enter reaches it
-    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    mOkButton = MakeButton(this, "okButton", tr("OK"), 1920, 1680, 1095, 495);
+    mOkButton->setDefault(true); // the only control that takes the focus, so Enter reaches it
+    connect(mOkButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    lblProduct = MakeLabel(this, "lblProduct", " ", 2160, 240, 585, 195, Qt::AlignCenter);
-    lblVersion = MakeLabel(this, "lblVersion", " ", 2160, 600, 585, 195, Qt::AlignCenter);
-    lblCopyright = MakeLabel(this, "lblCopyright", QString::fromUtf8("Copyright \u00A9 2026 Varnelle"), 1035, 1200,
+    mProductLabel = MakeLabel(this, "productLabel", tr(" "), 2160, 240, 585, 195, Qt::AlignCenter);
+    mVersionLabel = MakeLabel(this, "versionLabel", tr(" "), 2160, 600, 585, 195, Qt::AlignCenter);
+    mCopyrightLabel = MakeLabel(this, "copyrightLabel", tr("Copyright \u00A9 2026 Varnelle"), 1035, 1200,
                              2625, 195, Qt::AlignCenter);
 
     // A black horizontal line one pixel high, from (360, 960) to (4440, 960).
-    linSeparator = MakeControl<QFrame>(this, "linSeparator", 360, 960 - TwipsPerPixel / 2, 4440 - 360, TwipsPerPixel);
-    linSeparator->setFrameShape(QFrame::HLine);
-    linSeparator->setFrameShadow(QFrame::Plain);
-    linSeparator->setLineWidth(1);
-    QPalette black = linSeparator->palette();
+    mSeparator = MakeControl<QFrame>(this, "separator", 360, 960 - TwipsPerPixel / 2, 4440 - 360, TwipsPerPixel);
+    mSeparator->setFrameShape(QFrame::HLine);
+    mSeparator->setFrameShadow(QFrame::Plain);
+    mSeparator->setLineWidth(1);
+    QPalette black = mSeparator->palette();
     black.setColor(QPalette::WindowText, Qt::black);
-    linSeparator->setPalette(black);
+    mSeparator->setPalette(black);
 }
 
-void AboutDialog::Load()
+void AboutDialog::load()
 {
     CenterForm(*this);
-    setWindowTitle(QString("About ") + QString::fromUtf8(version::ShortTitle));
-    lblVersion->setText(VersionText(version::Major, version::Minor));
-    lblProduct->setText(QString::fromUtf8(version::ProductName));
+    setWindowTitle(tr("About %1").arg(QString::fromUtf8(version::ShortTitle)));
+    mVersionLabel->setText(VersionText(version::Major, version::Minor));
+    mProductLabel->setText(QString::fromUtf8(version::ProductName));
     // Both labels fit themselves to their text, growing to the right.
-    lblVersion->adjustSize();
-    lblProduct->adjustSize();
+    mVersionLabel->adjustSize();
+    mProductLabel->adjustSize();
 }
 
 } // namespace varnelle

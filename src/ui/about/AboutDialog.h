@@ -15,15 +15,15 @@ class AboutDialog : public QDialog {
 public:
     explicit AboutDialog(QWidget *parent = nullptr);
 
-    QPushButton *cmdOK = nullptr;
-    QLabel *lblProduct = nullptr;
-    QLabel *lblVersion = nullptr;
-    QLabel *lblCopyright = nullptr;
-    QFrame *linSeparator = nullptr;
-
 private:
+    QPushButton *mOkButton = nullptr;
+    QLabel *mProductLabel = nullptr;
+    QLabel *mVersionLabel = nullptr;
+    QLabel *mCopyrightLabel = nullptr;
+    QFrame *mSeparator = nullptr;
+
     void createControls();
-    void Load();
+    void load();
 };
 
 } // namespace varnelle

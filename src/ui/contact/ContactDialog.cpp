@@ -1,15 +1,14 @@
 #include "ui/contact/ContactDialog.h"
 
-#include "ui/widgets/Controls.h"
+#include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
-#include "ui/Forms.h"
-#include "ui/Globals.h"
 #include "ui/widgets/ListKeys.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/SingleSelection.h"
 #include "ui/widgets/SortedLists.h"
 #include "ui/widgets/TabStops.h"
 #include "ui/widgets/StoreLengthValidator.h"
+#include "store/AddressBook.h"
 #include "store/Contacts.h"
 #include "store/DatabaseError.h"
 #include "ui/contact/PhoneNumberDialog.h"
@@ -92,33 +91,20 @@ public:
 };
 
 struct BoxPlace {
-    int index;
+    const char *name;
     const char *field;
     int maxLength;
     double left, top, width, height;
 };
 
-// In tab order; index 6 is the State box.
+// The address boxes in tab order, each bound to its field.
 constexpr BoxPlace Boxes[] = {
-    {0, "Title", 12, 1560, 240, 1215, 285},      {1, "FirstName", 15, 1560, 600, 1455, 285},
-    {2, "LastName", 25, 3120, 600, 2295, 285},   {3, "Company", 30, 1560, 960, 2895, 285},
-    {4, "Street", 40, 1560, 1320, 3495, 285},    {5, "City", 25, 1560, 1680, 2415, 285},
-    {6, "State", 2, 4080, 1680, 615, 285},       {7, "ZipCode", 10, 4800, 1680, 1095, 285},
-    {11, "EMail", 50, 1560, 2040, 4575, 285},    {12, "Spouse", 30, 1560, 2400, 3015, 285},
-    {13, "Children", 50, 1560, 2760, 4575, 285},
-};
-
-struct LabelPlace {
-    int index;
-    const char *caption;
-    double left, top, width, height;
-};
-
-constexpr LabelPlace Labels[] = {
-    {0, "Title:", 1080, 240, 375, 255},           {1, "Company:", 720, 960, 735, 255},
-    {2, "Address:", 840, 1320, 615, 255},         {3, "Name:", 990, 600, 465, 195},
-    {11, "E-Mail Address:", 360, 2040, 1095, 255}, {12, "Spouse:", 840, 2400, 615, 255},
-    {13, "Children:", 840, 2760, 615, 255},
+    {"titleBox", "Title", 12, 1560, 240, 1215, 285},          {"firstNameBox", "FirstName", 15, 1560, 600, 1455, 285},
+    {"lastNameBox", "LastName", 25, 3120, 600, 2295, 285},    {"companyBox", "Company", 30, 1560, 960, 2895, 285},
+    {"streetBox", "Street", 40, 1560, 1320, 3495, 285},       {"cityBox", "City", 25, 1560, 1680, 2415, 285},
+    {"stateBox", "State", 2, 4080, 1680, 615, 285},           {"zipCodeBox", "ZipCode", 10, 4800, 1680, 1095, 285},
+    {"emailBox", "EMail", 50, 1560, 2040, 4575, 285},         {"spouseBox", "Spouse", 30, 1560, 2400, 3015, 285},
+    {"childrenBox", "Children", 50, 1560, 2760, 4575, 285},
 };
 
 QListWidgetItem *numberEntry(const QString &line, std::int32_t typeId)
@@ -130,8 +116,8 @@ QListWidgetItem *numberEntry(const QString &line, std::int32_t typeId)
 
 } // namespace
 
-ContactDialog::ContactDialog(QWidget *parent)
-    : QDialog(parent)
+ContactDialog::ContactDialog(AddressBook &book, std::int32_t personId, QWidget *parent)
+    : QDialog(parent), mBook(book), mPersonId(personId)
 {
     setObjectName("ContactDialog");
     setWindowFlag(Qt::WindowMinimizeButtonHint, false);
@@ -142,14 +128,14 @@ ContactDialog::ContactDialog(QWidget *parent)
     mBinding->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
     mBinding->setItemDelegate(new ChangedBoxesOnly(mBinding));
 
-    connect(lstNumbers, &QListWidget::itemSelectionChanged, this, &ContactDialog::SetButtons);
-    connect(lstNumbers, &QListWidget::itemDoubleClicked, this, &ContactDialog::cmdEdit_Click);
-    OnEnterWithSelection(lstNumbers, [this] { cmdEdit_Click(); });
-    connect(cmdAdd, &QPushButton::clicked, this, &ContactDialog::cmdAdd_Click);
-    connect(cmdEdit, &QPushButton::clicked, this, &ContactDialog::cmdEdit_Click);
-    connect(cmdDelete, &QPushButton::clicked, this, &ContactDialog::cmdDelete_Click);
-    connect(cmdSave, &QPushButton::clicked, this, &ContactDialog::cmdSave_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &ContactDialog::cmdCancel_Click);
+    connect(mNumberList, &QListWidget::itemSelectionChanged, this, &ContactDialog::setButtons);
+    connect(mNumberList, &QListWidget::itemDoubleClicked, this, &ContactDialog::editNumber);
+    OnEnterWithSelection(mNumberList, [this] { editNumber(); });
+    connect(mAddNumberButton, &QPushButton::clicked, this, &ContactDialog::addNumber);
+    connect(mEditNumberButton, &QPushButton::clicked, this, &ContactDialog::editNumber);
+    connect(mDeleteNumberButton, &QPushButton::clicked, this, &ContactDialog::deleteNumber);
+    connect(mSaveButton, &QPushButton::clicked, this, &ContactDialog::save);
+    connect(mCancelButton, &QPushButton::clicked, this, &ContactDialog::cancel);
 
     // Load
     adjustSize();
@@ -163,158 +149,160 @@ void ContactDialog::createControls()
 {
     QList<QWidget *> tabOrder;
     for (const BoxPlace &b : Boxes) {
-        QLineEdit *box = nullptr;
-        if (b.index == 6) {
-            box = txtState = MakeControl<CapitalsBox>(this, "txtState", b.left, b.top, b.width, b.height);
-        } else {
-            const QByteArray name = "txtFields_" + QByteArray::number(b.index);
-            box = txtFields[b.index] = MakeControl<QLineEdit>(this, name.constData(), b.left, b.top, b.width, b.height);
-        }
+        // The State box turns typed letters into capitals.
+        QLineEdit *box = QByteArray(b.field) == "State"
+                             ? MakeControl<CapitalsBox>(this, b.name, b.left, b.top, b.width, b.height)
+                             : MakeControl<QLineEdit>(this, b.name, b.left, b.top, b.width, b.height);
+        mAddressBoxes.push_back({box, b.field});
         LimitToStoreLength(box, b.maxLength);
         UseButtonFace(box);
         tabOrder << box;
     }
-    lstNumbers = MakeControl<QListWidget>(this, "lstNumbers", 1560, 3120, 3975, 1620);
-    UseButtonFace(lstNumbers);
-    KeepSelectionOnceChosen(lstNumbers);
-    ShowTabsAtStops(lstNumbers);
-    cmdAdd = MakeButton(this, "cmdAdd", "&Add Number", 5640, 3240, 1335, 375);
-    cmdEdit = MakeButton(this, "cmdEdit", "&Edit Number", 5640, 3720, 1335, 375);
-    cmdDelete = MakeButton(this, "cmdDelete", "&Delete Number", 5640, 4200, 1335, 375);
-    cmdSave = MakeButton(this, "cmdSave", "&Save", 1560, 4920, 1215, 615);
-    cmdCancel = MakeButton(this, "cmdCancel", "&Cancel", 3840, 4920, 1215, 615);
-    cmdSave->setDefault(true);
-    SetTabOrder(tabOrder << lstNumbers << cmdAdd << cmdEdit << cmdDelete << cmdSave << cmdCancel);
-    for (const LabelPlace &l : Labels) {
-        const QByteArray name = "lblLabels_" + QByteArray::number(l.index);
-        lblLabels[l.index] = MakeLabel(this, name.constData(), l.caption, l.left, l.top, l.width, l.height);
-    }
+    mNumberList = MakeControl<QListWidget>(this, "numberList", 1560, 3120, 3975, 1620);
+    UseButtonFace(mNumberList);
+    KeepSelectionOnceChosen(mNumberList);
+    ShowTabsAtStops(mNumberList);
+    mAddNumberButton = MakeButton(this, "addNumberButton", tr("&Add Number"), 5640, 3240, 1335, 375);
+    mEditNumberButton = MakeButton(this, "editNumberButton", tr("&Edit Number"), 5640, 3720, 1335, 375);
+    mDeleteNumberButton = MakeButton(this, "deleteNumberButton", tr("&Delete Number"), 5640, 4200, 1335, 375);
+    mSaveButton = MakeButton(this, "saveButton", tr("&Save"), 1560, 4920, 1215, 615);
+    mCancelButton = MakeButton(this, "cancelButton", tr("&Cancel"), 3840, 4920, 1215, 615);
+    mSaveButton->setDefault(true);
+    SetTabOrder(tabOrder << mNumberList << mAddNumberButton << mEditNumberButton << mDeleteNumberButton << mSaveButton
+                         << mCancelButton);
+    MakeLabel(this, "titleLabel", tr("Title:"), 1080, 240, 375, 255);
+    MakeLabel(this, "companyLabel", tr("Company:"), 720, 960, 735, 255);
+    MakeLabel(this, "addressLabel", tr("Address:"), 840, 1320, 615, 255);
+    MakeLabel(this, "nameLabel", tr("Name:"), 990, 600, 465, 195);
+    MakeLabel(this, "emailLabel", tr("E-Mail Address:"), 360, 2040, 1095, 255);
+    MakeLabel(this, "spouseLabel", tr("Spouse:"), 840, 2400, 615, 255);
+    MakeLabel(this, "childrenLabel", tr("Children:"), 840, 2760, 615, 255);
 }
 
 void ContactDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!mActivated)
-        Initialise();
+        initialise();
 }
 
-void ContactDialog::Initialise()
+void ContactDialog::initialise()
 {
     releaseRow();
     try {
-        datAddress = OpenContactRow(gDatabase, gPersonID, this);
+        mContactRow = OpenContactRow(mBook.database(), mPersonId, this);
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
     }
-    if (!datAddress || datAddress->rowCount() == 0) {
+    if (!mContactRow || mContactRow->rowCount() == 0) {
         // No such contact: leave as a cancel does, once the showing is complete.
         releaseRow();
-        gPersonID = 0;
+        mSaved.reset();
         QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
         return;
     }
-    datAddress->setObjectName("datAddress");
-    mBinding->setModel(datAddress);
-    for (const BoxPlace &b : Boxes)
-        mBinding->addMapping(b.index == 6 ? txtState : txtFields[b.index], datAddress->fieldIndex(b.field));
+    mContactRow->setObjectName("contactRow");
+    mBinding->setModel(mContactRow);
+    for (const AddressBox &b : mAddressBoxes)
+        mBinding->addMapping(b.box, mContactRow->fieldIndex(b.field));
     mBinding->toFirst();
 
-    setWindowTitle("Edit Address");
+    setWindowTitle(tr("Edit Address"));
     mActivated = true;
     fillNumbers();
-    SetButtons();
-    txtFields[0]->setFocus();
+    setButtons();
+    mAddressBoxes.front().box->setFocus();
 }
 
 void ContactDialog::fillNumbers()
 {
-    lstNumbers->clear();
+    mNumberList->clear();
     try {
-        for (const ContactNumber &n : ReadContactNumbers(gDatabase, gPersonID)) {
-            gNumberLine = n.typeName + '\t' + n.number;
-            lstNumbers->addItem(numberEntry(gNumberLine, n.typeId));
-        }
+        for (const ContactNumber &n : ReadContactNumbers(mBook.database(), mPersonId))
+            mNumberList->addItem(numberEntry(n.typeName + '\t' + n.number, n.typeId));
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
     }
 }
 
-void ContactDialog::SetButtons()
+void ContactDialog::setButtons()
 {
-    const bool selected = SelectedEntry(lstNumbers) != nullptr;
-    cmdEdit->setEnabled(selected);
-    cmdDelete->setEnabled(selected);
+    const bool selected = SelectedEntry(mNumberList) != nullptr;
+    mEditNumberButton->setEnabled(selected);
+    mDeleteNumberButton->setEnabled(selected);
 }
 
-void ContactDialog::cmdAdd_Click()
+void ContactDialog::addNumber()
 {
-    gTypeID = 0;
-    Form<PhoneNumberDialog>().exec();
-    if (gTypeID > 0)
-        lstNumbers->addItem(numberEntry(gNumberLine, gTypeID));
+    PhoneNumberDialog dialog(mBook, mPersonId, 0);
+    dialog.exec();
+    if (const std::optional<StoredNumber> stored = dialog.storedNumber())
+        mNumberList->addItem(numberEntry(stored->line, stored->typeId));
 }
 
-void ContactDialog::cmdEdit_Click()
+void ContactDialog::editNumber()
 {
-    QListWidgetItem *item = SelectedEntry(lstNumbers);
+    QListWidgetItem *item = SelectedEntry(mNumberList);
     if (!item)
         return;
-    gTypeID = ItemData(item);
-    Form<PhoneNumberDialog>().exec();
-    if (gTypeID <= 0)
+    PhoneNumberDialog dialog(mBook, mPersonId, ItemData(item));
+    dialog.exec();
+    const std::optional<StoredNumber> stored = dialog.storedNumber();
+    if (!stored)
         return;
-    const int row = lstNumbers->row(item);
-    delete lstNumbers->takeItem(row);
-    lstNumbers->insertItem(row, numberEntry(gNumberLine, gTypeID));
-    lstNumbers->clearSelection();
-    SetButtons();
+    const int row = mNumberList->row(item);
+    delete mNumberList->takeItem(row);
+    mNumberList->insertItem(row, numberEntry(stored->line, stored->typeId));
+    mNumberList->clearSelection();
+    setButtons();
 }
 
-void ContactDialog::cmdDelete_Click()
+void ContactDialog::deleteNumber()
 {
-    QListWidgetItem *item = SelectedEntry(lstNumbers);
+    QListWidgetItem *item = SelectedEntry(mNumberList);
     if (!item)
         return;
-    if (MsgBox("Delete " + item->text() + "?", MsgConfirm) != AnswerYes)
+    if (MsgBox(tr("Delete %1?").arg(item->text()), MsgConfirm) != AnswerYes)
         return;
     try {
-        DeleteContactNumber(gDatabase, gPersonID, ItemData(item));
+        DeleteContactNumber(mBook.database(), mPersonId, ItemData(item));
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
         return;
     }
-    RemoveEntry(lstNumbers, item);
-    SetButtons();
+    RemoveEntry(mNumberList, item);
+    setButtons();
 }
 
-void ContactDialog::cmdSave_Click()
+void ContactDialog::save()
 {
-    if (!datAddress)
+    if (!mContactRow)
         return;
     try {
         if (!mBinding->submit())
-            throw DatabaseError("The changes could not be taken from the boxes.");
-        StoreContactRow(*datAddress, gPersonID);
+            throw DatabaseError(tr("The changes could not be taken from the boxes."));
+        StoreContactRow(*mContactRow, mPersonId);
     } catch (const DatabaseError &error) {
         // The editor stays open with the user's entries.
         MsgBox(error.message(), MsgRefusal);
         return;
     }
-    gRefreshCriteria = true;
+    mSaved = mPersonId;
+    mBook.notifyContactsChanged();
     finish();
 }
 
-void ContactDialog::cmdCancel_Click()
+void ContactDialog::cancel()
 {
-    if (datAddress)
-        datAddress->revertAll();
-    gPersonID = 0;
+    if (mContactRow)
+        mContactRow->revertAll();
+    mSaved.reset();
     finish();
 }
 
 void ContactDialog::reject()
 {
-    cmdCancel_Click();
+    cancel();
 }
 
 void ContactDialog::finish()
@@ -327,8 +315,8 @@ void ContactDialog::finish()
 void ContactDialog::releaseRow()
 {
     mBinding->clearMapping();
-    delete datAddress;
-    datAddress = nullptr;
+    delete mContactRow;
+    mContactRow = nullptr;
 }
 
 } // namespace varnelle

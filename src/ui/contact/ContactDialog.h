@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDialog>
-#include <array>
+#include <vector>
+#include <cstdint>
+#include <optional>
 
 class QDataWidgetMapper;
 class QLabel;
@@ -12,50 +14,60 @@ class QSqlTableModel;
 
 namespace varnelle {
 
-// The contact editor: the address fields of the contact gPersonID, written
-// by Save and discarded by Cancel, and its telephone numbers, which are
-// written and deleted at once. On leaving, gPersonID is the saved contact, or
-// 0 when nothing was saved.
+class AddressBook;
+
+// The contact editor: the address fields of one contact, written by Save and
+// discarded by Cancel, and its telephone numbers, which are written and
+// deleted at once. After exec(), savedContact() tells which contact was saved.
 class ContactDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit ContactDialog(QWidget *parent = nullptr);
+    ContactDialog(AddressBook &book, std::int32_t personId, QWidget *parent = nullptr);
     ~ContactDialog() override;
 
-    void SetButtons();
-    void cmdAdd_Click();    // Add Number
-    void cmdEdit_Click();   // Edit Number
-    void cmdDelete_Click(); // Delete Number
-    void cmdSave_Click();
-    void cmdCancel_Click();
+    // The contact whose address fields were saved; none after a cancel, or
+    // when there was no such contact to edit.
+    std::optional<std::int32_t> savedContact() const { return mSaved; }
 
+public slots:
+    void addNumber();
+    void editNumber();
+    void deleteNumber();
+    void save();
+    void cancel();
+
+public:
     void reject() override; // Escape and the frame's close act as Cancel
-
-    // The address boxes by their index: 0 to 5, 7 and 11 to 13 (the other
-    // places are empty; State has a box of its own).
-    std::array<QLineEdit *, 14> txtFields{};
-    QLineEdit *txtState = nullptr;
-    QListWidget *lstNumbers = nullptr;
-    QPushButton *cmdAdd = nullptr;
-    QPushButton *cmdEdit = nullptr;
-    QPushButton *cmdDelete = nullptr;
-    QPushButton *cmdSave = nullptr;
-    QPushButton *cmdCancel = nullptr;
-    std::array<QLabel *, 14> lblLabels{};
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    struct AddressBox {
+        QLineEdit *box;
+        const char *field;
+    };
+    std::vector<AddressBox> mAddressBoxes; // in tab order, Title first
+    QListWidget *mNumberList = nullptr;
+    QPushButton *mAddNumberButton = nullptr;
+    QPushButton *mEditNumberButton = nullptr;
+    QPushButton *mDeleteNumberButton = nullptr;
+    QPushButton *mSaveButton = nullptr;
+    QPushButton *mCancelButton = nullptr;
+
     void createControls();
-    void Initialise();
+    void setButtons();
+    void initialise();
     void fillNumbers();
     void finish();
     void releaseRow();
 
+    AddressBook &mBook;
+    const std::int32_t mPersonId;
+    std::optional<std::int32_t> mSaved;
     bool mActivated = false;                // initialised for the current showing
-    QSqlTableModel *datAddress = nullptr;   // the contact's row while the editor is shown
-    QDataWidgetMapper *mBinding = nullptr;  // the boxes bound to datAddress
+    QSqlTableModel *mContactRow = nullptr;   // the contact's row while the editor is shown
+    QDataWidgetMapper *mBinding = nullptr;  // the boxes bound to mContactRow
 };
 
 } // namespace varnelle

@@ -1,11 +1,11 @@
 #include "ui/contact/PhoneNumberDialog.h"
 
-#include "ui/widgets/Controls.h"
+#include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
-#include "ui/Globals.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/SortedLists.h"
 #include "ui/widgets/StoreLengthValidator.h"
+#include "store/AddressBook.h"
 #include "store/DatabaseError.h"
 #include "store/TelephoneNumbers.h"
 #include "store/TelephoneTypes.h"
@@ -16,53 +16,52 @@
 
 namespace varnelle {
 
-PhoneNumberDialog::PhoneNumberDialog(QWidget *parent)
-    : QDialog(parent)
+PhoneNumberDialog::PhoneNumberDialog(AddressBook &book, std::int32_t personId, std::int32_t typeId, QWidget *parent)
+    : QDialog(parent), mBook(book), mPersonId(personId), mTypeId(typeId)
 {
     setObjectName("PhoneNumberDialog");
-    setWindowTitle("Telephone Number");
+    setWindowTitle(tr("Telephone Number"));
     setWindowFlag(Qt::WindowMinimizeButtonHint, false);
     SetClientSizeTwips(this, 5115, 2460);
 
-    cmbType = MakeControl<QComboBox>(this, "cmbType", 1800, 240, 2175, 315);
-    cmbType->setEditable(false);
-    UseButtonFace(cmbType);
-    txtNumber = MakeControl<QLineEdit>(this, "txtNumber", 1800, 720, 2175, 285);
-    LimitToStoreLength(txtNumber, 20);
-    UseButtonFace(txtNumber);
-    cmdSave = MakeButton(this, "cmdSave", "&Save", 1080, 1560, 1095, 615);
-    cmdCancel = MakeButton(this, "cmdCancel", "&Cancel", 2760, 1560, 1095, 615);
-    lblArray_0 = MakeLabel(this, "lblArray_0", "Type of Number:", 480, 240, 1185, 195);
-    lblArray_1 = MakeLabel(this, "lblArray_1", "Telephone Number:", 240, 720, 1410, 195);
-    SetTabOrder({cmbType, txtNumber, cmdSave, cmdCancel});
+    mTypeCombo = MakeControl<QComboBox>(this, "typeCombo", 1800, 240, 2175, 315);
+    mTypeCombo->setEditable(false);
+    UseButtonFace(mTypeCombo);
+    mNumberBox = MakeControl<QLineEdit>(this, "numberBox", 1800, 720, 2175, 285);
+    LimitToStoreLength(mNumberBox, 20);
+    UseButtonFace(mNumberBox);
+    mSaveButton = MakeButton(this, "saveButton", tr("&Save"), 1080, 1560, 1095, 615);
+    mCancelButton = MakeButton(this, "cancelButton", tr("&Cancel"), 2760, 1560, 1095, 615);
+    mTypeLabel = MakeLabel(this, "typeLabel", tr("Type of Number:"), 480, 240, 1185, 195);
+    mNumberLabel = MakeLabel(this, "numberLabel", tr("Telephone Number:"), 240, 720, 1410, 195);
+    SetTabOrder({mTypeCombo, mNumberBox, mSaveButton, mCancelButton});
 
     // Choosing a type, by the user or by the program, moves on to the number.
     auto toNumber = [this](int index) {
         if (index >= 0)
-            txtNumber->setFocus();
+            mNumberBox->setFocus();
     };
-    connect(cmbType, &QComboBox::activated, this, toNumber);
-    connect(cmbType, &QComboBox::currentIndexChanged, this, toNumber);
-    connect(cmdSave, &QPushButton::clicked, this, &PhoneNumberDialog::cmdSave_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &PhoneNumberDialog::cmdCancel_Click);
+    connect(mTypeCombo, &QComboBox::activated, this, toNumber);
+    connect(mTypeCombo, &QComboBox::currentIndexChanged, this, toNumber);
+    connect(mSaveButton, &QPushButton::clicked, this, &PhoneNumberDialog::save);
+    connect(mCancelButton, &QPushButton::clicked, this, &PhoneNumberDialog::cancel);
 
     // Load
     adjustSize();
     CenterForm(*this);
-    FillTypes();
+    fillTypes();
 }
 
-void PhoneNumberDialog::FillTypes()
+void PhoneNumberDialog::fillTypes()
 {
-    cmbType->clear();
+    mTypeCombo->clear();
     try {
-        for (const TelephoneTypeRow &row : ListTelephoneTypes(gDatabase))
-            AddSortedComboEntry(cmbType, row.name, row.typeId);
+        for (const TelephoneTypeRow &row : ListTelephoneTypes(mBook.database()))
+            AddSortedComboEntry(mTypeCombo, row.name, row.typeId);
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
     }
-    cmbType->setCurrentIndex(-1); // the first entry added would otherwise be chosen
-    gTypesChanged = false;
+    mTypeCombo->setCurrentIndex(-1); // the first entry added would otherwise be chosen
 }
 
 void PhoneNumberDialog::showEvent(QShowEvent *event)
@@ -76,65 +75,61 @@ void PhoneNumberDialog::prepare()
 {
     std::optional<QString> number;
     try {
-        number = FindTelephoneNumber(gDatabase, gPersonID, gTypeID);
+        number = FindTelephoneNumber(mBook.database(), mPersonId, mTypeId);
     } catch (const DatabaseError &error) {
         // Without the stored number the dialog cannot tell adding from editing: it closes as Cancel does.
         MsgBox(error.message(), MsgRefusal);
-        gTypeID = 0;
         QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
         return;
     }
     if (number) {
-        txtNumber->setText(*number);
+        mNumberBox->setText(*number);
     } else {
-        txtNumber->clear();
-        cmbType->setCurrentIndex(-1);
+        mNumberBox->clear();
+        mTypeCombo->setCurrentIndex(-1);
     }
-    if (gTypesChanged)
-        FillTypes();
-    cmbType->setEnabled(true);
-    cmbType->setFocus();
-    const int index = cmbType->findData(gTypeID);
+    mTypeCombo->setEnabled(true);
+    mTypeCombo->setFocus();
+    const int index = mTypeCombo->findData(mTypeId);
     if (index >= 0) {
-        cmbType->setCurrentIndex(index);
-        cmbType->setEnabled(false);
-        txtNumber->setFocus();
+        mTypeCombo->setCurrentIndex(index);
+        mTypeCombo->setEnabled(false);
+        mNumberBox->setFocus();
     }
 }
 
-void PhoneNumberDialog::cmdSave_Click()
+void PhoneNumberDialog::save()
 {
-    if (txtNumber->text().isEmpty()) {
-        MsgBox("Please enter a telephone number.", MsgRefusal);
-        txtNumber->setFocus();
+    if (mNumberBox->text().isEmpty()) {
+        MsgBox(tr("Please enter a telephone number."), MsgRefusal);
+        mNumberBox->setFocus();
         return;
     }
-    if (cmbType->currentIndex() < 0) {
-        MsgBox("Please select a type of number.", MsgRefusal);
-        cmbType->setFocus();
+    if (mTypeCombo->currentIndex() < 0) {
+        MsgBox(tr("Please select a type of number."), MsgRefusal);
+        mTypeCombo->setFocus();
         return;
     }
-    const std::int32_t typeId = cmbType->currentData().toInt();
+    const std::int32_t typeId = mTypeCombo->currentData().toInt();
     try {
-        SaveTelephoneNumber(gDatabase, gPersonID, gTypeID, typeId, txtNumber->text());
+        SaveTelephoneNumber(mBook.database(), mPersonId, mTypeId, typeId, mNumberBox->text());
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
         return;
     }
-    gTypeID = typeId;
-    gNumberLine = cmbType->currentText() + '\t' + txtNumber->text();
+    mStored = StoredNumber{typeId, mTypeCombo->currentText() + '\t' + mNumberBox->text()};
     accept();
 }
 
-void PhoneNumberDialog::cmdCancel_Click()
+void PhoneNumberDialog::cancel()
 {
-    gTypeID = 0;
+    mStored.reset();
     QDialog::reject();
 }
 
 void PhoneNumberDialog::reject()
 {
-    cmdCancel_Click();
+    cancel();
 }
 
 } // namespace varnelle

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+#include <cstdint>
+#include <optional>
 
 class QComboBox;
 class QLabel;
@@ -9,32 +12,50 @@ class QPushButton;
 
 namespace varnelle {
 
-// The telephone number dialog: adds a number to the contact gPersonID
-// (gTypeID = 0) or changes its number of type gTypeID. Writes the row itself
-// and hands back gTypeID (0 when nothing was stored) and gNumberLine.
+class AddressBook;
+
+// A telephone number as the dialog stored it: its type and the contact
+// editor's list line ("type<TAB>number").
+struct StoredNumber {
+    std::int32_t typeId = 0;
+    QString line;
+};
+
+// The telephone number dialog: adds a number to a contact (typeId 0) or
+// changes the contact's number of type typeId. Writes the row itself; after
+// exec(), storedNumber() tells what was stored, if anything.
 class PhoneNumberDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit PhoneNumberDialog(QWidget *parent = nullptr);
+    PhoneNumberDialog(AddressBook &book, std::int32_t personId, std::int32_t typeId, QWidget *parent = nullptr);
 
-    void FillTypes();
-    void cmdSave_Click();
-    void cmdCancel_Click();
+    std::optional<StoredNumber> storedNumber() const { return mStored; }
 
-    QComboBox *cmbType = nullptr;
-    QLineEdit *txtNumber = nullptr;
-    QPushButton *cmdSave = nullptr;
-    QPushButton *cmdCancel = nullptr;
-    QLabel *lblArray_0 = nullptr;
-    QLabel *lblArray_1 = nullptr;
+public slots:
+    void save();
+    void cancel();
 
     void reject() override; // Escape and the frame's close act as Cancel
+
+private:
+    QComboBox *mTypeCombo = nullptr;
+    QLineEdit *mNumberBox = nullptr;
+    QPushButton *mSaveButton = nullptr;
+    QPushButton *mCancelButton = nullptr;
+    QLabel *mTypeLabel = nullptr;
+    QLabel *mNumberLabel = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    void fillTypes();
     void prepare();
+
+    AddressBook &mBook;
+    const std::int32_t mPersonId;
+    const std::int32_t mTypeId;
+    std::optional<StoredNumber> mStored;
 };
 
 } // namespace varnelle

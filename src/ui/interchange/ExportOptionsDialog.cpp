@@ -13,40 +13,40 @@ namespace varnelle {
 ExportOptionsDialog::ExportOptionsDialog(const QString &fileName, bool currentIsBusiness, QWidget *parent)
     : QDialog(parent), mCurrentIsBusiness(currentIsBusiness)
 {
-    QBoxLayout *body = MakeOptionsFrame(*this, "ExportOptionsDialog", "Export Contacts", cmdOK, cmdCancel);
-    auto *fraScope = new QGroupBox("Contacts", this);
-    fraScope->setObjectName("fraScope");
-    auto *choices = new QVBoxLayout(fraScope);
-    opAll = new QRadioButton("&All contacts", fraScope);
-    opAll->setObjectName("opAll");
-    opView = new QRadioButton(CurrentViewCaption(currentIsBusiness), fraScope);
-    opView->setObjectName("opView");
-    opAll->setChecked(true);
-    choices->addWidget(opAll);
-    choices->addWidget(opView);
-    body->addWidget(fraScope);
+    QBoxLayout *body = MakeOptionsFrame(*this, "ExportOptionsDialog", tr("Export Contacts"), mOkButton, mCancelButton);
+    auto *scopeGroup = new QGroupBox(tr("Contacts"), this);
+    scopeGroup->setObjectName("scopeGroup");
+    auto *choices = new QVBoxLayout(scopeGroup);
+    mAllOption = new QRadioButton(tr("&All contacts"), scopeGroup);
+    mAllOption->setObjectName("allOption");
+    mViewOption = new QRadioButton(CurrentViewCaption(currentIsBusiness), scopeGroup);
+    mViewOption->setObjectName("viewOption");
+    mAllOption->setChecked(true);
+    choices->addWidget(mAllOption);
+    choices->addWidget(mViewOption);
+    body->addWidget(scopeGroup);
 
     auto *formatRow = new QFormLayout;
-    cmbFormat = new QComboBox(this);
-    cmbFormat->setObjectName("cmbFormat");
-    cmbFormat->addItem("vCard 4.0", int(interchange::ExportFormat::VCard4));
-    cmbFormat->addItem("vCard 3.0", int(interchange::ExportFormat::VCard3));
-    cmbFormat->addItem("CSV (comma-separated values)", int(interchange::ExportFormat::Csv));
-    cmbFormat->setCurrentIndex(cmbFormat->findData(int(interchange::FormatForFileName(fileName))));
-    formatRow->addRow("&Format:", cmbFormat);
+    mFormatCombo = new QComboBox(this);
+    mFormatCombo->setObjectName("formatCombo");
+    mFormatCombo->addItem(tr("vCard 4.0"), int(interchange::ExportFormat::VCard4));
+    mFormatCombo->addItem(tr("vCard 3.0"), int(interchange::ExportFormat::VCard3));
+    mFormatCombo->addItem(tr("CSV (comma-separated values)"), int(interchange::ExportFormat::Csv));
+    mFormatCombo->setCurrentIndex(mFormatCombo->findData(int(interchange::FormatForFileName(fileName))));
+    formatRow->addRow(tr("&Format:"), mFormatCombo);
     body->addLayout(formatRow);
 }
 
 interchange::ExportScope ExportOptionsDialog::chosenScope() const
 {
-    if (opAll->isChecked())
+    if (mAllOption->isChecked())
         return interchange::ExportScope::All;
     return mCurrentIsBusiness ? interchange::ExportScope::Business : interchange::ExportScope::Personal;
 }
 
 interchange::ExportFormat ExportOptionsDialog::chosenFormat() const
 {
-    return interchange::ExportFormat(cmbFormat->currentData().toInt());
+    return interchange::ExportFormat(mFormatCombo->currentData().toInt());
 }
 
 } // namespace varnelle

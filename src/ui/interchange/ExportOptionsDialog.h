@@ -20,13 +20,12 @@ public:
     interchange::ExportScope chosenScope() const;
     interchange::ExportFormat chosenFormat() const;
 
-    QRadioButton *opAll = nullptr;
-    QRadioButton *opView = nullptr;
-    QComboBox *cmbFormat = nullptr;
-    QPushButton *cmdOK = nullptr;
-    QPushButton *cmdCancel = nullptr;
-
 private:
+    QRadioButton *mAllOption = nullptr;
+    QRadioButton *mViewOption = nullptr;
+    QComboBox *mFormatCombo = nullptr;
+    QPushButton *mOkButton = nullptr;
+    QPushButton *mCancelButton = nullptr;
     bool mCurrentIsBusiness;
 };
 

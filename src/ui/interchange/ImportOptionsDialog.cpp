@@ -11,31 +11,31 @@ namespace varnelle {
 ImportOptionsDialog::ImportOptionsDialog(bool currentIsBusiness, QWidget *parent)
     : QDialog(parent)
 {
-    QBoxLayout *body = MakeOptionsFrame(*this, "ImportOptionsDialog", "Import Contacts", cmdOK, cmdCancel);
-    auto *fraView = new QGroupBox("Put the imported contacts into", this);
-    fraView->setObjectName("fraView");
-    auto *choices = new QVBoxLayout(fraView);
+    QBoxLayout *body = MakeOptionsFrame(*this, "ImportOptionsDialog", tr("Import Contacts"), mOkButton, mCancelButton);
+    auto *viewGroup = new QGroupBox(tr("Put the imported contacts into"), this);
+    viewGroup->setObjectName("viewGroup");
+    auto *choices = new QVBoxLayout(viewGroup);
     auto option = [&](const char *name, const QString &caption) {
-        auto *op = new QRadioButton(caption, fraView);
+        auto *op = new QRadioButton(caption, viewGroup);
         op->setObjectName(name);
         choices->addWidget(op);
         return op;
     };
-    opByCompany = option("opByCompany", "&Business when a company is given, else personal");
-    opBusiness = option("opBusiness", "B&usiness");
-    opPersonal = option("opPersonal", "&Personal");
-    opCurrent = option("opCurrent", CurrentViewCaption(currentIsBusiness));
-    opByCompany->setChecked(true);
-    body->addWidget(fraView);
+    mByCompanyOption = option("byCompanyOption", tr("&Business when a company is given, else personal"));
+    mBusinessOption = option("businessOption", tr("B&usiness"));
+    mPersonalOption = option("personalOption", tr("&Personal"));
+    mCurrentViewOption = option("currentViewOption", CurrentViewCaption(currentIsBusiness));
+    mByCompanyOption->setChecked(true);
+    body->addWidget(viewGroup);
 }
 
 interchange::ImportView ImportOptionsDialog::chosenView() const
 {
-    if (opBusiness->isChecked())
+    if (mBusinessOption->isChecked())
         return interchange::ImportView::Business;
-    if (opPersonal->isChecked())
+    if (mPersonalOption->isChecked())
         return interchange::ImportView::Personal;
-    if (opCurrent->isChecked())
+    if (mCurrentViewOption->isChecked())
         return interchange::ImportView::Current;
     return interchange::ImportView::ByCompany;
 }

@@ -18,12 +18,13 @@ public:
 
     interchange::ImportView chosenView() const;
 
-    QRadioButton *opByCompany = nullptr;
-    QRadioButton *opBusiness = nullptr;
-    QRadioButton *opPersonal = nullptr;
-    QRadioButton *opCurrent = nullptr;
-    QPushButton *cmdOK = nullptr;
-    QPushButton *cmdCancel = nullptr;
+private:
+    QRadioButton *mByCompanyOption = nullptr;
+    QRadioButton *mBusinessOption = nullptr;
+    QRadioButton *mPersonalOption = nullptr;
+    QRadioButton *mCurrentViewOption = nullptr;
+    QPushButton *mOkButton = nullptr;
+    QPushButton *mCancelButton = nullptr;
 };
 
 } // namespace varnelle

@@ -1,8 +1,8 @@
 #include "ui/interchange/ImportSummaryDialog.h"
 
-#include "ui/Globals.h"
 #include "ui/widgets/MessageBox.h"
 #include "interchange/BookExport.h"
+#include "store/AddressBook.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -14,49 +14,49 @@
 
 namespace varnelle {
 
-ImportSummaryDialog::ImportSummaryDialog(const QStringList &lines, QWidget *parent)
-    : QDialog(parent)
+ImportSummaryDialog::ImportSummaryDialog(AddressBook &book, const QStringList &lines, QWidget *parent)
+    : QDialog(parent), mBook(book)
 {
     setObjectName("ImportSummaryDialog");
-    setWindowTitle("Import Summary");
+    setWindowTitle(tr("Import Summary"));
     auto *layout = new QVBoxLayout(this);
-    txtSummary = new QPlainTextEdit(lines.join('\n'), this);
-    txtSummary->setObjectName("txtSummary");
-    txtSummary->setReadOnly(true);
-    txtSummary->setLineWrapMode(QPlainTextEdit::NoWrap);
-    txtSummary->setMinimumSize(520, 220);
-    layout->addWidget(txtSummary);
+    mSummaryText = new QPlainTextEdit(lines.join('\n'), this);
+    mSummaryText->setObjectName("summaryText");
+    mSummaryText->setReadOnly(true);
+    mSummaryText->setLineWrapMode(QPlainTextEdit::NoWrap);
+    mSummaryText->setMinimumSize(520, 220);
+    layout->addWidget(mSummaryText);
     auto *buttons = new QDialogButtonBox(this);
-    cmdSaveAs = buttons->addButton("&Save As...", QDialogButtonBox::ActionRole);
-    cmdSaveAs->setObjectName("cmdSaveAs");
-    cmdClose = buttons->addButton("&Close", QDialogButtonBox::RejectRole);
-    cmdClose->setObjectName("cmdClose");
-    cmdClose->setDefault(true);
+    mSaveAsButton = buttons->addButton(tr("&Save As..."), QDialogButtonBox::ActionRole);
+    mSaveAsButton->setObjectName("saveAsButton");
+    mCloseButton = buttons->addButton(tr("&Close"), QDialogButtonBox::RejectRole);
+    mCloseButton->setObjectName("closeButton");
+    mCloseButton->setDefault(true);
     layout->addWidget(buttons);
-    connect(cmdSaveAs, &QPushButton::clicked, this, &ImportSummaryDialog::cmdSaveAs_Click);
+    connect(mSaveAsButton, &QPushButton::clicked, this, &ImportSummaryDialog::saveSummary);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-void ImportSummaryDialog::cmdSaveAs_Click()
+void ImportSummaryDialog::saveSummary()
 {
-    QFileDialog dialog(this, "Save Import Summary", {}, "Text files (*.txt)");
-    dialog.setObjectName("dlgSaveSummary");
+    QFileDialog dialog(this, tr("Save Import Summary"), {}, tr("Text files (*.txt)"));
+    dialog.setObjectName("saveSummaryDialog");
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix("txt");
-    dialog.selectFile("import-summary.txt");
+    dialog.selectFile(tr("import-summary.txt"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     const QString fileName = dialog.selectedFiles().first();
     try {
-        interchange::RefuseProtectedFile(gDatabase, fileName);
+        interchange::RefuseProtectedFile(mBook.database(), fileName);
     } catch (const interchange::InterchangeError &error) {
         MsgBox(error.message(), MsgRefusal);
         return;
     }
     QSaveFile file(fileName);
-    if (!(file.open(QIODevice::WriteOnly | QIODevice::Text) && file.write(txtSummary->toPlainText().toUtf8() + '\n') >= 0
-          && file.commit()))
-        MsgBox(QString("The summary could not be saved in '%1': %2.")
+    if (!(file.open(QIODevice::WriteOnly | QIODevice::Text)
+          && file.write(mSummaryText->toPlainText().toUtf8() + '\n') >= 0 && file.commit()))
+        MsgBox(tr("The summary could not be saved in '%1': %2.")
                    .arg(QFileInfo(fileName).fileName(), file.errorString()),
                MsgRefusal);
 }

@@ -7,18 +7,23 @@ class QPushButton;
 
 namespace varnelle {
 
+class AddressBook;
+
 // Shows the summary of an import, line by line; "Save As..." keeps it in a
 // text file.
 class ImportSummaryDialog : public QDialog {
     Q_OBJECT
 public:
-    ImportSummaryDialog(const QStringList &lines, QWidget *parent = nullptr);
+    ImportSummaryDialog(AddressBook &book, const QStringList &lines, QWidget *parent = nullptr);
 
-    void cmdSaveAs_Click();
+public slots:
+    void saveSummary();
 
-    QPlainTextEdit *txtSummary = nullptr;
-    QPushButton *cmdSaveAs = nullptr;
-    QPushButton *cmdClose = nullptr;
+private:
+    QPlainTextEdit *mSummaryText = nullptr;
+    QPushButton *mSaveAsButton = nullptr;
+    QPushButton *mCloseButton = nullptr;
+    AddressBook &mBook;
 };
 
 } // namespace varnelle

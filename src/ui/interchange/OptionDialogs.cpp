@@ -1,5 +1,6 @@
 #include "ui/interchange/OptionDialogs.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -16,10 +17,10 @@ QBoxLayout *MakeOptionsFrame(QDialog &dialog, const char *name, const QString &t
     layout->addLayout(body);
     auto *buttons = new QDialogButtonBox(&dialog);
     ok = buttons->addButton("OK", QDialogButtonBox::AcceptRole);
-    ok->setObjectName("cmdOK");
+    ok->setObjectName("okButton");
     ok->setDefault(true);
-    cancel = buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
-    cancel->setObjectName("cmdCancel");
+    cancel = buttons->addButton(QCoreApplication::translate("Interchange", "Cancel"), QDialogButtonBox::RejectRole);
+    cancel->setObjectName("cancelButton");
     QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);
@@ -28,7 +29,8 @@ QBoxLayout *MakeOptionsFrame(QDialog &dialog, const char *name, const QString &t
 
 QString CurrentViewCaption(bool currentIsBusiness)
 {
-    return QString("The &current view (%1)").arg(currentIsBusiness ? "business" : "personal");
+    return currentIsBusiness ? QCoreApplication::translate("Interchange", "The &current view (business)")
+                             : QCoreApplication::translate("Interchange", "The &current view (personal)");
 }
 
 } // namespace varnelle

@@ -1,8 +1,8 @@
 #include "ui/main/ContactLines.h"
 
-#include "ui/widgets/Twips.h"
-#include "store/Contacts.h"
+#include "ui/widgets/LayoutUnits.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace varnelle {
@@ -27,17 +27,7 @@ QString NameColumn(const QString &lastName, const QString &firstName)
         return lastName;
     if (!firstName.isEmpty())
         return firstName;
-    return "Unknown";
-}
-
-QString NameOfLine(const QString &line)
-{
-    QStringView name = QStringView(line).left(NameColumnLength);
-    while (name.startsWith(u' '))
-        name = name.mid(1);
-    while (name.endsWith(u' '))
-        name.chop(1);
-    return name.toString();
+    return QCoreApplication::translate("ContactList", "Unknown");
 }
 
 QFont ListFont(QFont font)
@@ -108,16 +98,6 @@ QString LinePadder::Pad(const QString &nameColumn) const
         line += u' ';
     for (int i = 0; i < MaxCorrection && line.size() > base && Width(line.chopped(1)) > limit; ++i)
         line.chop(1);
-    return line;
-}
-
-QString ContactListLine(const ContactLine &contact, const LinePadder &padder)
-{
-    QString line = padder.Pad(NameColumn(contact.lastName, contact.firstName));
-    if (contact.hasNumber) {
-        line += u'\t';
-        line += contact.number;
-    }
     return line;
 }
 

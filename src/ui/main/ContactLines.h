@@ -3,13 +3,10 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QString>
-#include <QStringView>
 #include <array>
 #include <functional>
 
 namespace varnelle {
-
-struct ContactLine;
 
 // The contact list's line: the name column padded to NameColumnLength
 // characters, then spaces until the text is wider than LineWidthTwips in the
@@ -19,10 +16,6 @@ inline constexpr double LineWidthTwips = 2750;
 
 // "Last, First", "Last", "First" or "Unknown"; an empty field counts as missing.
 QString NameColumn(const QString &lastName, const QString &firstName);
-
-// The name of a list line: its first NameColumnLength characters without the
-// spaces before and after.
-QString NameOfLine(const QString &line);
 
 // Pads name columns in one font.
 class LinePadder {
@@ -51,9 +44,6 @@ private:
     QFontMetricsF mMetrics;
     mutable std::array<qreal, 0x250> mAdvance{};
 };
-
-// The whole list line of a contact.
-QString ContactListLine(const ContactLine &contact, const LinePadder &padder);
 
 // The font of a list whose lines LinePadder measures quickly: font without
 // kerning and shaping, which plain Latin text does not need.

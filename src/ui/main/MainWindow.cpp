@@ -1,23 +1,23 @@
 #include "ui/main/MainWindow.h"
 
 #include "ui/main/ContactLines.h"
-#include "ui/widgets/Controls.h"
-#include "ui/Forms.h"
+#include "ui/main/ContactListModel.h"
+#include "ui/reports/ReportCriteriaDialog.h"
+#include "ui/reports/ReportDestinationDialog.h"
+#include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
-#include "ui/Globals.h"
 #include "ui/widgets/ListKeys.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/main/RepairCommand.h"
 #include "ui/widgets/SingleSelection.h"
-#include "ui/widgets/TabStops.h"
-#include "ui/widgets/Twips.h"
+#include "ui/widgets/LayoutUnits.h"
+#include "store/AddressBook.h"
 #include "store/Database.h"
-#include "store/Setup.h"
 #include "ui/types/PhoneTypesDialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
 
@@ -34,13 +34,21 @@ QAction *addCommand(QMenu *menu, const char *name, const QString &caption)
 
 } // namespace
 
-MainWindow::MainWindow(QWidget *parent)
-    : QMainWindow(parent)
+MainWindow::MainWindow(AddressBook &book, QWidget *parent)
+    : QMainWindow(parent), mBook(book)
 {
     setObjectName("MainWindow");
     createControls();
     createMenus();
     adjustSize();
+
+    // Changes made elsewhere (an import, a repair) refill the list; this
+    // window's own additions, edits and deletions place their lines themselves.
+    connect(&mBook, &AddressBook::contactsChanged, this, [this] {
+        if (!mChangingContacts)
+            fillList();
+    });
+    connect(&mBook, &AddressBook::viewChanged, this, &MainWindow::fillList);
 }
 
 MainWindow::~MainWindow() = default;
@@ -52,109 +60,119 @@ void MainWindow::createControls()
     SetClientSizeTwips(client, 7080, 4590);
     setCentralWidget(client);
 
-    lstAddress = MakeControl<QListWidget>(client, "lstAddress", 240, 120, 5055, 4350);
-    lstAddress->setSortingEnabled(true);
-    lstAddress->setUniformItemSizes(true);
-    UseButtonFace(lstAddress);
-    KeepSelectionOnceChosen(lstAddress);
+    mContactList = MakeControl<QListView>(client, "contactList", 240, 120, 5055, 4350);
+    mContacts = new ContactListModel(this);
+    mContactList->setModel(mContacts);
+    mContactList->setUniformItemSizes(true);
+    UseButtonFace(mContactList);
+    KeepSelectionOnceChosen(mContactList);
 
-    cmdAdd = MakeButton(client, "cmdAdd", "&Add", 5520, 120, 1335, 615);
-    cmdEdit = MakeButton(client, "cmdEdit", "&Edit", 5520, 960, 1335, 615);
-    cmdDelete = MakeButton(client, "cmdDelete", "&Delete", 5520, 1800, 1335, 615);
-    cmdSwap = MakeButton(client, "cmdSwap", "&Business", 5520, 3840, 1335, 615);
+    mAddButton = MakeButton(client, "addButton", tr("&Add"), 5520, 120, 1335, 615);
+    mEditButton = MakeButton(client, "editButton", tr("&Edit"), 5520, 960, 1335, 615);
+    mDeleteButton = MakeButton(client, "deleteButton", tr("&Delete"), 5520, 1800, 1335, 615);
+    mViewButton = MakeButton(client, "viewButton", tr("&Business"), 5520, 3840, 1335, 615);
 
-    SetTabOrder({lstAddress, cmdAdd, cmdEdit, cmdDelete, cmdSwap});
+    SetTabOrder({mContactList, mAddButton, mEditButton, mDeleteButton, mViewButton});
 
-    // FormatLine measures the lines in the window's font, and the list draws
-    // them in it, with the numbers at a tab stop.
+    // The lines are padded in the window's font, and the list draws them in
+    // it, with the numbers at a tab stop.
     setFont(ListFont(font()));
-    ShowTabsAtStops(lstAddress);
+    mContactList->setItemDelegate(new ContactListDelegate(mContactList));
 
-    connect(lstAddress, &QListWidget::itemSelectionChanged, this, &MainWindow::SetButtons);
-    connect(lstAddress, &QListWidget::itemDoubleClicked, this, &MainWindow::cmdEdit_Click);
-    OnEnterWithSelection(lstAddress, [this] { cmdEdit_Click(); });
-    connect(cmdAdd, &QPushButton::clicked, this, &MainWindow::cmdAdd_Click);
-    connect(cmdEdit, &QPushButton::clicked, this, &MainWindow::cmdEdit_Click);
-    connect(cmdDelete, &QPushButton::clicked, this, &MainWindow::cmdDelete_Click);
-    connect(cmdSwap, &QPushButton::clicked, this, &MainWindow::cmdSwap_Click);
+    connect(mContactList->selectionModel(), &QItemSelectionModel::selectionChanged, this, &MainWindow::setButtons);
+    connect(mContactList, &QListView::doubleClicked, this, &MainWindow::editContact);
+    OnEnterWithSelection(mContactList, [this] { editContact(); });
+    connect(mAddButton, &QPushButton::clicked, this, &MainWindow::addContact);
+    connect(mEditButton, &QPushButton::clicked, this, &MainWindow::editContact);
+    connect(mDeleteButton, &QPushButton::clicked, this, &MainWindow::deleteContact);
+    connect(mViewButton, &QPushButton::clicked, this, &MainWindow::switchView);
 }
 
 void MainWindow::createMenus()
 {
-    mnuFile = menuBar()->addMenu("&File");
-    mnuFile->setObjectName("mnuFile");
-    mnuImport = addCommand(mnuFile, "mnuImport", QString::fromUtf8("&Import Contacts\u2026"));
-    mnuExport = addCommand(mnuFile, "mnuExport", QString::fromUtf8("Ex&port Contacts\u2026"));
-    mnuRepair = addCommand(mnuFile, "mnuRepair", "&Repair Database");
-    mnuExit = addCommand(mnuFile, "mnuExit", "E&xit");
+    mFileMenu = menuBar()->addMenu(tr("&File"));
+    mFileMenu->setObjectName("fileMenu");
+    mImportAction = addCommand(mFileMenu, "importAction", tr("&Import Contacts\u2026"));
+    mExportAction = addCommand(mFileMenu, "exportAction", tr("Ex&port Contacts\u2026"));
+    mRepairAction = addCommand(mFileMenu, "repairAction", tr("&Repair Database"));
+    mExitAction = addCommand(mFileMenu, "exitAction", tr("E&xit"));
 
-    mnuTable = menuBar()->addMenu("&Tables");
-    mnuTable->setObjectName("mnuTable");
-    mnuTypes = addCommand(mnuTable, "mnuTypes", "&Telephone Types");
+    mTablesMenu = menuBar()->addMenu(tr("&Tables"));
+    mTablesMenu->setObjectName("tablesMenu");
+    mPhoneTypesAction = addCommand(mTablesMenu, "phoneTypesAction", tr("&Telephone Types"));
 
-    mnuReports = menuBar()->addMenu("&Reports");
-    mnuReports->setObjectName("mnuReports");
-    mnuAddress = addCommand(mnuReports, "mnuAddress", "&Address List");
-    mnuTelephone = addCommand(mnuReports, "mnuTelephone", "&Telephone List");
-    mnuDetail = addCommand(mnuReports, "mnuDetail", "&Detail Report");
+    mReportsMenu = menuBar()->addMenu(tr("&Reports"));
+    mReportsMenu->setObjectName("reportsMenu");
+    mAddressListAction = addCommand(mReportsMenu, "addressListAction", tr("&Address List"));
+    mTelephoneListAction = addCommand(mReportsMenu, "telephoneListAction", tr("&Telephone List"));
+    mDetailReportAction = addCommand(mReportsMenu, "detailReportAction", tr("&Detail Report"));
 
-    mnuHelp = menuBar()->addMenu("&Help");
-    mnuHelp->setObjectName("mnuHelp");
-    mnuAbout = addCommand(mnuHelp, "mnuAbout", "&About");
+    mHelpMenu = menuBar()->addMenu(tr("&Help"));
+    mHelpMenu->setObjectName("helpMenu");
+    mAboutAction = addCommand(mHelpMenu, "aboutAction", tr("&About"));
 
-    connect(mnuImport, &QAction::triggered, this, &MainWindow::mnuImport_Click);
-    connect(mnuExport, &QAction::triggered, this, &MainWindow::mnuExport_Click);
-    connect(mnuRepair, &QAction::triggered, this, &MainWindow::mnuRepair_Click);
-    connect(mnuExit, &QAction::triggered, this, &MainWindow::mnuExit_Click);
-    connect(mnuTypes, &QAction::triggered, this, &MainWindow::mnuTypes_Click);
-    connect(mnuAddress, &QAction::triggered, this, &MainWindow::mnuAddress_Click);
-    connect(mnuTelephone, &QAction::triggered, this, &MainWindow::mnuTelephone_Click);
-    connect(mnuDetail, &QAction::triggered, this, &MainWindow::mnuDetail_Click);
-    connect(mnuAbout, &QAction::triggered, this, &MainWindow::mnuAbout_Click);
+    connect(mImportAction, &QAction::triggered, this, &MainWindow::importContacts);
+    connect(mExportAction, &QAction::triggered, this, &MainWindow::exportContacts);
+    connect(mRepairAction, &QAction::triggered, this, &MainWindow::repairDatabase);
+    connect(mExitAction, &QAction::triggered, this, &QWidget::close);
+    connect(mPhoneTypesAction, &QAction::triggered, this, &MainWindow::showPhoneTypes);
+    connect(mAddressListAction, &QAction::triggered, this, &MainWindow::showAddressList);
+    connect(mTelephoneListAction, &QAction::triggered, this, &MainWindow::showTelephoneList);
+    connect(mDetailReportAction, &QAction::triggered, this, &MainWindow::showDetailReport);
+    connect(mAboutAction, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
-void MainWindow::Load()
+void MainWindow::load()
 {
-    SetButtons();
+    setButtons();
     InitMainForm(*this);
-    EnsureDatabase(DatabaseFileName);
-    gRefreshCriteria = true;
-    OpenMainDatabase();
-    CheckBookAtStartUp(gDatabase, DatabaseFileName);
-    gIsBusiness = ReadSetupView(gDatabase);
-    FillList();
+    EnsureDatabase(mBook.fileName());
+    mBook.open();
+    CheckBookAtStartUp(mBook.database(), mBook.fileName());
+    mBook.readSavedView();
+    fillList();
+}
+
+void MainWindow::failWith(const QString &message)
+{
+    MsgBox(message, MsgRefusal);
+    mBook.close();
+    mFailed = true;
+    QCoreApplication::exit(1);
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    CloseMainDatabase();
+    mBook.close();
     event->accept();
     QCoreApplication::quit();
 }
 
-void MainWindow::mnuExit_Click()
+void MainWindow::showPhoneTypes()
 {
-    close();
-}
-
-void MainWindow::mnuTypes_Click()
-{
-    Form<PhoneTypesDialog>().show();
+    if (!mTypesDialog) {
+        mTypesDialog = std::make_unique<PhoneTypesDialog>(mBook);
+        connect(mTypesDialog.get(), &PhoneTypesDialog::done, this, &QWidget::show);
+    }
+    mTypesDialog->show();
     hide();
 }
 
-void MainWindow::mnuRepair_Click()
+void MainWindow::repairDatabase()
 {
-    CloseMainDatabase();
-    const bool salvaged = FixDatabase(DatabaseFileName);
+    mBook.close();
+    const bool salvaged = FixDatabase(mBook.fileName());
     try {
-        OpenMainDatabase();
+        mBook.open();
     } catch (const DatabaseError &error) {
-        FatalError(error.message());
+        failWith(error.message());
+        return;
     }
-    // A salvaged book holds what could be read, not what the list was filled from.
-    if (salvaged)
-        FillList();
+    // A salvaged book holds what could be read, not what the lists were filled from.
+    if (salvaged) {
+        mBook.notifyTypesChanged();
+        mBook.notifyContactsChanged();
+    }
 }
 
 } // namespace varnelle

@@ -1,17 +1,24 @@
 #pragma once
 
 #include "reports/ReportRequest.h"
+#include "ui/main/ContactListModel.h"
 
 #include <QMainWindow>
 #include <cstdint>
+#include <memory>
+#include <optional>
 
 class QAction;
-class QListWidget;
+class QListView;
 class QMenu;
 class QPushButton;
 
 namespace varnelle {
 
+class AddressBook;
+class PhoneTypesDialog;
+class ReportCriteriaDialog;
+class ReportDestinationDialog;
 class ReportEngine;
 
 // The main window: the contact list of the current view, its buttons and the
@@ -19,62 +26,74 @@ class ReportEngine;
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit MainWindow(QWidget *parent = nullptr);
+    explicit MainWindow(AddressBook &book, QWidget *parent = nullptr);
     ~MainWindow() override;
 
     // The start-up: buttons, caption and centring, the database file, the
     // saved view, the list. Throws DatabaseError when the database cannot be
     // opened or read; the caller ends the program then.
-    void Load();
+    void load();
 
+    // True once a failure the program cannot go on from has been shown: the
+    // application's event loop has been told to end with status 1.
+    bool hasFailed() const { return mFailed; }
+
+    // The list of the current view, read again from the book.
+    void fillList();
+    // The list line of a contact as the book holds it now.
+    QString formatLine(std::int32_t personId);
+
+    // The request of the last report that was run (none before the first).
+    const ReportRequest &lastReportRequest() const { return mLastReportRequest; }
+
+    // The telephone types window, once it has been opened; nullptr before.
+    PhoneTypesDialog *phoneTypesDialog() const { return mTypesDialog.get(); }
+
+public slots:
     // File menu (MainWindow.cpp; import and export in MainWindowInterchange.cpp)
-    void mnuImport_Click();
-    void mnuExport_Click();
-    void mnuRepair_Click();
-    void mnuExit_Click();
+    void importContacts();
+    void exportContacts();
+    void repairDatabase();
 
-    // Tables menu (MainWindow.cpp)
-    void mnuTypes_Click();
+    // Tables menu
+    void showPhoneTypes();
 
     // Contact list and its buttons (MainWindowList.cpp)
-    void SetButtons();
-    void FillList();
-    QString FormatLine(std::int32_t personId);
-    void DeleteContact(std::int32_t personId);
-    void cmdAdd_Click();
-    void cmdEdit_Click();
-    void cmdDelete_Click();
-    void cmdSwap_Click();
+    void addContact();
+    void editContact();
+    void deleteContact();
+    void switchView();
 
     // Reports and Help menus (MainWindowReports.cpp)
-    void mnuAddress_Click();
-    void mnuTelephone_Click();
-    void mnuDetail_Click();
-    void mnuAbout_Click();
-    void RunReport(const QString &reportFile);
+    void showAddressList();
+    void showTelephoneList();
+    void showDetailReport();
+    void showAbout();
 
-    QListWidget *lstAddress = nullptr;
-    QPushButton *cmdAdd = nullptr;
-    QPushButton *cmdEdit = nullptr;
-    QPushButton *cmdDelete = nullptr;
-    QPushButton *cmdSwap = nullptr;
+private:
+    QListView *mContactList = nullptr;
+    ContactListModel *mContacts = nullptr;
+    QPushButton *mAddButton = nullptr;
+    QPushButton *mEditButton = nullptr;
+    QPushButton *mDeleteButton = nullptr;
+    QPushButton *mViewButton = nullptr;
 
-    QMenu *mnuFile = nullptr;
-    QAction *mnuImport = nullptr;
-    QAction *mnuExport = nullptr;
-    QAction *mnuRepair = nullptr;
-    QAction *mnuExit = nullptr;
-    QMenu *mnuTable = nullptr;
-    QAction *mnuTypes = nullptr;
-    QMenu *mnuReports = nullptr;
-    QAction *mnuAddress = nullptr;
-    QAction *mnuTelephone = nullptr;
-    QAction *mnuDetail = nullptr;
-    QMenu *mnuHelp = nullptr;
-    QAction *mnuAbout = nullptr;
+    QMenu *mFileMenu = nullptr;
+    QAction *mImportAction = nullptr;
+    QAction *mExportAction = nullptr;
+    QAction *mRepairAction = nullptr;
+    QAction *mExitAction = nullptr;
+    QMenu *mTablesMenu = nullptr;
+    QAction *mPhoneTypesAction = nullptr;
+    QMenu *mReportsMenu = nullptr;
+    QAction *mAddressListAction = nullptr;
+    QAction *mTelephoneListAction = nullptr;
+    QAction *mDetailReportAction = nullptr;
+    QMenu *mHelpMenu = nullptr;
+    QAction *mAboutAction = nullptr;
 
-    ReportEngine *rptAddress = nullptr; // the report engine, owned by this window
-    ReportRequest rptRequest;           // the request of the last report run
+    ReportEngine *mReportEngine = nullptr; // the report engine control, owned by this window
+    ReportRequest mLastReportRequest;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -82,6 +101,28 @@ protected:
 private:
     void createControls();
     void createMenus();
+    void setButtons();
+    void removeContact(std::int32_t personId);
+    // The row selected in the list; -1 when none is.
+    int selectedRow() const;
+    // The row of a contact as the book holds it now.
+    ContactListModel::Entry readEntry(std::int32_t personId);
+    // Lists a contact as the book holds it now, at its sorted place; returns its row.
+    int listContact(std::int32_t personId);
+    // Takes a row off the list, leaving nothing selected.
+    void unlistRow(int row);
+    // Opens the editor on the selected contact; the contact saved, or none.
+    std::optional<std::int32_t> editSelectedContact();
+    void runReport(const QString &definition);
+    // Shows the failure, closes the book and ends the program with status 1.
+    void failWith(const QString &message);
+
+    AddressBook &mBook;
+    bool mFailed = false;
+    bool mChangingContacts = false; // the list follows this window's own changes itself
+    std::unique_ptr<PhoneTypesDialog> mTypesDialog;
+    std::unique_ptr<ReportDestinationDialog> mDestinationDialog;
+    std::unique_ptr<ReportCriteriaDialog> mCriteriaDialog;
 };
 
 } // namespace varnelle

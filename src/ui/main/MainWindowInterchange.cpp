@@ -1,13 +1,11 @@
 // The File menu's import and export of contacts.
 #include "ui/main/MainWindow.h"
 
-#include "ui/Forms.h"
-#include "ui/Globals.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/interchange/ExportOptionsDialog.h"
 #include "ui/interchange/ImportOptionsDialog.h"
 #include "ui/interchange/ImportSummaryDialog.h"
-#include "ui/types/PhoneTypesDialog.h"
+#include "store/AddressBook.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -21,19 +19,19 @@ namespace {
 QString askContactFile(QWidget *parent, QFileDialog::AcceptMode mode)
 {
     const bool save = mode == QFileDialog::AcceptSave;
-    QFileDialog dialog(parent, save ? "Export Contacts" : "Import Contacts");
-    dialog.setObjectName(save ? "dlgExportFile" : "dlgImportFile");
+    QFileDialog dialog(parent, save ? MainWindow::tr("Export Contacts") : MainWindow::tr("Import Contacts"));
+    dialog.setObjectName(save ? "exportFileDialog" : "importFileDialog");
     dialog.setAcceptMode(mode);
     if (save) {
-        dialog.setNameFilters({"vCard files (*.vcf)", "CSV files (*.csv)"});
+        dialog.setNameFilters({MainWindow::tr("vCard files (*.vcf)"), MainWindow::tr("CSV files (*.csv)")});
         dialog.setDefaultSuffix("vcf");
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
             dialog.setDefaultSuffix(filter.contains("*.csv") ? "csv" : "vcf");
         });
     } else {
         dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilters({"Contacts (*.vcf *.csv)", "vCard files (*.vcf)", "CSV files (*.csv)",
-                               "All files (*)"});
+        dialog.setNameFilters({MainWindow::tr("Contacts (*.vcf *.csv)"), MainWindow::tr("vCard files (*.vcf)"),
+                               MainWindow::tr("CSV files (*.csv)"), MainWindow::tr("All files (*)")});
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -42,23 +40,23 @@ QString askContactFile(QWidget *parent, QFileDialog::AcceptMode mode)
 
 } // namespace
 
-void MainWindow::mnuImport_Click()
+void MainWindow::importContacts()
 {
     const QString fileName = askContactFile(this, QFileDialog::AcceptOpen);
     if (fileName.isEmpty())
         return;
-    ImportOptionsDialog choice(gIsBusiness, this);
+    ImportOptionsDialog choice(mBook.isBusiness(), this);
     if (choice.exec() != QDialog::Accepted)
         return;
 
-    QProgressDialog progress("Importing contacts...", "Cancel", 0, 1, this);
-    progress.setObjectName("dlgImportProgress");
-    progress.setWindowTitle(gAppTitle);
+    QProgressDialog progress(tr("Importing contacts..."), tr("Cancel"), 0, 1, this);
+    progress.setObjectName("importProgressDialog");
+    progress.setWindowTitle(AppTitle());
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(800);
     interchange::ImportOptions options;
     options.view = choice.chosenView();
-    options.currentIsBusiness = gIsBusiness;
+    options.currentIsBusiness = mBook.isBusiness();
     options.progress = [&progress](qsizetype done, qsizetype total) {
         progress.setMaximum(int(total));
         progress.setValue(int(done));
@@ -66,7 +64,7 @@ void MainWindow::mnuImport_Click()
     };
     interchange::ImportSummary summary;
     try {
-        summary = interchange::ImportContactFile(gDatabase, fileName, options);
+        summary = interchange::ImportContactFile(mBook.database(), fileName, options);
     } catch (const interchange::InterchangeError &error) {
         progress.reset();
         MsgBox(error.message(), MsgRefusal);
@@ -74,27 +72,24 @@ void MainWindow::mnuImport_Click()
     }
     progress.reset();
     if (!summary.cancelled) {
-        FillList();
-        gRefreshCriteria = true;
-        if (!summary.typesCreated.isEmpty()) {
-            gTypesChanged = true; // the number dialog lists the new types
-            Form<PhoneTypesDialog>().FillListAgain();
-        }
+        mBook.notifyContactsChanged(); // the list and the criteria are read again
+        if (!summary.typesCreated.isEmpty())
+            mBook.notifyTypesChanged(); // and the types window lists the new types
     }
-    ImportSummaryDialog(summary.lines, this).exec();
+    ImportSummaryDialog(mBook, summary.lines, this).exec();
 }
 
-void MainWindow::mnuExport_Click()
+void MainWindow::exportContacts()
 {
     const QString fileName = askContactFile(this, QFileDialog::AcceptSave);
     if (fileName.isEmpty())
         return;
-    ExportOptionsDialog choice(fileName, gIsBusiness, this);
+    ExportOptionsDialog choice(fileName, mBook.isBusiness(), this);
     if (choice.exec() != QDialog::Accepted)
         return;
     try {
         const qsizetype count =
-            interchange::ExportContacts(gDatabase, fileName, choice.chosenFormat(), choice.chosenScope());
+            interchange::ExportContacts(mBook.database(), fileName, choice.chosenFormat(), choice.chosenScope());
         MsgBox(interchange::ExportedText(count, QFileInfo(fileName).fileName()));
     } catch (const interchange::InterchangeError &error) {
         MsgBox(error.message(), MsgRefusal);

@@ -1,130 +1,167 @@
 // The main window's contact list, its buttons and the business/personal view.
 #include "ui/main/MainWindow.h"
 
+#include "ui/contact/ContactDialog.h"
 #include "ui/main/ContactLines.h"
-#include "ui/Forms.h"
-#include "ui/Globals.h"
+#include "ui/main/ContactListModel.h"
 #include "ui/widgets/MessageBox.h"
-#include "ui/widgets/SortedLists.h"
+#include "store/AddressBook.h"
 #include "store/Contacts.h"
 #include "store/DatabaseError.h"
-#include "store/Setup.h"
-#include "ui/contact/ContactDialog.h"
 
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 namespace varnelle {
 
-void MainWindow::SetButtons()
+void MainWindow::setButtons()
 {
-    const bool selected = SelectedEntry(lstAddress) != nullptr;
-    cmdEdit->setEnabled(selected);
-    cmdDelete->setEnabled(selected);
+    const bool selected = selectedRow() >= 0;
+    mEditButton->setEnabled(selected);
+    mDeleteButton->setEnabled(selected);
 }
 
-void MainWindow::FillList()
+int MainWindow::selectedRow() const
 {
-    lstAddress->clear();
-    std::vector<ListEntry> entries;
+    const QModelIndexList selected = mContactList->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+void MainWindow::fillList()
+{
+    std::vector<ContactListModel::Entry> entries;
     try {
         // An empty view reads nothing further.
-        if (ViewHasContacts(gDatabase, gIsBusiness)) {
+        if (ViewHasContacts(mBook.database(), mBook.isBusiness())) {
             const LinePadder padder(font());
-            ReadContactLines(gDatabase, gIsBusiness, [&](const ContactLine &contact) {
-                entries.emplace_back(ContactListLine(contact, padder), contact.personId);
+            ReadContactLines(mBook.database(), mBook.isBusiness(), [&](const ContactLine &contact) {
+                entries.push_back(ContactListModel::makeEntry(contact, padder));
             });
         }
     } catch (const DatabaseError &error) {
         // A damaged file lists what it can: the start-up check has told the user.
-        if (error.kind() != DatabaseError::Kind::Damaged)
-            FatalError(error.message());
+        if (error.kind() != DatabaseError::Kind::Damaged) {
+            mContacts->setEntries({});
+            failWith(error.message());
+            return;
+        }
     }
-    FillSortedList(lstAddress, std::move(entries));
-    cmdSwap->setText(gIsBusiness ? "&Business" : "&Personal");
-    SetButtons();
+    mContacts->setEntries(std::move(entries));
+    mViewButton->setText(mBook.isBusiness() ? tr("&Business") : tr("&Personal"));
+    setButtons();
 }
 
-QString MainWindow::FormatLine(std::int32_t personId)
+QString MainWindow::formatLine(std::int32_t personId)
+{
+    return readEntry(personId).line;
+}
+
+ContactListModel::Entry MainWindow::readEntry(std::int32_t personId)
 {
     std::optional<ContactLine> contact;
     try {
-        contact = ReadContactLine(gDatabase, personId);
+        contact = ReadContactLine(mBook.database(), personId);
     } catch (const DatabaseError &error) {
-        FatalError(error.message());
+        failWith(error.message());
     }
     // A contact that is gone reads like one without names and numbers.
-    return ContactListLine(contact.value_or(ContactLine{personId, {}, {}, false, {}}), LinePadder(font()));
+    return ContactListModel::makeEntry(contact.value_or(ContactLine{personId, {}, {}, false, {}}), LinePadder(font()));
 }
 
-void MainWindow::DeleteContact(std::int32_t personId)
+int MainWindow::listContact(std::int32_t personId)
 {
-    gRefreshCriteria = true;
+    return mContacts->addEntry(readEntry(personId));
+}
+
+void MainWindow::unlistRow(int row)
+{
+    mContacts->removeRowAt(row);
+    mContactList->clearSelection();
+}
+
+void MainWindow::removeContact(std::int32_t personId)
+{
     try {
-        DeleteContactWithNumbers(gDatabase, personId);
+        QScopedValueRollback changing(mChangingContacts, true);
+        DeleteContactWithNumbers(mBook.database(), personId);
+        mBook.notifyContactsChanged();
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
         return;
     }
-    for (int row = 0; row < lstAddress->count(); ++row) {
-        if (ItemData(lstAddress->item(row)) == personId) {
-            RemoveEntry(lstAddress, lstAddress->item(row));
-            return;
-        }
-    }
+    if (const int row = mContacts->rowOf(personId); row >= 0)
+        unlistRow(row);
 }
 
-void MainWindow::cmdAdd_Click()
+void MainWindow::addContact()
 {
     std::int32_t personId = 0;
     try {
-        personId = AddContact(gDatabase, gIsBusiness);
+        personId = AddContact(mBook.database(), mBook.isBusiness());
     } catch (const DatabaseError &error) {
-        FatalError(error.message());
+        failWith(error.message());
+        return;
     }
-    gPersonID = personId;
-    QListWidgetItem *item = AddListEntry(lstAddress, FormatLine(gPersonID), gPersonID);
-    lstAddress->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
-    lstAddress->scrollToItem(item);
-    cmdEdit_Click();
-    if (gPersonID == 0)
-        DeleteContact(personId);
-    SetButtons();
+    const int row = listContact(personId);
+    if (mFailed)
+        return;
+    const QModelIndex added = mContacts->index(row);
+    mContactList->selectionModel()->setCurrentIndex(added, QItemSelectionModel::ClearAndSelect);
+    mContactList->scrollTo(added);
+    const std::optional<std::int32_t> saved = editSelectedContact();
+    if (mFailed)
+        return;
+    if (!saved)
+        removeContact(personId);
+    setButtons();
 }
 
-void MainWindow::cmdEdit_Click()
+void MainWindow::editContact()
 {
-    QListWidgetItem *item = SelectedEntry(lstAddress);
-    if (!item)
-        return;
-    gPersonID = ItemData(item);
-    Form<ContactDialog>().exec();
-    if (gPersonID == 0)
-        return;
-    RemoveEntry(lstAddress, item);
-    AddListEntry(lstAddress, FormatLine(gPersonID), gPersonID);
-    SetButtons();
+    editSelectedContact();
 }
 
-void MainWindow::cmdDelete_Click()
+std::optional<std::int32_t> MainWindow::editSelectedContact()
 {
-    QListWidgetItem *item = SelectedEntry(lstAddress);
-    if (!item)
-        return;
-    if (MsgBox("Delete " + NameOfLine(item->text()) + "?", MsgConfirm) != AnswerYes)
-        return;
-    DeleteContact(ItemData(item));
-    SetButtons();
+    const int row = selectedRow();
+    if (row < 0)
+        return std::nullopt;
+    const std::int32_t personId = mContacts->personIdAt(row);
+    std::optional<std::int32_t> saved;
+    {
+        QScopedValueRollback changing(mChangingContacts, true);
+        ContactDialog editor(mBook, personId);
+        editor.exec();
+        saved = editor.savedContact();
+    }
+    if (!saved)
+        return std::nullopt;
+    unlistRow(mContacts->rowOf(personId));
+    listContact(*saved);
+    setButtons();
+    return saved;
 }
 
-void MainWindow::cmdSwap_Click()
+void MainWindow::deleteContact()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return;
+    const QString name = mContacts->index(row).data(ContactListModel::NameRole).toString();
+    if (MsgBox(tr("Delete %1?").arg(name), MsgConfirm) != AnswerYes)
+        return;
+    removeContact(mContacts->personIdAt(row));
+    setButtons();
+}
+
+void MainWindow::switchView()
 {
     try {
-        gIsBusiness = SwapSetupView(gDatabase);
+        mBook.switchView(); // the list follows the view
     } catch (const DatabaseError &error) {
-        FatalError(error.message());
+        failWith(error.message());
     }
-    FillList();
 }
 
 } // namespace varnelle

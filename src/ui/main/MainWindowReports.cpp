@@ -1,60 +1,63 @@
 // The main window's Reports and Help menus and the report run.
 #include "ui/main/MainWindow.h"
 
-#include "ui/Forms.h"
-#include "ui/Globals.h"
-#include "ui/widgets/MessageBox.h"
-#include "store/Database.h"
 #include "ui/about/AboutDialog.h"
-#include "reports/ReportEngine.h"
-#include "ui/reports/ReportRunner.h"
 #include "ui/reports/ReportCriteriaDialog.h"
 #include "ui/reports/ReportDestinationDialog.h"
+#include "ui/reports/ReportRunner.h"
+#include "reports/ReportEngine.h"
+#include "reports/ReportRequest.h"
+#include "store/AddressBook.h"
 
 namespace varnelle {
 
-void MainWindow::mnuAddress_Click()
+void MainWindow::showAddressList()
 {
-    RunReport(gIsBusiness ? "bAddress.rpt" : "Address.rpt");
+    runReport(mBook.isBusiness() ? "bAddress.rpt" : "Address.rpt");
 }
 
-void MainWindow::mnuTelephone_Click()
+void MainWindow::showTelephoneList()
 {
-    RunReport(gIsBusiness ? "Business.rpt" : "Personal.rpt");
+    runReport(mBook.isBusiness() ? "Business.rpt" : "Personal.rpt");
 }
 
-void MainWindow::mnuDetail_Click()
+void MainWindow::showDetailReport()
 {
-    RunReport(gIsBusiness ? "bDetail.rpt" : "Detail.rpt");
+    runReport(mBook.isBusiness() ? "bDetail.rpt" : "Detail.rpt");
 }
 
-void MainWindow::mnuAbout_Click()
+void MainWindow::showAbout()
 {
     AboutDialog about(this);
     about.exec();
 }
 
 // Destination dialog, then (for a partial report) the criteria dialog, then
-// the data file, the definition file and the run. The engine's failures are
-// shown in one message; a Cancel ends the run silently.
-void MainWindow::RunReport(const QString &reportFile)
+// the run. Both dialogs keep the user's choices for the next run; a Cancel of
+// the destination ends the run silently.
+void MainWindow::runReport(const QString &definition)
 {
-    if (!rptAddress) {
-        rptAddress = new ReportEngine(this);
-        rptAddress->setObjectName("rptAddress");
+    if (!mReportEngine) {
+        mReportEngine = new ReportEngine(this);
+        mReportEngine->setObjectName("reportEngine");
     }
-    gReport = &rptRequest;
-    Form<ReportDestinationDialog>().exec();
-    if (!gReport)
+    if (!mDestinationDialog)
+        mDestinationDialog = std::make_unique<ReportDestinationDialog>();
+    if (mDestinationDialog->exec() != QDialog::Accepted)
         return;
-    if (gAllRecords)
-        rptRequest.selectionFormula.clear(); // an earlier partial run's formula must not narrow this one
-    else
-        Form<ReportCriteriaDialog>().exec();
 
-    rptRequest.dataFile = DatabaseFileName;
-    rptRequest.definition = reportFile;
-    varnelle::RunReport(*rptAddress, rptRequest, this);
+    ReportRequest request;
+    request.definition = definition;
+    request.dataFile = mBook.fileName();
+    mDestinationDialog->fillDestination(request);
+    if (!mDestinationDialog->allRecords()) {
+        if (!mCriteriaDialog)
+            mCriteriaDialog = std::make_unique<ReportCriteriaDialog>(mBook);
+        mCriteriaDialog->exec(); // closing it through its frame chooses as OK does
+        request.criteria = mCriteriaDialog->criteria();
+    }
+    mLastReportRequest = request;
+    RunReport(*mReportEngine, request, this);
 }
 
 } // namespace varnelle

@@ -5,6 +5,7 @@
 #include "store/repair/Health.h"
 #include "store/repair/Maintenance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -14,14 +15,16 @@ namespace {
 
 QString amount(qint64 n, const QString &one, const QString &many)
 {
-    return n < 0 ? QString("an unknown number of %1").arg(many) : QString("%1 %2").arg(n).arg(n == 1 ? one : many);
+    return n < 0 ? QCoreApplication::translate("Repair", "an unknown number of %1").arg(many)
+                 : QCoreApplication::translate("Repair", "%1 %2").arg(n).arg(n == 1 ? one : many);
 }
 
 QString listed(const QStringList &parts)
 {
     if (parts.size() < 2)
         return parts.join(QString());
-    return parts.mid(0, parts.size() - 1).join(", ") + " and " + parts.last();
+    return QCoreApplication::translate("Repair", "%1 and %2")
+        .arg(parts.mid(0, parts.size() - 1).join(", "), parts.last());
 }
 
 // The kept original by its name when it is in the current folder; elsewhere
@@ -36,11 +39,15 @@ QString keptName(const QString &keptAs)
 QString salvageMessage(const QString &fileName, const RepairResult &result)
 {
     struct Kind {
-        const char *table, *one, *many;
+        const char *table;
+        QString one, many;
     };
-    static const Kind kinds[] = {{"Address", "contact", "contacts"},
-                                 {"TelephoneList", "telephone number", "telephone numbers"},
-                                 {"TelephoneType", "telephone type", "telephone types"}};
+    const Kind kinds[] = {{"Address", QCoreApplication::translate("Repair", "contact"),
+                           QCoreApplication::translate("Repair", "contacts")},
+                          {"TelephoneList", QCoreApplication::translate("Repair", "telephone number"),
+                           QCoreApplication::translate("Repair", "telephone numbers")},
+                          {"TelephoneType", QCoreApplication::translate("Repair", "telephone type"),
+                           QCoreApplication::translate("Repair", "telephone types")}};
     QStringList saved, lost;
     for (const Kind &kind : kinds) {
         const SalvagedTable &table = result.report.of(kind.table);
@@ -48,10 +55,12 @@ QString salvageMessage(const QString &fileName, const RepairResult &result)
         if (table.lost != 0)
             lost << amount(table.lost, kind.one, kind.many);
     }
-    return QString("The database file '%1' was damaged. What could still be read is in the repaired file: %2 were "
-                   "saved. %3 The damaged file is kept as '%4'.")
+    return QCoreApplication::translate("Repair",
+                                       "The database file '%1' was damaged. What could still be read is in the "
+                                       "repaired file: %2 were saved. %3 The damaged file is kept as '%4'.")
         .arg(QFileInfo(fileName).fileName(), listed(saved),
-             lost.isEmpty() ? QString("Nothing was lost.") : listed(lost) + " could not be read.",
+             lost.isEmpty() ? QCoreApplication::translate("Repair", "Nothing was lost.")
+                            : QCoreApplication::translate("Repair", "%1 could not be read.").arg(listed(lost)),
              keptName(result.keptAs));
 }
 

@@ -1,13 +1,12 @@
 #include "ui/reports/ReportCriteriaDialog.h"
 
-#include "ui/widgets/Controls.h"
+#include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
-#include "ui/Globals.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/SortedLists.h"
+#include "store/AddressBook.h"
 #include "store/Criteria.h"
 #include "store/DatabaseError.h"
-#include "reports/ReportRequest.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -17,116 +16,99 @@
 
 namespace varnelle {
 
-namespace {
-
-// A value between single quotes, a quote inside it doubled.
-QString quoted(QString value)
-{
-    return "'" + value.replace("'", "''") + "'";
-}
-
-} // namespace
-
-ReportCriteriaDialog::ReportCriteriaDialog(QWidget *parent)
-    : QDialog(parent)
+ReportCriteriaDialog::ReportCriteriaDialog(AddressBook &book, QWidget *parent)
+    : QDialog(parent), mBook(book)
 {
     setObjectName("ReportCriteriaDialog");
-    setWindowTitle("Address Report Selection Criteria");
+    setWindowTitle(tr("Address Report Selection Criteria"));
     SetClientSizeTwips(this, 5115, 3030);
     createControls();
     CenterForm(*this);
+    connect(&mBook, &AddressBook::contactsChanged, this, [this] { mListsStale = true; });
 }
 
 void ReportCriteriaDialog::createControls()
 {
-    lblArray[1] = MakeLabel(this, "lblArray_1", "Company:", 120, 480, 735, 255);
-    cmbCompany = MakeControl<QComboBox>(this, "cmbCompany", 960, 480, 3135, 315);
-    chkExclude[0] = MakeControl<QCheckBox>(this, "chkExclude_0", 4200, 480, 975, 255);
-    lblArray[0] = MakeLabel(this, "lblArray_0", "State:", 360, 960, 495, 255);
-    cmbState = MakeControl<QComboBox>(this, "cmbState", 960, 960, 855, 315);
-    chkExclude[1] = MakeControl<QCheckBox>(this, "chkExclude_1", 1920, 960, 975, 255);
-    lblArray[2] = MakeLabel(this, "lblArray_2", "Last Name:", 45, 1440, 810, 195);
-    cmbLastName = MakeControl<QComboBox>(this, "cmbLastName", 960, 1440, 3135, 315);
-    chkExclude[2] = MakeControl<QCheckBox>(this, "chkExclude_2", 4200, 1440, 975, 255);
-    for (QCheckBox *box : chkExclude) {
-        box->setText("Exclude");
+    mLabels[1] = MakeLabel(this, "companyLabel", tr("Company:"), 120, 480, 735, 255);
+    mCompanyCombo = MakeControl<QComboBox>(this, "companyCombo", 960, 480, 3135, 315);
+    mExcludeBoxes[0] = MakeControl<QCheckBox>(this, "excludeCompanyBox", 4200, 480, 975, 255);
+    mLabels[0] = MakeLabel(this, "stateLabel", tr("State:"), 360, 960, 495, 255);
+    mStateCombo = MakeControl<QComboBox>(this, "stateCombo", 960, 960, 855, 315);
+    mExcludeBoxes[1] = MakeControl<QCheckBox>(this, "excludeStateBox", 1920, 960, 975, 255);
+    mLabels[2] = MakeLabel(this, "lastNameLabel", tr("Last Name:"), 45, 1440, 810, 195);
+    mLastNameCombo = MakeControl<QComboBox>(this, "lastNameCombo", 960, 1440, 3135, 315);
+    mExcludeBoxes[2] = MakeControl<QCheckBox>(this, "excludeLastNameBox", 4200, 1440, 975, 255);
+    for (QCheckBox *box : mExcludeBoxes) {
+        box->setText(tr("Exclude"));
         WidenToText(box);
     }
-    cmdOK = MakeButton(this, "cmdOK", "OK", 1800, 2040, 1215, 615);
-    cmdOK->setDefault(true);
+    mOkButton = MakeButton(this, "okButton", tr("OK"), 1800, 2040, 1215, 615);
+    mOkButton->setDefault(true);
 
-    SetTabOrder({cmbCompany, chkExclude[0], cmbState, chkExclude[1], cmbLastName, chkExclude[2], cmdOK});
+    SetTabOrder(
+        {mCompanyCombo, mExcludeBoxes[0], mStateCombo, mExcludeBoxes[1], mLastNameCombo, mExcludeBoxes[2], mOkButton});
 
-    connect(cmdOK, &QPushButton::clicked, this, &ReportCriteriaDialog::cmdOK_Click);
+    connect(mOkButton, &QPushButton::clicked, this, &ReportCriteriaDialog::ok);
 }
 
 void ReportCriteriaDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
     if (!event->spontaneous())
-        Activate();
+        activate();
 }
 
 // Every showing starts with blank criteria; the Exclude boxes keep their state.
-void ReportCriteriaDialog::Activate()
+void ReportCriteriaDialog::activate()
 {
-    if (gRefreshCriteria || cmbCompany->count() == 0) {
-        FillLists();
+    if (mListsStale || mCompanyCombo->count() == 0) {
+        fillLists();
         return;
     }
-    for (QComboBox *list : {cmbCompany, cmbState, cmbLastName})
+    for (QComboBox *list : {mCompanyCombo, mStateCombo, mLastNameCombo})
         list->setCurrentIndex(0);
 }
 
-void ReportCriteriaDialog::FillLists()
+void ReportCriteriaDialog::fillLists()
 {
-    gRefreshCriteria = false;
+    mListsStale = false;
     const std::pair<QComboBox *, const char *> lists[] = {
-        {cmbCompany, "Company"}, {cmbState, "State"}, {cmbLastName, "LastName"}};
+        {mCompanyCombo, "Company"}, {mStateCombo, "State"}, {mLastNameCombo, "LastName"}};
     for (const auto &[list, field] : lists) {
         list->clear();
         list->addItem(QString(), 0);
     }
     try {
         for (const auto &[list, field] : lists) {
-            for (const QString &value : DistinctValues(gDatabase, field))
+            for (const QString &value : DistinctValues(mBook.database(), field))
                 AddSortedComboEntry(list, value, 0);
             list->setCurrentIndex(0);
         }
     } catch (const DatabaseError &error) {
         // Try again on the next showing; meanwhile the lists offer no criteria.
-        gRefreshCriteria = true;
+        mListsStale = true;
         MsgBox(error.message(), MsgRefusal);
     }
 }
 
-QString ReportCriteriaDialog::SelectionFormula() const
+ReportCriteria ReportCriteriaDialog::criteria() const
 {
-    const std::pair<QComboBox *, const char *> criteria[] = {
-        {cmbCompany, "{Address.Company} "}, {cmbState, "{Address.State} "}, {cmbLastName, "{Address.LastName} "}};
-    QString formula;
-    for (int i = 0; i < 3; ++i) {
-        const QString value = criteria[i].first->currentText();
-        if (value.isEmpty())
-            continue;
-        if (!formula.isEmpty())
-            formula += " And ";
-        formula += criteria[i].second + QString(chkExclude[i]->isChecked() ? "<>" : "=") + " " + quoted(value);
-    }
-    return formula;
+    ReportCriteria criteria;
+    criteria.company = {mCompanyCombo->currentText(), mExcludeBoxes[0]->isChecked()};
+    criteria.state = {mStateCombo->currentText(), mExcludeBoxes[1]->isChecked()};
+    criteria.lastName = {mLastNameCombo->currentText(), mExcludeBoxes[2]->isChecked()};
+    return criteria;
 }
 
-void ReportCriteriaDialog::cmdOK_Click()
+void ReportCriteriaDialog::ok()
 {
-    if (gReport)
-        gReport->selectionFormula = SelectionFormula();
     accept();
 }
 
 void ReportCriteriaDialog::closeEvent(QCloseEvent *event)
 {
     if (isVisible())
-        cmdOK_Click();
+        ok();
     event->accept();
 }
 

@@ -7,29 +7,36 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 
+#include "reports/ReportRequest.h"
+
 namespace varnelle {
+
+class AddressBook;
 
 // "Address Report Selection Criteria": company, state and last name, each
 // picked from the values in the contacts and each with an "Exclude" box. OK
-// writes the record selection formula through gReport and hides the dialog;
-// a close through the frame does the same. The lists are rebuilt from the
-// database only when gRefreshCriteria asks for it.
+// hides the dialog with the choices made; a close through the frame does the
+// same, and Esc does nothing. The lists are read from the book when first
+// shown, and again on the next showing after its contacts have changed.
 class ReportCriteriaDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit ReportCriteriaDialog(QWidget *parent = nullptr);
+    explicit ReportCriteriaDialog(AddressBook &book, QWidget *parent = nullptr);
 
-    void cmdOK_Click();
+    // The criteria the current choices stand for.
+    ReportCriteria criteria() const;
 
-    QComboBox *cmbCompany = nullptr;
-    QComboBox *cmbState = nullptr;
-    QComboBox *cmbLastName = nullptr;
-    QCheckBox *chkExclude[3] = {};
-    QLabel *lblArray[3] = {};
-    QPushButton *cmdOK = nullptr;
+public slots:
+    void ok();
 
-    // The formula the current choices stand for.
-    QString SelectionFormula() const;
+public:
+
+    QComboBox *mCompanyCombo = nullptr;
+    QComboBox *mStateCombo = nullptr;
+    QComboBox *mLastNameCombo = nullptr;
+    QCheckBox *mExcludeBoxes[3] = {};
+    QLabel *mLabels[3] = {};
+    QPushButton *mOkButton = nullptr;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -38,8 +45,11 @@ protected:
 
 private:
     void createControls();
-    void Activate();
-    void FillLists();
+    void activate();
+    void fillLists();
+
+    AddressBook &mBook;
+    bool mListsStale = true;
 };
 
 } // namespace varnelle

@@ -1,8 +1,7 @@
 #include "ui/reports/ReportDestinationDialog.h"
 
-#include "ui/widgets/Controls.h"
+#include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
-#include "ui/Globals.h"
 #include "reports/ReportRequest.h"
 
 #include <QButtonGroup>
@@ -35,15 +34,6 @@ QGroupBox *frame(QWidget *parent, const char *name, const QString &caption, doub
     return box;
 }
 
-// The engine's PrintFileType values; 5 is not offered.
-const struct {
-    const char *caption;
-    int fileType;
-} FileTypes[] = {
-    {"Record Format", 0}, {"Tab Separated", 1},          {"Text Format", 2},
-    {"DIF Format", 3},    {"Comma Separated Values", 4}, {"Tab Separated Values", 6},
-};
-
 } // namespace
 
 int LeadingNumber(const QString &text)
@@ -61,89 +51,85 @@ ReportDestinationDialog::ReportDestinationDialog(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName("ReportDestinationDialog");
-    setWindowTitle("Report Destination Selection");
+    setWindowTitle(tr("Report Destination Selection"));
     SetClientSizeTwips(this, 6390, 4245);
     createControls();
-    Load();
+    load();
 }
 
 void ReportDestinationDialog::createControls()
 {
-    fraWhere = frame(this, "fraWhere", {}, 240, 120, 1700, 1700);
-    auto *where = new QButtonGroup(fraWhere);
-    opPrinter = option(fraWhere, where, "opPrinter", "Printer", 240, 360, 1335, 255);
-    opScreen = option(fraWhere, where, "opScreen", "Screen", 240, 720, 1095, 195);
-    opDisk = option(fraWhere, where, "opDisk", "Disk", 240, 1080, 1215, 255);
+    mDestinationGroup = frame(this, "destinationGroup", {}, 240, 120, 1700, 1700);
+    auto *where = new QButtonGroup(mDestinationGroup);
+    mPrinterOption = option(mDestinationGroup, where, "printerOption", tr("Printer"), 240, 360, 1335, 255);
+    mScreenOption = option(mDestinationGroup, where, "screenOption", tr("Screen"), 240, 720, 1095, 195);
+    mDiskOption = option(mDestinationGroup, where, "diskOption", tr("Disk"), 240, 1080, 1215, 255);
 
-    fraWhat = frame(this, "fraWhat", {}, 240, 2040, 1700, 1215);
-    auto *what = new QButtonGroup(fraWhat);
-    opAll = option(fraWhat, what, "opAll", "All Records", 240, 360, 1335, 255);
-    opPartial = option(fraWhat, what, "opPartial", "Partial Report", 240, 720, 1335, 255);
+    mRecordsGroup = frame(this, "recordsGroup", {}, 240, 2040, 1700, 1215);
+    auto *what = new QButtonGroup(mRecordsGroup);
+    mAllRecordsOption = option(mRecordsGroup, what, "allRecordsOption", tr("All Records"), 240, 360, 1335, 255);
+    mPartialReportOption =
+        option(mRecordsGroup, what, "partialReportOption", tr("Partial Report"), 240, 720, 1335, 255);
 
-    fraPrinter = frame(this, "fraPrinter", "Report To Printer", 2280, 120, 3855, 975);
-    fraDisk = frame(this, "fraDisk", "Report To Disk", 2280, 1920, 3615, 1335);
+    mPrinterGroup = frame(this, "printerGroup", tr("Report To Printer"), 2280, 120, 3855, 975);
+    mDiskGroup = frame(this, "diskGroup", tr("Report To Disk"), 2280, 1920, 3615, 1335);
 
     // At most three digits, typed or pasted; Backspace edits as usual.
-    txtCopies = MakeControl<QLineEdit>(fraPrinter, "txtCopies", 840, 360, 495, 285);
-    txtCopies->setMaxLength(3);
-    txtCopies->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,3}"), txtCopies));
-    lblArray[2] = MakeLabel(fraPrinter, "lblArray_2", "Copies:", 240, 360, 525, 195);
-    lblArray[1] = MakeLabel(fraDisk, "lblArray_1", "File Type:", 120, 360, 690, 195);
-    lblArray[0] = MakeLabel(fraDisk, "lblArray_0", "File Name:", 120, 840, 750, 195);
-    txtFileName = MakeControl<QLineEdit>(fraDisk, "txtFileName", 1080, 840, 2175, 285);
-    cmbFileType = MakeControl<QComboBox>(fraDisk, "cmbFileType", 1080, 360, 2175, 315);
+    mCopiesBox = MakeControl<QLineEdit>(mPrinterGroup, "copiesBox", 840, 360, 495, 285);
+    mCopiesBox->setMaxLength(3);
+    mCopiesBox->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,3}"), mCopiesBox));
+    mLabels[2] = MakeLabel(mPrinterGroup, "copiesLabel", tr("Copies:"), 240, 360, 525, 195);
+    mLabels[1] = MakeLabel(mDiskGroup, "fileTypeLabel", tr("File Type:"), 120, 360, 690, 195);
+    mLabels[0] = MakeLabel(mDiskGroup, "fileNameLabel", tr("File Name:"), 120, 840, 750, 195);
+    mFileNameBox = MakeControl<QLineEdit>(mDiskGroup, "fileNameBox", 1080, 840, 2175, 285);
+    mFileTypeCombo = MakeControl<QComboBox>(mDiskGroup, "fileTypeCombo", 1080, 360, 2175, 315);
 
-    cmdOK = MakeButton(this, "cmdOK", "&OK", 1320, 3600, 1095, 495);
-    cmdOK->setDefault(true);
-    cmdCancel = MakeButton(this, "cmdCancel", "&Cancel", 3120, 3600, 1095, 495);
+    mOkButton = MakeButton(this, "okButton", tr("&OK"), 1320, 3600, 1095, 495);
+    mOkButton->setDefault(true);
+    mCancelButton = MakeButton(this, "cancelButton", tr("&Cancel"), 3120, 3600, 1095, 495);
 
-    SetTabOrder({opPrinter, opScreen, opDisk, opAll,       opPartial,   txtCopies,
-                        txtFileName, cmbFileType, cmdOK, cmdCancel});
+    SetTabOrder({mPrinterOption, mScreenOption, mDiskOption, mAllRecordsOption, mPartialReportOption, mCopiesBox,
+                 mFileNameBox, mFileTypeCombo, mOkButton, mCancelButton});
 
-    connect(cmdOK, &QPushButton::clicked, this, &ReportDestinationDialog::cmdOK_Click);
-    connect(cmdCancel, &QPushButton::clicked, this, &ReportDestinationDialog::cmdCancel_Click);
+    connect(mOkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(mCancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void ReportDestinationDialog::Load()
+void ReportDestinationDialog::load()
 {
     CenterForm(*this);
-    for (const auto &type : FileTypes)
-        cmbFileType->addItem(type.caption, type.fileType);
-    WidenToLongestEntry(cmbFileType); // "Comma Separated Values" shows whole
-    cmbFileType->setCurrentIndex(0);
-    opPrinter->setChecked(true);
-    opAll->setChecked(true);
-    txtCopies->setText("1");
-    txtFileName->setText("address.txt");
+    // The engine's PrintFileType values; 5 is not offered.
+    mFileTypeCombo->addItem(tr("Record Format"), 0);
+    mFileTypeCombo->addItem(tr("Tab Separated"), 1);
+    mFileTypeCombo->addItem(tr("Text Format"), 2);
+    mFileTypeCombo->addItem(tr("DIF Format"), 3);
+    mFileTypeCombo->addItem(tr("Comma Separated Values"), 4);
+    mFileTypeCombo->addItem(tr("Tab Separated Values"), 6);
+    WidenToLongestEntry(mFileTypeCombo); // "Comma Separated Values" shows whole
+    mFileTypeCombo->setCurrentIndex(0);
+    mPrinterOption->setChecked(true);
+    mAllRecordsOption->setChecked(true);
+    mCopiesBox->setText("1");
+    mFileNameBox->setText(tr("address.txt"));
 }
 
-void ReportDestinationDialog::cmdOK_Click()
+void ReportDestinationDialog::fillDestination(ReportRequest &request) const
 {
-    if (gReport) {
-        if (opScreen->isChecked()) {
-            gReport->destination = ReportDestination::Screen;
-        } else if (opDisk->isChecked()) {
-            gReport->destination = ReportDestination::File;
-            gReport->fileName = txtFileName->text();
-            gReport->fileType = cmbFileType->currentData().toInt();
-        } else {
-            gReport->destination = ReportDestination::Printer;
-            gReport->copies = LeadingNumber(txtCopies->text());
-        }
+    if (mScreenOption->isChecked()) {
+        request.destination = ReportDestination::Screen;
+    } else if (mDiskOption->isChecked()) {
+        request.destination = ReportDestination::File;
+        request.fileName = mFileNameBox->text();
+        request.fileType = mFileTypeCombo->currentData().toInt();
+    } else {
+        request.destination = ReportDestination::Printer;
+        request.copies = LeadingNumber(mCopiesBox->text());
     }
-    gAllRecords = opAll->isChecked();
-    accept();
 }
 
-void ReportDestinationDialog::cmdCancel_Click()
+bool ReportDestinationDialog::allRecords() const
 {
-    reject();
-}
-
-void ReportDestinationDialog::reject()
-{
-    gReport = nullptr;
-    QDialog::reject();
+    return mAllRecordsOption->isChecked();
 }
 
 } // namespace varnelle

@@ -12,41 +12,42 @@ class QRadioButton;
 
 namespace varnelle {
 
+struct ReportRequest;
+
 // "Report Destination Selection": where the report goes (screen, printer
 // with copies, disk file with name and type) and whether it covers all
-// records. OK writes the destination through gReport and sets gAllRecords;
-// Cancel, Esc and a close through the frame set gReport to nullptr. The
-// dialog is only hidden, so the choices stay for the next run.
+// records. exec() is accepted by OK; Cancel, Esc and a close through the
+// frame reject it. The dialog is only hidden, so the choices stay for the
+// next run.
 class ReportDestinationDialog : public QDialog {
     Q_OBJECT
 public:
     explicit ReportDestinationDialog(QWidget *parent = nullptr);
 
-    void cmdOK_Click();
-    void cmdCancel_Click();
-
-    QGroupBox *fraWhere = nullptr;
-    QRadioButton *opPrinter = nullptr;
-    QRadioButton *opScreen = nullptr;
-    QRadioButton *opDisk = nullptr;
-    QGroupBox *fraWhat = nullptr;
-    QRadioButton *opAll = nullptr;
-    QRadioButton *opPartial = nullptr;
-    QGroupBox *fraPrinter = nullptr;
-    QGroupBox *fraDisk = nullptr;
-    QLineEdit *txtCopies = nullptr;
-    QLineEdit *txtFileName = nullptr;
-    QComboBox *cmbFileType = nullptr;
-    QLabel *lblArray[3] = {};
-    QPushButton *cmdOK = nullptr;
-    QPushButton *cmdCancel = nullptr;
-
-    // Esc and the frame's close box end up here: both act as Cancel.
-    void reject() override;
+    // Puts the chosen destination into request.
+    void fillDestination(ReportRequest &request) const;
+    // Whether "All Records" is chosen.
+    bool allRecords() const;
 
 private:
+    QGroupBox *mDestinationGroup = nullptr;
+    QRadioButton *mPrinterOption = nullptr;
+    QRadioButton *mScreenOption = nullptr;
+    QRadioButton *mDiskOption = nullptr;
+    QGroupBox *mRecordsGroup = nullptr;
+    QRadioButton *mAllRecordsOption = nullptr;
+    QRadioButton *mPartialReportOption = nullptr;
+    QGroupBox *mPrinterGroup = nullptr;
+    QGroupBox *mDiskGroup = nullptr;
+    QLineEdit *mCopiesBox = nullptr;
+    QLineEdit *mFileNameBox = nullptr;
+    QComboBox *mFileTypeCombo = nullptr;
+    QLabel *mLabels[3] = {};
+    QPushButton *mOkButton = nullptr;
+    QPushButton *mCancelButton = nullptr;
+
     void createControls();
-    void Load();
+    void load();
 };
 
 // The number formed by the leading digits of text; 0 when there are none.

@@ -1,57 +1,61 @@
 #include "ui/types/PhoneTypesDialog.h"
 
-#include "ui/widgets/Controls.h"
-#include "ui/Forms.h"
+#include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
-#include "ui/Globals.h"
 #include "ui/widgets/ListKeys.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/SingleSelection.h"
 #include "ui/widgets/SortedLists.h"
 #include "ui/widgets/StoreLengthValidator.h"
+#include "store/AddressBook.h"
 #include "store/DatabaseError.h"
 #include "store/TelephoneTypes.h"
-#include "ui/main/MainWindow.h"
 
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScopedValueRollback>
 
 namespace varnelle {
 
-PhoneTypesDialog::PhoneTypesDialog(QWidget *parent)
-    : QDialog(parent)
+PhoneTypesDialog::PhoneTypesDialog(AddressBook &book, QWidget *parent)
+    : QDialog(parent), mBook(book)
 {
     setObjectName("PhoneTypesDialog");
-    setWindowTitle("Telephone Types");
+    setWindowTitle(tr("Telephone Types"));
     SetClientSizeTwips(this, 5385, 4590);
 
-    txtType = MakeControl<QLineEdit>(this, "txtType", 240, 240, 3615, 285);
-    LimitToStoreLength(txtType, 20);
-    UseButtonFace(txtType);
-    lstData = MakeControl<QListWidget>(this, "lstData", 240, 720, 3615, 3765);
-    lstData->setSortingEnabled(true);
-    UseButtonFace(lstData);
-    KeepSelectionOnceChosen(lstData);
-    cmdAdd = MakeButton(this, "cmdAdd", "&Add", 4080, 720, 1095, 495);
-    cmdEdit = MakeButton(this, "cmdEdit", "&Edit", 4080, 1440, 1095, 495);
-    cmdDelete = MakeButton(this, "cmdDelete", "&Delete", 4080, 2160, 1095, 495);
-    cmdOK = MakeButton(this, "cmdOK", "OK", 4080, 3120, 1095, 495);
-    SetTabOrder({txtType, lstData, cmdAdd, cmdEdit, cmdDelete, cmdOK});
+    mTypeBox = MakeControl<QLineEdit>(this, "typeBox", 240, 240, 3615, 285);
+    LimitToStoreLength(mTypeBox, 20);
+    UseButtonFace(mTypeBox);
+    mTypeList = MakeControl<QListWidget>(this, "typeList", 240, 720, 3615, 3765);
+    mTypeList->setSortingEnabled(true);
+    UseButtonFace(mTypeList);
+    KeepSelectionOnceChosen(mTypeList);
+    mAddButton = MakeButton(this, "addButton", tr("&Add"), 4080, 720, 1095, 495);
+    mEditButton = MakeButton(this, "editButton", tr("&Edit"), 4080, 1440, 1095, 495);
+    mDeleteButton = MakeButton(this, "deleteButton", tr("&Delete"), 4080, 2160, 1095, 495);
+    mOkButton = MakeButton(this, "okButton", tr("OK"), 4080, 3120, 1095, 495);
+    SetTabOrder({mTypeBox, mTypeList, mAddButton, mEditButton, mDeleteButton, mOkButton});
 
-    connect(txtType, &QLineEdit::textChanged, this, [this](const QString &text) { cmdAdd->setEnabled(!text.isEmpty()); });
-    connect(lstData, &QListWidget::itemSelectionChanged, this, &PhoneTypesDialog::SetButtons);
-    connect(lstData, &QListWidget::itemDoubleClicked, this, &PhoneTypesDialog::Rename);
-    OnEnterWithSelection(lstData, [this] { Rename(); });
-    connect(cmdAdd, &QPushButton::clicked, this, &PhoneTypesDialog::cmdAdd_Click);
-    connect(cmdEdit, &QPushButton::clicked, this, &PhoneTypesDialog::Rename);
-    connect(cmdDelete, &QPushButton::clicked, this, &PhoneTypesDialog::cmdDelete_Click);
-    connect(cmdOK, &QPushButton::clicked, this, &PhoneTypesDialog::cmdOK_Click);
+    connect(mTypeBox, &QLineEdit::textChanged, this,
+            [this](const QString &text) { mAddButton->setEnabled(!text.isEmpty()); });
+    connect(mTypeList, &QListWidget::itemSelectionChanged, this, &PhoneTypesDialog::setButtons);
+    connect(mTypeList, &QListWidget::itemDoubleClicked, this, &PhoneTypesDialog::renameType);
+    OnEnterWithSelection(mTypeList, [this] { renameType(); });
+    connect(mAddButton, &QPushButton::clicked, this, &PhoneTypesDialog::addType);
+    connect(mEditButton, &QPushButton::clicked, this, &PhoneTypesDialog::renameType);
+    connect(mDeleteButton, &QPushButton::clicked, this, &PhoneTypesDialog::deleteType);
+    connect(mOkButton, &QPushButton::clicked, this, &PhoneTypesDialog::finish);
+    connect(&mBook, &AddressBook::typesChanged, this, [this] {
+        if (!mAnnouncing)
+            fillListAgain();
+    });
 
     // Load
     adjustSize();
     CenterForm(*this);
-    SetButtons();
-    cmdAdd->setEnabled(false);
+    setButtons();
+    mAddButton->setEnabled(false);
     fillList();
 }
 
@@ -59,100 +63,106 @@ void PhoneTypesDialog::fillList()
 {
     // Whatever can be read is listed; a failure leaves the list as far as it got.
     try {
-        for (const TelephoneTypeRow &row : ListTelephoneTypes(gDatabase))
-            AddListEntry(lstData, row.name, row.typeId);
+        for (const TelephoneTypeRow &row : ListTelephoneTypes(mBook.database()))
+            AddListEntry(mTypeList, row.name, row.typeId);
     } catch (const DatabaseError &) {
     }
 }
 
-void PhoneTypesDialog::FillListAgain()
+void PhoneTypesDialog::fillListAgain()
 {
-    lstData->clear();
+    mTypeList->clear();
     fillList();
-    SetButtons();
+    setButtons();
+}
+
+void PhoneTypesDialog::announceTypesChanged()
+{
+    QScopedValueRollback announcing(mAnnouncing, true);
+    mBook.notifyTypesChanged();
 }
 
 void PhoneTypesDialog::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    txtType->setFocus();
+    mTypeBox->setFocus();
 }
 
-void PhoneTypesDialog::SetButtons()
+void PhoneTypesDialog::setButtons()
 {
-    const bool selected = SelectedEntry(lstData) != nullptr;
-    cmdEdit->setEnabled(selected);
-    cmdDelete->setEnabled(selected);
+    const bool selected = SelectedEntry(mTypeList) != nullptr;
+    mEditButton->setEnabled(selected);
+    mDeleteButton->setEnabled(selected);
 }
 
-void PhoneTypesDialog::cmdAdd_Click()
+void PhoneTypesDialog::addType()
 {
     TelephoneTypeRow row;
     try {
-        row = AddTelephoneType(gDatabase, txtType->text());
+        row = AddTelephoneType(mBook.database(), mTypeBox->text());
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
         return;
     }
-    lstData->setCurrentItem(AddListEntry(lstData, row.name, row.typeId));
-    gTypesChanged = true;
-    txtType->clear();
-    txtType->setFocus();
+    mTypeList->setCurrentItem(AddListEntry(mTypeList, row.name, row.typeId));
+    announceTypesChanged();
+    mTypeBox->clear();
+    mTypeBox->setFocus();
 }
 
-void PhoneTypesDialog::Rename()
+void PhoneTypesDialog::renameType()
 {
-    QListWidgetItem *selected = SelectedEntry(lstData);
+    QListWidgetItem *selected = SelectedEntry(mTypeList);
     if (!selected)
         return;
-    const QString answer = InputBox("What is the type of telphone number?", selected->text());
+    const QString answer = InputBox(tr("What is the type of telphone number?"), selected->text());
     if (!answer.isEmpty()) {
         TelephoneTypeRow row;
         try {
-            row = RenameTelephoneType(gDatabase, ItemData(selected), answer);
+            row = RenameTelephoneType(mBook.database(), ItemData(selected), answer);
         } catch (const DatabaseError &error) {
             MsgBox(error.message(), MsgRefusal);
             return;
         }
         delete selected;
-        lstData->setCurrentItem(AddListEntry(lstData, row.name, row.typeId));
-        gTypesChanged = true;
+        mTypeList->setCurrentItem(AddListEntry(mTypeList, row.name, row.typeId));
+        announceTypesChanged();
     }
-    SetButtons();
+    setButtons();
 }
 
-void PhoneTypesDialog::cmdDelete_Click()
+void PhoneTypesDialog::deleteType()
 {
-    QListWidgetItem *selected = SelectedEntry(lstData);
+    QListWidgetItem *selected = SelectedEntry(mTypeList);
     if (!selected)
         return;
     const QString name = selected->text();
     const std::int32_t typeId = ItemData(selected);
     try {
-        if (TelephoneTypeInUse(gDatabase, typeId)) {
-            MsgBox("Cannot delete " + name + ".", MsgRefusal);
-        } else if (MsgBox("Are you sure you want to delete " + name + "?", MsgConfirm) == AnswerYes) {
-            DeleteTelephoneType(gDatabase, typeId);
-            RemoveEntry(lstData, selected);
-            gTypesChanged = true;
-            txtType->setFocus();
+        if (TelephoneTypeInUse(mBook.database(), typeId)) {
+            MsgBox(tr("Cannot delete %1.").arg(name), MsgRefusal);
+        } else if (MsgBox(tr("Are you sure you want to delete %1?").arg(name), MsgConfirm) == AnswerYes) {
+            DeleteTelephoneType(mBook.database(), typeId);
+            RemoveEntry(mTypeList, selected);
+            announceTypesChanged();
+            mTypeBox->setFocus();
         }
     } catch (const DatabaseError &error) {
         MsgBox(error.message(), MsgRefusal);
         return;
     }
-    SetButtons();
+    setButtons();
 }
 
-void PhoneTypesDialog::cmdOK_Click()
+void PhoneTypesDialog::finish()
 {
-    Form<MainWindow>().show();
+    emit done();
     hide();
 }
 
 void PhoneTypesDialog::reject()
 {
-    cmdOK_Click();
+    finish();
 }
 
 } // namespace varnelle

@@ -1,7 +1,7 @@
 #include "ui/widgets/MessageBox.h"
 
 #include "ui/widgets/WindowPlacement.h"
-#include "ui/Globals.h"
+#include "VersionInfo.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -9,8 +9,6 @@
 #include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
-#include <cstdio>
-#include <cstdlib>
 
 namespace varnelle {
 
@@ -26,12 +24,6 @@ InputResponder &inputResponder()
 {
     static InputResponder responder;
     return responder;
-}
-
-FatalHandler &fatalHandler()
-{
-    static FatalHandler handler;
-    return handler;
 }
 
 // Room the window manager takes for a title: the text in a bold title font,
@@ -65,9 +57,14 @@ private:
 
 } // namespace
 
+QString AppTitle()
+{
+    return QString::fromUtf8(version::ProductName);
+}
+
 void SetUpMessageBox(QMessageBox &box, const QString &text, int style)
 {
-    box.setWindowTitle(gAppTitle);
+    box.setWindowTitle(AppTitle());
     box.setText(text);
     if ((style & MsgExclamation) == MsgExclamation)
         box.setIcon(QMessageBox::Warning);
@@ -83,13 +80,13 @@ void SetUpMessageBox(QMessageBox &box, const QString &text, int style)
     // A message box sizes itself to its text and buttons; a strut as wide as
     // the title bar keeps a short question from cutting off the title.
     if (auto *grid = qobject_cast<QGridLayout *>(box.layout()))
-        grid->addItem(new QSpacerItem(TitleBarWidth(gAppTitle), 0), grid->rowCount(), 0, 1, grid->columnCount());
+        grid->addItem(new QSpacerItem(TitleBarWidth(AppTitle()), 0), grid->rowCount(), 0, 1, grid->columnCount());
 }
 
 int MsgBox(const QString &text, int style)
 {
     if (messageResponder())
-        return messageResponder()(gAppTitle, text, style);
+        return messageResponder()(AppTitle(), text, style);
 
     // Centred on the screen by its frame, as the forms are, not where Qt would
     // put it (beside a parent not yet framed, by a guessed frame).
@@ -104,7 +101,7 @@ int MsgBox(const QString &text, int style)
 QString InputBox(const QString &prompt, const QString &defaultText)
 {
     if (inputResponder())
-        return inputResponder()(gAppTitle, prompt, defaultText).value_or(QString());
+        return inputResponder()(AppTitle(), prompt, defaultText).value_or(QString());
 
     // Where Qt puts it, widened about its centre as far as its title needs.
     PlacedBox<QInputDialog> dialog([](QInputDialog &shown) {
@@ -112,7 +109,7 @@ QString InputBox(const QString &prompt, const QString &defaultText)
         if (missing > 0)
             shown.setGeometry(shown.x() - missing / 2, shown.y(), shown.width() + missing, shown.height());
     });
-    dialog.setWindowTitle(gAppTitle);
+    dialog.setWindowTitle(AppTitle());
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
@@ -126,23 +123,6 @@ void SetMessageResponder(MessageResponder responder)
 void SetInputResponder(InputResponder responder)
 {
     inputResponder() = std::move(responder);
-}
-
-void FatalError(const QString &text)
-{
-    if (fatalHandler()) {
-        fatalHandler()(text);
-        std::abort(); // a handler must not return
-    }
-    MsgBox(text, MsgRefusal);
-    CloseMainDatabase();
-    std::fflush(nullptr);
-    std::_Exit(1);
-}
-
-void SetFatalHandler(FatalHandler handler)
-{
-    fatalHandler() = std::move(handler);
 }
 
 } // namespace varnelle

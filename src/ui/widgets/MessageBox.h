@@ -21,7 +21,11 @@ enum MsgStyle : int {
 // Answers of the message boxes.
 enum MsgAnswer : int { AnswerOk = 1, AnswerYes = 6, AnswerNo = 7 };
 
-// Shows a message box titled gAppTitle and returns the answer.
+// The product's title ("Varnelle For Windows"): the caption of the main
+// window and of every message and input box.
+QString AppTitle();
+
+// Shows a message box titled AppTitle() and returns the answer.
 int MsgBox(const QString &text, int style = MsgOkOnly);
 
 // Sets up a real message box as MsgBox shows it: title, text, icon and
@@ -29,7 +33,7 @@ int MsgBox(const QString &text, int style = MsgOkOnly);
 // whole title.
 void SetUpMessageBox(QMessageBox &box, const QString &text, int style);
 
-// Asks for a line of text in a box titled gAppTitle, pre-filled with
+// Asks for a line of text in a box titled AppTitle(), pre-filled with
 // defaultText. Returns the empty string when the user cancels.
 QString InputBox(const QString &prompt, const QString &defaultText = {});
 
@@ -42,12 +46,5 @@ using InputResponder =
     std::function<std::optional<QString>(const QString &title, const QString &prompt, const QString &defaultText)>;
 void SetMessageResponder(MessageResponder responder);
 void SetInputResponder(InputResponder responder);
-
-// Ends the program after a failure it cannot go on from: shows the text in a
-// refusal box, closes the database and exits with a non-zero status. Tests
-// may install a handler instead, which must not return (it throws).
-[[noreturn]] void FatalError(const QString &text);
-using FatalHandler = std::function<void(const QString &text)>;
-void SetFatalHandler(FatalHandler handler);
 
 } // namespace varnelle

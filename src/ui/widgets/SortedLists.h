@@ -2,8 +2,6 @@
 
 #include <QString>
 #include <cstdint>
-#include <utility>
-#include <vector>
 
 class QComboBox;
 class QListWidget;
@@ -23,12 +21,6 @@ int AddSortedComboEntry(QComboBox *combo, const QString &text, std::int32_t item
 
 // Whether a sorted list puts text a before text b.
 bool ListTextLess(const QString &a, const QString &b);
-
-// Replaces the entries of a list whose sorting is enabled with these (text,
-// item data) pairs, at their sorted places. Entries that arrive nearly in
-// order are placed in about linear time.
-using ListEntry = std::pair<QString, std::int32_t>;
-void FillSortedList(QListWidget *list, std::vector<ListEntry> entries);
 
 // The selected entry of a list that allows one selection; nullptr when none is.
 QListWidgetItem *SelectedEntry(const QListWidget *list);

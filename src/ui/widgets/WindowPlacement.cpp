@@ -1,9 +1,9 @@
 #include "ui/widgets/WindowPlacement.h"
 
-#include "VersionInfo.h"
-#include "ui/Globals.h"
-#include "ui/widgets/Twips.h"
+#include "ui/widgets/MessageBox.h"
+#include "ui/widgets/LayoutUnits.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -84,8 +84,7 @@ void InitMainForm(QWidget &form)
         mScreenHeight = static_cast<float>(PixelsToTwips(screen->availableGeometry().height()));
         mScreenWidth = static_cast<float>(PixelsToTwips(screen->availableGeometry().width()));
     }
-    gAppTitle = QString::fromUtf8(version::ProductName);
-    form.setWindowTitle(gAppTitle);
+    form.setWindowTitle(AppTitle());
     CenterForm(form);
     form.show();
 }
@@ -124,7 +123,7 @@ float ScreenHeightTwips()
 
 QString VersionText(int major, int minor)
 {
-    return QString("Version %1.%2").arg(major).arg(minor);
+    return QCoreApplication::translate("About", "Version %1.%2").arg(major).arg(minor);
 }
 
 } // namespace varnelle

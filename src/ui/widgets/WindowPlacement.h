@@ -8,8 +8,7 @@ class QWidget;
 
 namespace varnelle {
 
-// Takes the screen size, sets gAppTitle from the program's product name,
-// captions the main window with it, centres the window and shows it.
+// Takes the screen size, captions the main window with the product's title, centres the window and shows it.
 void InitMainForm(QWidget &form);
 
 // Moves a form (its frame) to the middle of the available area of the screen

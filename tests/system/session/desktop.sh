@@ -166,7 +166,7 @@ report_to_csv() {
   rpt="$(window "Report Destination Selection")"
   centred "$rpt" "Report Destination Selection"
   click "$rpt" "$(px $((240 + 240 + 150)))" "$(px $((120 + 1080 + 120)))"        # opDisk
-  click "$rpt" "$(px $((2280 + 1080 + 1000)))" "$(px $((1920 + 840 + 140)))"    # txtFileName
+  click "$rpt" "$(px $((2280 + 1080 + 1000)))" "$(px $((1920 + 840 + 140)))"    # the file name box
   keys ctrl+a
   typed "$1"
   click "$rpt" "$(px $((2280 + 1080 + 1000)))" "$(px $((1920 + 360 + 150)))"    # cmbFileType

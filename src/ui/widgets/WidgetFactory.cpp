@@ -1,4 +1,4 @@
-#include "ui/widgets/Controls.h"
+#include "ui/widgets/WidgetFactory.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "ui/widgets/Twips.h"
+#include "ui/widgets/LayoutUnits.h"
 
 #include <QWidget>
 #include <cmath>

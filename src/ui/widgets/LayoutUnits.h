@@ -1,5 +1,8 @@
 #pragma once
 
+// Window geometry is given in twips, 1/1440 inch, as the layouts were drawn;
+// these convert it to pixels at 96 logical dots per inch.
+
 #include <QPoint>
 #include <QRect>
 #include <QSize>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/widgets/Twips.h"
+#include "ui/widgets/LayoutUnits.h"
 
 #include <QComboBox>
 #include <QLabel>
