@@ -79,6 +79,18 @@ ExportFormat FormatForFileName(const QString &fileName)
                                                                                              : ExportFormat::VCard4;
 }
 
+QString FileNameForFormat(const QString &fileName, ExportFormat format)
+{
+    const QString wanted = format == ExportFormat::Csv ? QStringLiteral("csv") : QStringLiteral("vcf");
+    const QString other = format == ExportFormat::Csv ? QStringLiteral("vcf") : QStringLiteral("csv");
+    const QString suffix = QFileInfo(fileName).suffix();
+    if (suffix.compare(wanted, Qt::CaseInsensitive) == 0)
+        return fileName;
+    if (suffix.compare(other, Qt::CaseInsensitive) == 0)
+        return fileName.chopped(suffix.size()) + wanted;
+    return fileName + u'.' + wanted;
+}
+
 qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, ExportFormat format, ExportScope scope)
 {
     RefuseProtectedFile(db, fileName);

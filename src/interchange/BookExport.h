@@ -36,4 +36,8 @@ void RefuseProtectedFile(const QSqlDatabase &db, const QString &fileName);
 // The format a file name asks for: CSV for *.csv, else vCard 4.0.
 ExportFormat FormatForFileName(const QString &fileName);
 
+// The file name with the extension of the format: "out.vcf" for CSV is
+// "out.csv", "notes.txt" is "notes.txt.csv".
+QString FileNameForFormat(const QString &fileName, ExportFormat format);
+
 } // namespace varnelle::interchange

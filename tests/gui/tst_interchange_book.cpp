@@ -165,6 +165,8 @@ private slots:
     void commandLine();
     void desktopKeepsTheBookInTheDataFolder();
     void importAndExportFromTheFileMenu();
+    void exportedFileTakesTheFormatsExtension_data();
+    void exportedFileTakesTheFormatsExtension();
 };
 
 void InterchangeBookTest::importMapsOntoTheBook_data()
@@ -558,6 +560,45 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
     saving.run([&] { QTest::mouseClick(find<QPushButton>(shown, "saveAsButton"), Qt::LeftButton); });
     QCOMPARE(saving.pending(), 0);
     QCOMPARE(QString::fromUtf8(ReadAll("summary.txt")), summary + '\n');
+}
+
+void InterchangeBookTest::exportedFileTakesTheFormatsExtension_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no extension, CSV") << "myexport" << "CSV (comma-separated values)" << "myexport.csv";
+    QTest::newRow("no extension, vCard") << "myexport" << "vCard 3.0" << "myexport.vcf";
+    QTest::newRow("csv, vCard") << "out.csv" << "vCard 4.0" << "out.vcf";
+    QTest::newRow("another extension") << "out.txt" << "CSV (comma-separated values)" << "out.txt.csv";
+}
+
+void InterchangeBookTest::exportedFileTakesTheFormatsExtension()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, format);
+    QFETCH(QString, written);
+    TempWorkDir dir;
+    MainWindow &main = CurrentMainWindow();
+    main.load();
+    ModalScript script;
+    script
+        .expect("exportFileDialog",
+                [&](QDialog &d) {
+                    static_cast<QFileDialog &>(d).selectFile(dir.file(typed));
+                    QPushButton *save = d.findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Save);
+                    QTRY_VERIFY(save->isEnabled()); // once the dialog has looked at the folder
+                    QTest::mouseClick(save, Qt::LeftButton);
+                })
+        .expect("ExportOptionsDialog", [&](QDialog &d) {
+            chooseExisting(d, "formatCombo", format);
+            click(d, "okButton");
+        });
+    ScriptedBoxes boxes;
+    script.run([&] { find<QAction>(main, "exportAction")->trigger(); });
+    QVERIFY2(script.problems.isEmpty(), qPrintable(script.problems.join("; ")));
+    QCOMPARE(QDir().entryList({"*.vcf", "*.csv"}, QDir::Files), QStringList{written});
+    QCOMPARE(boxes.texts(), QStringList{"0 contacts exported to " + written + "."});
 }
 
 QTEST_MAIN(InterchangeBookTest)

@@ -258,6 +258,15 @@ void ReportRunsTest::cancelEndsTheRunSilentlyAndTheNextRunWorks()
              (QStringList{"ReportDestinationDialog", "ReportCriteriaDialog"}));
     QCOMPARE(csvNames("next.csv"), BusinessNames);
     QVERIFY(p.boxes.messages.isEmpty());
+
+    // A criteria dialog closed through its frame ends the run as a Cancel: nothing is written.
+    ModalScript closeCriteria;
+    closeCriteria.expect("ReportDestinationDialog", toDisk("closed.csv", false))
+        .expect("ReportCriteriaDialog", [](QDialog &d) { d.close(); });
+    QCOMPARE(p.run(find<QAction>(*p.main, "telephoneListAction"), closeCriteria),
+             (QStringList{"ReportDestinationDialog", "ReportCriteriaDialog"}));
+    QVERIFY(!QFile::exists("closed.csv"));
+    QVERIFY(p.boxes.messages.isEmpty());
 }
 
 void ReportRunsTest::allRecordsCoversEveryContactAfterAPartialRun()
