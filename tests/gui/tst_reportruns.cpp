@@ -293,6 +293,7 @@ void ReportRunsTest::partialRunsSelectByTheCriteria()
     const auto report = [&](const ModalScript::Step &chosen) {
         ModalScript script;
         script.expect("ReportDestinationDialog", toDisk("out.csv", false)).expect("ReportCriteriaDialog", chosen);
+        QFile::remove("out.csv"); // each run writes a new file, with no question about replacing
         p.run(find<QAction>(*p.main, "telephoneListAction"), script);
         return csvNames("out.csv");
     };
