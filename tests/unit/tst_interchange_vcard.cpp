@@ -186,6 +186,9 @@ void InterchangeVCardTest::typeWords_data()
     QTest::newRow("work+voice+pref") << QStringList{"work", "voice", "pref"} << "Work" << true;
     QTest::newRow("home+cell") << QStringList{"cell", "home"} << "Home Mobile" << true;
     QTest::newRow("voice only") << QStringList{"voice"} << "Phone" << true;
+    QTest::newRow("capabilities beside kinds") << QStringList{"work", "cell", "voice", "video", "text"} << "Work Mobile"
+                                               << true;
+    QTest::newRow("a capability alone") << QStringList{"text"} << "Text" << true;
     QTest::newRow("no type") << QStringList{} << "Phone" << true;
     QTest::newRow("unknown") << QStringList{"x-assistant", "satellite"} << "Assistant Satellite" << false;
     QTest::newRow("private") << QStringList{"X-Satellite"} << "Satellite" << false;
