@@ -165,6 +165,7 @@ private slots:
     void numberSelectionStaysOnEmptyClickAndCtrlClick();
     void stateBoxCapitalisesTypedLettersOnly();
     void secondShowingForAnotherContactShowsOnlyThatContact();
+    void aMovedEditorOpensWhereItWasLeft();
     void contactNotFoundHidesWithoutMessage();
     void refusedSaveKeepsTheEditorOpenWithTheEntries();
     void untouchedEmptyTextsAreKept();
@@ -486,6 +487,24 @@ void ContactEditorTest::secondShowingForAnotherContactShowsOnlyThatContact()
     QCOMPARE(addressRow(2), (QVariantList{QVariant(), QVariant(), "Taylor", QVariant(), QVariant(), QVariant(),
                                           QVariant(), QVariant(), QVariant(), QVariant(), QVariant()}));
     QCOMPARE(addressRow(1)[9].toString(), QString("Jane"));
+}
+
+void ContactEditorTest::aMovedEditorOpensWhereItWasLeft()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadFixture();
+    QPoint centred, left;
+    editContact(main, 0, [&](ContactDialog &editor) {
+        centred = editor.pos();
+        editor.move(centred + QPoint(40, 30));
+        left = editor.pos();
+        click(find<QPushButton>(editor, "cancelButton"));
+    });
+    QVERIFY(left != centred);
+    editContact(main, 1, [&](ContactDialog &editor) {
+        QCOMPARE(editor.pos(), left);
+        click(find<QPushButton>(editor, "cancelButton"));
+    });
 }
 
 void ContactEditorTest::contactNotFoundHidesWithoutMessage()

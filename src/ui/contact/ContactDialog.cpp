@@ -116,8 +116,8 @@ QListWidgetItem *numberEntry(const QString &line, std::int32_t typeId)
 
 } // namespace
 
-ContactDialog::ContactDialog(AddressBook &book, std::int32_t personId, QWidget *parent)
-    : QDialog(parent), mBook(book), mPersonId(personId)
+ContactDialog::ContactDialog(AddressBook &book, std::int32_t personId, QWidget *parent, DialogPlaces *places)
+    : QDialog(parent), mPlaces(places), mBook(book), mPersonId(personId)
 {
     setObjectName("ContactDialog");
     setWindowFlag(Qt::WindowMinimizeButtonHint, false);
@@ -139,7 +139,10 @@ ContactDialog::ContactDialog(AddressBook &book, std::int32_t personId, QWidget *
 
     // Load
     adjustSize();
-    CenterForm(*this);
+    if (mPlaces)
+        mPlaces->place(*this);
+    else
+        CenterForm(*this);
     mActivated = false;
 }
 
@@ -234,7 +237,7 @@ void ContactDialog::setButtons()
 
 void ContactDialog::addNumber()
 {
-    PhoneNumberDialog dialog(mBook, mPersonId, 0);
+    PhoneNumberDialog dialog(mBook, mPersonId, 0, nullptr, mPlaces);
     dialog.exec();
     if (const std::optional<StoredNumber> stored = dialog.storedNumber()) {
         mNumberList->addItem(numberEntry(stored->line, stored->typeId));
@@ -247,7 +250,7 @@ void ContactDialog::editNumber()
     QListWidgetItem *item = SelectedEntry(mNumberList);
     if (!item)
         return;
-    PhoneNumberDialog dialog(mBook, mPersonId, ItemData(item));
+    PhoneNumberDialog dialog(mBook, mPersonId, ItemData(item), nullptr, mPlaces);
     dialog.exec();
     const std::optional<StoredNumber> stored = dialog.storedNumber();
     if (!stored)
@@ -321,6 +324,13 @@ void ContactDialog::releaseRow()
     mBinding->clearMapping();
     delete mContactRow;
     mContactRow = nullptr;
+}
+
+void ContactDialog::hideEvent(QHideEvent *event)
+{
+    if (mPlaces)
+        mPlaces->keep(*this);
+    QDialog::hideEvent(event);
 }
 
 } // namespace varnelle

@@ -14,6 +14,8 @@ class QSqlTableModel;
 
 namespace varnelle {
 
+class DialogPlaces;
+
 class AddressBook;
 
 // The contact editor: the address fields of one contact, written by Save and
@@ -22,7 +24,8 @@ class AddressBook;
 class ContactDialog : public QDialog {
     Q_OBJECT
 public:
-    ContactDialog(AddressBook &book, std::int32_t personId, QWidget *parent = nullptr);
+    // places: where the dialogs stood when last closed (none: always centred).
+    ContactDialog(AddressBook &book, std::int32_t personId, QWidget *parent = nullptr, DialogPlaces *places = nullptr);
     ~ContactDialog() override;
 
     // The contact whose address fields were saved; none after a cancel, or
@@ -42,9 +45,11 @@ public:
     void reject() override; // Escape and the frame's close act as Cancel
 
 protected:
+    void hideEvent(QHideEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    DialogPlaces *mPlaces = nullptr;
     struct AddressBox {
         QLineEdit *box;
         const char *field;

@@ -16,8 +16,8 @@
 
 namespace varnelle {
 
-PhoneNumberDialog::PhoneNumberDialog(AddressBook &book, std::int32_t personId, std::int32_t typeId, QWidget *parent)
-    : QDialog(parent), mBook(book), mPersonId(personId), mTypeId(typeId)
+PhoneNumberDialog::PhoneNumberDialog(AddressBook &book, std::int32_t personId, std::int32_t typeId, QWidget *parent, DialogPlaces *places)
+    : QDialog(parent), mPlaces(places), mBook(book), mPersonId(personId), mTypeId(typeId)
 {
     setObjectName("PhoneNumberDialog");
     setWindowTitle(tr("Telephone Number"));
@@ -48,7 +48,10 @@ PhoneNumberDialog::PhoneNumberDialog(AddressBook &book, std::int32_t personId, s
 
     // Load
     adjustSize();
-    CenterForm(*this);
+    if (mPlaces)
+        mPlaces->place(*this);
+    else
+        CenterForm(*this);
     fillTypes();
 }
 
@@ -130,6 +133,13 @@ void PhoneNumberDialog::cancel()
 void PhoneNumberDialog::reject()
 {
     cancel();
+}
+
+void PhoneNumberDialog::hideEvent(QHideEvent *event)
+{
+    if (mPlaces)
+        mPlaces->keep(*this);
+    QDialog::hideEvent(event);
 }
 
 } // namespace varnelle

@@ -12,6 +12,8 @@ class QPushButton;
 
 namespace varnelle {
 
+class DialogPlaces;
+
 class AddressBook;
 
 // A telephone number as the dialog stored it: its type and the contact
@@ -27,7 +29,8 @@ struct StoredNumber {
 class PhoneNumberDialog : public QDialog {
     Q_OBJECT
 public:
-    PhoneNumberDialog(AddressBook &book, std::int32_t personId, std::int32_t typeId, QWidget *parent = nullptr);
+    // places: where the dialogs stood when last closed (none: always centred).
+    PhoneNumberDialog(AddressBook &book, std::int32_t personId, std::int32_t typeId, QWidget *parent = nullptr, DialogPlaces *places = nullptr);
 
     std::optional<StoredNumber> storedNumber() const { return mStored; }
 
@@ -46,9 +49,11 @@ private:
     QLabel *mNumberLabel = nullptr;
 
 protected:
+    void hideEvent(QHideEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
 private:
+    DialogPlaces *mPlaces = nullptr;
     void fillTypes();
     void prepare();
 

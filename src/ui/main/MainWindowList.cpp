@@ -4,6 +4,7 @@
 #include "ui/contact/ContactDialog.h"
 #include "ui/main/ContactLines.h"
 #include "ui/main/ContactListModel.h"
+#include "ui/main/ContactSearchFilter.h"
 #include "ui/widgets/MessageBox.h"
 #include "store/AddressBook.h"
 #include "store/Contacts.h"
@@ -25,7 +26,7 @@ void MainWindow::setButtons()
 int MainWindow::selectedRow() const
 {
     const QModelIndexList selected = mContactList->selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? -1 : selected.first().row();
+    return selected.isEmpty() ? -1 : mFiltered->mapToSource(selected.first()).row();
 }
 
 void MainWindow::fillList()
@@ -103,10 +104,11 @@ void MainWindow::addContact()
         failWith(error.message());
         return;
     }
+    contactChanged(personId);
     const int row = listContact(personId);
     if (mFailed)
         return;
-    const QModelIndex added = mContacts->index(row);
+    const QModelIndex added = mFiltered->mapFromSource(mContacts->index(row));
     mContactList->selectionModel()->setCurrentIndex(added, QItemSelectionModel::ClearAndSelect);
     mContactList->scrollTo(added);
     const std::optional<std::int32_t> saved = editSelectedContact();
@@ -132,20 +134,22 @@ std::optional<std::int32_t> MainWindow::editSelectedContact()
     bool numbersChanged = false;
     {
         QScopedValueRollback changing(mChangingContacts, true);
-        ContactDialog editor(mBook, personId);
+        ContactDialog editor(mBook, personId, nullptr, &mDialogPlaces);
         editor.exec();
         saved = editor.savedContact();
         numbersChanged = editor.numbersChanged();
     }
     if (!saved) {
         if (numbersChanged) { // stored at once, so the line shows them after a cancel too
+            contactChanged(personId);
             unlistRow(mContacts->rowOf(personId));
-            const QModelIndex relisted = mContacts->index(listContact(personId));
+            const QModelIndex relisted = mFiltered->mapFromSource(mContacts->index(listContact(personId)));
             mContactList->selectionModel()->setCurrentIndex(relisted, QItemSelectionModel::ClearAndSelect);
             setButtons();
         }
         return std::nullopt;
     }
+    contactChanged(*saved);
     unlistRow(mContacts->rowOf(personId));
     listContact(*saved);
     setButtons();

@@ -126,4 +126,18 @@ QString VersionText(int major, int minor)
     return QCoreApplication::translate("About", "Version %1.%2").arg(major).arg(minor);
 }
 
+void DialogPlaces::place(QWidget &dialog) const
+{
+    const auto place = mPlaces.constFind(dialog.objectName());
+    if (place == mPlaces.constEnd())
+        CenterForm(dialog);
+    else
+        dialog.move(*place);
+}
+
+void DialogPlaces::keep(const QWidget &dialog)
+{
+    mPlaces.insert(dialog.objectName(), dialog.pos());
+}
+
 } // namespace varnelle

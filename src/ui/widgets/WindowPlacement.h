@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+#include <QPoint>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -20,6 +22,18 @@ void InitMainForm(QWidget &form);
 // and once more on its framed size when the window manager has framed it,
 // unless the user has moved it by then.
 QPointF CenterForm(QWidget &form);
+
+// Where dialogs made anew for each showing stood when they were last closed,
+// by objectName: each opens where the user left it, as a window kept for the
+// whole run would; the first showing is centred (CenterForm).
+class DialogPlaces {
+public:
+    void place(QWidget &dialog) const;
+    void keep(const QWidget &dialog);
+
+private:
+    QHash<QString, QPoint> mPlaces;
+};
 
 // Left and top, in twips, of a frame of the given size centred in an area of
 // a screen (both in twips; the area keeps its origin, which need not be 0, 0).
