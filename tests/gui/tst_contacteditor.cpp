@@ -655,7 +655,8 @@ void ContactEditorTest::boxSaysWhenItIsFullAndWhatWasLeftOut()
         QCOMPARE(edit->text(), QString(limit, u'C'));
         QVERIFY(notice->isVisible());
         QCOMPARE(notice->text(),
-                 QString("3 characters did not fit and were left out: this box holds at most %1 characters.").arg(limit));
+                 QString("3 characters did not fit and were left out: this box holds at most %1 characters.")
+                     .arg(limit));
         QTest::keyClick(edit, Qt::Key_Backspace); // room again: the notice goes
         QVERIFY(!notice->isVisible());
         click(find<QPushButton>(editor, "cancelButton"));
