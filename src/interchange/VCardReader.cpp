@@ -618,6 +618,10 @@ bool LooksLikeVCard(const QByteArray &data)
     if (rest.startsWith("\xEF\xBB\xBF"))
         rest = rest.sliced(3);
     rest = rest.trimmed();
+    while (rest.startsWith('#')) { // comment lines before the first card
+        const qsizetype end = rest.indexOf('\n');
+        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1).trimmed();
+    }
     return startsWithNoCase(rest, "BEGIN:VCARD");
 }
 

@@ -21,7 +21,8 @@ namespace varnelle::interchange {
 // line, binary data, text that is no card.
 std::vector<ContactRecord> ReadVCards(const QByteArray &data, QStringList *notes = nullptr);
 
-// Whether the bytes start like a vCard file (after a byte order mark and blank lines).
+// Whether the bytes start like a vCard file (after a byte order mark, blank
+// lines and # comments).
 bool LooksLikeVCard(const QByteArray &data);
 
 } // namespace varnelle::interchange
