@@ -128,43 +128,9 @@ std::int32_t ContactListModel::personIdAt(int row) const
     return row >= 0 && row < int(mEntries.size()) ? mEntries[size_t(row)].personId : 0;
 }
 
-void ContactListDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const
+QString ContactListDelegate::textOf(const QModelIndex &index) const
 {
-    QStyleOptionViewItem opt = option;
-    initStyleOption(&opt, index);
-    opt.text.clear();
-    const QWidget *widget = opt.widget;
-    QStyle *style = widget ? widget->style() : QApplication::style();
-    // Background, selection and focus as the style draws them; the columns are ours.
-    style->drawControl(QStyle::CE_ItemViewItem, &opt, painter, widget);
-
-    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
-    const QRect textRect = opt.rect.adjusted(margin, 0, -margin, 0);
-    const bool selected = opt.state & QStyle::State_Selected;
-    const QPalette::ColorGroup group = !(opt.state & QStyle::State_Enabled) ? QPalette::Disabled
-                                       : (opt.state & QStyle::State_Active) ? QPalette::Active
-                                                                             : QPalette::Inactive;
-    QTextOption textOption(Qt::AlignLeft | Qt::AlignVCenter);
-    textOption.setWrapMode(QTextOption::NoWrap);
-    textOption.setTabStopDistance(8 * opt.fontMetrics.averageCharWidth());
-
-    painter->save();
-    painter->setFont(opt.font);
-    painter->setPen(opt.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
-    painter->setClipRect(textRect);
-    painter->drawText(QRectF(textRect), index.data(ContactListModel::LineRole).toString(), textOption);
-    painter->restore();
-}
-
-QSize ContactListDelegate::sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const
-{
-    // As wide as the drawn line, as the list measured its rows before.
-    QStyleOptionViewItem opt = option;
-    initStyleOption(&opt, index);
-    opt.text = index.data(ContactListModel::LineRole).toString();
-    const QWidget *widget = opt.widget;
-    QStyle *style = widget ? widget->style() : QApplication::style();
-    return style->sizeFromContents(QStyle::CT_ItemViewItem, &opt, QSize(), widget);
+    return index.data(ContactListModel::LineRole).toString();
 }
 
 } // namespace varnelle

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "ui/widgets/TabStops.h"
+
 #include <QAbstractListModel>
-#include <QStyledItemDelegate>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -57,13 +58,13 @@ private:
 // Draws a row's name and number in their columns: the number at the first
 // tab stop (one every eight average character widths) past the padded name,
 // on the style's background, selection and focus.
-class ContactListDelegate : public QStyledItemDelegate {
+class ContactListDelegate : public TabStopDelegate {
     Q_OBJECT
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using TabStopDelegate::TabStopDelegate;
 
-    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
-    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+protected:
+    QString textOf(const QModelIndex &index) const override;
 };
 
 } // namespace varnelle
