@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QSaveFile>
 #include <QUrl>
+#include <QUuid>
 
 #include <cerrno>
 
@@ -30,6 +31,15 @@ QString bookPath(const QSqlDatabase &db)
     if (name.startsWith(QLatin1String("file:")))
         name = QUrl(name.section(u'?', 0, 0)).toLocalFile();
     return QFileInfo(name).canonicalFilePath();
+}
+
+// A UID that stays the same for a contact in every export of its book: a
+// name-based UUID of the book's path and the contact's PersonID.
+QString derivedUid(const QString &book, int personId)
+{
+    static const QUuid space = QUuid::createUuidV5(QUuid(), QStringLiteral("varnelle contacts"));
+    return QStringLiteral("urn:uuid:")
+        + QUuid::createUuidV5(space, book + u'/' + QString::number(personId)).toString(QUuid::WithoutBraces);
 }
 
 } // namespace
@@ -68,6 +78,18 @@ ExportFormat FormatForFileName(const QString &fileName)
                                                                                              : ExportFormat::VCard4;
 }
 
+QString FileNameForFormat(const QString &fileName, ExportFormat format)
+{
+    const QString wanted = format == ExportFormat::Csv ? QStringLiteral("csv") : QStringLiteral("vcf");
+    const QString other = format == ExportFormat::Csv ? QStringLiteral("vcf") : QStringLiteral("csv");
+    const QString suffix = QFileInfo(fileName).suffix();
+    if (suffix.compare(wanted, Qt::CaseInsensitive) == 0)
+        return fileName;
+    if (suffix.compare(other, Qt::CaseInsensitive) == 0)
+        return fileName.chopped(suffix.size()) + wanted;
+    return fileName + u'.' + wanted;
+}
+
 qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, ExportFormat format, ExportScope scope)
 {
     RefuseProtectedFile(db, fileName);
@@ -97,11 +119,17 @@ qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, Export
     if (format == ExportFormat::Csv)
         csv.appendHeading(buffer);
     qsizetype written = 0;
+    const QString book = bookPath(db);
+    CardStamp stamp;
+    stamp.revision = QDateTime::currentDateTimeUtc();
     ReadBookContacts(db, scope, [&](const Contact &r) {
-        if (format == ExportFormat::Csv)
+        if (format == ExportFormat::Csv) {
             csv.appendRow(buffer, r);
-        else
-            AppendVCard(buffer, r, format == ExportFormat::VCard3 ? VCardVersion::V3 : VCardVersion::V4);
+        } else {
+            // A synced contact's UID wins, so that it is the same card here and on its server.
+            stamp.uid = r.uid.isEmpty() ? derivedUid(book, r.personId) : r.uid;
+            AppendVCard(buffer, r, format == ExportFormat::VCard3 ? VCardVersion::V3 : VCardVersion::V4, stamp);
+        }
         ++written;
         if (buffer.size() >= FlushBytes) {
             if (file.write(buffer) != buffer.size())

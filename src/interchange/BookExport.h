@@ -19,8 +19,10 @@ void ReadBookContacts(const QSqlDatabase &db, ExportScope scope, const std::func
 
 // Writes the contacts of the scope to a file through QSaveFile, so that a
 // failure leaves any earlier file as it was. Never writes over the address
-// book, a database file (*.mdb) or a report definition (*.rpt). Returns the
-// number of contacts written. Throws InterchangeError.
+// book, a database file (*.mdb) or a report definition (*.rpt). Each card
+// carries a UID that stays the same for its contact from export to export,
+// and the time of the export as REV. Returns the number of contacts written.
+// Throws InterchangeError.
 qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, ExportFormat format, ExportScope scope);
 
 // "3 contacts exported to file.vcf.", as an export tells it.
@@ -33,5 +35,9 @@ void RefuseProtectedFile(const QSqlDatabase &db, const QString &fileName);
 
 // The format a file name asks for: CSV for *.csv, else vCard 4.0.
 ExportFormat FormatForFileName(const QString &fileName);
+
+// The file name with the extension of the format: "out.vcf" for CSV is
+// "out.csv", "notes.txt" is "notes.txt.csv".
+QString FileNameForFormat(const QString &fileName, ExportFormat format);
 
 } // namespace varnelle::interchange

@@ -55,10 +55,24 @@ QString inOneLine(const QString &value)
     return lines.join(QStringLiteral(", "));
 }
 
-// The identity of a contact for finding it again: names, company, e-mail.
-QString identity(const QString &first, const QString &last, const QString &company, const QString &email)
+// The identity of a contact for finding it again: every field and every
+// number with its type, in any letter case.
+QString identity(const Contact &contact, const QList<PhoneNumber> &numbers)
 {
-    return QStringList{first, last, company, email}.join(QChar(u'\x1f')).toCaseFolded();
+    QStringList parts;
+    for (const ContactField &f : ContactFields())
+        parts << contact.*f.member;
+    QStringList phones;
+    for (const PhoneNumber &t : numbers)
+        phones << t.type + u'\x1e' + t.number;
+    phones.sort();
+    return (parts + phones).join(QChar(u'\x1f')).toCaseFolded();
+}
+
+// Whether a contact has what tells people apart: a name, a company or an e-mail address.
+bool isNamed(const Contact &c)
+{
+    return !(c.firstName.isEmpty() && c.lastName.isEmpty() && c.company.isEmpty() && c.email.isEmpty());
 }
 
 // The import of one batch of records into the open book.
@@ -68,8 +82,10 @@ public:
     {
         for (const TelephoneTypeRow &type : ListTelephoneTypes(db))
             mTypes << qMakePair(type.name, int(type.typeId));
-        ReadContactNames(
-            db, [this](const Contact &c) { mKnown.insert(identity(c.firstName, c.lastName, c.company, c.email)); });
+        ReadContactsWithNumbers(db, ContactScope::All, [this](const Contact &c) {
+            if (isNamed(c))
+                mKnown.insert(identity(c, c.telephones));
+        });
     }
 
     void add(const ContactRecord &record)
@@ -79,9 +95,12 @@ public:
         Contact stored;
         for (const ContactField &f : ContactFields())
             stored.*f.member = fitting(record.*f.member, QString::fromLatin1(f.caption), f.size);
-        if (mKnown.contains(identity(stored.firstName, stored.lastName, stored.company, stored.email))) {
+        const QList<PhoneNumber> numbers = fittingTelephones(record.telephones);
+        const QString known = isNamed(stored) ? identity(stored, numbers) : QString();
+        if (!known.isEmpty() && mKnown.contains(known)) {
             mNotes.resize(notesBefore); // a contact already present adds nothing, not even notes
             ++mSummary.alreadyPresent;
+            mPresent << mWho;
             return;
         }
         bool hasData = !record.telephones.isEmpty();
@@ -95,14 +114,16 @@ public:
         }
         stored.isBusiness = isBusiness(stored);
         const int personId = mInsert.addContact(stored);
-        mKnown.insert(identity(stored.firstName, stored.lastName, stored.company, stored.email));
+        if (!known.isEmpty())
+            mKnown.insert(known);
         ++mSummary.imported;
-        addTelephones(personId, record.telephones);
+        for (const PhoneNumber &t : numbers)
+            mInsert.addNumber(personId, typeId(t.type), t.number);
         for (const QString &line : record.unplaced)
             note(line + " (no place in the book)");
     }
 
-    ImportSummary summary(const QString &source)
+    ImportSummary summary(const QString &source, const QStringList &fileNotes)
     {
         ImportSummary s = mSummary;
         s.lines << QCoreApplication::translate("Interchange", "%1 contact%2 imported%3; %4 already present.")
@@ -113,6 +134,13 @@ public:
         if (!s.typesCreated.isEmpty())
             s.lines << QCoreApplication::translate("Interchange", "New telephone types: %1.")
                            .arg(s.typesCreated.join(", "));
+        if (!mPresent.isEmpty())
+            s.lines << QCoreApplication::translate("Interchange", "Already in the book, not added again:");
+        s.lines << mPresent;
+        if (!fileNotes.isEmpty())
+            s.lines << QCoreApplication::translate("Interchange", "Skipped in the file:");
+        for (const QString &line : fileNotes)
+            s.lines << inOneLine(line);
         if (!mNotes.isEmpty())
             s.lines << QCoreApplication::translate("Interchange", "%1 value%2 could not be placed in the book:")
                            .arg(mNotes.size())
@@ -177,9 +205,10 @@ private:
         return id;
     }
 
-    void addTelephones(int personId, const QList<PhoneNumber> &telephones)
+    // The numbers as the book can hold them, one of each type; notes for the others.
+    QList<PhoneNumber> fittingTelephones(const QList<PhoneNumber> &telephones)
     {
-        QHash<int, QString> used;
+        QList<PhoneNumber> kept;
         for (const PhoneNumber &t : telephones) {
             const QString type = QString(t.type).remove(QChar(u'\0')).trimmed();
             const QString number = fitting(t.number, type + " number", PhoneNumberSize);
@@ -192,18 +221,21 @@ private:
                          .arg(PhoneTypeSize));
                 continue;
             }
-            const int id = typeId(type.isEmpty() ? QStringLiteral("Phone") : type);
-            if (used.contains(id)) {
+            const QString name = type.isEmpty() ? QStringLiteral("Phone") : type;
+            const auto same = std::find_if(kept.cbegin(), kept.cend(), [&](const PhoneNumber &k) {
+                return text::SameIgnoringCase(k.type, name);
+            });
+            if (same != kept.cend()) {
                 note(QCoreApplication::translate(
                          "Interchange",
                          "%1 number %2: the book keeps one number of each type, and %3 is already stored; not "
                          "imported.")
-                         .arg(type, quoted(number), quoted(used.value(id))));
+                         .arg(type, quoted(number), quoted(same->number)));
                 continue;
             }
-            mInsert.addNumber(personId, id, number);
-            used.insert(id, number);
+            kept << PhoneNumber{name, number};
         }
+        return kept;
     }
 
     const ImportOptions &mOptions;
@@ -213,11 +245,12 @@ private:
     ContactInserter mInsert;
     ImportSummary mSummary;
     QStringList mNotes;
+    QStringList mPresent; // the records already in the book
     QString mWho; // the record at hand, for the notes
 };
 
 ImportSummary importInto(QSqlDatabase &db, const std::vector<ContactRecord> &records, const ImportOptions &options,
-                         const QString &source)
+                         const QString &source, const QStringList &fileNotes = {})
 {
     if (!db.transaction())
         throw InterchangeError(QCoreApplication::translate(
@@ -240,7 +273,7 @@ ImportSummary importInto(QSqlDatabase &db, const std::vector<ContactRecord> &rec
             }
             if (options.progress)
                 options.progress(total, total);
-            summary = importer.summary(source);
+            summary = importer.summary(source, fileNotes);
         }
         if (!db.commit()) {
             const QSqlError failure = db.lastError();
@@ -273,7 +306,9 @@ ImportSummary ImportContacts(QSqlDatabase &db, const std::vector<ContactRecord> 
 
 ImportSummary ImportContactFile(QSqlDatabase &db, const QString &fileName, const ImportOptions &options)
 {
-    return importInto(db, ReadContactFile(fileName), options, QFileInfo(fileName).fileName());
+    QStringList notes;
+    const std::vector<ContactRecord> records = ReadContactFile(fileName, &notes);
+    return importInto(db, records, options, QFileInfo(fileName).fileName(), notes);
 }
 
 } // namespace varnelle::interchange

@@ -36,13 +36,16 @@ struct ImportSummary {
 // on a failure or a cancel, none. Values are checked against the sizes of the
 // book's fields as the store counts them; what does not fit is left out and
 // listed. A number's type is the existing type of that name in any letter
-// case, or a new one. A record whose names, company and e-mail (in any letter
-// case) a contact of the book already has is counted as already present and
-// not added again. Throws InterchangeError; the book is then unchanged.
+// case, or a new one. A record whose every field and number (in any letter
+// case) equal those of a contact of the book is counted as already present,
+// named in the summary and not added again; a record with no name, company or
+// e-mail is never taken for another. Throws InterchangeError; the book is
+// then unchanged.
 ImportSummary ImportContacts(QSqlDatabase &db, const std::vector<ContactRecord> &records,
                              const ImportOptions &options);
 
-// Reads a vCard or CSV file and imports its contacts. Throws InterchangeError.
+// Reads a vCard or CSV file and imports its contacts; the summary lists what
+// the reading skipped. Throws InterchangeError.
 ImportSummary ImportContactFile(QSqlDatabase &db, const QString &fileName, const ImportOptions &options);
 
 } // namespace varnelle::interchange

@@ -1,6 +1,7 @@
 #include "interchange/ContactRecord.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 
 namespace varnelle::interchange {
 
@@ -50,7 +51,40 @@ QString ContactRecord::displayName() const
 
 InterchangeError LineError(qsizetype line, const QString &text)
 {
-    return InterchangeError(QCoreApplication::translate("Interchange", "Line %1: %2").arg(line).arg(text));
+    return InterchangeError(LineNote(line, text));
+}
+
+QString LineNote(qsizetype line, const QString &text)
+{
+    return QCoreApplication::translate("Interchange", "Line %1: %2").arg(line).arg(text);
+}
+
+bool SplitAddressLabel(const QString &text, PostalAddress &address)
+{
+    static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]"));
+    // "Springfield, IL 62701" and "10115 Berlin"
+    static const QRegularExpression american(QStringLiteral("^(.+?),?\\s+([A-Za-z]{2})\\s+(\\d{5}(?:-\\d{4})?)$"));
+    static const QRegularExpression european(QStringLiteral("^(?:[A-Z]{1,2}-)?(\\d{4,5})\\s+(.+)$"));
+    QStringList lines;
+    for (const QString &l : text.split(lineBreaks))
+        if (!l.trimmed().isEmpty())
+            lines << l.trimmed();
+    for (qsizetype i = lines.size() - 1; i >= 1; --i) {
+        if (const auto m = american.match(lines[i]); m.hasMatch()) {
+            address.city = m.captured(1).trimmed();
+            address.state = m.captured(2);
+            address.zipCode = m.captured(3);
+        } else if (const auto e = european.match(lines[i]); e.hasMatch()) {
+            address.zipCode = e.captured(1);
+            address.city = e.captured(2).trimmed();
+        } else {
+            continue;
+        }
+        address.street = lines.first(i).join(QStringLiteral(", "));
+        address.country = lines.sliced(i + 1).join(QStringLiteral(", "));
+        return true;
+    }
+    return false;
 }
 
 bool PostalAddress::isEmpty() const

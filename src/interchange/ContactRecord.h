@@ -32,6 +32,9 @@ public:
 // An error about one line of a file: "Line 12: ...".
 InterchangeError LineError(qsizetype line, const QString &text);
 
+// A line for the summary about one line of a file that was read leniently: "Line 12: ...".
+QString LineNote(qsizetype line, const QString &text);
+
 // A postal address as a file gives it.
 struct PostalAddress {
     QString label; // "work", "Home", "Address 2": for the summary
@@ -71,6 +74,11 @@ private:
     qsizetype mPreferredEmail = -1;
     QStringList mChildren;
 };
+
+// Splits an address given as its printed lines ("12 Elm St\nSpringfield, IL
+// 62701\nUSA", "Hauptstr. 5\n10115 Berlin") into street, city, state, ZIP code
+// and country; false when the lines do not show which is which.
+bool SplitAddressLabel(const QString &text, PostalAddress &address);
 
 // Splits a whole name into title, first and last name: "Dr. Jane Q. Public",
 // "Public, Jane". Used when a file gives no separate name parts.

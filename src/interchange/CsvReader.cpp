@@ -17,7 +17,8 @@ constexpr qsizetype MaxCellChars = 16 * 1024 * 1024;
 
 // What a column holds.
 enum class Role {
-    Ignored, Title, FirstName, LastName, WholeName, Company, Email, Spouse, Children,
+    Unknown,      // listed under its heading, `words`
+    Title, FirstName, LastName, WholeName, Company, Email, Spouse, Children,
     Telephone,    // a number of the type in `words`
     Unplaced,     // a value with no place, captioned `words`
     AddressPart,  // part `words` of the address in slot `slot`
@@ -26,7 +27,7 @@ enum class Role {
 };
 
 struct Column {
-    Role role = Role::Ignored;
+    Role role = Role::Unknown;
     QString words;
     QString slot;
 };
@@ -44,6 +45,11 @@ const QHash<QString, QString> &fixedTelephones()
         {"assistant's phone", "Assistant"}, {"callback", "Callback"},    {"isdn", "ISDN"},
         {"radio phone", "Radio"},        {"telex", "Telex"},             {"tty/tdd phone", "TTY/TDD"},
         {"phone", "Phone"},              {"telephone", "Phone"},         {"phone number", "Phone"},
+        {"home mobile", "Home Mobile"},  {"work mobile", "Work Mobile"}, {"business mobile", "Work Mobile"},
+        {"phone video", "Video"},        {"phone home", "Home"},         {"phone work", "Work"},
+        {"phone mobile", "Mobile"},      {"phone fax", "Fax"},           {"phone pager", "Pager"},
+        {"phone other", "Other"},        {"home phone 1", "Home"},       {"work phone 2", "Work"},
+        {"other mobile", "Other Mobile"}, {"home pager", "Home Pager"},  {"work pager", "Work Pager"},
     };
     return table;
 }
@@ -58,6 +64,11 @@ const QHash<QString, Role> &fixedRoles()
         {"organization", Role::Company}, {"organization name", Role::Company}, {"company name", Role::Company},
         {"e-mail address", Role::Email}, {"email address", Role::Email},   {"e-mail", Role::Email},
         {"email", Role::Email},          {"primary email", Role::Email},   {"spouse", Role::Spouse},
+        {"email home", Role::Email},     {"email work", Role::Email},      {"email other", Role::Email},
+        {"e-mail home", Role::Email},    {"e-mail work", Role::Email},     {"e-mail other", Role::Email},
+        {"home email", Role::Email},     {"work email", Role::Email},      {"other email", Role::Email},
+        {"email address 2", Role::Email}, {"email address 3", Role::Email}, {"e-mail 2 address", Role::Email},
+        {"e-mail 3 address", Role::Email},
         {"spouse name", Role::Spouse},   {"children", Role::Children},     {"child", Role::Children},
     };
     return table;
@@ -71,8 +82,10 @@ const QHash<QString, QString> &unplacedCaptions()
         {"department", "Department"},     {"notes", "Note"},                  {"note", "Note"},
         {"birthday", "Birthday"},         {"anniversary", "Anniversary"},     {"web page", "Web page"},
         {"web page 2", "Web page"},       {"website", "Web page"},            {"personal web page", "Web page"},
-        {"e-mail 2 address", "E-mail"},   {"e-mail 3 address", "E-mail"},     {"secondary email", "E-mail"},
+        {"secondary email", "E-mail"},
         {"assistant's name", "Assistant"}, {"manager's name", "Manager"},     {"office location", "Office"},
+        {"organization title", "Job title"}, {"position", "Job title"},     {"profession", "Profession"},
+        {"organization department", "Department"}, {"url", "Web page"},     {"web page 1", "Web page"},
     };
     return table;
 }
@@ -154,17 +167,14 @@ Column columnFor(const QString &rawHeading)
     return {};
 }
 
-// A telephone type written as a cell: "Mobile", "* Work", "work fax".
+// A telephone type written as a cell keeps its text ("cell", "pager 2",
+// "*VIP"), but for the web book's mark of the primary value, "* " ("* Mobile").
 QString telephoneType(const QString &cell)
 {
     QString type = cell.trimmed();
-    while (type.startsWith(u'*'))
-        type = type.mid(1).trimmed();
-    if (type.isEmpty())
-        return QStringLiteral("Phone");
-    if (type == type.toLower())
-        return TypeWordsFor(type.split(u' ', Qt::SkipEmptyParts));
-    return type;
+    if (type.startsWith(QLatin1String("* ")))
+        type = type.mid(2).trimmed();
+    return type.isEmpty() ? QStringLiteral("Phone") : type;
 }
 
 // The cells of one record and the line it starts on.
@@ -265,7 +275,8 @@ ContactRecord readRow(const std::vector<Column> &columns, const Row &row)
         if (cell.isEmpty() && col.role != Role::PairType)
             continue;
         switch (col.role) {
-        case Role::Ignored:
+        case Role::Unknown:
+            b.addUnplaced(col.words, cell);
             break;
         case Role::Title:
             r.title = cell;
@@ -389,7 +400,9 @@ std::vector<ContactRecord> ReadCsvContacts(const QByteArray &data)
     bool known = false;
     for (const QString &h : heading.cells) {
         columns.push_back(columnFor(h));
-        known = known || columns.back().role != Role::Ignored;
+        if (columns.back().role == Role::Unknown)
+            columns.back().words = h.simplified().isEmpty() ? QString("Column %1").arg(columns.size()) : h.simplified();
+        known = known || columns.back().role != Role::Unknown;
     }
     if (!known)
         throw LineError(1, "this is neither a vCard file (which begins with BEGIN:VCARD) nor a CSV file of "

@@ -12,9 +12,12 @@ namespace varnelle::interchange {
 // Name"/"Last Name", "Organization 1 - Name"/"Company", "E-mail 1 -
 // Value"/"E-mail Address", "Phone 1 - Type" with "Phone 1 - Value",
 // "Business Phone", "Home Phone", "Mobile Phone", "Business Fax", the address
-// columns of each kind, and so on. Columns it does not know are ignored;
-// known ones with no place in the book (notes, job title, a second address)
-// become unplaced lines. Commas, semicolons or tabs separate the cells, as
+// columns of each kind, the e-mail and telephone columns of mail programs
+// ("Email Home", "Home Mobile"), and so on. The cells of every other column
+// become unplaced lines under their heading ("Profession: Architect"), as do
+// known ones with no place in the book (notes, job title, a second address).
+// A "Phone N - Type" cell is the type as it stands, without the web book's
+// "* " mark of the primary value. Commas, semicolons or tabs separate the cells, as
 // the heading shows; the text is UTF-8, or Windows-1252 when it is not
 // valid UTF-8. Throws InterchangeError naming the line of a fault.
 std::vector<ContactRecord> ReadCsvContacts(const QByteArray &data);

@@ -17,6 +17,7 @@ void appendCell(QByteArray &out, const QString &value, bool first)
 
 void CsvWriter::appendHeading(QByteArray &out) const
 {
+    out += "\xEF\xBB\xBF"; // spreadsheets read UTF-8 only after this mark
     bool first = true;
     for (const ContactField &f : ContactFields()) {
         appendCell(out, QString::fromLatin1(f.caption), first);

@@ -60,6 +60,19 @@ QString Decode(QByteArrayView bytes, Charset charset)
     return utf8.hasError() ? windows1252(bytes) : text;
 }
 
+std::optional<QString> DecodeNamed(QByteArrayView bytes, QByteArrayView charsetName)
+{
+    if (const Charset known = CharsetNamed(charsetName); known != Charset::Unknown)
+        return Decode(bytes, known);
+    QStringDecoder decoder(charsetName.toByteArray().trimmed().constData(), QStringDecoder::Flag::Stateless);
+    if (!decoder.isValid())
+        return std::nullopt;
+    QString text = decoder(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
 qsizetype FirstControlByte(QByteArrayView bytes)
 {
     for (qsizetype i = 0; i < bytes.size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <optional>
 
 namespace varnelle::interchange {
 
@@ -15,6 +16,11 @@ Charset CharsetNamed(QByteArrayView name);
 // The bytes as text in the character set. UTF-8 that is not valid UTF-8 is
 // read as Windows-1252, which is what older programs mean by it.
 QString Decode(QByteArrayView bytes, Charset charset = Charset::Utf8);
+
+// The bytes in the character set of that name, through the converters Qt
+// has (with ICU, nearly every set in use: "Shift_JIS", "KOI8-R", "GB18030");
+// nothing when the name is unknown or the bytes are not text in that set.
+std::optional<QString> DecodeNamed(QByteArrayView bytes, QByteArrayView charsetName);
 
 // Bytes 0x00-0x1F other than tab, CR and LF: the first one's offset, or -1.
 qsizetype FirstControlByte(QByteArrayView bytes);

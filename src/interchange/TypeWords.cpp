@@ -1,5 +1,8 @@
 #include "interchange/TypeWords.h"
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace varnelle::interchange {
 
 namespace {
@@ -20,6 +23,17 @@ const TypeWord Table[] = {
 };
 
 const char *const Silent[] = {"voice", "pref", "internet", "x400", "dom", "intl", "postal", "parcel"};
+
+// What a line can do rather than what kind of line it is: said only when nothing else is.
+const char *const Capabilities[] = {"voice", "text", "video", "msg", "pref"};
+
+bool isCapability(const QString &vcard)
+{
+    for (const char *c : Capabilities)
+        if (vcard.compare(QLatin1String(c), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
 
 const TypeWord *find(const QString &vcard)
 {
@@ -53,7 +67,12 @@ QString TypeWordsFor(const QStringList &vcardTypes)
 {
     QStringList places;
     QStringList kinds;
+    bool kindGiven = false;
+    for (const QString &type : vcardTypes)
+        kindGiven = kindGiven || !(isCapability(type) || silent(type));
     for (const QString &type : vcardTypes) {
+        if (kindGiven && isCapability(type))
+            continue;
         QString words;
         bool place = false;
         if (const TypeWord *t = find(type)) {
@@ -97,6 +116,28 @@ QStringList VCardTypesFor(const QString &words)
     }
     if (TypeWordsFor(types) != words)
         return {};
+    return types;
+}
+
+QStringList NearestVCardTypes(const QString &words)
+{
+    const QString w = words.toCaseFolded();
+    const auto any = [&w](std::initializer_list<const char *> keys) {
+        return std::any_of(keys.begin(), keys.end(), [&w](const char *k) { return w.contains(QString::fromUtf8(k)); });
+    };
+    QStringList types;
+    if (any({"work", "business", "office", "büro", "buero", "job", "company", "bureau", "trabajo"}))
+        types << QStringLiteral("work");
+    else if (any({"home", "private", "privat", "house", "maison", "casa"}))
+        types << QStringLiteral("home");
+    if (any({"fax"}))
+        types << QStringLiteral("fax");
+    else if (any({"mobile", "cell", "handy", "iphone", "portable", "móvil", "movil"}))
+        types << QStringLiteral("cell");
+    else if (any({"pager", "beeper"}))
+        types << QStringLiteral("pager");
+    else
+        types << QStringLiteral("voice");
     return types;
 }
 

@@ -21,6 +21,8 @@ struct Property {
     bool preferred = false;
     bool binary = false;
     QString value; // decoded, still escaped
+    QString label; // the LABEL= parameter (an address) or X-LABEL= (the type of a number)
+    QByteArray undecodable; // the character set the value is in, when it cannot be read
     qsizetype line = 0;
 };
 
@@ -34,8 +36,8 @@ bool startsWithNoCase(QByteArrayView text, QByteArrayView prefix)
 // version 2.1 base64 value.
 class LineSource {
 public:
-    explicit LineSource(const QByteArray &data)
-        : mData(data)
+    LineSource(const QByteArray &data, QStringList &notes)
+        : mData(data), mNotes(notes)
     {
         if (mData.startsWith("\xEF\xBB\xBF"))
             mPos = 3;
@@ -49,6 +51,12 @@ public:
         do {
             if (!take(physical))
                 return false;
+            if (physical.startsWith('#')) {
+                const QByteArrayView shown = physical.first(qMin<qsizetype>(physical.size(), 60));
+                mNotes << LineNote(mLine, QCoreApplication::translate("Interchange", "the comment \"%1\" was skipped.")
+                                              .arg(QString::fromUtf8(shown)));
+                physical = {};
+            }
         } while (physical.trimmed().isEmpty());
         line = mLine;
         text = physical.toByteArray();
@@ -70,6 +78,14 @@ public:
                 text += physical.sliced(1);
             } else if (base64 && !following.trimmed().isEmpty() && !following.contains(':')) {
                 take(physical);
+                text += physical.trimmed();
+            } else if (endsWithLoneBackslash(text) && !following.trimmed().isEmpty() && !looksLikeProperty(following)) {
+                // A line break written as a backslash and a real one: the value goes on.
+                take(physical);
+                mNotes << LineNote(mLine, QCoreApplication::translate(
+                                              "Interchange", "the line before ends with a backslash; this line was "
+                                                             "read as the rest of its value."));
+                text += 'n';
                 text += physical.trimmed();
             } else {
                 break;
@@ -124,7 +140,25 @@ private:
         return true;
     }
 
+    static bool endsWithLoneBackslash(const QByteArray &text)
+    {
+        qsizetype n = 0;
+        while (n < text.size() && text[text.size() - 1 - n] == '\\')
+            ++n;
+        return n % 2 == 1;
+    }
+
+    // "NAME:", "NAME;PARAM=...:" or "group.NAME:" at the start of a line.
+    static bool looksLikeProperty(QByteArrayView line)
+    {
+        qsizetype i = 0;
+        while (i < line.size() && (QChar::isLetterOrNumber(uchar(line[i])) || line[i] == '-' || line[i] == '.'))
+            ++i;
+        return i > 0 && i < line.size() && (line[i] == ':' || line[i] == ';') && line.contains(':');
+    }
+
     const QByteArray &mData;
+    QStringList &mNotes;
     qsizetype mPos = 0;
     qsizetype mLine = 0;
 };
@@ -189,23 +223,42 @@ QByteArray unquoted(QByteArrayView value)
     return v.toByteArray();
 }
 
-Property parseProperty(const QByteArray &text, qsizetype line)
+// The colon that ends the name and parameters: the first one outside quotes; -1 when none.
+qsizetype nameEnd(const QByteArray &text)
 {
-    Property p;
-    p.line = line;
-    // The colon that ends the name and parameters is the first one outside quotes.
-    qsizetype colon = -1;
     bool quoted = false;
-    for (qsizetype i = 0; i < text.size() && colon < 0; ++i) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] == '"')
             quoted = !quoted;
         else if (text[i] == ':' && !quoted)
-            colon = i;
+            return i;
     }
-    if (colon < 0)
-        throw LineError(line,
-                        QCoreApplication::translate("Interchange", "\"%1\" is not a vCard property: it has no ':'.")
-                            .arg(QString::fromUtf8(text.left(60)).trimmed()));
+    return -1;
+}
+
+// A parameter value with RFC 6868 escapes: ^n a line break, ^' a double quote, ^^ a caret.
+QString caretDecoded(const QByteArray &value)
+{
+    const QString text = QString::fromUtf8(value);
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'^' && i + 1 < text.size()) {
+            const QChar e = text[i + 1];
+            if (e == u'n' || e == u'N' || e == u'\'' || e == u'^') {
+                out += e == u'\'' ? QChar(u'"') : e == u'^' ? QChar(u'^') : QChar(u'\n');
+                ++i;
+                continue;
+            }
+        }
+        out += text[i];
+    }
+    return out;
+}
+
+Property parseProperty(const QByteArray &text, qsizetype colon, qsizetype line)
+{
+    Property p;
+    p.line = line;
     const QList<QByteArrayView> head = splitOutsideQuotes(QByteArrayView(text).first(colon), ';');
     const QByteArray fullName = head.first().trimmed().toByteArray().toUpper();
     if (const qsizetype dot = fullName.lastIndexOf('.'); dot >= 0) {
@@ -214,8 +267,6 @@ Property parseProperty(const QByteArray &text, qsizetype line)
     } else {
         p.name = fullName;
     }
-    if (p.name.isEmpty())
-        throw LineError(line, "the property has no name before its ':'.");
 
     QByteArray encoding;
     QByteArray charsetName;
@@ -238,6 +289,8 @@ Property parseProperty(const QByteArray &text, qsizetype line)
             charsetName = unquoted(value);
         } else if (key == "VALUE") {
             p.valueType = unquoted(value).toLower();
+        } else if (key == "LABEL" || key == "X-LABEL") {
+            p.label = caretDecoded(unquoted(value)).replace(QLatin1String("\\n"), QLatin1String("\n"));
         } else if (key == "PREF") {
             p.preferred = true;
         } else if (key == "TYPE") {
@@ -256,19 +309,14 @@ Property parseProperty(const QByteArray &text, qsizetype line)
         p.binary = true;
         return p;
     }
-    Charset charset = Charset::Utf8;
-    if (!charsetName.isEmpty()) {
-        charset = CharsetNamed(charsetName);
-        if (charset == Charset::Unknown)
-            throw LineError(line, QCoreApplication::translate(
-                                      "Interchange", "the character set \"%1\" is unknown; this program reads UTF-8, "
-                                                     "ISO-8859-1 and Windows-1252.")
-                                      .arg(QString::fromLatin1(charsetName)));
+    const QByteArray bytes = encoding == "QUOTED-PRINTABLE" ? decodeQuotedPrintable(raw, line) : raw.toByteArray();
+    if (charsetName.isEmpty()) {
+        p.value = Decode(bytes);
+    } else if (const std::optional<QString> value = DecodeNamed(bytes, charsetName)) {
+        p.value = *value;
+    } else {
+        p.undecodable = charsetName;
     }
-    if (encoding == "QUOTED-PRINTABLE")
-        p.value = Decode(decodeQuotedPrintable(raw, line), charset);
-    else
-        p.value = Decode(raw, charset);
     return p;
 }
 
@@ -323,6 +371,15 @@ QString part(const QStringList &parts, qsizetype i, const QString &listSeparator
     return i < parts.size() ? unescaped(parts[i], listSeparator) : QString();
 }
 
+QString joined(const QStringList &parts, const QString &separator)
+{
+    QStringList present;
+    for (const QString &p : parts)
+        if (!p.isEmpty())
+            present << p;
+    return present.join(separator);
+}
+
 QString caption(const QByteArray &name)
 {
     static const QHash<QByteArray, QString> captions = {
@@ -333,6 +390,8 @@ QString caption(const QByteArray &name)
         {"LOGO", "Logo"},          {"SOUND", "Sound"},          {"KEY", "Public key"},
         {"GENDER", "Gender"},      {"LANG", "Language"},        {"RELATED", "Related"},
         {"X-ABRELATEDNAMES", "Related"}, {"X-ABDATE", "Date"},  {"MAILER", "Mail program"},
+        {"X-MS-CARDPICTURE", "Picture"}, {"X-PHOTO", "Photo"},  {"X-ABPHOTO", "Photo"},
+        {"X-AVATAR", "Picture"},
     };
     return captions.value(name, QString::fromLatin1(name));
 }
@@ -342,8 +401,8 @@ bool isIgnored(const QByteArray &name)
     // What describes the file or repeats other properties, not the contact.
     static const QList<QByteArray> ignored = {
         "BEGIN", "END", "VERSION", "PRODID", "REV", "UID", "X-ABLABEL", "X-ABSHOWAS", "KIND", "SORT-STRING",
-        "CLIENTPIDMAP", "LABEL", "X-MS-OL-DESIGN", "X-MS-OL-DEFAULT-POSTAL-ADDRESS", "X-ABUID", "X-ABADR",
-        "SOURCE", "NAME", "X-MS-CARDPICTURE"};
+        "CLIENTPIDMAP", "X-MS-OL-DESIGN", "X-MS-OL-DEFAULT-POSTAL-ADDRESS", "X-ABUID", "X-ABADR",
+        "SOURCE", "NAME", "X-ADDRESSBOOKSERVER-KIND"};
     return ignored.contains(name);
 }
 
@@ -379,7 +438,50 @@ void mapRelation(RecordBuilder &b, const Property &p, const QString &label)
         b.addUnplaced(labelled("Related", label.isEmpty() ? p.types.join(", ") : label), name);
 }
 
-ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line)
+// Whether a whole name names the person of these name parts: it holds the
+// family and the given name that they give.
+bool agrees(const QString &wholeName, const QStringList &parts)
+{
+    const QString last = part(parts, 0);
+    const QString first = part(parts, 1);
+    if (last.isEmpty() && first.isEmpty())
+        return false;
+    return wholeName.contains(last, Qt::CaseInsensitive) && wholeName.contains(first, Qt::CaseInsensitive);
+}
+
+// The N property that names the card: the first that agrees with FN, else the first.
+const Property *chosenName(const std::vector<Property> &properties)
+{
+    QString wholeName;
+    for (const Property &p : properties)
+        if (p.name == "FN" && wholeName.isEmpty())
+            wholeName = unescaped(p.value);
+    const Property *first = nullptr;
+    for (const Property &p : properties) {
+        if (p.name != "N" || !p.undecodable.isEmpty())
+            continue;
+        if (agrees(wholeName, structuredParts(p.value)))
+            return &p;
+        if (!first)
+            first = &p;
+    }
+    return first;
+}
+
+// Whether the whole name of a card is another of its values (the company, an
+// e-mail address, a number), which programs put in FN when a card has no name.
+bool isNoName(const QString &wholeName, const ContactRecord &record)
+{
+    for (const ContactField &f : ContactFields())
+        if (wholeName.compare(record.*f.member, Qt::CaseInsensitive) == 0)
+            return true;
+    for (const PhoneNumber &t : record.telephones)
+        if (wholeName == t.number)
+            return true;
+    return false;
+}
+
+ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, QStringList &notes)
 {
     RecordBuilder b(line);
     ContactRecord &r = b.record;
@@ -388,16 +490,29 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line)
         if (p.name == "X-ABLABEL" && !p.group.isEmpty())
             labels.insert(p.group, WordsOfLabel(unescaped(p.value)));
 
+    const Property *name = chosenName(properties);
     QString wholeName;
     bool haveNameParts = false;
+    bool haveAddress = false;
+    QList<QPair<QString, QString>> addressLabels; // kind of address, text
     for (const Property &p : properties) {
         const QString label = p.group.isEmpty() ? QString() : labels.value(p.group);
         if (isIgnored(p.name))
             continue;
-        if (p.binary) {
+        if (!p.undecodable.isEmpty()) {
+            notes << LineNote(p.line, QCoreApplication::translate(
+                                          "Interchange", "%1 is in the character set \"%2\", which this program "
+                                                         "cannot read; not imported.")
+                                          .arg(caption(p.name), QString::fromLatin1(p.undecodable)));
+        } else if (p.binary) {
             b.addUnplaced(caption(p.name), "not imported (binary data)");
         } else if (p.name == "N") {
             const QStringList parts = structuredParts(p.value);
+            if (&p != name) {
+                b.addUnplaced("Name", joined({part(parts, 3), part(parts, 1), part(parts, 2), part(parts, 0),
+                                              part(parts, 4)}, " "));
+                continue;
+            }
             r.lastName = part(parts, 0);
             r.firstName = part(parts, 1);
             r.title = part(parts, 3);
@@ -405,7 +520,8 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line)
             b.addUnplaced("Middle name", part(parts, 2));
             b.addUnplaced("Name suffix", part(parts, 4));
         } else if (p.name == "FN") {
-            wholeName = unescaped(p.value);
+            if (wholeName.isEmpty())
+                wholeName = unescaped(p.value);
         } else if (p.name == "ORG") {
             const QStringList parts = structuredParts(p.value);
             if (r.company.isEmpty())
@@ -426,7 +542,15 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line)
             a.zipCode = part(parts, 5, QStringLiteral(", "));
             a.country = part(parts, 6, QStringLiteral(", "));
             a.preferred = p.preferred;
-            b.addAddress(a);
+            if (a.isEmpty()) {
+                if (!p.label.trimmed().isEmpty())
+                    addressLabels << qMakePair(a.label, p.label);
+            } else {
+                haveAddress = true;
+                b.addAddress(a);
+            }
+        } else if (p.name == "LABEL") {
+            addressLabels << qMakePair(label.isEmpty() ? p.types.join(", ") : label, unescaped(p.value));
         } else if (p.name == "EMAIL") {
             b.addEmail(unescaped(p.value), p.preferred);
         } else if (p.name == "TEL") {
@@ -435,7 +559,10 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line)
                 number = number.mid(4);
                 number.replace(QLatin1String(";ext="), QLatin1String(" ext. "), Qt::CaseInsensitive);
             }
-            b.addTelephone(label.isEmpty() ? TypeWordsFor(p.types) : label, number);
+            const QString type = !label.isEmpty() ? label
+                : !p.label.trimmed().isEmpty()    ? WordsOfLabel(p.label)
+                                                  : TypeWordsFor(p.types);
+            b.addTelephone(type, number);
         } else if (p.name == "RELATED" || p.name == "X-ABRELATEDNAMES") {
             mapRelation(b, p, label);
         } else if (isSpouseProperty(p.name)) {
@@ -446,12 +573,36 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line)
             b.addUnplaced(labelled(caption(p.name), label), unescaped(p.value, QStringLiteral(", ")));
         }
     }
+    // An address given only as its printed lines (LABEL), where the card has no ADR that says it in parts.
+    for (const auto &[kind, text] : std::as_const(addressLabels)) {
+        if (haveAddress)
+            break;
+        PostalAddress a;
+        if (SplitAddressLabel(text, a)) {
+            a.label = kind;
+            b.addAddress(a);
+        } else {
+            b.addUnplaced(labelled("Address", kind), text);
+        }
+    }
     ContactRecord record = b.finish();
-    const bool wholeNameIsNoName = wholeName.compare(record.company, Qt::CaseInsensitive) == 0
-        || wholeName.compare(record.email, Qt::CaseInsensitive) == 0;
-    if (!haveNameParts && !wholeName.isEmpty() && !wholeNameIsNoName)
+    if (!haveNameParts && !wholeName.isEmpty() && !isNoName(wholeName, record))
         SplitWholeName(wholeName, record);
     return record;
+}
+
+// Whether a card describes a group of contacts rather than one (KIND:group).
+bool isGroupCard(const std::vector<Property> &properties, QString &groupName)
+{
+    bool group = false;
+    for (const Property &p : properties) {
+        if ((p.name == "KIND" || p.name == "X-ADDRESSBOOKSERVER-KIND")
+            && unescaped(p.value).compare(QLatin1String("group"), Qt::CaseInsensitive) == 0)
+            group = true;
+        if (p.name == "FN" && groupName.isEmpty())
+            groupName = unescaped(p.value);
+    }
+    return group;
 }
 
 bool isLine(const QByteArray &text, const char *expected)
@@ -467,16 +618,24 @@ bool LooksLikeVCard(const QByteArray &data)
     if (rest.startsWith("\xEF\xBB\xBF"))
         rest = rest.sliced(3);
     rest = rest.trimmed();
+    while (rest.startsWith('#')) { // comment lines before the first card
+        const qsizetype end = rest.indexOf('\n');
+        rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1).trimmed();
+    }
     return startsWithNoCase(rest, "BEGIN:VCARD");
 }
 
-std::vector<ContactRecord> ReadVCards(const QByteArray &data)
+std::vector<ContactRecord> ReadVCards(const QByteArray &data, QStringList *notes)
 {
+    QStringList unused;
+    QStringList &said = notes ? *notes : unused;
     std::vector<ContactRecord> records;
-    LineSource source(data);
+    LineSource source(data, said);
     QByteArray text;
     qsizetype line = 0;
     qsizetype cardLine = 0; // 0 outside a card
+    qsizetype nested = 0; // the depth of cards within the card
+    qsizetype nestedLine = 0;
     std::vector<Property> properties;
     while (source.next(text, line)) {
         if (cardLine == 0) {
@@ -490,17 +649,44 @@ std::vector<ContactRecord> ReadVCards(const QByteArray &data)
             properties.clear();
             continue;
         }
+        if (nested > 0) {
+            if (isLine(text, "BEGIN:VCARD")) {
+                ++nested;
+            } else if (isLine(text, "END:VCARD") && --nested == 0) {
+                said << LineNote(nestedLine, QCoreApplication::translate(
+                                                 "Interchange", "a card within the card of line %1, up to line %2, "
+                                                                "was skipped.")
+                                                 .arg(cardLine)
+                                                 .arg(line));
+            }
+            continue;
+        }
         if (isLine(text, "END:VCARD")) {
-            records.push_back(mapCard(properties, cardLine));
+            QString groupName;
+            if (isGroupCard(properties, groupName))
+                said << LineNote(cardLine, QCoreApplication::translate(
+                                               "Interchange", "the group \"%1\" is a list of contacts, not a "
+                                                              "contact; not imported.")
+                                               .arg(groupName));
+            else
+                records.push_back(mapCard(properties, cardLine, said));
             cardLine = 0;
             continue;
         }
-        if (isLine(text, "BEGIN:VCARD"))
-            throw LineError(line, QCoreApplication::translate(
-                                      "Interchange", "a new card begins, but the card that begins at line %1 has no "
-                                                     "END:VCARD.")
-                                      .arg(cardLine));
-        properties.push_back(parseProperty(text, line));
+        if (isLine(text, "BEGIN:VCARD")) {
+            nested = 1;
+            nestedLine = line;
+            continue;
+        }
+        const qsizetype colon = nameEnd(text);
+        if (colon <= 0) {
+            said << LineNote(line, QCoreApplication::translate(
+                                       "Interchange", "\"%1\" is not a vCard property (it has no name and ':'); "
+                                                      "skipped.")
+                                       .arg(QString::fromUtf8(text.left(60)).trimmed()));
+            continue;
+        }
+        properties.push_back(parseProperty(text, colon, line));
     }
     if (cardLine != 0)
         throw LineError(source.lastLine(),

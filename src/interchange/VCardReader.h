@@ -12,12 +12,17 @@ namespace varnelle::interchange {
 // bare TEL;HOME;FAX), item1. groups with their X-ABLabel, quoted-printable
 // values with soft line breaks, CHARSET= names, CRLF or LF line ends, a
 // UTF-8 byte order mark. Pictures and other binary values are skipped and
-// noted as unplaced. Throws InterchangeError naming the line of the first
-// fault: a card without END:VCARD, an invalid quoted-printable sequence, an
-// unknown character set, an overlong line, binary data, text that is no card.
-std::vector<ContactRecord> ReadVCards(const QByteArray &data);
+// noted as unplaced. Read leniently, each with a line in notes naming its
+// line: # comments, a value that goes on after a backslash at the end of a
+// line, cards within a card, lines that are no property, values in a
+// character set that cannot be read, and group cards (KIND:group), which are
+// no contacts. Throws InterchangeError naming the line of the first fault: a
+// card without END:VCARD, an invalid quoted-printable sequence, an overlong
+// line, binary data, text that is no card.
+std::vector<ContactRecord> ReadVCards(const QByteArray &data, QStringList *notes = nullptr);
 
-// Whether the bytes start like a vCard file (after a byte order mark and blank lines).
+// Whether the bytes start like a vCard file (after a byte order mark, blank
+// lines and # comments).
 bool LooksLikeVCard(const QByteArray &data);
 
 } // namespace varnelle::interchange

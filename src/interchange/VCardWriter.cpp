@@ -2,6 +2,8 @@
 
 #include "interchange/TypeWords.h"
 
+#include "VersionInfo.h"
+
 namespace varnelle::interchange {
 
 namespace {
@@ -52,6 +54,8 @@ QString structured(const QStringList &parts)
     return out.join(u';');
 }
 
+// FN, which every card has and readers show: the name, else what the
+// contact has that tells it apart (company, e-mail, a number, any field).
 QString wholeName(const Contact &r)
 {
     QStringList parts;
@@ -60,12 +64,45 @@ QString wholeName(const Contact &r)
             parts << p;
     if (!parts.isEmpty())
         return parts.join(u' ');
-    return r.company.isEmpty() ? r.email : r.company;
+    if (!r.company.isEmpty())
+        return r.company;
+    if (!r.email.isEmpty())
+        return r.email;
+    for (const PhoneNumber &t : r.telephones)
+        if (!t.number.isEmpty())
+            return t.number;
+    for (const ContactField &f : ContactFields())
+        if (!(r.*f.member).isEmpty())
+            return r.*f.member;
+    return QStringLiteral("-");
+}
+
+// A parameter value in double quotes, with the escapes of RFC 6868.
+QString quotedParameter(const QString &value)
+{
+    QString out;
+    for (const QChar c : value) {
+        if (c == u'^')
+            out += QLatin1String("^^");
+        else if (c == u'"')
+            out += QLatin1String("^'");
+        else if (c == u'\n')
+            out += QLatin1String("^n");
+        else if (c != u'\r')
+            out += c;
+    }
+    return u'"' + out + u'"';
+}
+
+QString revision(const QDateTime &when, bool v4)
+{
+    return when.toUTC().toString(v4 ? QStringLiteral("yyyyMMdd'T'HHmmss'Z'")
+                                    : QStringLiteral("yyyy-MM-dd'T'HH:mm:ss'Z'"));
 }
 
 } // namespace
 
-void AppendVCard(QByteArray &out, const Contact &r, VCardVersion version)
+void AppendVCard(QByteArray &out, const Contact &r, VCardVersion version, const CardStamp &stamp)
 {
     const bool v4 = version == VCardVersion::V4;
     auto upper = [v4](const QString &types) { return v4 ? types : types.toUpper(); };
@@ -78,8 +115,9 @@ void AppendVCard(QByteArray &out, const Contact &r, VCardVersion version)
 
     out.append("BEGIN:VCARD\r\n");
     out.append(v4 ? "VERSION:4.0\r\n" : "VERSION:3.0\r\n");
-    if (!r.uid.isEmpty())
-        appendLine(out, "UID:" + escaped(r.uid));
+    appendLine(out, QStringLiteral("PRODID:-//Varnelle//Varnelle %1.%2//EN").arg(version::Major).arg(version::Minor));
+    if (!stamp.uid.isEmpty())
+        appendLine(out, "UID:" + stamp.uid);
     appendLine(out, "FN:" + escaped(wholeName(r)));
     appendLine(out, "N:" + structured({r.lastName, r.firstName, QString(), r.title, QString()}));
     if (!r.company.isEmpty())
@@ -92,8 +130,9 @@ void AppendVCard(QByteArray &out, const Contact &r, VCardVersion version)
     const QString textValue = v4 ? QStringLiteral(";VALUE=text") : QString();
     for (const PhoneNumber &t : r.telephones) {
         const QStringList types = VCardTypesFor(t.type);
-        if (types.isEmpty())
-            appendLabelled("TEL" + textValue, escaped(t.number), t.type);
+        if (types.isEmpty()) // the nearest standard types for every reader, the name for those that read it
+            appendLine(out, "TEL" + textValue + ";TYPE=" + upper(NearestVCardTypes(t.type).join(u','))
+                                + ";X-LABEL=" + quotedParameter(t.type) + u':' + escaped(t.number));
         else
             appendLine(out, "TEL" + textValue + ";TYPE=" + upper(types.join(u',')) + u':' + escaped(t.number));
     }
@@ -112,6 +151,8 @@ void AppendVCard(QByteArray &out, const Contact &r, VCardVersion version)
         for (const QString &child : children)
             appendLabelled("X-ABRELATEDNAMES", escaped(child), "_$!<Child>!$_");
     }
+    if (stamp.revision.isValid())
+        appendLine(out, "REV:" + revision(stamp.revision, v4));
     out.append("END:VCARD\r\n");
 }
 

@@ -411,9 +411,8 @@ QByteArray NewCard(const BookValues &values, bool isBusiness, const QString &uid
     for (const auto &[type, number] : values.numbers)
         r.telephones << PhoneNumber{type, number};
     r.isBusiness = isBusiness;
-    r.uid = uid;
     QByteArray card;
-    interchange::AppendVCard(card, r, interchange::VCardVersion::V3);
+    interchange::AppendVCard(card, r, interchange::VCardVersion::V3, {uid, {}});
     return card;
 }
 

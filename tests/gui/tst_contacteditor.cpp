@@ -171,6 +171,8 @@ private slots:
     void untouchedEmptyTextsAreKept();
     void emojiAtTheLimitIsKeptWholeAndNulDropped_data();
     void emojiAtTheLimitIsKeptWholeAndNulDropped();
+    void boxSaysWhenItIsFullAndWhatWasLeftOut_data();
+    void boxSaysWhenItIsFullAndWhatWasLeftOut();
 };
 
 void ContactEditorTest::controlsStandWhereTheyBelongInTabOrder()
@@ -622,6 +624,43 @@ void ContactEditorTest::emojiAtTheLimitIsKeptWholeAndNulDropped()
                                .value(0).value(0).toString();
     QCOMPARE(stored, letters + "c" + emoji);
     QVERIFY(!stored.contains(QChar::ReplacementCharacter));
+}
+
+void ContactEditorTest::boxSaysWhenItIsFullAndWhatWasLeftOut_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("e-mail") << "emailBox" << 50;
+    QTest::newRow("state") << "stateBox" << 2;
+}
+
+void ContactEditorTest::boxSaysWhenItIsFullAndWhatWasLeftOut()
+{
+    QFETCH(QString, box);
+    QFETCH(int, limit);
+    TempWorkDir dir;
+    MainWindow &main = loadFixture();
+    editContact(main, 1, [&](ContactDialog &editor) {
+        QLineEdit *edit = find<QLineEdit>(editor, box);
+        retype(edit, QString(limit - 1, u'A'));
+        QVERIFY(!edit->findChild<QLabel *>("limitNotice") || !edit->findChild<QLabel *>("limitNotice")->isVisible());
+        typeText(edit, "B"); // the last place
+        auto *notice = edit->findChild<QLabel *>("limitNotice");
+        QVERIFY(notice && notice->isVisible());
+        QCOMPARE(notice->text(), QString("This box holds at most %1 characters.").arg(limit));
+        QVERIFY(notice->geometry().top() >= edit->mapToGlobal(QPoint(0, edit->height())).y()); // under the box
+        edit->selectAll();
+        QApplication::clipboard()->setText(QString(limit, u'C') + "DEF");
+        QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), QString(limit, u'C'));
+        QVERIFY(notice->isVisible());
+        QCOMPARE(notice->text(),
+                 QString("3 characters did not fit and were left out: this box holds at most %1 characters.")
+                     .arg(limit));
+        QTest::keyClick(edit, Qt::Key_Backspace); // room again: the notice goes
+        QVERIFY(!notice->isVisible());
+        click(find<QPushButton>(editor, "cancelButton"));
+    });
 }
 
 QTEST_MAIN(ContactEditorTest)

@@ -18,6 +18,7 @@
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QListView>
 #include <QPushButton>
 #include <QRandomGenerator>
@@ -163,6 +164,8 @@ private slots:
     void editThenCancelKeepsTheEntrySelected();
     void selectionStaysOnEmptyClickAndCtrlClick();
     void editThenSaveRebuildsTheLine();
+    void changedNumbersRebuildTheLineWhicheverButtonCloses_data();
+    void changedNumbersRebuildTheLineWhicheverButtonCloses();
     void doubleClickAndEnterOpenTheEditor();
     void deleteAsksAndRemovesExactlyTheContactsRows();
     void deleteFailureChangesNothingAndShowsOneMessage();
@@ -520,6 +523,56 @@ void ContactListTest::editThenSaveRebuildsTheLine()
     QCOMPARE(personAt(main, 1), adams);
     QCOMPARE(rows(main), 2);
     QVERIFY(nothingSelected(main));
+}
+
+void ContactListTest::changedNumbersRebuildTheLineWhicheverButtonCloses_data()
+{
+    QTest::addColumn<QString>("change");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("listed"); // whether the line shows 555-0199 afterwards
+    QTest::newRow("add, then Cancel") << "add" << "cancelButton" << true;
+    QTest::newRow("add, then Save") << "add" << "saveButton" << true;
+    QTest::newRow("delete, then Cancel") << "delete" << "cancelButton" << false;
+}
+
+// Numbers are stored at once, so the line shows them whichever button closed the editor.
+void ContactListTest::changedNumbersRebuildTheLineWhicheverButtonCloses()
+{
+    QFETCH(QString, change);
+    QFETCH(QString, button);
+    QFETCH(bool, listed);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadMain();
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES ('Home')");
+    const int adams = addContact(true, "Adams", "Amy");
+    if (change == "delete")
+        addNumber(adams, 1, "555-0199");
+    main.fillList();
+    select(main, 0);
+    QCOMPARE(texts(main).value(0).contains("555-0199"), !listed);
+
+    WhenShown<ContactDialog>([&](ContactDialog &editor) {
+        if (change == "add") {
+            WhenShown<PhoneNumberDialog>([](PhoneNumberDialog &dialog) {
+                find<QComboBox>(dialog, "typeCombo")->setCurrentIndex(0);
+                QTest::keyClicks(find<QLineEdit>(dialog, "numberBox"), "555-0199");
+                click(find<QPushButton>(dialog, "saveButton"));
+            });
+            click(find<QPushButton>(editor, "addNumberButton"));
+        } else {
+            auto *numbers = find<QListWidget>(editor, "numberList");
+            numbers->setCurrentRow(0);
+            boxes.answer(AnswerYes);
+            click(find<QPushButton>(editor, "deleteNumberButton"));
+        }
+        click(find<QPushButton>(editor, button));
+    });
+    click(find<QPushButton>(main, "editButton"));
+
+    QCOMPARE(rows(main), 1);
+    QCOMPARE(personAt(main, 0), adams);
+    QCOMPARE(texts(main).value(0).contains("555-0199"), listed);
 }
 
 void ContactListTest::doubleClickAndEnterOpenTheEditor()

@@ -28,6 +28,8 @@
 #include <QListView>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace varnelle;
 using namespace varnelle::interchange;
 using namespace varnelle::test;
@@ -91,6 +93,37 @@ QStringList bookLines(const QSqlDatabase &db)
     return lines;
 }
 
+// The UID lines of a vCard file, sorted.
+QList<QByteArray> cardUids(const QByteArray &file)
+{
+    QList<QByteArray> uids;
+    for (const QByteArray &line : file.split('\n'))
+        if (line.startsWith("UID:"))
+            uids << line;
+    std::sort(uids.begin(), uids.end());
+    uids.erase(std::unique(uids.begin(), uids.end()), uids.end());
+    return uids;
+}
+
+// Whether python3-vobject, a reader of vCards that other programs use, reads
+// every card of the file with its FN and numbers; its complaint in problems.
+bool readsWithVobject(const QString &fileName, QString *problems)
+{
+    QProcess python;
+    python.setProcessChannelMode(QProcess::MergedChannels);
+    python.start("/usr/bin/python3",
+                 {"-c", "import sys, vobject\n"
+                        "cards = list(vobject.readComponents(open(sys.argv[1], encoding='utf-8').read()))\n"
+                        "for c in cards:\n"
+                        "    assert c.fn.value and c.uid.value and c.prodid.value and c.rev.value, c\n"
+                        "    [t.value for t in c.contents.get('tel', [])]\n"
+                        "print(len(cards))\n",
+                  fileName});
+    python.waitForFinished(60000);
+    *problems = QString::fromUtf8(python.readAll()).trimmed();
+    return python.exitStatus() == QProcess::NormalExit && python.exitCode() == 0 && *problems == "4";
+}
+
 QString program()
 {
     return QDir(QCoreApplication::applicationDirPath() + "/..").filePath("varnelle");
@@ -119,6 +152,8 @@ private slots:
     void importMapsOntoTheBook();
     void summaryListsWhatDidNotFit();
     void secondImportAddsNoDuplicates();
+    void alreadyPresentOnlyWhenEverythingMatches_data();
+    void alreadyPresentOnlyWhenEverythingMatches();
     void failedOrCancelledImportChangesNothing_data();
     void failedOrCancelledImportChangesNothing();
     void exportThenImportKeepsEveryField_data();
@@ -130,6 +165,8 @@ private slots:
     void commandLine();
     void desktopKeepsTheBookInTheDataFolder();
     void importAndExportFromTheFileMenu();
+    void exportedFileTakesTheFormatsExtension_data();
+    void exportedFileTakesTheFormatsExtension();
 };
 
 void InterchangeBookTest::importMapsOntoTheBook_data()
@@ -215,6 +252,44 @@ void InterchangeBookTest::secondImportAddsNoDuplicates()
     QCOMPARE(counts(), before);
 }
 
+void InterchangeBookTest::alreadyPresentOnlyWhenEverythingMatches_data()
+{
+    QTest::addColumn<QByteArray>("second");
+    QTest::addColumn<QString>("summary");
+    const QByteArray smith = "BEGIN:VCARD\nVERSION:3.0\nN:Smith;John;;;\nADR:;;1 Elm St;Dover;DE;19901;\n"
+                             "TEL;TYPE=HOME:555-0100\nEND:VCARD\n";
+    QTest::newRow("no name, other number")
+        << QByteArray("BEGIN:VCARD\nVERSION:3.0\nTEL:555-0300\nNOTE:second\nEND:VCARD\n")
+        << "1 contact imported from in.vcf; 0 already present.\n1 value could not be placed in the book:\n"
+           "the contact at line 1 (line 1): Note: second (no place in the book)";
+    QTest::newRow("no name, same number")
+        << QByteArray("BEGIN:VCARD\nVERSION:3.0\nTEL:555-0200\nEND:VCARD\n")
+        << "1 contact imported from in.vcf; 0 already present.";
+    QTest::newRow("same name, other address and number")
+        << QByteArray(smith).replace("1 Elm St", "9 Oak Rd").replace("555-0100", "555-0199")
+        << "1 contact imported from in.vcf; 0 already present.";
+    QTest::newRow("same name and address, another number")
+        << QByteArray(smith).replace("END:VCARD", "TEL;TYPE=CELL:555-0101\nEND:VCARD")
+        << "1 contact imported from in.vcf; 0 already present.\nNew telephone types: Mobile.";
+    QTest::newRow("everything the same, in other letter case")
+        << QByteArray(smith).replace("Smith;John", "SMITH;JOHN").replace("TYPE=HOME", "TYPE=home")
+        << "0 contacts imported from in.vcf; 1 already present.\nAlready in the book, not added again:\n"
+           "SMITH, JOHN (line 1)";
+}
+
+// A contact is already present when every field and number is a contact's
+// of the book; one without name, company or e-mail never is.
+void InterchangeBookTest::alreadyPresentOnlyWhenEverythingMatches()
+{
+    QFETCH(QByteArray, second);
+    QFETCH(QString, summary);
+    TempWorkDir dir;
+    Book book;
+    book.import("BEGIN:VCARD\nVERSION:3.0\nN:Smith;John;;;\nADR:;;1 Elm St;Dover;DE;19901;\n"
+                "TEL;TYPE=HOME:555-0100\nEND:VCARD\nBEGIN:VCARD\nVERSION:3.0\nTEL:555-0200\nEND:VCARD\n");
+    QCOMPARE(book.import(second).lines.join('\n'), summary);
+}
+
 void InterchangeBookTest::failedOrCancelledImportChangesNothing_data()
 {
     QTest::addColumn<QString>("how");
@@ -276,9 +351,30 @@ void InterchangeBookTest::exportThenImportKeepsEveryField()
                     "1 Long Rd;Perth;WA;6000;\nEMAIL:li@ng.example\nRELATED;TYPE=spouse:Mo Ng\n"
                     "RELATED;TYPE=child:Al\nRELATED;TYPE=child:Bo\nitem1.TEL:=7\nitem1.X-ABLabel:B\xC3\xBCro\n"
                     "END:VCARD\n");
+        // Type names as the program keeps them, and a contact with numbers only.
+        Exec(DatabaseFileName, "INSERT INTO TelephoneType (TelephoneType) VALUES ('cell'), ('pager 2'), ('*VIP')");
+        Exec(DatabaseFileName, "INSERT INTO Address (IsBusiness) VALUES (0)");
+        Exec(DatabaseFileName, "INSERT INTO TelephoneList (PersonID, TypeID, Number) SELECT (SELECT max(PersonID) "
+                               "FROM Address), TypeID, '555-04' || TypeID FROM TelephoneType WHERE TelephoneType IN "
+                               "('cell', 'pager 2', '*VIP')");
         original = bookLines(book.db);
-        QCOMPARE(ExportContacts(book.db, fileName, ExportFormat(format), ExportScope::All), 3);
+        QCOMPARE(ExportContacts(book.db, fileName, ExportFormat(format), ExportScope::All), 4);
         QCOMPARE(ExportContacts(book.db, "business.vcf", ExportFormat(format), ExportScope::Business), 2);
+        if (format != int(ExportFormat::Csv)) {
+            const QByteArray first = ReadAll(fileName);
+            for (const char *line : {"\r\nPRODID:-//Varnelle//", "\r\nUID:urn:uuid:", "\r\nREV:"})
+                QCOMPARE(first.count(line), 4);
+            QVERIFY(!first.contains("\r\nFN:\r\n"));
+            QVERIFY(first.contains("X-LABEL=\"B\xC3\xBCro\":=7")); // kept by readers of plain TEL too
+            QVERIFY(!first.contains("item1.TEL"));
+            QCOMPARE(ExportContacts(book.db, "again.vcf", ExportFormat(format), ExportScope::All), 4);
+            QCOMPARE(cardUids(ReadAll("again.vcf")), cardUids(first)); // the same contact, the same UID
+            QCOMPARE(cardUids(first).size(), 4);
+            QString problems;
+            QVERIFY2(readsWithVobject(fileName, &problems), qPrintable(problems));
+        } else {
+            QVERIFY(ReadAll(fileName).startsWith("\xEF\xBB\xBF")); // spreadsheets read UTF-8 after it
+        }
     }
     QVERIFY(QFile::rename(DatabaseFileName, "old.mdb"));
     Book fresh;
@@ -349,6 +445,12 @@ void InterchangeBookTest::commandLine_data()
                                            << "The file 'none.vcf' cannot be read" << "" << "";
     QTest::newRow("import a bad file") << QStringList{"--import", "bad.vcf"} << 1
                                        << "The file 'bad.vcf' cannot be imported. Line 2:" << "" << "";
+    QTest::newRow("import an empty vCard file") << QStringList{"--import", "empty.vcf"} << 1
+                                                << "The file 'empty.vcf' cannot be imported. The file is empty" << ""
+                                                << "";
+    QTest::newRow("import an empty CSV file") << QStringList{"--import", "empty.csv"} << 1
+                                              << "The file 'empty.csv' cannot be imported. The file is empty" << ""
+                                              << "";
     QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "Unknown option 'bogus'." << "" << "";
     QTest::newRow("unknown view") << QStringList{"--export", "x.vcf", "--view", "some"} << 2
                                   << "--view takes business, personal or all, not 'some'." << "" << "";
@@ -367,7 +469,9 @@ void InterchangeBookTest::commandLine()
     QFETCH(QString, fileHolds);
     TempWorkDir dir;
     writeFile("in.vcf", TwoCards);
-    writeFile("bad.vcf", "BEGIN:VCARD\nN;CHARSET=EBCDIC:x\nEND:VCARD\n");
+    writeFile("bad.vcf", "BEGIN:VCARD\nN:x\n");
+    writeFile("empty.vcf", "");
+    writeFile("empty.csv", "");
     QString printed;
     QCOMPARE(runProgram({"--import", "in.vcf"}, &printed), 0); // the first start makes the book
     QVERIFY(printed.startsWith("2 contacts imported from in.vcf; 0 already present."));
@@ -456,6 +560,45 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
     saving.run([&] { QTest::mouseClick(find<QPushButton>(shown, "saveAsButton"), Qt::LeftButton); });
     QCOMPARE(saving.pending(), 0);
     QCOMPARE(QString::fromUtf8(ReadAll("summary.txt")), summary + '\n');
+}
+
+void InterchangeBookTest::exportedFileTakesTheFormatsExtension_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("format");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no extension, CSV") << "myexport" << "CSV (comma-separated values)" << "myexport.csv";
+    QTest::newRow("no extension, vCard") << "myexport" << "vCard 3.0" << "myexport.vcf";
+    QTest::newRow("csv, vCard") << "out.csv" << "vCard 4.0" << "out.vcf";
+    QTest::newRow("another extension") << "out.txt" << "CSV (comma-separated values)" << "out.txt.csv";
+}
+
+void InterchangeBookTest::exportedFileTakesTheFormatsExtension()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, format);
+    QFETCH(QString, written);
+    TempWorkDir dir;
+    MainWindow &main = CurrentMainWindow();
+    main.load();
+    ModalScript script;
+    script
+        .expect("exportFileDialog",
+                [&](QDialog &d) {
+                    static_cast<QFileDialog &>(d).selectFile(dir.file(typed));
+                    QPushButton *save = d.findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Save);
+                    QTRY_VERIFY(save->isEnabled()); // once the dialog has looked at the folder
+                    QTest::mouseClick(save, Qt::LeftButton);
+                })
+        .expect("ExportOptionsDialog", [&](QDialog &d) {
+            chooseExisting(d, "formatCombo", format);
+            click(d, "okButton");
+        });
+    ScriptedBoxes boxes;
+    script.run([&] { find<QAction>(main, "exportAction")->trigger(); });
+    QVERIFY2(script.problems.isEmpty(), qPrintable(script.problems.join("; ")));
+    QCOMPARE(QDir().entryList({"*.vcf", "*.csv"}, QDir::Files), QStringList{written});
+    QCOMPARE(boxes.texts(), QStringList{"0 contacts exported to " + written + "."});
 }
 
 QTEST_MAIN(InterchangeBookTest)

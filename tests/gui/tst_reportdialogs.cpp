@@ -1,5 +1,6 @@
 // The report destination dialog and the selection criteria dialog, driven as a
 // user drives them, checked through the request and criteria they hand back.
+#include "support/ModalScript.h"
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
 
@@ -16,6 +17,9 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -74,11 +78,13 @@ private slots:
     void okWritesOnlyTheChosenDestination();
     void copiesBoxTakesAtMostThreeDigits();
     void cancelEscAndFrameCloseWriteNothingAndKeepTheChoices();
+    void diskFileIsReplacedOnlyWhenTheUserAgrees_data();
+    void diskFileIsReplacedOnlyWhenTheUserAgrees();
 
     void criteriaListsHoldEveryDistinctValueSorted();
     void criteriaListsAreRebuiltOnlyWhenAsked();
     void okWritesTheFormulaInItsFixedOrder();
-    void frameCloseWritesTheFormulaAndEscIsIgnored();
+    void frameCloseCancelsAndEscIsIgnored();
     void databaseFailureWhileFillingIsReported();
 };
 
@@ -264,6 +270,54 @@ void ReportDialogsTest::cancelEscAndFrameCloseWriteNothingAndKeepTheChoices()
     QCOMPARE(find<QLineEdit>(again, "copiesBox")->text(), QString("3"));
 }
 
+void ReportDialogsTest::diskFileIsReplacedOnlyWhenTheUserAgrees_data()
+{
+    QTest::addColumn<QString>("fileName");
+    QTest::addColumn<int>("answer"); // to the question, when one is asked
+    QTest::addColumn<QStringList>("asked");
+    QTest::addColumn<bool>("accepted");
+    const QStringList question{"The file 'list.txt' already exists. Replace it?"};
+    QTest::newRow("existing, Yes") << "list.txt" << int(AnswerYes) << question << true;
+    QTest::newRow("existing, No") << "list.txt" << int(AnswerNo) << question << false;
+    QTest::newRow("new file") << "new.txt" << int(AnswerNo) << QStringList{} << true;
+    QTest::newRow("picked with Browse") << "" << int(AnswerNo) << QStringList{} << true;
+}
+
+void ReportDialogsTest::diskFileIsReplacedOnlyWhenTheUserAgrees()
+{
+    QFETCH(QString, fileName);
+    QFETCH(int, answer);
+    QFETCH(QStringList, asked);
+    QFETCH(bool, accepted);
+    TempWorkDir dir;
+    QFile existing("list.txt");
+    QVERIFY(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    ScriptedBoxes boxes;
+    boxes.answer(answer);
+    ReportDestinationDialog dialog;
+    dialog.show();
+    click(dialog, "diskOption");
+    if (fileName.isEmpty()) {
+        ModalScript browsing;
+        browsing.expect("reportFileDialog", [&](QDialog &d) {
+            static_cast<QFileDialog &>(d).selectFile(dir.file("picked.txt"));
+            QPushButton *save = d.findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Save);
+            QTRY_VERIFY(save->isEnabled());
+            QTest::mouseClick(save, Qt::LeftButton);
+        });
+        browsing.run([&] { click(dialog, "browseButton"); });
+        QCOMPARE(browsing.pending(), 0);
+        QCOMPARE(find<QLineEdit>(dialog, "fileNameBox")->text(), QDir::toNativeSeparators(dir.file("picked.txt")));
+    } else {
+        retype(dialog, "fileNameBox", fileName);
+    }
+    click(dialog, "okButton");
+    QCOMPARE(boxes.texts(), asked);
+    QCOMPARE(dialog.isVisible(), !accepted);
+    QCOMPARE(dialog.result(), int(accepted ? QDialog::Accepted : QDialog::Rejected));
+}
+
 void ReportDialogsTest::criteriaListsHoldEveryDistinctValueSorted()
 {
     TempWorkDir dir;
@@ -362,7 +416,7 @@ void ReportDialogsTest::okWritesTheFormulaInItsFixedOrder()
     QCOMPARE(formula("", "", "", {true, true, true}), QString());
 }
 
-void ReportDialogsTest::frameCloseWritesTheFormulaAndEscIsIgnored()
+void ReportDialogsTest::frameCloseCancelsAndEscIsIgnored()
 {
     TempWorkDir dir;
     CurrentMainWindow().load();
@@ -377,8 +431,7 @@ void ReportDialogsTest::frameCloseWritesTheFormulaAndEscIsIgnored()
 
     dialog.close();
     QVERIFY(!dialog.isVisible());
-    QCOMPARE(dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(dialog.criteria().selectionFormula(), QString("{Address.State} = 'NY'"));
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
 }
 
 void ReportDialogsTest::databaseFailureWhileFillingIsReported()

@@ -258,6 +258,15 @@ void ReportRunsTest::cancelEndsTheRunSilentlyAndTheNextRunWorks()
              (QStringList{"ReportDestinationDialog", "ReportCriteriaDialog"}));
     QCOMPARE(csvNames("next.csv"), BusinessNames);
     QVERIFY(p.boxes.messages.isEmpty());
+
+    // A criteria dialog closed through its frame ends the run as a Cancel: nothing is written.
+    ModalScript closeCriteria;
+    closeCriteria.expect("ReportDestinationDialog", toDisk("closed.csv", false))
+        .expect("ReportCriteriaDialog", [](QDialog &d) { d.close(); });
+    QCOMPARE(p.run(find<QAction>(*p.main, "telephoneListAction"), closeCriteria),
+             (QStringList{"ReportDestinationDialog", "ReportCriteriaDialog"}));
+    QVERIFY(!QFile::exists("closed.csv"));
+    QVERIFY(p.boxes.messages.isEmpty());
 }
 
 void ReportRunsTest::allRecordsCoversEveryContactAfterAPartialRun()
@@ -284,6 +293,7 @@ void ReportRunsTest::partialRunsSelectByTheCriteria()
     const auto report = [&](const ModalScript::Step &chosen) {
         ModalScript script;
         script.expect("ReportDestinationDialog", toDisk("out.csv", false)).expect("ReportCriteriaDialog", chosen);
+        QFile::remove("out.csv"); // each run writes a new file, with no question about replacing
         p.run(find<QAction>(*p.main, "telephoneListAction"), script);
         return csvNames("out.csv");
     };

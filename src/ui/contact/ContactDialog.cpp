@@ -239,8 +239,10 @@ void ContactDialog::addNumber()
 {
     PhoneNumberDialog dialog(mBook, mPersonId, 0, nullptr, mPlaces);
     dialog.exec();
-    if (const std::optional<StoredNumber> stored = dialog.storedNumber())
+    if (const std::optional<StoredNumber> stored = dialog.storedNumber()) {
         mNumberList->addItem(numberEntry(stored->line, stored->typeId));
+        mNumbersChanged = true;
+    }
 }
 
 void ContactDialog::editNumber()
@@ -253,6 +255,7 @@ void ContactDialog::editNumber()
     const std::optional<StoredNumber> stored = dialog.storedNumber();
     if (!stored)
         return;
+    mNumbersChanged = true;
     const int row = mNumberList->row(item);
     delete mNumberList->takeItem(row);
     mNumberList->insertItem(row, numberEntry(stored->line, stored->typeId));
@@ -273,6 +276,7 @@ void ContactDialog::deleteNumber()
         MsgBox(error.message(), MsgRefusal);
         return;
     }
+    mNumbersChanged = true;
     RemoveEntry(mNumberList, item);
     setButtons();
 }

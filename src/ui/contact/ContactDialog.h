@@ -31,6 +31,8 @@ public:
     // The contact whose address fields were saved; none after a cancel, or
     // when there was no such contact to edit.
     std::optional<std::int32_t> savedContact() const { return mSaved; }
+    // Whether a number was added, changed or deleted (which is stored at once), whichever button closed the editor.
+    bool numbersChanged() const { return mNumbersChanged; }
 
 public slots:
     void addNumber();
@@ -70,6 +72,7 @@ private:
     AddressBook &mBook;
     const std::int32_t mPersonId;
     std::optional<std::int32_t> mSaved;
+    bool mNumbersChanged = false;
     bool mActivated = false;                // initialised for the current showing
     QSqlTableModel *mContactRow = nullptr;   // the contact's row while the editor is shown
     QDataWidgetMapper *mBinding = nullptr;  // the boxes bound to mContactRow

@@ -81,12 +81,13 @@ void MainWindow::importContacts()
 
 void MainWindow::exportContacts()
 {
-    const QString fileName = askContactFile(this, QFileDialog::AcceptSave);
-    if (fileName.isEmpty())
+    const QString typedName = askContactFile(this, QFileDialog::AcceptSave);
+    if (typedName.isEmpty())
         return;
-    ExportOptionsDialog choice(fileName, mBook.isBusiness(), this);
+    ExportOptionsDialog choice(typedName, mBook.isBusiness(), this);
     if (choice.exec() != QDialog::Accepted)
         return;
+    const QString fileName = interchange::FileNameForFormat(typedName, choice.chosenFormat());
     try {
         const qsizetype count =
             interchange::ExportContacts(mBook.database(), fileName, choice.chosenFormat(), choice.chosenScope());

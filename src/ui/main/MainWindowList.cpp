@@ -133,14 +133,24 @@ std::optional<std::int32_t> MainWindow::editSelectedContact()
         return std::nullopt;
     const std::int32_t personId = mContacts->personIdAt(row);
     std::optional<std::int32_t> saved;
+    bool numbersChanged = false;
     {
         QScopedValueRollback changing(mChangingContacts, true);
         ContactDialog editor(mBook, personId, nullptr, &mDialogPlaces);
         editor.exec();
         saved = editor.savedContact();
+        numbersChanged = editor.numbersChanged();
     }
-    if (!saved)
+    if (!saved) {
+        if (numbersChanged) { // stored at once, so the line shows them after a cancel too
+            contactChanged(personId);
+            unlistRow(mContacts->rowOf(personId));
+            const QModelIndex relisted = mFiltered->mapFromSource(mContacts->index(listContact(personId)));
+            mContactList->selectionModel()->setCurrentIndex(relisted, QItemSelectionModel::ClearAndSelect);
+            setButtons();
+        }
         return std::nullopt;
+    }
     contactChanged(*saved);
     unlistRow(mContacts->rowOf(personId));
     listContact(*saved);

@@ -34,7 +34,7 @@ void MainWindow::showAbout()
 
 // Destination dialog, then (for a partial report) the criteria dialog, then
 // the run. Both dialogs keep the user's choices for the next run; a Cancel of
-// the destination ends the run silently.
+// the destination, or a close of either through its frame, ends the run silently.
 void MainWindow::runReport(const QString &definition)
 {
     if (!mReportEngine) {
@@ -53,7 +53,8 @@ void MainWindow::runReport(const QString &definition)
     if (!mDestinationDialog->allRecords()) {
         if (!mCriteriaDialog)
             mCriteriaDialog = std::make_unique<ReportCriteriaDialog>(mBook);
-        mCriteriaDialog->exec(); // closing it through its frame chooses as OK does
+        if (mCriteriaDialog->exec() != QDialog::Accepted)
+            return; // closed through its frame: nothing is shown, printed or written
         request.criteria = mCriteriaDialog->criteria();
     }
     mLastReportRequest = request;

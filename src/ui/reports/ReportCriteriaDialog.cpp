@@ -105,13 +105,6 @@ void ReportCriteriaDialog::ok()
     accept();
 }
 
-void ReportCriteriaDialog::closeEvent(QCloseEvent *event)
-{
-    if (isVisible())
-        ok();
-    event->accept();
-}
-
 // There is no Cancel button, so Esc does nothing.
 void ReportCriteriaDialog::keyPressEvent(QKeyEvent *event)
 {

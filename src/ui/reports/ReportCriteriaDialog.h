@@ -15,9 +15,10 @@ class AddressBook;
 
 // "Address Report Selection Criteria": company, state and last name, each
 // picked from the values in the contacts and each with an "Exclude" box. OK
-// hides the dialog with the choices made; a close through the frame does the
-// same, and Esc does nothing. The lists are read from the book when first
-// shown, and again on the next showing after its contacts have changed.
+// hides the dialog with the choices made; a close through the frame rejects
+// it, which ends the run as a cancel would, and Esc does nothing. The lists
+// are read from the book when first shown, and again on the next showing
+// after its contacts have changed.
 class ReportCriteriaDialog : public QDialog {
     Q_OBJECT
 public:
@@ -40,7 +41,6 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:

@@ -1,11 +1,15 @@
 #include "ui/reports/ReportDestinationDialog.h"
 
 #include "ui/widgets/WidgetFactory.h"
+#include "ui/widgets/MessageBox.h"
 #include "ui/widgets/WindowPlacement.h"
 #include "reports/ReportRequest.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,7 +85,8 @@ void ReportDestinationDialog::createControls()
     mLabels[2] = MakeLabel(mPrinterGroup, "copiesLabel", tr("Copies:"), 240, 360, 525, 195);
     mLabels[1] = MakeLabel(mDiskGroup, "fileTypeLabel", tr("File Type:"), 120, 360, 690, 195);
     mLabels[0] = MakeLabel(mDiskGroup, "fileNameLabel", tr("File Name:"), 120, 840, 750, 195);
-    mFileNameBox = MakeControl<QLineEdit>(mDiskGroup, "fileNameBox", 1080, 840, 2175, 285);
+    mFileNameBox = MakeControl<QLineEdit>(mDiskGroup, "fileNameBox", 1080, 840, 1455, 285);
+    mBrowseButton = MakeButton(mDiskGroup, "browseButton", tr("&Browse..."), 2595, 810, 900, 345);
     mFileTypeCombo = MakeControl<QComboBox>(mDiskGroup, "fileTypeCombo", 1080, 360, 2175, 315);
 
     mOkButton = MakeButton(this, "okButton", tr("&OK"), 1320, 3600, 1095, 495);
@@ -89,9 +94,10 @@ void ReportDestinationDialog::createControls()
     mCancelButton = MakeButton(this, "cancelButton", tr("&Cancel"), 3120, 3600, 1095, 495);
 
     SetTabOrder({mPrinterOption, mScreenOption, mDiskOption, mAllRecordsOption, mPartialReportOption, mCopiesBox,
-                 mFileNameBox, mFileTypeCombo, mOkButton, mCancelButton});
+                 mFileNameBox, mBrowseButton, mFileTypeCombo, mOkButton, mCancelButton});
 
-    connect(mOkButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(mOkButton, &QPushButton::clicked, this, &ReportDestinationDialog::ok);
+    connect(mBrowseButton, &QPushButton::clicked, this, &ReportDestinationDialog::browse);
     connect(mCancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -111,6 +117,29 @@ void ReportDestinationDialog::load()
     mAllRecordsOption->setChecked(true);
     mCopiesBox->setText("1");
     mFileNameBox->setText(tr("address.txt"));
+}
+
+void ReportDestinationDialog::browse()
+{
+    QFileDialog dialog(this, tr("Report To Disk"));
+    dialog.setObjectName("reportFileDialog");
+    dialog.setAcceptMode(QFileDialog::AcceptSave); // it asks before replacing a file itself
+    dialog.selectFile(mFileNameBox->text());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    mFileNameBox->setText(QDir::toNativeSeparators(dialog.selectedFiles().first()));
+    mReplaceAgreed = mFileNameBox->text();
+}
+
+// A report to disk over a file that exists is written only when the user agrees.
+void ReportDestinationDialog::ok()
+{
+    const QString fileName = mFileNameBox->text();
+    if (mDiskOption->isChecked() && fileName != mReplaceAgreed && QFileInfo(fileName).isFile()
+        && MsgBox(tr("The file '%1' already exists. Replace it?").arg(fileName), MsgConfirm) != AnswerYes)
+        return;
+    mReplaceAgreed.clear();
+    accept();
 }
 
 void ReportDestinationDialog::fillDestination(ReportRequest &request) const

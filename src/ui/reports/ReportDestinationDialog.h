@@ -16,8 +16,9 @@ struct ReportRequest;
 
 // "Report Destination Selection": where the report goes (screen, printer
 // with copies, disk file with name and type) and whether it covers all
-// records. exec() is accepted by OK; Cancel, Esc and a close through the
-// frame reject it. The dialog is only hidden, so the choices stay for the
+// records; Browse picks the file in a file dialog. exec() is accepted by OK,
+// which for a disk file that exists first asks whether to replace it; Cancel,
+// Esc and a close through the frame reject it. The dialog is only hidden, so the choices stay for the
 // next run.
 class ReportDestinationDialog : public QDialog {
     Q_OBJECT
@@ -41,6 +42,8 @@ private:
     QGroupBox *mDiskGroup = nullptr;
     QLineEdit *mCopiesBox = nullptr;
     QLineEdit *mFileNameBox = nullptr;
+    QPushButton *mBrowseButton = nullptr;
+    QString mReplaceAgreed; // the file the file dialog was told to replace
     QComboBox *mFileTypeCombo = nullptr;
     QLabel *mLabels[3] = {};
     QPushButton *mOkButton = nullptr;
@@ -48,6 +51,8 @@ private:
 
     void createControls();
     void load();
+    void browse();
+    void ok();
 };
 
 // The number formed by the leading digits of text; 0 when there are none.
