@@ -64,6 +64,7 @@ void MainWindow::createControls()
     mContacts = new ContactListModel(this);
     mContactList->setModel(mContacts);
     mContactList->setUniformItemSizes(true);
+    mContactList->setAccessibleName(tr("Contacts"));
     UseButtonFace(mContactList);
     KeepSelectionOnceChosen(mContactList);
 
@@ -86,6 +87,22 @@ void MainWindow::createControls()
     connect(mEditButton, &QPushButton::clicked, this, &MainWindow::editContact);
     connect(mDeleteButton, &QPushButton::clicked, this, &MainWindow::deleteContact);
     connect(mViewButton, &QPushButton::clicked, this, &MainWindow::switchView);
+
+    // Keys for the commands: Ctrl+N adds, F2 edits and Delete deletes the
+    // chosen contact (Enter on the list edits it too), F1 shows About. A key
+    // does what its button does, when its button can.
+    const auto onKey = [this](const QKeySequence &key, QPushButton *button) {
+        auto *act = new QAction(this);
+        act->setShortcut(key);
+        connect(act, &QAction::triggered, button, [button] {
+            if (button->isEnabled())
+                button->click();
+        });
+        addAction(act);
+    };
+    onKey(QKeySequence::New, mAddButton);
+    onKey(QKeySequence(Qt::Key_F2), mEditButton);
+    onKey(QKeySequence(Qt::Key_Delete), mDeleteButton);
 }
 
 void MainWindow::createMenus()
@@ -110,6 +127,7 @@ void MainWindow::createMenus()
     mHelpMenu = menuBar()->addMenu(tr("&Help"));
     mHelpMenu->setObjectName("helpMenu");
     mAboutAction = addCommand(mHelpMenu, "aboutAction", tr("&About"));
+    mAboutAction->setShortcut(QKeySequence::HelpContents);
 
     connect(mImportAction, &QAction::triggered, this, &MainWindow::importContacts);
     connect(mExportAction, &QAction::triggered, this, &MainWindow::exportContacts);

@@ -83,6 +83,12 @@ void ReportDestinationDialog::createControls()
     mLabels[0] = MakeLabel(mDiskGroup, "fileNameLabel", tr("File Name:"), 120, 840, 750, 195);
     mFileNameBox = MakeControl<QLineEdit>(mDiskGroup, "fileNameBox", 1080, 840, 2175, 285);
     mFileTypeCombo = MakeControl<QComboBox>(mDiskGroup, "fileTypeCombo", 1080, 360, 2175, 315);
+    SetLabelFor(mLabels[2], mCopiesBox);
+    SetLabelFor(mLabels[1], mFileTypeCombo);
+    SetLabelFor(mLabels[0], mFileNameBox);
+    // The two frames of options have no caption on screen; read out, they have.
+    mDestinationGroup->setAccessibleName(tr("Destination"));
+    mRecordsGroup->setAccessibleName(tr("Records"));
 
     mOkButton = MakeButton(this, "okButton", tr("&OK"), 1320, 3600, 1095, 495);
     mOkButton->setDefault(true);
