@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "VersionInfo.h"
+#include "app/FindCommands.h"
 #include "store/Database.h"
 #include "store/Setup.h"
 
@@ -83,16 +84,27 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         QCoreApplication::translate("CommandLine", "The export's format: vcard4, vcard3 or csv (default: csv for a "
                                                    "*.csv file, else vcard4)."),
         QCoreApplication::translate("CommandLine", "format"));
+    const QCommandLineOption find(
+        "find",
+        QCoreApplication::translate("CommandLine", "Prints the contacts that match the words, as the search box "
+                                                   "finds them: name, company, first number and e-mail, "
+                                                   "tab-separated. Ends with 0 when something matched, else 1."),
+        QCoreApplication::translate("CommandLine", "text"));
+    const QCommandLineOption query(
+        "query",
+        QCoreApplication::translate("CommandLine", "Answers a mail program's address query: a first line, then "
+                                                   "address, name and company of each match with an e-mail."),
+        QCoreApplication::translate("CommandLine", "text"));
     const QCommandLineOption view(
         "view",
         QCoreApplication::translate("CommandLine",
-                                    "Which contacts to export: business, personal or all (the default)."),
+                                    "Which contacts to export or find: business, personal or all (the default)."),
         QCoreApplication::translate("CommandLine", "view"));
     const QCommandLineOption desktop(
         "desktop",
         QCoreApplication::translate("CommandLine", "Keeps the address book in the user's data folder instead of the "
                                                    "current folder."));
-    parser.addOptions({help, versionOption, import, into, exportOption, format, view, desktop});
+    parser.addOptions({help, versionOption, import, into, exportOption, format, find, query, view, desktop});
     // Qt's own options for the windows.
     for (const char *name :
          {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
@@ -130,6 +142,25 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     }
     if (parser.isSet(import) && parser.isSet(exportOption))
         return mistake(QCoreApplication::translate("CommandLine", "--import and --export cannot be given together."));
+    if (parser.isSet(find) || parser.isSet(query)) {
+        if (int(parser.isSet(find)) + int(parser.isSet(query)) + int(parser.isSet(import))
+                + int(parser.isSet(exportOption)) > 1)
+            return mistake(QCoreApplication::translate(
+                "CommandLine", "--find and --query cannot be given with each other, --import or --export."));
+        if (parser.isSet(into) || parser.isSet(format) || (parser.isSet(query) && parser.isSet(view)))
+            return mistake(QCoreApplication::translate("CommandLine", "--find takes --view; --query takes no option."));
+        c.action = parser.isSet(find) ? CommandLine::Action::Find : CommandLine::Action::Query;
+        c.text = parser.value(parser.isSet(find) ? find : query);
+        const auto scope = choice<ExportScope>(
+            parser.value(view).isEmpty() ? "all" : parser.value(view),
+            {{"business", ExportScope::Business}, {"personal", ExportScope::Personal}, {"all", ExportScope::All}});
+        if (!scope)
+            return mistake(
+                QCoreApplication::translate("CommandLine", "--view takes business, personal or all, not '%1'.")
+                    .arg(parser.value(view)));
+        c.view = *scope;
+        return c;
+    }
     if (parser.isSet(import)) {
         c.action = CommandLine::Action::Import;
         c.file = parser.value(import);
@@ -184,6 +215,13 @@ int RunWithoutWindows(const CommandLine &command, QTextStream &out, QTextStream 
     case CommandLine::Action::Mistake:
         err << command.text << '\n';
         return ExitUsage;
+    case CommandLine::Action::Find:
+        return FindCommand(command.text,
+                           command.view == ExportScope::All ? std::nullopt
+                                                            : std::optional<bool>(command.view == ExportScope::Business),
+                           out, err);
+    case CommandLine::Action::Query:
+        return QueryCommand(command.text, out, err);
     case CommandLine::Action::Import:
     case CommandLine::Action::Export:
         try {

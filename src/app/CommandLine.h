@@ -15,14 +15,14 @@ namespace varnelle {
 // --version the program starts with its windows; --desktop first moves into
 // the user's data folder.
 struct CommandLine {
-    enum class Action { Run, Import, Export, Help, Version, Mistake };
+    enum class Action { Run, Import, Export, Find, Query, Help, Version, Mistake };
     Action action = Action::Run;
     bool desktop = false;
     QString file;
     interchange::ImportView into = interchange::ImportView::ByCompany;
     std::optional<interchange::ExportFormat> format; // none: by the file's name
     interchange::ExportScope view = interchange::ExportScope::All;
-    QString text; // the help text, or the mistake
+    QString text; // the help text, the mistake, or what --find and --query look for
 };
 
 // Exit statuses of a run from the command line.

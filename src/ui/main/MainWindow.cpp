@@ -2,6 +2,7 @@
 
 #include "ui/main/ContactLines.h"
 #include "ui/main/ContactListModel.h"
+#include "ui/main/ContactSearchFilter.h"
 #include "ui/reports/ReportCriteriaDialog.h"
 #include "ui/reports/ReportDestinationDialog.h"
 #include "ui/widgets/WidgetFactory.h"
@@ -17,6 +18,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
@@ -44,11 +46,19 @@ MainWindow::MainWindow(AddressBook &book, QWidget *parent)
 
     // Changes made elsewhere (an import, a repair) refill the list; this
     // window's own additions, edits and deletions place their lines themselves.
-    connect(&mBook, &AddressBook::contactsChanged, this, [this] {
+    // The search reads its index again before the list is filled anew.
+    auto refill = [this] {
+        mSearchIndexStale = true;
+        if (mFiltered->isActive())
+            prepareSearchIndex();
+        fillList();
+        showSearchCount();
+    };
+    connect(&mBook, &AddressBook::contactsChanged, this, [this, refill] {
         if (!mChangingContacts)
-            fillList();
+            refill();
     });
-    connect(&mBook, &AddressBook::viewChanged, this, &MainWindow::fillList);
+    connect(&mBook, &AddressBook::viewChanged, this, refill);
 }
 
 MainWindow::~MainWindow() = default;
@@ -57,23 +67,26 @@ void MainWindow::createControls()
 {
     auto *client = new QWidget(this);
     client->setObjectName("client");
-    SetClientSizeTwips(client, 7080, 4590);
+    SetClientSizeTwips(client, 7080, 4590 + SearchBand);
     setCentralWidget(client);
 
-    mContactList = MakeControl<QListView>(client, "contactList", 240, 120, 5055, 4350);
+    const double top = 120 + SearchBand;
+    mContactList = MakeControl<QListView>(client, "contactList", 240, top, 5055, 4350);
     mContacts = new ContactListModel(this);
-    mContactList->setModel(mContacts);
+    createSearch(client);
+    mContactList->setModel(mFiltered);
     mContactList->setUniformItemSizes(true);
     mContactList->setAccessibleName(tr("Contacts"));
     UseButtonFace(mContactList);
     KeepSelectionOnceChosen(mContactList);
 
-    mAddButton = MakeButton(client, "addButton", tr("&Add"), 5520, 120, 1335, 615);
-    mEditButton = MakeButton(client, "editButton", tr("&Edit"), 5520, 960, 1335, 615);
-    mDeleteButton = MakeButton(client, "deleteButton", tr("&Delete"), 5520, 1800, 1335, 615);
-    mViewButton = MakeButton(client, "viewButton", tr("&Business"), 5520, 3840, 1335, 615);
+    mAddButton = MakeButton(client, "addButton", tr("&Add"), 5520, top, 1335, 615);
+    mEditButton = MakeButton(client, "editButton", tr("&Edit"), 5520, top + 840, 1335, 615);
+    mDeleteButton = MakeButton(client, "deleteButton", tr("&Delete"), 5520, top + 1680, 1335, 615);
+    mViewButton = MakeButton(client, "viewButton", tr("&Business"), 5520, top + 3720, 1335, 615);
 
-    SetTabOrder({mContactList, mAddButton, mEditButton, mDeleteButton, mViewButton});
+    // The list keeps the first place, and the focus at start-up; the search box comes last.
+    SetTabOrder({mContactList, mAddButton, mEditButton, mDeleteButton, mViewButton, mSearchBox});
 
     // The lines are padded in the window's font, and the list draws them in
     // it, with the numbers at a tab stop.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "reports/ReportRequest.h"
+#include "store/SearchIndex.h"
 #include "ui/main/ContactListModel.h"
 
 #include <QMainWindow>
@@ -9,6 +10,8 @@
 #include <optional>
 
 class QAction;
+class QLabel;
+class QLineEdit;
 class QListView;
 class QMenu;
 class QPushButton;
@@ -16,6 +19,7 @@ class QPushButton;
 namespace varnelle {
 
 class AddressBook;
+class ContactSearchFilter;
 class PhoneTypesDialog;
 class ReportCriteriaDialog;
 class ReportDestinationDialog;
@@ -64,6 +68,12 @@ public slots:
     void deleteContact();
     void switchView();
 
+    // The search box (MainWindowSearch.cpp): lists the contacts of the view
+    // that match text; an empty text lists them all.
+    void searchFor(const QString &text);
+    // Ctrl+F, and "/" typed in the list.
+    void focusSearch();
+
     // Reports and Help menus (MainWindowReports.cpp)
     void showAddressList();
     void showTelephoneList();
@@ -71,8 +81,19 @@ public slots:
     void showAbout();
 
 private:
+    // The search band above the list, in twips: the box, then its count line.
+    // The rest of the window lies SearchBand lower than it would without it.
+    static constexpr double SearchBoxTop = 120, SearchBoxHeight = 315;
+    static constexpr double SearchCountTop = 465, SearchCountHeight = 195;
+    static constexpr double SearchBand = 570;
+
+    QLineEdit *mSearchBox = nullptr;
+    QLabel *mSearchCount = nullptr;
     QListView *mContactList = nullptr;
     ContactListModel *mContacts = nullptr;
+    ContactSearchFilter *mFiltered = nullptr; // what the list shows of mContacts
+    SearchIndex mSearchIndex;
+    bool mSearchIndexStale = true;
     QPushButton *mAddButton = nullptr;
     QPushButton *mEditButton = nullptr;
     QPushButton *mDeleteButton = nullptr;
@@ -97,6 +118,7 @@ private:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
@@ -114,6 +136,13 @@ private:
     // Opens the editor on the selected contact; the contact saved, or none.
     std::optional<std::int32_t> editSelectedContact();
     void runReport(const QString &definition);
+    void createSearch(QWidget *client);
+    // Reads the search index when it is out of date; false when it cannot be read.
+    bool prepareSearchIndex();
+    // A contact of this window's own making: indexed again, and kept in view
+    // by a search that is active.
+    void contactChanged(std::int32_t personId);
+    void showSearchCount();
     // Shows the failure, closes the book and ends the program with status 1.
     void failWith(const QString &message);
 

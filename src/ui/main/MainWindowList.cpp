@@ -4,6 +4,7 @@
 #include "ui/contact/ContactDialog.h"
 #include "ui/main/ContactLines.h"
 #include "ui/main/ContactListModel.h"
+#include "ui/main/ContactSearchFilter.h"
 #include "ui/widgets/MessageBox.h"
 #include "store/AddressBook.h"
 #include "store/Contacts.h"
@@ -25,7 +26,7 @@ void MainWindow::setButtons()
 int MainWindow::selectedRow() const
 {
     const QModelIndexList selected = mContactList->selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? -1 : selected.first().row();
+    return selected.isEmpty() ? -1 : mFiltered->mapToSource(selected.first()).row();
 }
 
 void MainWindow::fillList()
@@ -103,10 +104,11 @@ void MainWindow::addContact()
         failWith(error.message());
         return;
     }
+    contactChanged(personId);
     const int row = listContact(personId);
     if (mFailed)
         return;
-    const QModelIndex added = mContacts->index(row);
+    const QModelIndex added = mFiltered->mapFromSource(mContacts->index(row));
     mContactList->selectionModel()->setCurrentIndex(added, QItemSelectionModel::ClearAndSelect);
     mContactList->scrollTo(added);
     const std::optional<std::int32_t> saved = editSelectedContact();
@@ -137,6 +139,7 @@ std::optional<std::int32_t> MainWindow::editSelectedContact()
     }
     if (!saved)
         return std::nullopt;
+    contactChanged(*saved);
     unlistRow(mContacts->rowOf(personId));
     listContact(*saved);
     setButtons();

@@ -56,4 +56,4 @@ void SearchTest::matching()
 }
 
 QTEST_GUILESS_MAIN(SearchTest)
-#include "tst_search.moc"
+#include "tst_search_rules.moc"

@@ -1,0 +1,218 @@
+// The search box above the contact list and the command line's look-ups,
+// driven as a user and a mail program drive them.
+#include "support/ModalScript.h"
+#include "support/TestSupport.h"
+#include "support/UserActions.h"
+
+#include "store/AddressBook.h"
+#include "store/Database.h"
+#include "ui/main/ContactListModel.h"
+#include "ui/main/MainWindow.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QProcess>
+#include <QTest>
+
+using namespace varnelle;
+using namespace varnelle::test;
+
+namespace {
+
+void addContact(bool isBusiness, const QString &last, const QString &first, const QString &company,
+                const QString &city, const QString &email, const QString &number)
+{
+    QSqlDatabase &db = CurrentBook().database();
+    const int id = RunQuery(db, "INSERT INTO Address (IsBusiness, LastName, FirstName, Company, City, EMail) "
+                                "VALUES (?, ?, ?, ?, ?, ?)",
+                            {isBusiness, last, first, company, city, email})
+                       .lastInsertId()
+                       .toInt();
+    if (!number.isEmpty())
+        RunQuery(db, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, 1, ?)", {id, number});
+}
+
+// A business view of five and a personal contact, added past the loaded window.
+MainWindow &loadBook()
+{
+    MainWindow &main = CurrentMainWindow();
+    main.load();
+    main.show();
+    main.activateWindow();
+    if (!QTest::qWaitForWindowActive(&main)) // for its keyboard shortcuts
+        qWarning("the main window did not become active");
+    RunQuery(CurrentBook().database(), "INSERT INTO TelephoneType (TelephoneType) VALUES ('Work')");
+    addContact(true, "Müller", "Jürgen", "Café São Paulo", "London", "jm@example.com", "+44 20 7946 0958");
+    addContact(true, "Adams", "Ann", "Acme", "Boston", "ann@acme.test", "555-0100");
+    addContact(true, "Émile", "Zola", "Acme", "Paris", "", "");
+    addContact(true, "100% Pure", "O'Hara", "under_score", "", "", "");
+    addContact(true, "Smith", "John", "Initech", "Boston", "", "(555) 010-2000");
+    addContact(false, "Baker", "Bob", "Acme", "Boston", "bob@home.test", "");
+    CurrentBook().notifyContactsChanged();
+    return main;
+}
+
+QListView *list(MainWindow &main) { return find<QListView>(main, "contactList"); }
+QLineEdit *box(MainWindow &main) { return find<QLineEdit>(main, "searchBox"); }
+
+QStringList names(MainWindow &main)
+{
+    QStringList shown;
+    for (int row = 0; row < list(main)->model()->rowCount(); ++row)
+        shown << list(main)->model()->index(row, 0).data(ContactListModel::NameRole).toString();
+    return shown;
+}
+
+QString selectedName(MainWindow &main)
+{
+    const QModelIndexList selected = list(main)->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? QString() : selected.first().data(ContactListModel::NameRole).toString();
+}
+
+void search(MainWindow &main, const QString &text)
+{
+    box(main)->clear();
+    typeText(box(main), text);
+}
+
+int runProgram(const QStringList &arguments, QString *output)
+{
+    QProcess process;
+    process.start(QDir(QCoreApplication::applicationDirPath() + "/..").filePath("varnelle"), arguments);
+    if (!process.waitForFinished(60000))
+        return -1;
+    *output = QString::fromUtf8(process.readAllStandardOutput());
+    return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+}
+
+} // namespace
+
+class SearchTest : public QObject {
+    Q_OBJECT
+private slots:
+    void listNarrowsAsYouType_data();
+    void listNarrowsAsYouType();
+    void escapeClearsAndKeepsTheContactChosen();
+    void enterEditsAndASavedContactStaysInView();
+    void commandLineOnABookAWindowHolds_data();
+    void commandLineOnABookAWindowHolds();
+};
+
+void SearchTest::listNarrowsAsYouType_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("shown");
+    const QStringList everyone{"100% Pure, O'Hara", "Adams, Ann", "Émile, Zola", "Müller, Jürgen", "Smith, John"};
+    QTest::newRow("nothing") << "" << everyone;
+    QTest::newRow("only spaces") << "   " << everyone;
+    QTest::newRow("accent- and case-blind") << "MULLER" << QStringList{"Müller, Jürgen"};
+    QTest::newRow("accented first letter") << "emile" << QStringList{"Émile, Zola"};
+    QTest::newRow("city with accents") << "sao" << QStringList{"Müller, Jürgen"};
+    QTest::newRow("words in any order") << "boston acme" << QStringList{"Adams, Ann"};
+    QTest::newRow("digits inside a number") << "7946" << QStringList{"Müller, Jürgen"};
+    QTest::newRow("separators ignored") << "0102000" << QStringList{"Smith, John"};
+    QTest::newRow("e-mail fragment") << "@example" << QStringList{"Müller, Jürgen"};
+    QTest::newRow("percent is literal") << "100%" << QStringList{"100% Pure, O'Hara"};
+    QTest::newRow("underscore is literal") << "under_" << QStringList{"100% Pure, O'Hara"};
+    QTest::newRow("quote is literal") << "o'hara" << QStringList{"100% Pure, O'Hara"};
+    QTest::newRow("other view not searched") << "baker" << QStringList{};
+    QTest::newRow("long text") << QString(1000, u'x') << QStringList{};
+    QTest::newRow("emoji") << "😀" << QStringList{};
+}
+
+void SearchTest::listNarrowsAsYouType()
+{
+    QFETCH(QString, typed);
+    QFETCH(QStringList, shown);
+    TempWorkDir dir;
+    MainWindow &main = loadBook();
+    find<QWidget>(main, "contactList")->setFocus();
+    QTest::keyClick(&main, Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(main.focusWidget(), box(main));
+    typeText(box(main), typed);
+    QCOMPARE(names(main), shown);
+    const bool active = !typed.trimmed().isEmpty();
+    QCOMPARE(find<QLabel>(main, "searchCount")->text(),
+             active ? QString("%1 of 5 contacts").arg(shown.size()) : QString());
+    QCOMPARE(selectedName(main), active ? shown.value(0) : QString());
+}
+
+void SearchTest::escapeClearsAndKeepsTheContactChosen()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadBook();
+    list(main)->setFocus();
+    QTest::keyClicks(list(main), "/"); // "/" in the list goes to the search box
+    QCOMPARE(main.focusWidget(), box(main));
+    typeText(box(main), "acme");
+    QCOMPARE(names(main), (QStringList{"Adams, Ann", "Émile, Zola"}));
+    list(main)->setCurrentIndex(list(main)->model()->index(1, 0));
+    QTest::keyClick(box(main), Qt::Key_Escape);
+    QCOMPARE(box(main)->text(), QString());
+    QCOMPARE(main.focusWidget(), list(main));
+    QCOMPARE(names(main).size(), 5);
+    QCOMPARE(selectedName(main), QString("Émile, Zola"));
+    QVERIFY(find<QLabel>(main, "searchCount")->text().isEmpty());
+}
+
+void SearchTest::enterEditsAndASavedContactStaysInView()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadBook();
+    search(main, "initech");
+    ModalScript script;
+    script.expect("ContactDialog", [](QDialog &d) {
+        retype(d, "companyBox", "Globex");
+        click(d, "saveButton");
+    });
+    script.run([&] { QTest::keyClick(box(main), Qt::Key_Return); });
+    QCOMPARE(script.shown, QStringList{"ContactDialog"});
+    QCOMPARE(Rows("Address.mdb", "SELECT Company FROM Address WHERE LastName = 'Smith'"),
+             QList<QVariantList>{{"Globex"}});
+    // Saved as no longer matching, it stays until the search changes.
+    QCOMPARE(names(main), QStringList{"Smith, John"});
+    typeText(box(main), " ");
+    QCOMPARE(names(main), QStringList{});
+    search(main, "glob");
+    QCOMPARE(names(main), QStringList{"Smith, John"});
+}
+
+void SearchTest::commandLineOnABookAWindowHolds_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("find, list order")
+        << QStringList{"--find", "acme"} << 0
+        << QStringList{"Adams, Ann\tAcme\t555-0100\tann@acme.test", "Émile, Zola\tAcme\t\t", "Baker, Bob\tAcme\t\tbob@home.test"};
+    QTest::newRow("find in one view") << QStringList{"--find", "acme", "--view", "personal"} << 0
+                                      << QStringList{"Baker, Bob\tAcme\t\tbob@home.test"};
+    QTest::newRow("find digits") << QStringList{"--find", "7946"} << 0
+                                 << QStringList{"Müller, Jürgen\tCafé São Paulo\t+44 20 7946 0958\tjm@example.com"};
+    QTest::newRow("find nothing") << QStringList{"--find", "nobody"} << 1 << QStringList{};
+    QTest::newRow("query, e-mails only")
+        << QStringList{"--query", "acme"} << 0
+        << QStringList{"Varnelle: 2 matching address(es)", "ann@acme.test\tAnn Adams\tAcme", "bob@home.test\tBob Baker\tAcme"};
+    QTest::newRow("query without e-mail") << QStringList{"--query", "zola"} << 1
+                                          << QStringList{"Varnelle: 0 matching address(es)"};
+}
+
+void SearchTest::commandLineOnABookAWindowHolds()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QStringList, lines);
+    TempWorkDir dir;
+    loadBook();
+    const QByteArray before = ReadAll("Address.mdb");
+    QString output;
+    QCOMPARE(runProgram(arguments, &output), status);
+    QCOMPARE(output.split('\n', Qt::SkipEmptyParts), lines);
+    QCOMPARE(ReadAll("Address.mdb"), before); // read, never written
+}
+
+QTEST_MAIN(SearchTest)
+#include "tst_search.moc"
