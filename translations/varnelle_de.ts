@@ -61,10 +61,6 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Format</translation>
     </message>
     <message>
-        <source>Which contacts to export: business, personal or all (the default).</source>
-        <translation>Welche Kontakte exportiert werden: business, personal oder all (die Vorgabe).</translation>
-    </message>
-    <message>
         <source>Keeps the address book in the user's data folder instead of the current folder.</source>
         <translation>Hält das Adressbuch im Datenordner des Benutzers statt im aktuellen Ordner.</translation>
     </message>
@@ -99,6 +95,34 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     <message>
         <source>--format and --view belong to --export.</source>
         <translation>--format und --view gehören zu --export.</translation>
+    </message>
+    <message>
+        <source>Prints the contacts that match the words, as the search box finds them: name, company, first number and e-mail, tab-separated. Ends with 0 when something matched, else 1.</source>
+        <translation>Gibt die Kontakte aus, die zu den Wörtern passen, wie das Suchfeld sie findet: Name, Firma, erste Nummer und E-Mail, durch Tabulatoren getrennt. Endet mit 0, wenn etwas gefunden wurde, sonst mit 1.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Answers a mail program's address query: a first line, then address, name and company of each match with an e-mail.</source>
+        <translation>Beantwortet die Adressabfrage eines E-Mail-Programms: eine erste Zeile, dann Adresse, Name und Firma jedes Treffers mit E-Mail.</translation>
+    </message>
+    <message>
+        <source>Which contacts to export or find: business, personal or all (the default).</source>
+        <translation>Welche Kontakte exportiert oder gesucht werden: business, personal oder all (die Vorgabe).</translation>
+    </message>
+    <message>
+        <source>--find and --query cannot be given with each other, --import or --export.</source>
+        <translation>--find und --query können weder zusammen noch mit --import oder --export angegeben werden.</translation>
+    </message>
+    <message>
+        <source>--find takes --view; --query takes no option.</source>
+        <translation>--find nimmt --view; --query nimmt keine Option.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Varnelle: %n matching address(es)</source>
+        <translation><numerusform>Varnelle: %n passende Adresse</numerusform><numerusform>Varnelle: %n passende Adressen</numerusform></translation>
     </message>
 </context>
 <context>
@@ -920,6 +944,22 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     <message>
         <source>Contacts</source>
         <translation>Kontakte</translation>
+    </message>
+    <message>
+        <source>Search contacts</source>
+        <translation>Kontakte suchen</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation>Suchergebnisse</translation>
+    </message>
+    <message>
+        <source>%1 of %2 contacts</source>
+        <translation>%1 von %2 Kontakten</translation>
     </message>
 </context>
 <context>

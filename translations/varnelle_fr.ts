@@ -61,10 +61,6 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>format</translation>
     </message>
     <message>
-        <source>Which contacts to export: business, personal or all (the default).</source>
-        <translation>Les contacts à exporter : business, personal ou all (par défaut).</translation>
-    </message>
-    <message>
         <source>Keeps the address book in the user's data folder instead of the current folder.</source>
         <translation>Garde le carnet d'adresses dans le dossier de données de l'utilisateur au lieu du dossier courant.</translation>
     </message>
@@ -99,6 +95,34 @@ Essayez « varnelle --help » pour voir les options.</translation>
     <message>
         <source>--format and --view belong to --export.</source>
         <translation>--format et --view vont avec --export.</translation>
+    </message>
+    <message>
+        <source>Prints the contacts that match the words, as the search box finds them: name, company, first number and e-mail, tab-separated. Ends with 0 when something matched, else 1.</source>
+        <translation>Affiche les contacts qui correspondent aux mots, comme les trouve la zone de recherche : nom, société, premier numéro et adresse électronique, séparés par des tabulations. Se termine par 0 si quelque chose correspond, sinon par 1.</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>texte</translation>
+    </message>
+    <message>
+        <source>Answers a mail program's address query: a first line, then address, name and company of each match with an e-mail.</source>
+        <translation>Répond à la requête d'adresses d'un programme de messagerie : une première ligne, puis l'adresse, le nom et la société de chaque résultat ayant une adresse électronique.</translation>
+    </message>
+    <message>
+        <source>Which contacts to export or find: business, personal or all (the default).</source>
+        <translation>Les contacts à exporter ou à chercher : business, personal ou all (par défaut).</translation>
+    </message>
+    <message>
+        <source>--find and --query cannot be given with each other, --import or --export.</source>
+        <translation>--find et --query ne peuvent être donnés ni ensemble, ni avec --import ou --export.</translation>
+    </message>
+    <message>
+        <source>--find takes --view; --query takes no option.</source>
+        <translation>--find prend --view ; --query ne prend aucune option.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Varnelle: %n matching address(es)</source>
+        <translation><numerusform>Varnelle : %n adresse correspondante</numerusform><numerusform>Varnelle : %n adresses correspondantes</numerusform></translation>
     </message>
 </context>
 <context>
@@ -920,6 +944,22 @@ Essayez « varnelle --help » pour voir les options.</translation>
     <message>
         <source>Contacts</source>
         <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>Search contacts</source>
+        <translation>Rechercher des contacts</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>Search results</source>
+        <translation>Résultats de la recherche</translation>
+    </message>
+    <message>
+        <source>%1 of %2 contacts</source>
+        <translation>%1 contacts sur %2</translation>
     </message>
 </context>
 <context>

@@ -30,29 +30,40 @@ void TranslationsTest::complete()
     QTranslator qm;
     QVERIFY(qm.load("varnelle_" + language, VARNELLE_QM_DIR));
 
-    static const QRegularExpression argument("%(\\d+)");
+    static const QRegularExpression argument("%(\\d+|n)");
     QStringList problems;
     int messages = 0;
     QString context, source;
+    bool numerus = false;
     QXmlStreamReader xml(&ts);
     while (xml.readNext() != QXmlStreamReader::EndDocument && !xml.hasError()) {
         if (!xml.isStartElement())
             continue;
         if (xml.name() == u"name") {
             context = xml.readElementText();
+        } else if (xml.name() == u"message") {
+            numerus = xml.attributes().value("numerus") == u"yes";
         } else if (xml.name() == u"source") {
             source = xml.readElementText();
         } else if (xml.name() == u"translation") {
             ++messages;
             const bool unfinished = !xml.attributes().value("type").isEmpty();
-            const QString translation = xml.readElementText();
-            const QString loaded = qm.translate(context.toUtf8(), source.toUtf8());
-            if (unfinished || translation.isEmpty() || loaded != translation)
+            // A text with a count has a form for each kind of number; the first is for one.
+            QStringList forms;
+            if (numerus) {
+                while (xml.readNextStartElement())
+                    forms << xml.readElementText();
+            } else {
+                forms << xml.readElementText();
+            }
+            const QString loaded = qm.translate(context.toUtf8(), source.toUtf8(), nullptr, numerus ? 1 : -1);
+            if (unfinished || forms.contains(QString()) || loaded != forms.value(0))
                 problems << context + ": " + source;
             for (auto m = argument.globalMatch(source); m.hasNext();) {
                 const QString arg = m.next().captured();
-                if (!QRegularExpression(QRegularExpression::escape(arg) + "(?!\\d)").match(translation).hasMatch())
-                    problems << context + ": " + source + " lacks " + arg;
+                for (const QString &form : forms)
+                    if (!QRegularExpression(QRegularExpression::escape(arg) + "(?!\\d)").match(form).hasMatch())
+                        problems << context + ": " + source + " lacks " + arg;
             }
         }
     }
