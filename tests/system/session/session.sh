@@ -58,7 +58,7 @@ xdotool windowfocus --sync "$editor"
 keys alt+a
 number="$(window "Telephone Number")"
 centred "$number" "Telephone Number"
-keys Down
+keys Down Tab # the type, then on to the number
 typed "555-0142"
 keys alt+s
 gone "Telephone Number"
