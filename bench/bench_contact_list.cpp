@@ -4,6 +4,7 @@
 // process's peak memory.
 //
 // Run from the build directory: QT_QPA_PLATFORM=offscreen ./bench/bench_contact_list
+#include "BenchBook.h"
 #include "BenchSupport.h"
 #include "store/AddressBook.h"
 #include "store/Database.h"
@@ -29,51 +30,6 @@ namespace {
 
 constexpr int Contacts = 100000;
 constexpr int Rounds = 5;
-
-QString randomName(QRandomGenerator &random, int minLength, int maxLength)
-{
-    static const QString letters = "abcdefghijklmnopqrstuvwxyz";
-    const int length = random.bounded(minLength, maxLength + 1);
-    QString name;
-    for (int i = 0; i < length; ++i)
-        name += letters[random.bounded(letters.size())];
-    name[0] = name[0].toUpper();
-    return name;
-}
-
-void buildDatabase()
-{
-    EnsureDatabase();
-    QSqlDatabase db = OpenDatabase(DatabaseFileName, "bench-build");
-    QRandomGenerator random(20240601);
-    InTransaction(db, [&] {
-        RunQuery(db, "INSERT INTO Setup (IsBusiness) VALUES (1)");
-        RunQuery(db, "INSERT INTO TelephoneType (TelephoneType) VALUES ('Work'), ('Home'), ('Fax')");
-        QSqlQuery contact(db);
-        contact.prepare("INSERT INTO Address (IsBusiness, Title, LastName, FirstName, Company, City, State) "
-                        "VALUES (?, 'Mr', ?, ?, 'Acme', 'Springfield', 'NY')");
-        QSqlQuery number(db);
-        number.prepare("INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)");
-        for (int i = 0; i < Contacts; ++i) {
-            contact.addBindValue(i % 2 == 0);
-            // A few contacts without one or both names, as in real books.
-            contact.addBindValue(i % 50 == 7 ? QVariant() : QVariant(randomName(random, 3, 16)));
-            contact.addBindValue(i % 40 == 3 ? QVariant() : QVariant(randomName(random, 3, 10)));
-            if (!contact.exec())
-                throw ToDatabaseError(contact.lastError());
-            const QVariant personId = contact.lastInsertId();
-            // Two numbers of types 3 and 2: the list shows the type 2 one.
-            for (int type : {3, 2}) {
-                number.addBindValue(personId);
-                number.addBindValue(type);
-                number.addBindValue(QString("555-%1-%2").arg(i, 6, 10, QChar('0')).arg(type));
-                if (!number.exec())
-                    throw ToDatabaseError(number.lastError());
-            }
-        }
-    });
-    CloseDatabase(db);
-}
 
 // The floor: the business view's contacts with their first numbers, read by
 // one query on a connection of its own.
@@ -142,7 +98,7 @@ int main(int argc, char **argv)
 
     QElapsedTimer build;
     build.start();
-    buildDatabase();
+    BuildBenchBook(Contacts);
     std::printf("built %d contacts in %.0f ms\n", Contacts, build.nsecsElapsed() / 1e6);
 
     std::vector<qint64> floorTimes, startTimes, checkTimes;

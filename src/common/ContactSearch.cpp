@@ -57,18 +57,25 @@ SearchKey::SearchKey(const QStringList &fields, const QString &email, const QStr
     for (const QString &field : fields) {
         if (field.isEmpty())
             continue;
-        mWords += FieldSeparator;
-        mWords += FoldForSearch(field);
+        mText += FieldSeparator;
+        mText += FoldForSearch(field);
     }
-    mEmail = FoldForSearch(email);
-    for (const QString &number : numbers) {
-        QString digits;
-        for (const QChar c : number)
-            if (c >= u'0' && c <= u'9')
-                digits += c;
-        if (!digits.isEmpty())
-            mDigits += u' ' + digits;
-    }
+    mEmailAt = mText.size();
+    mText += FoldForSearch(email);
+    mDigitsAt = mText.size();
+    for (const QString &number : numbers)
+        addNumber(number);
+}
+
+void SearchKey::addNumber(QStringView number)
+{
+    const qsizetype start = mText.size();
+    mText += u' ';
+    for (const QChar c : number)
+        if (c >= u'0' && c <= u'9')
+            mText += c;
+    if (mText.size() == start + 1)
+        mText.chop(1); // no digits
 }
 
 SearchQuery::SearchQuery(const QString &typed)
@@ -88,13 +95,13 @@ bool SearchQuery::matches(const SearchKey &key) const
         bool found = false;
         // At the start of a word: at the start of a field, or after a
         // character that ends a word ("neil" in "O'Neil", "smith" in "Jones-Smith").
-        for (qsizetype at = key.mWords.indexOf(word.folded); at >= 0 && !found;
-             at = key.mWords.indexOf(word.folded, at + 1))
-            found = at > 0 && !isWordCharacter(key.mWords.at(at - 1));
+        const QStringView words = key.words();
+        for (qsizetype at = words.indexOf(word.folded); at >= 0 && !found; at = words.indexOf(word.folded, at + 1))
+            found = at > 0 && !isWordCharacter(words.at(at - 1));
         if (!found && !word.digits.isEmpty())
-            found = key.mDigits.contains(word.digits);
+            found = key.digits().contains(word.digits);
         if (!found && word.email)
-            found = key.mEmail.contains(word.folded);
+            found = key.email().contains(word.folded);
         if (!found)
             return false;
     }

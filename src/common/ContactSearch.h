@@ -18,13 +18,22 @@ public:
     // fields: the texts whose words a search word may start (names, company,
     // address, e-mail, spouse, children); email: the e-mail, searched inside
     // for words holding "@"; numbers: the telephone numbers, searched for digits.
-    SearchKey(const QStringList &fields, const QString &email, const QStringList &numbers);
+    SearchKey(const QStringList &fields, const QString &email, const QStringList &numbers = {});
+    // Adds a telephone number after the others.
+    void addNumber(QStringView number);
 
 private:
     friend class SearchQuery;
-    QString mWords;  // folded fields, each behind a separator
-    QString mEmail;  // folded
-    QString mDigits; // the digits of each number, each behind a space
+    QStringView words() const { return QStringView(mText).first(mEmailAt); }
+    QStringView email() const { return QStringView(mText).sliced(mEmailAt, mDigitsAt - mEmailAt); }
+    QStringView digits() const { return QStringView(mText).sliced(mDigitsAt); }
+
+    // One text, so that a key costs one allocation: the folded fields, each
+    // behind a separator; the folded e-mail; the digits of each number, each
+    // behind a space.
+    QString mText;
+    qsizetype mEmailAt = 0;
+    qsizetype mDigitsAt = 0;
 };
 
 // A search as typed: words that must all match, in any order. A word matches

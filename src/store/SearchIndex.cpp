@@ -4,6 +4,7 @@
 
 #include <QSqlQuery>
 #include <QVariant>
+#include <algorithm>
 
 namespace varnelle {
 
@@ -17,76 +18,68 @@ constexpr int FirstSearched = 2;
 constexpr int LastSearched = 12;
 constexpr int EmailColumn = 10;
 
-QString viewCondition(std::optional<bool> isBusiness, const QString &alias = {})
-{
-    if (!isBusiness)
-        return {};
-    return QStringLiteral(" WHERE %1IsBusiness = %2").arg(alias, *isBusiness ? "1" : "0");
-}
-
-// Every number of the contacts of the view, in TypeID order, by PersonID.
-QHash<std::int32_t, QStringList> readNumbers(const QSqlDatabase &db, std::optional<bool> isBusiness,
-                                             std::optional<std::int32_t> personId = std::nullopt)
-{
-    QString sql = QStringLiteral("SELECT n.PersonID, n.Number FROM TelephoneList n");
-    QVariantList values;
-    if (personId) {
-        sql += QStringLiteral(" WHERE n.PersonID = ?");
-        values << *personId;
-    } else if (isBusiness) {
-        sql += QStringLiteral(" JOIN Address a ON a.PersonID = n.PersonID") + viewCondition(isBusiness, "a.");
-    }
-    QSqlQuery q = RunQuery(db, sql + QStringLiteral(" ORDER BY n.PersonID, n.TypeID"), values);
-    QHash<std::int32_t, QStringList> numbers;
-    while (q.next())
-        numbers[q.value(0).toInt()] << q.value(1).toString();
-    CheckRowsRead(q);
-    return numbers;
-}
-
-text::SearchKey keyOf(const QSqlQuery &q, const QStringList &numbers)
+// The searched fields of the contact a query stands on, as a key without numbers.
+text::SearchKey keyOf(const QSqlQuery &q)
 {
     QStringList fields;
     fields.reserve(LastSearched - FirstSearched + 1);
     for (int column = FirstSearched; column <= LastSearched; ++column)
         fields << q.value(column).toString();
-    return text::SearchKey(fields, q.value(EmailColumn).toString(), numbers);
+    return text::SearchKey(fields, q.value(EmailColumn).toString());
 }
 
-// Runs over the contacts of the view (or one contact) with their numbers.
-void readContacts(const QSqlDatabase &db, std::optional<bool> isBusiness, std::optional<std::int32_t> personId,
-                  const std::function<void(const QSqlQuery &, const QStringList &)> &each)
+// The contacts of the view (or one contact): each with its key, numbers not yet added.
+QSqlQuery queryContacts(const QSqlDatabase &db, std::optional<bool> isBusiness, std::optional<std::int32_t> personId)
 {
-    const QHash<std::int32_t, QStringList> numbers = readNumbers(db, isBusiness, personId);
-    QString sql = QStringLiteral("SELECT %1 FROM Address").arg(ContactColumns);
-    QVariantList values;
-    if (personId) {
-        sql += QStringLiteral(" WHERE PersonID = ?");
-        values << *personId;
-    } else {
-        sql += viewCondition(isBusiness);
+    if (personId)
+        return RunQuery(db, QStringLiteral("SELECT %1 FROM Address WHERE PersonID = ?").arg(ContactColumns), {*personId});
+    // "+IsBusiness": read the table through, which costs less than one index look-up a row.
+    return RunQuery(db, QStringLiteral("SELECT %1 FROM Address%2")
+                            .arg(ContactColumns, isBusiness ? QStringLiteral(" WHERE +IsBusiness = ?") : QString()),
+                    isBusiness ? QVariantList{*isBusiness} : QVariantList{});
+}
+
+// Every number of the book (or of one contact) in TypeID order: PersonID,
+// number. Read in the table's stored order, without a join: looking each
+// number's contact up costs more than reading the other view's numbers too.
+QSqlQuery queryNumbers(const QSqlDatabase &db, std::optional<std::int32_t> personId, bool inTypeOrder)
+{
+    const QString order = inTypeOrder ? QStringLiteral(" ORDER BY PersonID, TypeID") : QString();
+    if (personId)
+        return RunQuery(db, "SELECT PersonID, Number FROM TelephoneList WHERE PersonID = ?" + order, {*personId});
+    return RunQuery(db, "SELECT PersonID, Number FROM TelephoneList" + order);
+}
+
+// The keys of the contacts of the view (or of one contact).
+QHash<std::int32_t, text::SearchKey> readKeys(const QSqlDatabase &db, std::optional<bool> isBusiness,
+                                              std::optional<std::int32_t> personId)
+{
+    QHash<std::int32_t, text::SearchKey> keys;
+    QSqlQuery contacts = queryContacts(db, isBusiness, personId);
+    while (contacts.next())
+        keys.insert(contacts.value(0).toInt(), keyOf(contacts));
+    CheckRowsRead(contacts);
+    QSqlQuery numbers = queryNumbers(db, personId, false);
+    while (numbers.next()) {
+        const auto key = keys.find(numbers.value(0).toInt());
+        if (key != keys.end())
+            key->addNumber(numbers.value(1).toString());
     }
-    QSqlQuery q = RunQuery(db, sql, values);
-    while (q.next())
-        each(q, numbers.value(q.value(0).toInt()));
-    CheckRowsRead(q);
+    CheckRowsRead(numbers);
+    return keys;
 }
 
 } // namespace
 
 void SearchIndex::build(const QSqlDatabase &db, std::optional<bool> isBusiness)
 {
-    QHash<std::int32_t, text::SearchKey> keys;
-    readContacts(db, isBusiness, std::nullopt,
-                 [&](const QSqlQuery &q, const QStringList &numbers) { keys.insert(q.value(0).toInt(), keyOf(q, numbers)); });
-    mKeys = std::move(keys);
+    mKeys = readKeys(db, isBusiness, std::nullopt);
 }
 
 void SearchIndex::update(const QSqlDatabase &db, std::int32_t personId)
 {
     mKeys.remove(personId);
-    readContacts(db, std::nullopt, personId,
-                 [&](const QSqlQuery &q, const QStringList &numbers) { mKeys.insert(personId, keyOf(q, numbers)); });
+    mKeys.insert(readKeys(db, std::nullopt, personId));
 }
 
 bool SearchIndex::matches(std::int32_t personId, const text::SearchQuery &query) const
@@ -100,12 +93,24 @@ bool SearchIndex::matches(std::int32_t personId, const text::SearchQuery &query)
 void FindContacts(const QSqlDatabase &db, const text::SearchQuery &query, std::optional<bool> isBusiness,
                   const std::function<void(const SearchHit &)> &each)
 {
-    readContacts(db, isBusiness, std::nullopt, [&](const QSqlQuery &q, const QStringList &numbers) {
-        if (!query.matches(keyOf(q, numbers)))
-            return;
-        each({q.value(0).toInt(), q.value(1).toBool(), q.value(4).toString(), q.value(3).toString(),
-              q.value(5).toString(), q.value(EmailColumn).toString(), numbers.value(0)});
-    });
+    QHash<std::int32_t, QString> firstNumbers;
+    QSqlQuery numbers = queryNumbers(db, std::nullopt, true);
+    while (numbers.next()) {
+        const std::int32_t personId = numbers.value(0).toInt();
+        if (!firstNumbers.contains(personId))
+            firstNumbers.insert(personId, numbers.value(1).toString());
+    }
+    CheckRowsRead(numbers);
+    const QHash<std::int32_t, text::SearchKey> keys = readKeys(db, isBusiness, std::nullopt);
+    QSqlQuery q = queryContacts(db, isBusiness, std::nullopt);
+    while (q.next()) {
+        const std::int32_t personId = q.value(0).toInt();
+        if (!query.matches(keys.value(personId)))
+            continue;
+        each({personId, q.value(1).toBool(), q.value(4).toString(), q.value(3).toString(), q.value(5).toString(),
+              q.value(EmailColumn).toString(), firstNumbers.value(personId)});
+    }
+    CheckRowsRead(q);
 }
 
 } // namespace varnelle

@@ -50,7 +50,7 @@ MainWindow::MainWindow(AddressBook &book, QWidget *parent)
     // window's own additions, edits and deletions place their lines themselves.
     // The search reads its index again before the list is filled anew.
     auto refill = [this] {
-        mSearchIndexStale = true;
+        startSearchIndex();
         if (mFiltered->isActive())
             prepareSearchIndex();
         fillList();
@@ -63,7 +63,10 @@ MainWindow::MainWindow(AddressBook &book, QWidget *parent)
     connect(&mBook, &AddressBook::viewChanged, this, refill);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    mIndexBuild.waitForFinished();
+}
 
 void MainWindow::createControls()
 {
@@ -213,6 +216,7 @@ void MainWindow::load()
     CheckBookAtStartUp(mBook.database(), mBook.fileName());
     mBook.readSavedView();
     fillList();
+    startSearchIndex();
 }
 
 void MainWindow::failWith(const QString &message)

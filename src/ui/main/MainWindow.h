@@ -4,7 +4,9 @@
 #include "store/SearchIndex.h"
 #include "ui/main/ContactListModel.h"
 
+#include <QFutureWatcher>
 #include <QMainWindow>
+#include <QSet>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -95,6 +97,10 @@ private:
     ContactSearchFilter *mFiltered = nullptr; // what the list shows of mContacts
     SearchIndex mSearchIndex;
     bool mSearchIndexStale = true;
+    // The index read on a thread of its own, so that no keystroke waits for
+    // it; contacts this window changed meanwhile are read again after it.
+    QFutureWatcher<std::optional<SearchIndex>> mIndexBuild;
+    QSet<std::int32_t> mChangedDuringBuild;
     QPushButton *mAddButton = nullptr;
     QPushButton *mEditButton = nullptr;
     QPushButton *mDeleteButton = nullptr;
@@ -138,8 +144,13 @@ private:
     std::optional<std::int32_t> editSelectedContact();
     void runReport(const QString &definition);
     void createSearch(QWidget *client);
-    // Reads the search index when it is out of date; false when it cannot be read.
-    bool prepareSearchIndex();
+    // Starts reading the search index anew, on a thread of its own.
+    void startSearchIndex();
+    // Takes the index just read; false when it could not be read.
+    bool takeSearchIndex();
+    // Makes the search index current before a search: waits for a reading
+    // under way, or reads it here when none is.
+    void prepareSearchIndex();
     // A contact of this window's own making: indexed again, and kept in view
     // by a search that is active.
     void contactChanged(std::int32_t personId);

@@ -3,6 +3,8 @@
 #include "ui/main/MainWindow.h"
 
 #include "store/AddressBook.h"
+#include "store/Connection.h"
+#include "store/Database.h"
 #include "store/DatabaseError.h"
 #include "ui/main/ContactSearchFilter.h"
 #include "ui/widgets/LayoutUnits.h"
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QShortcut>
+#include <QtConcurrent/QtConcurrentRun>
 
 namespace varnelle {
 
@@ -27,6 +30,13 @@ void MainWindow::createSearch(QWidget *client)
 
     mFiltered = new ContactSearchFilter(mSearchIndex, this);
     mFiltered->setSourceModel(mContacts);
+    // An index read while a search is shown applies at once.
+    connect(&mIndexBuild, &QFutureWatcherBase::finished, this, [this] {
+        if (mSearchIndexStale && takeSearchIndex() && mFiltered->isActive()) {
+            mFiltered->refresh();
+            showSearchCount();
+        }
+    });
 
     auto *find = new QShortcut(QKeySequence::Find, this);
     connect(find, &QShortcut::activated, this, &MainWindow::focusSearch);
@@ -46,20 +56,56 @@ void MainWindow::focusSearch()
     mSearchBox->selectAll();
 }
 
-bool MainWindow::prepareSearchIndex()
+void MainWindow::startSearchIndex()
+{
+    mIndexBuild.waitForFinished(); // an earlier reading is out of date
+    mSearchIndexStale = true;
+    mChangedDuringBuild.clear();
+    if (!mBook.isOpen())
+        return;
+    mIndexBuild.setFuture(QtConcurrent::run([file = mBook.fileName(), view = mBook.isBusiness()] {
+        std::optional<SearchIndex> index;
+        try {
+            Connection book = OpenForReading(file);
+            index.emplace().build(book.database(), view);
+        } catch (const DatabaseError &) {
+            // Read again on the first search, where a failure leaves the list as it is.
+        }
+        return index;
+    }));
+}
+
+bool MainWindow::takeSearchIndex()
+{
+    if (!mIndexBuild.future().isValid() || mIndexBuild.isCanceled() || !mSearchIndexStale)
+        return !mSearchIndexStale;
+    std::optional<SearchIndex> index = mIndexBuild.result();
+    mIndexBuild.setFuture({});
+    if (!index)
+        return false;
+    mSearchIndex = std::move(*index);
+    mSearchIndexStale = false;
+    for (const std::int32_t personId : std::as_const(mChangedDuringBuild))
+        contactChanged(personId);
+    mChangedDuringBuild.clear();
+    return true;
+}
+
+void MainWindow::prepareSearchIndex()
 {
     if (!mSearchIndexStale)
-        return true;
+        return;
+    mIndexBuild.waitForFinished();
+    if (takeSearchIndex())
+        return;
     try {
         mSearchIndex.build(mBook.database(), mBook.isBusiness());
+        mSearchIndexStale = false;
     } catch (const DatabaseError &) {
         // A book that cannot be read is told about when the list is read;
         // the search then lists what it can.
         mSearchIndex.clear();
-        return false;
     }
-    mSearchIndexStale = false;
-    return true;
 }
 
 void MainWindow::searchFor(const QString &text)
@@ -88,8 +134,10 @@ void MainWindow::searchFor(const QString &text)
 void MainWindow::contactChanged(std::int32_t personId)
 {
     mFiltered->pin(personId);
-    if (mSearchIndexStale)
+    if (mSearchIndexStale) {
+        mChangedDuringBuild.insert(personId);
         return;
+    }
     try {
         mSearchIndex.update(mBook.database(), personId);
     } catch (const DatabaseError &) {

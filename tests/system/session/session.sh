@@ -2,8 +2,8 @@
 # A short session as a new user has it: Varnelle started with the README's
 # command on a real X display under a real window manager (openbox), driven
 # with the keyboard and the mouse. It adds a telephone type and a contact with
-# a number, switches the view, sends the address list to a comma-separated
-# file, repairs the database and exits; then it checks Address.mdb and the
+# a number, switches the view, finds the contact through the search box, sends
+# the address list to a comma-separated file, repairs the database and exits; then it checks Address.mdb and the
 # file. On the way it measures each window's frame, as the window manager
 # draws it, and checks that it is centred on the screen's work area, and that
 # a window dragged by its title bar stays where it was dropped.
@@ -68,7 +68,7 @@ gone "Edit Address"
 
 # Delete asks first, in a message box centred as the forms are; No keeps the contact.
 main="$(window "Varnelle For Windows")"
-click "$main" 60 32 # the contact's line in the list
+click "$main" 60 74 # the contact's line in the list, below the search box
 keys alt+d
 question=""
 for _ in $(seq 50); do
@@ -79,6 +79,24 @@ done
 [ -n "$question" ] || fail "Delete asked nothing"
 centred "$question" "Delete question"
 xdotool windowfocus --sync "$question"
+keys Escape
+
+# Ctrl+F and a word of the city: the contact is the first match, and Enter edits it.
+main="$(window "Varnelle For Windows")"
+keys ctrl+f
+typed "galw"
+keys Return
+window "Edit Address" > /dev/null
+keys Escape
+gone "Edit Address"
+# A word nobody has: nothing is listed, so Enter opens nothing; Escape clears the search.
+main="$(window "Varnelle For Windows")"
+keys ctrl+f
+typed "nobody"
+keys Return
+sleep 1
+[ -z "$(xdotool search --onlyvisible --name "^Edit Address\$" 2> /dev/null || true)" ] ||
+  fail "Enter opened a contact though the search matched none"
 keys Escape
 
 # Reports > Address List to a comma-separated file, all records.

@@ -1,0 +1,135 @@
+// The search box on 100,000 contacts (50,000 in the view, two numbers each):
+// the time from a keystroke to the updated list, for one to five letters and
+// for four digits, against the floor of one plain SQLite query (LIKE over the
+// same columns) returning the same contacts; the index, read on a thread of
+// its own once the list is shown, as a first search typed at once after
+// start-up waits for it; and the memory it adds.
+//
+// Run from the build directory: QT_QPA_PLATFORM=offscreen ./bench/bench_search
+#include "BenchBook.h"
+#include "BenchSupport.h"
+#include "store/AddressBook.h"
+#include "ui/main/MainWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QListView>
+#include <QTemporaryDir>
+#include <cstdio>
+
+using namespace varnelle;
+
+namespace {
+
+constexpr int Contacts = 100000;
+constexpr int Rounds = 5;
+
+// The searched columns of the book, as the search box searches them.
+const QStringList Columns{"Title",  "FirstName", "LastName", "Company", "Street", "City",
+                          "State",  "ZipCode",   "EMail",    "Spouse",  "Children"};
+
+// The floor: contacts of the business view with a word of a column starting
+// with `text` (or, for digits, a number holding them), read by one query.
+int floorQuery(const QSqlDatabase &db, const QString &text, bool digits)
+{
+    QString where;
+    QVariantList values;
+    if (digits) {
+        where = "EXISTS (SELECT 1 FROM TelephoneList n WHERE n.PersonID = a.PersonID AND "
+                "replace(replace(replace(n.Number, '-', ''), ' ', ''), '.', '') LIKE ?)";
+        values << "%" + text + "%";
+    } else {
+        QStringList terms;
+        for (const QString &column : Columns) {
+            terms << QString("a.%1 LIKE ? OR a.%1 LIKE ?").arg(column);
+            values << text + "%" << "% " + text + "%";
+        }
+        where = "(" + terms.join(" OR ") + ")";
+    }
+    QSqlQuery q = RunQuery(db, "SELECT a.PersonID FROM Address a WHERE a.IsBusiness = 1 AND " + where, values);
+    int rows = 0;
+    while (q.next())
+        ++rows;
+    return rows;
+}
+
+long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    RunHeadlessUnlessTold();
+    QApplication app(argc, argv);
+    QTemporaryDir dir;
+    if (!dir.isValid() || !QDir::setCurrent(dir.path()))
+        return 1;
+    BuildBenchBook(Contacts);
+
+    AddressBook book;
+    MainWindow main(book);
+    main.load();
+    auto *box = main.findChild<QLineEdit *>("searchBox");
+    auto *list = main.findChild<QListView *>("contactList");
+    const int everyone = list->model()->rowCount();
+
+    // A keystroke at once after start-up waits for the index being read.
+    const long before = residentKb();
+    QElapsedTimer first;
+    first.start();
+    box->setText("q");
+    QCoreApplication::processEvents();
+    const double firstMs = first.nsecsElapsed() / 1e6;
+    const long added = residentKb() - before;
+    box->clear();
+
+    // A name of the book to type, letter by letter.
+    const QString name = list->model()->index(everyone / 3, 0).data(Qt::DisplayRole).toString().left(5).toLower();
+    QList<QPair<QString, bool>> typed;
+    for (int length = 1; length <= 5; ++length)
+        typed.append({name.left(length), false});
+    typed.append({"1234", true});
+
+    std::printf("%d contacts in the view of %d; a first search at once after start-up (waits for the index): "
+                "%.1f ms; the index adds %.1f MB\n",
+                everyone, Contacts, firstMs, added / 1024.0);
+    std::printf("%-8s %8s %12s %12s %7s\n", "typed", "matches", "keystroke", "LIKE floor", "ratio");
+    bool same = true;
+    for (const auto &[text, digits] : typed) {
+        int shown = 0;
+        const double keystroke = BestOfMs(
+            Rounds,
+            [&] {
+                box->setText(text.chopped(1));
+                QCoreApplication::processEvents();
+                return true;
+            },
+            [&] {
+                box->setText(text); // one more character typed
+                QCoreApplication::processEvents();
+                shown = list->model()->rowCount();
+                return true;
+            });
+        int floorRows = 0;
+        const double floor = BestOfMs(Rounds, [] { return true; }, [&] {
+            floorRows = floorQuery(book.database(), text, digits);
+            return true;
+        });
+        same = same && floorRows == shown;
+        std::printf("%-8s %8d %9.1f ms %9.1f ms %7.2f%s\n", qPrintable(text), shown, keystroke, floor,
+                    keystroke / floor, floorRows == shown ? "" : "  (the floor found another count)");
+    }
+    std::printf("peak memory (VmHWM): %.1f MB\n", PeakMemoryKb() / 1024.0);
+    QDir::setCurrent(QDir::tempPath());
+    return same ? 0 : 1;
+}
