@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake
   qt6-base-dev libqt6sql6-sqlite libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-dejavu-core fonts-liberation2
   sqlite3 libsqlite3-dev
   poppler-utils

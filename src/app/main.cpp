@@ -3,12 +3,14 @@
 #include "app/CommandLine.h"
 #include "ui/widgets/MessageBox.h"
 #include "app/Program.h"
+#include "app/Translations.h"
 #include "store/AddressBook.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
 #include <QTextStream>
+#include <memory>
 
 namespace {
 
@@ -20,9 +22,8 @@ QStringList argumentsOf(int argc, char *argv[])
     return arguments;
 }
 
-int runWindows(int argc, char *argv[], const QString &folderError)
+int runWindows(const QString &folderError)
 {
-    QApplication app(argc, argv);
     // The windows are laid out for a narrow 8-point interface font.
     QFont font = QApplication::font();
     if (QFontDatabase::hasFamily("Liberation Sans"))
@@ -44,6 +45,13 @@ int main(int argc, char *argv[])
     QCoreApplication::setApplicationName(QString::fromUtf8(varnelle::version::ShortTitle));
     QCoreApplication::setApplicationVersion(
         QString("%1.%2").arg(varnelle::version::Major).arg(varnelle::version::Minor));
+    // The first reading only chooses the application object; the second, with
+    // the translations in place, gives the texts in the user's language.
+    const bool windows =
+        varnelle::ParseCommandLine(argumentsOf(argc, argv)).action == varnelle::CommandLine::Action::Run;
+    const std::unique_ptr<QCoreApplication> app(windows ? new QApplication(argc, argv)
+                                                        : new QCoreApplication(argc, argv));
+    varnelle::InstallTranslations();
     const varnelle::CommandLine command = varnelle::ParseCommandLine(argumentsOf(argc, argv));
 
     QString folderError;
@@ -54,10 +62,9 @@ int main(int argc, char *argv[])
             return varnelle::ExitFailure;
     }
     if (command.action == varnelle::CommandLine::Action::Run)
-        return runWindows(argc, argv, folderError);
+        return runWindows(folderError);
 
     // Import, export, help and version show no window.
-    QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
     return varnelle::RunWithoutWindows(command, out, err);

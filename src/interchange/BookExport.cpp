@@ -157,9 +157,11 @@ qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, Export
 
 QString ExportedText(qsizetype count, const QString &fileName)
 {
-    return QCoreApplication::translate("Interchange", "%1 contact%2 exported to %3.")
-        .arg(count)
-        .arg(count == 1 ? "" : "s", fileName);
+    // Whole sentences for one and for more, so that a translation can decline the noun.
+    if (count == 1)
+        return QCoreApplication::translate("Interchange", "1 contact exported to %1.").arg(fileName);
+    return QCoreApplication::translate("Interchange", "%1 contacts exported to %2.")
+        .arg(QString::number(count), fileName);
 }
 
 } // namespace varnelle::interchange

@@ -126,11 +126,14 @@ public:
     ImportSummary summary(const QString &source, const QStringList &fileNotes)
     {
         ImportSummary s = mSummary;
-        s.lines << QCoreApplication::translate("Interchange", "%1 contact%2 imported%3; %4 already present.")
-                       .arg(s.imported)
-                       .arg(s.imported == 1 ? "" : "s")
-                       .arg(source.isEmpty() ? QString() : " from " + source)
-                       .arg(s.alreadyPresent);
+        const QString from =
+            source.isEmpty() ? QString() : QCoreApplication::translate("Interchange", " from %1").arg(source);
+        const QString present = QString::number(s.alreadyPresent);
+        s.lines << (s.imported == 1
+                        ? QCoreApplication::translate("Interchange", "1 contact imported%1; %2 already present.")
+                              .arg(from, present)
+                        : QCoreApplication::translate("Interchange", "%1 contacts imported%2; %3 already present.")
+                              .arg(QString::number(s.imported), from, present));
         if (!s.typesCreated.isEmpty())
             s.lines << QCoreApplication::translate("Interchange", "New telephone types: %1.")
                            .arg(s.typesCreated.join(", "));
@@ -142,9 +145,10 @@ public:
         for (const QString &line : fileNotes)
             s.lines << inOneLine(line);
         if (!mNotes.isEmpty())
-            s.lines << QCoreApplication::translate("Interchange", "%1 value%2 could not be placed in the book:")
-                           .arg(mNotes.size())
-                           .arg(mNotes.size() == 1 ? "" : "s");
+            s.lines << (mNotes.size() == 1
+                            ? QCoreApplication::translate("Interchange", "1 value could not be placed in the book:")
+                            : QCoreApplication::translate("Interchange", "%1 values could not be placed in the book:")
+                                  .arg(mNotes.size()));
         s.lines << mNotes;
         return s;
     }

@@ -185,7 +185,7 @@ void ContactEditorTest::controlsStandWhereTheyBelongInTabOrder()
              QRect(TwipsToPixels(4080), TwipsToPixels(1680), TwipsToPixels(615), TwipsToPixels(285)));
     QCOMPARE(editor.findChild<QListWidget *>("numberList")->geometry(),
              QRect(TwipsToPixels(1560), TwipsToPixels(3120), TwipsToPixels(3975), TwipsToPixels(1620)));
-    QCOMPARE(editor.findChild<QLabel *>("emailLabel")->text(), QString("E-Mail Address:"));
+    QCOMPARE(editor.findChild<QLabel *>("emailLabel")->text(), QString("E-&Mail Address:"));
     QVERIFY(editor.findChild<QPushButton *>("saveButton")->isDefault());
     QTest::keyClicks(find<QLineEdit>(editor, "childrenBox"), QString(51, u'x'));
     QCOMPARE(find<QLineEdit>(editor, "childrenBox")->text(), QString(50, u'x'));

@@ -173,13 +173,25 @@ void ContactDialog::createControls()
     mSaveButton->setDefault(true);
     SetTabOrder(tabOrder << mNumberList << mAddNumberButton << mEditNumberButton << mDeleteNumberButton << mSaveButton
                          << mCancelButton);
-    MakeLabel(this, "titleLabel", tr("Title:"), 1080, 240, 375, 255);
-    MakeLabel(this, "companyLabel", tr("Company:"), 720, 960, 735, 255);
-    MakeLabel(this, "addressLabel", tr("Address:"), 840, 1320, 615, 255);
-    MakeLabel(this, "nameLabel", tr("Name:"), 990, 600, 465, 195);
-    MakeLabel(this, "emailLabel", tr("E-Mail Address:"), 360, 2040, 1095, 255);
-    MakeLabel(this, "spouseLabel", tr("Spouse:"), 840, 2400, 615, 255);
-    MakeLabel(this, "childrenLabel", tr("Children:"), 840, 2760, 615, 255);
+    // Each label leads to its box (Alt and the underlined letter) and names it
+    // for a screen reader; the boxes that stand without a label are named.
+    const auto labelFor = [this](const char *name, const QString &caption, const char *box, double left,
+                                 double top, double width, double height) {
+        SetLabelFor(MakeLabel(this, name, caption, left, top, width, height), findChild<QWidget *>(box));
+    };
+    labelFor("titleLabel", tr("&Title:"), "titleBox", 1080, 240, 375, 255);
+    labelFor("companyLabel", tr("Com&pany:"), "companyBox", 720, 960, 735, 255);
+    labelFor("addressLabel", tr("Add&ress:"), "streetBox", 840, 1320, 615, 255);
+    labelFor("nameLabel", tr("&Name:"), "firstNameBox", 990, 600, 465, 195);
+    labelFor("emailLabel", tr("E-&Mail Address:"), "emailBox", 360, 2040, 1095, 255);
+    labelFor("spouseLabel", tr("Sp&ouse:"), "spouseBox", 840, 2400, 615, 255);
+    labelFor("childrenLabel", tr("C&hildren:"), "childrenBox", 840, 2760, 615, 255);
+    const std::pair<const char *, QString> unlabelled[] = {
+        {"firstNameBox", tr("First name")}, {"lastNameBox", tr("Last name")}, {"cityBox", tr("City")},
+        {"stateBox", tr("State")},          {"zipCodeBox", tr("ZIP code")},   {"numberList", tr("Telephone numbers")},
+    };
+    for (const auto &[box, name] : unlabelled)
+        findChild<QWidget *>(box)->setAccessibleName(name);
 }
 
 void ContactDialog::showEvent(QShowEvent *event)

@@ -32,17 +32,13 @@ PhoneNumberDialog::PhoneNumberDialog(AddressBook &book, std::int32_t personId, s
     UseButtonFace(mNumberBox);
     mSaveButton = MakeButton(this, "saveButton", tr("&Save"), 1080, 1560, 1095, 615);
     mCancelButton = MakeButton(this, "cancelButton", tr("&Cancel"), 2760, 1560, 1095, 615);
-    mTypeLabel = MakeLabel(this, "typeLabel", tr("Type of Number:"), 480, 240, 1185, 195);
-    mNumberLabel = MakeLabel(this, "numberLabel", tr("Telephone Number:"), 240, 720, 1410, 195);
+    mTypeLabel = MakeLabel(this, "typeLabel", tr("&Type of Number:"), 480, 240, 1185, 195);
+    SetLabelFor(mTypeLabel, mTypeCombo);
+    mNumberLabel = MakeLabel(this, "numberLabel", tr("Telephone &Number:"), 240, 720, 1410, 195);
+    SetLabelFor(mNumberLabel, mNumberBox);
     SetTabOrder({mTypeCombo, mNumberBox, mSaveButton, mCancelButton});
 
-    // Choosing a type, by the user or by the program, moves on to the number.
-    auto toNumber = [this](int index) {
-        if (index >= 0)
-            mNumberBox->setFocus();
-    };
-    connect(mTypeCombo, &QComboBox::activated, this, toNumber);
-    connect(mTypeCombo, &QComboBox::currentIndexChanged, this, toNumber);
+    // Choosing a type leaves the focus on the list: Tab moves on to the number.
     connect(mSaveButton, &QPushButton::clicked, this, &PhoneNumberDialog::save);
     connect(mCancelButton, &QPushButton::clicked, this, &PhoneNumberDialog::cancel);
 

@@ -34,6 +34,7 @@ ExportOptionsDialog::ExportOptionsDialog(const QString &fileName, bool currentIs
     mFormatCombo->addItem(tr("CSV (comma-separated values)"), int(interchange::ExportFormat::Csv));
     mFormatCombo->setCurrentIndex(mFormatCombo->findData(int(interchange::FormatForFileName(fileName))));
     formatRow->addRow(tr("&Format:"), mFormatCombo);
+    mFormatCombo->setAccessibleName(tr("Format:"));
     body->addLayout(formatRow);
 }
 

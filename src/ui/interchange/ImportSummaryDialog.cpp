@@ -23,6 +23,7 @@ ImportSummaryDialog::ImportSummaryDialog(AddressBook &book, const QStringList &l
     mSummaryText = new QPlainTextEdit(lines.join('\n'), this);
     mSummaryText->setObjectName("summaryText");
     mSummaryText->setReadOnly(true);
+    mSummaryText->setAccessibleName(tr("Import Summary"));
     mSummaryText->setLineWrapMode(QPlainTextEdit::NoWrap);
     mSummaryText->setMinimumSize(520, 220);
     layout->addWidget(mSummaryText);

@@ -19,7 +19,9 @@
 #include "ui/types/PhoneTypesDialog.h"
 
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCloseEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenuBar>
@@ -72,7 +74,6 @@ void MainWindow::createControls()
 {
     auto *client = new QWidget(this);
     client->setObjectName("client");
-    SetClientSizeTwips(client, 7080, 4590 + SearchBand);
     setCentralWidget(client);
 
     const double top = 120 + SearchBand;
@@ -81,6 +82,7 @@ void MainWindow::createControls()
     createSearch(client);
     mContactList->setModel(mFiltered);
     mContactList->setUniformItemSizes(true);
+    mContactList->setAccessibleName(tr("Contacts"));
     UseButtonFace(mContactList);
     KeepSelectionOnceChosen(mContactList);
 
@@ -88,6 +90,8 @@ void MainWindow::createControls()
     mEditButton = MakeButton(client, "editButton", tr("&Edit"), 5520, top + 840, 1335, 615);
     mDeleteButton = MakeButton(client, "deleteButton", tr("&Delete"), 5520, top + 1680, 1335, 615);
     mViewButton = MakeButton(client, "viewButton", tr("&Business"), 5520, top + 3720, 1335, 615);
+
+    layOut(client);
 
     // The list keeps the first place, and the focus at start-up; the search box comes last.
     SetTabOrder({mContactList, mAddButton, mEditButton, mDeleteButton, mViewButton, mSearchBox});
@@ -104,6 +108,70 @@ void MainWindow::createControls()
     connect(mEditButton, &QPushButton::clicked, this, &MainWindow::editContact);
     connect(mDeleteButton, &QPushButton::clicked, this, &MainWindow::deleteContact);
     connect(mViewButton, &QPushButton::clicked, this, &MainWindow::switchView);
+
+    // Keys for the commands: Ctrl+N adds, F2 edits and Delete deletes the
+    // chosen contact (Enter on the list edits it too), F1 shows About. A key
+    // does what its button does, when its button can.
+    const auto onKey = [this](const QKeySequence &key, QPushButton *button) {
+        auto *act = new QAction(this);
+        act->setShortcut(key);
+        connect(act, &QAction::triggered, button, [button] {
+            if (button->isEnabled())
+                button->click();
+        });
+        addAction(act);
+    };
+    onKey(QKeySequence::New, mAddButton);
+    onKey(QKeySequence(Qt::Key_F2), mEditButton);
+    onKey(QKeySequence(Qt::Key_Delete), mDeleteButton);
+}
+
+// The search band and the list on the left, the buttons on the right, as
+// they were drawn in twips: at the window's first size every control stands
+// where it was drawn. The window grows: the list takes the room, and the
+// buttons keep their column; a larger font or a translation widens them.
+void MainWindow::layOut(QWidget *client)
+{
+    const auto px = [](double twips) { return TwipsToPixels(twips); };
+    const double top = 120 + SearchBand;
+    auto *columns = new QHBoxLayout(client);
+    columns->setContentsMargins(px(240), px(SearchBoxTop), px(7080) - px(5520) - px(1335), px(120));
+    columns->setSpacing(px(5520) - px(240) - px(5055));
+
+    auto *left = new QVBoxLayout;
+    left->setSpacing(0);
+    left->addWidget(mSearchBox);
+    left->addSpacing(px(SearchCountTop) - px(SearchBoxTop) - px(SearchBoxHeight));
+    left->addWidget(mSearchCount);
+    left->addSpacing(px(top) - px(SearchCountTop) - px(SearchCountHeight));
+    left->addWidget(mContactList, 1);
+    // The box and the count keep their drawn heights, a pixel short of what
+    // Qt asks for at the program's font, until a larger font needs more.
+    for (const auto &[control, drawn] : {std::pair<QWidget *, double>{mSearchBox, SearchBoxHeight},
+                                         {mSearchCount, SearchCountHeight}}) {
+        const int asked = control->sizeHint().height();
+        control->setFixedHeight(asked > px(drawn) + 1 ? asked : px(drawn));
+    }
+    mContactList->setMinimumSize(px(5055), px(4350));
+    columns->addLayout(left, 1);
+
+    auto *right = new QVBoxLayout;
+    right->setSpacing(0);
+    right->addSpacing(px(top) - px(SearchBoxTop));
+    double below = top;
+    for (const auto &[button, offset] : {std::pair{mAddButton, 0.0}, {mEditButton, 840.0}, {mDeleteButton, 1680.0}}) {
+        right->addSpacing(px(top + offset) - px(below));
+        right->addWidget(button);
+        below = top + offset + 615;
+    }
+    right->addStretch(1);
+    right->addWidget(mViewButton);
+    right->addSpacing(px(top + 4350) - px(top + 3720 + 615));
+    for (QPushButton *button : {mAddButton, mEditButton, mDeleteButton, mViewButton}) {
+        button->setMinimumSize(px(1335), px(615));
+        button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+    }
+    columns->addLayout(right);
 }
 
 void MainWindow::createMenus()
@@ -129,6 +197,7 @@ void MainWindow::createMenus()
     mHelpMenu = menuBar()->addMenu(tr("&Help"));
     mHelpMenu->setObjectName("helpMenu");
     mAboutAction = addCommand(mHelpMenu, "aboutAction", tr("&About"));
+    mAboutAction->setShortcut(QKeySequence::HelpContents);
 
     connect(mImportAction, &QAction::triggered, this, &MainWindow::importContacts);
     connect(mExportAction, &QAction::triggered, this, &MainWindow::exportContacts);

@@ -90,6 +90,7 @@ private:
     static constexpr double SearchBoxTop = 120, SearchBoxHeight = 315;
     static constexpr double SearchCountTop = 465, SearchCountHeight = 195;
     static constexpr double SearchBand = 570;
+    void layOut(QWidget *client);
 
     QLineEdit *mSearchBox = nullptr;
     QLabel *mSearchCount = nullptr;

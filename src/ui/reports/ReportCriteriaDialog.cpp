@@ -42,6 +42,13 @@ void ReportCriteriaDialog::createControls()
         box->setText(tr("Exclude"));
         WidenToText(box);
     }
+    // Read out, each box says what it leaves out; the labels name the lists.
+    mExcludeBoxes[0]->setAccessibleName(tr("Exclude companies"));
+    mExcludeBoxes[1]->setAccessibleName(tr("Exclude states"));
+    mExcludeBoxes[2]->setAccessibleName(tr("Exclude last names"));
+    SetLabelFor(mLabels[1], mCompanyCombo);
+    SetLabelFor(mLabels[0], mStateCombo);
+    SetLabelFor(mLabels[2], mLastNameCombo);
     mOkButton = MakeButton(this, "okButton", tr("OK"), 1800, 2040, 1215, 615);
     mOkButton->setDefault(true);
 

@@ -88,6 +88,12 @@ void ReportDestinationDialog::createControls()
     mFileNameBox = MakeControl<QLineEdit>(mDiskGroup, "fileNameBox", 1080, 840, 1455, 285);
     mBrowseButton = MakeButton(mDiskGroup, "browseButton", tr("&Browse..."), 2595, 810, 900, 345);
     mFileTypeCombo = MakeControl<QComboBox>(mDiskGroup, "fileTypeCombo", 1080, 360, 2175, 315);
+    SetLabelFor(mLabels[2], mCopiesBox);
+    SetLabelFor(mLabels[1], mFileTypeCombo);
+    SetLabelFor(mLabels[0], mFileNameBox);
+    // The two frames of options have no caption on screen; read out, they have.
+    mDestinationGroup->setAccessibleName(tr("Destination"));
+    mRecordsGroup->setAccessibleName(tr("Records"));
 
     mOkButton = MakeButton(this, "okButton", tr("&OK"), 1320, 3600, 1095, 495);
     mOkButton->setDefault(true);

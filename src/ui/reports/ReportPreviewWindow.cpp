@@ -4,7 +4,9 @@
 
 #include <QAction>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -99,6 +101,7 @@ ReportPreviewWindow::ReportPreviewWindow(ReportPages pages, QWidget *parent)
     mPageBox->setObjectName(QStringLiteral("pageNumber"));
     mPageBox->setRange(1, std::max(1, mPages.layout->pageCount()));
     mPageBox->setKeyboardTracking(false);
+    mPageBox->setAccessibleName(tr("Page"));
     mPageBox->setAlignment(Qt::AlignRight);
     mPageBox->setMinimumWidth(mPageBox->fontMetrics().horizontalAdvance(QString::number(mPages.layout->pageCount()) + u'0')
                               + mPageBox->sizeHint().width());
@@ -115,6 +118,22 @@ ReportPreviewWindow::ReportPreviewWindow(ReportPages pages, QWidget *parent)
     action("actFitPage", tr("Fit Page"), QKeySequence(), [this] { fitPage(); });
     bar->addSeparator();
     action("actPrint", tr("Print..."), QKeySequence::Print, [this] { print(); });
+
+    // Home and End go to the top and the foot of the page shown.
+    const auto onKey = [this](const QList<QKeySequence> &keys, auto slot) {
+        auto *act = new QAction(this);
+        act->setShortcuts(keys);
+        connect(act, &QAction::triggered, this, slot);
+        addAction(act);
+    };
+    onKey({QKeySequence(Qt::Key_Home)}, [this] { mScroll->verticalScrollBar()->setValue(0); });
+    onKey({QKeySequence(Qt::Key_End)},
+          [this] { mScroll->verticalScrollBar()->setValue(mScroll->verticalScrollBar()->maximum()); });
+    onKey({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}, [this] { close(); });
+    // The page box would take the navigation keys for its own text: they
+    // turn the pages wherever the focus is.
+    mPageBox->installEventFilter(this);
+    mPageBox->findChild<QLineEdit *>()->installEventFilter(this);
 
     mScroll = new QScrollArea(this);
     mScroll->setObjectName(QStringLiteral("pageScroll"));
@@ -133,6 +152,34 @@ ReportPreviewWindow::ReportPreviewWindow(ReportPages pages, QWidget *parent)
 }
 
 ReportPreviewWindow::~ReportPreviewWindow() = default;
+
+bool ReportPreviewWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        const Qt::KeyboardModifiers mods = key->modifiers() & ~Qt::KeypadModifier;
+        const bool paging = key->key() == Qt::Key_PageUp || key->key() == Qt::Key_PageDown;
+        const bool ends = key->key() == Qt::Key_Home || key->key() == Qt::Key_End;
+        if ((paging && mods == Qt::NoModifier) || (ends && (mods == Qt::NoModifier || mods == Qt::ControlModifier))) {
+            event->ignore();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void ReportPreviewWindow::centreOver(const QWidget &window)
+{
+    const QRect over = window.frameGeometry();
+    QRect frame(QPoint(), frameGeometry().size());
+    frame.moveCenter(over.center());
+    if (const QScreen *screen = window.screen()) {
+        const QRect room = screen->availableGeometry();
+        frame.moveLeft(std::clamp(frame.left(), room.left(), std::max(room.left(), room.right() - frame.width())));
+        frame.moveTop(std::clamp(frame.top(), room.top(), std::max(room.top(), room.bottom() - frame.height())));
+    }
+    move(frame.topLeft());
+}
 
 const QList<ReportRow> &ReportPreviewWindow::rowsOf(int page)
 {

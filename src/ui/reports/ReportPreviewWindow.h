@@ -31,6 +31,10 @@ public:
     int currentPage() const { return mPage; } // from 0
     double zoom() const { return mZoom; }     // 1 = the paper's real size
 
+    // Moves the window, as it will be shown, to the middle of that window,
+    // kept on that window's screen.
+    void centreOver(const QWidget &window);
+
     void showPage(int page);
     void setZoom(double zoom);
     void fitWidth();
@@ -45,6 +49,7 @@ signals:
     void pageDrawn(int page);
 
 private:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void updateControls();

@@ -24,7 +24,7 @@ std::unique_ptr<QPrinter> SystemPrinter()
 
 } // namespace
 
-void RunReport(ReportEngine &engine, const ReportRequest &request, [[maybe_unused]] QWidget *parent)
+void RunReport(ReportEngine &engine, const ReportRequest &request, QWidget *parent)
 {
     try {
         std::unique_ptr<QPrinter> printer;
@@ -42,7 +42,10 @@ void RunReport(ReportEngine &engine, const ReportRequest &request, [[maybe_unuse
         ReportResult result = engine.run(request, progress.callback(), output.get());
         if (result.pages) {
             // Modeless and without a parent, as a window of its own; it deletes itself when closed.
+            // It opens centred over the window the report was asked from.
             auto *preview = new ReportPreviewWindow(std::move(*result.pages));
+            if (parent)
+                preview->centreOver(*parent->window());
             preview->show();
         }
     } catch (const ReportError &error) {

@@ -25,9 +25,11 @@ PhoneTypesDialog::PhoneTypesDialog(AddressBook &book, QWidget *parent)
     SetClientSizeTwips(this, 5385, 4590);
 
     mTypeBox = MakeControl<QLineEdit>(this, "typeBox", 240, 240, 3615, 285);
+    mTypeBox->setAccessibleName(tr("Telephone type"));
     LimitToStoreLength(mTypeBox, 20);
     UseButtonFace(mTypeBox);
     mTypeList = MakeControl<QListWidget>(this, "typeList", 240, 720, 3615, 3765);
+    mTypeList->setAccessibleName(tr("Telephone Types"));
     mTypeList->setSortingEnabled(true);
     UseButtonFace(mTypeList);
     KeepSelectionOnceChosen(mTypeList);

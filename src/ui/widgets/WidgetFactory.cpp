@@ -1,5 +1,6 @@
 #include "ui/widgets/WidgetFactory.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPointer>
@@ -103,6 +104,42 @@ void WidenToLongestEntry(QComboBox *combo)
     const int frameWidth = combo->geometry().right() + 1 + combo->style()->pixelMetric(QStyle::PM_LayoutRightMargin);
     if (frame && !frame->isWindow() && frame->width() < frameWidth)
         frame->resize(frameWidth, frame->height());
+}
+
+namespace {
+
+class ButtonFace : public QObject {
+public:
+    explicit ButtonFace(QWidget *control) : QObject(control) { apply(control); }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ApplicationPaletteChange)
+            apply(static_cast<QWidget *>(watched));
+        return false;
+    }
+
+private:
+    static void apply(QWidget *control)
+    {
+        QPalette palette = QApplication::palette(control);
+        palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+        control->setPalette(palette);
+    }
+};
+
+} // namespace
+
+void UseButtonFace(QWidget *control)
+{
+    control->installEventFilter(new ButtonFace(control));
+}
+
+void SetLabelFor(QLabel *label, QWidget *control)
+{
+    label->setBuddy(control);
+    if (qobject_cast<QComboBox *>(control))
+        control->setAccessibleName(QString(label->text()).remove(u'&'));
 }
 
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, double left, double top, double width,

@@ -45,6 +45,11 @@ void WidenToLongestEntry(QComboBox *combo);
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, double left, double top, double width,
                   double height, Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter);
 
+// Makes label the label of control: Alt and its underlined letter go to the
+// control, and a screen reader names the control after it (a drop-down list
+// would otherwise be read by its current entry).
+void SetLabelFor(QLabel *label, QWidget *control);
+
 // Gives the controls the tab order in which they are listed.
 inline void SetTabOrder(const QList<QWidget *> &order)
 {
@@ -52,12 +57,8 @@ inline void SetTabOrder(const QList<QWidget *> &order)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-// Draws a box or list on the system's button-face colour.
-inline void UseButtonFace(QWidget *control)
-{
-    QPalette palette = control->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-    control->setPalette(palette);
-}
+// Draws a box or list on the system's button-face colour, and keeps doing so
+// when the desktop's colours change (a dark theme chosen while it runs).
+void UseButtonFace(QWidget *control);
 
 } // namespace varnelle

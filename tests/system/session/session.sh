@@ -58,7 +58,7 @@ xdotool windowfocus --sync "$editor"
 keys alt+a
 number="$(window "Telephone Number")"
 centred "$number" "Telephone Number"
-keys Down
+keys Down Tab # the type, then on to the number
 typed "555-0142"
 keys alt+s
 gone "Telephone Number"
@@ -142,4 +142,28 @@ expect "integrity" "$(q 'PRAGMA integrity_check')" "ok"
 csv="$(tr -d '\r' < contacts.csv)"
 expect "report lines" "$(echo "$csv" | wc -l)" "2"
 expect "report row" "$(echo "$csv" | sed -n 2p)" '"O'"'"'Brien, Sean",1 Harbour Road,Galway,NY,'
+# In German: with LANG=de_DE.UTF-8 the help is German, and Alt+D opens the
+# File menu, "Datei" (in English Alt+D is the Delete button, disabled here).
+german="$work/german"
+mkdir "$german"
+cd "$german"
+export LANG=de_DE.UTF-8 LC_ALL="" LANGUAGE=""
+"$root/build/varnelle" --help | grep -q "Zeigt diese Optionen" || fail "the help is not in German"
+"$root/build/varnelle" >> "$log" 2>&1 &
+app=$!
+main="$(window "Varnelle For Windows")"
+keys alt+d
+popup=""
+for _ in $(seq 50); do
+  popup="$(xdotool search --onlyvisible --pid "$app" 2> /dev/null | grep -v "^$main\$" | tail -n 1 || true)"
+  [ -n "$popup" ] && break
+  sleep 0.1
+done
+[ -n "$popup" ] || fail "Alt+D did not open the German File menu (Datei)"
+shot german-file-menu
+keys b # Datei > Beenden
+for _ in $(seq 100); do kill -0 "$app" 2> /dev/null || break; sleep 0.1; done
+kill -0 "$app" 2> /dev/null && fail "Varnelle did not end after Datei > Beenden"
+wait "$app" || fail "Varnelle ended with status $?"
+app=""
 echo "session: 1 passed, 0 failed"
