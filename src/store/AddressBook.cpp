@@ -1,7 +1,7 @@
 #include "store/AddressBook.h"
 
 #include "store/Setup.h"
-#include "store/repair/Health.h"
+#include "store/BookOpening.h"
 
 #include <QUuid>
 

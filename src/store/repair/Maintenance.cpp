@@ -1,6 +1,6 @@
 #include "store/repair/Maintenance.h"
 
-#include "store/repair/BookFile.h"
+#include "store/BookFile.h"
 #include "store/Connection.h"
 #include "store/Database.h"
 #include "store/repair/Health.h"

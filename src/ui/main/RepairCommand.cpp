@@ -3,7 +3,7 @@
 #include "ui/widgets/MessageBox.h"
 #include "store/Database.h"
 #include "store/Setup.h"
-#include "store/repair/BookFile.h"
+#include "store/BookFile.h"
 #include "store/repair/Health.h"
 #include "store/repair/Maintenance.h"
 

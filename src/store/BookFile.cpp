@@ -1,4 +1,4 @@
-#include "store/repair/BookFile.h"
+#include "store/BookFile.h"
 
 #include "store/Database.h"
 #include "store/DatabaseError.h"
