@@ -33,14 +33,21 @@ inline double BestOfMs(int rounds, const std::function<bool()> &prepare, const s
     return best;
 }
 
-// The most memory this process has held (VmHWM) in kilobytes; -1 when unknown.
-inline long PeakMemoryKb()
+// A memory figure of this process from /proc/self/status ("VmHWM:", the most
+// it has held; "VmRSS:", what it holds now) in kilobytes; -1 when unknown.
+inline long StatusKb(const char *field)
 {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly))
         return -1;
     for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ').value(0).toLong();
     return -1;
+}
+
+// The most memory this process has held (VmHWM) in kilobytes; -1 when unknown.
+inline long PeakMemoryKb()
+{
+    return StatusKb("VmHWM:");
 }

@@ -54,17 +54,6 @@ int floorQuery(const QSqlDatabase &db, const QString &text, bool digits)
     return rows;
 }
 
-long residentKb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray &line : status.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
-
 } // namespace
 
 int main(int argc, char **argv)
@@ -84,13 +73,13 @@ int main(int argc, char **argv)
     const int everyone = list->model()->rowCount();
 
     // A keystroke at once after start-up waits for the index being read.
-    const long before = residentKb();
+    const long before = StatusKb("VmRSS:");
     QElapsedTimer first;
     first.start();
     box->setText("q");
     QCoreApplication::processEvents();
     const double firstMs = first.nsecsElapsed() / 1e6;
-    const long added = residentKb() - before;
+    const long added = StatusKb("VmRSS:") - before;
     box->clear();
 
     // A name of the book to type, letter by letter.
