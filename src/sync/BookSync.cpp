@@ -74,7 +74,9 @@ public:
             mLocal.insert(c.personId, BookValues::normalized(c.values, c.numbers));
         receive();
         sendDeletions();
-        sendChanges();
+        QList<std::int32_t> ids = mLocal.keys();
+        std::sort(ids.begin(), ids.end());
+        sendChanges(ids, true);
     }
 
 private:
@@ -255,8 +257,20 @@ private:
                     removed << s.href;
         }
 
-        // Batches are fetched a few at once; each group is one transaction.
-        const QStringList hrefs = changed.keys();
+        fetchAndApply(changed.keys());
+        InTransaction(mDb, [&] {
+            for (const QString &href : removed)
+                applyRemoved(href);
+            if (!token.isEmpty())
+                StoreSyncToken(mDb, mAccount.id, token);
+        });
+    }
+
+    // Fetches the cards by multiget, a few batches at once, and merges them
+    // into the book; what came in together is one transaction, because a
+    // commit waits for the disk and fewer of them keep the sync quick.
+    void fetchAndApply(const QStringList &hrefs)
+    {
         const qsizetype batch = std::max(1, mOptions.batchSize);
         const qsizetype group = batch * std::max(1, mOptions.parallel);
         for (qsizetype first = 0; first < hrefs.size(); first += group) {
@@ -267,8 +281,6 @@ private:
                                     mBookUrl,
                                     MultigetBody(hrefs.mid(start, batch)),
                                     {{"Depth", "1"}, {"Content-Type", "application/xml; charset=utf-8"}}});
-            // What came in together is stored in one transaction: a commit
-            // waits for the disk, so fewer of them keep the sync quick.
             const std::vector<DavResponse> responses = mClient.runAll(requests, mOptions.parallel);
             std::vector<MultiStatus> parsed;
             for (const DavResponse &r : responses) {
@@ -287,12 +299,6 @@ private:
                     }
             });
         }
-        InTransaction(mDb, [&] {
-            for (const QString &href : removed)
-                applyRemoved(href);
-            if (!token.isEmpty())
-                StoreSyncToken(mDb, mAccount.id, token);
-        });
     }
 
     void applyReceived(const QString &href, const QString &etag, const QString &card)
@@ -405,15 +411,17 @@ private:
         });
     }
 
-    void sendChanges()
+    // Sends the contacts that are new or changed since the last sync. A card
+    // refused because it changed on the server meanwhile, or because it is
+    // already there (a sync stopped right after its PUT), is fetched, merged
+    // and sent once more.
+    void sendChanges(const QList<std::int32_t> &ids, bool retryRefused)
     {
         QHash<std::int32_t, QString> hrefOf;
         for (const SyncedContact &s : std::as_const(mStates))
             hrefOf.insert(s.personId, s.href);
         // New contacts get their UID and href first, in one transaction, so that
         // a sync stopped after a PUT finds its card again instead of adding a second.
-        QList<std::int32_t> ids = mLocal.keys();
-        std::sort(ids.begin(), ids.end());
         InTransaction(mDb, [&] {
             for (std::int32_t id : ids) {
                 if (hrefOf.contains(id))
@@ -455,6 +463,7 @@ private:
                 put.headers.append({condition, conditionValue});
             requests.push_back(put);
         }
+        QStringList refused;
         const size_t batch = size_t(std::max(1, mOptions.batchSize));
         for (size_t start = 0; start < requests.size(); start += batch) {
             progress(SyncText("Sending"), qsizetype(start), qsizetype(requests.size()));
@@ -468,8 +477,12 @@ private:
                     const Upload &u = uploads[start + i];
                     SyncedContact &s = mStates[u.href];
                     if (r.status == 412) {
-                        mSummary.notes << SyncText("%1 was changed on the server meanwhile; the next sync merges it.")
-                                              .arg(nameOf(mLocal.value(s.personId)));
+                        if (retryRefused)
+                            refused << u.href;
+                        else
+                            mSummary.notes << SyncText("%1 was changed on the server meanwhile; the next sync merges "
+                                                       "it.")
+                                                  .arg(nameOf(mLocal.value(s.personId)));
                         continue;
                     }
                     if (r.status < 200 || r.status >= 300) {
@@ -486,6 +499,14 @@ private:
             if (failed)
                 httpFailure(*failed, SyncText("store a contact"));
         }
+        if (refused.isEmpty())
+            return;
+        fetchAndApply(refused);
+        QList<std::int32_t> again;
+        for (const QString &href : std::as_const(refused))
+            if (mLocal.contains(mStates.value(href).personId))
+                again << mStates.value(href).personId;
+        sendChanges(again, false);
     }
 
     QSqlDatabase &mDb;

@@ -309,6 +309,25 @@ private slots:
         QVERIFY(server.cards().first().contains("John"));
     }
 
+    // A sync stopped after a PUT reached the server but before its answer
+    // was stored: the next one finds the card there, merges and sends.
+    void stoppedRightAfterAPut()
+    {
+        Radicale server;
+        Book book(server);
+        book.add("Jane", "Doe");
+        book.sync();
+        book.sync(); // the sync token now postdates the card
+        RunQuery(book.db, "UPDATE SyncContact SET ETag = '', Card = ''");
+        RunQuery(book.db, "UPDATE Address SET Spouse = 'John'");
+        const sync::SyncSummary summary = book.sync();
+        QCOMPARE(summary.notes, QStringList());
+        QCOMPARE(summary.wentOut, 1);
+        QCOMPARE(server.cards().size(), 1);
+        QVERIFY(server.cards().first().contains("John"));
+        QCOMPARE(book.scalar("SELECT count(*) FROM SyncContact WHERE ETag <> '' AND Card <> ''").toInt(), 1);
+    }
+
     void thousandContactsAndAKilledSync()
     {
         Radicale server;
