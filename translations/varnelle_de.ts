@@ -929,15 +929,15 @@ sonst von der Standardeingabe):
     <name>varnelle::ContactDialog</name>
     <message>
         <source>&amp;Add Number</source>
-        <translation>Nummer &amp;hinzufügen</translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Edit Number</source>
-        <translation>Nummer &amp;bearbeiten</translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete Number</source>
-        <translation>Nummer &amp;löschen</translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -1314,15 +1314,15 @@ sonst von der Standardeingabe):
     </message>
     <message>
         <source>State:</source>
-        <translation>Bundesland:</translation>
+        <translation>Region:</translation>
     </message>
     <message>
         <source>Last Name:</source>
-        <translation>Nachname:</translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Exclude</source>
-        <translation>Ausschließen</translation>
+        <translation>Ohne</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1334,7 +1334,7 @@ sonst von der Standardeingabe):
     </message>
     <message>
         <source>Exclude states</source>
-        <translation>Bundesländer ausschließen</translation>
+        <translation>Regionen ausschließen</translation>
     </message>
     <message>
         <source>Exclude last names</source>
@@ -1361,7 +1361,7 @@ sonst von der Standardeingabe):
     </message>
     <message>
         <source>All Records</source>
-        <translation>Alle Datensätze</translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Partial Report</source>
@@ -1381,11 +1381,11 @@ sonst von der Standardeingabe):
     </message>
     <message>
         <source>File Type:</source>
-        <translation>Dateityp:</translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation>Dateiname:</translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1433,7 +1433,7 @@ sonst von der Standardeingabe):
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;Durchsuchen...</translation>
+        <translation>&amp;Wählen...</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; already exists. Replace it?</source>

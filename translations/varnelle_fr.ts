@@ -928,15 +928,15 @@ sinon de l&apos;entrée standard) :
     <name>varnelle::ContactDialog</name>
     <message>
         <source>&amp;Add Number</source>
-        <translation>&amp;Ajouter un numéro</translation>
+        <translation>&amp;Ajouter</translation>
     </message>
     <message>
         <source>&amp;Edit Number</source>
-        <translation>&amp;Modifier le numéro</translation>
+        <translation>&amp;Modifier</translation>
     </message>
     <message>
         <source>&amp;Delete Number</source>
-        <translation>Supprimer le &amp;numéro</translation>
+        <translation>Su&amp;pprimer</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -976,7 +976,7 @@ sinon de l&apos;entrée standard) :
     </message>
     <message>
         <source>E-&amp;Mail Address:</source>
-        <translation>Adresse é&amp;lectronique :</translation>
+        <translation>E-ma&amp;il :</translation>
     </message>
     <message>
         <source>Sp&amp;ouse:</source>
@@ -1360,11 +1360,11 @@ sinon de l&apos;entrée standard) :
     </message>
     <message>
         <source>All Records</source>
-        <translation>Tous les enregistrements</translation>
+        <translation>Tous</translation>
     </message>
     <message>
         <source>Partial Report</source>
-        <translation>Rapport partiel</translation>
+        <translation>Partiel</translation>
     </message>
     <message>
         <source>Report To Printer</source>
@@ -1380,11 +1380,11 @@ sinon de l&apos;entrée standard) :
     </message>
     <message>
         <source>File Type:</source>
-        <translation>Type de fichier :</translation>
+        <translation>Type :</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation>Nom du fichier :</translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1396,11 +1396,11 @@ sinon de l&apos;entrée standard) :
     </message>
     <message>
         <source>Record Format</source>
-        <translation>Format enregistrement</translation>
+        <translation>Enregistrements</translation>
     </message>
     <message>
         <source>Tab Separated</source>
-        <translation>Séparé par des tabulations</translation>
+        <translation>Tabulations</translation>
     </message>
     <message>
         <source>Text Format</source>
@@ -1412,11 +1412,11 @@ sinon de l&apos;entrée standard) :
     </message>
     <message>
         <source>Comma Separated Values</source>
-        <translation>Valeurs séparées par des virgules</translation>
+        <translation>CSV (virgules)</translation>
     </message>
     <message>
         <source>Tab Separated Values</source>
-        <translation>Valeurs séparées par des tabulations</translation>
+        <translation>CSV (tabulations)</translation>
     </message>
     <message>
         <source>address.txt</source>
@@ -1432,7 +1432,7 @@ sinon de l&apos;entrée standard) :
     </message>
     <message>
         <source>&amp;Browse...</source>
-        <translation>&amp;Parcourir...</translation>
+        <translation>&amp;Choisir...</translation>
     </message>
     <message>
         <source>The file &apos;%1&apos; already exists. Replace it?</source>
