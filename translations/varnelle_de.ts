@@ -629,6 +629,30 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <source> Choose File &gt; Repair Database to save what can still be read.</source>
         <translation> Wählen Sie Datei &gt; Datenbank reparieren, um zu retten, was noch gelesen werden kann.</translation>
     </message>
+    <message>
+        <source>The report cannot be shown on the screen: the program has no windows.</source>
+        <translation>Der Bericht kann nicht auf dem Bildschirm angezeigt werden: Das Programm hat keine Fenster.</translation>
+    </message>
+    <message>
+        <source>The number of copies must be at least 1.</source>
+        <translation>Die Anzahl der Kopien muss mindestens 1 sein.</translation>
+    </message>
+    <message>
+        <source>No printer is available. Install a printer, or send the report to the screen or to a disk file.</source>
+        <translation>Es ist kein Drucker verfügbar. Installieren Sie einen Drucker, oder geben Sie den Bericht auf dem Bildschirm oder in eine Datei aus.</translation>
+    </message>
+    <message>
+        <source>No file name was given for the report.</source>
+        <translation>Für den Bericht wurde kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>The report cannot be written to &quot;%1&quot;: that file is one the report is read from. Choose another file name.</source>
+        <translation>Der Bericht kann nicht nach „%1“ geschrieben werden: Aus dieser Datei liest der Bericht. Wählen Sie einen anderen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>The destination %1 is not known. Choose 0 (the screen), 1 (the printer) or 2 (a disk file).</source>
+        <translation>Das Ziel %1 ist unbekannt. Wählen Sie 0 (Bildschirm), 1 (Drucker) oder 2 (Datei).</translation>
+    </message>
 </context>
 <context>
     <name>Store</name>
@@ -790,6 +814,158 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     <message>
         <source>the resource holds %1 cards, not one.</source>
         <translation>Die Ressource enthält %1 Karten statt einer.</translation>
+    </message>
+    <message>
+        <source>%1 contacts with &apos;%2&apos; on %3: %4 came in, %5 went out, %6 removed here, %7 removed on the server.</source>
+        <translation>%1 Kontakte mit „%2“ auf %3: %4 empfangen, %5 gesendet, %6 hier entfernt, %7 auf dem Server entfernt.</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>Geschäftliche</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Private</translation>
+    </message>
+    <message>
+        <source>Conflict: %1</source>
+        <translation>Konflikt: %1</translation>
+    </message>
+    <message>
+        <source>Not in the book, kept on the server: %1</source>
+        <translation>Nicht im Buch, auf dem Server behalten: %1</translation>
+    </message>
+    <message>
+        <source>The sync was cancelled.</source>
+        <translation>Die Synchronisation wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The server %1 named &apos;%2&apos;, which is outside the address book; the sync was stopped.</source>
+        <translation>Der Server %1 nannte „%2“, das außerhalb des Adressbuchs liegt; die Synchronisation wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>The server %1 has no room for more contacts (its quota is used up).</source>
+        <translation>Der Server %1 hat keinen Platz für weitere Kontakte (sein Kontingent ist aufgebraucht).</translation>
+    </message>
+    <message>
+        <source>The server %1 refused to %2 (HTTP status %3).</source>
+        <translation>Der Server %1 hat es abgelehnt, %2 (HTTP-Status %3).</translation>
+    </message>
+    <message>
+        <source>%1: %2: the book&apos;s &apos;%3&apos; was kept, the server&apos;s &apos;%4&apos; was not taken.</source>
+        <translation>%1: %2: „%3“ aus dem Buch wurde behalten, „%4“ vom Server nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>%1: %2 number: the book&apos;s &apos;%3&apos; was kept, the server&apos;s &apos;%4&apos; was not taken.</source>
+        <translation>%1: Nummer %2: „%3“ aus dem Buch wurde behalten, „%4“ vom Server nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>Looking for changes</source>
+        <translation>Suche nach Änderungen</translation>
+    </message>
+    <message>
+        <source>list the address book</source>
+        <translation>das Adressbuch aufzulisten</translation>
+    </message>
+    <message>
+        <source>Receiving</source>
+        <translation>Empfangen</translation>
+    </message>
+    <message>
+        <source>send the changed contacts</source>
+        <translation>die geänderten Kontakte zu senden</translation>
+    </message>
+    <message>
+        <source>The card &apos;%1&apos; on the server cannot be read and was left out: %2</source>
+        <translation>Die Karte „%1“ auf dem Server kann nicht gelesen werden und wurde ausgelassen: %2</translation>
+    </message>
+    <message>
+        <source>%1 was deleted here but changed on the server, so it was kept.</source>
+        <translation>%1 wurde hier gelöscht, aber auf dem Server geändert, und wurde daher behalten.</translation>
+    </message>
+    <message>
+        <source>%1 was deleted on the server but changed here, so it was kept.</source>
+        <translation>%1 wurde auf dem Server gelöscht, aber hier geändert, und wurde daher behalten.</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was changed on the server meanwhile and was not deleted there; the next sync brings it back.</source>
+        <translation>„%1“ wurde inzwischen auf dem Server geändert und dort nicht gelöscht; die nächste Synchronisation holt den Kontakt zurück.</translation>
+    </message>
+    <message>
+        <source>delete a contact</source>
+        <translation>einen Kontakt zu löschen</translation>
+    </message>
+    <message>
+        <source>%1 was changed on the server meanwhile; the next sync merges it.</source>
+        <translation>%1 wurde inzwischen auf dem Server geändert; die nächste Synchronisation führt die Änderungen zusammen.</translation>
+    </message>
+    <message>
+        <source>store a contact</source>
+        <translation>einen Kontakt zu speichern</translation>
+    </message>
+    <message>
+        <source>Another sync of this address book is running; try again when it has ended.</source>
+        <translation>Eine andere Synchronisation dieses Adressbuchs läuft; versuchen Sie es erneut, wenn sie beendet ist.</translation>
+    </message>
+    <message>
+        <source>The server %1 is reached by plain http, which would send the password unencrypted. Use an https address, or allow it with --insecure on a network you trust.</source>
+        <translation>Der Server %1 wird über unverschlüsseltes HTTP erreicht, wodurch das Passwort im Klartext gesendet würde. Verwenden Sie eine HTTPS-Adresse, oder erlauben Sie es mit --insecure in einem Netz, dem Sie vertrauen.</translation>
+    </message>
+    <message>
+        <source>The address &apos;%1&apos; is no http or https address.</source>
+        <translation>Die Adresse „%1“ ist keine HTTP- oder HTTPS-Adresse.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the user name or password.</source>
+        <translation>Der Server %1 hat den Benutzernamen oder das Passwort abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The certificate of the server %1 is not trusted, so no connection was made: %2</source>
+        <translation>Dem Zertifikat des Servers %1 wird nicht vertraut, daher wurde keine Verbindung hergestellt: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer in time.</source>
+        <translation>Der Server %1 hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>The server %1 cannot be reached: %2.</source>
+        <translation>Der Server %1 ist nicht erreichbar: %2.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirects too often.</source>
+        <translation>Der Server %1 leitet zu oft um.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirects to an address without encryption, which is refused.</source>
+        <translation>Der Server %1 leitet auf eine Adresse ohne Verschlüsselung um; das wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent a response larger than %2 MB, which is refused.</source>
+        <translation>Der Server %1 hat eine Antwort größer als %2 MB gesendet; sie wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent an answer that cannot be read (line %2: %3).</source>
+        <translation>Der Server %1 hat eine Antwort gesendet, die nicht gelesen werden kann (Zeile %2: %3).</translation>
+    </message>
+    <message>
+        <source>The server %1 offers no CardDAV address books at this address.</source>
+        <translation>Der Server %1 bietet unter dieser Adresse keine CardDAV-Adressbücher an.</translation>
+    </message>
+    <message>
+        <source>The server %1 has no address book for this user.</source>
+        <translation>Der Server %1 hat kein Adressbuch für diesen Benutzer.</translation>
+    </message>
+    <message>
+        <source>The server %1 has several address books (%2): choose one with --address-book.</source>
+        <translation>Der Server %1 hat mehrere Adressbücher (%2): Wählen Sie eines mit --address-book.</translation>
+    </message>
+    <message>
+        <source>The server %1 has no address book &apos;%2&apos;.</source>
+        <translation>Der Server %1 hat kein Adressbuch „%2“.</translation>
     </message>
 </context>
 <context>

@@ -629,6 +629,30 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <source> Choose File &gt; Repair Database to save what can still be read.</source>
         <translation> Choisissez Fichier &gt; Réparer la base de données pour sauver ce qui peut encore être lu.</translation>
     </message>
+    <message>
+        <source>The report cannot be shown on the screen: the program has no windows.</source>
+        <translation>Le rapport ne peut pas être affiché à l&apos;écran : le programme n&apos;a pas de fenêtres.</translation>
+    </message>
+    <message>
+        <source>The number of copies must be at least 1.</source>
+        <translation>Le nombre de copies doit être d&apos;au moins 1.</translation>
+    </message>
+    <message>
+        <source>No printer is available. Install a printer, or send the report to the screen or to a disk file.</source>
+        <translation>Aucune imprimante n&apos;est disponible. Installez une imprimante, ou envoyez le rapport à l&apos;écran ou vers un fichier sur disque.</translation>
+    </message>
+    <message>
+        <source>No file name was given for the report.</source>
+        <translation>Aucun nom de fichier n&apos;a été donné pour le rapport.</translation>
+    </message>
+    <message>
+        <source>The report cannot be written to &quot;%1&quot;: that file is one the report is read from. Choose another file name.</source>
+        <translation>Le rapport ne peut pas être écrit dans « %1 » : le rapport est lu depuis ce fichier. Choisissez un autre nom de fichier.</translation>
+    </message>
+    <message>
+        <source>The destination %1 is not known. Choose 0 (the screen), 1 (the printer) or 2 (a disk file).</source>
+        <translation>La destination %1 est inconnue. Choisissez 0 (l&apos;écran), 1 (l&apos;imprimante) ou 2 (un fichier sur disque).</translation>
+    </message>
 </context>
 <context>
     <name>Store</name>
@@ -790,6 +814,158 @@ Essayez « varnelle --help » pour voir les options.</translation>
     <message>
         <source>the resource holds %1 cards, not one.</source>
         <translation>la ressource contient %1 cartes, et non une seule.</translation>
+    </message>
+    <message>
+        <source>%1 contacts with &apos;%2&apos; on %3: %4 came in, %5 went out, %6 removed here, %7 removed on the server.</source>
+        <translation>Contacts %1 avec « %2 » sur %3 : %4 reçus, %5 envoyés, %6 supprimés ici, %7 supprimés sur le serveur.</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>professionnels</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>personnels</translation>
+    </message>
+    <message>
+        <source>Conflict: %1</source>
+        <translation>Conflit : %1</translation>
+    </message>
+    <message>
+        <source>Not in the book, kept on the server: %1</source>
+        <translation>Pas dans le carnet, conservé sur le serveur : %1</translation>
+    </message>
+    <message>
+        <source>The sync was cancelled.</source>
+        <translation>La synchronisation a été annulée.</translation>
+    </message>
+    <message>
+        <source>The server %1 named &apos;%2&apos;, which is outside the address book; the sync was stopped.</source>
+        <translation>Le serveur %1 a indiqué « %2 », qui est hors du carnet d&apos;adresses ; la synchronisation a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>The server %1 has no room for more contacts (its quota is used up).</source>
+        <translation>Le serveur %1 n&apos;a plus de place pour d&apos;autres contacts (son quota est épuisé).</translation>
+    </message>
+    <message>
+        <source>The server %1 refused to %2 (HTTP status %3).</source>
+        <translation>Le serveur %1 a refusé %2 (statut HTTP %3).</translation>
+    </message>
+    <message>
+        <source>%1: %2: the book&apos;s &apos;%3&apos; was kept, the server&apos;s &apos;%4&apos; was not taken.</source>
+        <translation>%1 : %2 : « %3 » du carnet a été gardé, « %4 » du serveur n&apos;a pas été repris.</translation>
+    </message>
+    <message>
+        <source>%1: %2 number: the book&apos;s &apos;%3&apos; was kept, the server&apos;s &apos;%4&apos; was not taken.</source>
+        <translation>%1 : numéro %2 : « %3 » du carnet a été gardé, « %4 » du serveur n&apos;a pas été repris.</translation>
+    </message>
+    <message>
+        <source>Looking for changes</source>
+        <translation>Recherche des modifications</translation>
+    </message>
+    <message>
+        <source>list the address book</source>
+        <translation>de lister le carnet d&apos;adresses</translation>
+    </message>
+    <message>
+        <source>Receiving</source>
+        <translation>Réception</translation>
+    </message>
+    <message>
+        <source>send the changed contacts</source>
+        <translation>d&apos;envoyer les contacts modifiés</translation>
+    </message>
+    <message>
+        <source>The card &apos;%1&apos; on the server cannot be read and was left out: %2</source>
+        <translation>La carte « %1 » du serveur ne peut pas être lue et a été ignorée : %2</translation>
+    </message>
+    <message>
+        <source>%1 was deleted here but changed on the server, so it was kept.</source>
+        <translation>%1 a été supprimé ici mais modifié sur le serveur, il a donc été conservé.</translation>
+    </message>
+    <message>
+        <source>%1 was deleted on the server but changed here, so it was kept.</source>
+        <translation>%1 a été supprimé sur le serveur mais modifié ici, il a donc été conservé.</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Envoi</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was changed on the server meanwhile and was not deleted there; the next sync brings it back.</source>
+        <translation>« %1 » a été modifié entre-temps sur le serveur et n&apos;y a pas été supprimé ; la prochaine synchronisation le ramènera.</translation>
+    </message>
+    <message>
+        <source>delete a contact</source>
+        <translation>de supprimer un contact</translation>
+    </message>
+    <message>
+        <source>%1 was changed on the server meanwhile; the next sync merges it.</source>
+        <translation>%1 a été modifié entre-temps sur le serveur ; la prochaine synchronisation fusionnera les modifications.</translation>
+    </message>
+    <message>
+        <source>store a contact</source>
+        <translation>d&apos;enregistrer un contact</translation>
+    </message>
+    <message>
+        <source>Another sync of this address book is running; try again when it has ended.</source>
+        <translation>Une autre synchronisation de ce carnet d&apos;adresses est en cours ; réessayez quand elle sera terminée.</translation>
+    </message>
+    <message>
+        <source>The server %1 is reached by plain http, which would send the password unencrypted. Use an https address, or allow it with --insecure on a network you trust.</source>
+        <translation>Le serveur %1 est joint en http simple, ce qui enverrait le mot de passe en clair. Utilisez une adresse https, ou autorisez-le avec --insecure sur un réseau de confiance.</translation>
+    </message>
+    <message>
+        <source>The address &apos;%1&apos; is no http or https address.</source>
+        <translation>L&apos;adresse « %1 » n&apos;est pas une adresse http ou https.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the user name or password.</source>
+        <translation>Le serveur %1 a refusé le nom d&apos;utilisateur ou le mot de passe.</translation>
+    </message>
+    <message>
+        <source>The certificate of the server %1 is not trusted, so no connection was made: %2</source>
+        <translation>Le certificat du serveur %1 n&apos;est pas reconnu comme fiable, aucune connexion n&apos;a donc été établie : %2</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer in time.</source>
+        <translation>Le serveur %1 n&apos;a pas répondu à temps.</translation>
+    </message>
+    <message>
+        <source>The server %1 cannot be reached: %2.</source>
+        <translation>Le serveur %1 est injoignable : %2.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirects too often.</source>
+        <translation>Le serveur %1 redirige trop souvent.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirects to an address without encryption, which is refused.</source>
+        <translation>Le serveur %1 redirige vers une adresse non chiffrée, ce qui est refusé.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent a response larger than %2 MB, which is refused.</source>
+        <translation>Le serveur %1 a envoyé une réponse de plus de %2 Mo, qui est refusée.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent an answer that cannot be read (line %2: %3).</source>
+        <translation>Le serveur %1 a envoyé une réponse illisible (ligne %2 : %3).</translation>
+    </message>
+    <message>
+        <source>The server %1 offers no CardDAV address books at this address.</source>
+        <translation>Le serveur %1 ne propose aucun carnet d&apos;adresses CardDAV à cette adresse.</translation>
+    </message>
+    <message>
+        <source>The server %1 has no address book for this user.</source>
+        <translation>Le serveur %1 n&apos;a aucun carnet d&apos;adresses pour cet utilisateur.</translation>
+    </message>
+    <message>
+        <source>The server %1 has several address books (%2): choose one with --address-book.</source>
+        <translation>Le serveur %1 a plusieurs carnets d&apos;adresses (%2) : choisissez-en un avec --address-book.</translation>
+    </message>
+    <message>
+        <source>The server %1 has no address book &apos;%2&apos;.</source>
+        <translation>Le serveur %1 n&apos;a pas de carnet d&apos;adresses « %2 ».</translation>
     </message>
 </context>
 <context>
