@@ -1024,11 +1024,12 @@ else from standard input):
                      Syncs the accounts both ways and prints a summary.
 </source>
         <translation>
-Mit einem CardDAV-Server synchronisieren (das Passwort kommt von --password-command,
-sonst von der Standardeingabe):
+Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
+--password-command, sonst von der Standardeingabe):
   --add-account &lt;URL&gt; --user &lt;Name&gt; [--view business|personal]
-      [--address-book &lt;Name-oder-URL&gt;] [--password-command &lt;Befehl&gt;] [--insecure]
-                     Fügt ein Konto für eine Ansicht hinzu und wählt sein Adressbuch.
+      [--address-book &lt;Name/URL&gt;] [--password-command &lt;Befehl&gt;] [--insecure]
+                     Fügt ein Konto für eine Ansicht hinzu und wählt sein
+                     Adressbuch.
   --accounts         Listet die Konten auf.
   --remove-account &lt;n&gt;
                      Entfernt das Konto mit dieser Nummer.

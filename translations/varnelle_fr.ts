@@ -1024,16 +1024,18 @@ else from standard input):
                      Syncs the accounts both ways and prints a summary.
 </source>
         <translation>
-Synchronisation avec un serveur CardDAV (le mot de passe vient de --password-command,
-sinon de l&apos;entrée standard) :
+Synchronisation avec un serveur CardDAV (le mot de passe vient de
+--password-command, sinon de l&apos;entrée standard) :
   --add-account &lt;url&gt; --user &lt;nom&gt; [--view business|personal]
       [--address-book &lt;nom-ou-url&gt;] [--password-command &lt;commande&gt;] [--insecure]
-                     Ajoute un compte pour une vue et choisit son carnet d&apos;adresses.
+                     Ajoute un compte pour une vue et choisit son carnet
+                     d&apos;adresses.
   --accounts         Affiche la liste des comptes.
   --remove-account &lt;n&gt;
                      Supprime le compte portant ce numéro.
   --sync [--view business|personal|all] [--password-command &lt;commande&gt;]
-                     Synchronise les comptes dans les deux sens et affiche un résumé.
+                     Synchronise les comptes dans les deux sens et affiche
+                     un résumé.
 </translation>
     </message>
     <message>
