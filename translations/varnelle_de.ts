@@ -11,12 +11,12 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>The folder '%1' for the address book cannot be created or entered.</source>
+        <source>The folder &apos;%1&apos; for the address book cannot be created or entered.</source>
         <translation>Der Ordner „%1“ für das Adressbuch kann nicht angelegt oder geöffnet werden.</translation>
     </message>
     <message>
         <source>
-Try 'varnelle --help' for the options.</source>
+Try &apos;varnelle --help&apos; for the options.</source>
         <translation>
 Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     </message>
@@ -53,7 +53,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Exportiert die Kontakte von Address.mdb im aktuellen Ordner in eine Datei und endet.</translation>
     </message>
     <message>
-        <source>The export's format: vcard4, vcard3 or csv (default: csv for a *.csv file, else vcard4).</source>
+        <source>The export&apos;s format: vcard4, vcard3 or csv (default: csv for a *.csv file, else vcard4).</source>
         <translation>Das Format des Exports: vcard4, vcard3 oder csv (Vorgabe: csv für eine *.csv-Datei, sonst vcard4).</translation>
     </message>
     <message>
@@ -61,11 +61,11 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Format</translation>
     </message>
     <message>
-        <source>Keeps the address book in the user's data folder instead of the current folder.</source>
+        <source>Keeps the address book in the user&apos;s data folder instead of the current folder.</source>
         <translation>Hält das Adressbuch im Datenordner des Benutzers statt im aktuellen Ordner.</translation>
     </message>
     <message>
-        <source>Unexpected argument '%1'.</source>
+        <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
@@ -77,7 +77,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>--import und --export können nicht zusammen angegeben werden.</translation>
     </message>
     <message>
-        <source>--into takes business, personal, current or by-company, not '%1'.</source>
+        <source>--into takes business, personal, current or by-company, not &apos;%1&apos;.</source>
         <translation>--into nimmt business, personal, current oder by-company, nicht „%1“.</translation>
     </message>
     <message>
@@ -85,11 +85,11 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>--into gehört zu --import.</translation>
     </message>
     <message>
-        <source>--format takes vcard4, vcard3 or csv, not '%1'.</source>
+        <source>--format takes vcard4, vcard3 or csv, not &apos;%1&apos;.</source>
         <translation>--format nimmt vcard4, vcard3 oder csv, nicht „%1“.</translation>
     </message>
     <message>
-        <source>--view takes business, personal or all, not '%1'.</source>
+        <source>--view takes business, personal or all, not &apos;%1&apos;.</source>
         <translation>--view nimmt business, personal oder all, nicht „%1“.</translation>
     </message>
     <message>
@@ -105,7 +105,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Text</translation>
     </message>
     <message>
-        <source>Answers a mail program's address query: a first line, then address, name and company of each match with an e-mail.</source>
+        <source>Answers a mail program&apos;s address query: a first line, then address, name and company of each match with an e-mail.</source>
         <translation>Beantwortet die Adressabfrage eines E-Mail-Programms: eine erste Zeile, dann Adresse, Name und Firma jedes Treffers mit E-Mail.</translation>
     </message>
     <message>
@@ -122,7 +122,42 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     </message>
     <message numerus="yes">
         <source>Varnelle: %n matching address(es)</source>
-        <translation><numerusform>Varnelle: %n passende Adresse</numerusform><numerusform>Varnelle: %n passende Adressen</numerusform></translation>
+        <translation>
+            <numerusform>Varnelle: %n passende Adresse</numerusform>
+            <numerusform>Varnelle: %n passende Adressen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>a table and its indexes do not count the same rows</source>
+        <translation>eine Tabelle und ihre Indizes zählen nicht dieselben Zeilen</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; is sound.</source>
+        <translation>Die Datenbankdatei „%1“ ist in Ordnung.</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; was sound and has been compacted.</source>
+        <translation>Die Datenbankdatei „%1“ war in Ordnung und wurde verdichtet.</translation>
+    </message>
+    <message>
+        <source>%1 %2 saved, an unknown number lost</source>
+        <translation>%1: %2 Zeilen gerettet, unbekannt viele verloren</translation>
+    </message>
+    <message>
+        <source>%1 %2 saved, %3 lost</source>
+        <translation>%1: %2 Zeilen gerettet, %3 verloren</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; was salvaged: %2.</source>
+        <translation>Die Datenbankdatei „%1“ wurde wiederhergestellt: %2.</translation>
+    </message>
+    <message>
+        <source>Checks Address.mdb in the current folder for damage and ends: status 0 when it is sound, 1 when it is damaged.</source>
+        <translation>Prüft Address.mdb im aktuellen Ordner auf Schäden und endet: Status 0, wenn die Datei in Ordnung ist, 1, wenn sie beschädigt ist.</translation>
+    </message>
+    <message>
+        <source>Repairs Address.mdb in the current folder as File &gt; Repair Database does, prints what it did and ends: status 0 when the book is sound or repaired.</source>
+        <translation>Repariert Address.mdb im aktuellen Ordner wie Datei &gt; Datenbank reparieren, gibt aus, was getan wurde, und endet: Status 0, wenn das Buch in Ordnung ist oder repariert wurde.</translation>
     </message>
 </context>
 <context>
@@ -133,17 +168,67 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     </message>
 </context>
 <context>
+    <name>Files</name>
+    <message>
+        <source>the disk is full</source>
+        <translation>Der Datenträger ist voll</translation>
+    </message>
+    <message>
+        <source>the disk reported an error while reading or writing it</source>
+        <translation>Der Datenträger meldete beim Lesen oder Schreiben einen Fehler</translation>
+    </message>
+    <message>
+        <source>the disk can only be read</source>
+        <translation>Der Datenträger ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>permission to change it is denied</source>
+        <translation>Die Berechtigung zum Ändern fehlt</translation>
+    </message>
+    <message>
+        <source>its name or path is longer than the system allows</source>
+        <translation>Ihr Name oder Pfad ist länger, als das System erlaubt</translation>
+    </message>
+</context>
+<context>
+    <name>Forms</name>
+    <message>
+        <source>%1 %2 did not fit and %3 left out: this box holds at most %4 characters.</source>
+        <translation>%1 %2 %3 weggelassen, da dieses Feld höchstens %4 Zeichen fasst.</translation>
+    </message>
+    <message>
+        <source>character</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>characters</source>
+        <translation>Zeichen</translation>
+    </message>
+    <message>
+        <source>was</source>
+        <translation>wurde</translation>
+    </message>
+    <message>
+        <source>were</source>
+        <translation>wurden</translation>
+    </message>
+    <message>
+        <source>This box holds at most %1 characters.</source>
+        <translation>Dieses Feld fasst höchstens %1 Zeichen.</translation>
+    </message>
+</context>
+<context>
     <name>Interchange</name>
     <message>
-        <source>Contacts are never exported to '%1': that is a database file. Choose another name.</source>
+        <source>Contacts are never exported to &apos;%1&apos;: that is a database file. Choose another name.</source>
         <translation>Kontakte werden nie nach „%1“ exportiert: Das ist eine Datenbankdatei. Wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
-        <source>Contacts are never exported to '%1': that is a report definition. Choose another name.</source>
+        <source>Contacts are never exported to &apos;%1&apos;: that is a report definition. Choose another name.</source>
         <translation>Kontakte werden nie nach „%1“ exportiert: Das ist eine Berichtsdefinition. Wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
-        <source>The file '%1' could not be written: %2.</source>
+        <source>The file &apos;%1&apos; could not be written: %2.</source>
         <translation>Die Datei „%1“ konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
@@ -187,11 +272,11 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Das Adressbuch konnte die importierten Kontakte nicht speichern.</translation>
     </message>
     <message>
-        <source>The file '%1' cannot be imported. %2</source>
+        <source>The file &apos;%1&apos; cannot be imported. %2</source>
         <translation>Die Datei „%1“ kann nicht importiert werden. %2</translation>
     </message>
     <message>
-        <source>The file '%1' cannot be read: %2.</source>
+        <source>The file &apos;%1&apos; cannot be read: %2.</source>
         <translation>Die Datei „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
@@ -211,24 +296,12 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Die Zeile enthält Binärdaten (Byte 0x%1 in Spalte %2), die keine vCard-Datei enthält. Dies ist keine vCard-Datei, oder sie ist beschädigt.</translation>
     </message>
     <message>
-        <source>the quoted-printable sequence "%1" is invalid: '=' must be followed by two hexadecimal digits.</source>
+        <source>the quoted-printable sequence &quot;%1&quot; is invalid: &apos;=&apos; must be followed by two hexadecimal digits.</source>
         <translation>Die Quoted-Printable-Folge „%1“ ist ungültig: Auf „=“ müssen zwei Hexadezimalziffern folgen.</translation>
     </message>
     <message>
-        <source>"%1" is not a vCard property: it has no ':'.</source>
-        <translation>„%1“ ist keine vCard-Eigenschaft: Es fehlt der „:“.</translation>
-    </message>
-    <message>
-        <source>the character set "%1" is unknown; this program reads UTF-8, ISO-8859-1 and Windows-1252.</source>
-        <translation>Der Zeichensatz „%1“ ist unbekannt; dieses Programm liest UTF-8, ISO-8859-1 und Windows-1252.</translation>
-    </message>
-    <message>
-        <source>"%1" stands where a card should begin with BEGIN:VCARD. This is not a vCard file, or it is damaged.</source>
+        <source>&quot;%1&quot; stands where a card should begin with BEGIN:VCARD. This is not a vCard file, or it is damaged.</source>
         <translation>„%1“ steht dort, wo eine Karte mit BEGIN:VCARD beginnen sollte. Dies ist keine vCard-Datei, oder sie ist beschädigt.</translation>
-    </message>
-    <message>
-        <source>a new card begins, but the card that begins at line %1 has no END:VCARD.</source>
-        <translation>Eine neue Karte beginnt, aber die Karte ab Zeile %1 hat kein END:VCARD.</translation>
     </message>
     <message>
         <source>the file ends, but the card that begins at line %1 has no END:VCARD.</source>
@@ -274,6 +347,50 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <source>%1 values could not be placed in the book:</source>
         <translation>%1 Werte konnten nicht ins Buch übernommen werden:</translation>
     </message>
+    <message>
+        <source>Already in the book, not added again:</source>
+        <translation>Bereits im Buch, nicht erneut hinzugefügt:</translation>
+    </message>
+    <message>
+        <source>Skipped in the file:</source>
+        <translation>In der Datei übersprungen:</translation>
+    </message>
+    <message>
+        <source>the end-of-file mark of DOS (Ctrl+Z) was skipped.</source>
+        <translation>Die Dateiende-Marke von DOS (Strg+Z) wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>The lines of the file end with CR alone, as old Macintosh programs write them; they were read as lines.</source>
+        <translation>Die Zeilen der Datei enden nur mit CR, wie alte Macintosh-Programme sie schreiben; sie wurden als Zeilen gelesen.</translation>
+    </message>
+    <message>
+        <source>The file is empty: it holds no contacts.</source>
+        <translation>Die Datei ist leer: Sie enthält keine Kontakte.</translation>
+    </message>
+    <message>
+        <source>the comment &quot;%1&quot; was skipped.</source>
+        <translation>Der Kommentar „%1“ wurde übersprungen.</translation>
+    </message>
+    <message>
+        <source>the line before ends with a backslash; this line was read as the rest of its value.</source>
+        <translation>Die vorige Zeile endet mit einem Backslash; diese Zeile wurde als Rest ihres Werts gelesen.</translation>
+    </message>
+    <message>
+        <source>%1 is in the character set &quot;%2&quot;, which this program cannot read; not imported.</source>
+        <translation>%1 steht im Zeichensatz „%2“, den dieses Programm nicht lesen kann; nicht importiert.</translation>
+    </message>
+    <message>
+        <source>a card within the card of line %1, up to line %2, was skipped.</source>
+        <translation>Eine Karte innerhalb der Karte ab Zeile %1 wurde bis Zeile %2 übersprungen.</translation>
+    </message>
+    <message>
+        <source>the group &quot;%1&quot; is a list of contacts, not a contact; not imported.</source>
+        <translation>Die Gruppe „%1“ ist eine Liste von Kontakten, kein Kontakt; nicht importiert.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a vCard property (it has no name and &apos;:&apos;); skipped.</source>
+        <translation>„%1“ ist keine vCard-Eigenschaft (Name und „:“ fehlen); übersprungen.</translation>
+    </message>
 </context>
 <context>
     <name>Repair</name>
@@ -314,7 +431,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Telefonarten</translation>
     </message>
     <message>
-        <source>The database file '%1' was damaged. What could still be read is in the repaired file: %2 were saved. %3 The damaged file is kept as '%4'.</source>
+        <source>The database file &apos;%1&apos; was damaged. What could still be read is in the repaired file: %2 were saved. %3 The damaged file is kept as &apos;%4&apos;.</source>
         <translation>Die Datenbankdatei „%1“ war beschädigt. Was noch gelesen werden konnte, steht in der reparierten Datei: %2 wurden gerettet. %3 Die beschädigte Datei wird als „%4“ aufbewahrt.</translation>
     </message>
     <message>
@@ -349,19 +466,19 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Für den Bericht wurde keine Datendatei angegeben.</translation>
     </message>
     <message>
-        <source>The data file "%1" cannot be found.</source>
+        <source>The data file &quot;%1&quot; cannot be found.</source>
         <translation>Die Datendatei „%1“ wurde nicht gefunden.</translation>
     </message>
     <message>
-        <source>The data file "%1" is damaged: the report cannot read its contacts.</source>
+        <source>The data file &quot;%1&quot; is damaged: the report cannot read its contacts.</source>
         <translation>Die Datendatei „%1“ ist beschädigt: Der Bericht kann ihre Kontakte nicht lesen.</translation>
     </message>
     <message>
-        <source>The data file "%1" %2 as a contacts database: %3.</source>
+        <source>The data file &quot;%1&quot; %2 as a contacts database: %3.</source>
         <translation>Die Datendatei „%1“ %2 als Kontaktdatenbank: %3.</translation>
     </message>
     <message>
-        <source>The report definition file "%1" is not a valid report definition: %2.</source>
+        <source>The report definition file &quot;%1&quot; is not a valid report definition: %2.</source>
         <translation>Die Berichtsdefinitionsdatei „%1“ ist keine gültige Berichtsdefinition: %2.</translation>
     </message>
     <message>
@@ -373,7 +490,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>%1 muss in einer Liste mindestens ein Feld nennen</translation>
     </message>
     <message>
-        <source>%1 names "%2", which is not a field of table Address</source>
+        <source>%1 names &quot;%2&quot;, which is not a field of table Address</source>
         <translation>%1 nennt „%2“, das kein Feld der Tabelle Address ist</translation>
     </message>
     <message>
@@ -385,19 +502,19 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Sie muss genau ein JSON-Objekt enthalten</translation>
     </message>
     <message>
-        <source>it has no "title"</source>
+        <source>it has no &quot;title&quot;</source>
         <translation>Sie hat keinen „title“</translation>
     </message>
     <message>
-        <source>"contacts" must be "business", "personal" or "all"</source>
+        <source>&quot;contacts&quot; must be &quot;business&quot;, &quot;personal&quot; or &quot;all&quot;</source>
         <translation>„contacts“ muss „business“, „personal“ oder „all“ sein</translation>
     </message>
     <message>
-        <source>"layout" must be "table" or "card"</source>
+        <source>&quot;layout&quot; must be &quot;table&quot; or &quot;card&quot;</source>
         <translation>„layout“ muss „table“ oder „card“ sein</translation>
     </message>
     <message>
-        <source>it must list at least one column under "columns"</source>
+        <source>it must list at least one column under &quot;columns&quot;</source>
         <translation>Sie muss unter „columns“ mindestens eine Spalte aufführen</translation>
     </message>
     <message>
@@ -405,15 +522,15 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>%1 muss ein JSON-Objekt sein</translation>
     </message>
     <message>
-        <source>%1 has no "heading"</source>
+        <source>%1 has no &quot;heading&quot;</source>
         <translation>%1 hat kein „heading“</translation>
     </message>
     <message>
-        <source>"telephones" must be an object with a heading and a width</source>
+        <source>&quot;telephones&quot; must be an object with a heading and a width</source>
         <translation>„telephones“ muss ein Objekt mit „heading“ und „width“ sein</translation>
     </message>
     <message>
-        <source>The report definition file "%1" cannot be read: %2.</source>
+        <source>The report definition file &quot;%1&quot; cannot be read: %2.</source>
         <translation>Die Berichtsdefinitionsdatei „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
@@ -425,11 +542,11 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Es wurde keine Berichtsdefinitionsdatei angegeben.</translation>
     </message>
     <message>
-        <source>The report definition file "%1" cannot be found.</source>
+        <source>The report definition file &quot;%1&quot; cannot be found.</source>
         <translation>Die Berichtsdefinitionsdatei „%1“ wurde nicht gefunden.</translation>
     </message>
     <message>
-        <source>The report definition file "%1" cannot be found. It was looked for in: %2.</source>
+        <source>The report definition file &quot;%1&quot; cannot be found. It was looked for in: %2.</source>
         <translation>Die Berichtsdefinitionsdatei „%1“ wurde nicht gefunden. Gesucht wurde in: %2.</translation>
     </message>
     <message>
@@ -437,7 +554,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Der Dateityp %1 ist nicht bekannt. Wählen Sie 0 (Satzformat), 1 (tabulatorgetrennt), 2 (Text), 3 (DIF), 4 (kommagetrennte Werte) oder 6 (tabulatorgetrennte Werte).</translation>
     </message>
     <message>
-        <source>expected 'And', 'Or' or the end of the formula</source>
+        <source>expected &apos;And&apos;, &apos;Or&apos; or the end of the formula</source>
         <translation>„And“, „Or“ oder das Ende der Formel erwartet</translation>
     </message>
     <message>
@@ -445,7 +562,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Die Auswahlformel hat an Position %1 einen Fehler: %2.</translation>
     </message>
     <message>
-        <source>expected a field such as {Address.LastName}, 'Not' or '(' but the formula ends</source>
+        <source>expected a field such as {Address.LastName}, &apos;Not&apos; or &apos;(&apos; but the formula ends</source>
         <translation>Ein Feld wie {Address.LastName}, „Not“ oder „(“ erwartet, aber die Formel endet</translation>
     </message>
     <message>
@@ -453,7 +570,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Die Formel ist zu tief verschachtelt; sie darf höchstens %1 Klammerebenen enthalten</translation>
     </message>
     <message>
-        <source>expected ')'</source>
+        <source>expected &apos;)&apos;</source>
         <translation>„)“ erwartet</translation>
     </message>
     <message>
@@ -461,11 +578,11 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Die Formel ist zu lang; sie darf höchstens %1 Vergleiche enthalten</translation>
     </message>
     <message>
-        <source>expected '=' or '&lt;&gt;' after %1</source>
+        <source>expected &apos;=&apos; or &apos;&lt;&gt;&apos; after %1</source>
         <translation>„=“ oder „&lt;&gt;“ nach %1 erwartet</translation>
     </message>
     <message>
-        <source>expected a quoted text after '%1'</source>
+        <source>expected a quoted text after &apos;%1&apos;</source>
         <translation>Ein Text in Anführungszeichen nach „%1“ erwartet</translation>
     </message>
     <message>
@@ -477,7 +594,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Ein Feld in geschweiften Klammern wie {Address.LastName} erwartet</translation>
     </message>
     <message>
-        <source>the field reference is not closed by '}'</source>
+        <source>the field reference is not closed by &apos;}&apos;</source>
         <translation>Der Feldverweis wird nicht durch „}“ abgeschlossen</translation>
     </message>
     <message>
@@ -485,7 +602,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Das Feld %1 muss seine Tabelle nennen, wie in {Address.LastName}</translation>
     </message>
     <message>
-        <source>the table "%1" is not known; fields of table Address can be compared</source>
+        <source>the table &quot;%1&quot; is not known; fields of table Address can be compared</source>
         <translation>Die Tabelle „%1“ ist nicht bekannt; Felder der Tabelle Address können verglichen werden</translation>
     </message>
     <message>
@@ -493,15 +610,15 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Das Feld %1 ist kein Textfeld der Tabelle Address (%2)</translation>
     </message>
     <message>
-        <source>The report could not be printed on "%1".</source>
+        <source>The report could not be printed on &quot;%1&quot;.</source>
         <translation>Der Bericht konnte nicht auf „%1“ gedruckt werden.</translation>
     </message>
     <message>
-        <source>The file "%1" cannot be written: %2.</source>
+        <source>The file &quot;%1&quot; cannot be written: %2.</source>
         <translation>Die Datei „%1“ kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <source>Producing the report "%1"...</source>
+        <source>Producing the report &quot;%1&quot;...</source>
         <translation>Der Bericht „%1“ wird erstellt...</translation>
     </message>
     <message>
@@ -512,6 +629,30 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <source> Choose File &gt; Repair Database to save what can still be read.</source>
         <translation> Wählen Sie Datei &gt; Datenbank reparieren, um zu retten, was noch gelesen werden kann.</translation>
     </message>
+    <message>
+        <source>The report cannot be shown on the screen: the program has no windows.</source>
+        <translation>Der Bericht kann nicht auf dem Bildschirm angezeigt werden: Das Programm hat keine Fenster.</translation>
+    </message>
+    <message>
+        <source>The number of copies must be at least 1.</source>
+        <translation>Die Anzahl der Kopien muss mindestens 1 sein.</translation>
+    </message>
+    <message>
+        <source>No printer is available. Install a printer, or send the report to the screen or to a disk file.</source>
+        <translation>Es ist kein Drucker verfügbar. Installieren Sie einen Drucker, oder geben Sie den Bericht auf dem Bildschirm oder in eine Datei aus.</translation>
+    </message>
+    <message>
+        <source>No file name was given for the report.</source>
+        <translation>Für den Bericht wurde kein Dateiname angegeben.</translation>
+    </message>
+    <message>
+        <source>The report cannot be written to &quot;%1&quot;: that file is one the report is read from. Choose another file name.</source>
+        <translation>Der Bericht kann nicht nach „%1“ geschrieben werden: Aus dieser Datei liest der Bericht. Wählen Sie einen anderen Dateinamen.</translation>
+    </message>
+    <message>
+        <source>The destination %1 is not known. Choose 0 (the screen), 1 (the printer) or 2 (a disk file).</source>
+        <translation>Das Ziel %1 ist unbekannt. Wählen Sie 0 (Bildschirm), 1 (Drucker) oder 2 (Datei).</translation>
+    </message>
 </context>
 <context>
     <name>Store</name>
@@ -520,11 +661,11 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Die Änderungen wurden nicht gespeichert: Dieser Kontakt ist nicht mehr in der Datenbank.</translation>
     </message>
     <message>
-        <source>The file '%1' is not a database of this program, or it is damaged.</source>
+        <source>The file &apos;%1&apos; is not a database of this program, or it is damaged.</source>
         <translation>Die Datei „%1“ ist keine Datenbank dieses Programms, oder sie ist beschädigt.</translation>
     </message>
     <message>
-        <source>The change was not saved: an index of table '%1' in the database file '%2' is damaged. Choose File &gt; Repair Database to mend it, then try again.</source>
+        <source>The change was not saved: an index of table &apos;%1&apos; in the database file &apos;%2&apos; is damaged. Choose File &gt; Repair Database to mend it, then try again.</source>
         <translation>Die Änderung wurde nicht gespeichert: Ein Index der Tabelle „%1“ in der Datenbankdatei „%2“ ist beschädigt. Wählen Sie Datei &gt; Datenbank reparieren, um ihn zu reparieren, und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
@@ -536,39 +677,39 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>dieser Kombination von %1</translation>
     </message>
     <message>
-        <source>The change was not saved: table '%1' already has a row with %2, and its index '%3' allows no duplicate values.</source>
+        <source>The change was not saved: table &apos;%1&apos; already has a row with %2, and its index &apos;%3&apos; allows no duplicate values.</source>
         <translation>Die Änderung wurde nicht gespeichert: Die Tabelle „%1“ hat bereits eine Zeile mit %2, und ihr Index „%3“ erlaubt keine doppelten Werte.</translation>
     </message>
     <message>
-        <source>The text for the field '%1' is too long: it holds at most %2 characters.</source>
+        <source>The text for the field &apos;%1&apos; is too long: it holds at most %2 characters.</source>
         <translation>Der Text für das Feld „%1“ ist zu lang: Es fasst höchstens %2 Zeichen.</translation>
     </message>
     <message>
-        <source>The database file '%1' is damaged: some contacts may be missing or wrong. Choose File &gt; Repair Database to save what can still be read.</source>
+        <source>The database file &apos;%1&apos; is damaged: some contacts may be missing or wrong. Choose File &gt; Repair Database to save what can still be read.</source>
         <translation>Die Datenbankdatei „%1“ ist beschädigt: Einige Kontakte können fehlen oder falsch sein. Wählen Sie Datei &gt; Datenbank reparieren, um zu retten, was noch gelesen werden kann.</translation>
     </message>
     <message>
-        <source>The file '%1' already exists, so the compacted copy of the database cannot be written. Move or remove it, then repair again.</source>
+        <source>The file &apos;%1&apos; already exists, so the compacted copy of the database cannot be written. Move or remove it, then repair again.</source>
         <translation>Die Datei „%1“ existiert bereits, daher kann die verdichtete Kopie der Datenbank nicht geschrieben werden. Verschieben oder entfernen Sie sie und reparieren Sie dann erneut.</translation>
     </message>
     <message>
-        <source>'%1' is not a Varnelle address book (%2).</source>
+        <source>&apos;%1&apos; is not a Varnelle address book (%2).</source>
         <translation>„%1“ ist kein Varnelle-Adressbuch (%2).</translation>
     </message>
     <message>
-        <source>The database file '%1' cannot be changed: it can only be read.</source>
+        <source>The database file &apos;%1&apos; cannot be changed: it can only be read.</source>
         <translation>Die Datenbankdatei „%1“ kann nicht geändert werden: Sie kann nur gelesen werden.</translation>
     </message>
     <message>
-        <source>The database file '%1' cannot be opened: it does not exist, or it cannot be read and written in this folder.</source>
+        <source>The database file &apos;%1&apos; cannot be opened: it does not exist, or it cannot be read and written in this folder.</source>
         <translation>Die Datenbankdatei „%1“ kann nicht geöffnet werden: Sie existiert nicht, oder sie kann in diesem Ordner nicht gelesen und geschrieben werden.</translation>
     </message>
     <message>
-        <source>The database file '%1' is in use by another program. Close that program and try again.</source>
+        <source>The database file &apos;%1&apos; is in use by another program. Close that program and try again.</source>
         <translation>Die Datenbankdatei „%1“ wird von einem anderen Programm verwendet. Schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <source>The database file '%1' could not be written: %2.</source>
+        <source>The database file &apos;%1&apos; could not be written: %2.</source>
         <translation>Die Datenbankdatei „%1“ konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
@@ -576,7 +717,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Die Datenbank meldete einen unbekannten Fehler.</translation>
     </message>
     <message>
-        <source>The text that begins "%1" was not saved: it contains a NUL character (character code 0), which the address book does not store.</source>
+        <source>The text that begins &quot;%1&quot; was not saved: it contains a NUL character (character code 0), which the address book does not store.</source>
         <translation>Der Text, der mit „%1“ beginnt, wurde nicht gespeichert: Er enthält ein NUL-Zeichen (Zeichencode 0), das das Adressbuch nicht speichert.</translation>
     </message>
     <message>
@@ -584,7 +725,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Die Sortierung der Namen konnte nicht eingerichtet werden.</translation>
     </message>
     <message>
-        <source>The number was not saved: the contact already has a telephone number of this type, and the index 'Primary' of table 'TelephoneList' allows one number of each type per contact.</source>
+        <source>The number was not saved: the contact already has a telephone number of this type, and the index &apos;Primary&apos; of table &apos;TelephoneList&apos; allows one number of each type per contact.</source>
         <translation>Die Nummer wurde nicht gespeichert: Der Kontakt hat bereits eine Telefonnummer dieses Typs, und der Index „Primary“ der Tabelle „TelephoneList“ erlaubt eine Nummer je Typ und Kontakt.</translation>
     </message>
     <message>
@@ -592,48 +733,354 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Die Telefonart existiert nicht mehr; sie wurde vielleicht inzwischen gelöscht.</translation>
     </message>
     <message>
-        <source>The telephone type '%1' was not saved: the type '%2' already exists, and the index 'TelephoneType' allows no two types with the same name.</source>
+        <source>The telephone type &apos;%1&apos; was not saved: the type &apos;%2&apos; already exists, and the index &apos;TelephoneType&apos; allows no two types with the same name.</source>
         <translation>Die Telefonart „%1“ wurde nicht gespeichert: Die Art „%2“ existiert bereits, und der Index „TelephoneType“ erlaubt keine zwei Arten gleichen Namens.</translation>
     </message>
     <message>
-        <source>The permissions of '%1' cannot be given to the repaired file: %2.</source>
+        <source>The permissions of &apos;%1&apos; cannot be given to the repaired file: %2.</source>
         <translation>Die Berechtigungen von „%1“ können nicht auf die reparierte Datei übertragen werden: %2.</translation>
     </message>
     <message>
-        <source>The damaged file '%1' cannot be kept as '%2', so it was not repaired.</source>
+        <source>The damaged file &apos;%1&apos; cannot be kept as &apos;%2&apos;, so it was not repaired.</source>
         <translation>Die beschädigte Datei „%1“ kann nicht als „%2“ aufbewahrt werden, daher wurde sie nicht repariert.</translation>
     </message>
     <message>
-        <source>The damaged file '%1' cannot be kept: too many earlier damaged copies lie beside it.</source>
+        <source>The damaged file &apos;%1&apos; cannot be kept: too many earlier damaged copies lie beside it.</source>
         <translation>Die beschädigte Datei „%1“ kann nicht aufbewahrt werden: Zu viele frühere beschädigte Kopien liegen daneben.</translation>
     </message>
     <message>
-        <source>The database file '%1' cannot be changed: the file is write-protected. Allow changes to it, or start the program with a copy that can be changed.</source>
+        <source>The database file &apos;%1&apos; cannot be changed: the file is write-protected. Allow changes to it, or start the program with a copy that can be changed.</source>
         <translation>Die Datenbankdatei „%1“ kann nicht geändert werden: Die Datei ist schreibgeschützt. Erlauben Sie Änderungen daran, oder starten Sie das Programm mit einer änderbaren Kopie.</translation>
     </message>
     <message>
-        <source>The database file '%1' cannot be changed: its folder does not allow the journal file that is written beside it during each change. Allow changes in the folder, or move the file to a folder that allows them.</source>
+        <source>The database file &apos;%1&apos; cannot be changed: its folder does not allow the journal file that is written beside it during each change. Allow changes in the folder, or move the file to a folder that allows them.</source>
         <translation>Die Datenbankdatei „%1“ kann nicht geändert werden: Ihr Ordner erlaubt nicht die Journaldatei, die bei jeder Änderung daneben geschrieben wird. Erlauben Sie Änderungen im Ordner, oder verschieben Sie die Datei in einen Ordner, der sie erlaubt.</translation>
     </message>
     <message>
-        <source>The file '%1' cannot be opened: %2</source>
+        <source>The file &apos;%1&apos; cannot be opened: %2</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <source>The file '%1' could not be written to disk.</source>
-        <translation>Die Datei „%1“ konnte nicht auf die Festplatte geschrieben werden.</translation>
-    </message>
-    <message>
-        <source>The file '%1' could not be renamed to '%2': %3.</source>
+        <source>The file &apos;%1&apos; could not be renamed to &apos;%2&apos;: %3.</source>
         <translation>Die Datei „%1“ konnte nicht in „%2“ umbenannt werden: %3.</translation>
     </message>
     <message>
-        <source>The repaired file '%1' cannot be made in the folder of '%2'.</source>
+        <source>The repaired file &apos;%1&apos; cannot be made in the folder of &apos;%2&apos;.</source>
         <translation>Die reparierte Datei „%1“ kann im Ordner von „%2“ nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>The repaired file '%1' did not pass the integrity check, so it was not used.</source>
+        <source>The repaired file &apos;%1&apos; did not pass the integrity check, so it was not used.</source>
         <translation>Die reparierte Datei „%1“ hat die Integritätsprüfung nicht bestanden und wurde daher nicht verwendet.</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; cannot be changed: it belongs to another user (%2), who has not allowed changes by others. Start the program as that user, or with a copy of your own.</source>
+        <translation>Die Datenbankdatei „%1“ kann nicht geändert werden: Sie gehört einem anderen Benutzer (%2), der Änderungen durch andere nicht erlaubt hat. Starten Sie das Programm als dieser Benutzer oder mit einer eigenen Kopie.</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; was replaced by another program (a repair) while the change was made, so it was not saved. Try again.</source>
+        <translation>Die Datenbankdatei „%1“ wurde während der Änderung von einem anderen Programm (einer Reparatur) ersetzt, daher wurde die Änderung nicht gespeichert. Versuchen Sie es erneut.</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; could not be written: the disk is full. Make room on it, then try again.</source>
+        <translation>Die Datenbankdatei „%1“ konnte nicht geschrieben werden: Der Datenträger ist voll. Schaffen Sie dort Platz und versuchen Sie es dann erneut.</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; could not be read or written: the disk reported an error.</source>
+        <translation>Die Datenbankdatei „%1“ konnte nicht gelesen oder geschrieben werden: Der Datenträger meldete einen Fehler.</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; is being repaired by another program. Try again when the repair is done.</source>
+        <translation>Die Datenbankdatei „%1“ wird gerade von einem anderen Programm repariert. Versuchen Sie es erneut, wenn die Reparatur abgeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>The database file &apos;%1&apos; cannot be opened: its path is longer than the %2 characters the database accepts. Move it to a folder with a shorter path.</source>
+        <translation>Die Datenbankdatei „%1“ kann nicht geöffnet werden: Ihr Pfad ist länger als die %2 Zeichen, die die Datenbank annimmt. Verschieben Sie sie in einen Ordner mit kürzerem Pfad.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; is empty: it holds no address book. Move it away or delete it, and the program makes a new one at the next start.</source>
+        <translation>Die Datei „%1“ ist leer: Sie enthält kein Adressbuch. Verschieben oder löschen Sie sie, dann legt das Programm beim nächsten Start ein neues an.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; could not be written to disk: %2.</source>
+        <translation>Die Datei „%1“ konnte nicht auf den Datenträger geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists: an earlier repair was interrupted. &apos;%2&apos; is intact. Move &apos;%1&apos; away or delete it, then repair again.</source>
+        <translation>Die Datei „%1“ existiert bereits: Eine frühere Reparatur wurde unterbrochen. „%2“ ist unversehrt. Verschieben oder löschen Sie „%1“ und reparieren Sie dann erneut.</translation>
+    </message>
+</context>
+<context>
+    <name>Sync</name>
+    <message>
+        <source>the resource holds %1 cards, not one.</source>
+        <translation>Die Ressource enthält %1 Karten statt einer.</translation>
+    </message>
+    <message>
+        <source>%1 contacts with &apos;%2&apos; on %3: %4 came in, %5 went out, %6 removed here, %7 removed on the server.</source>
+        <translation>%1 Kontakte mit „%2“ auf %3: %4 empfangen, %5 gesendet, %6 hier entfernt, %7 auf dem Server entfernt.</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>Geschäftliche</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Private</translation>
+    </message>
+    <message>
+        <source>Conflict: %1</source>
+        <translation>Konflikt: %1</translation>
+    </message>
+    <message>
+        <source>Not in the book, kept on the server: %1</source>
+        <translation>Nicht im Buch, auf dem Server behalten: %1</translation>
+    </message>
+    <message>
+        <source>The sync was cancelled.</source>
+        <translation>Die Synchronisation wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The server %1 named &apos;%2&apos;, which is outside the address book; the sync was stopped.</source>
+        <translation>Der Server %1 nannte „%2“, das außerhalb des Adressbuchs liegt; die Synchronisation wurde angehalten.</translation>
+    </message>
+    <message>
+        <source>The server %1 has no room for more contacts (its quota is used up).</source>
+        <translation>Der Server %1 hat keinen Platz für weitere Kontakte (sein Kontingent ist aufgebraucht).</translation>
+    </message>
+    <message>
+        <source>The server %1 refused to %2 (HTTP status %3).</source>
+        <translation>Der Server %1 hat es abgelehnt, %2 (HTTP-Status %3).</translation>
+    </message>
+    <message>
+        <source>%1: %2: the book&apos;s &apos;%3&apos; was kept, the server&apos;s &apos;%4&apos; was not taken.</source>
+        <translation>%1: %2: „%3“ aus dem Buch wurde behalten, „%4“ vom Server nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>%1: %2 number: the book&apos;s &apos;%3&apos; was kept, the server&apos;s &apos;%4&apos; was not taken.</source>
+        <translation>%1: Nummer %2: „%3“ aus dem Buch wurde behalten, „%4“ vom Server nicht übernommen.</translation>
+    </message>
+    <message>
+        <source>Looking for changes</source>
+        <translation>Suche nach Änderungen</translation>
+    </message>
+    <message>
+        <source>list the address book</source>
+        <translation>das Adressbuch aufzulisten</translation>
+    </message>
+    <message>
+        <source>Receiving</source>
+        <translation>Empfangen</translation>
+    </message>
+    <message>
+        <source>send the changed contacts</source>
+        <translation>die geänderten Kontakte zu senden</translation>
+    </message>
+    <message>
+        <source>The card &apos;%1&apos; on the server cannot be read and was left out: %2</source>
+        <translation>Die Karte „%1“ auf dem Server kann nicht gelesen werden und wurde ausgelassen: %2</translation>
+    </message>
+    <message>
+        <source>%1 was deleted here but changed on the server, so it was kept.</source>
+        <translation>%1 wurde hier gelöscht, aber auf dem Server geändert, und wurde daher behalten.</translation>
+    </message>
+    <message>
+        <source>%1 was deleted on the server but changed here, so it was kept.</source>
+        <translation>%1 wurde auf dem Server gelöscht, aber hier geändert, und wurde daher behalten.</translation>
+    </message>
+    <message>
+        <source>Sending</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was changed on the server meanwhile and was not deleted there; the next sync brings it back.</source>
+        <translation>„%1“ wurde inzwischen auf dem Server geändert und dort nicht gelöscht; die nächste Synchronisation holt den Kontakt zurück.</translation>
+    </message>
+    <message>
+        <source>delete a contact</source>
+        <translation>einen Kontakt zu löschen</translation>
+    </message>
+    <message>
+        <source>%1 was changed on the server meanwhile; the next sync merges it.</source>
+        <translation>%1 wurde inzwischen auf dem Server geändert; die nächste Synchronisation führt die Änderungen zusammen.</translation>
+    </message>
+    <message>
+        <source>store a contact</source>
+        <translation>einen Kontakt zu speichern</translation>
+    </message>
+    <message>
+        <source>Another sync of this address book is running; try again when it has ended.</source>
+        <translation>Eine andere Synchronisation dieses Adressbuchs läuft; versuchen Sie es erneut, wenn sie beendet ist.</translation>
+    </message>
+    <message>
+        <source>The server %1 is reached by plain http, which would send the password unencrypted. Use an https address, or allow it with --insecure on a network you trust.</source>
+        <translation>Der Server %1 wird über unverschlüsseltes HTTP erreicht, wodurch das Passwort im Klartext gesendet würde. Verwenden Sie eine HTTPS-Adresse, oder erlauben Sie es mit --insecure in einem Netz, dem Sie vertrauen.</translation>
+    </message>
+    <message>
+        <source>The address &apos;%1&apos; is no http or https address.</source>
+        <translation>Die Adresse „%1“ ist keine HTTP- oder HTTPS-Adresse.</translation>
+    </message>
+    <message>
+        <source>The server %1 refused the user name or password.</source>
+        <translation>Der Server %1 hat den Benutzernamen oder das Passwort abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The certificate of the server %1 is not trusted, so no connection was made: %2</source>
+        <translation>Dem Zertifikat des Servers %1 wird nicht vertraut, daher wurde keine Verbindung hergestellt: %2</translation>
+    </message>
+    <message>
+        <source>The server %1 did not answer in time.</source>
+        <translation>Der Server %1 hat nicht rechtzeitig geantwortet.</translation>
+    </message>
+    <message>
+        <source>The server %1 cannot be reached: %2.</source>
+        <translation>Der Server %1 ist nicht erreichbar: %2.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirects too often.</source>
+        <translation>Der Server %1 leitet zu oft um.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirects to an address without encryption, which is refused.</source>
+        <translation>Der Server %1 leitet auf eine Adresse ohne Verschlüsselung um; das wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent a response larger than %2 MB, which is refused.</source>
+        <translation>Der Server %1 hat eine Antwort größer als %2 MB gesendet; sie wird abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The server %1 sent an answer that cannot be read (line %2: %3).</source>
+        <translation>Der Server %1 hat eine Antwort gesendet, die nicht gelesen werden kann (Zeile %2: %3).</translation>
+    </message>
+    <message>
+        <source>The server %1 offers no CardDAV address books at this address.</source>
+        <translation>Der Server %1 bietet unter dieser Adresse keine CardDAV-Adressbücher an.</translation>
+    </message>
+    <message>
+        <source>The server %1 has no address book for this user.</source>
+        <translation>Der Server %1 hat kein Adressbuch für diesen Benutzer.</translation>
+    </message>
+    <message>
+        <source>The server %1 has several address books (%2): choose one with --address-book.</source>
+        <translation>Der Server %1 hat mehrere Adressbücher (%2): Wählen Sie eines mit --address-book.</translation>
+    </message>
+    <message>
+        <source>The server %1 has no address book &apos;%2&apos;.</source>
+        <translation>Der Server %1 hat kein Adressbuch „%2“.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommands</name>
+    <message>
+        <source>The password command for %1 failed: %2</source>
+        <translation>Der Passwortbefehl für %1 ist fehlgeschlagen: %2</translation>
+    </message>
+    <message>
+        <source>No password for %1: give it with --password-command, or on standard input.</source>
+        <translation>Kein Passwort für %1: Geben Sie es mit --password-command oder über die Standardeingabe an.</translation>
+    </message>
+    <message>
+        <source>business</source>
+        <translation>geschäftliche</translation>
+    </message>
+    <message>
+        <source>personal</source>
+        <translation>private</translation>
+    </message>
+    <message>
+        <source>No sync accounts.</source>
+        <translation>Keine Synchronisationskonten.</translation>
+    </message>
+    <message>
+        <source>%1: the %2 view with &apos;%3&apos; (%4), user %5%6</source>
+        <translation>%1: die %2 Ansicht mit „%3“ (%4), Benutzer %5%6</translation>
+    </message>
+    <message>
+        <source>, plain http allowed</source>
+        <translation>, unverschlüsseltes HTTP erlaubt</translation>
+    </message>
+    <message>
+        <source>Account %1 added: the %2 view syncs with &apos;%3&apos; on %4.</source>
+        <translation>Konto %1 hinzugefügt: Die %2 Ansicht wird mit „%3“ auf %4 synchronisiert.</translation>
+    </message>
+    <message>
+        <source>No account to sync: add one with --add-account.</source>
+        <translation>Kein Konto zum Synchronisieren: Fügen Sie eines mit --add-account hinzu.</translation>
+    </message>
+    <message>
+        <source>No account syncs the %1 view: add one with --add-account.</source>
+        <translation>Kein Konto synchronisiert die Ansicht %1: Fügen Sie eines mit --add-account hinzu.</translation>
+    </message>
+    <message>
+        <source>
+Sync with a CardDAV server (the password comes from --password-command,
+else from standard input):
+  --add-account &lt;url&gt; --user &lt;name&gt; [--view business|personal]
+      [--address-book &lt;name-or-url&gt;] [--password-command &lt;command&gt;] [--insecure]
+                     Adds an account for a view and chooses its address book.
+  --accounts         Lists the accounts.
+  --remove-account &lt;n&gt;
+                     Removes the account of that number.
+  --sync [--view business|personal|all] [--password-command &lt;command&gt;]
+                     Syncs the accounts both ways and prints a summary.
+</source>
+        <translation>
+Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
+--password-command, sonst von der Standardeingabe):
+  --add-account &lt;URL&gt; --user &lt;Name&gt; [--view business|personal]
+      [--address-book &lt;Name/URL&gt;] [--password-command &lt;Befehl&gt;] [--insecure]
+                     Fügt ein Konto für eine Ansicht hinzu und wählt sein
+                     Adressbuch.
+  --accounts         Listet die Konten auf.
+  --remove-account &lt;n&gt;
+                     Entfernt das Konto mit dieser Nummer.
+  --sync [--view business|personal|all] [--password-command &lt;Befehl&gt;]
+                     Synchronisiert die Konten in beide Richtungen und gibt eine
+                     Übersicht aus.
+</translation>
+    </message>
+    <message>
+        <source>Try &apos;varnelle --help&apos; for the options.</source>
+        <translation>Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Give one of --add-account, --accounts, --remove-account and --sync.</source>
+        <translation>Geben Sie genau eines von --add-account, --accounts, --remove-account und --sync an.</translation>
+    </message>
+    <message>
+        <source>--add-account needs --user NAME.</source>
+        <translation>--add-account braucht --user NAME.</translation>
+    </message>
+    <message>
+        <source>--view takes business or personal, not &apos;%1&apos;.</source>
+        <translation>--view nimmt business oder personal, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--user, --address-book and --insecure belong to --add-account.</source>
+        <translation>--user, --address-book und --insecure gehören zu --add-account.</translation>
+    </message>
+    <message>
+        <source>--view takes business, personal or all, not &apos;%1&apos;.</source>
+        <translation>--view nimmt business, personal oder all, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--view and --password-command belong to --add-account and --sync.</source>
+        <translation>--view und --password-command gehören zu --add-account und --sync.</translation>
+    </message>
+    <message>
+        <source>--remove-account takes the number of an account as --accounts lists it.</source>
+        <translation>--remove-account nimmt die Nummer eines Kontos, wie --accounts sie auflistet.</translation>
+    </message>
+    <message>
+        <source>There is no account %1; --accounts lists them.</source>
+        <translation>Es gibt kein Konto %1; --accounts listet die Konten auf.</translation>
+    </message>
+    <message>
+        <source>Account %1 removed.</source>
+        <translation>Konto %1 entfernt.</translation>
     </message>
 </context>
 <context>
@@ -659,15 +1106,15 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     <name>varnelle::ContactDialog</name>
     <message>
         <source>&amp;Add Number</source>
-        <translation>Nummer &amp;hinzufügen</translation>
+        <translation>&amp;Hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Edit Number</source>
-        <translation>Nummer &amp;bearbeiten</translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete Number</source>
-        <translation>Nummer &amp;löschen</translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;Save</source>
@@ -827,7 +1274,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>import-summary.txt</translation>
     </message>
     <message>
-        <source>The summary could not be saved in '%1': %2.</source>
+        <source>The summary could not be saved in &apos;%1&apos;: %2.</source>
         <translation>Die Übersicht konnte nicht in „%1“ gespeichert werden: %2.</translation>
     </message>
 </context>
@@ -1044,15 +1491,15 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     </message>
     <message>
         <source>State:</source>
-        <translation>Bundesland:</translation>
+        <translation>Region:</translation>
     </message>
     <message>
         <source>Last Name:</source>
-        <translation>Nachname:</translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>Exclude</source>
-        <translation>Ausschließen</translation>
+        <translation>Ohne</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1064,7 +1511,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     </message>
     <message>
         <source>Exclude states</source>
-        <translation>Bundesländer ausschließen</translation>
+        <translation>Regionen ausschließen</translation>
     </message>
     <message>
         <source>Exclude last names</source>
@@ -1091,7 +1538,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     </message>
     <message>
         <source>All Records</source>
-        <translation>Alle Datensätze</translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>Partial Report</source>
@@ -1111,11 +1558,11 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     </message>
     <message>
         <source>File Type:</source>
-        <translation>Dateityp:</translation>
+        <translation>Typ:</translation>
     </message>
     <message>
         <source>File Name:</source>
-        <translation>Dateiname:</translation>
+        <translation>Name:</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -1160,6 +1607,14 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     <message>
         <source>Records</source>
         <translation>Datensätze</translation>
+    </message>
+    <message>
+        <source>&amp;Browse...</source>
+        <translation>&amp;Wählen...</translation>
+    </message>
+    <message>
+        <source>The file &apos;%1&apos; already exists. Replace it?</source>
+        <translation>Die Datei „%1“ existiert bereits. Soll sie ersetzt werden?</translation>
     </message>
 </context>
 <context>
@@ -1215,6 +1670,119 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     <message>
         <source>Page</source>
         <translation>Seite</translation>
+    </message>
+</context>
+<context>
+    <name>varnelle::SyncAccountsDialog</name>
+    <message>
+        <source>Sync Accounts</source>
+        <translation>Synchronisationskonten</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Account</source>
+        <translation>Konto &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>New account</source>
+        <translation>Neues Konto</translation>
+    </message>
+    <message>
+        <source>Allow plain &amp;http (the password travels unencrypted)</source>
+        <translation>Unverschlüsseltes &amp;HTTP erlauben (das Passwort wird im Klartext übertragen)</translation>
+    </message>
+    <message>
+        <source>&amp;Find Address Books</source>
+        <translation>Adressbücher &amp;finden</translation>
+    </message>
+    <message>
+        <source>&amp;Add Account</source>
+        <translation>Konto hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Server URL:</source>
+        <translation>&amp;Server-URL:</translation>
+    </message>
+    <message>
+        <source>&amp;User name:</source>
+        <translation>&amp;Benutzername:</translation>
+    </message>
+    <message>
+        <source>&amp;Password:</source>
+        <translation>&amp;Passwort:</translation>
+    </message>
+    <message>
+        <source>&amp;Business view:</source>
+        <translation>&amp;Geschäftliche Ansicht:</translation>
+    </message>
+    <message>
+        <source>P&amp;ersonal view:</source>
+        <translation>P&amp;rivate Ansicht:</translation>
+    </message>
+    <message>
+        <source>Sync &amp;every 15 minutes while the program is open</source>
+        <translation>&amp;Alle 15 Minuten synchronisieren, solange das Programm geöffnet ist</translation>
+    </message>
+    <message>
+        <source>%1 view: &apos;%2&apos; on %3 (%4)</source>
+        <translation>Ansicht %1: „%2“ auf %3 (%4)</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>Geschäftlich</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>(not synced)</source>
+        <translation>(nicht synchronisiert)</translation>
+    </message>
+</context>
+<context>
+    <name>varnelle::SyncController</name>
+    <message>
+        <source>Sync</source>
+        <translation>Synchronisation</translation>
+    </message>
+    <message>
+        <source>There is no sync account yet: add one with File &gt; Sync Accounts.</source>
+        <translation>Es gibt noch kein Synchronisationskonto: Legen Sie eines mit Datei &gt; Synchronisationskonten an.</translation>
+    </message>
+    <message>
+        <source>Syncing...</source>
+        <translation>Synchronisierung läuft...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>%1: %2 of %3</source>
+        <translation>%1: %2 von %3</translation>
+    </message>
+    <message>
+        <source>Sync Summary</source>
+        <translation>Synchronisationsübersicht</translation>
+    </message>
+    <message>
+        <source>Sync &amp;Accounts…</source>
+        <translation>Synchronisations&amp;konten…</translation>
+    </message>
+    <message>
+        <source>S&amp;ync Now</source>
+        <translation>Jetzt &amp;synchronisieren</translation>
+    </message>
+</context>
+<context>
+    <name>varnelle::SyncPasswords</name>
+    <message>
+        <source>Sync</source>
+        <translation>Synchronisation</translation>
+    </message>
+    <message>
+        <source>Password of %1 on %2:</source>
+        <translation>Passwort von %1 auf %2:</translation>
     </message>
 </context>
 </TS>

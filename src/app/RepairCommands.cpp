@@ -14,8 +14,6 @@ namespace varnelle {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("CommandLine", text); }
-
 int check(QTextStream &out)
 {
     QSqlDatabase db;
@@ -24,10 +22,11 @@ int check(QTextStream &out)
         ForgetDamage();
         QStringList damage = FindDamage(db);
         if (damage.isEmpty() && !FullCheckIsCheap(db) && !RowCountsAgree(db))
-            damage << tr("a table and its indexes do not count the same rows");
+            damage << QCoreApplication::translate("CommandLine", "a table and its indexes do not count the same rows");
         CloseDatabase(db);
         if (damage.isEmpty()) {
-            out << tr("The database file '%1' is sound.").arg(DatabaseFileName) << '\n';
+            out << QCoreApplication::translate("CommandLine", "The database file '%1' is sound.").arg(DatabaseFileName)
+                << '\n';
             return ExitSuccess;
         }
         out << DamagedBookError(DatabaseFileName).message() << '\n';
@@ -45,15 +44,26 @@ int repair(QTextStream &out)
     try {
         const RepairResult result = RepairBook(DatabaseFileName);
         if (!result.salvaged) {
-            out << tr("The database file '%1' was sound and has been compacted.").arg(DatabaseFileName) << '\n';
+            out << QCoreApplication::translate("CommandLine",
+                                               "The database file '%1' was sound and has been compacted.")
+                       .arg(DatabaseFileName)
+                << '\n';
             return ExitSuccess;
         }
         out << SalvageMessage(DatabaseFileName, result) << '\n';
         QStringList counts;
         for (const SalvagedTable &table : result.report.tables)
-            counts << (table.lost < 0 ? tr("%1 %2 saved, an unknown number lost").arg(table.table).arg(table.saved)
-                                      : tr("%1 %2 saved, %3 lost").arg(table.table).arg(table.saved).arg(table.lost));
-        out << tr("The database file '%1' was salvaged: %2.").arg(DatabaseFileName, counts.join("; ")) << '\n';
+            counts << (table.lost < 0
+                           ? QCoreApplication::translate("CommandLine", "%1 %2 saved, an unknown number lost")
+                                 .arg(table.table)
+                                 .arg(table.saved)
+                           : QCoreApplication::translate("CommandLine", "%1 %2 saved, %3 lost")
+                                 .arg(table.table)
+                                 .arg(table.saved)
+                                 .arg(table.lost));
+        out << QCoreApplication::translate("CommandLine", "The database file '%1' was salvaged: %2.")
+                   .arg(DatabaseFileName, counts.join("; "))
+            << '\n';
         return ExitSuccess;
     } catch (const DatabaseError &error) {
         out << error.message() << '\n';
@@ -65,10 +75,13 @@ int repair(QTextStream &out)
 
 void AddBookCommandOptions(QCommandLineParser &parser)
 {
-    parser.addOption({"check", tr("Checks Address.mdb in the current folder for damage and ends: status 0 when it "
-                                  "is sound, 1 when it is damaged.")});
-    parser.addOption({"repair", tr("Repairs Address.mdb in the current folder as File > Repair Database does, "
-                                   "prints what it did and ends: status 0 when the book is sound or repaired.")});
+    parser.addOption({"check", QCoreApplication::translate("CommandLine",
+                                                           "Checks Address.mdb in the current folder for damage and "
+                                                           "ends: status 0 when it is sound, 1 when it is damaged.")});
+    parser.addOption({"repair", QCoreApplication::translate("CommandLine",
+                                                            "Repairs Address.mdb in the current folder as File > "
+                                                            "Repair Database does, prints what it did and ends: "
+                                                            "status 0 when the book is sound or repaired.")});
 }
 
 BookCommand BookCommandOf(const QCommandLineParser &parser)

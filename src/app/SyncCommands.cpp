@@ -24,8 +24,6 @@ namespace varnelle {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("SyncCommands", text); }
-
 struct Mistake {
     QString text;
 };
@@ -51,8 +49,9 @@ private:
             process.start("/bin/sh", {"-c", mCommand});
             if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit
                 || process.exitCode() != 0)
-                throw sync::SyncError(tr("The password command for %1 failed: %2")
-                                          .arg(server, QString::fromLocal8Bit(process.readAllStandardError()).trimmed()));
+                throw sync::SyncError(
+                    QCoreApplication::translate("SyncCommands", "The password command for %1 failed: %2")
+                        .arg(server, QString::fromLocal8Bit(process.readAllStandardError()).trimmed()));
             return QString::fromLocal8Bit(process.readAllStandardOutput()).section(u'\n', 0, 0).remove(u'\r');
         }
 #ifdef Q_OS_UNIX
@@ -66,7 +65,8 @@ private:
             return mFromStdin;
         }
 #endif
-        throw sync::SyncError(tr("No password for %1: give it with --password-command, or on standard input.")
+        throw sync::SyncError(QCoreApplication::translate("SyncCommands", "No password for %1: give it with "
+                                                                          "--password-command, or on standard input.")
                                   .arg(server));
     }
 
@@ -76,7 +76,11 @@ private:
     bool mStdinUsed = false;
 };
 
-QString viewName(bool isBusiness) { return isBusiness ? tr("business") : tr("personal"); }
+QString viewName(bool isBusiness)
+{
+    return isBusiness ? QCoreApplication::translate("SyncCommands", "business")
+                      : QCoreApplication::translate("SyncCommands", "personal");
+}
 
 std::optional<bool> viewNamed(const QString &name)
 {
@@ -91,13 +95,13 @@ int listAccounts(const QSqlDatabase &db, QTextStream &out)
 {
     const QList<SyncAccount> accounts = ReadSyncAccounts(db);
     if (accounts.isEmpty())
-        out << tr("No sync accounts.") << '\n';
+        out << QCoreApplication::translate("SyncCommands", "No sync accounts.") << '\n';
     for (qsizetype i = 0; i < accounts.size(); ++i) {
         const SyncAccount &a = accounts[i];
-        out << tr("%1: the %2 view with '%3' (%4), user %5%6")
+        out << QCoreApplication::translate("SyncCommands", "%1: the %2 view with '%3' (%4), user %5%6")
                    .arg(i + 1)
                    .arg(viewName(a.isBusiness), a.bookName, a.bookUrl, a.userName,
-                        a.insecure ? tr(", plain http allowed") : QString())
+                        a.insecure ? QCoreApplication::translate("SyncCommands", ", plain http allowed") : QString())
             << '\n';
     }
     return 0;
@@ -121,7 +125,7 @@ int addAccount(QSqlDatabase &db, const QCommandLineParser &p, Passwords &passwor
     account.bookName = book.name.isEmpty() ? book.url.path() : book.name;
     account.insecure = insecure;
     AddSyncAccount(db, account);
-    out << tr("Account %1 added: the %2 view syncs with '%3' on %4.")
+    out << QCoreApplication::translate("SyncCommands", "Account %1 added: the %2 view syncs with '%3' on %4.")
                .arg(ReadSyncAccounts(db).size())
                .arg(viewName(isBusiness), account.bookName, server.host())
         << '\n';
@@ -142,9 +146,12 @@ int syncAccounts(QSqlDatabase &db, const QCommandLineParser &p, Passwords &passw
         ++synced;
     }
     if (synced == 0)
-        throw sync::SyncError(view == QLatin1String("all")
-                                  ? tr("No account to sync: add one with --add-account.")
-                                  : tr("No account syncs the %1 view: add one with --add-account.").arg(view));
+        throw sync::SyncError(
+            view == QLatin1String("all")
+                ? QCoreApplication::translate("SyncCommands", "No account to sync: add one with --add-account.")
+                : QCoreApplication::translate("SyncCommands",
+                                              "No account syncs the %1 view: add one with --add-account.")
+                      .arg(view));
     return 0;
 }
 
@@ -152,16 +159,18 @@ int syncAccounts(QSqlDatabase &db, const QCommandLineParser &p, Passwords &passw
 
 QString SyncHelpText()
 {
-    return tr("\nSync with a CardDAV server (the password comes from --password-command,\n"
-              "else from standard input):\n"
-              "  --add-account <url> --user <name> [--view business|personal]\n"
-              "      [--address-book <name-or-url>] [--password-command <command>] [--insecure]\n"
-              "                     Adds an account for a view and chooses its address book.\n"
-              "  --accounts         Lists the accounts.\n"
-              "  --remove-account <n>\n"
-              "                     Removes the account of that number.\n"
-              "  --sync [--view business|personal|all] [--password-command <command>]\n"
-              "                     Syncs the accounts both ways and prints a summary.\n");
+    return QCoreApplication::translate(
+        "SyncCommands",
+        "\nSync with a CardDAV server (the password comes from --password-command,\n"
+        "else from standard input):\n"
+        "  --add-account <url> --user <name> [--view business|personal]\n"
+        "      [--address-book <name-or-url>] [--password-command <command>] [--insecure]\n"
+        "                     Adds an account for a view and chooses its address book.\n"
+        "  --accounts         Lists the accounts.\n"
+        "  --remove-account <n>\n"
+        "                     Removes the account of that number.\n"
+        "  --sync [--view business|personal|all] [--password-command <command>]\n"
+        "                     Syncs the accounts both ways and prints a summary.\n");
 }
 
 bool IsSyncCommand(const QStringList &arguments)
@@ -190,34 +199,42 @@ int RunSyncCommand(const QStringList &arguments, QTextStream &out, QTextStream &
                   {"sync", {}},
                   {"desktop", {}}});
     auto mistake = [&](const QString &text) {
-        err << text << '\n' << tr("Try 'varnelle --help' for the options.") << '\n';
+        err << text << '\n'
+            << QCoreApplication::translate("SyncCommands", "Try 'varnelle --help' for the options.") << '\n';
         return 2;
     };
     if (!p.parse(arguments))
         return mistake(p.errorText());
     if (!p.positionalArguments().isEmpty())
-        return mistake(tr("Unexpected argument '%1'.").arg(p.positionalArguments().first()));
+        return mistake(QCoreApplication::translate("SyncCommands", "Unexpected argument '%1'.")
+                           .arg(p.positionalArguments().first()));
     const int commands = int(p.isSet("add-account")) + int(p.isSet("accounts")) + int(p.isSet("remove-account"))
         + int(p.isSet("sync"));
     if (commands != 1)
-        return mistake(tr("Give one of --add-account, --accounts, --remove-account and --sync."));
+        return mistake(QCoreApplication::translate(
+            "SyncCommands", "Give one of --add-account, --accounts, --remove-account and --sync."));
     if (p.isSet("add-account")) {
         if (p.value("user").isEmpty())
-            return mistake(tr("--add-account needs --user NAME."));
+            return mistake(QCoreApplication::translate("SyncCommands", "--add-account needs --user NAME."));
         if (p.isSet("view") && !viewNamed(p.value("view")))
-            return mistake(tr("--view takes business or personal, not '%1'.").arg(p.value("view")));
+            return mistake(QCoreApplication::translate("SyncCommands", "--view takes business or personal, not '%1'.")
+                               .arg(p.value("view")));
     } else if (p.isSet("user") || p.isSet("address-book") || p.isSet("insecure")) {
-        return mistake(tr("--user, --address-book and --insecure belong to --add-account."));
+        return mistake(QCoreApplication::translate(
+            "SyncCommands", "--user, --address-book and --insecure belong to --add-account."));
     }
     if (p.isSet("sync") && p.isSet("view") && !viewNamed(p.value("view"))
         && p.value("view").compare(QLatin1String("all"), Qt::CaseInsensitive) != 0)
-        return mistake(tr("--view takes business, personal or all, not '%1'.").arg(p.value("view")));
+        return mistake(QCoreApplication::translate("SyncCommands", "--view takes business, personal or all, not '%1'.")
+                           .arg(p.value("view")));
     if ((p.isSet("accounts") || p.isSet("remove-account")) && (p.isSet("view") || p.isSet("password-command")))
-        return mistake(tr("--view and --password-command belong to --add-account and --sync."));
+        return mistake(QCoreApplication::translate(
+            "SyncCommands", "--view and --password-command belong to --add-account and --sync."));
     bool numberOk = true;
     const int number = p.isSet("remove-account") ? p.value("remove-account").toInt(&numberOk) : 0;
     if (!numberOk || (p.isSet("remove-account") && number < 1))
-        return mistake(tr("--remove-account takes the number of an account as --accounts lists it."));
+        return mistake(QCoreApplication::translate(
+            "SyncCommands", "--remove-account takes the number of an account as --accounts lists it."));
 
     Passwords passwords(p.value("password-command"));
     QSqlDatabase db;
@@ -230,9 +247,11 @@ int RunSyncCommand(const QStringList &arguments, QTextStream &out, QTextStream &
         } else if (p.isSet("remove-account")) {
             const QList<SyncAccount> accounts = ReadSyncAccounts(db);
             if (number > accounts.size())
-                throw sync::SyncError(tr("There is no account %1; --accounts lists them.").arg(number));
+                throw sync::SyncError(
+                    QCoreApplication::translate("SyncCommands", "There is no account %1; --accounts lists them.")
+                        .arg(number));
             RemoveSyncAccount(db, accounts[number - 1].id);
-            out << tr("Account %1 removed.").arg(number) << '\n';
+            out << QCoreApplication::translate("SyncCommands", "Account %1 removed.").arg(number) << '\n';
         } else if (p.isSet("add-account")) {
             status = addAccount(db, p, passwords, out);
         } else {

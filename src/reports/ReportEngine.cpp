@@ -31,11 +31,6 @@ constexpr qint64 progressStep = 256;
 // How many contacts are read at a time while printing.
 constexpr qsizetype printBatch = 512;
 
-QString text(const char *source)
-{
-    return QCoreApplication::translate("Reports", source);
-}
-
 QString shownPath(const QString &name)
 {
     return QDir::toNativeSeparators(QFileInfo(name).absoluteFilePath());
@@ -101,7 +96,8 @@ bool printPages(ReportPrinter &printer, const PageLayout &layout, const ReportPa
     printer.start();
     QPainter painter;
     if (!painter.begin(&device))
-        throw ReportError(text("The report could not be printed on \"%1\".").arg(printer.name()));
+        throw ReportError(
+            QCoreApplication::translate("Reports", "The report could not be printed on \"%1\".").arg(printer.name()));
     const double scale = device.logicalDpiX() / PageLayout::unitsPerInch;
     painter.scale(scale, scale);
 
@@ -214,31 +210,35 @@ ReportResult ReportEngine::run(const ReportRequest &request, const ReportProgres
     switch (request.destination) {
     case ReportDestination::Screen:
         if (!hasWindows())
-            throw ReportError(text("The report cannot be shown on the screen: the program has no windows."));
+            throw ReportError(QCoreApplication::translate(
+                "Reports", "The report cannot be shown on the screen: the program has no windows."));
         break;
     case ReportDestination::Printer:
         if (request.copies < 1)
-            throw ReportError(text("The number of copies must be at least 1."));
+            throw ReportError(QCoreApplication::translate("Reports", "The number of copies must be at least 1."));
         if (!printer)
-            throw ReportError(text("No printer is available. Install a printer, or send the report to "
-                                   "the screen or to a disk file."));
+            throw ReportError(QCoreApplication::translate(
+                "Reports", "No printer is available. Install a printer, or send the report to "
+                           "the screen or to a disk file."));
         break;
     case ReportDestination::File:
         if (request.fileName.trimmed().isEmpty())
-            throw ReportError(text("No file name was given for the report."));
+            throw ReportError(QCoreApplication::translate("Reports", "No file name was given for the report."));
         if (!ReportWriter::isFileType(request.fileType))
             ReportWriter::create(request.fileType, definition); // throws the message naming the known types
         // The output replaces its file whole: never the data the report is made of, nor its definition.
         for (const QString &source : {request.dataFile, definitionPath}) {
             if (QFileInfo::exists(request.fileName) && QFileInfo(request.fileName) == QFileInfo(source))
-                throw ReportError(text("The report cannot be written to \"%1\": that file is one the report "
-                                       "is read from. Choose another file name.")
+                throw ReportError(QCoreApplication::translate(
+                                      "Reports", "The report cannot be written to \"%1\": that file is one the report "
+                                                 "is read from. Choose another file name.")
                                       .arg(shownPath(request.fileName)));
         }
         break;
     default:
-        throw ReportError(text("The destination %1 is not known. Choose 0 (the screen), 1 (the printer) "
-                               "or 2 (a disk file).")
+        throw ReportError(QCoreApplication::translate(
+                              "Reports", "The destination %1 is not known. Choose 0 (the screen), 1 (the printer) "
+                                         "or 2 (a disk file).")
                               .arg(int(request.destination)));
     }
 
@@ -251,11 +251,13 @@ ReportResult ReportEngine::run(const ReportRequest &request, const ReportProgres
         const QString &name = request.fileName;
         QSaveFile file(name);
         if (!file.open(QIODevice::WriteOnly))
-            throw ReportError(text("The file \"%1\" cannot be written: %2.").arg(shownPath(name), file.errorString()));
+            throw ReportError(QCoreApplication::translate("Reports", "The file \"%1\" cannot be written: %2.")
+                                  .arg(shownPath(name), file.errorString()));
         const auto writer = ReportWriter::create(request.fileType, definition);
         const bool complete = produce(data, *writer, progress, [&](QByteArray &bytes) {
             if (file.write(bytes) != bytes.size())
-                throw ReportError(text("The file \"%1\" cannot be written: %2.").arg(shownPath(name), file.errorString()));
+                throw ReportError(QCoreApplication::translate("Reports", "The file \"%1\" cannot be written: %2.")
+                                      .arg(shownPath(name), file.errorString()));
         });
         if (!complete) {
             file.cancelWriting();
@@ -263,7 +265,8 @@ ReportResult ReportEngine::run(const ReportRequest &request, const ReportProgres
             return result;
         }
         if (!file.commit())
-            throw ReportError(text("The file \"%1\" cannot be written: %2.").arg(shownPath(name), file.errorString()));
+            throw ReportError(QCoreApplication::translate("Reports", "The file \"%1\" cannot be written: %2.")
+                                  .arg(shownPath(name), file.errorString()));
         return result;
     }
 

@@ -8,6 +8,7 @@
 #include "interchange/ContactRecord.h"
 #include "store/Database.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QLockFile>
@@ -18,16 +19,20 @@ namespace varnelle::sync {
 QStringList SyncSummary::lines() const
 {
     QStringList out;
-    out << SyncText("%1 contacts with '%2' on %3: %4 came in, %5 went out, %6 removed here, %7 removed on the server.")
-               .arg(isBusiness ? SyncText("Business") : SyncText("Personal"), bookName, server)
+    out << QCoreApplication::translate(
+               "Sync",
+               "%1 contacts with '%2' on %3: %4 came in, %5 went out, %6 removed here, %7 removed on the server.")
+               .arg(isBusiness ? QCoreApplication::translate("Sync", "Business")
+                               : QCoreApplication::translate("Sync", "Personal"),
+                    bookName, server)
                .arg(cameIn)
                .arg(wentOut)
                .arg(removedHere)
                .arg(removedThere);
     for (const QString &c : conflicts)
-        out << SyncText("Conflict: %1").arg(c);
+        out << QCoreApplication::translate("Sync", "Conflict: %1").arg(c);
     for (const QString &n : notFitted)
-        out << SyncText("Not in the book, kept on the server: %1").arg(n);
+        out << QCoreApplication::translate("Sync", "Not in the book, kept on the server: %1").arg(n);
     out << notes;
     return out;
 }
@@ -85,14 +90,15 @@ private:
         if (mOptions.progress)
             mOptions.progress(stage, done, total);
         if (mOptions.cancelled && mOptions.cancelled())
-            throw SyncError(SyncText("The sync was cancelled."), SyncError::Kind::Cancelled);
+            throw SyncError(QCoreApplication::translate("Sync", "The sync was cancelled."), SyncError::Kind::Cancelled);
     }
 
     QString checkedHref(const QString &path)
     {
         if (!path.startsWith(mBookPath) || path == mBookPath || path.mid(mBookPath.size()).contains(u'/'))
-            throw SyncError(SyncText("The server %1 named '%2', which is outside the address book; the sync was "
-                                     "stopped.")
+            throw SyncError(QCoreApplication::translate(
+                                "Sync", "The server %1 named '%2', which is outside the address book; the sync was "
+                                        "stopped.")
                                 .arg(mHost, path));
         return path;
     }
@@ -114,8 +120,12 @@ private:
     [[noreturn]] void httpFailure(const DavResponse &r, const QString &what)
     {
         if (r.status == 507)
-            throw SyncError(SyncText("The server %1 has no room for more contacts (its quota is used up).").arg(mHost));
-        throw SyncError(SyncText("The server %1 refused to %2 (HTTP status %3).").arg(mHost, what).arg(r.status));
+            throw SyncError(QCoreApplication::translate(
+                                "Sync", "The server %1 has no room for more contacts (its quota is used up).")
+                                .arg(mHost));
+        throw SyncError(QCoreApplication::translate("Sync", "The server %1 refused to %2 (HTTP status %3).")
+                            .arg(mHost, what)
+                            .arg(r.status));
     }
 
     // Stores a contact's state and remembers the values of its card.
@@ -157,10 +167,10 @@ private:
             if (local.fields[i] == base.fields[i])
                 result.fields[i] = remote.fields[i];
             else if (remote.fields[i] != base.fields[i] && remote.fields[i] != local.fields[i])
-                mSummary.conflicts << SyncText("%1: %2: the book's '%3' was kept, the server's '%4' was not taken.")
+                mSummary.conflicts << QCoreApplication::translate(
+                                          "Sync", "%1: %2: the book's '%3' was kept, the server's '%4' was not taken.")
                                           .arg(name,
-                                               QCoreApplication::translate(
-                                                   "Sync", ContactFields()[size_t(i)].caption),
+                                               QCoreApplication::translate("Sync", ContactFields()[size_t(i)].caption),
                                                local.fields[i], remote.fields[i]);
         }
         QStringList keys = local.typeKeys();
@@ -175,8 +185,9 @@ private:
             if (l == b)
                 chosen = r;
             else if (r != b && r != l)
-                mSummary.conflicts << SyncText("%1: %2 number: the book's '%3' was kept, the server's '%4' was not "
-                                               "taken.")
+                mSummary.conflicts << QCoreApplication::translate(
+                                          "Sync", "%1: %2 number: the book's '%3' was kept, the server's '%4' was not "
+                                                  "taken.")
                                           .arg(name, key, l, r);
             if (chosen.isEmpty())
                 continue;
@@ -194,7 +205,7 @@ private:
     // stored token, else by comparing every ETag.
     void receive()
     {
-        progress(SyncText("Looking for changes"), 0, 0);
+        progress(QCoreApplication::translate("Sync", "Looking for changes"), 0, 0);
         QHash<QString, QString> changed; // href -> etag
         QStringList removed;
         QString token;
@@ -238,7 +249,7 @@ private:
                                                   PropfindBody({"getetag", "sync-token"}),
                                                   {{"Depth", "1"}, {"Content-Type", "application/xml; charset=utf-8"}}});
             if (list.status != 207)
-                httpFailure(list, SyncText("list the address book"));
+                httpFailure(list, QCoreApplication::translate("Sync", "list the address book"));
             QSet<QString> present;
             for (const DavEntry &e : ParseMultiStatus(list.body, list.url, mHost).entries) {
                 if (e.href == mBookPath || e.resourceTypes.contains(PropertyKey(DavNs, "collection"))) {
@@ -274,7 +285,7 @@ private:
         const qsizetype batch = std::max(1, mOptions.batchSize);
         const qsizetype group = batch * std::max(1, mOptions.parallel);
         for (qsizetype first = 0; first < hrefs.size(); first += group) {
-            progress(SyncText("Receiving"), first, hrefs.size());
+            progress(QCoreApplication::translate("Sync", "Receiving"), first, hrefs.size());
             std::vector<DavRequest> requests;
             for (qsizetype start = first; start < std::min(hrefs.size(), first + group); start += batch)
                 requests.push_back({"REPORT",
@@ -285,7 +296,7 @@ private:
             std::vector<MultiStatus> parsed;
             for (const DavResponse &r : responses) {
                 if (r.status != 207)
-                    httpFailure(r, SyncText("send the changed contacts"));
+                    httpFailure(r, QCoreApplication::translate("Sync", "send the changed contacts"));
                 parsed.push_back(ParseMultiStatus(r.body, r.url, mHost));
             }
             InTransaction(mDb, [&] {
@@ -307,7 +318,8 @@ private:
         try {
             record = ReadCard(card.toUtf8());
         } catch (const interchange::InterchangeError &error) {
-            mSummary.notes << SyncText("The card '%1' on the server cannot be read and was left out: %2")
+            mSummary.notes << QCoreApplication::translate(
+                                  "Sync", "The card '%1' on the server cannot be read and was left out: %2")
                                   .arg(href, error.message());
             return;
         }
@@ -338,7 +350,8 @@ private:
         } else if (!(remote == base)) {
             state.personId = writeLocal(0, remote);
             ++mSummary.cameIn;
-            mSummary.notes << SyncText("%1 was deleted here but changed on the server, so it was kept.")
+            mSummary.notes << QCoreApplication::translate(
+                                  "Sync", "%1 was deleted here but changed on the server, so it was kept.")
                                   .arg(nameOf(remote));
         }
         state.etag = etag;
@@ -369,7 +382,9 @@ private:
             return;
         }
         // Changed here, deleted there: kept, and sent again as a new card.
-        mSummary.notes << SyncText("%1 was deleted on the server but changed here, so it was kept.").arg(nameOf(local));
+        mSummary.notes << QCoreApplication::translate("Sync",
+                                                      "%1 was deleted on the server but changed here, so it was kept.")
+                              .arg(nameOf(local));
         state.etag.clear();
         state.card.clear();
         storeState(state);
@@ -388,7 +403,7 @@ private:
         }
         if (gone.isEmpty())
             return;
-        progress(SyncText("Sending"), 0, gone.size());
+        progress(QCoreApplication::translate("Sync", "Sending"), 0, gone.size());
         const std::vector<DavResponse> responses = mClient.runAll(requests, mOptions.parallel);
         InTransaction(mDb, [&] {
             size_t r = 0;
@@ -396,13 +411,14 @@ private:
                 if (!s.card.isEmpty()) {
                     const DavResponse &response = responses[r++];
                     if (response.status == 412) {
-                        mSummary.notes << SyncText("'%1' was changed on the server meanwhile and was not deleted "
-                                                   "there; the next sync brings it back.")
+                        mSummary.notes << QCoreApplication::translate(
+                                              "Sync", "'%1' was changed on the server meanwhile and was not deleted "
+                                                      "there; the next sync brings it back.")
                                               .arg(nameOf(baseOf(s, BookValues::normalized({}, {}))));
                         continue;
                     }
                     if (response.status >= 300 && response.status != 404)
-                        httpFailure(response, SyncText("delete a contact"));
+                        httpFailure(response, QCoreApplication::translate("Sync", "delete a contact"));
                     ++mSummary.removedThere;
                 }
                 ForgetSyncedContact(mDb, mAccount.id, s.personId);
@@ -466,7 +482,7 @@ private:
         QStringList refused;
         const size_t batch = size_t(std::max(1, mOptions.batchSize));
         for (size_t start = 0; start < requests.size(); start += batch) {
-            progress(SyncText("Sending"), qsizetype(start), qsizetype(requests.size()));
+            progress(QCoreApplication::translate("Sync", "Sending"), qsizetype(start), qsizetype(requests.size()));
             const std::vector<DavRequest> part(requests.begin() + qsizetype(start),
                                                 requests.begin() + qsizetype(std::min(requests.size(), start + batch)));
             const std::vector<DavResponse> responses = mClient.runAll(part, mOptions.parallel);
@@ -480,8 +496,9 @@ private:
                         if (retryRefused)
                             refused << u.href;
                         else
-                            mSummary.notes << SyncText("%1 was changed on the server meanwhile; the next sync merges "
-                                                       "it.")
+                            mSummary.notes << QCoreApplication::translate(
+                                                  "Sync",
+                                                  "%1 was changed on the server meanwhile; the next sync merges it.")
                                                   .arg(nameOf(mLocal.value(s.personId)));
                         continue;
                     }
@@ -497,7 +514,7 @@ private:
                 }
             });
             if (failed)
-                httpFailure(*failed, SyncText("store a contact"));
+                httpFailure(*failed, QCoreApplication::translate("Sync", "store a contact"));
         }
         if (refused.isEmpty())
             return;
@@ -537,7 +554,8 @@ SyncSummary SyncBook(QSqlDatabase &db, const QString &bookFile, const SyncAccoun
     QLockFile lock(QFileInfo(bookFile).absoluteFilePath() + ".sync-lock");
     lock.setStaleLockTime(0); // stale only when its process is gone, however long a sync runs
     if (!lock.tryLock(0))
-        throw SyncError(SyncText("Another sync of this address book is running; try again when it has ended."));
+        throw SyncError(QCoreApplication::translate(
+            "Sync", "Another sync of this address book is running; try again when it has ended."));
     DavClient client(bookUrl, account.userName, password, account.insecure);
     client.setCancelCheck(options.cancelled);
     client.setMaxResponseBytes(options.maxResponseBytes);

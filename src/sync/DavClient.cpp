@@ -3,6 +3,7 @@
 #include "sync/SyncError.h"
 
 #include <QAuthenticator>
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
@@ -52,13 +53,15 @@ void DavClient::CheckTransport(const QUrl &url, bool insecure)
     if (url.scheme() == QLatin1String("https") || (url.scheme() == QLatin1String("http") && (insecure || IsLoopback(url.host()))))
         return;
     if (url.scheme() == QLatin1String("http"))
-        throw SyncError(SyncText("The server %1 is reached by plain http, which would send the password "
-                                 "unencrypted. Use an https address, or allow it with --insecure on a network "
-                                 "you trust.")
+        throw SyncError(QCoreApplication::translate(
+                            "Sync", "The server %1 is reached by plain http, which would send the password "
+                                    "unencrypted. Use an https address, or allow it with --insecure on a network "
+                                    "you trust.")
                             .arg(url.host()),
                         SyncError::Kind::Refused);
-    throw SyncError(SyncText("The address '%1' is no http or https address.").arg(url.toDisplayString()),
-                    SyncError::Kind::Refused);
+    throw SyncError(
+        QCoreApplication::translate("Sync", "The address '%1' is no http or https address.").arg(url.toDisplayString()),
+        SyncError::Kind::Refused);
 }
 
 void DavClient::authenticate(QNetworkReply *reply, QAuthenticator *authenticator)
@@ -120,27 +123,33 @@ std::vector<DavResponse> DavClient::runAll(const std::vector<DavRequest> &reques
         const int status = statusValue.isValid() ? statusValue.toInt() : 0;
         const QNetworkReply::NetworkError error = reply->error();
         if (error == QNetworkReply::AuthenticationRequiredError || status == 401)
-            return fail(SyncError(SyncText("The server %1 refused the user name or password.").arg(host),
-                                  SyncError::Kind::Authentication));
+            return fail(SyncError(
+                QCoreApplication::translate("Sync", "The server %1 refused the user name or password.").arg(host),
+                SyncError::Kind::Authentication));
         if (error == QNetworkReply::SslHandshakeFailedError)
-            return fail(SyncError(SyncText("The certificate of the server %1 is not trusted, so no connection was "
-                                           "made: %2")
+            return fail(SyncError(QCoreApplication::translate(
+                                      "Sync", "The certificate of the server %1 is not trusted, so no connection was "
+                                              "made: %2")
                                       .arg(host, reply->property("varnelle-ssl").toString()),
                                   SyncError::Kind::Refused));
         if (error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError)
-            return fail(SyncError(SyncText("The server %1 did not answer in time.").arg(host),
-                                  SyncError::Kind::Unreachable));
+            return fail(
+                SyncError(QCoreApplication::translate("Sync", "The server %1 did not answer in time.").arg(host),
+                          SyncError::Kind::Unreachable));
         if (status == 0)
-            return fail(SyncError(SyncText("The server %1 cannot be reached: %2.").arg(host, reply->errorString()),
+            return fail(SyncError(QCoreApplication::translate("Sync", "The server %1 cannot be reached: %2.")
+                                      .arg(host, reply->errorString()),
                                   SyncError::Kind::Unreachable));
         if ((status == 301 || status == 302 || status == 303 || status == 307 || status == 308)
             && reply->hasRawHeader("Location")) {
             const QUrl target = reply->url().resolved(QUrl::fromEncoded(reply->rawHeader("Location")));
             if (redirects >= MaxRedirects)
-                return fail(SyncError(SyncText("The server %1 redirects too often.").arg(host)));
+                return fail(
+                    SyncError(QCoreApplication::translate("Sync", "The server %1 redirects too often.").arg(host)));
             if (reply->url().scheme() == QLatin1String("https") && target.scheme() != QLatin1String("https"))
-                return fail(SyncError(SyncText("The server %1 redirects to an address without encryption, which "
-                                               "is refused.")
+                return fail(SyncError(QCoreApplication::translate(
+                                          "Sync", "The server %1 redirects to an address without encryption, which "
+                                                  "is refused.")
                                           .arg(host),
                                       SyncError::Kind::Refused));
             DavRequest again = request;
@@ -177,7 +186,8 @@ std::vector<DavResponse> DavClient::runAll(const std::vector<DavRequest> &reques
         });
         connect(reply, &QNetworkReply::downloadProgress, reply, [&, reply](qint64 received, qint64 total) {
             if (received > mMaxBytes || total > mMaxBytes)
-                fail(SyncError(SyncText("The server %1 sent a response larger than %2 MB, which is refused.")
+                fail(SyncError(QCoreApplication::translate(
+                                   "Sync", "The server %1 sent a response larger than %2 MB, which is refused.")
                                    .arg(host)
                                    .arg(mMaxBytes / (1024 * 1024))));
             Q_UNUSED(reply);
@@ -191,7 +201,7 @@ std::vector<DavResponse> DavClient::runAll(const std::vector<DavRequest> &reques
     tick.setInterval(100);
     connect(&tick, &QTimer::timeout, &loop, [&] {
         if (mCancelled && mCancelled())
-            fail(SyncError(SyncText("The sync was cancelled."), SyncError::Kind::Cancelled));
+            fail(SyncError(QCoreApplication::translate("Sync", "The sync was cancelled."), SyncError::Kind::Cancelled));
     });
     tick.start();
     while (next < requests.size() && next < size_t(std::max(1, parallel)) && !failure) {

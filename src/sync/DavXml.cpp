@@ -2,6 +2,7 @@
 
 #include "sync/SyncError.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
@@ -118,10 +119,11 @@ MultiStatus ParseMultiStatus(const QByteArray &data, const QUrl &base, const QSt
         xml.raiseError(QStringLiteral("no multistatus"));
     }
     if (xml.hasError())
-        throw SyncError(SyncText("The server %1 sent an answer that cannot be read (line %2: %3).")
-                            .arg(server)
-                            .arg(xml.lineNumber())
-                            .arg(xml.errorString()));
+        throw SyncError(
+            QCoreApplication::translate("Sync", "The server %1 sent an answer that cannot be read (line %2: %3).")
+                .arg(server)
+                .arg(xml.lineNumber())
+                .arg(xml.errorString()));
     return result;
 }
 

@@ -4,6 +4,8 @@
 #include "sync/DavXml.h"
 #include "sync/SyncError.h"
 
+#include <QCoreApplication>
+
 namespace varnelle::sync {
 
 namespace {
@@ -89,20 +91,24 @@ QList<RemoteBook> FindAddressBooks(DavClient &client, const QUrl &server)
             return books;
         }
     }
-    throw SyncError(SyncText("The server %1 offers no CardDAV address books at this address.").arg(host));
+    throw SyncError(
+        QCoreApplication::translate("Sync", "The server %1 offers no CardDAV address books at this address.")
+            .arg(host));
 }
 
 RemoteBook ChooseAddressBook(const QList<RemoteBook> &books, const QString &nameOrUrl, const QString &server)
 {
     if (books.isEmpty())
-        throw SyncError(SyncText("The server %1 has no address book for this user.").arg(server));
+        throw SyncError(
+            QCoreApplication::translate("Sync", "The server %1 has no address book for this user.").arg(server));
     if (nameOrUrl.isEmpty()) {
         if (books.size() == 1)
             return books.first();
         QStringList names;
         for (const RemoteBook &b : books)
             names << (b.name.isEmpty() ? b.url.path() : b.name);
-        throw SyncError(SyncText("The server %1 has several address books (%2): choose one with --address-book.")
+        throw SyncError(QCoreApplication::translate(
+                            "Sync", "The server %1 has several address books (%2): choose one with --address-book.")
                             .arg(server, names.join(QLatin1String(", "))));
     }
     for (const RemoteBook &b : books) {
@@ -112,7 +118,8 @@ RemoteBook ChooseAddressBook(const QList<RemoteBook> &books, const QString &name
             || path.section(u'/', -2, -2).compare(nameOrUrl, Qt::CaseInsensitive) == 0)
             return b;
     }
-    throw SyncError(SyncText("The server %1 has no address book '%2'.").arg(server, nameOrUrl));
+    throw SyncError(
+        QCoreApplication::translate("Sync", "The server %1 has no address book '%2'.").arg(server, nameOrUrl));
 }
 
 } // namespace varnelle::sync

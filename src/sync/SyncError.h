@@ -18,6 +18,4 @@ private:
     Kind mKind;
 };
 
-inline QString SyncText(const char *text) { return QCoreApplication::translate("Sync", text); }
-
 } // namespace varnelle::sync
