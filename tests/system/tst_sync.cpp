@@ -13,6 +13,7 @@
 #include "ui/sync/SyncActions.h"
 #include "ui/sync/SyncPasswords.h"
 #include "ui/widgets/MessageBox.h"
+#include "support/Modal.h"
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
 
@@ -219,10 +220,12 @@ QString program() { return QStringLiteral(VARNELLE_PROGRAM); }
 // A book opened as the program opens it, with one contact and an account of
 // its business view with the server's book.
 struct OpenBook {
-    explicit OpenBook(const Radicale &server) : book(dir.filePath("Address.mdb"))
+    explicit OpenBook(const Radicale &server, bool withAccount = true) : book(dir.filePath("Address.mdb"))
     {
         EnsureDatabase(book.fileName());
         book.open();
+        if (!withAccount)
+            return;
         account.serverUrl = server.url();
         account.userName = "alice";
         account.isBusiness = true;
@@ -575,6 +578,51 @@ private slots:
         QCOMPARE(open.scalar("SELECT count(*) FROM Address"), Contacts + 1);
         QCOMPARE(open.scalar("SELECT count(DISTINCT Uid) FROM SyncContact WHERE Card <> ''"), Contacts + 1);
         QCOMPARE(boxes.inputs.size(), 1); // the password is asked once a session
+    }
+
+    // With a Secret Service running, the password typed in the accounts
+    // window goes to the keyring, a later session syncs without asking for
+    // it, and neither the book nor the settings ever hold it.
+    void keyringHoldsThePassword()
+    {
+        if (qEnvironmentVariableIsEmpty("VARNELLE_TEST_KEYRING"))
+            QSKIP("run as tst_sync_keyring, with a keyring of its own (system/keyring/keyring.sh)");
+        const QString secret = "Keyring-Only-7Qx";
+        Radicale server;
+        server.setUsers("alice:" + secret.toUtf8() + "\n");
+        OpenBook open(server, false);
+        open.add(1);
+        test::ScriptedBoxes boxes;
+        {
+            QWidget window;
+            QMenu menu;
+            AddSyncActions(&menu, open.book, &window);
+            test::WhenShown<SyncAccountsDialog>([&](SyncAccountsDialog &dialog) {
+                test::retype(dialog, "serverEdit", server.url());
+                test::retype(dialog, "userEdit", "alice");
+                test::retype(dialog, "passwordEdit", secret);
+                test::click(dialog, "findButton");
+                test::click(dialog, "addButton");
+            });
+            menu.findChild<QAction *>("syncAccountsAction")->trigger();
+        }
+        QCOMPARE(ReadSyncAccounts(open.book.database()).size(), 1);
+        QProcess lookup;
+        lookup.start("secret-tool", {"lookup", "server", "Varnelle CardDAV", "user", "alice@127.0.0.1"});
+        QVERIFY(lookup.waitForFinished(10000));
+        QCOMPARE(QString::fromUtf8(lookup.readAllStandardOutput()).trimmed(), secret);
+
+        QWidget window; // a new session of the program
+        QMenu menu;
+        AddSyncActions(&menu, open.book, &window);
+        const QStringList summaries = syncNow(menu, window, server);
+        QCOMPARE(summaries.size(), 1);
+        QVERIFY2(summaries.first().contains("1 went out"), qPrintable(summaries.first()));
+        QCOMPARE(boxes.inputs.size(), 0);
+        QSettings().sync();
+        for (const QString &file : {open.book.fileName(), QSettings().fileName()})
+            QVERIFY2(!test::ReadAll(file).contains(secret.toUtf8()), qPrintable(file));
+        QVERIFY(QSettings().contains("sync/automatic")); // the settings were written
     }
 
     void editAccount_data()
