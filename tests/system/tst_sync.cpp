@@ -253,6 +253,15 @@ struct OpenBook {
     SyncAccount account;
 };
 
+// Shows the accounts dialog and clicks the first account of its list.
+void clickFirstAccount(SyncAccountsDialog &dialog)
+{
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *list = test::find<QListWidget>(dialog, "accountList");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+}
+
 // Runs File > Sync Now and answers its windows as a user does: once the
 // progress dialog is up and the server holds cancelAt cards (never when 0),
 // Cancel; every summary window is read and closed. Returns the summaries.
@@ -593,6 +602,7 @@ private slots:
         OpenBook open(server, false);
         open.add(1);
         test::ScriptedBoxes boxes;
+        SyncPasswords passwords;
         {
             QWidget window;
             QMenu menu;
@@ -607,10 +617,13 @@ private slots:
             menu.findChild<QAction *>("syncAccountsAction")->trigger();
         }
         QCOMPARE(ReadSyncAccounts(open.book.database()).size(), 1);
-        QProcess lookup;
-        lookup.start("secret-tool", {"lookup", "server", "Varnelle CardDAV", "user", "alice@127.0.0.1"});
-        QVERIFY(lookup.waitForFinished(10000));
-        QCOMPARE(QString::fromUtf8(lookup.readAllStandardOutput()).trimmed(), secret);
+        const auto inKeyring = [] {
+            QProcess lookup;
+            lookup.start("secret-tool", {"lookup", "server", "Varnelle CardDAV", "user", "alice@127.0.0.1"});
+            lookup.waitForFinished(10000);
+            return QString::fromUtf8(lookup.readAllStandardOutput()).trimmed();
+        };
+        QCOMPARE(inKeyring(), secret);
 
         QWidget window; // a new session of the program
         QMenu menu;
@@ -623,6 +636,13 @@ private slots:
         for (const QString &file : {open.book.fileName(), QSettings().fileName()})
             QVERIFY2(!test::ReadAll(file).contains(secret.toUtf8()), qPrintable(file));
         QVERIFY(QSettings().contains("sync/automatic")); // the settings were written
+
+        // The account removed, its password leaves the keyring.
+        SyncAccountsDialog dialog(open.book, passwords, false);
+        clickFirstAccount(dialog);
+        test::click(dialog, "removeButton");
+        QCOMPARE(ReadSyncAccounts(open.book.database()).size(), 0);
+        QCOMPARE(inKeyring(), QString());
     }
 
     void editAccount_data()
@@ -657,10 +677,7 @@ private slots:
         if (answer)
             boxes.answer(answer);
         SyncAccountsDialog dialog(open.book, passwords, false);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        auto *list = test::find<QListWidget>(dialog, "accountList");
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+        clickFirstAccount(dialog);
         test::click(dialog, "editButton");
         QCOMPARE(test::find<QLineEdit>(dialog, "passwordEdit")->text(), "secret");
         QString user = "alice", password = "secret", bookUrl = server.bookUrl();

@@ -215,12 +215,14 @@ void SyncAccountsDialog::removeAccount()
     const int row = mAccountList->currentRow();
     if (row < 0 || row >= mAccounts.size())
         return;
+    const SyncAccount removed = mAccounts[row];
     try {
-        RemoveSyncAccount(mBook.database(), mAccounts[row].id);
+        RemoveSyncAccount(mBook.database(), removed.id);
     } catch (const DatabaseError &error) {
         showError(error.message());
     }
     refill();
+    forgetUnusedPassword(removed);
 }
 
 void SyncAccountsDialog::editAccount()
@@ -280,18 +282,20 @@ void SyncAccountsDialog::saveAccount()
     } catch (const DatabaseError &error) {
         return showError(error.message());
     }
-    const QString host = QUrl(after.bookUrl).host(), oldHost = QUrl(before.bookUrl).host();
     if (!mPassword->text().isEmpty())
-        mPasswords.remember(host, after.userName, mPassword->text());
+        mPasswords.remember(QUrl(after.bookUrl).host(), after.userName, mPassword->text());
     cancelEditing();
-    // A password no account uses any more leaves the keyring.
-    if (host != oldHost || after.userName != before.userName) {
-        const bool used = std::any_of(mAccounts.cbegin(), mAccounts.cend(), [&](const SyncAccount &a) {
-            return QUrl(a.bookUrl).host() == oldHost && a.userName == before.userName;
-        });
-        if (!used)
-            mPasswords.forget(oldHost, before.userName);
-    }
+    forgetUnusedPassword(before);
+}
+
+void SyncAccountsDialog::forgetUnusedPassword(const SyncAccount &former)
+{
+    const QString host = QUrl(former.bookUrl).host();
+    const bool used = std::any_of(mAccounts.cbegin(), mAccounts.cend(), [&](const SyncAccount &a) {
+        return QUrl(a.bookUrl).host() == host && a.userName == former.userName;
+    });
+    if (!used)
+        mPasswords.forget(host, former.userName);
 }
 
 void SyncAccountsDialog::cancelEditing()

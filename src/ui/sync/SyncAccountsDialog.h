@@ -49,6 +49,8 @@ private:
     QComboBox *editedBookCombo() const;
     void fillBooks(QComboBox *combo, const QList<QPair<QString, QString>> &books);
     void updateButtons();
+    // A password that no account uses any more leaves the keyring.
+    void forgetUnusedPassword(const SyncAccount &former);
 
     AddressBook &mBook;
     SyncPasswords &mPasswords;

@@ -23,7 +23,7 @@ enum MsgStyle : int {
 enum MsgAnswer : int { AnswerOk = 1, AnswerYes = 6, AnswerNo = 7 };
 
 // The product's title ("Varnelle For Windows"): the caption of the main
-// window and of every message and input box.
+// window and of the message and input boxes (but the sync windows').
 QString AppTitle();
 
 // Shows a message box titled AppTitle() and returns the answer.
