@@ -6,7 +6,8 @@
 // batches of 100 one request at a time, without parsing. Target: at most 1.5
 // times the floor. Then a later sync with 10 changes on each side, counted in
 // HTTP requests. Target: at most 10 plus a small constant, never proportional
-// to the book.
+// to the book. And how soon a first sync up stops after Cancel: target
+// within a second.
 
 #include "store/Database.h"
 #include "store/SyncState.h"
@@ -14,6 +15,7 @@
 #include "sync/CardValues.h"
 #include "sync/DavClient.h"
 #include "sync/DavXml.h"
+#include "sync/SyncError.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -58,7 +60,7 @@ int main(int argc, char *argv[])
         probe.listen(QHostAddress::LocalHost, 0);
         port = probe.serverPort();
     }
-    for (const char *book : {"synced", "floor"}) {
+    for (const char *book : {"synced", "floor", "cancelled"}) {
         QDir().mkpath(dir.filePath(QString("store/collection-root/bench/%1").arg(book)));
         writeFile(dir.filePath(QString("store/collection-root/bench/%1/.Radicale.props").arg(book)),
                   R"({"tag": "VADDRESSBOOK"})");
@@ -149,12 +151,35 @@ int main(int argc, char *argv[])
     sync::SyncBook(down, downFile, ReadSyncAccounts(down).first(), "bench");
     const sync::SyncSummary later = sync::SyncBook(up, upFile, ReadSyncAccounts(up).first(), "bench");
 
+    // Cancel: a first sync up of another book to an empty address book,
+    // cancelled two seconds in, while it sends; the time until it stops.
+    const QString cancelFile = dir.filePath("Cancel.mdb");
+    EnsureDatabase(cancelFile);
+    QSqlDatabase cancel = OpenDatabase(cancelFile, "cancel");
+    RunQuery(cancel, "ATTACH DATABASE ? AS up", {upFile});
+    RunQuery(cancel, "INSERT INTO Address SELECT * FROM up.Address");
+    RunQuery(cancel, "DETACH DATABASE up");
+    account.bookUrl = base + "cancelled/";
+    account.id = AddSyncAccount(cancel, account);
+    constexpr qint64 CancelAfterMs = 2000;
+    sync::SyncOptions cancelling;
+    t.restart();
+    cancelling.cancelled = [&t] { return t.elapsed() >= CancelAfterMs; };
+    double stoppedAfter = -1;
+    try {
+        sync::SyncBook(cancel, cancelFile, ReadSyncAccounts(cancel).first(), "bench", cancelling);
+    } catch (const sync::SyncError &) {
+        stoppedAfter = ms(t) - double(CancelAfterMs);
+    }
+    CloseDatabase(cancel);
+
     std::printf("first sync up of %d contacts:   %8.0f ms (floor %8.0f ms, %.2fx; %d went out, %d requests)\n",
                 Contacts, syncUp, floorUp, syncUp / floorUp, first.wentOut, first.requests);
     std::printf("first sync down of %d contacts: %8.0f ms (floor %8.0f ms, %.2fx; %d came in, %lld bytes)\n",
                 Contacts, syncDown, floorDown, syncDown / floorDown, second.cameIn, bytes);
     std::printf("later sync, 10 changes each side: %d requests (%d came in, %d went out)\n", later.requests,
                 later.cameIn, later.wentOut);
+    std::printf("cancel while sending: stopped %.0f ms after Cancel (target: within a second)\n", stoppedAfter);
     CloseDatabase(up);
     CloseDatabase(down);
     server.terminate();

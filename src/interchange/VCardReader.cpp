@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QUrl>
 
 namespace varnelle::interchange {
 
@@ -556,8 +557,13 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, Q
         } else if (p.name == "TEL") {
             QString number = unescaped(p.value);
             if (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) {
-                number = number.mid(4);
-                number.replace(QLatin1String(";ext="), QLatin1String(" ext. "), Qt::CaseInsensitive);
+                // A tel: URI (RFC 3966): the number as it is dialled and its
+                // extension; its other parameters say nothing to a reader.
+                const QStringList parts = number.mid(4).split(u';');
+                number = QUrl::fromPercentEncoding(parts.first().toUtf8());
+                for (const QString &param : parts.mid(1))
+                    if (param.startsWith(QLatin1String("ext="), Qt::CaseInsensitive))
+                        number += QLatin1String(" ext. ") + QUrl::fromPercentEncoding(param.mid(4).toUtf8());
             }
             const QString type = !label.isEmpty() ? label
                 : !p.label.trimmed().isEmpty()    ? WordsOfLabel(p.label)

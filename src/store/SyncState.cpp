@@ -83,6 +83,19 @@ void RemoveSyncAccount(QSqlDatabase &db, std::int64_t id)
     });
 }
 
+void ChangeSyncAccount(QSqlDatabase &db, const SyncAccount &a, SyncStateOnChange state)
+{
+    InTransaction(db, [&] {
+        RunQuery(db, "UPDATE SyncAccount SET ServerUrl = ?, UserName = ?, BookUrl = ?, BookName = ?, Insecure = ? "
+                     "WHERE AccountID = ?",
+                 {a.serverUrl, a.userName, a.bookUrl, a.bookName, a.insecure, qint64(a.id)});
+        if (state == SyncStateOnChange::Forget) {
+            RunQuery(db, "DELETE FROM SyncContact WHERE AccountID = ?", {qint64(a.id)});
+            RunQuery(db, "UPDATE SyncAccount SET SyncToken = NULL WHERE AccountID = ?", {qint64(a.id)});
+        }
+    });
+}
+
 void StoreSyncToken(const QSqlDatabase &db, std::int64_t accountId, const QString &token)
 {
     RunQuery(db, "UPDATE SyncAccount SET SyncToken = ? WHERE AccountID = ?", {token, qint64(accountId)});

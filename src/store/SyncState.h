@@ -55,6 +55,17 @@ QList<SyncAccount> ReadSyncAccounts(const QSqlDatabase &db);
 std::int64_t AddSyncAccount(QSqlDatabase &db, const SyncAccount &account);
 // Removes an account with the state of its contacts. Throws DatabaseError.
 void RemoveSyncAccount(QSqlDatabase &db, std::int64_t id);
+
+// What becomes of an account's sync state when the account is changed.
+enum class SyncStateOnChange {
+    Keep,   // the same address book: its contacts' hrefs, ETags and cards and its token still hold
+    Forget, // another address book: the next sync starts over as a first one
+};
+// Changes an account in place: server, user name, address book and the plain
+// http choice (its view stays). With Forget the state of its contacts and its
+// sync token go in the same transaction, the contacts themselves stay.
+// Throws DatabaseError.
+void ChangeSyncAccount(QSqlDatabase &db, const SyncAccount &account, SyncStateOnChange state);
 void StoreSyncToken(const QSqlDatabase &db, std::int64_t accountId, const QString &token);
 
 std::vector<SyncedContact> ReadSyncedContacts(const QSqlDatabase &db, std::int64_t accountId);

@@ -9,6 +9,9 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
+#include <QUrl>
+
+#include <algorithm>
 
 namespace varnelle::sync {
 
@@ -151,6 +154,25 @@ QString unescaped(const QString &value)
         }
     }
     return out.trimmed();
+}
+
+bool isTelUri(const QString &value)
+{
+    return value.trimmed().startsWith(QLatin1String("tel:"), Qt::CaseInsensitive);
+}
+
+// A number as a tel: URI (RFC 3966), read back as the same number: its
+// extension as the ext parameter, what a URI cannot hold percent-encoded.
+QString telUri(const QString &number)
+{
+    static const QRegularExpression extension("\\s+ext\\.\\s*(\\S.*)$", QRegularExpression::CaseInsensitiveOption);
+    const auto encoded = [](const QString &text) {
+        return QString::fromLatin1(QUrl::toPercentEncoding(text, "+-.()*"));
+    };
+    const auto m = extension.match(number);
+    if (!m.hasMatch())
+        return "tel:" + encoded(number);
+    return "tel:" + encoded(number.left(m.capturedStart())) + ";ext=" + encoded(m.captured(1));
 }
 
 QStringList components(const QString &value)
@@ -316,6 +338,12 @@ public:
         add(group + "X-ABLabel:" + escaped(label));
     }
     bool v4() const { return mV4; }
+    // Whether the card writes its numbers as tel: URIs.
+    bool telUris() const
+    {
+        return std::any_of(mLines.cbegin(), mLines.cend(),
+                           [](const Line &l) { return l.name == QLatin1String("TEL") && isTelUri(l.value); });
+    }
     QList<Line> &lines() { return mLines; }
 
     QByteArray text() const
@@ -502,21 +530,25 @@ QByteArray EditCard(const QByteArray &text, const BookValues &from, const BookVa
             const QString label = card.label(l);
             return (label.isEmpty() ? interchange::TypeWordsFor(l.types) : label).toLower() == key;
         });
+        // A number goes back in the form the card writes its numbers in.
         if (tel && number.isEmpty()) {
             card.remove(tel);
         } else if (tel) {
-            tel->value = escaped(number);
+            tel->value = isTelUri(tel->value) ? telUri(number) : escaped(number);
         } else {
             QString type;
             for (const auto &[t, n] : to.numbers)
                 if (t.toLower() == key)
                     type = t;
+            const bool uri = card.telUris();
+            const QString property = uri ? "TEL;VALUE=uri" : "TEL";
+            const QString value = uri ? telUri(number) : escaped(number);
             const QStringList vcardTypes = interchange::VCardTypesFor(type);
             if (vcardTypes.isEmpty())
-                card.addLabelled("TEL", escaped(number), type);
+                card.addLabelled(property, value, type);
             else
-                card.add("TEL;TYPE=" + (card.v4() ? vcardTypes.join(u',') : vcardTypes.join(u',').toUpper()) + u':'
-                         + escaped(number));
+                card.add(property + ";TYPE=" + (card.v4() ? vcardTypes.join(u',') : vcardTypes.join(u',').toUpper())
+                         + u':' + value);
         }
     }
     if (!card.find(named("UID")))

@@ -12,11 +12,23 @@
 #include "ui/sync/SyncAccountsDialog.h"
 #include "ui/sync/SyncActions.h"
 #include "ui/sync/SyncPasswords.h"
+#include "ui/widgets/MessageBox.h"
+#include "support/Modal.h"
+#include "support/TestSupport.h"
+#include "support/UserActions.h"
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QSettings>
+#include <QTimer>
 
 #include <QDir>
 #include <QProcess>
@@ -28,6 +40,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <optional>
 
 using namespace varnelle;
 
@@ -60,10 +73,10 @@ public:
         const QString books = mDir.filePath("store/collection-root/alice/contacts");
         QDir().mkpath(books);
         write(books + "/.Radicale.props", R"({"tag": "VADDRESSBOOK", "D:displayname": "Contacts"})");
-        write(mDir.filePath("users"), "alice:secret\n");
+        write(mDir.filePath("users"), "alice:secret\nbob:other\n");
         write(mDir.filePath("config"), QString("[server]\nhosts = 127.0.0.1:%1\n%4[auth]\ntype = htpasswd\n"
                                                "htpasswd_filename = %2\nhtpasswd_encryption = plain\n[storage]\n"
-                                               "filesystem_folder = %3\n[rights]\ntype = owner_only\n"
+                                               "filesystem_folder = %3\n[rights]\ntype = authenticated\n"
                                                "[logging]\nlevel = critical\n")
                                            .arg(mPort)
                                            .arg(mDir.filePath("users"), mDir.filePath("store"), tlsConfig)
@@ -88,7 +101,22 @@ public:
     bool isUp() const { return mUp; }
     QString url() const { return QString("%1://127.0.0.1:%2/").arg(mTls ? "https" : "http").arg(mPort); }
     QString bookUrl() const { return url() + "alice/contacts/"; }
-    QString folder() const { return mDir.filePath("store/collection-root/alice/contacts"); }
+    QString folder(const QString &book = "contacts") const
+    {
+        return mDir.filePath("store/collection-root/alice/" + book);
+    }
+    // Adds a second address book of alice's.
+    void addBook(const QString &id, const QString &name)
+    {
+        QDir().mkpath(folder(id));
+        write(folder(id) + "/.Radicale.props", QString(R"({"tag": "VADDRESSBOOK", "D:displayname": "%1"})")
+                                                   .arg(name)
+                                                   .toUtf8());
+    }
+    qsizetype count(const QString &book = "contacts") const
+    {
+        return QDir(folder(book)).entryList({"*.vcf"}, QDir::Files).size();
+    }
 
     // The cards stored on the server, by file name.
     QMap<QString, QByteArray> cards() const
@@ -101,6 +129,8 @@ public:
         }
         return out;
     }
+    // Replaces the htpasswd users, which the server reads at each sign-in.
+    void setUsers(const QByteArray &users) { write(mDir.filePath("users"), users); }
     // Changes the server as another client does, through HTTP.
     int request(const QByteArray &method, const QString &name, const QByteArray &card = {})
     {
@@ -178,6 +208,76 @@ QByteArray card(const QString &uid, const QString &first, const QString &last, c
 }
 
 QString program() { return QStringLiteral(VARNELLE_PROGRAM); }
+
+// A book opened as the program opens it, with one contact and an account of
+// its business view with the server's book.
+struct OpenBook {
+    explicit OpenBook(const Radicale &server, bool withAccount = true) : book(dir.filePath("Address.mdb"))
+    {
+        EnsureDatabase(book.fileName());
+        book.open();
+        if (!withAccount)
+            return;
+        account.serverUrl = server.url();
+        account.userName = "alice";
+        account.isBusiness = true;
+        account.bookUrl = server.bookUrl();
+        account.bookName = "Contacts";
+        account.id = AddSyncAccount(book.database(), account);
+    }
+    ~OpenBook() { book.close(); }
+    void add(int count)
+    {
+        InTransaction(book.database(), [&] {
+            for (int i = 0; i < count; ++i)
+                RunQuery(book.database(), "INSERT INTO Address (IsBusiness, FirstName, LastName) VALUES (1, ?, ?)",
+                         {QString("First%1").arg(i), QString("Last%1").arg(i)});
+        });
+    }
+    int scalar(const QString &sql)
+    {
+        QSqlQuery q = RunQuery(book.database(), sql);
+        return q.next() ? q.value(0).toInt() : -1;
+    }
+
+    QTemporaryDir dir;
+    AddressBook book;
+    SyncAccount account;
+};
+
+// Shows the accounts dialog and clicks the first account of its list.
+void clickFirstAccount(SyncAccountsDialog &dialog)
+{
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    auto *list = test::find<QListWidget>(dialog, "accountList");
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0)).center());
+}
+
+// Runs File > Sync Now and answers its windows as a user does: once the
+// progress dialog is up and the server holds cancelAt cards (never when 0),
+// Cancel; every summary window is read and closed. Returns the summaries.
+QStringList syncNow(QMenu &menu, QWidget &window, const Radicale &server, qsizetype cancelAt = 0)
+{
+    QStringList summaries;
+    QTimer watch;
+    watch.setInterval(10);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto *progress = window.findChild<QProgressDialog *>("syncProgress");
+        if (cancelAt > 0 && progress && progress->isVisible() && server.count() >= cancelAt) {
+            QTest::mouseClick(progress->findChild<QPushButton *>(), Qt::LeftButton);
+            cancelAt = 0;
+        }
+        auto *summary = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (summary && summary->objectName() == "SyncSummaryDialog") {
+            summaries << test::find<QPlainTextEdit>(*summary, "summaryText")->toPlainText();
+            test::find<QDialogButtonBox>(*summary, QString())->button(QDialogButtonBox::Close)->click();
+        }
+    });
+    watch.start();
+    menu.findChild<QAction *>("syncNowAction")->trigger();
+    return summaries;
+}
 
 } // namespace
 
@@ -463,6 +563,169 @@ private slots:
             texts << action->text();
         QCOMPARE(texts, (QStringList{"Sync &Accounts\u2026", "S&ync Now", "", "E&xit"}));
         book.close();
+    }
+
+    // A Sync Now cancelled halfway leaves a sound book: the next one finishes
+    // the work with no duplicates on either side and tells what moved.
+    void syncNowCancelledThenFinished()
+    {
+        constexpr int Contacts = 300;
+        Radicale server;
+        QVERIFY(server.isUp());
+        OpenBook open(server);
+        open.add(Contacts);
+        QWidget window;
+        QMenu menu;
+        AddSyncActions(&menu, open.book, &window);
+        test::ScriptedBoxes boxes;
+        boxes.answerInput(QString("secret"));
+
+        QStringList summaries = syncNow(menu, window, server, 20);
+        QCOMPARE(summaries, QStringList{"The sync was cancelled."});
+        QVERIFY(server.count() < Contacts);
+
+        QCOMPARE(server.request("PUT", "john.vcf", card("john", "John", "Smith")), 201);
+        summaries = syncNow(menu, window, server);
+        QCOMPARE(summaries.size(), 1);
+        QVERIFY2(QRegularExpression("^Business contacts with 'Contacts' on 127.0.0.1: 1 came in, [1-9][0-9]* went "
+                                    "out, 0 removed here, 0 removed on the server.")
+                     .match(summaries.first())
+                     .hasMatch(),
+                 qPrintable(summaries.first()));
+        QCOMPARE(server.count(), Contacts + 1);
+        QCOMPARE(open.scalar("SELECT count(*) FROM Address"), Contacts + 1);
+        QCOMPARE(open.scalar("SELECT count(DISTINCT Uid) FROM SyncContact WHERE Card <> ''"), Contacts + 1);
+        QCOMPARE(boxes.inputs.size(), 1); // the password is asked once a session
+    }
+
+    // With a Secret Service running, the password typed in the accounts
+    // window goes to the keyring, a later session syncs without asking for
+    // it, and neither the book nor the settings ever hold it.
+    void keyringHoldsThePassword()
+    {
+        if (qEnvironmentVariableIsEmpty("VARNELLE_TEST_KEYRING"))
+            QSKIP("run as tst_sync_keyring, with a keyring of its own (system/keyring/keyring.sh)");
+        const QString secret = "Keyring-Only-7Qx";
+        Radicale server;
+        server.setUsers("alice:" + secret.toUtf8() + "\n");
+        OpenBook open(server, false);
+        open.add(1);
+        test::ScriptedBoxes boxes;
+        SyncPasswords passwords;
+        {
+            QWidget window;
+            QMenu menu;
+            AddSyncActions(&menu, open.book, &window);
+            test::WhenShown<SyncAccountsDialog>([&](SyncAccountsDialog &dialog) {
+                test::retype(dialog, "serverEdit", server.url());
+                test::retype(dialog, "userEdit", "alice");
+                test::retype(dialog, "passwordEdit", secret);
+                test::click(dialog, "findButton");
+                test::click(dialog, "addButton");
+            });
+            menu.findChild<QAction *>("syncAccountsAction")->trigger();
+        }
+        QCOMPARE(ReadSyncAccounts(open.book.database()).size(), 1);
+        const auto inKeyring = [] {
+            QProcess lookup;
+            lookup.start("secret-tool", {"lookup", "server", "Varnelle CardDAV", "user", "alice@127.0.0.1"});
+            lookup.waitForFinished(10000);
+            return QString::fromUtf8(lookup.readAllStandardOutput()).trimmed();
+        };
+        QCOMPARE(inKeyring(), secret);
+
+        QWidget window; // a new session of the program
+        QMenu menu;
+        AddSyncActions(&menu, open.book, &window);
+        const QStringList summaries = syncNow(menu, window, server);
+        QCOMPARE(summaries.size(), 1);
+        QVERIFY2(summaries.first().contains("1 went out"), qPrintable(summaries.first()));
+        QCOMPARE(boxes.inputs.size(), 0);
+        QSettings().sync();
+        for (const QString &file : {open.book.fileName(), QSettings().fileName()})
+            QVERIFY2(!test::ReadAll(file).contains(secret.toUtf8()), qPrintable(file));
+        QVERIFY(QSettings().contains("sync/automatic")); // the settings were written
+
+        // The account removed, its password leaves the keyring.
+        SyncAccountsDialog dialog(open.book, passwords, false);
+        clickFirstAccount(dialog);
+        test::click(dialog, "removeButton");
+        QCOMPARE(ReadSyncAccounts(open.book.database()).size(), 0);
+        QCOMPARE(inKeyring(), QString());
+    }
+
+    void editAccount_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("answer"); // to the question of starting over; 0 when none may come
+        QTest::addColumn<bool>("kept");  // what the account knows of its syncs stays
+        QTest::newRow("password") << "password" << 0 << true;
+        QTest::newRow("user name") << "user" << 0 << true;
+        QTest::newRow("address book") << "book" << int(AnswerYes) << false;
+        QTest::newRow("address book, not agreed") << "book" << int(AnswerNo) << true;
+        QTest::newRow("server") << "server" << int(AnswerYes) << false;
+    }
+    void editAccount()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, answer);
+        QFETCH(bool, kept);
+        Radicale server;
+        server.addBook("work", "Work");
+        std::optional<Radicale> other;
+        if (change == "server")
+            other.emplace();
+        OpenBook open(server);
+        open.add(1);
+        QCOMPARE(sync::SyncBook(open.book.database(), open.book.fileName(), open.account, "secret").wentOut, 1);
+        const QString token = ReadSyncAccounts(open.book.database()).first().syncToken;
+
+        SyncPasswords passwords;
+        passwords.remember("127.0.0.1", "alice", "secret");
+        test::ScriptedBoxes boxes;
+        if (answer)
+            boxes.answer(answer);
+        SyncAccountsDialog dialog(open.book, passwords, false);
+        clickFirstAccount(dialog);
+        test::click(dialog, "editButton");
+        QCOMPARE(test::find<QLineEdit>(dialog, "passwordEdit")->text(), "secret");
+        QString user = "alice", password = "secret", bookUrl = server.bookUrl();
+        if (change == "password") {
+            server.setUsers("alice:changed\n");
+            test::retype(dialog, "passwordEdit", password = "changed");
+        } else if (change == "user") {
+            test::retype(dialog, "userEdit", user = "bob");
+            test::retype(dialog, "passwordEdit", password = "other");
+        } else if (change == "book") {
+            test::click(dialog, "findButton");
+            test::chooseExisting(dialog, "businessBookCombo", "Work");
+            bookUrl = server.url() + "alice/work/";
+        } else {
+            test::retype(dialog, "serverEdit", other->url());
+            QCOMPARE(test::entries(dialog, "businessBookCombo"), QStringList{"(not synced)"});
+            QVERIFY(!test::find<QPushButton>(dialog, "saveButton")->isEnabled()); // the book is found again first
+            test::click(dialog, "findButton");
+            bookUrl = other->bookUrl();
+        }
+        test::click(dialog, "saveButton");
+
+        QCOMPARE(boxes.messages.size(), answer ? 1 : 0);
+        if (answer)
+            QVERIFY(boxes.messages.first().text.contains("the next sync starts over"));
+        const SyncAccount after = ReadSyncAccounts(open.book.database()).first();
+        QCOMPARE(after.bookUrl, answer == AnswerNo ? server.bookUrl() : bookUrl);
+        QCOMPARE(after.userName, user);
+        QCOMPARE(ReadSyncedContacts(open.book.database(), after.id).size(), size_t(kept ? 1 : 0));
+        QCOMPARE(after.syncToken, kept ? token : QString());
+        QCOMPARE(test::find<QPushButton>(dialog, "saveButton")->isVisible(), answer == AnswerNo);
+        if (answer == AnswerNo)
+            return;
+        QCOMPARE(passwords.known("127.0.0.1", user), password);
+        // Nothing moves when the account knows its book; starting over sends
+        // the contact to the new one.
+        const sync::SyncSummary next = sync::SyncBook(open.book.database(), open.book.fileName(), after, password);
+        QCOMPARE(next.cameIn, 0);
+        QCOMPARE(next.wentOut, kept ? 0 : 1);
     }
 };
 

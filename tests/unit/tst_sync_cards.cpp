@@ -44,6 +44,15 @@ private slots:
         QTest::newRow("number removed with its label")
             << head + "N:Doe;Jane;;;\r\nitem1.TEL:111\r\nitem1.X-ABLabel:Büro\r\nEND:VCARD\r\n" << -1 << QString()
             << QString("Büro") << QStringList{} << QStringList{"111", "Büro"};
+        const QByteArray v4 = "BEGIN:VCARD\r\nVERSION:4.0\r\nUID:u1\r\nFN:Jane\r\nN:Doe;Jane;;;\r\n"
+                              "TEL;VALUE=uri;TYPE=cell:tel:+1-555-0100;ext=7\r\nEND:VCARD\r\n";
+        QTest::newRow("tel: URI number") << v4 << -1 << QString("+1 555 0199 ext. 8") << QString("Mobile")
+                                         << QStringList{"TEL;VALUE=uri;TYPE=cell:tel:+1%20555%200199;ext=8"}
+                                         << QStringList{"0100"};
+        QTest::newRow("new number beside tel: URIs") << v4 << -1 << QString("0170 2") << QString("Work")
+                                                     << QStringList{"TEL;VALUE=uri;TYPE=work:tel:0170%202",
+                                                                    "tel:+1-555-0100;ext=7"}
+                                                     << QStringList{};
         QTest::newRow("new number, UID added")
             << QByteArray("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Jane\r\nN:Doe;Jane;;;\r\nNOTE:kept\r\nEND:VCARD\r\n") << -1
             << QString("444") << QString("Work Fax") << QStringList{"TEL;TYPE=WORK,FAX:444", "NOTE:kept", "UID:new-uid"}

@@ -1,6 +1,7 @@
 #include "ui/sync/SyncAccountsDialog.h"
 
 #include "ui/sync/SyncPasswords.h"
+#include "ui/widgets/MessageBox.h"
 #include "store/AddressBook.h"
 #include "store/SyncState.h"
 #include "sync/DavClient.h"
@@ -13,11 +14,13 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace varnelle {
 
@@ -30,11 +33,18 @@ SyncAccountsDialog::SyncAccountsDialog(AddressBook &book, SyncPasswords &passwor
     mAccountList = new QListWidget(this);
     mAccountList->setObjectName("accountList");
     layout->addWidget(mAccountList);
+    mEditButton = new QPushButton(tr("E&dit Account"), this);
+    mEditButton->setObjectName("editButton");
     mRemoveButton = new QPushButton(tr("&Remove Account"), this);
     mRemoveButton->setObjectName("removeButton");
-    layout->addWidget(mRemoveButton, 0, Qt::AlignRight);
+    auto *listButtons = new QHBoxLayout;
+    listButtons->addStretch();
+    listButtons->addWidget(mEditButton);
+    listButtons->addWidget(mRemoveButton);
+    layout->addLayout(listButtons);
 
-    auto *group = new QGroupBox(tr("New account"), this);
+    mGroup = new QGroupBox(tr("New account"), this);
+    auto *group = mGroup;
     auto *form = new QFormLayout(group);
     mServer = new QLineEdit(group);
     mServer->setObjectName("serverEdit");
@@ -54,6 +64,16 @@ SyncAccountsDialog::SyncAccountsDialog(AddressBook &book, SyncPasswords &passwor
     mPersonalBook->setObjectName("personalBookCombo");
     mAddButton = new QPushButton(tr("&Add Account"), group);
     mAddButton->setObjectName("addButton");
+    mSaveButton = new QPushButton(tr("Sa&ve Changes"), group);
+    mSaveButton->setObjectName("saveButton");
+    mSaveButton->hide();
+    mCancelEditButton = new QPushButton(tr("Cancel Edi&ting"), group);
+    mCancelEditButton->setObjectName("cancelEditButton");
+    mCancelEditButton->hide();
+    auto *formButtons = new QHBoxLayout;
+    formButtons->addWidget(mAddButton);
+    formButtons->addWidget(mSaveButton);
+    formButtons->addWidget(mCancelEditButton);
     form->addRow(tr("&Server URL:"), mServer);
     form->addRow(tr("&User name:"), mUser);
     form->addRow(tr("&Password:"), mPassword);
@@ -61,7 +81,7 @@ SyncAccountsDialog::SyncAccountsDialog(AddressBook &book, SyncPasswords &passwor
     form->addRow(find);
     form->addRow(tr("&Business view:"), mBusinessBook);
     form->addRow(tr("P&ersonal view:"), mPersonalBook);
-    form->addRow(mAddButton);
+    form->addRow(formButtons);
     layout->addWidget(group);
 
     mAutoSync = new QCheckBox(tr("Sync &every 15 minutes while the program is open"), this);
@@ -74,6 +94,18 @@ SyncAccountsDialog::SyncAccountsDialog(AddressBook &book, SyncPasswords &passwor
     connect(find, &QPushButton::clicked, this, &SyncAccountsDialog::findAddressBooks);
     connect(mAddButton, &QPushButton::clicked, this, &SyncAccountsDialog::addAccount);
     connect(mRemoveButton, &QPushButton::clicked, this, &SyncAccountsDialog::removeAccount);
+    connect(mEditButton, &QPushButton::clicked, this, &SyncAccountsDialog::editAccount);
+    connect(mAccountList, &QListWidget::itemActivated, this, &SyncAccountsDialog::editAccount);
+    connect(mAccountList, &QListWidget::currentRowChanged, this, &SyncAccountsDialog::updateButtons);
+    connect(mSaveButton, &QPushButton::clicked, this, &SyncAccountsDialog::saveAccount);
+    connect(mCancelEditButton, &QPushButton::clicked, this, &SyncAccountsDialog::cancelEditing);
+    for (QComboBox *combo : {mBusinessBook, mPersonalBook})
+        connect(combo, &QComboBox::currentIndexChanged, this, &SyncAccountsDialog::updateButtons);
+    // Another server has other address books: the edited view's is found again.
+    connect(mServer, &QLineEdit::textEdited, this, [this] {
+        if (mEditing)
+            fillBooks(editedBookCombo(), {});
+    });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::accept);
     mAddButton->setEnabled(false);
     refill();
@@ -83,24 +115,45 @@ bool SyncAccountsDialog::autoSync() const { return mAutoSync->isChecked(); }
 
 void SyncAccountsDialog::showError(const QString &message)
 {
-    QMessageBox::warning(this, windowTitle(), message);
+    MsgBox(windowTitle(), message, MsgRefusal);
 }
 
 void SyncAccountsDialog::refill()
 {
     mAccountList->clear();
-    mAccountIds.clear();
+    mAccounts.clear();
     try {
-        for (const SyncAccount &a : ReadSyncAccounts(mBook.database())) {
+        mAccounts = ReadSyncAccounts(mBook.database());
+        for (const SyncAccount &a : std::as_const(mAccounts))
             mAccountList->addItem(tr("%1 view: '%2' on %3 (%4)")
                                       .arg(a.isBusiness ? tr("Business") : tr("Personal"), a.bookName,
                                            QUrl(a.bookUrl).host(), a.userName));
-            mAccountIds << a.id;
-        }
     } catch (const DatabaseError &error) {
         showError(error.message());
     }
-    mRemoveButton->setEnabled(!mAccountIds.isEmpty());
+    updateButtons();
+}
+
+void SyncAccountsDialog::updateButtons()
+{
+    mAccountList->setEnabled(!mEditing);
+    mRemoveButton->setEnabled(!mEditing && !mAccounts.isEmpty());
+    mEditButton->setEnabled(!mEditing && !mAccounts.isEmpty());
+    mSaveButton->setEnabled(mEditing && editedBookCombo()->currentIndex() > 0);
+}
+
+QComboBox *SyncAccountsDialog::editedBookCombo() const
+{
+    return mEditing && !mEditing->isBusiness ? mPersonalBook : mBusinessBook;
+}
+
+// (name, URL) of each book; the first entry of a list is "(not synced)".
+void SyncAccountsDialog::fillBooks(QComboBox *combo, const QList<QPair<QString, QString>> &books)
+{
+    combo->clear();
+    combo->addItem(tr("(not synced)"));
+    for (const auto &[name, url] : books)
+        combo->addItem(name, url);
 }
 
 void SyncAccountsDialog::findAddressBooks()
@@ -109,16 +162,22 @@ void SyncAccountsDialog::findAddressBooks()
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
         sync::DavClient client(server, mUser->text(), mPassword->text(), mInsecure->isChecked());
-        const QList<sync::RemoteBook> books = sync::FindAddressBooks(client, server);
-        for (QComboBox *combo : {mBusinessBook, mPersonalBook}) {
-            combo->clear();
-            combo->addItem(tr("(not synced)"));
-            for (const sync::RemoteBook &b : books)
-                combo->addItem(b.name.isEmpty() ? b.url.path() : b.name, b.url.toString());
+        const QList<sync::RemoteBook> found = sync::FindAddressBooks(client, server);
+        QList<QPair<QString, QString>> books;
+        for (const sync::RemoteBook &b : found)
+            books << qMakePair(b.name.isEmpty() ? b.url.path() : b.name, b.url.toString());
+        if (mEditing) { // the view's book stays chosen while the server has it
+            QComboBox *combo = editedBookCombo();
+            fillBooks(combo, books);
+            const int current = combo->findData(mEditing->bookUrl);
+            combo->setCurrentIndex(current > 0 ? current : std::min(1, combo->count() - 1));
+        } else {
+            for (QComboBox *combo : {mBusinessBook, mPersonalBook})
+                fillBooks(combo, books);
+            if (!books.isEmpty())
+                mBusinessBook->setCurrentIndex(1);
+            mAddButton->setEnabled(!books.isEmpty());
         }
-        if (!books.isEmpty())
-            mBusinessBook->setCurrentIndex(1);
-        mAddButton->setEnabled(!books.isEmpty());
     } catch (const sync::SyncError &error) {
         QApplication::restoreOverrideCursor();
         return showError(error.message());
@@ -154,13 +213,106 @@ void SyncAccountsDialog::addAccount()
 void SyncAccountsDialog::removeAccount()
 {
     const int row = mAccountList->currentRow();
-    if (row < 0 || row >= mAccountIds.size())
+    if (row < 0 || row >= mAccounts.size())
         return;
+    const SyncAccount removed = mAccounts[row];
     try {
-        RemoveSyncAccount(mBook.database(), mAccountIds[row]);
+        RemoveSyncAccount(mBook.database(), removed.id);
     } catch (const DatabaseError &error) {
         showError(error.message());
     }
+    refill();
+    forgetUnusedPassword(removed);
+}
+
+void SyncAccountsDialog::editAccount()
+{
+    const int row = mAccountList->currentRow();
+    if (mEditing || row < 0 || row >= mAccounts.size())
+        return;
+    const SyncAccount &a = mAccounts[row];
+    mEditing = a;
+    mGroup->setTitle(tr("Edit account"));
+    mServer->setText(a.serverUrl);
+    mUser->setText(a.userName);
+    mPassword->setText(mPasswords.known(QUrl(a.bookUrl).host(), a.userName));
+    mInsecure->setChecked(a.insecure);
+    QComboBox *edited = editedBookCombo();
+    QComboBox *other = edited == mBusinessBook ? mPersonalBook : mBusinessBook;
+    fillBooks(edited, {qMakePair(a.bookName.isEmpty() ? QUrl(a.bookUrl).path() : a.bookName, a.bookUrl)});
+    edited->setCurrentIndex(1);
+    fillBooks(other, {});
+    other->setEnabled(false);
+    mAddButton->hide();
+    mSaveButton->show();
+    mCancelEditButton->show();
+    updateButtons();
+    mServer->setFocus();
+}
+
+void SyncAccountsDialog::saveAccount()
+{
+    if (!mEditing)
+        return;
+    const SyncAccount before = *mEditing;
+    QComboBox *edited = editedBookCombo();
+    SyncAccount after = before;
+    after.serverUrl = sync::ServerUrl(mServer->text()).toString();
+    after.userName = mUser->text();
+    after.insecure = mInsecure->isChecked();
+    after.bookUrl = edited->currentData().toString();
+    after.bookName = edited->currentText();
+    // The hrefs, ETags and cards of the last syncs belong to one address
+    // book; with another one they would send every card as new to it and
+    // take back every card of it, so they are forgotten, and only after the
+    // user has agreed.
+    const bool otherBook = QUrl(after.bookUrl) != QUrl(before.bookUrl);
+    if (otherBook
+        && MsgBox(windowTitle(),
+                  tr("%1 view: from now on '%2' on %3, no longer '%4' on %5.\n\nWhat Varnelle knows of the "
+                     "earlier syncs will be forgotten, and the next sync starts over as a first sync: the "
+                     "view's contacts go to the new address book and its cards come in.\n\nChange the account?")
+                      .arg(before.isBusiness ? tr("Business") : tr("Personal"), after.bookName,
+                           QUrl(after.bookUrl).host(), before.bookName, QUrl(before.bookUrl).host()),
+                  MsgConfirm)
+               != AnswerYes)
+        return;
+    try {
+        ChangeSyncAccount(mBook.database(), after, otherBook ? SyncStateOnChange::Forget : SyncStateOnChange::Keep);
+    } catch (const DatabaseError &error) {
+        return showError(error.message());
+    }
+    if (!mPassword->text().isEmpty())
+        mPasswords.remember(QUrl(after.bookUrl).host(), after.userName, mPassword->text());
+    cancelEditing();
+    forgetUnusedPassword(before);
+}
+
+void SyncAccountsDialog::forgetUnusedPassword(const SyncAccount &former)
+{
+    const QString host = QUrl(former.bookUrl).host();
+    const bool used = std::any_of(mAccounts.cbegin(), mAccounts.cend(), [&](const SyncAccount &a) {
+        return QUrl(a.bookUrl).host() == host && a.userName == former.userName;
+    });
+    if (!used)
+        mPasswords.forget(host, former.userName);
+}
+
+void SyncAccountsDialog::cancelEditing()
+{
+    mEditing.reset();
+    mGroup->setTitle(tr("New account"));
+    for (QLineEdit *edit : {mServer, mUser, mPassword})
+        edit->clear();
+    mInsecure->setChecked(false);
+    for (QComboBox *combo : {mBusinessBook, mPersonalBook}) {
+        combo->clear();
+        combo->setEnabled(true);
+    }
+    mSaveButton->hide();
+    mCancelEditButton->hide();
+    mAddButton->show();
+    mAddButton->setEnabled(false);
     refill();
 }
 

@@ -1,10 +1,14 @@
 #pragma once
 
+#include "store/SyncState.h"
+
 #include <QDialog>
 #include <QList>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -17,8 +21,12 @@ class SyncPasswords;
 // File > Sync Accounts: the accounts of the book, each binding a view to an
 // address book on a server. Adding one takes the server URL, the user name
 // and the password; "Find Address Books" lists the server's books to choose
-// one for the business and one for the personal view. Also the choice of an
-// automatic sync every 15 minutes.
+// one for the business and one for the personal view. Editing one changes
+// the same fields for its view in place: a new user name or password keeps
+// what the account knows of its syncs, another address book (found again
+// after a change of server) forgets it once the user agrees, so that the
+// next sync starts over. Also the choice of an automatic sync every 15
+// minutes.
 class SyncAccountsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -30,14 +38,24 @@ private slots:
     void findAddressBooks();
     void addAccount();
     void removeAccount();
+    void editAccount();
+    void saveAccount();
+    void cancelEditing();
 
 private:
     void refill();
     void showError(const QString &message);
+    // The combo of the edited account's view.
+    QComboBox *editedBookCombo() const;
+    void fillBooks(QComboBox *combo, const QList<QPair<QString, QString>> &books);
+    void updateButtons();
+    // A password that no account uses any more leaves the keyring.
+    void forgetUnusedPassword(const SyncAccount &former);
 
     AddressBook &mBook;
     SyncPasswords &mPasswords;
     QListWidget *mAccountList;
+    QGroupBox *mGroup;
     QLineEdit *mServer;
     QLineEdit *mUser;
     QLineEdit *mPassword;
@@ -45,9 +63,13 @@ private:
     QComboBox *mBusinessBook;
     QComboBox *mPersonalBook;
     QPushButton *mAddButton;
+    QPushButton *mSaveButton;
+    QPushButton *mCancelEditButton;
+    QPushButton *mEditButton;
     QPushButton *mRemoveButton;
     QCheckBox *mAutoSync;
-    QList<qint64> mAccountIds;
+    QList<SyncAccount> mAccounts;
+    std::optional<SyncAccount> mEditing;
 };
 
 } // namespace varnelle

@@ -2,6 +2,7 @@
 
 #include "ui/sync/SyncAccountsDialog.h"
 #include "ui/sync/SyncPasswords.h"
+#include "ui/widgets/MessageBox.h"
 #include "store/AddressBook.h"
 #include "store/SyncState.h"
 #include "sync/BookSync.h"
@@ -11,7 +12,6 @@
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QSettings>
@@ -42,7 +42,10 @@ public:
 
     void editAccounts()
     {
-        SyncAccountsDialog dialog(mBook, *mPasswords, mTimer->isActive(), mWindow);
+        // No automatic sync while accounts change under it.
+        const bool automatic = mTimer->isActive();
+        mTimer->stop();
+        SyncAccountsDialog dialog(mBook, *mPasswords, automatic, mWindow);
         dialog.exec();
         QSettings().setValue(AutoSyncKey, dialog.autoSync());
         if (dialog.autoSync())
@@ -59,13 +62,13 @@ public:
         try {
             accounts = ReadSyncAccounts(mBook.database());
         } catch (const DatabaseError &error) {
-            QMessageBox::warning(mWindow, tr("Sync"), error.message());
+            MsgBox(tr("Sync"), error.message(), MsgRefusal);
             return;
         }
         if (accounts.isEmpty()) {
             if (!automatic)
-                QMessageBox::information(mWindow, tr("Sync"),
-                                         tr("There is no sync account yet: add one with File > Sync Accounts."));
+                MsgBox(tr("Sync"), tr("There is no sync account yet: add one with File > Sync Accounts."),
+                       MsgInformation);
             return;
         }
         mRunning = true;
@@ -86,7 +89,7 @@ public:
         bool changed = false;
         for (const SyncAccount &a : accounts) {
             const QString host = QUrl(a.bookUrl).host();
-            const QString password = mPasswords->password(host, a.userName, mWindow);
+            const QString password = mPasswords->password(host, a.userName);
             if (password.isEmpty())
                 continue;
             try {

@@ -1,8 +1,8 @@
 #include "ui/sync/SyncPasswords.h"
 
+#include "ui/widgets/MessageBox.h"
+
 #include <QEventLoop>
-#include <QInputDialog>
-#include <QLineEdit>
 
 #ifdef VARNELLE_HAVE_KEYCHAIN
 #include <qt6keychain/keychain.h>
@@ -63,20 +63,26 @@ void toKeyring(const QString &key, const QString &password)
 
 } // namespace
 
-QString SyncPasswords::password(const QString &server, const QString &user, QWidget *parent)
+QString SyncPasswords::password(const QString &server, const QString &user)
+{
+    QString found = known(server, user);
+    if (found.isEmpty()) {
+        found = PasswordBox(tr("Sync"), tr("Password of %1 on %2:").arg(user, server));
+        if (found.isEmpty())
+            return {};
+        mSession.insert(keyOf(server, user), found);
+    }
+    return found;
+}
+
+QString SyncPasswords::known(const QString &server, const QString &user)
 {
     const QString key = keyOf(server, user);
-    if (const QString known = mSession.value(key); !known.isEmpty())
-        return known;
-    QString found = fromKeyring(key);
-    if (found.isEmpty()) {
-        bool ok = false;
-        found = QInputDialog::getText(parent, tr("Sync"), tr("Password of %1 on %2:").arg(user, server),
-                                      QLineEdit::Password, {}, &ok);
-        if (!ok)
-            return {};
-    }
-    mSession.insert(key, found);
+    if (const QString inMemory = mSession.value(key); !inMemory.isEmpty())
+        return inMemory;
+    const QString found = fromKeyring(key);
+    if (!found.isEmpty())
+        mSession.insert(key, found);
     return found;
 }
 

@@ -4,8 +4,6 @@
 #include <QObject>
 #include <QString>
 
-class QWidget;
-
 namespace varnelle {
 
 // The passwords of the sync accounts for one session of the program: kept
@@ -19,7 +17,9 @@ public:
 
     // The password of user at server: from memory, the keyring, or asked
     // (empty when the user cancels).
-    QString password(const QString &server, const QString &user, QWidget *parent);
+    QString password(const QString &server, const QString &user);
+    // The password from memory or the keyring, never asked; empty when neither has it.
+    QString known(const QString &server, const QString &user);
     // Remembers a password typed in the accounts dialog, in the keyring too.
     void remember(const QString &server, const QString &user, const QString &password);
     // Forgets a password that the server refused.

@@ -8,6 +8,7 @@
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 
 namespace varnelle {
@@ -70,6 +71,8 @@ void SetUpMessageBox(QMessageBox &box, const QString &text, int style)
         box.setIcon(QMessageBox::Warning);
     else if (style & MsgQuestion)
         box.setIcon(QMessageBox::Question);
+    else if (style & MsgInformation)
+        box.setIcon(QMessageBox::Information);
     if (style & MsgYesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
@@ -85,23 +88,31 @@ void SetUpMessageBox(QMessageBox &box, const QString &text, int style)
 
 int MsgBox(const QString &text, int style)
 {
+    return MsgBox(AppTitle(), text, style);
+}
+
+int MsgBox(const QString &title, const QString &text, int style)
+{
     if (messageResponder())
-        return messageResponder()(AppTitle(), text, style);
+        return messageResponder()(title, text, style);
 
     // Centred on the screen by its frame, as the forms are, not where Qt would
     // put it (beside a parent not yet framed, by a guessed frame).
     PlacedBox<QMessageBox> box([](QMessageBox &shown) { CenterForm(shown); });
     SetUpMessageBox(box, text, style);
+    box.setWindowTitle(title);
     const int answer = box.exec();
     if (style & MsgYesNo)
         return answer == QMessageBox::Yes ? AnswerYes : AnswerNo;
     return AnswerOk;
 }
 
-QString InputBox(const QString &prompt, const QString &defaultText)
+namespace {
+
+QString askText(const QString &title, const QString &prompt, const QString &defaultText, QLineEdit::EchoMode echo)
 {
     if (inputResponder())
-        return inputResponder()(AppTitle(), prompt, defaultText).value_or(QString());
+        return inputResponder()(title, prompt, defaultText).value_or(QString());
 
     // Where Qt puts it, widened about its centre as far as its title needs.
     PlacedBox<QInputDialog> dialog([](QInputDialog &shown) {
@@ -109,10 +120,23 @@ QString InputBox(const QString &prompt, const QString &defaultText)
         if (missing > 0)
             shown.setGeometry(shown.x() - missing / 2, shown.y(), shown.width() + missing, shown.height());
     });
-    dialog.setWindowTitle(AppTitle());
+    dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
+    dialog.setTextEchoMode(echo);
     dialog.setTextValue(defaultText);
     return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+} // namespace
+
+QString InputBox(const QString &prompt, const QString &defaultText)
+{
+    return askText(AppTitle(), prompt, defaultText, QLineEdit::Normal);
+}
+
+QString PasswordBox(const QString &title, const QString &prompt)
+{
+    return askText(title, prompt, {}, QLineEdit::Password);
 }
 
 void SetMessageResponder(MessageResponder responder)
