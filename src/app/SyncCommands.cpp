@@ -250,6 +250,7 @@ int RunSyncCommand(const QStringList &arguments, QTextStream &out, QTextStream &
                 throw sync::SyncError(
                     QCoreApplication::translate("SyncCommands", "There is no account %1; --accounts lists them.")
                         .arg(number));
+            const sync::SyncLock lock(DatabaseFileName);
             RemoveSyncAccount(db, accounts[number - 1].id);
             out << QCoreApplication::translate("SyncCommands", "Account %1 removed.").arg(number) << '\n';
         } else if (p.isSet("add-account")) {

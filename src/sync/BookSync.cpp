@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
-#include <QLockFile>
 #include <QUuid>
 
 namespace varnelle::sync {
@@ -543,6 +542,14 @@ private:
 
 } // namespace
 
+SyncLock::SyncLock(const QString &bookFile) : mFile(QFileInfo(bookFile).absoluteFilePath() + ".sync-lock")
+{
+    mFile.setStaleLockTime(0); // stale only when its process is gone, however long a sync runs
+    if (!mFile.tryLock(0))
+        throw SyncError(QCoreApplication::translate(
+            "Sync", "Another sync of this address book is running; try again when it has ended."));
+}
+
 SyncSummary SyncBook(QSqlDatabase &db, const QString &bookFile, const SyncAccount &account, const QString &password,
                      const SyncOptions &options)
 {
@@ -551,11 +558,7 @@ SyncSummary SyncBook(QSqlDatabase &db, const QString &bookFile, const SyncAccoun
     summary.server = bookUrl.host();
     summary.bookName = account.bookName.isEmpty() ? bookUrl.path() : account.bookName;
     summary.isBusiness = account.isBusiness;
-    QLockFile lock(QFileInfo(bookFile).absoluteFilePath() + ".sync-lock");
-    lock.setStaleLockTime(0); // stale only when its process is gone, however long a sync runs
-    if (!lock.tryLock(0))
-        throw SyncError(QCoreApplication::translate(
-            "Sync", "Another sync of this address book is running; try again when it has ended."));
+    const SyncLock lock(bookFile);
     DavClient client(bookUrl, account.userName, password, account.insecure);
     client.setCancelCheck(options.cancelled);
     client.setMaxResponseBytes(options.maxResponseBytes);

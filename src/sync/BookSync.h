@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
+#include <QLockFile>
 #include <functional>
 
 namespace varnelle::sync {
@@ -35,6 +36,18 @@ struct SyncOptions {
     int batchSize = 100;
     int parallel = 4;
     qint64 maxResponseBytes = 100LL * 1024 * 1024;
+};
+
+// Held by a sync for its whole run, and by whatever forgets or removes an
+// account's sync state, so that a sync never writes back the state of an
+// account changed meanwhile. Throws SyncError when another process or window
+// holds it.
+class SyncLock {
+public:
+    explicit SyncLock(const QString &bookFile);
+
+private:
+    QLockFile mFile;
 };
 
 // Syncs the account's view of the book with its address book on the server,

@@ -663,6 +663,7 @@ private slots:
         QTest::newRow("user name") << "user" << 0 << true;
         QTest::newRow("address book") << "book" << int(AnswerYes) << false;
         QTest::newRow("address book, not agreed") << "book" << int(AnswerNo) << true;
+        QTest::newRow("address book, a sync running") << "book, syncing" << int(AnswerYes) << true;
         QTest::newRow("server") << "server" << int(AnswerYes) << false;
     }
     void editAccount()
@@ -696,7 +697,7 @@ private slots:
         } else if (change == "user") {
             test::retype(dialog, "userEdit", user = "bob");
             test::retype(dialog, "passwordEdit", password = "other");
-        } else if (change == "book") {
+        } else if (change.startsWith("book")) {
             test::click(dialog, "findButton");
             test::chooseExisting(dialog, "businessBookCombo", "Work");
             bookUrl = server.url() + "alice/work/";
@@ -707,17 +708,25 @@ private slots:
             test::click(dialog, "findButton");
             bookUrl = other->bookUrl();
         }
-        test::click(dialog, "saveButton");
+        const bool syncing = change.endsWith("syncing");
+        {
+            std::optional<sync::SyncLock> running;
+            if (syncing)
+                running.emplace(open.book.fileName());
+            test::click(dialog, "saveButton");
+        }
 
-        QCOMPARE(boxes.messages.size(), answer ? 1 : 0);
+        QCOMPARE(boxes.messages.size(), (answer ? 1 : 0) + (syncing ? 1 : 0));
         if (answer)
             QVERIFY(boxes.messages.first().text.contains("the next sync starts over"));
+        if (syncing)
+            QVERIFY(boxes.messages.last().text.contains("Another sync of this address book is running"));
         const SyncAccount after = ReadSyncAccounts(open.book.database()).first();
-        QCOMPARE(after.bookUrl, answer == AnswerNo ? server.bookUrl() : bookUrl);
+        QCOMPARE(after.bookUrl, answer == AnswerNo || syncing ? server.bookUrl() : bookUrl);
         QCOMPARE(after.userName, user);
         QCOMPARE(ReadSyncedContacts(open.book.database(), after.id).size(), size_t(kept ? 1 : 0));
         QCOMPARE(after.syncToken, kept ? token : QString());
-        QCOMPARE(test::find<QPushButton>(dialog, "saveButton")->isVisible(), answer == AnswerNo);
+        QCOMPARE(test::find<QPushButton>(dialog, "saveButton")->isVisible(), answer == AnswerNo || syncing);
         if (answer == AnswerNo)
             return;
         QCOMPARE(passwords.known("127.0.0.1", user), password);

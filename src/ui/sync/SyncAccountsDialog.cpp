@@ -4,6 +4,7 @@
 #include "ui/widgets/MessageBox.h"
 #include "store/AddressBook.h"
 #include "store/SyncState.h"
+#include "sync/BookSync.h"
 #include "sync/DavClient.h"
 #include "sync/Discovery.h"
 #include "sync/SyncError.h"
@@ -217,8 +218,9 @@ void SyncAccountsDialog::removeAccount()
         return;
     const SyncAccount removed = mAccounts[row];
     try {
+        const sync::SyncLock lock(mBook.fileName());
         RemoveSyncAccount(mBook.database(), removed.id);
-    } catch (const DatabaseError &error) {
+    } catch (const Error &error) {
         showError(error.message());
     }
     refill();
@@ -278,8 +280,9 @@ void SyncAccountsDialog::saveAccount()
                != AnswerYes)
         return;
     try {
+        const sync::SyncLock lock(mBook.fileName());
         ChangeSyncAccount(mBook.database(), after, otherBook ? SyncStateOnChange::Forget : SyncStateOnChange::Keep);
-    } catch (const DatabaseError &error) {
+    } catch (const Error &error) {
         return showError(error.message());
     }
     if (!mPassword->text().isEmpty())
