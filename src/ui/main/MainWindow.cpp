@@ -26,6 +26,8 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <algorithm>
 
 namespace varnelle {
 
@@ -152,7 +154,11 @@ void MainWindow::layOut(QWidget *client)
         const int asked = control->sizeHint().height();
         control->setFixedHeight(asked > px(drawn) + 1 ? asked : px(drawn));
     }
-    mContactList->setMinimumSize(px(5055), px(4350));
+    // The list is as wide as drawn, or wider when the font needs it to show the numbers whole.
+    const QStyle *style = mContactList->style();
+    const int insides = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, mContactList) + 1)
+                        + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, mContactList);
+    mContactList->setMinimumSize(std::max(px(5055), LineWidthForNumbers(ListFont(font())) + insides), px(4350));
     columns->addLayout(left, 1);
 
     auto *right = new QVBoxLayout;
