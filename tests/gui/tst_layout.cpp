@@ -1,7 +1,7 @@
 // Windows built with layouts: drawn as before at the program's font, growing
 // with a larger font (and, run with QT_SCALE_FACTOR=2, at scale 2) so that no
 // caption of any window is cut off or stands outside it, and the main
-// window's list taking the room it is given.
+// window's list taking the room it is given. German and French are tried too.
 #include "support/AllWindows.h"
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
@@ -17,6 +17,8 @@
 #include <QStyle>
 #include <QTest>
 #include <QTextLayout>
+#include <QScopeGuard>
+#include <QTranslator>
 
 using namespace varnelle;
 using namespace varnelle::test;
@@ -62,14 +64,24 @@ void LayoutTest::mainWindowAsDrawnAndGrowing()
 void LayoutTest::noCaptionCutOff_data()
 {
     QTest::addColumn<int>("points");
-    QTest::newRow("8 points") << 8;
-    QTest::newRow("10 points") << 10;
-    QTest::newRow("12 points") << 12;
+    QTest::addColumn<QString>("language"); // empty: English
+    QTest::newRow("8 points") << 8 << QString();
+    QTest::newRow("10 points") << 10 << QString();
+    QTest::newRow("12 points") << 12 << QString();
+    QTest::newRow("German, 10 points") << 10 << "de";
+    QTest::newRow("French, 10 points") << 10 << "fr";
 }
 
 void LayoutTest::noCaptionCutOff()
 {
     QFETCH(int, points);
+    QFETCH(QString, language);
+    QTranslator translation;
+    if (!language.isEmpty()) {
+        QVERIFY(translation.load(QString(VARNELLE_QM_DIR "/varnelle_%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&translation);
+    }
+    const auto untranslated = qScopeGuard([&translation] { QCoreApplication::removeTranslator(&translation); });
     QFont font = QApplication::font();
     font.setPointSize(points);
     QApplication::setFont(font);

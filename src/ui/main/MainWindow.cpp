@@ -173,8 +173,11 @@ void MainWindow::layOut(QWidget *client)
     right->addStretch(1);
     right->addWidget(mViewButton);
     right->addSpacing(px(top + 4350) - px(top + 3720 + 615));
+    // The buttons are as wide as drawn, or as their captions need (the view
+    // button's changes with the view), and as tall as drawn.
+    right->addStrut(px(1335));
     for (QPushButton *button : {mAddButton, mEditButton, mDeleteButton, mViewButton}) {
-        button->setMinimumSize(px(1335), px(615));
+        button->setMinimumHeight(px(615));
         button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     }
     columns->addLayout(right);
