@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QWidget>
 #include <algorithm>
-#include <map>
+#include <limits>
 #include <vector>
 
 namespace varnelle {
@@ -50,11 +50,22 @@ std::vector<Span> Arrange(const std::vector<Span> &drawn, const std::vector<int>
         placed[i].lo = std::max(drawn[i].lo - growth * back[i] / 2, edge);
         placed[i].hi = placed[i].lo + std::max(need[i], drawn[i].hi - drawn[i].lo);
     }
-    // Edges drawn at one coordinate stay together.
-    std::map<int, std::vector<size_t>> sameLo, sameHi;
-    for (size_t i = 0; i < n; ++i) {
-        sameLo[drawn[i].lo].push_back(i);
-        sameHi[drawn[i].hi].push_back(i);
+    // Edges drawn in line (a pixel apart at most) stay in line: they move
+    // together. The start of a caption aligned to its end or centre is not
+    // an edge that others line up with.
+    std::vector<std::vector<size_t>> sameLo, sameHi;
+    for (auto [groups, low] : {std::pair{&sameLo, true}, std::pair{&sameHi, false}}) {
+        std::vector<size_t> order;
+        for (size_t i = 0; i < n; ++i)
+            if (!low || back[i] == 0)
+                order.push_back(i);
+        const auto edge = [&drawn, low = low](size_t i) { return low ? drawn[i].lo : drawn[i].hi; };
+        std::sort(order.begin(), order.end(), [&edge](size_t a, size_t b) { return edge(a) < edge(b); });
+        for (size_t k = 0; k < order.size(); ++k) {
+            if (k == 0 || edge(order[k]) - edge(order[k - 1]) > 1)
+                groups->emplace_back();
+            groups->back().push_back(order[k]);
+        }
     }
     for (int round = 0; round < MostRounds; ++round) {
         bool moved = false;
@@ -73,15 +84,13 @@ std::vector<Span> Arrange(const std::vector<Span> &drawn, const std::vector<int>
                     raise(placed[b].lo,
                           drawn[b].lo + (placed[a].lo - drawn[a].lo) + std::max(0, grown - room));
                 }
-        for (const auto *groups : {&sameLo, &sameHi}) {
-            const bool low = groups == &sameLo;
-            for (const auto &[coordinate, members] : *groups) {
-                (void)coordinate;
-                int edge = low ? placed[members.front()].lo : placed[members.front()].hi;
+        for (auto [groups, low] : {std::pair{&sameLo, true}, std::pair{&sameHi, false}}) {
+            for (const std::vector<size_t> &members : *groups) {
+                int shift = std::numeric_limits<int>::min();
                 for (size_t i : members)
-                    edge = std::max(edge, low ? placed[i].lo : placed[i].hi);
+                    shift = std::max(shift, low ? placed[i].lo - drawn[i].lo : placed[i].hi - drawn[i].hi);
                 for (size_t i : members)
-                    raise(low ? placed[i].lo : placed[i].hi, edge);
+                    raise(low ? placed[i].lo : placed[i].hi, (low ? drawn[i].lo : drawn[i].hi) + shift);
             }
         }
         for (size_t i = 0; i < n; ++i)
@@ -187,7 +196,7 @@ DrawnLayout::Placement DrawnLayout::arrange() const
         drawnY.push_back({e.drawn.top(), e.drawn.top() + e.drawn.height()});
         needX.push_back(need.width());
         needY.push_back(need.height());
-        const auto *label = qobject_cast<const QLabel *>(e.item->widget());
+            const auto *label = qobject_cast<const QLabel *>(e.item->widget());
         const Qt::Alignment align = label ? label->alignment() : Qt::AlignLeft;
         backX.push_back((align & Qt::AlignRight) ? 2 : (align & Qt::AlignHCenter) ? 1 : 0);
         shown.push_back(i);
