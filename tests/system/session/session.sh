@@ -105,7 +105,7 @@ report_to_csv contacts.csv
 
 # Help > About with the mouse (the menu's title, then its first command), closed with Escape.
 main="$(window "Varnelle For Windows")"
-click "$main" 148 9
+click "$main" 174 9 # the Help title in the desktop's font (Sans Serif 9 here)
 popup=""
 for _ in $(seq 50); do
   popup="$(xdotool search --onlyvisible --pid "$app" 2> /dev/null | grep -v "^$main\$" | tail -n 1 || true)"
