@@ -140,6 +140,7 @@ DrawnLayout::DrawnLayout(QWidget *container)
     : QLayout(container)
 {
     setContentsMargins(0, 0, 0, 0);
+    container->ensurePolished(); // a frame's margins (its caption) as it is shown
     const QRect contents = container->contentsRect();
     mOrigin = contents.topLeft();
     mDrawnSize = contents.size();
