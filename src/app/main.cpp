@@ -7,8 +7,6 @@
 #include "store/AddressBook.h"
 
 #include <QApplication>
-#include <QFont>
-#include <QFontDatabase>
 #include <QTextStream>
 #include <memory>
 
@@ -24,12 +22,7 @@ QStringList argumentsOf(int argc, char *argv[])
 
 int runWindows(const QString &folderError)
 {
-    // The windows are laid out for a narrow 8-point interface font.
-    QFont font = QApplication::font();
-    if (QFontDatabase::hasFamily("Liberation Sans"))
-        font.setFamily("Liberation Sans");
-    font.setPointSize(8);
-    QApplication::setFont(font);
+    // The windows are drawn in the desktop's font; their layouts make room for it.
     if (!folderError.isEmpty()) {
         varnelle::MsgBox(folderError, varnelle::MsgRefusal);
         return varnelle::ExitFailure;

@@ -1,17 +1,24 @@
 // Windows built with layouts: drawn as before at the program's font, growing
 // with a larger font (and, run with QT_SCALE_FACTOR=2, at scale 2) so that no
-// caption is cut off, and the main window's list taking the room it is given.
+// caption of any window is cut off or stands outside it, and the main
+// window's list taking the room it is given. German and French are tried too.
 #include "support/AllWindows.h"
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
 
+#include "ui/main/ContactListModel.h"
 #include "ui/widgets/LayoutUnits.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListView>
+#include <QStyle>
 #include <QTest>
+#include <QTextLayout>
+#include <QScopeGuard>
+#include <QTranslator>
 
 using namespace varnelle;
 using namespace varnelle::test;
@@ -57,14 +64,24 @@ void LayoutTest::mainWindowAsDrawnAndGrowing()
 void LayoutTest::noCaptionCutOff_data()
 {
     QTest::addColumn<int>("points");
-    QTest::newRow("8 points") << 8;
-    QTest::newRow("10 points") << 10;
-    QTest::newRow("12 points") << 12;
+    QTest::addColumn<QString>("language"); // empty: English
+    QTest::newRow("8 points") << 8 << QString();
+    QTest::newRow("10 points") << 10 << QString();
+    QTest::newRow("12 points") << 12 << QString();
+    QTest::newRow("German, 10 points") << 10 << "de";
+    QTest::newRow("French, 10 points") << 10 << "fr";
 }
 
 void LayoutTest::noCaptionCutOff()
 {
     QFETCH(int, points);
+    QFETCH(QString, language);
+    QTranslator translation;
+    if (!language.isEmpty()) {
+        QVERIFY(translation.load(QString(VARNELLE_QM_DIR "/varnelle_%1.qm").arg(language)));
+        QCoreApplication::installTranslator(&translation);
+    }
+    const auto untranslated = qScopeGuard([&translation] { QCoreApplication::removeTranslator(&translation); });
     QFont font = QApplication::font();
     font.setPointSize(points);
     QApplication::setFont(font);
@@ -72,24 +89,44 @@ void LayoutTest::noCaptionCutOff()
     ScriptedBoxes boxes;
     const ShownWindows shown = ShowAllWindows();
     QStringList cut;
-    for (const char *name : {"MainWindow", "ExportOptionsDialog", "ImportOptionsDialog", "ImportSummaryDialog"}) {
-        QWidget *window = shown.window(name);
-        QVERIFY(window);
-        for (QWidget *control : Controls(*window)) {
+    for (const ShownWindows::Window &window : shown.windows) {
+        for (QWidget *control : Controls(*window.widget)) {
             const auto *label = qobject_cast<QLabel *>(control);
             const auto *button = qobject_cast<QAbstractButton *>(control);
-            if ((!label || label->text().isEmpty()) && (!button || button->text().isEmpty()))
+            const auto *frame = qobject_cast<QGroupBox *>(control);
+            if ((!label || label->text().isEmpty()) && (!button || button->text().isEmpty())
+                && (!frame || frame->title().isEmpty()))
                 continue;
             const QSize need = control->sizeHint();
-            if (need.width() > control->width() || need.height() > control->height())
-                cut << QString("%1/%2 needs %3x%4, has %5x%6")
-                           .arg(name, control->objectName())
+            const QRect place(control->mapTo(window.widget, QPoint(0, 0)), control->size());
+            if (need.width() > place.width() || need.height() > place.height()
+                || !window.widget->rect().contains(place))
+                cut << QString("%1/%2 needs %3x%4, has %5x%6 at %7,%8 in %9x%10")
+                           .arg(window.name, control->objectName())
                            .arg(need.width())
                            .arg(need.height())
-                           .arg(control->width())
-                           .arg(control->height());
+                           .arg(place.width())
+                           .arg(place.height())
+                           .arg(place.x())
+                           .arg(place.y())
+                           .arg(window.widget->width())
+                           .arg(window.widget->height());
         }
     }
+    // The main list shows its line whole, the number at its tab stop included.
+    auto *list = find<QListView>(*shown.window("MainWindow"), "contactList");
+    QTextLayout line(list->model()->index(0, 0).data(ContactListModel::LineRole).toString(), list->font());
+    QTextOption tabs;
+    tabs.setTabStopDistance(8 * list->fontMetrics().averageCharWidth());
+    line.setTextOption(tabs);
+    line.beginLayout();
+    QTextLine laidOut = line.createLine();
+    laidOut.setLineWidth(1e6);
+    const qreal lineWidth = laidOut.naturalTextWidth();
+    line.endLayout();
+    const int margins = 2 * (list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1);
+    if (lineWidth + margins > list->viewport()->width())
+        cut << QString("contactList line needs %1, has %2").arg(lineWidth).arg(list->viewport()->width());
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
 }
 

@@ -1,6 +1,7 @@
 #include "ui/about/AboutDialog.h"
 
 #include "VersionInfo.h"
+#include "ui/widgets/DrawnLayout.h"
 #include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
 
@@ -16,6 +17,7 @@ AboutDialog::AboutDialog(QWidget *parent)
     setObjectName("AboutDialog");
     SetClientSizeTwips(this, 4875, 2595);
     createControls();
+    LayOutAsDrawn(this);
     load();
 }
 
@@ -25,8 +27,9 @@ void AboutDialog::createControls()
     mOkButton->setDefault(true); // the only control that takes the focus, so Enter reaches it
     connect(mOkButton, &QPushButton::clicked, this, &QDialog::accept);
 
-    mProductLabel = MakeLabel(this, "productLabel", tr(" "), 2160, 240, 585, 195, Qt::AlignCenter);
-    mVersionLabel = MakeLabel(this, "versionLabel", tr(" "), 2160, 600, 585, 195, Qt::AlignCenter);
+    // These two grow to the right as their texts need.
+    mProductLabel = MakeLabel(this, "productLabel", tr(" "), 2160, 240, 585, 195, Qt::AlignLeft | Qt::AlignVCenter);
+    mVersionLabel = MakeLabel(this, "versionLabel", tr(" "), 2160, 600, 585, 195, Qt::AlignLeft | Qt::AlignVCenter);
     mCopyrightLabel = MakeLabel(this, "copyrightLabel", tr("Copyright \u00A9 2026 Varnelle"), 1035, 1200,
                              2625, 195, Qt::AlignCenter);
 
@@ -42,13 +45,12 @@ void AboutDialog::createControls()
 
 void AboutDialog::load()
 {
-    CenterForm(*this);
     setWindowTitle(tr("About %1").arg(QString::fromUtf8(version::ShortTitle)));
     mVersionLabel->setText(VersionText(version::Major, version::Minor));
     mProductLabel->setText(QString::fromUtf8(version::ProductName));
     // Both labels fit themselves to their text, growing to the right.
-    mVersionLabel->adjustSize();
-    mProductLabel->adjustSize();
+    layout()->activate();
+    CenterForm(*this);
 }
 
 } // namespace varnelle

@@ -1,5 +1,6 @@
 #include "ui/contact/ContactDialog.h"
 
+#include "ui/widgets/DrawnLayout.h"
 #include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
 #include "ui/widgets/ListKeys.h"
@@ -123,6 +124,7 @@ ContactDialog::ContactDialog(AddressBook &book, std::int32_t personId, QWidget *
     setWindowFlag(Qt::WindowMinimizeButtonHint, false);
     SetClientSizeTwips(this, 7095, 5610);
     createControls();
+    LayOutAsDrawn(this);
 
     mBinding = new QDataWidgetMapper(this);
     mBinding->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);

@@ -1,5 +1,6 @@
 #include "ui/contact/PhoneNumberDialog.h"
 
+#include "ui/widgets/DrawnLayout.h"
 #include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
 #include "ui/widgets/MessageBox.h"
@@ -37,6 +38,7 @@ PhoneNumberDialog::PhoneNumberDialog(AddressBook &book, std::int32_t personId, s
     mNumberLabel = MakeLabel(this, "numberLabel", tr("Telephone &Number:"), 240, 720, 1410, 195);
     SetLabelFor(mNumberLabel, mNumberBox);
     SetTabOrder({mTypeCombo, mNumberBox, mSaveButton, mCancelButton});
+    LayOutAsDrawn(this);
 
     // Choosing a type leaves the focus on the list: Tab moves on to the number.
     connect(mSaveButton, &QPushButton::clicked, this, &PhoneNumberDialog::save);

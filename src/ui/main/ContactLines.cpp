@@ -37,6 +37,16 @@ QFont ListFont(QFont font)
     return font;
 }
 
+int LineWidthForNumbers(const QFont &font)
+{
+    const LinePadder padder(font);
+    const QFontMetricsF metrics(font);
+    const qreal name = padder.Width(padder.Pad(QString()));
+    const qreal stop = 8 * QFontMetrics(font).averageCharWidth();
+    const qreal number = stop > 0 ? (std::floor(name / stop) + 1) * stop : name;
+    return static_cast<int>(std::ceil(number + metrics.horizontalAdvance(u'+' + QString(15, u'0'))));
+}
+
 LinePadder::LinePadder(const QFont &font)
     : mMetrics(font)
 {

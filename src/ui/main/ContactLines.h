@@ -45,6 +45,12 @@ private:
     mutable std::array<qreal, 0x250> mAdvance{};
 };
 
+// The width in pixels that a line of the contact list needs in font (the
+// list's, see ListFont) to show a usual telephone number whole: a name column
+// no wider than the padding, the tab stop after it (one every eight average
+// character widths), and a plus with fifteen digits.
+int LineWidthForNumbers(const QFont &font);
+
 // The font of a list whose lines LinePadder measures quickly: font without
 // kerning and shaping, which plain Latin text does not need.
 QFont ListFont(QFont font);

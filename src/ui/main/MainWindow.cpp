@@ -26,6 +26,8 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <algorithm>
 
 namespace varnelle {
 
@@ -152,7 +154,11 @@ void MainWindow::layOut(QWidget *client)
         const int asked = control->sizeHint().height();
         control->setFixedHeight(asked > px(drawn) + 1 ? asked : px(drawn));
     }
-    mContactList->setMinimumSize(px(5055), px(4350));
+    // The list is as wide as drawn, or wider when the font needs it to show the numbers whole.
+    const QStyle *style = mContactList->style();
+    const int insides = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, mContactList) + 1)
+                        + 2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, mContactList);
+    mContactList->setMinimumSize(std::max(px(5055), LineWidthForNumbers(ListFont(font())) + insides), px(4350));
     columns->addLayout(left, 1);
 
     auto *right = new QVBoxLayout;
@@ -167,8 +173,11 @@ void MainWindow::layOut(QWidget *client)
     right->addStretch(1);
     right->addWidget(mViewButton);
     right->addSpacing(px(top + 4350) - px(top + 3720 + 615));
+    // The buttons are as wide as drawn, or as their captions need (the view
+    // button's changes with the view), and as tall as drawn.
+    right->addStrut(px(1335));
     for (QPushButton *button : {mAddButton, mEditButton, mDeleteButton, mViewButton}) {
-        button->setMinimumSize(px(1335), px(615));
+        button->setMinimumHeight(px(615));
         button->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
     }
     columns->addLayout(right);

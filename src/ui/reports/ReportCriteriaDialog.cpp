@@ -1,5 +1,6 @@
 #include "ui/reports/ReportCriteriaDialog.h"
 
+#include "ui/widgets/DrawnLayout.h"
 #include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
 #include "ui/widgets/MessageBox.h"
@@ -23,6 +24,7 @@ ReportCriteriaDialog::ReportCriteriaDialog(AddressBook &book, QWidget *parent)
     setWindowTitle(tr("Address Report Selection Criteria"));
     SetClientSizeTwips(this, 5115, 3030);
     createControls();
+    LayOutAsDrawn(this);
     CenterForm(*this);
     connect(&mBook, &AddressBook::contactsChanged, this, [this] { mListsStale = true; });
 }
@@ -38,10 +40,8 @@ void ReportCriteriaDialog::createControls()
     mLabels[2] = MakeLabel(this, "lastNameLabel", tr("Last Name:"), 45, 1440, 810, 195);
     mLastNameCombo = MakeControl<QComboBox>(this, "lastNameCombo", 960, 1440, 3135, 315);
     mExcludeBoxes[2] = MakeControl<QCheckBox>(this, "excludeLastNameBox", 4200, 1440, 975, 255);
-    for (QCheckBox *box : mExcludeBoxes) {
+    for (QCheckBox *box : mExcludeBoxes)
         box->setText(tr("Exclude"));
-        WidenToText(box);
-    }
     // Read out, each box says what it leaves out; the labels name the lists.
     mExcludeBoxes[0]->setAccessibleName(tr("Exclude companies"));
     mExcludeBoxes[1]->setAccessibleName(tr("Exclude states"));

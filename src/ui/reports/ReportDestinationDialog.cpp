@@ -1,5 +1,6 @@
 #include "ui/reports/ReportDestinationDialog.h"
 
+#include "ui/widgets/DrawnLayout.h"
 #include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/MessageBox.h"
 #include "ui/widgets/WindowPlacement.h"
@@ -25,7 +26,6 @@ QRadioButton *option(QWidget *frame, QButtonGroup *group, const char *name, cons
 {
     auto *button = MakeControl<QRadioButton>(frame, name, left, top, width, height);
     button->setText(caption);
-    WidenToText(button);
     group->addButton(button);
     return button;
 }
@@ -58,6 +58,7 @@ ReportDestinationDialog::ReportDestinationDialog(QWidget *parent)
     setWindowTitle(tr("Report Destination Selection"));
     SetClientSizeTwips(this, 6390, 4245);
     createControls();
+    LayOutAsDrawn(this);
     load();
 }
 
@@ -109,7 +110,6 @@ void ReportDestinationDialog::createControls()
 
 void ReportDestinationDialog::load()
 {
-    CenterForm(*this);
     // The engine's PrintFileType values; 5 is not offered.
     mFileTypeCombo->addItem(tr("Record Format"), 0);
     mFileTypeCombo->addItem(tr("Tab Separated"), 1);
@@ -123,6 +123,8 @@ void ReportDestinationDialog::load()
     mAllRecordsOption->setChecked(true);
     mCopiesBox->setText("1");
     mFileNameBox->setText(tr("address.txt"));
+    layout()->activate(); // the longest file type may have widened it
+    CenterForm(*this);
 }
 
 void ReportDestinationDialog::browse()

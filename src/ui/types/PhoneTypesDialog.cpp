@@ -1,5 +1,6 @@
 #include "ui/types/PhoneTypesDialog.h"
 
+#include "ui/widgets/DrawnLayout.h"
 #include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
 #include "ui/widgets/ListKeys.h"
@@ -38,6 +39,7 @@ PhoneTypesDialog::PhoneTypesDialog(AddressBook &book, QWidget *parent)
     mDeleteButton = MakeButton(this, "deleteButton", tr("&Delete"), 4080, 2160, 1095, 495);
     mOkButton = MakeButton(this, "okButton", tr("OK"), 4080, 3120, 1095, 495);
     SetTabOrder({mTypeBox, mTypeList, mAddButton, mEditButton, mDeleteButton, mOkButton});
+    LayOutAsDrawn(this);
 
     connect(mTypeBox, &QLineEdit::textChanged, this,
             [this](const QString &text) { mAddButton->setEnabled(!text.isEmpty()); });

@@ -78,13 +78,6 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &captio
     return button;
 }
 
-void WidenToText(QWidget *control)
-{
-    const int needed = control->sizeHint().width();
-    if (needed > control->width())
-        control->resize(needed, control->height());
-}
-
 void WidenToLongestEntry(QComboBox *combo)
 {
     int longest = 0;
@@ -96,14 +89,8 @@ void WidenToLongestEntry(QComboBox *combo)
     const int field =
         combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo).width();
     const int needed = longest + 2; // the entry is drawn a pixel inside the field on either side
-    if (needed <= field)
-        return;
-    combo->resize(combo->width() + needed - field, combo->height());
-    // A frame around the list grows with it, so that the frame does not cut it off.
-    QWidget *frame = combo->parentWidget();
-    const int frameWidth = combo->geometry().right() + 1 + combo->style()->pixelMetric(QStyle::PM_LayoutRightMargin);
-    if (frame && !frame->isWindow() && frame->width() < frameWidth)
-        frame->resize(frameWidth, frame->height());
+    // The box around the field (frame, arrow) keeps its width.
+    combo->setMinimumWidth(std::max(combo->minimumWidth(), combo->width() - field + needed));
 }
 
 namespace {
@@ -148,17 +135,6 @@ QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, dou
     auto *label = MakeControl<QLabel>(parent, name, left, top, width, height);
     label->setText(caption);
     label->setAlignment(alignment);
-    const int missing = label->sizeHint().width() - label->width();
-    if (missing > 0) {
-        QRect place = label->geometry();
-        if (alignment & Qt::AlignRight)
-            place.setLeft(place.left() - missing);
-        else if (alignment & Qt::AlignHCenter)
-            place.adjust(-missing / 2, 0, missing - missing / 2, 0);
-        else
-            place.setRight(place.right() + missing);
-        label->setGeometry(place);
-    }
     return label;
 }
 

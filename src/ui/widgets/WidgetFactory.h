@@ -30,18 +30,12 @@ QPushButton *MakeButton(QWidget *parent, const char *name, const QString &captio
 // were typed. MakeButton calls it; calling it again changes nothing.
 void MakeMnemonicsActAtOnce();
 
-// Widens a control whose caption needs more room than its place in the
-// current font: it grows to the right, keeping its left edge.
-void WidenToText(QWidget *control);
-
-// Widens a drop-down list just enough for its closed box to show its longest
-// entry whole; it grows to the right, keeping its left edge, and so does the
-// frame it stands in when the frame would cut it off.
+// Makes a drop-down list at least wide enough for its closed box to show its
+// longest entry whole; its layout widens it, and the frame it stands in.
 void WidenToLongestEntry(QComboBox *combo);
 
 // A label, right-aligned unless told otherwise. A caption wider than its place
-// in the current font widens the label away from its aligned edge, so that
-// no letter is cut off.
+// in the current font is given room by the form's layout (DrawnLayout).
 QLabel *MakeLabel(QWidget *parent, const char *name, const QString &caption, double left, double top, double width,
                   double height, Qt::Alignment alignment = Qt::AlignRight | Qt::AlignVCenter);
 
