@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QShortcut>
+#include <QToolButton>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace varnelle {
@@ -25,6 +26,8 @@ void MainWindow::createSearch(QWidget *client)
     mSearchBox->setPlaceholderText(tr("Search contacts"));
     mSearchBox->setAccessibleName(tr("Search"));
     mSearchBox->setClearButtonEnabled(true);
+    for (QToolButton *clear : mSearchBox->findChildren<QToolButton *>())
+        clear->setAccessibleName(tr("Clear search"));
     mSearchCount = MakeControl<QLabel>(client, "searchCount", 240, SearchCountTop, 5055, SearchCountHeight);
     mSearchCount->setAccessibleName(tr("Search results"));
 

@@ -56,6 +56,7 @@ if [ -n "$reader" ]; then
   for expected in "list: Contacts" "text: Search" "push button: Add" "push button: Business" "menu item: File"; do
     grep -qxF "$expected" <<< "$names" || fail "over AT-SPI, no '$expected' in: $(tr '\n' ';' <<< "$names")"
   done
+  ! grep -qxE "(push button|text|list|check box|radio button): " <<< "$names" || fail "over AT-SPI, a control has no name: $(tr '\n' ';' <<< "$names")"
   echo "$tag: over AT-SPI the main window reads: $(grep -E '^(list|text|push button): .' <<< "$names" | tr '\n' ';')"
 fi
 centred "$main" "main window"
