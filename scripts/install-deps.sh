@@ -10,7 +10,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   sqlite3 libsqlite3-dev
   poppler-utils
-  radicale qtkeychain-qt6-dev python3-vobject gnome-keyring libsecret-tools dbus
+  radicale xandikos qtkeychain-qt6-dev python3-vobject gnome-keyring libsecret-tools dbus
   xvfb xauth xdotool
   openbox x11-utils librsvg2-bin desktop-file-utils appstream man-db file
   dbus at-spi2-core python3-gi gir1.2-atspi-2.0
