@@ -1408,6 +1408,10 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
         <source>%1 of %2 contacts</source>
         <translation>%1 von %2 Kontakten</translation>
     </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Suche löschen</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::PhoneNumberDialog</name>
@@ -1737,6 +1741,34 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
     <message>
         <source>(not synced)</source>
         <translation>(nicht synchronisiert)</translation>
+    </message>
+    <message>
+        <source>E&amp;dit Account</source>
+        <translation>&amp;Konto bearbeiten</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Changes</source>
+        <translation>Änderungen spei&amp;chern</translation>
+    </message>
+    <message>
+        <source>Cancel Edi&amp;ting</source>
+        <translation>Bearbei&amp;tung abbrechen</translation>
+    </message>
+    <message>
+        <source>Edit account</source>
+        <translation>Konto bearbeiten</translation>
+    </message>
+    <message>
+        <source>%1 view: from now on &apos;%2&apos; on %3, no longer &apos;%4&apos; on %5.
+
+What Varnelle knows of the earlier syncs will be forgotten, and the next sync starts over as a first sync: the view&apos;s contacts go to the new address book and its cards come in.
+
+Change the account?</source>
+        <translation>Ansicht %1: von nun an „%2“ auf %3, nicht mehr „%4“ auf %5.
+
+Was Varnelle über die bisherigen Synchronisationen weiß, wird vergessen, und die nächste Synchronisation beginnt von vorn wie eine erste: Die Kontakte der Ansicht gehen in das neue Adressbuch, und dessen Karten kommen herein.
+
+Konto ändern?</translation>
     </message>
 </context>
 <context>

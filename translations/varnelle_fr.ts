@@ -1408,6 +1408,10 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
         <source>%1 of %2 contacts</source>
         <translation>%1 contacts sur %2</translation>
     </message>
+    <message>
+        <source>Clear search</source>
+        <translation>Effacer la recherche</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::PhoneNumberDialog</name>
@@ -1737,6 +1741,34 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
     <message>
         <source>(not synced)</source>
         <translation>(non synchronisé)</translation>
+    </message>
+    <message>
+        <source>E&amp;dit Account</source>
+        <translation>Mo&amp;difier le compte</translation>
+    </message>
+    <message>
+        <source>Sa&amp;ve Changes</source>
+        <translation>Enregistrer les modi&amp;fications</translation>
+    </message>
+    <message>
+        <source>Cancel Edi&amp;ting</source>
+        <translation>Annuler la modifica&amp;tion</translation>
+    </message>
+    <message>
+        <source>Edit account</source>
+        <translation>Modifier le compte</translation>
+    </message>
+    <message>
+        <source>%1 view: from now on &apos;%2&apos; on %3, no longer &apos;%4&apos; on %5.
+
+What Varnelle knows of the earlier syncs will be forgotten, and the next sync starts over as a first sync: the view&apos;s contacts go to the new address book and its cards come in.
+
+Change the account?</source>
+        <translation>Vue %1 : désormais « %2 » sur %3, et non plus « %4 » sur %5.
+
+Ce que Varnelle sait des synchronisations précédentes sera oublié, et la prochaine synchronisation repartira de zéro comme une première : les contacts de la vue iront dans le nouveau carnet d&apos;adresses et ses cartes arriveront ici.
+
+Modifier le compte ?</translation>
     </message>
 </context>
 <context>
