@@ -267,7 +267,7 @@ int childMain(const QStringList &arguments)
     qsizetype count = 0;
     const QString step = arguments.value(2);
     if (step == "read") {
-        count = qsizetype(ReadContactFile(arguments.value(3)).size());
+        ReadContactFile(arguments.value(3), nullptr, [&count](ContactRecord &, qint64) { ++count; });
     } else if (step == "import" || step == "export") {
         QSqlDatabase db = OpenDatabase(arguments.value(step == "import" ? 4 : 3), "child");
         timer.start();

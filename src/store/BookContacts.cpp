@@ -7,8 +7,11 @@
 #include "common/SqlCollation.h"
 
 #include <QHash>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QStringList>
+
+#include <sqlite3.h>
 
 namespace varnelle {
 
@@ -33,23 +36,6 @@ QString columnList()
     for (const ContactField &f : ContactFields())
         columns << QLatin1String(f.column);
     return columns.join(QStringLiteral(", "));
-}
-
-QSqlQuery prepared(const QSqlDatabase &db, const QString &sql)
-{
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        throw ToDatabaseError(query.lastError(), db.databaseName());
-    return query;
-}
-
-void run(QSqlQuery &query, const QString &file, const QVariantList &values)
-{
-    for (qsizetype i = 0; i < values.size(); ++i)
-        query.bindValue(int(i), values[i]);
-    if (!query.exec())
-        throw ToDatabaseError(query.lastError(), file);
 }
 
 } // namespace
@@ -108,40 +94,125 @@ void ReadContactNames(const QSqlDatabase &db, const std::function<void(const Con
     CheckRowsRead(q);
 }
 
-ContactInserter::ContactInserter(const QSqlDatabase &db) : mFile(db.databaseName())
+struct ContactInserter::Statements {
+    sqlite3 *db = nullptr;
+    sqlite3_stmt *contact = nullptr;
+    sqlite3_stmt *number = nullptr;
+    sqlite3_stmt *type = nullptr;
+
+    ~Statements()
+    {
+        sqlite3_finalize(contact);
+        sqlite3_finalize(number);
+        sqlite3_finalize(type);
+    }
+
+    // The failure of the last call on the handle, as the store tells it.
+    DatabaseError failure(const QString &file) const
+    {
+        const int code = sqlite3_extended_errcode(db);
+        return ToDatabaseError(QSqlError(QString(), QString::fromUtf8(sqlite3_errmsg(db)),
+                                         QSqlError::StatementError, QString::number(code)),
+                               file);
+    }
+
+    sqlite3_stmt *prepare(const QString &sql, const QString &file)
+    {
+        sqlite3_stmt *statement = nullptr;
+        const QByteArray text = sql.toUtf8();
+        if (sqlite3_prepare_v2(db, text.constData(), int(text.size()), &statement, nullptr) != SQLITE_OK)
+            throw failure(file);
+        return statement;
+    }
+
+    // Runs the statement with its values bound, then makes it ready for the next.
+    void step(sqlite3_stmt *statement, const QString &file) const
+    {
+        const int result = sqlite3_step(statement);
+        sqlite3_reset(statement);
+        sqlite3_clear_bindings(statement);
+        if (result != SQLITE_DONE)
+            throw failure(file);
+    }
+};
+
+namespace {
+
+void refuseNul(const QString &value)
 {
-    QStringList marks;
-    for (std::size_t i = 0; i < ContactFieldCount; ++i)
-        marks << QStringLiteral("?");
-    mInsertContact = prepared(db, QString("INSERT INTO Address (IsBusiness, %1) VALUES (?, %2)")
-                                      .arg(columnList(), marks.join(QStringLiteral(", "))));
-    mInsertNumber = prepared(db, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)");
-    mInsertType = prepared(db, "INSERT INTO TelephoneType (TelephoneType) VALUES (?)");
+    if (value.contains(QChar(u'\0')))
+        RefuseTextWithNul(value);
+}
+
+void bindText(sqlite3_stmt *statement, int index, const QString &value)
+{
+    refuseNul(value);
+    if (value.isEmpty())
+        sqlite3_bind_null(statement, index);
+    else // the value outlives the step
+        sqlite3_bind_text16(statement, index, value.utf16(), int(value.size() * 2), SQLITE_STATIC);
+}
+
+} // namespace
+
+ContactInserter::ContactInserter(const QSqlDatabase &db) : mFile(db.databaseName()), mStatements(new Statements)
+{
+    const QVariant handle = db.driver()->handle();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
+        mStatements->db = *static_cast<sqlite3 *const *>(handle.data());
+    if (!mStatements->db) {
+        delete mStatements;
+        throw ToDatabaseError(db.lastError(), mFile);
+    }
+    try {
+        QStringList marks;
+        for (std::size_t i = 0; i < ContactFieldCount; ++i)
+            marks << QStringLiteral("?");
+        mStatements->contact = mStatements->prepare(QString("INSERT INTO Address (IsBusiness, %1) VALUES (?, %2)")
+                                                        .arg(columnList(), marks.join(QStringLiteral(", "))),
+                                                    mFile);
+        mStatements->number =
+            mStatements->prepare("INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)", mFile);
+        mStatements->type = mStatements->prepare("INSERT INTO TelephoneType (TelephoneType) VALUES (?)", mFile);
+    } catch (...) {
+        delete mStatements;
+        throw;
+    }
+}
+
+ContactInserter::~ContactInserter()
+{
+    delete mStatements;
 }
 
 std::int32_t ContactInserter::addContact(const Contact &contact)
 {
-    QVariantList values{contact.isBusiness};
-    for (const ContactField &f : ContactFields()) {
-        const QString &value = contact.*f.member;
-        RefuseTextWithNul(value);
-        values << (value.isEmpty() ? QVariant() : QVariant(value));
-    }
-    run(mInsertContact, mFile, values);
-    return mInsertContact.lastInsertId().toInt();
+    sqlite3_stmt *statement = mStatements->contact;
+    sqlite3_bind_int(statement, 1, contact.isBusiness ? 1 : 0);
+    int index = 2;
+    for (const ContactField &f : ContactFields())
+        bindText(statement, index++, contact.*f.member);
+    mStatements->step(statement, mFile);
+    return std::int32_t(sqlite3_last_insert_rowid(mStatements->db));
 }
 
 void ContactInserter::addNumber(std::int32_t personId, std::int32_t typeId, const QString &number)
 {
-    RefuseTextWithNul(number);
-    run(mInsertNumber, mFile, {personId, typeId, number});
+    sqlite3_stmt *statement = mStatements->number;
+    sqlite3_bind_int(statement, 1, personId);
+    sqlite3_bind_int(statement, 2, typeId);
+    refuseNul(number);
+    sqlite3_bind_text16(statement, 3, number.utf16(), int(number.size() * 2), SQLITE_STATIC);
+    mStatements->step(statement, mFile);
 }
 
 std::int32_t ContactInserter::addType(const QString &name)
 {
-    RefuseTextWithNul(name);
-    run(mInsertType, mFile, {name});
-    return mInsertType.lastInsertId().toInt();
+    refuseNul(name);
+    sqlite3_stmt *statement = mStatements->type;
+    sqlite3_bind_text16(statement, 1, name.utf16(), int(name.size() * 2), SQLITE_STATIC);
+    mStatements->step(statement, mFile);
+    return std::int32_t(sqlite3_last_insert_rowid(mStatements->db));
 }
 
 } // namespace varnelle

@@ -30,11 +30,15 @@ void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
 // particular order; the other fields are left empty. Throws DatabaseError.
 void ReadContactNames(const QSqlDatabase &db, const std::function<void(const Contact &)> &each);
 
-// Adds contacts, numbers and types through statements prepared once, for many
-// additions inside one transaction of the caller. Throws DatabaseError.
+// Adds contacts, numbers and types through statements prepared once on the
+// connection's SQLite handle, values bound as they stand, for many additions
+// inside one transaction of the caller. Throws DatabaseError.
 class ContactInserter {
 public:
     explicit ContactInserter(const QSqlDatabase &db);
+    ~ContactInserter();
+    ContactInserter(const ContactInserter &) = delete;
+    ContactInserter &operator=(const ContactInserter &) = delete;
 
     // Adds the contact's view and text fields (an empty text is stored as
     // Null), not its numbers; returns the PersonID the store gave it.
@@ -44,10 +48,9 @@ public:
     std::int32_t addType(const QString &name);
 
 private:
+    struct Statements;
     QString mFile;
-    QSqlQuery mInsertContact;
-    QSqlQuery mInsertNumber;
-    QSqlQuery mInsertType;
+    Statements *mStatements = nullptr;
 };
 
 } // namespace varnelle

@@ -1,0 +1,257 @@
+#include "interchange/ImportSummary.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QLocale>
+#include <QTemporaryFile>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <vector>
+
+namespace varnelle::interchange {
+
+namespace {
+
+// Lines kept in memory before they go to disk.
+constexpr qsizetype SpoolBytes = 256 * 1024;
+// A group lists its lines when it has no more than these.
+constexpr qsizetype ListedLines = 50;
+// A group with more different values than these shows none.
+constexpr qsizetype MostValues = 10;
+constexpr qsizetype TopValues = 3;
+
+struct Group {
+    QString name;
+    ImportSummary::Section section = ImportSummary::Section::Notes;
+    bool countsContacts = false;
+    qsizetype contacts = 0;
+    qsizetype lines = 0;
+    qsizetype lastRecord = -1;
+    QHash<QString, qsizetype> values;
+    bool varied = false;
+};
+
+} // namespace
+
+struct ImportSummary::Data {
+    QStringList head;
+    QString headings[3];
+    qsizetype sectionLines[3] = {0, 0, 0};
+    std::vector<Group> groups;
+    QHash<QString, int> byName; // section and name
+    // Each line: its group (4 bytes), its length (4 bytes) and its UTF-8 bytes.
+    QByteArray buffer;
+    std::unique_ptr<QTemporaryFile> spool;
+
+    void append(int group, const QString &line)
+    {
+        const QByteArray bytes = line.toUtf8();
+        const qint32 header[2] = {group, qint32(bytes.size())};
+        buffer.append(reinterpret_cast<const char *>(header), sizeof header);
+        buffer.append(bytes);
+        if (buffer.size() < SpoolBytes)
+            return;
+        if (!spool) {
+            spool = std::make_unique<QTemporaryFile>();
+            if (!spool->open()) {
+                spool.reset();
+                return; // kept in memory then
+            }
+        }
+        if (spool->write(buffer) == buffer.size())
+            buffer.clear();
+    }
+
+    // Hands each line kept, in the order they came, to each.
+    void forEachLine(const std::function<void(int group, const QString &line)> &each) const
+    {
+        QByteArray pending;
+        auto take = [&] {
+            qsizetype at = 0;
+            while (pending.size() - at >= qsizetype(2 * sizeof(qint32))) {
+                qint32 header[2];
+                std::memcpy(header, pending.constData() + at, sizeof header);
+                if (pending.size() - at - qsizetype(sizeof header) < header[1])
+                    break;
+                each(header[0], QString::fromUtf8(pending.constData() + at + sizeof header, header[1]));
+                at += qsizetype(sizeof header) + header[1];
+            }
+            pending.remove(0, at);
+        };
+        if (spool) {
+            spool->seek(0);
+            while (!spool->atEnd()) {
+                const QByteArray piece = spool->read(1 << 20);
+                if (piece.isEmpty())
+                    break;
+                pending += piece;
+                take();
+            }
+            spool->seek(spool->size());
+        }
+        pending += buffer;
+        take();
+    }
+};
+
+ImportSummary::ImportSummary() : d(std::make_shared<Data>()) {}
+
+void ImportSummary::setHead(const QStringList &head)
+{
+    d->head = head;
+}
+
+void ImportSummary::setHeading(Section section, const QString &heading)
+{
+    d->headings[int(section)] = heading;
+}
+
+void ImportSummary::addLine(Section section, const QString &group, const QString &line, qsizetype record,
+                            const QString &value)
+{
+    const QString key = QString::number(int(section)) + u'\x1f' + group;
+    auto found = d->byName.constFind(key);
+    if (found == d->byName.cend()) {
+        found = d->byName.insert(key, int(d->groups.size()));
+        Group made;
+        made.name = group;
+        made.section = section;
+        made.countsContacts = record >= 0;
+        d->groups.push_back(std::move(made));
+    }
+    Group &g = d->groups[size_t(found.value())];
+    ++g.lines;
+    if (record < 0 || record != g.lastRecord)
+        ++g.contacts;
+    g.lastRecord = record;
+    if (!value.isEmpty() && !g.varied) {
+        ++g.values[value];
+        if (g.values.size() > MostValues) {
+            g.varied = true;
+            g.values.clear();
+        }
+    }
+    ++d->sectionLines[int(section)];
+    d->append(found.value(), line);
+}
+
+qsizetype ImportSummary::lineCount(Section section) const
+{
+    return d->sectionLines[int(section)];
+}
+
+QStringList ImportSummary::headLines() const
+{
+    return d->head;
+}
+
+bool ImportSummary::writeLines(QIODevice &out) const
+{
+    bool ok = true;
+    auto write = [&](const QString &line) { ok = ok && out.write(line.toUtf8() + '\n') >= 0; };
+    for (const QString &line : d->head)
+        write(line);
+    for (int section = 0; section < 3; ++section) {
+        if (d->sectionLines[section] == 0)
+            continue;
+        write(d->headings[section]);
+        d->forEachLine([&](int group, const QString &line) {
+            if (int(d->groups[size_t(group)].section) == section)
+                write(line);
+        });
+    }
+    return ok;
+}
+
+QStringList ImportSummary::lines() const
+{
+    QStringList all = d->head;
+    for (int section = 0; section < 3; ++section) {
+        if (d->sectionLines[section] == 0)
+            continue;
+        all << d->headings[section];
+        d->forEachLine([&](int group, const QString &line) {
+            if (int(d->groups[size_t(group)].section) == section)
+                all << line;
+        });
+    }
+    return all;
+}
+
+QList<SummaryGroup> ImportSummary::groups() const
+{
+    // In the order of the lines: by section, then as first met.
+    std::vector<size_t> order(d->groups.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return d->groups[a].section < d->groups[b].section; });
+    const QLocale locale;
+    QList<SummaryGroup> result;
+    for (const size_t i : order) {
+        const Group &g = d->groups[i];
+        SummaryGroup s;
+        s.contacts = g.contacts;
+        s.lines = g.lines;
+        s.listed = g.lines <= ListedLines;
+        if (!g.varied) {
+            for (auto v = g.values.cbegin(); v != g.values.cend(); ++v)
+                s.topValues << qMakePair(v.key(), v.value());
+            std::sort(s.topValues.begin(), s.topValues.end(), [](const auto &a, const auto &b) {
+                return a.second != b.second ? a.second > b.second : a.first < b.first;
+            });
+            if (s.topValues.size() > TopValues)
+                s.topValues.resize(TopValues);
+        }
+        const QString count = !g.countsContacts ? locale.toString(qlonglong(g.lines))
+            : g.contacts == 1
+            ? QCoreApplication::translate("Interchange", "1 contact")
+            : QCoreApplication::translate("Interchange", "%1 contacts").arg(locale.toString(qlonglong(g.contacts)));
+        QStringList values;
+        for (const auto &[value, times] : std::as_const(s.topValues))
+            values << value + u' ' + locale.toString(qlonglong(times));
+        s.title = QCoreApplication::translate("Interchange", "%1 — %2").arg(g.name, count);
+        if (!values.isEmpty())
+            s.title += u' ' + QCoreApplication::translate("Interchange", "(%1)").arg(values.join(QStringLiteral(", ")));
+        else if (s.listed)
+            s.title += u' ' + QCoreApplication::translate("Interchange", "(listed)");
+        result << s;
+    }
+    return result;
+}
+
+QStringList ImportSummary::groupLines(qsizetype group) const
+{
+    // groups() orders by section: find the group index of that place.
+    std::vector<size_t> order(d->groups.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return d->groups[a].section < d->groups[b].section; });
+    QStringList found;
+    if (group < 0 || size_t(group) >= order.size())
+        return found;
+    const int wanted = int(order[size_t(group)]);
+    d->forEachLine([&](int g, const QString &line) {
+        if (g == wanted)
+            found << line;
+    });
+    return found;
+}
+
+QStringList ImportSummary::groupedLines() const
+{
+    QStringList text = d->head;
+    const QList<SummaryGroup> all = groups();
+    for (qsizetype i = 0; i < all.size(); ++i) {
+        text << all[i].title;
+        if (all[i].listed)
+            for (const QString &line : groupLines(i))
+                text << QStringLiteral("  ") + line;
+    }
+    return text;
+}
+
+} // namespace varnelle::interchange
