@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace varnelle {
 
@@ -50,7 +51,7 @@ public:
 private:
     struct Statements;
     QString mFile;
-    Statements *mStatements = nullptr;
+    std::unique_ptr<Statements> mStatements;
 };
 
 } // namespace varnelle
