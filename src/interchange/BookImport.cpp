@@ -17,7 +17,9 @@
 #include <QSet>
 
 #include <algorithm>
+#include <cstring>
 #include <exception>
+#include <optional>
 
 namespace varnelle::interchange {
 
@@ -60,7 +62,9 @@ QString inOneLine(const QString &value)
 // The identity of a contact for finding it again: every field and every
 // number with its type, in any letter case. Kept as a 128-bit digest, so that
 // the identities of a large book take little memory.
-QByteArray identity(const Contact &contact, const QList<PhoneNumber> &numbers)
+using Identity = QPair<quint64, quint64>;
+
+Identity identity(const Contact &contact, const QList<PhoneNumber> &numbers)
 {
     QString text;
     for (const ContactField &f : ContactFields()) {
@@ -73,8 +77,12 @@ QByteArray identity(const Contact &contact, const QList<PhoneNumber> &numbers)
     phones.sort();
     text += phones.join(QChar(u'\x1f'));
     const QString folded = text.toCaseFolded();
-    return QCryptographicHash::hash(QByteArrayView(reinterpret_cast<const char *>(folded.utf16()), folded.size() * 2),
-                                    QCryptographicHash::Md5);
+    const QByteArray digest = QCryptographicHash::hash(
+        QByteArrayView(reinterpret_cast<const char *>(folded.utf16()), folded.size() * 2), QCryptographicHash::Md5);
+    Identity id;
+    std::memcpy(&id.first, digest.constData(), sizeof id.first);
+    std::memcpy(&id.second, digest.constData() + sizeof id.first, sizeof id.second);
+    return id;
 }
 
 // Whether a contact has what tells people apart: a name, a company or an e-mail address.
@@ -125,10 +133,13 @@ public:
     {
         for (const TelephoneTypeRow &type : ListTelephoneTypes(db))
             mTypes << qMakePair(type.name, int(type.typeId));
-        ReadContactsWithNumbers(db, ContactScope::All, [this](const Contact &c) {
-            if (isNamed(c))
-                mKnown.insert(identity(c, c.telephones));
-        });
+        ReadContactsWithNumbers(
+            db, ContactScope::All,
+            [this](const Contact &c) {
+                if (isNamed(c))
+                    mKnown.insert(identity(c, c.telephones));
+            },
+            ContactOrder::Stored);
     }
 
     void add(const ContactRecord &record)
@@ -141,8 +152,9 @@ public:
         for (const ContactField &f : ContactFields())
             stored.*f.member = fitting(record.*f.member, f);
         const QList<PhoneNumber> numbers = fittingTelephones(record.telephones);
-        const QByteArray known = isNamed(stored) ? identity(stored, numbers) : QByteArray();
-        if (!known.isEmpty() && mKnown.contains(known)) {
+        const std::optional<Identity> known =
+            isNamed(stored) ? std::optional<Identity>(identity(stored, numbers)) : std::nullopt;
+        if (known && mKnown.contains(*known)) {
             mPending.resize(notesBefore); // a contact already present adds nothing, not even notes
             ++mSummary.alreadyPresent;
             mSummary.addLine(Section::Present, QCoreApplication::translate("Interchange", "Already in the book"),
@@ -161,8 +173,8 @@ public:
         }
         stored.isBusiness = isBusiness(stored);
         const int personId = mInsert.addContact(stored);
-        if (!known.isEmpty())
-            mKnown.insert(known);
+        if (known)
+            mKnown.insert(*known);
         ++mSummary.imported;
         for (const PhoneNumber &t : numbers)
             mInsert.addNumber(personId, typeId(t.type), t.number);
@@ -216,7 +228,7 @@ private:
     void placeNotes()
     {
         for (const auto &[group, what] : std::as_const(mPending))
-            mSummary.addLine(Section::Notes, group, inOneLine(who() + ": " + what), mRecordNumber);
+            mSummary.addLine(Section::Notes, group, inOneLine(who() + ": " + what));
         mPending.clear();
     }
 
@@ -330,7 +342,7 @@ private:
     const ImportOptions &mOptions;
     QList<QPair<QString, int>> mTypes;
     QHash<QString, int> mTypeCache; // by the spelling met in the files
-    QSet<QByteArray> mKnown;        // identities of the contacts of the book
+    QSet<Identity> mKnown;          // identities of the contacts of the book
     ContactInserter mInsert;
     ImportSummary mSummary;
     QList<QPair<QString, QString>> mPending; // the notes of the record at hand: group, text

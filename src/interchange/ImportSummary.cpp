@@ -213,10 +213,10 @@ QList<SummaryGroup> ImportSummary::groups() const
         for (const auto &[value, times] : std::as_const(s.topValues))
             values << value + u' ' + locale.toString(qlonglong(times));
         s.title = QCoreApplication::translate("Interchange", "%1 — %2").arg(g.name, count);
-        if (!values.isEmpty())
-            s.title += u' ' + QCoreApplication::translate("Interchange", "(%1)").arg(values.join(QStringLiteral(", ")));
-        else if (s.listed)
+        if (s.listed)
             s.title += u' ' + QCoreApplication::translate("Interchange", "(listed)");
+        else if (!values.isEmpty())
+            s.title += u' ' + QCoreApplication::translate("Interchange", "(%1)").arg(values.join(QStringLiteral(", ")));
         result << s;
     }
     return result;

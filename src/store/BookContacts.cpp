@@ -48,7 +48,7 @@ int MostNumbers(const QSqlDatabase &db, ContactScope scope)
 }
 
 void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
-                             const std::function<void(const Contact &)> &each)
+                             const std::function<void(const Contact &)> &each, ContactOrder order)
 {
     // One row for each number (one for a contact without; a number whose type
     // has no row reads as none), in the list's order: a contact is whole when
@@ -57,17 +57,20 @@ void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
     for (const ContactField &f : ContactFields())
         columns << QLatin1String("a.") + QLatin1String(f.column);
     // Names in the order of the program's lists, where the connection can learn it.
-    const QString collate = text::RegisterSqlCollation(db)
+    const QString collate = order == ContactOrder::List && text::RegisterSqlCollation(db)
                                 ? QStringLiteral(" COLLATE ") + QLatin1String(text::SqlCollationName)
                                 : QString();
+    const QString sorted = order == ContactOrder::List
+                               ? QString("a.IsBusiness DESC, a.LastName%1, a.FirstName%1, ").arg(collate)
+                               : QString();
     SqliteStatement q(SqliteHandle(db),
                       // The table read in its own order (and sorted once) rather than
                       // through the Name index, which would visit its pages at random.
                       QString("SELECT a.PersonID, a.IsBusiness, %1, t.TypeID, t.TelephoneType, l.Number"
                               " FROM Address a NOT INDEXED LEFT JOIN TelephoneList l ON l.PersonID = a.PersonID"
                               " LEFT JOIN TelephoneType t ON t.TypeID = l.TypeID%2"
-                              " ORDER BY a.IsBusiness DESC, a.LastName%3, a.FirstName%3, a.PersonID, l.TypeID")
-                          .arg(columns.join(QStringLiteral(", ")), scopeCondition(scope), collate),
+                              " ORDER BY %3a.PersonID, l.TypeID")
+                          .arg(columns.join(QStringLiteral(", ")), scopeCondition(scope), sorted),
                       db.databaseName());
     const QHash<std::int32_t, QString> uids = ReadSyncUids(db); // a synced contact keeps its UID in files too
     constexpr int NumberColumn = 2 + int(ContactFieldCount);

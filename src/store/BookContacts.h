@@ -24,8 +24,12 @@ int MostNumbers(const QSqlDatabase &db, ContactScope scope);
 // then by last and first name (in the program's collation where the
 // connection can learn it) and PersonID. A number whose type has no row is
 // left out. Throws DatabaseError.
+// ContactOrder::Stored hands them in the order of their PersonIDs instead,
+// which takes no sorting.
+enum class ContactOrder { List, Stored };
 void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
-                             const std::function<void(const Contact &)> &each);
+                             const std::function<void(const Contact &)> &each,
+                             ContactOrder order = ContactOrder::List);
 
 // Hands the names, company and e-mail address of every contact to each, in no
 // particular order; the other fields are left empty. Throws DatabaseError.
