@@ -259,13 +259,21 @@ ChildFigures runChild(const QStringList &arguments)
     return figures;
 }
 
-// The steps run by runChild: "import FILE BOOK", "read FILE", "export BOOK FILE".
+// The steps run by runChild: "import FILE BOOK", "read FILE", "export BOOK FILE"; and
+// "cards FILE", which writes the realistic file, and "dump FILE OUT", its records for the floor.
 int childMain(const QStringList &arguments)
 {
     QElapsedTimer timer;
     timer.start();
     qsizetype count = 0;
     const QString step = arguments.value(2);
+    if (step == "cards") { // the realistic file alone, for a profiler
+        QFile out(arguments.value(3));
+        const QByteArray file = realisticCards();
+        return out.open(QIODevice::WriteOnly) && out.write(file) == file.size() ? 0 : 1;
+    }
+    if (step == "dump") // the records of the file for sqlite_insert_floor
+        return writeFloorDump(ReadContactFile(arguments.value(3)), arguments.value(4)) ? 0 : 1;
     if (step == "read") {
         ReadContactFile(arguments.value(3), nullptr, [&count](ContactRecord &, qint64) { ++count; });
     } else if (step == "import" || step == "export") {

@@ -9,15 +9,14 @@
 #include "store/repair/Health.h"
 
 #include <QCoreApplication>
-#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QHash>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSet>
+#include <QVarLengthArray>
 
 #include <algorithm>
-#include <cstring>
 #include <exception>
 #include <optional>
 
@@ -26,6 +25,7 @@ namespace varnelle::interchange {
 namespace {
 
 constexpr qsizetype ProgressEvery = 64;
+constexpr size_t BatchRecords = 256;
 
 QString nothingImported()
 {
@@ -60,30 +60,60 @@ QString inOneLine(const QString &value)
 }
 
 // The identity of a contact for finding it again: every field and every
-// number with its type, in any letter case. Kept as a 128-bit digest, so that
-// the identities of a large book take little memory.
-using Identity = QPair<quint64, quint64>;
+// number with its type, in any letter case. Kept as a 128-bit hash (two
+// differently seeded hashes), so that the identities of a large book take
+// little memory.
+using Identity = QPair<size_t, size_t>;
 
-Identity identity(const Contact &contact, const QList<PhoneNumber> &numbers)
+// Appends the text case-folded: plain ASCII letter by letter, anything else as Qt folds it.
+void appendFolded(QString &out, QStringView text)
 {
-    QString text;
-    for (const ContactField &f : ContactFields()) {
-        text += contact.*f.member;
-        text += QChar(u'\x1f');
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
+        const qsizetype at = out.size();
+        out.resize(at + text.size());
+        QChar *to = out.data() + at;
+        for (const QChar c : text)
+            *to++ = c >= u'A' && c <= u'Z' ? QChar(c.unicode() + 32) : c;
+    } else {
+        out += text.toString().toCaseFolded();
     }
-    QStringList phones;
-    for (const PhoneNumber &t : numbers)
-        phones << t.type + u'\x1e' + t.number;
-    phones.sort();
-    text += phones.join(QChar(u'\x1f'));
-    const QString folded = text.toCaseFolded();
-    const QByteArray digest = QCryptographicHash::hash(
-        QByteArrayView(reinterpret_cast<const char *>(folded.utf16()), folded.size() * 2), QCryptographicHash::Md5);
-    Identity id;
-    std::memcpy(&id.first, digest.constData(), sizeof id.first);
-    std::memcpy(&id.second, digest.constData() + sizeof id.first, sizeof id.second);
-    return id;
 }
+
+class Identities {
+public:
+    Identity of(const Contact &contact, const QList<PhoneNumber> &numbers)
+    {
+        mText.resize(0);
+        for (const ContactField &f : ContactFields()) {
+            appendFolded(mText, contact.*f.member);
+            mText += QChar(u'\x1f');
+        }
+        // The numbers in the order of their folded texts, so that the order of the file does not matter.
+        mPhones.resize(0);
+        QVarLengthArray<QPair<qsizetype, qsizetype>, 8> pieces;
+        for (const PhoneNumber &t : numbers) {
+            const qsizetype start = mPhones.size();
+            appendFolded(mPhones, t.type);
+            mPhones += QChar(u'\x1e');
+            appendFolded(mPhones, t.number);
+            pieces.append(qMakePair(start, mPhones.size() - start));
+        }
+        const QStringView phones(mPhones);
+        std::sort(pieces.begin(), pieces.end(), [phones](const auto &a, const auto &b) {
+            return phones.sliced(a.first, a.second) < phones.sliced(b.first, b.second);
+        });
+        for (const auto &[start, length] : pieces) {
+            mText += phones.sliced(start, length);
+            mText += QChar(u'\x1f');
+        }
+        return qMakePair(qHash(QStringView(mText), size_t(0x9e3779b97f4a7c15ULL)),
+                         qHash(QStringView(mText), size_t(0xc2b2ae3d27d4eb4fULL)));
+    }
+
+private:
+    QString mText;
+    QString mPhones;
+};
 
 // Whether a contact has what tells people apart: a name, a company or an e-mail address.
 bool isNamed(const Contact &c)
@@ -107,20 +137,21 @@ struct FileFault {
 
 using Section = ImportSummary::Section;
 
-// The kinds of notes about values that could not be placed, as the summary groups them.
+// The group of the notes about values longer than their field.
 QString tooLongGroup()
 {
     return QCoreApplication::translate("Interchange", "Values too long");
 }
 
-// The label of an unplaced value ("Country: USA" is "Country", "Address (home): ..." is "Address").
-QString unplacedLabel(const QString &line, QString &value)
+// The label of an unplaced value and the value ("Country: USA" is "Country"
+// and "USA"; "Address (home): ..." is "Address").
+QStringView unplacedLabel(QStringView line, QStringView &value)
 {
     const qsizetype colon = line.indexOf(QLatin1String(": "));
     if (colon < 0)
         return line;
-    value = line.mid(colon + 2);
-    QString label = line.left(colon);
+    value = line.sliced(colon + 2);
+    QStringView label = line.first(colon);
     if (const qsizetype bracket = label.indexOf(QLatin1String(" (")); bracket > 0 && label.endsWith(u')'))
         label.truncate(bracket);
     return label;
@@ -137,7 +168,7 @@ public:
             db, ContactScope::All,
             [this](const Contact &c) {
                 if (isNamed(c))
-                    mKnown.insert(identity(c, c.telephones));
+                    mKnown.insert(mIdentities.of(c, c.telephones));
             },
             ContactOrder::Stored);
     }
@@ -153,7 +184,7 @@ public:
             stored.*f.member = fitting(record.*f.member, f);
         const QList<PhoneNumber> numbers = fittingTelephones(record.telephones);
         const std::optional<Identity> known =
-            isNamed(stored) ? std::optional<Identity>(identity(stored, numbers)) : std::nullopt;
+            isNamed(stored) ? std::optional<Identity>(mIdentities.of(stored, numbers)) : std::nullopt;
         if (known && mKnown.contains(*known)) {
             mPending.resize(notesBefore); // a contact already present adds nothing, not even notes
             ++mSummary.alreadyPresent;
@@ -234,11 +265,15 @@ private:
 
     void notesOfUnplaced(const ContactRecord &record)
     {
+        static const QString noPlace = QStringLiteral(" (no place in the book)");
+        QString text;
         for (const QString &line : record.unplaced) {
-            QString value;
-            const QString label = unplacedLabel(line, value);
-            mSummary.addLine(Section::Notes, label, inOneLine(who() + ": " + line + " (no place in the book)"),
-                             mRecordNumber, value);
+            QStringView value;
+            const QStringView label = unplacedLabel(line, value);
+            text.resize(0); // keeps its buffer for the next line
+            text.reserve(who().size() + 2 + line.size() + noPlace.size());
+            text.append(who()).append(QLatin1String(": ")).append(line).append(noPlace);
+            mSummary.addLine(Section::Notes, label, inOneLine(text), mRecordNumber, value);
         }
     }
 
@@ -342,7 +377,8 @@ private:
     const ImportOptions &mOptions;
     QList<QPair<QString, int>> mTypes;
     QHash<QString, int> mTypeCache; // by the spelling met in the files
-    QSet<Identity> mKnown;          // identities of the contacts of the book
+    Identities mIdentities;
+    QSet<Identity> mKnown; // identities of the contacts of the book
     ContactInserter mInsert;
     ImportSummary mSummary;
     QList<QPair<QString, QString>> mPending; // the notes of the record at hand: group, text
@@ -437,13 +473,24 @@ ImportSummary ImportContactFile(QSqlDatabase &db, const QString &fileName, const
 {
     const qint64 size = QFileInfo(fileName).size();
     return importInto(db, options, QFileInfo(fileName).fileName(), [&](const auto &add, QStringList &notes) {
+        // Cards are read and stored a batch at a time: each stage then runs with its own data in the caches.
+        std::vector<std::pair<ContactRecord, qint64>> batch;
+        batch.reserve(BatchRecords);
+        auto store = [&] {
+            for (const auto &[record, bytesRead] : batch)
+                add(record, qMin(bytesRead, size), size);
+            batch.clear();
+        };
         try {
             ReadContactFile(fileName, &notes, [&](ContactRecord &record, qint64 bytesRead) {
-                add(record, qMin(bytesRead, size), size);
+                batch.emplace_back(std::move(record), bytesRead);
+                if (batch.size() == BatchRecords)
+                    store();
             });
         } catch (const InterchangeError &error) {
             throw FileFault{error};
         }
+        store();
         return size;
     });
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
+#include <QStringEncoder>
 #include <QTemporaryFile>
 
 #include <algorithm>
@@ -29,7 +30,7 @@ struct Group {
     qsizetype contacts = 0;
     qsizetype lines = 0;
     qsizetype lastRecord = -1;
-    QHash<QString, qsizetype> values;
+    QList<QPair<QString, qsizetype>> values; // while there are few
     bool varied = false;
 };
 
@@ -40,17 +41,22 @@ struct ImportSummary::Data {
     QString headings[3];
     qsizetype sectionLines[3] = {0, 0, 0};
     std::vector<Group> groups;
-    QHash<QString, int> byName; // section and name
+    QMultiHash<size_t, int> byName[3]; // each section's groups by the hash of their name
     // Each line: its group (4 bytes), its length (4 bytes) and its UTF-8 bytes.
     QByteArray buffer;
     std::unique_ptr<QTemporaryFile> spool;
 
     void append(int group, const QString &line)
     {
-        const QByteArray bytes = line.toUtf8();
-        const qint32 header[2] = {group, qint32(bytes.size())};
-        buffer.append(reinterpret_cast<const char *>(header), sizeof header);
-        buffer.append(bytes);
+        // The header, then the line encoded in place; the header's length is filled in after.
+        const qsizetype at = buffer.size();
+        buffer.resize(at + qsizetype(2 * sizeof(qint32)) + line.size() * 3);
+        QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+        char *text = buffer.data() + at + 2 * sizeof(qint32);
+        const char *end = encoder.appendToBuffer(text, line);
+        const qint32 header[2] = {group, qint32(end - text)};
+        std::memcpy(buffer.data() + at, header, sizeof header);
+        buffer.resize(end - buffer.constData());
         if (buffer.size() < SpoolBytes)
             return;
         if (!spool) {
@@ -108,33 +114,44 @@ void ImportSummary::setHeading(Section section, const QString &heading)
     d->headings[int(section)] = heading;
 }
 
-void ImportSummary::addLine(Section section, const QString &group, const QString &line, qsizetype record,
-                            const QString &value)
+void ImportSummary::addLine(Section section, QStringView group, const QString &line, qsizetype record,
+                            QStringView value)
 {
-    const QString key = QString::number(int(section)) + u'\x1f' + group;
-    auto found = d->byName.constFind(key);
-    if (found == d->byName.cend()) {
-        found = d->byName.insert(key, int(d->groups.size()));
+    // Found by the name's hash, so that a line of a known group allocates nothing.
+    QMultiHash<size_t, int> &byName = d->byName[int(section)];
+    const size_t key = qHash(group);
+    int index = -1;
+    for (auto it = byName.constFind(key); it != byName.cend() && it.key() == key; ++it)
+        if (d->groups[size_t(it.value())].name == group)
+            index = it.value();
+    if (index < 0) {
+        index = int(d->groups.size());
+        byName.insert(key, index);
         Group made;
-        made.name = group;
+        made.name = group.toString();
         made.section = section;
         made.countsContacts = record >= 0;
         d->groups.push_back(std::move(made));
     }
-    Group &g = d->groups[size_t(found.value())];
+    Group &g = d->groups[size_t(index)];
     ++g.lines;
     if (record < 0 || record != g.lastRecord)
         ++g.contacts;
     g.lastRecord = record;
     if (!value.isEmpty() && !g.varied) {
-        ++g.values[value];
-        if (g.values.size() > MostValues) {
+        const auto same = std::find_if(g.values.begin(), g.values.end(),
+                                       [value](const QPair<QString, qsizetype> &v) { return v.first == value; });
+        if (same != g.values.end()) {
+            ++same->second;
+        } else if (g.values.size() < MostValues) {
+            g.values.append(qMakePair(value.toString(), qsizetype(1)));
+        } else {
             g.varied = true;
             g.values.clear();
         }
     }
     ++d->sectionLines[int(section)];
-    d->append(found.value(), line);
+    d->append(index, line);
 }
 
 qsizetype ImportSummary::lineCount(Section section) const
@@ -197,8 +214,7 @@ QList<SummaryGroup> ImportSummary::groups() const
         s.lines = g.lines;
         s.listed = g.lines <= ListedLines;
         if (!g.varied) {
-            for (auto v = g.values.cbegin(); v != g.values.cend(); ++v)
-                s.topValues << qMakePair(v.key(), v.value());
+            s.topValues = g.values;
             std::sort(s.topValues.begin(), s.topValues.end(), [](const auto &a, const auto &b) {
                 return a.second != b.second ? a.second > b.second : a.first < b.first;
             });

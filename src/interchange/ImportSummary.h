@@ -55,8 +55,8 @@ public:
     // Adds a line to the group of that name, made when first met. A group
     // counts contacts (the records it has lines of) when `record` is not
     // negative, else lines; `value`, when given, counts towards its top values.
-    void addLine(Section section, const QString &group, const QString &line, qsizetype record = -1,
-                 const QString &value = {});
+    void addLine(Section section, QStringView group, const QString &line, qsizetype record = -1,
+                 QStringView value = {});
     qsizetype lineCount(Section section) const;
 
 private:

@@ -4,6 +4,7 @@
 
 #include <QSqlDriver>
 #include <QSqlError>
+#include <QStringEncoder>
 #include <QVariant>
 
 namespace varnelle {
@@ -43,10 +44,17 @@ void SqliteStatement::bindText(int index, const QString &value)
 {
     if (value.contains(QChar(u'\0')))
         RefuseTextWithNul(value);
-    if (value.isEmpty())
+    if (value.isEmpty()) {
         sqlite3_bind_null(mStatement, index);
-    else
-        sqlite3_bind_text16(mStatement, index, value.utf16(), int(value.size() * 2), SQLITE_STATIC);
+        return;
+    }
+    if (mTexts.size() <= size_t(index))
+        mTexts.resize(size_t(index) + 1);
+    QByteArray &utf8 = mTexts[size_t(index)];
+    utf8.resize(value.size() * 3);
+    QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+    const char *end = encoder.appendToBuffer(utf8.data(), value);
+    sqlite3_bind_text(mStatement, index, utf8.constData(), int(end - utf8.constData()), SQLITE_STATIC);
 }
 
 void SqliteStatement::bindInt(int index, qint64 value)

@@ -8,7 +8,10 @@
 #include "store/DatabaseError.h"
 
 #include <QSqlDatabase>
+#include <QByteArray>
 #include <QString>
+
+#include <vector>
 
 #include <sqlite3.h>
 
@@ -30,7 +33,8 @@ public:
 
     sqlite3_stmt *get() const { return mStatement; }
 
-    // Binds a text as it stands (it must outlive the step); an empty text as Null.
+    // Binds a text (as UTF-8, the store's encoding, kept until the next
+    // binding of that parameter); an empty text as Null.
     void bindText(int index, const QString &value);
     void bindInt(int index, qint64 value);
     // The next row: true while there is one. Throws DatabaseError.
@@ -48,6 +52,8 @@ private:
     sqlite3 *mDb;
     sqlite3_stmt *mStatement = nullptr;
     QString mFile;
+    std::vector<QByteArray> mTexts; // the UTF-8 of each bound text, its buffer used again
+
 };
 
 } // namespace varnelle
