@@ -41,18 +41,46 @@ QString columnList()
 
 int MostNumbers(const QSqlDatabase &db, ContactScope scope)
 {
-    QSqlQuery query = RunQuery(db, "SELECT max(n) FROM (SELECT count(*) AS n FROM TelephoneList"
-                                   " WHERE PersonID IN (SELECT PersonID FROM Address"
-                                       + scopeCondition(scope) + ") GROUP BY PersonID)");
+    // The numbers in the order of their key, each contact's row found by its PersonID.
+    QSqlQuery query = RunQuery(db, "SELECT max(n) FROM (SELECT count(*) AS n FROM TelephoneList l"
+                                   " JOIN Address a ON a.PersonID = l.PersonID"
+                                       + scopeCondition(scope) + " GROUP BY l.PersonID)");
     return query.next() ? query.value(0).toInt() : 0;
 }
+
+namespace {
+
+// The numbers of a contact as the read below gives them: "4:Work8:555-0100",
+// each text after its length in bytes of UTF-8.
+QList<PhoneNumber> numbersOf(QByteArrayView packed)
+{
+    QList<PhoneNumber> numbers;
+    qsizetype at = 0;
+    auto next = [&]() {
+        qsizetype length = 0;
+        while (at < packed.size() && packed[at] != ':')
+            length = length * 10 + (packed[at++] - '0');
+        ++at; // the colon
+        const QByteArrayView text = packed.sliced(qMin(at, packed.size())).first(
+            qMin(length, qMax<qsizetype>(packed.size() - at, 0)));
+        at += length;
+        return QString::fromUtf8(text);
+    };
+    while (at < packed.size()) {
+        QString type = next();
+        numbers << PhoneNumber{type, next()};
+    }
+    return numbers;
+}
+
+} // namespace
 
 void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
                              const std::function<void(const Contact &)> &each, ContactOrder order)
 {
-    // One row for each number (one for a contact without; a number whose type
-    // has no row reads as none), in the list's order: a contact is whole when
-    // the next row is another's, so the memory taken does not grow with the book.
+    // One row for each contact, read in the table's own order with its
+    // numbers gathered beside it, then sorted once: nothing of the book is
+    // held but the contact at hand.
     QStringList columns;
     for (const ContactField &f : ContactFields())
         columns << QLatin1String("a.") + QLatin1String(f.column);
@@ -64,37 +92,28 @@ void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
                                ? QString("a.IsBusiness DESC, a.LastName%1, a.FirstName%1, ").arg(collate)
                                : QString();
     SqliteStatement q(SqliteHandle(db),
-                      // The table read in its own order (and sorted once) rather than
-                      // through the Name index, which would visit its pages at random.
-                      QString("SELECT a.PersonID, a.IsBusiness, %1, t.TypeID, t.TelephoneType, l.Number"
-                              " FROM Address a NOT INDEXED LEFT JOIN TelephoneList l ON l.PersonID = a.PersonID"
-                              " LEFT JOIN TelephoneType t ON t.TypeID = l.TypeID%2"
-                              " ORDER BY %3a.PersonID, l.TypeID")
+                      QString("SELECT a.PersonID, a.IsBusiness, %1, (SELECT group_concat(length(CAST(n.TelephoneType AS BLOB))"
+                              " || ':' || n.TelephoneType || length(CAST(n.Number AS BLOB)) || ':' || n.Number, '')"
+                              " FROM"
+                              " (SELECT ifnull(t.TelephoneType, '') AS TelephoneType, ifnull(l.Number, '') AS Number"
+                              " FROM TelephoneList l JOIN TelephoneType t ON t.TypeID = l.TypeID"
+                              " WHERE l.PersonID = a.PersonID ORDER BY l.TypeID) n)"
+                              " FROM Address a NOT INDEXED%2 ORDER BY %3a.PersonID")
                           .arg(columns.join(QStringLiteral(", ")), scopeCondition(scope), sorted),
                       db.databaseName());
     const QHash<std::int32_t, QString> uids = ReadSyncUids(db); // a synced contact keeps its UID in files too
-    constexpr int NumberColumn = 2 + int(ContactFieldCount);
+    constexpr int NumbersColumn = 2 + int(ContactFieldCount);
     Contact c;
-    bool pending = false;
     while (q.next()) {
-        const auto personId = std::int32_t(q.integer(0));
-        if (!pending || personId != c.personId) {
-            if (pending)
-                each(c);
-            pending = true;
-            c.personId = personId;
-            c.uid = uids.value(c.personId);
-            c.isBusiness = sqlite3_column_type(q.get(), 1) != SQLITE_NULL && q.integer(1) != 0;
-            int column = 2;
-            for (const ContactField &f : ContactFields())
-                c.*f.member = q.text(column++);
-            c.telephones.clear();
-        }
-        if (sqlite3_column_type(q.get(), NumberColumn) != SQLITE_NULL)
-            c.telephones << PhoneNumber{q.text(NumberColumn + 1), q.text(NumberColumn + 2)};
-    }
-    if (pending)
+        c.personId = std::int32_t(q.integer(0));
+        c.uid = uids.value(c.personId);
+        c.isBusiness = sqlite3_column_type(q.get(), 1) != SQLITE_NULL && q.integer(1) != 0;
+        int column = 2;
+        for (const ContactField &f : ContactFields())
+            c.*f.member = q.text(column++);
+        c.telephones = numbersOf(q.bytes(NumbersColumn));
         each(c);
+    }
 }
 
 void ReadContactNames(const QSqlDatabase &db, const std::function<void(const Contact &)> &each)

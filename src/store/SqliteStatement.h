@@ -46,6 +46,12 @@ public:
 
     // A text column; Null is a null QString.
     QString text(int column) const;
+    // A text column's UTF-8 bytes, valid until the next step.
+    QByteArrayView bytes(int column) const
+    {
+        return QByteArrayView(reinterpret_cast<const char *>(sqlite3_column_text(mStatement, column)),
+                              sqlite3_column_bytes(mStatement, column));
+    }
     qint64 integer(int column) const { return sqlite3_column_int64(mStatement, column); }
 
 private:
