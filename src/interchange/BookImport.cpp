@@ -41,15 +41,22 @@ QString quoted(const QString &value)
     return u'"' + shown + u'"';
 }
 
+bool isBreak(QChar c)
+{
+    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+bool hasBreak(QStringView text)
+{
+    return std::any_of(text.cbegin(), text.cend(), isBreak);
+}
+
 // The book's fields and the summary hold one line each: the lines of a value
 // that a file gives on several lines (a street with a second line, a note)
 // are joined by ", ".
 QString inOneLine(const QString &value)
 {
-    const auto isBreak = [](QChar c) {
-        return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
-    };
-    if (std::none_of(value.cbegin(), value.cend(), isBreak))
+    if (!hasBreak(value))
         return value;
     static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]"));
     QStringList lines;
@@ -266,14 +273,15 @@ private:
     void notesOfUnplaced(const ContactRecord &record)
     {
         static const QString noPlace = QStringLiteral(" (no place in the book)");
-        QString text;
+        static const QString colon = QStringLiteral(": ");
         for (const QString &line : record.unplaced) {
             QStringView value;
             const QStringView label = unplacedLabel(line, value);
-            text.resize(0); // keeps its buffer for the next line
-            text.reserve(who().size() + 2 + line.size() + noPlace.size());
-            text.append(who()).append(QLatin1String(": ")).append(line).append(noPlace);
-            mSummary.addLine(Section::Notes, label, inOneLine(text), mRecordNumber, value);
+            if (hasBreak(who()) || hasBreak(line)) // made one line first
+                mSummary.addLine(Section::Notes, label, inOneLine(who() + colon + line + noPlace), mRecordNumber,
+                                 value);
+            else
+                mSummary.addLine(Section::Notes, label, {who(), colon, line, noPlace}, mRecordNumber, value);
         }
     }
 

@@ -46,14 +46,19 @@ struct ImportSummary::Data {
     QByteArray buffer;
     std::unique_ptr<QTemporaryFile> spool;
 
-    void append(int group, const QString &line)
+    void append(int group, std::initializer_list<QStringView> line)
     {
-        // The header, then the line encoded in place; the header's length is filled in after.
+        // The header, then the line's pieces encoded in place; the header's length is filled in after.
+        qsizetype size = 0;
+        for (const QStringView piece : line)
+            size += piece.size();
         const qsizetype at = buffer.size();
-        buffer.resize(at + qsizetype(2 * sizeof(qint32)) + line.size() * 3);
+        buffer.resize(at + qsizetype(2 * sizeof(qint32)) + size * 3);
         QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
         char *text = buffer.data() + at + 2 * sizeof(qint32);
-        const char *end = encoder.appendToBuffer(text, line);
+        char *end = text;
+        for (const QStringView piece : line)
+            end = encoder.appendToBuffer(end, piece);
         const qint32 header[2] = {group, qint32(end - text)};
         std::memcpy(buffer.data() + at, header, sizeof header);
         buffer.resize(end - buffer.constData());
@@ -116,6 +121,12 @@ void ImportSummary::setHeading(Section section, const QString &heading)
 
 void ImportSummary::addLine(Section section, QStringView group, const QString &line, qsizetype record,
                             QStringView value)
+{
+    addLine(section, group, {line}, record, value);
+}
+
+void ImportSummary::addLine(Section section, QStringView group, std::initializer_list<QStringView> line,
+                            qsizetype record, QStringView value)
 {
     // Found by the name's hash, so that a line of a known group allocates nothing.
     QMultiHash<size_t, int> &byName = d->byName[int(section)];

@@ -5,6 +5,7 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <initializer_list>
 #include <memory>
 
 namespace varnelle::interchange {
@@ -57,6 +58,9 @@ public:
     // negative, else lines; `value`, when given, counts towards its top values.
     void addLine(Section section, QStringView group, const QString &line, qsizetype record = -1,
                  QStringView value = {});
+    // The same with the line given in pieces, one after the other.
+    void addLine(Section section, QStringView group, std::initializer_list<QStringView> line, qsizetype record,
+                 QStringView value);
     qsizetype lineCount(Section section) const;
 
 private:

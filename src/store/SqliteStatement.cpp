@@ -52,9 +52,17 @@ void SqliteStatement::bindText(int index, const QString &value)
         mTexts.resize(size_t(index) + 1);
     QByteArray &utf8 = mTexts[size_t(index)];
     utf8.resize(value.size() * 3);
-    QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
-    const char *end = encoder.appendToBuffer(utf8.data(), value);
-    sqlite3_bind_text(mStatement, index, utf8.constData(), int(end - utf8.constData()), SQLITE_STATIC);
+    char *out = utf8.data();
+    const auto *from = reinterpret_cast<const char16_t *>(value.utf16());
+    const char16_t *const end = from + value.size();
+    // Plain ASCII, most values, byte for byte; from the first other character on, through Qt's encoder.
+    while (from < end && *from < 0x80)
+        *out++ = char(*from++);
+    if (from < end) {
+        QStringEncoder encoder(QStringEncoder::Utf8, QStringEncoder::Flag::Stateless);
+        out = encoder.appendToBuffer(out, QStringView(from, end));
+    }
+    sqlite3_bind_text(mStatement, index, utf8.constData(), int(out - utf8.constData()), SQLITE_STATIC);
 }
 
 void SqliteStatement::bindInt(int index, qint64 value)
