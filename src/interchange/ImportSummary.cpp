@@ -1,5 +1,7 @@
 #include "interchange/ImportSummary.h"
 
+#include "common/StoreText.h"
+
 #include <QCoreApplication>
 #include <QHash>
 #include <QLocale>
@@ -22,6 +24,8 @@ constexpr qsizetype ListedLines = 50;
 // A group with more different values than these shows none.
 constexpr qsizetype MostValues = 10;
 constexpr qsizetype TopValues = 3;
+// The most characters of a value shown in a group's title.
+constexpr qsizetype ShownValue = 40;
 
 struct Group {
     QString name;
@@ -237,8 +241,10 @@ QList<SummaryGroup> ImportSummary::groups() const
             ? QCoreApplication::translate("Interchange", "1 contact")
             : QCoreApplication::translate("Interchange", "%1 contacts").arg(locale.toString(qlonglong(g.contacts)));
         QStringList values;
-        for (const auto &[value, times] : std::as_const(s.topValues))
-            values << value + u' ' + locale.toString(qlonglong(times));
+        for (const auto &[value, times] : std::as_const(s.topValues)) // long values shortened, as in the lines
+            values << (text::StoreLength(value) > ShownValue ? text::LeftInStoreLength(value, ShownValue - 3) + "..."
+                                                              : value)
+                          + u' ' + locale.toString(qlonglong(times));
         s.title = QCoreApplication::translate("Interchange", "%1 — %2").arg(g.name, count);
         if (s.listed)
             s.title += u' ' + QCoreApplication::translate("Interchange", "(listed)");
