@@ -49,6 +49,7 @@ struct ImportSummary::Data {
     // Each line: its group (4 bytes), its length (4 bytes) and its UTF-8 bytes.
     QByteArray buffer;
     std::unique_ptr<QTemporaryFile> spool;
+    bool spoolFailed = false;
 
     void append(int group, std::initializer_list<QStringView> line)
     {
@@ -66,17 +67,24 @@ struct ImportSummary::Data {
         const qint32 header[2] = {group, qint32(end - text)};
         std::memcpy(buffer.data() + at, header, sizeof header);
         buffer.resize(end - buffer.constData());
-        if (buffer.size() < SpoolBytes)
+        if (buffer.size() < SpoolBytes || spoolFailed)
             return;
         if (!spool) {
             spool = std::make_unique<QTemporaryFile>();
             if (!spool->open()) {
                 spool.reset();
-                return; // kept in memory then
+                spoolFailed = true; // kept in memory then
+                return;
             }
         }
-        if (spool->write(buffer) == buffer.size())
+        const qint64 before = spool->size();
+        if (spool->write(buffer) == buffer.size()) {
             buffer.clear();
+        } else { // what the disk took is taken back; the rest stays in memory
+            spool->resize(before);
+            spool->seek(before);
+            spoolFailed = true;
+        }
     }
 
     // Hands each line kept, in the order they came, to each.
