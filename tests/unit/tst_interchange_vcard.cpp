@@ -410,12 +410,21 @@ void InterchangeVCardTest::badInputNamesTheLine()
 void InterchangeVCardTest::largeFilesReadInPiecesAsWhole_data()
 {
     QTest::addColumn<QString>("file");
-    QTest::addColumn<QByteArray>("end"); // after the last copy
+    QTest::addColumn<QByteArray>("start"); // before the first copy
+    QTest::addColumn<QByteArray>("end");   // after the last copy
     for (const char *file : {"comment.vcf", "backslash-newline.vcf", "nested-card.vcf", "fn-without-colon.vcf",
                              "group.vcf", "pictures.vcf", "unknown-charset.vcf", "label-3.vcf", "two-names.vcf"})
-        QTest::newRow(file) << file << QByteArray();
-    QTest::newRow("no END:VCARD at the end") << "label-4.vcf" << QByteArray("BEGIN:VCARD\r\nFN:X\r\n");
-    QTest::newRow("binary at the end") << "label-4.vcf" << QByteArray("BEGIN:VCARD\r\nFN:X\x01\r\nEND:VCARD\r\n");
+        QTest::newRow(file) << file << QByteArray() << QByteArray();
+    QTest::newRow("byte order mark") << "label-4.vcf" << QByteArray("\xEF\xBB\xBF") << QByteArray();
+    QTest::newRow("quoted-printable soft line breaks")
+        << "label-4.vcf"
+        << QByteArray("BEGIN:VCARD\nVERSION:2.1\nN:Lee;Ann\nNOTE;ENCODING=QUOTED-PRINTABLE:caf=C3=A9=\n au=\nlait\n"
+                      "END:VCARD\n")
+        << QByteArray();
+    QTest::newRow("no END:VCARD at the end") << "label-4.vcf" << QByteArray()
+                                             << QByteArray("BEGIN:VCARD\r\nFN:X\r\n");
+    QTest::newRow("binary at the end") << "label-4.vcf" << QByteArray()
+                                       << QByteArray("BEGIN:VCARD\r\nFN:X\x01\r\nEND:VCARD\r\n");
 }
 
 // A file of more than a megabyte is read a piece at a time, with what a read
@@ -423,9 +432,10 @@ void InterchangeVCardTest::largeFilesReadInPiecesAsWhole_data()
 void InterchangeVCardTest::largeFilesReadInPiecesAsWhole()
 {
     QFETCH(QString, file);
+    QFETCH(QByteArray, start);
     QFETCH(QByteArray, end);
     const QByteArray one = test::ReadAll(QStringLiteral(VARNELLE_TEST_DATA_DIR "/interchange/") + file);
-    QByteArray bytes;
+    QByteArray bytes = start;
     while (bytes.size() < (3 << 20) / 2)
         bytes += one + "\r\n";
     bytes += end;
