@@ -8,6 +8,8 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QSaveFile>
 #include <QTextStream>
 
 namespace varnelle {
@@ -40,7 +42,17 @@ int importFile(const CommandLine &command, QSqlDatabase &db, QTextStream &out)
     interchange::ImportOptions options;
     options.view = command.into;
     options.currentIsBusiness = ReadSetupView(db);
-    out << interchange::ImportContactFile(db, command.file, options).lines.join('\n') << '\n';
+    if (!command.summaryFile.isEmpty())
+        interchange::RefuseProtectedFile(db, command.summaryFile);
+    const interchange::ImportSummary summary = interchange::ImportContactFile(db, command.file, options);
+    out << summary.groupedLines().join('\n') << '\n';
+    if (command.summaryFile.isEmpty())
+        return ExitSuccess;
+    QSaveFile file(command.summaryFile);
+    if (!(file.open(QIODevice::WriteOnly | QIODevice::Text) && summary.writeLines(file) && file.commit()))
+        throw interchange::InterchangeError(
+            QCoreApplication::translate("CommandLine", "The summary could not be saved in '%1': %2.")
+                .arg(QFileInfo(command.summaryFile).fileName(), file.errorString()));
     return ExitSuccess;
 }
 
@@ -82,6 +94,11 @@ CommandLine ParseCommandLine(const QStringList &arguments)
                                                    "shown at the last start) or by-company (business when a company is "
                                                    "given; the default)."),
         QCoreApplication::translate("CommandLine", "view"));
+    const QCommandLineOption summaryOption(
+        "summary",
+        QCoreApplication::translate("CommandLine", "Writes every line of the import's summary to a file; the "
+                                                   "summary printed groups them by kind."),
+        QCoreApplication::translate("CommandLine", "file"));
     const QCommandLineOption exportOption(
         "export",
         QCoreApplication::translate("CommandLine", "Exports the contacts of Address.mdb in the current folder to "
@@ -112,7 +129,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         "desktop",
         QCoreApplication::translate("CommandLine", "Keeps the address book in the user's data folder instead of the "
                                                    "current folder."));
-    parser.addOptions({help, versionOption, import, into, exportOption, format, find, query, view, desktop});
+    parser.addOptions({help, versionOption, import, into, summaryOption, exportOption, format, find, query, view, desktop});
     AddBookCommandOptions(parser);
     // Qt's own options for the windows.
     for (const char *name :
@@ -160,7 +177,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
                 + int(parser.isSet(exportOption)) > 1)
             return mistake(QCoreApplication::translate(
                 "CommandLine", "--find and --query cannot be given with each other, --import or --export."));
-        if (parser.isSet(into) || parser.isSet(format) || (parser.isSet(query) && parser.isSet(view)))
+        if (parser.isSet(into) || parser.isSet(summaryOption) || parser.isSet(format) || (parser.isSet(query) && parser.isSet(view)))
             return mistake(QCoreApplication::translate("CommandLine", "--find takes --view; --query takes no option."));
         c.action = parser.isSet(find) ? CommandLine::Action::Find : CommandLine::Action::Query;
         c.text = parser.value(parser.isSet(find) ? find : query);
@@ -187,8 +204,11 @@ CommandLine ParseCommandLine(const QStringList &arguments)
                                "CommandLine", "--into takes business, personal, current or by-company, not '%1'.")
                                .arg(parser.value(into)));
         c.into = *chosen;
+        c.summaryFile = parser.value(summaryOption);
     } else if (parser.isSet(into)) {
         return mistake(QCoreApplication::translate("CommandLine", "--into belongs to --import."));
+    } else if (parser.isSet(summaryOption)) {
+        return mistake(QCoreApplication::translate("CommandLine", "--summary belongs to --import."));
     }
     if (parser.isSet(exportOption)) {
         c.action = CommandLine::Action::Export;

@@ -21,6 +21,7 @@ struct CommandLine {
     bool desktop = false;
     QString file;
     interchange::ImportView into = interchange::ImportView::ByCompany;
+    QString summaryFile; // --summary: where an import writes every line of its summary
     std::optional<interchange::ExportFormat> format; // none: by the file's name
     interchange::ExportScope view = interchange::ExportScope::All;
     QString text; // the help text, the mistake, or what --find and --query look for
@@ -37,7 +38,8 @@ CommandLine ParseCommandLine(const QStringList &arguments);
 
 // Runs what a command line without windows asks for: prints the help, the
 // version, a mistake, or imports or exports with Address.mdb in the current
-// folder (made as a first start makes it) and prints the summary. Returns the
+// folder (made as a first start makes it) and prints the summary, grouped by
+// kind (every line goes to the file of --summary). Returns the
 // exit status. Needs a QCoreApplication for an import or export.
 int RunWithoutWindows(const CommandLine &command, QTextStream &out, QTextStream &err);
 

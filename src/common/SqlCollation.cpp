@@ -14,32 +14,62 @@ namespace varnelle::text {
 namespace {
 
 // UTF-8 from the store decoded into a buffer that lives on the stack for
-// texts of a field's size, so that comparing allocates nothing. Plain ASCII,
-// the common case, is widened without the decoder's setup.
+// texts of a field's size, so that comparing allocates nothing. Well-formed
+// UTF-8, what the store holds, is decoded here; anything else goes through
+// Qt's decoder, which replaces what is not UTF-8.
 class Utf16Text {
 public:
     Utf16Text(const void *utf8, int length)
     {
         const auto *bytes = static_cast<const unsigned char *>(utf8);
         mBuffer.resize(length); // UTF-16 needs no more units than UTF-8 has bytes
-        qsizetype ascii = 0;
-        while (ascii < length && bytes[ascii] < 0x80) {
-            mBuffer[ascii] = QChar(bytes[ascii]);
-            ++ascii;
+        QChar *out = mBuffer.data();
+        qsizetype i = 0;
+        while (i < length) {
+            const unsigned char b = bytes[i];
+            if (b < 0x80) {
+                *out++ = QChar(b);
+                ++i;
+                continue;
+            }
+            const int need = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : b >= 0xC2 ? 1 : -1;
+            if (need < 0 || b > 0xF4 || i + need >= length)
+                break;
+            char32_t code = b & (0x3F >> need);
+            bool wellFormed = true;
+            for (int k = 1; k <= need; ++k) {
+                const unsigned char c = bytes[i + k];
+                wellFormed = wellFormed && (c & 0xC0) == 0x80;
+                code = (code << 6) | (c & 0x3F);
+            }
+            // No overlong forms, no surrogates, nothing beyond U+10FFFF.
+            if (!wellFormed || (need == 2 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF)))
+                || (need == 3 && (code < 0x10000 || code > 0x10FFFF)))
+                break;
+            if (code == 0xFEFF && !mNonAscii) {
+                // as Qt's decoder, started at the first byte beyond ASCII, takes it for a byte order mark
+            } else if (code >= 0x10000) {
+                *out++ = QChar(QChar::highSurrogate(code));
+                *out++ = QChar(QChar::lowSurrogate(code));
+            } else {
+                *out++ = QChar(char16_t(code));
+            }
+            mNonAscii = true;
+            i += need + 1;
         }
-        if (ascii == length) {
-            mSize = length;
-            return;
+        if (i < length) {
+            QStringDecoder decoder(QStringDecoder::Utf8,
+                                   mNonAscii ? QStringDecoder::Flag::ConvertInitialBom : QStringDecoder::Flag::Default);
+            out = decoder.appendToBuffer(out, QByteArrayView(bytes + i, length - i));
         }
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        QChar *end = decoder.appendToBuffer(mBuffer.data() + ascii, QByteArrayView(bytes + ascii, length - ascii));
-        mSize = end - mBuffer.data();
+        mSize = out - mBuffer.data();
     }
     QStringView view() const { return QStringView(mBuffer.data(), mSize); }
 
 private:
     QVarLengthArray<QChar, 128> mBuffer;
     qsizetype mSize = 0;
+    bool mNonAscii = false; // a character beyond ASCII was decoded
 };
 
 int compareUtf8(void *, int lengthA, const void *a, int lengthB, const void *b)

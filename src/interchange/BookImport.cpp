@@ -14,14 +14,18 @@
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSet>
+#include <QVarLengthArray>
 
 #include <algorithm>
+#include <exception>
+#include <optional>
 
 namespace varnelle::interchange {
 
 namespace {
 
 constexpr qsizetype ProgressEvery = 64;
+constexpr size_t BatchRecords = 256;
 
 QString nothingImported()
 {
@@ -37,15 +41,22 @@ QString quoted(const QString &value)
     return u'"' + shown + u'"';
 }
 
+bool isBreak(QChar c)
+{
+    return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
+}
+
+bool hasBreak(QStringView text)
+{
+    return std::any_of(text.cbegin(), text.cend(), isBreak);
+}
+
 // The book's fields and the summary hold one line each: the lines of a value
 // that a file gives on several lines (a street with a second line, a note)
 // are joined by ", ".
 QString inOneLine(const QString &value)
 {
-    const auto isBreak = [](QChar c) {
-        return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
-    };
-    if (std::none_of(value.cbegin(), value.cend(), isBreak))
+    if (!hasBreak(value))
         return value;
     static const QRegularExpression lineBreaks(QStringLiteral("[\\r\\n\\x{2028}\\x{2029}]"));
     QStringList lines;
@@ -56,23 +67,101 @@ QString inOneLine(const QString &value)
 }
 
 // The identity of a contact for finding it again: every field and every
-// number with its type, in any letter case.
-QString identity(const Contact &contact, const QList<PhoneNumber> &numbers)
+// number with its type, in any letter case. Kept as a 128-bit hash (two
+// differently seeded hashes), so that the identities of a large book take
+// little memory.
+using Identity = QPair<size_t, size_t>;
+
+// Appends the text case-folded: plain ASCII letter by letter, anything else as Qt folds it.
+void appendFolded(QString &out, QStringView text)
 {
-    QStringList parts;
-    for (const ContactField &f : ContactFields())
-        parts << contact.*f.member;
-    QStringList phones;
-    for (const PhoneNumber &t : numbers)
-        phones << t.type + u'\x1e' + t.number;
-    phones.sort();
-    return (parts + phones).join(QChar(u'\x1f')).toCaseFolded();
+    if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; })) {
+        const qsizetype at = out.size();
+        out.resize(at + text.size());
+        QChar *to = out.data() + at;
+        for (const QChar c : text)
+            *to++ = c >= u'A' && c <= u'Z' ? QChar(c.unicode() + 32) : c;
+    } else {
+        out += text.toString().toCaseFolded();
+    }
 }
+
+class Identities {
+public:
+    Identity of(const Contact &contact, const QList<PhoneNumber> &numbers)
+    {
+        mText.resize(0);
+        for (const ContactField &f : ContactFields()) {
+            appendFolded(mText, contact.*f.member);
+            mText += QChar(u'\x1f');
+        }
+        // The numbers in the order of their folded texts, so that the order of the file does not matter.
+        mPhones.resize(0);
+        QVarLengthArray<QPair<qsizetype, qsizetype>, 8> pieces;
+        for (const PhoneNumber &t : numbers) {
+            const qsizetype start = mPhones.size();
+            appendFolded(mPhones, t.type);
+            mPhones += QChar(u'\x1e');
+            appendFolded(mPhones, t.number);
+            pieces.append(qMakePair(start, mPhones.size() - start));
+        }
+        const QStringView phones(mPhones);
+        std::sort(pieces.begin(), pieces.end(), [phones](const auto &a, const auto &b) {
+            return phones.sliced(a.first, a.second) < phones.sliced(b.first, b.second);
+        });
+        for (const auto &[start, length] : pieces) {
+            mText += phones.sliced(start, length);
+            mText += QChar(u'\x1f');
+        }
+        return qMakePair(qHash(QStringView(mText), size_t(0x9e3779b97f4a7c15ULL)),
+                         qHash(QStringView(mText), size_t(0xc2b2ae3d27d4eb4fULL)));
+    }
+
+private:
+    QString mText;
+    QString mPhones;
+};
 
 // Whether a contact has what tells people apart: a name, a company or an e-mail address.
 bool isNamed(const Contact &c)
 {
     return !(c.firstName.isEmpty() && c.lastName.isEmpty() && c.company.isEmpty() && c.email.isEmpty());
+}
+
+// The import was cancelled through the progress callback.
+struct Cancelled {};
+
+// A failure of the book while importing, told apart from a fault of the file.
+struct BookStepFailure {
+    std::exception_ptr error;
+};
+
+// A fault of the file met while importing: the book is left unchanged and the
+// fault told as the reading tells it.
+struct FileFault {
+    InterchangeError error;
+};
+
+using Section = ImportSummary::Section;
+
+// The group of the notes about values longer than their field.
+QString tooLongGroup()
+{
+    return QCoreApplication::translate("Interchange", "Values too long");
+}
+
+// The label of an unplaced value and the value ("Country: USA" is "Country"
+// and "USA"; "Address (home): ..." is "Address").
+QStringView unplacedLabel(QStringView line, QStringView &value)
+{
+    const qsizetype colon = line.indexOf(QLatin1String(": "));
+    if (colon < 0)
+        return line;
+    value = line.sliced(colon + 2);
+    QStringView label = line.first(colon);
+    if (const qsizetype bracket = label.indexOf(QLatin1String(" (")); bracket > 0 && label.endsWith(u')'))
+        label.truncate(bracket);
+    return label;
 }
 
 // The import of one batch of records into the open book.
@@ -82,45 +171,53 @@ public:
     {
         for (const TelephoneTypeRow &type : ListTelephoneTypes(db))
             mTypes << qMakePair(type.name, int(type.typeId));
-        ReadContactsWithNumbers(db, ContactScope::All, [this](const Contact &c) {
-            if (isNamed(c))
-                mKnown.insert(identity(c, c.telephones));
-        });
+        ReadContactsWithNumbers(
+            db, ContactScope::All,
+            [this](const Contact &c) {
+                if (isNamed(c))
+                    mKnown.insert(mIdentities.of(c, c.telephones));
+            },
+            ContactOrder::Stored);
     }
 
     void add(const ContactRecord &record)
     {
-        mWho = QCoreApplication::translate("Interchange", "%1 (line %2)").arg(record.displayName()).arg(record.line);
-        const qsizetype notesBefore = mNotes.size();
+        mRecord = &record;
+        mWho.clear();
+        ++mRecordNumber;
+        const qsizetype notesBefore = mPending.size();
         Contact stored;
         for (const ContactField &f : ContactFields())
-            stored.*f.member = fitting(record.*f.member, QString::fromLatin1(f.caption), f.size);
+            stored.*f.member = fitting(record.*f.member, f);
         const QList<PhoneNumber> numbers = fittingTelephones(record.telephones);
-        const QString known = isNamed(stored) ? identity(stored, numbers) : QString();
-        if (!known.isEmpty() && mKnown.contains(known)) {
-            mNotes.resize(notesBefore); // a contact already present adds nothing, not even notes
+        const std::optional<Identity> known =
+            isNamed(stored) ? std::optional<Identity>(mIdentities.of(stored, numbers)) : std::nullopt;
+        if (known && mKnown.contains(*known)) {
+            mPending.resize(notesBefore); // a contact already present adds nothing, not even notes
             ++mSummary.alreadyPresent;
-            mPresent << mWho;
+            mSummary.addLine(Section::Present, QCoreApplication::translate("Interchange", "Already in the book"),
+                             who(), mRecordNumber);
             return;
         }
         bool hasData = !record.telephones.isEmpty();
         for (const ContactField &f : ContactFields())
             hasData = hasData || !(stored.*f.member).isEmpty();
         if (!hasData) {
-            note("nothing in it fits the book; not imported.");
-            for (const QString &line : record.unplaced)
-                note(line + " (no place in the book)");
+            note(QCoreApplication::translate("Interchange", "Contacts with nothing the book holds"),
+                 "nothing in it fits the book; not imported.");
+            placeNotes();
+            notesOfUnplaced(record);
             return;
         }
         stored.isBusiness = isBusiness(stored);
         const int personId = mInsert.addContact(stored);
-        if (!known.isEmpty())
-            mKnown.insert(known);
+        if (known)
+            mKnown.insert(*known);
         ++mSummary.imported;
         for (const PhoneNumber &t : numbers)
             mInsert.addNumber(personId, typeId(t.type), t.number);
-        for (const QString &line : record.unplaced)
-            note(line + " (no place in the book)");
+        placeNotes();
+        notesOfUnplaced(record);
     }
 
     ImportSummary summary(const QString &source, const QStringList &fileNotes)
@@ -129,45 +226,86 @@ public:
         const QString from =
             source.isEmpty() ? QString() : QCoreApplication::translate("Interchange", " from %1").arg(source);
         const QString present = QString::number(s.alreadyPresent);
-        s.lines << (s.imported == 1
-                        ? QCoreApplication::translate("Interchange", "1 contact imported%1; %2 already present.")
-                              .arg(from, present)
-                        : QCoreApplication::translate("Interchange", "%1 contacts imported%2; %3 already present.")
-                              .arg(QString::number(s.imported), from, present));
+        QStringList head;
+        head << (s.imported == 1 ? QCoreApplication::translate("Interchange", "1 contact imported%1; %2 already present.")
+                                       .arg(from, present)
+                                 : QCoreApplication::translate("Interchange", "%1 contacts imported%2; %3 already present.")
+                                       .arg(QString::number(s.imported), from, present));
         if (!s.typesCreated.isEmpty())
-            s.lines << QCoreApplication::translate("Interchange", "New telephone types: %1.")
-                           .arg(s.typesCreated.join(", "));
-        if (!mPresent.isEmpty())
-            s.lines << QCoreApplication::translate("Interchange", "Already in the book, not added again:");
-        s.lines << mPresent;
-        if (!fileNotes.isEmpty())
-            s.lines << QCoreApplication::translate("Interchange", "Skipped in the file:");
+            head << QCoreApplication::translate("Interchange", "New telephone types: %1.")
+                        .arg(s.typesCreated.join(", "));
+        s.setHead(head);
+        s.setHeading(Section::Present,
+                     QCoreApplication::translate("Interchange", "Already in the book, not added again:"));
+        s.setHeading(Section::Skipped, QCoreApplication::translate("Interchange", "Skipped in the file:"));
+        const QString skipped = QCoreApplication::translate("Interchange", "Skipped in the file");
         for (const QString &line : fileNotes)
-            s.lines << inOneLine(line);
-        if (!mNotes.isEmpty())
-            s.lines << (mNotes.size() == 1
-                            ? QCoreApplication::translate("Interchange", "1 value could not be placed in the book:")
-                            : QCoreApplication::translate("Interchange", "%1 values could not be placed in the book:")
-                                  .arg(mNotes.size()));
-        s.lines << mNotes;
+            s.addLine(Section::Skipped, skipped, inOneLine(line));
+        const qsizetype notes = s.lineCount(Section::Notes);
+        s.setHeading(Section::Notes,
+                     notes == 1 ? QCoreApplication::translate("Interchange", "1 value could not be placed in the book:")
+                                : QCoreApplication::translate("Interchange", "%1 values could not be placed in the book:")
+                                      .arg(notes));
         return s;
     }
 
 private:
-    void note(const QString &what) { mNotes << inOneLine(mWho + ": " + what); }
+    // "Doe, Jane (line 12)": the record at hand, for the notes; made only when a note needs it.
+    const QString &who()
+    {
+        if (mWho.isEmpty())
+            mWho = QCoreApplication::translate("Interchange", "%1 (line %2)")
+                       .arg(mRecord->displayName())
+                       .arg(mRecord->line);
+        return mWho;
+    }
+
+    // A note about the record at hand, kept until the record is known to be new.
+    void note(const QString &group, const QString &what) { mPending << qMakePair(group, what); }
+
+    void placeNotes()
+    {
+        for (const auto &[group, what] : std::as_const(mPending))
+            mSummary.addLine(Section::Notes, group, inOneLine(who() + ": " + what));
+        mPending.clear();
+    }
+
+    void notesOfUnplaced(const ContactRecord &record)
+    {
+        static const QString noPlace = QStringLiteral(" (no place in the book)");
+        static const QString colon = QStringLiteral(": ");
+        for (const QString &line : record.unplaced) {
+            QStringView value;
+            const QStringView label = unplacedLabel(line, value);
+            if (hasBreak(who()) || hasBreak(line)) // made one line first
+                mSummary.addLine(Section::Notes, label, inOneLine(who() + colon + line + noPlace), mRecordNumber,
+                                 value);
+            else
+                mSummary.addLine(Section::Notes, label, {who(), colon, line, noPlace}, mRecordNumber, value);
+        }
+    }
 
     // The value as the book can hold it, or empty with a note when it cannot.
-    QString fitting(const QString &value, const QString &caption, qsizetype size)
+    QString fitting(const QString &value, const ContactField &field)
+    {
+        return fitting(value, [&field] { return QString::fromLatin1(field.caption); }, field.size);
+    }
+
+    // `caption` makes the value's caption for a note.
+    template <class Caption>
+    QString fitting(const QString &value, const Caption &caption, qsizetype size)
     {
         QString v = inOneLine(value);
         if (text::ContainsNul(v)) {
             v.remove(QChar(u'\0'));
-            note(QCoreApplication::translate("Interchange", "%1 held NUL characters, which were left out.")
-                     .arg(caption));
+            note(QCoreApplication::translate("Interchange", "NUL characters left out"),
+                 QCoreApplication::translate("Interchange", "%1 held NUL characters, which were left out.")
+                     .arg(caption()));
         }
-        if (size > 0 && text::StoreLength(v) > size) {
-            note(QCoreApplication::translate("Interchange", "%1 %2 is longer than %3 characters; not imported.")
-                     .arg(caption, quoted(v))
+        if (size > 0 && v.size() > size && text::StoreLength(v) > size) {
+            note(tooLongGroup(),
+                 QCoreApplication::translate("Interchange", "%1 %2 is longer than %3 characters; not imported.")
+                     .arg(caption(), quoted(v))
                      .arg(size));
             return {};
         }
@@ -215,11 +353,12 @@ private:
         QList<PhoneNumber> kept;
         for (const PhoneNumber &t : telephones) {
             const QString type = QString(t.type).remove(QChar(u'\0')).trimmed();
-            const QString number = fitting(t.number, type + " number", PhoneNumberSize);
+            const QString number = fitting(t.number, [&type] { return type + " number"; }, PhoneNumberSize);
             if (number.isEmpty())
                 continue;
             if (text::StoreLength(type) > PhoneTypeSize) {
-                note(QCoreApplication::translate(
+                note(tooLongGroup(),
+                     QCoreApplication::translate(
                          "Interchange", "the type name %1 of the number %2 is longer than %3 characters; not imported.")
                          .arg(quoted(type), quoted(number))
                          .arg(PhoneTypeSize));
@@ -230,7 +369,8 @@ private:
                 return text::SameIgnoringCase(k.type, name);
             });
             if (same != kept.cend()) {
-                note(QCoreApplication::translate(
+                note(QCoreApplication::translate("Interchange", "Numbers of a type already given"),
+                     QCoreApplication::translate(
                          "Interchange",
                          "%1 number %2: the book keeps one number of each type, and %3 is already stored; not "
                          "imported.")
@@ -245,50 +385,74 @@ private:
     const ImportOptions &mOptions;
     QList<QPair<QString, int>> mTypes;
     QHash<QString, int> mTypeCache; // by the spelling met in the files
-    QSet<QString> mKnown;
+    Identities mIdentities;
+    QSet<Identity> mKnown; // identities of the contacts of the book
     ContactInserter mInsert;
     ImportSummary mSummary;
-    QStringList mNotes;
-    QStringList mPresent; // the records already in the book
-    QString mWho; // the record at hand, for the notes
+    QList<QPair<QString, QString>> mPending; // the notes of the record at hand: group, text
+    const ContactRecord *mRecord = nullptr;
+    qsizetype mRecordNumber = 0;
+    QString mWho;
 };
 
-ImportSummary importInto(QSqlDatabase &db, const std::vector<ContactRecord> &records, const ImportOptions &options,
-                         const QString &source, const QStringList &fileNotes = {})
+ImportSummary cancelledSummary()
+{
+    ImportSummary cancelled;
+    cancelled.cancelled = true;
+    cancelled.setHead({QCoreApplication::translate("Interchange",
+                                                   "The import was cancelled; the address book is unchanged.")});
+    return cancelled;
+}
+
+// Runs `feed` in one transaction of the book, handing it the importer; what
+// the feed's reading throws leaves the book unchanged and passes on as it is,
+// failures of the book are told with the words that nothing was imported.
+template <class Feed>
+ImportSummary importInto(QSqlDatabase &db, const ImportOptions &options, const QString &source, Feed &&feed)
 {
     if (!db.transaction())
         throw InterchangeError(QCoreApplication::translate(
             "Interchange", "The address book cannot begin the import: it is in use. Try again."));
     try {
-        ImportSummary summary;
-        {
-            Importer importer(db, options);
-            const qsizetype total = qsizetype(records.size());
-            for (qsizetype i = 0; i < total; ++i) {
-                if (options.progress && i % ProgressEvery == 0 && !options.progress(i, total)) {
-                    db.rollback();
-                    ImportSummary cancelled;
-                    cancelled.cancelled = true;
-                    cancelled.lines << QCoreApplication::translate(
-                        "Interchange", "The import was cancelled; the address book is unchanged.");
-                    return cancelled;
-                }
-                importer.add(records[size_t(i)]);
+        try {
+            ImportSummary summary;
+            {
+                Importer importer(db, options);
+                QStringList fileNotes;
+                qsizetype count = 0;
+                auto add = [&](const ContactRecord &record, qint64 done, qint64 total) {
+                    if (options.progress && count++ % ProgressEvery == 0 && !options.progress(done, total))
+                        throw Cancelled();
+                    try {
+                        importer.add(record);
+                    } catch (...) {
+                        throw BookStepFailure{std::current_exception()};
+                    }
+                };
+                const qint64 total = feed(add, fileNotes);
+                if (options.progress)
+                    options.progress(total, total);
+                summary = importer.summary(source, fileNotes);
             }
-            if (options.progress)
-                options.progress(total, total);
-            summary = importer.summary(source, fileNotes);
+            if (!db.commit()) {
+                const QSqlError failure = db.lastError();
+                const std::optional<DatabaseError> plain =
+                    PlainFileFailure(db.databaseName(), failure.databaseText(), SqliteResultCode(failure));
+                if (plain)
+                    throw InterchangeError(plain->message());
+                throw InterchangeError(QCoreApplication::translate(
+                    "Interchange", "The address book could not keep the imported contacts."));
+            }
+            return summary;
+        } catch (const BookStepFailure &failure) {
+            std::rethrow_exception(failure.error);
         }
-        if (!db.commit()) {
-            const QSqlError failure = db.lastError();
-            const std::optional<DatabaseError> plain =
-                PlainFileFailure(db.databaseName(), failure.databaseText(), SqliteResultCode(failure));
-            if (plain)
-                throw InterchangeError(plain->message());
-            throw InterchangeError(
-                QCoreApplication::translate("Interchange", "The address book could not keep the imported contacts."));
-        }
-        return summary;
+    } catch (const Cancelled &) {
+        db.rollback();
+        return cancelledSummary();
+    } catch (const FileFault &fault) {
+        db.rollback();
+        throw fault.error;
     } catch (const InterchangeError &error) {
         db.rollback();
         throw InterchangeError(error.message() + nothingImported());
@@ -305,14 +469,38 @@ ImportSummary importInto(QSqlDatabase &db, const std::vector<ContactRecord> &rec
 
 ImportSummary ImportContacts(QSqlDatabase &db, const std::vector<ContactRecord> &records, const ImportOptions &options)
 {
-    return importInto(db, records, options, {});
+    return importInto(db, options, {}, [&records](const auto &add, QStringList &) {
+        const qint64 total = qint64(records.size());
+        for (qint64 i = 0; i < total; ++i)
+            add(records[size_t(i)], i, total);
+        return total;
+    });
 }
 
 ImportSummary ImportContactFile(QSqlDatabase &db, const QString &fileName, const ImportOptions &options)
 {
-    QStringList notes;
-    const std::vector<ContactRecord> records = ReadContactFile(fileName, &notes);
-    return importInto(db, records, options, QFileInfo(fileName).fileName(), notes);
+    const qint64 size = QFileInfo(fileName).size();
+    return importInto(db, options, QFileInfo(fileName).fileName(), [&](const auto &add, QStringList &notes) {
+        // Cards are read and stored a batch at a time: each stage then runs with its own data in the caches.
+        std::vector<std::pair<ContactRecord, qint64>> batch;
+        batch.reserve(BatchRecords);
+        auto store = [&] {
+            for (const auto &[record, bytesRead] : batch)
+                add(record, qMin(bytesRead, size), size);
+            batch.clear();
+        };
+        try {
+            ReadContactFile(fileName, &notes, [&](ContactRecord &record, qint64 bytesRead) {
+                batch.emplace_back(std::move(record), bytesRead);
+                if (batch.size() == BatchRecords)
+                    store();
+            });
+        } catch (const InterchangeError &error) {
+            throw FileFault{error};
+        }
+        store();
+        return size;
+    });
 }
 
 } // namespace varnelle::interchange

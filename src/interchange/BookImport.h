@@ -1,6 +1,7 @@
 #pragma once
 
 #include "interchange/ContactRecord.h"
+#include "interchange/ImportSummary.h"
 
 #include <QSqlDatabase>
 #include <QStringList>
@@ -16,20 +17,10 @@ enum class ImportView { Current, Business, Personal, ByCompany };
 struct ImportOptions {
     ImportView view = ImportView::ByCompany;
     bool currentIsBusiness = true; // the view shown now, for ImportView::Current
-    // Told now and then how many of how many records are done; returning
-    // false cancels the import, which leaves the book unchanged.
-    std::function<bool(qsizetype done, qsizetype total)> progress;
-};
-
-struct ImportSummary {
-    bool cancelled = false;
-    qsizetype imported = 0;
-    qsizetype alreadyPresent = 0;
-    QStringList typesCreated;
-    // For the user: the counts first, then one line for every value that did
-    // not fit the book, every number beyond the first of its type, every
-    // property with no place in the book.
-    QStringList lines;
+    // Told now and then how much of how much is done (bytes of a file,
+    // records of a list); returning false cancels the import, which leaves
+    // the book unchanged.
+    std::function<bool(qint64 done, qint64 total)> progress;
 };
 
 // Adds the records to the address book in one transaction: all of them or,
@@ -44,8 +35,10 @@ struct ImportSummary {
 ImportSummary ImportContacts(QSqlDatabase &db, const std::vector<ContactRecord> &records,
                              const ImportOptions &options);
 
-// Reads a vCard or CSV file and imports its contacts; the summary lists what
-// the reading skipped. Throws InterchangeError.
+// Reads a vCard or CSV file and imports its contacts as they are read, in
+// the one transaction; the summary lists what the reading skipped. A fault
+// of the file, even at its last card, leaves the book unchanged. Throws
+// InterchangeError.
 ImportSummary ImportContactFile(QSqlDatabase &db, const QString &fileName, const ImportOptions &options);
 
 } // namespace varnelle::interchange

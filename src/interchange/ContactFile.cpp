@@ -7,11 +7,40 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
+#include <exception>
 #include <optional>
 
 namespace varnelle::interchange {
 
 namespace {
+
+// The head of a file read to tell its kind, and the tail read to see how it ends.
+constexpr qint64 HeadBytes = 1 << 20;
+constexpr qint64 TailBytes = 1 << 16;
+
+// What `each` threw, carried past the reader's own failures.
+struct FromSink {
+    std::exception_ptr error;
+};
+
+// Hands records to each, so that what it throws is told apart from the reader's faults.
+RecordSink passingThrough(const RecordSink &each)
+{
+    return [&each](ContactRecord &record, qint64 bytesRead) {
+        try {
+            each(record, bytesRead);
+        } catch (...) {
+            throw FromSink{std::current_exception()};
+        }
+    };
+}
+
+// InterchangeError naming the file, for a fault of the reader.
+InterchangeError cannotImport(const QString &name, const InterchangeError &error)
+{
+    return InterchangeError(QCoreApplication::translate("Interchange", "The file '%1' cannot be imported. %2")
+                                .arg(name, error.message()));
+}
 
 // UTF-16 without a byte order mark, told by its zero bytes: in text of the
 // Latin letters every other byte is zero, the odd ones in little-endian order.
@@ -43,7 +72,7 @@ bool isBlank(QByteArrayView bytes)
 
 } // namespace
 
-std::vector<ContactRecord> ReadContacts(const QByteArray &data, const QString &fileName, QStringList *notes)
+void ReadContacts(const QByteArray &data, const QString &fileName, QStringList *notes, const RecordSink &each)
 {
     QStringList unused;
     QStringList &said = notes ? *notes : unused;
@@ -80,24 +109,71 @@ std::vector<ContactRecord> ReadContacts(const QByteArray &data, const QString &f
             if (isBlank(bytes))
                 throw InterchangeError(
                     QCoreApplication::translate("Interchange", "The file is empty: it holds no contacts."));
-            return ReadVCards(bytes, &said);
+            BytesInMemory chunks(bytes);
+            bytes.clear();
+            ReadVCards(chunks, said, passingThrough(each));
+        } else {
+            ReadCsvContacts(bytes, passingThrough(each));
         }
-        return ReadCsvContacts(bytes);
+    } catch (const FromSink &passed) {
+        std::rethrow_exception(passed.error);
     } catch (const InterchangeError &error) {
         if (name.isEmpty())
             throw;
-        throw InterchangeError(QCoreApplication::translate("Interchange", "The file '%1' cannot be imported. %2")
-                                   .arg(name, error.message()));
+        throw cannotImport(name, error);
     }
 }
 
-std::vector<ContactRecord> ReadContactFile(const QString &fileName, QStringList *notes)
+std::vector<ContactRecord> ReadContacts(const QByteArray &data, const QString &fileName, QStringList *notes)
+{
+    std::vector<ContactRecord> records;
+    ReadContacts(data, fileName, notes,
+                 [&records](ContactRecord &record, qint64) { records.push_back(std::move(record)); });
+    return records;
+}
+
+void ReadContactFile(const QString &fileName, QStringList *notes, const RecordSink &each)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw InterchangeError(QCoreApplication::translate("Interchange", "The file '%1' cannot be read: %2.")
                                    .arg(QFileInfo(fileName).fileName(), file.errorString()));
-    return ReadContacts(file.readAll(), fileName, notes);
+    // A vCard file in UTF-8 that ends plainly, with lines that end in LF, is
+    // read a piece at a time; any other file is read whole and made plain first.
+    const qint64 size = file.size();
+    const QByteArray head = file.read(HeadBytes);
+    const bool whole = head.size() == size;
+    const QByteArray tail = whole ? head : (file.seek(qMax(size - TailBytes, qint64(0))), file.read(TailBytes));
+    qsizetype plainEnd = tail.size();
+    while (plainEnd > 0 && (tail[plainEnd - 1] == '\x1A' || QChar::isSpace(uchar(tail[plainEnd - 1]))))
+        --plainEnd;
+    const bool plain = !head.startsWith("\xFF\xFE") && !head.startsWith("\xFE\xFF") && !utf16WithoutMark(head)
+        && head.contains('\n') && plainEnd > 0 && !tail.sliced(plainEnd).contains('\x1A') && !isBlank(head)
+        && (LooksLikeVCard(head) || fileName.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive));
+    if (!whole && !file.seek(0))
+        throw InterchangeError(QCoreApplication::translate("Interchange", "The file '%1' cannot be read: %2.")
+                                   .arg(QFileInfo(fileName).fileName(), file.errorString()));
+    if (!plain || whole) {
+        ReadContacts(whole ? head : file.readAll(), fileName, notes, each);
+        return;
+    }
+    QStringList unused;
+    BytesOfDevice chunks(file);
+    try {
+        ReadVCards(chunks, notes ? *notes : unused, passingThrough(each));
+    } catch (const FromSink &passed) {
+        std::rethrow_exception(passed.error);
+    } catch (const InterchangeError &error) {
+        throw cannotImport(QFileInfo(fileName).fileName(), error);
+    }
+}
+
+std::vector<ContactRecord> ReadContactFile(const QString &fileName, QStringList *notes)
+{
+    std::vector<ContactRecord> records;
+    ReadContactFile(fileName, notes,
+                    [&records](ContactRecord &record, qint64) { records.push_back(std::move(record)); });
+    return records;
 }
 
 } // namespace varnelle::interchange

@@ -13,12 +13,17 @@ namespace varnelle::interchange {
 // other as CSV. UTF-16 files are read too, with a byte order mark or without.
 // A DOS end-of-file mark (Ctrl+Z) and lines that end with CR alone are read
 // leniently; notes gets a line for each, and for what the reader skipped.
-// Throws InterchangeError naming the file and the line of the first fault,
-// also for a file that holds no contacts at all.
+// Each contact goes to `each` as soon as it is read. Throws InterchangeError
+// naming the file and the line of the first fault, also for a file that
+// holds no contacts at all; what `each` throws passes through unchanged.
+void ReadContacts(const QByteArray &data, const QString &fileName, QStringList *notes, const RecordSink &each);
 std::vector<ContactRecord> ReadContacts(const QByteArray &data, const QString &fileName = {},
                                         QStringList *notes = nullptr);
 
-// Reads the file and its contacts. Throws InterchangeError.
+// Reads the file and its contacts. A vCard file in UTF-8 is read a piece at
+// a time, never held whole; `each` is told how many of its bytes are read.
+// Throws InterchangeError.
+void ReadContactFile(const QString &fileName, QStringList *notes, const RecordSink &each);
 std::vector<ContactRecord> ReadContactFile(const QString &fileName, QStringList *notes = nullptr);
 
 } // namespace varnelle::interchange

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 namespace varnelle::interchange {
 
@@ -21,6 +22,10 @@ struct ContactRecord : Contact {
     // A short name for messages: "Doe, Jane", else the company, the e-mail or the line.
     QString displayName() const;
 };
+
+// Takes each record as a reader finishes it, with how many bytes of the file
+// have been read; the record may be moved from.
+using RecordSink = std::function<void(ContactRecord &record, qint64 bytesRead)>;
 
 // A file that cannot be read as contacts, or a book that cannot take them;
 // the message is a sentence for the user, naming the line where there is one.

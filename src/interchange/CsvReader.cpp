@@ -189,6 +189,8 @@ class RowSource {
 public:
     RowSource(const QString &text, QChar separator) : mText(text), mSeparator(separator) {}
 
+    qsizetype position() const { return mPos; }
+
     bool next(Row &row)
     {
         row.cells.clear();
@@ -381,7 +383,7 @@ bool isEmptyRecord(const ContactRecord &r)
 
 } // namespace
 
-std::vector<ContactRecord> ReadCsvContacts(const QByteArray &data)
+void ReadCsvContacts(const QByteArray &data, const RecordSink &each)
 {
     QByteArrayView bytes(data);
     if (bytes.startsWith("\xEF\xBB\xBF"))
@@ -408,13 +410,20 @@ std::vector<ContactRecord> ReadCsvContacts(const QByteArray &data)
         throw LineError(1, "this is neither a vCard file (which begins with BEGIN:VCARD) nor a CSV file of "
                            "contacts (whose first line names columns such as \"First Name\", \"Last Name\", "
                            "\"Company\" or \"E-mail Address\").");
-    std::vector<ContactRecord> records;
+    // Told in bytes, as near as the text's characters show them.
+    const double bytesPerCharacter = text.isEmpty() ? 1.0 : double(data.size()) / double(text.size());
     Row row;
     while (rows.next(row)) {
         ContactRecord record = readRow(columns, row);
         if (!isEmptyRecord(record))
-            records.push_back(std::move(record));
+            each(record, qint64(double(rows.position()) * bytesPerCharacter));
     }
+}
+
+std::vector<ContactRecord> ReadCsvContacts(const QByteArray &data)
+{
+    std::vector<ContactRecord> records;
+    ReadCsvContacts(data, [&records](ContactRecord &record, qint64) { records.push_back(std::move(record)); });
     return records;
 }
 

@@ -22,4 +22,7 @@ namespace varnelle::interchange {
 // valid UTF-8. Throws InterchangeError naming the line of a fault.
 std::vector<ContactRecord> ReadCsvContacts(const QByteArray &data);
 
+// The same, handing each contact to `each` as soon as its row is read.
+void ReadCsvContacts(const QByteArray &data, const RecordSink &each);
+
 } // namespace varnelle::interchange

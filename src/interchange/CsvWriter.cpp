@@ -2,6 +2,8 @@
 
 #include "common/SpreadsheetCell.h"
 
+#include <algorithm>
+
 namespace varnelle::interchange {
 
 namespace {
@@ -10,7 +12,18 @@ void appendCell(QByteArray &out, const QString &value, bool first)
 {
     if (!first)
         out += ',';
-    out += text::CsvCell(value).toUtf8();
+    const QString cell = text::CsvCell(value);
+    // Plain ASCII, most cells, goes in as it is, without a converted copy.
+    const bool ascii = std::all_of(cell.cbegin(), cell.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii) {
+        const qsizetype at = out.size();
+        out.resize(at + cell.size());
+        char *to = out.data() + at;
+        for (const QChar c : cell)
+            *to++ = char(c.unicode());
+    } else {
+        out += cell.toUtf8();
+    }
 }
 
 } // namespace

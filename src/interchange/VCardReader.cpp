@@ -34,15 +34,11 @@ bool startsWithNoCase(QByteArrayView text, QByteArrayView prefix)
 
 // The physical and logical lines of a file: folded lines are joined, and so
 // are quoted-printable soft line breaks and the bare continuation lines of a
-// version 2.1 base64 value.
+// version 2.1 base64 value. The bytes come a piece at a time; only the lines
+// at hand are held.
 class LineSource {
 public:
-    LineSource(const QByteArray &data, QStringList &notes)
-        : mData(data), mNotes(notes)
-    {
-        if (mData.startsWith("\xEF\xBB\xBF"))
-            mPos = 3;
-    }
+    LineSource(ByteChunks &chunks, QStringList &notes) : mChunks(chunks), mNotes(notes) {}
 
     // The next non-blank logical line and the number of its first physical
     // line; false at the end of the data.
@@ -67,7 +63,7 @@ public:
         const bool base64 = head.contains("BASE64") || head.contains("ENCODING=B");
         for (;;) {
             const QByteArrayView following = peek();
-            if (mPos >= mData.size())
+            if (atEnd())
                 break;
             if (quotedPrintable && text.endsWith('=')) {
                 // A soft line break: the next line goes on with the value as it stands.
@@ -98,6 +94,8 @@ public:
     }
 
     qsizetype lastLine() const { return mLine; }
+    // How many bytes of the data have been read as lines.
+    qint64 position() const { return mDropped + mPos; }
 
 private:
     static InterchangeError tooLong(qsizetype line)
@@ -106,25 +104,66 @@ private:
                                "vCard file, or it is damaged.");
     }
 
-    QByteArrayView peek() const
+    // The end of the physical line at mPos (its '\n', or the end of the data),
+    // reading more of the data until the line is whole or longer than any line may be.
+    qsizetype lineEnd()
     {
-        if (mPos >= mData.size())
+        qsizetype from = mPos;
+        for (;;) {
+            const qsizetype end = mData.indexOf('\n', from);
+            if (end >= 0)
+                return end;
+            if (mDone || mData.size() - mPos > MaxLineBytes)
+                return mData.size();
+            const qsizetype searched = mData.size() - mPos;
+            if (!refill())
+                return mData.size();
+            from = mPos + searched;
+        }
+    }
+
+    bool atEnd()
+    {
+        return mPos >= mData.size() && (mDone || !refill());
+    }
+
+    // Drops the lines read and appends the next piece of the data; false at its end.
+    bool refill()
+    {
+        if (mDone)
+            return false;
+        if (mPos > 0) {
+            mDropped += mPos;
+            mData.remove(0, mPos);
+            mPos = 0;
+        }
+        if (!mChunks.appendTo(mData)) {
+            mDone = true;
+            return false;
+        }
+        if (!mStarted) {
+            mStarted = true;
+            if (mData.startsWith("\xEF\xBB\xBF"))
+                mPos = 3;
+        }
+        return true;
+    }
+
+    QByteArrayView peek()
+    {
+        if (atEnd())
             return {};
-        qsizetype end = mData.indexOf('\n', mPos);
-        if (end < 0)
-            end = mData.size();
+        const qsizetype end = lineEnd();
         QByteArrayView line(mData.constData() + mPos, end - mPos);
         return line.endsWith('\r') ? line.chopped(1) : line;
     }
 
     bool take(QByteArrayView &line)
     {
-        if (mPos >= mData.size())
+        if (atEnd())
             return false;
+        const qsizetype end = lineEnd();
         ++mLine;
-        qsizetype end = mData.indexOf('\n', mPos);
-        if (end < 0)
-            end = mData.size();
         if (end - mPos > MaxLineBytes)
             throw tooLong(mLine);
         line = QByteArrayView(mData.constData() + mPos, end - mPos);
@@ -158,10 +197,14 @@ private:
         return i > 0 && i < line.size() && (line[i] == ':' || line[i] == ';') && line.contains(':');
     }
 
-    const QByteArray &mData;
+    ByteChunks &mChunks;
     QStringList &mNotes;
+    QByteArray mData; // the bytes not yet read as lines, from mPos, and the line before
     qsizetype mPos = 0;
+    qint64 mDropped = 0; // bytes before mData
     qsizetype mLine = 0;
+    bool mStarted = false;
+    bool mDone = false;
 };
 
 int hexDigit(char c)
@@ -631,12 +674,9 @@ bool LooksLikeVCard(const QByteArray &data)
     return startsWithNoCase(rest, "BEGIN:VCARD");
 }
 
-std::vector<ContactRecord> ReadVCards(const QByteArray &data, QStringList *notes)
+void ReadVCards(ByteChunks &chunks, QStringList &said, const RecordSink &each)
 {
-    QStringList unused;
-    QStringList &said = notes ? *notes : unused;
-    std::vector<ContactRecord> records;
-    LineSource source(data, said);
+    LineSource source(chunks, said);
     QByteArray text;
     qsizetype line = 0;
     qsizetype cardLine = 0; // 0 outside a card
@@ -669,13 +709,15 @@ std::vector<ContactRecord> ReadVCards(const QByteArray &data, QStringList *notes
         }
         if (isLine(text, "END:VCARD")) {
             QString groupName;
-            if (isGroupCard(properties, groupName))
+            if (isGroupCard(properties, groupName)) {
                 said << LineNote(cardLine, QCoreApplication::translate(
                                                "Interchange", "the group \"%1\" is a list of contacts, not a "
                                                               "contact; not imported.")
                                                .arg(groupName));
-            else
-                records.push_back(mapCard(properties, cardLine, said));
+            } else {
+                ContactRecord record = mapCard(properties, cardLine, said);
+                each(record, source.position());
+            }
             cardLine = 0;
             continue;
         }
@@ -699,6 +741,15 @@ std::vector<ContactRecord> ReadVCards(const QByteArray &data, QStringList *notes
                         QCoreApplication::translate(
                             "Interchange", "the file ends, but the card that begins at line %1 has no END:VCARD.")
                             .arg(cardLine));
+}
+
+std::vector<ContactRecord> ReadVCards(const QByteArray &data, QStringList *notes)
+{
+    QStringList unused;
+    std::vector<ContactRecord> records;
+    BytesInMemory chunks(data);
+    ReadVCards(chunks, notes ? *notes : unused,
+               [&records](ContactRecord &record, qint64) { records.push_back(std::move(record)); });
     return records;
 }
 

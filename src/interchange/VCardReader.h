@@ -1,5 +1,6 @@
 #pragma once
 
+#include "interchange/ByteChunks.h"
 #include "interchange/ContactRecord.h"
 
 #include <QByteArray>
@@ -20,6 +21,10 @@ namespace varnelle::interchange {
 // card without END:VCARD, an invalid quoted-printable sequence, an overlong
 // line, binary data, text that is no card.
 std::vector<ContactRecord> ReadVCards(const QByteArray &data, QStringList *notes = nullptr);
+
+// The same, handing each contact to `each` as soon as its card is read,
+// with the bytes read so far.
+void ReadVCards(ByteChunks &chunks, QStringList &notes, const RecordSink &each);
 
 // Whether the bytes start like a vCard file (after a byte order mark, blank
 // lines and # comments).

@@ -7,6 +7,8 @@
 #include "common/SqlCollation.h"
 
 #include <QHash>
+#include "store/SqliteStatement.h"
+
 #include <QSqlError>
 #include <QStringList>
 
@@ -35,63 +37,83 @@ QString columnList()
     return columns.join(QStringLiteral(", "));
 }
 
-QSqlQuery prepared(const QSqlDatabase &db, const QString &sql)
-{
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        throw ToDatabaseError(query.lastError(), db.databaseName());
-    return query;
-}
-
-void run(QSqlQuery &query, const QString &file, const QVariantList &values)
-{
-    for (qsizetype i = 0; i < values.size(); ++i)
-        query.bindValue(int(i), values[i]);
-    if (!query.exec())
-        throw ToDatabaseError(query.lastError(), file);
-}
-
 } // namespace
 
 int MostNumbers(const QSqlDatabase &db, ContactScope scope)
 {
-    QSqlQuery query = RunQuery(db, "SELECT max(n) FROM (SELECT count(*) AS n FROM TelephoneList"
-                                   " WHERE PersonID IN (SELECT PersonID FROM Address"
-                                       + scopeCondition(scope) + ") GROUP BY PersonID)");
+    // The numbers in the order of their key, each contact's row found by its PersonID.
+    QSqlQuery query = RunQuery(db, "SELECT max(n) FROM (SELECT count(*) AS n FROM TelephoneList l"
+                                   " JOIN Address a ON a.PersonID = l.PersonID"
+                                       + scopeCondition(scope) + " GROUP BY l.PersonID)");
     return query.next() ? query.value(0).toInt() : 0;
 }
 
-void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
-                             const std::function<void(const Contact &)> &each)
-{
-    QHash<int, QList<PhoneNumber>> numbers;
-    QSqlQuery n = RunQuery(db, "SELECT l.PersonID, t.TelephoneType, l.Number FROM TelephoneList l"
-                               " JOIN TelephoneType t ON t.TypeID = l.TypeID ORDER BY l.PersonID, l.TypeID");
-    while (n.next())
-        numbers[n.value(0).toInt()] << PhoneNumber{n.value(1).toString(), n.value(2).toString()};
-    CheckRowsRead(n);
+namespace {
 
+// The numbers of a contact as the read below gives them: "4:Work8:555-0100",
+// each text after its length in bytes of UTF-8.
+QList<PhoneNumber> numbersOf(QByteArrayView packed)
+{
+    QList<PhoneNumber> numbers;
+    qsizetype at = 0;
+    auto next = [&]() {
+        qsizetype length = 0;
+        while (at < packed.size() && packed[at] != ':')
+            length = length * 10 + (packed[at++] - '0');
+        ++at; // the colon
+        const QByteArrayView text = packed.sliced(qMin(at, packed.size())).first(
+            qMin(length, qMax<qsizetype>(packed.size() - at, 0)));
+        at += length;
+        return QString::fromUtf8(text);
+    };
+    while (at < packed.size()) {
+        QString type = next();
+        numbers << PhoneNumber{type, next()};
+    }
+    return numbers;
+}
+
+} // namespace
+
+void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
+                             const std::function<void(const Contact &)> &each, ContactOrder order)
+{
+    // One row for each contact, read in the table's own order with its
+    // numbers gathered beside it, then sorted once: nothing of the book is
+    // held but the contact at hand.
+    QStringList columns;
+    for (const ContactField &f : ContactFields())
+        columns << QLatin1String("a.") + QLatin1String(f.column);
     // Names in the order of the program's lists, where the connection can learn it.
-    const QString collate = text::RegisterSqlCollation(db)
+    const QString collate = order == ContactOrder::List && text::RegisterSqlCollation(db)
                                 ? QStringLiteral(" COLLATE ") + QLatin1String(text::SqlCollationName)
                                 : QString();
-    QSqlQuery q = RunQuery(db, QString("SELECT PersonID, IsBusiness, %1 FROM Address%2"
-                                       " ORDER BY IsBusiness DESC, LastName%3, FirstName%3, PersonID")
-                                   .arg(columnList(), scopeCondition(scope), collate));
+    const QString sorted = order == ContactOrder::List
+                               ? QString("a.IsBusiness DESC, a.LastName%1, a.FirstName%1, ").arg(collate)
+                               : QString();
+    SqliteStatement q(SqliteHandle(db),
+                      QString("SELECT a.PersonID, a.IsBusiness, %1, (SELECT group_concat(length(CAST(n.TelephoneType AS BLOB))"
+                              " || ':' || n.TelephoneType || length(CAST(n.Number AS BLOB)) || ':' || n.Number, '')"
+                              " FROM"
+                              " (SELECT ifnull(t.TelephoneType, '') AS TelephoneType, ifnull(l.Number, '') AS Number"
+                              " FROM TelephoneList l JOIN TelephoneType t ON t.TypeID = l.TypeID"
+                              " WHERE l.PersonID = a.PersonID ORDER BY l.TypeID) n)"
+                              " FROM Address a NOT INDEXED%2 ORDER BY %3a.PersonID")
+                          .arg(columns.join(QStringLiteral(", ")), scopeCondition(scope), sorted),
+                      db.databaseName());
     const QHash<std::int32_t, QString> uids = ReadSyncUids(db); // a synced contact keeps its UID in files too
+    constexpr int NumbersColumn = 2 + int(ContactFieldCount);
     Contact c;
     while (q.next()) {
-        c.personId = q.value(0).toInt();
+        c.personId = std::int32_t(q.integer(0));
         c.uid = uids.value(c.personId);
-        c.isBusiness = q.value(1).toBool();
+        c.isBusiness = sqlite3_column_type(q.get(), 1) != SQLITE_NULL && q.integer(1) != 0;
         int column = 2;
         for (const ContactField &f : ContactFields())
-            c.*f.member = q.value(column++).toString();
-        c.telephones = numbers.value(q.value(0).toInt());
+            c.*f.member = q.text(column++);
+        c.telephones = numbersOf(q.bytes(NumbersColumn));
         each(c);
     }
-    CheckRowsRead(q);
 }
 
 void ReadContactNames(const QSqlDatabase &db, const std::function<void(const Contact &)> &each)
@@ -108,40 +130,56 @@ void ReadContactNames(const QSqlDatabase &db, const std::function<void(const Con
     CheckRowsRead(q);
 }
 
-ContactInserter::ContactInserter(const QSqlDatabase &db) : mFile(db.databaseName())
+struct ContactInserter::Statements {
+    Statements(sqlite3 *db, const QString &file)
+        : db(db),
+          contact(db,
+                  QString("INSERT INTO Address (IsBusiness, %1) VALUES (?%2)")
+                      .arg(columnList(), QStringLiteral(", ?").repeated(qsizetype(ContactFieldCount))),
+                  file),
+          number(db, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)", file),
+          type(db, "INSERT INTO TelephoneType (TelephoneType) VALUES (?)", file)
+    {
+    }
+
+    sqlite3 *db;
+    SqliteStatement contact;
+    SqliteStatement number;
+    SqliteStatement type;
+};
+
+ContactInserter::ContactInserter(const QSqlDatabase &db)
+    : mFile(db.databaseName()), mStatements(std::make_unique<Statements>(SqliteHandle(db), db.databaseName()))
 {
-    QStringList marks;
-    for (std::size_t i = 0; i < ContactFieldCount; ++i)
-        marks << QStringLiteral("?");
-    mInsertContact = prepared(db, QString("INSERT INTO Address (IsBusiness, %1) VALUES (?, %2)")
-                                      .arg(columnList(), marks.join(QStringLiteral(", "))));
-    mInsertNumber = prepared(db, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)");
-    mInsertType = prepared(db, "INSERT INTO TelephoneType (TelephoneType) VALUES (?)");
 }
+
+ContactInserter::~ContactInserter() = default;
 
 std::int32_t ContactInserter::addContact(const Contact &contact)
 {
-    QVariantList values{contact.isBusiness};
-    for (const ContactField &f : ContactFields()) {
-        const QString &value = contact.*f.member;
-        RefuseTextWithNul(value);
-        values << (value.isEmpty() ? QVariant() : QVariant(value));
-    }
-    run(mInsertContact, mFile, values);
-    return mInsertContact.lastInsertId().toInt();
+    SqliteStatement &statement = mStatements->contact;
+    statement.bindInt(1, contact.isBusiness ? 1 : 0);
+    int index = 2;
+    for (const ContactField &f : ContactFields())
+        statement.bindText(index++, contact.*f.member);
+    statement.run();
+    return std::int32_t(sqlite3_last_insert_rowid(mStatements->db));
 }
 
 void ContactInserter::addNumber(std::int32_t personId, std::int32_t typeId, const QString &number)
 {
-    RefuseTextWithNul(number);
-    run(mInsertNumber, mFile, {personId, typeId, number});
+    SqliteStatement &statement = mStatements->number;
+    statement.bindInt(1, personId);
+    statement.bindInt(2, typeId);
+    statement.bindText(3, number);
+    statement.run();
 }
 
 std::int32_t ContactInserter::addType(const QString &name)
 {
-    RefuseTextWithNul(name);
-    run(mInsertType, mFile, {name});
-    return mInsertType.lastInsertId().toInt();
+    mStatements->type.bindText(1, name);
+    mStatements->type.run();
+    return std::int32_t(sqlite3_last_insert_rowid(mStatements->db));
 }
 
 } // namespace varnelle

@@ -7,6 +7,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 namespace varnelle {
 
@@ -23,18 +24,26 @@ int MostNumbers(const QSqlDatabase &db, ContactScope scope);
 // then by last and first name (in the program's collation where the
 // connection can learn it) and PersonID. A number whose type has no row is
 // left out. Throws DatabaseError.
+// ContactOrder::Stored hands them in the order of their PersonIDs instead,
+// which takes no sorting.
+enum class ContactOrder { List, Stored };
 void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
-                             const std::function<void(const Contact &)> &each);
+                             const std::function<void(const Contact &)> &each,
+                             ContactOrder order = ContactOrder::List);
 
 // Hands the names, company and e-mail address of every contact to each, in no
 // particular order; the other fields are left empty. Throws DatabaseError.
 void ReadContactNames(const QSqlDatabase &db, const std::function<void(const Contact &)> &each);
 
-// Adds contacts, numbers and types through statements prepared once, for many
-// additions inside one transaction of the caller. Throws DatabaseError.
+// Adds contacts, numbers and types through statements prepared once on the
+// connection's SQLite handle, values bound as they stand, for many additions
+// inside one transaction of the caller. Throws DatabaseError.
 class ContactInserter {
 public:
     explicit ContactInserter(const QSqlDatabase &db);
+    ~ContactInserter();
+    ContactInserter(const ContactInserter &) = delete;
+    ContactInserter &operator=(const ContactInserter &) = delete;
 
     // Adds the contact's view and text fields (an empty text is stored as
     // Null), not its numbers; returns the PersonID the store gave it.
@@ -44,10 +53,9 @@ public:
     std::int32_t addType(const QString &name);
 
 private:
+    struct Statements;
     QString mFile;
-    QSqlQuery mInsertContact;
-    QSqlQuery mInsertNumber;
-    QSqlQuery mInsertType;
+    std::unique_ptr<Statements> mStatements;
 };
 
 } // namespace varnelle

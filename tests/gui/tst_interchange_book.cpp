@@ -20,15 +20,17 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QListWidget>
-#include <QPlainTextEdit>
+#include <QLocale>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QListView>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <algorithm>
+#include <functional>
 
 using namespace varnelle;
 using namespace varnelle::interchange;
@@ -47,6 +49,20 @@ void writeFile(const QString &name, const QByteArray &bytes)
     QFile f(name);
     QVERIFY(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+}
+
+// Answers a file dialog with the name, as a user types it and clicks Open or Save.
+std::function<void(QDialog &)> typeFileName(const QString &name)
+{
+    return [name](QDialog &d) {
+        static_cast<QFileDialog &>(d).selectFile(name);
+        auto *buttons = d.findChild<QDialogButtonBox *>("buttonBox");
+        QPushButton *accept = buttons->button(QDialogButtonBox::Open);
+        if (!accept)
+            accept = buttons->button(QDialogButtonBox::Save);
+        QTRY_VERIFY(accept->isEnabled()); // once the dialog has looked at the folder
+        QTest::mouseClick(accept, Qt::LeftButton);
+    };
 }
 
 // The book in the current folder, made as a first start makes it, on a connection of its own.
@@ -156,6 +172,9 @@ private slots:
     void alreadyPresentOnlyWhenEverythingMatches();
     void failedOrCancelledImportChangesNothing_data();
     void failedOrCancelledImportChangesNothing();
+    void summaryGroupsLinesByKind_data();
+    void summaryGroupsLinesByKind();
+    void summaryWindowShowsGroupsAndSavesEveryLine();
     void exportThenImportKeepsEveryField_data();
     void exportThenImportKeepsEveryField();
     void exportFollowsTheListsOrder();
@@ -187,7 +206,7 @@ void InterchangeBookTest::importMapsOntoTheBook()
     Book book;
     Exec(DatabaseFileName, "INSERT INTO TelephoneType (TelephoneType) VALUES ('work')");
     const ImportSummary summary = book.import(TwoCards, ImportView(view));
-    QCOMPARE(summary.lines.first(), QString("2 contacts imported from in.vcf; 0 already present."));
+    QCOMPARE(summary.lines().first(), QString("2 contacts imported from in.vcf; 0 already present."));
     QCOMPARE(summary.typesCreated, (QStringList{"Mobile", "Work Fax", "Home"})); // "work" is Work
     QStringList flags;
     for (const QVariantList &row : Rows(DatabaseFileName, "SELECT IsBusiness FROM Address ORDER BY PersonID"))
@@ -228,7 +247,7 @@ void InterchangeBookTest::summaryListsWhatDidNotFit()
         who + "the type name \"TTTTTTTTTTTTTTTTTTTTT\" of the number \"3\" is longer than 20 characters; not imported.",
         who + "Note: call after six, or at noon (no place in the book)",
     };
-    QCOMPARE(summary.lines.join('\n'), expected.join('\n'));
+    QCOMPARE(summary.lines().join('\n'), expected.join('\n'));
     const QVariantList row
         = Rows(DatabaseFileName, "SELECT FirstName, LastName, Company, State, City, Street FROM Address").value(0);
     QCOMPARE(row.value(0).toString() + "|" + row.value(1).toString() + "|" + row.value(2).toString() + "|"
@@ -243,11 +262,11 @@ void InterchangeBookTest::secondImportAddsNoDuplicates()
     Book book;
     book.import(TwoCards);
     const QString before = counts();
-    QCOMPARE(book.import(TwoCards, ImportView::Personal).lines.first(),
+    QCOMPARE(book.import(TwoCards, ImportView::Personal).lines().first(),
              QString("0 contacts imported from in.vcf; 2 already present."));
     QByteArray shouting = TwoCards;
     shouting.replace("Doe;Jane", "DOE;JANE").replace("Acme", "ACME");
-    QCOMPARE(book.import(shouting + TwoCards).lines.first(),
+    QCOMPARE(book.import(shouting + TwoCards).lines().first(),
              QString("0 contacts imported from in.vcf; 4 already present."));
     QCOMPARE(counts(), before);
 }
@@ -287,7 +306,7 @@ void InterchangeBookTest::alreadyPresentOnlyWhenEverythingMatches()
     Book book;
     book.import("BEGIN:VCARD\nVERSION:3.0\nN:Smith;John;;;\nADR:;;1 Elm St;Dover;DE;19901;\n"
                 "TEL;TYPE=HOME:555-0100\nEND:VCARD\nBEGIN:VCARD\nVERSION:3.0\nTEL:555-0200\nEND:VCARD\n");
-    QCOMPARE(book.import(second).lines.join('\n'), summary);
+    QCOMPARE(book.import(second).lines().join('\n'), summary);
 }
 
 void InterchangeBookTest::failedOrCancelledImportChangesNothing_data()
@@ -296,6 +315,9 @@ void InterchangeBookTest::failedOrCancelledImportChangesNothing_data()
     QTest::newRow("failure halfway") << "failure";
     QTest::newRow("cancel halfway") << "cancel";
     QTest::newRow("bad file") << "bad file";
+    // Files of more than a megabyte are read a piece at a time, their cards imported as they come.
+    QTest::newRow("failure at the last card of a large file") << "large failure";
+    QTest::newRow("bad last card of a large file") << "large bad file";
 }
 
 void InterchangeBookTest::failedOrCancelledImportChangesNothing()
@@ -316,17 +338,114 @@ void InterchangeBookTest::failedOrCancelledImportChangesNothing()
     ImportOptions options;
     int calls = 0;
     options.progress = [&](qsizetype, qsizetype) { return !(how == "cancel" && ++calls == 2); };
+    QByteArray large;
+    for (int i = 0; large.size() < (3 << 20) / 2; ++i)
+        large += QString("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Large%1;Ann;;;\r\nNOTE:%2\r\nEND:VCARD\r\n")
+                     .arg(i)
+                     .arg(QString("x").repeated(400))
+                     .toUtf8();
     try {
         if (how == "bad file")
             book.import(TwoCards + "BEGIN:VCARD\r\nFN:X\r\n");
+        else if (how == "large bad file")
+            book.import(large + "BEGIN:VCARD\r\nFN:X\r\n");
+        else if (how == "large failure")
+            book.import(large + "BEGIN:VCARD\r\nN:Boom;Ann;;;\r\nEND:VCARD\r\n");
         else if (ImportContacts(book.db, records, options).cancelled)
             QCOMPARE(how, QString("cancel"));
         QCOMPARE(how, QString("cancel"));
     } catch (const InterchangeError &error) {
-        QVERIFY2(error.message().contains(how == "failure" ? "disk full" : "has no END:VCARD"),
+        QVERIFY2(error.message().contains(how.endsWith("failure") ? "disk full" : "has no END:VCARD"),
                  qPrintable(error.message()));
     }
     QCOMPARE(counts(), before);
+}
+
+void InterchangeBookTest::summaryGroupsLinesByKind_data()
+{
+    QTest::addColumn<int>("cards");
+    QTest::addColumn<QString>("grouped"); // the summary as the command line prints it
+    QTest::newRow("a value of every contact, counted")
+        << 60
+        << "60 contacts imported from in.vcf; 0 already present.\n"
+           "Birthday — 3 contacts (listed)\n"
+           "  Card0, Ann (line 1): Birthday: 1980-01-01 (no place in the book)\n"
+           "  Card25, Ann (line 127): Birthday: 1980-01-01 (no place in the book)\n"
+           "  Card50, Ann (line 253): Birthday: 1980-01-01 (no place in the book)\n"
+           "Country — 60 contacts (USA 55, Canada 3, Mexico 2)\n"
+           "Values too long — 1 (listed)\n"
+           "  Card7, Ann (line 37): State \"Bavaria\" is longer than 2 characters; not imported.";
+    QTest::newRow("a kind whose values vary, and more contacts than are listed")
+        << 120
+        << "120 contacts imported from in.vcf; 0 already present.\n"
+           "Job title — 120 contacts\n"
+           "Birthday — 5 contacts (listed)\n"
+           "  Card0, Ann (line 1): Birthday: 1980-01-01 (no place in the book)\n"
+           "  Card25, Ann (line 152): Birthday: 1980-01-01 (no place in the book)\n"
+           "  Card50, Ann (line 303): Birthday: 1980-01-01 (no place in the book)\n"
+           "  Card75, Ann (line 454): Birthday: 1980-01-01 (no place in the book)\n"
+           "  Card100, Ann (line 605): Birthday: 1980-01-01 (no place in the book)\n"
+           "Country — 120 contacts (USA 111, Canada 6, Mexico 3)\n"
+           "Values too long — 1 (listed)\n"
+           "  Card7, Ann (line 44): State \"Bavaria\" is longer than 2 characters; not imported.";
+}
+
+// The summary in groups: a kind of value with its count and the values most
+// met, or its lines when there are few; the lines themselves stay as they are.
+void InterchangeBookTest::summaryGroupsLinesByKind()
+{
+    QFETCH(int, cards);
+    QFETCH(QString, grouped);
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    TempWorkDir dir;
+    Book book;
+    QByteArray file;
+    for (int i = 0; i < cards; ++i) {
+        const char *country = i % 40 == 1 ? "Mexico" : i % 20 == 0 ? "Canada" : "USA";
+        file += QString("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Card%1;Ann;;;\r\nADR:;;1 Main St;Springfield;%2;;%3\r\n")
+                    .arg(i)
+                    .arg(i == 7 ? "Bavaria" : "IL", country)
+                    .toUtf8();
+        if (cards > 100)
+            file += "TITLE:Manager " + QByteArray::number(i) + "\r\n";
+        file += i % 25 == 0 ? "BDAY:1980-01-01\r\nEND:VCARD\r\n" : "END:VCARD\r\n";
+    }
+    const ImportSummary summary = book.import(file);
+    QLocale::setDefault(QLocale::system());
+    QCOMPARE(summary.groupedLines().join('\n'), grouped);
+    qsizetype lines = 0;
+    for (const SummaryGroup &group : summary.groups())
+        lines += group.lines;
+    QCOMPARE(summary.lines().size(), summary.headLines().size() + 1 + lines); // one heading for the values
+}
+
+void InterchangeBookTest::summaryWindowShowsGroupsAndSavesEveryLine()
+{
+    TempWorkDir dir;
+    Book book;
+    QByteArray file = TwoCards;
+    for (int i = 0; i < 60; ++i)
+        file += "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Card" + QByteArray::number(i) + ";Ann;;;\r\nNOTE:n" +
+                QByteArray::number(i) + "\r\nEND:VCARD\r\n";
+    book.import(TwoCards);
+    const ImportSummary summary = book.import(file);
+    ImportSummaryDialog shown(CurrentBook(), summary);
+    auto *tree = find<QTreeWidget>(shown, "summaryTree");
+    QStringList top;
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        top << tree->topLevelItem(i)->text(0);
+    QCOMPARE(top, (QStringList{"60 contacts imported from in.vcf; 2 already present.", "Already in the book — 2 contacts (listed)",
+                              "Note — 60 contacts"}));
+    QTreeWidgetItem *notes = tree->topLevelItem(2);
+    tree->expandItem(notes);
+    QCOMPARE(notes->childCount(), 60);
+    QCOMPARE(notes->child(59)->text(0), QString("Card59, Ann (line %1): Note: n59 (no place in the book)").arg(14 + 59 * 5));
+    ModalScript saving;
+    saving.expect("saveSummaryDialog", typeFileName("summary.txt"));
+    saving.run([&] { QTest::mouseClick(find<QPushButton>(shown, "saveAsButton"), Qt::LeftButton); });
+    QCOMPARE(saving.pending(), 0);
+    QCOMPARE(QString::fromUtf8(ReadAll("summary.txt")), summary.lines().join('\n') + '\n');
+    QCOMPARE(summary.lines().size(), 2 + 2 + 1 + 60);
 }
 
 void InterchangeBookTest::exportThenImportKeepsEveryField_data()
@@ -432,6 +551,15 @@ void InterchangeBookTest::commandLine_data()
     QTest::addColumn<QString>("fileHolds");
     QTest::newRow("import again") << QStringList{"--import", "in.vcf", "--into", "personal"} << 0
                                   << "0 contacts imported from in.vcf; 2 already present." << "" << "";
+    QTest::newRow("import with every line to a file")
+        << QStringList{"--import", "in.vcf", "--summary", "summary.txt"} << 0
+        << "0 contacts imported from in.vcf; 2 already present.\nAlready in the book — 2 contacts (listed)\n"
+           "  Doe, Jane (line 1)\n"
+        << "summary.txt"
+        << "0 contacts imported from in.vcf; 2 already present.\nAlready in the book, not added again:\n"
+           "Doe, Jane (line 1)\nRoe, Bob (line 9)\n";
+    QTest::newRow("summary without an import") << QStringList{"--export", "x.vcf", "--summary", "s.txt"} << 2
+                                               << "--summary belongs to --import." << "" << "";
     QTest::newRow("export vCard 4.0") << QStringList{"--export", "out.vcf"} << 0 << "2 contacts exported to out.vcf."
                                       << "out.vcf" << "VERSION:4.0";
     QTest::newRow("export vCard 3.0, personal")
@@ -505,17 +633,6 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
     writeFile("in.vcf", TwoCards);
     MainWindow &main = CurrentMainWindow();
     main.load();
-    auto typeFileName = [](const QString &name) {
-        return [name](QDialog &d) {
-            static_cast<QFileDialog &>(d).selectFile(name);
-            auto *buttons = d.findChild<QDialogButtonBox *>("buttonBox");
-            QPushButton *accept = buttons->button(QDialogButtonBox::Open);
-            if (!accept)
-                accept = buttons->button(QDialogButtonBox::Save);
-            QTRY_VERIFY(accept->isEnabled()); // once the dialog has looked at the folder
-            QTest::mouseClick(accept, Qt::LeftButton);
-        };
-    };
     QString summary;
     ModalScript script;
     script.expect("importFileDialog", typeFileName(dir.file("in.vcf")))
@@ -528,7 +645,11 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
                 })
         .expect("ImportSummaryDialog",
                 [&](QDialog &d) {
-                    summary = d.findChild<QPlainTextEdit *>("summaryText")->toPlainText();
+                    const auto *tree = d.findChild<QTreeWidget *>("summaryTree");
+                    QStringList shown;
+                    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+                        shown << tree->topLevelItem(i)->text(0);
+                    summary = shown.join('\n');
                     QTest::mouseClick(d.findChild<QPushButton *>("closeButton"), Qt::LeftButton);
                 })
         .expect("exportFileDialog", typeFileName("out.csv"))

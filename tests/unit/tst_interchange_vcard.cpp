@@ -6,6 +6,7 @@
 #include "interchange/VCardWriter.h"
 #include "support/TestSupport.h"
 
+#include <QFile>
 #include <QTest>
 
 using namespace varnelle;
@@ -68,6 +69,8 @@ private slots:
     void readsLenientlyAndListsWhatItSkips();
     void badInputNamesTheLine_data();
     void badInputNamesTheLine();
+    void largeFilesReadInPiecesAsWhole_data();
+    void largeFilesReadInPiecesAsWhole();
 };
 
 void InterchangeVCardTest::readsFilesAsProgramsWriteThem_data()
@@ -402,6 +405,62 @@ void InterchangeVCardTest::badInputNamesTheLine()
                  qPrintable(error.message()));
         QVERIFY2(error.message().contains(message), qPrintable(error.message()));
     }
+}
+
+void InterchangeVCardTest::largeFilesReadInPiecesAsWhole_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<QByteArray>("start"); // before the first copy
+    QTest::addColumn<QByteArray>("end");   // after the last copy
+    for (const char *file : {"comment.vcf", "backslash-newline.vcf", "nested-card.vcf", "fn-without-colon.vcf",
+                             "group.vcf", "pictures.vcf", "unknown-charset.vcf", "label-3.vcf", "two-names.vcf"})
+        QTest::newRow(file) << file << QByteArray() << QByteArray();
+    QTest::newRow("byte order mark") << "label-4.vcf" << QByteArray("\xEF\xBB\xBF") << QByteArray();
+    QTest::newRow("quoted-printable soft line breaks")
+        << "label-4.vcf"
+        << QByteArray("BEGIN:VCARD\nVERSION:2.1\nN:Lee;Ann\nNOTE;ENCODING=QUOTED-PRINTABLE:caf=C3=A9=\n au=\nlait\n"
+                      "END:VCARD\n")
+        << QByteArray();
+    QTest::newRow("no END:VCARD at the end") << "label-4.vcf" << QByteArray()
+                                             << QByteArray("BEGIN:VCARD\r\nFN:X\r\n");
+    QTest::newRow("binary at the end") << "label-4.vcf" << QByteArray()
+                                       << QByteArray("BEGIN:VCARD\r\nFN:X\x01\r\nEND:VCARD\r\n");
+}
+
+// A file of more than a megabyte is read a piece at a time, with what a read
+// of it whole gives: the same records, notes and faults.
+void InterchangeVCardTest::largeFilesReadInPiecesAsWhole()
+{
+    QFETCH(QString, file);
+    QFETCH(QByteArray, start);
+    QFETCH(QByteArray, end);
+    const QByteArray one = test::ReadAll(QStringLiteral(VARNELLE_TEST_DATA_DIR "/interchange/") + file);
+    QByteArray bytes = start;
+    while (bytes.size() < (3 << 20) / 2)
+        bytes += one + "\r\n";
+    bytes += end;
+    test::TempWorkDir dir;
+    QFile out("large.vcf");
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+    out.close();
+    auto read = [](const std::function<void(QStringList &, const RecordSink &)> &reading) {
+        QStringList said;
+        QStringList dumps;
+        try {
+            reading(said, [&dumps](ContactRecord &r, qint64) { dumps << dump(r); });
+        } catch (const InterchangeError &error) {
+            dumps << error.message();
+        }
+        return dumps.join('\n') + "\n--\n" + said.join('\n');
+    };
+    const QString inPieces = read([](QStringList &said, const RecordSink &each) {
+        ReadContactFile("large.vcf", &said, each);
+    });
+    const QString whole = read([&bytes](QStringList &said, const RecordSink &each) {
+        ReadContacts(bytes, "large.vcf", &said, each);
+    });
+    QCOMPARE(inPieces, whole);
+    QVERIFY(whole.count('\n') > 1000);
 }
 
 QTEST_GUILESS_MAIN(InterchangeVCardTest)

@@ -7,26 +7,59 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPlainTextEdit>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace varnelle {
 
+namespace {
+
+// A group's item keeps the group's place among the summary's groups; its lines are read when it opens.
+constexpr int GroupRole = Qt::UserRole;
+
+interchange::ImportSummary summaryOf(const QStringList &lines)
+{
+    interchange::ImportSummary summary;
+    summary.setHead(lines);
+    return summary;
+}
+
+} // namespace
+
 ImportSummaryDialog::ImportSummaryDialog(AddressBook &book, const QStringList &lines, QWidget *parent)
-    : QDialog(parent), mBook(book)
+    : ImportSummaryDialog(book, summaryOf(lines), parent)
+{
+}
+
+ImportSummaryDialog::ImportSummaryDialog(AddressBook &book, const interchange::ImportSummary &summary,
+                                         QWidget *parent)
+    : QDialog(parent), mBook(book), mSummary(summary)
 {
     setObjectName("ImportSummaryDialog");
     setWindowTitle(tr("Import Summary"));
     auto *layout = new QVBoxLayout(this);
-    mSummaryText = new QPlainTextEdit(lines.join('\n'), this);
-    mSummaryText->setObjectName("summaryText");
-    mSummaryText->setReadOnly(true);
-    mSummaryText->setAccessibleName(tr("Import Summary"));
-    mSummaryText->setLineWrapMode(QPlainTextEdit::NoWrap);
-    mSummaryText->setMinimumSize(520, 220);
-    layout->addWidget(mSummaryText);
+    mSummaryTree = new QTreeWidget(this);
+    mSummaryTree->setObjectName("summaryTree");
+    mSummaryTree->setAccessibleName(tr("Import Summary"));
+    mSummaryTree->setHeaderHidden(true);
+    mSummaryTree->setColumnCount(1);
+    mSummaryTree->setUniformRowHeights(true);
+    mSummaryTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    mSummaryTree->header()->setStretchLastSection(false);
+    mSummaryTree->setMinimumSize(520, 220);
+    for (const QString &line : mSummary.headLines())
+        new QTreeWidgetItem(mSummaryTree, {line});
+    const QList<interchange::SummaryGroup> groups = mSummary.groups();
+    for (qsizetype i = 0; i < groups.size(); ++i) {
+        auto *item = new QTreeWidgetItem(mSummaryTree, {groups[i].title});
+        item->setData(0, GroupRole, QVariant::fromValue(i));
+        item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+    }
+    connect(mSummaryTree, &QTreeWidget::itemExpanded, this, &ImportSummaryDialog::showLinesOf);
+    layout->addWidget(mSummaryTree);
     auto *buttons = new QDialogButtonBox(this);
     mSaveAsButton = buttons->addButton(tr("&Save As..."), QDialogButtonBox::ActionRole);
     mSaveAsButton->setObjectName("saveAsButton");
@@ -36,6 +69,17 @@ ImportSummaryDialog::ImportSummaryDialog(AddressBook &book, const QStringList &l
     layout->addWidget(buttons);
     connect(mSaveAsButton, &QPushButton::clicked, this, &ImportSummaryDialog::saveSummary);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void ImportSummaryDialog::showLinesOf(QTreeWidgetItem *item)
+{
+    const QVariant group = item->data(0, GroupRole);
+    if (!group.isValid() || item->childCount() > 0)
+        return;
+    QList<QTreeWidgetItem *> children;
+    for (const QString &line : mSummary.groupLines(group.value<qsizetype>()))
+        children << new QTreeWidgetItem(QStringList{line});
+    item->addChildren(children);
 }
 
 void ImportSummaryDialog::saveSummary()
@@ -55,8 +99,7 @@ void ImportSummaryDialog::saveSummary()
         return;
     }
     QSaveFile file(fileName);
-    if (!(file.open(QIODevice::WriteOnly | QIODevice::Text)
-          && file.write(mSummaryText->toPlainText().toUtf8() + '\n') >= 0 && file.commit()))
+    if (!(file.open(QIODevice::WriteOnly | QIODevice::Text) && mSummary.writeLines(file) && file.commit()))
         MsgBox(tr("The summary could not be saved in '%1': %2.")
                    .arg(QFileInfo(fileName).fileName(), file.errorString()),
                MsgRefusal);

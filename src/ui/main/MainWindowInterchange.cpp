@@ -76,7 +76,7 @@ void MainWindow::importContacts()
         if (!summary.typesCreated.isEmpty())
             mBook.notifyTypesChanged(); // and the types window lists the new types
     }
-    ImportSummaryDialog(mBook, summary.lines, this).exec();
+    ImportSummaryDialog(mBook, summary, this).exec();
 }
 
 void MainWindow::exportContacts()
