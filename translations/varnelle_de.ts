@@ -159,6 +159,18 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <source>Repairs Address.mdb in the current folder as File &gt; Repair Database does, prints what it did and ends: status 0 when the book is sound or repaired.</source>
         <translation>Repariert Address.mdb im aktuellen Ordner wie Datei &gt; Datenbank reparieren, gibt aus, was getan wurde, und endet: Status 0, wenn das Buch in Ordnung ist oder repariert wurde.</translation>
     </message>
+    <message>
+        <source>The summary could not be saved in &apos;%1&apos;: %2.</source>
+        <translation>Die Übersicht konnte nicht in „%1“ gespeichert werden: %2.</translation>
+    </message>
+    <message>
+        <source>Writes every line of the import&apos;s summary to a file; the summary printed groups them by kind.</source>
+        <translation>Schreibt jede Zeile der Importübersicht in eine Datei; die ausgegebene Übersicht fasst sie nach Art zusammen.</translation>
+    </message>
+    <message>
+        <source>--summary belongs to --import.</source>
+        <translation>--summary gehört zu --import.</translation>
+    </message>
 </context>
 <context>
     <name>ContactList</name>
@@ -390,6 +402,50 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     <message>
         <source>&quot;%1&quot; is not a vCard property (it has no name and &apos;:&apos;); skipped.</source>
         <translation>„%1“ ist keine vCard-Eigenschaft (Name und „:“ fehlen); übersprungen.</translation>
+    </message>
+    <message>
+        <source>Values too long</source>
+        <translation>Zu lange Werte</translation>
+    </message>
+    <message>
+        <source>Already in the book</source>
+        <translation>Bereits im Adressbuch</translation>
+    </message>
+    <message>
+        <source>Contacts with nothing the book holds</source>
+        <translation>Kontakte ohne Angaben, die das Adressbuch aufnimmt</translation>
+    </message>
+    <message>
+        <source>Skipped in the file</source>
+        <translation>In der Datei übersprungen</translation>
+    </message>
+    <message>
+        <source>NUL characters left out</source>
+        <translation>Weggelassene NUL-Zeichen</translation>
+    </message>
+    <message>
+        <source>Numbers of a type already given</source>
+        <translation>Nummern eines bereits vergebenen Typs</translation>
+    </message>
+    <message>
+        <source>1 contact</source>
+        <translation>1 Kontakt</translation>
+    </message>
+    <message>
+        <source>%1 contacts</source>
+        <translation>%1 Kontakte</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>(listed)</source>
+        <translation>(aufgelistet)</translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <translation>(%1)</translation>
     </message>
 </context>
 <context>

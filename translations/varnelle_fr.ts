@@ -159,6 +159,18 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <source>Repairs Address.mdb in the current folder as File &gt; Repair Database does, prints what it did and ends: status 0 when the book is sound or repaired.</source>
         <translation>Répare Address.mdb du dossier courant comme Fichier &gt; Réparer la base de données, affiche ce qui a été fait et se termine : état 0 si le carnet est sain ou réparé.</translation>
     </message>
+    <message>
+        <source>The summary could not be saved in &apos;%1&apos;: %2.</source>
+        <translation>Le résumé n&apos;a pas pu être enregistré dans « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>Writes every line of the import&apos;s summary to a file; the summary printed groups them by kind.</source>
+        <translation>Écrit chaque ligne du résumé de l&apos;importation dans un fichier ; le résumé affiché les regroupe par type.</translation>
+    </message>
+    <message>
+        <source>--summary belongs to --import.</source>
+        <translation>--summary va avec --import.</translation>
+    </message>
 </context>
 <context>
     <name>ContactList</name>
@@ -390,6 +402,50 @@ Essayez « varnelle --help » pour voir les options.</translation>
     <message>
         <source>&quot;%1&quot; is not a vCard property (it has no name and &apos;:&apos;); skipped.</source>
         <translation>« %1 » n&apos;est pas une propriété vCard (il n&apos;a ni nom ni « : ») ; ignoré.</translation>
+    </message>
+    <message>
+        <source>Values too long</source>
+        <translation>Valeurs trop longues</translation>
+    </message>
+    <message>
+        <source>Already in the book</source>
+        <translation>Déjà dans le carnet</translation>
+    </message>
+    <message>
+        <source>Contacts with nothing the book holds</source>
+        <translation>Contacts sans rien que le carnet puisse contenir</translation>
+    </message>
+    <message>
+        <source>Skipped in the file</source>
+        <translation>Ignorés dans le fichier</translation>
+    </message>
+    <message>
+        <source>NUL characters left out</source>
+        <translation>Caractères NUL omis</translation>
+    </message>
+    <message>
+        <source>Numbers of a type already given</source>
+        <translation>Numéros d&apos;un type déjà donné</translation>
+    </message>
+    <message>
+        <source>1 contact</source>
+        <translation>1 contact</translation>
+    </message>
+    <message>
+        <source>%1 contacts</source>
+        <translation>%1 contacts</translation>
+    </message>
+    <message>
+        <source>%1 — %2</source>
+        <translation>%1 — %2</translation>
+    </message>
+    <message>
+        <source>(listed)</source>
+        <translation>(listés)</translation>
+    </message>
+    <message>
+        <source>(%1)</source>
+        <translation>(%1)</translation>
     </message>
 </context>
 <context>
