@@ -122,21 +122,31 @@ qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, Export
     const QString book = bookPath(db);
     CardStamp stamp;
     stamp.revision = QDateTime::currentDateTimeUtc();
-    ReadBookContacts(db, scope, [&](const Contact &r) {
-        if (format == ExportFormat::Csv) {
-            csv.appendRow(buffer, r);
-        } else {
-            // A synced contact's UID wins, so that it is the same card here and on its server.
-            stamp.uid = r.uid.isEmpty() ? derivedUid(book, r.personId) : r.uid;
-            AppendVCard(buffer, r, format == ExportFormat::VCard3 ? VCardVersion::V3 : VCardVersion::V4, stamp);
-        }
+    auto countWritten = [&] {
         ++written;
         if (buffer.size() >= FlushBytes) {
             if (file.write(buffer) != buffer.size())
                 throw failed();
             buffer.clear();
         }
-    });
+    };
+    if (format == ExportFormat::Csv) {
+        try {
+            ReadContactRows(db, scope, [&](const ContactRow &row) {
+                csv.appendRow(buffer, row);
+                countWritten();
+            });
+        } catch (const DatabaseError &error) {
+            throw BookError(error);
+        }
+    } else {
+        ReadBookContacts(db, scope, [&](const Contact &r) {
+            // A synced contact's UID wins, so that it is the same card here and on its server.
+            stamp.uid = r.uid.isEmpty() ? derivedUid(book, r.personId) : r.uid;
+            AppendVCard(buffer, r, format == ExportFormat::VCard3 ? VCardVersion::V3 : VCardVersion::V4, stamp);
+            countWritten();
+        });
+    }
     if (file.write(buffer) != buffer.size())
         throw failed();
     // QSaveFile's commit ignores a failed fsync: a file that may not be on the disk is a failure.

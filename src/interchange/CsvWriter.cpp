@@ -8,22 +8,38 @@ namespace varnelle::interchange {
 
 namespace {
 
-void appendCell(QByteArray &out, const QString &value, bool first)
+// A cell from UTF-8: copied as it is, in quotes when it holds a comma, a
+// quote or a line break; a value a spreadsheet could take for a formula goes
+// through text::CsvCell.
+void appendCell(QByteArray &out, QByteArrayView cell, bool first)
 {
     if (!first)
         out += ',';
-    const QString cell = text::CsvCell(value);
-    // Plain ASCII, most cells, goes in as it is, without a converted copy.
-    const bool ascii = std::all_of(cell.cbegin(), cell.cend(), [](QChar c) { return c.unicode() < 0x80; });
-    if (ascii) {
-        const qsizetype at = out.size();
-        out.resize(at + cell.size());
-        char *to = out.data() + at;
-        for (const QChar c : cell)
-            *to++ = char(c.unicode());
-    } else {
-        out += cell.toUtf8();
+    if (cell.isEmpty())
+        return;
+    const char lead = cell.front();
+    if (lead == '=' || lead == '@' || lead == '+' || lead == '-') {
+        out += text::CsvCell(QString::fromUtf8(cell)).toUtf8();
+        return;
     }
+    const bool quoted = std::any_of(cell.begin(), cell.end(),
+                                    [](char c) { return c == ',' || c == '"' || c == '\n' || c == '\r'; });
+    if (!quoted) {
+        out += cell;
+        return;
+    }
+    out += '"';
+    for (const char c : cell) {
+        if (c == '"')
+            out += '"';
+        out += c;
+    }
+    out += '"';
+}
+
+void appendCell(QByteArray &out, const QString &cell, bool first)
+{
+    appendCell(out, QByteArrayView(cell.toUtf8()), first);
 }
 
 } // namespace
@@ -54,6 +70,20 @@ void CsvWriter::appendRow(QByteArray &out, const Contact &record) const
         const bool has = i < record.telephones.size();
         appendCell(out, has ? record.telephones[i].type : QString(), false);
         appendCell(out, has ? record.telephones[i].number : QString(), false);
+    }
+    out += "\r\n";
+}
+
+void CsvWriter::appendRow(QByteArray &out, const ContactRow &row) const
+{
+    for (std::size_t i = 0; i < ContactFieldCount; ++i)
+        appendCell(out, row.fields[i], i == 0);
+    qsizetype at = 0;
+    QByteArrayView type, number;
+    for (int i = 0; i < mPhoneColumns; ++i) {
+        const bool has = row.nextNumber(at, type, number);
+        appendCell(out, has ? type : QByteArrayView(), false);
+        appendCell(out, has ? number : QByteArrayView(), false);
     }
     out += "\r\n";
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "interchange/ContactRecord.h"
+#include "store/BookContacts.h"
 
 #include <QByteArray>
 
@@ -21,6 +22,8 @@ public:
     void appendHeading(QByteArray &out) const;
     // Numbers beyond the pairs of the heading are left out.
     void appendRow(QByteArray &out, const Contact &record) const;
+    // The same for a contact as the store holds it, its bytes copied as they are.
+    void appendRow(QByteArray &out, const ContactRow &row) const;
 
 private:
     int mPhoneColumns;

@@ -48,35 +48,29 @@ int MostNumbers(const QSqlDatabase &db, ContactScope scope)
     return query.next() ? query.value(0).toInt() : 0;
 }
 
-namespace {
-
-// The numbers of a contact as the read below gives them: "4:Work8:555-0100",
-// each text after its length in bytes of UTF-8.
-QList<PhoneNumber> numbersOf(QByteArrayView packed)
+bool ContactRow::nextNumber(qsizetype &at, QByteArrayView &type, QByteArrayView &number) const
 {
-    QList<PhoneNumber> numbers;
-    qsizetype at = 0;
+    // Packed as the read below gives them: "4:Work8:555-0100", each text
+    // after its length in bytes of UTF-8.
+    const QByteArrayView packed = packedNumbers;
     auto next = [&]() {
         qsizetype length = 0;
         while (at < packed.size() && packed[at] != ':')
             length = length * 10 + (packed[at++] - '0');
-        ++at; // the colon
-        const QByteArrayView text = packed.sliced(qMin(at, packed.size())).first(
-            qMin(length, qMax<qsizetype>(packed.size() - at, 0)));
-        at += length;
-        return QString::fromUtf8(text);
+        at = qMin(at + 1, packed.size()); // the colon
+        const QByteArrayView text = packed.sliced(at, qMin(length, packed.size() - at));
+        at += text.size();
+        return text;
     };
-    while (at < packed.size()) {
-        QString type = next();
-        numbers << PhoneNumber{type, next()};
-    }
-    return numbers;
+    if (at >= packed.size())
+        return false;
+    type = next();
+    number = next();
+    return true;
 }
 
-} // namespace
-
-void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
-                             const std::function<void(const Contact &)> &each, ContactOrder order)
+void ReadContactRows(const QSqlDatabase &db, ContactScope scope, const std::function<void(const ContactRow &)> &each,
+                     ContactOrder order)
 {
     // One row for each contact, read in the table's own order with its
     // numbers gathered beside it, then sorted once: nothing of the book is
@@ -101,19 +95,42 @@ void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
                               " FROM Address a NOT INDEXED%2 ORDER BY %3a.PersonID")
                           .arg(columns.join(QStringLiteral(", ")), scopeCondition(scope), sorted),
                       db.databaseName());
-    const QHash<std::int32_t, QString> uids = ReadSyncUids(db); // a synced contact keeps its UID in files too
     constexpr int NumbersColumn = 2 + int(ContactFieldCount);
-    Contact c;
+    ContactRow row;
     while (q.next()) {
-        c.personId = std::int32_t(q.integer(0));
-        c.uid = uids.value(c.personId);
-        c.isBusiness = sqlite3_column_type(q.get(), 1) != SQLITE_NULL && q.integer(1) != 0;
-        int column = 2;
-        for (const ContactField &f : ContactFields())
-            c.*f.member = q.text(column++);
-        c.telephones = numbersOf(q.bytes(NumbersColumn));
-        each(c);
+        row.personId = std::int32_t(q.integer(0));
+        row.isBusiness = sqlite3_column_type(q.get(), 1) != SQLITE_NULL && q.integer(1) != 0;
+        for (std::size_t i = 0; i < ContactFieldCount; ++i)
+            row.fields[i] = q.bytes(2 + int(i));
+        row.packedNumbers = q.bytes(NumbersColumn);
+        each(row);
     }
+}
+
+void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
+                             const std::function<void(const Contact &)> &each, ContactOrder order)
+{
+    const QHash<std::int32_t, QString> uids = ReadSyncUids(db); // a synced contact keeps its UID in files too
+    Contact c;
+    ReadContactRows(
+        db, scope,
+        [&](const ContactRow &row) {
+            c.personId = row.personId;
+            c.uid = uids.value(c.personId);
+            c.isBusiness = row.isBusiness;
+            std::size_t i = 0;
+            for (const ContactField &f : ContactFields()) {
+                const QByteArrayView text = row.fields[i++];
+                c.*f.member = text.isNull() ? QString() : QString::fromUtf8(text);
+            }
+            c.telephones.clear();
+            qsizetype at = 0;
+            QByteArrayView type, number;
+            while (row.nextNumber(at, type, number))
+                c.telephones << PhoneNumber{QString::fromUtf8(type), QString::fromUtf8(number)};
+            each(c);
+        },
+        order);
 }
 
 void ReadContactNames(const QSqlDatabase &db, const std::function<void(const Contact &)> &each)

@@ -2,9 +2,11 @@
 
 #include "common/Contact.h"
 
+#include <QByteArrayView>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -30,6 +32,23 @@ enum class ContactOrder { List, Stored };
 void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
                              const std::function<void(const Contact &)> &each,
                              ContactOrder order = ContactOrder::List);
+
+// One contact as the store holds it, its texts in UTF-8, valid only while
+// it is being handed over: for writers that copy bytes as they are.
+struct ContactRow {
+    std::int32_t personId = 0;
+    bool isBusiness = false;
+    std::array<QByteArrayView, ContactFieldCount> fields; // in the order of ContactFields()
+    QByteArrayView packedNumbers;                          // read with nextNumber()
+
+    // The number after `at` (0 for the first), in TypeID order, with its
+    // type's name; false when there is none left.
+    bool nextNumber(qsizetype &at, QByteArrayView &type, QByteArrayView &number) const;
+};
+
+// The same as ReadContactsWithNumbers, each contact handed over as a row of bytes.
+void ReadContactRows(const QSqlDatabase &db, ContactScope scope, const std::function<void(const ContactRow &)> &each,
+                     ContactOrder order = ContactOrder::List);
 
 // Hands the names, company and e-mail address of every contact to each, in no
 // particular order; the other fields are left empty. Throws DatabaseError.
