@@ -83,6 +83,17 @@ window() {
   sleep 0.2
   echo "$id"
 }
+# The id of a menu that has opened over the main window: menu MAIN-ID MESSAGE-IF-NONE.
+menu() {
+  local id=""
+  for _ in $(seq 50); do
+    id="$(xdotool search --onlyvisible --pid "$app" 2> /dev/null | grep -v "^$1\$" | tail -n 1 || true)"
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  [ -n "$id" ] || fail "$2"
+  echo "$id"
+}
 gone() {
   for _ in $(seq 100); do
     xdotool search --onlyvisible --name "^$1\$" > /dev/null 2>&1 || return 0

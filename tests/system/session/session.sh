@@ -145,13 +145,7 @@ report_to_csv contacts.csv
 # Help > About with the mouse (the menu's title, then its first command), closed with Escape.
 main="$(window "Varnelle For Windows")"
 click "$main" 174 9 # the Help title in the desktop's font (Sans Serif 9 here)
-popup=""
-for _ in $(seq 50); do
-  popup="$(xdotool search --onlyvisible --pid "$app" 2> /dev/null | grep -v "^$main\$" | tail -n 1 || true)"
-  [ -n "$popup" ] && break
-  sleep 0.1
-done
-[ -n "$popup" ] || fail "the Help menu did not open under the mouse"
+popup="$(menu "$main" "the Help menu did not open under the mouse")"
 click "$popup" 20 12
 about="$(window "About Varnelle")"
 centred "$about" "About box"
@@ -192,13 +186,7 @@ export LANG=de_DE.UTF-8 LC_ALL="" LANGUAGE=""
 app=$!
 main="$(window "Varnelle For Windows")"
 keys alt+d
-popup=""
-for _ in $(seq 50); do
-  popup="$(xdotool search --onlyvisible --pid "$app" 2> /dev/null | grep -v "^$main\$" | tail -n 1 || true)"
-  [ -n "$popup" ] && break
-  sleep 0.1
-done
-[ -n "$popup" ] || fail "Alt+D did not open the German File menu (Datei)"
+popup="$(menu "$main" "Alt+D did not open the German File menu (Datei)")"
 shot german-file-menu
 keys b # Datei > Beenden
 for _ in $(seq 100); do kill -0 "$app" 2> /dev/null || break; sleep 0.1; done
