@@ -1,7 +1,7 @@
 #include "interchange/BookImport.h"
 
 #include "interchange/BookFailure.h"
-#include "interchange/ContactFile.h"
+#include "interchange/ReadAhead.h"
 #include "store/BookContacts.h"
 #include "store/TelephoneTypes.h"
 #include "common/Collation.h"
@@ -25,7 +25,6 @@ namespace varnelle::interchange {
 namespace {
 
 constexpr qsizetype ProgressEvery = 64;
-constexpr size_t BatchRecords = 256;
 
 QString nothingImported()
 {
@@ -481,24 +480,20 @@ ImportSummary ImportContactFile(QSqlDatabase &db, const QString &fileName, const
 {
     const qint64 size = QFileInfo(fileName).size();
     return importInto(db, options, QFileInfo(fileName).fileName(), [&](const auto &add, QStringList &notes) {
-        // Cards are read and stored a batch at a time: each stage then runs with its own data in the caches.
-        std::vector<std::pair<ContactRecord, qint64>> batch;
-        batch.reserve(BatchRecords);
-        auto store = [&] {
+        // The file is read on a thread of its own while the cards read so far are stored here, a batch at a time.
+        ReadAhead reading(fileName);
+        ReadAhead::Batch batch;
+        for (;;) {
+            try {
+                if (!reading.next(batch))
+                    break;
+            } catch (const InterchangeError &error) {
+                throw FileFault{error};
+            }
             for (const auto &[record, bytesRead] : batch)
                 add(record, qMin(bytesRead, size), size);
-            batch.clear();
-        };
-        try {
-            ReadContactFile(fileName, &notes, [&](ContactRecord &record, qint64 bytesRead) {
-                batch.emplace_back(std::move(record), bytesRead);
-                if (batch.size() == BatchRecords)
-                    store();
-            });
-        } catch (const InterchangeError &error) {
-            throw FileFault{error};
         }
-        store();
+        notes = reading.notes();
         return size;
     });
 }

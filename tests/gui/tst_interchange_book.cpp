@@ -318,6 +318,9 @@ void InterchangeBookTest::failedOrCancelledImportChangesNothing_data()
     // Files of more than a megabyte are read a piece at a time, their cards imported as they come.
     QTest::newRow("failure at the last card of a large file") << "large failure";
     QTest::newRow("bad last card of a large file") << "large bad file";
+    // The reading runs ahead on a thread of its own and must stop where the storing stopped.
+    QTest::newRow("failure at the first card of a large file") << "large early failure";
+    QTest::newRow("cancel a large file halfway") << "large cancel";
 }
 
 void InterchangeBookTest::failedOrCancelledImportChangesNothing()
@@ -337,7 +340,7 @@ void InterchangeBookTest::failedOrCancelledImportChangesNothing()
                            "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
     ImportOptions options;
     int calls = 0;
-    options.progress = [&](qsizetype, qsizetype) { return !(how == "cancel" && ++calls == 2); };
+    options.progress = [&](qsizetype, qsizetype) { return !(how.endsWith("cancel") && ++calls == 2); };
     QByteArray large;
     for (int i = 0; large.size() < (3 << 20) / 2; ++i)
         large += QString("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Large%1;Ann;;;\r\nNOTE:%2\r\nEND:VCARD\r\n")
@@ -351,9 +354,13 @@ void InterchangeBookTest::failedOrCancelledImportChangesNothing()
             book.import(large + "BEGIN:VCARD\r\nFN:X\r\n");
         else if (how == "large failure")
             book.import(large + "BEGIN:VCARD\r\nN:Boom;Ann;;;\r\nEND:VCARD\r\n");
+        else if (how == "large early failure")
+            book.import("BEGIN:VCARD\r\nN:Boom;Ann;;;\r\nEND:VCARD\r\n" + large);
+        else if (how == "large cancel")
+            QVERIFY((writeFile("in.vcf", large), ImportContactFile(book.db, "in.vcf", options).cancelled));
         else if (ImportContacts(book.db, records, options).cancelled)
             QCOMPARE(how, QString("cancel"));
-        QCOMPARE(how, QString("cancel"));
+        QVERIFY(how.endsWith("cancel"));
     } catch (const InterchangeError &error) {
         QVERIFY2(error.message().contains(how.endsWith("failure") ? "disk full" : "has no END:VCARD"),
                  qPrintable(error.message()));
