@@ -11,6 +11,9 @@
 
 #include <QSqlError>
 #include <QStringList>
+#include <QThread>
+
+#include <optional>
 
 namespace varnelle {
 
@@ -36,6 +39,25 @@ QString columnList()
         columns << QLatin1String(f.column);
     return columns.join(QStringLiteral(", "));
 }
+
+// Lets SQLite's sorter hand sorted runs to helper threads while the query
+// goes on reading rows, for one sort of the whole book; the connection's own
+// setting is back once it is done. The book's collation keeps a collator for
+// each thread, so it may compare on any of them.
+class SortHelpers {
+public:
+    explicit SortHelpers(sqlite3 *db) : mDb(db), mBefore(sqlite3_limit(db, SQLITE_LIMIT_WORKER_THREADS, -1))
+    {
+        sqlite3_limit(db, SQLITE_LIMIT_WORKER_THREADS, qMax(QThread::idealThreadCount() - 1, 0));
+    }
+    ~SortHelpers() { sqlite3_limit(mDb, SQLITE_LIMIT_WORKER_THREADS, mBefore); }
+    SortHelpers(const SortHelpers &) = delete;
+    SortHelpers &operator=(const SortHelpers &) = delete;
+
+private:
+    sqlite3 *mDb;
+    int mBefore;
+};
 
 } // namespace
 
@@ -96,6 +118,9 @@ void ReadContactRows(const QSqlDatabase &db, ContactScope scope, const std::func
                           .arg(columns.join(QStringLiteral(", ")), scopeCondition(scope), sorted),
                       db.databaseName());
     constexpr int NumbersColumn = 2 + int(ContactFieldCount);
+    std::optional<SortHelpers> helpers;
+    if (order == ContactOrder::List)
+        helpers.emplace(SqliteHandle(db));
     ContactRow row;
     while (q.next()) {
         row.personId = std::int32_t(q.integer(0));
