@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <functional>
 
+#include <sys/resource.h>
+
 // Runs offscreen unless a platform was chosen; call before the application is made.
 inline void RunHeadlessUnlessTold()
 {
@@ -50,4 +52,13 @@ inline long StatusKb(const char *field)
 inline long PeakMemoryKb()
 {
     return StatusKb("VmHWM:");
+}
+
+// The processor time this process has used so far, user and system, in milliseconds.
+inline double CpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return (double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3)
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
 }

@@ -41,6 +41,7 @@ namespace {
 constexpr int ImportedCards = 10000;
 constexpr int ExportedContacts = 100000;
 constexpr int Rounds = 3;
+constexpr int FloorRounds = 5; // for the steps measured against a floor, each in a process of its own
 
 ContactRecord contact(int i)
 {
@@ -241,6 +242,7 @@ struct ChildFigures {
     double ms = -1;
     double peakMb = -1;
     qsizetype count = 0;
+    double cpuMs = -1; // processor time, user and system, of all its threads
 };
 
 ChildFigures runChild(const QStringList &arguments)
@@ -256,6 +258,7 @@ ChildFigures runChild(const QStringList &arguments)
     figures.ms = words.value(0).toDouble();
     figures.peakMb = words.value(1).toDouble() / 1024.0;
     figures.count = words.value(2).toLongLong();
+    figures.cpuMs = words.value(3).toDouble();
     return figures;
 }
 
@@ -265,6 +268,7 @@ int childMain(const QStringList &arguments)
 {
     QElapsedTimer timer;
     timer.start();
+    double cpuStart = CpuMs();
     qsizetype count = 0;
     const QString step = arguments.value(2);
     if (step == "cards") { // the realistic file alone, for a profiler
@@ -279,16 +283,19 @@ int childMain(const QStringList &arguments)
     } else if (step == "import" || step == "export") {
         QSqlDatabase db = OpenDatabase(arguments.value(step == "import" ? 4 : 3), "child");
         timer.start();
+        cpuStart = CpuMs();
         if (step == "import")
             count = ImportContactFile(db, arguments.value(3), {}).imported;
         else
             count = ExportContacts(db, arguments.value(4), ExportFormat::Csv, ExportScope::All);
         const double ms = double(timer.nsecsElapsed()) / 1e6;
+        const double cpuMs = CpuMs() - cpuStart;
         CloseDatabase(db);
-        std::printf("%.1f %ld %lld\n", ms, PeakMemoryKb(), static_cast<long long>(count));
+        std::printf("%.1f %ld %lld %.1f\n", ms, PeakMemoryKb(), static_cast<long long>(count), cpuMs);
         return 0;
     }
-    std::printf("%.1f %ld %lld\n", double(timer.nsecsElapsed()) / 1e6, PeakMemoryKb(), static_cast<long long>(count));
+    std::printf("%.1f %ld %lld %.1f\n", double(timer.nsecsElapsed()) / 1e6, PeakMemoryKb(),
+                static_cast<long long>(count), CpuMs() - cpuStart);
     return 0;
 }
 
@@ -388,19 +395,26 @@ int main(int argc, char **argv)
     std::printf("ratio vCard 4.0 export/shell:                    %8.2f (target at most 2.00)\n",
                 vcard4Ms / shellLarge);
 
-    // The CSV export against the shell writing the same columns.
+    // The CSV export against the shell writing the same columns, a round of
+    // each in turn, so that a slow spell of the machine meets both.
     ChildFigures exported;
-    const double exportMs = BestOfMs(Rounds, [] { return true; }, [&] {
+    double shellCsvMs = -1;
+    for (int round = 0; round < FloorRounds; ++round) {
         const ChildFigures f = runChild({"--child", "export", source, largeDir + "/child.csv"});
+        if (f.count != ExportedContacts) {
+            std::fprintf(stderr, "The CSV export step failed.\n");
+            return 1;
+        }
         if (exported.ms < 0 || f.ms < exported.ms)
             exported = f;
-        return f.count == ExportedContacts;
-    });
-    const double shellCsvMs = BestOfMs(Rounds, [] { return true; },
-                                       [&] { return shellCsvExport(shell, source, largeDir + "/shell.csv"); });
-    if (exportMs < 0 || shellCsvMs < 0) {
-        std::fprintf(stderr, "The CSV export step failed.\n");
-        return 1;
+        const double ms = BestOfMs(1, [] { return true; },
+                                   [&] { return shellCsvExport(shell, source, largeDir + "/shell.csv"); });
+        if (ms < 0) {
+            std::fprintf(stderr, "The sqlite3 shell's CSV export failed.\n");
+            return 1;
+        }
+        if (shellCsvMs < 0 || ms < shellCsvMs)
+            shellCsvMs = ms;
     }
     std::printf("CSV export of %d contacts, own process:      %8.1f ms, peak %.0f MB\n", ExportedContacts,
                 exported.ms, exported.peakMb);
@@ -423,7 +437,8 @@ int main(int argc, char **argv)
     ChildFigures read;
     ChildFigures imported100k;
     double floorInsertMs = -1;
-    for (int round = 0; round < Rounds; ++round) {
+    double floorInsertCpuMs = -1;
+    for (int round = 0; round < FloorRounds; ++round) {
         const ChildFigures r = runChild({"--child", "read", realistic});
         if (read.ms < 0 || r.ms < read.ms)
             read = r;
@@ -434,9 +449,13 @@ int main(int argc, char **argv)
             std::fprintf(stderr, "sqlite_insert_floor failed: %s\n", floor.readAllStandardError().constData());
             return 1;
         }
-        const double insertMs = floor.readAllStandardOutput().split(' ').value(0).toDouble();
+        const QList<QByteArray> floorWords = floor.readAllStandardOutput().trimmed().split(' ');
+        const double insertMs = floorWords.value(0).toDouble();
         if (floorInsertMs < 0 || insertMs < floorInsertMs)
             floorInsertMs = insertMs;
+        const double insertCpuMs = floorWords.value(2).toDouble();
+        if (floorInsertCpuMs < 0 || insertCpuMs < floorInsertCpuMs)
+            floorInsertCpuMs = insertCpuMs;
         book = freshBook(largeDir, "realistic.mdb");
         const ChildFigures i = runChild({"--child", "import", realistic, book});
         if (imported100k.ms < 0 || i.ms < imported100k.ms)
@@ -456,5 +475,11 @@ int main(int argc, char **argv)
                 imported100k.ms / floorMs);
     std::printf("peak memory / file size:                         %8.2f (target at most 1.50)\n",
                 imported100k.peakMb / fileMb);
+    // Reading and storing overlap on two threads, so the wall time can fall
+    // below the floor's; the processor time shows the work done.
+    const double floorCpuMs = read.cpuMs + floorInsertCpuMs;
+    std::printf("processor time of the import:                    %8.1f ms (floor %.1f + %.1f = %.1f ms)\n",
+                imported100k.cpuMs, read.cpuMs, floorInsertCpuMs, floorCpuMs);
+    std::printf("ratio of processor times import/floor:           %8.2f\n", imported100k.cpuMs / floorCpuMs);
     return 0;
 }
