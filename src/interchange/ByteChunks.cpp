@@ -42,4 +42,23 @@ bool BytesOfDevice::appendTo(QByteArray &out)
     return read > 0;
 }
 
+bool Utf16AsUtf8::appendTo(QByteArray &out)
+{
+    mPiece.clear();
+    if (!mSource.appendTo(mPiece))
+        return false;
+    const QByteArray utf8 = QString(mDecoder(mPiece)).toUtf8();
+    mSourceBytes += mPiece.size();
+    mUtf8Bytes += utf8.size();
+    out += utf8;
+    return true;
+}
+
+qint64 Utf16AsUtf8::sourcePosition(qint64 utf8Bytes) const
+{
+    if (mUtf8Bytes == 0)
+        return 0;
+    return qint64(double(utf8Bytes) * double(mSourceBytes) / double(mUtf8Bytes));
+}
+
 } // namespace varnelle::interchange

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QStringDecoder>
 #include <QtGlobal>
 
 class QIODevice;
@@ -36,6 +37,22 @@ public:
 
 private:
     QIODevice &mDevice;
+};
+
+// The UTF-16 text of another source handed over as UTF-8, a piece at a time.
+class Utf16AsUtf8 : public ByteChunks {
+public:
+    Utf16AsUtf8(ByteChunks &source, QStringDecoder::Encoding encoding) : mSource(source), mDecoder(encoding) {}
+    bool appendTo(QByteArray &out) override;
+    // The bytes of the source read by the time `utf8Bytes` bytes of UTF-8 were handed over, as near as the pieces tell.
+    qint64 sourcePosition(qint64 utf8Bytes) const;
+
+private:
+    ByteChunks &mSource;
+    QStringDecoder mDecoder; // keeps a character split between two pieces, and skips a byte order mark
+    QByteArray mPiece;
+    qint64 mSourceBytes = 0;
+    qint64 mUtf8Bytes = 0;
 };
 
 } // namespace varnelle::interchange

@@ -1,5 +1,6 @@
 #include "interchange/ContactFile.h"
 
+#include "interchange/ByteChunks.h"
 #include "interchange/CsvReader.h"
 #include "interchange/VCardReader.h"
 
@@ -135,36 +136,67 @@ std::vector<ContactRecord> ReadContacts(const QByteArray &data, const QString &f
 void ReadContactFile(const QString &fileName, QStringList *notes, const RecordSink &each)
 {
     QFile file(fileName);
+    const QString name = QFileInfo(fileName).fileName();
+    auto cannotRead = [&] {
+        return InterchangeError(QCoreApplication::translate("Interchange", "The file '%1' cannot be read: %2.")
+                                    .arg(name, file.errorString()));
+    };
     if (!file.open(QIODevice::ReadOnly))
-        throw InterchangeError(QCoreApplication::translate("Interchange", "The file '%1' cannot be read: %2.")
-                                   .arg(QFileInfo(fileName).fileName(), file.errorString()));
-    // A vCard file in UTF-8 that ends plainly, with lines that end in LF, is
-    // read a piece at a time; any other file is read whole and made plain first.
+        throw cannotRead();
+    // A file whose lines end in LF and that ends plainly is read a piece at a
+    // time, UTF-16 decoded as it comes; any other file is read whole and made
+    // plain first. Head and tail tell which, seen as the UTF-8 they give.
     const qint64 size = file.size();
     const QByteArray head = file.read(HeadBytes);
     const bool whole = head.size() == size;
     const QByteArray tail = whole ? head : (file.seek(qMax(size - TailBytes, qint64(0))), file.read(TailBytes));
-    qsizetype plainEnd = tail.size();
-    while (plainEnd > 0 && (tail[plainEnd - 1] == '\x1A' || QChar::isSpace(uchar(tail[plainEnd - 1]))))
+    std::optional<QStringDecoder::Encoding> utf16;
+    if (head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF"))
+        utf16 = head.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE;
+    else
+        utf16 = utf16WithoutMark(head);
+    auto asUtf8 = [&utf16](const QByteArray &bytes) {
+        return utf16 ? QString(QStringDecoder(*utf16)(bytes)).toUtf8() : bytes;
+    };
+    const QByteArray headText = asUtf8(head);
+    const QByteArray tailText = asUtf8(tail);
+    qsizetype plainEnd = tailText.size();
+    while (plainEnd > 0 && (tailText[plainEnd - 1] == '\x1A' || QChar::isSpace(uchar(tailText[plainEnd - 1]))))
         --plainEnd;
-    const bool plain = !head.startsWith("\xFF\xFE") && !head.startsWith("\xFE\xFF") && !utf16WithoutMark(head)
-        && head.contains('\n') && plainEnd > 0 && !tail.sliced(plainEnd).contains('\x1A') && !isBlank(head)
-        && (LooksLikeVCard(head) || fileName.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive));
-    if (!whole && !file.seek(0))
-        throw InterchangeError(QCoreApplication::translate("Interchange", "The file '%1' cannot be read: %2.")
-                                   .arg(QFileInfo(fileName).fileName(), file.errorString()));
+    const bool plain = headText.contains('\n') && plainEnd > 0 && !tailText.sliced(plainEnd).contains('\x1A')
+        && !isBlank(headText);
     if (!plain || whole) {
+        if (!whole && !file.seek(0))
+            throw cannotRead();
         ReadContacts(whole ? head : file.readAll(), fileName, notes, each);
         return;
     }
     QStringList unused;
-    BytesOfDevice chunks(file);
+    QStringList &said = notes ? *notes : unused;
+    BytesOfDevice bytes(file);
+    std::optional<Utf16AsUtf8> decoded;
+    auto fromStart = [&]() -> ByteChunks & {
+        if (!file.seek(0))
+            throw cannotRead();
+        if (!utf16)
+            return bytes;
+        decoded.emplace(bytes, *utf16);
+        return *decoded;
+    };
+    const RecordSink told = [&](ContactRecord &record, qint64 read) {
+        each(record, decoded ? decoded->sourcePosition(read) : read);
+    };
     try {
-        ReadVCards(chunks, notes ? *notes : unused, passingThrough(each));
+        if (LooksLikeVCard(headText) || fileName.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive)) {
+            ReadVCards(fromStart(), said, passingThrough(told));
+            return;
+        }
+        const Charset charset = CheckCsvBytes(fromStart());
+        ReadCsvContacts(fromStart(), charset, passingThrough(told));
     } catch (const FromSink &passed) {
         std::rethrow_exception(passed.error);
     } catch (const InterchangeError &error) {
-        throw cannotImport(QFileInfo(fileName).fileName(), error);
+        throw cannotImport(name, error);
     }
 }
 

@@ -20,9 +20,10 @@ void ReadContacts(const QByteArray &data, const QString &fileName, QStringList *
 std::vector<ContactRecord> ReadContacts(const QByteArray &data, const QString &fileName = {},
                                         QStringList *notes = nullptr);
 
-// Reads the file and its contacts. A vCard file in UTF-8 is read a piece at
-// a time, never held whole; `each` is told how many of its bytes are read.
-// Throws InterchangeError.
+// Reads the file and its contacts. A file whose lines end in LF, vCard or
+// CSV, UTF-8 or UTF-16, is read a piece at a time, never held whole (a CSV
+// file twice: first to tell its character set); `each` is told how many of
+// its bytes are read. Throws InterchangeError.
 void ReadContactFile(const QString &fileName, QStringList *notes, const RecordSink &each);
 std::vector<ContactRecord> ReadContactFile(const QString &fileName, QStringList *notes = nullptr);
 

@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QRegularExpression>
+#include <QStringDecoder>
 #include <map>
 
 namespace varnelle::interchange {
@@ -184,28 +185,48 @@ struct Row {
 };
 
 // Splits RFC 4180 text into rows: quoted cells may hold separators, quotes
-// (doubled) and line breaks.
+// (doubled) and line breaks. The text is decoded a piece at a time as the
+// rows need it, so that a large file is never held whole.
 class RowSource {
 public:
-    RowSource(const QString &text, QChar separator) : mText(text), mSeparator(separator) {}
+    RowSource(ByteChunks &chunks, Charset charset) : mChunks(chunks), mCharset(charset) {}
 
-    qsizetype position() const { return mPos; }
+    // The first line of the text, or as much of it as the first piece holds.
+    QString firstLine()
+    {
+        if (mPos >= mText.size())
+            refill();
+        const qsizetype end = mText.indexOf(u'\n', mPos);
+        return mText.sliced(mPos, (end < 0 ? mText.size() : end) - mPos);
+    }
+    void setSeparator(QChar separator) { mSeparator = separator; }
+
+    // How many bytes of the file lie before where the reading stands, as near as the text's characters tell.
+    qint64 bytePosition() const
+    {
+        if (mText.isEmpty())
+            return mPieceStart;
+        return mPieceStart + qint64(double(mPos) * double(mPieceBytes) / double(mText.size()));
+    }
 
     bool next(Row &row)
     {
         row.cells.clear();
-        if (mPos >= mText.size())
+        if (mPos >= mText.size() && !refill())
             return false;
         row.line = mLine;
         QString cell;
         bool quoted = false;
         qsizetype quoteLine = 0;
-        const qsizetype size = mText.size();
-        while (mPos < size) {
+        for (;;) {
+            if (mPos >= mText.size() && !refill())
+                break;
             const QChar c = mText[mPos++];
             if (quoted) {
                 if (c == u'"') {
-                    if (mPos < size && mText[mPos] == u'"') {
+                    if (mPos >= mText.size())
+                        refill();
+                    if (mPos < mText.size() && mText[mPos] == u'"') {
                         cell += c;
                         ++mPos;
                     } else {
@@ -240,9 +261,36 @@ public:
     }
 
 private:
-    const QString &mText;
-    QChar mSeparator;
+    // Decodes the next piece of the file in place of the text read; false at the end.
+    bool refill()
+    {
+        QByteArray piece;
+        for (;;) {
+            mPieceStart += mPieceBytes;
+            piece.clear();
+            if (!mChunks.appendTo(piece))
+                return false;
+            mPieceBytes = piece.size();
+            QByteArrayView bytes(piece);
+            if (mFirstPiece && bytes.startsWith("\xEF\xBB\xBF"))
+                bytes = bytes.sliced(3);
+            mFirstPiece = false;
+            mText = mCharset == Charset::Windows1252 ? Decode(bytes, Charset::Windows1252) : mUtf8(bytes);
+            mPos = 0;
+            if (!mText.isEmpty())
+                return true;
+        }
+    }
+
+    ByteChunks &mChunks;
+    Charset mCharset;
+    QStringDecoder mUtf8{QStringDecoder::Utf8}; // keeps a character split between two pieces
+    QString mText;  // the piece being read
     qsizetype mPos = 0;
+    qint64 mPieceStart = 0;
+    qint64 mPieceBytes = 0;
+    bool mFirstPiece = true;
+    QChar mSeparator = u',';
     qsizetype mLine = 1;
 };
 
@@ -383,17 +431,10 @@ bool isEmptyRecord(const ContactRecord &r)
 
 } // namespace
 
-void ReadCsvContacts(const QByteArray &data, const RecordSink &each)
+void ReadCsvContacts(ByteChunks &chunks, Charset charset, const RecordSink &each)
 {
-    QByteArrayView bytes(data);
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes = bytes.sliced(3);
-    if (const qsizetype at = FirstControlByte(bytes); at >= 0)
-        throw LineError(bytes.first(at).count('\n') + 1,
-                        "the line holds binary data, which no CSV file of contacts holds. This is not a CSV file, "
-                        "or it is damaged.");
-    const QString text = Decode(bytes);
-    RowSource rows(text, separatorOf(text.left(text.indexOf(u'\n'))));
+    RowSource rows(chunks, charset);
+    rows.setSeparator(separatorOf(rows.firstLine()));
     Row heading;
     if (!rows.next(heading))
         throw InterchangeError(
@@ -410,14 +451,37 @@ void ReadCsvContacts(const QByteArray &data, const RecordSink &each)
         throw LineError(1, "this is neither a vCard file (which begins with BEGIN:VCARD) nor a CSV file of "
                            "contacts (whose first line names columns such as \"First Name\", \"Last Name\", "
                            "\"Company\" or \"E-mail Address\").");
-    // Told in bytes, as near as the text's characters show them.
-    const double bytesPerCharacter = text.isEmpty() ? 1.0 : double(data.size()) / double(text.size());
     Row row;
     while (rows.next(row)) {
         ContactRecord record = readRow(columns, row);
         if (!isEmptyRecord(record))
-            each(record, qint64(double(rows.position()) * bytesPerCharacter));
+            each(record, rows.bytePosition());
     }
+}
+
+Charset CheckCsvBytes(ByteChunks &chunks)
+{
+    Utf8Check check;
+    qsizetype lines = 0;
+    QByteArray piece;
+    while (chunks.appendTo(piece)) {
+        if (const qsizetype at = FirstControlByte(piece); at >= 0)
+            throw LineError(lines + QByteArrayView(piece).first(at).count('\n') + 1,
+                            "the line holds binary data, which no CSV file of contacts holds. This is not a CSV "
+                            "file, or it is damaged.");
+        lines += piece.count('\n');
+        check.add(piece);
+        piece.clear();
+    }
+    return check.isUtf8() ? Charset::Utf8 : Charset::Windows1252;
+}
+
+void ReadCsvContacts(const QByteArray &data, const RecordSink &each)
+{
+    BytesInMemory check(data);
+    const Charset charset = CheckCsvBytes(check);
+    BytesInMemory chunks(data);
+    ReadCsvContacts(chunks, charset, each);
 }
 
 std::vector<ContactRecord> ReadCsvContacts(const QByteArray &data)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "interchange/ByteChunks.h"
 #include "interchange/ContactRecord.h"
+#include "interchange/TextDecoding.h"
 
 #include <QByteArray>
 #include <vector>
@@ -24,5 +26,15 @@ std::vector<ContactRecord> ReadCsvContacts(const QByteArray &data);
 
 // The same, handing each contact to `each` as soon as its row is read.
 void ReadCsvContacts(const QByteArray &data, const RecordSink &each);
+
+// Reads the bytes of a CSV file through, a piece at a time, before its rows
+// are read: the character set they are in, UTF-8 or (when any of them is
+// not) Windows-1252. Throws InterchangeError naming the line of a byte no
+// text holds.
+Charset CheckCsvBytes(ByteChunks &chunks);
+
+// The same as ReadCsvContacts above from the bytes a piece at a time, as
+// CheckCsvBytes found them; `each` is told how many bytes are read.
+void ReadCsvContacts(ByteChunks &chunks, Charset charset, const RecordSink &each);
 
 } // namespace varnelle::interchange

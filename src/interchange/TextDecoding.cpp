@@ -73,6 +73,28 @@ std::optional<QString> DecodeNamed(QByteArrayView bytes, QByteArrayView charsetN
     return text;
 }
 
+bool IsUtf8(QByteArrayView bytes)
+{
+    Utf8Check check;
+    check.add(bytes);
+    return check.isUtf8();
+}
+
+void Utf8Check::add(QByteArrayView piece)
+{
+    if (mDecoder.hasError())
+        return;
+    mScratch.resize(piece.size() + 1);
+    mDecoder.appendToBuffer(mScratch.data(), piece);
+}
+
+bool Utf8Check::isUtf8()
+{
+    // A sequence cut off at the end is no UTF-8 either: a line break after it is then an error.
+    add("\n");
+    return !mDecoder.hasError();
+}
+
 qsizetype FirstControlByte(QByteArrayView bytes)
 {
     for (qsizetype i = 0; i < bytes.size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QString>
+#include <QStringDecoder>
 #include <optional>
 
 namespace varnelle::interchange {
@@ -21,6 +22,21 @@ QString Decode(QByteArrayView bytes, Charset charset = Charset::Utf8);
 // has (with ICU, nearly every set in use: "Shift_JIS", "KOI8-R", "GB18030");
 // nothing when the name is unknown or the bytes are not text in that set.
 std::optional<QString> DecodeNamed(QByteArrayView bytes, QByteArrayView charsetName);
+
+// Whether the bytes are UTF-8 throughout, as Decode() reads them.
+bool IsUtf8(QByteArrayView bytes);
+
+// The same for bytes given a piece at a time, so that a file need not be held whole.
+class Utf8Check {
+public:
+    void add(QByteArrayView piece);
+    // Whether all the pieces were UTF-8; ends the check.
+    bool isUtf8();
+
+private:
+    QStringDecoder mDecoder{QStringDecoder::Utf8};
+    QString mScratch;
+};
 
 // Bytes 0x00-0x1F other than tab, CR and LF: the first one's offset, or -1.
 qsizetype FirstControlByte(QByteArrayView bytes);

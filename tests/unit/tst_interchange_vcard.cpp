@@ -7,6 +7,7 @@
 #include "support/TestSupport.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <QTest>
 
 using namespace varnelle;
@@ -412,19 +413,38 @@ void InterchangeVCardTest::largeFilesReadInPiecesAsWhole_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("start"); // before the first copy
     QTest::addColumn<QByteArray>("end");   // after the last copy
+    QTest::addColumn<QString>("encoding"); // of the whole file: UTF-8 as written, or UTF-16LE/BE with a mark
     for (const char *file : {"comment.vcf", "backslash-newline.vcf", "nested-card.vcf", "fn-without-colon.vcf",
                              "group.vcf", "pictures.vcf", "unknown-charset.vcf", "label-3.vcf", "two-names.vcf"})
-        QTest::newRow(file) << file << QByteArray() << QByteArray();
-    QTest::newRow("byte order mark") << "label-4.vcf" << QByteArray("\xEF\xBB\xBF") << QByteArray();
+        QTest::newRow(file) << file << QByteArray() << QByteArray() << "UTF-8";
+    QTest::newRow("byte order mark") << "label-4.vcf" << QByteArray("\xEF\xBB\xBF") << QByteArray() << "UTF-8";
     QTest::newRow("quoted-printable soft line breaks")
         << "label-4.vcf"
         << QByteArray("BEGIN:VCARD\nVERSION:2.1\nN:Lee;Ann\nNOTE;ENCODING=QUOTED-PRINTABLE:caf=C3=A9=\n au=\nlait\n"
                       "END:VCARD\n")
-        << QByteArray();
+        << QByteArray() << "UTF-8";
     QTest::newRow("no END:VCARD at the end") << "label-4.vcf" << QByteArray()
-                                             << QByteArray("BEGIN:VCARD\r\nFN:X\r\n");
+                                             << QByteArray("BEGIN:VCARD\r\nFN:X\r\n") << "UTF-8";
     QTest::newRow("binary at the end") << "label-4.vcf" << QByteArray()
-                                       << QByteArray("BEGIN:VCARD\r\nFN:X\x01\r\nEND:VCARD\r\n");
+                                       << QByteArray("BEGIN:VCARD\r\nFN:X\x01\r\nEND:VCARD\r\n") << "UTF-8";
+    QTest::newRow("UTF-16LE vCard") << "label-4.vcf" << QByteArray("BEGIN:VCARD\nN:Zo\xC3\xAB;\xF0\x9F\x98\x80\nEND:VCARD\n")
+                                    << QByteArray() << "UTF-16LE";
+    // CSV files: the heading, then the rows of the file over and over.
+    QTest::newRow("CSV") << "web-book.csv" << QByteArray() << QByteArray() << "UTF-8";
+    QTest::newRow("CSV in UTF-8") << "mail-program.csv" << QByteArray()
+                                  << QByteArray("Zo\xC3\xAB,M\xC3\xBCller\n") << "UTF-8";
+    QTest::newRow("CSV in Windows-1252, told by its last row")
+        << "mail-program.csv" << QByteArray("Zo\xC3\xAB,M\xC3\xBCller\n") << QByteArray("Zo\xEB,M\xFCller\n")
+        << "UTF-8";
+    QTest::newRow("CSV with a quoted cell of many lines")
+        << "web-book.csv" << QByteArray()
+        << QByteArray("Ann,\"Lee\n" + QByteArray("a \"\"b\"\" line\n").repeated(70000) + "\",x\n") << "UTF-8";
+    QTest::newRow("CSV without its closing quote") << "web-book.csv" << QByteArray() << QByteArray("Ann,\"Lee\n")
+                                                   << "UTF-8";
+    QTest::newRow("CSV with binary at the end") << "mail-program.csv" << QByteArray() << QByteArray("Ann,L\x02\n")
+                                                << "UTF-8";
+    QTest::newRow("UTF-16BE CSV") << "mail-program.csv" << QByteArray() << QByteArray("Zo\xC3\xAB,\xF0\x9F\x98\x80\n")
+                                  << "UTF-16BE";
 }
 
 // A file of more than a megabyte is read a piece at a time, with what a read
@@ -434,13 +454,26 @@ void InterchangeVCardTest::largeFilesReadInPiecesAsWhole()
     QFETCH(QString, file);
     QFETCH(QByteArray, start);
     QFETCH(QByteArray, end);
-    const QByteArray one = test::ReadAll(QStringLiteral(VARNELLE_TEST_DATA_DIR "/interchange/") + file);
-    QByteArray bytes = start;
+    QFETCH(QString, encoding);
+    QByteArray one = test::ReadAll(QStringLiteral(VARNELLE_TEST_DATA_DIR "/interchange/") + file);
+    const bool csv = file.endsWith(".csv");
+    QByteArray bytes;
+    if (csv) { // the heading once
+        bytes = one.left(one.indexOf('\n') + 1);
+        one.remove(0, bytes.size());
+    }
+    bytes += start;
     while (bytes.size() < (3 << 20) / 2)
         bytes += one + "\r\n";
     bytes += end;
+    if (encoding != "UTF-8") {
+        QStringEncoder utf16(encoding == "UTF-16LE" ? QStringEncoder::Utf16LE : QStringEncoder::Utf16BE,
+                             QStringEncoder::Flag::WriteBom);
+        bytes = utf16(QString::fromUtf8(bytes));
+    }
+    const QString name = csv ? "large.csv" : "large.vcf";
     test::TempWorkDir dir;
-    QFile out("large.vcf");
+    QFile out(name);
     QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
     out.close();
     auto read = [](const std::function<void(QStringList &, const RecordSink &)> &reading) {
@@ -453,14 +486,14 @@ void InterchangeVCardTest::largeFilesReadInPiecesAsWhole()
         }
         return dumps.join('\n') + "\n--\n" + said.join('\n');
     };
-    const QString inPieces = read([](QStringList &said, const RecordSink &each) {
-        ReadContactFile("large.vcf", &said, each);
+    const QString inPieces = read([&name](QStringList &said, const RecordSink &each) {
+        ReadContactFile(name, &said, each);
     });
-    const QString whole = read([&bytes](QStringList &said, const RecordSink &each) {
-        ReadContacts(bytes, "large.vcf", &said, each);
+    const QString whole = read([&bytes, &name](QStringList &said, const RecordSink &each) {
+        ReadContacts(bytes, name, &said, each);
     });
     QCOMPARE(inPieces, whole);
-    QVERIFY(whole.count('\n') > 1000);
+    QVERIFY(whole.count(QLatin1Char('\n')) > 1000 || whole.startsWith("The file"));
 }
 
 QTEST_GUILESS_MAIN(InterchangeVCardTest)
