@@ -84,7 +84,7 @@ void Utf8Check::add(QByteArrayView piece)
 {
     if (mDecoder.hasError())
         return;
-    mScratch.resize(piece.size() + 1);
+    mScratch.resize(mDecoder.requiredSpace(piece.size()));
     mDecoder.appendToBuffer(mScratch.data(), piece);
 }
 
