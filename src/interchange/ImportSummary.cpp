@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <vector>
 
 namespace varnelle::interchange {
@@ -26,6 +27,10 @@ constexpr qsizetype MostValues = 10;
 constexpr qsizetype TopValues = 3;
 // The most characters of a value shown in a group's title.
 constexpr qsizetype ShownValue = 40;
+// A group keeps the place of every this many of its lines, to read a part of them.
+constexpr qsizetype MarkEvery = 256;
+// Bytes of the spool read at a time.
+constexpr qint64 ReadBytes = 256 * 1024;
 
 struct Group {
     QString name;
@@ -36,6 +41,7 @@ struct Group {
     qsizetype lastRecord = -1;
     QList<QPair<QString, qsizetype>> values; // while there are few
     bool varied = false;
+    std::vector<qint64> marks; // where the lines 0, MarkEvery, 2 * MarkEvery... begin
 };
 
 } // namespace
@@ -49,6 +55,7 @@ struct ImportSummary::Data {
     // Each line: its group (4 bytes), its length (4 bytes) and its UTF-8 bytes.
     QByteArray buffer;
     std::unique_ptr<QTemporaryFile> spool;
+    qint64 spooled = 0; // bytes on disk; the buffer's lines follow them
     bool spoolFailed = false;
 
     void append(int group, std::initializer_list<QStringView> line)
@@ -77,45 +84,74 @@ struct ImportSummary::Data {
                 return;
             }
         }
-        const qint64 before = spool->size();
         if (spool->write(buffer) == buffer.size()) {
+            spooled += buffer.size();
             buffer.clear();
         } else { // what the disk took is taken back; the rest stays in memory
-            spool->resize(before);
-            spool->seek(before);
+            spool->resize(spooled);
+            spool->seek(spooled);
             spoolFailed = true;
         }
     }
 
-    // Hands each line kept, in the order they came, to each.
-    void forEachLine(const std::function<void(int group, const QString &line)> &each) const
+    // Where the next line will begin, counting the bytes on disk and then those in memory.
+    qint64 end() const { return spooled + buffer.size(); }
+
+    // Hands each line kept from the one that begins at `from` on, in the order
+    // they came, to each, until it returns false.
+    void forEachLine(qint64 from, const std::function<bool(int group, QByteArrayView text)> &each) const
     {
         QByteArray pending;
-        auto take = [&] {
+        bool going = true;
+        auto take = [&](QByteArrayView bytes) {
             qsizetype at = 0;
-            while (pending.size() - at >= qsizetype(2 * sizeof(qint32))) {
+            while (going && bytes.size() - at >= qsizetype(2 * sizeof(qint32))) {
                 qint32 header[2];
-                std::memcpy(header, pending.constData() + at, sizeof header);
-                if (pending.size() - at - qsizetype(sizeof header) < header[1])
+                std::memcpy(header, bytes.data() + at, sizeof header);
+                if (bytes.size() - at - qsizetype(sizeof header) < header[1])
                     break;
-                each(header[0], QString::fromUtf8(pending.constData() + at + sizeof header, header[1]));
+                going = each(header[0], bytes.sliced(at + qsizetype(sizeof header), header[1]));
                 at += qsizetype(sizeof header) + header[1];
             }
-            pending.remove(0, at);
+            return at;
         };
-        if (spool) {
-            spool->seek(0);
-            while (!spool->atEnd()) {
-                const QByteArray piece = spool->read(1 << 20);
+        if (spool && from < spooled) {
+            spool->seek(from);
+            while (going && !spool->atEnd()) {
+                const QByteArray piece = spool->read(ReadBytes);
                 if (piece.isEmpty())
                     break;
                 pending += piece;
-                take();
+                pending.remove(0, take(pending));
             }
-            spool->seek(spool->size());
+            spool->seek(spooled);
         }
-        pending += buffer;
-        take();
+        if (!going)
+            return;
+        if (pending.isEmpty()) // the lines on disk end where those in memory begin
+            take(QByteArrayView(buffer).sliced(std::clamp<qint64>(from - spooled, 0, buffer.size())));
+        else
+            take(pending + buffer);
+    }
+
+    // The same for every line, decoded.
+    void forEachLine(const std::function<void(int group, const QString &line)> &each) const
+    {
+        forEachLine(0, [&](int group, QByteArrayView text) {
+            each(group, QString::fromUtf8(text));
+            return true;
+        });
+    }
+
+    // Groups in the order of the lines: by section, then as first met.
+    std::vector<size_t> order() const
+    {
+        std::vector<size_t> order(groups.size());
+        for (size_t i = 0; i < order.size(); ++i)
+            order[i] = i;
+        std::stable_sort(order.begin(), order.end(),
+                         [&](size_t a, size_t b) { return groups[a].section < groups[b].section; });
+        return order;
     }
 };
 
@@ -157,6 +193,8 @@ void ImportSummary::addLine(Section section, QStringView group, std::initializer
         d->groups.push_back(std::move(made));
     }
     Group &g = d->groups[size_t(index)];
+    if (g.lines % MarkEvery == 0)
+        g.marks.push_back(d->end());
     ++g.lines;
     if (record < 0 || record != g.lastRecord)
         ++g.contacts;
@@ -222,15 +260,9 @@ QStringList ImportSummary::lines() const
 
 QList<SummaryGroup> ImportSummary::groups() const
 {
-    // In the order of the lines: by section, then as first met.
-    std::vector<size_t> order(d->groups.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return d->groups[a].section < d->groups[b].section; });
     const QLocale locale;
     QList<SummaryGroup> result;
-    for (const size_t i : order) {
+    for (const size_t i : d->order()) {
         const Group &g = d->groups[i];
         SummaryGroup s;
         s.contacts = g.contacts;
@@ -265,19 +297,28 @@ QList<SummaryGroup> ImportSummary::groups() const
 
 QStringList ImportSummary::groupLines(qsizetype group) const
 {
+    return groupLines(group, 0, std::numeric_limits<qsizetype>::max());
+}
+
+QStringList ImportSummary::groupLines(qsizetype group, qsizetype from, qsizetype count) const
+{
     // groups() orders by section: find the group index of that place.
-    std::vector<size_t> order(d->groups.size());
-    for (size_t i = 0; i < order.size(); ++i)
-        order[i] = i;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return d->groups[a].section < d->groups[b].section; });
+    const std::vector<size_t> order = d->order();
     QStringList found;
     if (group < 0 || size_t(group) >= order.size())
         return found;
     const int wanted = int(order[size_t(group)]);
-    d->forEachLine([&](int g, const QString &line) {
-        if (g == wanted)
-            found << line;
+    const Group &g = d->groups[size_t(wanted)];
+    from = std::max<qsizetype>(from, 0);
+    count = std::min(count, g.lines - from);
+    if (count <= 0)
+        return found;
+    found.reserve(count);
+    qsizetype line = from - from % MarkEvery; // the line at the mark read from
+    d->forEachLine(g.marks[size_t(from / MarkEvery)], [&](int at, QByteArrayView text) {
+        if (at == wanted && line++ >= from)
+            found << QString::fromUtf8(text);
+        return found.size() < count;
     });
     return found;
 }

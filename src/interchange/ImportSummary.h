@@ -43,6 +43,9 @@ public:
     QStringList headLines() const;
     QList<SummaryGroup> groups() const;
     QStringList groupLines(qsizetype group) const;
+    // At most `count` lines of a group from its line `from` on (counted from 0):
+    // read from a place kept every few hundred lines of the group, not from the start.
+    QStringList groupLines(qsizetype group, qsizetype from, qsizetype count) const;
     // The grouped form as text: the counts, each group's title, and the lines
     // of the groups that are listed, indented.
     QStringList groupedLines() const;

@@ -8,6 +8,7 @@
 #include "store/AddressBook.h"
 #include "store/Database.h"
 #include "ui/interchange/ImportSummaryDialog.h"
+#include "ui/interchange/ImportSummaryModel.h"
 #include "ui/main/MainWindow.h"
 #include "ui/types/PhoneTypesDialog.h"
 #include "interchange/BookExport.h"
@@ -27,7 +28,8 @@
 #include <QSignalSpy>
 #include <QListView>
 #include <QTest>
-#include <QTreeWidget>
+#include <QTreeView>
+#include <QScrollBar>
 
 #include <algorithm>
 #include <functional>
@@ -109,6 +111,15 @@ QStringList bookLines(const QSqlDatabase &db)
     return lines;
 }
 
+// The texts of a tree's rows under parent, as shown.
+QStringList rowTexts(const QAbstractItemModel *model, const QModelIndex &parent = {})
+{
+    QStringList texts;
+    for (int row = 0; row < model->rowCount(parent); ++row)
+        texts << model->index(row, 0, parent).data().toString();
+    return texts;
+}
+
 // The UID lines of a vCard file, sorted.
 QList<QByteArray> cardUids(const QByteArray &file)
 {
@@ -175,6 +186,8 @@ private slots:
     void summaryGroupsLinesByKind_data();
     void summaryGroupsLinesByKind();
     void summaryWindowShowsGroupsAndSavesEveryLine();
+    void summaryWindowReadsLargeGroupAsScrolled_data();
+    void summaryWindowReadsLargeGroupAsScrolled();
     void exportThenImportKeepsEveryField_data();
     void exportThenImportKeepsEveryField();
     void exportFollowsTheListsOrder();
@@ -437,22 +450,82 @@ void InterchangeBookTest::summaryWindowShowsGroupsAndSavesEveryLine()
     book.import(TwoCards);
     const ImportSummary summary = book.import(file);
     ImportSummaryDialog shown(CurrentBook(), summary);
-    auto *tree = find<QTreeWidget>(shown, "summaryTree");
-    QStringList top;
-    for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        top << tree->topLevelItem(i)->text(0);
-    QCOMPARE(top, (QStringList{"60 contacts imported from in.vcf; 2 already present.", "Already in the book — 2 contacts (listed)",
-                              "Note — 60 contacts"}));
-    QTreeWidgetItem *notes = tree->topLevelItem(2);
-    tree->expandItem(notes);
-    QCOMPARE(notes->childCount(), 60);
-    QCOMPARE(notes->child(59)->text(0), QString("Card59, Ann (line %1): Note: n59 (no place in the book)").arg(14 + 59 * 5));
+    auto *tree = find<QTreeView>(shown, "summaryTree");
+    QCOMPARE(rowTexts(tree->model()), (QStringList{"60 contacts imported from in.vcf; 2 already present.",
+                                                   "Already in the book — 2 contacts (listed)", "Note — 60 contacts"}));
+    QTest::keyClick(tree, Qt::Key_Home); // the last group, opened with the keyboard
+    QTest::keyClick(tree, Qt::Key_End);
+    QTest::keyClick(tree, Qt::Key_Right);
+    const QModelIndex notes = tree->model()->index(2, 0);
+    QVERIFY(tree->isExpanded(notes));
+    const QStringList lines = rowTexts(tree->model(), notes);
+    QCOMPARE(lines.size(), 60);
+    QCOMPARE(lines[59], QString("Card59, Ann (line %1): Note: n59 (no place in the book)").arg(14 + 59 * 5));
     ModalScript saving;
     saving.expect("saveSummaryDialog", typeFileName("summary.txt"));
     saving.run([&] { QTest::mouseClick(find<QPushButton>(shown, "saveAsButton"), Qt::LeftButton); });
     QCOMPARE(saving.pending(), 0);
     QCOMPARE(QString::fromUtf8(ReadAll("summary.txt")), summary.lines().join('\n') + '\n');
     QCOMPARE(summary.lines().size(), 2 + 2 + 1 + 60);
+}
+
+void InterchangeBookTest::summaryWindowReadsLargeGroupAsScrolled_data()
+{
+    QTest::addColumn<int>("lines");      // of the large group; a few thousand go partly to disk
+    QTest::addColumn<bool>("lastGroup"); // else another group follows it
+    QTest::addColumn<int>("from");       // a range of its lines read alone
+    QTest::addColumn<int>("count");
+    QTest::newRow("first lines, last group") << 3000 << true << 0 << 10;
+    QTest::newRow("across a kept place, a group after it") << 3000 << false << 250 << 20;
+    QTest::newRow("from disk into memory, past the end") << 3000 << true << 2995 << 100;
+    QTest::newRow("from past the end") << 3000 << false << 3001 << 5;
+    QTest::newRow("all in memory") << 700 << false << 500 << 200;
+}
+
+// A large group shows a first chunk of its lines when opened and reads
+// another each time it is scrolled to the last line read, until it shows all.
+void InterchangeBookTest::summaryWindowReadsLargeGroupAsScrolled()
+{
+    QFETCH(int, lines);
+    QFETCH(bool, lastGroup);
+    QFETCH(int, from);
+    QFETCH(int, count);
+    TempWorkDir dir;
+    ImportSummary summary;
+    summary.setHead({"0 contacts imported from in.vcf; 0 already present."});
+    summary.setHeading(ImportSummary::Section::Notes, "Notes");
+    QStringList expected;
+    for (int i = 0; i < lines; ++i) {
+        const bool other = i % 3 == 0;
+        if (other && lastGroup)
+            summary.addLine(ImportSummary::Section::Notes, u"Before", QString("Before %1").arg(i));
+        expected << QString("Line %1: ").arg(i) + QString(80, QChar(0xe9));
+        summary.addLine(ImportSummary::Section::Notes, u"Large", expected.last());
+        if (other && !lastGroup)
+            summary.addLine(ImportSummary::Section::Notes, u"After", QString("After %1").arg(i));
+    }
+    const int large = lastGroup ? 1 : 0;
+    QCOMPARE(summary.groupLines(large, from, count), expected.mid(from, count));
+
+    ImportSummaryDialog shown(CurrentBook(), summary);
+    shown.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&shown));
+    auto *tree = find<QTreeView>(shown, "summaryTree");
+    QTest::keyClick(tree, Qt::Key_Home);
+    for (int i = 0; i <= large; ++i) // past the head line to the group, opened with the keyboard
+        QTest::keyClick(tree, Qt::Key_Down);
+    QTest::keyClick(tree, Qt::Key_Right);
+    const QModelIndex group = tree->model()->index(1 + large, 0);
+    QVERIFY(tree->isExpanded(group));
+    const int chunk = ImportSummaryModel::ChunkLines;
+    QCOMPARE(tree->model()->rowCount(group), std::min(lines, chunk));
+    for (int read = chunk; read < lines; read += chunk) {
+        QCoreApplication::processEvents(); // the lines read laid out, as between two moves of a user
+        // The scroll bar dragged to its end brings the last line read into sight.
+        tree->verticalScrollBar()->triggerAction(QAbstractSlider::SliderToMaximum);
+        QCOMPARE(tree->model()->rowCount(group), std::min(lines, read + chunk));
+    }
+    QCOMPARE(rowTexts(tree->model(), group), expected);
 }
 
 void InterchangeBookTest::exportThenImportKeepsEveryField_data()
@@ -652,11 +725,7 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
                 })
         .expect("ImportSummaryDialog",
                 [&](QDialog &d) {
-                    const auto *tree = d.findChild<QTreeWidget *>("summaryTree");
-                    QStringList shown;
-                    for (int i = 0; i < tree->topLevelItemCount(); ++i)
-                        shown << tree->topLevelItem(i)->text(0);
-                    summary = shown.join('\n');
+                    summary = rowTexts(d.findChild<QTreeView *>("summaryTree")->model()).join('\n');
                     QTest::mouseClick(d.findChild<QPushButton *>("closeButton"), Qt::LeftButton);
                 })
         .expect("exportFileDialog", typeFileName("out.csv"))

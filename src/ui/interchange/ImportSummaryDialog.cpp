@@ -1,5 +1,6 @@
 #include "ui/interchange/ImportSummaryDialog.h"
 
+#include "ui/interchange/ImportSummaryModel.h"
 #include "ui/widgets/MessageBox.h"
 #include "interchange/BookExport.h"
 #include "store/AddressBook.h"
@@ -10,15 +11,13 @@
 #include <QHeaderView>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QTreeWidget>
+#include <QScrollBar>
+#include <QTreeView>
 #include <QVBoxLayout>
 
 namespace varnelle {
 
 namespace {
-
-// A group's item keeps the group's place among the summary's groups; its lines are read when it opens.
-constexpr int GroupRole = Qt::UserRole;
 
 interchange::ImportSummary summaryOf(const QStringList &lines)
 {
@@ -41,24 +40,22 @@ ImportSummaryDialog::ImportSummaryDialog(AddressBook &book, const interchange::I
     setObjectName("ImportSummaryDialog");
     setWindowTitle(tr("Import Summary"));
     auto *layout = new QVBoxLayout(this);
-    mSummaryTree = new QTreeWidget(this);
+    mSummaryTree = new QTreeView(this);
     mSummaryTree->setObjectName("summaryTree");
     mSummaryTree->setAccessibleName(tr("Import Summary"));
     mSummaryTree->setHeaderHidden(true);
-    mSummaryTree->setColumnCount(1);
     mSummaryTree->setUniformRowHeights(true);
+    mModel = new ImportSummaryModel(mSummary, this);
+    mSummaryTree->setModel(mModel);
     mSummaryTree->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     mSummaryTree->header()->setStretchLastSection(false);
     mSummaryTree->setMinimumSize(520, 220);
-    for (const QString &line : mSummary.headLines())
-        new QTreeWidgetItem(mSummaryTree, {line});
-    const QList<interchange::SummaryGroup> groups = mSummary.groups();
-    for (qsizetype i = 0; i < groups.size(); ++i) {
-        auto *item = new QTreeWidgetItem(mSummaryTree, {groups[i].title});
-        item->setData(0, GroupRole, QVariant::fromValue(i));
-        item->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-    }
-    connect(mSummaryTree, &QTreeWidget::itemExpanded, this, &ImportSummaryDialog::showLinesOf);
+    // The view reads a group's first lines when it opens; more are read
+    // when the last line read comes into sight.
+    connect(mSummaryTree->verticalScrollBar(), &QScrollBar::valueChanged, this,
+            &ImportSummaryDialog::fetchShownLines);
+    connect(mSummaryTree->verticalScrollBar(), &QScrollBar::rangeChanged, this,
+            &ImportSummaryDialog::fetchShownLines, Qt::QueuedConnection);
     layout->addWidget(mSummaryTree);
     auto *buttons = new QDialogButtonBox(this);
     mSaveAsButton = buttons->addButton(tr("&Save As..."), QDialogButtonBox::ActionRole);
@@ -71,15 +68,22 @@ ImportSummaryDialog::ImportSummaryDialog(AddressBook &book, const interchange::I
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-void ImportSummaryDialog::showLinesOf(QTreeWidgetItem *item)
+void ImportSummaryDialog::fetchShownLines()
 {
-    const QVariant group = item->data(0, GroupRole);
-    if (!group.isValid() || item->childCount() > 0)
-        return;
-    QList<QTreeWidgetItem *> children;
-    for (const QString &line : mSummary.groupLines(group.value<qsizetype>()))
-        children << new QTreeWidgetItem(QStringList{line});
-    item->addChildren(children);
+    const int bottom = mSummaryTree->viewport()->height();
+    for (int row = 0; row < mModel->rowCount(); ++row) {
+        const QModelIndex group = mModel->index(row, 0);
+        const int read = mModel->rowCount(group);
+        if (read == 0 || !mSummaryTree->isExpanded(group))
+            continue;
+        const QModelIndex last = mModel->index(read - 1, 0, group);
+        const QRect shown = mSummaryTree->visualRect(last);
+        if (shown.height() <= 0 || shown.bottom() < 0 || shown.top() >= bottom)
+            continue;
+        mModel->lineShown(last);
+        if (mModel->canFetchMore(group))
+            mModel->fetchMore(group);
+    }
 }
 
 void ImportSummaryDialog::saveSummary()

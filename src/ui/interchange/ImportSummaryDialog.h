@@ -5,12 +5,12 @@
 #include <QDialog>
 
 class QPushButton;
-class QTreeWidget;
-class QTreeWidgetItem;
+class QTreeView;
 
 namespace varnelle {
 
 class AddressBook;
+class ImportSummaryModel;
 
 // Shows the summary of an import: its counts, then its lines grouped by kind
 // ("Country — 100,000 contacts (USA 99,000, Canada 1,000)"), each group
@@ -26,9 +26,10 @@ public slots:
     void saveSummary();
 
 private:
-    void showLinesOf(QTreeWidgetItem *item);
+    void fetchShownLines();
 
-    QTreeWidget *mSummaryTree = nullptr;
+    QTreeView *mSummaryTree = nullptr;
+    ImportSummaryModel *mModel = nullptr;
     QPushButton *mSaveAsButton = nullptr;
     QPushButton *mCloseButton = nullptr;
     AddressBook &mBook;
