@@ -73,13 +73,6 @@ std::optional<QString> DecodeNamed(QByteArrayView bytes, QByteArrayView charsetN
     return text;
 }
 
-bool IsUtf8(QByteArrayView bytes)
-{
-    Utf8Check check;
-    check.add(bytes);
-    return check.isUtf8();
-}
-
 void Utf8Check::add(QByteArrayView piece)
 {
     if (mDecoder.hasError())

@@ -23,10 +23,8 @@ QString Decode(QByteArrayView bytes, Charset charset = Charset::Utf8);
 // nothing when the name is unknown or the bytes are not text in that set.
 std::optional<QString> DecodeNamed(QByteArrayView bytes, QByteArrayView charsetName);
 
-// Whether the bytes are UTF-8 throughout, as Decode() reads them.
-bool IsUtf8(QByteArrayView bytes);
-
-// The same for bytes given a piece at a time, so that a file need not be held whole.
+// Whether bytes given a piece at a time are UTF-8 throughout, as Decode()
+// reads them, without holding them whole.
 class Utf8Check {
 public:
     void add(QByteArrayView piece);
