@@ -64,6 +64,22 @@ std::optional<QStringDecoder::Encoding> utf16WithoutMark(QByteArrayView bytes)
     return std::nullopt;
 }
 
+// The UTF-16 a file is in, told by its byte order mark or by its zero bytes; nothing for any other file.
+std::optional<QStringDecoder::Encoding> utf16Of(QByteArrayView head)
+{
+    if (head.startsWith("\xFF\xFE"))
+        return QStringDecoder::Utf16LE;
+    if (head.startsWith("\xFE\xFF"))
+        return QStringDecoder::Utf16BE;
+    return utf16WithoutMark(head);
+}
+
+// UTF-16 as UTF-8, without its byte order mark.
+QByteArray asUtf8(QByteArrayView utf16, QStringDecoder::Encoding encoding)
+{
+    return QString(QStringDecoder(encoding)(utf16)).toUtf8();
+}
+
 bool isBlank(QByteArrayView bytes)
 {
     if (bytes.startsWith("\xEF\xBB\xBF"))
@@ -78,13 +94,8 @@ void ReadContacts(const QByteArray &data, const QString &fileName, QStringList *
     QStringList unused;
     QStringList &said = notes ? *notes : unused;
     QByteArray bytes = data;
-    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
-        QStringDecoder utf16(bytes.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE);
-        bytes = QString(utf16(QByteArrayView(bytes).sliced(2))).toUtf8();
-    } else if (const auto encoding = utf16WithoutMark(bytes)) {
-        QStringDecoder utf16(*encoding);
-        bytes = QString(utf16(bytes)).toUtf8();
-    }
+    if (const auto utf16 = utf16Of(bytes))
+        bytes = asUtf8(bytes, *utf16);
     // DOS programs end a text file with Ctrl+Z.
     qsizetype end = bytes.size();
     while (end > 0 && (bytes[end - 1] == '\x1A' || QChar::isSpace(uchar(bytes[end - 1]))))
@@ -150,16 +161,9 @@ void ReadContactFile(const QString &fileName, QStringList *notes, const RecordSi
     const QByteArray head = file.read(HeadBytes);
     const bool whole = head.size() == size;
     const QByteArray tail = whole ? head : (file.seek(qMax(size - TailBytes, qint64(0))), file.read(TailBytes));
-    std::optional<QStringDecoder::Encoding> utf16;
-    if (head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF"))
-        utf16 = head.startsWith("\xFF\xFE") ? QStringDecoder::Utf16LE : QStringDecoder::Utf16BE;
-    else
-        utf16 = utf16WithoutMark(head);
-    auto asUtf8 = [&utf16](const QByteArray &bytes) {
-        return utf16 ? QString(QStringDecoder(*utf16)(bytes)).toUtf8() : bytes;
-    };
-    const QByteArray headText = asUtf8(head);
-    const QByteArray tailText = asUtf8(tail);
+    const std::optional<QStringDecoder::Encoding> utf16 = utf16Of(head);
+    const QByteArray headText = utf16 ? asUtf8(head, *utf16) : head;
+    const QByteArray tailText = utf16 ? asUtf8(tail, *utf16) : tail;
     qsizetype plainEnd = tailText.size();
     while (plainEnd > 0 && (tailText[plainEnd - 1] == '\x1A' || QChar::isSpace(uchar(tailText[plainEnd - 1]))))
         --plainEnd;
