@@ -40,7 +40,14 @@ PhoneNumberDialog::PhoneNumberDialog(AddressBook &book, std::int32_t personId, s
     SetTabOrder({mTypeCombo, mNumberBox, mSaveButton, mCancelButton});
     LayOutAsDrawn(this);
 
-    // Choosing a type leaves the focus on the list: Tab moves on to the number.
+    // Choosing a type, by the user (mouse, first letter, arrow keys) or by the
+    // program, moves on to the number.
+    auto toNumber = [this](int index) {
+        if (index >= 0)
+            mNumberBox->setFocus();
+    };
+    connect(mTypeCombo, &QComboBox::activated, this, toNumber);
+    connect(mTypeCombo, &QComboBox::currentIndexChanged, this, toNumber);
     connect(mSaveButton, &QPushButton::clicked, this, &PhoneNumberDialog::save);
     connect(mCancelButton, &QPushButton::clicked, this, &PhoneNumberDialog::cancel);
 

@@ -101,7 +101,7 @@ void ReportDestinationDialog::createControls()
     mCancelButton = MakeButton(this, "cancelButton", tr("&Cancel"), 3120, 3600, 1095, 495);
 
     SetTabOrder({mPrinterOption, mScreenOption, mDiskOption, mAllRecordsOption, mPartialReportOption, mCopiesBox,
-                 mFileNameBox, mBrowseButton, mFileTypeCombo, mOkButton, mCancelButton});
+                 mFileNameBox, mFileTypeCombo, mBrowseButton, mOkButton, mCancelButton});
 
     connect(mOkButton, &QPushButton::clicked, this, &ReportDestinationDialog::ok);
     connect(mBrowseButton, &QPushButton::clicked, this, &ReportDestinationDialog::browse);

@@ -1,6 +1,7 @@
 #include "ui/widgets/SingleSelection.h"
 
 #include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QMouseEvent>
 
@@ -19,8 +20,11 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (watched == mList && event->type() == QEvent::KeyPress
+            && movesToAnEntry(*static_cast<QKeyEvent *>(event)))
+            return moveAndSelect(event);
         // Only input is looked at: the list also passes events here while it
         // is being destroyed, when it is a list no more.
         const QEvent::Type type = event->type();
@@ -54,6 +58,38 @@ protected:
     }
 
 private:
+    static bool movesToAnEntry(const QKeyEvent &key)
+    {
+        if (key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return false;
+        switch (key.key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return true;
+        default:
+            return !key.text().isEmpty() && key.text().at(0).isPrint() && !key.text().at(0).isSpace();
+        }
+    }
+
+    // The list moves as usual; the entry it lands on is then selected, since
+    // the list itself selects nothing when the key leaves the current row
+    // where it was (Home on the first entry, the first letter of the current one).
+    bool moveAndSelect(QEvent *event)
+    {
+        static_cast<QObject *>(mList)->event(event);
+        const QModelIndex current = mList->currentIndex();
+        QItemSelectionModel *selection = mList->selectionModel();
+        if (current.isValid() && selection && !selection->isSelected(current))
+            selection->setCurrentIndex(current, QItemSelectionModel::ClearAndSelect);
+        return true;
+    }
+
     QAbstractItemView *mList;
 };
 

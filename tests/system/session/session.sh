@@ -97,7 +97,7 @@ xdotool windowfocus --sync "$editor"
 keys alt+a
 number="$(window "Telephone Number")"
 centred "$number" "Telephone Number"
-keys Down Tab # the type, then on to the number
+keys h # the first letter of Home chooses it and moves on to the number
 typed "555-0142"
 keys alt+s
 gone "Telephone Number"
@@ -107,7 +107,8 @@ gone "Edit Address"
 
 # Delete asks first, in a message box centred as the forms are; No keeps the contact.
 main="$(window "Varnelle For Windows")"
-click "$main" 60 74 # the contact's line in the list, below the search box
+click "$main" 60 160 # the empty part of the list, below the contact's line
+keys Home # a key that moves to the contact selects it
 keys alt+d
 question=""
 for _ in $(seq 50); do
