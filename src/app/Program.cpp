@@ -41,7 +41,7 @@ int RunProgram(AddressBook &book)
             // A failure while the list was first read has been shown already.
             status = window.hasFailed() ? 1 : QApplication::exec();
         } catch (const DatabaseError &error) {
-            MsgBox(error.message(), MsgRefusal);
+            ShowRefusal(error.message());
             status = 1;
         }
     }

@@ -24,7 +24,7 @@ int runWindows(const QString &folderError)
 {
     // The windows are drawn in the desktop's font; their layouts make room for it.
     if (!folderError.isEmpty()) {
-        varnelle::MsgBox(folderError, varnelle::MsgRefusal);
+        varnelle::ShowRefusal(folderError);
         return varnelle::ExitFailure;
     }
     varnelle::AddressBook book;

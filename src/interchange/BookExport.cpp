@@ -1,4 +1,5 @@
 #include "interchange/BookExport.h"
+#include "common/Log.h"
 
 #include "interchange/CsvWriter.h"
 #include "interchange/VCardWriter.h"
@@ -93,6 +94,7 @@ QString FileNameForFormat(const QString &fileName, ExportFormat format)
 qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, ExportFormat format, ExportScope scope)
 {
     RefuseProtectedFile(db, fileName);
+    qCDebug(lcInterchange) << "export to" << fileName << "format" << int(format) << "scope" << int(scope);
     QSaveFile file(fileName);
     auto failed = [&] {
         const int error = errno;

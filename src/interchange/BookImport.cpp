@@ -1,6 +1,7 @@
 #include "interchange/BookImport.h"
 
 #include "interchange/BookFailure.h"
+#include "common/Log.h"
 #include "interchange/ReadAhead.h"
 #include "store/BookContacts.h"
 #include "store/TelephoneTypes.h"
@@ -479,6 +480,7 @@ ImportSummary ImportContacts(QSqlDatabase &db, const std::vector<ContactRecord> 
 ImportSummary ImportContactFile(QSqlDatabase &db, const QString &fileName, const ImportOptions &options)
 {
     const qint64 size = QFileInfo(fileName).size();
+    qCDebug(lcInterchange) << "import of" << fileName << size << "bytes";
     return importInto(db, options, QFileInfo(fileName).fileName(), [&](const auto &add, QStringList &notes) {
         // The file is read on a thread of its own while the cards read so far are stored here, a batch at a time.
         ReadAhead reading(fileName);

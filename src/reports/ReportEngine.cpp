@@ -1,6 +1,7 @@
 #include "reports/ReportEngine.h"
 
 #include "reports/PageLayout.h"
+#include "common/Log.h"
 #include "reports/ReportData.h"
 #include "reports/ReportDefinition.h"
 #include "reports/ReportWriter.h"
@@ -205,6 +206,8 @@ ReportResult ReportEngine::run(const ReportRequest &request, const ReportProgres
     const ReportDefinition definition = ReportDefinition::load(definitionPath);
     const SelectionFormula formula = SelectionFormula::parse(formulaOf(request));
     ReportPrinter *printer = d->printer ? d->printer : givenPrinter;
+    qCDebug(lcReports) << "run" << definitionPath << "destination" << int(request.destination) << "file type"
+                       << request.fileType;
 
     // Settings of the destination are checked before any data is read.
     switch (request.destination) {

@@ -2,6 +2,7 @@
 
 #include "store/Setup.h"
 #include "store/BookOpening.h"
+#include "common/Log.h"
 
 #include <QUuid>
 
@@ -23,6 +24,7 @@ void AddressBook::open()
     // A connection name of its own, so that several books (tests, tools) can be open at once.
     OpenBookAsFarAsReadable(mDatabase, mFileName, "book-" + QUuid::createUuid().toString(QUuid::WithoutBraces));
     mDataVersion = DataVersion(mDatabase);
+    qCDebug(lcStore) << "opened" << mFileName;
 }
 
 void AddressBook::readSavedView()
@@ -52,6 +54,7 @@ bool AddressBook::refreshIfChanged()
     if (!isOpen())
         return false;
     if (BookWasReplaced(mDatabase)) {
+        qCDebug(lcStore) << "the book was replaced on disk; opening it again";
         open();
         reload();
         return true;
@@ -59,6 +62,7 @@ bool AddressBook::refreshIfChanged()
     const qint64 version = DataVersion(mDatabase);
     if (version == mDataVersion)
         return false;
+    qCDebug(lcStore) << "changed by another connection; reloading";
     reload();
     return true;
 }

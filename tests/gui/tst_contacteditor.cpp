@@ -265,7 +265,7 @@ void ContactEditorTest::cancelDiscardsAddressEditsButKeepsNumberChanges()
         selectLine(find<QListWidget>(editor, "numberList"), 0);
         click(find<QPushButton>(editor, "deleteNumberButton")); // answered No
         QCOMPARE(find<QListWidget>(editor, "numberList")->count(), 2);
-        boxes.answer(AnswerYes);
+        boxes.answer(QMessageBox::Yes);
         click(find<QPushButton>(editor, "deleteNumberButton"));
         QCOMPARE(lines(find<QListWidget>(editor, "numberList")), QStringList{"Home\t555-0102"});
         QVERIFY(!find<QPushButton>(editor, "editNumberButton")->isEnabled()
@@ -273,7 +273,7 @@ void ContactEditorTest::cancelDiscardsAddressEditsButKeepsNumberChanges()
         click(find<QPushButton>(editor, "cancelButton"));
     });
     QCOMPARE(boxes.texts(), (QStringList{"Delete Work\t555-0101?", "Delete Work\t555-0101?"}));
-    QCOMPARE(boxes.messages[0].style, int(MsgConfirm));
+    QCOMPARE(boxes.messages[0].icon, QMessageBox::Question);
     QCOMPARE(lastSaved, std::nullopt);
     QVERIFY(contactsChanged.isEmpty());
     QCOMPARE(addressRow(1)[1].toString(), QString("John"));
@@ -544,7 +544,7 @@ void ContactEditorTest::refusedSaveKeepsTheEditorOpenWithTheEntries()
         retype(find<QLineEdit>(editor, "firstNameBox"), "Johnny");
         click(find<QPushButton>(editor, "saveButton"));
         QCOMPARE(boxes.messages.size(), 1);
-        QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
+        QCOMPARE(boxes.messages[0].icon, QMessageBox::Warning);
         QVERIFY2(boxes.messages[0].text.contains("contacts are read-only today"), qPrintable(boxes.messages[0].text));
         QVERIFY(editor.isVisible());
         QCOMPARE(find<QLineEdit>(editor, "firstNameBox")->text(), QString("Johnny"));

@@ -563,7 +563,7 @@ void ContactListTest::changedNumbersRebuildTheLineWhicheverButtonCloses()
         } else {
             auto *numbers = find<QListWidget>(editor, "numberList");
             numbers->setCurrentRow(0);
-            boxes.answer(AnswerYes);
+            boxes.answer(QMessageBox::Yes);
             click(find<QPushButton>(editor, "deleteNumberButton"));
         }
         click(find<QPushButton>(editor, button));
@@ -624,11 +624,11 @@ void ContactListTest::deleteAsksAndRemovesExactlyTheContactsRows()
     click(find<QPushButton>(main, "deleteButton")); // answered No
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].text, QString("Delete Smith, John?"));
-    QCOMPARE(boxes.messages[0].style, int(MsgConfirm));
+    QCOMPARE(boxes.messages[0].icon, QMessageBox::Question);
     QCOMPARE(allRows(), before);
     QCOMPARE(rows(main), 2);
 
-    boxes.answer(AnswerYes);
+    boxes.answer(QMessageBox::Yes);
     click(find<QPushButton>(main, "deleteButton"));
     QCOMPARE(boxes.messages.size(), 2);
     QList<QVariantList> expected = before;
@@ -655,18 +655,18 @@ void ContactListTest::deleteFailureChangesNothingAndShowsOneMessage()
     const QList<QVariantList> before = allRows();
 
     select(main, 0);
-    boxes.answer(AnswerYes);
+    boxes.answer(QMessageBox::Yes);
     click(find<QPushButton>(main, "deleteButton"));
 
     QCOMPARE(boxes.messages.size(), 2);
-    QCOMPARE(boxes.messages[1].style, int(MsgRefusal));
+    QCOMPARE(boxes.messages[1].icon, QMessageBox::Warning);
     QVERIFY2(boxes.messages[1].text.contains("numbers cannot be deleted now"), qPrintable(boxes.messages[1].text));
     QCOMPARE(allRows(), before); // the contact's row is still there too
     QCOMPARE(ids(main), QList<int>{smith});
 
     // Once the store allows it, the same delete goes through.
     Exec(DatabaseFileName, "DROP TRIGGER keep_numbers");
-    boxes.answer(AnswerYes);
+    boxes.answer(QMessageBox::Yes);
     select(main, 0);
     click(find<QPushButton>(main, "deleteButton"));
     QCOMPARE(boxes.messages.size(), 3);

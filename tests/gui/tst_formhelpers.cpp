@@ -150,15 +150,17 @@ void FormHelpersTest::messageBoxesAreTitledWithTheApplicationTitle()
 {
     TempWorkDir dir;
     ScriptedBoxes boxes;
-    boxes.answer(AnswerYes);
-    QCOMPARE(MsgBox("Delete Smith?", MsgConfirm), int(AnswerYes));
-    QCOMPARE(MsgBox("Please enter a telephone number.", MsgRefusal), int(AnswerOk));
-    QCOMPARE(MsgBox("Delete Jones?", MsgConfirm), int(AnswerNo));
+    boxes.answer(QMessageBox::Yes);
+    QVERIFY(AskYesNo("Delete Smith?"));
+    ShowRefusal("Please enter a telephone number.");
+    QVERIFY(!AskYesNo("Delete Jones?")); // unanswered: No
     QCOMPARE(boxes.messages.size(), 3);
     for (const ShownMessage &m : boxes.messages)
         QCOMPARE(m.title, QString("Varnelle For Windows"));
-    QCOMPARE(boxes.messages[1].style, 48);
-    QCOMPARE(boxes.messages[0].style, 36);
+    QCOMPARE(boxes.messages[1].icon, QMessageBox::Warning);
+    QCOMPARE(boxes.messages[1].buttons, QMessageBox::Ok);
+    QCOMPARE(boxes.messages[0].icon, QMessageBox::Question);
+    QCOMPARE(boxes.messages[0].buttons, QMessageBox::Yes | QMessageBox::No);
 
     boxes.answerInput(QString("Mobile"));
     QCOMPARE(InputBox("What is the type of telphone number?", "Cell"), QString("Mobile"));
@@ -170,7 +172,7 @@ void FormHelpersTest::messageBoxesAreTitledWithTheApplicationTitle()
 void FormHelpersTest::messageBoxIsWideEnoughForItsTitle()
 {
     QMessageBox box;
-    SetUpMessageBox(box, "Delete Smith, John?", MsgConfirm);
+    SetUpMessageBox(box, "Delete Smith, John?", QMessageBox::Question, QMessageBox::Yes | QMessageBox::No);
     box.show();
     QVERIFY(QTest::qWaitForWindowExposed(&box));
     // The title as a window manager draws it, in bold, beside an icon and three buttons.

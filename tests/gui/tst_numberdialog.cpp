@@ -132,7 +132,7 @@ void NumberDialogTest::inputChecksInTheirOrder()
 
     QTest::mouseClick(d.saveButton, Qt::LeftButton);
     QCOMPARE(boxes.texts(), QStringList{"Please enter a telephone number."});
-    QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
+    QCOMPARE(boxes.messages[0].icon, QMessageBox::Warning);
     QCOMPARE(d.form.focusWidget(), d.numberBox);
 
     QTest::keyClicks(d.numberBox, "   ");
@@ -162,7 +162,7 @@ void NumberDialogTest::duplicateTypeRefusedThenAnotherAccepted()
     QTest::mouseClick(d.saveButton, Qt::LeftButton);
 
     QCOMPARE(boxes.messages.size(), 1);
-    QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
+    QCOMPARE(boxes.messages[0].icon, QMessageBox::Warning);
     QVERIFY2(boxes.messages[0].text.contains("already has a telephone number of this type"),
              qPrintable(boxes.messages[0].text));
     QVERIFY(d.form.isVisible());

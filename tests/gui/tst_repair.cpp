@@ -158,7 +158,7 @@ void RepairTest::leftoverCopyFailsOnceAndTouchesNeitherFile()
 
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].title, QString("Varnelle For Windows"));
-    QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
+    QCOMPARE(boxes.messages[0].icon, QMessageBox::Warning);
     QCOMPARE(boxes.messages[0].text,
              QString("The file '_MDBFIX_.MDB' already exists: an earlier repair was interrupted. 'Address.mdb' is "
                      "intact. Move '_MDBFIX_.MDB' away or delete it, then repair again."));

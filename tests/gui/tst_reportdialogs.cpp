@@ -277,10 +277,10 @@ void ReportDialogsTest::diskFileIsReplacedOnlyWhenTheUserAgrees_data()
     QTest::addColumn<QStringList>("asked");
     QTest::addColumn<bool>("accepted");
     const QStringList question{"The file 'list.txt' already exists. Replace it?"};
-    QTest::newRow("existing, Yes") << "list.txt" << int(AnswerYes) << question << true;
-    QTest::newRow("existing, No") << "list.txt" << int(AnswerNo) << question << false;
-    QTest::newRow("new file") << "new.txt" << int(AnswerNo) << QStringList{} << true;
-    QTest::newRow("picked with Browse") << "" << int(AnswerNo) << QStringList{} << true;
+    QTest::newRow("existing, Yes") << "list.txt" << int(QMessageBox::Yes) << question << true;
+    QTest::newRow("existing, No") << "list.txt" << int(QMessageBox::No) << question << false;
+    QTest::newRow("new file") << "new.txt" << int(QMessageBox::No) << QStringList{} << true;
+    QTest::newRow("picked with Browse") << "" << int(QMessageBox::No) << QStringList{} << true;
 }
 
 void ReportDialogsTest::diskFileIsReplacedOnlyWhenTheUserAgrees()
@@ -294,7 +294,7 @@ void ReportDialogsTest::diskFileIsReplacedOnlyWhenTheUserAgrees()
     QVERIFY(existing.open(QIODevice::WriteOnly));
     existing.close();
     ScriptedBoxes boxes;
-    boxes.answer(answer);
+    boxes.answer(QMessageBox::StandardButton(answer));
     ReportDestinationDialog dialog;
     dialog.show();
     click(dialog, "diskOption");
@@ -445,7 +445,7 @@ void ReportDialogsTest::databaseFailureWhileFillingIsReported()
     dialog.show();
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].title, QString("Varnelle For Windows"));
-    QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
+    QCOMPARE(boxes.messages[0].icon, QMessageBox::Warning);
     QCOMPARE(entries(dialog, "companyCombo"), QStringList{""});
     click(dialog, "okButton");
     QCOMPARE(dialog.criteria().selectionFormula(), QString());

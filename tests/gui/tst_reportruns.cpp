@@ -350,7 +350,7 @@ void ReportRunsTest::engineRefusalsGiveOneMessage()
     QCOMPARE(p.engine().copies, 0);
     QCOMPARE(p.boxes.messages.size(), 1);
     QCOMPARE(p.boxes.messages[0].title, QString("Varnelle For Windows"));
-    QCOMPARE(p.boxes.messages[0].style, int(MsgRefusal));
+    QCOMPARE(p.boxes.messages[0].icon, QMessageBox::Warning);
     QCOMPARE(p.boxes.messages[0].text, engineRefusal([](ReportRequest &e) {
                  e.definition = "bAddress.rpt";
                  e.destination = ReportDestination::Printer;
@@ -365,7 +365,7 @@ void ReportRunsTest::engineRefusalsGiveOneMessage()
     p.run(find<QAction>(*p.main, "telephoneListAction"), missing);
     QCOMPARE(p.boxes.messages.size(), 1);
     QCOMPARE(p.boxes.messages[0].title, QString("Varnelle For Windows"));
-    QCOMPARE(p.boxes.messages[0].style, int(MsgRefusal));
+    QCOMPARE(p.boxes.messages[0].icon, QMessageBox::Warning);
     QVERIFY2(p.boxes.messages[0].text.contains("Business.rpt"), qPrintable(p.boxes.messages[0].text));
     QCOMPARE(p.boxes.messages[0].text, engineRefusal([](ReportRequest &e) {
                  e.definition = "Business.rpt";

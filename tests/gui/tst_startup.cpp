@@ -348,7 +348,7 @@ void StartupTest::fatalStartShowsOneMessageAndFails()
     QCOMPARE(RunProgram(CurrentBook()), 1);
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].title, QString("Varnelle For Windows"));
-    QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
+    QCOMPARE(boxes.messages[0].icon, QMessageBox::Warning);
     QCOMPARE(boxes.messages[0].text,
              QString("The file 'Address.mdb' is not a database of this program, or it is damaged."));
 }

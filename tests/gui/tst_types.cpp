@@ -175,7 +175,7 @@ void TypesTest::addRefusesNameDifferingOnlyInCase()
     w.add(typed);
 
     QCOMPARE(boxes.messages.size(), 1);
-    QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
+    QCOMPARE(boxes.messages[0].icon, QMessageBox::Warning);
     QCOMPARE(boxes.messages[0].text, refusal);
     QCOMPARE(w.typeBox->text(), typed);
 
@@ -328,20 +328,20 @@ void TypesTest::deleteChecksUseFirstThenAsks()
     QTest::mouseClick(w.deleteButton, Qt::LeftButton);
     QCOMPARE(boxes.messages.size(), 1);
     QCOMPARE(boxes.messages[0].text, QString("Cannot delete Home."));
-    QCOMPARE(boxes.messages[0].style, int(MsgRefusal));
+    QCOMPARE(boxes.messages[0].icon, QMessageBox::Warning);
     QCOMPARE(typeRows().size(), 2);
     QCOMPARE(Rows(DatabaseFileName, "SELECT count(*) FROM TelephoneList")[0][0].toInt(), 1);
 
     w.select("Fax");
-    boxes.answer(AnswerNo);
+    boxes.answer(QMessageBox::No);
     QTest::mouseClick(w.deleteButton, Qt::LeftButton);
     QCOMPARE(boxes.messages.size(), 2);
     QCOMPARE(boxes.messages[1].text, QString("Are you sure you want to delete Fax?"));
-    QCOMPARE(boxes.messages[1].style, int(MsgConfirm));
+    QCOMPARE(boxes.messages[1].icon, QMessageBox::Question);
     QCOMPARE(typeRows().size(), 2);
     QVERIFY(w.typesChanged->isEmpty());
 
-    boxes.answer(AnswerYes);
+    boxes.answer(QMessageBox::Yes);
     QTest::mouseClick(w.deleteButton, Qt::LeftButton);
     QCOMPARE(typeRows(), (QList<QVariantList>{{1, "Home"}}));
     QCOMPARE(w.texts(), QStringList{"Home"});

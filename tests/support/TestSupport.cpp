@@ -72,14 +72,15 @@ MainWindow &CurrentMainWindow()
 
 ScriptedBoxes::ScriptedBoxes()
 {
-    SetMessageResponder([this](const QString &title, const QString &text, int style) {
-        messages.append({title, text, style});
+    SetMessageResponder([this](const QString &title, const QString &text, QMessageBox::Icon icon,
+                               QMessageBox::StandardButtons buttons) {
+        messages.append({title, text, icon, buttons});
         if (!mAnswers.isEmpty())
             return mAnswers.takeFirst();
-        return (style & MsgYesNo) ? int(AnswerNo) : int(AnswerOk);
+        return buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
     });
     SetInputResponder([this](const QString &title, const QString &prompt, const QString &defaultText) {
-        inputs.append({title, prompt + "|" + defaultText, 0});
+        inputs.append({title, prompt + "|" + defaultText});
         if (!mInputs.isEmpty())
             return mInputs.takeFirst();
         return std::optional<QString>();

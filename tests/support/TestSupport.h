@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -45,7 +46,8 @@ MainWindow &CurrentMainWindow();
 struct ShownMessage {
     QString title;
     QString text;
-    int style = 0;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
 };
 
 // Answers message boxes and input boxes from a script and records them, so no
@@ -56,7 +58,7 @@ public:
     ScriptedBoxes();
     ~ScriptedBoxes();
 
-    void answer(int answer) { mAnswers.append(answer); }
+    void answer(QMessageBox::StandardButton answer) { mAnswers.append(answer); }
     void answerInput(std::optional<QString> text) { mInputs.append(text); }
 
     QList<ShownMessage> messages;
@@ -65,7 +67,7 @@ public:
     QStringList texts() const;
 
 private:
-    QList<int> mAnswers;
+    QList<QMessageBox::StandardButton> mAnswers;
     QList<std::optional<QString>> mInputs;
 };
 

@@ -661,10 +661,10 @@ private slots:
         QTest::addColumn<bool>("kept");  // what the account knows of its syncs stays
         QTest::newRow("password") << "password" << 0 << true;
         QTest::newRow("user name") << "user" << 0 << true;
-        QTest::newRow("address book") << "book" << int(AnswerYes) << false;
-        QTest::newRow("address book, not agreed") << "book" << int(AnswerNo) << true;
-        QTest::newRow("address book, a sync running") << "book, syncing" << int(AnswerYes) << true;
-        QTest::newRow("server") << "server" << int(AnswerYes) << false;
+        QTest::newRow("address book") << "book" << int(QMessageBox::Yes) << false;
+        QTest::newRow("address book, not agreed") << "book" << int(QMessageBox::No) << true;
+        QTest::newRow("address book, a sync running") << "book, syncing" << int(QMessageBox::Yes) << true;
+        QTest::newRow("server") << "server" << int(QMessageBox::Yes) << false;
     }
     void editAccount()
     {
@@ -685,7 +685,7 @@ private slots:
         passwords.remember("127.0.0.1", "alice", "secret");
         test::ScriptedBoxes boxes;
         if (answer)
-            boxes.answer(answer);
+            boxes.answer(QMessageBox::StandardButton(answer));
         SyncAccountsDialog dialog(open.book, passwords, false);
         clickFirstAccount(dialog);
         test::click(dialog, "editButton");
@@ -722,12 +722,12 @@ private slots:
         if (syncing)
             QVERIFY(boxes.messages.last().text.contains("Another sync of this address book is running"));
         const SyncAccount after = ReadSyncAccounts(open.book.database()).first();
-        QCOMPARE(after.bookUrl, answer == AnswerNo || syncing ? server.bookUrl() : bookUrl);
+        QCOMPARE(after.bookUrl, answer == QMessageBox::No || syncing ? server.bookUrl() : bookUrl);
         QCOMPARE(after.userName, user);
         QCOMPARE(ReadSyncedContacts(open.book.database(), after.id).size(), size_t(kept ? 1 : 0));
         QCOMPARE(after.syncToken, kept ? token : QString());
-        QCOMPARE(test::find<QPushButton>(dialog, "saveButton")->isVisible(), answer == AnswerNo || syncing);
-        if (answer == AnswerNo)
+        QCOMPARE(test::find<QPushButton>(dialog, "saveButton")->isVisible(), answer == QMessageBox::No || syncing);
+        if (answer == QMessageBox::No)
             return;
         QCOMPARE(passwords.known("127.0.0.1", user), password);
         // Nothing moves when the account knows its book; starting over sends

@@ -1,7 +1,7 @@
 // The file types of the report engine: exact output on awkward values, and
 // spreadsheet round trips for DIF, CSV and TSV.
 
-#include "EngineFixture.h"
+#include "support/EngineFixture.h"
 
 #include <QTemporaryDir>
 #include <QtTest>

@@ -1,7 +1,7 @@
 // Selection formulas: which contacts they select, and the clear errors for
 // formulas the engine cannot read.
 
-#include "EngineFixture.h"
+#include "support/EngineFixture.h"
 #include "reports/SelectionFormula.h"
 
 #include <QTemporaryDir>

@@ -1,6 +1,7 @@
 #include "ui/about/AboutDialog.h"
 
 #include "VersionInfo.h"
+#include "common/ProductInfo.h"
 #include "ui/widgets/DrawnLayout.h"
 #include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"

@@ -209,7 +209,7 @@ void ContactDialog::initialise()
     try {
         mContactRow = OpenContactRow(mBook.database(), mPersonId, this);
     } catch (const DatabaseError &error) {
-        MsgBox(error.message(), MsgRefusal);
+        ShowRefusal(error.message());
     }
     if (!mContactRow || mContactRow->rowCount() == 0) {
         // No such contact: leave as a cancel does, once the showing is complete.
@@ -238,7 +238,7 @@ void ContactDialog::fillNumbers()
         for (const ContactNumber &n : ReadContactNumbers(mBook.database(), mPersonId))
             mNumberList->addItem(numberEntry(n.typeName + '\t' + n.number, n.typeId));
     } catch (const DatabaseError &error) {
-        MsgBox(error.message(), MsgRefusal);
+        ShowRefusal(error.message());
     }
 }
 
@@ -282,12 +282,12 @@ void ContactDialog::deleteNumber()
     QListWidgetItem *item = SelectedEntry(mNumberList);
     if (!item)
         return;
-    if (MsgBox(tr("Delete %1?").arg(item->text()), MsgConfirm) != AnswerYes)
+    if (!AskYesNo(tr("Delete %1?").arg(item->text())))
         return;
     try {
         DeleteContactNumber(mBook.database(), mPersonId, ItemData(item));
     } catch (const DatabaseError &error) {
-        MsgBox(error.message(), MsgRefusal);
+        ShowRefusal(error.message());
         return;
     }
     mNumbersChanged = true;
@@ -305,7 +305,7 @@ void ContactDialog::save()
         StoreContactRow(*mContactRow, mPersonId);
     } catch (const DatabaseError &error) {
         // The editor stays open with the user's entries.
-        MsgBox(error.message(), MsgRefusal);
+        ShowRefusal(error.message());
         return;
     }
     mSaved = mPersonId;

@@ -67,7 +67,7 @@ void PhoneNumberDialog::fillTypes()
         for (const TelephoneTypeRow &row : ListTelephoneTypes(mBook.database()))
             AddSortedComboEntry(mTypeCombo, row.name, row.typeId);
     } catch (const DatabaseError &error) {
-        MsgBox(error.message(), MsgRefusal);
+        ShowRefusal(error.message());
     }
     mTypeCombo->setCurrentIndex(-1); // the first entry added would otherwise be chosen
 }
@@ -86,7 +86,7 @@ void PhoneNumberDialog::prepare()
         number = FindTelephoneNumber(mBook.database(), mPersonId, mTypeId);
     } catch (const DatabaseError &error) {
         // Without the stored number the dialog cannot tell adding from editing: it closes as Cancel does.
-        MsgBox(error.message(), MsgRefusal);
+        ShowRefusal(error.message());
         QMetaObject::invokeMethod(this, &QDialog::reject, Qt::QueuedConnection);
         return;
     }
@@ -109,12 +109,12 @@ void PhoneNumberDialog::prepare()
 void PhoneNumberDialog::save()
 {
     if (mNumberBox->text().isEmpty()) {
-        MsgBox(tr("Please enter a telephone number."), MsgRefusal);
+        ShowRefusal(tr("Please enter a telephone number."));
         mNumberBox->setFocus();
         return;
     }
     if (mTypeCombo->currentIndex() < 0) {
-        MsgBox(tr("Please select a type of number."), MsgRefusal);
+        ShowRefusal(tr("Please select a type of number."));
         mTypeCombo->setFocus();
         return;
     }
@@ -122,7 +122,7 @@ void PhoneNumberDialog::save()
     try {
         SaveTelephoneNumber(mBook.database(), mPersonId, mTypeId, typeId, mNumberBox->text());
     } catch (const DatabaseError &error) {
-        MsgBox(error.message(), MsgRefusal);
+        ShowRefusal(error.message());
         return;
     }
     mStored = StoredNumber{typeId, mTypeCombo->currentText() + '\t' + mNumberBox->text()};

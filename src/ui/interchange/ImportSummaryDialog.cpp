@@ -99,14 +99,13 @@ void ImportSummaryDialog::saveSummary()
     try {
         interchange::RefuseProtectedFile(mBook.database(), fileName);
     } catch (const interchange::InterchangeError &error) {
-        MsgBox(error.message(), MsgRefusal);
+        ShowRefusal(error.message());
         return;
     }
     QSaveFile file(fileName);
     if (!(file.open(QIODevice::WriteOnly | QIODevice::Text) && mSummary.writeLines(file) && file.commit()))
-        MsgBox(tr("The summary could not be saved in '%1': %2.")
-                   .arg(QFileInfo(fileName).fileName(), file.errorString()),
-               MsgRefusal);
+        ShowRefusal(tr("The summary could not be saved in '%1': %2.")
+                   .arg(QFileInfo(fileName).fileName(), file.errorString()));
 }
 
 } // namespace varnelle

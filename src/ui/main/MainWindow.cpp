@@ -233,7 +233,7 @@ void MainWindow::load()
         if (error.kind() != DatabaseError::Kind::Damaged)
             throw;
         if (!told)
-            MsgBox(error.message(), MsgRefusal);
+            ShowRefusal(error.message());
     }
     fillList();
     startSearchIndex();
@@ -241,7 +241,7 @@ void MainWindow::load()
 
 void MainWindow::failWith(const QString &message)
 {
-    MsgBox(message, MsgRefusal);
+    ShowRefusal(message);
     mBook.close();
     mFailed = true;
     QCoreApplication::exit(1);
@@ -253,7 +253,7 @@ void MainWindow::refuseOrFail(const DatabaseError &error)
         failWith(error.message());
         return;
     }
-    MsgBox(error.message(), MsgRefusal);
+    ShowRefusal(error.message());
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

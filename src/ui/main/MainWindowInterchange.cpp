@@ -67,7 +67,7 @@ void MainWindow::importContacts()
         summary = interchange::ImportContactFile(mBook.database(), fileName, options);
     } catch (const interchange::InterchangeError &error) {
         progress.reset();
-        MsgBox(error.message(), MsgRefusal);
+        ShowRefusal(error.message());
         return;
     }
     progress.reset();
@@ -91,9 +91,9 @@ void MainWindow::exportContacts()
     try {
         const qsizetype count =
             interchange::ExportContacts(mBook.database(), fileName, choice.chosenFormat(), choice.chosenScope());
-        MsgBox(interchange::ExportedText(count, QFileInfo(fileName).fileName()));
+        ShowMessage(interchange::ExportedText(count, QFileInfo(fileName).fileName()));
     } catch (const interchange::InterchangeError &error) {
-        MsgBox(error.message(), MsgRefusal);
+        ShowRefusal(error.message());
     }
 }
 

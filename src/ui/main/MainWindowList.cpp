@@ -89,7 +89,7 @@ void MainWindow::removeContact(std::int32_t personId)
         DeleteContactWithNumbers(mBook.database(), personId);
         mBook.notifyContactsChanged();
     } catch (const DatabaseError &error) {
-        MsgBox(error.message(), MsgRefusal);
+        ShowRefusal(error.message());
         return;
     }
     if (const int row = mContacts->rowOf(personId); row >= 0)
@@ -164,7 +164,7 @@ void MainWindow::deleteContact()
     if (row < 0)
         return;
     const QString name = mContacts->index(row).data(ContactListModel::NameRole).toString();
-    if (MsgBox(tr("Delete %1?").arg(name), MsgConfirm) != AnswerYes)
+    if (!AskYesNo(tr("Delete %1?").arg(name)))
         return;
     removeContact(mContacts->personIdAt(row));
     setButtons();

@@ -73,10 +73,10 @@ bool FixDatabase(const QString &fileName)
     try {
         const RepairResult result = RepairBook(fileName);
         if (result.salvaged)
-            MsgBox(SalvageMessage(fileName, result), MsgRefusal);
+            ShowRefusal(SalvageMessage(fileName, result));
         return result.salvaged;
     } catch (const DatabaseError &error) {
-        MsgBox(error.message(), MsgRefusal);
+        ShowRefusal(error.message());
         return false;
     }
 }
@@ -87,7 +87,7 @@ bool CheckBookAtStartUp(const QSqlDatabase &db, const QString &fileName)
     RequireWritable(db, fileName);
     if (FindDamage(db).isEmpty())
         return false;
-    MsgBox(DamagedBookError(fileName).message(), MsgRefusal);
+    ShowRefusal(DamagedBookError(fileName).message());
     return true;
 }
 

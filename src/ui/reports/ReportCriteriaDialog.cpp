@@ -94,7 +94,7 @@ void ReportCriteriaDialog::fillLists()
     } catch (const DatabaseError &error) {
         // Try again on the next showing; meanwhile the lists offer no criteria.
         mListsStale = true;
-        MsgBox(error.message(), MsgRefusal);
+        ShowRefusal(error.message());
     }
 }
 

@@ -144,7 +144,7 @@ void ReportDestinationDialog::ok()
 {
     const QString fileName = mFileNameBox->text();
     if (mDiskOption->isChecked() && fileName != mReplaceAgreed && QFileInfo(fileName).isFile()
-        && MsgBox(tr("The file '%1' already exists. Replace it?").arg(fileName), MsgConfirm) != AnswerYes)
+        && !AskYesNo(tr("The file '%1' already exists. Replace it?").arg(fileName)))
         return;
     mReplaceAgreed.clear();
     accept();

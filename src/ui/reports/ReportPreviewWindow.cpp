@@ -95,8 +95,8 @@ ReportPreviewWindow::ReportPreviewWindow(ReportPages pages, QWidget *parent)
         act->setToolTip(key.isEmpty() ? text : QStringLiteral("%1 (%2)").arg(text, key.toString(QKeySequence::NativeText)));
         return act;
     };
-    mFirst = action("actFirst", tr("First"), QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { showPage(0); });
-    mPrevious = action("actPrevious", tr("Previous"), QKeySequence(Qt::Key_PageUp), [this] { showPage(mPage - 1); });
+    mFirst = action("firstPageAction", tr("First"), QKeySequence(Qt::CTRL | Qt::Key_Home), [this] { showPage(0); });
+    mPrevious = action("previousPageAction", tr("Previous"), QKeySequence(Qt::Key_PageUp), [this] { showPage(mPage - 1); });
     mPageBox = new QSpinBox(bar);
     mPageBox->setObjectName(QStringLiteral("pageNumber"));
     mPageBox->setRange(1, std::max(1, mPages.layout->pageCount()));
@@ -109,15 +109,15 @@ ReportPreviewWindow::ReportPreviewWindow(ReportPages pages, QWidget *parent)
     mPageCount = new QLabel(tr(" of %1 ").arg(mPages.layout->pageCount()), bar);
     bar->addWidget(mPageCount);
     connect(mPageBox, &QSpinBox::valueChanged, this, [this](int value) { showPage(value - 1); });
-    mNext = action("actNext", tr("Next"), QKeySequence(Qt::Key_PageDown), [this] { showPage(mPage + 1); });
-    mLast = action("actLast", tr("Last"), QKeySequence(Qt::CTRL | Qt::Key_End), [this] { showPage(mPages.layout->pageCount() - 1); });
+    mNext = action("nextPageAction", tr("Next"), QKeySequence(Qt::Key_PageDown), [this] { showPage(mPage + 1); });
+    mLast = action("lastPageAction", tr("Last"), QKeySequence(Qt::CTRL | Qt::Key_End), [this] { showPage(mPages.layout->pageCount() - 1); });
     bar->addSeparator();
-    mZoomOut = action("actZoomOut", tr("Zoom Out"), QKeySequence::ZoomOut, [this] { setZoom(mZoom / zoomStep); });
-    mZoomIn = action("actZoomIn", tr("Zoom In"), QKeySequence::ZoomIn, [this] { setZoom(mZoom * zoomStep); });
-    action("actFitWidth", tr("Fit Width"), QKeySequence(), [this] { fitWidth(); });
-    action("actFitPage", tr("Fit Page"), QKeySequence(), [this] { fitPage(); });
+    mZoomOut = action("zoomOutAction", tr("Zoom Out"), QKeySequence::ZoomOut, [this] { setZoom(mZoom / zoomStep); });
+    mZoomIn = action("zoomInAction", tr("Zoom In"), QKeySequence::ZoomIn, [this] { setZoom(mZoom * zoomStep); });
+    action("fitWidthAction", tr("Fit Width"), QKeySequence(), [this] { fitWidth(); });
+    action("fitPageAction", tr("Fit Page"), QKeySequence(), [this] { fitPage(); });
     bar->addSeparator();
-    action("actPrint", tr("Print..."), QKeySequence::Print, [this] { print(); });
+    action("printAction", tr("Print..."), QKeySequence::Print, [this] { print(); });
 
     // Home and End go to the top and the foot of the page shown.
     const auto onKey = [this](const QList<QKeySequence> &keys, auto slot) {

@@ -49,12 +49,11 @@ void RunReport(ReportEngine &engine, const ReportRequest &request, QWidget *pare
             preview->show();
         }
     } catch (const ReportError &error) {
-        MsgBox(error.damagedData() ? error.message() + QCoreApplication::translate(
+        ShowRefusal(error.damagedData() ? error.message() + QCoreApplication::translate(
                                          "Reports", " Choose File > Repair Database to save what can still be read.")
-                                   : error.message(),
-               MsgRefusal);
+                                   : error.message());
     } catch (const std::exception &error) {
-        MsgBox(QString::fromLocal8Bit(error.what()), MsgRefusal);
+        ShowRefusal(QString::fromLocal8Bit(error.what()));
     }
 }
 

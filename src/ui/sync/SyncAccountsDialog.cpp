@@ -116,7 +116,7 @@ bool SyncAccountsDialog::autoSync() const { return mAutoSync->isChecked(); }
 
 void SyncAccountsDialog::showError(const QString &message)
 {
-    MsgBox(windowTitle(), message, MsgRefusal);
+    ShowMessage(windowTitle(), message, QMessageBox::Warning);
 }
 
 void SyncAccountsDialog::refill()
@@ -270,14 +270,11 @@ void SyncAccountsDialog::saveAccount()
     // user has agreed.
     const bool otherBook = QUrl(after.bookUrl) != QUrl(before.bookUrl);
     if (otherBook
-        && MsgBox(windowTitle(),
-                  tr("%1 view: from now on '%2' on %3, no longer '%4' on %5.\n\nWhat Varnelle knows of the "
+        && !AskYesNo(windowTitle(), tr("%1 view: from now on '%2' on %3, no longer '%4' on %5.\n\nWhat Varnelle knows of the "
                      "earlier syncs will be forgotten, and the next sync starts over as a first sync: the "
                      "view's contacts go to the new address book and its cards come in.\n\nChange the account?")
                       .arg(before.isBusiness ? tr("Business") : tr("Personal"), after.bookName,
-                           QUrl(after.bookUrl).host(), before.bookName, QUrl(before.bookUrl).host()),
-                  MsgConfirm)
-               != AnswerYes)
+                           QUrl(after.bookUrl).host(), before.bookName, QUrl(before.bookUrl).host())))
         return;
     try {
         const sync::SyncLock lock(mBook.fileName());

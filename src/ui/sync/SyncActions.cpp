@@ -62,13 +62,12 @@ public:
         try {
             accounts = ReadSyncAccounts(mBook.database());
         } catch (const DatabaseError &error) {
-            MsgBox(tr("Sync"), error.message(), MsgRefusal);
+            ShowMessage(tr("Sync"), error.message(), QMessageBox::Warning);
             return;
         }
         if (accounts.isEmpty()) {
             if (!automatic)
-                MsgBox(tr("Sync"), tr("There is no sync account yet: add one with File > Sync Accounts."),
-                       MsgInformation);
+                ShowMessage(tr("Sync"), tr("There is no sync account yet: add one with File > Sync Accounts."), QMessageBox::Information);
             return;
         }
         mRunning = true;

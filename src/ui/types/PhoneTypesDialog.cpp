@@ -105,7 +105,7 @@ void PhoneTypesDialog::addType()
     try {
         row = AddTelephoneType(mBook.database(), mTypeBox->text());
     } catch (const DatabaseError &error) {
-        MsgBox(error.message(), MsgRefusal);
+        ShowRefusal(error.message());
         return;
     }
     mTypeList->setCurrentItem(AddListEntry(mTypeList, row.name, row.typeId));
@@ -125,7 +125,7 @@ void PhoneTypesDialog::renameType()
         try {
             row = RenameTelephoneType(mBook.database(), ItemData(selected), answer);
         } catch (const DatabaseError &error) {
-            MsgBox(error.message(), MsgRefusal);
+            ShowRefusal(error.message());
             return;
         }
         delete selected;
@@ -144,15 +144,15 @@ void PhoneTypesDialog::deleteType()
     const std::int32_t typeId = ItemData(selected);
     try {
         if (TelephoneTypeInUse(mBook.database(), typeId)) {
-            MsgBox(tr("Cannot delete %1.").arg(name), MsgRefusal);
-        } else if (MsgBox(tr("Are you sure you want to delete %1?").arg(name), MsgConfirm) == AnswerYes) {
+            ShowRefusal(tr("Cannot delete %1.").arg(name));
+        } else if (AskYesNo(tr("Are you sure you want to delete %1?").arg(name))) {
             DeleteTelephoneType(mBook.database(), typeId);
             RemoveEntry(mTypeList, selected);
             announceTypesChanged();
             mTypeBox->setFocus();
         }
     } catch (const DatabaseError &error) {
-        MsgBox(error.message(), MsgRefusal);
+        ShowRefusal(error.message());
         return;
     }
     setButtons();

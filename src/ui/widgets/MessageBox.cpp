@@ -1,7 +1,7 @@
 #include "ui/widgets/MessageBox.h"
 
 #include "ui/widgets/WindowPlacement.h"
-#include "VersionInfo.h"
+#include "common/Log.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -58,27 +58,16 @@ private:
 
 } // namespace
 
-QString AppTitle()
-{
-    return QString::fromUtf8(version::ProductName);
-}
-
-void SetUpMessageBox(QMessageBox &box, const QString &text, int style)
+void SetUpMessageBox(QMessageBox &box, const QString &text, QMessageBox::Icon icon,
+                     QMessageBox::StandardButtons buttons)
 {
     box.setWindowTitle(AppTitle());
     box.setText(text);
-    if ((style & MsgExclamation) == MsgExclamation)
-        box.setIcon(QMessageBox::Warning);
-    else if (style & MsgQuestion)
-        box.setIcon(QMessageBox::Question);
-    else if (style & MsgInformation)
-        box.setIcon(QMessageBox::Information);
-    if (style & MsgYesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setIcon(icon);
+    box.setStandardButtons(buttons);
+    if (buttons.testFlag(QMessageBox::Yes) && buttons.testFlag(QMessageBox::No)) {
         box.setDefaultButton(QMessageBox::Yes);
         box.setEscapeButton(QMessageBox::No);
-    } else {
-        box.setStandardButtons(QMessageBox::Ok);
     }
     // A message box sizes itself to its text and buttons; a strut as wide as
     // the title bar keeps a short question from cutting off the title.
@@ -86,25 +75,44 @@ void SetUpMessageBox(QMessageBox &box, const QString &text, int style)
         grid->addItem(new QSpacerItem(TitleBarWidth(AppTitle()), 0), grid->rowCount(), 0, 1, grid->columnCount());
 }
 
-int MsgBox(const QString &text, int style)
+QMessageBox::StandardButton ShowMessage(const QString &text, QMessageBox::Icon icon,
+                                        QMessageBox::StandardButtons buttons)
 {
-    return MsgBox(AppTitle(), text, style);
+    return ShowMessage(AppTitle(), text, icon, buttons);
 }
 
-int MsgBox(const QString &title, const QString &text, int style)
+QMessageBox::StandardButton ShowMessage(const QString &title, const QString &text, QMessageBox::Icon icon,
+                                        QMessageBox::StandardButtons buttons)
 {
+    qCDebug(lcUi) << "message box:" << title << text;
     if (messageResponder())
-        return messageResponder()(title, text, style);
+        return messageResponder()(title, text, icon, buttons);
 
     // Centred on the screen by its frame, as the forms are, not where Qt would
     // put it (beside a parent not yet framed, by a guessed frame).
     PlacedBox<QMessageBox> box([](QMessageBox &shown) { CenterForm(shown); });
-    SetUpMessageBox(box, text, style);
+    SetUpMessageBox(box, text, icon, buttons);
     box.setWindowTitle(title);
-    const int answer = box.exec();
-    if (style & MsgYesNo)
-        return answer == QMessageBox::Yes ? AnswerYes : AnswerNo;
-    return AnswerOk;
+    const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
+    // Closed through its frame, a box answers as Escape would.
+    if (!buttons.testFlag(answer))
+        return buttons.testFlag(QMessageBox::No) ? QMessageBox::No : QMessageBox::Ok;
+    return answer;
+}
+
+void ShowRefusal(const QString &text)
+{
+    ShowMessage(text, QMessageBox::Warning);
+}
+
+bool AskYesNo(const QString &text)
+{
+    return AskYesNo(AppTitle(), text);
+}
+
+bool AskYesNo(const QString &title, const QString &text)
+{
+    return ShowMessage(title, text, QMessageBox::Question, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 namespace {

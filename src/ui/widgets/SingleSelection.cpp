@@ -73,7 +73,7 @@ private:
         case Qt::Key_PageDown:
             return true;
         default:
-            return !key.text().isEmpty() && key.text().at(0).isPrint() && !key.text().at(0).isSpace();
+            return !key.text().isEmpty() && key.text().at(0).isLetterOrNumber(); // the first-letter jump
         }
     }
 

@@ -1,6 +1,6 @@
 #include "ui/widgets/WindowPlacement.h"
 
-#include "ui/widgets/MessageBox.h"
+#include "common/ProductInfo.h"
 #include "ui/widgets/LayoutUnits.h"
 
 #include <QCoreApplication>
@@ -119,11 +119,6 @@ float ScreenWidthTwips()
 float ScreenHeightTwips()
 {
     return mScreenHeight;
-}
-
-QString VersionText(int major, int minor)
-{
-    return QCoreApplication::translate("About", "Version %1.%2").arg(major).arg(minor);
 }
 
 void DialogPlaces::place(QWidget &dialog) const

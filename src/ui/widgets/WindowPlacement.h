@@ -44,7 +44,4 @@ QPointF CentredPosition(const QRectF &area, const QSizeF &frame);
 float ScreenWidthTwips();
 float ScreenHeightTwips();
 
-// "Version " major.minor, without leading zeros.
-QString VersionText(int major, int minor);
-
 } // namespace varnelle

@@ -1,7 +1,7 @@
 // The printed and previewed pages of the report engine, checked by drawing
 // them onto a device that records every text and rule, and by printing to PDF.
 
-#include "EngineFixture.h"
+#include "support/EngineFixture.h"
 #include "reports/PageLayout.h"
 #include "ui/reports/ReportPreviewWindow.h"
 #include "ui/reports/ReportPrinting.h"
@@ -445,19 +445,19 @@ private slots:
         preview->grab();
         QCOMPARE(pages.last().at(0).toInt(), 0);
         const int count = preview->layout().pageCount();
-        preview->findChild<QAction *>("actLast")->trigger();
+        preview->findChild<QAction *>("lastPageAction")->trigger();
         QCOMPARE(preview->currentPage(), count - 1);
-        QVERIFY(!preview->findChild<QAction *>("actNext")->isEnabled());
-        preview->findChild<QAction *>("actPrevious")->trigger();
+        QVERIFY(!preview->findChild<QAction *>("nextPageAction")->isEnabled());
+        preview->findChild<QAction *>("previousPageAction")->trigger();
         QCOMPARE(preview->findChild<QSpinBox *>("pageNumber")->value(), count - 1);
         preview->findChild<QSpinBox *>("pageNumber")->setValue(2);
         QCOMPARE(preview->currentPage(), 1);
         preview->grab();
         QCOMPARE(pages.last().at(0).toInt(), 1);
         const double zoom = preview->zoom();
-        preview->findChild<QAction *>("actZoomIn")->trigger();
+        preview->findChild<QAction *>("zoomInAction")->trigger();
         QVERIFY(preview->zoom() > zoom);
-        preview->findChild<QAction *>("actFitPage")->trigger();
+        preview->findChild<QAction *>("fitPageAction")->trigger();
         const QSize page = preview->findChild<QWidget *>("pageView")->size();
         QVERIFY(page.height() <= preview->findChild<QScrollArea *>("pageScroll")->maximumViewportSize().height());
     }

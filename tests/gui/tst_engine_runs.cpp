@@ -1,7 +1,7 @@
 // Report runs: destinations (preview, printer, file), failures that must
 // leave files alone, cancelling, and the engine's own database connection.
 
-#include "EngineFixture.h"
+#include "support/EngineFixture.h"
 #include "ui/reports/ReportPreviewWindow.h"
 #include "ui/reports/ReportPrinting.h"
 #include "ui/reports/ReportRunner.h"
