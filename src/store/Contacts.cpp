@@ -60,6 +60,16 @@ bool ContactExists(const QSqlDatabase &db, std::int32_t personId)
     return RunQuery(db, "SELECT 1 FROM Address WHERE PersonID = ?", {personId}).next();
 }
 
+QVariantList StoredContactValues(const QSqlDatabase &db, std::int32_t personId)
+{
+    QSqlQuery query = RunQuery(db, "SELECT * FROM Address WHERE PersonID = ?", {personId});
+    QVariantList values;
+    if (query.next())
+        for (int column = 0; column < query.record().count(); ++column)
+            values << query.value(column);
+    return values;
+}
+
 void DeleteContactWithNumbers(QSqlDatabase &db, std::int32_t personId)
 {
     InTransaction(db, [&] {

@@ -65,6 +65,12 @@ void DeleteContactNumber(const QSqlDatabase &db, std::int32_t personId, std::int
 // until StoreContactRow. Throws DatabaseError.
 QSqlTableModel *OpenContactRow(const QSqlDatabase &db, std::int32_t personId, QObject *parent);
 
+// The contact's Address row as stored now, every column in order; empty when
+// there is no such contact. Compared with the values read when an editor
+// opened, it tells whether a sync or another program changed the contact
+// meanwhile. Throws DatabaseError.
+QVariantList StoredContactValues(const QSqlDatabase &db, std::int32_t personId);
+
 // Writes the pending edits of a row opened by OpenContactRow. A row that has
 // gone from the store meanwhile is reported, not silently skipped.
 // Throws DatabaseError; the pending edits are kept then.

@@ -155,6 +155,10 @@ class ContactEditorTest : public QObject {
     Q_OBJECT
 private slots:
     void controlsStandWhereTheyBelongInTabOrder();
+    void changedElsewhereWhileEditing_data();
+    void changedElsewhereWhileEditing();
+    void listFollowsChangesMadeElsewhere_data();
+    void listFollowsChangesMadeElsewhere();
     void showsTheContactWithNumbersInTypeCreationOrder();
     void saveStoresEveryBoxAndEmptiedBoxesAsNull();
     void cancelDiscardsAddressEditsButKeepsNumberChanges();
@@ -205,6 +209,78 @@ void ContactEditorTest::controlsStandWhereTheyBelongInTabOrder()
              (QStringList{"titleBox", "firstNameBox", "lastNameBox", "companyBox", "streetBox", "cityBox", "stateBox",
                           "zipCodeBox", "emailBox", "spouseBox", "childrenBox", "numberList", "addNumberButton",
                           "editNumberButton", "deleteNumberButton", "saveButton", "cancelButton"}));
+}
+
+void ContactEditorTest::changedElsewhereWhileEditing_data()
+{
+    QTest::addColumn<bool>("keepMine");
+    QTest::newRow("save over it") << true;
+    QTest::newRow("see it as it is now") << false;
+}
+
+void ContactEditorTest::changedElsewhereWhileEditing()
+{
+    QFETCH(bool, keepMine);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadFixture();
+    editContact(main, 0, [&](ContactDialog &editor) {
+        retype(editor, "cityBox", "Boston");
+        Exec(DatabaseFileName, "UPDATE Address SET City = 'Chicago', Company = 'Initech' WHERE PersonID = 1");
+        boxes.answer(keepMine ? QMessageBox::Yes : QMessageBox::No);
+        click(find<QPushButton>(editor, "saveButton"));
+        QCOMPARE(boxes.messages.size(), 1);
+        QVERIFY(boxes.messages[0].text.startsWith("This contact was changed elsewhere"));
+        QCOMPARE(editor.isVisible(), !keepMine);
+        if (!keepMine) {
+            QCOMPARE(find<QLineEdit>(editor, "cityBox")->text(), QString("Chicago"));
+            QCOMPARE(find<QLineEdit>(editor, "companyBox")->text(), QString("Initech"));
+            click(find<QPushButton>(editor, "cancelButton"));
+        }
+    });
+    // Only the boxes the user changed are written over the other change.
+    QCOMPARE(Rows(DatabaseFileName, "SELECT City, Company FROM Address WHERE PersonID = 1").value(0),
+             (QVariantList{keepMine ? "Boston" : "Chicago", "Initech"}));
+}
+
+void ContactEditorTest::listFollowsChangesMadeElsewhere_data()
+{
+    QTest::addColumn<QString>("change"); // made by another program
+    QTest::addColumn<bool>("whileEditing");
+    QTest::addColumn<QStringList>("messages");
+    QTest::addColumn<int>("listed");
+    QTest::newRow("added while the editor is open")
+        << "INSERT INTO Address (IsBusiness, LastName) VALUES (1, 'Young')" << true << QStringList{} << 3;
+    QTest::newRow("deleted before Edit")
+        << "DELETE FROM Address WHERE PersonID = 1" << false
+        << QStringList{"This contact is no longer in the address book: it was deleted elsewhere."} << 1;
+}
+
+void ContactEditorTest::listFollowsChangesMadeElsewhere()
+{
+    QFETCH(QString, change);
+    QFETCH(bool, whileEditing);
+    QFETCH(QStringList, messages);
+    QFETCH(int, listed);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadFixture();
+    auto *list = find<QListView>(main, "contactList");
+    list->setCurrentIndex(list->model()->index(0, 0));
+    if (!whileEditing)
+        Exec(DatabaseFileName, change);
+    bool shown = false;
+    WhenShown<ContactDialog>([&](ContactDialog &editor) {
+        shown = true;
+        if (whileEditing)
+            Exec(DatabaseFileName, change);
+        click(find<QPushButton>(editor, "cancelButton"));
+    });
+    click(find<QPushButton>(main, "editButton"));
+    QCoreApplication::processEvents(); // no editor: the waiting step passes by
+    QCOMPARE(shown, whileEditing);
+    QCOMPARE(boxes.texts(), messages);
+    QCOMPARE(list->model()->rowCount(), listed);
 }
 
 void ContactEditorTest::showsTheContactWithNumbersInTypeCreationOrder()
@@ -541,6 +617,7 @@ void ContactEditorTest::refusedSaveKeepsTheEditorOpenWithTheEntries()
                            "BEGIN SELECT RAISE(ABORT, 'contacts are read-only today'); END");
     QSignalSpy contactsChanged(&CurrentBook(), &AddressBook::contactsChanged);
     editContact(main, 0, [&](ContactDialog &editor) {
+        contactsChanged.clear(); // the list followed the trigger made elsewhere before the editor opened
         retype(find<QLineEdit>(editor, "firstNameBox"), "Johnny");
         click(find<QPushButton>(editor, "saveButton"));
         QCOMPARE(boxes.messages.size(), 1);

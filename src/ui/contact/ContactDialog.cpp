@@ -223,6 +223,11 @@ void ContactDialog::initialise()
     for (const AddressBox &b : mAddressBoxes)
         mBinding->addMapping(b.box, mContactRow->fieldIndex(b.field));
     mBinding->toFirst();
+    try {
+        mStoredWhenRead = StoredContactValues(mBook.database(), mPersonId);
+    } catch (const DatabaseError &) {
+        mStoredWhenRead.clear(); // the row was just read; Save reports any failure
+    }
 
     setWindowTitle(tr("Edit Address"));
     mActivated = true;
@@ -299,6 +304,8 @@ void ContactDialog::save()
 {
     if (!mContactRow)
         return;
+    if (!keepEditsOverOtherChanges())
+        return;
     try {
         if (!mBinding->submit())
             throw DatabaseError(tr("The changes could not be taken from the boxes."));
@@ -311,6 +318,33 @@ void ContactDialog::save()
     mSaved = mPersonId;
     mBook.notifyContactsChanged();
     finish();
+}
+
+// A sync or another program may have changed the contact while it was being
+// edited: the user then chooses between saving over it and seeing it as it is
+// now (the boxes filled again, the editor still open, the edits gone).
+bool ContactDialog::keepEditsOverOtherChanges()
+{
+    QVariantList storedNow;
+    try {
+        storedNow = StoredContactValues(mBook.database(), mPersonId);
+    } catch (const DatabaseError &) {
+        return true; // the store reports its failure on saving
+    }
+    if (storedNow.isEmpty() || mStoredWhenRead.isEmpty() || storedNow == mStoredWhenRead)
+        return true;
+    if (AskYesNo(tr("This contact was changed elsewhere (by a sync or another program) while you were editing "
+                    "it.\n\nSave your changes over it? Choose No to see the contact as it is now, without your "
+                    "changes.")))
+        return true;
+    mContactRow->revertAll();
+    mContactRow->select();
+    mBinding->toFirst();
+    mStoredWhenRead = storedNow;
+    fillNumbers();
+    setButtons();
+    mAddressBoxes.front().box->setFocus();
+    return false;
 }
 
 void ContactDialog::cancel()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QVariantList>
 #include <vector>
 #include <cstdint>
 #include <optional>
@@ -68,6 +69,7 @@ private:
     void fillNumbers();
     void finish();
     void releaseRow();
+    bool keepEditsOverOtherChanges();
 
     AddressBook &mBook;
     const std::int32_t mPersonId;
@@ -76,6 +78,7 @@ private:
     bool mActivated = false;                // initialised for the current showing
     QSqlTableModel *mContactRow = nullptr;   // the contact's row while the editor is shown
     QDataWidgetMapper *mBinding = nullptr;  // the boxes bound to mContactRow
+    QVariantList mStoredWhenRead;           // the row as stored when the boxes were filled
 };
 
 } // namespace varnelle

@@ -144,6 +144,10 @@ private:
     void unlistRow(int row);
     // Opens the editor on the selected contact; the contact saved, or none.
     std::optional<std::int32_t> editSelectedContact();
+    // Brings the list up to date with changes made elsewhere, keeping the
+    // chosen contact chosen; its row, or -1 when none is chosen or it is gone.
+    int chosenRowFollowingBook();
+    QModelIndex shownIndexOf(std::int32_t personId) const;
     void runReport(const QString &definition);
     void createSearch(QWidget *client);
     // Starts reading the search index anew, on a thread of its own.

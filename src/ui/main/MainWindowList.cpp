@@ -123,7 +123,36 @@ void MainWindow::addContact()
 
 void MainWindow::editContact()
 {
-    editSelectedContact();
+    if (chosenRowFollowingBook() >= 0)
+        editSelectedContact();
+}
+
+int MainWindow::chosenRowFollowingBook()
+{
+    const int row = selectedRow();
+    if (row < 0)
+        return -1;
+    const std::int32_t personId = mContacts->personIdAt(row);
+    try {
+        if (!mBook.refreshIfChanged())
+            return row;
+    } catch (const DatabaseError &error) {
+        refuseOrFail(error);
+        return -1;
+    }
+    const QModelIndex shown = shownIndexOf(personId);
+    if (!shown.isValid()) {
+        ShowRefusal(tr("This contact is no longer in the address book: it was deleted elsewhere."));
+        return -1;
+    }
+    mContactList->selectionModel()->setCurrentIndex(shown, QItemSelectionModel::ClearAndSelect);
+    return mFiltered->mapToSource(shown).row();
+}
+
+QModelIndex MainWindow::shownIndexOf(std::int32_t personId) const
+{
+    const int row = mContacts->rowOf(personId);
+    return row < 0 ? QModelIndex() : mFiltered->mapFromSource(mContacts->index(row));
 }
 
 std::optional<std::int32_t> MainWindow::editSelectedContact()
@@ -140,6 +169,22 @@ std::optional<std::int32_t> MainWindow::editSelectedContact()
         editor.exec();
         saved = editor.savedContact();
         numbersChanged = editor.numbersChanged();
+    }
+    // What a sync or another program changed while the editor was open: the
+    // list is filled again from the book, the contact chosen as it was.
+    bool refilled = false;
+    try {
+        refilled = mBook.refreshIfChanged();
+    } catch (const DatabaseError &error) {
+        refuseOrFail(error);
+        return saved;
+    }
+    if (refilled) {
+        // After a cancel the contact stays chosen; after a save nothing is.
+        if (const QModelIndex shown = shownIndexOf(personId); !saved && shown.isValid())
+            mContactList->selectionModel()->setCurrentIndex(shown, QItemSelectionModel::ClearAndSelect);
+        setButtons();
+        return saved;
     }
     if (!saved) {
         if (numbersChanged) { // stored at once, so the line shows them after a cancel too
@@ -160,7 +205,7 @@ std::optional<std::int32_t> MainWindow::editSelectedContact()
 
 void MainWindow::deleteContact()
 {
-    const int row = selectedRow();
+    const int row = chosenRowFollowingBook();
     if (row < 0)
         return;
     const QString name = mContacts->index(row).data(ContactListModel::NameRole).toString();
