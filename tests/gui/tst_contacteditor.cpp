@@ -720,8 +720,9 @@ void ContactEditorTest::boxSaysWhenItIsFullAndWhatWasLeftOut()
     QFETCH(int, limit);
     TempWorkDir dir;
     MainWindow &main = loadFixture();
-    editContact(main, 1, [&](ContactDialog &editor) {
+    editContact(main, 0, [&](ContactDialog &editor) { // Smith, whose state fills its box
         QLineEdit *edit = find<QLineEdit>(editor, box);
+        QVERIFY(!edit->findChild<QLabel *>("limitNotice")); // filled by the window: nothing to tell
         retype(edit, QString(limit - 1, u'A'));
         QVERIFY(!edit->findChild<QLabel *>("limitNotice") || !edit->findChild<QLabel *>("limitNotice")->isVisible());
         typeText(edit, "B"); // the last place

@@ -17,7 +17,13 @@ namespace {
 // keep; it never refuses an edit outright.
 class StoreLengthValidator : public QValidator {
 public:
-    StoreLengthValidator(int characters, QLineEdit *box) : QValidator(box), mCharacters(characters), mBox(box) {}
+    StoreLengthValidator(int characters, QLineEdit *box) : QValidator(box), mCharacters(characters), mBox(box)
+    {
+        // Only the user's own typing, pasting or dropping is told about: the
+        // box emits textEdited for those alone, after validating them, and
+        // not when a window fills it.
+        connect(box, &QLineEdit::textEdited, this, [this] { tell(mLeftOut, mFull); });
+    }
 
     State validate(QString &input, int &pos) const override
     {
@@ -43,8 +49,12 @@ public:
         }
         input = text::LeftInStoreLength(input, mCharacters);
         pos = qMin(pos, int(input.size()));
-        if (edited)
-            tell(offered - text::StoreLength(input), text::StoreLength(input) >= mCharacters);
+        if (edited) {
+            // A cut text is validated twice, the second time as cut: the
+            // first says what was left out.
+            mLeftOut = offered - text::StoreLength(input);
+            mFull = text::StoreLength(input) >= mCharacters;
+        }
         mLastText = input;
         return Acceptable;
     }
@@ -95,6 +105,8 @@ private:
     int mCharacters;
     QLineEdit *mBox;
     mutable QString mLastText; // as the last validation left it
+    mutable qsizetype mLeftOut = 0; // what the last change offered that did not fit
+    mutable bool mFull = false;     // the last change filled the box
     mutable QLabel *mNotice = nullptr; // made at the first notice; a child of the box
     mutable QTimer *mHideNotice = nullptr;
 };
