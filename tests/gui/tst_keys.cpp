@@ -34,6 +34,8 @@ class KeysTest : public QObject {
 private slots:
     void mainWindowKeys_data();
     void mainWindowKeys();
+    void currentRowAfterAnOperation_data();
+    void currentRowAfterAnOperation();
     void movingInAListSelects_data();
     void movingInAListSelects();
     void numberDialogTypeKeyMovesToNumber_data();
@@ -132,6 +134,56 @@ void KeysTest::mainWindowKeys()
         QCOMPARE(boxes.texts(), QStringList{"Delete Contact 000?"});
         QCOMPARE(Rows(DatabaseFileName, "SELECT COUNT(*) FROM Address").value(0).value(0).toInt(), 2); // answered No
     }
+}
+
+void KeysTest::currentRowAfterAnOperation_data()
+{
+    QTest::addColumn<QList<int>>("keys");       // on the list, Contact 001 chosen first
+    QTest::addColumn<QString>("lastName");      // typed into the editor that opens; empty: Cancel
+    QTest::addColumn<QString>("current");       // asked about after Space and Delete
+    QTest::newRow("saved edit") << QList<int>{Qt::Key_F2} << "Smith" << "Smith";
+    QTest::newRow("cancelled edit") << QList<int>{Qt::Key_F2} << "" << "Contact 001";
+    QTest::newRow("deleted") << QList<int>{Qt::Key_Delete} << "" << "Contact 002";
+    QTest::newRow("added") << QList<int>{(Qt::CTRL | Qt::Key_N).toCombined()} << "Aaron" << "Aaron";
+}
+
+// A keyboard user presses Space and then Delete after an operation: the
+// question names the contact just handled, or the neighbour of one deleted.
+void KeysTest::currentRowAfterAnOperation()
+{
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, lastName);
+    QFETCH(QString, current);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    QAbstractItemView *list = activeMainWindow(3);
+    QTest::keyClick(list, Qt::Key_Home);
+    QTest::keyClick(list, Qt::Key_Down);
+    ModalScript script;
+    if (keys.first() == Qt::Key_Delete)
+        boxes.answer(QMessageBox::Yes);
+    else
+        script.expect("ContactDialog", [&](QDialog &editor) {
+            if (lastName.isEmpty()) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+                return;
+            }
+            activate(editor);
+            auto *box = find<QWidget>(editor, "lastNameBox");
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClicks(box, lastName);
+            QTest::keyClick(box, Qt::Key_S, Qt::AltModifier);
+        });
+    const QKeyCombination key = QKeyCombination::fromCombined(keys.first());
+    script.run([&] { QTest::keyClick(list, key.key(), key.keyboardModifiers()); });
+    QVERIFY2(script.problems.isEmpty(), qPrintable(script.problems.join("; ")));
+    activate(*list->window());
+    list->setFocus();
+    boxes.messages.clear();
+    QTest::keyClick(list, Qt::Key_Space);
+    QTest::keyClick(list, Qt::Key_Delete); // answered No
+    QCOMPARE(boxes.texts(), QStringList{QString("Delete %1?").arg(current)});
 }
 
 void KeysTest::movingInAListSelects_data()

@@ -147,6 +147,9 @@ private:
     // Brings the list up to date with changes made elsewhere, keeping the
     // chosen contact chosen; its row, or -1 when none is chosen or it is gone.
     int chosenRowFollowingBook();
+    // Puts the current row (not the selection) on a row of the list, or on
+    // the last one when the list ends before it.
+    void placeCurrentRow(int row);
     QModelIndex shownIndexOf(std::int32_t personId) const;
     void runReport(const QString &definition);
     void createSearch(QWidget *client);

@@ -82,6 +82,17 @@ void MainWindow::unlistRow(int row)
     mContactList->clearSelection();
 }
 
+void MainWindow::placeCurrentRow(int row)
+{
+    const int count = mContacts->rowCount();
+    if (count == 0)
+        return;
+    const QModelIndex shown = mFiltered->mapFromSource(mContacts->index(qBound(0, row, count - 1)));
+    // The pale current row only: what is selected follows its own rules.
+    if (shown.isValid())
+        mContactList->selectionModel()->setCurrentIndex(shown, QItemSelectionModel::NoUpdate);
+}
+
 void MainWindow::removeContact(std::int32_t personId)
 {
     try {
@@ -92,8 +103,10 @@ void MainWindow::removeContact(std::int32_t personId)
         ShowRefusal(error.message());
         return;
     }
-    if (const int row = mContacts->rowOf(personId); row >= 0)
+    if (const int row = mContacts->rowOf(personId); row >= 0) {
         unlistRow(row);
+        placeCurrentRow(row); // its neighbour
+    }
 }
 
 void MainWindow::addContact()
@@ -180,9 +193,11 @@ std::optional<std::int32_t> MainWindow::editSelectedContact()
         return saved;
     }
     if (refilled) {
-        // After a cancel the contact stays chosen; after a save nothing is.
-        if (const QModelIndex shown = shownIndexOf(personId); !saved && shown.isValid())
-            mContactList->selectionModel()->setCurrentIndex(shown, QItemSelectionModel::ClearAndSelect);
+        // After a cancel the contact stays chosen; after a save nothing is,
+        // and the contact is the current row.
+        if (const QModelIndex shown = shownIndexOf(personId); shown.isValid())
+            mContactList->selectionModel()->setCurrentIndex(
+                shown, saved ? QItemSelectionModel::NoUpdate : QItemSelectionModel::ClearAndSelect);
         setButtons();
         return saved;
     }
@@ -198,7 +213,7 @@ std::optional<std::int32_t> MainWindow::editSelectedContact()
     }
     contactChanged(*saved);
     unlistRow(mContacts->rowOf(personId));
-    listContact(*saved);
+    placeCurrentRow(listContact(*saved));
     setButtons();
     return saved;
 }
