@@ -3,8 +3,8 @@
 #include "ui/main/ContactLines.h"
 #include "ui/main/ContactListModel.h"
 #include "ui/main/ContactSearchFilter.h"
-#include "ui/reports/ReportCriteriaDialog.h"
-#include "ui/reports/ReportDestinationDialog.h"
+#include "ui/about/AboutDialog.h"
+#include "ui/main/ReportActions.h"
 #include "ui/widgets/WidgetFactory.h"
 #include "ui/widgets/WindowPlacement.h"
 #include "ui/widgets/ListKeys.h"
@@ -197,11 +197,9 @@ void MainWindow::createMenus()
     mTablesMenu->setObjectName("tablesMenu");
     mPhoneTypesAction = addCommand(mTablesMenu, "phoneTypesAction", tr("&Telephone Types"));
 
-    mReportsMenu = menuBar()->addMenu(tr("&Reports"));
-    mReportsMenu->setObjectName("reportsMenu");
-    mAddressListAction = addCommand(mReportsMenu, "addressListAction", tr("&Address List"));
-    mTelephoneListAction = addCommand(mReportsMenu, "telephoneListAction", tr("&Telephone List"));
-    mDetailReportAction = addCommand(mReportsMenu, "detailReportAction", tr("&Detail Report"));
+    QMenu *reportsMenu = menuBar()->addMenu(tr("&Reports"));
+    reportsMenu->setObjectName("reportsMenu");
+    mReports = new ReportActions(reportsMenu, mBook, this);
 
     mHelpMenu = menuBar()->addMenu(tr("&Help"));
     mHelpMenu->setObjectName("helpMenu");
@@ -213,10 +211,18 @@ void MainWindow::createMenus()
     connect(mRepairAction, &QAction::triggered, this, &MainWindow::repairDatabase);
     connect(mExitAction, &QAction::triggered, this, &QWidget::close);
     connect(mPhoneTypesAction, &QAction::triggered, this, &MainWindow::showPhoneTypes);
-    connect(mAddressListAction, &QAction::triggered, this, &MainWindow::showAddressList);
-    connect(mTelephoneListAction, &QAction::triggered, this, &MainWindow::showTelephoneList);
-    connect(mDetailReportAction, &QAction::triggered, this, &MainWindow::showDetailReport);
     connect(mAboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+const ReportRequest &MainWindow::lastReportRequest() const
+{
+    return mReports->lastRequest();
+}
+
+void MainWindow::showAbout()
+{
+    AboutDialog about(this);
+    about.exec();
 }
 
 void MainWindow::load()

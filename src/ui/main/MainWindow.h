@@ -25,9 +25,7 @@ class AddressBook;
 class DatabaseError;
 class ContactSearchFilter;
 class PhoneTypesDialog;
-class ReportCriteriaDialog;
-class ReportDestinationDialog;
-class ReportEngine;
+class ReportActions;
 
 // The main window: the contact list of the current view, its buttons and the
 // menus. Creating and loading it starts the program; closing it ends it.
@@ -52,7 +50,7 @@ public:
     QString formatLine(std::int32_t personId);
 
     // The request of the last report that was run (none before the first).
-    const ReportRequest &lastReportRequest() const { return mLastReportRequest; }
+    const ReportRequest &lastReportRequest() const;
 
     // The telephone types window, once it has been opened; nullptr before.
     PhoneTypesDialog *phoneTypesDialog() const { return mTypesDialog.get(); }
@@ -78,10 +76,7 @@ public slots:
     // Ctrl+F, and "/" typed in the list.
     void focusSearch();
 
-    // Reports and Help menus (MainWindowReports.cpp)
-    void showAddressList();
-    void showTelephoneList();
-    void showDetailReport();
+    // Help menu
     void showAbout();
 
 private:
@@ -115,15 +110,10 @@ private:
     QAction *mExitAction = nullptr;
     QMenu *mTablesMenu = nullptr;
     QAction *mPhoneTypesAction = nullptr;
-    QMenu *mReportsMenu = nullptr;
-    QAction *mAddressListAction = nullptr;
-    QAction *mTelephoneListAction = nullptr;
-    QAction *mDetailReportAction = nullptr;
+    ReportActions *mReports = nullptr; // the Reports menu
     QMenu *mHelpMenu = nullptr;
     QAction *mAboutAction = nullptr;
 
-    ReportEngine *mReportEngine = nullptr; // the report engine control, owned by this window
-    ReportRequest mLastReportRequest;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -151,7 +141,6 @@ private:
     // the last one when the list ends before it.
     void placeCurrentRow(int row);
     QModelIndex shownIndexOf(std::int32_t personId) const;
-    void runReport(const QString &definition);
     void createSearch(QWidget *client);
     // Starts reading the search index anew, on a thread of its own.
     void startSearchIndex();
@@ -176,8 +165,6 @@ private:
     bool mChangingContacts = false; // the list follows this window's own changes itself
     DialogPlaces mDialogPlaces; // of the contact editor and the number dialog
     std::unique_ptr<PhoneTypesDialog> mTypesDialog;
-    std::unique_ptr<ReportDestinationDialog> mDestinationDialog;
-    std::unique_ptr<ReportCriteriaDialog> mCriteriaDialog;
 };
 
 } // namespace varnelle
