@@ -1027,6 +1027,10 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
 <context>
     <name>SyncCommands</name>
     <message>
+        <source>The address of %1 holds a password, which Varnelle keeps only in the desktop&apos;s keyring, and no keyring took it. Give the address without the password, and the password with --password-command or on standard input.</source>
+        <translation>Die Adresse von %1 enthält ein Passwort, das Varnelle nur im Schlüsselbund des Desktops aufbewahrt, und kein Schlüsselbund hat es angenommen. Geben Sie die Adresse ohne das Passwort an und das Passwort mit --password-command oder über die Standardeingabe.</translation>
+    </message>
+    <message>
         <source>The password command for %1 failed: %2</source>
         <translation>Der Passwortbefehl für %1 ist fehlgeschlagen: %2</translation>
     </message>

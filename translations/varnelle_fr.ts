@@ -1027,6 +1027,10 @@ Essayez « varnelle --help » pour voir les options.</translation>
 <context>
     <name>SyncCommands</name>
     <message>
+        <source>The address of %1 holds a password, which Varnelle keeps only in the desktop&apos;s keyring, and no keyring took it. Give the address without the password, and the password with --password-command or on standard input.</source>
+        <translation>L’adresse de %1 contient un mot de passe, que Varnelle ne garde que dans le trousseau du bureau, et aucun trousseau ne l’a accepté. Indiquez l’adresse sans le mot de passe, et le mot de passe avec --password-command ou sur l’entrée standard.</translation>
+    </message>
+    <message>
         <source>The password command for %1 failed: %2</source>
         <translation>La commande de mot de passe pour %1 a échoué : %2</translation>
     </message>

@@ -520,6 +520,55 @@ private slots:
         QVERIFY(QString::fromUtf8(run.readAllStandardOutput()).contains(server.bookUrl()));
     }
 
+    // A password written in the server's address goes to the keyring (or is
+    // refused without one) and never reaches the book or an output.
+    void passwordInTheAddress_data()
+    {
+        QTest::addColumn<bool>("commandLine");
+        QTest::newRow("command line") << true;
+        QTest::newRow("accounts dialog") << false;
+    }
+    void passwordInTheAddress()
+    {
+        QFETCH(bool, commandLine);
+        const QByteArray secret = "TopSecret99";
+        Radicale server;
+        server.setUsers("alice:" + secret + "\n");
+        const QString address = server.url().replace("://", "://alice:" + secret + "@");
+        OpenBook open(server, false);
+        const bool keyring = !qEnvironmentVariableIsEmpty("VARNELLE_TEST_KEYRING");
+        QString output;
+        if (commandLine) {
+            QProcess run;
+            run.setWorkingDirectory(open.dir.path());
+            run.start(program(), {"--add-account", address});
+            run.closeWriteChannel();
+            QVERIFY(run.waitForFinished(60000));
+            output = QString::fromUtf8(run.readAllStandardOutput() + run.readAllStandardError());
+            QCOMPARE(run.exitCode(), keyring ? 0 : 1);
+            if (!keyring)
+                QVERIFY2(output.contains("holds a password, which Varnelle keeps only in the desktop's keyring"),
+                         qPrintable(output));
+            run.start(program(), {"--accounts"});
+            QVERIFY(run.waitForFinished(60000));
+            output += QString::fromUtf8(run.readAllStandardOutput());
+        } else {
+            SyncPasswords passwords;
+            SyncAccountsDialog dialog(open.book, passwords, false);
+            test::retype(dialog, "serverEdit", address);
+            test::click(dialog, "findButton");
+            QTRY_VERIFY(test::find<QPushButton>(dialog, "addButton")->isEnabled());
+            test::click(dialog, "addButton");
+            QCOMPARE(ReadSyncAccounts(open.book.database()).size(), 1);
+            QCOMPARE(ReadSyncAccounts(open.book.database()).first().userName, "alice");
+            QTRY_COMPARE(passwords.known("127.0.0.1", "alice"), QString::fromUtf8(secret));
+            output = test::find<QLineEdit>(dialog, "serverEdit")->text();
+        }
+        QVERIFY2(!output.contains(secret), qPrintable(output));
+        open.book.close();
+        QVERIFY(!test::ReadAll(open.book.fileName()).contains(secret));
+    }
+
     void salvageKeepsTheSyncState()
     {
         Radicale server;

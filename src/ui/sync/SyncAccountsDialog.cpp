@@ -157,8 +157,23 @@ void SyncAccountsDialog::fillBooks(QComboBox *combo, const QList<QPair<QString, 
         combo->addItem(name, url);
 }
 
+void SyncAccountsDialog::takeUserInfo()
+{
+    QString user;
+    QString password;
+    const QUrl server = sync::ServerUrl(mServer->text(), &user, &password);
+    if (user.isEmpty() && password.isEmpty())
+        return;
+    mServer->setText(server.toString());
+    if (!user.isEmpty())
+        mUser->setText(user);
+    if (!password.isEmpty())
+        mPassword->setText(password);
+}
+
 void SyncAccountsDialog::findAddressBooks()
 {
+    takeUserInfo();
     const QUrl server = sync::ServerUrl(mServer->text());
     QApplication::setOverrideCursor(Qt::WaitCursor);
     try {
@@ -188,6 +203,7 @@ void SyncAccountsDialog::findAddressBooks()
 
 void SyncAccountsDialog::addAccount()
 {
+    takeUserInfo();
     const QUrl server = sync::ServerUrl(mServer->text());
     try {
         for (QComboBox *combo : {mBusinessBook, mPersonalBook}) {
@@ -256,6 +272,7 @@ void SyncAccountsDialog::saveAccount()
 {
     if (!mEditing)
         return;
+    takeUserInfo();
     const SyncAccount before = *mEditing;
     QComboBox *edited = editedBookCombo();
     SyncAccount after = before;

@@ -44,6 +44,9 @@ private slots:
 
 private:
     void refill();
+    // A user name and password written in the server's address move to their
+    // own fields, so that they reach the keyring and never the book.
+    void takeUserInfo();
     void showError(const QString &message);
     // The combo of the edited account's view.
     QComboBox *editedBookCombo() const;

@@ -3,6 +3,9 @@
 #include "ui/widgets/MessageBox.h"
 
 #include <QEventLoop>
+#include <QThread>
+#include <future>
+#include <memory>
 
 #ifdef VARNELLE_HAVE_KEYCHAIN
 #include <qt6keychain/keychain.h>
@@ -96,6 +99,35 @@ void SyncPasswords::forget(const QString &server, const QString &user)
 {
     mSession.remove(keyOf(server, user));
     toKeyring(keyOf(server, user), QString());
+}
+
+bool SyncPasswords::KeepInKeyring(const QString &server, const QString &user, const QString &password)
+{
+#ifdef VARNELLE_HAVE_KEYCHAIN
+    QThread thread;
+    thread.start();
+    auto done = std::make_shared<std::promise<bool>>();
+    std::future<bool> stored = done->get_future();
+    QObject context;
+    context.moveToThread(&thread);
+    QMetaObject::invokeMethod(&context, [done, key = keyOf(server, user), password] {
+        auto *job = new QKeychain::WritePasswordJob(KeyringService); // deletes itself when finished
+        job->setKey(key);
+        job->setTextData(password);
+        QObject::connect(job, &QKeychain::Job::finished, job,
+                         [done](QKeychain::Job *finished) { done->set_value(finished->error() == QKeychain::NoError); });
+        job->start();
+    });
+    const bool ok = stored.wait_for(std::chrono::seconds(30)) == std::future_status::ready && stored.get();
+    thread.quit();
+    thread.wait();
+    return ok;
+#else
+    Q_UNUSED(server);
+    Q_UNUSED(user);
+    Q_UNUSED(password);
+    return false;
+#endif
 }
 
 } // namespace varnelle

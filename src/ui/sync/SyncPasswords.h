@@ -25,6 +25,11 @@ public:
     // Forgets a password that the server refused.
     void forget(const QString &server, const QString &user);
 
+    // Stores a password in the keyring for a caller that runs no event loop
+    // (the command line): the keyring is spoken to on a thread of its own.
+    // False when no keyring took it.
+    static bool KeepInKeyring(const QString &server, const QString &user, const QString &password);
+
 private:
     QHash<QString, QString> mSession;
 };
