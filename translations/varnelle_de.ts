@@ -868,6 +868,14 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
 <context>
     <name>Sync</name>
     <message>
+        <source>The server %1 redirected to %2, which asks for a password; the password is given to %1 only.</source>
+        <translation>Der Server %1 hat nach %2 umgeleitet, wo ein Passwort verlangt wird; das Passwort erhält nur %1.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected a change to %2, another server; the change was not sent there.</source>
+        <translation>Der Server %1 hat eine Änderung nach %2 umgeleitet, zu einem anderen Server; die Änderung wurde nicht dorthin gesendet.</translation>
+    </message>
+    <message>
         <source>the resource holds %1 cards, not one.</source>
         <translation>Die Ressource enthält %1 Karten statt einer.</translation>
     </message>

@@ -868,6 +868,14 @@ Essayez « varnelle --help » pour voir les options.</translation>
 <context>
     <name>Sync</name>
     <message>
+        <source>The server %1 redirected to %2, which asks for a password; the password is given to %1 only.</source>
+        <translation>Le serveur %1 a redirigé vers %2, qui demande un mot de passe ; le mot de passe n’est donné qu’à %1.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected a change to %2, another server; the change was not sent there.</source>
+        <translation>Le serveur %1 a redirigé une modification vers %2, un autre serveur ; la modification n’y a pas été envoyée.</translation>
+    </message>
+    <message>
         <source>the resource holds %1 cards, not one.</source>
         <translation>la ressource contient %1 cartes, et non une seule.</translation>
     </message>

@@ -122,6 +122,12 @@ std::vector<DavResponse> DavClient::runAll(const std::vector<DavRequest> &reques
         const QVariant statusValue = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
         const int status = statusValue.isValid() ? statusValue.toInt() : 0;
         const QNetworkReply::NetworkError error = reply->error();
+        if ((error == QNetworkReply::AuthenticationRequiredError || status == 401) && !sameServer(reply->url(), mServer))
+            return fail(SyncError(QCoreApplication::translate(
+                                      "Sync", "The server %1 redirected to %2, which asks for a password; the "
+                                              "password is given to %1 only.")
+                                      .arg(host, reply->url().toDisplayString(QUrl::RemoveUserInfo | QUrl::RemoveQuery)),
+                                  SyncError::Kind::Refused));
         if (error == QNetworkReply::AuthenticationRequiredError || status == 401)
             return fail(SyncError(
                 QCoreApplication::translate("Sync", "The server %1 refused the user name or password.").arg(host),
@@ -146,6 +152,14 @@ std::vector<DavResponse> DavClient::runAll(const std::vector<DavRequest> &reques
             if (redirects >= MaxRedirects)
                 return fail(
                     SyncError(QCoreApplication::translate("Sync", "The server %1 redirects too often.").arg(host)));
+            // A change goes to the account's server only: sent elsewhere it
+            // would reach a server that was never chosen, without the password.
+            if ((request.method == "PUT" || request.method == "DELETE") && !sameServer(target, mServer))
+                return fail(SyncError(QCoreApplication::translate(
+                                          "Sync", "The server %1 redirected a change to %2, another server; the "
+                                                  "change was not sent there.")
+                                          .arg(host, target.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemoveQuery)),
+                                      SyncError::Kind::Refused));
             if (reply->url().scheme() == QLatin1String("https") && target.scheme() != QLatin1String("https"))
                 return fail(SyncError(QCoreApplication::translate(
                                           "Sync", "The server %1 redirects to an address without encryption, which "

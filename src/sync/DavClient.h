@@ -32,8 +32,8 @@ struct DavResponse {
 // HTTP for CardDAV on QNetworkAccessManager, run to completion in a local
 // event loop. Answers Basic and Digest challenges of the account's server
 // only, and once: a second challenge means the password is wrong. Follows
-// redirects itself: never from https to http, and a redirect to another host
-// is followed without the credentials. Refuses plain http to a host other
+// redirects itself: never from https to http, a change (PUT, DELETE) never to
+// another server, and a read to another host without the credentials. Refuses plain http to a host other
 // than this machine unless allowed, untrusted certificates, responses over
 // the size limit; stops within a second of a cancel. Failures of the
 // transport throw SyncError naming the server; HTTP statuses are returned.

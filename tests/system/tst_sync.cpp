@@ -153,6 +153,64 @@ private:
     bool mUp = false;
 };
 
+// A faulty server in Python on a free loopback port, one request at a time:
+// "redirect URL" answers each with a 307 to URL; "trickle N SECONDS" with a
+// 207 of N bytes, one byte every SECONDS.
+class FaultyServer {
+public:
+    explicit FaultyServer(const QStringList &arguments)
+    {
+        static const char *const script = R"(
+import socket, sys, time
+s = socket.socket()
+s.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+s.bind(('127.0.0.1', 0))
+s.listen(16)
+print(s.getsockname()[1], flush=True)
+while True:
+    c, _ = s.accept()
+    try:
+        c.settimeout(30)
+        data = b''
+        while b'\r\n\r\n' not in data:
+            data += c.recv(65536)
+        head, _, body = data.partition(b'\r\n\r\n')
+        length = 0
+        for line in head.split(b'\r\n'):
+            if line.lower().startswith(b'content-length:'):
+                length = int(line.split(b':')[1])
+        while len(body) < length:
+            body += c.recv(65536)
+        if sys.argv[1] == 'redirect':
+            c.sendall(b'HTTP/1.1 307 Temporary Redirect\r\nLocation: ' + sys.argv[2].encode()
+                      + b'\r\nContent-Length: 0\r\nConnection: close\r\n\r\n')
+        else:
+            n = int(sys.argv[2])
+            c.sendall(b'HTTP/1.1 207 Multi-Status\r\nContent-Length: %d\r\nConnection: close\r\n\r\n' % n)
+            for i in range(n):
+                time.sleep(float(sys.argv[3]))
+                c.sendall(b' ')
+    except Exception:
+        pass
+    c.close()
+)";
+        mProcess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        mProcess.start("python3", QStringList{"-c", script} + arguments);
+        if (mProcess.waitForReadyRead(10000))
+            mPort = mProcess.readLine().trimmed().toInt();
+    }
+    ~FaultyServer()
+    {
+        mProcess.kill();
+        mProcess.waitForFinished();
+    }
+    QString bookUrl() const { return QString("http://127.0.0.1:%1/alice/contacts/").arg(mPort); }
+
+private:
+    QProcess mProcess;
+    int mPort = 0;
+};
+
 // A book of its own with an account for its business view.
 class Book {
 public:
@@ -502,6 +560,42 @@ private slots:
         QVERIFY2(err.contains(message), qPrintable(err));
         if (status == 1)
             QVERIFY2(err.contains("127.0.0.1") || err.contains("192.0.2.7"), qPrintable(err));
+    }
+
+    // A change is never redirected to another server.
+    void faultyServer_data()
+    {
+        QTest::addColumn<QStringList>("server");
+        QTest::addColumn<QByteArray>("method");
+        QTest::addColumn<int>("requests");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("change redirected elsewhere")
+            << QStringList{"redirect", "ELSEWHERE"} << QByteArray("PUT") << 1
+            << "redirected a change to ELSEWHERE, another server";
+    }
+    void faultyServer()
+    {
+        QFETCH(QStringList, server);
+        QFETCH(QByteArray, method);
+        QFETCH(int, requests);
+        QFETCH(QString, message);
+        if (QStandardPaths::findExecutable("python3").isEmpty())
+            QSKIP("no python3 for the faulty server");
+        QTcpServer elsewhere; // would get the redirected change
+        QVERIFY(elsewhere.listen(QHostAddress::LocalHost));
+        const QString elsewhereUrl = QString("http://127.0.0.1:%1/jane.vcf").arg(elsewhere.serverPort());
+        FaultyServer faulty(server.replaceInStrings("ELSEWHERE", elsewhereUrl));
+        sync::DavClient client(QUrl(faulty.bookUrl()), "alice", "secret", false);
+        const std::vector<sync::DavRequest> batch(
+            size_t(requests), sync::DavRequest{method, QUrl(faulty.bookUrl() + "jane.vcf"), card("jane", "Jane", "Doe"), {}});
+        QString error;
+        try {
+            client.runAll(batch, 1);
+        } catch (const sync::SyncError &e) {
+            error = e.message();
+        }
+        QVERIFY2(error.contains(message.replace("ELSEWHERE", elsewhereUrl)), qPrintable(error));
+        QVERIFY(!elsewhere.waitForNewConnection(200));
     }
 
     void addAccountFindsTheBook()
