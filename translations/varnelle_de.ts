@@ -868,6 +868,10 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
 <context>
     <name>Sync</name>
     <message>
+        <source>The sync with the server %1 took too long and was stopped; what was done is kept, and the next sync goes on from there.</source>
+        <translation>Die Synchronisation mit dem Server %1 hat zu lange gedauert und wurde angehalten; was erledigt war, bleibt erhalten, und die nächste Synchronisation macht dort weiter.</translation>
+    </message>
+    <message>
         <source>The server %1 redirected to %2, which asks for a password; the password is given to %1 only.</source>
         <translation>Der Server %1 hat nach %2 umgeleitet, wo ein Passwort verlangt wird; das Passwort erhält nur %1.</translation>
     </message>

@@ -868,6 +868,10 @@ Essayez « varnelle --help » pour voir les options.</translation>
 <context>
     <name>Sync</name>
     <message>
+        <source>The sync with the server %1 took too long and was stopped; what was done is kept, and the next sync goes on from there.</source>
+        <translation>La synchronisation avec le serveur %1 a duré trop longtemps et a été arrêtée ; ce qui a été fait est conservé, et la prochaine synchronisation reprend à partir de là.</translation>
+    </message>
+    <message>
         <source>The server %1 redirected to %2, which asks for a password; the password is given to %1 only.</source>
         <translation>Le serveur %1 a redirigé vers %2, qui demande un mot de passe ; le mot de passe n’est donné qu’à %1.</translation>
     </message>

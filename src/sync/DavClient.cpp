@@ -10,6 +10,7 @@
 #include <QNetworkReply>
 #include <QSslError>
 #include <QTimer>
+#include <algorithm>
 #include <optional>
 
 namespace varnelle::sync {
@@ -22,6 +23,16 @@ bool sameServer(const QUrl &a, const QUrl &b)
 {
     return a.host().compare(b.host(), Qt::CaseInsensitive) == 0 && a.scheme() == b.scheme()
         && a.port(a.scheme() == "https" ? 443 : 80) == b.port(b.scheme() == "https" ? 443 : 80);
+}
+
+// The sync's whole time has passed.
+SyncError tooLong(const QString &host)
+{
+    return SyncError(QCoreApplication::translate("Sync", "The sync with the server %1 took too long and was stopped; "
+                                                         "what was done is kept, and the next sync goes on from "
+                                                         "there.")
+                         .arg(host),
+                     SyncError::Kind::Unreachable);
 }
 
 } // namespace
@@ -81,11 +92,16 @@ QNetworkReply *DavClient::send(const DavRequest &r)
     CheckTransport(r.url, mInsecure);
     QNetworkRequest request(r.url);
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    request.setTransferTimeout(mTimeoutMs);
     for (const auto &[name, value] : r.headers)
         request.setRawHeader(name, value);
     ++mRequests;
     return mManager->sendCustomRequest(request, r.method, r.body);
+}
+
+void DavClient::extendDeadline(qint64 milliseconds)
+{
+    if (!mDeadline.isForever())
+        mDeadline = QDeadlineTimer(mDeadline.remainingTime() + milliseconds);
 }
 
 DavResponse DavClient::run(const DavRequest &request)
@@ -138,6 +154,9 @@ std::vector<DavResponse> DavClient::runAll(const std::vector<DavRequest> &reques
                                               "made: %2")
                                       .arg(host, reply->property("varnelle-ssl").toString()),
                                   SyncError::Kind::Refused));
+        if ((error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError)
+            && mDeadline.hasExpired())
+            return fail(tooLong(host));
         if (error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError)
             return fail(
                 SyncError(QCoreApplication::translate("Sync", "The server %1 did not answer in time.").arg(host),
@@ -192,6 +211,11 @@ std::vector<DavResponse> DavClient::runAll(const std::vector<DavRequest> &reques
             return fail(error);
         }
         running << reply;
+        // The whole request within its deadline, however the bytes come.
+        auto *late = new QTimer(reply);
+        late->setSingleShot(true);
+        connect(late, &QTimer::timeout, reply, [reply] { reply->abort(); });
+        late->start(mDeadline.isForever() ? mRequestMs : int(std::clamp<qint64>(mDeadline.remainingTime(), 0, mRequestMs)));
         connect(reply, &QNetworkReply::sslErrors, reply, [reply](const QList<QSslError> &errors) {
             QStringList texts;
             for (const QSslError &e : errors)
@@ -216,6 +240,8 @@ std::vector<DavResponse> DavClient::runAll(const std::vector<DavRequest> &reques
     connect(&tick, &QTimer::timeout, &loop, [&] {
         if (mCancelled && mCancelled())
             fail(SyncError(QCoreApplication::translate("Sync", "The sync was cancelled."), SyncError::Kind::Cancelled));
+        else if (mDeadline.hasExpired())
+            fail(tooLong(host));
     });
     tick.start();
     while (next < requests.size() && next < size_t(std::max(1, parallel)) && !failure) {

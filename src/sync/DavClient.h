@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QList>
 #include <QObject>
@@ -47,7 +48,13 @@ public:
     // Asked ten times a second while requests run; true stops them (SyncError, Kind::Cancelled).
     void setCancelCheck(std::function<bool()> cancelled) { mCancelled = std::move(cancelled); }
     void setMaxResponseBytes(qint64 bytes) { mMaxBytes = bytes; }
-    void setTimeoutSeconds(int seconds) { mTimeoutMs = seconds * 1000; }
+    // Each request's whole time, from sending to the last byte of the answer:
+    // a server that trickles its answer is cut off all the same.
+    void setRequestDeadline(int milliseconds) { mRequestMs = milliseconds; }
+    // The time of all the requests from now on (none by default), and more of it
+    // for more work; requests still running when it has passed fail.
+    void setDeadline(qint64 milliseconds) { mDeadline = QDeadlineTimer(milliseconds); }
+    void extendDeadline(qint64 milliseconds);
 
     DavResponse run(const DavRequest &request);
     // Runs the requests with at most `parallel` at once; the responses in the requests' order.
@@ -73,7 +80,8 @@ private:
     bool mInsecure;
     std::function<bool()> mCancelled;
     qint64 mMaxBytes = 100LL * 1024 * 1024;
-    int mTimeoutMs = 60000;
+    int mRequestMs = 60000;
+    QDeadlineTimer mDeadline{QDeadlineTimer::Forever};
     int mRequests = 0;
 };
 

@@ -562,22 +562,31 @@ private slots:
             QVERIFY2(err.contains("127.0.0.1") || err.contains("192.0.2.7"), qPrintable(err));
     }
 
-    // A change is never redirected to another server.
+    // A change is never redirected to another server, and every request and
+    // the whole sync end within their time, however slowly the server answers.
     void faultyServer_data()
     {
         QTest::addColumn<QStringList>("server");
         QTest::addColumn<QByteArray>("method");
         QTest::addColumn<int>("requests");
+        QTest::addColumn<int>("requestMs");
+        QTest::addColumn<int>("deadlineMs"); // of all requests; 0 for none
         QTest::addColumn<QString>("message");
         QTest::newRow("change redirected elsewhere")
-            << QStringList{"redirect", "ELSEWHERE"} << QByteArray("PUT") << 1
+            << QStringList{"redirect", "ELSEWHERE"} << QByteArray("PUT") << 1 << 10000 << 0
             << "redirected a change to ELSEWHERE, another server";
+        QTest::newRow("answer trickled") << QStringList{"trickle", "40", "0.1"} << QByteArray("REPORT") << 1 << 1000
+                                         << 0 << "did not answer in time";
+        QTest::newRow("sync past its time") << QStringList{"trickle", "3", "0.1"} << QByteArray("REPORT") << 20
+                                            << 10000 << 1000 << "took too long and was stopped";
     }
     void faultyServer()
     {
         QFETCH(QStringList, server);
         QFETCH(QByteArray, method);
         QFETCH(int, requests);
+        QFETCH(int, requestMs);
+        QFETCH(int, deadlineMs);
         QFETCH(QString, message);
         if (QStandardPaths::findExecutable("python3").isEmpty())
             QSKIP("no python3 for the faulty server");
@@ -586,6 +595,9 @@ private slots:
         const QString elsewhereUrl = QString("http://127.0.0.1:%1/jane.vcf").arg(elsewhere.serverPort());
         FaultyServer faulty(server.replaceInStrings("ELSEWHERE", elsewhereUrl));
         sync::DavClient client(QUrl(faulty.bookUrl()), "alice", "secret", false);
+        client.setRequestDeadline(requestMs);
+        if (deadlineMs > 0)
+            client.setDeadline(deadlineMs);
         const std::vector<sync::DavRequest> batch(
             size_t(requests), sync::DavRequest{method, QUrl(faulty.bookUrl() + "jane.vcf"), card("jane", "Jane", "Doe"), {}});
         QString error;
