@@ -155,13 +155,17 @@ private:
                                           .arg(mClient.mServer.host())
                                           .arg(batch->maxBytes / (1024 * 1024))));
         });
-        // The whole request within its deadline, however the bytes come.
+        // The whole request within its deadline, however the bytes come, and
+        // within the sync's when that ends first.
+        const qint64 left = batch->deadline.isForever() ? batch->requestMs : batch->deadline.remainingTime();
+        const bool syncEndsFirst = left < batch->requestMs;
         auto *late = new QTimer(reply);
         late->setSingleShot(true);
-        connect(late, &QTimer::timeout, reply, [reply] { reply->abort(); });
-        late->start(batch->deadline.isForever()
-                        ? batch->requestMs
-                        : int(std::clamp<qint64>(batch->deadline.remainingTime(), 0, batch->requestMs)));
+        connect(late, &QTimer::timeout, reply, [reply, syncEndsFirst] {
+            reply->setProperty("varnelle-sync-deadline", syncEndsFirst);
+            reply->abort();
+        });
+        late->start(int(std::clamp<qint64>(left, 0, batch->requestMs)));
         connect(reply, &QNetworkReply::finished, this,
                 [this, batch, reply, index, r, redirects] { finished(batch, reply, index, r, redirects); });
     }
@@ -196,7 +200,7 @@ private:
                                              .arg(host, reply->property("varnelle-ssl").toString()),
                                          SyncError::Kind::Refused));
         if ((error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError)
-            && batch->deadline.hasExpired())
+            && (batch->deadline.hasExpired() || reply->property("varnelle-sync-deadline").toBool()))
             return fail(batch, tooLong(host));
         if (error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError)
             return fail(batch, SyncError(QCoreApplication::translate("Sync", "The server %1 did not answer in time.")
@@ -328,13 +332,15 @@ std::vector<DavResponse> DavClient::runAll(const std::vector<DavRequest> &reques
             continue;
         std::optional<SyncError> stop;
         if (mCancelled && mCancelled())
-            stop = SyncError(QCoreApplication::translate("Sync", "The sync was cancelled."), SyncError::Kind::Cancelled);
+            stop = SyncError(QCoreApplication::translate("Sync", "The sync was cancelled."),
+                             SyncError::Kind::Cancelled);
         else if (mDeadline.hasExpired())
             stop = tooLong(mServer.host());
         if (stop) {
             stopping = true;
-            QMetaObject::invokeMethod(mTransport,
-                                      [transport = mTransport, batch, error = *stop] { transport->fail(batch, error); });
+            QMetaObject::invokeMethod(mTransport, [transport = mTransport, batch, error = *stop] {
+                transport->fail(batch, error);
+            });
         }
     }
     if (batch->failure)

@@ -611,8 +611,8 @@ private slots:
         client.setRequestDeadline(requestMs);
         if (deadlineMs > 0)
             client.setDeadline(deadlineMs);
-        const std::vector<sync::DavRequest> batch(
-            size_t(requests), sync::DavRequest{method, QUrl(faulty.bookUrl() + "jane.vcf"), card("jane", "Jane", "Doe"), {}});
+        const sync::DavRequest request{method, QUrl(faulty.bookUrl() + "jane.vcf"), card("jane", "Jane", "Doe"), {}};
+        const std::vector<sync::DavRequest> batch(size_t(requests), request);
         QString error;
         try {
             client.runAll(batch, 1);

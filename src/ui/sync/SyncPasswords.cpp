@@ -103,8 +103,9 @@ bool SyncPasswords::KeepInKeyring(const QString &server, const QString &user, co
         auto *job = new QKeychain::WritePasswordJob(KeyringService); // deletes itself when finished
         job->setKey(key);
         job->setTextData(password);
-        QObject::connect(job, &QKeychain::Job::finished, job,
-                         [done](QKeychain::Job *finished) { done->set_value(finished->error() == QKeychain::NoError); });
+        QObject::connect(job, &QKeychain::Job::finished, job, [done](QKeychain::Job *finished) {
+            done->set_value(finished->error() == QKeychain::NoError);
+        });
         job->start();
     });
     const bool ok = stored.wait_for(std::chrono::seconds(30)) == std::future_status::ready && stored.get();
