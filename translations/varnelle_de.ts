@@ -868,6 +868,18 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
 <context>
     <name>Sync</name>
     <message>
+        <source>The sync with the server %1 took too long and was stopped; what was done is kept, and the next sync goes on from there.</source>
+        <translation>Die Synchronisation mit dem Server %1 hat zu lange gedauert und wurde angehalten; was erledigt war, bleibt erhalten, und die nächste Synchronisation macht dort weiter.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected to %2, which asks for a password; the password is given to %1 only.</source>
+        <translation>Der Server %1 hat nach %2 umgeleitet, wo ein Passwort verlangt wird; das Passwort erhält nur %1.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected a change to %2, another server; the change was not sent there.</source>
+        <translation>Der Server %1 hat eine Änderung nach %2 umgeleitet, zu einem anderen Server; die Änderung wurde nicht dorthin gesendet.</translation>
+    </message>
+    <message>
         <source>the resource holds %1 cards, not one.</source>
         <translation>Die Ressource enthält %1 Karten statt einer.</translation>
     </message>
@@ -1026,6 +1038,10 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
 </context>
 <context>
     <name>SyncCommands</name>
+    <message>
+        <source>The address of %1 holds a password, which Varnelle keeps only in the desktop&apos;s keyring, and no keyring took it. Give the address without the password, and the password with --password-command or on standard input.</source>
+        <translation>Die Adresse von %1 enthält ein Passwort, das Varnelle nur im Schlüsselbund des Desktops aufbewahrt, und kein Schlüsselbund hat es angenommen. Geben Sie die Adresse ohne das Passwort an und das Passwort mit --password-command oder über die Standardeingabe.</translation>
+    </message>
     <message>
         <source>The password command for %1 failed: %2</source>
         <translation>Der Passwortbefehl für %1 ist fehlgeschlagen: %2</translation>

@@ -868,6 +868,18 @@ Essayez « varnelle --help » pour voir les options.</translation>
 <context>
     <name>Sync</name>
     <message>
+        <source>The sync with the server %1 took too long and was stopped; what was done is kept, and the next sync goes on from there.</source>
+        <translation>La synchronisation avec le serveur %1 a duré trop longtemps et a été arrêtée ; ce qui a été fait est conservé, et la prochaine synchronisation reprend à partir de là.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected to %2, which asks for a password; the password is given to %1 only.</source>
+        <translation>Le serveur %1 a redirigé vers %2, qui demande un mot de passe ; le mot de passe n’est donné qu’à %1.</translation>
+    </message>
+    <message>
+        <source>The server %1 redirected a change to %2, another server; the change was not sent there.</source>
+        <translation>Le serveur %1 a redirigé une modification vers %2, un autre serveur ; la modification n’y a pas été envoyée.</translation>
+    </message>
+    <message>
         <source>the resource holds %1 cards, not one.</source>
         <translation>la ressource contient %1 cartes, et non une seule.</translation>
     </message>
@@ -1026,6 +1038,10 @@ Essayez « varnelle --help » pour voir les options.</translation>
 </context>
 <context>
     <name>SyncCommands</name>
+    <message>
+        <source>The address of %1 holds a password, which Varnelle keeps only in the desktop&apos;s keyring, and no keyring took it. Give the address without the password, and the password with --password-command or on standard input.</source>
+        <translation>L’adresse de %1 contient un mot de passe, que Varnelle ne garde que dans le trousseau du bureau, et aucun trousseau ne l’a accepté. Indiquez l’adresse sans le mot de passe, et le mot de passe avec --password-command ou sur l’entrée standard.</translation>
+    </message>
     <message>
         <source>The password command for %1 failed: %2</source>
         <translation>La commande de mot de passe pour %1 a échoué : %2</translation>

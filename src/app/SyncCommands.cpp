@@ -1,5 +1,6 @@
 #include "app/SyncCommands.h"
 
+#include "ui/sync/SyncPasswords.h"
 #include "store/Database.h"
 #include "store/Setup.h"
 #include "store/SyncState.h"
@@ -109,12 +110,24 @@ int listAccounts(const QSqlDatabase &db, QTextStream &out)
 
 int addAccount(QSqlDatabase &db, const QCommandLineParser &p, Passwords &passwords, QTextStream &out)
 {
-    const QUrl server = sync::ServerUrl(p.value("add-account"));
+    QString userInUrl;
+    QString passwordInUrl;
+    const QUrl server = sync::ServerUrl(p.value("add-account"), &userInUrl, &passwordInUrl);
     const bool insecure = p.isSet("insecure");
     sync::DavClient::CheckTransport(server, insecure);
     const bool isBusiness = p.isSet("view") ? *viewNamed(p.value("view")) : ReadSetupView(db);
-    const QString user = p.value("user");
-    sync::DavClient client(server, user, passwords.get(server.host(), user), insecure);
+    const QString user = p.isSet("user") ? p.value("user") : userInUrl;
+    // A password in the address goes to the keyring, never to the book.
+    if (!passwordInUrl.isEmpty() && !SyncPasswords::KeepInKeyring(server.host(), user, passwordInUrl))
+        throw sync::SyncError(
+            QCoreApplication::translate(
+                "SyncCommands", "The address of %1 holds a password, which Varnelle keeps only in the desktop's "
+                                "keyring, and no keyring took it. Give the address without the password, and the "
+                                "password with --password-command or on standard input.")
+                .arg(server.host()),
+            sync::SyncError::Kind::Refused);
+    sync::DavClient client(server, user, passwordInUrl.isEmpty() ? passwords.get(server.host(), user) : passwordInUrl,
+                           insecure);
     const sync::RemoteBook book = sync::ChooseAddressBook(sync::FindAddressBooks(client, server),
                                                           p.value("address-book"), server.host());
     SyncAccount account;
@@ -214,7 +227,9 @@ int RunSyncCommand(const QStringList &arguments, QTextStream &out, QTextStream &
         return mistake(QCoreApplication::translate(
             "SyncCommands", "Give one of --add-account, --accounts, --remove-account and --sync."));
     if (p.isSet("add-account")) {
-        if (p.value("user").isEmpty())
+        QString userInUrl;
+        sync::ServerUrl(p.value("add-account"), &userInUrl);
+        if (p.value("user").isEmpty() && userInUrl.isEmpty())
             return mistake(QCoreApplication::translate("SyncCommands", "--add-account needs --user NAME."));
         if (p.isSet("view") && !viewNamed(p.value("view")))
             return mistake(QCoreApplication::translate("SyncCommands", "--view takes business or personal, not '%1'.")

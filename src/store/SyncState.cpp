@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QSqlError>
+#include <QUrl>
 
 namespace varnelle {
 
@@ -22,6 +23,19 @@ const QStringList &createStatements()
         "CREATE INDEX IF NOT EXISTS SyncContactHref ON SyncContact (AccountID, Href)",
     };
     return statements;
+}
+
+// An address without the user name and password it may carry: those never
+// reach the book, nor anything read back from it.
+QString withoutUserInfo(const QString &url)
+{
+    if (!url.contains(u'@'))
+        return url;
+    QUrl parsed(url);
+    if (parsed.userInfo().isEmpty())
+        return url;
+    parsed.setUserInfo(QString());
+    return parsed.toString();
 }
 
 } // namespace
@@ -53,8 +67,8 @@ QList<SyncAccount> ReadSyncAccounts(const QSqlDatabase &db)
     QSqlQuery q = RunQuery(db, "SELECT AccountID, ServerUrl, UserName, IsBusiness, BookUrl, BookName, Insecure, "
                                "SyncToken FROM SyncAccount ORDER BY AccountID");
     while (q.next())
-        accounts << SyncAccount{q.value(0).toLongLong(), q.value(1).toString(), q.value(2).toString(),
-                                q.value(3).toBool(),     q.value(4).toString(), q.value(5).toString(),
+        accounts << SyncAccount{q.value(0).toLongLong(), withoutUserInfo(q.value(1).toString()), q.value(2).toString(),
+                                q.value(3).toBool(),     withoutUserInfo(q.value(4).toString()), q.value(5).toString(),
                                 q.value(6).toBool(),     q.value(7).toString()};
     CheckRowsRead(q);
     return accounts;
@@ -68,7 +82,8 @@ std::int64_t AddSyncAccount(QSqlDatabase &db, const SyncAccount &a)
         id = RunQuery(db,
                       "INSERT INTO SyncAccount (ServerUrl, UserName, IsBusiness, BookUrl, BookName, Insecure) "
                       "VALUES (?, ?, ?, ?, ?, ?)",
-                      {a.serverUrl, a.userName, a.isBusiness, a.bookUrl, a.bookName, a.insecure})
+                      {withoutUserInfo(a.serverUrl), a.userName, a.isBusiness, withoutUserInfo(a.bookUrl),
+                       a.bookName, a.insecure})
                  .lastInsertId()
                  .toLongLong();
     });
@@ -88,7 +103,8 @@ void ChangeSyncAccount(QSqlDatabase &db, const SyncAccount &a, SyncStateOnChange
     InTransaction(db, [&] {
         RunQuery(db, "UPDATE SyncAccount SET ServerUrl = ?, UserName = ?, BookUrl = ?, BookName = ?, Insecure = ? "
                      "WHERE AccountID = ?",
-                 {a.serverUrl, a.userName, a.bookUrl, a.bookName, a.insecure, qint64(a.id)});
+                 {withoutUserInfo(a.serverUrl), a.userName, withoutUserInfo(a.bookUrl), a.bookName, a.insecure,
+                  qint64(a.id)});
         if (state == SyncStateOnChange::Forget) {
             RunQuery(db, "DELETE FROM SyncContact WHERE AccountID = ?", {qint64(a.id)});
             RunQuery(db, "UPDATE SyncAccount SET SyncToken = NULL WHERE AccountID = ?", {qint64(a.id)});

@@ -92,6 +92,9 @@ private:
             throw SyncError(QCoreApplication::translate("Sync", "The sync was cancelled."), SyncError::Kind::Cancelled);
     }
 
+    // More time for the sync as its work becomes known.
+    void allowFor(qsizetype cards) { mClient.extendDeadline(qint64(cards) * mOptions.deadlinePerCardMs); }
+
     QString checkedHref(const QString &path)
     {
         if (!path.startsWith(mBookPath) || path == mBookPath || path.mid(mBookPath.size()).contains(u'/'))
@@ -267,6 +270,7 @@ private:
                     removed << s.href;
         }
 
+        allowFor(changed.size() + removed.size());
         fetchAndApply(changed.keys());
         InTransaction(mDb, [&] {
             for (const QString &href : removed)
@@ -402,6 +406,7 @@ private:
         }
         if (gone.isEmpty())
             return;
+        allowFor(gone.size());
         progress(QCoreApplication::translate("Sync", "Sending"), 0, gone.size());
         const std::vector<DavResponse> responses = mClient.runAll(requests, mOptions.parallel);
         InTransaction(mDb, [&] {
@@ -478,6 +483,7 @@ private:
                 put.headers.append({condition, conditionValue});
             requests.push_back(put);
         }
+        allowFor(qsizetype(requests.size()));
         QStringList refused;
         const size_t batch = size_t(std::max(1, mOptions.batchSize));
         for (size_t start = 0; start < requests.size(); start += batch) {
@@ -562,6 +568,8 @@ SyncSummary SyncBook(QSqlDatabase &db, const QString &bookFile, const SyncAccoun
     DavClient client(bookUrl, account.userName, password, account.insecure);
     client.setCancelCheck(options.cancelled);
     client.setMaxResponseBytes(options.maxResponseBytes);
+    client.setRequestDeadline(options.requestDeadlineMs);
+    client.setDeadline(3LL * options.requestDeadlineMs);
     Engine engine(db, account, client, options, summary);
     try {
         engine.run();

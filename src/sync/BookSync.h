@@ -33,6 +33,10 @@ struct SyncOptions {
     std::function<bool()> cancelled;
     // Told what the sync is doing: "Receiving", "Sending", with counts.
     std::function<void(const QString &stage, qsizetype done, qsizetype total)> progress;
+    // Each request's whole time; the sync's own is three of them and a
+    // little more for every card it moves.
+    int requestDeadlineMs = 60000;
+    int deadlinePerCardMs = 1000;
     int batchSize = 100;
     int parallel = 4;
     qint64 maxResponseBytes = 100LL * 1024 * 1024;

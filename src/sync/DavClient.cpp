@@ -4,12 +4,16 @@
 
 #include <QAuthenticator>
 #include <QCoreApplication>
-#include <QEventLoop>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSslError>
+#include <QThread>
 #include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <optional>
 
 namespace varnelle::sync {
@@ -24,21 +28,249 @@ bool sameServer(const QUrl &a, const QUrl &b)
         && a.port(a.scheme() == "https" ? 443 : 80) == b.port(b.scheme() == "https" ? 443 : 80);
 }
 
-} // namespace
-
-DavClient::DavClient(const QUrl &server, const QString &userName, const QString &password, bool insecure,
-                     QObject *parent)
-    : QObject(parent),
-      mManager(new QNetworkAccessManager(this)),
-      mServer(server),
-      mUser(userName),
-      mPassword(password),
-      mInsecure(insecure)
+// The sync's whole time has passed.
+SyncError tooLong(const QString &host)
 {
-    connect(mManager, &QNetworkAccessManager::authenticationRequired, this, &DavClient::authenticate);
+    return SyncError(QCoreApplication::translate("Sync", "The sync with the server %1 took too long and was stopped; "
+                                                         "what was done is kept, and the next sync goes on from "
+                                                         "there.")
+                         .arg(host),
+                     SyncError::Kind::Unreachable);
 }
 
-DavClient::~DavClient() = default;
+QString shown(const QUrl &url) { return url.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemoveQuery); }
+
+} // namespace
+
+// The requests of one runAll(): filled in on the transport's thread, handed
+// over to the waiting caller under the mutex once over.
+struct DavClient::Batch {
+    std::vector<DavRequest> requests;
+    size_t parallel = 1;
+    int requestMs = 60000;
+    QDeadlineTimer deadline;
+    qint64 maxBytes = 0;
+
+    // The transport's thread only, until over.
+    std::vector<DavResponse> responses;
+    std::optional<SyncError> failure;
+    QList<QNetworkReply *> running;
+    size_t next = 0;
+    size_t done = 0;
+
+    std::mutex mutex;
+    std::condition_variable ended;
+    bool over = false;
+};
+
+// QNetworkAccessManager on the client's thread.
+class DavClient::Transport : public QObject {
+public:
+    Transport(DavClient &client, const QString &user, const QString &password)
+        : mClient(client), mUser(user), mPassword(password)
+    {
+    }
+
+    void begin(const std::shared_ptr<Batch> &batch)
+    {
+        if (!mManager) {
+            mManager = new QNetworkAccessManager(this);
+            connect(mManager, &QNetworkAccessManager::authenticationRequired, this, &Transport::authenticate);
+        }
+        while (batch->next < batch->requests.size() && batch->next < batch->parallel && !batch->failure) {
+            const size_t i = batch->next++;
+            start(batch, i, batch->requests[i], 0);
+        }
+    }
+
+    // Stops the batch: its running requests are aborted and the caller woken.
+    void fail(const std::shared_ptr<Batch> &batch, const SyncError &error)
+    {
+        if (batch->failure || isOver(*batch))
+            return;
+        batch->failure = error;
+        const QList<QNetworkReply *> replies = batch->running;
+        batch->running.clear();
+        for (QNetworkReply *reply : replies) {
+            reply->disconnect(this);
+            reply->disconnect(reply);
+            reply->abort();
+            reply->deleteLater();
+        }
+        end(*batch);
+    }
+
+private:
+    static bool isOver(Batch &batch)
+    {
+        const std::lock_guard lock(batch.mutex);
+        return batch.over;
+    }
+
+    static void end(Batch &batch)
+    {
+        {
+            const std::lock_guard lock(batch.mutex);
+            batch.over = true;
+        }
+        batch.ended.notify_all();
+    }
+
+    void authenticate(QNetworkReply *reply, QAuthenticator *authenticator)
+    {
+        // Only the account's own server gets the credentials, and only once a
+        // request: asked again, they were refused.
+        if (!sameServer(reply->url(), mClient.mServer) || reply->property("varnelle-auth-tried").toBool())
+            return;
+        reply->setProperty("varnelle-auth-tried", true);
+        ++mClient.mRequests;
+        authenticator->setUser(mUser);
+        authenticator->setPassword(mPassword);
+    }
+
+    void start(const std::shared_ptr<Batch> &batch, size_t index, const DavRequest &r, int redirects)
+    {
+        try {
+            CheckTransport(r.url, mClient.mInsecure);
+        } catch (const SyncError &error) {
+            return fail(batch, error);
+        }
+        QNetworkRequest request(r.url);
+        request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+        for (const auto &[name, value] : r.headers)
+            request.setRawHeader(name, value);
+        ++mClient.mRequests;
+        QNetworkReply *reply = mManager->sendCustomRequest(request, r.method, r.body);
+        batch->running << reply;
+        connect(reply, &QNetworkReply::sslErrors, reply, [reply](const QList<QSslError> &errors) {
+            QStringList texts;
+            for (const QSslError &e : errors)
+                texts << e.errorString();
+            reply->setProperty("varnelle-ssl", texts.join(QLatin1String("; ")));
+        });
+        connect(reply, &QNetworkReply::downloadProgress, this, [this, batch](qint64 received, qint64 total) {
+            if (received > batch->maxBytes || total > batch->maxBytes)
+                fail(batch, SyncError(QCoreApplication::translate(
+                                          "Sync", "The server %1 sent a response larger than %2 MB, which is refused.")
+                                          .arg(mClient.mServer.host())
+                                          .arg(batch->maxBytes / (1024 * 1024))));
+        });
+        // The whole request within its deadline, however the bytes come, and
+        // within the sync's when that ends first.
+        const qint64 left = batch->deadline.isForever() ? batch->requestMs : batch->deadline.remainingTime();
+        const bool syncEndsFirst = left < batch->requestMs;
+        auto *late = new QTimer(reply);
+        late->setSingleShot(true);
+        connect(late, &QTimer::timeout, reply, [reply, syncEndsFirst] {
+            reply->setProperty("varnelle-sync-deadline", syncEndsFirst);
+            reply->abort();
+        });
+        late->start(int(std::clamp<qint64>(left, 0, batch->requestMs)));
+        connect(reply, &QNetworkReply::finished, this,
+                [this, batch, reply, index, r, redirects] { finished(batch, reply, index, r, redirects); });
+    }
+
+    void finished(const std::shared_ptr<Batch> &batch, QNetworkReply *reply, size_t index, const DavRequest &request,
+                  int redirects)
+    {
+        batch->running.removeOne(reply);
+        reply->deleteLater();
+        if (batch->failure)
+            return;
+        const QString host = mClient.mServer.host();
+        const QVariant statusValue = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
+        const int status = statusValue.isValid() ? statusValue.toInt() : 0;
+        const QNetworkReply::NetworkError error = reply->error();
+        const bool refused = error == QNetworkReply::AuthenticationRequiredError || status == 401;
+        if (refused && !sameServer(reply->url(), mClient.mServer))
+            return fail(batch, SyncError(QCoreApplication::translate(
+                                             "Sync", "The server %1 redirected to %2, which asks for a password; "
+                                                     "the password is given to %1 only.")
+                                             .arg(host, shown(reply->url())),
+                                         SyncError::Kind::Refused));
+        if (refused)
+            return fail(batch, SyncError(QCoreApplication::translate(
+                                             "Sync", "The server %1 refused the user name or password.")
+                                             .arg(host),
+                                         SyncError::Kind::Authentication));
+        if (error == QNetworkReply::SslHandshakeFailedError)
+            return fail(batch, SyncError(QCoreApplication::translate(
+                                             "Sync", "The certificate of the server %1 is not trusted, so no "
+                                                     "connection was made: %2")
+                                             .arg(host, reply->property("varnelle-ssl").toString()),
+                                         SyncError::Kind::Refused));
+        if ((error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError)
+            && (batch->deadline.hasExpired() || reply->property("varnelle-sync-deadline").toBool()))
+            return fail(batch, tooLong(host));
+        if (error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError)
+            return fail(batch, SyncError(QCoreApplication::translate("Sync", "The server %1 did not answer in time.")
+                                             .arg(host),
+                                         SyncError::Kind::Unreachable));
+        if (status == 0)
+            return fail(batch, SyncError(QCoreApplication::translate("Sync", "The server %1 cannot be reached: %2.")
+                                             .arg(host, reply->errorString()),
+                                         SyncError::Kind::Unreachable));
+        if ((status == 301 || status == 302 || status == 303 || status == 307 || status == 308)
+            && reply->hasRawHeader("Location")) {
+            const QUrl target = reply->url().resolved(QUrl::fromEncoded(reply->rawHeader("Location")));
+            if (redirects >= MaxRedirects)
+                return fail(batch, SyncError(QCoreApplication::translate("Sync", "The server %1 redirects too often.")
+                                                 .arg(host)));
+            // A change goes to the account's server only: sent elsewhere it
+            // would reach a server that was never chosen, without the password.
+            if ((request.method == "PUT" || request.method == "DELETE") && !sameServer(target, mClient.mServer))
+                return fail(batch, SyncError(QCoreApplication::translate(
+                                                 "Sync", "The server %1 redirected a change to %2, another server; "
+                                                         "the change was not sent there.")
+                                                 .arg(host, shown(target)),
+                                             SyncError::Kind::Refused));
+            if (reply->url().scheme() == QLatin1String("https") && target.scheme() != QLatin1String("https"))
+                return fail(batch, SyncError(QCoreApplication::translate(
+                                                 "Sync", "The server %1 redirects to an address without "
+                                                         "encryption, which is refused.")
+                                                 .arg(host),
+                                             SyncError::Kind::Refused));
+            DavRequest again = request;
+            again.url = target;
+            return start(batch, index, again, redirects + 1);
+        }
+        DavResponse &response = batch->responses[index];
+        response.status = status;
+        response.url = reply->url();
+        response.body = reply->readAll();
+        for (const auto &[name, value] : reply->rawHeaderPairs())
+            response.headers.insert(name.toLower(), value);
+        ++batch->done;
+        if (batch->next < batch->requests.size()) {
+            const size_t i = batch->next++;
+            start(batch, i, batch->requests[i], 0);
+        } else if (batch->done == batch->requests.size()) {
+            end(*batch);
+        }
+    }
+
+    DavClient &mClient;
+    QString mUser;
+    QString mPassword;
+    QNetworkAccessManager *mManager = nullptr;
+};
+
+DavClient::DavClient(const QUrl &server, const QString &userName, const QString &password, bool insecure)
+    : mServer(server), mInsecure(insecure), mThread(std::make_unique<QThread>())
+{
+    mThread->setObjectName(QStringLiteral("DavClient"));
+    mTransport = new Transport(*this, userName, password);
+    mTransport->moveToThread(mThread.get());
+    mThread->start(); // QThread::run(): the thread's own event loop
+}
+
+DavClient::~DavClient()
+{
+    // The manager and its replies go on the thread they live on.
+    QMetaObject::invokeMethod(mTransport, [transport = mTransport] { delete transport; }, Qt::BlockingQueuedConnection);
+    mThread->quit();
+    mThread->wait();
+}
 
 bool DavClient::IsLoopback(const QString &host)
 {
@@ -64,28 +296,10 @@ void DavClient::CheckTransport(const QUrl &url, bool insecure)
         SyncError::Kind::Refused);
 }
 
-void DavClient::authenticate(QNetworkReply *reply, QAuthenticator *authenticator)
+void DavClient::extendDeadline(qint64 milliseconds)
 {
-    // Only the account's own server gets the credentials, and only once a
-    // request: asked again, they were refused.
-    if (!sameServer(reply->url(), mServer) || reply->property("varnelle-auth-tried").toBool())
-        return;
-    reply->setProperty("varnelle-auth-tried", true);
-    ++mRequests;
-    authenticator->setUser(mUser);
-    authenticator->setPassword(mPassword);
-}
-
-QNetworkReply *DavClient::send(const DavRequest &r)
-{
-    CheckTransport(r.url, mInsecure);
-    QNetworkRequest request(r.url);
-    request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
-    request.setTransferTimeout(mTimeoutMs);
-    for (const auto &[name, value] : r.headers)
-        request.setRawHeader(name, value);
-    ++mRequests;
-    return mManager->sendCustomRequest(request, r.method, r.body);
+    if (!mDeadline.isForever())
+        mDeadline = QDeadlineTimer(mDeadline.remainingTime() + milliseconds);
 }
 
 DavResponse DavClient::run(const DavRequest &request)
@@ -95,131 +309,43 @@ DavResponse DavClient::run(const DavRequest &request)
 
 std::vector<DavResponse> DavClient::runAll(const std::vector<DavRequest> &requests, int parallel)
 {
-    std::vector<DavResponse> responses(requests.size());
     if (requests.empty())
-        return responses;
-    QEventLoop loop;
-    std::optional<SyncError> failure;
-    QList<QNetworkReply *> running;
-    size_t next = 0;
-    size_t done = 0;
-    const QString host = mServer.host();
+        return {};
+    auto batch = std::make_shared<Batch>();
+    batch->requests = requests;
+    batch->responses.resize(requests.size());
+    batch->parallel = size_t(std::max(1, parallel));
+    batch->requestMs = mRequestMs;
+    batch->deadline = mDeadline;
+    batch->maxBytes = mMaxBytes;
+    QMetaObject::invokeMethod(mTransport, [transport = mTransport, batch] { transport->begin(batch); });
 
-    auto fail = [&](const SyncError &error) {
-        if (!failure)
-            failure = error;
-        const QList<QNetworkReply *> replies = running;
-        for (QNetworkReply *reply : replies)
-            reply->abort();
-        loop.quit();
-    };
-    std::function<void(size_t, const DavRequest &, int)> start;
-    auto finished = [&](QNetworkReply *reply, size_t index, const DavRequest &request, int redirects) {
-        running.removeOne(reply);
-        reply->deleteLater();
-        if (failure)
-            return;
-        const QVariant statusValue = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-        const int status = statusValue.isValid() ? statusValue.toInt() : 0;
-        const QNetworkReply::NetworkError error = reply->error();
-        if (error == QNetworkReply::AuthenticationRequiredError || status == 401)
-            return fail(SyncError(
-                QCoreApplication::translate("Sync", "The server %1 refused the user name or password.").arg(host),
-                SyncError::Kind::Authentication));
-        if (error == QNetworkReply::SslHandshakeFailedError)
-            return fail(SyncError(QCoreApplication::translate(
-                                      "Sync", "The certificate of the server %1 is not trusted, so no connection was "
-                                              "made: %2")
-                                      .arg(host, reply->property("varnelle-ssl").toString()),
-                                  SyncError::Kind::Refused));
-        if (error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError)
-            return fail(
-                SyncError(QCoreApplication::translate("Sync", "The server %1 did not answer in time.").arg(host),
-                          SyncError::Kind::Unreachable));
-        if (status == 0)
-            return fail(SyncError(QCoreApplication::translate("Sync", "The server %1 cannot be reached: %2.")
-                                      .arg(host, reply->errorString()),
-                                  SyncError::Kind::Unreachable));
-        if ((status == 301 || status == 302 || status == 303 || status == 307 || status == 308)
-            && reply->hasRawHeader("Location")) {
-            const QUrl target = reply->url().resolved(QUrl::fromEncoded(reply->rawHeader("Location")));
-            if (redirects >= MaxRedirects)
-                return fail(
-                    SyncError(QCoreApplication::translate("Sync", "The server %1 redirects too often.").arg(host)));
-            if (reply->url().scheme() == QLatin1String("https") && target.scheme() != QLatin1String("https"))
-                return fail(SyncError(QCoreApplication::translate(
-                                          "Sync", "The server %1 redirects to an address without encryption, which "
-                                                  "is refused.")
-                                          .arg(host),
-                                      SyncError::Kind::Refused));
-            DavRequest again = request;
-            again.url = target;
-            return start(index, again, redirects + 1);
+    // Waits, looking ten times a second for a cancel and the sync's deadline.
+    bool stopping = false;
+    while (true) {
+        {
+            std::unique_lock lock(batch->mutex);
+            if (batch->ended.wait_for(lock, std::chrono::milliseconds(100), [&] { return batch->over; }))
+                break;
         }
-        DavResponse &response = responses[index];
-        response.status = status;
-        response.url = reply->url();
-        response.body = reply->readAll();
-        for (const auto &[name, value] : reply->rawHeaderPairs())
-            response.headers.insert(name.toLower(), value);
-        ++done;
-        if (next < requests.size()) {
-            const size_t i = next++;
-            start(i, requests[i], 0);
-        } else if (done == requests.size()) {
-            loop.quit();
-        }
-    };
-    start = [&](size_t index, const DavRequest &request, int redirects) {
-        QNetworkReply *reply = nullptr;
-        try {
-            reply = send(request);
-        } catch (const SyncError &error) {
-            return fail(error);
-        }
-        running << reply;
-        connect(reply, &QNetworkReply::sslErrors, reply, [reply](const QList<QSslError> &errors) {
-            QStringList texts;
-            for (const QSslError &e : errors)
-                texts << e.errorString();
-            reply->setProperty("varnelle-ssl", texts.join(QLatin1String("; ")));
-        });
-        connect(reply, &QNetworkReply::downloadProgress, reply, [&, reply](qint64 received, qint64 total) {
-            if (received > mMaxBytes || total > mMaxBytes)
-                fail(SyncError(QCoreApplication::translate(
-                                   "Sync", "The server %1 sent a response larger than %2 MB, which is refused.")
-                                   .arg(host)
-                                   .arg(mMaxBytes / (1024 * 1024))));
-            Q_UNUSED(reply);
-        });
-        const DavRequest copy = request;
-        connect(reply, &QNetworkReply::finished, reply,
-                [&, reply, index, copy, redirects] { finished(reply, index, copy, redirects); });
-    };
-
-    QTimer tick;
-    tick.setInterval(100);
-    connect(&tick, &QTimer::timeout, &loop, [&] {
+        if (stopping)
+            continue;
+        std::optional<SyncError> stop;
         if (mCancelled && mCancelled())
-            fail(SyncError(QCoreApplication::translate("Sync", "The sync was cancelled."), SyncError::Kind::Cancelled));
-    });
-    tick.start();
-    while (next < requests.size() && next < size_t(std::max(1, parallel)) && !failure) {
-        const size_t i = next++;
-        start(i, requests[i], 0);
+            stop = SyncError(QCoreApplication::translate("Sync", "The sync was cancelled."),
+                             SyncError::Kind::Cancelled);
+        else if (mDeadline.hasExpired())
+            stop = tooLong(mServer.host());
+        if (stop) {
+            stopping = true;
+            QMetaObject::invokeMethod(mTransport, [transport = mTransport, batch, error = *stop] {
+                transport->fail(batch, error);
+            });
+        }
     }
-    if (!failure && done < requests.size())
-        loop.exec();
-    // Replies aborted on a failure still finish; let them go before the loop's state does.
-    const QList<QNetworkReply *> left = running;
-    for (QNetworkReply *reply : left) {
-        reply->disconnect();
-        reply->abort();
-        reply->deleteLater();
-    }
-    if (failure)
-        throw *failure;
-    return responses;
+    if (batch->failure)
+        throw *batch->failure;
+    return std::move(batch->responses);
 }
 
 } // namespace varnelle::sync

@@ -1,16 +1,16 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDeadlineTimer>
 #include <QHash>
 #include <QList>
-#include <QObject>
 #include <QUrl>
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <vector>
 
-class QAuthenticator;
-class QNetworkAccessManager;
-class QNetworkReply;
+class QThread;
 
 namespace varnelle::sync {
 
@@ -29,25 +29,37 @@ struct DavResponse {
     QByteArray header(const QByteArray &name) const { return headers.value(name.toLower()); }
 };
 
-// HTTP for CardDAV on QNetworkAccessManager, run to completion in a local
-// event loop. Answers Basic and Digest challenges of the account's server
-// only, and once: a second challenge means the password is wrong. Follows
-// redirects itself: never from https to http, and a redirect to another host
-// is followed without the credentials. Refuses plain http to a host other
-// than this machine unless allowed, untrusted certificates, responses over
-// the size limit; stops within a second of a cancel. Failures of the
-// transport throw SyncError naming the server; HTTP statuses are returned.
-class DavClient : public QObject {
-    Q_OBJECT
+// HTTP for CardDAV. The requests travel on a thread of the client's own,
+// where QNetworkAccessManager runs on that thread's event loop; run() and
+// runAll() wait for them without running an event loop of their own, so the
+// sync can be written from beginning to end on a worker thread (or the
+// command line's) and no window's events are handled in the middle of it.
+// Answers Basic and Digest challenges of the account's server only, and
+// once: a second challenge means the password is wrong. Follows redirects
+// itself: never from https to http, a change (PUT, DELETE) never to another
+// server, and a read to another host without the credentials. Refuses plain
+// http to a host other than this machine unless allowed, untrusted
+// certificates, responses over the size limit; stops within a second of a
+// cancel. Failures of the transport throw SyncError naming the server; HTTP
+// statuses are returned.
+class DavClient {
 public:
-    DavClient(const QUrl &server, const QString &userName, const QString &password, bool insecure,
-              QObject *parent = nullptr);
-    ~DavClient() override;
+    DavClient(const QUrl &server, const QString &userName, const QString &password, bool insecure);
+    ~DavClient();
+    DavClient(const DavClient &) = delete;
+    DavClient &operator=(const DavClient &) = delete;
 
-    // Asked ten times a second while requests run; true stops them (SyncError, Kind::Cancelled).
+    // Asked ten times a second, on the caller's thread, while requests run;
+    // true stops them (SyncError, Kind::Cancelled).
     void setCancelCheck(std::function<bool()> cancelled) { mCancelled = std::move(cancelled); }
     void setMaxResponseBytes(qint64 bytes) { mMaxBytes = bytes; }
-    void setTimeoutSeconds(int seconds) { mTimeoutMs = seconds * 1000; }
+    // Each request's whole time, from sending to the last byte of the answer:
+    // a server that trickles its answer is cut off all the same.
+    void setRequestDeadline(int milliseconds) { mRequestMs = milliseconds; }
+    // The time of all the requests from now on (none by default), and more of it
+    // for more work; requests still running when it has passed fail.
+    void setDeadline(qint64 milliseconds) { mDeadline = QDeadlineTimer(milliseconds); }
+    void extendDeadline(qint64 milliseconds);
 
     DavResponse run(const DavRequest &request);
     // Runs the requests with at most `parallel` at once; the responses in the requests' order.
@@ -63,18 +75,18 @@ public:
     static bool IsLoopback(const QString &host);
 
 private:
-    QNetworkReply *send(const DavRequest &request);
-    void authenticate(QNetworkReply *reply, QAuthenticator *authenticator);
+    class Transport;
+    struct Batch;
 
-    QNetworkAccessManager *mManager;
     QUrl mServer;
-    QString mUser;
-    QString mPassword;
     bool mInsecure;
     std::function<bool()> mCancelled;
     qint64 mMaxBytes = 100LL * 1024 * 1024;
-    int mTimeoutMs = 60000;
-    int mRequests = 0;
+    int mRequestMs = 60000;
+    QDeadlineTimer mDeadline{QDeadlineTimer::Forever};
+    std::atomic<int> mRequests{0};
+    std::unique_ptr<QThread> mThread;
+    Transport *mTransport = nullptr; // lives on mThread
 };
 
 } // namespace varnelle::sync

@@ -41,10 +41,15 @@ QString directory(QString path)
 
 } // namespace
 
-QUrl ServerUrl(const QString &text)
+QUrl ServerUrl(const QString &text, QString *user, QString *password)
 {
     const QString trimmed = text.trimmed();
     QUrl url = QUrl::fromUserInput(trimmed.contains(QLatin1String("://")) ? trimmed : "https://" + trimmed);
+    if (user)
+        *user = url.userName(QUrl::FullyDecoded);
+    if (password)
+        *password = url.password(QUrl::FullyDecoded);
+    url.setUserInfo(QString());
     if (url.path().isEmpty())
         url.setPath(QStringLiteral("/"));
     return url;

@@ -9,6 +9,8 @@
 #include "sync/DavClient.h"
 #include "sync/Discovery.h"
 #include "sync/SyncError.h"
+#include "ui/contact/ContactDialog.h"
+#include "ui/main/MainWindow.h"
 #include "ui/sync/SyncAccountsDialog.h"
 #include "ui/sync/SyncActions.h"
 #include "ui/sync/SyncPasswords.h"
@@ -22,6 +24,7 @@
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -153,6 +156,64 @@ private:
     bool mUp = false;
 };
 
+// A faulty server in Python on a free loopback port, one request at a time:
+// "redirect URL" answers each with a 307 to URL; "trickle N SECONDS" with a
+// 207 of N bytes, one byte every SECONDS.
+class FaultyServer {
+public:
+    explicit FaultyServer(const QStringList &arguments)
+    {
+        static const char *const script = R"(
+import socket, sys, time
+s = socket.socket()
+s.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
+s.bind(('127.0.0.1', 0))
+s.listen(16)
+print(s.getsockname()[1], flush=True)
+while True:
+    c, _ = s.accept()
+    try:
+        c.settimeout(30)
+        data = b''
+        while b'\r\n\r\n' not in data:
+            data += c.recv(65536)
+        head, _, body = data.partition(b'\r\n\r\n')
+        length = 0
+        for line in head.split(b'\r\n'):
+            if line.lower().startswith(b'content-length:'):
+                length = int(line.split(b':')[1])
+        while len(body) < length:
+            body += c.recv(65536)
+        if sys.argv[1] == 'redirect':
+            c.sendall(b'HTTP/1.1 307 Temporary Redirect\r\nLocation: ' + sys.argv[2].encode()
+                      + b'\r\nContent-Length: 0\r\nConnection: close\r\n\r\n')
+        else:
+            n = int(sys.argv[2])
+            c.sendall(b'HTTP/1.1 207 Multi-Status\r\nContent-Length: %d\r\nConnection: close\r\n\r\n' % n)
+            for i in range(n):
+                time.sleep(float(sys.argv[3]))
+                c.sendall(b' ')
+    except Exception:
+        pass
+    c.close()
+)";
+        mProcess.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        mProcess.start("python3", QStringList{"-c", script} + arguments);
+        if (mProcess.waitForReadyRead(10000))
+            mPort = mProcess.readLine().trimmed().toInt();
+    }
+    ~FaultyServer()
+    {
+        mProcess.kill();
+        mProcess.waitForFinished();
+    }
+    QString bookUrl() const { return QString("http://127.0.0.1:%1/alice/contacts/").arg(mPort); }
+
+private:
+    QProcess mProcess;
+    int mPort = 0;
+};
+
 // A book of its own with an account for its business view.
 class Book {
 public:
@@ -276,7 +337,17 @@ QStringList syncNow(QMenu &menu, QWidget &window, const Radicale &server, qsizet
     });
     watch.start();
     menu.findChild<QAction *>("syncNowAction")->trigger();
+    (void)QTest::qWaitFor([&] { return !summaries.isEmpty(); }, 300000); // the sync runs on a thread of its own
     return summaries;
+}
+
+// The password the passwords know, from memory or the keyring.
+QString knownPassword(SyncPasswords &passwords, const QString &server, const QString &user)
+{
+    auto answer = std::make_shared<std::optional<QString>>();
+    passwords.known(server, user, &passwords, [answer](const QString &password) { *answer = password; });
+    (void)QTest::qWaitFor([&] { return answer->has_value(); }, 10000);
+    return answer->value_or("<no answer>");
 }
 
 } // namespace
@@ -504,6 +575,54 @@ private slots:
             QVERIFY2(err.contains("127.0.0.1") || err.contains("192.0.2.7"), qPrintable(err));
     }
 
+    // A change is never redirected to another server, and every request and
+    // the whole sync end within their time, however slowly the server answers.
+    void faultyServer_data()
+    {
+        QTest::addColumn<QStringList>("server");
+        QTest::addColumn<QByteArray>("method");
+        QTest::addColumn<int>("requests");
+        QTest::addColumn<int>("requestMs");
+        QTest::addColumn<int>("deadlineMs"); // of all requests; 0 for none
+        QTest::addColumn<QString>("message");
+        QTest::newRow("change redirected elsewhere")
+            << QStringList{"redirect", "ELSEWHERE"} << QByteArray("PUT") << 1 << 10000 << 0
+            << "redirected a change to ELSEWHERE, another server";
+        QTest::newRow("answer trickled") << QStringList{"trickle", "40", "0.1"} << QByteArray("REPORT") << 1 << 1000
+                                         << 0 << "did not answer in time";
+        QTest::newRow("sync past its time") << QStringList{"trickle", "3", "0.1"} << QByteArray("REPORT") << 20
+                                            << 10000 << 1000 << "took too long and was stopped";
+    }
+    void faultyServer()
+    {
+        QFETCH(QStringList, server);
+        QFETCH(QByteArray, method);
+        QFETCH(int, requests);
+        QFETCH(int, requestMs);
+        QFETCH(int, deadlineMs);
+        QFETCH(QString, message);
+        if (QStandardPaths::findExecutable("python3").isEmpty())
+            QSKIP("no python3 for the faulty server");
+        QTcpServer elsewhere; // would get the redirected change
+        QVERIFY(elsewhere.listen(QHostAddress::LocalHost));
+        const QString elsewhereUrl = QString("http://127.0.0.1:%1/jane.vcf").arg(elsewhere.serverPort());
+        FaultyServer faulty(server.replaceInStrings("ELSEWHERE", elsewhereUrl));
+        sync::DavClient client(QUrl(faulty.bookUrl()), "alice", "secret", false);
+        client.setRequestDeadline(requestMs);
+        if (deadlineMs > 0)
+            client.setDeadline(deadlineMs);
+        const sync::DavRequest request{method, QUrl(faulty.bookUrl() + "jane.vcf"), card("jane", "Jane", "Doe"), {}};
+        const std::vector<sync::DavRequest> batch(size_t(requests), request);
+        QString error;
+        try {
+            client.runAll(batch, 1);
+        } catch (const sync::SyncError &e) {
+            error = e.message();
+        }
+        QVERIFY2(error.contains(message.replace("ELSEWHERE", elsewhereUrl)), qPrintable(error));
+        QVERIFY(!elsewhere.waitForNewConnection(200));
+    }
+
     void addAccountFindsTheBook()
     {
         Radicale server;
@@ -518,6 +637,55 @@ private slots:
         run.start(program(), {"--accounts"});
         QVERIFY(run.waitForFinished(60000));
         QVERIFY(QString::fromUtf8(run.readAllStandardOutput()).contains(server.bookUrl()));
+    }
+
+    // A password written in the server's address goes to the keyring (or is
+    // refused without one) and never reaches the book or an output.
+    void passwordInTheAddress_data()
+    {
+        QTest::addColumn<bool>("commandLine");
+        QTest::newRow("command line") << true;
+        QTest::newRow("accounts dialog") << false;
+    }
+    void passwordInTheAddress()
+    {
+        QFETCH(bool, commandLine);
+        const QByteArray secret = "TopSecret99";
+        Radicale server;
+        server.setUsers("alice:" + secret + "\n");
+        const QString address = server.url().replace("://", "://alice:" + secret + "@");
+        OpenBook open(server, false);
+        const bool keyring = !qEnvironmentVariableIsEmpty("VARNELLE_TEST_KEYRING");
+        QString output;
+        if (commandLine) {
+            QProcess run;
+            run.setWorkingDirectory(open.dir.path());
+            run.start(program(), {"--add-account", address});
+            run.closeWriteChannel();
+            QVERIFY(run.waitForFinished(60000));
+            output = QString::fromUtf8(run.readAllStandardOutput() + run.readAllStandardError());
+            QCOMPARE(run.exitCode(), keyring ? 0 : 1);
+            if (!keyring)
+                QVERIFY2(output.contains("holds a password, which Varnelle keeps only in the desktop's keyring"),
+                         qPrintable(output));
+            run.start(program(), {"--accounts"});
+            QVERIFY(run.waitForFinished(60000));
+            output += QString::fromUtf8(run.readAllStandardOutput());
+        } else {
+            SyncPasswords passwords;
+            SyncAccountsDialog dialog(open.book, passwords, false);
+            test::retype(dialog, "serverEdit", address);
+            test::click(dialog, "findButton");
+            QTRY_VERIFY(test::find<QPushButton>(dialog, "addButton")->isEnabled());
+            test::click(dialog, "addButton");
+            QCOMPARE(ReadSyncAccounts(open.book.database()).size(), 1);
+            QCOMPARE(ReadSyncAccounts(open.book.database()).first().userName, "alice");
+            QCOMPARE(knownPassword(passwords, "127.0.0.1", "alice"), QString::fromUtf8(secret));
+            output = test::find<QLineEdit>(dialog, "serverEdit")->text();
+        }
+        QVERIFY2(!output.contains(secret), qPrintable(output));
+        open.book.close();
+        QVERIFY(!test::ReadAll(open.book.fileName()).contains(secret));
     }
 
     void salvageKeepsTheSyncState()
@@ -547,7 +715,7 @@ private slots:
         dialog.findChild<QLineEdit *>("userEdit")->setText("alice");
         dialog.findChild<QLineEdit *>("passwordEdit")->setText("secret");
         dialog.findChild<QPushButton *>("findButton")->click();
-        QCOMPARE(dialog.findChild<QComboBox *>("businessBookCombo")->currentText(), "Contacts");
+        QTRY_COMPARE(dialog.findChild<QComboBox *>("businessBookCombo")->currentText(), "Contacts");
         dialog.findChild<QPushButton *>("addButton")->click();
         const QList<SyncAccount> accounts = ReadSyncAccounts(book.database());
         QCOMPARE(accounts.size(), 1);
@@ -621,6 +789,7 @@ private slots:
                 test::retype(dialog, "userEdit", "alice");
                 test::retype(dialog, "passwordEdit", secret);
                 test::click(dialog, "findButton");
+                QTRY_VERIFY(test::find<QPushButton>(dialog, "addButton")->isEnabled());
                 test::click(dialog, "addButton");
             });
             menu.findChild<QAction *>("syncAccountsAction")->trigger();
@@ -632,7 +801,7 @@ private slots:
             lookup.waitForFinished(10000);
             return QString::fromUtf8(lookup.readAllStandardOutput()).trimmed();
         };
-        QCOMPARE(inKeyring(), secret);
+        QTRY_COMPARE(inKeyring(), secret);
 
         QWidget window; // a new session of the program
         QMenu menu;
@@ -651,7 +820,51 @@ private slots:
         clickFirstAccount(dialog);
         test::click(dialog, "removeButton");
         QCOMPARE(ReadSyncAccounts(open.book.database()).size(), 0);
-        QCOMPARE(inKeyring(), QString());
+        QTRY_COMPARE(inKeyring(), QString());
+    }
+
+    // The automatic sync falls due while the contact editor is open: nothing
+    // of it runs inside the editor; once it is closed the sync runs and the
+    // list shows the cards that came in.
+    void automaticSyncWaitsForTheEditor()
+    {
+        Radicale server;
+        OpenBook open(server);
+        open.add(1);
+        QCOMPARE(server.request("PUT", "john.vcf", card("john", "John", "Smith")), 201);
+        QCOMPARE(server.request("PUT", "mary.vcf", card("mary", "Mary", "Major")), 201);
+        QSettings().setValue("sync/automatic", true);
+        test::ScriptedBoxes boxes;
+        boxes.answerInput(QString("secret"));
+        MainWindow window(open.book);
+        QSettings().remove("sync/automatic");
+        open.book.close();
+        window.load();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *list = test::find<QListView>(window, "contactList");
+        QCOMPARE(list->model()->rowCount(), 1);
+        auto *timer = window.findChild<QTimer *>("autoSyncTimer");
+        QVERIFY(timer && timer->isActive());
+
+        bool edited = false;
+        test::WhenShown<ContactDialog>([&](ContactDialog &editor) {
+            timer->start(1); // due now
+            QTest::qWait(500);
+            timer->setInterval(15 * 60 * 1000);
+            edited = true;
+            QCOMPARE(boxes.inputs.size(), 0); // no password asked,
+            QVERIFY(!window.findChild<QProgressDialog *>("syncProgress")); // no sync shown,
+            QCOMPARE(open.scalar("SELECT count(*) FROM Address"), 1);       // none run
+            QCOMPARE(server.count(), 2);
+            test::click(editor, "cancelButton");
+        });
+        list->setCurrentIndex(list->model()->index(0, 0));
+        test::click(window, "editButton");
+        QVERIFY(edited);
+        QTRY_COMPARE_WITH_TIMEOUT(list->model()->rowCount(), 3, 30000);
+        QCOMPARE(server.count(), 3);
+        QCOMPARE(boxes.inputs.size(), 1);
     }
 
     void editAccount_data()
@@ -699,6 +912,7 @@ private slots:
             test::retype(dialog, "passwordEdit", password = "other");
         } else if (change.startsWith("book")) {
             test::click(dialog, "findButton");
+            QTRY_VERIFY(test::entries(dialog, "businessBookCombo").contains("Work"));
             test::chooseExisting(dialog, "businessBookCombo", "Work");
             bookUrl = server.url() + "alice/work/";
         } else {
@@ -706,6 +920,7 @@ private slots:
             QCOMPARE(test::entries(dialog, "businessBookCombo"), QStringList{"(not synced)"});
             QVERIFY(!test::find<QPushButton>(dialog, "saveButton")->isEnabled()); // the book is found again first
             test::click(dialog, "findButton");
+            QTRY_VERIFY(test::find<QPushButton>(dialog, "saveButton")->isEnabled());
             bookUrl = other->bookUrl();
         }
         const bool syncing = change.endsWith("syncing");
@@ -729,7 +944,7 @@ private slots:
         QCOMPARE(test::find<QPushButton>(dialog, "saveButton")->isVisible(), answer == QMessageBox::No || syncing);
         if (answer == QMessageBox::No)
             return;
-        QCOMPARE(passwords.known("127.0.0.1", user), password);
+        QCOMPARE(knownPassword(passwords, "127.0.0.1", user), password);
         // Nothing moves when the account knows its book; starting over sends
         // the contact to the new one.
         const sync::SyncSummary next = sync::SyncBook(open.book.database(), open.book.fileName(), after, password);

@@ -18,7 +18,9 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
+#include <QThread>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -59,6 +61,7 @@ SyncAccountsDialog::SyncAccountsDialog(AddressBook &book, SyncPasswords &passwor
     mInsecure->setObjectName("insecureCheck");
     auto *find = new QPushButton(tr("&Find Address Books"), group);
     find->setObjectName("findButton");
+    mFindButton = find;
     mBusinessBook = new QComboBox(group);
     mBusinessBook->setObjectName("businessBookCombo");
     mPersonalBook = new QComboBox(group);
@@ -157,37 +160,80 @@ void SyncAccountsDialog::fillBooks(QComboBox *combo, const QList<QPair<QString, 
         combo->addItem(name, url);
 }
 
+void SyncAccountsDialog::takeUserInfo()
+{
+    QString user;
+    QString password;
+    const QUrl server = sync::ServerUrl(mServer->text(), &user, &password);
+    if (user.isEmpty() && password.isEmpty())
+        return;
+    mServer->setText(server.toString());
+    if (!user.isEmpty())
+        mUser->setText(user);
+    if (!password.isEmpty())
+        mPassword->setText(password);
+}
+
 void SyncAccountsDialog::findAddressBooks()
 {
+    takeUserInfo();
+    if (mFinding)
+        return;
     const QUrl server = sync::ServerUrl(mServer->text());
+    const QString user = mUser->text();
+    const QString password = mPassword->text();
+    const bool insecure = mInsecure->isChecked();
+    mFinding = true;
+    mFindButton->setEnabled(false);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    try {
-        sync::DavClient client(server, mUser->text(), mPassword->text(), mInsecure->isChecked());
-        const QList<sync::RemoteBook> found = sync::FindAddressBooks(client, server);
-        QList<QPair<QString, QString>> books;
-        for (const sync::RemoteBook &b : found)
-            books << qMakePair(b.name.isEmpty() ? b.url.path() : b.name, b.url.toString());
-        if (mEditing) { // the view's book stays chosen while the server has it
-            QComboBox *combo = editedBookCombo();
-            fillBooks(combo, books);
-            const int current = combo->findData(mEditing->bookUrl);
-            combo->setCurrentIndex(current > 0 ? current : std::min(1, combo->count() - 1));
-        } else {
-            for (QComboBox *combo : {mBusinessBook, mPersonalBook})
-                fillBooks(combo, books);
-            if (!books.isEmpty())
-                mBusinessBook->setCurrentIndex(1);
-            mAddButton->setEnabled(!books.isEmpty());
+    // The server is asked on a thread of its own; the answer comes back to
+    // this window, or is dropped when it has closed meanwhile.
+    const QPointer<SyncAccountsDialog> self(this);
+    QThread *thread = QThread::create([self, server, user, password, insecure] {
+        QList<sync::RemoteBook> found;
+        QString failure;
+        try {
+            sync::DavClient client(server, user, password, insecure);
+            found = sync::FindAddressBooks(client, server);
+        } catch (const sync::SyncError &error) {
+            failure = error.message();
         }
-    } catch (const sync::SyncError &error) {
-        QApplication::restoreOverrideCursor();
-        return showError(error.message());
+        QMetaObject::invokeMethod(qApp, [self, found, failure] {
+            QApplication::restoreOverrideCursor();
+            if (self)
+                self->booksFound(found, failure);
+        });
+    });
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    thread->start();
+}
+
+void SyncAccountsDialog::booksFound(const QList<sync::RemoteBook> &found, const QString &failure)
+{
+    mFinding = false;
+    mFindButton->setEnabled(true);
+    if (!failure.isEmpty())
+        return showError(failure);
+    QList<QPair<QString, QString>> books;
+    for (const sync::RemoteBook &b : found)
+        books << qMakePair(b.name.isEmpty() ? b.url.path() : b.name, b.url.toString());
+    if (mEditing) { // the view's book stays chosen while the server has it
+        QComboBox *combo = editedBookCombo();
+        fillBooks(combo, books);
+        const int current = combo->findData(mEditing->bookUrl);
+        combo->setCurrentIndex(current > 0 ? current : std::min(1, combo->count() - 1));
+    } else {
+        for (QComboBox *combo : {mBusinessBook, mPersonalBook})
+            fillBooks(combo, books);
+        if (!books.isEmpty())
+            mBusinessBook->setCurrentIndex(1);
+        mAddButton->setEnabled(!books.isEmpty());
     }
-    QApplication::restoreOverrideCursor();
 }
 
 void SyncAccountsDialog::addAccount()
 {
+    takeUserInfo();
     const QUrl server = sync::ServerUrl(mServer->text());
     try {
         for (QComboBox *combo : {mBusinessBook, mPersonalBook}) {
@@ -237,7 +283,11 @@ void SyncAccountsDialog::editAccount()
     mGroup->setTitle(tr("Edit account"));
     mServer->setText(a.serverUrl);
     mUser->setText(a.userName);
-    mPassword->setText(mPasswords.known(QUrl(a.bookUrl).host(), a.userName));
+    mPassword->clear();
+    mPasswords.known(QUrl(a.bookUrl).host(), a.userName, this, [this, edited = a.id](const QString &password) {
+        if (mEditing && mEditing->id == edited && mPassword->text().isEmpty())
+            mPassword->setText(password);
+    });
     mInsecure->setChecked(a.insecure);
     QComboBox *edited = editedBookCombo();
     QComboBox *other = edited == mBusinessBook ? mPersonalBook : mBusinessBook;
@@ -256,6 +306,7 @@ void SyncAccountsDialog::saveAccount()
 {
     if (!mEditing)
         return;
+    takeUserInfo();
     const SyncAccount before = *mEditing;
     QComboBox *edited = editedBookCombo();
     SyncAccount after = before;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/SyncState.h"
+#include "sync/Discovery.h"
 
 #include <QDialog>
 #include <QList>
@@ -26,7 +27,8 @@ class SyncPasswords;
 // what the account knows of its syncs, another address book (found again
 // after a change of server) forgets it once the user agrees, so that the
 // next sync starts over. Also the choice of an automatic sync every 15
-// minutes.
+// minutes. The server is asked on a thread of its own while the window
+// stays responsive.
 class SyncAccountsDialog : public QDialog {
     Q_OBJECT
 public:
@@ -43,7 +45,11 @@ private slots:
     void cancelEditing();
 
 private:
+    void booksFound(const QList<sync::RemoteBook> &found, const QString &failure);
     void refill();
+    // A user name and password written in the server's address move to their
+    // own fields, so that they reach the keyring and never the book.
+    void takeUserInfo();
     void showError(const QString &message);
     // The combo of the edited account's view.
     QComboBox *editedBookCombo() const;
@@ -62,6 +68,7 @@ private:
     QCheckBox *mInsecure;
     QComboBox *mBusinessBook;
     QComboBox *mPersonalBook;
+    QPushButton *mFindButton;
     QPushButton *mAddButton;
     QPushButton *mSaveButton;
     QPushButton *mCancelEditButton;
@@ -70,6 +77,7 @@ private:
     QCheckBox *mAutoSync;
     QList<SyncAccount> mAccounts;
     std::optional<SyncAccount> mEditing;
+    bool mFinding = false; // the server is being asked for its address books
 };
 
 } // namespace varnelle

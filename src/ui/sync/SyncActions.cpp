@@ -5,16 +5,20 @@
 #include "ui/widgets/MessageBox.h"
 #include "store/AddressBook.h"
 #include "store/SyncState.h"
-#include "sync/BookSync.h"
-#include "sync/SyncError.h"
+#include "sync/SyncRun.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QProgressBar>
 #include <QProgressDialog>
 #include <QSettings>
+#include <QThread>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -25,8 +29,60 @@ namespace {
 constexpr int AutoSyncMinutes = 15;
 const char *const AutoSyncKey = "sync/automatic";
 
+// Calls back once no modal window is open and the program is out of the
+// modal window's exec(), where the window that opened it is still busy with
+// what the dialog is for: waits for the modal window to hide, then for its
+// event loop to end (a window shown modal without one: a second at most).
+class WhenNoModal : public QObject {
+public:
+    static void call(QObject *context, std::function<void()> then, int level = -1, int tries = 20)
+    {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            new WhenNoModal(modal, context, std::move(then));
+            return;
+        }
+        if (level < 0 || QThread::currentThread()->loopLevel() < level || tries <= 0)
+            return then();
+        QTimer::singleShot(50, context, [context, then, level, tries] { call(context, then, level, tries - 1); });
+    }
+
+private:
+    WhenNoModal(QWidget *modal, QObject *context, std::function<void()> then)
+        : QObject(modal), mContext(context), mThen(std::move(then)), mLevel(QThread::currentThread()->loopLevel())
+    {
+        modal->installEventFilter(this);
+    }
+
+    // A modal window deleted while shown is gone as well.
+    ~WhenNoModal() override { again(); }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide && watched == parent()) {
+            watched->removeEventFilter(this);
+            again();
+            deleteLater();
+        }
+        return false;
+    }
+
+    void again()
+    {
+        if (mContext && mThen)
+            QTimer::singleShot(0, mContext, [context = mContext.data(), then = mThen, level = mLevel] {
+                call(context, then, level);
+            });
+        mThen = nullptr;
+    }
+
+    QPointer<QObject> mContext;
+    std::function<void()> mThen;
+    int mLevel; // the loop level while the modal window was open
+};
+
 // The sync of one window's book: the actions' work, the passwords of the
-// session and the timer of the automatic sync.
+// session and the timer of the automatic sync. The syncs run on a thread of
+// their own (sync::SyncRun); this object follows them by signals.
 class SyncController : public QObject {
     Q_OBJECT
 public:
@@ -34,8 +90,19 @@ public:
     {
         mPasswords = new SyncPasswords(this);
         mTimer = new QTimer(this);
+        mTimer->setObjectName("autoSyncTimer");
         mTimer->setInterval(AutoSyncMinutes * 60 * 1000);
-        connect(mTimer, &QTimer::timeout, this, [this] { syncNow(true); });
+        // Never in the middle of a modal window (the contact editor): the
+        // sync waits for it to close.
+        connect(mTimer, &QTimer::timeout, this, [this] {
+            if (!mAutoSyncWaiting) {
+                mAutoSyncWaiting = true;
+                WhenNoModal::call(this, [this] {
+                    mAutoSyncWaiting = false;
+                    syncNow(true);
+                });
+            }
+        });
         if (QSettings().value(AutoSyncKey, false).toBool())
             mTimer->start();
     }
@@ -56,7 +123,7 @@ public:
 
     void syncNow(bool automatic)
     {
-        if (mRunning || !mBook.isOpen())
+        if (mBusy || !mBook.isOpen())
             return;
         QList<SyncAccount> accounts;
         try {
@@ -70,58 +137,78 @@ public:
                 ShowMessage(tr("Sync"), tr("There is no sync account yet: add one with File > Sync Accounts."), QMessageBox::Information);
             return;
         }
-        mRunning = true;
-        QProgressDialog progress(tr("Syncing..."), tr("Cancel"), 0, 0, mWindow);
-        progress.setObjectName("syncProgress");
-        progress.setWindowModality(Qt::WindowModal);
-        progress.setMinimumDuration(0);
-        progress.show();
-        sync::SyncOptions options;
-        options.cancelled = [&progress] { return progress.wasCanceled(); };
-        options.progress = [&progress](const QString &stage, qsizetype done, qsizetype total) {
-            progress.setLabelText(total > 0 ? tr("%1: %2 of %3").arg(stage).arg(done).arg(total) : stage);
-            progress.setMaximum(int(total));
-            progress.setValue(int(done));
-        };
-        QStringList lines;
-        bool failed = false;
-        bool changed = false;
-        for (const SyncAccount &a : accounts) {
-            const QString host = QUrl(a.bookUrl).host();
-            const QString password = mPasswords->password(host, a.userName);
-            if (password.isEmpty())
-                continue;
-            try {
-                const sync::SyncSummary summary = sync::SyncBook(mBook.database(), mBook.fileName(), a, password, options);
-                lines << summary.lines();
-                changed = changed || summary.cameIn + summary.removedHere > 0;
-                if (!summary.conflicts.isEmpty() || !summary.notes.isEmpty())
-                    failed = true; // worth showing after an automatic sync as well
-            } catch (const sync::SyncError &error) {
-                if (error.kind() == sync::SyncError::Kind::Authentication)
-                    mPasswords->forget(host, a.userName);
-                lines << error.message();
-                failed = true;
-                changed = true;
-                if (error.kind() == sync::SyncError::Kind::Cancelled)
-                    break;
-            } catch (const DatabaseError &error) {
-                lines << error.message();
-                failed = true;
-                changed = true;
-            }
-        }
-        progress.close();
-        mRunning = false;
-        if (changed) {
-            mBook.notifyContactsChanged();
-            mBook.notifyTypesChanged();
-        }
-        if (!automatic || failed)
-            showSummary(lines);
+        mBusy = true;
+        mAutomatic = automatic;
+        mJobs.clear();
+        askPasswords(accounts);
     }
 
 private:
+    // The passwords one account after another (the keyring answers later),
+    // then the run; an account whose password is not given is left out.
+    void askPasswords(QList<SyncAccount> accounts)
+    {
+        if (accounts.isEmpty())
+            return startRun();
+        const SyncAccount account = accounts.takeFirst();
+        mPasswords->password(QUrl(account.bookUrl).host(), account.userName, this,
+                             [this, account, accounts](const QString &password) {
+                                 if (!password.isEmpty())
+                                     mJobs << sync::SyncJob{account, password};
+                                 askPasswords(accounts);
+                             });
+    }
+
+    void startRun()
+    {
+        if (mJobs.isEmpty())
+            return finished({});
+        mProgress = new QProgressDialog(tr("Syncing..."), tr("Cancel"), 0, 0, mWindow);
+        mProgress->setObjectName("syncProgress");
+        mProgress->setWindowModality(Qt::WindowModal);
+        mProgress->setMinimumDuration(0);
+        // The bar is set directly: the dialog's own setValue() would handle
+        // events in the middle of this object's work.
+        auto *bar = new QProgressBar(mProgress);
+        bar->setRange(0, 0);
+        mProgress->setBar(bar);
+        mRun = new sync::SyncRun(mBook.fileName(), mJobs, this);
+        connect(mProgress, &QProgressDialog::canceled, mRun, &sync::SyncRun::cancel);
+        connect(mRun, &sync::SyncRun::progress, mProgress,
+                [progress = mProgress, bar](const QString &stage, qsizetype done, qsizetype total) {
+                    progress->setLabelText(total > 0 ? tr("%1: %2 of %3").arg(stage).arg(done).arg(total) : stage);
+                    bar->setRange(0, int(total));
+                    bar->setValue(int(done));
+                });
+        connect(mRun, &sync::SyncRun::finished, this, &SyncController::finished);
+        mProgress->show();
+        mRun->start();
+    }
+
+    void finished(const sync::SyncRunResult &result)
+    {
+        if (mProgress) {
+            mProgress->close();
+            mProgress->deleteLater();
+            mProgress = nullptr;
+        }
+        if (mRun) {
+            mRun->deleteLater();
+            mRun = nullptr;
+        }
+        mBusy = false;
+        for (const SyncAccount &a : result.refusedPasswords)
+            mPasswords->forget(QUrl(a.bookUrl).host(), a.userName);
+        // The lists read the book again once no dialog is busy with it.
+        if (result.changed)
+            WhenNoModal::call(&mBook, [book = &mBook] {
+                book->notifyContactsChanged();
+                book->notifyTypesChanged();
+            });
+        if (!mAutomatic || result.worthShowing)
+            showSummary(result.lines);
+    }
+
     void showSummary(const QStringList &lines)
     {
         QDialog dialog(mWindow);
@@ -144,7 +231,12 @@ private:
     QWidget *mWindow;
     SyncPasswords *mPasswords;
     QTimer *mTimer;
-    bool mRunning = false;
+    QList<sync::SyncJob> mJobs;
+    QPointer<QProgressDialog> mProgress;
+    sync::SyncRun *mRun = nullptr;
+    bool mBusy = false;
+    bool mAutomatic = false;
+    bool mAutoSyncWaiting = false;
 };
 
 } // namespace

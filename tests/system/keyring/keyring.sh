@@ -9,4 +9,4 @@ trap 'rm -rf "$home"' EXIT
 export HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config"
 # The login keyring is made, and unlocked, with the password read from standard input.
 eval "$(echo "keyring-of-the-test" | gnome-keyring-daemon --unlock --components=secrets | sed 's/^/export /')"
-VARNELLE_TEST_KEYRING=1 "$1" keyringHoldsThePassword
+VARNELLE_TEST_KEYRING=1 "$1" keyringHoldsThePassword passwordInTheAddress
