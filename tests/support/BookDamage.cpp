@@ -92,6 +92,17 @@ void GarbagePage(const QString &fileName, int page)
     });
 }
 
+void GarbageCells(const QString &fileName, int page)
+{
+    constexpr int leafHeader = 8;
+    changePage(fileName, page, [](QByteArray &bytes) {
+        const int cells = (uchar(bytes[3]) << 8) | uchar(bytes[4]);
+        std::mt19937 random(7);
+        for (qsizetype i = leafHeader + 2 * cells; i < bytes.size(); ++i)
+            bytes[i] = char(random() & 0xff);
+    });
+}
+
 void ZeroHeader(const QString &fileName)
 {
     QFile file(fileName);

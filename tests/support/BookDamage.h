@@ -30,6 +30,9 @@ void SwapPages(const QString &fileName, int first, int second);
 int RootPage(const QString &fileName, const QString &btree);
 // Overwrites a whole page with bytes that look random (the same ones each run).
 void GarbagePage(const QString &fileName, int page);
+// Overwrites the cells of a leaf page with the same bytes, its header and cell
+// pointers kept: SQLite reads garbage rowids there.
+void GarbageCells(const QString &fileName, int page);
 // Overwrites the file's 100-byte header with zeros.
 void ZeroHeader(const QString &fileName);
 // Cuts the file after its first `pages` pages.

@@ -14,7 +14,17 @@ using namespace varnelle::test;
 
 namespace {
 
-enum Damage { FirstLeaf, MiddleLeaf, LastLeaf, OutOfOrder, CutShort, GarbageRoot, GarbageLeaf, ZeroedHeader };
+enum Damage {
+    FirstLeaf,
+    MiddleLeaf,
+    LastLeaf,
+    OutOfOrder,
+    CutShort,
+    GarbageRoot,
+    GarbageLeaf,
+    GarbageCellsOfLastLeaf,
+    ZeroedHeader
+};
 
 constexpr int Contacts = 2000;
 
@@ -57,6 +67,10 @@ int damage(const QString &fileName, const QString &table, Damage kind)
     case GarbageLeaf:
         onPage = CellsOnPage(fileName, LeafPage(fileName, table, leaves / 2));
         GarbagePage(fileName, LeafPage(fileName, table, leaves / 2));
+        break;
+    case GarbageCellsOfLastLeaf:
+        onPage = CellsOnPage(fileName, LeafPage(fileName, table, leaves - 1));
+        GarbageCells(fileName, LeafPage(fileName, table, leaves - 1));
         break;
     case ZeroedHeader:
         ZeroHeader(fileName);
@@ -133,6 +147,9 @@ void SalvageTest::savesTheRowsOfEveryLeafLeft_data()
     QTest::newRow("Address leaf garbage") << "Address" << int(GarbageLeaf);
     QTest::newRow("TelephoneList leaf garbage") << "TelephoneList" << int(GarbageLeaf);
     QTest::newRow("Address middle leaf zeroed") << "Address" << int(MiddleLeaf);
+    // Garbage rowids up to the billions: looked up one by one, they took minutes.
+    QTest::newRow("Address last leaf's cells garbage") << "Address" << int(GarbageCellsOfLastLeaf);
+    QTest::newRow("TelephoneList last leaf's cells garbage") << "TelephoneList" << int(GarbageCellsOfLastLeaf);
     QTest::newRow("header zeroed") << QString() << int(ZeroedHeader);
 }
 
