@@ -132,6 +132,13 @@ LeafPages::LeafPages(const QString &fileName)
     markFreePages();
 }
 
+bool LeafPages::cutShort() const
+{
+    // The page count in the header holds when the change counter beside it matches the one at 92.
+    const bool header = mPageSize > 0 && std::memcmp(mData, "SQLite format 3", 16) == 0;
+    return header && be32(mData + 92) == be32(mData + 24) && be32(mData + 28) > mPageCount;
+}
+
 const uchar *LeafPages::page(qint64 number) const
 {
     return number >= 1 && number <= mPageCount ? mData + (number - 1) * mPageSize : nullptr;
@@ -195,14 +202,17 @@ void LeafPages::findPageSize()
     mPageCount = best ? mSize / best : 0;
 }
 
-void LeafPages::walk(qint64 root, const std::function<void(qint64)> &leaf)
+bool LeafPages::walk(qint64 root, const std::function<void(qint64)> &leaf)
 {
+    bool whole = true;
     std::vector<qint64> pending{root};
     while (!pending.empty()) {
         const qint64 number = pending.back();
         pending.pop_back();
-        if (!page(number) || mReached[size_t(number)] || !plausibleBtreePage(number))
+        if (!page(number) || mReached[size_t(number)] || !plausibleBtreePage(number)) {
+            whole = false;
             continue;
+        }
         const uchar *p = page(number);
         const int h = headerOffset(number);
         if (p[h] == TableLeaf) {
@@ -217,9 +227,14 @@ void LeafPages::walk(qint64 root, const std::function<void(qint64)> &leaf)
                 const quint32 at = be16(p + h + 12 + 2 * i);
                 if (at >= quint32(h + 12 + 2 * cells) && at + 4 <= quint32(mUsable))
                     pending.push_back(be32(p + at));
+                else
+                    whole = false;
             }
+        } else {
+            whole = false;
         }
     }
+    return whole;
 }
 
 std::vector<LeafPages::Row> LeafPages::rowsOn(qint64 number) const
@@ -275,17 +290,20 @@ std::vector<LeafPages::Row> LeafPages::rowsOn(qint64 number) const
     return rows;
 }
 
-bool LeafPages::readTree(qint64 root, const std::function<void(const Row &)> &row)
+LeafPages::Tree LeafPages::readTree(qint64 root, const std::function<void(const Row &)> &row)
 {
     const uchar *p = page(root);
     if (!p || !plausibleBtreePage(root)
         || (p[headerOffset(root)] != TableLeaf && p[headerOffset(root)] != TableInterior))
-        return false;
-    walk(root, [&](qint64 leaf) {
-        for (const Row &r : rowsOn(leaf))
+        return Tree::Unreadable;
+    bool everyRow = true;
+    const bool everyPage = walk(root, [&](qint64 leaf) {
+        const std::vector<Row> rows = rowsOn(leaf);
+        everyRow = everyRow && rows.size() == be16(page(leaf) + headerOffset(leaf) + 3);
+        for (const Row &r : rows)
             row(r);
     });
-    return true;
+    return everyPage && everyRow ? Tree::Whole : Tree::Partial;
 }
 
 void LeafPages::readSchema()

@@ -27,14 +27,22 @@ public:
 
     int pageSize() const { return mPageSize; }
     qint64 pageCount() const { return mPageCount; }
+    // True when the header counts more pages than the file holds: SQLite
+    // then reads the missing ones as empty, and its counts stop short quietly.
+    bool cutShort() const;
 
     // The root page of each table named in the schema (page 1), by name.
     const QHash<QString, qint64> &tableRoots() const { return mRoots; }
 
     // Calls `row` for every row on the leaves that the tree rooted at 'root'
-    // still reaches, skipping what cannot be read. False when the root page
-    // is no table page. A tree is read once: its pages count as reached.
-    bool readTree(qint64 root, const std::function<void(const Row &)> &row);
+    // still reaches, skipping what cannot be read. A tree is read once: its
+    // pages count as reached.
+    enum class Tree {
+        Unreadable, // the root page is no table page
+        Partial,    // a page or a row of the tree could not be read
+        Whole,      // every row of the tree was read
+    };
+    Tree readTree(qint64 root, const std::function<void(const Row &)> &row);
 
     // The table leaf pages that no table tree of the schema and no free-page
     // list reaches, in page order: the leaves of trees whose upper pages are lost.
@@ -52,8 +60,9 @@ private:
     void findPageSize();
     void readSchema();
     void markFreePages();
-    // Calls leaf for each leaf of the tree rooted at root, marking every page it passes.
-    void walk(qint64 root, const std::function<void(qint64)> &leaf);
+    // Calls leaf for each leaf of the tree rooted at root, marking every page
+    // it passes; false when a page it points to is missing or no b-tree page.
+    bool walk(qint64 root, const std::function<void(qint64)> &leaf);
 
     QFile mFile;
     const uchar *mData = nullptr;

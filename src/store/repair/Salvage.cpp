@@ -277,7 +277,7 @@ QList<QPair<QString, qint64>> sequencesReadBySqlite(const QSqlDatabase &db, cons
 // its columns, a page going to a table only when it fits no other.
 struct PageRows {
     QHash<QString, std::vector<LeafPages::Row>> rows;
-    QHash<QString, bool> treeRead; // the table's root page could be read
+    QHash<QString, bool> treeWhole; // every row of the table's tree was read
     QList<QPair<QString, qint64>> sequences;
     bool any = false;
 };
@@ -288,10 +288,11 @@ PageRows readPages(LeafPages &pages)
     for (const schema::Table &table : schema::Tables()) {
         const qint64 root = pages.tableRoots().value(table.name);
         std::vector<LeafPages::Row> &rows = found.rows[table.name];
-        found.treeRead[table.name] = root > 0 && pages.readTree(root, [&](const LeafPages::Row &row) {
+        const LeafPages::Tree tree = pages.readTree(root, [&](const LeafPages::Row &row) {
             if (fits(table, row.values))
                 rows.push_back(row);
         });
+        found.treeWhole[table.name] = root > 0 && tree == LeafPages::Tree::Whole;
     }
     if (const qint64 root = pages.tableRoots().value("sqlite_sequence"))
         pages.readTree(root, [&](const LeafPages::Row &row) {
@@ -431,13 +432,16 @@ SalvageReport salvage(const QSqlDatabase &db, const QString &schema, const QStri
             std::vector<qint64> known;
             for (const LeafPages::Row &row : onPages)
                 known.push_back(row.rowid);
-            bool counted = found.treeRead.value(table.name);
+            // The rows lost are known when one tree of the table, its own or an index, was read whole.
+            bool counted = found.treeWhole.value(table.name);
             if (!schema.isEmpty()) {
                 TableSalvage sqlite(db, schema, table, known);
                 sqlite.copyAll();
                 known = sqlite.known();
                 const QList<qint64> counts = RowCounts(db, table.name, schema);
-                counted = counted || std::any_of(counts.begin(), counts.end(), [](qint64 n) { return n >= 0; });
+                counted = counted
+                          || (!pages.cutShort()
+                              && std::any_of(counts.begin(), counts.end(), [](qint64 n) { return n >= 0; }));
             }
             std::sort(known.begin(), known.end());
             copyPageRows(db, table, onPages);
@@ -447,7 +451,7 @@ SalvageReport salvage(const QSqlDatabase &db, const QString &schema, const QStri
             for (size_t i = 0; i < known.size(); ++i)
                 if ((i == 0 || known[i] != known[i - 1]) && !std::binary_search(saved.begin(), saved.end(), known[i]))
                     ++lost;
-            report.tables.push_back({table.name, qint64(saved.size()), counted || lost > 0 ? lost : -1, 0});
+            report.tables.push_back({table.name, qint64(saved.size()), counted ? lost : -1, 0});
             told(20 + 70 * ++done / count);
         }
         keepKeySequences(db, schema.isEmpty() ? found.sequences : sequencesReadBySqlite(db, schema));
