@@ -90,6 +90,7 @@ private slots:
     void savesEveryRowReadableByRowid();
     void savesTheRowsOfEveryLeafLeft_data();
     void savesTheRowsOfEveryLeafLeft();
+    void remakesTheTypesOfNumbersWhoseTypeIsLost_data();
     void remakesTheTypesOfNumbersWhoseTypeIsLost();
 };
 
@@ -194,17 +195,38 @@ void SalvageTest::savesTheRowsOfEveryLeafLeft()
     }
 }
 
+void SalvageTest::remakesTheTypesOfNumbersWhoseTypeIsLost_data()
+{
+    QTest::addColumn<bool>("synced");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("named after their keys") << false << QStringList{"Type 1", "Type 2"};
+    QTest::newRow("named as a synced card names the numbers") << true << QStringList{"Home", "Boat"};
+}
+
 void SalvageTest::remakesTheTypesOfNumbersWhoseTypeIsLost()
 {
+    QFETCH(bool, synced);
+    QFETCH(QStringList, names);
     TempWorkDir dir;
     makeBook("book.mdb");
+    if (synced) {
+        Exec("book.mdb", "CREATE TABLE SyncAccount (AccountID INTEGER PRIMARY KEY AUTOINCREMENT, ServerUrl TEXT NOT "
+                         "NULL, UserName TEXT NOT NULL, IsBusiness BOOLEAN NOT NULL, BookUrl TEXT NOT NULL, BookName "
+                         "TEXT, Insecure BOOLEAN NOT NULL DEFAULT 0, SyncToken TEXT)");
+        Exec("book.mdb", "CREATE TABLE SyncContact (AccountID INTEGER NOT NULL, PersonID INTEGER NOT NULL, Href "
+                         "TEXT NOT NULL, ETag TEXT, Uid TEXT NOT NULL, Card TEXT, PRIMARY KEY (AccountID, PersonID))");
+        Exec("book.mdb", "INSERT INTO SyncAccount (ServerUrl, UserName, IsBusiness, BookUrl) VALUES ('u', 'n', 0, 'b')");
+        Exec("book.mdb", "INSERT INTO SyncContact VALUES (1, 1, '/1.vcf', 'e', 'uid-1', ?)",
+             {"BEGIN:VCARD\r\nVERSION:3.0\r\nTEL;TYPE=HOME,VOICE:555-11\r\nitem1.TEL:555-12\r\n"
+              "item1.X-ABLABEL:Boat\r\nEND:VCARD\r\n"});
+    }
     ZeroPage("book.mdb", RootPage("book.mdb", "TelephoneType"));
 
     const SalvageReport report = SalvageInto("book.mdb", "copy.mdb");
 
     QCOMPARE(report.of("TelephoneType").remade, qint64(2));
     QCOMPARE(Rows("copy.mdb", "SELECT TypeID, TelephoneType FROM TelephoneType ORDER BY TypeID"),
-             (QList<QVariantList>{{1, "Type 1"}, {2, "Type 2"}}));
+             (QList<QVariantList>{{1, names[0]}, {2, names[1]}}));
     QCOMPARE(Rows("copy.mdb", "SELECT count(*) FROM TelephoneList NATURAL JOIN TelephoneType")[0][0].toInt(),
              2 * Contacts);
 }

@@ -1,5 +1,6 @@
 #include "store/repair/Salvage.h"
 
+#include "common/Contact.h"
 #include "store/Connection.h"
 #include "store/Database.h"
 #include "store/repair/Health.h"
@@ -10,6 +11,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSet>
 #include <QSqlQuery>
@@ -353,8 +355,78 @@ std::vector<qint64> sortedRowids(const QSqlDatabase &db, const QString &table)
     return rowids;
 }
 
+QString digitsOf(const QString &text)
+{
+    QString digits;
+    for (const QChar c : text)
+        if (c.isDigit())
+            digits += c;
+    return digits;
+}
+
+// The name a synced contact's card gives the number: the label of its group
+// ("item1.X-ABLABEL:Boat"), or its one telephone type word ("TEL;TYPE=HOME"
+// gives "Home"); empty when the card tells none.
+QString typeNameInCard(const QString &card, const QString &number)
+{
+    QStringList lines;
+    for (const QString &line : card.split(QRegularExpression("\\r?\\n"))) {
+        if ((line.startsWith(' ') || line.startsWith('\t')) && !lines.isEmpty())
+            lines.last() += line.mid(1); // a folded line goes on
+        else
+            lines << line;
+    }
+    static const QRegularExpression property("^(?:([^.:;]+)\\.)?([^.:;]+)((?:;[^:]*)?):(.*)$");
+    const QString wanted = digitsOf(number);
+    for (const QString &line : std::as_const(lines)) {
+        const QRegularExpressionMatch tel = property.match(line);
+        if (!tel.hasMatch() || tel.captured(2).compare("TEL", Qt::CaseInsensitive) != 0 || wanted.isEmpty()
+            || digitsOf(tel.captured(4)) != wanted)
+            continue;
+        if (!tel.captured(1).isEmpty())
+            for (const QString &other : std::as_const(lines)) {
+                const QRegularExpressionMatch label = property.match(other);
+                if (label.hasMatch() && label.captured(1) == tel.captured(1)
+                    && label.captured(2).compare("X-ABLABEL", Qt::CaseInsensitive) == 0)
+                    return label.captured(4).remove('\\').trimmed();
+            }
+        QStringList words;
+        for (QString param : tel.captured(3).split(';', Qt::SkipEmptyParts)) {
+            if (param.startsWith("TYPE=", Qt::CaseInsensitive))
+                param = param.mid(5);
+            else if (param.contains('='))
+                continue;
+            for (const QString &word : param.remove('"').split(',', Qt::SkipEmptyParts))
+                if (!QStringList{"VOICE", "PREF", "INTERNET"}.contains(word.toUpper()) && !word.startsWith("X-"))
+                    words << word.toLower();
+        }
+        if (words.size() == 1)
+            return words[0].left(1).toUpper() + words[0].mid(1);
+        return {};
+    }
+    return {};
+}
+
+// The name the cards of synced contacts give the numbers of a lost type; empty when none does.
+QString typeNameInSyncState(const QSqlDatabase &db, qint64 typeId)
+{
+    QSqlQuery cards(db);
+    cards.setForwardOnly(true);
+    cards.prepare("SELECT l.Number, c.Card FROM salvaged.TelephoneList l JOIN salvaged.SyncContact c "
+                  "ON c.PersonID = l.PersonID WHERE l.TypeID = ? AND c.Card <> ''");
+    cards.addBindValue(typeId);
+    if (cards.exec())
+        while (cards.next()) {
+            const QString name = typeNameInCard(cards.value(1).toString(), cards.value(0).toString());
+            if (!name.isEmpty() && name.size() <= PhoneTypeSize)
+                return name;
+        }
+    return {};
+}
+
 // Numbers whose type was lost are shown under a type made again for them,
-// named after its key: "Type 7".
+// named as the cards of synced contacts name their numbers where they do,
+// else after its key: "Type 7".
 qint64 remakeLostTypes(const QSqlDatabase &db)
 {
     QSqlQuery lost(db);
@@ -365,16 +437,23 @@ qint64 remakeLostTypes(const QSqlDatabase &db)
         while (lost.next())
             keys << lost.value(0).toLongLong();
     lost = QSqlQuery();
+    auto taken = [&](const QString &name) {
+        return RunQuery(db, "SELECT 1 FROM salvaged.TelephoneType WHERE TelephoneType = ?", {name}).next();
+    };
+    qint64 remade = 0;
     for (const qint64 key : keys) {
-        const QString name = QCoreApplication::translate("Store", "Type %1").arg(key);
-        // A name already taken (in any case) gets the key again until it is free.
+        QString name = typeNameInSyncState(db, key);
+        if (name.isEmpty() || taken(name))
+            name = QCoreApplication::translate("Store", "Type %1").arg(key);
+        // A name already taken (in any case) gets a number until it is free.
         QString free = name;
-        for (int n = 2; RunQuery(db, "SELECT 1 FROM salvaged.TelephoneType WHERE TelephoneType = ?", {free}).next();
-             ++n)
+        for (int n = 2; taken(free); ++n)
             free = QString("%1 (%2)").arg(name).arg(n);
-        RunQuery(db, "INSERT INTO salvaged.TelephoneType (TypeID, TelephoneType) VALUES (?, ?)", {key, free});
+        remade += RunQuery(db, "INSERT OR IGNORE INTO salvaged.TelephoneType (TypeID, TelephoneType) VALUES (?, ?)",
+                           {key, free})
+                      .numRowsAffected();
     }
-    return keys.size();
+    return remade;
 }
 
 } // namespace

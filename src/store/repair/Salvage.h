@@ -14,8 +14,8 @@ struct SalvagedTable {
     // Rows the damaged file still counts (through the table or one of its
     // indexes) that could not be read or kept; -1 when no count could be read.
     qint64 lost = 0;
-    // TelephoneType only: types made again, named "Type 7" after their key,
-    // for numbers whose type was lost.
+    // TelephoneType only: types made again for numbers whose type was lost,
+    // named as synced cards name those numbers, else after their key ("Type 7").
     qint64 remade = 0;
 };
 
