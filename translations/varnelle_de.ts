@@ -881,10 +881,6 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Telefonnummern ohne Telefonart: %1</translation>
     </message>
     <message>
-        <source>telephone numbers without a contact: %1</source>
-        <translation>Telefonnummern ohne Kontakt: %1</translation>
-    </message>
-    <message>
         <source>Type %1</source>
         <translation>Art %1</translation>
     </message>

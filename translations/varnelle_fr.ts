@@ -881,10 +881,6 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>numéros de téléphone sans type de téléphone : %1</translation>
     </message>
     <message>
-        <source>telephone numbers without a contact: %1</source>
-        <translation>numéros de téléphone sans contact : %1</translation>
-    </message>
-    <message>
         <source>Type %1</source>
         <translation>Type %1</translation>
     </message>

@@ -414,6 +414,10 @@ void RepairTest::commandLineChecksAndRepairsWithoutAWindow_data()
         << "--repair" << "damaged" << 0
         << QStringList{"The database file 'Address.mdb' was salvaged: Setup 1 saved, 0 lost; TelephoneType 2 saved, 0 "
                        "lost; TelephoneList 400 saved, 0 lost; Address %1 saved, %2 lost."};
+    QTest::newRow("repair, numbers without a type")
+        << "--repair" << "typeless" << 0
+        << QStringList{"The database file 'Address.mdb' was salvaged: Setup 1 saved, 0 lost; TelephoneType 2 saved, 0 "
+                       "lost; TelephoneList 400 saved, 0 lost; Address 400 saved, 0 lost."};
     QTest::newRow("repair, cut short") << "--repair" << "cut short" << 0
                                        << QStringList{"The database file 'Address.mdb' was salvaged: *"};
     QTest::newRow("repair, header zeroed")
@@ -496,6 +500,9 @@ void RepairTest::commandLineChecksAndRepairsWithoutAWindow()
     if (QFile::exists("Address.mdb.damaged"))
         QCOMPARE(ReadAll("Address.mdb.damaged"), before);
     QCOMPARE(QFile::exists(RepairFileName), book == "held leftover");
+    if (repaired && book == "typeless")
+        QCOMPARE(Rows(DatabaseFileName, "SELECT TelephoneType FROM TelephoneType WHERE TypeID = 7"),
+                 QList<QVariantList>{{"Type 7"}});
 }
 
 void RepairTest::importsOfAnotherProgramDuringARepairAreKept()

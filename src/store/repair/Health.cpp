@@ -43,10 +43,6 @@ QStringList FindOrphanNumbers(const QSqlDatabase &db)
         && count.next() && count.value(0).toLongLong() > 0)
         lines << QCoreApplication::translate("Store", "telephone numbers without a telephone type: %1")
                      .arg(count.value(0).toLongLong());
-    if (count.exec("SELECT count(*) FROM TelephoneList WHERE PersonID NOT IN (SELECT PersonID FROM Address)")
-        && count.next() && count.value(0).toLongLong() > 0)
-        lines << QCoreApplication::translate("Store", "telephone numbers without a contact: %1")
-                     .arg(count.value(0).toLongLong());
     return lines;
 }
 

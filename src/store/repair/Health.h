@@ -24,8 +24,8 @@ inline constexpr int FullCheckPageLimit = 1024;
 enum class CheckDepth { AsCheap, Full };
 QStringList FindDamage(const QSqlDatabase &db, CheckDepth depth = CheckDepth::AsCheap);
 
-// Lines telling of numbers no one can see: numbers whose telephone type or
-// whose contact is missing; empty when there are none.
+// A line telling of numbers no one can see, those whose telephone type is
+// missing (a repair makes their types again); empty when there are none.
 QStringList FindOrphanNumbers(const QSqlDatabase &db);
 
 // True for files of at most FullCheckPageLimit pages, and for every file once

@@ -145,7 +145,8 @@ RepairResult RepairBook(const QString &fileName, const SalvageProgress &progress
         // change at all (killed before its header was written), and must not lie beside the new file.
         if (!unopened)
             QFile::remove(book + "-journal");
-        result.salvaged = refused || !compactIfSound(db, copy);
+        // Numbers whose type is lost get it made again by a salvage.
+        result.salvaged = refused || !FindOrphanNumbers(db).isEmpty() || !compactIfSound(db, copy);
         if (result.salvaged) {
             QFile::remove(copy);
             try {

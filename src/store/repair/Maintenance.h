@@ -19,7 +19,8 @@ struct RepairResult {
 // name points to (the link stays). First holds the book and checks it fully
 // without changing it (see FindDamage). A copy "_MDBFIX_.MDB" that a killed
 // repair left beside it is removed; one that a process holds open refuses
-// the repair (InterruptedRepairError). A sound file is compacted into
+// the repair (InterruptedRepairError). A sound file (with no number whose
+// type is lost: FindOrphanNumbers) is compacted into
 // "_MDBFIX_.MDB" beside it; a damaged one
 // has every readable row salvaged into "_MDBFIX_.MDB" and is kept under a name
 // of its own ("Address.mdb.damaged", ...). The new file takes the old one's
