@@ -285,7 +285,7 @@ std::vector<LeafPages::Row> LeafPages::rowsOn(qint64 number) const
                 continue;
         }
         if (std::optional<QVariantList> values = decodeRecord(payload, encoding))
-            rows.push_back({rowid, std::move(*values)});
+            rows.push_back({rowid, std::move(*values), number});
     }
     return rows;
 }

@@ -20,6 +20,7 @@ public:
     struct Row {
         qint64 rowid = 0;
         QVariantList values; // the record's columns in order; NULL for a rowid alias
+        qint64 page = 0;     // the leaf it lies on
     };
 
     // Maps the file read-only; pageSize() is 0 when no page size fits it.

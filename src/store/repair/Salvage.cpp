@@ -84,10 +84,15 @@ bool fits(const schema::Table &table, const QVariantList &values)
 // damaged page shows. Everything is a loop: the stack does not grow with the damage.
 class TableSalvage {
 public:
+    // onPages: the rows read from the pages themselves, which are saved from there.
     TableSalvage(const QSqlDatabase &db, const QString &source, const schema::Table &table,
-                 const std::vector<qint64> &found)
-        : mDb(db), mSource(source), mTable(table.name), mKnown(found)
+                 const std::vector<LeafPages::Row> &onPages)
+        : mDb(db), mSource(source), mTable(table.name)
     {
+        for (const LeafPages::Row &row : onPages) {
+            mKnown.push_back(row.rowid);
+            mPageOf.insert(row.rowid, row.page);
+        }
         const QString list = copiedColumns(table).join(", ");
         const QString insert = QString("INSERT OR IGNORE INTO salvaged.%1 (%2) SELECT %2 FROM %3.%1 ")
                                    .arg(quoted(table.name), list, mSource);
@@ -216,8 +221,13 @@ private:
             }
             // Steps over the damaged rows known to exist until a lookup reads a page again.
             next = std::lower_bound(next, mKnown.end(), from);
-            while (next != mKnown.end() && lookUp(*next) == Found::Damage)
+            while (next != mKnown.end() && lookUp(*next) == Found::Damage) {
+                // The other rows of its leaf lie behind the same damage; they are saved from the page.
+                const qint64 page = mPageOf.value(*next);
                 mDamaged.insert(*next++);
+                while (page != 0 && next != mKnown.end() && mPageOf.value(*next) == page)
+                    mDamaged.insert(*next++);
+            }
             if (next == mKnown.end())
                 return;
             from = *next++ + 1;
@@ -235,7 +245,8 @@ private:
                 saved.push_back(kept.value(0).toLongLong());
         kept = QSqlQuery();
         for (const qint64 rowid : mKnown)
-            if (!mDamaged.contains(rowid) && !std::binary_search(saved.begin(), saved.end(), rowid))
+            if (!mDamaged.contains(rowid) && !mPageOf.contains(rowid)
+                && !std::binary_search(saved.begin(), saved.end(), rowid))
                 lookUp(rowid);
     }
 
@@ -245,6 +256,7 @@ private:
     QString mInsertFrom, mInsertCounted, mInsertOne, mReadFrom, mLookUp;
     QSqlQuery mInsertFromQuery, mInsertCountedQuery, mInsertOneQuery, mReadQuery, mLookUpQuery;
     std::vector<qint64> mKnown;
+    QHash<qint64, qint64> mPageOf; // the leaf page each row read from the pages lies on
     QSet<qint64> mDamaged;
 };
 
@@ -514,7 +526,7 @@ SalvageReport salvage(const QSqlDatabase &db, const QString &schema, const QStri
             // The rows lost are known when one tree of the table, its own or an index, was read whole.
             bool counted = found.treeWhole.value(table.name);
             if (!schema.isEmpty()) {
-                TableSalvage sqlite(db, schema, table, known);
+                TableSalvage sqlite(db, schema, table, onPages);
                 sqlite.copyAll();
                 known = sqlite.known();
                 const QList<qint64> counts = RowCounts(db, table.name, schema);
@@ -523,8 +535,16 @@ SalvageReport salvage(const QSqlDatabase &db, const QString &schema, const QStri
                               && std::any_of(counts.begin(), counts.end(), [](qint64 n) { return n >= 0; }));
             }
             std::sort(known.begin(), known.end());
-            copyPageRows(db, table, onPages);
-            const std::vector<qint64> saved = sortedRowids(db, table.name);
+            // Only the rows SQLite did not save are copied from the pages.
+            std::vector<qint64> saved = sortedRowids(db, table.name);
+            std::vector<LeafPages::Row> missing;
+            for (const LeafPages::Row &row : onPages)
+                if (!std::binary_search(saved.begin(), saved.end(), row.rowid))
+                    missing.push_back(row);
+            if (!missing.empty()) {
+                copyPageRows(db, table, missing);
+                saved = sortedRowids(db, table.name);
+            }
             // Lost: the rows known to exist (an index lists them, a page shows them) that are not saved.
             qint64 lost = 0;
             for (size_t i = 0; i < known.size(); ++i)
