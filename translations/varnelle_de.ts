@@ -498,6 +498,18 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <source>%1 could not be read.</source>
         <translation>%1 konnten nicht gelesen werden.</translation>
     </message>
+    <message>
+        <source>Telephone types that numbers still use were lost and have been made again, each named &apos;Type&apos; and its number: %1.</source>
+        <translation>Telefonarten, die Nummern noch verwenden, gingen verloren und wurden neu angelegt, jeweils „Art“ und ihre Nummer genannt: %1.</translation>
+    </message>
+    <message>
+        <source>An earlier repair was interrupted; the file &apos;%1&apos; it left was removed.</source>
+        <translation>Eine frühere Reparatur wurde abgebrochen; die Datei „%1“, die sie hinterließ, wurde entfernt.</translation>
+    </message>
+    <message>
+        <source>Saving what can still be read...</source>
+        <translation>Was noch gelesen werden kann, wird gerettet...</translation>
+    </message>
 </context>
 <context>
     <name>Reports</name>
@@ -863,6 +875,18 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     <message>
         <source>The file &apos;%1&apos; already exists: an earlier repair was interrupted. &apos;%2&apos; is intact. Move &apos;%1&apos; away or delete it, then repair again.</source>
         <translation>Die Datei „%1“ existiert bereits: Eine frühere Reparatur wurde unterbrochen. „%2“ ist unversehrt. Verschieben oder löschen Sie „%1“ und reparieren Sie dann erneut.</translation>
+    </message>
+    <message>
+        <source>telephone numbers without a telephone type: %1</source>
+        <translation>Telefonnummern ohne Telefonart: %1</translation>
+    </message>
+    <message>
+        <source>Type %1</source>
+        <translation>Art %1</translation>
+    </message>
+    <message>
+        <source>No row of an address book can be read in &apos;%1&apos;.</source>
+        <translation>In „%1“ kann keine Zeile eines Adressbuchs gelesen werden.</translation>
     </message>
 </context>
 <context>

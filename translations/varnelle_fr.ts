@@ -498,6 +498,18 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <source>%1 could not be read.</source>
         <translation>%1 n&apos;ont pas pu être lus.</translation>
     </message>
+    <message>
+        <source>Telephone types that numbers still use were lost and have been made again, each named &apos;Type&apos; and its number: %1.</source>
+        <translation>Des types de téléphone encore utilisés par des numéros étaient perdus et ont été recréés, chacun nommé « Type » suivi de son numéro : %1.</translation>
+    </message>
+    <message>
+        <source>An earlier repair was interrupted; the file &apos;%1&apos; it left was removed.</source>
+        <translation>Une réparation précédente a été interrompue ; le fichier « %1 » qu&apos;elle a laissé a été supprimé.</translation>
+    </message>
+    <message>
+        <source>Saving what can still be read...</source>
+        <translation>Sauvegarde de ce qui peut encore être lu...</translation>
+    </message>
 </context>
 <context>
     <name>Reports</name>
@@ -863,6 +875,18 @@ Essayez « varnelle --help » pour voir les options.</translation>
     <message>
         <source>The file &apos;%1&apos; already exists: an earlier repair was interrupted. &apos;%2&apos; is intact. Move &apos;%1&apos; away or delete it, then repair again.</source>
         <translation>Le fichier « %1 » existe déjà : une réparation précédente a été interrompue. « %2 » est intact. Déplacez ou supprimez « %1 », puis relancez la réparation.</translation>
+    </message>
+    <message>
+        <source>telephone numbers without a telephone type: %1</source>
+        <translation>numéros de téléphone sans type de téléphone : %1</translation>
+    </message>
+    <message>
+        <source>Type %1</source>
+        <translation>Type %1</translation>
+    </message>
+    <message>
+        <source>No row of an address book can be read in &apos;%1&apos;.</source>
+        <translation>Aucune ligne d&apos;un carnet d&apos;adresses ne peut être lue dans « %1 ».</translation>
     </message>
 </context>
 <context>

@@ -34,8 +34,8 @@ bool FileIsOpenSomewhere(const QString &path);
 // Removes the temporary files that an interrupted creation or repair of the
 // book 'path' left in its folder ("Address.mdb.new-*", "_MDBFIX_.MDB.new-*" and
 // their journals), once no process has them open: their makers hold them open
-// until they are complete. A leftover "_MDBFIX_.MDB" itself stays: it stops
-// the next repair.
+// until they are complete. A leftover "_MDBFIX_.MDB" itself stays: the next
+// repair, once it holds the book, decides about it.
 // Returns the names removed.
 QStringList RemoveLeftoverFiles(const QString &path);
 

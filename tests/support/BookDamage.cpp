@@ -4,11 +4,14 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QUrl>
 #include <QUuid>
+#include <random>
 #include <utility>
 #include <stdexcept>
 
@@ -72,6 +75,70 @@ void ReplaceOnPage(const QString &fileName, int page, const QByteArray &from, co
             throw std::runtime_error("the text to replace is not on the page");
         bytes.replace(at, to.size(), to);
     });
+}
+
+int RootPage(const QString &fileName, const QString &btree)
+{
+    const auto rows = Rows(fileName, "SELECT rootpage FROM sqlite_master WHERE name = ?", {btree});
+    return rows.isEmpty() ? 0 : rows[0][0].toInt();
+}
+
+void GarbagePage(const QString &fileName, int page)
+{
+    changePage(fileName, page, [](QByteArray &bytes) {
+        std::mt19937 random(7);
+        for (char &byte : bytes)
+            byte = char(random() & 0xff);
+    });
+}
+
+void GarbageCells(const QString &fileName, int page)
+{
+    constexpr int leafHeader = 8;
+    changePage(fileName, page, [](QByteArray &bytes) {
+        const int cells = (uchar(bytes[3]) << 8) | uchar(bytes[4]);
+        std::mt19937 random(7);
+        for (qsizetype i = leafHeader + 2 * cells; i < bytes.size(); ++i)
+            bytes[i] = char(random() & 0xff);
+    });
+}
+
+void ZeroHeader(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadWrite) || file.write(QByteArray(100, '\0')) != 100)
+        throw std::runtime_error("cannot zero the header of the database file");
+}
+
+QHash<QString, qint64> RowsTheShellRecovers(const QString &fileName)
+{
+    QHash<QString, qint64> counts;
+    const QString shell = QStandardPaths::findExecutable("sqlite3");
+    if (shell.isEmpty())
+        return counts;
+    const QString script = fileName + ".recover.sql", recovered = fileName + ".recovered";
+    QProcess recover;
+    recover.setStandardOutputFile(script);
+    recover.start(shell, {fileName, ".recover"});
+    recover.waitForFinished(60000);
+    QProcess load;
+    load.setStandardInputFile(script);
+    load.start(shell, {recovered});
+    load.waitForFinished(60000);
+    const QHash<QString, int> columns{{"Setup", 1}, {"TelephoneType", 2}, {"TelephoneList", 3}, {"Address", 13}};
+    for (auto table = columns.begin(); table != columns.end(); ++table) {
+        qint64 n = 0;
+        for (const QString &sql : {QString("SELECT count(*) FROM [%1]").arg(table.key()),
+                                   QString("SELECT count(*) FROM lost_and_found WHERE nfield = %1").arg(table.value())})
+            try {
+                n += Rows(recovered, sql).value(0).value(0).toLongLong();
+            } catch (...) { // the shell made no such table
+            }
+        counts.insert(table.key(), n);
+    }
+    QFile::remove(script);
+    QFile::remove(recovered);
+    return counts;
 }
 
 int LeafPageCount(const QString &fileName, const QString &btree)

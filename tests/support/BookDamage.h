@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QVariantList>
@@ -25,6 +26,15 @@ void ReplaceOnPage(const QString &fileName, int page, const QByteArray &from, co
 int LeafPageCount(const QString &fileName, const QString &btree);
 // Exchanges two whole pages, so that the rows of a table come out of order.
 void SwapPages(const QString &fileName, int first, int second);
+// The root page of a table's or an index's b-tree.
+int RootPage(const QString &fileName, const QString &btree);
+// Overwrites a whole page with bytes that look random (the same ones each run).
+void GarbagePage(const QString &fileName, int page);
+// Overwrites the cells of a leaf page with the same bytes, its header and cell
+// pointers kept: SQLite reads garbage rowids there.
+void GarbageCells(const QString &fileName, int page);
+// Overwrites the file's 100-byte header with zeros.
+void ZeroHeader(const QString &fileName);
 // Cuts the file after its first `pages` pages.
 void TruncateToPages(const QString &fileName, int pages);
 
@@ -32,6 +42,12 @@ void TruncateToPages(const QString &fileName, int pages);
 // still reads from a damaged file, for rowids from 1 to upTo. The file is
 // read as SQLite reads a file cut short: with writable_schema.
 QList<QVariantList> ReadableByRowid(const QString &fileName, const QString &table, qint64 upTo);
+
+// The rows of each table of the book that SQLite's shell recovers (its
+// .recover command; rows it could place in no table are counted for the
+// table whose number of columns they have), by table; empty when the shell
+// is not installed.
+QHash<QString, qint64> RowsTheShellRecovers(const QString &fileName);
 
 // Permissions do not stop root: for its life, this object makes the process
 // run as the unprivileged user "nobody" when it runs as root (the saved user

@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/Schema.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -15,12 +16,12 @@ bool FullCheckIsCheap(const QSqlDatabase &db)
            || (pages.exec("PRAGMA page_count") && pages.next() && pages.value(0).toInt() <= FullCheckPageLimit);
 }
 
-QStringList FindDamage(const QSqlDatabase &db)
+QStringList FindDamage(const QSqlDatabase &db, CheckDepth depth)
 {
     QSqlQuery query(db);
     query.setForwardOnly(true);
     QStringList problems;
-    if (query.exec(QString("PRAGMA %1(5)").arg(FullCheckIsCheap(db) ? "integrity_check" : "quick_check"))) {
+    if (query.exec(QString("PRAGMA %1(5)").arg(depth == CheckDepth::Full || FullCheckIsCheap(db) ? "integrity_check" : "quick_check"))) {
         while (query.next()) {
             const QString line = query.value(0).toString();
             if (line != "ok")
@@ -32,6 +33,17 @@ QStringList FindDamage(const QSqlDatabase &db)
     if (!problems.isEmpty())
         NoteDamage();
     return problems;
+}
+
+QStringList FindOrphanNumbers(const QSqlDatabase &db)
+{
+    QStringList lines;
+    QSqlQuery count(db);
+    if (count.exec("SELECT count(*) FROM TelephoneList WHERE TypeID NOT IN (SELECT TypeID FROM TelephoneType)")
+        && count.next() && count.value(0).toLongLong() > 0)
+        lines << QCoreApplication::translate("Store", "telephone numbers without a telephone type: %1")
+                     .arg(count.value(0).toLongLong());
+    return lines;
 }
 
 QList<qint64> RowCounts(const QSqlDatabase &db, const QString &table, const QString &schema)

@@ -19,8 +19,14 @@ inline constexpr int FullCheckPageLimit = 1024;
 // The damage SQLite finds in the open database, one line per finding (at most
 // a few); empty when the file is sound. Reads only; never changes the file.
 // The full check runs where FullCheckIsCheap, the quick check elsewhere.
-// Damage found is noted (NoteDamage).
-QStringList FindDamage(const QSqlDatabase &db);
+// Damage found is noted (NoteDamage). CheckDepth::Full asks for the full
+// check whatever the size: where the user asks for a check.
+enum class CheckDepth { AsCheap, Full };
+QStringList FindDamage(const QSqlDatabase &db, CheckDepth depth = CheckDepth::AsCheap);
+
+// A line telling of numbers no one can see, those whose telephone type is
+// missing (a repair makes their types again); empty when there are none.
+QStringList FindOrphanNumbers(const QSqlDatabase &db);
 
 // True for files of at most FullCheckPageLimit pages, and for every file once
 // damage has been noted.

@@ -36,9 +36,10 @@ void holdBook(const QSqlDatabase &db)
 {
     RunQuery(db, QString("PRAGMA busy_timeout = %1").arg(HoldWaitMilliseconds));
     RunQuery(db, "PRAGMA locking_mode = EXCLUSIVE");
-    // In the exclusive locking mode the lock of a write transaction stays after it ends.
+    // In the exclusive locking mode the lock of a write transaction stays after it ends. It
+    // ends by a rollback, which writes nothing: a commit would write the header of a file cut short.
     RunQuery(db, "BEGIN EXCLUSIVE");
-    RunQuery(db, "COMMIT");
+    RunQuery(db, "ROLLBACK");
 }
 
 // Puts the file 'from' in the place of 'to' with one atomic rename, after
@@ -67,19 +68,12 @@ void ReplaceFile(const QString &from, const QString &to)
 }
 
 // Compacts the book into copy when it is sound; false when it is damaged.
-// Small books, and books in which damage was met during this run, get the
-// full check first. A larger book, found sound by the start-up's quick check,
-// is checked by its compaction: VACUUM INTO reads every row of every table and
-// index and stops at an unreadable page; then each table must count the same
-// rows through itself and through each of its indexes.
+// The repair is where the user asks for a check: the full one, which also
+// compares every index with its table, whatever the size of the book.
 bool compactIfSound(const QSqlDatabase &db, const QString &copy)
 {
-    if (FullCheckIsCheap(db)) {
-        if (!FindDamage(db).isEmpty())
-            return false;
-        RunQuery(db, "VACUUM INTO ?", {copy});
-        return true;
-    }
+    if (!FindDamage(db, CheckDepth::Full).isEmpty())
+        return false;
     try {
         RunQuery(db, "VACUUM INTO ?", {copy});
     } catch (const DatabaseError &error) {
@@ -87,7 +81,20 @@ bool compactIfSound(const QSqlDatabase &db, const QString &copy)
             throw;
         return false;
     }
-    return RowCountsAgree(db);
+    return true;
+}
+
+// A copy of an earlier repair beside the book: one that no process holds
+// open is left by a repair that was killed, and goes (true); one held open is
+// another repair's, at work, and stops this one.
+bool removeLeftoverCopy(const QString &fileName, const QString &copy)
+{
+    if (!QFileInfo::exists(copy) && !QFileInfo(copy).isSymLink())
+        return false;
+    if (QFileInfo(copy).isSymLink() || FileIsOpenSomewhere(copy) || !QFile::remove(copy))
+        throw InterruptedRepairError(fileName);
+    QFile::remove(copy + "-journal");
+    return true;
 }
 
 } // namespace
@@ -101,41 +108,50 @@ DatabaseError InterruptedRepairError(const QString &fileName)
                              .arg(RepairFileName, book));
 }
 
-RepairResult RepairBook(const QString &fileName)
+RepairResult RepairBook(const QString &fileName, const SalvageProgress &progress)
 {
     const QString book = RealBookPath(fileName);
     const QString copy = QFileInfo(book).absoluteDir().filePath(RepairFileName);
     RemoveLeftoverFiles(book);
-    // A leftover copy of an earlier repair stops this one before either file is touched.
-    if (QFileInfo::exists(copy) || QFileInfo(copy).isSymLink())
-        throw InterruptedRepairError(fileName);
     RepairResult result;
     QSqlDatabase db;
+    bool copyIsOurs = false;
     try {
         // SQLite refuses a file cut short whole, though its header is its own: salvaged as far as it goes.
+        // A file whose header is damaged is salvaged from its pages.
         std::optional<DatabaseError> refused;
+        bool unopened = false;
         const QString connection = "repair-" + QUuid::createUuid().toString(QUuid::WithoutBraces);
         try {
             db = OpenDatabase(book, connection);
         } catch (const DatabaseError &error) {
-            if (error.kind() != DatabaseError::Kind::NotADatabase || !HasDatabaseHeader(book))
+            if (error.kind() != DatabaseError::Kind::NotADatabase)
                 throw;
             refused = error;
             try {
+                if (!HasDatabaseHeader(book))
+                    throw error;
                 db = OpenCutShortDatabase(book, connection);
             } catch (const DatabaseError &) {
-                throw error;
+                unopened = true;
             }
         }
-        holdBook(db);
+        if (!unopened)
+            holdBook(db);
+        // Held by this repair, the book has no other repair at work on it.
+        result.removedLeftover = removeLeftoverCopy(fileName, copy);
+        copyIsOurs = true;
         // Opening the book rolled back a journal a killed change left; what is left of one now is no journal of a
         // change at all (killed before its header was written), and must not lie beside the new file.
-        QFile::remove(book + "-journal");
-        result.salvaged = refused || !compactIfSound(db, copy);
+        if (!unopened)
+            QFile::remove(book + "-journal");
+        // Numbers whose type is lost get it made again by a salvage.
+        result.salvaged = refused || !FindOrphanNumbers(db).isEmpty() || !compactIfSound(db, copy);
         if (result.salvaged) {
             QFile::remove(copy);
             try {
-                result.report = SalvageFromOpenBook(db, book, copy);
+                result.report = unopened ? SalvageInto(book, copy, progress)
+                                         : SalvageFromOpenBook(db, book, copy, progress);
             } catch (const DatabaseError &error) {
                 if (refused && error.kind() == DatabaseError::Kind::NotADatabase)
                     throw *refused;
@@ -150,7 +166,8 @@ RepairResult RepairBook(const QString &fileName)
         ForgetDamage();
     } catch (const DatabaseError &) {
         CloseDatabase(db);
-        QFile::remove(copy); // the book is still the one found
+        if (copyIsOurs)
+            QFile::remove(copy); // the book is still the one found
         throw;
     }
     return result;

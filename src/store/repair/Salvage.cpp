@@ -1,14 +1,17 @@
 #include "store/repair/Salvage.h"
 
+#include "common/Contact.h"
 #include "store/Connection.h"
 #include "store/Database.h"
 #include "store/repair/Health.h"
+#include "store/repair/LeafPages.h"
 #include "store/Schema.h"
 #include "store/SyncState.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSet>
 #include <QSqlQuery>
@@ -23,45 +26,74 @@ namespace varnelle {
 
 namespace {
 
-// Rowids sought one by one past the highest one seen anywhere: the rows of a
-// damaged last page that neither an index nor the key sequence lists.
-constexpr qint64 ProbeMargin = 2000;
-// Unreadable rowids sought in a row before the rest of a gap is given up, and
-// rowids sought one by one in a table in all; each lookup costs a few page reads.
-constexpr qint64 GapProbeLimit = 1'000'000;
-constexpr qint64 ProbeLimit = 4'000'000;
-
 // Brackets, not double quotes: SQLite reads a double-quoted name it does not
 // know as a text, and a column missing from the damaged file must be an error.
 QString quoted(const QString &name) { return '[' + name + ']'; }
 
 bool isDamage(const QSqlError &error) { return ToDatabaseError(error).kind() == DatabaseError::Kind::Damaged; }
 
+// The columns a table's rows are copied through; the rowid first where no key column stands for it.
+QStringList copiedColumns(const schema::Table &table)
+{
+    QStringList columns;
+    bool keyIsRowid = false;
+    for (const schema::Field &field : table.fields) {
+        columns << quoted(field.name);
+        keyIsRowid = keyIsRowid || field.autoIncrement;
+    }
+    // Tables without a key column keep their rowids too, and so their order.
+    if (!keyIsRowid)
+        columns.prepend("rowid");
+    return columns;
+}
+
+// True when a record read from a page can be a row of the table: as many
+// columns, each of its type (NULL for the key, which is the rowid), no text
+// longer than its field holds.
+bool fits(const schema::Table &table, const QVariantList &values)
+{
+    if (values.size() != qsizetype(table.fields.size()))
+        return false;
+    for (size_t i = 0; i < table.fields.size(); ++i) {
+        const schema::Field &field = table.fields[i];
+        const QVariant &value = values[qsizetype(i)];
+        if (value.isNull())
+            continue;
+        if (field.autoIncrement)
+            return false;
+        if (field.type == schema::FieldType::Text) {
+            if (value.typeId() != QMetaType::QString || value.toString().size() > field.size)
+                return false;
+        } else if (value.typeId() != QMetaType::LongLong) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Copies one table from the damaged book (the schema `source`) into the new one, attached as "salvaged".
 //
 // The table is swept in rowid order from its start. A scan that meets damage
-// keeps the rows it read before it; then the rowids after them are looked up
-// one by one until one lands on a readable page again, and the scan goes on
-// from there. Last, every rowid up to the highest one seen (in the scan, the
-// indexes, the key sequence, plus a margin) that is not saved yet is looked
-// up once more, so that rows a damaged page hides from scans, and rows out of
-// order, are saved whenever a lookup by rowid still reads them. Everything is
-// a loop: the stack does not grow with the damage.
+// keeps the rows it read before it; then the rowids known to exist after them
+// (listed by an index or found on a page) are looked up one by one until one
+// lands on a readable page again, and the scan goes on from there. Last,
+// every known rowid not saved yet is looked up once more, so that rows a
+// damaged page hides from scans, and rows out of order, are saved whenever a
+// lookup by rowid still reads them. Each known rowid is looked up at most
+// twice: the work is bounded by the rows the file holds, whatever garbage a
+// damaged page shows. Everything is a loop: the stack does not grow with the damage.
 class TableSalvage {
 public:
-    TableSalvage(const QSqlDatabase &db, const QString &source, const schema::Table &table)
+    // onPages: the rows read from the pages themselves, which are saved from there.
+    TableSalvage(const QSqlDatabase &db, const QString &source, const schema::Table &table,
+                 const std::vector<LeafPages::Row> &onPages)
         : mDb(db), mSource(source), mTable(table.name)
     {
-        QStringList columns;
-        bool keyIsRowid = false;
-        for (const schema::Field &field : table.fields) {
-            columns << quoted(field.name);
-            keyIsRowid = keyIsRowid || field.autoIncrement;
+        for (const LeafPages::Row &row : onPages) {
+            mKnown.push_back(row.rowid);
+            mPageOf.insert(row.rowid, row.page);
         }
-        // Tables without a key column keep their rowids too, and so their order.
-        if (!keyIsRowid)
-            columns.prepend("rowid");
-        const QString list = columns.join(", ");
+        const QString list = copiedColumns(table).join(", ");
         const QString insert = QString("INSERT OR IGNORE INTO salvaged.%1 (%2) SELECT %2 FROM %3.%1 ")
                                    .arg(quoted(table.name), list, mSource);
         // The scans that read and the ones that copy share their plan, so
@@ -73,13 +105,17 @@ public:
         mLookUp = QString("SELECT rowid, %2 FROM " + mSource + ".%1 WHERE rowid = ?").arg(quoted(table.name), list);
     }
 
-    qint64 copyAll()
+    void copyAll()
     {
         noteListedRowids();
+        std::sort(mKnown.begin(), mKnown.end());
+        mKnown.erase(std::unique(mKnown.begin(), mKnown.end()), mKnown.end());
         sweep();
         lookUpMissing();
-        return mSaved;
     }
+
+    // The rowids the indexes list and the pages show: the rows known to exist.
+    const std::vector<qint64> &known() const { return mKnown; }
 
 private:
     enum class Found { Row, NoRow, Damage };
@@ -98,23 +134,15 @@ private:
     {
         for (int i = 0; i < values.size(); ++i)
             insert.bindValue(i, values[i]);
-        if (insert.exec()) {
-            mSaved += insert.numRowsAffected();
+        if (insert.exec())
             return true;
-        }
         if (!isDamage(insert.lastError()))
             throw ToDatabaseError(insert.lastError());
         return false;
     }
 
-    void seen(qint64 rowid)
-    {
-        mHighest = std::max(mHighest, rowid);
-        mLowest = std::min(mLowest, rowid);
-    }
-
-    // The rowids the indexes list and the key sequence: where the table's rows
-    // lie, whatever pages of the table itself are damaged.
+    // The rowids the indexes list: where the table's rows lie, whatever pages
+    // of the table itself are damaged.
     void noteListedRowids()
     {
         QSqlQuery named(mDb);
@@ -130,31 +158,14 @@ private:
             const QString sql =
                 QString("SELECT rowid FROM %3.%1 INDEXED BY %2").arg(quoted(mTable), quoted(index), mSource);
             if (listed.exec(sql))
-                while (listed.next()) {
-                    mListed.push_back(listed.value(0).toLongLong());
-                    seen(mListed.back());
-                }
+                while (listed.next())
+                    mKnown.push_back(listed.value(0).toLongLong());
         }
-        QSqlQuery sequence(mDb);
-        sequence.prepare("SELECT seq FROM " + mSource + ".sqlite_sequence WHERE name = ?");
-        sequence.addBindValue(mTable);
-        if (sequence.exec() && sequence.next())
-            seen(sequence.value(0).toLongLong());
-        QSqlQuery highest(mDb);
-        if (highest.exec(QString("SELECT max(rowid) FROM " + mSource + ".%1").arg(quoted(mTable))) && highest.next()
-            && !highest.value(0).isNull())
-            seen(highest.value(0).toLongLong());
-    }
-
-    qint64 probeEnd() const
-    {
-        return mHighest > std::numeric_limits<qint64>::max() - ProbeMargin ? mHighest : mHighest + ProbeMargin;
     }
 
     // Looks one rowid up and copies its row when one is read.
     Found lookUp(qint64 rowid)
     {
-        ++mProbes;
         mLookUpQuery.bindValue(0, rowid);
         if (!mLookUpQuery.exec()) {
             if (!isDamage(mLookUpQuery.lastError()))
@@ -168,7 +179,6 @@ private:
             return Found::Damage;
         if (!row)
             return Found::NoRow;
-        seen(rowid);
         return tryInsert(mInsertOneQuery, {rowid}) ? Found::Row : Found::Damage;
     }
 
@@ -197,37 +207,34 @@ private:
         mReadQuery = prepared(mReadFrom);
         mLookUpQuery = prepared(mLookUp);
         qint64 from = std::numeric_limits<qint64>::min();
-        while (mProbes < ProbeLimit) {
+        auto next = mKnown.begin();
+        while (true) {
             if (tryInsert(mInsertFromQuery, {from}))
                 return;
             // Keeps the rows read before the damage, exactly as many as were read.
             const auto [count, highest] = readFrom(from);
             if (count > 0) {
                 tryInsert(mInsertCountedQuery, {from, count});
-                seen(highest);
                 if (highest == std::numeric_limits<qint64>::max())
                     return;
                 from = highest + 1;
-            } else if (from == std::numeric_limits<qint64>::min()) {
-                from = std::min<qint64>(1, mLowest);
             }
-            // Steps over the damaged rowids until a lookup reads a page again.
-            qint64 rowid = from;
-            qint64 failed = 0;
-            while (rowid <= probeEnd() && failed < GapProbeLimit && mProbes < ProbeLimit) {
-                if (lookUp(rowid) != Found::Damage)
-                    break;
-                mDamaged.insert(rowid);
-                ++failed;
-                ++rowid;
+            // Steps over the damaged rows known to exist until a lookup reads a page again.
+            next = std::lower_bound(next, mKnown.end(), from);
+            while (next != mKnown.end() && lookUp(*next) == Found::Damage) {
+                // The other rows of its leaf lie behind the same damage; they are saved from the page.
+                const qint64 page = mPageOf.value(*next);
+                mDamaged.insert(*next++);
+                while (page != 0 && next != mKnown.end() && mPageOf.value(*next) == page)
+                    mDamaged.insert(*next++);
             }
-            if (rowid > probeEnd() || failed >= GapProbeLimit)
+            if (next == mKnown.end())
                 return;
-            from = rowid + 1;
+            from = *next++ + 1;
         }
     }
 
-    // Every rowid up to the highest seen that no scan copied, and every one an index lists, looked up alone.
+    // Every known rowid that no scan copied, looked up alone.
     void lookUpMissing()
     {
         std::vector<qint64> saved;
@@ -237,23 +244,9 @@ private:
             while (kept.next())
                 saved.push_back(kept.value(0).toLongLong());
         kept = QSqlQuery();
-        auto missing = [&](qint64 rowid) {
-            return !mDamaged.contains(rowid) && !std::binary_search(saved.begin(), saved.end(), rowid);
-        };
-        const qint64 end = probeEnd();
-        qint64 failedInRow = 0;
-        for (qint64 rowid = std::min<qint64>(1, mLowest); rowid <= end && mProbes < ProbeLimit; ++rowid) {
-            if (!missing(rowid))
-                continue;
-            if (lookUp(rowid) == Found::Damage) {
-                if (++failedInRow >= GapProbeLimit)
-                    break;
-            } else {
-                failedInRow = 0;
-            }
-        }
-        for (const qint64 rowid : mListed)
-            if (mProbes < ProbeLimit && (rowid < std::min<qint64>(1, mLowest) || rowid > end) && missing(rowid))
+        for (const qint64 rowid : mKnown)
+            if (!mDamaged.contains(rowid) && !mPageOf.contains(rowid)
+                && !std::binary_search(saved.begin(), saved.end(), rowid))
                 lookUp(rowid);
     }
 
@@ -262,31 +255,16 @@ private:
     QString mTable;
     QString mInsertFrom, mInsertCounted, mInsertOne, mReadFrom, mLookUp;
     QSqlQuery mInsertFromQuery, mInsertCountedQuery, mInsertOneQuery, mReadQuery, mLookUpQuery;
-    std::vector<qint64> mListed;
+    std::vector<qint64> mKnown;
+    QHash<qint64, qint64> mPageOf; // the leaf page each row read from the pages lies on
     QSet<qint64> mDamaged;
-    qint64 mHighest = 0;
-    qint64 mLowest = 1;
-    qint64 mSaved = 0;
-    qint64 mProbes = 0;
 };
 
-// The most rows the damaged file counts for a table, through the table
-// itself or any of its indexes; -1 when none of them can be counted.
-qint64 countedRows(const QSqlDatabase &db, const QString &source, const QString &table)
+// Automatic keys go on from the highest ever given, as in the damaged file:
+// (table name, highest key) as read through SQLite or from the pages.
+void keepKeySequences(const QSqlDatabase &db, const QList<QPair<QString, qint64>> &sequences)
 {
-    const QList<qint64> counts = RowCounts(db, table, source);
-    return *std::max_element(counts.begin(), counts.end());
-}
-
-// Automatic keys go on from the highest ever given, as in the damaged file.
-void keepKeySequences(const QSqlDatabase &db, const QString &source)
-{
-    QSqlQuery sequences(db);
-    if (!sequences.exec("SELECT name, seq FROM " + source + ".sqlite_sequence"))
-        return;
-    while (sequences.next()) {
-        const QString name = sequences.value(0).toString();
-        const qint64 seq = sequences.value(1).toLongLong();
+    for (const auto &[name, seq] : sequences) {
         const bool ours = std::any_of(schema::Tables().begin(), schema::Tables().end(),
                                       [&](const schema::Table &t) { return t.name == name; });
         if (!ours)
@@ -296,6 +274,198 @@ void keepKeySequences(const QSqlDatabase &db, const QString &source)
             == 0)
             RunQuery(db, "INSERT INTO salvaged.sqlite_sequence (name, seq) VALUES (?, ?)", {name, seq});
     }
+}
+
+QList<QPair<QString, qint64>> sequencesReadBySqlite(const QSqlDatabase &db, const QString &source)
+{
+    QList<QPair<QString, qint64>> sequences;
+    QSqlQuery read(db);
+    if (read.exec("SELECT name, seq FROM " + source + ".sqlite_sequence"))
+        while (read.next())
+            sequences.append({read.value(0).toString(), read.value(1).toLongLong()});
+    return sequences;
+}
+
+// The rows read from the pages of the damaged file, by table: those on the
+// leaves of the table's own tree and those on leaves no tree reaches that fit
+// its columns, a page going to a table only when it fits no other.
+struct PageRows {
+    QHash<QString, std::vector<LeafPages::Row>> rows;
+    QHash<QString, bool> treeWhole; // every row of the table's tree was read
+    QList<QPair<QString, qint64>> sequences;
+    bool any = false;
+};
+
+PageRows readPages(LeafPages &pages)
+{
+    PageRows found;
+    for (const schema::Table &table : schema::Tables()) {
+        const qint64 root = pages.tableRoots().value(table.name);
+        std::vector<LeafPages::Row> &rows = found.rows[table.name];
+        const LeafPages::Tree tree = pages.readTree(root, [&](const LeafPages::Row &row) {
+            if (fits(table, row.values))
+                rows.push_back(row);
+        });
+        found.treeWhole[table.name] = root > 0 && tree == LeafPages::Tree::Whole;
+    }
+    if (const qint64 root = pages.tableRoots().value("sqlite_sequence"))
+        pages.readTree(root, [&](const LeafPages::Row &row) {
+            if (row.values.size() == 2 && row.values[1].typeId() == QMetaType::LongLong)
+                found.sequences.append({row.values[0].toString(), row.values[1].toLongLong()});
+        });
+    for (const qint64 page : pages.unreachedLeaves()) {
+        const std::vector<LeafPages::Row> rows = pages.rowsOn(page);
+        const schema::Table *owner = nullptr;
+        int owners = 0;
+        for (const schema::Table &table : schema::Tables()) {
+            if (!rows.empty() && std::all_of(rows.begin(), rows.end(), [&](const LeafPages::Row &row) {
+                    return fits(table, row.values);
+                })) {
+                owner = &table;
+                ++owners;
+            }
+        }
+        if (owners == 1)
+            found.rows[owner->name].insert(found.rows[owner->name].end(), rows.begin(), rows.end());
+    }
+    for (const auto &rows : std::as_const(found.rows))
+        found.any = found.any || !rows.empty();
+    return found;
+}
+
+// Copies the rows read from the pages that are not saved yet (by rowid, or by key).
+void copyPageRows(const QSqlDatabase &db, const schema::Table &table, const std::vector<LeafPages::Row> &rows)
+{
+    const QStringList columns = copiedColumns(table);
+    const bool rowidFirst = columns.first() == "rowid";
+    QSqlQuery insert(db);
+    const QString marks = QStringList(columns.size(), "?").join(", ");
+    if (!insert.prepare(QString("INSERT OR IGNORE INTO salvaged.%1 (%2) VALUES (%3)")
+                            .arg(quoted(table.name), columns.join(", "), marks)))
+        throw ToDatabaseError(insert.lastError());
+    RunQuery(db, "SAVEPOINT pageRows");
+    for (const LeafPages::Row &row : rows) {
+        int at = 0;
+        if (rowidFirst)
+            insert.bindValue(at++, row.rowid);
+        for (size_t i = 0; i < table.fields.size(); ++i)
+            insert.bindValue(at++, table.fields[i].autoIncrement ? QVariant(row.rowid) : row.values[qsizetype(i)]);
+        if (!insert.exec())
+            throw ToDatabaseError(insert.lastError());
+    }
+    RunQuery(db, "RELEASE pageRows");
+}
+
+std::vector<qint64> sortedRowids(const QSqlDatabase &db, const QString &table)
+{
+    std::vector<qint64> rowids;
+    QSqlQuery read(db);
+    read.setForwardOnly(true);
+    if (read.exec(QString("SELECT rowid FROM salvaged.%1 ORDER BY rowid").arg(quoted(table))))
+        while (read.next())
+            rowids.push_back(read.value(0).toLongLong());
+    return rowids;
+}
+
+QString digitsOf(const QString &text)
+{
+    QString digits;
+    for (const QChar c : text)
+        if (c.isDigit())
+            digits += c;
+    return digits;
+}
+
+// The name a synced contact's card gives the number: the label of its group
+// ("item1.X-ABLABEL:Boat"), or its one telephone type word ("TEL;TYPE=HOME"
+// gives "Home"); empty when the card tells none.
+QString typeNameInCard(const QString &card, const QString &number)
+{
+    QStringList lines;
+    for (const QString &line : card.split(QRegularExpression("\\r?\\n"))) {
+        if ((line.startsWith(' ') || line.startsWith('\t')) && !lines.isEmpty())
+            lines.last() += line.mid(1); // a folded line goes on
+        else
+            lines << line;
+    }
+    static const QRegularExpression property("^(?:([^.:;]+)\\.)?([^.:;]+)((?:;[^:]*)?):(.*)$");
+    const QString wanted = digitsOf(number);
+    for (const QString &line : std::as_const(lines)) {
+        const QRegularExpressionMatch tel = property.match(line);
+        if (!tel.hasMatch() || tel.captured(2).compare("TEL", Qt::CaseInsensitive) != 0 || wanted.isEmpty()
+            || digitsOf(tel.captured(4)) != wanted)
+            continue;
+        if (!tel.captured(1).isEmpty())
+            for (const QString &other : std::as_const(lines)) {
+                const QRegularExpressionMatch label = property.match(other);
+                if (label.hasMatch() && label.captured(1) == tel.captured(1)
+                    && label.captured(2).compare("X-ABLABEL", Qt::CaseInsensitive) == 0)
+                    return label.captured(4).remove('\\').trimmed();
+            }
+        QStringList words;
+        for (QString param : tel.captured(3).split(';', Qt::SkipEmptyParts)) {
+            if (param.startsWith("TYPE=", Qt::CaseInsensitive))
+                param = param.mid(5);
+            else if (param.contains('='))
+                continue;
+            for (const QString &word : param.remove('"').split(',', Qt::SkipEmptyParts))
+                if (!QStringList{"VOICE", "PREF", "INTERNET"}.contains(word.toUpper()) && !word.startsWith("X-"))
+                    words << word.toLower();
+        }
+        if (words.size() == 1)
+            return words[0].left(1).toUpper() + words[0].mid(1);
+        return {};
+    }
+    return {};
+}
+
+// The name the cards of synced contacts give the numbers of a lost type; empty when none does.
+QString typeNameInSyncState(const QSqlDatabase &db, qint64 typeId)
+{
+    QSqlQuery cards(db);
+    cards.setForwardOnly(true);
+    cards.prepare("SELECT l.Number, c.Card FROM salvaged.TelephoneList l JOIN salvaged.SyncContact c "
+                  "ON c.PersonID = l.PersonID WHERE l.TypeID = ? AND c.Card <> ''");
+    cards.addBindValue(typeId);
+    if (cards.exec())
+        while (cards.next()) {
+            const QString name = typeNameInCard(cards.value(1).toString(), cards.value(0).toString());
+            if (!name.isEmpty() && name.size() <= PhoneTypeSize)
+                return name;
+        }
+    return {};
+}
+
+// Numbers whose type was lost are shown under a type made again for them,
+// named as the cards of synced contacts name their numbers where they do,
+// else after its key: "Type 7".
+qint64 remakeLostTypes(const QSqlDatabase &db)
+{
+    QSqlQuery lost(db);
+    lost.setForwardOnly(true);
+    QList<qint64> keys;
+    if (lost.exec("SELECT DISTINCT TypeID FROM salvaged.TelephoneList WHERE TypeID IS NOT NULL AND TypeID NOT IN "
+                  "(SELECT TypeID FROM salvaged.TelephoneType) ORDER BY TypeID"))
+        while (lost.next())
+            keys << lost.value(0).toLongLong();
+    lost = QSqlQuery();
+    auto taken = [&](const QString &name) {
+        return RunQuery(db, "SELECT 1 FROM salvaged.TelephoneType WHERE TelephoneType = ?", {name}).next();
+    };
+    qint64 remade = 0;
+    for (const qint64 key : keys) {
+        QString name = typeNameInSyncState(db, key);
+        if (name.isEmpty() || taken(name))
+            name = QCoreApplication::translate("Store", "Type %1").arg(key);
+        // A name already taken (in any case) gets a number until it is free.
+        QString free = name;
+        for (int n = 2; taken(free); ++n)
+            free = QString("%1 (%2)").arg(name).arg(n);
+        remade += RunQuery(db, "INSERT OR IGNORE INTO salvaged.TelephoneType (TypeID, TelephoneType) VALUES (?, ?)",
+                           {key, free})
+                      .numRowsAffected();
+    }
+    return remade;
 }
 
 } // namespace
@@ -311,9 +481,23 @@ const SalvagedTable &SalvageReport::of(const QString &table) const
 
 namespace {
 
-// Salvages the book read through the schema `schema` of db into the new book copyName.
-SalvageReport salvage(const QSqlDatabase &db, const QString &schema, const QString &source, const QString &copyName)
+// Salvages the book read through the schema `schema` of db (none when SQLite
+// cannot read it at all) into the new book copyName.
+SalvageReport salvage(const QSqlDatabase &db, const QString &schema, const QString &source, const QString &copyName,
+                      const SalvageProgress &progress)
 {
+    auto told = [&](int percent) {
+        if (progress)
+            progress(percent);
+    };
+    told(0);
+    LeafPages pages(source);
+    const PageRows found = readPages(pages);
+    if (schema.isEmpty() && !found.any)
+        throw DatabaseError(QCoreApplication::translate("Store", "No row of an address book can be read in '%1'.")
+                                .arg(QFileInfo(source).fileName()),
+                            DatabaseError::Kind::NotADatabase);
+    told(20);
     // Indexes that allow duplicates are made after the rows are in, by one sort each.
     QStringList tables, laterIndexes;
     for (const QString &statement : schema::CreateStatements())
@@ -332,14 +516,49 @@ SalvageReport salvage(const QSqlDatabase &db, const QString &schema, const QStri
         // is flushed to disk before it is used, so its journal can stay in memory.
         RunQuery(db, "PRAGMA salvaged.journal_mode = MEMORY");
         RunQuery(db, "PRAGMA salvaged.synchronous = OFF");
+        const int count = int(schema::Tables().size());
+        int done = 0;
         for (const schema::Table &table : schema::Tables()) {
-            SalvagedTable kept{table.name, TableSalvage(db, schema, table).copyAll(), 0};
-            const qint64 counted = countedRows(db, schema, table.name);
-            kept.lost = counted < 0 ? -1 : std::max<qint64>(0, counted - kept.saved);
-            report.tables.push_back(kept);
+            const std::vector<LeafPages::Row> &onPages = found.rows.value(table.name);
+            std::vector<qint64> known;
+            for (const LeafPages::Row &row : onPages)
+                known.push_back(row.rowid);
+            // The rows lost are known when one tree of the table, its own or an index, was read whole.
+            bool counted = found.treeWhole.value(table.name);
+            if (!schema.isEmpty()) {
+                TableSalvage sqlite(db, schema, table, onPages);
+                sqlite.copyAll();
+                known = sqlite.known();
+                const QList<qint64> counts = RowCounts(db, table.name, schema);
+                counted = counted
+                          || (!pages.cutShort()
+                              && std::any_of(counts.begin(), counts.end(), [](qint64 n) { return n >= 0; }));
+            }
+            std::sort(known.begin(), known.end());
+            // Only the rows SQLite did not save are copied from the pages.
+            std::vector<qint64> saved = sortedRowids(db, table.name);
+            std::vector<LeafPages::Row> missing;
+            for (const LeafPages::Row &row : onPages)
+                if (!std::binary_search(saved.begin(), saved.end(), row.rowid))
+                    missing.push_back(row);
+            if (!missing.empty()) {
+                copyPageRows(db, table, missing);
+                saved = sortedRowids(db, table.name);
+            }
+            // Lost: the rows known to exist (an index lists them, a page shows them) that are not saved.
+            qint64 lost = 0;
+            for (size_t i = 0; i < known.size(); ++i)
+                if ((i == 0 || known[i] != known[i - 1]) && !std::binary_search(saved.begin(), saved.end(), known[i]))
+                    ++lost;
+            report.tables.push_back({table.name, qint64(saved.size()), counted ? lost : -1, 0});
+            told(20 + 70 * ++done / count);
         }
-        keepKeySequences(db, schema);
-        CopySyncTables(db, schema, "salvaged");
+        keepKeySequences(db, schema.isEmpty() ? found.sequences : sequencesReadBySqlite(db, schema));
+        if (!schema.isEmpty())
+            CopySyncTables(db, schema, "salvaged");
+        for (SalvagedTable &kept : report.tables)
+            if (kept.table == "TelephoneType")
+                kept.remade = remakeLostTypes(db);
         RunQuery(db, "PRAGMA writable_schema = OFF");
         for (const QString &index : laterIndexes)
             RunQuery(db, QString(index).replace("CREATE INDEX ", "CREATE INDEX salvaged."));
@@ -358,12 +577,13 @@ SalvageReport salvage(const QSqlDatabase &db, const QString &schema, const QStri
         QFile::remove(copyName);
         throw;
     }
+    told(100);
     return report;
 }
 
 } // namespace
 
-SalvageReport SalvageInto(const QString &source, const QString &copyName)
+SalvageReport SalvageInto(const QString &source, const QString &copyName, const SalvageProgress &progress)
 {
     const QString connection = "salvage-" + QUuid::createUuid().toString(QUuid::WithoutBraces);
     QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", connection);
@@ -375,9 +595,24 @@ SalvageReport SalvageInto(const QString &source, const QString &copyName)
             throw ToDatabaseError(db.lastError(), source);
         // A file cut short is read as far as it goes, where SQLite would refuse it whole.
         RunQuery(db, "PRAGMA writable_schema = ON");
-        RunQuery(db, "ATTACH DATABASE ? AS damaged",
-                 {QUrl::fromLocalFile(QFileInfo(source).absoluteFilePath()).toString(QUrl::FullyEncoded) + "?mode=ro"});
-        SalvageReport report = salvage(db, "damaged", source, copyName);
+        // A file whose header SQLite refuses is read from its pages alone.
+        QSqlQuery attach(db);
+        attach.prepare("ATTACH DATABASE ? AS damaged");
+        attach.addBindValue(QUrl::fromLocalFile(QFileInfo(source).absoluteFilePath()).toString(QUrl::FullyEncoded)
+                            + "?mode=ro");
+        bool readable = attach.exec();
+        const bool attached = readable;
+        if (attached) {
+            attach = QSqlQuery(db);
+            readable = attach.exec("SELECT count(*) FROM damaged.sqlite_master");
+        }
+        const QSqlError refusal = attach.lastError();
+        attach = QSqlQuery();
+        if (!readable && ToDatabaseError(refusal, source).kind() != DatabaseError::Kind::NotADatabase)
+            throw ToDatabaseError(refusal, source);
+        if (attached && !readable)
+            RunQuery(db, "DETACH DATABASE damaged");
+        SalvageReport report = salvage(db, readable ? "damaged" : QString(), source, copyName, progress);
         CloseDatabase(db);
         return report;
     } catch (...) {
@@ -386,11 +621,12 @@ SalvageReport SalvageInto(const QString &source, const QString &copyName)
     }
 }
 
-SalvageReport SalvageFromOpenBook(const QSqlDatabase &db, const QString &source, const QString &copyName)
+SalvageReport SalvageFromOpenBook(const QSqlDatabase &db, const QString &source, const QString &copyName,
+                                  const SalvageProgress &progress)
 {
     // A file cut short is read as far as it goes, where SQLite would refuse it whole.
     RunQuery(db, "PRAGMA writable_schema = ON");
-    return salvage(db, "main", source, copyName);
+    return salvage(db, "main", source, copyName, progress);
 }
 
 } // namespace varnelle

@@ -7,7 +7,9 @@
 #include "store/repair/Health.h"
 #include "store/repair/Maintenance.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QProgressDialog>
 #include <QDir>
 #include <QFileInfo>
 
@@ -59,19 +61,40 @@ QString SalvageMessage(const QString &fileName, const RepairResult &result)
         if (table.lost != 0)
             lost << amount(table.lost, kind.one, kind.many);
     }
+    QString lostText = lost.isEmpty() ? QCoreApplication::translate("Repair", "Nothing was lost.")
+                                      : QCoreApplication::translate("Repair", "%1 could not be read.").arg(listed(lost));
+    if (const qint64 remade = result.report.of("TelephoneType").remade)
+        lostText += ' '
+                    + QCoreApplication::translate("Repair", "Telephone types that numbers still use were lost and "
+                                                            "have been made again, each named 'Type' and its "
+                                                            "number: %1.")
+                          .arg(remade);
     return QCoreApplication::translate("Repair",
                                        "The database file '%1' was damaged. What could still be read is in the "
                                        "repaired file: %2 were saved. %3 The damaged file is kept as '%4'.")
-        .arg(QFileInfo(fileName).fileName(), listed(saved),
-             lost.isEmpty() ? QCoreApplication::translate("Repair", "Nothing was lost.")
-                            : QCoreApplication::translate("Repair", "%1 could not be read.").arg(listed(lost)),
-             keptName(result.keptAs));
+        .arg(QFileInfo(fileName).fileName(), listed(saved), lostText, keptName(result.keptAs));
+}
+
+QString LeftoverRemovedMessage()
+{
+    return QCoreApplication::translate("Repair", "An earlier repair was interrupted; the file '%1' it left was removed.")
+        .arg(RepairFileName);
 }
 
 bool FixDatabase(const QString &fileName)
 {
     try {
-        const RepairResult result = RepairBook(fileName);
+        QProgressDialog progress(QCoreApplication::translate("Repair", "Saving what can still be read..."), QString(),
+                                 0, 100, QApplication::activeWindow());
+        progress.setObjectName("repairProgress");
+        progress.setWindowModality(Qt::ApplicationModal);
+        progress.setMinimumDuration(500);
+        progress.setAutoClose(true);
+        progress.setValue(0);
+        const RepairResult result = RepairBook(fileName, [&](int percent) { progress.setValue(percent); });
+        progress.reset();
+        if (result.removedLeftover)
+            ShowMessage(LeftoverRemovedMessage(), QMessageBox::Information);
         if (result.salvaged)
             ShowRefusal(SalvageMessage(fileName, result));
         return result.salvaged;

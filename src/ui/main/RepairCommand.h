@@ -10,10 +10,14 @@ namespace varnelle {
 // Repairs the database file (see RepairBook): a sound file is compacted and
 // put in place with no message; a damaged one is salvaged, and one message
 // tells how many contacts, numbers and types were saved and how many could
-// not be read. A refusal or failure is shown in one refusal box, and the file
+// not be read; a salvage shows its progress. A copy a killed repair left
+// is removed, and a message says so. A refusal or failure is shown in one refusal box, and the file
 // is then as it was. True when the book was salvaged: lists read from the
 // damaged file no longer show what it holds.
 bool FixDatabase(const QString &fileName);
+
+// What a repair says when it removed the copy a killed repair left.
+QString LeftoverRemovedMessage();
 
 // The message of a repair that salvaged the book: what was saved, what could
 // not be read, and where the damaged original is kept.
