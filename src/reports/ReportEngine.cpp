@@ -5,6 +5,7 @@
 #include "reports/ReportDefinition.h"
 #include "reports/ReportWriter.h"
 #include "reports/SelectionFormula.h"
+#include "common/FileFailure.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -234,6 +235,10 @@ ReportResult ReportEngine::run(const ReportRequest &request, const ReportProgres
                                                  "is read from. Choose another file name.")
                                       .arg(shownPath(request.fileName)));
         }
+        // Nor a pipe or a device, which writing a file in its place would replace.
+        if (const QString notAFile = NotAFile(request.fileName); !notAFile.isEmpty())
+            throw ReportError(QCoreApplication::translate("Reports", "The file \"%1\" cannot be written: %2.")
+                                  .arg(shownPath(request.fileName), notAFile));
         break;
     default:
         throw ReportError(QCoreApplication::translate(

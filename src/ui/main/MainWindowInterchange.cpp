@@ -11,6 +11,9 @@
 #include <QFileInfo>
 #include <QProgressDialog>
 
+#include <exception>
+#include <new>
+
 namespace varnelle {
 
 namespace {
@@ -69,6 +72,20 @@ void MainWindow::importContacts()
         progress.reset();
         MsgBox(error.message(), MsgRefusal);
         return;
+    } catch (const std::bad_alloc &) {
+        // The import's transaction has been rolled back.
+        progress.reset();
+        MsgBox(tr("The import needed more memory than the computer has free and was stopped. Nothing was "
+                  "imported; the address book is unchanged."),
+               MsgRefusal);
+        return;
+    } catch (const std::exception &error) {
+        progress.reset();
+        MsgBox(tr("The import was stopped by an unexpected failure: %1. Nothing was imported; the address book is "
+                  "unchanged.")
+                   .arg(QString::fromLocal8Bit(error.what())),
+               MsgRefusal);
+        return;
     }
     progress.reset();
     if (!summary.cancelled) {
@@ -94,6 +111,15 @@ void MainWindow::exportContacts()
         MsgBox(interchange::ExportedText(count, QFileInfo(fileName).fileName()));
     } catch (const interchange::InterchangeError &error) {
         MsgBox(error.message(), MsgRefusal);
+    } catch (const std::bad_alloc &) {
+        MsgBox(tr("The export needed more memory than the computer has free and was stopped. The file '%1' was "
+                  "not written.")
+                   .arg(QFileInfo(fileName).fileName()),
+               MsgRefusal);
+    } catch (const std::exception &error) {
+        MsgBox(tr("The export was stopped by an unexpected failure: %1. The file '%2' was not written.")
+                   .arg(QString::fromLocal8Bit(error.what()), QFileInfo(fileName).fileName()),
+               MsgRefusal);
     }
 }
 
