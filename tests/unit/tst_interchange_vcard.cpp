@@ -74,6 +74,8 @@ private slots:
     void largeFilesReadInPiecesAsWhole();
     void filesBeyondTheLimitsAreRefusedOrSkippedByLine_data();
     void filesBeyondTheLimitsAreRefusedOrSkippedByLine();
+    void csvCellsASpreadsheetWouldRunAreWrittenAsText_data();
+    void csvCellsASpreadsheetWouldRunAreWrittenAsText();
 };
 
 void InterchangeVCardTest::readsFilesAsProgramsWriteThem_data()
@@ -560,6 +562,31 @@ void InterchangeVCardTest::filesBeyondTheLimitsAreRefusedOrSkippedByLine()
     SetReadLimits(before);
     const QString result = read.join('\n') + "\n--\n" + said.join('\n');
     QVERIFY2(result.contains(expected), qPrintable(result.left(2000)));
+}
+
+void InterchangeVCardTest::csvCellsASpreadsheetWouldRunAreWrittenAsText_data()
+{
+    QTest::addColumn<QString>("company");
+    QTest::addColumn<QByteArray>("cell");
+    QTest::newRow("=") << "=1+2" << QByteArray(",'=1+2,");
+    QTest::newRow("@") << "@SUM(A1)" << QByteArray(",'@SUM(A1),");
+    QTest::newRow("+ and a formula") << "+A1" << QByteArray(",'+A1,");
+    QTest::newRow("- and a number") << "-5" << QByteArray(",-5,");
+    QTest::newRow("tab") << "\t=1+2" << QByteArray(",'\t=1+2,");
+    QTest::newRow("carriage return") << "\r=1+2" << QByteArray(",\"'\r=1+2\",");
+    QTest::newRow("plain") << "Acme" << QByteArray(",Acme,");
+}
+
+void InterchangeVCardTest::csvCellsASpreadsheetWouldRunAreWrittenAsText()
+{
+    QFETCH(QString, company);
+    QFETCH(QByteArray, cell);
+    ContactRecord r;
+    r.lastName = "Lee";
+    r.company = company;
+    QByteArray file;
+    CsvWriter(0).appendRow(file, r);
+    QVERIFY2(file.contains(cell), file.constData());
 }
 
 QTEST_GUILESS_MAIN(InterchangeVCardTest)
