@@ -200,6 +200,7 @@ private slots:
     void commandLine_data();
     void commandLine();
     void desktopKeepsTheBookInTheDataFolder();
+    void settingsMoveOnceIntoTheProgramsFolder();
     void importAndExportFromTheFileMenu();
     void exportedFileTakesTheFormatsExtension_data();
     void exportedFileTakesTheFormatsExtension();
@@ -740,6 +741,25 @@ void InterchangeBookTest::desktopKeepsTheBookInTheDataFolder()
     env.insert("XDG_DATA_HOME", dir.file("not-a-folder"));
     QCOMPARE(runProgram({"--desktop", "--import", dir.file("in.vcf")}, &printed, env), 1);
     QVERIFY2(printed.contains("cannot be created or entered"), qPrintable(printed));
+}
+
+void InterchangeBookTest::settingsMoveOnceIntoTheProgramsFolder()
+{
+    TempWorkDir dir;
+    const QByteArray settings = "[sync]\nautomatic=true\n";
+    QVERIFY(QDir().mkpath("config/Unknown Organization"));
+    writeFile("config/Unknown Organization/Varnelle.conf", settings);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", dir.file("config"));
+    QString printed;
+    QCOMPARE(runProgram({"--version"}, &printed, env), 0);
+    QCOMPARE(ReadAll("config/Varnelle/Varnelle.conf"), settings);
+    QVERIFY(!QFileInfo::exists("config/Unknown Organization"));
+    // Never over settings already in their place.
+    QVERIFY(QDir().mkpath("config/Unknown Organization"));
+    writeFile("config/Unknown Organization/Varnelle.conf", "[sync]\nautomatic=false\n");
+    QCOMPARE(runProgram({"--version"}, &printed, env), 0);
+    QCOMPARE(ReadAll("config/Varnelle/Varnelle.conf"), settings);
 }
 
 void InterchangeBookTest::importAndExportFromTheFileMenu()
