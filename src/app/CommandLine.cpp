@@ -53,7 +53,9 @@ int importFile(const CommandLine &command, QSqlDatabase &db, QTextStream &out, Q
     if (command.summaryFile.isEmpty())
         return ExitSuccess;
     QSaveFile file(command.summaryFile);
-    if (!(file.open(QIODevice::WriteOnly | QIODevice::Text) && summary.writeLines(file) && file.commit())) {
+    // QSaveFile's commit ignores a failure of its last write: flushed first, the failure is seen.
+    if (!(file.open(QIODevice::WriteOnly | QIODevice::Text) && summary.writeLines(file) && file.flush()
+          && file.commit())) {
         // The contacts are in the book by now: only the file of the summary is missing.
         err << QCoreApplication::translate("CommandLine",
                                            "The import succeeded, but its summary could not be written to '%1': %2.")

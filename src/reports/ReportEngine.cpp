@@ -262,16 +262,17 @@ ReportResult ReportEngine::run(const ReportRequest &request, const ReportProgres
         const bool complete = produce(data, *writer, progress, [&](QByteArray &bytes) {
             if (file.write(bytes) != bytes.size())
                 throw ReportError(QCoreApplication::translate("Reports", "The file \"%1\" cannot be written: %2.")
-                                      .arg(shownPath(name), file.errorString()));
+                                      .arg(shownPath(name), WriteFailureCause(file)));
         });
         if (!complete) {
             file.cancelWriting();
             result.cancelled = true;
             return result;
         }
-        if (!file.commit())
+        // QSaveFile's commit ignores a failure of its last write: flushed first, the failure is seen.
+        if (!file.flush() || !file.commit())
             throw ReportError(QCoreApplication::translate("Reports", "The file \"%1\" cannot be written: %2.")
-                                  .arg(shownPath(name), file.errorString()));
+                                  .arg(shownPath(name), WriteFailureCause(file)));
         return result;
     }
 

@@ -108,7 +108,9 @@ void ImportSummaryDialog::saveSummary()
     QSaveFile file(fileName);
     bool saved = false;
     try {
-        saved = file.open(QIODevice::WriteOnly | QIODevice::Text) && mSummary.writeLines(file) && file.commit();
+        // QSaveFile's commit ignores a failure of its last write: flushed first, the failure is seen.
+        saved = file.open(QIODevice::WriteOnly | QIODevice::Text) && mSummary.writeLines(file) && file.flush()
+            && file.commit();
     } catch (const std::bad_alloc &) {
         file.cancelWriting();
     }
