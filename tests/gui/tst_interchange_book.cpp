@@ -26,7 +26,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QListView>
 #include <QTest>
 #include <QTreeView>
@@ -340,6 +342,7 @@ void InterchangeBookTest::failedOrCancelledImportChangesNothing_data()
     QTest::newRow("failure at the first card of a large file") << "large early failure";
     QTest::newRow("cancel a large file halfway") << "large cancel";
     QTest::newRow("out of memory halfway") << "out of memory";
+    QTest::newRow("book being changed by another program") << "locked";
 }
 
 void InterchangeBookTest::failedOrCancelledImportChangesNothing()
@@ -379,7 +382,15 @@ void InterchangeBookTest::failedOrCancelledImportChangesNothing()
             book.import(large + "BEGIN:VCARD\r\nN:Boom;Ann;;;\r\nEND:VCARD\r\n");
         else if (how == "large early failure")
             book.import("BEGIN:VCARD\r\nN:Boom;Ann;;;\r\nEND:VCARD\r\n" + large);
-        else if (how == "large cancel")
+        else if (how == "locked") {
+            QSqlDatabase other = OpenDatabase(DatabaseFileName, "other"); // another program, changing the book
+            const auto close = qScopeGuard([&other] {
+                other.rollback();
+                CloseDatabase(other);
+            });
+            QVERIFY(other.transaction() && QSqlQuery("DELETE FROM Setup WHERE 0", other).isActive());
+            ImportContacts(book.db, records, options);
+        } else if (how == "large cancel")
             QVERIFY((writeFile("in.vcf", large), ImportContactFile(book.db, "in.vcf", options).cancelled));
         else if (ImportContacts(book.db, records, options).cancelled)
             QCOMPARE(how, QString("cancel"));
@@ -387,8 +398,10 @@ void InterchangeBookTest::failedOrCancelledImportChangesNothing()
     } catch (const std::bad_alloc &) {
         QCOMPARE(how, QString("out of memory"));
     } catch (const InterchangeError &error) {
-        QVERIFY2(error.message().contains(how.endsWith("failure") ? "disk full" : "has no END:VCARD"),
-                 qPrintable(error.message()));
+        const char *expected = how.endsWith("failure") ? "disk full"
+            : how == "locked" ? "The address book is being changed by another program or window right now."
+                              : "has no END:VCARD";
+        QVERIFY2(error.message().contains(expected), qPrintable(error.message()));
     }
     QCOMPARE(counts(), before);
 }
