@@ -171,6 +171,30 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <source>--summary belongs to --import.</source>
         <translation>--summary gehört zu --import.</translation>
     </message>
+    <message>
+        <source>The import succeeded, but its summary could not be written to &apos;%1&apos;: %2.</source>
+        <translation>Der Import ist gelungen, aber seine Übersicht konnte nicht in „%1“ geschrieben werden: %2.</translation>
+    </message>
+    <message>
+        <source>The import needed more memory than the computer has free and was stopped. Nothing was imported; the address book is unchanged.</source>
+        <translation>Der Import brauchte mehr Speicher, als der Computer frei hat, und wurde abgebrochen. Nichts wurde importiert; das Adressbuch ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The export needed more memory than the computer has free and was stopped. The file &apos;%1&apos; was not written.</source>
+        <translation>Der Export brauchte mehr Speicher, als der Computer frei hat, und wurde abgebrochen. Die Datei „%1“ wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>The command needed more memory than the computer has free and was stopped.</source>
+        <translation>Der Befehl brauchte mehr Speicher, als der Computer frei hat, und wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The command was stopped by an unexpected failure: %1.</source>
+        <translation>Der Befehl wurde durch einen unerwarteten Fehler abgebrochen: %1.</translation>
+    </message>
+    <message>
+        <source>The command was stopped by an unexpected failure.</source>
+        <translation>Der Befehl wurde durch einen unerwarteten Fehler abgebrochen.</translation>
+    </message>
 </context>
 <context>
     <name>ContactList</name>
@@ -200,6 +224,26 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     <message>
         <source>its name or path is longer than the system allows</source>
         <translation>Ihr Name oder Pfad ist länger, als das System erlaubt</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a pipe (FIFO), not a file</source>
+        <translation>es ist eine Pipe (FIFO), keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>es ist ein Socket, keine Datei</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>es ist ein Gerät, keine Datei</translation>
+    </message>
+    <message>
+        <source>the system gave no cause</source>
+        <translation>das System nannte keinen Grund</translation>
     </message>
 </context>
 <context>
@@ -446,6 +490,34 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     <message>
         <source>(%1)</source>
         <translation>(%1)</translation>
+    </message>
+    <message>
+        <source>the row has more than %1 cells, far more than any file of contacts has columns. This is not a contact file, or it is damaged.</source>
+        <translation>die Zeile hat mehr als %1 Zellen, weit mehr Spalten, als eine Kontaktdatei hat. Dies ist keine Kontaktdatei, oder sie ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>the row is longer than %1 MB, far more than any contact holds. This is not a contact file, or it is damaged.</source>
+        <translation>die Zeile ist länger als %1 MB, weit mehr, als ein Kontakt enthält. Dies ist keine Kontaktdatei, oder sie ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>a cell is longer than %1 MB, far more than any contact holds. This is not a contact file, or it is damaged.</source>
+        <translation>eine Zelle ist länger als %1 MB, weit mehr, als ein Kontakt enthält. Dies ist keine Kontaktdatei, oder sie ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 MB, far more than any contact holds. This is not a vCard file, or it is damaged.</source>
+        <translation>die Zeile ist länger als %1 MB, weit mehr, als ein Kontakt enthält. Dies ist keine vCard-Datei, oder sie ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>the card has more than %1 lines, far more than any contact has; skipped.</source>
+        <translation>die Karte hat mehr als %1 Zeilen, weit mehr, als ein Kontakt hat; übersprungen.</translation>
+    </message>
+    <message>
+        <source>the card holds more than %1 MB of text, far more than any contact holds; skipped.</source>
+        <translation>die Karte enthält mehr als %1 MB Text, weit mehr, als ein Kontakt enthält; übersprungen.</translation>
+    </message>
+    <message>
+        <source>The address book is being changed by another program or window right now. Try again when it is done.</source>
+        <translation>Das Adressbuch wird gerade von einem anderen Programm oder Fenster geändert. Versuchen Sie es erneut, wenn es fertig ist.</translation>
     </message>
 </context>
 <context>
@@ -1507,6 +1579,22 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
     <message>
         <source>Clear search</source>
         <translation>Suche löschen</translation>
+    </message>
+    <message>
+        <source>The import needed more memory than the computer has free and was stopped. Nothing was imported; the address book is unchanged.</source>
+        <translation>Der Import brauchte mehr Speicher, als der Computer frei hat, und wurde abgebrochen. Nichts wurde importiert; das Adressbuch ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The import was stopped by an unexpected failure: %1. Nothing was imported; the address book is unchanged.</source>
+        <translation>Der Import wurde durch einen unerwarteten Fehler abgebrochen: %1. Nichts wurde importiert; das Adressbuch ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The export needed more memory than the computer has free and was stopped. The file &apos;%1&apos; was not written.</source>
+        <translation>Der Export brauchte mehr Speicher, als der Computer frei hat, und wurde abgebrochen. Die Datei „%1“ wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>The export was stopped by an unexpected failure: %1. The file &apos;%2&apos; was not written.</source>
+        <translation>Der Export wurde durch einen unerwarteten Fehler abgebrochen: %1. Die Datei „%2“ wurde nicht geschrieben.</translation>
     </message>
 </context>
 <context>

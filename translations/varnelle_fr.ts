@@ -171,6 +171,30 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <source>--summary belongs to --import.</source>
         <translation>--summary va avec --import.</translation>
     </message>
+    <message>
+        <source>The import succeeded, but its summary could not be written to &apos;%1&apos;: %2.</source>
+        <translation>L&apos;importation a réussi, mais son résumé n&apos;a pas pu être écrit dans « %1 » : %2.</translation>
+    </message>
+    <message>
+        <source>The import needed more memory than the computer has free and was stopped. Nothing was imported; the address book is unchanged.</source>
+        <translation>L&apos;importation demandait plus de mémoire que l&apos;ordinateur n&apos;en a de libre et a été arrêtée. Rien n&apos;a été importé ; le carnet d&apos;adresses est inchangé.</translation>
+    </message>
+    <message>
+        <source>The export needed more memory than the computer has free and was stopped. The file &apos;%1&apos; was not written.</source>
+        <translation>L&apos;exportation demandait plus de mémoire que l&apos;ordinateur n&apos;en a de libre et a été arrêtée. Le fichier « %1 » n&apos;a pas été écrit.</translation>
+    </message>
+    <message>
+        <source>The command needed more memory than the computer has free and was stopped.</source>
+        <translation>La commande demandait plus de mémoire que l&apos;ordinateur n&apos;en a de libre et a été arrêtée.</translation>
+    </message>
+    <message>
+        <source>The command was stopped by an unexpected failure: %1.</source>
+        <translation>La commande a été arrêtée par une défaillance inattendue : %1.</translation>
+    </message>
+    <message>
+        <source>The command was stopped by an unexpected failure.</source>
+        <translation>La commande a été arrêtée par une défaillance inattendue.</translation>
+    </message>
 </context>
 <context>
     <name>ContactList</name>
@@ -200,6 +224,26 @@ Essayez « varnelle --help » pour voir les options.</translation>
     <message>
         <source>its name or path is longer than the system allows</source>
         <translation>son nom ou son chemin est plus long que ce que le système permet</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a pipe (FIFO), not a file</source>
+        <translation>c&apos;est un tube (FIFO), pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a socket, not a file</source>
+        <translation>c&apos;est un socket, pas un fichier</translation>
+    </message>
+    <message>
+        <source>it is a device, not a file</source>
+        <translation>c&apos;est un périphérique, pas un fichier</translation>
+    </message>
+    <message>
+        <source>the system gave no cause</source>
+        <translation>le système n&apos;a donné aucune cause</translation>
     </message>
 </context>
 <context>
@@ -446,6 +490,34 @@ Essayez « varnelle --help » pour voir les options.</translation>
     <message>
         <source>(%1)</source>
         <translation>(%1)</translation>
+    </message>
+    <message>
+        <source>the row has more than %1 cells, far more than any file of contacts has columns. This is not a contact file, or it is damaged.</source>
+        <translation>la ligne a plus de %1 cellules, bien plus de colonnes qu&apos;aucun fichier de contacts n&apos;en a. Ce n&apos;est pas un fichier de contacts, ou il est endommagé.</translation>
+    </message>
+    <message>
+        <source>the row is longer than %1 MB, far more than any contact holds. This is not a contact file, or it is damaged.</source>
+        <translation>la ligne dépasse %1 Mo, bien plus que ce que contient un contact. Ce n&apos;est pas un fichier de contacts, ou il est endommagé.</translation>
+    </message>
+    <message>
+        <source>a cell is longer than %1 MB, far more than any contact holds. This is not a contact file, or it is damaged.</source>
+        <translation>une cellule dépasse %1 Mo, bien plus que ce que contient un contact. Ce n&apos;est pas un fichier de contacts, ou il est endommagé.</translation>
+    </message>
+    <message>
+        <source>the line is longer than %1 MB, far more than any contact holds. This is not a vCard file, or it is damaged.</source>
+        <translation>la ligne dépasse %1 Mo, bien plus que ce que contient un contact. Ce n&apos;est pas un fichier vCard, ou il est endommagé.</translation>
+    </message>
+    <message>
+        <source>the card has more than %1 lines, far more than any contact has; skipped.</source>
+        <translation>la carte a plus de %1 lignes, bien plus qu&apos;aucun contact n&apos;en a ; ignorée.</translation>
+    </message>
+    <message>
+        <source>the card holds more than %1 MB of text, far more than any contact holds; skipped.</source>
+        <translation>la carte contient plus de %1 Mo de texte, bien plus qu&apos;aucun contact ; ignorée.</translation>
+    </message>
+    <message>
+        <source>The address book is being changed by another program or window right now. Try again when it is done.</source>
+        <translation>Le carnet d&apos;adresses est en cours de modification par un autre programme ou une autre fenêtre. Réessayez quand ce sera terminé.</translation>
     </message>
 </context>
 <context>
@@ -1507,6 +1579,22 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
     <message>
         <source>Clear search</source>
         <translation>Effacer la recherche</translation>
+    </message>
+    <message>
+        <source>The import needed more memory than the computer has free and was stopped. Nothing was imported; the address book is unchanged.</source>
+        <translation>L&apos;importation demandait plus de mémoire que l&apos;ordinateur n&apos;en a de libre et a été arrêtée. Rien n&apos;a été importé ; le carnet d&apos;adresses est inchangé.</translation>
+    </message>
+    <message>
+        <source>The import was stopped by an unexpected failure: %1. Nothing was imported; the address book is unchanged.</source>
+        <translation>L&apos;importation a été arrêtée par une défaillance inattendue : %1. Rien n&apos;a été importé ; le carnet d&apos;adresses est inchangé.</translation>
+    </message>
+    <message>
+        <source>The export needed more memory than the computer has free and was stopped. The file &apos;%1&apos; was not written.</source>
+        <translation>L&apos;exportation demandait plus de mémoire que l&apos;ordinateur n&apos;en a de libre et a été arrêtée. Le fichier « %1 » n&apos;a pas été écrit.</translation>
+    </message>
+    <message>
+        <source>The export was stopped by an unexpected failure: %1. The file &apos;%2&apos; was not written.</source>
+        <translation>L&apos;exportation a été arrêtée par une défaillance inattendue : %1. Le fichier « %2 » n&apos;a pas été écrit.</translation>
     </message>
 </context>
 <context>

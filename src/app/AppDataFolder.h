@@ -13,4 +13,10 @@ QString AppDataFolder();
 // sets `error` to a sentence naming the folder.
 bool EnterAppDataFolder(QString *error);
 
+// The settings are kept under the program's organisation and name
+// (~/.config/Varnelle/Varnelle.conf); earlier versions, which named no
+// organisation, kept them under "Unknown Organization". Moves that file to
+// its place, once: never over settings already there.
+void AdoptOldSettings();
+
 } // namespace varnelle

@@ -5,12 +5,16 @@
 #include "app/SyncCommands.h"
 #include "store/Database.h"
 #include "store/Setup.h"
+#include "common/FileFailure.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTextStream>
+
+#include <exception>
+#include <new>
 
 namespace varnelle {
 
@@ -37,7 +41,7 @@ CommandLine mistake(const QString &text)
     return c;
 }
 
-int importFile(const CommandLine &command, QSqlDatabase &db, QTextStream &out)
+int importFile(const CommandLine &command, QSqlDatabase &db, QTextStream &out, QTextStream &err)
 {
     interchange::ImportOptions options;
     options.view = command.into;
@@ -49,10 +53,16 @@ int importFile(const CommandLine &command, QSqlDatabase &db, QTextStream &out)
     if (command.summaryFile.isEmpty())
         return ExitSuccess;
     QSaveFile file(command.summaryFile);
-    if (!(file.open(QIODevice::WriteOnly | QIODevice::Text) && summary.writeLines(file) && file.commit()))
-        throw interchange::InterchangeError(
-            QCoreApplication::translate("CommandLine", "The summary could not be saved in '%1': %2.")
-                .arg(QFileInfo(command.summaryFile).fileName(), file.errorString()));
+    // QSaveFile's commit ignores a failure of its last write: flushed first, the failure is seen.
+    if (!(file.open(QIODevice::WriteOnly | QIODevice::Text) && summary.writeLines(file) && file.flush()
+          && file.commit())) {
+        // The contacts are in the book by now: only the file of the summary is missing.
+        err << QCoreApplication::translate("CommandLine",
+                                           "The import succeeded, but its summary could not be written to '%1': %2.")
+                   .arg(QFileInfo(command.summaryFile).fileName(), WriteFailureCause(file))
+            << '\n';
+        return ExitFailure;
+    }
     return ExitSuccess;
 }
 
@@ -236,7 +246,9 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     return c;
 }
 
-int RunWithoutWindows(const CommandLine &command, QTextStream &out, QTextStream &err)
+namespace {
+
+int runCommand(const CommandLine &command, QTextStream &out, QTextStream &err)
 {
     switch (command.action) {
     case CommandLine::Action::Run:
@@ -266,7 +278,7 @@ int RunWithoutWindows(const CommandLine &command, QTextStream &out, QTextStream 
             QSqlDatabase db = OpenDatabase(DatabaseFileName, "command-line");
             int status = ExitFailure;
             try {
-                status = command.action == CommandLine::Action::Import ? importFile(command, db, out)
+                status = command.action == CommandLine::Action::Import ? importFile(command, db, out, err)
                                                                        : exportFile(command, db, out);
             } catch (...) {
                 CloseDatabase(db);
@@ -278,10 +290,46 @@ int RunWithoutWindows(const CommandLine &command, QTextStream &out, QTextStream 
             err << error.message() << '\n';
         } catch (const interchange::InterchangeError &error) {
             err << error.message() << '\n';
+        } catch (const std::bad_alloc &) {
+            // The import's transaction was rolled back, the export's file never replaced the old one.
+            err << (command.action == CommandLine::Action::Import
+                        ? QCoreApplication::translate("CommandLine",
+                                                      "The import needed more memory than the computer has free and "
+                                                      "was stopped. Nothing was imported; the address book is "
+                                                      "unchanged.")
+                        : QCoreApplication::translate("CommandLine",
+                                                      "The export needed more memory than the computer has free and "
+                                                      "was stopped. The file '%1' was not written.")
+                              .arg(QFileInfo(command.file).fileName()))
+                << '\n';
         }
         return ExitFailure;
     }
     return ExitSuccess;
+}
+
+} // namespace
+
+int RunWithoutWindows(const CommandLine &command, QTextStream &out, QTextStream &err)
+{
+    // Whatever a command throws ends it with a sentence, never with an abort.
+    try {
+        return runCommand(command, out, err);
+    } catch (const Error &error) {
+        err << error.message() << '\n';
+    } catch (const std::bad_alloc &) {
+        err << QCoreApplication::translate("CommandLine",
+                                           "The command needed more memory than the computer has free and was "
+                                           "stopped.")
+            << '\n';
+    } catch (const std::exception &error) {
+        err << QCoreApplication::translate("CommandLine", "The command was stopped by an unexpected failure: %1.")
+                   .arg(QString::fromLocal8Bit(error.what()))
+            << '\n';
+    } catch (...) {
+        err << QCoreApplication::translate("CommandLine", "The command was stopped by an unexpected failure.") << '\n';
+    }
+    return ExitFailure;
 }
 
 } // namespace varnelle

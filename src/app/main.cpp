@@ -35,6 +35,7 @@ int runWindows(const QString &folderError)
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setOrganizationName(QString::fromUtf8(varnelle::version::ShortTitle));
     QCoreApplication::setApplicationName(QString::fromUtf8(varnelle::version::ShortTitle));
     QCoreApplication::setApplicationVersion(
         QString("%1.%2").arg(varnelle::version::Major).arg(varnelle::version::Minor));
@@ -45,6 +46,7 @@ int main(int argc, char *argv[])
     const std::unique_ptr<QCoreApplication> app(windows ? new QApplication(argc, argv)
                                                         : new QCoreApplication(argc, argv));
     varnelle::InstallTranslations();
+    varnelle::AdoptOldSettings();
     const varnelle::CommandLine command = varnelle::ParseCommandLine(argumentsOf(argc, argv));
 
     QString folderError;

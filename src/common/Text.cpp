@@ -89,7 +89,8 @@ QString FormulaSafeCell(const QString &value)
     if (value.isEmpty())
         return value;
     const QChar first = value.front();
-    bool formula = first == u'=' || first == u'@';
+    // A spreadsheet reads a tab or a carriage return at the start as nothing, and what follows as a formula.
+    bool formula = first == u'=' || first == u'@' || first == u'\t' || first == u'\r';
     if (first == u'+' || first == u'-')
         formula = !isNumberOrTelephone(QStringView(value).mid(1));
     return formula ? u'\'' + value : value;

@@ -48,6 +48,10 @@ QString derivedUid(const QString &book, int personId)
 void RefuseProtectedFile(const QSqlDatabase &db, const QString &fileName)
 {
     const QFileInfo target(fileName);
+    // Writing over a pipe or a device would replace it with a file.
+    if (const QString notAFile = NotAFile(fileName); !notAFile.isEmpty())
+        throw InterchangeError(QCoreApplication::translate("Interchange", "The file '%1' could not be written: %2.")
+                                   .arg(target.fileName(), notAFile));
     const QString suffix = target.suffix().toLower();
     const bool book = !bookPath(db).isEmpty() && target.canonicalFilePath() == bookPath(db);
     if (book || suffix == QLatin1String("mdb"))
@@ -97,15 +101,8 @@ qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, Export
     qCDebug(lcInterchange) << "export to" << fileName << "format" << int(format) << "scope" << int(scope);
     QSaveFile file(fileName);
     auto failed = [&] {
-        const int error = errno;
-        // Qt tells a full disk apart, and otherwise names the system's cause, at times none at all.
-        const bool known = error == ENOSPC || error == EIO || error == EROFS || error == EACCES || error == EPERM;
-        const QString cause = file.error() == QFileDevice::ResourceError ? FileFailureCause(ENOSPC)
-                              : known || file.errorString().isEmpty() || file.errorString() == "Unknown error"
-                                  ? FileFailureCause(error)
-                                  : file.errorString();
         return InterchangeError(QCoreApplication::translate("Interchange", "The file '%1' could not be written: %2.")
-                                    .arg(QFileInfo(fileName).fileName(), cause));
+                                    .arg(QFileInfo(fileName).fileName(), WriteFailureCause(file)));
     };
     if (!file.open(QIODevice::WriteOnly))
         throw failed();

@@ -30,7 +30,8 @@ QString ExportedText(qsizetype count, const QString &fileName);
 
 // Throws InterchangeError when a file is one that exports and saved
 // summaries never write over: the address book of db, any database file
-// (*.mdb) or a report definition (*.rpt).
+// (*.mdb), a report definition (*.rpt), or anything but a regular file (a
+// folder, a pipe, a device such as /dev/null).
 void RefuseProtectedFile(const QSqlDatabase &db, const QString &fileName);
 
 // The format a file name asks for: CSV for *.csv, else vCard 4.0.

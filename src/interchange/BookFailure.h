@@ -17,6 +17,12 @@ inline InterchangeError BookError(const DatabaseError &error)
     // has told the file and the cause in plain words.
     if (PlainFileFailure(DatabaseFileName, error.engineText()))
         return InterchangeError(error.message());
+    // Another program, or another window of this one, is writing to the book.
+    if (error.kind() == DatabaseError::Kind::Busy || error.engineText().contains(QLatin1String("database is locked"))
+        || error.engineText().contains(QLatin1String("database table is locked")))
+        return InterchangeError(QCoreApplication::translate(
+            "Interchange", "The address book is being changed by another program or window right now. Try again "
+                           "when it is done."));
     const QString words = error.engineText().isEmpty() ? error.message() : error.engineText();
     return InterchangeError(
         QCoreApplication::translate("Interchange", "The address book reported a failure: %1.").arg(words));

@@ -220,7 +220,10 @@ public:
         notesOfUnplaced(record);
     }
 
-    ImportSummary summary(const QString &source, const QStringList &fileNotes)
+    // A note of the file's reading: what it skipped.
+    void fileNote(const QString &line) { mSummary.addLine(Section::Skipped, mSkipped, inOneLine(line)); }
+
+    ImportSummary summary(const QString &source)
     {
         ImportSummary s = mSummary;
         const QString from =
@@ -238,9 +241,6 @@ public:
         s.setHeading(Section::Present,
                      QCoreApplication::translate("Interchange", "Already in the book, not added again:"));
         s.setHeading(Section::Skipped, QCoreApplication::translate("Interchange", "Skipped in the file:"));
-        const QString skipped = QCoreApplication::translate("Interchange", "Skipped in the file");
-        for (const QString &line : fileNotes)
-            s.addLine(Section::Skipped, skipped, inOneLine(line));
         const qsizetype notes = s.lineCount(Section::Notes);
         s.setHeading(Section::Notes,
                      notes == 1 ? QCoreApplication::translate("Interchange", "1 value could not be placed in the book:")
@@ -393,6 +393,7 @@ private:
     const ContactRecord *mRecord = nullptr;
     qsizetype mRecordNumber = 0;
     QString mWho;
+    const QString mSkipped = QCoreApplication::translate("Interchange", "Skipped in the file");
 };
 
 ImportSummary cancelledSummary()
@@ -418,7 +419,6 @@ ImportSummary importInto(QSqlDatabase &db, const ImportOptions &options, const Q
             ImportSummary summary;
             {
                 Importer importer(db, options);
-                QStringList fileNotes;
                 qsizetype count = 0;
                 auto add = [&](const ContactRecord &record, qint64 done, qint64 total) {
                     if (options.progress && count++ % ProgressEvery == 0 && !options.progress(done, total))
@@ -429,10 +429,10 @@ ImportSummary importInto(QSqlDatabase &db, const ImportOptions &options, const Q
                         throw BookStepFailure{std::current_exception()};
                     }
                 };
-                const qint64 total = feed(add, fileNotes);
+                const qint64 total = feed(add, [&importer](const QString &note) { importer.fileNote(note); });
                 if (options.progress)
                     options.progress(total, total);
-                summary = importer.summary(source, fileNotes);
+                summary = importer.summary(source);
             }
             if (!db.commit()) {
                 const QSqlError failure = db.lastError();
@@ -469,7 +469,7 @@ ImportSummary importInto(QSqlDatabase &db, const ImportOptions &options, const Q
 
 ImportSummary ImportContacts(QSqlDatabase &db, const std::vector<ContactRecord> &records, const ImportOptions &options)
 {
-    return importInto(db, options, {}, [&records](const auto &add, QStringList &) {
+    return importInto(db, options, {}, [&records](const auto &add, const auto &) {
         const qint64 total = qint64(records.size());
         for (qint64 i = 0; i < total; ++i)
             add(records[size_t(i)], i, total);
@@ -481,21 +481,22 @@ ImportSummary ImportContactFile(QSqlDatabase &db, const QString &fileName, const
 {
     const qint64 size = QFileInfo(fileName).size();
     qCDebug(lcInterchange) << "import of" << fileName << size << "bytes";
-    return importInto(db, options, QFileInfo(fileName).fileName(), [&](const auto &add, QStringList &notes) {
+    return importInto(db, options, QFileInfo(fileName).fileName(), [&](const auto &add, const auto &note) {
         // The file is read on a thread of its own while the cards read so far are stored here, a batch at a time.
         ReadAhead reading(fileName);
-        ReadAhead::Batch batch;
+        ReadAhead::Piece piece;
         for (;;) {
             try {
-                if (!reading.next(batch))
+                if (!reading.next(piece))
                     break;
             } catch (const InterchangeError &error) {
                 throw FileFault{error};
             }
-            for (const auto &[record, bytesRead] : batch)
+            for (const auto &[record, bytesRead] : piece.records)
                 add(record, qMin(bytesRead, size), size);
+            for (const QString &line : std::as_const(piece.notes))
+                note(line);
         }
-        notes = reading.notes();
         return size;
     });
 }

@@ -6,11 +6,21 @@
 #include <QFileDevice>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <utility>
+
 namespace varnelle::interchange {
 
 namespace {
 
 constexpr qint64 ChunkBytes = 1 << 20;
+// A run of Ctrl+Z and spaces longer than this is no end-of-file mark: it is handed on as it is.
+constexpr qsizetype MostHeld = 1 << 20;
+
+bool isMarkOrSpace(char c)
+{
+    return c == '\x1A' || QChar::isSpace(uchar(c));
+}
 
 } // namespace
 
@@ -59,6 +69,44 @@ qint64 Utf16AsUtf8::sourcePosition(qint64 utf8Bytes) const
     if (mUtf8Bytes == 0)
         return 0;
     return qint64(double(utf8Bytes) * double(mSourceBytes) / double(mUtf8Bytes));
+}
+
+void PlainLines::hand(QByteArray &out, QByteArrayView bytes)
+{
+    mLines += bytes.count('\n');
+    out += bytes;
+}
+
+bool PlainLines::appendTo(QByteArray &out)
+{
+    if (mDone)
+        return false;
+    QByteArray piece = std::exchange(mHeld, QByteArray());
+    const qsizetype held = piece.size();
+    if (!mSource.appendTo(piece)) {
+        // The text ends: what was held is its end, and each Ctrl+Z in it the mark.
+        mDone = true;
+        if (const qsizetype mark = piece.indexOf('\x1A'); mark >= 0) {
+            mMarkLine = mLines + QByteArrayView(piece).first(mark).count('\n') + 1;
+            piece.replace("\x1A", "");
+        }
+        hand(out, piece);
+        return true;
+    }
+    if (mCrAlone)
+        std::replace(piece.begin() + held, piece.end(), '\r', '\n');
+    // Held from the first Ctrl+Z after the last byte that is neither a mark nor a space.
+    qsizetype end = piece.size();
+    while (end > 0 && isMarkOrSpace(piece[end - 1]))
+        --end;
+    const qsizetype mark = piece.indexOf('\x1A', end);
+    if (mark < 0 || piece.size() - mark > MostHeld) {
+        hand(out, piece);
+        return true;
+    }
+    hand(out, QByteArrayView(piece).first(mark));
+    mHeld = piece.sliced(mark);
+    return true;
 }
 
 } // namespace varnelle::interchange

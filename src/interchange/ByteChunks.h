@@ -55,4 +55,26 @@ private:
     qint64 mUtf8Bytes = 0;
 };
 
+// The text of another source with two leftovers of old programs undone as
+// it passes: lines that end with CR alone end with LF (when told to), and
+// the end-of-file mark of DOS (Ctrl+Z) among the spaces at the end of the
+// text is left out.
+class PlainLines : public ByteChunks {
+public:
+    PlainLines(ByteChunks &source, bool crAlone) : mSource(source), mCrAlone(crAlone) {}
+    bool appendTo(QByteArray &out) override;
+    // The line of the end-of-file mark left out, once the source is read to its end; 0 when there was none.
+    qsizetype markLine() const { return mMarkLine; }
+
+private:
+    void hand(QByteArray &out, QByteArrayView bytes);
+
+    ByteChunks &mSource;
+    bool mCrAlone;
+    QByteArray mHeld; // from a Ctrl+Z among the spaces at the end of what was read: not handed on yet
+    qsizetype mLines = 0; // the line breaks handed on
+    qsizetype mMarkLine = 0;
+    bool mDone = false;
+};
+
 } // namespace varnelle::interchange

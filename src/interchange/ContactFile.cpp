@@ -3,21 +3,22 @@
 #include "interchange/ByteChunks.h"
 #include "interchange/CsvReader.h"
 #include "interchange/VCardReader.h"
+#include "common/FileFailure.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <exception>
+#include <functional>
 #include <optional>
 
 namespace varnelle::interchange {
 
 namespace {
 
-// The head of a file read to tell its kind, and the tail read to see how it ends.
+// The head of a file read to tell its kind.
 constexpr qint64 HeadBytes = 1 << 20;
-constexpr qint64 TailBytes = 1 << 16;
 
 // What `each` threw, carried past the reader's own failures.
 struct FromSink {
@@ -87,53 +88,99 @@ bool isBlank(QByteArrayView bytes)
     return bytes.trimmed().isEmpty();
 }
 
+// The text of a file from its start, made anew for each reading: its bytes
+// as `rewind` gives them, UTF-16 decoded, CR line ends and a DOS
+// end-of-file mark undone.
+class FileText {
+public:
+    FileText(std::function<ByteChunks &()> rewind, std::optional<QStringDecoder::Encoding> utf16, bool crAlone)
+        : mRewind(std::move(rewind)), mUtf16(utf16), mCrAlone(crAlone)
+    {
+    }
+
+    ByteChunks &fromStart()
+    {
+        mPlain.reset();
+        mDecoded.reset();
+        ByteChunks &bytes = mRewind();
+        return mPlain.emplace(mUtf16 ? mDecoded.emplace(bytes, *mUtf16) : bytes, mCrAlone);
+    }
+    // The bytes of the file read by the time `read` bytes of its text were handed over.
+    qint64 sourcePosition(qint64 read) const { return mDecoded ? mDecoded->sourcePosition(read) : read; }
+    qsizetype markLine() const { return mPlain ? mPlain->markLine() : 0; }
+
+private:
+    std::function<ByteChunks &()> mRewind;
+    std::optional<QStringDecoder::Encoding> mUtf16;
+    bool mCrAlone;
+    std::optional<Utf16AsUtf8> mDecoded;
+    std::optional<PlainLines> mPlain;
+};
+
+// Reads the contacts of a file's text, vCard or CSV as its head (its first
+// megabyte, as UTF-8) tells.
+void readText(QByteArrayView head, const QString &fileName, const std::function<ByteChunks &()> &rewind,
+              const NoteSink &said, const RecordSink &each)
+{
+    const std::optional<QStringDecoder::Encoding> utf16 = utf16Of(head);
+    const QByteArray headText = utf16 ? asUtf8(head, *utf16) : head.toByteArray();
+    // Old Macintosh programs end lines with CR alone.
+    const bool crAlone = !headText.contains('\n') && headText.contains('\r');
+    if (crAlone)
+        said(QCoreApplication::translate("Interchange",
+                                         "The lines of the file end with CR alone, as old Macintosh programs "
+                                         "write them; they were read as lines."));
+    FileText text(rewind, utf16, crAlone);
+    qsizetype records = 0;
+    const RecordSink counted = [&](ContactRecord &record, qint64 read) {
+        ++records;
+        each(record, text.sourcePosition(read));
+    };
+    const RecordSink told = passingThrough(counted);
+    const QString name = QFileInfo(fileName).fileName();
+    if (LooksLikeVCard(headText) || name.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive)) {
+        ReadVCards(text.fromStart(), said, told);
+        if (records == 0 && isBlank(headText))
+            throw InterchangeError(
+                QCoreApplication::translate("Interchange", "The file is empty: it holds no contacts."));
+    } else {
+        const Charset charset = CheckCsvBytes(text.fromStart());
+        ReadCsvContacts(text.fromStart(), charset, told);
+    }
+    // DOS programs end a text file with Ctrl+Z.
+    if (text.markLine() > 0)
+        said(LineNote(text.markLine(), QCoreApplication::translate(
+                                           "Interchange", "the end-of-file mark of DOS (Ctrl+Z) was skipped.")));
+}
+
+NoteSink intoList(QStringList *notes)
+{
+    return [notes](const QString &note) {
+        if (notes)
+            *notes << note;
+    };
+}
+
 } // namespace
 
-void ReadContacts(const QByteArray &data, const QString &fileName, QStringList *notes, const RecordSink &each)
+void ReadContacts(const QByteArray &data, const QString &fileName, const NoteSink &notes, const RecordSink &each)
 {
-    QStringList unused;
-    QStringList &said = notes ? *notes : unused;
-    QByteArray bytes = data;
-    if (const auto utf16 = utf16Of(bytes))
-        bytes = asUtf8(bytes, *utf16);
-    // DOS programs end a text file with Ctrl+Z.
-    qsizetype end = bytes.size();
-    while (end > 0 && (bytes[end - 1] == '\x1A' || QChar::isSpace(uchar(bytes[end - 1]))))
-        --end;
-    if (const qsizetype mark = bytes.indexOf('\x1A', end); mark >= 0) {
-        said << LineNote(bytes.first(mark).count('\n') + 1,
-                         QCoreApplication::translate("Interchange",
-                                                     "the end-of-file mark of DOS (Ctrl+Z) was skipped."));
-        QByteArray tail = bytes.sliced(end);
-        bytes.truncate(end);
-        bytes += tail.replace("\x1A", "");
-    }
-    // Old Macintosh programs end lines with CR alone.
-    if (!bytes.contains('\n') && bytes.contains('\r')) {
-        bytes.replace('\r', '\n');
-        said << QCoreApplication::translate("Interchange",
-                                            "The lines of the file end with CR alone, as old Macintosh programs "
-                                            "write them; they were read as lines.");
-    }
-    const QString name = QFileInfo(fileName).fileName();
+    std::optional<BytesInMemory> bytes;
     try {
-        if (LooksLikeVCard(bytes) || name.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive)) {
-            if (isBlank(bytes))
-                throw InterchangeError(
-                    QCoreApplication::translate("Interchange", "The file is empty: it holds no contacts."));
-            BytesInMemory chunks(bytes);
-            bytes.clear();
-            ReadVCards(chunks, said, passingThrough(each));
-        } else {
-            ReadCsvContacts(bytes, passingThrough(each));
-        }
+        readText(QByteArrayView(data).first(qMin<qsizetype>(data.size(), HeadBytes)), fileName,
+                 [&]() -> ByteChunks & { return bytes.emplace(data); }, notes, each);
     } catch (const FromSink &passed) {
         std::rethrow_exception(passed.error);
     } catch (const InterchangeError &error) {
-        if (name.isEmpty())
+        if (QFileInfo(fileName).fileName().isEmpty())
             throw;
-        throw cannotImport(name, error);
+        throw cannotImport(QFileInfo(fileName).fileName(), error);
     }
+}
+
+void ReadContacts(const QByteArray &data, const QString &fileName, QStringList *notes, const RecordSink &each)
+{
+    ReadContacts(data, fileName, intoList(notes), each);
 }
 
 std::vector<ContactRecord> ReadContacts(const QByteArray &data, const QString &fileName, QStringList *notes)
@@ -144,64 +191,39 @@ std::vector<ContactRecord> ReadContacts(const QByteArray &data, const QString &f
     return records;
 }
 
-void ReadContactFile(const QString &fileName, QStringList *notes, const RecordSink &each)
+void ReadContactFile(const QString &fileName, const NoteSink &notes, const RecordSink &each)
 {
     QFile file(fileName);
     const QString name = QFileInfo(fileName).fileName();
-    auto cannotRead = [&] {
+    auto cannotRead = [&](const QString &cause) {
         return InterchangeError(QCoreApplication::translate("Interchange", "The file '%1' cannot be read: %2.")
-                                    .arg(name, file.errorString()));
+                                    .arg(name, cause));
     };
+    // A pipe would wait for a writer, a device give bytes without end: only a regular file is read.
+    if (const QString notAFile = NotAFile(fileName); !notAFile.isEmpty())
+        throw cannotRead(notAFile);
     if (!file.open(QIODevice::ReadOnly))
-        throw cannotRead();
-    // A file whose lines end in LF and that ends plainly is read a piece at a
-    // time, UTF-16 decoded as it comes; any other file is read whole and made
-    // plain first. Head and tail tell which, seen as the UTF-8 they give.
-    const qint64 size = file.size();
-    const QByteArray head = file.read(HeadBytes);
-    const bool whole = head.size() == size;
-    const QByteArray tail = whole ? head : (file.seek(qMax(size - TailBytes, qint64(0))), file.read(TailBytes));
-    const std::optional<QStringDecoder::Encoding> utf16 = utf16Of(head);
-    const QByteArray headText = utf16 ? asUtf8(head, *utf16) : head;
-    const QByteArray tailText = utf16 ? asUtf8(tail, *utf16) : tail;
-    qsizetype plainEnd = tailText.size();
-    while (plainEnd > 0 && (tailText[plainEnd - 1] == '\x1A' || QChar::isSpace(uchar(tailText[plainEnd - 1]))))
-        --plainEnd;
-    const bool plain = headText.contains('\n') && plainEnd > 0 && !tailText.sliced(plainEnd).contains('\x1A')
-        && !isBlank(headText);
-    if (!plain || whole) {
-        if (!whole && !file.seek(0))
-            throw cannotRead();
-        ReadContacts(whole ? head : file.readAll(), fileName, notes, each);
-        return;
-    }
-    QStringList unused;
-    QStringList &said = notes ? *notes : unused;
+        throw cannotRead(file.errorString());
     BytesOfDevice bytes(file);
-    std::optional<Utf16AsUtf8> decoded;
-    auto fromStart = [&]() -> ByteChunks & {
-        if (!file.seek(0))
-            throw cannotRead();
-        if (!utf16)
-            return bytes;
-        decoded.emplace(bytes, *utf16);
-        return *decoded;
-    };
-    const RecordSink told = [&](ContactRecord &record, qint64 read) {
-        each(record, decoded ? decoded->sourcePosition(read) : read);
-    };
+    const QByteArray head = file.read(HeadBytes);
     try {
-        if (LooksLikeVCard(headText) || fileName.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive)) {
-            ReadVCards(fromStart(), said, passingThrough(told));
-            return;
-        }
-        const Charset charset = CheckCsvBytes(fromStart());
-        ReadCsvContacts(fromStart(), charset, passingThrough(told));
+        readText(head, fileName,
+                 [&]() -> ByteChunks & {
+                     if (!file.seek(0))
+                         throw cannotRead(file.errorString());
+                     return bytes;
+                 },
+                 notes, each);
     } catch (const FromSink &passed) {
         std::rethrow_exception(passed.error);
     } catch (const InterchangeError &error) {
         throw cannotImport(name, error);
     }
+}
+
+void ReadContactFile(const QString &fileName, QStringList *notes, const RecordSink &each)
+{
+    ReadContactFile(fileName, intoList(notes), each);
 }
 
 std::vector<ContactRecord> ReadContactFile(const QString &fileName, QStringList *notes)

@@ -16,14 +16,17 @@ namespace varnelle::interchange {
 // Each contact goes to `each` as soon as it is read. Throws InterchangeError
 // naming the file and the line of the first fault, also for a file that
 // holds no contacts at all; what `each` throws passes through unchanged.
+void ReadContacts(const QByteArray &data, const QString &fileName, const NoteSink &notes, const RecordSink &each);
 void ReadContacts(const QByteArray &data, const QString &fileName, QStringList *notes, const RecordSink &each);
 std::vector<ContactRecord> ReadContacts(const QByteArray &data, const QString &fileName = {},
                                         QStringList *notes = nullptr);
 
-// Reads the file and its contacts. A file whose lines end in LF, vCard or
-// CSV, UTF-8 or UTF-16, is read a piece at a time, never held whole (a CSV
-// file twice: first to tell its character set); `each` is told how many of
-// its bytes are read. Throws InterchangeError.
+// Reads the file and its contacts the same way, a piece at a time, never
+// held whole (a CSV file twice: first to tell its character set); `each` is
+// told how many of its bytes are read, `notes` each note as it is made. Only
+// a regular file is read: a folder, a device or a pipe is refused at once.
+// Throws InterchangeError.
+void ReadContactFile(const QString &fileName, const NoteSink &notes, const RecordSink &each);
 void ReadContactFile(const QString &fileName, QStringList *notes, const RecordSink &each);
 std::vector<ContactRecord> ReadContactFile(const QString &fileName, QStringList *notes = nullptr);
 

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <utility>
+
 namespace varnelle::interchange {
 
 namespace {
@@ -35,7 +37,23 @@ bool isTitleWord(const QString &word)
     return false;
 }
 
+ReadLimits &limits()
+{
+    static ReadLimits current;
+    return current;
+}
+
 } // namespace
+
+const ReadLimits &CurrentReadLimits()
+{
+    return limits();
+}
+
+ReadLimits SetReadLimits(const ReadLimits &set)
+{
+    return std::exchange(limits(), set);
+}
 
 QString ContactRecord::displayName() const
 {

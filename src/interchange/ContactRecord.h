@@ -27,6 +27,25 @@ struct ContactRecord : Contact {
 // have been read; the record may be moved from.
 using RecordSink = std::function<void(ContactRecord &record, qint64 bytesRead)>;
 
+// Takes each note of a reader ("Line 12: the comment ... was skipped.") as it is made.
+using NoteSink = std::function<void(const QString &note)>;
+
+// The sizes beyond which a file is taken for damaged or made to harm: far
+// beyond any real contact file, and small enough that reading it never
+// holds more than a little memory besides its largest card.
+struct ReadLimits {
+    qsizetype lineBytes = 16 * 1024 * 1024;  // a line of a vCard file, a row of a CSV file (in characters)
+    qsizetype cells = 10000;                 // the cells of a CSV row, the columns of its heading
+    qsizetype cardProperties = 10000;        // the properties of one card
+    qsizetype cardBytes = 32 * 1024 * 1024;  // the text of one card's properties
+};
+
+// The limits every reader keeps to.
+const ReadLimits &CurrentReadLimits();
+// Sets them, for a test that shows them kept without a file of gigabytes;
+// gives back those set before. Called while no file is being read.
+ReadLimits SetReadLimits(const ReadLimits &limits);
+
 // A file that cannot be read as contacts, or a book that cannot take them;
 // the message is a sentence for the user, naming the line where there is one.
 class InterchangeError : public Error {

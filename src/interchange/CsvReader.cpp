@@ -14,8 +14,6 @@ namespace varnelle::interchange {
 
 namespace {
 
-constexpr qsizetype MaxCellChars = 16 * 1024 * 1024;
-
 // What a column holds.
 enum class Role {
     Unknown,      // listed under its heading, `words`
@@ -215,6 +213,7 @@ public:
         if (mPos >= mText.size() && !refill())
             return false;
         row.line = mLine;
+        qsizetype rowChars = 0;
         QString cell;
         bool quoted = false;
         qsizetype quoteLine = 0;
@@ -242,6 +241,12 @@ public:
                 quoteLine = mLine;
                 cell.clear();
             } else if (c == mSeparator) {
+                if (row.cells.size() + 1 >= mLimits.cells)
+                    throw LineError(row.line, QCoreApplication::translate(
+                                                  "Interchange", "the row has more than %1 cells, far more than "
+                                                                 "any file of contacts has columns. This is not a "
+                                                                 "contact file, or it is damaged.")
+                                                  .arg(mLimits.cells));
                 row.cells << cell;
                 cell.clear();
             } else if (c == u'\n') {
@@ -250,9 +255,18 @@ public:
             } else if (c != u'\r') {
                 cell += c;
             }
-            if (cell.size() > MaxCellChars)
-                throw LineError(row.line, "a cell is longer than 16 MB, far more than any contact holds. This is not "
-                                          "a contact file, or it is damaged.");
+            if (cell.size() > mLimits.lineBytes)
+                throw LineError(row.line, QCoreApplication::translate(
+                                              "Interchange", "a cell is longer than %1 MB, far more than any "
+                                                             "contact holds. This is not a contact file, or it is "
+                                                             "damaged.")
+                                              .arg(qMax<qsizetype>(mLimits.lineBytes >> 20, 1)));
+            if (++rowChars > mLimits.lineBytes)
+                throw LineError(row.line, QCoreApplication::translate(
+                                              "Interchange", "the row is longer than %1 MB, far more than any "
+                                                             "contact holds. This is not a contact file, or it is "
+                                                             "damaged.")
+                                              .arg(qMax<qsizetype>(mLimits.lineBytes >> 20, 1)));
         }
         if (quoted)
             throw LineError(quoteLine, "a quoted cell begins here but has no closing quote.");
@@ -284,6 +298,7 @@ private:
 
     ByteChunks &mChunks;
     Charset mCharset;
+    const ReadLimits mLimits = CurrentReadLimits();
     QStringDecoder mUtf8{QStringDecoder::Utf8}; // keeps a character split between two pieces
     QString mText;  // the piece being read
     qsizetype mPos = 0;

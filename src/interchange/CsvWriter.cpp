@@ -18,7 +18,7 @@ void appendCell(QByteArray &out, QByteArrayView cell, bool first)
     if (cell.isEmpty())
         return;
     const char lead = cell.front();
-    if (lead == '=' || lead == '@' || lead == '+' || lead == '-') {
+    if (lead == '=' || lead == '@' || lead == '+' || lead == '-' || lead == '\t' || lead == '\r') {
         out += text::CsvCell(QString::fromUtf8(cell)).toUtf8();
         return;
     }

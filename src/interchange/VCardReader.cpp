@@ -11,8 +11,6 @@ namespace varnelle::interchange {
 
 namespace {
 
-constexpr qsizetype MaxLineBytes = 16 * 1024 * 1024;
-
 // One property line of a card, its parameters read in whatever spelling.
 struct Property {
     QByteArray group; // upper case, without the dot
@@ -38,7 +36,7 @@ bool startsWithNoCase(QByteArrayView text, QByteArrayView prefix)
 // at hand are held.
 class LineSource {
 public:
-    LineSource(ByteChunks &chunks, QStringList &notes) : mChunks(chunks), mNotes(notes) {}
+    LineSource(ByteChunks &chunks, const NoteSink &notes) : mChunks(chunks), mNotes(notes) {}
 
     // The next non-blank logical line and the number of its first physical
     // line; false at the end of the data.
@@ -50,8 +48,8 @@ public:
                 return false;
             if (physical.startsWith('#')) {
                 const QByteArrayView shown = physical.first(qMin<qsizetype>(physical.size(), 60));
-                mNotes << LineNote(mLine, QCoreApplication::translate("Interchange", "the comment \"%1\" was skipped.")
-                                              .arg(QString::fromUtf8(shown)));
+                mNotes(LineNote(mLine, QCoreApplication::translate("Interchange", "the comment \"%1\" was skipped.")
+                                           .arg(QString::fromUtf8(shown))));
                 physical = {};
             }
         } while (physical.trimmed().isEmpty());
@@ -79,15 +77,15 @@ public:
             } else if (endsWithLoneBackslash(text) && !following.trimmed().isEmpty() && !looksLikeProperty(following)) {
                 // A line break written as a backslash and a real one: the value goes on.
                 take(physical);
-                mNotes << LineNote(mLine, QCoreApplication::translate(
-                                              "Interchange", "the line before ends with a backslash; this line was "
-                                                             "read as the rest of its value."));
+                mNotes(LineNote(mLine, QCoreApplication::translate(
+                                           "Interchange", "the line before ends with a backslash; this line was "
+                                                          "read as the rest of its value.")));
                 text += 'n';
                 text += physical.trimmed();
             } else {
                 break;
             }
-            if (text.size() > MaxLineBytes)
+            if (text.size() > mMaxLine)
                 throw tooLong(line);
         }
         return true;
@@ -98,10 +96,12 @@ public:
     qint64 position() const { return mDropped + mPos; }
 
 private:
-    static InterchangeError tooLong(qsizetype line)
+    InterchangeError tooLong(qsizetype line) const
     {
-        return LineError(line, "the line is longer than 16 MB, far more than any contact holds. This is not a "
-                               "vCard file, or it is damaged.");
+        return LineError(line, QCoreApplication::translate(
+                                   "Interchange", "the line is longer than %1 MB, far more than any contact holds. "
+                                                  "This is not a vCard file, or it is damaged.")
+                                   .arg(qMax<qsizetype>(mMaxLine >> 20, 1)));
     }
 
     // The end of the physical line at mPos (its '\n', or the end of the data),
@@ -113,7 +113,7 @@ private:
             const qsizetype end = mData.indexOf('\n', from);
             if (end >= 0)
                 return end;
-            if (mDone || mData.size() - mPos > MaxLineBytes)
+            if (mDone || mData.size() - mPos > mMaxLine)
                 return mData.size();
             const qsizetype searched = mData.size() - mPos;
             if (!refill())
@@ -164,7 +164,7 @@ private:
             return false;
         const qsizetype end = lineEnd();
         ++mLine;
-        if (end - mPos > MaxLineBytes)
+        if (end - mPos > mMaxLine)
             throw tooLong(mLine);
         line = QByteArrayView(mData.constData() + mPos, end - mPos);
         if (line.endsWith('\r'))
@@ -198,7 +198,8 @@ private:
     }
 
     ByteChunks &mChunks;
-    QStringList &mNotes;
+    const NoteSink &mNotes;
+    const qsizetype mMaxLine = CurrentReadLimits().lineBytes;
     QByteArray mData; // the bytes not yet read as lines, from mPos, and the line before
     qsizetype mPos = 0;
     qint64 mDropped = 0; // bytes before mData
@@ -525,7 +526,7 @@ bool isNoName(const QString &wholeName, const ContactRecord &record)
     return false;
 }
 
-ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, QStringList &notes)
+ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, const NoteSink &notes)
 {
     RecordBuilder b(line);
     ContactRecord &r = b.record;
@@ -544,10 +545,10 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, Q
         if (isIgnored(p.name))
             continue;
         if (!p.undecodable.isEmpty()) {
-            notes << LineNote(p.line, QCoreApplication::translate(
-                                          "Interchange", "%1 is in the character set \"%2\", which this program "
-                                                         "cannot read; not imported.")
-                                          .arg(caption(p.name), QString::fromLatin1(p.undecodable)));
+            notes(LineNote(p.line, QCoreApplication::translate(
+                                       "Interchange", "%1 is in the character set \"%2\", which this program "
+                                                      "cannot read; not imported.")
+                                       .arg(caption(p.name), QString::fromLatin1(p.undecodable))));
         } else if (p.binary) {
             b.addUnplaced(caption(p.name), "not imported (binary data)");
         } else if (p.name == "N") {
@@ -674,8 +675,9 @@ bool LooksLikeVCard(const QByteArray &data)
     return startsWithNoCase(rest, "BEGIN:VCARD");
 }
 
-void ReadVCards(ByteChunks &chunks, QStringList &said, const RecordSink &each)
+void ReadVCards(ByteChunks &chunks, const NoteSink &said, const RecordSink &each)
 {
+    const ReadLimits limits = CurrentReadLimits();
     LineSource source(chunks, said);
     QByteArray text;
     qsizetype line = 0;
@@ -683,6 +685,9 @@ void ReadVCards(ByteChunks &chunks, QStringList &said, const RecordSink &each)
     qsizetype nested = 0; // the depth of cards within the card
     qsizetype nestedLine = 0;
     std::vector<Property> properties;
+    qsizetype cardLines = 0; // the lines of the card, properties or not
+    qint64 cardBytes = 0;    // the text of its properties
+    bool oversized = false;  // the card is larger than any contact, skipped to its END:VCARD
     while (source.next(text, line)) {
         if (cardLine == 0) {
             if (!isLine(text, "BEGIN:VCARD"))
@@ -693,27 +698,40 @@ void ReadVCards(ByteChunks &chunks, QStringList &said, const RecordSink &each)
                                     .arg(QString::fromUtf8(text.left(60)).trimmed()));
             cardLine = line;
             properties.clear();
+            cardLines = 0;
+            cardBytes = 0;
+            continue;
+        }
+        if (oversized) {
+            if (isLine(text, "BEGIN:VCARD")) {
+                ++nested;
+            } else if (isLine(text, "END:VCARD") && nested > 0) {
+                --nested;
+            } else if (isLine(text, "END:VCARD")) {
+                cardLine = 0;
+                oversized = false;
+            }
             continue;
         }
         if (nested > 0) {
             if (isLine(text, "BEGIN:VCARD")) {
                 ++nested;
             } else if (isLine(text, "END:VCARD") && --nested == 0) {
-                said << LineNote(nestedLine, QCoreApplication::translate(
+                said(LineNote(nestedLine, QCoreApplication::translate(
                                                  "Interchange", "a card within the card of line %1, up to line %2, "
                                                                 "was skipped.")
                                                  .arg(cardLine)
-                                                 .arg(line));
+                                                 .arg(line)));
             }
             continue;
         }
         if (isLine(text, "END:VCARD")) {
             QString groupName;
             if (isGroupCard(properties, groupName)) {
-                said << LineNote(cardLine, QCoreApplication::translate(
-                                               "Interchange", "the group \"%1\" is a list of contacts, not a "
-                                                              "contact; not imported.")
-                                               .arg(groupName));
+                said(LineNote(cardLine, QCoreApplication::translate(
+                                            "Interchange", "the group \"%1\" is a list of contacts, not a "
+                                                           "contact; not imported.")
+                                            .arg(groupName)));
             } else {
                 ContactRecord record = mapCard(properties, cardLine, said);
                 each(record, source.position());
@@ -726,12 +744,26 @@ void ReadVCards(ByteChunks &chunks, QStringList &said, const RecordSink &each)
             nestedLine = line;
             continue;
         }
+        if (++cardLines > limits.cardProperties || (cardBytes += text.size()) > limits.cardBytes) {
+            said(LineNote(cardLine, cardLines > limits.cardProperties
+                                        ? QCoreApplication::translate(
+                                              "Interchange", "the card has more than %1 lines, far more than any "
+                                                             "contact has; skipped.")
+                                              .arg(limits.cardProperties)
+                                        : QCoreApplication::translate(
+                                              "Interchange", "the card holds more than %1 MB of text, far more than "
+                                                             "any contact holds; skipped.")
+                                              .arg(qMax<qsizetype>(limits.cardBytes >> 20, 1))));
+            std::vector<Property>().swap(properties);
+            oversized = true;
+            continue;
+        }
         const qsizetype colon = nameEnd(text);
         if (colon <= 0) {
-            said << LineNote(line, QCoreApplication::translate(
-                                       "Interchange", "\"%1\" is not a vCard property (it has no name and ':'); "
-                                                      "skipped.")
-                                       .arg(QString::fromUtf8(text.left(60)).trimmed()));
+            said(LineNote(line, QCoreApplication::translate(
+                                    "Interchange", "\"%1\" is not a vCard property (it has no name and ':'); "
+                                                   "skipped.")
+                                    .arg(QString::fromUtf8(text.left(60)).trimmed())));
             continue;
         }
         properties.push_back(parseProperty(text, colon, line));
@@ -745,10 +777,9 @@ void ReadVCards(ByteChunks &chunks, QStringList &said, const RecordSink &each)
 
 std::vector<ContactRecord> ReadVCards(const QByteArray &data, QStringList *notes)
 {
-    QStringList unused;
     std::vector<ContactRecord> records;
     BytesInMemory chunks(data);
-    ReadVCards(chunks, notes ? *notes : unused,
+    ReadVCards(chunks, [notes](const QString &note) { if (notes) *notes << note; },
                [&records](ContactRecord &record, qint64) { records.push_back(std::move(record)); });
     return records;
 }

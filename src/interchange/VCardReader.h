@@ -23,8 +23,10 @@ namespace varnelle::interchange {
 std::vector<ContactRecord> ReadVCards(const QByteArray &data, QStringList *notes = nullptr);
 
 // The same, handing each contact to `each` as soon as its card is read,
-// with the bytes read so far.
-void ReadVCards(ByteChunks &chunks, QStringList &notes, const RecordSink &each);
+// with the bytes read so far, and each note to `notes` as it is made. A
+// card of more lines or text than CurrentReadLimits() allows is skipped
+// whole, with a note naming its line.
+void ReadVCards(ByteChunks &chunks, const NoteSink &notes, const RecordSink &each);
 
 // Whether the bytes start like a vCard file (after a byte order mark, blank
 // lines and # comments).

@@ -6,6 +6,7 @@
 #include "reports/ReportDefinition.h"
 #include "reports/ReportWriter.h"
 #include "reports/SelectionFormula.h"
+#include "common/FileFailure.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -237,6 +238,10 @@ ReportResult ReportEngine::run(const ReportRequest &request, const ReportProgres
                                                  "is read from. Choose another file name.")
                                       .arg(shownPath(request.fileName)));
         }
+        // Nor a pipe or a device, which writing a file in its place would replace.
+        if (const QString notAFile = NotAFile(request.fileName); !notAFile.isEmpty())
+            throw ReportError(QCoreApplication::translate("Reports", "The file \"%1\" cannot be written: %2.")
+                                  .arg(shownPath(request.fileName), notAFile));
         break;
     default:
         throw ReportError(QCoreApplication::translate(
@@ -260,16 +265,17 @@ ReportResult ReportEngine::run(const ReportRequest &request, const ReportProgres
         const bool complete = produce(data, *writer, progress, [&](QByteArray &bytes) {
             if (file.write(bytes) != bytes.size())
                 throw ReportError(QCoreApplication::translate("Reports", "The file \"%1\" cannot be written: %2.")
-                                      .arg(shownPath(name), file.errorString()));
+                                      .arg(shownPath(name), WriteFailureCause(file)));
         });
         if (!complete) {
             file.cancelWriting();
             result.cancelled = true;
             return result;
         }
-        if (!file.commit())
+        // QSaveFile's commit ignores a failure of its last write: flushed first, the failure is seen.
+        if (!file.flush() || !file.commit())
             throw ReportError(QCoreApplication::translate("Reports", "The file \"%1\" cannot be written: %2.")
-                                  .arg(shownPath(name), file.errorString()));
+                                  .arg(shownPath(name), WriteFailureCause(file)));
         return result;
     }
 

@@ -15,6 +15,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 using namespace varnelle;
 
 class EngineRunsTest : public QObject {
@@ -115,6 +117,18 @@ private slots:
         QVERIFY(QDir(mDir.path()).mkpath("folder"));
         QVERIFY_THROWS_EXCEPTION(ReportError, fixture::exportReport(*mEngine, mData, "bAddress.rpt", 4, mDir.filePath("folder")));
         QVERIFY(QFileInfo(mDir.filePath("folder")).isDir());
+        // Nor a pipe or a device, which a file written in its place would replace.
+        const QString pipe = mDir.filePath("pipe.csv");
+        QVERIFY(::mkfifo(QFile::encodeName(pipe).constData(), 0600) == 0);
+        for (const QString &special : {pipe, QStringLiteral("/dev/null")}) {
+            try {
+                fixture::exportReport(*mEngine, mData, "bAddress.rpt", 4, special);
+                QFAIL("the run succeeded");
+            } catch (const ReportError &error) {
+                QVERIFY2(error.message().contains(", not a file."), qPrintable(error.message()));
+            }
+            QVERIFY(QFileInfo::exists(special) && !QFileInfo(special).isFile());
+        }
 
         QVERIFY_THROWS_EXCEPTION(ReportError, fixture::exportReport(*mEngine, mData, "bAddress.rpt", 4, "  "));
     }

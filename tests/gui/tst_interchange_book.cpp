@@ -20,12 +20,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QLocale>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QSqlQuery>
 #include <QListView>
 #include <QTest>
 #include <QTreeView>
@@ -33,6 +36,9 @@
 
 #include <algorithm>
 #include <functional>
+#include <new>
+
+#include <sys/stat.h>
 
 using namespace varnelle;
 using namespace varnelle::interchange;
@@ -196,6 +202,7 @@ private slots:
     void commandLine_data();
     void commandLine();
     void desktopKeepsTheBookInTheDataFolder();
+    void settingsMoveOnceIntoTheProgramsFolder();
     void importAndExportFromTheFileMenu();
     void exportedFileTakesTheFormatsExtension_data();
     void exportedFileTakesTheFormatsExtension();
@@ -334,6 +341,8 @@ void InterchangeBookTest::failedOrCancelledImportChangesNothing_data()
     // The reading runs ahead on a thread of its own and must stop where the storing stopped.
     QTest::newRow("failure at the first card of a large file") << "large early failure";
     QTest::newRow("cancel a large file halfway") << "large cancel";
+    QTest::newRow("out of memory halfway") << "out of memory";
+    QTest::newRow("book being changed by another program") << "locked";
 }
 
 void InterchangeBookTest::failedOrCancelledImportChangesNothing()
@@ -353,7 +362,11 @@ void InterchangeBookTest::failedOrCancelledImportChangesNothing()
                            "BEGIN SELECT RAISE(ABORT, 'disk full'); END");
     ImportOptions options;
     int calls = 0;
-    options.progress = [&](qsizetype, qsizetype) { return !(how.endsWith("cancel") && ++calls == 2); };
+    options.progress = [&](qsizetype, qsizetype) {
+        if (how == "out of memory" && ++calls == 2)
+            throw std::bad_alloc();
+        return !(how.endsWith("cancel") && ++calls == 2);
+    };
     QByteArray large;
     for (int i = 0; large.size() < (3 << 20) / 2; ++i)
         large += QString("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Large%1;Ann;;;\r\nNOTE:%2\r\nEND:VCARD\r\n")
@@ -369,14 +382,26 @@ void InterchangeBookTest::failedOrCancelledImportChangesNothing()
             book.import(large + "BEGIN:VCARD\r\nN:Boom;Ann;;;\r\nEND:VCARD\r\n");
         else if (how == "large early failure")
             book.import("BEGIN:VCARD\r\nN:Boom;Ann;;;\r\nEND:VCARD\r\n" + large);
-        else if (how == "large cancel")
+        else if (how == "locked") {
+            QSqlDatabase other = OpenDatabase(DatabaseFileName, "other"); // another program, changing the book
+            const auto close = qScopeGuard([&other] {
+                other.rollback();
+                CloseDatabase(other);
+            });
+            QVERIFY(other.transaction() && QSqlQuery("DELETE FROM Setup WHERE 0", other).isActive());
+            ImportContacts(book.db, records, options);
+        } else if (how == "large cancel")
             QVERIFY((writeFile("in.vcf", large), ImportContactFile(book.db, "in.vcf", options).cancelled));
         else if (ImportContacts(book.db, records, options).cancelled)
             QCOMPARE(how, QString("cancel"));
         QVERIFY(how.endsWith("cancel"));
+    } catch (const std::bad_alloc &) {
+        QCOMPARE(how, QString("out of memory"));
     } catch (const InterchangeError &error) {
-        QVERIFY2(error.message().contains(how.endsWith("failure") ? "disk full" : "has no END:VCARD"),
-                 qPrintable(error.message()));
+        const char *expected = how.endsWith("failure") ? "disk full"
+            : how == "locked" ? "The address book is being changed by another program or window right now."
+                              : "has no END:VCARD";
+        QVERIFY2(error.message().contains(expected), qPrintable(error.message()));
     }
     QCOMPARE(counts(), before);
 }
@@ -659,6 +684,26 @@ void InterchangeBookTest::commandLine_data()
     QTest::newRow("import an empty CSV file") << QStringList{"--import", "empty.csv"} << 1
                                               << "The file 'empty.csv' cannot be imported. The file is empty" << ""
                                               << "";
+    // Only regular files are read and written: a pipe would wait for ever, a device give bytes without end, and
+    // either would be replaced by the file written.
+    QTest::newRow("import a pipe") << QStringList{"--import", "pipe.vcf"} << 1
+                                   << "The file 'pipe.vcf' cannot be read: it is a pipe (FIFO), not a file." << ""
+                                   << "";
+    QTest::newRow("import a folder") << QStringList{"--import", "folder"} << 1
+                                     << "The file 'folder' cannot be read: it is a folder, not a file." << "" << "";
+    QTest::newRow("import a device") << QStringList{"--import", "/dev/zero"} << 1
+                                     << "The file 'zero' cannot be read: it is a device, not a file." << "" << "";
+    QTest::newRow("export to a pipe") << QStringList{"--export", "pipe.vcf"} << 1
+                                      << "The file 'pipe.vcf' could not be written: it is a pipe (FIFO), not a file."
+                                      << "" << "";
+    QTest::newRow("export to a device") << QStringList{"--export", "/dev/null", "--format", "csv"} << 1
+                                        << "The file 'null' could not be written: it is a device, not a file." << ""
+                                        << "";
+    QTest::newRow("summary to a device") << QStringList{"--import", "in.vcf", "--summary", "/dev/null"} << 1
+                                         << "The file 'null' could not be written: it is a device" << "" << "";
+    QTest::newRow("every note of the reading in the summary")
+        << QStringList{"--import", "comments.vcf", "--summary", "s.txt"} << 0 << "Skipped in the file — 3" << "s.txt"
+        << "Line 2999: the comment \"# c\" was skipped.\nLine 3000: the comment \"# c\" was skipped.\n";
     QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "Unknown option 'bogus'." << "" << "";
     QTest::newRow("unknown view") << QStringList{"--export", "x.vcf", "--view", "some"} << 2
                                   << "--view takes business, personal or all, not 'some'." << "" << "";
@@ -680,6 +725,8 @@ void InterchangeBookTest::commandLine()
     writeFile("bad.vcf", "BEGIN:VCARD\nN:x\n");
     writeFile("empty.vcf", "");
     writeFile("empty.csv", "");
+    writeFile("comments.vcf", QByteArray("# c\n").repeated(3000) + TwoCards);
+    QVERIFY(::mkfifo("pipe.vcf", 0600) == 0 && QDir().mkdir("folder"));
     QString printed;
     QCOMPARE(runProgram({"--import", "in.vcf"}, &printed), 0); // the first start makes the book
     QVERIFY(printed.startsWith("2 contacts imported from in.vcf; 0 already present."));
@@ -689,6 +736,8 @@ void InterchangeBookTest::commandLine()
     if (!fileName.isEmpty())
         QVERIFY(ReadAll(fileName).contains(fileHolds.toUtf8()));
     QCOMPARE(count("Address"), QString("2"));
+    for (const char *special : {"pipe.vcf", "folder", "/dev/null"})
+        QVERIFY2(QFileInfo(special).exists() && !QFileInfo(special).isFile(), special);
 }
 
 void InterchangeBookTest::desktopKeepsTheBookInTheDataFolder()
@@ -705,6 +754,25 @@ void InterchangeBookTest::desktopKeepsTheBookInTheDataFolder()
     env.insert("XDG_DATA_HOME", dir.file("not-a-folder"));
     QCOMPARE(runProgram({"--desktop", "--import", dir.file("in.vcf")}, &printed, env), 1);
     QVERIFY2(printed.contains("cannot be created or entered"), qPrintable(printed));
+}
+
+void InterchangeBookTest::settingsMoveOnceIntoTheProgramsFolder()
+{
+    TempWorkDir dir;
+    const QByteArray settings = "[sync]\nautomatic=true\n";
+    QVERIFY(QDir().mkpath("config/Unknown Organization"));
+    writeFile("config/Unknown Organization/Varnelle.conf", settings);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_CONFIG_HOME", dir.file("config"));
+    QString printed;
+    QCOMPARE(runProgram({"--version"}, &printed, env), 0);
+    QCOMPARE(ReadAll("config/Varnelle/Varnelle.conf"), settings);
+    QVERIFY(!QFileInfo::exists("config/Unknown Organization"));
+    // Never over settings already in their place.
+    QVERIFY(QDir().mkpath("config/Unknown Organization"));
+    writeFile("config/Unknown Organization/Varnelle.conf", "[sync]\nautomatic=false\n");
+    QCOMPARE(runProgram({"--version"}, &printed, env), 0);
+    QCOMPARE(ReadAll("config/Varnelle/Varnelle.conf"), settings);
 }
 
 void InterchangeBookTest::importAndExportFromTheFileMenu()

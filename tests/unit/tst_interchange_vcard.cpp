@@ -72,6 +72,10 @@ private slots:
     void badInputNamesTheLine();
     void largeFilesReadInPiecesAsWhole_data();
     void largeFilesReadInPiecesAsWhole();
+    void filesBeyondTheLimitsAreRefusedOrSkippedByLine_data();
+    void filesBeyondTheLimitsAreRefusedOrSkippedByLine();
+    void csvCellsASpreadsheetWouldRunAreWrittenAsText_data();
+    void csvCellsASpreadsheetWouldRunAreWrittenAsText();
 };
 
 void InterchangeVCardTest::readsFilesAsProgramsWriteThem_data()
@@ -494,6 +498,95 @@ void InterchangeVCardTest::largeFilesReadInPiecesAsWhole()
     });
     QCOMPARE(inPieces, whole);
     QVERIFY(whole.count(QLatin1Char('\n')) > 1000 || whole.startsWith("The file"));
+}
+
+void InterchangeVCardTest::filesBeyondTheLimitsAreRefusedOrSkippedByLine_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<qint64>("sparse"); // the size of a file of zero bytes written as a hole instead
+    QTest::addColumn<QString>("expected"); // in what is read, refused or noted
+    const QByteArray card = "BEGIN:VCARD\nFN:Bob Roe\nEND:VCARD\n";
+    QTest::newRow("CSV heading of commas") << "a.csv" << "First Name" + QByteArray(100, ',') + "\nAnn\n" << 0LL
+                                           << "Line 1: the row has more than 50 cells";
+    QTest::newRow("CSV row of commas") << "a.csv" << "First Name,Last Name\nAnn,Lee\n" + QByteArray(100, ',') + "\n"
+                                       << 0LL << "Line 3: the row has more than 50 cells";
+    QTest::newRow("CSV row longer than a line")
+        << "a.csv" << "First Name,Last Name\n" + (QByteArray(200, 'a') + ',').repeated(8) << 0LL
+        << "Line 2: the row is longer than 1 MB";
+    QTest::newRow("no line feed in the first megabyte")
+        << "a.csv" << "First Name," + QByteArray((1 << 20) + 10, 'a') << 0LL << "Line 1: the row is longer than 1 MB";
+    QTest::newRow("a card of many lines, skipped") << "a.vcf"
+        << "BEGIN:VCARD\nFN:Ann Lee\n" + QByteArray("X-A:b\n").repeated(30) + "END:VCARD\n" + card << 0LL
+        << "|Bob|Roe|||||||| #  # \n--\nLine 1: the card has more than 20 lines, far more than any contact has; "
+           "skipped.";
+    QTest::newRow("a card of much text, skipped") << "a.vcf"
+        << card + "BEGIN:VCARD\n" + QByteArray("NOTE:" + QByteArray(500, 'n') + "\n").repeated(5) + "END:VCARD\n"
+        << 0LL << "|Bob|Roe|||||||| #  # \n--\nLine 4: the card holds more than 1 MB of text";
+    QTest::newRow("a card of many lines in a card of many lines") << "a.vcf"
+        << "BEGIN:VCARD\n" + QByteArray("X-A:b\n").repeated(30) + card + "END:VCARD\n" + card << 0LL
+        << "|Bob|Roe|||||||| #  # \n--\nLine 1: the card has more than 20 lines";
+    QTest::newRow("every comment noted") << "a.vcf" << QByteArray("# c\n").repeated(3000) + card << 0LL
+                                         << "Line 3000: the comment \"# c\" was skipped.";
+    QTest::newRow("sparse file of zeros, vCard") << "a.vcf" << QByteArray() << (3LL << 30)
+                                                 << "Line 1: the line is longer than 1 MB";
+    QTest::newRow("sparse file of zeros, CSV") << "a.csv" << QByteArray() << (3LL << 30)
+                                               << "Line 1: the line holds binary data";
+}
+
+// Limits scaled down: a line of 1000 bytes, 50 cells, a card of 20 lines or 2000 bytes.
+void InterchangeVCardTest::filesBeyondTheLimitsAreRefusedOrSkippedByLine()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, file);
+    QFETCH(qint64, sparse);
+    QFETCH(QString, expected);
+    test::TempWorkDir dir;
+    QFile out(name);
+    QVERIFY(out.open(QIODevice::WriteOnly) && out.write(file) == file.size() && (sparse == 0 || out.resize(sparse)));
+    out.close();
+    ReadLimits limits;
+    limits.lineBytes = 1000;
+    limits.cells = 50;
+    limits.cardProperties = 20;
+    limits.cardBytes = 2000;
+    const ReadLimits before = SetReadLimits(limits);
+    QStringList read;
+    QStringList said;
+    try {
+        ReadContactFile(name, [&said](const QString &note) { said << note; },
+                        [&read](ContactRecord &r, qint64) { read << dump(r); });
+    } catch (const InterchangeError &error) {
+        read << error.message();
+    }
+    SetReadLimits(before);
+    const QString result = read.join('\n') + "\n--\n" + said.join('\n');
+    QVERIFY2(result.contains(expected), qPrintable(result.left(2000)));
+}
+
+void InterchangeVCardTest::csvCellsASpreadsheetWouldRunAreWrittenAsText_data()
+{
+    QTest::addColumn<QString>("company");
+    QTest::addColumn<QByteArray>("cell");
+    QTest::newRow("=") << "=1+2" << QByteArray(",'=1+2,");
+    QTest::newRow("@") << "@SUM(A1)" << QByteArray(",'@SUM(A1),");
+    QTest::newRow("+ and a formula") << "+A1" << QByteArray(",'+A1,");
+    QTest::newRow("- and a number") << "-5" << QByteArray(",-5,");
+    QTest::newRow("tab") << "\t=1+2" << QByteArray(",'\t=1+2,");
+    QTest::newRow("carriage return") << "\r=1+2" << QByteArray(",\"'\r=1+2\",");
+    QTest::newRow("plain") << "Acme" << QByteArray(",Acme,");
+}
+
+void InterchangeVCardTest::csvCellsASpreadsheetWouldRunAreWrittenAsText()
+{
+    QFETCH(QString, company);
+    QFETCH(QByteArray, cell);
+    ContactRecord r;
+    r.lastName = "Lee";
+    r.company = company;
+    QByteArray file;
+    CsvWriter(0).appendRow(file, r);
+    QVERIFY2(file.contains(cell), file.constData());
 }
 
 QTEST_GUILESS_MAIN(InterchangeVCardTest)

@@ -4,6 +4,7 @@
 #include "ui/widgets/MessageBox.h"
 #include "interchange/BookExport.h"
 #include "store/AddressBook.h"
+#include "common/FileFailure.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -14,6 +15,8 @@
 #include <QScrollBar>
 #include <QTreeView>
 #include <QVBoxLayout>
+
+#include <new>
 
 namespace varnelle {
 
@@ -103,9 +106,17 @@ void ImportSummaryDialog::saveSummary()
         return;
     }
     QSaveFile file(fileName);
-    if (!(file.open(QIODevice::WriteOnly | QIODevice::Text) && mSummary.writeLines(file) && file.commit()))
+    bool saved = false;
+    try {
+        // QSaveFile's commit ignores a failure of its last write: flushed first, the failure is seen.
+        saved = file.open(QIODevice::WriteOnly | QIODevice::Text) && mSummary.writeLines(file) && file.flush()
+            && file.commit();
+    } catch (const std::bad_alloc &) {
+        file.cancelWriting();
+    }
+    if (!saved)
         ShowRefusal(tr("The summary could not be saved in '%1': %2.")
-                   .arg(QFileInfo(fileName).fileName(), file.errorString()));
+                   .arg(QFileInfo(fileName).fileName(), WriteFailureCause(file)));
 }
 
 } // namespace varnelle

@@ -11,6 +11,9 @@
 #include <QFileInfo>
 #include <QProgressDialog>
 
+#include <exception>
+#include <new>
+
 namespace varnelle {
 
 namespace {
@@ -69,6 +72,18 @@ void MainWindow::importContacts()
         progress.reset();
         ShowRefusal(error.message());
         return;
+    } catch (const std::bad_alloc &) {
+        // The import's transaction has been rolled back.
+        progress.reset();
+        ShowRefusal(tr("The import needed more memory than the computer has free and was stopped. Nothing was "
+                  "imported; the address book is unchanged."));
+        return;
+    } catch (const std::exception &error) {
+        progress.reset();
+        ShowRefusal(tr("The import was stopped by an unexpected failure: %1. Nothing was imported; the address book is "
+                  "unchanged.")
+                   .arg(QString::fromLocal8Bit(error.what())));
+        return;
     }
     progress.reset();
     if (!summary.cancelled) {
@@ -94,6 +109,13 @@ void MainWindow::exportContacts()
         ShowMessage(interchange::ExportedText(count, QFileInfo(fileName).fileName()));
     } catch (const interchange::InterchangeError &error) {
         ShowRefusal(error.message());
+    } catch (const std::bad_alloc &) {
+        ShowRefusal(tr("The export needed more memory than the computer has free and was stopped. The file '%1' was "
+                  "not written.")
+                   .arg(QFileInfo(fileName).fileName()));
+    } catch (const std::exception &error) {
+        ShowRefusal(tr("The export was stopped by an unexpected failure: %1. The file '%2' was not written.")
+                   .arg(QString::fromLocal8Bit(error.what()), QFileInfo(fileName).fileName()));
     }
 }
 
