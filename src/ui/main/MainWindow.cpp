@@ -3,6 +3,7 @@
 #include "ui/main/ContactLines.h"
 #include "ui/main/ContactListModel.h"
 #include "ui/main/ContactSearchFilter.h"
+#include "ui/main/LiveSearchIndex.h"
 #include "ui/about/AboutDialog.h"
 #include "ui/main/ReportActions.h"
 #include "ui/widgets/WidgetFactory.h"
@@ -54,9 +55,9 @@ MainWindow::MainWindow(AddressBook &book, QWidget *parent)
     // window's own additions, edits and deletions place their lines themselves.
     // The search reads its index again before the list is filled anew.
     auto refill = [this] {
-        startSearchIndex();
+        mSearchIndex->startReading();
         if (mFiltered->isActive())
-            prepareSearchIndex();
+            mSearchIndex->makeCurrent();
         fillList();
         showSearchCount();
     };
@@ -67,10 +68,7 @@ MainWindow::MainWindow(AddressBook &book, QWidget *parent)
     connect(&mBook, &AddressBook::viewChanged, this, refill);
 }
 
-MainWindow::~MainWindow()
-{
-    mIndexBuild.waitForFinished();
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::createControls()
 {
@@ -242,7 +240,7 @@ void MainWindow::load()
             ShowRefusal(error.message());
     }
     fillList();
-    startSearchIndex();
+    mSearchIndex->startReading();
 }
 
 void MainWindow::failWith(const QString &message)

@@ -1,13 +1,10 @@
 #pragma once
 
 #include "reports/ReportRequest.h"
-#include "store/SearchIndex.h"
 #include "ui/main/ContactListModel.h"
 #include "ui/widgets/WindowPlacement.h"
 
-#include <QFutureWatcher>
 #include <QMainWindow>
-#include <QSet>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -25,6 +22,7 @@ class AddressBook;
 class DatabaseError;
 class ContactSearchFilter;
 class PhoneTypesDialog;
+class LiveSearchIndex;
 class ReportActions;
 
 // The main window: the contact list of the current view, its buttons and the
@@ -92,12 +90,7 @@ private:
     QListView *mContactList = nullptr;
     ContactListModel *mContacts = nullptr;
     ContactSearchFilter *mFiltered = nullptr; // what the list shows of mContacts
-    SearchIndex mSearchIndex;
-    bool mSearchIndexStale = true;
-    // The index read on a thread of its own, so that no keystroke waits for
-    // it; contacts this window changed meanwhile are read again after it.
-    QFutureWatcher<std::optional<SearchIndex>> mIndexBuild;
-    QSet<std::int32_t> mChangedDuringBuild;
+    LiveSearchIndex *mSearchIndex = nullptr; // what the search box looks in
     QPushButton *mAddButton = nullptr;
     QPushButton *mEditButton = nullptr;
     QPushButton *mDeleteButton = nullptr;
@@ -142,13 +135,6 @@ private:
     void placeCurrentRow(int row);
     QModelIndex shownIndexOf(std::int32_t personId) const;
     void createSearch(QWidget *client);
-    // Starts reading the search index anew, on a thread of its own.
-    void startSearchIndex();
-    // Takes the index just read; false when it could not be read.
-    bool takeSearchIndex();
-    // Makes the search index current before a search: waits for a reading
-    // under way, or reads it here when none is.
-    void prepareSearchIndex();
     // A contact of this window's own making: indexed again, and kept in view
     // by a search that is active.
     void contactChanged(std::int32_t personId);

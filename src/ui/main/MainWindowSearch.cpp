@@ -3,10 +3,8 @@
 #include "ui/main/MainWindow.h"
 
 #include "store/AddressBook.h"
-#include "store/Connection.h"
-#include "store/Database.h"
-#include "store/DatabaseError.h"
 #include "ui/main/ContactSearchFilter.h"
+#include "ui/main/LiveSearchIndex.h"
 #include "ui/widgets/LayoutUnits.h"
 #include "ui/widgets/WidgetFactory.h"
 
@@ -16,7 +14,6 @@
 #include <QListView>
 #include <QShortcut>
 #include <QToolButton>
-#include <QtConcurrent/QtConcurrentRun>
 
 namespace varnelle {
 
@@ -31,11 +28,12 @@ void MainWindow::createSearch(QWidget *client)
     mSearchCount = MakeControl<QLabel>(client, "searchCount", 240, SearchCountTop, 5055, SearchCountHeight);
     mSearchCount->setAccessibleName(tr("Search results"));
 
-    mFiltered = new ContactSearchFilter(mSearchIndex, this);
+    mSearchIndex = new LiveSearchIndex(mBook, this);
+    mFiltered = new ContactSearchFilter(mSearchIndex->index(), this);
     mFiltered->setSourceModel(mContacts);
     // An index read while a search is shown applies at once.
-    connect(&mIndexBuild, &QFutureWatcherBase::finished, this, [this] {
-        if (mSearchIndexStale && takeSearchIndex() && mFiltered->isActive()) {
+    connect(mSearchIndex, &LiveSearchIndex::readInBackground, this, [this] {
+        if (mFiltered->isActive()) {
             mFiltered->refresh();
             showSearchCount();
         }
@@ -59,63 +57,11 @@ void MainWindow::focusSearch()
     mSearchBox->selectAll();
 }
 
-void MainWindow::startSearchIndex()
-{
-    mIndexBuild.waitForFinished(); // an earlier reading is out of date
-    mSearchIndexStale = true;
-    mChangedDuringBuild.clear();
-    if (!mBook.isOpen())
-        return;
-    mIndexBuild.setFuture(QtConcurrent::run([file = mBook.fileName(), view = mBook.isBusiness()] {
-        std::optional<SearchIndex> index;
-        try {
-            Connection book = OpenForReading(file);
-            index.emplace().build(book.database(), view);
-        } catch (const DatabaseError &) {
-            // Read again on the first search, where a failure leaves the list as it is.
-        }
-        return index;
-    }));
-}
-
-bool MainWindow::takeSearchIndex()
-{
-    if (!mIndexBuild.future().isValid() || mIndexBuild.isCanceled() || !mSearchIndexStale)
-        return !mSearchIndexStale;
-    std::optional<SearchIndex> index = mIndexBuild.result();
-    mIndexBuild.setFuture({});
-    if (!index)
-        return false;
-    mSearchIndex = std::move(*index);
-    mSearchIndexStale = false;
-    for (const std::int32_t personId : std::as_const(mChangedDuringBuild))
-        contactChanged(personId);
-    mChangedDuringBuild.clear();
-    return true;
-}
-
-void MainWindow::prepareSearchIndex()
-{
-    if (!mSearchIndexStale)
-        return;
-    mIndexBuild.waitForFinished();
-    if (takeSearchIndex())
-        return;
-    try {
-        mSearchIndex.build(mBook.database(), mBook.isBusiness());
-        mSearchIndexStale = false;
-    } catch (const DatabaseError &) {
-        // A book that cannot be read is told about when the list is read;
-        // the search then lists what it can.
-        mSearchIndex.clear();
-    }
-}
-
 void MainWindow::searchFor(const QString &text)
 {
     if (mSearchBox->text() != text)
         mSearchBox->setText(text); // textChanged brings us back here
-    prepareSearchIndex();
+    mSearchIndex->makeCurrent();
     const std::int32_t selected = selectedRow() >= 0 ? mContacts->personIdAt(selectedRow()) : 0;
     mFiltered->setSearchText(text);
     // A search selects its first match; the whole list again keeps the contact chosen.
@@ -137,15 +83,7 @@ void MainWindow::searchFor(const QString &text)
 void MainWindow::contactChanged(std::int32_t personId)
 {
     mFiltered->pin(personId);
-    if (mSearchIndexStale) {
-        mChangedDuringBuild.insert(personId);
-        return;
-    }
-    try {
-        mSearchIndex.update(mBook.database(), personId);
-    } catch (const DatabaseError &) {
-        mSearchIndexStale = true;
-    }
+    mSearchIndex->contactChanged(personId);
 }
 
 void MainWindow::showSearchCount()
