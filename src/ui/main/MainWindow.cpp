@@ -3,6 +3,7 @@
 #include "ui/main/ContactLines.h"
 #include "ui/main/ContactListModel.h"
 #include "ui/main/ContactSearchFilter.h"
+#include "ui/main/InterchangeActions.h"
 #include "ui/main/LiveSearchIndex.h"
 #include "ui/about/AboutDialog.h"
 #include "ui/main/ReportActions.h"
@@ -185,8 +186,7 @@ void MainWindow::createMenus()
 {
     mFileMenu = menuBar()->addMenu(tr("&File"));
     mFileMenu->setObjectName("fileMenu");
-    mImportAction = addCommand(mFileMenu, "importAction", tr("&Import Contacts\u2026"));
-    mExportAction = addCommand(mFileMenu, "exportAction", tr("Ex&port Contacts\u2026"));
+    new InterchangeActions(mFileMenu, mBook, this);
     mRepairAction = addCommand(mFileMenu, "repairAction", tr("&Repair Database"));
     mExitAction = addCommand(mFileMenu, "exitAction", tr("E&xit"));
     AddSyncActions(mFileMenu, mBook, this);
@@ -204,8 +204,6 @@ void MainWindow::createMenus()
     mAboutAction = addCommand(mHelpMenu, "aboutAction", tr("&About"));
     mAboutAction->setShortcut(QKeySequence::HelpContents);
 
-    connect(mImportAction, &QAction::triggered, this, &MainWindow::importContacts);
-    connect(mExportAction, &QAction::triggered, this, &MainWindow::exportContacts);
     connect(mRepairAction, &QAction::triggered, this, &MainWindow::repairDatabase);
     connect(mExitAction, &QAction::triggered, this, &QWidget::close);
     connect(mPhoneTypesAction, &QAction::triggered, this, &MainWindow::showPhoneTypes);

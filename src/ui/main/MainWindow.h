@@ -54,9 +54,7 @@ public:
     PhoneTypesDialog *phoneTypesDialog() const { return mTypesDialog.get(); }
 
 public slots:
-    // File menu (MainWindow.cpp; import and export in MainWindowInterchange.cpp)
-    void importContacts();
-    void exportContacts();
+    // File menu (import and export: InterchangeActions)
     void repairDatabase();
 
     // Tables menu
@@ -97,8 +95,6 @@ private:
     QPushButton *mViewButton = nullptr;
 
     QMenu *mFileMenu = nullptr;
-    QAction *mImportAction = nullptr;
-    QAction *mExportAction = nullptr;
     QAction *mRepairAction = nullptr;
     QAction *mExitAction = nullptr;
     QMenu *mTablesMenu = nullptr;

@@ -1,5 +1,4 @@
-// The File menu's import and export of contacts.
-#include "ui/main/MainWindow.h"
+#include "ui/main/InterchangeActions.h"
 
 #include "ui/widgets/MessageBox.h"
 #include "ui/interchange/ExportOptionsDialog.h"
@@ -7,8 +6,10 @@
 #include "ui/interchange/ImportSummaryDialog.h"
 #include "store/AddressBook.h"
 
+#include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QProgressDialog>
 
 #include <exception>
@@ -22,19 +23,19 @@ namespace {
 QString askContactFile(QWidget *parent, QFileDialog::AcceptMode mode)
 {
     const bool save = mode == QFileDialog::AcceptSave;
-    QFileDialog dialog(parent, save ? MainWindow::tr("Export Contacts") : MainWindow::tr("Import Contacts"));
+    QFileDialog dialog(parent, save ? InterchangeActions::tr("Export Contacts") : InterchangeActions::tr("Import Contacts"));
     dialog.setObjectName(save ? "exportFileDialog" : "importFileDialog");
     dialog.setAcceptMode(mode);
     if (save) {
-        dialog.setNameFilters({MainWindow::tr("vCard files (*.vcf)"), MainWindow::tr("CSV files (*.csv)")});
+        dialog.setNameFilters({InterchangeActions::tr("vCard files (*.vcf)"), InterchangeActions::tr("CSV files (*.csv)")});
         dialog.setDefaultSuffix("vcf");
         QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
             dialog.setDefaultSuffix(filter.contains("*.csv") ? "csv" : "vcf");
         });
     } else {
         dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setNameFilters({MainWindow::tr("Contacts (*.vcf *.csv)"), MainWindow::tr("vCard files (*.vcf)"),
-                               MainWindow::tr("CSV files (*.csv)"), MainWindow::tr("All files (*)")});
+        dialog.setNameFilters({InterchangeActions::tr("Contacts (*.vcf *.csv)"), InterchangeActions::tr("vCard files (*.vcf)"),
+                               InterchangeActions::tr("CSV files (*.csv)"), InterchangeActions::tr("All files (*)")});
     }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
@@ -43,16 +44,27 @@ QString askContactFile(QWidget *parent, QFileDialog::AcceptMode mode)
 
 } // namespace
 
-void MainWindow::importContacts()
+InterchangeActions::InterchangeActions(QMenu *fileMenu, AddressBook &book, QWidget *window)
+    : QObject(window), mBook(book), mWindow(window)
 {
-    const QString fileName = askContactFile(this, QFileDialog::AcceptOpen);
+    QAction *importAction = fileMenu->addAction(tr("&Import Contacts\u2026"));
+    importAction->setObjectName("importAction");
+    connect(importAction, &QAction::triggered, this, &InterchangeActions::importContacts);
+    QAction *exportAction = fileMenu->addAction(tr("Ex&port Contacts\u2026"));
+    exportAction->setObjectName("exportAction");
+    connect(exportAction, &QAction::triggered, this, &InterchangeActions::exportContacts);
+}
+
+void InterchangeActions::importContacts()
+{
+    const QString fileName = askContactFile(mWindow, QFileDialog::AcceptOpen);
     if (fileName.isEmpty())
         return;
-    ImportOptionsDialog choice(mBook.isBusiness(), this);
+    ImportOptionsDialog choice(mBook.isBusiness(), mWindow);
     if (choice.exec() != QDialog::Accepted)
         return;
 
-    QProgressDialog progress(tr("Importing contacts..."), tr("Cancel"), 0, 1, this);
+    QProgressDialog progress(tr("Importing contacts..."), tr("Cancel"), 0, 1, mWindow);
     progress.setObjectName("importProgressDialog");
     progress.setWindowTitle(AppTitle());
     progress.setWindowModality(Qt::WindowModal);
@@ -91,15 +103,15 @@ void MainWindow::importContacts()
         if (!summary.typesCreated.isEmpty())
             mBook.notifyTypesChanged(); // and the types window lists the new types
     }
-    ImportSummaryDialog(mBook, summary, this).exec();
+    ImportSummaryDialog(mBook, summary, mWindow).exec();
 }
 
-void MainWindow::exportContacts()
+void InterchangeActions::exportContacts()
 {
-    const QString typedName = askContactFile(this, QFileDialog::AcceptSave);
+    const QString typedName = askContactFile(mWindow, QFileDialog::AcceptSave);
     if (typedName.isEmpty())
         return;
-    ExportOptionsDialog choice(typedName, mBook.isBusiness(), this);
+    ExportOptionsDialog choice(typedName, mBook.isBusiness(), mWindow);
     if (choice.exec() != QDialog::Accepted)
         return;
     const QString fileName = interchange::FileNameForFormat(typedName, choice.chosenFormat());

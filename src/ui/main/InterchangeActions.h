@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+
+class QMenu;
+class QWidget;
+
+namespace varnelle {
+
+class AddressBook;
+
+// File > "Import Contacts…" (a vCard or CSV file into the book, in one
+// transaction with progress and Cancel, then its summary) and File > "Export
+// Contacts…" (all contacts or the view's, as vCard 4.0, 3.0 or CSV). Lives as
+// a child of the window it was added to; the lists refill themselves through
+// the book's signals.
+class InterchangeActions : public QObject {
+    Q_OBJECT
+public:
+    InterchangeActions(QMenu *fileMenu, AddressBook &book, QWidget *window);
+
+public slots:
+    void importContacts();
+    void exportContacts();
+
+private:
+    AddressBook &mBook;
+    QWidget *mWindow;
+};
+
+} // namespace varnelle
