@@ -160,10 +160,6 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Repariert Address.mdb im aktuellen Ordner wie Datei &gt; Datenbank reparieren, gibt aus, was getan wurde, und endet: Status 0, wenn das Buch in Ordnung ist oder repariert wurde.</translation>
     </message>
     <message>
-        <source>The summary could not be saved in &apos;%1&apos;: %2.</source>
-        <translation>Die Übersicht konnte nicht in „%1“ gespeichert werden: %2.</translation>
-    </message>
-    <message>
         <source>Writes every line of the import&apos;s summary to a file; the summary printed groups them by kind.</source>
         <translation>Schreibt jede Zeile der Importübersicht in eine Datei; die ausgegebene Übersicht fasst sie nach Art zusammen.</translation>
     </message>
@@ -514,10 +510,6 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     <message>
         <source>the card holds more than %1 MB of text, far more than any contact holds; skipped.</source>
         <translation>die Karte enthält mehr als %1 MB Text, weit mehr, als ein Kontakt enthält; übersprungen.</translation>
-    </message>
-    <message>
-        <source>The address book is being changed by another program or window right now. Try again when it is done.</source>
-        <translation>Das Adressbuch wird gerade von einem anderen Programm oder Fenster geändert. Versuchen Sie es erneut, wenn es fertig ist.</translation>
     </message>
 </context>
 <context>
@@ -1356,6 +1348,14 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
         <source>Telephone numbers</source>
         <translation>Telefonnummern</translation>
     </message>
+    <message>
+        <source>This contact was changed elsewhere (by a sync or another program) while you were editing it.
+
+Save your changes over it? Choose No to see the contact as it is now, without your changes.</source>
+        <translation>Dieser Kontakt wurde anderswo geändert (durch eine Synchronisation oder ein anderes Programm), während Sie ihn bearbeitet haben.
+
+Ihre Änderungen darüber speichern? Wählen Sie Nein, um den Kontakt so zu sehen, wie er jetzt ist, ohne Ihre Änderungen.</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::ExportOptionsDialog</name>
@@ -1447,75 +1447,7 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
     </message>
 </context>
 <context>
-    <name>varnelle::MainWindow</name>
-    <message>
-        <source>&amp;Add</source>
-        <translation>Hin&amp;zufügen</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>Be&amp;arbeiten</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
-    </message>
-    <message>
-        <source>&amp;Business</source>
-        <translation>&amp;Geschäftlich</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Datei</translation>
-    </message>
-    <message>
-        <source>&amp;Import Contacts…</source>
-        <translation>Kontakte &amp;importieren…</translation>
-    </message>
-    <message>
-        <source>Ex&amp;port Contacts…</source>
-        <translation>Kontakte e&amp;xportieren…</translation>
-    </message>
-    <message>
-        <source>&amp;Repair Database</source>
-        <translation>Datenbank &amp;reparieren</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Tables</source>
-        <translation>&amp;Tabellen</translation>
-    </message>
-    <message>
-        <source>&amp;Telephone Types</source>
-        <translation>&amp;Telefonarten</translation>
-    </message>
-    <message>
-        <source>&amp;Reports</source>
-        <translation>&amp;Berichte</translation>
-    </message>
-    <message>
-        <source>&amp;Address List</source>
-        <translation>&amp;Adressliste</translation>
-    </message>
-    <message>
-        <source>&amp;Telephone List</source>
-        <translation>&amp;Telefonliste</translation>
-    </message>
-    <message>
-        <source>&amp;Detail Report</source>
-        <translation>&amp;Detailbericht</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>Ü&amp;ber</translation>
-    </message>
+    <name>varnelle::InterchangeActions</name>
     <message>
         <source>Export Contacts</source>
         <translation>Kontakte exportieren</translation>
@@ -1541,12 +1473,87 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
         <translation>Alle Dateien (*)</translation>
     </message>
     <message>
+        <source>&amp;Import Contacts…</source>
+        <translation>Kontakte &amp;importieren…</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port Contacts…</source>
+        <translation>Kontakte e&amp;xportieren…</translation>
+    </message>
+    <message>
         <source>Importing contacts...</source>
         <translation>Kontakte werden importiert...</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The import needed more memory than the computer has free and was stopped. Nothing was imported; the address book is unchanged.</source>
+        <translation>Der Import brauchte mehr Speicher, als der Computer frei hat, und wurde abgebrochen. Nichts wurde importiert; das Adressbuch ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The import was stopped by an unexpected failure: %1. Nothing was imported; the address book is unchanged.</source>
+        <translation>Der Import wurde durch einen unerwarteten Fehler abgebrochen: %1. Nichts wurde importiert; das Adressbuch ist unverändert.</translation>
+    </message>
+    <message>
+        <source>The export needed more memory than the computer has free and was stopped. The file &apos;%1&apos; was not written.</source>
+        <translation>Der Export brauchte mehr Speicher, als der Computer frei hat, und wurde abgebrochen. Die Datei „%1“ wurde nicht geschrieben.</translation>
+    </message>
+    <message>
+        <source>The export was stopped by an unexpected failure: %1. The file &apos;%2&apos; was not written.</source>
+        <translation>Der Export wurde durch einen unerwarteten Fehler abgebrochen: %1. Die Datei „%2“ wurde nicht geschrieben.</translation>
+    </message>
+</context>
+<context>
+    <name>varnelle::MainWindow</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>Hin&amp;zufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;arbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Business</source>
+        <translation>&amp;Geschäftlich</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Repair Database</source>
+        <translation>Datenbank &amp;reparieren</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Tables</source>
+        <translation>&amp;Tabellen</translation>
+    </message>
+    <message>
+        <source>&amp;Telephone Types</source>
+        <translation>&amp;Telefonarten</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>&amp;Berichte</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>Ü&amp;ber</translation>
     </message>
     <message>
         <source>&amp;Personal</source>
@@ -1581,20 +1588,8 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
         <translation>Suche löschen</translation>
     </message>
     <message>
-        <source>The import needed more memory than the computer has free and was stopped. Nothing was imported; the address book is unchanged.</source>
-        <translation>Der Import brauchte mehr Speicher, als der Computer frei hat, und wurde abgebrochen. Nichts wurde importiert; das Adressbuch ist unverändert.</translation>
-    </message>
-    <message>
-        <source>The import was stopped by an unexpected failure: %1. Nothing was imported; the address book is unchanged.</source>
-        <translation>Der Import wurde durch einen unerwarteten Fehler abgebrochen: %1. Nichts wurde importiert; das Adressbuch ist unverändert.</translation>
-    </message>
-    <message>
-        <source>The export needed more memory than the computer has free and was stopped. The file &apos;%1&apos; was not written.</source>
-        <translation>Der Export brauchte mehr Speicher, als der Computer frei hat, und wurde abgebrochen. Die Datei „%1“ wurde nicht geschrieben.</translation>
-    </message>
-    <message>
-        <source>The export was stopped by an unexpected failure: %1. The file &apos;%2&apos; was not written.</source>
-        <translation>Der Export wurde durch einen unerwarteten Fehler abgebrochen: %1. Die Datei „%2“ wurde nicht geschrieben.</translation>
+        <source>This contact is no longer in the address book: it was deleted elsewhere.</source>
+        <translation>Dieser Kontakt ist nicht mehr im Adressbuch: Er wurde anderswo gelöscht.</translation>
     </message>
 </context>
 <context>
@@ -1665,6 +1660,21 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
     <message>
         <source>Telephone type</source>
         <translation>Telefonart</translation>
+    </message>
+</context>
+<context>
+    <name>varnelle::ReportActions</name>
+    <message>
+        <source>&amp;Address List</source>
+        <translation>&amp;Adressliste</translation>
+    </message>
+    <message>
+        <source>&amp;Telephone List</source>
+        <translation>&amp;Telefonliste</translation>
+    </message>
+    <message>
+        <source>&amp;Detail Report</source>
+        <translation>&amp;Detailbericht</translation>
     </message>
 </context>
 <context>

@@ -160,10 +160,6 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>Répare Address.mdb du dossier courant comme Fichier &gt; Réparer la base de données, affiche ce qui a été fait et se termine : état 0 si le carnet est sain ou réparé.</translation>
     </message>
     <message>
-        <source>The summary could not be saved in &apos;%1&apos;: %2.</source>
-        <translation>Le résumé n&apos;a pas pu être enregistré dans « %1 » : %2.</translation>
-    </message>
-    <message>
         <source>Writes every line of the import&apos;s summary to a file; the summary printed groups them by kind.</source>
         <translation>Écrit chaque ligne du résumé de l&apos;importation dans un fichier ; le résumé affiché les regroupe par type.</translation>
     </message>
@@ -514,10 +510,6 @@ Essayez « varnelle --help » pour voir les options.</translation>
     <message>
         <source>the card holds more than %1 MB of text, far more than any contact holds; skipped.</source>
         <translation>la carte contient plus de %1 Mo de texte, bien plus qu&apos;aucun contact ; ignorée.</translation>
-    </message>
-    <message>
-        <source>The address book is being changed by another program or window right now. Try again when it is done.</source>
-        <translation>Le carnet d&apos;adresses est en cours de modification par un autre programme ou une autre fenêtre. Réessayez quand ce sera terminé.</translation>
     </message>
 </context>
 <context>
@@ -1356,6 +1348,14 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
         <source>Telephone numbers</source>
         <translation>Numéros de téléphone</translation>
     </message>
+    <message>
+        <source>This contact was changed elsewhere (by a sync or another program) while you were editing it.
+
+Save your changes over it? Choose No to see the contact as it is now, without your changes.</source>
+        <translation>Ce contact a été modifié ailleurs (par une synchronisation ou un autre programme) pendant que vous le modifiiez.
+
+Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact tel qu&apos;il est maintenant, sans vos modifications.</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::ExportOptionsDialog</name>
@@ -1447,75 +1447,7 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
     </message>
 </context>
 <context>
-    <name>varnelle::MainWindow</name>
-    <message>
-        <source>&amp;Add</source>
-        <translation>A&amp;jouter</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Modifier</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Supprimer</translation>
-    </message>
-    <message>
-        <source>&amp;Business</source>
-        <translation>Pr&amp;ofessionnels</translation>
-    </message>
-    <message>
-        <source>&amp;File</source>
-        <translation>&amp;Fichier</translation>
-    </message>
-    <message>
-        <source>&amp;Import Contacts…</source>
-        <translation>&amp;Importer des contacts…</translation>
-    </message>
-    <message>
-        <source>Ex&amp;port Contacts…</source>
-        <translation>E&amp;xporter des contacts…</translation>
-    </message>
-    <message>
-        <source>&amp;Repair Database</source>
-        <translation>&amp;Réparer la base de données</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Quitter</translation>
-    </message>
-    <message>
-        <source>&amp;Tables</source>
-        <translation>&amp;Tables</translation>
-    </message>
-    <message>
-        <source>&amp;Telephone Types</source>
-        <translation>&amp;Types de téléphone</translation>
-    </message>
-    <message>
-        <source>&amp;Reports</source>
-        <translation>&amp;Rapports</translation>
-    </message>
-    <message>
-        <source>&amp;Address List</source>
-        <translation>Liste d&apos;&amp;adresses</translation>
-    </message>
-    <message>
-        <source>&amp;Telephone List</source>
-        <translation>Liste de &amp;téléphones</translation>
-    </message>
-    <message>
-        <source>&amp;Detail Report</source>
-        <translation>Rapport &amp;détaillé</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>A&amp;ide</translation>
-    </message>
-    <message>
-        <source>&amp;About</source>
-        <translation>À &amp;propos</translation>
-    </message>
+    <name>varnelle::InterchangeActions</name>
     <message>
         <source>Export Contacts</source>
         <translation>Exporter les contacts</translation>
@@ -1541,12 +1473,87 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
         <translation>Tous les fichiers (*)</translation>
     </message>
     <message>
+        <source>&amp;Import Contacts…</source>
+        <translation>&amp;Importer des contacts…</translation>
+    </message>
+    <message>
+        <source>Ex&amp;port Contacts…</source>
+        <translation>E&amp;xporter des contacts…</translation>
+    </message>
+    <message>
         <source>Importing contacts...</source>
         <translation>Import des contacts...</translation>
     </message>
     <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The import needed more memory than the computer has free and was stopped. Nothing was imported; the address book is unchanged.</source>
+        <translation>L&apos;importation demandait plus de mémoire que l&apos;ordinateur n&apos;en a de libre et a été arrêtée. Rien n&apos;a été importé ; le carnet d&apos;adresses est inchangé.</translation>
+    </message>
+    <message>
+        <source>The import was stopped by an unexpected failure: %1. Nothing was imported; the address book is unchanged.</source>
+        <translation>L&apos;importation a été arrêtée par une défaillance inattendue : %1. Rien n&apos;a été importé ; le carnet d&apos;adresses est inchangé.</translation>
+    </message>
+    <message>
+        <source>The export needed more memory than the computer has free and was stopped. The file &apos;%1&apos; was not written.</source>
+        <translation>L&apos;exportation demandait plus de mémoire que l&apos;ordinateur n&apos;en a de libre et a été arrêtée. Le fichier « %1 » n&apos;a pas été écrit.</translation>
+    </message>
+    <message>
+        <source>The export was stopped by an unexpected failure: %1. The file &apos;%2&apos; was not written.</source>
+        <translation>L&apos;exportation a été arrêtée par une défaillance inattendue : %1. Le fichier « %2 » n&apos;a pas été écrit.</translation>
+    </message>
+</context>
+<context>
+    <name>varnelle::MainWindow</name>
+    <message>
+        <source>&amp;Add</source>
+        <translation>A&amp;jouter</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Business</source>
+        <translation>Pr&amp;ofessionnels</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Repair Database</source>
+        <translation>&amp;Réparer la base de données</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Tables</source>
+        <translation>&amp;Tables</translation>
+    </message>
+    <message>
+        <source>&amp;Telephone Types</source>
+        <translation>&amp;Types de téléphone</translation>
+    </message>
+    <message>
+        <source>&amp;Reports</source>
+        <translation>&amp;Rapports</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>A&amp;ide</translation>
+    </message>
+    <message>
+        <source>&amp;About</source>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Personal</source>
@@ -1581,20 +1588,8 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
         <translation>Effacer la recherche</translation>
     </message>
     <message>
-        <source>The import needed more memory than the computer has free and was stopped. Nothing was imported; the address book is unchanged.</source>
-        <translation>L&apos;importation demandait plus de mémoire que l&apos;ordinateur n&apos;en a de libre et a été arrêtée. Rien n&apos;a été importé ; le carnet d&apos;adresses est inchangé.</translation>
-    </message>
-    <message>
-        <source>The import was stopped by an unexpected failure: %1. Nothing was imported; the address book is unchanged.</source>
-        <translation>L&apos;importation a été arrêtée par une défaillance inattendue : %1. Rien n&apos;a été importé ; le carnet d&apos;adresses est inchangé.</translation>
-    </message>
-    <message>
-        <source>The export needed more memory than the computer has free and was stopped. The file &apos;%1&apos; was not written.</source>
-        <translation>L&apos;exportation demandait plus de mémoire que l&apos;ordinateur n&apos;en a de libre et a été arrêtée. Le fichier « %1 » n&apos;a pas été écrit.</translation>
-    </message>
-    <message>
-        <source>The export was stopped by an unexpected failure: %1. The file &apos;%2&apos; was not written.</source>
-        <translation>L&apos;exportation a été arrêtée par une défaillance inattendue : %1. Le fichier « %2 » n&apos;a pas été écrit.</translation>
+        <source>This contact is no longer in the address book: it was deleted elsewhere.</source>
+        <translation>Ce contact n&apos;est plus dans le carnet d&apos;adresses : il a été supprimé ailleurs.</translation>
     </message>
 </context>
 <context>
@@ -1665,6 +1660,21 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
     <message>
         <source>Telephone type</source>
         <translation>Type de téléphone</translation>
+    </message>
+</context>
+<context>
+    <name>varnelle::ReportActions</name>
+    <message>
+        <source>&amp;Address List</source>
+        <translation>Liste d&apos;&amp;adresses</translation>
+    </message>
+    <message>
+        <source>&amp;Telephone List</source>
+        <translation>Liste de &amp;téléphones</translation>
+    </message>
+    <message>
+        <source>&amp;Detail Report</source>
+        <translation>Rapport &amp;détaillé</translation>
     </message>
 </context>
 <context>
