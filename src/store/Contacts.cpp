@@ -2,10 +2,11 @@
 
 #include "store/Database.h"
 
+#include <algorithm>
+
 #include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlRecord>
-#include <QSqlTableModel>
 
 namespace varnelle {
 
@@ -60,16 +61,6 @@ bool ContactExists(const QSqlDatabase &db, std::int32_t personId)
     return RunQuery(db, "SELECT 1 FROM Address WHERE PersonID = ?", {personId}).next();
 }
 
-QVariantList StoredContactValues(const QSqlDatabase &db, std::int32_t personId)
-{
-    QSqlQuery query = RunQuery(db, "SELECT * FROM Address WHERE PersonID = ?", {personId});
-    QVariantList values;
-    if (query.next())
-        for (int column = 0; column < query.record().count(); ++column)
-            values << query.value(column);
-    return values;
-}
-
 void DeleteContactWithNumbers(QSqlDatabase &db, std::int32_t personId)
 {
     InTransaction(db, [&] {
@@ -96,31 +87,54 @@ void DeleteContactNumber(const QSqlDatabase &db, std::int32_t personId, std::int
     RunQuery(db, "DELETE FROM TelephoneList WHERE PersonID = ? AND TypeID = ?", {personId, typeId});
 }
 
-QSqlTableModel *OpenContactRow(const QSqlDatabase &db, std::int32_t personId, QObject *parent)
+std::optional<Contact> ReadContactFields(const QSqlDatabase &db, std::int32_t personId)
 {
-    auto *row = new QSqlTableModel(parent, db);
-    row->setEditStrategy(QSqlTableModel::OnManualSubmit);
-    row->setTable("Address");
-    row->setFilter(QString("PersonID = %1").arg(personId));
-    if (!row->select()) {
-        const DatabaseError error = ToDatabaseError(row->lastError(), db.databaseName());
-        delete row;
-        throw error;
-    }
-    return row;
+    QStringList columns{"IsBusiness"};
+    for (const ContactField &field : ContactFields())
+        columns << field.column;
+    QSqlQuery query = RunQuery(db, QString("SELECT %1 FROM Address WHERE PersonID = ?").arg(columns.join(", ")),
+                               {personId});
+    if (!query.next())
+        return std::nullopt;
+    Contact contact;
+    contact.personId = personId;
+    contact.isBusiness = query.value(0).toBool();
+    int column = 1;
+    for (const ContactField &field : ContactFields())
+        contact.*field.member = query.isNull(column++) ? QString() : query.value(column - 1).toString();
+    return contact;
 }
 
-void StoreContactRow(QSqlTableModel &row, std::int32_t personId)
+bool SameStoredFields(const Contact &a, const Contact &b)
+{
+    if (a.isBusiness != b.isBusiness)
+        return false;
+    return std::all_of(ContactFields().begin(), ContactFields().end(), [&](const ContactField &field) {
+        return a.*field.member == b.*field.member && (a.*field.member).isNull() == (b.*field.member).isNull();
+    });
+}
+
+void StoreChangedFields(const QSqlDatabase &db, std::int32_t personId, const Contact &read, const Contact &edited)
 {
     // An update of a row that is gone changes nothing and reports no error.
-    if (!ContactExists(row.database(), personId))
+    if (!ContactExists(db, personId))
         throw DatabaseError(QCoreApplication::translate(
             "Store", "The changes were not saved: this contact is no longer in the database."));
-    const QSqlRecord values = row.record(0);
-    for (int field = 0; field < values.count(); ++field)
-        RefuseTextWithNul(values.value(field));
-    if (!row.submitAll())
-        throw ToDatabaseError(row.lastError(), row.database().databaseName());
+    QStringList assignments;
+    QVariantList values;
+    for (const ContactField &field : ContactFields()) {
+        const QString &text = edited.*field.member;
+        if (text == read.*field.member)
+            continue;
+        const QVariant value = text.isEmpty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(text);
+        RefuseTextWithNul(value);
+        assignments << QString("%1 = ?").arg(field.column);
+        values << value;
+    }
+    if (assignments.isEmpty())
+        return;
+    values << personId;
+    RunQuery(db, QString("UPDATE Address SET %1 WHERE PersonID = ?").arg(assignments.join(", ")), values);
 }
 
 } // namespace varnelle

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/Contact.h"
+
 #include <QSqlDatabase>
 #include <QString>
 #include <cstdint>
@@ -7,8 +9,6 @@
 #include <optional>
 #include <vector>
 
-class QObject;
-class QSqlTableModel;
 
 namespace varnelle {
 
@@ -60,20 +60,21 @@ std::vector<ContactNumber> ReadContactNumbers(const QSqlDatabase &db, std::int32
 // Removes the contact's number of one type. Throws DatabaseError.
 void DeleteContactNumber(const QSqlDatabase &db, std::int32_t personId, std::int32_t typeId);
 
-// The contact editor's view of its Address row: a table model holding the
-// one row of personId (none when there is no such contact), with edits kept
-// until StoreContactRow. Throws DatabaseError.
-QSqlTableModel *OpenContactRow(const QSqlDatabase &db, std::int32_t personId, QObject *parent);
+// The contact's text fields and view as stored now (a Null field is a null
+// QString, a stored '' an empty one), without its numbers; nothing when there
+// is no such contact. Throws DatabaseError.
+std::optional<Contact> ReadContactFields(const QSqlDatabase &db, std::int32_t personId);
 
-// The contact's Address row as stored now, every column in order; empty when
-// there is no such contact. Compared with the values read when an editor
-// opened, it tells whether a sync or another program changed the contact
-// meanwhile. Throws DatabaseError.
-QVariantList StoredContactValues(const QSqlDatabase &db, std::int32_t personId);
+// True when two readings of a contact's fields hold the same values, Null and
+// '' told apart: a contact read again equal to the first reading was not
+// changed elsewhere meanwhile.
+bool SameStoredFields(const Contact &a, const Contact &b);
 
-// Writes the pending edits of a row opened by OpenContactRow. A row that has
-// gone from the store meanwhile is reported, not silently skipped.
-// Throws DatabaseError; the pending edits are kept then.
-void StoreContactRow(QSqlTableModel &row, std::int32_t personId);
+// Writes the text fields of edited that differ from read (the contact as it
+// was read), and nothing else: a field the user did not change keeps what is
+// stored, a stored '' stays '' and a Null stays Null; an emptied field is
+// stored as Null. A contact that has gone from the store meanwhile is
+// reported, not silently skipped. Throws DatabaseError.
+void StoreChangedFields(const QSqlDatabase &db, std::int32_t personId, const Contact &read, const Contact &edited);
 
 } // namespace varnelle

@@ -14,13 +14,11 @@
 #include "store/DatabaseError.h"
 #include "ui/contact/PhoneNumberDialog.h"
 
-#include <QDataWidgetMapper>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QShowEvent>
-#include <QSqlTableModel>
 #include <QStyledItemDelegate>
 
 namespace varnelle {
@@ -61,36 +59,6 @@ protected:
     }
 };
 
-// Moves into the row only what the user changed. A box whose text is still
-// the stored value writes nothing, so a stored '' stays '' and a Null stays
-// Null; a box the user emptied stores Null, as a field never filled holds.
-class ChangedBoxesOnly : public QStyledItemDelegate {
-public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    // Escape would only put one box back; it is the form's Cancel.
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
-            return false;
-        return QStyledItemDelegate::eventFilter(watched, event);
-    }
-
-    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
-    {
-        const auto *box = qobject_cast<QLineEdit *>(editor);
-        if (!box) {
-            QStyledItemDelegate::setModelData(editor, model, index);
-        } else if (box->text() == index.data(Qt::EditRole).toString()) {
-            return;
-        } else if (box->text().isEmpty()) {
-            model->setData(index, QVariant(QMetaType::fromType<QString>()));
-        } else {
-            model->setData(index, box->text());
-        }
-    }
-};
-
 struct BoxPlace {
     const char *name;
     const char *field;
@@ -126,10 +94,6 @@ ContactDialog::ContactDialog(AddressBook &book, std::int32_t personId, QWidget *
     createControls();
     LayOutAsDrawn(this);
 
-    mBinding = new QDataWidgetMapper(this);
-    mBinding->setSubmitPolicy(QDataWidgetMapper::ManualSubmit);
-    mBinding->setItemDelegate(new ChangedBoxesOnly(mBinding));
-
     connect(mNumberList, &QListWidget::itemSelectionChanged, this, &ContactDialog::setButtons);
     connect(mNumberList, &QListWidget::itemDoubleClicked, this, &ContactDialog::editNumber);
     OnEnterWithSelection(mNumberList, [this] { editNumber(); });
@@ -158,7 +122,7 @@ void ContactDialog::createControls()
         QLineEdit *box = QByteArray(b.field) == "State"
                              ? MakeControl<CapitalsBox>(this, b.name, b.left, b.top, b.width, b.height)
                              : MakeControl<QLineEdit>(this, b.name, b.left, b.top, b.width, b.height);
-        mAddressBoxes.push_back({box, b.field});
+        mAddressBoxes.push_back({box, FindContactField(QString::fromLatin1(b.field))->member});
         LimitToStoreLength(box, b.maxLength);
         UseButtonFace(box);
         tabOrder << box;
@@ -205,35 +169,39 @@ void ContactDialog::showEvent(QShowEvent *event)
 
 void ContactDialog::initialise()
 {
-    releaseRow();
+    mRead.reset();
     try {
-        mContactRow = OpenContactRow(mBook.database(), mPersonId, this);
+        mRead = ReadContactFields(mBook.database(), mPersonId);
     } catch (const DatabaseError &error) {
         ShowRefusal(error.message());
     }
-    if (!mContactRow || mContactRow->rowCount() == 0) {
+    if (!mRead) {
         // No such contact: leave as a cancel does, once the showing is complete.
-        releaseRow();
         mSaved.reset();
         QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
         return;
     }
-    mContactRow->setObjectName("contactRow");
-    mBinding->setModel(mContactRow);
-    for (const AddressBox &b : mAddressBoxes)
-        mBinding->addMapping(b.box, mContactRow->fieldIndex(b.field));
-    mBinding->toFirst();
-    try {
-        mStoredWhenRead = StoredContactValues(mBook.database(), mPersonId);
-    } catch (const DatabaseError &) {
-        mStoredWhenRead.clear(); // the row was just read; Save reports any failure
-    }
+    showFields(*mRead);
 
     setWindowTitle(tr("Edit Address"));
     mActivated = true;
     fillNumbers();
     setButtons();
     mAddressBoxes.front().box->setFocus();
+}
+
+void ContactDialog::showFields(const Contact &contact)
+{
+    for (const AddressBox &b : mAddressBoxes)
+        b.box->setText(contact.*b.member);
+}
+
+Contact ContactDialog::editedContact() const
+{
+    Contact edited = *mRead;
+    for (const AddressBox &b : mAddressBoxes)
+        edited.*b.member = b.box->text();
+    return edited;
 }
 
 void ContactDialog::fillNumbers()
@@ -302,14 +270,10 @@ void ContactDialog::deleteNumber()
 
 void ContactDialog::save()
 {
-    if (!mContactRow)
-        return;
-    if (!keepEditsOverOtherChanges())
+    if (!mRead || !keepEditsOverOtherChanges())
         return;
     try {
-        if (!mBinding->submit())
-            throw DatabaseError(tr("The changes could not be taken from the boxes."));
-        StoreContactRow(*mContactRow, mPersonId);
+        StoreChangedFields(mBook.database(), mPersonId, *mRead, editedContact());
     } catch (const DatabaseError &error) {
         // The editor stays open with the user's entries.
         ShowRefusal(error.message());
@@ -325,22 +289,20 @@ void ContactDialog::save()
 // now (the boxes filled again, the editor still open, the edits gone).
 bool ContactDialog::keepEditsOverOtherChanges()
 {
-    QVariantList storedNow;
+    std::optional<Contact> storedNow;
     try {
-        storedNow = StoredContactValues(mBook.database(), mPersonId);
+        storedNow = ReadContactFields(mBook.database(), mPersonId);
     } catch (const DatabaseError &) {
         return true; // the store reports its failure on saving
     }
-    if (storedNow.isEmpty() || mStoredWhenRead.isEmpty() || storedNow == mStoredWhenRead)
+    if (!storedNow || SameStoredFields(*storedNow, *mRead))
         return true;
     if (AskYesNo(tr("This contact was changed elsewhere (by a sync or another program) while you were editing "
                     "it.\n\nSave your changes over it? Choose No to see the contact as it is now, without your "
                     "changes.")))
         return true;
-    mContactRow->revertAll();
-    mContactRow->select();
-    mBinding->toFirst();
-    mStoredWhenRead = storedNow;
+    mRead = storedNow;
+    showFields(*mRead);
     fillNumbers();
     setButtons();
     mAddressBoxes.front().box->setFocus();
@@ -349,8 +311,6 @@ bool ContactDialog::keepEditsOverOtherChanges()
 
 void ContactDialog::cancel()
 {
-    if (mContactRow)
-        mContactRow->revertAll();
     mSaved.reset();
     finish();
 }
@@ -362,16 +322,9 @@ void ContactDialog::reject()
 
 void ContactDialog::finish()
 {
-    releaseRow();
+    mRead.reset();
     mActivated = false;
     hide();
-}
-
-void ContactDialog::releaseRow()
-{
-    mBinding->clearMapping();
-    delete mContactRow;
-    mContactRow = nullptr;
 }
 
 void ContactDialog::hideEvent(QHideEvent *event)

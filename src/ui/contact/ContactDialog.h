@@ -1,17 +1,16 @@
 #pragma once
 
+#include "common/Contact.h"
+
 #include <QDialog>
-#include <QVariantList>
 #include <vector>
 #include <cstdint>
 #include <optional>
 
-class QDataWidgetMapper;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QSqlTableModel;
 
 namespace varnelle {
 
@@ -53,7 +52,7 @@ private:
     DialogPlaces *mPlaces = nullptr;
     struct AddressBox {
         QLineEdit *box;
-        const char *field;
+        QString Contact::*member; // the field it shows
     };
     std::vector<AddressBox> mAddressBoxes; // in tab order, Title first
     QListWidget *mNumberList = nullptr;
@@ -68,7 +67,8 @@ private:
     void initialise();
     void fillNumbers();
     void finish();
-    void releaseRow();
+    void showFields(const Contact &contact);
+    Contact editedContact() const;
     bool keepEditsOverOtherChanges();
 
     AddressBook &mBook;
@@ -76,9 +76,7 @@ private:
     std::optional<std::int32_t> mSaved;
     bool mNumbersChanged = false;
     bool mActivated = false;                // initialised for the current showing
-    QSqlTableModel *mContactRow = nullptr;   // the contact's row while the editor is shown
-    QDataWidgetMapper *mBinding = nullptr;  // the boxes bound to mContactRow
-    QVariantList mStoredWhenRead;           // the row as stored when the boxes were filled
+    std::optional<Contact> mRead; // the contact's fields as stored when the boxes were filled
 };
 
 } // namespace varnelle
