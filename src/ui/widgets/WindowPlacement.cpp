@@ -14,9 +14,6 @@ namespace varnelle {
 
 namespace {
 
-float mScreenWidth = 0;
-float mScreenHeight = 0;
-
 QRectF TwipsRect(const QRect &pixels)
 {
     return {PixelsToTwips(pixels.left()), PixelsToTwips(pixels.top()), PixelsToTwips(pixels.width()),
@@ -80,10 +77,6 @@ private:
 
 void InitMainForm(QWidget &form)
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        mScreenHeight = static_cast<float>(PixelsToTwips(screen->availableGeometry().height()));
-        mScreenWidth = static_cast<float>(PixelsToTwips(screen->availableGeometry().width()));
-    }
     form.setWindowTitle(AppTitle());
     CenterForm(form);
     form.show();
@@ -113,12 +106,14 @@ QPointF CenterForm(QWidget &form)
 
 float ScreenWidthTwips()
 {
-    return mScreenWidth;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? static_cast<float>(PixelsToTwips(screen->availableGeometry().width())) : 0;
 }
 
 float ScreenHeightTwips()
 {
-    return mScreenHeight;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen ? static_cast<float>(PixelsToTwips(screen->availableGeometry().height())) : 0;
 }
 
 void DialogPlaces::place(QWidget &dialog) const

@@ -39,8 +39,7 @@ private:
 // a screen (both in twips; the area keeps its origin, which need not be 0, 0).
 QPointF CentredPosition(const QRectF &area, const QSizeF &frame);
 
-// The screen size in twips as InitMainForm took it (the primary screen's
-// available area).
+// The primary screen's available area in twips, as the forms are centred in it.
 float ScreenWidthTwips();
 float ScreenHeightTwips();
 
