@@ -1,5 +1,6 @@
 #include "sync/DavClient.h"
 
+#include "common/Log.h"
 #include "sync/SyncError.h"
 
 #include <QAuthenticator>
@@ -140,6 +141,9 @@ private:
         for (const auto &[name, value] : r.headers)
             request.setRawHeader(name, value);
         ++mClient.mRequests;
+        // The request as a user may send it in a report: never its headers (the password) nor the URL's user.
+        qCDebug(lcSync).noquote() << r.method << r.url.toDisplayString(QUrl::RemoveUserInfo) << r.body.size()
+                                  << "bytes";
         QNetworkReply *reply = mManager->sendCustomRequest(request, r.method, r.body);
         batch->running << reply;
         connect(reply, &QNetworkReply::sslErrors, reply, [reply](const QList<QSslError> &errors) {
@@ -181,6 +185,9 @@ private:
         const QVariant statusValue = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
         const int status = statusValue.isValid() ? statusValue.toInt() : 0;
         const QNetworkReply::NetworkError error = reply->error();
+        qCDebug(lcSync).noquote() << "answer" << status << error << request.method
+                                  << reply->url().toDisplayString(QUrl::RemoveUserInfo) << reply->bytesAvailable()
+                                  << "bytes";
         const bool refused = error == QNetworkReply::AuthenticationRequiredError || status == 401;
         if (refused && !sameServer(reply->url(), mClient.mServer))
             return fail(batch, SyncError(QCoreApplication::translate(
