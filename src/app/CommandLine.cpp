@@ -1,14 +1,17 @@
 #include "app/CommandLine.h"
 
 #include "VersionInfo.h"
+#include "app/AppDataFolder.h"
 #include "app/FindCommands.h"
 #include "app/SyncCommands.h"
 #include "store/Database.h"
 #include "store/Setup.h"
+#include "sync/Discovery.h"
 #include "common/FileFailure.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTextStream>
@@ -33,6 +36,10 @@ std::optional<T> choice(const QString &value, std::initializer_list<std::pair<co
     return std::nullopt;
 }
 
+// QCommandLineParser's words for an option it does not know, in Qt's
+// translation of them.
+constexpr char UnknownOption[] = "Unknown option '%1'.";
+
 CommandLine mistake(const QString &text)
 {
     CommandLine c;
@@ -41,7 +48,7 @@ CommandLine mistake(const QString &text)
     return c;
 }
 
-int importFile(const CommandLine &command, QSqlDatabase &db, QTextStream &out, QTextStream &err)
+int importFile(const CommandLine::Interchange &command, QSqlDatabase &db, QTextStream &out, QTextStream &err)
 {
     interchange::ImportOptions options;
     options.view = command.into;
@@ -66,25 +73,82 @@ int importFile(const CommandLine &command, QSqlDatabase &db, QTextStream &out, Q
     return ExitSuccess;
 }
 
-int exportFile(const CommandLine &command, const QSqlDatabase &db, QTextStream &out)
+int exportFile(const CommandLine::Interchange &command, const QString &givenName, const QSqlDatabase &db,
+               QTextStream &out)
 {
     const ExportFormat format = command.format.value_or(interchange::FormatForFileName(command.file));
     const qsizetype count = interchange::ExportContacts(db, command.file, format, command.view);
-    out << interchange::ExportedText(count, command.file) << '\n';
+    out << interchange::ExportedText(count, givenName) << '\n';
     return ExitSuccess;
+}
+
+// The sync commands' part of the command line, read by ParseCommandLine.
+// Beside them only --desktop and --view are taken.
+CommandLine syncCommand(const QCommandLineParser &p)
+{
+    // Any other option is refused in the parser's own words.
+    for (const QString &name : p.optionNames())
+        if (!QStringList{"add-account", "user", "view", "address-book", "password-command", "insecure", "accounts",
+                         "remove-account", "sync", "desktop"}
+                 .contains(name))
+            return mistake(QCoreApplication::translate("QCommandLineParser", UnknownOption).arg(name));
+    const int commands = int(p.isSet("add-account")) + int(p.isSet("accounts")) + int(p.isSet("remove-account"))
+        + int(p.isSet("sync"));
+    if (commands != 1)
+        return mistake(QCoreApplication::translate(
+            "SyncCommands", "Give one of --add-account, --accounts, --remove-account and --sync."));
+    const auto viewNamed = [&](std::initializer_list<const char *> names) {
+        for (const char *name : names)
+            if (p.value("view").compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+                return true;
+        return false;
+    };
+    if (p.isSet("add-account")) {
+        QString userInUrl;
+        sync::ServerUrl(p.value("add-account"), &userInUrl);
+        if (p.value("user").isEmpty() && userInUrl.isEmpty())
+            return mistake(QCoreApplication::translate("SyncCommands", "--add-account needs --user NAME."));
+        if (p.isSet("view") && !viewNamed({"business", "personal"}))
+            return mistake(QCoreApplication::translate("SyncCommands", "--view takes business or personal, not '%1'.")
+                               .arg(p.value("view")));
+    } else if (p.isSet("user") || p.isSet("address-book") || p.isSet("insecure")) {
+        return mistake(QCoreApplication::translate(
+            "SyncCommands", "--user, --address-book and --insecure belong to --add-account."));
+    }
+    if (p.isSet("sync") && p.isSet("view") && !viewNamed({"business", "personal", "all"}))
+        return mistake(QCoreApplication::translate("SyncCommands", "--view takes business, personal or all, not '%1'.")
+                           .arg(p.value("view")));
+    if ((p.isSet("accounts") || p.isSet("remove-account")) && (p.isSet("view") || p.isSet("password-command")))
+        return mistake(QCoreApplication::translate(
+            "SyncCommands", "--view and --password-command belong to --add-account and --sync."));
+    bool numberOk = true;
+    const int number = p.isSet("remove-account") ? p.value("remove-account").toInt(&numberOk) : 0;
+    if (!numberOk || (p.isSet("remove-account") && number < 1))
+        return mistake(QCoreApplication::translate(
+            "SyncCommands", "--remove-account takes the number of an account as --accounts lists it."));
+
+    CommandLine c;
+    c.action = CommandLine::Action::Sync;
+    c.desktop = p.isSet("desktop");
+    SyncCommand &sync = c.sync;
+    sync.kind = p.isSet("add-account")  ? SyncCommand::Kind::AddAccount
+              : p.isSet("accounts")     ? SyncCommand::Kind::Accounts
+              : p.isSet("remove-account") ? SyncCommand::Kind::RemoveAccount
+                                          : SyncCommand::Kind::Sync;
+    sync.url = p.value("add-account");
+    sync.user = p.value("user");
+    sync.addressBook = p.value("address-book");
+    sync.passwordCommand = p.value("password-command");
+    sync.insecure = p.isSet("insecure");
+    sync.view = p.value("view");
+    sync.number = number;
+    return c;
 }
 
 } // namespace
 
 CommandLine ParseCommandLine(const QStringList &arguments)
 {
-    if (IsSyncCommand(arguments)) {
-        CommandLine c;
-        c.action = CommandLine::Action::Sync;
-        c.desktop = arguments.contains("--desktop");
-        c.arguments = arguments;
-        return c;
-    }
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "%1: an address book.")
@@ -140,7 +204,24 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         QCoreApplication::translate("CommandLine", "Keeps the address book in the user's data folder instead of the "
                                                    "current folder."));
     parser.addOptions({help, versionOption, import, into, summaryOption, exportOption, format, find, query, view, desktop});
-    AddBookCommandOptions(parser);
+    const QCommandLineOption check(
+        "check", QCoreApplication::translate("CommandLine", "Checks Address.mdb in the current folder for damage and "
+                                                            "ends: status 0 when it is sound, 1 when it is damaged."));
+    const QCommandLineOption repair(
+        "repair", QCoreApplication::translate("CommandLine", "Repairs Address.mdb in the current folder as File > "
+                                                             "Repair Database does, prints what it did and ends: "
+                                                             "status 0 when the book is sound or repaired."));
+    parser.addOptions({check, repair});
+    // The sync commands, told at the end of the help (SyncHelpText).
+    for (const QCommandLineOption &syncOption :
+         {QCommandLineOption("add-account", {}, "url"), QCommandLineOption("user", {}, "name"),
+          QCommandLineOption("address-book", {}, "name"), QCommandLineOption("password-command", {}, "command"),
+          QCommandLineOption("insecure"), QCommandLineOption("accounts"), QCommandLineOption("remove-account", {}, "n"),
+          QCommandLineOption("sync")}) {
+        QCommandLineOption hidden = syncOption;
+        hidden.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(hidden);
+    }
     // Qt's own options for the windows.
     for (const char *name :
          {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
@@ -149,7 +230,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(qtOption);
     }
-    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb"}) {
         QCommandLineOption qtOption(name);
         qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(qtOption);
@@ -160,6 +241,14 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     if (!parser.positionalArguments().isEmpty())
         return mistake(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
                            .arg(parser.positionalArguments().first()));
+
+    if (parser.isSet("add-account") || parser.isSet("accounts") || parser.isSet("remove-account")
+        || parser.isSet("sync"))
+        return syncCommand(parser);
+    // The options of the sync commands mean nothing without one.
+    for (const QString &name : parser.optionNames())
+        if (QStringList{"user", "address-book", "password-command", "insecure"}.contains(name))
+            return mistake(QCoreApplication::translate("QCommandLineParser", UnknownOption).arg(name));
 
     CommandLine c;
     c.desktop = parser.isSet(desktop);
@@ -176,7 +265,8 @@ CommandLine ParseCommandLine(const QStringList &arguments)
                      .arg(version::Minor);
         return c;
     }
-    if ((c.book = BookCommandOf(parser)) != BookCommand::None) {
+    if (parser.isSet(check) || parser.isSet(repair)) {
+        c.book = parser.isSet(repair) ? BookCommand::Repair : BookCommand::Check;
         c.action = CommandLine::Action::Book;
         return c;
     }
@@ -190,7 +280,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         if (parser.isSet(into) || parser.isSet(summaryOption) || parser.isSet(format) || (parser.isSet(query) && parser.isSet(view)))
             return mistake(QCoreApplication::translate("CommandLine", "--find takes --view; --query takes no option."));
         c.action = parser.isSet(find) ? CommandLine::Action::Find : CommandLine::Action::Query;
-        c.text = parser.value(parser.isSet(find) ? find : query);
+        c.search.text = parser.value(parser.isSet(find) ? find : query);
         const auto scope = choice<ExportScope>(
             parser.value(view).isEmpty() ? "all" : parser.value(view),
             {{"business", ExportScope::Business}, {"personal", ExportScope::Personal}, {"all", ExportScope::All}});
@@ -198,12 +288,12 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             return mistake(
                 QCoreApplication::translate("CommandLine", "--view takes business, personal or all, not '%1'.")
                     .arg(parser.value(view)));
-        c.view = *scope;
+        c.search.view = *scope;
         return c;
     }
     if (parser.isSet(import)) {
         c.action = CommandLine::Action::Import;
-        c.file = parser.value(import);
+        c.interchange.file = parser.value(import);
         const auto chosen = choice<ImportView>(parser.value(into).isEmpty() ? "by-company" : parser.value(into),
                                                {{"business", ImportView::Business},
                                                 {"personal", ImportView::Personal},
@@ -213,8 +303,8 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             return mistake(QCoreApplication::translate(
                                "CommandLine", "--into takes business, personal, current or by-company, not '%1'.")
                                .arg(parser.value(into)));
-        c.into = *chosen;
-        c.summaryFile = parser.value(summaryOption);
+        c.interchange.into = *chosen;
+        c.interchange.summaryFile = parser.value(summaryOption);
     } else if (parser.isSet(into)) {
         return mistake(QCoreApplication::translate("CommandLine", "--into belongs to --import."));
     } else if (parser.isSet(summaryOption)) {
@@ -222,12 +312,12 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     }
     if (parser.isSet(exportOption)) {
         c.action = CommandLine::Action::Export;
-        c.file = parser.value(exportOption);
+        c.interchange.file = parser.value(exportOption);
         if (parser.isSet(format)) {
-            c.format = choice<ExportFormat>(
+            c.interchange.format = choice<ExportFormat>(
                 parser.value(format),
                 {{"vcard4", ExportFormat::VCard4}, {"vcard3", ExportFormat::VCard3}, {"csv", ExportFormat::Csv}});
-            if (!c.format)
+            if (!c.interchange.format)
                 return mistake(
                     QCoreApplication::translate("CommandLine", "--format takes vcard4, vcard3 or csv, not '%1'.")
                         .arg(parser.value(format)));
@@ -239,7 +329,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
             return mistake(
                 QCoreApplication::translate("CommandLine", "--view takes business, personal or all, not '%1'.")
                     .arg(parser.value(view)));
-        c.view = *scope;
+        c.interchange.view = *scope;
     } else if (parser.isSet(format) || parser.isSet(view)) {
         return mistake(QCoreApplication::translate("CommandLine", "--format and --view belong to --export."));
     }
@@ -248,7 +338,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
 
 namespace {
 
-int runCommand(const CommandLine &command, QTextStream &out, QTextStream &err)
+int runCommand(const CommandLine &command, const QString &bookFile, QTextStream &out, QTextStream &err)
 {
     switch (command.action) {
     case CommandLine::Action::Run:
@@ -261,25 +351,34 @@ int runCommand(const CommandLine &command, QTextStream &out, QTextStream &err)
         err << command.text << '\n';
         return ExitUsage;
     case CommandLine::Action::Book:
-        return RunBookCommand(command.book, out);
+        return RunBookCommand(command.book, bookFile, out);
     case CommandLine::Action::Find:
-        return FindCommand(command.text,
-                           command.view == ExportScope::All ? std::nullopt
-                                                            : std::optional<bool>(command.view == ExportScope::Business),
-                           out, err);
+        return FindCommand(command.search.text,
+                           command.search.view == ExportScope::All
+                               ? std::nullopt
+                               : std::optional<bool>(command.search.view == ExportScope::Business),
+                           bookFile, out, err);
     case CommandLine::Action::Query:
-        return QueryCommand(command.text, out, err);
+        return QueryCommand(command.search.text, bookFile, out, err);
     case CommandLine::Action::Sync:
-        return RunSyncCommand(command.arguments, out, err);
+        return RunSyncCommand(command.sync, bookFile, out, err);
     case CommandLine::Action::Import:
     case CommandLine::Action::Export:
         try {
-            EnsureDatabase(DatabaseFileName);
-            QSqlDatabase db = OpenDatabase(DatabaseFileName, "command-line");
+            // Files named without a folder are beside the book, where a start with
+            // --desktop has always looked for them; the messages name them as given.
+            CommandLine::Interchange files = command.interchange;
+            const QDir bookFolder = QFileInfo(bookFile).absoluteDir();
+            files.file = bookFolder.filePath(files.file);
+            if (!files.summaryFile.isEmpty())
+                files.summaryFile = bookFolder.filePath(files.summaryFile);
+            EnsureDatabase(bookFile);
+            QSqlDatabase db = OpenDatabase(bookFile, "command-line");
             int status = ExitFailure;
             try {
-                status = command.action == CommandLine::Action::Import ? importFile(command, db, out, err)
-                                                                       : exportFile(command, db, out);
+                status = command.action == CommandLine::Action::Import
+                             ? importFile(files, db, out, err)
+                             : exportFile(files, command.interchange.file, db, out);
             } catch (...) {
                 CloseDatabase(db);
                 throw;
@@ -300,7 +399,7 @@ int runCommand(const CommandLine &command, QTextStream &out, QTextStream &err)
                         : QCoreApplication::translate("CommandLine",
                                                       "The export needed more memory than the computer has free and "
                                                       "was stopped. The file '%1' was not written.")
-                              .arg(QFileInfo(command.file).fileName()))
+                              .arg(QFileInfo(command.interchange.file).fileName()))
                 << '\n';
         }
         return ExitFailure;
@@ -310,11 +409,26 @@ int runCommand(const CommandLine &command, QTextStream &out, QTextStream &err)
 
 } // namespace
 
-int RunWithoutWindows(const CommandLine &command, QTextStream &out, QTextStream &err)
+QString BookFileOf(const CommandLine &command, QString *error)
+{
+    if (!command.desktop)
+        return QDir::current().absoluteFilePath(QString::fromLatin1(DatabaseFileName));
+    const QString folder = AppDataFolder();
+    if (folder.isEmpty() || !QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
+        if (error)
+            *error = QCoreApplication::translate("CommandLine",
+                                                 "The folder '%1' for the address book cannot be created or entered.")
+                         .arg(QDir::toNativeSeparators(folder));
+        return {};
+    }
+    return QDir(folder).absoluteFilePath(QString::fromLatin1(DatabaseFileName));
+}
+
+int RunWithoutWindows(const CommandLine &command, const QString &bookFile, QTextStream &out, QTextStream &err)
 {
     // Whatever a command throws ends it with a sentence, never with an abort.
     try {
-        return runCommand(command, out, err);
+        return runCommand(command, bookFile, out, err);
     } catch (const Error &error) {
         err << error.message() << '\n';
     } catch (const std::bad_alloc &) {

@@ -3,6 +3,7 @@
 #include "interchange/BookExport.h"
 #include "interchange/BookImport.h"
 #include "app/RepairCommands.h"
+#include "app/SyncCommands.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,21 +13,35 @@ class QTextStream;
 
 namespace varnelle {
 
-// What the command line asks for. Without --import, --export, --help or
-// --version the program starts with its windows; --desktop first moves into
-// the user's data folder.
+// What the command line asks for, read by one parser for every command.
+// Without a command the program starts with its windows; --desktop keeps the
+// book in the user's data folder (BookFileOf).
 struct CommandLine {
     enum class Action { Run, Import, Export, Find, Query, Help, Version, Mistake, Sync, Book };
     Action action = Action::Run;
     bool desktop = false;
-    QString file;
-    interchange::ImportView into = interchange::ImportView::ByCompany;
-    QString summaryFile; // --summary: where an import writes every line of its summary
-    std::optional<interchange::ExportFormat> format; // none: by the file's name
-    interchange::ExportScope view = interchange::ExportScope::All;
-    QString text; // the help text, the mistake, or what --find and --query look for
-    QStringList arguments; // for Sync: all of them (app/SyncCommands.h)
-    BookCommand book = BookCommand::None; // Action::Book: --check or --repair (app/RepairCommands.h)
+    QString text; // the help text, the version or the mistake
+
+    // --import and --export.
+    struct Interchange {
+        QString file;
+        interchange::ImportView into = interchange::ImportView::ByCompany;
+        QString summaryFile; // --summary: where an import writes every line of its summary
+        std::optional<interchange::ExportFormat> format; // none: by the file's name
+        interchange::ExportScope view = interchange::ExportScope::All;
+    } interchange;
+
+    // --find and --query.
+    struct Search {
+        QString text; // what is looked for
+        interchange::ExportScope view = interchange::ExportScope::All; // --find only
+    } search;
+
+    // --check and --repair (app/RepairCommands.h).
+    BookCommand book = BookCommand::None;
+
+    // --add-account, --accounts, --remove-account and --sync (app/SyncCommands.h).
+    SyncCommand sync;
 };
 
 // Exit statuses of a run from the command line.
@@ -36,11 +51,19 @@ enum ExitStatus : int { ExitSuccess = 0, ExitFailure = 1, ExitUsage = 2 };
 // (-platform, -style, ...) are let through for the windows.
 CommandLine ParseCommandLine(const QStringList &arguments);
 
-// Runs what a command line without windows asks for: prints the help, the
-// version, a mistake, or imports or exports with Address.mdb in the current
-// folder (made as a first start makes it) and prints the summary, grouped by
-// kind (every line goes to the file of --summary). Returns the
-// exit status. Needs a QCoreApplication for an import or export.
-int RunWithoutWindows(const CommandLine &command, QTextStream &out, QTextStream &err);
+// The absolute path of the address book the command line works on:
+// Address.mdb in the current folder, or with --desktop in the user's data
+// folder, which is made when it is missing. Decided once at start-up and
+// handed to everything that opens the book. On failure returns an empty
+// string and sets `error` to a sentence naming the folder.
+QString BookFileOf(const CommandLine &command, QString *error);
+
+// Runs what a command line without windows asks for on the book `bookFile`:
+// prints the help, the version, a mistake, or imports or exports (the book
+// made as a first start makes it) and prints the summary, grouped by kind
+// (every line goes to the file of --summary); finds, checks, repairs or
+// syncs. Returns the exit status. Needs a QCoreApplication for a command on
+// the book.
+int RunWithoutWindows(const CommandLine &command, const QString &bookFile, QTextStream &out, QTextStream &err);
 
 } // namespace varnelle

@@ -23,11 +23,11 @@ struct Found {
 // The matching contacts in the order of the lists: business before personal,
 // then by name in the program's collation. Reads the book without changing
 // it, beside any window that holds it open. Throws DatabaseError.
-std::vector<Found> findInBook(const QString &text, std::optional<bool> isBusiness)
+std::vector<Found> findInBook(const QString &text, std::optional<bool> isBusiness, const QString &bookFile)
 {
     std::vector<Found> found;
     const text::SearchQuery query(text);
-    Connection book = OpenForReading(DatabaseFileName);
+    Connection book = OpenForReading(bookFile);
     FindContacts(book.database(), query, isBusiness, [&](const SearchHit &hit) {
         found.push_back({hit, NameColumn(hit.lastName, hit.firstName)});
     });
@@ -48,10 +48,11 @@ QString cell(QString value)
 }
 
 template <class Print>
-int runSearch(const QString &text, std::optional<bool> isBusiness, QTextStream &err, Print print)
+int runSearch(const QString &text, std::optional<bool> isBusiness, const QString &bookFile, QTextStream &err,
+              Print print)
 {
     try {
-        return print(findInBook(text, isBusiness)) > 0 ? 0 : 1;
+        return print(findInBook(text, isBusiness, bookFile)) > 0 ? 0 : 1;
     } catch (const DatabaseError &error) {
         err << error.message() << '\n';
         return 1;
@@ -60,9 +61,10 @@ int runSearch(const QString &text, std::optional<bool> isBusiness, QTextStream &
 
 } // namespace
 
-int FindCommand(const QString &text, std::optional<bool> isBusiness, QTextStream &out, QTextStream &err)
+int FindCommand(const QString &text, std::optional<bool> isBusiness, const QString &bookFile, QTextStream &out,
+                QTextStream &err)
 {
-    return runSearch(text, isBusiness, err, [&](const std::vector<Found> &found) {
+    return runSearch(text, isBusiness, bookFile, err, [&](const std::vector<Found> &found) {
         for (const Found &f : found)
             out << cell(f.name) << '\t' << cell(f.hit.company) << '\t' << cell(f.hit.firstNumber) << '\t'
                 << cell(f.hit.email) << '\n';
@@ -70,9 +72,9 @@ int FindCommand(const QString &text, std::optional<bool> isBusiness, QTextStream
     });
 }
 
-int QueryCommand(const QString &text, QTextStream &out, QTextStream &err)
+int QueryCommand(const QString &text, const QString &bookFile, QTextStream &out, QTextStream &err)
 {
-    return runSearch(text, std::nullopt, err, [&](const std::vector<Found> &found) {
+    return runSearch(text, std::nullopt, bookFile, err, [&](const std::vector<Found> &found) {
         std::vector<const Found *> withEmail;
         for (const Found &f : found)
             if (!f.hit.email.isEmpty())

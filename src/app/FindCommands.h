@@ -7,16 +7,19 @@ class QTextStream;
 
 namespace varnelle {
 
+// Both read the book `bookFile`.
+
 // `varnelle --find TEXT [--view ...]`: the contacts of the view (both when
 // none is given) that match TEXT as the search box matches it, one a line in
 // the list's order: name, company, first number, e-mail, tab-separated.
 // Returns 0 when something matched, 1 when nothing did or the book cannot be
 // read (told on err).
-int FindCommand(const QString &text, std::optional<bool> isBusiness, QTextStream &out, QTextStream &err);
+int FindCommand(const QString &text, std::optional<bool> isBusiness, const QString &bookFile, QTextStream &out,
+                QTextStream &err);
 
 // `varnelle --query TEXT`, the query command of mail programs: a first line
 // of free text, then "address<TAB>name<TAB>company" for each matching contact
 // that has an e-mail address. Returns 0 when something matched, 1 otherwise.
-int QueryCommand(const QString &text, QTextStream &out, QTextStream &err);
+int QueryCommand(const QString &text, const QString &bookFile, QTextStream &out, QTextStream &err);
 
 } // namespace varnelle

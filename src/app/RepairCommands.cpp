@@ -6,19 +6,20 @@
 #include "store/repair/Maintenance.h"
 #include "ui/main/RepairCommand.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace varnelle {
 
 namespace {
 
-int check(QTextStream &out)
+int check(const QString &bookFile, QTextStream &out)
 {
+    const QString name = QFileInfo(bookFile).fileName(); // as the messages of the store name it
     QSqlDatabase db;
     try {
-        OpenBookAsFarAsReadable(db, DatabaseFileName, "check");
+        OpenBookAsFarAsReadable(db, bookFile, "check");
         ForgetDamage();
         // The user asks for this check: the full one, whatever the size of the book.
         QStringList damage = FindDamage(db, CheckDepth::Full);
@@ -28,11 +29,11 @@ int check(QTextStream &out)
             damage << FindOrphanNumbers(db);
         CloseDatabase(db);
         if (damage.isEmpty()) {
-            out << QCoreApplication::translate("CommandLine", "The database file '%1' is sound.").arg(DatabaseFileName)
+            out << QCoreApplication::translate("CommandLine", "The database file '%1' is sound.").arg(name)
                 << '\n';
             return ExitSuccess;
         }
-        out << DamagedBookError(DatabaseFileName).message() << '\n';
+        out << DamagedBookError(bookFile).message() << '\n';
         for (const QString &line : damage)
             out << "  " << line << '\n';
     } catch (const DatabaseError &error) {
@@ -42,20 +43,21 @@ int check(QTextStream &out)
     return ExitFailure;
 }
 
-int repair(QTextStream &out)
+int repair(const QString &bookFile, QTextStream &out)
 {
+    const QString name = QFileInfo(bookFile).fileName();
     try {
-        const RepairResult result = RepairBook(DatabaseFileName);
+        const RepairResult result = RepairBook(bookFile);
         if (result.removedLeftover)
             out << LeftoverRemovedMessage() << '\n';
         if (!result.salvaged) {
             out << QCoreApplication::translate("CommandLine",
                                                "The database file '%1' was sound and has been compacted.")
-                       .arg(DatabaseFileName)
+                       .arg(name)
                 << '\n';
             return ExitSuccess;
         }
-        out << SalvageMessage(DatabaseFileName, result) << '\n';
+        out << SalvageMessage(bookFile, result) << '\n';
         QStringList counts;
         for (const SalvagedTable &table : result.report.tables)
             counts << (table.lost < 0
@@ -67,7 +69,7 @@ int repair(QTextStream &out)
                                  .arg(table.saved)
                                  .arg(table.lost));
         out << QCoreApplication::translate("CommandLine", "The database file '%1' was salvaged: %2.")
-                   .arg(DatabaseFileName, counts.join("; "))
+                   .arg(name, counts.join("; "))
             << '\n';
         return ExitSuccess;
     } catch (const DatabaseError &error) {
@@ -78,31 +80,13 @@ int repair(QTextStream &out)
 
 } // namespace
 
-void AddBookCommandOptions(QCommandLineParser &parser)
-{
-    parser.addOption({"check", QCoreApplication::translate("CommandLine",
-                                                           "Checks Address.mdb in the current folder for damage and "
-                                                           "ends: status 0 when it is sound, 1 when it is damaged.")});
-    parser.addOption({"repair", QCoreApplication::translate("CommandLine",
-                                                            "Repairs Address.mdb in the current folder as File > "
-                                                            "Repair Database does, prints what it did and ends: "
-                                                            "status 0 when the book is sound or repaired.")});
-}
-
-BookCommand BookCommandOf(const QCommandLineParser &parser)
-{
-    if (parser.isSet("repair"))
-        return BookCommand::Repair;
-    return parser.isSet("check") ? BookCommand::Check : BookCommand::None;
-}
-
-int RunBookCommand(BookCommand command, QTextStream &out)
+int RunBookCommand(BookCommand command, const QString &bookFile, QTextStream &out)
 {
     switch (command) {
     case BookCommand::Check:
-        return check(out);
+        return check(bookFile, out);
     case BookCommand::Repair:
-        return repair(out);
+        return repair(bookFile, out);
     case BookCommand::None:
         break;
     }

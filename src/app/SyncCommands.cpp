@@ -9,9 +9,9 @@
 #include "sync/Discovery.h"
 #include "sync/SyncError.h"
 
-#include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QProcess>
 #include <QTextStream>
@@ -25,14 +25,11 @@ namespace varnelle {
 
 namespace {
 
-struct Mistake {
-    QString text;
-};
-
 // Where the password comes from; asked once for each server and user.
 class Passwords {
 public:
-    explicit Passwords(const QString &command) : mCommand(command) {}
+    // The command runs in `folder`, the book's.
+    Passwords(const QString &command, const QString &folder) : mCommand(command), mFolder(folder) {}
 
     QString get(const QString &server, const QString &user)
     {
@@ -47,6 +44,7 @@ private:
     {
         if (!mCommand.isEmpty()) {
             QProcess process;
+            process.setWorkingDirectory(mFolder);
             process.start("/bin/sh", {"-c", mCommand});
             if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit
                 || process.exitCode() != 0)
@@ -72,6 +70,7 @@ private:
     }
 
     QString mCommand;
+    QString mFolder;
     QHash<QString, QString> mKnown;
     QString mFromStdin;
     bool mStdinUsed = false;
@@ -108,15 +107,16 @@ int listAccounts(const QSqlDatabase &db, QTextStream &out)
     return 0;
 }
 
-int addAccount(QSqlDatabase &db, const QCommandLineParser &p, Passwords &passwords, QTextStream &out)
+int addAccount(QSqlDatabase &db, const SyncCommand &c, Passwords &passwords, QTextStream &out)
 {
     QString userInUrl;
     QString passwordInUrl;
-    const QUrl server = sync::ServerUrl(p.value("add-account"), &userInUrl, &passwordInUrl);
-    const bool insecure = p.isSet("insecure");
+    const QUrl server = sync::ServerUrl(c.url, &userInUrl, &passwordInUrl);
+    const bool insecure = c.insecure;
     sync::DavClient::CheckTransport(server, insecure);
-    const bool isBusiness = p.isSet("view") ? *viewNamed(p.value("view")) : ReadSetupView(db);
-    const QString user = p.isSet("user") ? p.value("user") : userInUrl;
+    const std::optional<bool> named = viewNamed(c.view);
+    const bool isBusiness = named ? *named : ReadSetupView(db);
+    const QString user = c.user.isEmpty() ? userInUrl : c.user;
     // A password in the address goes to the keyring, never to the book.
     if (!passwordInUrl.isEmpty() && !SyncPasswords::KeepInKeyring(server.host(), user, passwordInUrl))
         throw sync::SyncError(
@@ -129,7 +129,7 @@ int addAccount(QSqlDatabase &db, const QCommandLineParser &p, Passwords &passwor
     sync::DavClient client(server, user, passwordInUrl.isEmpty() ? passwords.get(server.host(), user) : passwordInUrl,
                            insecure);
     const sync::RemoteBook book = sync::ChooseAddressBook(sync::FindAddressBooks(client, server),
-                                                          p.value("address-book"), server.host());
+                                                          c.addressBook, server.host());
     SyncAccount account;
     account.serverUrl = server.toString();
     account.userName = user;
@@ -145,16 +145,17 @@ int addAccount(QSqlDatabase &db, const QCommandLineParser &p, Passwords &passwor
     return 0;
 }
 
-int syncAccounts(QSqlDatabase &db, const QCommandLineParser &p, Passwords &passwords, QTextStream &out)
+int syncAccounts(QSqlDatabase &db, const SyncCommand &c, const QString &bookFile, Passwords &passwords,
+                 QTextStream &out)
 {
-    const QString view = p.isSet("view") ? p.value("view").toLower() : QStringLiteral("all");
+    const QString view = c.view.isEmpty() ? QStringLiteral("all") : c.view.toLower();
     int synced = 0;
     for (const SyncAccount &a : ReadSyncAccounts(db)) {
         if (view != QLatin1String("all") && viewNamed(view) != a.isBusiness)
             continue;
         const QUrl url(a.bookUrl);
         const sync::SyncSummary summary =
-            sync::SyncBook(db, DatabaseFileName, a, passwords.get(url.host(), a.userName));
+            sync::SyncBook(db, bookFile, a, passwords.get(url.host(), a.userName));
         out << summary.lines().join(u'\n') << '\n';
         ++synced;
     }
@@ -186,92 +187,38 @@ QString SyncHelpText()
         "                     Syncs the accounts both ways and prints a summary.\n");
 }
 
-bool IsSyncCommand(const QStringList &arguments)
+int RunSyncCommand(const SyncCommand &command, const QString &bookFile, QTextStream &out, QTextStream &err)
 {
-    for (const QString &a : arguments.mid(1)) {
-        const QString name = QString(a).remove(QRegularExpression("^--?")).section(u'=', 0, 0);
-        if (a.startsWith(u'-') && (name == QLatin1String("add-account") || name == QLatin1String("accounts")
-                                   || name == QLatin1String("remove-account") || name == QLatin1String("sync")))
-            return true;
-    }
-    return false;
-}
-
-int RunSyncCommand(const QStringList &arguments, QTextStream &out, QTextStream &err)
-{
-    QCommandLineParser p;
-    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    p.addOptions({{"add-account", {}, "url"},
-                  {"user", {}, "name"},
-                  {"view", {}, "view"},
-                  {"address-book", {}, "name"},
-                  {"password-command", {}, "command"},
-                  {"insecure", {}},
-                  {"accounts", {}},
-                  {"remove-account", {}, "n"},
-                  {"sync", {}},
-                  {"desktop", {}}});
-    auto mistake = [&](const QString &text) {
-        err << text << '\n'
-            << QCoreApplication::translate("SyncCommands", "Try 'varnelle --help' for the options.") << '\n';
-        return 2;
-    };
-    if (!p.parse(arguments))
-        return mistake(p.errorText());
-    if (!p.positionalArguments().isEmpty())
-        return mistake(QCoreApplication::translate("SyncCommands", "Unexpected argument '%1'.")
-                           .arg(p.positionalArguments().first()));
-    const int commands = int(p.isSet("add-account")) + int(p.isSet("accounts")) + int(p.isSet("remove-account"))
-        + int(p.isSet("sync"));
-    if (commands != 1)
-        return mistake(QCoreApplication::translate(
-            "SyncCommands", "Give one of --add-account, --accounts, --remove-account and --sync."));
-    if (p.isSet("add-account")) {
-        QString userInUrl;
-        sync::ServerUrl(p.value("add-account"), &userInUrl);
-        if (p.value("user").isEmpty() && userInUrl.isEmpty())
-            return mistake(QCoreApplication::translate("SyncCommands", "--add-account needs --user NAME."));
-        if (p.isSet("view") && !viewNamed(p.value("view")))
-            return mistake(QCoreApplication::translate("SyncCommands", "--view takes business or personal, not '%1'.")
-                               .arg(p.value("view")));
-    } else if (p.isSet("user") || p.isSet("address-book") || p.isSet("insecure")) {
-        return mistake(QCoreApplication::translate(
-            "SyncCommands", "--user, --address-book and --insecure belong to --add-account."));
-    }
-    if (p.isSet("sync") && p.isSet("view") && !viewNamed(p.value("view"))
-        && p.value("view").compare(QLatin1String("all"), Qt::CaseInsensitive) != 0)
-        return mistake(QCoreApplication::translate("SyncCommands", "--view takes business, personal or all, not '%1'.")
-                           .arg(p.value("view")));
-    if ((p.isSet("accounts") || p.isSet("remove-account")) && (p.isSet("view") || p.isSet("password-command")))
-        return mistake(QCoreApplication::translate(
-            "SyncCommands", "--view and --password-command belong to --add-account and --sync."));
-    bool numberOk = true;
-    const int number = p.isSet("remove-account") ? p.value("remove-account").toInt(&numberOk) : 0;
-    if (!numberOk || (p.isSet("remove-account") && number < 1))
-        return mistake(QCoreApplication::translate(
-            "SyncCommands", "--remove-account takes the number of an account as --accounts lists it."));
-
-    Passwords passwords(p.value("password-command"));
+    Passwords passwords(command.passwordCommand, QFileInfo(bookFile).absolutePath());
     QSqlDatabase db;
     try {
-        EnsureDatabase(DatabaseFileName);
-        db = OpenDatabase(DatabaseFileName, "sync-command");
+        EnsureDatabase(bookFile);
+        db = OpenDatabase(bookFile, "sync-command");
         int status = 0;
-        if (p.isSet("accounts")) {
+        const int number = command.number;
+        switch (command.kind) {
+        case SyncCommand::Kind::Accounts:
             status = listAccounts(db, out);
-        } else if (p.isSet("remove-account")) {
+            break;
+        case SyncCommand::Kind::RemoveAccount: {
             const QList<SyncAccount> accounts = ReadSyncAccounts(db);
             if (number > accounts.size())
                 throw sync::SyncError(
                     QCoreApplication::translate("SyncCommands", "There is no account %1; --accounts lists them.")
                         .arg(number));
-            const sync::SyncLock lock(DatabaseFileName);
+            const sync::SyncLock lock(bookFile);
             RemoveSyncAccount(db, accounts[number - 1].id);
             out << QCoreApplication::translate("SyncCommands", "Account %1 removed.").arg(number) << '\n';
-        } else if (p.isSet("add-account")) {
-            status = addAccount(db, p, passwords, out);
-        } else {
-            status = syncAccounts(db, p, passwords, out);
+            break;
+        }
+        case SyncCommand::Kind::AddAccount:
+            status = addAccount(db, command, passwords, out);
+            break;
+        case SyncCommand::Kind::Sync:
+            status = syncAccounts(db, command, bookFile, passwords, out);
+            break;
+        case SyncCommand::Kind::None:
+            break;
         }
         CloseDatabase(db);
         return status;

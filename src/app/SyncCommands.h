@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
 
 class QTextStream;
 
@@ -15,16 +14,24 @@ namespace varnelle {
 //   --sync [--view business|personal|all] [--password-command CMD]
 // A password comes from the first line of --password-command's output, else
 // from standard input when that is no terminal; it is never stored.
-
-// Whether the arguments (the program's name first) ask for one of them.
-bool IsSyncCommand(const QStringList &arguments);
+struct SyncCommand {
+    enum class Kind { None, AddAccount, Accounts, RemoveAccount, Sync };
+    Kind kind = Kind::None;
+    QString url;             // --add-account
+    QString user;            // --user; empty: the user named in the url
+    QString addressBook;     // --address-book
+    QString passwordCommand; // --password-command
+    bool insecure = false;   // --insecure
+    QString view;            // --view as given; empty when not given
+    int number = 0;          // --remove-account
+};
 
 // The sync commands for the end of --help.
 QString SyncHelpText();
 
-// Runs it on Address.mdb in the current folder and prints a summary. Returns
-// 0 on success, 1 on a failure (the message names the server and the cause),
-// 2 for a mistake in the options. Needs a QCoreApplication.
-int RunSyncCommand(const QStringList &arguments, QTextStream &out, QTextStream &err);
+// Runs it on the book `bookFile` and prints a summary. Returns 0 on success,
+// 1 on a failure (the message names the server and the cause). Needs a
+// QCoreApplication.
+int RunSyncCommand(const SyncCommand &command, const QString &bookFile, QTextStream &out, QTextStream &err);
 
 } // namespace varnelle

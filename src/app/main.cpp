@@ -20,14 +20,14 @@ QStringList argumentsOf(int argc, char *argv[])
     return arguments;
 }
 
-int runWindows(const QString &folderError)
+int runWindows(const QString &bookFile, const QString &folderError)
 {
     // The windows are drawn in the desktop's font; their layouts make room for it.
     if (!folderError.isEmpty()) {
         varnelle::ShowRefusal(folderError);
         return varnelle::ExitFailure;
     }
-    varnelle::AddressBook book;
+    varnelle::AddressBook book(bookFile);
     return varnelle::RunProgram(book);
 }
 
@@ -49,18 +49,22 @@ int main(int argc, char *argv[])
     varnelle::AdoptOldSettings();
     const varnelle::CommandLine command = varnelle::ParseCommandLine(argumentsOf(argc, argv));
 
+    // The book every part of the program works on, decided here once.
     QString folderError;
-    if (command.desktop && command.action != varnelle::CommandLine::Action::Mistake
-        && !varnelle::EnterAppDataFolder(&folderError)) {
-        QTextStream(stderr) << folderError << '\n';
-        if (command.action != varnelle::CommandLine::Action::Run)
-            return varnelle::ExitFailure;
+    QString bookFile;
+    if (command.action != varnelle::CommandLine::Action::Mistake) {
+        bookFile = varnelle::BookFileOf(command, &folderError);
+        if (bookFile.isEmpty()) {
+            QTextStream(stderr) << folderError << '\n';
+            if (command.action != varnelle::CommandLine::Action::Run)
+                return varnelle::ExitFailure;
+        }
     }
     if (command.action == varnelle::CommandLine::Action::Run)
-        return runWindows(folderError);
+        return runWindows(bookFile, folderError);
 
-    // Import, export, help and version show no window.
+    // The commands, the help and the version show no window.
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return varnelle::RunWithoutWindows(command, out, err);
+    return varnelle::RunWithoutWindows(command, bookFile, out, err);
 }

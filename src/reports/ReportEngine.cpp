@@ -23,6 +23,7 @@ using namespace engine;
 
 struct ReportEngine::Private {
     QStringList definitionFolders;
+    QString bookFolder; // searched first by default
     ReportPrinter *printer = nullptr;
 };
 
@@ -186,11 +187,18 @@ ReportEngine::~ReportEngine() = default;
 
 void ReportEngine::setDefinitionFolders(const QStringList &folders) { d->definitionFolders = folders; }
 
+void ReportEngine::setBookFile(const QString &bookFile)
+{
+    d->bookFolder = bookFile.isEmpty() ? QString() : QFileInfo(bookFile).absolutePath();
+}
+
 QStringList ReportEngine::definitionFolders() const
 {
     if (!d->definitionFolders.isEmpty())
         return d->definitionFolders;
     QStringList folders{QDir::currentPath()};
+    if (!d->bookFolder.isEmpty() && d->bookFolder != folders.first())
+        folders.prepend(d->bookFolder);
     if (QCoreApplication::instance()) {
         const QString programFolder = QCoreApplication::applicationDirPath();
         folders << programFolder << QDir::cleanPath(programFolder + "/../share/varnelle/reports");

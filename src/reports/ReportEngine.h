@@ -50,10 +50,13 @@ public:
     ~ReportEngine() override;
 
     // Folders searched in turn for a definition named without a directory.
-    // By default: the current directory, the program's own folder, then the
-    // installed definitions in ../share/varnelle/reports from the program.
+    // By default: the folder of the book (setBookFile), the current
+    // directory, the program's own folder, then the installed definitions in
+    // ../share/varnelle/reports from the program.
     void setDefinitionFolders(const QStringList &folders);
     QStringList definitionFolders() const;
+    // The address book the reports are run on, whose folder is searched first.
+    void setBookFile(const QString &bookFile);
 
     // A printer to use for the printer instead of the one a run is given,
     // for example one writing PDF; not owned. Null restores the given one.

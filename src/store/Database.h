@@ -13,7 +13,8 @@ class QSqlError;
 
 namespace varnelle {
 
-// The file names of the address book, relative to the current directory.
+// The file names of the address book and of a repair's copy in the book's
+// folder. The program decides the book's whole path once at start-up.
 inline constexpr const char *DatabaseFileName = "Address.mdb";
 inline constexpr const char *RepairFileName = "_MDBFIX_.MDB";
 

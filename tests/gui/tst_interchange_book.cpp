@@ -1,6 +1,7 @@
 // Import into and export from the address book: the mapping onto the
 // tables, the summary, no duplicates, all or nothing, round trips, the File
 // menu and the command line.
+#include "app/CommandLine.h"
 #include "support/ModalScript.h"
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
@@ -202,6 +203,8 @@ private slots:
     void commandLine_data();
     void commandLine();
     void desktopKeepsTheBookInTheDataFolder();
+    void desktopCommandsLeaveTheCurrentFolder_data();
+    void desktopCommandsLeaveTheCurrentFolder();
     void settingsMoveOnceIntoTheProgramsFolder();
     void importAndExportFromTheFileMenu();
     void exportedFileTakesTheFormatsExtension_data();
@@ -754,6 +757,56 @@ void InterchangeBookTest::desktopKeepsTheBookInTheDataFolder()
     env.insert("XDG_DATA_HOME", dir.file("not-a-folder"));
     QCOMPARE(runProgram({"--desktop", "--import", dir.file("in.vcf")}, &printed, env), 1);
     QVERIFY2(printed.contains("cannot be created or entered"), qPrintable(printed));
+}
+
+void InterchangeBookTest::desktopCommandsLeaveTheCurrentFolder_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // after --desktop; files named alone are beside the book
+    QTest::addColumn<QString>("output");
+    QTest::newRow("import") << QStringList{"--import", "in.vcf"}
+                            << "0 contacts imported from in.vcf; 2 already present.";
+    QTest::newRow("export") << QStringList{"--export", "out.vcf"} << "2 contacts exported to out.vcf.";
+    QTest::newRow("find") << QStringList{"--find", "Acme"} << "Acme";
+    QTest::newRow("check") << QStringList{"--check"} << "The database file 'Address.mdb' is sound.";
+    QTest::newRow("repair") << QStringList{"--repair"}
+                            << "The database file 'Address.mdb' was sound and has been compacted.";
+    QTest::newRow("sync accounts") << QStringList{"--accounts"} << "No sync accounts.";
+}
+
+void InterchangeBookTest::desktopCommandsLeaveTheCurrentFolder()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, output);
+    TempWorkDir dir;
+    writeFile("in.vcf", TwoCards);
+    const QByteArray dataHome = qgetenv("XDG_DATA_HOME");
+    const auto restore = qScopeGuard([&] { qputenv("XDG_DATA_HOME", dataHome); });
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.file("data")));
+    const QString here = QDir::currentPath();
+    const QString folder = dir.file("data/" + QCoreApplication::applicationName()); // the program's: Varnelle
+    const QString book = folder + "/Address.mdb";
+    const auto run = [](const QStringList &arguments, QString *printed) {
+        const CommandLine command = ParseCommandLine(QStringList{"varnelle", "--desktop"} + arguments);
+        QString error, errors;
+        const QString bookFile = BookFileOf(command, &error);
+        QTextStream out(printed), err(&errors);
+        const int status = RunWithoutWindows(command, bookFile, out, err);
+        out.flush();
+        err.flush();
+        *printed += errors;
+        return status;
+    };
+    QString printed;
+    QCOMPARE(run({"--import", dir.file("in.vcf")}, &printed), 0);
+    QVERIFY(QFile::copy("in.vcf", folder + "/in.vcf"));
+    printed.clear();
+    QCOMPARE(run(arguments, &printed), 0);
+    QVERIFY2(printed.contains(output), qPrintable(printed));
+    QCOMPARE(QDir::currentPath(), here);
+    QVERIFY(!QFile::exists(DatabaseFileName));
+    QCOMPARE(Rows(book, "SELECT count(*) FROM Address").value(0).value(0).toInt(), 2);
+    if (arguments.contains("out.vcf"))
+        QVERIFY(QFile::exists(folder + "/out.vcf"));
 }
 
 void InterchangeBookTest::settingsMoveOnceIntoTheProgramsFolder()

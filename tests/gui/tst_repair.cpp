@@ -479,7 +479,9 @@ void RepairTest::commandLineChecksAndRepairsWithoutAWindow()
     QString printed, errors;
     QTextStream out(&printed), err(&errors);
 
-    QCOMPARE(RunWithoutWindows(ParseCommandLine({"varnelle", option}), out, err), status);
+    QCOMPARE(RunWithoutWindows(ParseCommandLine({"varnelle", option}), QDir().absoluteFilePath(DatabaseFileName), out,
+                               err),
+             status);
 
     out.flush();
     QVERIFY2(errors.isEmpty(), qPrintable(errors));

@@ -31,12 +31,12 @@ QString listed(const QStringList &parts)
         .arg(parts.mid(0, parts.size() - 1).join(", "), parts.last());
 }
 
-// The kept original by its name when it is in the current folder; elsewhere
+// The kept original by its name when it is in the book's folder; elsewhere
 // (the book is a link to another folder) by its whole path, so it can be found.
-QString keptName(const QString &keptAs)
+QString keptName(const QString &keptAs, const QString &bookFile)
 {
     const QFileInfo kept(keptAs);
-    return kept.canonicalPath() == QDir::current().canonicalPath() ? kept.fileName()
+    return kept.canonicalPath() == QFileInfo(bookFile).absoluteDir().canonicalPath() ? kept.fileName()
                                                                    : QDir::toNativeSeparators(kept.canonicalFilePath());
 }
 
@@ -72,7 +72,7 @@ QString SalvageMessage(const QString &fileName, const RepairResult &result)
     return QCoreApplication::translate("Repair",
                                        "The database file '%1' was damaged. What could still be read is in the "
                                        "repaired file: %2 were saved. %3 The damaged file is kept as '%4'.")
-        .arg(QFileInfo(fileName).fileName(), listed(saved), lostText, keptName(result.keptAs));
+        .arg(QFileInfo(fileName).fileName(), listed(saved), lostText, keptName(result.keptAs, fileName));
 }
 
 QString LeftoverRemovedMessage()

@@ -48,6 +48,7 @@ void ReportActions::run(const QString &definition)
     if (!mEngine) {
         mEngine = new ReportEngine(this);
         mEngine->setObjectName("reportEngine");
+        mEngine->setBookFile(mBook.fileName()); // definitions beside the book are found first
     }
     if (!mDestinationDialog)
         mDestinationDialog = std::make_unique<ReportDestinationDialog>();
