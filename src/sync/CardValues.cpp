@@ -186,7 +186,7 @@ Line parseLine(const QString &text)
     return l;
 }
 
-QList<Line> unfold(const QByteArray &card)
+QList<Line> cardLines(const QByteArray &card)
 {
     QList<Line> lines;
     for (const QString &text : UnfoldedLines(card))
@@ -196,7 +196,7 @@ QList<Line> unfold(const QByteArray &card)
 
 class CardEditor {
 public:
-    CardEditor(const QByteArray &card) : mLines(unfold(card))
+    CardEditor(const QByteArray &card) : mLines(cardLines(card))
     {
         for (const Line &l : mLines) {
             if (l.name == QLatin1String("VERSION"))
@@ -328,7 +328,7 @@ Contact contact(const BookValues &values, bool isBusiness)
 
 QString CardUid(const QByteArray &card)
 {
-    for (const Line &l : unfold(card))
+    for (const Line &l : cardLines(card))
         if (l.name == QLatin1String("UID"))
             return UnescapedValue(l.value);
     return {};
