@@ -2,6 +2,7 @@
 
 #include "interchange/TextDecoding.h"
 #include "interchange/TypeWords.h"
+#include "interchange/VCardSyntax.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -242,43 +243,12 @@ QByteArray decodeQuotedPrintable(QByteArrayView value, qsizetype line)
     return bytes;
 }
 
-// Splits at separators outside double quotes.
-QList<QByteArrayView> splitOutsideQuotes(QByteArrayView text, char separator)
-{
-    QList<QByteArrayView> parts;
-    bool quoted = false;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '"')
-            quoted = !quoted;
-        else if (text[i] == separator && !quoted) {
-            parts << text.sliced(start, i - start);
-            start = i + 1;
-        }
-    }
-    parts << text.sliced(start);
-    return parts;
-}
-
 QByteArray unquoted(QByteArrayView value)
 {
     QByteArrayView v = value.trimmed();
     if (v.size() >= 2 && v.startsWith('"') && v.endsWith('"'))
         v = v.sliced(1, v.size() - 2);
     return v.toByteArray();
-}
-
-// The colon that ends the name and parameters: the first one outside quotes; -1 when none.
-qsizetype nameEnd(const QByteArray &text)
-{
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == '"')
-            quoted = !quoted;
-        else if (text[i] == ':' && !quoted)
-            return i;
-    }
-    return -1;
 }
 
 // A parameter value with RFC 6868 escapes: ^n a line break, ^' a double quote, ^^ a caret.
@@ -304,7 +274,7 @@ Property parseProperty(const QByteArray &text, qsizetype colon, qsizetype line)
 {
     Property p;
     p.line = line;
-    const QList<QByteArrayView> head = splitOutsideQuotes(QByteArrayView(text).first(colon), ';');
+    const QList<QByteArrayView> head = SplitOutsideQuotes(QByteArrayView(text).first(colon), ';');
     const QByteArray fullName = head.first().trimmed().toByteArray().toUpper();
     if (const qsizetype dot = fullName.lastIndexOf('.'); dot >= 0) {
         p.group = fullName.left(dot);
@@ -339,13 +309,7 @@ Property parseProperty(const QByteArray &text, qsizetype colon, qsizetype line)
         } else if (key == "PREF") {
             p.preferred = true;
         } else if (key == "TYPE") {
-            for (const QByteArray &t : unquoted(value).split(',')) {
-                const QString type = QString::fromUtf8(unquoted(t)).toLower();
-                if (type == QLatin1String("pref"))
-                    p.preferred = true;
-                else if (!type.isEmpty())
-                    p.types << type;
-            }
+            AddTypeValues(QString::fromUtf8(value), p.types, p.preferred);
         }
     }
 
@@ -365,55 +329,9 @@ Property parseProperty(const QByteArray &text, qsizetype colon, qsizetype line)
     return p;
 }
 
-// The parts of a structured value (N, ADR, ORG), split at unescaped ';'.
-QStringList structuredParts(const QString &value)
-{
-    QStringList parts;
-    QString part;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value[i];
-        if (c == u'\\' && i + 1 < value.size()) {
-            part += c;
-            part += value[++i];
-        } else if (c == u';') {
-            parts << part;
-            part.clear();
-        } else {
-            part += c;
-        }
-    }
-    parts << part;
-    return parts;
-}
-
-// An escaped text value as plain text; unescaped commas separate the values
-// of a list, which are joined with listSeparator.
-QString unescaped(const QString &value, const QString &listSeparator = QStringLiteral(","))
-{
-    QString text;
-    text.reserve(value.size());
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        const QChar c = value[i];
-        if (c == u',') {
-            text += listSeparator;
-        } else if (c == u'\\' && i + 1 < value.size()) {
-            const QChar e = value[++i];
-            if (e == u'n' || e == u'N')
-                text += u'\n';
-            else if (e == u'\\' || e == u',' || e == u';' || e == u':')
-                text += e;
-            else
-                text += QString(c) + e;
-        } else {
-            text += c;
-        }
-    }
-    return text.trimmed();
-}
-
 QString part(const QStringList &parts, qsizetype i, const QString &listSeparator = QStringLiteral(" "))
 {
-    return i < parts.size() ? unescaped(parts[i], listSeparator) : QString();
+    return i < parts.size() ? UnescapedValue(parts[i], listSeparator) : QString();
 }
 
 QString joined(const QStringList &parts, const QString &separator)
@@ -471,7 +389,7 @@ QString labelled(const QString &caption, const QString &label)
 // A relation named as text (not a link to another card): spouse, child, or other.
 void mapRelation(RecordBuilder &b, const Property &p, const QString &label)
 {
-    const QString name = unescaped(p.value);
+    const QString name = UnescapedValue(p.value);
     const bool link = p.valueType == "uri" || name.startsWith(QLatin1String("urn:"))
         || name.contains(QLatin1String("://")) || name.startsWith(QLatin1String("mailto:"));
     const QString relation = label.isEmpty() ? p.types.join(' ') : label.toLower();
@@ -500,12 +418,12 @@ const Property *chosenName(const std::vector<Property> &properties)
     QString wholeName;
     for (const Property &p : properties)
         if (p.name == "FN" && wholeName.isEmpty())
-            wholeName = unescaped(p.value);
+            wholeName = UnescapedValue(p.value);
     const Property *first = nullptr;
     for (const Property &p : properties) {
         if (p.name != "N" || !p.undecodable.isEmpty())
             continue;
-        if (agrees(wholeName, structuredParts(p.value)))
+        if (agrees(wholeName, StructuredParts(p.value)))
             return &p;
         if (!first)
             first = &p;
@@ -533,7 +451,7 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, c
     QHash<QByteArray, QString> labels;
     for (const Property &p : properties)
         if (p.name == "X-ABLABEL" && !p.group.isEmpty())
-            labels.insert(p.group, WordsOfLabel(unescaped(p.value)));
+            labels.insert(p.group, WordsOfLabel(UnescapedValue(p.value)));
 
     const Property *name = chosenName(properties);
     QString wholeName;
@@ -552,7 +470,7 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, c
         } else if (p.binary) {
             b.addUnplaced(caption(p.name), "not imported (binary data)");
         } else if (p.name == "N") {
-            const QStringList parts = structuredParts(p.value);
+            const QStringList parts = StructuredParts(p.value);
             if (&p != name) {
                 b.addUnplaced("Name", joined({part(parts, 3), part(parts, 1), part(parts, 2), part(parts, 0),
                                               part(parts, 4)}, " "));
@@ -566,9 +484,9 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, c
             b.addUnplaced("Name suffix", part(parts, 4));
         } else if (p.name == "FN") {
             if (wholeName.isEmpty())
-                wholeName = unescaped(p.value);
+                wholeName = UnescapedValue(p.value);
         } else if (p.name == "ORG") {
-            const QStringList parts = structuredParts(p.value);
+            const QStringList parts = StructuredParts(p.value);
             if (r.company.isEmpty())
                 r.company = part(parts, 0, QStringLiteral(","));
             else
@@ -576,7 +494,7 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, c
             for (qsizetype i = 1; i < parts.size(); ++i)
                 b.addUnplaced("Department", part(parts, i, QStringLiteral(",")));
         } else if (p.name == "ADR") {
-            const QStringList parts = structuredParts(p.value);
+            const QStringList parts = StructuredParts(p.value);
             PostalAddress a;
             a.label = label.isEmpty() ? p.types.join(", ") : label;
             a.poBox = part(parts, 0, QStringLiteral(", "));
@@ -595,11 +513,11 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, c
                 b.addAddress(a);
             }
         } else if (p.name == "LABEL") {
-            addressLabels << qMakePair(label.isEmpty() ? p.types.join(", ") : label, unescaped(p.value));
+            addressLabels << qMakePair(label.isEmpty() ? p.types.join(", ") : label, UnescapedValue(p.value));
         } else if (p.name == "EMAIL") {
-            b.addEmail(unescaped(p.value), p.preferred);
+            b.addEmail(UnescapedValue(p.value), p.preferred);
         } else if (p.name == "TEL") {
-            QString number = unescaped(p.value);
+            QString number = UnescapedValue(p.value);
             if (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) {
                 // A tel: URI (RFC 3966): the number as it is dialled and its
                 // extension; its other parameters say nothing to a reader.
@@ -616,11 +534,11 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, c
         } else if (p.name == "RELATED" || p.name == "X-ABRELATEDNAMES") {
             mapRelation(b, p, label);
         } else if (isSpouseProperty(p.name)) {
-            b.addSpouse(unescaped(p.value));
+            b.addSpouse(UnescapedValue(p.value));
         } else if (isChildrenProperty(p.name)) {
-            b.addChild(unescaped(p.value, QStringLiteral(", ")));
+            b.addChild(UnescapedValue(p.value, QStringLiteral(", ")));
         } else {
-            b.addUnplaced(labelled(caption(p.name), label), unescaped(p.value, QStringLiteral(", ")));
+            b.addUnplaced(labelled(caption(p.name), label), UnescapedValue(p.value, QStringLiteral(", ")));
         }
     }
     // An address given only as its printed lines (LABEL), where the card has no ADR that says it in parts.
@@ -647,10 +565,10 @@ bool isGroupCard(const std::vector<Property> &properties, QString &groupName)
     bool group = false;
     for (const Property &p : properties) {
         if ((p.name == "KIND" || p.name == "X-ADDRESSBOOKSERVER-KIND")
-            && unescaped(p.value).compare(QLatin1String("group"), Qt::CaseInsensitive) == 0)
+            && UnescapedValue(p.value).compare(QLatin1String("group"), Qt::CaseInsensitive) == 0)
             group = true;
         if (p.name == "FN" && groupName.isEmpty())
-            groupName = unescaped(p.value);
+            groupName = UnescapedValue(p.value);
     }
     return group;
 }
@@ -758,7 +676,7 @@ void ReadVCards(ByteChunks &chunks, const NoteSink &said, const RecordSink &each
             oversized = true;
             continue;
         }
-        const qsizetype colon = nameEnd(text);
+        const qsizetype colon = NameEnd(text);
         if (colon <= 0) {
             said(LineNote(line, QCoreApplication::translate(
                                     "Interchange", "\"%1\" is not a vCard property (it has no name and ':'); "

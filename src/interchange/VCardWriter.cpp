@@ -1,6 +1,7 @@
 #include "interchange/VCardWriter.h"
 
 #include "interchange/TypeWords.h"
+#include "interchange/VCardSyntax.h"
 
 #include "VersionInfo.h"
 
@@ -8,66 +9,12 @@ namespace varnelle::interchange {
 
 namespace {
 
-constexpr qsizetype FoldOctets = 75;
-
-QString escaped(const QString &text)
-{
-    QString out;
-    out.reserve(text.size() + 8);
-    for (const QChar c : text) {
-        if (c == u'\\' || c == u',' || c == u';') {
-            out += u'\\';
-            out += c;
-        } else if (c == u'\n')
-            out += QLatin1String("\\n");
-        else if (c != u'\r')
-            out += c;
-    }
-    return out;
-}
-
-// Appends a content line, folded: no physical line is longer than 75 octets,
-// and a continuation line starts with a space.
-void appendLine(QByteArray &out, const QString &line)
-{
-    const QByteArray bytes = line.toUtf8();
-    qsizetype start = 0;
-    qsizetype room = FoldOctets;
-    while (bytes.size() - start > room) {
-        qsizetype cut = start + room;
-        while (cut > start && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80)
-            --cut; // a UTF-8 continuation byte stays with its sequence
-        out.append(bytes.constData() + start, cut - start);
-        out.append("\r\n ");
-        start = cut;
-        room = FoldOctets - 1;
-    }
-    out.append(bytes.constData() + start, bytes.size() - start);
-    out.append("\r\n");
-}
-
-QString structured(const QStringList &parts)
-{
-    QStringList out;
-    for (const QString &p : parts)
-        out << escaped(p);
-    return out.join(u';');
-}
-
 // FN, which every card has and readers show: the name, else what the
 // contact has that tells it apart (company, e-mail, a number, any field).
-QString wholeName(const Contact &r)
+QString displayName(const Contact &r)
 {
-    QStringList parts;
-    for (const QString &p : {r.title, r.firstName, r.lastName})
-        if (!p.isEmpty())
-            parts << p;
-    if (!parts.isEmpty())
-        return parts.join(u' ');
-    if (!r.company.isEmpty())
-        return r.company;
-    if (!r.email.isEmpty())
-        return r.email;
+    if (const QString name = WholeName(r); !name.isEmpty())
+        return name;
     for (const PhoneNumber &t : r.telephones)
         if (!t.number.isEmpty())
             return t.number;
@@ -109,32 +56,32 @@ void AppendVCard(QByteArray &out, const Contact &r, VCardVersion version, const 
     int item = 0;
     auto appendLabelled = [&](const QString &property, const QString &value, const QString &label) {
         const QString group = QString("item%1.").arg(++item);
-        appendLine(out, group + property + u':' + value);
-        appendLine(out, group + "X-ABLabel:" + escaped(label));
+        AppendFoldedLine(out, group + property + u':' + value);
+        AppendFoldedLine(out, group + "X-ABLabel:" + EscapedValue(label));
     };
 
     out.append("BEGIN:VCARD\r\n");
     out.append(v4 ? "VERSION:4.0\r\n" : "VERSION:3.0\r\n");
-    appendLine(out, QStringLiteral("PRODID:-//Varnelle//Varnelle %1.%2//EN").arg(version::Major).arg(version::Minor));
+    AppendFoldedLine(out, QStringLiteral("PRODID:-//Varnelle//Varnelle %1.%2//EN").arg(version::Major).arg(version::Minor));
     if (!stamp.uid.isEmpty())
-        appendLine(out, "UID:" + stamp.uid);
-    appendLine(out, "FN:" + escaped(wholeName(r)));
-    appendLine(out, "N:" + structured({r.lastName, r.firstName, QString(), r.title, QString()}));
+        AppendFoldedLine(out, "UID:" + stamp.uid);
+    AppendFoldedLine(out, "FN:" + EscapedValue(displayName(r)));
+    AppendFoldedLine(out, "N:" + StructuredValue({r.lastName, r.firstName, QString(), r.title, QString()}));
     if (!r.company.isEmpty())
-        appendLine(out, "ORG:" + escaped(r.company));
+        AppendFoldedLine(out, "ORG:" + EscapedValue(r.company));
     if (!(r.street.isEmpty() && r.city.isEmpty() && r.state.isEmpty() && r.zipCode.isEmpty()))
-        appendLine(out, "ADR;TYPE=" + upper(r.isBusiness ? "work" : "home") + u':'
-                            + structured({QString(), QString(), r.street, r.city, r.state, r.zipCode, QString()}));
+        AppendFoldedLine(out, "ADR;TYPE=" + upper(r.isBusiness ? "work" : "home") + u':'
+                            + StructuredValue({QString(), QString(), r.street, r.city, r.state, r.zipCode, QString()}));
     if (!r.email.isEmpty())
-        appendLine(out, (v4 ? "EMAIL:" : "EMAIL;TYPE=INTERNET:") + escaped(r.email));
+        AppendFoldedLine(out, (v4 ? "EMAIL:" : "EMAIL;TYPE=INTERNET:") + EscapedValue(r.email));
     const QString textValue = v4 ? QStringLiteral(";VALUE=text") : QString();
     for (const PhoneNumber &t : r.telephones) {
         const QStringList types = VCardTypesFor(t.type);
         if (types.isEmpty()) // the nearest standard types for every reader, the name for those that read it
-            appendLine(out, "TEL" + textValue + ";TYPE=" + upper(NearestVCardTypes(t.type).join(u','))
-                                + ";X-LABEL=" + quotedParameter(t.type) + u':' + escaped(t.number));
+            AppendFoldedLine(out, "TEL" + textValue + ";TYPE=" + upper(NearestVCardTypes(t.type).join(u','))
+                                + ";X-LABEL=" + quotedParameter(t.type) + u':' + EscapedValue(t.number));
         else
-            appendLine(out, "TEL" + textValue + ";TYPE=" + upper(types.join(u',')) + u':' + escaped(t.number));
+            AppendFoldedLine(out, "TEL" + textValue + ";TYPE=" + upper(types.join(u',')) + u':' + EscapedValue(t.number));
     }
     QStringList children;
     for (const QString &child : r.children.split(u','))
@@ -142,17 +89,17 @@ void AppendVCard(QByteArray &out, const Contact &r, VCardVersion version, const 
             children << child.trimmed();
     if (v4) {
         if (!r.spouse.isEmpty())
-            appendLine(out, "RELATED;TYPE=spouse;VALUE=text:" + escaped(r.spouse));
+            AppendFoldedLine(out, "RELATED;TYPE=spouse;VALUE=text:" + EscapedValue(r.spouse));
         for (const QString &child : children)
-            appendLine(out, "RELATED;TYPE=child;VALUE=text:" + escaped(child));
+            AppendFoldedLine(out, "RELATED;TYPE=child;VALUE=text:" + EscapedValue(child));
     } else {
         if (!r.spouse.isEmpty())
-            appendLabelled("X-ABRELATEDNAMES", escaped(r.spouse), "_$!<Spouse>!$_");
+            appendLabelled("X-ABRELATEDNAMES", EscapedValue(r.spouse), "_$!<Spouse>!$_");
         for (const QString &child : children)
-            appendLabelled("X-ABRELATEDNAMES", escaped(child), "_$!<Child>!$_");
+            appendLabelled("X-ABRELATEDNAMES", EscapedValue(child), "_$!<Child>!$_");
     }
     if (stamp.revision.isValid())
-        appendLine(out, "REV:" + revision(stamp.revision, v4));
+        AppendFoldedLine(out, "REV:" + revision(stamp.revision, v4));
     out.append("END:VCARD\r\n");
 }
 

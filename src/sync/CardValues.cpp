@@ -2,6 +2,7 @@
 
 #include "common/StoreText.h"
 #include "interchange/TypeWords.h"
+#include "interchange/VCardSyntax.h"
 #include "interchange/VCardReader.h"
 #include "interchange/VCardWriter.h"
 #include "store/Schema.h"
@@ -15,7 +16,16 @@
 
 namespace varnelle::sync {
 
+using interchange::AddTypeValues;
+using interchange::AppendFoldedLine;
 using interchange::ContactRecord;
+using interchange::EscapedValue;
+using interchange::NameEnd;
+using interchange::SplitOutsideQuotes;
+using interchange::StructuredParts;
+using interchange::StructuredValue;
+using interchange::UnescapedValue;
+using interchange::UnfoldedLines;
 
 namespace {
 
@@ -128,34 +138,6 @@ struct Line {
     QString text() const { return (group.isEmpty() ? QString() : group + u'.') + spelled + params + u':' + value; }
 };
 
-QString escaped(const QString &text)
-{
-    QString out;
-    for (const QChar c : text) {
-        if (c == u'\\' || c == u',' || c == u';')
-            out += u'\\', out += c;
-        else if (c == u'\n')
-            out += QLatin1String("\\n");
-        else if (c != u'\r')
-            out += c;
-    }
-    return out;
-}
-
-QString unescaped(const QString &value)
-{
-    QString out;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        if (value[i] == u'\\' && i + 1 < value.size()) {
-            const QChar e = value[++i];
-            out += (e == u'n' || e == u'N') ? QChar(u'\n') : e;
-        } else {
-            out += value[i];
-        }
-    }
-    return out.trimmed();
-}
-
 bool isTelUri(const QString &value)
 {
     return value.trimmed().startsWith(QLatin1String("tel:"), Qt::CaseInsensitive);
@@ -175,59 +157,16 @@ QString telUri(const QString &number)
     return "tel:" + encoded(number.left(m.capturedStart())) + ";ext=" + encoded(m.captured(1));
 }
 
-QStringList components(const QString &value)
-{
-    QStringList parts;
-    QString part;
-    for (qsizetype i = 0; i < value.size(); ++i) {
-        if (value[i] == u'\\' && i + 1 < value.size()) {
-            part += value[i];
-            part += value[++i];
-        } else if (value[i] == u';') {
-            parts << part;
-            part.clear();
-        } else {
-            part += value[i];
-        }
-    }
-    parts << part;
-    return parts;
-}
-
-QList<QStringView> splitOutsideQuotes(QStringView text, QChar separator)
-{
-    QList<QStringView> parts;
-    bool quoted = false;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == u'"')
-            quoted = !quoted;
-        else if (text[i] == separator && !quoted) {
-            parts << text.sliced(start, i - start);
-            start = i + 1;
-        }
-    }
-    parts << text.sliced(start);
-    return parts;
-}
-
 Line parseLine(const QString &text)
 {
     Line l;
-    qsizetype colon = -1;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size() && colon < 0; ++i) {
-        if (text[i] == u'"')
-            quoted = !quoted;
-        else if (text[i] == u':' && !quoted)
-            colon = i;
-    }
+    const qsizetype colon = NameEnd(text);
     if (colon < 0) {
         l.name = l.spelled = text; // kept as it is
         return l;
     }
     l.value = text.mid(colon + 1);
-    const QList<QStringView> head = splitOutsideQuotes(QStringView(text).first(colon), u';');
+    const QList<QStringView> head = SplitOutsideQuotes(QStringView(text).first(colon), ';');
     const QString fullName = head.first().toString();
     const qsizetype dot = fullName.lastIndexOf(u'.');
     l.group = dot < 0 ? QString() : fullName.left(dot);
@@ -242,64 +181,28 @@ Line parseLine(const QString &text)
         if (key == QLatin1String("PREF"))
             l.preferred = true;
         else if (key == QLatin1String("TYPE"))
-            for (QString t : value.split(u',')) {
-                t = t.remove(u'"').trimmed().toLower();
-                if (t == QLatin1String("pref"))
-                    l.preferred = true;
-                else if (!t.isEmpty())
-                    l.types << t;
-            }
+            AddTypeValues(value, l.types, l.preferred);
     }
     return l;
 }
 
-QList<Line> unfold(const QByteArray &card)
+QList<Line> cardLines(const QByteArray &card)
 {
     QList<Line> lines;
-    QString current;
-    for (QString p : QString::fromUtf8(card).split(u'\n')) {
-        if (p.endsWith(u'\r'))
-            p.chop(1);
-        if (!p.isEmpty() && (p[0] == u' ' || p[0] == u'\t')) {
-            current += p.mid(1);
-            continue;
-        }
-        if (!current.trimmed().isEmpty())
-            lines << parseLine(current);
-        current = p;
-    }
-    if (!current.trimmed().isEmpty())
-        lines << parseLine(current);
+    for (const QString &text : UnfoldedLines(card))
+        lines << parseLine(text);
     return lines;
-}
-
-void appendFolded(QByteArray &out, const QString &line)
-{
-    const QByteArray bytes = line.toUtf8();
-    qsizetype start = 0;
-    qsizetype room = 75;
-    while (bytes.size() - start > room) {
-        qsizetype cut = start + room;
-        while (cut > start && (static_cast<unsigned char>(bytes[cut]) & 0xC0) == 0x80)
-            --cut;
-        out.append(bytes.constData() + start, cut - start);
-        out.append("\r\n ");
-        start = cut;
-        room = 74;
-    }
-    out.append(bytes.constData() + start, bytes.size() - start);
-    out.append("\r\n");
 }
 
 class CardEditor {
 public:
-    CardEditor(const QByteArray &card) : mLines(unfold(card))
+    CardEditor(const QByteArray &card) : mLines(cardLines(card))
     {
         for (const Line &l : mLines) {
             if (l.name == QLatin1String("VERSION"))
                 mV4 = l.value.trimmed().startsWith(u'4');
             if (l.name == QLatin1String("X-ABLABEL") && !l.group.isEmpty())
-                mLabels.insert(l.group.toUpper(), interchange::WordsOfLabel(unescaped(l.value)));
+                mLabels.insert(l.group.toUpper(), interchange::WordsOfLabel(UnescapedValue(l.value)));
             static const QRegularExpression item("^ITEM(\\d+)$", QRegularExpression::CaseInsensitiveOption);
             if (const auto m = item.match(l.group); m.hasMatch())
                 mItems = std::max(mItems, m.captured(1).toInt());
@@ -335,7 +238,7 @@ public:
     {
         const QString group = QString("item%1.").arg(++mItems);
         add(group + property + u':' + value);
-        add(group + "X-ABLabel:" + escaped(label));
+        add(group + "X-ABLabel:" + EscapedValue(label));
     }
     bool v4() const { return mV4; }
     // Whether the card writes its numbers as tel: URIs.
@@ -354,8 +257,8 @@ public:
                 continue;
             if (l.name == QLatin1String("END"))
                 for (const QString &a : mAdded)
-                    appendFolded(out, a);
-            appendFolded(out, l.text());
+                    AppendFoldedLine(out, a);
+            AppendFoldedLine(out, l.text());
         }
         return out;
     }
@@ -370,11 +273,11 @@ private:
 
 void setComponents(Line &line, const QList<QPair<int, QString>> &values)
 {
-    QStringList parts = components(line.value);
+    QStringList parts = StructuredParts(line.value);
     for (const auto &[i, v] : values) {
         while (parts.size() <= i)
             parts << QString();
-        parts[i] = escaped(v);
+        parts[i] = EscapedValue(v);
     }
     line.value = parts.join(u';');
 }
@@ -405,40 +308,35 @@ bool isRelation(const CardEditor &card, const Line &l, const char *relation)
 void addRelation(CardEditor &card, const QString &name, bool spouse)
 {
     if (card.v4())
-        card.add(QString("RELATED;TYPE=%1;VALUE=text:").arg(spouse ? "spouse" : "child") + escaped(name));
+        card.add(QString("RELATED;TYPE=%1;VALUE=text:").arg(spouse ? "spouse" : "child") + EscapedValue(name));
     else
-        card.addLabelled("X-ABRELATEDNAMES", escaped(name), spouse ? "_$!<Spouse>!$_" : "_$!<Child>!$_");
+        card.addLabelled("X-ABRELATEDNAMES", EscapedValue(name), spouse ? "_$!<Spouse>!$_" : "_$!<Child>!$_");
 }
 
-QString wholeName(const QStringList &f)
+Contact contact(const BookValues &values, bool isBusiness)
 {
-    QStringList parts;
-    for (const QString &p : {f[Title], f[FirstName], f[LastName]})
-        if (!p.isEmpty())
-            parts << p;
-    if (!parts.isEmpty())
-        return parts.join(u' ');
-    return f[Company].isEmpty() ? f[EMail] : f[Company];
+    Contact r;
+    for (int i = 0; i < 11; ++i)
+        r.*ContactFields()[size_t(i)].member = values.fields[i];
+    for (const auto &[type, number] : values.numbers)
+        r.telephones << PhoneNumber{type, number};
+    r.isBusiness = isBusiness;
+    return r;
 }
 
 } // namespace
 
 QString CardUid(const QByteArray &card)
 {
-    for (const Line &l : unfold(card))
+    for (const Line &l : cardLines(card))
         if (l.name == QLatin1String("UID"))
-            return unescaped(l.value);
+            return UnescapedValue(l.value);
     return {};
 }
 
 QByteArray NewCard(const BookValues &values, bool isBusiness, const QString &uid)
 {
-    ContactRecord r;
-    for (int i = 0; i < 11; ++i)
-        r.*ContactFields()[size_t(i)].member = values.fields[i];
-    for (const auto &[type, number] : values.numbers)
-        r.telephones << PhoneNumber{type, number};
-    r.isBusiness = isBusiness;
+    const Contact r = contact(values, isBusiness);
     QByteArray card;
     interchange::AppendVCard(card, r, interchange::VCardVersion::V3, {uid, {}});
     return card;
@@ -461,22 +359,23 @@ QByteArray EditCard(const QByteArray &text, const BookValues &from, const BookVa
         if (Line *n = card.find(named("N")))
             setComponents(*n, {{0, f[LastName]}, {1, f[FirstName]}, {3, f[Title]}});
         else
-            card.add("N:" + escaped(f[LastName]) + u';' + escaped(f[FirstName]) + ";;" + escaped(f[Title]) + u';');
+            card.add("N:" + StructuredValue({f[LastName], f[FirstName], QString(), f[Title], QString()}));
     }
     if (changed({Title, FirstName, LastName, Company})) {
+        const QString wholeName = EscapedValue(interchange::WholeName(contact(to, isBusiness)));
         if (Line *fn = card.find(named("FN")))
-            fn->value = escaped(wholeName(f));
+            fn->value = wholeName;
         else
-            card.add("FN:" + escaped(wholeName(f)));
+            card.add("FN:" + wholeName);
     }
     if (changed({Company})) {
         Line *org = card.find(named("ORG"));
-        if (org && f[Company].isEmpty() && components(org->value).size() < 2)
+        if (org && f[Company].isEmpty() && StructuredParts(org->value).size() < 2)
             card.remove(org);
         else if (org)
             setComponents(*org, {{0, f[Company]}});
         else if (!f[Company].isEmpty())
-            card.add("ORG:" + escaped(f[Company]));
+            card.add("ORG:" + EscapedValue(f[Company]));
     }
     if (changed({Street, City, State, ZipCode})) {
         Line *adr = card.find([](const Line &l) { return l.name == QLatin1String("ADR") && hasValue(l); }, true);
@@ -487,8 +386,8 @@ QByteArray EditCard(const QByteArray &text, const BookValues &from, const BookVa
                 card.remove(adr);
         } else if (!empty) {
             const QString type = isBusiness ? "work" : "home";
-            card.add("ADR;TYPE=" + (card.v4() ? type : type.toUpper()) + ":;;" + escaped(f[Street]) + u';'
-                     + escaped(f[City]) + u';' + escaped(f[State]) + u';' + escaped(f[ZipCode]) + u';');
+            card.add("ADR;TYPE=" + (card.v4() ? type : type.toUpper()) + u':'
+                     + StructuredValue({QString(), QString(), f[Street], f[City], f[State], f[ZipCode], QString()}));
         }
     }
     if (changed({EMail})) {
@@ -496,16 +395,16 @@ QByteArray EditCard(const QByteArray &text, const BookValues &from, const BookVa
         if (email && f[EMail].isEmpty())
             card.remove(email);
         else if (email)
-            email->value = escaped(f[EMail]);
+            email->value = EscapedValue(f[EMail]);
         else if (!f[EMail].isEmpty())
-            card.add((card.v4() ? "EMAIL:" : "EMAIL;TYPE=INTERNET:") + escaped(f[EMail]));
+            card.add((card.v4() ? "EMAIL:" : "EMAIL;TYPE=INTERNET:") + EscapedValue(f[EMail]));
     }
     if (changed({Spouse})) {
         Line *spouse = card.find([&](const Line &l) { return isRelation(card, l, "spouse"); });
         if (spouse && f[Spouse].isEmpty())
             card.remove(spouse);
         else if (spouse)
-            spouse->value = escaped(f[Spouse]);
+            spouse->value = EscapedValue(f[Spouse]);
         else if (!f[Spouse].isEmpty())
             addRelation(card, f[Spouse], true);
     }
@@ -534,7 +433,7 @@ QByteArray EditCard(const QByteArray &text, const BookValues &from, const BookVa
         if (tel && number.isEmpty()) {
             card.remove(tel);
         } else if (tel) {
-            tel->value = isTelUri(tel->value) ? telUri(number) : escaped(number);
+            tel->value = isTelUri(tel->value) ? telUri(number) : EscapedValue(number);
         } else {
             QString type;
             for (const auto &[t, n] : to.numbers)
@@ -542,7 +441,7 @@ QByteArray EditCard(const QByteArray &text, const BookValues &from, const BookVa
                     type = t;
             const bool uri = card.telUris();
             const QString property = uri ? "TEL;VALUE=uri" : "TEL";
-            const QString value = uri ? telUri(number) : escaped(number);
+            const QString value = uri ? telUri(number) : EscapedValue(number);
             const QStringList vcardTypes = interchange::VCardTypesFor(type);
             if (vcardTypes.isEmpty())
                 card.addLabelled(property, value, type);
@@ -554,7 +453,7 @@ QByteArray EditCard(const QByteArray &text, const BookValues &from, const BookVa
     if (!card.find(named("UID")))
         for (Line &l : card.lines())
             if (l.name == QLatin1String("VERSION")) {
-                card.add("UID:" + escaped(uid));
+                card.add("UID:" + EscapedValue(uid));
                 break;
             }
     return card.text();

@@ -41,6 +41,10 @@ private slots:
                                          << -1 << QString("333") << QString("Büro")
                                          << QStringList{"item1.TEL:333", "item1.X-ABLabel:Büro", "TEL;TYPE=HOME:222"}
                                          << QStringList{"111"};
+        QTest::newRow("label with a backslash, read as the import reads it")
+            << head + "N:Doe;Jane;;;\r\nitem1.TEL:111\r\nitem1.X-ABLabel:Line\\2\r\nEND:VCARD\r\n" << -1
+            << QString("333") << QString("Line\\2") << QStringList{"item1.TEL:333", "item1.X-ABLabel:Line\\2"}
+            << QStringList{"111", "item2"};
         QTest::newRow("number removed with its label")
             << head + "N:Doe;Jane;;;\r\nitem1.TEL:111\r\nitem1.X-ABLabel:Büro\r\nEND:VCARD\r\n" << -1 << QString()
             << QString("Büro") << QStringList{} << QStringList{"111", "Büro"};

@@ -266,7 +266,7 @@ void keepKeySequences(const QSqlDatabase &db, const QList<QPair<QString, qint64>
 {
     for (const auto &[name, seq] : sequences) {
         const bool ours = std::any_of(schema::Tables().begin(), schema::Tables().end(),
-                                      [&](const schema::Table &t) { return t.name == name; });
+                                      [&table = name](const schema::Table &t) { return t.name == table; });
         if (!ours)
             continue;
         if (RunQuery(db, "UPDATE salvaged.sqlite_sequence SET seq = max(seq, ?) WHERE name = ?", {seq, name})
