@@ -1199,14 +1199,6 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
 </translation>
     </message>
     <message>
-        <source>Try &apos;varnelle --help&apos; for the options.</source>
-        <translation>Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
-    </message>
-    <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Unerwartetes Argument „%1“.</translation>
-    </message>
-    <message>
         <source>Give one of --add-account, --accounts, --remove-account and --sync.</source>
         <translation>Geben Sie genau eines von --add-account, --accounts, --remove-account und --sync an.</translation>
     </message>
@@ -1291,10 +1283,6 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
     <message>
         <source>Delete %1?</source>
         <translation>%1 löschen?</translation>
-    </message>
-    <message>
-        <source>The changes could not be taken from the boxes.</source>
-        <translation>Die Änderungen konnten nicht aus den Feldern übernommen werden.</translation>
     </message>
     <message>
         <source>&amp;Title:</source>

@@ -1199,14 +1199,6 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
 </translation>
     </message>
     <message>
-        <source>Try &apos;varnelle --help&apos; for the options.</source>
-        <translation>Essayez « varnelle --help » pour voir les options.</translation>
-    </message>
-    <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
-        <translation>Argument inattendu « %1 ».</translation>
-    </message>
-    <message>
         <source>Give one of --add-account, --accounts, --remove-account and --sync.</source>
         <translation>Donnez une seule option parmi --add-account, --accounts, --remove-account et --sync.</translation>
     </message>
@@ -1291,10 +1283,6 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
     <message>
         <source>Delete %1?</source>
         <translation>Supprimer %1 ?</translation>
-    </message>
-    <message>
-        <source>The changes could not be taken from the boxes.</source>
-        <translation>Les modifications n&apos;ont pas pu être reprises des champs.</translation>
     </message>
     <message>
         <source>&amp;Title:</source>
