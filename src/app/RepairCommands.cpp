@@ -20,7 +20,6 @@ int check(const QString &bookFile, QTextStream &out)
     QSqlDatabase db;
     try {
         OpenBookAsFarAsReadable(db, bookFile, "check");
-        ForgetDamage();
         // The user asks for this check: the full one, whatever the size of the book.
         QStringList damage = FindDamage(db, CheckDepth::Full);
         if (damage.isEmpty() && !RowCountsAgree(db))

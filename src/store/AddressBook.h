@@ -28,6 +28,9 @@ public:
     void readSavedView();
     void close();
     bool isOpen() const;
+    // True when the file was opened cut short, as far as it could be read:
+    // the check that follows is to look at it in full.
+    bool openedCutShort() const { return mOpenedCutShort; }
 
     QString fileName() const { return mFileName; }
     // The connection, for the store's functions. Valid while open.
@@ -61,6 +64,7 @@ private:
     QString mFileName;
     QSqlDatabase mDatabase;
     bool mIsBusiness = false;
+    bool mOpenedCutShort = false;
     qint64 mDataVersion = -1; // of the file as last read
 };
 

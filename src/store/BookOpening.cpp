@@ -2,7 +2,6 @@
 
 #include "store/BookFile.h"
 #include "store/Database.h"
-#include "store/DamageNote.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -173,20 +172,21 @@ QSqlDatabase OpenCutShortDatabase(const QString &fileName, const QString &connec
         CloseDatabase(db);
         throw error;
     }
-    NoteDamage();
     return db;
 }
 
-void OpenBookAsFarAsReadable(QSqlDatabase &db, const QString &fileName, const QString &connectionName)
+bool OpenBookAsFarAsReadable(QSqlDatabase &db, const QString &fileName, const QString &connectionName)
 {
     CloseDatabase(db);
     try {
         db = OpenDatabase(fileName, connectionName);
+        return false;
     } catch (const DatabaseError &error) {
         if (error.kind() != DatabaseError::Kind::NotADatabase || !HasDatabaseHeader(fileName))
             throw;
         try {
             db = OpenCutShortDatabase(fileName, connectionName);
+            return true;
         } catch (const DatabaseError &) {
             throw error;
         }

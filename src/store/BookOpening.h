@@ -42,14 +42,15 @@ bool HasDatabaseHeader(const QString &fileName);
 
 // Opens, as OpenDatabase does, a database with a sound header that SQLite
 // refuses whole: a file cut short. It is read as far as it goes (SQLite's
-// writable_schema), and the damage is noted. Throws DatabaseError when it
+// writable_schema). Throws DatabaseError when it
 // cannot be opened even so.
 QSqlDatabase OpenCutShortDatabase(const QString &fileName, const QString &connectionName);
 
 // Opens the book into db under connectionName (OpenDatabase). A book whose
 // header is SQLite's but that SQLite refuses whole (cut short) is opened as far
 // as it can be read (OpenCutShortDatabase), so that a repair can be reached; a
-// file that is not a database is refused as OpenDatabase refuses it.
-void OpenBookAsFarAsReadable(QSqlDatabase &db, const QString &fileName, const QString &connectionName);
+// file that is not a database is refused as OpenDatabase refuses it. True when
+// the book was opened cut short.
+bool OpenBookAsFarAsReadable(QSqlDatabase &db, const QString &fileName, const QString &connectionName);
 
 } // namespace varnelle

@@ -1,7 +1,6 @@
 #include "store/Database.h"
 
 #include "store/Connection.h"
-#include "store/DamageNote.h"
 #include "store/Schema.h"
 #include "store/BookFile.h"
 #include "store/BookOpening.h"
@@ -76,7 +75,6 @@ DatabaseError queryError(const QSqlDatabase &db, const QSqlError &error)
     const QString table = unique.match(engineText(error)).captured(1).trimmed();
     if (table.isEmpty() || tableAndIndexesAgree(db, table))
         return result;
-    NoteDamage();
     return DatabaseError(QCoreApplication::translate(
                              "Store", "The change was not saved: an index of table '%1' in the database file '%2' is "
                                       "damaged. Choose File > Repair Database to mend it, then try again.")
@@ -255,8 +253,6 @@ DatabaseError ToDatabaseError(const QSqlError &error, const QString &fileName)
             PlainFileFailure(fileName.isEmpty() ? DatabaseFileName : fileName, text, SqliteResultCode(error)))
         return DatabaseError(plain->message(), plain->kind(), text);
     DatabaseError result = DescribeFailure(error, fileName);
-    if (result.kind() == DatabaseError::Kind::Damaged)
-        NoteDamage(); // the repair is to look for it in full
     return result;
 }
 

@@ -27,7 +27,8 @@ int SqliteResultCode(const QSqlError &error);
 // result code. Changes nothing.
 DatabaseError DescribeFailure(const QSqlError &error, const QString &fileName = {});
 
-// DescribeFailure, noting damage (NoteDamage) when the failure met some.
+// DescribeFailure, in the file's own words where it explains the failure better
+// (PlainFileFailure).
 DatabaseError ToDatabaseError(const QSqlError &error, const QString &fileName = {});
 
 // The failure of an operation that found the file damaged; points to the repair.

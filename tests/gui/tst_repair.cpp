@@ -304,7 +304,6 @@ void RepairTest::repairKeepsModeOwnerAndLink()
     QFETCH(int, contacts);
     TempWorkDir dir;
     ScriptedBoxes boxes;
-    ForgetDamage(); // no damage met before this repair
     const QString book = link ? "store/book.sqlite" : DatabaseFileName;
     QVERIFY(QDir(".").mkpath("store"));
     makeBook(book, contacts);

@@ -12,8 +12,7 @@ namespace varnelle {
 bool FullCheckIsCheap(const QSqlDatabase &db)
 {
     QSqlQuery pages(db);
-    return DamageNoted()
-           || (pages.exec("PRAGMA page_count") && pages.next() && pages.value(0).toInt() <= FullCheckPageLimit);
+    return (pages.exec("PRAGMA page_count") && pages.next() && pages.value(0).toInt() <= FullCheckPageLimit);
 }
 
 QStringList FindDamage(const QSqlDatabase &db, CheckDepth depth)
@@ -30,8 +29,6 @@ QStringList FindDamage(const QSqlDatabase &db, CheckDepth depth)
     }
     if (query.lastError().isValid())
         problems << query.lastError().databaseText();
-    if (!problems.isEmpty())
-        NoteDamage();
     return problems;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "store/BookOpening.h"
-#include "store/DamageNote.h"
 #include "store/DatabaseError.h"
 
 #include <QSqlDatabase>
@@ -19,8 +18,8 @@ inline constexpr int FullCheckPageLimit = 1024;
 // The damage SQLite finds in the open database, one line per finding (at most
 // a few); empty when the file is sound. Reads only; never changes the file.
 // The full check runs where FullCheckIsCheap, the quick check elsewhere.
-// Damage found is noted (NoteDamage). CheckDepth::Full asks for the full
-// check whatever the size: where the user asks for a check.
+// CheckDepth::Full asks for the full check whatever the size: where the user
+// asks for a check, and for a book opened cut short.
 enum class CheckDepth { AsCheap, Full };
 QStringList FindDamage(const QSqlDatabase &db, CheckDepth depth = CheckDepth::AsCheap);
 
@@ -28,8 +27,7 @@ QStringList FindDamage(const QSqlDatabase &db, CheckDepth depth = CheckDepth::As
 // missing (a repair makes their types again); empty when there are none.
 QStringList FindOrphanNumbers(const QSqlDatabase &db);
 
-// True for files of at most FullCheckPageLimit pages, and for every file once
-// damage has been noted.
+// True for files of at most FullCheckPageLimit pages.
 bool FullCheckIsCheap(const QSqlDatabase &db);
 
 // The rows of a table counted through the table itself and then through each

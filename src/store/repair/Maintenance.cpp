@@ -163,7 +163,6 @@ RepairResult RepairBook(const QString &fileName, const SalvageProgress &progress
             result.keptAs = KeepDamagedOriginal(book);
         ReplaceFile(copy, book);
         CloseDatabase(db); // the others come in now, to the new file
-        ForgetDamage();
     } catch (const DatabaseError &) {
         CloseDatabase(db);
         if (copyIsOurs)

@@ -228,7 +228,7 @@ void MainWindow::load()
     EnsureDatabase(mBook.fileName());
     mBook.open();
     // A damaged book opens with whatever can be read, so that File > Repair Database can be reached.
-    const bool told = CheckBookAtStartUp(mBook.database(), mBook.fileName());
+    const bool told = CheckBookAtStartUp(mBook);
     try {
         mBook.readSavedView();
     } catch (const DatabaseError &error) {

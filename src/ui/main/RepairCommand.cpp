@@ -104,13 +104,13 @@ bool FixDatabase(const QString &fileName)
     }
 }
 
-bool CheckBookAtStartUp(const QSqlDatabase &db, const QString &fileName)
+bool CheckBookAtStartUp(AddressBook &book)
 {
-    RemoveLeftoverFiles(RealBookPath(fileName));
-    RequireWritable(db, fileName);
-    if (FindDamage(db).isEmpty())
+    RemoveLeftoverFiles(RealBookPath(book.fileName()));
+    RequireWritable(book.database(), book.fileName());
+    if (FindDamage(book.database(), book.openedCutShort() ? CheckDepth::Full : CheckDepth::AsCheap).isEmpty())
         return false;
-    ShowRefusal(DamagedBookError(fileName).message());
+    ShowRefusal(DamagedBookError(book.fileName()).message());
     return true;
 }
 

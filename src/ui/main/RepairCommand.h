@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/AddressBook.h"
 #include "store/repair/Maintenance.h"
 
 #include <QSqlDatabase>
@@ -28,6 +29,6 @@ QString SalvageMessage(const QString &fileName, const RepairResult &result);
 // ends the start (throws DatabaseError naming the file and the cause); a
 // damaged one is told in one message, and the start goes on with whatever can
 // be read: true then.
-bool CheckBookAtStartUp(const QSqlDatabase &db, const QString &fileName);
+bool CheckBookAtStartUp(AddressBook &book);
 
 } // namespace varnelle
