@@ -52,6 +52,17 @@ QString FoldForSearch(QStringView text)
     return folded;
 }
 
+std::optional<SearchKey> SearchKey::fromStored(QString text, qint64 emailAt, qint64 digitsAt)
+{
+    if (emailAt < 0 || emailAt > digitsAt || digitsAt > text.size())
+        return std::nullopt;
+    SearchKey key;
+    key.mText = std::move(text);
+    key.mEmailAt = emailAt;
+    key.mDigitsAt = digitsAt;
+    return key;
+}
+
 SearchKey::SearchKey(const QStringList &fields, const QString &email, const QStringList &numbers)
 {
     for (const QString &field : fields) {

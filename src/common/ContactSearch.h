@@ -3,6 +3,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <optional>
 
 namespace varnelle::text {
 
@@ -21,6 +22,14 @@ public:
     SearchKey(const QStringList &fields, const QString &email, const QStringList &numbers = {});
     // Adds a telephone number after the others.
     void addNumber(QStringView number);
+
+    // The key as it is kept in the book: its text and where its e-mail and
+    // its digits begin. A stored form whose places do not fit its text (a
+    // damaged or foreign row) gives no key.
+    const QString &storedText() const { return mText; }
+    qsizetype emailAt() const { return mEmailAt; }
+    qsizetype digitsAt() const { return mDigitsAt; }
+    static std::optional<SearchKey> fromStored(QString text, qint64 emailAt, qint64 digitsAt);
 
 private:
     friend class SearchQuery;

@@ -22,7 +22,7 @@ void AddressBook::open()
 {
     close();
     // A connection name of its own, so that several books (tests, tools) can be open at once.
-    mOpenedCutShort = OpenBookAsFarAsReadable(mDatabase, mFileName, "book-" + QUuid::createUuid().toString(QUuid::WithoutBraces));
+    mDamageFound = OpenBookAsFarAsReadable(mDatabase, mFileName, "book-" + QUuid::createUuid().toString(QUuid::WithoutBraces));
     mDataVersion = DataVersion(mDatabase);
     qCDebug(lcStore) << "opened" << mFileName;
 }

@@ -28,9 +28,12 @@ public:
     void readSavedView();
     void close();
     bool isOpen() const;
-    // True when the file was opened cut short, as far as it could be read:
-    // the check that follows is to look at it in full.
-    bool openedCutShort() const { return mOpenedCutShort; }
+    // True when the open file is known to be damaged: opened cut short, as
+    // far as it could be read, or found so by a check (noteDamage). Nothing
+    // but the user's own changes is written to it then; the check that
+    // follows the opening of a file cut short looks at it in full.
+    bool damageFound() const { return mDamageFound; }
+    void noteDamage() { mDamageFound = true; }
 
     QString fileName() const { return mFileName; }
     // The connection, for the store's functions. Valid while open.
@@ -64,7 +67,7 @@ private:
     QString mFileName;
     QSqlDatabase mDatabase;
     bool mIsBusiness = false;
-    bool mOpenedCutShort = false;
+    bool mDamageFound = false;
     qint64 mDataVersion = -1; // of the file as last read
 };
 

@@ -1,6 +1,7 @@
 #include "store/Schema.h"
 
 #include "common/Contact.h"
+#include "store/SearchIndex.h"
 
 namespace varnelle::schema {
 
@@ -102,7 +103,8 @@ QStringList CreateStatements()
         statements << QString("CREATE TABLE %1 (%2)").arg(quoted(table.name), parts.join(", "));
         statements << separateIndexes;
     }
-    return statements;
+    // After the tables its triggers watch.
+    return statements << SearchKeyStatements();
 }
 
 QString IndexNameFor(const QString &table, const QStringList &fields)

@@ -1,7 +1,11 @@
 #include "store/SearchIndex.h"
 
+#include "store/BookOpening.h"
 #include "store/Database.h"
+#include "store/SqliteStatement.h"
 
+#include <QRegularExpression>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 #include <algorithm>
@@ -39,15 +43,14 @@ QSqlQuery queryContacts(const QSqlDatabase &db, std::optional<bool> isBusiness, 
                     isBusiness ? QVariantList{*isBusiness} : QVariantList{});
 }
 
-// Every number of the book (or of one contact) in TypeID order: PersonID,
-// number. Read in the table's stored order, without a join: looking each
-// number's contact up costs more than reading the other view's numbers too.
-QSqlQuery queryNumbers(const QSqlDatabase &db, std::optional<std::int32_t> personId, bool inTypeOrder)
+// Every number of the book (or of one contact): PersonID, number. Read in
+// the table's stored order, without a join: looking each number's contact up
+// costs more than reading the other view's numbers too.
+QSqlQuery queryNumbers(const QSqlDatabase &db, std::optional<std::int32_t> personId)
 {
-    const QString order = inTypeOrder ? QStringLiteral(" ORDER BY PersonID, TypeID") : QString();
     if (personId)
-        return RunQuery(db, "SELECT PersonID, Number FROM TelephoneList WHERE PersonID = ?" + order, {*personId});
-    return RunQuery(db, "SELECT PersonID, Number FROM TelephoneList" + order);
+        return RunQuery(db, "SELECT PersonID, Number FROM TelephoneList WHERE PersonID = ?", {*personId});
+    return RunQuery(db, "SELECT PersonID, Number FROM TelephoneList");
 }
 
 // The keys of the contacts of the view (or of one contact).
@@ -59,7 +62,7 @@ QHash<std::int32_t, text::SearchKey> readKeys(const QSqlDatabase &db, std::optio
     while (contacts.next())
         keys.insert(contacts.value(0).toInt(), keyOf(contacts));
     CheckRowsRead(contacts);
-    QSqlQuery numbers = queryNumbers(db, personId, false);
+    QSqlQuery numbers = queryNumbers(db, personId);
     while (numbers.next()) {
         const auto key = keys.find(numbers.value(0).toInt());
         if (key != keys.end())
@@ -69,17 +72,185 @@ QHash<std::int32_t, text::SearchKey> readKeys(const QSqlDatabase &db, std::optio
     return keys;
 }
 
+// The kept keys: a table beside the contacts, and triggers that forget a
+// contact's key whenever the contact or one of its numbers changes. Plain SQL,
+// so that the sqlite3 shell and older copies of the program keep it in step.
+} // namespace
+
+const QStringList &SearchKeyStatements()
+{
+    static const QStringList statements = {
+        "CREATE TABLE SearchText (PersonID INTEGER PRIMARY KEY, IsBusiness BOOLEAN NOT NULL, Key TEXT NOT NULL, "
+        "EmailAt INTEGER NOT NULL, DigitsAt INTEGER NOT NULL)",
+        "CREATE TRIGGER SearchTextContactAdded AFTER INSERT ON Address BEGIN "
+        "DELETE FROM SearchText WHERE PersonID = NEW.PersonID; END",
+        "CREATE TRIGGER SearchTextContactChanged AFTER UPDATE ON Address BEGIN "
+        "DELETE FROM SearchText WHERE PersonID IN (OLD.PersonID, NEW.PersonID); END",
+        "CREATE TRIGGER SearchTextContactDeleted AFTER DELETE ON Address BEGIN "
+        "DELETE FROM SearchText WHERE PersonID = OLD.PersonID; END",
+        "CREATE TRIGGER SearchTextNumberAdded AFTER INSERT ON TelephoneList BEGIN "
+        "DELETE FROM SearchText WHERE PersonID = NEW.PersonID; END",
+        "CREATE TRIGGER SearchTextNumberChanged AFTER UPDATE ON TelephoneList BEGIN "
+        "DELETE FROM SearchText WHERE PersonID IN (OLD.PersonID, NEW.PersonID); END",
+        "CREATE TRIGGER SearchTextNumberDeleted AFTER DELETE ON TelephoneList BEGIN "
+        "DELETE FROM SearchText WHERE PersonID = OLD.PersonID; END",
+    };
+    return statements;
+}
+
+namespace {
+
+// True when the book keeps keys that can be trusted: the table and every one
+// of its triggers are there.
+bool keysAreKept(const QSqlDatabase &db)
+{
+    QSqlQuery count(db);
+    return count.exec("SELECT count(*) FROM sqlite_master WHERE (type = 'table' AND name = 'SearchText') OR "
+                      "(type = 'trigger' AND tbl_name IN ('Address', 'TelephoneList') AND name LIKE 'SearchText%')")
+           && count.next() && count.value(0).toInt() == int(SearchKeyStatements().size());
+}
+
+// The kept keys of the view (or of both), as they are stored.
+void readKeptKeys(const QSqlDatabase &db, std::optional<bool> isBusiness, QHash<std::int32_t, text::SearchKey> &keys)
+{
+    SqliteStatement q(SqliteHandle(db),
+                      QStringLiteral("SELECT PersonID, Key, EmailAt, DigitsAt FROM SearchText%1")
+                          .arg(isBusiness ? QStringLiteral(" WHERE IsBusiness = ?") : QString()),
+                      db.databaseName());
+    if (isBusiness)
+        q.bindInt(1, *isBusiness ? 1 : 0);
+    while (q.next()) {
+        if (std::optional<text::SearchKey> key = text::SearchKey::fromStored(q.text(1), q.integer(2), q.integer(3)))
+            keys.insert(std::int32_t(q.integer(0)), std::move(*key));
+    }
+}
+
+// The contacts of the view (or of both) that have no kept key.
+QList<std::int32_t> contactsWithoutKeys(const QSqlDatabase &db, std::optional<bool> isBusiness)
+{
+    QList<std::int32_t> ids;
+    QSqlQuery q = RunQuery(db,
+                           QStringLiteral("SELECT PersonID FROM Address a WHERE NOT EXISTS (SELECT 1 FROM SearchText s "
+                                          "WHERE s.PersonID = a.PersonID)%1")
+                               .arg(isBusiness ? QStringLiteral(" AND +IsBusiness = ?") : QString()),
+                           isBusiness ? QVariantList{*isBusiness} : QVariantList{});
+    while (q.next())
+        ids << q.value(0).toInt();
+    CheckRowsRead(q);
+    return ids;
+}
+
+// The keys of the given contacts, made from the book: one contact at a time
+// for a few, one read of the view for many.
+QHash<std::int32_t, text::SearchKey> makeKeys(const QSqlDatabase &db, std::optional<bool> isBusiness,
+                                              const QList<std::int32_t> &ids)
+{
+    constexpr qsizetype OneByOne = 200;
+    if (ids.size() > OneByOne) {
+        QHash<std::int32_t, text::SearchKey> all = readKeys(db, isBusiness, std::nullopt);
+        QHash<std::int32_t, text::SearchKey> keys;
+        keys.reserve(ids.size());
+        for (const std::int32_t id : ids) {
+            if (const auto key = all.constFind(id); key != all.constEnd())
+                keys.insert(id, *key);
+        }
+        return keys;
+    }
+    QHash<std::int32_t, text::SearchKey> keys;
+    for (const std::int32_t id : ids)
+        keys.insert(readKeys(db, std::nullopt, id));
+    return keys;
+}
+
+// Stores keys in the book, each with its contact's view.
+void keepKeys(const QSqlDatabase &db, const QHash<std::int32_t, text::SearchKey> &keys)
+{
+    SqliteStatement insert(SqliteHandle(db),
+                           "INSERT OR REPLACE INTO SearchText (PersonID, IsBusiness, Key, EmailAt, DigitsAt) "
+                           "SELECT PersonID, IsBusiness, ?, ?, ? FROM Address WHERE PersonID = ?",
+                           db.databaseName());
+    for (auto key = keys.constBegin(); key != keys.constEnd(); ++key) {
+        insert.bindText(1, key->storedText().isEmpty() ? QStringLiteral("") : key->storedText());
+        insert.bindInt(2, key->emailAt());
+        insert.bindInt(3, key->digitsAt());
+        insert.bindInt(4, key.key());
+        insert.run();
+    }
+}
+
 } // namespace
 
 void SearchIndex::build(const QSqlDatabase &db, std::optional<bool> isBusiness)
 {
-    mKeys = readKeys(db, isBusiness, std::nullopt);
+    mMade.clear();
+    if (!keysAreKept(db)) {
+        mKeys = readKeys(db, isBusiness, std::nullopt);
+        return;
+    }
+    QHash<std::int32_t, text::SearchKey> keys;
+    readKeptKeys(db, isBusiness, keys);
+    mMade = makeKeys(db, isBusiness, contactsWithoutKeys(db, isBusiness));
+    keys.insert(mMade);
+    mKeys = std::move(keys);
 }
 
-void SearchIndex::update(const QSqlDatabase &db, std::int32_t personId)
+void SearchIndex::update(const QSqlDatabase &db, std::int32_t personId, bool keepInBook)
 {
     mKeys.remove(personId);
-    mKeys.insert(readKeys(db, std::nullopt, personId));
+    const QHash<std::int32_t, text::SearchKey> key = readKeys(db, std::nullopt, personId);
+    mKeys.insert(key);
+    try {
+        if (keepInBook && keysAreKept(db))
+            keepKeys(db, key);
+    } catch (const DatabaseError &) {
+        // Made again at the next reading.
+    }
+}
+
+bool MakeSearchKeyTable(const QSqlDatabase &db)
+{
+    QSqlDatabase writer = db;
+    try {
+        if (keysAreKept(db))
+            return true;
+        InTransaction(writer, [&] {
+            static const QRegularExpression made("^CREATE (TABLE|TRIGGER) (\\w+)");
+            for (const QString &statement : SearchKeyStatements()) {
+                const QRegularExpressionMatch what = made.match(statement);
+                RunQuery(db, QStringLiteral("DROP %1 IF EXISTS %2").arg(what.captured(1), what.captured(2)));
+            }
+            for (const QString &statement : SearchKeyStatements())
+                RunQuery(db, statement);
+        });
+        return true;
+    } catch (const DatabaseError &) {
+        return false;
+    }
+}
+
+bool KeepSearchKeys(const QSqlDatabase &db, const QHash<std::int32_t, text::SearchKey> &keys, qint64 dataVersion)
+{
+    if (keys.isEmpty())
+        return true;
+    QSqlDatabase writer = db;
+    bool unchanged = false;
+    try {
+        InTransaction(writer, [&] {
+            unchanged = DataVersion(db) == dataVersion && keysAreKept(db);
+            if (unchanged)
+                keepKeys(db, keys);
+        });
+    } catch (const DatabaseError &) {
+        return false;
+    }
+    return unchanged;
+}
+
+void ForgetSearchKeys(const QSqlDatabase &db)
+{
+    QSqlQuery table(db);
+    if (table.exec("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = 'SearchText'") && table.next())
+        RunQuery(db, "DELETE FROM SearchText");
 }
 
 bool SearchIndex::matches(std::int32_t personId, const text::SearchQuery &query) const
@@ -93,24 +264,20 @@ bool SearchIndex::matches(std::int32_t personId, const text::SearchQuery &query)
 void FindContacts(const QSqlDatabase &db, const text::SearchQuery &query, std::optional<bool> isBusiness,
                   const std::function<void(const SearchHit &)> &each)
 {
-    QHash<std::int32_t, QString> firstNumbers;
-    QSqlQuery numbers = queryNumbers(db, std::nullopt, true);
-    while (numbers.next()) {
-        const std::int32_t personId = numbers.value(0).toInt();
-        if (!firstNumbers.contains(personId))
-            firstNumbers.insert(personId, numbers.value(1).toString());
-    }
-    CheckRowsRead(numbers);
-    const QHash<std::int32_t, text::SearchKey> keys = readKeys(db, isBusiness, std::nullopt);
-    QSqlQuery q = queryContacts(db, isBusiness, std::nullopt);
-    while (q.next()) {
-        const std::int32_t personId = q.value(0).toInt();
-        if (!query.matches(keys.value(personId)))
+    SearchIndex index;
+    index.build(db, isBusiness);
+    SqliteStatement q(SqliteHandle(db),
+                      "SELECT IsBusiness, LastName, FirstName, Company, EMail, (SELECT Number FROM TelephoneList t "
+                      "WHERE t.PersonID = a.PersonID ORDER BY TypeID LIMIT 1) FROM Address a WHERE PersonID = ?",
+                      db.databaseName());
+    for (auto key = index.mKeys.constBegin(); key != index.mKeys.constEnd(); ++key) {
+        if (!query.matches(*key))
             continue;
-        each({personId, q.value(1).toBool(), q.value(4).toString(), q.value(3).toString(), q.value(5).toString(),
-              q.value(EmailColumn).toString(), firstNumbers.value(personId)});
+        q.reset();
+        q.bindInt(1, key.key());
+        if (q.next())
+            each({key.key(), q.integer(0) != 0, q.text(1), q.text(2), q.text(3), q.text(4), q.text(5)});
     }
-    CheckRowsRead(q);
 }
 
 } // namespace varnelle

@@ -3,6 +3,7 @@
 #include "common/ContactSearch.h"
 
 #include <QHash>
+#include <QtGlobal>
 #include <QSqlDatabase>
 #include <QString>
 #include <cstdint>
@@ -24,16 +25,24 @@ struct SearchHit {
 };
 
 // The contacts of the book prepared for searching: each contact's words,
-// e-mail and the digits of its numbers (text::SearchKey), by PersonID. Built
-// in one read of the book, kept in memory, and kept in step with changes one
-// contact at a time.
+// e-mail and the digits of its numbers (text::SearchKey), by PersonID, held
+// in memory and kept in step with changes one contact at a time.
+//
+// The book keeps the keys too (table SearchText), so that a reading costs one
+// pass over them. Triggers of the book forget a contact's key in the same
+// transaction as any change to the contact or its numbers, by this program or
+// any other; a contact without a key gets it made at the next reading.
 class SearchIndex {
 public:
     // Reads the contacts of one view (isBusiness), or of both when none is
-    // given. Throws DatabaseError.
+    // given: the keys the book keeps, and those it lacks made from the
+    // contacts (madeKeys). Changes nothing. Throws DatabaseError.
     void build(const QSqlDatabase &db, std::optional<bool> isBusiness = std::nullopt);
-    // Reads one contact again; forgets it when it is gone. Throws DatabaseError.
-    void update(const QSqlDatabase &db, std::int32_t personId);
+    // The keys the last build made because the book kept none for them.
+    const QHash<std::int32_t, text::SearchKey> &madeKeys() const { return mMade; }
+    // Reads one contact again, forgetting it when it is gone, and keeps its
+    // key in the book where it can (and keepInBook). Throws DatabaseError.
+    void update(const QSqlDatabase &db, std::int32_t personId, bool keepInBook = true);
     void clear() { mKeys.clear(); }
 
     qsizetype size() const { return mKeys.size(); }
@@ -42,8 +51,29 @@ public:
     bool matches(std::int32_t personId, const text::SearchQuery &query) const;
 
 private:
+    friend void FindContacts(const QSqlDatabase &, const text::SearchQuery &, std::optional<bool>,
+                             const std::function<void(const SearchHit &)> &);
     QHash<std::int32_t, text::SearchKey> mKeys;
+    QHash<std::int32_t, text::SearchKey> mMade;
 };
+
+// The statements that make the book keep its keys: the table SearchText and
+// the triggers that forget a contact's key when it changes.
+const QStringList &SearchKeyStatements();
+
+// Makes the table of kept keys and its triggers where they are missing (a book
+// of an older copy of the program, or one whose triggers another program
+// dropped: its kept keys are made anew). False when the book could not be
+// changed (read-only, or busy); keys are then made at each reading. Throws
+// nothing.
+bool MakeSearchKeyTable(const QSqlDatabase &db);
+// Keeps keys made by a reading (SearchIndex::madeKeys) in the book, when no
+// other connection changed the book since the connection db read dataVersion
+// (PRAGMA data_version, before the reading began). True when kept. Throws
+// nothing.
+bool KeepSearchKeys(const QSqlDatabase &db, const QHash<std::int32_t, text::SearchKey> &keys, qint64 dataVersion);
+// Forgets every kept key, for a repaired book to make them anew.
+void ForgetSearchKeys(const QSqlDatabase &db);
 
 // Hands each contact of the view (or of both) that matches query to each,
 // in no particular order, reading the book once. Throws DatabaseError.

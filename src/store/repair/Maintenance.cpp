@@ -3,6 +3,7 @@
 #include "store/BookFile.h"
 #include "store/Connection.h"
 #include "store/Database.h"
+#include "store/SearchIndex.h"
 #include "store/repair/Health.h"
 
 #include "common/FileFailure.h"
@@ -76,6 +77,9 @@ bool compactIfSound(const QSqlDatabase &db, const QString &copy)
         return false;
     try {
         RunQuery(db, "VACUUM INTO ?", {copy});
+        // The repaired book makes its search keys anew.
+        Connection repaired = OpenConnection(copy, QStringLiteral("repaired"));
+        ForgetSearchKeys(repaired.database());
     } catch (const DatabaseError &error) {
         if (error.kind() != DatabaseError::Kind::Damaged)
             throw;

@@ -1,7 +1,9 @@
 #include "ui/main/LiveSearchIndex.h"
 
 #include "store/AddressBook.h"
+#include "store/BookOpening.h"
 #include "store/Connection.h"
+#include "store/Database.h"
 #include "store/DatabaseError.h"
 
 #include <QtConcurrent/QtConcurrentRun>
@@ -28,11 +30,17 @@ void LiveSearchIndex::startReading()
     mChangedDuringReading.clear();
     if (!mBook.isOpen())
         return;
+    // Keys the book lacks (a new book, another program's changes) are made by
+    // the reading and kept by this connection, so that its data_version tells
+    // other programs' changes alone. A damaged book is only read.
+    if (!mBook.damageFound())
+        MakeSearchKeyTable(mBook.database());
+    mVersionAtReading = DataVersion(mBook.database());
     mReading.setFuture(QtConcurrent::run([file = mBook.fileName(), view = mBook.isBusiness()] {
         std::optional<SearchIndex> index;
         try {
-            Connection book = OpenForReading(file);
-            index.emplace().build(book.database(), view);
+            Connection reader = OpenForReading(file);
+            index.emplace().build(reader.database(), view);
         } catch (const DatabaseError &) {
             // Read again on the first search, where a failure leaves the list as it is.
         }
@@ -50,6 +58,12 @@ bool LiveSearchIndex::takeReading()
         return false;
     mIndex = std::move(*index);
     mStale = false;
+    if (!mBook.damageFound()) {
+        QHash<std::int32_t, text::SearchKey> made = mIndex.madeKeys();
+        for (const std::int32_t personId : std::as_const(mChangedDuringReading))
+            made.remove(personId);
+        KeepSearchKeys(mBook.database(), made, mVersionAtReading);
+    }
     for (const std::int32_t personId : std::as_const(mChangedDuringReading))
         contactChanged(personId);
     mChangedDuringReading.clear();
@@ -80,7 +94,7 @@ void LiveSearchIndex::contactChanged(std::int32_t personId)
         return;
     }
     try {
-        mIndex.update(mBook.database(), personId);
+        mIndex.update(mBook.database(), personId, !mBook.damageFound());
     } catch (const DatabaseError &) {
         mStale = true;
     }

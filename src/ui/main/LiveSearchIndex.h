@@ -46,6 +46,7 @@ private:
     bool mStale = true;
     QFutureWatcher<std::optional<SearchIndex>> mReading;
     QSet<std::int32_t> mChangedDuringReading;
+    qint64 mVersionAtReading = -1; // the book's data_version when the reading began
 };
 
 } // namespace varnelle

@@ -108,8 +108,9 @@ bool CheckBookAtStartUp(AddressBook &book)
 {
     RemoveLeftoverFiles(RealBookPath(book.fileName()));
     RequireWritable(book.database(), book.fileName());
-    if (FindDamage(book.database(), book.openedCutShort() ? CheckDepth::Full : CheckDepth::AsCheap).isEmpty())
+    if (FindDamage(book.database(), book.damageFound() ? CheckDepth::Full : CheckDepth::AsCheap).isEmpty())
         return false;
+    book.noteDamage();
     ShowRefusal(DamagedBookError(book.fileName()).message());
     return true;
 }
