@@ -149,12 +149,8 @@ CommandLine syncCommand(const QCommandLineParser &p)
 // it only --desktop and Qt's own options are taken.
 CommandLine reportCommand(const QCommandLineParser &p, const QString &printerQueue)
 {
-    const QStringList own{"report", "view", "to", "format", "printer", "copies", "company", "state", "last-name",
-                          "exclude", "desktop"};
     for (const QString &name : p.optionNames())
-        if (!own.contains(name) && QStringList{"import", "into", "summary", "export", "find", "query", "check",
-                                               "repair", "h", "help", "v", "version"}
-                                       .contains(name))
+        if (QStringList{"import", "into", "summary", "export", "find", "query", "check", "repair"}.contains(name))
             return mistake(QCoreApplication::translate("ReportCommands", "--%1 cannot be given with --report.")
                                .arg(name));
     ReportOptions options;
