@@ -62,3 +62,12 @@ inline double CpuMs()
     return (double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3)
         + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
 }
+
+// The processor time of this process's children that have ended, user and system, in milliseconds.
+inline double ChildrenCpuMs()
+{
+    rusage usage{};
+    getrusage(RUSAGE_CHILDREN, &usage);
+    return (double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3)
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}

@@ -576,6 +576,74 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     </message>
 </context>
 <context>
+    <name>ReportCommands</name>
+    <message>
+        <source>--%1 cannot be given with --report.</source>
+        <translation>--%1 kann nicht mit --report angegeben werden.</translation>
+    </message>
+    <message>
+        <source>--%1 belongs to --report.</source>
+        <translation>--%1 gehört zu --report.</translation>
+    </message>
+    <message>
+        <source>
+Reports of the Reports menu, without a window:
+  --report address|telephone|detail [--view business|personal]
+      --to &lt;file&gt; [--format pdf|txt|csv|tsv|dif|record]  or  --printer [&lt;queue&gt;] [--copies &lt;n&gt;]
+      [--company &lt;x&gt;] [--state &lt;y&gt;] [--last-name &lt;z&gt;] [--exclude]
+                     Writes the Address List, Telephone List or Detail Report of
+                     the view (default: the view shown at the last start) to a
+                     file (its format by its name unless given) or prints it.
+                     --company, --state and --last-name select as Partial Report
+                     does; --exclude keeps the contacts that differ from them.
+</source>
+        <translation>
+Berichte des Menüs Berichte, ohne Fenster:
+  --report address|telephone|detail [--view business|personal]
+      --to &lt;Datei&gt; [--format pdf|txt|csv|tsv|dif|record]  oder  --printer [&lt;Warteschlange&gt;] [--copies &lt;n&gt;]
+      [--company &lt;x&gt;] [--state &lt;y&gt;] [--last-name &lt;z&gt;] [--exclude]
+                     Schreibt die Adressliste, Telefonliste oder den Detailbericht
+                     der Ansicht (sonst die beim letzten Start gezeigte) in eine
+                     Datei (das Format nach ihrem Namen, wenn nicht angegeben)
+                     oder druckt ihn. --company, --state und --last-name wählen
+                     aus wie der Teilbericht; --exclude behält die Kontakte, die
+                     davon abweichen.
+</translation>
+    </message>
+    <message>
+        <source>--report takes address, telephone or detail, not &apos;%1&apos;.</source>
+        <translation>--report nimmt address, telephone oder detail, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--report needs either --to &lt;file&gt; or --printer.</source>
+        <translation>--report braucht entweder --to &lt;Datei&gt; oder --printer.</translation>
+    </message>
+    <message>
+        <source>--format belongs to --to, --copies to --printer.</source>
+        <translation>--format gehört zu --to, --copies zu --printer.</translation>
+    </message>
+    <message>
+        <source>--format takes pdf, txt, csv, tsv, dif or record, not &apos;%1&apos;.</source>
+        <translation>--format nimmt pdf, txt, csv, tsv, dif oder record, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>The name &apos;%1&apos; does not tell the report&apos;s format: give --format pdf, txt, csv, tsv, dif or record.</source>
+        <translation>Der Name „%1“ verrät das Format des Berichts nicht: Geben Sie --format pdf, txt, csv, tsv, dif oder record an.</translation>
+    </message>
+    <message>
+        <source>--copies takes a number of at least 1, not &apos;%1&apos;.</source>
+        <translation>--copies nimmt eine Zahl ab 1, nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>--exclude needs --company, --state or --last-name.</source>
+        <translation>--exclude braucht --company, --state oder --last-name.</translation>
+    </message>
+    <message>
+        <source>There is no printer &apos;%1&apos;.</source>
+        <translation>Es gibt keinen Drucker „%1“.</translation>
+    </message>
+</context>
+<context>
     <name>Reports</name>
     <message>
         <source>(continued)</source>

@@ -576,6 +576,74 @@ Essayez « varnelle --help » pour voir les options.</translation>
     </message>
 </context>
 <context>
+    <name>ReportCommands</name>
+    <message>
+        <source>--%1 cannot be given with --report.</source>
+        <translation>--%1 ne peut pas être donné avec --report.</translation>
+    </message>
+    <message>
+        <source>--%1 belongs to --report.</source>
+        <translation>--%1 va avec --report.</translation>
+    </message>
+    <message>
+        <source>
+Reports of the Reports menu, without a window:
+  --report address|telephone|detail [--view business|personal]
+      --to &lt;file&gt; [--format pdf|txt|csv|tsv|dif|record]  or  --printer [&lt;queue&gt;] [--copies &lt;n&gt;]
+      [--company &lt;x&gt;] [--state &lt;y&gt;] [--last-name &lt;z&gt;] [--exclude]
+                     Writes the Address List, Telephone List or Detail Report of
+                     the view (default: the view shown at the last start) to a
+                     file (its format by its name unless given) or prints it.
+                     --company, --state and --last-name select as Partial Report
+                     does; --exclude keeps the contacts that differ from them.
+</source>
+        <translation>
+Rapports du menu Rapports, sans fenêtre :
+  --report address|telephone|detail [--view business|personal]
+      --to &lt;fichier&gt; [--format pdf|txt|csv|tsv|dif|record]  ou  --printer [&lt;file d&apos;attente&gt;] [--copies &lt;n&gt;]
+      [--company &lt;x&gt;] [--state &lt;y&gt;] [--last-name &lt;z&gt;] [--exclude]
+                     Écrit la liste d&apos;adresses, la liste de téléphones ou le
+                     rapport détaillé de la vue (par défaut celle du dernier
+                     démarrage) dans un fichier (son format d&apos;après son nom, s&apos;il
+                     n&apos;est pas donné) ou l&apos;imprime. --company, --state et
+                     --last-name sélectionnent comme un rapport partiel ;
+                     --exclude garde les contacts qui en diffèrent.
+</translation>
+    </message>
+    <message>
+        <source>--report takes address, telephone or detail, not &apos;%1&apos;.</source>
+        <translation>--report prend address, telephone ou detail, et non « %1 ».</translation>
+    </message>
+    <message>
+        <source>--report needs either --to &lt;file&gt; or --printer.</source>
+        <translation>--report demande soit --to &lt;fichier&gt;, soit --printer.</translation>
+    </message>
+    <message>
+        <source>--format belongs to --to, --copies to --printer.</source>
+        <translation>--format va avec --to, --copies avec --printer.</translation>
+    </message>
+    <message>
+        <source>--format takes pdf, txt, csv, tsv, dif or record, not &apos;%1&apos;.</source>
+        <translation>--format prend pdf, txt, csv, tsv, dif ou record, et non « %1 ».</translation>
+    </message>
+    <message>
+        <source>The name &apos;%1&apos; does not tell the report&apos;s format: give --format pdf, txt, csv, tsv, dif or record.</source>
+        <translation>Le nom « %1 » ne dit pas le format du rapport : donnez --format pdf, txt, csv, tsv, dif ou record.</translation>
+    </message>
+    <message>
+        <source>--copies takes a number of at least 1, not &apos;%1&apos;.</source>
+        <translation>--copies prend un nombre d&apos;au moins 1, et non « %1 ».</translation>
+    </message>
+    <message>
+        <source>--exclude needs --company, --state or --last-name.</source>
+        <translation>--exclude demande --company, --state ou --last-name.</translation>
+    </message>
+    <message>
+        <source>There is no printer &apos;%1&apos;.</source>
+        <translation>Il n&apos;y a pas d&apos;imprimante « %1 ».</translation>
+    </message>
+</context>
+<context>
     <name>Reports</name>
     <message>
         <source>(continued)</source>

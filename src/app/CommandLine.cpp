@@ -145,10 +145,65 @@ CommandLine syncCommand(const QCommandLineParser &p)
     return c;
 }
 
+// The report's part of the command line, read by ParseCommandLine. Beside
+// it only --desktop and Qt's own options are taken.
+CommandLine reportCommand(const QCommandLineParser &p, const QString &printerQueue)
+{
+    for (const QString &name : p.optionNames())
+        if (QStringList{"import", "into", "summary", "export", "find", "query", "check", "repair"}.contains(name))
+            return mistake(QCoreApplication::translate("ReportCommands", "--%1 cannot be given with --report.")
+                               .arg(name));
+    ReportOptions options;
+    options.report = p.value("report");
+    options.view = p.isSet("view") ? p.value("view") : QString();
+    options.to = p.isSet("to") ? p.value("to") : QString();
+    options.format = p.value("format");
+    options.formatGiven = p.isSet("format");
+    options.printer = p.isSet("printer");
+    options.printerQueue = printerQueue;
+    options.copies = p.value("copies");
+    options.copiesGiven = p.isSet("copies");
+    options.company = p.value("company");
+    options.state = p.value("state");
+    options.lastName = p.value("last-name");
+    options.exclude = p.isSet("exclude");
+    QString wrong;
+    CommandLine c;
+    c.report = ParseReportCommand(options, &wrong);
+    if (!wrong.isEmpty())
+        return mistake(wrong);
+    c.action = CommandLine::Action::Report;
+    c.desktop = p.isSet("desktop");
+    return c;
+}
+
 } // namespace
 
-CommandLine ParseCommandLine(const QStringList &arguments)
+bool DrawsPages(const CommandLine &command)
 {
+    return command.action == CommandLine::Action::Report && DrawsPages(command.report);
+}
+
+CommandLine ParseCommandLine(const QStringList &givenArguments)
+{
+    // --printer takes a queue as an optional argument: a word right after it that is no option.
+    QStringList arguments = givenArguments;
+    QString printerQueue;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == "--")
+            break;
+        if (arguments[i] == "--printer" || arguments[i] == "-printer") {
+            if (i + 1 < arguments.size() && !arguments[i + 1].startsWith(u'-'))
+                printerQueue = arguments.takeAt(i + 1);
+            break;
+        }
+        if (arguments[i].startsWith("--printer=")) {
+            printerQueue = arguments[i].mid(10);
+            arguments[i] = "--printer";
+            break;
+        }
+    }
+
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QCoreApplication::translate("CommandLine", "%1: an address book.")
@@ -222,6 +277,16 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         hidden.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(hidden);
     }
+    // The report command, told at the end of the help (ReportHelpText).
+    for (const QCommandLineOption &reportOption :
+         {QCommandLineOption("report", {}, "report"), QCommandLineOption("to", {}, "file"),
+          QCommandLineOption("printer"), QCommandLineOption("copies", {}, "n"), QCommandLineOption("company", {}, "x"),
+          QCommandLineOption("state", {}, "y"), QCommandLineOption("last-name", {}, "z"),
+          QCommandLineOption("exclude")}) {
+        QCommandLineOption hidden = reportOption;
+        hidden.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(hidden);
+    }
     // Qt's own options for the windows.
     for (const char *name :
          {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
@@ -254,7 +319,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
     c.desktop = parser.isSet(desktop);
     if (parser.isSet(help)) {
         c.action = CommandLine::Action::Help;
-        c.text = parser.helpText().replace("<executable_name>", "varnelle") + SyncHelpText();
+        c.text = parser.helpText().replace("<executable_name>", "varnelle") + ReportHelpText() + SyncHelpText();
         return c;
     }
     if (parser.isSet(versionOption)) {
@@ -265,6 +330,11 @@ CommandLine ParseCommandLine(const QStringList &arguments)
                      .arg(version::Minor);
         return c;
     }
+    if (parser.isSet("report"))
+        return reportCommand(parser, printerQueue);
+    for (const char *name : {"to", "printer", "copies", "company", "state", "last-name", "exclude"})
+        if (parser.isSet(name))
+            return mistake(QCoreApplication::translate("ReportCommands", "--%1 belongs to --report.").arg(name));
     if (parser.isSet(check) || parser.isSet(repair)) {
         c.book = parser.isSet(repair) ? BookCommand::Repair : BookCommand::Check;
         c.action = CommandLine::Action::Book;
@@ -362,6 +432,8 @@ int runCommand(const CommandLine &command, const QString &bookFile, QTextStream 
         return QueryCommand(command.search.text, bookFile, out, err);
     case CommandLine::Action::Sync:
         return RunSyncCommand(command.sync, bookFile, out, err);
+    case CommandLine::Action::Report:
+        return RunReportCommand(command.report, bookFile, out, err);
     case CommandLine::Action::Import:
     case CommandLine::Action::Export:
         try {

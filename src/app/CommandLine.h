@@ -3,6 +3,7 @@
 #include "interchange/BookExport.h"
 #include "interchange/BookImport.h"
 #include "app/RepairCommands.h"
+#include "app/ReportCommands.h"
 #include "app/SyncCommands.h"
 
 #include <QString>
@@ -17,7 +18,7 @@ namespace varnelle {
 // Without a command the program starts with its windows; --desktop keeps the
 // book in the user's data folder (BookFileOf).
 struct CommandLine {
-    enum class Action { Run, Import, Export, Find, Query, Help, Version, Mistake, Sync, Book };
+    enum class Action { Run, Import, Export, Find, Query, Help, Version, Mistake, Sync, Book, Report };
     Action action = Action::Run;
     bool desktop = false;
     QString text; // the help text, the version or the mistake
@@ -42,7 +43,14 @@ struct CommandLine {
 
     // --add-account, --accounts, --remove-account and --sync (app/SyncCommands.h).
     SyncCommand sync;
+
+    // --report (app/ReportCommands.h).
+    ReportCommand report;
 };
+
+// Whether the command draws pages (a report to PDF or to a printer), which
+// needs a QGuiApplication though it shows no window.
+bool DrawsPages(const CommandLine &command);
 
 // Exit statuses of a run from the command line.
 enum ExitStatus : int { ExitSuccess = 0, ExitFailure = 1, ExitUsage = 2 };

@@ -41,9 +41,16 @@ int main(int argc, char *argv[])
         QString("%1.%2").arg(varnelle::version::Major).arg(varnelle::version::Minor));
     // The first reading only chooses the application object; the second, with
     // the translations in place, gives the texts in the user's language.
-    const bool windows =
-        varnelle::ParseCommandLine(argumentsOf(argc, argv)).action == varnelle::CommandLine::Action::Run;
+    const varnelle::CommandLine first = varnelle::ParseCommandLine(argumentsOf(argc, argv));
+    const bool windows = first.action == varnelle::CommandLine::Action::Run;
+    const bool pages = varnelle::DrawsPages(first);
+    // Pages are drawn without a window: with no display to draw on (a report
+    // printed from cron), on the platform that needs none.
+    if (pages && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
+        && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app(windows ? new QApplication(argc, argv)
+                                                : pages ? new QGuiApplication(argc, argv)
                                                         : new QCoreApplication(argc, argv));
     varnelle::InstallTranslations();
     varnelle::AdoptOldSettings();

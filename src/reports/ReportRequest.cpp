@@ -12,6 +12,19 @@ QString quoted(QString value)
 
 } // namespace
 
+QString MenuDefinition(ReportKind kind, bool business)
+{
+    switch (kind) {
+    case ReportKind::AddressList:
+        return business ? QStringLiteral("bAddress.rpt") : QStringLiteral("Address.rpt");
+    case ReportKind::TelephoneList:
+        return business ? QStringLiteral("Business.rpt") : QStringLiteral("Personal.rpt");
+    case ReportKind::Detail:
+        break;
+    }
+    return business ? QStringLiteral("bDetail.rpt") : QStringLiteral("Detail.rpt");
+}
+
 QString ReportCriteria::selectionFormula() const
 {
     const std::pair<const ReportCriterion *, const char *> criteria[] = {

@@ -4,6 +4,12 @@
 
 namespace varnelle {
 
+// The three reports of the Reports menu.
+enum class ReportKind { AddressList, TelephoneList, Detail };
+
+// The definition the Reports menu runs for `kind` in the business or the personal view.
+QString MenuDefinition(ReportKind kind, bool business);
+
 // Where a report goes.
 enum class ReportDestination { Screen, Printer, File };
 

@@ -13,6 +13,12 @@ bool ReadSetupView(const QSqlDatabase &db)
     return InitialViewIsBusiness;
 }
 
+bool SavedSetupView(const QSqlDatabase &db)
+{
+    QSqlQuery row = RunQuery(db, "SELECT IsBusiness FROM Setup ORDER BY rowid LIMIT 1");
+    return row.next() ? row.value(0).toBool() : InitialViewIsBusiness;
+}
+
 bool SwapSetupView(const QSqlDatabase &db)
 {
     RunQuery(db, "UPDATE Setup SET IsBusiness = NOT coalesce(IsBusiness, 0) "

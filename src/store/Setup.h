@@ -11,6 +11,10 @@ inline constexpr bool InitialViewIsBusiness = true;
 // the row with the initial view when the table is empty. Throws DatabaseError.
 bool ReadSetupView(const QSqlDatabase &db);
 
+// The saved view as ReadSetupView reads it, without adding a row: for a
+// connection that only reads. Throws DatabaseError.
+bool SavedSetupView(const QSqlDatabase &db);
+
 // Stores the negation of the first Setup row's IsBusiness and returns the
 // stored value. Throws DatabaseError.
 bool SwapSetupView(const QSqlDatabase &db);

@@ -5,12 +5,14 @@
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
 
+#include "app/CommandLine.h"
 #include "store/AddressBook.h"
 #include "ui/widgets/MessageBox.h"
 #include "store/Database.h"
 #include "ui/main/MainWindow.h"
 #include "reports/ReportEngine.h"
 #include "ui/reports/ReportPreviewWindow.h"
+#include "ui/reports/ReportPrinting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,7 +23,9 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QTest>
 #include <stdexcept>
@@ -165,6 +169,27 @@ QString engineRefusal(const std::function<void(ReportRequest &)> &settings)
     return "no refusal";
 }
 
+// Runs the program's command line on the book of the current folder; its messages go to `errors`.
+int runCommand(const QStringList &arguments, QString *errors = nullptr)
+{
+    QString printed, told;
+    QTextStream out(&printed), err(&told);
+    const int status = RunWithoutWindows(ParseCommandLine(QStringList{"varnelle"} + arguments),
+                                         QDir().absoluteFilePath(DatabaseFileName), out, err);
+    err.flush();
+    if (errors)
+        *errors = told;
+    return status;
+}
+
+// A file's bytes, a PDF's moment of creation left out.
+QByteArray reportBytes(const QString &fileName)
+{
+    return QString::fromLatin1(ReadAll(fileName))
+        .replace(QRegularExpression("/CreationDate \\(D:[0-9Z]*\\)"), "/CreationDate ()")
+        .toLatin1();
+}
+
 const QStringList BusinessNames{"Adams, Ann", "O'Brien, Sean", "Smith, Sam", "Young, Yan"};
 const QStringList PersonalNames{"Baker, Bob", "Clark, Cy"};
 
@@ -180,6 +205,10 @@ private slots:
     void everyFileTypeLandsInTheNamedFile();
     void engineRefusalsGiveOneMessage();
     void screenReportOpensAPreview();
+    void commandLineWritesWhatTheMenuWrites_data();
+    void commandLineWritesWhatTheMenuWrites();
+    void commandLineStatuses_data();
+    void commandLineStatuses();
 };
 
 void ReportRunsTest::eachCommandRunsTheFileOfTheCurrentView()
@@ -414,6 +443,145 @@ void ReportRunsTest::screenReportOpensAPreview()
     QVERIFY(preview);
     QVERIFY(!preview->isModal());
     preview->close();
+}
+
+void ReportRunsTest::commandLineWritesWhatTheMenuWrites_data()
+{
+    QTest::addColumn<QString>("command");       // the Reports menu's
+    QTest::addColumn<bool>("personal");         // the view shown when the menu runs it
+    QTest::addColumn<QString>("fileType");      // the destination dialog's, or pdf for the printer's file
+    QTest::addColumn<QStringList>("criteria");  // company, state, last name; none: All Records
+    QTest::addColumn<bool>("exclude");          // every Exclude box
+    QTest::addColumn<QStringList>("arguments"); // of the command line
+    const QStringList all;
+    QTest::newRow("address csv") << "addressListAction" << false << "Comma Separated Values" << all << false
+                                 << QStringList{"--report", "address", "--to", "cli.csv"};
+    QTest::newRow("telephone text, personal saved") << "telephoneListAction" << true << "Text Format" << all << false
+                                                    << QStringList{"--report", "telephone", "--to", "cli.txt"};
+    QTest::newRow("detail record") << "detailReportAction" << false << "Record Format" << all << false
+                                   << QStringList{"--report", "detail", "--to", "cli.out", "--format", "record"};
+    QTest::newRow("address tsv, personal asked") << "addressListAction" << true << "Tab Separated Values" << all
+                                                 << false
+                                                 << QStringList{"--report", "ADDRESS", "--view", "personal", "--to",
+                                                                "cli.tsv"};
+    QTest::newRow("telephone dif") << "telephoneListAction" << false << "DIF Format" << all << false
+                                   << QStringList{"--report", "telephone", "--to", "cli.dif"};
+    QTest::newRow("detail pdf") << "detailReportAction" << false << "pdf" << all << false
+                                << QStringList{"--report", "detail", "--to", "cli.pdf"};
+    QTest::newRow("telephone pdf, personal") << "telephoneListAction" << true << "pdf" << all << false
+                                             << QStringList{"--report", "telephone", "--to", "cli.out", "--format",
+                                                            "pdf"};
+    QTest::newRow("address selected") << "addressListAction" << false << "Comma Separated Values"
+                                      << QStringList{"Acme", "NY", ""} << false
+                                      << QStringList{"--report", "address", "--to", "cli.csv", "--company", "Acme",
+                                                     "--state", "NY"};
+    QTest::newRow("telephone excluded") << "telephoneListAction" << false << "Comma Separated Values"
+                                        << QStringList{"Acme", "", ""} << true
+                                        << QStringList{"--report", "telephone", "--to", "cli.csv", "--company", "Acme",
+                                                       "--exclude"};
+    QTest::newRow("detail pdf selected") << "detailReportAction" << false << "pdf" << QStringList{"", "", "O'Brien"}
+                                         << false
+                                         << QStringList{"--report", "detail", "--to", "cli.pdf", "--last-name",
+                                                        "O'Brien"};
+}
+
+// A window holds the book open all the while: the command line only reads it.
+void ReportRunsTest::commandLineWritesWhatTheMenuWrites()
+{
+    QFETCH(QString, command);
+    QFETCH(bool, personal);
+    QFETCH(QString, fileType);
+    QFETCH(QStringList, criteria);
+    QFETCH(bool, exclude);
+    QFETCH(QStringList, arguments);
+    Program p;
+    if (personal)
+        p.swapView();
+    const bool pdf = fileType == "pdf";
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName("menu.out");
+    PrinterOutput output(printer);
+    ModalScript script;
+    script.expect("ReportDestinationDialog", [&](QDialog &d) {
+        if (pdf) {
+            find<ReportEngine>(*p.main, "reportEngine")->setPrinter(&output);
+            click(d, "printerOption");
+            retype(d, "copiesBox", "1");
+        } else {
+            click(d, "diskOption");
+            chooseExisting(d, "fileTypeCombo", fileType);
+            retype(d, "fileNameBox", "menu.out");
+        }
+        click(d, criteria.isEmpty() ? "allRecordsOption" : "partialReportOption");
+        click(d, "okButton");
+    });
+    if (!criteria.isEmpty())
+        script.expect("ReportCriteriaDialog", ::criteria(criteria[0], criteria[1], criteria[2], {exclude, exclude, exclude}));
+    p.run(find<QAction>(*p.main, command), script);
+    QVERIFY(p.boxes.messages.isEmpty());
+    if (arguments.contains("--view"))
+        p.swapView(); // the view asked for, not the one saved
+    QString errors;
+    QCOMPARE(runCommand(arguments, &errors), 0);
+    QCOMPARE(errors, QString());
+    const QString written = arguments[arguments.indexOf("--to") + 1];
+    QVERIFY(!reportBytes("menu.out").isEmpty());
+    QCOMPARE(reportBytes(written), reportBytes("menu.out"));
+}
+
+void ReportRunsTest::commandLineStatuses_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("message"); // the start of what is told
+    QTest::newRow("written") << QStringList{"--report", "detail", "--to", "ok.csv"} << 0 << "";
+    QTest::newRow("no destination") << QStringList{"--report", "detail"} << 2 << "--report needs either";
+    QTest::newRow("both destinations") << QStringList{"--report", "detail", "--to", "a.csv", "--printer"} << 2
+                                       << "--report needs either";
+    QTest::newRow("unknown report") << QStringList{"--report", "memo", "--to", "a.csv"} << 2
+                                    << "--report takes address, telephone or detail, not 'memo'.";
+    QTest::newRow("unknown format") << QStringList{"--report", "address", "--to", "a.csv", "--format", "xls"} << 2
+                                    << "--format takes pdf, txt, csv, tsv, dif or record, not 'xls'.";
+    QTest::newRow("format not in the name") << QStringList{"--report", "address", "--to", "a.xyz"} << 2
+                                            << "The name 'a.xyz' does not tell";
+    QTest::newRow("copies to a file") << QStringList{"--report", "address", "--to", "a.csv", "--copies", "2"} << 2
+                                      << "--format belongs to --to, --copies to --printer.";
+    QTest::newRow("no copies") << QStringList{"--report", "address", "--printer", "--copies", "0"} << 2
+                               << "--copies takes a number of at least 1, not '0'.";
+    QTest::newRow("exclude alone") << QStringList{"--report", "address", "--to", "a.csv", "--exclude"} << 2
+                                   << "--exclude needs";
+    QTest::newRow("view all") << QStringList{"--report", "address", "--to", "a.csv", "--view", "all"} << 2
+                              << "--view takes business or personal, not 'all'.";
+    QTest::newRow("with an import") << QStringList{"--report", "address", "--to", "a.csv", "--import", "x.vcf"} << 2
+                                    << "--import cannot be given with --report.";
+    QTest::newRow("criteria alone") << QStringList{"--company", "Acme"} << 2 << "--company belongs to --report.";
+    QTest::newRow("queue not known") << QStringList{"--report", "address", "--printer", "No Such Queue"} << 1
+                                     << "There is no printer 'No Such Queue'.";
+    QTest::newRow("pdf over the book") << QStringList{"--report", "address", "--to", "Address.mdb", "--format", "pdf"}
+                                       << 1 << "The report cannot be written to";
+    QTest::newRow("file over the book") << QStringList{"--report", "address", "--to", "Address.mdb", "--format", "csv"}
+                                        << 1 << "The report cannot be written to";
+    QTest::newRow("no such folder") << QStringList{"--report", "address", "--to", "none/a.pdf"} << 1
+                                    << "The report could not be printed";
+    QTest::newRow("definition missing") << QStringList{"--report", "telephone", "--to", "a.txt"} << 1 << "";
+}
+
+void ReportRunsTest::commandLineStatuses()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, message);
+    Program p;
+    const QByteArray book = ReadAll(DatabaseFileName);
+    if (QTest::currentDataTag() == QLatin1String("definition missing"))
+        QVERIFY(QFile::remove("Business.rpt"));
+    QString errors;
+    QCOMPARE(runCommand(arguments, &errors), status);
+    QVERIFY2((message.isEmpty() || errors.startsWith(message)) && (status == 0) == errors.isEmpty(), qPrintable(errors));
+    QCOMPARE(ReadAll(DatabaseFileName), book);
+    if (arguments.value(3) != DatabaseFileName)
+        QCOMPARE(QFile::exists(arguments.value(3)), status == 0);
 }
 
 QTEST_MAIN(ReportRunsTest)

@@ -28,17 +28,17 @@ ReportActions::~ReportActions() = default;
 
 void ReportActions::showAddressList()
 {
-    run(mBook.isBusiness() ? "bAddress.rpt" : "Address.rpt");
+    run(MenuDefinition(ReportKind::AddressList, mBook.isBusiness()));
 }
 
 void ReportActions::showTelephoneList()
 {
-    run(mBook.isBusiness() ? "Business.rpt" : "Personal.rpt");
+    run(MenuDefinition(ReportKind::TelephoneList, mBook.isBusiness()));
 }
 
 void ReportActions::showDetailReport()
 {
-    run(mBook.isBusiness() ? "bDetail.rpt" : "Detail.rpt");
+    run(MenuDefinition(ReportKind::Detail, mBook.isBusiness()));
 }
 
 // A Cancel of the destination, or a close of either dialog through its frame,

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProgressDialog>
 #include <filesystem>
 
@@ -79,6 +80,17 @@ void PrinterOutput::restore()
     if (!mCommitted)
         QFile::remove(mPart);
     mPart.clear();
+}
+
+std::unique_ptr<QPrinter> SystemPrinter(const QString &queue)
+{
+    if (!queue.isEmpty()) {
+        const QPrinterInfo named = QPrinterInfo::printerInfo(queue);
+        return named.isNull() ? nullptr : std::make_unique<QPrinter>(named, QPrinter::HighResolution);
+    }
+    if (QPrinterInfo::availablePrinterNames().isEmpty() || QPrinterInfo::defaultPrinter().isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
 }
 
 void OrientPrinter(QPrinter &printer, const engine::PageLayout &layout)

@@ -36,6 +36,10 @@ private:
     bool mCommitted = false;
 };
 
+// The system's printer, or with a `queue` the printer of that name; none
+// when there is no such printer.
+std::unique_ptr<QPrinter> SystemPrinter(const QString &queue = {});
+
 // Gives the printer the orientation the report prints best in.
 void OrientPrinter(QPrinter &printer, const engine::PageLayout &layout);
 

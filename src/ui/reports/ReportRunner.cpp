@@ -8,21 +8,8 @@
 
 #include <QCoreApplication>
 #include <QPrinter>
-#include <QPrinterInfo>
 
 namespace varnelle {
-
-namespace {
-
-// The system's printer, or none when the system has no printer.
-std::unique_ptr<QPrinter> SystemPrinter()
-{
-    if (QPrinterInfo::availablePrinterNames().isEmpty() || QPrinterInfo::defaultPrinter().isNull())
-        return nullptr;
-    return std::make_unique<QPrinter>(QPrinterInfo::defaultPrinter(), QPrinter::HighResolution);
-}
-
-} // namespace
 
 void RunReport(ReportEngine &engine, const ReportRequest &request, QWidget *parent)
 {
