@@ -5,9 +5,13 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
+#include <QStringList>
 #include <QtGlobal>
 #include <algorithm>
+#include <cstdio>
 #include <functional>
+#include <vector>
 
 #include <sys/resource.h>
 
@@ -70,4 +74,26 @@ inline double ChildrenCpuMs()
     getrusage(RUSAGE_CHILDREN, &usage);
     return (double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) * 1e3)
         + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
+}
+
+// The processor time of a child process run to its end, in milliseconds; -1 when it fails.
+inline double ChildCpuMs(const QString &program, const QStringList &arguments, const QString &folder,
+                  const QString &output = QStringLiteral("/dev/null"))
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.setStandardOutputFile(output);
+    const double before = ChildrenCpuMs();
+    process.start(program, arguments);
+    if (!process.waitForFinished(600000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(program), qPrintable(process.errorString()));
+        return -1;
+    }
+    return ChildrenCpuMs() - before;
+}
+
+inline double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }

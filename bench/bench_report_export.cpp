@@ -142,28 +142,6 @@ QList<QStringList> readCsv(const QString &path)
     return table;
 }
 
-// The processor time of a child process run to its end, in milliseconds; -1 when it fails.
-double childCpuMs(const QString &program, const QStringList &arguments, const QString &folder,
-                  const QString &output = QStringLiteral("/dev/null"))
-{
-    QProcess process;
-    process.setWorkingDirectory(folder);
-    process.setStandardOutputFile(output);
-    const double before = ChildrenCpuMs();
-    process.start(program, arguments);
-    if (!process.waitForFinished(600000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(program), qPrintable(process.errorString()));
-        return -1;
-    }
-    return ChildrenCpuMs() - before;
-}
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 // The Detail Report of 10,000 business contacts to PDF from the command line,
 // paired with the sqlite3 shell reading the same rows.
 bool pdfReport(const QString &shell)
@@ -197,8 +175,8 @@ bool pdfReport(const QString &shell)
 
     std::vector<double> program, rows, ratios;
     for (int i = 0; i < pairs; ++i) {
-        const double p = childCpuMs(QStringLiteral(VARNELLE_PROGRAM), report, dir.path());
-        const double r = childCpuMs(shell, {book, read}, dir.path());
+        const double p = ChildCpuMs(QStringLiteral(VARNELLE_PROGRAM), report, dir.path());
+        const double r = ChildCpuMs(shell, {book, read}, dir.path());
         if (p < 0 || r < 0) {
             std::fprintf(stderr, "varnelle --report or the sqlite3 shell failed.\n");
             return false;
@@ -219,10 +197,10 @@ bool pdfReport(const QString &shell)
                 pdfContacts / 2, static_cast<long long>(pages), static_cast<long long>(bytes.size() / 1024), pairs);
     std::printf("varnelle --report ... pdf:    %7.0f-%7.0f ms, median %7.0f ms: %5.0f pages per CPU second,"
                 " %.3f ms a page (target at most 0.400)\n",
-                *pMin, *pMax, median(program), pages / (median(program) / 1e3), median(program) / pages);
+                *pMin, *pMax, Median(program), pages / (Median(program) / 1e3), Median(program) / pages);
     std::printf("sqlite3 shell, the rows:      %7.0f-%7.0f ms, median %7.0f ms: %5.0f pages per CPU second\n", *rMin,
-                *rMax, median(rows), pages / (median(rows) / 1e3));
-    std::printf("ratio report/read:            %7.2f-%7.2f, median %.2f\n", *qMin, *qMax, median(ratios));
+                *rMax, Median(rows), pages / (Median(rows) / 1e3));
+    std::printf("ratio report/read:            %7.2f-%7.2f, median %.2f\n", *qMin, *qMax, Median(ratios));
     return true;
 }
 

@@ -3,7 +3,9 @@
 // for four digits, against the floor of one plain SQLite query (LIKE over the
 // same columns) returning the same contacts; the index, read on a thread of
 // its own once the list is shown, as a first search typed at once after
-// start-up waits for it; and the memory it adds.
+// start-up waits for it; and the memory it adds. Then `varnelle --find` and
+// `varnelle --query` as whole processes, in processor time of paired runs,
+// against the sqlite3 shell running the LIKE query over both views.
 //
 // Run from the build directory: QT_QPA_PLATFORM=offscreen ./bench/bench_search
 #include "BenchBook.h"
@@ -16,6 +18,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cstdio>
 
 using namespace varnelle;
@@ -29,12 +32,11 @@ constexpr int Rounds = 5;
 const QStringList Columns{"Title",  "FirstName", "LastName", "Company", "Street", "City",
                           "State",  "ZipCode",   "EMail",    "Spouse",  "Children"};
 
-// The floor: contacts of the business view with a word of a column starting
-// with `text` (or, for digits, a number holding them), read by one query.
-int floorQuery(const QSqlDatabase &db, const QString &text, bool digits)
+// The floor's condition: a word of a column starting with `text` (or, for
+// digits, a number holding them).
+QString floorCondition(const QString &text, bool digits, QVariantList &values)
 {
     QString where;
-    QVariantList values;
     if (digits) {
         where = "EXISTS (SELECT 1 FROM TelephoneList n WHERE n.PersonID = a.PersonID AND "
                 "replace(replace(replace(n.Number, '-', ''), ' ', ''), '.', '') LIKE ?)";
@@ -47,6 +49,14 @@ int floorQuery(const QSqlDatabase &db, const QString &text, bool digits)
         }
         where = "(" + terms.join(" OR ") + ")";
     }
+    return where;
+}
+
+// The floor: contacts of the business view matching, read by one query.
+int floorQuery(const QSqlDatabase &db, const QString &text, bool digits)
+{
+    QVariantList values;
+    const QString where = floorCondition(text, digits, values);
     QSqlQuery q = RunQuery(db, "SELECT a.PersonID FROM Address a WHERE a.IsBusiness = 1 AND " + where, values);
     int rows = 0;
     while (q.next())
@@ -119,6 +129,30 @@ int main(int argc, char **argv)
                     keystroke / floor, floorRows == shown ? "" : "  (the floor found another count)");
     }
     std::printf("peak memory (VmHWM): %.1f MB\n", PeakMemoryKb() / 1024.0);
+
+    // The command line's look-ups, whole processes, beside the window holding
+    // the book; the floor is the sqlite3 shell's LIKE over both views.
+    const QString word = name.left(5);
+    QVariantList values;
+    QString like = floorCondition(word, false, values);
+    for (const QVariant &value : values)
+        like.replace(like.indexOf(u'?'), 1, "'" + value.toString() + "'");
+    const QString floorSql = "SELECT a.LastName, a.FirstName, a.Company, a.EMail FROM Address a WHERE " + like;
+    for (const char *command : {"--find", "--query"}) {
+        std::vector<double> program, shell, ratios;
+        for (int round = 0; round < Rounds; ++round) {
+            const double p = ChildCpuMs(QStringLiteral(VARNELLE_PROGRAM), {command, word}, dir.path());
+            const double s = ChildCpuMs("sqlite3", {DatabaseFileName, floorSql}, dir.path());
+            if (p < 0 || s < 0)
+                return 1;
+            program.push_back(p);
+            shell.push_back(s);
+            ratios.push_back(p / s);
+        }
+        std::printf("%-8s %-6s processor time: median %6.0f ms; sqlite3 LIKE %6.0f ms; ratio %.2f (%.2f-%.2f)\n",
+                    command, qPrintable(word), Median(program), Median(shell), Median(ratios),
+                    *std::min_element(ratios.begin(), ratios.end()), *std::max_element(ratios.begin(), ratios.end()));
+    }
     QDir::setCurrent(QDir::tempPath());
     return same ? 0 : 1;
 }

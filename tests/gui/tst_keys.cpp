@@ -164,11 +164,11 @@ void KeysTest::currentRowAfterAnOperation()
         boxes.answer(QMessageBox::Yes);
     else
         script.expect("ContactDialog", [&](QDialog &editor) {
+            activate(editor);
             if (lastName.isEmpty()) {
                 QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
                 return;
             }
-            activate(editor);
             auto *box = find<QWidget>(editor, "lastNameBox");
             box->setFocus();
             QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);

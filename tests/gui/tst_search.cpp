@@ -11,6 +11,7 @@
 
 #include <QDialog>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -99,6 +100,8 @@ private slots:
     void enterEditsAndASavedContactStaysInView();
     void commandLineOnABookAWindowHolds_data();
     void commandLineOnABookAWindowHolds();
+    void keptKeysFollowEveryChange_data();
+    void keptKeysFollowEveryChange();
 };
 
 void SearchTest::listNarrowsAsYouType_data()
@@ -216,4 +219,63 @@ void SearchTest::commandLineOnABookAWindowHolds()
 }
 
 QTEST_MAIN(SearchTest)
+// The window keeps its search keys in the book; a change made past it (the
+// sqlite3 shell, an import, a repair) is found by the window's search box and
+// by --find alike.
+void SearchTest::keptKeysFollowEveryChange_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QStringList>("program");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("renamed by the shell") << "UPDATE Address SET LastName = 'Jones' WHERE LastName = 'Smith'"
+                                          << QStringList{} << "jones" << QStringList{"Jones, John"};
+    QTest::newRow("old name forgotten") << "UPDATE Address SET LastName = 'Jones' WHERE LastName = 'Smith'"
+                                        << QStringList{} << "smith" << QStringList{};
+    QTest::newRow("number changed by the shell")
+        << "UPDATE TelephoneList SET Number = '555 0199' WHERE Number = '555-0100'" << QStringList{} << "0199"
+        << QStringList{"Adams, Ann"};
+    QTest::newRow("number added by the shell")
+        << "INSERT INTO TelephoneList (PersonID, TypeID, Number) SELECT PersonID, 1, '030 777' FROM Address "
+           "WHERE FirstName = 'Zola'"
+        << QStringList{} << "030777" << QStringList{"Émile, Zola"};
+    QTest::newRow("deleted by the shell") << "DELETE FROM Address WHERE LastName = 'Adams'" << QStringList{} << "acme"
+                                          << QStringList{"Émile, Zola"};
+    QTest::newRow("moved to the other view by the shell")
+        << "UPDATE Address SET IsBusiness = 0 WHERE LastName = 'Smith'" << QStringList{} << "smith" << QStringList{};
+    QTest::newRow("imported") << "" << QStringList{"--import", "card.vcf", "--into", "business"} << "kowal"
+                              << QStringList{"Kowalski, Jan"};
+    QTest::newRow("repaired") << "" << QStringList{"--repair"} << "boston" << QStringList{"Adams, Ann", "Smith, John"};
+}
+
+void SearchTest::keptKeysFollowEveryChange()
+{
+    QFETCH(QString, sql);
+    QFETCH(QStringList, program);
+    QFETCH(QString, typed);
+    QFETCH(QStringList, shown);
+    TempWorkDir dir;
+    MainWindow &main = loadBook();
+    search(main, "a"); // the keys are kept in the book now
+    QVERIFY(!Rows(DatabaseFileName, "SELECT PersonID FROM SearchText").isEmpty());
+    QFile card("card.vcf");
+    QVERIFY(card.open(QIODevice::WriteOnly));
+    card.write("BEGIN:VCARD\r\nVERSION:3.0\r\nN:Kowalski;Jan;;;\r\nFN:Jan Kowalski\r\nEND:VCARD\r\n");
+    card.close();
+    QString output;
+    if (!sql.isEmpty())
+        QCOMPARE(QProcess::execute("sqlite3", {DatabaseFileName, sql}), 0);
+    else
+        QCOMPARE(runProgram(program, &output), 0);
+
+    CurrentBook().refreshIfChanged();
+    search(main, typed);
+    QCOMPARE(names(main), shown);
+    QCOMPARE(runProgram({"--find", typed, "--view", "business"}, &output), shown.isEmpty() ? 1 : 0);
+    QStringList found;
+    for (const QString &line : output.split(u'\n', Qt::SkipEmptyParts))
+        found << line.section(u'\t', 0, 0);
+    QCOMPARE(found, shown);
+}
+
 #include "tst_search.moc"
