@@ -76,16 +76,17 @@ inline double ChildrenCpuMs()
         + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
 }
 
-// The processor time of a child process run to its end, in milliseconds; -1 when it fails.
+// The processor time of a child process run to its end, in milliseconds; -1
+// when it fails or ends with a status above worstStatus.
 inline double ChildCpuMs(const QString &program, const QStringList &arguments, const QString &folder,
-                  const QString &output = QStringLiteral("/dev/null"))
+                         const QString &output = QStringLiteral("/dev/null"), int worstStatus = 0)
 {
     QProcess process;
     process.setWorkingDirectory(folder);
     process.setStandardOutputFile(output);
     const double before = ChildrenCpuMs();
     process.start(program, arguments);
-    if (!process.waitForFinished(600000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+    if (!process.waitForFinished(600000) || process.exitStatus() != QProcess::NormalExit || process.exitCode() > worstStatus) {
         std::fprintf(stderr, "%s: %s\n", qPrintable(program), qPrintable(process.errorString()));
         return -1;
     }

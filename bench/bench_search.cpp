@@ -75,6 +75,20 @@ int main(int argc, char **argv)
         return 1;
     BuildBenchBook(Contacts);
 
+    // The first start on a book whose search keys were never kept: they are
+    // made on the index's thread, and kept in the book for every later start.
+    double madeMs = 0;
+    {
+        AddressBook book;
+        MainWindow main(book);
+        main.load();
+        QElapsedTimer first;
+        first.start();
+        main.findChild<QLineEdit *>("searchBox")->setText("q");
+        QCoreApplication::processEvents();
+        madeMs = first.nsecsElapsed() / 1e6;
+    }
+
     AddressBook book;
     MainWindow main(book);
     main.load();
@@ -100,8 +114,9 @@ int main(int argc, char **argv)
     typed.append({"1234", true});
 
     std::printf("%d contacts in the view of %d; a first search at once after start-up (waits for the index): "
-                "%.1f ms; the index adds %.1f MB\n",
-                everyone, Contacts, firstMs, added / 1024.0);
+                "%.1f ms with the keys kept in the book, %.1f ms on the first start that makes them; the index "
+                "adds %.1f MB\n",
+                everyone, Contacts, firstMs, madeMs, added / 1024.0);
     std::printf("%-8s %8s %12s %12s %7s\n", "typed", "matches", "keystroke", "LIKE floor", "ratio");
     bool same = true;
     for (const auto &[text, digits] : typed) {
@@ -141,7 +156,8 @@ int main(int argc, char **argv)
     for (const char *command : {"--find", "--query"}) {
         std::vector<double> program, shell, ratios;
         for (int round = 0; round < Rounds; ++round) {
-            const double p = ChildCpuMs(QStringLiteral(VARNELLE_PROGRAM), {command, word}, dir.path());
+            const double p = ChildCpuMs(QStringLiteral(VARNELLE_PROGRAM), {command, word}, dir.path(),
+                                        QStringLiteral("/dev/null"), 1);
             const double s = ChildCpuMs("sqlite3", {DatabaseFileName, floorSql}, dir.path());
             if (p < 0 || s < 0)
                 return 1;

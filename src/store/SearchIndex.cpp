@@ -110,8 +110,9 @@ bool keysAreKept(const QSqlDatabase &db)
            && count.next() && count.value(0).toInt() == int(SearchKeyStatements().size());
 }
 
-// The kept keys of the view (or of both), as they are stored.
-void readKeptKeys(const QSqlDatabase &db, std::optional<bool> isBusiness, QHash<std::int32_t, text::SearchKey> &keys)
+// Hands each kept key of the view (or of both) to each, as it is read.
+template <class Each>
+void forEachKeptKey(const QSqlDatabase &db, std::optional<bool> isBusiness, Each each)
 {
     SqliteStatement q(SqliteHandle(db),
                       QStringLiteral("SELECT PersonID, Key, EmailAt, DigitsAt FROM SearchText%1")
@@ -121,44 +122,47 @@ void readKeptKeys(const QSqlDatabase &db, std::optional<bool> isBusiness, QHash<
         q.bindInt(1, *isBusiness ? 1 : 0);
     while (q.next()) {
         if (std::optional<text::SearchKey> key = text::SearchKey::fromStored(q.text(1), q.integer(2), q.integer(3)))
-            keys.insert(std::int32_t(q.integer(0)), std::move(*key));
+            each(std::int32_t(q.integer(0)), std::move(*key));
     }
 }
 
-// The contacts of the view (or of both) that have no kept key.
-QList<std::int32_t> contactsWithoutKeys(const QSqlDatabase &db, std::optional<bool> isBusiness)
+// True when some contact has no kept key. The triggers take a key away with
+// its contact, so the kept keys are a part of the contacts: counting tells.
+bool someKeysAreMissing(const QSqlDatabase &db)
 {
-    QList<std::int32_t> ids;
-    QSqlQuery q = RunQuery(db,
-                           QStringLiteral("SELECT PersonID FROM Address a WHERE NOT EXISTS (SELECT 1 FROM SearchText s "
-                                          "WHERE s.PersonID = a.PersonID)%1")
-                               .arg(isBusiness ? QStringLiteral(" AND +IsBusiness = ?") : QString()),
-                           isBusiness ? QVariantList{*isBusiness} : QVariantList{});
+    QSqlQuery q = RunQuery(db, "SELECT (SELECT count(*) FROM Address) > (SELECT count(*) FROM SearchText)");
+    return !q.next() || q.value(0).toBool();
+}
+
+// The contacts of both views that have no kept key, with their views.
+QHash<std::int32_t, bool> contactsWithoutKeys(const QSqlDatabase &db)
+{
+    QHash<std::int32_t, bool> ids;
+    QSqlQuery q = RunQuery(db, "SELECT PersonID, IsBusiness FROM Address a WHERE NOT EXISTS (SELECT 1 FROM "
+                               "SearchText s WHERE s.PersonID = a.PersonID)");
     while (q.next())
-        ids << q.value(0).toInt();
+        ids.insert(q.value(0).toInt(), q.value(1).toBool());
     CheckRowsRead(q);
     return ids;
 }
 
 // The keys of the given contacts, made from the book: one contact at a time
-// for a few, one read of the view for many.
-QHash<std::int32_t, text::SearchKey> makeKeys(const QSqlDatabase &db, std::optional<bool> isBusiness,
-                                              const QList<std::int32_t> &ids)
+// for a few, one read of the book for many.
+QHash<std::int32_t, text::SearchKey> makeKeys(const QSqlDatabase &db, const QHash<std::int32_t, bool> &ids)
 {
     constexpr qsizetype OneByOne = 200;
+    QHash<std::int32_t, text::SearchKey> keys;
     if (ids.size() > OneByOne) {
-        QHash<std::int32_t, text::SearchKey> all = readKeys(db, isBusiness, std::nullopt);
-        QHash<std::int32_t, text::SearchKey> keys;
+        QHash<std::int32_t, text::SearchKey> all = readKeys(db, std::nullopt, std::nullopt);
         keys.reserve(ids.size());
-        for (const std::int32_t id : ids) {
-            if (const auto key = all.constFind(id); key != all.constEnd())
-                keys.insert(id, *key);
+        for (auto id = ids.constBegin(); id != ids.constEnd(); ++id) {
+            if (const auto key = all.constFind(id.key()); key != all.constEnd())
+                keys.insert(id.key(), *key);
         }
         return keys;
     }
-    QHash<std::int32_t, text::SearchKey> keys;
-    for (const std::int32_t id : ids)
-        keys.insert(readKeys(db, std::nullopt, id));
+    for (auto id = ids.constBegin(); id != ids.constEnd(); ++id)
+        keys.insert(readKeys(db, std::nullopt, id.key()));
     return keys;
 }
 
@@ -188,9 +192,16 @@ void SearchIndex::build(const QSqlDatabase &db, std::optional<bool> isBusiness)
         return;
     }
     QHash<std::int32_t, text::SearchKey> keys;
-    readKeptKeys(db, isBusiness, keys);
-    mMade = makeKeys(db, isBusiness, contactsWithoutKeys(db, isBusiness));
-    keys.insert(mMade);
+    forEachKeptKey(db, isBusiness, [&](std::int32_t personId, text::SearchKey key) {
+        keys.insert(personId, std::move(key));
+    });
+    // Those of both views are made, for the book to keep them all at once.
+    const QHash<std::int32_t, bool> missing = someKeysAreMissing(db) ? contactsWithoutKeys(db) : QHash<std::int32_t, bool>();
+    mMade = makeKeys(db, missing);
+    for (auto made = mMade.constBegin(); made != mMade.constEnd(); ++made) {
+        if (!isBusiness || missing.value(made.key()) == *isBusiness)
+            keys.insert(made.key(), *made);
+    }
     mKeys = std::move(keys);
 }
 
@@ -264,19 +275,31 @@ bool SearchIndex::matches(std::int32_t personId, const text::SearchQuery &query)
 void FindContacts(const QSqlDatabase &db, const text::SearchQuery &query, std::optional<bool> isBusiness,
                   const std::function<void(const SearchHit &)> &each)
 {
-    SearchIndex index;
-    index.build(db, isBusiness);
+    // The matching contacts, read as the kept keys stream by where the book
+    // keeps them all.
+    QList<std::int32_t> matching;
+    if (keysAreKept(db) && !someKeysAreMissing(db)) {
+        forEachKeptKey(db, isBusiness, [&](std::int32_t personId, const text::SearchKey &key) {
+            if (query.matches(key))
+                matching << personId;
+        });
+    } else {
+        SearchIndex index;
+        index.build(db, isBusiness);
+        for (auto key = index.mKeys.constBegin(); key != index.mKeys.constEnd(); ++key) {
+            if (query.matches(*key))
+                matching << key.key();
+        }
+    }
     SqliteStatement q(SqliteHandle(db),
                       "SELECT IsBusiness, LastName, FirstName, Company, EMail, (SELECT Number FROM TelephoneList t "
                       "WHERE t.PersonID = a.PersonID ORDER BY TypeID LIMIT 1) FROM Address a WHERE PersonID = ?",
                       db.databaseName());
-    for (auto key = index.mKeys.constBegin(); key != index.mKeys.constEnd(); ++key) {
-        if (!query.matches(*key))
-            continue;
+    for (const std::int32_t personId : std::as_const(matching)) {
         q.reset();
-        q.bindInt(1, key.key());
+        q.bindInt(1, personId);
         if (q.next())
-            each({key.key(), q.integer(0) != 0, q.text(1), q.text(2), q.text(3), q.text(4), q.text(5)});
+            each({personId, q.integer(0) != 0, q.text(1), q.text(2), q.text(3), q.text(4), q.text(5)});
     }
 }
 

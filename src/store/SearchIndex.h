@@ -38,7 +38,8 @@ public:
     // given: the keys the book keeps, and those it lacks made from the
     // contacts (madeKeys). Changes nothing. Throws DatabaseError.
     void build(const QSqlDatabase &db, std::optional<bool> isBusiness = std::nullopt);
-    // The keys the last build made because the book kept none for them.
+    // The keys the last build made because the book kept none for them, of
+    // both views.
     const QHash<std::int32_t, text::SearchKey> &madeKeys() const { return mMade; }
     // Reads one contact again, forgetting it when it is gone, and keeps its
     // key in the book where it can (and keepInBook). Throws DatabaseError.
