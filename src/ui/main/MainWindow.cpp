@@ -2,9 +2,9 @@
 
 #include "ui/main/ContactLines.h"
 #include "ui/main/ContactListModel.h"
+#include "ui/main/ContactSearch.h"
 #include "ui/main/ContactSearchFilter.h"
 #include "ui/main/InterchangeActions.h"
-#include "ui/main/LiveSearchIndex.h"
 #include "ui/about/AboutDialog.h"
 #include "ui/main/ReportActions.h"
 #include "ui/widgets/WidgetFactory.h"
@@ -56,11 +56,9 @@ MainWindow::MainWindow(AddressBook &book, QWidget *parent)
     // window's own additions, edits and deletions place their lines themselves.
     // The search reads its index again before the list is filled anew.
     auto refill = [this] {
-        mSearchIndex->startReading();
-        if (mFiltered->isActive())
-            mSearchIndex->makeCurrent();
+        mSearch->readAgain();
         fillList();
-        showSearchCount();
+        mSearch->showCount();
     };
     connect(&mBook, &AddressBook::contactsChanged, this, [this, refill] {
         if (!mChangingContacts)
@@ -80,8 +78,10 @@ void MainWindow::createControls()
     const double top = 120 + SearchBand;
     mContactList = MakeControl<QListView>(client, "contactList", 240, top, 5055, 4350);
     mContacts = new ContactListModel(this);
-    createSearch(client);
-    mContactList->setModel(mFiltered);
+    mSearchBox = MakeControl<QLineEdit>(client, "searchBox", 240, SearchBoxTop, 5055, SearchBoxHeight);
+    mSearchCount = MakeControl<QLabel>(client, "searchCount", 240, SearchCountTop, 5055, SearchCountHeight);
+    mSearch = new ContactSearch(mBook, *mContacts, *mContactList, mSearchBox, mSearchCount, this);
+    mContactList->setModel(mSearch->filter());
     mContactList->setUniformItemSizes(true);
     mContactList->setAccessibleName(tr("Contacts"));
     UseButtonFace(mContactList);
@@ -109,6 +109,8 @@ void MainWindow::createControls()
     connect(mEditButton, &QPushButton::clicked, this, &MainWindow::editContact);
     connect(mDeleteButton, &QPushButton::clicked, this, &MainWindow::deleteContact);
     connect(mViewButton, &QPushButton::clicked, this, &MainWindow::switchView);
+    connect(mSearch, &ContactSearch::editRequested, this, &MainWindow::editContact);
+    connect(mSearch, &ContactSearch::choiceChanged, this, &MainWindow::setButtons);
 
     // Keys for the commands: Ctrl+N adds, F2 edits and Delete deletes the
     // chosen contact (Enter on the list edits it too), F1 shows About. A key
@@ -238,7 +240,7 @@ void MainWindow::load()
             ShowRefusal(error.message());
     }
     fillList();
-    mSearchIndex->startReading();
+    mSearch->readAgain();
 }
 
 void MainWindow::failWith(const QString &message)

@@ -20,9 +20,9 @@ namespace varnelle {
 
 class AddressBook;
 class DatabaseError;
+class ContactSearch;
 class ContactSearchFilter;
 class PhoneTypesDialog;
-class LiveSearchIndex;
 class ReportActions;
 
 // The main window: the contact list of the current view, its buttons and the
@@ -66,12 +66,6 @@ public slots:
     void deleteContact();
     void switchView();
 
-    // The search box (MainWindowSearch.cpp): lists the contacts of the view
-    // that match text; an empty text lists them all.
-    void searchFor(const QString &text);
-    // Ctrl+F, and "/" typed in the list.
-    void focusSearch();
-
     // Help menu
     void showAbout();
 
@@ -87,8 +81,7 @@ private:
     QLabel *mSearchCount = nullptr;
     QListView *mContactList = nullptr;
     ContactListModel *mContacts = nullptr;
-    ContactSearchFilter *mFiltered = nullptr; // what the list shows of mContacts
-    LiveSearchIndex *mSearchIndex = nullptr; // what the search box looks in
+    ContactSearch *mSearch = nullptr; // the search box; what the list shows of mContacts
     QPushButton *mAddButton = nullptr;
     QPushButton *mEditButton = nullptr;
     QPushButton *mDeleteButton = nullptr;
@@ -106,7 +99,6 @@ private:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
@@ -130,11 +122,8 @@ private:
     // the last one when the list ends before it.
     void placeCurrentRow(int row);
     QModelIndex shownIndexOf(std::int32_t personId) const;
-    void createSearch(QWidget *client);
-    // A contact of this window's own making: indexed again, and kept in view
-    // by a search that is active.
-    void contactChanged(std::int32_t personId);
-    void showSearchCount();
+    // What the list shows of mContacts.
+    const ContactSearchFilter &filtered() const;
     // Shows the failure, closes the book and ends the program with status 1.
     void failWith(const QString &message);
     // Another program holds the book, or it is damaged: the action is refused

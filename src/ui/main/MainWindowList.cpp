@@ -4,6 +4,7 @@
 #include "ui/contact/ContactDialog.h"
 #include "ui/main/ContactLines.h"
 #include "ui/main/ContactListModel.h"
+#include "ui/main/ContactSearch.h"
 #include "ui/main/ContactSearchFilter.h"
 #include "ui/widgets/MessageBox.h"
 #include "store/AddressBook.h"
@@ -24,10 +25,15 @@ void MainWindow::setButtons()
     mDeleteButton->setEnabled(selected);
 }
 
+const ContactSearchFilter &MainWindow::filtered() const
+{
+    return *mSearch->filter();
+}
+
 int MainWindow::selectedRow() const
 {
     const QModelIndexList selected = mContactList->selectionModel()->selectedIndexes();
-    return selected.isEmpty() ? -1 : mFiltered->mapToSource(selected.first()).row();
+    return selected.isEmpty() ? -1 : filtered().mapToSource(selected.first()).row();
 }
 
 void MainWindow::fillList()
@@ -87,7 +93,7 @@ void MainWindow::placeCurrentRow(int row)
     const int count = mContacts->rowCount();
     if (count == 0)
         return;
-    const QModelIndex shown = mFiltered->mapFromSource(mContacts->index(qBound(0, row, count - 1)));
+    const QModelIndex shown = filtered().mapFromSource(mContacts->index(qBound(0, row, count - 1)));
     // The pale current row only: what is selected follows its own rules.
     if (shown.isValid())
         mContactList->selectionModel()->setCurrentIndex(shown, QItemSelectionModel::NoUpdate);
@@ -119,11 +125,11 @@ void MainWindow::addContact()
         refuseOrFail(error);
         return;
     }
-    contactChanged(personId);
+    mSearch->contactChanged(personId);
     const int row = listContact(personId);
     if (mFailed)
         return;
-    const QModelIndex added = mFiltered->mapFromSource(mContacts->index(row));
+    const QModelIndex added = filtered().mapFromSource(mContacts->index(row));
     mContactList->selectionModel()->setCurrentIndex(added, QItemSelectionModel::ClearAndSelect);
     mContactList->scrollTo(added);
     const std::optional<std::int32_t> saved = editSelectedContact();
@@ -159,13 +165,13 @@ int MainWindow::chosenRowFollowingBook()
         return -1;
     }
     mContactList->selectionModel()->setCurrentIndex(shown, QItemSelectionModel::ClearAndSelect);
-    return mFiltered->mapToSource(shown).row();
+    return filtered().mapToSource(shown).row();
 }
 
 QModelIndex MainWindow::shownIndexOf(std::int32_t personId) const
 {
     const int row = mContacts->rowOf(personId);
-    return row < 0 ? QModelIndex() : mFiltered->mapFromSource(mContacts->index(row));
+    return row < 0 ? QModelIndex() : filtered().mapFromSource(mContacts->index(row));
 }
 
 std::optional<std::int32_t> MainWindow::editSelectedContact()
@@ -203,15 +209,15 @@ std::optional<std::int32_t> MainWindow::editSelectedContact()
     }
     if (!saved) {
         if (numbersChanged) { // stored at once, so the line shows them after a cancel too
-            contactChanged(personId);
+            mSearch->contactChanged(personId);
             unlistRow(mContacts->rowOf(personId));
-            const QModelIndex relisted = mFiltered->mapFromSource(mContacts->index(listContact(personId)));
+            const QModelIndex relisted = filtered().mapFromSource(mContacts->index(listContact(personId)));
             mContactList->selectionModel()->setCurrentIndex(relisted, QItemSelectionModel::ClearAndSelect);
             setButtons();
         }
         return std::nullopt;
     }
-    contactChanged(*saved);
+    mSearch->contactChanged(*saved);
     unlistRow(mContacts->rowOf(personId));
     placeCurrentRow(listContact(*saved));
     setButtons();
