@@ -1414,6 +1414,17 @@ Ihre Änderungen darüber speichern? Wählen Sie Nein, um den Kontakt so zu sehe
     </message>
 </context>
 <context>
+    <name>varnelle::ContactList</name>
+    <message>
+        <source>This contact is no longer in the address book: it was deleted elsewhere.</source>
+        <translation>Dieser Kontakt ist nicht mehr im Adressbuch: Er wurde anderswo gelöscht.</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>%1 löschen?</translation>
+    </message>
+</context>
+<context>
     <name>varnelle::ContactSearch</name>
     <message>
         <source>Search contacts</source>
@@ -1639,16 +1650,8 @@ Ihre Änderungen darüber speichern? Wählen Sie Nein, um den Kontakt so zu sehe
         <translation>&amp;Privat</translation>
     </message>
     <message>
-        <source>Delete %1?</source>
-        <translation>%1 löschen?</translation>
-    </message>
-    <message>
         <source>Contacts</source>
         <translation>Kontakte</translation>
-    </message>
-    <message>
-        <source>This contact is no longer in the address book: it was deleted elsewhere.</source>
-        <translation>Dieser Kontakt ist nicht mehr im Adressbuch: Er wurde anderswo gelöscht.</translation>
     </message>
 </context>
 <context>

@@ -1414,6 +1414,17 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
     </message>
 </context>
 <context>
+    <name>varnelle::ContactList</name>
+    <message>
+        <source>This contact is no longer in the address book: it was deleted elsewhere.</source>
+        <translation>Ce contact n'est plus dans le carnet d'adresses : il a été supprimé ailleurs.</translation>
+    </message>
+    <message>
+        <source>Delete %1?</source>
+        <translation>Supprimer %1 ?</translation>
+    </message>
+</context>
+<context>
     <name>varnelle::ContactSearch</name>
     <message>
         <source>Search contacts</source>
@@ -1639,16 +1650,8 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
         <translation>P&amp;ersonnels</translation>
     </message>
     <message>
-        <source>Delete %1?</source>
-        <translation>Supprimer %1 ?</translation>
-    </message>
-    <message>
         <source>Contacts</source>
         <translation>Contacts</translation>
-    </message>
-    <message>
-        <source>This contact is no longer in the address book: it was deleted elsewhere.</source>
-        <translation>Ce contact n'est plus dans le carnet d'adresses : il a été supprimé ailleurs.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "ui/main/ContactLines.h"
 #include "ui/main/ContactListModel.h"
+#include "ui/main/ContactList.h"
 #include "ui/main/ContactSearch.h"
 #include "ui/main/ContactSearchFilter.h"
 #include "ui/main/InterchangeActions.h"
@@ -61,7 +62,7 @@ MainWindow::MainWindow(AddressBook &book, QWidget *parent)
         mSearch->showCount();
     };
     connect(&mBook, &AddressBook::contactsChanged, this, [this, refill] {
-        if (!mChangingContacts)
+        if (!mList->isChangingContacts())
             refill();
     });
     connect(&mBook, &AddressBook::viewChanged, this, refill);
@@ -82,6 +83,9 @@ void MainWindow::createControls()
     mSearchCount = MakeControl<QLabel>(client, "searchCount", 240, SearchCountTop, 5055, SearchCountHeight);
     mSearch = new ContactSearch(mBook, *mContacts, *mContactList, mSearchBox, mSearchCount, this);
     mContactList->setModel(mSearch->filter());
+    mList = new ContactList(mBook, *mContactList, *mContacts, *mSearch, this);
+    connect(mList, &ContactList::choiceChanged, this, &MainWindow::setButtons);
+    connect(mList, &ContactList::failed, this, &MainWindow::failWith);
     mContactList->setUniformItemSizes(true);
     mContactList->setAccessibleName(tr("Contacts"));
     UseButtonFace(mContactList);
@@ -251,13 +255,42 @@ void MainWindow::failWith(const QString &message)
     QCoreApplication::exit(1);
 }
 
-void MainWindow::refuseOrFail(const DatabaseError &error)
+void MainWindow::fillList()
 {
-    if (error.kind() != DatabaseError::Kind::Busy && error.kind() != DatabaseError::Kind::Damaged) {
-        failWith(error.message());
-        return;
-    }
-    ShowRefusal(error.message());
+    mList->fill();
+    mViewButton->setText(mBook.isBusiness() ? tr("&Business") : tr("&Personal"));
+}
+
+QString MainWindow::formatLine(std::int32_t personId)
+{
+    return mList->formatLine(personId);
+}
+
+void MainWindow::setButtons()
+{
+    const bool selected = mList->selectedRow() >= 0;
+    mEditButton->setEnabled(selected);
+    mDeleteButton->setEnabled(selected);
+}
+
+void MainWindow::addContact()
+{
+    mList->addContact();
+}
+
+void MainWindow::editContact()
+{
+    mList->editContact();
+}
+
+void MainWindow::deleteContact()
+{
+    mList->deleteContact();
+}
+
+void MainWindow::switchView()
+{
+    mList->switchView();
 }
 
 void MainWindow::closeEvent(QCloseEvent *event)

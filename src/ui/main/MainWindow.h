@@ -20,8 +20,8 @@ namespace varnelle {
 
 class AddressBook;
 class DatabaseError;
+class ContactList;
 class ContactSearch;
-class ContactSearchFilter;
 class PhoneTypesDialog;
 class ReportActions;
 
@@ -60,7 +60,7 @@ public slots:
     // Tables menu
     void showPhoneTypes();
 
-    // Contact list and its buttons (MainWindowList.cpp)
+    // Contact list and its buttons (ContactList)
     void addContact();
     void editContact();
     void deleteContact();
@@ -82,6 +82,7 @@ private:
     QListView *mContactList = nullptr;
     ContactListModel *mContacts = nullptr;
     ContactSearch *mSearch = nullptr; // the search box; what the list shows of mContacts
+    ContactList *mList = nullptr; // what the buttons do to the list
     QPushButton *mAddButton = nullptr;
     QPushButton *mEditButton = nullptr;
     QPushButton *mDeleteButton = nullptr;
@@ -104,37 +105,11 @@ private:
     void createControls();
     void createMenus();
     void setButtons();
-    void removeContact(std::int32_t personId);
-    // The row selected in the list; -1 when none is.
-    int selectedRow() const;
-    // The row of a contact as the book holds it now.
-    ContactListModel::Entry readEntry(std::int32_t personId);
-    // Lists a contact as the book holds it now, at its sorted place; returns its row.
-    int listContact(std::int32_t personId);
-    // Takes a row off the list, leaving nothing selected.
-    void unlistRow(int row);
-    // Opens the editor on the selected contact; the contact saved, or none.
-    std::optional<std::int32_t> editSelectedContact();
-    // Brings the list up to date with changes made elsewhere, keeping the
-    // chosen contact chosen; its row, or -1 when none is chosen or it is gone.
-    int chosenRowFollowingBook();
-    // Puts the current row (not the selection) on a row of the list, or on
-    // the last one when the list ends before it.
-    void placeCurrentRow(int row);
-    QModelIndex shownIndexOf(std::int32_t personId) const;
-    // What the list shows of mContacts.
-    const ContactSearchFilter &filtered() const;
     // Shows the failure, closes the book and ends the program with status 1.
     void failWith(const QString &message);
-    // Another program holds the book, or it is damaged: the action is refused
-    // with the message and the window stays (File > Repair Database can be
-    // reached). Any other failure ends as failWith does.
-    void refuseOrFail(const DatabaseError &error);
 
     AddressBook &mBook;
     bool mFailed = false;
-    bool mChangingContacts = false; // the list follows this window's own changes itself
-    DialogPlaces mDialogPlaces; // of the contact editor and the number dialog
     std::unique_ptr<PhoneTypesDialog> mTypesDialog;
 };
 

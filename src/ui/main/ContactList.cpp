@@ -1,5 +1,4 @@
-// The main window's contact list, its buttons and the business/personal view.
-#include "ui/main/MainWindow.h"
+#include "ui/main/ContactList.h"
 
 #include "ui/contact/ContactDialog.h"
 #include "ui/main/ContactLines.h"
@@ -18,31 +17,45 @@
 
 namespace varnelle {
 
-void MainWindow::setButtons()
+ContactList::ContactList(AddressBook &book, QListView &view, ContactListModel &contacts, ContactSearch &search,
+                         QObject *parent)
+    : QObject(parent), mBook(book), mView(view), mContacts(contacts), mSearch(search)
 {
-    const bool selected = selectedRow() >= 0;
-    mEditButton->setEnabled(selected);
-    mDeleteButton->setEnabled(selected);
 }
 
-const ContactSearchFilter &MainWindow::filtered() const
+void ContactList::failWith(const QString &message)
 {
-    return *mSearch->filter();
+    mFailed = true;
+    emit failed(message);
 }
 
-int MainWindow::selectedRow() const
+void ContactList::refuseOrFail(const DatabaseError &error)
 {
-    const QModelIndexList selected = mContactList->selectionModel()->selectedIndexes();
+    if (error.kind() != DatabaseError::Kind::Busy && error.kind() != DatabaseError::Kind::Damaged) {
+        failWith(error.message());
+        return;
+    }
+    ShowRefusal(error.message());
+}
+
+const ContactSearchFilter &ContactList::filtered() const
+{
+    return *mSearch.filter();
+}
+
+int ContactList::selectedRow() const
+{
+    const QModelIndexList selected = mView.selectionModel()->selectedIndexes();
     return selected.isEmpty() ? -1 : filtered().mapToSource(selected.first()).row();
 }
 
-void MainWindow::fillList()
+void ContactList::fill()
 {
     std::vector<ContactListModel::Entry> entries;
     try {
         // An empty view reads nothing further.
         if (ViewHasContacts(mBook.database(), mBook.isBusiness())) {
-            const LinePadder padder(font());
+            const LinePadder padder(mView.font());
             ReadContactLines(mBook.database(), mBook.isBusiness(), [&](const ContactLine &contact) {
                 entries.push_back(ContactListModel::makeEntry(contact, padder));
             });
@@ -50,22 +63,21 @@ void MainWindow::fillList()
     } catch (const DatabaseError &error) {
         // A damaged file lists what it can: the start-up check has told the user.
         if (error.kind() != DatabaseError::Kind::Damaged) {
-            mContacts->setEntries({});
+            mContacts.setEntries({});
             failWith(error.message());
             return;
         }
     }
-    mContacts->setEntries(std::move(entries));
-    mViewButton->setText(mBook.isBusiness() ? tr("&Business") : tr("&Personal"));
-    setButtons();
+    mContacts.setEntries(std::move(entries));
+    emit choiceChanged();
 }
 
-QString MainWindow::formatLine(std::int32_t personId)
+QString ContactList::formatLine(std::int32_t personId)
 {
     return readEntry(personId).line;
 }
 
-ContactListModel::Entry MainWindow::readEntry(std::int32_t personId)
+ContactListModel::Entry ContactList::readEntry(std::int32_t personId)
 {
     std::optional<ContactLine> contact;
     try {
@@ -74,32 +86,32 @@ ContactListModel::Entry MainWindow::readEntry(std::int32_t personId)
         failWith(error.message());
     }
     // A contact that is gone reads like one without names and numbers.
-    return ContactListModel::makeEntry(contact.value_or(ContactLine{personId, {}, {}, false, {}}), LinePadder(font()));
+    return ContactListModel::makeEntry(contact.value_or(ContactLine{personId, {}, {}, false, {}}), LinePadder(mView.font()));
 }
 
-int MainWindow::listContact(std::int32_t personId)
+int ContactList::listContact(std::int32_t personId)
 {
-    return mContacts->addEntry(readEntry(personId));
+    return mContacts.addEntry(readEntry(personId));
 }
 
-void MainWindow::unlistRow(int row)
+void ContactList::unlistRow(int row)
 {
-    mContacts->removeRowAt(row);
-    mContactList->clearSelection();
+    mContacts.removeRowAt(row);
+    mView.clearSelection();
 }
 
-void MainWindow::placeCurrentRow(int row)
+void ContactList::placeCurrentRow(int row)
 {
-    const int count = mContacts->rowCount();
+    const int count = mContacts.rowCount();
     if (count == 0)
         return;
-    const QModelIndex shown = filtered().mapFromSource(mContacts->index(qBound(0, row, count - 1)));
+    const QModelIndex shown = filtered().mapFromSource(mContacts.index(qBound(0, row, count - 1)));
     // The pale current row only: what is selected follows its own rules.
     if (shown.isValid())
-        mContactList->selectionModel()->setCurrentIndex(shown, QItemSelectionModel::NoUpdate);
+        mView.selectionModel()->setCurrentIndex(shown, QItemSelectionModel::NoUpdate);
 }
 
-void MainWindow::removeContact(std::int32_t personId)
+void ContactList::removeContact(std::int32_t personId)
 {
     try {
         QScopedValueRollback changing(mChangingContacts, true);
@@ -109,13 +121,13 @@ void MainWindow::removeContact(std::int32_t personId)
         ShowRefusal(error.message());
         return;
     }
-    if (const int row = mContacts->rowOf(personId); row >= 0) {
+    if (const int row = mContacts.rowOf(personId); row >= 0) {
         unlistRow(row);
         placeCurrentRow(row); // its neighbour
     }
 }
 
-void MainWindow::addContact()
+void ContactList::addContact()
 {
     std::int32_t personId = 0;
     try {
@@ -125,33 +137,33 @@ void MainWindow::addContact()
         refuseOrFail(error);
         return;
     }
-    mSearch->contactChanged(personId);
+    mSearch.contactChanged(personId);
     const int row = listContact(personId);
     if (mFailed)
         return;
-    const QModelIndex added = filtered().mapFromSource(mContacts->index(row));
-    mContactList->selectionModel()->setCurrentIndex(added, QItemSelectionModel::ClearAndSelect);
-    mContactList->scrollTo(added);
+    const QModelIndex added = filtered().mapFromSource(mContacts.index(row));
+    mView.selectionModel()->setCurrentIndex(added, QItemSelectionModel::ClearAndSelect);
+    mView.scrollTo(added);
     const std::optional<std::int32_t> saved = editSelectedContact();
     if (mFailed)
         return;
     if (!saved)
         removeContact(personId);
-    setButtons();
+    emit choiceChanged();
 }
 
-void MainWindow::editContact()
+void ContactList::editContact()
 {
     if (chosenRowFollowingBook() >= 0)
         editSelectedContact();
 }
 
-int MainWindow::chosenRowFollowingBook()
+int ContactList::chosenRowFollowingBook()
 {
     const int row = selectedRow();
     if (row < 0)
         return -1;
-    const std::int32_t personId = mContacts->personIdAt(row);
+    const std::int32_t personId = mContacts.personIdAt(row);
     try {
         if (!mBook.refreshIfChanged())
             return row;
@@ -164,22 +176,22 @@ int MainWindow::chosenRowFollowingBook()
         ShowRefusal(tr("This contact is no longer in the address book: it was deleted elsewhere."));
         return -1;
     }
-    mContactList->selectionModel()->setCurrentIndex(shown, QItemSelectionModel::ClearAndSelect);
+    mView.selectionModel()->setCurrentIndex(shown, QItemSelectionModel::ClearAndSelect);
     return filtered().mapToSource(shown).row();
 }
 
-QModelIndex MainWindow::shownIndexOf(std::int32_t personId) const
+QModelIndex ContactList::shownIndexOf(std::int32_t personId) const
 {
-    const int row = mContacts->rowOf(personId);
-    return row < 0 ? QModelIndex() : filtered().mapFromSource(mContacts->index(row));
+    const int row = mContacts.rowOf(personId);
+    return row < 0 ? QModelIndex() : filtered().mapFromSource(mContacts.index(row));
 }
 
-std::optional<std::int32_t> MainWindow::editSelectedContact()
+std::optional<std::int32_t> ContactList::editSelectedContact()
 {
     const int row = selectedRow();
     if (row < 0)
         return std::nullopt;
-    const std::int32_t personId = mContacts->personIdAt(row);
+    const std::int32_t personId = mContacts.personIdAt(row);
     std::optional<std::int32_t> saved;
     bool numbersChanged = false;
     {
@@ -202,41 +214,41 @@ std::optional<std::int32_t> MainWindow::editSelectedContact()
         // After a cancel the contact stays chosen; after a save nothing is,
         // and the contact is the current row.
         if (const QModelIndex shown = shownIndexOf(personId); shown.isValid())
-            mContactList->selectionModel()->setCurrentIndex(
+            mView.selectionModel()->setCurrentIndex(
                 shown, saved ? QItemSelectionModel::NoUpdate : QItemSelectionModel::ClearAndSelect);
-        setButtons();
+        emit choiceChanged();
         return saved;
     }
     if (!saved) {
         if (numbersChanged) { // stored at once, so the line shows them after a cancel too
-            mSearch->contactChanged(personId);
-            unlistRow(mContacts->rowOf(personId));
-            const QModelIndex relisted = filtered().mapFromSource(mContacts->index(listContact(personId)));
-            mContactList->selectionModel()->setCurrentIndex(relisted, QItemSelectionModel::ClearAndSelect);
-            setButtons();
+            mSearch.contactChanged(personId);
+            unlistRow(mContacts.rowOf(personId));
+            const QModelIndex relisted = filtered().mapFromSource(mContacts.index(listContact(personId)));
+            mView.selectionModel()->setCurrentIndex(relisted, QItemSelectionModel::ClearAndSelect);
+            emit choiceChanged();
         }
         return std::nullopt;
     }
-    mSearch->contactChanged(*saved);
-    unlistRow(mContacts->rowOf(personId));
+    mSearch.contactChanged(*saved);
+    unlistRow(mContacts.rowOf(personId));
     placeCurrentRow(listContact(*saved));
-    setButtons();
+    emit choiceChanged();
     return saved;
 }
 
-void MainWindow::deleteContact()
+void ContactList::deleteContact()
 {
     const int row = chosenRowFollowingBook();
     if (row < 0)
         return;
-    const QString name = mContacts->index(row).data(ContactListModel::NameRole).toString();
+    const QString name = mContacts.index(row).data(ContactListModel::NameRole).toString();
     if (!AskYesNo(tr("Delete %1?").arg(name)))
         return;
-    removeContact(mContacts->personIdAt(row));
-    setButtons();
+    removeContact(mContacts.personIdAt(row));
+    emit choiceChanged();
 }
 
-void MainWindow::switchView()
+void ContactList::switchView()
 {
     try {
         mBook.refreshIfChanged();
