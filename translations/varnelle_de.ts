@@ -1123,6 +1123,14 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <source>The server %1 has no address book &apos;%2&apos;.</source>
         <translation>Der Server %1 hat kein Adressbuch „%2“.</translation>
     </message>
+    <message>
+        <source>The address book on %1 is now empty, though %2 contacts here were synced with it; nothing was removed here.</source>
+        <translation>Das Adressbuch auf %1 ist jetzt leer, obwohl %2 Kontakte hier damit abgeglichen wurden; hier wurde nichts entfernt.</translation>
+    </message>
+    <message>
+        <source>The address book on %1 no longer holds %2 of the %3 contacts synced with it; nothing was removed here.</source>
+        <translation>Das Adressbuch auf %1 enthält %2 der %3 damit abgeglichenen Kontakte nicht mehr; hier wurde nichts entfernt.</translation>
+    </message>
 </context>
 <context>
     <name>SyncCommands</name>
@@ -1233,6 +1241,28 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
     <message>
         <source>Account %1 removed.</source>
         <translation>Konto %1 entfernt.</translation>
+    </message>
+    <message>
+        <source>--accept-removal and --upload-all belong to --sync.</source>
+        <translation>--accept-removal und --upload-all gehören zu --sync.</translation>
+    </message>
+    <message>
+        <source>Give --accept-removal or --upload-all, not both.</source>
+        <translation>Geben Sie --accept-removal oder --upload-all an, nicht beides.</translation>
+    </message>
+    <message>
+        <source>To remove them here too, run --sync --accept-removal; to upload them again, run --sync --upload-all.</source>
+        <translation>Um sie auch hier zu entfernen, führen Sie --sync --accept-removal aus; um sie erneut hochzuladen, --sync --upload-all.</translation>
+    </message>
+    <message>
+        <source>  --sync --accept-removal, --sync --upload-all
+                     When the server&apos;s address book was emptied: removes its
+                     contacts here too, or uploads them again.
+</source>
+        <translation>  --sync --accept-removal, --sync --upload-all
+                     Wenn das Adressbuch des Servers geleert wurde: entfernt
+                     dessen Kontakte auch hier oder lädt sie erneut hoch.
+</translation>
     </message>
 </context>
 <context>
@@ -1986,6 +2016,18 @@ Konto ändern?</translation>
     <message>
         <source>S&amp;ync Now</source>
         <translation>Jetzt &amp;synchronisieren</translation>
+    </message>
+    <message>
+        <source>The address book on %1 is now empty. Remove all %2 contacts here too, or upload them again?</source>
+        <translation>Das Adressbuch auf %1 ist jetzt leer. Alle %2 Kontakte auch hier entfernen oder erneut hochladen?</translation>
+    </message>
+    <message>
+        <source>Remove Here</source>
+        <translation>Hier entfernen</translation>
+    </message>
+    <message>
+        <source>Upload Again</source>
+        <translation>Erneut hochladen</translation>
     </message>
 </context>
 <context>

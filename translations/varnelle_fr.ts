@@ -1123,6 +1123,14 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <source>The server %1 has no address book &apos;%2&apos;.</source>
         <translation>Le serveur %1 n&apos;a pas de carnet d&apos;adresses « %2 ».</translation>
     </message>
+    <message>
+        <source>The address book on %1 is now empty, though %2 contacts here were synced with it; nothing was removed here.</source>
+        <translation>Le carnet d&apos;adresses sur %1 est maintenant vide, alors que %2 contacts d&apos;ici étaient synchronisés avec lui ; rien n&apos;a été supprimé ici.</translation>
+    </message>
+    <message>
+        <source>The address book on %1 no longer holds %2 of the %3 contacts synced with it; nothing was removed here.</source>
+        <translation>Le carnet d&apos;adresses sur %1 ne contient plus %2 des %3 contacts synchronisés avec lui ; rien n&apos;a été supprimé ici.</translation>
+    </message>
 </context>
 <context>
     <name>SyncCommands</name>
@@ -1233,6 +1241,28 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
     <message>
         <source>Account %1 removed.</source>
         <translation>Compte %1 supprimé.</translation>
+    </message>
+    <message>
+        <source>--accept-removal and --upload-all belong to --sync.</source>
+        <translation>--accept-removal et --upload-all vont avec --sync.</translation>
+    </message>
+    <message>
+        <source>Give --accept-removal or --upload-all, not both.</source>
+        <translation>Indiquez --accept-removal ou --upload-all, pas les deux.</translation>
+    </message>
+    <message>
+        <source>To remove them here too, run --sync --accept-removal; to upload them again, run --sync --upload-all.</source>
+        <translation>Pour les supprimer ici aussi, lancez --sync --accept-removal ; pour les envoyer à nouveau, lancez --sync --upload-all.</translation>
+    </message>
+    <message>
+        <source>  --sync --accept-removal, --sync --upload-all
+                     When the server&apos;s address book was emptied: removes its
+                     contacts here too, or uploads them again.
+</source>
+        <translation>  --sync --accept-removal, --sync --upload-all
+                     Si le carnet d&apos;adresses du serveur a été vidé : supprime
+                     ses contacts ici aussi, ou les envoie à nouveau.
+</translation>
     </message>
 </context>
 <context>
@@ -1986,6 +2016,18 @@ Modifier le compte ?</translation>
     <message>
         <source>S&amp;ync Now</source>
         <translation>&amp;Synchroniser maintenant</translation>
+    </message>
+    <message>
+        <source>The address book on %1 is now empty. Remove all %2 contacts here too, or upload them again?</source>
+        <translation>Le carnet d&apos;adresses sur %1 est maintenant vide. Supprimer aussi ici les %2 contacts, ou les envoyer à nouveau ?</translation>
+    </message>
+    <message>
+        <source>Remove Here</source>
+        <translation>Supprimer ici</translation>
+    </message>
+    <message>
+        <source>Upload Again</source>
+        <translation>Envoyer à nouveau</translation>
     </message>
 </context>
 <context>

@@ -89,7 +89,7 @@ CommandLine syncCommand(const QCommandLineParser &p)
     // Any other option is refused in the parser's own words.
     for (const QString &name : p.optionNames())
         if (!QStringList{"add-account", "user", "view", "address-book", "password-command", "insecure", "accounts",
-                         "remove-account", "sync", "desktop"}
+                         "remove-account", "sync", "accept-removal", "upload-all", "desktop"}
                  .contains(name))
             return mistake(QCoreApplication::translate("QCommandLineParser", UnknownOption).arg(name));
     const int commands = int(p.isSet("add-account")) + int(p.isSet("accounts")) + int(p.isSet("remove-account"))
@@ -121,6 +121,10 @@ CommandLine syncCommand(const QCommandLineParser &p)
     if ((p.isSet("accounts") || p.isSet("remove-account")) && (p.isSet("view") || p.isSet("password-command")))
         return mistake(QCoreApplication::translate(
             "SyncCommands", "--view and --password-command belong to --add-account and --sync."));
+    if ((p.isSet("accept-removal") || p.isSet("upload-all")) && !p.isSet("sync"))
+        return mistake(QCoreApplication::translate("SyncCommands", "--accept-removal and --upload-all belong to --sync."));
+    if (p.isSet("accept-removal") && p.isSet("upload-all"))
+        return mistake(QCoreApplication::translate("SyncCommands", "Give --accept-removal or --upload-all, not both."));
     bool numberOk = true;
     const int number = p.isSet("remove-account") ? p.value("remove-account").toInt(&numberOk) : 0;
     if (!numberOk || (p.isSet("remove-account") && number < 1))
@@ -142,6 +146,9 @@ CommandLine syncCommand(const QCommandLineParser &p)
     sync.insecure = p.isSet("insecure");
     sync.view = p.value("view");
     sync.number = number;
+    sync.emptied = p.isSet("accept-removal") ? sync::EmptiedBook::RemoveHere
+                 : p.isSet("upload-all")     ? sync::EmptiedBook::UploadAgain
+                                             : sync::EmptiedBook::Refuse;
     return c;
 }
 
@@ -217,7 +224,7 @@ CommandLine ParseCommandLine(const QStringList &arguments)
          {QCommandLineOption("add-account", {}, "url"), QCommandLineOption("user", {}, "name"),
           QCommandLineOption("address-book", {}, "name"), QCommandLineOption("password-command", {}, "command"),
           QCommandLineOption("insecure"), QCommandLineOption("accounts"), QCommandLineOption("remove-account", {}, "n"),
-          QCommandLineOption("sync")}) {
+          QCommandLineOption("sync"), QCommandLineOption("accept-removal"), QCommandLineOption("upload-all")}) {
         QCommandLineOption hidden = syncOption;
         hidden.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(hidden);
@@ -247,7 +254,8 @@ CommandLine ParseCommandLine(const QStringList &arguments)
         return syncCommand(parser);
     // The options of the sync commands mean nothing without one.
     for (const QString &name : parser.optionNames())
-        if (QStringList{"user", "address-book", "password-command", "insecure"}.contains(name))
+        if (QStringList{"user", "address-book", "password-command", "insecure", "accept-removal", "upload-all"}
+                .contains(name))
             return mistake(QCoreApplication::translate("QCommandLineParser", UnknownOption).arg(name));
 
     CommandLine c;

@@ -154,8 +154,21 @@ int syncAccounts(QSqlDatabase &db, const SyncCommand &c, const QString &bookFile
         if (view != QLatin1String("all") && viewNamed(view) != a.isBusiness)
             continue;
         const QUrl url(a.bookUrl);
-        const sync::SyncSummary summary =
-            sync::SyncBook(db, bookFile, a, passwords.get(url.host(), a.userName));
+        sync::SyncOptions options;
+        options.emptied = c.emptied;
+        sync::SyncSummary summary;
+        try {
+            summary = sync::SyncBook(db, bookFile, a, passwords.get(url.host(), a.userName), options);
+        } catch (const sync::SyncError &error) {
+            if (error.kind() != sync::SyncError::Kind::Emptied)
+                throw;
+            throw sync::SyncError(error.message() + u' '
+                                  + QCoreApplication::translate("SyncCommands",
+                                                                "To remove them here too, run --sync "
+                                                                "--accept-removal; to upload them again, run --sync "
+                                                                "--upload-all."),
+                                  error.kind(), error.count());
+        }
         out << summary.lines().join(u'\n') << '\n';
         ++synced;
     }
@@ -184,7 +197,12 @@ QString SyncHelpText()
         "  --remove-account <n>\n"
         "                     Removes the account of that number.\n"
         "  --sync [--view business|personal|all] [--password-command <command>]\n"
-        "                     Syncs the accounts both ways and prints a summary.\n");
+        "                     Syncs the accounts both ways and prints a summary.\n")
+        + QCoreApplication::translate(
+            "SyncCommands",
+            "  --sync --accept-removal, --sync --upload-all\n"
+            "                     When the server's address book was emptied: removes its\n"
+            "                     contacts here too, or uploads them again.\n");
 }
 
 int RunSyncCommand(const SyncCommand &command, const QString &bookFile, QTextStream &out, QTextStream &err)

@@ -10,12 +10,19 @@ namespace varnelle::sync {
 // and the cause. What was applied before it stays consistent.
 class SyncError : public Error {
 public:
-    enum class Kind { Other, Cancelled, Refused, Authentication, Unreachable };
-    explicit SyncError(const QString &message, Kind kind = Kind::Other) : Error(message), mKind(kind) {}
+    // Emptied: the server's address book lost most or all of the cards synced
+    // with it; count tells how many, and nothing was removed here.
+    enum class Kind { Other, Cancelled, Refused, Authentication, Unreachable, Emptied };
+    explicit SyncError(const QString &message, Kind kind = Kind::Other, qsizetype count = 0)
+        : Error(message), mKind(kind), mCount(count)
+    {
+    }
     Kind kind() const { return mKind; }
+    qsizetype count() const { return mCount; }
 
 private:
     Kind mKind;
+    qsizetype mCount;
 };
 
 } // namespace varnelle::sync

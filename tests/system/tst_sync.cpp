@@ -7,8 +7,10 @@
 #include "store/repair/Salvage.h"
 #include "sync/BookSync.h"
 #include "sync/DavClient.h"
+#include "sync/DavXml.h"
 #include "sync/Discovery.h"
 #include "sync/SyncError.h"
+#include "interchange/VCardSyntax.h"
 #include "ui/contact/ContactDialog.h"
 #include "ui/main/MainWindow.h"
 #include "ui/sync/SyncAccountsDialog.h"
@@ -18,6 +20,7 @@
 #include "support/Modal.h"
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
+#include "support/WriteBackPairs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -131,6 +134,27 @@ public:
             out.insert(name, f.readAll());
         }
         return out;
+    }
+    // Makes the address book anew and empty at the same address.
+    void recreateBook()
+    {
+        QDir(folder()).removeRecursively();
+        addBook("contacts", "Contacts");
+    }
+    // A card as another client reads it: a plain GET.
+    QByteArray get(const QString &name) const
+    {
+        sync::DavClient client(QUrl(url()), "alice", "secret", false);
+        const sync::DavResponse r = client.run({"GET", QUrl(bookUrl() + name), {}, {}});
+        return r.status == 200 ? r.body : QByteArray();
+    }
+    // The address book's sync token of now.
+    QString syncToken() const
+    {
+        sync::DavClient client(QUrl(url()), "alice", "secret", false);
+        const sync::DavResponse r = client.run({"REPORT", QUrl(bookUrl()), sync::SyncCollectionBody({}),
+                                                {{"Depth", "0"}, {"Content-Type", "application/xml"}}});
+        return sync::ParseMultiStatus(r.body, r.url, "127.0.0.1").syncToken;
     }
     // Replaces the htpasswd users, which the server reads at each sign-in.
     void setUsers(const QByteArray &users) { write(mDir.filePath("users"), users); }
@@ -533,6 +557,194 @@ private slots:
         QCOMPARE(other.sync().cameIn, 1000);
         QCOMPARE(other.count(), 1000);
         QCOMPARE(other.sync().cameIn, 0);
+    }
+
+    // The card sent back through a real server, as a second client reads it:
+    // the server's card with exactly the book's changes. The server may
+    // order and fold the lines its own way.
+    void writeBackThroughServer_data() { test::WriteBackPairs(); }
+    void writeBackThroughServer()
+    {
+        QFETCH(QByteArray, card);
+        QFETCH(QStringList, changes);
+        QFETCH(QByteArray, expected);
+        Radicale server;
+        Book book(server);
+        QCOMPARE(server.request("PUT", "card.vcf", card), 201);
+        QCOMPARE(book.sync().cameIn, 1);
+        for (const QString &change : changes) {
+            const QString name = change.section(u'=', 0, 0), value = change.section(u'=', 1);
+            if (!name.startsWith(u'#')) {
+                RunQuery(book.db, QString("UPDATE Address SET %1 = ?").arg(name), {value});
+                continue;
+            }
+            RunQuery(book.db, "INSERT INTO TelephoneType (TelephoneType) SELECT ? WHERE NOT EXISTS "
+                              "(SELECT 1 FROM TelephoneType WHERE TelephoneType = ?)", {name.mid(1), name.mid(1)});
+            RunQuery(book.db, "DELETE FROM TelephoneList WHERE TypeID = (SELECT TypeID FROM TelephoneType WHERE "
+                              "TelephoneType = ?)", {name.mid(1)});
+            RunQuery(book.db, "INSERT INTO TelephoneList (PersonID, TypeID, Number) SELECT (SELECT PersonID FROM "
+                              "Address), TypeID, ? FROM TelephoneType WHERE TelephoneType = ?", {value, name.mid(1)});
+        }
+        QCOMPARE(book.sync().wentOut, 1);
+        // The lines as the server may write them again: names and parameters
+        // in any letter case and order.
+        const auto lines = [](const QByteArray &text) {
+            QStringList out;
+            for (const QString &line : interchange::UnfoldedLines(text)) {
+                const qsizetype colon = interchange::NameEnd(QStringView(line));
+                QStringList head = line.left(colon).toUpper().split(u';');
+                std::sort(head.begin() + 1, head.end());
+                out << head.join(u';') + line.mid(colon);
+            }
+            out.sort();
+            return out;
+        };
+        QCOMPARE(lines(server.get("card.vcf")), lines(expected));
+        const sync::SyncSummary idle = book.sync();
+        QCOMPARE(idle.cameIn + idle.wentOut, 0);
+    }
+
+    // An address book emptied on the server, or made anew at its address,
+    // is never followed without the user's word: the command line refuses
+    // and names the options, the window asks.
+    void emptiedServerBook_data()
+    {
+        QTest::addColumn<QString>("how"); // emptied, made anew, made anew before a second sync
+        QTest::addColumn<QString>("answer"); // the command line's option, or the window's button
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("here");  // contacts in the book after
+        QTest::addColumn<int>("there"); // cards on the server after
+        QTest::newRow("emptied, command line refuses") << "emptied" << "" << 1 << 12 << 0;
+        QTest::newRow("made anew, --accept-removal") << "anew" << "--accept-removal" << 0 << 0 << 0;
+        QTest::newRow("made anew after one sync, --upload-all") << "anew at once" << "--upload-all" << 0 << 12 << 12;
+        QTest::newRow("made anew after one sync, command line refuses") << "anew at once" << "" << 1 << 12 << 0;
+        QTest::newRow("emptied, window: upload again") << "emptied" << "Save" << 0 << 12 << 12;
+        QTest::newRow("made anew, window: remove here") << "anew" << "Discard" << 0 << 0 << 0;
+        QTest::newRow("made anew after one sync, window: cancel") << "anew at once" << "Cancel" << 0 << 12 << 0;
+    }
+    void emptiedServerBook()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, answer);
+        QFETCH(int, status);
+        QFETCH(int, here);
+        QFETCH(int, there);
+        Radicale server;
+        OpenBook open(server);
+        open.add(12);
+        const auto syncOnce = [&] {
+            return sync::SyncBook(open.book.database(), open.book.fileName(),
+                                  ReadSyncAccounts(open.book.database()).first(), "secret");
+        };
+        QCOMPARE(syncOnce().wentOut, 12);
+        if (how != "anew at once")
+            syncOnce();
+        if (how == "emptied")
+            for (const QString &name : server.cards().keys())
+                QCOMPARE(server.request("DELETE", name), 200);
+        else
+            server.recreateBook();
+        QCOMPARE(server.count(), 0);
+
+        if (answer.isEmpty() || answer.startsWith("--")) {
+            QProcess run;
+            run.setWorkingDirectory(open.dir.path());
+            QStringList arguments{"--sync", "--password-command", "echo secret"};
+            if (!answer.isEmpty())
+                arguments << answer;
+            run.start(program(), arguments);
+            QVERIFY(run.waitForFinished(60000));
+            const QString err = QString::fromUtf8(run.readAllStandardError());
+            QCOMPARE(run.exitCode(), status);
+            if (status == 1) {
+                QVERIFY2(err.contains("The address book on 127.0.0.1 is now empty"), qPrintable(err));
+                QVERIFY2(err.contains("--sync --accept-removal") && err.contains("--sync --upload-all"),
+                         qPrintable(err));
+            }
+        } else {
+            QWidget window;
+            QMenu menu;
+            AddSyncActions(&menu, open.book, &window);
+            test::ScriptedBoxes boxes;
+            boxes.answerInput(QString("secret"));
+            boxes.answer(answer == "Save"      ? QMessageBox::Save
+                         : answer == "Discard" ? QMessageBox::Discard
+                                               : QMessageBox::Cancel);
+            QStringList summaries;
+            if (answer == "Cancel") {
+                menu.findChild<QAction *>("syncNowAction")->trigger();
+                QTRY_VERIFY_WITH_TIMEOUT(!boxes.messages.isEmpty(), 60000);
+            } else {
+                summaries = syncNow(menu, window, server);
+            }
+            QVERIFY(!boxes.messages.isEmpty());
+            QCOMPARE(boxes.messages.first().text, "The address book on 127.0.0.1 is now empty. Remove all 12 "
+                                                  "contacts here too, or upload them again?");
+            QCOMPARE(summaries.size(), answer == "Cancel" ? 0 : 1);
+        }
+        QCOMPARE(open.scalar("SELECT count(*) FROM Address"), here);
+        QCOMPARE(server.count(), qsizetype(there));
+        if (status == 0 && answer != "Cancel") { // and the next sync is an idle one
+            const sync::SyncSummary next = syncOnce();
+            QCOMPARE(next.cameIn + next.wentOut + next.removedHere + next.removedThere, 0);
+        }
+    }
+
+    // A change refused because the card changed (412), and the card then
+    // found gone (404): deleted on the server, the contact changed here is
+    // kept and sent as a new card, once.
+    void refusedThenGone()
+    {
+        Radicale server;
+        Book book(server);
+        book.add("Jane", "Doe");
+        book.sync();
+        const QString name = server.cards().firstKey();
+        QCOMPARE(server.request("DELETE", name), 200);
+        // A token that no longer tells the deletion, as after a server's restore.
+        StoreSyncToken(book.db, book.account.id, server.syncToken());
+        RunQuery(book.db, "UPDATE Address SET FirstName = 'Janet'");
+        const sync::SyncSummary summary = book.sync();
+        QCOMPARE(summary.wentOut, 1);
+        QCOMPARE(summary.notes.size(), 1);
+        QVERIFY2(summary.notes.first().contains("deleted on the server but changed here"), qPrintable(summary.notes.first()));
+        QCOMPARE(server.count(), 1);
+        QVERIFY(server.cards().first().contains("Janet"));
+        const sync::SyncSummary next = book.sync();
+        QCOMPARE(next.wentOut + next.cameIn, 0);
+        QCOMPARE(next.notes, QStringList());
+    }
+
+    // The same person added on both sides is linked, not doubled: before a
+    // first sync and between syncs.
+    void equalOnBothSides_data()
+    {
+        QTest::addColumn<bool>("firstSync");
+        QTest::newRow("before a first sync") << true;
+        QTest::newRow("between syncs") << false;
+    }
+    void equalOnBothSides()
+    {
+        QFETCH(bool, firstSync);
+        Radicale server;
+        Book book(server);
+        if (!firstSync) {
+            book.add("John", "Smith");
+            book.sync();
+        }
+        book.add("Jane", "Doe", "jane@example.com");
+        QCOMPARE(server.request("PUT", "jane.vcf", card("jane", "Jane", "Doe", "EMAIL;TYPE=INTERNET:JANE@example.com\r\n")),
+                 201);
+        QCOMPARE(book.sync().cameIn, 0);
+        QCOMPARE(book.count(), firstSync ? 1 : 2);
+        QCOMPARE(server.count(), firstSync ? 1 : 2);
+        QCOMPARE(book.scalar("SELECT Href FROM SyncContact s JOIN Address a USING (PersonID) WHERE a.LastName = 'Doe'")
+                     .toString()
+                     .section(u'/', -1),
+                 "jane.vcf");
+        const sync::SyncSummary idle = book.sync();
+        QCOMPARE(idle.cameIn + idle.wentOut, 0);
+        QCOMPARE(server.count(), firstSync ? 1 : 2);
     }
 
     void refused_data()
