@@ -1131,6 +1131,22 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <source>The address book on %1 no longer holds %2 of the %3 contacts synced with it; nothing was removed here.</source>
         <translation>Das Adressbuch auf %1 enthält %2 der %3 damit abgeglichenen Kontakte nicht mehr; hier wurde nichts entfernt.</translation>
     </message>
+    <message>
+        <source>The server %1 is unavailable (HTTP status %2); try again later.</source>
+        <translation>Der Server %1 ist nicht verfügbar (HTTP-Status %2); versuchen Sie es später noch einmal.</translation>
+    </message>
+    <message>
+        <source>the connection failed (network error %1)</source>
+        <translation>die Verbindung ist fehlgeschlagen (Netzwerkfehler %1)</translation>
+    </message>
+    <message>
+        <source>The server %1 answers in plain http, not https. If it is meant to be reached so, give its address as %2.</source>
+        <translation>Der Server %1 antwortet mit einfachem http, nicht mit https. Wenn er so erreicht werden soll, geben Sie seine Adresse als %2 an.</translation>
+    </message>
+    <message>
+        <source>No secure connection to the server %1 could be made: %2</source>
+        <translation>Es konnte keine sichere Verbindung zum Server %1 hergestellt werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>SyncCommands</name>
@@ -1263,6 +1279,14 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
                      Wenn das Adressbuch des Servers geleert wurde: entfernt
                      dessen Kontakte auch hier oder lädt sie erneut hoch.
 </translation>
+    </message>
+    <message>
+        <source>it ended with status %1</source>
+        <translation>er endete mit Status %1</translation>
+    </message>
+    <message>
+        <source>it did not end normally</source>
+        <translation>er endete nicht normal</translation>
     </message>
 </context>
 <context>

@@ -1131,6 +1131,22 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <source>The address book on %1 no longer holds %2 of the %3 contacts synced with it; nothing was removed here.</source>
         <translation>Le carnet d&apos;adresses sur %1 ne contient plus %2 des %3 contacts synchronisés avec lui ; rien n&apos;a été supprimé ici.</translation>
     </message>
+    <message>
+        <source>The server %1 is unavailable (HTTP status %2); try again later.</source>
+        <translation>Le serveur %1 n&apos;est pas disponible (statut HTTP %2) ; réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>the connection failed (network error %1)</source>
+        <translation>la connexion a échoué (erreur réseau %1)</translation>
+    </message>
+    <message>
+        <source>The server %1 answers in plain http, not https. If it is meant to be reached so, give its address as %2.</source>
+        <translation>Le serveur %1 répond en http simple, pas en https. S&apos;il doit être joint ainsi, indiquez son adresse sous la forme %2.</translation>
+    </message>
+    <message>
+        <source>No secure connection to the server %1 could be made: %2</source>
+        <translation>Aucune connexion sécurisée au serveur %1 n&apos;a pu être établie : %2</translation>
+    </message>
 </context>
 <context>
     <name>SyncCommands</name>
@@ -1263,6 +1279,14 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
                      Si le carnet d&apos;adresses du serveur a été vidé : supprime
                      ses contacts ici aussi, ou les envoie à nouveau.
 </translation>
+    </message>
+    <message>
+        <source>it ended with status %1</source>
+        <translation>elle s&apos;est terminée avec le statut %1</translation>
+    </message>
+    <message>
+        <source>it did not end normally</source>
+        <translation>elle ne s&apos;est pas terminée normalement</translation>
     </message>
 </context>
 <context>

@@ -48,9 +48,17 @@ private:
             process.start("/bin/sh", {"-c", mCommand});
             if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit
                 || process.exitCode() != 0)
+            {
+                QString reason = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+                if (reason.isEmpty())
+                    reason = process.exitStatus() == QProcess::NormalExit && process.state() == QProcess::NotRunning
+                        ? QCoreApplication::translate("SyncCommands", "it ended with status %1")
+                              .arg(process.exitCode())
+                        : QCoreApplication::translate("SyncCommands", "it did not end normally");
                 throw sync::SyncError(
                     QCoreApplication::translate("SyncCommands", "The password command for %1 failed: %2")
-                        .arg(server, QString::fromLocal8Bit(process.readAllStandardError()).trimmed()));
+                        .arg(server, reason));
+            }
             return QString::fromLocal8Bit(process.readAllStandardOutput()).section(u'\n', 0, 0).remove(u'\r');
         }
 #ifdef Q_OS_UNIX

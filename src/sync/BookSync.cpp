@@ -39,6 +39,9 @@ QStringList SyncSummary::lines() const
 
 namespace {
 
+// Cards asked for in the first multiget of a sync, before their size is known.
+constexpr qsizetype FirstBatch = 10;
+
 QStringList bookColumns()
 {
     QStringList columns;
@@ -127,6 +130,12 @@ private:
             throw SyncError(QCoreApplication::translate(
                                 "Sync", "The server %1 has no room for more contacts (its quota is used up).")
                                 .arg(mHost));
+        if (r.status >= 500)
+            throw SyncError(QCoreApplication::translate(
+                                "Sync", "The server %1 is unavailable (HTTP status %2); try again later.")
+                                .arg(mHost)
+                                .arg(r.status),
+                            SyncError::Kind::Unreachable);
         throw SyncError(QCoreApplication::translate("Sync", "The server %1 refused to %2 (HTTP status %3).")
                             .arg(mHost, what)
                             .arg(r.status));
@@ -400,26 +409,51 @@ private:
 
     // Fetches the cards by multiget, a few batches at once, and merges them
     // into the book; what came in together is one transaction, because a
-    // commit waits for the disk and fewer of them keep the sync quick.
+    // commit waits for the disk and fewer of them keep the sync quick. The
+    // first batch is small; the others hold as many cards as keep a response
+    // within a quarter of the size limit, by the largest cards seen so far
+    // (photos), and a response still too large is asked for again in smaller ones.
     void fetchAndApply(const QStringList &hrefs)
     {
-        const qsizetype batch = std::max(1, mOptions.batchSize);
-        const qsizetype group = batch * std::max(1, mOptions.parallel);
-        for (qsizetype first = 0; first < hrefs.size(); first += group) {
+        const qsizetype most = std::max(1, mOptions.batchSize);
+        const qint64 budget = std::max<qint64>(1, mOptions.maxResponseBytes / 4);
+        const int parallel = std::max(1, mOptions.parallel);
+        qsizetype batch = std::min<qsizetype>(most, FirstBatch);
+        qint64 bytesPerCard = 0;
+        for (qsizetype first = 0; first < hrefs.size();) {
+            if (bytesPerCard > 0)
+                batch = std::clamp<qsizetype>(qsizetype(budget / bytesPerCard), 1, most);
+            const qsizetype group = std::min(hrefs.size() - first, batch * (bytesPerCard > 0 ? parallel : 1));
             progress(QCoreApplication::translate("Sync", "Receiving"), first, hrefs.size());
             std::vector<DavRequest> requests;
-            for (qsizetype start = first; start < std::min(hrefs.size(), first + group); start += batch)
+            std::vector<qsizetype> counts;
+            for (qsizetype start = first; start < first + group; start += batch) {
+                const QStringList part = hrefs.mid(start, std::min(batch, first + group - start));
+                counts.push_back(part.size());
                 requests.push_back({"REPORT",
                                     mBookUrl,
-                                    MultigetBody(hrefs.mid(start, batch)),
+                                    MultigetBody(part),
                                     {{"Depth", "1"}, {"Content-Type", "application/xml; charset=utf-8"}}});
-            const std::vector<DavResponse> responses = mClient.runAll(requests, mOptions.parallel);
+            }
+            std::vector<DavResponse> responses;
+            try {
+                responses = mClient.runAll(requests, parallel);
+            } catch (const SyncError &error) {
+                if (error.kind() != SyncError::Kind::TooLarge || batch == 1)
+                    throw;
+                bytesPerCard = std::max(bytesPerCard, budget * 4 / batch);
+                batch = std::max<qsizetype>(1, batch / 4);
+                continue;
+            }
             std::vector<MultiStatus> parsed;
-            for (const DavResponse &r : responses) {
+            for (size_t i = 0; i < responses.size(); ++i) {
+                const DavResponse &r = responses[i];
                 if (r.status != 207)
                     httpFailure(r, QCoreApplication::translate("Sync", "send the changed contacts"));
+                bytesPerCard = std::max(bytesPerCard, qint64(r.body.size()) / std::max<qsizetype>(1, counts[i]));
                 parsed.push_back(ParseMultiStatus(r.body, r.url, mHost));
             }
+            first += group;
             InTransaction(mDb, [&] {
                 for (const MultiStatus &ms : parsed)
                     for (const DavEntry &e : ms.entries) {

@@ -65,6 +65,12 @@ public:
     // Runs the requests with at most `parallel` at once; the responses in the requests' order.
     std::vector<DavResponse> runAll(const std::vector<DavRequest> &requests, int parallel = 4);
 
+    // The CardDAV service of a domain as its DNS tells it (RFC 6764): the
+    // _carddavs._tcp SRV record's host and port, with the path of its TXT
+    // record, else the well-known path; empty when the DNS names none or does
+    // not answer within a few seconds. An address or this machine is never looked up.
+    QUrl serviceAddress(const QString &domain);
+
     // Requests sent so far, redirects and authentication rounds included.
     int requestCount() const { return mRequests; }
     QString serverName() const { return mServer.host(); }

@@ -12,7 +12,8 @@ class SyncError : public Error {
 public:
     // Emptied: the server's address book lost most or all of the cards synced
     // with it; count tells how many, and nothing was removed here.
-    enum class Kind { Other, Cancelled, Refused, Authentication, Unreachable, Emptied };
+    // TooLarge: a response over the size limit.
+    enum class Kind { Other, Cancelled, Refused, Authentication, Unreachable, Emptied, TooLarge };
     explicit SyncError(const QString &message, Kind kind = Kind::Other, qsizetype count = 0)
         : Error(message), mKind(kind), mCount(count)
     {

@@ -38,6 +38,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -182,7 +183,8 @@ private:
 
 // A faulty server in Python on a free loopback port, one request at a time:
 // "redirect URL" answers each with a 307 to URL; "trickle N SECONDS" with a
-// 207 of N bytes, one byte every SECONDS.
+// 207 of N bytes, one byte every SECONDS; "unavailable N" the first N with a
+// 503, the others with an empty 207.
 class FaultyServer {
 public:
     explicit FaultyServer(const QStringList &arguments)
@@ -194,6 +196,7 @@ s.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
 s.bind(('127.0.0.1', 0))
 s.listen(16)
 print(s.getsockname()[1], flush=True)
+served = 0
 while True:
     c, _ = s.accept()
     try:
@@ -208,7 +211,14 @@ while True:
                 length = int(line.split(b':')[1])
         while len(body) < length:
             body += c.recv(65536)
-        if sys.argv[1] == 'redirect':
+        served += 1
+        if sys.argv[1] == 'unavailable':
+            empty = b"<?xml version='1.0'?><multistatus xmlns='DAV:'/>"
+            c.sendall(b'HTTP/1.1 503 Service Unavailable\r\nContent-Length: 0\r\nConnection: close\r\n\r\n'
+                      if served <= int(sys.argv[2]) else
+                      b'HTTP/1.1 207 Multi-Status\r\nContent-Length: %d\r\nConnection: close\r\n\r\n' % len(empty)
+                      + empty)
+        elif sys.argv[1] == 'redirect':
             c.sendall(b'HTTP/1.1 307 Temporary Redirect\r\nLocation: ' + sys.argv[2].encode()
                       + b'\r\nContent-Length: 0\r\nConnection: close\r\n\r\n')
         else:
@@ -762,6 +772,11 @@ private slots:
                            "echo secret"}
             << "plain http" << 1;
         QTest::newRow("mistake") << QStringList{"--sync", "--view", "both"} << "--view takes" << 2;
+        QTest::newRow("bare host:port answered in plain http")
+            << QStringList{"--add-account", "HOSTPORT", "--user", "alice", "--password-command", "echo secret"}
+            << "answers in plain http, not https. If it is meant to be reached so, give its address as http://" << 1;
+        QTest::newRow("password command failing silently")
+            << QStringList{"--sync", "--password-command", "exit 3"} << "failed: it ended with status 3" << 1;
         QTest::newRow("untrusted certificate")
             << QStringList{"--add-account", "SERVER", "--user", "alice", "--password-command", "echo secret"}
             << "is not trusted" << 1;
@@ -778,11 +793,13 @@ private slots:
         Book book(server);
         QProcess run;
         run.setWorkingDirectory(book.dir());
-        run.start(program(), arguments.replaceInStrings("SERVER", server.url()));
+        run.start(program(), arguments.replaceInStrings("SERVER", server.url())
+                                 .replaceInStrings("HOSTPORT", QUrl(server.url()).authority()));
         QVERIFY(run.waitForFinished(60000));
         const QString err = QString::fromUtf8(run.readAllStandardError());
         QCOMPARE(run.exitCode(), status);
         QVERIFY2(err.contains(message), qPrintable(err));
+        QVERIFY2(!err.trimmed().endsWith(u':') && !err.contains(": ."), qPrintable(err)); // a reason is given
         if (status == 1)
             QVERIFY2(err.contains("127.0.0.1") || err.contains("192.0.2.7"), qPrintable(err));
     }
@@ -833,6 +850,54 @@ private slots:
         }
         QVERIFY2(error.contains(message.replace("ELSEWHERE", elsewhereUrl)), qPrintable(error));
         QVERIFY(!elsewhere.waitForNewConnection(200));
+    }
+
+    // A book of cards with large photos comes in, in batches that keep each
+    // response within the size limit.
+    void largePhotos()
+    {
+        Radicale server;
+        QByteArray bytes(900 * 1024, Qt::Uninitialized); // as little compressible as a real photo
+        for (char &b : bytes)
+            b = char(QRandomGenerator::global()->generate());
+        const QByteArray photo = bytes.toBase64(); // 1.2 MB in the card
+        for (int i = 0; i < 120; ++i) {
+            QFile file(server.folder() + QString("/photo%1.vcf").arg(i));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(card(QString("photo%1").arg(i), QString("First%1").arg(i), QString("Last%1").arg(i),
+                            "PHOTO;ENCODING=b;TYPE=JPEG:" + photo + "\r\n"));
+        }
+        Book book(server);
+        QCOMPARE(book.sync().cameIn, 120);
+        QCOMPARE(book.count(), 120);
+    }
+
+    // A server unavailable for a moment is asked once more after a pause; one
+    // unavailable for longer is told as such, not as a refusal.
+    void unavailableServer_data()
+    {
+        QTest::addColumn<int>("unavailable"); // requests answered 503
+        QTest::addColumn<QString>("message"); // empty: the sync succeeds
+        QTest::newRow("503 once") << 1 << QString();
+        QTest::newRow("503 every time") << 4 << "The server 127.0.0.1 is unavailable (HTTP status 503); try again later.";
+    }
+    void unavailableServer()
+    {
+        QFETCH(int, unavailable);
+        QFETCH(QString, message);
+        if (QStandardPaths::findExecutable("python3").isEmpty())
+            QSKIP("no python3 for the faulty server");
+        Radicale server;
+        Book book(server);
+        FaultyServer faulty({"unavailable", QString::number(unavailable)});
+        RunQuery(book.db, "UPDATE SyncAccount SET BookUrl = ?", {faulty.bookUrl()});
+        QString error;
+        try {
+            book.sync();
+        } catch (const sync::SyncError &e) {
+            error = e.message();
+        }
+        QCOMPARE(error, message);
     }
 
     void addAccountFindsTheBook()
