@@ -1147,6 +1147,10 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <source>No secure connection to the server %1 could be made: %2</source>
         <translation>Es konnte keine sichere Verbindung zum Server %1 hergestellt werden: %2</translation>
     </message>
+    <message>
+        <source>Its SHA-256 fingerprint is %1.</source>
+        <translation>Sein SHA-256-Fingerabdruck ist %1.</translation>
+    </message>
 </context>
 <context>
     <name>SyncCommands</name>
@@ -1271,22 +1275,40 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
         <translation>Um sie auch hier zu entfernen, führen Sie --sync --accept-removal aus; um sie erneut hochzuladen, --sync --upload-all.</translation>
     </message>
     <message>
-        <source>  --sync --accept-removal, --sync --upload-all
-                     When the server&apos;s address book was emptied: removes its
-                     contacts here too, or uploads them again.
-</source>
-        <translation>  --sync --accept-removal, --sync --upload-all
-                     Wenn das Adressbuch des Servers geleert wurde: entfernt
-                     dessen Kontakte auch hier oder lädt sie erneut hoch.
-</translation>
-    </message>
-    <message>
         <source>it ended with status %1</source>
         <translation>er endete mit Status %1</translation>
     </message>
     <message>
         <source>it did not end normally</source>
         <translation>er endete nicht normal</translation>
+    </message>
+    <message>
+        <source>--trust-certificate belongs to --add-account and --sync.</source>
+        <translation>--trust-certificate gehört zu --add-account und --sync.</translation>
+    </message>
+    <message>
+        <source>--trust-certificate takes a certificate&apos;s SHA-256 fingerprint (64 hex digits, colons allowed), not &apos;%1&apos;.</source>
+        <translation>--trust-certificate erwartet den SHA-256-Fingerabdruck eines Zertifikats (64 Hexadezimalziffern, Doppelpunkte erlaubt), nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>  --sync --accept-removal, --sync --upload-all
+                     When the server&apos;s address book was emptied: removes its
+                     contacts here too, or uploads them again.
+  --trust-certificate &lt;sha256&gt;
+                     With --add-account or --sync: trusts the server&apos;s certificate
+                     of this SHA-256 fingerprint for the account.
+</source>
+        <translation>  --sync --accept-removal, --sync --upload-all
+                     Wenn das Adressbuch des Servers geleert wurde: entfernt
+                     dessen Kontakte auch hier oder lädt sie erneut hoch.
+  --trust-certificate &lt;sha256&gt;
+                     Mit --add-account oder --sync: vertraut dem Zertifikat des
+                     Servers mit diesem SHA-256-Fingerabdruck für das Konto.
+</translation>
+    </message>
+    <message>
+        <source>If it is your server&apos;s certificate, give --trust-certificate %1 to trust it for this account.</source>
+        <translation>Wenn es das Zertifikat Ihres Servers ist, geben Sie --trust-certificate %1 an, um ihm für dieses Konto zu vertrauen.</translation>
     </message>
 </context>
 <context>
@@ -2005,6 +2027,18 @@ Change the account?</source>
 Was Varnelle über die bisherigen Synchronisationen weiß, wird vergessen, und die nächste Synchronisation beginnt von vorn wie eine erste: Die Kontakte der Ansicht gehen in das neue Adressbuch, und dessen Karten kommen herein.
 
 Konto ändern?</translation>
+    </message>
+    <message>
+        <source>The certificate of the server %1 is not trusted by this system. Its SHA-256 fingerprint is:
+
+%2
+
+Trust this certificate for this account? Do so only when it is the fingerprint of your server&apos;s certificate.</source>
+        <translation>Das Zertifikat des Servers %1 wird von diesem System nicht als vertrauenswürdig eingestuft. Sein SHA-256-Fingerabdruck ist:
+
+%2
+
+Diesem Zertifikat für dieses Konto vertrauen? Tun Sie das nur, wenn es der Fingerabdruck des Zertifikats Ihres Servers ist.</translation>
     </message>
 </context>
 <context>

@@ -1147,6 +1147,10 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <source>No secure connection to the server %1 could be made: %2</source>
         <translation>Aucune connexion sécurisée au serveur %1 n&apos;a pu être établie : %2</translation>
     </message>
+    <message>
+        <source>Its SHA-256 fingerprint is %1.</source>
+        <translation>Son empreinte SHA-256 est %1.</translation>
+    </message>
 </context>
 <context>
     <name>SyncCommands</name>
@@ -1271,22 +1275,40 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
         <translation>Pour les supprimer ici aussi, lancez --sync --accept-removal ; pour les envoyer à nouveau, lancez --sync --upload-all.</translation>
     </message>
     <message>
-        <source>  --sync --accept-removal, --sync --upload-all
-                     When the server&apos;s address book was emptied: removes its
-                     contacts here too, or uploads them again.
-</source>
-        <translation>  --sync --accept-removal, --sync --upload-all
-                     Si le carnet d&apos;adresses du serveur a été vidé : supprime
-                     ses contacts ici aussi, ou les envoie à nouveau.
-</translation>
-    </message>
-    <message>
         <source>it ended with status %1</source>
         <translation>elle s&apos;est terminée avec le statut %1</translation>
     </message>
     <message>
         <source>it did not end normally</source>
         <translation>elle ne s&apos;est pas terminée normalement</translation>
+    </message>
+    <message>
+        <source>--trust-certificate belongs to --add-account and --sync.</source>
+        <translation>--trust-certificate va avec --add-account et --sync.</translation>
+    </message>
+    <message>
+        <source>--trust-certificate takes a certificate&apos;s SHA-256 fingerprint (64 hex digits, colons allowed), not &apos;%1&apos;.</source>
+        <translation>--trust-certificate attend l&apos;empreinte SHA-256 d&apos;un certificat (64 chiffres hexadécimaux, deux-points permis), pas « %1 ».</translation>
+    </message>
+    <message>
+        <source>  --sync --accept-removal, --sync --upload-all
+                     When the server&apos;s address book was emptied: removes its
+                     contacts here too, or uploads them again.
+  --trust-certificate &lt;sha256&gt;
+                     With --add-account or --sync: trusts the server&apos;s certificate
+                     of this SHA-256 fingerprint for the account.
+</source>
+        <translation>  --sync --accept-removal, --sync --upload-all
+                     Si le carnet d&apos;adresses du serveur a été vidé : supprime
+                     ses contacts ici aussi, ou les envoie à nouveau.
+  --trust-certificate &lt;sha256&gt;
+                     Avec --add-account ou --sync : fait confiance au certificat
+                     du serveur de cette empreinte SHA-256 pour le compte.
+</translation>
+    </message>
+    <message>
+        <source>If it is your server&apos;s certificate, give --trust-certificate %1 to trust it for this account.</source>
+        <translation>S&apos;il s&apos;agit du certificat de votre serveur, indiquez --trust-certificate %1 pour lui faire confiance pour ce compte.</translation>
     </message>
 </context>
 <context>
@@ -2005,6 +2027,18 @@ Change the account?</source>
 Ce que Varnelle sait des synchronisations précédentes sera oublié, et la prochaine synchronisation repartira de zéro comme une première : les contacts de la vue iront dans le nouveau carnet d&apos;adresses et ses cartes arriveront ici.
 
 Modifier le compte ?</translation>
+    </message>
+    <message>
+        <source>The certificate of the server %1 is not trusted by this system. Its SHA-256 fingerprint is:
+
+%2
+
+Trust this certificate for this account? Do so only when it is the fingerprint of your server&apos;s certificate.</source>
+        <translation>Le certificat du serveur %1 n&apos;est pas reconnu par ce système. Son empreinte SHA-256 est :
+
+%2
+
+Faire confiance à ce certificat pour ce compte ? Ne le faites que s&apos;il s&apos;agit de l&apos;empreinte du certificat de votre serveur.</translation>
     </message>
 </context>
 <context>

@@ -136,6 +136,7 @@ int addAccount(QSqlDatabase &db, const SyncCommand &c, Passwords &passwords, QTe
             sync::SyncError::Kind::Refused);
     sync::DavClient client(server, user, passwordInUrl.isEmpty() ? passwords.get(server.host(), user) : passwordInUrl,
                            insecure);
+    client.setTrustedCertificate(c.trustedCertificate);
     const sync::RemoteBook book = sync::ChooseAddressBook(sync::FindAddressBooks(client, server),
                                                           c.addressBook, server.host());
     SyncAccount account;
@@ -145,6 +146,7 @@ int addAccount(QSqlDatabase &db, const SyncCommand &c, Passwords &passwords, QTe
     account.bookUrl = book.url.toString();
     account.bookName = book.name.isEmpty() ? book.url.path() : book.name;
     account.insecure = insecure;
+    account.trustedCertificate = c.trustedCertificate;
     AddSyncAccount(db, account);
     out << QCoreApplication::translate("SyncCommands", "Account %1 added: the %2 view syncs with '%3' on %4.")
                .arg(ReadSyncAccounts(db).size())
@@ -158,15 +160,19 @@ int syncAccounts(QSqlDatabase &db, const SyncCommand &c, const QString &bookFile
 {
     const QString view = c.view.isEmpty() ? QStringLiteral("all") : c.view.toLower();
     int synced = 0;
-    for (const SyncAccount &a : ReadSyncAccounts(db)) {
+    for (SyncAccount a : ReadSyncAccounts(db)) {
         if (view != QLatin1String("all") && viewNamed(view) != a.isBusiness)
             continue;
+        if (!c.trustedCertificate.isEmpty())
+            a.trustedCertificate = c.trustedCertificate;
         const QUrl url(a.bookUrl);
         sync::SyncOptions options;
         options.emptied = c.emptied;
         sync::SyncSummary summary;
         try {
             summary = sync::SyncBook(db, bookFile, a, passwords.get(url.host(), a.userName), options);
+            if (!c.trustedCertificate.isEmpty()) // the certificate served: kept with the account
+                StoreTrustedCertificate(db, a.id, a.trustedCertificate);
         } catch (const sync::SyncError &error) {
             if (error.kind() != sync::SyncError::Kind::Emptied)
                 throw;
@@ -210,7 +216,10 @@ QString SyncHelpText()
             "SyncCommands",
             "  --sync --accept-removal, --sync --upload-all\n"
             "                     When the server's address book was emptied: removes its\n"
-            "                     contacts here too, or uploads them again.\n");
+            "                     contacts here too, or uploads them again.\n"
+            "  --trust-certificate <sha256>\n"
+            "                     With --add-account or --sync: trusts the server's certificate\n"
+            "                     of this SHA-256 fingerprint for the account.\n");
 }
 
 int RunSyncCommand(const SyncCommand &command, const QString &bookFile, QTextStream &out, QTextStream &err)
@@ -250,6 +259,12 @@ int RunSyncCommand(const SyncCommand &command, const QString &bookFile, QTextStr
         return status;
     } catch (const sync::SyncError &error) {
         err << error.message() << '\n';
+        if (!error.certificate().isEmpty())
+            err << QCoreApplication::translate("SyncCommands",
+                                               "If it is your server's certificate, give --trust-certificate %1 "
+                                               "to trust it for this account.")
+                       .arg(error.certificate())
+                << '\n';
     } catch (const DatabaseError &error) {
         err << error.message() << '\n';
     }

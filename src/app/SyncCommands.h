@@ -15,6 +15,8 @@ namespace varnelle {
 //   --remove-account N
 //   --sync [--view business|personal|all] [--password-command CMD]
 //       [--accept-removal | --upload-all]
+//   --trust-certificate SHA256 with --add-account or --sync: a certificate
+//       trusted for the account although no authority vouches for it
 // A password comes from the first line of --password-command's output, else
 // from standard input when that is no terminal; it is never stored.
 struct SyncCommand {
@@ -29,6 +31,7 @@ struct SyncCommand {
     int number = 0;          // --remove-account
     // --accept-removal, --upload-all: what --sync does with an emptied server book
     sync::EmptiedBook emptied = sync::EmptiedBook::Refuse;
+    QString trustedCertificate; // --trust-certificate, normalized
 };
 
 // The sync commands for the end of --help.

@@ -738,6 +738,7 @@ SyncSummary SyncBook(QSqlDatabase &db, const QString &bookFile, const SyncAccoun
     DavClient client(bookUrl, account.userName, password, account.insecure);
     client.setCancelCheck(options.cancelled);
     client.setMaxResponseBytes(options.maxResponseBytes);
+    client.setTrustedCertificate(account.trustedCertificate);
     client.setRequestDeadline(options.requestDeadlineMs);
     client.setDeadline(3LL * options.requestDeadlineMs);
     Engine engine(db, account, client, options, summary);

@@ -9,7 +9,11 @@
 #include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QRegularExpression>
+#include <QSslCertificate>
+#include <QSslConfiguration>
 #include <QSslError>
+#include <QCryptographicHash>
 #include <QTcpSocket>
 #include <QThread>
 #include <QTimer>
@@ -209,11 +213,17 @@ private:
                                   << "bytes";
         QNetworkReply *reply = mManager->sendCustomRequest(request, r.method, r.body);
         batch->running << reply;
-        connect(reply, &QNetworkReply::sslErrors, reply, [reply](const QList<QSslError> &errors) {
+        connect(reply, &QNetworkReply::sslErrors, reply, [reply, trusted = mClient.mTrusted](const QList<QSslError> &errors) {
+            const QString fingerprint = QString::fromLatin1(
+                reply->sslConfiguration().peerCertificate().digest(QCryptographicHash::Sha256).toHex().toUpper());
+            // The very certificate the user trusts for this account.
+            if (!trusted.isEmpty() && fingerprint == trusted)
+                return reply->ignoreSslErrors();
             QStringList texts;
             for (const QSslError &e : errors)
                 texts << e.errorString();
             reply->setProperty("varnelle-ssl", texts.join(QLatin1String("; ")));
+            reply->setProperty("varnelle-fingerprint", fingerprint);
         });
         connect(reply, &QNetworkReply::downloadProgress, this, [this, batch](qint64 received, qint64 total) {
             if (received > batch->maxBytes || total > batch->maxBytes)
@@ -287,11 +297,17 @@ private:
                                                  "Sync", "No secure connection to the server %1 could be made: %2")
                                                  .arg(host, reasonOf(reply)),
                                              SyncError::Kind::Refused));
+            QString fingerprint = reply->property("varnelle-fingerprint").toString();
+            for (qsizetype at = fingerprint.size() - 2; at > 0; at -= 2)
+                fingerprint.insert(at, u':');
             return fail(batch, SyncError(QCoreApplication::translate(
                                              "Sync", "The certificate of the server %1 is not trusted, so no "
                                                      "connection was made: %2")
-                                             .arg(host, certificate),
-                                         SyncError::Kind::Refused));
+                                                 .arg(host, certificate)
+                                             + u' '
+                                             + QCoreApplication::translate("Sync", "Its SHA-256 fingerprint is %1.")
+                                                   .arg(fingerprint),
+                                         SyncError::Kind::Refused, 0, fingerprint));
         }
         if ((error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError)
             && (batch->deadline.hasExpired() || reply->property("varnelle-sync-deadline").toBool()))
@@ -416,6 +432,14 @@ DavClient::~DavClient()
     QMetaObject::invokeMethod(mTransport, [transport = mTransport] { delete transport; }, Qt::BlockingQueuedConnection);
     mThread->quit();
     mThread->wait();
+}
+
+QString DavClient::NormalizedFingerprint(const QString &fingerprint)
+{
+    QString hex = fingerprint.trimmed().toUpper();
+    hex.remove(u':');
+    static const QRegularExpression sha256(QStringLiteral("^[0-9A-F]{64}$"));
+    return sha256.match(hex).hasMatch() ? hex : QString();
 }
 
 bool DavClient::IsLoopback(const QString &host)

@@ -53,6 +53,11 @@ public:
     // true stops them (SyncError, Kind::Cancelled).
     void setCancelCheck(std::function<bool()> cancelled) { mCancelled = std::move(cancelled); }
     void setMaxResponseBytes(qint64 bytes) { mMaxBytes = bytes; }
+    // A certificate the user trusts for this account although no authority
+    // vouches for it: its SHA-256 fingerprint, with or without colons.
+    void setTrustedCertificate(const QString &fingerprint) { mTrusted = NormalizedFingerprint(fingerprint); }
+    // The fingerprint as 64 upper-case hex digits; empty when it is none.
+    static QString NormalizedFingerprint(const QString &fingerprint);
     // Each request's whole time, from sending to the last byte of the answer:
     // a server that trickles its answer is cut off all the same.
     void setRequestDeadline(int milliseconds) { mRequestMs = milliseconds; }
@@ -86,6 +91,7 @@ private:
 
     QUrl mServer;
     bool mInsecure;
+    QString mTrusted;
     std::function<bool()> mCancelled;
     qint64 mMaxBytes = 100LL * 1024 * 1024;
     int mRequestMs = 60000;

@@ -136,6 +136,14 @@ public:
         }
         return out;
     }
+    // The SHA-256 fingerprint of the server's certificate, "AB:CD:...", as openssl prints it.
+    QString fingerprint() const
+    {
+        QProcess openssl;
+        openssl.start("openssl", {"x509", "-in", mDir.filePath("cert.pem"), "-noout", "-fingerprint", "-sha256"});
+        openssl.waitForFinished();
+        return QString::fromLatin1(openssl.readAllStandardOutput()).section(u'=', 1).trimmed();
+    }
     // Makes the address book anew and empty at the same address.
     void recreateBook()
     {
@@ -870,6 +878,68 @@ private slots:
         Book book(server);
         QCOMPARE(book.sync().cameIn, 120);
         QCOMPARE(book.count(), 120);
+    }
+
+    // A self-signed certificate is trusted for one account once the user has
+    // seen its fingerprint, on the command line and in the accounts window;
+    // a changed certificate is refused again.
+    void trustedCertificate_data()
+    {
+        QTest::addColumn<bool>("commandLine");
+        QTest::newRow("command line") << true;
+        QTest::newRow("accounts window") << false;
+    }
+    void trustedCertificate()
+    {
+        QFETCH(bool, commandLine);
+        if (QStandardPaths::findExecutable("openssl").isEmpty())
+            QSKIP("no openssl to make a certificate");
+        Radicale server(true);
+        const QString fingerprint = server.fingerprint();
+        QCOMPARE(fingerprint.size(), 95);
+        OpenBook open(server, false);
+        open.add(1);
+        QProcess run;
+        run.setWorkingDirectory(open.dir.path());
+        const QStringList add{"--add-account", server.url(), "--user", "alice", "--password-command", "echo secret"};
+        if (commandLine) {
+            run.start(program(), add);
+            QVERIFY(run.waitForFinished(60000));
+            const QString err = QString::fromUtf8(run.readAllStandardError());
+            QCOMPARE(run.exitCode(), 1);
+            QVERIFY2(err.contains("--trust-certificate " + fingerprint), qPrintable(err));
+            run.start(program(), add + QStringList{"--trust-certificate", fingerprint});
+            QVERIFY(run.waitForFinished(60000));
+            QCOMPARE(run.exitCode(), 0);
+        } else {
+            SyncPasswords passwords;
+            test::ScriptedBoxes boxes;
+            boxes.answer(QMessageBox::Yes);
+            SyncAccountsDialog dialog(open.book, passwords, false);
+            test::retype(dialog, "serverEdit", server.url());
+            test::retype(dialog, "userEdit", "alice");
+            test::retype(dialog, "passwordEdit", "secret");
+            test::click(dialog, "findButton");
+            QTRY_VERIFY_WITH_TIMEOUT(test::find<QPushButton>(dialog, "addButton")->isEnabled(), 30000);
+            QCOMPARE(boxes.messages.size(), 1);
+            QVERIFY2(boxes.messages.first().text.contains(fingerprint), qPrintable(boxes.messages.first().text));
+            test::click(dialog, "addButton");
+        }
+        const QList<SyncAccount> accounts = ReadSyncAccounts(open.book.database());
+        QCOMPARE(accounts.size(), 1);
+        QCOMPARE(accounts.first().trustedCertificate, QString(fingerprint).remove(u':'));
+        run.start(program(), {"--sync", "--password-command", "echo secret"});
+        QVERIFY(run.waitForFinished(60000));
+        QCOMPARE(run.exitCode(), 0);
+        QCOMPARE(server.count(), 1);
+
+        Radicale renewed(true); // another certificate at the account's address
+        RunQuery(open.book.database(), "UPDATE SyncAccount SET BookUrl = ?", {renewed.bookUrl()});
+        run.start(program(), {"--sync", "--password-command", "echo secret"});
+        QVERIFY(run.waitForFinished(60000));
+        const QString err = QString::fromUtf8(run.readAllStandardError());
+        QCOMPARE(run.exitCode(), 1);
+        QVERIFY2(err.contains("is not trusted") && err.contains(renewed.fingerprint()), qPrintable(err));
     }
 
     // A server unavailable for a moment is asked once more after a pause; one
