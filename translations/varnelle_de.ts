@@ -1191,6 +1191,34 @@ Berichte des Menüs Berichte, ohne Fenster:
         <source>The server %1 has no address book '%2'.</source>
         <translation>Der Server %1 hat kein Adressbuch „%2“.</translation>
     </message>
+    <message>
+        <source>The address book on %1 is now empty, though %2 contacts here were synced with it; nothing was removed here.</source>
+        <translation>Das Adressbuch auf %1 ist jetzt leer, obwohl %2 Kontakte hier damit abgeglichen wurden; hier wurde nichts entfernt.</translation>
+    </message>
+    <message>
+        <source>The address book on %1 no longer holds %2 of the %3 contacts synced with it; nothing was removed here.</source>
+        <translation>Das Adressbuch auf %1 enthält %2 der %3 damit abgeglichenen Kontakte nicht mehr; hier wurde nichts entfernt.</translation>
+    </message>
+    <message>
+        <source>The server %1 is unavailable (HTTP status %2); try again later.</source>
+        <translation>Der Server %1 ist nicht verfügbar (HTTP-Status %2); versuchen Sie es später noch einmal.</translation>
+    </message>
+    <message>
+        <source>the connection failed (network error %1)</source>
+        <translation>die Verbindung ist fehlgeschlagen (Netzwerkfehler %1)</translation>
+    </message>
+    <message>
+        <source>The server %1 answers in plain http, not https. If it is meant to be reached so, give its address as %2.</source>
+        <translation>Der Server %1 antwortet mit einfachem http, nicht mit https. Wenn er so erreicht werden soll, geben Sie seine Adresse als %2 an.</translation>
+    </message>
+    <message>
+        <source>No secure connection to the server %1 could be made: %2</source>
+        <translation>Es konnte keine sichere Verbindung zum Server %1 hergestellt werden: %2</translation>
+    </message>
+    <message>
+        <source>Its SHA-256 fingerprint is %1.</source>
+        <translation>Sein SHA-256-Fingerabdruck ist %1.</translation>
+    </message>
 </context>
 <context>
     <name>SyncCommands</name>
@@ -1301,6 +1329,54 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
     <message>
         <source>Account %1 removed.</source>
         <translation>Konto %1 entfernt.</translation>
+    </message>
+    <message>
+        <source>--accept-removal and --upload-all belong to --sync.</source>
+        <translation>--accept-removal und --upload-all gehören zu --sync.</translation>
+    </message>
+    <message>
+        <source>Give --accept-removal or --upload-all, not both.</source>
+        <translation>Geben Sie --accept-removal oder --upload-all an, nicht beides.</translation>
+    </message>
+    <message>
+        <source>To remove them here too, run --sync --accept-removal; to upload them again, run --sync --upload-all.</source>
+        <translation>Um sie auch hier zu entfernen, führen Sie --sync --accept-removal aus; um sie erneut hochzuladen, --sync --upload-all.</translation>
+    </message>
+    <message>
+        <source>it ended with status %1</source>
+        <translation>er endete mit Status %1</translation>
+    </message>
+    <message>
+        <source>it did not end normally</source>
+        <translation>er endete nicht normal</translation>
+    </message>
+    <message>
+        <source>--trust-certificate belongs to --add-account and --sync.</source>
+        <translation>--trust-certificate gehört zu --add-account und --sync.</translation>
+    </message>
+    <message>
+        <source>--trust-certificate takes a certificate&apos;s SHA-256 fingerprint (64 hex digits, colons allowed), not &apos;%1&apos;.</source>
+        <translation>--trust-certificate erwartet den SHA-256-Fingerabdruck eines Zertifikats (64 Hexadezimalziffern, Doppelpunkte erlaubt), nicht „%1“.</translation>
+    </message>
+    <message>
+        <source>  --sync --accept-removal, --sync --upload-all
+                     When the server&apos;s address book was emptied: removes its
+                     contacts here too, or uploads them again.
+  --trust-certificate &lt;sha256&gt;
+                     With --add-account or --sync: trusts the server&apos;s certificate
+                     of this SHA-256 fingerprint for the account.
+</source>
+        <translation>  --sync --accept-removal, --sync --upload-all
+                     Wenn das Adressbuch des Servers geleert wurde: entfernt
+                     dessen Kontakte auch hier oder lädt sie erneut hoch.
+  --trust-certificate &lt;sha256&gt;
+                     Mit --add-account oder --sync: vertraut dem Zertifikat des
+                     Servers mit diesem SHA-256-Fingerabdruck für das Konto.
+</translation>
+    </message>
+    <message>
+        <source>If it is your server&apos;s certificate, give --trust-certificate %1 to trust it for this account.</source>
+        <translation>Wenn es das Zertifikat Ihres Servers ist, geben Sie --trust-certificate %1 an, um ihm für dieses Konto zu vertrauen.</translation>
     </message>
 </context>
 <context>
@@ -2026,6 +2102,18 @@ Was Varnelle über die bisherigen Synchronisationen weiß, wird vergessen, und d
 
 Konto ändern?</translation>
     </message>
+    <message>
+        <source>The certificate of the server %1 is not trusted by this system. Its SHA-256 fingerprint is:
+
+%2
+
+Trust this certificate for this account? Do so only when it is the fingerprint of your server&apos;s certificate.</source>
+        <translation>Das Zertifikat des Servers %1 wird von diesem System nicht als vertrauenswürdig eingestuft. Sein SHA-256-Fingerabdruck ist:
+
+%2
+
+Diesem Zertifikat für dieses Konto vertrauen? Tun Sie das nur, wenn es der Fingerabdruck des Zertifikats Ihres Servers ist.</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::SyncController</name>
@@ -2060,6 +2148,18 @@ Konto ändern?</translation>
     <message>
         <source>S&amp;ync Now</source>
         <translation>Jetzt &amp;synchronisieren</translation>
+    </message>
+    <message>
+        <source>The address book on %1 is now empty. Remove all %2 contacts here too, or upload them again?</source>
+        <translation>Das Adressbuch auf %1 ist jetzt leer. Alle %2 Kontakte auch hier entfernen oder erneut hochladen?</translation>
+    </message>
+    <message>
+        <source>Remove Here</source>
+        <translation>Hier entfernen</translation>
+    </message>
+    <message>
+        <source>Upload Again</source>
+        <translation>Erneut hochladen</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include "app/SyncCommands.h"
 #include "store/Database.h"
 #include "store/Setup.h"
+#include "sync/DavClient.h"
 #include "sync/Discovery.h"
 #include "common/FileFailure.h"
 
@@ -89,7 +90,7 @@ CommandLine syncCommand(const QCommandLineParser &p)
     // Any other option is refused in the parser's own words.
     for (const QString &name : p.optionNames())
         if (!QStringList{"add-account", "user", "view", "address-book", "password-command", "insecure", "accounts",
-                         "remove-account", "sync", "desktop"}
+                         "remove-account", "sync", "accept-removal", "upload-all", "trust-certificate", "desktop"}
                  .contains(name))
             return mistake(QCoreApplication::translate("QCommandLineParser", UnknownOption).arg(name));
     const int commands = int(p.isSet("add-account")) + int(p.isSet("accounts")) + int(p.isSet("remove-account"))
@@ -121,6 +122,18 @@ CommandLine syncCommand(const QCommandLineParser &p)
     if ((p.isSet("accounts") || p.isSet("remove-account")) && (p.isSet("view") || p.isSet("password-command")))
         return mistake(QCoreApplication::translate(
             "SyncCommands", "--view and --password-command belong to --add-account and --sync."));
+    if ((p.isSet("accept-removal") || p.isSet("upload-all")) && !p.isSet("sync"))
+        return mistake(QCoreApplication::translate("SyncCommands", "--accept-removal and --upload-all belong to --sync."));
+    if (p.isSet("accept-removal") && p.isSet("upload-all"))
+        return mistake(QCoreApplication::translate("SyncCommands", "Give --accept-removal or --upload-all, not both."));
+    if (p.isSet("trust-certificate") && !p.isSet("add-account") && !p.isSet("sync"))
+        return mistake(QCoreApplication::translate("SyncCommands",
+                                                   "--trust-certificate belongs to --add-account and --sync."));
+    if (p.isSet("trust-certificate") && sync::DavClient::NormalizedFingerprint(p.value("trust-certificate")).isEmpty())
+        return mistake(QCoreApplication::translate("SyncCommands", "--trust-certificate takes a certificate's SHA-256 "
+                                                                   "fingerprint (64 hex digits, colons allowed), not "
+                                                                   "'%1'.")
+                           .arg(p.value("trust-certificate")));
     bool numberOk = true;
     const int number = p.isSet("remove-account") ? p.value("remove-account").toInt(&numberOk) : 0;
     if (!numberOk || (p.isSet("remove-account") && number < 1))
@@ -142,6 +155,10 @@ CommandLine syncCommand(const QCommandLineParser &p)
     sync.insecure = p.isSet("insecure");
     sync.view = p.value("view");
     sync.number = number;
+    sync.trustedCertificate = sync::DavClient::NormalizedFingerprint(p.value("trust-certificate"));
+    sync.emptied = p.isSet("accept-removal") ? sync::EmptiedBook::RemoveHere
+                 : p.isSet("upload-all")     ? sync::EmptiedBook::UploadAgain
+                                             : sync::EmptiedBook::Refuse;
     return c;
 }
 
@@ -272,7 +289,8 @@ CommandLine ParseCommandLine(const QStringList &givenArguments)
          {QCommandLineOption("add-account", {}, "url"), QCommandLineOption("user", {}, "name"),
           QCommandLineOption("address-book", {}, "name"), QCommandLineOption("password-command", {}, "command"),
           QCommandLineOption("insecure"), QCommandLineOption("accounts"), QCommandLineOption("remove-account", {}, "n"),
-          QCommandLineOption("sync")}) {
+          QCommandLineOption("sync"), QCommandLineOption("accept-removal"), QCommandLineOption("upload-all"),
+          QCommandLineOption("trust-certificate", {}, "fingerprint")}) {
         QCommandLineOption hidden = syncOption;
         hidden.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(hidden);
@@ -312,7 +330,9 @@ CommandLine ParseCommandLine(const QStringList &givenArguments)
         return syncCommand(parser);
     // The options of the sync commands mean nothing without one.
     for (const QString &name : parser.optionNames())
-        if (QStringList{"user", "address-book", "password-command", "insecure"}.contains(name))
+        if (QStringList{"user", "address-book", "password-command", "insecure", "accept-removal", "upload-all",
+                        "trust-certificate"}
+                .contains(name))
             return mistake(QCoreApplication::translate("QCommandLineParser", UnknownOption).arg(name));
 
     CommandLine c;

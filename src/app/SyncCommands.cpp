@@ -48,9 +48,17 @@ private:
             process.start("/bin/sh", {"-c", mCommand});
             if (!process.waitForFinished(120000) || process.exitStatus() != QProcess::NormalExit
                 || process.exitCode() != 0)
+            {
+                QString reason = QString::fromLocal8Bit(process.readAllStandardError()).trimmed();
+                if (reason.isEmpty())
+                    reason = process.exitStatus() == QProcess::NormalExit && process.state() == QProcess::NotRunning
+                        ? QCoreApplication::translate("SyncCommands", "it ended with status %1")
+                              .arg(process.exitCode())
+                        : QCoreApplication::translate("SyncCommands", "it did not end normally");
                 throw sync::SyncError(
                     QCoreApplication::translate("SyncCommands", "The password command for %1 failed: %2")
-                        .arg(server, QString::fromLocal8Bit(process.readAllStandardError()).trimmed()));
+                        .arg(server, reason));
+            }
             return QString::fromLocal8Bit(process.readAllStandardOutput()).section(u'\n', 0, 0).remove(u'\r');
         }
 #ifdef Q_OS_UNIX
@@ -128,6 +136,7 @@ int addAccount(QSqlDatabase &db, const SyncCommand &c, Passwords &passwords, QTe
             sync::SyncError::Kind::Refused);
     sync::DavClient client(server, user, passwordInUrl.isEmpty() ? passwords.get(server.host(), user) : passwordInUrl,
                            insecure);
+    client.setTrustedCertificate(c.trustedCertificate);
     const sync::RemoteBook book = sync::ChooseAddressBook(sync::FindAddressBooks(client, server),
                                                           c.addressBook, server.host());
     SyncAccount account;
@@ -137,6 +146,7 @@ int addAccount(QSqlDatabase &db, const SyncCommand &c, Passwords &passwords, QTe
     account.bookUrl = book.url.toString();
     account.bookName = book.name.isEmpty() ? book.url.path() : book.name;
     account.insecure = insecure;
+    account.trustedCertificate = c.trustedCertificate;
     AddSyncAccount(db, account);
     out << QCoreApplication::translate("SyncCommands", "Account %1 added: the %2 view syncs with '%3' on %4.")
                .arg(ReadSyncAccounts(db).size())
@@ -150,12 +160,29 @@ int syncAccounts(QSqlDatabase &db, const SyncCommand &c, const QString &bookFile
 {
     const QString view = c.view.isEmpty() ? QStringLiteral("all") : c.view.toLower();
     int synced = 0;
-    for (const SyncAccount &a : ReadSyncAccounts(db)) {
+    for (SyncAccount a : ReadSyncAccounts(db)) {
         if (view != QLatin1String("all") && viewNamed(view) != a.isBusiness)
             continue;
+        if (!c.trustedCertificate.isEmpty())
+            a.trustedCertificate = c.trustedCertificate;
         const QUrl url(a.bookUrl);
-        const sync::SyncSummary summary =
-            sync::SyncBook(db, bookFile, a, passwords.get(url.host(), a.userName));
+        sync::SyncOptions options;
+        options.emptied = c.emptied;
+        sync::SyncSummary summary;
+        try {
+            summary = sync::SyncBook(db, bookFile, a, passwords.get(url.host(), a.userName), options);
+            if (!c.trustedCertificate.isEmpty()) // the certificate served: kept with the account
+                StoreTrustedCertificate(db, a.id, a.trustedCertificate);
+        } catch (const sync::SyncError &error) {
+            if (error.kind() != sync::SyncError::Kind::Emptied)
+                throw;
+            throw sync::SyncError(error.message() + u' '
+                                  + QCoreApplication::translate("SyncCommands",
+                                                                "To remove them here too, run --sync "
+                                                                "--accept-removal; to upload them again, run --sync "
+                                                                "--upload-all."),
+                                  error.kind(), error.count());
+        }
         out << summary.lines().join(u'\n') << '\n';
         ++synced;
     }
@@ -184,7 +211,15 @@ QString SyncHelpText()
         "  --remove-account <n>\n"
         "                     Removes the account of that number.\n"
         "  --sync [--view business|personal|all] [--password-command <command>]\n"
-        "                     Syncs the accounts both ways and prints a summary.\n");
+        "                     Syncs the accounts both ways and prints a summary.\n")
+        + QCoreApplication::translate(
+            "SyncCommands",
+            "  --sync --accept-removal, --sync --upload-all\n"
+            "                     When the server's address book was emptied: removes its\n"
+            "                     contacts here too, or uploads them again.\n"
+            "  --trust-certificate <sha256>\n"
+            "                     With --add-account or --sync: trusts the server's certificate\n"
+            "                     of this SHA-256 fingerprint for the account.\n");
 }
 
 int RunSyncCommand(const SyncCommand &command, const QString &bookFile, QTextStream &out, QTextStream &err)
@@ -224,6 +259,12 @@ int RunSyncCommand(const SyncCommand &command, const QString &bookFile, QTextStr
         return status;
     } catch (const sync::SyncError &error) {
         err << error.message() << '\n';
+        if (!error.certificate().isEmpty())
+            err << QCoreApplication::translate("SyncCommands",
+                                               "If it is your server's certificate, give --trust-certificate %1 "
+                                               "to trust it for this account.")
+                       .arg(error.certificate())
+                << '\n';
     } catch (const DatabaseError &error) {
         err << error.message() << '\n';
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sync/BookSync.h"
+
 #include <QString>
 
 class QTextStream;
@@ -12,6 +14,9 @@ namespace varnelle {
 //   --accounts
 //   --remove-account N
 //   --sync [--view business|personal|all] [--password-command CMD]
+//       [--accept-removal | --upload-all]
+//   --trust-certificate SHA256 with --add-account or --sync: a certificate
+//       trusted for the account although no authority vouches for it
 // A password comes from the first line of --password-command's output, else
 // from standard input when that is no terminal; it is never stored.
 struct SyncCommand {
@@ -24,6 +29,9 @@ struct SyncCommand {
     bool insecure = false;   // --insecure
     QString view;            // --view as given; empty when not given
     int number = 0;          // --remove-account
+    // --accept-removal, --upload-all: what --sync does with an emptied server book
+    sync::EmptiedBook emptied = sync::EmptiedBook::Refuse;
+    QString trustedCertificate; // --trust-certificate, normalized
 };
 
 // The sync commands for the end of --help.

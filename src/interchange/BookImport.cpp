@@ -66,12 +66,6 @@ QString inOneLine(const QString &value)
     return lines.join(QStringLiteral(", "));
 }
 
-// The identity of a contact for finding it again: every field and every
-// number with its type, in any letter case. Kept as a 128-bit hash (two
-// differently seeded hashes), so that the identities of a large book take
-// little memory.
-using Identity = QPair<size_t, size_t>;
-
 // Appends the text case-folded: plain ASCII letter by letter, anything else as Qt folds it.
 void appendFolded(QString &out, QStringView text)
 {
@@ -86,47 +80,7 @@ void appendFolded(QString &out, QStringView text)
     }
 }
 
-class Identities {
-public:
-    Identity of(const Contact &contact, const QList<PhoneNumber> &numbers)
-    {
-        mText.resize(0);
-        for (const ContactField &f : ContactFields()) {
-            appendFolded(mText, contact.*f.member);
-            mText += QChar(u'\x1f');
-        }
-        // The numbers in the order of their folded texts, so that the order of the file does not matter.
-        mPhones.resize(0);
-        QVarLengthArray<QPair<qsizetype, qsizetype>, 8> pieces;
-        for (const PhoneNumber &t : numbers) {
-            const qsizetype start = mPhones.size();
-            appendFolded(mPhones, t.type);
-            mPhones += QChar(u'\x1e');
-            appendFolded(mPhones, t.number);
-            pieces.append(qMakePair(start, mPhones.size() - start));
-        }
-        const QStringView phones(mPhones);
-        std::sort(pieces.begin(), pieces.end(), [phones](const auto &a, const auto &b) {
-            return phones.sliced(a.first, a.second) < phones.sliced(b.first, b.second);
-        });
-        for (const auto &[start, length] : pieces) {
-            mText += phones.sliced(start, length);
-            mText += QChar(u'\x1f');
-        }
-        return qMakePair(qHash(QStringView(mText), size_t(0x9e3779b97f4a7c15ULL)),
-                         qHash(QStringView(mText), size_t(0xc2b2ae3d27d4eb4fULL)));
-    }
-
-private:
-    QString mText;
-    QString mPhones;
-};
-
 // Whether a contact has what tells people apart: a name, a company or an e-mail address.
-bool isNamed(const Contact &c)
-{
-    return !(c.firstName.isEmpty() && c.lastName.isEmpty() && c.company.isEmpty() && c.email.isEmpty());
-}
 
 // The import was cancelled through the progress callback.
 struct Cancelled {};
@@ -174,7 +128,7 @@ public:
         ReadContactsWithNumbers(
             db, ContactScope::All,
             [this](const Contact &c) {
-                if (isNamed(c))
+                if (IsNamedContact(c))
                     mKnown.insert(mIdentities.of(c, c.telephones));
             },
             ContactOrder::Stored);
@@ -190,8 +144,8 @@ public:
         for (const ContactField &f : ContactFields())
             stored.*f.member = fitting(record.*f.member, f);
         const QList<PhoneNumber> numbers = fittingTelephones(record.telephones);
-        const std::optional<Identity> known =
-            isNamed(stored) ? std::optional<Identity>(mIdentities.of(stored, numbers)) : std::nullopt;
+        const std::optional<ContactIdentity> known =
+            IsNamedContact(stored) ? std::optional<ContactIdentity>(mIdentities.of(stored, numbers)) : std::nullopt;
         if (known && mKnown.contains(*known)) {
             mPending.resize(notesBefore); // a contact already present adds nothing, not even notes
             ++mSummary.alreadyPresent;
@@ -385,8 +339,8 @@ private:
     const ImportOptions &mOptions;
     QList<QPair<QString, int>> mTypes;
     QHash<QString, int> mTypeCache; // by the spelling met in the files
-    Identities mIdentities;
-    QSet<Identity> mKnown; // identities of the contacts of the book
+    ContactIdentities mIdentities;
+    QSet<ContactIdentity> mKnown; // identities of the contacts of the book
     ContactInserter mInsert;
     ImportSummary mSummary;
     QList<QPair<QString, QString>> mPending; // the notes of the record at hand: group, text
@@ -466,6 +420,40 @@ ImportSummary importInto(QSqlDatabase &db, const ImportOptions &options, const Q
 }
 
 } // namespace
+
+ContactIdentity ContactIdentities::of(const Contact &contact, const QList<PhoneNumber> &numbers)
+{
+    mText.resize(0);
+    for (const ContactField &f : ContactFields()) {
+        appendFolded(mText, contact.*f.member);
+        mText += QChar(u'\x1f');
+    }
+    // The numbers in the order of their folded texts, so that the order of the file does not matter.
+    mPhones.resize(0);
+    QVarLengthArray<QPair<qsizetype, qsizetype>, 8> pieces;
+    for (const PhoneNumber &t : numbers) {
+        const qsizetype start = mPhones.size();
+        appendFolded(mPhones, t.type);
+        mPhones += QChar(u'\x1e');
+        appendFolded(mPhones, t.number);
+        pieces.append(qMakePair(start, mPhones.size() - start));
+    }
+    const QStringView phones(mPhones);
+    std::sort(pieces.begin(), pieces.end(), [phones](const auto &a, const auto &b) {
+        return phones.sliced(a.first, a.second) < phones.sliced(b.first, b.second);
+    });
+    for (const auto &[start, length] : pieces) {
+        mText += phones.sliced(start, length);
+        mText += QChar(u'\x1f');
+    }
+    return qMakePair(qHash(QStringView(mText), size_t(0x9e3779b97f4a7c15ULL)),
+                     qHash(QStringView(mText), size_t(0xc2b2ae3d27d4eb4fULL)));
+}
+
+bool IsNamedContact(const Contact &c)
+{
+    return !(c.firstName.isEmpty() && c.lastName.isEmpty() && c.company.isEmpty() && c.email.isEmpty());
+}
 
 ImportSummary ImportContacts(QSqlDatabase &db, const std::vector<ContactRecord> &records, const ImportOptions &options)
 {

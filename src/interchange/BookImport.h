@@ -23,6 +23,26 @@ struct ImportOptions {
     std::function<bool(qint64 done, qint64 total)> progress;
 };
 
+// The identity of a contact for finding it again: every field and every
+// number with its type, in any letter case, the numbers in any order. Kept
+// as a 128-bit hash (two differently seeded hashes), so that the identities
+// of a large book take little memory. Equal identities are what import
+// counts as already present.
+using ContactIdentity = QPair<size_t, size_t>;
+
+class ContactIdentities {
+public:
+    ContactIdentity of(const Contact &contact, const QList<PhoneNumber> &numbers);
+
+private:
+    QString mText;
+    QString mPhones;
+};
+
+// Whether a contact has what tells people apart: a name, a company or an
+// e-mail address. One without is never taken for another.
+bool IsNamedContact(const Contact &c);
+
 // Adds the records to the address book in one transaction: all of them or,
 // on a failure or a cancel, none. Values are checked against the sizes of the
 // book's fields as the store counts them; what does not fit is left out and

@@ -130,24 +130,44 @@ void AppendFoldedLine(QByteArray &out, const QString &line)
     out.append("\r\n");
 }
 
-QStringList UnfoldedLines(const QByteArray &text)
+QList<FoldedLine> FoldedLines(const QByteArray &text)
 {
-    QStringList lines;
-    QString current;
+    QList<FoldedLine> lines;
+    FoldedLine current;
+    const auto keep = [&] {
+        if (!current.line.trimmed().isEmpty())
+            lines << current;
+    };
     for (QString p : QString::fromUtf8(text).split(u'\n')) {
+        const QString physical = p;
         if (p.endsWith(u'\r'))
             p.chop(1);
         if (!p.isEmpty() && (p[0] == u' ' || p[0] == u'\t')) {
-            current += p.mid(1);
+            current.line += p.mid(1);
+            current.written += u'\n' + physical;
             continue;
         }
-        if (!current.trimmed().isEmpty())
-            lines << current;
-        current = p;
+        keep();
+        current = {p, physical};
     }
-    if (!current.trimmed().isEmpty())
-        lines << current;
+    keep();
     return lines;
+}
+
+QStringList UnfoldedLines(const QByteArray &text)
+{
+    QStringList lines;
+    for (const FoldedLine &l : FoldedLines(text))
+        lines << l.line;
+    return lines;
+}
+
+void AppendWrittenLine(QByteArray &out, const FoldedLine &line)
+{
+    out += line.written.toUtf8();
+    if (!line.written.endsWith(u'\r'))
+        out += '\r';
+    out += '\n';
 }
 
 qsizetype NameEnd(QByteArrayView line)

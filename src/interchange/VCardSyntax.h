@@ -40,6 +40,17 @@ void AppendFoldedLine(QByteArray &out, const QString &line);
 // that character. Blank lines are dropped; nothing else is changed.
 QStringList UnfoldedLines(const QByteArray &text);
 
+// A content line unfolded, and as the text wrote it: its physical lines
+// joined by '\n', each with its carriage return if it had one.
+struct FoldedLine {
+    QString line;
+    QString written;
+};
+QList<FoldedLine> FoldedLines(const QByteArray &text);
+
+// Appends a line as its text wrote it, folding and all; it ends with CRLF.
+void AppendWrittenLine(QByteArray &out, const FoldedLine &line);
+
 // The first ':' outside double quotes, where a line's name and parameters
 // end; -1 when there is none.
 qsizetype NameEnd(QByteArrayView line);

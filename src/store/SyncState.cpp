@@ -21,6 +21,7 @@ const QStringList &createStatements()
         "CREATE TABLE IF NOT EXISTS SyncContact (AccountID INTEGER NOT NULL, PersonID INTEGER NOT NULL, Href TEXT "
         "NOT NULL, ETag TEXT, Uid TEXT NOT NULL, Card TEXT, PRIMARY KEY (AccountID, PersonID))",
         "CREATE INDEX IF NOT EXISTS SyncContactHref ON SyncContact (AccountID, Href)",
+        "CREATE TABLE IF NOT EXISTS SyncCertificate (AccountID INTEGER PRIMARY KEY, Sha256 TEXT NOT NULL)",
     };
     return statements;
 }
@@ -42,7 +43,7 @@ QString withoutUserInfo(const QString &url)
 
 const QStringList &SyncTableNames()
 {
-    static const QStringList names = {"SyncAccount", "SyncContact"};
+    static const QStringList names = {"SyncAccount", "SyncContact", "SyncCertificate"};
     return names;
 }
 
@@ -69,8 +70,18 @@ QList<SyncAccount> ReadSyncAccounts(const QSqlDatabase &db)
     while (q.next())
         accounts << SyncAccount{q.value(0).toLongLong(), withoutUserInfo(q.value(1).toString()), q.value(2).toString(),
                                 q.value(3).toBool(),     withoutUserInfo(q.value(4).toString()), q.value(5).toString(),
-                                q.value(6).toBool(),     q.value(7).toString()};
+                                q.value(6).toBool(),     q.value(7).toString(), QString()};
     CheckRowsRead(q);
+    // Kept in a table of its own, which books older than it lack.
+    QSqlQuery has = RunQuery(db, "SELECT count(*) FROM sqlite_master WHERE type = 'table' AND name = 'SyncCertificate'");
+    if (has.next() && has.value(0).toInt() == 1) {
+        QSqlQuery c = RunQuery(db, "SELECT AccountID, Sha256 FROM SyncCertificate");
+        while (c.next())
+            for (SyncAccount &a : accounts)
+                if (a.id == c.value(0).toLongLong())
+                    a.trustedCertificate = c.value(1).toString();
+        CheckRowsRead(c);
+    }
     return accounts;
 }
 
@@ -86,6 +97,7 @@ std::int64_t AddSyncAccount(QSqlDatabase &db, const SyncAccount &a)
                        a.bookName, a.insecure})
                  .lastInsertId()
                  .toLongLong();
+        StoreTrustedCertificate(db, id, a.trustedCertificate);
     });
     return id;
 }
@@ -95,6 +107,7 @@ void RemoveSyncAccount(QSqlDatabase &db, std::int64_t id)
     InTransaction(db, [&] {
         RunQuery(db, "DELETE FROM SyncContact WHERE AccountID = ?", {qint64(id)});
         RunQuery(db, "DELETE FROM SyncAccount WHERE AccountID = ?", {qint64(id)});
+        StoreTrustedCertificate(db, id, QString());
     });
 }
 
@@ -105,6 +118,7 @@ void ChangeSyncAccount(QSqlDatabase &db, const SyncAccount &a, SyncStateOnChange
                      "WHERE AccountID = ?",
                  {withoutUserInfo(a.serverUrl), a.userName, withoutUserInfo(a.bookUrl), a.bookName, a.insecure,
                   qint64(a.id)});
+        StoreTrustedCertificate(db, a.id, a.trustedCertificate);
         if (state == SyncStateOnChange::Forget) {
             RunQuery(db, "DELETE FROM SyncContact WHERE AccountID = ?", {qint64(a.id)});
             RunQuery(db, "UPDATE SyncAccount SET SyncToken = NULL WHERE AccountID = ?", {qint64(a.id)});
@@ -115,6 +129,16 @@ void ChangeSyncAccount(QSqlDatabase &db, const SyncAccount &a, SyncStateOnChange
 void StoreSyncToken(const QSqlDatabase &db, std::int64_t accountId, const QString &token)
 {
     RunQuery(db, "UPDATE SyncAccount SET SyncToken = ? WHERE AccountID = ?", {token, qint64(accountId)});
+}
+
+void StoreTrustedCertificate(const QSqlDatabase &db, std::int64_t accountId, const QString &fingerprint)
+{
+    RunQuery(db, "CREATE TABLE IF NOT EXISTS SyncCertificate (AccountID INTEGER PRIMARY KEY, Sha256 TEXT NOT NULL)");
+    if (fingerprint.isEmpty())
+        RunQuery(db, "DELETE FROM SyncCertificate WHERE AccountID = ?", {qint64(accountId)});
+    else
+        RunQuery(db, "INSERT OR REPLACE INTO SyncCertificate (AccountID, Sha256) VALUES (?, ?)",
+                 {qint64(accountId), fingerprint});
 }
 
 std::vector<SyncedContact> ReadSyncedContacts(const QSqlDatabase &db, std::int64_t accountId)

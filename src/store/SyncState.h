@@ -29,6 +29,7 @@ struct SyncAccount {
     QString bookName;
     bool insecure = false; // plain http to a host other than this machine was allowed
     QString syncToken;
+    QString trustedCertificate; // SHA-256 of a certificate the user trusts for this account, or empty
 };
 
 // A contact's card on the server. An empty card marks a contact whose upload
@@ -67,6 +68,9 @@ enum class SyncStateOnChange {
 // Throws DatabaseError.
 void ChangeSyncAccount(QSqlDatabase &db, const SyncAccount &account, SyncStateOnChange state);
 void StoreSyncToken(const QSqlDatabase &db, std::int64_t accountId, const QString &token);
+// Keeps the SHA-256 fingerprint of a certificate the user trusts for the
+// account (empty: none). Throws DatabaseError.
+void StoreTrustedCertificate(const QSqlDatabase &db, std::int64_t accountId, const QString &fingerprint);
 
 std::vector<SyncedContact> ReadSyncedContacts(const QSqlDatabase &db, std::int64_t accountId);
 void StoreSyncedContact(const QSqlDatabase &db, std::int64_t accountId, const SyncedContact &contact);

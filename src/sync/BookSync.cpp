@@ -5,6 +5,7 @@
 #include "sync/DavXml.h"
 #include "sync/Discovery.h"
 #include "sync/SyncError.h"
+#include "interchange/BookImport.h"
 #include "interchange/ContactRecord.h"
 #include "store/Database.h"
 
@@ -37,6 +38,9 @@ QStringList SyncSummary::lines() const
 }
 
 namespace {
+
+// Cards asked for in the first multiget of a sync, before their size is known.
+constexpr qsizetype FirstBatch = 10;
 
 QStringList bookColumns()
 {
@@ -81,6 +85,7 @@ public:
         QList<std::int32_t> ids = mLocal.keys();
         std::sort(ids.begin(), ids.end());
         sendChanges(ids, true);
+        refreshToken();
     }
 
 private:
@@ -125,6 +130,12 @@ private:
             throw SyncError(QCoreApplication::translate(
                                 "Sync", "The server %1 has no room for more contacts (its quota is used up).")
                                 .arg(mHost));
+        if (r.status >= 500)
+            throw SyncError(QCoreApplication::translate(
+                                "Sync", "The server %1 is unavailable (HTTP status %2); try again later.")
+                                .arg(mHost)
+                                .arg(r.status),
+                            SyncError::Kind::Unreachable);
         throw SyncError(QCoreApplication::translate("Sync", "The server %1 refused to %2 (HTTP status %3).")
                             .arg(mHost, what)
                             .arg(r.status));
@@ -152,6 +163,37 @@ private:
         } catch (const interchange::InterchangeError &) {
             return otherwise;
         }
+    }
+
+    static Contact asContact(const BookValues &v)
+    {
+        Contact c;
+        for (int i = 0; i < 11; ++i)
+            c.*ContactFields()[size_t(i)].member = v.fields[i];
+        for (const auto &[type, number] : v.numbers)
+            c.telephones << PhoneNumber{type, number};
+        return c;
+    }
+
+    // The contact of the book that no card is synced with and that is equal
+    // to the values by import's rule; 0 when there is none. Each is taken once.
+    std::int32_t equalUnsynced(const BookValues &values)
+    {
+        if (!mUnsyncedKnown) {
+            mUnsyncedKnown = true;
+            QSet<std::int32_t> synced;
+            for (const SyncedContact &s : std::as_const(mStates))
+                synced << s.personId;
+            for (auto it = mLocal.cbegin(); it != mLocal.cend(); ++it) {
+                const Contact c = asContact(*it);
+                if (!synced.contains(it.key()) && interchange::IsNamedContact(c))
+                    mUnsynced.insert(mIdentities.of(c, c.telephones), it.key());
+            }
+        }
+        const Contact c = asContact(values);
+        if (mUnsynced.isEmpty() || !interchange::IsNamedContact(c))
+            return 0;
+        return mUnsynced.take(mIdentities.of(c, c.telephones));
     }
 
     std::int32_t writeLocal(std::int32_t personId, const BookValues &v)
@@ -184,9 +226,9 @@ private:
         for (const QString &key : keys) {
             const QString b = base.number(key), l = local.number(key), r = remote.number(key);
             QString chosen = l;
-            if (l == b)
-                chosen = r;
-            else if (r != b && r != l)
+            if (SameNumber(l, b))
+                chosen = SameNumber(r, b) ? l : r;
+            else if (!SameNumber(r, b) && !SameNumber(r, l))
                 mSummary.conflicts << QCoreApplication::translate(
                                           "Sync", "%1: %2 number: the book's '%3' was kept, the server's '%4' was not "
                                                   "taken.")
@@ -270,43 +312,155 @@ private:
                     removed << s.href;
         }
 
+        mTokenBased = listed;
+        mToken = token;
+        const bool uploadAgain = emptiedCheck(removed);
         allowFor(changed.size() + removed.size());
         fetchAndApply(changed.keys());
         InTransaction(mDb, [&] {
-            for (const QString &href : removed)
-                applyRemoved(href);
+            for (const QString &href : removed) {
+                if (!uploadAgain)
+                    applyRemoved(href);
+                else if (auto it = mStates.find(href); it != mStates.end() && !it->card.isEmpty()) {
+                    it->etag.clear(); // sent again as a new card
+                    it->card.clear();
+                    storeState(*it);
+                }
+            }
             if (!token.isEmpty())
                 StoreSyncToken(mDb, mAccount.id, token);
         });
     }
 
+    // Whether the server's address book lost all or most of the cards synced
+    // with it at once: emptied, or made anew at the same address. Never
+    // followed without the user's word: throws unless the options say what
+    // to do; true when the cards are to be uploaded again.
+    bool emptiedCheck(const QStringList &removed)
+    {
+        const QSet<QString> gone(removed.cbegin(), removed.cend());
+        qsizetype known = 0, lost = 0, kept = 0;
+        for (const SyncedContact &s : std::as_const(mStates)) {
+            if (s.card.isEmpty())
+                continue;
+            ++known;
+            if (gone.contains(s.href))
+                ++lost;
+            else
+                ++kept;
+        }
+        const bool all = known >= 2 && kept == 0;
+        const bool most = known >= 10 && lost * 2 > known;
+        if (lost == 0 || !(all || most))
+            return false;
+        switch (mOptions.emptied) {
+        case EmptiedBook::RemoveHere:
+            return false;
+        case EmptiedBook::UploadAgain:
+            return true;
+        case EmptiedBook::Refuse:
+            break;
+        }
+        throw SyncError(all ? QCoreApplication::translate("Sync", "The address book on %1 is now empty, though %2 "
+                                                                  "contacts here were synced with it; nothing was "
+                                                                  "removed here.")
+                                  .arg(mHost)
+                                  .arg(lost)
+                            : QCoreApplication::translate("Sync", "The address book on %1 no longer holds %2 of the "
+                                                                  "%3 contacts synced with it; nothing was removed "
+                                                                  "here.")
+                                  .arg(mHost)
+                                  .arg(lost)
+                                  .arg(known),
+                        SyncError::Kind::Emptied, lost);
+    }
+
+    // After the sync's own changes, the server's token of now, so that the
+    // next sync starts from a state that holds them: a book emptied or made
+    // anew later never answers to it. Kept only when nothing but this
+    // sync's own changes happened meanwhile.
+    void refreshToken()
+    {
+        if (!mTokenBased || mToken.isEmpty() || mSummary.wentOut + mSummary.removedThere == 0)
+            return;
+        const DavResponse report = mClient.run({"REPORT",
+                                                mBookUrl,
+                                                SyncCollectionBody(mToken),
+                                                {{"Depth", "0"}, {"Content-Type", "application/xml; charset=utf-8"}}});
+        if (report.status != 207)
+            return;
+        const MultiStatus ms = ParseMultiStatus(report.body, report.url, mHost);
+        for (const DavEntry &e : ms.entries) {
+            if (e.href == mBookPath) {
+                if (e.status == 507)
+                    return;
+                continue;
+            }
+            const auto state = mStates.constFind(e.href);
+            const bool known = e.status == 404 ? state == mStates.cend() || state->card.isEmpty()
+                                               : state != mStates.cend()
+                                                     && state->etag == e.text.value(PropertyKey(DavNs, "getetag"));
+            if (!known)
+                return;
+        }
+        if (!ms.syncToken.isEmpty())
+            StoreSyncToken(mDb, mAccount.id, ms.syncToken);
+    }
+
     // Fetches the cards by multiget, a few batches at once, and merges them
     // into the book; what came in together is one transaction, because a
-    // commit waits for the disk and fewer of them keep the sync quick.
+    // commit waits for the disk and fewer of them keep the sync quick. The
+    // first batch is small; the others hold as many cards as keep a response
+    // within a quarter of the size limit, by the largest cards seen so far
+    // (photos), and a response still too large is asked for again in smaller ones.
     void fetchAndApply(const QStringList &hrefs)
     {
-        const qsizetype batch = std::max(1, mOptions.batchSize);
-        const qsizetype group = batch * std::max(1, mOptions.parallel);
-        for (qsizetype first = 0; first < hrefs.size(); first += group) {
+        const qsizetype most = std::max(1, mOptions.batchSize);
+        const qint64 budget = std::max<qint64>(1, mOptions.maxResponseBytes / 4);
+        const int parallel = std::max(1, mOptions.parallel);
+        qsizetype batch = std::min<qsizetype>(most, FirstBatch);
+        qint64 bytesPerCard = 0;
+        for (qsizetype first = 0; first < hrefs.size();) {
+            if (bytesPerCard > 0)
+                batch = std::clamp<qsizetype>(qsizetype(budget / bytesPerCard), 1, most);
+            const qsizetype group = std::min(hrefs.size() - first, batch * (bytesPerCard > 0 ? parallel : 1));
             progress(QCoreApplication::translate("Sync", "Receiving"), first, hrefs.size());
             std::vector<DavRequest> requests;
-            for (qsizetype start = first; start < std::min(hrefs.size(), first + group); start += batch)
+            std::vector<qsizetype> counts;
+            for (qsizetype start = first; start < first + group; start += batch) {
+                const QStringList part = hrefs.mid(start, std::min(batch, first + group - start));
+                counts.push_back(part.size());
                 requests.push_back({"REPORT",
                                     mBookUrl,
-                                    MultigetBody(hrefs.mid(start, batch)),
+                                    MultigetBody(part),
                                     {{"Depth", "1"}, {"Content-Type", "application/xml; charset=utf-8"}}});
-            const std::vector<DavResponse> responses = mClient.runAll(requests, mOptions.parallel);
+            }
+            std::vector<DavResponse> responses;
+            try {
+                responses = mClient.runAll(requests, parallel);
+            } catch (const SyncError &error) {
+                if (error.kind() != SyncError::Kind::TooLarge || batch == 1)
+                    throw;
+                bytesPerCard = std::max(bytesPerCard, budget * 4 / batch);
+                batch = std::max<qsizetype>(1, batch / 4);
+                continue;
+            }
             std::vector<MultiStatus> parsed;
-            for (const DavResponse &r : responses) {
+            for (size_t i = 0; i < responses.size(); ++i) {
+                const DavResponse &r = responses[i];
                 if (r.status != 207)
                     httpFailure(r, QCoreApplication::translate("Sync", "send the changed contacts"));
+                bytesPerCard = std::max(bytesPerCard, qint64(r.body.size()) / std::max<qsizetype>(1, counts[i]));
                 parsed.push_back(ParseMultiStatus(r.body, r.url, mHost));
             }
+            first += group;
             InTransaction(mDb, [&] {
                 for (const MultiStatus &ms : parsed)
                     for (const DavEntry &e : ms.entries) {
                         const QString href = checkedHref(e.href);
                         const QString card = e.text.value(PropertyKey(CardDavNs, "address-data"));
+                        if (e.status == 404) // deleted since it was listed, or since it was refused
+                            applyRemoved(href);
                         if (e.status == 404 || card.isEmpty())
                             continue;
                         applyReceived(href, e.text.value(PropertyKey(DavNs, "getetag")), card);
@@ -333,8 +487,13 @@ private:
             SyncedContact state{0, href, etag, CardUid(card.toUtf8()), card};
             if (state.uid.isEmpty())
                 state.uid = href.section(u'/', -1);
-            state.personId = writeLocal(0, remote);
-            ++mSummary.cameIn;
+            // A contact of the book not yet synced and equal to the card, as
+            // import finds a contact already present, becomes the card's.
+            state.personId = equalUnsynced(remote);
+            if (state.personId == 0) {
+                state.personId = writeLocal(0, remote);
+                ++mSummary.cameIn;
+            }
             for (const QString &n : notFitted)
                 mSummary.notFitted << nameOf(remote) + ": " + n;
             storeState(state, &remote);
@@ -485,6 +644,7 @@ private:
         }
         allowFor(qsizetype(requests.size()));
         QStringList refused;
+        QStringList withoutEtag; // stored, but the server told no ETag
         const size_t batch = size_t(std::max(1, mOptions.batchSize));
         for (size_t start = 0; start < requests.size(); start += batch) {
             progress(QCoreApplication::translate("Sync", "Sending"), qsizetype(start), qsizetype(requests.size()));
@@ -515,12 +675,17 @@ private:
                     s.etag = QString::fromUtf8(r.header("ETag"));
                     s.card = QString::fromUtf8(u.card);
                     storeState(s);
+                    if (s.etag.isEmpty())
+                        withoutEtag << u.href;
                     ++mSummary.wentOut;
                 }
             });
             if (failed)
                 httpFailure(*failed, QCoreApplication::translate("Sync", "store a contact"));
         }
+        // Fetched now, as the server keeps them, so that the next sync does not
+        // take them for changed.
+        fetchAndApply(withoutEtag);
         if (refused.isEmpty())
             return;
         fetchAndApply(refused);
@@ -543,6 +708,11 @@ private:
     QHash<QString, SyncedContact> mStates; // by href
     QHash<std::int32_t, BookValues> mLocal;
     QHash<QString, BookValues> mBases; // values of the cards stored in this sync, by href
+    interchange::ContactIdentities mIdentities;
+    QHash<interchange::ContactIdentity, std::int32_t> mUnsynced; // the book's contacts no card is synced with
+    bool mUnsyncedKnown = false;
+    bool mTokenBased = false; // the server told the changes by sync-collection
+    QString mToken;           // the token the changes were told up to
     SyncWriter mWriter;
 };
 
@@ -568,6 +738,7 @@ SyncSummary SyncBook(QSqlDatabase &db, const QString &bookFile, const SyncAccoun
     DavClient client(bookUrl, account.userName, password, account.insecure);
     client.setCancelCheck(options.cancelled);
     client.setMaxResponseBytes(options.maxResponseBytes);
+    client.setTrustedCertificate(account.trustedCertificate);
     client.setRequestDeadline(options.requestDeadlineMs);
     client.setDeadline(3LL * options.requestDeadlineMs);
     Engine engine(db, account, client, options, summary);

@@ -28,6 +28,14 @@ struct SyncSummary {
     QStringList lines() const;
 };
 
+// What a sync does when the server's address book lost all or most of the
+// cards synced with it at once (emptied, or made anew at the same address).
+enum class EmptiedBook {
+    Refuse,      // nothing moves; SyncError of Kind::Emptied
+    RemoveHere,  // the contacts go here too, as deletions on the server do
+    UploadAgain, // the contacts are sent to the server again
+};
+
 struct SyncOptions {
     // Asked often; true stops the sync within a second. What was applied stays.
     std::function<bool()> cancelled;
@@ -40,6 +48,7 @@ struct SyncOptions {
     int batchSize = 100;
     int parallel = 4;
     qint64 maxResponseBytes = 100LL * 1024 * 1024;
+    EmptiedBook emptied = EmptiedBook::Refuse;
 };
 
 // Held by a sync for its whole run, and by whatever forgets or removes an

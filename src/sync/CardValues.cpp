@@ -80,9 +80,17 @@ bool BookValues::operator==(const BookValues &other) const
     if (fields != other.fields || numbers.size() != other.numbers.size())
         return false;
     for (const auto &[t, n] : numbers)
-        if (other.number(t) != n)
+        if (!SameNumber(other.number(t), n))
             return false;
     return true;
+}
+
+bool SameNumber(const QString &a, const QString &b)
+{
+    if (a == b)
+        return true;
+    static const QRegularExpression separators(QStringLiteral("[\\s.()-]"));
+    return QString(a).remove(separators) == QString(b).remove(separators);
 }
 
 BookValues FitToBook(const ContactRecord &record, QStringList *notFitted)
@@ -134,6 +142,7 @@ struct Line {
     QStringList types;
     bool preferred = false;
     bool removed = false;
+    interchange::FoldedLine original; // as the card wrote it, while unchanged
 
     QString text() const { return (group.isEmpty() ? QString() : group + u'.') + spelled + params + u':' + value; }
 };
@@ -143,13 +152,14 @@ bool isTelUri(const QString &value)
     return value.trimmed().startsWith(QLatin1String("tel:"), Qt::CaseInsensitive);
 }
 
-// A number as a tel: URI (RFC 3966), read back as the same number: its
-// extension as the ext parameter, what a URI cannot hold percent-encoded.
+// A number as a tel: URI (RFC 3966): its spaces as the visual separator
+// '-', its extension as the ext parameter, what a URI cannot hold
+// percent-encoded.
 QString telUri(const QString &number)
 {
     static const QRegularExpression extension("\\s+ext\\.\\s*(\\S.*)$", QRegularExpression::CaseInsensitiveOption);
     const auto encoded = [](const QString &text) {
-        return QString::fromLatin1(QUrl::toPercentEncoding(text, "+-.()*"));
+        return QString::fromLatin1(QUrl::toPercentEncoding(text.simplified().replace(u' ', u'-'), "+-.()*"));
     };
     const auto m = extension.match(number);
     if (!m.hasMatch())
@@ -189,8 +199,10 @@ Line parseLine(const QString &text)
 QList<Line> cardLines(const QByteArray &card)
 {
     QList<Line> lines;
-    for (const QString &text : UnfoldedLines(card))
-        lines << parseLine(text);
+    for (const interchange::FoldedLine &folded : interchange::FoldedLines(card)) {
+        lines << parseLine(folded.line);
+        lines.last().original = folded;
+    }
     return lines;
 }
 
@@ -234,6 +246,11 @@ public:
     }
 
     void add(const QString &text) { mAdded << text; }
+    // Adds a line right before another, which the pointer no longer points to after.
+    void addBefore(const Line *other, const QString &text)
+    {
+        mLines.insert(other - mLines.constData(), parseLine(text));
+    }
     void addLabelled(const QString &property, const QString &value, const QString &label)
     {
         const QString group = QString("item%1.").arg(++mItems);
@@ -258,7 +275,11 @@ public:
             if (l.name == QLatin1String("END"))
                 for (const QString &a : mAdded)
                     AppendFoldedLine(out, a);
-            AppendFoldedLine(out, l.text());
+            // A line the edit left alone goes back byte for byte.
+            if (l.text() == l.original.line)
+                interchange::AppendWrittenLine(out, l.original);
+            else
+                AppendFoldedLine(out, l.text());
         }
         return out;
     }
@@ -355,18 +376,40 @@ QByteArray EditCard(const QByteArray &text, const BookValues &from, const BookVa
     };
     auto named = [](const char *name) { return [name](const Line &l) { return l.name == QLatin1String(name); }; };
 
+    // Each value the book changed replaces its own component only.
+    auto componentsOf = [&](std::initializer_list<QPair<int, int>> fieldsAndComponents) {
+        QList<QPair<int, QString>> out;
+        for (const auto &[field, component] : fieldsAndComponents)
+            if (from.fields[field] != f[field])
+                out << qMakePair(component, f[field]);
+        return out;
+    };
+    if (changed({Title, FirstName, LastName, Company})) {
+        // The card's whole values, of which the book may hold less.
+        Contact before = contact(from, isBusiness);
+        try {
+            before = ReadCard(text);
+        } catch (const interchange::InterchangeError &) {
+        }
+        Contact after = before;
+        for (int i : {Title, FirstName, LastName, Company})
+            if (from.fields[i] != f[i])
+                after.*ContactFields()[size_t(i)].member = f[i];
+        // FN follows the name only where it was the one built from its parts.
+        Line *fn = card.find(named("FN"));
+        if (!fn || UnescapedValue(fn->value) == interchange::WholeName(before)) {
+            const QString wholeName = EscapedValue(interchange::WholeName(after));
+            if (fn)
+                fn->value = wholeName;
+            else
+                card.add("FN:" + wholeName);
+        }
+    }
     if (changed({Title, FirstName, LastName})) {
         if (Line *n = card.find(named("N")))
-            setComponents(*n, {{0, f[LastName]}, {1, f[FirstName]}, {3, f[Title]}});
+            setComponents(*n, componentsOf({{LastName, 0}, {FirstName, 1}, {Title, 3}}));
         else
             card.add("N:" + StructuredValue({f[LastName], f[FirstName], QString(), f[Title], QString()}));
-    }
-    if (changed({Title, FirstName, LastName, Company})) {
-        const QString wholeName = EscapedValue(interchange::WholeName(contact(to, isBusiness)));
-        if (Line *fn = card.find(named("FN")))
-            fn->value = wholeName;
-        else
-            card.add("FN:" + wholeName);
     }
     if (changed({Company})) {
         Line *org = card.find(named("ORG"));
@@ -381,7 +424,19 @@ QByteArray EditCard(const QByteArray &text, const BookValues &from, const BookVa
         Line *adr = card.find([](const Line &l) { return l.name == QLatin1String("ADR") && hasValue(l); }, true);
         const bool empty = f[Street].isEmpty() && f[City].isEmpty() && f[State].isEmpty() && f[ZipCode].isEmpty();
         if (adr) {
-            setComponents(*adr, {{1, QString()}, {2, f[Street]}, {3, f[City]}, {4, f[State]}, {5, f[ZipCode]}});
+            QList<QPair<int, QString>> components = componentsOf({{City, 3}, {State, 4}, {ZipCode, 5}});
+            if (from.fields[Street] != f[Street]) {
+                // The book holds the street and the extended address as one;
+                // an extended address still at its end stays in its component.
+                const QStringList parts = StructuredParts(adr->value);
+                const QString extended = UnescapedValue(parts.value(1), QStringLiteral(", "));
+                const QString tail = QStringLiteral(", ") + extended;
+                if (!extended.isEmpty() && f[Street].endsWith(tail))
+                    components << qMakePair(2, f[Street].chopped(tail.size()));
+                else
+                    components << qMakePair(1, QString()) << qMakePair(2, f[Street]);
+            }
+            setComponents(*adr, components);
             if (!hasValue(*adr))
                 card.remove(adr);
         } else if (!empty) {
@@ -421,14 +476,24 @@ QByteArray EditCard(const QByteArray &text, const BookValues &from, const BookVa
             types << t;
     for (const QString &key : types) {
         const QString number = to.number(key);
-        if (from.number(key) == number)
+        if (SameNumber(from.number(key), number))
             continue;
-        Line *tel = card.find([&](const Line &l) {
+        const auto ofType = [&](const Line &l) {
             if (l.name != QLatin1String("TEL"))
                 return false;
             const QString label = card.label(l);
             return (label.isEmpty() ? interchange::TypeWordsFor(l.types) : label).toLower() == key;
-        });
+        };
+        // A number new to the book goes before one of its type that the book
+        // could not hold, which stays: the first of a type is the book's.
+        Line *tel = card.find(ofType);
+        if (from.number(key).isEmpty() && tel && !number.isEmpty() && tel->group.isEmpty()) {
+            card.addBefore(tel, tel->spelled + tel->params + u':'
+                                    + (isTelUri(tel->value) ? telUri(number) : EscapedValue(number)));
+            continue;
+        }
+        if (from.number(key).isEmpty())
+            tel = nullptr;
         // A number goes back in the form the card writes its numbers in.
         if (tel && number.isEmpty()) {
             card.remove(tel);

@@ -25,6 +25,10 @@ struct BookValues {
     bool operator==(const BookValues &other) const;
 };
 
+// Whether two numbers are the same but for their visual separators (spaces,
+// '-', '.', brackets), as a tel: URI writes them.
+bool SameNumber(const QString &a, const QString &b);
+
 enum BookField { Title, FirstName, LastName, Company, Street, State, City, ZipCode, EMail, Spouse, Children };
 
 // The values of a card that the book can hold; every value too long for its

@@ -5,15 +5,22 @@
 
 #include <QAuthenticator>
 #include <QCoreApplication>
+#include <QDnsLookup>
 #include <QHostAddress>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QRegularExpression>
+#include <QSslCertificate>
+#include <QSslConfiguration>
 #include <QSslError>
+#include <QCryptographicHash>
+#include <QTcpSocket>
 #include <QThread>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
+#include <cstdio>
 #include <mutex>
 #include <optional>
 
@@ -22,6 +29,7 @@ namespace varnelle::sync {
 namespace {
 
 constexpr int MaxRedirects = 5;
+constexpr int RetryPauseMs = 1000;
 
 bool sameServer(const QUrl &a, const QUrl &b)
 {
@@ -39,7 +47,63 @@ SyncError tooLong(const QString &host)
                      SyncError::Kind::Unreachable);
 }
 
+// Qt Network warns of its own inner state ("QNetworkReplyImplPrivate::error:
+// Internal problem, this method must only be called once.") when a request
+// that already failed is stopped; the failure itself is told by the sync.
+// Every other message goes on to the handler there was.
+QtMessageHandler previousHandler = nullptr;
+
+void withoutNetworkNoise(QtMsgType type, const QMessageLogContext &context, const QString &message)
+{
+    if (message.startsWith(QLatin1String("QNetworkReplyImplPrivate::error: Internal problem")))
+        return;
+    if (previousHandler)
+        previousHandler(type, context, message);
+    else
+        std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
+void dropNetworkNoise()
+{
+    static std::once_flag once;
+    std::call_once(once, [] { previousHandler = qInstallMessageHandler(withoutNetworkNoise); });
+}
+
 QString shown(const QUrl &url) { return url.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemoveQuery); }
+
+// Why a request failed, never empty, without a full stop of its own.
+QString reasonOf(const QNetworkReply *reply)
+{
+    QString reason = reply->errorString().trimmed();
+    while (reason.endsWith(u'.'))
+        reason.chop(1);
+    if (reason.isEmpty())
+        reason = QCoreApplication::translate("Sync", "the connection failed (network error %1)")
+                     .arg(int(reply->error()));
+    return reason;
+}
+
+// Whether the host and port of an https address answer a plain http request:
+// one line asked and a moment waited for, on the transport's thread.
+bool answersPlainHttp(const QUrl &url)
+{
+    QTcpSocket socket;
+    socket.connectToHost(url.host(), quint16(url.port(443)));
+    if (!socket.waitForConnected(3000))
+        return false;
+    socket.write("HEAD / HTTP/1.0\r\nHost: " + url.host().toUtf8() + "\r\n\r\n");
+    if (!socket.waitForBytesWritten(3000) || !socket.waitForReadyRead(3000))
+        return false;
+    return socket.read(5) == "HTTP/";
+}
+
+QString plainAddress(const QUrl &url)
+{
+    QUrl plain = url;
+    plain.setScheme(QStringLiteral("http"));
+    plain.setPath(QStringLiteral("/"));
+    return plain.toDisplayString(QUrl::RemoveUserInfo | QUrl::RemoveQuery);
+}
 
 } // namespace
 
@@ -129,8 +193,11 @@ private:
         authenticator->setPassword(mPassword);
     }
 
-    void start(const std::shared_ptr<Batch> &batch, size_t index, const DavRequest &r, int redirects)
+    void start(const std::shared_ptr<Batch> &batch, size_t index, const DavRequest &r, int redirects,
+               bool retried = false)
     {
+        if (batch->failure)
+            return;
         try {
             CheckTransport(r.url, mClient.mInsecure);
         } catch (const SyncError &error) {
@@ -146,18 +213,25 @@ private:
                                   << "bytes";
         QNetworkReply *reply = mManager->sendCustomRequest(request, r.method, r.body);
         batch->running << reply;
-        connect(reply, &QNetworkReply::sslErrors, reply, [reply](const QList<QSslError> &errors) {
+        connect(reply, &QNetworkReply::sslErrors, reply, [reply, trusted = mClient.mTrusted](const QList<QSslError> &errors) {
+            const QString fingerprint = QString::fromLatin1(
+                reply->sslConfiguration().peerCertificate().digest(QCryptographicHash::Sha256).toHex().toUpper());
+            // The very certificate the user trusts for this account.
+            if (!trusted.isEmpty() && fingerprint == trusted)
+                return reply->ignoreSslErrors();
             QStringList texts;
             for (const QSslError &e : errors)
                 texts << e.errorString();
             reply->setProperty("varnelle-ssl", texts.join(QLatin1String("; ")));
+            reply->setProperty("varnelle-fingerprint", fingerprint);
         });
         connect(reply, &QNetworkReply::downloadProgress, this, [this, batch](qint64 received, qint64 total) {
             if (received > batch->maxBytes || total > batch->maxBytes)
                 fail(batch, SyncError(QCoreApplication::translate(
                                           "Sync", "The server %1 sent a response larger than %2 MB, which is refused.")
                                           .arg(mClient.mServer.host())
-                                          .arg(batch->maxBytes / (1024 * 1024))));
+                                          .arg(batch->maxBytes / (1024 * 1024)),
+                                      SyncError::Kind::TooLarge));
         });
         // The whole request within its deadline, however the bytes come, and
         // within the sync's when that ends first.
@@ -170,12 +244,13 @@ private:
             reply->abort();
         });
         late->start(int(std::clamp<qint64>(left, 0, batch->requestMs)));
-        connect(reply, &QNetworkReply::finished, this,
-                [this, batch, reply, index, r, redirects] { finished(batch, reply, index, r, redirects); });
+        connect(reply, &QNetworkReply::finished, this, [this, batch, reply, index, r, redirects, retried] {
+            finished(batch, reply, index, r, redirects, retried);
+        });
     }
 
     void finished(const std::shared_ptr<Batch> &batch, QNetworkReply *reply, size_t index, const DavRequest &request,
-                  int redirects)
+                  int redirects, bool retried)
     {
         batch->running.removeOne(reply);
         reply->deleteLater();
@@ -188,6 +263,14 @@ private:
         qCDebug(lcSync).noquote() << "answer" << status << error << request.method
                                   << reply->url().toDisplayString(QUrl::RemoveUserInfo) << reply->bytesAvailable()
                                   << "bytes";
+        // A server busy for a moment, or a connection dropped: once more after a pause.
+        const bool temporary = status == 500 || status == 502 || status == 503 || status == 504
+            || error == QNetworkReply::RemoteHostClosedError || error == QNetworkReply::TemporaryNetworkFailureError;
+        if (temporary && !retried && !batch->deadline.hasExpired()) {
+            QTimer::singleShot(RetryPauseMs, this,
+                               [this, batch, index, request, redirects] { start(batch, index, request, redirects, true); });
+            return;
+        }
         const bool refused = error == QNetworkReply::AuthenticationRequiredError || status == 401;
         if (refused && !sameServer(reply->url(), mClient.mServer))
             return fail(batch, SyncError(QCoreApplication::translate(
@@ -200,12 +283,32 @@ private:
                                              "Sync", "The server %1 refused the user name or password.")
                                              .arg(host),
                                          SyncError::Kind::Authentication));
-        if (error == QNetworkReply::SslHandshakeFailedError)
+        if (error == QNetworkReply::SslHandshakeFailedError) {
+            const QString certificate = reply->property("varnelle-ssl").toString();
+            // An https request answered in plain http: no certificate at all.
+            if (certificate.isEmpty() && answersPlainHttp(reply->url()))
+                return fail(batch, SyncError(QCoreApplication::translate(
+                                                 "Sync", "The server %1 answers in plain http, not https. If it "
+                                                         "is meant to be reached so, give its address as %2.")
+                                                 .arg(host, plainAddress(reply->url())),
+                                             SyncError::Kind::Refused));
+            if (certificate.isEmpty())
+                return fail(batch, SyncError(QCoreApplication::translate(
+                                                 "Sync", "No secure connection to the server %1 could be made: %2")
+                                                 .arg(host, reasonOf(reply)),
+                                             SyncError::Kind::Refused));
+            QString fingerprint = reply->property("varnelle-fingerprint").toString();
+            for (qsizetype at = fingerprint.size() - 2; at > 0; at -= 2)
+                fingerprint.insert(at, u':');
             return fail(batch, SyncError(QCoreApplication::translate(
                                              "Sync", "The certificate of the server %1 is not trusted, so no "
                                                      "connection was made: %2")
-                                             .arg(host, reply->property("varnelle-ssl").toString()),
-                                         SyncError::Kind::Refused));
+                                                 .arg(host, certificate)
+                                             + u' '
+                                             + QCoreApplication::translate("Sync", "Its SHA-256 fingerprint is %1.")
+                                                   .arg(fingerprint),
+                                         SyncError::Kind::Refused, 0, fingerprint));
+        }
         if ((error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError)
             && (batch->deadline.hasExpired() || reply->property("varnelle-sync-deadline").toBool()))
             return fail(batch, tooLong(host));
@@ -215,7 +318,7 @@ private:
                                          SyncError::Kind::Unreachable));
         if (status == 0)
             return fail(batch, SyncError(QCoreApplication::translate("Sync", "The server %1 cannot be reached: %2.")
-                                             .arg(host, reply->errorString()),
+                                             .arg(host, reasonOf(reply)),
                                          SyncError::Kind::Unreachable));
         if ((status == 301 || status == 302 || status == 303 || status == 307 || status == 308)
             && reply->hasRawHeader("Location")) {
@@ -262,9 +365,61 @@ private:
     QNetworkAccessManager *mManager = nullptr;
 };
 
+QUrl DavClient::serviceAddress(const QString &domain)
+{
+    if (domain.isEmpty() || IsLoopback(domain) || !QHostAddress(domain).isNull())
+        return {};
+    struct Found {
+        std::mutex mutex;
+        std::condition_variable ended;
+        bool over = false;
+        QUrl url;
+    };
+    auto found = std::make_shared<Found>();
+    const auto finish = [found](const QUrl &url) {
+        {
+            const std::lock_guard lock(found->mutex);
+            found->url = url;
+            found->over = true;
+        }
+        found->ended.notify_all();
+    };
+    QMetaObject::invokeMethod(mTransport, [transport = mTransport, domain, finish] {
+        auto *srv = new QDnsLookup(QDnsLookup::SRV, "_carddavs._tcp." + domain, transport);
+        QObject::connect(srv, &QDnsLookup::finished, transport, [srv, transport, domain, finish] {
+            srv->deleteLater();
+            const QList<QDnsServiceRecord> records = srv->serviceRecords();
+            if (srv->error() != QDnsLookup::NoError || records.isEmpty() || records.first().target() == u'.'
+                || records.first().target().isEmpty())
+                return finish({});
+            QUrl url;
+            url.setScheme(QStringLiteral("https"));
+            url.setHost(records.first().target().chopped(records.first().target().endsWith(u'.') ? 1 : 0));
+            if (records.first().port() != 443)
+                url.setPort(records.first().port());
+            url.setPath(QStringLiteral("/.well-known/carddav"));
+            auto *txt = new QDnsLookup(QDnsLookup::TXT, "_carddavs._tcp." + domain, transport);
+            QObject::connect(txt, &QDnsLookup::finished, transport, [txt, url, finish]() mutable {
+                txt->deleteLater();
+                for (const QDnsTextRecord &record : txt->textRecords())
+                    for (const QByteArray &value : record.values())
+                        if (value.startsWith("path=") && value.size() > 5)
+                            url.setPath(QString::fromUtf8(value.mid(5)));
+                finish(url);
+            });
+            txt->lookup();
+        });
+        srv->lookup();
+    });
+    std::unique_lock lock(found->mutex);
+    found->ended.wait_for(lock, std::chrono::seconds(5), [&] { return found->over; });
+    return found->url;
+}
+
 DavClient::DavClient(const QUrl &server, const QString &userName, const QString &password, bool insecure)
     : mServer(server), mInsecure(insecure), mThread(std::make_unique<QThread>())
 {
+    dropNetworkNoise();
     mThread->setObjectName(QStringLiteral("DavClient"));
     mTransport = new Transport(*this, userName, password);
     mTransport->moveToThread(mThread.get());
@@ -277,6 +432,14 @@ DavClient::~DavClient()
     QMetaObject::invokeMethod(mTransport, [transport = mTransport] { delete transport; }, Qt::BlockingQueuedConnection);
     mThread->quit();
     mThread->wait();
+}
+
+QString DavClient::NormalizedFingerprint(const QString &fingerprint)
+{
+    QString hex = fingerprint.trimmed().toUpper();
+    hex.remove(u':');
+    static const QRegularExpression sha256(QStringLiteral("^[0-9A-F]{64}$"));
+    return sha256.match(hex).hasMatch() ? hex : QString();
 }
 
 bool DavClient::IsLoopback(const QString &host)

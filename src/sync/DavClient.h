@@ -53,6 +53,11 @@ public:
     // true stops them (SyncError, Kind::Cancelled).
     void setCancelCheck(std::function<bool()> cancelled) { mCancelled = std::move(cancelled); }
     void setMaxResponseBytes(qint64 bytes) { mMaxBytes = bytes; }
+    // A certificate the user trusts for this account although no authority
+    // vouches for it: its SHA-256 fingerprint, with or without colons.
+    void setTrustedCertificate(const QString &fingerprint) { mTrusted = NormalizedFingerprint(fingerprint); }
+    // The fingerprint as 64 upper-case hex digits; empty when it is none.
+    static QString NormalizedFingerprint(const QString &fingerprint);
     // Each request's whole time, from sending to the last byte of the answer:
     // a server that trickles its answer is cut off all the same.
     void setRequestDeadline(int milliseconds) { mRequestMs = milliseconds; }
@@ -64,6 +69,12 @@ public:
     DavResponse run(const DavRequest &request);
     // Runs the requests with at most `parallel` at once; the responses in the requests' order.
     std::vector<DavResponse> runAll(const std::vector<DavRequest> &requests, int parallel = 4);
+
+    // The CardDAV service of a domain as its DNS tells it (RFC 6764): the
+    // _carddavs._tcp SRV record's host and port, with the path of its TXT
+    // record, else the well-known path; empty when the DNS names none or does
+    // not answer within a few seconds. An address or this machine is never looked up.
+    QUrl serviceAddress(const QString &domain);
 
     // Requests sent so far, redirects and authentication rounds included.
     int requestCount() const { return mRequests; }
@@ -80,6 +91,7 @@ private:
 
     QUrl mServer;
     bool mInsecure;
+    QString mTrusted;
     std::function<bool()> mCancelled;
     qint64 mMaxBytes = 100LL * 1024 * 1024;
     int mRequestMs = 60000;

@@ -61,11 +61,21 @@ QList<RemoteBook> FindAddressBooks(DavClient &client, const QUrl &server)
     QList<QUrl> starts;
     if (server.path() != QLatin1String("/") && !server.path().isEmpty())
         starts << server;
+    else if (const QUrl service = client.serviceAddress(host); !service.isEmpty())
+        starts << service; // the DNS's word first, then the well-known address
     starts << withPath(server, "/.well-known/carddav") << withPath(server, "/");
 
     QString principal;
     for (const QUrl &start : starts) {
-        const DavResponse r = client.run(propfind(start, 0, {"current-user-principal", "resourcetype", "displayname"}));
+        DavResponse r;
+        try {
+            r = client.run(propfind(start, 0, {"current-user-principal", "resourcetype", "displayname"}));
+        } catch (const SyncError &error) {
+            // The address the DNS named may not be the account's server, which alone gets the password.
+            if (start.host() == host || error.kind() == SyncError::Kind::Cancelled)
+                throw;
+            continue;
+        }
         if (r.status != 207)
             continue;
         const MultiStatus ms = ParseMultiStatus(r.body, r.url, host);

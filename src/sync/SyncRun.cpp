@@ -6,6 +6,7 @@
 #include "store/Database.h"
 
 #include <QPointer>
+#include <QUrl>
 #include <QThread>
 
 namespace varnelle::sync {
@@ -58,11 +59,16 @@ void SyncRun::work()
         Connection book = OpenConnection(mBookFile, QStringLiteral("sync"));
         for (const SyncJob &job : std::as_const(mJobs)) {
             try {
+                options.emptied = job.emptied;
                 const SyncSummary summary = SyncBook(book.database(), mBookFile, job.account, job.password, options);
                 result.lines << summary.lines();
                 result.changed = result.changed || summary.cameIn + summary.removedHere > 0;
                 result.worthShowing = result.worthShowing || !summary.conflicts.isEmpty() || !summary.notes.isEmpty();
             } catch (const SyncError &error) {
+                if (error.kind() == SyncError::Kind::Emptied) {
+                    result.emptied << EmptiedAccount{job, QUrl(job.account.bookUrl).host(), error.count()};
+                    continue;
+                }
                 failed(error.message());
                 if (error.kind() == SyncError::Kind::Authentication)
                     result.refusedPasswords << job.account;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/SyncState.h"
+#include "sync/BookSync.h"
 
 #include <QList>
 #include <QObject>
@@ -16,6 +17,15 @@ namespace varnelle::sync {
 struct SyncJob {
     SyncAccount account;
     QString password;
+    EmptiedBook emptied = EmptiedBook::Refuse;
+};
+
+// An account whose server book lost all or most of its cards: nothing was
+// done, the user decides.
+struct EmptiedAccount {
+    SyncJob job;
+    QString server;
+    qsizetype count = 0; // cards gone
 };
 
 // What a run of syncs did, for the window that started it.
@@ -24,6 +34,7 @@ struct SyncRunResult {
     bool changed = false;             // the book may have changed: the lists read it again
     bool worthShowing = false;        // a failure, conflict or note: shown after an automatic sync too
     QList<SyncAccount> refusedPasswords; // accounts whose password the server refused
+    QList<EmptiedAccount> emptied;       // accounts left for the user to decide
 };
 
 // Syncs accounts one after another on a thread of its own, with a connection

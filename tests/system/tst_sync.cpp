@@ -7,8 +7,10 @@
 #include "store/repair/Salvage.h"
 #include "sync/BookSync.h"
 #include "sync/DavClient.h"
+#include "sync/DavXml.h"
 #include "sync/Discovery.h"
 #include "sync/SyncError.h"
+#include "interchange/VCardSyntax.h"
 #include "ui/contact/ContactDialog.h"
 #include "ui/main/MainWindow.h"
 #include "ui/sync/SyncAccountsDialog.h"
@@ -18,6 +20,7 @@
 #include "support/Modal.h"
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
+#include "support/WriteBackPairs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -35,6 +38,7 @@
 
 #include <QDir>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -132,6 +136,35 @@ public:
         }
         return out;
     }
+    // The SHA-256 fingerprint of the server's certificate, "AB:CD:...", as openssl prints it.
+    QString fingerprint() const
+    {
+        QProcess openssl;
+        openssl.start("openssl", {"x509", "-in", mDir.filePath("cert.pem"), "-noout", "-fingerprint", "-sha256"});
+        openssl.waitForFinished();
+        return QString::fromLatin1(openssl.readAllStandardOutput()).section(u'=', 1).trimmed();
+    }
+    // Makes the address book anew and empty at the same address.
+    void recreateBook()
+    {
+        QDir(folder()).removeRecursively();
+        addBook("contacts", "Contacts");
+    }
+    // A card as another client reads it: a plain GET.
+    QByteArray get(const QString &name) const
+    {
+        sync::DavClient client(QUrl(url()), "alice", "secret", false);
+        const sync::DavResponse r = client.run({"GET", QUrl(bookUrl() + name), {}, {}});
+        return r.status == 200 ? r.body : QByteArray();
+    }
+    // The address book's sync token of now.
+    QString syncToken() const
+    {
+        sync::DavClient client(QUrl(url()), "alice", "secret", false);
+        const sync::DavResponse r = client.run({"REPORT", QUrl(bookUrl()), sync::SyncCollectionBody({}),
+                                                {{"Depth", "0"}, {"Content-Type", "application/xml"}}});
+        return sync::ParseMultiStatus(r.body, r.url, "127.0.0.1").syncToken;
+    }
     // Replaces the htpasswd users, which the server reads at each sign-in.
     void setUsers(const QByteArray &users) { write(mDir.filePath("users"), users); }
     // Changes the server as another client does, through HTTP.
@@ -158,7 +191,8 @@ private:
 
 // A faulty server in Python on a free loopback port, one request at a time:
 // "redirect URL" answers each with a 307 to URL; "trickle N SECONDS" with a
-// 207 of N bytes, one byte every SECONDS.
+// 207 of N bytes, one byte every SECONDS; "unavailable N" the first N with a
+// 503, the others with an empty 207.
 class FaultyServer {
 public:
     explicit FaultyServer(const QStringList &arguments)
@@ -170,6 +204,7 @@ s.setsockopt(socket.SOL_SOCKET, socket.SO_REUSEADDR, 1)
 s.bind(('127.0.0.1', 0))
 s.listen(16)
 print(s.getsockname()[1], flush=True)
+served = 0
 while True:
     c, _ = s.accept()
     try:
@@ -184,7 +219,14 @@ while True:
                 length = int(line.split(b':')[1])
         while len(body) < length:
             body += c.recv(65536)
-        if sys.argv[1] == 'redirect':
+        served += 1
+        if sys.argv[1] == 'unavailable':
+            empty = b"<?xml version='1.0'?><multistatus xmlns='DAV:'/>"
+            c.sendall(b'HTTP/1.1 503 Service Unavailable\r\nContent-Length: 0\r\nConnection: close\r\n\r\n'
+                      if served <= int(sys.argv[2]) else
+                      b'HTTP/1.1 207 Multi-Status\r\nContent-Length: %d\r\nConnection: close\r\n\r\n' % len(empty)
+                      + empty)
+        elif sys.argv[1] == 'redirect':
             c.sendall(b'HTTP/1.1 307 Temporary Redirect\r\nLocation: ' + sys.argv[2].encode()
                       + b'\r\nContent-Length: 0\r\nConnection: close\r\n\r\n')
         else:
@@ -535,6 +577,194 @@ private slots:
         QCOMPARE(other.sync().cameIn, 0);
     }
 
+    // The card sent back through a real server, as a second client reads it:
+    // the server's card with exactly the book's changes. The server may
+    // order and fold the lines its own way.
+    void writeBackThroughServer_data() { test::WriteBackPairs(); }
+    void writeBackThroughServer()
+    {
+        QFETCH(QByteArray, card);
+        QFETCH(QStringList, changes);
+        QFETCH(QByteArray, expected);
+        Radicale server;
+        Book book(server);
+        QCOMPARE(server.request("PUT", "card.vcf", card), 201);
+        QCOMPARE(book.sync().cameIn, 1);
+        for (const QString &change : changes) {
+            const QString name = change.section(u'=', 0, 0), value = change.section(u'=', 1);
+            if (!name.startsWith(u'#')) {
+                RunQuery(book.db, QString("UPDATE Address SET %1 = ?").arg(name), {value});
+                continue;
+            }
+            RunQuery(book.db, "INSERT INTO TelephoneType (TelephoneType) SELECT ? WHERE NOT EXISTS "
+                              "(SELECT 1 FROM TelephoneType WHERE TelephoneType = ?)", {name.mid(1), name.mid(1)});
+            RunQuery(book.db, "DELETE FROM TelephoneList WHERE TypeID = (SELECT TypeID FROM TelephoneType WHERE "
+                              "TelephoneType = ?)", {name.mid(1)});
+            RunQuery(book.db, "INSERT INTO TelephoneList (PersonID, TypeID, Number) SELECT (SELECT PersonID FROM "
+                              "Address), TypeID, ? FROM TelephoneType WHERE TelephoneType = ?", {value, name.mid(1)});
+        }
+        QCOMPARE(book.sync().wentOut, 1);
+        // The lines as the server may write them again: names and parameters
+        // in any letter case and order.
+        const auto lines = [](const QByteArray &text) {
+            QStringList out;
+            for (const QString &line : interchange::UnfoldedLines(text)) {
+                const qsizetype colon = interchange::NameEnd(QStringView(line));
+                QStringList head = line.left(colon).toUpper().split(u';');
+                std::sort(head.begin() + 1, head.end());
+                out << head.join(u';') + line.mid(colon);
+            }
+            out.sort();
+            return out;
+        };
+        QCOMPARE(lines(server.get("card.vcf")), lines(expected));
+        const sync::SyncSummary idle = book.sync();
+        QCOMPARE(idle.cameIn + idle.wentOut, 0);
+    }
+
+    // An address book emptied on the server, or made anew at its address,
+    // is never followed without the user's word: the command line refuses
+    // and names the options, the window asks.
+    void emptiedServerBook_data()
+    {
+        QTest::addColumn<QString>("how"); // emptied, made anew, made anew before a second sync
+        QTest::addColumn<QString>("answer"); // the command line's option, or the window's button
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("here");  // contacts in the book after
+        QTest::addColumn<int>("there"); // cards on the server after
+        QTest::newRow("emptied, command line refuses") << "emptied" << "" << 1 << 12 << 0;
+        QTest::newRow("made anew, --accept-removal") << "anew" << "--accept-removal" << 0 << 0 << 0;
+        QTest::newRow("made anew after one sync, --upload-all") << "anew at once" << "--upload-all" << 0 << 12 << 12;
+        QTest::newRow("made anew after one sync, command line refuses") << "anew at once" << "" << 1 << 12 << 0;
+        QTest::newRow("emptied, window: upload again") << "emptied" << "Save" << 0 << 12 << 12;
+        QTest::newRow("made anew, window: remove here") << "anew" << "Discard" << 0 << 0 << 0;
+        QTest::newRow("made anew after one sync, window: cancel") << "anew at once" << "Cancel" << 0 << 12 << 0;
+    }
+    void emptiedServerBook()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, answer);
+        QFETCH(int, status);
+        QFETCH(int, here);
+        QFETCH(int, there);
+        Radicale server;
+        OpenBook open(server);
+        open.add(12);
+        const auto syncOnce = [&] {
+            return sync::SyncBook(open.book.database(), open.book.fileName(),
+                                  ReadSyncAccounts(open.book.database()).first(), "secret");
+        };
+        QCOMPARE(syncOnce().wentOut, 12);
+        if (how != "anew at once")
+            syncOnce();
+        if (how == "emptied")
+            for (const QString &name : server.cards().keys())
+                QCOMPARE(server.request("DELETE", name), 200);
+        else
+            server.recreateBook();
+        QCOMPARE(server.count(), 0);
+
+        if (answer.isEmpty() || answer.startsWith("--")) {
+            QProcess run;
+            run.setWorkingDirectory(open.dir.path());
+            QStringList arguments{"--sync", "--password-command", "echo secret"};
+            if (!answer.isEmpty())
+                arguments << answer;
+            run.start(program(), arguments);
+            QVERIFY(run.waitForFinished(60000));
+            const QString err = QString::fromUtf8(run.readAllStandardError());
+            QCOMPARE(run.exitCode(), status);
+            if (status == 1) {
+                QVERIFY2(err.contains("The address book on 127.0.0.1 is now empty"), qPrintable(err));
+                QVERIFY2(err.contains("--sync --accept-removal") && err.contains("--sync --upload-all"),
+                         qPrintable(err));
+            }
+        } else {
+            QWidget window;
+            QMenu menu;
+            AddSyncActions(&menu, open.book, &window);
+            test::ScriptedBoxes boxes;
+            boxes.answerInput(QString("secret"));
+            boxes.answer(answer == "Save"      ? QMessageBox::Save
+                         : answer == "Discard" ? QMessageBox::Discard
+                                               : QMessageBox::Cancel);
+            QStringList summaries;
+            if (answer == "Cancel") {
+                menu.findChild<QAction *>("syncNowAction")->trigger();
+                QTRY_VERIFY_WITH_TIMEOUT(!boxes.messages.isEmpty(), 60000);
+            } else {
+                summaries = syncNow(menu, window, server);
+            }
+            QVERIFY(!boxes.messages.isEmpty());
+            QCOMPARE(boxes.messages.first().text, "The address book on 127.0.0.1 is now empty. Remove all 12 "
+                                                  "contacts here too, or upload them again?");
+            QCOMPARE(summaries.size(), answer == "Cancel" ? 0 : 1);
+        }
+        QCOMPARE(open.scalar("SELECT count(*) FROM Address"), here);
+        QCOMPARE(server.count(), qsizetype(there));
+        if (status == 0 && answer != "Cancel") { // and the next sync is an idle one
+            const sync::SyncSummary next = syncOnce();
+            QCOMPARE(next.cameIn + next.wentOut + next.removedHere + next.removedThere, 0);
+        }
+    }
+
+    // A change refused because the card changed (412), and the card then
+    // found gone (404): deleted on the server, the contact changed here is
+    // kept and sent as a new card, once.
+    void refusedThenGone()
+    {
+        Radicale server;
+        Book book(server);
+        book.add("Jane", "Doe");
+        book.sync();
+        const QString name = server.cards().firstKey();
+        QCOMPARE(server.request("DELETE", name), 200);
+        // A token that no longer tells the deletion, as after a server's restore.
+        StoreSyncToken(book.db, book.account.id, server.syncToken());
+        RunQuery(book.db, "UPDATE Address SET FirstName = 'Janet'");
+        const sync::SyncSummary summary = book.sync();
+        QCOMPARE(summary.wentOut, 1);
+        QCOMPARE(summary.notes.size(), 1);
+        QVERIFY2(summary.notes.first().contains("deleted on the server but changed here"), qPrintable(summary.notes.first()));
+        QCOMPARE(server.count(), 1);
+        QVERIFY(server.cards().first().contains("Janet"));
+        const sync::SyncSummary next = book.sync();
+        QCOMPARE(next.wentOut + next.cameIn, 0);
+        QCOMPARE(next.notes, QStringList());
+    }
+
+    // The same person added on both sides is linked, not doubled: before a
+    // first sync and between syncs.
+    void equalOnBothSides_data()
+    {
+        QTest::addColumn<bool>("firstSync");
+        QTest::newRow("before a first sync") << true;
+        QTest::newRow("between syncs") << false;
+    }
+    void equalOnBothSides()
+    {
+        QFETCH(bool, firstSync);
+        Radicale server;
+        Book book(server);
+        if (!firstSync) {
+            book.add("John", "Smith");
+            book.sync();
+        }
+        book.add("Jane", "Doe", "jane@example.com");
+        QCOMPARE(server.request("PUT", "jane.vcf", card("jane", "Jane", "Doe", "EMAIL;TYPE=INTERNET:JANE@example.com\r\n")),
+                 201);
+        QCOMPARE(book.sync().cameIn, 0);
+        QCOMPARE(book.count(), firstSync ? 1 : 2);
+        QCOMPARE(server.count(), firstSync ? 1 : 2);
+        QCOMPARE(book.scalar("SELECT Href FROM SyncContact s JOIN Address a USING (PersonID) WHERE a.LastName = 'Doe'")
+                     .toString()
+                     .section(u'/', -1),
+                 "jane.vcf");
+        const sync::SyncSummary idle = book.sync();
+        QCOMPARE(idle.cameIn + idle.wentOut, 0);
+        QCOMPARE(server.count(), firstSync ? 1 : 2);
+    }
+
     void refused_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -550,6 +780,11 @@ private slots:
                            "echo secret"}
             << "plain http" << 1;
         QTest::newRow("mistake") << QStringList{"--sync", "--view", "both"} << "--view takes" << 2;
+        QTest::newRow("bare host:port answered in plain http")
+            << QStringList{"--add-account", "HOSTPORT", "--user", "alice", "--password-command", "echo secret"}
+            << "answers in plain http, not https. If it is meant to be reached so, give its address as http://" << 1;
+        QTest::newRow("password command failing silently")
+            << QStringList{"--sync", "--password-command", "exit 3"} << "failed: it ended with status 3" << 1;
         QTest::newRow("untrusted certificate")
             << QStringList{"--add-account", "SERVER", "--user", "alice", "--password-command", "echo secret"}
             << "is not trusted" << 1;
@@ -566,11 +801,13 @@ private slots:
         Book book(server);
         QProcess run;
         run.setWorkingDirectory(book.dir());
-        run.start(program(), arguments.replaceInStrings("SERVER", server.url()));
+        run.start(program(), arguments.replaceInStrings("SERVER", server.url())
+                                 .replaceInStrings("HOSTPORT", QUrl(server.url()).authority()));
         QVERIFY(run.waitForFinished(60000));
         const QString err = QString::fromUtf8(run.readAllStandardError());
         QCOMPARE(run.exitCode(), status);
         QVERIFY2(err.contains(message), qPrintable(err));
+        QVERIFY2(!err.trimmed().endsWith(u':') && !err.contains(": ."), qPrintable(err)); // a reason is given
         if (status == 1)
             QVERIFY2(err.contains("127.0.0.1") || err.contains("192.0.2.7"), qPrintable(err));
     }
@@ -621,6 +858,122 @@ private slots:
         }
         QVERIFY2(error.contains(message.replace("ELSEWHERE", elsewhereUrl)), qPrintable(error));
         QVERIFY(!elsewhere.waitForNewConnection(200));
+    }
+
+    // A book of cards with large photos comes in, in batches that keep each
+    // response within the size limit.
+    void largePhotos()
+    {
+        Radicale server;
+        QByteArray bytes(900 * 1024, Qt::Uninitialized); // as little compressible as a real photo
+        for (char &b : bytes)
+            b = char(QRandomGenerator::global()->generate());
+        const QByteArray photo = bytes.toBase64(); // 1.2 MB in the card
+        for (int i = 0; i < 120; ++i) {
+            QFile file(server.folder() + QString("/photo%1.vcf").arg(i));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(card(QString("photo%1").arg(i), QString("First%1").arg(i), QString("Last%1").arg(i),
+                            "PHOTO;ENCODING=b;TYPE=JPEG:" + photo + "\r\n"));
+        }
+        Book book(server);
+        QCOMPARE(book.sync().cameIn, 120);
+        QCOMPARE(book.count(), 120);
+    }
+
+    // A self-signed certificate is trusted for one account once the user has
+    // seen its fingerprint, on the command line and in the accounts window;
+    // a changed certificate is refused again.
+    void trustedCertificate_data()
+    {
+        QTest::addColumn<bool>("commandLine");
+        QTest::newRow("command line") << true;
+        QTest::newRow("accounts window") << false;
+    }
+    void trustedCertificate()
+    {
+        QFETCH(bool, commandLine);
+        if (QStandardPaths::findExecutable("openssl").isEmpty())
+            QSKIP("no openssl to make a certificate");
+        Radicale server(true);
+        const QString fingerprint = server.fingerprint();
+        QCOMPARE(fingerprint.size(), 95);
+        OpenBook open(server, false);
+        open.add(1);
+        QProcess run;
+        run.setWorkingDirectory(open.dir.path());
+        const QStringList add{"--add-account", server.url(), "--user", "alice", "--password-command", "echo secret"};
+        if (commandLine) {
+            run.start(program(), add);
+            QVERIFY(run.waitForFinished(60000));
+            const QString err = QString::fromUtf8(run.readAllStandardError());
+            QCOMPARE(run.exitCode(), 1);
+            QVERIFY2(err.contains("--trust-certificate " + fingerprint), qPrintable(err));
+            run.start(program(), add + QStringList{"--trust-certificate", fingerprint});
+            QVERIFY(run.waitForFinished(60000));
+            QCOMPARE(run.exitCode(), 0);
+        } else {
+            SyncPasswords passwords;
+            test::ScriptedBoxes boxes;
+            boxes.answer(QMessageBox::Yes);
+            SyncAccountsDialog dialog(open.book, passwords, false);
+            test::retype(dialog, "serverEdit", server.url());
+            test::retype(dialog, "userEdit", "alice");
+            test::retype(dialog, "passwordEdit", "secret");
+            test::click(dialog, "findButton");
+            QTRY_VERIFY_WITH_TIMEOUT(test::find<QPushButton>(dialog, "addButton")->isEnabled(), 30000);
+            QCOMPARE(boxes.messages.size(), 1);
+            QVERIFY2(boxes.messages.first().text.contains(fingerprint), qPrintable(boxes.messages.first().text));
+            test::click(dialog, "addButton");
+        }
+        const QList<SyncAccount> accounts = ReadSyncAccounts(open.book.database());
+        QCOMPARE(accounts.size(), 1);
+        QCOMPARE(accounts.first().trustedCertificate, QString(fingerprint).remove(u':'));
+        run.start(program(), {"--sync", "--password-command", "echo secret"});
+        QVERIFY(run.waitForFinished(60000));
+        QCOMPARE(run.exitCode(), 0);
+        QCOMPARE(server.count(), 1);
+
+        Radicale renewed(true); // another certificate at the account's address
+        RunQuery(open.book.database(), "UPDATE SyncAccount SET BookUrl = ?", {renewed.bookUrl()});
+        run.start(program(), {"--sync", "--password-command", "echo secret"});
+        QVERIFY(run.waitForFinished(60000));
+        const QString err = QString::fromUtf8(run.readAllStandardError());
+        QCOMPARE(run.exitCode(), 1);
+        QVERIFY2(err.contains("is not trusted") && err.contains(renewed.fingerprint()), qPrintable(err));
+    }
+
+    // A server unavailable for a moment is asked once more after a pause; one
+    // unavailable for longer is told as such, not as a refusal.
+    void unavailableServer_data()
+    {
+        QTest::addColumn<int>("unavailable"); // requests answered 503
+        QTest::addColumn<QString>("message"); // empty: the sync succeeds
+        QTest::newRow("503 once") << 1 << QString();
+        QTest::newRow("503 every time") << 4 << "The server 127.0.0.1 is unavailable (HTTP status 503); try again later.";
+    }
+    void unavailableServer()
+    {
+        QFETCH(int, unavailable);
+        QFETCH(QString, message);
+        if (QStandardPaths::findExecutable("python3").isEmpty())
+            QSKIP("no python3 for the faulty server");
+        Radicale server;
+        Book book(server);
+        FaultyServer faulty({"unavailable", QString::number(unavailable)});
+        if (message.isEmpty()) { // the request itself is answered
+            sync::DavClient client(QUrl(faulty.bookUrl()), "alice", "secret", false);
+            QCOMPARE(client.run({"REPORT", QUrl(faulty.bookUrl()), sync::SyncCollectionBody({}), {}}).status, 207);
+            QCOMPARE(client.requestCount(), 2);
+            return;
+        }
+        RunQuery(book.db, "UPDATE SyncAccount SET BookUrl = ?", {faulty.bookUrl()});
+        QString error;
+        try {
+            book.sync();
+        } catch (const sync::SyncError &e) {
+            error = e.message();
+        }
+        QCOMPARE(error, message);
     }
 
     void addAccountFindsTheBook()

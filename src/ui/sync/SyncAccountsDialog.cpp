@@ -189,29 +189,45 @@ void SyncAccountsDialog::findAddressBooks()
     // The server is asked on a thread of its own; the answer comes back to
     // this window, or is dropped when it has closed meanwhile.
     const QPointer<SyncAccountsDialog> self(this);
-    QThread *thread = QThread::create([self, server, user, password, insecure] {
+    QThread *thread = QThread::create([self, server, user, password, insecure, trusted = mTrusted] {
         QList<sync::RemoteBook> found;
         QString failure;
+        QString certificate;
         try {
             sync::DavClient client(server, user, password, insecure);
+            client.setTrustedCertificate(trusted);
             found = sync::FindAddressBooks(client, server);
         } catch (const sync::SyncError &error) {
             failure = error.message();
+            certificate = error.certificate();
         }
-        QMetaObject::invokeMethod(qApp, [self, found, failure] {
+        QMetaObject::invokeMethod(qApp, [self, found, failure, certificate] {
             QApplication::restoreOverrideCursor();
             if (self)
-                self->booksFound(found, failure);
+                self->booksFound(found, failure, certificate);
         });
     });
     connect(thread, &QThread::finished, thread, &QObject::deleteLater);
     thread->start();
 }
 
-void SyncAccountsDialog::booksFound(const QList<sync::RemoteBook> &found, const QString &failure)
+void SyncAccountsDialog::booksFound(const QList<sync::RemoteBook> &found, const QString &failure,
+                                    const QString &certificate)
 {
     mFinding = false;
     mFindButton->setEnabled(true);
+    // A certificate no authority vouches for may be trusted for this
+    // account, once the user has seen its fingerprint; a changed one is asked about again.
+    if (!certificate.isEmpty()) {
+        if (AskYesNo(windowTitle(), tr("The certificate of the server %1 is not trusted by this system. Its SHA-256 "
+                                       "fingerprint is:\n\n%2\n\nTrust this certificate for this account? Do so "
+                                       "only when it is the fingerprint of your server's certificate.")
+                                        .arg(sync::ServerUrl(mServer->text()).host(), certificate))) {
+            mTrusted = sync::DavClient::NormalizedFingerprint(certificate);
+            findAddressBooks();
+        }
+        return;
+    }
     if (!failure.isEmpty())
         return showError(failure);
     QList<QPair<QString, QString>> books;
@@ -246,6 +262,7 @@ void SyncAccountsDialog::addAccount()
             a.bookUrl = combo->currentData().toString();
             a.bookName = combo->currentText();
             a.insecure = mInsecure->isChecked();
+            a.trustedCertificate = mTrusted;
             AddSyncAccount(mBook.database(), a);
         }
     } catch (const DatabaseError &error) {
@@ -253,6 +270,7 @@ void SyncAccountsDialog::addAccount()
     }
     mPasswords.remember(server.host(), mUser->text(), mPassword->text());
     mPassword->clear();
+    mTrusted.clear();
     mAddButton->setEnabled(false);
     refill();
 }
@@ -280,6 +298,7 @@ void SyncAccountsDialog::editAccount()
         return;
     const SyncAccount &a = mAccounts[row];
     mEditing = a;
+    mTrusted = a.trustedCertificate;
     mGroup->setTitle(tr("Edit account"));
     mServer->setText(a.serverUrl);
     mUser->setText(a.userName);
@@ -313,6 +332,7 @@ void SyncAccountsDialog::saveAccount()
     after.serverUrl = sync::ServerUrl(mServer->text()).toString();
     after.userName = mUser->text();
     after.insecure = mInsecure->isChecked();
+    after.trustedCertificate = mTrusted;
     after.bookUrl = edited->currentData().toString();
     after.bookName = edited->currentText();
     // The hrefs, ETags and cards of the last syncs belong to one address
@@ -352,6 +372,7 @@ void SyncAccountsDialog::forgetUnusedPassword(const SyncAccount &former)
 void SyncAccountsDialog::cancelEditing()
 {
     mEditing.reset();
+    mTrusted.clear();
     mGroup->setTitle(tr("New account"));
     for (QLineEdit *edit : {mServer, mUser, mPassword})
         edit->clear();

@@ -45,7 +45,7 @@ private slots:
     void cancelEditing();
 
 private:
-    void booksFound(const QList<sync::RemoteBook> &found, const QString &failure);
+    void booksFound(const QList<sync::RemoteBook> &found, const QString &failure, const QString &certificate);
     void refill();
     // A user name and password written in the server's address move to their
     // own fields, so that they reach the keyring and never the book.
@@ -77,6 +77,7 @@ private:
     QCheckBox *mAutoSync;
     QList<SyncAccount> mAccounts;
     std::optional<SyncAccount> mEditing;
+    QString mTrusted; // the certificate the user trusts for the account being added or edited
     bool mFinding = false; // the server is being asked for its address books
 };
 

@@ -205,8 +205,36 @@ private:
                 book->notifyContactsChanged();
                 book->notifyTypesChanged();
             });
-        if (!mAutomatic || result.worthShowing)
+        if ((!mAutomatic || result.worthShowing) && !(result.lines.isEmpty() && !result.emptied.isEmpty()))
             showSummary(result.lines);
+        askAboutEmptied(result.emptied);
+    }
+
+    // A server book emptied or made anew is never followed without asking:
+    // its contacts are removed here too, or uploaded again, or left as they are.
+    void askAboutEmptied(const QList<sync::EmptiedAccount> &emptied)
+    {
+        QList<sync::SyncJob> again;
+        for (const sync::EmptiedAccount &e : emptied) {
+            const QMessageBox::StandardButton answer = ShowMessage(
+                tr("Sync"),
+                tr("The address book on %1 is now empty. Remove all %2 contacts here too, or upload them again?")
+                    .arg(e.server)
+                    .arg(e.count),
+                QMessageBox::Question, QMessageBox::Discard | QMessageBox::Save | QMessageBox::Cancel,
+                {{QMessageBox::Discard, tr("Remove Here")}, {QMessageBox::Save, tr("Upload Again")}});
+            if (answer != QMessageBox::Discard && answer != QMessageBox::Save)
+                continue;
+            sync::SyncJob job = e.job;
+            job.emptied = answer == QMessageBox::Discard ? sync::EmptiedBook::RemoveHere
+                                                         : sync::EmptiedBook::UploadAgain;
+            again << job;
+        }
+        if (again.isEmpty() || mBusy)
+            return;
+        mBusy = true;
+        mJobs = again;
+        startRun();
     }
 
     void showSummary(const QStringList &lines)

@@ -3,6 +3,7 @@
 #include "ui/widgets/WindowPlacement.h"
 #include "common/Log.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -82,7 +83,8 @@ QMessageBox::StandardButton ShowMessage(const QString &text, QMessageBox::Icon i
 }
 
 QMessageBox::StandardButton ShowMessage(const QString &title, const QString &text, QMessageBox::Icon icon,
-                                        QMessageBox::StandardButtons buttons)
+                                        QMessageBox::StandardButtons buttons,
+                                        const QList<QPair<QMessageBox::StandardButton, QString>> &buttonTexts)
 {
     qCDebug(lcUi) << "message box:" << title << text;
     if (messageResponder())
@@ -93,6 +95,9 @@ QMessageBox::StandardButton ShowMessage(const QString &title, const QString &tex
     PlacedBox<QMessageBox> box([](QMessageBox &shown) { CenterForm(shown); });
     SetUpMessageBox(box, text, icon, buttons);
     box.setWindowTitle(title);
+    for (const auto &[button, buttonText] : buttonTexts)
+        if (QAbstractButton *shown = box.button(button))
+            shown->setText(buttonText);
     const auto answer = static_cast<QMessageBox::StandardButton>(box.exec());
     // Closed through its frame, a box answers as Escape would.
     if (!buttons.testFlag(answer))

@@ -16,9 +16,10 @@ QMessageBox::StandardButton ShowMessage(const QString &text, QMessageBox::Icon i
                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok);
 
 // The same box titled after the task of the window that shows it (the sync
-// windows' "Sync").
+// windows' "Sync"); buttonTexts names buttons for what they do.
 QMessageBox::StandardButton ShowMessage(const QString &title, const QString &text, QMessageBox::Icon icon,
-                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                        const QList<QPair<QMessageBox::StandardButton, QString>> &buttonTexts = {});
 
 // A refusal or a caught failure: the warning icon and OK.
 void ShowRefusal(const QString &text);

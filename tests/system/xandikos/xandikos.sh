@@ -38,7 +38,7 @@ done
 
 varnelle() { (cd "$work/$1" && shift && "$program" "$@" --password-command "echo unused"); }
 count() { sqlite3 "$work/$1/Address.mdb" "SELECT count(*) FROM Address"; }
-expect() { grep -qF "$2" <<< "$1" || fail "expected '$2' in: $1"; }
+expect() { grep -qF -- "$2" <<< "$1" || fail "expected '$2' in: $1"; }
 
 mkdir -p "$work/one" "$work/two"
 printf 'BEGIN:VCARD\r\nVERSION:3.0\r\nN:Doe;Jane;;;\r\nFN:Jane Doe\r\nORG:Doe Inc\r\nEND:VCARD\r\nBEGIN:VCARD\r\nVERSION:3.0\r\nN:Roe;Rick;;;\r\nFN:Rick Roe\r\nORG:Roe Ltd\r\nEND:VCARD\r\n' > "$work/one/two.vcf"
@@ -65,4 +65,29 @@ expect "$(varnelle two --add-account "http://127.0.0.1:$port/" --user user)" "sy
 expect "$(varnelle two --sync)" "1 came in, 0 went out"
 expect "$(varnelle two --sync)" "0 came in, 0 went out, 0 removed here, 0 removed on the server"
 [ "$(sqlite3 "$work/two/Address.mdb" "SELECT LastName FROM Address")" = Doe ] || fail "the second book is not the first"
+
+# An edit goes back as the server's card with only the changed components,
+# as a second client reads it.
+mm=$'BEGIN:VCARD\r\nVERSION:3.0\r\nUID:mm-1\r\nN:Müller;Maximilian-Alexander;Johann;Dr.;Jr.\r\nFN:Max Müller\r\nADR;TYPE=WORK:;Gebäude 3;Leopoldstraße 12;München;Bayern;80802;Deutschland\r\nTEL;TYPE=WORK:+49 89 1234567 ext. 890\r\nEND:VCARD\r\n'
+[ "$(status PUT mm-1.vcf "$mm")" = 201 ] || fail "the server took no card"
+expect "$(varnelle one --sync)" "1 came in, 0 went out"
+sqlite3 "$work/one/Address.mdb" "UPDATE Address SET LastName = 'Müller-Lüdenscheidt', ZipCode = '80803' WHERE LastName = 'Müller'"
+expect "$(varnelle one --sync)" "0 came in, 1 went out"
+stored="$(http GET mm-1.vcf | tr -d '\r' | sed ':a;N;$!ba;s/\n //g')"
+for line in "N:Müller-Lüdenscheidt;Maximilian-Alexander;Johann;Dr.;Jr." "FN:Max Müller" \
+            "ADR;TYPE=WORK:;Gebäude 3;Leopoldstraße 12;München;Bayern;80803;Deutschland" \
+            "TEL;TYPE=WORK:+49 89 1234567 ext. 890"; do
+  expect "$stored" "$line"
+done
+
+# The server's address book emptied: refused until the user says what to do.
+for href in $(sqlite3 "$work/one/Address.mdb" "SELECT Href FROM SyncContact"); do
+  [ "$(status DELETE "${href##*/}")" = 204 ] || fail "the server deleted nothing"
+done
+if out="$(varnelle one --sync 2>&1)"; then fail "an emptied address book was followed: $out"; fi
+expect "$out" "--sync --accept-removal"
+expect "$out" "--sync --upload-all"
+[ "$(count one)" = 2 ] || fail "the book holds $(count one) contacts, not 2"
+expect "$(varnelle one --sync --upload-all)" "0 came in, 2 went out, 0 removed here, 0 removed on the server"
+expect "$(varnelle one --sync)" "0 came in, 0 went out, 0 removed here, 0 removed on the server"
 echo "xandikos: 1 passed, 0 failed"
