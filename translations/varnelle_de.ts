@@ -1355,15 +1355,15 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
         <translation>--trust-certificate gehört zu --add-account und --sync.</translation>
     </message>
     <message>
-        <source>--trust-certificate takes a certificate&apos;s SHA-256 fingerprint (64 hex digits, colons allowed), not &apos;%1&apos;.</source>
+        <source>--trust-certificate takes a certificate's SHA-256 fingerprint (64 hex digits, colons allowed), not '%1'.</source>
         <translation>--trust-certificate erwartet den SHA-256-Fingerabdruck eines Zertifikats (64 Hexadezimalziffern, Doppelpunkte erlaubt), nicht „%1“.</translation>
     </message>
     <message>
         <source>  --sync --accept-removal, --sync --upload-all
-                     When the server&apos;s address book was emptied: removes its
+                     When the server's address book was emptied: removes its
                      contacts here too, or uploads them again.
   --trust-certificate &lt;sha256&gt;
-                     With --add-account or --sync: trusts the server&apos;s certificate
+                     With --add-account or --sync: trusts the server's certificate
                      of this SHA-256 fingerprint for the account.
 </source>
         <translation>  --sync --accept-removal, --sync --upload-all
@@ -1375,7 +1375,7 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
 </translation>
     </message>
     <message>
-        <source>If it is your server&apos;s certificate, give --trust-certificate %1 to trust it for this account.</source>
+        <source>If it is your server's certificate, give --trust-certificate %1 to trust it for this account.</source>
         <translation>Wenn es das Zertifikat Ihres Servers ist, geben Sie --trust-certificate %1 an, um ihm für dieses Konto zu vertrauen.</translation>
     </message>
 </context>
@@ -2107,7 +2107,7 @@ Konto ändern?</translation>
 
 %2
 
-Trust this certificate for this account? Do so only when it is the fingerprint of your server&apos;s certificate.</source>
+Trust this certificate for this account? Do so only when it is the fingerprint of your server's certificate.</source>
         <translation>Das Zertifikat des Servers %1 wird von diesem System nicht als vertrauenswürdig eingestuft. Sein SHA-256-Fingerabdruck ist:
 
 %2

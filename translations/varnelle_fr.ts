@@ -1193,15 +1193,15 @@ Rapports du menu Rapports, sans fenêtre :
     </message>
     <message>
         <source>The address book on %1 is now empty, though %2 contacts here were synced with it; nothing was removed here.</source>
-        <translation>Le carnet d&apos;adresses sur %1 est maintenant vide, alors que %2 contacts d&apos;ici étaient synchronisés avec lui ; rien n&apos;a été supprimé ici.</translation>
+        <translation>Le carnet d'adresses sur %1 est maintenant vide, alors que %2 contacts d'ici étaient synchronisés avec lui ; rien n'a été supprimé ici.</translation>
     </message>
     <message>
         <source>The address book on %1 no longer holds %2 of the %3 contacts synced with it; nothing was removed here.</source>
-        <translation>Le carnet d&apos;adresses sur %1 ne contient plus %2 des %3 contacts synchronisés avec lui ; rien n&apos;a été supprimé ici.</translation>
+        <translation>Le carnet d'adresses sur %1 ne contient plus %2 des %3 contacts synchronisés avec lui ; rien n'a été supprimé ici.</translation>
     </message>
     <message>
         <source>The server %1 is unavailable (HTTP status %2); try again later.</source>
-        <translation>Le serveur %1 n&apos;est pas disponible (statut HTTP %2) ; réessayez plus tard.</translation>
+        <translation>Le serveur %1 n'est pas disponible (statut HTTP %2) ; réessayez plus tard.</translation>
     </message>
     <message>
         <source>the connection failed (network error %1)</source>
@@ -1209,11 +1209,11 @@ Rapports du menu Rapports, sans fenêtre :
     </message>
     <message>
         <source>The server %1 answers in plain http, not https. If it is meant to be reached so, give its address as %2.</source>
-        <translation>Le serveur %1 répond en http simple, pas en https. S&apos;il doit être joint ainsi, indiquez son adresse sous la forme %2.</translation>
+        <translation>Le serveur %1 répond en http simple, pas en https. S'il doit être joint ainsi, indiquez son adresse sous la forme %2.</translation>
     </message>
     <message>
         <source>No secure connection to the server %1 could be made: %2</source>
-        <translation>Aucune connexion sécurisée au serveur %1 n&apos;a pu être établie : %2</translation>
+        <translation>Aucune connexion sécurisée au serveur %1 n'a pu être établie : %2</translation>
     </message>
     <message>
         <source>Its SHA-256 fingerprint is %1.</source>
@@ -1344,30 +1344,30 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
     </message>
     <message>
         <source>it ended with status %1</source>
-        <translation>elle s&apos;est terminée avec le statut %1</translation>
+        <translation>elle s'est terminée avec le statut %1</translation>
     </message>
     <message>
         <source>it did not end normally</source>
-        <translation>elle ne s&apos;est pas terminée normalement</translation>
+        <translation>elle ne s'est pas terminée normalement</translation>
     </message>
     <message>
         <source>--trust-certificate belongs to --add-account and --sync.</source>
         <translation>--trust-certificate va avec --add-account et --sync.</translation>
     </message>
     <message>
-        <source>--trust-certificate takes a certificate&apos;s SHA-256 fingerprint (64 hex digits, colons allowed), not &apos;%1&apos;.</source>
-        <translation>--trust-certificate attend l&apos;empreinte SHA-256 d&apos;un certificat (64 chiffres hexadécimaux, deux-points permis), pas « %1 ».</translation>
+        <source>--trust-certificate takes a certificate's SHA-256 fingerprint (64 hex digits, colons allowed), not '%1'.</source>
+        <translation>--trust-certificate attend l'empreinte SHA-256 d'un certificat (64 chiffres hexadécimaux, deux-points permis), pas « %1 ».</translation>
     </message>
     <message>
         <source>  --sync --accept-removal, --sync --upload-all
-                     When the server&apos;s address book was emptied: removes its
+                     When the server's address book was emptied: removes its
                      contacts here too, or uploads them again.
   --trust-certificate &lt;sha256&gt;
-                     With --add-account or --sync: trusts the server&apos;s certificate
+                     With --add-account or --sync: trusts the server's certificate
                      of this SHA-256 fingerprint for the account.
 </source>
         <translation>  --sync --accept-removal, --sync --upload-all
-                     Si le carnet d&apos;adresses du serveur a été vidé : supprime
+                     Si le carnet d'adresses du serveur a été vidé : supprime
                      ses contacts ici aussi, ou les envoie à nouveau.
   --trust-certificate &lt;sha256&gt;
                      Avec --add-account ou --sync : fait confiance au certificat
@@ -1375,8 +1375,8 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
 </translation>
     </message>
     <message>
-        <source>If it is your server&apos;s certificate, give --trust-certificate %1 to trust it for this account.</source>
-        <translation>S&apos;il s&apos;agit du certificat de votre serveur, indiquez --trust-certificate %1 pour lui faire confiance pour ce compte.</translation>
+        <source>If it is your server's certificate, give --trust-certificate %1 to trust it for this account.</source>
+        <translation>S'il s'agit du certificat de votre serveur, indiquez --trust-certificate %1 pour lui faire confiance pour ce compte.</translation>
     </message>
 </context>
 <context>
@@ -2107,12 +2107,12 @@ Modifier le compte ?</translation>
 
 %2
 
-Trust this certificate for this account? Do so only when it is the fingerprint of your server&apos;s certificate.</source>
-        <translation>Le certificat du serveur %1 n&apos;est pas reconnu par ce système. Son empreinte SHA-256 est :
+Trust this certificate for this account? Do so only when it is the fingerprint of your server's certificate.</source>
+        <translation>Le certificat du serveur %1 n'est pas reconnu par ce système. Son empreinte SHA-256 est :
 
 %2
 
-Faire confiance à ce certificat pour ce compte ? Ne le faites que s&apos;il s&apos;agit de l&apos;empreinte du certificat de votre serveur.</translation>
+Faire confiance à ce certificat pour ce compte ? Ne le faites que s'il s'agit de l'empreinte du certificat de votre serveur.</translation>
     </message>
 </context>
 <context>
@@ -2151,7 +2151,7 @@ Faire confiance à ce certificat pour ce compte ? Ne le faites que s&apos;il s&a
     </message>
     <message>
         <source>The address book on %1 is now empty. Remove all %2 contacts here too, or upload them again?</source>
-        <translation>Le carnet d&apos;adresses sur %1 est maintenant vide. Supprimer aussi ici les %2 contacts, ou les envoyer à nouveau ?</translation>
+        <translation>Le carnet d'adresses sur %1 est maintenant vide. Supprimer aussi ici les %2 contacts, ou les envoyer à nouveau ?</translation>
     </message>
     <message>
         <source>Remove Here</source>
