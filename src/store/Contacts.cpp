@@ -1,6 +1,7 @@
 #include "store/Contacts.h"
 
 #include "store/Database.h"
+#include "store/SqliteStatement.h"
 
 #include <algorithm>
 
@@ -34,13 +35,13 @@ bool ViewHasContacts(const QSqlDatabase &db, bool isBusiness)
 
 void ReadContactLines(const QSqlDatabase &db, bool isBusiness, const std::function<void(const ContactLine &)> &each)
 {
-    QSqlQuery q = RunQuery(db,
-                           QString(ContactLineSelect)
-                               + "WHERE a.IsBusiness = ? ORDER BY a.IsBusiness, a.LastName, a.FirstName",
-                           {isBusiness});
+    // Straight on SQLite: a view of many thousands of lines is read at every start.
+    SqliteStatement q(SqliteHandle(db),
+                      QString(ContactLineSelect) + "WHERE a.IsBusiness = ? ORDER BY a.IsBusiness, a.LastName, a.FirstName",
+                      db.databaseName());
+    q.bindInt(1, isBusiness ? 1 : 0);
     while (q.next())
-        each(contactLineOf(q));
-    CheckRowsRead(q);
+        each({std::int32_t(q.integer(0)), q.text(1), q.text(2), q.integer(3) != 0, q.text(4)});
 }
 
 std::optional<ContactLine> ReadContactLine(const QSqlDatabase &db, std::int32_t personId)
