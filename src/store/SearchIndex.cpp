@@ -101,13 +101,20 @@ const QStringList &SearchKeyStatements()
 namespace {
 
 // True when the book keeps keys that can be trusted: the table and every one
-// of its triggers are there.
+// of its triggers are there, each made exactly as this program makes it
+// (SQLite keeps the statement's text), not a foreign table of the same name.
 bool keysAreKept(const QSqlDatabase &db)
 {
-    QSqlQuery count(db);
-    return count.exec("SELECT count(*) FROM sqlite_master WHERE (type = 'table' AND name = 'SearchText') OR "
-                      "(type = 'trigger' AND tbl_name IN ('Address', 'TelephoneList') AND name LIKE 'SearchText%')")
-           && count.next() && count.value(0).toInt() == int(SearchKeyStatements().size());
+    QSqlQuery made(db);
+    if (!made.exec("SELECT sql FROM sqlite_master WHERE name LIKE 'SearchText%' AND type IN ('table', 'trigger')"))
+        return false;
+    QStringList found;
+    while (made.next())
+        found << made.value(0).toString();
+    QStringList expected = SearchKeyStatements();
+    found.sort();
+    expected.sort();
+    return found == expected;
 }
 
 // Hands each kept key of the view (or of both) to each, as it is read.

@@ -243,6 +243,10 @@ void SearchTest::keptKeysFollowEveryChange_data()
                                           << QStringList{"Émile, Zola"};
     QTest::newRow("moved to the other view by the shell")
         << "UPDATE Address SET IsBusiness = 0 WHERE LastName = 'Smith'" << QStringList{} << "smith" << QStringList{};
+    QTest::newRow("keys replaced by a foreign table")
+        << "DROP TABLE SearchText; CREATE TABLE SearchText (PersonID INTEGER PRIMARY KEY, IsBusiness, Key, EmailAt, "
+           "DigitsAt); INSERT INTO SearchText SELECT PersonID, IsBusiness, 'zzz', 0, 3 FROM Address"
+        << QStringList{} << "smith" << QStringList{"Smith, John"};
     QTest::newRow("imported") << "" << QStringList{"--import", "card.vcf", "--into", "business"} << "kowal"
                               << QStringList{"Kowalski, Jan"};
     QTest::newRow("repaired") << "" << QStringList{"--repair"} << "boston" << QStringList{"Adams, Ann", "Smith, John"};
