@@ -3,6 +3,7 @@
 #include "VersionInfo.h"
 #include "app/AppDataFolder.h"
 #include "app/FindCommands.h"
+#include "app/OptionChoice.h"
 #include "app/SyncCommands.h"
 #include "store/Database.h"
 #include "store/Setup.h"
@@ -27,15 +28,6 @@ namespace {
 using interchange::ExportFormat;
 using interchange::ExportScope;
 using interchange::ImportView;
-
-template <class T>
-std::optional<T> choice(const QString &value, std::initializer_list<std::pair<const char *, T>> choices)
-{
-    for (const auto &[name, result] : choices)
-        if (value.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
-            return result;
-    return std::nullopt;
-}
 
 // QCommandLineParser's words for an option it does not know, in Qt's
 // translation of them.
@@ -371,7 +363,7 @@ CommandLine ParseCommandLine(const QStringList &givenArguments)
             return mistake(QCoreApplication::translate("CommandLine", "--find takes --view; --query takes no option."));
         c.action = parser.isSet(find) ? CommandLine::Action::Find : CommandLine::Action::Query;
         c.search.text = parser.value(parser.isSet(find) ? find : query);
-        const auto scope = choice<ExportScope>(
+        const auto scope = OptionChoice<ExportScope>(
             parser.value(view).isEmpty() ? "all" : parser.value(view),
             {{"business", ExportScope::Business}, {"personal", ExportScope::Personal}, {"all", ExportScope::All}});
         if (!scope)
@@ -384,7 +376,7 @@ CommandLine ParseCommandLine(const QStringList &givenArguments)
     if (parser.isSet(import)) {
         c.action = CommandLine::Action::Import;
         c.interchange.file = parser.value(import);
-        const auto chosen = choice<ImportView>(parser.value(into).isEmpty() ? "by-company" : parser.value(into),
+        const auto chosen = OptionChoice<ImportView>(parser.value(into).isEmpty() ? "by-company" : parser.value(into),
                                                {{"business", ImportView::Business},
                                                 {"personal", ImportView::Personal},
                                                 {"current", ImportView::Current},
@@ -404,7 +396,7 @@ CommandLine ParseCommandLine(const QStringList &givenArguments)
         c.action = CommandLine::Action::Export;
         c.interchange.file = parser.value(exportOption);
         if (parser.isSet(format)) {
-            c.interchange.format = choice<ExportFormat>(
+            c.interchange.format = OptionChoice<ExportFormat>(
                 parser.value(format),
                 {{"vcard4", ExportFormat::VCard4}, {"vcard3", ExportFormat::VCard3}, {"csv", ExportFormat::Csv}});
             if (!c.interchange.format)
@@ -412,7 +404,7 @@ CommandLine ParseCommandLine(const QStringList &givenArguments)
                     QCoreApplication::translate("CommandLine", "--format takes vcard4, vcard3 or csv, not '%1'.")
                         .arg(parser.value(format)));
         }
-        const auto scope = choice<ExportScope>(
+        const auto scope = OptionChoice<ExportScope>(
             parser.value(view).isEmpty() ? "all" : parser.value(view),
             {{"business", ExportScope::Business}, {"personal", ExportScope::Personal}, {"all", ExportScope::All}});
         if (!scope)

@@ -1,5 +1,6 @@
 #include "app/ReportCommands.h"
 
+#include "app/OptionChoice.h"
 #include "common/FileFailure.h"
 #include "reports/ReportDefinition.h"
 #include "reports/ReportEngine.h"
@@ -20,22 +21,13 @@ namespace varnelle {
 
 namespace {
 
-template <class T>
-std::optional<T> choice(const QString &value, std::initializer_list<std::pair<const char *, T>> choices)
-{
-    for (const auto &[name, result] : choices)
-        if (value.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
-            return result;
-    return std::nullopt;
-}
-
 // A file type, or -1 for the pages in PDF.
 constexpr int PdfPages = -1;
 
 std::optional<int> formatNamed(const QString &name)
 {
     using engine::FileType;
-    return choice<int>(name, {{"pdf", PdfPages},
+    return OptionChoice<int>(name, {{"pdf", PdfPages},
                               {"txt", int(FileType::Text)},
                               {"csv", int(FileType::Csv)},
                               {"tsv", int(FileType::Tsv)},
@@ -96,7 +88,7 @@ ReportCommand ParseReportCommand(const ReportOptions &o, QString *mistake)
         *mistake = text;
         return c;
     };
-    const auto kind = choice<ReportKind>(o.report, {{"address", ReportKind::AddressList},
+    const auto kind = OptionChoice<ReportKind>(o.report, {{"address", ReportKind::AddressList},
                                                     {"telephone", ReportKind::TelephoneList},
                                                     {"detail", ReportKind::Detail}});
     if (!kind)
@@ -105,7 +97,7 @@ ReportCommand ParseReportCommand(const ReportOptions &o, QString *mistake)
                           .arg(o.report));
     c.kind = *kind;
     if (!o.view.isNull()) {
-        c.business = choice<bool>(o.view, {{"business", true}, {"personal", false}});
+        c.business = OptionChoice<bool>(o.view, {{"business", true}, {"personal", false}});
         if (!c.business)
             return refuse(QCoreApplication::translate("SyncCommands", "--view takes business or personal, not '%1'.")
                               .arg(o.view));
