@@ -1,5 +1,6 @@
 #include "ui/main/LiveSearchIndex.h"
 
+#include "common/Log.h"
 #include "store/AddressBook.h"
 #include "store/BookOpening.h"
 #include "store/Connection.h"
@@ -64,6 +65,7 @@ bool LiveSearchIndex::takeReading()
             made.remove(personId);
         KeepSearchKeys(mBook.database(), made, mVersionAtReading);
     }
+    qCInfo(lcUi) << "search index ready:" << mIndex.size() << "contacts";
     for (const std::int32_t personId : std::as_const(mChangedDuringReading))
         contactChanged(personId);
     mChangedDuringReading.clear();

@@ -15,6 +15,7 @@
 #include "ui/main/RepairCommand.h"
 #include "ui/widgets/SingleSelection.h"
 #include "ui/widgets/LayoutUnits.h"
+#include "common/Log.h"
 #include "store/AddressBook.h"
 #include "store/Database.h"
 #include "store/DatabaseError.h"
@@ -42,6 +43,27 @@ QAction *addCommand(QMenu *menu, const char *name, const QString &caption)
     action->setObjectName(name);
     return action;
 }
+
+// Logs (varnelle.ui, info) when a widget is first drawn, for timing the
+// start-up from outside the program; goes once it has.
+class FirstPaintLog : public QObject {
+public:
+    FirstPaintLog(QWidget *widget, const char *what) : QObject(widget), mWhat(what) { widget->installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            qCInfo(lcUi) << mWhat << "drawn";
+            watched->removeEventFilter(this);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    const char *mWhat;
+};
 
 } // namespace
 
@@ -244,6 +266,7 @@ void MainWindow::load()
             ShowRefusal(error.message());
     }
     fillList();
+    new FirstPaintLog(mContactList->viewport(), "contact list");
     mSearch->readAgain();
 }
 
