@@ -1522,6 +1522,10 @@ Ihre Änderungen darüber speichern? Wählen Sie Nein, um den Kontakt so zu sehe
         <source>%1 of %2 contacts</source>
         <translation>%1 von %2 Kontakten</translation>
     </message>
+    <message>
+        <source>Preparing the search...</source>
+        <translation>Suche wird vorbereitet...</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::ExportOptionsDialog</name>

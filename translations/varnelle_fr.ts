@@ -1522,6 +1522,10 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
         <source>%1 of %2 contacts</source>
         <translation>%1 contacts sur %2</translation>
     </message>
+    <message>
+        <source>Preparing the search...</source>
+        <translation>Préparation de la recherche...</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::ExportOptionsDialog</name>

@@ -58,6 +58,11 @@ void ContactSearch::searchFor(const QString &text)
 {
     if (mBox->text() != text)
         mBox->setText(text); // textChanged brings us back here
+    if (mIndex->isReading() && !text.trimmed().isEmpty()) {
+        // The first reading of a large book, whose keys are made once, takes a moment.
+        mCount->setText(tr("Preparing the search..."));
+        mCount->repaint();
+    }
     mIndex->makeCurrent();
     const QModelIndexList chosen = mList.selectionModel()->selectedIndexes();
     const std::int32_t selected =

@@ -30,6 +30,8 @@ public:
     // Makes the index current before a search: waits for a reading under
     // way, or reads it here when none is.
     void makeCurrent();
+    // True while a reading is under way that a search would wait for.
+    bool isReading() const { return mStale && mReading.isRunning(); }
     // A contact of the window's own making, indexed again.
     void contactChanged(std::int32_t personId);
 
