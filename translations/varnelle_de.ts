@@ -191,6 +191,14 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <source>The command was stopped by an unexpected failure.</source>
         <translation>Der Befehl wurde durch einen unerwarteten Fehler abgebrochen.</translation>
     </message>
+    <message>
+        <source>No contact was imported: every contact of the file is already in the address book.</source>
+        <translation>Es wurde kein Kontakt importiert: Jeder Kontakt der Datei ist bereits im Adressbuch.</translation>
+    </message>
+    <message>
+        <source>No contact was imported: the file holds none that could be read.</source>
+        <translation>Es wurde kein Kontakt importiert: Die Datei enthält keinen lesbaren Kontakt.</translation>
+    </message>
 </context>
 <context>
     <name>ContactList</name>
@@ -356,10 +364,6 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>„%1“ steht dort, wo eine Karte mit BEGIN:VCARD beginnen sollte. Dies ist keine vCard-Datei, oder sie ist beschädigt.</translation>
     </message>
     <message>
-        <source>the file ends, but the card that begins at line %1 has no END:VCARD.</source>
-        <translation>Die Datei endet, aber die Karte ab Zeile %1 hat kein END:VCARD.</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
@@ -510,6 +514,22 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     <message>
         <source>the card holds more than %1 MB of text, far more than any contact holds; skipped.</source>
         <translation>die Karte enthält mehr als %1 MB Text, weit mehr, als ein Kontakt enthält; übersprungen.</translation>
+    </message>
+    <message>
+        <source>"%1" stands outside any card; skipped.</source>
+        <translation>„%1“ steht außerhalb jeder Karte; übersprungen.</translation>
+    </message>
+    <message>
+        <source>"%1" and the lines after it up to line %2 stand outside any card; skipped.</source>
+        <translation>„%1“ und die folgenden Zeilen bis Zeile %2 stehen außerhalb jeder Karte; übersprungen.</translation>
+    </message>
+    <message>
+        <source>a card within the card of line %1, up to the end of the file, was skipped.</source>
+        <translation>eine Karte innerhalb der Karte aus Zeile %1 wurde bis zum Ende der Datei übersprungen.</translation>
+    </message>
+    <message>
+        <source>the card has no END:VCARD; it was read up to the end of the file.</source>
+        <translation>der Karte fehlt END:VCARD; sie wurde bis zum Ende der Datei gelesen.</translation>
     </message>
 </context>
 <context>

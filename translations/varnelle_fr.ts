@@ -191,6 +191,14 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <source>The command was stopped by an unexpected failure.</source>
         <translation>La commande a été arrêtée par une défaillance inattendue.</translation>
     </message>
+    <message>
+        <source>No contact was imported: every contact of the file is already in the address book.</source>
+        <translation>Aucun contact n'a été importé : chaque contact du fichier est déjà dans le carnet d'adresses.</translation>
+    </message>
+    <message>
+        <source>No contact was imported: the file holds none that could be read.</source>
+        <translation>Aucun contact n'a été importé : le fichier n'en contient aucun qui puisse être lu.</translation>
+    </message>
 </context>
 <context>
     <name>ContactList</name>
@@ -356,10 +364,6 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>« %1 » se trouve là où une carte devrait commencer par BEGIN:VCARD. Ce n'est pas un fichier vCard, ou il est endommagé.</translation>
     </message>
     <message>
-        <source>the file ends, but the card that begins at line %1 has no END:VCARD.</source>
-        <translation>le fichier se termine, mais la carte qui commence à la ligne %1 n'a pas de END:VCARD.</translation>
-    </message>
-    <message>
         <source>Cancel</source>
         <translation>Annuler</translation>
     </message>
@@ -510,6 +514,22 @@ Essayez « varnelle --help » pour voir les options.</translation>
     <message>
         <source>the card holds more than %1 MB of text, far more than any contact holds; skipped.</source>
         <translation>la carte contient plus de %1 Mo de texte, bien plus qu'aucun contact ; ignorée.</translation>
+    </message>
+    <message>
+        <source>"%1" stands outside any card; skipped.</source>
+        <translation>« %1 » se trouve hors de toute carte ; ignoré.</translation>
+    </message>
+    <message>
+        <source>"%1" and the lines after it up to line %2 stand outside any card; skipped.</source>
+        <translation>« %1 » et les lignes suivantes jusqu'à la ligne %2 se trouvent hors de toute carte ; ignorés.</translation>
+    </message>
+    <message>
+        <source>a card within the card of line %1, up to the end of the file, was skipped.</source>
+        <translation>une carte à l'intérieur de la carte de la ligne %1, jusqu'à la fin du fichier, a été ignorée.</translation>
+    </message>
+    <message>
+        <source>the card has no END:VCARD; it was read up to the end of the file.</source>
+        <translation>la carte n'a pas de END:VCARD ; elle a été lue jusqu'à la fin du fichier.</translation>
     </message>
 </context>
 <context>

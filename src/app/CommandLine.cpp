@@ -50,8 +50,17 @@ int importFile(const CommandLine::Interchange &command, QSqlDatabase &db, QTextS
         interchange::RefuseProtectedFile(db, command.summaryFile);
     const interchange::ImportSummary summary = interchange::ImportContactFile(db, command.file, options);
     out << summary.groupedLines().join('\n') << '\n';
+    // Nothing stored is no success, though the summary says why.
+    const bool none = summary.imported == 0;
+    if (none)
+        err << (summary.alreadyPresent > 0
+                    ? QCoreApplication::translate("CommandLine", "No contact was imported: every contact of the file "
+                                                                 "is already in the address book.")
+                    : QCoreApplication::translate("CommandLine", "No contact was imported: the file holds none that "
+                                                                 "could be read."))
+            << '\n';
     if (command.summaryFile.isEmpty())
-        return ExitSuccess;
+        return none ? ExitFailure : ExitSuccess;
     QSaveFile file(command.summaryFile);
     // QSaveFile's commit ignores a failure of its last write: flushed first, the failure is seen.
     if (!(file.open(QIODevice::WriteOnly | QIODevice::Text) && summary.writeLines(file) && file.flush()
@@ -63,7 +72,7 @@ int importFile(const CommandLine::Interchange &command, QSqlDatabase &db, QTextS
             << '\n';
         return ExitFailure;
     }
-    return ExitSuccess;
+    return none ? ExitFailure : ExitSuccess;
 }
 
 int exportFile(const CommandLine::Interchange &command, const QString &givenName, const QSqlDatabase &db,

@@ -151,9 +151,52 @@ bool numberedColumn(const QString &heading, Column &column)
     return true;
 }
 
+// The German and French headings of the common mail-program and web-book
+// exports, as the English heading of the same column.
+const QHash<QString, QString> &translatedHeadings()
+{
+    static const QHash<QString, QString> table = {
+        // German
+        {"anrede", "title"}, {"vorname", "first name"}, {"weitere vornamen", "middle name"},
+        {"zweiter vorname", "middle name"}, {"nachname", "last name"}, {"firma", "company"},
+        {"unternehmen", "company"}, {"abteilung", "department"}, {"position", "job title"},
+        {"straße geschäftlich", "business street"}, {"ort geschäftlich", "business city"},
+        {"region geschäftlich", "business state"}, {"bundesland/kanton geschäftlich", "business state"},
+        {"postleitzahl geschäftlich", "business postal code"},
+        {"land/region geschäftlich", "business country"}, {"straße privat", "home street"},
+        {"ort privat", "home city"}, {"region privat", "home state"}, {"bundesland/kanton privat", "home state"},
+        {"postleitzahl privat", "home postal code"}, {"land/region privat", "home country"},
+        {"telefon geschäftlich", "business phone"}, {"telefon geschäftlich 2", "business phone 2"},
+        {"telefon privat", "home phone"}, {"telefon privat 2", "home phone 2"}, {"mobiltelefon", "mobile phone"},
+        {"fax geschäftlich", "business fax"}, {"fax privat", "home fax"},
+        {"e-mail-adresse", "e-mail address"}, {"e-mail 2: adresse", "e-mail 2 address"},
+        {"e-mail 3: adresse", "e-mail 3 address"}, {"partner", "spouse"}, {"kinder", "children"},
+        {"notizen", "notes"}, {"geburtstag", "birthday"}, {"jahrestag", "anniversary"}, {"webseite", "web page"},
+        {"spitzname", "nickname"},
+        // French
+        {"titre", "title"}, {"prénom", "first name"}, {"deuxième prénom", "middle name"},
+        {"nom", "last name"}, {"nom de famille", "last name"}, {"suffixe", "suffix"}, {"société", "company"},
+        {"entreprise", "company"}, {"service", "department"}, {"fonction", "job title"},
+        {"rue (bureau)", "business street"}, {"ville (bureau)", "business city"},
+        {"dép/région (bureau)", "business state"}, {"code postal (bureau)", "business postal code"},
+        {"pays/région (bureau)", "business country"}, {"rue (domicile)", "home street"},
+        {"ville (domicile)", "home city"}, {"dép/région (domicile)", "home state"},
+        {"code postal (domicile)", "home postal code"}, {"pays/région (domicile)", "home country"},
+        {"téléphone (bureau)", "business phone"}, {"téléphone 2 (bureau)", "business phone 2"},
+        {"téléphone (domicile)", "home phone"}, {"tél. mobile", "mobile phone"},
+        {"téléphone mobile", "mobile phone"}, {"télécopie (bureau)", "business fax"},
+        {"télécopie (domicile)", "home fax"}, {"adresse de messagerie", "e-mail address"},
+        {"adresse e-mail", "e-mail address"}, {"adresse de messagerie 2", "e-mail 2 address"},
+        {"conjoint(e)", "spouse"}, {"conjoint", "spouse"}, {"enfants", "children"},
+        {"anniversaire", "birthday"}, {"page web", "web page"}, {"surnom", "nickname"},
+    };
+    return table;
+}
+
 Column columnFor(const QString &rawHeading)
 {
-    const QString heading = rawHeading.simplified().toLower();
+    QString heading = rawHeading.simplified().toLower();
+    heading = translatedHeadings().value(heading, heading);
     Column column;
     if (auto r = fixedRoles().find(heading); r != fixedRoles().end())
         return {r.value(), {}, {}};
@@ -454,18 +497,31 @@ void ReadCsvContacts(ByteChunks &chunks, Charset charset, const RecordSink &each
     if (!rows.next(heading))
         throw InterchangeError(
             QCoreApplication::translate("Interchange", "The file is empty: it holds no heading row and no contacts."));
+    // A few lines of notes may stand before the heading row (one social
+    // network's export begins so); the heading is the first row that names a
+    // column of a contact.
+    constexpr int LinesBeforeHeading = 10;
     std::vector<Column> columns;
-    bool known = false;
-    for (const QString &h : heading.cells) {
-        columns.push_back(columnFor(h));
-        if (columns.back().role == Role::Unknown)
-            columns.back().words = h.simplified().isEmpty() ? QString("Column %1").arg(columns.size()) : h.simplified();
-        known = known || columns.back().role != Role::Unknown;
+    for (int tried = 0;; ++tried) {
+        columns.clear();
+        bool known = false;
+        for (const QString &h : heading.cells) {
+            columns.push_back(columnFor(h));
+            if (columns.back().role == Role::Unknown)
+                columns.back().words =
+                    h.simplified().isEmpty() ? QString("Column %1").arg(columns.size()) : h.simplified();
+            known = known || columns.back().role != Role::Unknown;
+        }
+        if (known)
+            break;
+        Row next;
+        rows.setSeparator(separatorOf(rows.firstLine()));
+        if (tried == LinesBeforeHeading || !rows.next(next))
+            throw LineError(1, "this is neither a vCard file (which begins with BEGIN:VCARD) nor a CSV file of "
+                               "contacts (whose first line names columns such as \"First Name\", \"Last Name\", "
+                               "\"Company\" or \"E-mail Address\").");
+        heading = std::move(next);
     }
-    if (!known)
-        throw LineError(1, "this is neither a vCard file (which begins with BEGIN:VCARD) nor a CSV file of "
-                           "contacts (whose first line names columns such as \"First Name\", \"Last Name\", "
-                           "\"Company\" or \"E-mail Address\").");
     Row row;
     while (rows.next(row)) {
         ContactRecord record = readRow(columns, row);

@@ -606,14 +606,52 @@ void ReadVCards(ByteChunks &chunks, const NoteSink &said, const RecordSink &each
     qsizetype cardLines = 0; // the lines of the card, properties or not
     qint64 cardBytes = 0;    // the text of its properties
     bool oversized = false;  // the card is larger than any contact, skipped to its END:VCARD
+    // Lines outside any card (text before the first, a garbled BEGIN) are
+    // skipped and listed a run at a time; a file of nothing but such lines is
+    // no vCard file at all.
+    bool anyCard = false;
+    qsizetype strayFrom = 0, strayTo = 0;
+    QString strayText;
+    const auto listStray = [&] {
+        if (strayFrom == 0)
+            return;
+        said(LineNote(strayFrom, strayFrom == strayTo
+                                     ? QCoreApplication::translate("Interchange", "\"%1\" stands outside any card; "
+                                                                                  "skipped.")
+                                           .arg(strayText)
+                                     : QCoreApplication::translate("Interchange", "\"%1\" and the lines after it up "
+                                                                                  "to line %2 stand outside any card; "
+                                                                                  "skipped.")
+                                           .arg(strayText)
+                                           .arg(strayTo)));
+        strayFrom = 0;
+    };
+    // The card that is read, taken as a contact (or listed as a group).
+    const auto finishCard = [&] {
+        QString groupName;
+        if (isGroupCard(properties, groupName)) {
+            said(LineNote(cardLine, QCoreApplication::translate(
+                                        "Interchange", "the group \"%1\" is a list of contacts, not a "
+                                                       "contact; not imported.")
+                                        .arg(groupName)));
+        } else {
+            ContactRecord record = mapCard(properties, cardLine, said);
+            each(record, source.position());
+        }
+        cardLine = 0;
+    };
     while (source.next(text, line)) {
         if (cardLine == 0) {
-            if (!isLine(text, "BEGIN:VCARD"))
-                throw LineError(line,
-                                QCoreApplication::translate(
-                                    "Interchange", "\"%1\" stands where a card should begin with BEGIN:VCARD. This is "
-                                                   "not a vCard file, or it is damaged.")
-                                    .arg(QString::fromUtf8(text.left(60)).trimmed()));
+            if (!isLine(text, "BEGIN:VCARD")) {
+                if (strayFrom == 0) {
+                    strayFrom = line;
+                    strayText = QString::fromUtf8(text.left(60)).trimmed();
+                }
+                strayTo = line;
+                continue;
+            }
+            anyCard = true;
+            listStray();
             cardLine = line;
             properties.clear();
             cardLines = 0;
@@ -644,17 +682,7 @@ void ReadVCards(ByteChunks &chunks, const NoteSink &said, const RecordSink &each
             continue;
         }
         if (isLine(text, "END:VCARD")) {
-            QString groupName;
-            if (isGroupCard(properties, groupName)) {
-                said(LineNote(cardLine, QCoreApplication::translate(
-                                            "Interchange", "the group \"%1\" is a list of contacts, not a "
-                                                           "contact; not imported.")
-                                            .arg(groupName)));
-            } else {
-                ContactRecord record = mapCard(properties, cardLine, said);
-                each(record, source.position());
-            }
-            cardLine = 0;
+            finishCard();
             continue;
         }
         if (isLine(text, "BEGIN:VCARD")) {
@@ -686,11 +714,23 @@ void ReadVCards(ByteChunks &chunks, const NoteSink &said, const RecordSink &each
         }
         properties.push_back(parseProperty(text, colon, line));
     }
-    if (cardLine != 0)
-        throw LineError(source.lastLine(),
-                        QCoreApplication::translate(
-                            "Interchange", "the file ends, but the card that begins at line %1 has no END:VCARD.")
-                            .arg(cardLine));
+    if (!anyCard && strayFrom != 0)
+        throw LineError(strayFrom, QCoreApplication::translate(
+                                       "Interchange", "\"%1\" stands where a card should begin with BEGIN:VCARD. This "
+                                                      "is not a vCard file, or it is damaged.")
+                                       .arg(strayText));
+    listStray();
+    if (cardLine == 0 || oversized)
+        return;
+    // The last card lacks its END:VCARD: it ends where the file does.
+    if (nested > 0)
+        said(LineNote(nestedLine, QCoreApplication::translate(
+                                      "Interchange", "a card within the card of line %1, up to the end of the file, "
+                                                     "was skipped.")
+                                      .arg(cardLine)));
+    said(LineNote(cardLine, QCoreApplication::translate(
+                                "Interchange", "the card has no END:VCARD; it was read up to the end of the file.")));
+    finishCard();
 }
 
 std::vector<ContactRecord> ReadVCards(const QByteArray &data, QStringList *notes)

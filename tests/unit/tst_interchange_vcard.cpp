@@ -289,6 +289,14 @@ void InterchangeVCardTest::readsLenientlyAndListsWhatItSkips_data()
     QTest::newRow("nested-card.vcf") << "nested-card.vcf"
         << QString("|Ann|Lee|||||||| # Work=555-0100 # ")
         << QString("Line 5: a card within the card of line 1, up to line 8, was skipped.");
+    QTest::newRow("no-end.vcf") << "no-end.vcf"
+        << QString("|Ann|Lee|||||||| #  # \n|Cy|Poe|||||||| # Work=555-0100 # ")
+        << QString("Line 5: the card has no END:VCARD; it was read up to the end of the file.");
+    QTest::newRow("text-around-cards.vcf") << "text-around-cards.vcf"
+        << QString("|Ann|Lee|||||||| #  # \n|Cy|Poe|||||||| #  # ")
+        << QString("Line 1: \"Contacts of Ann, 2021\" and the lines after it up to line 2 stand outside any card; "
+                   "skipped.\nLine 7: \"BEGN:VCARD\" and the lines after it up to line 10 stand outside any card; "
+                   "skipped.\nLine 15: \"--\" and the lines after it up to line 16 stand outside any card; skipped.");
     QTest::newRow("fn-without-colon.vcf") << "fn-without-colon.vcf"
         << QString("|Ann|Lee|||||||| #  # ")
         << QString("Line 4: \"FN Ann Lee\" is not a vCard property (it has no name and ':'); skipped.");
@@ -338,6 +346,19 @@ void InterchangeVCardTest::readsLenientlyAndListsWhatItSkips_data()
                    "Address 1 - Formatted: 1 Main St, Springfield; Event 1 - Value: 2001-02-03; Labels: * myContacts; "
                    "Custom Field: blue")
         << QString("");
+    QTest::newRow("social-notes.csv") << "social-notes.csv"
+        << QString("|Ann|Lee|Acme|||||ann@example.com|| #  # Web page: https://social.example/in/annlee; Job title: "
+                   "Architect; Connected On: 03 Feb 2021")
+        << QString("");
+    QTest::newRow("mail-program-de.csv") << "mail-program-de.csv"
+        << QString("Dr.|Jürgen|Müller|Acme GmbH|Hauptstr. 1|BE|Berlin|10115|jm@acme.example|Anna|Max # Work=030 "
+                   "1234567; Home=030 7654321; Mobile=0160 5555555; Work Fax=030 1234568 # Middle name: Karl; "
+                   "Department: Einkauf; Job title: Leiter; Note: Kunde seit 2019")
+        << QString("");
+    QTest::newRow("mail-program-fr.csv") << "mail-program-fr.csv"
+        << QString("M.|Jean|Dupont|Société X|1 rue de la Paix||Paris|75002|jean@x.example|Marie|Paul # Work=01 23 45 "
+                   "67 89; Home=01 98 76 54 32; Mobile=06 12 34 56 78 # Middle name: Luc; Department: Ventes")
+        << QString("");
     QTest::newRow("social.csv") << "social.csv"
         << QString("|Ann|Lee|Acme|||||ann@example.com|| #  # Web page: https://social.example/in/annlee; Job title: "
                    "Architect; Connected On: 03 Feb 2021")
@@ -359,7 +380,7 @@ void InterchangeVCardTest::readsLenientlyAndListsWhatItSkips()
     QFETCH(QString, notes);
     QStringList said;
     const std::vector<ContactRecord> records
-        = ReadContacts(test::ReadAll(QStringLiteral(VARNELLE_TEST_DATA_DIR "/interchange/") + file), {}, &said);
+        = ReadContacts(test::ReadAll(QStringLiteral(VARNELLE_TEST_DATA_DIR "/interchange/") + file), file, &said);
     QStringList dumps;
     for (const ContactRecord &r : records)
         dumps << dump(r);
@@ -373,14 +394,10 @@ void InterchangeVCardTest::badInputNamesTheLine_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QString>("message");
     const QByteArray start = "BEGIN:VCARD\nVERSION:2.1\n";
-    QTest::newRow("no END:VCARD") << start + "FN:A\n" << "a.vcf"
-                                  << "Line 3: the file ends, but the card that begins at line 1 has no END:VCARD.";
-    QTest::newRow("card inside a card") << start + "FN:A\nBEGIN:VCARD\n" << "a.vcf"
-                                        << "Line 4: the file ends, but the card that begins at line 1 has no";
+    QTest::newRow("nothing but text") << QByteArray("Dear Sir,\nthank you.\n") << "letter.vcf"
+                                      << "Line 1: \"Dear Sir,\" stands where a card should begin";
     QTest::newRow("invalid quoted-printable") << start + "NOTE;ENCODING=QUOTED-PRINTABLE:abc=ZZ\nEND:VCARD\n"
                                               << "a.vcf" << "Line 3: the quoted-printable sequence \"=ZZ\" is invalid";
-    QTest::newRow("text after a card") << start + "END:VCARD\nhello\n" << "a.vcf"
-                                       << "Line 4: \"hello\" stands where a card should begin";
     QTest::newRow("100 MB line") << start + "NOTE:" + QByteArray(100 << 20, 'a') + "\nEND:VCARD\n" << "a.vcf"
                                  << "Line 3: the line is longer than 16 MB";
     QTest::newRow("binary junk") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << "a.png"
