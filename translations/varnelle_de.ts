@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
@@ -11,12 +11,12 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>The folder &apos;%1&apos; for the address book cannot be created or entered.</source>
+        <source>The folder '%1' for the address book cannot be created or entered.</source>
         <translation>Der Ordner „%1“ für das Adressbuch kann nicht angelegt oder geöffnet werden.</translation>
     </message>
     <message>
         <source>
-Try &apos;varnelle --help&apos; for the options.</source>
+Try 'varnelle --help' for the options.</source>
         <translation>
 Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     </message>
@@ -53,7 +53,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Exportiert die Kontakte von Address.mdb im aktuellen Ordner in eine Datei und endet.</translation>
     </message>
     <message>
-        <source>The export&apos;s format: vcard4, vcard3 or csv (default: csv for a *.csv file, else vcard4).</source>
+        <source>The export's format: vcard4, vcard3 or csv (default: csv for a *.csv file, else vcard4).</source>
         <translation>Das Format des Exports: vcard4, vcard3 oder csv (Vorgabe: csv für eine *.csv-Datei, sonst vcard4).</translation>
     </message>
     <message>
@@ -61,11 +61,11 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Format</translation>
     </message>
     <message>
-        <source>Keeps the address book in the user&apos;s data folder instead of the current folder.</source>
+        <source>Keeps the address book in the user's data folder instead of the current folder.</source>
         <translation>Hält das Adressbuch im Datenordner des Benutzers statt im aktuellen Ordner.</translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
+        <source>Unexpected argument '%1'.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
     <message>
@@ -77,7 +77,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>--import und --export können nicht zusammen angegeben werden.</translation>
     </message>
     <message>
-        <source>--into takes business, personal, current or by-company, not &apos;%1&apos;.</source>
+        <source>--into takes business, personal, current or by-company, not '%1'.</source>
         <translation>--into nimmt business, personal, current oder by-company, nicht „%1“.</translation>
     </message>
     <message>
@@ -85,11 +85,11 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>--into gehört zu --import.</translation>
     </message>
     <message>
-        <source>--format takes vcard4, vcard3 or csv, not &apos;%1&apos;.</source>
+        <source>--format takes vcard4, vcard3 or csv, not '%1'.</source>
         <translation>--format nimmt vcard4, vcard3 oder csv, nicht „%1“.</translation>
     </message>
     <message>
-        <source>--view takes business, personal or all, not &apos;%1&apos;.</source>
+        <source>--view takes business, personal or all, not '%1'.</source>
         <translation>--view nimmt business, personal oder all, nicht „%1“.</translation>
     </message>
     <message>
@@ -105,7 +105,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Text</translation>
     </message>
     <message>
-        <source>Answers a mail program&apos;s address query: a first line, then address, name and company of each match with an e-mail.</source>
+        <source>Answers a mail program's address query: a first line, then address, name and company of each match with an e-mail.</source>
         <translation>Beantwortet die Adressabfrage eines E-Mail-Programms: eine erste Zeile, dann Adresse, Name und Firma jedes Treffers mit E-Mail.</translation>
     </message>
     <message>
@@ -132,11 +132,11 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>eine Tabelle und ihre Indizes zählen nicht dieselben Zeilen</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; is sound.</source>
+        <source>The database file '%1' is sound.</source>
         <translation>Die Datenbankdatei „%1“ ist in Ordnung.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; was sound and has been compacted.</source>
+        <source>The database file '%1' was sound and has been compacted.</source>
         <translation>Die Datenbankdatei „%1“ war in Ordnung und wurde verdichtet.</translation>
     </message>
     <message>
@@ -148,7 +148,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>%1: %2 Zeilen gerettet, %3 verloren</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; was salvaged: %2.</source>
+        <source>The database file '%1' was salvaged: %2.</source>
         <translation>Die Datenbankdatei „%1“ wurde wiederhergestellt: %2.</translation>
     </message>
     <message>
@@ -160,7 +160,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Repariert Address.mdb im aktuellen Ordner wie Datei &gt; Datenbank reparieren, gibt aus, was getan wurde, und endet: Status 0, wenn das Buch in Ordnung ist oder repariert wurde.</translation>
     </message>
     <message>
-        <source>Writes every line of the import&apos;s summary to a file; the summary printed groups them by kind.</source>
+        <source>Writes every line of the import's summary to a file; the summary printed groups them by kind.</source>
         <translation>Schreibt jede Zeile der Importübersicht in eine Datei; die ausgegebene Übersicht fasst sie nach Art zusammen.</translation>
     </message>
     <message>
@@ -168,7 +168,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>--summary gehört zu --import.</translation>
     </message>
     <message>
-        <source>The import succeeded, but its summary could not be written to &apos;%1&apos;: %2.</source>
+        <source>The import succeeded, but its summary could not be written to '%1': %2.</source>
         <translation>Der Import ist gelungen, aber seine Übersicht konnte nicht in „%1“ geschrieben werden: %2.</translation>
     </message>
     <message>
@@ -176,7 +176,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Der Import brauchte mehr Speicher, als der Computer frei hat, und wurde abgebrochen. Nichts wurde importiert; das Adressbuch ist unverändert.</translation>
     </message>
     <message>
-        <source>The export needed more memory than the computer has free and was stopped. The file &apos;%1&apos; was not written.</source>
+        <source>The export needed more memory than the computer has free and was stopped. The file '%1' was not written.</source>
         <translation>Der Export brauchte mehr Speicher, als der Computer frei hat, und wurde abgebrochen. Die Datei „%1“ wurde nicht geschrieben.</translation>
     </message>
     <message>
@@ -204,7 +204,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Öffnet das Fenster mit den Wörtern in seinem Suchfeld.</translation>
     </message>
     <message>
-        <source>Answers the desktop&apos;s search (GNOME Shell, KRunner) over the session bus from the address book, without a window, until the bus ends. The desktop starts it itself.</source>
+        <source>Answers the desktop's search (GNOME Shell, KRunner) over the session bus from the address book, without a window, until the bus ends. The desktop starts it itself.</source>
         <translation>Beantwortet die Suche des Desktops (GNOME Shell, KRunner) über den Sitzungsbus aus dem Adressbuch, ohne Fenster, bis der Bus endet. Der Desktop startet dies selbst.</translation>
     </message>
     <message>
@@ -224,7 +224,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>--%1 kann nicht zusammen mit --%2 angegeben werden.</translation>
     </message>
     <message>
-        <source>--edit-contact takes the number of a contact, not &apos;%1&apos;.</source>
+        <source>--edit-contact takes the number of a contact, not '%1'.</source>
         <translation>--edit-contact erwartet die Nummer eines Kontakts, nicht „%1“.</translation>
     </message>
 </context>
@@ -238,11 +238,11 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
 <context>
     <name>DesktopSearch</name>
     <message>
-        <source>The desktop&apos;s search cannot be served: there is no session bus (%1).</source>
+        <source>The desktop's search cannot be served: there is no session bus (%1).</source>
         <translation>Die Suche des Desktops kann nicht beantwortet werden: Es gibt keinen Sitzungsbus (%1).</translation>
     </message>
     <message>
-        <source>The desktop&apos;s search cannot be served: %1.</source>
+        <source>The desktop's search cannot be served: %1.</source>
         <translation>Die Suche des Desktops kann nicht beantwortet werden: %1.</translation>
     </message>
     <message>
@@ -327,15 +327,15 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
 <context>
     <name>Interchange</name>
     <message>
-        <source>Contacts are never exported to &apos;%1&apos;: that is a database file. Choose another name.</source>
+        <source>Contacts are never exported to '%1': that is a database file. Choose another name.</source>
         <translation>Kontakte werden nie nach „%1“ exportiert: Das ist eine Datenbankdatei. Wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
-        <source>Contacts are never exported to &apos;%1&apos;: that is a report definition. Choose another name.</source>
+        <source>Contacts are never exported to '%1': that is a report definition. Choose another name.</source>
         <translation>Kontakte werden nie nach „%1“ exportiert: Das ist eine Berichtsdefinition. Wählen Sie einen anderen Namen.</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; could not be written: %2.</source>
+        <source>The file '%1' could not be written: %2.</source>
         <translation>Die Datei „%1“ konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
@@ -379,11 +379,11 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Das Adressbuch konnte die importierten Kontakte nicht speichern.</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; cannot be imported. %2</source>
+        <source>The file '%1' cannot be imported. %2</source>
         <translation>Die Datei „%1“ kann nicht importiert werden. %2</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; cannot be read: %2.</source>
+        <source>The file '%1' cannot be read: %2.</source>
         <translation>Die Datei „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
@@ -403,11 +403,11 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Die Zeile enthält Binärdaten (Byte 0x%1 in Spalte %2), die keine vCard-Datei enthält. Dies ist keine vCard-Datei, oder sie ist beschädigt.</translation>
     </message>
     <message>
-        <source>the quoted-printable sequence &quot;%1&quot; is invalid: &apos;=&apos; must be followed by two hexadecimal digits.</source>
+        <source>the quoted-printable sequence "%1" is invalid: '=' must be followed by two hexadecimal digits.</source>
         <translation>Die Quoted-Printable-Folge „%1“ ist ungültig: Auf „=“ müssen zwei Hexadezimalziffern folgen.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; stands where a card should begin with BEGIN:VCARD. This is not a vCard file, or it is damaged.</source>
+        <source>"%1" stands where a card should begin with BEGIN:VCARD. This is not a vCard file, or it is damaged.</source>
         <translation>„%1“ steht dort, wo eine Karte mit BEGIN:VCARD beginnen sollte. Dies ist keine vCard-Datei, oder sie ist beschädigt.</translation>
     </message>
     <message>
@@ -475,7 +475,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Die Datei ist leer: Sie enthält keine Kontakte.</translation>
     </message>
     <message>
-        <source>the comment &quot;%1&quot; was skipped.</source>
+        <source>the comment "%1" was skipped.</source>
         <translation>Der Kommentar „%1“ wurde übersprungen.</translation>
     </message>
     <message>
@@ -483,7 +483,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Die vorige Zeile endet mit einem Backslash; diese Zeile wurde als Rest ihres Werts gelesen.</translation>
     </message>
     <message>
-        <source>%1 is in the character set &quot;%2&quot;, which this program cannot read; not imported.</source>
+        <source>%1 is in the character set "%2", which this program cannot read; not imported.</source>
         <translation>%1 steht im Zeichensatz „%2“, den dieses Programm nicht lesen kann; nicht importiert.</translation>
     </message>
     <message>
@@ -491,11 +491,11 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Eine Karte innerhalb der Karte ab Zeile %1 wurde bis Zeile %2 übersprungen.</translation>
     </message>
     <message>
-        <source>the group &quot;%1&quot; is a list of contacts, not a contact; not imported.</source>
+        <source>the group "%1" is a list of contacts, not a contact; not imported.</source>
         <translation>Die Gruppe „%1“ ist eine Liste von Kontakten, kein Kontakt; nicht importiert.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a vCard property (it has no name and &apos;:&apos;); skipped.</source>
+        <source>"%1" is not a vCard property (it has no name and ':'); skipped.</source>
         <translation>„%1“ ist keine vCard-Eigenschaft (Name und „:“ fehlen); übersprungen.</translation>
     </message>
     <message>
@@ -606,7 +606,7 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>Telefonarten</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; was damaged. What could still be read is in the repaired file: %2 were saved. %3 The damaged file is kept as &apos;%4&apos;.</source>
+        <source>The database file '%1' was damaged. What could still be read is in the repaired file: %2 were saved. %3 The damaged file is kept as '%4'.</source>
         <translation>Die Datenbankdatei „%1“ war beschädigt. Was noch gelesen werden konnte, steht in der reparierten Datei: %2 wurden gerettet. %3 Die beschädigte Datei wird als „%4“ aufbewahrt.</translation>
     </message>
     <message>
@@ -618,11 +618,11 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>%1 konnten nicht gelesen werden.</translation>
     </message>
     <message>
-        <source>Telephone types that numbers still use were lost and have been made again, each named &apos;Type&apos; and its number: %1.</source>
+        <source>Telephone types that numbers still use were lost and have been made again, each named 'Type' and its number: %1.</source>
         <translation>Telefonarten, die Nummern noch verwenden, gingen verloren und wurden neu angelegt, jeweils „Art“ und ihre Nummer genannt: %1.</translation>
     </message>
     <message>
-        <source>An earlier repair was interrupted; the file &apos;%1&apos; it left was removed.</source>
+        <source>An earlier repair was interrupted; the file '%1' it left was removed.</source>
         <translation>Eine frühere Reparatur wurde abgebrochen; die Datei „%1“, die sie hinterließ, wurde entfernt.</translation>
     </message>
     <message>
@@ -666,7 +666,7 @@ Berichte des Menüs Berichte, ohne Fenster:
 </translation>
     </message>
     <message>
-        <source>--report takes address, telephone or detail, not &apos;%1&apos;.</source>
+        <source>--report takes address, telephone or detail, not '%1'.</source>
         <translation>--report nimmt address, telephone oder detail, nicht „%1“.</translation>
     </message>
     <message>
@@ -678,15 +678,15 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>--format gehört zu --to, --copies zu --printer.</translation>
     </message>
     <message>
-        <source>--format takes pdf, txt, csv, tsv, dif or record, not &apos;%1&apos;.</source>
+        <source>--format takes pdf, txt, csv, tsv, dif or record, not '%1'.</source>
         <translation>--format nimmt pdf, txt, csv, tsv, dif oder record, nicht „%1“.</translation>
     </message>
     <message>
-        <source>The name &apos;%1&apos; does not tell the report&apos;s format: give --format pdf, txt, csv, tsv, dif or record.</source>
+        <source>The name '%1' does not tell the report's format: give --format pdf, txt, csv, tsv, dif or record.</source>
         <translation>Der Name „%1“ verrät das Format des Berichts nicht: Geben Sie --format pdf, txt, csv, tsv, dif oder record an.</translation>
     </message>
     <message>
-        <source>--copies takes a number of at least 1, not &apos;%1&apos;.</source>
+        <source>--copies takes a number of at least 1, not '%1'.</source>
         <translation>--copies nimmt eine Zahl ab 1, nicht „%1“.</translation>
     </message>
     <message>
@@ -694,7 +694,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>--exclude braucht --company, --state oder --last-name.</translation>
     </message>
     <message>
-        <source>There is no printer &apos;%1&apos;.</source>
+        <source>There is no printer '%1'.</source>
         <translation>Es gibt keinen Drucker „%1“.</translation>
     </message>
 </context>
@@ -721,19 +721,19 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Für den Bericht wurde keine Datendatei angegeben.</translation>
     </message>
     <message>
-        <source>The data file &quot;%1&quot; cannot be found.</source>
+        <source>The data file "%1" cannot be found.</source>
         <translation>Die Datendatei „%1“ wurde nicht gefunden.</translation>
     </message>
     <message>
-        <source>The data file &quot;%1&quot; is damaged: the report cannot read its contacts.</source>
+        <source>The data file "%1" is damaged: the report cannot read its contacts.</source>
         <translation>Die Datendatei „%1“ ist beschädigt: Der Bericht kann ihre Kontakte nicht lesen.</translation>
     </message>
     <message>
-        <source>The data file &quot;%1&quot; %2 as a contacts database: %3.</source>
+        <source>The data file "%1" %2 as a contacts database: %3.</source>
         <translation>Die Datendatei „%1“ %2 als Kontaktdatenbank: %3.</translation>
     </message>
     <message>
-        <source>The report definition file &quot;%1&quot; is not a valid report definition: %2.</source>
+        <source>The report definition file "%1" is not a valid report definition: %2.</source>
         <translation>Die Berichtsdefinitionsdatei „%1“ ist keine gültige Berichtsdefinition: %2.</translation>
     </message>
     <message>
@@ -745,7 +745,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>%1 muss in einer Liste mindestens ein Feld nennen</translation>
     </message>
     <message>
-        <source>%1 names &quot;%2&quot;, which is not a field of table Address</source>
+        <source>%1 names "%2", which is not a field of table Address</source>
         <translation>%1 nennt „%2“, das kein Feld der Tabelle Address ist</translation>
     </message>
     <message>
@@ -757,19 +757,19 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Sie muss genau ein JSON-Objekt enthalten</translation>
     </message>
     <message>
-        <source>it has no &quot;title&quot;</source>
+        <source>it has no "title"</source>
         <translation>Sie hat keinen „title“</translation>
     </message>
     <message>
-        <source>&quot;contacts&quot; must be &quot;business&quot;, &quot;personal&quot; or &quot;all&quot;</source>
+        <source>"contacts" must be "business", "personal" or "all"</source>
         <translation>„contacts“ muss „business“, „personal“ oder „all“ sein</translation>
     </message>
     <message>
-        <source>&quot;layout&quot; must be &quot;table&quot; or &quot;card&quot;</source>
+        <source>"layout" must be "table" or "card"</source>
         <translation>„layout“ muss „table“ oder „card“ sein</translation>
     </message>
     <message>
-        <source>it must list at least one column under &quot;columns&quot;</source>
+        <source>it must list at least one column under "columns"</source>
         <translation>Sie muss unter „columns“ mindestens eine Spalte aufführen</translation>
     </message>
     <message>
@@ -777,15 +777,15 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>%1 muss ein JSON-Objekt sein</translation>
     </message>
     <message>
-        <source>%1 has no &quot;heading&quot;</source>
+        <source>%1 has no "heading"</source>
         <translation>%1 hat kein „heading“</translation>
     </message>
     <message>
-        <source>&quot;telephones&quot; must be an object with a heading and a width</source>
+        <source>"telephones" must be an object with a heading and a width</source>
         <translation>„telephones“ muss ein Objekt mit „heading“ und „width“ sein</translation>
     </message>
     <message>
-        <source>The report definition file &quot;%1&quot; cannot be read: %2.</source>
+        <source>The report definition file "%1" cannot be read: %2.</source>
         <translation>Die Berichtsdefinitionsdatei „%1“ kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
@@ -797,11 +797,11 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Es wurde keine Berichtsdefinitionsdatei angegeben.</translation>
     </message>
     <message>
-        <source>The report definition file &quot;%1&quot; cannot be found.</source>
+        <source>The report definition file "%1" cannot be found.</source>
         <translation>Die Berichtsdefinitionsdatei „%1“ wurde nicht gefunden.</translation>
     </message>
     <message>
-        <source>The report definition file &quot;%1&quot; cannot be found. It was looked for in: %2.</source>
+        <source>The report definition file "%1" cannot be found. It was looked for in: %2.</source>
         <translation>Die Berichtsdefinitionsdatei „%1“ wurde nicht gefunden. Gesucht wurde in: %2.</translation>
     </message>
     <message>
@@ -809,7 +809,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Der Dateityp %1 ist nicht bekannt. Wählen Sie 0 (Satzformat), 1 (tabulatorgetrennt), 2 (Text), 3 (DIF), 4 (kommagetrennte Werte) oder 6 (tabulatorgetrennte Werte).</translation>
     </message>
     <message>
-        <source>expected &apos;And&apos;, &apos;Or&apos; or the end of the formula</source>
+        <source>expected 'And', 'Or' or the end of the formula</source>
         <translation>„And“, „Or“ oder das Ende der Formel erwartet</translation>
     </message>
     <message>
@@ -817,7 +817,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Die Auswahlformel hat an Position %1 einen Fehler: %2.</translation>
     </message>
     <message>
-        <source>expected a field such as {Address.LastName}, &apos;Not&apos; or &apos;(&apos; but the formula ends</source>
+        <source>expected a field such as {Address.LastName}, 'Not' or '(' but the formula ends</source>
         <translation>Ein Feld wie {Address.LastName}, „Not“ oder „(“ erwartet, aber die Formel endet</translation>
     </message>
     <message>
@@ -825,7 +825,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Die Formel ist zu tief verschachtelt; sie darf höchstens %1 Klammerebenen enthalten</translation>
     </message>
     <message>
-        <source>expected &apos;)&apos;</source>
+        <source>expected ')'</source>
         <translation>„)“ erwartet</translation>
     </message>
     <message>
@@ -833,11 +833,11 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Die Formel ist zu lang; sie darf höchstens %1 Vergleiche enthalten</translation>
     </message>
     <message>
-        <source>expected &apos;=&apos; or &apos;&lt;&gt;&apos; after %1</source>
+        <source>expected '=' or '&lt;&gt;' after %1</source>
         <translation>„=“ oder „&lt;&gt;“ nach %1 erwartet</translation>
     </message>
     <message>
-        <source>expected a quoted text after &apos;%1&apos;</source>
+        <source>expected a quoted text after '%1'</source>
         <translation>Ein Text in Anführungszeichen nach „%1“ erwartet</translation>
     </message>
     <message>
@@ -849,7 +849,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Ein Feld in geschweiften Klammern wie {Address.LastName} erwartet</translation>
     </message>
     <message>
-        <source>the field reference is not closed by &apos;}&apos;</source>
+        <source>the field reference is not closed by '}'</source>
         <translation>Der Feldverweis wird nicht durch „}“ abgeschlossen</translation>
     </message>
     <message>
@@ -857,7 +857,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Das Feld %1 muss seine Tabelle nennen, wie in {Address.LastName}</translation>
     </message>
     <message>
-        <source>the table &quot;%1&quot; is not known; fields of table Address can be compared</source>
+        <source>the table "%1" is not known; fields of table Address can be compared</source>
         <translation>Die Tabelle „%1“ ist nicht bekannt; Felder der Tabelle Address können verglichen werden</translation>
     </message>
     <message>
@@ -865,15 +865,15 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Das Feld %1 ist kein Textfeld der Tabelle Address (%2)</translation>
     </message>
     <message>
-        <source>The report could not be printed on &quot;%1&quot;.</source>
+        <source>The report could not be printed on "%1".</source>
         <translation>Der Bericht konnte nicht auf „%1“ gedruckt werden.</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; cannot be written: %2.</source>
+        <source>The file "%1" cannot be written: %2.</source>
         <translation>Die Datei „%1“ kann nicht geschrieben werden: %2.</translation>
     </message>
     <message>
-        <source>Producing the report &quot;%1&quot;...</source>
+        <source>Producing the report "%1"...</source>
         <translation>Der Bericht „%1“ wird erstellt...</translation>
     </message>
     <message>
@@ -901,7 +901,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Für den Bericht wurde kein Dateiname angegeben.</translation>
     </message>
     <message>
-        <source>The report cannot be written to &quot;%1&quot;: that file is one the report is read from. Choose another file name.</source>
+        <source>The report cannot be written to "%1": that file is one the report is read from. Choose another file name.</source>
         <translation>Der Bericht kann nicht nach „%1“ geschrieben werden: Aus dieser Datei liest der Bericht. Wählen Sie einen anderen Dateinamen.</translation>
     </message>
     <message>
@@ -916,11 +916,11 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Die Änderungen wurden nicht gespeichert: Dieser Kontakt ist nicht mehr in der Datenbank.</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; is not a database of this program, or it is damaged.</source>
+        <source>The file '%1' is not a database of this program, or it is damaged.</source>
         <translation>Die Datei „%1“ ist keine Datenbank dieses Programms, oder sie ist beschädigt.</translation>
     </message>
     <message>
-        <source>The change was not saved: an index of table &apos;%1&apos; in the database file &apos;%2&apos; is damaged. Choose File &gt; Repair Database to mend it, then try again.</source>
+        <source>The change was not saved: an index of table '%1' in the database file '%2' is damaged. Choose File &gt; Repair Database to mend it, then try again.</source>
         <translation>Die Änderung wurde nicht gespeichert: Ein Index der Tabelle „%1“ in der Datenbankdatei „%2“ ist beschädigt. Wählen Sie Datei &gt; Datenbank reparieren, um ihn zu reparieren, und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
@@ -932,39 +932,39 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>dieser Kombination von %1</translation>
     </message>
     <message>
-        <source>The change was not saved: table &apos;%1&apos; already has a row with %2, and its index &apos;%3&apos; allows no duplicate values.</source>
+        <source>The change was not saved: table '%1' already has a row with %2, and its index '%3' allows no duplicate values.</source>
         <translation>Die Änderung wurde nicht gespeichert: Die Tabelle „%1“ hat bereits eine Zeile mit %2, und ihr Index „%3“ erlaubt keine doppelten Werte.</translation>
     </message>
     <message>
-        <source>The text for the field &apos;%1&apos; is too long: it holds at most %2 characters.</source>
+        <source>The text for the field '%1' is too long: it holds at most %2 characters.</source>
         <translation>Der Text für das Feld „%1“ ist zu lang: Es fasst höchstens %2 Zeichen.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; is damaged: some contacts may be missing or wrong. Choose File &gt; Repair Database to save what can still be read.</source>
+        <source>The database file '%1' is damaged: some contacts may be missing or wrong. Choose File &gt; Repair Database to save what can still be read.</source>
         <translation>Die Datenbankdatei „%1“ ist beschädigt: Einige Kontakte können fehlen oder falsch sein. Wählen Sie Datei &gt; Datenbank reparieren, um zu retten, was noch gelesen werden kann.</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; already exists, so the compacted copy of the database cannot be written. Move or remove it, then repair again.</source>
+        <source>The file '%1' already exists, so the compacted copy of the database cannot be written. Move or remove it, then repair again.</source>
         <translation>Die Datei „%1“ existiert bereits, daher kann die verdichtete Kopie der Datenbank nicht geschrieben werden. Verschieben oder entfernen Sie sie und reparieren Sie dann erneut.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a Varnelle address book (%2).</source>
+        <source>'%1' is not a Varnelle address book (%2).</source>
         <translation>„%1“ ist kein Varnelle-Adressbuch (%2).</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; cannot be changed: it can only be read.</source>
+        <source>The database file '%1' cannot be changed: it can only be read.</source>
         <translation>Die Datenbankdatei „%1“ kann nicht geändert werden: Sie kann nur gelesen werden.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; cannot be opened: it does not exist, or it cannot be read and written in this folder.</source>
+        <source>The database file '%1' cannot be opened: it does not exist, or it cannot be read and written in this folder.</source>
         <translation>Die Datenbankdatei „%1“ kann nicht geöffnet werden: Sie existiert nicht, oder sie kann in diesem Ordner nicht gelesen und geschrieben werden.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; is in use by another program. Close that program and try again.</source>
+        <source>The database file '%1' is in use by another program. Close that program and try again.</source>
         <translation>Die Datenbankdatei „%1“ wird von einem anderen Programm verwendet. Schließen Sie dieses Programm und versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; could not be written: %2.</source>
+        <source>The database file '%1' could not be written: %2.</source>
         <translation>Die Datenbankdatei „%1“ konnte nicht geschrieben werden: %2.</translation>
     </message>
     <message>
@@ -972,7 +972,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Die Datenbank meldete einen unbekannten Fehler.</translation>
     </message>
     <message>
-        <source>The text that begins &quot;%1&quot; was not saved: it contains a NUL character (character code 0), which the address book does not store.</source>
+        <source>The text that begins "%1" was not saved: it contains a NUL character (character code 0), which the address book does not store.</source>
         <translation>Der Text, der mit „%1“ beginnt, wurde nicht gespeichert: Er enthält ein NUL-Zeichen (Zeichencode 0), das das Adressbuch nicht speichert.</translation>
     </message>
     <message>
@@ -980,7 +980,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Die Sortierung der Namen konnte nicht eingerichtet werden.</translation>
     </message>
     <message>
-        <source>The number was not saved: the contact already has a telephone number of this type, and the index &apos;Primary&apos; of table &apos;TelephoneList&apos; allows one number of each type per contact.</source>
+        <source>The number was not saved: the contact already has a telephone number of this type, and the index 'Primary' of table 'TelephoneList' allows one number of each type per contact.</source>
         <translation>Die Nummer wurde nicht gespeichert: Der Kontakt hat bereits eine Telefonnummer dieses Typs, und der Index „Primary“ der Tabelle „TelephoneList“ erlaubt eine Nummer je Typ und Kontakt.</translation>
     </message>
     <message>
@@ -988,79 +988,79 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Die Telefonart existiert nicht mehr; sie wurde vielleicht inzwischen gelöscht.</translation>
     </message>
     <message>
-        <source>The telephone type &apos;%1&apos; was not saved: the type &apos;%2&apos; already exists, and the index &apos;TelephoneType&apos; allows no two types with the same name.</source>
+        <source>The telephone type '%1' was not saved: the type '%2' already exists, and the index 'TelephoneType' allows no two types with the same name.</source>
         <translation>Die Telefonart „%1“ wurde nicht gespeichert: Die Art „%2“ existiert bereits, und der Index „TelephoneType“ erlaubt keine zwei Arten gleichen Namens.</translation>
     </message>
     <message>
-        <source>The permissions of &apos;%1&apos; cannot be given to the repaired file: %2.</source>
+        <source>The permissions of '%1' cannot be given to the repaired file: %2.</source>
         <translation>Die Berechtigungen von „%1“ können nicht auf die reparierte Datei übertragen werden: %2.</translation>
     </message>
     <message>
-        <source>The damaged file &apos;%1&apos; cannot be kept as &apos;%2&apos;, so it was not repaired.</source>
+        <source>The damaged file '%1' cannot be kept as '%2', so it was not repaired.</source>
         <translation>Die beschädigte Datei „%1“ kann nicht als „%2“ aufbewahrt werden, daher wurde sie nicht repariert.</translation>
     </message>
     <message>
-        <source>The damaged file &apos;%1&apos; cannot be kept: too many earlier damaged copies lie beside it.</source>
+        <source>The damaged file '%1' cannot be kept: too many earlier damaged copies lie beside it.</source>
         <translation>Die beschädigte Datei „%1“ kann nicht aufbewahrt werden: Zu viele frühere beschädigte Kopien liegen daneben.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; cannot be changed: the file is write-protected. Allow changes to it, or start the program with a copy that can be changed.</source>
+        <source>The database file '%1' cannot be changed: the file is write-protected. Allow changes to it, or start the program with a copy that can be changed.</source>
         <translation>Die Datenbankdatei „%1“ kann nicht geändert werden: Die Datei ist schreibgeschützt. Erlauben Sie Änderungen daran, oder starten Sie das Programm mit einer änderbaren Kopie.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; cannot be changed: its folder does not allow the journal file that is written beside it during each change. Allow changes in the folder, or move the file to a folder that allows them.</source>
+        <source>The database file '%1' cannot be changed: its folder does not allow the journal file that is written beside it during each change. Allow changes in the folder, or move the file to a folder that allows them.</source>
         <translation>Die Datenbankdatei „%1“ kann nicht geändert werden: Ihr Ordner erlaubt nicht die Journaldatei, die bei jeder Änderung daneben geschrieben wird. Erlauben Sie Änderungen im Ordner, oder verschieben Sie die Datei in einen Ordner, der sie erlaubt.</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; cannot be opened: %2</source>
+        <source>The file '%1' cannot be opened: %2</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; could not be renamed to &apos;%2&apos;: %3.</source>
+        <source>The file '%1' could not be renamed to '%2': %3.</source>
         <translation>Die Datei „%1“ konnte nicht in „%2“ umbenannt werden: %3.</translation>
     </message>
     <message>
-        <source>The repaired file &apos;%1&apos; cannot be made in the folder of &apos;%2&apos;.</source>
+        <source>The repaired file '%1' cannot be made in the folder of '%2'.</source>
         <translation>Die reparierte Datei „%1“ kann im Ordner von „%2“ nicht angelegt werden.</translation>
     </message>
     <message>
-        <source>The repaired file &apos;%1&apos; did not pass the integrity check, so it was not used.</source>
+        <source>The repaired file '%1' did not pass the integrity check, so it was not used.</source>
         <translation>Die reparierte Datei „%1“ hat die Integritätsprüfung nicht bestanden und wurde daher nicht verwendet.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; cannot be changed: it belongs to another user (%2), who has not allowed changes by others. Start the program as that user, or with a copy of your own.</source>
+        <source>The database file '%1' cannot be changed: it belongs to another user (%2), who has not allowed changes by others. Start the program as that user, or with a copy of your own.</source>
         <translation>Die Datenbankdatei „%1“ kann nicht geändert werden: Sie gehört einem anderen Benutzer (%2), der Änderungen durch andere nicht erlaubt hat. Starten Sie das Programm als dieser Benutzer oder mit einer eigenen Kopie.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; was replaced by another program (a repair) while the change was made, so it was not saved. Try again.</source>
+        <source>The database file '%1' was replaced by another program (a repair) while the change was made, so it was not saved. Try again.</source>
         <translation>Die Datenbankdatei „%1“ wurde während der Änderung von einem anderen Programm (einer Reparatur) ersetzt, daher wurde die Änderung nicht gespeichert. Versuchen Sie es erneut.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; could not be written: the disk is full. Make room on it, then try again.</source>
+        <source>The database file '%1' could not be written: the disk is full. Make room on it, then try again.</source>
         <translation>Die Datenbankdatei „%1“ konnte nicht geschrieben werden: Der Datenträger ist voll. Schaffen Sie dort Platz und versuchen Sie es dann erneut.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; could not be read or written: the disk reported an error.</source>
+        <source>The database file '%1' could not be read or written: the disk reported an error.</source>
         <translation>Die Datenbankdatei „%1“ konnte nicht gelesen oder geschrieben werden: Der Datenträger meldete einen Fehler.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; is being repaired by another program. Try again when the repair is done.</source>
+        <source>The database file '%1' is being repaired by another program. Try again when the repair is done.</source>
         <translation>Die Datenbankdatei „%1“ wird gerade von einem anderen Programm repariert. Versuchen Sie es erneut, wenn die Reparatur abgeschlossen ist.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; cannot be opened: its path is longer than the %2 characters the database accepts. Move it to a folder with a shorter path.</source>
+        <source>The database file '%1' cannot be opened: its path is longer than the %2 characters the database accepts. Move it to a folder with a shorter path.</source>
         <translation>Die Datenbankdatei „%1“ kann nicht geöffnet werden: Ihr Pfad ist länger als die %2 Zeichen, die die Datenbank annimmt. Verschieben Sie sie in einen Ordner mit kürzerem Pfad.</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; is empty: it holds no address book. Move it away or delete it, and the program makes a new one at the next start.</source>
+        <source>The file '%1' is empty: it holds no address book. Move it away or delete it, and the program makes a new one at the next start.</source>
         <translation>Die Datei „%1“ ist leer: Sie enthält kein Adressbuch. Verschieben oder löschen Sie sie, dann legt das Programm beim nächsten Start ein neues an.</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; could not be written to disk: %2.</source>
+        <source>The file '%1' could not be written to disk: %2.</source>
         <translation>Die Datei „%1“ konnte nicht auf den Datenträger geschrieben werden: %2.</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; already exists: an earlier repair was interrupted. &apos;%2&apos; is intact. Move &apos;%1&apos; away or delete it, then repair again.</source>
+        <source>The file '%1' already exists: an earlier repair was interrupted. '%2' is intact. Move '%1' away or delete it, then repair again.</source>
         <translation>Die Datei „%1“ existiert bereits: Eine frühere Reparatur wurde unterbrochen. „%2“ ist unversehrt. Verschieben oder löschen Sie „%1“ und reparieren Sie dann erneut.</translation>
     </message>
     <message>
@@ -1072,7 +1072,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Art %1</translation>
     </message>
     <message>
-        <source>No row of an address book can be read in &apos;%1&apos;.</source>
+        <source>No row of an address book can be read in '%1'.</source>
         <translation>In „%1“ kann keine Zeile eines Adressbuchs gelesen werden.</translation>
     </message>
 </context>
@@ -1095,7 +1095,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Die Ressource enthält %1 Karten statt einer.</translation>
     </message>
     <message>
-        <source>%1 contacts with &apos;%2&apos; on %3: %4 came in, %5 went out, %6 removed here, %7 removed on the server.</source>
+        <source>%1 contacts with '%2' on %3: %4 came in, %5 went out, %6 removed here, %7 removed on the server.</source>
         <translation>%1 Kontakte mit „%2“ auf %3: %4 empfangen, %5 gesendet, %6 hier entfernt, %7 auf dem Server entfernt.</translation>
     </message>
     <message>
@@ -1119,7 +1119,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Die Synchronisation wurde abgebrochen.</translation>
     </message>
     <message>
-        <source>The server %1 named &apos;%2&apos;, which is outside the address book; the sync was stopped.</source>
+        <source>The server %1 named '%2', which is outside the address book; the sync was stopped.</source>
         <translation>Der Server %1 nannte „%2“, das außerhalb des Adressbuchs liegt; die Synchronisation wurde angehalten.</translation>
     </message>
     <message>
@@ -1131,11 +1131,11 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Der Server %1 hat es abgelehnt, %2 (HTTP-Status %3).</translation>
     </message>
     <message>
-        <source>%1: %2: the book&apos;s &apos;%3&apos; was kept, the server&apos;s &apos;%4&apos; was not taken.</source>
+        <source>%1: %2: the book's '%3' was kept, the server's '%4' was not taken.</source>
         <translation>%1: %2: „%3“ aus dem Buch wurde behalten, „%4“ vom Server nicht übernommen.</translation>
     </message>
     <message>
-        <source>%1: %2 number: the book&apos;s &apos;%3&apos; was kept, the server&apos;s &apos;%4&apos; was not taken.</source>
+        <source>%1: %2 number: the book's '%3' was kept, the server's '%4' was not taken.</source>
         <translation>%1: Nummer %2: „%3“ aus dem Buch wurde behalten, „%4“ vom Server nicht übernommen.</translation>
     </message>
     <message>
@@ -1155,7 +1155,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>die geänderten Kontakte zu senden</translation>
     </message>
     <message>
-        <source>The card &apos;%1&apos; on the server cannot be read and was left out: %2</source>
+        <source>The card '%1' on the server cannot be read and was left out: %2</source>
         <translation>Die Karte „%1“ auf dem Server kann nicht gelesen werden und wurde ausgelassen: %2</translation>
     </message>
     <message>
@@ -1171,7 +1171,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Senden</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; was changed on the server meanwhile and was not deleted there; the next sync brings it back.</source>
+        <source>'%1' was changed on the server meanwhile and was not deleted there; the next sync brings it back.</source>
         <translation>„%1“ wurde inzwischen auf dem Server geändert und dort nicht gelöscht; die nächste Synchronisation holt den Kontakt zurück.</translation>
     </message>
     <message>
@@ -1195,7 +1195,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Der Server %1 wird über unverschlüsseltes HTTP erreicht, wodurch das Passwort im Klartext gesendet würde. Verwenden Sie eine HTTPS-Adresse, oder erlauben Sie es mit --insecure in einem Netz, dem Sie vertrauen.</translation>
     </message>
     <message>
-        <source>The address &apos;%1&apos; is no http or https address.</source>
+        <source>The address '%1' is no http or https address.</source>
         <translation>Die Adresse „%1“ ist keine HTTP- oder HTTPS-Adresse.</translation>
     </message>
     <message>
@@ -1243,7 +1243,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Der Server %1 hat mehrere Adressbücher (%2): Wählen Sie eines mit --address-book.</translation>
     </message>
     <message>
-        <source>The server %1 has no address book &apos;%2&apos;.</source>
+        <source>The server %1 has no address book '%2'.</source>
         <translation>Der Server %1 hat kein Adressbuch „%2“.</translation>
     </message>
     <message>
@@ -1278,7 +1278,7 @@ Berichte des Menüs Berichte, ohne Fenster:
 <context>
     <name>SyncCommands</name>
     <message>
-        <source>The address of %1 holds a password, which Varnelle keeps only in the desktop&apos;s keyring, and no keyring took it. Give the address without the password, and the password with --password-command or on standard input.</source>
+        <source>The address of %1 holds a password, which Varnelle keeps only in the desktop's keyring, and no keyring took it. Give the address without the password, and the password with --password-command or on standard input.</source>
         <translation>Die Adresse von %1 enthält ein Passwort, das Varnelle nur im Schlüsselbund des Desktops aufbewahrt, und kein Schlüsselbund hat es angenommen. Geben Sie die Adresse ohne das Passwort an und das Passwort mit --password-command oder über die Standardeingabe.</translation>
     </message>
     <message>
@@ -1302,7 +1302,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>Keine Synchronisationskonten.</translation>
     </message>
     <message>
-        <source>%1: the %2 view with &apos;%3&apos; (%4), user %5%6</source>
+        <source>%1: the %2 view with '%3' (%4), user %5%6</source>
         <translation>%1: die %2 Ansicht mit „%3“ (%4), Benutzer %5%6</translation>
     </message>
     <message>
@@ -1310,7 +1310,7 @@ Berichte des Menüs Berichte, ohne Fenster:
         <translation>, unverschlüsseltes HTTP erlaubt</translation>
     </message>
     <message>
-        <source>Account %1 added: the %2 view syncs with &apos;%3&apos; on %4.</source>
+        <source>Account %1 added: the %2 view syncs with '%3' on %4.</source>
         <translation>Konto %1 hinzugefügt: Die %2 Ansicht wird mit „%3“ auf %4 synchronisiert.</translation>
     </message>
     <message>
@@ -1358,7 +1358,7 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
         <translation>--add-account braucht --user NAME.</translation>
     </message>
     <message>
-        <source>--view takes business or personal, not &apos;%1&apos;.</source>
+        <source>--view takes business or personal, not '%1'.</source>
         <translation>--view nimmt business oder personal, nicht „%1“.</translation>
     </message>
     <message>
@@ -1366,7 +1366,7 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
         <translation>--user, --address-book und --insecure gehören zu --add-account.</translation>
     </message>
     <message>
-        <source>--view takes business, personal or all, not &apos;%1&apos;.</source>
+        <source>--view takes business, personal or all, not '%1'.</source>
         <translation>--view nimmt business, personal oder all, nicht „%1“.</translation>
     </message>
     <message>
@@ -1410,15 +1410,15 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
         <translation>--trust-certificate gehört zu --add-account und --sync.</translation>
     </message>
     <message>
-        <source>--trust-certificate takes a certificate&apos;s SHA-256 fingerprint (64 hex digits, colons allowed), not &apos;%1&apos;.</source>
+        <source>--trust-certificate takes a certificate's SHA-256 fingerprint (64 hex digits, colons allowed), not '%1'.</source>
         <translation>--trust-certificate erwartet den SHA-256-Fingerabdruck eines Zertifikats (64 Hexadezimalziffern, Doppelpunkte erlaubt), nicht „%1“.</translation>
     </message>
     <message>
         <source>  --sync --accept-removal, --sync --upload-all
-                     When the server&apos;s address book was emptied: removes its
+                     When the server's address book was emptied: removes its
                      contacts here too, or uploads them again.
   --trust-certificate &lt;sha256&gt;
-                     With --add-account or --sync: trusts the server&apos;s certificate
+                     With --add-account or --sync: trusts the server's certificate
                      of this SHA-256 fingerprint for the account.
 </source>
         <translation>  --sync --accept-removal, --sync --upload-all
@@ -1430,7 +1430,7 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
 </translation>
     </message>
     <message>
-        <source>If it is your server&apos;s certificate, give --trust-certificate %1 to trust it for this account.</source>
+        <source>If it is your server's certificate, give --trust-certificate %1 to trust it for this account.</source>
         <translation>Wenn es das Zertifikat Ihres Servers ist, geben Sie --trust-certificate %1 an, um ihm für dieses Konto zu vertrauen.</translation>
     </message>
 </context>
@@ -1663,7 +1663,7 @@ Ihre Änderungen darüber speichern? Wählen Sie Nein, um den Kontakt so zu sehe
         <translation>import-summary.txt</translation>
     </message>
     <message>
-        <source>The summary could not be saved in &apos;%1&apos;: %2.</source>
+        <source>The summary could not be saved in '%1': %2.</source>
         <translation>Die Übersicht konnte nicht in „%1“ gespeichert werden: %2.</translation>
     </message>
 </context>
@@ -1718,11 +1718,11 @@ Ihre Änderungen darüber speichern? Wählen Sie Nein, um den Kontakt so zu sehe
         <translation>Der Import wurde durch einen unerwarteten Fehler abgebrochen: %1. Nichts wurde importiert; das Adressbuch ist unverändert.</translation>
     </message>
     <message>
-        <source>The export needed more memory than the computer has free and was stopped. The file &apos;%1&apos; was not written.</source>
+        <source>The export needed more memory than the computer has free and was stopped. The file '%1' was not written.</source>
         <translation>Der Export brauchte mehr Speicher, als der Computer frei hat, und wurde abgebrochen. Die Datei „%1“ wurde nicht geschrieben.</translation>
     </message>
     <message>
-        <source>The export was stopped by an unexpected failure: %1. The file &apos;%2&apos; was not written.</source>
+        <source>The export was stopped by an unexpected failure: %1. The file '%2' was not written.</source>
         <translation>Der Export wurde durch einen unerwarteten Fehler abgebrochen: %1. Die Datei „%2“ wurde nicht geschrieben.</translation>
     </message>
 </context>
@@ -2004,7 +2004,7 @@ Ihre Änderungen darüber speichern? Wählen Sie Nein, um den Kontakt so zu sehe
         <translation>&amp;Wählen...</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; already exists. Replace it?</source>
+        <source>The file '%1' already exists. Replace it?</source>
         <translation>Die Datei „%1“ existiert bereits. Soll sie ersetzt werden?</translation>
     </message>
 </context>
@@ -2114,7 +2114,7 @@ Ihre Änderungen darüber speichern? Wählen Sie Nein, um den Kontakt so zu sehe
         <translation>&amp;Alle 15 Minuten synchronisieren, solange das Programm geöffnet ist</translation>
     </message>
     <message>
-        <source>%1 view: &apos;%2&apos; on %3 (%4)</source>
+        <source>%1 view: '%2' on %3 (%4)</source>
         <translation>Ansicht %1: „%2“ auf %3 (%4)</translation>
     </message>
     <message>
@@ -2146,9 +2146,9 @@ Ihre Änderungen darüber speichern? Wählen Sie Nein, um den Kontakt so zu sehe
         <translation>Konto bearbeiten</translation>
     </message>
     <message>
-        <source>%1 view: from now on &apos;%2&apos; on %3, no longer &apos;%4&apos; on %5.
+        <source>%1 view: from now on '%2' on %3, no longer '%4' on %5.
 
-What Varnelle knows of the earlier syncs will be forgotten, and the next sync starts over as a first sync: the view&apos;s contacts go to the new address book and its cards come in.
+What Varnelle knows of the earlier syncs will be forgotten, and the next sync starts over as a first sync: the view's contacts go to the new address book and its cards come in.
 
 Change the account?</source>
         <translation>Ansicht %1: von nun an „%2“ auf %3, nicht mehr „%4“ auf %5.
@@ -2162,7 +2162,7 @@ Konto ändern?</translation>
 
 %2
 
-Trust this certificate for this account? Do so only when it is the fingerprint of your server&apos;s certificate.</source>
+Trust this certificate for this account? Do so only when it is the fingerprint of your server's certificate.</source>
         <translation>Das Zertifikat des Servers %1 wird von diesem System nicht als vertrauenswürdig eingestuft. Sein SHA-256-Fingerabdruck ist:
 
 %2
@@ -2215,6 +2215,17 @@ Diesem Zertifikat für dieses Konto vertrauen? Tun Sie das nur, wenn es der Fing
     <message>
         <source>Upload Again</source>
         <translation>Erneut hochladen</translation>
+    </message>
+    <message>
+        <source>Sync needs attention</source>
+        <translation>Synchronisierung braucht Aufmerksamkeit</translation>
+    </message>
+</context>
+<context>
+    <name>varnelle::SyncNotice</name>
+    <message>
+        <source>Show Summary</source>
+        <translation>Zusammenfassung anzeigen</translation>
     </message>
 </context>
 <context>

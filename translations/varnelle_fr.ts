@@ -1,4 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
+<?xml version='1.0' encoding='utf-8'?>
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
@@ -11,18 +11,18 @@
 <context>
     <name>CommandLine</name>
     <message>
-        <source>The folder &apos;%1&apos; for the address book cannot be created or entered.</source>
-        <translation>Le dossier « %1 » du carnet d&apos;adresses ne peut être ni créé ni ouvert.</translation>
+        <source>The folder '%1' for the address book cannot be created or entered.</source>
+        <translation>Le dossier « %1 » du carnet d'adresses ne peut être ni créé ni ouvert.</translation>
     </message>
     <message>
         <source>
-Try &apos;varnelle --help&apos; for the options.</source>
+Try 'varnelle --help' for the options.</source>
         <translation>
 Essayez « varnelle --help » pour voir les options.</translation>
     </message>
     <message>
         <source>%1: an address book.</source>
-        <translation>%1 : un carnet d&apos;adresses.</translation>
+        <translation>%1 : un carnet d'adresses.</translation>
     </message>
     <message>
         <source>Shows these options.</source>
@@ -34,7 +34,7 @@ Essayez « varnelle --help » pour voir les options.</translation>
     </message>
     <message>
         <source>Imports the contacts of a vCard or CSV file into Address.mdb in the current folder, prints a summary and ends.</source>
-        <translation>Importe les contacts d&apos;un fichier vCard ou CSV dans Address.mdb du dossier courant, affiche un résumé et se termine.</translation>
+        <translation>Importe les contacts d'un fichier vCard ou CSV dans Address.mdb du dossier courant, affiche un résumé et se termine.</translation>
     </message>
     <message>
         <source>file</source>
@@ -50,22 +50,22 @@ Essayez « varnelle --help » pour voir les options.</translation>
     </message>
     <message>
         <source>Exports the contacts of Address.mdb in the current folder to a file and ends.</source>
-        <translation>Exporte les contacts d&apos;Address.mdb du dossier courant vers un fichier et se termine.</translation>
+        <translation>Exporte les contacts d'Address.mdb du dossier courant vers un fichier et se termine.</translation>
     </message>
     <message>
-        <source>The export&apos;s format: vcard4, vcard3 or csv (default: csv for a *.csv file, else vcard4).</source>
-        <translation>Le format de l&apos;export : vcard4, vcard3 ou csv (par défaut : csv pour un fichier *.csv, sinon vcard4).</translation>
+        <source>The export's format: vcard4, vcard3 or csv (default: csv for a *.csv file, else vcard4).</source>
+        <translation>Le format de l'export : vcard4, vcard3 ou csv (par défaut : csv pour un fichier *.csv, sinon vcard4).</translation>
     </message>
     <message>
         <source>format</source>
         <translation>format</translation>
     </message>
     <message>
-        <source>Keeps the address book in the user&apos;s data folder instead of the current folder.</source>
-        <translation>Garde le carnet d&apos;adresses dans le dossier de données de l&apos;utilisateur au lieu du dossier courant.</translation>
+        <source>Keeps the address book in the user's data folder instead of the current folder.</source>
+        <translation>Garde le carnet d'adresses dans le dossier de données de l'utilisateur au lieu du dossier courant.</translation>
     </message>
     <message>
-        <source>Unexpected argument &apos;%1&apos;.</source>
+        <source>Unexpected argument '%1'.</source>
         <translation>Argument inattendu « %1 ».</translation>
     </message>
     <message>
@@ -77,7 +77,7 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>--import et --export ne peuvent pas être donnés ensemble.</translation>
     </message>
     <message>
-        <source>--into takes business, personal, current or by-company, not &apos;%1&apos;.</source>
+        <source>--into takes business, personal, current or by-company, not '%1'.</source>
         <translation>--into prend business, personal, current ou by-company, et non « %1 ».</translation>
     </message>
     <message>
@@ -85,11 +85,11 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>--into va avec --import.</translation>
     </message>
     <message>
-        <source>--format takes vcard4, vcard3 or csv, not &apos;%1&apos;.</source>
+        <source>--format takes vcard4, vcard3 or csv, not '%1'.</source>
         <translation>--format prend vcard4, vcard3 ou csv, et non « %1 ».</translation>
     </message>
     <message>
-        <source>--view takes business, personal or all, not &apos;%1&apos;.</source>
+        <source>--view takes business, personal or all, not '%1'.</source>
         <translation>--view prend business, personal ou all, et non « %1 ».</translation>
     </message>
     <message>
@@ -105,8 +105,8 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>texte</translation>
     </message>
     <message>
-        <source>Answers a mail program&apos;s address query: a first line, then address, name and company of each match with an e-mail.</source>
-        <translation>Répond à la requête d&apos;adresses d&apos;un programme de messagerie : une première ligne, puis l&apos;adresse, le nom et la société de chaque résultat ayant une adresse électronique.</translation>
+        <source>Answers a mail program's address query: a first line, then address, name and company of each match with an e-mail.</source>
+        <translation>Répond à la requête d'adresses d'un programme de messagerie : une première ligne, puis l'adresse, le nom et la société de chaque résultat ayant une adresse électronique.</translation>
     </message>
     <message>
         <source>Which contacts to export or find: business, personal or all (the default).</source>
@@ -132,11 +132,11 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>une table et ses index ne comptent pas les mêmes lignes</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; is sound.</source>
+        <source>The database file '%1' is sound.</source>
         <translation>Le fichier de base de données « %1 » est sain.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; was sound and has been compacted.</source>
+        <source>The database file '%1' was sound and has been compacted.</source>
         <translation>Le fichier de base de données « %1 » était sain et a été compacté.</translation>
     </message>
     <message>
@@ -148,40 +148,40 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>%1 : %2 lignes sauvées, %3 perdues</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; was salvaged: %2.</source>
+        <source>The database file '%1' was salvaged: %2.</source>
         <translation>Le fichier de base de données « %1 » a été récupéré : %2.</translation>
     </message>
     <message>
         <source>Checks Address.mdb in the current folder for damage and ends: status 0 when it is sound, 1 when it is damaged.</source>
-        <translation>Vérifie si Address.mdb du dossier courant est endommagé et se termine : état 0 s&apos;il est sain, 1 s&apos;il est endommagé.</translation>
+        <translation>Vérifie si Address.mdb du dossier courant est endommagé et se termine : état 0 s'il est sain, 1 s'il est endommagé.</translation>
     </message>
     <message>
         <source>Repairs Address.mdb in the current folder as File &gt; Repair Database does, prints what it did and ends: status 0 when the book is sound or repaired.</source>
         <translation>Répare Address.mdb du dossier courant comme Fichier &gt; Réparer la base de données, affiche ce qui a été fait et se termine : état 0 si le carnet est sain ou réparé.</translation>
     </message>
     <message>
-        <source>Writes every line of the import&apos;s summary to a file; the summary printed groups them by kind.</source>
-        <translation>Écrit chaque ligne du résumé de l&apos;importation dans un fichier ; le résumé affiché les regroupe par type.</translation>
+        <source>Writes every line of the import's summary to a file; the summary printed groups them by kind.</source>
+        <translation>Écrit chaque ligne du résumé de l'importation dans un fichier ; le résumé affiché les regroupe par type.</translation>
     </message>
     <message>
         <source>--summary belongs to --import.</source>
         <translation>--summary va avec --import.</translation>
     </message>
     <message>
-        <source>The import succeeded, but its summary could not be written to &apos;%1&apos;: %2.</source>
-        <translation>L&apos;importation a réussi, mais son résumé n&apos;a pas pu être écrit dans « %1 » : %2.</translation>
+        <source>The import succeeded, but its summary could not be written to '%1': %2.</source>
+        <translation>L'importation a réussi, mais son résumé n'a pas pu être écrit dans « %1 » : %2.</translation>
     </message>
     <message>
         <source>The import needed more memory than the computer has free and was stopped. Nothing was imported; the address book is unchanged.</source>
-        <translation>L&apos;importation demandait plus de mémoire que l&apos;ordinateur n&apos;en a de libre et a été arrêtée. Rien n&apos;a été importé ; le carnet d&apos;adresses est inchangé.</translation>
+        <translation>L'importation demandait plus de mémoire que l'ordinateur n'en a de libre et a été arrêtée. Rien n'a été importé ; le carnet d'adresses est inchangé.</translation>
     </message>
     <message>
-        <source>The export needed more memory than the computer has free and was stopped. The file &apos;%1&apos; was not written.</source>
-        <translation>L&apos;exportation demandait plus de mémoire que l&apos;ordinateur n&apos;en a de libre et a été arrêtée. Le fichier « %1 » n&apos;a pas été écrit.</translation>
+        <source>The export needed more memory than the computer has free and was stopped. The file '%1' was not written.</source>
+        <translation>L'exportation demandait plus de mémoire que l'ordinateur n'en a de libre et a été arrêtée. Le fichier « %1 » n'a pas été écrit.</translation>
     </message>
     <message>
         <source>The command needed more memory than the computer has free and was stopped.</source>
-        <translation>La commande demandait plus de mémoire que l&apos;ordinateur n&apos;en a de libre et a été arrêtée.</translation>
+        <translation>La commande demandait plus de mémoire que l'ordinateur n'en a de libre et a été arrêtée.</translation>
     </message>
     <message>
         <source>The command was stopped by an unexpected failure: %1.</source>
@@ -204,7 +204,7 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>Ouvre la fenêtre avec les mots dans sa zone de recherche.</translation>
     </message>
     <message>
-        <source>Answers the desktop&apos;s search (GNOME Shell, KRunner) over the session bus from the address book, without a window, until the bus ends. The desktop starts it itself.</source>
+        <source>Answers the desktop's search (GNOME Shell, KRunner) over the session bus from the address book, without a window, until the bus ends. The desktop starts it itself.</source>
         <translation>Répond à la recherche du bureau (GNOME Shell, KRunner) sur le bus de session à partir du carnet d’adresses, sans fenêtre, jusqu’à la fin du bus. Le bureau le lance lui-même.</translation>
     </message>
     <message>
@@ -224,7 +224,7 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>--%1 ne peut pas être donné avec --%2.</translation>
     </message>
     <message>
-        <source>--edit-contact takes the number of a contact, not &apos;%1&apos;.</source>
+        <source>--edit-contact takes the number of a contact, not '%1'.</source>
         <translation>--edit-contact prend le numéro d’un contact, pas « %1 ».</translation>
     </message>
 </context>
@@ -238,11 +238,11 @@ Essayez « varnelle --help » pour voir les options.</translation>
 <context>
     <name>DesktopSearch</name>
     <message>
-        <source>The desktop&apos;s search cannot be served: there is no session bus (%1).</source>
+        <source>The desktop's search cannot be served: there is no session bus (%1).</source>
         <translation>La recherche du bureau ne peut pas être servie : il n’y a pas de bus de session (%1).</translation>
     </message>
     <message>
-        <source>The desktop&apos;s search cannot be served: %1.</source>
+        <source>The desktop's search cannot be served: %1.</source>
         <translation>La recherche du bureau ne peut pas être servie : %1.</translation>
     </message>
     <message>
@@ -262,7 +262,7 @@ Essayez « varnelle --help » pour voir les options.</translation>
     </message>
     <message>
         <source>the disk reported an error while reading or writing it</source>
-        <translation>le disque a signalé une erreur de lecture ou d&apos;écriture</translation>
+        <translation>le disque a signalé une erreur de lecture ou d'écriture</translation>
     </message>
     <message>
         <source>the disk can only be read</source>
@@ -270,7 +270,7 @@ Essayez « varnelle --help » pour voir les options.</translation>
     </message>
     <message>
         <source>permission to change it is denied</source>
-        <translation>l&apos;autorisation de le modifier est refusée</translation>
+        <translation>l'autorisation de le modifier est refusée</translation>
     </message>
     <message>
         <source>its name or path is longer than the system allows</source>
@@ -278,23 +278,23 @@ Essayez « varnelle --help » pour voir les options.</translation>
     </message>
     <message>
         <source>it is a folder, not a file</source>
-        <translation>c&apos;est un dossier, pas un fichier</translation>
+        <translation>c'est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>it is a pipe (FIFO), not a file</source>
-        <translation>c&apos;est un tube (FIFO), pas un fichier</translation>
+        <translation>c'est un tube (FIFO), pas un fichier</translation>
     </message>
     <message>
         <source>it is a socket, not a file</source>
-        <translation>c&apos;est un socket, pas un fichier</translation>
+        <translation>c'est un socket, pas un fichier</translation>
     </message>
     <message>
         <source>it is a device, not a file</source>
-        <translation>c&apos;est un périphérique, pas un fichier</translation>
+        <translation>c'est un périphérique, pas un fichier</translation>
     </message>
     <message>
         <source>the system gave no cause</source>
-        <translation>le système n&apos;a donné aucune cause</translation>
+        <translation>le système n'a donné aucune cause</translation>
     </message>
 </context>
 <context>
@@ -327,20 +327,20 @@ Essayez « varnelle --help » pour voir les options.</translation>
 <context>
     <name>Interchange</name>
     <message>
-        <source>Contacts are never exported to &apos;%1&apos;: that is a database file. Choose another name.</source>
-        <translation>Les contacts ne sont jamais exportés vers « %1 » : c&apos;est un fichier de base de données. Choisissez un autre nom.</translation>
+        <source>Contacts are never exported to '%1': that is a database file. Choose another name.</source>
+        <translation>Les contacts ne sont jamais exportés vers « %1 » : c'est un fichier de base de données. Choisissez un autre nom.</translation>
     </message>
     <message>
-        <source>Contacts are never exported to &apos;%1&apos;: that is a report definition. Choose another name.</source>
-        <translation>Les contacts ne sont jamais exportés vers « %1 » : c&apos;est une définition de rapport. Choisissez un autre nom.</translation>
+        <source>Contacts are never exported to '%1': that is a report definition. Choose another name.</source>
+        <translation>Les contacts ne sont jamais exportés vers « %1 » : c'est une définition de rapport. Choisissez un autre nom.</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; could not be written: %2.</source>
-        <translation>Le fichier « %1 » n&apos;a pas pu être écrit : %2.</translation>
+        <source>The file '%1' could not be written: %2.</source>
+        <translation>Le fichier « %1 » n'a pas pu être écrit : %2.</translation>
     </message>
     <message>
         <source> Nothing was imported; the address book is unchanged.</source>
-        <translation> Rien n&apos;a été importé ; le carnet d&apos;adresses est inchangé.</translation>
+        <translation> Rien n'a été importé ; le carnet d'adresses est inchangé.</translation>
     </message>
     <message>
         <source>%1 (line %2)</source>
@@ -368,22 +368,22 @@ Essayez « varnelle --help » pour voir les options.</translation>
     </message>
     <message>
         <source>The address book cannot begin the import: it is in use. Try again.</source>
-        <translation>Le carnet d&apos;adresses ne peut pas commencer l&apos;import : il est utilisé. Réessayez.</translation>
+        <translation>Le carnet d'adresses ne peut pas commencer l'import : il est utilisé. Réessayez.</translation>
     </message>
     <message>
         <source>The import was cancelled; the address book is unchanged.</source>
-        <translation>L&apos;import a été annulé ; le carnet d&apos;adresses est inchangé.</translation>
+        <translation>L'import a été annulé ; le carnet d'adresses est inchangé.</translation>
     </message>
     <message>
         <source>The address book could not keep the imported contacts.</source>
-        <translation>Le carnet d&apos;adresses n&apos;a pas pu garder les contacts importés.</translation>
+        <translation>Le carnet d'adresses n'a pas pu garder les contacts importés.</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; cannot be imported. %2</source>
+        <source>The file '%1' cannot be imported. %2</source>
         <translation>Le fichier « %1 » ne peut pas être importé. %2</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; cannot be read: %2.</source>
+        <source>The file '%1' cannot be read: %2.</source>
         <translation>Le fichier « %1 » ne peut pas être lu : %2.</translation>
     </message>
     <message>
@@ -396,23 +396,23 @@ Essayez « varnelle --help » pour voir les options.</translation>
     </message>
     <message>
         <source>The file is empty: it holds no heading row and no contacts.</source>
-        <translation>Le fichier est vide : il ne contient ni ligne d&apos;en-tête ni contacts.</translation>
+        <translation>Le fichier est vide : il ne contient ni ligne d'en-tête ni contacts.</translation>
     </message>
     <message>
         <source>the line holds binary data (byte 0x%1 at column %2), which no vCard file holds. This is not a vCard file, or it is damaged.</source>
-        <translation>la ligne contient des données binaires (octet 0x%1 en colonne %2), ce qu&apos;aucun fichier vCard ne contient. Ce n&apos;est pas un fichier vCard, ou il est endommagé.</translation>
+        <translation>la ligne contient des données binaires (octet 0x%1 en colonne %2), ce qu'aucun fichier vCard ne contient. Ce n'est pas un fichier vCard, ou il est endommagé.</translation>
     </message>
     <message>
-        <source>the quoted-printable sequence &quot;%1&quot; is invalid: &apos;=&apos; must be followed by two hexadecimal digits.</source>
+        <source>the quoted-printable sequence "%1" is invalid: '=' must be followed by two hexadecimal digits.</source>
         <translation>la séquence quoted-printable « %1 » est invalide : « = » doit être suivi de deux chiffres hexadécimaux.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; stands where a card should begin with BEGIN:VCARD. This is not a vCard file, or it is damaged.</source>
-        <translation>« %1 » se trouve là où une carte devrait commencer par BEGIN:VCARD. Ce n&apos;est pas un fichier vCard, ou il est endommagé.</translation>
+        <source>"%1" stands where a card should begin with BEGIN:VCARD. This is not a vCard file, or it is damaged.</source>
+        <translation>« %1 » se trouve là où une carte devrait commencer par BEGIN:VCARD. Ce n'est pas un fichier vCard, ou il est endommagé.</translation>
     </message>
     <message>
         <source>the file ends, but the card that begins at line %1 has no END:VCARD.</source>
-        <translation>le fichier se termine, mais la carte qui commence à la ligne %1 n&apos;a pas de END:VCARD.</translation>
+        <translation>le fichier se termine, mais la carte qui commence à la ligne %1 n'a pas de END:VCARD.</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -448,11 +448,11 @@ Essayez « varnelle --help » pour voir les options.</translation>
     </message>
     <message>
         <source>1 value could not be placed in the book:</source>
-        <translation>1 valeur n&apos;a pas pu être placée dans le carnet :</translation>
+        <translation>1 valeur n'a pas pu être placée dans le carnet :</translation>
     </message>
     <message>
         <source>%1 values could not be placed in the book:</source>
-        <translation>%1 valeurs n&apos;ont pas pu être placées dans le carnet :</translation>
+        <translation>%1 valeurs n'ont pas pu être placées dans le carnet :</translation>
     </message>
     <message>
         <source>Already in the book, not added again:</source>
@@ -475,7 +475,7 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>Le fichier est vide : il ne contient aucun contact.</translation>
     </message>
     <message>
-        <source>the comment &quot;%1&quot; was skipped.</source>
+        <source>the comment "%1" was skipped.</source>
         <translation>le commentaire « %1 » a été ignoré.</translation>
     </message>
     <message>
@@ -483,20 +483,20 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>la ligne précédente se termine par une barre oblique inverse ; cette ligne a été lue comme la suite de sa valeur.</translation>
     </message>
     <message>
-        <source>%1 is in the character set &quot;%2&quot;, which this program cannot read; not imported.</source>
+        <source>%1 is in the character set "%2", which this program cannot read; not imported.</source>
         <translation>%1 est dans le jeu de caractères « %2 », que ce programme ne sait pas lire ; non importé.</translation>
     </message>
     <message>
         <source>a card within the card of line %1, up to line %2, was skipped.</source>
-        <translation>une carte à l&apos;intérieur de la carte de la ligne %1, jusqu&apos;à la ligne %2, a été ignorée.</translation>
+        <translation>une carte à l'intérieur de la carte de la ligne %1, jusqu'à la ligne %2, a été ignorée.</translation>
     </message>
     <message>
-        <source>the group &quot;%1&quot; is a list of contacts, not a contact; not imported.</source>
+        <source>the group "%1" is a list of contacts, not a contact; not imported.</source>
         <translation>le groupe « %1 » est une liste de contacts, pas un contact ; non importé.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a vCard property (it has no name and &apos;:&apos;); skipped.</source>
-        <translation>« %1 » n&apos;est pas une propriété vCard (il n&apos;a ni nom ni « : ») ; ignoré.</translation>
+        <source>"%1" is not a vCard property (it has no name and ':'); skipped.</source>
+        <translation>« %1 » n'est pas une propriété vCard (il n'a ni nom ni « : ») ; ignoré.</translation>
     </message>
     <message>
         <source>Values too long</source>
@@ -520,7 +520,7 @@ Essayez « varnelle --help » pour voir les options.</translation>
     </message>
     <message>
         <source>Numbers of a type already given</source>
-        <translation>Numéros d&apos;un type déjà donné</translation>
+        <translation>Numéros d'un type déjà donné</translation>
     </message>
     <message>
         <source>1 contact</source>
@@ -544,27 +544,27 @@ Essayez « varnelle --help » pour voir les options.</translation>
     </message>
     <message>
         <source>the row has more than %1 cells, far more than any file of contacts has columns. This is not a contact file, or it is damaged.</source>
-        <translation>la ligne a plus de %1 cellules, bien plus de colonnes qu&apos;aucun fichier de contacts n&apos;en a. Ce n&apos;est pas un fichier de contacts, ou il est endommagé.</translation>
+        <translation>la ligne a plus de %1 cellules, bien plus de colonnes qu'aucun fichier de contacts n'en a. Ce n'est pas un fichier de contacts, ou il est endommagé.</translation>
     </message>
     <message>
         <source>the row is longer than %1 MB, far more than any contact holds. This is not a contact file, or it is damaged.</source>
-        <translation>la ligne dépasse %1 Mo, bien plus que ce que contient un contact. Ce n&apos;est pas un fichier de contacts, ou il est endommagé.</translation>
+        <translation>la ligne dépasse %1 Mo, bien plus que ce que contient un contact. Ce n'est pas un fichier de contacts, ou il est endommagé.</translation>
     </message>
     <message>
         <source>a cell is longer than %1 MB, far more than any contact holds. This is not a contact file, or it is damaged.</source>
-        <translation>une cellule dépasse %1 Mo, bien plus que ce que contient un contact. Ce n&apos;est pas un fichier de contacts, ou il est endommagé.</translation>
+        <translation>une cellule dépasse %1 Mo, bien plus que ce que contient un contact. Ce n'est pas un fichier de contacts, ou il est endommagé.</translation>
     </message>
     <message>
         <source>the line is longer than %1 MB, far more than any contact holds. This is not a vCard file, or it is damaged.</source>
-        <translation>la ligne dépasse %1 Mo, bien plus que ce que contient un contact. Ce n&apos;est pas un fichier vCard, ou il est endommagé.</translation>
+        <translation>la ligne dépasse %1 Mo, bien plus que ce que contient un contact. Ce n'est pas un fichier vCard, ou il est endommagé.</translation>
     </message>
     <message>
         <source>the card has more than %1 lines, far more than any contact has; skipped.</source>
-        <translation>la carte a plus de %1 lignes, bien plus qu&apos;aucun contact n&apos;en a ; ignorée.</translation>
+        <translation>la carte a plus de %1 lignes, bien plus qu'aucun contact n'en a ; ignorée.</translation>
     </message>
     <message>
         <source>the card holds more than %1 MB of text, far more than any contact holds; skipped.</source>
-        <translation>la carte contient plus de %1 Mo de texte, bien plus qu&apos;aucun contact ; ignorée.</translation>
+        <translation>la carte contient plus de %1 Mo de texte, bien plus qu'aucun contact ; ignorée.</translation>
     </message>
 </context>
 <context>
@@ -606,24 +606,24 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>types de téléphone</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; was damaged. What could still be read is in the repaired file: %2 were saved. %3 The damaged file is kept as &apos;%4&apos;.</source>
+        <source>The database file '%1' was damaged. What could still be read is in the repaired file: %2 were saved. %3 The damaged file is kept as '%4'.</source>
         <translation>Le fichier de base de données « %1 » était endommagé. Ce qui pouvait encore être lu se trouve dans le fichier réparé : %2 ont été sauvés. %3 Le fichier endommagé est conservé sous le nom « %4 ».</translation>
     </message>
     <message>
         <source>Nothing was lost.</source>
-        <translation>Rien n&apos;a été perdu.</translation>
+        <translation>Rien n'a été perdu.</translation>
     </message>
     <message>
         <source>%1 could not be read.</source>
-        <translation>%1 n&apos;ont pas pu être lus.</translation>
+        <translation>%1 n'ont pas pu être lus.</translation>
     </message>
     <message>
-        <source>Telephone types that numbers still use were lost and have been made again, each named &apos;Type&apos; and its number: %1.</source>
+        <source>Telephone types that numbers still use were lost and have been made again, each named 'Type' and its number: %1.</source>
         <translation>Des types de téléphone encore utilisés par des numéros étaient perdus et ont été recréés, chacun nommé « Type » suivi de son numéro : %1.</translation>
     </message>
     <message>
-        <source>An earlier repair was interrupted; the file &apos;%1&apos; it left was removed.</source>
-        <translation>Une réparation précédente a été interrompue ; le fichier « %1 » qu&apos;elle a laissé a été supprimé.</translation>
+        <source>An earlier repair was interrupted; the file '%1' it left was removed.</source>
+        <translation>Une réparation précédente a été interrompue ; le fichier « %1 » qu'elle a laissé a été supprimé.</translation>
     </message>
     <message>
         <source>Saving what can still be read...</source>
@@ -655,18 +655,18 @@ Reports of the Reports menu, without a window:
         <translation>
 Rapports du menu Rapports, sans fenêtre :
   --report address|telephone|detail [--view business|personal]
-      --to &lt;fichier&gt; [--format pdf|txt|csv|tsv|dif|record]  ou  --printer [&lt;file d&apos;attente&gt;] [--copies &lt;n&gt;]
+      --to &lt;fichier&gt; [--format pdf|txt|csv|tsv|dif|record]  ou  --printer [&lt;file d'attente&gt;] [--copies &lt;n&gt;]
       [--company &lt;x&gt;] [--state &lt;y&gt;] [--last-name &lt;z&gt;] [--exclude]
-                     Écrit la liste d&apos;adresses, la liste de téléphones ou le
+                     Écrit la liste d'adresses, la liste de téléphones ou le
                      rapport détaillé de la vue (par défaut celle du dernier
-                     démarrage) dans un fichier (son format d&apos;après son nom, s&apos;il
-                     n&apos;est pas donné) ou l&apos;imprime. --company, --state et
+                     démarrage) dans un fichier (son format d'après son nom, s'il
+                     n'est pas donné) ou l'imprime. --company, --state et
                      --last-name sélectionnent comme un rapport partiel ;
                      --exclude garde les contacts qui en diffèrent.
 </translation>
     </message>
     <message>
-        <source>--report takes address, telephone or detail, not &apos;%1&apos;.</source>
+        <source>--report takes address, telephone or detail, not '%1'.</source>
         <translation>--report prend address, telephone ou detail, et non « %1 ».</translation>
     </message>
     <message>
@@ -678,24 +678,24 @@ Rapports du menu Rapports, sans fenêtre :
         <translation>--format va avec --to, --copies avec --printer.</translation>
     </message>
     <message>
-        <source>--format takes pdf, txt, csv, tsv, dif or record, not &apos;%1&apos;.</source>
+        <source>--format takes pdf, txt, csv, tsv, dif or record, not '%1'.</source>
         <translation>--format prend pdf, txt, csv, tsv, dif ou record, et non « %1 ».</translation>
     </message>
     <message>
-        <source>The name &apos;%1&apos; does not tell the report&apos;s format: give --format pdf, txt, csv, tsv, dif or record.</source>
+        <source>The name '%1' does not tell the report's format: give --format pdf, txt, csv, tsv, dif or record.</source>
         <translation>Le nom « %1 » ne dit pas le format du rapport : donnez --format pdf, txt, csv, tsv, dif ou record.</translation>
     </message>
     <message>
-        <source>--copies takes a number of at least 1, not &apos;%1&apos;.</source>
-        <translation>--copies prend un nombre d&apos;au moins 1, et non « %1 ».</translation>
+        <source>--copies takes a number of at least 1, not '%1'.</source>
+        <translation>--copies prend un nombre d'au moins 1, et non « %1 ».</translation>
     </message>
     <message>
         <source>--exclude needs --company, --state or --last-name.</source>
         <translation>--exclude demande --company, --state ou --last-name.</translation>
     </message>
     <message>
-        <source>There is no printer &apos;%1&apos;.</source>
-        <translation>Il n&apos;y a pas d&apos;imprimante « %1 ».</translation>
+        <source>There is no printer '%1'.</source>
+        <translation>Il n'y a pas d'imprimante « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -718,23 +718,23 @@ Rapports du menu Rapports, sans fenêtre :
     </message>
     <message>
         <source>No data file was named for the report.</source>
-        <translation>Aucun fichier de données n&apos;a été indiqué pour le rapport.</translation>
+        <translation>Aucun fichier de données n'a été indiqué pour le rapport.</translation>
     </message>
     <message>
-        <source>The data file &quot;%1&quot; cannot be found.</source>
+        <source>The data file "%1" cannot be found.</source>
         <translation>Le fichier de données « %1 » est introuvable.</translation>
     </message>
     <message>
-        <source>The data file &quot;%1&quot; is damaged: the report cannot read its contacts.</source>
+        <source>The data file "%1" is damaged: the report cannot read its contacts.</source>
         <translation>Le fichier de données « %1 » est endommagé : le rapport ne peut pas lire ses contacts.</translation>
     </message>
     <message>
-        <source>The data file &quot;%1&quot; %2 as a contacts database: %3.</source>
+        <source>The data file "%1" %2 as a contacts database: %3.</source>
         <translation>Le fichier de données « %1 » %2 comme base de contacts : %3.</translation>
     </message>
     <message>
-        <source>The report definition file &quot;%1&quot; is not a valid report definition: %2.</source>
-        <translation>Le fichier de définition de rapport « %1 » n&apos;est pas une définition de rapport valide : %2.</translation>
+        <source>The report definition file "%1" is not a valid report definition: %2.</source>
+        <translation>Le fichier de définition de rapport « %1 » n'est pas une définition de rapport valide : %2.</translation>
     </message>
     <message>
         <source>the width of %1 must be a whole number from 1 to 1000</source>
@@ -745,8 +745,8 @@ Rapports du menu Rapports, sans fenêtre :
         <translation>%1 doit nommer au moins un champ dans une liste</translation>
     </message>
     <message>
-        <source>%1 names &quot;%2&quot;, which is not a field of table Address</source>
-        <translation>%1 nomme « %2 », qui n&apos;est pas un champ de la table Address</translation>
+        <source>%1 names "%2", which is not a field of table Address</source>
+        <translation>%1 nomme « %2 », qui n'est pas un champ de la table Address</translation>
     </message>
     <message>
         <source>%1 at character %2</source>
@@ -757,19 +757,19 @@ Rapports du menu Rapports, sans fenêtre :
         <translation>il doit contenir un seul objet JSON</translation>
     </message>
     <message>
-        <source>it has no &quot;title&quot;</source>
-        <translation>il n&apos;a pas de « title »</translation>
+        <source>it has no "title"</source>
+        <translation>il n'a pas de « title »</translation>
     </message>
     <message>
-        <source>&quot;contacts&quot; must be &quot;business&quot;, &quot;personal&quot; or &quot;all&quot;</source>
+        <source>"contacts" must be "business", "personal" or "all"</source>
         <translation>« contacts » doit valoir « business », « personal » ou « all »</translation>
     </message>
     <message>
-        <source>&quot;layout&quot; must be &quot;table&quot; or &quot;card&quot;</source>
+        <source>"layout" must be "table" or "card"</source>
         <translation>« layout » doit valoir « table » ou « card »</translation>
     </message>
     <message>
-        <source>it must list at least one column under &quot;columns&quot;</source>
+        <source>it must list at least one column under "columns"</source>
         <translation>il doit lister au moins une colonne sous « columns »</translation>
     </message>
     <message>
@@ -777,15 +777,15 @@ Rapports du menu Rapports, sans fenêtre :
         <translation>%1 doit être un objet JSON</translation>
     </message>
     <message>
-        <source>%1 has no &quot;heading&quot;</source>
-        <translation>%1 n&apos;a pas de « heading »</translation>
+        <source>%1 has no "heading"</source>
+        <translation>%1 n'a pas de « heading »</translation>
     </message>
     <message>
-        <source>&quot;telephones&quot; must be an object with a heading and a width</source>
+        <source>"telephones" must be an object with a heading and a width</source>
         <translation>« telephones » doit être un objet avec un titre et une largeur</translation>
     </message>
     <message>
-        <source>The report definition file &quot;%1&quot; cannot be read: %2.</source>
+        <source>The report definition file "%1" cannot be read: %2.</source>
         <translation>Le fichier de définition de rapport « %1 » ne peut pas être lu : %2.</translation>
     </message>
     <message>
@@ -794,14 +794,14 @@ Rapports du menu Rapports, sans fenêtre :
     </message>
     <message>
         <source>No report definition file was named.</source>
-        <translation>Aucun fichier de définition de rapport n&apos;a été indiqué.</translation>
+        <translation>Aucun fichier de définition de rapport n'a été indiqué.</translation>
     </message>
     <message>
-        <source>The report definition file &quot;%1&quot; cannot be found.</source>
+        <source>The report definition file "%1" cannot be found.</source>
         <translation>Le fichier de définition de rapport « %1 » est introuvable.</translation>
     </message>
     <message>
-        <source>The report definition file &quot;%1&quot; cannot be found. It was looked for in: %2.</source>
+        <source>The report definition file "%1" cannot be found. It was looked for in: %2.</source>
         <translation>Le fichier de définition de rapport « %1 » est introuvable. Il a été cherché dans : %2.</translation>
     </message>
     <message>
@@ -809,7 +809,7 @@ Rapports du menu Rapports, sans fenêtre :
         <translation>Le type de fichier %1 est inconnu. Choisissez 0 (format enregistrement), 1 (séparé par des tabulations), 2 (texte), 3 (DIF), 4 (valeurs séparées par des virgules) ou 6 (valeurs séparées par des tabulations).</translation>
     </message>
     <message>
-        <source>expected &apos;And&apos;, &apos;Or&apos; or the end of the formula</source>
+        <source>expected 'And', 'Or' or the end of the formula</source>
         <translation>« And », « Or » ou la fin de la formule attendu</translation>
     </message>
     <message>
@@ -817,7 +817,7 @@ Rapports du menu Rapports, sans fenêtre :
         <translation>La formule de sélection a une erreur à la position %1 : %2.</translation>
     </message>
     <message>
-        <source>expected a field such as {Address.LastName}, &apos;Not&apos; or &apos;(&apos; but the formula ends</source>
+        <source>expected a field such as {Address.LastName}, 'Not' or '(' but the formula ends</source>
         <translation>un champ tel que {Address.LastName}, « Not » ou « ( » attendu, mais la formule se termine</translation>
     </message>
     <message>
@@ -825,7 +825,7 @@ Rapports du menu Rapports, sans fenêtre :
         <translation>la formule est trop imbriquée ; elle peut contenir au plus %1 niveaux de parenthèses</translation>
     </message>
     <message>
-        <source>expected &apos;)&apos;</source>
+        <source>expected ')'</source>
         <translation>« ) » attendu</translation>
     </message>
     <message>
@@ -833,47 +833,47 @@ Rapports du menu Rapports, sans fenêtre :
         <translation>la formule est trop longue ; elle peut contenir au plus %1 comparaisons</translation>
     </message>
     <message>
-        <source>expected &apos;=&apos; or &apos;&lt;&gt;&apos; after %1</source>
+        <source>expected '=' or '&lt;&gt;' after %1</source>
         <translation>« = » ou « &lt;&gt; » attendu après %1</translation>
     </message>
     <message>
-        <source>expected a quoted text after &apos;%1&apos;</source>
+        <source>expected a quoted text after '%1'</source>
         <translation>un texte entre apostrophes attendu après « %1 »</translation>
     </message>
     <message>
         <source>the quoted text is not closed by a single quote</source>
-        <translation>le texte entre apostrophes n&apos;est pas fermé par une apostrophe</translation>
+        <translation>le texte entre apostrophes n'est pas fermé par une apostrophe</translation>
     </message>
     <message>
         <source>expected a field in braces such as {Address.LastName}</source>
         <translation>un champ entre accolades tel que {Address.LastName} attendu</translation>
     </message>
     <message>
-        <source>the field reference is not closed by &apos;}&apos;</source>
-        <translation>la référence de champ n&apos;est pas fermée par « } »</translation>
+        <source>the field reference is not closed by '}'</source>
+        <translation>la référence de champ n'est pas fermée par « } »</translation>
     </message>
     <message>
         <source>the field %1 must name its table, as in {Address.LastName}</source>
         <translation>le champ %1 doit nommer sa table, comme dans {Address.LastName}</translation>
     </message>
     <message>
-        <source>the table &quot;%1&quot; is not known; fields of table Address can be compared</source>
+        <source>the table "%1" is not known; fields of table Address can be compared</source>
         <translation>la table « %1 » est inconnue ; les champs de la table Address peuvent être comparés</translation>
     </message>
     <message>
         <source>the field %1 is not a text field of table Address (%2)</source>
-        <translation>le champ %1 n&apos;est pas un champ texte de la table Address (%2)</translation>
+        <translation>le champ %1 n'est pas un champ texte de la table Address (%2)</translation>
     </message>
     <message>
-        <source>The report could not be printed on &quot;%1&quot;.</source>
-        <translation>Le rapport n&apos;a pas pu être imprimé sur « %1 ».</translation>
+        <source>The report could not be printed on "%1".</source>
+        <translation>Le rapport n'a pas pu être imprimé sur « %1 ».</translation>
     </message>
     <message>
-        <source>The file &quot;%1&quot; cannot be written: %2.</source>
+        <source>The file "%1" cannot be written: %2.</source>
         <translation>Le fichier « %1 » ne peut pas être écrit : %2.</translation>
     </message>
     <message>
-        <source>Producing the report &quot;%1&quot;...</source>
+        <source>Producing the report "%1"...</source>
         <translation>Production du rapport « %1 »...</translation>
     </message>
     <message>
@@ -886,42 +886,42 @@ Rapports du menu Rapports, sans fenêtre :
     </message>
     <message>
         <source>The report cannot be shown on the screen: the program has no windows.</source>
-        <translation>Le rapport ne peut pas être affiché à l&apos;écran : le programme n&apos;a pas de fenêtres.</translation>
+        <translation>Le rapport ne peut pas être affiché à l'écran : le programme n'a pas de fenêtres.</translation>
     </message>
     <message>
         <source>The number of copies must be at least 1.</source>
-        <translation>Le nombre de copies doit être d&apos;au moins 1.</translation>
+        <translation>Le nombre de copies doit être d'au moins 1.</translation>
     </message>
     <message>
         <source>No printer is available. Install a printer, or send the report to the screen or to a disk file.</source>
-        <translation>Aucune imprimante n&apos;est disponible. Installez une imprimante, ou envoyez le rapport à l&apos;écran ou vers un fichier sur disque.</translation>
+        <translation>Aucune imprimante n'est disponible. Installez une imprimante, ou envoyez le rapport à l'écran ou vers un fichier sur disque.</translation>
     </message>
     <message>
         <source>No file name was given for the report.</source>
-        <translation>Aucun nom de fichier n&apos;a été donné pour le rapport.</translation>
+        <translation>Aucun nom de fichier n'a été donné pour le rapport.</translation>
     </message>
     <message>
-        <source>The report cannot be written to &quot;%1&quot;: that file is one the report is read from. Choose another file name.</source>
+        <source>The report cannot be written to "%1": that file is one the report is read from. Choose another file name.</source>
         <translation>Le rapport ne peut pas être écrit dans « %1 » : le rapport est lu depuis ce fichier. Choisissez un autre nom de fichier.</translation>
     </message>
     <message>
         <source>The destination %1 is not known. Choose 0 (the screen), 1 (the printer) or 2 (a disk file).</source>
-        <translation>La destination %1 est inconnue. Choisissez 0 (l&apos;écran), 1 (l&apos;imprimante) ou 2 (un fichier sur disque).</translation>
+        <translation>La destination %1 est inconnue. Choisissez 0 (l'écran), 1 (l'imprimante) ou 2 (un fichier sur disque).</translation>
     </message>
 </context>
 <context>
     <name>Store</name>
     <message>
         <source>The changes were not saved: this contact is no longer in the database.</source>
-        <translation>Les modifications n&apos;ont pas été enregistrées : ce contact n&apos;est plus dans la base de données.</translation>
+        <translation>Les modifications n'ont pas été enregistrées : ce contact n'est plus dans la base de données.</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; is not a database of this program, or it is damaged.</source>
-        <translation>Le fichier « %1 » n&apos;est pas une base de données de ce programme, ou il est endommagé.</translation>
+        <source>The file '%1' is not a database of this program, or it is damaged.</source>
+        <translation>Le fichier « %1 » n'est pas une base de données de ce programme, ou il est endommagé.</translation>
     </message>
     <message>
-        <source>The change was not saved: an index of table &apos;%1&apos; in the database file &apos;%2&apos; is damaged. Choose File &gt; Repair Database to mend it, then try again.</source>
-        <translation>La modification n&apos;a pas été enregistrée : un index de la table « %1 » du fichier de base de données « %2 » est endommagé. Choisissez Fichier &gt; Réparer la base de données pour le réparer, puis réessayez.</translation>
+        <source>The change was not saved: an index of table '%1' in the database file '%2' is damaged. Choose File &gt; Repair Database to mend it, then try again.</source>
+        <translation>La modification n'a pas été enregistrée : un index de la table « %1 » du fichier de base de données « %2 » est endommagé. Choisissez Fichier &gt; Réparer la base de données pour le réparer, puis réessayez.</translation>
     </message>
     <message>
         <source>this %1</source>
@@ -932,135 +932,135 @@ Rapports du menu Rapports, sans fenêtre :
         <translation>cette combinaison de %1</translation>
     </message>
     <message>
-        <source>The change was not saved: table &apos;%1&apos; already has a row with %2, and its index &apos;%3&apos; allows no duplicate values.</source>
-        <translation>La modification n&apos;a pas été enregistrée : la table « %1 » a déjà une ligne avec %2, et son index « %3 » n&apos;admet pas de doublons.</translation>
+        <source>The change was not saved: table '%1' already has a row with %2, and its index '%3' allows no duplicate values.</source>
+        <translation>La modification n'a pas été enregistrée : la table « %1 » a déjà une ligne avec %2, et son index « %3 » n'admet pas de doublons.</translation>
     </message>
     <message>
-        <source>The text for the field &apos;%1&apos; is too long: it holds at most %2 characters.</source>
+        <source>The text for the field '%1' is too long: it holds at most %2 characters.</source>
         <translation>Le texte du champ « %1 » est trop long : il contient au plus %2 caractères.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; is damaged: some contacts may be missing or wrong. Choose File &gt; Repair Database to save what can still be read.</source>
+        <source>The database file '%1' is damaged: some contacts may be missing or wrong. Choose File &gt; Repair Database to save what can still be read.</source>
         <translation>Le fichier de base de données « %1 » est endommagé : certains contacts peuvent manquer ou être faux. Choisissez Fichier &gt; Réparer la base de données pour sauver ce qui peut encore être lu.</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; already exists, so the compacted copy of the database cannot be written. Move or remove it, then repair again.</source>
+        <source>The file '%1' already exists, so the compacted copy of the database cannot be written. Move or remove it, then repair again.</source>
         <translation>Le fichier « %1 » existe déjà, la copie compactée de la base ne peut donc pas être écrite. Déplacez-le ou supprimez-le, puis réparez à nouveau.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a Varnelle address book (%2).</source>
-        <translation>« %1 » n&apos;est pas un carnet d&apos;adresses Varnelle (%2).</translation>
+        <source>'%1' is not a Varnelle address book (%2).</source>
+        <translation>« %1 » n'est pas un carnet d'adresses Varnelle (%2).</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; cannot be changed: it can only be read.</source>
-        <translation>Le fichier de base de données « %1 » ne peut pas être modifié : il ne peut qu&apos;être lu.</translation>
+        <source>The database file '%1' cannot be changed: it can only be read.</source>
+        <translation>Le fichier de base de données « %1 » ne peut pas être modifié : il ne peut qu'être lu.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; cannot be opened: it does not exist, or it cannot be read and written in this folder.</source>
-        <translation>Le fichier de base de données « %1 » ne peut pas être ouvert : il n&apos;existe pas, ou il ne peut pas être lu et écrit dans ce dossier.</translation>
+        <source>The database file '%1' cannot be opened: it does not exist, or it cannot be read and written in this folder.</source>
+        <translation>Le fichier de base de données « %1 » ne peut pas être ouvert : il n'existe pas, ou il ne peut pas être lu et écrit dans ce dossier.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; is in use by another program. Close that program and try again.</source>
+        <source>The database file '%1' is in use by another program. Close that program and try again.</source>
         <translation>Le fichier de base de données « %1 » est utilisé par un autre programme. Fermez ce programme et réessayez.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; could not be written: %2.</source>
-        <translation>Le fichier de base de données « %1 » n&apos;a pas pu être écrit : %2.</translation>
+        <source>The database file '%1' could not be written: %2.</source>
+        <translation>Le fichier de base de données « %1 » n'a pas pu être écrit : %2.</translation>
     </message>
     <message>
         <source>The database reported an unknown error.</source>
         <translation>La base de données a signalé une erreur inconnue.</translation>
     </message>
     <message>
-        <source>The text that begins &quot;%1&quot; was not saved: it contains a NUL character (character code 0), which the address book does not store.</source>
-        <translation>Le texte qui commence par « %1 » n&apos;a pas été enregistré : il contient un caractère NUL (code 0), que le carnet d&apos;adresses ne garde pas.</translation>
+        <source>The text that begins "%1" was not saved: it contains a NUL character (character code 0), which the address book does not store.</source>
+        <translation>Le texte qui commence par « %1 » n'a pas été enregistré : il contient un caractère NUL (code 0), que le carnet d'adresses ne garde pas.</translation>
     </message>
     <message>
         <source>The collation of names could not be set up.</source>
-        <translation>Le classement des noms n&apos;a pas pu être mis en place.</translation>
+        <translation>Le classement des noms n'a pas pu être mis en place.</translation>
     </message>
     <message>
-        <source>The number was not saved: the contact already has a telephone number of this type, and the index &apos;Primary&apos; of table &apos;TelephoneList&apos; allows one number of each type per contact.</source>
-        <translation>Le numéro n&apos;a pas été enregistré : le contact a déjà un numéro de ce type, et l&apos;index « Primary » de la table « TelephoneList » n&apos;admet qu&apos;un numéro de chaque type par contact.</translation>
+        <source>The number was not saved: the contact already has a telephone number of this type, and the index 'Primary' of table 'TelephoneList' allows one number of each type per contact.</source>
+        <translation>Le numéro n'a pas été enregistré : le contact a déjà un numéro de ce type, et l'index « Primary » de la table « TelephoneList » n'admet qu'un numéro de chaque type par contact.</translation>
     </message>
     <message>
         <source>The telephone type no longer exists; it may have been deleted meanwhile.</source>
-        <translation>Le type de téléphone n&apos;existe plus ; il a peut-être été supprimé entre-temps.</translation>
+        <translation>Le type de téléphone n'existe plus ; il a peut-être été supprimé entre-temps.</translation>
     </message>
     <message>
-        <source>The telephone type &apos;%1&apos; was not saved: the type &apos;%2&apos; already exists, and the index &apos;TelephoneType&apos; allows no two types with the same name.</source>
-        <translation>Le type de téléphone « %1 » n&apos;a pas été enregistré : le type « %2 » existe déjà, et l&apos;index « TelephoneType » n&apos;admet pas deux types du même nom.</translation>
+        <source>The telephone type '%1' was not saved: the type '%2' already exists, and the index 'TelephoneType' allows no two types with the same name.</source>
+        <translation>Le type de téléphone « %1 » n'a pas été enregistré : le type « %2 » existe déjà, et l'index « TelephoneType » n'admet pas deux types du même nom.</translation>
     </message>
     <message>
-        <source>The permissions of &apos;%1&apos; cannot be given to the repaired file: %2.</source>
+        <source>The permissions of '%1' cannot be given to the repaired file: %2.</source>
         <translation>Les permissions de « %1 » ne peuvent pas être données au fichier réparé : %2.</translation>
     </message>
     <message>
-        <source>The damaged file &apos;%1&apos; cannot be kept as &apos;%2&apos;, so it was not repaired.</source>
-        <translation>Le fichier endommagé « %1 » ne peut pas être conservé sous « %2 », il n&apos;a donc pas été réparé.</translation>
+        <source>The damaged file '%1' cannot be kept as '%2', so it was not repaired.</source>
+        <translation>Le fichier endommagé « %1 » ne peut pas être conservé sous « %2 », il n'a donc pas été réparé.</translation>
     </message>
     <message>
-        <source>The damaged file &apos;%1&apos; cannot be kept: too many earlier damaged copies lie beside it.</source>
+        <source>The damaged file '%1' cannot be kept: too many earlier damaged copies lie beside it.</source>
         <translation>Le fichier endommagé « %1 » ne peut pas être conservé : trop de copies endommagées antérieures se trouvent à côté.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; cannot be changed: the file is write-protected. Allow changes to it, or start the program with a copy that can be changed.</source>
+        <source>The database file '%1' cannot be changed: the file is write-protected. Allow changes to it, or start the program with a copy that can be changed.</source>
         <translation>Le fichier de base de données « %1 » ne peut pas être modifié : il est protégé en écriture. Autorisez sa modification, ou lancez le programme avec une copie modifiable.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; cannot be changed: its folder does not allow the journal file that is written beside it during each change. Allow changes in the folder, or move the file to a folder that allows them.</source>
-        <translation>Le fichier de base de données « %1 » ne peut pas être modifié : son dossier n&apos;admet pas le fichier journal écrit à côté lors de chaque modification. Autorisez les modifications dans le dossier, ou déplacez le fichier dans un dossier qui les autorise.</translation>
+        <source>The database file '%1' cannot be changed: its folder does not allow the journal file that is written beside it during each change. Allow changes in the folder, or move the file to a folder that allows them.</source>
+        <translation>Le fichier de base de données « %1 » ne peut pas être modifié : son dossier n'admet pas le fichier journal écrit à côté lors de chaque modification. Autorisez les modifications dans le dossier, ou déplacez le fichier dans un dossier qui les autorise.</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; cannot be opened: %2</source>
+        <source>The file '%1' cannot be opened: %2</source>
         <translation>Le fichier « %1 » ne peut pas être ouvert : %2</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; could not be renamed to &apos;%2&apos;: %3.</source>
-        <translation>Le fichier « %1 » n&apos;a pas pu être renommé en « %2 » : %3.</translation>
+        <source>The file '%1' could not be renamed to '%2': %3.</source>
+        <translation>Le fichier « %1 » n'a pas pu être renommé en « %2 » : %3.</translation>
     </message>
     <message>
-        <source>The repaired file &apos;%1&apos; cannot be made in the folder of &apos;%2&apos;.</source>
+        <source>The repaired file '%1' cannot be made in the folder of '%2'.</source>
         <translation>Le fichier réparé « %1 » ne peut pas être créé dans le dossier de « %2 ».</translation>
     </message>
     <message>
-        <source>The repaired file &apos;%1&apos; did not pass the integrity check, so it was not used.</source>
-        <translation>Le fichier réparé « %1 » n&apos;a pas passé le contrôle d&apos;intégrité, il n&apos;a donc pas été utilisé.</translation>
+        <source>The repaired file '%1' did not pass the integrity check, so it was not used.</source>
+        <translation>Le fichier réparé « %1 » n'a pas passé le contrôle d'intégrité, il n'a donc pas été utilisé.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; cannot be changed: it belongs to another user (%2), who has not allowed changes by others. Start the program as that user, or with a copy of your own.</source>
-        <translation>Le fichier de base de données « %1 » ne peut pas être modifié : il appartient à un autre utilisateur (%2), qui n&apos;a pas autorisé les modifications par d&apos;autres. Lancez le programme sous cet utilisateur, ou avec votre propre copie.</translation>
+        <source>The database file '%1' cannot be changed: it belongs to another user (%2), who has not allowed changes by others. Start the program as that user, or with a copy of your own.</source>
+        <translation>Le fichier de base de données « %1 » ne peut pas être modifié : il appartient à un autre utilisateur (%2), qui n'a pas autorisé les modifications par d'autres. Lancez le programme sous cet utilisateur, ou avec votre propre copie.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; was replaced by another program (a repair) while the change was made, so it was not saved. Try again.</source>
-        <translation>Le fichier de base de données « %1 » a été remplacé par un autre programme (une réparation) pendant la modification, qui n&apos;a donc pas été enregistrée. Réessayez.</translation>
+        <source>The database file '%1' was replaced by another program (a repair) while the change was made, so it was not saved. Try again.</source>
+        <translation>Le fichier de base de données « %1 » a été remplacé par un autre programme (une réparation) pendant la modification, qui n'a donc pas été enregistrée. Réessayez.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; could not be written: the disk is full. Make room on it, then try again.</source>
-        <translation>Le fichier de base de données « %1 » n&apos;a pas pu être écrit : le disque est plein. Libérez-y de la place, puis réessayez.</translation>
+        <source>The database file '%1' could not be written: the disk is full. Make room on it, then try again.</source>
+        <translation>Le fichier de base de données « %1 » n'a pas pu être écrit : le disque est plein. Libérez-y de la place, puis réessayez.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; could not be read or written: the disk reported an error.</source>
-        <translation>Le fichier de base de données « %1 » n&apos;a pas pu être lu ou écrit : le disque a signalé une erreur.</translation>
+        <source>The database file '%1' could not be read or written: the disk reported an error.</source>
+        <translation>Le fichier de base de données « %1 » n'a pas pu être lu ou écrit : le disque a signalé une erreur.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; is being repaired by another program. Try again when the repair is done.</source>
+        <source>The database file '%1' is being repaired by another program. Try again when the repair is done.</source>
         <translation>Le fichier de base de données « %1 » est en cours de réparation par un autre programme. Réessayez quand la réparation sera terminée.</translation>
     </message>
     <message>
-        <source>The database file &apos;%1&apos; cannot be opened: its path is longer than the %2 characters the database accepts. Move it to a folder with a shorter path.</source>
-        <translation>Le fichier de base de données « %1 » ne peut pas être ouvert : son chemin dépasse les %2 caractères qu&apos;accepte la base de données. Déplacez-le dans un dossier au chemin plus court.</translation>
+        <source>The database file '%1' cannot be opened: its path is longer than the %2 characters the database accepts. Move it to a folder with a shorter path.</source>
+        <translation>Le fichier de base de données « %1 » ne peut pas être ouvert : son chemin dépasse les %2 caractères qu'accepte la base de données. Déplacez-le dans un dossier au chemin plus court.</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; is empty: it holds no address book. Move it away or delete it, and the program makes a new one at the next start.</source>
-        <translation>Le fichier « %1 » est vide : il ne contient aucun carnet d&apos;adresses. Déplacez-le ou supprimez-le, et le programme en créera un nouveau au prochain démarrage.</translation>
+        <source>The file '%1' is empty: it holds no address book. Move it away or delete it, and the program makes a new one at the next start.</source>
+        <translation>Le fichier « %1 » est vide : il ne contient aucun carnet d'adresses. Déplacez-le ou supprimez-le, et le programme en créera un nouveau au prochain démarrage.</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; could not be written to disk: %2.</source>
-        <translation>Le fichier « %1 » n&apos;a pas pu être écrit sur le disque : %2.</translation>
+        <source>The file '%1' could not be written to disk: %2.</source>
+        <translation>Le fichier « %1 » n'a pas pu être écrit sur le disque : %2.</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; already exists: an earlier repair was interrupted. &apos;%2&apos; is intact. Move &apos;%1&apos; away or delete it, then repair again.</source>
+        <source>The file '%1' already exists: an earlier repair was interrupted. '%2' is intact. Move '%1' away or delete it, then repair again.</source>
         <translation>Le fichier « %1 » existe déjà : une réparation précédente a été interrompue. « %2 » est intact. Déplacez ou supprimez « %1 », puis relancez la réparation.</translation>
     </message>
     <message>
@@ -1072,8 +1072,8 @@ Rapports du menu Rapports, sans fenêtre :
         <translation>Type %1</translation>
     </message>
     <message>
-        <source>No row of an address book can be read in &apos;%1&apos;.</source>
-        <translation>Aucune ligne d&apos;un carnet d&apos;adresses ne peut être lue dans « %1 ».</translation>
+        <source>No row of an address book can be read in '%1'.</source>
+        <translation>Aucune ligne d'un carnet d'adresses ne peut être lue dans « %1 ».</translation>
     </message>
 </context>
 <context>
@@ -1095,7 +1095,7 @@ Rapports du menu Rapports, sans fenêtre :
         <translation>la ressource contient %1 cartes, et non une seule.</translation>
     </message>
     <message>
-        <source>%1 contacts with &apos;%2&apos; on %3: %4 came in, %5 went out, %6 removed here, %7 removed on the server.</source>
+        <source>%1 contacts with '%2' on %3: %4 came in, %5 went out, %6 removed here, %7 removed on the server.</source>
         <translation>Contacts %1 avec « %2 » sur %3 : %4 reçus, %5 envoyés, %6 supprimés ici, %7 supprimés sur le serveur.</translation>
     </message>
     <message>
@@ -1119,24 +1119,24 @@ Rapports du menu Rapports, sans fenêtre :
         <translation>La synchronisation a été annulée.</translation>
     </message>
     <message>
-        <source>The server %1 named &apos;%2&apos;, which is outside the address book; the sync was stopped.</source>
-        <translation>Le serveur %1 a indiqué « %2 », qui est hors du carnet d&apos;adresses ; la synchronisation a été arrêtée.</translation>
+        <source>The server %1 named '%2', which is outside the address book; the sync was stopped.</source>
+        <translation>Le serveur %1 a indiqué « %2 », qui est hors du carnet d'adresses ; la synchronisation a été arrêtée.</translation>
     </message>
     <message>
         <source>The server %1 has no room for more contacts (its quota is used up).</source>
-        <translation>Le serveur %1 n&apos;a plus de place pour d&apos;autres contacts (son quota est épuisé).</translation>
+        <translation>Le serveur %1 n'a plus de place pour d'autres contacts (son quota est épuisé).</translation>
     </message>
     <message>
         <source>The server %1 refused to %2 (HTTP status %3).</source>
         <translation>Le serveur %1 a refusé %2 (statut HTTP %3).</translation>
     </message>
     <message>
-        <source>%1: %2: the book&apos;s &apos;%3&apos; was kept, the server&apos;s &apos;%4&apos; was not taken.</source>
-        <translation>%1 : %2 : « %3 » du carnet a été gardé, « %4 » du serveur n&apos;a pas été repris.</translation>
+        <source>%1: %2: the book's '%3' was kept, the server's '%4' was not taken.</source>
+        <translation>%1 : %2 : « %3 » du carnet a été gardé, « %4 » du serveur n'a pas été repris.</translation>
     </message>
     <message>
-        <source>%1: %2 number: the book&apos;s &apos;%3&apos; was kept, the server&apos;s &apos;%4&apos; was not taken.</source>
-        <translation>%1 : numéro %2 : « %3 » du carnet a été gardé, « %4 » du serveur n&apos;a pas été repris.</translation>
+        <source>%1: %2 number: the book's '%3' was kept, the server's '%4' was not taken.</source>
+        <translation>%1 : numéro %2 : « %3 » du carnet a été gardé, « %4 » du serveur n'a pas été repris.</translation>
     </message>
     <message>
         <source>Looking for changes</source>
@@ -1144,7 +1144,7 @@ Rapports du menu Rapports, sans fenêtre :
     </message>
     <message>
         <source>list the address book</source>
-        <translation>de lister le carnet d&apos;adresses</translation>
+        <translation>de lister le carnet d'adresses</translation>
     </message>
     <message>
         <source>Receiving</source>
@@ -1152,10 +1152,10 @@ Rapports du menu Rapports, sans fenêtre :
     </message>
     <message>
         <source>send the changed contacts</source>
-        <translation>d&apos;envoyer les contacts modifiés</translation>
+        <translation>d'envoyer les contacts modifiés</translation>
     </message>
     <message>
-        <source>The card &apos;%1&apos; on the server cannot be read and was left out: %2</source>
+        <source>The card '%1' on the server cannot be read and was left out: %2</source>
         <translation>La carte « %1 » du serveur ne peut pas être lue et a été ignorée : %2</translation>
     </message>
     <message>
@@ -1171,8 +1171,8 @@ Rapports du menu Rapports, sans fenêtre :
         <translation>Envoi</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; was changed on the server meanwhile and was not deleted there; the next sync brings it back.</source>
-        <translation>« %1 » a été modifié entre-temps sur le serveur et n&apos;y a pas été supprimé ; la prochaine synchronisation le ramènera.</translation>
+        <source>'%1' was changed on the server meanwhile and was not deleted there; the next sync brings it back.</source>
+        <translation>« %1 » a été modifié entre-temps sur le serveur et n'y a pas été supprimé ; la prochaine synchronisation le ramènera.</translation>
     </message>
     <message>
         <source>delete a contact</source>
@@ -1184,31 +1184,31 @@ Rapports du menu Rapports, sans fenêtre :
     </message>
     <message>
         <source>store a contact</source>
-        <translation>d&apos;enregistrer un contact</translation>
+        <translation>d'enregistrer un contact</translation>
     </message>
     <message>
         <source>Another sync of this address book is running; try again when it has ended.</source>
-        <translation>Une autre synchronisation de ce carnet d&apos;adresses est en cours ; réessayez quand elle sera terminée.</translation>
+        <translation>Une autre synchronisation de ce carnet d'adresses est en cours ; réessayez quand elle sera terminée.</translation>
     </message>
     <message>
         <source>The server %1 is reached by plain http, which would send the password unencrypted. Use an https address, or allow it with --insecure on a network you trust.</source>
         <translation>Le serveur %1 est joint en http simple, ce qui enverrait le mot de passe en clair. Utilisez une adresse https, ou autorisez-le avec --insecure sur un réseau de confiance.</translation>
     </message>
     <message>
-        <source>The address &apos;%1&apos; is no http or https address.</source>
-        <translation>L&apos;adresse « %1 » n&apos;est pas une adresse http ou https.</translation>
+        <source>The address '%1' is no http or https address.</source>
+        <translation>L'adresse « %1 » n'est pas une adresse http ou https.</translation>
     </message>
     <message>
         <source>The server %1 refused the user name or password.</source>
-        <translation>Le serveur %1 a refusé le nom d&apos;utilisateur ou le mot de passe.</translation>
+        <translation>Le serveur %1 a refusé le nom d'utilisateur ou le mot de passe.</translation>
     </message>
     <message>
         <source>The certificate of the server %1 is not trusted, so no connection was made: %2</source>
-        <translation>Le certificat du serveur %1 n&apos;est pas reconnu comme fiable, aucune connexion n&apos;a donc été établie : %2</translation>
+        <translation>Le certificat du serveur %1 n'est pas reconnu comme fiable, aucune connexion n'a donc été établie : %2</translation>
     </message>
     <message>
         <source>The server %1 did not answer in time.</source>
-        <translation>Le serveur %1 n&apos;a pas répondu à temps.</translation>
+        <translation>Le serveur %1 n'a pas répondu à temps.</translation>
     </message>
     <message>
         <source>The server %1 cannot be reached: %2.</source>
@@ -1232,31 +1232,31 @@ Rapports du menu Rapports, sans fenêtre :
     </message>
     <message>
         <source>The server %1 offers no CardDAV address books at this address.</source>
-        <translation>Le serveur %1 ne propose aucun carnet d&apos;adresses CardDAV à cette adresse.</translation>
+        <translation>Le serveur %1 ne propose aucun carnet d'adresses CardDAV à cette adresse.</translation>
     </message>
     <message>
         <source>The server %1 has no address book for this user.</source>
-        <translation>Le serveur %1 n&apos;a aucun carnet d&apos;adresses pour cet utilisateur.</translation>
+        <translation>Le serveur %1 n'a aucun carnet d'adresses pour cet utilisateur.</translation>
     </message>
     <message>
         <source>The server %1 has several address books (%2): choose one with --address-book.</source>
-        <translation>Le serveur %1 a plusieurs carnets d&apos;adresses (%2) : choisissez-en un avec --address-book.</translation>
+        <translation>Le serveur %1 a plusieurs carnets d'adresses (%2) : choisissez-en un avec --address-book.</translation>
     </message>
     <message>
-        <source>The server %1 has no address book &apos;%2&apos;.</source>
-        <translation>Le serveur %1 n&apos;a pas de carnet d&apos;adresses « %2 ».</translation>
+        <source>The server %1 has no address book '%2'.</source>
+        <translation>Le serveur %1 n'a pas de carnet d'adresses « %2 ».</translation>
     </message>
     <message>
         <source>The address book on %1 is now empty, though %2 contacts here were synced with it; nothing was removed here.</source>
-        <translation>Le carnet d&apos;adresses sur %1 est maintenant vide, alors que %2 contacts d&apos;ici étaient synchronisés avec lui ; rien n&apos;a été supprimé ici.</translation>
+        <translation>Le carnet d'adresses sur %1 est maintenant vide, alors que %2 contacts d'ici étaient synchronisés avec lui ; rien n'a été supprimé ici.</translation>
     </message>
     <message>
         <source>The address book on %1 no longer holds %2 of the %3 contacts synced with it; nothing was removed here.</source>
-        <translation>Le carnet d&apos;adresses sur %1 ne contient plus %2 des %3 contacts synchronisés avec lui ; rien n&apos;a été supprimé ici.</translation>
+        <translation>Le carnet d'adresses sur %1 ne contient plus %2 des %3 contacts synchronisés avec lui ; rien n'a été supprimé ici.</translation>
     </message>
     <message>
         <source>The server %1 is unavailable (HTTP status %2); try again later.</source>
-        <translation>Le serveur %1 n&apos;est pas disponible (statut HTTP %2) ; réessayez plus tard.</translation>
+        <translation>Le serveur %1 n'est pas disponible (statut HTTP %2) ; réessayez plus tard.</translation>
     </message>
     <message>
         <source>the connection failed (network error %1)</source>
@@ -1264,11 +1264,11 @@ Rapports du menu Rapports, sans fenêtre :
     </message>
     <message>
         <source>The server %1 answers in plain http, not https. If it is meant to be reached so, give its address as %2.</source>
-        <translation>Le serveur %1 répond en http simple, pas en https. S&apos;il doit être joint ainsi, indiquez son adresse sous la forme %2.</translation>
+        <translation>Le serveur %1 répond en http simple, pas en https. S'il doit être joint ainsi, indiquez son adresse sous la forme %2.</translation>
     </message>
     <message>
         <source>No secure connection to the server %1 could be made: %2</source>
-        <translation>Aucune connexion sécurisée au serveur %1 n&apos;a pu être établie : %2</translation>
+        <translation>Aucune connexion sécurisée au serveur %1 n'a pu être établie : %2</translation>
     </message>
     <message>
         <source>Its SHA-256 fingerprint is %1.</source>
@@ -1278,7 +1278,7 @@ Rapports du menu Rapports, sans fenêtre :
 <context>
     <name>SyncCommands</name>
     <message>
-        <source>The address of %1 holds a password, which Varnelle keeps only in the desktop&apos;s keyring, and no keyring took it. Give the address without the password, and the password with --password-command or on standard input.</source>
+        <source>The address of %1 holds a password, which Varnelle keeps only in the desktop's keyring, and no keyring took it. Give the address without the password, and the password with --password-command or on standard input.</source>
         <translation>L’adresse de %1 contient un mot de passe, que Varnelle ne garde que dans le trousseau du bureau, et aucun trousseau ne l’a accepté. Indiquez l’adresse sans le mot de passe, et le mot de passe avec --password-command ou sur l’entrée standard.</translation>
     </message>
     <message>
@@ -1287,7 +1287,7 @@ Rapports du menu Rapports, sans fenêtre :
     </message>
     <message>
         <source>No password for %1: give it with --password-command, or on standard input.</source>
-        <translation>Pas de mot de passe pour %1 : donnez-le avec --password-command ou sur l&apos;entrée standard.</translation>
+        <translation>Pas de mot de passe pour %1 : donnez-le avec --password-command ou sur l'entrée standard.</translation>
     </message>
     <message>
         <source>business</source>
@@ -1302,7 +1302,7 @@ Rapports du menu Rapports, sans fenêtre :
         <translation>Aucun compte de synchronisation.</translation>
     </message>
     <message>
-        <source>%1: the %2 view with &apos;%3&apos; (%4), user %5%6</source>
+        <source>%1: the %2 view with '%3' (%4), user %5%6</source>
         <translation>%1 : la vue %2 avec « %3 » (%4), utilisateur %5%6</translation>
     </message>
     <message>
@@ -1310,7 +1310,7 @@ Rapports du menu Rapports, sans fenêtre :
         <translation>, http non chiffré autorisé</translation>
     </message>
     <message>
-        <source>Account %1 added: the %2 view syncs with &apos;%3&apos; on %4.</source>
+        <source>Account %1 added: the %2 view syncs with '%3' on %4.</source>
         <translation>Compte %1 ajouté : la vue %2 se synchronise avec « %3 » sur %4.</translation>
     </message>
     <message>
@@ -1336,11 +1336,11 @@ else from standard input):
 </source>
         <translation>
 Synchronisation avec un serveur CardDAV (le mot de passe vient de
---password-command, sinon de l&apos;entrée standard) :
+--password-command, sinon de l'entrée standard) :
   --add-account &lt;url&gt; --user &lt;nom&gt; [--view business|personal]
       [--address-book &lt;nom-ou-url&gt;] [--password-command &lt;commande&gt;] [--insecure]
                      Ajoute un compte pour une vue et choisit son carnet
-                     d&apos;adresses.
+                     d'adresses.
   --accounts         Affiche la liste des comptes.
   --remove-account &lt;n&gt;
                      Supprime le compte portant ce numéro.
@@ -1358,7 +1358,7 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
         <translation>--add-account demande --user NOM.</translation>
     </message>
     <message>
-        <source>--view takes business or personal, not &apos;%1&apos;.</source>
+        <source>--view takes business or personal, not '%1'.</source>
         <translation>--view prend business ou personal, et non « %1 ».</translation>
     </message>
     <message>
@@ -1366,7 +1366,7 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
         <translation>--user, --address-book et --insecure vont avec --add-account.</translation>
     </message>
     <message>
-        <source>--view takes business, personal or all, not &apos;%1&apos;.</source>
+        <source>--view takes business, personal or all, not '%1'.</source>
         <translation>--view prend business, personal ou all, et non « %1 ».</translation>
     </message>
     <message>
@@ -1375,11 +1375,11 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
     </message>
     <message>
         <source>--remove-account takes the number of an account as --accounts lists it.</source>
-        <translation>--remove-account prend le numéro d&apos;un compte tel que --accounts l&apos;affiche.</translation>
+        <translation>--remove-account prend le numéro d'un compte tel que --accounts l'affiche.</translation>
     </message>
     <message>
         <source>There is no account %1; --accounts lists them.</source>
-        <translation>Il n&apos;y a pas de compte %1 ; --accounts les affiche.</translation>
+        <translation>Il n'y a pas de compte %1 ; --accounts les affiche.</translation>
     </message>
     <message>
         <source>Account %1 removed.</source>
@@ -1399,30 +1399,30 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
     </message>
     <message>
         <source>it ended with status %1</source>
-        <translation>elle s&apos;est terminée avec le statut %1</translation>
+        <translation>elle s'est terminée avec le statut %1</translation>
     </message>
     <message>
         <source>it did not end normally</source>
-        <translation>elle ne s&apos;est pas terminée normalement</translation>
+        <translation>elle ne s'est pas terminée normalement</translation>
     </message>
     <message>
         <source>--trust-certificate belongs to --add-account and --sync.</source>
         <translation>--trust-certificate va avec --add-account et --sync.</translation>
     </message>
     <message>
-        <source>--trust-certificate takes a certificate&apos;s SHA-256 fingerprint (64 hex digits, colons allowed), not &apos;%1&apos;.</source>
-        <translation>--trust-certificate attend l&apos;empreinte SHA-256 d&apos;un certificat (64 chiffres hexadécimaux, deux-points permis), pas « %1 ».</translation>
+        <source>--trust-certificate takes a certificate's SHA-256 fingerprint (64 hex digits, colons allowed), not '%1'.</source>
+        <translation>--trust-certificate attend l'empreinte SHA-256 d'un certificat (64 chiffres hexadécimaux, deux-points permis), pas « %1 ».</translation>
     </message>
     <message>
         <source>  --sync --accept-removal, --sync --upload-all
-                     When the server&apos;s address book was emptied: removes its
+                     When the server's address book was emptied: removes its
                      contacts here too, or uploads them again.
   --trust-certificate &lt;sha256&gt;
-                     With --add-account or --sync: trusts the server&apos;s certificate
+                     With --add-account or --sync: trusts the server's certificate
                      of this SHA-256 fingerprint for the account.
 </source>
         <translation>  --sync --accept-removal, --sync --upload-all
-                     Si le carnet d&apos;adresses du serveur a été vidé : supprime
+                     Si le carnet d'adresses du serveur a été vidé : supprime
                      ses contacts ici aussi, ou les envoie à nouveau.
   --trust-certificate &lt;sha256&gt;
                      Avec --add-account ou --sync : fait confiance au certificat
@@ -1430,8 +1430,8 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
 </translation>
     </message>
     <message>
-        <source>If it is your server&apos;s certificate, give --trust-certificate %1 to trust it for this account.</source>
-        <translation>S&apos;il s&apos;agit du certificat de votre serveur, indiquez --trust-certificate %1 pour lui faire confiance pour ce compte.</translation>
+        <source>If it is your server's certificate, give --trust-certificate %1 to trust it for this account.</source>
+        <translation>S'il s'agit du certificat de votre serveur, indiquez --trust-certificate %1 pour lui faire confiance pour ce compte.</translation>
     </message>
 </context>
 <context>
@@ -1477,7 +1477,7 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
     </message>
     <message>
         <source>Edit Address</source>
-        <translation>Modifier l&apos;adresse</translation>
+        <translation>Modifier l'adresse</translation>
     </message>
     <message>
         <source>Delete %1?</source>
@@ -1541,14 +1541,14 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
 Save your changes over it? Choose No to see the contact as it is now, without your changes.</source>
         <translation>Ce contact a été modifié ailleurs (par une synchronisation ou un autre programme) pendant que vous le modifiiez.
 
-Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact tel qu&apos;il est maintenant, sans vos modifications.</translation>
+Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact tel qu'il est maintenant, sans vos modifications.</translation>
     </message>
 </context>
 <context>
     <name>varnelle::ContactList</name>
     <message>
         <source>This contact is no longer in the address book: it was deleted elsewhere.</source>
-        <translation>Ce contact n&apos;est plus dans le carnet d&apos;adresses : il a été supprimé ailleurs.</translation>
+        <translation>Ce contact n'est plus dans le carnet d'adresses : il a été supprimé ailleurs.</translation>
     </message>
     <message>
         <source>Delete %1?</source>
@@ -1640,7 +1640,7 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
     <name>varnelle::ImportSummaryDialog</name>
     <message>
         <source>Import Summary</source>
-        <translation>Résumé de l&apos;import</translation>
+        <translation>Résumé de l'import</translation>
     </message>
     <message>
         <source>&amp;Save As...</source>
@@ -1652,7 +1652,7 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
     </message>
     <message>
         <source>Save Import Summary</source>
-        <translation>Enregistrer le résumé de l&apos;import</translation>
+        <translation>Enregistrer le résumé de l'import</translation>
     </message>
     <message>
         <source>Text files (*.txt)</source>
@@ -1663,8 +1663,8 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
         <translation>import-summary.txt</translation>
     </message>
     <message>
-        <source>The summary could not be saved in &apos;%1&apos;: %2.</source>
-        <translation>Le résumé n&apos;a pas pu être enregistré dans « %1 » : %2.</translation>
+        <source>The summary could not be saved in '%1': %2.</source>
+        <translation>Le résumé n'a pas pu être enregistré dans « %1 » : %2.</translation>
     </message>
 </context>
 <context>
@@ -1711,19 +1711,19 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
     </message>
     <message>
         <source>The import needed more memory than the computer has free and was stopped. Nothing was imported; the address book is unchanged.</source>
-        <translation>L&apos;importation demandait plus de mémoire que l&apos;ordinateur n&apos;en a de libre et a été arrêtée. Rien n&apos;a été importé ; le carnet d&apos;adresses est inchangé.</translation>
+        <translation>L'importation demandait plus de mémoire que l'ordinateur n'en a de libre et a été arrêtée. Rien n'a été importé ; le carnet d'adresses est inchangé.</translation>
     </message>
     <message>
         <source>The import was stopped by an unexpected failure: %1. Nothing was imported; the address book is unchanged.</source>
-        <translation>L&apos;importation a été arrêtée par une défaillance inattendue : %1. Rien n&apos;a été importé ; le carnet d&apos;adresses est inchangé.</translation>
+        <translation>L'importation a été arrêtée par une défaillance inattendue : %1. Rien n'a été importé ; le carnet d'adresses est inchangé.</translation>
     </message>
     <message>
-        <source>The export needed more memory than the computer has free and was stopped. The file &apos;%1&apos; was not written.</source>
-        <translation>L&apos;exportation demandait plus de mémoire que l&apos;ordinateur n&apos;en a de libre et a été arrêtée. Le fichier « %1 » n&apos;a pas été écrit.</translation>
+        <source>The export needed more memory than the computer has free and was stopped. The file '%1' was not written.</source>
+        <translation>L'exportation demandait plus de mémoire que l'ordinateur n'en a de libre et a été arrêtée. Le fichier « %1 » n'a pas été écrit.</translation>
     </message>
     <message>
-        <source>The export was stopped by an unexpected failure: %1. The file &apos;%2&apos; was not written.</source>
-        <translation>L&apos;exportation a été arrêtée par une défaillance inattendue : %1. Le fichier « %2 » n&apos;a pas été écrit.</translation>
+        <source>The export was stopped by an unexpected failure: %1. The file '%2' was not written.</source>
+        <translation>L'exportation a été arrêtée par une défaillance inattendue : %1. Le fichier « %2 » n'a pas été écrit.</translation>
     </message>
 </context>
 <context>
@@ -1859,7 +1859,7 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
     <name>varnelle::ReportActions</name>
     <message>
         <source>&amp;Address List</source>
-        <translation>Liste d&apos;&amp;adresses</translation>
+        <translation>Liste d'&amp;adresses</translation>
     </message>
     <message>
         <source>&amp;Telephone List</source>
@@ -1874,7 +1874,7 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
     <name>varnelle::ReportCriteriaDialog</name>
     <message>
         <source>Address Report Selection Criteria</source>
-        <translation>Critères de sélection du rapport d&apos;adresses</translation>
+        <translation>Critères de sélection du rapport d'adresses</translation>
     </message>
     <message>
         <source>Company:</source>
@@ -1937,7 +1937,7 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
     </message>
     <message>
         <source>Report To Printer</source>
-        <translation>Rapport vers l&apos;imprimante</translation>
+        <translation>Rapport vers l'imprimante</translation>
     </message>
     <message>
         <source>Report To Disk</source>
@@ -2004,7 +2004,7 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
         <translation>&amp;Choisir...</translation>
     </message>
     <message>
-        <source>The file &apos;%1&apos; already exists. Replace it?</source>
+        <source>The file '%1' already exists. Replace it?</source>
         <translation>Le fichier « %1 » existe déjà. Le remplacer ?</translation>
     </message>
 </context>
@@ -2083,7 +2083,7 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
     </message>
     <message>
         <source>&amp;Find Address Books</source>
-        <translation>&amp;Chercher les carnets d&apos;adresses</translation>
+        <translation>&amp;Chercher les carnets d'adresses</translation>
     </message>
     <message>
         <source>&amp;Add Account</source>
@@ -2095,7 +2095,7 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
     </message>
     <message>
         <source>&amp;User name:</source>
-        <translation>&amp;Nom d&apos;utilisateur :</translation>
+        <translation>&amp;Nom d'utilisateur :</translation>
     </message>
     <message>
         <source>&amp;Password:</source>
@@ -2114,7 +2114,7 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
         <translation>&amp;Synchroniser toutes les 15 minutes tant que le programme est ouvert</translation>
     </message>
     <message>
-        <source>%1 view: &apos;%2&apos; on %3 (%4)</source>
+        <source>%1 view: '%2' on %3 (%4)</source>
         <translation>Vue %1 : « %2 » sur %3 (%4)</translation>
     </message>
     <message>
@@ -2146,14 +2146,14 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
         <translation>Modifier le compte</translation>
     </message>
     <message>
-        <source>%1 view: from now on &apos;%2&apos; on %3, no longer &apos;%4&apos; on %5.
+        <source>%1 view: from now on '%2' on %3, no longer '%4' on %5.
 
-What Varnelle knows of the earlier syncs will be forgotten, and the next sync starts over as a first sync: the view&apos;s contacts go to the new address book and its cards come in.
+What Varnelle knows of the earlier syncs will be forgotten, and the next sync starts over as a first sync: the view's contacts go to the new address book and its cards come in.
 
 Change the account?</source>
         <translation>Vue %1 : désormais « %2 » sur %3, et non plus « %4 » sur %5.
 
-Ce que Varnelle sait des synchronisations précédentes sera oublié, et la prochaine synchronisation repartira de zéro comme une première : les contacts de la vue iront dans le nouveau carnet d&apos;adresses et ses cartes arriveront ici.
+Ce que Varnelle sait des synchronisations précédentes sera oublié, et la prochaine synchronisation repartira de zéro comme une première : les contacts de la vue iront dans le nouveau carnet d'adresses et ses cartes arriveront ici.
 
 Modifier le compte ?</translation>
     </message>
@@ -2162,12 +2162,12 @@ Modifier le compte ?</translation>
 
 %2
 
-Trust this certificate for this account? Do so only when it is the fingerprint of your server&apos;s certificate.</source>
-        <translation>Le certificat du serveur %1 n&apos;est pas reconnu par ce système. Son empreinte SHA-256 est :
+Trust this certificate for this account? Do so only when it is the fingerprint of your server's certificate.</source>
+        <translation>Le certificat du serveur %1 n'est pas reconnu par ce système. Son empreinte SHA-256 est :
 
 %2
 
-Faire confiance à ce certificat pour ce compte ? Ne le faites que s&apos;il s&apos;agit de l&apos;empreinte du certificat de votre serveur.</translation>
+Faire confiance à ce certificat pour ce compte ? Ne le faites que s'il s'agit de l'empreinte du certificat de votre serveur.</translation>
     </message>
 </context>
 <context>
@@ -2178,7 +2178,7 @@ Faire confiance à ce certificat pour ce compte ? Ne le faites que s&apos;il s&a
     </message>
     <message>
         <source>There is no sync account yet: add one with File &gt; Sync Accounts.</source>
-        <translation>Il n&apos;y a pas encore de compte de synchronisation : ajoutez-en un avec Fichier &gt; Comptes de synchronisation.</translation>
+        <translation>Il n'y a pas encore de compte de synchronisation : ajoutez-en un avec Fichier &gt; Comptes de synchronisation.</translation>
     </message>
     <message>
         <source>Syncing...</source>
@@ -2206,7 +2206,7 @@ Faire confiance à ce certificat pour ce compte ? Ne le faites que s&apos;il s&a
     </message>
     <message>
         <source>The address book on %1 is now empty. Remove all %2 contacts here too, or upload them again?</source>
-        <translation>Le carnet d&apos;adresses sur %1 est maintenant vide. Supprimer aussi ici les %2 contacts, ou les envoyer à nouveau ?</translation>
+        <translation>Le carnet d'adresses sur %1 est maintenant vide. Supprimer aussi ici les %2 contacts, ou les envoyer à nouveau ?</translation>
     </message>
     <message>
         <source>Remove Here</source>
@@ -2215,6 +2215,17 @@ Faire confiance à ce certificat pour ce compte ? Ne le faites que s&apos;il s&a
     <message>
         <source>Upload Again</source>
         <translation>Envoyer à nouveau</translation>
+    </message>
+    <message>
+        <source>Sync needs attention</source>
+        <translation>La synchronisation demande votre attention</translation>
+    </message>
+</context>
+<context>
+    <name>varnelle::SyncNotice</name>
+    <message>
+        <source>Show Summary</source>
+        <translation>Afficher le résumé</translation>
     </message>
 </context>
 <context>
