@@ -99,7 +99,8 @@ void ContactFinder::readIfChanged()
 {
     const QFileInfo file(mBookFile);
     if (!file.exists()) {
-        mIndex.clear();
+        mKeys.clear();
+        mKeyed.clear();
         mContacts.clear();
         mPlaces.clear();
         mReadSize = -1;
@@ -130,13 +131,19 @@ void ContactFinder::readIfChanged()
         return contacts[a].personId < contacts[b].personId;
     });
     mContacts.clear();
+    mKeys.clear();
+    mKeyed.clear();
     mPlaces.clear();
     mContacts.reserve(contacts.size());
+    mKeys.reserve(contacts.size());
+    mKeyed.reserve(contacts.size());
     for (const size_t i : order) {
         mPlaces.insert(contacts[i].personId, qsizetype(mContacts.size()));
+        const text::SearchKey *key = index.keyOf(contacts[i].personId);
+        mKeys.push_back(key ? *key : text::SearchKey());
+        mKeyed.push_back(key != nullptr);
         mContacts.push_back(std::move(contacts[i]));
     }
-    mIndex = std::move(index);
     mReadAt = readAt;
     mReadSize = readSize;
 }
@@ -152,12 +159,9 @@ QList<SearchHit> ContactFinder::find(const QStringList &terms, qsizetype limit)
     } catch (const DatabaseError &) {
         return found;
     }
-    for (const SearchHit &hit : mContacts) {
-        if (found.size() >= limit)
-            break;
-        if (mIndex.matches(hit.personId, query))
-            found << hit;
-    }
+    for (size_t i = 0; i < mContacts.size() && found.size() < limit; ++i)
+        if (mKeyed[i] && query.matches(mKeys[i]))
+            found << mContacts[i];
     return found;
 }
 

@@ -37,8 +37,11 @@ private:
     QString mBookFile;
     QDateTime mReadAt; // the file's time at the last reading
     qint64 mReadSize = -1;
-    SearchIndex mIndex;
-    std::vector<SearchHit> mContacts; // in the lists' order
+    // The contacts in the lists' order, each with its key (none for a
+    // contact the index could not read), scanned in that order.
+    std::vector<SearchHit> mContacts;
+    std::vector<text::SearchKey> mKeys;
+    std::vector<bool> mKeyed;
     QHash<std::int32_t, qsizetype> mPlaces; // of each contact in mContacts
 };
 
