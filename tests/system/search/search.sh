@@ -3,6 +3,8 @@
 # provider from a service file (D-Bus activation), gdbus asks it as GNOME
 # Shell and KRunner ask, on a book of known contacts, and a result activated
 # opens the window on the contact's editor on a real display (Xvfb, openbox).
+# Then a file opened with the program, and a second start on the same book.
+# SESSION_SHOTS=folder keeps screenshots of the editor and the import there.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)"
 program="${1:?the program}"
@@ -107,7 +109,33 @@ editor="$(window "Edit Address" 150)"
 app="$(xdotool getwindowpid "$editor")"
 [ "$(tr '\0' ' ' < "/proc/$app/cmdline")" = "$program --desktop --edit-contact 1 " ] ||
   fail "the window was started as: $(tr '\0' ' ' < "/proc/$app/cmdline")"
+shot result-opens-the-editor
 echo "search: a result activated opens the window on the contact's editor"
+kill "$app"
+app=""
+
+# A file opened with the program: the window's import of it; a second start
+# on the same book hands its file over and ends with 0.
+printf 'BEGIN:VCARD\nVERSION:3.0\nN:Fox;Fay;;;\nEND:VCARD\n' > "$work/fox.vcf"
+"$program" --desktop "$work/fox.vcf" >> "$log" 2>&1 &
+app=$!
+dialogs() { xdotool search --onlyvisible --pid "$app" 2> /dev/null | wc -l; }
+for _ in $(seq 100); do [ "$(dialogs)" -ge 2 ] && break; sleep 0.1; done
+[ "$(dialogs)" -ge 2 ] || fail "no import dialog over the window"
+shot file-opens-the-import
+timeout 30 "$program" --desktop "$work/more.vcf" >> "$log" 2>&1 || fail "the second start did not hand over and end with 0"
+book="$XDG_DATA_HOME/Varnelle/Address.mdb"
+for file in fox more; do
+  for _ in $(seq 100); do [ "$(dialogs)" -ge 2 ] && break; sleep 0.1; done
+  xdotool key Return # the import's choice of view, as given
+  window "Import Summary" > /dev/null
+  xdotool key Escape
+  gone "Import Summary"
+done
+[ "$(sqlite3 "$book" "SELECT count(*) FROM Address WHERE LastName IN ('Fox', 'Zed')")" = 2 ] ||
+  fail "the files were not both imported"
+[ "$(sqlite3 "$book" "SELECT count(*) FROM Address")" = 5 ] || fail "a file was imported twice"
+echo "search: a file opened is imported in the window; a second start hands its file over and ends"
 kill "$app"
 app=""
 echo "search: 1 passed, 0 failed"
