@@ -711,6 +711,14 @@ void InterchangeBookTest::commandLine_data()
         << QStringList{"--import", "comments.vcf", "--summary", "s.txt"} << 0 << "Skipped in the file — 3" << "s.txt"
         << "Line 2999: the comment \"# c\" was skipped.\nLine 3000: the comment \"# c\" was skipped.\n";
     QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "Unknown option 'bogus'." << "" << "";
+    QTest::newRow("a file beside a command") << QStringList{"--export", "out.vcf", "in.vcf"} << 2
+                                             << "Unexpected argument 'in.vcf'." << "" << "";
+    QTest::newRow("the search provider with a command") << QStringList{"--search-provider", "--find", "x"} << 2
+                                                        << "--find cannot be given with --search-provider." << ""
+                                                        << "";
+    QTest::newRow("a contact that is no number") << QStringList{"--edit-contact", "x"} << 2
+                                                 << "--edit-contact takes the number of a contact, not 'x'." << ""
+                                                 << "";
     QTest::newRow("unknown view") << QStringList{"--export", "x.vcf", "--view", "some"} << 2
                                   << "--view takes business, personal or all, not 'some'." << "" << "";
     QTest::newRow("unknown format") << QStringList{"--export", "x.vcf", "--format", "xml"} << 2
