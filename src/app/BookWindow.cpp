@@ -26,6 +26,7 @@ QByteArray encoded(const WindowRequest &request)
     object["files"] = QJsonArray::fromStringList(request.files);
     object["edit"] = request.editContact;
     object["search"] = request.searchText;
+    object["token"] = request.activationToken;
     return QJsonDocument(object).toJson(QJsonDocument::Compact) + '\n';
 }
 
@@ -38,6 +39,7 @@ WindowRequest decoded(const QByteArray &bytes)
             request.files << file.toString();
     request.editContact = object["edit"].toInt();
     request.searchText = object["search"].toString();
+    request.activationToken = object["token"].toString();
     return request;
 }
 

@@ -14,6 +14,9 @@ struct WindowRequest {
     QStringList files; // absolute
     qint32 editContact = 0; // none
     QString searchText; // none when empty
+    // What lets the window come to the front on Wayland: the activation
+    // token the desktop gave the start (XDG_ACTIVATION_TOKEN).
+    QString activationToken;
 };
 
 // One window per book. The first start on a book listens on a local socket

@@ -57,6 +57,8 @@ void ServeLaterStarts(BookWindow &single, MainWindow &window)
         // The window in front is the types window while it is open.
         QWidget *front = window.isVisible() || !window.phoneTypesDialog() ? static_cast<QWidget *>(&window)
                                                                           : window.phoneTypesDialog();
+        if (!request.activationToken.isEmpty())
+            qputenv("XDG_ACTIVATION_TOKEN", request.activationToken.toUtf8());
         if (front->isMinimized())
             front->showNormal();
         front->raise();

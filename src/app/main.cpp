@@ -48,6 +48,8 @@ int main(int argc, char *argv[])
     // the translations in place, gives the texts in the user's language.
     const varnelle::CommandLine first = varnelle::ParseCommandLine(argumentsOf(argc, argv));
     const bool windows = first.action == varnelle::CommandLine::Action::Run;
+    // Read before the windows' platform may take it for a window of this start.
+    const QString activationToken = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
     const bool pages = varnelle::DrawsPages(first);
     // The desktop's search copies to the display's clipboard, when there is a display.
     const bool clipboard = first.action == varnelle::CommandLine::Action::SearchProvider
@@ -76,7 +78,9 @@ int main(int argc, char *argv[])
         }
     }
     if (command.action == varnelle::CommandLine::Action::Run)
-        return runWindows(bookFile, folderError, {command.files, command.editContact, command.searchText});
+        return runWindows(bookFile, folderError,
+                          {command.files, command.editContact, command.searchText,
+                           activationToken});
 
     // The commands, the help and the version show no window.
     QTextStream out(stdout);
