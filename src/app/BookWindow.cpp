@@ -10,13 +10,16 @@
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <utility>
 
 namespace varnelle {
 
 namespace {
 
-// How long a start waits for the window of its book to take its request.
+// How long a start waits for the window of its book: to connect, and for the
+// answer of a window busy with something that does not let it read.
 constexpr int HandOverMs = 5000;
+constexpr int AnswerMs = 30000;
 // A request is a line of a few file names; a longer one is no start's.
 constexpr qint64 MaxRequest = 4 * 1024 * 1024;
 
@@ -72,14 +75,15 @@ bool BookWindow::handOver(const WindowRequest &request) const
     if (!socket.waitForConnected(HandOverMs))
         return false;
     socket.write(encoded(request));
-    // The window answers once it has the request.
     while (socket.bytesToWrite() > 0)
         if (!socket.waitForBytesWritten(HandOverMs))
             return false;
-    while (!socket.canReadLine())
-        if (!socket.waitForReadyRead(HandOverMs))
-            return false;
-    return socket.readLine() == "ok\n";
+    // The window answers once it has read the request. The request stays in
+    // the socket for a window that answers later: it is the window's all the
+    // same, and a second window must not take the book's socket from it.
+    while (!socket.canReadLine() && socket.waitForReadyRead(AnswerMs)) {
+    }
+    return true;
 }
 
 bool BookWindow::handOverOrListen(const WindowRequest &request)
@@ -100,6 +104,13 @@ bool BookWindow::handOverOrListen(const WindowRequest &request)
     return false;
 }
 
+void BookWindow::serve()
+{
+    mServing = true;
+    for (const WindowRequest &request : std::exchange(mWaiting, {}))
+        emit requested(request);
+}
+
 void BookWindow::accept()
 {
     while (QLocalSocket *socket = mServer->nextPendingConnection()) {
@@ -113,7 +124,10 @@ void BookWindow::accept()
             const WindowRequest request = decoded(socket->readLine());
             socket->write("ok\n");
             socket->disconnectFromServer();
-            emit requested(request);
+            if (mServing)
+                emit requested(request);
+            else
+                mWaiting << request;
         });
     }
 }

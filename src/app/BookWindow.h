@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -38,6 +39,10 @@ public:
     // (symbolic links resolved).
     static QString SocketName(const QString &bookFile);
 
+    // Starts handing the requests to requested, first those that came while
+    // the window was not yet loaded.
+    void serve();
+
 signals:
     // A later start on the book asked for this.
     void requested(const WindowRequest &request);
@@ -48,6 +53,8 @@ private:
 
     QString mName;
     QLocalServer *mServer = nullptr;
+    bool mServing = false;
+    QList<WindowRequest> mWaiting;
 };
 
 } // namespace varnelle

@@ -65,6 +65,7 @@ void ServeLaterStarts(BookWindow &single, MainWindow &window)
         front->activateWindow();
         DoRequest(window, request);
     });
+    single.serve();
 }
 
 int RunProgram(AddressBook &book, const WindowRequest &request, BookWindow *single)

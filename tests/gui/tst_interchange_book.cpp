@@ -906,12 +906,10 @@ void InterchangeBookTest::secondStartHandsItsFilesToTheWindow()
     const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", runtime); });
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.file("runtime")));
 
-    // The window open on the book, as the first start leaves it.
-    MainWindow &main = CurrentMainWindow();
-    main.load();
+    // The first start on the book, listening from before its window is loaded.
     BookWindow single(dir.file(DatabaseFileName));
     QVERIFY(!single.handOverOrListen({}));
-    ServeLaterStarts(single, main);
+    MainWindow &main = CurrentMainWindow();
 
     QStringList summaries;
     const auto choose = [](QDialog &d) { QTest::mouseClick(d.findChild<QPushButton *>("okButton"), Qt::LeftButton); };
@@ -932,6 +930,9 @@ void InterchangeBookTest::secondStartHandsItsFilesToTheWindow()
         second.setWorkingDirectory(dir.file("link"));
         second.start(program(), {"in.vcf", dir.file("more.vcf")}); // named in the folder it starts in, and whole
         QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 30000);
+        // Handed over while the window was loading: it takes the files once loaded.
+        main.load();
+        ServeLaterStarts(single, main);
         QTRY_COMPARE_WITH_TIMEOUT(script.pending(), 0, 30000);
     });
     QVERIFY2(script.problems.isEmpty(), qPrintable(script.problems.join("; ")));
