@@ -88,6 +88,10 @@ cpack -G DEB -B "$work/deb" --config "$build/CPackConfig.cmake" > "$work/cpack.l
   { cat "$work/cpack.log" >&2; fail "cpack -G DEB failed"; }
 deb="$(ls "$work"/deb/varnelle_*.deb)"
 [[ "$(dpkg-deb -c "$deb")" == *./usr/share/varnelle/reports/Address.rpt* ]] || fail "the package lacks the report definitions"
+[[ "$(dpkg-deb -c "$deb")" == *"./usr/share/dbus-1/services/$id.SearchProvider.service"* ]] ||
+  fail "the package lacks the desktop search's D-Bus service"
+[[ "$(dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/dbus-1/services/$id.SearchProvider.service")" == *"Exec=/usr/bin/varnelle --desktop --search-provider"* ]] ||
+  fail "the package's D-Bus service does not start /usr/bin/varnelle"
 installed_deb=yes
 DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 install -y -qq "$deb" > "$work/apt.log" 2>&1 ||
   { cat "$work/apt.log" >&2; fail "apt-get install $deb failed"; }
