@@ -5,15 +5,24 @@
 // its own once the list is shown, as a first search typed at once after
 // start-up waits for it; and the memory it adds. Then `varnelle --find` and
 // `varnelle --query` as whole processes, in processor time of paired runs,
-// against the sqlite3 shell running the LIKE query over both views.
+// against the sqlite3 shell running the LIKE query over both views. Last,
+// the desktop's search: `varnelle --search-provider` answering GNOME Shell's
+// question over the session bus.
 //
-// Run from the build directory: QT_QPA_PLATFORM=offscreen ./bench/bench_search
+// Run from the build directory: QT_QPA_PLATFORM=offscreen dbus-run-session ./bench/bench_search
 #include "BenchBook.h"
 #include "BenchSupport.h"
 #include "store/AddressBook.h"
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusInterface>
+#include <QDBusReply>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QThread>
 #include <QDir>
 #include <QLineEdit>
 #include <QListView>
@@ -168,6 +177,46 @@ int main(int argc, char **argv)
         std::printf("%-8s %-6s processor time: median %6.0f ms; sqlite3 LIKE %6.0f ms; ratio %.2f (%.2f-%.2f)\n",
                     command, qPrintable(word), Median(program), Median(shell), Median(ratios),
                     *std::min_element(ratios.begin(), ratios.end()), *std::max_element(ratios.begin(), ratios.end()));
+    }
+
+    // The desktop's search: the provider answering GNOME Shell's question over
+    // the session bus (run under dbus-run-session when there is none), the
+    // first question reading the book, the later ones from its memory.
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        std::printf("desktop search: no session bus (run under dbus-run-session)\n");
+    } else {
+        QProcess provider;
+        provider.setWorkingDirectory(dir.path());
+        provider.start(QStringLiteral(VARNELLE_PROGRAM), {"--search-provider"});
+        const QString service = "org.varnelle.Varnelle.SearchProvider";
+        QElapsedTimer waited;
+        waited.start();
+        while (!bus.interface()->isServiceRegistered(service) && waited.elapsed() < 10000)
+            QThread::msleep(10);
+        QDBusInterface gnome(service, "/org/varnelle/Varnelle/SearchProvider", "org.gnome.Shell.SearchProvider2",
+                             bus);
+        const auto ask = [&](const QStringList &terms, int *found) {
+            QElapsedTimer asked;
+            asked.start();
+            const QDBusReply<QStringList> ids = gnome.call("GetInitialResultSet", terms);
+            const double ms = asked.nsecsElapsed() / 1e6;
+            *found = ids.isValid() ? int(ids.value().size()) : -1;
+            return ms;
+        };
+        int found = 0;
+        const double firstAnswer = ask({name.left(3)}, &found);
+        std::printf("desktop search at %d contacts: first answer (reads the book) %.1f ms\n", Contacts, firstAnswer);
+        for (const QStringList &terms : {QStringList{name.left(1)}, QStringList{name.left(3)}, QStringList{name},
+                                         QStringList{"1234"}, QStringList{name.left(2), "1"}}) {
+            std::vector<double> times;
+            for (int round = 0; round < Rounds; ++round)
+                times.push_back(ask(terms, &found));
+            std::printf("  %-12s %2d results: median %6.2f ms over D-Bus\n", qPrintable(terms.join(u' ')), found,
+                        Median(times));
+        }
+        provider.kill();
+        provider.waitForFinished();
     }
     QDir::setCurrent(QDir::tempPath());
     return same ? 0 : 1;

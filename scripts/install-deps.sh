@@ -13,7 +13,7 @@ packages=(
   radicale xandikos qtkeychain-qt6-dev python3-vobject gnome-keyring libsecret-tools dbus
   xvfb xauth xdotool
   openbox x11-utils librsvg2-bin desktop-file-utils appstream man-db file
-  dbus at-spi2-core python3-gi gir1.2-atspi-2.0
+  dbus at-spi2-core python3-gi gir1.2-atspi-2.0 libglib2.0-bin
 )
 
 missing=()

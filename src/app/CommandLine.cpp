@@ -2,6 +2,7 @@
 
 #include "VersionInfo.h"
 #include "app/AppDataFolder.h"
+#include "app/DesktopSearch.h"
 #include "app/FindCommands.h"
 #include "app/OptionChoice.h"
 #include "app/SyncCommands.h"
@@ -202,7 +203,10 @@ bool DrawsPages(const CommandLine &command)
     return command.action == CommandLine::Action::Report && DrawsPages(command.report);
 }
 
-CommandLine ParseCommandLine(const QStringList &givenArguments)
+namespace {
+
+// Reads every option; the words that are no option go to `positional`.
+CommandLine parseOptions(const QStringList &givenArguments, QStringList *positional)
 {
     // --printer takes a queue as an optional argument: a word right after it that is no option.
     QStringList arguments = givenArguments;
@@ -285,6 +289,26 @@ CommandLine ParseCommandLine(const QStringList &givenArguments)
                                                              "Repair Database does, prints what it did and ends: "
                                                              "status 0 when the book is sound or repaired."));
     parser.addOptions({check, repair});
+    const QCommandLineOption editContact(
+        "edit-contact",
+        QCoreApplication::translate("CommandLine", "Opens the window with the contact of this number (its PersonID) "
+                                                   "in the editor."),
+        QCoreApplication::translate("CommandLine", "number"));
+    const QCommandLineOption searchOption(
+        "search", QCoreApplication::translate("CommandLine", "Opens the window with the words in its search box."),
+        QCoreApplication::translate("CommandLine", "text"));
+    const QCommandLineOption searchProvider(
+        "search-provider",
+        QCoreApplication::translate("CommandLine", "Answers the desktop's search (GNOME Shell, KRunner) over the "
+                                                   "session bus from the address book, without a window, until the "
+                                                   "bus ends. The desktop starts it itself."));
+    parser.addOptions({editContact, searchOption, searchProvider});
+    parser.addPositionalArgument(
+        QCoreApplication::translate("CommandLine", "files"),
+        QCoreApplication::translate("CommandLine", "vCard or CSV files to import in the window, each as File > Import "
+                                                   "Contacts does; to the window already open on the book when there "
+                                                   "is one."),
+        QCoreApplication::translate("CommandLine", "[files...]"));
     // The sync commands, told at the end of the help (SyncHelpText).
     for (const QCommandLineOption &syncOption :
          {QCommandLineOption("add-account", {}, "url"), QCommandLineOption("user", {}, "name"),
@@ -307,14 +331,16 @@ CommandLine ParseCommandLine(const QStringList &givenArguments)
         parser.addOption(hidden);
     }
     // Qt's own options for the windows.
-    for (const char *name :
-         {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "qwindowicon", "qwindowtitle",
-          "display", "geometry", "style", "stylesheet", "session", "qmljsdebugger"}) {
+    const QStringList qtValueOptions{"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                                     "qwindowicon", "qwindowtitle", "display", "geometry", "style", "stylesheet",
+                                     "session", "qmljsdebugger"};
+    const QStringList qtFlags{"reverse", "widgetcount", "nograb", "dograb"};
+    for (const QString &name : qtValueOptions) {
         QCommandLineOption qtOption(name, {}, "value");
         qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(qtOption);
     }
-    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb"}) {
+    for (const QString &name : qtFlags) {
         QCommandLineOption qtOption(name);
         qtOption.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(qtOption);
@@ -322,9 +348,7 @@ CommandLine ParseCommandLine(const QStringList &givenArguments)
 
     if (!parser.parse(arguments))
         return mistake(parser.errorText().endsWith(u'.') ? parser.errorText() : parser.errorText() + u'.');
-    if (!parser.positionalArguments().isEmpty())
-        return mistake(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
-                           .arg(parser.positionalArguments().first()));
+    *positional = parser.positionalArguments();
 
     if (parser.isSet("add-account") || parser.isSet("accounts") || parser.isSet("remove-account")
         || parser.isSet("sync"))
@@ -338,6 +362,32 @@ CommandLine ParseCommandLine(const QStringList &givenArguments)
 
     CommandLine c;
     c.desktop = parser.isSet(desktop);
+    // The starts the desktop makes: its search, and the window on a contact or a search.
+    if (parser.isSet(editContact) || parser.isSet(searchOption) || parser.isSet(searchProvider)) {
+        const QStringList alone = parser.isSet(searchProvider) ? QStringList{"search-provider", "desktop"}
+                                                               : QStringList{"edit-contact", "search", "desktop"};
+        for (const QString &name : parser.optionNames())
+            if (!alone.contains(name) && !qtValueOptions.contains(name) && !qtFlags.contains(name))
+                return mistake(
+                    QCoreApplication::translate("CommandLine", "--%1 cannot be given with --%2.")
+                        .arg(name, parser.isSet(searchProvider) ? QString("search-provider")
+                                                                : parser.isSet(editContact) ? QString("edit-contact")
+                                                                                            : QString("search")));
+        if (parser.isSet(searchProvider)) {
+            c.action = CommandLine::Action::SearchProvider;
+            return c;
+        }
+        if (parser.isSet(editContact)) {
+            bool ok = false;
+            c.editContact = parser.value(editContact).toInt(&ok);
+            if (!ok || c.editContact < 1)
+                return mistake(QCoreApplication::translate("CommandLine",
+                                                           "--edit-contact takes the number of a contact, not '%1'.")
+                                   .arg(parser.value(editContact)));
+        }
+        c.searchText = parser.value(searchOption);
+        return c;
+    }
     if (parser.isSet(help)) {
         c.action = CommandLine::Action::Help;
         c.text = parser.helpText().replace("<executable_name>", "varnelle") + ReportHelpText() + SyncHelpText();
@@ -427,6 +477,22 @@ CommandLine ParseCommandLine(const QStringList &givenArguments)
     return c;
 }
 
+} // namespace
+
+CommandLine ParseCommandLine(const QStringList &arguments)
+{
+    QStringList positional;
+    CommandLine c = parseOptions(arguments, &positional);
+    if (c.action == CommandLine::Action::Mistake || positional.isEmpty())
+        return c;
+    // Files are taken by the window alone.
+    if (c.action != CommandLine::Action::Run)
+        return mistake(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.").arg(positional.first()));
+    for (const QString &file : std::as_const(positional))
+        c.files << QFileInfo(file).absoluteFilePath();
+    return c;
+}
+
 namespace {
 
 int runCommand(const CommandLine &command, const QString &bookFile, QTextStream &out, QTextStream &err)
@@ -451,6 +517,8 @@ int runCommand(const CommandLine &command, const QString &bookFile, QTextStream 
                            bookFile, out, err);
     case CommandLine::Action::Query:
         return QueryCommand(command.search.text, bookFile, out, err);
+    case CommandLine::Action::SearchProvider:
+        return RunSearchProvider(bookFile, command.desktop);
     case CommandLine::Action::Sync:
         return RunSyncCommand(command.sync, bookFile, out, err);
     case CommandLine::Action::Report:

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 
 class QTextStream;
@@ -18,10 +19,18 @@ namespace varnelle {
 // Without a command the program starts with its windows; --desktop keeps the
 // book in the user's data folder (BookFileOf).
 struct CommandLine {
-    enum class Action { Run, Import, Export, Find, Query, Help, Version, Mistake, Sync, Book, Report };
+    enum class Action { Run, Import, Export, Find, Query, Help, Version, Mistake, Sync, Book, Report,
+                        SearchProvider };
     Action action = Action::Run;
     bool desktop = false;
     QString text; // the help text, the version or the mistake
+    // The files the window imports at start-up, absolute (named without a
+    // folder, they are in the current folder).
+    QStringList files;
+    // --edit-contact: the contact the window opens in the editor (0: none);
+    // --search: the words the window puts in its search box.
+    std::int32_t editContact = 0;
+    QString searchText;
 
     // --import and --export.
     struct Interchange {

@@ -1,5 +1,6 @@
 #include "VersionInfo.h"
 #include "app/AppDataFolder.h"
+#include "app/BookWindow.h"
 #include "app/CommandLine.h"
 #include "ui/widgets/MessageBox.h"
 #include "app/Program.h"
@@ -20,15 +21,19 @@ QStringList argumentsOf(int argc, char *argv[])
     return arguments;
 }
 
-int runWindows(const QString &bookFile, const QString &folderError)
+int runWindows(const QString &bookFile, const QString &folderError, const varnelle::WindowRequest &request)
 {
     // The windows are drawn in the desktop's font; their layouts make room for it.
     if (!folderError.isEmpty()) {
         varnelle::ShowRefusal(folderError);
         return varnelle::ExitFailure;
     }
+    // A window already open on the book takes the files; this start ends then.
+    varnelle::BookWindow single(bookFile);
+    if (single.handOverOrListen(request))
+        return varnelle::ExitSuccess;
     varnelle::AddressBook book(bookFile);
-    return varnelle::RunProgram(book);
+    return varnelle::RunProgram(book, request, &single);
 }
 
 } // namespace
@@ -43,14 +48,19 @@ int main(int argc, char *argv[])
     // the translations in place, gives the texts in the user's language.
     const varnelle::CommandLine first = varnelle::ParseCommandLine(argumentsOf(argc, argv));
     const bool windows = first.action == varnelle::CommandLine::Action::Run;
+    // Read before the windows' platform may take it for a window of this start.
+    const QString activationToken = qEnvironmentVariable("XDG_ACTIVATION_TOKEN");
     const bool pages = varnelle::DrawsPages(first);
+    // The desktop's search copies to the display's clipboard, when there is a display.
+    const bool clipboard = first.action == varnelle::CommandLine::Action::SearchProvider
+                           && !(qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"));
     // Pages are drawn without a window: with no display to draw on (a report
     // printed from cron), on the platform that needs none.
     if (pages && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY")
         && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     const std::unique_ptr<QCoreApplication> app(windows ? new QApplication(argc, argv)
-                                                : pages ? new QGuiApplication(argc, argv)
+                                                : pages || clipboard ? new QGuiApplication(argc, argv)
                                                         : new QCoreApplication(argc, argv));
     varnelle::InstallTranslations();
     varnelle::AdoptOldSettings();
@@ -68,7 +78,9 @@ int main(int argc, char *argv[])
         }
     }
     if (command.action == varnelle::CommandLine::Action::Run)
-        return runWindows(bookFile, folderError);
+        return runWindows(bookFile, folderError,
+                          {command.files, command.editContact, command.searchText,
+                           activationToken});
 
     // The commands, the help and the version show no window.
     QTextStream out(stdout);

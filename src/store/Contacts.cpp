@@ -57,6 +57,14 @@ std::int32_t AddContact(const QSqlDatabase &db, bool isBusiness)
     return RunQuery(db, "INSERT INTO Address (IsBusiness) VALUES (?)", {isBusiness}).lastInsertId().toInt();
 }
 
+std::optional<bool> ContactView(const QSqlDatabase &db, std::int32_t personId)
+{
+    QSqlQuery q = RunQuery(db, "SELECT IsBusiness FROM Address WHERE PersonID = ?", {personId});
+    if (!q.next())
+        return std::nullopt;
+    return q.value(0).toInt() != 0;
+}
+
 bool ContactExists(const QSqlDatabase &db, std::int32_t personId)
 {
     return RunQuery(db, "SELECT 1 FROM Address WHERE PersonID = ?", {personId}).next();

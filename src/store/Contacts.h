@@ -35,6 +35,10 @@ void ReadContactLines(const QSqlDatabase &db, bool isBusiness, const std::functi
 // Throws DatabaseError.
 std::optional<ContactLine> ReadContactLine(const QSqlDatabase &db, std::int32_t personId);
 
+// The view a contact belongs to (true: business), or nothing when there is no
+// such contact. Throws DatabaseError.
+std::optional<bool> ContactView(const QSqlDatabase &db, std::int32_t personId);
+
 // Adds a contact with nothing but its view and returns the PersonID the store
 // gave it. Throws DatabaseError.
 std::int32_t AddContact(const QSqlDatabase &db, bool isBusiness);

@@ -279,6 +279,12 @@ bool SearchIndex::matches(std::int32_t personId, const text::SearchQuery &query)
     return key != mKeys.constEnd() && query.matches(*key);
 }
 
+const text::SearchKey *SearchIndex::keyOf(std::int32_t personId) const
+{
+    const auto key = mKeys.constFind(personId);
+    return key == mKeys.constEnd() ? nullptr : &*key;
+}
+
 void FindContacts(const QSqlDatabase &db, const text::SearchQuery &query, std::optional<bool> isBusiness,
                   const std::function<void(const SearchHit &)> &each)
 {

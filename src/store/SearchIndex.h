@@ -50,6 +50,8 @@ public:
     // Whether the contact is indexed and matches every word of query. An
     // empty query matches every contact, indexed or not.
     bool matches(std::int32_t personId, const text::SearchQuery &query) const;
+    // The key of an indexed contact; nullptr for another.
+    const text::SearchKey *keyOf(std::int32_t personId) const;
 
 private:
     friend void FindContacts(const QSqlDatabase &, const text::SearchQuery &, std::optional<bool>,

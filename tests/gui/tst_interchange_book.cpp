@@ -1,7 +1,9 @@
 // Import into and export from the address book: the mapping onto the
 // tables, the summary, no duplicates, all or nothing, round trips, the File
 // menu and the command line.
+#include "app/BookWindow.h"
 #include "app/CommandLine.h"
+#include "app/Program.h"
 #include "support/ModalScript.h"
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
@@ -209,6 +211,7 @@ private slots:
     void desktopCommandsLeaveTheCurrentFolder();
     void settingsMoveOnceIntoTheProgramsFolder();
     void importAndExportFromTheFileMenu();
+    void secondStartHandsItsFilesToTheWindow();
     void exportedFileTakesTheFormatsExtension_data();
     void exportedFileTakesTheFormatsExtension();
 };
@@ -710,6 +713,14 @@ void InterchangeBookTest::commandLine_data()
         << QStringList{"--import", "comments.vcf", "--summary", "s.txt"} << 1 << "Skipped in the file — 3" << "s.txt"
         << "Line 2999: the comment \"# c\" was skipped.\nLine 3000: the comment \"# c\" was skipped.\n";
     QTest::newRow("unknown option") << QStringList{"--bogus"} << 2 << "Unknown option 'bogus'." << "" << "";
+    QTest::newRow("a file beside a command") << QStringList{"--export", "out.vcf", "in.vcf"} << 2
+                                             << "Unexpected argument 'in.vcf'." << "" << "";
+    QTest::newRow("the search provider with a command") << QStringList{"--search-provider", "--find", "x"} << 2
+                                                        << "--find cannot be given with --search-provider." << ""
+                                                        << "";
+    QTest::newRow("a contact that is no number") << QStringList{"--edit-contact", "x"} << 2
+                                                 << "--edit-contact takes the number of a contact, not 'x'." << ""
+                                                 << "";
     QTest::newRow("unknown view") << QStringList{"--export", "x.vcf", "--view", "some"} << 2
                                   << "--view takes business, personal or all, not 'some'." << "" << "";
     QTest::newRow("unknown format") << QStringList{"--export", "x.vcf", "--format", "xml"} << 2
@@ -884,6 +895,72 @@ void InterchangeBookTest::importAndExportFromTheFileMenu()
     saving.run([&] { QTest::mouseClick(find<QPushButton>(shown, "saveAsButton"), Qt::LeftButton); });
     QCOMPARE(saving.pending(), 0);
     QCOMPARE(QString::fromUtf8(ReadAll("summary.txt")), summary + '\n');
+}
+
+void InterchangeBookTest::secondStartHandsItsFilesToTheWindow()
+{
+    TempWorkDir dir;
+    writeFile("in.vcf", TwoCards);
+    writeFile("more.vcf", "BEGIN:VCARD\r\nVERSION:4.0\r\nFN:Ann Lee\r\nN:Lee;Ann;;;\r\nEND:VCARD\r\n");
+    QVERIFY(QDir().mkdir("runtime") && QDir().mkdir("other"));
+    QVERIFY(QFile::setPermissions("runtime", QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+    QVERIFY(QFile::link(dir.path(), dir.file("link"))); // the same book by another path
+    const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+    const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", runtime); });
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(dir.file("runtime")));
+
+    // The first start on the book, listening from before its window is loaded.
+    BookWindow single(dir.file(DatabaseFileName));
+    QVERIFY(!single.handOverOrListen({}));
+    MainWindow &main = CurrentMainWindow();
+
+    QStringList summaries;
+    const auto choose = [](QDialog &d) { QTest::mouseClick(d.findChild<QPushButton *>("okButton"), Qt::LeftButton); };
+    const auto read = [&](QDialog &d) {
+        summaries << rowTexts(d.findChild<QTreeView *>("summaryTree")->model()).first();
+        QTest::mouseClick(d.findChild<QPushButton *>("closeButton"), Qt::LeftButton);
+    };
+    ModalScript script;
+    script.expect("ImportOptionsDialog", choose).expect("ImportSummaryDialog", read);
+    script.expect("ImportOptionsDialog", choose).expect("ImportSummaryDialog", read);
+    QProcess second, other;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("XDG_RUNTIME_DIR", dir.file("runtime"));
+    second.setProcessEnvironment(env);
+    other.setProcessEnvironment(env);
+    ScriptedBoxes boxes;
+    script.run([&] {
+        second.setWorkingDirectory(dir.file("link"));
+        second.start(program(), {"in.vcf", dir.file("more.vcf")}); // named in the folder it starts in, and whole
+        QTRY_COMPARE_WITH_TIMEOUT(second.state(), QProcess::NotRunning, 30000);
+        // Handed over while the window was loading: it takes the files once loaded.
+        main.load();
+        ServeLaterStarts(single, main);
+        QTRY_COMPARE_WITH_TIMEOUT(script.pending(), 0, 30000);
+    });
+    QVERIFY2(script.problems.isEmpty(), qPrintable(script.problems.join("; ")));
+    QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(second.exitCode(), 0);
+    QCOMPARE(summaries, (QStringList{"2 contacts imported from in.vcf; 0 already present.",
+                                     "1 contact imported from more.vcf; 0 already present."}));
+    QCOMPARE(count("Address"), QString("3"));
+
+    // Two starts at once on another book: one opens a window of its own and
+    // listens for its book, the other hands over to it and ends.
+    QProcess twin;
+    twin.setProcessEnvironment(env);
+    for (QProcess *start : {&other, &twin}) {
+        start->setWorkingDirectory(dir.file("other"));
+        start->start(program(), {});
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(other.state() == QProcess::NotRunning || twin.state() == QProcess::NotRunning, 30000);
+    QProcess &ended = other.state() == QProcess::NotRunning ? other : twin;
+    QProcess &window = &ended == &other ? twin : other;
+    QCOMPARE(ended.exitCode(), 0);
+    QVERIFY(QFileInfo::exists(BookWindow::SocketName(dir.file("other/Address.mdb"))));
+    QCOMPARE(window.state(), QProcess::Running);
+    window.kill();
+    window.waitForFinished();
 }
 
 void InterchangeBookTest::exportedFileTakesTheFormatsExtension_data()

@@ -1,5 +1,6 @@
 // The search box above the contact list and the command line's look-ups,
 // driven as a user and a mail program drive them.
+#include "app/Program.h"
 #include "support/ModalScript.h"
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
@@ -98,6 +99,8 @@ private slots:
     void listNarrowsAsYouType();
     void escapeClearsAndKeepsTheContactChosen();
     void enterEditsAndASavedContactStaysInView();
+    void startOpensTheContactOrTheWords_data();
+    void startOpensTheContactOrTheWords();
     void commandLineOnABookAWindowHolds_data();
     void commandLineOnABookAWindowHolds();
     void keptKeysFollowEveryChange_data();
@@ -181,6 +184,56 @@ void SearchTest::enterEditsAndASavedContactStaysInView()
     QCOMPARE(names(main), QStringList{});
     search(main, "glob");
     QCOMPARE(names(main), QStringList{"Smith, John"});
+}
+
+void SearchTest::startOpensTheContactOrTheWords_data()
+{
+    QTest::addColumn<QString>("editLastName"); // the contact asked for by a start; none when empty
+    QTest::addColumn<QString>("words");        // the words asked for
+    QTest::addColumn<QString>("edited");       // the last name the editor showed; none when empty
+    QTest::addColumn<QStringList>("shown"); // in the list after; the whole list for words
+    QTest::newRow("a contact of the view hidden by the search")
+        << "Adams" << "" << "Adams" << QStringList{"Adams, Ann"};
+    QTest::newRow("a contact of the other view") << "Baker" << "" << "Baker" << QStringList{"Baker, Bob"};
+    QTest::newRow("words") << "" << "acme" << "" << QStringList{"Adams, Ann", "Émile, Zola"};
+}
+
+void SearchTest::startOpensTheContactOrTheWords()
+{
+    QFETCH(QString, editLastName);
+    QFETCH(QString, words);
+    QFETCH(QString, edited);
+    QFETCH(QStringList, shown);
+    TempWorkDir dir;
+    MainWindow &main = loadBook();
+    search(main, "initech");
+    WindowRequest request;
+    request.searchText = words;
+    if (!editLastName.isEmpty())
+        request.editContact =
+            Rows("Address.mdb", "SELECT PersonID FROM Address WHERE LastName = ?", {editLastName}).value(0).value(0).toInt();
+    QString editing;
+    ModalScript script;
+    if (!edited.isEmpty())
+        script.expect("ContactDialog", [&](QDialog &d) {
+            editing = find<QLineEdit>(d, "lastNameBox")->text();
+            click(d, "cancelButton");
+        });
+    script.run([&] {
+        DoRequest(main, request);
+        QTRY_COMPARE(script.pending(), 0);
+        QTest::qWait(0);
+    });
+    QVERIFY2(script.problems.isEmpty(), qPrintable(script.problems.join("; ")));
+    QCOMPARE(editing, edited);
+    if (!edited.isEmpty())
+        QCOMPARE(selectedName(main).section(',', 0, 0), edited);
+    if (!words.isEmpty()) {
+        QCOMPARE(box(main)->text(), words);
+        QCOMPARE(names(main), shown);
+    }
+    for (const QString &name : shown)
+        QVERIFY2(names(main).contains(name), qPrintable(name));
 }
 
 void SearchTest::commandLineOnABookAWindowHolds_data()

@@ -37,6 +37,7 @@
 #include <QTimer>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -1218,6 +1219,73 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(list->model()->rowCount(), 3, 30000);
         QCOMPARE(server.count(), 3);
         QCOMPARE(boxes.inputs.size(), 1);
+    }
+
+    // An automatic sync that fails tells the desktop once, through its
+    // notification server (a small one on a bus of the test's own), and the
+    // notice's action shows the summary.
+    void failedAutomaticSyncIsNotified()
+    {
+        if (qEnvironmentVariableIsEmpty("VARNELLE_TEST_NOTICES"))
+            QSKIP("run as tst_sync_notices, on a bus of its own with a notification server");
+        QProcess notices;
+        notices.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        // Debian's Python, which has the GObject bindings (python3-gi).
+        const QString python = QFileInfo::exists("/usr/bin/python3") ? "/usr/bin/python3" : "python3";
+        notices.start(python, {"-c", R"py(
+import sys
+from gi.repository import Gio, GLib
+node = Gio.DBusNodeInfo.new_for_xml("""<node><interface name="org.freedesktop.Notifications">
+<method name="Notify"><arg type="s" direction="in"/><arg type="u" direction="in"/><arg type="s" direction="in"/>
+<arg type="s" direction="in"/><arg type="s" direction="in"/><arg type="as" direction="in"/>
+<arg type="a{sv}" direction="in"/><arg type="i" direction="in"/><arg type="u" direction="out"/></method>
+<signal name="ActionInvoked"><arg type="u"/><arg type="s"/></signal></interface></node>""")
+def call(bus, sender, path, interface, method, arguments, invocation):
+    a = arguments.unpack()
+    print("notice", a[3], "|", a[4].replace("\n", " "), "|", ",".join(a[5]), flush=True)
+    invocation.return_value(GLib.Variant("(u)", (7,)))
+    GLib.timeout_add(100, lambda: bus.emit_signal(None, path, interface, "ActionInvoked", GLib.Variant("(us)", (7, "summary"))) and False)
+def connected(bus, name):
+    bus.register_object("/org/freedesktop/Notifications", node.interfaces[0], call, None, None)
+Gio.bus_own_name(Gio.BusType.SESSION, "org.freedesktop.Notifications", 0, connected,
+                 lambda bus, name: print("ready", flush=True), lambda bus, name: sys.exit(1))
+GLib.MainLoop().run()
+)py"});
+        QVERIFY(notices.waitForReadyRead(10000));
+        QCOMPARE(notices.readLine().trimmed(), QByteArray("ready"));
+
+        std::optional<Radicale> server(std::in_place);
+        OpenBook open(*server);
+        open.add(1);
+        server.reset(); // stopped: the sync fails
+        QSettings().setValue("sync/automatic", true);
+        test::ScriptedBoxes boxes;
+        boxes.answerInput(QString("secret"));
+        MainWindow window(open.book);
+        QSettings().remove("sync/automatic");
+        open.book.close();
+        window.load();
+        auto *timer = window.findChild<QTimer *>("autoSyncTimer");
+        QVERIFY(timer && timer->isActive());
+        QString summary;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (dialog && dialog->objectName() == "SyncSummaryDialog") {
+                summary = test::find<QPlainTextEdit>(*dialog, "summaryText")->toPlainText();
+                dialog->reject();
+            }
+        });
+        watch.start(10);
+        timer->start(1); // due now
+        QTRY_VERIFY_WITH_TIMEOUT(!summary.isEmpty(), 60000);
+        timer->stop();
+        const QStringList sent = QString::fromUtf8(notices.readAll()).split('\n', Qt::SkipEmptyParts);
+        notices.kill();
+        notices.waitForFinished();
+        QCOMPARE(sent.size(), 1);
+        QCOMPARE(sent.first(), "notice Sync needs attention | " + summary.replace('\n', ' ')
+                                   + " | default,Show Summary,summary,Show Summary");
     }
 
     void editAccount_data()

@@ -158,6 +158,32 @@ void ContactList::editContact()
         editSelectedContact();
 }
 
+void ContactList::editContactNumbered(std::int32_t personId)
+{
+    std::optional<bool> view;
+    try {
+        mBook.refreshIfChanged();
+        view = ContactView(mBook.database(), personId);
+    } catch (const DatabaseError &error) {
+        refuseOrFail(error);
+        return;
+    }
+    if (!view) {
+        ShowRefusal(tr("This contact is no longer in the address book: it was deleted elsewhere."));
+        return;
+    }
+    if (*view != mBook.isBusiness())
+        switchView();
+    if (!shownIndexOf(personId).isValid())
+        mSearch.searchFor({});
+    const QModelIndex shown = shownIndexOf(personId);
+    if (!shown.isValid())
+        return;
+    mView.selectionModel()->setCurrentIndex(shown, QItemSelectionModel::ClearAndSelect);
+    mView.scrollTo(shown);
+    editContact();
+}
+
 int ContactList::chosenRowFollowingBook()
 {
     const int row = selectedRow();

@@ -38,6 +38,9 @@ public:
 
     void addContact();
     void editContact();
+    // Chooses the contact in the list of its view, switching the view and
+    // clearing a search that hides it, and opens the editor on it.
+    void editContactNumbered(std::int32_t personId);
     void deleteContact();
     void switchView();
 

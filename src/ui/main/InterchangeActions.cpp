@@ -7,10 +7,12 @@
 #include "store/AddressBook.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
 #include <QProgressDialog>
+#include <QTimer>
 
 #include <exception>
 #include <new>
@@ -58,8 +60,32 @@ InterchangeActions::InterchangeActions(QMenu *fileMenu, AddressBook &book, QWidg
 void InterchangeActions::importContacts()
 {
     const QString fileName = askContactFile(mWindow, QFileDialog::AcceptOpen);
-    if (fileName.isEmpty())
+    if (!fileName.isEmpty())
+        importFile(fileName);
+}
+
+void InterchangeActions::importFiles(const QStringList &fileNames)
+{
+    mWaiting += fileNames;
+    QTimer::singleShot(0, this, &InterchangeActions::importWaitingFiles);
+}
+
+void InterchangeActions::importWaitingFiles()
+{
+    if (mImporting || mWaiting.isEmpty())
         return;
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(250, this, &InterchangeActions::importWaitingFiles);
+        return;
+    }
+    mImporting = true;
+    while (!mWaiting.isEmpty())
+        importFile(mWaiting.takeFirst());
+    mImporting = false;
+}
+
+void InterchangeActions::importFile(const QString &fileName)
+{
     ImportOptionsDialog choice(mBook.isBusiness(), mWindow);
     if (choice.exec() != QDialog::Accepted)
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QStringList>
 
 class QMenu;
 class QWidget;
@@ -23,7 +24,19 @@ public slots:
     void importContacts();
     void exportContacts();
 
+public:
+    // Imports each file in turn as "Import Contacts…" does once its file is
+    // chosen: the choice of view, the progress, the summary. A file waits
+    // while another window is modal (an import under way, an editor), and
+    // files given again while some wait join the end of the queue.
+    void importFiles(const QStringList &fileNames);
+
 private:
+    void importFile(const QString &fileName);
+    void importWaitingFiles();
+
+    QStringList mWaiting;
+    bool mImporting = false;
     AddressBook &mBook;
     QWidget *mWindow;
 };

@@ -214,7 +214,7 @@ void MainWindow::createMenus()
 {
     mFileMenu = menuBar()->addMenu(tr("&File"));
     mFileMenu->setObjectName("fileMenu");
-    new InterchangeActions(mFileMenu, mBook, this);
+    mInterchange = new InterchangeActions(mFileMenu, mBook, this);
     mRepairAction = addCommand(mFileMenu, "repairAction", tr("&Repair Database"));
     mExitAction = addCommand(mFileMenu, "exitAction", tr("E&xit"));
     AddSyncActions(mFileMenu, mBook, this);
@@ -282,6 +282,22 @@ void MainWindow::fillList()
 {
     mList->fill();
     mViewButton->setText(mBook.isBusiness() ? tr("&Business") : tr("&Personal"));
+}
+
+void MainWindow::importFiles(const QStringList &fileNames)
+{
+    mInterchange->importFiles(fileNames);
+}
+
+void MainWindow::editContactNumbered(std::int32_t personId)
+{
+    mList->editContactNumbered(personId);
+}
+
+void MainWindow::searchFor(const QString &text)
+{
+    mSearch->focus();
+    mSearch->searchFor(text);
 }
 
 QString MainWindow::formatLine(std::int32_t personId)

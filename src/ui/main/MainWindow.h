@@ -20,6 +20,7 @@ namespace varnelle {
 
 class AddressBook;
 class DatabaseError;
+class InterchangeActions;
 class ContactList;
 class ContactSearch;
 class PhoneTypesDialog;
@@ -49,6 +50,15 @@ public:
 
     // The request of the last report that was run (none before the first).
     const ReportRequest &lastReportRequest() const;
+
+    // Imports the files one after the other as File > "Import Contacts…"
+    // does once a file is chosen (the files given at start-up, or handed
+    // over by a second start on the same book).
+    void importFiles(const QStringList &fileNames);
+    // Opens the editor on a contact, chosen in the list of its view.
+    void editContactNumbered(std::int32_t personId);
+    // Puts the words in the search box, as if typed there.
+    void searchFor(const QString &text);
 
     // The telephone types window, once it has been opened; nullptr before.
     PhoneTypesDialog *phoneTypesDialog() const { return mTypesDialog.get(); }
@@ -94,6 +104,7 @@ private:
     QMenu *mTablesMenu = nullptr;
     QAction *mPhoneTypesAction = nullptr;
     ReportActions *mReports = nullptr; // the Reports menu
+    InterchangeActions *mInterchange = nullptr; // import and export in the File menu
     QMenu *mHelpMenu = nullptr;
     QAction *mAboutAction = nullptr;
 

@@ -1,6 +1,7 @@
 #include "ui/sync/SyncActions.h"
 
 #include "ui/sync/SyncAccountsDialog.h"
+#include "ui/sync/SyncNotice.h"
 #include "ui/sync/SyncPasswords.h"
 #include "ui/widgets/MessageBox.h"
 #include "store/AddressBook.h"
@@ -89,6 +90,7 @@ public:
     SyncController(AddressBook &book, QWidget *window) : QObject(window), mBook(book), mWindow(window)
     {
         mPasswords = new SyncPasswords(this);
+        mNotice = new SyncNotice(this);
         mTimer = new QTimer(this);
         mTimer->setObjectName("autoSyncTimer");
         mTimer->setInterval(AutoSyncMinutes * 60 * 1000);
@@ -205,8 +207,22 @@ private:
                 book->notifyContactsChanged();
                 book->notifyTypesChanged();
             });
-        if ((!mAutomatic || result.worthShowing) && !(result.lines.isEmpty() && !result.emptied.isEmpty()))
+        const bool summary = !(result.lines.isEmpty() && !result.emptied.isEmpty());
+        if (!mAutomatic && summary) {
             showSummary(result.lines);
+        } else if (result.worthShowing && summary) {
+            // An automatic sync that needs the user's eye tells the desktop,
+            // whose notice shows the summary; without one the summary shows itself.
+            const QStringList lines = result.lines;
+            const auto show = [this, lines] {
+                WhenNoModal::call(this, [this, lines] {
+                    mWindow->raise();
+                    mWindow->activateWindow();
+                    showSummary(lines);
+                });
+            };
+            mNotice->send(tr("Sync needs attention"), lines.join(u'\n'), show, show);
+        }
         askAboutEmptied(result.emptied);
     }
 
@@ -258,6 +274,7 @@ private:
     AddressBook &mBook;
     QWidget *mWindow;
     SyncPasswords *mPasswords;
+    SyncNotice *mNotice;
     QTimer *mTimer;
     QList<sync::SyncJob> mJobs;
     QPointer<QProgressDialog> mProgress;

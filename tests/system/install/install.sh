@@ -30,6 +30,9 @@ expected=(
   "usr/share/metainfo/$id.metainfo.xml"
   "usr/share/icons/hicolor/scalable/apps/$id.svg"
   usr/share/man/man1/varnelle.1.gz
+  "usr/share/gnome-shell/search-providers/$id.search-provider.ini"
+  "usr/share/krunner/dbusplugins/$id.desktop"
+  "usr/share/dbus-1/services/$id.SearchProvider.service"
 )
 for size in 16 22 24 32 48 64 128 256; do expected+=("usr/share/icons/hicolor/${size}x$size/apps/$id.png"); done
 for rpt in Address bAddress Personal Business Detail bDetail; do expected+=("usr/share/varnelle/reports/$rpt.rpt"); done
@@ -38,8 +41,12 @@ for size in 16 48 256; do
   file "$stage/usr/share/icons/hicolor/${size}x$size/apps/$id.png" | grep -q "$size x $size" ||
     fail "the ${size}x$size icon has another size"
 done
-grep -qx "Exec=varnelle --desktop" "$stage/usr/share/applications/$id.desktop" || fail "the desktop entry does not start 'varnelle --desktop'"
+grep -qx "Exec=varnelle --desktop %F" "$stage/usr/share/applications/$id.desktop" || fail "the desktop entry does not start 'varnelle --desktop %F'"
+grep -qx "MimeType=text/vcard;text/x-vcard;text/directory;text/csv;" "$stage/usr/share/applications/$id.desktop" ||
+  fail "the desktop entry does not open vCard and CSV files"
 desktop-file-validate "$stage/usr/share/applications/$id.desktop" || fail "desktop-file-validate refused the desktop entry"
+grep -qx "Exec=/usr/bin/varnelle --desktop --search-provider" "$stage/usr/share/dbus-1/services/$id.SearchProvider.service" ||
+  fail "the D-Bus service does not start the installed program's search provider"
 appstreamcli validate --no-net "$stage/usr/share/metainfo/$id.metainfo.xml" > "$work/appstream.log" ||
   { cat "$work/appstream.log" >&2; fail "appstreamcli refused the metainfo"; }
 zcat "$stage/usr/share/man/man1/varnelle.1.gz" | man -l - > /dev/null 2>&1 || fail "the man page does not format"
@@ -81,6 +88,10 @@ cpack -G DEB -B "$work/deb" --config "$build/CPackConfig.cmake" > "$work/cpack.l
   { cat "$work/cpack.log" >&2; fail "cpack -G DEB failed"; }
 deb="$(ls "$work"/deb/varnelle_*.deb)"
 [[ "$(dpkg-deb -c "$deb")" == *./usr/share/varnelle/reports/Address.rpt* ]] || fail "the package lacks the report definitions"
+[[ "$(dpkg-deb -c "$deb")" == *"./usr/share/dbus-1/services/$id.SearchProvider.service"* ]] ||
+  fail "the package lacks the desktop search's D-Bus service"
+[[ "$(dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/share/dbus-1/services/$id.SearchProvider.service")" == *"Exec=/usr/bin/varnelle --desktop --search-provider"* ]] ||
+  fail "the package's D-Bus service does not start /usr/bin/varnelle"
 installed_deb=yes
 DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 install -y -qq "$deb" > "$work/apt.log" 2>&1 ||
   { cat "$work/apt.log" >&2; fail "apt-get install $deb failed"; }
