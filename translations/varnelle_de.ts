@@ -199,12 +199,67 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <source>No contact was imported: the file holds none that could be read.</source>
         <translation>Es wurde kein Kontakt importiert: Die Datei enthält keinen lesbaren Kontakt.</translation>
     </message>
+    <message>
+        <source>Opens the window with the contact of this number (its PersonID) in the editor.</source>
+        <translation>Öffnet das Fenster mit dem Kontakt dieser Nummer (seiner PersonID) im Bearbeitungsfenster.</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Opens the window with the words in its search box.</source>
+        <translation>Öffnet das Fenster mit den Wörtern in seinem Suchfeld.</translation>
+    </message>
+    <message>
+        <source>Answers the desktop's search (GNOME Shell, KRunner) over the session bus from the address book, without a window, until the bus ends. The desktop starts it itself.</source>
+        <translation>Beantwortet die Suche des Desktops (GNOME Shell, KRunner) über den Sitzungsbus aus dem Adressbuch, ohne Fenster, bis der Bus endet. Der Desktop startet dies selbst.</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>Dateien</translation>
+    </message>
+    <message>
+        <source>vCard or CSV files to import in the window, each as File &gt; Import Contacts does; to the window already open on the book when there is one.</source>
+        <translation>vCard- oder CSV-Dateien, die im Fenster importiert werden, jede wie mit Datei &gt; Kontakte importieren; an das schon geöffnete Fenster des Adressbuchs, wenn es eines gibt.</translation>
+    </message>
+    <message>
+        <source>[files...]</source>
+        <translation>[Dateien...]</translation>
+    </message>
+    <message>
+        <source>--%1 cannot be given with --%2.</source>
+        <translation>--%1 kann nicht zusammen mit --%2 angegeben werden.</translation>
+    </message>
+    <message>
+        <source>--edit-contact takes the number of a contact, not '%1'.</source>
+        <translation>--edit-contact erwartet die Nummer eines Kontakts, nicht „%1“.</translation>
+    </message>
 </context>
 <context>
     <name>ContactList</name>
     <message>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSearch</name>
+    <message>
+        <source>Copy E-Mail Address</source>
+        <translation>E-Mail-Adresse kopieren</translation>
+    </message>
+    <message>
+        <source>Copy Number</source>
+        <translation>Nummer kopieren</translation>
+    </message>
+    <message>
+        <source>The desktop's search cannot be served: there is no session bus (%1).</source>
+        <translation>Die Suche des Desktops kann nicht beantwortet werden: Es gibt keinen Sitzungsbus (%1).</translation>
+    </message>
+    <message>
+        <source>The desktop's search cannot be served: %1.</source>
+        <translation>Die Suche des Desktops kann nicht beantwortet werden: %1.</translation>
     </message>
 </context>
 <context>
@@ -2184,6 +2239,17 @@ Diesem Zertifikat für dieses Konto vertrauen? Tun Sie das nur, wenn es der Fing
     <message>
         <source>Upload Again</source>
         <translation>Erneut hochladen</translation>
+    </message>
+    <message>
+        <source>Sync needs attention</source>
+        <translation>Synchronisierung braucht Aufmerksamkeit</translation>
+    </message>
+</context>
+<context>
+    <name>varnelle::SyncNotice</name>
+    <message>
+        <source>Show Summary</source>
+        <translation>Zusammenfassung anzeigen</translation>
     </message>
 </context>
 <context>

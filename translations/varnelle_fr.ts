@@ -199,12 +199,67 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <source>No contact was imported: the file holds none that could be read.</source>
         <translation>Aucun contact n'a été importé : le fichier n'en contient aucun qui puisse être lu.</translation>
     </message>
+    <message>
+        <source>Opens the window with the contact of this number (its PersonID) in the editor.</source>
+        <translation>Ouvre la fenêtre avec le contact de ce numéro (son PersonID) dans l’éditeur.</translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation>numéro</translation>
+    </message>
+    <message>
+        <source>Opens the window with the words in its search box.</source>
+        <translation>Ouvre la fenêtre avec les mots dans sa zone de recherche.</translation>
+    </message>
+    <message>
+        <source>Answers the desktop's search (GNOME Shell, KRunner) over the session bus from the address book, without a window, until the bus ends. The desktop starts it itself.</source>
+        <translation>Répond à la recherche du bureau (GNOME Shell, KRunner) sur le bus de session à partir du carnet d’adresses, sans fenêtre, jusqu’à la fin du bus. Le bureau le lance lui-même.</translation>
+    </message>
+    <message>
+        <source>files</source>
+        <translation>fichiers</translation>
+    </message>
+    <message>
+        <source>vCard or CSV files to import in the window, each as File &gt; Import Contacts does; to the window already open on the book when there is one.</source>
+        <translation>Fichiers vCard ou CSV à importer dans la fenêtre, chacun comme le fait Fichier &gt; Importer des contacts ; à la fenêtre déjà ouverte sur le carnet s’il y en a une.</translation>
+    </message>
+    <message>
+        <source>[files...]</source>
+        <translation>[fichiers...]</translation>
+    </message>
+    <message>
+        <source>--%1 cannot be given with --%2.</source>
+        <translation>--%1 ne peut pas être donné avec --%2.</translation>
+    </message>
+    <message>
+        <source>--edit-contact takes the number of a contact, not '%1'.</source>
+        <translation>--edit-contact prend le numéro d’un contact, pas « %1 ».</translation>
+    </message>
 </context>
 <context>
     <name>ContactList</name>
     <message>
         <source>Unknown</source>
         <translation>Inconnu</translation>
+    </message>
+</context>
+<context>
+    <name>DesktopSearch</name>
+    <message>
+        <source>Copy E-Mail Address</source>
+        <translation>Copier l’adresse électronique</translation>
+    </message>
+    <message>
+        <source>Copy Number</source>
+        <translation>Copier le numéro</translation>
+    </message>
+    <message>
+        <source>The desktop's search cannot be served: there is no session bus (%1).</source>
+        <translation>La recherche du bureau ne peut pas être servie : il n’y a pas de bus de session (%1).</translation>
+    </message>
+    <message>
+        <source>The desktop's search cannot be served: %1.</source>
+        <translation>La recherche du bureau ne peut pas être servie : %1.</translation>
     </message>
 </context>
 <context>
@@ -2184,6 +2239,17 @@ Faire confiance à ce certificat pour ce compte ? Ne le faites que s'il s'agit d
     <message>
         <source>Upload Again</source>
         <translation>Envoyer à nouveau</translation>
+    </message>
+    <message>
+        <source>Sync needs attention</source>
+        <translation>La synchronisation demande votre attention</translation>
+    </message>
+</context>
+<context>
+    <name>varnelle::SyncNotice</name>
+    <message>
+        <source>Show Summary</source>
+        <translation>Afficher le résumé</translation>
     </message>
 </context>
 <context>
