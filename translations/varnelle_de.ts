@@ -1601,6 +1601,18 @@ Ihre Änderungen darüber speichern? Wählen Sie Nein, um den Kontakt so zu sehe
         <source>Preparing the search...</source>
         <translation>Suche wird vorbereitet...</translation>
     </message>
+    <message>
+        <source>%1 of %2 contacts — %3 in %4 (&lt;a href="other-view"&gt;Show&lt;/a&gt;)</source>
+        <translation>%1 von %2 Kontakten — %3 in %4 (&lt;a href="other-view"&gt;Anzeigen&lt;/a&gt;)</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Privat</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>Geschäftlich</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::ExportOptionsDialog</name>

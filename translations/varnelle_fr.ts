@@ -1601,6 +1601,18 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
         <source>Preparing the search...</source>
         <translation>Préparation de la recherche...</translation>
     </message>
+    <message>
+        <source>%1 of %2 contacts — %3 in %4 (&lt;a href="other-view"&gt;Show&lt;/a&gt;)</source>
+        <translation>%1 contacts sur %2 — %3 dans %4 (&lt;a href="other-view"&gt;Afficher&lt;/a&gt;)</translation>
+    </message>
+    <message>
+        <source>Personal</source>
+        <translation>Personnel</translation>
+    </message>
+    <message>
+        <source>Business</source>
+        <translation>Professionnel</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::ExportOptionsDialog</name>

@@ -271,6 +271,11 @@ void ForgetSearchKeys(const QSqlDatabase &db)
         RunQuery(db, "DELETE FROM SearchText");
 }
 
+qsizetype SearchIndex::countMatching(const text::SearchQuery &query) const
+{
+    return std::count_if(mKeys.cbegin(), mKeys.cend(), [&](const text::SearchKey &key) { return query.matches(key); });
+}
+
 bool SearchIndex::matches(std::int32_t personId, const text::SearchQuery &query) const
 {
     if (query.isEmpty())

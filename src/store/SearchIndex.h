@@ -50,6 +50,8 @@ public:
     // Whether the contact is indexed and matches every word of query. An
     // empty query matches every contact, indexed or not.
     bool matches(std::int32_t personId, const text::SearchQuery &query) const;
+    // How many indexed contacts match every word of query.
+    qsizetype countMatching(const text::SearchQuery &query) const;
     // The key of an indexed contact; nullptr for another.
     const text::SearchKey *keyOf(std::int32_t personId) const;
 

@@ -103,6 +103,7 @@ private slots:
     void startOpensTheContactOrTheWords();
     void commandLineOnABookAWindowHolds_data();
     void commandLineOnABookAWindowHolds();
+    void searchOffersTheOtherView();
     void keptKeysFollowEveryChange_data();
     void keptKeysFollowEveryChange();
 };
@@ -141,7 +142,8 @@ void SearchTest::listNarrowsAsYouType()
     typeText(box(main), typed);
     QCOMPARE(names(main), shown);
     const bool active = !typed.trimmed().isEmpty();
-    QCOMPARE(find<QLabel>(main, "searchCount")->text(),
+    // What the other view holds is offered after a dash (searchOffersTheOtherView).
+    QCOMPARE(find<QLabel>(main, "searchCount")->text().section(QString(" — "), 0, 0),
              active ? QString("%1 of 5 contacts").arg(shown.size()) : QString());
     QCOMPARE(selectedName(main), active ? shown.value(0) : QString());
 }
@@ -272,6 +274,26 @@ void SearchTest::commandLineOnABookAWindowHolds()
 }
 
 QTEST_MAIN(SearchTest)
+// A search that finds nothing in this view but something in the other says
+// so, and Enter goes there with the search kept.
+void SearchTest::searchOffersTheOtherView()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadBook();
+    search(main, "baker");
+    QCOMPARE(names(main), QStringList{});
+    QCOMPARE(find<QLabel>(main, "searchCount")->text(),
+             QString("0 of 5 contacts — 1 in Personal (<a href=\"other-view\">Show</a>)"));
+    QTest::keyClick(box(main), Qt::Key_Return);
+    QVERIFY(!CurrentBook().isBusiness());
+    QCOMPARE(names(main), QStringList{"Baker, Bob"});
+    QCOMPARE(selectedName(main), QString("Baker, Bob"));
+    QCOMPARE(box(main)->text(), QString("baker"));
+    QCOMPARE(find<QLabel>(main, "searchCount")->text(), QString("1 of 1 contacts"));
+    search(main, "nobody");
+    QCOMPARE(find<QLabel>(main, "searchCount")->text(), QString("0 of 1 contacts"));
+}
+
 // The window keeps its search keys in the book; a change made past it (the
 // sqlite3 shell, an import, a repair) is found by the window's search box and
 // by --find alike.

@@ -1,6 +1,7 @@
 #include "ui/main/ContactSearch.h"
 
 #include "store/AddressBook.h"
+#include "store/DatabaseError.h"
 #include "ui/main/ContactListModel.h"
 #include "ui/main/ContactSearchFilter.h"
 #include "ui/main/LiveSearchIndex.h"
@@ -24,6 +25,7 @@ ContactSearch::ContactSearch(AddressBook &book, ContactListModel &contacts, QLis
     for (QToolButton *clear : mBox->findChildren<QToolButton *>())
         clear->setAccessibleName(tr("Clear search"));
     mCount->setAccessibleName(tr("Search results"));
+    connect(mCount, &QLabel::linkActivated, this, &ContactSearch::otherViewRequested);
 
     mIndex = new LiveSearchIndex(mBook, this);
     mFiltered = new ContactSearchFilter(mIndex->index(), this);
@@ -85,22 +87,48 @@ void ContactSearch::searchFor(const QString &text)
 
 void ContactSearch::contactChanged(std::int32_t personId)
 {
+    mOtherView.reset();
     mFiltered->pin(personId);
     mIndex->contactChanged(personId);
 }
 
 void ContactSearch::readAgain()
 {
+    mOtherView.reset();
     mIndex->startReading();
     if (mFiltered->isActive())
         mIndex->makeCurrent();
 }
 
+qsizetype ContactSearch::otherViewMatches()
+{
+    if (!mOtherView) {
+        try {
+            mOtherView.emplace().build(mBook.database(), !mBook.isBusiness());
+        } catch (const DatabaseError &) {
+            mOtherView.emplace(); // nothing to offer from a book that cannot be read
+        }
+    }
+    return mOtherView->countMatching(text::SearchQuery(mBox->text()));
+}
+
 void ContactSearch::showCount()
 {
-    mCount->setText(mFiltered->isActive()
-                        ? tr("%1 of %2 contacts").arg(mFiltered->rowCount()).arg(mContacts.rowCount())
-                        : QString());
+    if (!mFiltered->isActive()) {
+        mCount->clear();
+        return;
+    }
+    QString line = tr("%1 of %2 contacts").arg(mFiltered->rowCount()).arg(mContacts.rowCount());
+    // Nothing here, but something in the other view: said, with a way there.
+    if (mFiltered->rowCount() == 0) {
+        if (const qsizetype elsewhere = otherViewMatches(); elsewhere > 0)
+            line = tr("%1 of %2 contacts — %3 in %4 (<a href=\"other-view\">Show</a>)")
+                       .arg(0)
+                       .arg(mContacts.rowCount())
+                       .arg(elsewhere)
+                       .arg(mBook.isBusiness() ? tr("Personal") : tr("Business"));
+    }
+    mCount->setText(line);
 }
 
 bool ContactSearch::eventFilter(QObject *watched, QEvent *event)
@@ -124,6 +152,8 @@ bool ContactSearch::eventFilter(QObject *watched, QEvent *event)
     case Qt::Key_Enter:
         if (mList.selectionModel()->hasSelection())
             emit editRequested();
+        else if (mFiltered->isActive() && mFiltered->rowCount() == 0 && otherViewMatches() > 0)
+            emit otherViewRequested();
         return true;
     case Qt::Key_Down:
         mList.setFocus(Qt::OtherFocusReason);

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "store/SearchIndex.h"
+
 #include <QObject>
 #include <cstdint>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
@@ -49,6 +52,9 @@ public:
 
 signals:
     void editRequested();
+    // The search lists nothing in this view but finds contacts in the other,
+    // and the user asks to see them (the count line's link, or Enter).
+    void otherViewRequested();
     // The search chose another contact, or none.
     void choiceChanged();
 
@@ -56,6 +62,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The contacts of the other view that match the search; read from the
+    // book the first time it is asked after a change.
+    qsizetype otherViewMatches();
+
     AddressBook &mBook;
     ContactListModel &mContacts;
     QListView &mList;
@@ -63,6 +73,7 @@ private:
     QLabel *mCount = nullptr;
     LiveSearchIndex *mIndex = nullptr;
     ContactSearchFilter *mFiltered = nullptr;
+    std::optional<SearchIndex> mOtherView;
 };
 
 } // namespace varnelle

@@ -136,6 +136,10 @@ void MainWindow::createControls()
     connect(mDeleteButton, &QPushButton::clicked, this, &MainWindow::deleteContact);
     connect(mViewButton, &QPushButton::clicked, this, &MainWindow::switchView);
     connect(mSearch, &ContactSearch::editRequested, this, &MainWindow::editContact);
+    connect(mSearch, &ContactSearch::otherViewRequested, this, [this] {
+        switchView();
+        mSearch->searchFor(mSearchBox->text()); // its first match chosen
+    });
     connect(mSearch, &ContactSearch::choiceChanged, this, &MainWindow::setButtons);
 
     // Keys for the commands: Ctrl+N adds, F2 edits and Delete deletes the
