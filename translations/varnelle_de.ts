@@ -1613,6 +1613,10 @@ Ihre Änderungen darüber speichern? Wählen Sie Nein, um den Kontakt so zu sehe
         <source>Business</source>
         <translation>Geschäftlich</translation>
     </message>
+    <message>
+        <source>Search results: %1</source>
+        <translation>Suchergebnisse: %1</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::ExportOptionsDialog</name>

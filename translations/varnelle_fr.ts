@@ -1613,6 +1613,10 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
         <source>Business</source>
         <translation>Professionnel</translation>
     </message>
+    <message>
+        <source>Search results: %1</source>
+        <translation>Résultats de la recherche : %1</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::ExportOptionsDialog</name>

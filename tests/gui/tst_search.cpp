@@ -10,6 +10,7 @@
 #include "ui/main/ContactListModel.h"
 #include "ui/main/MainWindow.h"
 
+#include <QAccessible>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -284,6 +285,9 @@ void SearchTest::searchOffersTheOtherView()
     QCOMPARE(names(main), QStringList{});
     QCOMPARE(find<QLabel>(main, "searchCount")->text(),
              QString("0 of 5 contacts — 1 in Personal (<a href=\"other-view\">Show</a>)"));
+    // What a screen reader reads of the count, as it changes.
+    QCOMPARE(QAccessible::queryAccessibleInterface(find<QLabel>(main, "searchCount"))->text(QAccessible::Name),
+             QString("Search results: 0 of 5 contacts — 1 in Personal (Show)"));
     QTest::keyClick(box(main), Qt::Key_Return);
     QVERIFY(!CurrentBook().isBusiness());
     QCOMPARE(names(main), QStringList{"Baker, Bob"});

@@ -6,7 +6,9 @@
 #include "ui/main/ContactSearchFilter.h"
 #include "ui/main/LiveSearchIndex.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
+#include <QTextDocumentFragment>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -114,13 +116,11 @@ qsizetype ContactSearch::otherViewMatches()
 
 void ContactSearch::showCount()
 {
-    if (!mFiltered->isActive()) {
-        mCount->clear();
-        return;
-    }
-    QString line = tr("%1 of %2 contacts").arg(mFiltered->rowCount()).arg(mContacts.rowCount());
+    QString line;
+    if (mFiltered->isActive())
+        line = tr("%1 of %2 contacts").arg(mFiltered->rowCount()).arg(mContacts.rowCount());
     // Nothing here, but something in the other view: said, with a way there.
-    if (mFiltered->rowCount() == 0) {
+    if (mFiltered->isActive() && mFiltered->rowCount() == 0) {
         if (const qsizetype elsewhere = otherViewMatches(); elsewhere > 0)
             line = tr("%1 of %2 contacts — %3 in %4 (<a href=\"other-view\">Show</a>)")
                        .arg(0)
@@ -128,7 +128,14 @@ void ContactSearch::showCount()
                        .arg(elsewhere)
                        .arg(mBook.isBusiness() ? tr("Personal") : tr("Business"));
     }
+    if (line == mCount->text())
+        return;
     mCount->setText(line);
+    // A screen reader reads the count by its name, told of each change.
+    const QString plain = QTextDocumentFragment::fromHtml(line).toPlainText();
+    mCount->setAccessibleName(plain.isEmpty() ? tr("Search results") : tr("Search results: %1").arg(plain));
+    QAccessibleEvent changed(mCount, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 bool ContactSearch::eventFilter(QObject *watched, QEvent *event)
