@@ -258,10 +258,7 @@ private:
         // itself asks for the rest from the token that came with them.
         QString from = mAccount.syncToken;
         for (int part = 0; part < 1000; ++part) {
-            const DavResponse report = mClient.run({"REPORT",
-                                                    mBookUrl,
-                                                    SyncCollectionBody(from),
-                                                    {{"Depth", "0"}, {"Content-Type", "application/xml; charset=utf-8"}}});
+            const DavResponse report = mClient.run(changesSince(from));
             if (report.status != 207)
                 break;
             const MultiStatus ms = ParseMultiStatus(report.body, report.url, mHost);
@@ -332,6 +329,15 @@ private:
         });
     }
 
+    // The server's changes since a sync token (all of its cards for none).
+    DavRequest changesSince(const QString &token) const
+    {
+        return {"REPORT",
+                mBookUrl,
+                SyncCollectionBody(token),
+                {{"Depth", "0"}, {"Content-Type", "application/xml; charset=utf-8"}}};
+    }
+
     // Whether the server's address book lost all or most of the cards synced
     // with it at once: emptied, or made anew at the same address. Never
     // followed without the user's word: throws unless the options say what
@@ -383,10 +389,7 @@ private:
     {
         if (!mTokenBased || mToken.isEmpty() || mSummary.wentOut + mSummary.removedThere == 0)
             return;
-        const DavResponse report = mClient.run({"REPORT",
-                                                mBookUrl,
-                                                SyncCollectionBody(mToken),
-                                                {{"Depth", "0"}, {"Content-Type", "application/xml; charset=utf-8"}}});
+        const DavResponse report = mClient.run(changesSince(mToken));
         if (report.status != 207)
             return;
         const MultiStatus ms = ParseMultiStatus(report.body, report.url, mHost);
