@@ -182,7 +182,10 @@ german="$work/german"
 mkdir "$german"
 cd "$german"
 export LANG=de_DE.UTF-8 LC_ALL="" LANGUAGE=""
-"$root/build/varnelle" --help | grep -q "Zeigt diese Optionen" || fail "the help is not in German"
+# Read whole first: grep -q would stop reading, and the program's next write
+# would end it by SIGPIPE, which pipefail counts as a failure.
+help="$("$root/build/varnelle" --help)"
+grep -q "Zeigt diese Optionen" <<< "$help" || fail "the help is not in German"
 "$root/build/varnelle" >> "$log" 2>&1 &
 app=$!
 main="$(window "Varnelle For Windows")"
