@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/ContactDetails.h"
+
 #include <QList>
 #include <QString>
 #include <cstdint>
@@ -20,8 +22,10 @@ struct PhoneNumber {
 inline constexpr int PhoneNumberSize = 20;
 inline constexpr int PhoneTypeSize = 20;
 
-// One contact: the text fields of its Address row, its view, and its
-// telephone numbers in TypeID order.
+// One contact: the text fields of its Address row, its view, its
+// telephone numbers in TypeID order, and its details. A text field holds the
+// whole value, which may be longer than its column: the store keeps the part
+// that fits in the column and the whole value among the details.
 struct Contact {
     QString title;
     QString firstName;
@@ -38,6 +42,7 @@ struct Contact {
     bool isBusiness = false;
     std::int32_t personId = 0; // the book's key; 0 for a contact not (yet) in the book
     QString uid;               // the contact's identity in other programs: its sync state's, when it has one
+    ContactDetails details;
 };
 
 // A text field of a contact: its column in table Address, its caption in

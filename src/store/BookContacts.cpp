@@ -133,9 +133,13 @@ void ReadContactRows(const QSqlDatabase &db, ContactScope scope, const std::func
 }
 
 void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
-                             const std::function<void(const Contact &)> &each, ContactOrder order)
+                             const std::function<void(const Contact &)> &each, ContactOrder order,
+                             ContactContent content)
 {
     const QHash<std::int32_t, QString> uids = ReadSyncUids(db); // a synced contact keeps its UID in files too
+    std::optional<DetailReader> details;
+    if (content == ContactContent::WithDetails)
+        details.emplace(db);
     Contact c;
     ReadContactRows(
         db, scope,
@@ -153,6 +157,10 @@ void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
             QByteArrayView type, number;
             while (row.nextNumber(at, type, number))
                 c.telephones << PhoneNumber{QString::fromUtf8(type), QString::fromUtf8(number)};
+            if (details) {
+                c.details = {};
+                details->read(c);
+            }
             each(c);
         },
         order);
@@ -191,7 +199,8 @@ struct ContactInserter::Statements {
 };
 
 ContactInserter::ContactInserter(const QSqlDatabase &db)
-    : mFile(db.databaseName()), mStatements(std::make_unique<Statements>(SqliteHandle(db), db.databaseName()))
+    : mFile(db.databaseName()), mStatements(std::make_unique<Statements>(SqliteHandle(db), db.databaseName())),
+      mDetails(std::make_unique<DetailWriter>(db))
 {
 }
 
@@ -203,9 +212,15 @@ std::int32_t ContactInserter::addContact(const Contact &contact)
     statement.bindInt(1, contact.isBusiness ? 1 : 0);
     int index = 2;
     for (const ContactField &f : ContactFields())
-        statement.bindText(index++, contact.*f.member);
+        statement.bindText(index++, FittedFieldValue(f, contact.*f.member));
     statement.run();
-    return std::int32_t(sqlite3_last_insert_rowid(mStatements->db));
+    const auto personId = std::int32_t(sqlite3_last_insert_rowid(mStatements->db));
+    if (NeedsDetailRows(contact)) {
+        Contact stored = contact;
+        stored.personId = personId;
+        mDetails->write(stored);
+    }
+    return personId;
 }
 
 void ContactInserter::addNumber(std::int32_t personId, std::int32_t typeId, const QString &number)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/Contact.h"
+#include "store/DetailTables.h"
 
 #include <QByteArrayView>
 #include <QSqlDatabase>
@@ -28,10 +29,13 @@ int MostNumbers(const QSqlDatabase &db, ContactScope scope);
 // left out. Throws DatabaseError.
 // ContactOrder::Stored hands them in the order of their PersonIDs instead,
 // which takes no sorting.
+// ContactContent::WithDetails also reads each contact's details and gives
+// its fields cut to fit their columns their whole values back (DetailReader).
 enum class ContactOrder { List, Stored };
+enum class ContactContent { Rows, WithDetails };
 void ReadContactsWithNumbers(const QSqlDatabase &db, ContactScope scope,
                              const std::function<void(const Contact &)> &each,
-                             ContactOrder order = ContactOrder::List);
+                             ContactOrder order = ContactOrder::List, ContactContent content = ContactContent::Rows);
 
 // One contact as the store holds it, its texts in UTF-8, valid only while
 // it is being handed over: for writers that copy bytes as they are.
@@ -65,7 +69,9 @@ public:
     ContactInserter &operator=(const ContactInserter &) = delete;
 
     // Adds the contact's view and text fields (an empty text is stored as
-    // Null), not its numbers; returns the PersonID the store gave it.
+    // Null; a text longer than its column as the part that fits), and its
+    // details with the whole values of those longer texts (DetailWriter),
+    // not its numbers; returns the PersonID the store gave it.
     std::int32_t addContact(const Contact &contact);
     void addNumber(std::int32_t personId, std::int32_t typeId, const QString &number);
     // Adds a type named exactly as given and returns its TypeID.
@@ -75,6 +81,7 @@ private:
     struct Statements;
     QString mFile;
     std::unique_ptr<Statements> mStatements;
+    std::unique_ptr<DetailWriter> mDetails;
 };
 
 } // namespace varnelle

@@ -6,6 +6,7 @@
 #include "store/Contacts.h"
 #include "store/Criteria.h"
 #include "store/Database.h"
+#include "store/DetailTables.h"
 #include "store/TelephoneNumbers.h"
 #include "store/TelephoneTypes.h"
 
@@ -85,6 +86,60 @@ private slots:
         QCOMPARE(read, (QStringList{"Zeller||Mobile=555-0102|Work=555-0101", "Adams|ann@example.com"}));
         QCOMPARE(MostNumbers(db(), ContactScope::Personal), 0);
         QCOMPARE(MostNumbers(db(), ContactScope::Business), 2);
+    }
+
+    // Details and whole values live beside the row, come back whole, and go
+    // with the contact whoever deletes it; a field another program changed
+    // keeps that program's value.
+    void detailsKeptBesideTheRow()
+    {
+        Contact c;
+        c.firstName = "Bartholomew-Alexander";
+        c.lastName = "Ng";
+        c.state = "Ontario";
+        c.city = "Llanfairpwllgwyngyllgogerychwyrndrobwll";
+        ContactDetails &d = c.details;
+        d.middleName = "Q.";
+        d.nicknames = {"Bart", "B"};
+        d.orgUnits = {"Sales", "EMEA"};
+        d.emails = {{"home", "bart@example.org"}, {"work", "b@example.com"}};
+        d.telephones = {{"Mobile", "+1 555 0102"}};
+        d.addresses = {{"home", {}, {}, "1 Main St\nApt 2", "Toronto", "Ontario", "M5V 2T6", "Canada"}};
+        d.country = "Canada";
+        d.birthday = ContactDate::fromIso("--02-29");
+        d.anniversary = ContactDate::fromIso("20230231");
+        d.note = "Line one\nLine two";
+        d.photo = {QByteArray("\x89PNG\0\1", 6), "image/png", {}};
+        d.categories = {"VIP"};
+        d.related = {{"friend", "Ann"}};
+        QCOMPARE(d.birthday.toIso(), QString("--02-29"));
+        QVERIFY(!d.anniversary.isValid());
+
+        std::int32_t id = 0;
+        {
+            ContactInserter insert(db());
+            id = insert.addContact(c);
+        }
+        QCOMPARE(ReadContactFields(db(), id)->firstName, QString("Bartholomew-Ale"));
+        QCOMPARE(ReadContactFields(db(), id)->state, QString("ON"));
+        Contact read = *ReadContactFields(db(), id);
+        read.personId = id;
+        ReadContactDetails(db(), read);
+        QCOMPARE(read.firstName, c.firstName);
+        QCOMPARE(read.state, c.state);
+        QCOMPARE(read.details, c.details);
+
+        RunQuery(db(), "UPDATE Address SET City = 'Bangor' WHERE PersonID = ?", {id});
+        Contact changed = *ReadContactFields(db(), id);
+        changed.personId = id;
+        ReadContactDetails(db(), changed);
+        QCOMPARE(changed.city, QString("Bangor"));
+        QCOMPARE(changed.firstName, c.firstName);
+
+        RunQuery(db(), "DELETE FROM Address WHERE PersonID = ?", {id});
+        QSqlQuery left = RunQuery(db(), "SELECT (SELECT count(*) FROM ContactDetail) + (SELECT count(*) FROM ContactAddress)");
+        QVERIFY(left.next());
+        QCOMPARE(left.value(0).toInt(), 0);
     }
 
     void typeNamesAreCaseBlind_data()

@@ -6,6 +6,7 @@
 #include "store/repair/Health.h"
 #include "store/repair/LeafPages.h"
 #include "store/Schema.h"
+#include "store/DetailTables.h"
 #include "store/SyncState.h"
 
 #include <QCoreApplication>
@@ -554,8 +555,10 @@ SalvageReport salvage(const QSqlDatabase &db, const QString &schema, const QStri
             told(20 + 70 * ++done / count);
         }
         keepKeySequences(db, schema.isEmpty() ? found.sequences : sequencesReadBySqlite(db, schema));
-        if (!schema.isEmpty())
+        if (!schema.isEmpty()) {
             CopySyncTables(db, schema, "salvaged");
+            CopyDetailTables(db, schema, "salvaged");
+        }
         for (SalvagedTable &kept : report.tables)
             if (kept.table == "TelephoneType")
                 kept.remade = remakeLostTypes(db);
