@@ -1472,6 +1472,10 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
         <source>About %1</source>
         <translation>Über %1</translation>
     </message>
+    <message>
+        <source>Address book file</source>
+        <translation>Adressbuchdatei</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::ContactDialog</name>

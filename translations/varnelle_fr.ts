@@ -1472,6 +1472,10 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
         <source>About %1</source>
         <translation>À propos de %1</translation>
     </message>
+    <message>
+        <source>Address book file</source>
+        <translation>Fichier du carnet d’adresses</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::ContactDialog</name>

@@ -9,8 +9,10 @@
 
 #include <QAction>
 #include <QDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -22,7 +24,7 @@ using namespace varnelle::test;
 namespace {
 
 struct Showing {
-    QString caption, product, version, copyright;
+    QString caption, product, version, copyright, bookPath;
     QRect frame;
     QPoint labelsLeft;
     bool separatorIsBlackLine = false;
@@ -41,6 +43,7 @@ Showing showAbout(MainWindow &main, int key = 0)
         seen.product = d.findChild<QLabel *>("productLabel")->text();
         seen.version = d.findChild<QLabel *>("versionLabel")->text();
         seen.copyright = d.findChild<QLabel *>("copyrightLabel")->text();
+        seen.bookPath = d.findChild<QLineEdit *>("bookPathBox")->text();
         seen.frame = d.frameGeometry();
         seen.labelsLeft = {d.findChild<QLabel *>("productLabel")->x(), d.findChild<QLabel *>("versionLabel")->x()};
         const auto *line = d.findChild<QFrame *>("separator");
@@ -89,6 +92,7 @@ void AboutTest::showsProductAndVersionCentredEveryTime()
                      && !seen.copyright.contains('\n'),
                  qPrintable(seen.copyright));
         QVERIFY(seen.separatorIsBlackLine);
+        QCOMPARE(seen.bookPath, QFileInfo("Address.mdb").absoluteFilePath());
         QCOMPARE(seen.labelsLeft, QPoint(144, 144));
         QVERIFY2(centred(seen.frame), qPrintable(QString("%1,%2 %3x%4 screen %5x%6")
                                                      .arg(seen.frame.x())

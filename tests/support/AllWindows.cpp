@@ -63,7 +63,7 @@ ShownWindows ShowAllWindows()
     own("ExportOptionsDialog", new ExportOptionsDialog("contacts.vcf", true));
     own("ImportOptionsDialog", new ImportOptionsDialog(true));
     own("ImportSummaryDialog", new ImportSummaryDialog(book, {"1 contact imported; 0 already present."}));
-    own("AboutDialog", new AboutDialog);
+    own("AboutDialog", new AboutDialog(book.fileName()));
 
     ReportEngine engine;
     engine.setDefinitionFolders({VARNELLE_SOURCE_REPORTS_DIR});

@@ -8,18 +8,19 @@
 
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace varnelle {
 
-AboutDialog::AboutDialog(QWidget *parent)
+AboutDialog::AboutDialog(const QString &bookPath, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName("AboutDialog");
     SetClientSizeTwips(this, 4875, 2595);
     createControls();
     LayOutAsDrawn(this);
-    load();
+    load(bookPath);
 }
 
 void AboutDialog::createControls()
@@ -42,10 +43,26 @@ void AboutDialog::createControls()
     QPalette black = mSeparator->palette();
     black.setColor(QPalette::WindowText, Qt::black);
     mSeparator->setPalette(black);
+
+    // The open book's path under the copyright notice: read-only, without a
+    // frame, and selectable whole even when it is longer than the box.
+    mBookPath = MakeControl<QLineEdit>(this, "bookPathBox", 360, 1425, 4440 - 360, 225);
+    mBookPath->setReadOnly(true);
+    mBookPath->setFrame(false);
+    mBookPath->setAlignment(Qt::AlignCenter);
+    mBookPath->setFocusPolicy(Qt::NoFocus); // OK stays the only control that takes the focus
+    mBookPath->setAutoFillBackground(false);
+    QPalette plain = mBookPath->palette();
+    plain.setColor(QPalette::Base, Qt::transparent);
+    mBookPath->setPalette(plain);
+    mBookPath->setAccessibleName(tr("Address book file"));
 }
 
-void AboutDialog::load()
+void AboutDialog::load(const QString &bookPath)
 {
+    mBookPath->setText(bookPath);
+    mBookPath->setCursorPosition(0);
+    mBookPath->setToolTip(bookPath);
     setWindowTitle(tr("About %1").arg(QString::fromUtf8(version::ShortTitle)));
     mVersionLabel->setText(VersionText(version::Major, version::Minor));
     mProductLabel->setText(QString::fromUtf8(version::ProductName));

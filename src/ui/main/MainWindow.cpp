@@ -27,6 +27,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFileInfo>
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
@@ -249,7 +250,7 @@ const ReportRequest &MainWindow::lastReportRequest() const
 
 void MainWindow::showAbout()
 {
-    AboutDialog about(this);
+    AboutDialog about(QFileInfo(mBook.fileName()).absoluteFilePath(), this);
     about.exec();
 }
 
