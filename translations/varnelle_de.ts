@@ -2213,6 +2213,10 @@ Trust this certificate for this account? Do so only when it is the fingerprint o
 
 Diesem Zertifikat für dieses Konto vertrauen? Tun Sie das nur, wenn es der Fingerabdruck des Zertifikats Ihres Servers ist.</translation>
     </message>
+    <message>
+        <source>Sync accounts</source>
+        <translation>Sync-Konten</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::SyncController</name>
@@ -2264,6 +2268,10 @@ Diesem Zertifikat für dieses Konto vertrauen? Tun Sie das nur, wenn es der Fing
         <source>Sync needs attention</source>
         <translation>Synchronisierung braucht Aufmerksamkeit</translation>
     </message>
+    <message>
+        <source>Sync summary</source>
+        <translation>Sync-Übersicht</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::SyncNotice</name>
@@ -2281,6 +2289,10 @@ Diesem Zertifikat für dieses Konto vertrauen? Tun Sie das nur, wenn es der Fing
     <message>
         <source>Password of %1 on %2:</source>
         <translation>Passwort von %1 auf %2:</translation>
+    </message>
+    <message>
+        <source>The server refused the password for %1.</source>
+        <translation>Der Server hat das Passwort für %1 abgelehnt.</translation>
     </message>
 </context>
 </TS>

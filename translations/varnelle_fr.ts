@@ -2213,6 +2213,10 @@ Trust this certificate for this account? Do so only when it is the fingerprint o
 
 Faire confiance à ce certificat pour ce compte ? Ne le faites que s'il s'agit de l'empreinte du certificat de votre serveur.</translation>
     </message>
+    <message>
+        <source>Sync accounts</source>
+        <translation>Comptes de synchronisation</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::SyncController</name>
@@ -2264,6 +2268,10 @@ Faire confiance à ce certificat pour ce compte ? Ne le faites que s'il s'agit d
         <source>Sync needs attention</source>
         <translation>La synchronisation demande votre attention</translation>
     </message>
+    <message>
+        <source>Sync summary</source>
+        <translation>Résumé de la synchronisation</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::SyncNotice</name>
@@ -2281,6 +2289,10 @@ Faire confiance à ce certificat pour ce compte ? Ne le faites que s'il s'agit d
     <message>
         <source>Password of %1 on %2:</source>
         <translation>Mot de passe de %1 sur %2 :</translation>
+    </message>
+    <message>
+        <source>The server refused the password for %1.</source>
+        <translation>Le serveur a refusé le mot de passe de %1.</translation>
     </message>
 </context>
 </TS>

@@ -51,7 +51,8 @@ void SyncRun::work()
     };
     SyncRunResult result;
     auto failed = [&result](const QString &message) {
-        result.lines << message;
+        if (!result.lines.contains(message)) // a server that fails both views is told of once
+            result.lines << message;
         result.worthShowing = true;
         result.changed = true;
     };

@@ -361,7 +361,8 @@ void clickFirstAccount(SyncAccountsDialog &dialog)
 // Runs File > Sync Now and answers its windows as a user does: once the
 // progress dialog is up and the server holds cancelAt cards (never when 0),
 // Cancel; every summary window is read and closed. Returns the summaries.
-QStringList syncNow(QMenu &menu, QWidget &window, const Radicale &server, qsizetype cancelAt = 0)
+QStringList syncNow(QMenu &menu, QWidget &window, const Radicale &server, qsizetype cancelAt = 0,
+                    qsizetype summariesWanted = 1)
 {
     QStringList summaries;
     QTimer watch;
@@ -380,7 +381,8 @@ QStringList syncNow(QMenu &menu, QWidget &window, const Radicale &server, qsizet
     });
     watch.start();
     menu.findChild<QAction *>("syncNowAction")->trigger();
-    (void)QTest::qWaitFor([&] { return !summaries.isEmpty(); }, 300000); // the sync runs on a thread of its own
+    // the sync runs on a thread of its own
+    (void)QTest::qWaitFor([&] { return summaries.size() >= summariesWanted; }, 300000);
     return summaries;
 }
 
@@ -1118,6 +1120,26 @@ private slots:
         QCOMPARE(open.scalar("SELECT count(*) FROM Address"), Contacts + 1);
         QCOMPARE(open.scalar("SELECT count(DISTINCT Uid) FROM SyncContact WHERE Card <> ''"), Contacts + 1);
         QCOMPARE(boxes.inputs.size(), 1); // the password is asked once a session
+    }
+
+    // A password the server refuses is asked for again, saying so, and the
+    // sync runs again with the new one.
+    void refusedPasswordAskedAgain()
+    {
+        Radicale server;
+        OpenBook open(server);
+        QWidget window;
+        QMenu menu;
+        AddSyncActions(&menu, open.book, &window);
+        test::ScriptedBoxes boxes;
+        boxes.answerInput(QString("wrong"));
+        boxes.answerInput(QString("secret"));
+        const QStringList summaries = syncNow(menu, window, server, 0, 2);
+        QCOMPARE(summaries.size(), 2);
+        QVERIFY2(summaries[0].contains("refused the user name or password"), qPrintable(summaries[0]));
+        QVERIFY2(summaries[1].startsWith("Business contacts with"), qPrintable(summaries[1]));
+        QCOMPARE(boxes.inputs.size(), 2);
+        QVERIFY(boxes.inputs[1].text.startsWith("The server refused the password for alice."));
     }
 
     // With a Secret Service running, the password typed in the accounts

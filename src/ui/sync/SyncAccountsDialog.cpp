@@ -35,6 +35,7 @@ SyncAccountsDialog::SyncAccountsDialog(AddressBook &book, SyncPasswords &passwor
     auto *layout = new QVBoxLayout(this);
     mAccountList = new QListWidget(this);
     mAccountList->setObjectName("accountList");
+    mAccountList->setAccessibleName(tr("Sync accounts"));
     layout->addWidget(mAccountList);
     mEditButton = new QPushButton(tr("E&dit Account"), this);
     mEditButton->setObjectName("editButton");

@@ -224,6 +224,19 @@ private:
             mNotice->send(tr("Sync needs attention"), lines.join(u'\n'), show, show);
         }
         askAboutEmptied(result.emptied);
+        // A sync the user started asks again for a password the server refused.
+        QList<sync::SyncJob> retry;
+        if (!mAutomatic)
+            for (const SyncAccount &a : result.refusedPasswords)
+                mPasswords->askAgain(QUrl(a.bookUrl).host(), a.userName, [&retry, a](const QString &password) {
+                    if (!password.isEmpty())
+                        retry << sync::SyncJob{a, password};
+                });
+        if (!retry.isEmpty() && !mBusy) {
+            mBusy = true;
+            mJobs = retry;
+            startRun();
+        }
     }
 
     // A server book emptied or made anew is never followed without asking:
@@ -262,8 +275,14 @@ private:
         auto *text = new QPlainTextEdit(lines.join(u'\n'), &dialog);
         text->setObjectName("summaryText");
         text->setReadOnly(true);
-        text->setLineWrapMode(QPlainTextEdit::NoWrap);
-        text->setMinimumSize(520, 220);
+        text->setAccessibleName(tr("Sync summary"));
+        // Long values of a conflict wrap at the window's edge; the window can be resized.
+        text->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        text->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        const QFontMetrics metrics(text->font());
+        text->setMinimumSize(metrics.averageCharWidth() * 60, metrics.lineSpacing() * 10);
+        dialog.setSizeGripEnabled(true);
+        dialog.resize(metrics.averageCharWidth() * 90, metrics.lineSpacing() * 18);
         layout->addWidget(text);
         auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, &dialog);
         connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);

@@ -56,6 +56,15 @@ void SyncPasswords::password(const QString &server, const QString &user, QObject
     });
 }
 
+void SyncPasswords::askAgain(const QString &server, const QString &user, Answer answer)
+{
+    const QString typed = PasswordBox(tr("Sync"), tr("The server refused the password for %1.").arg(user) + u'\n'
+                                                      + tr("Password of %1 on %2:").arg(user, server));
+    if (!typed.isEmpty())
+        mSession.insert(keyOf(server, user), typed);
+    answer(typed);
+}
+
 void SyncPasswords::known(const QString &server, const QString &user, QObject *context, Answer answer)
 {
     const QString key = keyOf(server, user);

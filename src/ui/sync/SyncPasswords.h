@@ -29,6 +29,9 @@ public:
     void remember(const QString &server, const QString &user, const QString &password);
     // Forgets a password that the server refused.
     void forget(const QString &server, const QString &user);
+    // Asks for a password again after the server refused the one it was
+    // given, saying so (empty when the user cancels).
+    void askAgain(const QString &server, const QString &user, Answer answer);
 
     // Stores a password in the keyring for a caller that runs no event loop
     // (the command line): the keyring is spoken to on a thread of its own.
