@@ -2106,6 +2106,10 @@ Ihre Änderungen darüber speichern? Wählen Sie Nein, um den Kontakt so zu sehe
         <source>Page</source>
         <translation>Seite</translation>
     </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Seite %1 von %2</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::SyncAccountsDialog</name>

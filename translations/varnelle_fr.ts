@@ -2106,6 +2106,10 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
         <source>Page</source>
         <translation>Page</translation>
     </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>Page %1 sur %2</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::SyncAccountsDialog</name>

@@ -7,6 +7,8 @@
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
+#include <climits>
+#include <QPaintEngine>
 #include <algorithm>
 #include <cmath>
 #include <functional>
@@ -462,6 +464,92 @@ void PageLayout::drawPage(QPainter &painter, int page, const QList<ReportRow> &r
     const QString number = footerPage(page);
     painter.drawText(QPointF(right - small.horizontalAdvance(number), baseline), number);
     painter.restore();
+}
+
+namespace {
+
+// A paint device that keeps the texts drawn on it, with where they start,
+// and draws nothing else.
+class TextRecorder : public QPaintDevice {
+public:
+    struct Placed {
+        QPointF at;
+        QString text;
+    };
+    std::vector<Placed> texts;
+
+    QPaintEngine *paintEngine() const override { return &mEngine; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth: return 100000;
+        case PdmHeight: return 100000;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY: return int(PageLayout::unitsPerInch);
+        case PdmDepth: return 32;
+        case PdmNumColors: return INT_MAX;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
+        default: return 1000;
+        }
+    }
+
+private:
+    class Engine : public QPaintEngine {
+    public:
+        explicit Engine(TextRecorder &device) : QPaintEngine(AllFeatures), mDevice(device) {}
+        bool begin(QPaintDevice *) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState &state) override
+        {
+            if (state.state() & DirtyTransform)
+                mTransform = state.transform();
+        }
+        void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+        void drawPolygon(const QPointF *, int, PolygonDrawMode) override {}
+        void drawPath(const QPainterPath &) override {}
+        void drawTextItem(const QPointF &p, const QTextItem &item) override
+        {
+            mDevice.texts.push_back({mTransform.map(p), item.text()});
+        }
+        Type type() const override { return User; }
+
+    private:
+        TextRecorder &mDevice;
+        QTransform mTransform;
+    };
+    mutable Engine mEngine{*const_cast<TextRecorder *>(this)};
+};
+
+} // namespace
+
+QString PageLayout::pageText(int page, const QList<ReportRow> &rows) const
+{
+    TextRecorder recorder;
+    {
+        QPainter painter(&recorder);
+        drawPage(painter, page, rows);
+    }
+    std::stable_sort(recorder.texts.begin(), recorder.texts.end(), [](const auto &a, const auto &b) {
+        return qRound(a.at.y()) != qRound(b.at.y()) ? a.at.y() < b.at.y() : a.at.x() < b.at.x();
+    });
+    QStringList lines;
+    long lineY = LONG_MIN;
+    for (const TextRecorder::Placed &placed : recorder.texts) {
+        if (placed.text.trimmed().isEmpty())
+            continue;
+        const long y = qRound(placed.at.y());
+        if (y != lineY || lines.isEmpty())
+            lines << placed.text;
+        else
+            lines.last() += u'\t' + placed.text;
+        lineY = y;
+    }
+    return lines.join(u'\n');
 }
 
 } // namespace varnelle::engine

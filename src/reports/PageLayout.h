@@ -64,6 +64,9 @@ public:
     // Draws page `page` with its `rows` (those of idsOf(page), as far as they
     // still exist) on a painter whose coordinates are this layout's units.
     void drawPage(QPainter &painter, int page, const QList<ReportRow> &rows) const;
+    // The text drawPage draws, line by line from the top, the texts of a
+    // line from the left and apart by a tab: what a screen reader reads of the page.
+    QString pageText(int page, const QList<ReportRow> &rows) const;
 
 private:
     struct PageStart {

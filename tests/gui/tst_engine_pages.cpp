@@ -454,6 +454,13 @@ private slots:
         QCOMPARE(preview->currentPage(), 1);
         preview->grab();
         QCOMPARE(pages.last().at(0).toInt(), 1);
+        // A screen reader gets the page's text: its name says which page, its
+        // description holds the page's lines, numbers and footer.
+        const auto *view = preview->findChild<QWidget *>("pageView");
+        QCOMPARE(view->accessibleName(), QString("Page 2 of %1").arg(count));
+        const QString text = view->accessibleDescription();
+        QVERIFY2(text.contains(preview->layout().footerPage(1)), qPrintable(text));
+        QVERIFY2(text.count(u'\n') > 5, qPrintable(text));
         const double zoom = preview->zoom();
         preview->findChild<QAction *>("zoomInAction")->trigger();
         QVERIFY(preview->zoom() > zoom);

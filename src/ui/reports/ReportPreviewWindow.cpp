@@ -270,6 +270,12 @@ void ReportPreviewWindow::updateControls()
     mZoomOut->setEnabled(mZoom > minZoom);
     const QSignalBlocker quiet(mPageBox);
     mPageBox->setValue(mPage + 1);
+    if (mDescribedPage != mPage) {
+        // A screen reader reads the page's text: the picture alone says nothing.
+        mDescribedPage = mPage;
+        mView->setAccessibleName(tr("Page %1 of %2").arg(mPage + 1).arg(count));
+        mView->setAccessibleDescription(mPages.layout->pageText(mPage, rowsOf(mPage)));
+    }
 }
 
 void ReportPreviewWindow::print()

@@ -64,6 +64,7 @@ private:
     enum class Fit { None, Width, Page } mFit = Fit::Width;
 
     int mRowsPage = -1;
+    int mDescribedPage = -1; // the page whose text the page view gives screen readers
     QList<engine::ReportRow> mRows;
     QString mReadError;
 
