@@ -378,7 +378,7 @@ bool isIgnored(const QByteArray &name)
 bool isSpouseProperty(const QByteArray &name)
 {
     return name == "X-SPOUSE" || name == "X-EVOLUTION-SPOUSE" || name == "X-KADDRESSBOOK-X-SPOUSENAME"
-        || name == "X-MS-SPOUSE" || name == "X-SPOUSE-NAME";
+        || name == "X-MS-SPOUSE" || name == "X-SPOUSE-NAME" || name == "X-KADDRESSBOOK-X-SPOUSESNAME";
 }
 
 bool isChildrenProperty(const QByteArray &name)
@@ -453,6 +453,8 @@ void mapPhoto(RecordBuilder &b, const Property &p)
     }
     if (!p.binary) {
         const QString uri = UnescapedValue(p.value);
+        if (uri.isEmpty())
+            return;
         if (uri.contains(u':'))
             photo.uri = uri;
         else
@@ -504,12 +506,27 @@ void mapDate(RecordBuilder &b, ContactDate &date, const Property &p, const QStri
 // The services of the X- properties programs write instant-messaging addresses in.
 QString messagingService(const QByteArray &name)
 {
+    if (name.startsWith("X-MESSAGING/") && name.endsWith("-ALL")) // X-MESSAGING/XMPP-ALL
+        return QString::fromLatin1(name.sliced(12).chopped(4)).toLower();
     static const QHash<QByteArray, QString> services = {
         {"X-AIM", "aim"},     {"X-JABBER", "jabber"}, {"X-SKYPE", "skype"}, {"X-SKYPE-USERNAME", "skype"},
         {"X-ICQ", "icq"},     {"X-MSN", "msn"},       {"X-YAHOO", "yahoo"}, {"X-GADUGADU", "gadugadu"},
-        {"X-GOOGLE-TALK", "gtalk"}, {"X-QQ", "qq"},   {"X-TWITTER", "twitter"},
+        {"X-GOOGLE-TALK", "gtalk"}, {"X-GTALK", "gtalk"}, {"X-QQ", "qq"}, {"X-TWITTER", "twitter"},
+        {"X-MS-IMADDRESS", "im"},   {"X-KADDRESSBOOK-X-IMADDRESS", "im"},
     };
     return services.value(name);
+}
+
+// The relation of the X- properties programs write a manager or an assistant in.
+QString relationOf(const QByteArray &name)
+{
+    static const QHash<QByteArray, QString> relations = {
+        {"X-MS-MANAGER", "manager"},     {"X-EVOLUTION-MANAGER", "manager"},
+        {"X-KADDRESSBOOK-X-MANAGERSNAME", "manager"}, {"X-MS-ASSISTANT", "assistant"},
+        {"X-EVOLUTION-ASSISTANT", "assistant"}, {"X-KADDRESSBOOK-X-ASSISTANTSNAME", "assistant"},
+        {"X-ASSISTANT", "assistant"},    {"X-MANAGER", "manager"},
+    };
+    return relations.value(name);
 }
 
 // Whether a whole name names the person of these name parts: it holds the
@@ -594,6 +611,7 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, c
     QString wholeName;
     bool haveNameParts = false;
     bool haveAddress = false;
+    bool haveOrganisation = false;
     QList<QPair<QString, QString>> addressLabels; // kind of address, text
     for (const Property &p : properties) {
         const QString label = p.group.isEmpty() ? QString() : labels.value(p.group);
@@ -632,12 +650,13 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, c
             d.categories << listValues(p.value);
         } else if (p.name == "ORG") {
             const QStringList parts = StructuredParts(p.value);
-            if (!r.company.isEmpty() || !d.orgUnits.isEmpty()) {
+            if (haveOrganisation) {
                 b.addUnplaced("Company", part(parts, 0, QStringLiteral(",")));
                 for (qsizetype i = 1; i < parts.size(); ++i)
                     b.addUnplaced("Department", part(parts, i, QStringLiteral(",")));
                 continue;
             }
+            haveOrganisation = true;
             r.company = part(parts, 0, QStringLiteral(","));
             for (qsizetype i = 1; i < parts.size(); ++i)
                 if (const QString unit = part(parts, i, QStringLiteral(",")); !unit.isEmpty())
@@ -653,12 +672,17 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, c
         } else if (p.name == "BDAY") {
             mapDate(b, d.birthday, p, caption(p.name), notes);
         } else if (p.name == "ANNIVERSARY" || p.name == "X-ANNIVERSARY" || p.name == "X-EVOLUTION-ANNIVERSARY"
-                   || p.name == "X-MS-ANNIVERSARY"
+                   || p.name == "X-MS-ANNIVERSARY" || p.name == "X-KADDRESSBOOK-X-ANNIVERSARY"
                    || (p.name == "X-ABDATE" && label.compare(QLatin1String("Anniversary"), Qt::CaseInsensitive) == 0)) {
             mapDate(b, d.anniversary, p, caption("ANNIVERSARY"), notes);
-        } else if (p.name == "URL") {
+        } else if (p.name == "URL" || p.name == "X-KADDRESSBOOK-BLOGFEED") {
             if (const QString url = UnescapedValue(p.value); !url.isEmpty())
-                d.webAddresses << LabeledValue{kindOf(p, label), url};
+                d.webAddresses << LabeledValue{p.name == "URL" ? kindOf(p, label) : QStringLiteral("blog"), url};
+        } else if (p.name == "X-KADDRESSBOOK-X-DEPARTMENT" && d.orgUnits.isEmpty()) {
+            d.orgUnits = listValues(p.value);
+        } else if (const QString relation = relationOf(p.name); !relation.isEmpty()) {
+            if (const QString who = UnescapedValue(p.value); !who.isEmpty())
+                d.related << LabeledValue{relation, who};
         } else if (p.name == "IMPP") {
             const QString address = UnescapedValue(p.value);
             const qsizetype colon = address.indexOf(u':');

@@ -623,9 +623,9 @@ void InterchangeBookTest::detailsSurviveExportAndImport_data()
         << "url(work)=https://acme.example/ann; url(HomePage)=https://ann.example|";
     QTest::newRow("messaging")
         << name + "IMPP:xmpp:ann@jabber.example\r\nIMPP;X-SERVICE-TYPE=Skype:skype:ann.lee\r\nX-AIM:annlee\r\n"
-                  "X-JABBER:ann@chat.example\r\nX-ICQ:12345\r\n"
+                  "X-JABBER:ann@chat.example\r\nX-ICQ:12345\r\nX-MESSAGING/IRC-ALL:annlee\r\n"
         << "impp(xmpp)=xmpp:ann@jabber.example; impp(Skype)=skype:ann.lee; impp(aim)=annlee; "
-           "impp(jabber)=ann@chat.example; impp(icq)=12345|";
+           "impp(jabber)=ann@chat.example; impp(icq)=12345; impp(irc)=annlee|";
     QTest::newRow("social profiles")
         << name + "X-SOCIALPROFILE;TYPE=twitter:https://twitter.example/ann\r\n"
                   "item1.X-SOCIALPROFILE:ann.lee\r\nitem1.X-ABLabel:Fediverse\r\n"
@@ -633,8 +633,8 @@ void InterchangeBookTest::detailsSurviveExportAndImport_data()
     QTest::newRow("related people")
         << name + "X-ABRELATEDNAMES;TYPE=friend:Bob Roe\r\nitem1.X-ABRELATEDNAMES:Cy Lee\r\nitem1.X-ABLabel:_$!<Spouse>!$_\r\n"
                   "item2.X-ABRELATEDNAMES:Di Lee\r\nitem2.X-ABLabel:_$!<Spouse>!$_\r\n"
-                  "item3.X-ABRELATEDNAMES:Ed Lee\r\nitem3.X-ABLabel:_$!<Manager>!$_\r\n"
-        << "|Cy Lee||0|related(friend)=Bob Roe; related(spouse)=Di Lee; related(Manager)=Ed Lee|";
+                  "item3.X-ABRELATEDNAMES:Ed Lee\r\nitem3.X-ABLabel:_$!<Manager>!$_\r\nX-MS-ASSISTANT:Gil Moe\r\n"
+        << "|Cy Lee||0|related(friend)=Bob Roe; related(spouse)=Di Lee; related(Manager)=Ed Lee; related(assistant)=Gil Moe|";
     QTest::newRow("categories") << name + "CATEGORIES:Friends,Book Club\r\n" << "categories=Friends,Book Club|";
     QTest::newRow("photo inline") << name + "PHOTO;ENCODING=b;TYPE=PNG:iVBORw0KGgoAAAANSUhEUgAAAAEAAAABCAYAAAAfFcSJ"
                                             "AAAADUlEQVR42mNk+M9QDwADhgGAWjR9awAAAABJRU5ErkJggg==\r\n"
