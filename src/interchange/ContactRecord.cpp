@@ -132,7 +132,7 @@ void RecordBuilder::addSpouse(const QString &name)
     if (record.spouse.isEmpty())
         record.spouse = name.trimmed();
     else
-        addUnplaced("Spouse", name);
+        record.details.related << LabeledValue{QStringLiteral("spouse"), name.trimmed()};
 }
 
 void RecordBuilder::addChild(const QString &name)
