@@ -670,9 +670,10 @@ QByteArray EditCard(const QByteArray &text, const BookValues &from, const BookVa
         for (int i : {Title, FirstName, LastName, Company})
             if (from.fields[i] != f[i])
                 after.*ContactFields()[size_t(i)].member = f[i];
-        // FN follows the name only where it was the one built from its parts.
+        // FN follows the name only where it was one made of its parts, not a
+        // display name of its own.
         Line *fn = card.find(named("FN"));
-        if (!fn || UnescapedValue(fn->value) == interchange::WholeName(before)) {
+        if (!fn || before.details.displayName.isEmpty()) {
             const QString wholeName = EscapedValue(interchange::WholeName(after));
             if (fn)
                 fn->value = wholeName;
