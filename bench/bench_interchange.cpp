@@ -18,6 +18,7 @@
 #include "interchange/ContactFile.h"
 #include "interchange/VCardWriter.h"
 #include "common/StoreText.h"
+#include "store/DetailTables.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -151,8 +152,9 @@ void appendFolded(QByteArray &out, const QByteArray &line)
 }
 
 // 100,000 cards as address books write them: accented names, companies for
-// most, two or three numbers, a postal address (USA, a few in Canada), some
-// birthdays, notes folded over several lines, a few photos, a dozen values
+// most, two or three numbers, a postal address (USA, a few in Canada); on a
+// third of them a birthday, a note folded over several lines, a second
+// e-mail address and a second postal address; a few photos, a dozen values
 // too long for the book.
 QByteArray realisticCards()
 {
@@ -191,13 +193,18 @@ QByteArray realisticCards()
         appendFolded(out, "ADR;TYPE=WORK:;;" + QByteArray::number(i % 9999 + 1) + " Rue de la Paix;" + cities[place]
                               + ';' + states[place] + ';' + QByteArray::number(10000 + i % 89999) + ';'
                               + (i % 100 == 0 ? "Canada" : "USA"));
-        if (i % 1000 < 32)
+        if (i % 3 == 0) {
             appendFolded(out, "BDAY:19" + QByteArray::number(50 + i % 50) + "-0" + QByteArray::number(1 + i % 9)
                                   + "-1" + QByteArray::number(i % 10));
-        if (i % 2 == 0)
             appendFolded(out, "NOTE:Met at the conférence in Zürich; prefers e-mail to calls\\, and speaks "
                               "français\\, español and Deutsch. Follow up about the café order before the end "
                               "of the quarter.");
+            appendFolded(out, "EMAIL;TYPE=INTERNET,HOME:" + f.toLower() + '.' + l.toLower() + QByteArray::number(i)
+                                  + "@home.example.org");
+            appendFolded(out, "ADR;TYPE=HOME:;Apt " + QByteArray::number(i % 40 + 1) + ';' + QByteArray::number(i % 500 + 1)
+                                  + " Chemin des Érables;" + cities[(place + 1) % 6] + ';' + states[(place + 1) % 6]
+                                  + ';' + QByteArray::number(20000 + i % 79999) + ";USA");
+        }
         if (i % 1000 == 500)
             appendFolded(out, "PHOTO;ENCODING=b;TYPE=JPEG:" + photo);
         out += "END:VCARD\r\n";
@@ -206,8 +213,11 @@ QByteArray realisticCards()
 }
 
 // The records of a file as the store will hold them, one a line for
-// sqlite_insert_floor: values that do not fit are left empty, one number of
-// each type (named as first met, in any letter case).
+// sqlite_insert_floor: the fields as their columns hold them, one number of
+// each type (named as first met, in any letter case), then after "#D" the
+// rows of ContactDetail (kind, position, label, value) with the further
+// numbers and the whole values of cut fields, then after "#A" those of
+// ContactAddress (position and its eight parts).
 bool writeFloorDump(const std::vector<ContactRecord> &records, const QString &fileName)
 {
     QFile dump(fileName);
@@ -215,24 +225,41 @@ bool writeFloorDump(const std::vector<ContactRecord> &records, const QString &fi
         return false;
     QHash<QString, QString> typeNames; // case-folded: first spelling
     QByteArray out;
+    const auto put = [&out](const QString &value) {
+        out += '\x1f';
+        out += QString(value).replace('\n', ' ').replace('\r', ' ').replace(QChar(0x1f), ' ').toUtf8();
+    };
     for (const ContactRecord &r : records) {
+        Contact whole = r;
         out += r.company.trimmed().isEmpty() ? '0' : '1';
-        for (const ContactField &f : ContactFields()) {
-            QString v = QString(r.*f.member).replace('\n', ' ').replace('\r', ' ').replace(QChar(0x1f), ' ');
-            out += '\x1f';
-            if (text::StoreLength(v) <= f.size)
-                out += v.toUtf8();
-        }
+        for (const ContactField &f : ContactFields())
+            put(FittedFieldValue(f, QString(r.*f.member).replace('\n', ' ')));
         QSet<QString> seen;
         for (const PhoneNumber &t : r.telephones) {
             const QString key = t.type.toCaseFolded();
-            if (seen.contains(key) || text::StoreLength(t.number) > PhoneNumberSize)
+            if (seen.contains(key) || text::StoreLength(t.number) > PhoneNumberSize) {
+                whole.details.telephones << LabeledValue{t.type, t.number};
                 continue;
+            }
             seen.insert(key);
             const QString name = typeNames.value(key, t.type);
             typeNames.insert(key, name);
-            out += '\x1f' + name.toUtf8() + '\x1f' + t.number.toUtf8();
+            put(name);
+            put(t.number);
         }
+        put(QStringLiteral("#D"));
+        for (const DetailRow &row : DetailRows(whole)) {
+            put(QString::fromLatin1(row.kind));
+            put(QString::number(row.position));
+            put(row.label);
+            put(row.value);
+        }
+        put(QStringLiteral("#A"));
+        int position = 0;
+        for (const ContactAddress &a : whole.details.addresses)
+            for (const QString &part : {QString::number(position++), a.label, a.poBox, a.extended, a.street,
+                                        a.locality, a.region, a.postalCode, a.country})
+                put(part);
         out += '\n';
     }
     return dump.write(out) == out.size();

@@ -1,5 +1,7 @@
 // The floor of an import's database stage: the parsed records of a dump
 // (one record a line: view, the eleven fields, then type and number pairs,
+// then "#D" and the contact's ContactDetail rows (kind, position, label,
+// value), then "#A" and its ContactAddress rows (position and eight parts),
 // separated by 0x1f) inserted through prepared statements of the SQLite C
 // API in one transaction into an existing book. Prints the milliseconds of
 // the inserts alone, from BEGIN to COMMIT, the records' count and the
@@ -76,7 +78,30 @@ int main(int argc, char **argv)
     sqlite3_stmt *contact = nullptr;
     sqlite3_stmt *number = nullptr;
     sqlite3_stmt *type = nullptr;
+    sqlite3_stmt *detail = nullptr;
+    sqlite3_stmt *address = nullptr;
     if (!ok(db, sqlite3_exec(db, "BEGIN", nullptr, nullptr, nullptr), SQLITE_OK)
+        || !ok(db,
+               sqlite3_exec(db,
+                            "CREATE TABLE IF NOT EXISTS ContactDetail (PersonID INTEGER NOT NULL, Kind TEXT NOT NULL, "
+                            "Position INTEGER NOT NULL, Label TEXT, Value TEXT, Data BLOB, PRIMARY KEY (PersonID, "
+                            "Kind, Position)); CREATE TABLE IF NOT EXISTS ContactAddress (PersonID INTEGER NOT NULL, "
+                            "Position INTEGER NOT NULL, Label TEXT, POBox TEXT, Extended TEXT, Street TEXT, Locality "
+                            "TEXT, Region TEXT, PostalCode TEXT, Country TEXT, PRIMARY KEY (PersonID, Position))",
+                            nullptr, nullptr, nullptr),
+               SQLITE_OK)
+        || !ok(db,
+               sqlite3_prepare_v2(db,
+                                  "INSERT INTO ContactDetail (PersonID, Kind, Position, Label, Value) VALUES (?, ?, "
+                                  "?, ?, ?)",
+                                  -1, &detail, nullptr),
+               SQLITE_OK)
+        || !ok(db,
+               sqlite3_prepare_v2(db,
+                                  "INSERT INTO ContactAddress (PersonID, Position, Label, POBox, Extended, Street, "
+                                  "Locality, Region, PostalCode, Country) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                                  -1, &address, nullptr),
+               SQLITE_OK)
         || !ok(db,
                sqlite3_prepare_v2(db,
                                   "INSERT INTO Address (IsBusiness, Title, FirstName, LastName, Company, Street, "
@@ -102,7 +127,8 @@ int main(int argc, char **argv)
             return 1;
         sqlite3_reset(contact);
         const sqlite3_int64 personId = sqlite3_last_insert_rowid(db);
-        for (size_t i = 12; i + 1 < r.size(); i += 2) {
+        size_t i = 12;
+        for (; i + 1 < r.size() && r[i] != "#D"; i += 2) {
             auto found = types.find(r[i]);
             if (found == types.end()) {
                 bindText(type, 1, r[i]);
@@ -118,10 +144,31 @@ int main(int argc, char **argv)
                 return 1;
             sqlite3_reset(number);
         }
+        for (++i; i + 3 < r.size() && r[i] != "#A"; i += 4) {
+            sqlite3_bind_int64(detail, 1, personId);
+            bindText(detail, 2, r[i]);
+            sqlite3_bind_int(detail, 3, std::stoi(r[i + 1]));
+            bindText(detail, 4, r[i + 2]);
+            bindText(detail, 5, r[i + 3]);
+            if (!ok(db, sqlite3_step(detail), SQLITE_DONE))
+                return 1;
+            sqlite3_reset(detail);
+        }
+        for (++i; i + 8 < r.size(); i += 9) {
+            sqlite3_bind_int64(address, 1, personId);
+            sqlite3_bind_int(address, 2, std::stoi(r[i]));
+            for (int part = 1; part < 9; ++part)
+                bindText(address, part + 2, r[i + size_t(part)]);
+            if (!ok(db, sqlite3_step(address), SQLITE_DONE))
+                return 1;
+            sqlite3_reset(address);
+        }
     }
     sqlite3_finalize(contact);
     sqlite3_finalize(number);
     sqlite3_finalize(type);
+    sqlite3_finalize(detail);
+    sqlite3_finalize(address);
     if (!ok(db, sqlite3_exec(db, "COMMIT", nullptr, nullptr, nullptr), SQLITE_OK))
         return 1;
     const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();

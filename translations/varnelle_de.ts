@@ -491,6 +491,10 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>%1 steht im Zeichensatz „%2“, den dieses Programm nicht lesen kann; nicht importiert.</translation>
     </message>
     <message>
+        <source>%1 "%2" is no date; it was kept as text.</source>
+        <translation>%1 „%2“ ist kein Datum; als Text übernommen.</translation>
+    </message>
+    <message>
         <source>a card within the card of line %1, up to line %2, was skipped.</source>
         <translation>Eine Karte innerhalb der Karte ab Zeile %1 wurde bis Zeile %2 übersprungen.</translation>
     </message>

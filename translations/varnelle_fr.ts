@@ -491,6 +491,10 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>%1 est dans le jeu de caractères « %2 », que ce programme ne sait pas lire ; non importé.</translation>
     </message>
     <message>
+        <source>%1 "%2" is no date; it was kept as text.</source>
+        <translation>%1 « %2 » n’est pas une date ; conservé comme texte.</translation>
+    </message>
+    <message>
         <source>a card within the card of line %1, up to line %2, was skipped.</source>
         <translation>une carte à l'intérieur de la carte de la ligne %1, jusqu'à la ligne %2, a été ignorée.</translation>
     </message>

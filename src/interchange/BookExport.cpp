@@ -71,7 +71,7 @@ void RefuseProtectedFile(const QSqlDatabase &db, const QString &fileName)
 void ReadBookContacts(const QSqlDatabase &db, ExportScope scope, const std::function<void(const Contact &)> &each)
 {
     try {
-        ReadContactsWithNumbers(db, scope, each);
+        ReadContactsWithNumbers(db, scope, each, ContactOrder::List, ContactContent::WithDetails);
     } catch (const DatabaseError &error) {
         throw BookError(error);
     }

@@ -13,8 +13,8 @@ enum class ExportFormat { VCard4, VCard3, Csv };
 using ExportScope = ContactScope;
 
 // Hands each contact of the scope, with its numbers in TypeID order and their
-// type names, to each, in the order of the list (view, last name, first
-// name). Throws InterchangeError.
+// type names and its details, to each, in the order of the list (view, last
+// name, first name). Throws InterchangeError.
 void ReadBookContacts(const QSqlDatabase &db, ExportScope scope, const std::function<void(const Contact &)> &each);
 
 // Writes the contacts of the scope to a file through QSaveFile, so that a

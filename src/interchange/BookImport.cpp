@@ -32,15 +32,6 @@ QString nothingImported()
     return QCoreApplication::translate("Interchange", " Nothing was imported; the address book is unchanged.");
 }
 
-QString quoted(const QString &value)
-{
-    QString shown = value;
-    shown.replace(QChar(u'\0'), QLatin1String("\\0"));
-    if (text::StoreLength(shown) > 80)
-        shown = text::LeftInStoreLength(shown, 77) + QStringLiteral("...");
-    return u'"' + shown + u'"';
-}
-
 bool isBreak(QChar c)
 {
     return c == u'\n' || c == u'\r' || c == QChar::LineSeparator || c == QChar::ParagraphSeparator;
@@ -98,12 +89,6 @@ struct FileFault {
 
 using Section = ImportSummary::Section;
 
-// The group of the notes about values longer than their field.
-QString tooLongGroup()
-{
-    return QCoreApplication::translate("Interchange", "Values too long");
-}
-
 // The label of an unplaced value and the value ("Country: USA" is "Country"
 // and "USA"; "Address (home): ..." is "Address").
 QStringView unplacedLabel(QStringView line, QStringView &value)
@@ -143,9 +128,11 @@ public:
         Contact stored;
         for (const ContactField &f : ContactFields())
             stored.*f.member = fitting(record.*f.member, f);
-        const QList<PhoneNumber> numbers = fittingTelephones(record.telephones);
-        const std::optional<ContactIdentity> known =
-            IsNamedContact(stored) ? std::optional<ContactIdentity>(mIdentities.of(stored, numbers)) : std::nullopt;
+        stored.details = record.details;
+        const QList<PhoneNumber> numbers = fittingTelephones(record.telephones, stored.details.telephones);
+        const std::optional<ContactIdentity> known = IsNamedContact(stored)
+            ? std::optional<ContactIdentity>(mIdentities.of(asStored(stored, mCut), numbers))
+            : std::nullopt;
         if (known && mKnown.contains(*known)) {
             mPending.resize(notesBefore); // a contact already present adds nothing, not even notes
             ++mSummary.alreadyPresent;
@@ -153,7 +140,7 @@ public:
                              who(), mRecordNumber);
             return;
         }
-        bool hasData = !record.telephones.isEmpty();
+        bool hasData = !record.telephones.isEmpty() || !stored.details.isEmpty();
         for (const ContactField &f : ContactFields())
             hasData = hasData || !(stored.*f.member).isEmpty();
         if (!hasData) {
@@ -239,15 +226,15 @@ private:
         }
     }
 
-    // The value as the book can hold it, or empty with a note when it cannot.
+    // The value whole, as the store takes it, in one line and without NUL characters (with a note).
     QString fitting(const QString &value, const ContactField &field)
     {
-        return fitting(value, [&field] { return QString::fromLatin1(field.caption); }, field.size);
+        return fitting(value, [&field] { return QString::fromLatin1(field.caption); });
     }
 
     // `caption` makes the value's caption for a note.
     template <class Caption>
-    QString fitting(const QString &value, const Caption &caption, qsizetype size)
+    QString fitting(const QString &value, const Caption &caption)
     {
         QString v = inOneLine(value);
         if (text::ContainsNul(v)) {
@@ -255,13 +242,6 @@ private:
             note(QCoreApplication::translate("Interchange", "NUL characters left out"),
                  QCoreApplication::translate("Interchange", "%1 held NUL characters, which were left out.")
                      .arg(caption()));
-        }
-        if (size > 0 && v.size() > size && text::StoreLength(v) > size) {
-            note(tooLongGroup(),
-                 QCoreApplication::translate("Interchange", "%1 %2 is longer than %3 characters; not imported.")
-                     .arg(caption(), quoted(v))
-                     .arg(size));
-            return {};
         }
         return v;
     }
@@ -301,39 +281,42 @@ private:
         return id;
     }
 
-    // The numbers as the book can hold them, one of each type; notes for the others.
-    QList<PhoneNumber> fittingTelephones(const QList<PhoneNumber> &telephones)
+    // The numbers the book's list holds, one of each type; a further number
+    // of a type, and a number or type name longer than the list holds, go
+    // whole to `further`.
+    QList<PhoneNumber> fittingTelephones(const QList<PhoneNumber> &telephones, QList<LabeledValue> &further)
     {
         QList<PhoneNumber> kept;
         for (const PhoneNumber &t : telephones) {
             const QString type = QString(t.type).remove(QChar(u'\0')).trimmed();
-            const QString number = fitting(t.number, [&type] { return type + " number"; }, PhoneNumberSize);
+            const QString number = fitting(t.number, [&type] { return type + " number"; });
             if (number.isEmpty())
                 continue;
-            if (text::StoreLength(type) > PhoneTypeSize) {
-                note(tooLongGroup(),
-                     QCoreApplication::translate(
-                         "Interchange", "the type name %1 of the number %2 is longer than %3 characters; not imported.")
-                         .arg(quoted(type), quoted(number))
-                         .arg(PhoneTypeSize));
-                continue;
-            }
             const QString name = type.isEmpty() ? QStringLiteral("Phone") : type;
             const auto same = std::find_if(kept.cbegin(), kept.cend(), [&](const PhoneNumber &k) {
                 return text::SameIgnoringCase(k.type, name);
             });
-            if (same != kept.cend()) {
-                note(QCoreApplication::translate("Interchange", "Numbers of a type already given"),
-                     QCoreApplication::translate(
-                         "Interchange",
-                         "%1 number %2: the book keeps one number of each type, and %3 is already stored; not "
-                         "imported.")
-                         .arg(type, quoted(number), quoted(same->number)));
-                continue;
-            }
-            kept << PhoneNumber{name, number};
+            if (same != kept.cend() || text::StoreLength(name) > PhoneTypeSize
+                || text::StoreLength(number) > PhoneNumberSize)
+                further << LabeledValue{name, number};
+            else
+                kept << PhoneNumber{name, number};
         }
         return kept;
+    }
+
+    // The contact as the book's columns hold it, for its identity: itself, or
+    // its fields cut to fit in `cut` when one is longer than its column.
+    static const Contact &asStored(const Contact &contact, Contact &cut)
+    {
+        bool longer = false;
+        for (const ContactField &f : ContactFields())
+            longer = longer || (contact.*f.member).size() > f.size;
+        if (!longer)
+            return contact;
+        for (const ContactField &f : ContactFields())
+            cut.*f.member = FittedFieldValue(f, contact.*f.member);
+        return cut;
     }
 
     const ImportOptions &mOptions;
@@ -347,6 +330,7 @@ private:
     const ContactRecord *mRecord = nullptr;
     qsizetype mRecordNumber = 0;
     QString mWho;
+    Contact mCut;
     const QString mSkipped = QCoreApplication::translate("Interchange", "Skipped in the file");
 };
 

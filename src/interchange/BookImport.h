@@ -44,9 +44,10 @@ private:
 bool IsNamedContact(const Contact &c);
 
 // Adds the records to the address book in one transaction: all of them or,
-// on a failure or a cancel, none. Values are checked against the sizes of the
-// book's fields as the store counts them; what does not fit is left out and
-// listed. A number's type is the existing type of that name in any letter
+// on a failure or a cancel, none. Values are kept whole, with their details:
+// the store keeps what is longer than its column beside it. The list of
+// numbers holds one of each type; a further number of a type, and a number
+// or type name longer than the list holds, become details. A number's type is the existing type of that name in any letter
 // case, or a new one. A record whose every field and number (in any letter
 // case) equal those of a contact of the book is counted as already present,
 // named in the summary and not added again; a record with no name, company or

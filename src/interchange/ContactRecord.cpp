@@ -116,13 +116,13 @@ void RecordBuilder::addAddress(const PostalAddress &address)
         mAddresses << address;
 }
 
-void RecordBuilder::addEmail(const QString &email, bool preferred)
+void RecordBuilder::addEmail(const QString &email, bool preferred, const QString &label)
 {
     if (email.trimmed().isEmpty())
         return;
     if (preferred && mPreferredEmail < 0)
         mPreferredEmail = mEmails.size();
-    mEmails << email.trimmed();
+    mEmails << LabeledValue{label, email.trimmed()};
 }
 
 void RecordBuilder::addSpouse(const QString &name)
@@ -132,7 +132,7 @@ void RecordBuilder::addSpouse(const QString &name)
     if (record.spouse.isEmpty())
         record.spouse = name.trimmed();
     else
-        addUnplaced("Spouse", name);
+        record.details.related << LabeledValue{QStringLiteral("spouse"), name.trimmed()};
 }
 
 void RecordBuilder::addChild(const QString &name)
@@ -163,24 +163,25 @@ ContactRecord RecordBuilder::finish()
         chosen = 0;
     for (qsizetype i = 0; i < mAddresses.size(); ++i) {
         const PostalAddress &a = mAddresses[i];
-        const QString label = a.label.isEmpty() ? QString("Address") : QString("Address (%1)").arg(a.label);
         if (i != chosen) {
-            addUnplaced(label, addressInOneLine(a));
+            record.details.addresses << ContactAddress{a.label,         a.poBox.trimmed(),   a.extended.trimmed(),
+                                                       a.street.trimmed(), a.city.trimmed(), a.state.trimmed(),
+                                                       a.zipCode.trimmed(), a.country.trimmed()};
             continue;
         }
         record.street = joined({a.street, a.extended}, ", ");
         record.city = a.city.trimmed();
         record.state = a.state.trimmed();
         record.zipCode = a.zipCode.trimmed();
+        record.details.country = a.country.trimmed();
         addUnplaced("PO box", a.poBox);
-        addUnplaced("Country", a.country);
     }
     const qsizetype email = mPreferredEmail >= 0 ? mPreferredEmail : 0;
     for (qsizetype i = 0; i < mEmails.size(); ++i) {
         if (i == email)
-            record.email = mEmails[i];
+            record.email = mEmails[i].value;
         else
-            addUnplaced("E-mail", mEmails[i]);
+            record.details.emails << mEmails[i];
     }
     record.children = mChildren.join(", ");
     return record;

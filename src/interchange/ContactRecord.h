@@ -75,7 +75,7 @@ struct PostalAddress {
 
 // Gathers the values of one record in the order a file gives them, then
 // settles which address and which e-mail take the book's single fields;
-// the others become unplaced lines.
+// the others become the record's further addresses and e-mails (details).
 class RecordBuilder {
 public:
     explicit RecordBuilder(qsizetype line) { record.line = line; }
@@ -83,7 +83,7 @@ public:
     ContactRecord record; // names, company and numbers are set directly
 
     void addAddress(const PostalAddress &address);
-    void addEmail(const QString &email, bool preferred);
+    void addEmail(const QString &email, bool preferred, const QString &label = {});
     void addSpouse(const QString &name);
     void addChild(const QString &name);
     void addTelephone(const QString &type, const QString &number);
@@ -94,7 +94,7 @@ public:
 
 private:
     QList<PostalAddress> mAddresses;
-    QStringList mEmails;
+    QList<LabeledValue> mEmails;
     qsizetype mPreferredEmail = -1;
     QStringList mChildren;
 };

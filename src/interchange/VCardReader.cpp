@@ -22,6 +22,8 @@ struct Property {
     bool binary = false;
     QString value; // decoded, still escaped
     QString label; // the LABEL= parameter (an address) or X-LABEL= (the type of a number)
+    QString serviceType; // X-SERVICE-TYPE= (the service of an instant-messaging address)
+    QByteArray raw; // the value as written, of a binary value
     QByteArray undecodable; // the character set the value is in, when it cannot be read
     qsizetype line = 0;
 };
@@ -306,6 +308,8 @@ Property parseProperty(const QByteArray &text, qsizetype colon, qsizetype line)
             p.valueType = unquoted(value).toLower();
         } else if (key == "LABEL" || key == "X-LABEL") {
             p.label = caretDecoded(unquoted(value)).replace(QLatin1String("\\n"), QLatin1String("\n"));
+        } else if (key == "X-SERVICE-TYPE") {
+            p.serviceType = caretDecoded(unquoted(value));
         } else if (key == "PREF") {
             p.preferred = true;
         } else if (key == "TYPE") {
@@ -316,6 +320,8 @@ Property parseProperty(const QByteArray &text, qsizetype colon, qsizetype line)
     QByteArrayView raw = QByteArrayView(text).sliced(colon + 1);
     if (encoding == "B" || encoding == "BASE64" || p.valueType == "binary" || startsWithNoCase(raw, "data:")) {
         p.binary = true;
+        if (p.name == "PHOTO")
+            p.raw = raw.trimmed().toByteArray();
         return p;
     }
     const QByteArray bytes = encoding == "QUOTED-PRINTABLE" ? decodeQuotedPrintable(raw, line) : raw.toByteArray();
@@ -372,7 +378,7 @@ bool isIgnored(const QByteArray &name)
 bool isSpouseProperty(const QByteArray &name)
 {
     return name == "X-SPOUSE" || name == "X-EVOLUTION-SPOUSE" || name == "X-KADDRESSBOOK-X-SPOUSENAME"
-        || name == "X-MS-SPOUSE" || name == "X-SPOUSE-NAME";
+        || name == "X-MS-SPOUSE" || name == "X-SPOUSE-NAME" || name == "X-KADDRESSBOOK-X-SPOUSESNAME";
 }
 
 bool isChildrenProperty(const QByteArray &name)
@@ -386,19 +392,141 @@ QString labelled(const QString &caption, const QString &label)
     return label.isEmpty() ? caption : QString("%1 (%2)").arg(caption, label);
 }
 
-// A relation named as text (not a link to another card): spouse, child, or other.
+// The values of a list (NICKNAME, CATEGORIES, a part of N), each unescaped; empty ones left out.
+QStringList listValues(const QString &value)
+{
+    QStringList values;
+    for (const QString &v : UnescapedValue(value, QStringLiteral("\x1f")).split(u'\x1f'))
+        if (!v.trimmed().isEmpty())
+            values << v.trimmed();
+    return values;
+}
+
+// What kind of value a property holds, in words: its X-ABLabel, else its TYPE values.
+QString kindOf(const Property &p, const QString &groupLabel, QLatin1StringView left = {})
+{
+    if (!groupLabel.isEmpty())
+        return groupLabel;
+    QStringList types = p.types;
+    if (!left.isEmpty())
+        types.removeAll(left);
+    return types.join(QStringLiteral(", "));
+}
+
+// A relation: spouse and children where the book has their fields, any other among the details.
 void mapRelation(RecordBuilder &b, const Property &p, const QString &label)
 {
     const QString name = UnescapedValue(p.value);
     const bool link = p.valueType == "uri" || name.startsWith(QLatin1String("urn:"))
         || name.contains(QLatin1String("://")) || name.startsWith(QLatin1String("mailto:"));
     const QString relation = label.isEmpty() ? p.types.join(' ') : label.toLower();
-    if (!link && (relation.contains(QLatin1String("spouse"))))
+    if (!link && relation == QLatin1String("spouse"))
         b.addSpouse(name);
-    else if (!link && relation.contains(QLatin1String("child")))
+    else if (!link && relation == QLatin1String("child"))
         b.addChild(name);
-    else
-        b.addUnplaced(labelled("Related", label.isEmpty() ? p.types.join(", ") : label), name);
+    else if (!name.isEmpty())
+        b.record.details.related << LabeledValue{label.isEmpty() ? p.types.join(QStringLiteral(", ")) : label, name};
+}
+
+// The type of image the bytes are, by their first bytes; empty when they are none of PNG, JPEG, GIF and WebP.
+QString imageType(const QByteArray &data)
+{
+    if (data.startsWith("\x89PNG\r\n\x1a\n"))
+        return QStringLiteral("image/png");
+    if (data.startsWith("\xFF\xD8\xFF"))
+        return QStringLiteral("image/jpeg");
+    if (data.startsWith("GIF87a") || data.startsWith("GIF89a"))
+        return QStringLiteral("image/gif");
+    if (data.size() >= 12 && data.startsWith("RIFF") && data.mid(8, 4) == "WEBP")
+        return QStringLiteral("image/webp");
+    return {};
+}
+
+// The photo of a card: inline bytes (base64, or a data: URI) that are an
+// image no larger than the limit, or a link to one. Anything else is listed.
+void mapPhoto(RecordBuilder &b, const Property &p)
+{
+    ContactPhoto &photo = b.record.details.photo;
+    if (!photo.isEmpty()) {
+        b.addUnplaced("Photo", "not imported (a second photo)");
+        return;
+    }
+    if (!p.binary) {
+        const QString uri = UnescapedValue(p.value);
+        if (uri.isEmpty())
+            return;
+        if (uri.contains(u':'))
+            photo.uri = uri;
+        else
+            b.addUnplaced("Photo", "not imported (neither an image nor a link to one)");
+        return;
+    }
+    QByteArrayView encoded = p.raw;
+    bool base64 = true;
+    if (startsWithNoCase(encoded, "data:")) {
+        const qsizetype comma = encoded.indexOf(',');
+        base64 = comma > 0 && encoded.first(comma).toByteArray().toLower().contains(";base64");
+        encoded = comma > 0 ? encoded.sliced(comma + 1) : QByteArrayView();
+    }
+    if ((base64 ? encoded.size() / 4 * 3 : encoded.size() / 3) > PhotoSizeLimit) {
+        b.addUnplaced("Photo", QStringLiteral("not imported (larger than %1 MB)").arg(PhotoSizeLimit >> 20));
+        return;
+    }
+    const QByteArray data = base64 ? QByteArray::fromBase64(encoded.toByteArray())
+                                   : QByteArray::fromPercentEncoding(encoded.toByteArray());
+    const QString type = imageType(data);
+    if (data.size() > PhotoSizeLimit) {
+        b.addUnplaced("Photo", QStringLiteral("not imported (larger than %1 MB)").arg(PhotoSizeLimit >> 20));
+    } else if (type.isEmpty()) {
+        b.addUnplaced("Photo", "not imported (not a PNG, JPEG, GIF or WebP image)");
+    } else {
+        photo.data = data;
+        photo.mimeType = type;
+    }
+}
+
+// A date of the card: kept whole, and when it is no date that exists, kept as
+// text and told.
+void mapDate(RecordBuilder &b, ContactDate &date, const Property &p, const QString &caption, const NoteSink &notes)
+{
+    const QString text = UnescapedValue(p.value);
+    if (!date.isEmpty()) {
+        b.addUnplaced(caption, text);
+        return;
+    }
+    if (text.isEmpty())
+        return;
+    date = ContactDate::fromIso(text);
+    if (!date.isValid())
+        notes(LineNote(p.line, QCoreApplication::translate("Interchange", "%1 \"%2\" is no date; it was kept as "
+                                                                          "text.")
+                                   .arg(caption, text)));
+}
+
+// The services of the X- properties programs write instant-messaging addresses in.
+QString messagingService(const QByteArray &name)
+{
+    if (name.startsWith("X-MESSAGING/") && name.endsWith("-ALL")) // X-MESSAGING/XMPP-ALL
+        return QString::fromLatin1(name.sliced(12).chopped(4)).toLower();
+    static const QHash<QByteArray, QString> services = {
+        {"X-AIM", "aim"},     {"X-JABBER", "jabber"}, {"X-SKYPE", "skype"}, {"X-SKYPE-USERNAME", "skype"},
+        {"X-ICQ", "icq"},     {"X-MSN", "msn"},       {"X-YAHOO", "yahoo"}, {"X-GADUGADU", "gadugadu"},
+        {"X-GOOGLE-TALK", "gtalk"}, {"X-GTALK", "gtalk"}, {"X-QQ", "qq"}, {"X-TWITTER", "twitter"},
+        {"X-MS-IMADDRESS", "im"},   {"X-KADDRESSBOOK-X-IMADDRESS", "im"},
+    };
+    return services.value(name);
+}
+
+// The relation of the X- properties programs write a manager or an assistant in.
+QString relationOf(const QByteArray &name)
+{
+    static const QHash<QByteArray, QString> relations = {
+        {"X-MS-MANAGER", "manager"},     {"X-EVOLUTION-MANAGER", "manager"},
+        {"X-KADDRESSBOOK-X-MANAGERSNAME", "manager"}, {"X-MS-ASSISTANT", "assistant"},
+        {"X-EVOLUTION-ASSISTANT", "assistant"}, {"X-KADDRESSBOOK-X-ASSISTANTSNAME", "assistant"},
+        {"X-ASSISTANT", "assistant"},    {"X-MANAGER", "manager"},
+    };
+    return relations.value(name);
 }
 
 // Whether a whole name names the person of these name parts: it holds the
@@ -410,6 +538,31 @@ bool agrees(const QString &wholeName, const QStringList &parts)
     if (last.isEmpty() && first.isEmpty())
         return false;
     return wholeName.contains(last, Qt::CaseInsensitive) && wholeName.contains(first, Qt::CaseInsensitive);
+}
+
+// The letters and digits of a text, case-folded: names compared without their punctuation and spacing.
+QString letters(const QString &text)
+{
+    QString out;
+    for (const QChar c : text)
+        if (c.isLetterOrNumber())
+            out += c.toCaseFolded();
+    return out;
+}
+
+// Whether a whole name is one that the name parts make, in one of the orders programs put them.
+bool madeOfParts(const QString &wholeName, const ContactRecord &r)
+{
+    const ContactDetails &d = r.details;
+    const QString whole = letters(wholeName);
+    for (const QString &made : {joined({r.title, d.namePrefix, r.firstName, d.middleName, r.lastName, d.nameSuffix}, " "),
+                                joined({r.firstName, d.middleName, r.lastName}, " "),
+                                joined({r.firstName, r.lastName}, " "),
+                                joined({r.title, r.firstName, r.lastName}, " "),
+                                joined({r.lastName, r.firstName, d.middleName}, " ")})
+        if (letters(made) == whole)
+            return true;
+    return false;
 }
 
 // The N property that names the card: the first that agrees with FN, else the first.
@@ -448,6 +601,7 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, c
 {
     RecordBuilder b(line);
     ContactRecord &r = b.record;
+    ContactDetails &d = r.details;
     QHash<QByteArray, QString> labels;
     for (const Property &p : properties)
         if (p.name == "X-ABLABEL" && !p.group.isEmpty())
@@ -457,6 +611,7 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, c
     QString wholeName;
     bool haveNameParts = false;
     bool haveAddress = false;
+    bool haveOrganisation = false;
     QList<QPair<QString, QString>> addressLabels; // kind of address, text
     for (const Property &p : properties) {
         const QString label = p.group.isEmpty() ? QString() : labels.value(p.group);
@@ -467,6 +622,8 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, c
                                        "Interchange", "%1 is in the character set \"%2\", which this program "
                                                       "cannot read; not imported.")
                                        .arg(caption(p.name), QString::fromLatin1(p.undecodable))));
+        } else if (p.name == "PHOTO") {
+            mapPhoto(b, p);
         } else if (p.binary) {
             b.addUnplaced(caption(p.name), "not imported (binary data)");
         } else if (p.name == "N") {
@@ -478,21 +635,69 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, c
             }
             r.lastName = part(parts, 0);
             r.firstName = part(parts, 1);
-            r.title = part(parts, 3);
+            QStringList prefixes = listValues(parts.value(3));
+            r.title = prefixes.isEmpty() ? QString() : prefixes.takeFirst();
+            d.namePrefix = prefixes.join(u' ');
+            d.middleName = listValues(parts.value(2)).join(u' ');
+            d.nameSuffix = listValues(parts.value(4)).join(u' ');
             haveNameParts = !(r.lastName.isEmpty() && r.firstName.isEmpty() && r.title.isEmpty());
-            b.addUnplaced("Middle name", part(parts, 2));
-            b.addUnplaced("Name suffix", part(parts, 4));
         } else if (p.name == "FN") {
             if (wholeName.isEmpty())
                 wholeName = UnescapedValue(p.value);
+        } else if (p.name == "NICKNAME") {
+            d.nicknames << listValues(p.value);
+        } else if (p.name == "CATEGORIES") {
+            d.categories << listValues(p.value);
         } else if (p.name == "ORG") {
             const QStringList parts = StructuredParts(p.value);
-            if (r.company.isEmpty())
-                r.company = part(parts, 0, QStringLiteral(","));
-            else
+            if (haveOrganisation) {
                 b.addUnplaced("Company", part(parts, 0, QStringLiteral(",")));
+                for (qsizetype i = 1; i < parts.size(); ++i)
+                    b.addUnplaced("Department", part(parts, i, QStringLiteral(",")));
+                continue;
+            }
+            haveOrganisation = true;
+            r.company = part(parts, 0, QStringLiteral(","));
             for (qsizetype i = 1; i < parts.size(); ++i)
-                b.addUnplaced("Department", part(parts, i, QStringLiteral(",")));
+                if (const QString unit = part(parts, i, QStringLiteral(",")); !unit.isEmpty())
+                    d.orgUnits << unit;
+        } else if (p.name == "TITLE" && d.jobTitle.isEmpty()) {
+            d.jobTitle = UnescapedValue(p.value);
+        } else if (p.name == "ROLE" && d.role.isEmpty()) {
+            d.role = UnescapedValue(p.value);
+        } else if (p.name == "NOTE") {
+            const QString note = UnescapedValue(p.value);
+            if (!note.isEmpty())
+                d.note = d.note.isEmpty() ? note : d.note + u'\n' + note;
+        } else if (p.name == "BDAY") {
+            mapDate(b, d.birthday, p, caption(p.name), notes);
+        } else if (p.name == "ANNIVERSARY" || p.name == "X-ANNIVERSARY" || p.name == "X-EVOLUTION-ANNIVERSARY"
+                   || p.name == "X-MS-ANNIVERSARY" || p.name == "X-KADDRESSBOOK-X-ANNIVERSARY"
+                   || (p.name == "X-ABDATE" && label.compare(QLatin1String("Anniversary"), Qt::CaseInsensitive) == 0)) {
+            mapDate(b, d.anniversary, p, caption("ANNIVERSARY"), notes);
+        } else if (p.name == "URL" || p.name == "X-KADDRESSBOOK-BLOGFEED") {
+            if (const QString url = UnescapedValue(p.value); !url.isEmpty())
+                d.webAddresses << LabeledValue{p.name == "URL" ? kindOf(p, label) : QStringLiteral("blog"), url};
+        } else if (p.name == "X-KADDRESSBOOK-X-DEPARTMENT" && d.orgUnits.isEmpty()) {
+            d.orgUnits = listValues(p.value);
+        } else if (const QString relation = relationOf(p.name); !relation.isEmpty()) {
+            if (const QString who = UnescapedValue(p.value); !who.isEmpty())
+                d.related << LabeledValue{relation, who};
+        } else if (p.name == "IMPP") {
+            const QString address = UnescapedValue(p.value);
+            const qsizetype colon = address.indexOf(u':');
+            if (!address.isEmpty())
+                d.messaging << LabeledValue{!p.serviceType.isEmpty() ? p.serviceType
+                                                : !label.isEmpty()    ? label
+                                                : colon > 0           ? address.left(colon).toLower()
+                                                                      : p.types.join(QStringLiteral(", ")),
+                                            address};
+        } else if (const QString service = messagingService(p.name); !service.isEmpty()) {
+            if (const QString address = UnescapedValue(p.value); !address.isEmpty())
+                d.messaging << LabeledValue{service, address};
+        } else if (p.name == "X-SOCIALPROFILE") {
+            if (const QString profile = UnescapedValue(p.value); !profile.isEmpty())
+                d.social << LabeledValue{kindOf(p, label), profile};
         } else if (p.name == "ADR") {
             const QStringList parts = StructuredParts(p.value);
             PostalAddress a;
@@ -515,7 +720,7 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, c
         } else if (p.name == "LABEL") {
             addressLabels << qMakePair(label.isEmpty() ? p.types.join(", ") : label, UnescapedValue(p.value));
         } else if (p.name == "EMAIL") {
-            b.addEmail(UnescapedValue(p.value), p.preferred);
+            b.addEmail(UnescapedValue(p.value), p.preferred, kindOf(p, label, QLatin1StringView("internet")));
         } else if (p.name == "TEL") {
             QString number = UnescapedValue(p.value);
             if (number.startsWith(QLatin1String("tel:"), Qt::CaseInsensitive)) {
@@ -556,6 +761,8 @@ ContactRecord mapCard(const std::vector<Property> &properties, qsizetype line, c
     ContactRecord record = b.finish();
     if (!haveNameParts && !wholeName.isEmpty() && !isNoName(wholeName, record))
         SplitWholeName(wholeName, record);
+    else if (haveNameParts && !wholeName.isEmpty() && !madeOfParts(wholeName, record))
+        record.details.displayName = wholeName;
     return record;
 }
 

@@ -12,12 +12,15 @@ namespace varnelle::interchange {
 // escapes, parameters in every spelling (TYPE=work,voice; type=WORK;type=pref;
 // bare TEL;HOME;FAX), item1. groups with their X-ABLabel, quoted-printable
 // values with soft line breaks, CHARSET= names, CRLF or LF line ends, a
-// UTF-8 byte order mark. Pictures and other binary values are skipped and
-// noted as unplaced. Read leniently, each with a line in notes naming its
-// line: # comments, a value that goes on after a backslash at the end of a
-// line, cards within a card, lines that are no property, values in a
-// character set that cannot be read, and group cards (KIND:group), which are
-// no contacts. Throws InterchangeError naming the line of the first fault: a
+// UTF-8 byte order mark. What the book's fields do not hold becomes the
+// contact's details; a photo is kept when it is a PNG, JPEG, GIF or WebP
+// image within PhotoSizeLimit, or a link; other binary values, and values
+// with no place (a sound, a key, an unknown X- property), are noted as
+// unplaced. A date that does not exist is kept as text, with a note. Read
+// leniently, each with a line in notes naming its line: # comments, a value
+// that goes on after a backslash at the end of a line, cards within a card,
+// lines that are no property, values in a character set that cannot be
+// read, and group cards (KIND:group), which are no contacts. Throws InterchangeError naming the line of the first fault: a
 // card without END:VCARD, an invalid quoted-printable sequence, an overlong
 // line, binary data, text that is no card.
 std::vector<ContactRecord> ReadVCards(const QByteArray &data, QStringList *notes = nullptr);

@@ -126,6 +126,35 @@ bool NeedsDetailRows(const Contact &contact)
     return false;
 }
 
+QList<DetailRow> DetailRows(const Contact &contact)
+{
+    QList<DetailRow> rows;
+    const ContactDetails &d = contact.details;
+    const auto add = [&rows](const char *kindName, int position, const QString &label, const QString &value,
+                             const QByteArray &data = {}) { rows.append({kindName, position, label, value, data}); };
+    for (const SingleText &t : singleTexts)
+        if (!(d.*t.member).isEmpty())
+            add(t.kind, 0, {}, d.*t.member);
+    for (const TextList &l : textLists)
+        for (int i = 0; i < (d.*l.member).size(); ++i)
+            add(l.kind, i, {}, (d.*l.member).at(i));
+    for (const LabeledList &l : labeledLists)
+        for (int i = 0; i < (d.*l.member).size(); ++i)
+            add(l.kind, i, (d.*l.member).at(i).label, (d.*l.member).at(i).value);
+    for (const DateValue &date : dates)
+        if (!(d.*date.member).isEmpty())
+            add(date.kind, 0, {}, (d.*date.member).toIso());
+    if (!d.photo.isEmpty())
+        add(kind::photo, 0, d.photo.mimeType, d.photo.uri, d.photo.data);
+    int position = 0;
+    for (const ContactField &field : ContactFields()) {
+        if (longerThanColumn(contact, field))
+            add(kind::whole, position, QString::fromLatin1(field.column), contact.*field.member);
+        ++position;
+    }
+    return rows;
+}
+
 struct DetailReader::Statements {
     SqliteStatement details;
     SqliteStatement addresses;
@@ -255,41 +284,20 @@ void DetailWriter::write(const Contact &contact)
     if (!needed)
         return;
 
-    const ContactDetails &d = contact.details;
-    const auto add = [&](const char *kindName, int position, const QString &label, const QString &value,
-                         const QByteArray &data = {}) {
+    for (const DetailRow &row : DetailRows(contact)) {
         SqliteStatement &q = s.addDetail;
         q.bindInt(1, contact.personId);
-        q.bindText(2, QString::fromLatin1(kindName));
-        q.bindInt(3, position);
-        q.bindText(4, label);
-        q.bindText(5, value);
-        if (data.isEmpty())
+        q.bindText(2, QString::fromLatin1(row.kind));
+        q.bindInt(3, row.position);
+        q.bindText(4, row.label);
+        q.bindText(5, row.value);
+        if (row.data.isEmpty())
             sqlite3_bind_null(q.get(), 6);
         else
-            sqlite3_bind_blob64(q.get(), 6, data.constData(), sqlite3_uint64(data.size()), SQLITE_TRANSIENT);
+            sqlite3_bind_blob64(q.get(), 6, row.data.constData(), sqlite3_uint64(row.data.size()), SQLITE_TRANSIENT);
         q.run();
-    };
-    for (const SingleText &t : singleTexts)
-        if (!(d.*t.member).isEmpty())
-            add(t.kind, 0, {}, d.*t.member);
-    for (const TextList &l : textLists)
-        for (int i = 0; i < (d.*l.member).size(); ++i)
-            add(l.kind, i, {}, (d.*l.member).at(i));
-    for (const LabeledList &l : labeledLists)
-        for (int i = 0; i < (d.*l.member).size(); ++i)
-            add(l.kind, i, (d.*l.member).at(i).label, (d.*l.member).at(i).value);
-    for (const DateValue &date : dates)
-        if (!(d.*date.member).isEmpty())
-            add(date.kind, 0, {}, (d.*date.member).toIso());
-    if (!d.photo.isEmpty())
-        add(kind::photo, 0, d.photo.mimeType, d.photo.uri, d.photo.data);
-    int position = 0;
-    for (const ContactField &field : ContactFields()) {
-        if (longerThanColumn(contact, field))
-            add(kind::whole, position, QString::fromLatin1(field.column), contact.*field.member);
-        ++position;
     }
+    const ContactDetails &d = contact.details;
     for (int i = 0; i < d.addresses.size(); ++i) {
         const ContactAddress &a = d.addresses.at(i);
         SqliteStatement &q = s.addAddress;

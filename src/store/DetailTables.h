@@ -2,6 +2,8 @@
 
 #include "common/Contact.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QSqlDatabase>
 #include <QString>
 #include <QStringList>
@@ -28,6 +30,19 @@ void CreateDetailTables(const QSqlDatabase &db, const QString &schemaName = QStr
 // Whether a contact has anything to keep beside its Address row: details,
 // or a field longer than its column.
 bool NeedsDetailRows(const Contact &contact);
+
+// One row of table ContactDetail, without its PersonID.
+struct DetailRow {
+    const char *kind;
+    int position = 0;
+    QString label;
+    QString value;
+    QByteArray data;
+};
+
+// The ContactDetail rows of a contact, as DetailWriter writes them (its
+// further addresses go to ContactAddress).
+QList<DetailRow> DetailRows(const Contact &contact);
 
 // Reads and writes the details of one contact at a time through statements
 // prepared once, for the many contacts of an import, export or sync. Both

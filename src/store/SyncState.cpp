@@ -39,6 +39,27 @@ QString withoutUserInfo(const QString &url)
     return parsed.toString();
 }
 
+// The contact of a stored contact's columns and details, for the detail tables.
+Contact asContact(const QStringList &columns, const StoredContact &c)
+{
+    Contact contact;
+    contact.personId = c.personId;
+    for (int i = 0; i < columns.size(); ++i)
+        if (const ContactField *field = FindContactField(columns[i]))
+            contact.*field->member = c.values.value(i);
+    contact.details = c.details;
+    return contact;
+}
+
+// The value a column stores: the part of the value that fits.
+QVariant columnValue(const QString &column, const QString &value)
+{
+    if (value.isEmpty())
+        return QVariant(QMetaType(QMetaType::QString));
+    const ContactField *field = FindContactField(column);
+    return field ? FittedFieldValue(*field, value) : value;
+}
+
 } // namespace
 
 const QStringList &SyncTableNames()
@@ -200,6 +221,15 @@ std::vector<StoredContact> ReadStoredContacts(const QSqlDatabase &db, bool isBus
         contacts.push_back(std::move(c));
     }
     CheckRowsRead(q);
+    DetailReader details(db);
+    for (StoredContact &c : contacts) {
+        Contact whole = asContact(columns, c);
+        details.read(whole);
+        c.details = whole.details;
+        for (int i = 0; i < columns.size(); ++i)
+            if (const ContactField *field = FindContactField(columns[i]))
+                c.values[i] = whole.*field->member;
+    }
     return contacts;
 }
 
@@ -213,7 +243,7 @@ std::int32_t WriteStoredContact(const QSqlDatabase &db, bool isBusiness, const Q
     QVariantList values;
     for (int i = 0; i < columns.size(); ++i) {
         assignments << columns[i] + " = ?";
-        values << (c.values.value(i).isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(c.values[i]));
+        values << columnValue(columns[i], c.values.value(i));
     }
     values << id;
     RunQuery(db, QString("UPDATE Address SET %1 WHERE PersonID = ?").arg(assignments.join(", ")), values);
@@ -227,11 +257,14 @@ std::int32_t WriteStoredContact(const QSqlDatabase &db, bool isBusiness, const Q
         RunQuery(db, "INSERT OR REPLACE INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)",
                  {id, typeId, number});
     }
+    StoredContact written = c;
+    written.personId = id;
+    WriteContactDetails(db, asContact(columns, written));
     return id;
 }
 
 SyncWriter::SyncWriter(const QSqlDatabase &db, std::int64_t accountId, bool isBusiness, const QStringList &columns)
-    : mDb(db), mAccountId(accountId), mIsBusiness(isBusiness), mColumns(columns)
+    : mDb(db), mDetails(db), mAccountId(accountId), mIsBusiness(isBusiness), mColumns(columns)
 {
 }
 
@@ -268,7 +301,7 @@ std::int32_t SyncWriter::writeContact(const StoredContact &c)
         assignments << column + " = ?";
     QVariantList values;
     for (int i = 0; i < mColumns.size(); ++i)
-        values << (c.values.value(i).isEmpty() ? QVariant(QMetaType(QMetaType::QString)) : QVariant(c.values[i]));
+        values << columnValue(mColumns[i], c.values.value(i));
     values << id;
     run(prepared(mUpdate, QString("UPDATE Address SET %1 WHERE PersonID = ?").arg(assignments.join(", "))), values);
     run(prepared(mDeleteNumbers, "DELETE FROM TelephoneList WHERE PersonID = ?"), {id});
@@ -285,6 +318,9 @@ std::int32_t SyncWriter::writeContact(const StoredContact &c)
         run(prepared(mAddNumber, "INSERT OR REPLACE INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)"),
             {id, typeId, number});
     }
+    StoredContact written = c;
+    written.personId = id;
+    mDetails.write(asContact(mColumns, written));
     return id;
 }
 

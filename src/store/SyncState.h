@@ -1,5 +1,8 @@
 #pragma once
 
+#include "common/Contact.h"
+#include "store/DetailTables.h"
+
 #include <QHash>
 #include <QList>
 #include <QPair>
@@ -80,12 +83,15 @@ void ForgetSyncedContact(const QSqlDatabase &db, std::int64_t accountId, std::in
 // several have it); empty when the book has no sync tables. Throws DatabaseError.
 QHash<std::int32_t, QString> ReadSyncUids(const QSqlDatabase &db);
 
-// A contact's row and numbers as sync reads and writes them: the values of
-// the given Address columns, and its numbers as (type name, number) in TypeID order.
+// A contact's row, numbers and details as sync reads and writes them: the
+// whole values of the given Address columns (a value longer than its column
+// is stored cut, with the whole kept among the details), its numbers as
+// (type name, number) in TypeID order, and its details.
 struct StoredContact {
     std::int32_t personId = 0;
     QStringList values;
     QList<QPair<QString, QString>> numbers;
+    ContactDetails details;
 };
 
 // Every contact of a view. Throws DatabaseError.
@@ -104,6 +110,7 @@ private:
     void run(QSqlQuery &query, const QVariantList &values);
 
     QSqlDatabase mDb;
+    DetailWriter mDetails;
     std::int64_t mAccountId;
     bool mIsBusiness;
     QStringList mColumns;

@@ -79,7 +79,7 @@ public:
         for (const SyncedContact &c : ReadSyncedContacts(mDb, mAccount.id))
             mStates.insert(c.href, c);
         for (const StoredContact &c : ReadStoredContacts(mDb, mAccount.isBusiness, mColumns))
-            mLocal.insert(c.personId, BookValues::normalized(c.values, c.numbers));
+            mLocal.insert(c.personId, BookValues::normalized(c.values, c.numbers, c.details));
         receive();
         sendDeletions();
         QList<std::int32_t> ids = mLocal.keys();
@@ -198,7 +198,7 @@ private:
 
     std::int32_t writeLocal(std::int32_t personId, const BookValues &v)
     {
-        const std::int32_t id = mWriter.writeContact({personId, v.fields, v.numbers});
+        const std::int32_t id = mWriter.writeContact({personId, v.fields, v.numbers, v.details});
         mLocal.insert(id, v);
         return id;
     }
@@ -241,6 +241,18 @@ private:
                     if (t.toLower() == key)
                         type = t;
             result.numbers << qMakePair(type, chosen);
+        }
+        // Each part of the details as a whole, like a field.
+        const QList<DetailPart> localChanges = ChangedDetailParts(base.details, local.details);
+        const QList<DetailPart> remoteChanges = ChangedDetailParts(base.details, remote.details);
+        for (DetailPart part : ChangedDetailParts(local.details, remote.details)) {
+            if (!localChanges.contains(part))
+                CopyDetailPart(part, remote.details, result.details);
+            else if (remoteChanges.contains(part))
+                mSummary.conflicts << QCoreApplication::translate(
+                                          "Sync", "%1: %2: the book's '%3' was kept, the server's '%4' was not taken.")
+                                          .arg(name, DetailPartCaption(part), DetailPartText(part, local.details),
+                                               DetailPartText(part, remote.details));
         }
         return result;
     }

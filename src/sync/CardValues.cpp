@@ -43,19 +43,28 @@ QString childrenText(const QString &children)
 
 } // namespace
 
-BookValues BookValues::normalized(const QStringList &fields, const QList<QPair<QString, QString>> &numbers)
+BookValues BookValues::normalized(const QStringList &fields, const QList<QPair<QString, QString>> &numbers,
+                                  const ContactDetails &details)
 {
     BookValues v;
     for (int i = 0; i < 11; ++i)
         v.fields << (i == Children ? childrenText(fields.value(i)) : fields.value(i).trimmed());
+    v.details = details;
+    QList<LabeledValue> further;
     QStringList seen;
     for (const auto &[type, number] : numbers) {
         const QString key = type.trimmed().toLower();
-        if (number.trimmed().isEmpty() || seen.contains(key))
+        if (number.trimmed().isEmpty())
             continue;
+        if (seen.contains(key) || text::StoreLength(type.trimmed()) > TypeSize
+            || text::StoreLength(number.trimmed()) > NumberSize) {
+            further << LabeledValue{type.trimmed(), number.trimmed()};
+            continue;
+        }
         seen << key;
         v.numbers << qMakePair(type.trimmed(), number.trimmed());
     }
+    v.details.telephones = further + v.details.telephones;
     return v;
 }
 
@@ -77,7 +86,7 @@ QStringList BookValues::typeKeys() const
 
 bool BookValues::operator==(const BookValues &other) const
 {
-    if (fields != other.fields || numbers.size() != other.numbers.size())
+    if (fields != other.fields || numbers.size() != other.numbers.size() || !(details == other.details))
         return false;
     for (const auto &[t, n] : numbers)
         if (!SameNumber(other.number(t), n))
@@ -101,24 +110,116 @@ BookValues FitToBook(const ContactRecord &record, QStringList *notFitted)
     QList<QPair<QString, QString>> numbers;
     for (const PhoneNumber &t : record.telephones)
         numbers << qMakePair(t.type, t.number);
-    BookValues v = BookValues::normalized(fields, numbers);
-    for (int i = 0; i < 11; ++i) {
-        const ContactField &f = ContactFields()[size_t(i)];
-        if (text::StoreLength(v.fields[i]) > schema::TextSize("Address", f.column)) {
-            if (notFitted)
-                *notFitted << QString("%1: %2").arg(QCoreApplication::translate("Sync", f.caption), v.fields[i]);
-            v.fields[i].clear();
-        }
+    if (notFitted)
+        *notFitted = record.unplaced;
+    return BookValues::normalized(fields, numbers, record.details);
+}
+
+namespace {
+
+// Calls f with the member of ContactDetails that holds the part.
+template <class F>
+decltype(auto) withMember(DetailPart part, F &&f)
+{
+    using D = ContactDetails;
+    switch (part) {
+    case DetailPart::MiddleName: return f(&D::middleName);
+    case DetailPart::NamePrefix: return f(&D::namePrefix);
+    case DetailPart::NameSuffix: return f(&D::nameSuffix);
+    case DetailPart::DisplayName: return f(&D::displayName);
+    case DetailPart::Nicknames: return f(&D::nicknames);
+    case DetailPart::OrgUnits: return f(&D::orgUnits);
+    case DetailPart::JobTitle: return f(&D::jobTitle);
+    case DetailPart::Role: return f(&D::role);
+    case DetailPart::Emails: return f(&D::emails);
+    case DetailPart::Addresses: return f(&D::addresses);
+    case DetailPart::Country: return f(&D::country);
+    case DetailPart::Telephones: return f(&D::telephones);
+    case DetailPart::Birthday: return f(&D::birthday);
+    case DetailPart::Anniversary: return f(&D::anniversary);
+    case DetailPart::Note: return f(&D::note);
+    case DetailPart::WebAddresses: return f(&D::webAddresses);
+    case DetailPart::Messaging: return f(&D::messaging);
+    case DetailPart::Social: return f(&D::social);
+    case DetailPart::Related: return f(&D::related);
+    case DetailPart::Categories: return f(&D::categories);
+    case DetailPart::Photo: return f(&D::photo);
     }
-    for (qsizetype i = v.numbers.size() - 1; i >= 0; --i) {
-        const auto &[type, number] = v.numbers[i];
-        if (text::StoreLength(type) > TypeSize || text::StoreLength(number) > NumberSize) {
-            if (notFitted)
-                *notFitted << QString("%1: %2").arg(type, number);
-            v.numbers.removeAt(i);
-        }
+    return f(&D::note);
+}
+
+constexpr DetailPart LastDetailPart = DetailPart::Photo;
+
+QString partText(const QString &value) { return value; }
+QString partText(const QStringList &values) { return values.join(QLatin1String(", ")); }
+QString partText(const ContactDate &date) { return date.toIso(); }
+QString partText(const ContactPhoto &photo)
+{
+    if (photo.isEmpty())
+        return {};
+    return photo.uri.isEmpty() ? QString("%1, %2 bytes").arg(photo.mimeType).arg(photo.data.size()) : photo.uri;
+}
+QString partText(const QList<LabeledValue> &values)
+{
+    QStringList out;
+    for (const LabeledValue &v : values)
+        out << (v.label.isEmpty() ? v.value : v.label + ": " + v.value);
+    return out.join(QLatin1String("; "));
+}
+QString partText(const QList<ContactAddress> &addresses)
+{
+    QStringList out;
+    for (const ContactAddress &a : addresses) {
+        QStringList parts;
+        for (const QString &p : {a.poBox, a.extended, a.street, a.locality, a.region, a.postalCode, a.country})
+            if (!p.trimmed().isEmpty())
+                parts << QString(p).replace(u'\n', QLatin1String(", "));
+        out << parts.join(QLatin1String(", "));
     }
-    return v;
+    return out.join(QLatin1String("; "));
+}
+
+} // namespace
+
+QList<DetailPart> ChangedDetailParts(const ContactDetails &a, const ContactDetails &b)
+{
+    QList<DetailPart> changed;
+    for (int i = 0; i <= int(LastDetailPart); ++i) {
+        const auto part = DetailPart(i);
+        if (!withMember(part, [&](auto member) -> bool { return a.*member == b.*member; }))
+            changed << part;
+    }
+    return changed;
+}
+
+void CopyDetailPart(DetailPart part, const ContactDetails &from, ContactDetails &to)
+{
+    withMember(part, [&](auto member) { to.*member = from.*member; });
+}
+
+QString DetailPartText(DetailPart part, const ContactDetails &details)
+{
+    return withMember(part, [&](auto member) -> QString { return partText(details.*member); });
+}
+
+QString DetailPartCaption(DetailPart part)
+{
+    static const char *const captions[] = {
+        QT_TRANSLATE_NOOP("Sync", "Middle name"),   QT_TRANSLATE_NOOP("Sync", "Name prefix"),
+        QT_TRANSLATE_NOOP("Sync", "Name suffix"),   QT_TRANSLATE_NOOP("Sync", "Display name"),
+        QT_TRANSLATE_NOOP("Sync", "Nicknames"),     QT_TRANSLATE_NOOP("Sync", "Department"),
+        QT_TRANSLATE_NOOP("Sync", "Job title"),     QT_TRANSLATE_NOOP("Sync", "Role"),
+        QT_TRANSLATE_NOOP("Sync", "Further e-mail addresses"),
+        QT_TRANSLATE_NOOP("Sync", "Further addresses"),
+        QT_TRANSLATE_NOOP("Sync", "Country"),       QT_TRANSLATE_NOOP("Sync", "Further numbers"),
+        QT_TRANSLATE_NOOP("Sync", "Birthday"),      QT_TRANSLATE_NOOP("Sync", "Anniversary"),
+        QT_TRANSLATE_NOOP("Sync", "Note"),          QT_TRANSLATE_NOOP("Sync", "Web addresses"),
+        QT_TRANSLATE_NOOP("Sync", "Messaging"),     QT_TRANSLATE_NOOP("Sync", "Social profiles"),
+        QT_TRANSLATE_NOOP("Sync", "Related people"), QT_TRANSLATE_NOOP("Sync", "Categories"),
+        QT_TRANSLATE_NOOP("Sync", "Photo"),
+    };
+    static_assert(std::size(captions) == size_t(LastDetailPart) + 1);
+    return QCoreApplication::translate("Sync", captions[int(part)]);
 }
 
 ContactRecord ReadCard(const QByteArray &card)
@@ -337,12 +438,186 @@ void addRelation(CardEditor &card, const QString &name, bool spouse)
 Contact contact(const BookValues &values, bool isBusiness)
 {
     Contact r;
+    r.details = values.details;
     for (int i = 0; i < 11; ++i)
         r.*ContactFields()[size_t(i)].member = values.fields[i];
     for (const auto &[type, number] : values.numbers)
         r.telephones << PhoneNumber{type, number};
     r.isBusiness = isBusiness;
     return r;
+}
+
+
+// The lines the writer makes for a contact that holds nothing but the given
+// details, in the card's version: the forms this program writes everywhere.
+QList<Line> writtenLines(const ContactDetails &details, bool v4, bool isBusiness)
+{
+    Contact only;
+    only.details = details;
+    only.isBusiness = isBusiness;
+    QByteArray text;
+    interchange::AppendVCard(text, only, v4 ? interchange::VCardVersion::V4 : interchange::VCardVersion::V3);
+    return cardLines(text);
+}
+
+// Adds the written lines of the given property names, each group (an item
+// with its X-ABLabel) under a group of the card's own numbering.
+void addWritten(CardEditor &card, const QList<Line> &written, const QStringList &names)
+{
+    for (const Line &l : written) {
+        if (!names.contains(l.name))
+            continue;
+        if (l.group.isEmpty()) {
+            card.add(l.text());
+            continue;
+        }
+        QString label;
+        for (const Line &other : written)
+            if (other.group == l.group && other.name == QLatin1String("X-ABLABEL"))
+                label = UnescapedValue(other.value);
+        Line property = l;
+        property.group.clear();
+        if (label.isEmpty())
+            card.add(property.text());
+        else
+            card.addLabelled(property.spelled + property.params, property.value, label);
+    }
+}
+
+// The properties that hold a part of the details on their own, every line
+// of them the part's.
+QStringList propertiesOf(DetailPart part)
+{
+    switch (part) {
+    case DetailPart::Nicknames: return {"NICKNAME"};
+    case DetailPart::JobTitle: return {"TITLE"};
+    case DetailPart::Role: return {"ROLE"};
+    case DetailPart::Birthday: return {"BDAY"};
+    case DetailPart::Anniversary: return {"ANNIVERSARY", "X-ANNIVERSARY", "X-EVOLUTION-ANNIVERSARY"};
+    case DetailPart::Note: return {"NOTE"};
+    case DetailPart::WebAddresses: return {"URL"};
+    case DetailPart::Messaging:
+        return {"IMPP", "X-AIM", "X-JABBER", "X-SKYPE", "X-SKYPE-USERNAME", "X-ICQ", "X-MSN", "X-YAHOO", "X-GADUGADU",
+                "X-GOOGLE-TALK", "X-QQ"};
+    case DetailPart::Social: return {"X-SOCIALPROFILE"};
+    case DetailPart::Categories: return {"CATEGORIES"};
+    case DetailPart::Photo: return {"PHOTO"};
+    default: return {};
+    }
+}
+
+// The key of a number's type as the book compares it.
+QString typeKey(const CardEditor &card, const Line &l)
+{
+    const QString label = card.label(l);
+    return (label.isEmpty() ? interchange::TypeWordsFor(l.types) : label).toLower();
+}
+
+// Writes one changed part of the details back into the card, leaving the
+// lines of the book's own fields and of every other part as they are.
+void editDetail(CardEditor &card, DetailPart part, const BookValues &to, bool isBusiness)
+{
+    const ContactDetails &d = to.details;
+    const QStringList &f = to.fields;
+    auto named = [](const char *name) { return [name](const Line &l) { return l.name == QLatin1String(name); }; };
+    ContactDetails only;
+    CopyDetailPart(part, d, only);
+    const QList<Line> written = writtenLines(only, card.v4(), isBusiness);
+    const auto removeAll = [&](const std::function<bool(const Line &)> &matches) {
+        while (Line *l = card.find(matches))
+            card.remove(l);
+    };
+    // The line of the book's own value among several of a property: the
+    // preferred one with a value, else the first with a value.
+    const auto bookLine = [&](const char *name) {
+        return card.find([name](const Line &l) { return l.name == QLatin1String(name) && hasValue(l); }, true);
+    };
+    if (const QStringList names = propertiesOf(part); !names.isEmpty()) {
+        removeAll([&](const Line &l) { return names.contains(l.name); });
+        addWritten(card, written, names);
+        return;
+    }
+    switch (part) {
+    case DetailPart::MiddleName:
+    case DetailPart::NamePrefix:
+    case DetailPart::NameSuffix: {
+        const QList<QPair<int, QString>> components = {
+            {2, d.middleName}, {3, QStringList{f[Title], d.namePrefix}.join(u' ').trimmed()}, {4, d.nameSuffix}};
+        if (Line *n = card.find(named("N")))
+            setComponents(*n, components);
+        else
+            card.add("N:" + StructuredValue({f[LastName], f[FirstName], d.middleName, components[1].second,
+                                             d.nameSuffix}));
+        break;
+    }
+    case DetailPart::DisplayName: {
+        Contact parts;
+        for (int i = 0; i < 11; ++i)
+            parts.*ContactFields()[size_t(i)].member = f[i];
+        const QString shown = d.displayName.isEmpty() ? interchange::WholeName(parts) : d.displayName;
+        if (Line *fn = card.find([](const Line &l) { return l.name == QLatin1String("FN"); }))
+            fn->value = EscapedValue(shown);
+        else if (!shown.isEmpty())
+            card.add("FN:" + EscapedValue(shown));
+        break;
+    }
+    case DetailPart::OrgUnits: {
+        Line *org = card.find(named("ORG"));
+        QStringList parts{f[Company]};
+        parts << d.orgUnits;
+        if (org)
+            org->value = StructuredValue(parts);
+        else if (!d.orgUnits.isEmpty())
+            card.add("ORG:" + StructuredValue(parts));
+        break;
+    }
+    case DetailPart::Country: {
+        if (Line *adr = bookLine("ADR")) {
+            setComponents(*adr, {{6, d.country}});
+        } else if (!d.country.isEmpty()) {
+            const QString type = isBusiness ? "work" : "home";
+            card.add("ADR;TYPE=" + (card.v4() ? type : type.toUpper()) + u':'
+                     + StructuredValue({QString(), QString(), f[Street], f[City], f[State], f[ZipCode], d.country}));
+        }
+        break;
+    }
+    case DetailPart::Emails:
+    case DetailPart::Addresses: {
+        const char *name = part == DetailPart::Emails ? "EMAIL" : "ADR";
+        const Line *own = bookLine(name);
+        const qsizetype ownAt = own ? own - card.lines().constData() : -1;
+        for (qsizetype i = 0; i < card.lines().size(); ++i)
+            if (i != ownAt && card.lines()[i].name == QLatin1String(name) && !card.lines()[i].removed)
+                card.remove(&card.lines()[i]);
+        addWritten(card, written, {name});
+        break;
+    }
+    case DetailPart::Telephones: {
+        // The first number of each type is the book's; the others are the details'.
+        QStringList seen;
+        for (Line &l : card.lines()) {
+            if (l.removed || l.name != QLatin1String("TEL") || !hasValue(l))
+                continue;
+            const QString key = typeKey(card, l);
+            if (seen.contains(key) || to.number(key).isEmpty())
+                card.remove(&l);
+            else
+                seen << key;
+        }
+        addWritten(card, written, {"TEL"});
+        break;
+    }
+    case DetailPart::Related: {
+        removeAll([&](const Line &l) {
+            return (l.name == QLatin1String("RELATED") || l.name == QLatin1String("X-ABRELATEDNAMES"))
+                && !isRelation(card, l, "spouse") && !isRelation(card, l, "child");
+        });
+        addWritten(card, written, {"RELATED", "X-ABRELATEDNAMES"});
+        break;
+    }
+    default:
+        break;
+    }
 }
 
 } // namespace
@@ -395,9 +670,10 @@ QByteArray EditCard(const QByteArray &text, const BookValues &from, const BookVa
         for (int i : {Title, FirstName, LastName, Company})
             if (from.fields[i] != f[i])
                 after.*ContactFields()[size_t(i)].member = f[i];
-        // FN follows the name only where it was the one built from its parts.
+        // FN follows the name only where it was one made of its parts, not a
+        // display name of its own.
         Line *fn = card.find(named("FN"));
-        if (!fn || UnescapedValue(fn->value) == interchange::WholeName(before)) {
+        if (!fn || before.details.displayName.isEmpty()) {
             const QString wholeName = EscapedValue(interchange::WholeName(after));
             if (fn)
                 fn->value = wholeName;
@@ -515,6 +791,8 @@ QByteArray EditCard(const QByteArray &text, const BookValues &from, const BookVa
                          + u':' + value);
         }
     }
+    for (DetailPart part : ChangedDetailParts(from.details, to.details))
+        editDetail(card, part, to, isBusiness);
     if (!card.find(named("UID")))
         for (Line &l : card.lines())
             if (l.name == QLatin1String("VERSION")) {

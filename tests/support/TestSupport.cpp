@@ -1,5 +1,7 @@
 #include "support/TestSupport.h"
 
+#include "common/ContactDetails.h"
+
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/MessageBox.h"
 #include "store/AddressBook.h"
@@ -146,6 +148,45 @@ QByteArray ReadAll(const QString &fileName)
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return f.readAll();
+}
+
+QString DetailsText(const ContactDetails &d)
+{
+    QStringList out;
+    auto add = [&out](const QString &key, const QString &value) {
+        if (!value.isEmpty())
+            out << key + "=" + value;
+    };
+    auto addLabeled = [&out](const QString &key, const QList<LabeledValue> &values) {
+        for (const LabeledValue &v : values)
+            out << key + "(" + v.label + ")=" + v.value;
+    };
+    add("middle", d.middleName);
+    add("prefix", d.namePrefix);
+    add("suffix", d.nameSuffix);
+    add("display", d.displayName);
+    add("nick", d.nicknames.join(','));
+    add("units", d.orgUnits.join(','));
+    add("title", d.jobTitle);
+    add("role", d.role);
+    addLabeled("email", d.emails);
+    for (const ContactAddress &a : d.addresses)
+        out << "adr(" + a.label + ")="
+                + QStringList{a.poBox, a.extended, a.street, a.locality, a.region, a.postalCode, a.country}.join('/');
+    add("country", d.country);
+    addLabeled("tel", d.telephones);
+    add("bday", d.birthday.toIso());
+    add("anniversary", d.anniversary.toIso());
+    add("note", d.note);
+    addLabeled("url", d.webAddresses);
+    addLabeled("impp", d.messaging);
+    addLabeled("social", d.social);
+    addLabeled("related", d.related);
+    add("categories", d.categories.join(','));
+    if (!d.photo.data.isEmpty())
+        out << QString("photo=%1 of %2 bytes").arg(d.photo.mimeType).arg(d.photo.data.size());
+    add("photo", d.photo.uri);
+    return out.join("; ");
 }
 
 } // namespace varnelle::test

@@ -12,6 +12,7 @@
 namespace varnelle {
 class AddressBook;
 class MainWindow;
+struct ContactDetails;
 } // namespace varnelle
 
 namespace varnelle::test {
@@ -79,5 +80,8 @@ void Exec(const QString &fileName, const QString &sql, const QVariantList &value
 
 // Reads a whole file.
 QByteArray ReadAll(const QString &fileName);
+
+// A contact's details in one line, only those it has: "middle=Q; email(work)=a@b.c; bday=1984-03-07".
+QString DetailsText(const ContactDetails &details);
 
 } // namespace varnelle::test

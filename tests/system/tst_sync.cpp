@@ -2,7 +2,9 @@
 // loopback port with a temporary storage folder and one htpasswd user.
 #include "interchange/BookExport.h"
 #include "store/AddressBook.h"
+#include "store/Contacts.h"
 #include "store/Database.h"
+#include "store/DetailTables.h"
 #include "store/SyncState.h"
 #include "store/repair/Salvage.h"
 #include "sync/BookSync.h"
@@ -509,6 +511,44 @@ private slots:
                                  "second@example.com", "X-CUSTOM:kept", "new@example.com", "Springfield"})
             QVERIFY2(text.contains(kept), kept);
         QVERIFY(!text.contains("first@example.com"));
+    }
+
+    // Details merge part by part: the server's changes arrive, the book's go
+    // up, and a long name kept whole travels whole.
+    void detailsMergePartByPart()
+    {
+        Radicale server;
+        Book book(server);
+        const QByteArray extra = "BDAY:1970-01-02\r\nNOTE:old note\r\nEMAIL;TYPE=INTERNET,PREF:first@example.com\r\n"
+                                 "EMAIL;TYPE=HOME:second@example.com\r\nX-CUSTOM:kept\r\n";
+        QCOMPARE(server.request("PUT", "rich.vcf", card("rich", "Bartholomew-Alexander", "Card", extra)), 201);
+        book.sync();
+        const auto stored = [&] {
+            Contact c = *ReadContactFields(book.db, book.scalar("SELECT PersonID FROM Address").toInt());
+            c.personId = book.scalar("SELECT PersonID FROM Address").toInt();
+            ReadContactDetails(book.db, c);
+            return c;
+        };
+        Contact c = stored();
+        QCOMPARE(c.firstName, "Bartholomew-Alexander");
+        QCOMPARE(c.details.birthday.toIso(), "1970-01-02");
+        QCOMPARE(c.details.emails.value(0).value, "second@example.com");
+
+        QByteArray text = server.cards().value("rich.vcf");
+        text.replace("BDAY:1970-01-02", "BDAY:1971-03-04");
+        QVERIFY(server.request("PUT", "rich.vcf", text) < 300);
+        c.details.note = "new note";
+        WriteContactDetails(book.db, c);
+
+        const sync::SyncSummary summary = book.sync();
+        QCOMPARE(summary.conflicts, QStringList());
+        QCOMPARE(stored().details.birthday.toIso(), "1971-03-04");
+        QCOMPARE(stored().details.note, "new note");
+        const QByteArray sent = server.cards().value("rich.vcf");
+        for (const char *kept : {"NOTE:new note", "BDAY:1971-03-04", "second@example.com", "X-CUSTOM:kept",
+                                 "Bartholomew-Alexander"})
+            QVERIFY2(sent.contains(kept), sent.constData());
+        QCOMPARE(book.sync().wentOut, 0);
     }
 
     void sqliteShellChangeSentUp()

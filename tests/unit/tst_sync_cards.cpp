@@ -89,6 +89,78 @@ private slots:
         QVERIFY(FitToBook(ReadCard(edited)) == to);
     }
 
+    // A changed part of the details replaces the card's lines of that part
+    // only, in the card's version, and reads back as the book's details.
+    void detailEditKeepsTheRest_data()
+    {
+        QTest::addColumn<QByteArray>("card");
+        QTest::addColumn<int>("part");
+        QTest::addColumn<QString>("value"); // lists as "a|b", labelled values as "label=value|..."
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QStringList>("absent");
+        const QByteArray v3 = "BEGIN:VCARD\r\nVERSION:3.0\r\nUID:u1\r\nFN:Jane Doe\r\nN:Doe;Jane;;Dr.;\r\n"
+                              "ORG:Acme;Sales\r\nEMAIL;TYPE=INTERNET,PREF:jane@x.org\r\nEMAIL;TYPE=HOME:old@home.org\r\n"
+                              "TEL;TYPE=WORK:111\r\nTEL;TYPE=WORK:112\r\nBDAY:1970-01-02\r\nNOTE:old note\r\n"
+                              "ADR;TYPE=WORK:;;1 Elm St;Springfield;IL;62701;USA\r\nX-CUSTOM:kept\r\nEND:VCARD\r\n";
+        QByteArray v4 = v3;
+        v4.replace("VERSION:3.0", "VERSION:4.0");
+        QTest::newRow("note") << v3 << int(DetailPart::Note) << QString("Line one\nLine two")
+                              << QStringList{"NOTE:Line one\\nLine two", "X-CUSTOM:kept", "BDAY:1970-01-02"}
+                              << QStringList{"old note"};
+        QTest::newRow("birthday, 4.0") << v4 << int(DetailPart::Birthday) << QString("--03-07")
+                                       << QStringList{"BDAY:--0307", "NOTE:old note"} << QStringList{"1970"};
+        QTest::newRow("birthday removed") << v3 << int(DetailPart::Birthday) << QString()
+                                          << QStringList{"NOTE:old note"} << QStringList{"BDAY"};
+        QTest::newRow("further e-mail") << v3 << int(DetailPart::Emails) << QString("work=w@x.org")
+                                        << QStringList{"PREF:jane@x.org", "w@x.org"} << QStringList{"old@home.org"};
+        QTest::newRow("further number") << v3 << int(DetailPart::Telephones) << QString("Work=113")
+                                        << QStringList{"TEL;TYPE=WORK:111", ":113"} << QStringList{"112"};
+        QTest::newRow("department") << v3 << int(DetailPart::OrgUnits) << QString("Sales|EMEA")
+                                    << QStringList{"ORG:Acme;Sales;EMEA"} << QStringList{};
+        QTest::newRow("country") << v3 << int(DetailPart::Country) << QString("United States")
+                                 << QStringList{"1 Elm St;Springfield;IL;62701;United States"} << QStringList{";USA"};
+        QTest::newRow("middle name") << v3 << int(DetailPart::MiddleName) << QString("Quinn")
+                                     << QStringList{"N:Doe;Jane;Quinn;Dr.;"} << QStringList{};
+        QTest::newRow("nicknames") << v4 << int(DetailPart::Nicknames) << QString("JD|Janie")
+                                   << QStringList{"NICKNAME:JD,Janie"} << QStringList{};
+        QTest::newRow("web address") << v3 << int(DetailPart::WebAddresses) << QString("=https://jane.example")
+                                     << QStringList{"URL", "https://jane.example"} << QStringList{};
+    }
+    void detailEditKeepsTheRest()
+    {
+        QFETCH(QByteArray, card);
+        QFETCH(int, part);
+        QFETCH(QString, value);
+        QFETCH(QStringList, present);
+        QFETCH(QStringList, absent);
+        const BookValues from = FitToBook(ReadCard(card));
+        BookValues to = from;
+        varnelle::ContactDetails &d = to.details;
+        const QStringList items = value.isEmpty() ? QStringList() : value.split(u'|');
+        QList<varnelle::LabeledValue> labelled;
+        for (const QString &item : items)
+            labelled << varnelle::LabeledValue{item.section(u'=', 0, 0), item.section(u'=', 1)};
+        switch (DetailPart(part)) {
+        case DetailPart::Note: d.note = value; break;
+        case DetailPart::Birthday: d.birthday = varnelle::ContactDate::fromIso(value); break;
+        case DetailPart::Emails: d.emails = labelled; break;
+        case DetailPart::Telephones: d.telephones = labelled; break;
+        case DetailPart::OrgUnits: d.orgUnits = items; break;
+        case DetailPart::Country: d.country = value; break;
+        case DetailPart::MiddleName: d.middleName = value; break;
+        case DetailPart::Nicknames: d.nicknames = items; break;
+        case DetailPart::WebAddresses: d.webAddresses = labelled; break;
+        default: QFAIL("a part the test cannot set");
+        }
+        QCOMPARE(ChangedDetailParts(from.details, to.details), QList<DetailPart>{DetailPart(part)});
+        const QByteArray edited = EditCard(card, from, to, true, "u1");
+        for (const QString &text : present)
+            QVERIFY2(edited.contains(text.toUtf8()), edited.constData());
+        for (const QString &text : absent)
+            QVERIFY2(!edited.contains(text.toUtf8()), edited.constData());
+        QVERIFY2(FitToBook(ReadCard(edited)) == to, edited.constData());
+    }
+
     // The card sent is the server's card with exactly the book's changes.
     void writeBackGolden_data() { varnelle::test::WriteBackPairs(); }
     void writeBackGolden()
