@@ -351,7 +351,15 @@ void ContactEditorTest::changedElsewhereWhileEditing()
     MainWindow &main = loadFixture();
     editContact(main, 0, [&](ContactDialog &editor) {
         retype(editor, "cityBox", "Boston");
+        withMore(editor, [](ContactDetailsDialog &more) {
+            answerEntry({"Jack"});
+            click(find<QPushButton>(more, "nicknameListAdd"));
+            click(find<QPushButton>(more, "okButton"));
+        });
         Exec(DatabaseFileName, "UPDATE Address SET City = 'Chicago', Company = 'Initech' WHERE PersonID = 1");
+        Contact changed = storedContact(1);
+        changed.details.note = "Changed elsewhere";
+        WriteContactDetails(CurrentBook().database(), changed);
         boxes.answer(keepMine ? QMessageBox::Yes : QMessageBox::No);
         click(find<QPushButton>(editor, "saveButton"));
         QCOMPARE(boxes.messages.size(), 1);
@@ -360,12 +368,19 @@ void ContactEditorTest::changedElsewhereWhileEditing()
         if (!keepMine) {
             QCOMPARE(find<QLineEdit>(editor, "cityBox")->text(), QString("Chicago"));
             QCOMPARE(find<QLineEdit>(editor, "companyBox")->text(), QString("Initech"));
+            withMore(editor, [](ContactDetailsDialog &more) {
+                QCOMPARE(find<QPlainTextEdit>(more, "noteBox")->toPlainText(), QString("Changed elsewhere"));
+                QCOMPARE(find<QListWidget>(more, "nicknameList")->count(), 0);
+                click(find<QPushButton>(more, "cancelButton"));
+            });
             click(find<QPushButton>(editor, "cancelButton"));
         }
     });
-    // Only the boxes the user changed are written over the other change.
+    // Only the boxes and details the user changed are written over the other change.
     QCOMPARE(Rows(DatabaseFileName, "SELECT City, Company FROM Address WHERE PersonID = 1").value(0),
              (QVariantList{keepMine ? "Boston" : "Chicago", "Initech"}));
+    QCOMPARE(storedContact(1).details.note, QString("Changed elsewhere"));
+    QCOMPARE(storedContact(1).details.nicknames, keepMine ? QStringList{"Jack"} : QStringList{});
 }
 
 void ContactEditorTest::listFollowsChangesMadeElsewhere_data()

@@ -52,6 +52,9 @@ QString dayDateFormat()
     else
         while (from > 0 && !isField(format.at(from - 1)))
             --from;
+    // A day ends with its dot where the date's parts end with one ("31.12.").
+    if (from > 0 && format.at(from) == u'.')
+        ++from;
     return format.remove(from, to - from);
 }
 
@@ -324,6 +327,7 @@ ContactDetailsDialog::ContactDetailsDialog(const Contact &contact, const QString
     mPages = new QTabWidget(this);
     mPages->setObjectName("pages");
     mPages->setAccessibleName(tr("Details"));
+    mPages->setUsesScrollButtons(false); // every page's name in sight; the window grows for them
     layout->addWidget(mPages);
     const ContactDetails &d = contact.details;
 
