@@ -417,6 +417,7 @@ ContactDetailsDialog::ContactDetailsDialog(const Contact &contact, const QString
     mNote->setObjectName("noteBox");
     mNote->setTabChangesFocus(true);
     mNote->setAccessibleName(tr("Note"));
+    mNoteShown = mNote->toPlainText();
     auto *noteLabel = new QLabel(tr("N&ote:"), dates);
     noteLabel->setObjectName("noteBoxLabel");
     noteLabel->setBuddy(mNote);
@@ -436,6 +437,7 @@ ContactDetailsDialog::ContactDetailsDialog(const Contact &contact, const QString
     mPhoto->setObjectName("photo");
     mPhoto->setAccessibleName(tr("Photo"));
     mPhoto->setAlignment(Qt::AlignCenter);
+    mPhoto->setWordWrap(true); // a long URI
     const int side = fontMetrics().lineSpacing() * 10;
     mPhoto->setMinimumSize(side, side);
     auto *choose = new QPushButton(tr("&Choose Photo..."), photo);
@@ -555,16 +557,17 @@ Contact ContactDetailsDialog::contact() const
 {
     Contact result = mContact;
     ContactDetails &d = result.details;
+    // A value the user left as it was shown stays exactly as it was.
     for (const Single &single : mSingles)
-        d.*single.member = single.box->text().trimmed();
+        if (single.box->text() != mContact.details.*single.member)
+            d.*single.member = single.box->text().trimmed();
     for (const Whole &whole : mWholes)
         if (whole.box->text() != mContact.*whole.member)
             result.*whole.member = whole.box->text();
     for (const DateBox &date : mDates)
         d.*date.member = readDate(date).value_or(mContact.details.*date.member);
-    d.note = mNote->toPlainText();
-    if (d.note.trimmed().isEmpty())
-        d.note.clear();
+    if (mNote->toPlainText() != mNoteShown)
+        d.note = mNote->toPlainText().trimmed().isEmpty() ? QString() : mNote->toPlainText();
     for (const auto &list : mLists)
         list->store(d, list->rows());
     return result;

@@ -100,6 +100,7 @@ private:
     std::vector<DateBox> mDates;
     std::vector<std::unique_ptr<ListPart>> mLists;
     QPlainTextEdit *mNote = nullptr;
+    QString mNoteShown; // the note as the box first showed it
     QLabel *mPhoto = nullptr;
     QPushButton *mRemovePhoto = nullptr;
 };
