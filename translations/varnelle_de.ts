@@ -1482,6 +1482,321 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
     </message>
 </context>
 <context>
+    <name>varnelle::ContactDetailsDialog</name>
+    <message>
+        <source>Add...</source>
+        <translation>Hinzufügen...</translation>
+    </message>
+    <message>
+        <source>Change...</source>
+        <translation>Ändern...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>More Details</source>
+        <translation>Weitere Angaben</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Angaben</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>A&amp;rt:</translation>
+    </message>
+    <message>
+        <source>&amp;Names</source>
+        <translation>&amp;Namen</translation>
+    </message>
+    <message>
+        <source>Name p&amp;refix:</source>
+        <translation>Tite&amp;l vor dem Namen:</translation>
+    </message>
+    <message>
+        <source>Midd&amp;le name:</source>
+        <translation>&amp;Zweiter Vorname:</translation>
+    </message>
+    <message>
+        <source>Name &amp;suffix:</source>
+        <translation>Namens&amp;suffix:</translation>
+    </message>
+    <message>
+        <source>Displa&amp;y name:</source>
+        <translation>&amp;Anzeigename:</translation>
+    </message>
+    <message>
+        <source>Nic&amp;knames:</source>
+        <translation>Spi&amp;tznamen:</translation>
+    </message>
+    <message>
+        <source>&amp;Nickname:</source>
+        <translation>&amp;Spitzname:</translation>
+    </message>
+    <message>
+        <source>Or&amp;ganisation</source>
+        <translation>Or&amp;ganisation</translation>
+    </message>
+    <message>
+        <source>&amp;Job title:</source>
+        <translation>&amp;Berufsbezeichnung:</translation>
+    </message>
+    <message>
+        <source>&amp;Role:</source>
+        <translation>&amp;Rolle:</translation>
+    </message>
+    <message>
+        <source>Depar&amp;tments:</source>
+        <translation>Ab&amp;teilungen:</translation>
+    </message>
+    <message>
+        <source>&amp;Department:</source>
+        <translation>&amp;Abteilung:</translation>
+    </message>
+    <message>
+        <source>A&amp;ddresses</source>
+        <translation>A&amp;dressen</translation>
+    </message>
+    <message>
+        <source>&amp;Country of the first address:</source>
+        <translation>&amp;Land der ersten Adresse:</translation>
+    </message>
+    <message>
+        <source>Further &amp;addresses:</source>
+        <translation>&amp;Weitere Adressen:</translation>
+    </message>
+    <message>
+        <source>&amp;Street:</source>
+        <translation>&amp;Straße:</translation>
+    </message>
+    <message>
+        <source>C&amp;ity:</source>
+        <translation>&amp;Ort:</translation>
+    </message>
+    <message>
+        <source>State or &amp;province:</source>
+        <translation>&amp;Bundesland oder Region:</translation>
+    </message>
+    <message>
+        <source>Postal c&amp;ode:</source>
+        <translation>&amp;Postleitzahl:</translation>
+    </message>
+    <message>
+        <source>Co&amp;untry:</source>
+        <translation>&amp;Land:</translation>
+    </message>
+    <message>
+        <source>P.O. &amp;box:</source>
+        <translation>Post&amp;fach:</translation>
+    </message>
+    <message>
+        <source>E&amp;xtended address:</source>
+        <translation>Adress&amp;zusatz:</translation>
+    </message>
+    <message>
+        <source>E-&amp;mail &amp;&amp; Phone</source>
+        <translation>E-&amp;Mail &amp;&amp; Telefon</translation>
+    </message>
+    <message>
+        <source>Further e-mail &amp;addresses:</source>
+        <translation>&amp;Weitere E-Mail-Adressen:</translation>
+    </message>
+    <message>
+        <source>&amp;E-mail address:</source>
+        <translation>&amp;E-Mail-Adresse:</translation>
+    </message>
+    <message>
+        <source>Further num&amp;bers:</source>
+        <translation>Weitere &amp;Rufnummern:</translation>
+    </message>
+    <message>
+        <source>&amp;Number:</source>
+        <translation>&amp;Nummer:</translation>
+    </message>
+    <message>
+        <source>&amp;Internet</source>
+        <translation>&amp;Internet</translation>
+    </message>
+    <message>
+        <source>&amp;Web addresses:</source>
+        <translation>&amp;Webadressen:</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse:</translation>
+    </message>
+    <message>
+        <source>Mess&amp;aging:</source>
+        <translation>&amp;Chat-Adressen:</translation>
+    </message>
+    <message>
+        <source>&amp;Social profiles:</source>
+        <translation>&amp;Soziale Profile:</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil:</translation>
+    </message>
+    <message>
+        <source>Dat&amp;es &amp;&amp; Note</source>
+        <translation>Dat&amp;en &amp;&amp; Notiz</translation>
+    </message>
+    <message>
+        <source>&amp;Birthday:</source>
+        <translation>Ge&amp;burtstag:</translation>
+    </message>
+    <message>
+        <source>The birthday</source>
+        <translation>Der Geburtstag</translation>
+    </message>
+    <message>
+        <source>&amp;Anniversary:</source>
+        <translation>&amp;Jahrestag:</translation>
+    </message>
+    <message>
+        <source>The anniversary</source>
+        <translation>Der Jahrestag</translation>
+    </message>
+    <message>
+        <source>A date as %1, or as %2 without a year.</source>
+        <translation>Ein Datum als %1, oder als %2 ohne Jahr.</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation>No&amp;tiz:</translation>
+    </message>
+    <message>
+        <source>&amp;People &amp;&amp; Categories</source>
+        <translation>&amp;Personen &amp;&amp; Kategorien</translation>
+    </message>
+    <message>
+        <source>&amp;Related people:</source>
+        <translation>&amp;Bezugspersonen:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Categories:</source>
+        <translation>&amp;Kategorien:</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Kategorie:</translation>
+    </message>
+    <message>
+        <source>P&amp;hoto</source>
+        <translation>F&amp;oto</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Photo...</source>
+        <translation>Foto &amp;wählen...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Photo</source>
+        <translation>Foto entfe&amp;rnen</translation>
+    </message>
+    <message>
+        <source>&amp;Fields in Full</source>
+        <translation>&amp;Felder vollständig</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Anrede:</translation>
+    </message>
+    <message>
+        <source>Fir&amp;st name:</source>
+        <translation>&amp;Vorname:</translation>
+    </message>
+    <message>
+        <source>&amp;Last name:</source>
+        <translation>Na&amp;chname:</translation>
+    </message>
+    <message>
+        <source>&amp;Company:</source>
+        <translation>Fi&amp;rma:</translation>
+    </message>
+    <message>
+        <source>St&amp;reet:</source>
+        <translation>&amp;Straße:</translation>
+    </message>
+    <message>
+        <source>Cit&amp;y:</source>
+        <translation>Or&amp;t:</translation>
+    </message>
+    <message>
+        <source>St&amp;ate:</source>
+        <translation>&amp;Bundesland:</translation>
+    </message>
+    <message>
+        <source>&amp;ZIP code:</source>
+        <translation>P&amp;LZ:</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>E-Mail:</translation>
+    </message>
+    <message>
+        <source>Spo&amp;use:</source>
+        <translation>E&amp;hepartner:</translation>
+    </message>
+    <message>
+        <source>Children:</source>
+        <translation>Kinder:</translation>
+    </message>
+    <message>
+        <source>%1 "%2" is not a date. Type a date as %3, or a day without a year as %4.</source>
+        <translation>%1 „%2“ ist kein Datum. Geben Sie ein Datum als %3 ein oder einen Tag ohne Jahr als %4.</translation>
+    </message>
+    <message>
+        <source>Choose Photo</source>
+        <translation>Foto wählen</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a photo: it has %2, a photo may have at most %3.</source>
+        <translation>%1 ist zu groß für ein Foto: die Datei hat %2, ein Foto darf höchstens %3 haben.</translation>
+    </message>
+    <message>
+        <source>%1 is not a PNG or JPEG image. Choose a photo in one of these formats.</source>
+        <translation>%1 ist kein PNG- oder JPEG-Bild. Wählen Sie ein Foto in einem dieser Formate.</translation>
+    </message>
+    <message>
+        <source>This photo cannot be shown.</source>
+        <translation>Dieses Foto kann nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>Photo at %1</source>
+        <translation>Foto unter %1</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>Kein Foto</translation>
+    </message>
+</context>
+<context>
     <name>varnelle::ContactDialog</name>
     <message>
         <source>&amp;Add Number</source>
@@ -1570,6 +1885,10 @@ Save your changes over it? Choose No to see the contact as it is now, without yo
         <translation>Dieser Kontakt wurde anderswo geändert (durch eine Synchronisation oder ein anderes Programm), während Sie ihn bearbeitet haben.
 
 Ihre Änderungen darüber speichern? Wählen Sie Nein, um den Kontakt so zu sehen, wie er jetzt ist, ohne Ihre Änderungen.</translation>
+    </message>
+    <message>
+        <source>More Deta&amp;ils...</source>
+        <translation>&amp;Weitere Angaben...</translation>
     </message>
 </context>
 <context>

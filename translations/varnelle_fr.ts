@@ -1482,6 +1482,321 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
     </message>
 </context>
 <context>
+    <name>varnelle::ContactDetailsDialog</name>
+    <message>
+        <source>Add...</source>
+        <translation>Ajouter...</translation>
+    </message>
+    <message>
+        <source>Change...</source>
+        <translation>Modifier...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Retirer</translation>
+    </message>
+    <message>
+        <source>More Details</source>
+        <translation>Plus de détails</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>&amp;Kind:</source>
+        <translation>T&amp;ype :</translation>
+    </message>
+    <message>
+        <source>&amp;Names</source>
+        <translation>&amp;Noms</translation>
+    </message>
+    <message>
+        <source>Name p&amp;refix:</source>
+        <translation>Pré&amp;fixe du nom :</translation>
+    </message>
+    <message>
+        <source>Midd&amp;le name:</source>
+        <translation>Deu&amp;xième prénom :</translation>
+    </message>
+    <message>
+        <source>Name &amp;suffix:</source>
+        <translation>&amp;Suffixe du nom :</translation>
+    </message>
+    <message>
+        <source>Displa&amp;y name:</source>
+        <translation>Nom &amp;affiché :</translation>
+    </message>
+    <message>
+        <source>Nic&amp;knames:</source>
+        <translation>Su&amp;rnoms :</translation>
+    </message>
+    <message>
+        <source>&amp;Nickname:</source>
+        <translation>&amp;Surnom :</translation>
+    </message>
+    <message>
+        <source>Or&amp;ganisation</source>
+        <translation>Or&amp;ganisation</translation>
+    </message>
+    <message>
+        <source>&amp;Job title:</source>
+        <translation>&amp;Fonction :</translation>
+    </message>
+    <message>
+        <source>&amp;Role:</source>
+        <translation>&amp;Rôle :</translation>
+    </message>
+    <message>
+        <source>Depar&amp;tments:</source>
+        <translation>Ser&amp;vices :</translation>
+    </message>
+    <message>
+        <source>&amp;Department:</source>
+        <translation>&amp;Service :</translation>
+    </message>
+    <message>
+        <source>A&amp;ddresses</source>
+        <translation>A&amp;dresses</translation>
+    </message>
+    <message>
+        <source>&amp;Country of the first address:</source>
+        <translation>Pa&amp;ys de la première adresse :</translation>
+    </message>
+    <message>
+        <source>Further &amp;addresses:</source>
+        <translation>&amp;Autres adresses :</translation>
+    </message>
+    <message>
+        <source>&amp;Street:</source>
+        <translation>&amp;Rue :</translation>
+    </message>
+    <message>
+        <source>C&amp;ity:</source>
+        <translation>&amp;Ville :</translation>
+    </message>
+    <message>
+        <source>State or &amp;province:</source>
+        <translation>É&amp;tat ou région :</translation>
+    </message>
+    <message>
+        <source>Postal c&amp;ode:</source>
+        <translation>Code &amp;postal :</translation>
+    </message>
+    <message>
+        <source>Co&amp;untry:</source>
+        <translation>P&amp;ays :</translation>
+    </message>
+    <message>
+        <source>P.O. &amp;box:</source>
+        <translation>&amp;Boîte postale :</translation>
+    </message>
+    <message>
+        <source>E&amp;xtended address:</source>
+        <translation>Co&amp;mplément d'adresse :</translation>
+    </message>
+    <message>
+        <source>E-&amp;mail &amp;&amp; Phone</source>
+        <translation>E-&amp;mail et téléphone</translation>
+    </message>
+    <message>
+        <source>Further e-mail &amp;addresses:</source>
+        <translation>&amp;Autres adresses e-mail :</translation>
+    </message>
+    <message>
+        <source>&amp;E-mail address:</source>
+        <translation>Adresse &amp;e-mail :</translation>
+    </message>
+    <message>
+        <source>Further num&amp;bers:</source>
+        <translation>Autres numé&amp;ros :</translation>
+    </message>
+    <message>
+        <source>&amp;Number:</source>
+        <translation>&amp;Numéro :</translation>
+    </message>
+    <message>
+        <source>&amp;Internet</source>
+        <translation>&amp;Internet</translation>
+    </message>
+    <message>
+        <source>&amp;Web addresses:</source>
+        <translation>Adresses &amp;web :</translation>
+    </message>
+    <message>
+        <source>&amp;Address:</source>
+        <translation>&amp;Adresse :</translation>
+    </message>
+    <message>
+        <source>Mess&amp;aging:</source>
+        <translation>Mess&amp;agerie :</translation>
+    </message>
+    <message>
+        <source>&amp;Social profiles:</source>
+        <translation>Profils &amp;sociaux :</translation>
+    </message>
+    <message>
+        <source>&amp;Profile:</source>
+        <translation>&amp;Profil :</translation>
+    </message>
+    <message>
+        <source>Dat&amp;es &amp;&amp; Note</source>
+        <translation>Dat&amp;es et note</translation>
+    </message>
+    <message>
+        <source>&amp;Birthday:</source>
+        <translation>Date de nai&amp;ssance :</translation>
+    </message>
+    <message>
+        <source>The birthday</source>
+        <translation>La date de naissance</translation>
+    </message>
+    <message>
+        <source>&amp;Anniversary:</source>
+        <translation>&amp;Anniversaire :</translation>
+    </message>
+    <message>
+        <source>The anniversary</source>
+        <translation>L'anniversaire</translation>
+    </message>
+    <message>
+        <source>A date as %1, or as %2 without a year.</source>
+        <translation>Une date sous la forme %1, ou %2 sans année.</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>N&amp;ote:</source>
+        <translation>N&amp;ote :</translation>
+    </message>
+    <message>
+        <source>&amp;People &amp;&amp; Categories</source>
+        <translation>&amp;Personnes et catégories</translation>
+    </message>
+    <message>
+        <source>&amp;Related people:</source>
+        <translation>Pe&amp;rsonnes liées :</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Categories:</source>
+        <translation>Ca&amp;tégories :</translation>
+    </message>
+    <message>
+        <source>&amp;Category:</source>
+        <translation>&amp;Catégorie :</translation>
+    </message>
+    <message>
+        <source>P&amp;hoto</source>
+        <translation>P&amp;hoto</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Photo...</source>
+        <translation>Choisi&amp;r une photo...</translation>
+    </message>
+    <message>
+        <source>Re&amp;move Photo</source>
+        <translation>Re&amp;tirer la photo</translation>
+    </message>
+    <message>
+        <source>&amp;Fields in Full</source>
+        <translation>&amp;Champs complets</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <source>Fir&amp;st name:</source>
+        <translation>P&amp;rénom :</translation>
+    </message>
+    <message>
+        <source>&amp;Last name:</source>
+        <translation>Nom de &amp;famille :</translation>
+    </message>
+    <message>
+        <source>&amp;Company:</source>
+        <translation>&amp;Société :</translation>
+    </message>
+    <message>
+        <source>St&amp;reet:</source>
+        <translation>R&amp;ue :</translation>
+    </message>
+    <message>
+        <source>Cit&amp;y:</source>
+        <translation>&amp;Ville :</translation>
+    </message>
+    <message>
+        <source>St&amp;ate:</source>
+        <translation>Ét&amp;at :</translation>
+    </message>
+    <message>
+        <source>&amp;ZIP code:</source>
+        <translation>Code posta&amp;l :</translation>
+    </message>
+    <message>
+        <source>E-mail:</source>
+        <translation>E-mail :</translation>
+    </message>
+    <message>
+        <source>Spo&amp;use:</source>
+        <translation>Con&amp;joint :</translation>
+    </message>
+    <message>
+        <source>Children:</source>
+        <translation>Enfants :</translation>
+    </message>
+    <message>
+        <source>%1 "%2" is not a date. Type a date as %3, or a day without a year as %4.</source>
+        <translation>%1 « %2 » n'est pas une date. Saisissez une date sous la forme %3, ou un jour sans année sous la forme %4.</translation>
+    </message>
+    <message>
+        <source>Choose Photo</source>
+        <translation>Choisir une photo</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg)</source>
+        <translation>Images (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 n'a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 is too large for a photo: it has %2, a photo may have at most %3.</source>
+        <translation>%1 est trop grand pour une photo : il fait %2, une photo peut faire au plus %3.</translation>
+    </message>
+    <message>
+        <source>%1 is not a PNG or JPEG image. Choose a photo in one of these formats.</source>
+        <translation>%1 n'est pas une image PNG ou JPEG. Choisissez une photo dans l'un de ces formats.</translation>
+    </message>
+    <message>
+        <source>This photo cannot be shown.</source>
+        <translation>Cette photo ne peut pas être affichée.</translation>
+    </message>
+    <message>
+        <source>Photo at %1</source>
+        <translation>Photo à l'adresse %1</translation>
+    </message>
+    <message>
+        <source>No photo</source>
+        <translation>Pas de photo</translation>
+    </message>
+</context>
+<context>
     <name>varnelle::ContactDialog</name>
     <message>
         <source>&amp;Add Number</source>
@@ -1570,6 +1885,10 @@ Save your changes over it? Choose No to see the contact as it is now, without yo
         <translation>Ce contact a été modifié ailleurs (par une synchronisation ou un autre programme) pendant que vous le modifiiez.
 
 Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact tel qu'il est maintenant, sans vos modifications.</translation>
+    </message>
+    <message>
+        <source>More Deta&amp;ils...</source>
+        <translation>Plus de détai&amp;ls...</translation>
     </message>
 </context>
 <context>

@@ -40,7 +40,7 @@ void AccessTest::everyControlHasAName()
     TempWorkDir dir;
     ScriptedBoxes boxes;
     const ShownWindows shown = ShowAllWindows();
-    QCOMPARE(shown.windows.size(), size_t(11));
+    QCOMPARE(shown.windows.size(), size_t(12));
     QStringList unnamed;
     for (const ShownWindows::Window &w : shown.windows)
         for (QWidget *control : Controls(*w.widget))

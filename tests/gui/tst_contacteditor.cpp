@@ -10,14 +10,24 @@
 #include "ui/widgets/SortedLists.h"
 #include "ui/widgets/LayoutUnits.h"
 #include "store/Database.h"
+#include "store/Contacts.h"
+#include "store/DetailTables.h"
 #include "ui/contact/PhoneNumberDialog.h"
+#include "ui/contact/ContactDetailsDialog.h"
 #include "ui/contact/ContactDialog.h"
 #include "ui/main/ContactListModel.h"
 #include "ui/main/MainWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
+#include <QBuffer>
 #include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QImage>
+#include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -149,6 +159,111 @@ void answerNumberDialog(const QString &type, const QString &number)
     });
 }
 
+// Makes window the active one, as a click on it does.
+void activate(QWidget &window)
+{
+    QApplication::setActiveWindow(&window);
+    (void)QTest::qWaitForWindowActive(&window);
+}
+
+// Presses the key in the focused control of the active window.
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+}
+
+// A contact as the store holds it: the whole values of its fields and its details.
+Contact storedContact(int personId)
+{
+    Contact contact = ReadContactFields(CurrentBook().database(), personId).value_or(Contact());
+    ReadContactDetails(CurrentBook().database(), contact);
+    return contact;
+}
+
+// Opens the More part from the editor, runs act in it and returns when it has closed.
+void withMore(ContactDialog &editor, std::function<void(ContactDetailsDialog &)> act)
+{
+    bool shown = false;
+    WhenShown<ContactDetailsDialog>([&](ContactDetailsDialog &more) {
+        shown = true;
+        act(more);
+    });
+    click(find<QPushButton>(editor, "moreButton"));
+    QVERIFY(shown);
+}
+
+void showPage(ContactDetailsDialog &more, const QString &page)
+{
+    find<QTabWidget>(more, "pages")->setCurrentWidget(find<QWidget>(more, page));
+}
+
+// Fills the parts of a list's entry in their order and presses OK.
+void answerEntry(const QStringList &values)
+{
+    WhenShown<DetailEntryDialog>([=](DetailEntryDialog &dialog) {
+        auto *form = dialog.findChild<QFormLayout *>();
+        for (int i = 0; i < values.size(); ++i) {
+            QWidget *field = form->itemAt(i, QFormLayout::FieldRole)->widget();
+            if (auto *lines = qobject_cast<QPlainTextEdit *>(field))
+                lines->setPlainText(values[i]);
+            else if (auto *combo = qobject_cast<QComboBox *>(field))
+                combo->setCurrentText(values[i]);
+            else
+                retype(static_cast<QLineEdit *>(field), values[i]);
+        }
+        click(find<QPushButton>(dialog, "okButton"));
+    });
+}
+
+// What the store holds of contact 1 for the control of the More part, on one line.
+QString storedDetail(const QString &control)
+{
+    const Contact c = storedContact(1);
+    const ContactDetails &d = c.details;
+    const auto labeled = [](const QList<LabeledValue> &values) {
+        QStringList shown;
+        for (const LabeledValue &v : values)
+            shown << v.label + ":" + v.value;
+        return shown.join('|');
+    };
+    const QHash<QString, QString> stored = {
+        {"middleNameBox", d.middleName},
+        {"nicknameList", d.nicknames.join('|')},
+        {"jobTitleBox", d.jobTitle},
+        {"departmentList", d.orgUnits.join('|')},
+        {"countryBox", d.country},
+        {"emailList", labeled(d.emails)},
+        {"numberList", labeled(d.telephones)},
+        {"webList", labeled(d.webAddresses)},
+        {"messagingList", labeled(d.messaging)},
+        {"socialList", labeled(d.social)},
+        {"relatedList", labeled(d.related)},
+        {"categoryList", d.categories.join('|')},
+        {"birthdayBox", d.birthday.toIso()},
+        {"anniversaryBox", d.anniversary.toIso()},
+        {"noteBox", d.note},
+        {"wholeFirstNameBox", c.firstName.isEmpty() ? QString() : c.firstName + "|" + addressRow(1)[1].toString()},
+    };
+    if (control == "addressList") {
+        QStringList shown;
+        for (const ContactAddress &a : d.addresses)
+            shown << QStringList{a.label, a.street, a.locality, a.region, a.postalCode, a.country}.join(';');
+        return shown.join('|');
+    }
+    return stored.value(control);
+}
+
+// Answers a file dialog with the name, as a user types it and clicks Open.
+void answerFileDialog(const QString &name)
+{
+    WhenShown<QFileDialog>([name](QFileDialog &dialog) {
+        dialog.selectFile(name);
+        QPushButton *open = dialog.findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Open);
+        QTRY_VERIFY(open->isEnabled());
+        click(open);
+    });
+}
+
 } // namespace
 
 class ContactEditorTest : public QObject {
@@ -177,6 +292,16 @@ private slots:
     void emojiAtTheLimitIsKeptWholeAndNulDropped();
     void boxSaysWhenItIsFullAndWhatWasLeftOut_data();
     void boxSaysWhenItIsFullAndWhatWasLeftOut();
+    void morePartWorksFromTheKeyboard();
+    void eachKindOfDetailIsAddedChangedAndRemoved_data();
+    void eachKindOfDetailIsAddedChangedAndRemoved();
+    void cancelLeavesDetailsAsTheyWere_data();
+    void cancelLeavesDetailsAsTheyWere();
+    void dateThatIsNoDateIsRefused_data();
+    void dateThatIsNoDateIsRefused();
+    void dateKeptAsTextIsShownAsWritten();
+    void photoFromAFile_data();
+    void photoFromAFile();
 };
 
 void ContactEditorTest::controlsStandWhereTheyBelongInTabOrder()
@@ -226,7 +351,15 @@ void ContactEditorTest::changedElsewhereWhileEditing()
     MainWindow &main = loadFixture();
     editContact(main, 0, [&](ContactDialog &editor) {
         retype(editor, "cityBox", "Boston");
+        withMore(editor, [](ContactDetailsDialog &more) {
+            answerEntry({"Jack"});
+            click(find<QPushButton>(more, "nicknameListAdd"));
+            click(find<QPushButton>(more, "okButton"));
+        });
         Exec(DatabaseFileName, "UPDATE Address SET City = 'Chicago', Company = 'Initech' WHERE PersonID = 1");
+        Contact changed = storedContact(1);
+        changed.details.note = "Changed elsewhere";
+        WriteContactDetails(CurrentBook().database(), changed);
         boxes.answer(keepMine ? QMessageBox::Yes : QMessageBox::No);
         click(find<QPushButton>(editor, "saveButton"));
         QCOMPARE(boxes.messages.size(), 1);
@@ -235,12 +368,19 @@ void ContactEditorTest::changedElsewhereWhileEditing()
         if (!keepMine) {
             QCOMPARE(find<QLineEdit>(editor, "cityBox")->text(), QString("Chicago"));
             QCOMPARE(find<QLineEdit>(editor, "companyBox")->text(), QString("Initech"));
+            withMore(editor, [](ContactDetailsDialog &more) {
+                QCOMPARE(find<QPlainTextEdit>(more, "noteBox")->toPlainText(), QString("Changed elsewhere"));
+                QCOMPARE(find<QListWidget>(more, "nicknameList")->count(), 0);
+                click(find<QPushButton>(more, "cancelButton"));
+            });
             click(find<QPushButton>(editor, "cancelButton"));
         }
     });
-    // Only the boxes the user changed are written over the other change.
+    // Only the boxes and details the user changed are written over the other change.
     QCOMPARE(Rows(DatabaseFileName, "SELECT City, Company FROM Address WHERE PersonID = 1").value(0),
              (QVariantList{keepMine ? "Boston" : "Chicago", "Initech"}));
+    QCOMPARE(storedContact(1).details.note, QString("Changed elsewhere"));
+    QCOMPARE(storedContact(1).details.nicknames, keepMine ? QStringList{"Jack"} : QStringList{});
 }
 
 void ContactEditorTest::listFollowsChangesMadeElsewhere_data()
@@ -742,6 +882,294 @@ void ContactEditorTest::boxSaysWhenItIsFullAndWhatWasLeftOut()
         QVERIFY(!notice->isVisible());
         click(find<QPushButton>(editor, "cancelButton"));
     });
+}
+
+void ContactEditorTest::morePartWorksFromTheKeyboard()
+{
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadFixture();
+    editContact(main, 0, [](ContactDialog &editor) {
+        activate(editor);
+        bool shown = false;
+        WhenShown<ContactDetailsDialog>([&](ContactDetailsDialog &more) {
+            activate(more);
+            shown = true;
+            press(Qt::Key_M, Qt::AltModifier); // the E-mail & Phone page
+            press(Qt::Key_A, Qt::AltModifier); // its further e-mail addresses
+            QCOMPARE(QApplication::focusWidget(), find<QListWidget>(more, "emailList"));
+            press(Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), find<QPushButton>(more, "emailListAdd"));
+            WhenShown<DetailEntryDialog>([](DetailEntryDialog &entry) {
+                activate(entry);
+                QTest::keyClicks(QApplication::focusWidget(), "jon@home.test");
+                press(Qt::Key_Tab);
+                QTest::keyClicks(QApplication::focusWidget(), "home");
+                press(Qt::Key_Return);
+            });
+            press(Qt::Key_Space);
+            activate(more);
+            QCOMPARE(lines(find<QListWidget>(more, "emailList")), QStringList{"home: jon@home.test"});
+            press(Qt::Key_E, Qt::AltModifier); // the Dates & Note page
+            press(Qt::Key_B, Qt::AltModifier); // its birthday
+            QTest::keyClicks(QApplication::focusWidget(), DateText({1984, 3, 7, {}}));
+            press(Qt::Key_Return);
+            QVERIFY(!more.isVisible());
+        });
+        press(Qt::Key_I, Qt::AltModifier);
+        QVERIFY(shown);
+        activate(editor);
+        press(Qt::Key_S, Qt::AltModifier);
+        QVERIFY(!editor.isVisible());
+    });
+    QCOMPARE(lastSaved, std::optional<std::int32_t>(1));
+    QCOMPARE(storedContact(1).details.emails, (QList<LabeledValue>{{"home", "jon@home.test"}}));
+    QCOMPARE(storedContact(1).details.birthday.toIso(), QString("1984-03-07"));
+    QVERIFY(boxes.messages.isEmpty());
+}
+
+void ContactEditorTest::eachKindOfDetailIsAddedChangedAndRemoved_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QStringList>("added");
+    QTest::addColumn<QString>("storedAdded");
+    QTest::addColumn<QStringList>("changed");
+    QTest::addColumn<QString>("storedChanged");
+    QTest::newRow("middle name") << "namesPage" << "middleNameBox" << QStringList{"Quincy"} << "Quincy"
+                                 << QStringList{"Q."} << "Q.";
+    QTest::newRow("nickname") << "namesPage" << "nicknameList" << QStringList{"Jack"} << "Jack"
+                              << QStringList{"Johnny"} << "Johnny";
+    QTest::newRow("job title") << "organisationPage" << "jobTitleBox" << QStringList{"Engineer"} << "Engineer"
+                               << QStringList{"Chief Engineer"} << "Chief Engineer";
+    QTest::newRow("department") << "organisationPage" << "departmentList" << QStringList{"Sales"} << "Sales"
+                                << QStringList{"Research"} << "Research";
+    QTest::newRow("country") << "addressesPage" << "countryBox" << QStringList{"USA"} << "USA"
+                             << QStringList{"Canada"} << "Canada";
+    QTest::newRow("address") << "addressesPage" << "addressList"
+                             << QStringList{"2 Elm St\nBack door", "Shelbyville", "Ontario", "K1A 0B1", "Canada",
+                                            "", "", "home"}
+                             << "home;2 Elm St\nBack door;Shelbyville;Ontario;K1A 0B1;Canada"
+                             << QStringList{"9 Oak Rd", "Ogdenville", "", "", "", "", "", "work"}
+                             << "work;9 Oak Rd;Ogdenville;;;";
+    QTest::newRow("e-mail") << "emailPhonePage" << "emailList" << QStringList{"jon@home.test", "home"}
+                            << "home:jon@home.test" << QStringList{"jon@mail.test", ""} << ":jon@mail.test";
+    QTest::newRow("number") << "emailPhonePage" << "numberList" << QStringList{"555-0199", "Work"}
+                            << "Work:555-0199" << QStringList{"555-0198", "Home"} << "Home:555-0198";
+    QTest::newRow("web address") << "internetPage" << "webList" << QStringList{"https://jon.test", "work"}
+                                 << "work:https://jon.test" << QStringList{"https://smith.test", "home"}
+                                 << "home:https://smith.test";
+    QTest::newRow("messaging") << "internetPage" << "messagingList" << QStringList{"jon@chat.test", "xmpp"}
+                               << "xmpp:jon@chat.test" << QStringList{"live:jon", "skype"} << "skype:live:jon";
+    QTest::newRow("social") << "internetPage" << "socialList" << QStringList{"https://social.test/@jon", "mastodon"}
+                            << "mastodon:https://social.test/@jon" << QStringList{"jon", "github"} << "github:jon";
+    QTest::newRow("related") << "peoplePage" << "relatedList" << QStringList{"Ann Smith", "sibling"}
+                             << "sibling:Ann Smith" << QStringList{"Bo Smith", "friend"} << "friend:Bo Smith";
+    QTest::newRow("category") << "peoplePage" << "categoryList" << QStringList{"Family"} << "Family"
+                              << QStringList{"Work"} << "Work";
+    QTest::newRow("birthday") << "datesPage" << "birthdayBox" << QStringList{DateText({1984, 3, 7, {}})}
+                              << "1984-03-07" << QStringList{DateText({0, 2, 29, {}})} << "--02-29";
+    QTest::newRow("anniversary") << "datesPage" << "anniversaryBox" << QStringList{DateText({0, 6, 21, {}})}
+                                 << "--06-21" << QStringList{"2001-06-21"} << "2001-06-21";
+    QTest::newRow("note") << "datesPage" << "noteBox" << QStringList{"Met at the fair\nLikes tea"}
+                          << "Met at the fair\nLikes tea" << QStringList{"Moved away"} << "Moved away";
+    QTest::newRow("first name in full") << "fieldsPage" << "wholeFirstNameBox"
+                                        << QStringList{"Maximilian-Alexander"} << "Maximilian-Alexander|Maximilian-Alex"
+                                        << QStringList{"Max"} << "Max|Max";
+}
+
+void ContactEditorTest::eachKindOfDetailIsAddedChangedAndRemoved()
+{
+    QFETCH(QString, page);
+    QFETCH(QString, control);
+    QFETCH(QStringList, added);
+    QFETCH(QString, storedAdded);
+    QFETCH(QStringList, changed);
+    QFETCH(QString, storedChanged);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadFixture();
+    // Enters the values into the control; an empty list removes the entry of a list.
+    const auto enter = [&](const QStringList &values) {
+        editContact(main, 0, [&](ContactDialog &editor) {
+            withMore(editor, [&](ContactDetailsDialog &more) {
+                showPage(more, page);
+                if (auto *list = more.findChild<QListWidget *>(control)) {
+                    if (list->count())
+                        selectLine(list, 0);
+                    if (values.isEmpty()) {
+                        click(find<QPushButton>(more, control + "Remove"));
+                    } else {
+                        answerEntry(values);
+                        click(find<QPushButton>(more, control + (list->count() ? "Change" : "Add")));
+                    }
+                } else if (auto *note = more.findChild<QPlainTextEdit *>(control)) {
+                    note->setPlainText(values.value(0));
+                } else {
+                    retype(find<QLineEdit>(more, control), values.value(0));
+                }
+                click(find<QPushButton>(more, "okButton"));
+            });
+            click(find<QPushButton>(editor, "saveButton"));
+        });
+    };
+    enter(added);
+    QCOMPARE(storedDetail(control), storedAdded);
+    enter(changed);
+    QCOMPARE(storedDetail(control), storedChanged);
+    enter({});
+    QCOMPARE(storedDetail(control), QString());
+    QVERIFY(boxes.messages.isEmpty());
+    QCOMPARE(lastSaved, std::optional<std::int32_t>(1));
+}
+
+void ContactEditorTest::cancelLeavesDetailsAsTheyWere_data()
+{
+    QTest::addColumn<bool>("cancelMore"); // else OK in the More part, then Cancel in the editor
+    QTest::newRow("Cancel in the More part, Save in the editor") << true;
+    QTest::newRow("OK in the More part, Cancel in the editor") << false;
+}
+
+void ContactEditorTest::cancelLeavesDetailsAsTheyWere()
+{
+    QFETCH(bool, cancelMore);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadFixture();
+    const QVariantList before = addressRow(1);
+    editContact(main, 0, [&](ContactDialog &editor) {
+        withMore(editor, [&](ContactDetailsDialog &more) {
+            showPage(more, "emailPhonePage");
+            answerEntry({"jon@home.test", "home"});
+            click(find<QPushButton>(more, "emailListAdd"));
+            showPage(more, "fieldsPage");
+            retype(find<QLineEdit>(more, "wholeFirstNameBox"), "Johnathan-Maximilian");
+            click(find<QPushButton>(more, cancelMore ? "cancelButton" : "okButton"));
+        });
+        // The box shows what its column will hold; the More part, opened again, the edits it holds.
+        QCOMPARE(find<QLineEdit>(editor, "firstNameBox")->text(), cancelMore ? "John" : "Johnathan-Maxim");
+        withMore(editor, [&](ContactDetailsDialog &more) {
+            QCOMPARE(find<QListWidget>(more, "emailList")->count(), cancelMore ? 0 : 1);
+            click(find<QPushButton>(more, "cancelButton"));
+        });
+        click(find<QPushButton>(editor, cancelMore ? "saveButton" : "cancelButton"));
+    });
+    QVERIFY(storedContact(1).details.isEmpty());
+    QCOMPARE(addressRow(1), before);
+}
+
+void ContactEditorTest::dateThatIsNoDateIsRefused_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("words") << "next Tuesday";
+    QTest::newRow("a day that does not exist") << "1984-02-31";
+}
+
+void ContactEditorTest::dateThatIsNoDateIsRefused()
+{
+    QFETCH(QString, typed);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadFixture();
+    editContact(main, 0, [&](ContactDialog &editor) {
+        withMore(editor, [&](ContactDetailsDialog &more) {
+            showPage(more, "datesPage");
+            retype(find<QLineEdit>(more, "birthdayBox"), typed);
+            click(find<QPushButton>(more, "okButton"));
+            QCOMPARE(boxes.messages.size(), 1);
+            QCOMPARE(boxes.messages[0].icon, QMessageBox::Warning);
+            QVERIFY2(boxes.messages[0].text.contains(QString("\"%1\" is not a date").arg(typed)),
+                     qPrintable(boxes.messages[0].text));
+            QVERIFY(more.isVisible());
+            QCOMPARE(more.focusWidget(), find<QLineEdit>(more, "birthdayBox"));
+            click(find<QPushButton>(more, "cancelButton"));
+        });
+        click(find<QPushButton>(editor, "saveButton"));
+    });
+    QVERIFY(storedContact(1).details.birthday.isEmpty());
+}
+
+void ContactEditorTest::dateKeptAsTextIsShownAsWritten()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadFixture();
+    Contact contact = storedContact(1);
+    contact.details.birthday = ContactDate::fromIso("20230231");
+    WriteContactDetails(CurrentBook().database(), contact);
+    editContact(main, 0, [&](ContactDialog &editor) {
+        withMore(editor, [&](ContactDetailsDialog &more) {
+            QCOMPARE(find<QLineEdit>(more, "birthdayBox")->text(), QString("20230231"));
+            click(find<QPushButton>(more, "okButton"));
+        });
+        click(find<QPushButton>(editor, "saveButton"));
+    });
+    QCOMPARE(storedContact(1).details.birthday.text, QString("20230231"));
+}
+
+void ContactEditorTest::photoFromAFile_data()
+{
+    QTest::addColumn<QString>("format"); // of the image written; empty: the bytes as given
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("refusal"); // empty: accepted
+    QTest::newRow("PNG") << "png" << QByteArray() << QString();
+    QTest::newRow("JPEG") << "jpeg" << QByteArray() << QString();
+    QTest::newRow("not an image") << QString() << QByteArray("BEGIN:VCARD\r\n") << "is not a PNG or JPEG image";
+    QTest::newRow("GIF") << "gif" << QByteArray() << "is not a PNG or JPEG image";
+    QTest::newRow("too large") << QString() << QByteArray(PhotoSizeLimit + 1, '\x89') << "is too large for a photo";
+}
+
+void ContactEditorTest::photoFromAFile()
+{
+    QFETCH(QString, format);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, refusal);
+    TempWorkDir dir;
+    ScriptedBoxes boxes;
+    MainWindow &main = loadFixture();
+    if (!format.isEmpty()) {
+        QImage image(300, 200, QImage::Format_RGB32);
+        image.fill(Qt::darkCyan);
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(image.save(&buffer, qPrintable(format)) || format == "gif");
+    }
+    QFile file(dir.file("photo"));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    editContact(main, 0, [&](ContactDialog &editor) {
+        withMore(editor, [&](ContactDetailsDialog &more) {
+            showPage(more, "photoPage");
+            answerFileDialog(file.fileName());
+            click(find<QPushButton>(more, "choosePhotoButton"));
+            // Scaled to fit its place.
+            const QLabel *photo = find<QLabel>(more, "photo");
+            QCOMPARE(!photo->pixmap().isNull(), refusal.isEmpty());
+            QVERIFY(photo->pixmap().width() <= photo->width() && photo->pixmap().height() <= photo->height());
+            click(find<QPushButton>(more, "okButton"));
+        });
+        click(find<QPushButton>(editor, "saveButton"));
+    });
+    const ContactPhoto stored = storedContact(1).details.photo;
+    if (refusal.isEmpty()) {
+        QVERIFY(boxes.messages.isEmpty());
+        QCOMPARE(stored.data, bytes);
+        QCOMPARE(stored.mimeType, "image/" + format);
+        // Removed again.
+        editContact(main, 0, [&](ContactDialog &editor) {
+            withMore(editor, [&](ContactDetailsDialog &more) {
+                click(find<QPushButton>(more, "removePhotoButton"));
+                QCOMPARE(find<QLabel>(more, "photo")->text(), QString("No photo"));
+                click(find<QPushButton>(more, "okButton"));
+            });
+            click(find<QPushButton>(editor, "saveButton"));
+        });
+        QVERIFY(storedContact(1).details.photo.isEmpty());
+    } else {
+        QCOMPARE(boxes.messages.size(), 1);
+        QCOMPARE(boxes.messages[0].icon, QMessageBox::Warning);
+        QVERIFY2(boxes.messages[0].text.contains(refusal), qPrintable(boxes.messages[0].text));
+        QVERIFY(stored.isEmpty());
+    }
 }
 
 QTEST_MAIN(ContactEditorTest)

@@ -293,7 +293,7 @@ void KeysTest::tabOrder_data()
                             << QStringList{"titleBox", "firstNameBox", "lastNameBox", "companyBox", "streetBox",
                                            "cityBox", "stateBox", "zipCodeBox", "emailBox", "spouseBox",
                                            "childrenBox", "numberList", "addNumberButton", "editNumberButton",
-                                           "deleteNumberButton", "saveButton", "cancelButton"};
+                                           "deleteNumberButton", "saveButton", "cancelButton", "moreButton"};
     QTest::newRow("number") << "PhoneNumberDialog"
                             << QStringList{"typeCombo", "numberBox", "saveButton", "cancelButton"};
     QTest::newRow("types") << "PhoneTypesDialog"

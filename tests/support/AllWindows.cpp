@@ -6,6 +6,7 @@
 #include "store/AddressBook.h"
 #include "store/Database.h"
 #include "ui/about/AboutDialog.h"
+#include "ui/contact/ContactDetailsDialog.h"
 #include "ui/contact/ContactDialog.h"
 #include "ui/contact/PhoneNumberDialog.h"
 #include "ui/interchange/ExportOptionsDialog.h"
@@ -57,6 +58,10 @@ ShownWindows ShowAllWindows()
     shown.windows.push_back({"MainWindow", &main});
     own("ContactDialog", new ContactDialog(book, 1));
     own("PhoneNumberDialog", new PhoneNumberDialog(book, 1, 2));
+    Contact contact;
+    contact.lastName = "Smith";
+    contact.details.nicknames = {"Annie"};
+    own("ContactDetailsDialog", new ContactDetailsDialog(contact, {"Work", "Home"}));
     own("PhoneTypesDialog", new PhoneTypesDialog(book));
     own("ReportCriteriaDialog", new ReportCriteriaDialog(book));
     own("ReportDestinationDialog", new ReportDestinationDialog);

@@ -9,9 +9,9 @@
 namespace varnelle::test {
 
 // Every window of the program, made over the current test folder's book and
-// shown: the main window (borrowed), the editor on contact 1, the number and
-// types dialogs, the report dialogs and a preview, the import and export
-// dialogs and the About box. The book holds contact 1 with a number.
+// shown: the main window (borrowed), the editor on contact 1 and its More
+// part, the number and types dialogs, the report dialogs and a preview, the
+// import and export dialogs and the About box. The book holds contact 1 with a number.
 struct ShownWindows {
     struct Window {
         QString name;

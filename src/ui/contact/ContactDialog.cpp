@@ -11,7 +11,11 @@
 #include "ui/widgets/StoreLengthValidator.h"
 #include "store/AddressBook.h"
 #include "store/Contacts.h"
+#include "store/Database.h"
 #include "store/DatabaseError.h"
+#include "store/DetailTables.h"
+#include "store/TelephoneTypes.h"
+#include "ui/contact/ContactDetailsDialog.h"
 #include "ui/contact/PhoneNumberDialog.h"
 
 #include <QInputMethodEvent>
@@ -76,6 +80,30 @@ constexpr BoxPlace Boxes[] = {
     {"childrenBox", "Children", 50, 1560, 2760, 4575, 285},
 };
 
+// The contact with each field cut to what its column holds.
+Contact fitted(Contact contact)
+{
+    for (const ContactField &field : ContactFields())
+        contact.*field.member = FittedFieldValue(field, contact.*field.member);
+    return contact;
+}
+
+// Sets each detail the user changed (edited differs from read) in to.
+template <class... Members>
+void takeChanged(ContactDetails &to, const ContactDetails &read, const ContactDetails &edited, Members... members)
+{
+    ((edited.*members != read.*members ? void(to.*members = edited.*members) : void()), ...);
+}
+
+void takeChangedDetails(ContactDetails &to, const ContactDetails &read, const ContactDetails &edited)
+{
+    using D = ContactDetails;
+    takeChanged(to, read, edited, &D::middleName, &D::namePrefix, &D::nameSuffix, &D::displayName, &D::nicknames,
+                &D::orgUnits, &D::jobTitle, &D::role, &D::emails, &D::addresses, &D::country, &D::telephones,
+                &D::birthday, &D::anniversary, &D::note, &D::webAddresses, &D::messaging, &D::social, &D::related,
+                &D::categories, &D::photo);
+}
+
 QListWidgetItem *numberEntry(const QString &line, std::int32_t typeId)
 {
     auto *item = new QListWidgetItem(line);
@@ -102,6 +130,7 @@ ContactDialog::ContactDialog(AddressBook &book, std::int32_t personId, QWidget *
     connect(mDeleteNumberButton, &QPushButton::clicked, this, &ContactDialog::deleteNumber);
     connect(mSaveButton, &QPushButton::clicked, this, &ContactDialog::save);
     connect(mCancelButton, &QPushButton::clicked, this, &ContactDialog::cancel);
+    connect(mMoreButton, &QPushButton::clicked, this, &ContactDialog::showMore);
 
     // Load
     adjustSize();
@@ -122,7 +151,7 @@ void ContactDialog::createControls()
         QLineEdit *box = QByteArray(b.field) == "State"
                              ? MakeControl<CapitalsBox>(this, b.name, b.left, b.top, b.width, b.height)
                              : MakeControl<QLineEdit>(this, b.name, b.left, b.top, b.width, b.height);
-        mAddressBoxes.push_back({box, FindContactField(QString::fromLatin1(b.field))->member});
+        mAddressBoxes.push_back({box, FindContactField(QString::fromLatin1(b.field))});
         LimitToStoreLength(box, b.maxLength);
         UseButtonFace(box);
         tabOrder << box;
@@ -136,9 +165,11 @@ void ContactDialog::createControls()
     mDeleteNumberButton = MakeButton(this, "deleteNumberButton", tr("&Delete Number"), 5640, 4200, 1335, 375);
     mSaveButton = MakeButton(this, "saveButton", tr("&Save"), 1560, 4920, 1215, 615);
     mCancelButton = MakeButton(this, "cancelButton", tr("&Cancel"), 3840, 4920, 1215, 615);
+    // Every detail beyond the boxes, and the whole values of fields longer than their boxes.
+    mMoreButton = MakeButton(this, "moreButton", tr("More Deta&ils..."), 5640, 4920, 1335, 615);
     mSaveButton->setDefault(true);
     SetTabOrder(tabOrder << mNumberList << mAddNumberButton << mEditNumberButton << mDeleteNumberButton << mSaveButton
-                         << mCancelButton);
+                         << mCancelButton << mMoreButton);
     // Each label leads to its box (Alt and the underlined letter) and names it
     // for a screen reader; the boxes that stand without a label are named.
     const auto labelFor = [this](const char *name, const QString &caption, const char *box, double left,
@@ -172,6 +203,8 @@ void ContactDialog::initialise()
     mRead.reset();
     try {
         mRead = ReadContactFields(mBook.database(), mPersonId);
+        if (mRead)
+            ReadContactDetails(mBook.database(), *mRead);
     } catch (const DatabaseError &error) {
         ShowRefusal(error.message());
     }
@@ -192,16 +225,34 @@ void ContactDialog::initialise()
 
 void ContactDialog::showFields(const Contact &contact)
 {
+    mEdits = contact;
     for (const AddressBox &b : mAddressBoxes)
-        b.box->setText(contact.*b.member);
+        b.box->setText(FittedFieldValue(*b.field, contact.*b.field->member));
 }
 
 Contact ContactDialog::editedContact() const
 {
-    Contact edited = *mRead;
+    Contact edited = mEdits;
     for (const AddressBox &b : mAddressBoxes)
-        edited.*b.member = b.box->text();
+        if (b.box->text() != FittedFieldValue(*b.field, mEdits.*b.field->member))
+            edited.*b.field->member = b.box->text();
     return edited;
+}
+
+void ContactDialog::showMore()
+{
+    if (!mRead)
+        return;
+    QStringList numberTypes;
+    try {
+        for (const TelephoneTypeRow &row : ListTelephoneTypes(mBook.database()))
+            numberTypes << row.name;
+    } catch (const DatabaseError &) {
+        // offered only; the user may type any kind
+    }
+    ContactDetailsDialog more(editedContact(), numberTypes, this);
+    if (more.exec() == QDialog::Accepted)
+        showFields(more.contact());
 }
 
 void ContactDialog::fillNumbers()
@@ -272,8 +323,23 @@ void ContactDialog::save()
 {
     if (!mRead || !keepEditsOverOtherChanges())
         return;
+    const Contact edited = editedContact();
     try {
-        StoreChangedFields(mBook.database(), mPersonId, *mRead, editedContact());
+        // The columns get what fits of the changed fields; the details, and
+        // the whole values of fields longer than their columns, go beside
+        // them, over what another program may have changed meanwhile only
+        // where the user changed something.
+        QSqlDatabase &db = mBook.database();
+        InTransaction(db, [&] {
+            StoreChangedFields(db, mPersonId, fitted(*mRead), fitted(edited));
+            Contact stored = ReadContactFields(db, mPersonId).value_or(edited);
+            ReadContactDetails(db, stored);
+            for (const ContactField &field : ContactFields())
+                if (edited.*field.member != (*mRead).*field.member)
+                    stored.*field.member = edited.*field.member;
+            takeChangedDetails(stored.details, mRead->details, edited.details);
+            WriteContactDetails(db, stored);
+        });
     } catch (const DatabaseError &error) {
         // The editor stays open with the user's entries.
         ShowRefusal(error.message());
@@ -292,10 +358,12 @@ bool ContactDialog::keepEditsOverOtherChanges()
     std::optional<Contact> storedNow;
     try {
         storedNow = ReadContactFields(mBook.database(), mPersonId);
+        if (storedNow)
+            ReadContactDetails(mBook.database(), *storedNow);
     } catch (const DatabaseError &) {
         return true; // the store reports its failure on saving
     }
-    if (!storedNow || SameStoredFields(*storedNow, *mRead))
+    if (!storedNow || (SameStoredFields(*storedNow, *mRead) && storedNow->details == mRead->details))
         return true;
     if (AskYesNo(tr("This contact was changed elsewhere (by a sync or another program) while you were editing "
                     "it.\n\nSave your changes over it? Choose No to see the contact as it is now, without your "

@@ -38,6 +38,7 @@ public slots:
     void addNumber();
     void editNumber();
     void deleteNumber();
+    void showMore();
     void save();
     void cancel();
 
@@ -52,7 +53,7 @@ private:
     DialogPlaces *mPlaces = nullptr;
     struct AddressBox {
         QLineEdit *box;
-        QString Contact::*member; // the field it shows
+        const ContactField *field; // the field it shows, as much of it as its column holds
     };
     std::vector<AddressBox> mAddressBoxes; // in tab order, Title first
     QListWidget *mNumberList = nullptr;
@@ -61,6 +62,7 @@ private:
     QPushButton *mDeleteNumberButton = nullptr;
     QPushButton *mSaveButton = nullptr;
     QPushButton *mCancelButton = nullptr;
+    QPushButton *mMoreButton = nullptr;
 
     void createControls();
     void setButtons();
@@ -76,7 +78,10 @@ private:
     std::optional<std::int32_t> mSaved;
     bool mNumbersChanged = false;
     bool mActivated = false;                // initialised for the current showing
-    std::optional<Contact> mRead; // the contact's fields as stored when the boxes were filled
+    std::optional<Contact> mRead; // the contact's fields and details as stored when the boxes were filled
+    // The whole values of the fields and the details as the More part last
+    // left them; a box the user has not changed since stands for its whole value.
+    Contact mEdits;
 };
 
 } // namespace varnelle
