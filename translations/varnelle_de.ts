@@ -363,18 +363,6 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>%1 enthielt NUL-Zeichen, die ausgelassen wurden.</translation>
     </message>
     <message>
-        <source>%1 %2 is longer than %3 characters; not imported.</source>
-        <translation>%1 %2 ist länger als %3 Zeichen; nicht importiert.</translation>
-    </message>
-    <message>
-        <source>the type name %1 of the number %2 is longer than %3 characters; not imported.</source>
-        <translation>Der Typname %1 der Nummer %2 ist länger als %3 Zeichen; nicht importiert.</translation>
-    </message>
-    <message>
-        <source>%1 number %2: the book keeps one number of each type, and %3 is already stored; not imported.</source>
-        <translation>%1 Nummer %2: Das Buch speichert eine Nummer je Typ, und %3 ist bereits gespeichert; nicht importiert.</translation>
-    </message>
-    <message>
         <source>The address book cannot begin the import: it is in use. Try again.</source>
         <translation>Das Adressbuch kann den Import nicht beginnen: Es wird gerade verwendet. Versuchen Sie es erneut.</translation>
     </message>
@@ -507,10 +495,6 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>„%1“ ist keine vCard-Eigenschaft (Name und „:“ fehlen); übersprungen.</translation>
     </message>
     <message>
-        <source>Values too long</source>
-        <translation>Zu lange Werte</translation>
-    </message>
-    <message>
         <source>Already in the book</source>
         <translation>Bereits im Adressbuch</translation>
     </message>
@@ -525,10 +509,6 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     <message>
         <source>NUL characters left out</source>
         <translation>Weggelassene NUL-Zeichen</translation>
-    </message>
-    <message>
-        <source>Numbers of a type already given</source>
-        <translation>Nummern eines bereits vergebenen Typs</translation>
     </message>
     <message>
         <source>1 contact</source>
@@ -1297,6 +1277,98 @@ Berichte des Menüs Berichte, ohne Fenster:
     <message>
         <source>Its SHA-256 fingerprint is %1.</source>
         <translation>Sein SHA-256-Fingerabdruck ist %1.</translation>
+    </message>
+    <message>
+        <source>Middle name</source>
+        <translation>Zweiter Vorname</translation>
+    </message>
+    <message>
+        <source>Name prefix</source>
+        <translation>Namenspräfix</translation>
+    </message>
+    <message>
+        <source>Name suffix</source>
+        <translation>Namenszusatz</translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation>Anzeigename</translation>
+    </message>
+    <message>
+        <source>Nicknames</source>
+        <translation>Spitznamen</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Abteilung</translation>
+    </message>
+    <message>
+        <source>Job title</source>
+        <translation>Berufsbezeichnung</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rolle</translation>
+    </message>
+    <message>
+        <source>Further e-mail addresses</source>
+        <translation>Weitere E-Mail-Adressen</translation>
+    </message>
+    <message>
+        <source>Further addresses</source>
+        <translation>Weitere Adressen</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Further numbers</source>
+        <translation>Weitere Nummern</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>Jahrestag</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Web addresses</source>
+        <translation>Webadressen</translation>
+    </message>
+    <message>
+        <source>Messaging</source>
+        <translation>Messaging</translation>
+    </message>
+    <message>
+        <source>Social profiles</source>
+        <translation>Soziale Profile</translation>
+    </message>
+    <message>
+        <source>Related people</source>
+        <translation>Verwandte Personen</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>Try again later.</source>
+        <translation>Versuchen Sie es später noch einmal.</translation>
+    </message>
+    <message>
+        <source>Check the server's address in the sync accounts and this computer's network connection, then sync again.</source>
+        <translation>Prüfen Sie die Adresse des Servers in den Sync-Konten und die Netzwerkverbindung dieses Computers, dann synchronisieren Sie erneut.</translation>
     </message>
 </context>
 <context>

@@ -363,18 +363,6 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>%1 contenait des caractères NUL, qui ont été omis.</translation>
     </message>
     <message>
-        <source>%1 %2 is longer than %3 characters; not imported.</source>
-        <translation>%1 %2 dépasse %3 caractères ; non importé.</translation>
-    </message>
-    <message>
-        <source>the type name %1 of the number %2 is longer than %3 characters; not imported.</source>
-        <translation>le nom de type %1 du numéro %2 dépasse %3 caractères ; non importé.</translation>
-    </message>
-    <message>
-        <source>%1 number %2: the book keeps one number of each type, and %3 is already stored; not imported.</source>
-        <translation>%1 numéro %2 : le carnet garde un numéro de chaque type, et %3 est déjà enregistré ; non importé.</translation>
-    </message>
-    <message>
         <source>The address book cannot begin the import: it is in use. Try again.</source>
         <translation>Le carnet d'adresses ne peut pas commencer l'import : il est utilisé. Réessayez.</translation>
     </message>
@@ -507,10 +495,6 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>« %1 » n'est pas une propriété vCard (il n'a ni nom ni « : ») ; ignoré.</translation>
     </message>
     <message>
-        <source>Values too long</source>
-        <translation>Valeurs trop longues</translation>
-    </message>
-    <message>
         <source>Already in the book</source>
         <translation>Déjà dans le carnet</translation>
     </message>
@@ -525,10 +509,6 @@ Essayez « varnelle --help » pour voir les options.</translation>
     <message>
         <source>NUL characters left out</source>
         <translation>Caractères NUL omis</translation>
-    </message>
-    <message>
-        <source>Numbers of a type already given</source>
-        <translation>Numéros d'un type déjà donné</translation>
     </message>
     <message>
         <source>1 contact</source>
@@ -1297,6 +1277,98 @@ Rapports du menu Rapports, sans fenêtre :
     <message>
         <source>Its SHA-256 fingerprint is %1.</source>
         <translation>Son empreinte SHA-256 est %1.</translation>
+    </message>
+    <message>
+        <source>Middle name</source>
+        <translation>Deuxième prénom</translation>
+    </message>
+    <message>
+        <source>Name prefix</source>
+        <translation>Préfixe du nom</translation>
+    </message>
+    <message>
+        <source>Name suffix</source>
+        <translation>Suffixe du nom</translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation>Nom affiché</translation>
+    </message>
+    <message>
+        <source>Nicknames</source>
+        <translation>Surnoms</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Job title</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rôle</translation>
+    </message>
+    <message>
+        <source>Further e-mail addresses</source>
+        <translation>Autres adresses e-mail</translation>
+    </message>
+    <message>
+        <source>Further addresses</source>
+        <translation>Autres adresses</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Further numbers</source>
+        <translation>Autres numéros</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Anniversaire</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>Anniversaire de mariage</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Web addresses</source>
+        <translation>Adresses web</translation>
+    </message>
+    <message>
+        <source>Messaging</source>
+        <translation>Messagerie</translation>
+    </message>
+    <message>
+        <source>Social profiles</source>
+        <translation>Profils sociaux</translation>
+    </message>
+    <message>
+        <source>Related people</source>
+        <translation>Personnes liées</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>Try again later.</source>
+        <translation>Réessayez plus tard.</translation>
+    </message>
+    <message>
+        <source>Check the server's address in the sync accounts and this computer's network connection, then sync again.</source>
+        <translation>Vérifiez l’adresse du serveur dans les comptes de synchronisation et la connexion réseau de cet ordinateur, puis synchronisez à nouveau.</translation>
     </message>
 </context>
 <context>

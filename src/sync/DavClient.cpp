@@ -314,11 +314,16 @@ private:
             return fail(batch, tooLong(host));
         if (error == QNetworkReply::OperationCanceledError || error == QNetworkReply::TimeoutError)
             return fail(batch, SyncError(QCoreApplication::translate("Sync", "The server %1 did not answer in time.")
-                                             .arg(host),
+                                                 .arg(host)
+                                             + u' ' + QCoreApplication::translate("Sync", "Try again later."),
                                          SyncError::Kind::Unreachable));
         if (status == 0)
             return fail(batch, SyncError(QCoreApplication::translate("Sync", "The server %1 cannot be reached: %2.")
-                                             .arg(host, reasonOf(reply)),
+                                                 .arg(host, reasonOf(reply))
+                                             + u' '
+                                             + QCoreApplication::translate(
+                                                 "Sync", "Check the server's address in the sync accounts and this "
+                                                         "computer's network connection, then sync again."),
                                          SyncError::Kind::Unreachable));
         if ((status == 301 || status == 302 || status == 303 || status == 307 || status == 308)
             && reply->hasRawHeader("Location")) {
