@@ -1,7 +1,10 @@
 #include "app/FindCommands.h"
 
 #include "common/Collation.h"
+#include "interchange/VCardWriter.h"
 #include "store/Connection.h"
+#include "store/Contacts.h"
+#include "store/DetailTables.h"
 #include "store/Database.h"
 #include "store/SearchIndex.h"
 #include "ui/main/ContactLines.h"
@@ -59,7 +62,123 @@ int runSearch(const QString &text, std::optional<bool> isBusiness, const QString
     }
 }
 
+// A contact with its numbers and details, as the book holds it now; nothing when it is gone.
+std::optional<Contact> wholeContact(const QSqlDatabase &db, std::int32_t personId)
+{
+    std::optional<Contact> contact = ReadContactFields(db, personId);
+    if (!contact)
+        return contact;
+    for (const ContactNumber &n : ReadContactNumbers(db, personId))
+        contact->telephones << PhoneNumber{n.typeName, n.number};
+    ReadContactDetails(db, *contact);
+    return contact;
+}
+
+// "Label: value" lines of a contact; the lines of a value after its first are indented.
+class ShownLines {
+public:
+    explicit ShownLines(QTextStream &out) : mOut(out) {}
+
+    void add(const QString &label, const QString &value)
+    {
+        if (value.trimmed().isEmpty())
+            return;
+        QString shown = value.trimmed();
+        shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+        mOut << label << ": " << shown.replace(QLatin1String("\n"), QLatin1String("\n  ")) << '\n';
+    }
+    // "E-mail (work)": a label with the value's own label, when it has one.
+    static QString labelled(const QString &label, const QString &own)
+    {
+        return own.trimmed().isEmpty() ? label : QStringLiteral("%1 (%2)").arg(label, own.trimmed());
+    }
+
+private:
+    QTextStream &mOut;
+};
+
+QString addressText(const ContactAddress &a)
+{
+    QStringList lines;
+    for (const QString &part : {a.poBox, a.extended, a.street, QStringList{a.postalCode, a.locality}.join(u' '),
+                                a.region, a.country})
+        if (!part.trimmed().isEmpty())
+            lines << part.trimmed();
+    return lines.join(u'\n');
+}
+
+void showContact(ShownLines &show, const Contact &c)
+{
+    const auto tr = [](const char *text) { return QCoreApplication::translate("ShowCommand", text); };
+    for (const ContactField &f : ContactFields())
+        show.add(QCoreApplication::translate("ShowCommand", f.caption), c.*f.member);
+    const ContactDetails &d = c.details;
+    show.add(tr("Country"), d.country);
+    show.add(tr("Middle name"), d.middleName);
+    show.add(tr("Name prefix"), d.namePrefix);
+    show.add(tr("Name suffix"), d.nameSuffix);
+    show.add(tr("Display name"), d.displayName);
+    show.add(tr("Nickname"), d.nicknames.join(QLatin1String(", ")));
+    show.add(tr("Job title"), d.jobTitle);
+    show.add(tr("Role"), d.role);
+    show.add(tr("Department"), d.orgUnits.join(QLatin1String(", ")));
+    for (const PhoneNumber &t : c.telephones)
+        show.add(t.type.isEmpty() ? tr("Phone") : t.type, t.number);
+    for (const LabeledValue &t : d.telephones)
+        show.add(t.label.isEmpty() ? tr("Phone") : t.label, t.value);
+    for (const LabeledValue &e : d.emails)
+        show.add(ShownLines::labelled(tr("E-mail"), e.label), e.value);
+    for (const ContactAddress &a : d.addresses)
+        show.add(ShownLines::labelled(tr("Address"), a.label), addressText(a));
+    show.add(tr("Birthday"), d.birthday.toIso());
+    show.add(tr("Anniversary"), d.anniversary.toIso());
+    for (const LabeledValue &w : d.webAddresses)
+        show.add(ShownLines::labelled(tr("Web page"), w.label), w.value);
+    for (const LabeledValue &m : d.messaging)
+        show.add(ShownLines::labelled(tr("Messaging"), m.label), m.value);
+    for (const LabeledValue &p : d.social)
+        show.add(ShownLines::labelled(tr("Social profile"), p.label), p.value);
+    for (const LabeledValue &r : d.related)
+        show.add(ShownLines::labelled(tr("Related"), r.label), r.value);
+    show.add(tr("Categories"), d.categories.join(QLatin1String(", ")));
+    if (!d.photo.uri.isEmpty())
+        show.add(tr("Photo"), d.photo.uri);
+    else if (!d.photo.data.isEmpty())
+        show.add(tr("Photo"), tr("%1, %2 bytes").arg(d.photo.mimeType).arg(d.photo.data.size()));
+    show.add(tr("Note"), d.note);
+}
+
 } // namespace
+
+int ShowCommand(const QString &text, std::optional<bool> isBusiness, ShowFormat format, const QString &bookFile,
+                QTextStream &out, QTextStream &err)
+{
+    try {
+        const std::vector<Found> found = findInBook(text, isBusiness, bookFile);
+        Connection book = OpenForReading(bookFile);
+        ShownLines show(out);
+        bool first = true;
+        for (const Found &f : found) {
+            const std::optional<Contact> contact = wholeContact(book.database(), f.hit.personId);
+            if (!contact)
+                continue;
+            if (format == ShowFormat::VCard4) {
+                QByteArray card;
+                interchange::AppendVCard(card, *contact, interchange::VCardVersion::V4);
+                out << QString::fromUtf8(card);
+                continue;
+            }
+            if (!first)
+                out << '\n';
+            first = false;
+            showContact(show, *contact);
+        }
+        return found.empty() ? 1 : 0;
+    } catch (const DatabaseError &error) {
+        err << error.message() << '\n';
+        return 1;
+    }
+}
 
 int FindCommand(const QString &text, std::optional<bool> isBusiness, const QString &bookFile, QTextStream &out,
                 QTextStream &err)
