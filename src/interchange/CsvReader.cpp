@@ -10,6 +10,7 @@
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <map>
+#include <optional>
 
 namespace varnelle::interchange {
 
@@ -269,7 +270,12 @@ struct Row {
 // rows need it, so that a large file is never held whole.
 class RowSource {
 public:
-    RowSource(ByteChunks &chunks, Charset charset) : mChunks(chunks), mCharset(charset) {}
+    RowSource(ByteChunks &chunks, Charset charset, const UndeclaredCharset &undeclared)
+        : mChunks(chunks), mCharset(charset)
+    {
+        if (charset != Charset::Utf8 && !undeclared.isEmpty())
+            mNamed.emplace(undeclared.name.constData());
+    }
 
     // The first line of the text, or as much of it as the first piece holds.
     QString firstLine()
@@ -371,7 +377,9 @@ private:
             if (mFirstPiece && bytes.startsWith("\xEF\xBB\xBF"))
                 bytes = bytes.sliced(3);
             mFirstPiece = false;
-            mText = mCharset == Charset::Windows1252 ? Decode(bytes, Charset::Windows1252) : mUtf8(bytes);
+            mText = mNamed                                ? QString((*mNamed)(bytes))
+                : mCharset == Charset::Windows1252 ? Decode(bytes, Charset::Windows1252)
+                                                   : QString(mUtf8(bytes));
             mPos = 0;
             if (!mText.isEmpty())
                 return true;
@@ -382,6 +390,7 @@ private:
     Charset mCharset;
     const ReadLimits mLimits = CurrentReadLimits();
     QStringDecoder mUtf8{QStringDecoder::Utf8}; // keeps a character split between two pieces
+    std::optional<QStringDecoder> mNamed;      // the set of a file that is no UTF-8, where one was found
     QString mText;  // the piece being read
     qsizetype mPos = 0;
     qint64 mPieceStart = 0;
@@ -665,9 +674,9 @@ bool isEmptyRecord(const ContactRecord &r)
 
 } // namespace
 
-void ReadCsvContacts(ByteChunks &chunks, Charset charset, const RecordSink &each)
+void ReadCsvContacts(ByteChunks &chunks, Charset charset, const RecordSink &each, const UndeclaredCharset &undeclared)
 {
-    RowSource rows(chunks, charset);
+    RowSource rows(chunks, charset, undeclared);
     rows.setSeparator(separatorOf(rows.firstLine()));
     Row heading;
     if (!rows.next(heading))
@@ -728,7 +737,9 @@ void ReadCsvContacts(const QByteArray &data, const RecordSink &each)
     BytesInMemory check(data);
     const Charset charset = CheckCsvBytes(check);
     BytesInMemory chunks(data);
-    ReadCsvContacts(chunks, charset, each);
+    ReadCsvContacts(chunks, charset, each,
+                    charset == Charset::Utf8 ? UndeclaredCharset()
+                                             : UndeclaredCharsetOf(QByteArrayView(data).first(qMin<qsizetype>(data.size(), 1 << 20)), false));
 }
 
 std::vector<ContactRecord> ReadCsvContacts(const QByteArray &data)

@@ -24,8 +24,8 @@ namespace varnelle::interchange {
 // under their heading ("Profession: Architect").
 // A "Phone N - Type" cell is the type as it stands, without the web book's
 // "* " mark of the primary value. Commas, semicolons or tabs separate the cells, as
-// the heading shows; the text is UTF-8, or the character set CheckCsvBytes
-// finds. Throws InterchangeError naming the line of a fault.
+// the heading shows; the text is UTF-8, else in the set ICU's detection
+// finds, else Windows-1252. Throws InterchangeError naming the line of a fault.
 std::vector<ContactRecord> ReadCsvContacts(const QByteArray &data);
 
 // The same, handing each contact to `each` as soon as its row is read.
@@ -38,7 +38,10 @@ void ReadCsvContacts(const QByteArray &data, const RecordSink &each);
 Charset CheckCsvBytes(ByteChunks &chunks);
 
 // The same as ReadCsvContacts above from the bytes a piece at a time, as
-// CheckCsvBytes found them; `each` is told how many bytes are read.
-void ReadCsvContacts(ByteChunks &chunks, Charset charset, const RecordSink &each);
+// CheckCsvBytes found them; `each` is told how many bytes are read. Bytes
+// that are not UTF-8 are read in `undeclared` where it names a set (a
+// Shift_JIS file of a Japanese mail program), else as Windows-1252.
+void ReadCsvContacts(ByteChunks &chunks, Charset charset, const RecordSink &each,
+                     const UndeclaredCharset &undeclared = {});
 
 } // namespace varnelle::interchange

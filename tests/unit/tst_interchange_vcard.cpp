@@ -357,6 +357,19 @@ void InterchangeVCardTest::readsLenientlyAndListsWhatItSkips_data()
     QTest::newRow("shift-jis.vcf") << "shift-jis.vcf"
         << QString("|太郎|山田|||||||| #  # ")
         << QString("");
+    QTest::newRow("charset-elsewhere.vcf") << "charset-elsewhere.vcf"
+        << QString("|Иван|Иванов|Рога и копыта||||||| #  # ")
+        << QString("Text that names no character set and is not UTF-8 was read as WINDOWS-1251, the set the file "
+                   "names for other values.");
+    QTest::newRow("shift-jis.csv") << "shift-jis.csv"
+        << QString("|太郎|山田|株式会社山田商事|||||taro@example.jp|| # Phone=03-1234-5678 # \n"
+                   "|花子|鈴木|東京電機株式会社|||||hanako@example.jp|| # Phone=06-2345-6789 # \n"
+                   "|健一|佐藤|大阪物産|||||kenichi@example.jp|| # Phone=045-345-6789 # ")
+        << QString("Text that names no character set and is not UTF-8 was read as Shift_JIS, the set its bytes "
+                   "suggest.");
+    QTest::newRow("windows-1252.csv") << "windows-1252.csv"
+        << QString("|Zoë|Müller|Café Crème||||||| #  # \n|François|Großmann|Bäckerei Würth||||||| #  # ")
+        << QString("");
     QTest::newRow("unknown-charset.vcf") << "unknown-charset.vcf"
         << QString("|Ann|Lee|||||||| #  # \n|Bob|Roe|||||||| #  # ")
         << QString("Line 4: Note is in the character set \"X-UNHEARD-OF\", which this program cannot read; "
