@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace varnelle {
@@ -109,43 +110,55 @@ QString addressText(const ContactAddress &a)
 
 void showContact(ShownLines &show, const Contact &c)
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("ShowCommand", text); };
-    for (const ContactField &f : ContactFields())
-        show.add(QCoreApplication::translate("ShowCommand", f.caption), c.*f.member);
+    // Labels are marked for translation where they stand.
+    const auto label = [](const char *text) { return QCoreApplication::translate("ShowCommand", text); };
+    // The captions of the fields, in the order of ContactFields().
+    static const char *const fieldLabels[] = {
+        QT_TRANSLATE_NOOP("ShowCommand", "Title"),          QT_TRANSLATE_NOOP("ShowCommand", "First Name"),
+        QT_TRANSLATE_NOOP("ShowCommand", "Last Name"),      QT_TRANSLATE_NOOP("ShowCommand", "Company"),
+        QT_TRANSLATE_NOOP("ShowCommand", "Street"),         QT_TRANSLATE_NOOP("ShowCommand", "State"),
+        QT_TRANSLATE_NOOP("ShowCommand", "City"),           QT_TRANSLATE_NOOP("ShowCommand", "ZIP"),
+        QT_TRANSLATE_NOOP("ShowCommand", "E-mail Address"), QT_TRANSLATE_NOOP("ShowCommand", "Spouse"),
+        QT_TRANSLATE_NOOP("ShowCommand", "Children"),
+    };
+    static_assert(std::size(fieldLabels) == ContactFieldCount);
+    for (std::size_t i = 0; i < ContactFieldCount; ++i)
+        show.add(label(fieldLabels[i]), c.*ContactFields()[i].member);
     const ContactDetails &d = c.details;
-    show.add(tr("Country"), d.country);
-    show.add(tr("Middle name"), d.middleName);
-    show.add(tr("Name prefix"), d.namePrefix);
-    show.add(tr("Name suffix"), d.nameSuffix);
-    show.add(tr("Display name"), d.displayName);
-    show.add(tr("Nickname"), d.nicknames.join(QLatin1String(", ")));
-    show.add(tr("Job title"), d.jobTitle);
-    show.add(tr("Role"), d.role);
-    show.add(tr("Department"), d.orgUnits.join(QLatin1String(", ")));
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Country")), d.country);
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Middle name")), d.middleName);
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Name prefix")), d.namePrefix);
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Name suffix")), d.nameSuffix);
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Display name")), d.displayName);
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Nickname")), d.nicknames.join(QLatin1String(", ")));
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Job title")), d.jobTitle);
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Role")), d.role);
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Department")), d.orgUnits.join(QLatin1String(", ")));
     for (const PhoneNumber &t : c.telephones)
-        show.add(t.type.isEmpty() ? tr("Phone") : t.type, t.number);
+        show.add(t.type.isEmpty() ? label(QT_TRANSLATE_NOOP("ShowCommand", "Phone")) : t.type, t.number);
     for (const LabeledValue &t : d.telephones)
-        show.add(t.label.isEmpty() ? tr("Phone") : t.label, t.value);
+        show.add(t.label.isEmpty() ? label(QT_TRANSLATE_NOOP("ShowCommand", "Phone")) : t.label, t.value);
     for (const LabeledValue &e : d.emails)
-        show.add(ShownLines::labelled(tr("E-mail"), e.label), e.value);
+        show.add(ShownLines::labelled(label(QT_TRANSLATE_NOOP("ShowCommand", "E-mail")), e.label), e.value);
     for (const ContactAddress &a : d.addresses)
-        show.add(ShownLines::labelled(tr("Address"), a.label), addressText(a));
-    show.add(tr("Birthday"), d.birthday.toIso());
-    show.add(tr("Anniversary"), d.anniversary.toIso());
+        show.add(ShownLines::labelled(label(QT_TRANSLATE_NOOP("ShowCommand", "Address")), a.label), addressText(a));
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Birthday")), d.birthday.toIso());
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Anniversary")), d.anniversary.toIso());
     for (const LabeledValue &w : d.webAddresses)
-        show.add(ShownLines::labelled(tr("Web page"), w.label), w.value);
+        show.add(ShownLines::labelled(label(QT_TRANSLATE_NOOP("ShowCommand", "Web page")), w.label), w.value);
     for (const LabeledValue &m : d.messaging)
-        show.add(ShownLines::labelled(tr("Messaging"), m.label), m.value);
+        show.add(ShownLines::labelled(label(QT_TRANSLATE_NOOP("ShowCommand", "Messaging")), m.label), m.value);
     for (const LabeledValue &p : d.social)
-        show.add(ShownLines::labelled(tr("Social profile"), p.label), p.value);
+        show.add(ShownLines::labelled(label(QT_TRANSLATE_NOOP("ShowCommand", "Social profile")), p.label), p.value);
     for (const LabeledValue &r : d.related)
-        show.add(ShownLines::labelled(tr("Related"), r.label), r.value);
-    show.add(tr("Categories"), d.categories.join(QLatin1String(", ")));
+        show.add(ShownLines::labelled(label(QT_TRANSLATE_NOOP("ShowCommand", "Related")), r.label), r.value);
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Categories")), d.categories.join(QLatin1String(", ")));
     if (!d.photo.uri.isEmpty())
-        show.add(tr("Photo"), d.photo.uri);
+        show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Photo")), d.photo.uri);
     else if (!d.photo.data.isEmpty())
-        show.add(tr("Photo"), tr("%1, %2 bytes").arg(d.photo.mimeType).arg(d.photo.data.size()));
-    show.add(tr("Note"), d.note);
+        show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Photo")),
+                 label(QT_TRANSLATE_NOOP("ShowCommand", "%1, %2 bytes")).arg(d.photo.mimeType).arg(d.photo.data.size()));
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Note")), d.note);
 }
 
 } // namespace

@@ -737,9 +737,9 @@ void ReadCsvContacts(const QByteArray &data, const RecordSink &each)
     BytesInMemory check(data);
     const Charset charset = CheckCsvBytes(check);
     BytesInMemory chunks(data);
+    const QByteArrayView head = QByteArrayView(data).first(qMin<qsizetype>(data.size(), 1 << 20));
     ReadCsvContacts(chunks, charset, each,
-                    charset == Charset::Utf8 ? UndeclaredCharset()
-                                             : UndeclaredCharsetOf(QByteArrayView(data).first(qMin<qsizetype>(data.size(), 1 << 20)), false));
+                    charset == Charset::Utf8 ? UndeclaredCharset() : UndeclaredCharsetOf(head, false));
 }
 
 std::vector<ContactRecord> ReadCsvContacts(const QByteArray &data)
