@@ -367,6 +367,9 @@ void SearchTest::keptKeysFollowEveryChange_data()
     QTest::newRow("note changed by the shell")
         << "UPDATE ContactDetail SET Value = 'Call at nine' WHERE Kind = 'note'" << QStringList{} << "nine"
         << QStringList{"Smith, John"};
+    QTest::newRow("note changed after the shell dropped a trigger")
+        << "DROP TRIGGER SearchTextDetailChanged; UPDATE ContactDetail SET Value = 'Call at nine' WHERE Kind = 'note'"
+        << QStringList{} << "nine" << QStringList{"Smith, John"};
     QTest::newRow("further address deleted by the shell") << "DELETE FROM ContactAddress" << QStringList{} << "lisbon"
                                                           << QStringList{};
     QTest::newRow("imported") << "" << QStringList{"--import", "card.vcf", "--into", "business"} << "kowal"
