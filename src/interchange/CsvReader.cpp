@@ -182,8 +182,8 @@ bool numberedColumn(const QString &heading, Column &column)
     return true;
 }
 
-// The German and French headings of the common mail-program and web-book
-// exports, as the English heading of the same column.
+// The German, French and Japanese headings of the common mail-program and
+// web-book exports, as the English heading of the same column.
 const QHash<QString, QString> &translatedHeadings()
 {
     static const QHash<QString, QString> table = {
@@ -220,6 +220,18 @@ const QHash<QString, QString> &translatedHeadings()
         {"adresse e-mail", "e-mail address"}, {"adresse de messagerie 2", "e-mail 2 address"},
         {"conjoint(e)", "spouse"}, {"conjoint", "spouse"}, {"enfants", "children"},
         {"anniversaire", "birthday"}, {"page web", "web page"}, {"surnom", "nickname"},
+        // Japanese
+        {"敬称", "title"}, {"名", "first name"}, {"姓", "last name"}, {"ミドル ネーム", "middle name"},
+        {"会社名", "company"}, {"部署", "department"}, {"役職", "job title"},
+        {"番地 (会社)", "business street"}, {"市町村 (会社)", "business city"},
+        {"都道府県 (会社)", "business state"}, {"郵便番号 (会社)", "business postal code"},
+        {"国/地域 (会社)", "business country"}, {"番地 (自宅)", "home street"}, {"市町村 (自宅)", "home city"},
+        {"都道府県 (自宅)", "home state"}, {"郵便番号 (自宅)", "home postal code"},
+        {"国/地域 (自宅)", "home country"}, {"会社電話", "business phone"}, {"自宅電話", "home phone"},
+        {"携帯電話", "mobile phone"}, {"会社 fax", "business fax"}, {"自宅 fax", "home fax"},
+        {"電子メール アドレス", "e-mail address"}, {"電子メール 2 アドレス", "e-mail 2 address"},
+        {"電子メール 3 アドレス", "e-mail 3 address"}, {"メモ", "notes"}, {"誕生日", "birthday"},
+        {"web ページ", "web page"}, {"配偶者", "spouse"}, {"子供", "children"}, {"ニックネーム", "nickname"},
     };
     return table;
 }
@@ -418,11 +430,16 @@ struct Pair {
 };
 
 // A date as mail programs write it in a cell: "1980-02-03", "--02-03",
-// "2/3/1980" (month first), or day first where the headings say so
+// "1980/2/3", "2/3/1980" (month first), or day first where the headings say so
 // ("3.2.1980", "03/02/1980"); "0/0/00" is no date. Anything else is kept as text.
 ContactDate cellDate(const QString &cell, bool dayFirst)
 {
     static const QRegularExpression numeric(QStringLiteral("^(\\d{1,2})[./](\\d{1,2})[./](\\d{2}|\\d{4})$"));
+    static const QRegularExpression yearFirst(QStringLiteral("^(\\d{4})/(\\d{1,2})/(\\d{1,2})$"));
+    if (const auto y = yearFirst.match(cell); y.hasMatch()) { // "1980/2/3", as Japanese programs write it
+        const ContactDate date{y.captured(1).toInt(), y.captured(2).toInt(), y.captured(3).toInt(), {}};
+        return QDate(date.year, date.month, date.day).isValid() ? date : ContactDate::fromIso(cell);
+    }
     const auto m = numeric.match(cell);
     if (!m.hasMatch())
         return ContactDate::fromIso(cell);

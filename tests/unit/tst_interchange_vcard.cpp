@@ -362,9 +362,9 @@ void InterchangeVCardTest::readsLenientlyAndListsWhatItSkips_data()
         << QString("Text that names no character set and is not UTF-8 was read as WINDOWS-1251, the set the file "
                    "names for other values.");
     QTest::newRow("shift-jis.csv") << "shift-jis.csv"
-        << QString("|太郎|山田|株式会社山田商事|||||taro@example.jp|| # Phone=03-1234-5678 # \n"
-                   "|花子|鈴木|東京電機株式会社|||||hanako@example.jp|| # Phone=06-2345-6789 # \n"
-                   "|健一|佐藤|大阪物産|||||kenichi@example.jp|| # Phone=045-345-6789 # ")
+        << QString("|太郎|山田|株式会社山田商事|||||taro@example.jp|| # Work=03-1234-5678 # \n"
+                   "|花子|鈴木|東京電機株式会社|||||hanako@example.jp|| # Work=06-2345-6789 # \n"
+                   "|健一|佐藤|大阪物産|||||kenichi@example.jp|| # Work=045-345-6789 # ")
         << QString("Text that names no character set and is not UTF-8 was read as Shift_JIS, the set its bytes "
                    "suggest.");
     QTest::newRow("windows-1252.csv") << "windows-1252.csv"
@@ -685,6 +685,8 @@ void InterchangeVCardTest::csvColumnsOfDetailsBecomeDetails_data()
         << "middle=Karl; nick=Jü; birthday=1980-02-03; note=Kunde" << "";
     QTest::newRow("French mail program, day first")
         << QByteArray("Pr\xC3\xA9nom,Nom,Anniversaire\nJean,Dupont,03/02/1980\n") << "birthday=1980-02-03" << "";
+    QTest::newRow("Japanese mail program, year first")
+        << QByteArray("名,姓,誕生日,メモ\n太郎,山田,1980/2/3,営業部の担当\n") << "birthday=1980-02-03; note=営業部の担当" << "";
     QTest::newRow("birthday in three columns, no year")
         << QByteArray("First Name,Last Name,Birth Year,Birth Month,Birth Day,Web Page 1,Web Page 2\n"
                       "Ann,Lee,,2,29,https://w.example,https://h.example\n")
