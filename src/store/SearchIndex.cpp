@@ -59,17 +59,22 @@ QHash<std::int32_t, text::SearchKey> readKeys(const QSqlDatabase &db, std::optio
                                               std::optional<std::int32_t> personId)
 {
     QHash<std::int32_t, text::SearchKey> keys;
-    QSqlQuery contacts = queryContacts(db, isBusiness, personId);
-    while (contacts.next())
-        keys.insert(contacts.value(0).toInt(), keyOf(contacts));
-    CheckRowsRead(contacts);
-    QSqlQuery numbers = queryNumbers(db, personId);
-    while (numbers.next()) {
-        const auto key = keys.find(numbers.value(0).toInt());
-        if (key != keys.end())
-            key->addNumber(numbers.value(1).toString());
+    // Each query lets go of the rows it read before the next begins.
+    {
+        QSqlQuery contacts = queryContacts(db, isBusiness, personId);
+        while (contacts.next())
+            keys.insert(contacts.value(0).toInt(), keyOf(contacts));
+        CheckRowsRead(contacts);
     }
-    CheckRowsRead(numbers);
+    {
+        QSqlQuery numbers = queryNumbers(db, personId);
+        while (numbers.next()) {
+            const auto key = keys.find(numbers.value(0).toInt());
+            if (key != keys.end())
+                key->addNumber(numbers.value(1).toString());
+        }
+        CheckRowsRead(numbers);
+    }
     ReadSearchedDetails(db, personId, [&keys](std::int32_t id, SearchedDetail what, const QString &value) {
         const auto key = keys.find(id);
         if (key == keys.end())
