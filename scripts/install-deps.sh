@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev libqt6sql6-sqlite libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   fonts-dejavu-core fonts-liberation2
-  sqlite3 libsqlite3-dev
+  sqlite3 libsqlite3-dev libicu-dev
   poppler-utils
   radicale xandikos qtkeychain-qt6-dev python3-vobject gnome-keyring libsecret-tools dbus
   xvfb xauth xdotool

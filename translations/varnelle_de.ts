@@ -11,6 +11,18 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>Prints the contacts that match the words, as --find finds them, each in full with all its details: one "Label: value" a line, or a vCard 4.0 with --format vcard4. Ends with 0 when something matched, else 1.</source>
+        <translation>Gibt die Kontakte, die zu den Wörtern passen, so aus, wie --find sie findet, jeden vollständig mit allen Angaben: eine Zeile „Bezeichnung: Wert“ je Angabe, oder mit --format vcard4 als vCard 4.0. Endet mit 0, wenn etwas gefunden wurde, sonst mit 1.</translation>
+    </message>
+    <message>
+        <source>--show cannot be given with --find, --query, --import or --export.</source>
+        <translation>--show kann nicht zusammen mit --find, --query, --import oder --export angegeben werden.</translation>
+    </message>
+    <message>
+        <source>--show takes --view and --format vcard4.</source>
+        <translation>--show nimmt --view und --format vcard4.</translation>
+    </message>
+    <message>
         <source>The folder '%1' for the address book cannot be created or entered.</source>
         <translation>Der Ordner „%1“ für das Adressbuch kann nicht angelegt oder geöffnet werden.</translation>
     </message>
@@ -334,6 +346,14 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
 </context>
 <context>
     <name>Interchange</name>
+    <message>
+        <source>Text that names no character set and is not UTF-8 was read as %1, the set its bytes suggest.</source>
+        <translation>Text ohne Angabe eines Zeichensatzes, der kein UTF-8 ist, wurde als %1 gelesen, der Zeichensatz, auf den seine Bytes hindeuten.</translation>
+    </message>
+    <message>
+        <source>Text that names no character set and is not UTF-8 was read as %1, the set the file names for other values.</source>
+        <translation>Text ohne Angabe eines Zeichensatzes, der kein UTF-8 ist, wurde als %1 gelesen, der Zeichensatz, den die Datei für andere Werte nennt.</translation>
+    </message>
     <message>
         <source>Contacts are never exported to '%1': that is a database file. Choose another name.</source>
         <translation>Kontakte werden nie nach „%1“ exportiert: Das ist eine Datenbankdatei. Wählen Sie einen anderen Namen.</translation>
@@ -911,6 +931,141 @@ Berichte des Menüs Berichte, ohne Fenster:
     <message>
         <source>The destination %1 is not known. Choose 0 (the screen), 1 (the printer) or 2 (a disk file).</source>
         <translation>Das Ziel %1 ist unbekannt. Wählen Sie 0 (Bildschirm), 1 (Drucker) oder 2 (Datei).</translation>
+    </message>
+</context>
+<context>
+    <name>ShowCommand</name>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>First Name</source>
+        <translation>Vorname</translation>
+    </message>
+    <message>
+        <source>Last Name</source>
+        <translation>Nachname</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Straße</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>Bundesland</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ort</translation>
+    </message>
+    <message>
+        <source>ZIP</source>
+        <translation>PLZ</translation>
+    </message>
+    <message>
+        <source>E-mail Address</source>
+        <translation>E-Mail-Adresse</translation>
+    </message>
+    <message>
+        <source>Spouse</source>
+        <translation>Partner</translation>
+    </message>
+    <message>
+        <source>Children</source>
+        <translation>Kinder</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Middle name</source>
+        <translation>Zweiter Vorname</translation>
+    </message>
+    <message>
+        <source>Name prefix</source>
+        <translation>Namenspräfix</translation>
+    </message>
+    <message>
+        <source>Name suffix</source>
+        <translation>Namenszusatz</translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation>Anzeigename</translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation>Spitzname</translation>
+    </message>
+    <message>
+        <source>Job title</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rolle</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Abteilung</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>Jahrestag</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Webseite</translation>
+    </message>
+    <message>
+        <source>Messaging</source>
+        <translation>Messenger</translation>
+    </message>
+    <message>
+        <source>Social profile</source>
+        <translation>Soziales Profil</translation>
+    </message>
+    <message>
+        <source>Related</source>
+        <translation>Bezugsperson</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
+    <message>
+        <source>%1, %2 bytes</source>
+        <translation>%1, %2 Bytes</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,18 @@
 <context>
     <name>CommandLine</name>
     <message>
+        <source>Prints the contacts that match the words, as --find finds them, each in full with all its details: one "Label: value" a line, or a vCard 4.0 with --format vcard4. Ends with 0 when something matched, else 1.</source>
+        <translation>Affiche les contacts qui correspondent aux mots, comme --find les trouve, chacun en entier avec tous ses détails : une ligne « Libellé : valeur » par détail, ou une vCard 4.0 avec --format vcard4. Se termine par 0 si quelque chose correspond, sinon par 1.</translation>
+    </message>
+    <message>
+        <source>--show cannot be given with --find, --query, --import or --export.</source>
+        <translation>--show ne peut pas être donné avec --find, --query, --import ou --export.</translation>
+    </message>
+    <message>
+        <source>--show takes --view and --format vcard4.</source>
+        <translation>--show accepte --view et --format vcard4.</translation>
+    </message>
+    <message>
         <source>The folder '%1' for the address book cannot be created or entered.</source>
         <translation>Le dossier « %1 » du carnet d'adresses ne peut être ni créé ni ouvert.</translation>
     </message>
@@ -334,6 +346,14 @@ Essayez « varnelle --help » pour voir les options.</translation>
 </context>
 <context>
     <name>Interchange</name>
+    <message>
+        <source>Text that names no character set and is not UTF-8 was read as %1, the set its bytes suggest.</source>
+        <translation>Le texte qui ne nomme aucun jeu de caractères et n'est pas en UTF-8 a été lu comme %1, le jeu que suggèrent ses octets.</translation>
+    </message>
+    <message>
+        <source>Text that names no character set and is not UTF-8 was read as %1, the set the file names for other values.</source>
+        <translation>Le texte qui ne nomme aucun jeu de caractères et n'est pas en UTF-8 a été lu comme %1, le jeu que le fichier nomme pour d'autres valeurs.</translation>
+    </message>
     <message>
         <source>Contacts are never exported to '%1': that is a database file. Choose another name.</source>
         <translation>Les contacts ne sont jamais exportés vers « %1 » : c'est un fichier de base de données. Choisissez un autre nom.</translation>
@@ -911,6 +931,141 @@ Rapports du menu Rapports, sans fenêtre :
     <message>
         <source>The destination %1 is not known. Choose 0 (the screen), 1 (the printer) or 2 (a disk file).</source>
         <translation>La destination %1 est inconnue. Choisissez 0 (l'écran), 1 (l'imprimante) ou 2 (un fichier sur disque).</translation>
+    </message>
+</context>
+<context>
+    <name>ShowCommand</name>
+    <message>
+        <source>Title</source>
+        <translation>Titre</translation>
+    </message>
+    <message>
+        <source>First Name</source>
+        <translation>Prénom</translation>
+    </message>
+    <message>
+        <source>Last Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Société</translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation>Rue</translation>
+    </message>
+    <message>
+        <source>State</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>City</source>
+        <translation>Ville</translation>
+    </message>
+    <message>
+        <source>ZIP</source>
+        <translation>Code postal</translation>
+    </message>
+    <message>
+        <source>E-mail Address</source>
+        <translation>Adresse e-mail</translation>
+    </message>
+    <message>
+        <source>Spouse</source>
+        <translation>Conjoint</translation>
+    </message>
+    <message>
+        <source>Children</source>
+        <translation>Enfants</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Middle name</source>
+        <translation>Deuxième prénom</translation>
+    </message>
+    <message>
+        <source>Name prefix</source>
+        <translation>Préfixe du nom</translation>
+    </message>
+    <message>
+        <source>Name suffix</source>
+        <translation>Suffixe du nom</translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation>Nom affiché</translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation>Surnom</translation>
+    </message>
+    <message>
+        <source>Job title</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rôle</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Phone</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Anniversaire</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>Anniversaire de mariage</translation>
+    </message>
+    <message>
+        <source>Web page</source>
+        <translation>Page web</translation>
+    </message>
+    <message>
+        <source>Messaging</source>
+        <translation>Messagerie instantanée</translation>
+    </message>
+    <message>
+        <source>Social profile</source>
+        <translation>Profil social</translation>
+    </message>
+    <message>
+        <source>Related</source>
+        <translation>Personne liée</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
+    <message>
+        <source>%1, %2 bytes</source>
+        <translation>%1, %2 octets</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
     </message>
 </context>
 <context>

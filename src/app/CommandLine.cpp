@@ -169,7 +169,7 @@ CommandLine syncCommand(const QCommandLineParser &p)
 CommandLine reportCommand(const QCommandLineParser &p, const QString &printerQueue)
 {
     for (const QString &name : p.optionNames())
-        if (QStringList{"import", "into", "summary", "export", "find", "query", "check", "repair"}.contains(name))
+        if (QStringList{"import", "into", "summary", "export", "find", "show", "query", "check", "repair"}.contains(name))
             return mistake(QCoreApplication::translate("ReportCommands", "--%1 cannot be given with --report.")
                                .arg(name));
     ReportOptions options;
@@ -266,6 +266,13 @@ CommandLine parseOptions(const QStringList &givenArguments, QStringList *positio
                                                    "finds them: name, company, first number and e-mail, "
                                                    "tab-separated. Ends with 0 when something matched, else 1."),
         QCoreApplication::translate("CommandLine", "text"));
+    const QCommandLineOption show(
+        "show",
+        QCoreApplication::translate("CommandLine", "Prints the contacts that match the words, as --find finds them, "
+                                                   "each in full with all its details: one \"Label: value\" a "
+                                                   "line, or a vCard 4.0 with --format vcard4. Ends with 0 when "
+                                                   "something matched, else 1."),
+        QCoreApplication::translate("CommandLine", "text"));
     const QCommandLineOption query(
         "query",
         QCoreApplication::translate("CommandLine", "Answers a mail program's address query: a first line, then "
@@ -280,7 +287,8 @@ CommandLine parseOptions(const QStringList &givenArguments, QStringList *positio
         "desktop",
         QCoreApplication::translate("CommandLine", "Keeps the address book in the user's data folder instead of the "
                                                    "current folder."));
-    parser.addOptions({help, versionOption, import, into, summaryOption, exportOption, format, find, query, view, desktop});
+    parser.addOptions(
+        {help, versionOption, import, into, summaryOption, exportOption, format, find, show, query, view, desktop});
     const QCommandLineOption check(
         "check", QCoreApplication::translate("CommandLine", "Checks Address.mdb in the current folder for damage and "
                                                             "ends: status 0 when it is sound, 1 when it is damaged."));
@@ -413,6 +421,26 @@ CommandLine parseOptions(const QStringList &givenArguments, QStringList *positio
     }
     if (parser.isSet(import) && parser.isSet(exportOption))
         return mistake(QCoreApplication::translate("CommandLine", "--import and --export cannot be given together."));
+    if (parser.isSet(show)) {
+        if (parser.isSet(find) || parser.isSet(query) || parser.isSet(import) || parser.isSet(exportOption))
+            return mistake(QCoreApplication::translate(
+                "CommandLine", "--show cannot be given with --find, --query, --import or --export."));
+        if (parser.isSet(into) || parser.isSet(summaryOption)
+            || (parser.isSet(format) && parser.value(format).compare("vcard4", Qt::CaseInsensitive) != 0))
+            return mistake(QCoreApplication::translate("CommandLine", "--show takes --view and --format vcard4."));
+        c.action = CommandLine::Action::Show;
+        c.search.text = parser.value(show);
+        c.search.vcard = parser.isSet(format);
+        const auto scope = OptionChoice<ExportScope>(
+            parser.value(view).isEmpty() ? "all" : parser.value(view),
+            {{"business", ExportScope::Business}, {"personal", ExportScope::Personal}, {"all", ExportScope::All}});
+        if (!scope)
+            return mistake(
+                QCoreApplication::translate("CommandLine", "--view takes business, personal or all, not '%1'.")
+                    .arg(parser.value(view)));
+        c.search.view = *scope;
+        return c;
+    }
     if (parser.isSet(find) || parser.isSet(query)) {
         if (int(parser.isSet(find)) + int(parser.isSet(query)) + int(parser.isSet(import))
                 + int(parser.isSet(exportOption)) > 1)
@@ -515,6 +543,12 @@ int runCommand(const CommandLine &command, const QString &bookFile, QTextStream 
                                ? std::nullopt
                                : std::optional<bool>(command.search.view == ExportScope::Business),
                            bookFile, out, err);
+    case CommandLine::Action::Show:
+        return ShowCommand(command.search.text,
+                           command.search.view == ExportScope::All
+                               ? std::nullopt
+                               : std::optional<bool>(command.search.view == ExportScope::Business),
+                           command.search.vcard ? ShowFormat::VCard4 : ShowFormat::Text, bookFile, out, err);
     case CommandLine::Action::Query:
         return QueryCommand(command.search.text, bookFile, out, err);
     case CommandLine::Action::SearchProvider:

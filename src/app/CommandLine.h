@@ -19,7 +19,7 @@ namespace varnelle {
 // Without a command the program starts with its windows; --desktop keeps the
 // book in the user's data folder (BookFileOf).
 struct CommandLine {
-    enum class Action { Run, Import, Export, Find, Query, Help, Version, Mistake, Sync, Book, Report,
+    enum class Action { Run, Import, Export, Find, Show, Query, Help, Version, Mistake, Sync, Book, Report,
                         SearchProvider };
     Action action = Action::Run;
     bool desktop = false;
@@ -41,10 +41,11 @@ struct CommandLine {
         interchange::ExportScope view = interchange::ExportScope::All;
     } interchange;
 
-    // --find and --query.
+    // --find, --show and --query.
     struct Search {
         QString text; // what is looked for
-        interchange::ExportScope view = interchange::ExportScope::All; // --find only
+        interchange::ExportScope view = interchange::ExportScope::All; // --find and --show only
+        bool vcard = false; // --show --format vcard4
     } search;
 
     // --check and --repair (app/RepairCommands.h).

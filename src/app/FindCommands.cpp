@@ -1,7 +1,10 @@
 #include "app/FindCommands.h"
 
 #include "common/Collation.h"
+#include "interchange/VCardWriter.h"
 #include "store/Connection.h"
+#include "store/Contacts.h"
+#include "store/DetailTables.h"
 #include "store/Database.h"
 #include "store/SearchIndex.h"
 #include "ui/main/ContactLines.h"
@@ -9,6 +12,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 namespace varnelle {
@@ -59,7 +63,135 @@ int runSearch(const QString &text, std::optional<bool> isBusiness, const QString
     }
 }
 
+// A contact with its numbers and details, as the book holds it now; nothing when it is gone.
+std::optional<Contact> wholeContact(const QSqlDatabase &db, std::int32_t personId)
+{
+    std::optional<Contact> contact = ReadContactFields(db, personId);
+    if (!contact)
+        return contact;
+    for (const ContactNumber &n : ReadContactNumbers(db, personId))
+        contact->telephones << PhoneNumber{n.typeName, n.number};
+    ReadContactDetails(db, *contact);
+    return contact;
+}
+
+// "Label: value" lines of a contact; the lines of a value after its first are indented.
+class ShownLines {
+public:
+    explicit ShownLines(QTextStream &out) : mOut(out) {}
+
+    void add(const QString &label, const QString &value)
+    {
+        if (value.trimmed().isEmpty())
+            return;
+        QString shown = value.trimmed();
+        shown.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(u'\r', u'\n');
+        mOut << label << ": " << shown.replace(QLatin1String("\n"), QLatin1String("\n  ")) << '\n';
+    }
+    // "E-mail (work)": a label with the value's own label, when it has one.
+    static QString labelled(const QString &label, const QString &own)
+    {
+        return own.trimmed().isEmpty() ? label : QStringLiteral("%1 (%2)").arg(label, own.trimmed());
+    }
+
+private:
+    QTextStream &mOut;
+};
+
+QString addressText(const ContactAddress &a)
+{
+    QStringList lines;
+    for (const QString &part : {a.poBox, a.extended, a.street, QStringList{a.postalCode, a.locality}.join(u' '),
+                                a.region, a.country})
+        if (!part.trimmed().isEmpty())
+            lines << part.trimmed();
+    return lines.join(u'\n');
+}
+
+void showContact(ShownLines &show, const Contact &c)
+{
+    // Labels are marked for translation where they stand.
+    const auto label = [](const char *text) { return QCoreApplication::translate("ShowCommand", text); };
+    // The captions of the fields, in the order of ContactFields().
+    static const char *const fieldLabels[] = {
+        QT_TRANSLATE_NOOP("ShowCommand", "Title"),          QT_TRANSLATE_NOOP("ShowCommand", "First Name"),
+        QT_TRANSLATE_NOOP("ShowCommand", "Last Name"),      QT_TRANSLATE_NOOP("ShowCommand", "Company"),
+        QT_TRANSLATE_NOOP("ShowCommand", "Street"),         QT_TRANSLATE_NOOP("ShowCommand", "State"),
+        QT_TRANSLATE_NOOP("ShowCommand", "City"),           QT_TRANSLATE_NOOP("ShowCommand", "ZIP"),
+        QT_TRANSLATE_NOOP("ShowCommand", "E-mail Address"), QT_TRANSLATE_NOOP("ShowCommand", "Spouse"),
+        QT_TRANSLATE_NOOP("ShowCommand", "Children"),
+    };
+    static_assert(std::size(fieldLabels) == ContactFieldCount);
+    for (std::size_t i = 0; i < ContactFieldCount; ++i)
+        show.add(label(fieldLabels[i]), c.*ContactFields()[i].member);
+    const ContactDetails &d = c.details;
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Country")), d.country);
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Middle name")), d.middleName);
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Name prefix")), d.namePrefix);
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Name suffix")), d.nameSuffix);
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Display name")), d.displayName);
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Nickname")), d.nicknames.join(QLatin1String(", ")));
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Job title")), d.jobTitle);
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Role")), d.role);
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Department")), d.orgUnits.join(QLatin1String(", ")));
+    for (const PhoneNumber &t : c.telephones)
+        show.add(t.type.isEmpty() ? label(QT_TRANSLATE_NOOP("ShowCommand", "Phone")) : t.type, t.number);
+    for (const LabeledValue &t : d.telephones)
+        show.add(t.label.isEmpty() ? label(QT_TRANSLATE_NOOP("ShowCommand", "Phone")) : t.label, t.value);
+    for (const LabeledValue &e : d.emails)
+        show.add(ShownLines::labelled(label(QT_TRANSLATE_NOOP("ShowCommand", "E-mail")), e.label), e.value);
+    for (const ContactAddress &a : d.addresses)
+        show.add(ShownLines::labelled(label(QT_TRANSLATE_NOOP("ShowCommand", "Address")), a.label), addressText(a));
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Birthday")), d.birthday.toIso());
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Anniversary")), d.anniversary.toIso());
+    for (const LabeledValue &w : d.webAddresses)
+        show.add(ShownLines::labelled(label(QT_TRANSLATE_NOOP("ShowCommand", "Web page")), w.label), w.value);
+    for (const LabeledValue &m : d.messaging)
+        show.add(ShownLines::labelled(label(QT_TRANSLATE_NOOP("ShowCommand", "Messaging")), m.label), m.value);
+    for (const LabeledValue &p : d.social)
+        show.add(ShownLines::labelled(label(QT_TRANSLATE_NOOP("ShowCommand", "Social profile")), p.label), p.value);
+    for (const LabeledValue &r : d.related)
+        show.add(ShownLines::labelled(label(QT_TRANSLATE_NOOP("ShowCommand", "Related")), r.label), r.value);
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Categories")), d.categories.join(QLatin1String(", ")));
+    if (!d.photo.uri.isEmpty())
+        show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Photo")), d.photo.uri);
+    else if (!d.photo.data.isEmpty())
+        show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Photo")),
+                 label(QT_TRANSLATE_NOOP("ShowCommand", "%1, %2 bytes")).arg(d.photo.mimeType).arg(d.photo.data.size()));
+    show.add(label(QT_TRANSLATE_NOOP("ShowCommand", "Note")), d.note);
+}
+
 } // namespace
+
+int ShowCommand(const QString &text, std::optional<bool> isBusiness, ShowFormat format, const QString &bookFile,
+                QTextStream &out, QTextStream &err)
+{
+    try {
+        const std::vector<Found> found = findInBook(text, isBusiness, bookFile);
+        Connection book = OpenForReading(bookFile);
+        ShownLines show(out);
+        bool first = true;
+        for (const Found &f : found) {
+            const std::optional<Contact> contact = wholeContact(book.database(), f.hit.personId);
+            if (!contact)
+                continue;
+            if (format == ShowFormat::VCard4) {
+                QByteArray card;
+                interchange::AppendVCard(card, *contact, interchange::VCardVersion::V4);
+                out << QString::fromUtf8(card);
+                continue;
+            }
+            if (!first)
+                out << '\n';
+            first = false;
+            showContact(show, *contact);
+        }
+        return found.empty() ? 1 : 0;
+    } catch (const DatabaseError &error) {
+        err << error.message() << '\n';
+        return 1;
+    }
+}
 
 int FindCommand(const QString &text, std::optional<bool> isBusiness, const QString &bookFile, QTextStream &out,
                 QTextStream &err)

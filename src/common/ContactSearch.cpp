@@ -89,6 +89,26 @@ void SearchKey::addNumber(QStringView number)
         mText.chop(1); // no digits
 }
 
+void SearchKey::addField(QStringView field)
+{
+    if (field.isEmpty())
+        return;
+    const QString folded = FieldSeparator + FoldForSearch(field);
+    mText.insert(mEmailAt, folded);
+    mEmailAt += folded.size();
+    mDigitsAt += folded.size();
+}
+
+void SearchKey::addEmail(QStringView email)
+{
+    if (email.isEmpty())
+        return;
+    addField(email);
+    const QString folded = FieldSeparator + FoldForSearch(email);
+    mText.insert(mDigitsAt, folded);
+    mDigitsAt += folded.size();
+}
+
 SearchQuery::SearchQuery(const QString &typed)
 {
     const QStringList words = typed.split(QChar::Space, Qt::SkipEmptyParts);

@@ -22,6 +22,10 @@ public:
     SearchKey(const QStringList &fields, const QString &email, const QStringList &numbers = {});
     // Adds a telephone number after the others.
     void addNumber(QStringView number);
+    // Adds a text whose words a search word may start (a note, a nickname, a further address).
+    void addField(QStringView field);
+    // Adds a further e-mail address: its words, and the address searched inside.
+    void addEmail(QStringView email);
 
     // The key as it is kept in the book: its text and where its e-mail and
     // its digits begin. A stored form whose places do not fit its text (a
@@ -38,8 +42,8 @@ private:
     QStringView digits() const { return QStringView(mText).sliced(mDigitsAt); }
 
     // One text, so that a key costs one allocation: the folded fields, each
-    // behind a separator; the folded e-mail; the digits of each number, each
-    // behind a space.
+    // behind a separator; the folded e-mails, each further one behind a
+    // separator; the digits of each number, each behind a space.
     QString mText;
     qsizetype mEmailAt = 0;
     qsizetype mDigitsAt = 0;

@@ -109,12 +109,18 @@ qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, Export
     QByteArray buffer;
     buffer.reserve(FlushBytes + 4096);
     int phoneColumns = 0;
+    DetailCounts details;
     try {
-        phoneColumns = format == ExportFormat::Csv ? MostNumbers(db, scope) : 0;
+        if (format == ExportFormat::Csv) {
+            details = MostDetails(db, scope);
+            phoneColumns = MostNumbers(db, scope) + details.telephones;
+        }
     } catch (const DatabaseError &error) {
         throw BookError(error);
     }
-    const CsvWriter csv(phoneColumns);
+    // A book with details is read contact by contact with them; one without, row by row as it is stored.
+    const bool withDetails = HasDetailTables(db);
+    const CsvWriter csv(phoneColumns, details);
     if (format == ExportFormat::Csv)
         csv.appendHeading(buffer);
     qsizetype written = 0;
@@ -131,10 +137,19 @@ qsizetype ExportContacts(const QSqlDatabase &db, const QString &fileName, Export
     };
     if (format == ExportFormat::Csv) {
         try {
-            ReadContactRows(db, scope, [&](const ContactRow &row) {
-                csv.appendRow(buffer, row);
-                countWritten();
-            });
+            if (withDetails)
+                ReadContactsWithNumbers(
+                    db, scope,
+                    [&](const Contact &contact) {
+                        csv.appendRow(buffer, contact);
+                        countWritten();
+                    },
+                    ContactOrder::List, ContactContent::WithDetails);
+            else
+                ReadContactRows(db, scope, [&](const ContactRow &row) {
+                    csv.appendRow(buffer, row);
+                    countWritten();
+                });
         } catch (const DatabaseError &error) {
             throw BookError(error);
         }

@@ -2,6 +2,7 @@
 
 #include "interchange/ByteChunks.h"
 #include "interchange/CsvReader.h"
+#include "interchange/TextDecoding.h"
 #include "interchange/VCardReader.h"
 #include "common/FileFailure.h"
 
@@ -139,13 +140,17 @@ void readText(QByteArrayView head, const QString &fileName, const std::function<
     const RecordSink told = passingThrough(counted);
     const QString name = QFileInfo(fileName).fileName();
     if (LooksLikeVCard(headText) || name.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive)) {
-        ReadVCards(text.fromStart(), said, told);
+        ReadVCards(text.fromStart(), said, told, UndeclaredCharsetOf(headText, true));
         if (records == 0 && isBlank(headText))
             throw InterchangeError(
                 QCoreApplication::translate("Interchange", "The file is empty: it holds no contacts."));
     } else {
         const Charset charset = CheckCsvBytes(text.fromStart());
-        ReadCsvContacts(text.fromStart(), charset, told);
+        const UndeclaredCharset undeclared =
+            charset == Charset::Utf8 ? UndeclaredCharset() : UndeclaredCharsetOf(headText, false);
+        if (!undeclared.isEmpty())
+            said(undeclared.note());
+        ReadCsvContacts(text.fromStart(), charset, told, undeclared);
     }
     // DOS programs end a text file with Ctrl+Z.
     if (text.markLine() > 0)

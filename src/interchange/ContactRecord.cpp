@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <utility>
 
 namespace varnelle::interchange {
@@ -184,6 +185,20 @@ ContactRecord RecordBuilder::finish()
             record.details.emails << mEmails[i];
     }
     record.children = mChildren.join(", ");
+    // The book keeps one number of each type; the others of a type are details.
+    QList<PhoneNumber> numbers;
+    for (PhoneNumber &t : record.telephones) {
+        const QString type = t.type.trimmed().isEmpty() ? QStringLiteral("Phone") : t.type.trimmed();
+        const bool given = std::any_of(numbers.cbegin(), numbers.cend(), [&type](const PhoneNumber &n) {
+            return n.type.trimmed().compare(type, Qt::CaseInsensitive) == 0
+                || (n.type.trimmed().isEmpty() && type == QLatin1String("Phone"));
+        });
+        if (given)
+            record.details.telephones << LabeledValue{type, t.number};
+        else
+            numbers << std::move(t);
+    }
+    record.telephones = std::move(numbers);
     return record;
 }
 

@@ -75,7 +75,8 @@ struct PostalAddress {
 
 // Gathers the values of one record in the order a file gives them, then
 // settles which address and which e-mail take the book's single fields;
-// the others become the record's further addresses and e-mails (details).
+// the others become the record's further addresses and e-mails (details),
+// as do the numbers of a type beyond its first (labelled with the type).
 class RecordBuilder {
 public:
     explicit RecordBuilder(qsizetype line) { record.line = line; }

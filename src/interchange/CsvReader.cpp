@@ -5,10 +5,12 @@
 #include "interchange/TypeWords.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QHash>
 #include <QRegularExpression>
 #include <QStringDecoder>
 #include <map>
+#include <optional>
 
 namespace varnelle::interchange {
 
@@ -19,9 +21,11 @@ enum class Role {
     Unknown,      // listed under its heading, `words`
     Title, FirstName, LastName, WholeName, Company, Email, Spouse, Children,
     Telephone,    // a number of the type in `words`
+    Detail,       // a detail of kind `words`, labelled `slot` (see addDetail)
     Unplaced,     // a value with no place, captioned `words`
     AddressPart,  // part `words` of the address in slot `slot`
     PairType,     // the type of numbered pair `slot` ("phone 1", "e-mail 2", "relation 1")
+    PairService,  // the service of a numbered pair ("IM 1 - Service")
     PairValue,    // its value
 };
 
@@ -29,6 +33,7 @@ struct Column {
     Role role = Role::Unknown;
     QString words;
     QString slot;
+    bool dayFirst = false; // dates are written day first ("3.2.1980"), as German and French programs write them
 };
 
 const QHash<QString, QString> &fixedTelephones()
@@ -61,14 +66,45 @@ const QHash<QString, Role> &fixedRoles()
         {"family name", Role::LastName}, {"surname", Role::LastName},      {"name", Role::WholeName},
         {"display name", Role::WholeName}, {"full name", Role::WholeName}, {"company", Role::Company},
         {"organization", Role::Company}, {"organization name", Role::Company}, {"company name", Role::Company},
-        {"e-mail address", Role::Email}, {"email address", Role::Email},   {"e-mail", Role::Email},
-        {"email", Role::Email},          {"primary email", Role::Email},   {"spouse", Role::Spouse},
-        {"email home", Role::Email},     {"email work", Role::Email},      {"email other", Role::Email},
-        {"e-mail home", Role::Email},    {"e-mail work", Role::Email},     {"e-mail other", Role::Email},
-        {"home email", Role::Email},     {"work email", Role::Email},      {"other email", Role::Email},
-        {"email address 2", Role::Email}, {"email address 3", Role::Email}, {"e-mail 2 address", Role::Email},
-        {"e-mail 3 address", Role::Email},
-        {"spouse name", Role::Spouse},   {"children", Role::Children},     {"child", Role::Children},
+        {"spouse", Role::Spouse},        {"spouse name", Role::Spouse},    {"children", Role::Children},
+        {"child", Role::Children},
+    };
+    return table;
+}
+
+// E-mail columns and the label of their address.
+const QHash<QString, QString> &emailLabels()
+{
+    static const QHash<QString, QString> table = {
+        {"e-mail address", ""},  {"email address", ""},  {"e-mail", ""},        {"email", ""},
+        {"primary email", ""},   {"email home", "home"}, {"email work", "work"}, {"email other", "other"},
+        {"e-mail home", "home"}, {"e-mail work", "work"}, {"e-mail other", "other"}, {"home email", "home"},
+        {"work email", "work"},  {"other email", "other"}, {"email address 2", ""}, {"email address 3", ""},
+        {"e-mail 2 address", ""}, {"e-mail 3 address", ""}, {"secondary email", ""},
+    };
+    return table;
+}
+
+// Columns of details: the kind (as addDetail takes it) and a label.
+const QHash<QString, std::pair<QString, QString>> &detailColumns()
+{
+    static const QHash<QString, std::pair<QString, QString>> table = {
+        {"middle name", {"middle", ""}},        {"additional name", {"middle", ""}},
+        {"honorific prefix", {"prefix", ""}},   {"suffix", {"suffix", ""}},
+        {"name suffix", {"suffix", ""}},        {"nickname", {"nickname", ""}},
+        {"job title", {"job", ""}},             {"organization title", {"job", ""}},
+        {"position", {"job", ""}},              {"role", {"role", ""}},
+        {"department", {"department", ""}},     {"organization department", {"department", ""}},
+        {"notes", {"note", ""}},                {"note", {"note", ""}},
+        {"birthday", {"birthday", ""}},         {"anniversary", {"anniversary", ""}},
+        {"birth year", {"birthday", "year"}},   {"birth month", {"birthday", "month"}},
+        {"birth day", {"birthday", "day"}},     {"anniversary year", {"anniversary", "year"}},
+        {"anniversary month", {"anniversary", "month"}}, {"anniversary day", {"anniversary", "day"}},
+        {"web page", {"web", ""}},              {"web page 1", {"web", ""}},
+        {"web page 2", {"web", ""}},            {"website", {"web", ""}},
+        {"url", {"web", ""}},                   {"personal web page", {"web", "home"}},
+        {"business web page", {"web", "work"}}, {"categories", {"categories", ""}},
+        {"photo", {"photo", ""}},
     };
     return table;
 }
@@ -76,15 +112,8 @@ const QHash<QString, Role> &fixedRoles()
 const QHash<QString, QString> &unplacedCaptions()
 {
     static const QHash<QString, QString> table = {
-        {"middle name", "Middle name"},   {"additional name", "Middle name"}, {"suffix", "Name suffix"},
-        {"name suffix", "Name suffix"},   {"nickname", "Nickname"},           {"job title", "Job title"},
-        {"department", "Department"},     {"notes", "Note"},                  {"note", "Note"},
-        {"birthday", "Birthday"},         {"anniversary", "Anniversary"},     {"web page", "Web page"},
-        {"web page 2", "Web page"},       {"website", "Web page"},            {"personal web page", "Web page"},
-        {"secondary email", "E-mail"},
-        {"assistant's name", "Assistant"}, {"manager's name", "Manager"},     {"office location", "Office"},
-        {"organization title", "Job title"}, {"position", "Job title"},     {"profession", "Profession"},
-        {"organization department", "Department"}, {"url", "Web page"},     {"web page 1", "Web page"},
+        {"assistant's name", "Assistant"}, {"manager's name", "Manager"}, {"office location", "Office"},
+        {"profession", "Profession"},
     };
     return table;
 }
@@ -117,8 +146,8 @@ bool addressColumn(const QString &heading, Column &column)
 // "Phone 1 - Type", "E-mail 2 - Value", "Address 1 - City", "Organization 1 - Name"
 bool numberedColumn(const QString &heading, Column &column)
 {
-    static const QRegularExpression pattern("^(phone|e-mail|email|relation|address|organization|website) (\\d+) - "
-                                            "(.+)$");
+    static const QRegularExpression pattern("^(phone|e-mail|email|relation|address|organization|website|event|im|"
+                                            "social) (\\d+) - (.+)$");
     const auto m = pattern.match(heading);
     if (!m.hasMatch())
         return false;
@@ -128,6 +157,8 @@ bool numberedColumn(const QString &heading, Column &column)
     const bool first = m.captured(2) == "1";
     if (field == "type" || field == "label") {
         column = {Role::PairType, {}, slot};
+    } else if (field == "service") {
+        column = {Role::PairService, {}, slot};
     } else if (kind == "address") {
         if (field == "extended address")
             column = {Role::AddressPart, "extended", slot};
@@ -138,9 +169,9 @@ bool numberedColumn(const QString &heading, Column &column)
         if (field == "name")
             column = first ? Column{Role::Company, {}, {}} : Column{Role::Unplaced, "Company", {}};
         else if (field == "title")
-            column = {Role::Unplaced, "Job title", {}};
+            column = first ? Column{Role::Detail, "job", {}} : Column{Role::Unplaced, "Job title", {}};
         else if (field == "department")
-            column = {Role::Unplaced, "Department", {}};
+            column = first ? Column{Role::Detail, "department", {}} : Column{Role::Unplaced, "Department", {}};
         else
             return false;
     } else if (field == "value") {
@@ -151,8 +182,8 @@ bool numberedColumn(const QString &heading, Column &column)
     return true;
 }
 
-// The German and French headings of the common mail-program and web-book
-// exports, as the English heading of the same column.
+// The German, French and Japanese headings of the common mail-program and
+// web-book exports, as the English heading of the same column.
 const QHash<QString, QString> &translatedHeadings()
 {
     static const QHash<QString, QString> table = {
@@ -189,6 +220,18 @@ const QHash<QString, QString> &translatedHeadings()
         {"adresse e-mail", "e-mail address"}, {"adresse de messagerie 2", "e-mail 2 address"},
         {"conjoint(e)", "spouse"}, {"conjoint", "spouse"}, {"enfants", "children"},
         {"anniversaire", "birthday"}, {"page web", "web page"}, {"surnom", "nickname"},
+        // Japanese
+        {"敬称", "title"}, {"名", "first name"}, {"姓", "last name"}, {"ミドル ネーム", "middle name"},
+        {"会社名", "company"}, {"部署", "department"}, {"役職", "job title"},
+        {"番地 (会社)", "business street"}, {"市町村 (会社)", "business city"},
+        {"都道府県 (会社)", "business state"}, {"郵便番号 (会社)", "business postal code"},
+        {"国/地域 (会社)", "business country"}, {"番地 (自宅)", "home street"}, {"市町村 (自宅)", "home city"},
+        {"都道府県 (自宅)", "home state"}, {"郵便番号 (自宅)", "home postal code"},
+        {"国/地域 (自宅)", "home country"}, {"会社電話", "business phone"}, {"自宅電話", "home phone"},
+        {"携帯電話", "mobile phone"}, {"会社 fax", "business fax"}, {"自宅 fax", "home fax"},
+        {"電子メール アドレス", "e-mail address"}, {"電子メール 2 アドレス", "e-mail 2 address"},
+        {"電子メール 3 アドレス", "e-mail 3 address"}, {"メモ", "notes"}, {"誕生日", "birthday"},
+        {"web ページ", "web page"}, {"配偶者", "spouse"}, {"子供", "children"}, {"ニックネーム", "nickname"},
     };
     return table;
 }
@@ -196,10 +239,19 @@ const QHash<QString, QString> &translatedHeadings()
 Column columnFor(const QString &rawHeading)
 {
     QString heading = rawHeading.simplified().toLower();
-    heading = translatedHeadings().value(heading, heading);
+    const auto translated = translatedHeadings().find(heading);
+    if (translated != translatedHeadings().end()) {
+        Column column = columnFor(translated.value());
+        column.dayFirst = true;
+        return column;
+    }
     Column column;
     if (auto r = fixedRoles().find(heading); r != fixedRoles().end())
         return {r.value(), {}, {}};
+    if (auto e = emailLabels().find(heading); e != emailLabels().end())
+        return {Role::Email, {}, e.value()};
+    if (auto d = detailColumns().find(heading); d != detailColumns().end())
+        return {Role::Detail, d.value().first, d.value().second};
     if (auto t = fixedTelephones().find(heading); t != fixedTelephones().end())
         return {Role::Telephone, t.value(), {}};
     if (auto u = unplacedCaptions().find(heading); u != unplacedCaptions().end())
@@ -230,7 +282,12 @@ struct Row {
 // rows need it, so that a large file is never held whole.
 class RowSource {
 public:
-    RowSource(ByteChunks &chunks, Charset charset) : mChunks(chunks), mCharset(charset) {}
+    RowSource(ByteChunks &chunks, Charset charset, const UndeclaredCharset &undeclared)
+        : mChunks(chunks), mCharset(charset)
+    {
+        if (charset != Charset::Utf8 && !undeclared.isEmpty())
+            mNamed.emplace(undeclared.name.constData());
+    }
 
     // The first line of the text, or as much of it as the first piece holds.
     QString firstLine()
@@ -332,7 +389,9 @@ private:
             if (mFirstPiece && bytes.startsWith("\xEF\xBB\xBF"))
                 bytes = bytes.sliced(3);
             mFirstPiece = false;
-            mText = mCharset == Charset::Windows1252 ? Decode(bytes, Charset::Windows1252) : mUtf8(bytes);
+            mText = mNamed                                ? QString((*mNamed)(bytes))
+                : mCharset == Charset::Windows1252 ? Decode(bytes, Charset::Windows1252)
+                                                   : QString(mUtf8(bytes));
             mPos = 0;
             if (!mText.isEmpty())
                 return true;
@@ -343,6 +402,7 @@ private:
     Charset mCharset;
     const ReadLimits mLimits = CurrentReadLimits();
     QStringDecoder mUtf8{QStringDecoder::Utf8}; // keeps a character split between two pieces
+    std::optional<QStringDecoder> mNamed;      // the set of a file that is no UTF-8, where one was found
     QString mText;  // the piece being read
     qsizetype mPos = 0;
     qint64 mPieceStart = 0;
@@ -365,8 +425,123 @@ QChar separatorOf(const QString &headingLine)
 // Numbered pairs of one row: type and values by slot.
 struct Pair {
     QString type;
+    QString service;
     QStringList values;
 };
+
+// A date as mail programs write it in a cell: "1980-02-03", "--02-03",
+// "1980/2/3", "2/3/1980" (month first), or day first where the headings say so
+// ("3.2.1980", "03/02/1980"); "0/0/00" is no date. Anything else is kept as text.
+ContactDate cellDate(const QString &cell, bool dayFirst)
+{
+    static const QRegularExpression numeric(QStringLiteral("^(\\d{1,2})[./](\\d{1,2})[./](\\d{2}|\\d{4})$"));
+    static const QRegularExpression yearFirst(QStringLiteral("^(\\d{4})/(\\d{1,2})/(\\d{1,2})$"));
+    if (const auto y = yearFirst.match(cell); y.hasMatch()) { // "1980/2/3", as Japanese programs write it
+        const ContactDate date{y.captured(1).toInt(), y.captured(2).toInt(), y.captured(3).toInt(), {}};
+        return QDate(date.year, date.month, date.day).isValid() ? date : ContactDate::fromIso(cell);
+    }
+    const auto m = numeric.match(cell);
+    if (!m.hasMatch())
+        return ContactDate::fromIso(cell);
+    const bool dayDotted = cell.contains(u'.');
+    int first = m.captured(1).toInt(), second = m.captured(2).toInt();
+    if (first == 0 && second == 0)
+        return {};
+    int year = m.captured(3).toInt();
+    if (m.captured(3).size() == 2)
+        year += year > QDate::currentDate().year() % 100 ? 1900 : 2000;
+    const bool dayIsFirst = dayFirst || dayDotted || first > 12;
+    const int month = dayIsFirst ? second : first;
+    const int day = dayIsFirst ? first : second;
+    if (!QDate(year, month, day).isValid())
+        return ContactDate::fromIso(cell);
+    return ContactDate{year, month, day, {}};
+}
+
+// A date given in three columns ("Birth Year", "Birth Month", "Birth Day"); the year may be missing.
+struct DateParts {
+    QString year, month, day;
+    ContactDate date() const
+    {
+        if (month.isEmpty() && day.isEmpty())
+            return {};
+        const QString monthDay = QStringLiteral("%1-%2").arg(month.toInt(), 2, 10, QLatin1Char('0'))
+                                     .arg(day.toInt(), 2, 10, QLatin1Char('0'));
+        const ContactDate date = ContactDate::fromIso(year.isEmpty() ? "--" + monthDay
+                                                                     : QStringLiteral("%1-").arg(year.toInt(), 4, 10,
+                                                                                                 QLatin1Char('0'))
+                                                          + monthDay);
+        return date.isValid() ? date : ContactDate{0, 0, 0, QStringList{year, month, day}.join(u'-')};
+    }
+};
+
+// A photo written as a data: URI keeps its bytes; any other text is the photo's URI.
+ContactPhoto cellPhoto(const QString &cell)
+{
+    static const QRegularExpression dataUri(QStringLiteral("^data:([^;,]*)(;base64)?,(.*)$"),
+                                            QRegularExpression::DotMatchesEverythingOption);
+    if (const auto m = dataUri.match(cell); m.hasMatch() && !m.captured(2).isEmpty())
+        return {QByteArray::fromBase64(m.captured(3).toLatin1()), m.captured(1), {}};
+    return {{}, {}, cell};
+}
+
+// The cell's values where one cell holds several (" ::: " between them, as web books write them).
+QStringList cellValues(const QString &cell)
+{
+    QStringList values;
+    for (const QString &v : cell.split(QLatin1String(" ::: ")))
+        if (!v.trimmed().isEmpty())
+            values << v.trimmed();
+    return values;
+}
+
+// The name a contact's parts make, in the two orders programs write it.
+bool isNameOfParts(const QString &name, const ContactRecord &r)
+{
+    const QString given = QStringList{r.title, r.firstName, r.details.middleName}.join(u' ').simplified();
+    const QString whole = QStringList{given, r.lastName, r.details.nameSuffix}.join(u' ').simplified();
+    const QString plain = QStringList{r.firstName, r.lastName}.join(u' ').simplified();
+    const QString reversed = QStringList{r.lastName, r.firstName}.join(QLatin1String(", "));
+    const QString simple = name.simplified();
+    return simple == whole || simple == plain || simple == reversed;
+}
+
+// A column of details into the record; date parts are gathered in `dates` first.
+void addDetail(RecordBuilder &b, const Column &col, const QString &cell, std::map<QString, DateParts> &dates)
+{
+    ContactDetails &d = b.record.details;
+    const QString &kind = col.words;
+    const auto appendText = [&cell](QString &text) { text = text.isEmpty() ? cell : text + u'\n' + cell; };
+    if (kind == "middle")
+        d.middleName = cell;
+    else if (kind == "prefix")
+        d.namePrefix = cell;
+    else if (kind == "suffix")
+        d.nameSuffix = cell;
+    else if (kind == "nickname")
+        d.nicknames << cellValues(cell);
+    else if (kind == "job")
+        d.jobTitle = cell;
+    else if (kind == "role")
+        d.role = cell;
+    else if (kind == "department")
+        d.orgUnits << cellValues(cell);
+    else if (kind == "note")
+        appendText(d.note);
+    else if (kind == "categories")
+        d.categories << cellValues(cell);
+    else if (kind == "photo")
+        d.photo = cellPhoto(cell);
+    else if (kind == "web")
+        for (const QString &v : cellValues(cell))
+            d.webAddresses << LabeledValue{col.slot, v};
+    else if (!col.slot.isEmpty()) { // a part of a date
+        DateParts &parts = dates[kind];
+        (col.slot == "year" ? parts.year : col.slot == "month" ? parts.month : parts.day) = cell;
+    } else {
+        (kind == "birthday" ? d.birthday : d.anniversary) = cellDate(cell, col.dayFirst);
+    }
+}
 
 ContactRecord readRow(const std::vector<Column> &columns, const Row &row)
 {
@@ -376,6 +551,7 @@ ContactRecord readRow(const std::vector<Column> &columns, const Row &row)
     QStringList addressOrder;
     std::map<QString, Pair> pairs;
     QStringList pairOrder;
+    std::map<QString, DateParts> dates;
     QString wholeName;
     for (qsizetype i = 0; i < row.cells.size() && i < qsizetype(columns.size()); ++i) {
         const Column &col = columns[size_t(i)];
@@ -406,7 +582,7 @@ ContactRecord readRow(const std::vector<Column> &columns, const Row &row)
             break;
         case Role::Email:
             for (const QString &e : cell.split(QLatin1String(" ::: ")))
-                b.addEmail(e, false);
+                b.addEmail(e, false, col.slot);
             break;
         case Role::Spouse:
             b.addSpouse(cell);
@@ -417,6 +593,9 @@ ContactRecord readRow(const std::vector<Column> &columns, const Row &row)
         case Role::Telephone:
             b.addTelephone(col.words, cell);
             break;
+        case Role::Detail:
+            addDetail(b, col, cell, dates);
+            break;
         case Role::Unplaced:
             b.addUnplaced(col.words, cell);
             break;
@@ -424,7 +603,8 @@ ContactRecord readRow(const std::vector<Column> &columns, const Row &row)
             if (!addresses.count(col.slot))
                 addressOrder << col.slot;
             PostalAddress &a = addresses[col.slot];
-            a.label = col.slot;
+            // "home", "work": the kind the heading names; a numbered address has its type column instead.
+            a.label = col.slot.startsWith(QLatin1String("address ")) ? QString() : col.slot;
             QString *part = col.words == "street" ? &a.street
                 : col.words == "extended"         ? &a.extended
                 : col.words == "city"             ? &a.city
@@ -436,33 +616,52 @@ ContactRecord readRow(const std::vector<Column> &columns, const Row &row)
             break;
         }
         case Role::PairType:
+        case Role::PairService:
         case Role::PairValue: {
             if (!pairs.count(col.slot))
                 pairOrder << col.slot;
             Pair &p = pairs[col.slot];
             if (col.role == Role::PairType)
                 p.type = cell;
+            else if (col.role == Role::PairService)
+                p.service = cell;
             else
                 p.values << cell.split(QLatin1String(" ::: "));
             break;
         }
         }
     }
+    for (const auto &[kind, parts] : dates)
+        (kind == "birthday" ? r.details.birthday : r.details.anniversary) = parts.date();
     for (const QString &slot : pairOrder) {
         const Pair &p = pairs[slot];
+        // The web book marks the primary value with "* " before its type.
+        const QString label = p.type.startsWith(QLatin1String("* ")) ? p.type.mid(2).trimmed() : p.type;
         for (const QString &value : p.values) {
+            if (value.trimmed().isEmpty())
+                continue;
             if (slot.startsWith(QLatin1String("phone")))
                 b.addTelephone(telephoneType(p.type), value);
             else if (slot.startsWith(QLatin1String("e-mail")))
-                b.addEmail(value, p.type.startsWith(u'*'));
+                b.addEmail(value, p.type.startsWith(u'*'), label);
             else if (slot.startsWith(QLatin1String("relation")) && p.type.compare("spouse", Qt::CaseInsensitive) == 0)
                 b.addSpouse(value);
             else if (slot.startsWith(QLatin1String("relation")) && p.type.compare("child", Qt::CaseInsensitive) == 0)
                 b.addChild(value);
             else if (slot.startsWith(QLatin1String("relation")))
-                b.addUnplaced(p.type.isEmpty() ? QStringLiteral("Related") : "Related (" + p.type + ")", value);
+                r.details.related << LabeledValue{label, value.trimmed()};
+            else if (slot.startsWith(QLatin1String("im")))
+                r.details.messaging << LabeledValue{p.service.isEmpty() ? label : p.service, value.trimmed()};
+            else if (slot.startsWith(QLatin1String("social")))
+                r.details.social << LabeledValue{label, value.trimmed()};
+            else if (slot.startsWith(QLatin1String("event")) && label.compare("birthday", Qt::CaseInsensitive) == 0)
+                r.details.birthday = cellDate(value.trimmed(), false);
+            else if (slot.startsWith(QLatin1String("event")) && label.compare("anniversary", Qt::CaseInsensitive) == 0)
+                r.details.anniversary = cellDate(value.trimmed(), false);
+            else if (slot.startsWith(QLatin1String("event")))
+                b.addUnplaced(label.isEmpty() ? QStringLiteral("Event") : "Event (" + label + ")", value);
             else
-                b.addUnplaced(p.type.isEmpty() ? QStringLiteral("Web page") : "Web page (" + p.type + ")", value);
+                r.details.webAddresses << LabeledValue{label, value.trimmed()};
         }
     }
     for (const QString &slot : addressOrder) {
@@ -476,6 +675,9 @@ ContactRecord readRow(const std::vector<Column> &columns, const Row &row)
         && wholeName.compare(record.company, Qt::CaseInsensitive) != 0
         && wholeName.compare(record.email, Qt::CaseInsensitive) != 0)
         SplitWholeName(wholeName, record);
+    else if (!wholeName.isEmpty() && (!record.firstName.isEmpty() || !record.lastName.isEmpty())
+             && !isNameOfParts(wholeName, record))
+        record.details.displayName = wholeName;
     return record;
 }
 
@@ -484,14 +686,14 @@ bool isEmptyRecord(const ContactRecord &r)
     for (const ContactField &f : ContactFields())
         if (!(r.*f.member).isEmpty())
             return false;
-    return r.telephones.isEmpty() && r.unplaced.isEmpty();
+    return r.telephones.isEmpty() && r.unplaced.isEmpty() && r.details.isEmpty();
 }
 
 } // namespace
 
-void ReadCsvContacts(ByteChunks &chunks, Charset charset, const RecordSink &each)
+void ReadCsvContacts(ByteChunks &chunks, Charset charset, const RecordSink &each, const UndeclaredCharset &undeclared)
 {
-    RowSource rows(chunks, charset);
+    RowSource rows(chunks, charset, undeclared);
     rows.setSeparator(separatorOf(rows.firstLine()));
     Row heading;
     if (!rows.next(heading))
@@ -552,7 +754,9 @@ void ReadCsvContacts(const QByteArray &data, const RecordSink &each)
     BytesInMemory check(data);
     const Charset charset = CheckCsvBytes(check);
     BytesInMemory chunks(data);
-    ReadCsvContacts(chunks, charset, each);
+    const QByteArrayView head = QByteArrayView(data).first(qMin<qsizetype>(data.size(), 1 << 20));
+    ReadCsvContacts(chunks, charset, each,
+                    charset == Charset::Utf8 ? UndeclaredCharset() : UndeclaredCharsetOf(head, false));
 }
 
 std::vector<ContactRecord> ReadCsvContacts(const QByteArray &data)

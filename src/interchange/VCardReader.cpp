@@ -272,7 +272,9 @@ QString caretDecoded(const QByteArray &value)
     return out;
 }
 
-Property parseProperty(const QByteArray &text, qsizetype colon, qsizetype line)
+// `undeclared`: the set of 8-bit text that names none; `guessed` is set when it was used.
+Property parseProperty(const QByteArray &text, qsizetype colon, qsizetype line, const UndeclaredCharset &undeclared,
+                       bool &guessed)
 {
     Property p;
     p.line = line;
@@ -326,7 +328,7 @@ Property parseProperty(const QByteArray &text, qsizetype colon, qsizetype line)
     }
     const QByteArray bytes = encoding == "QUOTED-PRINTABLE" ? decodeQuotedPrintable(raw, line) : raw.toByteArray();
     if (charsetName.isEmpty()) {
-        p.value = Decode(bytes);
+        p.value = DecodeUndeclared(bytes, undeclared, &guessed);
     } else if (const std::optional<QString> value = DecodeNamed(bytes, charsetName)) {
         p.value = *value;
     } else {
@@ -800,8 +802,9 @@ bool LooksLikeVCard(const QByteArray &data)
     return startsWithNoCase(rest, "BEGIN:VCARD");
 }
 
-void ReadVCards(ByteChunks &chunks, const NoteSink &said, const RecordSink &each)
+void ReadVCards(ByteChunks &chunks, const NoteSink &said, const RecordSink &each, const UndeclaredCharset &undeclared)
 {
+    bool guessed = false; // some text was read in the undeclared set, told once
     const ReadLimits limits = CurrentReadLimits();
     LineSource source(chunks, said);
     QByteArray text;
@@ -919,7 +922,10 @@ void ReadVCards(ByteChunks &chunks, const NoteSink &said, const RecordSink &each
                                     .arg(QString::fromUtf8(text.left(60)).trimmed())));
             continue;
         }
-        properties.push_back(parseProperty(text, colon, line));
+        const bool guessedBefore = guessed;
+        properties.push_back(parseProperty(text, colon, line, undeclared, guessed));
+        if (guessed && !guessedBefore)
+            said(undeclared.note());
     }
     if (!anyCard && strayFrom != 0)
         throw LineError(strayFrom, QCoreApplication::translate(

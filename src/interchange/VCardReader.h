@@ -2,6 +2,7 @@
 
 #include "interchange/ByteChunks.h"
 #include "interchange/ContactRecord.h"
+#include "interchange/TextDecoding.h"
 
 #include <QByteArray>
 #include <vector>
@@ -28,8 +29,11 @@ std::vector<ContactRecord> ReadVCards(const QByteArray &data, QStringList *notes
 // The same, handing each contact to `each` as soon as its card is read,
 // with the bytes read so far, and each note to `notes` as it is made. A
 // card of more lines or text than CurrentReadLimits() allows is skipped
-// whole, with a note naming its line.
-void ReadVCards(ByteChunks &chunks, const NoteSink &notes, const RecordSink &each);
+// whole, with a note naming its line. 8-bit text that names no character
+// set and is not UTF-8 is read in `undeclared` (noted once), else as
+// Windows-1252.
+void ReadVCards(ByteChunks &chunks, const NoteSink &notes, const RecordSink &each,
+                const UndeclaredCharset &undeclared = {});
 
 // Whether the bytes start like a vCard file (after a byte order mark, blank
 // lines and # comments).

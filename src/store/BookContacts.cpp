@@ -70,6 +70,11 @@ int MostNumbers(const QSqlDatabase &db, ContactScope scope)
     return query.next() ? query.value(0).toInt() : 0;
 }
 
+DetailCounts MostDetails(const QSqlDatabase &db, ContactScope scope)
+{
+    return MostDetails(db, scopeCondition(scope));
+}
+
 bool ContactRow::nextNumber(qsizetype &at, QByteArrayView &type, QByteArrayView &number) const
 {
     // Packed as the read below gives them: "4:Work8:555-0100", each text

@@ -22,6 +22,9 @@ enum class ContactScope { All, Business, Personal };
 // The most numbers any contact of the scope has. Throws DatabaseError.
 int MostNumbers(const QSqlDatabase &db, ContactScope scope);
 
+// The most details of each kind any contact of the scope has (MostDetails). Throws DatabaseError.
+DetailCounts MostDetails(const QSqlDatabase &db, ContactScope scope);
+
 // Hands each contact of the scope, with its PersonID, its numbers in TypeID
 // order and their type names, to each, in the order of the list: business contacts first,
 // then by last and first name (in the program's collation where the

@@ -1,6 +1,7 @@
 #include "store/DetailTables.h"
 
 #include "store/Database.h"
+#include "store/SearchIndex.h"
 #include "store/SqliteStatement.h"
 
 #include <QSqlQuery>
@@ -114,6 +115,9 @@ void CreateDetailTables(const QSqlDatabase &db, const QString &schemaName)
 {
     for (QString statement : createStatements())
         RunQuery(db, statement.replace(QLatin1String("IF NOT EXISTS "), "IF NOT EXISTS " + schemaName + '.'));
+    // The kept search keys forget a contact's key when its details change.
+    if (schemaName == QLatin1String("main"))
+        MakeDetailSearchKeyTriggers(db);
 }
 
 bool NeedsDetailRows(const Contact &contact)
@@ -153,6 +157,73 @@ QList<DetailRow> DetailRows(const Contact &contact)
         ++position;
     }
     return rows;
+}
+
+DetailCounts MostDetails(const QSqlDatabase &db, const QString &addressCondition)
+{
+    DetailCounts counts;
+    if (!HasDetailTables(db))
+        return counts;
+    const struct {
+        const char *kind;
+        int DetailCounts::*count;
+    } kinds[] = {
+        {kind::middle, &DetailCounts::middleName},  {kind::prefix, &DetailCounts::namePrefix},
+        {kind::suffix, &DetailCounts::nameSuffix},  {kind::display, &DetailCounts::displayName},
+        {kind::nickname, &DetailCounts::nicknames}, {kind::orgUnit, &DetailCounts::orgUnits},
+        {kind::jobTitle, &DetailCounts::jobTitle},  {kind::role, &DetailCounts::role},
+        {kind::email, &DetailCounts::emails},       {kind::country, &DetailCounts::country},
+        {kind::tel, &DetailCounts::telephones},     {kind::birthday, &DetailCounts::birthday},
+        {kind::anniversary, &DetailCounts::anniversary}, {kind::note, &DetailCounts::note},
+        {kind::url, &DetailCounts::webAddresses},   {kind::impp, &DetailCounts::messaging},
+        {kind::social, &DetailCounts::social},      {kind::related, &DetailCounts::related},
+        {kind::category, &DetailCounts::categories}, {kind::photo, &DetailCounts::photo},
+    };
+    QSqlQuery q = RunQuery(db, "SELECT d.Kind, max(d.n) FROM (SELECT PersonID, Kind, count(*) AS n FROM "
+                               "ContactDetail GROUP BY PersonID, Kind) d JOIN Address a ON a.PersonID = d.PersonID"
+                                   + addressCondition + " GROUP BY d.Kind");
+    while (q.next())
+        for (const auto &k : kinds)
+            if (q.value(0).toString() == QLatin1String(k.kind))
+                counts.*k.count = q.value(1).toInt();
+    QSqlQuery addresses = RunQuery(db, "SELECT max(d.n) FROM (SELECT PersonID, count(*) AS n FROM ContactAddress "
+                                       "GROUP BY PersonID) d JOIN Address a ON a.PersonID = d.PersonID"
+                                           + addressCondition);
+    if (addresses.next())
+        counts.addresses = addresses.value(0).toInt();
+    return counts;
+}
+
+void ReadSearchedDetails(const QSqlDatabase &db, std::optional<std::int32_t> personId,
+                         const std::function<void(std::int32_t, SearchedDetail, const QString &)> &each)
+{
+    if (!HasDetailTables(db))
+        return;
+    const QString one = personId ? QStringLiteral(" AND PersonID = ?") : QString();
+    const QVariantList bound = personId ? QVariantList{*personId} : QVariantList{};
+    QSqlQuery details = RunQuery(db,
+                                 QString("SELECT PersonID, Kind, Value FROM ContactDetail WHERE Kind IN ('%1', '%2', "
+                                         "'%3', '%4', '%5')%6")
+                                     .arg(kind::note, kind::nickname, kind::country, kind::email, kind::tel, one),
+                                 bound);
+    while (details.next()) {
+        const QString kindName = details.value(1).toString();
+        const SearchedDetail what = kindName == QLatin1String(kind::email) ? SearchedDetail::Email
+            : kindName == QLatin1String(kind::tel)                         ? SearchedDetail::Number
+                                                                           : SearchedDetail::Words;
+        each(details.value(0).toInt(), what, details.value(2).toString());
+    }
+    CheckRowsRead(details);
+    QSqlQuery addresses = RunQuery(db,
+                                   "SELECT PersonID, POBox, Extended, Street, Locality, Region, PostalCode, Country "
+                                   "FROM ContactAddress WHERE 1"
+                                       + one,
+                                   bound);
+    while (addresses.next())
+        for (int column = 1; column <= 7; ++column)
+            if (const QString part = addresses.value(column).toString(); !part.isEmpty())
+                each(addresses.value(0).toInt(), SearchedDetail::Words, part);
+    CheckRowsRead(addresses);
 }
 
 struct DetailReader::Statements {

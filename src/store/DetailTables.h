@@ -8,7 +8,9 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 
 namespace varnelle {
 
@@ -43,6 +45,27 @@ struct DetailRow {
 // The ContactDetail rows of a contact, as DetailWriter writes them (its
 // further addresses go to ContactAddress).
 QList<DetailRow> DetailRows(const Contact &contact);
+
+// For each kind of detail, the most values of it that one contact has (a
+// single value counts 1): the columns a CSV export needs.
+struct DetailCounts {
+    int middleName = 0, namePrefix = 0, nameSuffix = 0, displayName = 0, nicknames = 0, orgUnits = 0, jobTitle = 0,
+        role = 0, emails = 0, addresses = 0, country = 0, telephones = 0, birthday = 0, anniversary = 0, note = 0,
+        webAddresses = 0, messaging = 0, social = 0, related = 0, categories = 0, photo = 0;
+};
+
+// The counts among the contacts whose Address rows the condition selects
+// (" WHERE ..." on columns of table Address, or empty for all). A book
+// without detail tables has none. Throws DatabaseError.
+DetailCounts MostDetails(const QSqlDatabase &db, const QString &addressCondition = {});
+
+// The details a search looks into, of every contact or of one: words
+// (notes, nicknames, further addresses, the country), further e-mails and
+// further numbers, each handed to `each` with its PersonID. A book without
+// detail tables has none. Throws DatabaseError.
+enum class SearchedDetail { Words, Email, Number };
+void ReadSearchedDetails(const QSqlDatabase &db, std::optional<std::int32_t> personId,
+                         const std::function<void(std::int32_t, SearchedDetail, const QString &)> &each);
 
 // Reads and writes the details of one contact at a time through statements
 // prepared once, for the many contacts of an import, export or sync. Both

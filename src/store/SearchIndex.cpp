@@ -2,6 +2,7 @@
 
 #include "store/BookOpening.h"
 #include "store/Database.h"
+#include "store/DetailTables.h"
 #include "store/SqliteStatement.h"
 
 #include <QRegularExpression>
@@ -58,17 +59,38 @@ QHash<std::int32_t, text::SearchKey> readKeys(const QSqlDatabase &db, std::optio
                                               std::optional<std::int32_t> personId)
 {
     QHash<std::int32_t, text::SearchKey> keys;
-    QSqlQuery contacts = queryContacts(db, isBusiness, personId);
-    while (contacts.next())
-        keys.insert(contacts.value(0).toInt(), keyOf(contacts));
-    CheckRowsRead(contacts);
-    QSqlQuery numbers = queryNumbers(db, personId);
-    while (numbers.next()) {
-        const auto key = keys.find(numbers.value(0).toInt());
-        if (key != keys.end())
-            key->addNumber(numbers.value(1).toString());
+    // Each query lets go of the rows it read before the next begins.
+    {
+        QSqlQuery contacts = queryContacts(db, isBusiness, personId);
+        while (contacts.next())
+            keys.insert(contacts.value(0).toInt(), keyOf(contacts));
+        CheckRowsRead(contacts);
     }
-    CheckRowsRead(numbers);
+    {
+        QSqlQuery numbers = queryNumbers(db, personId);
+        while (numbers.next()) {
+            const auto key = keys.find(numbers.value(0).toInt());
+            if (key != keys.end())
+                key->addNumber(numbers.value(1).toString());
+        }
+        CheckRowsRead(numbers);
+    }
+    ReadSearchedDetails(db, personId, [&keys](std::int32_t id, SearchedDetail what, const QString &value) {
+        const auto key = keys.find(id);
+        if (key == keys.end())
+            return;
+        switch (what) {
+        case SearchedDetail::Words:
+            key->addField(value);
+            break;
+        case SearchedDetail::Email:
+            key->addEmail(value);
+            break;
+        case SearchedDetail::Number:
+            key->addNumber(value);
+            break;
+        }
+    });
     return keys;
 }
 
@@ -98,23 +120,59 @@ const QStringList &SearchKeyStatements()
     return statements;
 }
 
+const QStringList &DetailSearchKeyStatements()
+{
+    static const QStringList statements = [] {
+        QStringList made;
+        for (const char *table : {"ContactDetail", "ContactAddress"}) {
+            const QString name = QString::fromLatin1(table).mid(7); // "Detail", "Address"
+            made << QString("CREATE TRIGGER SearchText%1Added AFTER INSERT ON %2 BEGIN "
+                            "DELETE FROM SearchText WHERE PersonID = NEW.PersonID; END")
+                        .arg(name, QLatin1String(table))
+                 << QString("CREATE TRIGGER SearchText%1Changed AFTER UPDATE ON %2 BEGIN "
+                            "DELETE FROM SearchText WHERE PersonID IN (OLD.PersonID, NEW.PersonID); END")
+                        .arg(name, QLatin1String(table))
+                 << QString("CREATE TRIGGER SearchText%1Deleted AFTER DELETE ON %2 BEGIN "
+                            "DELETE FROM SearchText WHERE PersonID = OLD.PersonID; END")
+                        .arg(name, QLatin1String(table));
+        }
+        return made;
+    }();
+    return statements;
+}
+
 namespace {
 
 // True when the book keeps keys that can be trusted: the table and every one
-// of its triggers are there, each made exactly as this program makes it
-// (SQLite keeps the statement's text), not a foreign table of the same name.
+// of its triggers are there (those on the detail tables too, where the book
+// has them), each made exactly as this program makes it (SQLite keeps the
+// statement's text), not a foreign table of the same name.
 bool keysAreKept(const QSqlDatabase &db)
 {
     QSqlQuery made(db);
-    if (!made.exec("SELECT sql FROM sqlite_master WHERE name LIKE 'SearchText%' AND type IN ('table', 'trigger')"))
+    if (!made.exec("SELECT name, sql FROM sqlite_master WHERE (name LIKE 'SearchText%' AND type IN ('table', "
+                   "'trigger')) OR (type = 'table' AND name IN ('ContactDetail', 'ContactAddress'))"))
         return false;
     QStringList found;
-    while (made.next())
-        found << made.value(0).toString();
+    int detailTables = 0;
+    while (made.next()) {
+        if (made.value(0).toString().startsWith(QLatin1String("Contact")))
+            ++detailTables;
+        else
+            found << made.value(1).toString();
+    }
     QStringList expected = SearchKeyStatements();
+    if (detailTables == 2)
+        expected << DetailSearchKeyStatements();
     found.sort();
     expected.sort();
     return found == expected;
+}
+
+bool hasTable(const QSqlDatabase &db, const QString &name)
+{
+    QSqlQuery q(db);
+    return q.exec("SELECT 1 FROM sqlite_master WHERE type = 'table' AND name = '" + name + "'") && q.next();
 }
 
 // Hands each kept key of the view (or of both) to each, as it is read.
@@ -233,11 +291,13 @@ bool MakeSearchKeyTable(const QSqlDatabase &db)
             return true;
         InTransaction(writer, [&] {
             static const QRegularExpression made("^CREATE (TABLE|TRIGGER) (\\w+)");
-            for (const QString &statement : SearchKeyStatements()) {
+            const QStringList statements =
+                SearchKeyStatements() + (HasDetailTables(db) ? DetailSearchKeyStatements() : QStringList());
+            for (const QString &statement : SearchKeyStatements() + DetailSearchKeyStatements()) {
                 const QRegularExpressionMatch what = made.match(statement);
                 RunQuery(db, QStringLiteral("DROP %1 IF EXISTS %2").arg(what.captured(1), what.captured(2)));
             }
-            for (const QString &statement : SearchKeyStatements())
+            for (const QString &statement : statements)
                 RunQuery(db, statement);
         });
         return true;
@@ -262,6 +322,20 @@ bool KeepSearchKeys(const QSqlDatabase &db, const QHash<std::int32_t, text::Sear
         return false;
     }
     return unchanged;
+}
+
+void MakeDetailSearchKeyTriggers(const QSqlDatabase &db)
+{
+    if (!hasTable(db, QStringLiteral("SearchText")))
+        return;
+    static const QRegularExpression named("^CREATE TRIGGER (\\w+)");
+    for (const QString &statement : DetailSearchKeyStatements()) {
+        QSqlQuery exists(db);
+        if (!exists.exec("SELECT 1 FROM sqlite_master WHERE type = 'trigger' AND name = '"
+                         + named.match(statement).captured(1) + "'")
+            || !exists.next())
+            RunQuery(db, statement);
+    }
 }
 
 void ForgetSearchKeys(const QSqlDatabase &db)

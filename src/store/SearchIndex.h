@@ -25,12 +25,13 @@ struct SearchHit {
 };
 
 // The contacts of the book prepared for searching: each contact's words,
-// e-mail and the digits of its numbers (text::SearchKey), by PersonID, held
+// e-mail and the digits of its numbers (text::SearchKey), with those of its
+// notes, nicknames, further e-mails, addresses and numbers, by PersonID, held
 // in memory and kept in step with changes one contact at a time.
 //
 // The book keeps the keys too (table SearchText), so that a reading costs one
 // pass over them. Triggers of the book forget a contact's key in the same
-// transaction as any change to the contact or its numbers, by this program or
+// transaction as any change to the contact, its numbers or its details, by this program or
 // any other; a contact without a key gets it made at the next reading.
 class SearchIndex {
 public:
@@ -65,6 +66,12 @@ private:
 // The statements that make the book keep its keys: the table SearchText and
 // the triggers that forget a contact's key when it changes.
 const QStringList &SearchKeyStatements();
+// The triggers that forget a contact's key when its details change, on the
+// detail tables (made with them, or with the keys where the book has them).
+const QStringList &DetailSearchKeyStatements();
+// Makes those triggers where the book keeps keys and lacks them; for the
+// detail tables as they are made. Throws DatabaseError.
+void MakeDetailSearchKeyTriggers(const QSqlDatabase &db);
 
 // Makes the table of kept keys and its triggers where they are missing (a book
 // of an older copy of the program, or one whose triggers another program

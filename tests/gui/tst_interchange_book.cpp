@@ -867,6 +867,8 @@ void InterchangeBookTest::commandLine_data()
                                   << "--view takes business, personal or all, not 'some'." << "" << "";
     QTest::newRow("unknown format") << QStringList{"--export", "x.vcf", "--format", "xml"} << 2
                                     << "--format takes vcard4, vcard3 or csv" << "" << "";
+    QTest::newRow("show in another format") << QStringList{"--show", "x", "--format", "csv"} << 2
+                                            << "--show takes --view and --format vcard4." << "" << "";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "Varnelle For Windows 1.0" << "" << "";
     QTest::newRow("help") << QStringList{"--help"} << 0 << "--import <file>" << "" << "";
 }

@@ -4,6 +4,9 @@
 #include "interchange/CsvWriter.h"
 #include "interchange/TypeWords.h"
 #include "interchange/VCardWriter.h"
+#include "interchange/BookExport.h"
+#include "store/AddressBook.h"
+#include "store/Database.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -12,6 +15,8 @@
 
 using namespace varnelle;
 using namespace varnelle::interchange;
+
+Q_DECLARE_METATYPE(varnelle::Contact)
 
 namespace {
 
@@ -27,6 +32,46 @@ QString dump(const ContactRecord &r)
         numbers << t.type + "=" + t.number;
     return fields.join('|') + " # " + numbers.join("; ") + " # " + r.unplaced.join("; ")
         + (r.details.isEmpty() ? QString() : " # " + test::DetailsText(r.details));
+}
+
+// The details of a record in one line, those it has, in a fixed order.
+QString detailsDump(const ContactDetails &d)
+{
+    QStringList parts;
+    const auto add = [&parts](const char *name, const QString &value) {
+        if (!value.isEmpty())
+            parts << QLatin1String(name) + u'=' + value;
+    };
+    const auto labelled = [](const QList<LabeledValue> &values) {
+        QStringList shown;
+        for (const LabeledValue &v : values)
+            shown << v.label + u'|' + v.value;
+        return shown.join(u',');
+    };
+    add("middle", d.middleName);
+    add("prefix", d.namePrefix);
+    add("suffix", d.nameSuffix);
+    add("display", d.displayName);
+    add("nick", d.nicknames.join(u','));
+    add("units", d.orgUnits.join(u','));
+    add("job", d.jobTitle);
+    add("role", d.role);
+    add("emails", labelled(d.emails));
+    for (const ContactAddress &a : d.addresses)
+        add("address", QStringList{a.label, a.poBox, a.extended, a.street, a.locality, a.region, a.postalCode,
+                                   a.country}.join(u'|'));
+    add("country", d.country);
+    add("tel", labelled(d.telephones));
+    add("birthday", d.birthday.toIso());
+    add("anniversary", d.anniversary.toIso());
+    add("note", d.note);
+    add("web", labelled(d.webAddresses));
+    add("im", labelled(d.messaging));
+    add("social", labelled(d.social));
+    add("related", labelled(d.related));
+    add("categories", d.categories.join(u','));
+    add("photo", d.photo.isEmpty() ? QString() : d.photo.mimeType + u'|' + d.photo.uri + u'|' + d.photo.data.toHex());
+    return parts.join(QLatin1String("; "));
 }
 
 // The first record of a file, and the notes of its reading after " ## " when there are any.
@@ -81,6 +126,10 @@ private slots:
     void filesBeyondTheLimitsAreRefusedOrSkippedByLine();
     void csvCellsASpreadsheetWouldRunAreWrittenAsText_data();
     void csvCellsASpreadsheetWouldRunAreWrittenAsText();
+    void csvColumnsOfDetailsBecomeDetails_data();
+    void csvColumnsOfDetailsBecomeDetails();
+    void csvExportOfABookReadsBackWithItsDetails_data();
+    void csvExportOfABookReadsBackWithItsDetails();
 };
 
 void InterchangeVCardTest::readsFilesAsProgramsWriteThem_data()
@@ -138,8 +187,8 @@ void InterchangeVCardTest::readsFilesAsProgramsWriteThem_data()
                       "TEL;TYPE=WORK:555-0201\nADR;TYPE=HOME:;Apt 4;12 Elm St;Springfield;IL;62701;\n"
                       "item1.URL:http\\://carol.example.net\nitem1.X-ABLabel:PROFILE\nX-EVOLUTION-SPOUSE:Dan\n"
                       "END:VCARD\n")
-        << QString("|Carol|Jones||12 Elm St, Apt 4|IL|Springfield|62701|carol@example.net|Dan| # Work=555-0200; "
-                   "Work=555-0201 #  # url(PROFILE)=http://carol.example.net");
+        << QString("|Carol|Jones||12 Elm St, Apt 4|IL|Springfield|62701|carol@example.net|Dan| # Work=555-0200 #  # tel("
+                   "Work)=555-0201; url(PROFILE)=http://carol.example.net");
     const QByteArray card = "BEGIN:VCARD\r\nVERSION:3.0\r\nN:Lee;Ann;;;\r\nTEL:555-0100\r\n";
     QTest::newRow("a photo that is no image")
         << card + "PHOTO;ENCODING=b;TYPE=JPEG:SGVsbG8gd29ybGQ=\r\nEND:VCARD\r\n"
@@ -161,7 +210,8 @@ void InterchangeVCardTest::readsFilesAsProgramsWriteThem_data()
         << QByteArray("BEGIN:VCARD\r\nVERSION:2.1\r\nN;LANGUAGE=de;CHARSET=Windows-1252:Gr\xFC\xDF;Ren\xE9\r\n"
                       "TITLE:Caf\x80 owner\r\nTEL;WORK;FAX:555 10\r\nX-MS-OL-DESIGN;CHARSET=utf-8:<card/>\r\n"
                       "END:VCARD\r\n")
-        << QString("|René|Grüß|||||||| # Work Fax=555 10 #  # title=Caf\u20AC owner");
+        << QString("|René|Grüß|||||||| # Work Fax=555 10 #  # title=Caf€ owner ## Text that names no character set and i"
+                   "s not UTF-8 was read as windows-1252, the set the file names for other values.");
     QTest::newRow("web address book CSV")
         << QByteArray("Name,Given Name,Additional Name,Family Name,Name Prefix,E-mail 1 - Type,E-mail 1 - Value,"
                       "Phone 1 - Type,Phone 1 - Value,Phone 2 - Type,Phone 2 - Value,Address 1 - Type,"
@@ -171,9 +221,9 @@ void InterchangeVCardTest::readsFilesAsProgramsWriteThem_data()
                       "Eve Adams,Eve,M,Adams,Ms.,* Home,eve@example.com ::: eve2@example.com,Mobile,"
                       "555-1 ::: 555-2,Work Fax,555-3,Home,\"1 Main St\nFloor 2\",Austin,TX,78701,USA,"
                       "\"Adams, Inc.\",CEO,Spouse,Frank Adams,\"Likes \"\"tea\"\"\",* myContacts\n")
-        << QString("Ms.|Eve|Adams|Adams, Inc.|1 Main St\nFloor 2|TX|Austin|78701|eve@example.com|Frank Adams| # "
-                   "Mobile=555-1; Mobile=555-2; Work Fax=555-3 # Middle name: M; Job title: CEO; Note: Likes "
-                   "\"tea\"; Group Membership: * myContacts # email()=eve2@example.com; country=USA");
+        << QString("Ms.|Eve|Adams|Adams, Inc.|1 Main St\nFloor 2|TX|Austin|78701|eve@example.com|Frank Adams| # Mobile=5"
+                   "55-1; Work Fax=555-3 # Group Membership: * myContacts # middle=M; title=CEO; email(Home)=eve2@exampl"
+                   "e.com; country=USA; tel(Mobile)=555-2; note=Likes \"tea\"");
     QTest::newRow("mail program CSV")
         << QByteArray("\xEF\xBB\xBF\"Title\",\"First Name\",\"Last Name\",\"Company\",\"Department\","
                       "\"Business Street\",\"Business City\",\"Business State\",\"Business Postal Code\","
@@ -183,9 +233,9 @@ void InterchangeVCardTest::readsFilesAsProgramsWriteThem_data()
                       "\"Mr.\",\"Gus\",\"Hill\",\"Hill Ltd\",\"Sales\",\"9 Oak Rd\",\"Dover\",\"DE\",\"19901\","
                       "\"2 Pine Ln\",\"Dover\",\"555-9\",\"555-8\",\"555-7\",\"555-6\",\"gus@hill.example\","
                       "\"gus@home.example\",\"Hanna\",\"Ivy, Jon\",\"Normal\",\"Normal\"\r\n")
-        << QString("Mr.|Gus|Hill|Hill Ltd|9 Oak Rd|DE|Dover|19901|gus@hill.example|Hanna|Ivy, Jon # Work Fax=555-9; "
-                   "Work=555-8; Home=555-7; Mobile=555-6 # Department: Sales; Priority: Normal; Sensitivity: Normal "
-                   "# email()=gus@home.example; adr(home)=//2 Pine Ln/Dover///");
+        << QString("Mr.|Gus|Hill|Hill Ltd|9 Oak Rd|DE|Dover|19901|gus@hill.example|Hanna|Ivy, Jon # Work Fax=555-9; Work"
+                   "=555-8; Home=555-7; Mobile=555-6 # Priority: Normal; Sensitivity: Normal # units=Sales; email()=gus@"
+                   "home.example; adr(home)=//2 Pine Ln/Dover///");
 }
 
 void InterchangeVCardTest::readsFilesAsProgramsWriteThem()
@@ -325,6 +375,19 @@ void InterchangeVCardTest::readsLenientlyAndListsWhatItSkips_data()
     QTest::newRow("shift-jis.vcf") << "shift-jis.vcf"
         << QString("|太郎|山田|||||||| #  # ")
         << QString("");
+    QTest::newRow("charset-elsewhere.vcf") << "charset-elsewhere.vcf"
+        << QString("|Иван|Иванов|Рога и копыта||||||| #  # ")
+        << QString("Text that names no character set and is not UTF-8 was read as WINDOWS-1251, the set the file "
+                   "names for other values.");
+    QTest::newRow("shift-jis.csv") << "shift-jis.csv"
+        << QString("|太郎|山田|株式会社山田商事|||||taro@example.jp|| # Work=03-1234-5678 # \n"
+                   "|花子|鈴木|東京電機株式会社|||||hanako@example.jp|| # Work=06-2345-6789 # \n"
+                   "|健一|佐藤|大阪物産|||||kenichi@example.jp|| # Work=045-345-6789 # ")
+        << QString("Text that names no character set and is not UTF-8 was read as Shift_JIS, the set its bytes "
+                   "suggest.");
+    QTest::newRow("windows-1252.csv") << "windows-1252.csv"
+        << QString("|Zoë|Müller|Café Crème||||||| #  # \n|François|Großmann|Bäckerei Würth||||||| #  # ")
+        << QString("");
     QTest::newRow("unknown-charset.vcf") << "unknown-charset.vcf"
         << QString("|Ann|Lee|||||||| #  # \n|Bob|Roe|||||||| #  # ")
         << QString("Line 4: Note is in the character set \"X-UNHEARD-OF\", which this program cannot read; "
@@ -357,31 +420,30 @@ void InterchangeVCardTest::readsLenientlyAndListsWhatItSkips_data()
         << QString("|Ann|Lee|||||||| # Work Mobile=+1-555-555-1234; Text=555-0101 # ")
         << QString("");
     QTest::newRow("web-book.csv") << "web-book.csv"
-        << QString("|Ann|Lee||||||ann@example.com|| # Mobile=555-0100 # Job title: Architect; Department: Design; "
-                   "Address 1 - Formatted: 1 Main St, Springfield; Event 1 - Value: 2001-02-03; Labels: * myContacts; "
-                   "Custom Field: blue")
+        << QString("|Ann|Lee||||||ann@example.com|| # Mobile=555-0100 # Address 1 - Formatted: 1 Main St, Springfield; L"
+                   "abels: * myContacts; Custom Field: blue; Event: 2001-02-03 # units=Design; title=Architect")
         << QString("");
     QTest::newRow("social-notes.csv") << "social-notes.csv"
-        << QString("|Ann|Lee|Acme|||||ann@example.com|| #  # Web page: https://social.example/in/annlee; Job title: "
-                   "Architect; Connected On: 03 Feb 2021")
+        << QString("|Ann|Lee|Acme|||||ann@example.com|| #  # Connected On: 03 Feb 2021 # title=Architect; url()=https://"
+                   "social.example/in/annlee")
         << QString("");
     QTest::newRow("mail-program-de.csv") << "mail-program-de.csv"
-        << QString("Dr.|Jürgen|Müller|Acme GmbH|Hauptstr. 1|BE|Berlin|10115|jm@acme.example|Anna|Max # Work=030 "
-                   "1234567; Home=030 7654321; Mobile=0160 5555555; Work Fax=030 1234568 # Middle name: Karl; "
-                   "Department: Einkauf; Job title: Leiter; Note: Kunde seit 2019")
+        << QString("Dr.|Jürgen|Müller|Acme GmbH|Hauptstr. 1|BE|Berlin|10115|jm@acme.example|Anna|Max # Work=030 1234567;"
+                   " Home=030 7654321; Mobile=0160 5555555; Work Fax=030 1234568 #  # middle=Karl; units=Einkauf; title="
+                   "Leiter; note=Kunde seit 2019")
         << QString("");
     QTest::newRow("mail-program-fr.csv") << "mail-program-fr.csv"
-        << QString("M.|Jean|Dupont|Société X|1 rue de la Paix||Paris|75002|jean@x.example|Marie|Paul # Work=01 23 45 "
-                   "67 89; Home=01 98 76 54 32; Mobile=06 12 34 56 78 # Middle name: Luc; Department: Ventes")
+        << QString("M.|Jean|Dupont|Société X|1 rue de la Paix||Paris|75002|jean@x.example|Marie|Paul # Work=01 23 45 67 "
+                   "89; Home=01 98 76 54 32; Mobile=06 12 34 56 78 #  # middle=Luc; units=Ventes")
         << QString("");
     QTest::newRow("social.csv") << "social.csv"
-        << QString("|Ann|Lee|Acme|||||ann@example.com|| #  # Web page: https://social.example/in/annlee; Job title: "
-                   "Architect; Connected On: 03 Feb 2021")
+        << QString("|Ann|Lee|Acme|||||ann@example.com|| #  # Connected On: 03 Feb 2021 # title=Architect; url()=https://"
+                   "social.example/in/annlee")
         << QString("");
     QTest::newRow("mail-program.csv") << "mail-program.csv"
-        << QString("|Ann|Lee||||||ann@home.example|| # Home Mobile=555-0100; Video=555-0101 # Web page: "
-                   "https://ann.example; Birth Year: 1980; Birth Month: 2; Birth Day: 3; Categories: Friends; "
-                   "Profession: Architect; Referred By: Bob; User 1: x1 # email()=ann@work.example")
+        << QString("|Ann|Lee||||||ann@home.example|| # Home Mobile=555-0100; Video=555-0101 # Profession: Architect; Ref"
+                   "erred By: Bob; User 1: x1 # email(work)=ann@work.example; bday=1980-02-03; url()=https://ann.example"
+                   "; categories=Friends")
         << QString("");
     QTest::newRow("program-types.csv") << "program-types.csv"
         << QString("|Ann|Lee|||||||| # cell=555-0100; pager 2=555-0101; *VIP=555-0102 # ")
@@ -619,6 +681,160 @@ void InterchangeVCardTest::csvCellsASpreadsheetWouldRunAreWrittenAsText()
     QByteArray file;
     CsvWriter(0).appendRow(file, r);
     QVERIFY2(file.contains(cell), file.constData());
+}
+
+// The columns of mail programs and web books that the book keeps as details.
+void InterchangeVCardTest::csvColumnsOfDetailsBecomeDetails_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QString>("details");
+    QTest::addColumn<QString>("unplaced");
+    QTest::newRow("mail program")
+        << QByteArray("First Name,Middle Name,Last Name,Suffix,Nickname,Job Title,Department,Birthday,Anniversary,"
+                      "Notes,Web Page,E-mail Address,E-mail 2 Address,Email Work,Business Phone,Business Phone 2,"
+                      "Home Street,Home City,Home Country/Region,Business Street,Business City,"
+                      "Business Country/Region,Profession\n"
+                      "Ann,Q.,Lee,Jr.,Annie,Architect,Design,2/3/1980,0/0/00,\"Line one\nLine two\",https://ann.example,"
+                      "ann@a.example,ann@b.example,ann@c.example,555-0100,555-0101,1 Home St,Hometown,Canada,"
+                      "2 Work St,Worktown,USA,Builder\n")
+        << "middle=Q.; suffix=Jr.; nick=Annie; units=Design; job=Architect; emails=|ann@b.example,work|ann@c.example; "
+           "address=work|||2 Work St|Worktown|||USA; country=Canada; tel=Work|555-0101; birthday=1980-02-03; "
+           "note=Line one\nLine two; web=|https://ann.example"
+        << "Profession: Builder";
+    QTest::newRow("German mail program, day first")
+        << QByteArray("Vorname,Weitere Vornamen,Nachname,Geburtstag,Notizen,Spitzname\nJ\xC3\xBCrgen,Karl,M\xC3\xBCller,"
+                      "3.2.1980,Kunde,J\xC3\xBC\n")
+        << "middle=Karl; nick=Jü; birthday=1980-02-03; note=Kunde" << "";
+    QTest::newRow("French mail program, day first")
+        << QByteArray("Pr\xC3\xA9nom,Nom,Anniversaire\nJean,Dupont,03/02/1980\n") << "birthday=1980-02-03" << "";
+    QTest::newRow("Japanese mail program, year first")
+        << QByteArray("名,姓,誕生日,メモ\n太郎,山田,1980/2/3,営業部の担当\n") << "birthday=1980-02-03; note=営業部の担当" << "";
+    QTest::newRow("birthday in three columns, no year")
+        << QByteArray("First Name,Last Name,Birth Year,Birth Month,Birth Day,Web Page 1,Web Page 2\n"
+                      "Ann,Lee,,2,29,https://w.example,https://h.example\n")
+        << "birthday=--02-29; web=|https://w.example,|https://h.example" << "";
+    QTest::newRow("a date that does not exist is kept as written")
+        << QByteArray("First Name,Birthday\nAnn,2023-02-31\n") << "birthday=2023-02-31" << "";
+    QTest::newRow("web book pairs")
+        << QByteArray("Given Name,Family Name,Nickname,Birthday,Notes,E-mail 1 - Type,E-mail 1 - Value,"
+                      "E-mail 2 - Type,E-mail 2 - Value,Phone 1 - Type,Phone 1 - Value,Website 1 - Type,"
+                      "Website 1 - Value,Relation 1 - Type,Relation 1 - Value,Event 1 - Type,Event 1 - Value,"
+                      "IM 1 - Type,IM 1 - Service,IM 1 - Value,Organization 1 - Title,Organization 1 - Department,"
+                      "Address 1 - Type,Address 1 - Street,Address 1 - Country,Address 2 - Type,Address 2 - City\n"
+                      "Ann,Lee,Annie,--03-07,Hi,Work,ann@w.example,* Home,ann@h.example,Mobile,555-0100 ::: 555-0101,"
+                      "Blog,https://blog.example,Friend,Cy,Anniversary,2010-06-05,Home,Jabber,ann@jabber.example,"
+                      "Architect,Design,Home,1 Main St,Canada,Work,Springfield\n")
+        << "nick=Annie; units=Design; job=Architect; emails=Work|ann@w.example; address=Work||||Springfield|||; "
+           "country=Canada; tel=Mobile|555-0101; birthday=--03-07; anniversary=2010-06-05; note=Hi; "
+           "web=Blog|https://blog.example; im=Jabber|ann@jabber.example; related=Friend|Cy"
+        << "";
+    QTest::newRow("display name beside other name parts")
+        << QByteArray("First Name,Last Name,Display Name\nYossi,Cohen,\xD7\x99\xD7\x95\xD7\xA1\xD7\x99\n")
+        << "display=יוסי" << "";
+    QTest::newRow("display name made of the parts")
+        << QByteArray("First Name,Last Name,Display Name\nYossi,Cohen,\"Cohen, Yossi\"\n") << "" << "";
+}
+
+void InterchangeVCardTest::csvColumnsOfDetailsBecomeDetails()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QString, details);
+    QFETCH(QString, unplaced);
+    const std::vector<ContactRecord> records = ReadContacts(file, "a.csv");
+    QCOMPARE(records.size(), size_t(1));
+    QCOMPARE(detailsDump(records.front().details), details);
+    QCOMPARE(records.front().unplaced.join("; "), unplaced);
+}
+
+// A book's contacts with each kind of detail, exported as CSV and read back:
+// fields, numbers and details all as they were.
+void InterchangeVCardTest::csvExportOfABookReadsBackWithItsDetails_data()
+{
+    QTest::addColumn<Contact>("contact");
+    Contact base;
+    base.firstName = "Ann";
+    base.lastName = "Lee";
+    base.company = "Acme";
+    base.email = "ann@acme.example";
+    base.street = "1 Main St";
+    base.city = "Springfield";
+    base.telephones = {{"Work", "555-0100"}};
+    base.isBusiness = true;
+    const auto with = [&base](auto change) {
+        Contact c = base;
+        change(c.details);
+        return c;
+    };
+    QTest::newRow("no details") << base;
+    QTest::newRow("names") << with([](ContactDetails &d) {
+        d.middleName = "Q.";
+        d.namePrefix = "Prof.";
+        d.nameSuffix = "PhD";
+        d.displayName = "Ann Q. Lee-Smith";
+        d.nicknames = {"Annie", "Al"};
+    });
+    QTest::newRow("organisation") << with([](ContactDetails &d) {
+        d.orgUnits = {"Sales", "EMEA"};
+        d.jobTitle = "Architect";
+        d.role = "Lead";
+    });
+    QTest::newRow("further e-mails and numbers") << with([](ContactDetails &d) {
+        d.emails = {{"home", "ann@home.example"}, {"", "ann@other.example"}};
+        d.telephones = {{"Work", "555-0101"}, {"Work", "555-0102"}};
+    });
+    QTest::newRow("further addresses and country") << with([](ContactDetails &d) {
+        d.country = "Canada";
+        d.addresses = {{"home", "PO 5", "Flat 2", "2 Elm St\nBack door", "Toronto", "Ontario", "M5V 2T6", "Canada"},
+                       {"", "", "", "", "Paris", "", "", ""}};
+    });
+    QTest::newRow("dates") << with([](ContactDetails &d) {
+        d.birthday = ContactDate::fromIso("--02-29");
+        d.anniversary = ContactDate::fromIso("20230231");
+    });
+    QTest::newRow("note of several lines, formula-like") << with([](ContactDetails &d) {
+        d.note = "=1+2, \"quoted\"\nsecond line";
+    });
+    QTest::newRow("links and people") << with([](ContactDetails &d) {
+        d.webAddresses = {{"blog", "https://blog.example"}, {"", "https://ann.example"}};
+        d.messaging = {{"xmpp", "ann@jabber.example"}};
+        d.social = {{"mastodon", "@ann@social.example"}};
+        d.related = {{"friend", "Cy"}, {"assistant", "Di"}};
+        d.categories = {"VIP", "Friends"};
+    });
+    QTest::newRow("photo bytes") << with([](ContactDetails &d) { d.photo = {QByteArray("\x89PNG\0\1", 6), "image/png", {}}; });
+    QTest::newRow("photo URI") << with([](ContactDetails &d) { d.photo = {{}, {}, "https://ann.example/me.jpg"}; });
+    Contact longer = base;
+    longer.firstName = "Bartholomew-Alexander";
+    longer.state = "Ontario";
+    QTest::newRow("values longer than their fields") << longer;
+}
+
+void InterchangeVCardTest::csvExportOfABookReadsBackWithItsDetails()
+{
+    QFETCH(Contact, contact);
+    test::TempWorkDir dir;
+    EnsureDatabase("Address.mdb");
+    AddressBook book("Address.mdb");
+    book.open();
+    {
+        ContactInserter insert(book.database());
+        const std::int32_t id = insert.addContact(contact);
+        for (const PhoneNumber &n : contact.telephones)
+            insert.addNumber(id, insert.addType(n.type), n.number);
+        Contact other; // a contact without details beside it
+        other.lastName = "Roe";
+        insert.addContact(other);
+    }
+    QCOMPARE(ExportContacts(book.database(), "out.csv", ExportFormat::Csv, ExportScope::All), 2);
+    const std::vector<ContactRecord> back = ReadContactFile("out.csv");
+    QCOMPARE(back.size(), size_t(2));
+    QCOMPARE(back[1].lastName, QString("Roe"));
+    QCOMPARE(detailsDump(back[1].details), QString());
+    for (const ContactField &f : ContactFields())
+        QCOMPARE(back[0].*f.member, contact.*f.member);
+    QCOMPARE(back[0].telephones, contact.telephones);
+    QCOMPARE(detailsDump(back[0].details), detailsDump(contact.details));
+    QVERIFY(back[0].details == contact.details);
 }
 
 QTEST_GUILESS_MAIN(InterchangeVCardTest)
