@@ -4,6 +4,7 @@
 #include "common/Log.h"
 #include "interchange/ReadAhead.h"
 #include "store/BookContacts.h"
+#include "store/Contacts.h"
 #include "store/TelephoneTypes.h"
 #include "common/Collation.h"
 #include "common/StoreText.h"
@@ -108,13 +109,14 @@ class Importer {
 public:
     Importer(QSqlDatabase &db, const ImportOptions &options) : mOptions(options), mInsert(db)
     {
+        mDb = db;
         for (const TelephoneTypeRow &type : ListTelephoneTypes(db))
             mTypes << qMakePair(type.name, int(type.typeId));
         ReadContactsWithNumbers(
             db, ContactScope::All,
             [this](const Contact &c) {
                 if (IsNamedContact(c))
-                    mKnown.insert(mIdentities.of(c, c.telephones));
+                    mKnown.insert(mIdentities.of(c, c.telephones), c.personId);
             },
             ContactOrder::Stored);
     }
@@ -133,7 +135,7 @@ public:
         const std::optional<ContactIdentity> known = IsNamedContact(stored)
             ? std::optional<ContactIdentity>(mIdentities.of(asStored(stored, mCut), numbers))
             : std::nullopt;
-        if (known && mKnown.contains(*known)) {
+        if (known && mKnown.contains(*known) && sameAsStored(stored, mKnown.value(*known))) {
             mPending.resize(notesBefore); // a contact already present adds nothing, not even notes
             ++mSummary.alreadyPresent;
             mSummary.addLine(Section::Present, QCoreApplication::translate("Interchange", "Already in the book"),
@@ -153,7 +155,7 @@ public:
         stored.isBusiness = isBusiness(stored);
         const int personId = mInsert.addContact(stored);
         if (known)
-            mKnown.insert(*known);
+            mKnown.insert(*known, personId);
         ++mSummary.imported;
         for (const PhoneNumber &t : numbers)
             mInsert.addNumber(personId, typeId(t.type), t.number);
@@ -323,7 +325,28 @@ private:
     QList<QPair<QString, int>> mTypes;
     QHash<QString, int> mTypeCache; // by the spelling met in the files
     ContactIdentities mIdentities;
-    QSet<ContactIdentity> mKnown; // identities of the contacts of the book
+    // Whether a contact of the book whose fields and numbers are those of the
+    // record, as far as the columns hold them, also has the record's whole
+    // values (letter case aside, as the identity compares them) and details:
+    // only then is the record already present.
+    bool sameAsStored(const Contact &record, std::int32_t personId)
+    {
+        std::optional<Contact> book = ReadContactFields(mDb, personId);
+        if (!book)
+            return false;
+        book->personId = personId;
+        if (!mDetails)
+            mDetails.emplace(mDb);
+        mDetails->read(*book);
+        for (const ContactField &f : ContactFields())
+            if (((*book).*f.member).trimmed().compare((record.*f.member).trimmed(), Qt::CaseInsensitive) != 0)
+                return false;
+        return book->details == record.details;
+    }
+
+    QSqlDatabase mDb;
+    std::optional<DetailReader> mDetails; // made at the first record that matches a contact of the book
+    QHash<ContactIdentity, std::int32_t> mKnown; // identities of the contacts of the book, with a PersonID of each
     ContactInserter mInsert;
     ImportSummary mSummary;
     QList<QPair<QString, QString>> mPending; // the notes of the record at hand: group, text

@@ -346,6 +346,9 @@ void InterchangeBookTest::alreadyPresentOnlyWhenEverythingMatches_data()
         << QByteArray(smith).replace("Smith;John", "SMITH;JOHN").replace("TYPE=HOME", "TYPE=home")
         << "0 contacts imported from in.vcf; 1 already present.\nAlready in the book, not added again:\n"
            "SMITH, JOHN (line 1)";
+    QTest::newRow("same fields and numbers, and a note")
+        << QByteArray(smith).replace("END:VCARD", "NOTE:met in Dover\nEND:VCARD")
+        << "1 contact imported from in.vcf; 0 already present.";
 }
 
 // A contact is already present when every field and number is a contact's
