@@ -363,18 +363,6 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>%1 enthielt NUL-Zeichen, die ausgelassen wurden.</translation>
     </message>
     <message>
-        <source>%1 %2 is longer than %3 characters; not imported.</source>
-        <translation>%1 %2 ist länger als %3 Zeichen; nicht importiert.</translation>
-    </message>
-    <message>
-        <source>the type name %1 of the number %2 is longer than %3 characters; not imported.</source>
-        <translation>Der Typname %1 der Nummer %2 ist länger als %3 Zeichen; nicht importiert.</translation>
-    </message>
-    <message>
-        <source>%1 number %2: the book keeps one number of each type, and %3 is already stored; not imported.</source>
-        <translation>%1 Nummer %2: Das Buch speichert eine Nummer je Typ, und %3 ist bereits gespeichert; nicht importiert.</translation>
-    </message>
-    <message>
         <source>The address book cannot begin the import: it is in use. Try again.</source>
         <translation>Das Adressbuch kann den Import nicht beginnen: Es wird gerade verwendet. Versuchen Sie es erneut.</translation>
     </message>
@@ -507,10 +495,6 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <translation>„%1“ ist keine vCard-Eigenschaft (Name und „:“ fehlen); übersprungen.</translation>
     </message>
     <message>
-        <source>Values too long</source>
-        <translation>Zu lange Werte</translation>
-    </message>
-    <message>
         <source>Already in the book</source>
         <translation>Bereits im Adressbuch</translation>
     </message>
@@ -525,10 +509,6 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
     <message>
         <source>NUL characters left out</source>
         <translation>Weggelassene NUL-Zeichen</translation>
-    </message>
-    <message>
-        <source>Numbers of a type already given</source>
-        <translation>Nummern eines bereits vergebenen Typs</translation>
     </message>
     <message>
         <source>1 contact</source>
@@ -1298,6 +1278,90 @@ Berichte des Menüs Berichte, ohne Fenster:
         <source>Its SHA-256 fingerprint is %1.</source>
         <translation>Sein SHA-256-Fingerabdruck ist %1.</translation>
     </message>
+    <message>
+        <source>Middle name</source>
+        <translation>Zweiter Vorname</translation>
+    </message>
+    <message>
+        <source>Name prefix</source>
+        <translation>Namenspräfix</translation>
+    </message>
+    <message>
+        <source>Name suffix</source>
+        <translation>Namenszusatz</translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation>Anzeigename</translation>
+    </message>
+    <message>
+        <source>Nicknames</source>
+        <translation>Spitznamen</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Abteilung</translation>
+    </message>
+    <message>
+        <source>Job title</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rolle</translation>
+    </message>
+    <message>
+        <source>Further e-mail addresses</source>
+        <translation>Weitere E-Mail-Adressen</translation>
+    </message>
+    <message>
+        <source>Further addresses</source>
+        <translation>Weitere Adressen</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Further numbers</source>
+        <translation>Weitere Nummern</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>Jahrestag</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Web addresses</source>
+        <translation>Webadressen</translation>
+    </message>
+    <message>
+        <source>Messaging</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Social profiles</source>
+        <translation>Soziale Profile</translation>
+    </message>
+    <message>
+        <source>Related people</source>
+        <translation>Verwandte Personen</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Foto</translation>
+    </message>
 </context>
 <context>
     <name>SyncCommands</name>
@@ -1479,6 +1543,140 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
     <message>
         <source>Address book file</source>
         <translation>Adressbuchdatei</translation>
+    </message>
+</context>
+<context>
+    <name>varnelle::ContactActions</name>
+    <message>
+        <source>%1 (age %2)</source>
+        <translation>%1 (%2 Jahre)</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Shown as</source>
+        <translation>Angezeigt als</translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation>Spitzname</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Job title</source>
+        <translation>Position</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rolle</translation>
+    </message>
+    <message>
+        <source>Telephone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Web</source>
+        <translation>Web</translation>
+    </message>
+    <message>
+        <source>Messaging</source>
+        <translation>Chat</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Spouse</source>
+        <translation>Ehepartner</translation>
+    </message>
+    <message>
+        <source>Children</source>
+        <translation>Kinder</translation>
+    </message>
+    <message>
+        <source>Related</source>
+        <translation>Beziehung</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>Jahrestag</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy E-&amp;Mail Address</source>
+        <translation>E-&amp;Mail-Adresse kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Write E-Mail</source>
+        <translation>E-Mail &amp;schreiben</translation>
+    </message>
+    <message>
+        <source>C&amp;all</source>
+        <translation>&amp;Anrufen</translation>
+    </message>
+    <message>
+        <source>Show on Ma&amp;p</source>
+        <translation>Auf Karte &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>E&amp;xport as vCard…</source>
+        <translation>Als vCard e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>Export as vCard</source>
+        <translation>Als vCard exportieren</translation>
+    </message>
+    <message>
+        <source>vCard files (*.vcf)</source>
+        <translation>vCard-Dateien (*.vcf)</translation>
+    </message>
+    <message>
+        <source>The file '%1' could not be written: %2</source>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>varnelle::ContactDetailPane</name>
+    <message>
+        <source>Contact details</source>
+        <translation>Kontaktdetails</translation>
     </message>
 </context>
 <context>
@@ -2150,6 +2348,14 @@ Ihre Änderungen darüber speichern? Wählen Sie Nein, um den Kontakt so zu sehe
     <message>
         <source>Contacts</source>
         <translation>Kontakte</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Details</translation>
     </message>
 </context>
 <context>

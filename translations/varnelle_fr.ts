@@ -363,18 +363,6 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>%1 contenait des caractères NUL, qui ont été omis.</translation>
     </message>
     <message>
-        <source>%1 %2 is longer than %3 characters; not imported.</source>
-        <translation>%1 %2 dépasse %3 caractères ; non importé.</translation>
-    </message>
-    <message>
-        <source>the type name %1 of the number %2 is longer than %3 characters; not imported.</source>
-        <translation>le nom de type %1 du numéro %2 dépasse %3 caractères ; non importé.</translation>
-    </message>
-    <message>
-        <source>%1 number %2: the book keeps one number of each type, and %3 is already stored; not imported.</source>
-        <translation>%1 numéro %2 : le carnet garde un numéro de chaque type, et %3 est déjà enregistré ; non importé.</translation>
-    </message>
-    <message>
         <source>The address book cannot begin the import: it is in use. Try again.</source>
         <translation>Le carnet d'adresses ne peut pas commencer l'import : il est utilisé. Réessayez.</translation>
     </message>
@@ -507,10 +495,6 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <translation>« %1 » n'est pas une propriété vCard (il n'a ni nom ni « : ») ; ignoré.</translation>
     </message>
     <message>
-        <source>Values too long</source>
-        <translation>Valeurs trop longues</translation>
-    </message>
-    <message>
         <source>Already in the book</source>
         <translation>Déjà dans le carnet</translation>
     </message>
@@ -525,10 +509,6 @@ Essayez « varnelle --help » pour voir les options.</translation>
     <message>
         <source>NUL characters left out</source>
         <translation>Caractères NUL omis</translation>
-    </message>
-    <message>
-        <source>Numbers of a type already given</source>
-        <translation>Numéros d'un type déjà donné</translation>
     </message>
     <message>
         <source>1 contact</source>
@@ -1298,6 +1278,90 @@ Rapports du menu Rapports, sans fenêtre :
         <source>Its SHA-256 fingerprint is %1.</source>
         <translation>Son empreinte SHA-256 est %1.</translation>
     </message>
+    <message>
+        <source>Middle name</source>
+        <translation>Deuxième prénom</translation>
+    </message>
+    <message>
+        <source>Name prefix</source>
+        <translation>Préfixe du nom</translation>
+    </message>
+    <message>
+        <source>Name suffix</source>
+        <translation>Suffixe du nom</translation>
+    </message>
+    <message>
+        <source>Display name</source>
+        <translation>Nom affiché</translation>
+    </message>
+    <message>
+        <source>Nicknames</source>
+        <translation>Surnoms</translation>
+    </message>
+    <message>
+        <source>Department</source>
+        <translation>Service</translation>
+    </message>
+    <message>
+        <source>Job title</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rôle</translation>
+    </message>
+    <message>
+        <source>Further e-mail addresses</source>
+        <translation>Autres adresses électroniques</translation>
+    </message>
+    <message>
+        <source>Further addresses</source>
+        <translation>Autres adresses</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Further numbers</source>
+        <translation>Autres numéros</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Anniversaire</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>Anniversaire de mariage</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Web addresses</source>
+        <translation>Adresses web</translation>
+    </message>
+    <message>
+        <source>Messaging</source>
+        <translation>Messagerie</translation>
+    </message>
+    <message>
+        <source>Social profiles</source>
+        <translation>Profils sociaux</translation>
+    </message>
+    <message>
+        <source>Related people</source>
+        <translation>Personnes liées</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Photo</source>
+        <translation>Photo</translation>
+    </message>
 </context>
 <context>
     <name>SyncCommands</name>
@@ -1479,6 +1543,140 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
     <message>
         <source>Address book file</source>
         <translation>Fichier du carnet d’adresses</translation>
+    </message>
+</context>
+<context>
+    <name>varnelle::ContactActions</name>
+    <message>
+        <source>%1 (age %2)</source>
+        <translation>%1 (%2 ans)</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Shown as</source>
+        <translation>Affiché comme</translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation>Surnom</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Société</translation>
+    </message>
+    <message>
+        <source>Job title</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rôle</translation>
+    </message>
+    <message>
+        <source>Telephone</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>Courriel</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Web</source>
+        <translation>Web</translation>
+    </message>
+    <message>
+        <source>Messaging</source>
+        <translation>Messagerie</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Spouse</source>
+        <translation>Conjoint</translation>
+    </message>
+    <message>
+        <source>Children</source>
+        <translation>Enfants</translation>
+    </message>
+    <message>
+        <source>Related</source>
+        <translation>Relation</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Anniversaire</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>Anniversaire de mariage</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy E-&amp;Mail Address</source>
+        <translation>Copier l’adresse &amp;électronique</translation>
+    </message>
+    <message>
+        <source>&amp;Write E-Mail</source>
+        <translation>Écrire un co&amp;urriel</translation>
+    </message>
+    <message>
+        <source>C&amp;all</source>
+        <translation>&amp;Appeler</translation>
+    </message>
+    <message>
+        <source>Show on Ma&amp;p</source>
+        <translation>Afficher sur la ca&amp;rte</translation>
+    </message>
+    <message>
+        <source>E&amp;xport as vCard…</source>
+        <translation>E&amp;xporter en vCard…</translation>
+    </message>
+    <message>
+        <source>Export as vCard</source>
+        <translation>Exporter en vCard</translation>
+    </message>
+    <message>
+        <source>vCard files (*.vcf)</source>
+        <translation>Fichiers vCard (*.vcf)</translation>
+    </message>
+    <message>
+        <source>The file '%1' could not be written: %2</source>
+        <translation>Le fichier « %1 » n’a pas pu être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>varnelle::ContactDetailPane</name>
+    <message>
+        <source>Contact details</source>
+        <translation>Détails du contact</translation>
     </message>
 </context>
 <context>
@@ -2150,6 +2348,14 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
     <message>
         <source>Contacts</source>
         <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Détails</translation>
     </message>
 </context>
 <context>

@@ -86,7 +86,7 @@ ContactListModel::Entry ContactList::readEntry(std::int32_t personId)
         failWith(error.message());
     }
     // A contact that is gone reads like one without names and numbers.
-    return ContactListModel::makeEntry(contact.value_or(ContactLine{personId, {}, {}, false, {}}), LinePadder(mView.font()));
+    return ContactListModel::makeEntry(contact.value_or(ContactLine{personId, {}, {}, false, {}, {}}), LinePadder(mView.font()));
 }
 
 int ContactList::listContact(std::int32_t personId)
