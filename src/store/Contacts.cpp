@@ -15,14 +15,14 @@ namespace {
 
 // Address joined with the number of the lowest TypeID of each contact.
 const char *const ContactLineSelect =
-    "SELECT a.PersonID, a.LastName, a.FirstName, n.PersonID IS NOT NULL, n.Number, a.Company "
+    "SELECT a.PersonID, a.LastName, a.FirstName, n.PersonID IS NOT NULL, n.Number "
     "FROM Address a LEFT JOIN TelephoneList n ON n.PersonID = a.PersonID "
     "AND n.TypeID = (SELECT min(m.TypeID) FROM TelephoneList m WHERE m.PersonID = a.PersonID) ";
 
 ContactLine contactLineOf(const QSqlQuery &q)
 {
     return {q.value(0).toInt(), q.value(1).toString(), q.value(2).toString(), q.value(3).toBool(),
-            q.value(4).toString(), q.value(5).toString()};
+            q.value(4).toString()};
 }
 
 } // namespace
@@ -41,7 +41,7 @@ void ReadContactLines(const QSqlDatabase &db, bool isBusiness, const std::functi
                       db.databaseName());
     q.bindInt(1, isBusiness ? 1 : 0);
     while (q.next())
-        each({std::int32_t(q.integer(0)), q.text(1), q.text(2), q.integer(3) != 0, q.text(4), q.text(5)});
+        each({std::int32_t(q.integer(0)), q.text(1), q.text(2), q.integer(3) != 0, q.text(4)});
 }
 
 std::optional<ContactLine> ReadContactLine(const QSqlDatabase &db, std::int32_t personId)

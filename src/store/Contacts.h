@@ -20,7 +20,6 @@ struct ContactLine {
     QString firstName;
     bool hasNumber = false; // the contact has at least one number
     QString number;         // that number (empty when its value is Null)
-    QString company;
 };
 
 // Whether any contact belongs to the view. Throws DatabaseError.

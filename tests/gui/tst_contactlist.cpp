@@ -355,7 +355,7 @@ void ContactListTest::sortedFillPlacesStraysAndLaterEntries()
 {
     ContactListModel model;
     const auto entry = [](const QString &line, std::int32_t personId) {
-        return ContactListModel::Entry{personId, line, {}, false, line, {}, 0};
+        return ContactListModel::Entry{personId, line, {}, false, line};
     };
     const auto lines = [&] {
         QStringList result;

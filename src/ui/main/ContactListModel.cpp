@@ -36,8 +36,6 @@ ContactListModel::Entry ContactListModel::makeEntry(const ContactLine &contact, 
     entry.name = NameColumn(contact.lastName, contact.firstName);
     entry.hasNumber = contact.hasNumber;
     entry.number = contact.hasNumber ? contact.number : QString();
-    entry.company = contact.company;
-    entry.numberWidth = entry.number.isEmpty() ? 0 : padder.Width(entry.number);
     entry.line = padder.Pad(entry.name);
     if (entry.hasNumber) {
         entry.line += u'\t';
@@ -69,7 +67,9 @@ QVariant ContactListModel::data(const QModelIndex &index, int role) const
     case LineRole:
         return entry.line;
     case CompanyRole:
-        return entry.company;
+        if (!mCompanies.contains(entry.personId))
+            mCompanies.insert(entry.personId, mCompanyOf ? mCompanyOf(entry.personId) : QString());
+        return mCompanies.value(entry.personId);
     default:
         return {};
     }
@@ -96,11 +96,7 @@ void ContactListModel::setEntries(std::vector<Entry> entries)
     beginResetModel();
     mWidestNumber.clear();
     mWidestNumberWidth = 0;
-    mHasCompanies = false;
-    for (const std::vector<Entry> *part : {&run, &aside}) {
-        for (const Entry &entry : *part)
-            measure(entry);
-    }
+    mCompanies.clear();
     mEntries.clear();
     mEntries.reserve(run.size() + aside.size());
     std::merge(std::make_move_iterator(run.begin()), std::make_move_iterator(run.end()),
@@ -114,7 +110,7 @@ int ContactListModel::addEntry(Entry entry)
     const auto place = std::upper_bound(mEntries.begin(), mEntries.end(), entry, lineLess);
     const int row = int(place - mEntries.begin());
     beginInsertRows({}, row, row);
-    measure(entry);
+    mCompanies.remove(entry.personId);
     mEntries.insert(place, std::move(entry));
     endInsertRows();
     return row;
@@ -143,13 +139,12 @@ std::int32_t ContactListModel::personIdAt(int row) const
     return row >= 0 && row < int(mEntries.size()) ? mEntries[size_t(row)].personId : 0;
 }
 
-void ContactListModel::measure(const Entry &entry)
+void ContactListModel::noteNumber(const QString &number, qreal width)
 {
-    if (entry.numberWidth > mWidestNumberWidth) {
-        mWidestNumberWidth = entry.numberWidth;
-        mWidestNumber = entry.number;
+    if (width > mWidestNumberWidth) {
+        mWidestNumberWidth = width;
+        mWidestNumber = number;
     }
-    mHasCompanies = mHasCompanies || !entry.company.isEmpty();
 }
 
 Qt::ItemFlags ContactListModel::flags(const QModelIndex &index) const
@@ -169,6 +164,11 @@ QMimeData *ContactListModel::mimeData(const QModelIndexList &indexes) const
     if (indexes.size() != 1 || !mDragData)
         return nullptr;
     return mDragData(personIdAt(indexes.first().row()));
+}
+
+void ContactListModel::setCompanyReader(std::function<QString(std::int32_t)> companyOf)
+{
+    mCompanyOf = std::move(companyOf);
 }
 
 void ContactListModel::setDragData(std::function<QMimeData *(std::int32_t)> dragData)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractListModel>
+#include <QHash>
 #include <QStyledItemDelegate>
 #include <cstdint>
 #include <functional>
@@ -32,8 +33,6 @@ public:
         QString number;
         bool hasNumber = false;
         QString line; // as LineRole
-        QString company;
-        qreal numberWidth = 0; // of the number in the font the line was padded in
     };
 
     explicit ContactListModel(QObject *parent = nullptr);
@@ -60,10 +59,17 @@ public:
     // none of them a contact dragged out of this program.
     static QStringList droppedFiles(const QMimeData *data);
 
-    // The widest number listed since the list was last filled, and whether
-    // any contact listed has a company: the columns the list draws.
+    // The widest number listed since the list was last filled: the width of
+    // the number's column. noteNumber tells of a number listed and its width
+    // in the list's font.
     const QString &widestNumber() const { return mWidestNumber; }
+    void noteNumber(const QString &number, qreal width);
+    // Whether a contact of the list has a company: the list then draws a
+    // column of companies where it has room. The companies are read one by
+    // one, as their rows are drawn, by companyOf.
     bool hasCompanies() const { return mHasCompanies; }
+    void setHasCompanies(bool has) { mHasCompanies = has; }
+    void setCompanyReader(std::function<QString(std::int32_t personId)> companyOf);
 
     // Replaces every row; entries that arrive nearly in order are placed in
     // about linear time.
@@ -79,13 +85,13 @@ signals:
     void filesDropped(const QStringList &fileNames);
 
 private:
-    void measure(const Entry &entry);
-
     std::vector<Entry> mEntries;
     QString mWidestNumber;
     qreal mWidestNumberWidth = 0;
     bool mHasCompanies = false;
     std::function<QMimeData *(std::int32_t)> mDragData;
+    std::function<QString(std::int32_t)> mCompanyOf;
+    mutable QHash<std::int32_t, QString> mCompanies; // of the rows drawn so far
 };
 
 // Draws a row in columns: the name, the number and, when the row is wide
