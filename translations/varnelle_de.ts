@@ -1678,6 +1678,10 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
         <source>Contact details</source>
         <translation>Kontaktdetails</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::ContactDetailsDialog</name>

@@ -1678,6 +1678,10 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
         <source>Contact details</source>
         <translation>Détails du contact</translation>
     </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1 :</translation>
+    </message>
 </context>
 <context>
     <name>varnelle::ContactDetailsDialog</name>

@@ -86,7 +86,9 @@ void ContactDetailPane::fill()
             value = QStringLiteral("<nobr>%1</nobr>").arg(value); // a number is read whole
         if (item.link.isValid())
             value = QStringLiteral("<a href=\"%1\">%2</a>").arg(item.link.toString(QUrl::FullyEncoded).toHtmlEscaped(), value);
-        page += QStringLiteral("<tr><td valign=\"top\">%1:&nbsp;</td><td>%2</td></tr>").arg(html(item.label), value);
+        // "Label:" as the language writes it ("Adresse\u00a0:" in French).
+        const QString label = html(tr("%1:").arg(item.label));
+        page += QStringLiteral("<tr><td valign=\"top\">%1&nbsp;</td><td>%2</td></tr>").arg(label, value);
     }
     page += QStringLiteral("</table>");
     setHtml(page);
