@@ -1709,6 +1709,144 @@ Mit einem CardDAV-Server synchronisieren (das Passwort kommt von
     </message>
 </context>
 <context>
+    <name>varnelle::ContactActions</name>
+    <message>
+        <source>%1 (age %2)</source>
+        <translation>%1 (%2 Jahre)</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Unbekannt</translation>
+    </message>
+    <message>
+        <source>Shown as</source>
+        <translation>Angezeigt als</translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation>Spitzname</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Firma</translation>
+    </message>
+    <message>
+        <source>Job title</source>
+        <translation>Berufsbezeichnung</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rolle</translation>
+    </message>
+    <message>
+        <source>Telephone</source>
+        <translation>Telefon</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-Mail</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Web</source>
+        <translation>Web</translation>
+    </message>
+    <message>
+        <source>Messaging</source>
+        <translation>Messaging</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Spouse</source>
+        <translation>Partner</translation>
+    </message>
+    <message>
+        <source>Children</source>
+        <translation>Kinder</translation>
+    </message>
+    <message>
+        <source>Related</source>
+        <translation>Bezugsperson</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Geburtstag</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>Jahrestag</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Kategorien</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>Be&amp;arbeiten</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>Copy E-&amp;Mail Address</source>
+        <translation>E-&amp;Mail-Adresse kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Write E-Mail</source>
+        <translation>E-Mail &amp;schreiben</translation>
+    </message>
+    <message>
+        <source>C&amp;all</source>
+        <translation>&amp;Anrufen</translation>
+    </message>
+    <message>
+        <source>Show on Ma&amp;p</source>
+        <translation>Auf Karte &amp;zeigen</translation>
+    </message>
+    <message>
+        <source>E&amp;xport as vCard…</source>
+        <translation>Als vCard e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>Export as vCard</source>
+        <translation>Als vCard exportieren</translation>
+    </message>
+    <message>
+        <source>vCard files (*.vcf)</source>
+        <translation>vCard-Dateien (*.vcf)</translation>
+    </message>
+    <message>
+        <source>The file '%1' could not be written: %2</source>
+        <translation>Die Datei „%1“ konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>varnelle::ContactDetailPane</name>
+    <message>
+        <source>Contact details</source>
+        <translation>Kontaktdetails</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1:</translation>
+    </message>
+</context>
+<context>
     <name>varnelle::ContactDetailsDialog</name>
     <message>
         <source>Add...</source>
@@ -2377,6 +2515,14 @@ Ihre Änderungen darüber speichern? Wählen Sie Nein, um den Kontakt so zu sehe
     <message>
         <source>Contacts</source>
         <translation>Kontakte</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Details</translation>
     </message>
 </context>
 <context>

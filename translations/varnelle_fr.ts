@@ -1709,6 +1709,144 @@ Synchronisation avec un serveur CardDAV (le mot de passe vient de
     </message>
 </context>
 <context>
+    <name>varnelle::ContactActions</name>
+    <message>
+        <source>%1 (age %2)</source>
+        <translation>%1 (%2 ans)</translation>
+    </message>
+    <message>
+        <source>Unknown</source>
+        <translation>Inconnu</translation>
+    </message>
+    <message>
+        <source>Shown as</source>
+        <translation>Affiché comme</translation>
+    </message>
+    <message>
+        <source>Nickname</source>
+        <translation>Surnom</translation>
+    </message>
+    <message>
+        <source>Company</source>
+        <translation>Société</translation>
+    </message>
+    <message>
+        <source>Job title</source>
+        <translation>Fonction</translation>
+    </message>
+    <message>
+        <source>Role</source>
+        <translation>Rôle</translation>
+    </message>
+    <message>
+        <source>Telephone</source>
+        <translation>Téléphone</translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation>E-mail</translation>
+    </message>
+    <message>
+        <source>Address</source>
+        <translation>Adresse</translation>
+    </message>
+    <message>
+        <source>Web</source>
+        <translation>Web</translation>
+    </message>
+    <message>
+        <source>Messaging</source>
+        <translation>Messagerie</translation>
+    </message>
+    <message>
+        <source>Profile</source>
+        <translation>Profil</translation>
+    </message>
+    <message>
+        <source>Spouse</source>
+        <translation>Conjoint</translation>
+    </message>
+    <message>
+        <source>Children</source>
+        <translation>Enfants</translation>
+    </message>
+    <message>
+        <source>Related</source>
+        <translation>Personne liée</translation>
+    </message>
+    <message>
+        <source>Birthday</source>
+        <translation>Anniversaire</translation>
+    </message>
+    <message>
+        <source>Anniversary</source>
+        <translation>Anniversaire de mariage</translation>
+    </message>
+    <message>
+        <source>Categories</source>
+        <translation>Catégories</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Modifier</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Copier</translation>
+    </message>
+    <message>
+        <source>Copy E-&amp;Mail Address</source>
+        <translation>Copier l’adresse &amp;électronique</translation>
+    </message>
+    <message>
+        <source>&amp;Write E-Mail</source>
+        <translation>Écrire un co&amp;urriel</translation>
+    </message>
+    <message>
+        <source>C&amp;all</source>
+        <translation>&amp;Appeler</translation>
+    </message>
+    <message>
+        <source>Show on Ma&amp;p</source>
+        <translation>Afficher sur la ca&amp;rte</translation>
+    </message>
+    <message>
+        <source>E&amp;xport as vCard…</source>
+        <translation>E&amp;xporter en vCard…</translation>
+    </message>
+    <message>
+        <source>Export as vCard</source>
+        <translation>Exporter en vCard</translation>
+    </message>
+    <message>
+        <source>vCard files (*.vcf)</source>
+        <translation>Fichiers vCard (*.vcf)</translation>
+    </message>
+    <message>
+        <source>The file '%1' could not be written: %2</source>
+        <translation>Le fichier « %1 » n’a pas pu être écrit : %2</translation>
+    </message>
+</context>
+<context>
+    <name>varnelle::ContactDetailPane</name>
+    <message>
+        <source>Contact details</source>
+        <translation>Détails du contact</translation>
+    </message>
+    <message>
+        <source>%1:</source>
+        <translation>%1 :</translation>
+    </message>
+</context>
+<context>
     <name>varnelle::ContactDetailsDialog</name>
     <message>
         <source>Add...</source>
@@ -2377,6 +2515,14 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
     <message>
         <source>Contacts</source>
         <translation>Contacts</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>&amp;Affichage</translation>
+    </message>
+    <message>
+        <source>&amp;Details</source>
+        <translation>&amp;Détails</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 // The main window's contact list: filling, line format, add, edit, delete and
 // the business/personal switch, driven through the window's controls.
 #include "support/Modal.h"
+#include "support/ModalScript.h"
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
 
@@ -12,9 +13,21 @@
 #include "store/Database.h"
 #include "ui/contact/PhoneNumberDialog.h"
 #include "ui/contact/ContactDialog.h"
+#include "ui/main/ContactDetailPane.h"
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/DesktopLinks.h"
 
 #include <QApplication>
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QMimeData>
+#include <QSettings>
+#include <QUrlQuery>
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QLineEdit>
@@ -136,6 +149,32 @@ void select(MainWindow &main, int row)
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(row, 0)).center());
 }
 
+// Links the program hands to the desktop, recorded instead of opened.
+struct LinkRecorder {
+    LinkRecorder()
+    {
+        SetLinkOpener([this](const QUrl &url) {
+            opened << url;
+            return true;
+        });
+    }
+    ~LinkRecorder() { SetLinkOpener({}); }
+    QList<QUrl> opened;
+};
+
+// A contact with something of every kind the menus and the pane act on.
+std::int32_t addFullContact()
+{
+    const std::int32_t amy = RunQuery(CurrentBook().database(),
+                                      "INSERT INTO Address (IsBusiness, LastName, FirstName, Company, Street, City, "
+                                      "State, ZipCode, Email) VALUES (1, 'Adams', 'Amy', 'Acme & Sons', "
+                                      "'1 Main St', 'Springfield', 'IL', '62701', 'amy@example.com')")
+                                 .lastInsertId()
+                                 .toInt();
+    addNumber(amy, 1, "+1 438 555 0142");
+    return amy;
+}
+
 // The padding rule measured the slow way, one space at a time.
 QString padOneByOne(QString s, const std::function<qreal(const QString &)> &width)
 {
@@ -172,6 +211,13 @@ private slots:
     void rowsReadAsNameTabNumber_data();
     void rowsReadAsNameTabNumber();
     void typingAFirstLetterSelectsTheNextNameWithIt();
+    void detailPaneFollowsTheListAndOpensItsLinks_data();
+    void detailPaneFollowsTheListAndOpensItsLinks();
+    void contactMenuActs_data();
+    void contactMenuActs();
+    void contactDragsOutAsAVCardFile();
+    void droppedContactFilesAreImported_data();
+    void droppedContactFilesAreImported();
 };
 
 void ContactListTest::nameColumnForEachNameCombination()
@@ -718,6 +764,211 @@ void ContactListTest::typingAFirstLetterSelectsTheNextNameWithIt()
     QTest::keyClick(contactList(main), Qt::Key_B);
     QCOMPARE(selectedRows(main), QList<int>{2});
     QVERIFY(find<QPushButton>(main, "editButton")->isEnabled());
+}
+
+void ContactListTest::detailPaneFollowsTheListAndOpensItsLinks_data()
+{
+    QTest::addColumn<int>("tabs"); // Tab presses in the pane: the link reached
+    QTest::addColumn<QString>("link");
+    QTest::newRow("number") << 1 << "tel:+14385550142";
+    QTest::newRow("e-mail") << 2 << "mailto:amy@example.com";
+    QTest::newRow("address") << 3 << "https://www.openstreetmap.org/search?query=1 Main St, Springfield, IL 62701";
+}
+
+void ContactListTest::detailPaneFollowsTheListAndOpensItsLinks()
+{
+    QFETCH(int, tabs);
+    QFETCH(QString, link);
+    TempWorkDir dir;
+    LinkRecorder links;
+    QSettings().remove("view");
+    MainWindow &main = loadMain();
+    main.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    auto *pane = find<ContactDetailPane>(main, "detailPane");
+    // A first run shows the window without the pane; F3 shows it, and it stays shown.
+    QVERIFY(pane->isHidden());
+    const int narrow = main.width();
+    const int amy = addFullContact();
+    addContact(true, "Baker", "Bob");
+    main.fillList();
+    contactList(main)->setFocus();
+    QTest::keyClick(contactList(main), Qt::Key_F3);
+    QVERIFY(pane->isVisible() && main.width() > narrow);
+    QVERIFY(!pane->accessibleName().isEmpty());
+    QTest::keyClick(contactList(main), Qt::Key_Home);
+    QCOMPARE(pane->contact(), amy);
+    QVERIFY(pane->toPlainText().contains("+1 438 555 0142"));
+    QTest::keyClick(contactList(main), Qt::Key_Down);
+    QVERIFY(pane->toPlainText().startsWith("Bob Baker"));
+    QTest::keyClick(contactList(main), Qt::Key_Up);
+    QVERIFY(pane->toPlainText().startsWith("Amy Adams"));
+
+    pane->setFocus();
+    for (int i = 0; i < tabs; ++i)
+        QTest::keyClick(pane, Qt::Key_Tab);
+    QTest::keyClick(pane, Qt::Key_Return);
+    QCOMPARE(links.opened.size(), 1);
+    QCOMPARE(QUrl::fromPercentEncoding(links.opened.first().toEncoded()), link);
+
+    dir.restart();
+    MainWindow &again = loadMain();
+    again.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&again));
+    QVERIFY(!find<ContactDetailPane>(again, "detailPane")->isHidden());
+    QTest::keyClick(&again, Qt::Key_F3);
+    QVERIFY(find<ContactDetailPane>(again, "detailPane")->isHidden());
+    QVERIFY(!QSettings().value("view/details").toBool());
+}
+
+void ContactListTest::contactMenuActs_data()
+{
+    QTest::addColumn<QString>("from"); // the list's menu, by the mouse or the menu key, or the pane's
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QString>("clipboard"); // what the clipboard holds after, if anything
+    QTest::addColumn<QString>("link");      // the link opened, if any
+    QTest::newRow("copy") << "list" << "copyContactAction" << "Amy Adams\nCompany: Acme & Sons\n" << "";
+    QTest::newRow("copy e-mail") << "list" << "copyEmailAction" << "amy@example.com" << "";
+    QTest::newRow("write e-mail") << "list" << "writeEmailAction" << "" << "mailto:amy@example.com";
+    QTest::newRow("call") << "list" << "callAction" << "" << "tel:+14385550142";
+    QTest::newRow("map") << "list" << "showOnMapAction" << ""
+                         << "https://www.openstreetmap.org/search?query=1 Main St, Springfield, IL 62701";
+    QTest::newRow("export") << "list" << "exportCardAction" << "" << "";
+    QTest::newRow("menu key: copy e-mail") << "keys" << "copyEmailAction" << "amy@example.com" << "";
+    QTest::newRow("pane: call") << "pane" << "callAction" << "" << "tel:+14385550142";
+}
+
+void ContactListTest::contactMenuActs()
+{
+    QFETCH(QString, from);
+    const bool fromPane = from == "pane";
+    QFETCH(QString, action);
+    QFETCH(QString, clipboard);
+    QFETCH(QString, link);
+    TempWorkDir dir;
+    LinkRecorder links;
+    ScriptedBoxes boxes;
+    QSettings().remove("view");
+    MainWindow &main = loadMain();
+    main.show();
+    addContact(true, "Zeller", "Zoe");
+    addFullContact();
+    main.fillList();
+    QGuiApplication::clipboard()->clear();
+    QListView *list = contactList(main);
+    auto *pane = find<ContactDetailPane>(main, "detailPane");
+    if (fromPane) {
+        select(main, 0);
+        find<QAction>(main, "detailsAction")->trigger();
+    }
+    QWidget *target = fromPane ? pane->viewport() : list->viewport();
+    QPoint at = fromPane ? QPoint(5, 5) : list->visualRect(list->model()->index(0, 0)).center();
+    const auto reason = from == "keys" ? QContextMenuEvent::Keyboard : QContextMenuEvent::Mouse;
+    if (from == "keys") { // on the current row, wherever the menu key puts it
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Home);
+        target = list;
+        at = QPoint(1, 1);
+    }
+
+    QStringList seen;
+    WhenShown<QMenu>([&](QMenu &menu) {
+        for (QAction *a : menu.actions())
+            seen << a->objectName();
+        menu.setActiveAction(menu.findChild<QAction *>(action));
+        QTest::keyClick(&menu, Qt::Key_Return);
+    });
+    ModalScript script;
+    script.expect("exportCardDialog", [&](QDialog &d) {
+        static_cast<QFileDialog &>(d).selectFile(dir.file("amy.vcf"));
+        QPushButton *save = d.findChild<QDialogButtonBox *>("buttonBox")->button(QDialogButtonBox::Save);
+        QTRY_VERIFY(save->isEnabled());
+        QTest::mouseClick(save, Qt::LeftButton);
+    });
+    script.run([&] {
+        QContextMenuEvent event(reason, at, target->mapToGlobal(at));
+        QApplication::sendEvent(target, &event);
+    });
+
+    QVERIFY2(seen.contains(action), qPrintable(seen.join(' ')));
+    QCOMPARE(seen.contains("editContactAction"), !fromPane);
+    if (!fromPane)
+        QCOMPARE(selectedRows(main), QList<int>{0});
+    const QString copied = QGuiApplication::clipboard()->text();
+    QVERIFY2(clipboard.isEmpty() ? copied.isEmpty() : copied.startsWith(clipboard), qPrintable(copied));
+    QCOMPARE(links.opened.size(), link.isEmpty() ? 0 : 1);
+    if (!link.isEmpty())
+        QCOMPARE(QUrl::fromPercentEncoding(links.opened.first().toEncoded()), link);
+    QCOMPARE(QFile::exists(dir.file("amy.vcf")), action == "exportCardAction");
+    if (QFile::exists(dir.file("amy.vcf"))) {
+        const QByteArray card = ReadAll(dir.file("amy.vcf"));
+        QVERIFY(card.startsWith("BEGIN:VCARD") && card.contains("EMAIL") && card.contains("amy@example.com"));
+    }
+    if (fromPane)
+        main.findChild<QAction *>("detailsAction")->trigger();
+}
+
+void ContactListTest::contactDragsOutAsAVCardFile()
+{
+    TempWorkDir dir;
+    MainWindow &main = loadMain();
+    addFullContact();
+    main.fillList();
+    QAbstractItemModel *model = contactList(main)->model();
+    QVERIFY(model->flags(model->index(0, 0)) & Qt::ItemIsDragEnabled);
+    std::unique_ptr<QMimeData> data(model->mimeData({model->index(0, 0)}));
+    QVERIFY(data);
+    const QByteArray card = data->data("text/vcard");
+    QVERIFY(card.startsWith("BEGIN:VCARD") && card.contains("FN:Amy Adams") && card.contains("+1 438 555 0142"));
+    QCOMPARE(data->urls().size(), 1);
+    QVERIFY(data->urls().first().toLocalFile().endsWith("Amy Adams.vcf"));
+    QCOMPARE(ReadAll(data->urls().first().toLocalFile()), card);
+}
+
+void ContactListTest::droppedContactFilesAreImported_data()
+{
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<bool>("ownDrag"); // a contact dragged out of this list
+    QTest::addColumn<bool>("imported");
+    QTest::newRow("vCard") << "people.vcf" << false << true;
+    QTest::newRow("CSV") << "people.CSV" << false << true;
+    QTest::newRow("text") << "people.txt" << false << false;
+    QTest::newRow("the list's own") << "people.vcf" << true << false;
+}
+
+void ContactListTest::droppedContactFilesAreImported()
+{
+    QFETCH(QString, file);
+    QFETCH(bool, ownDrag);
+    QFETCH(bool, imported);
+    TempWorkDir dir;
+    MainWindow &main = loadMain();
+    main.show();
+    QFile written(dir.file(file));
+    QVERIFY(written.open(QIODevice::WriteOnly));
+    written.write("BEGIN:VCARD\r\nVERSION:3.0\r\nFN:Dora Drop\r\nN:Drop;Dora;;;\r\nEND:VCARD\r\n");
+    written.close();
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(written.fileName())});
+    if (ownDrag)
+        data.setData("application/x-varnelle-contact", "1");
+
+    ModalScript script;
+    if (imported)
+        script.expect("ImportOptionsDialog", [](QDialog &d) { d.reject(); });
+    script.run([&] {
+        QWidget *viewport = contactList(main)->viewport();
+        const QPoint at = viewport->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &enter);
+        QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &move);
+        QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(viewport, &drop);
+        QTest::qWait(300);
+    });
+    QVERIFY2(script.problems.isEmpty(), qPrintable(script.problems.join("; ")));
+    QCOMPARE(script.shown, imported ? QStringList{"ImportOptionsDialog"} : QStringList());
 }
 
 QTEST_MAIN(ContactListTest)

@@ -6,6 +6,8 @@
 #include "support/TestSupport.h"
 #include "support/UserActions.h"
 
+#include "store/AddressBook.h"
+#include "store/Database.h"
 #include "ui/main/ContactListModel.h"
 #include "ui/widgets/LayoutUnits.h"
 
@@ -47,18 +49,21 @@ void LayoutTest::mainWindowAsDrawnAndGrowing()
         {"editButton", twips(5520, 1530, 1335, 615)},    {"deleteButton", twips(5520, 2370, 1335, 615)},
         {"viewButton", twips(5520, 4410, 1335, 615)},
     };
-    for (const auto &[name, place] : drawn)
-        QCOMPARE(find<QWidget>(main, name)->geometry(), place);
-    QCOMPARE(find<QWidget>(main, "client")->size(), TwipsSize(7080, 4590 + 570));
-
     QWidget *client = find<QWidget>(main, "client");
+    for (const auto &[name, place] : drawn) {
+        const QWidget *control = find<QWidget>(main, name);
+        QCOMPARE(QRect(control->mapTo(client, QPoint(0, 0)), control->size()), place);
+    }
+    QCOMPARE(client->size(), TwipsSize(7080, 4590 + 570));
+
     const QSize listBefore = find<QListView>(main, "contactList")->size();
     const QSize clientBefore = client->size();
     main.resize(main.size() + QSize(200, 150));
     QTRY_VERIFY(client->size() != clientBefore);
     QCOMPARE(find<QListView>(main, "contactList")->size() - listBefore, client->size() - clientBefore);
     QCOMPARE(find<QWidget>(main, "viewButton")->geometry().bottom(),
-             find<QWidget>(main, "contactList")->geometry().bottom() - 1);
+             find<QWidget>(main, "contactList")->mapTo(client, QPoint(0, listBefore.height() - 1)).y()
+                 + (client->size() - clientBefore).height() - 1);
 }
 
 void LayoutTest::noCaptionCutOff_data()
@@ -66,6 +71,7 @@ void LayoutTest::noCaptionCutOff_data()
     QTest::addColumn<int>("points");
     QTest::addColumn<QString>("language"); // empty: English
     QTest::newRow("8 points") << 8 << QString();
+    QTest::newRow("9 points") << 9 << QString();
     QTest::newRow("10 points") << 10 << QString();
     QTest::newRow("12 points") << 12 << QString();
     QTest::newRow("German, 10 points") << 10 << "de";
@@ -128,6 +134,43 @@ void LayoutTest::noCaptionCutOff()
     if (lineWidth + margins > list->viewport()->width())
         cut << QString("contactList line needs %1, has %2").arg(lineWidth).arg(list->viewport()->width());
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join('\n')));
+
+    // The columns, at the window's width and when it is made narrower or
+    // wider: every number whole, a name or company too long for its column
+    // ending in an ellipsis, no column beyond the line.
+    AddressBook &book = CurrentBook();
+    RunQuery(book.database(), "INSERT INTO Address (IsBusiness, FirstName, LastName, Company) VALUES (1, ?, ?, ?)",
+             {"Maximiliane-Jos", "Wolkenstein-Trostburg-Rod", "Internationale Handelsgesellsc"});
+    RunQuery(book.database(), "INSERT INTO TelephoneList VALUES (2, 1, '+1 (438) 555-0142 99')");
+    book.notifyContactsChanged();
+    auto *delegate = qobject_cast<ContactListDelegate *>(list->itemDelegate());
+    QVERIFY(delegate);
+    QWidget &main = *shown.window("MainWindow");
+    const QSize drawn = main.size();
+    for (const int wider : {0, 300, -main.width()}) {
+        main.resize(drawn.width() + wider, drawn.height());
+        QApplication::processEvents();
+        for (int row = 0; row < list->model()->rowCount(); ++row) {
+            const QModelIndex index = list->model()->index(row, 0);
+            QStyleOptionViewItem option;
+            option.initFrom(list);
+            option.rect = list->visualRect(index);
+            option.widget = list;
+            const ContactListDelegate::Columns shownColumns = delegate->columns(option, index);
+            const QString number = index.data(ContactListModel::NumberRole).toString();
+            const QString name = index.data(ContactListModel::NameRole).toString();
+            QCOMPARE(shownColumns.number, number);
+            QVERIFY2(list->fontMetrics().horizontalAdvance(number) <= shownColumns.numberRect.width()
+                         && list->viewport()->rect().contains(shownColumns.numberRect),
+                     qPrintable(number));
+            QVERIFY(!shownColumns.nameRect.intersects(shownColumns.numberRect));
+            QVERIFY2(shownColumns.name == name || shownColumns.name.endsWith(QChar(0x2026)), qPrintable(shownColumns.name));
+            if (row == 1 && wider == 0)
+                QVERIFY2(shownColumns.name != name, qPrintable(shownColumns.name)); // the long name is cut
+            if (!shownColumns.company.isEmpty())
+                QVERIFY(list->viewport()->rect().contains(shownColumns.companyRect));
+        }
+    }
 }
 
 QTEST_MAIN(LayoutTest)

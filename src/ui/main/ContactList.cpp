@@ -14,6 +14,7 @@
 #include <QListView>
 #include <QPushButton>
 #include <QScopedValueRollback>
+#include <QSqlQuery>
 
 namespace varnelle {
 
@@ -21,6 +22,17 @@ ContactList::ContactList(AddressBook &book, QListView &view, ContactListModel &c
                          QObject *parent)
     : QObject(parent), mBook(book), mView(view), mContacts(contacts), mSearch(search)
 {
+    mContacts.setCompanyReader([this](std::int32_t personId) { return companyOf(personId); });
+}
+
+QString ContactList::companyOf(std::int32_t personId) const
+{
+    try {
+        const std::optional<Contact> contact = ReadContactFields(mBook.database(), personId);
+        return contact ? contact->company.simplified() : QString();
+    } catch (const DatabaseError &) {
+        return {}; // drawn without; the list's own reading reports the failure
+    }
 }
 
 void ContactList::failWith(const QString &message)
@@ -54,7 +66,13 @@ void ContactList::fill()
     std::vector<ContactListModel::Entry> entries;
     try {
         // An empty view reads nothing further.
+        mContacts.setHasCompanies(false);
         if (ViewHasContacts(mBook.database(), mBook.isBusiness())) {
+            QSqlQuery companies = RunQuery(mBook.database(),
+                                           "SELECT EXISTS (SELECT 1 FROM Address WHERE IsBusiness = ? "
+                                           "AND Company IS NOT NULL AND Company <> '')",
+                                           {mBook.isBusiness()});
+            mContacts.setHasCompanies(companies.next() && companies.value(0).toBool());
             const LinePadder padder(mView.font());
             ReadContactLines(mBook.database(), mBook.isBusiness(), [&](const ContactLine &contact) {
                 entries.push_back(ContactListModel::makeEntry(contact, padder));
@@ -68,7 +86,18 @@ void ContactList::fill()
             return;
         }
     }
+    // The number column as wide as the widest number, measured as the lines are.
+    const LinePadder padder(mView.font());
+    QString widest;
+    qreal widestWidth = 0;
+    for (const ContactListModel::Entry &entry : entries) {
+        if (const qreal width = padder.Width(entry.number); width > widestWidth) {
+            widestWidth = width;
+            widest = entry.number;
+        }
+    }
     mContacts.setEntries(std::move(entries));
+    mContacts.noteNumber(widest, widestWidth);
     emit choiceChanged();
 }
 
@@ -91,7 +120,11 @@ ContactListModel::Entry ContactList::readEntry(std::int32_t personId)
 
 int ContactList::listContact(std::int32_t personId)
 {
-    return mContacts.addEntry(readEntry(personId));
+    if (!mContacts.hasCompanies())
+        mContacts.setHasCompanies(!companyOf(personId).isEmpty());
+    ContactListModel::Entry entry = readEntry(personId);
+    mContacts.noteNumber(entry.number, LinePadder(mView.font()).Width(entry.number));
+    return mContacts.addEntry(std::move(entry));
 }
 
 void ContactList::unlistRow(int row)

@@ -57,6 +57,8 @@ private:
     // reached). Any other failure ends as failWith does.
     void refuseOrFail(const DatabaseError &error);
     void removeContact(std::int32_t personId);
+    // The contact's company as the list draws it; empty when it has none.
+    QString companyOf(std::int32_t personId) const;
     // The row of a contact as the book holds it now.
     ContactListModel::Entry readEntry(std::int32_t personId);
     // Lists a contact as the book holds it now, at its sorted place; returns its row.

@@ -1,9 +1,10 @@
 #pragma once
 
-#include "ui/widgets/TabStops.h"
-
 #include <QAbstractListModel>
+#include <QHash>
+#include <QStyledItemDelegate>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -23,6 +24,7 @@ public:
         NameRole,                    // the name column: "Last, First", ... or "Unknown"
         NumberRole,                  // the number of the lowest type; empty without one
         LineRole,                    // the name padded to the number's column, a tab and the number
+        CompanyRole,                 // the company; empty without one
     };
 
     struct Entry {
@@ -41,6 +43,34 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
 
+    // A row drags out as what dragData gives for its contact; local .vcf and
+    // .csv files dropped on the list are handed on by filesDropped.
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    QStringList mimeTypes() const override;
+    QMimeData *mimeData(const QModelIndexList &indexes) const override;
+    bool canDropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                         const QModelIndex &parent) const override;
+    bool dropMimeData(const QMimeData *data, Qt::DropAction action, int row, int column,
+                      const QModelIndex &parent) override;
+    Qt::DropActions supportedDragActions() const override;
+    Qt::DropActions supportedDropActions() const override;
+    void setDragData(std::function<QMimeData *(std::int32_t personId)> dragData);
+    // The files of a drop that the list takes: local .vcf and .csv files,
+    // none of them a contact dragged out of this program.
+    static QStringList droppedFiles(const QMimeData *data);
+
+    // The widest number listed since the list was last filled: the width of
+    // the number's column. noteNumber tells of a number listed and its width
+    // in the list's font.
+    const QString &widestNumber() const { return mWidestNumber; }
+    void noteNumber(const QString &number, qreal width);
+    // Whether a contact of the list has a company: the list then draws a
+    // column of companies where it has room. The companies are read one by
+    // one, as their rows are drawn, by companyOf.
+    bool hasCompanies() const { return mHasCompanies; }
+    void setHasCompanies(bool has) { mHasCompanies = has; }
+    void setCompanyReader(std::function<QString(std::int32_t personId)> companyOf);
+
     // Replaces every row; entries that arrive nearly in order are placed in
     // about linear time.
     void setEntries(std::vector<Entry> entries);
@@ -51,20 +81,45 @@ public:
     int rowOf(std::int32_t personId) const;
     std::int32_t personIdAt(int row) const;
 
+signals:
+    void filesDropped(const QStringList &fileNames);
+
 private:
     std::vector<Entry> mEntries;
+    QString mWidestNumber;
+    qreal mWidestNumberWidth = 0;
+    bool mHasCompanies = false;
+    std::function<QMimeData *(std::int32_t)> mDragData;
+    std::function<QString(std::int32_t)> mCompanyOf;
+    mutable QHash<std::int32_t, QString> mCompanies; // of the rows drawn so far
 };
 
-// Draws a row's name and number in their columns: the number at the first
-// tab stop (one every eight average character widths) past the padded name,
-// on the style's background, selection and focus.
-class ContactListDelegate : public TabStopDelegate {
+// Draws a row in columns: the name, the number and, when the row is wide
+// enough and the list has companies, the company, on the style's
+// background, selection and focus. A number is always drawn whole (its
+// column as wide as the widest number listed, within reason); a name or
+// company too long for its column ends in "…".
+class ContactListDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
-    using TabStopDelegate::TabStopDelegate;
+    ContactListDelegate(const ContactListModel &contacts, QObject *parent = nullptr);
 
-protected:
-    QString textOf(const QModelIndex &index) const override;
+    // What a row shows, and where, in an item of option's rect and font.
+    struct Columns {
+        QString name;
+        QString number;
+        QString company; // empty when the company column is not shown
+        QRect nameRect;
+        QRect numberRect;
+        QRect companyRect;
+    };
+    Columns columns(const QStyleOptionViewItem &option, const QModelIndex &index) const;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+    QSize sizeHint(const QStyleOptionViewItem &option, const QModelIndex &index) const override;
+
+private:
+    const ContactListModel &mContacts;
 };
 
 } // namespace varnelle

@@ -1,5 +1,7 @@
 #include "ui/main/MainWindow.h"
 
+#include "ui/main/ContactActions.h"
+#include "ui/main/ContactDetailPane.h"
 #include "ui/main/ContactLines.h"
 #include "ui/main/ContactListModel.h"
 #include "ui/main/ContactList.h"
@@ -31,12 +33,19 @@
 #include <QListView>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
+#include <QSplitter>
 #include <QStyle>
 #include <algorithm>
 
 namespace varnelle {
 
 namespace {
+
+// Whether the detail pane is shown, and its width.
+const char *const DetailsKey = "view/details";
+const char *const DetailsWidthKey = "view/detailsWidth";
 
 QAction *addCommand(QMenu *menu, const char *name, const QString &caption)
 {
@@ -111,6 +120,9 @@ void MainWindow::createControls()
     connect(mList, &ContactList::failed, this, &MainWindow::failWith);
     mContactList->setUniformItemSizes(true);
     mContactList->setAccessibleName(tr("Contacts"));
+    mContactActions = new ContactActions(mBook, this);
+    mDetailPane = new ContactDetailPane(mBook, *mContactActions, client);
+    mDetailPane->hide();
     UseButtonFace(mContactList);
     KeepSelectionOnceChosen(mContactList);
 
@@ -127,7 +139,21 @@ void MainWindow::createControls()
     // The lines are padded in the window's font, and the list draws them in
     // it, with the numbers at a tab stop.
     setFont(ListFont(font()));
-    mContactList->setItemDelegate(new ContactListDelegate(mContactList));
+    mContactList->setItemDelegate(new ContactListDelegate(*mContacts, mContactList));
+
+    // A contact drags out as a vCard; contact files dropped on the list are imported.
+    mContacts->setDragData([this](std::int32_t personId) { return mContactActions->dragData(personId); });
+    mContactList->setDragDropMode(QAbstractItemView::DragDrop);
+    mContactList->setDefaultDropAction(Qt::CopyAction);
+    mContactList->setDropIndicatorShown(false);
+    connect(mContacts, &ContactListModel::filesDropped, this, &MainWindow::importFiles);
+    mContactList->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(mContactList, &QWidget::customContextMenuRequested, this, &MainWindow::showContactMenu);
+    mContactList->installEventFilter(this); // the menu key's menu is the current row's
+    connect(mContactList->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this] { showCurrentDetails(false); });
+    connect(mList, &ContactList::choiceChanged, this, [this] { showCurrentDetails(true); });
+    connect(mSplitter, &QSplitter::splitterMoved, this, &MainWindow::keepPaneWidth);
 
     connect(mContactList->selectionModel(), &QItemSelectionModel::selectionChanged, this, &MainWindow::setButtons);
     connect(mContactList, &QListView::doubleClicked, this, &MainWindow::editContact);
@@ -178,7 +204,14 @@ void MainWindow::layOut(QWidget *client)
     left->addSpacing(px(SearchCountTop) - px(SearchBoxTop) - px(SearchBoxHeight));
     left->addWidget(mSearchCount);
     left->addSpacing(px(top) - px(SearchCountTop) - px(SearchCountHeight));
-    left->addWidget(mContactList, 1);
+    // The detail pane, when shown, stands beside the list in a splitter.
+    mSplitter = new QSplitter(Qt::Horizontal, client);
+    mSplitter->setObjectName("detailSplitter");
+    mSplitter->setChildrenCollapsible(false);
+    mSplitter->addWidget(mContactList);
+    mSplitter->addWidget(mDetailPane);
+    mSplitter->setStretchFactor(0, 1);
+    left->addWidget(mSplitter, 1);
     // The box and the count keep their drawn heights, a pixel short of what
     // Qt asks for at the program's font, until a larger font needs more.
     for (const auto &[control, drawn] : {std::pair<QWidget *, double>{mSearchBox, SearchBoxHeight},
@@ -224,6 +257,12 @@ void MainWindow::createMenus()
     mExitAction = addCommand(mFileMenu, "exitAction", tr("E&xit"));
     AddSyncActions(mFileMenu, mBook, this);
 
+    mViewMenu = menuBar()->addMenu(tr("&View"));
+    mViewMenu->setObjectName("viewMenu");
+    mDetailsAction = addCommand(mViewMenu, "detailsAction", tr("&Details"));
+    mDetailsAction->setCheckable(true);
+    mDetailsAction->setShortcut(Qt::Key_F3);
+
     mTablesMenu = menuBar()->addMenu(tr("&Tables"));
     mTablesMenu->setObjectName("tablesMenu");
     mPhoneTypesAction = addCommand(mTablesMenu, "phoneTypesAction", tr("&Telephone Types"));
@@ -241,6 +280,86 @@ void MainWindow::createMenus()
     connect(mExitAction, &QAction::triggered, this, &QWidget::close);
     connect(mPhoneTypesAction, &QAction::triggered, this, &MainWindow::showPhoneTypes);
     connect(mAboutAction, &QAction::triggered, this, &MainWindow::showAbout);
+    connect(mDetailsAction, &QAction::toggled, this, &MainWindow::showDetails);
+}
+
+void MainWindow::showDetails(bool shown)
+{
+    mDetailsAction->setChecked(shown);
+    QSettings().setValue(DetailsKey, shown);
+    if (shown == !mDetailPane->isHidden())
+        return;
+    // The window grows by the pane, and shrinks by it again, unless it fills the screen.
+    const bool resizable = !(windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen));
+    if (shown) {
+        const int width = std::max(QSettings().value(DetailsWidthKey, 44 * fontMetrics().averageCharWidth()).toInt(),
+                                   mDetailPane->minimumSizeHint().width());
+        const int listWidth = mContactList->width();
+        mDetailPane->show();
+        mSplitter->setSizes({listWidth, width});
+        if (resizable)
+            growWithinScreen(width + mSplitter->handleWidth());
+        showCurrentDetails(false);
+    } else {
+        const int width = mDetailPane->width() + mSplitter->handleWidth();
+        keepPaneWidth();
+        mDetailPane->hide();
+        if (resizable)
+            resize(std::max(minimumSizeHint().width(), this->width() - width), height());
+    }
+}
+
+void MainWindow::growWithinScreen(int wider)
+{
+    // Never beyond the screen: the window moves left first, then grows no
+    // further than the screen's width (the list and the pane share less).
+    const QRect area = screen()->availableGeometry();
+    const int frame = frameGeometry().width() - width();
+    resize(std::max(width(), std::min(width() + wider, area.width() - frame)), height());
+    if (isVisible() && x() + width() + frame > area.right() + 1)
+        move(std::max(area.left(), area.right() + 1 - width() - frame), y());
+}
+
+void MainWindow::keepPaneWidth()
+{
+    if (!mDetailPane->isHidden() && mDetailPane->width() > 0)
+        QSettings().setValue(DetailsWidthKey, mDetailPane->width());
+}
+
+void MainWindow::showCurrentDetails(bool readAgain)
+{
+    const QModelIndex current = mContactList->currentIndex();
+    const std::int32_t personId = current.isValid() ? current.data(ContactListModel::PersonIdRole).toInt() : 0;
+    mDetailPane->showContact(personId);
+    if (readAgain)
+        mDetailPane->refresh();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    // The menu key asks for a menu at no particular place: the current row's.
+    if (watched == mContactList && event->type() == QEvent::ContextMenu
+        && static_cast<QContextMenuEvent *>(event)->reason() == QContextMenuEvent::Keyboard) {
+        if (const QModelIndex current = mContactList->currentIndex(); current.isValid()) {
+            mContactList->scrollTo(current);
+            showContactMenu(mContactList->visualRect(current).center());
+        }
+        return true;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::showContactMenu(const QPoint &pos)
+{
+    const QModelIndex index = mContactList->indexAt(pos);
+    if (!index.isValid())
+        return;
+    mContactList->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    QMenu menu(this);
+    menu.setObjectName("contactMenu");
+    mContactActions->addTo(menu, index.data(ContactListModel::PersonIdRole).toInt(), [this] { editContact(); },
+                           [this] { deleteContact(); });
+    menu.exec(mContactList->viewport()->mapToGlobal(pos));
 }
 
 const ReportRequest &MainWindow::lastReportRequest() const
@@ -257,6 +376,11 @@ void MainWindow::showAbout()
 void MainWindow::load()
 {
     setButtons();
+    // The pane as it was left; a first run shows the window without it.
+    if (QSettings().value(DetailsKey, false).toBool()) {
+        adjustSize();
+        showDetails(true);
+    }
     InitMainForm(*this);
     EnsureDatabase(mBook.fileName());
     mBook.open();
@@ -339,6 +463,7 @@ void MainWindow::switchView()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
+    keepPaneWidth();
     mBook.close();
     event->accept();
     QCoreApplication::quit();

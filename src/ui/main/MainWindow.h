@@ -15,10 +15,13 @@ class QLineEdit;
 class QListView;
 class QMenu;
 class QPushButton;
+class QSplitter;
 
 namespace varnelle {
 
 class AddressBook;
+class ContactActions;
+class ContactDetailPane;
 class DatabaseError;
 class InterchangeActions;
 class ContactList;
@@ -76,6 +79,9 @@ public slots:
     void deleteContact();
     void switchView();
 
+    // View menu: the detail pane beside the list, shown or not (remembered)
+    void showDetails(bool shown);
+
     // Help menu
     void showAbout();
 
@@ -105,17 +111,31 @@ private:
     QAction *mPhoneTypesAction = nullptr;
     ReportActions *mReports = nullptr; // the Reports menu
     InterchangeActions *mInterchange = nullptr; // import and export in the File menu
+    QMenu *mViewMenu = nullptr;
+    QAction *mDetailsAction = nullptr;
+    QSplitter *mSplitter = nullptr; // the list and the detail pane
+    ContactDetailPane *mDetailPane = nullptr;
+    ContactActions *mContactActions = nullptr; // the contact menu's, the pane's and a drag's
     QMenu *mHelpMenu = nullptr;
     QAction *mAboutAction = nullptr;
 
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
     void createMenus();
     void setButtons();
+    // The contact of the list's current row (0 for none) to the detail pane;
+    // readAgain when it may have changed.
+    void showCurrentDetails(bool readAgain);
+    // The menu of the contact at pos (in the list's viewport).
+    void showContactMenu(const QPoint &pos);
+    void keepPaneWidth();
+    // Makes the window wider by up to `wider` pixels, keeping it on its screen.
+    void growWithinScreen(int wider);
     // Shows the failure, closes the book and ends the program with status 1.
     void failWith(const QString &message);
 
