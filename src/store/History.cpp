@@ -594,8 +594,7 @@ HistoryEntry UndoEntries(QSqlDatabase &db, QList<qint64> entries, bool force, co
         for (QList<HistoryEntry> later = LaterChangesInTheWay(db, entries); !later.isEmpty();
              later = LaterChangesInTheWay(db, entries)) {
             if (!force)
-                throw HistoryConflict(tr("Later changes to the same contacts stand in the way: %1. Undo them too, "
-                                         "or leave this change as it is.")
+                throw HistoryConflict(tr("Later changes to the same contacts stand in the way: %1.")
                                           .arg(entriesNamed(later)),
                                       later);
             for (const HistoryEntry &e : std::as_const(later))
@@ -738,8 +737,8 @@ HistorySize ReadHistorySize(const QSqlDatabase &db)
     HistorySize size;
     if (!tablesIn(db, "main"))
         return size;
-    QSqlQuery q = RunQuery(db, "SELECT (SELECT count(*) FROM HistoryEntry), count(*), coalesce(sum(length(OldValues) "
-                               "+ length(NewValues) + length(RowKey) + 24), 0) FROM HistoryChange");
+    QSqlQuery q = RunQuery(db, "SELECT (SELECT count(*) FROM HistoryEntry), count(*), coalesce(sum(coalesce(length("
+                               "OldValues), 0) + coalesce(length(NewValues), 0) + length(RowKey) + 24), 0) FROM HistoryChange");
     if (q.next())
         size = {q.value(0).toLongLong(), q.value(1).toLongLong(), q.value(2).toLongLong()};
     return size;
