@@ -350,7 +350,8 @@ void closeEntry(const QSqlDatabase &db, qint64 entryId)
 
 // A contact added and then edited or deleted at once (the editor opened on a
 // new contact, saved or cancelled) is one entry, or none: the edit joins the
-// addition, the deletion takes it away. True when the entry was folded in.
+// addition, the deletion of a contact never saved takes it away. True when
+// the entry was folded in.
 bool foldIntoAddition(const QSqlDatabase &db, qint64 entryId, const QString &kind)
 {
     QSqlQuery mine = RunQuery(db, "SELECT count(DISTINCT PersonID), min(PersonID), count(*) - count(PersonID) FROM "
@@ -369,6 +370,13 @@ bool foldIntoAddition(const QSqlDatabase &db, qint64 entryId, const QString &kin
         return false;
     const qint64 addition = before.value(0).toLongLong();
     if (kind == history::Delete) {
+        // Only a contact whose fields were never saved (an editor cancelled) goes without a trace.
+        if (RunQuery(db,
+                     "SELECT 1 FROM HistoryChange WHERE EntryID = ? AND TableName = 'Address' AND Operation = "
+                     "'update'",
+                     {addition})
+                .next())
+            return false;
         RunQuery(db, "DELETE FROM HistoryChange WHERE EntryID IN (?, ?)", {addition, entryId});
         RunQuery(db, "DELETE FROM HistoryEntry WHERE EntryID = ?", {addition});
     } else {

@@ -184,6 +184,14 @@ private:
     }
 
 private slots:
+    void cancelledAdditionLeavesNoTrace()
+    {
+        const qint64 newest = NextUndo(db())->id;
+        DeleteContactWithNumbers(db(), AddContact(db(), true));
+        QCOMPARE(NextUndo(db())->id, newest);
+        QVERIFY(ReadDeletedContacts(db()).isEmpty());
+    }
+
     void importRecordsItsContactsOnly()
     {
         const qint64 changes = ReadHistorySize(db()).changes;

@@ -5,6 +5,7 @@
 #include "ui/main/ContactList.h"
 #include "ui/main/ContactSearch.h"
 #include "ui/main/ContactSearchFilter.h"
+#include "ui/main/HistoryActions.h"
 #include "ui/main/InterchangeActions.h"
 #include "ui/about/AboutDialog.h"
 #include "ui/main/ReportActions.h"
@@ -224,6 +225,10 @@ void MainWindow::createMenus()
     mExitAction = addCommand(mFileMenu, "exitAction", tr("E&xit"));
     AddSyncActions(mFileMenu, mBook, this);
 
+    QMenu *editMenu = menuBar()->addMenu(tr("Ed&it"));
+    editMenu->setObjectName("editMenu");
+    new HistoryActions(editMenu, mBook, this);
+
     mTablesMenu = menuBar()->addMenu(tr("&Tables"));
     mTablesMenu->setObjectName("tablesMenu");
     mPhoneTypesAction = addCommand(mTablesMenu, "phoneTypesAction", tr("&Telephone Types"));
@@ -273,6 +278,7 @@ void MainWindow::load()
     fillList();
     new FirstPaintLog(mContactList->viewport(), "contact list");
     mSearch->readAgain();
+    findChild<HistoryActions *>()->pruneSoon();
 }
 
 void MainWindow::failWith(const QString &message)
