@@ -12,7 +12,6 @@ namespace varnelle {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("HistoryCommands", text); }
 
 QString timeOf(const QDateTime &time) { return time.toUTC().toString(Qt::ISODate); }
 
@@ -20,7 +19,7 @@ int list(QSqlDatabase &db, int limit, QTextStream &out)
 {
     for (const HistoryEntry &e : ReadHistory(db, limit)) {
         const QString text = HistoryEntryText(e);
-        out << e.id << '\t' << timeOf(e.time) << '\t' << (e.undone() ? tr("%1 (undone)").arg(text) : text) << '\n';
+        out << e.id << '\t' << timeOf(e.time) << '\t' << (e.undone() ? QCoreApplication::translate("HistoryCommands", "%1 (undone)").arg(text) : text) << '\n';
     }
     return ExitSuccess;
 }
@@ -31,17 +30,17 @@ int undo(QSqlDatabase &db, const HistoryCommand &command, QTextStream &out, QTex
     if (entries.isEmpty()) {
         const std::optional<HistoryEntry> next = NextUndo(db);
         if (!next) {
-            err << tr("There is nothing to undo.") << '\n';
+            err << QCoreApplication::translate("HistoryCommands", "There is nothing to undo.") << '\n';
             return ExitFailure;
         }
         entries << next->id;
     }
     try {
         const HistoryEntry done = UndoEntries(db, entries, command.force);
-        out << tr("Undone: %1").arg(done.subject) << '\n';
+        out << QCoreApplication::translate("HistoryCommands", "Undone: %1").arg(done.subject) << '\n';
         return ExitSuccess;
     } catch (const HistoryConflict &conflict) {
-        err << conflict.message() << ' ' << tr("Give --force to undo them too.") << '\n';
+        err << conflict.message() << ' ' << QCoreApplication::translate("HistoryCommands", "Give --force to undo them too.") << '\n';
     }
     return ExitFailure;
 }
@@ -49,10 +48,10 @@ int undo(QSqlDatabase &db, const HistoryCommand &command, QTextStream &out, QTex
 int redo(QSqlDatabase &db, QTextStream &out, QTextStream &err)
 {
     if (!NextRedo(db)) {
-        err << tr("There is nothing to redo.") << '\n';
+        err << QCoreApplication::translate("HistoryCommands", "There is nothing to redo.") << '\n';
         return ExitFailure;
     }
-    out << tr("Redone: %1").arg(RedoLast(db).subject) << '\n';
+    out << QCoreApplication::translate("HistoryCommands", "Redone: %1").arg(RedoLast(db).subject) << '\n';
     return ExitSuccess;
 }
 
@@ -71,7 +70,7 @@ int restore(QSqlDatabase &db, const QList<qint64> &numbers, QTextStream &out)
             names << d.name;
     RestoreDeletedContacts(db, numbers);
     for (const QString &name : std::as_const(names))
-        out << tr("Restored: %1").arg(name) << '\n';
+        out << QCoreApplication::translate("HistoryCommands", "Restored: %1").arg(name) << '\n';
     return ExitSuccess;
 }
 

@@ -158,7 +158,6 @@ bool tablesIn(const QSqlDatabase &db, const QString &schemaName)
         && q.next() && q.value(0).toInt() == 4;
 }
 
-QString tr(const char *text) { return QCoreApplication::translate("History", text); }
 
 HistoryEntry entryFrom(const QSqlQuery &q)
 {
@@ -526,32 +525,32 @@ QString HistoryEntryText(const HistoryEntry &e)
 {
     const QString &k = e.kind;
     if (k == history::Add)
-        return tr("Add %1").arg(e.subject);
+        return QCoreApplication::translate("History", "Add %1").arg(e.subject);
     if (k == history::Edit)
-        return tr("Changes to %1").arg(e.subject);
+        return QCoreApplication::translate("History", "Changes to %1").arg(e.subject);
     if (k == history::Delete)
-        return tr("Delete %1").arg(e.subject);
+        return QCoreApplication::translate("History", "Delete %1").arg(e.subject);
     if (k == history::Import)
-        return (e.count == 1 ? tr("Import of %1 contact from %2") : tr("Import of %1 contacts from %2"))
+        return (e.count == 1 ? QCoreApplication::translate("History", "Import of %1 contact from %2") : QCoreApplication::translate("History", "Import of %1 contacts from %2"))
             .arg(e.count)
             .arg(e.subject);
     if (k == history::Sync)
-        return (e.count == 1 ? tr("Sync with %1 (%2 change)") : tr("Sync with %1 (%2 changes)"))
+        return (e.count == 1 ? QCoreApplication::translate("History", "Sync with %1 (%2 change)") : QCoreApplication::translate("History", "Sync with %1 (%2 changes)"))
             .arg(e.subject)
             .arg(e.count);
     if (k == history::TypeAdd)
-        return tr("New Type %1").arg(e.subject);
+        return QCoreApplication::translate("History", "New Type %1").arg(e.subject);
     if (k == history::TypeRename)
-        return tr("Rename of Type %1").arg(e.subject);
+        return QCoreApplication::translate("History", "Rename of Type %1").arg(e.subject);
     if (k == history::TypeDelete)
-        return tr("Delete of Type %1").arg(e.subject);
+        return QCoreApplication::translate("History", "Delete of Type %1").arg(e.subject);
     if (k == history::Restore)
-        return (e.count == 1 ? tr("Restore of %1 contact") : tr("Restore of %1 contacts")).arg(e.count);
+        return (e.count == 1 ? QCoreApplication::translate("History", "Restore of %1 contact") : QCoreApplication::translate("History", "Restore of %1 contacts")).arg(e.count);
     if (k == history::Undo)
-        return tr("Undo of %1").arg(e.subject);
+        return QCoreApplication::translate("History", "Undo of %1").arg(e.subject);
     if (k == history::Redo)
-        return tr("Redo of %1").arg(e.subject);
-    return tr("Change by another program");
+        return QCoreApplication::translate("History", "Redo of %1").arg(e.subject);
+    return QCoreApplication::translate("History", "Change by another program");
 }
 
 std::optional<HistoryEntry> NextUndo(const QSqlDatabase &db)
@@ -595,14 +594,14 @@ HistoryEntry UndoEntries(QSqlDatabase &db, QList<qint64> entries, bool force, co
         for (qint64 id : std::as_const(entries)) {
             const std::optional<HistoryEntry> e = ReadHistoryEntry(db, id);
             if (!e || e->undone() || e->kind == history::Undo || e->kind == history::Redo)
-                throw DatabaseError(tr("Change %1 cannot be undone: there is no such change, or it was undone "
+                throw DatabaseError(QCoreApplication::translate("History", "Change %1 cannot be undone: there is no such change, or it was undone "
                                        "already.")
                                         .arg(id));
         }
         for (QList<HistoryEntry> later = LaterChangesInTheWay(db, entries); !later.isEmpty();
              later = LaterChangesInTheWay(db, entries)) {
             if (!force)
-                throw HistoryConflict(tr("Later changes to the same contacts stand in the way: %1.")
+                throw HistoryConflict(QCoreApplication::translate("History", "Later changes to the same contacts stand in the way: %1.")
                                           .arg(entriesNamed(later)),
                                       later);
             for (const HistoryEntry &e : std::as_const(later))
@@ -613,7 +612,7 @@ HistoryEntry UndoEntries(QSqlDatabase &db, QList<qint64> entries, bool force, co
         const QString what = !subject.isEmpty() ? subject
                              : entries.size() == 1
                                  ? HistoryEntryText(newest)
-                                 : tr("%1 changes").arg(entries.size());
+                                 : QCoreApplication::translate("History", "%1 changes").arg(entries.size());
         undo = newEntry(db, history::Undo, what, newest.id);
         for (qint64 id : std::as_const(entries)) {
             takeBackAll(db, storedChanges(db, id));
@@ -631,7 +630,7 @@ HistoryEntry RedoLast(QSqlDatabase &db)
     InTransaction(db, [&] {
         const std::optional<HistoryEntry> undo = NextRedo(db);
         if (!undo)
-            throw DatabaseError(tr("There is nothing to redo."));
+            throw DatabaseError(QCoreApplication::translate("History", "There is nothing to redo."));
         redo = newEntry(db, history::Redo, undo->subject, undo->id);
         takeBackAll(db, storedChanges(db, undo->id));
         RunQuery(db, "UPDATE HistoryEntry SET UndoneBy = NULL WHERE UndoneBy = ?", {undo->id});
@@ -692,7 +691,7 @@ QVariant typeFor(const QSqlDatabase &db, const QVariant &typeId)
                                "AND OldValues IS NOT NULL ORDER BY ChangeID DESC LIMIT 1",
                                {typeId.toString()});
     const QString name = known.next() ? parsed(known.value(0)).value("TelephoneType").toString()
-                                      : tr("Type %1").arg(typeId.toString());
+                                      : QCoreApplication::translate("History", "Type %1").arg(typeId.toString());
     QSqlQuery same = RunQuery(db, "SELECT TypeID FROM TelephoneType WHERE TelephoneType = ?", {name});
     if (same.next())
         return same.value(0);
@@ -709,7 +708,7 @@ HistoryEntry RestoreDeletedContacts(QSqlDatabase &db, const QList<qint64> &numbe
         restorable << d.number;
     for (qint64 n : numbers)
         if (!restorable.contains(n))
-            throw DatabaseError(tr("Contact %1 cannot be restored: it is not among the recently deleted contacts.")
+            throw DatabaseError(QCoreApplication::translate("History", "Contact %1 cannot be restored: it is not among the recently deleted contacts.")
                                     .arg(n));
     qint64 entryId = 0;
     InTransaction(db, [&] {

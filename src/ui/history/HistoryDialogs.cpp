@@ -21,7 +21,6 @@ namespace varnelle {
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("HistoryDialogs", text); }
 
 QString shownTime(const QDateTime &time)
 {
@@ -31,14 +30,14 @@ QString shownTime(const QDateTime &time)
 QString tableName(const QString &table)
 {
     if (table == "Address")
-        return tr("Contact");
+        return QCoreApplication::translate("HistoryDialogs", "Contact");
     if (table == "TelephoneList")
-        return tr("Number");
+        return QCoreApplication::translate("HistoryDialogs", "Number");
     if (table == "TelephoneType")
-        return tr("Type");
+        return QCoreApplication::translate("HistoryDialogs", "Type");
     if (table == "ContactAddress")
-        return tr("Further address");
-    return tr("Detail");
+        return QCoreApplication::translate("HistoryDialogs", "Further address");
+    return QCoreApplication::translate("HistoryDialogs", "Detail");
 }
 
 QTreeWidget *makeList(QWidget *parent, const char *name, const QStringList &columns)
@@ -58,32 +57,32 @@ QString HistoryMenuText(const HistoryEntry &e)
 {
     const QString &k = e.kind;
     if (k == history::Add)
-        return tr("Add '%1'").arg(e.subject);
+        return QCoreApplication::translate("HistoryDialogs", "Add '%1'").arg(e.subject);
     if (k == history::Edit)
-        return tr("Changes to '%1'").arg(e.subject);
+        return QCoreApplication::translate("HistoryDialogs", "Changes to '%1'").arg(e.subject);
     if (k == history::Delete)
-        return tr("Delete '%1'").arg(e.subject);
+        return QCoreApplication::translate("HistoryDialogs", "Delete '%1'").arg(e.subject);
     if (k == history::Import)
-        return (e.count == 1 ? tr("Import of %1 Contact from %2") : tr("Import of %1 Contacts from %2"))
+        return (e.count == 1 ? QCoreApplication::translate("HistoryDialogs", "Import of %1 Contact from %2") : QCoreApplication::translate("HistoryDialogs", "Import of %1 Contacts from %2"))
             .arg(e.count)
             .arg(e.subject);
     if (k == history::Sync) {
         const QString host = QUrl(e.subject).host();
-        return (e.count == 1 ? tr("Sync with %1 (%2 change)") : tr("Sync with %1 (%2 changes)"))
+        return (e.count == 1 ? QCoreApplication::translate("HistoryDialogs", "Sync with %1 (%2 change)") : QCoreApplication::translate("HistoryDialogs", "Sync with %1 (%2 changes)"))
             .arg(host.isEmpty() ? e.subject : host)
             .arg(e.count);
     }
     if (k == history::TypeAdd)
-        return tr("New Type '%1'").arg(e.subject);
+        return QCoreApplication::translate("HistoryDialogs", "New Type '%1'").arg(e.subject);
     if (k == history::TypeRename)
-        return tr("Rename of Type '%1'").arg(e.subject);
+        return QCoreApplication::translate("HistoryDialogs", "Rename of Type '%1'").arg(e.subject);
     if (k == history::TypeDelete)
-        return tr("Delete of Type '%1'").arg(e.subject);
+        return QCoreApplication::translate("HistoryDialogs", "Delete of Type '%1'").arg(e.subject);
     if (k == history::Restore)
-        return (e.count == 1 ? tr("Restore of %1 Contact") : tr("Restore of %1 Contacts")).arg(e.count);
+        return (e.count == 1 ? QCoreApplication::translate("HistoryDialogs", "Restore of %1 Contact") : QCoreApplication::translate("HistoryDialogs", "Restore of %1 Contacts")).arg(e.count);
     if (k == history::Undo || k == history::Redo)
         return HistoryEntryText(e);
-    return tr("Change by Another Program");
+    return QCoreApplication::translate("HistoryDialogs", "Change by Another Program");
 }
 
 bool UndoAskingFirst(AddressBook &book, const QList<qint64> &entries, const QString &subject)
@@ -95,7 +94,7 @@ bool UndoAskingFirst(AddressBook &book, const QList<qint64> &entries, const QStr
             QStringList names;
             for (const HistoryEntry &e : conflict.entries())
                 names << QString("%1 (%2)").arg(HistoryMenuText(e), shownTime(e.time));
-            if (!AskYesNo(tr("The same contacts were changed again since:\n\n%1\n\nUndo these later changes too?")
+            if (!AskYesNo(QCoreApplication::translate("HistoryDialogs", "The same contacts were changed again since:\n\n%1\n\nUndo these later changes too?")
                               .arg(names.join('\n'))))
                 return false;
             UndoEntries(book.database(), entries, true, subject);
