@@ -758,7 +758,9 @@ void CopyHistoryTables(const QSqlDatabase &db, const QString &from, const QStrin
     EnsureHistory(db, to);
     for (const char *table : {"HistoryEntry", "HistoryChange", "HistoryKept"}) {
         QSqlQuery copy(db);
-        copy.exec(QString("INSERT OR IGNORE INTO %3.%1 SELECT * FROM %2.%1").arg(QLatin1String(table), from, to));
+        // A WHERE keeps SQLite from copying the pages of the indexes, which may be the damaged ones.
+        copy.exec(QString("INSERT OR IGNORE INTO %3.%1 SELECT * FROM %2.%1 WHERE 1")
+                      .arg(QLatin1String(table), from, to));
     }
 }
 

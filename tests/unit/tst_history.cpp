@@ -2,6 +2,8 @@
 // another program, an import as one entry, later changes standing in the
 // way, recently deleted contacts restored whole, pruning.
 
+#include "support/BookDamage.h"
+
 #include "interchange/BookImport.h"
 #include "store/AddressBook.h"
 #include "store/Contacts.h"
@@ -10,6 +12,7 @@
 #include "store/History.h"
 #include "store/TelephoneNumbers.h"
 #include "store/TelephoneTypes.h"
+#include "store/repair/Maintenance.h"
 
 #include <QProcess>
 #include <QSqlRecord>
@@ -260,6 +263,40 @@ private slots:
         QStringList expected = before;
         expected.removeAll(QString("TelephoneList|%1|%2|555-0101").arg(mBob).arg(mWork));
         QCOMPARE(snapshot(), expected);
+    }
+
+    // The history goes with its change: a deletion kept by a killed shell is
+    // there to restore, the one it was making is not; compaction and salvage
+    // keep it.
+    void keptThroughKillAndRepair_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("killed") << "killed";
+        QTest::newRow("compacted") << "compacted";
+        QTest::newRow("salvaged") << "salvaged";
+    }
+    void keptThroughKillAndRepair()
+    {
+        QFETCH(QString, way);
+        mBook->close();
+        QProcess shell;
+        shell.start("sqlite3", {path()});
+        QVERIFY(shell.waitForStarted());
+        shell.write("DELETE FROM Address WHERE LastName = 'Brown';\nBEGIN;\nDELETE FROM Address;\n.print done\n");
+        QVERIFY(shell.waitForReadyRead());
+        shell.kill();
+        QVERIFY(shell.waitForFinished());
+        if (way == "salvaged")
+            test::ZeroPage(path(), test::LeafPage(path(), "HistoryChangeEntry"));
+        if (way != "killed")
+            QCOMPARE(RepairBook(path()).salvaged, way == "salvaged");
+        mBook->open();
+        const QList<DeletedContact> deleted = ReadDeletedContacts(db());
+        QCOMPARE(deleted.size(), 1);
+        QCOMPARE(deleted.first().name, "Brown, Bob");
+        QCOMPARE(HistoryEntryText(*NextUndo(db())), "Change by another program");
+        UndoEntries(db(), {NextUndo(db())->id}, false);
+        QVERIFY(ContactExists(db(), mBob) && ContactExists(db(), mAnn));
     }
 
     void pruning_data()
