@@ -19,6 +19,7 @@
 #include <QSaveFile>
 #include <QTextStream>
 
+#include <algorithm>
 #include <exception>
 #include <new>
 
@@ -297,6 +298,27 @@ CommandLine parseOptions(const QStringList &givenArguments, QStringList *positio
                                                              "Repair Database does, prints what it did and ends: "
                                                              "status 0 when the book is sound or repaired."));
     parser.addOptions({check, repair});
+    const QCommandLineOption historyOption(
+        "history", QCoreApplication::translate("CommandLine", "Prints the changes of the book, newest first: number, "
+                                                              "time and what was done."));
+    const QCommandLineOption limit(
+        "limit", QCoreApplication::translate("CommandLine", "With --history: prints at most this many changes."),
+        QCoreApplication::translate("CommandLine", "n"));
+    const QCommandLineOption undo(
+        "undo", QCoreApplication::translate("CommandLine", "Undoes the newest change not yet undone, or the change of "
+                                                           "the number given after it."));
+    const QCommandLineOption force(
+        "force", QCoreApplication::translate("CommandLine", "With --undo: undoes later changes of the same contacts "
+                                                            "too, where they stand in the way."));
+    const QCommandLineOption redo(
+        "redo", QCoreApplication::translate("CommandLine", "Redoes the change undone last."));
+    const QCommandLineOption deleted(
+        "deleted", QCoreApplication::translate("CommandLine", "Prints the contacts deleted that can be restored: "
+                                                              "number, time, name and what deleted it."));
+    const QCommandLineOption restore(
+        "restore", QCoreApplication::translate("CommandLine", "Restores the deleted contacts of the numbers given "
+                                                              "after it, as --deleted prints them."));
+    parser.addOptions({historyOption, limit, undo, force, redo, deleted, restore});
     const QCommandLineOption editContact(
         "edit-contact",
         QCoreApplication::translate("CommandLine", "Opens the window with the contact of this number (its PersonID) "
@@ -414,6 +436,61 @@ CommandLine parseOptions(const QStringList &givenArguments, QStringList *positio
     for (const char *name : {"to", "printer", "copies", "company", "state", "last-name", "exclude"})
         if (parser.isSet(name))
             return mistake(QCoreApplication::translate("ReportCommands", "--%1 belongs to --report.").arg(name));
+    const QList<QCommandLineOption> historyCommands{historyOption, undo, redo, deleted, restore};
+    const auto given = std::count_if(historyCommands.begin(), historyCommands.end(),
+                                     [&](const QCommandLineOption &o) { return parser.isSet(o); });
+    if (given > 0) {
+        for (const QString &name : parser.optionNames())
+            if (!QStringList{"history", "limit", "undo", "force", "redo", "deleted", "restore", "desktop"}.contains(
+                    name))
+                return mistake(QCoreApplication::translate("CommandLine", "--%1 cannot be given with --history, "
+                                                                          "--undo, --redo, --deleted or --restore.")
+                                   .arg(name));
+        if (given > 1)
+            return mistake(QCoreApplication::translate(
+                "CommandLine", "Give one of --history, --undo, --redo, --deleted and --restore at a time."));
+        if (parser.isSet(limit) && !parser.isSet(historyOption))
+            return mistake(QCoreApplication::translate("CommandLine", "--limit belongs to --history."));
+        if (parser.isSet(force) && !parser.isSet(undo))
+            return mistake(QCoreApplication::translate("CommandLine", "--force belongs to --undo."));
+        c.action = CommandLine::Action::History;
+        HistoryCommand &h = c.history;
+        h.kind = parser.isSet(historyOption) ? HistoryCommand::Kind::List
+               : parser.isSet(undo)          ? HistoryCommand::Kind::Undo
+               : parser.isSet(redo)          ? HistoryCommand::Kind::Redo
+               : parser.isSet(deleted)       ? HistoryCommand::Kind::Deleted
+                                             : HistoryCommand::Kind::Restore;
+        h.force = parser.isSet(force);
+        if (parser.isSet(limit)) {
+            bool ok = false;
+            h.limit = parser.value(limit).toInt(&ok);
+            if (!ok || h.limit < 0)
+                return mistake(QCoreApplication::translate("CommandLine", "--limit takes a number, not '%1'.")
+                                   .arg(parser.value(limit)));
+        }
+        // The numbers of --undo and --restore are the words after them.
+        const QStringList words = parser.positionalArguments();
+        const bool takesNumbers = h.kind == HistoryCommand::Kind::Undo || h.kind == HistoryCommand::Kind::Restore;
+        if (!takesNumbers && !words.isEmpty())
+            return mistake(
+                QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.").arg(words.first()));
+        if (h.kind == HistoryCommand::Kind::Undo && words.size() > 1)
+            return mistake(QCoreApplication::translate("CommandLine", "--undo takes one number at most."));
+        if (h.kind == HistoryCommand::Kind::Restore && words.isEmpty())
+            return mistake(QCoreApplication::translate("CommandLine", "--restore takes the numbers of the contacts "
+                                                                      "to restore, as --deleted prints them."));
+        for (const QString &word : words) {
+            bool ok = false;
+            const qint64 number = word.toLongLong(&ok);
+            if (!ok || number < 1)
+                return mistake(QCoreApplication::translate("CommandLine", "'%1' is not a number of a change or a "
+                                                                          "deleted contact.")
+                                   .arg(word));
+            h.numbers << number;
+        }
+        positional->clear();
+        return c;
+    }
     if (parser.isSet(check) || parser.isSet(repair)) {
         c.book = parser.isSet(repair) ? BookCommand::Repair : BookCommand::Check;
         c.action = CommandLine::Action::Book;
@@ -557,6 +634,8 @@ int runCommand(const CommandLine &command, const QString &bookFile, QTextStream 
         return RunSyncCommand(command.sync, bookFile, out, err);
     case CommandLine::Action::Report:
         return RunReportCommand(command.report, bookFile, out, err);
+    case CommandLine::Action::History:
+        return RunHistoryCommand(command.history, bookFile, out, err);
     case CommandLine::Action::Import:
     case CommandLine::Action::Export:
         try {

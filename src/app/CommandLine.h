@@ -2,6 +2,7 @@
 
 #include "interchange/BookExport.h"
 #include "interchange/BookImport.h"
+#include "app/HistoryCommands.h"
 #include "app/RepairCommands.h"
 #include "app/ReportCommands.h"
 #include "app/SyncCommands.h"
@@ -20,7 +21,7 @@ namespace varnelle {
 // book in the user's data folder (BookFileOf).
 struct CommandLine {
     enum class Action { Run, Import, Export, Find, Show, Query, Help, Version, Mistake, Sync, Book, Report,
-                        SearchProvider };
+                        SearchProvider, History };
     Action action = Action::Run;
     bool desktop = false;
     QString text; // the help text, the version or the mistake
@@ -56,6 +57,9 @@ struct CommandLine {
 
     // --report (app/ReportCommands.h).
     ReportCommand report;
+
+    // --history, --undo, --redo, --deleted, --restore (app/HistoryCommands.h).
+    HistoryCommand history;
 };
 
 // Whether the command draws pages (a report to PDF or to a printer), which

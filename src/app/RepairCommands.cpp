@@ -2,6 +2,7 @@
 
 #include "app/CommandLine.h"
 #include "store/Database.h"
+#include "store/History.h"
 #include "store/repair/Health.h"
 #include "store/repair/Maintenance.h"
 #include "ui/main/RepairCommand.h"
@@ -26,10 +27,18 @@ int check(const QString &bookFile, QTextStream &out)
             damage << QCoreApplication::translate("CommandLine", "a table and its indexes do not count the same rows");
         if (damage.isEmpty())
             damage << FindOrphanNumbers(db);
+        const HistorySize history = ReadHistorySize(db);
         CloseDatabase(db);
         if (damage.isEmpty()) {
             out << QCoreApplication::translate("CommandLine", "The database file '%1' is sound.").arg(name)
                 << '\n';
+            if (history.entries > 0)
+                out << QCoreApplication::translate("CommandLine",
+                                                   "Its history keeps %1 changes of %2 rows in %3 KB.")
+                           .arg(history.entries)
+                           .arg(history.changes)
+                           .arg((history.bytes + 1023) / 1024)
+                    << '\n';
             return ExitSuccess;
         }
         out << DamagedBookError(bookFile).message() << '\n';

@@ -3,6 +3,7 @@
 #include "interchange/BookFailure.h"
 #include "common/Log.h"
 #include "interchange/ReadAhead.h"
+#include "store/History.h"
 #include "store/BookContacts.h"
 #include "store/Contacts.h"
 #include "store/TelephoneTypes.h"
@@ -379,6 +380,8 @@ ImportSummary importInto(QSqlDatabase &db, const ImportOptions &options, const Q
         try {
             ImportSummary summary;
             {
+                // One entry for the whole import, recording the contacts it adds.
+                HistoryEntryScope history(db, history::Import, source, true);
                 Importer importer(db, options);
                 qsizetype count = 0;
                 auto add = [&](const ContactRecord &record, qint64 done, qint64 total) {
@@ -394,6 +397,7 @@ ImportSummary importInto(QSqlDatabase &db, const ImportOptions &options, const Q
                 if (options.progress)
                     options.progress(total, total);
                 summary = importer.summary(source);
+                history.setCount(int(summary.imported));
             }
             if (!db.commit()) {
                 const QSqlError failure = db.lastError();

@@ -1,6 +1,7 @@
 #include "store/Contacts.h"
 
 #include "store/Database.h"
+#include "store/History.h"
 #include "store/SqliteStatement.h"
 
 #include <algorithm>
@@ -54,7 +55,11 @@ std::optional<ContactLine> ReadContactLine(const QSqlDatabase &db, std::int32_t 
 
 std::int32_t AddContact(const QSqlDatabase &db, bool isBusiness)
 {
-    return RunQuery(db, "INSERT INTO Address (IsBusiness) VALUES (?)", {isBusiness}).lastInsertId().toInt();
+    std::int32_t personId = 0;
+    RecordAs(db, history::Add, {}, [&] {
+        personId = RunQuery(db, "INSERT INTO Address (IsBusiness) VALUES (?)", {isBusiness}).lastInsertId().toInt();
+    });
+    return personId;
 }
 
 std::optional<bool> ContactView(const QSqlDatabase &db, std::int32_t personId)
@@ -72,7 +77,7 @@ bool ContactExists(const QSqlDatabase &db, std::int32_t personId)
 
 void DeleteContactWithNumbers(QSqlDatabase &db, std::int32_t personId)
 {
-    InTransaction(db, [&] {
+    RecordAs(db, history::Delete, {}, [&] {
         RunQuery(db, "DELETE FROM Address WHERE PersonID = ?", {personId});
         RunQuery(db, "DELETE FROM TelephoneList WHERE PersonID = ?", {personId});
     });
@@ -93,7 +98,9 @@ std::vector<ContactNumber> ReadContactNumbers(const QSqlDatabase &db, std::int32
 
 void DeleteContactNumber(const QSqlDatabase &db, std::int32_t personId, std::int32_t typeId)
 {
-    RunQuery(db, "DELETE FROM TelephoneList WHERE PersonID = ? AND TypeID = ?", {personId, typeId});
+    RecordAs(db, history::Edit, {}, [&] {
+        RunQuery(db, "DELETE FROM TelephoneList WHERE PersonID = ? AND TypeID = ?", {personId, typeId});
+    });
 }
 
 std::optional<Contact> ReadContactFields(const QSqlDatabase &db, std::int32_t personId)
@@ -143,7 +150,9 @@ void StoreChangedFields(const QSqlDatabase &db, std::int32_t personId, const Con
     if (assignments.isEmpty())
         return;
     values << personId;
-    RunQuery(db, QString("UPDATE Address SET %1 WHERE PersonID = ?").arg(assignments.join(", ")), values);
+    RecordAs(db, history::Edit, {}, [&] {
+        RunQuery(db, QString("UPDATE Address SET %1 WHERE PersonID = ?").arg(assignments.join(", ")), values);
+    });
 }
 
 } // namespace varnelle

@@ -1,6 +1,7 @@
 #include "store/TelephoneNumbers.h"
 
 #include "store/Database.h"
+#include "store/History.h"
 
 #include <QCoreApplication>
 namespace varnelle {
@@ -18,11 +19,13 @@ void SaveTelephoneNumber(const QSqlDatabase &db, std::int32_t personId, std::int
                          std::int32_t typeId, const QString &number)
 {
     try {
+        RecordAs(db, history::Edit, {}, [&] {
         QSqlQuery update = RunQuery(db, "UPDATE TelephoneList SET TypeID = ?, Number = ? WHERE PersonID = ? AND TypeID = ?",
                                     {typeId, number, personId, keyTypeId});
         if (update.numRowsAffected() == 0)
             RunQuery(db, "INSERT INTO TelephoneList (PersonID, TypeID, Number) VALUES (?, ?, ?)",
                      {personId, typeId, number});
+        });
     } catch (const DatabaseError &error) {
         if (error.kind() != DatabaseError::Kind::DuplicateKey)
             throw;

@@ -1,6 +1,7 @@
 #include "store/TelephoneTypes.h"
 
 #include "store/Database.h"
+#include "store/History.h"
 #include "common/Collation.h"
 
 #include <QCoreApplication>
@@ -71,8 +72,11 @@ TelephoneTypeRow AddTelephoneType(const QSqlDatabase &db, const QString &name)
 {
     refuseNameOfAnotherType(db, name);
     return refusingDuplicateNames(db, name, [&] {
-        QSqlQuery q = RunQuery(db, "INSERT INTO TelephoneType (TelephoneType) VALUES (?)", {name});
-        return readType(db, q.lastInsertId().toInt());
+        std::int32_t typeId = 0;
+        RecordAs(db, history::TypeAdd, name, [&] {
+            typeId = RunQuery(db, "INSERT INTO TelephoneType (TelephoneType) VALUES (?)", {name}).lastInsertId().toInt();
+        });
+        return readType(db, typeId);
     });
 }
 
@@ -80,8 +84,12 @@ TelephoneTypeRow RenameTelephoneType(const QSqlDatabase &db, std::int32_t typeId
 {
     refuseNameOfAnotherType(db, name, typeId);
     return refusingDuplicateNames(db, name, [&] {
-        QSqlQuery q = RunQuery(db, "UPDATE TelephoneType SET TelephoneType = ? WHERE TypeID = ?", {name, typeId});
-        if (q.numRowsAffected() == 0)
+        int changed = 0;
+        RecordAs(db, history::TypeRename, readType(db, typeId).name, [&] {
+            changed = RunQuery(db, "UPDATE TelephoneType SET TelephoneType = ? WHERE TypeID = ?", {name, typeId})
+                          .numRowsAffected();
+        });
+        if (changed == 0)
             throw DatabaseError(QCoreApplication::translate(
                 "Store", "The telephone type no longer exists; it may have been deleted meanwhile."));
         return readType(db, typeId);
@@ -95,7 +103,14 @@ bool TelephoneTypeInUse(const QSqlDatabase &db, std::int32_t typeId)
 
 void DeleteTelephoneType(const QSqlDatabase &db, std::int32_t typeId)
 {
-    if (RunQuery(db, "DELETE FROM TelephoneType WHERE TypeID = ?", {typeId}).numRowsAffected() == 0)
+    int deleted = 0;
+    QSqlQuery named = RunQuery(db, "SELECT TelephoneType FROM TelephoneType WHERE TypeID = ?", {typeId});
+    const QString name = named.next() ? named.value(0).toString() : QString();
+    named = QSqlQuery();
+    RecordAs(db, history::TypeDelete, name, [&] {
+        deleted = RunQuery(db, "DELETE FROM TelephoneType WHERE TypeID = ?", {typeId}).numRowsAffected();
+    });
+    if (deleted == 0)
         throw DatabaseError(QCoreApplication::translate(
             "Store", "The telephone type no longer exists; it may have been deleted meanwhile."));
 }

@@ -8,6 +8,7 @@
 #include "interchange/BookImport.h"
 #include "interchange/ContactRecord.h"
 #include "store/Database.h"
+#include "store/History.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -327,6 +328,7 @@ private:
         allowFor(changed.size() + removed.size());
         fetchAndApply(changed.keys());
         InTransaction(mDb, [&] {
+            HistoryEntryScope history(mDb, &mHistoryEntry, history::Sync, mAccount.serverUrl);
             for (const QString &href : removed) {
                 if (!uploadAgain)
                     applyRemoved(href);
@@ -470,6 +472,7 @@ private:
             }
             first += group;
             InTransaction(mDb, [&] {
+                HistoryEntryScope history(mDb, &mHistoryEntry, history::Sync, mAccount.serverUrl);
                 for (const MultiStatus &ms : parsed)
                     for (const DavEntry &e : ms.entries) {
                         const QString href = checkedHref(e.href);
@@ -584,6 +587,7 @@ private:
         progress(QCoreApplication::translate("Sync", "Sending"), 0, gone.size());
         const std::vector<DavResponse> responses = mClient.runAll(requests, mOptions.parallel);
         InTransaction(mDb, [&] {
+            HistoryEntryScope history(mDb, &mHistoryEntry, history::Sync, mAccount.serverUrl);
             size_t r = 0;
             for (const SyncedContact &s : std::as_const(gone)) {
                 if (!s.card.isEmpty()) {
@@ -617,6 +621,7 @@ private:
         // New contacts get their UID and href first, in one transaction, so that
         // a sync stopped after a PUT finds its card again instead of adding a second.
         InTransaction(mDb, [&] {
+            HistoryEntryScope history(mDb, &mHistoryEntry, history::Sync, mAccount.serverUrl);
             for (std::int32_t id : ids) {
                 if (hrefOf.contains(id))
                     continue;
@@ -668,6 +673,7 @@ private:
             const std::vector<DavResponse> responses = mClient.runAll(part, mOptions.parallel);
             std::optional<DavResponse> failed;
             InTransaction(mDb, [&] {
+                HistoryEntryScope history(mDb, &mHistoryEntry, history::Sync, mAccount.serverUrl);
                 for (size_t i = 0; i < responses.size(); ++i) {
                     const DavResponse &r = responses[i];
                     const Upload &u = uploads[start + i];
@@ -713,6 +719,7 @@ private:
 
     QSqlDatabase &mDb;
     SyncAccount mAccount;
+    qint64 mHistoryEntry = 0; // the one entry of the history for the whole sync
     DavClient &mClient;
     const SyncOptions &mOptions;
     SyncSummary &mSummary;

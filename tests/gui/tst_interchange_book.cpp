@@ -28,6 +28,7 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScopeGuard>
@@ -230,6 +231,8 @@ private slots:
     void exportNeverWritesOverTheBookOrAReport();
     void commandLine_data();
     void commandLine();
+    void historyCommands_data();
+    void historyCommands();
     void desktopKeepsTheBookInTheDataFolder();
     void desktopCommandsLeaveTheCurrentFolder_data();
     void desktopCommandsLeaveTheCurrentFolder();
@@ -874,6 +877,78 @@ void InterchangeBookTest::commandLine_data()
                                             << "--show takes --view and --format vcard4." << "" << "";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "Varnelle For Windows 1.0" << "" << "";
     QTest::newRow("help") << QStringList{"--help"} << 0 << "--import <file>" << "" << "";
+    QTest::newRow("history") << QStringList{"--history"} << 0 << "\tImport of 2 contacts from in.vcf\n" << ""
+                             << "";
+    QTest::newRow("nothing to redo") << QStringList{"--redo"} << 1 << "There is nothing to redo." << "" << "";
+    QTest::newRow("no such change") << QStringList{"--undo", "99"} << 1 << "Change 99 cannot be undone" << "" << "";
+    QTest::newRow("no such deleted contact") << QStringList{"--restore", "99"} << 1
+                                             << "Contact 99 cannot be restored" << "" << "";
+    QTest::newRow("a limit without the history") << QStringList{"--deleted", "--limit", "2"} << 2
+                                                 << "--limit belongs to --history." << "" << "";
+    QTest::newRow("an undo that is no number") << QStringList{"--undo", "last"} << 2
+                                               << "'last' is not a number of a change" << "" << "";
+}
+
+// The history from the command line: each step's command, after the
+// sqlite3 shell ran the statement given; the last step's status and output,
+// and the contacts left. "N" in --restore is the number --deleted printed first.
+void InterchangeBookTest::historyCommands_data()
+{
+    QTest::addColumn<QString>("sql");
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<int>("exitCode");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<int>("contacts");
+    QTest::newRow("undo the import") << "" << QStringList{"--undo"} << 0
+                                     << "Undone: Import of 2 contacts from in.vcf" << 0;
+    QTest::newRow("redo it") << "" << QStringList{"--undo", "--redo"} << 0
+                             << "Redone: Import of 2 contacts from in.vcf" << 2;
+    QTest::newRow("nothing left to undo") << "" << QStringList{"--undo", "--undo"} << 1
+                                          << "There is nothing to undo." << 0;
+    QTest::newRow("a later change in the way") << "UPDATE Address SET City = 'Rome'" << QStringList{"--undo 1"} << 1
+                                               << "Later changes to the same contacts stand in the way: 2 Change by "
+                                                  "another program. Give --force to undo them too."
+                                               << 2;
+    QTest::newRow("undone with it by force") << "UPDATE Address SET City = 'Rome'"
+                                             << QStringList{"--undo 1 --force"} << 0 << "Undone: 2 changes" << 0;
+    QTest::newRow("deleted by the shell") << "DELETE FROM Address WHERE LastName = 'Roe'" << QStringList{"--deleted"}
+                                          << 0 << "\tRoe, Bob\tChange by another program\n" << 1;
+    QTest::newRow("restored") << "DELETE FROM Address WHERE LastName = 'Roe'" << QStringList{"--restore N"} << 0
+                              << "Restored: Roe, Bob" << 2;
+    QTest::newRow("the book busy") << "BEGIN EXCLUSIVE" << QStringList{"--undo"} << 1
+                                   << "is in use by another program" << 2;
+}
+
+void InterchangeBookTest::historyCommands()
+{
+    QFETCH(QString, sql);
+    QFETCH(QStringList, steps);
+    QFETCH(int, exitCode);
+    QFETCH(QString, output);
+    QFETCH(int, contacts);
+    TempWorkDir dir;
+    writeFile("in.vcf", TwoCards);
+    QString printed;
+    QCOMPARE(runProgram({"--import", "in.vcf"}, &printed), 0);
+    // The shell keeps its transaction open while the steps run.
+    QProcess shell;
+    shell.start("sqlite3", {DatabaseFileName});
+    QVERIFY(shell.waitForStarted());
+    shell.write((sql + ";\n.print done\n").toUtf8());
+    QVERIFY(shell.waitForReadyRead());
+    QString deleted;
+    runProgram({"--deleted"}, &deleted);
+    int status = -1;
+    for (const QString &step : steps) {
+        QStringList arguments = step.split(' ');
+        arguments.replaceInStrings(QRegularExpression("^N$"), deleted.section('\t', 0, 0));
+        status = runProgram(arguments, &printed);
+    }
+    shell.closeWriteChannel();
+    QVERIFY(shell.waitForFinished());
+    QCOMPARE(status, exitCode);
+    QVERIFY2(printed.contains(output), qPrintable(printed));
+    QCOMPARE(count("Address"), QString::number(contacts));
 }
 
 void InterchangeBookTest::commandLine()

@@ -4,11 +4,15 @@
 #include "support/TestSupport.h"
 
 #include "store/AddressBook.h"
+#include "store/Contacts.h"
 #include "ui/main/MainWindow.h"
 #include "ui/types/PhoneTypesDialog.h"
 
 #include <QAction>
+#include <QAbstractItemView>
 #include <QDialog>
+#include <QLineEdit>
+#include <QTreeWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -39,6 +43,8 @@ const Command Commands[] = {
     {"fileMenu", Qt::Key_F, "importAction", Qt::Key_I, "importFileDialog", nullptr},
     {"fileMenu", Qt::Key_F, "exportAction", Qt::Key_P, "exportFileDialog", nullptr},
     {"fileMenu", Qt::Key_F, "repairAction", Qt::Key_R, nullptr, nullptr},
+    {"editMenu", Qt::Key_I, "recentlyDeletedAction", Qt::Key_D, "RecentlyDeletedDialog", "closeButton"},
+    {"editMenu", Qt::Key_I, "historyAction", Qt::Key_H, "HistoryDialog", "closeButton"},
     {"tablesMenu", Qt::Key_T, "phoneTypesAction", Qt::Key_T, nullptr, nullptr},
     {"reportsMenu", Qt::Key_R, "addressListAction", Qt::Key_A, "ReportDestinationDialog", "cancelButton"},
     {"reportsMenu", Qt::Key_R, "telephoneListAction", Qt::Key_T, "ReportDestinationDialog", "cancelButton"},
@@ -90,6 +96,7 @@ private slots:
     void menuBarHoldsEveryCommandEnabled();
     void everyCommandWithTheMouse();
     void everyCommandWithTheKeyboard();
+    void undoAndRedoWithTheKeyboard();
 };
 
 void MenusTest::menuBarHoldsEveryCommandEnabled()
@@ -99,7 +106,7 @@ void MenusTest::menuBarHoldsEveryCommandEnabled()
     QStringList titles;
     for (QAction *a : main.menuBar()->actions())
         titles << a->text();
-    QCOMPARE(titles, (QStringList{"&File", "&View", "&Tables", "&Reports", "&Help"}));
+    QCOMPARE(titles, (QStringList{"&File", "Ed&it", "&View", "&Tables", "&Reports", "&Help"}));
     const QStringList captions = {QString::fromUtf8("&Import Contacts\u2026"),
                                   QString::fromUtf8("Ex&port Contacts\u2026"),
                                   "&Repair Database",
@@ -160,6 +167,65 @@ void MenusTest::everyCommandWithTheKeyboard()
         QTRY_VERIFY(menu->isVisible());
         QTest::keyClick(menu, c.actionKey);
     });
+}
+
+// Undo and Redo name what they take back and follow their keys; Recently
+// Deleted restores a contact found by its name.
+void MenusTest::undoAndRedoWithTheKeyboard()
+{
+    TempWorkDir dir;
+    MainWindow &main = startMain();
+    QSqlDatabase &db = CurrentBook().database();
+    const std::int32_t ann = AddContact(db, true);
+    Contact named = *ReadContactFields(db, ann);
+    named.lastName = "Smith";
+    named.firstName = "Ann";
+    StoreChangedFields(db, ann, *ReadContactFields(db, ann), named);
+    DeleteContactWithNumbers(db, ann);
+    CurrentBook().notifyContactsChanged();
+    auto *undo = main.findChild<QAction *>("undoAction");
+    auto *redo = main.findChild<QAction *>("redoAction");
+    const auto listed = [&] { return main.findChild<QAbstractItemView *>("contactList")->model()->rowCount(); };
+    QCOMPARE(undo->text(), "&Undo Delete 'Smith, Ann'");
+    QVERIFY(!redo->isEnabled());
+    QCOMPARE(listed(), 0);
+
+    const struct {
+        QKeyCombination key;
+        int listed;
+        const char *undoText;
+        const char *redoText;
+    } steps[] = {
+        {Qt::CTRL | Qt::Key_Z, 1, "&Undo Add 'Smith, Ann'", "&Redo Delete 'Smith, Ann'"},
+        {Qt::CTRL | Qt::SHIFT | Qt::Key_Z, 0, "&Undo Delete 'Smith, Ann'", "&Redo"},
+        {Qt::CTRL | Qt::Key_Z, 1, "&Undo Add 'Smith, Ann'", "&Redo Delete 'Smith, Ann'"},
+        {Qt::CTRL | Qt::Key_Y, 0, "&Undo Delete 'Smith, Ann'", "&Redo"},
+    };
+    for (const auto &step : steps) {
+        QTest::keyClick(&main, step.key.key(), step.key.keyboardModifiers());
+        QCOMPARE(listed(), step.listed);
+        QCOMPARE(undo->text(), step.undoText);
+        QCOMPARE(redo->text(), step.redoText);
+    }
+
+    ModalScript script;
+    script.expect("RecentlyDeletedDialog", [](QDialog &d) {
+        auto *list = d.findChild<QTreeWidget *>("deletedList");
+        QCOMPARE(list->topLevelItem(0)->text(0), "Smith, Ann");
+        QTest::keyClicks(d.findChild<QLineEdit *>("deletedSearch"), "SMI");
+        QVERIFY(!list->topLevelItem(0)->isHidden());
+        QTest::keyClick(&d, Qt::Key_R, Qt::AltModifier);
+        QCOMPARE(list->topLevelItemCount(), 0);
+        QTest::keyClick(&d, Qt::Key_Escape);
+    });
+    script.run([&] {
+        QTest::keyClick(&main, Qt::Key_I, Qt::AltModifier);
+        QTRY_VERIFY(main.findChild<QMenu *>("editMenu")->isVisible());
+        QTest::keyClick(main.findChild<QMenu *>("editMenu"), Qt::Key_D);
+    });
+    QVERIFY2(script.problems.isEmpty(), qPrintable(script.problems.join("; ")));
+    QCOMPARE(listed(), 1);
+    QCOMPARE(undo->text(), "&Undo Restore of 1 Contact");
 }
 
 QTEST_MAIN(MenusTest)

@@ -1,3 +1,4 @@
+#include "store/History.h"
 #include "store/repair/Maintenance.h"
 
 #include "store/BookFile.h"
@@ -80,6 +81,7 @@ bool compactIfSound(const QSqlDatabase &db, const QString &copy)
         // The repaired book makes its search keys anew.
         Connection repaired = OpenConnection(copy, QStringLiteral("repaired"));
         ForgetSearchKeys(repaired.database());
+        PruneHistory(repaired.database());
     } catch (const DatabaseError &error) {
         if (error.kind() != DatabaseError::Kind::Damaged)
             throw;

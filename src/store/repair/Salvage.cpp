@@ -1,3 +1,4 @@
+#include "store/History.h"
 #include "store/repair/Salvage.h"
 
 #include "common/Contact.h"
@@ -562,6 +563,9 @@ SalvageReport salvage(const QSqlDatabase &db, const QString &schema, const QStri
         for (SalvagedTable &kept : report.tables)
             if (kept.table == "TelephoneType")
                 kept.remade = remakeLostTypes(db);
+        // After every other row, so that the history's triggers record none of the salvage.
+        if (!schema.isEmpty())
+            CopyHistoryTables(db, schema, "salvaged");
         RunQuery(db, "PRAGMA writable_schema = OFF");
         for (const QString &index : laterIndexes)
             RunQuery(db, QString(index).replace("CREATE INDEX ", "CREATE INDEX salvaged."));

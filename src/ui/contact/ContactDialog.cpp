@@ -9,6 +9,7 @@
 #include "ui/widgets/SortedLists.h"
 #include "ui/widgets/TabStops.h"
 #include "ui/widgets/StoreLengthValidator.h"
+#include "store/History.h"
 #include "store/AddressBook.h"
 #include "store/Contacts.h"
 #include "store/Database.h"
@@ -331,6 +332,7 @@ void ContactDialog::save()
         // where the user changed something.
         QSqlDatabase &db = mBook.database();
         InTransaction(db, [&] {
+            HistoryEntryScope history(db, history::Edit);
             StoreChangedFields(db, mPersonId, fitted(*mRead), fitted(edited));
             Contact stored = ReadContactFields(db, mPersonId).value_or(edited);
             ReadContactDetails(db, stored);

@@ -7,6 +7,7 @@
 #include "ui/main/ContactList.h"
 #include "ui/main/ContactSearch.h"
 #include "ui/main/ContactSearchFilter.h"
+#include "ui/main/HistoryActions.h"
 #include "ui/main/InterchangeActions.h"
 #include "ui/about/AboutDialog.h"
 #include "ui/main/ReportActions.h"
@@ -257,6 +258,10 @@ void MainWindow::createMenus()
     mExitAction = addCommand(mFileMenu, "exitAction", tr("E&xit"));
     AddSyncActions(mFileMenu, mBook, this);
 
+    QMenu *editMenu = menuBar()->addMenu(tr("Ed&it"));
+    editMenu->setObjectName("editMenu");
+    new HistoryActions(editMenu, mBook, this);
+
     mViewMenu = menuBar()->addMenu(tr("&View"));
     mViewMenu->setObjectName("viewMenu");
     mDetailsAction = addCommand(mViewMenu, "detailsAction", tr("&Details"));
@@ -397,6 +402,7 @@ void MainWindow::load()
     fillList();
     new FirstPaintLog(mContactList->viewport(), "contact list");
     mSearch->readAgain();
+    findChild<HistoryActions *>()->pruneSoon();
 }
 
 void MainWindow::failWith(const QString &message)
