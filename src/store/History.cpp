@@ -815,11 +815,8 @@ void HistoryEntryScope::open(bool contactsOnly)
         return;
     if (tablesIn(mDb, "main") && RunQuery(mDb, "SELECT 1 FROM HistoryOpen").next())
         return; // an outer scope names the entry
-    try {
-        EnsureHistory(mDb);
-    } catch (const DatabaseError &) {
-        return; // a book that cannot take the history's tables still takes the change
-    }
+    // A failure here fails the work: SQLite may have ended the transaction on it.
+    EnsureHistory(mDb);
     if (RunQuery(mDb, "SELECT 1 FROM HistoryOpen").next())
         return; // an outer scope names the entry
     if (mShared && *mShared && ReadHistoryEntry(mDb, *mShared)) {
