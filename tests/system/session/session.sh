@@ -145,7 +145,7 @@ report_to_csv contacts.csv
 
 # Help > About with the mouse (the menu's title, then its first command), closed with Escape.
 main="$(window "Varnelle For Windows")"
-click "$main" 174 9 # the Help title in the desktop's font (Sans Serif 9 here)
+click "$main" 212 9 # the Help title in the desktop's font (Sans Serif 9 here), after Edit
 popup="$(menu "$main" "the Help menu did not open under the mouse")"
 click "$popup" 20 12
 about="$(window "About Varnelle")"
