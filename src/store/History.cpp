@@ -19,7 +19,8 @@ namespace {
 
 // A table the history watches: its columns, the columns of its key, whether
 // its rows belong to a contact (PersonID), and whether an import leaves its
-// added rows out of the history (they go with their contact).
+// added rows out of the history (it records the range of the PersonIDs it
+// gave instead: one row for all its contacts, their numbers and details).
 struct Watched {
     QString table;
     QStringList columns;
@@ -37,7 +38,7 @@ const QList<Watched> &watchedTables()
                 for (const schema::Field &f : t.fields)
                     addressColumns << f.name;
         return QList<Watched>{
-            {"Address", addressColumns, {"PersonID"}, true, false},
+            {"Address", addressColumns, {"PersonID"}, true, true},
             {"TelephoneType", {"TypeID", "TelephoneType"}, {"TypeID"}, false, false},
             {"TelephoneList", {"PersonID", "TypeID", "Number"}, {"PersonID", "TypeID"}, true, true},
             {"ContactDetail", {"PersonID", "Kind", "Position", "Label", "Value", "Data"},
@@ -130,12 +131,7 @@ const QList<Trigger> &triggers()
                          QString("CREATE TRIGGER History%1Added AFTER INSERT ON %1%2 BEGIN %3%4END")
                              .arg(w.table,
                                   w.child ? " WHEN NOT EXISTS (SELECT 1 FROM HistoryOpen WHERE ContactsOnly)" : "",
-                                  otherEntry,
-                                  record("insert", "NEW", "NULL",
-                                         w.table == "Address"
-                                             ? "json_object('PersonID', NEW.PersonID, 'Whole', coalesce((SELECT "
-                                               "ContactsOnly FROM HistoryOpen), 0))"
-                                             : jsonOf("NEW", w.keys)))});
+                                  otherEntry, record("insert", "NEW", "NULL", jsonOf("NEW", w.keys)))});
             list.append({"History" + w.table + "Changed",
                          QString("CREATE TRIGGER History%1Changed AFTER UPDATE ON %1 WHEN %2 BEGIN %3%4END")
                              .arg(w.table, differs.join(" OR "), otherEntry,
@@ -243,14 +239,25 @@ struct StoredChange {
 // Takes back one recorded change (the triggers record what this does).
 void takeBack(const QSqlDatabase &db, const StoredChange &c)
 {
+    if (c.operation == "insert-range") {
+        const QVariantList range{valueOf(c.newValues, "First"), valueOf(c.newValues, "Last")};
+        if (c.table == "TelephoneType") {
+            RunQuery(db,
+                     "DELETE FROM TelephoneType WHERE TypeID BETWEEN ? AND ? AND NOT EXISTS (SELECT 1 FROM "
+                     "TelephoneList WHERE TypeID = TelephoneType.TypeID)",
+                     range);
+            return;
+        }
+        // The contacts of an import go whole: numbers, and (by trigger) details.
+        RunQuery(db, "DELETE FROM TelephoneList WHERE PersonID BETWEEN ? AND ?", range);
+        RunQuery(db, "DELETE FROM Address WHERE PersonID BETWEEN ? AND ?", range);
+        return;
+    }
     const Watched *w = watched(c.table);
     if (!w)
         return;
     if (c.operation == "insert") {
         const QVariantList key = keyValues(*w, c.newValues);
-        // A contact recorded without its numbers (an import's) goes whole; its details go by trigger.
-        if (w->table == "Address" && c.newValues.value("Whole").toInt())
-            RunQuery(db, "DELETE FROM TelephoneList WHERE PersonID = ?", key);
         if (w->table == "TelephoneType")
             RunQuery(db,
                      "DELETE FROM TelephoneType WHERE TypeID = ? AND NOT EXISTS (SELECT 1 FROM TelephoneList WHERE "
@@ -278,7 +285,7 @@ void takeBackAll(const QSqlDatabase &db, const QList<StoredChange> &changes)
 {
     QList<const StoredChange *> types;
     for (auto c = changes.crbegin(); c != changes.crend(); ++c) {
-        if (c->table == "TelephoneType" && c->operation == "insert")
+        if (c->table == "TelephoneType" && c->operation.startsWith("insert"))
             types.append(&*c);
         else
             takeBack(db, *c);
@@ -383,6 +390,27 @@ bool foldIntoAddition(const QSqlDatabase &db, qint64 entryId, const QString &kin
         RunQuery(db, "UPDATE HistoryEntry SET Subject = ? WHERE EntryID = ?", {contactNameOf(db, addition), addition});
     }
     return true;
+}
+
+// The highest key ever given in Address or TelephoneType (AUTOINCREMENT gives none again).
+qint64 lastKey(const QSqlDatabase &db, const QString &table)
+{
+    const QString key = table == "Address" ? "PersonID" : "TypeID";
+    QSqlQuery q = RunQuery(db, QString("SELECT max(coalesce((SELECT seq FROM sqlite_sequence WHERE name = '%1'), 0), "
+                                       "coalesce((SELECT max(%2) FROM %1), 0))")
+                                   .arg(table, key));
+    return q.next() ? q.value(0).toLongLong() : 0;
+}
+
+// Records the rows of table added by the open entry as one range of keys.
+void recordAddedRange(const QSqlDatabase &db, qint64 entryId, const QString &table, qint64 first)
+{
+    const qint64 last = lastKey(db, table);
+    if (last >= first)
+        RunQuery(db,
+                 "INSERT INTO HistoryChange (EntryID, TableName, RowKey, PersonID, Operation, OldValues, NewValues) "
+                 "VALUES (?, ?, ?, NULL, 'insert-range', NULL, json_object('First', ?, 'Last', ?))",
+                 {entryId, table, QString("%1-%2").arg(first).arg(last), first, last});
 }
 
 QString entriesNamed(const QList<HistoryEntry> &entries)
@@ -581,8 +609,11 @@ QList<HistoryEntry> LaterChangesInTheWay(const QSqlDatabase &db, const QList<qin
         db, QString("WHERE EntryID IN (SELECT later.EntryID FROM HistoryChange mine JOIN HistoryChange later ON "
                     "later.EntryID > mine.EntryID AND (later.PersonID = mine.PersonID OR (mine.PersonID IS NULL AND "
                     "later.TableName = mine.TableName AND later.RowKey = mine.RowKey)) WHERE mine.EntryID IN (%1) "
-                    "AND later.EntryID NOT IN (%1)) AND UndoneBy IS NULL AND Kind NOT IN ('undo', 'redo') ORDER BY "
-                    "EntryID DESC")
+                    "AND later.EntryID NOT IN (%1) UNION SELECT later.EntryID FROM HistoryChange mine JOIN "
+                    "HistoryChange later ON later.EntryID > mine.EntryID AND later.PersonID BETWEEN "
+                    "json_extract(mine.NewValues, '$.First') AND json_extract(mine.NewValues, '$.Last') WHERE "
+                    "mine.Operation = 'insert-range' AND mine.EntryID IN (%1) AND later.EntryID NOT IN (%1)) AND "
+                    "UndoneBy IS NULL AND Kind NOT IN ('undo', 'redo') ORDER BY EntryID DESC")
                 .arg(set));
 }
 
@@ -782,11 +813,10 @@ void HistoryEntryScope::open(bool contactsOnly)
 {
     if (HistoryKeepDays(mDb) == 0)
         return;
-    try {
-        EnsureHistory(mDb);
-    } catch (const DatabaseError &) {
-        return; // a book that cannot take the history's tables still takes the change
-    }
+    if (tablesIn(mDb, "main") && RunQuery(mDb, "SELECT 1 FROM HistoryOpen").next())
+        return; // an outer scope names the entry
+    // A failure here fails the work: SQLite may have ended the transaction on it.
+    EnsureHistory(mDb);
     if (RunQuery(mDb, "SELECT 1 FROM HistoryOpen").next())
         return; // an outer scope names the entry
     if (mShared && *mShared && ReadHistoryEntry(mDb, *mShared)) {
@@ -794,6 +824,14 @@ void HistoryEntryScope::open(bool contactsOnly)
         RunQuery(mDb, "INSERT INTO HistoryOpen (EntryID, ContactsOnly) VALUES (?, 0)", {mEntryId});
     } else {
         mEntryId = newEntry(mDb, mKind, mSubject, 0, contactsOnly).id;
+    }
+    if (contactsOnly) {
+        // The work records its additions as ranges of keys, without the triggers
+        // (in this transaction only: they are back before it ends, or with its rollback).
+        mFirstPersonId = lastKey(mDb, "Address") + 1;
+        mFirstTypeId = lastKey(mDb, "TelephoneType") + 1;
+        for (const Trigger &t : triggers())
+            RunQuery(mDb, QString("DROP TRIGGER IF EXISTS %1").arg(t.name));
     }
     if (mShared)
         *mShared = mEntryId;
@@ -805,6 +843,13 @@ HistoryEntryScope::~HistoryEntryScope()
     if (!mActive)
         return;
     try {
+        // The contacts and types an import added: the keys given meanwhile, all of them its own.
+        if (mFirstPersonId > 0) {
+            recordAddedRange(mDb, mEntryId, "Address", mFirstPersonId);
+            recordAddedRange(mDb, mEntryId, "TelephoneType", mFirstTypeId);
+            for (const Trigger &t : triggers())
+                RunQuery(mDb, t.sql);
+        }
         if ((mKind == history::Edit || mKind == history::Delete) && foldIntoAddition(mDb, mEntryId, mKind)) {
             closeEntry(mDb, mEntryId);
             if (mShared)

@@ -21,7 +21,7 @@ namespace varnelle {
 // HistoryOpen (HistoryEntryScope); a change made with no entry open (the
 // sqlite3 shell, another program) gets an entry "Change by another program",
 // one per statement. A row added records only its key (an undo deletes it by
-// the key, recording what it deleted), so that an import's history stays small.
+// the key, recording what it deleted); an import only the ranges of keys it gave.
 //
 // The tables and triggers are made with the first change this program makes
 // (and kept while HistoryKeepDays() is not 0). Plain SQL, so that the sqlite3
@@ -155,8 +155,8 @@ void CopyHistoryTables(const QSqlDatabase &db, const QString &from, const QStrin
 // from construction to destruction: run it inside the transaction of the
 // work. The entry is made (with the history's tables when the book has none)
 // and, when nothing was changed, dropped again. A scope inside another does
-// nothing. With contactsOnly (an import), only the contacts added are
-// recorded, not their numbers and details.
+// nothing. With contactsOnly (an import, which only adds), the contacts and
+// types added are recorded as one range of keys each, and nothing else.
 class HistoryEntryScope {
 public:
     HistoryEntryScope(const QSqlDatabase &db, const QString &kind, const QString &subject = {},
@@ -180,6 +180,8 @@ private:
     int mCount = -1;
     qint64 mEntryId = 0;
     qint64 *mShared = nullptr;
+    qint64 mFirstPersonId = 0; // with contactsOnly: the first PersonID and TypeID the work may give
+    qint64 mFirstTypeId = 0;
     bool mActive = false;
 };
 

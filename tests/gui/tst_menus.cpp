@@ -211,6 +211,7 @@ void MenusTest::undoAndRedoWithTheKeyboard()
     ModalScript script;
     script.expect("RecentlyDeletedDialog", [](QDialog &d) {
         auto *list = d.findChild<QTreeWidget *>("deletedList");
+        QVERIFY(QTest::qWaitForWindowActive(&d));
         QCOMPARE(list->topLevelItem(0)->text(0), "Smith, Ann");
         QTest::keyClicks(d.findChild<QLineEdit *>("deletedSearch"), "SMI");
         QVERIFY(!list->topLevelItem(0)->isHidden());

@@ -245,7 +245,7 @@ void HistoryDialog::showChanges()
         return;
     try {
         for (const HistoryChangeRow &row : ReadHistoryChanges(mBook.database(), chosen())) {
-            const QString op = row.operation == "insert" ? tr("added")
+            const QString op = row.operation.startsWith("insert") ? tr("added")
                                : row.operation == "delete" ? tr("deleted")
                                                            : tr("changed");
             QStringList fields;

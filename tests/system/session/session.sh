@@ -145,7 +145,7 @@ report_to_csv contacts.csv
 
 # Help > About with the mouse (the menu's title, then its first command), closed with Escape.
 main="$(window "Varnelle For Windows")"
-click "$main" 217 9 # the Help title, after File, View, Tables and Reports, in the desktop's font (Sans Serif 9 here)
+click "$main" 255 9 # the Help title, after File, Edit, View, Tables and Reports, in the desktop's font (Sans Serif 9 here)
 popup="$(menu "$main" "the Help menu did not open under the mouse")"
 click "$popup" 20 12
 about="$(window "About Varnelle")"
