@@ -247,7 +247,75 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <source>--edit-contact takes the number of a contact, not '%1'.</source>
         <translation>--edit-contact erwartet die Nummer eines Kontakts, nicht „%1“.</translation>
     </message>
-</context>
+<message>
+        <source>Prints the changes of the book, newest first: number, time and what was done.</source>
+        <translation>Gibt die Änderungen des Adressbuchs aus, neueste zuerst: Nummer, Zeit und was geschah.</translation>
+    </message>
+    <message>
+        <source>With --history: prints at most this many changes.</source>
+        <translation>Mit --history: gibt höchstens so viele Änderungen aus.</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Undoes the newest change not yet undone, or the change of the number given after it.</source>
+        <translation>Macht die neueste noch nicht rückgängig gemachte Änderung rückgängig, oder die Änderung der danach angegebenen Nummer.</translation>
+    </message>
+    <message>
+        <source>With --undo: undoes later changes of the same contacts too, where they stand in the way.</source>
+        <translation>Mit --undo: macht spätere Änderungen derselben Kontakte ebenfalls rückgängig, wo sie im Weg stehen.</translation>
+    </message>
+    <message>
+        <source>Redoes the change undone last.</source>
+        <translation>Wiederholt die zuletzt rückgängig gemachte Änderung.</translation>
+    </message>
+    <message>
+        <source>Prints the contacts deleted that can be restored: number, time, name and what deleted it.</source>
+        <translation>Gibt die gelöschten Kontakte aus, die wiederhergestellt werden können: Nummer, Zeit, Name und wodurch gelöscht.</translation>
+    </message>
+    <message>
+        <source>Restores the deleted contacts of the numbers given after it, as --deleted prints them.</source>
+        <translation>Stellt die gelöschten Kontakte der danach angegebenen Nummern wieder her, wie --deleted sie ausgibt.</translation>
+    </message>
+    <message>
+        <source>--%1 cannot be given with --history, --undo, --redo, --deleted or --restore.</source>
+        <translation>--%1 kann nicht mit --history, --undo, --redo, --deleted oder --restore angegeben werden.</translation>
+    </message>
+    <message>
+        <source>Give one of --history, --undo, --redo, --deleted and --restore at a time.</source>
+        <translation>Bitte nur eine der Optionen --history, --undo, --redo, --deleted und --restore angeben.</translation>
+    </message>
+    <message>
+        <source>--limit belongs to --history.</source>
+        <translation>--limit gehört zu --history.</translation>
+    </message>
+    <message>
+        <source>--force belongs to --undo.</source>
+        <translation>--force gehört zu --undo.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number, not '%1'.</source>
+        <translation>--limit erwartet eine Zahl, nicht '%1'.</translation>
+    </message>
+    <message>
+        <source>--undo takes one number at most.</source>
+        <translation>--undo nimmt höchstens eine Nummer.</translation>
+    </message>
+    <message>
+        <source>--restore takes the numbers of the contacts to restore, as --deleted prints them.</source>
+        <translation>--restore erwartet die Nummern der wiederherzustellenden Kontakte, wie --deleted sie ausgibt.</translation>
+    </message>
+    <message>
+        <source>'%1' is not a number of a change or a deleted contact.</source>
+        <translation>'%1' ist keine Nummer einer Änderung oder eines gelöschten Kontakts.</translation>
+    </message>
+    <message>
+        <source>Its history keeps %1 changes of %2 rows in %3 KB.</source>
+        <translation>Sein Verlauf enthält %1 Änderungen an %2 Zeilen in %3 KB.</translation>
+    </message>
+    </context>
 <context>
     <name>ContactList</name>
     <message>
@@ -590,7 +658,27 @@ Mit „varnelle --help“ werden die Optionen angezeigt.</translation>
         <source>the card has no END:VCARD; it was read up to the end of the file.</source>
         <translation>der Karte fehlt END:VCARD; sie wurde bis zum Ende der Datei gelesen.</translation>
     </message>
-</context>
+<message>
+        <source>%1 %2 is longer than %3 characters; not imported.</source>
+        <translation>%1 %2 ist länger als %3 Zeichen; nicht importiert.</translation>
+    </message>
+    <message>
+        <source>the type name %1 of the number %2 is longer than %3 characters; not imported.</source>
+        <translation>Der Typname %1 der Nummer %2 ist länger als %3 Zeichen; nicht importiert.</translation>
+    </message>
+    <message>
+        <source>%1 number %2: the book keeps one number of each type, and %3 is already stored; not imported.</source>
+        <translation>%1 Nummer %2: Das Buch speichert eine Nummer je Typ, und %3 ist bereits gespeichert; nicht importiert.</translation>
+    </message>
+    <message>
+        <source>Values too long</source>
+        <translation>Zu lange Werte</translation>
+    </message>
+    <message>
+        <source>Numbers of a type already given</source>
+        <translation>Nummern eines bereits vergebenen Typs</translation>
+    </message>
+    </context>
 <context>
     <name>Repair</name>
     <message>
@@ -2524,7 +2612,11 @@ Ihre Änderungen darüber speichern? Wählen Sie Nein, um den Kontakt so zu sehe
         <source>&amp;Details</source>
         <translation>&amp;Details</translation>
     </message>
-</context>
+<message>
+        <source>Ed&amp;it</source>
+        <translation>Bearbe&amp;iten</translation>
+    </message>
+    </context>
 <context>
     <name>varnelle::PhoneNumberDialog</name>
     <message>
@@ -2995,4 +3087,320 @@ Diesem Zertifikat für dieses Konto vertrauen? Tun Sie das nur, wenn es der Fing
         <translation>Der Server hat das Passwort für %1 abgelehnt.</translation>
     </message>
 </context>
-</TS>
+<context><name>History</name><message>
+        <source>Add %1</source>
+        <translation>Hinzufügen von %1</translation>
+    </message>
+    <message>
+        <source>Changes to %1</source>
+        <translation>Änderungen an %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Löschen von %1</translation>
+    </message>
+    <message>
+        <source>Import of %1 contact from %2</source>
+        <translation>Import von %1 Kontakt aus %2</translation>
+    </message>
+    <message>
+        <source>Import of %1 contacts from %2</source>
+        <translation>Import von %1 Kontakten aus %2</translation>
+    </message>
+    <message>
+        <source>Sync with %1 (%2 change)</source>
+        <translation>Abgleich mit %1 (%2 Änderung)</translation>
+    </message>
+    <message>
+        <source>Sync with %1 (%2 changes)</source>
+        <translation>Abgleich mit %1 (%2 Änderungen)</translation>
+    </message>
+    <message>
+        <source>New Type %1</source>
+        <translation>Neuer Typ %1</translation>
+    </message>
+    <message>
+        <source>Rename of Type %1</source>
+        <translation>Umbenennung des Typs %1</translation>
+    </message>
+    <message>
+        <source>Delete of Type %1</source>
+        <translation>Löschen des Typs %1</translation>
+    </message>
+    <message>
+        <source>Restore of %1 contact</source>
+        <translation>Wiederherstellung von %1 Kontakt</translation>
+    </message>
+    <message>
+        <source>Restore of %1 contacts</source>
+        <translation>Wiederherstellung von %1 Kontakten</translation>
+    </message>
+    <message>
+        <source>Undo of %1</source>
+        <translation>Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>Redo of %1</source>
+        <translation>Wiederholen von %1</translation>
+    </message>
+    <message>
+        <source>Change by another program</source>
+        <translation>Änderung durch ein anderes Programm</translation>
+    </message>
+    <message>
+        <source>Change %1 cannot be undone: there is no such change, or it was undone already.</source>
+        <translation>Die Änderung %1 kann nicht rückgängig gemacht werden: Es gibt sie nicht, oder sie wurde schon rückgängig gemacht.</translation>
+    </message>
+    <message>
+        <source>Later changes to the same contacts stand in the way: %1.</source>
+        <translation>Spätere Änderungen an denselben Kontakten stehen im Weg: %1.</translation>
+    </message>
+    <message>
+        <source>%1 changes</source>
+        <translation>%1 Änderungen</translation>
+    </message>
+    <message>
+        <source>There is nothing to redo.</source>
+        <translation>Es gibt nichts zu wiederholen.</translation>
+    </message>
+    <message>
+        <source>Type %1</source>
+        <translation>Typ %1</translation>
+    </message>
+    <message>
+        <source>Contact %1 cannot be restored: it is not among the recently deleted contacts.</source>
+        <translation>Der Kontakt %1 kann nicht wiederhergestellt werden: Er ist nicht unter den kürzlich gelöschten Kontakten.</translation>
+    </message>
+    </context><context><name>HistoryCommands</name><message>
+        <source>%1 (undone)</source>
+        <translation>%1 (rückgängig gemacht)</translation>
+    </message>
+    <message>
+        <source>There is nothing to undo.</source>
+        <translation>Es gibt nichts rückgängig zu machen.</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Rückgängig gemacht: %1</translation>
+    </message>
+    <message>
+        <source>Give --force to undo them too.</source>
+        <translation>Mit --force werden sie ebenfalls rückgängig gemacht.</translation>
+    </message>
+    <message>
+        <source>There is nothing to redo.</source>
+        <translation>Es gibt nichts zu wiederholen.</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Wiederholt: %1</translation>
+    </message>
+    <message>
+        <source>Restored: %1</source>
+        <translation>Wiederhergestellt: %1</translation>
+    </message>
+    </context><context><name>HistoryDialogs</name><message>
+        <source>Contact</source>
+        <translation>Kontakt</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Typ</translation>
+    </message>
+    <message>
+        <source>Further address</source>
+        <translation>Weitere Anschrift</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Angabe</translation>
+    </message>
+    <message>
+        <source>Add '%1'</source>
+        <translation>Hinzufügen von '%1'</translation>
+    </message>
+    <message>
+        <source>Changes to '%1'</source>
+        <translation>Änderungen an '%1'</translation>
+    </message>
+    <message>
+        <source>Delete '%1'</source>
+        <translation>Löschen von '%1'</translation>
+    </message>
+    <message>
+        <source>Import of %1 Contact from %2</source>
+        <translation>Import von %1 Kontakt aus %2</translation>
+    </message>
+    <message>
+        <source>Import of %1 Contacts from %2</source>
+        <translation>Import von %1 Kontakten aus %2</translation>
+    </message>
+    <message>
+        <source>Sync with %1 (%2 change)</source>
+        <translation>Abgleich mit %1 (%2 Änderung)</translation>
+    </message>
+    <message>
+        <source>Sync with %1 (%2 changes)</source>
+        <translation>Abgleich mit %1 (%2 Änderungen)</translation>
+    </message>
+    <message>
+        <source>New Type '%1'</source>
+        <translation>Neuer Typ '%1'</translation>
+    </message>
+    <message>
+        <source>Rename of Type '%1'</source>
+        <translation>Umbenennung des Typs '%1'</translation>
+    </message>
+    <message>
+        <source>Delete of Type '%1'</source>
+        <translation>Löschen des Typs '%1'</translation>
+    </message>
+    <message>
+        <source>Restore of %1 Contact</source>
+        <translation>Wiederherstellung von %1 Kontakt</translation>
+    </message>
+    <message>
+        <source>Restore of %1 Contacts</source>
+        <translation>Wiederherstellung von %1 Kontakten</translation>
+    </message>
+    <message>
+        <source>Change by Another Program</source>
+        <translation>Änderung durch ein anderes Programm</translation>
+    </message>
+    <message>
+        <source>The same contacts were changed again since:
+
+%1
+
+Undo these later changes too?</source>
+        <translation>Dieselben Kontakte wurden seitdem erneut geändert:
+
+%1
+
+Diese späteren Änderungen ebenfalls rückgängig machen?</translation>
+    </message>
+    </context><context><name>varnelle::HistoryActions</name><message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederholen</translation>
+    </message>
+    <message>
+        <source>Recently &amp;Deleted…</source>
+        <translation>Kürzlich &amp;gelöscht…</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>&amp;Verlauf…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederholen: %1</translation>
+    </message>
+    </context><context><name>varnelle::HistoryDialog</name><message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>Changes, newest first</source>
+        <translation>Änderungen, neueste zuerst</translation>
+    </message>
+    <message>
+        <source>What changed</source>
+        <translation>Was sich änderte</translation>
+    </message>
+    <message>
+        <source>&amp;Undo This Change</source>
+        <translation>Diese Änderung &amp;rückgängig machen</translation>
+    </message>
+    <message>
+        <source>Restore the Book &amp;as It Was at This Change</source>
+        <translation>Adressbuch &amp;so wiederherstellen wie bei dieser Änderung</translation>
+    </message>
+    <message>
+        <source>%1 (undone)</source>
+        <translation>%1 (rückgängig gemacht)</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>ein anderes Programm</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>hinzugefügt</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>gelöscht</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>geändert</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>Undo the %1 changes made after %2, in one step?</source>
+        <translation>Die %1 Änderungen nach %2 in einem Schritt rückgängig machen?</translation>
+    </message>
+    <message>
+        <source>Restore of the book as it was at %1</source>
+        <translation>Wiederherstellung des Adressbuchs wie am %1</translation>
+    </message>
+    </context><context><name>varnelle::RecentlyDeletedDialog</name><message>
+        <source>Recently Deleted</source>
+        <translation>Kürzlich gelöscht</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Suchen:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Gelöscht</translation>
+    </message>
+    <message>
+        <source>By</source>
+        <translation>Durch</translation>
+    </message>
+    <message>
+        <source>Recently deleted contacts</source>
+        <translation>Kürzlich gelöschte Kontakte</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(ohne Namen)</translation>
+    </message>
+    </context></TS>

@@ -247,7 +247,75 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <source>--edit-contact takes the number of a contact, not '%1'.</source>
         <translation>--edit-contact prend le numéro d’un contact, pas « %1 ».</translation>
     </message>
-</context>
+<message>
+        <source>Prints the changes of the book, newest first: number, time and what was done.</source>
+        <translation>Affiche les modifications du carnet, les plus récentes d'abord : numéro, heure et ce qui a été fait.</translation>
+    </message>
+    <message>
+        <source>With --history: prints at most this many changes.</source>
+        <translation>Avec --history : affiche au plus ce nombre de modifications.</translation>
+    </message>
+    <message>
+        <source>n</source>
+        <translation>n</translation>
+    </message>
+    <message>
+        <source>Undoes the newest change not yet undone, or the change of the number given after it.</source>
+        <translation>Annule la modification la plus récente non encore annulée, ou la modification du numéro donné après.</translation>
+    </message>
+    <message>
+        <source>With --undo: undoes later changes of the same contacts too, where they stand in the way.</source>
+        <translation>Avec --undo : annule aussi les modifications ultérieures des mêmes contacts qui s'y opposent.</translation>
+    </message>
+    <message>
+        <source>Redoes the change undone last.</source>
+        <translation>Rétablit la dernière modification annulée.</translation>
+    </message>
+    <message>
+        <source>Prints the contacts deleted that can be restored: number, time, name and what deleted it.</source>
+        <translation>Affiche les contacts supprimés qui peuvent être restaurés : numéro, heure, nom et ce qui les a supprimés.</translation>
+    </message>
+    <message>
+        <source>Restores the deleted contacts of the numbers given after it, as --deleted prints them.</source>
+        <translation>Restaure les contacts supprimés des numéros donnés après, tels que --deleted les affiche.</translation>
+    </message>
+    <message>
+        <source>--%1 cannot be given with --history, --undo, --redo, --deleted or --restore.</source>
+        <translation>--%1 ne peut pas être donné avec --history, --undo, --redo, --deleted ou --restore.</translation>
+    </message>
+    <message>
+        <source>Give one of --history, --undo, --redo, --deleted and --restore at a time.</source>
+        <translation>Donnez une seule des options --history, --undo, --redo, --deleted et --restore à la fois.</translation>
+    </message>
+    <message>
+        <source>--limit belongs to --history.</source>
+        <translation>--limit va avec --history.</translation>
+    </message>
+    <message>
+        <source>--force belongs to --undo.</source>
+        <translation>--force va avec --undo.</translation>
+    </message>
+    <message>
+        <source>--limit takes a number, not '%1'.</source>
+        <translation>--limit attend un nombre, pas '%1'.</translation>
+    </message>
+    <message>
+        <source>--undo takes one number at most.</source>
+        <translation>--undo prend au plus un numéro.</translation>
+    </message>
+    <message>
+        <source>--restore takes the numbers of the contacts to restore, as --deleted prints them.</source>
+        <translation>--restore attend les numéros des contacts à restaurer, tels que --deleted les affiche.</translation>
+    </message>
+    <message>
+        <source>'%1' is not a number of a change or a deleted contact.</source>
+        <translation>'%1' n'est pas le numéro d'une modification ni d'un contact supprimé.</translation>
+    </message>
+    <message>
+        <source>Its history keeps %1 changes of %2 rows in %3 KB.</source>
+        <translation>Son historique garde %1 modifications de %2 lignes en %3 Ko.</translation>
+    </message>
+    </context>
 <context>
     <name>ContactList</name>
     <message>
@@ -590,7 +658,27 @@ Essayez « varnelle --help » pour voir les options.</translation>
         <source>the card has no END:VCARD; it was read up to the end of the file.</source>
         <translation>la carte n'a pas de END:VCARD ; elle a été lue jusqu'à la fin du fichier.</translation>
     </message>
-</context>
+<message>
+        <source>%1 %2 is longer than %3 characters; not imported.</source>
+        <translation>%1 %2 dépasse %3 caractères ; non importé.</translation>
+    </message>
+    <message>
+        <source>the type name %1 of the number %2 is longer than %3 characters; not imported.</source>
+        <translation>le nom de type %1 du numéro %2 dépasse %3 caractères ; non importé.</translation>
+    </message>
+    <message>
+        <source>%1 number %2: the book keeps one number of each type, and %3 is already stored; not imported.</source>
+        <translation>%1 numéro %2 : le carnet garde un numéro de chaque type, et %3 est déjà enregistré ; non importé.</translation>
+    </message>
+    <message>
+        <source>Values too long</source>
+        <translation>Valeurs trop longues</translation>
+    </message>
+    <message>
+        <source>Numbers of a type already given</source>
+        <translation>Numéros d'un type déjà donné</translation>
+    </message>
+    </context>
 <context>
     <name>Repair</name>
     <message>
@@ -2524,7 +2612,11 @@ Enregistrer vos modifications par-dessus ? Choisissez Non pour voir le contact t
         <source>&amp;Details</source>
         <translation>&amp;Détails</translation>
     </message>
-</context>
+<message>
+        <source>Ed&amp;it</source>
+        <translation>Éd&amp;ition</translation>
+    </message>
+    </context>
 <context>
     <name>varnelle::PhoneNumberDialog</name>
     <message>
@@ -2995,4 +3087,320 @@ Faire confiance à ce certificat pour ce compte ? Ne le faites que s'il s'agit d
         <translation>Le serveur a refusé le mot de passe de %1.</translation>
     </message>
 </context>
-</TS>
+<context><name>History</name><message>
+        <source>Add %1</source>
+        <translation>Ajout de %1</translation>
+    </message>
+    <message>
+        <source>Changes to %1</source>
+        <translation>Modifications de %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>Suppression de %1</translation>
+    </message>
+    <message>
+        <source>Import of %1 contact from %2</source>
+        <translation>Importation de %1 contact depuis %2</translation>
+    </message>
+    <message>
+        <source>Import of %1 contacts from %2</source>
+        <translation>Importation de %1 contacts depuis %2</translation>
+    </message>
+    <message>
+        <source>Sync with %1 (%2 change)</source>
+        <translation>Synchronisation avec %1 (%2 modification)</translation>
+    </message>
+    <message>
+        <source>Sync with %1 (%2 changes)</source>
+        <translation>Synchronisation avec %1 (%2 modifications)</translation>
+    </message>
+    <message>
+        <source>New Type %1</source>
+        <translation>Nouveau type %1</translation>
+    </message>
+    <message>
+        <source>Rename of Type %1</source>
+        <translation>Renommage du type %1</translation>
+    </message>
+    <message>
+        <source>Delete of Type %1</source>
+        <translation>Suppression du type %1</translation>
+    </message>
+    <message>
+        <source>Restore of %1 contact</source>
+        <translation>Restauration de %1 contact</translation>
+    </message>
+    <message>
+        <source>Restore of %1 contacts</source>
+        <translation>Restauration de %1 contacts</translation>
+    </message>
+    <message>
+        <source>Undo of %1</source>
+        <translation>Annulation de %1</translation>
+    </message>
+    <message>
+        <source>Redo of %1</source>
+        <translation>Rétablissement de %1</translation>
+    </message>
+    <message>
+        <source>Change by another program</source>
+        <translation>Modification par un autre programme</translation>
+    </message>
+    <message>
+        <source>Change %1 cannot be undone: there is no such change, or it was undone already.</source>
+        <translation>La modification %1 ne peut pas être annulée : elle n'existe pas, ou elle a déjà été annulée.</translation>
+    </message>
+    <message>
+        <source>Later changes to the same contacts stand in the way: %1.</source>
+        <translation>Des modifications ultérieures des mêmes contacts s'y opposent : %1.</translation>
+    </message>
+    <message>
+        <source>%1 changes</source>
+        <translation>%1 modifications</translation>
+    </message>
+    <message>
+        <source>There is nothing to redo.</source>
+        <translation>Il n'y a rien à rétablir.</translation>
+    </message>
+    <message>
+        <source>Type %1</source>
+        <translation>Type %1</translation>
+    </message>
+    <message>
+        <source>Contact %1 cannot be restored: it is not among the recently deleted contacts.</source>
+        <translation>Le contact %1 ne peut pas être restauré : il n'est pas parmi les contacts supprimés récemment.</translation>
+    </message>
+    </context><context><name>HistoryCommands</name><message>
+        <source>%1 (undone)</source>
+        <translation>%1 (annulé)</translation>
+    </message>
+    <message>
+        <source>There is nothing to undo.</source>
+        <translation>Il n'y a rien à annuler.</translation>
+    </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>Annulé : %1</translation>
+    </message>
+    <message>
+        <source>Give --force to undo them too.</source>
+        <translation>Donnez --force pour les annuler aussi.</translation>
+    </message>
+    <message>
+        <source>There is nothing to redo.</source>
+        <translation>Il n'y a rien à rétablir.</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>Rétabli : %1</translation>
+    </message>
+    <message>
+        <source>Restored: %1</source>
+        <translation>Restauré : %1</translation>
+    </message>
+    </context><context><name>HistoryDialogs</name><message>
+        <source>Contact</source>
+        <translation>Contact</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Further address</source>
+        <translation>Autre adresse</translation>
+    </message>
+    <message>
+        <source>Detail</source>
+        <translation>Détail</translation>
+    </message>
+    <message>
+        <source>Add '%1'</source>
+        <translation>Ajout de '%1'</translation>
+    </message>
+    <message>
+        <source>Changes to '%1'</source>
+        <translation>Modifications de '%1'</translation>
+    </message>
+    <message>
+        <source>Delete '%1'</source>
+        <translation>Suppression de '%1'</translation>
+    </message>
+    <message>
+        <source>Import of %1 Contact from %2</source>
+        <translation>Importation de %1 contact depuis %2</translation>
+    </message>
+    <message>
+        <source>Import of %1 Contacts from %2</source>
+        <translation>Importation de %1 contacts depuis %2</translation>
+    </message>
+    <message>
+        <source>Sync with %1 (%2 change)</source>
+        <translation>Synchronisation avec %1 (%2 modification)</translation>
+    </message>
+    <message>
+        <source>Sync with %1 (%2 changes)</source>
+        <translation>Synchronisation avec %1 (%2 modifications)</translation>
+    </message>
+    <message>
+        <source>New Type '%1'</source>
+        <translation>Nouveau type '%1'</translation>
+    </message>
+    <message>
+        <source>Rename of Type '%1'</source>
+        <translation>Renommage du type '%1'</translation>
+    </message>
+    <message>
+        <source>Delete of Type '%1'</source>
+        <translation>Suppression du type '%1'</translation>
+    </message>
+    <message>
+        <source>Restore of %1 Contact</source>
+        <translation>Restauration de %1 contact</translation>
+    </message>
+    <message>
+        <source>Restore of %1 Contacts</source>
+        <translation>Restauration de %1 contacts</translation>
+    </message>
+    <message>
+        <source>Change by Another Program</source>
+        <translation>Modification par un autre programme</translation>
+    </message>
+    <message>
+        <source>The same contacts were changed again since:
+
+%1
+
+Undo these later changes too?</source>
+        <translation>Les mêmes contacts ont été modifiés depuis :
+
+%1
+
+Annuler aussi ces modifications ultérieures ?</translation>
+    </message>
+    </context><context><name>varnelle::HistoryActions</name><message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Rétablir</translation>
+    </message>
+    <message>
+        <source>Recently &amp;Deleted…</source>
+        <translation>&amp;Supprimés récemment…</translation>
+    </message>
+    <message>
+        <source>&amp;History…</source>
+        <translation>&amp;Historique…</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Annuler : %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Rétablir : %1</translation>
+    </message>
+    </context><context><name>varnelle::HistoryDialog</name><message>
+        <source>History</source>
+        <translation>Historique</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Origine</translation>
+    </message>
+    <message>
+        <source>Changes, newest first</source>
+        <translation>Modifications, les plus récentes d'abord</translation>
+    </message>
+    <message>
+        <source>What changed</source>
+        <translation>Ce qui a changé</translation>
+    </message>
+    <message>
+        <source>&amp;Undo This Change</source>
+        <translation>&amp;Annuler cette modification</translation>
+    </message>
+    <message>
+        <source>Restore the Book &amp;as It Was at This Change</source>
+        <translation>Restaurer le carnet &amp;tel qu'il était à cette modification</translation>
+    </message>
+    <message>
+        <source>%1 (undone)</source>
+        <translation>%1 (annulé)</translation>
+    </message>
+    <message>
+        <source>another program</source>
+        <translation>un autre programme</translation>
+    </message>
+    <message>
+        <source>added</source>
+        <translation>ajouté</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>supprimé</translation>
+    </message>
+    <message>
+        <source>changed</source>
+        <translation>modifié</translation>
+    </message>
+    <message>
+        <source>%1: %2 → %3</source>
+        <translation>%1 : %2 → %3</translation>
+    </message>
+    <message>
+        <source>Undo the %1 changes made after %2, in one step?</source>
+        <translation>Annuler en une fois les %1 modifications faites après %2 ?</translation>
+    </message>
+    <message>
+        <source>Restore of the book as it was at %1</source>
+        <translation>Restauration du carnet tel qu'il était le %1</translation>
+    </message>
+    </context><context><name>varnelle::RecentlyDeletedDialog</name><message>
+        <source>Recently Deleted</source>
+        <translation>Supprimés récemment</translation>
+    </message>
+    <message>
+        <source>&amp;Search:</source>
+        <translation>&amp;Rechercher :</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Supprimé</translation>
+    </message>
+    <message>
+        <source>By</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>Recently deleted contacts</source>
+        <translation>Contacts supprimés récemment</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Restaurer</translation>
+    </message>
+    <message>
+        <source>(no name)</source>
+        <translation>(sans nom)</translation>
+    </message>
+    </context></TS>
