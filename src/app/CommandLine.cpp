@@ -498,6 +498,12 @@ CommandLine parseOptions(const QStringList &givenArguments, QStringList *positio
     }
     if (parser.isSet(import) && parser.isSet(exportOption))
         return mistake(QCoreApplication::translate("CommandLine", "--import and --export cannot be given together."));
+    // The view a look-up searches: business, personal or all (the default).
+    const auto searchView = [&] {
+        return OptionChoice<ExportScope>(
+            parser.value(view).isEmpty() ? "all" : parser.value(view),
+            {{"business", ExportScope::Business}, {"personal", ExportScope::Personal}, {"all", ExportScope::All}});
+    };
     if (parser.isSet(show)) {
         if (parser.isSet(find) || parser.isSet(query) || parser.isSet(import) || parser.isSet(exportOption))
             return mistake(QCoreApplication::translate(
@@ -508,9 +514,7 @@ CommandLine parseOptions(const QStringList &givenArguments, QStringList *positio
         c.action = CommandLine::Action::Show;
         c.search.text = parser.value(show);
         c.search.vcard = parser.isSet(format);
-        const auto scope = OptionChoice<ExportScope>(
-            parser.value(view).isEmpty() ? "all" : parser.value(view),
-            {{"business", ExportScope::Business}, {"personal", ExportScope::Personal}, {"all", ExportScope::All}});
+        const auto scope = searchView();
         if (!scope)
             return mistake(
                 QCoreApplication::translate("CommandLine", "--view takes business, personal or all, not '%1'.")
@@ -527,9 +531,7 @@ CommandLine parseOptions(const QStringList &givenArguments, QStringList *positio
             return mistake(QCoreApplication::translate("CommandLine", "--find takes --view; --query takes no option."));
         c.action = parser.isSet(find) ? CommandLine::Action::Find : CommandLine::Action::Query;
         c.search.text = parser.value(parser.isSet(find) ? find : query);
-        const auto scope = OptionChoice<ExportScope>(
-            parser.value(view).isEmpty() ? "all" : parser.value(view),
-            {{"business", ExportScope::Business}, {"personal", ExportScope::Personal}, {"all", ExportScope::All}});
+        const auto scope = searchView();
         if (!scope)
             return mistake(
                 QCoreApplication::translate("CommandLine", "--view takes business, personal or all, not '%1'.")
@@ -568,9 +570,7 @@ CommandLine parseOptions(const QStringList &givenArguments, QStringList *positio
                     QCoreApplication::translate("CommandLine", "--format takes vcard4, vcard3 or csv, not '%1'.")
                         .arg(parser.value(format)));
         }
-        const auto scope = OptionChoice<ExportScope>(
-            parser.value(view).isEmpty() ? "all" : parser.value(view),
-            {{"business", ExportScope::Business}, {"personal", ExportScope::Personal}, {"all", ExportScope::All}});
+        const auto scope = searchView();
         if (!scope)
             return mistake(
                 QCoreApplication::translate("CommandLine", "--view takes business, personal or all, not '%1'.")
